@@ -1,0 +1,42 @@
+# Compiler launcher, warnings and sanitizers for every target of the project.
+
+find_program(LM_CCACHE ccache)
+if(LM_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+    set(CMAKE_CXX_COMPILER_LAUNCHER "${LM_CCACHE}")
+    # Precompiled headers and ccache only get along when ccache may trust the PCH's timestamps.
+    set(ENV{CCACHE_SLOPPINESS} "pch_defines,time_macros,include_file_mtime,include_file_ctime")
+endif()
+
+add_library(lm_compile_options INTERFACE)
+add_library(LM::CompileOptions ALIAS lm_compile_options)
+
+target_compile_options(lm_compile_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wcast-qual -Wformat=2 -Wimplicit-fallthrough)
+if(LM_WERROR)
+    target_compile_options(lm_compile_options INTERFACE -Werror)
+endif()
+
+target_compile_definitions(lm_compile_options INTERFACE
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_FOREACH
+    QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+
+if(LM_SANITIZE)
+    string(REPLACE "," ";" _lm_sanitizers "${LM_SANITIZE}")
+    foreach(_san IN LISTS _lm_sanitizers)
+        if(NOT _san MATCHES "^(address|undefined|thread|leak)$")
+            message(FATAL_ERROR "LM_SANITIZE: unknown sanitizer '${_san}'")
+        endif()
+    endforeach()
+    if("thread" IN_LIST _lm_sanitizers AND "address" IN_LIST _lm_sanitizers)
+        message(FATAL_ERROR "LM_SANITIZE: thread and address cannot be combined")
+    endif()
+    set(_lm_san_flags -fsanitize=${LM_SANITIZE} -fno-omit-frame-pointer -g)
+    if("undefined" IN_LIST _lm_sanitizers)
+        list(APPEND _lm_san_flags -fno-sanitize-recover=undefined)
+    endif()
+    add_compile_options(${_lm_san_flags})
+    add_link_options(-fsanitize=${LM_SANITIZE})
+endif()

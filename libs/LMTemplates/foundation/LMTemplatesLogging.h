@@ -1,0 +1,18 @@
+#pragma once
+
+#include "LMTemplatesExport.h"
+
+#include <QLoggingCategory>
+
+// Logging categories of the library, one per folder ("lm.templates.<folder>"), for messages
+// whose text the file formats do not fix. Enabled from the warning level up.
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcFoundation)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcMetadata)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcModel)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcFilters)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcFormats)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcLoading)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcDecorations)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcThumbnails)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcDistribution)
+LMTEMPLATES_EXPORT Q_DECLARE_LOGGING_CATEGORY(lcStyles)

@@ -1,0 +1,25 @@
+#include "LMTestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace LMTestSupport {
+
+QString dataPath(const QString& theRelativePath)
+{
+    return QDir(QStringLiteral(LM_TEST_DATA_DIR)).absoluteFilePath(theRelativePath);
+}
+
+QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, const QByteArray& theContent)
+{
+    const QString aPath = theDir.filePath(theRelativePath);
+    QDir().mkpath(QFileInfo(aPath).absolutePath());
+    QFile aFile(aPath);
+    if (!aFile.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write fixture %s", qPrintable(aPath));
+    aFile.write(theContent);
+    return aPath;
+}
+
+} // namespace LMTestSupport

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// Helpers shared by the test executables.
+namespace LMTestSupport {
+
+// Absolute path of a fixture below tests/data.
+QString dataPath(const QString& theRelativePath);
+
+// Writes the text to a file below the directory, creating missing folders; returns its path.
+QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, const QByteArray& theContent);
+
+} // namespace LMTestSupport

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "LMPlatformExport.h"
+#include "LMSingleton.h"
+
+#include <QDir>
+#include <QReadWriteLock>
+#include <QString>
+
+// Where the installed content lies. The content root is set by the application, or by the
+// environment variable LM_CONTENT_DIR, and otherwise is the sample content tree of the project.
+class LMPLATFORM_EXPORT LMDirectoryConfig : public LMSingleton<LMDirectoryConfig>
+{
+    friend class LMSingleton<LMDirectoryConfig>;
+
+public:
+    // Absolute, clean path of the content tree's root folder.
+    QString contentRoot() const;
+    QDir contentDir() const { return QDir(contentRoot()); }
+    // An absolute path below the content root.
+    QString contentPath(const QString& theRelativePath) const;
+    // True when the path, once made absolute and clean, lies inside the content tree.
+    bool isInsideContentTree(const QString& thePath) const;
+
+    // An empty path goes back to the environment or the sample content.
+    void setContentRoot(const QString& thePath);
+
+    // The sample content tree bundled with the project.
+    static QString sampleContentRoot();
+
+private:
+    LMDirectoryConfig();
+
+    mutable QReadWriteLock myLock;
+    QString myContentRoot;
+};

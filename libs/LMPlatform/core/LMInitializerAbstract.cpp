@@ -1,0 +1,3 @@
+#include "LMInitializerAbstract.h"
+
+LMInitializerAbstract::~LMInitializerAbstract() = default;

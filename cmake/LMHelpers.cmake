@@ -14,6 +14,8 @@ set(LM_PRECOMPILED_QT_HEADERS
 # the _p.h ones) are remembered for installation.
 function(lm_add_classes target)
     set(_dir "${CMAKE_CURRENT_SOURCE_DIR}")
+    # Without this, a class added to an existing build tree may escape moc until a clean build.
+    set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS "${CMAKE_CURRENT_LIST_FILE}")
     target_include_directories(${target} PUBLIC "$<BUILD_INTERFACE:${_dir}>")
     foreach(_class IN LISTS ARGN)
         set(_found FALSE)
@@ -40,7 +42,9 @@ function(lm_add_library target export_name)
     set_target_properties(${target} PROPERTIES
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}
-        EXPORT_NAME ${export_name})
+        EXPORT_NAME ${export_name}
+        # LMTemplates finds LMPlatform beside itself wherever the package is installed.
+        INSTALL_RPATH "$ORIGIN")
     string(TOUPPER ${target} _upper)
     include(GenerateExportHeader)
     generate_export_header(${target}

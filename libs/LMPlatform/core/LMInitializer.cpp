@@ -32,10 +32,10 @@ bool LMInitializer::isRegistered(const LMInitializerAbstract* theInitializer) co
     return myInitializers.contains(theInitializer);
 }
 
-qsizetype LMInitializer::registeredCount() const
+QList<LMInitializerAbstract*> LMInitializer::initializers() const
 {
     const QMutexLocker aLocker(&myMutex);
-    return myInitializers.size();
+    return myInitializers;
 }
 
 void LMInitializer::setupAll(LMInitializerOption theOption)

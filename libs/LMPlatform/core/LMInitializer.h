@@ -19,7 +19,7 @@ public:
     void registerInitializer(LMInitializerAbstract* theInitializer);
     void unregisterInitializer(LMInitializerAbstract* theInitializer);
     bool isRegistered(const LMInitializerAbstract* theInitializer) const;
-    qsizetype registeredCount() const;
+    QList<LMInitializerAbstract*> initializers() const;
 
     // Runs setup() of every registered initializer in registration order; a second call before
     // teardownAll() does nothing. An initializer registered later is set up when it registers.

@@ -10,6 +10,13 @@ LM_DEFINE_SINGLETON(LMTemplatesSettings)
 namespace {
 const QString STR_PREVIEW_FOTO = QStringLiteral("PreviewFotoTemplates");
 const QString STR_PROXIMITY_SORT_COLOR = QStringLiteral("TemplateProximitySortColor");
+// Colours are stored with eight bits a channel; a colour read back from the store is the same
+// colour as the one written, whatever colour model either was made in.
+bool isSameColor(const QColor& theOne, const QColor& theOther)
+{
+    return theOne.isValid() == theOther.isValid() && theOne.rgba() == theOther.rgba();
+}
+
 } // namespace
 
 LMTemplatesSettings::LMTemplatesSettings()
@@ -62,7 +69,7 @@ QColor LMTemplatesSettings::proximitySortColor() const
 void LMTemplatesSettings::setProximitySortColor(const QColor& theColor)
 {
     const LMSettingsLock aLock;
-    if (theColor == myProximitySortColor.value())
+    if (isSameColor(theColor, myProximitySortColor.value()))
         return;
     myProximitySortColor.setValue(theColor);
     saveSettings();

@@ -1,0 +1,1 @@
+// Host of the precompiled headers shared by the tests of one folder.

@@ -14,8 +14,6 @@ set(LM_PRECOMPILED_QT_HEADERS
 # the _p.h ones) are remembered for installation.
 function(lm_add_classes target)
     set(_dir "${CMAKE_CURRENT_SOURCE_DIR}")
-    # Without this, a class added to an existing build tree may escape moc until a clean build.
-    set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS "${CMAKE_CURRENT_LIST_FILE}")
     target_include_directories(${target} PUBLIC "$<BUILD_INTERFACE:${_dir}>")
     foreach(_class IN LISTS ARGN)
         set(_found FALSE)
@@ -39,6 +37,9 @@ endfunction()
 function(lm_add_library target export_name)
     add_library(${target} SHARED)
     add_library(LM::${export_name} ALIAS ${target})
+    # With Ninja, moc's scan does not notice headers added to an existing build tree; every
+    # configure run (which adding a class causes) makes it scan again.
+    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp")
     set_target_properties(${target} PROPERTIES
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}

@@ -1,0 +1,299 @@
+#include "LMArticle.h"
+
+#include "LMProductCatalogue.h"
+
+#include <QJsonArray>
+#include <QJsonValue>
+
+#include <limits>
+
+namespace {
+const QString STR_ID = QStringLiteral("id");
+const QString STR_ORDER_NAME = QStringLiteral("orderName");
+const QString STR_NAME = QStringLiteral("name");
+const QString STR_CLASS = QStringLiteral("class");
+const QString STR_ORIENTATION = QStringLiteral("orientation");
+const QString STR_PAGE_BINDING = QStringLiteral("pageBinding");
+const QString STR_COVER_TYPE = QStringLiteral("coverType");
+const QString STR_PRICE_CLASS = QStringLiteral("priceClass");
+const QString STR_PRICE = QStringLiteral("price");
+const QString STR_ADD_ON = QStringLiteral("addOn");
+const QString STR_ADD_ONS = QStringLiteral("addOns");
+const QString STR_VARIANTS = QStringLiteral("variants");
+} // namespace
+
+class LMArticleImpl : public QSharedData
+{
+public:
+    qint32 myId = 0;
+    QString myOrderTxtName;
+    QString myVisibleName;
+    LMArticleClass myArticleClass;
+    LMOrientation myOrientation;
+    LMPageBinding myPageBinding;
+    LMCoverType myCoverType;
+    LMPriceClass myPriceClass;
+    LMMoney myPrice;
+    bool myIsAddOn = false;
+    LMArticleVariants myPossibleVariants;
+    // Price class to the order name of its add-on article.
+    QHash<LMPriceClass, QString> myAddOns;
+    QJsonObject myEntry;
+};
+
+LMArticle::LMArticle() : myImpl(new LMArticleImpl) { }
+
+LMArticle::LMArticle(const LMArticle& theOther) = default;
+LMArticle::LMArticle(LMArticle&& theOther) noexcept = default;
+LMArticle& LMArticle::operator=(const LMArticle& theOther) = default;
+LMArticle::~LMArticle() = default;
+
+namespace {
+
+// Reads an optional text key; anything but a string is reported and read as empty.
+QString optionalText(const QJsonObject& theEntry, const QString& theKey, QStringList* theProblems)
+{
+    const QJsonValue aValue = theEntry.value(theKey);
+    if (aValue.isUndefined() || aValue.isNull())
+        return QString();
+    if (!aValue.isString()) {
+        theProblems->append(QStringLiteral("\"%1\" is not a text").arg(theKey));
+        return QString();
+    }
+    return aValue.toString();
+}
+
+} // namespace
+
+LMArticle LMArticle::fromCatalogueEntry(const QJsonObject& theEntry, const QString& theCurrency,
+                                        QStringList* theProblems)
+{
+    Q_ASSERT_X(theProblems, "LMArticle::fromCatalogueEntry", "needs a problem list");
+    const QJsonValue anId = theEntry.value(STR_ID);
+    const double anIdNumber = anId.toDouble();
+    if (!anId.isDouble() || anIdNumber < 1 || anIdNumber > std::numeric_limits<qint32>::max()
+        || anIdNumber != qint64(anIdNumber)) {
+        theProblems->append(QStringLiteral("\"id\" is not a positive whole number"));
+        return LMArticle();
+    }
+    const QString anOrderName = theEntry.value(STR_ORDER_NAME).toString().trimmed();
+    if (anOrderName.isEmpty()) {
+        theProblems->append(QStringLiteral("\"orderName\" is missing"));
+        return LMArticle();
+    }
+
+    LMArticle anArticle;
+    LMArticleImpl* anImpl = anArticle.myImpl.data();
+    anImpl->myId = qint32(anIdNumber);
+    anImpl->myOrderTxtName = anOrderName;
+    anImpl->myEntry = theEntry;
+    anImpl->myVisibleName = optionalText(theEntry, STR_NAME, theProblems);
+    anImpl->myArticleClass = LMArticleClass(optionalText(theEntry, STR_CLASS, theProblems));
+    anImpl->myOrientation = LMOrientation(optionalText(theEntry, STR_ORIENTATION, theProblems));
+    anImpl->myPageBinding = LMPageBinding(optionalText(theEntry, STR_PAGE_BINDING, theProblems));
+    anImpl->myCoverType = LMCoverType(optionalText(theEntry, STR_COVER_TYPE, theProblems));
+    anImpl->myPriceClass = LMPriceClass::create(optionalText(theEntry, STR_PRICE_CLASS, theProblems));
+
+    const QJsonValue aPrice = theEntry.value(STR_PRICE);
+    if (aPrice.isDouble())
+        anImpl->myPrice = LMMoney(qRound64(aPrice.toDouble() * 100), theCurrency);
+    else if (aPrice.isString())
+        anImpl->myPrice = LMMoney::fromText(aPrice.toString(), theCurrency);
+    if (!aPrice.isUndefined() && !aPrice.isNull() && !anImpl->myPrice.isValid())
+        theProblems->append(QStringLiteral("\"price\" is no amount"));
+
+    const QJsonValue anAddOn = theEntry.value(STR_ADD_ON);
+    if (anAddOn.isBool())
+        anImpl->myIsAddOn = anAddOn.toBool();
+    else if (!anAddOn.isUndefined())
+        theProblems->append(QStringLiteral("\"addOn\" is not true or false"));
+
+    const QJsonValue anAddOns = theEntry.value(STR_ADD_ONS);
+    if (anAddOns.isObject()) {
+        const QJsonObject anObject = anAddOns.toObject();
+        for (auto anIt = anObject.constBegin(); anIt != anObject.constEnd(); ++anIt) {
+            const LMPriceClass aClass = LMPriceClass::create(anIt.key());
+            const QString aName = anIt.value().toString().trimmed();
+            if (!aClass.isValid() || aName.isEmpty())
+                theProblems->append(
+                    QStringLiteral("add-on \"%1\" is not a price class with an order name").arg(anIt.key()));
+            else
+                anImpl->myAddOns.insert(aClass, aName);
+        }
+    } else if (!anAddOns.isUndefined()) {
+        theProblems->append(QStringLiteral("\"addOns\" is not an object"));
+    }
+
+    const QJsonValue aVariants = theEntry.value(STR_VARIANTS);
+    if (aVariants.isArray())
+        anImpl->myPossibleVariants = LMArticleVariants::fromJsonArray(aVariants.toArray());
+    else if (!aVariants.isUndefined())
+        theProblems->append(QStringLiteral("\"variants\" is not a list"));
+    return anArticle;
+}
+
+LMArticle LMArticle::fromOrderTxtName(const QString& theOrderTxtName)
+{
+    const QString aName = theOrderTxtName.trimmed();
+    if (aName.isEmpty())
+        return LMArticle();
+    const LMArticle aFound = LMProductCatalogue::instance()->findByOrderTxtName(aName);
+    if (aFound.isValid())
+        return aFound;
+    LMArticle anUnresolved;
+    anUnresolved.myImpl->myOrderTxtName = aName;
+    return anUnresolved;
+}
+
+LMArticle LMArticle::fromId(qint32 theId)
+{
+    return LMProductCatalogue::instance()->findById(theId);
+}
+
+LMArticle LMArticle::createFirstValidArticle()
+{
+    for (const LMArticle& anArticle : LMProductCatalogue::instance()->articles()) {
+        if (!anArticle.isAddOn())
+            return anArticle;
+    }
+    return LMArticle();
+}
+
+bool LMArticle::isNull() const
+{
+    return myImpl->myId == 0 && myImpl->myOrderTxtName.isEmpty();
+}
+
+bool LMArticle::isValid() const
+{
+    return myImpl->myId > 0;
+}
+
+qint32 LMArticle::id() const
+{
+    return myImpl->myId;
+}
+
+const QString& LMArticle::orderTxtName() const
+{
+    return myImpl->myOrderTxtName;
+}
+
+const QString& LMArticle::visibleName() const
+{
+    return myImpl->myVisibleName;
+}
+
+LMArticleClass LMArticle::articleClass() const
+{
+    return myImpl->myArticleClass;
+}
+
+bool LMArticle::hasArticleClass(const LMArticleClass& theClasses) const
+{
+    return myImpl->myArticleClass.intersects(theClasses);
+}
+
+LMOrientation LMArticle::orientation() const
+{
+    return myImpl->myOrientation;
+}
+
+LMPageBinding LMArticle::pageBinding() const
+{
+    return myImpl->myPageBinding;
+}
+
+LMCoverType LMArticle::coverType() const
+{
+    return myImpl->myCoverType;
+}
+
+LMPriceClass LMArticle::priceClass() const
+{
+    return myImpl->myPriceClass;
+}
+
+LMMoney LMArticle::price() const
+{
+    return myImpl->myPrice;
+}
+
+bool LMArticle::isAddOn() const
+{
+    return myImpl->myIsAddOn;
+}
+
+LMArticleVariants LMArticle::possibleVariants() const
+{
+    return myImpl->myPossibleVariants;
+}
+
+LMPriceClassSet LMArticle::addOnPriceClasses() const
+{
+    LMPriceClassSet aSet;
+    for (auto anIt = myImpl->myAddOns.cbegin(); anIt != myImpl->myAddOns.cend(); ++anIt)
+        aSet.insert(anIt.key());
+    return aSet;
+}
+
+QJsonObject LMArticle::catalogueEntry() const
+{
+    return myImpl->myEntry;
+}
+
+LMArticle LMArticle::findDependentArticle(const LMPriceClass& thePriceClass) const
+{
+    if (thePriceClass.isFree())
+        return LMArticle();
+    const QString aName = myImpl->myAddOns.value(thePriceClass);
+    if (aName.isEmpty())
+        return LMArticle();
+    return LMProductCatalogue::instance()->findByOrderTxtName(aName);
+}
+
+LMMoney LMArticle::priceOfDependendArticles(const LMPriceClassSet& thePriceClasses) const
+{
+    if (thePriceClasses.isEmpty())
+        return LMMoney();
+    const QString aCurrency
+        = myImpl->myPrice.isValid() ? myImpl->myPrice.currency() : LMProductCatalogue::instance()->currency();
+    LMMoney aSum = LMMoney::zero(aCurrency);
+    for (const LMPriceClass& aClass : thePriceClasses.sorted()) {
+        const LMArticle anAddOn = findDependentArticle(aClass);
+        if (anAddOn.isValid())
+            aSum += anAddOn.price();
+    }
+    return aSum;
+}
+
+bool LMArticle::matches(const LMArticle& theOther) const
+{
+    if (isValid() && theOther.isValid())
+        return id() == theOther.id();
+    return orderTxtName().compare(theOther.orderTxtName(), Qt::CaseInsensitive) == 0;
+}
+
+bool operator==(const LMArticle& theA, const LMArticle& theB)
+{
+    return theA.id() == theB.id() && theA.orderTxtName() == theB.orderTxtName();
+}
+
+bool operator<(const LMArticle& theA, const LMArticle& theB)
+{
+    if (theA.id() != theB.id())
+        return theA.id() < theB.id();
+    return theA.orderTxtName() < theB.orderTxtName();
+}
+
+size_t qHash(const LMArticle& theArticle, size_t theSeed) noexcept
+{
+    return qHashMulti(theSeed, theArticle.id(), theArticle.orderTxtName());
+}
+
+QDebug operator<<(QDebug theDebug, const LMArticle& theArticle)
+{
+    const QDebugStateSaver aSaver(theDebug);
+    theDebug.nospace() << "LMArticle(" << theArticle.id() << ", " << theArticle.orderTxtName() << ')';
+    return theDebug;
+}

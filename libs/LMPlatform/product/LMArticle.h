@@ -1,0 +1,98 @@
+#pragma once
+
+#include "LMArticleClass.h"
+#include "LMArticleVariants.h"
+#include "LMCoverType.h"
+#include "LMMoney.h"
+#include "LMOrientation.h"
+#include "LMPageBinding.h"
+#include "LMPlatformExport.h"
+#include "LMPriceClass.h"
+#include "LMPriceClassSet.h"
+
+#include <QDebug>
+#include <QJsonObject>
+#include <QSharedDataPointer>
+#include <QStringList>
+
+class LMArticleImpl;
+
+// A product the editor can make (or an add-on the user pays for with it), as the product
+// catalogue describes it. The null article stands for "no product"; an article known only by an
+// order name that the catalogue does not list is unresolved: not valid, but still that name.
+class LMPLATFORM_EXPORT LMArticle
+{
+public:
+    LMArticle();
+    LMArticle(const LMArticle& theOther);
+    LMArticle(LMArticle&& theOther) noexcept;
+    LMArticle& operator=(const LMArticle& theOther);
+    LMArticle& operator=(LMArticle&& theOther) noexcept
+    {
+        swap(theOther);
+        return *this;
+    }
+    ~LMArticle();
+    void swap(LMArticle& theOther) noexcept { myImpl.swap(theOther.myImpl); }
+
+    // The article of one catalogue entry; the null article when the entry has no positive "id" or
+    // no "orderName". Every problem found (also in optional keys, which then keep their defaults)
+    // is appended to theProblems.
+    static LMArticle fromCatalogueEntry(const QJsonObject& theEntry, const QString& theCurrency,
+                                        QStringList* theProblems);
+    // The catalogue's article of that order name, else an unresolved article of that name.
+    static LMArticle fromOrderTxtName(const QString& theOrderTxtName);
+    // The catalogue's article of that id, else the null article.
+    static LMArticle fromId(qint32 theId);
+    // The first product of the catalogue that is no add-on; the null article when there is none.
+    static LMArticle createFirstValidArticle();
+
+    bool isNull() const;
+    // True for an article of the catalogue.
+    bool isValid() const;
+    qint32 id() const;
+    const QString& orderTxtName() const;
+    const QString& visibleName() const;
+    LMArticleClass articleClass() const;
+    // True when the article's class shares a bit with the given classes.
+    bool hasArticleClass(const LMArticleClass& theClasses) const;
+    LMOrientation orientation() const;
+    LMPageBinding pageBinding() const;
+    LMCoverType coverType() const;
+    // The article's own price class.
+    LMPriceClass priceClass() const;
+    // The price of the article itself; no price when the catalogue names none.
+    LMMoney price() const;
+    // True for articles that are sold only together with a product (design surcharges, frames ...).
+    bool isAddOn() const;
+    // The variants in which the article can be made.
+    LMArticleVariants possibleVariants() const;
+    // The price classes for which the catalogue names an add-on article.
+    LMPriceClassSet addOnPriceClasses() const;
+    // The whole catalogue entry, for readers of keys this class does not model.
+    QJsonObject catalogueEntry() const;
+
+    // The add-on article the user pays for when a design of that price class is used with this
+    // article; the null article for a free class or when the catalogue names none.
+    LMArticle findDependentArticle(const LMPriceClass& thePriceClass) const;
+    // The sum of the prices of the add-on articles of the classes: no price for an empty set,
+    // otherwise an amount (zero when no class costs anything).
+    LMMoney priceOfDependendArticles(const LMPriceClassSet& thePriceClasses) const;
+
+    // Same product: the same id for two catalogue articles, otherwise the same order name
+    // (compared without regard to case). Two null articles match.
+    bool matches(const LMArticle& theOther) const;
+
+    friend LMPLATFORM_EXPORT bool operator==(const LMArticle& theA, const LMArticle& theB);
+    friend bool operator!=(const LMArticle& theA, const LMArticle& theB) { return !(theA == theB); }
+    // Orders by id, then by order name.
+    friend LMPLATFORM_EXPORT bool operator<(const LMArticle& theA, const LMArticle& theB);
+
+private:
+    QSharedDataPointer<LMArticleImpl> myImpl;
+};
+
+Q_DECLARE_SHARED(LMArticle)
+
+LMPLATFORM_EXPORT size_t qHash(const LMArticle& theArticle, size_t theSeed = 0) noexcept;
+LMPLATFORM_EXPORT QDebug operator<<(QDebug theDebug, const LMArticle& theArticle);

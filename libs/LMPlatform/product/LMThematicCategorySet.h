@@ -1,0 +1,40 @@
+#pragma once
+
+#include "LMPlatformExport.h"
+#include "LMSpotColor.h"
+#include "LMThematicCategory.h"
+
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+// A set of thematic categories.
+class LMPLATFORM_EXPORT LMThematicCategorySet : public QSet<LMThematicCategory>
+{
+public:
+    LMThematicCategorySet() = default;
+    LMThematicCategorySet(std::initializer_list<LMThematicCategory> theCategories)
+        : QSet<LMThematicCategory>(theCategories)
+    {
+    }
+    LMThematicCategorySet(const QSet<LMThematicCategory>& theSet) : QSet<LMThematicCategory>(theSet) { }
+
+    // The categories of a comma-separated list of internal names; blanks around a name are
+    // dropped, empty names skipped.
+    static LMThematicCategorySet fromCSV(const QString& theText);
+    // The categories of the valid spot colours.
+    static LMThematicCategorySet fromSpotColors(const QList<LMSpotColor>& theSpotColors);
+
+    // The categories ordered by internal name.
+    QList<LMThematicCategory> sorted() const;
+    QStringList internalNames() const;
+    // The spot colours of the spot-colour categories, in the order of sorted().
+    QList<LMSpotColor> spotColors() const;
+    // True when every category is the favourites category or one of the allowed.
+    bool containsOnlyFavouritesAnd(const LMThematicCategorySet& theAllowed) const;
+};
+
+inline size_t qHash(const LMThematicCategorySet& theSet, size_t theSeed = 0) noexcept
+{
+    return qHashRangeCommutative(theSet.cbegin(), theSet.cend(), theSeed);
+}

@@ -86,11 +86,15 @@ LMMoney& LMMoney::operator+=(const LMMoney& theOther)
 {
     if (!theOther.myValid)
         return *this;
-    if (!myValid) {
+    // Zero belongs to every currency, so sums may start from LMMoney::zero().
+    if (!myValid || (myCents == 0 && theOther.myCents != 0)) {
+        const qint64 aCents = myCents;
         *this = theOther;
+        myCents += aCents;
         return *this;
     }
-    Q_ASSERT_X(myCurrency == theOther.myCurrency, "LMMoney::operator+=", "amounts of different currencies");
+    Q_ASSERT_X(theOther.myCents == 0 || myCurrency == theOther.myCurrency,
+               "LMMoney::operator+=", "amounts of different currencies");
     myCents += theOther.myCents;
     return *this;
 }

@@ -31,8 +31,8 @@ public:
     // theWithPlusSign puts "+" before amounts above zero.
     QString fullText(bool theWithCurrency = true, bool theOmitZeroCents = false, bool theWithPlusSign = false) const;
 
-    // Sums keep the currency of the first amount that has one; amounts of different currencies
-    // must not be added.
+    // Sums take the currency of the amounts that are not zero; non-zero amounts of different
+    // currencies must not be added.
     LMMoney operator+(const LMMoney& theOther) const;
     LMMoney& operator+=(const LMMoney& theOther);
 

@@ -1,0 +1,251 @@
+#include "LMXMLLoader.h"
+
+#include "LMPlatformLogging.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace {
+
+// The encoding named in the XML declaration, read from its ASCII form at the start of the data.
+const QRegularExpression& declaredEncodingExpression()
+{
+    static const QRegularExpression anExpression(
+        QStringLiteral(R"(^<\?xml\s[^>]*?\bencoding\s*=\s*["']([A-Za-z][A-Za-z0-9._-]*)["'])"));
+    return anExpression;
+}
+
+// How the text of the data is encoded: a byte order mark or the pattern of its first character
+// wins, then the XML declaration, then the default of XML, UTF-8. Empty when the declaration names
+// an encoding this Qt cannot decode; the name is returned for the message.
+std::optional<QStringConverter::Encoding> encodingOf(const QByteArray& theData, QString* theDeclaredName)
+{
+    if (const auto aDetected = QStringConverter::encodingForData(theData, u'<'))
+        return aDetected;
+    // The declaration is short; the bound keeps a missing "?>" from scanning the whole file.
+    const QString aHead = QString::fromLatin1(theData.first(qMin<qsizetype>(theData.size(), 256)));
+    const QRegularExpressionMatch aMatch = declaredEncodingExpression().match(aHead);
+    if (!aMatch.hasMatch())
+        return QStringConverter::Utf8;
+    *theDeclaredName = aMatch.captured(1);
+    return QStringConverter::encodingForName(theDeclaredName->toLatin1().constData());
+}
+
+bool matchesAt(QStringView theText, qsizetype thePosition, QLatin1StringView theWord,
+               Qt::CaseSensitivity theCase = Qt::CaseSensitive)
+{
+    return thePosition + theWord.size() <= theText.size()
+        && theText.sliced(thePosition, theWord.size()).compare(theWord, theCase) == 0;
+}
+
+// The position just past the terminator, or -1 when the text ends first.
+qsizetype skipPast(QStringView theText, qsizetype theFrom, QLatin1StringView theTerminator)
+{
+    const qsizetype anEnd = theText.indexOf(theTerminator, theFrom);
+    return anEnd < 0 ? -1 : anEnd + theTerminator.size();
+}
+
+int lineAt(QStringView theText, qsizetype thePosition)
+{
+    return int(theText.first(thePosition).count(u'\n')) + 1;
+}
+
+// What the guard found in a text before the parser may see it.
+struct LMXMLGuardFinding
+{
+    enum Kind { Nothing, Declaration, TooDeep };
+    Kind myKind = Nothing;
+    int myLine = 0;
+};
+
+// One pass over the markup of the text, before any parser sees it: finds document type and entity
+// declarations wherever they stand (the reader of Qt 6.4 accepts a DOCTYPE even after the document
+// element) and counts the nesting of elements. In well-formed XML a "<" outside comments, CDATA
+// sections and processing instructions always starts markup, and attribute values hold no "<",
+// so the count agrees with the parser's on every prefix the parser accepts; where the text is
+// malformed the parser stops anyway.
+LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
+{
+    const qsizetype aSize = theText.size();
+    int aDepth = 0;
+    qsizetype anIndex = 0;
+    while (anIndex >= 0 && (anIndex = theText.indexOf(u'<', anIndex)) >= 0) {
+        const qsizetype aStart = anIndex;
+        if (matchesAt(theText, aStart + 1, QLatin1StringView("!--"))) {
+            anIndex = skipPast(theText, aStart + 4, QLatin1StringView("-->"));
+        } else if (matchesAt(theText, aStart + 1, QLatin1StringView("![CDATA["))) {
+            anIndex = skipPast(theText, aStart + 9, QLatin1StringView("]]>"));
+        } else if (matchesAt(theText, aStart + 1, QLatin1StringView("?"))) {
+            anIndex = skipPast(theText, aStart + 2, QLatin1StringView("?>"));
+        } else if (matchesAt(theText, aStart + 1, QLatin1StringView("!DOCTYPE"), Qt::CaseInsensitive)
+                   || matchesAt(theText, aStart + 1, QLatin1StringView("!ENTITY"), Qt::CaseInsensitive)) {
+            return { LMXMLGuardFinding::Declaration, lineAt(theText, aStart) };
+        } else if (matchesAt(theText, aStart + 1, QLatin1StringView("!"))) {
+            anIndex = aStart + 2; // malformed here; the parser says where
+        } else if (matchesAt(theText, aStart + 1, QLatin1StringView("/"))) {
+            aDepth = qMax(0, aDepth - 1);
+            anIndex = aStart + 2;
+        } else {
+            // A start tag: it ends at the first ">" outside quoted attribute values.
+            qsizetype anEnd = aStart + 1;
+            char16_t aQuote = 0;
+            for (; anEnd < aSize; ++anEnd) {
+                const char16_t aChar = theText[anEnd].unicode();
+                if (aQuote) {
+                    if (aChar == aQuote)
+                        aQuote = 0;
+                } else if (aChar == u'"' || aChar == u'\'') {
+                    aQuote = aChar;
+                } else if (aChar == u'>' || aChar == u'<') {
+                    break;
+                }
+            }
+            if (anEnd >= aSize)
+                break;
+            if (theText[anEnd] == u'<') {
+                anIndex = anEnd; // malformed; go on looking for declarations
+                continue;
+            }
+            // An empty element stands one level deeper too, it just closes at once.
+            const bool anEmpty = theText[anEnd - 1] == u'/';
+            if (aDepth + 1 > theMaximumDepth)
+                return { LMXMLGuardFinding::TooDeep, lineAt(theText, aStart) };
+            if (!anEmpty)
+                ++aDepth;
+            anIndex = anEnd + 1;
+        }
+    }
+    return {};
+}
+
+void warnTooLarge(const QString& theName, qint64 theMaximumSize)
+{
+    qCWarning(lcPlatformXml).noquote()
+        << QStringLiteral("refused XML file %1: larger than %2 bytes").arg(theName).arg(theMaximumSize);
+}
+
+} // namespace
+
+QDomDocument LMXMLLoader::loadDocument(const QFileInfo& theFile)
+{
+    const QString aPath = theFile.absoluteFilePath();
+    // A fresh look: the caller's QFileInfo may hold what the file was some time ago.
+    const QFileInfo anInfo(aPath);
+    if (!anInfo.exists()) {
+        qCWarning(lcPlatformXml).noquote() << QStringLiteral("XML file %1 not found").arg(aPath);
+        return QDomDocument();
+    }
+    if (!anInfo.isFile()) {
+        qCWarning(lcPlatformXml).noquote() << QStringLiteral("cannot read XML file %1: not a regular file").arg(aPath);
+        return QDomDocument();
+    }
+    QFile aFile(aPath);
+    if (!aFile.open(QIODevice::ReadOnly)) {
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("cannot read XML file %1: %2").arg(aPath, aFile.errorString());
+        return QDomDocument();
+    }
+    const qint64 aSize = aFile.size();
+    if (aSize > ourMaximumSize) {
+        warnTooLarge(aPath, ourMaximumSize);
+        return QDomDocument();
+    }
+    // One byte more than expected tells whether the file grew while it was read.
+    QByteArray aData(qsizetype(aSize + 1), Qt::Uninitialized);
+    qint64 aRead = 0;
+    while (aRead < aData.size()) {
+        const qint64 aChunk = aFile.read(aData.data() + aRead, aData.size() - aRead);
+        if (aChunk < 0) {
+            qCWarning(lcPlatformXml).noquote()
+                << QStringLiteral("cannot read XML file %1: %2").arg(aPath, aFile.errorString());
+            return QDomDocument();
+        }
+        if (aChunk == 0)
+            break;
+        aRead += aChunk;
+    }
+    if (aRead > aSize) {
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("cannot read XML file %1: it changed while it was read").arg(aPath);
+        return QDomDocument();
+    }
+    aData.truncate(aRead);
+    return loadDocumentFromData(aData, aPath);
+}
+
+QDomElement LMXMLLoader::loadDocumentElement(const QFileInfo& theFile)
+{
+    return loadDocument(theFile).documentElement();
+}
+
+QDomDocument LMXMLLoader::loadDocumentFromData(const QByteArray& theData, const QString& theNameForMessages)
+{
+    return loadDocumentFromData(theData, theNameForMessages, ourMaximumSize, ourMaximumDepth);
+}
+
+QDomDocument LMXMLLoader::loadDocumentFromData(const QByteArray& theData, const QString& theNameForMessages,
+                                               qint64 theMaximumSize, int theMaximumDepth)
+{
+    Q_ASSERT_X(theMaximumSize >= 0 && theMaximumSize <= ourMaximumSize, "LMXMLLoader::loadDocumentFromData",
+               "the size bound may only be tightened");
+    Q_ASSERT_X(theMaximumDepth >= 1 && theMaximumDepth <= ourMaximumDepth, "LMXMLLoader::loadDocumentFromData",
+               "the depth bound may only be tightened");
+    const QString& aName = theNameForMessages;
+    if (theData.size() > theMaximumSize) {
+        warnTooLarge(aName, theMaximumSize);
+        return QDomDocument();
+    }
+
+    // The guard and the parser read the same decoded text, so no byte can mean one thing to the
+    // guard and another to the parser; the parser then ignores the encoding declaration.
+    QString aDeclaredName;
+    const std::optional<QStringConverter::Encoding> anEncoding = encodingOf(theData, &aDeclaredName);
+    if (!anEncoding) {
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("malformed XML file %1: unsupported encoding %2").arg(aName, aDeclaredName);
+        return QDomDocument();
+    }
+    QStringDecoder aDecoder(*anEncoding);
+    const QString aText = aDecoder.decode(theData);
+    if (aDecoder.hasError()) {
+        qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1: the text is not valid %2")
+                                                  .arg(aName, QLatin1StringView(aDecoder.name()));
+        return QDomDocument();
+    }
+
+    const LMXMLGuardFinding aFinding = guardMarkup(aText, theMaximumDepth);
+    switch (aFinding.myKind) {
+    case LMXMLGuardFinding::Declaration:
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("refused XML file %1: document type or entity declaration at line %2")
+                   .arg(aName)
+                   .arg(aFinding.myLine);
+        return QDomDocument();
+    case LMXMLGuardFinding::TooDeep:
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("refused XML file %1: elements nested deeper than %2 levels at line %3")
+                   .arg(aName)
+                   .arg(theMaximumDepth)
+                   .arg(aFinding.myLine);
+        return QDomDocument();
+    case LMXMLGuardFinding::Nothing:
+        break;
+    }
+
+    QDomDocument aDocument;
+    QString aMessage;
+    int aLine = 0;
+    int aColumn = 0;
+    if (!aDocument.setContent(aText, false, &aMessage, &aLine, &aColumn)) {
+        qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1 at line %2, column %3: %4")
+                                                  .arg(aName)
+                                                  .arg(aLine)
+                                                  .arg(aColumn)
+                                                  .arg(aMessage);
+        return QDomDocument();
+    }
+    return aDocument;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "LMPlatformExport.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFileInfo>
+
+// The one door through which every XML file of the content tree is read into a DOM. It refuses
+// what no format of the library needs and what an older XML reader cannot handle safely:
+// document type and entity declarations, very deep nesting and oversized documents.
+//
+// Names stay as written: namespace processing is off, so "lumo:osm" is the tag name and
+// "lumo:default" the attribute name whether or not the document declares the prefix.
+class LMPLATFORM_EXPORT LMXMLLoader
+{
+public:
+    // Documents larger than this many bytes are refused without being read.
+    static constexpr qint64 ourMaximumSize = 64 * 1024 * 1024;
+    // Elements nested deeper than this are refused; the document element is at depth 1.
+    static constexpr int ourMaximumDepth = 256;
+
+    // The parsed document of the file, or a null document and exactly one warning naming the
+    // file when it is missing, unreadable, refused or malformed (with line and column).
+    static QDomDocument loadDocument(const QFileInfo& theFile);
+    // The document element of loadDocument(theFile), or a null element. The element keeps its
+    // subtree alive but not its document: its ownerDocument() is null once the call returns, so
+    // build into the result of loadDocument instead.
+    static QDomElement loadDocumentElement(const QFileInfo& theFile);
+    // The same for text in memory; theNameForMessages stands for the file in the warnings.
+    static QDomDocument loadDocumentFromData(const QByteArray& theData, const QString& theNameForMessages);
+    // The same with tighter bounds (at most the default ones) for callers that know their documents
+    // are small.
+    static QDomDocument loadDocumentFromData(const QByteArray& theData, const QString& theNameForMessages,
+                                             qint64 theMaximumSize, int theMaximumDepth);
+};

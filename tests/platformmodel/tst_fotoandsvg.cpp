@@ -1,0 +1,255 @@
+#include "LMDirectoryConfig.h"
+#include "LMFileHandler.h"
+#include "LMFoto.h"
+#include "LMSVGImage.h"
+#include "LMSVGImageCalendar.h"
+
+#include <QDomDocument>
+#include <QFileInfo>
+#include <QPainter>
+#include <QtConcurrent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <numeric>
+
+namespace {
+const QByteArray RED_SQUARE = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
+                              "<rect class='c' x='0' y='0' width='40' height='20' fill='#ff0000'/></svg>";
+const QByteArray STYLED_SQUARE = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
+                                 "<style type='text/css'>.c { fill: #ff0000; }</style>"
+                                 "<rect class='c' x='0' y='0' width='40' height='20'/></svg>";
+const QByteArray HUGE_SQUARE = "<svg xmlns='http://www.w3.org/2000/svg' width='1000000' height='500000'>"
+                               "<rect width='10' height='10'/></svg>";
+} // namespace
+
+// Photos named by URL, resource references of content files, and SVG images drawn with bounded
+// sizes and one renderer per thread.
+class TestFotoAndSvg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fotoFromString_data();
+    void fotoFromString();
+    void fotoIdentity();
+    void relativeResourceReference_data();
+    void relativeResourceReference();
+    void svgImage_data();
+    void svgImage();
+    void svgImageInvalid_data();
+    void svgImageInvalid();
+    void calendarImageSheets();
+    void svgImageXml();
+    void svgImageFromManyThreads();
+
+private:
+    QTemporaryDir myDir;
+};
+
+void TestFotoAndSvg::fotoFromString_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("hint");
+
+    QTest::newRow("empty") << QString() << "/fotos" << QString() << QString();
+    QTest::newRow("blanks") << "   "
+                            << "/fotos" << QString() << QString();
+    QTest::newRow("absolute path") << "/fotos/urlaub/a.jpg"
+                                   << "/other"
+                                   << "file:///fotos/urlaub/a.jpg"
+                                   << "a.jpg";
+    QTest::newRow("relative path") << "urlaub/../b.jpg"
+                                   << "/fotos"
+                                   << "file:///fotos/b.jpg"
+                                   << "b.jpg";
+    QTest::newRow("umlaut and blank") << QStringLiteral("Ärmel Sommer.jpg") << "/fotos"
+                                      << QStringLiteral("file:///fotos/Ärmel Sommer.jpg")
+                                      << QStringLiteral("Ärmel Sommer.jpg");
+    QTest::newRow("file url") << "file:///fotos/c.png"
+                              << "/base"
+                              << "file:///fotos/c.png"
+                              << "c.png";
+    QTest::newRow("web url") << "https://example.org/v/clip.mp4"
+                             << "/base"
+                             << "https://example.org/v/clip.mp4"
+                             << "clip.mp4";
+    QTest::newRow("other scheme") << "ftp://example.org/a.jpg"
+                                  << "/base" << QString() << QString();
+    QTest::newRow("web url without host") << "https:///a.jpg"
+                                          << "/base" << QString() << QString();
+    QTest::newRow("malformed url") << "http://exa mple.org/a.jpg"
+                                   << "/base" << QString() << QString();
+}
+
+void TestFotoAndSvg::fotoFromString()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, base);
+    QFETCH(QString, url);
+    QFETCH(QString, hint);
+
+    const LMFoto aFoto = LMFoto::fromString(text, base);
+    QCOMPARE(aFoto.isValid(), !url.isEmpty());
+    QCOMPARE(aFoto.url().toString(), url);
+    QCOMPARE(aFoto.filenameHint(), hint);
+    // The written URL reads back as the same photo.
+    QCOMPARE(LMFoto::fromString(aFoto.url().toString(), QStringLiteral("/elsewhere")), aFoto);
+}
+
+void TestFotoAndSvg::fotoIdentity()
+{
+    const LMFoto aFoto(QFileInfo(QStringLiteral("/fotos/x/../a.jpg")));
+    const LMFoto aSame = LMFoto::fromString(QStringLiteral("a.jpg"), QStringLiteral("/fotos"));
+    QCOMPARE(aFoto, aSame);
+    QCOMPARE(qHash(aFoto), qHash(aSame));
+    QCOMPARE(aFoto.hash(), aSame.hash());
+    QVERIFY(aFoto != LMFoto::fromString(QStringLiteral("/fotos/A.jpg")));
+    QVERIFY(!LMFoto(QFileInfo()).isValid());
+    QCOMPARE(LMFoto(), LMFoto(QUrl()));
+}
+
+void TestFotoAndSvg::relativeResourceReference_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("inside the content tree") << "@/designs/a/../b/page.svg"
+                                             << "designs/b/page.svg";
+    QTest::newRow("the content root itself") << "@"
+                                             << ".";
+    QTest::newRow("outside") << "/elsewhere/./x.svg"
+                             << "/elsewhere/x.svg";
+    QTest::newRow("sibling with the root's name as prefix") << "@-old/x.svg"
+                                                            << "@-old/x.svg";
+    QTest::newRow("relative stays relative") << "designs/./a//b.png"
+                                             << "designs/a/b.png";
+}
+
+void TestFotoAndSvg::relativeResourceReference()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+
+    QVERIFY(myDir.isValid());
+    const QString aRoot = QFileInfo(myDir.path()).canonicalFilePath();
+    LMDirectoryConfig::instance()->setContentRoot(aRoot);
+    path.replace(QLatin1Char('@'), aRoot);
+    expected.replace(QLatin1Char('@'), aRoot);
+    QCOMPARE(LMFileHandler::makeRelativeResourceReference(path), expected);
+}
+
+void TestFotoAndSvg::svgImage_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QSizeF>("defaultSize");
+    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("imageSize");
+
+    QTest::newRow("small") << RED_SQUARE << QSizeF(40, 20) << QSize(80, 40) << QSize(80, 40);
+    QTest::newRow("declared size bounded") << HUGE_SQUARE << QSizeF(8192, 4096) << QSize(100, 50) << QSize(100, 50);
+    QTest::newRow("requested size bounded") << RED_SQUARE << QSizeF(40, 20) << QSize(20000, 10) << QSize(8192, 4);
+    QTest::newRow("empty request gives a null image") << RED_SQUARE << QSizeF(40, 20) << QSize(0, 10) << QSize(0, 0);
+}
+
+void TestFotoAndSvg::svgImage()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QSizeF, defaultSize);
+    QFETCH(QSize, requested);
+    QFETCH(QSize, imageSize);
+
+    const LMSVGImage anImage(data);
+    QVERIFY(anImage.isValid());
+    QCOMPARE(anImage.type(), LMSVGImageAbstract::Type::Plain);
+    QCOMPARE(anImage.defaultSize(), defaultSize);
+    const QImage aPicture = anImage.toImage(requested);
+    QCOMPARE(aPicture.size(), imageSize);
+    if (!aPicture.isNull() && data == RED_SQUARE)
+        QCOMPARE(aPicture.pixelColor(aPicture.width() / 2, aPicture.height() / 2), QColor(Qt::red));
+}
+
+void TestFotoAndSvg::svgImageInvalid_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not xml") << QByteArray("not an svg <<");
+    QTest::newRow("xml but no svg") << QByteArray("<html><body/></html>");
+}
+
+void TestFotoAndSvg::svgImageInvalid()
+{
+    QFETCH(QByteArray, data);
+
+    // Qt SVG reports its own parse problems; only ours is asserted.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SVG image could not be read")));
+    const LMSVGImageCalendar anImage(data);
+    QVERIFY(!anImage.isValid());
+    QCOMPARE(anImage.defaultSize(), QSizeF());
+    QVERIFY(anImage.toImage(QSize(10, 10)).isNull());
+    QImage aTarget(10, 10, QImage::Format_ARGB32_Premultiplied);
+    QPainter aPainter(&aTarget);
+    QVERIFY(!anImage.render(&aPainter, QRectF(0, 0, 10, 10)));
+}
+
+void TestFotoAndSvg::calendarImageSheets()
+{
+    LMSVGImageCalendar anImage(STYLED_SQUARE,
+                               { { QStringLiteral("blue"), QStringLiteral(".c { fill: #0000ff; }") },
+                                 { QStringLiteral("green"), QStringLiteral(".c { fill: #00ff00; }") } });
+    QVERIFY(anImage.isValid());
+    QCOMPARE(anImage.cssSheetNames(), QStringList({ QStringLiteral("blue"), QStringLiteral("green") }));
+    const auto centre = [&anImage] {
+        const QImage aPicture = anImage.toImage(QSize(40, 20));
+        return aPicture.pixelColor(20, 10);
+    };
+    QCOMPARE(centre(), QColor(Qt::red));
+    anImage.setCurrentCssSheet(QStringLiteral("blue"));
+    QCOMPARE(centre(), QColor(Qt::blue));
+    anImage.setCurrentCssSheet(QStringLiteral("green"));
+    QCOMPARE(centre(), QColor(Qt::green));
+    anImage.setCurrentCssSheet(QStringLiteral("no such sheet"));
+    QCOMPARE(centre(), QColor(Qt::red));
+}
+
+void TestFotoAndSvg::svgImageXml()
+{
+    LMSVGImageCalendar aCalendar(STYLED_SQUARE,
+                                 { { QStringLiteral("blue"), QStringLiteral(".c { fill: #0000ff; }") } });
+    QDomDocument aDocument;
+    QDomElement anArea = aDocument.createElement(QStringLiteral("svgarea"));
+    aCalendar.buildXML(anArea);
+    const std::unique_ptr<LMSVGImageCalendar> aRead = LMSVGImageCalendar::fromXml(anArea);
+    QVERIFY(aRead->isValid());
+    QCOMPARE(aRead->cssSheets(), aCalendar.cssSheets());
+    QCOMPARE(aRead->defaultSize(), aCalendar.defaultSize());
+    QCOMPARE(aRead->toImage(QSize(40, 20)), aCalendar.toImage(QSize(40, 20)));
+
+    // A plain image is not equal to a calendar image of the same document.
+    const LMSVGImage aPlain(aCalendar.data());
+    QVERIFY(!aPlain.equals(aCalendar));
+    QVERIFY(aPlain.clone()->equals(aPlain));
+    QVERIFY(LMSVGImageAbstract::svgDataFromXml(aDocument.createElement(QStringLiteral("svgarea"))).isEmpty());
+}
+
+void TestFotoAndSvg::svgImageFromManyThreads()
+{
+    const LMSVGImage anImage(RED_SQUARE);
+    const QImage anExpected = anImage.toImage(QSize(64, 32));
+    QList<int> aRuns(64);
+    std::iota(aRuns.begin(), aRuns.end(), 0);
+    const QList<QImage> aPictures = QtConcurrent::blockingMapped(
+        aRuns, [&anImage](int theRun) { return anImage.toImage(QSize(64, 32 + theRun % 2)); });
+    for (int i = 0; i < aPictures.size(); ++i) {
+        if (i % 2 == 0)
+            QCOMPARE(aPictures.at(i), anExpected);
+        else
+            QCOMPARE(aPictures.at(i).size(), QSize(64, 33));
+    }
+}
+
+QTEST_MAIN(TestFotoAndSvg)
+#include "tst_fotoandsvg.moc"

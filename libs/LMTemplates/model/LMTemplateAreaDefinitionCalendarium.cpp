@@ -1,0 +1,47 @@
+#include "LMTemplateAreaDefinitionCalendarium.h"
+
+#include <QDomElement>
+
+LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(
+    const LMRotatedRect& theRect, const LMAreaAbility& theAbilities, const LMAreaDecoration& theDecoration,
+    const LMAreaPositioningConstraint& theConstraint, const LMImageFXs& theImageFXs, const QSizeF& thePageSize,
+    const LMAreaCreationRule& theCreationRule, const LMAreaAssociationId& theAssociationId)
+    : LMTemplateAreaDefinition(theRect, theAbilities, theDecoration, theConstraint, theImageFXs, thePageSize,
+                               theCreationRule, theAssociationId)
+{
+}
+
+LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(
+    const LMAreaDescription& theDescription, const LMAreaPositioningConstraint& theConstraint,
+    const LMAreaAssociationId& theAssociationId)
+    : LMTemplateAreaDefinition(theDescription, theConstraint, theAssociationId)
+{
+}
+
+LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(
+    const LMTemplateAreaDefinitionCalendarium& theOther, const LMMirrorRule& theMirrorRule)
+    : LMTemplateAreaDefinition(theOther, theMirrorRule), myAppearance(theOther.myAppearance),
+      myLegacy(theOther.myLegacy)
+{
+}
+
+LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(const QDomElement& theElement,
+                                                                         const QSizeF& thePageSize, bool theLegacy)
+    : LMTemplateAreaDefinition(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
+                               LMAreaCreationRuleEnum::Default),
+      myAppearance(LMCalendariumAppearance::fromXml(theElement)), myLegacy(theLegacy)
+{
+}
+
+void LMTemplateAreaDefinitionCalendarium::buildXML(QDomElement& theParent, const QSizeF& thePageSize) const
+{
+    LMTemplateAreaDefinition::buildXML(theParent, thePageSize);
+    QDomElement anElement = lastAreaElement(theParent);
+    myAppearance.buildXML(anElement);
+}
+
+std::unique_ptr<LMTemplateAreaDefinition>
+LMTemplateAreaDefinitionCalendarium::clone(const LMMirrorRule& theMirrorRule) const
+{
+    return std::make_unique<LMTemplateAreaDefinitionCalendarium>(*this, theMirrorRule);
+}

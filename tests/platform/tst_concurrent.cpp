@@ -1,0 +1,296 @@
+#include "LMConcurrent.h"
+
+#include <QSemaphore>
+#include <QSet>
+#include <QStringList>
+#include <QTest>
+#include <QThread>
+#include <QThreadPool>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <numeric>
+#include <thread>
+
+namespace {
+
+// Where the test calls a helper from.
+enum class Caller { MainThread, OtherThread, PoolThread };
+
+// Keeps threads of the global pool busy until destroyed.
+class PoolBlocker
+{
+public:
+    explicit PoolBlocker(int theCount) : myCount(theCount)
+    {
+        for (int i = 0; i < myCount; ++i) {
+            QThreadPool::globalInstance()->start([this] {
+                myEntered.release();
+                myOpened.acquire();
+            });
+        }
+        myEntered.acquire(myCount);
+    }
+    ~PoolBlocker()
+    {
+        myOpened.release(myCount);
+        QThreadPool::globalInstance()->waitForDone();
+    }
+
+private:
+    const int myCount;
+    QSemaphore myEntered;
+    QSemaphore myOpened;
+};
+
+// Runs theWork in the given kind of thread and returns when it is done. A standard thread, so
+// that ThreadSanitizer sees the hand-over; the pool case returns its answer through an atomic.
+void runOn(Caller theCaller, const std::function<void()>& theWork)
+{
+    switch (theCaller) {
+    case Caller::MainThread:
+        theWork();
+        break;
+    case Caller::OtherThread: {
+        std::thread aThread(theWork);
+        aThread.join();
+        break;
+    }
+    case Caller::PoolThread: {
+        QSemaphore aDone;
+        QThreadPool::globalInstance()->start([&] {
+            theWork();
+            aDone.release();
+        });
+        aDone.acquire();
+        break;
+    }
+    }
+}
+
+// The threads that touched elements, guarded by a standard mutex.
+class ThreadLog
+{
+public:
+    void add()
+    {
+        const std::lock_guard aLock(myMutex);
+        myThreads.insert(std::this_thread::get_id());
+    }
+    QSet<std::thread::id> threads() const
+    {
+        const std::lock_guard aLock(myMutex);
+        return myThreads;
+    }
+
+private:
+    mutable std::mutex myMutex;
+    QSet<std::thread::id> myThreads;
+};
+
+// Sum of the leaves of a tree of nested blocking maps: theWidth^theDepth when nothing is lost.
+int nestedCount(int theDepth, int theWidth)
+{
+    if (theDepth == 0)
+        return 1;
+    const QList<int> aBranches(theWidth, theDepth - 1);
+    const QList<int> aCounts
+        = LMConcurrent::blockingMapped(aBranches, [theWidth](int theLevel) { return nestedCount(theLevel, theWidth); });
+    return std::accumulate(aCounts.cbegin(), aCounts.cend(), 0);
+}
+
+// Debian's Qt Concurrent keeps its synchronisation inside the uninstrumented QtCore while its
+// templates are compiled into this test, so ThreadSanitizer reports races inside Qt Concurrent
+// itself. Under it, only the calls that fall back to the calling thread are checked.
+bool runsQtConcurrentUnderThreadSanitizer(Caller theCaller, bool thePoolFull)
+{
+#if defined(__SANITIZE_THREAD__)
+    return theCaller == Caller::MainThread || !thePoolFull;
+#else
+    Q_UNUSED(theCaller);
+    Q_UNUSED(thePoolFull);
+    return false;
+#endif
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Caller)
+
+class TestConcurrent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize); }
+
+    void runsInParallel_data();
+    void runsInParallel();
+    void resultsKeepInputOrder_data();
+    void resultsKeepInputOrder();
+    void nestedMaps_data();
+    void nestedMaps();
+
+private:
+    // Small and fixed, so that filling the pool costs little and rows mean the same everywhere.
+    static constexpr int ourPoolSize = 2;
+    int myOriginalPoolSize = 0;
+};
+
+void TestConcurrent::initTestCase()
+{
+    myOriginalPoolSize = QThreadPool::globalInstance()->maxThreadCount();
+    QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize);
+    QCOMPARE(LMConcurrent::maxRunningThreads(), ourPoolSize);
+}
+
+void TestConcurrent::cleanupTestCase()
+{
+    QThreadPool::globalInstance()->setMaxThreadCount(myOriginalPoolSize);
+}
+
+void TestConcurrent::runsInParallel_data()
+{
+    QTest::addColumn<Caller>("caller");
+    QTest::addColumn<int>("busyThreads"); // besides the caller itself
+    QTest::addColumn<bool>("expectedParallel");
+
+    QTest::newRow("main thread, free pool") << Caller::MainThread << 0 << true;
+    QTest::newRow("main thread, full pool") << Caller::MainThread << ourPoolSize << true;
+    QTest::newRow("other thread, free pool") << Caller::OtherThread << 0 << true;
+    QTest::newRow("other thread, one thread left") << Caller::OtherThread << ourPoolSize - 1 << true;
+    QTest::newRow("other thread, full pool") << Caller::OtherThread << ourPoolSize << false;
+    QTest::newRow("pool thread, one thread left") << Caller::PoolThread << ourPoolSize - 2 << true;
+    QTest::newRow("pool thread, last thread of the pool") << Caller::PoolThread << ourPoolSize - 1 << false;
+}
+
+void TestConcurrent::runsInParallel()
+{
+    QFETCH(Caller, caller);
+    QFETCH(int, busyThreads);
+    QFETCH(bool, expectedParallel);
+
+    const PoolBlocker aBlocker(busyThreads);
+    std::atomic<bool> aParallel = !expectedParallel;
+    runOn(caller, [&] { aParallel = LMConcurrent::runsInParallel(); });
+    QCOMPARE(aParallel.load(), expectedParallel);
+}
+
+void TestConcurrent::resultsKeepInputOrder_data()
+{
+    QTest::addColumn<Caller>("caller");
+    QTest::addColumn<bool>("poolFull");
+    QTest::addColumn<int>("count");
+
+    // No row for the main thread with a full pool: it fans out by design and would wait for the
+    // blocked pool threads, which wait for the test.
+
+    QTest::newRow("main thread, empty") << Caller::MainThread << false << 0;
+    QTest::newRow("main thread, one element") << Caller::MainThread << false << 1;
+    QTest::newRow("main thread, many elements") << Caller::MainThread << false << 3000;
+    QTest::newRow("other thread, free pool") << Caller::OtherThread << false << 3000;
+    QTest::newRow("other thread, full pool, empty") << Caller::OtherThread << true << 0;
+    QTest::newRow("other thread, full pool") << Caller::OtherThread << true << 3000;
+}
+
+void TestConcurrent::resultsKeepInputOrder()
+{
+    QFETCH(Caller, caller);
+    QFETCH(bool, poolFull);
+    QFETCH(int, count);
+
+    QList<int> anInput(count);
+    std::iota(anInput.begin(), anInput.end(), 0);
+    QList<int> aTripled;
+    QList<int> aSquared;
+    QStringList aTexts;
+    QList<int> aMultiplesOfThree;
+    QList<int> anOdd;
+    ThreadLog aLog;
+    std::thread::id aCallerThread;
+
+    if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
+        QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
+    const PoolBlocker aBlocker(poolFull ? ourPoolSize : 0);
+    runOn(caller, [&] {
+        aCallerThread = std::this_thread::get_id();
+        aTripled = anInput;
+        LMConcurrent::blockingMap(aTripled, [&aLog](int& theValue) {
+            aLog.add();
+            theValue *= 3;
+        });
+        aSquared = LMConcurrent::blockingMapped(anInput, [&aLog](int theValue) {
+            aLog.add();
+            return theValue * theValue;
+        });
+        aTexts = LMConcurrent::blockingMapped<QStringList>(anInput,
+                                                           [](int theValue) { return QString::number(theValue); });
+        aMultiplesOfThree = LMConcurrent::blockingFiltered(anInput, [&aLog](int theValue) {
+            aLog.add();
+            return theValue % 3 == 0;
+        });
+        anOdd = anInput;
+        LMConcurrent::blockingFilter(anOdd, [](int theValue) { return theValue % 2 == 1; });
+    });
+
+    QCOMPARE(aTripled.size(), count);
+    QCOMPARE(aSquared.size(), count);
+    QCOMPARE(aTexts.size(), count);
+    QCOMPARE(aMultiplesOfThree.size(), (count + 2) / 3);
+    QCOMPARE(anOdd.size(), count / 2);
+    for (int i = 0; i < count; ++i) {
+        QCOMPARE(aTripled.at(i), 3 * i);
+        QCOMPARE(aSquared.at(i), i * i);
+        QCOMPARE(aTexts.at(i), QString::number(i));
+    }
+    for (int i = 0; i < aMultiplesOfThree.size(); ++i)
+        QCOMPARE(aMultiplesOfThree.at(i), 3 * i);
+    for (int i = 0; i < anOdd.size(); ++i)
+        QCOMPARE(anOdd.at(i), 2 * i + 1);
+    // A full pool leaves a thread outside it to do the work alone.
+    if (poolFull && caller == Caller::OtherThread && count > 0)
+        QCOMPARE(aLog.threads(), QSet<std::thread::id> { aCallerThread });
+}
+
+void TestConcurrent::nestedMaps_data()
+{
+    QTest::addColumn<Caller>("caller");
+    QTest::addColumn<int>("poolSize");
+    QTest::addColumn<bool>("poolFull");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("width");
+
+    QTest::newRow("main thread, one pool thread, two levels") << Caller::MainThread << 1 << false << 2 << 16;
+    QTest::newRow("main thread, two pool threads, three levels") << Caller::MainThread << 2 << false << 3 << 8;
+    QTest::newRow("main thread, four pool threads, four levels") << Caller::MainThread << 4 << false << 4 << 6;
+    QTest::newRow("other thread, one pool thread, three levels") << Caller::OtherThread << 1 << false << 3 << 8;
+    QTest::newRow("other thread, full pool, three levels") << Caller::OtherThread << 2 << true << 3 << 8;
+    QTest::newRow("pool thread, two pool threads, three levels") << Caller::PoolThread << 2 << false << 3 << 8;
+    QTest::newRow("no branches") << Caller::MainThread << 2 << false << 3 << 0;
+}
+
+void TestConcurrent::nestedMaps()
+{
+    QFETCH(Caller, caller);
+    QFETCH(int, poolSize);
+    QFETCH(bool, poolFull);
+    QFETCH(int, depth);
+    QFETCH(int, width);
+
+    if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
+        QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
+    QThreadPool::globalInstance()->setMaxThreadCount(poolSize);
+    const PoolBlocker aBlocker(poolFull ? poolSize : 0);
+    std::atomic<int> aCount = -1;
+    runOn(caller, [&] { aCount = nestedCount(depth, width); });
+    int anExpected = 1;
+    for (int i = 0; i < depth; ++i)
+        anExpected *= width;
+    QCOMPARE(aCount.load(), anExpected);
+}
+
+QTEST_GUILESS_MAIN(TestConcurrent)
+#include "tst_concurrent.moc"

@@ -36,6 +36,8 @@ private Q_SLOTS:
     void colors();
     void angles_data();
     void angles();
+    void distances_data();
+    void distances();
     void geometry_data();
     void geometry();
     void nextElement();
@@ -249,6 +251,33 @@ void TestXMLReadWrite::angles()
     QCOMPARE(LMXMLParser::readAngle(anElement.attributes(), QStringLiteral("v"), LMAngle(45)).degrees(), expected);
 }
 
+void TestXMLReadWrite::distances_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<LMDistance>("expected"); // the default is 7 units
+
+    const LMDistance aDefault(7.0);
+    QTest::newRow("missing") << QString() << aDefault;
+    QTest::newRow("empty") << "" << aDefault;
+    QTest::newRow("units") << "12.5" << LMDistance(12.5);
+    QTest::newRow("millimetres") << "4mm" << LMDistance(4.0, LMDistanceUnit::Millimetre);
+    QTest::newRow("relative, blanks") << " 0.02 rel " << LMDistance(0.02, LMDistanceUnit::Relative);
+    QTest::newRow("negative") << "-1.5mm" << LMDistance(-1.5, LMDistanceUnit::Millimetre);
+    QTest::newRow("unknown unit") << "4cm" << aDefault;
+    QTest::newRow("unit only") << "mm" << aDefault;
+    QTest::newRow("comma decimal") << "1,5mm" << aDefault;
+}
+
+void TestXMLReadWrite::distances()
+{
+    QFETCH(QString, text);
+    QFETCH(LMDistance, expected);
+    const QDomElement anElement = withValue(text);
+
+    QCOMPARE(LMXMLParser::readDistance(anElement, QStringLiteral("v"), LMDistance(7.0)), expected);
+    QCOMPARE(LMXMLParser::readDistance(anElement.attributes(), QStringLiteral("v"), LMDistance(7.0)), expected);
+}
+
 void TestXMLReadWrite::geometry_data()
 {
     QTest::addColumn<Attributes>("attributes");
@@ -401,6 +430,7 @@ void TestXMLReadWrite::geometryAndTextRoundTrip()
     LMXMLBuilder::addAttribute(anArea, QStringLiteral("locked"), true);
     LMXMLBuilder::addAttribute(anArea, QStringLiteral("count"), -42);
     LMXMLBuilder::addAttribute(anArea, QStringLiteral("angle"), LMAngle(-90));
+    LMXMLBuilder::addAttribute(anArea, QStringLiteral("spacing"), LMDistance(0.1, LMDistanceUnit::Millimetre));
     LMXMLBuilder::addAttribute(anArea, QRectF(0.125, 1e-3, 2100.5, 1.0 / 3.0));
     LMXMLBuilder::addAttribute(anArea, QSize(300, 400), QStringLiteral("inner"));
     LMXMLBuilder::addAttribute(anArea, QMarginsF(1, 2, 3, 4.5), QStringLiteral("padding-"));
@@ -413,6 +443,8 @@ void TestXMLReadWrite::geometryAndTextRoundTrip()
     QCOMPARE(LMXMLParser::boolAttribute(aRead, QStringLiteral("locked"), false), true);
     QCOMPARE(LMXMLParser::intAttribute(aRead, QStringLiteral("count"), 0), -42);
     QCOMPARE(LMXMLParser::readAngle(aRead, QStringLiteral("angle")), LMAngle(-90));
+    QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("spacing")), QStringLiteral("0.1mm"));
+    QCOMPARE(LMXMLParser::readDistance(aRead, QStringLiteral("spacing")), LMDistance(0.1, LMDistanceUnit::Millimetre));
     QCOMPARE(LMXMLParser::readRectF(aRead), QRectF(0.125, 1e-3, 2100.5, 1.0 / 3.0));
     QCOMPARE(LMXMLParser::readSize(aRead, QSize(), QStringLiteral("inner")), QSize(300, 400));
     QCOMPARE(LMXMLParser::readMargins(aRead, QMarginsF(), QStringLiteral("padding-")), QMarginsF(1, 2, 3, 4.5));

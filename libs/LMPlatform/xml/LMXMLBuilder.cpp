@@ -120,6 +120,11 @@ void LMXMLBuilder::addAttribute(QDomElement& theElement, const QString& theName,
     addAttribute(theElement, theName, theValue.degrees());
 }
 
+void LMXMLBuilder::addAttribute(QDomElement& theElement, const QString& theName, const LMDistance& theValue)
+{
+    addAttribute(theElement, theName, theValue.toString());
+}
+
 void LMXMLBuilder::addAttribute(QDomElement& theElement, const QRectF& theValue, const QString& thePrefix)
 {
     addAttribute(theElement, thePrefix + LMXMLParser::WORD_X, theValue.x());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMAngle.h"
+#include "LMDistance.h"
 #include "LMPlatformExport.h"
 
 #include <QColor>
@@ -39,6 +40,8 @@ public:
     static void addAttribute(QDomElement& theElement, const QString& theName, const QColor& theValue);
     // Whole degrees as held.
     static void addAttribute(QDomElement& theElement, const QString& theName, LMAngle theValue);
+    // The distance's text form ("12.5", "4mm", "0.02rel").
+    static void addAttribute(QDomElement& theElement, const QString& theName, const LMDistance& theValue);
     // The attributes LMXMLParser's readRectF, readRect, readSizeF, readSize and readMargins read:
     // prefix + "x", "y", "width", "height" (margins: "left", "top", "right", "bottom").
     static void addAttribute(QDomElement& theElement, const QRectF& theValue, const QString& thePrefix = QString());

@@ -133,6 +133,13 @@ std::optional<LMAngle> parseAngle(QStringView theText)
     return LMAngle(int(aRounded));
 }
 
+std::optional<LMDistance> parseDistance(QStringView theText)
+{
+    bool anOk = false;
+    const LMDistance aDistance = LMDistance::fromString(theText.toString(), &anOk);
+    return anOk ? std::optional<LMDistance>(aDistance) : std::nullopt;
+}
+
 } // namespace
 
 std::optional<bool> LMXMLParser::parseBool(QStringView theText)
@@ -308,6 +315,18 @@ LMAngle LMXMLParser::readAngle(const QDomElement& theElement, const QString& the
 LMAngle LMXMLParser::readAngle(const QDomNamedNodeMap& theAttributes, const QString& theName, LMAngle theDefault)
 {
     return valueOf(attributeOf(theAttributes, theName), &parseAngle).value_or(theDefault);
+}
+
+LMDistance LMXMLParser::readDistance(const QDomElement& theElement, const QString& theName,
+                                     const LMDistance& theDefault)
+{
+    return valueOf(attributeOf(theElement, theName), &parseDistance).value_or(theDefault);
+}
+
+LMDistance LMXMLParser::readDistance(const QDomNamedNodeMap& theAttributes, const QString& theName,
+                                     const LMDistance& theDefault)
+{
+    return valueOf(attributeOf(theAttributes, theName), &parseDistance).value_or(theDefault);
 }
 
 QRectF LMXMLParser::readRectF(const QDomElement& theElement, const QRectF& theDefault, const QString& thePrefix)

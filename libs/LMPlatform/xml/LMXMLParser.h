@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMAngle.h"
+#include "LMDistance.h"
 #include "LMPlatformExport.h"
 
 #include <QColor>
@@ -74,6 +75,12 @@ public:
     static LMAngle readAngle(const QDomElement& theElement, const QString& theName, LMAngle theDefault = LMAngle());
     static LMAngle readAngle(const QDomNamedNodeMap& theAttributes, const QString& theName,
                              LMAngle theDefault = LMAngle());
+    // The text form of LMDistance: a number, followed by "mm" for millimetres or "rel" for a
+    // fraction of the page or area ("12.5", "4mm", "0.02rel").
+    static LMDistance readDistance(const QDomElement& theElement, const QString& theName,
+                                   const LMDistance& theDefault = LMDistance());
+    static LMDistance readDistance(const QDomNamedNodeMap& theAttributes, const QString& theName,
+                                   const LMDistance& theDefault = LMDistance());
 
     // Rectangles, sizes and margins come from one attribute per value, named prefix + "x", "y",
     // "width", "height" (margins: "left", "top", "right", "bottom"). Each value that is missing or

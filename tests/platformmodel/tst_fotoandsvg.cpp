@@ -7,11 +7,11 @@
 #include <QDomDocument>
 #include <QFileInfo>
 #include <QPainter>
-#include <QtConcurrent>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <numeric>
+#include <thread>
+#include <vector>
 
 namespace {
 const QByteArray RED_SQUARE = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
@@ -239,15 +239,27 @@ void TestFotoAndSvg::svgImageFromManyThreads()
 {
     const LMSVGImage anImage(RED_SQUARE);
     const QImage anExpected = anImage.toImage(QSize(64, 32));
-    QList<int> aRuns(64);
-    std::iota(aRuns.begin(), aRuns.end(), 0);
-    const QList<QImage> aPictures = QtConcurrent::blockingMapped(
-        aRuns, [&anImage](int theRun) { return anImage.toImage(QSize(64, 32 + theRun % 2)); });
-    for (int i = 0; i < aPictures.size(); ++i) {
-        if (i % 2 == 0)
-            QCOMPARE(aPictures.at(i), anExpected);
-        else
-            QCOMPARE(aPictures.at(i).size(), QSize(64, 33));
+    // Plain threads, each drawing the one image several times in two sizes.
+    constexpr int THREADS = 8;
+    constexpr int RUNS = 8;
+    std::vector<QList<QImage>> aPictures(THREADS);
+    std::vector<std::thread> aThreads;
+    for (int t = 0; t < THREADS; ++t) {
+        aThreads.emplace_back([&anImage, &aPictures, t] {
+            for (int aRun = 0; aRun < RUNS; ++aRun)
+                aPictures[size_t(t)].append(anImage.toImage(QSize(64, 32 + aRun % 2)));
+        });
+    }
+    for (std::thread& aThread : aThreads)
+        aThread.join();
+    for (const QList<QImage>& aThreadPictures : aPictures) {
+        QCOMPARE(aThreadPictures.size(), RUNS);
+        for (int aRun = 0; aRun < RUNS; ++aRun) {
+            if (aRun % 2 == 0)
+                QCOMPARE(aThreadPictures.at(aRun), anExpected);
+            else
+                QCOMPARE(aThreadPictures.at(aRun).size(), QSize(64, 33));
+        }
     }
 }
 

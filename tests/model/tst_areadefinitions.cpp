@@ -127,7 +127,7 @@ void TestAreaDefinitions::constructorsNormalise()
     QCOMPARE(aText.textType(), LMAreaTextType(LMAreaTextTypeEnum::Text));
     QCOMPARE(aText.positioningConstraint().value(), 7);
 
-    // A page size that is not usable keeps document units and leaves the original size unknown.
+    // A page size with a zero side keeps document units, leaves the original size unknown and warns.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^cannot normalise")));
     const LMTemplateAreaDefinitionClipart aClipart(LMRotatedRect(QRectF(1, 2, 3, 4)), LMAreaAbility(),
                                                    LMAreaDecoration(), LMAreaPositioningConstraint(), LMImageFXs(),

@@ -43,11 +43,14 @@ Wrapper readBits(const QDomElement& theElement, const QString& theName, const Wr
     return theDefault;
 }
 
+// A size with a negative side is "not known" (areas of SVG templates): silently not usable. A size
+// with a zero side comes from broken input and is worth a warning.
 bool sizeIsUsable(const QSizeF& theSize, const char* theWhat)
 {
     if (theSize.width() > 0 && theSize.height() > 0)
         return true;
-    qCWarning(lcPlatformModel) << "cannot" << theWhat << "an area by the size" << theSize;
+    if (theSize.width() >= 0 && theSize.height() >= 0)
+        qCWarning(lcPlatformModel) << "cannot" << theWhat << "an area by the size" << theSize;
     return false;
 }
 } // namespace

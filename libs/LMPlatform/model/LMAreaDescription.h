@@ -65,7 +65,8 @@ public:
     bool isNormalized() const;
 
     // Divides the rectangle by the size and marks it normalised; multiplies it and marks it
-    // unnormalised. A size without positive sides changes nothing and warns.
+    // unnormalised. A size without positive sides changes nothing: an unknown size (a negative
+    // side) silently, a size with a zero side with a warning.
     bool normalize(const QSizeF& theSize);
     bool denormalize(const QSizeF& theSize);
     LMAreaDescription normalized(const QSizeF& theSize) const;

@@ -2,6 +2,8 @@
 
 #include "LMPlatformExport.h"
 
+#include <atomic>
+
 class QReadWriteLock;
 
 // The one process-wide instance of T, created on first use from any thread. Registries and caches
@@ -32,5 +34,6 @@ private:
     LMSingleton& operator=(const LMSingleton&) = delete;
 
     static QReadWriteLock& lock();
-    static T* ourInstance;
+    // Atomic as well as guarded: ThreadSanitizer cannot see inside Debian's QReadWriteLock.
+    static std::atomic<T*> ourInstance;
 };

@@ -8,7 +8,7 @@
 #include <QReadWriteLock>
 
 template <typename T>
-T* LMSingleton<T>::ourInstance = nullptr;
+std::atomic<T*> LMSingleton<T>::ourInstance{nullptr};
 
 template <typename T>
 QReadWriteLock& LMSingleton<T>::lock()
@@ -22,25 +22,28 @@ T* LMSingleton<T>::instance()
 {
     QReadWriteLock& aLock = lock();
     aLock.lockForRead();
-    T* anInstance = ourInstance;
+    T* anInstance = ourInstance.load(std::memory_order_acquire);
     aLock.unlock();
     if (anInstance)
         return anInstance;
 
     // Another thread may have created it between the two locks: look again under the write lock.
     const QWriteLocker aWriter(&aLock);
-    if (!ourInstance) {
-        ourInstance = new T;
-        static_cast<LMSingleton<T>*>(ourInstance)->setupInstance();
+    anInstance = ourInstance.load(std::memory_order_relaxed);
+    if (!anInstance) {
+        // Published after set-up: nobody can see it before that anyway, the write lock is held.
+        anInstance = new T;
+        static_cast<LMSingleton<T>*>(anInstance)->setupInstance();
+        ourInstance.store(anInstance, std::memory_order_release);
     }
-    return ourInstance;
+    return anInstance;
 }
 
 template <typename T>
 T* LMSingleton<T>::existingInstance()
 {
     const QReadLocker aReader(&lock());
-    return ourInstance;
+    return ourInstance.load(std::memory_order_acquire);
 }
 
 #define LM_DEFINE_SINGLETON(T) template class LMSingleton<T>;

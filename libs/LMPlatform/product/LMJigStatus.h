@@ -1,0 +1,23 @@
+#pragma once
+
+#include "LMEnumWrapper.h"
+#include "LMPlatformExport.h"
+
+enum class LMJigStatusEnum : qint32 { None = 0, Installed = 1, Downloaded = 2, New = 4 };
+LM_DECLARE_ENUM_TABLE(LMPLATFORM_EXPORT, LMJigStatusEnum)
+
+// Where a design element stands for the user, as bits: installed with the content, downloaded
+// later, new (downloaded and not looked at yet).
+class LMPLATFORM_EXPORT LMJigStatus : public LMEnumWrapper<LMJigStatusEnum>
+{
+public:
+    LMJigStatus() = default;
+    LMJigStatus(LMJigStatusEnum theValue) : LMEnumWrapper(theValue) { }
+    LMJigStatus(const LMEnumWrapper& theOther) : LMEnumWrapper(theOther) { }
+    explicit LMJigStatus(const QString& theText) : LMEnumWrapper(fromInt(decodeCSV(theText))) { }
+
+    // True when the status has every bit of the wanted one; the empty wanted status is had by all.
+    bool hasStatus(const LMJigStatus& theWanted) const { return (myValue & theWanted.value()) == theWanted.value(); }
+
+    void fillTable(Table* theTable) const override;
+};

@@ -1,0 +1,28 @@
+#include "LMJigStatusRepository.h"
+
+#include "LMSingletonDefinition.h"
+
+LM_DEFINE_SINGLETON(LMJigStatusRepository)
+
+LMJigStatus LMJigStatusRepository::status(const LMDesignElementID& theId) const
+{
+    QReadLocker aLocker(&myLock);
+    return myStatus.value(theId, LMJigStatus(LMJigStatusEnum::Installed));
+}
+
+void LMJigStatusRepository::markDownloaded(const LMDesignElementIDSet& theIds)
+{
+    QWriteLocker aLocker(&myLock);
+    for (const LMDesignElementID& anId : theIds) {
+        if (anId.isValid())
+            myStatus.insert(anId, LMJigStatus(LMJigStatusEnum::Downloaded) | LMJigStatus(LMJigStatusEnum::New));
+    }
+}
+
+void LMJigStatusRepository::markSeen(const LMDesignElementID& theId)
+{
+    QWriteLocker aLocker(&myLock);
+    const auto anIt = myStatus.find(theId);
+    if (anIt != myStatus.end())
+        anIt->exclude(LMJigStatusEnum::New);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "LMDesignElementIDSet.h"
+#include "LMJigStatus.h"
+#include "LMPlatformExport.h"
+#include "LMSingleton.h"
+
+#include <QHash>
+#include <QReadWriteLock>
+
+// The status of every design element the user received after installation. Kept for the running
+// process only: an element not marked since the start counts as installed.
+class LMPLATFORM_EXPORT LMJigStatusRepository : public LMSingleton<LMJigStatusRepository>
+{
+    friend class LMSingleton<LMJigStatusRepository>;
+
+public:
+    LMJigStatus status(const LMDesignElementID& theId) const;
+    // Marks the elements downloaded and new.
+    void markDownloaded(const LMDesignElementIDSet& theIds);
+    // The user has looked at the element: it is no longer new.
+    void markSeen(const LMDesignElementID& theId);
+
+private:
+    LMJigStatusRepository() = default;
+
+    mutable QReadWriteLock myLock;
+    QHash<LMDesignElementID, LMJigStatus> myStatus;
+};

@@ -1,4 +1,5 @@
 #include "LMDirectoryConfig.h"
+#include "LMTemplate.h"
 #include "LMTemplateFileInfo.h"
 
 #include "LMTestSupport.h"
@@ -9,13 +10,6 @@
 #include <functional>
 
 namespace {
-QList<LMTemplate*> ourInvalidated;
-
-void recordInvalidation(LMTemplate* theTemplate)
-{
-    ourInvalidated.append(theTemplate);
-}
-
 using Change = std::function<void(LMTemplateFileInfo&)>;
 } // namespace
 
@@ -29,8 +23,6 @@ class TestTemplateFileInfo : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
-    void cleanupTestCase();
     void homeDirectory_data();
     void homeDirectory();
     void relativeFilePathFromCategories_data();
@@ -63,17 +55,6 @@ void TestTemplateFileInfo::initTestCase()
     QDir(myRoot).mkpath(QStringLiteral("backgrounds/red"));
     LMTestSupport::writeFile(myDir, QStringLiteral("designs/categories/summer/page.svg"), "<svg/>");
     LMDirectoryConfig::instance()->setContentRoot(myRoot);
-    LMTemplateFileInfo::setUniqueNameInvalidator(recordInvalidation);
-}
-
-void TestTemplateFileInfo::init()
-{
-    ourInvalidated.clear();
-}
-
-void TestTemplateFileInfo::cleanupTestCase()
-{
-    LMTemplateFileInfo::setUniqueNameInvalidator(nullptr);
 }
 
 void TestTemplateFileInfo::homeDirectory_data()
@@ -328,27 +309,25 @@ void TestTemplateFileInfo::uniqueNameInvalidation()
     QFETCH(bool, invalidates);
 
     // Without a parent template nobody is told.
-    LMTemplateFileInfo anInfo;
-    change(anInfo);
-    QVERIFY(ourInvalidated.isEmpty());
+    LMTemplateFileInfo aDetached;
+    change(aDetached);
 
-    // Distinct addresses that stand for templates; they are never dereferenced.
-    char aStorage[2] = {};
-    LMTemplate* const aTemplate = reinterpret_cast<LMTemplate*>(&aStorage[0]);
-    anInfo.setParentTemplate(aTemplate);
-    QCOMPARE(ourInvalidated, QList<LMTemplate*>({ aTemplate }));
-    ourInvalidated.clear();
-    change(anInfo);
-    QCOMPARE(ourInvalidated, invalidates ? QList<LMTemplate*>({ aTemplate }) : QList<LMTemplate*>());
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.setName(QStringLiteral("page"));
+    QVERIFY(!aTemplate.uniqueName().isEmpty());
+    QVERIFY(aTemplate.isUniqueNameCached());
+    change(aTemplate.fileInfo());
+    QCOMPARE(aTemplate.isUniqueNameCached(), !invalidates);
 
-    // A copy keeps the parent until the copy's owner sets itself.
-    LMTemplateFileInfo aCopy = anInfo;
-    QCOMPARE(aCopy.parentTemplate(), aTemplate);
-    LMTemplate* const anOther = reinterpret_cast<LMTemplate*>(&aStorage[1]);
-    aCopy.setParentTemplate(anOther);
-    ourInvalidated.clear();
-    change(aCopy);
-    QCOMPARE(ourInvalidated, invalidates ? QList<LMTemplate*>({ anOther }) : QList<LMTemplate*>());
+    // A copy taken over by another template tells that one only.
+    LMTemplate anOther(LMJigTypeEnum::Layout);
+    anOther.setFileInfo(aTemplate.fileInfo());
+    QCOMPARE(anOther.fileInfo().parentTemplate(), &anOther);
+    QVERIFY(!aTemplate.uniqueName().isEmpty());
+    QVERIFY(!anOther.uniqueName().isEmpty());
+    change(anOther.fileInfo());
+    QVERIFY(aTemplate.isUniqueNameCached());
+    QCOMPARE(anOther.isUniqueNameCached(), !invalidates);
 }
 
 QTEST_GUILESS_MAIN(TestTemplateFileInfo)

@@ -1,28 +1,18 @@
 #include "LMTemplateFileInfo.h"
 
 #include "LMFileHandler.h"
-
-#include <atomic>
+#include "LMTemplate.h"
 
 namespace {
 const QString STR_CATEGORIES_FOLDER = QStringLiteral("/categories/");
 const QString STR_CATEGORIES = QStringLiteral("categories");
 const QString STR_CONTENT = QStringLiteral("$CONTENT");
-
-std::atomic<LMTemplateFileInfo::UniqueNameInvalidator> ourInvalidator { nullptr };
 } // namespace
-
-void LMTemplateFileInfo::setUniqueNameInvalidator(UniqueNameInvalidator theInvalidator)
-{
-    ourInvalidator.store(theInvalidator, std::memory_order_release);
-}
 
 void LMTemplateFileInfo::invalidateUniqueName() const
 {
-    if (!myParentTemplate)
-        return;
-    if (const UniqueNameInvalidator anInvalidator = ourInvalidator.load(std::memory_order_acquire))
-        anInvalidator(myParentTemplate);
+    if (myParentTemplate)
+        myParentTemplate->invalidateUniqueName();
 }
 
 void LMTemplateFileInfo::setParentTemplate(LMTemplate* theTemplate)

@@ -17,17 +17,11 @@ enum class LMTemplateFileInfoType : qint32 { NotSet = 0, XML = 1, SVG = 2 };
 
 // The files that belong to one template (its source, thumbnail, preview, image, production PDF and
 // spot-colour files) and the paths derived from them. Setters of names that go into the
-// template's unique name tell the template, through the installed invalidator, to compute it anew.
+// template's unique name tell the parent template to compute it anew.
 class LMTEMPLATES_EXPORT LMTemplateFileInfo
 {
 public:
-    // Called with the parent template whenever a name of its unique name changes.
-    using UniqueNameInvalidator = void (*)(LMTemplate* theTemplate);
-
     LMTemplateFileInfo() = default;
-
-    // Installs the invalidator for the whole process (the template class does so); null removes it.
-    static void setUniqueNameInvalidator(UniqueNameInvalidator theInvalidator);
 
     LMTemplate* parentTemplate() const { return myParentTemplate; }
     void setParentTemplate(LMTemplate* theTemplate);

@@ -1,0 +1,395 @@
+#include "LMTemplate.h"
+
+#include "LMTemplateAreaDefinitionCalendarium.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
+#include "LMTemplatesLogging.h"
+
+#include <QMutexLocker>
+#include <QTransform>
+
+namespace {
+
+// The jig types of templates.
+constexpr qint32 TEMPLATE_JIG_TYPES = 16269;
+// Kinds whose photo file is no background: frame, passepartout, frame glass, variant template.
+constexpr qint32 NO_BACKGROUND_JIG_TYPES = 9088;
+// Photo areas the user may move, resize, rotate or scale join a computed smart layout.
+constexpr qint32 SMART_LAYOUT_CHILD_ABILITIES = 0x1B;
+constexpr qint32 SMART_LAYOUT_ABILITIES = 0x67BFFF;
+constexpr qint32 SMART_LAYOUT_POSITIONING = 7;
+constexpr double SMART_LAYOUT_SPACING = 0.02;
+// Page types whose templates the user may not remove.
+constexpr qint32 FIXED_PAGE_TYPES = 768;
+
+QString foldUmlauts(QString theName)
+{
+    theName.replace(QStringLiteral("ä"), QStringLiteral("ae"));
+    theName.replace(QStringLiteral("ö"), QStringLiteral("oe"));
+    theName.replace(QStringLiteral("ü"), QStringLiteral("ue"));
+    theName.replace(QStringLiteral("ß"), QStringLiteral("ss"));
+    return theName;
+}
+
+// The text as it reads when its bytes in one of UTF-8 and Latin-1 are taken in the other.
+bool equalsInOtherEncoding(const QString& theA, const QString& theB)
+{
+    return QString::fromLatin1(theA.toUtf8()) == theB || QString::fromUtf8(theA.toLatin1()) == theB;
+}
+
+} // namespace
+
+LMTemplate::LMTemplate(const LMJigType& theJigType, QObject* theParent) : LMJig(theJigType, theParent)
+{
+    myFileInfo.setParentTemplate(this);
+}
+
+LMTemplate::LMTemplate(const LMTemplate& theOther, const LMMirrorRule& theMirrorRule)
+    : LMJig(theOther.jigType()), myName(theOther.myName), myLayerType(theOther.myLayerType),
+      mySpotColorLayerType(theOther.mySpotColorLayerType), mySpotColor(theOther.mySpotColor),
+      mySpotColorLayerRect(theOther.mySpotColorLayerRect), myAreaDefinitions(theOther.myAreaDefinitions, theMirrorRule),
+      myDefaultRotation(theOther.myDefaultRotation), myProductionRotation(theOther.myProductionRotation),
+      myViewAngle(theOther.myViewAngle), myPossibleMirrorings(theOther.myPossibleMirrorings),
+      mySupportedOrientation(theOther.mySupportedOrientation), mySmartLayoutParent(theOther.mySmartLayoutParent),
+      mySmartGeneratedLayoutForPage(theOther.mySmartGeneratedLayoutForPage), mySort(theOther.mySort),
+      myMetaData(theOther.myMetaData), myFileInfo(theOther.myFileInfo), myAutoThumbSetting(theOther.myAutoThumbSetting),
+      myContextGroup(theOther.myContextGroup), myHasLayout(theOther.myHasLayout),
+      myCenterBackgroundIfOnSinglePage(theOther.myCenterBackgroundIfOnSinglePage),
+      myLocksLayout(theOther.myLocksLayout), myLandscapeSingleSided(theOther.myLandscapeSingleSided),
+      myUserLayout(theOther.myUserLayout), myUsableByAssistant(theOther.myUsableByAssistant)
+{
+    setDesignElementID(theOther.designElementID());
+    setCategorization(theOther.storedCategorization());
+    setActive(theOther.isActive());
+    myFileInfo.setParentTemplate(this);
+    if (theMirrorRule.isValid())
+        myName += QLatin1Char('_') + theMirrorRule.encodeCSV();
+}
+
+LMTemplate::~LMTemplate() = default;
+
+LMTemplate* LMTemplate::null()
+{
+    // Never destroyed: handles may still point to it while the process ends.
+    static LMTemplate* const ourNull = new LMTemplate();
+    return ourNull;
+}
+
+std::unique_ptr<LMTemplate> LMTemplate::create(const LMJigType& theJigType)
+{
+    return std::make_unique<LMTemplate>(theJigType);
+}
+
+std::unique_ptr<LMTemplate> LMTemplate::cloneTemplate(const LMMirrorRule& theMirrorRule) const
+{
+    return std::make_unique<LMTemplate>(*this, theMirrorRule);
+}
+
+void LMTemplate::readAttributes(const QDomNamedNodeMap& theAttributes)
+{
+    Q_UNUSED(theAttributes);
+}
+
+bool LMTemplate::isValid() const
+{
+    return isJigType(LMJigType::fromInt(TEMPLATE_JIG_TYPES));
+}
+
+bool LMTemplate::isEmpty() const
+{
+    return myName.startsWith(QLatin1String("empty"));
+}
+
+bool LMTemplate::hasLayout() const
+{
+    return myAreaDefinitions.isValid() || myHasLayout;
+}
+
+bool LMTemplate::hasBackground() const
+{
+    return isBackground()
+        || (!myFileInfo.imageFile().isEmpty() && !isJigType(LMJigType::fromInt(NO_BACKGROUND_JIG_TYPES)));
+}
+
+// ---- Names ------------------------------------------------------------------------------------
+
+void LMTemplate::setName(const QString& theName)
+{
+    myName = foldUmlauts(theName);
+    invalidateUniqueName();
+}
+
+QString LMTemplate::uniqueName() const
+{
+    QMutexLocker aLocker(&myNamesMutex);
+    if (!myUniqueNameValid) {
+        myUniqueName = makeUniqueTemplateNameWithTheme(themeNames().constFirst());
+        myUniqueNameValid = true;
+    }
+    return myUniqueName;
+}
+
+bool LMTemplate::isUniqueNameCached() const
+{
+    QMutexLocker aLocker(&myNamesMutex);
+    return myUniqueNameValid;
+}
+
+void LMTemplate::invalidateUniqueName()
+{
+    QMutexLocker aLocker(&myNamesMutex);
+    myUniqueNameValid = false;
+    myNameVariantsValid = false;
+    myUniqueName.clear();
+    myNameVariants.clear();
+}
+
+QStringList LMTemplate::nameVariants() const
+{
+    QMutexLocker aLocker(&myNamesMutex);
+    if (!myNameVariantsValid) {
+        myNameVariants.clear();
+        for (const QString& aTheme : themeNames())
+            myNameVariants.append(makeUniqueTemplateNameWithTheme(aTheme));
+        myNameVariantsValid = true;
+    }
+    return myNameVariants;
+}
+
+bool LMTemplate::matchesName(const QString& theText) const
+{
+    return theText == myName || theText == uniqueName();
+}
+
+bool LMTemplate::matchesNameVariants(const QString& theText) const
+{
+    const QStringList aVariants = nameVariants();
+    for (const QString& aVariant : aVariants) {
+        if (aVariant == theText || equalsInOtherEncoding(aVariant, theText) || equalsInOtherEncoding(theText, aVariant))
+            return true;
+    }
+    return false;
+}
+
+QString LMTemplate::makeUniqueTemplateNameWithTheme(const QString& theTheme) const
+{
+    QStringList aParts { myName };
+    if (!isBackground()) {
+        aParts.append(theTheme);
+        aParts.append(myFileInfo.uniqueNamePart());
+        const LMArticleList anArticles = explicitArticles();
+        for (const LMArticle& anArticle : anArticles)
+            aParts.append(anArticle.orderTxtName());
+    } else {
+        aParts.append(theTheme);
+        aParts.append(QString());
+    }
+    return aParts.join(QLatin1Char(',')).replace(QLatin1String("/./"), QLatin1String("/"));
+}
+
+const QStringList& LMTemplate::themeNames()
+{
+    static const QStringList ourThemeNames { QStringLiteral("normal"), QStringLiteral("albfreetheme"),
+                                             QStringLiteral("design") };
+    return ourThemeNames;
+}
+
+LMJigKey LMTemplate::createKey() const
+{
+    return LMJigKey(myName, myFileInfo.uniqueNamePart().join(QLatin1Char(';')), jigType(), designElementID());
+}
+
+// ---- Layer and spot colour --------------------------------------------------------------------
+
+bool LMTemplate::isSomeTemplateThemeContent() const
+{
+    return myLayerType.intersects(LMTemplateLayerTypeEnum::Content0To4);
+}
+
+void LMTemplate::setSpotColorLayer(const LMSpotColor& theSpotColor, const QRectF& theRect)
+{
+    mySpotColor = theSpotColor;
+    mySpotColorLayerRect = theRect;
+}
+
+// ---- Areas ------------------------------------------------------------------------------------
+
+void LMTemplate::setAreaDefinitions(const LMTemplateAreaDefinitionList& theAreas)
+{
+    myAreaDefinitions = theAreas;
+}
+
+void LMTemplate::setAreaDefinitions(LMTemplateAreaDefinitionList&& theAreas)
+{
+    myAreaDefinitions = std::move(theAreas);
+}
+
+void LMTemplate::addAreaDefinition(std::unique_ptr<LMTemplateAreaDefinition> theArea)
+{
+    myAreaDefinitions.append(std::move(theArea));
+}
+
+LMTemplateAreaDefinitionList LMTemplate::areaDefinitionsSmartLayout() const
+{
+    return injectSmartLayout(myAreaDefinitions);
+}
+
+void LMTemplate::injectSmartLayout(std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout)
+{
+    myAreaDefinitions = injectSmartLayout(myAreaDefinitions, std::move(theSmartLayout));
+}
+
+LMTemplateAreaDefinitionList
+LMTemplate::injectSmartLayout(const LMTemplateAreaDefinitionList& theAreas,
+                              std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout)
+{
+    LMTemplateAreaDefinitionList aResult(theAreas);
+    if (theSmartLayout && theSmartLayout->rect().width() > 0 && theSmartLayout->rect().height() > 0) {
+        aResult.append(std::move(theSmartLayout));
+        return aResult;
+    }
+
+    LMTemplateAreaDefinitionList aChildren;
+    std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> aReused;
+    QRectF aUnion;
+    LMAngle aRotation;
+    for (int anIndex = 0; anIndex < aResult.count();) {
+        LMTemplateAreaDefinition* anArea = aResult.at(anIndex);
+        const bool aIsChild = anArea->areaType() == LMAreaType(LMAreaTypeEnum::Foto)
+            && anArea->abilities().intersects(LMAreaAbility::fromInt(SMART_LAYOUT_CHILD_ABILITIES));
+        if (aIsChild) {
+            const QRectF aBounds = anArea->rotatedRect().boundingRect();
+            if (aChildren.isEmpty()) {
+                aUnion = aBounds;
+                aRotation = anArea->rotation();
+            } else {
+                aUnion = aUnion.united(aBounds);
+                if (anArea->rotation() != aRotation)
+                    aRotation = LMAngle();
+            }
+            aChildren.append(aResult.takeAt(anIndex));
+        } else if (!aReused && anArea->areaType() == LMAreaType(LMAreaTypeEnum::SmartLayout)) {
+            aReused.reset(static_cast<LMTemplateAreaDefinitionSmartLayout*>(aResult.takeAt(anIndex).release()));
+        } else {
+            ++anIndex;
+        }
+    }
+
+    if (aChildren.isEmpty()) {
+        // Nothing to gather: a smart layout that was there stays.
+        if (aReused)
+            aResult.prepend(std::move(aReused));
+        return aResult;
+    }
+
+    QTransform aTurn;
+    aTurn.translate(aUnion.center().x(), aUnion.center().y());
+    aTurn.rotate(aRotation.degrees());
+    aTurn.translate(-aUnion.center().x(), -aUnion.center().y());
+    const LMRotatedRect aRect(aTurn.mapRect(aUnion), aRotation);
+
+    if (!aReused) {
+        LMAreaDescription aDescription = aChildren.first()->areaDescription();
+        aDescription.setRotatedRect(aRect);
+        aDescription.setAbilities(LMAreaAbility::fromInt(SMART_LAYOUT_ABILITIES));
+        aDescription.setDecoration(LMAreaDecoration());
+        aReused = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
+            aDescription, LMAreaPositioningConstraint::fromInt(SMART_LAYOUT_POSITIONING), LMAreaAssociationId());
+        LMSmartLayoutConfiguration aConfiguration;
+        aConfiguration.setSpacing(LMDistance(SMART_LAYOUT_SPACING, LMDistanceUnit::Relative));
+        aConfiguration.setAutoGenerated(true);
+        aReused->setConfiguration(aConfiguration);
+    } else if (aReused->rect().isEmpty()) {
+        LMAreaDescription aDescription = aReused->areaDescription();
+        aDescription.setRotatedRect(aRect);
+        aReused->setAreaDescription(aDescription);
+    }
+    aReused->setChildren(aChildren);
+    aReused->setActive(true);
+    aResult.prepend(std::move(aReused));
+    return aResult;
+}
+
+// ---- Calendar, files --------------------------------------------------------------------------
+
+void LMTemplate::autoDetectCalendariumFlow()
+{
+    if (calendariumFlow().isValid())
+        return;
+    LMCalendariumFlow aFlow;
+    for (const LMTemplateAreaDefinition* anArea : myAreaDefinitions) {
+        if (anArea->areaType() == LMAreaType(LMAreaTypeEnum::Calendarium)) {
+            const auto* aCalendar = static_cast<const LMTemplateAreaDefinitionCalendarium*>(anArea);
+            aFlow |= LMCalendariumFlow(aCalendar->appearance().layout());
+        }
+    }
+    setCalendariumFlow(aFlow);
+}
+
+void LMTemplate::setFileInfo(const LMTemplateFileInfo& theFileInfo)
+{
+    myFileInfo = theFileInfo;
+    myFileInfo.setParentTemplate(this);
+}
+
+QList<QFileInfo> LMTemplate::associatedFiles() const
+{
+    return myFileInfo.associatedFiles();
+}
+
+// ---- Products ---------------------------------------------------------------------------------
+
+void LMTemplate::setArticleGroup(const LMArticlesGroup& theGroup)
+{
+    myContextGroup.setArticleGroup(theGroup);
+    // The explicit articles are part of the unique name.
+    invalidateUniqueName();
+}
+
+bool LMTemplate::containsArticle(const LMArticle& theArticle, bool theExplicitOnly) const
+{
+    if (theExplicitOnly)
+        return myContextGroup.supportsArticle(theArticle);
+    return myContextGroup.fulfillsConstraints(LMTemplateContextGroup::fromArticle(theArticle, LMPageType()), false,
+                                              true);
+}
+
+bool LMTemplate::mayBeRemoved() const
+{
+    return !designElementID().isTheWhiteBackground()
+        && !myContextGroup.isPageType(LMPageType::fromInt(FIXED_PAGE_TYPES));
+}
+
+bool LMTemplate::isRemoveItem() const
+{
+    return articleVariants().hasNotAccountableVariant();
+}
+
+bool LMTemplate::isVisibleInList() const
+{
+    const LMArticlesGroup aGroup = articleGroup();
+    if (aGroup.isEmpty() || !aGroup.restrictions().isEmpty())
+        return true;
+    const LMArticleList& anArticles = aGroup.explicitArticles();
+    return std::any_of(anArticles.cbegin(), anArticles.cend(),
+                       [](const LMArticle& theArticle) { return theArticle.isValid(); });
+}
+
+QString LMTemplate::basicDragAndDropHint() const
+{
+    QString aHint;
+    if (myUserLayout)
+        aHint += tr("Benutzerdefiniertes Layout:") + QLatin1Char(' ') + myName + QLatin1Char('\n');
+    aHint += tr("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
+    const LMPageAlignment anAlignments = pageConstraint().intendedAlignments();
+    const bool aLeft = anAlignments.intersects(LMPageAlignment::fromInt(1));
+    const bool aRight = anAlignments.intersects(LMPageAlignment::fromInt(2));
+    if (aLeft && !aRight)
+        aHint += QStringLiteral("\n\n") + tr("Vorlage für die linke Seite");
+    else if (aRight && !aLeft)
+        aHint += QStringLiteral("\n\n") + tr("Vorlage für die rechte Seite");
+    if (hasBackground())
+        aHint += QLatin1Char('\n')
+            + tr("Dies ist eine kleine Vorschau des Hintergrunds. Für die Produktion werden hochauflösende Versionen "
+                 "der Hintergründe verwendet.");
+    return aHint;
+}

@@ -5,7 +5,10 @@
 #include <QJsonArray>
 #include <QJsonValue>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 const QString STR_ID = QStringLiteral("id");
@@ -20,6 +23,16 @@ const QString STR_PRICE = QStringLiteral("price");
 const QString STR_ADD_ON = QStringLiteral("addOn");
 const QString STR_ADD_ONS = QStringLiteral("addOns");
 const QString STR_VARIANTS = QStringLiteral("variants");
+const QString STR_PAGE_SIZES = QStringLiteral("pageSizes");
+const QString STR_SIZE = QStringLiteral("size");
+const QString STR_BLEED = QStringLiteral("bleed");
+const QString STR_SLIPCASE_COVER = QStringLiteral("slipcaseCover");
+const QString STR_WIDTH_BY_HEIGHT = QStringLiteral("widthByHeight");
+const QString STR_FULL_BACKGROUND = QStringLiteral("fullBackgroundOnEachPage");
+const QString STR_HORIZONTAL_PAGES = QStringLiteral("horizontalPages");
+const QString STR_SPOT_COLORS = QStringLiteral("spotColors");
+const QString STR_GLASSES = QStringLiteral("glassesPriceClasses");
+const QString STR_PASSEPARTOUTS = QStringLiteral("passepartoutPriceClasses");
 } // namespace
 
 class LMArticleImpl : public QSharedData
@@ -38,6 +51,15 @@ public:
     LMArticleVariants myPossibleVariants;
     // Price class to the order name of its add-on article.
     QHash<LMPriceClass, QString> myAddOns;
+    // Page sizes in key order of the catalogue entry.
+    QList<std::pair<LMPageType, LMPageSizeSpec>> myPageSizes;
+    double myWidthByHeight = 0;
+    bool myFullBackgroundOnEachPage = false;
+    // Unset: follows the orientation.
+    std::optional<bool> myHorizontalPages;
+    LMSpotColor mySpotColors;
+    LMPriceClassSet myGlassesPriceClasses;
+    LMPriceClassSet myPassepartoutPriceClasses;
     QJsonObject myEntry;
 };
 
@@ -61,6 +83,115 @@ QString optionalText(const QJsonObject& theEntry, const QString& theKey, QString
         return QString();
     }
     return aValue.toString();
+}
+
+// Reads an optional true/false key; anything else is reported and leaves the default.
+std::optional<bool> optionalBool(const QJsonObject& theEntry, const QString& theKey, QStringList* theProblems)
+{
+    const QJsonValue aValue = theEntry.value(theKey);
+    if (aValue.isBool())
+        return aValue.toBool();
+    if (!aValue.isUndefined() && !aValue.isNull())
+        theProblems->append(QStringLiteral("\"%1\" is not true or false").arg(theKey));
+    return std::nullopt;
+}
+
+// Two finite numbers [a, b], each at least theMinimum (and above it when theStrict).
+std::optional<QPointF> numberPair(const QJsonValue& theValue, double theMinimum, bool theStrict)
+{
+    if (!theValue.isArray())
+        return std::nullopt;
+    const QJsonArray anArray = theValue.toArray();
+    if (anArray.size() != 2 || !anArray.at(0).isDouble() || !anArray.at(1).isDouble())
+        return std::nullopt;
+    const QPointF aPair(anArray.at(0).toDouble(), anArray.at(1).toDouble());
+    for (const double aNumber : { aPair.x(), aPair.y() }) {
+        if (!std::isfinite(aNumber) || aNumber < theMinimum || (theStrict && aNumber == theMinimum))
+            return std::nullopt;
+    }
+    return aPair;
+}
+
+// One value of "pageSizes": [width, height] or {"size": [w, h], "bleed": [x, y], "slipcaseCover": [w, h]}.
+std::optional<LMPageSizeSpec> pageSizeOf(const QJsonValue& theValue)
+{
+    const QJsonObject anObject = theValue.isObject() ? theValue.toObject() : QJsonObject { { STR_SIZE, theValue } };
+    const std::optional<QPointF> aSize = numberPair(anObject.value(STR_SIZE), 0, true);
+    if (!aSize)
+        return std::nullopt;
+    QPointF aBleed;
+    if (anObject.contains(STR_BLEED)) {
+        const std::optional<QPointF> aRead = numberPair(anObject.value(STR_BLEED), 0, false);
+        if (!aRead)
+            return std::nullopt;
+        aBleed = *aRead;
+    }
+    QSizeF aSlipcase(-1, -1);
+    if (anObject.contains(STR_SLIPCASE_COVER)) {
+        const std::optional<QPointF> aRead = numberPair(anObject.value(STR_SLIPCASE_COVER), 0, true);
+        if (!aRead)
+            return std::nullopt;
+        aSlipcase = QSizeF(aRead->x(), aRead->y());
+    }
+    return LMPageSizeSpec(QSizeF(aSize->x(), aSize->y()), aBleed, aSlipcase);
+}
+
+// A list of price class codes; a bad entry is reported and skipped.
+LMPriceClassSet priceClassList(const QJsonObject& theEntry, const QString& theKey, QStringList* theProblems)
+{
+    LMPriceClassSet aSet;
+    const QJsonValue aValue = theEntry.value(theKey);
+    if (aValue.isUndefined() || aValue.isNull())
+        return aSet;
+    if (!aValue.isArray()) {
+        theProblems->append(QStringLiteral("\"%1\" is not a list").arg(theKey));
+        return aSet;
+    }
+    const QJsonArray anArray = aValue.toArray();
+    for (qsizetype anIndex = 0; anIndex < anArray.size(); ++anIndex) {
+        const LMPriceClass aClass = LMPriceClass::create(anArray.at(anIndex).toString());
+        if (aClass.isValid())
+            aSet.insert(aClass);
+        else
+            theProblems->append(QStringLiteral("\"%1\" entry %2 is not a price class").arg(theKey).arg(anIndex));
+    }
+    return aSet;
+}
+
+// The product keys of the catalogue entry beyond names, classes and prices.
+void readProductKeys(const QJsonObject& theEntry, LMArticleImpl* theImpl, QStringList* theProblems)
+{
+    const QJsonValue aSizes = theEntry.value(STR_PAGE_SIZES);
+    if (aSizes.isObject()) {
+        const QJsonObject anObject = aSizes.toObject();
+        for (auto anIt = anObject.constBegin(); anIt != anObject.constEnd(); ++anIt) {
+            const LMPageType aType(anIt.key());
+            const std::optional<LMPageSizeSpec> aSpec = pageSizeOf(anIt.value());
+            if (!aType.isValid() || !aSpec)
+                theProblems->append(QStringLiteral("page size \"%1\" is not a page type with a size").arg(anIt.key()));
+            else
+                theImpl->myPageSizes.append({ aType, *aSpec });
+        }
+    } else if (!aSizes.isUndefined()) {
+        theProblems->append(QStringLiteral("\"pageSizes\" is not an object"));
+    }
+
+    const QJsonValue aRatio = theEntry.value(STR_WIDTH_BY_HEIGHT);
+    if (aRatio.isDouble() && aRatio.toDouble() > 0 && std::isfinite(aRatio.toDouble()))
+        theImpl->myWidthByHeight = aRatio.toDouble();
+    else if (!aRatio.isUndefined() && !aRatio.isNull())
+        theProblems->append(QStringLiteral("\"widthByHeight\" is not a positive number"));
+
+    theImpl->myFullBackgroundOnEachPage = optionalBool(theEntry, STR_FULL_BACKGROUND, theProblems).value_or(false);
+    theImpl->myHorizontalPages = optionalBool(theEntry, STR_HORIZONTAL_PAGES, theProblems);
+
+    const QString aSpotColors = optionalText(theEntry, STR_SPOT_COLORS, theProblems);
+    theImpl->mySpotColors = LMSpotColor(aSpotColors);
+    if (!aSpotColors.trimmed().isEmpty() && !theImpl->mySpotColors.isValid())
+        theProblems->append(QStringLiteral("\"spotColors\" names no spot colour"));
+
+    theImpl->myGlassesPriceClasses = priceClassList(theEntry, STR_GLASSES, theProblems);
+    theImpl->myPassepartoutPriceClasses = priceClassList(theEntry, STR_PASSEPARTOUTS, theProblems);
 }
 
 } // namespace
@@ -129,6 +260,8 @@ LMArticle LMArticle::fromCatalogueEntry(const QJsonObject& theEntry, const QStri
         anImpl->myPossibleVariants = LMArticleVariants::fromJsonArray(aVariants.toArray());
     else if (!aVariants.isUndefined())
         theProblems->append(QStringLiteral("\"variants\" is not a list"));
+
+    readProductKeys(theEntry, anImpl, theProblems);
     return anArticle;
 }
 
@@ -235,6 +368,78 @@ LMPriceClassSet LMArticle::addOnPriceClasses() const
     for (auto anIt = myImpl->myAddOns.cbegin(); anIt != myImpl->myAddOns.cend(); ++anIt)
         aSet.insert(anIt.key());
     return aSet;
+}
+
+LMPageSizeSpec LMArticle::pageSizeSpec(const LMPageType& thePageType, const LMPageAlignment& theAlignment) const
+{
+    const auto& aSizes = myImpl->myPageSizes;
+    auto aFound = std::find_if(aSizes.cbegin(), aSizes.cend(),
+                               [&](const auto& anEntry) { return anEntry.first == thePageType; });
+    if (aFound == aSizes.cend()) {
+        aFound = std::find_if(aSizes.cbegin(), aSizes.cend(),
+                              [&](const auto& anEntry) { return anEntry.first.intersects(thePageType); });
+    }
+    if (aFound == aSizes.cend())
+        return LMPageSizeSpec();
+    const LMPageSizeSpec& aSpec = aFound->second;
+    if (theAlignment != LMPageAlignmentEnum::Double)
+        return aSpec;
+    const QSizeF aPage = aSpec.usableSize();
+    return LMPageSizeSpec(QSizeF(aPage.width() * 2, aPage.height()), aSpec.usablePrintAreaOffset(),
+                          aSpec.usableSlipcaseCoverSize());
+}
+
+QSizeF LMArticle::usableSize(const LMPageType& thePageType) const
+{
+    const LMPageSizeSpec aSpec = pageSizeSpec(thePageType, LMPageAlignment());
+    return aSpec.isValid() ? aSpec.usableSize() : QSizeF();
+}
+
+QPointF LMArticle::topLeftBleedOffset(const LMPageType& thePageType) const
+{
+    return pageSizeSpec(thePageType, LMPageAlignmentEnum::Left).usablePrintAreaOffset();
+}
+
+double LMArticle::widthByHeight() const
+{
+    if (myImpl->myWidthByHeight > 0)
+        return myImpl->myWidthByHeight;
+    if (myImpl->myPageSizes.isEmpty())
+        return 0;
+    LMPageSizeSpec aSpec = pageSizeSpec(LMPageTypeEnum::InnerPage, LMPageAlignment());
+    if (!aSpec.isValid())
+        aSpec = pageSizeSpec(LMPageTypeEnum::SinglePage, LMPageAlignment());
+    if (!aSpec.isValid())
+        aSpec = myImpl->myPageSizes.constFirst().second;
+    return aSpec.usableSize().width() / aSpec.usableSize().height();
+}
+
+bool LMArticle::fullBackgroundOnEachPage() const
+{
+    return myImpl->myFullBackgroundOnEachPage;
+}
+
+bool LMArticle::hasHorizontalPages() const
+{
+    if (myImpl->myHorizontalPages)
+        return *myImpl->myHorizontalPages;
+    return myImpl->myOrientation.intersects(LMOrientation(
+        LMOrientation::fromInt(int(LMOrientationEnum::Landscape) | int(LMOrientationEnum::PanoramaLandscape))));
+}
+
+LMSpotColor LMArticle::spotColors() const
+{
+    return myImpl->mySpotColors;
+}
+
+bool LMArticle::hasGlassesAddOn(const LMPriceClassSet& thePriceClasses) const
+{
+    return myImpl->myGlassesPriceClasses.intersects(thePriceClasses);
+}
+
+bool LMArticle::hasPassepartoutAddOn(const LMPriceClassSet& thePriceClasses) const
+{
+    return myImpl->myPassepartoutPriceClasses.intersects(thePriceClasses);
 }
 
 QJsonObject LMArticle::catalogueEntry() const

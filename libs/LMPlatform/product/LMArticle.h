@@ -5,10 +5,14 @@
 #include "LMCoverType.h"
 #include "LMMoney.h"
 #include "LMOrientation.h"
+#include "LMPageAlignment.h"
 #include "LMPageBinding.h"
+#include "LMPageSizeSpec.h"
+#include "LMPageType.h"
 #include "LMPlatformExport.h"
 #include "LMPriceClass.h"
 #include "LMPriceClassSet.h"
+#include "LMSpotColor.h"
 
 #include <QDebug>
 #include <QJsonObject>
@@ -69,6 +73,28 @@ public:
     LMArticleVariants possibleVariants() const;
     // The price classes for which the catalogue names an add-on article.
     LMPriceClassSet addOnPriceClasses() const;
+    // The page sizes of the article: the entry of exactly that page type, else the first entry
+    // (in key order) sharing a page type with it; an invalid specification when none does. A
+    // double page (alignment exactly 8) is two pages wide; the other alignments give one page.
+    LMPageSizeSpec pageSizeSpec(const LMPageType& thePageType, const LMPageAlignment& theAlignment) const;
+    // The usable print size of one page of that type; an empty size when the catalogue names none.
+    QSizeF usableSize(const LMPageType& thePageType) const;
+    // Where the usable print area of a left page of that type starts.
+    QPointF topLeftBleedOffset(const LMPageType& thePageType) const;
+    // Width by height of a page: the catalogue's value, else that of the inner (else single) page
+    // size, else of the first page size; 0 when the catalogue names no size.
+    double widthByHeight() const;
+    // True when every page gets a background of its own instead of one across the spread.
+    bool fullBackgroundOnEachPage() const;
+    // True when the pages lie horizontally; unless the catalogue says so, a landscape article.
+    bool hasHorizontalPages() const;
+    // The spot colours (refinements) the article can be produced with.
+    LMSpotColor spotColors() const;
+    bool hasSpotColorFeature() const { return spotColors().isValid(); }
+    // True when the article offers frame glasses (passepartouts) for one of the frame
+    // construction price classes; an empty set offers nothing.
+    bool hasGlassesAddOn(const LMPriceClassSet& thePriceClasses) const;
+    bool hasPassepartoutAddOn(const LMPriceClassSet& thePriceClasses) const;
     // The whole catalogue entry, for readers of keys this class does not model.
     QJsonObject catalogueEntry() const;
 

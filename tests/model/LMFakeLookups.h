@@ -1,32 +1,44 @@
 #pragma once
 
+#include "LMConfiguredTemplate.h"
 #include "LMDecorationLookup.h"
+#include "LMTemplate.h"
 #include "LMTemplateLookup.h"
 
 #include <QMap>
 #include <QSet>
+
+#include <memory>
+#include <vector>
 
 // Stand-ins for the template and decoration registries, installed by the tests that read areas
 // which name templates or decorations.
 class FakeTemplateLookup : public LMTemplateLookup
 {
 public:
+    // Background templates of those names, owned by the lookup.
     explicit FakeTemplateLookup(const QStringList& theNames)
     {
-        // Distinct addresses that stand for templates; they are never dereferenced.
-        for (int i = 0; i < theNames.size(); ++i)
-            myTemplates.insert(theNames.at(i), reinterpret_cast<LMTemplate*>(&myStorage[i]));
+        for (const QString& aName : theNames) {
+            myTemplates.push_back(std::make_unique<LMTemplate>(LMJigTypeEnum::Background));
+            myTemplates.back()->setName(aName);
+        }
     }
-    LMTemplateReference findTemplateByName(const QString& theName) const override
+    LMUnconfiguredTemplate findTemplateByName(const QString& theName) const override
     {
-        LMTemplate* aTemplate = myTemplates.value(theName);
-        return aTemplate ? LMTemplateReference(aTemplate, theName) : LMTemplateReference();
+        for (const std::unique_ptr<LMTemplate>& aTemplate : myTemplates) {
+            if (aTemplate->matchesName(theName))
+                return LMUnconfiguredTemplate(aTemplate.get());
+        }
+        return LMUnconfiguredTemplate();
     }
-    LMTemplateReference reference(const QString& theName) const { return findTemplateByName(theName); }
+    LMConfiguredTemplate reference(const QString& theName) const
+    {
+        return LMConfiguredTemplate(findTemplateByName(theName));
+    }
 
 private:
-    char myStorage[16] = {};
-    QMap<QString, LMTemplate*> myTemplates;
+    std::vector<std::unique_ptr<LMTemplate>> myTemplates;
 };
 
 class FakeDecorationLookup : public LMDecorationLookup

@@ -308,7 +308,8 @@ void TestAreaDefinitions::equality()
 
     aClone->setZPosition(7010);
     aClone->setOriginId(3);
-    aClone->setReference(LMTemplateReference(nullptr, QStringLiteral("elsewhere")), QStringLiteral("c1"));
+    const FakeTemplateLookup aTemplates({ QStringLiteral("elsewhere") });
+    aClone->setReference(aTemplates.findTemplateByName(QStringLiteral("elsewhere")), QStringLiteral("c1"));
     QVERIFY2(*aClone == *aFoto, "z position and references do not count");
 
     aClone->markAsLayoutContent();
@@ -605,8 +606,8 @@ void TestAreaDefinitions::readFixtureOfAllKinds()
 
     const auto* aBackground = dynamic_cast<const LMTemplateAreaDefinitionBackground*>(aList.at(0));
     QCOMPARE(aBackground->templates(),
-             QList<LMTemplateReference>({ aTemplates.reference(QStringLiteral("bg-blue")),
-                                          aTemplates.reference(QStringLiteral("frame-oak")) }));
+             LMTemplateList({ aTemplates.reference(QStringLiteral("bg-blue")),
+                              aTemplates.reference(QStringLiteral("frame-oak")) }));
     QCOMPARE(aBackground->alignment().value(), 3);
     QCOMPARE(aBackground->backgroundRotation().degrees(), 270);
 

@@ -2,6 +2,11 @@
 
 #include "LMTemplateAreaDefinitionCalendarium.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
+#include "LMTemplateFrame.h"
+#include "LMTemplateFrameGlass.h"
+#include "LMTemplateFramePassepartout.h"
+#include "LMTemplateVariantTemplate.h"
+#include "LMTemplateWallholder.h"
 #include "LMTemplatesLogging.h"
 
 #include <QMutexLocker>
@@ -74,9 +79,23 @@ LMTemplate* LMTemplate::null()
     return ourNull;
 }
 
-std::unique_ptr<LMTemplate> LMTemplate::create(const LMJigType& theJigType)
+std::unique_ptr<LMTemplate> LMTemplate::create(const LMJigType& theJigType, const QDomElement& theElement,
+                                               const QString& theBasePath)
 {
-    return std::make_unique<LMTemplate>(theJigType);
+    switch (theJigType.toEnum()) {
+    case LMJigTypeEnum::Frame:
+        return std::make_unique<LMTemplateFrame>();
+    case LMJigTypeEnum::FrameGlass:
+        return std::make_unique<LMTemplateFrameGlass>();
+    case LMJigTypeEnum::Passepartout:
+        return std::make_unique<LMTemplateFramePassepartout>();
+    case LMJigTypeEnum::Wallholder:
+        return std::make_unique<LMTemplateWallholder>(theElement);
+    case LMJigTypeEnum::VariantTemplate:
+        return std::make_unique<LMTemplateVariantTemplate>(theElement, theBasePath);
+    default:
+        return std::make_unique<LMTemplate>(theJigType);
+    }
 }
 
 std::unique_ptr<LMTemplate> LMTemplate::cloneTemplate(const LMMirrorRule& theMirrorRule) const

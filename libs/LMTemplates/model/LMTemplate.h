@@ -5,6 +5,8 @@
 #include "LMAutoThumbOption.h"
 #include "LMCalendariumFlow.h"
 #include "LMDesignElementMetaData.h"
+#include "LMFrameGlassMaterial.h"
+#include "LMFrameMaterial.h"
 #include "LMJig.h"
 #include "LMMirrorRule.h"
 #include "LMOrientation.h"
@@ -14,9 +16,13 @@
 #include "LMTemplateContextGroup.h"
 #include "LMTemplateDefaultTilt.h"
 #include "LMTemplateFileInfo.h"
+#include "LMTemplateFramePassepartoutConfig.h"
 #include "LMTemplateLayerType.h"
+#include "LMTemplateVariantTemplateConfig.h"
+#include "LMTemplateWallholderConfig.h"
 #include "LMTemplatesExport.h"
 
+#include <QDomElement>
 #include <QMutex>
 #include <QRectF>
 #include <QStringList>
@@ -44,8 +50,11 @@ public:
 
     // The process-wide template that null handles point to: invalid, nameless, without areas.
     static LMTemplate* null();
-    // A new template of the jig type, of the class that kind needs (frame, passepartout ...).
-    static std::unique_ptr<LMTemplate> create(const LMJigType& theJigType);
+    // A new template of the jig type, of the class that kind needs (frame, passepartout ...);
+    // wallholders and variant templates are built from their XML element and folder.
+    static std::unique_ptr<LMTemplate> create(const LMJigType& theJigType,
+                                              const QDomElement& theElement = QDomElement(),
+                                              const QString& theBasePath = QString());
     // A new copy of the same class, mirrored by the rule.
     virtual std::unique_ptr<LMTemplate> cloneTemplate(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const;
     // Reads what the kind of template keeps in the attributes of its XML element; the plain
@@ -177,6 +186,24 @@ public:
     void setUserLayout(bool theUserLayout) { myUserLayout = theUserLayout; }
     bool isUsableByAssistant() const { return myUsableByAssistant; }
     void setUsableByAssistant(bool theUsable) { myUsableByAssistant = theUsable; }
+
+    // ---- Wall decor -------------------------------------------------------------------------
+    // The wall-decor kinds (frame, frame glass, passepartout, wallholder, variant template) answer
+    // with their own configuration; every other template with the empty one.
+    virtual bool hasFrame() const { return false; }
+    virtual LMFrameMaterial frameMaterial() const { return LMFrameMaterial(); }
+    // The glass material shares a bit with the given one.
+    virtual bool hasGlassMaterial(const LMFrameGlassMaterial& theMaterial) const
+    {
+        return glassMaterial().intersects(theMaterial);
+    }
+    virtual LMFrameGlassMaterial glassMaterial() const { return LMFrameGlassMaterial(); }
+    virtual LMTemplateFramePassepartoutConfig framePassepartoutConfig() const
+    {
+        return LMTemplateFramePassepartoutConfig();
+    }
+    virtual LMTemplateWallholderConfig wallholderConfig() const { return LMTemplateWallholderConfig(); }
+    virtual LMTemplateVariantTemplateConfig templateVariantConfig() const { return LMTemplateVariantTemplateConfig(); }
 
     // ---- Products ---------------------------------------------------------------------------
     const LMTemplateContextGroup& contextGroup() const { return myContextGroup; }

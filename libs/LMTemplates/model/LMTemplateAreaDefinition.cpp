@@ -92,9 +92,9 @@ LMAreaAssociationIdList LMTemplateAreaDefinition::associations() const
     return LMAreaAssociationIdList();
 }
 
-QList<LMTemplateReference> LMTemplateAreaDefinition::templates() const
+LMTemplateList LMTemplateAreaDefinition::templates() const
 {
-    return QList<LMTemplateReference>();
+    return LMTemplateList();
 }
 
 LMFoto LMTemplateAreaDefinition::foto() const
@@ -112,7 +112,8 @@ bool LMTemplateAreaDefinition::hasOriginalScale() const
     return myOriginallyScaledForSize.width() > 0 && myOriginallyScaledForSize.height() > 0;
 }
 
-void LMTemplateAreaDefinition::setReference(const LMTemplateReference& theTemplate, const QString& theContentReference)
+void LMTemplateAreaDefinition::setReference(const LMUnconfiguredTemplate& theTemplate,
+                                            const QString& theContentReference)
 {
     mySourceTemplate = theTemplate;
     myContentReference = theContentReference;

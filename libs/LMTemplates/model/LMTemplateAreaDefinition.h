@@ -10,7 +10,7 @@
 #include "LMOrientation.h"
 #include "LMPageAlignment.h"
 #include "LMPageSizeSpec.h"
-#include "LMTemplateReference.h"
+#include "LMTemplateList.h"
 #include "LMTemplatesExport.h"
 
 #include <QFlags>
@@ -56,7 +56,7 @@ public:
     // The geo positions tied to the area; empty but for map areas.
     virtual LMAreaAssociationIdList associations() const;
     // The templates the area refers to; empty but for background areas.
-    virtual QList<LMTemplateReference> templates() const;
+    virtual LMTemplateList templates() const;
     // The photo the area holds; invalid but for photo containers.
     virtual LMFoto foto() const;
 
@@ -78,9 +78,9 @@ public:
     int zPosition() const { return myZPosition; }
     void setZPosition(int thePosition) { myZPosition = thePosition; }
     // The template the area was taken from and the content inside it.
-    const LMTemplateReference& sourceTemplate() const { return mySourceTemplate; }
+    const LMUnconfiguredTemplate& sourceTemplate() const { return mySourceTemplate; }
     const QString& contentReference() const { return myContentReference; }
-    void setReference(const LMTemplateReference& theTemplate, const QString& theContentReference);
+    void setReference(const LMUnconfiguredTemplate& theTemplate, const QString& theContentReference);
     int originId() const { return myOriginId; }
     void setOriginId(int theOriginId) { myOriginId = theOriginId; }
 
@@ -166,7 +166,7 @@ private:
     LMAreaAssociationId myAssociationId;
     bool myLayoutContent = false;
     int myZPosition = 1;
-    LMTemplateReference mySourceTemplate;
+    LMUnconfiguredTemplate mySourceTemplate;
     QString myContentReference;
     int myOriginId = -1;
 };

@@ -46,7 +46,7 @@ LMTemplateAreaDefinitionBackground::LMTemplateAreaDefinitionBackground(const QDo
     for (QDomElement aRef = theElement.firstChildElement(STR_TEMPLATEREF); !aRef.isNull();
          aRef = aRef.nextSiblingElement(STR_TEMPLATEREF)) {
         const QString aName = aRef.text().trimmed();
-        const LMTemplateReference aTemplate = aLookup ? aLookup->findTemplateByName(aName) : LMTemplateReference();
+        const LMConfiguredTemplate aTemplate(aLookup ? aLookup->findTemplateByName(aName) : LMUnconfiguredTemplate());
         if (!aTemplate.isValid()) {
             qCWarning(lcModel) << "background template not found:" << aName;
             continue;
@@ -69,7 +69,7 @@ void LMTemplateAreaDefinitionBackground::buildXML(QDomElement& theParent, const 
     for (auto anIt = myTemplates.cbegin(); anIt != myTemplates.cend(); ++anIt) {
         QDomElement aRef = aDocument.createElement(STR_TEMPLATEREF);
         aRef.setAttribute(STR_TYPE, anIt.key().encode().isEmpty() ? anIt.key().encodeCSV() : anIt.key().encode());
-        aRef.appendChild(aDocument.createTextNode(anIt.value().name()));
+        aRef.appendChild(aDocument.createTextNode(anIt.value().uniqueName()));
         anElement.appendChild(aRef);
     }
     anElement.setAttribute(STR_ALIGNMENT, myAlignment.encode());
@@ -82,13 +82,13 @@ LMTemplateAreaDefinitionBackground::clone(const LMMirrorRule& theMirrorRule) con
     return std::make_unique<LMTemplateAreaDefinitionBackground>(*this, theMirrorRule);
 }
 
-QList<LMTemplateReference> LMTemplateAreaDefinitionBackground::templates() const
+LMTemplateList LMTemplateAreaDefinitionBackground::templates() const
 {
-    return myTemplates.values();
+    return myTemplates.templateList();
 }
 
 void LMTemplateAreaDefinitionBackground::setTemplate(const LMTemplateLayerType& theLayer,
-                                                     const LMTemplateReference& theTemplate)
+                                                     const LMConfiguredTemplate& theTemplate)
 {
     if (theTemplate.isValid())
         myTemplates.insert(theLayer, theTemplate);

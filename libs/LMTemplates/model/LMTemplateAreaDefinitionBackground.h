@@ -3,9 +3,8 @@
 #include "LMAreaBackgroundAlignment.h"
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplateLayerType.h"
+#include "LMTemplateLayerTypeHash.h"
 #include "LMTemplatesExport.h"
-
-#include <QMap>
 
 // The background area of a page: the background templates it shows, by layer, how the background
 // sits on the spread, and how it is turned.
@@ -31,19 +30,19 @@ public:
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
     std::unique_ptr<LMTemplateAreaDefinition> clone(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;
     LMAreaType areaType() const override { return LMAreaTypeEnum::Background; }
-    QList<LMTemplateReference> templates() const override;
+    LMTemplateList templates() const override;
 
     // The referenced templates by layer, in layer order.
-    const QMap<LMTemplateLayerType, LMTemplateReference>& referencedTemplates() const { return myTemplates; }
-    // Sets the template of a layer; an invalid reference removes it.
-    void setTemplate(const LMTemplateLayerType& theLayer, const LMTemplateReference& theTemplate);
+    const LMTemplateLayerTypeHash& referencedTemplates() const { return myTemplates; }
+    // Sets the template of a layer; an invalid template removes it.
+    void setTemplate(const LMTemplateLayerType& theLayer, const LMConfiguredTemplate& theTemplate);
     const LMAreaBackgroundAlignment& alignment() const { return myAlignment; }
     void setAlignment(const LMAreaBackgroundAlignment& theAlignment) { myAlignment = theAlignment; }
     LMAngle backgroundRotation() const { return myRotation; }
     void setBackgroundRotation(LMAngle theRotation) { myRotation = theRotation.normalized(); }
 
 private:
-    QMap<LMTemplateLayerType, LMTemplateReference> myTemplates;
+    LMTemplateLayerTypeHash myTemplates;
     LMAreaBackgroundAlignment myAlignment;
     LMAngle myRotation;
 };

@@ -5,6 +5,7 @@
 #include "LMTemplateAreaDefinitionFotoAbstract.h"
 #include "LMTemplateAreaDefinitionList.h"
 #include "LMTemplatesExport.h"
+#include "LMUnconfiguredTemplateList.h"
 
 // A smart layout area: a region of the page that arranges the photo areas given to it as its
 // children by itself, with its spacing and configuration.
@@ -42,8 +43,8 @@ public:
     void addChild(std::unique_ptr<LMTemplateAreaDefinition> theChild) { myChildren.append(std::move(theChild)); }
     const LMCategorization& categorization() const { return myCategorization; }
     void setCategorization(const LMCategorization& theCategorization) { myCategorization = theCategorization; }
-    const QList<LMTemplateReference>& relatedTemplates() const { return myRelatedTemplates; }
-    void setRelatedTemplates(const QList<LMTemplateReference>& theTemplates) { myRelatedTemplates = theTemplates; }
+    const LMUnconfiguredTemplateList& relatedTemplates() const { return myRelatedTemplates; }
+    void setRelatedTemplates(const LMUnconfiguredTemplateList& theTemplates) { myRelatedTemplates = theTemplates; }
     const LMSmartLayoutConfiguration& configuration() const { return myConfiguration; }
     void setConfiguration(const LMSmartLayoutConfiguration& theConfiguration) { myConfiguration = theConfiguration; }
     // The spacing and elegant paddings are those of the configuration.
@@ -55,6 +56,6 @@ private:
     bool myActive = false;
     LMTemplateAreaDefinitionList myChildren;
     LMCategorization myCategorization;
-    QList<LMTemplateReference> myRelatedTemplates;
+    LMUnconfiguredTemplateList myRelatedTemplates;
     LMSmartLayoutConfiguration myConfiguration;
 };

@@ -1,0 +1,55 @@
+#include "LMConfiguredTemplate.h"
+
+#include "LMTemplate.h"
+
+#include <QDebug>
+#include <QDomElement>
+
+namespace {
+const QString STR_TEMPLATE = QStringLiteral("template");
+} // namespace
+
+LMConfiguredTemplate::LMConfiguredTemplate(const LMUnconfiguredTemplate& theTemplate,
+                                           const LMTemplateConfiguration& theConfiguration)
+    : myTemplate(theTemplate), myConfiguration(theConfiguration)
+{
+    if (myConfiguration.isDefault())
+        myConfiguration.setSpotColorEnabled(myTemplate->hasSpotColor());
+}
+
+LMConfiguredTemplate::~LMConfiguredTemplate() = default;
+
+bool LMConfiguredTemplate::setConfiguration(const LMTemplateConfiguration& theConfiguration)
+{
+    if (myConfiguration == theConfiguration)
+        return false;
+    myConfiguration = theConfiguration;
+    return true;
+}
+
+LMConfiguredTemplate LMConfiguredTemplate::clone(const LMMirrorRule& theMirrorRule) const
+{
+    LMConfiguredTemplate aClone;
+    aClone.myTemplate = myTemplate.clone(theMirrorRule);
+    aClone.myConfiguration = myConfiguration;
+    return aClone;
+}
+
+void LMConfiguredTemplate::toMcf(QDomElement& theElement) const
+{
+    theElement.setAttribute(STR_TEMPLATE, myTemplate.uniqueName());
+    myConfiguration.toMCF(theElement);
+}
+
+QString LMConfiguredTemplate::toolTip() const
+{
+    return myTemplate->toolTip() + QLatin1Char(' ') + myConfiguration.toolTip();
+}
+
+QDebug operator<<(QDebug theDebug, const LMConfiguredTemplate& theTemplate)
+{
+    QDebugStateSaver aSaver(theDebug);
+    theDebug.nospace() << "LMConfiguredTemplate(" << theTemplate.name() << ", "
+                       << theTemplate.configuration().serialize() << ')';
+    return theDebug;
+}

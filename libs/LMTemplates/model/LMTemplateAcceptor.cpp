@@ -1,0 +1,3 @@
+#include "LMTemplateAcceptor.h"
+
+LMTemplateAcceptor::~LMTemplateAcceptor() = default;

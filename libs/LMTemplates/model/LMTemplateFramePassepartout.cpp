@@ -1,0 +1,32 @@
+#include "LMTemplateFramePassepartout.h"
+
+LMTemplateFramePassepartout::LMTemplateFramePassepartout(QObject* theParent)
+    : LMTemplate(LMJigTypeEnum::Passepartout, theParent)
+{
+    setTemplateLayerType(LMTemplateLayerTypeEnum::Passepartout);
+}
+
+LMTemplateFramePassepartout::LMTemplateFramePassepartout(const LMTemplateFramePassepartout& theOther,
+                                                         const LMMirrorRule& theMirrorRule)
+    : LMTemplate(theOther, theMirrorRule), myConfig(theOther.myConfig)
+{
+}
+
+LMTemplateFramePassepartout::~LMTemplateFramePassepartout() = default;
+
+std::unique_ptr<LMTemplate> LMTemplateFramePassepartout::cloneTemplate(const LMMirrorRule& theMirrorRule) const
+{
+    return std::make_unique<LMTemplateFramePassepartout>(*this, theMirrorRule);
+}
+
+void LMTemplateFramePassepartout::readAttributes(const QDomNamedNodeMap& theAttributes)
+{
+    myConfig = LMTemplateFramePassepartoutConfig::fromXml(theAttributes);
+}
+
+QString LMTemplateFramePassepartout::basicDragAndDropHint() const
+{
+    if (isRemoveItem())
+        return tr("Ziehen Sie dieses Element auf das Produkt, um das Passepartout zu entfernen.");
+    return myConfig.basicDragAndDropHint();
+}

@@ -74,8 +74,9 @@ public:
     // The price classes for which the catalogue names an add-on article.
     LMPriceClassSet addOnPriceClasses() const;
     // The page sizes of the article: the entry of exactly that page type, else the first entry
-    // (in key order) sharing a page type with it; an invalid specification when none does. A
-    // double page (alignment exactly 8) is two pages wide; the other alignments give one page.
+    // sharing a page type with it (entries in alphabetical order of their keys); an invalid
+    // specification when none does. A double page (alignment exactly 8) is two pages wide; the
+    // other alignments give one page.
     LMPageSizeSpec pageSizeSpec(const LMPageType& thePageType, const LMPageAlignment& theAlignment) const;
     // The usable print size of one page of that type; an empty size when the catalogue names none.
     QSizeF usableSize(const LMPageType& thePageType) const;

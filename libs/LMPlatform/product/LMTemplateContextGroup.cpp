@@ -10,6 +10,7 @@ public:
     LMPageBinding myAllowedPageBinding;
     LMArticleClass myProductClasses;
     LMSpotColor mySpotColorCapability;
+    LMSpaceMagnitude myMinimumProductSize;
 };
 
 LMTemplateContextGroup::LMTemplateContextGroup() : myImpl(new LMTemplateContextGroupImpl) { }
@@ -121,6 +122,17 @@ void LMTemplateContextGroup::setSpotColorCapability(const LMSpotColor& theSpotCo
     myImpl->mySpotColorCapability = theSpotColors;
 }
 
+LMSpaceMagnitude LMTemplateContextGroup::minimumProductSize() const
+{
+    return myImpl->myMinimumProductSize;
+}
+
+void LMTemplateContextGroup::setMinimumProductSize(const LMSpaceMagnitude& theSize, bool theReplace)
+{
+    if (theReplace || !myImpl->myMinimumProductSize.isValid())
+        myImpl->myMinimumProductSize = theSize;
+}
+
 bool LMTemplateContextGroup::supportsArticle(const LMArticle& theArticle) const
 {
     return myImpl->myArticlesGroup.explicitArticles().contains(theArticle);
@@ -184,5 +196,6 @@ bool operator==(const LMTemplateContextGroup& theA, const LMTemplateContextGroup
     return anA.myArticlesGroup == aB.myArticlesGroup && anA.myPageConstraint == aB.myPageConstraint
         && anA.myVariants == aB.myVariants && anA.myAllowedCoverTypes == aB.myAllowedCoverTypes
         && anA.myAllowedPageBinding == aB.myAllowedPageBinding && anA.myProductClasses == aB.myProductClasses
-        && anA.mySpotColorCapability == aB.mySpotColorCapability;
+        && anA.mySpotColorCapability == aB.mySpotColorCapability
+        && anA.myMinimumProductSize == aB.myMinimumProductSize;
 }

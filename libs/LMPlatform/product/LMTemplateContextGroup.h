@@ -10,6 +10,7 @@
 #include "LMPageConstraint.h"
 #include "LMPageType.h"
 #include "LMPlatformExport.h"
+#include "LMSpaceMagnitude.h"
 #include "LMSpotColor.h"
 
 #include <QSharedDataPointer>
@@ -71,6 +72,10 @@ public:
     // The spot colours the product or element can carry.
     LMSpotColor spotColorCapability() const;
     void setSpotColorCapability(const LMSpotColor& theSpotColors);
+    // The smallest product class on which the element's photos are still large enough.
+    LMSpaceMagnitude minimumProductSize() const;
+    // Without theReplace, a size already set (named by the content) is kept.
+    void setMinimumProductSize(const LMSpaceMagnitude& theSize, bool theReplace);
 
     // True when the article is one of the explicit articles (equality).
     bool supportsArticle(const LMArticle& theArticle) const;

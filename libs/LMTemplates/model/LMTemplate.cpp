@@ -2,12 +2,13 @@
 
 #include "LMTemplateAreaDefinitionCalendarium.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
+#include "LMTemplateContext.h"
 #include "LMTemplateFrame.h"
 #include "LMTemplateFrameGlass.h"
 #include "LMTemplateFramePassepartout.h"
+#include "LMTemplatesLogging.h"
 #include "LMTemplateVariantTemplate.h"
 #include "LMTemplateWallholder.h"
-#include "LMTemplatesLogging.h"
 
 #include <QMutexLocker>
 #include <QTransform>
@@ -25,6 +26,12 @@ constexpr qint32 SMART_LAYOUT_POSITIONING = 7;
 constexpr double SMART_LAYOUT_SPACING = 0.02;
 // Page types whose templates the user may not remove.
 constexpr qint32 FIXED_PAGE_TYPES = 768;
+// Page types that always take a full background on each page.
+constexpr qint32 FULL_BACKGROUND_PAGE_TYPES = 984033;
+// Orientations (landscape, square and panorama) on which a landscape single-sided template fills each page.
+constexpr qint32 FULL_BACKGROUND_ORIENTATIONS = 22;
+constexpr int INSERTION_FULL_BACKGROUND = 9;
+constexpr int INSERTION_KEEP_SIDE = 8;
 
 QString foldUmlauts(QString theName)
 {
@@ -52,6 +59,8 @@ LMTemplate::LMTemplate(const LMTemplate& theOther, const LMMirrorRule& theMirror
     : LMJig(theOther.jigType()), myName(theOther.myName), myLayerType(theOther.myLayerType),
       mySpotColorLayerType(theOther.mySpotColorLayerType), mySpotColor(theOther.mySpotColor),
       mySpotColorLayerRect(theOther.mySpotColorLayerRect), myAreaDefinitions(theOther.myAreaDefinitions, theMirrorRule),
+      myBackgroundDefinition(theOther.myBackgroundDefinition), myTemplateImageSize(theOther.myTemplateImageSize),
+      myExplicitCalendariumOptions(theOther.myExplicitCalendariumOptions), myAnalysis(theOther.myAnalysis),
       myDefaultRotation(theOther.myDefaultRotation), myProductionRotation(theOther.myProductionRotation),
       myViewAngle(theOther.myViewAngle), myPossibleMirrorings(theOther.myPossibleMirrorings),
       mySupportedOrientation(theOther.mySupportedOrientation), mySmartLayoutParent(theOther.mySmartLayoutParent),
@@ -199,6 +208,13 @@ QString LMTemplate::makeUniqueTemplateNameWithTheme(const QString& theTheme) con
         for (const LMArticle& anArticle : anArticles)
             aParts.append(anArticle.orderTxtName());
     } else {
+        const LMMultiColorConfig aMultiColor = multiColorConfig();
+        if (isMultiColor()) {
+            aParts.append(QStringLiteral("hue=%1").arg(aMultiColor.hue()));
+            aParts.append(QStringLiteral("fading=%1").arg(aMultiColor.fading()));
+        } else if (spotColorBackgroundId().isValid()) {
+            aParts.append(QStringLiteral("backgroundId=%1").arg(backgroundID().id()));
+        }
         aParts.append(theTheme);
         aParts.append(QString());
     }
@@ -214,7 +230,10 @@ const QStringList& LMTemplate::themeNames()
 
 LMJigKey LMTemplate::createKey() const
 {
-    return LMJigKey(myName, myFileInfo.uniqueNamePart().join(QLatin1Char(';')), jigType(), designElementID());
+    QString aName = myName;
+    if (isMultiColor())
+        aName += QStringLiteral("%1,%2").arg(multiColorConfig().hue()).arg(multiColorConfig().fading());
+    return LMJigKey(aName, myFileInfo.uniqueNamePart().join(QLatin1Char(';')), jigType(), designElementID());
 }
 
 // ---- Layer and spot colour --------------------------------------------------------------------
@@ -328,6 +347,43 @@ LMTemplate::injectSmartLayout(const LMTemplateAreaDefinitionList& theAreas,
     return aResult;
 }
 
+// ---- Background -------------------------------------------------------------------------------
+
+void LMTemplate::setLayerDefinitionBackground(const LMTemplateBackgroundDefinition& theDefinition)
+{
+    myBackgroundDefinition = theDefinition;
+    // Multi-colour and spot-colour backgrounds name their variant in the unique name.
+    invalidateUniqueName();
+}
+
+bool LMTemplate::putFullBackgroundOnEachPage(const LMOrientation& theOrientation) const
+{
+    return myLandscapeSingleSided && theOrientation.intersects(LMOrientation::fromInt(FULL_BACKGROUND_ORIENTATIONS));
+}
+
+LMAreaBackgroundAlignment LMTemplate::correctedAlignment(const LMAreaBackgroundAlignment& theRequested,
+                                                         const LMTemplateContext& theContext, int theInsertionStrategy,
+                                                         bool theLeftWhenFree, bool theRightWhenFree) const
+{
+    using A = LMAreaBackgroundAlignmentEnum;
+    if (!hasBackground())
+        return theRequested;
+    if (theInsertionStrategy == INSERTION_FULL_BACKGROUND || theContext.fullBackgroundOnEachPage()
+        || theContext.pageType().intersects(LMPageType::fromInt(FULL_BACKGROUND_PAGE_TYPES))
+        || putFullBackgroundOnEachPage(theContext.orientation()))
+        return A::FullOnEachPage;
+    if (theInsertionStrategy == INSERTION_KEEP_SIDE || myTemplateImageSize == LMTemplateImageSizeEnum::SinglePage) {
+        if (theRequested.isValid())
+            return theRequested;
+        if (theLeftWhenFree)
+            return A::Left;
+        if (theRightWhenFree)
+            return A::Right;
+        return theRequested;
+    }
+    return myCenterBackgroundIfOnSinglePage ? LMAreaBackgroundAlignment(A::Center) : theRequested;
+}
+
 // ---- Calendar, files --------------------------------------------------------------------------
 
 void LMTemplate::autoDetectCalendariumFlow()
@@ -342,6 +398,23 @@ void LMTemplate::autoDetectCalendariumFlow()
         }
     }
     setCalendariumFlow(aFlow);
+}
+
+LMTemplateCalendariumOptions LMTemplate::implicitCalendariumOptions() const
+{
+    return myAreaDefinitions.count(LMAreaTypeEnum::Calendarium) > 0
+        ? LMTemplateCalendariumOptions(LMTemplateCalendariumOptionsEnum::All)
+        : LMTemplateCalendariumOptions();
+}
+
+LMTemplateCalendariumOptions LMTemplate::effectiveCalendariumOptions() const
+{
+    return LMTemplateCalendariumOptions::effective(myExplicitCalendariumOptions, implicitCalendariumOptions());
+}
+
+void LMTemplate::analyzeAreas(double thePageAspect)
+{
+    myAnalysis = LMTemplateAnalysis(*this, thePageAspect);
 }
 
 void LMTemplate::setFileInfo(const LMTemplateFileInfo& theFileInfo)
@@ -372,6 +445,12 @@ bool LMTemplate::containsArticle(const LMArticle& theArticle, bool theExplicitOn
                                               true);
 }
 
+LMSpaceMagnitude LMTemplate::estimateMinimumProductSize() const
+{
+    return LMSpaceMagnitude::estimateByAreaSizes(
+        myAreaDefinitions.smallestPercentageUsedByAnyArea(LMAreaType(LMAreaTypeEnum::Foto)));
+}
+
 bool LMTemplate::mayBeRemoved() const
 {
     return !designElementID().isTheWhiteBackground()
@@ -399,6 +478,10 @@ QString LMTemplate::basicDragAndDropHint() const
     if (myUserLayout)
         aHint += tr("Benutzerdefiniertes Layout:") + QLatin1Char(' ') + myName + QLatin1Char('\n');
     aHint += tr("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
+    if (isMultiColor())
+        aHint += QLatin1Char('\n')
+            + tr(" Das Design bietet unterschiedliche Farbvarianten. Sie können die Farbe des Designs ändern, indem "
+                 "Sie im Produkt auf das Design doppelklicken.");
     const LMPageAlignment anAlignments = pageConstraint().intendedAlignments();
     const bool aLeft = anAlignments.intersects(LMPageAlignment::fromInt(1));
     const bool aRight = anAlignments.intersects(LMPageAlignment::fromInt(2));

@@ -2,6 +2,7 @@
 
 #include "LMAngle.h"
 #include "LMAreaAssociationId.h"
+#include "LMAreaBackgroundAlignment.h"
 #include "LMAutoThumbOption.h"
 #include "LMCalendariumFlow.h"
 #include "LMDesignElementMetaData.h"
@@ -12,15 +13,19 @@
 #include "LMOrientation.h"
 #include "LMPageAlignment.h"
 #include "LMSpotColor.h"
+#include "LMTemplateAnalysis.h"
 #include "LMTemplateAreaDefinitionList.h"
+#include "LMTemplateBackgroundDefinition.h"
+#include "LMTemplateCalendariumOptions.h"
 #include "LMTemplateContextGroup.h"
 #include "LMTemplateDefaultTilt.h"
 #include "LMTemplateFileInfo.h"
 #include "LMTemplateFramePassepartoutConfig.h"
+#include "LMTemplateImageSize.h"
 #include "LMTemplateLayerType.h"
+#include "LMTemplatesExport.h"
 #include "LMTemplateVariantTemplateConfig.h"
 #include "LMTemplateWallholderConfig.h"
-#include "LMTemplatesExport.h"
 
 #include <QDomElement>
 #include <QMutex>
@@ -30,6 +35,7 @@
 #include <memory>
 
 class LMTemplateAreaDefinitionSmartLayout;
+class LMTemplateContext;
 class QDomNamedNodeMap;
 
 // One parsed template: a named set of area definitions with what decides where it may be used
@@ -133,6 +139,24 @@ public:
     injectSmartLayout(const LMTemplateAreaDefinitionList& theAreas,
                       std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout = nullptr);
 
+    // ---- Background -------------------------------------------------------------------------
+    const LMTemplateBackgroundDefinition& layerDefinitionBackground() const { return myBackgroundDefinition; }
+    void setLayerDefinitionBackground(const LMTemplateBackgroundDefinition& theDefinition);
+    LMDesignElementID backgroundID() const { return myBackgroundDefinition.backgroundID(); }
+    LMDesignElementID multiColorBackgroundId() const { return myBackgroundDefinition.multiColorBackgroundId(); }
+    LMDesignElementID spotColorBackgroundId() const { return myBackgroundDefinition.spotColorBackgroundId(); }
+    // A colour variant of a multi-colour background.
+    bool isMultiColor() const { return myBackgroundDefinition.isMultiColor(); }
+    LMMultiColorConfig multiColorConfig() const { return myBackgroundDefinition.multiColorConfig(); }
+    const LMTemplateImageSize& templateImageSize() const { return myTemplateImageSize; }
+    void setTemplateImageSize(const LMTemplateImageSize& theSize) { myTemplateImageSize = theSize; }
+    // Where the background goes on a spread (see the rules in the implementation).
+    LMAreaBackgroundAlignment correctedAlignment(const LMAreaBackgroundAlignment& theRequested,
+                                                 const LMTemplateContext& theContext, int theInsertionStrategy,
+                                                 bool theLeftWhenFree, bool theRightWhenFree) const;
+    // A landscape single-sided template goes in full on each page of a landscape or square product.
+    bool putFullBackgroundOnEachPage(const LMOrientation& theOrientation) const;
+
     // ---- Placement --------------------------------------------------------------------------
     const LMTemplateDefaultTilt& defaultRotation() const { return myDefaultRotation; }
     void setDefaultRotation(const LMTemplateDefaultTilt& theTilt) { myDefaultRotation = theTilt; }
@@ -161,8 +185,23 @@ public:
     void setCalendariumFlow(const LMCalendariumFlow& theFlow) { myFileInfo.setCalendariumFlow(theFlow); }
     // Without a flow of its own, the template takes the flows its calendar areas' layouts name.
     void autoDetectCalendariumFlow();
+    const LMTemplateCalendariumOptions& explicitCalendariumOptions() const { return myExplicitCalendariumOptions; }
+    void setExplicitCalendariumOptions(const LMTemplateCalendariumOptions& theOptions)
+    {
+        myExplicitCalendariumOptions = theOptions;
+    }
+    // What the calendar areas imply: holidays and own events wherever there is a calendar.
+    LMTemplateCalendariumOptions implicitCalendariumOptions() const;
+    LMTemplateCalendariumOptions effectiveCalendariumOptions() const;
+    bool allowHolidays() const { return effectiveCalendariumOptions().allowHolidays(); }
+    bool allowCustomEvents() const { return effectiveCalendariumOptions().allowCustomEvents(); }
     int sort() const { return mySort; }
     void setSort(int theSort) { mySort = theSort; }
+
+    // ---- Analysis ---------------------------------------------------------------------------
+    // Measures the areas for a page of the given aspect (width / height); the loader does so once.
+    void analyzeAreas(double thePageAspect = 1.0);
+    const LMTemplateAnalysis& analysis() const { return myAnalysis; }
 
     // ---- Metadata and files -----------------------------------------------------------------
     const LMDesignElementMetaData& metaData() const { return myMetaData; }
@@ -215,6 +254,14 @@ public:
     LMArticleVariants articleVariants() const { return myContextGroup.articleVariants(); }
     void setArticleVariants(const LMArticleVariants& theVariants) { myContextGroup.setArticleVariants(theVariants); }
     LMArticleList explicitArticles() const { return myContextGroup.explicitArticles(); }
+    LMSpaceMagnitude minimumProductSize() const { return myContextGroup.minimumProductSize(); }
+    // Without theReplace, a size the content named is kept.
+    void setMinimumProductSize(const LMSpaceMagnitude& theSize, bool theReplace)
+    {
+        myContextGroup.setMinimumProductSize(theSize, theReplace);
+    }
+    // The smallest product class on which the smallest photo area is still large enough.
+    LMSpaceMagnitude estimateMinimumProductSize() const;
     // With theExplicitOnly, the article must be one of the explicit articles; otherwise the
     // product constraints must admit it.
     bool containsArticle(const LMArticle& theArticle, bool theExplicitOnly) const;
@@ -242,6 +289,10 @@ private:
     LMSpotColor mySpotColor;
     QRectF mySpotColorLayerRect;
     LMTemplateAreaDefinitionList myAreaDefinitions;
+    LMTemplateBackgroundDefinition myBackgroundDefinition;
+    LMTemplateImageSize myTemplateImageSize;
+    LMTemplateCalendariumOptions myExplicitCalendariumOptions;
+    LMTemplateAnalysis myAnalysis;
     LMTemplateDefaultTilt myDefaultRotation;
     LMTemplateDefaultTilt myProductionRotation;
     LMAngle myViewAngle;

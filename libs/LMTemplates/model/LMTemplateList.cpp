@@ -297,6 +297,24 @@ LMSpotColor LMTemplateList::recommendedSpotColor() const
     return aBest == aCounts.cend() ? LMSpotColor() : aBest->first;
 }
 
+bool LMTemplateList::showMultiColorHint() const
+{
+    return std::any_of(cbegin(), cend(),
+                       [](const LMConfiguredTemplate& theTemplate) { return theTemplate->isMultiColor(); });
+}
+
+bool LMTemplateList::showCalendarHolidayHint() const
+{
+    return std::any_of(cbegin(), cend(),
+                       [](const LMConfiguredTemplate& theTemplate) { return theTemplate->allowHolidays(); });
+}
+
+bool LMTemplateList::showCalendarCustomEntriesHint() const
+{
+    return std::any_of(cbegin(), cend(),
+                       [](const LMConfiguredTemplate& theTemplate) { return theTemplate->allowCustomEvents(); });
+}
+
 std::unique_ptr<QMimeData> LMTemplateList::toMimeData() const
 {
     QByteArray aData;

@@ -80,6 +80,11 @@ public:
     LMPriceClassSet allPriceClasses() const;
     // The spot colour most templates have; none when no template has one.
     LMSpotColor recommendedSpotColor() const;
+    // Some template is a colour variant of a multi-colour design.
+    bool showMultiColorHint() const;
+    // Some template's calendar shows holidays / the user's own events.
+    bool showCalendarHolidayHint() const;
+    bool showCalendarCustomEntriesHint() const;
 
     // The drag payload: for every template its unique name and configuration text.
     std::unique_ptr<QMimeData> toMimeData() const;

@@ -1,6 +1,7 @@
 #include "LMConfiguredTemplate.h"
 
 #include "LMTemplate.h"
+#include "LMTemplateBundleRegistry.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -39,6 +40,34 @@ void LMConfiguredTemplate::toMcf(QDomElement& theElement) const
 {
     theElement.setAttribute(STR_TEMPLATE, myTemplate.uniqueName());
     myConfiguration.toMCF(theElement);
+}
+
+LMConfiguredTemplate LMConfiguredTemplate::nextBundleTemplate() const
+{
+    const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(myTemplate);
+    return LMConfiguredTemplate(aBundle.nextTemplate(myTemplate), myConfiguration);
+}
+
+LMConfiguredTemplate LMConfiguredTemplate::previousBundleTemplate() const
+{
+    const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(myTemplate);
+    return LMConfiguredTemplate(aBundle.previousTemplate(myTemplate), myConfiguration);
+}
+
+LMConfiguredTemplate LMConfiguredTemplate::firstBundleTemplate() const
+{
+    const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(myTemplate);
+    return LMConfiguredTemplate(aBundle.firstTemplate(), myConfiguration);
+}
+
+int LMConfiguredTemplate::countNeededBundlePages() const
+{
+    return LMTemplateBundleRegistry::instance()->find(myTemplate).countNeededPages();
+}
+
+bool LMConfiguredTemplate::inSameBundle(const LMConfiguredTemplate& theOther) const
+{
+    return LMTemplateBundleRegistry::instance()->find(myTemplate).contains(theOther.myTemplate);
 }
 
 QString LMConfiguredTemplate::toolTip() const

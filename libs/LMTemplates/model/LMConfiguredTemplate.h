@@ -34,6 +34,14 @@ public:
     // Writes "template" = the unique name and the configuration's attributes.
     void toMcf(QDomElement& theElement) const;
 
+    // The neighbours of the template in its bundle (the pages of one design), with this
+    // configuration; a configured empty template at either end.
+    LMConfiguredTemplate nextBundleTemplate() const;
+    LMConfiguredTemplate previousBundleTemplate() const;
+    LMConfiguredTemplate firstBundleTemplate() const;
+    int countNeededBundlePages() const;
+    bool inSameBundle(const LMConfiguredTemplate& theOther) const;
+
     // The template's tool tip, a blank and the configuration's.
     QString toolTip() const;
 

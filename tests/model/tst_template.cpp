@@ -1,0 +1,904 @@
+#include "LMConfiguredTemplate.h"
+#include "LMDirectoryConfig.h"
+#include "LMTemplate.h"
+#include "LMTemplateAreaDefinitionCalendarium.h"
+#include "LMTemplateAreaDefinitionFoto.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
+#include "LMTemplateAreaDefinitionText.h"
+#include "LMTemplateConfiguration.h"
+#include "LMTemplateContext.h"
+#include "LMUnconfiguredTemplate.h"
+#include "LMUnconfiguredTemplateList.h"
+
+#include <QDomDocument>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Setup = std::function<void(LMTemplate&)>;
+
+std::unique_ptr<LMTemplateAreaDefinitionFoto> foto(const QRectF& theRect, int theRotation = 0,
+                                                   qint32 theAbilities = qint32(LMAreaAbilityEnum::FotoDefault),
+                                                   LMAreaCreationRuleEnum theRule = LMAreaCreationRuleEnum::Layout)
+{
+    LMAreaDescription aDescription(LMRotatedRect(theRect, LMAngle(theRotation)), LMAreaAbility::fromInt(theAbilities));
+    aDescription.setCreationRule(theRule);
+    // Layout areas are fractions of the page.
+    return std::make_unique<LMTemplateAreaDefinitionFoto>(aDescription.normalized(QSizeF(1, 1)),
+                                                          LMAreaPositioningConstraintEnum::Nowhere);
+}
+
+std::unique_ptr<LMTemplateAreaDefinitionText> text(const QRectF& theRect)
+{
+    return std::make_unique<LMTemplateAreaDefinitionText>(
+        LMAreaDescription(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault),
+        LMAreaPositioningConstraintEnum::Nowhere);
+}
+
+std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> smartLayout(const QRectF& theRect)
+{
+    return std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
+        LMAreaDescription(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault),
+        LMAreaPositioningConstraintEnum::Nowhere);
+}
+
+LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes)
+{
+    QDomDocument aDocument;
+    aDocument.setContent(QStringLiteral("<template %1/>").arg(theAttributes));
+    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
+}
+
+QList<int> areaTypes(const LMTemplateAreaDefinitionList& theAreas)
+{
+    QList<int> aTypes;
+    for (const LMTemplateAreaDefinition* anArea : theAreas)
+        aTypes.append(anArea->areaType().value());
+    return aTypes;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+
+// Templates: kinds, names and their cache, configurations, handles, smart layouts and background
+// placement.
+class TestTemplate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void kinds_data();
+    void kinds();
+    void setNameFoldsUmlauts_data();
+    void setNameFoldsUmlauts();
+
+    void configurationText_data();
+    void configurationText();
+    void configurationOrder_data();
+    void configurationOrder();
+    void configurationXml();
+    void configuringAppliesTheSpotColorRule_data();
+    void configuringAppliesTheSpotColorRule();
+
+    void handlesAndClones();
+    void mirrorsOfATemplate();
+
+    void uniqueName_data();
+    void uniqueName();
+    void uniqueNameIsComputedAnewAfterChanges_data();
+    void uniqueNameIsComputedAnewAfterChanges();
+    void nameMatching_data();
+    void nameMatching();
+    void templateKey();
+    void namesFromManyThreads();
+
+    void smartLayoutGiven();
+    void smartLayoutComputed_data();
+    void smartLayoutComputed();
+    void smartLayoutReused();
+    void smartLayoutWithoutChildren();
+
+    void correctedAlignment_data();
+    void correctedAlignment();
+    void removalAndVisibility_data();
+    void removalAndVisibility();
+    void dragHint_data();
+    void dragHint();
+    void calendarOptionsAndFlow();
+    void analysisAndMinimumSize();
+
+private:
+    QTemporaryDir myDir;
+};
+
+void TestTemplate::initTestCase()
+{
+    QVERIFY(myDir.isValid());
+    LMDirectoryConfig::instance()->setContentRoot(myDir.path());
+}
+
+void TestTemplate::kinds_data()
+{
+    QTest::addColumn<int>("jigType");
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<bool>("empty");
+    QTest::addColumn<bool>("hasLayout");
+    QTest::addColumn<bool>("hasBackground");
+
+    const Setup aNothing = [](LMTemplate&) {
+    };
+    const Setup anImage = [](LMTemplate& theTemplate) {
+        theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg"));
+    };
+    QTest::newRow("no jig type") << 0 << aNothing << false << false << false << false;
+    QTest::newRow("clipart is no template") << 2 << aNothing << false << false << false << false;
+    QTest::newRow("mask is no template") << 16 << aNothing << false << false << false << false;
+    QTest::newRow("background") << 1 << aNothing << true << false << false << true;
+    QTest::newRow("layout read from a layout")
+        << 8 << Setup([](LMTemplate& theTemplate) { theTemplate.enableAreaDefinitions(); }) << true << false << true
+        << false;
+    QTest::newRow("layout flagged by its reader")
+        << 8 << Setup([](LMTemplate& theTemplate) { theTemplate.setHasLayout(true); }) << true << false << true
+        << false;
+    QTest::newRow("svg template with an image") << 4 << anImage << true << false << false << true;
+    QTest::newRow("frame with an image") << 128 << anImage << true << false << false << false;
+    QTest::newRow("variant template with an image") << 8192 << anImage << true << false << false << false;
+    QTest::newRow("design style jig types count") << 2048 << aNothing << true << false << false << false;
+    QTest::newRow("empty placeholder") << 1 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setName(QStringLiteral("empty_background"));
+    }) << true << true << false << true;
+    QTest::newRow("Empty in capitals is a name")
+        << 1 << Setup([](LMTemplate& theTemplate) { theTemplate.setName(QStringLiteral("Empty")); }) << true << false
+        << false << true;
+    QTest::newRow("four letters of empty")
+        << 1 << Setup([](LMTemplate& theTemplate) { theTemplate.setName(QStringLiteral("empt")); }) << true << false
+        << false << true;
+}
+
+void TestTemplate::kinds()
+{
+    QFETCH(int, jigType);
+    QFETCH(Setup, setup);
+
+    LMTemplate aTemplate(LMJigType::fromInt(jigType));
+    setup(aTemplate);
+    QTEST(aTemplate.isValid(), "valid");
+    QTEST(aTemplate.isEmpty(), "empty");
+    QTEST(aTemplate.hasLayout(), "hasLayout");
+    QTEST(aTemplate.hasBackground(), "hasBackground");
+}
+
+void TestTemplate::setNameFoldsUmlauts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("plain") << "Sommer"
+                           << "Sommer";
+    QTest::newRow("every umlaut") << QStringLiteral("Grüße aus Köln, Bär") << "Gruesse aus Koeln, Baer";
+    QTest::newRow("capital umlauts stay") << QStringLiteral("Ärger Öl Übung") << QStringLiteral("Ärger Öl Übung");
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestTemplate::setNameFoldsUmlauts()
+{
+    QFETCH(QString, name);
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.setName(name);
+    QTEST(aTemplate.name(), "stored");
+}
+
+void TestTemplate::configurationText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("spot");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("default") << "---;false"
+                             << "" << false << "---;false";
+    QTest::newRow("no sheet, spot on") << "---;true"
+                                       << "" << true << "---;true";
+    QTest::newRow("sheet, spot off") << "Blau;false"
+                                     << "Blau" << false << "Blau;false";
+    QTest::newRow("only the exact word false disables") << "Blau;FALSE"
+                                                        << "Blau" << true << "Blau;true";
+    QTest::newRow("an empty second field enables") << "Blau;"
+                                                   << "Blau" << true << "Blau;true";
+    QTest::newRow("no second field leaves spot off") << "Blau"
+                                                     << "Blau" << false << "Blau;false";
+    QTest::newRow("empty first field is no sheet") << ";false"
+                                                   << "" << false << "---;false";
+    QTest::newRow("empty text") << ""
+                                << "" << false << "---;false";
+    QTest::newRow("more fields are ignored") << "Rot;false;true"
+                                             << "Rot" << false << "Rot;false";
+    QTest::newRow("unicode sheet") << QStringLiteral("Grün;true") << QStringLiteral("Grün") << true
+                                   << QStringLiteral("Grün;true");
+    QTest::newRow("dashes inside a title stay") << "--- dark;false"
+                                                << "--- dark" << false << "--- dark;false";
+}
+
+void TestTemplate::configurationText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+
+    const LMTemplateConfiguration aConfiguration = LMTemplateConfiguration::deserialize(text);
+    QTEST(aConfiguration.cssSheetTitle(), "title");
+    QTEST(aConfiguration.spotColorEnabled(), "spot");
+    QCOMPARE(aConfiguration.serialize(), written);
+    QCOMPARE(LMTemplateConfiguration::deserialize(aConfiguration.serialize()), aConfiguration);
+}
+
+void TestTemplate::configurationOrder_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("equal");
+    QTest::addColumn<bool>("less");
+
+    QTest::newRow("same") << "Blau;true"
+                          << "Blau;true" << true << false;
+    QTest::newRow("by title") << "Blau;true"
+                              << "Rot;false" << false << true;
+    QTest::newRow("titles are case-sensitive") << "blau;false"
+                                               << "Blau;false" << false << false;
+    QTest::newRow("off before on") << "Blau;false"
+                                   << "Blau;true" << false << true;
+    QTest::newRow("on after off") << "Blau;true"
+                                  << "Blau;false" << false << false;
+    QTest::newRow("no sheet first") << "---;true"
+                                    << "A;false" << false << true;
+}
+
+void TestTemplate::configurationOrder()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, equal);
+    QFETCH(bool, less);
+
+    const LMTemplateConfiguration anA = LMTemplateConfiguration::deserialize(a);
+    const LMTemplateConfiguration aB = LMTemplateConfiguration::deserialize(b);
+    QCOMPARE(anA == aB, equal);
+    QCOMPARE(anA != aB, !equal);
+    QCOMPARE(anA < aB, less);
+    if (equal)
+        QCOMPARE(qHash(anA), qHash(aB));
+}
+
+void TestTemplate::configurationXml()
+{
+    QDomDocument aDocument;
+    QDomElement anElement = aDocument.createElement(QStringLiteral("template"));
+    LMTemplateConfiguration().toMCF(anElement);
+    QVERIFY2(!anElement.hasAttributes(), "the default writes nothing");
+    QCOMPARE(LMTemplateConfiguration(anElement), LMTemplateConfiguration());
+
+    const LMTemplateConfiguration aChosen(QStringLiteral("Nacht"), true);
+    aChosen.toMCF(anElement);
+    QCOMPARE(anElement.attribute(QStringLiteral("cssSheet")), QStringLiteral("Nacht"));
+    QCOMPARE(anElement.attribute(QStringLiteral("spotColorEnabled")), QStringLiteral("1"));
+    QCOMPARE(LMTemplateConfiguration(anElement), aChosen);
+
+    anElement.setAttribute(QStringLiteral("spotColorEnabled"), QStringLiteral("true"));
+    QVERIFY(LMTemplateConfiguration(anElement).spotColorEnabled());
+    QCOMPARE(aChosen.toolTip(), QStringLiteral("(Nacht)"));
+    QCOMPARE(LMTemplateConfiguration().toolTip(), QString());
+}
+
+void TestTemplate::configuringAppliesTheSpotColorRule_data()
+{
+    QTest::addColumn<bool>("templateHasSpotColor");
+    QTest::addColumn<QString>("configuration");
+    QTest::addColumn<bool>("enabled");
+
+    QTest::newRow("spot template, default") << true << "---;false" << true;
+    QTest::newRow("plain template, default") << false << "---;false" << false;
+    QTest::newRow("spot template, sheet chosen, spot off") << true << "Blau;false" << false;
+    QTest::newRow("plain template, spot asked for") << false << "---;true" << true;
+}
+
+void TestTemplate::configuringAppliesTheSpotColorRule()
+{
+    QFETCH(bool, templateHasSpotColor);
+    QFETCH(QString, configuration);
+
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    if (templateHasSpotColor)
+        aTemplate.setSpotColorLayer(LMSpotColorEnum::GoldFoil, QRectF(0, 0, 1, 1));
+    const LMConfiguredTemplate aConfigured(LMUnconfiguredTemplate(&aTemplate),
+                                           LMTemplateConfiguration::deserialize(configuration));
+    QTEST(aConfigured.configuration().spotColorEnabled(), "enabled");
+    QVERIFY(aConfigured.isValid());
+    QCOMPARE(aConfigured.toolTip(), aTemplate.toolTip() + QLatin1Char(' ') + aConfigured.configuration().toolTip());
+}
+
+void TestTemplate::handlesAndClones()
+{
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.setName(QStringLiteral("page"));
+    const LMUnconfiguredTemplate aHandle(&aTemplate);
+    const LMUnconfiguredTemplate anotherHandle(&aTemplate);
+    QCOMPARE(aHandle, anotherHandle);
+    QCOMPARE(qHash(aHandle), qHash(anotherHandle));
+    QCOMPARE(qHash(aHandle), qHash(static_cast<const void*>(&aTemplate), 0));
+
+    LMUnconfiguredTemplate aClone = aHandle.clone();
+    LMUnconfiguredTemplate aSecondClone = aHandle.clone();
+    QVERIFY(aClone != aHandle);
+    QVERIFY(aClone != aSecondClone);
+    QCOMPARE(aClone.name(), QStringLiteral("page"));
+    QCOMPARE(aClone->fileInfo().parentTemplate(), aClone.templatePointer());
+    QVERIFY((aClone < aSecondClone) != (aSecondClone < aClone));
+
+    // Null handles answer for the null template.
+    const LMUnconfiguredTemplate aNull;
+    QVERIFY(aNull.isNull());
+    QCOMPARE(aNull, LMUnconfiguredTemplate(nullptr));
+    QCOMPARE(aNull, LMUnconfiguredTemplate::null());
+    QVERIFY(!aNull.isValid());
+    QVERIFY(aNull.name().isEmpty());
+    QVERIFY(aNull->areaDefinitions().isEmpty());
+    QVERIFY(!LMConfiguredTemplate(aNull).isValid());
+
+    // Configured templates: equal with equal handles and configurations.
+    const LMConfiguredTemplate aBlue(aHandle, LMTemplateConfiguration(QStringLiteral("Blau"), false));
+    LMConfiguredTemplate aRed(aHandle, LMTemplateConfiguration(QStringLiteral("Rot"), false));
+    QVERIFY(aBlue != aRed);
+    QVERIFY(aBlue < aRed);
+    QCOMPARE(qHash(aBlue), qHash(aRed));
+    QVERIFY(aRed.setConfiguration(aBlue.configuration()));
+    QVERIFY(!aRed.setConfiguration(aBlue.configuration()));
+    QCOMPARE(aRed, aBlue);
+
+    const LMConfiguredTemplate aConfiguredClone = aBlue.clone(LMMirrorRuleEnum::VerticalAxis);
+    QCOMPARE(aConfiguredClone.configuration(), aBlue.configuration());
+    QCOMPARE(aConfiguredClone.name(),
+             QStringLiteral("page_") + LMMirrorRule(LMMirrorRuleEnum::VerticalAxis).encodeCSV());
+
+    aClone.deleteTemplate();
+    QVERIFY(aClone.isNull());
+    aSecondClone.deleteTemplate();
+    LMUnconfiguredTemplate(aConfiguredClone.templatePointer()).deleteTemplate();
+    LMUnconfiguredTemplate aNullToDelete;
+    aNullToDelete.deleteTemplate();
+    QVERIFY(LMTemplate::null() && !LMTemplate::null()->isValid());
+}
+
+void TestTemplate::mirrorsOfATemplate()
+{
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.setName(QStringLiteral("duo"));
+    aTemplate.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.3, 0.8)));
+    aTemplate.setPossibleMirrorings(LMMirrorRuleEnum::BothAxes);
+
+    LMUnconfiguredTemplateList aMirrors
+        = LMUnconfiguredTemplate::thisTemplateAndItsMirrors(LMUnconfiguredTemplate(&aTemplate));
+    QCOMPARE(aMirrors.size(), 3);
+    QCOMPARE(aMirrors.at(0).templatePointer(), &aTemplate);
+    QCOMPARE(aMirrors.at(1).name(),
+             QStringLiteral("duo_") + LMMirrorRule(LMMirrorRuleEnum::HorizontalAxis).encodeCSV());
+    QCOMPARE(aMirrors.at(2).name(), QStringLiteral("duo_") + LMMirrorRule(LMMirrorRuleEnum::VerticalAxis).encodeCSV());
+    // The vertical axis mirrors left and right.
+    QCOMPARE(aMirrors.at(2)->areaDefinitions().first()->rect(), QRectF(0.6, 0.1, 0.3, 0.8));
+    QCOMPARE(aMirrors.at(1)->areaDefinitions().first()->rect(), QRectF(0.1, 0.1, 0.3, 0.8));
+
+    aMirrors.removeFirst();
+    aMirrors.deleteEntriesAndClear();
+    QVERIFY(aMirrors.isEmpty());
+
+    aTemplate.setPossibleMirrorings(LMMirrorRule());
+    QCOMPARE(LMUnconfiguredTemplate::thisTemplateAndItsMirrors(LMUnconfiguredTemplate(&aTemplate)).size(), 1);
+}
+
+void TestTemplate::uniqueName_data()
+{
+    QTest::addColumn<int>("jigType");
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("uniqueName");
+
+    QTest::newRow("plain background") << 1 << Setup([](LMTemplate&) {}) << "sky,normal,";
+    QTest::newRow("background ignores its files") << 1 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"));
+    }) << "sky,normal,";
+    QTest::newRow("multi-colour background") << 1 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setLayerDefinitionBackground(
+            backgroundDefinition(QStringLiteral("multicolor_id='77' filename='sky_0012.jpg'"))
+                .withMultiColorConfig(LMMultiColorConfig(30, 2)));
+    }) << "sky,hue=30,fading=2,normal,";
+    QTest::newRow("spot colour background") << 1 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setLayerDefinitionBackground(
+            backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'")));
+    }) << "sky,backgroundId=12,normal,";
+    QTest::newRow("layout without files") << 8 << Setup([](LMTemplate&) {}) << "sky,normal";
+    QTest::newRow("layout with image and pdf") << 8 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
+        theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf"));
+    }) << "sky,normal,img/sky.jpg,sky.pdf";
+    QTest::newRow("explicit articles") << 4 << Setup([](LMTemplate& theTemplate) {
+        LMArticlesGroup aGroup;
+        aGroup.addArticle(LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")));
+        aGroup.addArticle(LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")));
+        theTemplate.setArticleGroup(aGroup);
+    }) << "sky,normal,FB_A3,FB_A4";
+    QTest::newRow("/./ is folded") << 8 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setName(QStringLiteral("a/./b"));
+    }) << "a/b,normal";
+}
+
+void TestTemplate::uniqueName()
+{
+    QFETCH(int, jigType);
+    QFETCH(Setup, setup);
+
+    LMTemplate aTemplate(LMJigType::fromInt(jigType));
+    aTemplate.setName(QStringLiteral("sky"));
+    setup(aTemplate);
+    QTEST(aTemplate.uniqueName(), "uniqueName");
+    const QStringList aVariants = aTemplate.nameVariants();
+    QCOMPARE(aVariants.size(), 3);
+    QCOMPARE(aVariants.at(0), aTemplate.uniqueName());
+    QCOMPARE(aVariants.at(1), aTemplate.makeUniqueTemplateNameWithTheme(QStringLiteral("albfreetheme")));
+    QVERIFY(aVariants.at(2).contains(QLatin1String(",design")));
+}
+
+void TestTemplate::uniqueNameIsComputedAnewAfterChanges_data()
+{
+    QTest::addColumn<Setup>("change");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("rename") << Setup([](LMTemplate& theTemplate) { theTemplate.setName(QStringLiteral("sea")); })
+                            << "sky,normal"
+                            << "sea,normal";
+    QTest::newRow("image file") << Setup([](LMTemplate& theTemplate) {
+        theTemplate.fileInfo().setImageFile(QStringLiteral("x.jpg"));
+    }) << "sky,normal"
+                                << "sky,normal,x.jpg";
+    QTest::newRow("whole file information") << Setup([](LMTemplate& theTemplate) {
+        LMTemplateFileInfo anInfo;
+        anInfo.setPDFFile(QStringLiteral("p.pdf"));
+        theTemplate.setFileInfo(anInfo);
+    }) << "sky,normal"
+                                            << "sky,normal,p.pdf";
+    QTest::newRow("articles") << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("WB")) }));
+    }) << "sky,normal"
+                              << "sky,normal,WB";
+}
+
+void TestTemplate::uniqueNameIsComputedAnewAfterChanges()
+{
+    QFETCH(Setup, change);
+
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.setName(QStringLiteral("sky"));
+    QTEST(aTemplate.uniqueName(), "before");
+    const QStringList aVariantsBefore = aTemplate.nameVariants();
+    change(aTemplate);
+    QTEST(aTemplate.uniqueName(), "after");
+    QVERIFY(aTemplate.nameVariants() != aVariantsBefore);
+    QCOMPARE(aTemplate.nameVariants().constFirst(), aTemplate.uniqueName());
+}
+
+void TestTemplate::nameMatching_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matchesName");
+    QTest::addColumn<bool>("matchesVariants");
+
+    // The template below: name "See", image "Fotos/Müller.jpg", unique name "See,normal,Fotos/Müller.jpg".
+    const QString aUnique = QStringLiteral("See,normal,Fotos/Müller.jpg");
+    QTest::newRow("name") << "See" << true << false;
+    QTest::newRow("unique name") << aUnique << true << true;
+    QTest::newRow("other theme") << QStringLiteral("See,design,Fotos/Müller.jpg") << false << true;
+    QTest::newRow("UTF-8 bytes read as Latin-1") << QString::fromLatin1(aUnique.toUtf8()) << false << true;
+    QTest::newRow("Latin-1 bytes read as UTF-8") << QString::fromUtf8(aUnique.toLatin1()) << false << true;
+    QTest::newRow("another name") << "Meer" << false << false;
+    QTest::newRow("case differs") << QStringLiteral("see,normal,Fotos/Müller.jpg") << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TestTemplate::nameMatching()
+{
+    QFETCH(QString, text);
+
+    LMTemplate aTemplate(LMJigTypeEnum::SvgTemplate);
+    aTemplate.setName(QStringLiteral("See"));
+    aTemplate.fileInfo().setImageFile(QStringLiteral("Fotos/Müller.jpg"));
+    QCOMPARE(aTemplate.uniqueName(), QStringLiteral("See,normal,Fotos/Müller.jpg"));
+    QTEST(aTemplate.matchesName(text), "matchesName");
+    QTEST(aTemplate.matchesNameVariants(text), "matchesVariants");
+
+    // A variant stored in Latin-1 and read as UTF-8 matches the other way round.
+    LMTemplate aMangled(LMJigTypeEnum::SvgTemplate);
+    aMangled.setName(QStringLiteral("See"));
+    aMangled.fileInfo().setImageFile(QString::fromLatin1(QStringLiteral("Fotos/Müller.jpg").toUtf8()));
+    QVERIFY(aMangled.matchesNameVariants(QStringLiteral("See,normal,Fotos/Müller.jpg")));
+}
+
+void TestTemplate::templateKey()
+{
+    LMTemplate aTemplate(LMJigTypeEnum::Background);
+    aTemplate.setName(QStringLiteral("sky"));
+    aTemplate.setDesignElementID(LMDesignElementID(4711));
+    aTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg"));
+    aTemplate.fileInfo().setPDFFile(QStringLiteral("a.pdf"));
+    const LMJigKey aKey = aTemplate.createKey();
+    QCOMPARE(aKey,
+             LMJigKey(QStringLiteral("sky"), QStringLiteral("a.jpg;a.pdf"), LMJigTypeEnum::Background,
+                      LMDesignElementID(4711)));
+
+    // Colour variants of one background have keys of their own.
+    aTemplate.setLayerDefinitionBackground(backgroundDefinition(QStringLiteral("multicolor_id='77' filename='a.jpg'"))
+                                               .withMultiColorConfig(LMMultiColorConfig(60, 1)));
+    QCOMPARE(aTemplate.createKey().name(), QStringLiteral("sky60,1"));
+    QVERIFY(aTemplate.createKey() != aKey);
+}
+
+void TestTemplate::namesFromManyThreads()
+{
+    // Many readers at once ask for the lazily computed names of the same templates.
+    std::vector<std::unique_ptr<LMTemplate>> aTemplates;
+    QStringList anExpected;
+    for (int i = 0; i < 64; ++i) {
+        auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
+        aTemplate->setName(QStringLiteral("layout %1").arg(i));
+        aTemplate->fileInfo().setImageFile(QStringLiteral("img/%1.jpg").arg(i));
+        anExpected.append(QStringLiteral("layout %1,normal,img/%1.jpg").arg(i));
+        aTemplates.push_back(std::move(aTemplate));
+    }
+    std::vector<QStringList> aSeen(6);
+    std::vector<int> aMatches(6, 0);
+    std::vector<std::thread> aThreads;
+    for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
+        aThreads.emplace_back([&, aThread] {
+            for (int aRound = 0; aRound < 20; ++aRound) {
+                for (size_t i = 0; i < aTemplates.size(); ++i) {
+                    const LMTemplate& aTemplate = *aTemplates[(i + aThread * 7) % aTemplates.size()];
+                    if (aRound == 0)
+                        aSeen[aThread].append(aTemplate.uniqueName());
+                    if (aTemplate.matchesNameVariants(aTemplate.nameVariants().constLast()))
+                        ++aMatches[aThread];
+                }
+            }
+        });
+    }
+    for (std::thread& aThread : aThreads)
+        aThread.join();
+    for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
+        QCOMPARE(aSeen[aThread].size(), anExpected.size());
+        for (int i = 0; i < anExpected.size(); ++i)
+            QCOMPARE(aSeen[aThread].at(i), anExpected.at(int((size_t(i) + aThread * 7) % aTemplates.size())));
+        QCOMPARE(aMatches[aThread], 20 * int(aTemplates.size()));
+    }
+}
+
+void TestTemplate::smartLayoutGiven()
+{
+    LMTemplateAreaDefinitionList anAreas;
+    anAreas.append(foto(QRectF(0.1, 0.1, 0.3, 0.3)));
+    anAreas.append(text(QRectF(0.5, 0.5, 0.2, 0.1)));
+    const LMTemplateAreaDefinitionList aResult
+        = LMTemplate::injectSmartLayout(anAreas, smartLayout(QRectF(0.05, 0.05, 0.9, 0.9)));
+    QCOMPARE(areaTypes(aResult), QList<int>({ 2, 32, 32768 }));
+    QCOMPARE(aResult.at(2)->rect(), QRectF(0.05, 0.05, 0.9, 0.9));
+    QCOMPARE(aResult.at(0)->rect(), QRectF(0.1, 0.1, 0.3, 0.3));
+
+    // A given smart layout without a size counts as not given.
+    const LMTemplateAreaDefinitionList aComputed
+        = LMTemplate::injectSmartLayout(anAreas, smartLayout(QRectF(0.05, 0.05, 0.0, 0.9)));
+    QCOMPARE(areaTypes(aComputed), QList<int>({ 32768, 32 }));
+}
+
+void TestTemplate::smartLayoutComputed_data()
+{
+    QTest::addColumn<int>("secondRotation");
+    QTest::addColumn<int>("smartRotation");
+
+    QTest::newRow("unturned") << 0 << 0;
+    QTest::newRow("same turn") << 90 << 90;
+    QTest::newRow("different turns") << 45 << 0;
+}
+
+void TestTemplate::smartLayoutComputed()
+{
+    QFETCH(int, secondRotation);
+    QFETCH(int, smartRotation);
+
+    const int aFirstRotation = secondRotation == 45 ? 0 : secondRotation;
+    LMTemplateAreaDefinitionList anAreas;
+    anAreas.append(text(QRectF(0.0, 0.0, 1.0, 0.1)));
+    anAreas.append(foto(QRectF(0.1, 0.2, 0.2, 0.2), aFirstRotation, qint32(LMAreaAbilityEnum::FotoDefault),
+                        LMAreaCreationRuleEnum::UserOnly));
+    // Only move, resize, rotate or scale make a photo area a child; this one has none of them.
+    anAreas.append(foto(QRectF(0.7, 0.7, 0.1, 0.1), 0, qint32(LMAreaAbilityEnum::ReplaceFoto)));
+    anAreas.append(foto(QRectF(0.5, 0.3, 0.2, 0.4), secondRotation, qint32(LMAreaAbilityEnum::Move)));
+
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.setAreaDefinitions(anAreas);
+    aTemplate.injectSmartLayout();
+    const LMTemplateAreaDefinitionList& aResult = aTemplate.areaDefinitions();
+    QCOMPARE(areaTypes(aResult), QList<int>({ 32768, 32, 2 }));
+    QCOMPARE(aResult.at(2)->rect(), QRectF(0.7, 0.7, 0.1, 0.1));
+
+    const auto* aSmart = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aResult.first());
+    QVERIFY(aSmart->isActive());
+    QCOMPARE(aSmart->children().count(), 2);
+    QCOMPARE(aSmart->abilities().value(), 0x67BFFF);
+    QCOMPARE(aSmart->positioningConstraint().value(), 7);
+    QCOMPARE(aSmart->creationRule().value(), qint32(LMAreaCreationRuleEnum::UserOnly));
+    QVERIFY(aSmart->decoration().isEmpty());
+    QVERIFY(aSmart->associationId().id().isEmpty());
+    QCOMPARE(aSmart->spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
+    QVERIFY(aSmart->configuration().isAutoGenerated());
+    QCOMPARE(aSmart->rotation().degrees(), smartRotation);
+
+    // The union of the children's bounds, turned by the common rotation.
+    QRectF aUnion = aSmart->children().at(0)->rotatedRect().boundingRect();
+    aUnion = aUnion.united(aSmart->children().at(1)->rotatedRect().boundingRect());
+    QTransform aTurn;
+    aTurn.translate(aUnion.center().x(), aUnion.center().y());
+    aTurn.rotate(smartRotation);
+    aTurn.translate(-aUnion.center().x(), -aUnion.center().y());
+    const QRectF anExpected = aTurn.mapRect(aUnion);
+    QVERIFY2(qAbs(aSmart->rect().left() - anExpected.left()) < 1e-9
+                 && qAbs(aSmart->rect().width() - anExpected.width()) < 1e-9
+                 && qAbs(aSmart->rect().height() - anExpected.height()) < 1e-9,
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(aSmart->rect().x())
+                            .arg(aSmart->rect().y())
+                            .arg(aSmart->rect().width())
+                            .arg(aSmart->rect().height())));
+    if (secondRotation == 0)
+        QCOMPARE(aSmart->rect(), QRectF(0.1, 0.2, 0.6, 0.5));
+}
+
+void TestTemplate::smartLayoutReused()
+{
+    LMTemplateAreaDefinitionList anAreas;
+    anAreas.append(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
+    auto anEmpty = smartLayout(QRectF());
+    anEmpty->setSpacing(LMDistance(0.05, LMDistanceUnit::Relative));
+    anAreas.append(std::move(anEmpty));
+    anAreas.append(foto(QRectF(0.5, 0.5, 0.3, 0.3)));
+
+    const LMTemplateAreaDefinitionList aResult = LMTemplate::injectSmartLayout(anAreas);
+    QCOMPARE(areaTypes(aResult), QList<int>({ 32768 }));
+    const auto* aSmart = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aResult.first());
+    QCOMPARE(aSmart->rect(), QRectF(0.1, 0.1, 0.7, 0.7));
+    QCOMPARE(aSmart->spacing(), LMDistance(0.05, LMDistanceUnit::Relative));
+    QCOMPARE(aSmart->children().count(), 2);
+    QVERIFY(aSmart->isActive());
+
+    // A reused smart layout with a rectangle of its own keeps it.
+    LMTemplateAreaDefinitionList aSized;
+    aSized.append(smartLayout(QRectF(0.0, 0.0, 0.5, 0.5)));
+    aSized.append(foto(QRectF(0.6, 0.6, 0.2, 0.2)));
+    const LMTemplateAreaDefinitionList aSizedResult = LMTemplate::injectSmartLayout(aSized);
+    QCOMPARE(aSizedResult.count(), 1);
+    QCOMPARE(aSizedResult.first()->rect(), QRectF(0.0, 0.0, 0.5, 0.5));
+}
+
+void TestTemplate::smartLayoutWithoutChildren()
+{
+    LMTemplateAreaDefinitionList anAreas;
+    anAreas.append(text(QRectF(0.1, 0.1, 0.2, 0.2)));
+    QCOMPARE(areaTypes(LMTemplate::injectSmartLayout(anAreas)), QList<int>({ 32 }));
+
+    anAreas.append(smartLayout(QRectF(0.3, 0.3, 0.2, 0.2)));
+    const LMTemplateAreaDefinitionList aResult = LMTemplate::injectSmartLayout(anAreas);
+    QCOMPARE(areaTypes(aResult), QList<int>({ 32768, 32 }));
+    QVERIFY(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aResult.first())->children().isEmpty());
+
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
+    QCOMPARE(areaTypes(aTemplate.areaDefinitionsSmartLayout()), QList<int>({ 32768 }));
+    QCOMPARE(areaTypes(aTemplate.areaDefinitions()), QList<int>({ 2 }));
+}
+
+void TestTemplate::correctedAlignment_data()
+{
+    QTest::addColumn<int>("jigType");
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("pageType");
+    QTest::addColumn<int>("strategy");
+    QTest::addColumn<int>("imageSize");
+    QTest::addColumn<bool>("centre");
+    QTest::addColumn<bool>("leftWhenFree");
+    QTest::addColumn<bool>("rightWhenFree");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("no background keeps the request") << 8 << 1 << 0 << 9 << 0 << true << false << false << 1;
+    QTest::newRow("strategy 9 fills each page") << 1 << 1 << 0 << 9 << 0 << false << false << false << 4;
+    QTest::newRow("page type of full backgrounds") << 1 << 2 << 1 << 0 << 0 << false << false << false << 4;
+    QTest::newRow("page type without those bits") << 1 << 2 << 2 << 0 << 0 << false << false << false << 2;
+    QTest::newRow("strategy 8 keeps a side") << 1 << 3 << 2 << 8 << 0 << true << true << false << 3;
+    QTest::newRow("strategy 8, free, left flag") << 1 << 0 << 2 << 8 << 0 << true << true << true << 1;
+    QTest::newRow("strategy 8, free, right flag") << 1 << 0 << 2 << 8 << 0 << true << false << true << 3;
+    QTest::newRow("strategy 8, free, no flag") << 1 << 0 << 2 << 8 << 0 << true << false << false << 0;
+    QTest::newRow("single-page image keeps a side") << 1 << 1 << 2 << 0 << 1 << true << false << true << 1;
+    QTest::newRow("double-page image is centred") << 1 << 1 << 2 << 0 << 2 << true << true << true << 2;
+    QTest::newRow("not centred keeps the request") << 1 << 3 << 2 << 0 << 0 << false << true << true << 3;
+}
+
+void TestTemplate::correctedAlignment()
+{
+    QFETCH(int, jigType);
+    QFETCH(int, requested);
+    QFETCH(int, pageType);
+    QFETCH(int, strategy);
+    QFETCH(int, imageSize);
+    QFETCH(bool, centre);
+    QFETCH(bool, leftWhenFree);
+    QFETCH(bool, rightWhenFree);
+
+    LMTemplate aTemplate(LMJigType::fromInt(jigType));
+    aTemplate.setTemplateImageSize(LMTemplateImageSize::fromInt(imageSize));
+    aTemplate.setCenterBackgroundIfOnSinglePage(centre);
+    const LMTemplateContext aContext(LMArticle(), LMPageType::fromInt(pageType));
+    const LMAreaBackgroundAlignment aResult = aTemplate.correctedAlignment(
+        LMAreaBackgroundAlignment::fromInt(requested), aContext, strategy, leftWhenFree, rightWhenFree);
+    QTEST(aResult.value(), "expected");
+}
+
+void TestTemplate::removalAndVisibility_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<bool>("mayBeRemoved");
+    QTest::addColumn<bool>("removeItem");
+    QTest::addColumn<bool>("visible");
+
+    QTest::newRow("plain") << Setup([](LMTemplate&) {}) << true << false << true;
+    QTest::newRow("the white background") << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND));
+    }) << false << false << true;
+    QTest::newRow("page types 768") << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768)));
+    }) << false << false << true;
+    QTest::newRow("only some of the page types 768") << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)));
+    }) << true << false << true;
+    QTest::newRow("not accountable variant") << Setup([](LMTemplate& theTemplate) {
+        LMArticleVariants aVariants;
+        aVariants.insert(LMArticleVariants::cutOutKey(), QStringLiteral("none"));
+        theTemplate.setArticleVariants(aVariants);
+    }) << true << true << true;
+    QTest::newRow("accountable variant") << Setup([](LMTemplate& theTemplate) {
+        LMArticleVariants aVariants;
+        aVariants.insert(LMArticleVariants::cutOutKey(), QStringLiteral("oval"));
+        theTemplate.setArticleVariants(aVariants);
+    }) << true << false << true;
+    QTest::newRow("only unknown articles") << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) }));
+    }) << true << false << false;
+}
+
+void TestTemplate::removalAndVisibility()
+{
+    QFETCH(Setup, setup);
+    LMTemplate aTemplate(LMJigTypeEnum::Background);
+    setup(aTemplate);
+    QTEST(aTemplate.mayBeRemoved(), "mayBeRemoved");
+    QTEST(aTemplate.isRemoveItem(), "removeItem");
+    QTEST(aTemplate.isVisibleInList(), "visible");
+}
+
+void TestTemplate::dragHint_data()
+{
+    QTest::addColumn<int>("jigType");
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("hint");
+
+    const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
+    const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "
+                                            "werden hochauflösende Versionen der Hintergründe verwendet.");
+    QTest::newRow("layout") << 8 << Setup([](LMTemplate&) {}) << aDrag;
+    QTest::newRow("user layout") << 8 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setUserLayout(true);
+        theTemplate.setName(QStringLiteral("Mein Layout"));
+    }) << QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag;
+    QTest::newRow("left page") << 8 << Setup([](LMTemplate& theTemplate) {
+        LMPageConstraint aConstraint;
+        aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(1));
+        theTemplate.setPageConstraint(aConstraint);
+    }) << aDrag + QStringLiteral("\n\nVorlage für die linke Seite");
+    QTest::newRow("right page") << 8 << Setup([](LMTemplate& theTemplate) {
+        LMPageConstraint aConstraint;
+        aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(2));
+        theTemplate.setPageConstraint(aConstraint);
+    }) << aDrag + QStringLiteral("\n\nVorlage für die rechte Seite");
+    QTest::newRow("both pages") << 8 << Setup([](LMTemplate& theTemplate) {
+        LMPageConstraint aConstraint;
+        aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(3));
+        theTemplate.setPageConstraint(aConstraint);
+    }) << aDrag;
+    QTest::newRow("background") << 1 << Setup([](LMTemplate&) {}) << aDrag + aPreview;
+    QTest::newRow("multi-colour background") << 1 << Setup([](LMTemplate& theTemplate) {
+        theTemplate.setLayerDefinitionBackground(
+            backgroundDefinition(QStringLiteral("multicolor_id='9' filename='a.jpg'"))
+                .withMultiColorConfig(LMMultiColorConfig(0, 0)));
+    })
+                                             << aDrag
+            + QStringLiteral("\n Das Design bietet unterschiedliche Farbvarianten. Sie können die Farbe des "
+                             "Designs ändern, indem Sie im Produkt auf das Design doppelklicken.")
+            + aPreview;
+}
+
+void TestTemplate::dragHint()
+{
+    QFETCH(int, jigType);
+    QFETCH(Setup, setup);
+    LMTemplate aTemplate(LMJigType::fromInt(jigType));
+    setup(aTemplate);
+    QTEST(aTemplate.basicDragAndDropHint(), "hint");
+    QCOMPARE(aTemplate.toolTip(), aTemplate.basicDragAndDropHint());
+}
+
+void TestTemplate::calendarOptionsAndFlow()
+{
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    QVERIFY(!aTemplate.allowHolidays());
+    QVERIFY(!aTemplate.allowCustomEvents());
+
+    QDomDocument aDocument;
+    QVERIFY(aDocument.setContent(QStringLiteral("<calendararea x='0' y='0' width='100' height='50'>"
+                                                "<calendar layout='famcal'/></calendararea>")));
+    aTemplate.addAreaDefinition(
+        std::make_unique<LMTemplateAreaDefinitionCalendarium>(aDocument.documentElement(), QSizeF(100, 100)));
+    QVERIFY(aTemplate.allowHolidays());
+    QVERIFY(aTemplate.allowCustomEvents());
+    aTemplate.setExplicitCalendariumOptions(LMTemplateCalendariumOptionsEnum::Holidays);
+    QVERIFY(aTemplate.allowHolidays());
+    QVERIFY(!aTemplate.allowCustomEvents());
+
+    const LMCalendariumFlow aNamed(
+        static_cast<const LMTemplateAreaDefinitionCalendarium*>(aTemplate.areaDefinitions().first())
+            ->appearance()
+            .layout());
+    aTemplate.autoDetectCalendariumFlow();
+    QCOMPARE(aTemplate.calendariumFlow(), aNamed);
+    aTemplate.setCalendariumFlow(LMCalendariumFlowEnum::Block);
+    aTemplate.autoDetectCalendariumFlow();
+    QCOMPARE(aTemplate.calendariumFlow().value(), 1);
+}
+
+void TestTemplate::analysisAndMinimumSize()
+{
+    LMTemplate aTemplate(LMJigTypeEnum::Layout);
+    aTemplate.addAreaDefinition(foto(QRectF(0.0, 0.0, 0.5, 1.0)));
+    aTemplate.addAreaDefinition(foto(QRectF(0.5, 0.0, 0.5, 0.5)));
+    aTemplate.addAreaDefinition(text(QRectF(0.5, 0.5, 0.5, 0.5)));
+    aTemplate.analyzeAreas(2.0);
+    QCOMPARE(aTemplate.analysis().countFotoAreas(), 2);
+    QCOMPARE(aTemplate.analysis().countTexts(), 1);
+
+    const LMSpaceMagnitude anEstimate = aTemplate.estimateMinimumProductSize();
+    QCOMPARE(anEstimate, LMSpaceMagnitude::estimateByAreaSizes(0.25));
+    aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Large, false);
+    QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Large));
+    aTemplate.setMinimumProductSize(anEstimate, false);
+    QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Large));
+    aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Small, true);
+    QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
+
+    // A mirrored copy keeps the analysis and the minimum size.
+    const std::unique_ptr<LMTemplate> aCopy = aTemplate.cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
+    QCOMPARE(aCopy->analysis().countFotoAreas(), 2);
+    QCOMPARE(aCopy->minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
+}
+
+QTEST_GUILESS_MAIN(TestTemplate)
+#include "tst_template.moc"

@@ -89,6 +89,8 @@ private slots:
     void configuringAppliesTheSpotColorRule();
 
     void handlesAndClones();
+    void fromXml_data();
+    void fromXml();
     void mirrorsOfATemplate();
 
     void uniqueName_data();
@@ -375,6 +377,49 @@ void TestTemplate::handlesAndClones()
     LMUnconfiguredTemplate aNullToDelete;
     aNullToDelete.deleteTemplate();
     QVERIFY(LMTemplate::null() && !LMTemplate::null()->isValid());
+}
+
+void TestTemplate::fromXml_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<int>("jigType");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<int>("templateJigType");
+
+    QTest::newRow("frame") << "<template material='oak'/>" << 128 << "LMTemplateFrame" << 128;
+    QTest::newRow("frame glass") << "<template material='glas'/>" << 512 << "LMTemplateFrameGlass" << 512;
+    QTest::newRow("passepartout") << "<template color='#000000'/>" << 256 << "LMTemplateFramePassepartout" << 256;
+    QTest::newRow("wallholder") << "<template diameter='4'/>" << 1024 << "LMTemplateWallholder" << 1024;
+    QTest::newRow("variant template") << "<template/>" << 8192 << "LMTemplateVariantTemplate" << 8192;
+    QTest::newRow("plain, type from designElementType")
+        << "<template designElementType='layout' category='hintergrund'/>" << 0 << "LMTemplate" << 8;
+    QTest::newRow("plain, type from category") << "<template category='Hintergrund'/>" << 4 << "LMTemplate" << 1;
+    QTest::newRow("plain, unknown designElementType falls back")
+        << "<template designElementType='sofa' category='clipart'/>" << 1 << "LMTemplate" << 2;
+    QTest::newRow("plain, no type at all") << "<template/>" << 8 << "LMTemplate" << 0;
+    QTest::newRow("frame named in the element is still plain")
+        << "<template designElementType='frame'/>" << 1 << "LMTemplate" << 128;
+}
+
+void TestTemplate::fromXml()
+{
+    QFETCH(QString, element);
+    QFETCH(int, jigType);
+
+    QDomDocument aDocument;
+    QVERIFY(aDocument.setContent(element));
+    LMUnconfiguredTemplate aTemplate
+        = LMUnconfiguredTemplate::fromXml(aDocument.documentElement(), myDir.path(), LMJigType::fromInt(jigType));
+    QTEST(QString::fromLatin1(aTemplate->metaObject()->className()), "className");
+    QTEST(aTemplate.jigType().value(), "templateJigType");
+    if (jigType == 512)
+        QVERIFY(aTemplate->hasGlassMaterial(LMFrameGlassMaterialEnum::Glass));
+    // The kind's own class survives cloning.
+    LMUnconfiguredTemplate aClone = aTemplate.clone(LMMirrorRuleEnum::VerticalAxis);
+    QCOMPARE(QString::fromLatin1(aClone->metaObject()->className()),
+             QString::fromLatin1(aTemplate->metaObject()->className()));
+    aClone.deleteTemplate();
+    aTemplate.deleteTemplate();
 }
 
 void TestTemplate::mirrorsOfATemplate()

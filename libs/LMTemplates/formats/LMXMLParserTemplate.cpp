@@ -1,0 +1,175 @@
+#include "LMXMLParserTemplate.h"
+
+#include "LMTemplateAreaDefinition.h"
+#include "LMTemplateAreaDefinitionFactory.h"
+#include "LMXMLParser.h"
+
+#include <QDomElement>
+#include <QHash>
+
+namespace {
+const QString STR_TYPE = QStringLiteral("type");
+const QString STR_BACKGROUND_TYPE = QStringLiteral("backgroundType");
+const QString STR_CONTENT_1 = QStringLiteral("content-1");
+const QString STR_ALIGN = QStringLiteral("align");
+const QString STR_ANYWHERE = QStringLiteral("anywhere");
+const QString STR_COVER = QStringLiteral("cover");
+const QString STR_SINGLE_PAGE = QStringLiteral("singlepage");
+const QString STR_DOUBLE_PAGE = QStringLiteral("doublepage");
+const QString STR_ORIENTATION = QStringLiteral("orientation");
+const QString STR_CATEGORY = QStringLiteral("category");
+const QString STR_HINTERGRUND = QStringLiteral("hintergrund");
+const QString STR_CALENDARIUM = QStringLiteral("calendarium");
+const QString STR_TOTAL = QStringLiteral("total");
+
+const QHash<QString, LMTemplateLayerTypeEnum>& contentTypeTable()
+{
+    using E = LMTemplateLayerTypeEnum;
+    static const QHash<QString, E> ourTable = {
+        { QStringLiteral("content-background"), E::Background },
+        { QStringLiteral("foreground-mask"), E::ForegroundMask },
+        { QStringLiteral("background-mask"), E::BackgroundMask },
+        { QStringLiteral("content-0"), E::Content0 },
+        { QStringLiteral("content-1"), E::Content1 },
+        { QStringLiteral("content-2"), E::Content2 },
+        { QStringLiteral("content-3"), E::Content3 },
+        { QStringLiteral("content-4"), E::Content4 },
+        { QStringLiteral("frame"), E::Frame },
+        { QStringLiteral("wallholder"), E::Wallholder },
+        { QStringLiteral("passepartout"), E::Passepartout },
+        { QStringLiteral("glas"), E::FrameGlass },
+        { QStringLiteral("variant_template"), E::Variant },
+    };
+    return ourTable;
+}
+
+const QHash<QString, LMAreaPositioningConstraintEnum>& positioningTable()
+{
+    using E = LMAreaPositioningConstraintEnum;
+    static const QHash<QString, E> ourTable = {
+        { QStringLiteral("nowhere"), E::Nowhere }, { QStringLiteral("leftpage"), E::LeftPage },
+        { QStringLiteral("left"), E::LeftPage },   { QStringLiteral("rightpage"), E::RightPage },
+        { QStringLiteral("right"), E::RightPage }, { QStringLiteral("spinepage"), E::SpinePage },
+        { QStringLiteral("spine"), E::SpinePage }, { QStringLiteral("anywhere"), E::Anywhere },
+    };
+    return ourTable;
+}
+
+bool hasSize(const QDomElement& theElement)
+{
+    return theElement.hasAttribute(LMXMLParser::WORD_WIDTH) && theElement.hasAttribute(LMXMLParser::WORD_HEIGHT);
+}
+
+LMOrientation orientationOfSize(const QSize& theSize)
+{
+    if (theSize.width() > theSize.height())
+        return LMOrientationEnum::Landscape;
+    if (theSize.width() < theSize.height())
+        return LMOrientationEnum::Portrait;
+    return LMOrientationEnum::Square;
+}
+} // namespace
+
+LMTemplateLayerType LMXMLParserTemplate::contentType(const QString& theText)
+{
+    return contentTypeTable().value(theText.trimmed().toLower(), LMTemplateLayerTypeEnum::Background);
+}
+
+LMTemplateLayerType LMXMLParserTemplate::templateContentType(const QDomElement& theElement)
+{
+    return contentType(LMXMLParser::attribute(theElement, STR_TYPE, STR_CONTENT_1));
+}
+
+LMTemplateLayerType LMXMLParserTemplate::backgroundType(const QDomElement& theElement)
+{
+    return contentType(LMXMLParser::attribute(theElement, STR_BACKGROUND_TYPE));
+}
+
+LMAreaPositioningConstraint LMXMLParserTemplate::positioningConstraint(const QString& theText)
+{
+    return positioningTable().value(theText.trimmed().toLower(), LMAreaPositioningConstraintEnum::Anywhere);
+}
+
+LMAreaPositioningConstraint LMXMLParserTemplate::pageAligment(const QDomElement& theElement)
+{
+    return positioningConstraint(LMXMLParser::attribute(theElement, STR_ALIGN, STR_ANYWHERE));
+}
+
+bool LMXMLParserTemplate::isCover(const QDomElement& theElement)
+{
+    return theElement.attribute(STR_ALIGN).toLower().startsWith(STR_COVER);
+}
+
+LMTemplateImageSize LMXMLParserTemplate::templateImageSize(const QString& theText)
+{
+    const QString aText = theText.trimmed().toLower();
+    if (aText == STR_DOUBLE_PAGE)
+        return LMTemplateImageSizeEnum::DoublePage;
+    return LMTemplateImageSizeEnum::SinglePage;
+}
+
+LMPriceClass LMXMLParserTemplate::templatePriceClass(const QDomElement& theElement, const LMPriceClass& theDefault)
+{
+    if (theElement.isNull())
+        return theDefault;
+    return LMPriceClass::create(theElement.text());
+}
+
+LMMirrorRule LMXMLParserTemplate::readMirrorRule(const QDomElement& theElement)
+{
+    if (!readTotalSize(theElement).isValid())
+        return LMMirrorRule();
+    return LMMirrorRule::fromXml(theElement);
+}
+
+LMOrientation LMXMLParserTemplate::readOrientation(const QDomElement& theElement)
+{
+    const QString aText = theElement.attribute(STR_ORIENTATION).trimmed().toLower();
+    if (!aText.isEmpty()) {
+        const LMOrientation anOrientation(aText);
+        return anOrientation.value() == 0 ? LMOrientation(LMOrientationEnum::All) : anOrientation;
+    }
+    const QSize aSize = readTotalSize(theElement);
+    const QString aCategory = theElement.attribute(STR_CATEGORY).toLower();
+    if (aSize.isValid() && aCategory != STR_HINTERGRUND && aCategory != STR_CALENDARIUM)
+        return orientationOfSize(aSize);
+    return LMOrientationEnum::All;
+}
+
+QSize LMXMLParserTemplate::readTotalSize(const QDomElement& theElement)
+{
+    if (hasSize(theElement))
+        return LMXMLParser::readSize(theElement);
+    const QDomElement aTotal = theElement.firstChildElement(STR_TOTAL);
+    if (hasSize(aTotal))
+        return LMXMLParser::readSize(aTotal);
+    return QSize();
+}
+
+LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& theLayoutElement,
+                                                            const QString& theBasePath, int theFix)
+{
+    LMTemplateAreaDefinitionList aList;
+    const QSize aTotalSize = readTotalSize(theLayoutElement);
+    // A layout narrower or lower than one unit cannot place anything.
+    if (!aTotalSize.isValid() || aTotalSize.width() < 1 || aTotalSize.height() < 1)
+        return aList;
+    for (QDomElement aChild = theLayoutElement.firstChildElement(); !aChild.isNull();
+         aChild = aChild.nextSiblingElement()) {
+        std::unique_ptr<LMTemplateAreaDefinition> anArea = createAreaDefinition(aChild, aTotalSize, theBasePath);
+        if (!anArea)
+            continue;
+        if (theFix & FixPosition)
+            anArea->fixLegacyTemplates(aTotalSize, (theFix & FixRotation) != 0);
+        aList.append(std::move(anArea));
+        aList.setValid(true);
+    }
+    return aList;
+}
+
+std::unique_ptr<LMTemplateAreaDefinition> LMXMLParserTemplate::createAreaDefinition(const QDomElement& theElement,
+                                                                                    const QSize& theTotalSize,
+                                                                                    const QString& theBasePath)
+{
+    return LMTemplateAreaDefinitionFactory::create(theElement, QSizeF(theTotalSize), theBasePath);
+}

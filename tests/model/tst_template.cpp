@@ -116,6 +116,7 @@ private slots:
     void dragHint();
     void calendarOptionsAndFlow();
     void analysisAndMinimumSize();
+    void sameLayout();
 
 private:
     QTemporaryDir myDir;
@@ -943,6 +944,24 @@ void TestTemplate::analysisAndMinimumSize()
     const std::unique_ptr<LMTemplate> aCopy = aTemplate.cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
     QCOMPARE(aCopy->analysis().countFotoAreas(), 2);
     QCOMPARE(aCopy->minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
+}
+
+void TestTemplate::sameLayout()
+{
+    LMTemplate aLayout(LMJigTypeEnum::Layout);
+    aLayout.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.3, 0.3)));
+    aLayout.addAreaDefinition(text(QRectF(0.5, 0.5, 0.2, 0.1)));
+    const std::unique_ptr<LMTemplate> aCopy = aLayout.cloneTemplate();
+    QVERIFY(aLayout.hasSameLayout(*aCopy));
+
+    // Another position, another kind of template, another number of areas.
+    const std::unique_ptr<LMTemplate> aMirror = aLayout.cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
+    QVERIFY(!aLayout.hasSameLayout(*aMirror));
+    LMTemplate aContent(LMJigTypeEnum::SvgTemplate);
+    aContent.setAreaDefinitions(aLayout.areaDefinitions());
+    QVERIFY(!aLayout.hasSameLayout(aContent));
+    aCopy->addAreaDefinition(foto(QRectF(0.6, 0.1, 0.3, 0.3)));
+    QVERIFY(!aLayout.hasSameLayout(*aCopy));
 }
 
 QTEST_GUILESS_MAIN(TestTemplate)

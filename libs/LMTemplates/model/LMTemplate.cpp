@@ -266,6 +266,13 @@ void LMTemplate::addAreaDefinition(std::unique_ptr<LMTemplateAreaDefinition> the
     myAreaDefinitions.append(std::move(theArea));
 }
 
+bool LMTemplate::hasSameLayout(const LMTemplate& theOther) const
+{
+    const LMJigType aLayout(LMJigTypeEnum::Layout);
+    return isValid() && theOther.isValid() && jigType() == aLayout && theOther.jigType() == aLayout
+        && myAreaDefinitions.areAreaTypesAndPositionsEqual(theOther.myAreaDefinitions);
+}
+
 LMTemplateAreaDefinitionList LMTemplate::areaDefinitionsSmartLayout() const
 {
     return injectSmartLayout(myAreaDefinitions);

@@ -130,6 +130,8 @@ public:
     void addAreaDefinition(std::unique_ptr<LMTemplateAreaDefinition> theArea);
     // Marks the area list as read from a layout.
     void enableAreaDefinitions() { myAreaDefinitions.setValid(true); }
+    // Both are valid layouts whose areas have equal types and positions.
+    bool hasSameLayout(const LMTemplate& theOther) const;
     // The areas with the smart layout the photo areas make (see injectSmartLayout).
     LMTemplateAreaDefinitionList areaDefinitionsSmartLayout() const;
     // Puts a smart layout into the own areas: the given one when it has a size, else one that

@@ -75,7 +75,7 @@ public:
     LMPriceClassSet addOnPriceClasses() const;
     // The page sizes of the article: the entry of exactly that page type, else the first entry
     // sharing a page type with it (entries in alphabetical order of their keys); an invalid
-    // specification when none does. A double page (alignment exactly 8) is two pages wide; the
+    // size value when none does. A double page (alignment exactly 8) is two pages wide; the
     // other alignments give one page.
     LMPageSizeSpec pageSizeSpec(const LMPageType& thePageType, const LMPageAlignment& theAlignment) const;
     // The usable print size of one page of that type; an empty size when the catalogue names none.

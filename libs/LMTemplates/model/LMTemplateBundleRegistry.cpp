@@ -5,9 +5,44 @@
 #include <QHash>
 #include <QReadWriteLock>
 
+#if defined(__SANITIZE_THREAD__)
+#include <sanitizer/tsan_interface.h>
+#endif
+
 LM_DEFINE_SINGLETON(LMTemplateBundleRegistry)
 
 namespace {
+
+// Holds the lock for reading or writing. Debian's Qt is built without ThreadSanitizer
+// annotations, so the sanitizer cannot see the order the lock gives; the locker tells it.
+class ScopedLock
+{
+public:
+    enum Mode { Read, Write };
+
+    ScopedLock(QReadWriteLock& theLock, Mode theMode) : myLock(theLock)
+    {
+        if (theMode == Read)
+            myLock.lockForRead();
+        else
+            myLock.lockForWrite();
+#if defined(__SANITIZE_THREAD__)
+        __tsan_acquire(&myLock);
+#endif
+    }
+    ~ScopedLock()
+    {
+#if defined(__SANITIZE_THREAD__)
+        __tsan_release(&myLock);
+#endif
+        myLock.unlock();
+    }
+    ScopedLock(const ScopedLock&) = delete;
+    ScopedLock& operator=(const ScopedLock&) = delete;
+
+private:
+    QReadWriteLock& myLock;
+};
 
 // A template as key of the registry: the same template object, hashed by its name. Names do not
 // change once a template is published.
@@ -45,14 +80,14 @@ LMTemplateBundleRegistry::~LMTemplateBundleRegistry() = default;
 
 void LMTemplateBundleRegistry::add(const LMTemplateBundle& theBundle)
 {
-    const QWriteLocker aLocker(&myImpl->myLock);
+    const ScopedLock aLocker(myImpl->myLock, ScopedLock::Write);
     myImpl->addLocked(theBundle);
 }
 
 LMTemplateBundle LMTemplateBundleRegistry::find(const LMUnconfiguredTemplate& theTemplate) const
 {
     {
-        const QReadLocker aLocker(&myImpl->myLock);
+        const ScopedLock aLocker(myImpl->myLock, ScopedLock::Read);
         const auto aFound = myImpl->myBundles.constFind(BundleKey { theTemplate });
         if (aFound != myImpl->myBundles.cend())
             return *aFound;
@@ -70,7 +105,7 @@ LMTemplateBundle LMTemplateBundleRegistry::createBundle(const LMUnconfiguredTemp
 
 void LMTemplateBundleRegistry::remove(const LMUnconfiguredTemplate& theTemplate)
 {
-    const QWriteLocker aLocker(&myImpl->myLock);
+    const ScopedLock aLocker(myImpl->myLock, ScopedLock::Write);
     const auto aFound = myImpl->myBundles.constFind(BundleKey { theTemplate });
     if (aFound == myImpl->myBundles.cend())
         return;

@@ -21,6 +21,7 @@ const QString STR_CATEGORY = QStringLiteral("category");
 const QString STR_HINTERGRUND = QStringLiteral("hintergrund");
 const QString STR_CALENDARIUM = QStringLiteral("calendarium");
 const QString STR_TOTAL = QStringLiteral("total");
+const QString STR_SMART_LAYOUT = QStringLiteral("smartLayout");
 
 const QHash<QString, LMTemplateLayerTypeEnum>& contentTypeTable()
 {
@@ -156,6 +157,9 @@ LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& t
         return aList;
     for (QDomElement aChild = theLayoutElement.firstChildElement(); !aChild.isNull();
          aChild = aChild.nextSiblingElement()) {
+        // The smart-layout settings of a version-2 layout are read by the template reader.
+        if (aChild.tagName() == STR_SMART_LAYOUT)
+            continue;
         std::unique_ptr<LMTemplateAreaDefinition> anArea = createAreaDefinition(aChild, aTotalSize, theBasePath);
         if (!anArea)
             continue;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "LMDesignElementMetaData.h"
+#include "LMTemplateFactoryXMLAbstract.h"
+#include "LMTemplatesExport.h"
+#include "LMUnconfiguredTemplateList.h"
+
+#include <QDomElement>
+#include <QString>
+
+class LMDesignElementID;
+class LMTemplateAreaDefinitionSmartLayout;
+class QDomDocument;
+
+// Reads version 2 of the XML template files: "templates2" blocks of layouts with a document-wide
+// filter, per-template filters, a layout with the areas and optional smart-layout settings. The
+// templates it builds belong to the caller.
+class LMTEMPLATES_EXPORT LMTemplateFactoryXML2 : public LMTemplateFactoryXMLAbstract
+{
+public:
+    // The document-wide filter comes from the "filter" child of the "templates2" element.
+    explicit LMTemplateFactoryXML2(const QDomElement& theFilterElement = QDomElement());
+
+    // The revision of the file ("version" of "templates2"); files of revision 1 need the legacy
+    // position fix.
+    void setTemplateRevision(int theRevision) { myTemplateRevision = theRevision; }
+    int templateRevision() const { return myTemplateRevision; }
+
+    // The layouts of a "templates2" element, each followed by its mirrored variants.
+    LMUnconfiguredTemplateList buildTemplates(const QDomElement& theTemplates2Element, const QString& theBasePath,
+                                              const LMDesignElementMetaData& theMetaData) const;
+    // The same for the document's "templates2" element.
+    LMUnconfiguredTemplateList buildTemplates(const QDomDocument& theDocument, const QString& theBasePath,
+                                              const LMDesignElementMetaData& theMetaData) const;
+    // Parses the text and builds its "templates2" element with its own filter and revision and
+    // default metadata; a broken text gives no templates.
+    static LMUnconfiguredTemplateList buildTemplates(const QString& theXmlText);
+    // One "template" element: the template followed by its mirrored variants. A valid collection
+    // id replaces the template's own; the smart layout of the block, when given, is the base of the
+    // template's own.
+    LMUnconfiguredTemplateList buildLayoutTemplate(const QDomElement& theTemplateElement, const QString& theBasePath,
+                                                   const LMDesignElementID& theCollectionId,
+                                                   const LMDesignElementMetaData& theMetaData,
+                                                   const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const;
+
+    // "viewAngle" brought into 0..359 (-90 gives 270, 450 gives 90).
+    static int normalizedViewAngle(int theDegrees);
+
+private:
+    void parseLayoutProperties(const QDomElement& theLayoutElement, const QDomElement& theTemplateElement,
+                               LMTemplate* theTemplate, const QString& theBasePath) const;
+
+    int myTemplateRevision = 2;
+};

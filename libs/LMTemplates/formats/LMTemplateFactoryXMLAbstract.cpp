@@ -1,0 +1,61 @@
+#include "LMTemplateFactoryXMLAbstract.h"
+
+#include "LMCategoryType.h"
+#include "LMTemplate.h"
+#include "LMTemplateFilterFactory.h"
+#include "LMTemplateIO.h"
+
+#include <QDomElement>
+
+LMTemplateFactoryXMLAbstract::LMTemplateFactoryXMLAbstract() = default;
+
+LMTemplateFactoryXMLAbstract::LMTemplateFactoryXMLAbstract(const QDomElement& theFilterElement)
+{
+    parseFilterForAllTemplates(theFilterElement);
+}
+
+void LMTemplateFactoryXMLAbstract::parseFilterForAllTemplates(const QDomElement& theFilterElement)
+{
+    myArticlesGroup = LMArticlesGroup();
+    myPageConstraint = LMPageConstraint();
+    myCategories = LMThematicCategorySet();
+    LMTemplateFilterFactory::parseFilter(theFilterElement, &myArticlesGroup, &myPageConstraint, &myCategories, nullptr);
+}
+
+void LMTemplateFactoryXMLAbstract::parseFilter(const QDomElement& theFilterElement, LMArticlesGroup* theArticlesGroup,
+                                               LMPageConstraint* thePageConstraint,
+                                               LMThematicCategorySet* theCategories) const
+{
+    Q_ASSERT_X(theArticlesGroup && thePageConstraint && theCategories, "LMTemplateFactoryXMLAbstract::parseFilter",
+               "null output");
+    *theArticlesGroup = myArticlesGroup;
+    *thePageConstraint = myPageConstraint;
+    *theCategories = myCategories;
+    LMTemplateFilterFactory::parseFilter(theFilterElement, theArticlesGroup, thePageConstraint, theCategories, nullptr);
+}
+
+void LMTemplateFactoryXMLAbstract::readFilter(LMTemplate* theTemplate, const QDomElement& theFilterElement) const
+{
+    Q_ASSERT_X(theTemplate, "LMTemplateFactoryXMLAbstract::readFilter", "no template");
+    LMArticlesGroup aGroup;
+    LMPageConstraint aConstraint;
+    LMThematicCategorySet aCategories;
+    parseFilter(theFilterElement, &aGroup, &aConstraint, &aCategories);
+    theTemplate->setArticleGroup(aGroup);
+    theTemplate->setPageConstraint(aConstraint);
+    theTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Subcategory), aCategories);
+}
+
+LMArticlesGroup LMTemplateFactoryXMLAbstract::parseFilters(const QDomElement& theElement) const
+{
+    LMArticlesGroup aResult;
+    for (QDomElement aTemplate = theElement.firstChildElement(LMTemplateIO::WORD_TEMPLATE); !aTemplate.isNull();
+         aTemplate = aTemplate.nextSiblingElement(LMTemplateIO::WORD_TEMPLATE)) {
+        LMArticlesGroup aGroup;
+        LMPageConstraint aConstraint;
+        LMThematicCategorySet aCategories;
+        parseFilter(aTemplate.firstChildElement(LMTemplateIO::WORD_FILTER), &aGroup, &aConstraint, &aCategories);
+        aResult.unite(aGroup);
+    }
+    return aResult;
+}

@@ -47,18 +47,17 @@ LMTemplateList::LMTemplateList(const QMimeData* theMimeData)
             break;
         }
         LMUnconfiguredTemplate aTemplate = aLookup ? aLookup->findTemplateByName(aName) : LMUnconfiguredTemplate();
-        LMTemplateConfiguration aConfiguration;
+        // Without a configuration text the template keeps the default rule.
+        LMConfiguredTemplate aConfigured(aTemplate);
         if (!aStream.atEnd()) {
             QString aText;
             aStream >> aText;
-            aConfiguration = LMTemplateConfiguration::deserialize(aText);
+            aConfigured.setConfiguration(LMTemplateConfiguration::deserialize(aText));
         }
         if (aTemplate.isNull()) {
             qCWarning(lcModel) << "Dragged template" << aName << "is not known";
             continue;
         }
-        LMConfiguredTemplate aConfigured(aTemplate);
-        aConfigured.setConfiguration(aConfiguration);
         append(aConfigured);
     }
     if (const LMTemplateAcceptor* anAcceptor = acceptTemplate())

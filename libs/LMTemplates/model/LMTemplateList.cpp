@@ -98,55 +98,49 @@ LMTemplateList LMTemplateList::filterUserLayout(bool theUserLayout) const
         *this, [&](const LMConfiguredTemplate& theTemplate) { return theTemplate->isUserLayout() == theUserLayout; });
 }
 
+// The questions about the templates alone are the unconfigured list's.
+LMUnconfiguredTemplateList LMTemplateList::unconfiguredTemplates() const
+{
+    LMUnconfiguredTemplateList aTemplates;
+    aTemplates.reserve(size());
+    for (const LMConfiguredTemplate& aTemplate : *this)
+        aTemplates.append(aTemplate.unconfiguredTemplate());
+    return aTemplates;
+}
+
 bool LMTemplateList::filterHasMatches(const LMTemplateAcceptor* theFilter) const
 {
-    Q_ASSERT_X(theFilter, "LMTemplateList::filterHasMatches", "a filter is needed");
-    return std::any_of(cbegin(), cend(), [theFilter](const LMConfiguredTemplate& theTemplate) {
-        return theFilter->acceptTemplate(theTemplate.unconfiguredTemplate());
-    });
+    return unconfiguredTemplates().filterHasMatches(theFilter);
 }
 
 bool LMTemplateList::hasOnly(const LMAreaType& theType) const
 {
-    return std::all_of(cbegin(), cend(), [&](const LMConfiguredTemplate& theTemplate) {
-        return LMUnconfiguredTemplateList({ theTemplate.unconfiguredTemplate() }).hasOnly(theType);
-    });
+    return unconfiguredTemplates().hasOnly(theType);
 }
 
 bool LMTemplateList::hasOnlyTextAreas() const
 {
-    return hasOnly(LMAreaTypeEnum::AllTexts);
+    return unconfiguredTemplates().hasOnlyTextAreas();
 }
 
 bool LMTemplateList::isSomeTemplateThemeContent() const
 {
-    return !isEmpty() && std::all_of(cbegin(), cend(), [](const LMConfiguredTemplate& theTemplate) {
-        return theTemplate->isSomeTemplateThemeContent();
-    });
+    return unconfiguredTemplates().isSomeTemplateThemeContent();
 }
 
 bool LMTemplateList::hasSomeTemplateLayout() const
 {
-    return std::any_of(cbegin(), cend(),
-                       [](const LMConfiguredTemplate& theTemplate) { return theTemplate->hasLayout(); });
+    return unconfiguredTemplates().hasSomeTemplateLayout();
 }
 
 QList<LMJigKey> LMTemplateList::keys() const
 {
-    QList<LMJigKey> aKeys;
-    aKeys.reserve(size());
-    for (const LMConfiguredTemplate& aTemplate : *this)
-        aKeys.append(aTemplate->createKey());
-    return aKeys;
+    return unconfiguredTemplates().keys();
 }
 
 QList<LMJig*> LMTemplateList::toJigList() const
 {
-    QList<LMJig*> aJigs;
-    aJigs.reserve(size());
-    for (const LMConfiguredTemplate& aTemplate : *this)
-        aJigs.append(aTemplate.templatePointer());
-    return aJigs;
+    return unconfiguredTemplates().toJigList();
 }
 
 LMTemplateList LMTemplateList::thisTemplateAndItsMirrors(const LMConfiguredTemplate& theTemplate)
@@ -332,9 +326,7 @@ bool LMTemplateList::containsTemplates(const QMimeData* theMimeData)
 
 void LMTemplateList::deleteEntriesAndClear()
 {
-    LMUnconfiguredTemplateList aTemplates;
-    for (const LMConfiguredTemplate& aTemplate : *this)
-        aTemplates.append(aTemplate.unconfiguredTemplate());
+    LMUnconfiguredTemplateList aTemplates = unconfiguredTemplates();
     aTemplates.deleteEntriesAndClear();
     clear();
 }

@@ -18,6 +18,7 @@
 
 class LMJig;
 class LMTemplateAcceptor;
+class LMUnconfiguredTemplateList;
 class QMimeData;
 
 // A list of configured templates, with the filtering and sorting of the registry and the browsing
@@ -40,6 +41,9 @@ public:
 
     static void setAcceptTemplate(const LMTemplateAcceptor* theFilter);
     static const LMTemplateAcceptor* acceptTemplate();
+
+    // The handles, in list order.
+    LMUnconfiguredTemplateList unconfiguredTemplates() const;
 
     // ---- As for unconfigured lists ----------------------------------------------------------
     LMTemplateList filter(const LMTemplateAcceptor* theFilter) const;

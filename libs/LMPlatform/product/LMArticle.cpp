@@ -2,6 +2,7 @@
 
 #include "LMProductCatalogue.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonValue>
 
@@ -290,6 +291,57 @@ LMArticle LMArticle::createFirstValidArticle()
             return anArticle;
     }
     return LMArticle();
+}
+
+namespace {
+
+// Where a page file goes: its group (0 cover, 1 numbered, 2 other) and, for numbered pages, the
+// number's digits without leading zeros, compared by length first so that no number overflows.
+struct LMPageOrderKey
+{
+    int myGroup = 2;
+    QString myNumber;
+
+    bool operator<(const LMPageOrderKey& theOther) const
+    {
+        if (myGroup != theOther.myGroup)
+            return myGroup < theOther.myGroup;
+        if (myNumber.size() != theOther.myNumber.size())
+            return myNumber.size() < theOther.myNumber.size();
+        return myNumber < theOther.myNumber;
+    }
+};
+
+LMPageOrderKey pageOrderKey(const QString& theFile)
+{
+    const QString aName = QFileInfo(theFile).completeBaseName();
+    if (aName.endsWith(QLatin1String("cover"), Qt::CaseInsensitive))
+        return { 0, QString() };
+    qsizetype aStart = aName.size();
+    while (aStart > 0 && aName.at(aStart - 1) >= u'0' && aName.at(aStart - 1) <= u'9')
+        --aStart;
+    if (aStart == aName.size())
+        return { 2, QString() };
+    while (aStart < aName.size() - 1 && aName.at(aStart) == u'0')
+        ++aStart;
+    return { 1, aName.mid(aStart) };
+}
+
+} // namespace
+
+QStringList LMArticle::sortPageFileNameListInInternOrder(const QStringList& theFiles)
+{
+    QList<std::pair<LMPageOrderKey, QString>> aPages;
+    aPages.reserve(theFiles.size());
+    for (const QString& aFile : theFiles)
+        aPages.append({ pageOrderKey(aFile), aFile });
+    std::stable_sort(aPages.begin(), aPages.end(),
+                     [](const auto& theA, const auto& theB) { return theA.first < theB.first; });
+    QStringList aSorted;
+    aSorted.reserve(aPages.size());
+    for (const auto& aPage : aPages)
+        aSorted.append(aPage.second);
+    return aSorted;
 }
 
 bool LMArticle::isNull() const

@@ -50,6 +50,10 @@ public:
     static LMArticle fromId(qint32 theId);
     // The first product of the catalogue that is no add-on; the null article when there is none.
     static LMArticle createFirstValidArticle();
+    // Page files of a multi-page design in the order the products number their pages: cover pages
+    // (complete base name ending in "cover", any letter case) first, then the files by the number
+    // that ends their complete base name, then the files without one. Equals keep their list order.
+    static QStringList sortPageFileNameListInInternOrder(const QStringList& theFiles);
 
     bool isNull() const;
     // True for an article of the catalogue.

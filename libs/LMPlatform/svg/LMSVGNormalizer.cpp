@@ -1,0 +1,163 @@
+#include "LMSVGNormalizer.h"
+
+#include "LMDirectoryConfig.h"
+#include "LMFileHandler.h"
+#include "LMLocaleAndTranslationManager.h"
+#include "LMPlatformLogging.h"
+
+#include <QDir>
+#include <QDomElement>
+#include <QDomNamedNodeMap>
+
+namespace {
+
+const QString STR_DESIGN_LOGO_PLACEHOLDER = QStringLiteral("lumo:designlogo");
+const QString STR_HREF = QStringLiteral("href");
+const QString STR_SCRIPT = QStringLiteral("script");
+const QString STR_FOREIGN_OBJECT = QStringLiteral("foreignObject");
+const QString STR_METADATA = QStringLiteral("metadata");
+const QString STR_XML_BASE = QStringLiteral("xml:base");
+const QString STR_CAL_EMBED = QStringLiteral("lumo:cal_embed");
+const QString STR_TRUE = QStringLiteral("true");
+
+// Namespace processing is off: "svg:script" is a script as much as "script" is.
+QString localName(const QString& theQualifiedName)
+{
+    const qsizetype aColon = theQualifiedName.lastIndexOf(QLatin1Char(':'));
+    return aColon < 0 ? theQualifiedName : theQualifiedName.sliced(aColon + 1);
+}
+
+bool isHrefAttribute(const QString& theName)
+{
+    return theName == STR_HREF || theName.endsWith(QLatin1String(":href"));
+}
+
+// Event handlers ("onclick", "onload") run script in a browser; nothing here needs them.
+bool isEventAttribute(const QString& theName)
+{
+    return theName.size() > 2 && theName.startsWith(QLatin1String("on"), Qt::CaseInsensitive)
+        && !theName.contains(QLatin1Char(':'));
+}
+
+// "cal.svg" -> "cal_de.svg": the language variant the template reader falls back to.
+QString languageVariant(const QString& theReference)
+{
+    const QString aLanguage = LMLocaleAndTranslationManager::instance()->languageCode();
+    const qsizetype aSlash = theReference.lastIndexOf(QLatin1Char('/'));
+    const qsizetype aDot = theReference.lastIndexOf(QLatin1Char('.'));
+    if (aDot <= aSlash + 1)
+        return theReference + QLatin1Char('_') + aLanguage;
+    return theReference.first(aDot) + QLatin1Char('_') + aLanguage + theReference.sliced(aDot);
+}
+
+class Preparation
+{
+public:
+    Preparation(const QFileInfo& theFile, const QString& theDesignLogo)
+        : myBaseFolder(theFile.filePath().isEmpty() ? LMDirectoryConfig::instance()->contentRoot()
+                                                    : theFile.absolutePath()),
+          myDesignLogo(theDesignLogo)
+    {
+    }
+
+    void run(const QDomElement& theRoot)
+    {
+        // An explicit stack: documents built in memory may nest deeper than loaded ones.
+        QList<QPair<QDomElement, bool>> aStack { { theRoot, false } };
+        while (!aStack.isEmpty()) {
+            auto [anElement, anInMetadata] = aStack.takeLast();
+            const QString aName = localName(anElement.tagName());
+            if (aName == STR_SCRIPT || aName == STR_FOREIGN_OBJECT) {
+                qCDebug(lcPlatformRender) << "removed element" << anElement.tagName() << "from" << myBaseFolder;
+                anElement.parentNode().removeChild(anElement);
+                continue;
+            }
+            prepareAttributes(anElement, anInMetadata);
+            const bool aChildrenInMetadata = anInMetadata || aName == STR_METADATA;
+            for (QDomElement aChild = anElement.lastChildElement(); !aChild.isNull();
+                 aChild = aChild.previousSiblingElement())
+                aStack.append({ aChild, aChildrenInMetadata });
+        }
+    }
+
+private:
+    void prepareAttributes(QDomElement& theElement, bool theInMetadata)
+    {
+        const QDomNamedNodeMap anAttributes = theElement.attributes();
+        QStringList aNames;
+        for (int anIndex = 0; anIndex < anAttributes.size(); ++anIndex)
+            aNames.append(anAttributes.item(anIndex).nodeName());
+        for (const QString& aName : std::as_const(aNames)) {
+            if (aName == STR_XML_BASE || isEventAttribute(aName))
+                theElement.removeAttribute(aName);
+            else if (isHrefAttribute(aName) && !theInMetadata)
+                prepareReference(theElement, aName);
+        }
+    }
+
+    void prepareReference(QDomElement& theElement, const QString& theAttribute)
+    {
+        const QString aReference = theElement.attribute(theAttribute).trimmed();
+        if (aReference.compare(STR_DESIGN_LOGO_PLACEHOLDER, Qt::CaseInsensitive) == 0) {
+            if (myDesignLogo.isEmpty()) {
+                qCDebug(lcPlatformRender) << "no design logo for the placeholder in" << myBaseFolder;
+                theElement.removeAttribute(theAttribute);
+            } else
+                theElement.setAttribute(theAttribute, myDesignLogo);
+            return;
+        }
+        // Fragments and data URIs name no file: resolveContentReference says so with an empty
+        // result and no warning, and they stay as they are.
+        if (aReference.isEmpty() || aReference.startsWith(QLatin1Char('#'))
+            || aReference.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+            return;
+
+        // An embedded calendar may exist only in the language variant; the reader tries both.
+        if (theElement.attribute(STR_CAL_EMBED) == STR_TRUE && !existsBesideTemplate(aReference)) {
+            const QString aVariant = languageVariant(aReference);
+            if (existsBesideTemplate(aVariant)) {
+                if (LMFileHandler::resolveContentReference(myBaseFolder, aVariant).isEmpty())
+                    theElement.removeAttribute(theAttribute);
+                return;
+            }
+        }
+
+        const QString aResolved = LMFileHandler::resolveContentReference(myBaseFolder, aReference);
+        if (aResolved.isEmpty()) {
+            theElement.removeAttribute(theAttribute);
+            return;
+        }
+        // Absolute, so that parts of the document copied into documents of their own (the SVG
+        // areas of a template) still find their files.
+        const qsizetype aFragment = aReference.indexOf(QLatin1Char('#'));
+        theElement.setAttribute(theAttribute, aFragment < 0 ? aResolved : aResolved + aReference.sliced(aFragment));
+    }
+
+    bool existsBesideTemplate(const QString& theReference) const
+    {
+        const QString aFilePart = theReference.section(QLatin1Char('#'), 0, 0);
+        return QFileInfo::exists(QDir(myBaseFolder).absoluteFilePath(aFilePart));
+    }
+
+    QString myBaseFolder;
+    QString myDesignLogo;
+};
+
+} // namespace
+
+const QString& LMSVGNormalizer::designLogoPlaceholder()
+{
+    return STR_DESIGN_LOGO_PLACEHOLDER;
+}
+
+QDomDocument LMSVGNormalizer::prepareDomDocument(const QDomDocument& theDocument, const QFileInfo& theFile,
+                                                 const QString& theDesignLogo)
+{
+    if (theDocument.isNull())
+        return QDomDocument();
+    QDomDocument aDocument = theDocument.cloneNode(true).toDocument();
+    const QDomElement aRoot = aDocument.documentElement();
+    if (!aRoot.isNull())
+        Preparation(theFile, theDesignLogo).run(aRoot);
+    return aDocument;
+}

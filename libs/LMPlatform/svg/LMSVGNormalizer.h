@@ -1,0 +1,24 @@
+#pragma once
+
+#include "LMPlatformExport.h"
+
+#include <QDomDocument>
+#include <QFileInfo>
+#include <QString>
+
+// Makes an SVG template document safe and self-contained before the template reader and the
+// renderer see it: no scripts or foreign content, no file references that leave the content
+// tree, and the design logo placeholder pointed at the current logo.
+class LMPLATFORM_EXPORT LMSVGNormalizer
+{
+public:
+    // The image reference that stands for the design logo of the installed content.
+    static const QString& designLogoPlaceholder();
+
+    // A prepared deep copy of the document; the given document stays as it is. The file is the
+    // one the document was read from (its folder resolves relative references; an empty file
+    // stands for the content root). An empty logo removes the placeholder references. A null
+    // document stays null.
+    static QDomDocument prepareDomDocument(const QDomDocument& theDocument, const QFileInfo& theFile,
+                                           const QString& theDesignLogo);
+};

@@ -85,6 +85,8 @@ private slots:
     void missingBlock();
     void dpi_data();
     void dpi();
+    void cssSheets_data();
+    void cssSheets();
     void properties_data();
     void properties();
     void products_data();
@@ -165,6 +167,7 @@ void TestSVGMetaData::defaults()
         QVERIFY(!aData.isDuplicate());
         QVERIFY(!aData.designElementMetaData().isValid());
         QVERIFY(aData.useMultiPages());
+        QVERIFY(aData.cssSheets().isEmpty());
     }
     QCOMPARE(anEmpty.fileInfo().filePath(), STR_PATH);
     // A file without page files is its own only page.
@@ -286,6 +289,43 @@ void TestSVGMetaData::dpi()
     QCOMPARE(aData.svgDPI(), dpi);
     QCOMPARE(aData.stretchFactor(), stretch);
     QCOMPARE(aData.isLocked(), attributes.contains(QStringLiteral("lumo:locked")));
+}
+
+void TestSVGMetaData::cssSheets_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QString>("defaultTitle");
+    QTest::addColumn<QStringList>("warnings");
+
+    const QByteArray aBlock = svgText(QString(), QString());
+    QTest::newRow("none") << aBlock << QStringList() << QString() << QStringList();
+    QTest::newRow("one") << QByteArray("<?xml-stylesheet href='css/warm.css' title='warm'?>") + aBlock
+                         << QStringList { QStringLiteral("warm") } << QStringLiteral("warm") << QStringList();
+    QTest::newRow("alternate first")
+        << QByteArray("<?xml-stylesheet href='a.css' alternate='yes'?><?xml-stylesheet href='b.css'?>") + aBlock
+        << QStringList { QStringLiteral("a"), QStringLiteral("b") } << QStringLiteral("b") << QStringList();
+    QTest::newRow("without a block") << QByteArray("<?xml-stylesheet href='cold.css'?><svg/>")
+                                     << QStringList { QStringLiteral("cold") } << QStringLiteral("cold")
+                                     << QStringList { QStringLiteral("no <metadata> element found ") + STR_PATH };
+}
+
+void TestSVGMetaData::cssSheets()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, titles);
+    QFETCH(QString, defaultTitle);
+    QFETCH(QStringList, warnings);
+
+    expectWarnings(warnings);
+    const LMSVGMetaData aData(parse(text), QFileInfo(STR_PATH));
+    QCOMPARE(aData.cssSheets().titles(), titles);
+    QCOMPARE(aData.cssSheets().defaultTitle(), defaultTitle);
+    if (!titles.isEmpty())
+        QCOMPARE(aData.cssSheets().sheetId(titles.first()), titles.first() + QStringLiteral(".css"));
+    // The sheets take part in equality.
+    QCOMPARE(aData == LMSVGMetaData(parse(svgText(QString(), QString())), QFileInfo(STR_PATH)),
+             titles.isEmpty() && warnings.isEmpty());
 }
 
 void TestSVGMetaData::properties_data()

@@ -78,6 +78,10 @@ QDomElement LMSVGMetaDataImpl::firstTemplateElement(const QDomDocument& theDocum
 
 void LMSVGMetaDataImpl::read(const QDomDocument& theDocument)
 {
+    // The sheets stand before the document element, outside the block: a file without a block
+    // still has them.
+    myCssSheets = LMCssSheetTitleIdMap::fromDocument(theDocument);
+
     const QDomElement aTemplate = firstTemplateElement(theDocument);
     if (aTemplate.isNull())
         return;
@@ -261,17 +265,17 @@ void LMSVGMetaDataImpl::readDesignElementMetaData()
 
 bool LMSVGMetaDataImpl::operator==(const LMSVGMetaDataImpl& theOther) const
 {
-    return myFileInfo == theOther.myFileInfo && myLocked == theOther.myLocked && mySvgDPI == theOther.mySvgDPI
-        && myCalendariumOptions == theOther.myCalendariumOptions && myCalendariumFlow == theOther.myCalendariumFlow
-        && myScore == theOther.myScore && myThematicCategories == theOther.myThematicCategories
-        && myTargetProducts == theOther.myTargetProducts && myImagePath == theOther.myImagePath
-        && myImageSubPath == theOther.myImageSubPath && myThumbnail == theOther.myThumbnail
-        && myRefContentID == theOther.myRefContentID && myRotation == theOther.myRotation
-        && myProductionRotation == theOther.myProductionRotation && myDesignElementID == theOther.myDesignElementID
-        && myKeyAccounts == theOther.myKeyAccounts && myMultiPages == theOther.myMultiPages
-        && myPriceClass == theOther.myPriceClass && myArticleVariants == theOther.myArticleVariants
-        && myPageType == theOther.myPageType && myDuplicate == theOther.myDuplicate
-        && myDesignElementMetaData == theOther.myDesignElementMetaData;
+    return myFileInfo == theOther.myFileInfo && myCssSheets == theOther.myCssSheets && myLocked == theOther.myLocked
+        && mySvgDPI == theOther.mySvgDPI && myCalendariumOptions == theOther.myCalendariumOptions
+        && myCalendariumFlow == theOther.myCalendariumFlow && myScore == theOther.myScore
+        && myThematicCategories == theOther.myThematicCategories && myTargetProducts == theOther.myTargetProducts
+        && myImagePath == theOther.myImagePath && myImageSubPath == theOther.myImageSubPath
+        && myThumbnail == theOther.myThumbnail && myRefContentID == theOther.myRefContentID
+        && myRotation == theOther.myRotation && myProductionRotation == theOther.myProductionRotation
+        && myDesignElementID == theOther.myDesignElementID && myKeyAccounts == theOther.myKeyAccounts
+        && myMultiPages == theOther.myMultiPages && myPriceClass == theOther.myPriceClass
+        && myArticleVariants == theOther.myArticleVariants && myPageType == theOther.myPageType
+        && myDuplicate == theOther.myDuplicate && myDesignElementMetaData == theOther.myDesignElementMetaData;
 }
 
 LMSVGMetaData::LMSVGMetaData() : myImpl(new LMSVGMetaDataImpl) { }
@@ -291,6 +295,11 @@ LMSVGMetaData::~LMSVGMetaData() = default;
 const QFileInfo& LMSVGMetaData::fileInfo() const
 {
     return myImpl->myFileInfo;
+}
+
+const LMCssSheetTitleIdMap& LMSVGMetaData::cssSheets() const
+{
+    return myImpl->myCssSheets;
 }
 
 bool LMSVGMetaData::isLocked() const

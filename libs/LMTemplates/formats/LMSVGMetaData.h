@@ -4,6 +4,7 @@
 #include "LMArticleList.h"
 #include "LMArticleVariants.h"
 #include "LMCalendariumFlow.h"
+#include "LMCssSheetTitleIdMap.h"
 #include "LMDesignElementID.h"
 #include "LMDesignElementMetaData.h"
 #include "LMKeyAccountId.h"
@@ -45,6 +46,9 @@ public:
     void swap(LMSVGMetaData& theOther) noexcept { myImpl.swap(theOther.myImpl); }
 
     const QFileInfo& fileInfo() const;
+    // The style sheets the document's xml-stylesheet instructions name, read with or without a
+    // metadata block.
+    const LMCssSheetTitleIdMap& cssSheets() const;
 
     bool isLocked() const;
     // Dots per inch of the document's units; 254 (tenths of a millimetre) unless the file says.

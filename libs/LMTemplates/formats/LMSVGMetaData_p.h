@@ -20,7 +20,8 @@ public:
     LMSVGMetaDataImpl() = default;
     explicit LMSVGMetaDataImpl(const QFileInfo& theFile) : myFileInfo(theFile) { }
 
-    // Reads the metadata block of the document; the fields keep their defaults where it says nothing.
+    // Reads the style sheets and the metadata block of the document; the fields keep their defaults
+    // where it says nothing.
     void read(const QDomDocument& theDocument);
     // Reads the JSON sidecar of the design: "<folder>.json" in the folder above the file's
     // folder, else the first "*.json" there.
@@ -29,6 +30,7 @@ public:
     bool operator==(const LMSVGMetaDataImpl& theOther) const;
 
     QFileInfo myFileInfo;
+    LMCssSheetTitleIdMap myCssSheets;
     bool myLocked = false;
     double mySvgDPI = 254.0;
     LMTemplateCalendariumOptions myCalendariumOptions;

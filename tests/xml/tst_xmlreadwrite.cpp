@@ -130,6 +130,9 @@ void TestXMLReadWrite::numbers_data()
     QTest::newRow("double overflow") << "1e400" << -7 << -7.5;
     QTest::newRow("smallest denormal") << "4.9406564584124654e-324" << -7 << 4.9406564584124654e-324;
     QTest::newRow("sign only") << "-" << -7 << -7.5;
+    QTest::newRow("two signs") << "+-1" << -7 << -7.5;
+    QTest::newRow("signed exponent") << "-1.5E+2" << -7 << -150.0;
+    QTest::newRow("80 digits") << QString(80, u'1') << -7 << -7.5;
     QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662") << -7 << -7.5;
     QTest::newRow("German thousands") << "1.000,5" << -7 << -7.5;
 }

@@ -1,6 +1,7 @@
 #include "LMModelXml.h"
 
 #include "LMPlatformLogging.h"
+#include "LMXMLParser.h"
 
 #include <QDomDocument>
 #include <QLocale>
@@ -9,11 +10,10 @@
 
 bool LMModelXml::parseDouble(const QString& theText, double* theValue)
 {
-    bool anOk = false;
-    const double aValue = theText.trimmed().toDouble(&anOk);
-    if (!anOk || !std::isfinite(aValue))
+    const std::optional<double> aValue = LMXMLParser::parseDouble(theText);
+    if (!aValue)
         return false;
-    *theValue = aValue;
+    *theValue = *aValue;
     return true;
 }
 

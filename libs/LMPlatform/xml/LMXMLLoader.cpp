@@ -53,6 +53,29 @@ int lineAt(QStringView theText, qsizetype thePosition)
     return int(theText.first(thePosition).count(u'\n')) + 1;
 }
 
+constexpr qsizetype ourInternalSubset = -2;
+
+// The position just past the ">" that ends a document type declaration, -1 when the text ends
+// first, or ourInternalSubset when a "[" outside the quoted identifiers opens an internal subset.
+qsizetype doctypeEnd(QStringView theText, qsizetype theFrom)
+{
+    char16_t aQuote = 0;
+    for (qsizetype anIndex = theFrom; anIndex < theText.size(); ++anIndex) {
+        const char16_t aChar = theText[anIndex].unicode();
+        if (aQuote) {
+            if (aChar == aQuote)
+                aQuote = 0;
+        } else if (aChar == u'"' || aChar == u'\'') {
+            aQuote = aChar;
+        } else if (aChar == u'[') {
+            return ourInternalSubset;
+        } else if (aChar == u'>') {
+            return anIndex + 1;
+        }
+    }
+    return -1;
+}
+
 // What the guard found in a text before the parser may see it.
 struct LMXMLGuardFinding
 {
@@ -61,16 +84,19 @@ struct LMXMLGuardFinding
     int myLine = 0;
 };
 
-// One pass over the markup of the text, before any parser sees it: finds document type and entity
-// declarations wherever they stand (the reader of Qt 6.4 accepts a DOCTYPE even after the document
-// element) and counts the nesting of elements. In well-formed XML a "<" outside comments, CDATA
-// sections and processing instructions always starts markup, and attribute values hold no "<",
-// so the count agrees with the parser's on every prefix the parser accepts; where the text is
-// malformed the parser stops anyway.
+// One pass over the markup of the text, before any parser sees it: finds entity declarations and
+// document type declarations with an internal subset wherever they stand, and any document type
+// declaration that is not the first one or stands after the document element's start (the reader
+// of Qt 6.4 accepts a DOCTYPE even after the document element); counts the nesting of elements. In well-formed XML a
+// "<" outside comments, CDATA sections and processing instructions always starts markup, and attribute values hold no
+// "<", so the count agrees with the parser's on every prefix the parser accepts; where the text is malformed the parser
+// stops anyway.
 LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
 {
     const qsizetype aSize = theText.size();
     int aDepth = 0;
+    bool anElementSeen = false;
+    bool aDoctypeSeen = false;
     qsizetype anIndex = 0;
     while (anIndex >= 0 && (anIndex = theText.indexOf(u'<', anIndex)) >= 0) {
         const qsizetype aStart = anIndex;
@@ -80,6 +106,16 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
             anIndex = skipPast(theText, aStart + 9, QLatin1StringView("]]>"));
         } else if (matchesAt(theText, aStart + 1, QLatin1StringView("?"))) {
             anIndex = skipPast(theText, aStart + 2, QLatin1StringView("?>"));
+        } else if (!anElementSeen && !aDoctypeSeen && matchesAt(theText, aStart + 1, QLatin1StringView("!DOCTYPE"))) {
+            // SVG files carry the standard <!DOCTYPE svg PUBLIC "..." "...">. Without an internal
+            // subset it declares nothing: the parser never fetches the external DTD it names, so
+            // no entity can come from it. Only such a declaration, once and before the document
+            // element, passes.
+            aDoctypeSeen = true;
+            const qsizetype anEnd = doctypeEnd(theText, aStart + 9);
+            if (anEnd == ourInternalSubset)
+                return { LMXMLGuardFinding::Declaration, lineAt(theText, aStart) };
+            anIndex = anEnd; // -1 when the text ends first: the parser says so
         } else if (matchesAt(theText, aStart + 1, QLatin1StringView("!DOCTYPE"), Qt::CaseInsensitive)
                    || matchesAt(theText, aStart + 1, QLatin1StringView("!ENTITY"), Qt::CaseInsensitive)) {
             return { LMXMLGuardFinding::Declaration, lineAt(theText, aStart) };
@@ -111,6 +147,7 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
             }
             // An empty element stands one level deeper too, it just closes at once.
             const bool anEmpty = theText[anEnd - 1] == u'/';
+            anElementSeen = true;
             if (aDepth + 1 > theMaximumDepth)
                 return { LMXMLGuardFinding::TooDeep, lineAt(theText, aStart) };
             if (!anEmpty)

@@ -8,7 +8,9 @@
 
 // The one door through which every XML file of the content tree is read into a DOM. It refuses
 // what no format of the library needs and what an older XML reader cannot handle safely:
-// document type and entity declarations, very deep nesting and oversized documents.
+// entity declarations, document type declarations with an internal subset (a plain one, such as
+// the standard DOCTYPE of SVG files, passes and is never resolved), very deep nesting and oversized
+// documents.
 //
 // Names stay as written: namespace processing is off, so "lumo:osm" is the tag name and
 // "lumo:default" the attribute name whether or not the document declares the prefix.

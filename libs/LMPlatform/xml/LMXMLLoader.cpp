@@ -76,6 +76,21 @@ qsizetype doctypeEnd(QStringView theText, qsizetype theFrom)
     return -1;
 }
 
+// "<!DOCTYPE svg" followed by a blank or the end of the declaration.
+bool isSvgDoctypeAt(QStringView theText, qsizetype thePosition)
+{
+    if (!matchesAt(theText, thePosition, QLatin1StringView("<!DOCTYPE")))
+        return false;
+    qsizetype anIndex = thePosition + 9;
+    const qsizetype aBlanks = anIndex;
+    while (anIndex < theText.size() && QStringView(u" \t\r\n").contains(theText[anIndex]))
+        ++anIndex;
+    if (anIndex == aBlanks || !matchesAt(theText, anIndex, QLatin1StringView("svg")))
+        return false;
+    anIndex += 3;
+    return anIndex < theText.size() && QStringView(u" \t\r\n>[").contains(theText[anIndex]);
+}
+
 // What the guard found in a text before the parser may see it.
 struct LMXMLGuardFinding
 {
@@ -106,11 +121,11 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
             anIndex = skipPast(theText, aStart + 9, QLatin1StringView("]]>"));
         } else if (matchesAt(theText, aStart + 1, QLatin1StringView("?"))) {
             anIndex = skipPast(theText, aStart + 2, QLatin1StringView("?>"));
-        } else if (!anElementSeen && !aDoctypeSeen && matchesAt(theText, aStart + 1, QLatin1StringView("!DOCTYPE"))) {
+        } else if (!anElementSeen && !aDoctypeSeen && isSvgDoctypeAt(theText, aStart)) {
             // SVG files carry the standard <!DOCTYPE svg PUBLIC "..." "...">. Without an internal
             // subset it declares nothing: the parser never fetches the external DTD it names, so
             // no entity can come from it. Only such a declaration, once and before the document
-            // element, passes.
+            // element, passes; no other format of the content tree has a document type.
             aDoctypeSeen = true;
             const qsizetype anEnd = doctypeEnd(theText, aStart + 9);
             if (anEnd == ourInternalSubset)

@@ -15,6 +15,10 @@ public:
     LMTextTransform(const LMEnumWrapper& theOther) : LMEnumWrapper(theOther) { }
     explicit LMTextTransform(const QString& theText) : LMEnumWrapper(fromInt(decodeCSV(theText))) { }
 
+    // One of "uppercase", "lowercase", "capitalize" or "none" in any letter case, blanks around
+    // it ignored; anything else is None, with a warning unless the text is empty.
+    static LMTextTransform parse(const QString& theText);
+
     // The text with this transform applied.
     QString apply(const QString& theText) const;
 

@@ -1,0 +1,171 @@
+#include "LMCssSheetRegistry.h"
+#include "LMDirectoryConfig.h"
+
+#include "LMTestSupport.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+// The registry of CSS sheets: the content folder on first use, registering, folders, reloading,
+// and use from many threads.
+class TestCssSheetRegistry : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void contentSheetsOnFirstUse();
+    void registerReplaces();
+    void loadFolder_data();
+    void loadFolder();
+    void reloadRereadsTheContent();
+    void concurrentFirstUse();
+    void concurrentRegisterAndRead();
+
+private:
+    QTemporaryDir myDir;
+};
+
+void TestCssSheetRegistry::initTestCase()
+{
+    QVERIFY(myDir.isValid());
+    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/winter.css"), "text { fill: #ffffff }");
+    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/summer.css"), "text { fill: #ffcc00 }");
+    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/notes.txt"), "not a sheet");
+    LMTestSupport::writeFile(myDir, QString::fromUtf8("more/gr\xc3\xbcn.css"), "/* \xc3\xbc */ text { fill: green }");
+    LMTestSupport::writeFile(myDir, QStringLiteral("more/winter.css"), "text { fill: #eeeeee }");
+    LMTestSupport::writeFile(myDir, QStringLiteral("huge/big.css"),
+                             QByteArray(LMCssSheetRegistry::ourMaximumSheetSize + 1, ' '));
+    LMTestSupport::writeFile(myDir, QStringLiteral("huge/small.css"), "text {}");
+    QVERIFY(QDir().mkpath(myDir.path() + QStringLiteral("/empty")));
+    // Before the registry's first use: its content comes from here.
+    LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/root"));
+}
+
+void TestCssSheetRegistry::cleanupTestCase()
+{
+    LMDirectoryConfig::instance()->setContentRoot(QString());
+}
+
+void TestCssSheetRegistry::contentSheetsOnFirstUse()
+{
+    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+    QCOMPARE(aRegistry->sheetIds(), QStringList({ QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
+    QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
+    QVERIFY(!aRegistry->contains(QStringLiteral("notes.txt")));
+    QVERIFY(!aRegistry->contains(QStringLiteral("Winter.css")));
+    QVERIFY(aRegistry->sheet(QStringLiteral("autumn.css")).isEmpty());
+}
+
+void TestCssSheetRegistry::registerReplaces()
+{
+    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+    aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("a"));
+    aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("b"));
+    QCOMPARE(aRegistry->sheet(QStringLiteral("custom.css")), QStringLiteral("b"));
+    aRegistry->registerSheet(QStringLiteral("empty.css"), QString());
+    QVERIFY(aRegistry->contains(QStringLiteral("empty.css")));
+}
+
+void TestCssSheetRegistry::loadFolder_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("warning");
+    QTest::addColumn<QString>("checkedId");
+    QTest::addColumn<QString>("checkedText");
+
+    QTest::newRow("replaces and adds, unicode names")
+        << QStringLiteral("more") << 2 << QString() << QString::fromUtf8("gr\xc3\xbcn.css")
+        << QString::fromUtf8("/* \xc3\xbc */ text { fill: green }");
+    QTest::newRow("same id replaced") << QStringLiteral("more") << 2 << QString() << QStringLiteral("winter.css")
+                                      << QStringLiteral("text { fill: #eeeeee }");
+    QTest::newRow("empty folder") << QStringLiteral("empty") << 0 << QString() << QStringLiteral("summer.css")
+                                  << QStringLiteral("text { fill: #ffcc00 }");
+    QTest::newRow("missing folder") << QStringLiteral("absent") << 0 << QStringLiteral("CSS folder %1 not found")
+                                    << QStringLiteral("summer.css") << QStringLiteral("text { fill: #ffcc00 }");
+    QTest::newRow("oversized sheet skipped")
+        << QStringLiteral("huge") << 1 << QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes")
+        << QStringLiteral("small.css") << QStringLiteral("text {}");
+}
+
+void TestCssSheetRegistry::loadFolder()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, count);
+    QFETCH(QString, warning);
+    QFETCH(QString, checkedId);
+    QFETCH(QString, checkedText);
+
+    const QString aPath = myDir.path() + QLatin1Char('/') + folder;
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(aPath)));
+    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+    QCOMPARE(aRegistry->loadFolder(aPath), count);
+    QCOMPARE(aRegistry->sheet(checkedId), checkedText);
+    QVERIFY(!aRegistry->contains(QStringLiteral("big.css")));
+}
+
+void TestCssSheetRegistry::reloadRereadsTheContent()
+{
+    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+    aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("x"));
+    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/autumn.css"), "text { fill: brown }");
+    QVERIFY(!aRegistry->contains(QStringLiteral("autumn.css"))); // read once, not watched
+    aRegistry->reload();
+    QCOMPARE(aRegistry->sheetIds(),
+             QStringList({ QStringLiteral("autumn.css"), QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
+    // The content's own sheet again, not the one a folder replaced it with.
+    QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
+}
+
+void TestCssSheetRegistry::concurrentFirstUse()
+{
+    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+    aRegistry->reload();
+    std::atomic<int> aFound { 0 };
+    std::vector<std::thread> aThreads;
+    for (int anIndex = 0; anIndex < 8; ++anIndex) {
+        aThreads.emplace_back([&aFound, aRegistry] {
+            if (aRegistry->sheet(QStringLiteral("summer.css")) == QStringLiteral("text { fill: #ffcc00 }"))
+                ++aFound;
+        });
+    }
+    for (std::thread& aThread : aThreads)
+        aThread.join();
+    QCOMPARE(aFound.load(), 8);
+    QCOMPARE(aRegistry->sheetIds().size(), 3);
+}
+
+void TestCssSheetRegistry::concurrentRegisterAndRead()
+{
+    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+    constexpr int aThreadCount = 4;
+    constexpr int aSheetCount = 200;
+    std::atomic<int> aMismatches { 0 };
+    std::vector<std::thread> aThreads;
+    for (int aThread = 0; aThread < aThreadCount; ++aThread) {
+        aThreads.emplace_back([=, &aMismatches] {
+            for (int aSheet = 0; aSheet < aSheetCount; ++aSheet) {
+                const QString anId = QStringLiteral("t%1-%2.css").arg(aThread).arg(aSheet);
+                aRegistry->registerSheet(anId, anId);
+                if (aRegistry->sheet(anId) != anId || !aRegistry->contains(QStringLiteral("winter.css")))
+                    ++aMismatches;
+                if (aSheet % 50 == 0)
+                    aRegistry->sheetIds();
+            }
+        });
+    }
+    for (std::thread& aThread : aThreads)
+        aThread.join();
+    QCOMPARE(aMismatches.load(), 0);
+    QCOMPARE(aRegistry->sheetIds().size(), 3 + aThreadCount * aSheetCount);
+}
+
+QTEST_GUILESS_MAIN(TestCssSheetRegistry)
+#include "tst_csssheetregistry.moc"

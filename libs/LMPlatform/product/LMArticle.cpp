@@ -34,6 +34,8 @@ const QString STR_HORIZONTAL_PAGES = QStringLiteral("horizontalPages");
 const QString STR_SPOT_COLORS = QStringLiteral("spotColors");
 const QString STR_GLASSES = QStringLiteral("glassesPriceClasses");
 const QString STR_PASSEPARTOUTS = QStringLiteral("passepartoutPriceClasses");
+const QString STR_SIZE_CLASS = QStringLiteral("sizeClass");
+const QString STR_COMPATIBLE_PRODUCTS = QStringLiteral("compatibleProducts");
 } // namespace
 
 class LMArticleImpl : public QSharedData
@@ -61,6 +63,8 @@ public:
     LMSpotColor mySpotColors;
     LMPriceClassSet myGlassesPriceClasses;
     LMPriceClassSet myPassepartoutPriceClasses;
+    LMSpaceMagnitude mySizeClass;
+    QList<qint32> myCompatibleProductIds;
     QJsonObject myEntry;
 };
 
@@ -193,6 +197,27 @@ void readProductKeys(const QJsonObject& theEntry, LMArticleImpl* theImpl, QStrin
 
     theImpl->myGlassesPriceClasses = priceClassList(theEntry, STR_GLASSES, theProblems);
     theImpl->myPassepartoutPriceClasses = priceClassList(theEntry, STR_PASSEPARTOUTS, theProblems);
+
+    const QString aSizeClass = optionalText(theEntry, STR_SIZE_CLASS, theProblems);
+    theImpl->mySizeClass = LMSpaceMagnitude(aSizeClass);
+    if (!aSizeClass.trimmed().isEmpty() && !theImpl->mySizeClass.isValid())
+        theProblems->append(QStringLiteral("\"sizeClass\" names no size class"));
+
+    const QJsonValue aCompatible = theEntry.value(STR_COMPATIBLE_PRODUCTS);
+    if (aCompatible.isArray()) {
+        const QJsonArray anArray = aCompatible.toArray();
+        for (qsizetype anIndex = 0; anIndex < anArray.size(); ++anIndex) {
+            const double aNumber = anArray.at(anIndex).toDouble();
+            if (anArray.at(anIndex).isDouble() && aNumber >= 1 && aNumber <= std::numeric_limits<qint32>::max()
+                && aNumber == qint64(aNumber))
+                theImpl->myCompatibleProductIds.append(qint32(aNumber));
+            else
+                theProblems->append(
+                    QStringLiteral("\"compatibleProducts\" entry %1 is not an article id").arg(anIndex));
+        }
+    } else if (!aCompatible.isUndefined() && !aCompatible.isNull()) {
+        theProblems->append(QStringLiteral("\"compatibleProducts\" is not a list"));
+    }
 }
 
 } // namespace
@@ -477,6 +502,16 @@ bool LMArticle::hasHorizontalPages() const
         return *myImpl->myHorizontalPages;
     return myImpl->myOrientation.intersects(LMOrientation(
         LMOrientation::fromInt(int(LMOrientationEnum::Landscape) | int(LMOrientationEnum::PanoramaLandscape))));
+}
+
+LMSpaceMagnitude LMArticle::sizeClass() const
+{
+    return myImpl->mySizeClass;
+}
+
+QList<qint32> LMArticle::compatibleProductIds() const
+{
+    return myImpl->myCompatibleProductIds;
 }
 
 LMSpotColor LMArticle::spotColors() const

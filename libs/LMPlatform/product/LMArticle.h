@@ -12,6 +12,7 @@
 #include "LMPlatformExport.h"
 #include "LMPriceClass.h"
 #include "LMPriceClassSet.h"
+#include "LMSpaceMagnitude.h"
 #include "LMSpotColor.h"
 
 #include <QDebug>
@@ -100,6 +101,11 @@ public:
     // construction price classes; an empty set offers nothing.
     bool hasGlassesAddOn(const LMPriceClassSet& thePriceClasses) const;
     bool hasPassepartoutAddOn(const LMPriceClassSet& thePriceClasses) const;
+    // The size class of the product ("sizeClass"); 0 when the catalogue names none.
+    LMSpaceMagnitude sizeClass() const;
+    // The ids of the products a design made for this article fits as well ("compatibleProducts"),
+    // in catalogue order. The relation is directed: it says nothing about the other products' lists.
+    QList<qint32> compatibleProductIds() const;
     // The whole catalogue entry, for readers of keys this class does not model.
     QJsonObject catalogueEntry() const;
 

@@ -29,5 +29,9 @@ public:
     LMArticleClass(const LMEnumWrapper& theOther) : LMEnumWrapper(theOther) { }
     explicit LMArticleClass(const QString& theText) : LMEnumWrapper(fromInt(decodeCSV(theText))) { }
 
+    // The fixed class of plain colour backgrounds: such backgrounds are offered for the products
+    // of this class whatever class their file names.
+    static LMArticleClass colorBackgrounds() { return LMArticleClass(LMArticleClassEnum::ColorBackgrounds); }
+
     void fillTable(Table* theTable) const override;
 };

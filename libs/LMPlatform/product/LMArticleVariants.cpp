@@ -1,5 +1,7 @@
 #include "LMArticleVariants.h"
 
+#include "LMMultiColorConfig.h"
+
 #include <QJsonArray>
 #include <QJsonValue>
 
@@ -8,6 +10,7 @@
 namespace {
 const QString STR_CUTOUT = QStringLiteral("cutout");
 const QString STR_NONE = QStringLiteral("none");
+const QString STR_MULTICOLOR = QStringLiteral("multicolor");
 } // namespace
 
 LMArticleVariants::LMArticleVariants(const QStringList& theEntries)
@@ -22,6 +25,17 @@ LMArticleVariants LMArticleVariants::fromJsonArray(const QJsonArray& theArray)
     for (const QJsonValue& aValue : theArray) {
         if (aValue.isString())
             aVariants.insert(aValue.toString());
+    }
+    return aVariants;
+}
+
+LMArticleVariants LMArticleVariants::createFromMCF(const QString& theText)
+{
+    LMArticleVariants aVariants;
+    for (const QString& aPiece : theText.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const LMMultiColorConfig aConfig = LMMultiColorConfig::fromString(aPiece);
+        if (aConfig.isValid())
+            aVariants.insert(STR_MULTICOLOR, aConfig.toString());
     }
     return aVariants;
 }
@@ -91,4 +105,9 @@ bool LMArticleVariants::isAccountable(const QString& theEntry)
 QString LMArticleVariants::cutOutKey()
 {
     return STR_CUTOUT;
+}
+
+QString LMArticleVariants::multiColorKey()
+{
+    return STR_MULTICOLOR;
 }

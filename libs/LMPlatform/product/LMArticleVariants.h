@@ -17,6 +17,10 @@ public:
     explicit LMArticleVariants(const QStringList& theEntries);
     // The string entries of a JSON array; other entries are skipped.
     static LMArticleVariants fromJsonArray(const QJsonArray& theArray);
+    // The colour variants of a multi-colour configuration text: configurations "hue,fading"
+    // (LMMultiColorConfig's text form) separated by ";", each valid one giving the variant
+    // "multicolor=hue,fading"; pieces that are no valid configuration are skipped.
+    static LMArticleVariants createFromMCF(const QString& theText);
 
     bool isEmpty() const { return myEntries.isEmpty(); }
     qsizetype size() const { return myEntries.size(); }
@@ -39,6 +43,8 @@ public:
 
     // The key under which the cut-out shape of a product is stored.
     static QString cutOutKey();
+    // The key under which the colour variant of a multi-colour design is stored.
+    static QString multiColorKey();
 
     friend bool operator==(const LMArticleVariants& theA, const LMArticleVariants& theB)
     {

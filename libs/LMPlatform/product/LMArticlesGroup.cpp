@@ -35,6 +35,17 @@ void LMArticlesGroup::unite(const LMArticlesGroup& theOther)
         addRestriction(aRestriction);
 }
 
+void LMArticlesGroup::expandProductsToCompatibles()
+{
+    // Collected first: adding while walking would also follow the products just added.
+    LMArticleList aCompatibles;
+    for (const LMArticle& anArticle : std::as_const(myArticles)) {
+        for (const qint32 anId : anArticle.compatibleProductIds())
+            aCompatibles.append(LMArticle::fromId(anId));
+    }
+    addArticles(aCompatibles);
+}
+
 bool LMArticlesGroup::containsExplicitly(const LMArticle& theArticle) const
 {
     return myArticles.containsMatching(theArticle);

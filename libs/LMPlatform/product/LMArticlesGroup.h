@@ -30,6 +30,9 @@ public:
     // Empty restrictions are ignored.
     void addRestriction(const LMProductRestriction& theRestriction);
     void unite(const LMArticlesGroup& theOther);
+    // Adds, for every explicit article, the catalogue articles its "compatibleProducts" names: one
+    // step along the directed relation (what a compatible product lists in turn is not followed).
+    void expandProductsToCompatibles();
 
     // True when the article is named explicitly (LMArticle::matches) or accepted by a restriction.
     bool contains(const LMArticle& theArticle) const;

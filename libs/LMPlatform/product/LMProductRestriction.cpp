@@ -15,7 +15,7 @@ template <typename W> bool restrictionsOverlap(const W& theA, const W& theB)
 bool LMProductRestriction::isEmpty() const
 {
     return !myOrientations.isValid() && !myArticleClasses.isValid() && !myCoverTypes.isValid()
-        && !myPageBindings.isValid();
+        && !myPageBindings.isValid() && !myMinimumSize.isValid();
 }
 
 bool LMProductRestriction::accepts(const LMArticle& theArticle) const
@@ -25,7 +25,8 @@ bool LMProductRestriction::accepts(const LMArticle& theArticle) const
     return restrictionAllows(myOrientations, theArticle.orientation())
         && restrictionAllows(myArticleClasses, theArticle.articleClass())
         && restrictionAllows(myCoverTypes, theArticle.coverType())
-        && restrictionAllows(myPageBindings, theArticle.pageBinding());
+        && restrictionAllows(myPageBindings, theArticle.pageBinding())
+        && (!theArticle.sizeClass().isValid() || theArticle.sizeClass().satisfies(myMinimumSize));
 }
 
 bool LMProductRestriction::overlaps(const LMProductRestriction& theOther) const

@@ -16,6 +16,9 @@ const QString STR_PASSEPARTOUTS = QStringLiteral("passepartouts");
 const QString STR_MULTICOLOR = QStringLiteral("multicolor");
 const QString STR_COLORS = QStringLiteral("colors");
 const QString STR_MATCHING_FLYLEAF = QStringLiteral("matching_flyleaf");
+const QString STR_STANDARD_THEME = QStringLiteral("01");
+const QString STR_INVERTED = QStringLiteral("__INVERTED__");
+const QString STR_STYLE_V2_ONLY = QStringLiteral("designstyle_v2_only");
 
 QString spotColorWord(const LMSpotColor& theSpotColor)
 {
@@ -131,6 +134,21 @@ LMThematicCategory LMThematicCategory::colorsCategory()
 LMThematicCategory LMThematicCategory::matchingToFlyleaf()
 {
     return LMThematicCategory(STR_MATCHING_FLYLEAF);
+}
+
+LMThematicCategory LMThematicCategory::standardTheme()
+{
+    return LMThematicCategory(STR_STANDARD_THEME);
+}
+
+LMThematicCategory LMThematicCategory::invertedCategory()
+{
+    return LMThematicCategory(STR_INVERTED);
+}
+
+LMThematicCategory LMThematicCategory::styleV2Only()
+{
+    return LMThematicCategory(STR_STYLE_V2_ONLY);
 }
 
 QDebug operator<<(QDebug theDebug, const LMThematicCategory& theCategory)

@@ -42,6 +42,14 @@ public:
     static LMThematicCategory multiColor();
     static LMThematicCategory colorsCategory();
     static LMThematicCategory matchingToFlyleaf();
+    // The theme of the standard design line, under which example layouts are offered.
+    static LMThematicCategory standardTheme();
+    // Pseudo category of filters: among the wanted categories of a type it turns that type's check
+    // around (the element must hold none of the type's other wanted categories).
+    static LMThematicCategory invertedCategory();
+    // Marks elements made only for style V2 designs: filters offer them only when they ask for
+    // this category.
+    static LMThematicCategory styleV2Only();
 
     // Prefix of the internal names of spot-colour categories.
     static QString spotColorPrefix();

@@ -13,6 +13,11 @@ LMThematicCategorySet LMThematicCategorySet::fromCSV(const QString& theText)
     return aSet;
 }
 
+LMThematicCategorySet LMThematicCategorySet::createCategories01()
+{
+    return LMThematicCategorySet { LMThematicCategory::standardTheme() };
+}
+
 LMThematicCategorySet LMThematicCategorySet::fromSpotColors(const QList<LMSpotColor>& theSpotColors)
 {
     LMThematicCategorySet aSet;

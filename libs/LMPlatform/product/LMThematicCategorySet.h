@@ -24,6 +24,8 @@ public:
     static LMThematicCategorySet fromCSV(const QString& theText);
     // The categories of the valid spot colours.
     static LMThematicCategorySet fromSpotColors(const QList<LMSpotColor>& theSpotColors);
+    // The standard themes of example layouts: the one theme "01", the standard design line.
+    static LMThematicCategorySet createCategories01();
 
     // The categories ordered by internal name.
     QList<LMThematicCategory> sorted() const;

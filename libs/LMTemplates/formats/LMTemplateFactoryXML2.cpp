@@ -27,12 +27,6 @@ copySmartLayout(const LMTemplateAreaDefinitionSmartLayout& theOther)
     return std::unique_ptr<LMTemplateAreaDefinitionSmartLayout>(
         static_cast<LMTemplateAreaDefinitionSmartLayout*>(aClone.release()));
 }
-
-// The standard theme categories of example layouts.
-LMThematicCategorySet exampleThemeCategories()
-{
-    return LMThematicCategorySet { LMThematicCategory(LMTemplateIO::WORD_01) };
-}
 } // namespace
 
 LMTemplateFactoryXML2::LMTemplateFactoryXML2(const QDomElement& theFilterElement)
@@ -154,7 +148,8 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
     if (boolAttribute(theTemplateElement, LMTemplateIO::WORD_EXAMPLE, false)) {
         aTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Internal),
                                          LMThematicCategorySet { LMThematicCategory(aTemplate->name()) });
-        aTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Theme), exampleThemeCategories());
+        aTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Theme),
+                                         LMThematicCategorySet::createCategories01());
     }
     aTemplate->setMinimumProductSize(aTemplate->estimateMinimumProductSize(), true);
     return LMUnconfiguredTemplate::thisTemplateAndItsMirrors(LMUnconfiguredTemplate(aTemplate.release()));

@@ -30,6 +30,7 @@ void LMTemplateFilterFactory::parseFilter(const QDomElement& theElement, LMArtic
     using E = LMTemplateFilterRuleEnum;
     LMIndirectArticleDescription aDescription;
     LMArticleList anArticles;
+    bool aNamedById = false;
 
     for (QDomElement aRule = theElement.firstChildElement(); !aRule.isNull(); aRule = aRule.nextSiblingElement()) {
         const QString aTag = aRule.tagName();
@@ -56,6 +57,7 @@ void LMTemplateFilterFactory::parseFilter(const QDomElement& theElement, LMArtic
             bool anOk = false;
             const qint32 anId = aText.toInt(&anOk);
             anArticles.append(LMArticle::fromId(anOk ? anId : 0));
+            aNamedById = true;
             break;
         }
         case E::PageType:
@@ -93,9 +95,9 @@ void LMTemplateFilterFactory::parseFilter(const QDomElement& theElement, LMArtic
 
     if (!theArticlesGroup)
         return;
-    // The group keeps the product properties; the minimum size is the template's own business
-    // and travels with its context group, not with the articles group.
     theArticlesGroup->addRestriction(aDescription);
     theArticlesGroup->addArticles(anArticles);
-    // The catalogue knows no compatible products yet, so an "art_id" names exactly its article.
+    // A design named for an article by id fits the products the catalogue calls compatible too.
+    if (aNamedById)
+        theArticlesGroup->expandProductsToCompatibles();
 }

@@ -89,8 +89,19 @@ bool LMContentFilterAbstract::checkCategorization(const LMJig& theJig) const
     const LMDesignElementIDSet& anAllowed = allowedDesignElementIDs();
     if (!anAllowed.isEmpty() && !anAllowed.contains(theJig.designElementID()))
         return false;
-    if (!theJig.categorization().containsAtLeastOneForEachType(categorization()))
+    const LMCategorization aHeld = theJig.categorization();
+    const LMCategorization& aWanted = categorization();
+    const LMThematicCategory anInverted = LMThematicCategory::invertedCategory();
+    const LMThematicCategory aStyleV2Only = LMThematicCategory::styleV2Only();
+    if (aHeld.contains(aStyleV2Only) && !aWanted.contains(aStyleV2Only))
         return false;
+    for (const LMCategoryType& aType : aWanted.types()) {
+        LMThematicCategorySet aWantedOfType = aWanted.categories(aType);
+        const bool anIsInverted = aWantedOfType.remove(anInverted);
+        const bool aHoldsOne = aHeld.categories(aType).intersects(aWantedOfType);
+        if (anIsInverted ? aHoldsOne : !aHoldsOne)
+            return false;
+    }
     return checkIsSearchedOne(theJig);
 }
 

@@ -49,7 +49,12 @@ public:
     bool checkNumberOfFotoAreas(const LMUnconfiguredTemplate& theTemplate) const;
     bool acceptTheCategoryAll() const;
     bool checkIsSearchedOne(const LMJig& theJig) const;
-    // Allowed ids, at least one category of each wanted type, and the search keyword.
+    // Allowed ids, at least one category of each wanted type, and the search keyword. Two
+    // categories are special: a wanted type that holds the inverted pseudo category
+    // (LMThematicCategory::invertedCategory) asks that the element holds none of that type's other
+    // wanted categories (with no others it asks nothing); an element that holds the style-V2-only
+    // category (LMThematicCategory::styleV2Only, under any type) passes only filters that want that
+    // category under some type.
     bool checkCategorization(const LMJig& theJig) const;
     bool checkCategorization(const LMUnconfiguredTemplate& theTemplate) const;
 

@@ -19,10 +19,7 @@ QString cleanAbsolute(const QString& thePath)
 
 } // namespace
 
-LMDirectoryConfig::LMDirectoryConfig()
-    : myContentRoot(cleanAbsolute(defaultContentRoot()))
-{
-}
+LMDirectoryConfig::LMDirectoryConfig() : myContentRoot(cleanAbsolute(defaultContentRoot())) { }
 
 QString LMDirectoryConfig::sampleContentRoot()
 {
@@ -38,6 +35,11 @@ QString LMDirectoryConfig::contentRoot() const
 QString LMDirectoryConfig::contentPath(const QString& theRelativePath) const
 {
     return QDir::cleanPath(contentRoot() + QLatin1Char('/') + theRelativePath);
+}
+
+QString LMDirectoryConfig::legacyDesignsFolder() const
+{
+    return contentPath(QStringLiteral("legacy"));
 }
 
 bool LMDirectoryConfig::isInsideContentTree(const QString& thePath) const

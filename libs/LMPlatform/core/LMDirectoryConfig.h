@@ -19,6 +19,9 @@ public:
     QDir contentDir() const { return QDir(contentRoot()); }
     // An absolute path below the content root.
     QString contentPath(const QString& theRelativePath) const;
+    // The content folder "legacy": the list of designs that keep old rendering quirks
+    // ("legacyDesigns.xml") lies there.
+    QString legacyDesignsFolder() const;
     // True when the path, once made absolute and clean, lies inside the content tree.
     bool isInsideContentTree(const QString& thePath) const;
 

@@ -14,7 +14,11 @@
 #include "LMXMLLoader.h"
 
 #include <QTemporaryDir>
+
+#include <array>
 #include <QtTest>
+#include <thread>
+#include <vector>
 
 using LMTestSupport::writeFile;
 
@@ -67,6 +71,8 @@ class TestTemplateFactorySVG : public QObject
     Q_OBJECT
 
 private slots:
+    // Runs first: the list of legacy designs is read once per process.
+    void legacyStrokeWidth();
     void init();
     void cleanup();
     void geometry_data();
@@ -86,10 +92,33 @@ private slots:
     void mapWithCaption();
     void multiPageBundle();
     void hostilePageFiles();
+    void malformedFile();
+    void pagesFromSeveralThreads();
 
 private:
     std::unique_ptr<QTemporaryDir> myRoot;
 };
+
+void TestTemplateFactorySVG::legacyStrokeWidth()
+{
+    init();
+    writeFile(*myRoot, QStringLiteral("legacy/legacyDesigns.xml"),
+              "<legacyDesigns><useLegacyBrokenSvgUnscaledTextStrokeWidth><id>4711</id><id>12</id>"
+              "</useLegacyBrokenSvgUnscaledTextStrokeWidth></legacyDesigns>");
+    const QString aBody = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
+    writeFile(*myRoot, STR_DESIGN, page(aBody, QStringLiteral("<lumo:designelementid>4711</lumo:designelementid>")));
+    writeFile(*myRoot, QStringLiteral("designs/other/other-a-01.svg"),
+              page(aBody, QStringLiteral("<lumo:designelementid>4712</lumo:designelementid>")));
+    const auto aLegacy = [this](const QString& thePath) {
+        const Built aBuilt(*myRoot, thePath);
+        const auto* anArea = static_cast<const LMTemplateAreaDefinitionSVG*>(
+            aBuilt.first().areaDefinitions().filter(LMAreaTypeEnum::SVG).at(0));
+        return static_cast<const LMSVGImageCalendar*>(anArea->svgImage())->useLegacyBrokenSvgUnscaledTextStrokeWidth();
+    };
+    QVERIFY(aLegacy(STR_DESIGN));
+    QVERIFY(!aLegacy(QStringLiteral("designs/other/other-a-01.svg")));
+    cleanup();
+}
 
 void TestTemplateFactorySVG::init()
 {
@@ -431,6 +460,45 @@ void TestTemplateFactorySVG::hostilePageFiles()
     const QDomDocument aDocument = LMTemplateFactorySVG(QDomDocument(), QFileInfo()).fetchDocument(aBroken);
     QVERIFY(aDocument.isNull());
     QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
+}
+
+void TestTemplateFactorySVG::malformedFile()
+{
+    // The loader warns once; the reader adds nothing and makes no template.
+    writeFile(*myRoot, STR_DESIGN, "<svg><metadata>");
+    const QFileInfo aFile(myRoot->filePath(STR_DESIGN));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("meadow-a-01\\.svg")));
+    const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    QVERIFY(LMTemplateFactorySVG(aDocument, aFile).buildTemplates().isEmpty());
+}
+
+void TestTemplateFactorySVG::pagesFromSeveralThreads()
+{
+    writeFile(*myRoot, STR_DESIGN,
+              page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>"
+                                  "<g lumo:layertype='2'><lumo:textarea width='10' height='10'>A</lumo:textarea></g>"),
+                   QStringLiteral("<lumo:pages><lumo:page xlink:href='meadow-a-01.svg'/>"
+                                  "<lumo:page xlink:href='meadow-a-02.svg'/></lumo:pages>")));
+    writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"),
+              page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>")));
+    constexpr int THREADS = 4;
+    std::array<qsizetype, THREADS> aCounts {};
+    std::array<int, THREADS> anAreas {};
+    std::vector<std::thread> aThreads;
+    for (int i = 0; i < THREADS; ++i)
+        aThreads.emplace_back([&, i] {
+            const Built aBuilt(*myRoot, STR_DESIGN);
+            aCounts[size_t(i)] = aBuilt.templates().size();
+            anAreas[size_t(i)] = aBuilt.templates().isEmpty() ? -1 : aBuilt.first().areaDefinitions().count();
+        });
+    for (std::thread& aThread : aThreads)
+        aThread.join();
+    for (int i = 0; i < THREADS; ++i) {
+        QCOMPARE(aCounts[size_t(i)], 2);
+        QCOMPARE(anAreas[size_t(i)], anAreas[0]);
+    }
+    QVERIFY(anAreas[0] > 0);
 }
 
 QTEST_MAIN(TestTemplateFactorySVG)

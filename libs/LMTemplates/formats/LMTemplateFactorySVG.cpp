@@ -831,6 +831,9 @@ QDomDocument LMTemplateFactorySVG::fetchDocument(const QFileInfo& theFile) const
 
 LMUnconfiguredTemplateList LMTemplateFactorySVG::buildTemplates() const
 {
+    // The loader has said why the file could not be read.
+    if (myDocument.isNull())
+        return {};
     const LMSVGMetaData aRootMetaData(myDocument, myRootFile);
     if (!aRootMetaData.keyAccounts().isEmpty()
         && !aRootMetaData.keyAccounts().contains(LMKeyAccount::instance()->keyAccountId()))

@@ -7,6 +7,8 @@ namespace {
 const char* const SUBCATEGORIES[] = { "Sommer", "Winter", "Hochzeit", "Reise", "Familie", "Natur", "Stadt", "Baby" };
 const char* const PAGE_TYPES[] = { "inner_page", "cover", "first_page", "last_page", "calendar_month" };
 const char* const ARTICLE_CLASSES[] = { "photobook", "calendar", "card", "poster" };
+const char* const PRODUCTS[] = { "BOOK_A4", "BOOK_A5", "CAL_A3", "CARD_A6" };
+const char* const PHRASES[] = { "Ihr Text", "Sommer am See", "Unsere Reise", "Alles Gute" };
 const char* const MIRRORS[] = { "", "vertical", "horizontal", "both" };
 
 template <size_t N> const char* pick(const char* const (&theWords)[N], std::mt19937& theRandom)
@@ -119,4 +121,89 @@ QStringList LMContentGenerator::writeLayoutCollectionsV2(const QString& theFolde
         aPaths.append(aPath);
     }
     return aPaths;
+}
+
+QByteArray LMContentGenerator::svgPage(int theDesign, int thePage, const QStringList& theMorePages)
+{
+    std::uniform_int_distribution<int> aPhotos(1, 6);
+    std::uniform_int_distribution<int> aTexts(1, 3);
+    std::uniform_int_distribution<int> aPercent(0, 99);
+    const QByteArray aName = "d" + QByteArray::number(theDesign);
+    QByteArray aText = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                       "xmlns:lumo=\"urn:lumo\" width=\"2970\" height=\"2100\">\n"
+                       "  <metadata>\n    <lumo:template lumo:properties=\"score:"
+        + QByteArray::number(aPercent(myRandom)) + "\">\n      <lumo:category>" + pick(SUBCATEGORIES, myRandom)
+        + "</lumo:category>\n      <lumo:product>" + pick(PRODUCTS, myRandom)
+        + "</lumo:product>\n      <lumo:designelementid>" + QByteArray::number(200000 + theDesign)
+        + "</lumo:designelementid>\n      <lumo:pagetype>" + pick(PAGE_TYPES, myRandom)
+        + "</lumo:pagetype>\n      <lumo:thumbnail xlink:href=\"" + aName + ".png\"/>\n";
+    if (!theMorePages.isEmpty()) {
+        aText += "      <lumo:pages>\n";
+        for (const QString& aPage : theMorePages)
+            aText += "        <lumo:page xlink:href=\"" + aPage.toUtf8() + "\"/>\n";
+        aText += "      </lumo:pages>\n";
+    }
+    aText += "    </lumo:template>\n  </metadata>\n";
+    if (aPercent(myRandom) < 30)
+        aText += "  <g lumo:layertype=\"4\"><image width=\"2970\" height=\"2100\" lumo:content_ref=\"bg"
+            + QByteArray::number(theDesign) + "\" lumo:priceclass=\"01\"/></g>\n";
+
+    aText += "  <g lumo:layertype=\"1\" transform=\"translate(10 20)\">\n";
+    const int aCount = aPhotos(myRandom);
+    for (int i = 0; i < aCount; ++i) {
+        const int aLeft = 100 + (i % 3) * 950;
+        const int aTop = 100 + (i / 3) * 1000;
+        const int aTurn = aPercent(myRandom) < 20 ? aPercent(myRandom) % 11 - 5 : 0;
+        aText += "    <g transform=\"rotate(" + QByteArray::number(aTurn) + " " + QByteArray::number(aLeft + 400) + " "
+            + QByteArray::number(aTop + 400) + ")\"><image x=\"" + QByteArray::number(aLeft) + "\" y=\""
+            + QByteArray::number(aTop) + "\" width=\"800\" height=\"800\"/></g>\n";
+    }
+    aText += "  </g>\n  <g lumo:layertype=\"2\">\n"
+             "    <path d=\"M 0 0 L 2970 0 L 2970 60 L 0 60 Z\" fill=\"#336699\"/>\n"
+             "    <circle cx=\"2800\" cy=\"1950\" r=\"80\" fill=\"#cc3333\" stroke=\"#ffffff\" stroke-width=\"4\"/>\n";
+    const int aTextCount = aTexts(myRandom);
+    for (int i = 0; i < aTextCount; ++i)
+        aText += "    <lumo:textarea x=\"200\" y=\"" + QByteArray::number(1800 + i * 90)
+            + "\" width=\"2000\" height=\"80\" font-family=\"Sans\" font-size=\"40\" text-anchor=\"middle\">"
+            + pick(PHRASES, myRandom) + "</lumo:textarea>\n";
+    aText += "  </g>\n</svg>\n";
+    Q_UNUSED(thePage);
+    ++mySvgPagesWritten;
+    return aText;
+}
+
+QStringList LMContentGenerator::writeSvgDesigns(const QString& theRoot, int theDesigns, int theMultiPageEvery,
+                                                int theSmartLayoutEvery)
+{
+    constexpr int MULTI_PAGES = 4;
+    QStringList aRoots;
+    for (int aDesign = 0; aDesign < theDesigns; ++aDesign) {
+        const QString aName = QStringLiteral("d%1").arg(aDesign);
+        const QString aFolder = QDir(theRoot).filePath(QStringLiteral("designs/") + aName);
+        if (!QDir().mkpath(aFolder))
+            return {};
+        const bool aMultiPage = theMultiPageEvery > 0 && aDesign % theMultiPageEvery == 0;
+        const int aPages = aMultiPage ? MULTI_PAGES : 1;
+        QStringList aPageFiles;
+        for (int aPage = 0; aPage < aPages; ++aPage)
+            aPageFiles.append(QStringLiteral("%1-a-%2.svg").arg(aName).arg(aPage, 2, 10, QLatin1Char('0')));
+        for (int aPage = 0; aPage < aPages; ++aPage) {
+            QSaveFile aFile(QDir(aFolder).filePath(aPageFiles.at(aPage)));
+            const QByteArray aText = svgPage(aDesign, aPage, aMultiPage && aPage == 0 ? aPageFiles : QStringList());
+            if (!aFile.open(QIODevice::WriteOnly) || aFile.write(aText) < 0 || !aFile.commit())
+                return {};
+        }
+        if (theSmartLayoutEvery > 0 && aDesign % theSmartLayoutEvery == 0) {
+            QSaveFile aFile(QDir(aFolder).filePath(aName + QStringLiteral("-a-00.smartlayout")));
+            const QByteArray aText = "<smartlayout xmlns:lumo=\"urn:lumo\"><lumo:layoutArea x=\"100\" y=\"100\" "
+                                     "width=\"2770\" height=\"1600\"><lumo:padding left=\"20\" top=\"20\" "
+                                     "right=\"20\" bottom=\"20\"/><lumo:spacing horizontal=\"30\"/>"
+                                     "</lumo:layoutArea></smartlayout>\n";
+            if (!aFile.open(QIODevice::WriteOnly) || aFile.write(aText) < 0 || !aFile.commit())
+                return {};
+        }
+        aRoots.append(QDir(aFolder).filePath(aPageFiles.first()));
+    }
+    return aRoots;
 }

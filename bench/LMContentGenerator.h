@@ -22,6 +22,17 @@ public:
     // empty list.
     QStringList writeLayoutCollectionsV2(const QString& theFolder, int theFiles, int theMinLayouts, int theMaxLayouts);
 
+    // One SVG page of a design: a metadata block (products, category, design element id, page
+    // type, thumbnail; with theMorePages, the page files of the design), a background reference
+    // layer on some pages, a transfer layer with 1 to 6 photo slots in turned and nested groups, and
+    // a render layer with artwork and 1 to 3 text slots.
+    QByteArray svgPage(int theDesign, int thePage, const QStringList& theMorePages = {});
+    // Writes theDesigns designs ("designs/d<n>/d<n>-a-<page>.svg") below theRoot. Every
+    // theMultiPageEvery-th design has four pages (0: none), every theSmartLayoutEvery-th a smart layout
+    // file (0: none). Returns the root files of the designs (one per design), in order.
+    QStringList writeSvgDesigns(const QString& theRoot, int theDesigns, int theMultiPageEvery,
+                                int theSmartLayoutEvery);
+
     // Number of "template" elements written since construction.
     qint64 layoutsWritten() const { return myLayoutsWritten; }
 
@@ -31,4 +42,9 @@ private:
 
     std::mt19937 myRandom;
     qint64 myLayoutsWritten = 0;
+    qint64 mySvgPagesWritten = 0;
+
+public:
+    // Number of SVG pages written since construction.
+    qint64 svgPagesWritten() const { return mySvgPagesWritten; }
 };

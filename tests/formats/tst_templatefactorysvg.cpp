@@ -111,8 +111,8 @@ void TestTemplateFactorySVG::legacyStrokeWidth()
               page(aBody, QStringLiteral("<lumo:designelementid>4712</lumo:designelementid>")));
     const auto aLegacy = [this](const QString& thePath) {
         const Built aBuilt(*myRoot, thePath);
-        const auto* anArea = static_cast<const LMTemplateAreaDefinitionSVG*>(
-            aBuilt.first().areaDefinitions().filter(LMAreaTypeEnum::SVG).at(0));
+        const LMTemplateAreaDefinitionList anAreas = aBuilt.first().areaDefinitions().filter(LMAreaTypeEnum::SVG);
+        const auto* anArea = static_cast<const LMTemplateAreaDefinitionSVG*>(anAreas.at(0));
         return static_cast<const LMSVGImageCalendar*>(anArea->svgImage())->useLegacyBrokenSvgUnscaledTextStrokeWidth();
     };
     QVERIFY(aLegacy(STR_DESIGN));
@@ -410,7 +410,8 @@ void TestTemplateFactorySVG::mapWithCaption()
     const auto* aMap = static_cast<const LMTemplateAreaDefinitionOsm*>(aMaps.at(0));
     QCOMPARE(aMap->content().center(), QPointF(13.4, 52.5));
     QCOMPARE(aMap->associationId(), LMAreaAssociationId(QStringLiteral("map1")));
-    const auto* aCaption = static_cast<const LMTemplateAreaDefinitionText*>(anAreas.filter(LMAreaTypeEnum::Text).at(0));
+    const LMTemplateAreaDefinitionList aTexts = anAreas.filter(LMAreaTypeEnum::Text);
+    const auto* aCaption = static_cast<const LMTemplateAreaDefinitionText*>(aTexts.at(0));
     QCOMPARE(aCaption->associationId(), LMAreaAssociationId(QStringLiteral("map1")));
     QCOMPARE(aCaption->autoTextPattern(), QStringLiteral("{city}"));
     QCOMPARE(aCaption->autoTextTransform(), LMTextTransform(LMTextTransformEnum::Uppercase));

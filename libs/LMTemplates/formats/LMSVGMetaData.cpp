@@ -2,6 +2,7 @@
 #include "LMSVGMetaData_p.h"
 
 #include "LMArticleClass.h"
+#include "LMFolderListing.h"
 #include "LMTemplatesLogging.h"
 #include "LMTemplateSVGMetaDataElement.h"
 #include "LMXMLParser.h"
@@ -31,7 +32,7 @@ const QString STR_CUTOUT = QStringLiteral("form_parameter-cutout");
 
 const QString STR_DESIGN = QStringLiteral("design");
 const QString STR_JSON_FILE = QStringLiteral("%1.json");
-const QString STR_JSON_PATTERN = QStringLiteral("*.json");
+const QString STR_JSON_SUFFIX = QStringLiteral(".json");
 
 constexpr double DEFAULT_DPI = 254.0;
 
@@ -257,10 +258,11 @@ void LMSVGMetaDataImpl::readDesignElementMetaData()
         myDesignElementMetaData = LMDesignElementMetaData::createFromJsonFile(aNamed);
         return;
     }
-    const QFileInfoList aCandidates
-        = anUpperFolder.entryInfoList({ STR_JSON_PATTERN }, QDir::Files | QDir::Readable, QDir::Name);
+    // Every page of a folder asks; the listing is kept while the folder is unchanged.
+    const QStringList aCandidates = LMFolderListing::filesWithSuffix(anUpperFolder.absolutePath(), STR_JSON_SUFFIX);
     if (!aCandidates.isEmpty())
-        myDesignElementMetaData = LMDesignElementMetaData::createFromJsonFile(aCandidates.first());
+        myDesignElementMetaData
+            = LMDesignElementMetaData::createFromJsonFile(QFileInfo(anUpperFolder.absoluteFilePath(aCandidates.first())));
 }
 
 bool LMSVGMetaDataImpl::operator==(const LMSVGMetaDataImpl& theOther) const

@@ -7,6 +7,7 @@
 #include "LMCustomCardColorConfig.h"
 #include "LMDirectoryConfig.h"
 #include "LMFileHandler.h"
+#include "LMFolderListing.h"
 #include "LMKeyAccount.h"
 #include "LMLocaleAndTranslationManager.h"
 #include "LMMath.h"
@@ -92,7 +93,7 @@ const QString STR_CUSTOM_SHEET = QStringLiteral("customColor%1.css");
 const QString STR_PATH_CATEGORY = QStringLiteral("__PATH__");
 const QString STR_LEGACY_DESIGNS = QStringLiteral("legacyDesigns.xml");
 const QString STR_LEGACY_STROKE_WIDTH = QStringLiteral("useLegacyBrokenSvgUnscaledTextStrokeWidth");
-const QString STR_SMARTLAYOUT_FILTER = QStringLiteral("*.smartlayout");
+const QString STR_SMARTLAYOUT_SUFFIX = QStringLiteral(".smartlayout");
 
 constexpr int FIRST_Z_POSITION = 7010;
 constexpr int Z_STEP = 10;
@@ -360,7 +361,7 @@ std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> LMSVGPageReader::processSma
 {
     const QStringList aParts = myPageFile.completeBaseName().split(QLatin1Char('-'));
     const QString aPrefix = aParts.mid(0, 3).join(QLatin1Char('-'));
-    const QStringList aFiles = QDir(folder()).entryList({ STR_SMARTLAYOUT_FILTER }, QDir::Files, QDir::Name);
+    const QStringList aFiles = LMFolderListing::filesWithSuffix(folder(), STR_SMARTLAYOUT_SUFFIX);
     for (const QString& aName : aFiles) {
         if (!aName.startsWith(aPrefix))
             continue;
@@ -852,7 +853,10 @@ LMUnconfiguredTemplateList LMTemplateFactorySVG::buildTemplates() const
         const QDomDocument aDocument = fetchDocument(aPageFile);
         if (aDocument.isNull())
             continue;
-        LMSVGMetaData aMetaData(aDocument, aPageFile);
+        // The root page's block is the one already read.
+        LMSVGMetaData aMetaData = aPageFile.absoluteFilePath() == myRootFile.absoluteFilePath()
+            ? aRootMetaData
+            : LMSVGMetaData(aDocument, aPageFile);
         aMetaData.setThumbnail(aRootMetaData.thumbnail());
         std::unique_ptr<LMTemplate> aTemplate = LMSVGPageReader(aDocument, aMetaData, aPageFile, myRootFile).parse();
         if (aTemplate && aTemplate->isValid())

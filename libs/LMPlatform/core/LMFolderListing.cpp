@@ -1,0 +1,76 @@
+#include "LMFolderListing.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
+
+namespace {
+// File systems stamp changes with a coarse clock: a change made in the same tick as the listing
+// may leave the folder's time unchanged. A listing is trusted only when it was made clearly after
+// the folder's last change; a folder changed within this many milliseconds before its listing is
+// listed again on every call until it has been quiet long enough.
+constexpr qint64 RACY_MILLISECONDS = 2000;
+
+struct LMFolderEntry
+{
+    QDateTime myModified;
+    QDateTime myListed;
+    QStringList myFiles; // every regular file, sorted by name
+};
+
+struct LMFolderCache
+{
+    QMutex myMutex;
+    QHash<QString, LMFolderEntry> myFolders;
+};
+
+LMFolderCache& cache()
+{
+    static LMFolderCache ourCache;
+    return ourCache;
+}
+} // namespace
+
+QStringList LMFolderListing::filesWithSuffix(const QString& theFolder, const QString& theSuffix)
+{
+    const QFileInfo aFolder(theFolder);
+    if (!aFolder.isDir())
+        return {};
+    const QString aKey = aFolder.absoluteFilePath();
+    const QDateTime aModified = aFolder.lastModified();
+
+    QStringList aFiles;
+    bool aFound = false;
+    LMFolderCache& aCache = cache();
+    {
+        const QMutexLocker aLocker(&aCache.myMutex);
+        const auto anEntry = aCache.myFolders.constFind(aKey);
+        if (anEntry != aCache.myFolders.cend() && anEntry->myModified == aModified
+            && anEntry->myModified.msecsTo(anEntry->myListed) > RACY_MILLISECONDS) {
+            aFiles = anEntry->myFiles;
+            aFound = true;
+        }
+    }
+    if (!aFound) {
+        // Listed without holding the lock; two threads may list the same folder once each.
+        const QDateTime aListed = QDateTime::currentDateTimeUtc();
+        aFiles = QDir(aKey).entryList(QDir::Files, QDir::Name);
+        const QMutexLocker aLocker(&aCache.myMutex);
+        aCache.myFolders.insert(aKey, LMFolderEntry { aModified, aListed, aFiles });
+    }
+
+    QStringList aResult;
+    for (const QString& aName : std::as_const(aFiles))
+        if (aName.endsWith(theSuffix, Qt::CaseInsensitive))
+            aResult.append(aName);
+    return aResult;
+}
+
+void LMFolderListing::clear()
+{
+    LMFolderCache& aCache = cache();
+    const QMutexLocker aLocker(&aCache.myMutex);
+    aCache.myFolders.clear();
+}

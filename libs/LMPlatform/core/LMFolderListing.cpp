@@ -7,11 +7,12 @@
 #include <QMutex>
 
 namespace {
-// File systems stamp changes with a coarse clock: a change made in the same tick as the listing
-// may leave the folder's time unchanged. A listing is trusted only when it was made clearly after
-// the folder's last change; a folder changed within this many milliseconds before its listing is
-// listed again on every call until it has been quiet long enough.
-constexpr qint64 RACY_MILLISECONDS = 2000;
+// File systems stamp changes with a coarse clock (the kernel's tick, a few milliseconds): a change
+// made in the same tick as the listing may leave the folder's time unchanged. A listing is trusted
+// only when it was made clearly after the folder's last change; a folder changed within this many
+// milliseconds before its listing is listed again on every call until it has been quiet long
+// enough. File systems with coarser stamps (FAT: 2 s) are not used for content.
+constexpr qint64 RACY_MILLISECONDS = 100;
 
 struct LMFolderEntry
 {

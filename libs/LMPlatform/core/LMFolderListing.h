@@ -9,7 +9,7 @@
 // unchanged: template readers ask for the smart layouts or sidecars beside every page they read,
 // and listing a large folder (with Qt's wildcard filters) for each page costs more than reading
 // the page. A folder whose modification time changes (a file added, removed or renamed) is listed
-// anew; so is a folder changed within two seconds before it was listed, whose time may not show a
+// anew; so is a folder changed within a tenth of a second before it was listed, whose time may not show a
 // change made in the same clock tick. Safe to use from several threads.
 class LMPLATFORM_EXPORT LMFolderListing
 {

@@ -2,6 +2,7 @@
 #include "LMDirectoryConfig.h"
 #include "LMKeyAccount.h"
 #include "LMLocaleAndTranslationManager.h"
+#include "LMSVGImageAbstract.h"
 #include "LMSVGImageCalendar.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinitionOsm.h"
@@ -93,6 +94,7 @@ private slots:
     void multiPageBundle();
     void hostilePageFiles();
     void malformedFile();
+    void hostileReferences();
     void pagesFromSeveralThreads();
 
 private:
@@ -472,6 +474,37 @@ void TestTemplateFactorySVG::malformedFile()
     const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
     QVERIFY(LMTemplateFactorySVG(aDocument, aFile).buildTemplates().isEmpty());
+}
+
+void TestTemplateFactorySVG::hostileReferences()
+{
+    QTemporaryDir anOutside;
+    writeFile(anOutside, QStringLiteral("wide.smartlayout"),
+              "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='5' height='5'/></smartlayout>");
+    writeFile(anOutside, QStringLiteral("cal.svg"), "<svg width='10' height='10'/>");
+    QDir(myRoot->path()).mkpath(QStringLiteral("designs/meadow"));
+    // A smart layout beside the page that is a link out of the content tree.
+    QVERIFY(QFile::link(anOutside.filePath(QStringLiteral("wide.smartlayout")),
+                        myRoot->filePath(QStringLiteral("designs/meadow/meadow-a-01-x.smartlayout"))));
+    // A calendar named by an absolute path outside, and a page declaring a gigantic size.
+    writeFile(*myRoot, STR_DESIGN,
+              QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                             "xmlns:lumo='urn:lumo' width='1000000000' height='500000000'><metadata><lumo:template/>"
+                             "</metadata><g lumo:layertype='2'><rect width='10' height='10'/>"
+                             "<image lumo:cal_embed='true' xlink:href='%1'/></g></svg>")
+                  .arg(anOutside.filePath(QStringLiteral("cal.svg")))
+                  .toUtf8());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cal\\.svg.*outside the content tree")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smartlayout.*outside the content tree")));
+    const Built aBuilt(*myRoot, STR_DESIGN);
+    QCOMPARE(aBuilt.templates().size(), 1);
+    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
+    // Only the group's artwork: no calendar, no smart layout.
+    QCOMPARE(anAreas.count(), 1);
+    const auto* anArtwork = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(anAreas.at(0));
+    QVERIFY(anArtwork && anArtwork->svgImage());
+    const QSizeF aSize = anArtwork->svgImage()->defaultSize();
+    QVERIFY2(aSize.width() <= 8192 && aSize.height() <= 8192, qPrintable(QString::number(aSize.width())));
 }
 
 void TestTemplateFactorySVG::pagesFromSeveralThreads()

@@ -64,6 +64,7 @@ private slots:
     void viewAngle_data();
     void viewAngle();
     void collection();
+    void singleTemplateAndCollectionFiles();
     void filters();
     void legacyFix_data();
     void legacyFix();
@@ -256,6 +257,50 @@ void TestTemplateFactoryXML2::fromText()
     QCOMPARE(aList.count(), 1);
     QCOMPARE(aList.first()->name(), QStringLiteral("Ä"));
     aList.deleteEntriesAndClear();
+}
+
+void TestTemplateFactoryXML2::singleTemplateAndCollectionFiles()
+{
+    // A file whose root is one "template": built alone, without collection id or smart layout.
+    const QDomDocument aSingle
+        = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/single_template.xml"))));
+    LMUnconfiguredTemplateList aList
+        = LMTemplateFactoryXML2().buildLayoutTemplate(aSingle.documentElement(), QStringLiteral("/content/single"),
+                                                      LMDesignElementID(), LMDesignElementMetaData(), nullptr);
+    QCOMPARE(aList.count(), 1);
+    const LMUnconfiguredTemplate aTemplate = aList.at(0);
+    QCOMPARE(aTemplate->name(), QStringLiteral("Einzeln"));
+    QCOMPARE(aTemplate->designElementID(), LMDesignElementID(77));
+    QCOMPARE(aTemplate->sort(), 5);
+    QCOMPARE(aTemplate->areaDefinitions().count(LMAreaType(LMAreaTypeEnum::SmartLayout)), 0);
+    QCOMPARE(subcategories(aTemplate, LMCategoryTypeEnum::Subcategory), QStringList());
+    aList.deleteEntriesAndClear();
+
+    // A "collection" holds several blocks, each with its own filter and revision.
+    const QDomDocument aCollection
+        = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/collection.xml"))));
+    QStringList aNames;
+    QList<QRectF> aRects;
+    QStringList aCategories;
+    for (QDomElement aBlock = aCollection.documentElement().firstChildElement(QStringLiteral("templates2"));
+         !aBlock.isNull(); aBlock = aBlock.nextSiblingElement(QStringLiteral("templates2"))) {
+        LMTemplateFactoryXML2 aFactory(aBlock.firstChildElement(QStringLiteral("filter")));
+        aFactory.setTemplateRevision(LMTemplateFactory::intAttribute(aBlock, QStringLiteral("version"), 1));
+        LMUnconfiguredTemplateList aBlockList
+            = aFactory.buildTemplates(aBlock, QStringLiteral("/content/collection"), LMDesignElementMetaData());
+        for (const LMUnconfiguredTemplate& aBuilt : aBlockList) {
+            aNames.append(aBuilt->name());
+            aRects.append(aBuilt->areaDefinitions().at(0)->rect());
+            aCategories += subcategories(aBuilt, LMCategoryTypeEnum::Subcategory);
+        }
+        aBlockList.deleteEntriesAndClear();
+    }
+    QCOMPARE(aNames, (QStringList { QStringLiteral("Alt"), QStringLiteral("Neu") }));
+    QCOMPARE(aCategories, (QStringList { QStringLiteral("Alt"), QStringLiteral("Neu") }));
+    // Revision 1 gets the legacy fix (edges less than a unit from the page edge move onto it);
+    // revision 2 keeps its numbers.
+    QCOMPARE(aRects.at(0), QRectF(0, 0, 1, 0.5));
+    QCOMPARE(aRects.at(1), QRectF(0.0005, 0, 0.999, 0.5));
 }
 
 QTEST_GUILESS_MAIN(TestTemplateFactoryXML2)

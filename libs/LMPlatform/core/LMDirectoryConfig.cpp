@@ -2,6 +2,8 @@
 
 #include "LMSingletonDefinition.h"
 
+#include <QStandardPaths>
+
 LM_DEFINE_SINGLETON(LMDirectoryConfig)
 
 namespace {
@@ -12,6 +14,15 @@ QString defaultContentRoot()
     return anEnvironment.isEmpty() ? LMDirectoryConfig::sampleContentRoot() : anEnvironment;
 }
 
+QString defaultUserDataDir()
+{
+    const QString anEnvironment = qEnvironmentVariable("LM_USER_DATA_DIR");
+    return anEnvironment.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                                   : anEnvironment;
+}
+
+const QString STR_WHITE_LIST_FILE = QStringLiteral("white_list.conf");
+
 QString cleanAbsolute(const QString& thePath)
 {
     return QDir::cleanPath(QDir(thePath).absolutePath());
@@ -19,7 +30,10 @@ QString cleanAbsolute(const QString& thePath)
 
 } // namespace
 
-LMDirectoryConfig::LMDirectoryConfig() : myContentRoot(cleanAbsolute(defaultContentRoot())) { }
+LMDirectoryConfig::LMDirectoryConfig()
+    : myContentRoot(cleanAbsolute(defaultContentRoot())), myUserDataDir(cleanAbsolute(defaultUserDataDir()))
+{
+}
 
 QString LMDirectoryConfig::sampleContentRoot()
 {
@@ -54,4 +68,23 @@ void LMDirectoryConfig::setContentRoot(const QString& thePath)
     const QString aRoot = cleanAbsolute(thePath.isEmpty() ? defaultContentRoot() : thePath);
     const QWriteLocker aLocker(&myLock);
     myContentRoot = aRoot;
+}
+
+QString LMDirectoryConfig::userDataDir() const
+{
+    const QReadLocker aLocker(&myLock);
+    return myUserDataDir;
+}
+
+void LMDirectoryConfig::setUserDataDir(const QString& thePath)
+{
+    const QString aFolder = cleanAbsolute(thePath.isEmpty() ? defaultUserDataDir() : thePath);
+    const QWriteLocker aLocker(&myLock);
+    myUserDataDir = aFolder;
+}
+
+QString LMDirectoryConfig::whiteListFile(bool theUserCopy) const
+{
+    const QString aFolder = theUserCopy ? userDataDir() : contentRoot();
+    return QDir::cleanPath(aFolder + QLatin1Char('/') + STR_WHITE_LIST_FILE);
 }

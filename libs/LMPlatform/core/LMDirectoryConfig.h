@@ -28,6 +28,17 @@ public:
     // An empty path goes back to the environment or the sample content.
     void setContentRoot(const QString& thePath);
 
+    // Absolute, clean path of the writable folder for files the library keeps for this user (the
+    // user's copy of the white list). Set by the application, else by the environment variable
+    // LM_USER_DATA_DIR, else the application's local data folder. The folder may not exist yet.
+    QString userDataDir() const;
+    // An empty path goes back to the environment or the application's local data folder.
+    void setUserDataDir(const QString& thePath);
+
+    // "white_list.conf": the content's copy at the content root, or with theUserCopy the user's
+    // copy in the user data folder.
+    QString whiteListFile(bool theUserCopy) const;
+
     // The sample content tree bundled with the project.
     static QString sampleContentRoot();
 
@@ -36,4 +47,5 @@ private:
 
     mutable QReadWriteLock myLock;
     QString myContentRoot;
+    QString myUserDataDir;
 };

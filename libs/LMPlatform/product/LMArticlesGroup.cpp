@@ -1,6 +1,46 @@
 #include "LMArticlesGroup.h"
 
+#include "LMPlatformLogging.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+
 #include <algorithm>
+
+namespace {
+
+// The rule words of template filters that this group writes.
+const QString STR_PRODUCT = QStringLiteral("product");
+const QString STR_ART_ID = QStringLiteral("art_id");
+const QString STR_ORIENTATION = QStringLiteral("orientation");
+const QString STR_TYPE = QStringLiteral("type");
+const QString STR_BINDING = QStringLiteral("binding");
+const QString STR_MINIMUM_SIZE = QStringLiteral("minimum_size");
+const QString STR_PAGE_BINDING = QStringLiteral("pageBinding");
+
+void appendRule(QDomElement& theFilter, const QString& theTag, const QString& theText)
+{
+    QDomDocument aDocument = theFilter.ownerDocument();
+    QDomElement aRule = aDocument.createElement(theTag);
+    aRule.appendChild(aDocument.createTextNode(theText));
+    theFilter.appendChild(aRule);
+}
+
+// Bit sets are written as their words separated by commas; a bit without a word cannot be read
+// back, so it is reported instead of written as something else.
+template <typename Wrapper> void appendBitsRule(QDomElement& theFilter, const QString& theTag, const Wrapper& theValue)
+{
+    if (theValue.value() == 0)
+        return;
+    const QString aText = theValue.encodeCSV();
+    if (Wrapper::decodeCSV(aText) != theValue.value())
+        qCWarning(lcPlatformProduct) << "articles group: value" << theValue.value() << "of" << theTag
+                                     << "has no complete text form, written as" << aText;
+    if (!aText.isEmpty())
+        appendRule(theFilter, theTag, aText);
+}
+
+} // namespace
 
 LMArticlesGroup::LMArticlesGroup(const LMArticleList& theArticles)
 {
@@ -82,6 +122,35 @@ bool LMArticlesGroup::intersects(const LMArticlesGroup& theOther, bool theExplic
         }
     }
     return false;
+}
+
+void LMArticlesGroup::toTemplates2Format(QDomElement& theFilterElement) const
+{
+    Q_ASSERT_X(!theFilterElement.isNull() && !theFilterElement.ownerDocument().isNull(),
+               "LMArticlesGroup::toTemplates2Format", "needs an element of a document");
+
+    for (const LMArticle& anArticle : myArticles) {
+        const QString& aName = anArticle.orderTxtName();
+        if (!aName.isEmpty() && !aName.contains(QLatin1Char(',')) && aName.trimmed() == aName)
+            appendRule(theFilterElement, STR_PRODUCT, aName);
+        else if (anArticle.isValid())
+            appendRule(theFilterElement, STR_ART_ID, QString::number(anArticle.id()));
+        else
+            qCWarning(lcPlatformProduct) << "articles group: article" << anArticle << "cannot be written";
+    }
+
+    if (myRestrictions.isEmpty())
+        return;
+    if (myRestrictions.size() > 1)
+        qCWarning(lcPlatformProduct) << "articles group: a filter carries one product restriction;"
+                                     << myRestrictions.size() - 1 << "left out";
+    const LMProductRestriction& aRestriction = myRestrictions.first();
+    appendBitsRule(theFilterElement, STR_ORIENTATION, aRestriction.orientations());
+    appendBitsRule(theFilterElement, STR_TYPE, aRestriction.articleClasses());
+    appendBitsRule(theFilterElement, STR_BINDING, aRestriction.coverTypes());
+    if (aRestriction.minimumSize().value() != 0)
+        appendRule(theFilterElement, STR_MINIMUM_SIZE, aRestriction.minimumSize().toString());
+    appendBitsRule(theFilterElement, STR_PAGE_BINDING, aRestriction.pageBindings());
 }
 
 size_t qHash(const LMArticlesGroup& theGroup, size_t theSeed) noexcept

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+class QDomElement;
+
 // The products a design element is made for: articles named explicitly and product restrictions
 // that describe further articles by their properties. An empty group restricts nothing.
 class LMPLATFORM_EXPORT LMArticlesGroup
@@ -42,6 +44,13 @@ public:
     // group; else an explicit article of one must be contained in the other, or two restrictions
     // must overlap.
     bool intersects(const LMArticlesGroup& theOther, bool theExplicitOnly) const;
+
+    // Appends the group as the rule elements of a version-2 template "filter" element, so that the
+    // filter reader gives back an equal group: one "product" per explicit article (by order name;
+    // "art_id" only for an article whose name a comma-separated list cannot carry), and the
+    // restriction as "orientation", "type", "binding", "minimum_size" and "pageBinding". A filter
+    // carries one restriction: further ones, and values without words, are left out with a warning.
+    void toTemplates2Format(QDomElement& theFilterElement) const;
 
     friend bool operator==(const LMArticlesGroup& theA, const LMArticlesGroup& theB)
     {

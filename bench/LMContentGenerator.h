@@ -30,8 +30,7 @@ public:
     // Writes theDesigns designs ("designs/d<n>/d<n>-a-<page>.svg") below theRoot. Every
     // theMultiPageEvery-th design has four pages (0: none), every theSmartLayoutEvery-th a smart layout
     // file (0: none). Returns the root files of the designs (one per design), in order.
-    QStringList writeSvgDesigns(const QString& theRoot, int theDesigns, int theMultiPageEvery,
-                                int theSmartLayoutEvery);
+    QStringList writeSvgDesigns(const QString& theRoot, int theDesigns, int theMultiPageEvery, int theSmartLayoutEvery);
 
     // Number of "template" elements written since construction.
     qint64 layoutsWritten() const { return myLayoutsWritten; }

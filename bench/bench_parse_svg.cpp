@@ -6,6 +6,7 @@
 //
 //   bench_parse_svg [designs] [rounds]      (default 1000 designs, 3 rounds)
 
+#include "LMBenchSupport.h"
 #include "LMContentGenerator.h"
 #include "LMDirectoryConfig.h"
 #include "LMTemplateBundleRegistry.h"
@@ -31,24 +32,6 @@ constexpr int SMART_LAYOUT_EVERY = 10;
 constexpr int MULTI_PAGE_DESIGNS = 100;
 // Reading templates may take at most this multiple of the bare parse.
 constexpr double RATIO_TARGET = 2.0;
-
-QByteArray readFile(const QString& thePath)
-{
-    QFile aFile(thePath);
-    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
-}
-
-qint64 bareParse(const QStringList& thePaths, qint64& theElements)
-{
-    QElapsedTimer aTimer;
-    aTimer.start();
-    for (const QString& aPath : thePaths) {
-        QDomDocument aDocument;
-        if (aDocument.setContent(readFile(aPath)))
-            theElements += aDocument.documentElement().childNodes().size();
-    }
-    return aTimer.nsecsElapsed();
-}
 
 // Nanoseconds for reading every design into templates; the templates are deleted outside the
 // measured time.
@@ -82,9 +65,9 @@ struct Figures
 Figures measure(const QStringList& theRoots, const QStringList& theAllFiles, int theRounds, qint64& theElements)
 {
     Figures aFigures;
-    bareParse(theAllFiles, theElements); // warms the file cache
+    LMBenchSupport::bareParse(theAllFiles, theElements); // warms the file cache
     for (int aRound = 0; aRound < theRounds; ++aRound) {
-        aFigures.bare = std::min(aFigures.bare, bareParse(theAllFiles, theElements));
+        aFigures.bare = std::min(aFigures.bare, LMBenchSupport::bareParse(theAllFiles, theElements));
         aFigures.templates = 0;
         aFigures.build = std::min(aFigures.build, buildTemplates(theRoots, aFigures.templates));
     }
@@ -96,7 +79,8 @@ QStringList allSvgFiles(const QString& theRoot)
     QStringList aFiles;
     const QDir aDesigns(QDir(theRoot).filePath(QStringLiteral("designs")));
     for (const QString& aDesign : aDesigns.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (const QString& aFile : QDir(aDesigns.filePath(aDesign)).entryList({ QStringLiteral("*.svg") }, QDir::Files))
+        for (const QString& aFile :
+             QDir(aDesigns.filePath(aDesign)).entryList({ QStringLiteral("*.svg") }, QDir::Files))
             aFiles.append(aDesigns.filePath(aDesign) + QLatin1Char('/') + aFile);
     return aFiles;
 }

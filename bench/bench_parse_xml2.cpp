@@ -6,6 +6,7 @@
 //
 //   bench_parse_xml2 [files] [rounds]      (default 2000 files, 3 rounds)
 
+#include "LMBenchSupport.h"
 #include "LMContentGenerator.h"
 #include "LMDesignElementMetaData.h"
 #include "LMTemplateFactoryXML2.h"
@@ -31,26 +32,6 @@ constexpr int MIN_LAYOUTS = 4;
 constexpr int MAX_LAYOUTS = 12;
 // Building templates may cost at most this fraction on top of the bare parse.
 constexpr double OVERHEAD_TARGET = 0.5;
-
-QByteArray readFile(const QString& thePath)
-{
-    QFile aFile(thePath);
-    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
-}
-
-// Nanoseconds for reading and parsing every file with QDom alone; counts the elements so the
-// work cannot be skipped.
-qint64 bareParse(const QStringList& thePaths, qint64& theElements)
-{
-    QElapsedTimer aTimer;
-    aTimer.start();
-    for (const QString& aPath : thePaths) {
-        QDomDocument aDocument;
-        if (aDocument.setContent(readFile(aPath)))
-            theElements += aDocument.documentElement().childNodes().size();
-    }
-    return aTimer.nsecsElapsed();
-}
 
 // Nanoseconds for loading every file into templates as the loader does; the templates are
 // deleted outside the measured time.
@@ -101,9 +82,9 @@ int main(int argc, char** argv)
     qint64 aBuildBest = std::numeric_limits<qint64>::max();
     qint64 anElements = 0;
     qint64 aTemplates = 0;
-    bareParse(aPaths, anElements); // warms the file cache
+    LMBenchSupport::bareParse(aPaths, anElements); // warms the file cache
     for (int aRound = 0; aRound < aRounds; ++aRound) {
-        aBareBest = std::min(aBareBest, bareParse(aPaths, anElements));
+        aBareBest = std::min(aBareBest, LMBenchSupport::bareParse(aPaths, anElements));
         aTemplates = 0;
         aBuildBest = std::min(aBuildBest, buildTemplates(aPaths, aTemplates));
     }

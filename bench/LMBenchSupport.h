@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// What the parse benchmarks share: the baseline they are measured against.
+namespace LMBenchSupport {
+// The file's bytes; empty when it cannot be read.
+QByteArray readFile(const QString& thePath);
+// Nanoseconds for reading and parsing every file with QDom alone (the baseline of the parse
+// benchmarks); counts the document elements' children into theElements so the work cannot be
+// skipped.
+qint64 bareParse(const QStringList& thePaths, qint64& theElements);
+} // namespace LMBenchSupport

@@ -21,7 +21,7 @@ private Q_SLOTS:
     void missingContentRoot();
 
 private:
-    QString root() const { return myDir.path() + QStringLiteral("/root"); }
+    QString root() const { return myDir.path() + QStringLiteral("/tree"); }
     QString designFolder() const { return root() + QStringLiteral("/designs/a"); }
 
     QTemporaryDir myDir;
@@ -30,10 +30,10 @@ private:
 void TestContentReference::initTestCase()
 {
     QVERIFY(myDir.isValid());
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/designs/a/pic.png"), "png");
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/designs/a/sub/inner.png"), "png");
-    LMTestSupport::writeFile(myDir, QString::fromUtf8("root/designs/a/Bild \xc3\xa4.png"), "png");
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/designs/b/other.png"), "png");
+    LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/a/pic.png"), "png");
+    LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/a/sub/inner.png"), "png");
+    LMTestSupport::writeFile(myDir, QString::fromUtf8("tree/designs/a/Bild \xc3\xa4.png"), "png");
+    LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/b/other.png"), "png");
     LMTestSupport::writeFile(myDir, QStringLiteral("outside/secret.png"), "secret");
     // Links inside the design folder: one out of the tree, one to a file, one to a folder outside.
     QVERIFY(
@@ -71,7 +71,7 @@ void TestContentReference::resolve_data()
                                   << QString::fromUtf8("designs/a/Bild \xc3\xa4.png") << QString();
     QTest::newRow("sibling folder inside")
         << aBase << QStringLiteral("../b/other.png") << QStringLiteral("designs/b/other.png") << QString();
-    QTest::newRow("out and back in") << aBase << QStringLiteral("../../../outside/../root/designs/a/pic.png") << aPic
+    QTest::newRow("out and back in") << aBase << QStringLiteral("../../../outside/../tree/designs/a/pic.png") << aPic
                                      << QString();
     QTest::newRow("absolute inside") << aBase << root() + QStringLiteral("/designs/b/other.png")
                                      << QStringLiteral("designs/b/other.png") << QString();

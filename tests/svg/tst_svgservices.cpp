@@ -36,8 +36,8 @@ private:
 void TestSVGServices::initTestCase()
 {
     QVERIFY(myDir.isValid());
-    LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/root"));
-    QVERIFY(QDir().mkpath(myDir.path() + QStringLiteral("/root")));
+    LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/tree"));
+    QVERIFY(QDir().mkpath(myDir.path() + QStringLiteral("/tree")));
 }
 
 void TestSVGServices::cleanupTestCase()
@@ -190,7 +190,7 @@ void TestSVGServices::customColorsOfTheContent()
     aConfig->reload();
     QVERIFY(aConfig->cssSheets().isEmpty()); // no file: no sheets, no warning
 
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/customcolors.json"),
+    LMTestSupport::writeFile(myDir, QStringLiteral("tree/css/customcolors.json"),
                              R"({"sheets": [{"title": "Blau", "sheet": "blue.css"}]})");
     QVERIFY(aConfig->cssSheets().isEmpty()); // read once
     aConfig->reload();
@@ -199,7 +199,7 @@ void TestSVGServices::customColorsOfTheContent()
 
 void TestSVGServices::legacyDesignsFolder()
 {
-    QCOMPARE(LMDirectoryConfig::instance()->legacyDesignsFolder(), myDir.path() + QStringLiteral("/root/legacy"));
+    QCOMPARE(LMDirectoryConfig::instance()->legacyDesignsFolder(), myDir.path() + QStringLiteral("/tree/legacy"));
 }
 
 QTEST_GUILESS_MAIN(TestSVGServices)

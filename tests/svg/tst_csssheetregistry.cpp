@@ -1,4 +1,5 @@
 #include "LMCssSheetRegistry.h"
+#include "LMCssSheetTitleIdMap.h"
 #include "LMDirectoryConfig.h"
 
 #include "LMTestSupport.h"
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void contentSheetsOnFirstUse();
     void registerReplaces();
+    void sheetTextsByTitle();
     void loadFolder_data();
     void loadFolder();
     void reloadRereadsTheContent();
@@ -70,6 +72,18 @@ void TestCssSheetRegistry::registerReplaces()
     QCOMPARE(aRegistry->sheet(QStringLiteral("custom.css")), QStringLiteral("b"));
     aRegistry->registerSheet(QStringLiteral("empty.css"), QString());
     QVERIFY(aRegistry->contains(QStringLiteral("empty.css")));
+}
+
+void TestCssSheetRegistry::sheetTextsByTitle()
+{
+    LMCssSheetTitleIdMap aMap;
+    aMap.insert(QStringLiteral("Sommer"), QStringLiteral("summer.css"));
+    aMap.insert(QStringLiteral("Herbst"), QStringLiteral("autumn.css")); // not registered
+    aMap.insert(QStringLiteral("Eigen"), QStringLiteral("custom.css"));
+    const QMap<QString, QString> aTexts = LMCssSheetRegistry::instance()->sheetTexts(aMap);
+    QCOMPARE(aTexts.keys(), QStringList({ QStringLiteral("Eigen"), QStringLiteral("Sommer") }));
+    QCOMPARE(aTexts.value(QStringLiteral("Sommer")), QStringLiteral("text { fill: #ffcc00 }"));
+    QCOMPARE(aTexts.value(QStringLiteral("Eigen")), QStringLiteral("b"));
 }
 
 void TestCssSheetRegistry::loadFolder_data()

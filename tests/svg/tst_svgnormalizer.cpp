@@ -1,3 +1,4 @@
+#include "LMCssSheetTitleIdMap.h"
 #include "LMDirectoryConfig.h"
 #include "LMLocaleAndTranslationManager.h"
 #include "LMReloadableResourcesManager.h"
@@ -189,6 +190,14 @@ void TestSVGNormalizer::originalStaysAndNullStaysNull()
     QCOMPARE(aDocument.toString(), aBefore);
     QVERIFY(aPrepared.toString() != aBefore);
     QVERIFY(LMSVGNormalizer::prepareDomDocument(QDomDocument(), QFileInfo(), QString()).isNull());
+
+    // The style sheet instructions before the root survive the copy.
+    const QDomDocument aSheeted = LMXMLLoader::loadDocumentFromData(
+        "<?xml-stylesheet href=\"winter.css\" title=\"Winter\"?><svg/>", QStringLiteral("sheets.svg"));
+    const LMCssSheetTitleIdMap aSheets
+        = LMCssSheetTitleIdMap::fromDocument(LMSVGNormalizer::prepareDomDocument(aSheeted, QFileInfo(), QString()));
+    QCOMPARE(aSheets.sheetId(QStringLiteral("Winter")), QStringLiteral("winter.css"));
+    QCOMPARE(aSheets.defaultTitle(), QStringLiteral("Winter"));
 }
 
 void TestSVGNormalizer::designLogoFollowsTheContentTree()

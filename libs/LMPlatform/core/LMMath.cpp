@@ -1,6 +1,7 @@
 #include "LMMath.h"
 
 #include <QTransform>
+#include <QtMath>
 
 #include <cmath>
 

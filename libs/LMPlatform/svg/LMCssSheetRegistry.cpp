@@ -1,5 +1,6 @@
 #include "LMCssSheetRegistry.h"
 
+#include "LMCssSheetTitleIdMap.h"
 #include "LMDirectoryConfig.h"
 #include "LMPlatformLogging.h"
 #include "LMSingletonDefinition.h"
@@ -115,6 +116,20 @@ QStringList LMCssSheetRegistry::sheetIds() const
     QStringList anIds = myImpl->mySheets.keys();
     anIds.sort();
     return anIds;
+}
+
+QMap<QString, QString> LMCssSheetRegistry::sheetTexts(const LMCssSheetTitleIdMap& theMap) const
+{
+    ensureContentLoaded();
+    QMap<QString, QString> aTexts;
+    const QStringList aTitles = theMap.titles();
+    const QReadLocker aLocker(&myImpl->myLock);
+    for (const QString& aTitle : aTitles) {
+        const auto aFound = myImpl->mySheets.constFind(theMap.sheetId(aTitle));
+        if (aFound != myImpl->mySheets.cend())
+            aTexts.insert(aTitle, *aFound);
+    }
+    return aTexts;
 }
 
 int LMCssSheetRegistry::loadFolder(const QString& thePath)

@@ -3,12 +3,14 @@
 #include "LMPlatformExport.h"
 #include "LMSingleton.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 class LMCssSheetRegistryImpl;
+class LMCssSheetTitleIdMap;
 
 // The CSS style sheets that SVG designs and calendars name, by sheet id (the file name, e.g.
 // "winter.css"). The sheets of the content folder "css" are read on first use; more can be
@@ -27,6 +29,10 @@ public:
     // The sheet's text; empty when unknown.
     QString sheet(const QString& theSheetId) const;
     QStringList sheetIds() const;
+
+    // The texts of the map's sheets by title, for LMSVGImageCalendar; titles whose sheet is not
+    // registered are left out.
+    QMap<QString, QString> sheetTexts(const LMCssSheetTitleIdMap& theMap) const;
 
     // Reads every "*.css" file of the folder (UTF-8), id = file name, replacing sheets of the same
     // id; returns how many were read. A missing folder or an unreadable file is a warning.

@@ -102,8 +102,9 @@ private:
             if (myDesignLogo.isEmpty()) {
                 qCDebug(lcPlatformRender) << "no design logo for the placeholder in" << myBaseFolder;
                 theElement.removeAttribute(theAttribute);
-            } else
+            } else {
                 theElement.setAttribute(theAttribute, myDesignLogo);
+            }
             return;
         }
         // Fragments and data URIs name no file: resolveContentReference says so with an empty

@@ -4,6 +4,7 @@
 
 #include <QDomElement>
 #include <QVarLengthArray>
+#include <QtMath>
 
 #include <cmath>
 #include <optional>

@@ -1,10 +1,13 @@
 #include "LMFolderListing.h"
 
-#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMutex>
+
+#include <chrono>
+#include <filesystem>
 
 namespace {
 // File systems stamp changes with a coarse clock (the kernel's tick, a few milliseconds): a change
@@ -14,10 +17,13 @@ namespace {
 // enough. File systems with coarser stamps (FAT: 2 s) are not used for content.
 constexpr qint64 RACY_MILLISECONDS = 100;
 
+// File times without time zones: QDateTime's local time would call tzset() from several threads.
+using LMFileTime = std::filesystem::file_time_type;
+
 struct LMFolderEntry
 {
-    QDateTime myModified;
-    QDateTime myListed;
+    LMFileTime myModified;
+    LMFileTime myListed;
     QStringList myFiles; // every regular file, sorted by name
 };
 
@@ -40,7 +46,11 @@ QStringList LMFolderListing::filesWithSuffix(const QString& theFolder, const QSt
     if (!aFolder.isDir())
         return {};
     const QString aKey = aFolder.absoluteFilePath();
-    const QDateTime aModified = aFolder.lastModified();
+    std::error_code anError;
+    const LMFileTime aModified
+        = std::filesystem::last_write_time(std::filesystem::path(QFile::encodeName(aKey).toStdString()), anError);
+    if (anError)
+        return {};
 
     QStringList aFiles;
     bool aFound = false;
@@ -49,14 +59,14 @@ QStringList LMFolderListing::filesWithSuffix(const QString& theFolder, const QSt
         const QMutexLocker aLocker(&aCache.myMutex);
         const auto anEntry = aCache.myFolders.constFind(aKey);
         if (anEntry != aCache.myFolders.cend() && anEntry->myModified == aModified
-            && anEntry->myModified.msecsTo(anEntry->myListed) > RACY_MILLISECONDS) {
+            && anEntry->myListed - anEntry->myModified > std::chrono::milliseconds(RACY_MILLISECONDS)) {
             aFiles = anEntry->myFiles;
             aFound = true;
         }
     }
     if (!aFound) {
         // Listed without holding the lock; two threads may list the same folder once each.
-        const QDateTime aListed = QDateTime::currentDateTimeUtc();
+        const LMFileTime aListed = LMFileTime::clock::now();
         aFiles = QDir(aKey).entryList(QDir::Files, QDir::Name);
         const QMutexLocker aLocker(&aCache.myMutex);
         aCache.myFolders.insert(aKey, LMFolderEntry { aModified, aListed, aFiles });

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QReadWriteLock>
+#include <QMutex>
 
 LM_DEFINE_SINGLETON(LMCssSheetRegistry)
 
@@ -53,7 +53,9 @@ LMSheets readFolder(const QString& thePath, bool theWarnMissing)
 class LMCssSheetRegistryImpl
 {
 public:
-    mutable QReadWriteLock myLock;
+    // A plain mutex: lookups are short, and unlike QReadWriteLock its fast path is visible to the
+    // thread sanitizer.
+    mutable QMutex myLock;
     LMSheets mySheets;
     bool myContentLoaded = false;
     // Bumped by reload(), so that a content read that started before it is not published after it.
@@ -68,7 +70,7 @@ void LMCssSheetRegistry::ensureContentLoaded() const
 {
     quint64 aGeneration = 0;
     {
-        const QReadLocker aLocker(&myImpl->myLock);
+        const QMutexLocker aLocker(&myImpl->myLock);
         if (myImpl->myContentLoaded)
             return;
         aGeneration = myImpl->myGeneration;
@@ -76,7 +78,7 @@ void LMCssSheetRegistry::ensureContentLoaded() const
     // Read outside the lock; two threads may both read the folder the first time, one publishes.
     const LMSheets aSheets
         = readFolder(LMDirectoryConfig::instance()->contentPath(STR_CSS_FOLDER), /*theWarnMissing=*/false);
-    const QWriteLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     if (myImpl->myContentLoaded || myImpl->myGeneration != aGeneration)
         return;
     // Sheets registered meanwhile were registered after the content: they win.
@@ -91,28 +93,28 @@ void LMCssSheetRegistry::registerSheet(const QString& theSheetId, const QString&
 {
     Q_ASSERT_X(!theSheetId.isEmpty(), "LMCssSheetRegistry::registerSheet", "a sheet needs an id");
     ensureContentLoaded();
-    const QWriteLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     myImpl->mySheets.insert(theSheetId, theCssText);
 }
 
 bool LMCssSheetRegistry::contains(const QString& theSheetId) const
 {
     ensureContentLoaded();
-    const QReadLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     return myImpl->mySheets.contains(theSheetId);
 }
 
 QString LMCssSheetRegistry::sheet(const QString& theSheetId) const
 {
     ensureContentLoaded();
-    const QReadLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     return myImpl->mySheets.value(theSheetId);
 }
 
 QStringList LMCssSheetRegistry::sheetIds() const
 {
     ensureContentLoaded();
-    const QReadLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     QStringList anIds = myImpl->mySheets.keys();
     anIds.sort();
     return anIds;
@@ -123,7 +125,7 @@ QMap<QString, QString> LMCssSheetRegistry::sheetTexts(const LMCssSheetTitleIdMap
     ensureContentLoaded();
     QMap<QString, QString> aTexts;
     const QStringList aTitles = theMap.titles();
-    const QReadLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     for (const QString& aTitle : aTitles) {
         const auto aFound = myImpl->mySheets.constFind(theMap.sheetId(aTitle));
         if (aFound != myImpl->mySheets.cend())
@@ -136,7 +138,7 @@ int LMCssSheetRegistry::loadFolder(const QString& thePath)
 {
     ensureContentLoaded();
     const LMSheets aSheets = readFolder(thePath, /*theWarnMissing=*/true);
-    const QWriteLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     for (auto anIterator = aSheets.cbegin(); anIterator != aSheets.cend(); ++anIterator)
         myImpl->mySheets.insert(anIterator.key(), anIterator.value());
     return int(aSheets.size());
@@ -144,7 +146,7 @@ int LMCssSheetRegistry::loadFolder(const QString& thePath)
 
 void LMCssSheetRegistry::reload()
 {
-    const QWriteLocker aLocker(&myImpl->myLock);
+    const QMutexLocker aLocker(&myImpl->myLock);
     myImpl->mySheets.clear();
     myImpl->myContentLoaded = false;
     ++myImpl->myGeneration;

@@ -79,10 +79,14 @@ bool LMTemplateWhiteList::load(const QFileInfo& theFile)
     const auto aParse = [this](const QDomDocument& theGroup) {
         parseTemplateGroup(theGroup.documentElement());
     };
-    if (parseInParallel())
+    if (parseInParallel()) {
         QtConcurrent::blockingMap(aGroups, aParse);
-    else
+        // The merges were made under the mutex; taking it once orders them before the reads below
+        // in a way the thread sanitizer sees too (the pool's own hand-over is invisible to it).
+        const QMutexLocker aLocker(&ourConcurrentMutex);
+    } else {
         std::for_each(aGroups.cbegin(), aGroups.cend(), aParse);
+    }
 
     qsizetype aPatternCount = 0;
     for (const QStringList& aPatterns : std::as_const(myGroups))

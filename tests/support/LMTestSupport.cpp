@@ -22,4 +22,16 @@ QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, c
     return aPath;
 }
 
+QDomElement elementWithId(const QDomElement& theElement, const QString& theId)
+{
+    if (theElement.attribute(QStringLiteral("id")) == theId)
+        return theElement;
+    for (QDomElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
+        const QDomElement aFound = elementWithId(aChild, theId);
+        if (!aFound.isNull())
+            return aFound;
+    }
+    return QDomElement();
+}
+
 } // namespace LMTestSupport

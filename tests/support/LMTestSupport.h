@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDomElement>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,5 +12,9 @@ QString dataPath(const QString& theRelativePath);
 
 // Writes the text to a file below the directory, creating missing folders; returns its path.
 QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, const QByteArray& theContent);
+
+// The first element below theElement (itself included) whose "id" is theId, depth first in
+// document order; a null element when there is none.
+QDomElement elementWithId(const QDomElement& theElement, const QString& theId);
 
 } // namespace LMTestSupport

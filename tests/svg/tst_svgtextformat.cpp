@@ -1,3 +1,4 @@
+#include "LMTestSupport.h"
 #include "LMTextFormatChange.h"
 #include "LMTextFormatParserSVG.h"
 #include "LMTextTransform.h"
@@ -6,6 +7,8 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(LMTextFormatChange)
+
+using LMTestSupport::elementWithId;
 
 namespace {
 
@@ -65,18 +68,6 @@ QByteArray describe(const LMTextFormatChange& theChange)
     QString aText;
     QDebug(&aText) << theChange;
     return aText.toUtf8();
-}
-
-QDomElement elementWithId(const QDomElement& theElement, const QString& theId)
-{
-    if (theElement.attribute(QStringLiteral("id")) == theId)
-        return theElement;
-    for (QDomElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
-        const QDomElement aFound = elementWithId(aChild, theId);
-        if (!aFound.isNull())
-            return aFound;
-    }
-    return QDomElement();
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "LMMath.h"
 #include "LMSVGLayerType.h"
 #include "LMSVGTransformReader.h"
+#include "LMTestSupport.h"
 #include "LMXMLLoader.h"
 
 #include <QTest>
 #include <QTransform>
+
+using LMTestSupport::elementWithId;
 
 namespace {
 
@@ -30,19 +33,6 @@ QString describe(const QTransform& theTransform)
         .arg(theTransform.m22())
         .arg(theTransform.dx())
         .arg(theTransform.dy());
-}
-
-// The element with the id in document order, depth first.
-QDomElement elementWithId(const QDomElement& theElement, const QString& theId)
-{
-    if (theElement.attribute(QStringLiteral("id")) == theId)
-        return theElement;
-    for (QDomElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
-        const QDomElement aFound = elementWithId(aChild, theId);
-        if (!aFound.isNull())
-            return aFound;
-    }
-    return QDomElement();
 }
 
 QString malformedMessage(const QString& theText)

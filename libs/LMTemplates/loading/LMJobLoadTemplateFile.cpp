@@ -1,0 +1,162 @@
+#include "LMJobLoadTemplateFile.h"
+
+#include "LMDesignElementMetaData.h"
+#include "LMMultiColorConfig.h"
+#include "LMTemplate.h"
+#include "LMTemplateBackgroundDefinition.h"
+#include "LMTemplateFactorySVG.h"
+#include "LMTemplateFactoryXML.h"
+#include "LMTemplateFactoryXML2.h"
+#include "LMTemplateLoaderLoadingInfo.h"
+#include "LMTemplatesLogging.h"
+#include "LMXMLLoader.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+
+#include <functional>
+
+namespace {
+
+const QString STR_TEMPLATE = QStringLiteral("template");
+const QString STR_TEMPLATES2 = QStringLiteral("templates2");
+const QString STR_FILTER = QStringLiteral("filter");
+const QString STR_VERSION = QStringLiteral("version");
+const QString STR_CATEGORY = QStringLiteral("category");
+const QString STR_BACKGROUND_CATEGORY = QStringLiteral("hintergrund");
+
+int revisionOf(const QDomElement& theTemplates2)
+{
+    bool anOk = false;
+    const int aRevision = theTemplates2.attribute(STR_VERSION).toInt(&anOk);
+    return anOk ? aRevision : 1;
+}
+
+// The variants a version-1 background stands for: a multi-colour background itself and one per
+// colour configuration, a spot-colour mask its spot-colour backgrounds, any other itself.
+QList<LMTemplateBackgroundDefinition> backgroundVariants(const LMTemplateBackgroundDefinition& theDefinition)
+{
+    if (theDefinition.isSuitableForMultiColor()) {
+        QList<LMTemplateBackgroundDefinition> aVariants { theDefinition };
+        aVariants.append(theDefinition.multiColorVariants());
+        return aVariants;
+    }
+    if (!theDefinition.isSpotColorMask())
+        return { theDefinition };
+    return theDefinition.spotColorBackgrounds();
+}
+
+} // namespace
+
+LMJobLoadTemplateFile::LMJobLoadTemplateFile(LMTemplateLoaderLoadingInfo* theInfo) : myInfo(theInfo)
+{
+    Q_ASSERT_X(theInfo, "LMJobLoadTemplateFile", "a load job needs its loading info");
+}
+
+bool LMJobLoadTemplateFile::doStuff() const
+{
+    loadFile();
+    return true;
+}
+
+std::unique_ptr<LMBackgroundJob> LMJobLoadTemplateFile::clone() const
+{
+    return std::make_unique<LMJobLoadTemplateFile>(*this);
+}
+
+size_t LMJobLoadTemplateFile::hash() const
+{
+    return std::hash<const void*>()(myInfo);
+}
+
+bool LMJobLoadTemplateFile::operator==(const LMBackgroundJob& theOther) const
+{
+    const auto* anOther = dynamic_cast<const LMJobLoadTemplateFile*>(&theOther);
+    return anOther && anOther->myInfo == myInfo;
+}
+
+void LMJobLoadTemplateFile::loadFile() const
+{
+    const QFileInfo& aFile = myInfo->file();
+    const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
+    const QDomElement aRoot = aDocument.documentElement();
+    if (aRoot.isNull()) {
+        qCWarning(lcLoading) << "could not open template file" << aFile.absoluteFilePath();
+        return;
+    }
+
+    const QString aBasePath = aFile.absolutePath() + QLatin1Char('/');
+    switch (detectFileType(aRoot)) {
+    case FileType::Templates: {
+        const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(aFile);
+        for (QDomElement anElement = aRoot.firstChildElement(STR_TEMPLATE); !anElement.isNull();
+             anElement = anElement.nextSiblingElement(STR_TEMPLATE)) {
+            if (anElement.attribute(STR_CATEGORY).compare(STR_BACKGROUND_CATEGORY, Qt::CaseInsensitive) == 0)
+                addBackgroundDefinition(anElement, aBasePath, aMetaData);
+            else
+                addTemplate(anElement, aBasePath, aMetaData);
+        }
+        break;
+    }
+    case FileType::Templates2:
+        loadTemplates2(aRoot, aBasePath, LMDesignElementMetaData::createFromFile(aFile));
+        break;
+    case FileType::Template:
+        myInfo->append(LMTemplateFactoryXML2().buildLayoutTemplate(aRoot, aBasePath, LMDesignElementID(),
+                                                                   LMDesignElementMetaData(), nullptr));
+        break;
+    case FileType::Svg:
+        myInfo->append(LMTemplateFactorySVG(aDocument, aFile).buildTemplates());
+        break;
+    case FileType::Collection: {
+        const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(aFile);
+        for (QDomElement aBlock = aRoot.firstChildElement(STR_TEMPLATES2); !aBlock.isNull();
+             aBlock = aBlock.nextSiblingElement(STR_TEMPLATES2))
+            loadTemplates2(aBlock, aBasePath, aMetaData);
+        break;
+    }
+    case FileType::Unknown:
+        break;
+    }
+}
+
+void LMJobLoadTemplateFile::loadTemplates2(const QDomElement& theTemplates2, const QString& theBasePath,
+                                           const LMDesignElementMetaData& theMetaData) const
+{
+    LMTemplateFactoryXML2 aFactory(theTemplates2.firstChildElement(STR_FILTER));
+    aFactory.setTemplateRevision(revisionOf(theTemplates2));
+    myInfo->append(aFactory.buildTemplates(theTemplates2, theBasePath, theMetaData));
+}
+
+void LMJobLoadTemplateFile::addTemplate(const QDomElement& theElement, const QString& theBasePath,
+                                        const LMDesignElementMetaData& theMetaData) const
+{
+    const LMUnconfiguredTemplate aTemplate = LMTemplateFactoryXML::createTemplate(theElement, theBasePath, theMetaData);
+    if (aTemplate.isNull())
+        return;
+    aTemplate.templatePointer()->fileInfo().setFileType(LMTemplateFileInfoType::XML);
+    aTemplate.templatePointer()->fileInfo().setFilePath(theBasePath);
+    myInfo->append(aTemplate);
+}
+
+void LMJobLoadTemplateFile::addBackgroundDefinition(const QDomElement& theElement, const QString& theBasePath,
+                                                    const LMDesignElementMetaData& theMetaData) const
+{
+    LMUnconfiguredTemplate aTemplate = LMTemplateFactoryXML::createTemplate(theElement, theBasePath, theMetaData);
+    if (aTemplate.isNull())
+        return;
+    aTemplate.templatePointer()->fileInfo().setFileType(LMTemplateFileInfoType::XML);
+    aTemplate.templatePointer()->fileInfo().setFilePath(theBasePath);
+
+    const auto aDefinition = LMTemplateBackgroundDefinition::fromXml(theElement.attributes());
+    for (const LMTemplateBackgroundDefinition& aVariant : backgroundVariants(aDefinition)) {
+        LMUnconfiguredTemplate aClone = aTemplate.clone();
+        aClone.templatePointer()->setLayerDefinitionBackground(aVariant);
+        if (aClone->fileInfo().thumbnailPath().exists())
+            myInfo->append(aClone);
+        else
+            aClone.deleteTemplate();
+    }
+    // Only the variants are loaded.
+    aTemplate.deleteTemplate();
+}

@@ -22,6 +22,23 @@ QString defaultUserDataDir()
 }
 
 const QString STR_WHITE_LIST_FILE = QStringLiteral("white_list.conf");
+const QString STR_BLACK_LIST_FILE = QStringLiteral("black_list.conf");
+const QString STR_DOWNLOADS = QStringLiteral("downloads");
+const QString STR_CATEGORIES = QStringLiteral("categories");
+
+// Directory kinds whose folder names the content tree fixes.
+enum DirectoryKind : int {
+    DesignsKind = 0x1,
+    TemplatesKind = 0x20,
+    CalendarsKind = 0x10000,
+    GamesKind = 0x20000,
+    CardsKind = 0x40000,
+};
+
+bool isInside(const QString& thePath, const QString& theFolder)
+{
+    return thePath == theFolder || thePath.startsWith(theFolder + QLatin1Char('/'));
+}
 
 QString cleanAbsolute(const QString& thePath)
 {
@@ -60,7 +77,7 @@ bool LMDirectoryConfig::isInsideContentTree(const QString& thePath) const
 {
     const QString aRoot = contentRoot();
     const QString aPath = QDir::cleanPath(QDir(aRoot).absoluteFilePath(thePath));
-    return aPath == aRoot || aPath.startsWith(aRoot + QLatin1Char('/'));
+    return isInside(aPath, aRoot) || isInside(aPath, downloadsDirectory());
 }
 
 void LMDirectoryConfig::setContentRoot(const QString& thePath)
@@ -87,4 +104,50 @@ QString LMDirectoryConfig::whiteListFile(bool theUserCopy) const
 {
     const QString aFolder = theUserCopy ? userDataDir() : contentRoot();
     return QDir::cleanPath(aFolder + QLatin1Char('/') + STR_WHITE_LIST_FILE);
+}
+
+QList<QDir> LMDirectoryConfig::templateDirectories() const
+{
+    QList<QDir> aDirectories;
+    for (const QString& aRoot : { contentRoot(), downloadsDirectory() }) {
+        for (const int aKind : { TemplatesKind, DesignsKind }) {
+            const QDir aDirectory(aRoot + QLatin1Char('/') + directoryName(aKind));
+            if (aDirectory.exists())
+                aDirectories.append(aDirectory);
+        }
+    }
+    return aDirectories;
+}
+
+QString LMDirectoryConfig::directoryName(int theKind) const
+{
+    switch (theKind) {
+    case DesignsKind:
+        return QStringLiteral("designs");
+    case TemplatesKind:
+        return QStringLiteral("templates");
+    case CalendarsKind:
+        return QStringLiteral("calendars");
+    case GamesKind:
+        return QStringLiteral("games");
+    case CardsKind:
+        return QStringLiteral("cards");
+    default:
+        return QString();
+    }
+}
+
+QString LMDirectoryConfig::downloadsDirectory() const
+{
+    return QDir::cleanPath(userDataDir() + QLatin1Char('/') + STR_DOWNLOADS);
+}
+
+QString LMDirectoryConfig::blackListFile() const
+{
+    return contentPath(STR_BLACK_LIST_FILE);
+}
+
+QDir LMDirectoryConfig::categoriesDir() const
+{
+    return QDir(contentPath(directoryName(TemplatesKind) + QLatin1Char('/') + STR_CATEGORIES));
 }

@@ -4,6 +4,7 @@
 #include "LMSingleton.h"
 
 #include <QDir>
+#include <QList>
 #include <QReadWriteLock>
 #include <QString>
 
@@ -22,7 +23,8 @@ public:
     // The content folder "legacy": the list of designs that keep old rendering quirks
     // ("legacyDesigns.xml") lies there.
     QString legacyDesignsFolder() const;
-    // True when the path, once made absolute and clean, lies inside the content tree.
+    // True when the path, once made absolute and clean, lies inside the content tree or the
+    // downloads folder (downloaded designs reference their own files).
     bool isInsideContentTree(const QString& thePath) const;
 
     // An empty path goes back to the environment or the sample content.
@@ -38,6 +40,21 @@ public:
     // "white_list.conf": the content's copy at the content root, or with theUserCopy the user's
     // copy in the user data folder.
     QString whiteListFile(bool theUserCopy) const;
+
+    // The folders of template files that exist: "templates" and "designs" of the content root, then
+    // those of the downloads folder.
+    QList<QDir> templateDirectories() const;
+    // The folder name of a directory kind: 32 "templates", 1 "designs", 0x10000 "calendars",
+    // 0x20000 "games", 0x40000 "cards"; empty for any other kind.
+    QString directoryName(int theKind) const;
+    // The preinstalled content: the content root (absolute, clean).
+    QString preinstalledDirectory() const { return contentRoot(); }
+    // Downloaded content, laid out like the content root: "downloads" in the user data folder.
+    QString downloadsDirectory() const;
+    // "black_list.conf" at the content root.
+    QString blackListFile() const;
+    // "templates/categories" of the content root.
+    QDir categoriesDir() const;
 
     // The sample content tree bundled with the project.
     static QString sampleContentRoot();

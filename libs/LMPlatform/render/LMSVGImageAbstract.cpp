@@ -8,6 +8,7 @@
 #include <QSvgRenderer>
 
 #include <atomic>
+#include <mutex>
 
 namespace {
 const QString STR_SVG = QStringLiteral("svg");
@@ -54,13 +55,41 @@ ThreadRenderers& threadRenderers()
 }
 } // namespace
 
+// What a renderer learns of the document is learnt on first use: templates carry many SVG areas
+// that are never drawn or measured, and a renderer parses the whole document.
 struct LMSVGImageAbstract::Data
 {
     QByteArray mySvg;
     quint64 mySerial = 0;
-    bool myValid = false;
-    QSizeF myDefaultSize;
-    QRectF myViewBox;
+
+    struct Facts
+    {
+        bool myValid = false;
+        QSizeF myDefaultSize;
+        QRectF myViewBox;
+    };
+
+    const Facts& facts() const
+    {
+        std::call_once(myFactsRead, [this] {
+            if (!mySvg.isEmpty()) {
+                // A renderer of this thread, used once to learn validity and size.
+                const QSvgRenderer aRenderer(mySvg);
+                myFacts.myValid = aRenderer.isValid();
+                if (myFacts.myValid) {
+                    myFacts.myDefaultSize = boundedSize(QSizeF(aRenderer.defaultSize()));
+                    myFacts.myViewBox = aRenderer.viewBoxF();
+                }
+            }
+            if (!myFacts.myValid)
+                qCWarning(lcPlatformRender) << "SVG image could not be read:" << mySvg.left(80);
+        });
+        return myFacts;
+    }
+
+private:
+    mutable std::once_flag myFactsRead;
+    mutable Facts myFacts;
 };
 
 LMSVGImageAbstract::LMSVGImageAbstract(const QByteArray& theData)
@@ -68,17 +97,9 @@ LMSVGImageAbstract::LMSVGImageAbstract(const QByteArray& theData)
     auto aData = std::make_shared<Data>();
     aData->mySvg = theData;
     aData->mySerial = ourNextSerial.fetch_add(1, std::memory_order_relaxed);
-    if (!theData.isEmpty()) {
-        // A renderer of this thread, used once to learn validity and size.
-        const QSvgRenderer aRenderer(theData);
-        aData->myValid = aRenderer.isValid();
-        if (aData->myValid) {
-            aData->myDefaultSize = boundedSize(QSizeF(aRenderer.defaultSize()));
-            aData->myViewBox = aRenderer.viewBoxF();
-        }
-    }
-    if (!aData->myValid)
-        qCWarning(lcPlatformRender) << "SVG image could not be read:" << theData.left(80);
+    // Nothing to parse: said at once.
+    if (theData.isEmpty())
+        aData->facts();
     myData = std::move(aData);
 }
 
@@ -86,7 +107,7 @@ LMSVGImageAbstract::~LMSVGImageAbstract() = default;
 
 bool LMSVGImageAbstract::isValid() const
 {
-    return myData->myValid;
+    return myData->facts().myValid;
 }
 
 const QByteArray& LMSVGImageAbstract::data() const
@@ -96,12 +117,12 @@ const QByteArray& LMSVGImageAbstract::data() const
 
 QSizeF LMSVGImageAbstract::defaultSize() const
 {
-    return myData->myDefaultSize;
+    return myData->facts().myDefaultSize;
 }
 
 QRectF LMSVGImageAbstract::viewBox() const
 {
-    return myData->myViewBox;
+    return myData->facts().myViewBox;
 }
 
 QByteArray LMSVGImageAbstract::renderData() const
@@ -117,7 +138,7 @@ QString LMSVGImageAbstract::renderVariant() const
 bool LMSVGImageAbstract::render(QPainter* thePainter, const QRectF& theTarget) const
 {
     Q_ASSERT_X(thePainter, "LMSVGImageAbstract::render", "no painter");
-    if (!myData->myValid || theTarget.isEmpty())
+    if (!isValid() || theTarget.isEmpty())
         return false;
     QSvgRenderer* aRenderer = threadRenderers().renderer(myData->mySerial, renderVariant(), renderData());
     if (!aRenderer->isValid())
@@ -129,7 +150,7 @@ bool LMSVGImageAbstract::render(QPainter* thePainter, const QRectF& theTarget) c
 QImage LMSVGImageAbstract::toImage(const QSize& theSize) const
 {
     const QSize aSize = boundedSize(QSizeF(theSize)).toSize();
-    if (!myData->myValid || aSize.isEmpty())
+    if (!isValid() || aSize.isEmpty())
         return QImage();
     QImage anImage(aSize, QImage::Format_ARGB32_Premultiplied);
     if (anImage.isNull())

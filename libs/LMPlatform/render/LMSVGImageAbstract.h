@@ -32,7 +32,8 @@ public:
     virtual Type type() const = 0;
     virtual std::unique_ptr<LMSVGImageAbstract> clone() const = 0;
 
-    // The document parsed.
+    // The document parsed. Validity and size are learnt on the first question (with the warning
+    // for a document that cannot be read), not at construction.
     bool isValid() const;
     const QByteArray& data() const;
     // The size the document declares, scaled down to fit MaximumSide; empty for an invalid image.

@@ -157,8 +157,14 @@ QDomDocument LMSVGNormalizer::prepareDomDocument(const QDomDocument& theDocument
     if (theDocument.isNull())
         return QDomDocument();
     QDomDocument aDocument = theDocument.cloneNode(true).toDocument();
-    const QDomElement aRoot = aDocument.documentElement();
+    prepareDomDocumentInPlace(aDocument, theFile, theDesignLogo);
+    return aDocument;
+}
+
+void LMSVGNormalizer::prepareDomDocumentInPlace(QDomDocument& theDocument, const QFileInfo& theFile,
+                                                const QString& theDesignLogo)
+{
+    const QDomElement aRoot = theDocument.documentElement();
     if (!aRoot.isNull())
         Preparation(theFile, theDesignLogo).run(aRoot);
-    return aDocument;
 }

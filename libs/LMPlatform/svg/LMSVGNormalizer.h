@@ -21,4 +21,8 @@ public:
     // document stays null.
     static QDomDocument prepareDomDocument(const QDomDocument& theDocument, const QFileInfo& theFile,
                                            const QString& theDesignLogo);
+    // The same preparation done on the document itself, for a reader that owns its document:
+    // no copy is made. Every handle sharing the document sees the prepared one.
+    static void prepareDomDocumentInPlace(QDomDocument& theDocument, const QFileInfo& theFile,
+                                          const QString& theDesignLogo);
 };

@@ -39,6 +39,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTransform>
+#include <QXmlStreamWriter>
 
 #include <cmath>
 
@@ -173,6 +174,54 @@ QList<QDomElement> renderElements(const QDomElement& theGroup)
     QList<QDomElement> aResult;
     collectRenderElements(theGroup, aResult);
     return aResult;
+}
+
+void writeNode(QXmlStreamWriter& theWriter, const QDomNode& theNode, bool theSkipRenderElements);
+
+// The shortest text that reads back as the same double.
+QString exactNumber(double theValue)
+{
+    return QString::number(theValue, 'g', QLocale::FloatingPointShortest);
+}
+
+// The element with its attributes and content; theTransform, when not null, replaces its
+// "transform" (an empty one removes it). Render elements below it are left out on request.
+void writeElement(QXmlStreamWriter& theWriter, const QDomElement& theElement, bool theSkipRenderElements,
+                  const QString& theTransform = QString())
+{
+    theWriter.writeStartElement(theElement.tagName());
+    const QDomNamedNodeMap anAttributes = theElement.attributes();
+    for (int i = 0, aCount = anAttributes.count(); i < aCount; ++i) {
+        const QDomAttr anAttribute = anAttributes.item(i).toAttr();
+        if (theTransform.isNull() || anAttribute.name() != STR_TRANSFORM)
+            theWriter.writeAttribute(anAttribute.name(), anAttribute.value());
+    }
+    if (!theTransform.isEmpty())
+        theWriter.writeAttribute(STR_TRANSFORM, theTransform);
+    for (QDomNode aChild = theElement.firstChild(); !aChild.isNull(); aChild = aChild.nextSibling())
+        writeNode(theWriter, aChild, theSkipRenderElements);
+    theWriter.writeEndElement();
+}
+
+// Elements, texts and character data; comments and processing instructions are dropped.
+void writeNode(QXmlStreamWriter& theWriter, const QDomNode& theNode, bool theSkipRenderElements)
+{
+    switch (theNode.nodeType()) {
+    case QDomNode::ElementNode: {
+        const QDomElement anElement = theNode.toElement();
+        if (!theSkipRenderElements || !isRenderElement(anElement))
+            writeElement(theWriter, anElement, theSkipRenderElements);
+        break;
+    }
+    case QDomNode::TextNode:
+        theWriter.writeCharacters(theNode.nodeValue());
+        break;
+    case QDomNode::CDATASectionNode:
+        theWriter.writeCDATA(theNode.nodeValue());
+        break;
+    default:
+        break;
+    }
 }
 
 // The names of designs whose texts keep the unscaled stroke width of old renderers, read once per
@@ -662,36 +711,33 @@ std::unique_ptr<LMTemplateAreaDefinitionSVG>
 LMSVGPageReader::parseRenderSectionAsSingleSVG(const QDomElement& theElement, const QRectF& theRect, int theDegrees,
                                                bool theBackgroundContent) const
 {
-    QDomDocument aDocument;
-    QDomElement aRoot = aDocument.createElement(STR_SVG);
-    aDocument.appendChild(aRoot);
+    // The area's own SVG document, written straight from the page's nodes: no copy of them is
+    // built, the group's render elements are left out and its transform is replaced on the way.
+    QByteArray aData;
+    QXmlStreamWriter aWriter(&aData);
+    aWriter.writeStartElement(STR_SVG);
     QRectF anAreaRect = theRect;
     if (theRect.isValid()) {
-        aRoot.setAttribute(STR_WIDTH, theRect.width() / myStretch);
-        aRoot.setAttribute(STR_HEIGHT, theRect.height() / myStretch);
+        aWriter.writeAttribute(STR_WIDTH, exactNumber(theRect.width() / myStretch));
+        aWriter.writeAttribute(STR_HEIGHT, exactNumber(theRect.height() / myStretch));
     } else {
         // The area covers the page.
         const QSizeF aSize = LMXMLParser::readSizeF(root());
-        aRoot.setAttribute(STR_WIDTH, aSize.width());
-        aRoot.setAttribute(STR_HEIGHT, aSize.height());
+        aWriter.writeAttribute(STR_WIDTH, exactNumber(aSize.width()));
+        aWriter.writeAttribute(STR_HEIGHT, exactNumber(aSize.height()));
         if (root().hasAttribute(STR_VIEW_BOX))
-            aRoot.setAttribute(STR_VIEW_BOX, root().attribute(STR_VIEW_BOX));
+            aWriter.writeAttribute(STR_VIEW_BOX, root().attribute(STR_VIEW_BOX));
         anAreaRect = QRectF(QPointF(0, 0), aSize * myStretch);
         theDegrees = 0;
     }
-    aRoot.setAttribute(QStringLiteral("xmlns:lumo"), LMTemplateFactorySVG::STR_NAMESPACE_URI);
-    aRoot.setAttribute(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/2000/svg"));
-    aRoot.setAttribute(QStringLiteral("xmlns:xlink"), QStringLiteral("http://www.w3.org/1999/xlink"));
-    // Gradients, patterns and style rules the copy may refer to.
+    aWriter.writeAttribute(QStringLiteral("xmlns:lumo"), LMTemplateFactorySVG::STR_NAMESPACE_URI);
+    aWriter.writeAttribute(QStringLiteral("xmlns"), QStringLiteral("http://www.w3.org/2000/svg"));
+    aWriter.writeAttribute(QStringLiteral("xmlns:xlink"), QStringLiteral("http://www.w3.org/1999/xlink"));
+    // Gradients, patterns and style rules the area may refer to.
     for (QDomElement aChild = root().firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())
         if (aChild.tagName() == STR_DEFS || aChild.tagName() == STR_STYLE)
-            aRoot.appendChild(aDocument.importNode(aChild, true));
+            writeNode(aWriter, aChild, false);
 
-    QDomElement aCopy = aDocument.importNode(theElement, true).toElement();
-    // Render elements of a group become areas of their own.
-    if (!isRenderElement(theElement))
-        for (const QDomElement& aRender : renderElements(aCopy))
-            aRender.parentNode().removeChild(aRender);
     QString aTransform;
     if (theRect.isValid()) {
         const QPointF aTopLeft = theRect.topLeft() / myStretch;
@@ -703,13 +749,12 @@ LMSVGPageReader::parseRenderSectionAsSingleSVG(const QDomElement& theElement, co
                               .arg(LMXMLParser::doubleAttribute(theElement, STR_HEIGHT, 1.0) / 2);
     }
     aTransform += ancestorTransforms(theElement);
-    if (aTransform.trimmed().isEmpty())
-        aCopy.removeAttribute(STR_TRANSFORM);
-    else
-        aCopy.setAttribute(STR_TRANSFORM, aTransform);
-    aRoot.appendChild(aCopy);
+    // Render elements of a group become areas of their own.
+    writeElement(aWriter, theElement, !isRenderElement(theElement),
+                 aTransform.trimmed().isEmpty() ? QString() : aTransform);
+    aWriter.writeEndElement();
 
-    auto anImage = std::make_unique<LMSVGImageCalendar>(aDocument.toByteArray(-1), myCssSheets);
+    auto anImage = std::make_unique<LMSVGImageCalendar>(aData, myCssSheets);
     applyLegacyCheck(*anImage);
     LMAreaDescription aDescription(LMRotatedRect(anAreaRect, LMAngle(theDegrees)), abilities(!isLocked(theElement)));
     aDescription.setBackgroundContent(theBackgroundContent);
@@ -818,16 +863,19 @@ QDomElement LMTemplateFactorySVG::rootElement() const
 
 QDomDocument LMTemplateFactorySVG::fetchDocument(const QFileInfo& theFile) const
 {
-    QDomDocument aDocument
-        = theFile.absoluteFilePath() == myRootFile.absoluteFilePath() ? myDocument : LMXMLLoader::loadDocument(theFile);
+    // The root document is prepared where it is, once; asked for again, the file is read anew.
+    const bool anUseRoot = !myRootDocumentTaken && theFile.absoluteFilePath() == myRootFile.absoluteFilePath();
+    QDomDocument aDocument = anUseRoot ? myDocument : LMXMLLoader::loadDocument(theFile);
+    myRootDocumentTaken = myRootDocumentTaken || anUseRoot;
     if (aDocument.isNull()) {
         qCWarning(lcFormats).noquote()
             << QStringLiteral("svg parse error: file %1 not found!").arg(theFile.absoluteFilePath());
         LMCrashReportSender::instance()->sendTextErrorToServer(reportText(QStringLiteral("fetchDocument"), theFile));
         return aDocument;
     }
-    return LMSVGNormalizer::prepareDomDocument(aDocument, theFile,
+    LMSVGNormalizer::prepareDomDocumentInPlace(aDocument, theFile,
                                                LMReloadableResourcesManager::instance()->designLogo());
+    return aDocument;
 }
 
 LMUnconfiguredTemplateList LMTemplateFactorySVG::buildTemplates() const

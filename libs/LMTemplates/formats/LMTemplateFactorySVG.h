@@ -27,7 +27,8 @@ public:
     // The namespace URI bound to the "lumo:" prefix.
     static const QString STR_NAMESPACE_URI;
 
-    // theDocument is the parsed root file; a factory is used by one load job at a time.
+    // theDocument is the parsed root file, handed over: the factory prepares it in place (the
+    // template reader edits what it reads). A factory is used by one load job at a time.
     LMTemplateFactorySVG(const QDomDocument& theDocument, const QFileInfo& theRootFile);
     ~LMTemplateFactorySVG() override;
 
@@ -39,8 +40,9 @@ public:
     const QDomDocument& domDocument() const { return myDocument; }
     QDomElement rootElement() const;
 
-    // The document of a page file: the root's own, or the file loaded and checked; a null document
-    // (with a warning and an error report) when it cannot be read.
+    // The prepared document of a page file: the root's own the first time it is asked for (later
+    // the root file is read again, since the first reader has edited it), or the file loaded and
+    // checked; a null document (with a warning and an error report) when it cannot be read.
     QDomDocument fetchDocument(const QFileInfo& theFile) const;
 
     // Whether a text is the placeholder the designers leave in text slots ("Ihr Text", written
@@ -55,4 +57,5 @@ public:
 private:
     QDomDocument myDocument;
     QFileInfo myRootFile;
+    mutable bool myRootDocumentTaken = false;
 };

@@ -1,0 +1,187 @@
+#include "LMTemplateLoader.h"
+
+#include "LMArticle.h"
+#include "LMBackgroundJobRunner.h"
+#include "LMConcurrent.h"
+#include "LMDirectoryConfig.h"
+#include "LMIntRange.h"
+#include "LMJobLoadTemplateFile.h"
+#include "LMTemplate.h"
+#include "LMTemplateFileManager.h"
+#include "LMTemplateLayerType.h"
+#include "LMTemplateLoaderLoadingInfo.h"
+#include "LMTemplateRegistry.h"
+#include "LMTemplatesLogging.h"
+#include "LMTemplateSourceFileList.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+
+namespace {
+
+const QString STR_REFINEMENT = QStringLiteral("refinement");
+const QString STR_XML = QStringLiteral("xml");
+const QString STR_SVG = QStringLiteral("svg");
+
+bool isKeptForRegistry(const LMUnconfiguredTemplate& theTemplate)
+{
+    return theTemplate->templateLayerType() == LMTemplateLayerTypeEnum::Background
+        || theTemplate->articleGroup().isValid();
+}
+
+} // namespace
+
+LMTemplateLoader::LMTemplateLoader(LMTemplateRegistry* theRegistry) : myRegistry(theRegistry)
+{
+    Q_ASSERT_X(theRegistry, "LMTemplateLoader", "a loader adds to a registry");
+}
+
+LMTemplateLoader::~LMTemplateLoader() = default;
+
+void LMTemplateLoader::loadTemplates(const LMArticle& theArticle)
+{
+    if (theArticle.isNull()) {
+        qCDebug(lcLoading) << "Null Artikel ???" << theArticle;
+        return;
+    }
+
+    LMTemplateFileManager* aManager = LMTemplateFileManager::instance();
+    const LMTemplateSourceFileList aFiles = aManager->filesToLoad(theArticle).masterSVGs();
+    if (aFiles.isEmpty())
+        return;
+
+    QElapsedTimer aTimer;
+    aTimer.start();
+    qCInfo(lcLoading).noquote() << "Parsing templates for " + theArticle.orderTxtName() + " (" << theArticle << ")";
+    const QList<LMTemplateLoaderLoadingInfo*> anInfos = loadTemplatesParallely(aFiles);
+    const qint64 aParsed = aTimer.restart();
+
+    qCInfo(lcLoading) << "Adding" << anInfos.size() << "templates to registry for" << theArticle.orderTxtName();
+    for (LMTemplateLoaderLoadingInfo* anInfo : anInfos)
+        addTemplatesToRegistry(anInfo);
+    const qint64 anAdded = aTimer.restart();
+
+    aManager->markFilesLoaded(aFiles);
+    const qint64 aMarked = aTimer.elapsed();
+    qCDebug(lcLoading).nospace() << "parsed in " << aParsed << " ms, added in " << anAdded << " ms, marked in "
+                                 << aMarked << " ms (" << aFiles.size() << " files)";
+}
+
+bool LMTemplateLoader::loadTemplates(const QStringList& theFiles)
+{
+    clearLoadingInfos();
+    if (theFiles.isEmpty())
+        return false;
+
+    LMBackgroundJobRunner aRunner;
+    QStringList aLoadedPaths;
+    for (const QString& aPath : theFiles) {
+        const QFileInfo aFile(aPath);
+        const QString aSuffix = aFile.suffix().toLower();
+        if (aSuffix != STR_XML && aSuffix != STR_SVG)
+            continue;
+        if (aSuffix == STR_SVG && !LMTemplateSourceFile(aPath).isMasterFile())
+            continue;
+        if (!aFile.exists())
+            continue;
+        aRunner.scheduleJob(LMJobLoadTemplateFile(newLoadingInfo(aPath)), LMBackgroundJobPriority::High);
+        aLoadedPaths.append(aPath);
+    }
+    aRunner.wait();
+
+    for (const auto& anInfo : myLoadingInfos)
+        addTemplatesToRegistry(anInfo.get());
+    LMTemplateFileManager::instance()->markFilesLoaded(LMTemplateSourceFileList(aLoadedPaths));
+    return !myLoadingInfos.empty();
+}
+
+QList<LMTemplateLoaderLoadingInfo*> LMTemplateLoader::loadTemplatesParallely(const LMTemplateSourceFileList& theFiles)
+{
+    clearLoadingInfos();
+    QList<LMTemplateLoaderLoadingInfo*> anInfos;
+    anInfos.reserve(theFiles.size());
+    for (const LMTemplateSourceFile& aFile : theFiles) {
+        // A refinement folder's files are loaded only when named (they refine a design elsewhere).
+        if (QFileInfo::exists(aFile.dir().filePath(STR_REFINEMENT)))
+            continue;
+        anInfos.append(newLoadingInfo(aFile.fullName()));
+    }
+
+    // One task per core and range rather than per file: many small files need not each pay for a
+    // task. In a busy pool thread the ranges run here, one after the other (no nested starvation).
+    QList<LMIntRange> aRanges = LMIntRange::splitEvenlyForCpuCores(LMIntRange(0, static_cast<int>(anInfos.size()) - 1));
+    LMConcurrent::blockingMap(aRanges, [&anInfos](const LMIntRange& theRange) {
+        for (int anIndex = theRange.min(); anIndex <= theRange.max(); ++anIndex)
+            LMJobLoadTemplateFile(anInfos.at(anIndex)).doStuff();
+    });
+    return anInfos;
+}
+
+void LMTemplateLoader::addTemplatesToRegistry(LMTemplateLoaderLoadingInfo* theInfo)
+{
+    LMUnconfiguredTemplateList aTemplates = theInfo->takeTemplates();
+    if (aTemplates.size() == 1)
+        aTemplates.first().templatePointer()->fileInfo().setExclusiveSourceFile(theInfo->file());
+
+    LoadedSummary aSummary;
+    for (const LMUnconfiguredTemplate& aTemplate : std::as_const(aTemplates)) {
+        const LMDesignElementID anId = aTemplate->designElementID();
+        if (anId.isValid()) {
+            if (!aSummary.firstValidId.isValid())
+                aSummary.firstValidId = anId;
+            aSummary.ids.insert(anId);
+        }
+        aSummary.keys.insert(aTemplate->createKey());
+    }
+    mySummaries.push_back(std::move(aSummary));
+
+    LMUnconfiguredTemplateList aKept = LMConcurrent::blockingFiltered(aTemplates, isKeptForRegistry);
+    // The templates no product takes are ours to drop.
+    if (aKept.size() != aTemplates.size()) {
+        for (LMUnconfiguredTemplate aTemplate : std::as_const(aTemplates)) {
+            if (!isKeptForRegistry(aTemplate))
+                aTemplate.deleteTemplate();
+        }
+    }
+    myRegistry->insertTemplates(aKept, true, false);
+}
+
+LMDesignElementID LMTemplateLoader::lastLoadedDesignElementId() const
+{
+    return mySummaries.empty() ? LMDesignElementID() : mySummaries.back().firstValidId;
+}
+
+LMDesignElementIDSet LMTemplateLoader::lastLoadedDesignElementIds() const
+{
+    LMDesignElementIDSet anIds;
+    for (const LoadedSummary& aSummary : mySummaries)
+        anIds.unite(aSummary.ids);
+    return anIds;
+}
+
+QSet<LMJigKey> LMTemplateLoader::allLoadedJigs() const
+{
+    QSet<LMJigKey> aKeys;
+    for (const LoadedSummary& aSummary : mySummaries)
+        aKeys.unite(aSummary.keys);
+    return aKeys;
+}
+
+QString LMTemplateLoader::fileInCategories(const QString& theFileName)
+{
+    if (theFileName.contains(QLatin1Char('/')))
+        return theFileName;
+    return LMDirectoryConfig::instance()->categoriesDir().filePath(theFileName);
+}
+
+LMTemplateLoaderLoadingInfo* LMTemplateLoader::newLoadingInfo(const QString& thePath)
+{
+    myLoadingInfos.push_back(std::make_unique<LMTemplateLoaderLoadingInfo>(QFileInfo(thePath)));
+    return myLoadingInfos.back().get();
+}
+
+void LMTemplateLoader::clearLoadingInfos()
+{
+    myLoadingInfos.clear();
+    mySummaries.clear();
+}

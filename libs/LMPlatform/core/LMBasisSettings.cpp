@@ -62,6 +62,18 @@ bool LMBasisSettings::hasRunOption(const QString& theOption) const
     return myRunOptions.contains(theOption.trimmed(), Qt::CaseInsensitive);
 }
 
+bool LMBasisSettings::hasRunOption(int theOption) const
+{
+    return hasRunOption(runOptionName(theOption));
+}
+
+QString LMBasisSettings::runOptionName(int theOption)
+{
+    if (theOption == 9)
+        return QStringLiteral("noprogress");
+    return QString::number(theOption);
+}
+
 QStringList LMBasisSettings::runOptions() const
 {
     const QReadLocker aLocker(&myLock);

@@ -22,6 +22,10 @@ public:
 
     // Run options compare without regard to case.
     bool hasRunOption(const QString& theOption) const;
+    // The editor's numbered run options by their words: 9 is "noprogress" (no progress dialogs);
+    // any other number is its decimal text.
+    bool hasRunOption(int theOption) const;
+    static QString runOptionName(int theOption);
     QStringList runOptions() const;
     void setRunOptions(const QStringList& theOptions);
 

@@ -19,6 +19,14 @@ void LMJigStatusRepository::markDownloaded(const LMDesignElementIDSet& theIds)
     }
 }
 
+void LMJigStatusRepository::markDownloaded(const QSet<LMJigKey>& theKeys)
+{
+    LMDesignElementIDSet anIds;
+    for (const LMJigKey& aKey : theKeys)
+        anIds.insert(aKey.designElementID());
+    markDownloaded(anIds);
+}
+
 void LMJigStatusRepository::markSeen(const LMDesignElementID& theId)
 {
     QWriteLocker aLocker(&myLock);

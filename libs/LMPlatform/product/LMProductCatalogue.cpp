@@ -17,6 +17,7 @@ namespace {
 const QString STR_CATALOGUE_FILE = QStringLiteral("products/catalogue.json");
 const QString STR_CURRENCY = QStringLiteral("currency");
 const QString STR_ARTICLES = QStringLiteral("articles");
+const QString STR_PASSEPARTOUT_CODE_CHANGES = QStringLiteral("passepartoutCodeChanges");
 
 // One read catalogue; built without a lock, then installed as a whole.
 struct LMCatalogueContent
@@ -26,11 +27,36 @@ struct LMCatalogueContent
     LMArticleList myArticles;
     QHash<qint32, qsizetype> myById;
     QHash<QString, qsizetype> myByOrderName;
+    QList<QPair<QString, QString>> myPassepartoutCodeChanges;
 };
 
 void warn(const QString& theFile, const QString& theText)
 {
     qCWarning(lcPlatformProduct).noquote() << QStringLiteral("product catalogue %1: %2").arg(theFile, theText);
+}
+
+// Pairs [old, current] of non-empty texts; a bad entry is skipped with a warning.
+void readPassepartoutCodeChanges(const QJsonObject& theRoot, LMCatalogueContent* theContent)
+{
+    const QJsonValue aValue = theRoot.value(STR_PASSEPARTOUT_CODE_CHANGES);
+    if (aValue.isUndefined())
+        return;
+    if (!aValue.isArray()) {
+        warn(theContent->myFilePath, QStringLiteral("\"passepartoutCodeChanges\" is not a list"));
+        return;
+    }
+    const QJsonArray aPairs = aValue.toArray();
+    for (qsizetype anIndex = 0; anIndex < aPairs.size(); ++anIndex) {
+        const QJsonArray aPair = aPairs.at(anIndex).toArray();
+        const QString anOld = aPair.at(0).toString().trimmed();
+        const QString aNew = aPair.at(1).toString().trimmed();
+        if (aPair.size() != 2 || anOld.isEmpty() || aNew.isEmpty()) {
+            warn(theContent->myFilePath,
+                 QStringLiteral("passepartout code change %1 skipped: not a pair of two codes").arg(anIndex));
+            continue;
+        }
+        theContent->myPassepartoutCodeChanges.append({ anOld, aNew });
+    }
 }
 
 LMCatalogueContent readCatalogue(const QString& theFilePath)
@@ -53,6 +79,7 @@ LMCatalogueContent readCatalogue(const QString& theFilePath)
         aContent.myCurrency = aCurrency.toString().trimmed().toUpper();
     else if (!aCurrency.isUndefined())
         warn(aContent.myFilePath, QStringLiteral("\"currency\" is not a currency code"));
+    readPassepartoutCodeChanges(aRoot, &aContent);
 
     const QJsonValue anArticles = aRoot.value(STR_ARTICLES);
     if (!anArticles.isArray()) {
@@ -183,4 +210,11 @@ LMArticle LMProductCatalogue::findByOrderTxtName(const QString& theOrderTxtName)
     const QReadLocker aLocker(&myImpl->myLock);
     const auto aFound = myImpl->myContent.myByOrderName.constFind(theOrderTxtName.trimmed().toLower());
     return aFound == myImpl->myContent.myByOrderName.cend() ? LMArticle() : myImpl->myContent.myArticles.at(*aFound);
+}
+
+QList<QPair<QString, QString>> LMProductCatalogue::passepartoutCodeChanges() const
+{
+    ensureLoaded();
+    const QReadLocker aLocker(&myImpl->myLock);
+    return myImpl->myContent.myPassepartoutCodeChanges;
 }

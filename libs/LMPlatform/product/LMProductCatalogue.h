@@ -5,6 +5,9 @@
 #include "LMPlatformExport.h"
 #include "LMSingleton.h"
 
+#include <QList>
+#include <QPair>
+
 #include <memory>
 
 class LMProductCatalogueImpl;
@@ -37,6 +40,10 @@ public:
     LMArticle findById(qint32 theId) const;
     // Compared without regard to case; the null article when the name is unknown.
     LMArticle findByOrderTxtName(const QString& theOrderTxtName) const;
+
+    // Passepartout article codes that were renamed: pairs of the old and the current code, in file
+    // order ("passepartoutCodeChanges"); empty when the catalogue names none.
+    QList<QPair<QString, QString>> passepartoutCodeChanges() const;
 
 private:
     LMProductCatalogue();

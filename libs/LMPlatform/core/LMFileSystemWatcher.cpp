@@ -66,8 +66,11 @@ LMFileSystemWatcher::LMFileSystemWatcher() : myImpl(std::make_unique<LMFileSyste
     myImpl->myTimer->setInterval(300);
     connect(myImpl->myWatcher, &QFileSystemWatcher::directoryChanged, this, &LMFileSystemWatcher::folderChanged);
     connect(myImpl->myTimer, &QTimer::timeout, this, &LMFileSystemWatcher::reportChanges);
-    // The content root until the template folders of the directory configuration are known.
-    setWatchedFolders({ LMDirectoryConfig::instance()->contentRoot() });
+    QStringList aFolders;
+    const QList<QDir> aTemplateFolders = LMDirectoryConfig::instance()->templateDirectories();
+    for (const QDir& aFolder : aTemplateFolders)
+        aFolders.append(aFolder.absolutePath());
+    setWatchedFolders(aFolders);
     // May be created on a worker thread: timers and notifications belong to the application's.
     if (const QCoreApplication* anApp = QCoreApplication::instance(); anApp && thread() != anApp->thread())
         moveToThread(anApp->thread());

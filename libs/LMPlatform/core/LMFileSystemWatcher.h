@@ -11,7 +11,8 @@
 
 class LMFileSystemWatcherImpl;
 
-// Watches the content folders and their sub-folders and reports template files (".xml", ".svg")
+// Watches the template folders of the content (at first those of the directory configuration) and
+// their sub-folders and reports template files (".xml", ".svg")
 // that appeared or changed, after a short quiet time, as one list. Lives in the application's
 // thread; filesChanged is emitted there (receivers connect directly to run in it).
 class LMPLATFORM_EXPORT LMFileSystemWatcher : public QObject, public LMSingleton<LMFileSystemWatcher>

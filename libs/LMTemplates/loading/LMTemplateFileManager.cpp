@@ -11,6 +11,7 @@
 
 #include <QDomElement>
 #include <QFileInfo>
+#include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QSet>
@@ -24,8 +25,7 @@ namespace {
 
 const QString STR_FILES = QStringLiteral("files");
 const QString STR_NAME = QStringLiteral("name");
-const QString STR_XML_FILES = QStringLiteral("*.xml");
-const QString STR_SVG_FILES = QStringLiteral("*.svg");
+const QString STR_TEMPLATE_FILES = QStringLiteral("*.xml;*.svg");
 // Characters that keep their regular-expression meaning in a white-list pattern.
 const QString STR_EXPRESSION_SYNTAX = QStringLiteral("^$[]|(){}?+");
 
@@ -35,7 +35,7 @@ QMutex ourConcurrentMutex;
 LMTemplateSourceFileList ourTargetListOfUnassignedFiles;
 
 // A white-list pattern, compiled for one worker. Most patterns are literal text around "*"; the
-// longest such text must occur in a short name (letter case folded) before the expression can
+// longest such text (letter case folded) must occur in a short name before the expression can
 // match, which rules out most files without running the expression.
 class CompiledPattern
 {
@@ -44,32 +44,96 @@ public:
         : myExpression(LMTemplateWhiteList::wildcard2RegularExpression(thePattern))
     {
         myExpression.optimize();
-        bool aPlainText = true;
+        // Only plain ASCII text: its case folding is the one the expression applies.
         for (const QChar aChar : thePattern) {
             if (aChar.unicode() > 0x7f || STR_EXPRESSION_SYNTAX.contains(aChar))
-                aPlainText = false;
+                return;
         }
-        if (!aPlainText)
-            return;
-        QString aLongest;
         for (const QString& aPart : thePattern.split(QLatin1Char('*'))) {
-            if (aPart.size() > aLongest.size())
-                aLongest = aPart;
+            if (aPart.size() > myRequiredText.size())
+                myRequiredText = aPart;
         }
-        if (!aLongest.isEmpty())
-            myRequiredText.setPattern(aLongest.toCaseFolded());
+        myRequiredText = myRequiredText.toCaseFolded();
+        if (!myRequiredText.isEmpty())
+            myRequiredTextMatcher.setPattern(myRequiredText);
     }
+
+    // The text every matching short name holds (case folded); empty when there is none.
+    const QString& requiredText() const { return myRequiredText; }
 
     bool matches(const QString& theShortName, const QString& theFoldedShortName) const
     {
-        if (!myRequiredText.pattern().isEmpty() && myRequiredText.indexIn(theFoldedShortName) < 0)
+        if (!myRequiredText.isEmpty() && myRequiredTextMatcher.indexIn(theFoldedShortName) < 0)
             return false;
         return myExpression.match(theShortName).hasMatch();
     }
 
 private:
     QRegularExpression myExpression;
-    QStringMatcher myRequiredText;
+    QString myRequiredText;
+    QStringMatcher myRequiredTextMatcher;
+};
+
+// Every white-list pattern, compiled once per worker. Patterns are found through the first
+// characters of their required text, so a file is tested only against the patterns whose text
+// could start somewhere in its name, instead of against all of them.
+class PatternSet
+{
+public:
+    explicit PatternSet(const QStringList& thePatterns)
+    {
+        myPatterns.reserve(thePatterns.size());
+        for (const QString& aPattern : thePatterns) {
+            const CompiledPattern aCompiled(aPattern);
+            const qsizetype anIndex = myPatterns.size();
+            myPatterns.append(aCompiled);
+            if (aCompiled.requiredText().size() >= KEY_LENGTH)
+                myByKey[keyAt(aCompiled.requiredText(), 0)].append(anIndex);
+            else
+                myAlwaysTested.append(anIndex);
+        }
+        myTestedFor.fill(-1, myPatterns.size());
+    }
+
+    // Whether a pattern names the file; theStamp tells this file from the previous ones.
+    bool namesFile(const QString& theShortName, qsizetype theStamp)
+    {
+        const QString aFolded = theShortName.toCaseFolded();
+        for (const qsizetype anIndex : std::as_const(myAlwaysTested)) {
+            if (myPatterns.at(anIndex).matches(theShortName, aFolded))
+                return true;
+        }
+        for (qsizetype aPosition = 0; aPosition + KEY_LENGTH <= aFolded.size(); ++aPosition) {
+            const auto aCandidates = myByKey.constFind(keyAt(aFolded, aPosition));
+            if (aCandidates == myByKey.cend())
+                continue;
+            for (const qsizetype anIndex : aCandidates.value()) {
+                if (myTestedFor.at(anIndex) == theStamp)
+                    continue;
+                myTestedFor[anIndex] = theStamp;
+                if (myPatterns.at(anIndex).matches(theShortName, aFolded))
+                    return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr qsizetype KEY_LENGTH = 4;
+
+    static quint64 keyAt(const QString& theText, qsizetype thePosition)
+    {
+        quint64 aKey = 0;
+        for (qsizetype anOffset = 0; anOffset < KEY_LENGTH; ++anOffset)
+            aKey = (aKey << 16) | theText.at(thePosition + anOffset).unicode();
+        return aKey;
+    }
+
+    QList<CompiledPattern> myPatterns;
+    QHash<quint64, QList<qsizetype>> myByKey;
+    QList<qsizetype> myAlwaysTested;
+    // Per pattern, the stamp of the file it was last tested against.
+    QList<qsizetype> myTestedFor;
 };
 
 } // namespace
@@ -87,21 +151,12 @@ public:
     // Removes the files of the slice that a pattern names from the target list, all at once.
     void run() const
     {
-        QList<CompiledPattern> aPatterns;
-        aPatterns.reserve(myPatterns.size());
-        for (const QString& aPattern : myPatterns)
-            aPatterns.append(CompiledPattern(aPattern));
-
+        PatternSet aPatterns(myPatterns);
         QSet<LMTemplateSourceFile> aNamed;
         for (int anIndex = myRange.min(); anIndex <= myRange.max(); ++anIndex) {
             const LMTemplateSourceFile& aFile = myFiles.at(anIndex);
-            const QString aFolded = aFile.shortName().toCaseFolded();
-            for (const CompiledPattern& aPattern : std::as_const(aPatterns)) {
-                if (aPattern.matches(aFile.shortName(), aFolded)) {
-                    aNamed.insert(aFile);
-                    break;
-                }
-            }
+            if (aPatterns.namesFile(aFile.shortName(), anIndex))
+                aNamed.insert(aFile);
         }
         if (aNamed.isEmpty())
             return;
@@ -266,10 +321,9 @@ LMTemplateSourceFileList LMTemplateFileManager::allFiles() const
             }
         }
     };
-    for (const QDir& aDirectory : LMDirectoryConfig::instance()->templateDirectories()) {
-        anAdd(fileList(aDirectory, STR_XML_FILES, false));
-        anAdd(fileList(aDirectory, STR_SVG_FILES, true));
-    }
+    // One walk per folder for both kinds: the result is a set, so the order of the kinds is free.
+    for (const QDir& aDirectory : LMDirectoryConfig::instance()->templateDirectories())
+        anAdd(fileList(aDirectory, STR_TEMPLATE_FILES, true));
     return aFiles;
 }
 

@@ -1,6 +1,7 @@
 #include "LMContentGenerator.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -187,7 +188,8 @@ QStringList LMContentGenerator::writeSvgDesigns(const QString& theRoot, int theD
         const int aPages = aMultiPage ? MULTI_PAGES : 1;
         QStringList aPageFiles;
         for (int aPage = 0; aPage < aPages; ++aPage)
-            aPageFiles.append(QStringLiteral("%1-a-%2.svg").arg(aName).arg(aPage, 2, 10, QLatin1Char('0')));
+            // Numbered from 1: the first page file is the design's master file ("...-a-1.svg").
+            aPageFiles.append(QStringLiteral("%1-a-%2.svg").arg(aName).arg(aPage + 1));
         for (int aPage = 0; aPage < aPages; ++aPage) {
             QSaveFile aFile(QDir(aFolder).filePath(aPageFiles.at(aPage)));
             const QByteArray aText = svgPage(aDesign, aPage, aMultiPage && aPage == 0 ? aPageFiles : QStringList());
@@ -195,7 +197,7 @@ QStringList LMContentGenerator::writeSvgDesigns(const QString& theRoot, int theD
                 return {};
         }
         if (theSmartLayoutEvery > 0 && aDesign % theSmartLayoutEvery == 0) {
-            QSaveFile aFile(QDir(aFolder).filePath(aName + QStringLiteral("-a-00.smartlayout")));
+            QSaveFile aFile(QDir(aFolder).filePath(QFileInfo(aPageFiles.first()).completeBaseName() + QStringLiteral(".smartlayout")));
             const QByteArray aText = "<smartlayout xmlns:lumo=\"urn:lumo\"><lumo:layoutArea x=\"100\" y=\"100\" "
                                      "width=\"2770\" height=\"1600\"><lumo:padding left=\"20\" top=\"20\" "
                                      "right=\"20\" bottom=\"20\"/><lumo:spacing horizontal=\"30\"/>"

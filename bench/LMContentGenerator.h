@@ -27,7 +27,7 @@ public:
     // layer on some pages, a transfer layer with 1 to 6 photo slots in turned and nested groups, and
     // a render layer with artwork and 1 to 3 text slots.
     QByteArray svgPage(int theDesign, int thePage, const QStringList& theMorePages = {});
-    // Writes theDesigns designs ("designs/d<n>/d<n>-a-<page>.svg") below theRoot. Every
+    // Writes theDesigns designs ("designs/d<n>/d<n>-a-<page>.svg", pages from 1) below theRoot. Every
     // theMultiPageEvery-th design has four pages (0: none), every theSmartLayoutEvery-th a smart layout
     // file (0: none). Returns the root files of the designs (one per design), in order.
     QStringList writeSvgDesigns(const QString& theRoot, int theDesigns, int theMultiPageEvery, int theSmartLayoutEvery);

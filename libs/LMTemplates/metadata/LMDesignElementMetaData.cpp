@@ -2,6 +2,7 @@
 
 #include "LMArticlesGroup.h"
 #include "LMDirectoryConfig.h"
+#include "LMFolderListing.h"
 #include "LMJigFeature.h"
 #include "LMJsonParser.h"
 #include "LMTemplatesLogging.h"
@@ -345,9 +346,9 @@ LMDesignElementMetaData LMDesignElementMetaData::findDesignElementMetaData(const
 {
     QDir aDir(theDir.absolutePath());
     const QString aDirPath = aDir.absolutePath();
-    const QFileInfoList anEntries
-        = aDir.entryInfoList({ QStringLiteral("*.json") }, QDir::Files | QDir::Hidden, QDir::Name);
-    for (const QFileInfo& anEntry : anEntries) {
+    // Every template file of a folder asks for the folder's sidecars: the listing is kept.
+    for (const QString& aName : LMFolderListing::filesWithSuffix(aDirPath, STR_JSON_SUFFIX)) {
+        const QFileInfo anEntry(aDir, aName);
         const QString aBaseName = anEntry.completeBaseName();
         bool aNumber = false;
         const LMDesignElementID aCandidate(aBaseName.toInt(&aNumber));

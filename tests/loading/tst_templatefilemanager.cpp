@@ -83,6 +83,7 @@ private slots:
     void assignedFiles_data();
     void assignedFiles();
     void markFilesLoaded();
+    void markFilesLoadedFromSeveralThreads();
     void reInitRescans();
     void unassignedFiles_data();
     void unassignedFiles();
@@ -509,6 +510,39 @@ void TestTemplateFileManager::markFilesLoaded()
     QCOMPARE(relative(manager()->filesToLoad(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC")))),
              QStringList({ "content/designs/x/page1.svg" }));
     QVERIFY(manager()->unloadedFiles().isEmpty());
+}
+
+void TestTemplateFileManager::markFilesLoadedFromSeveralThreads()
+{
+    QStringList aFiles;
+    for (int anIndex = 0; anIndex < 200; ++anIndex)
+        aFiles.append(QStringLiteral("content/templates/many/file-%1.xml").arg(anIndex));
+    writeFiles(aFiles);
+    manager()->reInit();
+    const LMTemplateSourceFileList anUnloaded = manager()->unloadedFiles();
+    QCOMPARE(anUnloaded.size(), aFiles.size());
+
+    // Four threads settle a quarter each while a fifth keeps reading.
+    QList<QFuture<void>> aFutures;
+    for (int aQuarter = 0; aQuarter < 4; ++aQuarter) {
+        const LMTemplateSourceFileList aPart(anUnloaded.mid(aQuarter * 50, 50));
+        aFutures.append(QtConcurrent::run([this, aPart] {
+            for (const LMTemplateSourceFile& aFile : aPart)
+                manager()->markFilesLoaded({ aFile });
+        }));
+    }
+    qsizetype aLastSize = anUnloaded.size();
+    bool aShrinking = true;
+    for (int aRead = 0; aRead < 100; ++aRead) {
+        const qsizetype aSize = manager()->unassignedFiles().size();
+        aShrinking = aShrinking && aSize <= aLastSize;
+        aLastSize = aSize;
+    }
+    for (QFuture<void>& aFuture : aFutures)
+        aFuture.waitForFinished();
+    QVERIFY(aShrinking);
+    QVERIFY(manager()->unloadedFiles().isEmpty());
+    QVERIFY(manager()->unassignedFiles().isEmpty());
 }
 
 void TestTemplateFileManager::reInitRescans()

@@ -31,6 +31,8 @@ const QString STR_EXPRESSION_SYNTAX = QStringLiteral("^$[]|(){}?+");
 
 // Guards the lists of the file manager and the target list of the parallel matching.
 QMutex ourConcurrentMutex;
+// One rescan at a time: the target list below is shared by the whole process.
+QMutex ourReInitMutex;
 // What the parallel matching has not yet found named by a pattern.
 LMTemplateSourceFileList ourTargetListOfUnassignedFiles;
 
@@ -190,6 +192,7 @@ LMTemplateFileManager::~LMTemplateFileManager() = default;
 
 void LMTemplateFileManager::reInit()
 {
+    const QMutexLocker aReInitLocker(&ourReInitMutex);
     {
         const QMutexLocker aLocker(&ourConcurrentMutex);
         myImpl->myUnloadedFiles.clear();

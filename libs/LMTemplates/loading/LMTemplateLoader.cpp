@@ -16,12 +16,20 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 const QString STR_REFINEMENT = QStringLiteral("refinement");
 const QString STR_XML = QStringLiteral("xml");
 const QString STR_SVG = QStringLiteral("svg");
+// Ranges of files parsed per processor core.
+constexpr int RANGES_PER_CORE = 4;
+// The number of templates from which a file's templates are filtered in parallel.
+constexpr qsizetype PARALLEL_FILTER_MINIMUM = 256;
 
 bool isKeptForRegistry(const LMUnconfiguredTemplate& theTemplate)
 {
@@ -107,9 +115,12 @@ QList<LMTemplateLoaderLoadingInfo*> LMTemplateLoader::loadTemplatesParallely(con
         anInfos.append(newLoadingInfo(aFile.fullName()));
     }
 
-    // One task per core and range rather than per file: many small files need not each pay for a
-    // task. In a busy pool thread the ranges run here, one after the other (no nested starvation).
-    QList<LMIntRange> aRanges = LMIntRange::splitEvenlyForCpuCores(LMIntRange(0, static_cast<int>(anInfos.size()) - 1));
+    // A few ranges per core rather than one task per file: many small files need not each pay for a
+    // task, and a core that finishes its range early takes another (XML files come before the
+    // costlier SVG pages). In a busy pool thread the ranges run here, one after the other (no
+    // nested starvation).
+    QList<LMIntRange> aRanges = LMIntRange::splitEvenlyForCpuCores(LMIntRange(0, static_cast<int>(anInfos.size()) - 1),
+                                                                   QThread::idealThreadCount() * RANGES_PER_CORE);
     LMConcurrent::blockingMap(aRanges, [&anInfos](const LMIntRange& theRange) {
         for (int anIndex = theRange.min(); anIndex <= theRange.max(); ++anIndex)
             LMJobLoadTemplateFile(anInfos.at(anIndex)).doStuff();
@@ -135,7 +146,14 @@ void LMTemplateLoader::addTemplatesToRegistry(LMTemplateLoaderLoadingInfo* theIn
     }
     mySummaries.push_back(std::move(aSummary));
 
-    LMUnconfiguredTemplateList aKept = LMConcurrent::blockingFiltered(aTemplates, isKeptForRegistry);
+    // A parallel filter pays for its tasks only on long lists; most files hold a few templates.
+    LMUnconfiguredTemplateList aKept;
+    if (aTemplates.size() >= PARALLEL_FILTER_MINIMUM) {
+        aKept = LMConcurrent::blockingFiltered(aTemplates, isKeptForRegistry);
+    } else {
+        aKept.reserve(aTemplates.size());
+        std::copy_if(aTemplates.cbegin(), aTemplates.cend(), std::back_inserter(aKept), isKeptForRegistry);
+    }
     // The templates no product takes are ours to drop.
     if (aKept.size() != aTemplates.size()) {
         for (LMUnconfiguredTemplate aTemplate : std::as_const(aTemplates)) {

@@ -1,0 +1,392 @@
+#include "LMAreaType.h"
+#include "LMArticle.h"
+#include "LMDirectoryConfig.h"
+#include "LMJigType.h"
+#include "LMMultiColorConfig.h"
+#include "LMPageType.h"
+#include "LMPriceClass.h"
+#include "LMPriceClassSet.h"
+#include "LMProductCatalogue.h"
+#include "LMTemplate.h"
+#include "LMTemplateAreaDefinition.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
+#include "LMTemplateContext.h"
+#include "LMTemplateContextGroup.h"
+#include "LMTemplateFileManager.h"
+#include "LMTemplateRegistry.h"
+#include "LMUnconfiguredTemplateList.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+
+const QString BOOK_PORTRAIT = QStringLiteral("ALBUM_TALL_21");
+const QString BOOK_SQUARE = QStringLiteral("ALBUM_SQUARE_20");
+const QString CALENDAR = QStringLiteral("WALLCAL_LANDSCAPE_42");
+const QString WALL_DECOR = QStringLiteral("FRAMED_PRINT_60x40");
+
+QString samplePath(const QString& theRelative)
+{
+    return QDir(LMDirectoryConfig::sampleContentRoot()).filePath(theRelative);
+}
+
+QByteArray readSample(const QString& theRelative)
+{
+    QFile aFile(samplePath(theRelative));
+    if (!aFile.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return aFile.readAll();
+}
+
+QDomDocument sampleDocument(const QString& theRelative)
+{
+    QDomDocument aDocument;
+    aDocument.setContent(readSample(theRelative));
+    return aDocument;
+}
+
+// The XML loader's complaint about a malformed file, worded from Qt's own parse of the same text.
+QString malformedXmlWarning(const QString& theRelative)
+{
+    QDomDocument aDocument;
+    QString aMessage;
+    int aLine = 0;
+    int aColumn = 0;
+    if (aDocument.setContent(QString::fromUtf8(readSample(theRelative)), false, &aMessage, &aLine, &aColumn))
+        return QString(); // the file is not broken: no warning to expect
+    return QStringLiteral("malformed XML file %1 at line %2, column %3: %4")
+        .arg(samplePath(theRelative))
+        .arg(aLine)
+        .arg(aColumn)
+        .arg(aMessage);
+}
+
+QString couldNotOpenWarning(const QString& theRelative)
+{
+    return QStringLiteral("could not open template file \"%1\"").arg(samplePath(theRelative));
+}
+
+QString malformedJsonWarning(const QString& theRelative)
+{
+    QJsonParseError anError;
+    QJsonDocument::fromJson(readSample(theRelative), &anError);
+    if (anError.error == QJsonParseError::NoError)
+        return QString();
+    return QStringLiteral("malformed JSON in %1: %2 at offset %3")
+        .arg(samplePath(theRelative), anError.errorString())
+        .arg(anError.offset);
+}
+
+LMArticle article(const QString& theOrderName)
+{
+    return LMArticle::fromOrderTxtName(theOrderName);
+}
+
+// Photo slots of a layout, also those a smart layout has gathered.
+int photoCount(const LMTemplate& theTemplate)
+{
+    int aCount = 0;
+    for (const LMTemplateAreaDefinition* anArea : theTemplate.areaDefinitions()) {
+        if (anArea->isType(LMAreaTypeEnum::SmartLayout)) {
+            const auto* aSmart = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(anArea);
+            for (const LMTemplateAreaDefinition* aChild : aSmart->children())
+                aCount += aChild->isType(LMAreaTypeEnum::Foto) ? 1 : 0;
+        } else if (anArea->isType(LMAreaTypeEnum::Foto)) {
+            ++aCount;
+        }
+    }
+    return aCount;
+}
+
+// The templates of a jig type that the article may use, on any page.
+LMUnconfiguredTemplateList templatesFor(const LMArticle& theArticle, const LMJigType& theJigType)
+{
+    const LMTemplateContextGroup aSituation = LMTemplateContextGroup::fromArticle(theArticle, LMPageType(), {});
+    LMUnconfiguredTemplateList aResult;
+    for (const LMUnconfiguredTemplate& aTemplate : LMTemplateRegistry::instance()->allTemplatesForJigType(theJigType))
+        if (aTemplate->contextGroup().fulfillsConstraints(aSituation, false, true))
+            aResult.append(aTemplate);
+    return aResult;
+}
+
+// Layout name to the number of "imagearea" elements its "template" element holds in the file.
+QHash<QString, int> imageAreasByLayout(const QString& theRelative)
+{
+    QHash<QString, int> aResult;
+    const QDomNodeList aTemplates = sampleDocument(theRelative).elementsByTagName(QStringLiteral("template"));
+    for (int i = 0; i < aTemplates.size(); ++i) {
+        const QDomElement anElement = aTemplates.item(i).toElement();
+        aResult.insert(anElement.attribute(QStringLiteral("name")),
+                       int(anElement.elementsByTagName(QStringLiteral("imagearea")).size()));
+    }
+    return aResult;
+}
+
+} // namespace
+
+// The bundled sample content: every article loads through the registry, the deliberately broken
+// files each give exactly their warning, and the content is what the sample is built to show.
+// Test functions run in their order: the first loads the articles the later ones look at.
+class TestSampleContent : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void loadEveryArticle_data();
+    void loadEveryArticle();
+    void countsByJigType_data();
+    void countsByJigType();
+    void multiPageDesign();
+    void bookLayoutsForEveryPhotoCount_data();
+    void bookLayoutsForEveryPhotoCount();
+    void catalogueAddOns_data();
+    void catalogueAddOns();
+
+private:
+    static LMTemplateRegistry* registry() { return LMTemplateRegistry::instance(); }
+};
+
+void TestSampleContent::initTestCase()
+{
+    QVERIFY(QFileInfo(samplePath(QStringLiteral("products/catalogue.json"))).isFile());
+    LMDirectoryConfig::instance()->setContentRoot(LMDirectoryConfig::sampleContentRoot());
+    QVERIFY(LMProductCatalogue::instance()->reload());
+    registry()->clear();
+    LMTemplateFileManager::instance()->reInit();
+}
+
+void TestSampleContent::loadEveryArticle_data()
+{
+    QTest::addColumn<QString>("orderName");
+    QTest::addColumn<QStringList>("expectedWarnings");
+    QTest::addColumn<QList<int>>("loadedIds"); // design elements present after this load
+    QTest::addColumn<QList<int>>("notLoadedIds"); // and those that wait for another product
+
+    // The first article also reads every file the white list names for no product, and the
+    // broken files are either such files or the portrait book's own.
+    const QStringList aWarnings {
+        QStringLiteral("unknown svgImageType 7"),
+        malformedXmlWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
+        couldNotOpenWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
+        malformedJsonWarning(QStringLiteral("templates/categories/album_stickers.json")),
+        malformedXmlWarning(QStringLiteral("designs/broken/broken-1.svg")),
+        couldNotOpenWarning(QStringLiteral("designs/broken/broken-1.svg")),
+        QStringLiteral("no <metadata> element found ") + samplePath(QStringLiteral("designs/plain/plain-1.svg")),
+    };
+    QTest::newRow("portrait book first: its files, unassigned files, every broken file")
+        << BOOK_PORTRAIT << aWarnings << QList<int> { 5100, 5150, 5160, 5170, 6101, 6201, 4101, 4104 }
+        << QList<int> { 5201, 5202, 5301, 6301, 5180, 5190, 6901 };
+    QTest::newRow("square book: shares the book files, nothing new to read")
+        << BOOK_SQUARE << QStringList() << QList<int> { 5100, 6201 } << QList<int> { 5201, 5301 };
+    QTest::newRow("calendar: only the calendar layouts")
+        << CALENDAR << QStringList() << QList<int> { 5201, 5202 } << QList<int> { 5301, 6301 };
+    QTest::newRow("wall decor: its layouts and design")
+        << WALL_DECOR << QStringList() << QList<int> { 5301, 6301 } << QList<int> { 5180, 5190, 6901 };
+}
+
+void TestSampleContent::loadEveryArticle()
+{
+    QFETCH(QString, orderName);
+    QFETCH(QStringList, expectedWarnings);
+    QFETCH(QList<int>, loadedIds);
+    QFETCH(QList<int>, notLoadedIds);
+
+    const LMArticle anArticle = article(orderName);
+    QVERIFY2(anArticle.isValid(), qPrintable(orderName));
+    for (const QString& aWarning : expectedWarnings) {
+        QVERIFY2(!aWarning.isEmpty(), "a deliberately broken file reads without fault");
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+    }
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+
+    registry()->loadTemplates(anArticle);
+    for (int anId : loadedIds)
+        QVERIFY2(!registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
+                 qPrintable(QString::number(anId)));
+    for (int anId : notLoadedIds)
+        QVERIFY2(registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
+                 qPrintable(QString::number(anId)));
+    QVERIFY(registry()->productHasJigType(anArticle, LMJigTypeEnum::Layout));
+
+    // A second load of the same article reads nothing and warns about nothing.
+    const qsizetype aCount = registry()->countTemplates();
+    registry()->loadTemplates(anArticle);
+    QCOMPARE(registry()->countTemplates(), aCount);
+}
+
+void TestSampleContent::countsByJigType_data()
+{
+    QTest::addColumn<QString>("orderName");
+    QTest::addColumn<int>("jigType");
+    QTest::addColumn<int>("expected");
+
+    // Backgrounds serve every product: two papers and the colour wash, once plain and once per
+    // colour configuration. The flat colour ("Farben") is a colour background, no product's own.
+    const int aBackgrounds = 3 + int(LMMultiColorConfig::allConfigurations().size());
+    const int aBackground = int(LMJigTypeEnum::Background);
+    const int aLayout = int(LMJigTypeEnum::Layout);
+    const int aSvg = int(LMJigTypeEnum::SvgTemplate);
+
+    // Portrait book: 16 collection layouts, the scrapbook, the title page, two of the faulty file.
+    QTest::newRow("portrait book, backgrounds") << BOOK_PORTRAIT << aBackground << aBackgrounds;
+    QTest::newRow("portrait book, layouts") << BOOK_PORTRAIT << aLayout << 20;
+    QTest::newRow("portrait book, SVG designs (meadow)") << BOOK_PORTRAIT << aSvg << 1;
+    QTest::newRow("square book, backgrounds") << BOOK_SQUARE << aBackground << aBackgrounds;
+    QTest::newRow("square book, layouts") << BOOK_SQUARE << aLayout << 17;
+    QTest::newRow("square book, SVG designs (harbour pages)") << BOOK_SQUARE << aSvg << 3;
+    QTest::newRow("calendar, backgrounds") << CALENDAR << aBackground << aBackgrounds;
+    QTest::newRow("calendar, layouts (title and month)") << CALENDAR << aLayout << 5;
+    QTest::newRow("calendar, no SVG design") << CALENDAR << aSvg << 0;
+    QTest::newRow("wall decor, backgrounds") << WALL_DECOR << aBackground << aBackgrounds;
+    QTest::newRow("wall decor, layouts") << WALL_DECOR << aLayout << 2;
+    QTest::newRow("wall decor, SVG designs (lake)") << WALL_DECOR << aSvg << 1;
+    QTest::newRow("portrait book, no frames") << BOOK_PORTRAIT << int(LMJigTypeEnum::Frame) << 0;
+}
+
+void TestSampleContent::countsByJigType()
+{
+    QFETCH(QString, orderName);
+    QFETCH(int, jigType);
+    QFETCH(int, expected);
+    QVERIFY2(registry()->countTemplates() > 0, "loadEveryArticle runs first");
+
+    const LMUnconfiguredTemplateList aTemplates = templatesFor(article(orderName), LMJigType::fromInt(jigType));
+    QCOMPARE(aTemplates.size(), qsizetype(expected));
+    QCOMPARE(registry()->productHasJigType(article(orderName), LMJigType::fromInt(jigType)), expected > 0);
+}
+
+void TestSampleContent::multiPageDesign()
+{
+    // One template per page file the master's page list names, in that order, all of one design.
+    const QString aMaster = QStringLiteral("designs/harbour/pages/harbour-1.svg");
+    QStringList aPages;
+    const QDomNodeList aPageElements = sampleDocument(aMaster).elementsByTagName(QStringLiteral("lumo:page"));
+    for (int i = 0; i < aPageElements.size(); ++i)
+        aPages.append(QStringLiteral("designs/harbour/pages/")
+                      + aPageElements.item(i).toElement().attribute(QStringLiteral("xlink:href")));
+    QCOMPARE(aPages.size(), 3);
+
+    const LMUnconfiguredTemplateList aTemplates = registry()->allTemplatesByDesignElementId(LMDesignElementID(6201));
+    QStringList aNames;
+    for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
+        aNames.append(aTemplate.name());
+        QVERIFY(aTemplate->isJigType(LMJigTypeEnum::SvgTemplate));
+    }
+    QCOMPARE(aNames, aPages);
+
+    // The first page takes its smart layout from the file beside it: the layout area less its padding.
+    const QDomElement anArea = sampleDocument(QStringLiteral("designs/harbour/pages/harbour-1.smartlayout"))
+                                   .elementsByTagName(QStringLiteral("lumo:layoutArea"))
+                                   .item(0)
+                                   .toElement();
+    const QDomElement aPadding = anArea.firstChildElement(QStringLiteral("lumo:padding"));
+    auto aNumber = [](const QDomElement& theElement, const char* theName) {
+        return theElement.attribute(QLatin1String(theName)).toDouble();
+    };
+    const QRectF anExpected
+        = QRectF(aNumber(anArea, "x"), aNumber(anArea, "y"), aNumber(anArea, "width"), aNumber(anArea, "height"))
+              .adjusted(aNumber(aPadding, "left"), aNumber(aPadding, "top"), -aNumber(aPadding, "right"),
+                        -aNumber(aPadding, "bottom"));
+    QVERIFY(anExpected.isValid());
+    const LMUnconfiguredTemplate aFirst = aTemplates.first();
+    const LMTemplateAreaDefinition* aSmart = nullptr;
+    for (const LMTemplateAreaDefinition* anAreaDefinition : aFirst->areaDefinitions())
+        if (anAreaDefinition->isType(LMAreaTypeEnum::SmartLayout))
+            aSmart = anAreaDefinition;
+    QVERIFY(aSmart);
+    QCOMPARE(aSmart->rect(), anExpected);
+    // Every photo slot of the page is arranged by it.
+    const int aSlots = int(sampleDocument(aMaster).elementsByTagName(QStringLiteral("image")).size());
+    QCOMPARE(photoCount(*aFirst.templatePointer()), aSlots);
+    QCOMPARE(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aSmart)->children().count(), aSlots);
+}
+
+void TestSampleContent::bookLayoutsForEveryPhotoCount_data()
+{
+    QTest::addColumn<QString>("orderName");
+    QTest::addColumn<int>("photos");
+    for (const QString& aBook : { BOOK_PORTRAIT, BOOK_SQUARE })
+        for (int aPhotos = 1; aPhotos <= 8; ++aPhotos)
+            QTest::addRow("%s, %d photos", qPrintable(aBook), aPhotos) << aBook << aPhotos;
+}
+
+void TestSampleContent::bookLayoutsForEveryPhotoCount()
+{
+    QFETCH(QString, orderName);
+    QFETCH(int, photos);
+
+    const QHash<QString, int> aFileCounts
+        = imageAreasByLayout(QStringLiteral("templates/categories/album_layouts.xml"));
+    const LMUnconfiguredTemplateList aLayouts
+        = registry()->getAllLayouts(LMTemplateContext(article(orderName), LMPageType(LMPageTypeEnum::InnerPage)));
+    int aMatching = 0;
+    int aWithText = 0;
+    for (const LMUnconfiguredTemplate& aLayout : aLayouts) {
+        if (!aFileCounts.contains(aLayout.name()))
+            continue;
+        const int aCount = photoCount(*aLayout.templatePointer());
+        // The registry's layout has the slots its file gives it.
+        QCOMPARE(aCount, aFileCounts.value(aLayout.name()));
+        if (aCount != photos)
+            continue;
+        ++aMatching;
+        aWithText += aLayout->areaDefinitions().count(LMAreaType(LMAreaTypeEnum::Text)) > 0 ? 1 : 0;
+    }
+    // Two arrangements for every number of photos, each with a text.
+    QCOMPARE(aMatching, 2);
+    QCOMPARE(aWithText, aMatching);
+}
+
+void TestSampleContent::catalogueAddOns_data()
+{
+    QTest::addColumn<QString>("orderName");
+    QTest::newRow("portrait book: design surcharges") << BOOK_PORTRAIT;
+    QTest::newRow("square book: one design surcharge") << BOOK_SQUARE;
+    QTest::newRow("wall decor: glass and mounts") << WALL_DECOR;
+}
+
+void TestSampleContent::catalogueAddOns()
+{
+    QFETCH(QString, orderName);
+    // Every price class the article's "addOns" names leads to a catalogue add-on of that order name.
+    const LMArticle anArticle = article(orderName);
+    QVERIFY(anArticle.isValid());
+    const QJsonObject anAddOns = anArticle.catalogueEntry().value(QStringLiteral("addOns")).toObject();
+    QVERIFY(!anAddOns.isEmpty());
+    for (auto anIt = anAddOns.begin(); anIt != anAddOns.end(); ++anIt) {
+        const LMArticle anAddOn = anArticle.findDependentArticle(LMPriceClass::create(anIt.key()));
+        QVERIFY2(anAddOn.isValid(), qPrintable(anIt.key()));
+        QCOMPARE(anAddOn.orderTxtName(), anIt.value().toString());
+        QVERIFY(anAddOn.catalogueEntry().value(QStringLiteral("addOn")).toBool());
+    }
+    QVERIFY(!anArticle.findDependentArticle(LMPriceClass::create(QStringLiteral("01"))).isValid());
+
+    // Glass and mount add-ons exist exactly for the price classes the article lists.
+    const QJsonObject anEntry = anArticle.catalogueEntry();
+    for (const char* aKey : { "glassesPriceClasses", "passepartoutPriceClasses" }) {
+        const QJsonArray aClasses = anEntry.value(QLatin1String(aKey)).toArray();
+        for (const QJsonValue& aClass : aClasses) {
+            const LMPriceClassSet aSet { LMPriceClass::create(aClass.toString()) };
+            QVERIFY(QByteArray(aKey) == "glassesPriceClasses" ? anArticle.hasGlassesAddOn(aSet)
+                                                              : anArticle.hasPassepartoutAddOn(aSet));
+        }
+    }
+    const LMPriceClassSet anUnlisted { LMPriceClass::create(QStringLiteral("09")) };
+    QVERIFY(!anArticle.hasGlassesAddOn(anUnlisted));
+    QVERIFY(!anArticle.hasPassepartoutAddOn(anUnlisted));
+
+    // SVG designs are matched to an article by the size of its inner page (the print of wall decor).
+    QVERIFY(anArticle.usableSize(LMPageTypeEnum::InnerPage).isValid());
+}
+
+QTEST_MAIN(TestSampleContent)
+#include "tst_samplecontent.moc"

@@ -1,0 +1,159 @@
+#include "LMToolCommand.h"
+
+#include "LMDirectoryConfig.h"
+#include "LMProductCatalogue.h"
+#include "LMTemplateFileManager.h"
+#include "LMTemplateRegistry.h"
+#include "LMToolMessageCapture.h"
+#include "LMToolProgressBar.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+#include <unistd.h>
+
+LMToolCommand::LMToolCommand(const QString& theName, const QString& theDescription)
+    : myName(theName), myDescription(theDescription),
+      myContentOption(QStringLiteral("content"),
+                      QStringLiteral("The content tree to read (default: the bundled sample content)."),
+                      QStringLiteral("dir")),
+      myArticleOption(QStringLiteral("article"),
+                      QStringLiteral("The article (order name) whose templates to load (default: the "
+                                     "catalogue's first product)."),
+                      QStringLiteral("name")),
+      myJsonOption(QStringLiteral("json"), QStringLiteral("Print JSON instead of text."))
+{
+}
+
+LMToolCommand::~LMToolCommand() = default;
+
+void LMToolCommand::printError(const QString& theText)
+{
+    std::fputs((QStringLiteral("lmtemplates: ") + theText + QLatin1Char('\n')).toUtf8().constData(), stderr);
+    std::fflush(stderr);
+}
+
+int LMToolCommand::run(const QStringList& theArguments)
+{
+    myParser.setApplicationDescription(myDescription);
+    const QCommandLineOption aHelp = myParser.addHelpOption();
+    addOptions(myParser);
+    if (!myParser.parse(theArguments))
+        return usageError(myParser.errorText());
+    if (myParser.isSet(aHelp)) {
+        // The usage line names the command after the program.
+        QString aText = myParser.helpText();
+        static const QRegularExpression ourUsage(QStringLiteral("^Usage: \\S+"));
+        aText.replace(ourUsage, QStringLiteral("Usage: lmtemplates ") + myName);
+        printText(aText);
+        return Success;
+    }
+    return execute();
+}
+
+void LMToolCommand::addContentOption()
+{
+    myParser.addOption(myContentOption);
+}
+
+void LMToolCommand::addArticleOption()
+{
+    myParser.addOption(myArticleOption);
+}
+
+void LMToolCommand::addJsonOption()
+{
+    myTakesJson = true;
+    myParser.addOption(myJsonOption);
+}
+
+bool LMToolCommand::jsonWanted() const
+{
+    return myTakesJson && myParser.isSet(myJsonOption);
+}
+
+bool LMToolCommand::openContent()
+{
+    const QString aRoot
+        = myParser.isSet(myContentOption) ? myParser.value(myContentOption) : LMDirectoryConfig::sampleContentRoot();
+    const QFileInfo aFolder(aRoot);
+    if (!aFolder.isDir()) {
+        printError(QStringLiteral("content folder not found: %1").arg(QDir::toNativeSeparators(aRoot)));
+        return false;
+    }
+    LMDirectoryConfig::instance()->setContentRoot(aFolder.absoluteFilePath());
+    LMProductCatalogue::instance()->reload();
+    LMTemplateFileManager::instance()->reInit();
+    return true;
+}
+
+LMArticle LMToolCommand::resolveArticle() const
+{
+    if (myParser.isSet(myArticleOption)) {
+        const QString aName = myParser.value(myArticleOption);
+        const LMArticle anArticle = LMProductCatalogue::instance()->findByOrderTxtName(aName);
+        if (!anArticle.isValid())
+            printError(QStringLiteral("unknown article: %1 (not in %2)")
+                           .arg(aName, displayPath(LMProductCatalogue::instance()->filePath())));
+        return anArticle.isValid() ? anArticle : LMArticle();
+    }
+    const LMArticle aFirst = LMArticle::createFirstValidArticle();
+    if (aFirst.isNull())
+        printError(QStringLiteral("the content has no product catalogue with a product: %1")
+                       .arg(QDir::toNativeSeparators(
+                           LMDirectoryConfig::instance()->contentPath(LMProductCatalogue::relativeFilePath()))));
+    return aFirst;
+}
+
+void LMToolCommand::loadArticle(const LMArticle& theArticle, bool theProgress) const
+{
+    LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
+    if (theProgress && ::isatty(STDERR_FILENO)) {
+        const LMToolProgressBar aBar;
+        aRegistry->loadTemplatesWithProgress(theArticle);
+    } else {
+        aRegistry->loadTemplates(theArticle);
+    }
+}
+
+void LMToolCommand::noteWarnings(const LMToolMessageCapture& theCapture)
+{
+    const qsizetype aCount = theCapture.warnings().size();
+    if (aCount > 0)
+        printError(QStringLiteral("%1 warnings while loading; 'lmtemplates check' lists them by file").arg(aCount));
+}
+
+QString LMToolCommand::displayPath(const QString& thePath)
+{
+    if (thePath.isEmpty())
+        return thePath;
+    const QString aRoot = LMDirectoryConfig::instance()->contentRoot();
+    const QString aRelative = QDir(aRoot).relativeFilePath(thePath);
+    if (!QFileInfo(thePath).isAbsolute() || aRelative.startsWith(QLatin1String("..")))
+        return QDir::toNativeSeparators(thePath);
+    return QDir::toNativeSeparators(aRelative);
+}
+
+void LMToolCommand::printText(const QString& theText)
+{
+    std::fputs(theText.toUtf8().constData(), stdout);
+    if (!theText.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void LMToolCommand::printJson(const QJsonObject& theObject)
+{
+    printText(QString::fromUtf8(QJsonDocument(theObject).toJson(QJsonDocument::Indented)));
+}
+
+int LMToolCommand::usageError(const QString& theText) const
+{
+    printError(theText);
+    printError(QStringLiteral("try 'lmtemplates %1 --help'").arg(myName));
+    return UsageError;
+}

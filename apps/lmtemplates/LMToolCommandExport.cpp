@@ -1,0 +1,110 @@
+#include "LMToolCommandExport.h"
+
+#include "LMTemplate.h"
+#include "LMTemplateAreaDefinition.h"
+#include "LMTemplateConfiguration.h"
+#include "LMTemplateList.h"
+#include "LMTemplateRegistry.h"
+#include "LMTemplateWriter.h"
+#include "LMToolMessageCapture.h"
+
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+const QString OPT_OUT = QStringLiteral("out");
+const QString OPT_PAGE_SIZE = QStringLiteral("page-size");
+
+// The size the first area of the first template was made for; a neutral page otherwise.
+QSizeF defaultPageSize(const LMUnconfiguredTemplateList& theTemplates)
+{
+    for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
+        for (const LMTemplateAreaDefinition* anArea : aTemplate->areaDefinitions())
+            if (anArea->hasOriginalScale())
+                return anArea->originallyScaledForSize();
+    return QSizeF(1000, 1000);
+}
+
+} // namespace
+
+LMToolCommandExport::LMToolCommandExport()
+    : LMToolCommand(QStringLiteral("export"),
+                    QStringLiteral("Writes the named layouts and SVG templates as a "
+                                   "version-2 layout collection."))
+{
+}
+
+void LMToolCommandExport::addOptions(QCommandLineParser& theParser)
+{
+    addContentOption();
+    addArticleOption();
+    theParser.addOption(QCommandLineOption(OPT_OUT, QStringLiteral("The file to write (replaced atomically)."),
+                                           QStringLiteral("file")));
+    theParser.addOption(QCommandLineOption(OPT_PAGE_SIZE,
+                                           QStringLiteral("The page size the areas are written for, WIDTHxHEIGHT "
+                                                          "(default: the size the first area was made for)."),
+                                           QStringLiteral("size")));
+    theParser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Names of the templates to export."),
+                                    QStringLiteral("name..."));
+}
+
+int LMToolCommandExport::execute()
+{
+    const QStringList aNames = parser().positionalArguments();
+    if (aNames.isEmpty())
+        return usageError(QStringLiteral("export needs at least one template name"));
+    if (!parser().isSet(OPT_OUT) || parser().value(OPT_OUT).isEmpty())
+        return usageError(QStringLiteral("export needs --out FILE"));
+    QSizeF aPageSize;
+    if (parser().isSet(OPT_PAGE_SIZE)) {
+        static const QRegularExpression ourSize(QStringLiteral("^(\\d+(?:\\.\\d+)?)x(\\d+(?:\\.\\d+)?)$"));
+        const QRegularExpressionMatch aMatch = ourSize.match(parser().value(OPT_PAGE_SIZE));
+        aPageSize = aMatch.hasMatch() ? QSizeF(aMatch.captured(1).toDouble(), aMatch.captured(2).toDouble()) : QSizeF();
+        if (aPageSize.isEmpty())
+            return usageError(QStringLiteral("--page-size needs WIDTHxHEIGHT with positive numbers: %1")
+                                  .arg(parser().value(OPT_PAGE_SIZE)));
+    }
+
+    LMToolMessageCapture aCapture;
+    if (!openContent())
+        return Failure;
+    const LMArticle anArticle = resolveArticle();
+    if (anArticle.isNull())
+        return Failure;
+    loadArticle(anArticle, false);
+
+    noteWarnings(aCapture);
+    LMUnconfiguredTemplateList aTemplates;
+    for (const QString& aName : aNames) {
+        const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);
+        if (aTemplate.isNull()) {
+            printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
+            return Failure;
+        }
+        // The writer leaves other kinds out; a silent gap in the file would surprise.
+        if (!aTemplate->hasLayout() && !aTemplate.isJigType(LMJigTypeEnum::SvgTemplate)) {
+            printError(QStringLiteral("'%1' is a %2 template: only layouts and SVG templates can be exported")
+                           .arg(aName, aTemplate.jigType().encodeCSV()));
+            return Failure;
+        }
+        aTemplates.append(aTemplate);
+    }
+    if (aPageSize.isEmpty())
+        aPageSize = defaultPageSize(aTemplates);
+
+    const QDomDocument aDocument
+        = LMTemplateWriter::buildXML2FromTemplates(aTemplates.toConfiguredList(LMTemplateConfiguration()), aPageSize);
+    QSaveFile aFile(parser().value(OPT_OUT));
+    if (!aFile.open(QIODevice::WriteOnly)) {
+        printError(QStringLiteral("cannot write %1: %2").arg(aFile.fileName(), aFile.errorString()));
+        return Failure;
+    }
+    aFile.write(aDocument.toByteArray(2));
+    if (!aFile.commit()) {
+        printError(QStringLiteral("cannot write %1: %2").arg(aFile.fileName(), aFile.errorString()));
+        return Failure;
+    }
+    printText(QStringLiteral("wrote %1 templates to %2").arg(aTemplates.size()).arg(aFile.fileName()));
+    return Success;
+}

@@ -1,0 +1,165 @@
+#include "LMToolCommandShow.h"
+
+#include "LMAreaType.h"
+#include "LMTemplate.h"
+#include "LMTemplateAnalysis.h"
+#include "LMTemplateAreaDefinition.h"
+#include "LMTemplateLayerType.h"
+#include "LMTemplateRegistry.h"
+#include "LMToolMessageCapture.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+
+namespace {
+
+QStringList files(const LMTemplate& theTemplate)
+{
+    QStringList aFiles;
+    for (const QFileInfo& aFile : theTemplate.associatedFiles())
+        if (!aFile.filePath().isEmpty())
+            aFiles.append(aFile.filePath());
+    aFiles.removeDuplicates();
+    return aFiles;
+}
+
+QJsonArray rectJson(const QRectF& theRect)
+{
+    return QJsonArray { theRect.x(), theRect.y(), theRect.width(), theRect.height() };
+}
+
+QString number(double theValue)
+{
+    return QString::number(theValue, 'g', 6);
+}
+
+} // namespace
+
+LMToolCommandShow::LMToolCommandShow()
+    : LMToolCommand(QStringLiteral("show"),
+                    QStringLiteral("Finds a template by name (any name the editor accepts) "
+                                   "and prints it."))
+{
+}
+
+void LMToolCommandShow::addOptions(QCommandLineParser& theParser)
+{
+    addContentOption();
+    addArticleOption();
+    addJsonOption();
+    theParser.addPositionalArgument(QStringLiteral("name"), QStringLiteral("The template's name or unique name."));
+}
+
+int LMToolCommandShow::execute()
+{
+    if (parser().positionalArguments().size() != 1)
+        return usageError(QStringLiteral("show takes exactly one template name"));
+    const QString aName = parser().positionalArguments().constFirst();
+
+    LMToolMessageCapture aCapture;
+    if (!openContent())
+        return Failure;
+    const LMArticle anArticle = resolveArticle();
+    if (anArticle.isNull())
+        return Failure;
+    loadArticle(anArticle, false);
+
+    noteWarnings(aCapture);
+    const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);
+    if (aTemplate.isNull()) {
+        printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
+        return Failure;
+    }
+    const double anAspect = anArticle.widthByHeight() > 0 ? anArticle.widthByHeight() : 1.0;
+    if (jsonWanted())
+        printJson(toJson(aTemplate, anAspect));
+    else
+        printText(toText(aTemplate, anAspect));
+    return Success;
+}
+
+LMTemplateAnalysis LMToolCommandShow::analysisOf(const LMUnconfiguredTemplate& theTemplate, double theAspect)
+{
+    return LMTemplateAnalysis(theTemplate->areaDefinitions(), theAspect, theTemplate->smartGeneratedLayoutForPage());
+}
+
+QJsonObject LMToolCommandShow::toJson(const LMUnconfiguredTemplate& theTemplate, double theAspect)
+{
+    const LMTemplate& aTemplate = *theTemplate;
+    QJsonArray anAreas;
+    for (const LMTemplateAreaDefinition* anArea : aTemplate.areaDefinitions())
+        anAreas.append(QJsonObject { { QStringLiteral("type"), anArea->areaType().encodeCSV() },
+                                     { QStringLiteral("rect"), rectJson(anArea->rect()) },
+                                     { QStringLiteral("normalized"), anArea->isNormalized() },
+                                     { QStringLiteral("rotation"), anArea->rotation().degrees() } });
+    const LMTemplateAnalysis anAnalysis = analysisOf(theTemplate, theAspect);
+    const QJsonObject anAnalysisJson {
+        { QStringLiteral("photoAreas"), anAnalysis.countFotoAreas() },
+        { QStringLiteral("portrait"), anAnalysis.countFotoAreasInPortrait() },
+        { QStringLiteral("landscape"), anAnalysis.countFotoAreasInLandscape() },
+        { QStringLiteral("texts"), anAnalysis.countTexts() },
+        { QStringLiteral("calendars"), anAnalysis.countCalendariums() },
+        { QStringLiteral("clipartDummies"), anAnalysis.countClipartDummies() },
+        { QStringLiteral("spaciousness"), anAnalysis.spaciousness() },
+        { QStringLiteral("inclinedPhotos"), anAnalysis.countInclinedFotos() },
+        { QStringLiteral("mostExtremeFormat"), anAnalysis.mostExtremeFormat() },
+        { QStringLiteral("crazy"), anAnalysis.isCrazy() },
+        { QStringLiteral("tight"), anAnalysis.isTight() },
+        { QStringLiteral("wellBalanced"), anAnalysis.isWellBalanced() },
+    };
+    return QJsonObject {
+        { QStringLiteral("name"), aTemplate.name() },
+        { QStringLiteral("uniqueName"), aTemplate.uniqueName() },
+        { QStringLiteral("jigType"), aTemplate.jigType().encodeCSV() },
+        { QStringLiteral("layer"), aTemplate.templateLayerType().encodeCSV() },
+        { QStringLiteral("designElementId"), aTemplate.designElementID().toString() },
+        { QStringLiteral("source"), displayPath(aTemplate.fileInfo().filePath()) },
+        { QStringLiteral("files"), QJsonArray::fromStringList(files(aTemplate)) },
+        { QStringLiteral("areas"), anAreas },
+        { QStringLiteral("pageAspect"), theAspect },
+        { QStringLiteral("analysis"), anAnalysisJson },
+    };
+}
+
+QString LMToolCommandShow::toText(const LMUnconfiguredTemplate& theTemplate, double theAspect)
+{
+    const LMTemplate& aTemplate = *theTemplate;
+    QString aText;
+    aText += QStringLiteral("name:        %1\n").arg(aTemplate.name());
+    aText += QStringLiteral("unique name: %1\n").arg(aTemplate.uniqueName());
+    aText += QStringLiteral("kind:        %1\n").arg(aTemplate.jigType().encodeCSV());
+    aText += QStringLiteral("layer:       %1\n").arg(aTemplate.templateLayerType().encodeCSV());
+    aText += QStringLiteral("id:          %1\n").arg(aTemplate.designElementID().toString());
+    aText += QStringLiteral("source:      %1\n").arg(displayPath(aTemplate.fileInfo().filePath()));
+    aText += QStringLiteral("files:\n");
+    for (const QString& aFile : files(aTemplate))
+        aText += QStringLiteral("  %1\n").arg(displayPath(aFile));
+    aText += QStringLiteral("areas: %1\n").arg(aTemplate.areaDefinitions().count());
+    for (const LMTemplateAreaDefinition* anArea : aTemplate.areaDefinitions()) {
+        const QRectF& aRect = anArea->rect();
+        aText += QStringLiteral("  %1 x=%2 y=%3 w=%4 h=%5 rotation=%6%7\n")
+                     .arg(anArea->areaType().encodeCSV(), number(aRect.x()), number(aRect.y()), number(aRect.width()),
+                          number(aRect.height()))
+                     .arg(anArea->rotation().degrees())
+                     .arg(anArea->isNormalized() ? QStringLiteral(" (fractions of the page)") : QString());
+    }
+    const LMTemplateAnalysis anAnalysis = analysisOf(theTemplate, theAspect);
+    aText += QStringLiteral("analysis (page aspect %1):\n").arg(number(theAspect));
+    aText
+        += QStringLiteral("  photo areas %1 (portrait %2, landscape %3), texts %4, calendars %5, clipart dummies %6\n")
+               .arg(anAnalysis.countFotoAreas())
+               .arg(anAnalysis.countFotoAreasInPortrait())
+               .arg(anAnalysis.countFotoAreasInLandscape())
+               .arg(anAnalysis.countTexts())
+               .arg(anAnalysis.countCalendariums())
+               .arg(anAnalysis.countClipartDummies());
+    aText += QStringLiteral("  spaciousness %1, inclined photos %2, most extreme format %3\n")
+                 .arg(number(anAnalysis.spaciousness()))
+                 .arg(anAnalysis.countInclinedFotos())
+                 .arg(number(anAnalysis.mostExtremeFormat()));
+    aText += QStringLiteral("  crazy %1, tight %2, well balanced %3\n")
+                 .arg(anAnalysis.isCrazy() ? QStringLiteral("yes") : QStringLiteral("no"),
+                      anAnalysis.isTight() ? QStringLiteral("yes") : QStringLiteral("no"),
+                      anAnalysis.isWellBalanced() ? QStringLiteral("yes") : QStringLiteral("no"));
+    return aText;
+}

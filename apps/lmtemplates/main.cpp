@@ -1,0 +1,68 @@
+// lmtemplates: loads, lists, shows, exports and checks the templates of a content tree.
+
+#include "LMToolCommand.h"
+#include "LMToolCommandCheck.h"
+#include "LMToolCommandExport.h"
+#include "LMToolCommandList.h"
+#include "LMToolCommandLoad.h"
+#include "LMToolCommandShow.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
+{
+    std::vector<std::unique_ptr<LMToolCommand>> aCommands;
+    aCommands.push_back(std::make_unique<LMToolCommandLoad>());
+    aCommands.push_back(std::make_unique<LMToolCommandList>());
+    aCommands.push_back(std::make_unique<LMToolCommandShow>());
+    aCommands.push_back(std::make_unique<LMToolCommandExport>());
+    aCommands.push_back(std::make_unique<LMToolCommandCheck>());
+    return aCommands;
+}
+
+QString usage(const std::vector<std::unique_ptr<LMToolCommand>>& theCommands)
+{
+    QString aText = QStringLiteral("Usage: lmtemplates <command> [options]\n\n"
+                                   "The templates of a content tree, as the editor loads them.\n\nCommands:\n");
+    for (const auto& aCommand : theCommands)
+        aText += QStringLiteral("  %1 %2\n").arg(aCommand->name(), -8).arg(aCommand->description());
+    aText += QStringLiteral("\nRun 'lmtemplates <command> --help' for the options of a command.\n");
+    return aText;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication anApp(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lmtemplates"));
+    const std::vector<std::unique_ptr<LMToolCommand>> aCommands = makeCommands();
+
+    QStringList anArguments = QCoreApplication::arguments();
+    if (anArguments.size() < 2) {
+        std::fputs(usage(aCommands).toUtf8().constData(), stderr);
+        return LMToolCommand::UsageError;
+    }
+    const QString aName = anArguments.at(1);
+    if (aName == QLatin1String("--help") || aName == QLatin1String("-h") || aName == QLatin1String("help")) {
+        std::fputs(usage(aCommands).toUtf8().constData(), stdout);
+        return LMToolCommand::Success;
+    }
+    for (const auto& aCommand : aCommands) {
+        if (aCommand->name() != aName)
+            continue;
+        // The command's parser sees "lmtemplates <command>" as the program.
+        anArguments.removeAt(1);
+        anArguments[0] += QLatin1Char(' ') + aName;
+        return aCommand->run(anArguments);
+    }
+    LMToolCommand::printError(QStringLiteral("unknown command: %1").arg(aName));
+    std::fputs(usage(aCommands).toUtf8().constData(), stderr);
+    return LMToolCommand::UsageError;
+}

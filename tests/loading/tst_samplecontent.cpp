@@ -154,12 +154,17 @@ private slots:
 
 private:
     static LMTemplateRegistry* registry() { return LMTemplateRegistry::instance(); }
+
+    // An empty user data folder: no downloads and no white list of this machine mix in.
+    QTemporaryDir myUserDataDir;
 };
 
 void TestSampleContent::initTestCase()
 {
     QVERIFY(QFileInfo(samplePath(QStringLiteral("products/catalogue.json"))).isFile());
+    QVERIFY(myUserDataDir.isValid());
     LMDirectoryConfig::instance()->setContentRoot(LMDirectoryConfig::sampleContentRoot());
+    LMDirectoryConfig::instance()->setUserDataDir(myUserDataDir.path());
     QVERIFY(LMProductCatalogue::instance()->reload());
     registry()->clear();
     LMTemplateFileManager::instance()->reInit();

@@ -76,7 +76,7 @@ bool LMToolCommand::jsonWanted() const
     return myTakesJson && myParser.isSet(myJsonOption);
 }
 
-bool LMToolCommand::openContent()
+bool LMToolCommand::openContent(LMToolMessageCapture& theCapture)
 {
     const QString aRoot
         = myParser.isSet(myContentOption) ? myParser.value(myContentOption) : LMDirectoryConfig::sampleContentRoot();
@@ -86,7 +86,9 @@ bool LMToolCommand::openContent()
         return false;
     }
     LMDirectoryConfig::instance()->setContentRoot(aFolder.absoluteFilePath());
+    theCapture.setCurrentFile(LMDirectoryConfig::instance()->contentPath(LMProductCatalogue::relativeFilePath()));
     LMProductCatalogue::instance()->reload();
+    theCapture.setCurrentFile(QString());
     LMTemplateFileManager::instance()->reInit();
     return true;
 }

@@ -47,8 +47,9 @@ protected:
     bool jsonWanted() const;
 
     // Points the library at the content tree (--content, else the sample content) and reads its
-    // product catalogue; prints an error and returns false when the folder does not exist.
-    bool openContent();
+    // product catalogue (its warnings go to theCapture under the catalogue's file); prints an error
+    // and returns false when the folder does not exist.
+    bool openContent(LMToolMessageCapture& theCapture);
     // The article named by --article, else the catalogue's first product; prints an error and
     // returns a null article when it is unknown or the catalogue has none.
     LMArticle resolveArticle() const;

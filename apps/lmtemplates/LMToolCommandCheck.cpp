@@ -1,7 +1,6 @@
 #include "LMToolCommandCheck.h"
 
 #include "LMArticleList.h"
-#include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplateFileManager.h"
 #include "LMTemplateLoader.h"
@@ -37,13 +36,8 @@ void LMToolCommandCheck::addOptions(QCommandLineParser& theParser)
 int LMToolCommandCheck::execute()
 {
     LMToolMessageCapture aCapture;
-    if (!openContent())
+    if (!openContent(aCapture))
         return Failure;
-    // The catalogue was read while opening; read it again to know its warnings by file.
-    const QString aCatalogue = LMDirectoryConfig::instance()->contentPath(LMProductCatalogue::relativeFilePath());
-    aCapture.setCurrentFile(aCatalogue);
-    LMProductCatalogue::instance()->reload();
-    aCapture.setCurrentFile(QString());
 
     // One file at a time: the warnings that arrive meanwhile are that file's.
     const LMArticleList anArticles = LMProductCatalogue::instance()->articles();

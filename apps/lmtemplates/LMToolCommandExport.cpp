@@ -67,7 +67,7 @@ int LMToolCommandExport::execute()
     }
 
     LMToolMessageCapture aCapture;
-    if (!openContent())
+    if (!openContent(aCapture))
         return Failure;
     const LMArticle anArticle = resolveArticle();
     if (anArticle.isNull())

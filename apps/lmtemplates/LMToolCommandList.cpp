@@ -153,7 +153,7 @@ int LMToolCommandList::execute()
     }
 
     LMToolMessageCapture aCapture;
-    if (!openContent())
+    if (!openContent(aCapture))
         return Failure;
     const LMArticle anArticle = resolveArticle();
     if (anArticle.isNull())

@@ -47,7 +47,7 @@ void LMToolCommandLoad::addOptions(QCommandLineParser& theParser)
 int LMToolCommandLoad::execute()
 {
     LMToolMessageCapture aCapture;
-    if (!openContent())
+    if (!openContent(aCapture))
         return Failure;
     const LMArticle anArticle = resolveArticle();
     if (anArticle.isNull())
@@ -67,7 +67,8 @@ int LMToolCommandLoad::execute()
     if (jsonWanted()) {
         QJsonArray aWarningList;
         for (const LMToolMessageCapture::Warning& aWarning : aWarnings)
-            aWarningList.append(QJsonObject { { QStringLiteral("category"), aWarning.category },
+            aWarningList.append(QJsonObject { { QStringLiteral("file"), displayPath(aWarning.file) },
+                                              { QStringLiteral("category"), aWarning.category },
                                               { QStringLiteral("text"), aWarning.text } });
         QJsonObject aTimingObject;
         if (aTimings.found)

@@ -57,7 +57,7 @@ int LMToolCommandShow::execute()
     const QString aName = parser().positionalArguments().constFirst();
 
     LMToolMessageCapture aCapture;
-    if (!openContent())
+    if (!openContent(aCapture))
         return Failure;
     const LMArticle anArticle = resolveArticle();
     if (anArticle.isNull())

@@ -6,13 +6,13 @@ LM_DEFINE_SINGLETON(LMJigStatusRepository)
 
 LMJigStatus LMJigStatusRepository::status(const LMDesignElementID& theId) const
 {
-    QReadLocker aLocker(&myLock);
+    QMutexLocker aLocker(&myLock);
     return myStatus.value(theId, LMJigStatus(LMJigStatusEnum::Installed));
 }
 
 void LMJigStatusRepository::markDownloaded(const LMDesignElementIDSet& theIds)
 {
-    QWriteLocker aLocker(&myLock);
+    QMutexLocker aLocker(&myLock);
     for (const LMDesignElementID& anId : theIds) {
         if (anId.isValid())
             myStatus.insert(anId, LMJigStatus(LMJigStatusEnum::Downloaded) | LMJigStatus(LMJigStatusEnum::New));
@@ -29,7 +29,7 @@ void LMJigStatusRepository::markDownloaded(const QSet<LMJigKey>& theKeys)
 
 void LMJigStatusRepository::markSeen(const LMDesignElementID& theId)
 {
-    QWriteLocker aLocker(&myLock);
+    QMutexLocker aLocker(&myLock);
     const auto anIt = myStatus.find(theId);
     if (anIt != myStatus.end())
         anIt->exclude(LMJigStatusEnum::New);

@@ -45,6 +45,7 @@ const QString STR_NOT_FOUND = QStringLiteral("could not find Template");
 const QString STR_DESIGN_THEME = QStringLiteral(",design,");
 const QString STR_ALBFREE_THEME = QStringLiteral(",albfreetheme,");
 const QString STR_NORMAL_THEME = QStringLiteral(",normal,");
+const QString STR_WEISS = QStringLiteral("Weiss,");
 const QString STR_WHITE_REPLACEMENT = QStringLiteral("201,");
 const QString STR_SVG_CONTENT = QStringLiteral(".svg_content");
 const QString STR_UNKNOWN_TYPE = QStringLiteral(",unknown type");
@@ -132,33 +133,24 @@ private:
     const bool myReleased;
 };
 
-LMUnconfiguredTemplate firstMatching(const LMUnconfiguredTemplateList& theTemplates, const QString& theName)
+// ASCII without "?": re-encoding between UTF-8 and Latin-1 leaves such a text as it is, and no
+// name turns into it by losing characters to "?".
+bool isPlainText(const QString& theText)
 {
-    for (const LMUnconfiguredTemplate& aTemplate : theTemplates) {
-        if (aTemplate->matchesName(theName))
-            return aTemplate;
+    for (const QChar aChar : theText) {
+        if (aChar.unicode() >= 0x80 || aChar == QLatin1Char('?'))
+            return false;
     }
-    return LMUnconfiguredTemplate();
+    return true;
 }
 
-// Among the templates whose unique name starts with the prefix, the one whose measured name is
-// shortest; the earlier one on equal length.
-template <typename Measure>
-LMUnconfiguredTemplate shortestWithPrefix(const LMUnconfiguredTemplateList& theTemplates, const QString& thePrefix,
-                                          Measure theMeasure)
+// The template's name variants hold the text; for plain texts that is plain equality, which
+// saves the re-encodings.
+bool matchesVariant(const LMUnconfiguredTemplate& theTemplate, const QString& theText, bool thePlainText)
 {
-    LMUnconfiguredTemplate aBest;
-    qsizetype aBestLength = 0;
-    for (const LMUnconfiguredTemplate& aTemplate : theTemplates) {
-        if (!aTemplate->uniqueName().startsWith(thePrefix))
-            continue;
-        const qsizetype aLength = theMeasure(aTemplate);
-        if (aBest.isNull() || aLength < aBestLength) {
-            aBest = aTemplate;
-            aBestLength = aLength;
-        }
-    }
-    return aBest;
+    if (thePlainText)
+        return theTemplate->nameVariants().contains(theText);
+    return theTemplate->matchesNameVariants(theText);
 }
 
 LMContentFilterParameter parameterFor(const LMArticle& theArticle, const LMCategorization& theCategorization = {})
@@ -511,13 +503,12 @@ LMDesignElementIDSet LMTemplateRegistry::collectAllDesignElementIds() const
 
 LMUnconfiguredTemplateList LMTemplateRegistry::allTemplatesByDesignElementId(const LMDesignElementID& theId) const
 {
+    // Every jig type's list together is the central list, which gives a stable order.
     const QMutexLocker aLocker(&myImpl->myMutex);
     LMUnconfiguredTemplateList aResult;
-    for (const LMUnconfiguredTemplateList& aList : std::as_const(myImpl->myTemplatesByJigType)) {
-        for (const LMUnconfiguredTemplate& aTemplate : aList) {
-            if (aTemplate->designElementID() == theId)
-                aResult.append(aTemplate);
-        }
+    for (const LMUnconfiguredTemplate& aTemplate : std::as_const(myImpl->myCentralList)) {
+        if (aTemplate->designElementID() == theId)
+            aResult.append(aTemplate);
     }
     return aResult;
 }
@@ -615,7 +606,9 @@ LMUnconfiguredTemplate LMTemplateRegistry::findTemplateByName(const QString& the
     QString aName = theName;
     aName.replace(STR_DESIGN_THEME, STR_NORMAL_THEME);
     aName.replace(STR_ALBFREE_THEME, STR_NORMAL_THEME);
-    aName.replace(weissRx(), STR_WHITE_REPLACEMENT);
+    // The expression is asked only when it can match: cached lookups must stay cheap.
+    if (aName.startsWith(STR_WEISS))
+        aName.replace(weissRx(), STR_WHITE_REPLACEMENT);
 
     quint64 aGeneration = 0;
     {
@@ -658,45 +651,48 @@ LMUnconfiguredTemplate LMTemplateRegistry::searchForTemplate(const QString& theN
             return aMatches.constFirst();
     }
 
+    // Steps three to seven in one pass: each step's answer depends only on the list and its own
+    // name, so the first step with an answer wins as if they had run one after the other.
     const QString aProductionId = extractProductionID(theName);
-    if (aProductionId != theName) {
-        if (const LMUnconfiguredTemplate aFound = firstMatching(aTemplates, aProductionId); !aFound.isNull())
-            return aFound;
-    }
-
+    const bool aCheckProductionId = aProductionId != theName;
     const QString aNiceName = makeTemplateNameNice(theName);
     // An empty prefix would take any template.
-    if (!aNiceName.isEmpty()) {
-        const LMUnconfiguredTemplate aFound = shortestWithPrefix(
-            aTemplates, aNiceName, [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate.name().size(); });
-        if (!aFound.isNull())
-            return aFound;
-    }
-
+    const bool aCheckNice = !aNiceName.isEmpty();
     const QString aPassepartoutName = changePassepartoutArticles(theName);
-    if (aPassepartoutName != theName) {
-        if (const LMUnconfiguredTemplate aFound = firstMatching(aTemplates, aPassepartoutName); !aFound.isNull())
-            return aFound;
-    }
-
+    const bool aCheckPassepartout = aPassepartoutName != theName;
     const QString aMinimalName = makeTemplateNameMinimal(aNiceName);
-    if (!aMinimalName.isEmpty()) {
-        const LMUnconfiguredTemplate aFound
-            = shortestWithPrefix(aTemplates, aMinimalName, [](const LMUnconfiguredTemplate& theTemplate) {
-                  return theTemplate.uniqueName().size();
-              });
-        if (!aFound.isNull())
-            return aFound;
-    }
+    const bool aCheckMinimal = !aMinimalName.isEmpty();
+    const bool aPlainText = isPlainText(theName);
 
-    {
-        const LMPoolSlotRelease aRelease;
-        const LMUnconfiguredTemplateList aMatches
-            = LMConcurrent::blockingFiltered(aTemplates, [theName](const LMUnconfiguredTemplate& theTemplate) {
-                  return theTemplate->matchesNameVariants(theName);
-              });
-        if (!aMatches.isEmpty())
-            return aMatches.constFirst();
+    qsizetype aNice = -1;
+    qsizetype aNiceLength = 0;
+    qsizetype aPassepartout = -1;
+    qsizetype aMinimal = -1;
+    qsizetype aMinimalLength = 0;
+    qsizetype aVariant = -1;
+    for (qsizetype anIndex = 0; anIndex < aTemplates.size(); ++anIndex) {
+        const LMUnconfiguredTemplate& aTemplate = aTemplates.at(anIndex);
+        const QString aUniqueName = aTemplate.uniqueName();
+        const QString& aName = aTemplate->name();
+        if (aCheckProductionId && (aName == aProductionId || aUniqueName == aProductionId))
+            return aTemplate;
+        if (aCheckNice && aUniqueName.startsWith(aNiceName) && (aNice < 0 || aName.size() < aNiceLength)) {
+            aNice = anIndex;
+            aNiceLength = aName.size();
+        }
+        if (aCheckPassepartout && aPassepartout < 0 && (aName == aPassepartoutName || aUniqueName == aPassepartoutName))
+            aPassepartout = anIndex;
+        if (aCheckMinimal && aUniqueName.startsWith(aMinimalName)
+            && (aMinimal < 0 || aUniqueName.size() < aMinimalLength)) {
+            aMinimal = anIndex;
+            aMinimalLength = aUniqueName.size();
+        }
+        if (aVariant < 0 && matchesVariant(aTemplate, theName, aPlainText))
+            aVariant = anIndex;
+    }
+    for (const qsizetype anIndex : { aNice, aPassepartout, aMinimal, aVariant }) {
+        if (anIndex >= 0)
+            return aTemplates.at(anIndex);
     }
 
     if (theName.contains(STR_SVG_CONTENT)) {

@@ -4,6 +4,7 @@
 #include "LMBasisSettings.h"
 #include "LMConcurrent.h"
 #include "LMFileSystemWatcher.h"
+#include "LMIntRange.h"
 #include "LMJigRegistry.h"
 #include "LMJigStatusRepository.h"
 #include "LMProductCatalogue.h"
@@ -152,6 +153,80 @@ bool matchesVariant(const LMUnconfiguredTemplate& theTemplate, const QString& th
         return theTemplate->nameVariants().contains(theText);
     return theTemplate->matchesNameVariants(theText);
 }
+
+// What one slice of the templates answers to steps three to seven: indexes into the list, -1 for
+// none.
+struct LMNameSearchResult
+{
+    qsizetype myProductionId = -1;
+    qsizetype myNice = -1;
+    qsizetype myNiceLength = 0;
+    qsizetype myPassepartout = -1;
+    qsizetype myMinimal = -1;
+    qsizetype myMinimalLength = 0;
+    qsizetype myVariant = -1;
+
+    // Takes a later slice's answers: the first hits stay, shorter names win, equal ones stay earlier.
+    void merge(const LMNameSearchResult& theLater)
+    {
+        if (myProductionId < 0)
+            myProductionId = theLater.myProductionId;
+        if (theLater.myNice >= 0 && (myNice < 0 || theLater.myNiceLength < myNiceLength)) {
+            myNice = theLater.myNice;
+            myNiceLength = theLater.myNiceLength;
+        }
+        if (myPassepartout < 0)
+            myPassepartout = theLater.myPassepartout;
+        if (theLater.myMinimal >= 0 && (myMinimal < 0 || theLater.myMinimalLength < myMinimalLength)) {
+            myMinimal = theLater.myMinimal;
+            myMinimalLength = theLater.myMinimalLength;
+        }
+        if (myVariant < 0)
+            myVariant = theLater.myVariant;
+    }
+};
+
+// The names steps three to seven look for; an empty name is a step left out.
+struct LMNameSearch
+{
+    QString myProductionId;
+    QString myNice;
+    QString myPassepartout;
+    QString myMinimal;
+    QString myName;
+    bool myPlainText;
+
+    LMNameSearchResult run(const LMUnconfiguredTemplateList& theTemplates, const LMIntRange& theSlice) const
+    {
+        LMNameSearchResult aResult;
+        for (qsizetype anIndex = theSlice.min(); anIndex <= theSlice.max(); ++anIndex) {
+            const LMUnconfiguredTemplate& aTemplate = theTemplates.at(anIndex);
+            const QString aUniqueName = aTemplate.uniqueName();
+            const QString& aName = aTemplate->name();
+            if (!myProductionId.isEmpty() && (aName == myProductionId || aUniqueName == myProductionId)) {
+                // The earliest step: nothing later in this slice can win over it.
+                aResult.myProductionId = anIndex;
+                return aResult;
+            }
+            if (!myNice.isEmpty() && aUniqueName.startsWith(myNice)
+                && (aResult.myNice < 0 || aName.size() < aResult.myNiceLength)) {
+                aResult.myNice = anIndex;
+                aResult.myNiceLength = aName.size();
+            }
+            if (!myPassepartout.isEmpty() && aResult.myPassepartout < 0
+                && (aName == myPassepartout || aUniqueName == myPassepartout))
+                aResult.myPassepartout = anIndex;
+            if (!myMinimal.isEmpty() && aUniqueName.startsWith(myMinimal)
+                && (aResult.myMinimal < 0 || aUniqueName.size() < aResult.myMinimalLength)) {
+                aResult.myMinimal = anIndex;
+                aResult.myMinimalLength = aUniqueName.size();
+            }
+            if (aResult.myVariant < 0 && matchesVariant(aTemplate, myName, myPlainText))
+                aResult.myVariant = anIndex;
+        }
+        return aResult;
+    }
+};
 
 LMContentFilterParameter parameterFor(const LMArticle& theArticle, const LMCategorization& theCategorization = {})
 {
@@ -651,8 +726,9 @@ LMUnconfiguredTemplate LMTemplateRegistry::searchForTemplate(const QString& theN
             return aMatches.constFirst();
     }
 
-    // Steps three to seven in one pass: each step's answer depends only on the list and its own
-    // name, so the first step with an answer wins as if they had run one after the other.
+    // Steps three to seven in one pass over the list (in parallel slices): each step's answer
+    // depends only on the list and its own name, so the first step with an answer wins as if they
+    // had run one after the other.
     const QString aProductionId = extractProductionID(theName);
     const bool aCheckProductionId = aProductionId != theName;
     const QString aNiceName = makeTemplateNameNice(theName);
@@ -664,33 +740,26 @@ LMUnconfiguredTemplate LMTemplateRegistry::searchForTemplate(const QString& theN
     const bool aCheckMinimal = !aMinimalName.isEmpty();
     const bool aPlainText = isPlainText(theName);
 
-    qsizetype aNice = -1;
-    qsizetype aNiceLength = 0;
-    qsizetype aPassepartout = -1;
-    qsizetype aMinimal = -1;
-    qsizetype aMinimalLength = 0;
-    qsizetype aVariant = -1;
-    for (qsizetype anIndex = 0; anIndex < aTemplates.size(); ++anIndex) {
-        const LMUnconfiguredTemplate& aTemplate = aTemplates.at(anIndex);
-        const QString aUniqueName = aTemplate.uniqueName();
-        const QString& aName = aTemplate->name();
-        if (aCheckProductionId && (aName == aProductionId || aUniqueName == aProductionId))
-            return aTemplate;
-        if (aCheckNice && aUniqueName.startsWith(aNiceName) && (aNice < 0 || aName.size() < aNiceLength)) {
-            aNice = anIndex;
-            aNiceLength = aName.size();
-        }
-        if (aCheckPassepartout && aPassepartout < 0 && (aName == aPassepartoutName || aUniqueName == aPassepartoutName))
-            aPassepartout = anIndex;
-        if (aCheckMinimal && aUniqueName.startsWith(aMinimalName)
-            && (aMinimal < 0 || aUniqueName.size() < aMinimalLength)) {
-            aMinimal = anIndex;
-            aMinimalLength = aUniqueName.size();
-        }
-        if (aVariant < 0 && matchesVariant(aTemplate, theName, aPlainText))
-            aVariant = anIndex;
+    const LMNameSearch aSearch { aCheckProductionId ? aProductionId : QString(),
+                                 aCheckNice ? aNiceName : QString(),
+                                 aCheckPassepartout ? aPassepartoutName : QString(),
+                                 aCheckMinimal ? aMinimalName : QString(),
+                                 theName,
+                                 aPlainText };
+    // Slices of the list searched in parallel, their answers merged in list order.
+    const QList<LMIntRange> aSlices
+        = LMIntRange::splitEvenlyForCpuCores(LMIntRange(0, static_cast<int>(aTemplates.size()) - 1));
+    QList<LMNameSearchResult> aResults;
+    {
+        const LMPoolSlotRelease aRelease;
+        aResults = LMConcurrent::blockingMapped<QList<LMNameSearchResult>>(
+            aSlices, [&aSearch, &aTemplates](const LMIntRange& theSlice) { return aSearch.run(aTemplates, theSlice); });
     }
-    for (const qsizetype anIndex : { aNice, aPassepartout, aMinimal, aVariant }) {
+    LMNameSearchResult aMerged;
+    for (const LMNameSearchResult& aResult : std::as_const(aResults))
+        aMerged.merge(aResult);
+    for (const qsizetype anIndex :
+         { aMerged.myProductionId, aMerged.myNice, aMerged.myPassepartout, aMerged.myMinimal, aMerged.myVariant }) {
         if (anIndex >= 0)
             return aTemplates.at(anIndex);
     }

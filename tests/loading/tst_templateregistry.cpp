@@ -367,6 +367,10 @@ void TestTemplateRegistry::nameSearch_data()
                                   << "m";
     QTest::newRow("nice name takes the shortest name") << QStringList { "bgxx", "bgx", "bgy" } << "bg"
                                                        << "bgx";
+    QTest::newRow("nice name: the shortest at the end") << QStringList { "bgxx", "bgyy", "bgzz", "bgx" } << "bg"
+                                                        << "bgx";
+    QTest::newRow("production id in the last slice") << QStringList { "a1", "a2", "a3", "d/q.svg" } << "/c/d/q.svg"
+                                                     << "d/q.svg";
     QTest::newRow("nice name: the earlier of equal length") << QStringList { "bgb", "bga" } << "bg"
                                                             << "bgb";
     QTest::newRow("name variant of another theme") << QStringList { "v" } << "v,albfreetheme"

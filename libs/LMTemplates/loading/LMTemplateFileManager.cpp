@@ -18,6 +18,7 @@
 #include <QStringMatcher>
 
 #include <algorithm>
+#include <optional>
 
 LM_DEFINE_SINGLETON(LMTemplateFileManager)
 
@@ -36,16 +37,15 @@ QMutex ourReInitMutex;
 // What the parallel matching has not yet found named by a pattern.
 LMTemplateSourceFileList ourTargetListOfUnassignedFiles;
 
-// A white-list pattern, compiled for one worker. Most patterns are literal text around "*"; the
-// longest such text (letter case folded) must occur in a short name before the expression can
-// match, which rules out most files without running the expression.
+// A white-list pattern for one worker. Most patterns are literal text around "*"; the longest such
+// text (letter case folded) must occur in a short name before the expression can match, which
+// rules out most files without running the expression. The expression is built on first use:
+// building one costs more than testing it, and most are never needed.
 class CompiledPattern
 {
 public:
-    explicit CompiledPattern(const QString& thePattern)
-        : myExpression(LMTemplateWhiteList::wildcard2RegularExpression(thePattern))
+    explicit CompiledPattern(const QString& thePattern) : myPattern(thePattern)
     {
-        myExpression.optimize();
         // Only plain ASCII text: its case folding is the one the expression applies.
         for (const QChar aChar : thePattern) {
             if (aChar.unicode() > 0x7f || STR_EXPRESSION_SYNTAX.contains(aChar))
@@ -63,20 +63,23 @@ public:
     // The text every matching short name holds (case folded); empty when there is none.
     const QString& requiredText() const { return myRequiredText; }
 
-    bool matches(const QString& theShortName, const QString& theFoldedShortName) const
+    bool matches(const QString& theShortName, const QString& theFoldedShortName)
     {
         if (!myRequiredText.isEmpty() && myRequiredTextMatcher.indexIn(theFoldedShortName) < 0)
             return false;
-        return myExpression.match(theShortName).hasMatch();
+        if (!myExpression)
+            myExpression = LMTemplateWhiteList::wildcard2RegularExpression(myPattern);
+        return myExpression->match(theShortName).hasMatch();
     }
 
 private:
-    QRegularExpression myExpression;
+    QString myPattern;
+    std::optional<QRegularExpression> myExpression;
     QString myRequiredText;
     QStringMatcher myRequiredTextMatcher;
 };
 
-// Every white-list pattern, compiled once per worker. Patterns are found through the first
+// Every white-list pattern, each built at most once per worker. Patterns are found through the first
 // characters of their required text, so a file is tested only against the patterns whose text
 // could start somewhere in its name, instead of against all of them.
 class PatternSet
@@ -102,7 +105,7 @@ public:
     {
         const QString aFolded = theShortName.toCaseFolded();
         for (const qsizetype anIndex : std::as_const(myAlwaysTested)) {
-            if (myPatterns.at(anIndex).matches(theShortName, aFolded))
+            if (myPatterns[anIndex].matches(theShortName, aFolded))
                 return true;
         }
         for (qsizetype aPosition = 0; aPosition + KEY_LENGTH <= aFolded.size(); ++aPosition) {
@@ -113,7 +116,7 @@ public:
                 if (myTestedFor.at(anIndex) == theStamp)
                     continue;
                 myTestedFor[anIndex] = theStamp;
-                if (myPatterns.at(anIndex).matches(theShortName, aFolded))
+                if (myPatterns[anIndex].matches(theShortName, aFolded))
                     return true;
             }
         }

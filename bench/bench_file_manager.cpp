@@ -123,6 +123,7 @@ int main(int argc, char** argv)
     QList<double> aBaselines;
     QList<double> aBareWalks;
     QList<double> aWhiteLists;
+    QList<double> anAllFiles;
     qsizetype aListed = 0;
     for (int aRound = 0; aRound < aRounds; ++aRound) {
         QElapsedTimer aTimer;
@@ -143,6 +144,10 @@ int main(int argc, char** argv)
         for (const QDir& aDirectory : LMDirectoryConfig::instance()->templateDirectories())
             bareWalk(aDirectory.absolutePath());
         aBareWalks.append(milliseconds(aTimer));
+
+        aTimer.restart();
+        aManager->allFiles();
+        anAllFiles.append(milliseconds(aTimer));
 
         aTimer.restart();
         LMTemplateWhiteList aWhiteList;
@@ -173,6 +178,7 @@ int main(int argc, char** argv)
                 aReInit < TARGET_MS ? "" : "  -- above target");
     std::printf("listing the template folders:      %8.1f ms (bare walk %.1f ms)\n", median(aListings),
                 median(aBareWalks));
+    std::printf("all template files (walk, classify): %6.1f ms\n", median(anAllFiles));
     std::printf("reading the white list:            %8.1f ms\n", median(aWhiteLists));
     std::printf("baseline: one expression at a time: %8.1f ms, one thread\n", median(aBaselines));
     std::printf("unloaded: %lld, unassigned: %lld (baseline %lld)%s\n", static_cast<long long>(anUnloaded.size()),

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <memory>
@@ -95,6 +96,7 @@ private slots:
     void help_data();
     void help();
     void sampleCheck();
+    void progressOnTerminal();
 
 private:
     QString content() const { return myDir->filePath(QStringLiteral("content")); }
@@ -510,6 +512,29 @@ void TestLMTemplatesTool::sampleCheck()
     QCOMPARE(anObject.value("warnings").toInt(), 7);
     // Without --strict the same findings are no error.
     QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
+}
+
+void TestLMTemplatesTool::progressOnTerminal()
+{
+    // A pseudo terminal from util-linux's script: the bar appears only there (stderr of the other
+    // runs is checked to stay empty).
+    const QString aScript = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (aScript.isEmpty())
+        QSKIP("no script command to give the tool a terminal");
+    QProcess aProcess;
+    QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
+    anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir->filePath(QStringLiteral("user")));
+    aProcess.setProcessEnvironment(anEnvironment);
+    const QString aCommand
+        = QStringLiteral("'%1' load --content '%2' >/dev/null").arg(QStringLiteral(LM_TOOL_PATH), content());
+    aProcess.start(aScript, { "-q", "-e", "-c", aCommand, "/dev/null" });
+    QVERIFY(aProcess.waitForFinished(120000));
+    QCOMPARE(aProcess.exitCode(), 0);
+    const QByteArray aTerminal = aProcess.readAllStandardOutput();
+    QVERIFY2(aTerminal.contains("] 0/4"), aTerminal.constData());
+    QVERIFY2(aTerminal.contains("[##############################] 4/4"), aTerminal.constData());
+    // The bar is wiped when loading ends.
+    QVERIFY2(aTerminal.endsWith("\r\033[K"), aTerminal.constData());
 }
 
 QTEST_GUILESS_MAIN(TestLMTemplatesTool)

@@ -4,6 +4,7 @@
 #include "LMTemplate.h"
 #include "LMTemplateAnalysis.h"
 #include "LMTemplateAreaDefinition.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateLayerType.h"
 #include "LMTemplateRegistry.h"
 #include "LMToolMessageCapture.h"
@@ -31,6 +32,44 @@ QJsonArray rectJson(const QRectF& theRect)
 QString number(double theValue)
 {
     return QString::number(theValue, 'g', 6);
+}
+
+// A smart layout area gathers photo areas: they are listed as its children.
+const LMTemplateAreaDefinitionSmartLayout* smartLayout(const LMTemplateAreaDefinition* theArea)
+{
+    return dynamic_cast<const LMTemplateAreaDefinitionSmartLayout*>(theArea);
+}
+
+QJsonArray areasJson(const LMTemplateAreaDefinitionList& theAreas)
+{
+    QJsonArray anAreas;
+    for (const LMTemplateAreaDefinition* anArea : theAreas) {
+        QJsonObject anObject { { QStringLiteral("type"), anArea->areaType().encodeCSV() },
+                               { QStringLiteral("rect"), rectJson(anArea->rect()) },
+                               { QStringLiteral("normalized"), anArea->isNormalized() },
+                               { QStringLiteral("rotation"), anArea->rotation().degrees() } };
+        if (const LMTemplateAreaDefinitionSmartLayout* aSmart = smartLayout(anArea))
+            anObject.insert(QStringLiteral("children"), areasJson(aSmart->children()));
+        anAreas.append(anObject);
+    }
+    return anAreas;
+}
+
+QString areasText(const LMTemplateAreaDefinitionList& theAreas, const QString& theIndent)
+{
+    QString aText;
+    for (const LMTemplateAreaDefinition* anArea : theAreas) {
+        const QRectF& aRect = anArea->rect();
+        aText += theIndent
+            + QStringLiteral("%1 x=%2 y=%3 w=%4 h=%5 rotation=%6%7\n")
+                  .arg(anArea->areaType().encodeCSV(), number(aRect.x()), number(aRect.y()), number(aRect.width()),
+                       number(aRect.height()))
+                  .arg(anArea->rotation().degrees())
+                  .arg(anArea->isNormalized() ? QStringLiteral(" (fractions of the page)") : QString());
+        if (const LMTemplateAreaDefinitionSmartLayout* aSmart = smartLayout(anArea))
+            aText += areasText(aSmart->children(), theIndent + QStringLiteral("  "));
+    }
+    return aText;
 }
 
 } // namespace
@@ -86,12 +125,7 @@ LMTemplateAnalysis LMToolCommandShow::analysisOf(const LMUnconfiguredTemplate& t
 QJsonObject LMToolCommandShow::toJson(const LMUnconfiguredTemplate& theTemplate, double theAspect)
 {
     const LMTemplate& aTemplate = *theTemplate;
-    QJsonArray anAreas;
-    for (const LMTemplateAreaDefinition* anArea : aTemplate.areaDefinitions())
-        anAreas.append(QJsonObject { { QStringLiteral("type"), anArea->areaType().encodeCSV() },
-                                     { QStringLiteral("rect"), rectJson(anArea->rect()) },
-                                     { QStringLiteral("normalized"), anArea->isNormalized() },
-                                     { QStringLiteral("rotation"), anArea->rotation().degrees() } });
+    const QJsonArray anAreas = areasJson(aTemplate.areaDefinitions());
     const LMTemplateAnalysis anAnalysis = analysisOf(theTemplate, theAspect);
     const QJsonObject anAnalysisJson {
         { QStringLiteral("photoAreas"), anAnalysis.countFotoAreas() },
@@ -135,14 +169,7 @@ QString LMToolCommandShow::toText(const LMUnconfiguredTemplate& theTemplate, dou
     for (const QString& aFile : files(aTemplate))
         aText += QStringLiteral("  %1\n").arg(displayPath(aFile));
     aText += QStringLiteral("areas: %1\n").arg(aTemplate.areaDefinitions().count());
-    for (const LMTemplateAreaDefinition* anArea : aTemplate.areaDefinitions()) {
-        const QRectF& aRect = anArea->rect();
-        aText += QStringLiteral("  %1 x=%2 y=%3 w=%4 h=%5 rotation=%6%7\n")
-                     .arg(anArea->areaType().encodeCSV(), number(aRect.x()), number(aRect.y()), number(aRect.width()),
-                          number(aRect.height()))
-                     .arg(anArea->rotation().degrees())
-                     .arg(anArea->isNormalized() ? QStringLiteral(" (fractions of the page)") : QString());
-    }
+    aText += areasText(aTemplate.areaDefinitions(), QStringLiteral("  "));
     const LMTemplateAnalysis anAnalysis = analysisOf(theTemplate, theAspect);
     aText += QStringLiteral("analysis (page aspect %1):\n").arg(number(theAspect));
     aText

@@ -96,6 +96,7 @@ private slots:
     void help_data();
     void help();
     void sampleCheck();
+    void smartLayoutChildren();
     void progressOnTerminal();
 
 private:
@@ -512,6 +513,24 @@ void TestLMTemplatesTool::sampleCheck()
     QCOMPARE(anObject.value("warnings").toInt(), 7);
     // Without --strict the same findings are no error.
     QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
+}
+
+void TestLMTemplatesTool::smartLayoutChildren()
+{
+    // The sample's two-photo layout: its photo areas are gathered in a smart layout area and shown
+    // as that area's children, in text and JSON alike.
+    const Result aResult = run({ "show", "--content", LM_SAMPLE_CONTENT, "--json", "Album 2 photos A" });
+    QCOMPARE(aResult.exitCode, 0);
+    const QJsonArray anAreas = aResult.json().value("areas").toArray();
+    QCOMPARE(anAreas.size(), 2);
+    QCOMPARE(anAreas.at(0).toObject().value("type").toString(), QStringLiteral("smartlayoutarea"));
+    const QJsonArray aChildren = anAreas.at(0).toObject().value("children").toArray();
+    QCOMPARE(aChildren.size(), 2);
+    QCOMPARE(aChildren.at(1).toObject().value("type").toString(), QStringLiteral("imagearea"));
+    QVERIFY(!anAreas.at(1).toObject().contains("children"));
+
+    const Result aText = run({ "show", "--content", LM_SAMPLE_CONTENT, "Album 2 photos A" });
+    QCOMPARE(aText.out.count("\n    imagearea "), 2);
 }
 
 void TestLMTemplatesTool::progressOnTerminal()

@@ -1,3 +1,4 @@
+#include "LMConcurrent.h"
 #include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplate.h"
@@ -6,7 +7,6 @@
 #include "LMTestSupport.h"
 
 #include <QLoggingCategory>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,7 +77,7 @@ void readLoop(const std::atomic<bool>* theStop, int theSeed, LMReaderFindings* t
 }
 } // namespace
 
-// Lookups from several threads (one of them a thread-pool thread) while one thread inserts
+// Lookups from several threads (some of them thread-pool threads) while one thread inserts
 // templates and another brings changed files: nothing seen is wrong, nothing inserted is lost.
 class TestTemplateRegistryConcurrency : public QObject
 {
@@ -118,12 +118,17 @@ void TestTemplateRegistryConcurrency::lookupsWhileInserting()
                                      layouts({ QStringLiteral("file%1a").arg(i), QStringLiteral("file%1b").arg(i) })));
 
     std::atomic<bool> aStop { false };
-    std::vector<LMReaderFindings> aFindings(5);
+    std::vector<LMReaderFindings> aFindings(6);
     std::vector<std::thread> aReaders;
     for (int i = 0; i < 4; ++i)
         aReaders.emplace_back(readLoop, &aStop, i * 1000, &aFindings[i]);
-    // A reader on the global pool: its parallel name filters give up its slot while they wait.
-    QFuture<void> aPoolReader = QtConcurrent::run(readLoop, &aStop, 5000, &aFindings[4]);
+    // Readers on the global pool (a blocking map hands them out): their parallel name searches
+    // give up their pool slot while they wait.
+    std::thread aPoolReaders([&aStop, &aFindings] {
+        QList<int> aPoolIndexes { 4, 5 };
+        LMConcurrent::blockingMap(
+            aPoolIndexes, [&aStop, &aFindings](int theIndex) { readLoop(&aStop, theIndex * 1000, &aFindings[theIndex]); });
+    });
 
     std::thread aWriter([aRegistry] {
         for (int i = 0; i < 300; i += 10) {
@@ -142,7 +147,7 @@ void TestTemplateRegistryConcurrency::lookupsWhileInserting()
     aStop = true;
     for (std::thread& aReader : aReaders)
         aReader.join();
-    aPoolReader.waitForFinished();
+    aPoolReaders.join();
 
     for (const LMReaderFindings& aFinding : aFindings) {
         QCOMPARE(aFinding.myMissingBase, 0);

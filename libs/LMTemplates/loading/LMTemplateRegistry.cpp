@@ -29,7 +29,6 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
-#include <QRecursiveMutex>
 #include <QRegularExpression>
 #include <QSet>
 #include <QThread>
@@ -106,10 +105,11 @@ const QRegularExpression& categoriesRx()
     return ourRx;
 }
 
-// The class-wide mutex over the smart-layout table and the reload signal.
-QRecursiveMutex& classMutex()
+// The class-wide mutex over the smart-layout table. Plain mutexes only: ThreadSanitizer sees
+// QMutex (inline) but not QRecursiveMutex in an uninstrumented Qt.
+QMutex& classMutex()
 {
-    static QRecursiveMutex ourMutex;
+    static QMutex ourMutex;
     return ourMutex;
 }
 
@@ -184,6 +184,12 @@ struct LMNameSearchResult
         if (myVariant < 0)
             myVariant = theLater.myVariant;
     }
+};
+
+struct LMNameSearchSlice
+{
+    LMIntRange myRange;
+    LMNameSearchResult myResult;
 };
 
 // The names steps three to seven look for; an empty name is a step left out.
@@ -286,6 +292,13 @@ public:
     {
     }
 
+    LMUnconfiguredTemplate firstOfIdLocked(const LMDesignElementID& theId) const
+    {
+        const auto aFound = myTemplatesByDesignElementId.constFind(theId);
+        return aFound == myTemplatesByDesignElementId.cend() || aFound->isEmpty() ? LMUnconfiguredTemplate()
+                                                                                  : aFound->constFirst();
+    }
+
     void clearCacheLocked()
     {
         // Drops results that searches running now would store.
@@ -294,8 +307,9 @@ public:
             myNameLookupCache.clear();
     }
 
-    // The instance mutex: every index, the cache and the ownership below.
-    mutable QRecursiveMutex myMutex;
+    // The instance mutex: every index, the cache and the ownership below. Not recursive: nothing
+    // that holds it calls out.
+    mutable QMutex myMutex;
     LMDesignElementID myLastAddedDesignElementId;
     LMDesignElementIDSet myLastAddedDesignElementIds;
     LMUnconfiguredTemplateList myCentralList;
@@ -746,18 +760,21 @@ LMUnconfiguredTemplate LMTemplateRegistry::searchForTemplate(const QString& theN
                                  aCheckMinimal ? aMinimalName : QString(),
                                  theName,
                                  aPlainText };
-    // Slices of the list searched in parallel, their answers merged in list order.
-    const QList<LMIntRange> aSlices
+    // Slices of the list searched in parallel, each answer kept with its slice, merged in list order.
+    QList<LMNameSearchSlice> aSlices;
+    const QList<LMIntRange> aRanges
         = LMIntRange::splitEvenlyForCpuCores(LMIntRange(0, static_cast<int>(aTemplates.size()) - 1));
-    QList<LMNameSearchResult> aResults;
+    for (const LMIntRange& aRange : aRanges)
+        aSlices.append(LMNameSearchSlice { aRange, {} });
     {
         const LMPoolSlotRelease aRelease;
-        aResults = LMConcurrent::blockingMapped<QList<LMNameSearchResult>>(
-            aSlices, [&aSearch, &aTemplates](const LMIntRange& theSlice) { return aSearch.run(aTemplates, theSlice); });
+        LMConcurrent::blockingMap(aSlices, [&aSearch, &aTemplates](LMNameSearchSlice& theSlice) {
+            theSlice.myResult = aSearch.run(aTemplates, theSlice.myRange);
+        });
     }
     LMNameSearchResult aMerged;
-    for (const LMNameSearchResult& aResult : std::as_const(aResults))
-        aMerged.merge(aResult);
+    for (const LMNameSearchSlice& aSlice : std::as_const(aSlices))
+        aMerged.merge(aSlice.myResult);
     for (const qsizetype anIndex :
          { aMerged.myProductionId, aMerged.myNice, aMerged.myPassepartout, aMerged.myMinimal, aMerged.myVariant }) {
         if (anIndex >= 0)
@@ -1191,7 +1208,7 @@ LMUnconfiguredTemplate LMTemplateRegistry::consumeLastAddedTemplate(const LMJigT
     const QMutexLocker aLocker(&myImpl->myMutex);
     if (!myImpl->myLastAddedDesignElementId.isValid())
         return LMUnconfiguredTemplate();
-    const LMUnconfiguredTemplate aTemplate = findTemplateByDesignElementId(myImpl->myLastAddedDesignElementId);
+    const LMUnconfiguredTemplate aTemplate = myImpl->firstOfIdLocked(myImpl->myLastAddedDesignElementId);
     if (aTemplate.isNull() || !aTemplate.isJigType(theJigType))
         return LMUnconfiguredTemplate();
     myImpl->myLastAddedDesignElementId = LMDesignElementID();
@@ -1203,7 +1220,7 @@ LMUnconfiguredTemplateList LMTemplateRegistry::consumeLastAddedTemplates(const L
     const QMutexLocker aLocker(&myImpl->myMutex);
     LMUnconfiguredTemplateList aResult;
     for (const LMDesignElementID& anId : std::as_const(myImpl->myLastAddedDesignElementIds)) {
-        const LMUnconfiguredTemplate aTemplate = findTemplateByDesignElementId(anId);
+        const LMUnconfiguredTemplate aTemplate = myImpl->firstOfIdLocked(anId);
         if (!aTemplate.isNull() && aTemplate.isJigType(theJigType))
             aResult.append(aTemplate);
     }
@@ -1227,7 +1244,7 @@ void LMTemplateRegistry::resetLastAddedDesignElementId()
 
 void LMTemplateRegistry::reloadTemplates()
 {
-    const QMutexLocker aLocker(&classMutex());
+    // Emitted without a lock: receivers are unknown and may ask the registry back.
     emit templatesReloaded();
 }
 

@@ -111,6 +111,16 @@ LMArticle LMToolCommand::resolveArticle() const
     return aFirst;
 }
 
+LMArticle LMToolCommand::openAndLoadArticle(LMToolMessageCapture& theCapture, bool theProgress)
+{
+    if (!openContent(theCapture))
+        return LMArticle();
+    const LMArticle anArticle = resolveArticle();
+    if (!anArticle.isNull())
+        loadArticle(anArticle, theProgress);
+    return anArticle;
+}
+
 void LMToolCommand::loadArticle(const LMArticle& theArticle, bool theProgress) const
 {
     LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();

@@ -55,6 +55,9 @@ protected:
     LMArticle resolveArticle() const;
     // Loads the article's templates into the registry; with theProgress a bar on a terminal.
     void loadArticle(const LMArticle& theArticle, bool theProgress) const;
+    // The three above in turn, as every command that reads content begins: the loaded article, or
+    // a null article (after the error message) when the content or the article is not found.
+    LMArticle openAndLoadArticle(LMToolMessageCapture& theCapture, bool theProgress);
 
     // Notes on stderr how many warnings loading raised (the command's output does not list them).
     static void noteWarnings(const LMToolMessageCapture& theCapture);

@@ -67,12 +67,9 @@ int LMToolCommandExport::execute()
     }
 
     LMToolMessageCapture aCapture;
-    if (!openContent(aCapture))
-        return Failure;
-    const LMArticle anArticle = resolveArticle();
+    const LMArticle anArticle = openAndLoadArticle(aCapture, false);
     if (anArticle.isNull())
         return Failure;
-    loadArticle(anArticle, false);
 
     noteWarnings(aCapture);
     LMUnconfiguredTemplateList aTemplates;

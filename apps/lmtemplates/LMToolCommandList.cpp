@@ -153,12 +153,9 @@ int LMToolCommandList::execute()
     }
 
     LMToolMessageCapture aCapture;
-    if (!openContent(aCapture))
-        return Failure;
-    const LMArticle anArticle = resolveArticle();
+    const LMArticle anArticle = openAndLoadArticle(aCapture, false);
     if (anArticle.isNull())
         return Failure;
-    loadArticle(anArticle, false);
 
     LMContentFilterParameter aParameter(LMTemplateContext(anArticle, aPageType), LMCategorization());
     aParameter.setNumberOfFotoAreas(aPhotos);

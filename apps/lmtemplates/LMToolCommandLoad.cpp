@@ -47,12 +47,9 @@ void LMToolCommandLoad::addOptions(QCommandLineParser& theParser)
 int LMToolCommandLoad::execute()
 {
     LMToolMessageCapture aCapture;
-    if (!openContent(aCapture))
-        return Failure;
-    const LMArticle anArticle = resolveArticle();
+    const LMArticle anArticle = openAndLoadArticle(aCapture, true);
     if (anArticle.isNull())
         return Failure;
-    loadArticle(anArticle, true);
 
     QMap<QString, int> aByJig;
     QMap<QString, int> aByLayer;

@@ -96,12 +96,9 @@ int LMToolCommandShow::execute()
     const QString aName = parser().positionalArguments().constFirst();
 
     LMToolMessageCapture aCapture;
-    if (!openContent(aCapture))
-        return Failure;
-    const LMArticle anArticle = resolveArticle();
+    const LMArticle anArticle = openAndLoadArticle(aCapture, false);
     if (anArticle.isNull())
         return Failure;
-    loadArticle(anArticle, false);
 
     noteWarnings(aCapture);
     const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);

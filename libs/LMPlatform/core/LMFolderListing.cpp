@@ -25,6 +25,9 @@ struct LMFolderEntry
     LMFileTime myModified;
     LMFileTime myListed;
     QStringList myFiles; // every regular file, sorted by name
+    // The files with a suffix, by the suffix as asked: a folder of thousands of files is asked
+    // for its few sidecars once for every file read from it.
+    QHash<QString, QStringList> myFilesBySuffix;
 };
 
 struct LMFolderCache
@@ -37,6 +40,15 @@ LMFolderCache& cache()
 {
     static LMFolderCache ourCache;
     return ourCache;
+}
+
+QStringList withSuffix(const QStringList& theFiles, const QString& theSuffix)
+{
+    QStringList aResult;
+    for (const QString& aName : theFiles)
+        if (aName.endsWith(theSuffix, Qt::CaseInsensitive))
+            aResult.append(aName);
+    return aResult;
 }
 } // namespace
 
@@ -52,30 +64,26 @@ QStringList LMFolderListing::filesWithSuffix(const QString& theFolder, const QSt
     if (anError)
         return {};
 
-    QStringList aFiles;
-    bool aFound = false;
     LMFolderCache& aCache = cache();
     {
         const QMutexLocker aLocker(&aCache.myMutex);
-        const auto anEntry = aCache.myFolders.constFind(aKey);
-        if (anEntry != aCache.myFolders.cend() && anEntry->myModified == aModified
+        const auto anEntry = aCache.myFolders.find(aKey);
+        if (anEntry != aCache.myFolders.end() && anEntry->myModified == aModified
             && anEntry->myListed - anEntry->myModified > std::chrono::milliseconds(RACY_MILLISECONDS)) {
-            aFiles = anEntry->myFiles;
-            aFound = true;
+            const auto aFiltered = anEntry->myFilesBySuffix.constFind(theSuffix);
+            if (aFiltered != anEntry->myFilesBySuffix.cend())
+                return *aFiltered;
+            const QStringList aResult = withSuffix(anEntry->myFiles, theSuffix);
+            anEntry->myFilesBySuffix.insert(theSuffix, aResult);
+            return aResult;
         }
     }
-    if (!aFound) {
-        // Listed without holding the lock; two threads may list the same folder once each.
-        const LMFileTime aListed = LMFileTime::clock::now();
-        aFiles = QDir(aKey).entryList(QDir::Files, QDir::Name);
-        const QMutexLocker aLocker(&aCache.myMutex);
-        aCache.myFolders.insert(aKey, LMFolderEntry { aModified, aListed, aFiles });
-    }
-
-    QStringList aResult;
-    for (const QString& aName : std::as_const(aFiles))
-        if (aName.endsWith(theSuffix, Qt::CaseInsensitive))
-            aResult.append(aName);
+    // Listed without holding the lock; two threads may list the same folder once each.
+    const LMFileTime aListed = LMFileTime::clock::now();
+    const QStringList aFiles = QDir(aKey).entryList(QDir::Files, QDir::Name);
+    const QStringList aResult = withSuffix(aFiles, theSuffix);
+    const QMutexLocker aLocker(&aCache.myMutex);
+    aCache.myFolders.insert(aKey, LMFolderEntry { aModified, aListed, aFiles, { { theSuffix, aResult } } });
     return aResult;
 }
 

@@ -20,8 +20,21 @@ void LMCategorization::insert(const LMCategoryType& theType, const LMThematicCat
 
 void LMCategorization::insert(const LMCategoryType& theType, const LMThematicCategorySet& theCategories)
 {
-    for (const LMThematicCategory& aCategory : theCategories)
-        insert(theType, aCategory);
+    // Every template of a file usually carries the file's set: a type that has no categories yet
+    // shares the set given (a set of few categories still takes a kilobyte of its own).
+    const bool aHasEmpty = theCategories.contains(LMThematicCategory());
+    for (const LMCategoryType& aType : theType.singleTypes()) {
+        LMThematicCategorySet& aTarget = myCategories[aType.value()];
+        if (aTarget.isEmpty() && !aHasEmpty) {
+            aTarget = theCategories;
+        } else {
+            for (const LMThematicCategory& aCategory : theCategories)
+                if (!aCategory.isEmpty())
+                    aTarget.insert(aCategory);
+        }
+        if (aTarget.isEmpty())
+            myCategories.remove(aType.value());
+    }
 }
 
 void LMCategorization::setCategories(const LMCategoryType& theType, const LMThematicCategorySet& theCategories)

@@ -280,14 +280,14 @@ LMTemplateAreaDefinitionList LMTemplate::areaDefinitionsSmartLayout() const
 
 void LMTemplate::injectSmartLayout(std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout)
 {
-    myAreaDefinitions = injectSmartLayout(myAreaDefinitions, std::move(theSmartLayout));
+    myAreaDefinitions = injectSmartLayout(std::move(myAreaDefinitions), std::move(theSmartLayout));
 }
 
 LMTemplateAreaDefinitionList
-LMTemplate::injectSmartLayout(const LMTemplateAreaDefinitionList& theAreas,
+LMTemplate::injectSmartLayout(LMTemplateAreaDefinitionList theAreas,
                               std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout)
 {
-    LMTemplateAreaDefinitionList aResult(theAreas);
+    LMTemplateAreaDefinitionList aResult(std::move(theAreas));
     if (theSmartLayout && theSmartLayout->rect().width() > 0 && theSmartLayout->rect().height() > 0) {
         aResult.append(std::move(theSmartLayout));
         return aResult;
@@ -348,7 +348,7 @@ LMTemplate::injectSmartLayout(const LMTemplateAreaDefinitionList& theAreas,
         aDescription.setRotatedRect(aRect);
         aReused->setAreaDescription(aDescription);
     }
-    aReused->setChildren(aChildren);
+    aReused->setChildren(std::move(aChildren));
     aReused->setActive(true);
     aResult.prepend(std::move(aReused));
     return aResult;

@@ -138,7 +138,7 @@ public:
     // gathers the photo areas.
     void injectSmartLayout(std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout = nullptr);
     static LMTemplateAreaDefinitionList
-    injectSmartLayout(const LMTemplateAreaDefinitionList& theAreas,
+    injectSmartLayout(LMTemplateAreaDefinitionList theAreas,
                       std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout = nullptr);
 
     // ---- Background -------------------------------------------------------------------------

@@ -40,6 +40,7 @@ public:
     void setActive(bool theActive) { myActive = theActive; }
     const LMTemplateAreaDefinitionList& children() const { return myChildren; }
     void setChildren(const LMTemplateAreaDefinitionList& theChildren) { myChildren = theChildren; }
+    void setChildren(LMTemplateAreaDefinitionList&& theChildren) { myChildren = std::move(theChildren); }
     void addChild(std::unique_ptr<LMTemplateAreaDefinition> theChild) { myChildren.append(std::move(theChild)); }
     const LMCategorization& categorization() const { return myCategorization; }
     void setCategorization(const LMCategorization& theCategorization) { myCategorization = theCategorization; }

@@ -151,5 +151,5 @@ QStringList LMTemplateFileInfo::uniqueNamePart() const
 
 QList<QFileInfo> LMTemplateFileInfo::associatedFiles() const
 {
-    return { myExclusiveSourceFile, imagePath(), thumbnailPath() };
+    return { exclusiveSourceFile(), imagePath(), thumbnailPath() };
 }

@@ -53,8 +53,12 @@ public:
     const LMPriceClass& spotColorPriceClass() const { return mySpotColorPriceClass; }
     void setSpotColorPriceClass(const LMPriceClass& thePriceClass);
     // A file that only this template uses (the page file of an SVG design).
-    const QFileInfo& exclusiveSourceFile() const { return myExclusiveSourceFile; }
-    void setExclusiveSourceFile(const QFileInfo& theFile) { myExclusiveSourceFile = theFile; }
+    // (Kept as a path: a QFileInfo, even an empty one, costs every template half a kilobyte.)
+    QFileInfo exclusiveSourceFile() const
+    {
+        return myExclusiveSourceFile.isEmpty() ? QFileInfo() : QFileInfo(myExclusiveSourceFile);
+    }
+    void setExclusiveSourceFile(const QFileInfo& theFile) { myExclusiveSourceFile = theFile.filePath(); }
     const LMCalendariumFlow& calendariumFlow() const { return myCalendariumFlow; }
     void setCalendariumFlow(const LMCalendariumFlow& theFlow) { myCalendariumFlow = theFlow; }
 
@@ -93,6 +97,6 @@ private:
     bool myThumbnailIsAbsolute = false;
     LMPriceClass myPriceClass;
     LMPriceClass mySpotColorPriceClass;
-    QFileInfo myExclusiveSourceFile;
+    QString myExclusiveSourceFile;
     LMCalendariumFlow myCalendariumFlow;
 };

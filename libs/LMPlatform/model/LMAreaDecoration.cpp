@@ -4,15 +4,56 @@
 
 #include <QDebug>
 
+LMAreaDecoration::LMAreaDecoration(const LMBorderConfig& theBorder, const LMShadowConfig& theShadow,
+                                   const LMCornersConfiguration& theCorners)
+{
+    setParts(Parts { theBorder, theShadow, theCorners });
+}
+
+const LMAreaDecoration::Parts& LMAreaDecoration::defaultParts()
+{
+    static const Parts ourDefault;
+    return ourDefault;
+}
+
+void LMAreaDecoration::setParts(Parts&& theParts)
+{
+    if (theParts == defaultParts())
+        myParts.reset();
+    else
+        myParts = std::make_shared<const Parts>(std::move(theParts));
+}
+
+void LMAreaDecoration::setBorder(const LMBorderConfig& theBorder)
+{
+    Parts aParts = parts();
+    aParts.myBorder = theBorder;
+    setParts(std::move(aParts));
+}
+
+void LMAreaDecoration::setShadow(const LMShadowConfig& theShadow)
+{
+    Parts aParts = parts();
+    aParts.myShadow = theShadow;
+    setParts(std::move(aParts));
+}
+
+void LMAreaDecoration::setCorners(const LMCornersConfiguration& theCorners)
+{
+    Parts aParts = parts();
+    aParts.myCorners = theCorners;
+    setParts(std::move(aParts));
+}
+
 bool LMAreaDecoration::decorationPartIsEmpty(LMAreaDecorationPart thePart) const
 {
     switch (thePart) {
     case LMAreaDecorationPart::Border:
-        return myBorder.isNoBorder();
+        return border().isNoBorder();
     case LMAreaDecorationPart::Shadow:
-        return !myShadow.isValid();
+        return !shadow().isValid();
     case LMAreaDecorationPart::Corners:
-        return myCorners.isDefault();
+        return corners().isDefault();
     }
     return true;
 }
@@ -25,13 +66,13 @@ bool LMAreaDecoration::isEmpty() const
 
 LMAreaDecoration LMAreaDecoration::scaled(double theFactor) const
 {
-    return LMAreaDecoration(myBorder.scaled(theFactor), myShadow.scaled(theFactor), myCorners.scaled(theFactor));
+    return LMAreaDecoration(border().scaled(theFactor), shadow().scaled(theFactor), corners().scaled(theFactor));
 }
 
 LMAreaDecoration LMAreaDecoration::mirrored(const LMMirrorRule& theRule) const
 {
-    return LMAreaDecoration(myBorder, myShadow.mirrored(theRule.flipsX(), theRule.flipsY()),
-                            myCorners.mirrored(theRule));
+    return LMAreaDecoration(border(), shadow().mirrored(theRule.flipsX(), theRule.flipsY()),
+                            corners().mirrored(theRule));
 }
 
 LMAreaDecoration LMAreaDecoration::fromXml(const QDomElement& theAreaElement)
@@ -42,9 +83,9 @@ LMAreaDecoration LMAreaDecoration::fromXml(const QDomElement& theAreaElement)
 
 void LMAreaDecoration::buildXML(QDomElement& theAreaElement) const
 {
-    myBorder.buildXML(theAreaElement);
-    myShadow.buildXML(theAreaElement);
-    myCorners.buildXML(theAreaElement);
+    border().buildXML(theAreaElement);
+    shadow().buildXML(theAreaElement);
+    corners().buildXML(theAreaElement);
 }
 
 QDebug operator<<(QDebug theDebug, const LMAreaDecoration& theDecoration)

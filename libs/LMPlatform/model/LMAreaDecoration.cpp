@@ -71,8 +71,10 @@ LMAreaDecoration LMAreaDecoration::scaled(double theFactor) const
 
 LMAreaDecoration LMAreaDecoration::mirrored(const LMMirrorRule& theRule) const
 {
-    return LMAreaDecoration(border(), shadow().mirrored(theRule.flipsX(), theRule.flipsY()),
-                            corners().mirrored(theRule));
+    LMAreaDecoration aMirrored(border(), shadow().mirrored(theRule.flipsX(), theRule.flipsY()),
+                               corners().mirrored(theRule));
+    // A decoration that looks the same mirrored (most do: a border, no shadow) stays shared.
+    return aMirrored == *this ? *this : aMirrored;
 }
 
 LMAreaDecoration LMAreaDecoration::fromXml(const QDomElement& theAreaElement)

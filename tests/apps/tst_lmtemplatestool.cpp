@@ -531,6 +531,12 @@ void TestLMTemplatesTool::smartLayoutChildren()
 
     const Result aText = run({ "show", "--content", LM_SAMPLE_CONTENT, "Album 2 photos A" });
     QCOMPARE(aText.out.count("\n    imagearea "), 2);
+    QCOMPARE(aResult.json().value("analysis").toObject().value("photoAreas").toInt(), 2);
+
+    // The gathered photo areas count for the layout filter too: the sample's four two-photo layouts.
+    const Result aList = run({ "list", "--content", LM_SAMPLE_CONTENT, "--json", "--jig", "layout", "--photos", "2" });
+    QCOMPARE(aList.exitCode, 0);
+    QCOMPARE(aList.json().value("templates").toObject().value("layout").toArray().size(), 4);
 }
 
 void TestLMTemplatesTool::progressOnTerminal()

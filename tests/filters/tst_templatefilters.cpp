@@ -4,6 +4,8 @@
 #include "LMProductCatalogue.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinitionClipart.h"
+#include "LMTemplateAreaDefinitionFoto.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateBundleRegistry.h"
 #include "LMTemplateFilterBackground.h"
 #include "LMTemplateFilterContent.h"
@@ -358,6 +360,14 @@ void TestTemplateFilters::chains_data()
     QTest::newRow("layout: photo areas") << aLayout
                                          << Setup([](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(3); })
                                          << false << QString();
+    QTest::newRow("layout: photo areas gathered by a smart layout") << aLayout << Setup([](FilterCase* theC) {
+        for (const QRectF& aRect : { QRectF(0.1, 0.1, 0.3, 0.3), QRectF(0.5, 0.1, 0.3, 0.3) })
+            theC->myTemplate->addAreaDefinition(std::make_unique<LMTemplateAreaDefinitionFoto>(
+                LMRotatedRect(aRect, LMAngle()), LMAreaAbilityEnum::FotoDefault, LMAreaDecoration(),
+                LMAreaPositioningConstraintEnum::Anywhere, LMImageFXs(), QSizeF(1, 1), LMAreaCreationRuleEnum::Default));
+        theC->myTemplate->injectSmartLayout();
+        theC->myParameter.setNumberOfFotoAreas(2);
+    }) << true << QString();
     QTest::newRow("layout: empty clipart area") << aLayout << Setup([](FilterCase* theC) {
         theC->myTemplate->addAreaDefinition(
             std::make_unique<LMTemplateAreaDefinitionClipart>(LMAreaDescription(), LMAreaPositioningConstraint()));

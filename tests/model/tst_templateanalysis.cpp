@@ -5,6 +5,7 @@
 #include "LMTemplateAreaDefinitionFoto.h"
 #include "LMTemplateAreaDefinitionFotoBackground.h"
 #include "LMTemplateAreaDefinitionList.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateAreaDefinitionText.h"
 
 #include <QTest>
@@ -54,7 +55,9 @@ LMTemplateAreaDefinitionList photos(const Boxes& theBoxes)
 }
 
 // A list spelled one letter per area: p portrait photo, l landscape photo, s square photo,
-// t text, x calendar text, c clipart, k calendar, b photo background.
+// t text, x calendar text, c clipart, k calendar, b photo background. Two letters gather the photo
+// areas spelled so far into a smart layout: g moves them into it (as layouts of XML files have
+// them), G gives it copies and keeps them (as SVG pages have them).
 LMTemplateAreaDefinitionList spelled(const QString& theAreas)
 {
     LMTemplateAreaDefinitionList aList;
@@ -84,6 +87,18 @@ LMTemplateAreaDefinitionList spelled(const QString& theAreas)
         case 'b':
             aList.append(area<LMTemplateAreaDefinitionFotoBackground>(QRectF(0, 0, 1, 1)));
             break;
+        case 'g':
+            aList = LMTemplate::injectSmartLayout(std::move(aList));
+            if (aList.count(LMAreaTypeEnum::Foto) != 0)
+                qFatal("the photo areas were not gathered");
+            break;
+        case 'G': {
+            auto aSmartLayout = area<LMTemplateAreaDefinitionSmartLayout>(QRectF(0, 0, 1, 1));
+            for (const LMTemplateAreaDefinition* anArea : aList.filter(LMAreaTypeEnum::Foto))
+                aSmartLayout->addChild(anArea->clone());
+            aList.append(std::move(aSmartLayout));
+            break;
+        }
         default:
             qFatal("unknown area kind");
         }
@@ -175,6 +190,9 @@ void TestTemplateAnalysis::areaCount_data()
     QTest::newRow("a tall page turns a square area portrait") << "s" << 0.5 << 1 << 0 << 0 << 0 << 0;
     QTest::newRow("a wide page turns a portrait area landscape") << "p" << 3.0 << 0 << 1 << 0 << 0 << 0;
     QTest::newRow("photo backgrounds are no photo areas") << "bp" << 1.0 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("photos moved into a smart layout") << "pltg" << 1.0 << 1 << 1 << 1 << 0 << 0;
+    QTest::newRow("photos kept beside the smart layout's copies") << "pltG" << 1.0 << 1 << 1 << 1 << 0 << 0;
+    QTest::newRow("a photo beside the gathered ones") << "plgs" << 1.0 << 1 << 2 << 0 << 0 << 0;
 }
 
 void TestTemplateAnalysis::areaCount()

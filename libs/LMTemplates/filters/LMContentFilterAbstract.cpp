@@ -69,7 +69,7 @@ bool LMContentFilterAbstract::checkNumberOfFotoAreas(const LMUnconfiguredTemplat
         = aBundle.empty() ? LMUnconfiguredTemplateList { theTemplate } : aBundle.templates();
     int aCount = 0;
     for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
-        aCount += aTemplate->areaDefinitions().count(LMAreaTypeEnum::Foto);
+        aCount += aTemplate->areaDefinitions().countWithSmartLayoutChildren(LMAreaTypeEnum::Foto);
     return aCount == aWanted;
 }
 

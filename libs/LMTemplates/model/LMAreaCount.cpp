@@ -13,9 +13,8 @@ void LMAreaCount::buildFromAreas(const LMTemplateAreaDefinitionList& theAreas, d
     // Both kinds of text area count.
     myTexts = theAreas.count(LMAreaTypeEnum::AllTexts);
     myFotoAreas = LMPortraitAndLandscapeCount();
-    for (const LMTemplateAreaDefinition* anArea : theAreas) {
-        if (!anArea->isType(LMAreaTypeEnum::Foto))
-            continue;
+    // The photo areas a smart layout gathers are photo areas of the layout too.
+    for (const LMTemplateAreaDefinition* anArea : theAreas.filterWithSmartLayoutChildren(LMAreaTypeEnum::Foto)) {
         if (anArea->orientation(thePageAspect).isPortrait())
             myFotoAreas.addPortrait();
         else

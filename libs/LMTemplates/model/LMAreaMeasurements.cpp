@@ -28,7 +28,7 @@ bool has(const LMLayoutFlags& theFlags, LMLayoutFlagsEnum theFlag)
 
 void LMAreaMeasurements::buildFromAreas(const LMTemplateAreaDefinitionList& theAreas, double thePageAspect)
 {
-    const LMTemplateAreaDefinitionList aFotos = theAreas.filter(LMAreaTypeEnum::Foto);
+    const LMTemplateAreaDefinitionList aFotos = theAreas.filterWithSmartLayoutChildren(LMAreaTypeEnum::Foto);
     mySpaciousness = aFotos.calculateSpaciousness();
     myCrazy = aFotos.isCrazy();
     myWellBalanced = aFotos.isWellBalanced();

@@ -4,12 +4,14 @@
 #include "LMTemplateAreaDefinitionClipart.h"
 #include "LMTemplateAreaDefinitionFactory.h"
 #include "LMTemplateAreaDefinitionSVG.h"
+#include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateAreaDefinitionText.h"
 
 #include <QDomElement>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <functional>
 #include <cmath>
 #include <limits>
 
@@ -134,6 +136,45 @@ LMTemplateAreaDefinitionList LMTemplateAreaDefinitionList::filter(const LMAreaTy
             aList.append(anArea->clone());
     }
     return aList;
+}
+
+void LMTemplateAreaDefinitionList::forEachWithSmartLayoutChildren(
+    const LMAreaType& theType, const std::function<void(const LMTemplateAreaDefinition&)>& theVisitor) const
+{
+    for (const auto& anArea : myAreas) {
+        if (anArea->isType(theType))
+            theVisitor(*anArea);
+    }
+    for (const auto& anArea : myAreas) {
+        if (anArea->areaType() != LMAreaType(LMAreaTypeEnum::SmartLayout))
+            continue;
+        const auto* aSmartLayout = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(anArea.get());
+        for (const LMTemplateAreaDefinition* aChild : aSmartLayout->children()) {
+            if (!aChild->isType(theType))
+                continue;
+            const bool aHeld = std::any_of(myAreas.cbegin(), myAreas.cend(), [aChild](const auto& theArea) {
+                return theArea->areaType() == aChild->areaType() && theArea->rotatedRect() == aChild->rotatedRect();
+            });
+            if (!aHeld)
+                theVisitor(*aChild);
+        }
+    }
+}
+
+LMTemplateAreaDefinitionList LMTemplateAreaDefinitionList::filterWithSmartLayoutChildren(const LMAreaType& theType) const
+{
+    LMTemplateAreaDefinitionList aList;
+    aList.myValid = myValid;
+    forEachWithSmartLayoutChildren(theType,
+                                   [&aList](const LMTemplateAreaDefinition& theArea) { aList.append(theArea.clone()); });
+    return aList;
+}
+
+int LMTemplateAreaDefinitionList::countWithSmartLayoutChildren(const LMAreaType& theType) const
+{
+    int aCount = 0;
+    forEachWithSmartLayoutChildren(theType, [&aCount](const LMTemplateAreaDefinition&) { ++aCount; });
+    return aCount;
 }
 
 double LMTemplateAreaDefinitionList::calculateSpaciousness() const

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -92,6 +93,12 @@ public:
     int count(const LMAreaType& theType) const;
     // A new list owning clones of the areas whose isType(type) equals theMatch.
     LMTemplateAreaDefinitionList filter(const LMAreaType& theType, bool theMatch = true) const;
+    // filter(type) with the children of that type of the list's smart layouts that the list does
+    // not hold itself (an area on the same rotated rectangle): layouts of XML files move their
+    // photo areas into the smart layout, SVG pages keep them in both places.
+    LMTemplateAreaDefinitionList filterWithSmartLayoutChildren(const LMAreaType& theType) const;
+    // The number of areas filterWithSmartLayoutChildren(type) holds.
+    int countWithSmartLayoutChildren(const LMAreaType& theType) const;
 
     // The sum of the areas' spaciousness.
     double calculateSpaciousness() const;
@@ -136,6 +143,10 @@ public:
                                                 const QString& theBasePath = QString());
 
 private:
+    // The areas filterWithSmartLayoutChildren(type) holds, in its order.
+    void forEachWithSmartLayoutChildren(const LMAreaType& theType,
+                                        const std::function<void(const LMTemplateAreaDefinition&)>& theVisitor) const;
+
     Storage myAreas;
     bool myValid = false;
 };

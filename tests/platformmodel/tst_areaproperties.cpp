@@ -51,6 +51,7 @@ private Q_SLOTS:
     void descriptionBadAttributes_data();
     void descriptionBadAttributes();
     void decorationParts();
+    void decorationCopies();
     void decorationMirrorsAndScales();
     void textFormatChangeMerge();
     void textFormatChangeXml_data();
@@ -230,6 +231,31 @@ void TestAreaProperties::decorationParts()
     aCorners.setCorner(LMCornerEnum::All, LMCornerShapeEnum::Concave, LMDistance(5));
     QCOMPARE(aCorners.corners().size(), 4);
     QVERIFY(aCorners.isEnabled());
+}
+
+void TestAreaProperties::decorationCopies()
+{
+    // Copies share their parts until one of them changes.
+    const LMAreaDecoration aFull = fullDecoration();
+    LMAreaDecoration aCopy = aFull;
+    aCopy.setBorder(LMBorderConfig());
+    QCOMPARE(aFull, fullDecoration());
+    QVERIFY(aCopy != aFull);
+    QVERIFY(aCopy.decorationPartIsEmpty(LMAreaDecorationPart::Border));
+    QCOMPARE(aCopy.shadow(), aFull.shadow());
+
+    // Taking every part away again, or giving the default parts, is no decoration at all.
+    aCopy.setShadow(LMShadowConfig());
+    aCopy.setCorners(LMCornersConfiguration());
+    QCOMPARE(aCopy, LMAreaDecoration());
+    QCOMPARE(LMAreaDecoration(LMBorderConfig(), LMShadowConfig(), LMCornersConfiguration()), LMAreaDecoration());
+    QVERIFY(aCopy.isEmpty());
+    QVERIFY(LMAreaDecoration().mirrored(LMMirrorRuleEnum::BothAxes).isEmpty());
+
+    LMAreaDecoration aMoved = std::move(aCopy);
+    aMoved.setCorners(fullDecoration().corners());
+    QCOMPARE(aMoved.corners(), aFull.corners());
+    QVERIFY(aMoved.decorationPartIsEmpty(LMAreaDecorationPart::Border));
 }
 
 void TestAreaProperties::decorationMirrorsAndScales()

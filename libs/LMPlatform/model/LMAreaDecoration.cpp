@@ -4,45 +4,97 @@
 
 #include <QDebug>
 
+class LMAreaDecorationImpl : public QSharedData
+{
+public:
+    LMBorderConfig myBorder;
+    LMShadowConfig myShadow;
+    LMCornersConfiguration myCorners;
+
+    bool isDefault() const
+    {
+        static const LMAreaDecorationImpl ourDefault;
+        return myBorder == ourDefault.myBorder && myShadow == ourDefault.myShadow
+            && myCorners == ourDefault.myCorners;
+    }
+};
+
+LMAreaDecoration::LMAreaDecoration() = default;
+
 LMAreaDecoration::LMAreaDecoration(const LMBorderConfig& theBorder, const LMShadowConfig& theShadow,
                                    const LMCornersConfiguration& theCorners)
+    : myImpl(new LMAreaDecorationImpl)
 {
-    setParts(Parts { theBorder, theShadow, theCorners });
+    myImpl->myBorder = theBorder;
+    myImpl->myShadow = theShadow;
+    myImpl->myCorners = theCorners;
+    dropDefault();
 }
 
-const LMAreaDecoration::Parts& LMAreaDecoration::defaultParts()
+LMAreaDecoration::LMAreaDecoration(const LMAreaDecoration& theOther) = default;
+LMAreaDecoration& LMAreaDecoration::operator=(const LMAreaDecoration& theOther) = default;
+LMAreaDecoration::LMAreaDecoration(LMAreaDecoration&& theOther) noexcept = default;
+LMAreaDecoration& LMAreaDecoration::operator=(LMAreaDecoration&& theOther) noexcept = default;
+LMAreaDecoration::~LMAreaDecoration() = default;
+
+const LMAreaDecorationImpl& LMAreaDecoration::impl() const
 {
-    static const Parts ourDefault;
-    return ourDefault;
+    static const LMAreaDecorationImpl ourDefault;
+    return myImpl ? *myImpl : ourDefault;
 }
 
-void LMAreaDecoration::setParts(Parts&& theParts)
+void LMAreaDecoration::dropDefault()
 {
-    if (theParts == defaultParts())
-        myParts.reset();
-    else
-        myParts = std::make_shared<const Parts>(std::move(theParts));
+    if (myImpl && myImpl.constData()->isDefault())
+        myImpl.reset();
+}
+
+const LMBorderConfig& LMAreaDecoration::border() const
+{
+    return impl().myBorder;
 }
 
 void LMAreaDecoration::setBorder(const LMBorderConfig& theBorder)
 {
-    Parts aParts = parts();
-    aParts.myBorder = theBorder;
-    setParts(std::move(aParts));
+    if (!myImpl)
+        myImpl = new LMAreaDecorationImpl;
+    myImpl->myBorder = theBorder;
+    dropDefault();
+}
+
+const LMShadowConfig& LMAreaDecoration::shadow() const
+{
+    return impl().myShadow;
 }
 
 void LMAreaDecoration::setShadow(const LMShadowConfig& theShadow)
 {
-    Parts aParts = parts();
-    aParts.myShadow = theShadow;
-    setParts(std::move(aParts));
+    if (!myImpl)
+        myImpl = new LMAreaDecorationImpl;
+    myImpl->myShadow = theShadow;
+    dropDefault();
+}
+
+const LMCornersConfiguration& LMAreaDecoration::corners() const
+{
+    return impl().myCorners;
 }
 
 void LMAreaDecoration::setCorners(const LMCornersConfiguration& theCorners)
 {
-    Parts aParts = parts();
-    aParts.myCorners = theCorners;
-    setParts(std::move(aParts));
+    if (!myImpl)
+        myImpl = new LMAreaDecorationImpl;
+    myImpl->myCorners = theCorners;
+    dropDefault();
+}
+
+bool operator==(const LMAreaDecoration& theA, const LMAreaDecoration& theB)
+{
+    if (theA.myImpl == theB.myImpl)
+        return true;
+    const LMAreaDecorationImpl& anA = theA.impl();
+    const LMAreaDecorationImpl& aB = theB.impl();
+    return anA.myBorder == aB.myBorder && anA.myShadow == aB.myShadow && anA.myCorners == aB.myCorners;
 }
 
 bool LMAreaDecoration::decorationPartIsEmpty(LMAreaDecorationPart thePart) const

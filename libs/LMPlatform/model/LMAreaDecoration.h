@@ -5,8 +5,9 @@
 #include "LMPlatformExport.h"
 #include "LMShadowConfig.h"
 
-#include <memory>
+#include <QSharedDataPointer>
 
+class LMAreaDecorationImpl;
 class LMMirrorRule;
 class QDebug;
 class QDomElement;
@@ -20,15 +21,21 @@ enum class LMAreaDecorationPart : qint32 { Border = 1, Shadow = 2, Corners = 4 }
 class LMPLATFORM_EXPORT LMAreaDecoration
 {
 public:
-    LMAreaDecoration() = default;
+    LMAreaDecoration();
     LMAreaDecoration(const LMBorderConfig& theBorder, const LMShadowConfig& theShadow,
                      const LMCornersConfiguration& theCorners);
+    LMAreaDecoration(const LMAreaDecoration& theOther);
+    LMAreaDecoration& operator=(const LMAreaDecoration& theOther);
+    LMAreaDecoration(LMAreaDecoration&& theOther) noexcept;
+    LMAreaDecoration& operator=(LMAreaDecoration&& theOther) noexcept;
+    ~LMAreaDecoration();
+    void swap(LMAreaDecoration& theOther) noexcept { myImpl.swap(theOther.myImpl); }
 
-    const LMBorderConfig& border() const { return parts().myBorder; }
+    const LMBorderConfig& border() const;
     void setBorder(const LMBorderConfig& theBorder);
-    const LMShadowConfig& shadow() const { return parts().myShadow; }
+    const LMShadowConfig& shadow() const;
     void setShadow(const LMShadowConfig& theShadow);
-    const LMCornersConfiguration& corners() const { return parts().myCorners; }
+    const LMCornersConfiguration& corners() const;
     void setCorners(const LMCornersConfiguration& theCorners);
 
     // True when that part draws nothing: no border, an invalid shadow, default corners.
@@ -44,30 +51,17 @@ public:
     // Appends those children for the parts that are set.
     void buildXML(QDomElement& theAreaElement) const;
 
-    friend bool operator==(const LMAreaDecoration& theA, const LMAreaDecoration& theB)
-    {
-        return theA.myParts == theB.myParts || theA.parts() == theB.parts();
-    }
+    friend LMPLATFORM_EXPORT bool operator==(const LMAreaDecoration& theA, const LMAreaDecoration& theB);
+    friend bool operator!=(const LMAreaDecoration& theA, const LMAreaDecoration& theB) { return !(theA == theB); }
 
 private:
-    struct Parts
-    {
-        LMBorderConfig myBorder;
-        LMShadowConfig myShadow;
-        LMCornersConfiguration myCorners;
+    const LMAreaDecorationImpl& impl() const;
+    // Drops the parts when they are the default ones.
+    void dropDefault();
 
-        friend bool operator==(const Parts& theA, const Parts& theB)
-        {
-            return theA.myBorder == theB.myBorder && theA.myShadow == theB.myShadow
-                && theA.myCorners == theB.myCorners;
-        }
-    };
-    static const Parts& defaultParts();
-    const Parts& parts() const { return myParts ? *myParts : defaultParts(); }
-    // Keeps no parts when they are the default ones.
-    void setParts(Parts&& theParts);
-
-    std::shared_ptr<const Parts> myParts;
+    // Null for an undecorated area.
+    QSharedDataPointer<LMAreaDecorationImpl> myImpl;
 };
+Q_DECLARE_SHARED(LMAreaDecoration)
 
 LMPLATFORM_EXPORT QDebug operator<<(QDebug theDebug, const LMAreaDecoration& theDecoration);

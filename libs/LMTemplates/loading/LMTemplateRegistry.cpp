@@ -239,6 +239,16 @@ LMContentFilterParameter parameterFor(const LMArticle& theArticle, const LMCateg
     return LMContentFilterParameter(LMTemplateContextGroup::fromArticle(theArticle, LMPageType()), theCategorization);
 }
 
+// A product's layouts are asked for on any page that takes content (the layout filter offers
+// layouts for such pages only), with the product's page binding allowed.
+LMTemplateContextGroup layoutConstraintsFor(const LMArticle& theArticle)
+{
+    LMTemplateContextGroup aConstraints = LMTemplateContextGroup::fromArticle(
+        theArticle, LMPageType::fromInt(LMTemplateContextGroup::USABLE_PAGE_TYPES));
+    aConstraints.setAllowedPageBinding(theArticle.pageBinding());
+    return aConstraints;
+}
+
 LMCategorization categorizationOf(const LMCategoryType& theType, const LMThematicCategory& theCategory)
 {
     LMCategorization aCategorization;
@@ -1138,9 +1148,7 @@ LMTemplateRegistry::findAllTemplatesForTemplateGroup(const LMArticle& theArticle
     LMUnconfiguredTemplateList aResult
         = getTemplates(LMTemplateFilterContent(parameterFor(theArticle, aCategorization)));
 
-    LMTemplateContextGroup aConstraints = LMTemplateContextGroup::fromArticle(theArticle, LMPageType());
-    aConstraints.setAllowedPageBinding(theArticle.pageBinding());
-    LMTemplateFilterLayout aLayouts(LMContentFilterParameter(aConstraints, aCategorization));
+    LMTemplateFilterLayout aLayouts(LMContentFilterParameter(layoutConstraintsFor(theArticle), aCategorization));
     aLayouts.setJigStatus(LMJigStatus::fromInt(JIG_STATUS_LAYOUTS));
     aLayouts.setAllowCliparts(true);
     aResult.append(getTemplates(aLayouts));
@@ -1187,10 +1195,8 @@ LMUnconfiguredTemplateList
 LMTemplateRegistry::findAllLayoutsForSubCategory(const LMArticle& theArticle,
                                                  const LMThematicCategory& theSubCategory) const
 {
-    LMTemplateContextGroup aConstraints = LMTemplateContextGroup::fromArticle(theArticle, LMPageType());
-    aConstraints.setAllowedPageBinding(theArticle.pageBinding());
-    return getTemplates(LMTemplateFilterLayout(
-        LMContentFilterParameter(aConstraints, categorizationOf(LMCategoryTypeEnum::Subcategory, theSubCategory))));
+    return getTemplates(LMTemplateFilterLayout(LMContentFilterParameter(
+        layoutConstraintsFor(theArticle), categorizationOf(LMCategoryTypeEnum::Subcategory, theSubCategory))));
 }
 
 bool LMTemplateRegistry::productHasJigType(const LMArticle& theArticle, const LMJigType& theJigType) const

@@ -43,6 +43,13 @@ const LMAreaDecorationImpl& LMAreaDecoration::impl() const
     return myImpl ? *myImpl : ourDefault;
 }
 
+LMAreaDecorationImpl& LMAreaDecoration::edit()
+{
+    if (!myImpl)
+        myImpl = new LMAreaDecorationImpl;
+    return *myImpl;
+}
+
 void LMAreaDecoration::dropDefault()
 {
     if (myImpl && myImpl.constData()->isDefault())
@@ -56,9 +63,7 @@ const LMBorderConfig& LMAreaDecoration::border() const
 
 void LMAreaDecoration::setBorder(const LMBorderConfig& theBorder)
 {
-    if (!myImpl)
-        myImpl = new LMAreaDecorationImpl;
-    myImpl->myBorder = theBorder;
+    edit().myBorder = theBorder;
     dropDefault();
 }
 
@@ -69,9 +74,7 @@ const LMShadowConfig& LMAreaDecoration::shadow() const
 
 void LMAreaDecoration::setShadow(const LMShadowConfig& theShadow)
 {
-    if (!myImpl)
-        myImpl = new LMAreaDecorationImpl;
-    myImpl->myShadow = theShadow;
+    edit().myShadow = theShadow;
     dropDefault();
 }
 
@@ -82,9 +85,7 @@ const LMCornersConfiguration& LMAreaDecoration::corners() const
 
 void LMAreaDecoration::setCorners(const LMCornersConfiguration& theCorners)
 {
-    if (!myImpl)
-        myImpl = new LMAreaDecorationImpl;
-    myImpl->myCorners = theCorners;
+    edit().myCorners = theCorners;
     dropDefault();
 }
 

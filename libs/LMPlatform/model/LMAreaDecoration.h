@@ -56,6 +56,8 @@ public:
 
 private:
     const LMAreaDecorationImpl& impl() const;
+    // The own parts to change (made when the area had none).
+    LMAreaDecorationImpl& edit();
     // Drops the parts when they are the default ones.
     void dropDefault();
 

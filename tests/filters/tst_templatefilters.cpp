@@ -389,6 +389,9 @@ void TestTemplateFilters::chains_data()
     QTest::newRow("layout: jig status") << aLayout
                                         << Setup([](FilterCase* theC) { theC->myJigStatus = LMJigStatusEnum::New; })
                                         << false << QString();
+    QTest::newRow("layout: one of two jig statuses") << aLayout << Setup([](FilterCase* theC) {
+        theC->myJigStatus = LMJigStatus(LMJigStatusEnum::Installed) | LMJigStatus(LMJigStatusEnum::Downloaded);
+    }) << true << QString();
     QTest::newRow("layout: usable page") << aLayout << Setup([](FilterCase* theC) {
         theC->myParameter.setTemplateConstraints(contextOf("BOOK", LMPageTypeEnum::Spine));
     }) << false << QString();

@@ -16,8 +16,13 @@ public:
     LMJigStatus(const LMEnumWrapper& theOther) : LMEnumWrapper(theOther) { }
     explicit LMJigStatus(const QString& theText) : LMEnumWrapper(fromInt(decodeCSV(theText))) { }
 
-    // True when the status has every bit of the wanted one; the empty wanted status is had by all.
-    bool hasStatus(const LMJigStatus& theWanted) const { return (myValue & theWanted.value()) == theWanted.value(); }
+    // True when the status shares a bit with the wanted one: asking for installed or downloaded
+    // elements (3) takes either, as an element is installed or downloaded, never both. The empty
+    // wanted status is had by all.
+    bool hasStatus(const LMJigStatus& theWanted) const
+    {
+        return theWanted.value() == 0 || (myValue & theWanted.value()) != 0;
+    }
 
     void fillTable(Table* theTable) const override;
 };

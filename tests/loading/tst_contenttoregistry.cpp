@@ -67,9 +67,7 @@ QByteArray svgPage(const QString& theProduct, int theId)
 
 QStringList names(const LMUnconfiguredTemplateList& theTemplates)
 {
-    QStringList aNames;
-    for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
-        aNames.append(aTemplate.name());
+    QStringList aNames = LMTestSupport::templateNames(theTemplates);
     aNames.sort();
     return aNames;
 }

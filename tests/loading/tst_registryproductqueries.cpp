@@ -15,6 +15,7 @@
 
 #include <memory>
 
+using LMTestSupport::templateNames;
 using LMTestSupport::writeFile;
 
 namespace {
@@ -178,14 +179,6 @@ template <typename T> const T& cell(const T& theValue)
 template <typename... T> void row(const char* theName, const T&... theValues)
 {
     (QTest::newRow(theName) << ... << cell(theValues));
-}
-
-QStringList names(const LMUnconfiguredTemplateList& theTemplates)
-{
-    QStringList aNames;
-    for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
-        aNames.append(aTemplate.name());
-    return aNames;
 }
 
 } // namespace
@@ -374,7 +367,7 @@ void TestRegistryProductQueries::backgrounds()
     const LMUnconfiguredTemplateList aFound = query == QLatin1String("all") ? registry()->allBackgrounds(anArticle)
         : query == QLatin1String("multi") ? registry()->allMultiColorBackgrounds(anArticle)
                                           : registry()->allFlatColorBackgrounds(anArticle);
-    QCOMPARE(names(aFound), expected);
+    QCOMPARE(templateNames(aFound), expected);
 }
 
 void TestRegistryProductQueries::templateGroups_data()
@@ -426,7 +419,7 @@ void TestRegistryProductQueries::templateGroups()
         aFound = registry()->findAllTemplatesForTemplateGroup(anArticle, aCategory);
     else
         aFound = registry()->findAllLayoutsForSubCategory(anArticle, aCategory);
-    QCOMPARE(names(aFound), expected);
+    QCOMPARE(templateNames(aFound), expected);
 }
 
 QTEST_GUILESS_MAIN(TestRegistryProductQueries)

@@ -18,6 +18,7 @@
 
 #include <memory>
 
+using LMTestSupport::templateNames;
 using LMTestSupport::writeFile;
 
 namespace {
@@ -51,14 +52,6 @@ QByteArray backgrounds(const QString& theCategory, const QStringList& theFiles, 
                                 "product='BOOK_A4_HC'/>")
                      .arg(aFile, theCategory, theMultiColor ? QStringLiteral(" multicolor_id='5'") : QString());
     return (aText + QStringLiteral("</templates>")).toUtf8();
-}
-
-QStringList names(const LMUnconfiguredTemplateList& theTemplates)
-{
-    QStringList aNames;
-    for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
-        aNames.append(aTemplate.name());
-    return aNames;
 }
 
 } // namespace
@@ -237,7 +230,7 @@ void TestTemplateLoader::namedFiles()
 
     LMTemplateLoader aLoader(registry());
     QCOMPARE(aLoader.loadTemplates(aPaths), loaded);
-    QCOMPARE(names(registry()->allTemplates()), templates);
+    QCOMPARE(templateNames(registry()->allTemplates()), templates);
 }
 
 void TestTemplateLoader::backgroundVariants_data()
@@ -329,7 +322,7 @@ void TestTemplateLoader::unreadableFile()
     LMTemplateLoader aLoader(registry());
     // Both unusable files still count as loaded; the good one is not held up by them.
     QVERIFY(aLoader.loadTemplates(QStringList { aBroken, anUnknown, aGood }));
-    QCOMPARE(names(registry()->allTemplates()), QStringList { QStringLiteral("Gut") });
+    QCOMPARE(templateNames(registry()->allTemplates()), QStringList { QStringLiteral("Gut") });
 }
 
 void TestTemplateLoader::articleLoadSkipsRefinementFolders()
@@ -344,11 +337,12 @@ void TestTemplateLoader::articleLoadSkipsRefinementFolders()
 
     LMTemplateLoader aLoader(registry());
     aLoader.loadTemplates(book());
-    QCOMPARE(names(registry()->allTemplates()), QStringList { QStringLiteral("Schlicht") });
+    QCOMPARE(templateNames(registry()->allTemplates()), QStringList { QStringLiteral("Schlicht") });
 
     // Named explicitly, a refinement file loads.
     QVERIFY(LMTemplateLoader(registry()).loadTemplates(QStringList { aRefined }));
-    QCOMPARE(names(registry()->allTemplates()), (QStringList { QStringLiteral("Schlicht"), QStringLiteral("Golden") }));
+    QCOMPARE(templateNames(registry()->allTemplates()),
+             (QStringList { QStringLiteral("Schlicht"), QStringLiteral("Golden") }));
 
     // The files were handed out: loading the article again finds nothing new.
     LMTemplateLoader(registry()).loadTemplates(book());
@@ -381,7 +375,7 @@ void TestTemplateLoader::fileOrderOfInsertion()
         QCOMPARE(anInfos.at(i)->file(), aFiles.at(i).fileInfo());
     for (LMTemplateLoaderLoadingInfo* anInfo : anInfos)
         aLoader.addTemplatesToRegistry(anInfo);
-    QCOMPARE(names(registry()->allTemplates()), anExpected);
+    QCOMPARE(templateNames(registry()->allTemplates()), anExpected);
 }
 
 void TestTemplateLoader::loadedIdsAndKeys()

@@ -25,6 +25,7 @@
 
 #include <memory>
 
+using LMTestSupport::templateNames;
 using LMTestSupport::writeFile;
 
 namespace {
@@ -118,14 +119,6 @@ LMUnconfiguredTemplateList makeAll(const QStringList& theDescriptions)
     for (const QString& aDescription : theDescriptions)
         aList.append(make(aDescription));
     return aList;
-}
-
-QStringList names(const LMUnconfiguredTemplateList& theTemplates)
-{
-    QStringList aNames;
-    for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
-        aNames.append(aTemplate.name());
-    return aNames;
 }
 
 std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> smartLayout()
@@ -295,11 +288,12 @@ void TestTemplateRegistry::insertKeepsIndexes()
     // A list's result is false when one was refused; the rest go in, in order.
     QVERIFY(!registry()->insertTemplates(makeAll({ "a id=1", "b jig=1 layer=1 id=1", "a", "c jig=128 id=2" }), true,
                                          false));
-    QCOMPARE(names(registry()->allTemplates()), (QStringList { "a", "b", "c" }));
+    QCOMPARE(templateNames(registry()->allTemplates()), (QStringList { "a", "b", "c" }));
     QCOMPARE(registry()->countTemplates(), 3);
-    QCOMPARE(names(registry()->allTemplatesForJigType(LMJigTypeEnum::Background)), QStringList { "b" });
-    QCOMPARE(names(registry()->allTemplatesForJigType(LMJigTypeEnum::Frame)), QStringList { "c" });
-    QCOMPARE(names(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), (QStringList { "a", "b" }));
+    QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Background)), QStringList { "b" });
+    QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Frame)), QStringList { "c" });
+    QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))),
+             (QStringList { "a", "b" }));
     QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(1)).name(), QStringLiteral("a"));
     QVERIFY(registry()->findTemplateByDesignElementId(LMDesignElementID(3)).isNull());
     QCOMPARE(registry()->collectAllDesignElementIds(),
@@ -322,7 +316,7 @@ void TestTemplateRegistry::insertKeepsIndexes()
     // Removing takes the template out of every index.
     const LMUnconfiguredTemplate aB = registry()->findTemplateByName(QStringLiteral("b"));
     registry()->removeFromCentralList(aB);
-    QCOMPARE(names(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), QStringList { "a" });
+    QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), QStringList { "a" });
     QVERIFY(registry()->allTemplatesForJigType(LMJigTypeEnum::Background).isEmpty());
     QVERIFY(!registry()->templateNameIsKnown(aB.uniqueName()));
     // The handle stays valid: the registry keeps its templates.
@@ -333,9 +327,10 @@ void TestTemplateRegistry::insertAtFront()
 {
     registry()->insertTemplates(makeAll({ "a id=1", "b id=1" }), true, false);
     registry()->insertTemplate(make("c id=1"), false);
-    QCOMPARE(names(registry()->allTemplates()), (QStringList { "c", "a", "b" }));
-    QCOMPARE(names(registry()->allTemplatesForJigType(LMJigTypeEnum::Layout)), (QStringList { "c", "a", "b" }));
-    QCOMPARE(names(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), (QStringList { "c", "a", "b" }));
+    QCOMPARE(templateNames(registry()->allTemplates()), (QStringList { "c", "a", "b" }));
+    QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Layout)), (QStringList { "c", "a", "b" }));
+    QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))),
+             (QStringList { "c", "a", "b" }));
     // The id index always appends: the first of the id stays the first inserted.
     QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(1)).name(), QStringLiteral("a"));
 }
@@ -616,7 +611,7 @@ void TestTemplateRegistry::changedFilesAndConsumption()
     // Files that load nothing change nothing.
     registry()->readChangedFiles({ myDir->filePath(QStringLiteral("content/missing.xml")), QStringLiteral("a.png") });
     QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(41));
-    QCOMPARE(names(registry()->consumeLastAddedTemplates(aType)), QStringList { "Eins" });
+    QCOMPARE(templateNames(registry()->consumeLastAddedTemplates(aType)), QStringList { "Eins" });
     QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
     QCOMPARE(registry()->consumeLastAddedJig(aType)->designElementID(), LMDesignElementID(41));
     QVERIFY(!registry()->consumeLastAddedJig(aType));
@@ -690,7 +685,7 @@ void TestTemplateRegistry::productQueries()
              QStringLiteral("p2"));
     QCOMPARE(registry()->findTemplateByProductionCode(QStringLiteral("ABC123")).name(), QStringLiteral("code"));
     QVERIFY(registry()->findTemplateByProductionCode(QStringLiteral("XYZ")).isNull());
-    QCOMPARE(names(registry()->allUserLayouts()), QStringList { "ub" });
+    QCOMPARE(templateNames(registry()->allUserLayouts()), QStringList { "ub" });
 
     // The no-frame choice only for framed articles.
     const LMTemplateContext aFrameContext(aFrameArticle, LMPageType());
@@ -736,7 +731,7 @@ void TestTemplateRegistry::notifications()
     QCOMPARE(registry()->countTemplates(), 2);
     registry()->removeUserLayout(aTemplates.at(1));
     QCOMPARE(aReloaded.count(), reloads + 1);
-    QCOMPARE(names(registry()->allTemplates()), QStringList { "s1" });
+    QCOMPARE(templateNames(registry()->allTemplates()), QStringList { "s1" });
 }
 
 void TestTemplateRegistry::clearKeepsSmartLayouts()

@@ -34,4 +34,12 @@ QDomElement elementWithId(const QDomElement& theElement, const QString& theId)
     return QDomElement();
 }
 
+QStringList templateNames(const LMUnconfiguredTemplateList& theTemplates)
+{
+    QStringList aNames;
+    for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
+        aNames.append(aTemplate.name());
+    return aNames;
+}
+
 } // namespace LMTestSupport

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "LMUnconfiguredTemplateList.h"
+
 #include <QDomElement>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // Helpers shared by the test executables.
@@ -16,5 +19,8 @@ QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, c
 // The first element below theElement (itself included) whose "id" is theId, depth first in
 // document order; a null element when there is none.
 QDomElement elementWithId(const QDomElement& theElement, const QString& theId);
+
+// The names of the templates, in list order.
+QStringList templateNames(const LMUnconfiguredTemplateList& theTemplates);
 
 } // namespace LMTestSupport

@@ -2,9 +2,14 @@
 
 find_program(LM_CCACHE ccache)
 if(LM_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
-    set(CMAKE_CXX_COMPILER_LAUNCHER "${LM_CCACHE}")
-    # Precompiled headers and ccache only get along when ccache may trust the PCH's timestamps.
-    set(ENV{CCACHE_SLOPPINESS} "pch_defines,time_macros,include_file_mtime,include_file_ctime")
+    # Precompiled headers and ccache only get along when ccache may trust the PCH's timestamps; the
+    # settings travel with every compile (an environment variable set here would not reach Ninja).
+    # Paths below the source folder are hashed relative to it, so clones and worktrees share hits.
+    set(CMAKE_CXX_COMPILER_LAUNCHER
+        "${CMAKE_COMMAND}" -E env
+        "CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime"
+        "CCACHE_BASEDIR=${CMAKE_SOURCE_DIR}" CCACHE_NOHASHDIR=1
+        "${LM_CCACHE}")
 endif()
 
 add_library(lm_compile_options INTERFACE)

@@ -24,6 +24,7 @@ QString defaultUserDataDir()
 const QString STR_WHITE_LIST_FILE = QStringLiteral("white_list.conf");
 const QString STR_BLACK_LIST_FILE = QStringLiteral("black_list.conf");
 const QString STR_DOWNLOADS = QStringLiteral("downloads");
+const QString STR_DECORATIONS = QStringLiteral("decorations");
 const QString STR_CATEGORIES = QStringLiteral("categories");
 
 // Directory kinds whose folder names the content tree fixes.
@@ -85,6 +86,7 @@ void LMDirectoryConfig::setContentRoot(const QString& thePath)
     const QString aRoot = cleanAbsolute(thePath.isEmpty() ? defaultContentRoot() : thePath);
     const QWriteLocker aLocker(&myLock);
     myContentRoot = aRoot;
+    myDecorationDirectoriesKnown = false;
 }
 
 QString LMDirectoryConfig::userDataDir() const
@@ -98,6 +100,7 @@ void LMDirectoryConfig::setUserDataDir(const QString& thePath)
     const QString aFolder = cleanAbsolute(thePath.isEmpty() ? defaultUserDataDir() : thePath);
     const QWriteLocker aLocker(&myLock);
     myUserDataDir = aFolder;
+    myDecorationDirectoriesKnown = false;
 }
 
 QString LMDirectoryConfig::whiteListFile(bool theUserCopy) const
@@ -140,6 +143,39 @@ QString LMDirectoryConfig::directoryName(int theKind) const
 QString LMDirectoryConfig::downloadsDirectory() const
 {
     return QDir::cleanPath(userDataDir() + QLatin1Char('/') + STR_DOWNLOADS);
+}
+
+QList<QDir> LMDirectoryConfig::decorationDirectories() const
+{
+    {
+        const QReadLocker aLocker(&myLock);
+        if (myDecorationDirectoriesKnown)
+            return myDecorationDirectories;
+    }
+    QList<QDir> aDirectories;
+    QStringList aSeen;
+    for (const QString& aRoot : { contentRoot(), downloadsDirectory(), userDataDir() }) {
+        const QDir aDirectory(QDir::cleanPath(aRoot + QLatin1Char('/') + STR_DECORATIONS));
+        if (aDirectory.exists() && !aSeen.contains(aDirectory.absolutePath())) {
+            aSeen.append(aDirectory.absolutePath());
+            aDirectories.append(aDirectory);
+        }
+    }
+    const QWriteLocker aLocker(&myLock);
+    myDecorationDirectories = aDirectories;
+    myDecorationDirectoriesKnown = true;
+    return aDirectories;
+}
+
+void LMDirectoryConfig::invalidateDecorationDirectoryCache()
+{
+    const QWriteLocker aLocker(&myLock);
+    myDecorationDirectoriesKnown = false;
+}
+
+QString LMDirectoryConfig::userDecorationsDirectory() const
+{
+    return QDir::cleanPath(userDataDir() + QLatin1Char('/') + STR_DECORATIONS);
 }
 
 QString LMDirectoryConfig::blackListFile() const

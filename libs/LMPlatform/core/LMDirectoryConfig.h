@@ -53,6 +53,13 @@ public:
     QString downloadsDirectory() const;
     // "black_list.conf" at the content root.
     QString blackListFile() const;
+    // The folders of decoration files that exist: "decorations" of the content root, of the
+    // downloads folder and of the user data folder (where user decorations are written). Kept
+    // until invalidated or until a root changes, so that callers may ask often.
+    QList<QDir> decorationDirectories() const;
+    void invalidateDecorationDirectoryCache();
+    // "decorations" in the user data folder: user decorations are written there. It may not exist yet.
+    QString userDecorationsDirectory() const;
     // "templates/categories" of the content root.
     QDir categoriesDir() const;
 
@@ -65,4 +72,6 @@ private:
     mutable QReadWriteLock myLock;
     QString myContentRoot;
     QString myUserDataDir;
+    mutable QList<QDir> myDecorationDirectories;
+    mutable bool myDecorationDirectoriesKnown = false;
 };

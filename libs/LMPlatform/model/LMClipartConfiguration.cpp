@@ -11,13 +11,17 @@ const QString STR_GSEL = QStringLiteral("gsel");
 
 LMClipartConfiguration LMClipartConfiguration::mirrored(const LMMirrorRule& theRule) const
 {
-    return LMClipartConfiguration(myMirrorRule.followedBy(theRule), mySpotColorEnabled);
+    LMClipartConfiguration aResult(myMirrorRule.followedBy(theRule), mySpotColorEnabled);
+    aResult.myColorReplacements = myColorReplacements;
+    return aResult;
 }
 
 LMClipartConfiguration LMClipartConfiguration::fromXml(const QDomElement& theElement)
 {
-    return LMClipartConfiguration(LMMirrorRule::fromXml(theElement),
-                                  LMModelXml::boolAttribute(theElement, STR_GSEL, false));
+    LMClipartConfiguration aResult(LMMirrorRule::fromXml(theElement),
+                                   LMModelXml::boolAttribute(theElement, STR_GSEL, false));
+    aResult.myColorReplacements = LMColorReplacementInstructions::fromXML(theElement);
+    return aResult;
 }
 
 void LMClipartConfiguration::buildXML(QDomElement& theElement) const
@@ -25,12 +29,14 @@ void LMClipartConfiguration::buildXML(QDomElement& theElement) const
     myMirrorRule.buildXML(theElement);
     if (mySpotColorEnabled)
         theElement.setAttribute(STR_GSEL, LMModelXml::boolText(true));
+    myColorReplacements.toXML(theElement);
 }
 
 QDebug operator<<(QDebug theDebug, const LMClipartConfiguration& theConfiguration)
 {
     const QDebugStateSaver aSaver(theDebug);
     theDebug.nospace() << "LMClipartConfiguration(mirror " << theConfiguration.mirrorRule().value() << ", gsel "
-                       << theConfiguration.isSpotColorEnabled() << ')';
+                       << theConfiguration.isSpotColorEnabled()
+                       << ", colours " << theConfiguration.colorReplacements().count() << ')';
     return theDebug;
 }

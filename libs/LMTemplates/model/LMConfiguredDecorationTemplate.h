@@ -4,8 +4,10 @@
 #include "LMDesignElementID.h"
 #include "LMTemplatesExport.h"
 
+class LMJig;
 class LMMirrorRule;
 class QDebug;
+class QDomElement;
 
 // A decoration named by its design element id together with how it is shown: what a clipart or
 // mask area holds. The decoration object itself is found in the decoration registry.
@@ -24,6 +26,16 @@ public:
     void setConfiguration(const LMClipartConfiguration& theConfiguration) { myConfiguration = theConfiguration; }
     bool isValid() const { return myDesignElementId.isValid(); }
     size_t hash() const;
+
+    // The decoration of the id, from the decoration registry through the decoration lookup; null
+    // when none is known (or no registry is installed).
+    LMJig* decoration() const;
+
+    // Attribute "designElementId", boolean "gsel", child "mirror" with "mirror-axis", and the
+    // colour replacements of the element a design style supplies.
+    static LMConfiguredDecorationTemplate fromDesignStyleXml(const QDomElement& theElement);
+    void toDesignStyleXml(QDomElement& theElement) const;
+    QString toDebugString() const;
 
     // The same decoration with its configuration mirrored by the rule as well.
     LMConfiguredDecorationTemplate mirrored(const LMMirrorRule& theRule) const;

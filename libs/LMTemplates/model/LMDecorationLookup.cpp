@@ -12,6 +12,12 @@ LMDecorationLookup::~LMDecorationLookup()
     ourInstalled.compare_exchange_strong(anExpected, nullptr);
 }
 
+LMJig* LMDecorationLookup::decorationJig(const LMDesignElementID& theId) const
+{
+    Q_UNUSED(theId);
+    return nullptr;
+}
+
 void LMDecorationLookup::install(const LMDecorationLookup* theLookup)
 {
     ourInstalled.store(theLookup, std::memory_order_release);

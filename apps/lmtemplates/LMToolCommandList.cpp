@@ -1,7 +1,9 @@
 #include "LMToolCommandList.h"
 
+#include "LMAbstractDecoration.h"
 #include "LMCategorization.h"
 #include "LMContentFilterParameter.h"
+#include "LMDecorationRegistry.h"
 #include "LMOrientation.h"
 #include "LMPageType.h"
 #include "LMTemplate.h"
@@ -88,6 +90,11 @@ LMToolCommandList::LMToolCommandList()
 {
 }
 
+QList<QString> LMToolCommandList::decorationWords()
+{
+    return { QStringLiteral("clipart"), QStringLiteral("mask") };
+}
+
 QList<QString> LMToolCommandList::jigWords()
 {
     QList<QString> aWords;
@@ -101,10 +108,11 @@ void LMToolCommandList::addOptions(QCommandLineParser& theParser)
     addContentOption();
     addArticleOption();
     addJsonOption();
-    theParser.addOption(QCommandLineOption(
-        OPT_JIG,
-        QStringLiteral("Kinds to list, comma-separated: %1 (default: all).").arg(jigWords().join(QLatin1String(", "))),
-        QStringLiteral("types")));
+    theParser.addOption(
+        QCommandLineOption(OPT_JIG,
+                           QStringLiteral("Kinds to list, comma-separated: %1 (default: all); or the decorations: %2.")
+                               .arg(jigWords().join(QLatin1String(", ")), decorationWords().join(QLatin1String(", "))),
+                           QStringLiteral("types")));
     theParser.addOption(QCommandLineOption(OPT_PAGE_TYPE,
                                            QStringLiteral("The page type of the context (default: inner_page)."),
                                            QStringLiteral("type"), QStringLiteral("inner_page")));
@@ -123,6 +131,17 @@ int LMToolCommandList::execute()
     // Arguments first: a usage error needs no content.
     QList<Kind> aWanted;
     if (parser().isSet(OPT_JIG)) {
+        const QStringList aWords = parser().value(OPT_JIG).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        const bool aDecorations = std::any_of(aWords.cbegin(), aWords.cend(), [](const QString& theWord) {
+            return decorationWords().contains(theWord.trimmed());
+        });
+        if (aDecorations) {
+            if (!std::all_of(aWords.cbegin(), aWords.cend(),
+                             [](const QString& theWord) { return decorationWords().contains(theWord.trimmed()); }))
+                return usageError(QStringLiteral("decorations (%1) are listed on their own")
+                                      .arg(decorationWords().join(QLatin1String(", "))));
+            return listDecorations(aWords);
+        }
         for (const QString& aWord : parser().value(OPT_JIG).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const auto anIt = std::find_if(kinds().cbegin(), kinds().cend(),
                                            [&aWord](const Kind& theKind) { return theKind.word == aWord.trimmed(); });
@@ -192,6 +211,41 @@ int LMToolCommandList::execute()
         printJson(QJsonObject { { QStringLiteral("article"), anArticle.orderTxtName() },
                                 { QStringLiteral("pageType"), aPageType.encode() },
                                 { QStringLiteral("templates"), aJsonKinds } });
+    else
+        printText(aText);
+    return Success;
+}
+
+int LMToolCommandList::listDecorations(const QStringList& theWords)
+{
+    LMToolMessageCapture aCapture;
+    if (!openContent(aCapture))
+        return Failure;
+    LMDecorationRegistry* aRegistry = LMDecorationRegistry::instance();
+    noteWarnings(aCapture);
+    QJsonObject aJsonKinds;
+    QString aText;
+    for (const QString& aWord : theWords) {
+        const QString aKind = aWord.trimmed();
+        LMAbstractDecorationList aList
+            = aKind == QLatin1String("clipart") ? aRegistry->cliparts() : aRegistry->passepartouts();
+        std::sort(aList.begin(), aList.end(), [](const LMAbstractDecoration* theA, const LMAbstractDecoration* theB) {
+            return theA->mimeData() < theB->mimeData();
+        });
+        QJsonArray anArray;
+        aText += QStringLiteral("%1: %2\n").arg(aKind).arg(aList.size());
+        for (const LMAbstractDecoration* aDecoration : std::as_const(aList)) {
+            const QString aCategories = aDecoration->categories().internalNames().join(QLatin1Char(','));
+            anArray.append(QJsonObject { { QStringLiteral("name"), aDecoration->mimeData() },
+                                         { QStringLiteral("designElementId"), aDecoration->designElementID().id() },
+                                         { QStringLiteral("categories"), aCategories } });
+            aText += QStringLiteral("  %1  (%2, %3)\n")
+                         .arg(aDecoration->mimeData(), aDecoration->designElementID().toString(), aCategories);
+        }
+        aJsonKinds.insert(aKind, anArray);
+    }
+    if (jsonWanted())
+        printJson(QJsonObject { { QStringLiteral("decorations"), aJsonKinds } });
     else
         printText(aText);
     return Success;

@@ -2,7 +2,8 @@
 
 #include "LMToolCommand.h"
 
-// "list": the templates a product context offers, kind by kind, through the library's filters.
+// "list": the templates a product context offers, kind by kind, through the library's filters;
+// with --jig clipart or mask, the decorations of the content tree.
 class LMToolCommandList : public LMToolCommand
 {
 public:
@@ -11,8 +12,14 @@ public:
     // The jig types the command lists, by the words it accepts ("layout", "background" ...); an
     // unknown word gives the unknown jig type.
     static QList<QString> jigWords();
+    // The decoration kinds the command lists instead, on their own: "clipart", "mask".
+    static QList<QString> decorationWords();
 
 protected:
     void addOptions(QCommandLineParser& theParser) override;
     int execute() override;
+
+private:
+    // The decorations of the content tree of the kinds, by unique name.
+    int listDecorations(const QStringList& theWords);
 };

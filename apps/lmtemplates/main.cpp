@@ -5,6 +5,7 @@
 #include "LMToolCommandExport.h"
 #include "LMToolCommandList.h"
 #include "LMToolCommandLoad.h"
+#include "LMToolCommandRender.h"
 #include "LMToolCommandShow.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
     aCommands.push_back(std::make_unique<LMToolCommandShow>());
     aCommands.push_back(std::make_unique<LMToolCommandExport>());
     aCommands.push_back(std::make_unique<LMToolCommandCheck>());
+    aCommands.push_back(std::make_unique<LMToolCommandRender>());
     return aCommands;
 }
 

@@ -87,7 +87,8 @@ void tst_DecorationModel::ratio()
     if (!warning.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
     const LMDecorationClipart aClipart(
-        contentOf(QStringLiteral("<decoration type='clipart'><clipart file='red.svg' %1/></decoration>").arg(attributes)),
+        contentOf(
+            QStringLiteral("<decoration type='clipart'><clipart file='red.svg' %1/></decoration>").arg(attributes)),
         QDir(myDir.path()));
     QTEST(aClipart.ratio(), "ratio");
     QTEST(aClipart.thumbnailSize(QSize(64, 64)), "thumbnailSize");
@@ -109,8 +110,9 @@ void tst_DecorationModel::userElement()
     QFETCH(QString, value);
     const QString anAttribute = value.isNull() ? QString() : QStringLiteral("userElementId='%1'").arg(value);
     const LMDecorationClipart aClipart(
-        contentOf(QStringLiteral("<decoration type='clipart'><clipart file='red.svg' designElementId='12' %1/></decoration>")
-                      .arg(anAttribute)),
+        contentOf(
+            QStringLiteral("<decoration type='clipart'><clipart file='red.svg' designElementId='12' %1/></decoration>")
+                .arg(anAttribute)),
         QDir(myDir.path()));
     QTEST(aClipart.userElementId(), "userElementId");
     QTEST(aClipart.mimeData(), "mimeData");
@@ -131,8 +133,8 @@ void tst_DecorationModel::fotoArea_data()
     QTest::newRow("left and right") << anArea << 2 << aRelative << QRectF(90, 40, 100, 120);
     QTest::newRow("top and bottom") << anArea << 1 << aRelative << QRectF(30, 80, 100, 120);
     QTest::newRow("both") << anArea << 3 << aRelative << QRectF(90, 80, 100, 120);
-    QTest::newRow("clamped to 0..1") << "<fotoarea x='-0.5' y='2' width='1.5' height='-1'/>" << 0
-                                     << QRectF(0, 1, 1, 0) << QRectF(10, 220, 200, 0);
+    QTest::newRow("clamped to 0..1") << "<fotoarea x='-0.5' y='2' width='1.5' height='-1'/>" << 0 << QRectF(0, 1, 1, 0)
+                                     << QRectF(10, 220, 200, 0);
     QTest::newRow("no photo area: the whole rectangle")
         << QString() << 2 << QRectF(0, 0, -1, -1) << QRectF(10, 20, 200, 200);
 }
@@ -192,8 +194,9 @@ void tst_DecorationModel::thumbnailPixels_data()
     const QString aRed = QStringLiteral("<decoration type='clipart'><clipart file='red.svg'/></decoration>");
     const QString aLeft = QStringLiteral("<decoration type='clipart'><clipart file='left.svg'/></decoration>");
     const QString aRound = QStringLiteral("<decoration type='fading'><fading file='round.svg'/></decoration>");
-    const QString aFrame = QStringLiteral("<decoration type='fading'><fading file='round.svg'><clipart file='left.svg'/>"
-                                          "<fotoarea x='0.5' y='0' width='0.5' height='1'/></fading></decoration>");
+    const QString aFrame
+        = QStringLiteral("<decoration type='fading'><fading file='round.svg'><clipart file='left.svg'/>"
+                         "<fotoarea x='0.5' y='0' width='0.5' height='1'/></fading></decoration>");
     QTest::newRow("red clipart renders red") << aRed << 0 << 0 << QPoint(32, 16) << QColor(Qt::red);
     QTest::newRow("recoloured by a replacement")
         << "<decoration type='clipart'><clipart file='red.svg'><colorReplacement from='#ff0000' to='#00ff00'/>"
@@ -208,7 +211,8 @@ void tst_DecorationModel::thumbnailPixels_data()
     QTest::newRow("mask: outside transparent") << aRound << 0 << 0 << QPoint(1, 1) << QColor(Qt::transparent);
     QTest::newRow("frame: clipart over the whole") << aFrame << 0 << 0 << QPoint(8, 32) << QColor(Qt::blue);
     QTest::newRow("frame: photo in its area") << aFrame << 0 << 0 << QPoint(48, 32) << QColor(0x9e, 0x9e, 0x9e);
-    QTest::newRow("frame mirrored: photo on the left") << aFrame << 2 << 0 << QPoint(16, 32) << QColor(0x9e, 0x9e, 0x9e);
+    QTest::newRow("frame mirrored: photo on the left")
+        << aFrame << 2 << 0 << QPoint(16, 32) << QColor(0x9e, 0x9e, 0x9e);
     QTest::newRow("frame mirrored: clipart on the right") << aFrame << 2 << 0 << QPoint(48, 32) << QColor(Qt::blue);
 }
 
@@ -246,8 +250,9 @@ void tst_DecorationModel::designStyleXml_data()
 {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("debugText");
-    QTest::newRow("plain") << "<clipart designElementId='77'/>"
-                           << "        Clipart:\n          Design Element Id: 77\n          GSEL: 0\n          Mirror: none";
+    QTest::newRow("plain")
+        << "<clipart designElementId='77'/>"
+        << "        Clipart:\n          Design Element Id: 77\n          GSEL: 0\n          Mirror: none";
     QTest::newRow("spot colour, mirrored, recoloured")
         << "<clipart designElementId='78' gsel='1'><mirror mirror-axis='vertical'/>"
            "<colorReplacement from='#ff0000' to='#0000ff'/></clipart>"
@@ -259,7 +264,8 @@ void tst_DecorationModel::designStyleXml()
 {
     QFETCH(QString, element);
     const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(element.toUtf8(), QStringLiteral("test"));
-    const LMConfiguredDecorationTemplate aRead = LMConfiguredDecorationTemplate::fromDesignStyleXml(aDocument.documentElement());
+    const LMConfiguredDecorationTemplate aRead
+        = LMConfiguredDecorationTemplate::fromDesignStyleXml(aDocument.documentElement());
     QTEST(aRead.toDebugString(), "debugText");
     QDomDocument anOut;
     QDomElement aWritten = anOut.createElement(QStringLiteral("clipart"));

@@ -11,8 +11,8 @@
 #include <QDataStream>
 #include <QMimeData>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtConcurrent>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -82,20 +82,23 @@ void tst_DecorationRegistry::initTestCase()
 {
     using LMTestSupport::writeFile;
     writeFile(myContent, QStringLiteral("decorations/cliparts/red.svg"), SVG_RED);
-    writeFile(myContent, QStringLiteral("decorations/cliparts/blue.svg"), QByteArray(SVG_RED).replace("#ff0000", "#0000ff"));
-    writeFile(myContent, QStringLiteral("decorations/cliparts/cliparts.xml"),
-              decorations(QStringLiteral("<decoration type='clipart'><categories><category>flowers</category></categories>"
-                                         "<clipart file='red.svg' designElementId='101'/></decoration>"
-                                         "<decoration type='clipart'><clipart file='blue.svg' designElementId='102'/>"
-                                         "</decoration>")));
+    writeFile(myContent, QStringLiteral("decorations/cliparts/blue.svg"),
+              QByteArray(SVG_RED).replace("#ff0000", "#0000ff"));
+    writeFile(
+        myContent, QStringLiteral("decorations/cliparts/cliparts.xml"),
+        decorations(QStringLiteral("<decoration type='clipart'><categories><category>flowers</category></categories>"
+                                   "<clipart file='red.svg' designElementId='101'/></decoration>"
+                                   "<decoration type='clipart'><clipart file='blue.svg' designElementId='102'/>"
+                                   "</decoration>")));
     writeFile(myContent, QStringLiteral("decorations/masks/round.svg"), SVG_ROUND);
     writeFile(myContent, QStringLiteral("decorations/masks/round.xml"),
               decorations(QStringLiteral("<decoration type='fading'><fading file='round.svg' designElementId='201' "
                                          "keepAspectRatio='1'/></decoration>")));
-    writeFile(myContent, QStringLiteral("decorations/masks/frame.xml"),
-              decorations(QStringLiteral("<decoration type='fading' designElementId='301'><fading file='round.svg'>"
-                                         "<clipart file='../cliparts/red.svg'/>"
-                                         "<fotoarea x='0.1' y='0.1' width='0.8' height='0.8'/></fading></decoration>")));
+    writeFile(
+        myContent, QStringLiteral("decorations/masks/frame.xml"),
+        decorations(QStringLiteral("<decoration type='fading' designElementId='301'><fading file='round.svg'>"
+                                   "<clipart file='../cliparts/red.svg'/>"
+                                   "<fotoarea x='0.1' y='0.1' width='0.8' height='0.8'/></fading></decoration>")));
     writeFile(myContent, QStringLiteral("osm_config/osm_config.xml"),
               "<osm><pins><pinClipart name='clipart_gone.svg'/><pinClipart name='clipart_red.svg'/>"
               "<pinDecorationFrame name='fading_round.svg'/></pins></osm>");
@@ -146,13 +149,17 @@ void tst_DecorationRegistry::badFilesAreSkipped_data()
     QTest::addColumn<QString>("warning");
     QTest::newRow("type missing") << decorations("<decoration><clipart file='red.svg'/></decoration>")
                                   << "newDecoration==nullptr file=";
-    QTest::newRow("another jig type") << decorations("<decoration type='hintergrund'><clipart file='red.svg'/></decoration>")
+    QTest::newRow("another jig type") << decorations(
+        "<decoration type='hintergrund'><clipart file='red.svg'/></decoration>")
                                       << "newDecoration==nullptr file=";
-    QTest::newRow("clipart without content") << decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>")
-                                             << "newDecoration==nullptr file=";
-    QTest::newRow("missing picture") << decorations("<decoration type='clipart'><clipart file='gone.svg'/></decoration>")
+    QTest::newRow("clipart without content")
+        << decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>")
+        << "newDecoration==nullptr file=";
+    QTest::newRow("missing picture") << decorations(
+        "<decoration type='clipart'><clipart file='gone.svg'/></decoration>")
                                      << "SVG image could not be read";
-    QTest::newRow("huge ratio") << decorations("<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>")
+    QTest::newRow("huge ratio") << decorations(
+        "<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>")
                                 << "newDecoration==nullptr file=";
     QTest::newRow("malformed") << QByteArray("<decorations><decoration type='clipart'") << "malformed XML file";
 }
@@ -162,7 +169,8 @@ void tst_DecorationRegistry::badFilesAreSkipped()
     QFETCH(QByteArray, content);
     QFETCH(QString, warning);
     LMTestSupport::writeFile(myLoose, QStringLiteral("red.svg"), SVG_RED);
-    const QString aFile = LMTestSupport::writeFile(myLoose, QStringLiteral("%1.xml").arg(QTest::currentDataTag()), content);
+    const QString aFile
+        = LMTestSupport::writeFile(myLoose, QStringLiteral("%1.xml").arg(QTest::currentDataTag()), content);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
     // Every element that gives no decoration is reported with the file.
     if (!warning.startsWith(QLatin1String("newDecoration")) && !warning.startsWith(QLatin1String("malformed")))
@@ -177,7 +185,8 @@ void tst_DecorationRegistry::readingTwiceRegistersOnce()
     const qsizetype aCount = registry()->decorations().size();
     QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_red.svg");
     QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_blue.svg");
-    QVERIFY(registry()->parseXML(QFileInfo(myContent.filePath(QStringLiteral("decorations/cliparts/cliparts.xml"))), false));
+    QVERIFY(registry()->parseXML(QFileInfo(myContent.filePath(QStringLiteral("decorations/cliparts/cliparts.xml"))),
+                                 false));
     QCOMPARE(registry()->decorations().size(), aCount);
 }
 
@@ -186,15 +195,14 @@ void tst_DecorationRegistry::payload_data()
     QTest::addColumn<QStringList>("strings");
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QStringList>("unknown");
-    QTest::newRow("two names in one string")
-        << QStringList { "clipart_blue.svg\nfading_round.svg" } << QStringList { "clipart_blue.svg", "fading_round.svg" }
-        << QStringList();
+    QTest::newRow("two names in one string") << QStringList { "clipart_blue.svg\nfading_round.svg" }
+                                             << QStringList { "clipart_blue.svg", "fading_round.svg" } << QStringList();
     QTest::newRow("unknown name among them")
         << QStringList { "clipart_red.svg\nclipart_nosuch.svg\nfading_round.svg" }
         << QStringList { "clipart_red.svg", "fading_round.svg" } << QStringList { "clipart_nosuch.svg" };
     QTest::newRow("empty parts and several strings")
-        << QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" } << QStringList { "clipart_red.svg", "clipart_blue.svg" }
-        << QStringList();
+        << QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" }
+        << QStringList { "clipart_red.svg", "clipart_blue.svg" } << QStringList();
 }
 
 void tst_DecorationRegistry::payload()
@@ -247,7 +255,8 @@ void tst_DecorationRegistry::userDecorationIsWrittenAndReadBack()
     QCOMPARE(registry()->decoration(LMDesignElementID(sourceId)), aSource);
     QCOMPARE(registry()->decorations().find(aUser->mimeData()), aUser);
     const QString aFolder = QStringLiteral("USER_%1_%2").arg(sourceId).arg(aUser->userElementId());
-    QVERIFY(QFileInfo::exists(QDir(registry()->findClipartsDir()).filePath(aFolder + QStringLiteral("/%1.xml").arg(sourceId))));
+    QVERIFY(QFileInfo::exists(
+        QDir(registry()->findClipartsDir()).filePath(aFolder + QStringLiteral("/%1.xml").arg(sourceId))));
 }
 
 void tst_DecorationRegistry::failedSaveLeavesNothingBehind()
@@ -296,9 +305,8 @@ void tst_DecorationRegistry::lookupsFromThreads()
             return aMisses;
         }));
     }
-    QFuture<bool> aWriter = QtConcurrent::mapped(aFiles, [](const QString& theFile) {
-        return registry()->parseXML(QFileInfo(theFile), false);
-    });
+    QFuture<bool> aWriter = QtConcurrent::mapped(
+        aFiles, [](const QString& theFile) { return registry()->parseXML(QFileInfo(theFile), false); });
     aWriter.waitForFinished();
     QCOMPARE(aWriter.results().count(true), 20);
     int aMisses = 0;

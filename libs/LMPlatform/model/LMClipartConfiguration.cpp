@@ -36,7 +36,7 @@ QDebug operator<<(QDebug theDebug, const LMClipartConfiguration& theConfiguratio
 {
     const QDebugStateSaver aSaver(theDebug);
     theDebug.nospace() << "LMClipartConfiguration(mirror " << theConfiguration.mirrorRule().value() << ", gsel "
-                       << theConfiguration.isSpotColorEnabled()
-                       << ", colours " << theConfiguration.colorReplacements().count() << ')';
+                       << theConfiguration.isSpotColorEnabled() << ", colours "
+                       << theConfiguration.colorReplacements().count() << ')';
     return theDebug;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "LMPlatformExport.h"
-#include "LMSVGComposition.h"
 #include "LMSingleton.h"
+#include "LMSVGComposition.h"
 
 #include <QHash>
 #include <QMutex>

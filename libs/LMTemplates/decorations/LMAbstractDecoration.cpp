@@ -82,8 +82,8 @@ void LMAbstractDecoration::readCategorization(const QDomElement& theCategoriesPa
             if (!aName.isEmpty())
                 aCategorization.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(aName));
             if (aCategory.hasAttribute(STR_REFINEMENT)) {
-                const LMThematicCategory aSpot =
-                    LMThematicCategory::fromSpotColor(LMSpotColor(aCategory.attribute(STR_REFINEMENT)));
+                const LMThematicCategory aSpot
+                    = LMThematicCategory::fromSpotColor(LMSpotColor(aCategory.attribute(STR_REFINEMENT)));
                 if (!aSpot.isEmpty())
                     aCategorization.insert(LMCategoryTypeEnum::SpotColor, aSpot);
             }
@@ -91,12 +91,13 @@ void LMAbstractDecoration::readCategorization(const QDomElement& theCategoriesPa
     }
     if (isJigType(LMJigTypeEnum::Mask)) {
         const QDomElement aFading = theCategoriesParent.firstChildElement(STR_FADING);
-        aCategorization.insert(LMCategoryTypeEnum::Primary, aFading.firstChildElement(STR_CLIPART).isNull()
-                                                                ? LMThematicCategory::passpartouts()
-                                                                : LMThematicCategory::frames());
+        aCategorization.insert(LMCategoryTypeEnum::Primary,
+                               aFading.firstChildElement(STR_CLIPART).isNull() ? LMThematicCategory::passpartouts()
+                                                                               : LMThematicCategory::frames());
     }
     aCategorization.insert(LMCategoryTypeEnum::Subcategory, myMetaData.categories());
-    aCategorization.insert(LMCategoryTypeEnum::SpotColor, LMThematicCategorySet::fromSpotColors(myMetaData.spotColors()));
+    aCategorization.insert(LMCategoryTypeEnum::SpotColor,
+                           LMThematicCategorySet::fromSpotColors(myMetaData.spotColors()));
     // The linen capability of the metadata has no category of its own here; filters ask the metadata.
     setCategorization(aCategorization);
 }
@@ -245,7 +246,8 @@ bool LMAbstractDecoration::renderComposition(QPainter* thePainter, const QRectF&
                                              const LMClipartConfiguration& theConfiguration,
                                              const LMSpotColor& theSpotColor) const
 {
-    return svgComposition().render(thePainter, theTarget, theConfiguration, LMSVGComposition::displayColor(theSpotColor));
+    return svgComposition().render(thePainter, theTarget, theConfiguration,
+                                   LMSVGComposition::displayColor(theSpotColor));
 }
 
 QDateTime LMAbstractDecoration::lastChanged() const

@@ -6,8 +6,8 @@
 #include "LMJig.h"
 #include "LMMirrorRule.h"
 #include "LMRelativePinAnchorPoint.h"
-#include "LMSVGComposition.h"
 #include "LMSpotColor.h"
+#include "LMSVGComposition.h"
 #include "LMTemplatesExport.h"
 #include "LMThematicCategorySet.h"
 
@@ -95,7 +95,8 @@ signals:
 
 protected:
     virtual QImage thumbnailInternal(const QSize& theSize, const LMMirrorRule& theMirrorRule,
-                                     const LMSpotColor& theSpotColor) = 0;
+                                     const LMSpotColor& theSpotColor)
+        = 0;
     LMJigKey createKeyInternal(int theId) const;
     // Id, metadata and categories from theElement (a "decoration" or content element); the
     // categories are read from theCategoriesParent.

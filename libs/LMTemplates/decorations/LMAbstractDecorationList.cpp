@@ -63,9 +63,10 @@ LMAbstractDecorationList LMAbstractDecorationList::filter(const LMJigType& theTy
 LMAbstractDecorationList LMAbstractDecorationList::filter(const LMThematicCategorySet& theCategories) const
 {
     LMAbstractDecorationList aResult;
-    std::copy_if(cbegin(), cend(), std::back_inserter(aResult), [&theCategories](const LMAbstractDecoration* theDecoration) {
-        return theDecoration->isInCategory(theCategories, true);
-    });
+    std::copy_if(cbegin(), cend(), std::back_inserter(aResult),
+                 [&theCategories](const LMAbstractDecoration* theDecoration) {
+                     return theDecoration->isInCategory(theCategories, true);
+                 });
     return aResult;
 }
 
@@ -86,7 +87,8 @@ LMAbstractDecorationList LMAbstractDecorationList::filter(const LMContentFilterA
     const auto* aDecorationFilter = dynamic_cast<const LMDecorationFilterAbstract*>(theFilter);
     LMAbstractDecorationList aResult;
     std::copy_if(cbegin(), cend(), std::back_inserter(aResult), [&](const LMAbstractDecoration* theDecoration) {
-        return aDecorationFilter ? aDecorationFilter->accept(theDecoration) : theFilter->checkCategorization(*theDecoration);
+        return aDecorationFilter ? aDecorationFilter->accept(theDecoration)
+                                 : theFilter->checkCategorization(*theDecoration);
     });
     return aResult;
 }

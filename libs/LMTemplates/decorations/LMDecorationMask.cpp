@@ -23,7 +23,8 @@ LMDecorationMask::~LMDecorationMask() = default;
 
 QString LMDecorationMask::basicDragAndDropHint() const
 {
-    return QCoreApplication::translate("LMDecorationMask", "Ziehen Sie diese Maske oder Rahmen mit der Maus auf ein Foto.");
+    return QCoreApplication::translate("LMDecorationMask",
+                                       "Ziehen Sie diese Maske oder Rahmen mit der Maus auf ein Foto.");
 }
 
 QString LMDecorationMask::uniqueName() const

@@ -102,7 +102,8 @@ bool LMDecorationRegistry::parseXML(const QFileInfo& theFile, bool theMarkDownlo
     return !aCollected.isEmpty();
 }
 
-LMAbstractDecoration* LMDecorationRegistry::parseDecorationElement(const QFileInfo& theFile, const QDomElement& theElement)
+LMAbstractDecoration* LMDecorationRegistry::parseDecorationElement(const QFileInfo& theFile,
+                                                                   const QDomElement& theElement)
 {
     std::unique_ptr<LMAbstractDecoration> aNew = createDecoration(theElement, theFile.absoluteDir());
     if (!aNew) {
@@ -131,7 +132,7 @@ LMAbstractDecoration* LMDecorationRegistry::parseDecorationElement(const QFileIn
 }
 
 std::unique_ptr<LMAbstractDecoration> LMDecorationRegistry::createDecoration(const QDomElement& theElement,
-                                                                              const QDir& theDirectory)
+                                                                             const QDir& theDirectory)
 {
     const LMJigType aType(theElement.attribute(STR_TYPE, STR_UNKNOWN));
     std::unique_ptr<LMAbstractDecoration> aDecoration;
@@ -381,9 +382,9 @@ QDomElement LMDecorationRegistry::buildXML(QDomDocument* theDocument, const QStr
     return aDecoration;
 }
 
-LMJigKey LMDecorationRegistry::saveUserDecoration(const LMDesignElementID& theSourceId,
-                                                  const QList<QFileInfo>& theSvgFiles,
-                                                  const std::function<void(QDomDocument*, const QStringList&, int)>& theBuild)
+LMJigKey
+LMDecorationRegistry::saveUserDecoration(const LMDesignElementID& theSourceId, const QList<QFileInfo>& theSvgFiles,
+                                         const std::function<void(QDomDocument*, const QStringList&, int)>& theBuild)
 {
     const QString aBase = findClipartsDir();
     if (aBase.isEmpty())
@@ -535,7 +536,8 @@ LMDecorationClipart* LMDecorationRegistry::defaultMapPinClipart() const
     }
     // Only logged: the editor goes on without a default pin.
     if (LMKeyAccount::instance()->keyAccountId().id() == PIN_KEY_ACCOUNT)
-        qCritical().noquote().nospace() << "Bitte definieren sie ein existierendes Clipart in osm_config-zip/osm_config.xml";
+        qCritical().noquote().nospace()
+            << "Bitte definieren sie ein existierendes Clipart in osm_config-zip/osm_config.xml";
     return nullptr;
 }
 
@@ -550,6 +552,7 @@ LMDecorationMask* LMDecorationRegistry::defaultPinDecorationMask() const
         qDebug().noquote().nospace() << "Pin Mask not found: " << aName;
     }
     if (LMKeyAccount::instance()->keyAccountId().id() == PIN_KEY_ACCOUNT)
-        qCritical().noquote().nospace() << "Bitte definieren sie eine existierende Maske in osm_config-zip/osm_config.xml";
+        qCritical().noquote().nospace()
+            << "Bitte definieren sie eine existierende Maske in osm_config-zip/osm_config.xml";
     return nullptr;
 }

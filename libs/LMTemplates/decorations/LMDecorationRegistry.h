@@ -65,7 +65,8 @@ public:
     LMDecorationMask* findMask(const LMJigKey& theKey) const;
     LMDecorationClipart* findClipart(const QString& theName) const;
     LMDecorationMask* findMask(const QString& theName) const;
-    LMDecorationClipart* findClipart(const LMDesignElementID& theId, const LMClipartConfiguration& theConfiguration) const;
+    LMDecorationClipart* findClipart(const LMDesignElementID& theId,
+                                     const LMClipartConfiguration& theConfiguration) const;
     LMAbstractDecorationList findCliparts(const QMimeData* theMimeData) const;
     LMDecorationMask* findMask(const QMimeData* theMimeData) const;
     // The registered decoration with the same key.
@@ -110,7 +111,8 @@ private:
     LMDecorationRegistry();
 
     LMAbstractDecoration* parseDecorationElement(const QFileInfo& theFile, const QDomElement& theElement);
-    static std::unique_ptr<LMAbstractDecoration> createDecoration(const QDomElement& theElement, const QDir& theDirectory);
+    static std::unique_ptr<LMAbstractDecoration> createDecoration(const QDomElement& theElement,
+                                                                  const QDir& theDirectory);
     // Writes the document into a new user folder "USER_<id>_<userId>" with the pictures, atomically.
     LMJigKey saveUserDecoration(const LMDesignElementID& theSourceId, const QList<QFileInfo>& theSvgFiles,
                                 const std::function<void(QDomDocument*, const QStringList&, int)>& theBuild);

@@ -55,7 +55,8 @@ QString LMConfiguredDecorationTemplate::toDebugString() const
            << QStringLiteral("          Design Element Id: %1").arg(myDesignElementId.toString())
            << QStringLiteral("          GSEL: %1").arg(myConfiguration.isSpotColorEnabled() ? 1 : 0)
            << QStringLiteral("          Mirror: %1").arg(myConfiguration.mirrorRule().encode());
-    for (const LMColorReplacementInstructions::Replacement& aReplacement : myConfiguration.colorReplacements().replacements()) {
+    for (const LMColorReplacementInstructions::Replacement& aReplacement :
+         myConfiguration.colorReplacements().replacements()) {
         aLines << QStringLiteral("          Color: %1,%2 -> %3,%4")
                       .arg(aReplacement.first.name())
                       .arg(aReplacement.first.alpha())

@@ -341,11 +341,12 @@ void LMSVGPageReader::createBasicTemplate()
     myTemplate = std::make_unique<LMTemplate>(LMJigType(LMJigTypeEnum::SvgTemplate));
     setMetaDataToTemplate();
     myTemplate->setName(LMFileHandler::makeRelativeResourceReference(myPageFile.absoluteFilePath()));
+    myTemplate->setPageSize(usableSize());
     LMTemplateFileInfo& anInfo = myTemplate->fileInfo();
     anInfo.setFileType(LMTemplateFileInfoType::SVG);
     anInfo.setFilePath(folder() + QLatin1Char('/'));
     anInfo.setExclusiveSourceFile(myPageFile);
-    myTemplate->setTemplateImageSize(LMTemplateImageSizeEnum::None);
+    myTemplate->setTemplateImageSize(LMTemplateImageSizeEnum::SinglePage);
 }
 
 void LMSVGPageReader::setMetaDataToTemplate()

@@ -91,6 +91,9 @@ bool leadsBack(const QString& theFile, QStringList& theTrail, int& theBudget)
 {
     if (theTrail.contains(theFile))
         return true;
+    // Never open() a pipe or device: it may wait for a writer forever. Nothing renders it either.
+    if (!QFileInfo(theFile).isFile())
+        return false;
     QFile aFile(theFile);
     if (!aFile.open(QIODevice::ReadOnly))
         return false;

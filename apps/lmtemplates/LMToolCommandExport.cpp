@@ -1,7 +1,6 @@
 #include "LMToolCommandExport.h"
 
 #include "LMTemplate.h"
-#include "LMTemplateAreaDefinition.h"
 #include "LMTemplateConfiguration.h"
 #include "LMTemplateList.h"
 #include "LMTemplateRegistry.h"
@@ -16,13 +15,12 @@ namespace {
 const QString OPT_OUT = QStringLiteral("out");
 const QString OPT_PAGE_SIZE = QStringLiteral("page-size");
 
-// The size the first area of the first template was made for; a neutral page otherwise.
+// The page of the first template that knows its page; a neutral page otherwise.
 QSizeF defaultPageSize(const LMUnconfiguredTemplateList& theTemplates)
 {
     for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
-        for (const LMTemplateAreaDefinition* anArea : aTemplate->areaDefinitions())
-            if (anArea->hasOriginalScale())
-                return anArea->originallyScaledForSize();
+        if (const QSizeF aPage = aTemplate->pageSize(); !aPage.isEmpty())
+            return aPage;
     return QSizeF(1000, 1000);
 }
 
@@ -41,10 +39,12 @@ void LMToolCommandExport::addOptions(QCommandLineParser& theParser)
     addArticleOption();
     theParser.addOption(QCommandLineOption(OPT_OUT, QStringLiteral("The file to write (replaced atomically)."),
                                            QStringLiteral("file")));
-    theParser.addOption(QCommandLineOption(OPT_PAGE_SIZE,
-                                           QStringLiteral("The page size the areas are written for, WIDTHxHEIGHT "
-                                                          "(default: the size the first area was made for)."),
-                                           QStringLiteral("size")));
+    theParser.addOption(QCommandLineOption(
+        OPT_PAGE_SIZE,
+        QStringLiteral(
+            "The page size the areas are written for, WIDTHxHEIGHT "
+            "(default: the page of the first template: a layout's total size, an SVG page's document size)."),
+        QStringLiteral("size")));
     theParser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Names of the templates to export."),
                                     QStringLiteral("name..."));
 }
@@ -61,8 +61,10 @@ int LMToolCommandExport::execute()
         static const QRegularExpression ourSize(QStringLiteral("^(\\d+(?:\\.\\d+)?)x(\\d+(?:\\.\\d+)?)$"));
         const QRegularExpressionMatch aMatch = ourSize.match(parser().value(OPT_PAGE_SIZE));
         aPageSize = aMatch.hasMatch() ? QSizeF(aMatch.captured(1).toDouble(), aMatch.captured(2).toDouble()) : QSizeF();
-        if (aPageSize.isEmpty())
-            return usageError(QStringLiteral("--page-size needs WIDTHxHEIGHT with positive numbers: %1")
+        // Pages are written in whole units of int: a side beyond a million is a typing slip.
+        constexpr double LARGEST_SIDE = 1e6;
+        if (aPageSize.isEmpty() || aPageSize.width() > LARGEST_SIDE || aPageSize.height() > LARGEST_SIDE)
+            return usageError(QStringLiteral("--page-size needs WIDTHxHEIGHT with positive numbers up to 1000000: %1")
                                   .arg(parser().value(OPT_PAGE_SIZE)));
     }
 

@@ -187,7 +187,6 @@ int LMToolCommandList::execute()
 
     noteWarnings(aCapture);
     LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
-    const double anAspect = anArticle.widthByHeight() > 0 ? anArticle.widthByHeight() : 1.0;
     QJsonObject aJsonKinds;
     QString aText = QStringLiteral("article: %1, page type: %2\n").arg(anArticle.orderTxtName(), aPageType.encode());
     for (const Kind& aKind : aWanted) {
@@ -196,7 +195,7 @@ int LMToolCommandList::execute()
         QJsonArray anArray;
         aText += QStringLiteral("%1: %2\n").arg(aKind.word).arg(aTemplates.size());
         for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
-            const int aPhotoAreas = LMToolCommandShow::analysisOf(aTemplate, anAspect).countFotoAreas();
+            const int aPhotoAreas = aTemplate->analysis().countFotoAreas();
             anArray.append(QJsonObject { { QStringLiteral("name"), aTemplate.name() },
                                          { QStringLiteral("uniqueName"), aTemplate.uniqueName() },
                                          { QStringLiteral("photoAreas"), aPhotoAreas } });

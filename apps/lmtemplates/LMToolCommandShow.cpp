@@ -106,24 +106,19 @@ int LMToolCommandShow::execute()
         printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
         return Failure;
     }
-    const double anAspect = anArticle.widthByHeight() > 0 ? anArticle.widthByHeight() : 1.0;
     if (jsonWanted())
-        printJson(toJson(aTemplate, anAspect));
+        printJson(toJson(aTemplate));
     else
-        printText(toText(aTemplate, anAspect));
+        printText(toText(aTemplate));
     return Success;
 }
 
-LMTemplateAnalysis LMToolCommandShow::analysisOf(const LMUnconfiguredTemplate& theTemplate, double theAspect)
-{
-    return LMTemplateAnalysis(theTemplate->areaDefinitions(), theAspect, theTemplate->smartGeneratedLayoutForPage());
-}
-
-QJsonObject LMToolCommandShow::toJson(const LMUnconfiguredTemplate& theTemplate, double theAspect)
+QJsonObject LMToolCommandShow::toJson(const LMUnconfiguredTemplate& theTemplate)
 {
     const LMTemplate& aTemplate = *theTemplate;
     const QJsonArray anAreas = areasJson(aTemplate.areaDefinitions());
-    const LMTemplateAnalysis anAnalysis = analysisOf(theTemplate, theAspect);
+    // What the loader measured: the analysis every user of the registry gets.
+    const LMTemplateAnalysis& anAnalysis = aTemplate.analysis();
     const QJsonObject anAnalysisJson {
         { QStringLiteral("photoAreas"), anAnalysis.countFotoAreas() },
         { QStringLiteral("portrait"), anAnalysis.countFotoAreasInPortrait() },
@@ -147,12 +142,12 @@ QJsonObject LMToolCommandShow::toJson(const LMUnconfiguredTemplate& theTemplate,
         { QStringLiteral("source"), displayPath(aTemplate.fileInfo().filePath()) },
         { QStringLiteral("files"), QJsonArray::fromStringList(files(aTemplate)) },
         { QStringLiteral("areas"), anAreas },
-        { QStringLiteral("pageAspect"), theAspect },
+        { QStringLiteral("pageAspect"), aTemplate.pageAspect() },
         { QStringLiteral("analysis"), anAnalysisJson },
     };
 }
 
-QString LMToolCommandShow::toText(const LMUnconfiguredTemplate& theTemplate, double theAspect)
+QString LMToolCommandShow::toText(const LMUnconfiguredTemplate& theTemplate)
 {
     const LMTemplate& aTemplate = *theTemplate;
     QString aText;
@@ -167,8 +162,9 @@ QString LMToolCommandShow::toText(const LMUnconfiguredTemplate& theTemplate, dou
         aText += QStringLiteral("  %1\n").arg(displayPath(aFile));
     aText += QStringLiteral("areas: %1\n").arg(aTemplate.areaDefinitions().count());
     aText += areasText(aTemplate.areaDefinitions(), QStringLiteral("  "));
-    const LMTemplateAnalysis anAnalysis = analysisOf(theTemplate, theAspect);
-    aText += QStringLiteral("analysis (page aspect %1):\n").arg(number(theAspect));
+    // What the loader measured: the analysis every user of the registry gets.
+    const LMTemplateAnalysis& anAnalysis = aTemplate.analysis();
+    aText += QStringLiteral("analysis (page aspect %1):\n").arg(number(aTemplate.pageAspect()));
     aText
         += QStringLiteral("  photo areas %1 (portrait %2, landscape %3), texts %4, calendars %5, clipart dummies %6\n")
                .arg(anAnalysis.countFotoAreas())

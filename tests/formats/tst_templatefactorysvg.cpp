@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <cmath>
 #include <QtTest>
 #include <thread>
 #include <vector>
@@ -95,6 +96,8 @@ private slots:
     void hostilePageFiles();
     void malformedFile();
     void hostileReferences();
+    void hostileFiles_data();
+    void hostileFiles();
     void pagesFromSeveralThreads();
 
 private:
@@ -194,6 +197,12 @@ void TestTemplateFactorySVG::wholeDegrees_data()
     QTest::newRow("359.9 truncates") << 359.9 << 359;
     QTest::newRow("-0.5 truncates to 0") << -0.5 << 0;
     QTest::newRow("-179.9") << -179.9 << 181;
+    // Beyond int and not a number at all: defined results, no conversion out of range.
+    QTest::newRow("3e9, beyond int") << 3e9 << 120;
+    QTest::newRow("-3e9, beyond int") << -3e9 << 240;
+    QTest::newRow("not a number") << qQNaN() << 0;
+    QTest::newRow("infinity") << qInf() << 0;
+    QTest::newRow("minus infinity") << -qInf() << 0;
 }
 
 void TestTemplateFactorySVG::wholeDegrees()
@@ -445,10 +454,16 @@ void TestTemplateFactorySVG::hostilePageFiles()
     writeFile(*myRoot, STR_DESIGN,
               page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>"), anOutside));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("outside\\.svg.*outside the content tree")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("gone\\.svg.*no such file")));
+    // A missing page of the design is reported like a broken one.
+    const QString aGone = QFileInfo(myRoot->filePath(QStringLiteral("designs/meadow/gone.svg"))).absoluteFilePath();
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("XML file %1 not found").arg(aGone)));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("svg parse error: file %1 not found!").arg(aGone)));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("fetchDocument: FILE:.*gone\\.svg PARENT:")));
+    const qsizetype aReportsBefore = LMCrashReportSender::instance()->sentTexts().size();
     const Built aBuilt(*myRoot, STR_DESIGN);
     // Only the root page is read.
     QCOMPARE(aBuilt.templates().size(), 1);
+    QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReportsBefore + 1, 100));
 
     // A page file that exists but cannot be parsed: warning and error report.
     writeFile(*myRoot, QStringLiteral("designs/meadow/broken-b-01.svg"), "<svg><g>");
@@ -505,6 +520,51 @@ void TestTemplateFactorySVG::hostileReferences()
     QVERIFY(anArtwork && anArtwork->svgImage());
     const QSizeF aSize = anArtwork->svgImage()->defaultSize();
     QVERIFY2(aSize.width() <= 8192 && aSize.height() <= 8192, qPrintable(QString::number(aSize.width())));
+}
+
+void TestTemplateFactorySVG::hostileFiles_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("warnings");
+    QTest::addColumn<int>("svgAreas");
+    QTest::addColumn<int>("photoAreas");
+    QTest::newRow("a page showing itself")
+        << QStringList { "self_reference.svg" }
+        << QStringList { "refused file reference \"self_reference.svg\": the SVG file leads back to itself",
+                         "refused file reference \"self_reference.svg\": the SVG file leads back to itself" }
+        << 1 << 1;
+    QTest::newRow("two files naming each other")
+        << QStringList { "cycle_first.svg", "cycle_second.svg" }
+        << QStringList { "refused file reference \"cycle_second.svg\": the SVG file leads back to itself" } << 1 << 1;
+    QTest::newRow("a transform that overflows")
+        << QStringList { "overflowing_transform.svg" }
+        << QStringList { "element \"overflowing\" has no finite geometry: left empty" } << 0 << 2;
+}
+
+// Files found hostile once (regression files): they load, their bad parts refused, and what is
+// left renders without recursing into itself.
+void TestTemplateFactorySVG::hostileFiles()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, warnings);
+    for (const QString& aFile : files) {
+        QFile aSource(LMTestSupport::dataPath(QStringLiteral("svg/hostile/") + aFile));
+        QVERIFY(aSource.open(QIODevice::ReadOnly));
+        writeFile(*myRoot, QStringLiteral("designs/hostile/") + aFile, aSource.readAll());
+    }
+    for (const QString& aWarning : warnings)
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+    const Built aBuilt(*myRoot, QStringLiteral("designs/hostile/") + files.first());
+    QCOMPARE(aBuilt.templates().size(), 1);
+    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
+    QTEST(int(anAreas.count(LMAreaType(LMAreaTypeEnum::SVG))), "svgAreas");
+    QTEST(int(anAreas.countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto))), "photoAreas");
+    for (const LMTemplateAreaDefinition* anArea : anAreas) {
+        QVERIFY(std::isfinite(anArea->rect().width()) && std::isfinite(anArea->rect().x()));
+        QVERIFY(anArea->rotation().degrees() >= 0 && anArea->rotation().degrees() < 360);
+        if (const auto* anSvg = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(anArea))
+            QVERIFY(!anSvg->svgImage()->toImage(QSize(32, 32)).isNull());
+    }
 }
 
 void TestTemplateFactorySVG::pagesFromSeveralThreads()

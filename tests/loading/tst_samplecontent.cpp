@@ -90,22 +90,6 @@ LMArticle article(const QString& theOrderName)
     return LMArticle::fromOrderTxtName(theOrderName);
 }
 
-// Photo slots of a layout, also those a smart layout has gathered.
-int photoCount(const LMTemplate& theTemplate)
-{
-    int aCount = 0;
-    for (const LMTemplateAreaDefinition* anArea : theTemplate.areaDefinitions()) {
-        if (anArea->isType(LMAreaTypeEnum::SmartLayout)) {
-            const auto* aSmart = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(anArea);
-            for (const LMTemplateAreaDefinition* aChild : aSmart->children())
-                aCount += aChild->isType(LMAreaTypeEnum::Foto) ? 1 : 0;
-        } else if (anArea->isType(LMAreaTypeEnum::Foto)) {
-            ++aCount;
-        }
-    }
-    return aCount;
-}
-
 // The templates of a jig type that the article may use, on any page.
 LMUnconfiguredTemplateList templatesFor(const LMArticle& theArticle, const LMJigType& theJigType)
 {
@@ -316,7 +300,7 @@ void TestSampleContent::multiPageDesign()
     QCOMPARE(aSmart->rect(), anExpected);
     // Every photo slot of the page is arranged by it.
     const int aSlots = int(sampleDocument(aMaster).elementsByTagName(QStringLiteral("image")).size());
-    QCOMPARE(photoCount(*aFirst.templatePointer()), aSlots);
+    QCOMPARE(aFirst->analysis().countFotoAreas(), aSlots);
     QCOMPARE(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aSmart)->children().count(), aSlots);
 }
 
@@ -343,8 +327,8 @@ void TestSampleContent::bookLayoutsForEveryPhotoCount()
     for (const LMUnconfiguredTemplate& aLayout : aLayouts) {
         if (!aFileCounts.contains(aLayout.name()))
             continue;
-        const int aCount = photoCount(*aLayout.templatePointer());
-        // The registry's layout has the slots its file gives it.
+        // The registry's layout has the slots its file gives it, in the analysis it was loaded with.
+        const int aCount = aLayout->analysis().countFotoAreas();
         QCOMPARE(aCount, aFileCounts.value(aLayout.name()));
         if (aCount != photos)
             continue;

@@ -841,7 +841,6 @@ void TestAreaDefinitions::badInput()
     QTest::ignoreMessage(QtWarningMsg, qPrintable(aMalformed.arg("imagearea", "x", "1,5", "a number")));
     QTest::ignoreMessage(QtWarningMsg, qPrintable(aMalformed.arg("imagearea", "height", "abc", "a number")));
     QTest::ignoreMessage(QtWarningMsg, "unknown svgImageType 7");
-    QTest::ignoreMessage(QtWarningMsg, "unknown svgImageType ");
     QTest::ignoreMessage(QtWarningMsg, "SVG image could not be read: \"\"");
     QTest::ignoreMessage(QtWarningMsg, qPrintable(aMalformed.arg("textarea", "kiv34fontsize", "big", "a number")));
     QTest::ignoreMessage(QtWarningMsg, qPrintable(aMalformed.arg("textarea", "editor", "12x", "an integer")));

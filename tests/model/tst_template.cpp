@@ -775,8 +775,9 @@ void TestTemplate::correctedAlignment_data()
     QTest::newRow("strategy 8, free, left flag") << 1 << 0 << 2 << 8 << 0 << true << true << true << 1;
     QTest::newRow("strategy 8, free, right flag") << 1 << 0 << 2 << 8 << 0 << true << false << true << 3;
     QTest::newRow("strategy 8, free, no flag") << 1 << 0 << 2 << 8 << 0 << true << false << false << 0;
-    QTest::newRow("single-page image keeps a side") << 1 << 1 << 2 << 0 << 1 << true << false << true << 1;
-    QTest::newRow("double-page image is centred") << 1 << 1 << 2 << 0 << 2 << true << true << true << 2;
+    QTest::newRow("double-page image keeps a side") << 1 << 1 << 2 << 0 << 1 << true << false << true << 1;
+    QTest::newRow("double-page image, free, right flag") << 1 << 0 << 2 << 0 << 1 << true << false << true << 3;
+    QTest::newRow("single-page image is centred") << 1 << 1 << 2 << 0 << 0 << true << true << true << 2;
     QTest::newRow("not centred keeps the request") << 1 << 3 << 2 << 0 << 0 << false << true << true << 3;
 }
 

@@ -267,7 +267,7 @@ void TestTemplateStandIns::calendariumOptions()
     QCOMPARE(anEffective.allowHolidays(), holidays);
     QCOMPARE(anEffective.allowCustomEvents(), customEvents);
     QCOMPARE(LMTemplateCalendariumOptions(QStringLiteral("holidays, custom_events")).value(), 3);
-    QCOMPARE(LMTemplateImageSize(QStringLiteral("single_page")).value(), 1);
+    QCOMPARE(LMTemplateImageSize(QStringLiteral("double_page")).value(), 1);
 }
 
 LMArticle TestTemplateStandIns::loadArticle(const QByteArray& theEntry)

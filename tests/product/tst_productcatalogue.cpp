@@ -229,6 +229,9 @@ void TestProductCatalogue::badCatalogues_data()
                QStringLiteral("product catalogue %1: article 1 skipped: id 5 or order name OTHER is listed before"),
                QStringLiteral("product catalogue %1: article 2 skipped: id 6 or order name valid is listed before")
            };
+    QTest::newRow("price beyond any amount")
+        << QByteArray(R"({"articles": [{"id": 9, "orderName": "P", "price": 1e300}]})") << QStringList { "P" }
+        << QStringList { QStringLiteral("product catalogue %1: article 0: \"price\" is no amount") };
     QTest::newRow("wrong optional types read as defaults")
         << QByteArray(R"({"currency": 3, "articles": [{"id": 9, "orderName": "W", "name": 3, "price": "abc",)"
                       R"( "addOn": "yes", "addOns": [], "variants": "a"}]})")

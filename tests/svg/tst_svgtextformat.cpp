@@ -156,6 +156,10 @@ void TestSVGTextFormat::parseCSS_data()
                                         << LMTextFormatChange(Expect().lineHeight(150));
     QTest::newRow("line height percent") << QStringLiteral("line-height: 120%") << 254.0
                                          << LMTextFormatChange(Expect().lineHeight(120));
+    QTest::newRow("line height beyond int")
+        << QStringLiteral("line-height: 1e300") << 254.0 << LMTextFormatChange(Expect().lineHeight(10000));
+    QTest::newRow("fill rgb beyond long") << QStringLiteral("fill: rgb(99999999999999999999, 0, 0)") << 254.0
+                                          << LMTextFormatChange(Expect().color(QColor(255, 0, 0)));
     QTest::newRow("line height absolute")
         << QStringLiteral("line-height: 12pt") << 254.0 << LMTextFormatChange(Expect());
     QTest::newRow("unknown properties ignored") << QStringLiteral("stroke: red; font-size: 12pt; opacity: .5") << 254.0

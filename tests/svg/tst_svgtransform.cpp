@@ -55,6 +55,8 @@ private Q_SLOTS:
     void transformMatrix();
     void rotation_data();
     void rotation();
+    void boundedInt_data();
+    void boundedInt();
     void layerType_data();
     void layerType();
 };
@@ -177,6 +179,29 @@ void TestSVGTransform::transformMatrix()
     const QPointF aMapped = LMSVGTransformReader::transformMatrix(aTarget).map(local);
     QVERIFY2(std::abs(aMapped.x() - document.x()) < 1e-9 && std::abs(aMapped.y() - document.y()) < 1e-9,
              qPrintable(QStringLiteral("%1, %2").arg(aMapped.x()).arg(aMapped.y())));
+}
+
+// Whole numbers from numbers read from files: every reader's conversion goes through it.
+void TestSVGTransform::boundedInt_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("inside, rounded half away from zero") << 2.5 << 3;
+    QTest::newRow("negative half away from zero") << -2.5 << -3;
+    QTest::newRow("just below the maximum") << 99.4 << 99;
+    QTest::newRow("above the maximum") << 100.5 << 100;
+    QTest::newRow("far beyond int") << 1e300 << 100;
+    QTest::newRow("far below int") << -1e300 << -100;
+    QTest::newRow("int's own limit") << 2147483648.0 << 100;
+    QTest::newRow("not a number gives the fallback") << qQNaN() << 7;
+    QTest::newRow("infinity gives the fallback") << qInf() << 7;
+}
+
+void TestSVGTransform::boundedInt()
+{
+    QFETCH(double, value);
+    QTEST(LMMath::boundedInt(value, -100, 100, 7), "expected");
+    QCOMPARE(LMMath::boundedInt64(value * 1e10, -100, 100, 7), LMMath::boundedInt(value * 1e10, -100, 100, 7));
 }
 
 void TestSVGTransform::rotation_data()

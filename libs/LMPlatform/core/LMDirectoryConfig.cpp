@@ -81,6 +81,18 @@ bool LMDirectoryConfig::isInsideContentTree(const QString& thePath) const
     return isInside(aPath, aRoot) || isInside(aPath, downloadsDirectory());
 }
 
+bool LMDirectoryConfig::reallyLiesInsideContentTree(const QString& thePath) const
+{
+    const QString aPath = QFileInfo(QDir(contentRoot()).absoluteFilePath(thePath)).canonicalFilePath();
+    if (aPath.isEmpty())
+        return false;
+    const auto aReally = [](const QString& theFolder) {
+        const QString aCanonical = QFileInfo(theFolder).canonicalFilePath();
+        return aCanonical.isEmpty() ? theFolder : aCanonical;
+    };
+    return isInside(aPath, aReally(contentRoot())) || isInside(aPath, aReally(downloadsDirectory()));
+}
+
 void LMDirectoryConfig::setContentRoot(const QString& thePath)
 {
     const QString aRoot = cleanAbsolute(thePath.isEmpty() ? defaultContentRoot() : thePath);

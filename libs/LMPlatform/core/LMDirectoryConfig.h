@@ -26,6 +26,9 @@ public:
     // True when the path, once made absolute and clean, lies inside the content tree or the
     // downloads folder (downloaded designs reference their own files).
     bool isInsideContentTree(const QString& thePath) const;
+    // The same with every symbolic link resolved, of the path and of both folders: where a file
+    // really lies. False for a path that does not exist.
+    bool reallyLiesInsideContentTree(const QString& thePath) const;
 
     // An empty path goes back to the environment or the sample content.
     void setContentRoot(const QString& thePath);

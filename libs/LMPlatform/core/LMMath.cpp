@@ -1,7 +1,7 @@
 #include "LMMath.h"
 
-#include <QTransform>
 #include <QtMath>
+#include <QTransform>
 
 #include <cmath>
 
@@ -16,4 +16,23 @@ double LMMath::calcRotation(const QTransform& theTransform)
         aDegrees += 360.0;
     // No "-0" for an unrotated mirror image.
     return aDegrees == 0.0 ? 0.0 : aDegrees;
+}
+
+int LMMath::boundedInt(double theValue, int theMinimum, int theMaximum, int theFallback)
+{
+    return int(boundedInt64(theValue, theMinimum, theMaximum, theFallback));
+}
+
+qint64 LMMath::boundedInt64(double theValue, qint64 theMinimum, qint64 theMaximum, qint64 theFallback)
+{
+    Q_ASSERT_X(theMinimum <= theMaximum, "LMMath::boundedInt64", "an empty range");
+    if (!std::isfinite(theValue))
+        return theFallback;
+    // Compared as doubles first: only a value inside the range is converted.
+    const double aRounded = std::round(theValue);
+    if (aRounded <= double(theMinimum))
+        return theMinimum;
+    if (aRounded >= double(theMaximum))
+        return theMaximum;
+    return qint64(aRounded);
 }

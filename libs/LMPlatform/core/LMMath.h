@@ -2,6 +2,8 @@
 
 #include "LMPlatformExport.h"
 
+#include <QtGlobal>
+
 class QTransform;
 
 // Small numeric helpers of the geometry readers.
@@ -13,4 +15,10 @@ public:
     // within 1e-9 degrees of a whole degree is that whole degree, so that composed quarter turns
     // survive the truncation to whole degrees that callers apply.
     static double calcRotation(const QTransform& theTransform);
+
+    // A number read from a file as a whole number: rounded half away from zero and kept within
+    // [theMinimum, theMaximum]; theFallback for NaN and infinity. Converting a double outside the
+    // range of int is undefined behaviour, and files hold any number.
+    static int boundedInt(double theValue, int theMinimum, int theMaximum, int theFallback);
+    static qint64 boundedInt64(double theValue, qint64 theMinimum, qint64 theMaximum, qint64 theFallback);
 };

@@ -1,5 +1,8 @@
 #include "LMPlatformIndependent.h"
 
+#include "LMDirectoryConfig.h"
+#include "LMPlatformLogging.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
@@ -101,6 +104,21 @@ QStringList LMPlatformIndependent::getFilesInDirectory(const QDir& theDir, const
         if (aLinkedFolder || !anEntry.is_regular_file(anEntryError))
             continue;
         const QString aName = toQString(anEntry.path().filename());
+        // A name the file system's encoding cannot give back could never be opened by it.
+        if (QFile::encodeName(aName).toStdString() != anEntry.path().filename().native()) {
+            qCWarning(lcPlatformCore).noquote()
+                << QStringLiteral("skipped a file in %1: its name \"%2\" is not valid in the file names' encoding")
+                       .arg(toQString(anEntry.path().parent_path()), aName);
+            continue;
+        }
+        // A linked file is read only where it really lies inside the content tree.
+        if (anEntry.is_symlink(anEntryError)
+            && !LMDirectoryConfig::instance()->reallyLiesInsideContentTree(toQString(anEntry.path()))) {
+            qCWarning(lcPlatformCore).noquote()
+                << QStringLiteral("skipped %1: a link to a file outside the content tree")
+                       .arg(toQString(anEntry.path()));
+            continue;
+        }
         if (matchesAny(aFilters, aName))
             aPaths.append(toQString(anEntry.path()));
     }

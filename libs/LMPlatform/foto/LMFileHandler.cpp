@@ -47,7 +47,8 @@ QString LMFileHandler::makeRelativeResourceReference(const QString& thePath)
     return QDir(aConfig->contentRoot()).relativeFilePath(anAbsolute);
 }
 
-QString LMFileHandler::resolveContentReference(const QString& theBaseFolder, const QString& theReference)
+QString LMFileHandler::resolveContentReference(const QString& theBaseFolder, const QString& theReference,
+                                               MissingFile theMissingFile)
 {
     const QString aReference = theReference.trimmed();
     if (aReference.isEmpty() || aReference.startsWith(QLatin1Char('#'))
@@ -76,6 +77,8 @@ QString LMFileHandler::resolveContentReference(const QString& theBaseFolder, con
         const QString aClean = QDir::cleanPath(aFile.absoluteFilePath());
         if (!LMDirectoryConfig::instance()->isInsideContentTree(aClean) && !isInside(aRoot, aClean))
             return refuseReference(theReference, QStringLiteral("outside the content tree"));
+        if (theMissingFile == MissingFile::Accepted)
+            return aClean;
         return refuseReference(theReference, QStringLiteral("no such file"));
     }
     if (!isInside(aRoot, aCanonical))

@@ -22,5 +22,9 @@ public:
     // "#fragment" is not part of the file name. The reference is taken literally (no percent
     // decoding). "data:" URIs, "#fragment" references and empty references name no file: they
     // give an empty string without a warning. An empty base folder stands for the content root.
-    static QString resolveContentReference(const QString& theBaseFolder, const QString& theReference);
+    // With MissingFile::Accepted, a missing file that would lie inside the content tree gives its
+    // clean absolute path without a warning: for callers whose own report of a missing file is due.
+    enum class MissingFile { Refused, Accepted };
+    static QString resolveContentReference(const QString& theBaseFolder, const QString& theReference,
+                                           MissingFile theMissingFile = MissingFile::Refused);
 };

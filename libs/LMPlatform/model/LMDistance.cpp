@@ -1,5 +1,7 @@
 #include "LMDistance.h"
 
+#include "LMMath.h"
+
 #include "LMModelXml.h"
 
 #include <QDebug>
@@ -55,7 +57,8 @@ LMAngle LMDistance::angleOfSpannedTriangle(const LMDistance& theHorizontal, cons
     if (std::abs(aX) <= 1e-12 && std::abs(aY) <= 1e-12)
         return LMAngle();
     const double aDegrees = std::atan2(aY, aX) * 180.0 / std::numbers::pi;
-    return LMAngle(LMAngle::normalizedDegrees(int(std::lround(aDegrees))));
+    // atan2 keeps within a half turn, but not a number stays one.
+    return LMAngle(LMAngle::normalizedDegrees(LMMath::boundedInt(aDegrees, -180, 180, 0)));
 }
 
 QString LMDistance::toString() const

@@ -3,11 +3,12 @@
 #include "LMEnumWrapper.h"
 #include "LMPlatformExport.h"
 
-enum class LMTemplateImageSizeEnum : qint32 { None = 0, SinglePage = 1, DoublePage = 2 };
+enum class LMTemplateImageSizeEnum : qint32 { SinglePage = 0, DoublePage = 1 };
 LM_DECLARE_ENUM_TABLE(LMPLATFORM_EXPORT, LMTemplateImageSizeEnum)
 
-// What the image of a background template was made to cover: one page, or a whole spread.
-// A single-page image keeps the page side it is asked for when it is placed.
+// What the image of a background template was made to cover: one page (the default), or a whole
+// spread. A spread's image keeps the page side it is asked for when it is placed: that side shows
+// its half of the picture.
 class LMPLATFORM_EXPORT LMTemplateImageSize : public LMEnumWrapper<LMTemplateImageSizeEnum>
 {
 public:

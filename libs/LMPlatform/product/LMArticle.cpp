@@ -252,9 +252,14 @@ LMArticle LMArticle::fromCatalogueEntry(const QJsonObject& theEntry, const QStri
     anImpl->myPriceClass = LMPriceClass::create(optionalText(theEntry, STR_PRICE_CLASS, theProblems));
 
     const QJsonValue aPrice = theEntry.value(STR_PRICE);
-    if (aPrice.isDouble())
-        anImpl->myPrice = LMMoney(qRound64(aPrice.toDouble() * 100), theCurrency);
-    else if (aPrice.isString())
+    if (aPrice.isDouble()) {
+        // As many whole units as a price text may have (15 digits): beyond them the conversion
+        // to cents would leave the range of its integer.
+        constexpr double LARGEST_PRICE = 1e15;
+        const double anAmount = aPrice.toDouble();
+        if (std::abs(anAmount) < LARGEST_PRICE)
+            anImpl->myPrice = LMMoney(qint64(std::round(anAmount * 100)), theCurrency);
+    } else if (aPrice.isString())
         anImpl->myPrice = LMMoney::fromText(aPrice.toString(), theCurrency);
     if (!aPrice.isUndefined() && !aPrice.isNull() && !anImpl->myPrice.isValid())
         theProblems->append(QStringLiteral("\"price\" is no amount"));

@@ -8,6 +8,11 @@
 #include <QDir>
 #include <QDomElement>
 #include <QDomNamedNodeMap>
+#include <QFile>
+#include <QHash>
+#include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +44,72 @@ bool isEventAttribute(const QString& theName)
         && !theName.contains(QLatin1Char(':'));
 }
 
+// Qt's SVG renderer draws an image that is an SVG file by reading that file with an SVG renderer
+// of its own, which follows the images of that file in turn: a file that leads back to itself
+// recurses until the stack overflows. Files are told by their first bytes, as the image reader
+// tells them, whatever their names.
+constexpr int SNIFFED_BYTES = 256;
+// Beyond this many SVG files behind one reference the reference is refused as if it led back.
+constexpr int FOLLOWED_FILES = 32;
+// An SVG file larger than this is not scanned for references, and refused.
+constexpr qint64 SCANNED_BYTES = 16 * 1024 * 1024;
+
+bool isSvgData(const QByteArray& theHead)
+{
+    // Compressed SVG cannot be scanned without inflating it; it is refused like a cycle.
+    if (theHead.startsWith("\x1f\x8b"))
+        return true;
+    return theHead.contains("<svg") || theHead.contains("<!DOCTYPE svg");
+}
+
+// The files that the references of an SVG file name, resolved against its folder.
+QStringList referencedFiles(const QString& theFile, const QByteArray& theData)
+{
+    QStringList aFiles;
+    const QDir aFolder = QFileInfo(theFile).absoluteDir();
+    QXmlStreamReader aReader(theData);
+    while (!aReader.atEnd()) {
+        if (aReader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        for (const QXmlStreamAttribute& anAttribute : aReader.attributes()) {
+            if (anAttribute.name() != QLatin1String("href"))
+                continue;
+            const QString aReference = anAttribute.value().toString().trimmed().section(QLatin1Char('#'), 0, 0);
+            if (aReference.isEmpty() || aReference.startsWith(QLatin1String("data:"), Qt::CaseInsensitive))
+                continue;
+            const QString aCanonical = QFileInfo(aFolder.absoluteFilePath(aReference)).canonicalFilePath();
+            if (!aCanonical.isEmpty())
+                aFiles.append(aCanonical);
+        }
+    }
+    return aFiles;
+}
+
+// Whether following theFile through the SVG files it names reaches a file of theTrail again (or
+// more files than are followed). Raster images and missing files end a path.
+bool leadsBack(const QString& theFile, QStringList& theTrail, int& theBudget)
+{
+    if (theTrail.contains(theFile))
+        return true;
+    // Never open() a pipe or device: it may wait for a writer forever. Nothing renders it either.
+    if (!QFileInfo(theFile).isFile())
+        return false;
+    QFile aFile(theFile);
+    if (!aFile.open(QIODevice::ReadOnly))
+        return false;
+    if (!isSvgData(aFile.peek(SNIFFED_BYTES)))
+        return false;
+    if (--theBudget < 0 || aFile.size() > SCANNED_BYTES || aFile.peek(2).startsWith("\x1f\x8b"))
+        return true;
+    theTrail.append(theFile);
+    const QStringList aReferences = referencedFiles(theFile, aFile.readAll());
+    const bool aBack = std::any_of(aReferences.cbegin(), aReferences.cend(), [&](const QString& theReference) {
+        return leadsBack(theReference, theTrail, theBudget);
+    });
+    theTrail.removeLast();
+    return aBack;
+}
+
 // "cal.svg" -> "cal_de.svg": the language variant the template reader falls back to.
 QString languageVariant(const QString& theReference)
 {
@@ -56,7 +127,7 @@ public:
     Preparation(const QFileInfo& theFile, const QString& theDesignLogo)
         : myBaseFolder(theFile.filePath().isEmpty() ? LMDirectoryConfig::instance()->contentRoot()
                                                     : theFile.absolutePath()),
-          myDesignLogo(theDesignLogo)
+          myFile(theFile.filePath().isEmpty() ? QString() : theFile.canonicalFilePath()), myDesignLogo(theDesignLogo)
     {
     }
 
@@ -128,10 +199,31 @@ private:
             theElement.removeAttribute(theAttribute);
             return;
         }
+        if (leadsBackToItself(aResolved)) {
+            qCWarning(lcPlatformFoto).noquote()
+                << QStringLiteral("refused file reference \"%1\": the SVG file leads back to itself").arg(aReference);
+            theElement.removeAttribute(theAttribute);
+            return;
+        }
         // Absolute, so that parts of the document copied into documents of their own (the SVG
         // areas of a template) still find their files.
         const qsizetype aFragment = aReference.indexOf(QLatin1Char('#'));
         theElement.setAttribute(theAttribute, aFragment < 0 ? aResolved : aResolved + aReference.sliced(aFragment));
+    }
+
+    // Each file is looked at once per document: a page names the same artwork many times.
+    bool leadsBackToItself(const QString& theResolved)
+    {
+        const auto aKnown = myLeadsBack.constFind(theResolved);
+        if (aKnown != myLeadsBack.cend())
+            return *aKnown;
+        QStringList aTrail;
+        if (!myFile.isEmpty())
+            aTrail.append(myFile);
+        int aBudget = FOLLOWED_FILES;
+        const bool aBack = leadsBack(theResolved, aTrail, aBudget);
+        myLeadsBack.insert(theResolved, aBack);
+        return aBack;
     }
 
     bool existsBesideTemplate(const QString& theReference) const
@@ -141,7 +233,9 @@ private:
     }
 
     QString myBaseFolder;
+    QString myFile;
     QString myDesignLogo;
+    QHash<QString, bool> myLeadsBack;
 };
 
 } // namespace

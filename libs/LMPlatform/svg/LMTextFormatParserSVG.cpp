@@ -1,5 +1,7 @@
 #include "LMTextFormatParserSVG.h"
 
+#include "LMMath.h"
+
 #include "LMPlatformLogging.h"
 
 #include <QRegularExpression>
@@ -101,7 +103,9 @@ std::optional<int> readChannel(const QString& theNumber, bool thePercent)
     if (!anOk)
         return std::nullopt;
     const double aScaled = thePercent ? aValue * 255.0 / 100.0 : aValue;
-    return qBound(0, int(std::lround(aScaled)), 255);
+    if (!std::isfinite(aScaled))
+        return std::nullopt;
+    return LMMath::boundedInt(aScaled, 0, 255, 0);
 }
 
 QColor readColor(const QString& theValue)
@@ -224,7 +228,8 @@ LMTextFormatChange LMTextFormatParserSVG::parseProperty(const QString& theName, 
             = aKeyword == u"normal" ? LMLength { 1.0, QString() } : readLength(aValue);
         if (aLength && aLength->myValue > 0.0 && (aLength->myUnit.isEmpty() || aLength->myUnit == u"%")) {
             const double aPercent = aLength->myUnit.isEmpty() ? aLength->myValue * 100.0 : aLength->myValue;
-            aFormat.setLineHeightPercent(int(std::lround(aPercent)));
+            // Kept within what a line height can sensibly be: a hundred times the font size.
+            aFormat.setLineHeightPercent(LMMath::boundedInt(aPercent, 1, 10000, 100));
             return change(aFormat, LMTextFormat::LineHeight);
         }
     } else {

@@ -104,6 +104,12 @@ constexpr qint32 PHOTO_OR_MAP = 16386;
 // A centred text with a default text grows by this share of its size on each side.
 constexpr double CENTRED_TEXT_GROWTH = 0.05;
 
+bool isFinite(const QRectF& theRect)
+{
+    return std::isfinite(theRect.x()) && std::isfinite(theRect.y()) && std::isfinite(theRect.width())
+        && std::isfinite(theRect.height());
+}
+
 bool isTrue(const QDomElement& theElement, const QString& theName, bool theDefault = false)
 {
     return LMXMLParser::boolAttribute(theElement, theName, theDefault);
@@ -335,11 +341,12 @@ void LMSVGPageReader::createBasicTemplate()
     myTemplate = std::make_unique<LMTemplate>(LMJigType(LMJigTypeEnum::SvgTemplate));
     setMetaDataToTemplate();
     myTemplate->setName(LMFileHandler::makeRelativeResourceReference(myPageFile.absoluteFilePath()));
+    myTemplate->setPageSize(usableSize());
     LMTemplateFileInfo& anInfo = myTemplate->fileInfo();
     anInfo.setFileType(LMTemplateFileInfoType::SVG);
     anInfo.setFilePath(folder() + QLatin1Char('/'));
     anInfo.setExclusiveSourceFile(myPageFile);
-    myTemplate->setTemplateImageSize(LMTemplateImageSizeEnum::None);
+    myTemplate->setTemplateImageSize(LMTemplateImageSizeEnum::SinglePage);
 }
 
 void LMSVGPageReader::setMetaDataToTemplate()
@@ -889,15 +896,22 @@ LMUnconfiguredTemplateList LMTemplateFactorySVG::buildTemplates() const
         return {};
 
     LMUnconfiguredTemplateList aTemplates;
+    QSet<QString> aReadPages;
     for (const QString& aPage : aRootMetaData.allMultiPageFiles()) {
         // "#..." names a part of the root document itself.
         QFileInfo aPageFile = aPage.startsWith(QLatin1Char('#')) ? myRootFile : QFileInfo(aPage);
         if (aPageFile.absoluteFilePath() != myRootFile.absoluteFilePath()) {
-            const QString aChecked = LMFileHandler::resolveContentReference(myRootFile.absolutePath(), aPage);
+            // A page that is missing is reported by fetchDocument, as a broken one is.
+            const QString aChecked = LMFileHandler::resolveContentReference(myRootFile.absolutePath(), aPage,
+                                                                            LMFileHandler::MissingFile::Accepted);
             if (aChecked.isEmpty())
                 continue;
             aPageFile = QFileInfo(aChecked);
         }
+        // A page named twice (or the root named again) is one page of the design.
+        if (aReadPages.contains(aPageFile.absoluteFilePath()))
+            continue;
+        aReadPages.insert(aPageFile.absoluteFilePath());
         const QDomDocument aDocument = fetchDocument(aPageFile);
         if (aDocument.isNull())
             continue;
@@ -925,11 +939,11 @@ bool LMTemplateFactorySVG::isPlaceholderText(const QString& theText)
 
 int LMTemplateFactorySVG::wholeDegrees(double theDegrees)
 {
-    const int aDegrees = int(theDegrees); // truncated
-    if (aDegrees >= 0)
-        return aDegrees % 360;
-    const int aPositive = aDegrees + 360 * (-aDegrees / 360 + 1);
-    return aPositive % 360;
+    // A transform that overflows gives no angle; the remainder keeps the cast inside int.
+    if (!std::isfinite(theDegrees))
+        return 0;
+    const int aDegrees = int(std::fmod(theDegrees, 360.0)); // truncated, within (-360, 360)
+    return aDegrees >= 0 ? aDegrees : aDegrees + 360;
 }
 
 QRectF LMTemplateFactorySVG::readRotatedRectStretched(const QDomElement& theElement, double theStretchFactor,
@@ -952,5 +966,12 @@ QRectF LMTemplateFactorySVG::readRotatedRectStretched(const QDomElement& theElem
     if (theDegrees)
         *theDegrees = wholeDegrees(anAngle);
     const QPointF aStretchedCentre = aCentre * theStretchFactor;
-    return QRectF(aStretchedCentre - QPointF(aSize.width() / 2, aSize.height() / 2), aSize);
+    const QRectF aResult(aStretchedCentre - QPointF(aSize.width() / 2, aSize.height() / 2), aSize);
+    // Finite numbers can still overflow through a chain of transforms.
+    if (!isFinite(aResult)) {
+        qCWarning(lcFormats).noquote() << QStringLiteral("element \"%1\" has no finite geometry: left empty")
+                                              .arg(theElement.attribute(QStringLiteral("id"), theElement.tagName()));
+        return QRectF();
+    }
+    return aResult;
 }

@@ -56,6 +56,9 @@ LMJobLoadTemplateFile::LMJobLoadTemplateFile(LMTemplateLoaderLoadingInfo* theInf
 bool LMJobLoadTemplateFile::doStuff() const
 {
     loadFile();
+    // Measured here, in parallel, so that every published template carries its analysis.
+    for (const LMUnconfiguredTemplate& aTemplate : myInfo->loadedTemplates())
+        aTemplate.templatePointer()->analyzeAreas();
     return true;
 }
 

@@ -300,7 +300,8 @@ LMDesignElementMetaData::~LMDesignElementMetaData() = default;
 
 LMDesignElementMetaData LMDesignElementMetaData::createFromJsonFile(const QFileInfo& theFile)
 {
-    if (!theFile.isFile())
+    // Most elements have no sidecar; one that is there but no regular file is said by the parser.
+    if (!theFile.exists())
         return LMDesignElementMetaData();
     const QJsonDocument aDocument = LMJsonParser::loadDocument(theFile);
     if (aDocument.isNull())

@@ -13,6 +13,8 @@
 #include <QMutexLocker>
 #include <QTransform>
 
+#include <optional>
+
 namespace {
 
 // The jig types of templates.
@@ -65,9 +67,9 @@ LMTemplate::LMTemplate(const LMTemplate& theOther, const LMMirrorRule& theMirror
       myViewAngle(theOther.myViewAngle), myPossibleMirrorings(theOther.myPossibleMirrorings),
       mySupportedOrientation(theOther.mySupportedOrientation), mySmartLayoutParent(theOther.mySmartLayoutParent),
       mySmartGeneratedLayoutForPage(theOther.mySmartGeneratedLayoutForPage), mySort(theOther.mySort),
-      myMetaData(theOther.myMetaData), myFileInfo(theOther.myFileInfo), myAutoThumbSetting(theOther.myAutoThumbSetting),
-      myContextGroup(theOther.myContextGroup), myHasLayout(theOther.myHasLayout),
-      myCenterBackgroundIfOnSinglePage(theOther.myCenterBackgroundIfOnSinglePage),
+      myPageSize(theOther.myPageSize), myMetaData(theOther.myMetaData), myFileInfo(theOther.myFileInfo),
+      myAutoThumbSetting(theOther.myAutoThumbSetting), myContextGroup(theOther.myContextGroup),
+      myHasLayout(theOther.myHasLayout), myCenterBackgroundIfOnSinglePage(theOther.myCenterBackgroundIfOnSinglePage),
       myLocksLayout(theOther.myLocksLayout), myLandscapeSingleSided(theOther.myLandscapeSingleSided),
       myUserLayout(theOther.myUserLayout), myUsableByAssistant(theOther.myUsableByAssistant)
 {
@@ -379,7 +381,7 @@ LMAreaBackgroundAlignment LMTemplate::correctedAlignment(const LMAreaBackgroundA
         || theContext.pageType().intersects(LMPageType::fromInt(FULL_BACKGROUND_PAGE_TYPES))
         || putFullBackgroundOnEachPage(theContext.orientation()))
         return A::FullOnEachPage;
-    if (theInsertionStrategy == INSERTION_KEEP_SIDE || myTemplateImageSize == LMTemplateImageSizeEnum::SinglePage) {
+    if (theInsertionStrategy == INSERTION_KEEP_SIDE || myTemplateImageSize == LMTemplateImageSizeEnum::DoublePage) {
         if (theRequested.isValid())
             return theRequested;
         if (theLeftWhenFree)
@@ -422,6 +424,37 @@ LMTemplateCalendariumOptions LMTemplate::effectiveCalendariumOptions() const
 void LMTemplate::analyzeAreas(double thePageAspect)
 {
     myAnalysis = LMTemplateAnalysis(*this, thePageAspect);
+}
+
+namespace {
+// The page the first normalised area of the list (or of a smart layout's children) was made for.
+std::optional<QSizeF> pageOfNormalizedAreas(const LMTemplateAreaDefinitionList& theAreas)
+{
+    for (const LMTemplateAreaDefinition* anArea : theAreas)
+        if (anArea->isNormalized() && anArea->hasOriginalScale())
+            return anArea->originallyScaledForSize();
+    for (const LMTemplateAreaDefinition* anArea : theAreas) {
+        if (!anArea->isType(LMAreaTypeEnum::SmartLayout))
+            continue;
+        const auto* aSmartLayout = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(anArea);
+        if (const std::optional<QSizeF> aPage = pageOfNormalizedAreas(aSmartLayout->children()))
+            return aPage;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+double LMTemplate::pageAspect() const
+{
+    const std::optional<QSizeF> aPage = pageOfNormalizedAreas(myAreaDefinitions);
+    return aPage && aPage->height() > 0 ? aPage->width() / aPage->height() : 1.0;
+}
+
+QSizeF LMTemplate::pageSize() const
+{
+    if (myPageSize.isValid())
+        return myPageSize;
+    return pageOfNormalizedAreas(myAreaDefinitions).value_or(QSizeF());
 }
 
 void LMTemplate::setFileInfo(const LMTemplateFileInfo& theFileInfo)

@@ -201,8 +201,18 @@ public:
     void setSort(int theSort) { mySort = theSort; }
 
     // ---- Analysis ---------------------------------------------------------------------------
-    // Measures the areas for a page of the given aspect (width / height); the loader does so once.
-    void analyzeAreas(double thePageAspect = 1.0);
+    // Measures the areas for a page of the given aspect (width / height). The load job does so once
+    // for every template it reads, at the template's own page aspect, before the template is published.
+    void analyzeAreas(double thePageAspect);
+    void analyzeAreas() { analyzeAreas(pageAspect()); }
+    // The aspect (width / height) of the page the areas were made for: that of the first area that
+    // remembers its page; 1.0 for areas in document units (SVG pages), whose shapes are their own.
+    double pageAspect() const;
+    // The page the areas are laid out on, in their own units: set by the SVG reader (the stretched
+    // document size); otherwise the size the first area remembers (a layout's total size), or an
+    // empty size.
+    QSizeF pageSize() const;
+    void setPageSize(const QSizeF& theSize) { myPageSize = theSize; }
     const LMTemplateAnalysis& analysis() const { return myAnalysis; }
 
     // ---- Metadata and files -----------------------------------------------------------------
@@ -303,6 +313,7 @@ private:
     LMAreaAssociationId mySmartLayoutParent;
     LMPageAlignment mySmartGeneratedLayoutForPage;
     int mySort = 0;
+    QSizeF myPageSize;
     LMDesignElementMetaData myMetaData;
     LMTemplateFileInfo myFileInfo;
     LMAutoThumbOption myAutoThumbSetting;

@@ -46,8 +46,9 @@ LMTemplateAreaDefinitionSVG::LMTemplateAreaDefinitionSVG(const QDomElement& theE
         myImage = LMSVGImage::fromXml(theElement);
     else if (aType.trimmed() == QLatin1String("2"))
         myImage = LMSVGImageCalendar::fromXml(theElement);
-    else
+    else if (theElement.hasAttribute(STR_SVG_IMAGE_TYPE))
         qWarning("%s", qPrintable(QStringLiteral("unknown svgImageType ") + aType));
+    // Without the attribute the area has no artwork, as buildXML writes such an area.
 }
 
 LMTemplateAreaDefinitionSVG::~LMTemplateAreaDefinitionSVG() = default;

@@ -1,12 +1,14 @@
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 
 #include "LMModelXml.h"
+#include "LMTemplateAreaDefinitionFactory.h"
 
 #include <QDomDocument>
 
 namespace {
 const QString STR_ACTIVE = QStringLiteral("active");
 const QString STR_LAYOUT_AREA = QStringLiteral("layoutArea");
+const QString STR_CHILDREN = QStringLiteral("children");
 const QString STR_PADDING = QStringLiteral("padding");
 const QString STR_X = QStringLiteral("x");
 const QString STR_Y = QStringLiteral("y");
@@ -60,6 +62,13 @@ LMTemplateAreaDefinitionSmartLayout::LMTemplateAreaDefinitionSmartLayout(const Q
       myActive(LMModelXml::boolAttribute(theElement, STR_ACTIVE, false))
 {
     readXml(theElement, thePageSize);
+    // The areas it arranges, as written by buildXML.
+    const QDomElement aChildren = theElement.firstChildElement(STR_CHILDREN);
+    for (QDomElement aChild = aChildren.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
+        if (std::unique_ptr<LMTemplateAreaDefinition> anArea
+            = LMTemplateAreaDefinitionFactory::create(aChild, thePageSize, theBasePath))
+            myChildren.append(std::move(anArea));
+    }
 }
 
 bool LMTemplateAreaDefinitionSmartLayout::readXml(const QDomElement& theElement, const QSizeF& thePageSize)
@@ -75,8 +84,9 @@ bool LMTemplateAreaDefinitionSmartLayout::readXml(const QDomElement& theElement,
         // The elegant mode keeps its paddings for itself instead of shrinking the area.
         if (!aConfiguration.isElegant())
             aRect = aRect.marginsRemoved(readMargins(aLayoutArea.firstChildElement(STR_PADDING)));
+        // The rectangle is the layout area's; the turn stays the area's own.
         LMAreaDescription aDescription = areaDescription();
-        aDescription.setRotatedRect(LMRotatedRect(aRect));
+        aDescription.setRotatedRect(LMRotatedRect(aRect, aDescription.rotation()));
         if (aDescription.normalize(thePageSize))
             aConfiguration = aConfiguration.normalized(thePageSize);
         setAreaDescription(aDescription);
@@ -98,8 +108,18 @@ void LMTemplateAreaDefinitionSmartLayout::buildXML(QDomElement& theParent, const
     aLayoutArea.setAttribute(STR_Y, LMModelXml::doubleText(aRect.y()));
     aLayoutArea.setAttribute(STR_WIDTH, LMModelXml::doubleText(aRect.width()));
     aLayoutArea.setAttribute(STR_HEIGHT, LMModelXml::doubleText(aRect.height()));
-    (aNormalized ? myConfiguration.denormalized(thePageSize) : myConfiguration).buildXML(aLayoutArea);
+    // Everything is written in page units: a relative spacing of an area in document units too.
+    LMSmartLayoutConfiguration aWritten = aNormalized ? myConfiguration.denormalized(thePageSize) : myConfiguration;
+    if (aWritten.spacing().isRelative() && thePageSize.width() > 0)
+        aWritten.setSpacing(LMDistance(aWritten.spacing().value() * thePageSize.width()));
+    aWritten.buildXML(aLayoutArea);
     anElement.appendChild(aLayoutArea);
+    if (myChildren.isEmpty())
+        return;
+    QDomElement aChildren = theParent.ownerDocument().createElement(STR_CHILDREN);
+    for (const LMTemplateAreaDefinition* aChild : myChildren)
+        aChild->buildXML(aChildren, thePageSize);
+    anElement.appendChild(aChildren);
 }
 
 std::unique_ptr<LMTemplateAreaDefinition>

@@ -22,7 +22,8 @@ public:
                                         const LMAreaAssociationId& theAssociationId = LMAreaAssociationId());
     LMTemplateAreaDefinitionSmartLayout(const LMTemplateAreaDefinitionSmartLayout& theOther,
                                         const LMMirrorRule& theMirrorRule);
-    // Reads "active" and the "layoutArea" children (readXml).
+    // Reads "active", the "layoutArea" children (readXml) and the areas it arranges, written as the
+    // elements of its child "children" (as buildXML writes them).
     LMTemplateAreaDefinitionSmartLayout(const QDomElement& theElement, const QSizeF& thePageSize,
                                         const QString& theBasePath = QString());
 

@@ -1,6 +1,8 @@
 #include "LMToolCommandCheck.h"
 
 #include "LMArticleList.h"
+#include "LMDecorationRegistry.h"
+#include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplateFileManager.h"
 #include "LMTemplateLoader.h"
@@ -53,6 +55,9 @@ int LMToolCommandCheck::execute()
             ++aFileCount;
         }
     }
+    // The decoration files are read together; their warnings name the file.
+    aCapture.setCurrentFile(LMDirectoryConfig::instance()->contentPath(QStringLiteral("decorations")));
+    const qsizetype aDecorationCount = LMDecorationRegistry::instance()->decorations().size();
     aCapture.setCurrentFile(QString());
 
     QMap<QString, QStringList> aByFile;
@@ -69,6 +74,7 @@ int LMToolCommandCheck::execute()
             QJsonObject { { QStringLiteral("articles"), qint64(anArticles.size()) },
                           { QStringLiteral("files"), aFileCount },
                           { QStringLiteral("templates"), qint64(LMTemplateRegistry::instance()->countTemplates()) },
+                          { QStringLiteral("decorations"), qint64(aDecorationCount) },
                           { QStringLiteral("warnings"), qint64(aWarnings.size()) },
                           { QStringLiteral("byFile"), aFileList } });
     } else {
@@ -78,10 +84,11 @@ int LMToolCommandCheck::execute()
             for (const QString& aLine : anIt.value())
                 aText += QStringLiteral("  warning: %1\n").arg(aLine);
         }
-        aText += QStringLiteral("%1 articles, %2 files, %3 templates, %4 warnings in %5 files\n")
+        aText += QStringLiteral("%1 articles, %2 files, %3 templates, %4 decorations, %5 warnings in %6 files\n")
                      .arg(anArticles.size())
                      .arg(aFileCount)
                      .arg(LMTemplateRegistry::instance()->countTemplates())
+                     .arg(aDecorationCount)
                      .arg(aWarnings.size())
                      .arg(aByFile.size());
         printText(aText);

@@ -157,7 +157,7 @@ void tst_DecorationRegistry::badFilesAreSkipped_data()
         << "newDecoration==nullptr file=";
     QTest::newRow("missing picture") << decorations(
         "<decoration type='clipart'><clipart file='gone.svg'/></decoration>")
-                                     << "SVG image could not be read";
+                                     << "gone.svg: not found";
     QTest::newRow("huge ratio") << decorations(
         "<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>")
                                 << "newDecoration==nullptr file=";

@@ -129,14 +129,17 @@ LMUnconfiguredTemplateList readBack(const QByteArray& theText)
     return aFactory.buildTemplates(aRoot, QString(), LMDesignElementMetaData());
 }
 
-// The templates the load job reads from every template file below the folder, in path order.
-LMUnconfiguredTemplateList readTree(const QString& theFolder)
+// The templates the load job reads from every template file of the content tree (its templates and
+// designs; decorations are not templates), in path order.
+LMUnconfiguredTemplateList readTree(const QString& theRoot)
 {
     QStringList aFiles;
-    QDirIterator anIt(theFolder, { QStringLiteral("*.xml"), QStringLiteral("*.svg") }, QDir::Files,
-                      QDirIterator::Subdirectories);
-    while (anIt.hasNext())
-        aFiles.append(anIt.next());
+    for (const QString& aFolder : { QStringLiteral("templates"), QStringLiteral("designs") }) {
+        QDirIterator anIt(QDir(theRoot).filePath(aFolder), { QStringLiteral("*.xml"), QStringLiteral("*.svg") },
+                          QDir::Files, QDirIterator::Subdirectories);
+        while (anIt.hasNext())
+            aFiles.append(anIt.next());
+    }
     aFiles.sort();
     LMUnconfiguredTemplateList aTemplates;
     for (const QString& aFile : std::as_const(aFiles)) {

@@ -1,8 +1,8 @@
 #include "LMJsonParser.h"
 
+#include "LMContentFileReader.h"
 #include "LMPlatformLogging.h"
 
-#include <QFile>
 #include <QJsonParseError>
 
 namespace {
@@ -16,29 +16,17 @@ void warnTooLarge(const QString& thePath)
 QJsonDocument LMJsonParser::loadDocument(const QFileInfo& theFile)
 {
     const QString aPath = theFile.absoluteFilePath();
-    // A fresh look, and never open() on a pipe or device: it would wait for a writer forever.
-    const QFileInfo anInfo(aPath);
-    if (anInfo.exists() && !anInfo.isFile()) {
-        qCWarning(lcPlatformProduct).noquote()
-            << QStringLiteral("cannot read JSON file %1: not a regular file").arg(aPath);
-        return QJsonDocument();
-    }
-    if (anInfo.size() > ourMaximumSize) {
+    const LMContentFileReader::Result aFile = LMContentFileReader::read(aPath, ourMaximumSize);
+    if (aFile.status == LMContentFileReader::Status::TooLarge) {
         warnTooLarge(aPath);
         return QJsonDocument();
     }
-    QFile aFile(aPath);
-    if (!aFile.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPlatformProduct).noquote()
-            << QStringLiteral("cannot read JSON file %1: %2").arg(aPath, aFile.errorString());
+    if (!aFile.isRead()) {
+        qCWarning(lcPlatformProduct).noquote() << QStringLiteral("cannot read JSON file %1: %2")
+                                                      .arg(aPath, LMContentFileReader::reason(aFile, ourMaximumSize));
         return QJsonDocument();
     }
-    // The file may have grown since it was looked at.
-    const QByteArray aData = aFile.read(ourMaximumSize + 1);
-    if (aData.size() > ourMaximumSize) {
-        warnTooLarge(aPath);
-        return QJsonDocument();
-    }
+    const QByteArray& aData = aFile.data;
     QJsonParseError anError;
     const QJsonDocument aDocument = QJsonDocument::fromJson(aData, &anError);
     if (anError.error != QJsonParseError::NoError) {

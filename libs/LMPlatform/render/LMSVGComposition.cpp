@@ -1,36 +1,42 @@
 #include "LMSVGComposition.h"
 
 #include "LMColorReplacementInstructions.h"
+#include "LMContentFileReader.h"
+#include "LMPlatformLogging.h"
 #include "LMSVGImage.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <optional>
+
 struct LMSVGComposition::Data
 {
     QString myFileName;
-    LMSVGImage myImage;
+    // None when the file could not be read.
+    std::optional<LMSVGImage> myImage;
     LMRelativePinAnchorPoint myAnchorPoint;
-
-    Data(const QString& theFileName, const QByteArray& theBytes) : myFileName(theFileName), myImage(theBytes) { }
 };
 
 LMSVGComposition::LMSVGComposition() = default;
 
 LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
 {
-    const QString aPath = QFileInfo(thePath).absoluteFilePath();
-    QFile aFile(aPath);
-    QByteArray aBytes;
-    if (aFile.open(QIODevice::ReadOnly))
-        aBytes = aFile.readAll();
-    auto aData = std::make_shared<Data>(aPath, aBytes);
-    QDomDocument aDocument;
-    if (!aBytes.isEmpty() && aDocument.setContent(aBytes))
-        aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aDocument.documentElement());
+    auto aData = std::make_shared<Data>();
+    aData->myFileName = QFileInfo(thePath).absoluteFilePath();
+    const LMContentFileReader::Result aFile = LMContentFileReader::read(aData->myFileName, ourMaximumSize);
+    if (aFile.isRead()) {
+        aData->myImage.emplace(aFile.data);
+        QDomDocument aDocument;
+        if (aDocument.setContent(aFile.data))
+            aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aDocument.documentElement());
+    } else {
+        qCWarning(lcPlatformRender).noquote() << QStringLiteral("cannot read SVG file %1: %2")
+                                                     .arg(aData->myFileName,
+                                                          LMContentFileReader::reason(aFile, ourMaximumSize));
+    }
     LMSVGComposition aComposition;
     aComposition.myData = std::move(aData);
     return aComposition;
@@ -38,7 +44,7 @@ LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
 
 bool LMSVGComposition::isValid() const
 {
-    return myData && myData->myImage.isValid();
+    return myData && myData->myImage && myData->myImage->isValid();
 }
 
 QString LMSVGComposition::fileName() const
@@ -53,12 +59,12 @@ QString LMSVGComposition::debugName() const
 
 const LMSVGImage* LMSVGComposition::svgImage() const
 {
-    return isValid() ? &myData->myImage : nullptr;
+    return isValid() ? &*myData->myImage : nullptr;
 }
 
 QSizeF LMSVGComposition::defaultSize() const
 {
-    return isValid() ? myData->myImage.defaultSize() : QSizeF();
+    return isValid() ? myData->myImage->defaultSize() : QSizeF();
 }
 
 double LMSVGComposition::ratio() const
@@ -78,7 +84,7 @@ LMClipartConfiguration LMSVGComposition::extractClipartConfiguration() const
     if (!isValid())
         return aConfiguration;
     LMColorReplacementInstructions anInstructions;
-    const QList<QColor> aColors = LMColorReplacementInstructions::colorsOf(myData->myImage.data());
+    const QList<QColor> aColors = LMColorReplacementInstructions::colorsOf(myData->myImage->data());
     for (const QColor& aColor : aColors)
         anInstructions.add(aColor, aColor);
     aConfiguration.setColorReplacements(anInstructions);
@@ -102,11 +108,11 @@ bool LMSVGComposition::render(QPainter* thePainter, const QRectF& theTarget,
     const bool aUniform = theConfiguration.isSpotColorEnabled() && theSpotColor.isValid();
     bool aDone = false;
     if (!aUniform && theConfiguration.colorReplacements().isEmpty()) {
-        aDone = myData->myImage.render(thePainter, theTarget);
+        aDone = myData->myImage->render(thePainter, theTarget);
     } else {
         // Recoloured variants are drawn by a renderer of their own, made for this one call: the
         // image's per-thread renderers are kept for the picture as it is.
-        const QByteArray& aBytes = myData->myImage.data();
+        const QByteArray& aBytes = myData->myImage->data();
         QSvgRenderer aRenderer(aUniform ? LMColorReplacementInstructions::applyUniformColor(aBytes, theSpotColor)
                                         : theConfiguration.colorReplacements().apply(aBytes));
         if (aRenderer.isValid()) {

@@ -23,8 +23,12 @@ enum class LMSVGCompositionRenderSituation : qint32 { Preview = 0, Print = 1 };
 class LMPLATFORM_EXPORT LMSVGComposition
 {
 public:
+    // Pictures of decorations are small; a larger file is refused.
+    static constexpr qint64 ourMaximumSize = 16 * 1024 * 1024;
+
     LMSVGComposition();
-    // Reads the file; a missing or unreadable file gives an invalid composition.
+    // Reads the file; a missing, unreadable or too large file, or one that is no regular file,
+    // gives an invalid composition and one warning naming the file.
     static LMSVGComposition fromFile(const QString& thePath);
 
     bool isNull() const { return !myData; }

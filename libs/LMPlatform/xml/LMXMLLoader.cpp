@@ -1,8 +1,8 @@
 #include "LMXMLLoader.h"
 
+#include "LMContentFileReader.h"
 #include "LMPlatformLogging.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -184,48 +184,21 @@ void warnTooLarge(const QString& theName, qint64 theMaximumSize)
 QDomDocument LMXMLLoader::loadDocument(const QFileInfo& theFile)
 {
     const QString aPath = theFile.absoluteFilePath();
-    // A fresh look: the caller's QFileInfo may hold what the file was some time ago.
-    const QFileInfo anInfo(aPath);
-    if (!anInfo.exists()) {
+    const LMContentFileReader::Result aFile = LMContentFileReader::read(aPath, ourMaximumSize);
+    switch (aFile.status) {
+    case LMContentFileReader::Status::Read:
+        return loadDocumentFromData(aFile.data, aPath);
+    case LMContentFileReader::Status::NotFound:
         qCWarning(lcPlatformXml).noquote() << QStringLiteral("XML file %1 not found").arg(aPath);
-        return QDomDocument();
-    }
-    if (!anInfo.isFile()) {
-        qCWarning(lcPlatformXml).noquote() << QStringLiteral("cannot read XML file %1: not a regular file").arg(aPath);
-        return QDomDocument();
-    }
-    QFile aFile(aPath);
-    if (!aFile.open(QIODevice::ReadOnly)) {
-        qCWarning(lcPlatformXml).noquote()
-            << QStringLiteral("cannot read XML file %1: %2").arg(aPath, aFile.errorString());
-        return QDomDocument();
-    }
-    const qint64 aSize = aFile.size();
-    if (aSize > ourMaximumSize) {
+        break;
+    case LMContentFileReader::Status::TooLarge:
         warnTooLarge(aPath, ourMaximumSize);
-        return QDomDocument();
+        break;
+    default:
+        qCWarning(lcPlatformXml).noquote() << QStringLiteral("cannot read XML file %1: %2")
+                                                  .arg(aPath, LMContentFileReader::reason(aFile, ourMaximumSize));
     }
-    // One byte more than expected tells whether the file grew while it was read.
-    QByteArray aData(qsizetype(aSize + 1), Qt::Uninitialized);
-    qint64 aRead = 0;
-    while (aRead < aData.size()) {
-        const qint64 aChunk = aFile.read(aData.data() + aRead, aData.size() - aRead);
-        if (aChunk < 0) {
-            qCWarning(lcPlatformXml).noquote()
-                << QStringLiteral("cannot read XML file %1: %2").arg(aPath, aFile.errorString());
-            return QDomDocument();
-        }
-        if (aChunk == 0)
-            break;
-        aRead += aChunk;
-    }
-    if (aRead > aSize) {
-        qCWarning(lcPlatformXml).noquote()
-            << QStringLiteral("cannot read XML file %1: it changed while it was read").arg(aPath);
-        return QDomDocument();
-    }
-    aData.truncate(aRead);
-    return loadDocumentFromData(aData, aPath);
+    return QDomDocument();
 }
 
 QDomElement LMXMLLoader::loadDocumentElement(const QFileInfo& theFile)

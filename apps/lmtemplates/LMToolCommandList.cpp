@@ -146,9 +146,9 @@ int LMToolCommandList::execute()
             const auto anIt = std::find_if(kinds().cbegin(), kinds().cend(),
                                            [&aWord](const Kind& theKind) { return theKind.word == aWord.trimmed(); });
             if (anIt == kinds().cend())
-                return usageError(QStringLiteral("unknown jig type: %1 (one of %2; or the decorations: %3)")
-                                      .arg(aWord, jigWords().join(QLatin1String(", ")),
-                                           decorationWords().join(QLatin1String(", "))));
+                return usageError(
+                    QStringLiteral("unknown jig type: %1 (one of %2; or the decorations: %3)")
+                        .arg(aWord, jigWords().join(QLatin1String(", ")), decorationWords().join(QLatin1String(", "))));
             aWanted.append(*anIt);
         }
     } else {

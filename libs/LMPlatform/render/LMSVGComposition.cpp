@@ -33,9 +33,9 @@ LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
         if (aDocument.setContent(aFile.data))
             aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aDocument.documentElement());
     } else {
-        qCWarning(lcPlatformRender).noquote() << QStringLiteral("cannot read SVG file %1: %2")
-                                                     .arg(aData->myFileName,
-                                                          LMContentFileReader::reason(aFile, ourMaximumSize));
+        qCWarning(lcPlatformRender).noquote()
+            << QStringLiteral("cannot read SVG file %1: %2")
+                   .arg(aData->myFileName, LMContentFileReader::reason(aFile, ourMaximumSize));
     }
     LMSVGComposition aComposition;
     aComposition.myData = std::move(aData);

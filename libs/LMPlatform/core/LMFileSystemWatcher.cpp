@@ -1,5 +1,6 @@
 #include "LMFileSystemWatcher.h"
 
+#include "LMConcurrent.h"
 #include "LMDirectoryConfig.h"
 #include "LMSingletonDefinition.h"
 
@@ -96,8 +97,10 @@ void LMFileSystemWatcher::setWatchedFolders(const QStringList& theFolders)
         aFolders.append(aClean);
         aFolders.append(subFolders(aClean));
     }
-    for (const QString& aFolder : std::as_const(aFolders))
-        myImpl->mySnapshots.insert(aFolder, snapshot(aFolder));
+    // Every file of every folder is looked at: in parallel.
+    const QList<LMFolderSnapshot> aSnapshots = LMConcurrent::blockingMapped(aFolders, &snapshot);
+    for (qsizetype i = 0; i < aFolders.size(); ++i)
+        myImpl->mySnapshots.insert(aFolders.at(i), aSnapshots.at(i));
     if (!aFolders.isEmpty())
         myImpl->myWatcher->addPaths(aFolders);
 }

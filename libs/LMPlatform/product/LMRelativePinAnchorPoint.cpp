@@ -1,6 +1,7 @@
 #include "LMRelativePinAnchorPoint.h"
 
 #include <QDomElement>
+#include <QXmlStreamAttributes>
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +18,20 @@ LMRelativePinAnchorPoint::LMRelativePinAnchorPoint(double theX, double theY)
 
 LMRelativePinAnchorPoint LMRelativePinAnchorPoint::decode(const QDomElement& theElement)
 {
+    return decode(theElement.attribute(STR_ANCHOR_X), theElement.attribute(STR_ANCHOR_Y));
+}
+
+LMRelativePinAnchorPoint LMRelativePinAnchorPoint::decode(const QXmlStreamAttributes& theAttributes)
+{
+    return decode(theAttributes.value(STR_ANCHOR_X), theAttributes.value(STR_ANCHOR_Y));
+}
+
+LMRelativePinAnchorPoint LMRelativePinAnchorPoint::decode(QStringView theX, QStringView theY)
+{
     bool anXOk = false;
     bool aYOk = false;
-    const double anX = theElement.attribute(STR_ANCHOR_X).toDouble(&anXOk);
-    const double aY = theElement.attribute(STR_ANCHOR_Y).toDouble(&aYOk);
+    const double anX = theX.toDouble(&anXOk);
+    const double aY = theY.toDouble(&aYOk);
     if (!anXOk || !aYOk || !std::isfinite(anX) || !std::isfinite(aY))
         return LMRelativePinAnchorPoint();
     return LMRelativePinAnchorPoint(anX, aY);

@@ -3,8 +3,10 @@
 #include "LMPlatformExport.h"
 
 #include <QPointF>
+#include <QStringView>
 
 class QDomElement;
+class QXmlStreamAttributes;
 
 // Where a map pin touches the map, relative to the pin's picture: (0, 0) is the top left corner,
 // (1, 1) the bottom right one. Invalid until decoded from an element that names it.
@@ -16,6 +18,7 @@ public:
 
     // Attributes "anchorX" and "anchorY", each clamped to 0..1; invalid unless both are numbers.
     static LMRelativePinAnchorPoint decode(const QDomElement& theElement);
+    static LMRelativePinAnchorPoint decode(const QXmlStreamAttributes& theAttributes);
     void encode(QDomElement& theElement) const;
 
     bool isValid() const { return myValid; }
@@ -27,6 +30,8 @@ public:
     }
 
 private:
+    static LMRelativePinAnchorPoint decode(QStringView theX, QStringView theY);
+
     QPointF myPoint;
     bool myValid = false;
 };

@@ -23,21 +23,42 @@ QString LMXMLBasedRegistry::nameFilter() const
 
 void LMXMLBasedRegistry::init()
 {
+    const QList<QFileInfo> aFiles = takeFilesToParse();
+    for (const QFileInfo& aFile : aFiles)
+        parseXML(aFile, false);
+    watchSupervisedDirectories();
+}
+
+QList<QFileInfo> LMXMLBasedRegistry::takeFilesToParse()
+{
+    const QStringList aPaths = supervisedFiles();
+    QList<QFileInfo> aFiles;
+    aFiles.reserve(aPaths.size());
+    for (const QString& aPath : aPaths) {
+        const QFileInfo aFile(aPath);
+        if (takeChangedState(aFile))
+            aFiles.append(aFile);
+    }
+    return aFiles;
+}
+
+QStringList LMXMLBasedRegistry::supervisedFiles() const
+{
+    QStringList aPaths;
     const QList<QDir> aDirectories = supervisedDirectories();
-    QStringList aFiles;
     for (const QDir& aDirectory : aDirectories) {
         QDirIterator anIt(aDirectory.absolutePath(), { nameFilter() }, QDir::Files, QDirIterator::Subdirectories);
         while (anIt.hasNext())
-            aFiles.append(anIt.next());
+            aPaths.append(anIt.next());
     }
-    std::sort(aFiles.begin(), aFiles.end());
-    for (const QString& aPath : std::as_const(aFiles)) {
-        const QFileInfo aFile(aPath);
-        if (takeChangedState(aFile))
-            parseXML(aFile, false);
-    }
+    std::sort(aPaths.begin(), aPaths.end());
+    return aPaths;
+}
+
+void LMXMLBasedRegistry::watchSupervisedDirectories()
+{
     if (myWatch)
-        watch(aDirectories);
+        watch(supervisedDirectories());
 }
 
 void LMXMLBasedRegistry::readChangedFiles(const QList<QString>& theFiles)

@@ -24,7 +24,7 @@ public:
     LMXMLBasedRegistry(const QString& theExtension, bool theWatch);
     ~LMXMLBasedRegistry() override;
 
-    // Parses every file of the supervised folders, in path order.
+    // Parses every file of the supervised folders, in path order, then watches the folders.
     virtual void init();
     // "*.<extension>".
     virtual QString nameFilter() const;
@@ -38,10 +38,18 @@ protected:
     virtual bool parseXML(const QFileInfo& theFile, bool theMarkDownloaded) = 0;
     virtual QList<QDir> supervisedDirectories() const = 0;
 
-private:
-    bool isSupervised(const QFileInfo& theFile) const;
+    // The steps of init() for registries that parse in their own way: the files of the supervised
+    // folders not parsed in their present state, in path order (their state is taken as parsed);
+    // the same in two steps, all files in path order, then each one's state (from any thread);
+    // then the watch of the folders, when the registry watches.
+    QList<QFileInfo> takeFilesToParse();
+    QStringList supervisedFiles() const;
     // True when the file was not parsed in its present state; remembers that state.
     bool takeChangedState(const QFileInfo& theFile);
+    void watchSupervisedDirectories();
+
+private:
+    bool isSupervised(const QFileInfo& theFile) const;
     void watch(const QList<QDir>& theDirectories);
 
     QString myExtension;

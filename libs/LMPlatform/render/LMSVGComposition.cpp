@@ -5,10 +5,10 @@
 #include "LMPlatformLogging.h"
 #include "LMSVGImage.h"
 
-#include <QDomDocument>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -17,6 +17,8 @@ struct LMSVGComposition::Data
     QString myFileName;
     // None when the file could not be read.
     std::optional<LMSVGImage> myImage;
+    // The file's root element is an SVG element.
+    bool myIsSvg = false;
     LMRelativePinAnchorPoint myAnchorPoint;
 };
 
@@ -29,9 +31,15 @@ LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
     const LMContentFileReader::Result aFile = LMContentFileReader::read(aData->myFileName, ourMaximumSize);
     if (aFile.isRead()) {
         aData->myImage.emplace(aFile.data);
-        QDomDocument aDocument;
-        if (aDocument.setContent(aFile.data))
-            aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aDocument.documentElement());
+        // The anchor point is named by the root element: nothing further is read. A compressed
+        // picture is taken as SVG; Qt's renderer tells when it is drawn.
+        QXmlStreamReader aReader(aFile.data);
+        if (aFile.data.startsWith("\x1f\x8b")) {
+            aData->myIsSvg = true;
+        } else if (aReader.readNextStartElement()) {
+            aData->myIsSvg = aReader.name() == QLatin1String("svg");
+            aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aReader.attributes());
+        }
     } else {
         qCWarning(lcPlatformRender).noquote()
             << QStringLiteral("cannot read SVG file %1: %2")
@@ -40,6 +48,11 @@ LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
     LMSVGComposition aComposition;
     aComposition.myData = std::move(aData);
     return aComposition;
+}
+
+bool LMSVGComposition::isReadable() const
+{
+    return myData && myData->myIsSvg;
 }
 
 bool LMSVGComposition::isValid() const

@@ -32,6 +32,9 @@ public:
     static LMSVGComposition fromFile(const QString& thePath);
 
     bool isNull() const { return !myData; }
+    // The file was read and is an SVG document by its root element: known without drawing.
+    bool isReadable() const;
+    // The picture can be drawn (Qt's renderer reads the whole document once to know).
     bool isValid() const;
     // The absolute path of the file it was read from.
     QString fileName() const;

@@ -186,7 +186,7 @@ bool LMAbstractDecoration::iWatchThisComposition(const LMSVGComposition& theComp
 
 bool LMAbstractDecoration::isUsable() const
 {
-    return svgComposition().isValid() && std::isfinite(myWidthHeightRatio) && myWidthHeightRatio >= 0.0
+    return svgComposition().isReadable() && std::isfinite(myWidthHeightRatio) && myWidthHeightRatio >= 0.0
         && myWidthHeightRatio <= MaximumRatio;
 }
 

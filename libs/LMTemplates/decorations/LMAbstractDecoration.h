@@ -55,7 +55,9 @@ public:
     virtual bool iWatchThisComposition(const LMSVGComposition& theComposition) const;
     virtual LMClipartConfiguration clipartConfiguration() const = 0;
 
-    // Usable: the picture could be read and the ratio is sound. Unusable decorations are not registered.
+    // Usable: the picture could be read and is an SVG document, and the ratio is sound. Unusable
+    // decorations are not registered. A picture broken inside is found when first drawn (its
+    // thumbnail stays empty, with a warning): reading every picture whole would double start-up.
     virtual bool isUsable() const;
     QString sourceFile() const;
     QString dataFile() const;

@@ -1,5 +1,6 @@
 #include "LMDecorationRegistry.h"
 
+#include "LMConcurrent.h"
 #include "LMConfiguredDecoration.h"
 #include "LMDecorationClipart.h"
 #include "LMDecorationMaskFrame.h"
@@ -82,17 +83,55 @@ void LMDecorationRegistry::setupInstance()
 
 // ---- reading
 
+void LMDecorationRegistry::init()
+{
+    // The files are read and their decorations made in parallel (the pictures are read and
+    // checked too); they are registered in path order, so that the first of two equal ones wins.
+    const QStringList aFiles = supervisedFiles();
+    std::vector<ReadFile> aRead(size_t(aFiles.size()));
+    for (qsizetype i = 0; i < aFiles.size(); ++i)
+        aRead[size_t(i)].path = aFiles.at(i);
+    LMConcurrent::blockingMap(aRead, [this](ReadFile& theFile) {
+        theFile.file = QFileInfo(theFile.path);
+        theFile.changed = takeChangedState(theFile.file);
+        if (theFile.changed)
+            readFile(theFile);
+    });
+    for (ReadFile& aFile : aRead) {
+        if (aFile.changed)
+            registerFile(aFile, false);
+    }
+    watchSupervisedDirectories();
+}
+
 bool LMDecorationRegistry::parseXML(const QFileInfo& theFile, bool theMarkDownloaded)
 {
-    const QDomElement aRoot = LMXMLLoader::loadDocumentElement(theFile);
-    QList<LMAbstractDecoration*> aCollected;
+    ReadFile aFile;
+    aFile.file = theFile;
+    readFile(aFile);
+    return registerFile(aFile, theMarkDownloaded);
+}
+
+void LMDecorationRegistry::readFile(ReadFile& theFile)
+{
+    const QDomElement aRoot = LMXMLLoader::loadDocumentElement(theFile.file);
     for (QDomElement anElement = aRoot.firstChildElement(STR_DECORATION); !anElement.isNull();
          anElement = anElement.nextSiblingElement(STR_DECORATION)) {
-        if (LMAbstractDecoration* aDecoration = parseDecorationElement(theFile, anElement))
-            aCollected.append(aDecoration);
+        std::unique_ptr<LMAbstractDecoration> aNew = createDecoration(anElement, theFile.file.absoluteDir());
+        if (aNew)
+            theFile.decorations.push_back(std::move(aNew));
+        else
+            qWarning().noquote().nospace() << "newDecoration==nullptr file=" << theFile.file.absoluteFilePath();
     }
+}
+
+bool LMDecorationRegistry::registerFile(ReadFile& theFile, bool theMarkDownloaded)
+{
+    QList<LMAbstractDecoration*> aCollected;
+    for (std::unique_ptr<LMAbstractDecoration>& aNew : theFile.decorations)
+        aCollected.append(registerDecoration(std::move(aNew)));
     if (aCollected.size() == 1)
-        aCollected.first()->setExclusiveSourceFile(theFile);
+        aCollected.first()->setExclusiveSourceFile(theFile.file);
     if (theMarkDownloaded) {
         QSet<LMJigKey> aKeys;
         for (const LMAbstractDecoration* aDecoration : std::as_const(aCollected))
@@ -102,18 +141,12 @@ bool LMDecorationRegistry::parseXML(const QFileInfo& theFile, bool theMarkDownlo
     return !aCollected.isEmpty();
 }
 
-LMAbstractDecoration* LMDecorationRegistry::parseDecorationElement(const QFileInfo& theFile,
-                                                                   const QDomElement& theElement)
+LMAbstractDecoration* LMDecorationRegistry::registerDecoration(std::unique_ptr<LMAbstractDecoration> theNew)
 {
-    std::unique_ptr<LMAbstractDecoration> aNew = createDecoration(theElement, theFile.absoluteDir());
-    if (!aNew) {
-        qWarning().noquote().nospace() << "newDecoration==nullptr file=" << theFile.absoluteFilePath();
-        return nullptr;
-    }
-    LMAbstractDecoration* aDecoration = aNew.get();
+    LMAbstractDecoration* aDecoration = theNew.get();
     LMAbstractDecoration* anExisting = findDecoration(aDecoration);
     if (anExisting != nullptr) {
-        aNew.reset();
+        theNew.reset();
         aDecoration = anExisting;
     }
     if (isDoubletOfActiveDecoration(aDecoration)) {
@@ -123,7 +156,7 @@ LMAbstractDecoration* LMDecorationRegistry::parseDecorationElement(const QFileIn
         if (anExisting == nullptr) {
             myDecorationList.append(aDecoration);
             myDecorationsByKey.insert(aDecoration->createKey(), aDecoration);
-            myOwnedDecorations.push_back(std::move(aNew));
+            myOwnedDecorations.push_back(std::move(theNew));
         }
     }
     const QWriteLocker aLocker(&myLock);

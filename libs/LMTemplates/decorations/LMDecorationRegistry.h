@@ -39,6 +39,8 @@ class LMTEMPLATES_EXPORT LMDecorationRegistry : public LMXMLBasedRegistry,
 public:
     ~LMDecorationRegistry() override;
 
+    // Reads every decoration file of the folders, in parallel, and registers in path order.
+    void init() override;
     // One decoration file; public so that the tool and the tests can read a file on purpose.
     bool parseXML(const QFileInfo& theFile, bool theMarkDownloaded) override;
     QList<QDir> supervisedDirectories() const override;
@@ -110,7 +112,19 @@ protected:
 private:
     LMDecorationRegistry();
 
-    LMAbstractDecoration* parseDecorationElement(const QFileInfo& theFile, const QDomElement& theElement);
+    // The decorations a file describes, made without touching the registry (on any thread).
+    struct ReadFile
+    {
+        QString path;
+        QFileInfo file;
+        bool changed = true;
+        std::vector<std::unique_ptr<LMAbstractDecoration>> decorations;
+    };
+    static void readFile(ReadFile& theFile);
+    // Adds what a file described, unless already there; true when it described anything.
+    bool registerFile(ReadFile& theFile, bool theMarkDownloaded);
+    // The registered decoration equal to theNew (theNew is dropped), or theNew, now owned.
+    LMAbstractDecoration* registerDecoration(std::unique_ptr<LMAbstractDecoration> theNew);
     static std::unique_ptr<LMAbstractDecoration> createDecoration(const QDomElement& theElement,
                                                                   const QDir& theDirectory);
     // Writes the document into a new user folder "USER_<id>_<userId>" with the pictures, atomically.

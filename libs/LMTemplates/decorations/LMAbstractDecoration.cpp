@@ -5,6 +5,7 @@
 #include "LMModelXml.h"
 #include "LMSVGImageRendererCache.h"
 #include "LMThematicCategory.h"
+#include "LMXMLParser.h"
 
 #include <QCoreApplication>
 #include <QDomElement>
@@ -12,7 +13,6 @@
 #include <QThread>
 
 #include <cmath>
-#include <limits>
 
 namespace {
 const QString STR_RATIO = QStringLiteral("ratio");
@@ -22,15 +22,6 @@ const QString STR_CATEGORY = QStringLiteral("category");
 const QString STR_REFINEMENT = QStringLiteral("refinement");
 const QString STR_FADING = QStringLiteral("fading");
 const QString STR_CLIPART = QStringLiteral("clipart");
-
-int userElementIdOf(const QDomElement& theElement)
-{
-    bool anOk = false;
-    const qlonglong aValue = theElement.attribute(STR_USER_ELEMENT_ID).toLongLong(&anOk);
-    if (!anOk || aValue < std::numeric_limits<int>::min() || aValue > std::numeric_limits<int>::max())
-        return 0;
-    return int(aValue);
-}
 } // namespace
 
 LMAbstractDecoration::LMAbstractDecoration(const LMJigType& theJigType, const QFileInfo& theSvgFile)
@@ -46,7 +37,7 @@ LMAbstractDecoration::LMAbstractDecoration(const LMJigType& theJigType, const QF
     readIdentity(theElement, theSvgFile.absoluteDir());
     myWidthHeightRatio = LMModelXml::doubleAttribute(theElement, STR_RATIO, 0.0);
     myAnchorPoint = LMRelativePinAnchorPoint::decode(theElement);
-    myUserElementId = userElementIdOf(theElement);
+    myUserElementId = LMXMLParser::intAttribute(theElement, STR_USER_ELEMENT_ID, 0);
     readCategorization(theElement.parentNode().toElement(), theSvgFile.absoluteDir());
 }
 

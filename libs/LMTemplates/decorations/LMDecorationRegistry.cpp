@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 
 LM_DEFINE_SINGLETON(LMDecorationRegistry)
 
@@ -143,24 +144,20 @@ bool LMDecorationRegistry::registerFile(ReadFile& theFile, bool theMarkDownloade
 
 LMAbstractDecoration* LMDecorationRegistry::registerDecoration(std::unique_ptr<LMAbstractDecoration> theNew)
 {
-    LMAbstractDecoration* aDecoration = theNew.get();
-    LMAbstractDecoration* anExisting = findDecoration(aDecoration);
-    if (anExisting != nullptr) {
-        theNew.reset();
-        aDecoration = anExisting;
-    }
-    if (isDoubletOfActiveDecoration(aDecoration)) {
-        qWarning().noquote().nospace() << "Dublette: " << aDecoration->uniqueName();
+    // Looked up and added under one lock: two threads reading the same file add it once.
+    const std::unique_lock aLocker(myLock);
+    const LMJigKey aKey = theNew->createKey();
+    LMAbstractDecoration* aDecoration = myDecorationsByKey.value(aKey, nullptr);
+    if (aDecoration != nullptr) {
+        if (aDecoration->isActive())
+            qWarning().noquote().nospace() << "Dublette: " << aDecoration->uniqueName();
     } else {
-        const QWriteLocker aLocker(&myLock);
-        if (anExisting == nullptr) {
-            myDecorationList.append(aDecoration);
-            myDecorationsByKey.insert(aDecoration->createKey(), aDecoration);
-            myOwnedDecorations.push_back(std::move(theNew));
-        }
+        aDecoration = theNew.get();
+        myDecorationList.append(aDecoration);
+        myDecorationsByKey.insert(aKey, aDecoration);
+        myOwnedDecorations.push_back(std::move(theNew));
     }
-    const QWriteLocker aLocker(&myLock);
-    myLastAddedJigKey = aDecoration->createKey();
+    myLastAddedJigKey = aKey;
     return aDecoration;
 }
 
@@ -215,7 +212,7 @@ LMJig* LMDecorationRegistry::consumeLastAddedJig(const LMJigType& theJigType)
 
 LMJig* LMDecorationRegistry::find(const LMJigKey& theKey) const
 {
-    const QReadLocker aLocker(&myLock);
+    const std::shared_lock aLocker(myLock);
     return myDecorationsByKey.value(theKey, nullptr);
 }
 
@@ -226,7 +223,7 @@ QList<LMJigType> LMDecorationRegistry::supportedJigs() const
 
 LMAbstractDecorationList LMDecorationRegistry::decorations() const
 {
-    const QReadLocker aLocker(&myLock);
+    const std::shared_lock aLocker(myLock);
     return myDecorationList;
 }
 
@@ -252,13 +249,13 @@ LMDesignElementIDSet LMDecorationRegistry::collectAllDesignElementIds() const
 
 LMThematicCategorySet LMDecorationRegistry::categories() const
 {
-    const QReadLocker aLocker(&myLock);
+    const std::shared_lock aLocker(myLock);
     return myDecorationList.unitedCategories();
 }
 
 LMAbstractDecoration* LMDecorationRegistry::decoration(const LMDesignElementID& theId) const
 {
-    const QReadLocker aLocker(&myLock);
+    const std::shared_lock aLocker(myLock);
     for (LMAbstractDecoration* aDecoration : myDecorationList) {
         if (aDecoration->designElementID() == theId && !aDecoration->isUserElement())
             return aDecoration;
@@ -334,7 +331,7 @@ LMAbstractDecoration* LMDecorationRegistry::findDecoration(const LMAbstractDecor
 {
     if (theDecoration == nullptr)
         return nullptr;
-    const QReadLocker aLocker(&myLock);
+    const std::shared_lock aLocker(myLock);
     return myDecorationsByKey.value(theDecoration->createKey(), nullptr);
 }
 
@@ -346,13 +343,13 @@ bool LMDecorationRegistry::isDoubletOfActiveDecoration(const LMAbstractDecoratio
 
 LMJigKey LMDecorationRegistry::lastAddedJigKey() const
 {
-    const QReadLocker aLocker(&myLock);
+    const std::shared_lock aLocker(myLock);
     return myLastAddedJigKey;
 }
 
 void LMDecorationRegistry::resetLastAddedDesignElementId()
 {
-    const QWriteLocker aLocker(&myLock);
+    const std::unique_lock aLocker(myLock);
     myLastAddedJigKey = LMJigKey();
 }
 

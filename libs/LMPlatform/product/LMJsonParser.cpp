@@ -26,9 +26,8 @@ QJsonDocument LMJsonParser::loadDocument(const QFileInfo& theFile)
                                                       .arg(aPath, LMContentFileReader::reason(aFile, ourMaximumSize));
         return QJsonDocument();
     }
-    const QByteArray& aData = aFile.data;
     QJsonParseError anError;
-    const QJsonDocument aDocument = QJsonDocument::fromJson(aData, &anError);
+    const QJsonDocument aDocument = QJsonDocument::fromJson(aFile.data, &anError);
     if (anError.error != QJsonParseError::NoError) {
         qCWarning(lcPlatformProduct).noquote() << QStringLiteral("malformed JSON in %1: %2 at offset %3")
                                                       .arg(theFile.absoluteFilePath(), anError.errorString())

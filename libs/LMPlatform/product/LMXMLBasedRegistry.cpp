@@ -23,23 +23,13 @@ QString LMXMLBasedRegistry::nameFilter() const
 
 void LMXMLBasedRegistry::init()
 {
-    const QList<QFileInfo> aFiles = takeFilesToParse();
-    for (const QFileInfo& aFile : aFiles)
-        parseXML(aFile, false);
-    watchSupervisedDirectories();
-}
-
-QList<QFileInfo> LMXMLBasedRegistry::takeFilesToParse()
-{
     const QStringList aPaths = supervisedFiles();
-    QList<QFileInfo> aFiles;
-    aFiles.reserve(aPaths.size());
     for (const QString& aPath : aPaths) {
         const QFileInfo aFile(aPath);
         if (takeChangedState(aFile))
-            aFiles.append(aFile);
+            parseXML(aFile, false);
     }
-    return aFiles;
+    watchSupervisedDirectories();
 }
 
 QStringList LMXMLBasedRegistry::supervisedFiles() const

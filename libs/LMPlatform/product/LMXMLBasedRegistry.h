@@ -38,11 +38,9 @@ protected:
     virtual bool parseXML(const QFileInfo& theFile, bool theMarkDownloaded) = 0;
     virtual QList<QDir> supervisedDirectories() const = 0;
 
-    // The steps of init() for registries that parse in their own way: the files of the supervised
-    // folders not parsed in their present state, in path order (their state is taken as parsed);
-    // the same in two steps, all files in path order, then each one's state (from any thread);
-    // then the watch of the folders, when the registry watches.
-    QList<QFileInfo> takeFilesToParse();
+    // The steps of init() for registries that parse in their own way: every file of the
+    // supervised folders, in path order; whether a file is to be parsed (from any thread); then
+    // the watch of the folders, when the registry watches.
     QStringList supervisedFiles() const;
     // True when the file was not parsed in its present state; remembers that state.
     bool takeChangedState(const QFileInfo& theFile);

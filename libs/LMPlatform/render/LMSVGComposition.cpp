@@ -33,10 +33,9 @@ LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
         aData->myImage.emplace(aFile.data);
         // The anchor point is named by the root element: nothing further is read. A compressed
         // picture is taken as SVG; Qt's renderer tells when it is drawn.
-        QXmlStreamReader aReader(aFile.data);
         if (aFile.data.startsWith("\x1f\x8b")) {
             aData->myIsSvg = true;
-        } else if (aReader.readNextStartElement()) {
+        } else if (QXmlStreamReader aReader(aFile.data); aReader.readNextStartElement()) {
             aData->myIsSvg = aReader.name() == QLatin1String("svg");
             aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aReader.attributes());
         }

@@ -91,9 +91,9 @@ void LMDecorationRegistry::init()
     const QStringList aFiles = supervisedFiles();
     std::vector<ReadFile> aRead(size_t(aFiles.size()));
     for (qsizetype i = 0; i < aFiles.size(); ++i)
-        aRead[size_t(i)].path = aFiles.at(i);
+        aRead[size_t(i)].file = QFileInfo(aFiles.at(i));
+    // The state (one look at the file) is taken on the reading threads too.
     LMConcurrent::blockingMap(aRead, [this](ReadFile& theFile) {
-        theFile.file = QFileInfo(theFile.path);
         theFile.changed = takeChangedState(theFile.file);
         if (theFile.changed)
             readFile(theFile);
@@ -145,19 +145,24 @@ bool LMDecorationRegistry::registerFile(ReadFile& theFile, bool theMarkDownloade
 LMAbstractDecoration* LMDecorationRegistry::registerDecoration(std::unique_ptr<LMAbstractDecoration> theNew)
 {
     // Looked up and added under one lock: two threads reading the same file add it once.
-    const std::unique_lock aLocker(myLock);
     const LMJigKey aKey = theNew->createKey();
-    LMAbstractDecoration* aDecoration = myDecorationsByKey.value(aKey, nullptr);
-    if (aDecoration != nullptr) {
-        if (aDecoration->isActive())
-            qWarning().noquote().nospace() << "Dublette: " << aDecoration->uniqueName();
-    } else {
-        aDecoration = theNew.get();
-        myDecorationList.append(aDecoration);
-        myDecorationsByKey.insert(aKey, aDecoration);
-        myOwnedDecorations.push_back(std::move(theNew));
+    LMAbstractDecoration* aDecoration = nullptr;
+    bool aDoublet = false;
+    {
+        const std::unique_lock aLocker(myLock);
+        aDecoration = myDecorationsByKey.value(aKey, nullptr);
+        if (aDecoration != nullptr) {
+            aDoublet = aDecoration->isActive();
+        } else {
+            aDecoration = theNew.get();
+            myDecorationList.append(aDecoration);
+            myDecorationsByKey.insert(aKey, aDecoration);
+            myOwnedDecorations.push_back(std::move(theNew));
+        }
+        myLastAddedJigKey = aKey;
     }
-    myLastAddedJigKey = aKey;
+    if (aDoublet)
+        qWarning().noquote().nospace() << "Dublette: " << aDecoration->uniqueName();
     return aDecoration;
 }
 

@@ -115,7 +115,6 @@ private:
     // The decorations a file describes, made without touching the registry (on any thread).
     struct ReadFile
     {
-        QString path;
         QFileInfo file;
         bool changed = true;
         std::vector<std::unique_ptr<LMAbstractDecoration>> decorations;

@@ -811,6 +811,12 @@ void TestTemplateRegistry::fileSystemWatcher()
     writeFile(*myDir, QStringLiteral("watched/old/notes.txt"), "x");
     QTRY_COMPARE(aChanged.count(), 1);
     QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aNew).absoluteFilePath() });
+    // Another registry adds its folder: a change just made in a folder watched before is not lost.
+    const QString aLater = writeFile(*myDir, QStringLiteral("watched/old/later.xml"), "<x/>");
+    QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("other"))));
+    aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("other")) });
+    QTRY_COMPARE(aChanged.count(), 1);
+    QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aLater).absoluteFilePath() });
     aWatcher->setWatchedFolders({});
     QVERIFY(aWatcher->watchedFolders().isEmpty());
 }

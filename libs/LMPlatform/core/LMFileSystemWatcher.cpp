@@ -2,6 +2,7 @@
 
 #include "LMConcurrent.h"
 #include "LMDirectoryConfig.h"
+#include "LMFileState.h"
 #include "LMSingletonDefinition.h"
 
 #include <QCoreApplication>
@@ -13,29 +14,20 @@
 #include <QThread>
 #include <QTimer>
 
-#include <filesystem>
-
 LM_DEFINE_SINGLETON(LMFileSystemWatcher)
 
 namespace {
-// The files of one folder that can be templates, with their modification times.
-using LMFolderSnapshot = QHash<QString, qint64>;
-
-// Raw file times: QDateTime's local time would call tzset() from several threads.
-qint64 modificationTime(const QString& theFile)
-{
-    std::error_code anError;
-    const auto aTime = std::filesystem::last_write_time(std::filesystem::path(theFile.toStdString()), anError);
-    return anError ? -1 : qint64(aTime.time_since_epoch().count());
-}
+// The files of one folder that can be templates or decorations, with their states.
+using LMFolderSnapshot = QHash<QString, LMFileState>;
 
 LMFolderSnapshot snapshot(const QString& theFolder)
 {
     LMFolderSnapshot aSnapshot;
-    const QFileInfoList anEntries
-        = QDir(theFolder).entryInfoList({ QStringLiteral("*.xml"), QStringLiteral("*.svg") }, QDir::Files);
-    for (const QFileInfo& anEntry : anEntries)
-        aSnapshot.insert(anEntry.absoluteFilePath(), modificationTime(anEntry.absoluteFilePath()));
+    QDirIterator anIterator(theFolder, { QStringLiteral("*.xml"), QStringLiteral("*.svg") }, QDir::Files);
+    while (anIterator.hasNext()) {
+        const QString aPath = anIterator.next();
+        aSnapshot.insert(aPath, LMFileState::of(aPath));
+    }
     return aSnapshot;
 }
 
@@ -81,11 +73,6 @@ LMFileSystemWatcher::~LMFileSystemWatcher() = default;
 
 void LMFileSystemWatcher::setWatchedFolders(const QStringList& theFolders)
 {
-    const QStringList aWatched = myImpl->myWatcher->directories();
-    if (!aWatched.isEmpty())
-        myImpl->myWatcher->removePaths(aWatched);
-    myImpl->mySnapshots.clear();
-    myImpl->myPendingFolders.clear();
     myImpl->myRoots.clear();
     QStringList aFolders;
     for (const QString& aRoot : theFolders) {
@@ -97,12 +84,38 @@ void LMFileSystemWatcher::setWatchedFolders(const QStringList& theFolders)
         aFolders.append(aClean);
         aFolders.append(subFolders(aClean));
     }
-    // Every file of every folder is looked at: in parallel.
-    const QList<LMFolderSnapshot> aSnapshots = LMConcurrent::blockingMapped(aFolders, &snapshot);
-    for (qsizetype i = 0; i < aFolders.size(); ++i)
-        myImpl->mySnapshots.insert(aFolders.at(i), aSnapshots.at(i));
-    if (!aFolders.isEmpty())
-        myImpl->myWatcher->addPaths(aFolders);
+    // Folders watched before keep their snapshots (each registry adds its folders to the others').
+    const QSet<QString> aKept(aFolders.cbegin(), aFolders.cend());
+    myImpl->myPendingFolders.intersect(aKept);
+    QStringList aDropped;
+    for (auto anIt = myImpl->mySnapshots.begin(); anIt != myImpl->mySnapshots.end();) {
+        if (aKept.contains(anIt.key())) {
+            ++anIt;
+        } else {
+            aDropped.append(anIt.key());
+            anIt = myImpl->mySnapshots.erase(anIt);
+        }
+    }
+    const QStringList aWatched = myImpl->myWatcher->directories();
+    for (const QString& aFolder : aWatched) {
+        if (!aKept.contains(aFolder))
+            aDropped.append(aFolder);
+    }
+    aDropped.removeDuplicates();
+    if (!aDropped.isEmpty())
+        myImpl->myWatcher->removePaths(aDropped);
+    QStringList aNew;
+    for (const QString& aFolder : std::as_const(aFolders)) {
+        if (!myImpl->mySnapshots.contains(aFolder))
+            aNew.append(aFolder);
+    }
+    aNew.removeDuplicates();
+    // Every file of every new folder is looked at: in parallel.
+    const QList<LMFolderSnapshot> aSnapshots = LMConcurrent::blockingMapped(aNew, &snapshot);
+    for (qsizetype i = 0; i < aNew.size(); ++i)
+        myImpl->mySnapshots.insert(aNew.at(i), aSnapshots.at(i));
+    if (!aNew.isEmpty())
+        myImpl->myWatcher->addPaths(aNew);
 }
 
 QStringList LMFileSystemWatcher::watchedFolders() const

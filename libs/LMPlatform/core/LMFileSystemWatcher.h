@@ -23,7 +23,8 @@ public:
     ~LMFileSystemWatcher() override;
 
     // The folders watched, each with all its sub-folders; replaces the earlier ones. Folders that
-    // do not exist are skipped. Call in the watcher's thread.
+    // do not exist are skipped. A folder that stays watched keeps what the watcher knew of its
+    // files: a change made before the call is still reported. Call in the watcher's thread.
     void setWatchedFolders(const QStringList& theFolders);
     QStringList watchedFolders() const;
     // The quiet time after the last change before changes are reported; 300 ms by default.

@@ -1,9 +1,9 @@
 #include "LMXMLBasedRegistry.h"
 
+#include "LMFileState.h"
 #include "LMFileSystemWatcher.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDirIterator>
 #include <QThread>
 
@@ -72,7 +72,7 @@ bool LMXMLBasedRegistry::isSupervised(const QFileInfo& theFile) const
 
 bool LMXMLBasedRegistry::takeChangedState(const QFileInfo& theFile)
 {
-    const QPair<qint64, qint64> aState(theFile.size(), theFile.lastModified().toMSecsSinceEpoch());
+    const LMFileState aState = LMFileState::of(theFile.absoluteFilePath());
     const QMutexLocker aLocker(&myStatesMutex);
     const auto anIt = myParsedStates.constFind(theFile.absoluteFilePath());
     if (anIt != myParsedStates.cend() && *anIt == aState)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMFileState.h"
 #include "LMPlatformExport.h"
 
 #include <QDir>
@@ -53,5 +54,5 @@ private:
     QString myExtension;
     bool myWatch = false;
     QMutex myStatesMutex;
-    QHash<QString, QPair<qint64, qint64>> myParsedStates;
+    QHash<QString, LMFileState> myParsedStates;
 };

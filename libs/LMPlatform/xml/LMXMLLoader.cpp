@@ -2,6 +2,7 @@
 
 #include "LMContentFileReader.h"
 #include "LMPlatformLogging.h"
+#include "LMThreadXmlReader.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -264,7 +265,9 @@ QDomDocument LMXMLLoader::loadDocumentFromData(const QByteArray& theData, const 
     QString aMessage;
     int aLine = 0;
     int aColumn = 0;
-    if (!aDocument.setContent(aText, false, &aMessage, &aLine, &aColumn)) {
+    QXmlStreamReader& aReader = LMThreadXmlReader::of(aText);
+    aReader.setNamespaceProcessing(false);
+    if (!aDocument.setContent(&aReader, false, &aMessage, &aLine, &aColumn)) {
         qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1 at line %2, column %3: %4")
                                                   .arg(aName)
                                                   .arg(aLine)

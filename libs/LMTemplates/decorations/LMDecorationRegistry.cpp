@@ -98,6 +98,15 @@ void LMDecorationRegistry::init()
         if (theFile.changed)
             readFile(theFile);
     });
+    size_t aNew = 0;
+    for (const ReadFile& aFile : aRead)
+        aNew += aFile.decorations.size();
+    {
+        // Room for all at once: the index grows once, not a dozen times.
+        const std::unique_lock aLocker(myLock);
+        myDecorationsByKey.reserve(myDecorationsByKey.size() + qsizetype(aNew));
+        myDecorationList.reserve(myDecorationList.size() + qsizetype(aNew));
+    }
     for (ReadFile& aFile : aRead) {
         if (aFile.changed)
             registerFile(aFile, false);

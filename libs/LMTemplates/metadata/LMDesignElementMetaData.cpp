@@ -325,9 +325,12 @@ LMDesignElementMetaData LMDesignElementMetaData::createFromDesignElementId(const
     const QFileInfo aFile = createFileInfo(theDir, theId);
     if (aFile.exists())
         return createFromJsonFile(aFile);
-    QDir aParent(theDir.absolutePath());
-    if (aParent.cdUp()) {
-        const QFileInfo aParentFile = createFileInfo(aParent, theId);
+    // The parent by its path (QFileInfo::path() does not look at the file system): asking whether
+    // it is there costs one more look for every element, and the lookup below answers that anyway.
+    const QString aFolder = theDir.absolutePath();
+    const QString aParent = QFileInfo(aFolder).path();
+    if (aParent != aFolder) {
+        const QFileInfo aParentFile = createFileInfo(QDir(aParent), theId);
         if (aParentFile.exists())
             return createFromJsonFile(aParentFile);
     }

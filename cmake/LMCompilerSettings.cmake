@@ -45,3 +45,9 @@ if(LM_SANITIZE)
     add_compile_options(${_lm_san_flags})
     add_link_options(-fsanitize=${LM_SANITIZE})
 endif()
+
+if(LM_COVERAGE)
+    # Unoptimised, so that every line and branch of the source is one of the object code.
+    add_compile_options(--coverage -O0 -g)
+    add_link_options(--coverage)
+endif()

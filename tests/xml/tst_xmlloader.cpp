@@ -1,5 +1,7 @@
 #include "LMXMLLoader.h"
 
+#include "LMThreadXmlReader.h"
+
 #include "LMTestSupport.h"
 
 #include <QDir>
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void tighterBounds_data();
     void tighterBounds();
     void documentElementOutlivesDocument();
+    void laterDocumentsSeeNoEarlierDeclarations_data();
+    void laterDocumentsSeeNoEarlierDeclarations();
 
 private:
     static QString fixture(const QString& theName) { return LMTestSupport::dataPath(QStringLiteral("xml/") + theName); }
@@ -292,6 +296,30 @@ void TestXMLLoader::documentElementOutlivesDocument()
     QCOMPARE(aTemplate.attribute(QStringLiteral("lumo:note")), QStringLiteral("a > b /> c"));
     QCOMPARE(aTemplate.firstChildElement().attribute(QStringLiteral("xlink:href")), QStringLiteral("#p2"));
     QCOMPARE(aRoot.lastChildElement().text(), QStringLiteral("<!DOCTYPE escaped> & <!ENTITY>"));
+}
+
+void TestXMLLoader::laterDocumentsSeeNoEarlierDeclarations_data()
+{
+    QTest::addColumn<QByteArray>("earlier");
+    const QString aDeclaring = QStringLiteral("<!DOCTYPE x [<!ENTITY e 'declared'>]><x/>");
+    QTest::newRow("UTF-8") << aDeclaring.toUtf8();
+    QByteArray anUtf16("\xff\xfe", 2);
+    anUtf16.append(reinterpret_cast<const char*>(aDeclaring.utf16()), aDeclaring.size() * 2);
+    QTest::newRow("UTF-16, no DOCTYPE bytes to see") << anUtf16;
+}
+
+void TestXMLLoader::laterDocumentsSeeNoEarlierDeclarations()
+{
+    QFETCH(QByteArray, earlier);
+    // A picture with an internal subset read on this thread (as the root check of SVG pictures
+    // does); a later document of the thread must not expand what it declared.
+    QXmlStreamReader& anEarlier = LMThreadXmlReader::of(earlier);
+    QVERIFY(anEarlier.readNextStartElement());
+    QCOMPARE(anEarlier.name(), QLatin1String("x"));
+    QXmlStreamReader& aLater = LMThreadXmlReader::of(QByteArray("<y>&e;</y>"));
+    while (!aLater.atEnd())
+        aLater.readNext();
+    QCOMPARE(aLater.error(), QXmlStreamReader::NotWellFormedError);
 }
 
 QTEST_GUILESS_MAIN(TestXMLLoader)

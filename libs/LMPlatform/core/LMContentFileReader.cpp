@@ -81,9 +81,7 @@ LMContentFileReader::Result LMContentFileReader::read(const QString& thePath, qi
         aResult.errorString = systemError(errno);
         return aResult;
     }
-    struct stat aStat
-    {
-    };
+    struct stat aStat;
     if (::fstat(aFile.get(), &aStat) != 0) {
         aResult.status = Status::Unreadable;
         aResult.errorString = systemError(errno);

@@ -12,9 +12,7 @@ LMFileState LMFileState::of(const QString& thePath)
 {
     LMFileState aState;
 #ifdef Q_OS_UNIX
-    struct stat aStat
-    {
-    };
+    struct stat aStat;
     if (::stat(QFile::encodeName(thePath).constData(), &aStat) != 0)
         return aState;
     aState.size = qint64(aStat.st_size);

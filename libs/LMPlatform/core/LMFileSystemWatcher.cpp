@@ -87,29 +87,14 @@ void LMFileSystemWatcher::setWatchedFolders(const QStringList& theFolders)
     // Folders watched before keep their snapshots (each registry adds its folders to the others').
     const QSet<QString> aKept(aFolders.cbegin(), aFolders.cend());
     myImpl->myPendingFolders.intersect(aKept);
-    QStringList aDropped;
-    for (auto anIt = myImpl->mySnapshots.begin(); anIt != myImpl->mySnapshots.end();) {
-        if (aKept.contains(anIt.key())) {
-            ++anIt;
-        } else {
-            aDropped.append(anIt.key());
-            anIt = myImpl->mySnapshots.erase(anIt);
-        }
-    }
-    const QStringList aWatched = myImpl->myWatcher->directories();
-    for (const QString& aFolder : aWatched) {
-        if (!aKept.contains(aFolder))
-            aDropped.append(aFolder);
-    }
-    aDropped.removeDuplicates();
+    myImpl->mySnapshots.removeIf([&aKept](const auto& theEntry) { return !aKept.contains(theEntry.key()); });
+    QStringList aDropped = myImpl->myWatcher->directories();
+    aDropped.removeIf([&aKept](const QString& theFolder) { return aKept.contains(theFolder); });
     if (!aDropped.isEmpty())
         myImpl->myWatcher->removePaths(aDropped);
-    QStringList aNew;
-    for (const QString& aFolder : std::as_const(aFolders)) {
-        if (!myImpl->mySnapshots.contains(aFolder))
-            aNew.append(aFolder);
-    }
+    QStringList aNew = aFolders;
     aNew.removeDuplicates();
+    aNew.removeIf([this](const QString& theFolder) { return myImpl->mySnapshots.contains(theFolder); });
     // Every file of every new folder is looked at: in parallel.
     const QList<LMFolderSnapshot> aSnapshots = LMConcurrent::blockingMapped(aNew, &snapshot);
     for (qsizetype i = 0; i < aNew.size(); ++i)

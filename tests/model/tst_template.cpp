@@ -21,6 +21,8 @@
 namespace {
 
 using Setup = std::function<void(LMTemplate&)>;
+// A change made to the template of a table row.
+#define SETUP(...) Setup([]([[maybe_unused]] LMTemplate& theTemplate) { __VA_ARGS__; })
 
 std::unique_ptr<LMTemplateAreaDefinitionFoto> foto(const QRectF& theRect, int theRotation = 0,
                                                    qint32 theAbilities = qint32(LMAreaAbilityEnum::FotoDefault),
@@ -33,19 +35,13 @@ std::unique_ptr<LMTemplateAreaDefinitionFoto> foto(const QRectF& theRect, int th
                                                           LMAreaPositioningConstraintEnum::Nowhere);
 }
 
-std::unique_ptr<LMTemplateAreaDefinitionText> text(const QRectF& theRect)
+template <typename Area> std::unique_ptr<Area> area(const QRectF& theRect)
 {
-    return std::make_unique<LMTemplateAreaDefinitionText>(
-        LMAreaDescription(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault),
-        LMAreaPositioningConstraintEnum::Nowhere);
+    return std::make_unique<Area>(LMAreaDescription(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault),
+                                  LMAreaPositioningConstraintEnum::Nowhere);
 }
-
-std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> smartLayout(const QRectF& theRect)
-{
-    return std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
-        LMAreaDescription(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault),
-        LMAreaPositioningConstraintEnum::Nowhere);
-}
+const auto text = area<LMTemplateAreaDefinitionText>;
+const auto smartLayout = area<LMTemplateAreaDefinitionSmartLayout>;
 
 LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes)
 {
@@ -54,12 +50,38 @@ LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes
     return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
 }
 
+void setMultiColor(LMTemplate& theTemplate, int theHue, int theFading)
+{
+    theTemplate.setLayerDefinitionBackground(
+        backgroundDefinition(QStringLiteral("multicolor_id='77' filename='sky_0012.jpg'"))
+            .withMultiColorConfig(LMMultiColorConfig(theHue, theFading)));
+}
+
+void setAlignment(LMTemplate& theTemplate, int theAlignment)
+{
+    LMPageConstraint aConstraint;
+    aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(theAlignment));
+    theTemplate.setPageConstraint(aConstraint);
+}
+
+void setCutOut(LMTemplate& theTemplate, const QString& theCutOut)
+{
+    LMArticleVariants aVariants;
+    aVariants.insert(LMArticleVariants::cutOutKey(), theCutOut);
+    theTemplate.setArticleVariants(aVariants);
+}
+
 QList<int> areaTypes(const LMTemplateAreaDefinitionList& theAreas)
 {
     QList<int> aTypes;
     for (const LMTemplateAreaDefinition* anArea : theAreas)
         aTypes.append(anArea->areaType().value());
     return aTypes;
+}
+
+const LMTemplateAreaDefinitionSmartLayout* firstSmartLayout(const LMTemplateAreaDefinitionList& theAreas)
+{
+    return static_cast<const LMTemplateAreaDefinitionSmartLayout*>(theAreas.first());
 }
 
 } // namespace
@@ -74,12 +96,9 @@ class TestTemplate : public QObject
 
 private slots:
     void initTestCase();
-
     void kinds_data();
     void kinds();
-    void setNameFoldsUmlauts_data();
     void setNameFoldsUmlauts();
-
     void configurationText_data();
     void configurationText();
     void configurationOrder_data();
@@ -87,12 +106,9 @@ private slots:
     void configurationXml();
     void configuringAppliesTheSpotColorRule_data();
     void configuringAppliesTheSpotColorRule();
-
     void handlesAndClones();
     void fromXml_data();
     void fromXml();
-    void mirrorsOfATemplate();
-
     void uniqueName_data();
     void uniqueName();
     void uniqueNameIsComputedAnewAfterChanges_data();
@@ -101,13 +117,10 @@ private slots:
     void nameMatching();
     void templateKey();
     void namesFromManyThreads();
-
     void smartLayoutGiven();
     void smartLayoutComputed_data();
     void smartLayoutComputed();
-    void smartLayoutReused();
-    void smartLayoutWithoutChildren();
-
+    void smartLayoutReusedOrWithoutChildren();
     void correctedAlignment_data();
     void correctedAlignment();
     void removalAndVisibility_data();
@@ -137,34 +150,22 @@ void TestTemplate::kinds_data()
     QTest::addColumn<bool>("hasLayout");
     QTest::addColumn<bool>("hasBackground");
 
-    const Setup aNothing = [](LMTemplate&) {
-    };
-    const Setup anImage = [](LMTemplate& theTemplate) {
-        theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg"));
-    };
+    const Setup aNothing = SETUP();
+    const Setup anImage = SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg")));
     QTest::newRow("no jig type") << 0 << aNothing << false << false << false << false;
     QTest::newRow("clipart is no template") << 2 << aNothing << false << false << false << false;
-    QTest::newRow("mask is no template") << 16 << aNothing << false << false << false << false;
     QTest::newRow("background") << 1 << aNothing << true << false << false << true;
     QTest::newRow("layout read from a layout")
-        << 8 << Setup([](LMTemplate& theTemplate) { theTemplate.enableAreaDefinitions(); }) << true << false << true
-        << false;
+        << 8 << SETUP(theTemplate.enableAreaDefinitions()) << true << false << true << false;
     QTest::newRow("layout flagged by its reader")
-        << 8 << Setup([](LMTemplate& theTemplate) { theTemplate.setHasLayout(true); }) << true << false << true
-        << false;
+        << 8 << SETUP(theTemplate.setHasLayout(true)) << true << false << true << false;
     QTest::newRow("svg template with an image") << 4 << anImage << true << false << false << true;
     QTest::newRow("frame with an image") << 128 << anImage << true << false << false << false;
-    QTest::newRow("variant template with an image") << 8192 << anImage << true << false << false << false;
     QTest::newRow("design style jig types count") << 2048 << aNothing << true << false << false << false;
-    QTest::newRow("empty placeholder") << 1 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setName(QStringLiteral("empty_background"));
-    }) << true << true << false << true;
+    QTest::newRow("empty placeholder") << 1 << SETUP(theTemplate.setName(QStringLiteral("empty_background"))) << true
+                                       << true << false << true;
     QTest::newRow("Empty in capitals is a name")
-        << 1 << Setup([](LMTemplate& theTemplate) { theTemplate.setName(QStringLiteral("Empty")); }) << true << false
-        << false << true;
-    QTest::newRow("four letters of empty")
-        << 1 << Setup([](LMTemplate& theTemplate) { theTemplate.setName(QStringLiteral("empt")); }) << true << false
-        << false << true;
+        << 1 << SETUP(theTemplate.setName(QStringLiteral("Empty"))) << true << false << false << true;
 }
 
 void TestTemplate::kinds()
@@ -180,25 +181,11 @@ void TestTemplate::kinds()
     QTEST(aTemplate.hasBackground(), "hasBackground");
 }
 
-void TestTemplate::setNameFoldsUmlauts_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("stored");
-
-    QTest::newRow("plain") << "Sommer"
-                           << "Sommer";
-    QTest::newRow("every umlaut") << QStringLiteral("Grüße aus Köln, Bär") << "Gruesse aus Koeln, Baer";
-    QTest::newRow("capital umlauts stay") << QStringLiteral("Ärger Öl Übung") << QStringLiteral("Ärger Öl Übung");
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
 void TestTemplate::setNameFoldsUmlauts()
 {
-    QFETCH(QString, name);
     LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.setName(name);
-    QTEST(aTemplate.name(), "stored");
+    aTemplate.setName(QStringLiteral("Grüße aus Köln, Bär; Ärger Öl Übung"));
+    QCOMPARE(aTemplate.name(), QStringLiteral("Gruesse aus Koeln, Baer; Ärger Öl Übung"));
 }
 
 void TestTemplate::configurationText_data()
@@ -208,39 +195,25 @@ void TestTemplate::configurationText_data()
     QTest::addColumn<bool>("spot");
     QTest::addColumn<QString>("written");
 
-    QTest::newRow("default") << "---;false"
-                             << "" << false << "---;false";
-    QTest::newRow("no sheet, spot on") << "---;true"
-                                       << "" << true << "---;true";
-    QTest::newRow("sheet, spot off") << "Blau;false"
-                                     << "Blau" << false << "Blau;false";
-    QTest::newRow("only the exact word false disables") << "Blau;FALSE"
-                                                        << "Blau" << true << "Blau;true";
-    QTest::newRow("an empty second field enables") << "Blau;"
-                                                   << "Blau" << true << "Blau;true";
-    QTest::newRow("no second field leaves spot off") << "Blau"
-                                                     << "Blau" << false << "Blau;false";
-    QTest::newRow("empty first field is no sheet") << ";false"
-                                                   << "" << false << "---;false";
-    QTest::newRow("empty text") << ""
-                                << "" << false << "---;false";
-    QTest::newRow("more fields are ignored") << "Rot;false;true"
-                                             << "Rot" << false << "Rot;false";
-    QTest::newRow("unicode sheet") << QStringLiteral("Grün;true") << QStringLiteral("Grün") << true
-                                   << QStringLiteral("Grün;true");
-    QTest::newRow("dashes inside a title stay") << "--- dark;false"
-                                                << "--- dark" << false << "--- dark;false";
+    QTest::newRow("default") << QStringLiteral("---;false") << QString() << false << QStringLiteral("---;false");
+    QTest::newRow("only the exact word false disables")
+        << QStringLiteral("Blau;FALSE") << QStringLiteral("Blau") << true << QStringLiteral("Blau;true");
+    QTest::newRow("no second field leaves spot off")
+        << QStringLiteral("Blau") << QStringLiteral("Blau") << false << QStringLiteral("Blau;false");
+    QTest::newRow("empty first field is no sheet")
+        << QStringLiteral(";true") << QString() << true << QStringLiteral("---;true");
+    QTest::newRow("more fields are ignored")
+        << QStringLiteral("Rot;false;true") << QStringLiteral("Rot") << false << QStringLiteral("Rot;false");
 }
 
 void TestTemplate::configurationText()
 {
     QFETCH(QString, text);
-    QFETCH(QString, written);
 
     const LMTemplateConfiguration aConfiguration = LMTemplateConfiguration::deserialize(text);
     QTEST(aConfiguration.cssSheetTitle(), "title");
     QTEST(aConfiguration.spotColorEnabled(), "spot");
-    QCOMPARE(aConfiguration.serialize(), written);
+    QTEST(aConfiguration.serialize(), "written");
     QCOMPARE(LMTemplateConfiguration::deserialize(aConfiguration.serialize()), aConfiguration);
 }
 
@@ -251,18 +224,12 @@ void TestTemplate::configurationOrder_data()
     QTest::addColumn<bool>("equal");
     QTest::addColumn<bool>("less");
 
-    QTest::newRow("same") << "Blau;true"
-                          << "Blau;true" << true << false;
-    QTest::newRow("by title") << "Blau;true"
-                              << "Rot;false" << false << true;
-    QTest::newRow("titles are case-sensitive") << "blau;false"
-                                               << "Blau;false" << false << false;
-    QTest::newRow("off before on") << "Blau;false"
-                                   << "Blau;true" << false << true;
-    QTest::newRow("on after off") << "Blau;true"
-                                  << "Blau;false" << false << false;
-    QTest::newRow("no sheet first") << "---;true"
-                                    << "A;false" << false << true;
+    QTest::newRow("same") << QStringLiteral("Blau;true") << QStringLiteral("Blau;true") << true << false;
+    QTest::newRow("by title") << QStringLiteral("Blau;true") << QStringLiteral("Rot;false") << false << true;
+    QTest::newRow("titles are case-sensitive")
+        << QStringLiteral("blau;false") << QStringLiteral("Blau;false") << false << false;
+    QTest::newRow("off before on") << QStringLiteral("Blau;false") << QStringLiteral("Blau;true") << false << true;
+    QTest::newRow("on after off") << QStringLiteral("Blau;true") << QStringLiteral("Blau;false") << false << false;
 }
 
 void TestTemplate::configurationOrder()
@@ -270,13 +237,12 @@ void TestTemplate::configurationOrder()
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(bool, equal);
-    QFETCH(bool, less);
 
     const LMTemplateConfiguration anA = LMTemplateConfiguration::deserialize(a);
     const LMTemplateConfiguration aB = LMTemplateConfiguration::deserialize(b);
     QCOMPARE(anA == aB, equal);
     QCOMPARE(anA != aB, !equal);
-    QCOMPARE(anA < aB, less);
+    QTEST(anA < aB, "less");
     if (equal)
         QCOMPARE(qHash(anA), qHash(aB));
 }
@@ -294,7 +260,6 @@ void TestTemplate::configurationXml()
     QCOMPARE(anElement.attribute(QStringLiteral("cssSheet")), QStringLiteral("Nacht"));
     QCOMPARE(anElement.attribute(QStringLiteral("spotColorEnabled")), QStringLiteral("1"));
     QCOMPARE(LMTemplateConfiguration(anElement), aChosen);
-
     anElement.setAttribute(QStringLiteral("spotColorEnabled"), QStringLiteral("true"));
     QVERIFY(LMTemplateConfiguration(anElement).spotColorEnabled());
     QCOMPARE(aChosen.toolTip(), QStringLiteral("(Nacht)"));
@@ -333,9 +298,7 @@ void TestTemplate::handlesAndClones()
     LMTemplate aTemplate(LMJigTypeEnum::Layout);
     aTemplate.setName(QStringLiteral("page"));
     const LMUnconfiguredTemplate aHandle(&aTemplate);
-    const LMUnconfiguredTemplate anotherHandle(&aTemplate);
-    QCOMPARE(aHandle, anotherHandle);
-    QCOMPARE(qHash(aHandle), qHash(anotherHandle));
+    QCOMPARE(aHandle, LMUnconfiguredTemplate(&aTemplate));
     QCOMPARE(qHash(aHandle), qHash(static_cast<const void*>(&aTemplate), 0));
 
     LMUnconfiguredTemplate aClone = aHandle.clone();
@@ -387,19 +350,13 @@ void TestTemplate::fromXml_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<int>("templateJigType");
 
-    QTest::newRow("frame") << "<template material='oak'/>" << 128 << "LMTemplateFrame" << 128;
-    QTest::newRow("frame glass") << "<template material='glas'/>" << 512 << "LMTemplateFrameGlass" << 512;
-    QTest::newRow("passepartout") << "<template color='#000000'/>" << 256 << "LMTemplateFramePassepartout" << 256;
-    QTest::newRow("wallholder") << "<template diameter='4'/>" << 1024 << "LMTemplateWallholder" << 1024;
-    QTest::newRow("variant template") << "<template/>" << 8192 << "LMTemplateVariantTemplate" << 8192;
-    QTest::newRow("plain, type from designElementType")
-        << "<template designElementType='layout' category='hintergrund'/>" << 0 << "LMTemplate" << 8;
-    QTest::newRow("plain, type from category") << "<template category='Hintergrund'/>" << 4 << "LMTemplate" << 1;
-    QTest::newRow("plain, unknown designElementType falls back")
-        << "<template designElementType='sofa' category='clipart'/>" << 1 << "LMTemplate" << 2;
-    QTest::newRow("plain, no type at all") << "<template/>" << 8 << "LMTemplate" << 0;
-    QTest::newRow("frame named in the element is still plain")
-        << "<template designElementType='frame'/>" << 1 << "LMTemplate" << 128;
+    // Jig types other than the wall-decor kinds (tst_templatekinds) give a plain template of the
+    // type the element names.
+    QTest::newRow("type from designElementType")
+        << "<template designElementType='frame' category='hintergrund'/>" << 0 << "LMTemplate" << 128;
+    QTest::newRow("unknown designElementType falls back to the category")
+        << "<template designElementType='sofa' category='Hintergrund'/>" << 4 << "LMTemplate" << 1;
+    QTest::newRow("no type at all") << "<template/>" << 8 << "LMTemplate" << 0;
 }
 
 void TestTemplate::fromXml()
@@ -413,40 +370,7 @@ void TestTemplate::fromXml()
         = LMUnconfiguredTemplate::fromXml(aDocument.documentElement(), myDir.path(), LMJigType::fromInt(jigType));
     QTEST(QString::fromLatin1(aTemplate->metaObject()->className()), "className");
     QTEST(aTemplate.jigType().value(), "templateJigType");
-    if (jigType == 512)
-        QVERIFY(aTemplate->hasGlassMaterial(LMFrameGlassMaterialEnum::Glass));
-    // The kind's own class survives cloning.
-    LMUnconfiguredTemplate aClone = aTemplate.clone(LMMirrorRuleEnum::VerticalAxis);
-    QCOMPARE(QString::fromLatin1(aClone->metaObject()->className()),
-             QString::fromLatin1(aTemplate->metaObject()->className()));
-    aClone.deleteTemplate();
     aTemplate.deleteTemplate();
-}
-
-void TestTemplate::mirrorsOfATemplate()
-{
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.setName(QStringLiteral("duo"));
-    aTemplate.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.3, 0.8)));
-    aTemplate.setPossibleMirrorings(LMMirrorRuleEnum::BothAxes);
-
-    LMUnconfiguredTemplateList aMirrors
-        = LMUnconfiguredTemplate::thisTemplateAndItsMirrors(LMUnconfiguredTemplate(&aTemplate));
-    QCOMPARE(aMirrors.size(), 3);
-    QCOMPARE(aMirrors.at(0).templatePointer(), &aTemplate);
-    QCOMPARE(aMirrors.at(1).name(),
-             QStringLiteral("duo_") + LMMirrorRule(LMMirrorRuleEnum::HorizontalAxis).encodeCSV());
-    QCOMPARE(aMirrors.at(2).name(), QStringLiteral("duo_") + LMMirrorRule(LMMirrorRuleEnum::VerticalAxis).encodeCSV());
-    // The vertical axis mirrors left and right.
-    QCOMPARE(aMirrors.at(2)->areaDefinitions().first()->rect(), QRectF(0.6, 0.1, 0.3, 0.8));
-    QCOMPARE(aMirrors.at(1)->areaDefinitions().first()->rect(), QRectF(0.1, 0.1, 0.3, 0.8));
-
-    aMirrors.removeFirst();
-    aMirrors.deleteEntriesAndClear();
-    QVERIFY(aMirrors.isEmpty());
-
-    aTemplate.setPossibleMirrorings(LMMirrorRule());
-    QCOMPARE(LMUnconfiguredTemplate::thisTemplateAndItsMirrors(LMUnconfiguredTemplate(&aTemplate)).size(), 1);
 }
 
 void TestTemplate::uniqueName_data()
@@ -455,33 +379,26 @@ void TestTemplate::uniqueName_data()
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<QString>("uniqueName");
 
-    QTest::newRow("plain background") << 1 << Setup([](LMTemplate&) {}) << "sky,normal,";
-    QTest::newRow("background ignores its files") << 1 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"));
-    }) << "sky,normal,";
-    QTest::newRow("multi-colour background") << 1 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setLayerDefinitionBackground(
-            backgroundDefinition(QStringLiteral("multicolor_id='77' filename='sky_0012.jpg'"))
-                .withMultiColorConfig(LMMultiColorConfig(30, 2)));
-    }) << "sky,hue=30,fading=2,normal,";
-    QTest::newRow("spot colour background") << 1 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setLayerDefinitionBackground(
-            backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'")));
-    }) << "sky,backgroundId=12,normal,";
-    QTest::newRow("layout without files") << 8 << Setup([](LMTemplate&) {}) << "sky,normal";
-    QTest::newRow("layout with image and pdf") << 8 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
-        theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf"));
-    }) << "sky,normal,img/sky.jpg,sky.pdf";
-    QTest::newRow("explicit articles") << 4 << Setup([](LMTemplate& theTemplate) {
-        LMArticlesGroup aGroup;
-        aGroup.addArticle(LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")));
-        aGroup.addArticle(LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")));
-        theTemplate.setArticleGroup(aGroup);
-    }) << "sky,normal,FB_A3,FB_A4";
-    QTest::newRow("/./ is folded") << 8 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setName(QStringLiteral("a/./b"));
-    }) << "a/b,normal";
+    QTest::newRow("background ignores its files")
+        << 1 << SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))) << "sky,normal,";
+    QTest::newRow("multi-colour background")
+        << 1 << SETUP(setMultiColor(theTemplate, 30, 2)) << "sky,hue=30,fading=2,normal,";
+    QTest::newRow("spot colour background")
+        << 1
+        << SETUP(theTemplate.setLayerDefinitionBackground(
+               backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'"))))
+        << "sky,backgroundId=12,normal,";
+    QTest::newRow("layout with image and pdf")
+        << 8
+        << SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
+                 theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf")))
+        << "sky,normal,img/sky.jpg,sky.pdf";
+    QTest::newRow("explicit articles") << 4
+                                       << SETUP(theTemplate.setArticleGroup(LMArticlesGroup(
+                                              { LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")),
+                                                LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")) })))
+                                       << "sky,normal,FB_A3,FB_A4";
+    QTest::newRow("/./ is folded") << 8 << SETUP(theTemplate.setName(QStringLiteral("a/./b"))) << "a/b,normal";
 }
 
 void TestTemplate::uniqueName()
@@ -503,25 +420,14 @@ void TestTemplate::uniqueName()
 void TestTemplate::uniqueNameIsComputedAnewAfterChanges_data()
 {
     QTest::addColumn<Setup>("change");
-    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("rename") << Setup([](LMTemplate& theTemplate) { theTemplate.setName(QStringLiteral("sea")); })
-                            << "sky,normal"
-                            << "sea,normal";
-    QTest::newRow("image file") << Setup([](LMTemplate& theTemplate) {
-        theTemplate.fileInfo().setImageFile(QStringLiteral("x.jpg"));
-    }) << "sky,normal"
-                                << "sky,normal,x.jpg";
-    QTest::newRow("whole file information") << Setup([](LMTemplate& theTemplate) {
-        LMTemplateFileInfo anInfo;
-        anInfo.setPDFFile(QStringLiteral("p.pdf"));
-        theTemplate.setFileInfo(anInfo);
-    }) << "sky,normal"
-                                            << "sky,normal,p.pdf";
-    QTest::newRow("articles") << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("WB")) }));
-    }) << "sky,normal"
+    QTest::newRow("rename") << SETUP(theTemplate.setName(QStringLiteral("sea"))) << "sea,normal";
+    QTest::newRow("whole file information")
+        << SETUP(LMTemplateFileInfo anInfo; anInfo.setPDFFile(QStringLiteral("p.pdf")); theTemplate.setFileInfo(anInfo))
+        << "sky,normal,p.pdf";
+    QTest::newRow("articles") << SETUP(
+        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("WB")) })))
                               << "sky,normal,WB";
 }
 
@@ -531,7 +437,7 @@ void TestTemplate::uniqueNameIsComputedAnewAfterChanges()
 
     LMTemplate aTemplate(LMJigTypeEnum::Layout);
     aTemplate.setName(QStringLiteral("sky"));
-    QTEST(aTemplate.uniqueName(), "before");
+    QCOMPARE(aTemplate.uniqueName(), QStringLiteral("sky,normal"));
     const QStringList aVariantsBefore = aTemplate.nameVariants();
     change(aTemplate);
     QTEST(aTemplate.uniqueName(), "after");
@@ -552,9 +458,7 @@ void TestTemplate::nameMatching_data()
     QTest::newRow("other theme") << QStringLiteral("See,design,Fotos/Müller.jpg") << false << true;
     QTest::newRow("UTF-8 bytes read as Latin-1") << QString::fromLatin1(aUnique.toUtf8()) << false << true;
     QTest::newRow("Latin-1 bytes read as UTF-8") << QString::fromUtf8(aUnique.toLatin1()) << false << true;
-    QTest::newRow("another name") << "Meer" << false << false;
     QTest::newRow("case differs") << QStringLiteral("see,normal,Fotos/Müller.jpg") << false << false;
-    QTest::newRow("empty") << "" << false << false;
 }
 
 void TestTemplate::nameMatching()
@@ -586,12 +490,9 @@ void TestTemplate::templateKey()
     QCOMPARE(aKey,
              LMJigKey(QStringLiteral("sky"), QStringLiteral("a.jpg;a.pdf"), LMJigTypeEnum::Background,
                       LMDesignElementID(4711)));
-
     // Colour variants of one background have keys of their own.
-    aTemplate.setLayerDefinitionBackground(backgroundDefinition(QStringLiteral("multicolor_id='77' filename='a.jpg'"))
-                                               .withMultiColorConfig(LMMultiColorConfig(60, 1)));
+    setMultiColor(aTemplate, 60, 1);
     QCOMPARE(aTemplate.createKey().name(), QStringLiteral("sky60,1"));
-    QVERIFY(aTemplate.createKey() != aKey);
 }
 
 void TestTemplate::namesFromManyThreads()
@@ -680,7 +581,7 @@ void TestTemplate::smartLayoutComputed()
     QCOMPARE(areaTypes(aResult), QList<int>({ 32768, 32, 2 }));
     QCOMPARE(aResult.at(2)->rect(), QRectF(0.7, 0.7, 0.1, 0.1));
 
-    const auto* aSmart = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aResult.first());
+    const auto* aSmart = firstSmartLayout(aResult);
     QVERIFY(aSmart->isActive());
     QCOMPARE(aSmart->children().count(), 2);
     QCOMPARE(aSmart->abilities().value(), 0x67BFFF);
@@ -693,37 +594,32 @@ void TestTemplate::smartLayoutComputed()
     QCOMPARE(aSmart->rotation().degrees(), smartRotation);
 
     // The union of the children's bounds, turned by the common rotation.
-    QRectF aUnion = aSmart->children().at(0)->rotatedRect().boundingRect();
-    aUnion = aUnion.united(aSmart->children().at(1)->rotatedRect().boundingRect());
+    const QRectF aUnion = aSmart->children().at(0)->rotatedRect().boundingRect().united(
+        aSmart->children().at(1)->rotatedRect().boundingRect());
     QTransform aTurn;
     aTurn.translate(aUnion.center().x(), aUnion.center().y());
     aTurn.rotate(smartRotation);
     aTurn.translate(-aUnion.center().x(), -aUnion.center().y());
     const QRectF anExpected = aTurn.mapRect(aUnion);
-    QVERIFY2(qAbs(aSmart->rect().left() - anExpected.left()) < 1e-9
-                 && qAbs(aSmart->rect().width() - anExpected.width()) < 1e-9
-                 && qAbs(aSmart->rect().height() - anExpected.height()) < 1e-9,
-             qPrintable(QStringLiteral("%1 %2 %3 %4")
-                            .arg(aSmart->rect().x())
-                            .arg(aSmart->rect().y())
-                            .arg(aSmart->rect().width())
-                            .arg(aSmart->rect().height())));
+    QVERIFY(qAbs(aSmart->rect().left() - anExpected.left()) < 1e-9);
+    QVERIFY(qAbs(aSmart->rect().width() - anExpected.width()) < 1e-9);
+    QVERIFY(qAbs(aSmart->rect().height() - anExpected.height()) < 1e-9);
     if (secondRotation == 0)
         QCOMPARE(aSmart->rect(), QRectF(0.1, 0.2, 0.6, 0.5));
 }
 
-void TestTemplate::smartLayoutReused()
+void TestTemplate::smartLayoutReusedOrWithoutChildren()
 {
+    // An empty smart layout of the list is reused, with its spacing.
     LMTemplateAreaDefinitionList anAreas;
     anAreas.append(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
     auto anEmpty = smartLayout(QRectF());
     anEmpty->setSpacing(LMDistance(0.05, LMDistanceUnit::Relative));
     anAreas.append(std::move(anEmpty));
     anAreas.append(foto(QRectF(0.5, 0.5, 0.3, 0.3)));
-
     const LMTemplateAreaDefinitionList aResult = LMTemplate::injectSmartLayout(anAreas);
     QCOMPARE(areaTypes(aResult), QList<int>({ 32768 }));
-    const auto* aSmart = static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aResult.first());
+    const auto* aSmart = firstSmartLayout(aResult);
     QCOMPARE(aSmart->rect(), QRectF(0.1, 0.1, 0.7, 0.7));
     QCOMPARE(aSmart->spacing(), LMDistance(0.05, LMDistanceUnit::Relative));
     QCOMPARE(aSmart->children().count(), 2);
@@ -736,18 +632,15 @@ void TestTemplate::smartLayoutReused()
     const LMTemplateAreaDefinitionList aSizedResult = LMTemplate::injectSmartLayout(aSized);
     QCOMPARE(aSizedResult.count(), 1);
     QCOMPARE(aSizedResult.first()->rect(), QRectF(0.0, 0.0, 0.5, 0.5));
-}
 
-void TestTemplate::smartLayoutWithoutChildren()
-{
-    LMTemplateAreaDefinitionList anAreas;
-    anAreas.append(text(QRectF(0.1, 0.1, 0.2, 0.2)));
-    QCOMPARE(areaTypes(LMTemplate::injectSmartLayout(anAreas)), QList<int>({ 32 }));
-
-    anAreas.append(smartLayout(QRectF(0.3, 0.3, 0.2, 0.2)));
-    const LMTemplateAreaDefinitionList aResult = LMTemplate::injectSmartLayout(anAreas);
-    QCOMPARE(areaTypes(aResult), QList<int>({ 32768, 32 }));
-    QVERIFY(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aResult.first())->children().isEmpty());
+    // Without photo areas no smart layout is made; one there stays without children.
+    LMTemplateAreaDefinitionList aTexts;
+    aTexts.append(text(QRectF(0.1, 0.1, 0.2, 0.2)));
+    QCOMPARE(areaTypes(LMTemplate::injectSmartLayout(aTexts)), QList<int>({ 32 }));
+    aTexts.append(smartLayout(QRectF(0.3, 0.3, 0.2, 0.2)));
+    const LMTemplateAreaDefinitionList aChildless = LMTemplate::injectSmartLayout(aTexts);
+    QCOMPARE(areaTypes(aChildless), QList<int>({ 32768, 32 }));
+    QVERIFY(firstSmartLayout(aChildless)->children().isEmpty());
 
     LMTemplate aTemplate(LMJigTypeEnum::Layout);
     aTemplate.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
@@ -770,12 +663,10 @@ void TestTemplate::correctedAlignment_data()
     QTest::newRow("no background keeps the request") << 8 << 1 << 0 << 9 << 0 << true << false << false << 1;
     QTest::newRow("strategy 9 fills each page") << 1 << 1 << 0 << 9 << 0 << false << false << false << 4;
     QTest::newRow("page type of full backgrounds") << 1 << 2 << 1 << 0 << 0 << false << false << false << 4;
-    QTest::newRow("page type without those bits") << 1 << 2 << 2 << 0 << 0 << false << false << false << 2;
     QTest::newRow("strategy 8 keeps a side") << 1 << 3 << 2 << 8 << 0 << true << true << false << 3;
     QTest::newRow("strategy 8, free, left flag") << 1 << 0 << 2 << 8 << 0 << true << true << true << 1;
     QTest::newRow("strategy 8, free, right flag") << 1 << 0 << 2 << 8 << 0 << true << false << true << 3;
     QTest::newRow("strategy 8, free, no flag") << 1 << 0 << 2 << 8 << 0 << true << false << false << 0;
-    QTest::newRow("double-page image keeps a side") << 1 << 1 << 2 << 0 << 1 << true << false << true << 1;
     QTest::newRow("double-page image, free, right flag") << 1 << 0 << 2 << 0 << 1 << true << false << true << 3;
     QTest::newRow("single-page image is centred") << 1 << 1 << 2 << 0 << 0 << true << true << true << 2;
     QTest::newRow("not centred keeps the request") << 1 << 3 << 2 << 0 << 0 << false << true << true << 3;
@@ -796,9 +687,11 @@ void TestTemplate::correctedAlignment()
     aTemplate.setTemplateImageSize(LMTemplateImageSize::fromInt(imageSize));
     aTemplate.setCenterBackgroundIfOnSinglePage(centre);
     const LMTemplateContext aContext(LMArticle(), LMPageType::fromInt(pageType));
-    const LMAreaBackgroundAlignment aResult = aTemplate.correctedAlignment(
-        LMAreaBackgroundAlignment::fromInt(requested), aContext, strategy, leftWhenFree, rightWhenFree);
-    QTEST(aResult.value(), "expected");
+    QTEST(aTemplate
+              .correctedAlignment(LMAreaBackgroundAlignment::fromInt(requested), aContext, strategy, leftWhenFree,
+                                  rightWhenFree)
+              .value(),
+          "expected");
 }
 
 void TestTemplate::removalAndVisibility_data()
@@ -808,29 +701,21 @@ void TestTemplate::removalAndVisibility_data()
     QTest::addColumn<bool>("removeItem");
     QTest::addColumn<bool>("visible");
 
-    QTest::newRow("plain") << Setup([](LMTemplate&) {}) << true << false << true;
-    QTest::newRow("the white background") << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND));
-    }) << false << false << true;
-    QTest::newRow("page types 768") << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768)));
-    }) << false << false << true;
-    QTest::newRow("only some of the page types 768") << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)));
-    }) << true << false << true;
-    QTest::newRow("not accountable variant") << Setup([](LMTemplate& theTemplate) {
-        LMArticleVariants aVariants;
-        aVariants.insert(LMArticleVariants::cutOutKey(), QStringLiteral("none"));
-        theTemplate.setArticleVariants(aVariants);
-    }) << true << true << true;
-    QTest::newRow("accountable variant") << Setup([](LMTemplate& theTemplate) {
-        LMArticleVariants aVariants;
-        aVariants.insert(LMArticleVariants::cutOutKey(), QStringLiteral("oval"));
-        theTemplate.setArticleVariants(aVariants);
-    }) << true << false << true;
-    QTest::newRow("only unknown articles") << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) }));
-    }) << true << false << false;
+    QTest::newRow("plain") << SETUP() << true << false << true;
+    QTest::newRow("the white background")
+        << SETUP(theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND))) << false
+        << false << true;
+    QTest::newRow("page types 768") << SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768))))
+                                    << false << false << true;
+    QTest::newRow("only some of the page types 768")
+        << SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)))) << true << false << true;
+    QTest::newRow("not accountable variant")
+        << SETUP(setCutOut(theTemplate, QStringLiteral("none"))) << true << true << true;
+    QTest::newRow("accountable variant") << SETUP(setCutOut(theTemplate, QStringLiteral("oval"))) << true << false
+                                         << true;
+    QTest::newRow("only unknown articles") << SETUP(
+        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) })))
+                                           << true << false << false;
 }
 
 void TestTemplate::removalAndVisibility()
@@ -852,32 +737,17 @@ void TestTemplate::dragHint_data()
     const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
     const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "
                                             "werden hochauflösende Versionen der Hintergründe verwendet.");
-    QTest::newRow("layout") << 8 << Setup([](LMTemplate&) {}) << aDrag;
-    QTest::newRow("user layout") << 8 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setUserLayout(true);
-        theTemplate.setName(QStringLiteral("Mein Layout"));
-    }) << QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag;
-    QTest::newRow("left page") << 8 << Setup([](LMTemplate& theTemplate) {
-        LMPageConstraint aConstraint;
-        aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(1));
-        theTemplate.setPageConstraint(aConstraint);
-    }) << aDrag + QStringLiteral("\n\nVorlage für die linke Seite");
-    QTest::newRow("right page") << 8 << Setup([](LMTemplate& theTemplate) {
-        LMPageConstraint aConstraint;
-        aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(2));
-        theTemplate.setPageConstraint(aConstraint);
-    }) << aDrag + QStringLiteral("\n\nVorlage für die rechte Seite");
-    QTest::newRow("both pages") << 8 << Setup([](LMTemplate& theTemplate) {
-        LMPageConstraint aConstraint;
-        aConstraint.addIntendedAlignment(LMPageAlignment::fromInt(3));
-        theTemplate.setPageConstraint(aConstraint);
-    }) << aDrag;
-    QTest::newRow("background") << 1 << Setup([](LMTemplate&) {}) << aDrag + aPreview;
-    QTest::newRow("multi-colour background") << 1 << Setup([](LMTemplate& theTemplate) {
-        theTemplate.setLayerDefinitionBackground(
-            backgroundDefinition(QStringLiteral("multicolor_id='9' filename='a.jpg'"))
-                .withMultiColorConfig(LMMultiColorConfig(0, 0)));
-    })
+    QTest::newRow("user layout") << 8
+                                 << SETUP(theTemplate.setUserLayout(true);
+                                          theTemplate.setName(QStringLiteral("Mein Layout")))
+                                 << QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag;
+    QTest::newRow("left page") << 8 << SETUP(setAlignment(theTemplate, 1))
+                               << aDrag + QStringLiteral("\n\nVorlage für die linke Seite");
+    QTest::newRow("right page") << 8 << SETUP(setAlignment(theTemplate, 2))
+                                << aDrag + QStringLiteral("\n\nVorlage für die rechte Seite");
+    QTest::newRow("both pages") << 8 << SETUP(setAlignment(theTemplate, 3)) << aDrag;
+    QTest::newRow("background") << 1 << SETUP() << aDrag + aPreview;
+    QTest::newRow("multi-colour background") << 1 << SETUP(setMultiColor(theTemplate, 0, 0))
                                              << aDrag
             + QStringLiteral("\n Das Design bietet unterschiedliche Farbvarianten. Sie können die Farbe des "
                              "Designs ändern, indem Sie im Produkt auf das Design doppelklicken.")
@@ -935,7 +805,6 @@ void TestTemplate::analysisAndMinimumSize()
     const LMSpaceMagnitude anEstimate = aTemplate.estimateMinimumProductSize();
     QCOMPARE(anEstimate, LMSpaceMagnitude::estimateByAreaSizes(0.25));
     aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Large, false);
-    QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Large));
     aTemplate.setMinimumProductSize(anEstimate, false);
     QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Large));
     aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Small, true);
@@ -956,8 +825,7 @@ void TestTemplate::sameLayout()
     QVERIFY(aLayout.hasSameLayout(*aCopy));
 
     // Another position, another kind of template, another number of areas.
-    const std::unique_ptr<LMTemplate> aMirror = aLayout.cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
-    QVERIFY(!aLayout.hasSameLayout(*aMirror));
+    QVERIFY(!aLayout.hasSameLayout(*aLayout.cloneTemplate(LMMirrorRuleEnum::VerticalAxis)));
     LMTemplate aContent(LMJigTypeEnum::SvgTemplate);
     aContent.setAreaDefinitions(aLayout.areaDefinitions());
     QVERIFY(!aLayout.hasSameLayout(aContent));

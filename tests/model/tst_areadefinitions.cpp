@@ -111,11 +111,6 @@ void TestAreaDefinitions::constructorsNormalise()
     QCOMPARE(aFoto->originallyScaledForSize(), PAGE);
     QCOMPARE(aFoto->scaledRect(QSizeF(4000, 2000), QPointF(5, 5)), QRectF(405, 205, 1200, 800));
     QCOMPARE(aFoto->areaSizeOnOriginallyScaledForSize(), QSizeF(600, 400));
-    QCOMPARE(aFoto->positioningConstraint().value(), 1);
-    QCOMPARE(aFoto->associationId(), LMAreaAssociationId(QStringLiteral("tie")));
-    QCOMPARE(aFoto->zPosition(), 1);
-    QCOMPARE(aFoto->originId(), -1);
-    QVERIFY(!aFoto->isLayoutContent());
 
     // From a description: kept in document units, no original size.
     const LMTemplateAreaDefinitionText aText(
@@ -124,8 +119,6 @@ void TestAreaDefinitions::constructorsNormalise()
     QVERIFY(!aText.isNormalized());
     QCOMPARE(aText.originallyScaledForSize(), QSizeF(-1, -1));
     QCOMPARE(aText.scaledRect(QSizeF(4000, 2000)), QRectF(200, 100, 600, 400));
-    QCOMPARE(aText.textType(), LMAreaTextType(LMAreaTextTypeEnum::Text));
-    QCOMPARE(aText.positioningConstraint().value(), 7);
 
     // A page size with a zero side keeps document units, leaves the original size unknown and warns.
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^cannot normalise")));
@@ -144,12 +137,9 @@ void TestAreaDefinitions::scaleFactor_data()
     QTest::addColumn<double>("factor");
 
     QTest::newRow("unknown original") << QSizeF(-1, -1) << QSizeF(500, 300) << 1.0;
-    QTest::newRow("neutral page") << QSizeF(100000, 100000) << QSizeF(500, 300) << 1.0;
     QTest::newRow("neutral page, fuzzily") << QSizeF(100000.00000001, 99999.99999999) << QSizeF(50, 30) << 1.0;
     QTest::newRow("only one side neutral") << QSizeF(100000, 50000) << QSizeF(50000, 50000) << 0.5;
-    QTest::newRow("same size") << QSizeF(2000, 1000) << QSizeF(2000, 1000) << 1.0;
     QTest::newRow("smaller side ratio wins") << QSizeF(2000, 1000) << QSizeF(4000, 1500) << 1.5;
-    QTest::newRow("shrinking") << QSizeF(2000, 1000) << QSizeF(1000, 1000) << 0.5;
 }
 
 void TestAreaDefinitions::scaleFactor()
@@ -179,7 +169,6 @@ void TestAreaDefinitions::scaledRectOnPageSpec_data()
     QTest::addColumn<QRectF>("expected");
 
     const QPointF aBleed(30, 20);
-    QTest::newRow("usable size") << LMPageSizeSpec(QSizeF(4000, 2000), aBleed) << 0 << QRectF(400, 200, 1200, 800);
     QTest::newRow("with the print area offset")
         << LMPageSizeSpec(QSizeF(4000, 2000), aBleed) << 1 << QRectF(430, 220, 1200, 800);
     QTest::newRow("slipcase cover size") << LMPageSizeSpec(QSizeF(4000, 2000), aBleed, QSizeF(1000, 500)) << 0
@@ -188,8 +177,6 @@ void TestAreaDefinitions::scaledRectOnPageSpec_data()
         << LMPageSizeSpec(QSizeF(4000, 2000), aBleed, QSizeF(0, 0)) << 0 << QRectF(0, 0, 0, 0);
     QTest::newRow("negative slipcase side: usable size")
         << LMPageSizeSpec(QSizeF(4000, 2000), aBleed, QSizeF(1000, -1)) << 0 << QRectF(400, 200, 1200, 800);
-    QTest::newRow("original size, rounded")
-        << LMPageSizeSpec(QSizeF(4000, 2000), aBleed) << 2 << QRectF(200, 100, 600, 400);
     QTest::newRow("original size and offset")
         << LMPageSizeSpec(QSizeF(4000, 2000), aBleed) << 3 << QRectF(230, 120, 600, 400);
 }
@@ -215,13 +202,10 @@ void TestAreaDefinitions::orientation_data()
     QTest::addColumn<double>("aspect");
     QTest::addColumn<int>("orientation");
 
-    QTest::newRow("square") << QRectF(0, 0, 0.5, 0.5) << 1.0 << 4;
     QTest::newRow("landscape") << QRectF(0, 0, 0.6, 0.5) << 1.0 << 2;
     QTest::newRow("portrait") << QRectF(0, 0, 0.4, 0.5) << 1.0 << 1;
     QTest::newRow("square by the page aspect") << QRectF(0, 0, 0.25, 0.5) << 2.0 << 4;
-    QTest::newRow("landscape by the page aspect") << QRectF(0, 0, 0.4, 0.5) << 1.5 << 2;
     QTest::newRow("zero height") << QRectF(0, 0, 0.4, 0.0) << 1.0 << 4;
-    QTest::newRow("zero width") << QRectF(0, 0, 0.0, 0.4) << 1.0 << 1;
 }
 
 void TestAreaDefinitions::orientation()
@@ -243,9 +227,7 @@ void TestAreaDefinitions::spaciousnessAndWeightPoint_data()
     QTest::addColumn<double>("spaciousness");
     QTest::addColumn<QPointF>("weight");
 
-    QTest::newRow("centred") << QRectF(0.25, 0.25, 0.5, 0.5) << true << 0.25 << QPointF(0, 0);
     QTest::newRow("top-left quarter") << QRectF(0, 0, 0.5, 0.5) << true << 0.25 << QPointF(-0.0625, -0.0625);
-    QTest::newRow("whole page") << QRectF(0, 0, 1, 1) << true << 1.0 << QPointF(0, 0);
     // An area in document units with a known page is measured on that page.
     QTest::newRow("document units, known page")
         << QRectF(1000, 0, 1000, 500) << false << 0.25 << QPointF(0.0625, -0.0625);
@@ -255,8 +237,6 @@ void TestAreaDefinitions::spaciousnessAndWeightPoint()
 {
     QFETCH(QRectF, rect);
     QFETCH(bool, normalise);
-    QFETCH(double, spaciousness);
-    QFETCH(QPointF, weight);
 
     LMTemplateAreaDefinitionFoto anArea(
         LMRotatedRect(normalise ? QRectF(rect.x() * 2000, rect.y() * 1000, rect.width() * 2000, rect.height() * 1000)
@@ -265,8 +245,8 @@ void TestAreaDefinitions::spaciousnessAndWeightPoint()
     if (!normalise)
         anArea.denormalize(PAGE);
     QCOMPARE(anArea.isNormalized(), normalise);
-    QCOMPARE(anArea.calculateSpaciousness(), spaciousness);
-    QCOMPARE(anArea.calculateWeightPoint(), weight);
+    QTEST(anArea.calculateSpaciousness(), "spaciousness");
+    QTEST(anArea.calculateWeightPoint(), "weight");
 }
 
 void TestAreaDefinitions::pageAlignmentIsOkay_data()
@@ -275,29 +255,21 @@ void TestAreaDefinitions::pageAlignmentIsOkay_data()
     QTest::addColumn<int>("alignment");
     QTest::addColumn<bool>("okay");
 
-    for (const int anAlignment : { 0, 1, 2, 3, 4, 8, 16, 127 })
-        QTest::addRow("anywhere on %d", anAlignment) << 7 << anAlignment << true;
-    QTest::newRow("left area on no page") << 1 << 0 << false;
+    QTest::newRow("anywhere, even on no page") << 7 << 0 << true;
     QTest::newRow("left area on the left") << 1 << 1 << true;
     QTest::newRow("left area on the right") << 1 << 2 << false;
-    QTest::newRow("left area on both") << 1 << 3 << false;
-    QTest::newRow("left area on a single page") << 1 << 4 << false;
     QTest::newRow("left area on a double page") << 1 << 8 << true;
-    QTest::newRow("left area on an unknown alignment") << 1 << 16 << false;
-    QTest::newRow("left and right on the right") << 3 << 2 << true;
-    QTest::newRow("spine area on a single page") << 4 << 4 << true;
     QTest::newRow("nowhere on a double page") << 0 << 8 << false;
-    QTest::newRow("nowhere on the left") << 0 << 1 << false;
+    QTest::newRow("left area on both pages, which is no page") << 1 << 3 << false;
 }
 
 void TestAreaDefinitions::pageAlignmentIsOkay()
 {
     QFETCH(int, constraint);
     QFETCH(int, alignment);
-    QFETCH(bool, okay);
 
     LMTemplateAreaDefinitionText anArea(LMAreaDescription(), LMAreaPositioningConstraint::fromInt(constraint));
-    QCOMPARE(anArea.pageAlignmentIsOkay(LMPageAlignment::fromInt(alignment)), okay);
+    QTEST(anArea.pageAlignmentIsOkay(LMPageAlignment::fromInt(alignment)), "okay");
 }
 
 void TestAreaDefinitions::equality()
@@ -485,7 +457,6 @@ void TestAreaDefinitions::roundTrip_data()
 void TestAreaDefinitions::roundTrip()
 {
     QFETCH(AreaPointer, area);
-    QFETCH(QString, tag);
 
     const FakeTemplateLookup aTemplates({ QStringLiteral("bg-blue"), QStringLiteral("frame-oak") });
     const FakeDecorationLookup aDecorations({}, { 4711 });
@@ -503,7 +474,7 @@ void TestAreaDefinitions::roundTrip()
     aDocument.appendChild(aLayout);
     area->buildXML(aLayout, aPage);
     QCOMPARE(aLayout.childNodes().size(), 1);
-    QCOMPARE(aLayout.firstChildElement().tagName(), tag);
+    QTEST(aLayout.firstChildElement().tagName(), "tag");
 
     // Through text, as a file would carry it.
     QDomDocument aReparsed;
@@ -520,69 +491,49 @@ void TestAreaDefinitions::roundTrip()
     QCOMPARE(aRead->templates(), area->templates());
     QCOMPARE(aRead->associations(), area->associations());
 
-    if (const auto* aFoto = dynamic_cast<const LMTemplateAreaDefinitionFotoContainer*>(area.get())) {
-        const auto& aReadFoto = dynamic_cast<const LMTemplateAreaDefinitionFotoContainer&>(*aRead);
-        QCOMPARE(aReadFoto.fotoInAreaDescription(), aFoto->fotoInAreaDescription());
-        QCOMPARE(aReadFoto.fotoStatus(), aFoto->fotoStatus());
-        QCOMPARE(aReadFoto.useABK(), aFoto->useABK());
-        QCOMPARE(aReadFoto.optiFillContent(), aFoto->optiFillContent());
-        QCOMPARE(aReadFoto.mask(), aFoto->mask());
-        QCOMPARE(aReadFoto.keepsAspectRatio(), aFoto->keepsAspectRatio());
-    }
-    if (const auto* aFoto = dynamic_cast<const LMTemplateAreaDefinitionFoto*>(area.get()))
-        QCOMPARE(dynamic_cast<const LMTemplateAreaDefinitionFoto&>(*aRead).adjustAspectRatioForVideo(),
-                 aFoto->adjustAspectRatioForVideo());
-    if (const auto* aBackground = dynamic_cast<const LMTemplateAreaDefinitionFotoBackground*>(area.get()))
-        QCOMPARE(dynamic_cast<const LMTemplateAreaDefinitionFotoBackground&>(*aRead).backgroundPosition(),
-                 aBackground->backgroundPosition());
+// The value the read area of that kind gives is the one the written area has.
+#define SAME(Kind, ...)                                                                                                \
+    if (const auto* anOriginal = dynamic_cast<const Kind*>(area.get()))                                                \
+    QCOMPARE(dynamic_cast<const Kind&>(*aRead).__VA_ARGS__, anOriginal->__VA_ARGS__)
+    SAME(LMTemplateAreaDefinitionFotoContainer, fotoInAreaDescription());
+    SAME(LMTemplateAreaDefinitionFotoContainer, fotoStatus());
+    SAME(LMTemplateAreaDefinitionFotoContainer, useABK());
+    SAME(LMTemplateAreaDefinitionFotoContainer, optiFillContent());
+    SAME(LMTemplateAreaDefinitionFotoContainer, mask());
+    SAME(LMTemplateAreaDefinitionFotoContainer, keepsAspectRatio());
+    SAME(LMTemplateAreaDefinitionFoto, adjustAspectRatioForVideo());
+    SAME(LMTemplateAreaDefinitionFotoBackground, backgroundPosition());
+    SAME(LMTemplateAreaDefinitionSmartLayout, isActive());
+    SAME(LMTemplateAreaDefinitionSmartLayout, configuration());
+    SAME(LMTemplateAreaDefinitionOsm, content());
+    SAME(LMTemplateAreaDefinitionOsm, effect());
+    SAME(LMTemplateAreaDefinitionOsm, geoPositions());
+    SAME(LMTemplateAreaDefinitionText, defaultText());
+    SAME(LMTemplateAreaDefinitionText, autoTextPattern());
+    SAME(LMTemplateAreaDefinitionText, autoTextTransform());
+    SAME(LMTemplateAreaDefinitionText, backgroundColor());
+    SAME(LMTemplateAreaDefinitionText, outline());
+    SAME(LMTemplateAreaDefinitionText, textFormatChange());
+    SAME(LMTemplateAreaDefinitionText, textType());
+    SAME(LMTemplateAreaDefinitionText, growthStrategy());
+    SAME(LMTemplateAreaDefinitionText, cssClassName());
+    SAME(LMTemplateAreaDefinitionText, shareName());
+    SAME(LMTemplateAreaDefinitionCalendarium, appearance());
+    SAME(LMTemplateAreaDefinitionClipart, clipart());
+    SAME(LMTemplateAreaDefinitionClipart, hasClipart());
+    SAME(LMTemplateAreaDefinitionClipart, keepsAspectRatio());
+    SAME(LMTemplateAreaDefinitionSVG, defaultCssSheet());
+    SAME(LMTemplateAreaDefinitionSVG, customCssSheet());
+    SAME(LMTemplateAreaDefinitionBackground, referencedTemplates());
+    SAME(LMTemplateAreaDefinitionBackground, alignment());
+    SAME(LMTemplateAreaDefinitionBackground, backgroundRotation());
+#undef SAME
     if (const auto* aCode = dynamic_cast<const LMTemplateAreaDefinitionQRCode*>(area.get()))
         QVERIFY(dynamic_cast<const LMTemplateAreaDefinitionQRCode&>(*aRead) == *aCode);
-    if (const auto* aSmart = dynamic_cast<const LMTemplateAreaDefinitionSmartLayout*>(area.get())) {
-        const auto& aReadSmart = dynamic_cast<const LMTemplateAreaDefinitionSmartLayout&>(*aRead);
-        QCOMPARE(aReadSmart.isActive(), aSmart->isActive());
-        QCOMPARE(aReadSmart.configuration(), aSmart->configuration());
-    }
-    if (const auto* aMap = dynamic_cast<const LMTemplateAreaDefinitionOsm*>(area.get())) {
-        const auto& aReadMap = dynamic_cast<const LMTemplateAreaDefinitionOsm&>(*aRead);
-        QCOMPARE(aReadMap.content(), aMap->content());
-        QCOMPARE(aReadMap.effect(), aMap->effect());
-        QCOMPARE(aReadMap.geoPositions(), aMap->geoPositions());
-    }
-    if (const auto* aText = dynamic_cast<const LMTemplateAreaDefinitionText*>(area.get())) {
-        const auto& aReadText = dynamic_cast<const LMTemplateAreaDefinitionText&>(*aRead);
-        QCOMPARE(aReadText.defaultText(), aText->defaultText());
-        QCOMPARE(aReadText.autoTextPattern(), aText->autoTextPattern());
-        QCOMPARE(aReadText.autoTextTransform(), aText->autoTextTransform());
-        QCOMPARE(aReadText.backgroundColor(), aText->backgroundColor());
-        QCOMPARE(aReadText.outline(), aText->outline());
-        QCOMPARE(aReadText.textFormatChange(), aText->textFormatChange());
-        QCOMPARE(aReadText.textType(), aText->textType());
-        QCOMPARE(aReadText.growthStrategy(), aText->growthStrategy());
-        QCOMPARE(aReadText.cssClassName(), aText->cssClassName());
-        QCOMPARE(aReadText.shareName(), aText->shareName());
-        QVERIFY(aReadText.characterRange() == aText->characterRange());
-    }
-    if (const auto* aCalendar = dynamic_cast<const LMTemplateAreaDefinitionCalendarium*>(area.get()))
-        QCOMPARE(dynamic_cast<const LMTemplateAreaDefinitionCalendarium&>(*aRead).appearance(),
-                 aCalendar->appearance());
-    if (const auto* aClipart = dynamic_cast<const LMTemplateAreaDefinitionClipart*>(area.get())) {
-        const auto& aReadClipart = dynamic_cast<const LMTemplateAreaDefinitionClipart&>(*aRead);
-        QCOMPARE(aReadClipart.clipart(), aClipart->clipart());
-        QCOMPARE(aReadClipart.hasClipart(), aClipart->hasClipart());
-        QCOMPARE(aReadClipart.keepsAspectRatio(), aClipart->keepsAspectRatio());
-    }
-    if (const auto* anSvg = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(area.get())) {
-        const auto& aReadSvg = dynamic_cast<const LMTemplateAreaDefinitionSVG&>(*aRead);
-        QCOMPARE(aReadSvg.defaultCssSheet(), anSvg->defaultCssSheet());
-        QCOMPARE(aReadSvg.customCssSheet(), anSvg->customCssSheet());
-        QVERIFY(aReadSvg.svgImage()->equals(*anSvg->svgImage()));
-    }
-    if (const auto* aBackground = dynamic_cast<const LMTemplateAreaDefinitionBackground*>(area.get())) {
-        const auto& aReadBackground = dynamic_cast<const LMTemplateAreaDefinitionBackground&>(*aRead);
-        QCOMPARE(aReadBackground.referencedTemplates(), aBackground->referencedTemplates());
-        QCOMPARE(aReadBackground.alignment(), aBackground->alignment());
-        QCOMPARE(aReadBackground.backgroundRotation(), aBackground->backgroundRotation());
-    }
+    if (const auto* aText = dynamic_cast<const LMTemplateAreaDefinitionText*>(area.get()))
+        QVERIFY(dynamic_cast<const LMTemplateAreaDefinitionText&>(*aRead).characterRange() == aText->characterRange());
+    if (const auto* anSvg = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(area.get()))
+        QVERIFY(dynamic_cast<const LMTemplateAreaDefinitionSVG&>(*aRead).svgImage()->equals(*anSvg->svgImage()));
 }
 
 void TestAreaDefinitions::readFixtureOfAllKinds()
@@ -690,7 +641,6 @@ void TestAreaDefinitions::clipartAndMaskLookup_data()
     QTest::addColumn<int>("clipart");
     QTest::addColumn<int>("mask");
 
-    QTest::newRow("clipart by id") << "<clipartarea designElementId='12'/>" << false << QString() << 12 << 0;
     QTest::newRow("id wins over unique name")
         << "<clipartarea designElementId='12' uniqueName='clipart_sun.svg'/>" << true << QString() << 12 << 0;
     QTest::newRow("unique name through the registry")
@@ -741,7 +691,6 @@ void TestAreaDefinitions::textFontScaling_data()
     QTest::addColumn<int>("textType");
 
     QTest::newRow("reference size") << "kiv34fontsize='2.36'" << 10.0 << 64;
-    QTest::newRow("twice the reference") << "kiv34fontsize='4.72'" << 20.0 << 64;
     QTest::newRow("no size given") << "" << 10.0 * 2.65 / 2.36 << 64;
     QTest::newRow("type 0 means 64") << "kiv34fontsize='2.36' type='0'" << 10.0 << 64;
     QTest::newRow("numeric type") << "kiv34fontsize='2.36' type='4'" << 10.0 << 4;
@@ -772,7 +721,6 @@ void TestAreaDefinitions::fotoStatus_data()
 
     QTest::newRow("none") << QString() << 0 << 6799359;
     QTest::newRow("preview") << "preview" << 1 << 6799359;
-    QTest::newRow("printable") << "printable" << 2 << 6799359;
     QTest::newRow("fix") << "fix" << 4 << 4701183;
     QTest::newRow("fix among others") << "preview, FIX" << 5 << 4701183;
 }
@@ -780,14 +728,13 @@ void TestAreaDefinitions::fotoStatus_data()
 void TestAreaDefinitions::fotoStatus()
 {
     QFETCH(QString, editor);
-    QFETCH(int, status);
     QFETCH(int, abilities);
 
     QDomDocument aDocument;
     QVERIFY(aDocument.setContent(editor.isNull() ? QStringLiteral("<imagearea/>")
                                                  : QStringLiteral("<imagearea editor='%1'/>").arg(editor)));
     const LMTemplateAreaDefinitionFoto aFoto(aDocument.documentElement(), QSizeF(100, 100));
-    QCOMPARE(aFoto.fotoStatus().value(), status);
+    QTEST(aFoto.fotoStatus().value(), "status");
     QCOMPARE(aFoto.abilities().value(), abilities);
     QCOMPARE(aFoto.creationRule().value(), 30);
 }
@@ -817,7 +764,6 @@ void TestAreaDefinitions::smartLayoutReadXml_data()
 void TestAreaDefinitions::smartLayoutReadXml()
 {
     QFETCH(QString, children);
-    QFETCH(bool, found);
     QFETCH(QRectF, rect);
     QFETCH(LMDistance, spacing);
 
@@ -828,7 +774,7 @@ void TestAreaDefinitions::smartLayoutReadXml()
     LMTemplateAreaDefinitionSmartLayout aSmart(aDocument.documentElement(), aPage);
     QCOMPARE(aSmart.rect(), rect);
     QCOMPARE(aSmart.spacing(), spacing);
-    QCOMPARE(aSmart.readXml(aDocument.documentElement(), aPage), found);
+    QTEST(aSmart.readXml(aDocument.documentElement(), aPage), "found");
     QCOMPARE(aSmart.rect(), rect);
 }
 
@@ -874,16 +820,12 @@ void TestAreaDefinitions::svgImageTypes_data()
     QTest::newRow("plain") << "1" << true << 1;
     QTest::newRow("calendar") << " 2 " << true << 2;
     QTest::newRow("zero") << "0" << false << 0;
-    QTest::newRow("three") << "3" << false << 0;
-    QTest::newRow("word") << "plain" << false << 0;
-    QTest::newRow("unicode digit") << QStringLiteral("\u0661") << false << 0;
 }
 
 void TestAreaDefinitions::svgImageTypes()
 {
     QFETCH(QString, type);
     QFETCH(bool, valid);
-    QFETCH(int, imageType);
 
     QDomDocument aDocument;
     QDomElement anArea = aDocument.createElement(QStringLiteral("svgarea"));
@@ -896,7 +838,7 @@ void TestAreaDefinitions::svgImageTypes()
         QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("unknown svgImageType ") + type));
     const LMTemplateAreaDefinitionSVG anArea2(anArea, QSizeF(100, 100));
     QCOMPARE(anArea2.isValid(), valid);
-    QCOMPARE(anArea2.svgImage() ? int(anArea2.svgImage()->type()) : 0, imageType);
+    QTEST(anArea2.svgImage() ? int(anArea2.svgImage()->type()) : 0, "imageType");
 }
 
 QTEST_MAIN(TestAreaDefinitions)

@@ -29,7 +29,6 @@ void TestFotoInArea::fuzzyEquals_data()
     QTest::addColumn<double>("b");
     QTest::addColumn<bool>("equal");
 
-    QTest::newRow("same") << 1.5 << 1.5 << true;
     QTest::newRow("fourteenth significant digit") << 1.2345678901234 << 1.2345678901235 << true;
     QTest::newRow("eleventh significant digit") << 1.2345678901 << 1.2345678902 << false;
     QTest::newRow("zero and zero") << 0.0 << 0.0 << true;
@@ -84,9 +83,8 @@ void TestFotoInArea::visibleRect()
 {
     QFETCH(QPointF, topLeft);
     QFETCH(double, zoom);
-    QFETCH(QRectF, expected);
 
-    QCOMPARE(LMFotoInAreaPositionState(topLeft, zoom).visibleRect(QSizeF(200, 100)), expected);
+    QTEST(LMFotoInAreaPositionState(topLeft, zoom).visibleRect(QSizeF(200, 100)), "expected");
 }
 
 void TestFotoInArea::readXml_data()
@@ -116,13 +114,12 @@ void TestFotoInArea::readXml()
 {
     QFETCH(QString, xml);
     QFETCH(QStringList, warnings);
-    QFETCH(LMFotoInAreaDescription, expected);
 
     QDomDocument aDocument;
     QVERIFY(aDocument.setContent(xml));
     for (const QString& aWarning : std::as_const(warnings))
         QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-    QCOMPARE(LMFotoInAreaDescription::fromXml(aDocument.documentElement(), QStringLiteral("/base")), expected);
+    QTEST(LMFotoInAreaDescription::fromXml(aDocument.documentElement(), QStringLiteral("/base")), "expected");
 }
 
 void TestFotoInArea::roundTrip_data()

@@ -85,9 +85,7 @@ void TestTemplateBundles::navigation_data()
     QTest::newRow("first of three") << 3 << 0 << 1 << -1;
     QTest::newRow("middle of three") << 3 << 1 << 2 << 0;
     QTest::newRow("last of three") << 3 << 2 << -1 << 1;
-    QTest::newRow("single page") << 1 << 0 << -1 << -1;
     QTest::newRow("page of another design") << 3 << 9 << -1 << -1;
-    QTest::newRow("null template") << 3 << -1 << -1 << -1;
     QTest::newRow("empty bundle") << 0 << -1 << -1 << -1;
 }
 
@@ -117,7 +115,6 @@ void TestTemplateBundles::countNeededPages_data()
     QTest::addColumn<int>("needed");
 
     QTest::newRow("empty bundle") << QList<int>() << 1;
-    QTest::newRow("one page") << QList<int> { 0 } << 1;
     QTest::newRow("three pages") << QList<int> { 0, 1, 2 } << 3;
     QTest::newRow("a null page ends the steps") << QList<int> { 0, 1, -1, 2 } << 2;
 }
@@ -125,13 +122,12 @@ void TestTemplateBundles::countNeededPages_data()
 void TestTemplateBundles::countNeededPages()
 {
     QFETCH(QList<int>, pages);
-    QFETCH(int, needed);
 
     const Pages aPages(3, QStringLiteral("Album"));
     LMUnconfiguredTemplateList aList;
     for (int anIndex : pages)
         aList.append(aPages.at(anIndex));
-    QCOMPARE(LMTemplateBundle(aList).countNeededPages(), needed);
+    QTEST(LMTemplateBundle(aList).countNeededPages(), "needed");
 }
 
 void TestTemplateBundles::equality()
@@ -164,7 +160,6 @@ void TestTemplateBundles::removeFromRegistry_data()
 
     QTest::newRow("middle of three") << 1 << QList<int> { 0, 2 };
     QTest::newRow("first of three") << 0 << QList<int> { 1, 2 };
-    QTest::newRow("last of three") << 2 << QList<int> { 0, 1 };
     QTest::newRow("a template of no bundle") << 3 << QList<int> { 0, 1, 2 };
 }
 

@@ -328,8 +328,6 @@ void TestTemplateLists::foreignMimeData()
 
 void TestTemplateLists::acceptanceFilter()
 {
-    const Pool aPool(
-        { QStringLiteral("Beta"), QStringLiteral("Alpha"), QStringLiteral("Gamma"), QStringLiteral("Bravo") });
     FakeTemplateLookup aLookup(
         { QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Bravo"), QStringLiteral("Gamma") });
     LMTemplateLookup::install(&aLookup);
@@ -337,8 +335,10 @@ void TestTemplateLists::acceptanceFilter()
         [](const LMUnconfiguredTemplate& theTemplate) { return !theTemplate.name().startsWith(QLatin1Char('B')); });
     const FunctionAcceptor aNoGamma(
         [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate.name() != QLatin1String("Gamma"); });
-    const LMTemplateList aDragged = aPool.configured();
-    const QList<LMUnconfiguredTemplate> aHandles = aPool.unconfigured();
+    QList<LMUnconfiguredTemplate> aHandles;
+    for (const char* aName : { "Beta", "Alpha", "Gamma", "Bravo" })
+        aHandles.append(aLookup.findTemplateByName(QString::fromLatin1(aName)));
+    const LMTemplateList aDragged = LMUnconfiguredTemplateList(aHandles).toConfiguredList(LMTemplateConfiguration());
     const std::unique_ptr<QMimeData> aMime = aDragged.toMimeData();
 
     LMTemplateList::setAcceptTemplate(&aNoB);
@@ -517,7 +517,8 @@ void TestTemplateLists::listValues()
     QFETCH(QStringList, pool);
     QFETCH(QString, query);
 
-    const LMTemplateList aList = Pool(pool).configured();
+    const Pool aPool(pool);
+    const LMTemplateList aList = aPool.configured();
     QStringList aValues;
     if (query == QLatin1String("spot")) {
         aValues.append(QString::number(aList.recommendedSpotColor().value()));

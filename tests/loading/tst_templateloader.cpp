@@ -1,9 +1,8 @@
 #include "LMArticle.h"
 #include "LMConfiguredTemplate.h"
-#include "LMDirectoryConfig.h"
 #include "LMJobLoadTemplateFile.h"
+#include "LMLoadingTest.h"
 #include "LMMultiColorConfig.h"
-#include "LMProductCatalogue.h"
 #include "LMTemplate.h"
 #include "LMTemplateFileManager.h"
 #include "LMTemplateLoader.h"
@@ -11,24 +10,19 @@
 #include "LMTemplateQueue.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateSourceFileList.h"
-#include "LMTestSupport.h"
 
 #include <QDomDocument>
-#include <QtTest>
 
 #include <memory>
 
+using namespace LMLoadingTest;
 using LMTestSupport::templateNames;
 using LMTestSupport::writeFile;
 
 namespace {
 
-const QByteArray CATALOGUE = R"({"articles": [
-    {"id": 1001, "orderName": "BOOK_A4_HC", "class": "photobook", "orientation": "portrait"},
-    {"id": 1002, "orderName": "BOOK_A5_SC", "class": "photobook", "orientation": "landscape"}
-]})";
-
-// A version-2 document with one layout per name, for the products named (none: no product).
+// A version-2 document with one layout per name ("name" or "name:design element id"), for the
+// product named (none: no product).
 QByteArray layouts(const QStringList& theNames, const QString& theProduct = QStringLiteral("BOOK_A4_HC"),
                    const QString& theVersion = QStringLiteral("2"))
 {
@@ -37,9 +31,12 @@ QByteArray layouts(const QStringList& theNames, const QString& theProduct = QStr
               .arg(theVersion.isNull() ? QString() : QStringLiteral(" version='%1'").arg(theVersion),
                    theProduct.isEmpty() ? QString() : QStringLiteral("<product>%1</product>").arg(theProduct));
     for (const QString& aName : theNames)
-        aText += QStringLiteral("<template name='%1'><layout><total width='1000' height='1000'/>"
+        aText += QStringLiteral("<template name='%1'%2><layout><total width='1000' height='1000'/>"
                                 "<imagearea x='0.5' y='0' width='999' height='500'/></layout></template>")
-                     .arg(aName);
+                     .arg(aName.section(QLatin1Char(':'), 0, 0),
+                          aName.contains(QLatin1Char(':'))
+                              ? QStringLiteral(" designElementId='%1'").arg(aName.section(QLatin1Char(':'), 1))
+                              : QString());
     return (aText + QStringLiteral("</templates2>")).toUtf8();
 }
 
@@ -64,29 +61,324 @@ class TestTemplateLoader : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
-    void detectFileType_data();
-    void detectFileType();
-    void queue_data();
-    void queue();
-    void emptyQueue();
+    void init()
+    {
+        myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-loader-XXXXXX"));
+        QVERIFY(myDir->isValid());
+        QVERIFY(useContentTree(*myDir, QStringLiteral("catalogue.json")));
+        registry()->clear();
+    }
 
-    void namedFiles_data();
-    void namedFiles();
-    void backgroundVariants_data();
-    void backgroundVariants();
-    void exclusiveSourceFile_data();
-    void exclusiveSourceFile();
-    void revisionDefaultsToOne();
-    void unreadableFile();
-    void articleLoadSkipsRefinementFolders();
-    void fileOrderOfInsertion();
-    void loadedIdsAndKeys();
-    void jobIdentity();
-    void fileInCategories_data();
-    void fileInCategories();
+    void cleanup()
+    {
+        registry()->clear();
+        myDir.reset();
+    }
+
+    void detectFileType_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("kind");
+        row("version-1 list", "<templates/>", 1);
+        row("version-2 document", "<templates2/>", 2);
+        row("single layout", "<template/>", 3);
+        row("svg page", "<svg/>", 4);
+        row("collection", "<collection/>", 6);
+        row("tags are case-sensitive", "<Templates2/>", 0);
+        row("a prefixed svg is not ours", "<svg:svg xmlns:svg='urn:x'/>", 0);
+        row("no document", "", 0);
+    }
+
+    void detectFileType()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, kind);
+        QDomDocument aDocument;
+        aDocument.setContent(xml);
+        QCOMPARE(int(LMTemplateParseJob::detectFileType(aDocument.documentElement())), kind);
+    }
+
+    void queue_data()
+    {
+        QTest::addColumn<int>("count");
+        // "f" dequeues forward, "r" reverse; the indexes of the templates returned.
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QList<int>>("indexes");
+        row("reverse first gives the last", 3, "r", QList<int> { 2 });
+        row("forward wraps", 3, "fff", QList<int> { 1, 2, 0 });
+        row("reverse wraps twice", 3, "rrrrr", QList<int> { 2, 1, 0, 2, 1 });
+        row("back and forth", 2, "frrf", QList<int> { 1, 0, 1, 0 });
+        row("single template", 1, "frf", QList<int> { 0, 0, 0 });
+    }
+
+    void queue()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, steps);
+        QFETCH(QList<int>, indexes);
+        LMTemplateList aList;
+        std::vector<LMUnconfiguredTemplate> aTemplates;
+        for (int i = 0; i < count; ++i) {
+            aTemplates.push_back(LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout));
+            aTemplates.back().templatePointer()->setName(QString::number(i));
+            aList.append(LMConfiguredTemplate(aTemplates.back()));
+        }
+        LMTemplateQueue aQueue(aList);
+        QCOMPARE(aQueue.currentTemplate().unconfiguredTemplate().name(), QStringLiteral("0"));
+        QList<int> aSeen;
+        for (const QChar aStep : steps) {
+            const LMConfiguredTemplate aTemplate
+                = aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse();
+            aSeen.append(aTemplate.unconfiguredTemplate().name().toInt());
+            QCOMPARE(aQueue.here(), aSeen.last());
+        }
+        QCOMPARE(aSeen, indexes);
+        for (LMUnconfiguredTemplate& aTemplate : aTemplates)
+            aTemplate.deleteTemplate();
+    }
+
+    void emptyQueue()
+    {
+        LMTemplateQueue aQueue;
+        QVERIFY(aQueue.isEmpty());
+        QCOMPARE(aQueue.here(), 0);
+        QVERIFY(aQueue.dequeueReverse().unconfiguredTemplate().isNull());
+        QVERIFY(aQueue.dequeueForward().unconfiguredTemplate().isNull());
+
+        LMUnconfiguredTemplate aTemplate = LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout);
+        LMTemplateQueue aFull(LMTemplateList { LMConfiguredTemplate(aTemplate) });
+        aFull.dequeueReverse();
+        aFull.clear();
+        QVERIFY(aFull.isEmpty());
+        QCOMPARE(aFull.here(), 0);
+        QVERIFY(aFull.currentTemplate().unconfiguredTemplate().isNull());
+        aTemplate.deleteTemplate();
+    }
+
+    void namedFiles_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QStringList>("templates");
+        row("nothing named", QStringList(), false, QStringList());
+        row("only images", words("templates/a.png templates/b.PNG"), false, QStringList());
+        row("a missing file", words("templates/gone.xml"), false, QStringList());
+        row("an xml file", words("templates/categories/a.xml"), true, words("A1 A2"));
+        row("upper-case suffix", words("templates/categories/C.XML"), true, words("C1"));
+        row("a page that is no master", words("designs/meadow/meadow-2.svg"), false, QStringList());
+        row("in the order named", words("templates/categories/C.XML templates/a.png templates/categories/a.xml"), true,
+            words("C1 A1 A2"));
+    }
+
+    void namedFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, loaded);
+        QFETCH(QStringList, templates);
+        write(QStringLiteral("templates/categories/a.xml"), layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
+        write(QStringLiteral("templates/categories/C.XML"), layouts({ QStringLiteral("C1") }));
+        write(QStringLiteral("templates/a.png"), "png");
+        write(QStringLiteral("designs/meadow/meadow-2.svg"), "<svg/>");
+        QStringList aPaths;
+        for (const QString& aFile : files)
+            aPaths.append(myDir->filePath(QStringLiteral("content/") + aFile));
+
+        LMTemplateLoader aLoader(registry());
+        QCOMPARE(aLoader.loadTemplates(aPaths), loaded);
+        QCOMPARE(templateNames(registry()->allTemplates()), templates);
+    }
+
+    void backgroundVariants_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<bool>("multiColor");
+        QTest::addColumn<bool>("thumbnailExists");
+        QTest::addColumn<int>("count");
+        const int aColours = int(LMMultiColorConfig::allConfigurations().size());
+        row("plain background", "hintergrund", false, true, 1);
+        row("any letter case", "HinterGRUND", false, true, 1);
+        row("multi-colour: itself and every colour", "Hintergrund", true, true, 1 + aColours);
+        row("no thumbnail: nothing", "hintergrund", false, false, 0);
+        row("multi-colour without thumbnail", "hintergrund", true, false, 0);
+        row("not the background category", "hintergründe", false, false, 1);
+    }
+
+    void backgroundVariants()
+    {
+        QFETCH(QString, category);
+        QFETCH(bool, multiColor);
+        QFETCH(bool, thumbnailExists);
+        QFETCH(int, count);
+        const QString aFile = write(QStringLiteral("templates/categories/bg.xml"),
+                                    backgrounds(category, { QStringLiteral("bg_0012.jpg") }, multiColor));
+        if (thumbnailExists)
+            write(QStringLiteral("templates/categories/bg_0012.jpg"), "jpg");
+
+        LMTemplateLoader aLoader(registry());
+        QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
+        const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
+        QCOMPARE(aTemplates.size(), count);
+        // The variants differ in their colour configuration, so each keeps a name of its own.
+        QSet<QString> aUniqueNames;
+        for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
+            aUniqueNames.insert(aTemplate.uniqueName());
+        QCOMPARE(aUniqueNames.size(), count);
+    }
+
+    void exclusiveSourceFile_data()
+    {
+        QTest::addColumn<QStringList>("layouts");
+        QTest::addColumn<bool>("exclusive");
+        row("the one template of its file", words("Allein"), true);
+        row("two templates share the file", words("Eins Zwei"), false);
+    }
+
+    void exclusiveSourceFile()
+    {
+        QFETCH(QStringList, layouts);
+        QFETCH(bool, exclusive);
+        const QString aFile = write(QStringLiteral("templates/categories/x.xml"), ::layouts(layouts));
+        LMTemplateLoader aLoader(registry());
+        QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
+        const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
+        QCOMPARE(aTemplates.size(), layouts.size());
+        for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
+            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile() == QFileInfo(aFile), exclusive);
+    }
+
+    void revisionDefaultsToOne()
+    {
+        // The legacy position fix of revision 1 moves the half-unit area: without "version" the file
+        // reads as revision 1, not as the current one.
+        const auto aRect = [this](const QString& theName, const QString& theVersion) {
+            const QString aFile = write(QStringLiteral("templates/%1.xml").arg(theName),
+                                        layouts({ theName }, QStringLiteral("BOOK_A4_HC"), theVersion));
+            LMTemplateLoader aLoader(registry());
+            aLoader.loadTemplates(QStringList { aFile });
+            const LMUnconfiguredTemplate aTemplate = registry()->findTemplateByName(theName);
+            return aTemplate.isNull() || aTemplate->areaDefinitions().isEmpty()
+                ? QRectF()
+                : aTemplate->areaDefinitions().at(0)->rect();
+        };
+        const QRectF aDefault = aRect(QStringLiteral("Ohne"), QString());
+        QVERIFY(aDefault.isValid());
+        QCOMPARE(aRect(QStringLiteral("Eins"), QStringLiteral("1")), aDefault);
+        QVERIFY(aRect(QStringLiteral("Zwei"), QStringLiteral("2")) != aDefault);
+    }
+
+    void unreadableFile()
+    {
+        const QString aBroken = write(QStringLiteral("templates/broken.xml"), "<templates2><template");
+        const QString anUnknown = write(QStringLiteral("templates/unknown.xml"), "<whitelist/>");
+        const QString aGood = write(QStringLiteral("templates/good.xml"), layouts({ QStringLiteral("Gut") }));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^malformed XML file")));
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("could not open template file \"%1\"").arg(aBroken)));
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        LMTemplateLoader aLoader(registry());
+        // Both unusable files still count as loaded; the good one is not held up by them.
+        QVERIFY(aLoader.loadTemplates(QStringList { aBroken, anUnknown, aGood }));
+        QCOMPARE(templateNames(registry()->allTemplates()), QStringList { QStringLiteral("Gut") });
+    }
+
+    void articleLoadSkipsRefinementFolders()
+    {
+        write(QStringLiteral("templates/categories/plain.xml"), layouts({ QStringLiteral("Schlicht") }));
+        const QString aRefined
+            = write(QStringLiteral("templates/categories/gold/gold.xml"), layouts({ QStringLiteral("Golden") }));
+        write(QStringLiteral("templates/categories/gold/refinement"), "");
+        // Templates no product takes never reach the registry.
+        write(QStringLiteral("templates/categories/nobody.xml"), layouts({ QStringLiteral("Niemand") }, QString()));
+        LMTemplateFileManager::instance()->reInit();
+
+        LMTemplateLoader aLoader(registry());
+        aLoader.loadTemplates(book());
+        QCOMPARE(templateNames(registry()->allTemplates()), QStringList { QStringLiteral("Schlicht") });
+
+        // Named explicitly, a refinement file loads.
+        QVERIFY(LMTemplateLoader(registry()).loadTemplates(QStringList { aRefined }));
+        QCOMPARE(templateNames(registry()->allTemplates()),
+                 (QStringList { QStringLiteral("Schlicht"), QStringLiteral("Golden") }));
+
+        // The files were handed out: loading the article again finds nothing new.
+        LMTemplateLoader(registry()).loadTemplates(book());
+        QCOMPARE(registry()->countTemplates(), 2);
+        // The null article loads nothing.
+        LMTemplateLoader(registry()).loadTemplates(LMArticle());
+        QCOMPARE(registry()->countTemplates(), 2);
+    }
+
+    void fileOrderOfInsertion()
+    {
+        // Many files parsed in parallel still reach the registry in file order: XML files first, each
+        // file's templates together and in their own order.
+        QStringList anExpected;
+        for (int i = 0; i < 24; ++i) {
+            const QStringList aNames { QStringLiteral("L%1a").arg(i, 2, 10, QLatin1Char('0')),
+                                       QStringLiteral("L%1b").arg(i, 2, 10, QLatin1Char('0')) };
+            write(QStringLiteral("templates/categories/f%1.xml").arg(i, 2, 10, QLatin1Char('0')), layouts(aNames));
+            anExpected += aNames;
+        }
+        LMTemplateSourceFileList aFiles;
+        for (int i = 0; i < 24; ++i)
+            aFiles.append(LMTemplateSourceFile(myDir->filePath(
+                QStringLiteral("content/templates/categories/f%1.xml").arg(i, 2, 10, QLatin1Char('0')))));
+
+        LMTemplateLoader aLoader(registry());
+        const QList<LMTemplateLoaderLoadingInfo*> anInfos = aLoader.loadTemplatesParallely(aFiles);
+        QCOMPARE(anInfos.size(), 24);
+        for (int i = 0; i < 24; ++i)
+            QCOMPARE(anInfos.at(i)->file(), aFiles.at(i).fileInfo());
+        for (LMTemplateLoaderLoadingInfo* anInfo : anInfos)
+            aLoader.addTemplatesToRegistry(anInfo);
+        QCOMPARE(templateNames(registry()->allTemplates()), anExpected);
+    }
+
+    void loadedIdsAndKeys()
+    {
+        const QString aFirst = write(QStringLiteral("templates/ids1.xml"), layouts(words("Erster:41")));
+        const QString aSecond = write(QStringLiteral("templates/ids2.xml"), layouts(words("Ohne Mit:43 Auch:44")));
+        LMTemplateLoader aLoader(registry());
+        QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID());
+        QVERIFY(aLoader.loadTemplates(QStringList { aFirst, aSecond }));
+        // Of the last file, the first valid id.
+        QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID(43));
+        QCOMPARE(aLoader.lastLoadedDesignElementIds(),
+                 (LMDesignElementIDSet { LMDesignElementID(41), LMDesignElementID(43), LMDesignElementID(44) }));
+        QCOMPARE(aLoader.allLoadedJigs().size(), 4);
+        for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
+            QVERIFY(aLoader.allLoadedJigs().contains(aTemplate->createKey()));
+    }
+
+    void jobIdentity()
+    {
+        LMTemplateLoaderLoadingInfo aFirst(QFileInfo(QStringLiteral("a.xml")));
+        LMTemplateLoaderLoadingInfo aSecond(QFileInfo(QStringLiteral("a.xml")));
+        const LMJobLoadTemplateFile aJob(&aFirst);
+        QVERIFY(aJob == *aJob.clone());
+        QCOMPARE(aJob.clone()->hash(), aJob.hash());
+        // The same file in another info is other work.
+        QVERIFY(!(aJob == LMJobLoadTemplateFile(&aSecond)));
+    }
+
+    void fileInCategories_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        row("bare file name", "a.xml", "content/templates/categories/a.xml");
+        row("a path stays", "x/a.xml", "x/a.xml");
+        row("absolute path stays", "/abs/a.xml", "/abs/a.xml");
+    }
+
+    void fileInCategories()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        const QString anExpected
+            = expected.startsWith(QLatin1String("content/")) ? myDir->filePath(expected) : expected;
+        QCOMPARE(LMTemplateLoader::fileInCategories(name), anExpected);
+    }
 
 private:
     QString write(const QString& theRelative, const QByteArray& theContent)
@@ -98,340 +390,6 @@ private:
 
     std::unique_ptr<QTemporaryDir> myDir;
 };
-
-void TestTemplateLoader::init()
-{
-    myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-loader-XXXXXX"));
-    QVERIFY(myDir->isValid());
-    write(QStringLiteral("products/catalogue.json"), CATALOGUE);
-    QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("user"))));
-    LMDirectoryConfig::instance()->setContentRoot(myDir->filePath(QStringLiteral("content")));
-    LMDirectoryConfig::instance()->setUserDataDir(myDir->filePath(QStringLiteral("user")));
-    QVERIFY(LMProductCatalogue::instance()->reload());
-    registry()->clear();
-}
-
-void TestTemplateLoader::cleanup()
-{
-    registry()->clear();
-    myDir.reset();
-}
-
-void TestTemplateLoader::detectFileType_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<int>("kind");
-    QTest::newRow("version-1 list") << "<templates/>" << 1;
-    QTest::newRow("version-2 document") << "<templates2/>" << 2;
-    QTest::newRow("single layout") << "<template/>" << 3;
-    QTest::newRow("svg page") << "<svg/>" << 4;
-    QTest::newRow("collection") << "<collection/>" << 6;
-    QTest::newRow("tags are case-sensitive") << "<Templates2/>" << 0;
-    QTest::newRow("a prefixed svg is not ours") << "<svg:svg xmlns:svg='urn:x'/>" << 0;
-    QTest::newRow("anything else") << "<whitelist/>" << 0;
-    QTest::newRow("no document") << "" << 0;
-}
-
-void TestTemplateLoader::detectFileType()
-{
-    QFETCH(QString, xml);
-    QFETCH(int, kind);
-    QDomDocument aDocument;
-    aDocument.setContent(xml);
-    QCOMPARE(int(LMTemplateParseJob::detectFileType(aDocument.documentElement())), kind);
-}
-
-void TestTemplateLoader::queue_data()
-{
-    QTest::addColumn<int>("count");
-    // "f" dequeues forward, "r" reverse; the indexes of the templates returned.
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QList<int>>("indexes");
-    QTest::newRow("reverse first gives the last") << 3 << "r" << QList<int> { 2 };
-    QTest::newRow("forward wraps") << 3 << "fff" << QList<int> { 1, 2, 0 };
-    QTest::newRow("reverse wraps twice") << 3 << "rrrrr" << QList<int> { 2, 1, 0, 2, 1 };
-    QTest::newRow("back and forth") << 2 << "frrf" << QList<int> { 1, 0, 1, 0 };
-    QTest::newRow("single template") << 1 << "frf" << QList<int> { 0, 0, 0 };
-}
-
-void TestTemplateLoader::queue()
-{
-    QFETCH(int, count);
-    QFETCH(QString, steps);
-    QFETCH(QList<int>, indexes);
-    LMTemplateList aList;
-    std::vector<LMUnconfiguredTemplate> aTemplates;
-    for (int i = 0; i < count; ++i) {
-        aTemplates.push_back(LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout));
-        aTemplates.back().templatePointer()->setName(QString::number(i));
-        aList.append(LMConfiguredTemplate(aTemplates.back()));
-    }
-    LMTemplateQueue aQueue(aList);
-    QCOMPARE(aQueue.currentTemplate().unconfiguredTemplate().name(), QStringLiteral("0"));
-    QList<int> aSeen;
-    for (const QChar aStep : steps) {
-        const LMConfiguredTemplate aTemplate
-            = aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse();
-        aSeen.append(aTemplate.unconfiguredTemplate().name().toInt());
-        QCOMPARE(aQueue.here(), aSeen.last());
-    }
-    QCOMPARE(aSeen, indexes);
-    for (LMUnconfiguredTemplate& aTemplate : aTemplates)
-        aTemplate.deleteTemplate();
-}
-
-void TestTemplateLoader::emptyQueue()
-{
-    LMTemplateQueue aQueue;
-    QVERIFY(aQueue.isEmpty());
-    QCOMPARE(aQueue.here(), 0);
-    QVERIFY(aQueue.dequeueReverse().unconfiguredTemplate().isNull());
-    QVERIFY(aQueue.dequeueForward().unconfiguredTemplate().isNull());
-
-    LMUnconfiguredTemplate aTemplate = LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout);
-    LMTemplateQueue aFull(LMTemplateList { LMConfiguredTemplate(aTemplate) });
-    aFull.dequeueReverse();
-    aFull.clear();
-    QVERIFY(aFull.isEmpty());
-    QCOMPARE(aFull.here(), 0);
-    QVERIFY(aFull.currentTemplate().unconfiguredTemplate().isNull());
-    aTemplate.deleteTemplate();
-}
-
-void TestTemplateLoader::namedFiles_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<bool>("loaded");
-    QTest::addColumn<QStringList>("templates");
-    QTest::newRow("nothing named") << QStringList() << false << QStringList();
-    QTest::newRow("only images") << QStringList { "templates/a.png", "templates/b.PNG" } << false << QStringList();
-    QTest::newRow("a missing file") << QStringList { "templates/gone.xml" } << false << QStringList();
-    QTest::newRow("an xml file") << QStringList { "templates/categories/a.xml" } << true << QStringList { "A1", "A2" };
-    QTest::newRow("upper-case suffix") << QStringList { "templates/categories/C.XML" } << true << QStringList { "C1" };
-    QTest::newRow("a page that is no master")
-        << QStringList { "designs/meadow/meadow-2.svg" } << false << QStringList();
-    QTest::newRow("in the order named") << QStringList { "templates/categories/C.XML", "templates/a.png",
-                                                         "templates/categories/a.xml" }
-                                        << true << QStringList { "C1", "A1", "A2" };
-}
-
-void TestTemplateLoader::namedFiles()
-{
-    QFETCH(QStringList, files);
-    QFETCH(bool, loaded);
-    QFETCH(QStringList, templates);
-    write(QStringLiteral("templates/categories/a.xml"), layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
-    write(QStringLiteral("templates/categories/C.XML"), layouts({ QStringLiteral("C1") }));
-    write(QStringLiteral("templates/a.png"), "png");
-    write(QStringLiteral("designs/meadow/meadow-2.svg"), "<svg/>");
-    QStringList aPaths;
-    for (const QString& aFile : files)
-        aPaths.append(myDir->filePath(QStringLiteral("content/") + aFile));
-
-    LMTemplateLoader aLoader(registry());
-    QCOMPARE(aLoader.loadTemplates(aPaths), loaded);
-    QCOMPARE(templateNames(registry()->allTemplates()), templates);
-}
-
-void TestTemplateLoader::backgroundVariants_data()
-{
-    QTest::addColumn<QString>("category");
-    QTest::addColumn<bool>("multiColor");
-    QTest::addColumn<bool>("thumbnailExists");
-    QTest::addColumn<int>("count");
-    const int aColours = int(LMMultiColorConfig::allConfigurations().size());
-    QTest::newRow("plain background") << "hintergrund" << false << true << 1;
-    QTest::newRow("any letter case") << "HinterGRUND" << false << true << 1;
-    QTest::newRow("multi-colour: itself and every colour") << "Hintergrund" << true << true << 1 + aColours;
-    QTest::newRow("no thumbnail: nothing") << "hintergrund" << false << false << 0;
-    QTest::newRow("multi-colour without thumbnail") << "hintergrund" << true << false << 0;
-    QTest::newRow("not the background category") << "hintergründe" << false << false << 1;
-}
-
-void TestTemplateLoader::backgroundVariants()
-{
-    QFETCH(QString, category);
-    QFETCH(bool, multiColor);
-    QFETCH(bool, thumbnailExists);
-    QFETCH(int, count);
-    const QString aFile = write(QStringLiteral("templates/categories/bg.xml"),
-                                backgrounds(category, { QStringLiteral("bg_0012.jpg") }, multiColor));
-    if (thumbnailExists)
-        write(QStringLiteral("templates/categories/bg_0012.jpg"), "jpg");
-
-    LMTemplateLoader aLoader(registry());
-    QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
-    const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
-    QCOMPARE(aTemplates.size(), count);
-    // The variants differ in their colour configuration, so each keeps a name of its own.
-    QSet<QString> aUniqueNames;
-    for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
-        aUniqueNames.insert(aTemplate.uniqueName());
-    QCOMPARE(aUniqueNames.size(), count);
-}
-
-void TestTemplateLoader::exclusiveSourceFile_data()
-{
-    QTest::addColumn<QStringList>("layouts");
-    QTest::addColumn<bool>("exclusive");
-    QTest::newRow("the one template of its file") << QStringList { "Allein" } << true;
-    QTest::newRow("two templates share the file") << QStringList { "Eins", "Zwei" } << false;
-}
-
-void TestTemplateLoader::exclusiveSourceFile()
-{
-    QFETCH(QStringList, layouts);
-    QFETCH(bool, exclusive);
-    const QString aFile = write(QStringLiteral("templates/categories/x.xml"), ::layouts(layouts));
-    LMTemplateLoader aLoader(registry());
-    QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
-    const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
-    QCOMPARE(aTemplates.size(), layouts.size());
-    for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
-        QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile() == QFileInfo(aFile), exclusive);
-}
-
-void TestTemplateLoader::revisionDefaultsToOne()
-{
-    // The legacy position fix of revision 1 moves the half-unit area: without "version" the file
-    // reads as revision 1, not as the current one.
-    const auto aRect = [this](const QString& theName, const QString& theVersion) {
-        const QString aFile = write(QStringLiteral("templates/%1.xml").arg(theName),
-                                    layouts({ theName }, QStringLiteral("BOOK_A4_HC"), theVersion));
-        LMTemplateLoader aLoader(registry());
-        aLoader.loadTemplates(QStringList { aFile });
-        const LMUnconfiguredTemplate aTemplate = registry()->findTemplateByName(theName);
-        return aTemplate.isNull() || aTemplate->areaDefinitions().isEmpty()
-            ? QRectF()
-            : aTemplate->areaDefinitions().at(0)->rect();
-    };
-    const QRectF aDefault = aRect(QStringLiteral("Ohne"), QString());
-    QVERIFY(aDefault.isValid());
-    QCOMPARE(aRect(QStringLiteral("Eins"), QStringLiteral("1")), aDefault);
-    QVERIFY(aRect(QStringLiteral("Zwei"), QStringLiteral("2")) != aDefault);
-}
-
-void TestTemplateLoader::unreadableFile()
-{
-    const QString aBroken = write(QStringLiteral("templates/broken.xml"), "<templates2><template");
-    const QString anUnknown = write(QStringLiteral("templates/unknown.xml"), "<whitelist/>");
-    const QString aGood = write(QStringLiteral("templates/good.xml"), layouts({ QStringLiteral("Gut") }));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^malformed XML file")));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("could not open template file \"%1\"").arg(aBroken)));
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    LMTemplateLoader aLoader(registry());
-    // Both unusable files still count as loaded; the good one is not held up by them.
-    QVERIFY(aLoader.loadTemplates(QStringList { aBroken, anUnknown, aGood }));
-    QCOMPARE(templateNames(registry()->allTemplates()), QStringList { QStringLiteral("Gut") });
-}
-
-void TestTemplateLoader::articleLoadSkipsRefinementFolders()
-{
-    write(QStringLiteral("templates/categories/plain.xml"), layouts({ QStringLiteral("Schlicht") }));
-    const QString aRefined
-        = write(QStringLiteral("templates/categories/gold/gold.xml"), layouts({ QStringLiteral("Golden") }));
-    write(QStringLiteral("templates/categories/gold/refinement"), "");
-    // Templates no product takes never reach the registry.
-    write(QStringLiteral("templates/categories/nobody.xml"), layouts({ QStringLiteral("Niemand") }, QString()));
-    LMTemplateFileManager::instance()->reInit();
-
-    LMTemplateLoader aLoader(registry());
-    aLoader.loadTemplates(book());
-    QCOMPARE(templateNames(registry()->allTemplates()), QStringList { QStringLiteral("Schlicht") });
-
-    // Named explicitly, a refinement file loads.
-    QVERIFY(LMTemplateLoader(registry()).loadTemplates(QStringList { aRefined }));
-    QCOMPARE(templateNames(registry()->allTemplates()),
-             (QStringList { QStringLiteral("Schlicht"), QStringLiteral("Golden") }));
-
-    // The files were handed out: loading the article again finds nothing new.
-    LMTemplateLoader(registry()).loadTemplates(book());
-    QCOMPARE(registry()->countTemplates(), 2);
-    // The null article loads nothing.
-    LMTemplateLoader(registry()).loadTemplates(LMArticle());
-    QCOMPARE(registry()->countTemplates(), 2);
-}
-
-void TestTemplateLoader::fileOrderOfInsertion()
-{
-    // Many files parsed in parallel still reach the registry in file order: XML files first, each
-    // file's templates together and in their own order.
-    QStringList anExpected;
-    for (int i = 0; i < 24; ++i) {
-        const QStringList aNames { QStringLiteral("L%1a").arg(i, 2, 10, QLatin1Char('0')),
-                                   QStringLiteral("L%1b").arg(i, 2, 10, QLatin1Char('0')) };
-        write(QStringLiteral("templates/categories/f%1.xml").arg(i, 2, 10, QLatin1Char('0')), layouts(aNames));
-        anExpected += aNames;
-    }
-    LMTemplateSourceFileList aFiles;
-    for (int i = 0; i < 24; ++i)
-        aFiles.append(LMTemplateSourceFile(
-            myDir->filePath(QStringLiteral("content/templates/categories/f%1.xml").arg(i, 2, 10, QLatin1Char('0')))));
-
-    LMTemplateLoader aLoader(registry());
-    const QList<LMTemplateLoaderLoadingInfo*> anInfos = aLoader.loadTemplatesParallely(aFiles);
-    QCOMPARE(anInfos.size(), 24);
-    for (int i = 0; i < 24; ++i)
-        QCOMPARE(anInfos.at(i)->file(), aFiles.at(i).fileInfo());
-    for (LMTemplateLoaderLoadingInfo* anInfo : anInfos)
-        aLoader.addTemplatesToRegistry(anInfo);
-    QCOMPARE(templateNames(registry()->allTemplates()), anExpected);
-}
-
-void TestTemplateLoader::loadedIdsAndKeys()
-{
-    const QString aFirst = write(QStringLiteral("templates/ids1.xml"),
-                                 R"(<templates2 version="2"><filter><product>BOOK_A4_HC</product></filter>
-                                    <template name="Erster" designElementId="41"><layout><total width="10" height="10"/></layout></template>
-                                    </templates2>)");
-    const QString aSecond = write(QStringLiteral("templates/ids2.xml"),
-                                  R"(<templates2 version="2"><filter><product>BOOK_A4_HC</product></filter>
-                                     <template name="Ohne"><layout><total width="10" height="10"/></layout></template>
-                                     <template name="Mit" designElementId="43"><layout><total width="10" height="10"/></layout></template>
-                                     <template name="Auch" designElementId="44"><layout><total width="10" height="10"/></layout></template>
-                                     </templates2>)");
-    LMTemplateLoader aLoader(registry());
-    QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID());
-    QVERIFY(aLoader.loadTemplates(QStringList { aFirst, aSecond }));
-    // Of the last file, the first valid id.
-    QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID(43));
-    QCOMPARE(aLoader.lastLoadedDesignElementIds(),
-             (LMDesignElementIDSet { LMDesignElementID(41), LMDesignElementID(43), LMDesignElementID(44) }));
-    QCOMPARE(aLoader.allLoadedJigs().size(), 4);
-    for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
-        QVERIFY(aLoader.allLoadedJigs().contains(aTemplate->createKey()));
-}
-
-void TestTemplateLoader::jobIdentity()
-{
-    LMTemplateLoaderLoadingInfo aFirst(QFileInfo(QStringLiteral("a.xml")));
-    LMTemplateLoaderLoadingInfo aSecond(QFileInfo(QStringLiteral("a.xml")));
-    const LMJobLoadTemplateFile aJob(&aFirst);
-    QVERIFY(aJob == *aJob.clone());
-    QCOMPARE(aJob.clone()->hash(), aJob.hash());
-    // The same file in another info is other work.
-    QVERIFY(!(aJob == LMJobLoadTemplateFile(&aSecond)));
-}
-
-void TestTemplateLoader::fileInCategories_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("bare file name") << "a.xml"
-                                    << "content/templates/categories/a.xml";
-    QTest::newRow("a path stays") << "x/a.xml"
-                                  << "x/a.xml";
-    QTest::newRow("absolute path stays") << "/abs/a.xml"
-                                         << "/abs/a.xml";
-}
-
-void TestTemplateLoader::fileInCategories()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, expected);
-    const QString anExpected = expected.startsWith(QLatin1String("content/")) ? myDir->filePath(expected) : expected;
-    QCOMPARE(LMTemplateLoader::fileInCategories(name), anExpected);
-}
 
 QTEST_MAIN(TestTemplateLoader)
 #include "tst_templateloader.moc"

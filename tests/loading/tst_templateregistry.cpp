@@ -1,10 +1,9 @@
 #include "LMArticlesGroup.h"
 #include "LMBasisSettings.h"
-#include "LMDirectoryConfig.h"
 #include "LMFileSystemWatcher.h"
 #include "LMJigRegistry.h"
 #include "LMJigStatusRepository.h"
-#include "LMProductCatalogue.h"
+#include "LMLoadingTest.h"
 #include "LMProgressController.h"
 #include "LMSmartLayoutRegistration.h"
 #include "LMTemplate.h"
@@ -15,25 +14,16 @@
 #include "LMTemplateRegistry.h"
 #include "LMTemplateRegistryInitBackgroundJob.h"
 #include "LMTemplateRegistryWatcher.h"
-#include "LMTestSupport.h"
 
 #include <QDomDocument>
-#include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <memory>
 
+using namespace LMLoadingTest;
 using LMTestSupport::templateNames;
 using LMTestSupport::writeFile;
 
 namespace {
-const QByteArray CATALOGUE = R"({"articles": [
-    {"id": 1001, "orderName": "BOOK_A4_HC", "name": "Buch A4", "class": "photobook", "orientation": "portrait", "variants": ["cover=linen"]},
-    {"id": 2001, "orderName": "FRAME_A3", "class": "framedposter", "orientation": "portrait"}
-], "passepartoutCodeChanges": [["100200", "500200"], ["100300", "500300"], ["broken"]]})";
-
 const QString NOT_FOUND = QStringLiteral("could not find Template ");
 
 LMArticle article(const QString& theOrderName)
@@ -50,8 +40,8 @@ LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes
 }
 
 // A new template from a short description, handed to the caller (the registry takes it): its name,
-// then any of "jig=N", "layer=N", "id=N", "time=N" (changed N seconds after 2020), "bg=N" (its
-// background file "bg_N.jpg"), "mc" (a multi-colour variant 30,2 of that background), "page=N",
+// then any of "B" (a background: jig and layer type 1), "jig=N", "layer=N", "id=N", "time=N" (changed N seconds after
+// 2020), "bg=N" (its background file "bg_N.jpg"), "mc" (a multi-colour variant 30,2 of that background), "page=N",
 // "user", "inactive", "price=CODE", "var=a|b", "art=ORDER", "file=PATH", "frame=N" (frame
 // material), "orient=N".
 LMUnconfiguredTemplate make(const QString& theDescription)
@@ -69,7 +59,10 @@ LMUnconfiguredTemplate make(const QString& theDescription)
     for (const QString& aToken : aTokens.mid(1)) {
         const QString aKey = aToken.section(QLatin1Char('='), 0, 0);
         const QString aValue = aToken.section(QLatin1Char('='), 1);
-        if (aKey == QLatin1String("jig"))
+        if (aKey == QLatin1String("B")) {
+            aTemplate->setJigType(LMJigType::fromInt(1));
+            aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(1));
+        } else if (aKey == QLatin1String("jig"))
             aTemplate->setJigType(LMJigType::fromInt(aValue.toInt()));
         else if (aKey == QLatin1String("layer"))
             aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(aValue.toInt()));
@@ -147,679 +140,544 @@ class TestTemplateRegistry : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
 
-    void insertReplacement_data();
-    void insertReplacement();
-    void insertKeepsIndexes();
-    void insertAtFront();
-    void nameSearch_data();
-    void nameSearch();
-    void missesAreCachedUntilInsertion();
-    void smartGeneratedLayoutsComeFirst();
-    void nameHelpers_data();
-    void nameHelpers();
-    void installedAsLookup();
-    void jigRegistry();
-    void changedFilesAndConsumption();
-    void backgroundById_data();
-    void backgroundById();
-    void productQueries();
-    void notifications_data();
-    void notifications();
-    void clearKeepsSmartLayouts();
-    void articleLoadsOnce();
-    void initJob();
-    void fileSystemWatcher();
+    void initTestCase()
+    {
+        myDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(myDir->isValid());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("passepartout code change 2 skipped")));
+        QVERIFY(useContentTree(*myDir, QStringLiteral("registry_catalogue.json")));
+        QCOMPARE(LMProductCatalogue::instance()->passepartoutCodeChanges().size(), 2);
+        writeFile(*myDir, QStringLiteral("content/templates/categories/book.xml"), layouts({ "Buch:61" }));
+    }
+
+    void init() { registry()->clear(); }
+
+    void insertReplacement_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("inserted");
+        QTest::addColumn<QStringList>("remaining");
+        QTest::addColumn<int>("oldSignals");
+
+        row("same name, newer replaces", "a time=10", "a time=20", true, words("a@2"), 0);
+        row("same name, older is refused", "a time=20", "a time=10", false, words("a@1"), 1);
+        row("same name, equal time is refused", "a time=10", "a time=10", false, words("a@1"), 1);
+        row("same name, no times is refused", "a", "a", false, words("a@1"), 1);
+        row("other name, same time", "a time=10", "b time=10", true, words("a@1 b@2"), 0);
+        row("ref- background after plain replaces it", "X B id=5", "ref-X B id=5", true, words("ref-X@2"), 0);
+        row("plain background after ref- is refused", "ref-X B id=5", "X B id=5", false, words("ref-X@1"), 0);
+        row("name holding the other's wins", "X B id=5", "BX B id=5", true, words("BX@2"), 0);
+        row("name held by the other's is refused", "BX B id=5", "X B id=5", false, words("BX@1"), 0);
+        row("unrelated backgrounds of one id both stay", "X B id=5", "Y B id=5", true, words("X@1 Y@2"), 0);
+        row("two references: the new one wins", "ref-X B id=5", "ref-Y B id=5", true, words("ref-Y@2"), 0);
+        row("multi-colour new one is exempt", "X B id=5 bg=5", "ref-X B id=5 bg=5 mc", true, words("X@1 ref-X@2"), 0);
+        row("multi-colour existing one is exempt", "ref-X B id=5 bg=5 mc", "X B id=5 bg=5", true, words("ref-X@1 X@2"),
+            0);
+        row("other ids both stay", "X B id=5", "ref-X B id=6", true, words("X@1 ref-X@2"), 0);
+        row("layouts are no backgrounds", "X layer=4 id=5", "ref-X layer=4 id=5", true, words("X@1 ref-X@2"), 0);
+        row("backgrounds without id both stay", "X B", "ref-X B", true, words("X@1 ref-X@2"), 0);
+    }
+
+    void insertReplacement()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, inserted);
+        QFETCH(QStringList, remaining);
+        QFETCH(int, oldSignals);
+
+        const LMUnconfiguredTemplate aFirst = make(first);
+        const LMUnconfiguredTemplate aSecond = make(second);
+        QSignalSpy anOldSpy(registry(), &LMTemplateRegistry::tryToInsertOldTemplate);
+        QVERIFY(registry()->insertTemplate(aFirst, true));
+        QCOMPARE(registry()->insertTemplate(aSecond, true), inserted);
+        QCOMPARE(anOldSpy.count(), oldSignals);
+
+        QStringList aRemaining;
+        for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
+            aRemaining.append(aTemplate.name() + (aTemplate == aFirst ? QStringLiteral("@1") : QStringLiteral("@2")));
+        QCOMPARE(aRemaining, remaining);
+        // The unique-name index follows the central list.
+        QCOMPARE(registry()->templateNameIsKnown(aFirst.uniqueName()),
+                 registry()->allTemplates().contains(aFirst) || aFirst.uniqueName() == aSecond.uniqueName());
+        QCOMPARE(registry()->templateNameIsKnown(aSecond.uniqueName()),
+                 registry()->allTemplates().contains(aSecond) || aFirst.uniqueName() == aSecond.uniqueName());
+    }
+
+    void insertKeepsIndexes()
+    {
+        // A list's result is false when one was refused; the rest go in, in order.
+        QVERIFY(!registry()->insertTemplates(makeAll({ "a id=1", "b B id=1", "a", "c jig=128 id=2" }), true, false));
+        QCOMPARE(templateNames(registry()->allTemplates()), (words("a b c")));
+        QCOMPARE(registry()->countTemplates(), 3);
+        QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Background)), words("b"));
+        QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Frame)), words("c"));
+        QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), (words("a b")));
+        QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(1)).name(), QStringLiteral("a"));
+        QVERIFY(registry()->findTemplateByDesignElementId(LMDesignElementID(3)).isNull());
+        QCOMPARE(registry()->collectAllDesignElementIds(),
+                 (LMDesignElementIDSet { LMDesignElementID(1), LMDesignElementID(2) }));
+        QCOMPARE(registry()
+                     ->findTemplateByDesignElementIdANDDesignElementName(LMDesignElementID(1), QStringLiteral("xbx"))
+                     .name(),
+                 QStringLiteral("b"));
+        QVERIFY(registry()
+                    ->findTemplateByDesignElementIdANDDesignElementName(LMDesignElementID(1), QStringLiteral("z"))
+                    .isNull());
+        QCOMPARE(registry()
+                     ->findLayoutByName(QStringLiteral("c"),
+                                        QList<LMDesignElementID> { LMDesignElementID(1), LMDesignElementID(2) })
+                     .name(),
+                 QStringLiteral("c"));
+        QVERIFY(registry()->findLayoutByName(QStringLiteral("c"), LMDesignElementID(1)).isNull());
+        QVERIFY(registry()->insertTemplates({}, true, false));
+
+        // Removing takes the template out of every index.
+        const LMUnconfiguredTemplate aB = registry()->findTemplateByName(QStringLiteral("b"));
+        registry()->removeFromCentralList(aB);
+        QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), words("a"));
+        QVERIFY(registry()->allTemplatesForJigType(LMJigTypeEnum::Background).isEmpty());
+        QVERIFY(!registry()->templateNameIsKnown(aB.uniqueName()));
+        // The handle stays valid: the registry keeps its templates.
+        QCOMPARE(aB.name(), QStringLiteral("b"));
+    }
+
+    void insertAtFront()
+    {
+        registry()->insertTemplates(makeAll({ "a id=1", "b id=1" }), true, false);
+        registry()->insertTemplate(make("c id=1"), false);
+        QCOMPARE(templateNames(registry()->allTemplates()), (words("c a b")));
+        QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Layout)), (words("c a b")));
+        QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), (words("c a b")));
+        // The id index always appends: the first of the id stays the first inserted.
+        QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(1)).name(), QStringLiteral("a"));
+    }
+
+    void nameSearch_data()
+    {
+        QTest::addColumn<QStringList>("templates");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("found");
+
+        row("empty name", words("a"), "", "");
+        row("name", words("b a"), "a", "a");
+        row("unique name", QStringList { "a art=BOOK_A4_HC" }, "a,normal,BOOK_A4_HC", "a");
+        row("production id from a path", words("other dir/p.svg"), "/content/designs/dir/p.svg,normal,x", "dir/p.svg");
+        row("nice name without offsets", QStringList { "x", "ab art=BOOK_A4_HC" }, "ab,5,-7,normal", "ab");
+        row("passepartout code change", words("passepartout_500200"), "passepartout_100200", "passepartout_500200");
+        row("passepartout codes only in passepartout names", words("frame_500200"), "frame_100200", "");
+        row("minimal name", words("m"), "m,normal,gone", "m");
+        row("nice name takes the shortest name", words("bgxx bgx bgy"), "bg", "bgx");
+        row("nice name: the shortest at the end", words("bgxx bgyy bgzz bgx"), "bg", "bgx");
+        row("production id in the last slice", words("a1 a2 a3 d/q.svg"), "/c/d/q.svg", "d/q.svg");
+        row("nice name: the earlier of equal length", words("bgb bga"), "bg", "bgb");
+        row("name variant of another theme", words("v"), "v,albfreetheme", "v");
+        row("svg content part", words("p.svg"), "p.svg_content3", "p.svg");
+        row("svg content without number", words("p.svg"), "p.svg_contentX", "");
+        row("background of the leading id", QStringList { "other B bg=13 page=8", "twelve B bg=12 page=8" }, "12,foo",
+            "twelve");
+        row("leading id of another page type", QStringList { "twelve B bg=12 page=2" }, "12,foo", "");
+        row("leading id falls back to white", QStringList { "white B bg=201 page=2" }, "12,foo", "white");
+        row("leading id beyond 32 bits", QStringList { "white B bg=201 page=8" }, "99999999999,foo", "");
+        row("nothing", words("a b"), "zzz", "");
+    }
+
+    void nameSearch()
+    {
+        QFETCH(QStringList, templates);
+        QFETCH(QString, query);
+        QFETCH(QString, found);
+
+        registry()->insertTemplates(makeAll(templates), true, false);
+        const LMUnconfiguredTemplate aFound = registry()->searchForTemplate(query);
+        QCOMPARE(aFound.name(), found);
+        QCOMPARE(aFound.isNull(), found.isEmpty());
+    }
+
+    void missesAreCachedUntilInsertion()
+    {
+        registry()->insertTemplates(makeAll({ "a", "201 B", "b art=BOOK_A4_HC" }), true, false);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("could not find Template")));
+
+        // Normalised before searching and caching.
+        QCOMPARE(registry()->findTemplateByName(QStringLiteral("Weiss,normal,")).name(), QStringLiteral("201"));
+        QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,design,BOOK_A4_HC")).name(), QStringLiteral("b"));
+        QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,albfreetheme,BOOK_A4_HC")).name(),
+                 QStringLiteral("b"));
+
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("zzz,normal,x")));
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
+        // The same miss again, under both spellings: answered from the cache without a warning.
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,normal,x")).isNull());
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
+
+        // An insertion empties the cache: the new template is found.
+        registry()->insertTemplates(makeAll({ "zzz art=BOOK_A4_HC" }), true, false);
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull() == false);
+
+        // A miss after another insertion warns again, once.
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
+        registry()->insertTemplate(make("other"), true);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
+    }
+
+    void smartGeneratedLayoutsComeFirst()
+    {
+        registry()->insertTemplate(make("g"), true);
+        const LMUnconfiguredTemplate aGenerated = make("g");
+        registry()->setSmartGeneratedLayouts({ aGenerated });
+        QCOMPARE(registry()->findTemplateByName(QStringLiteral("g,normal")), aGenerated);
+        // Only under its unique name, exactly.
+        QVERIFY(registry()->findTemplateByName(QStringLiteral("g")) != aGenerated);
+        QVERIFY(!registry()->allTemplates().contains(aGenerated));
+    }
+
+    void nameHelpers_data()
+    {
+        QTest::addColumn<QString>("helper");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+
+        row("nice: empty", "nice", "", "");
+        row("nice: unknown type dropped", "nice", "a,unknown type,normal", "a,normal");
+        row("nice: decoration after offsets", "nice", "a,1,-2,normal,x,Deko:y", "a,normal,Deko:y");
+        row("nice: hue and fading", "nice", "bg,0,+0,30,2,normal,", "bg,hue=30,fading=2,normal,");
+        row("nice: offsets dropped", "nice", "lay,10,-20,normal,BOOK", "lay,normal,BOOK");
+        row("nice: one number is no offset", "nice", "lay,10,normal", "lay,10,normal");
+        row("nice: dot folders", "nice", "x/./y/./z,normal", "x/y/z,normal");
+        row("nice: absolute part before categories", "nice", "/c/templates/categories/a.xml,normal",
+            "categories/a.xml,normal");
+        row("nice: cut behind the pdf", "nice", "a,-1,-1,b.pdf,z", "a");
+        row("nice: previews dropped", "nice", "a,normal,t.png", "a,normal");
+        row("preview: png and pdf parts", "preview", "a,b.png,c.pdf,d", "a,d");
+        row("preview: case-sensitive", "preview", "a,b.PNG,c.Pdf", "a,b.PNG,c.Pdf");
+        row("minimal: two parts", "minimal", "a,b,c,d", "a,b");
+        row("minimal: one part", "minimal", "a", "a");
+        row("production id: last folder and file", "production", "/x/y/z.svg,normal", "y/z.svg");
+        row("production id: none", "production", "plain,normal", "plain,normal");
+        row("production id: no folder", "production", "z.svg", "z.svg");
+        row("passepartout: all pairs", "passepartout", "passepartout,100200,100300", "passepartout,500200,500300");
+        row("passepartout: other names unchanged", "passepartout", "frame,100200", "frame,100200");
+        row("passepartout: case-sensitive prefix", "passepartout", "Passepartout,100200", "Passepartout,100200");
+    }
+
+    void nameHelpers()
+    {
+        QFETCH(QString, helper);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+
+        QString aResult;
+        if (helper == QLatin1String("nice"))
+            aResult = LMTemplateRegistry::makeTemplateNameNice(input);
+        else if (helper == QLatin1String("preview"))
+            aResult = LMTemplateRegistry::removePreviewAndPDFFromTemplatename(input);
+        else if (helper == QLatin1String("minimal"))
+            aResult = LMTemplateRegistry::makeTemplateNameMinimal(input);
+        else if (helper == QLatin1String("production"))
+            aResult = LMTemplateRegistry::extractProductionID(input);
+        else
+            aResult = LMTemplateRegistry::changePassepartoutArticles(input);
+        QCOMPARE(aResult, expected);
+    }
+
+    void installedAsLookup()
+    {
+        registry()->insertTemplate(make("seam"), true);
+        QVERIFY(LMTemplateLookup::installed());
+        QCOMPARE(LMTemplateLookup::installed()->findTemplateByName(QStringLiteral("seam")).name(),
+                 QStringLiteral("seam"));
+
+        // Smart layouts handed through the readers' seam are kept and found by categorisation.
+        QVERIFY(LMSmartLayoutRegistration::installed());
+        LMCategorization aCategorization;
+        aCategorization.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("seamcat")));
+        auto aSmartLayout = smartLayout();
+        aSmartLayout->setCategorization(aCategorization);
+        const LMTemplateAreaDefinitionSmartLayout* aPointer = aSmartLayout.get();
+        LMSmartLayoutRegistration::installed()->addSmartLayout(std::move(aSmartLayout));
+        QCOMPARE(registry()->findSmartLayout(aCategorization), aPointer);
+        QVERIFY(!registry()->findSmartLayout(LMCategorization()));
+    }
+
+    void jigRegistry()
+    {
+        registry()->insertTemplates(makeAll({ "a id=7", "b B id=8 inactive" }), true, false);
+        const QList<LMJigType> aSupported = registry()->supportedJigs();
+        QList<int> aValues;
+        for (const LMJigType& aType : aSupported)
+            aValues.append(aType.value());
+        QCOMPARE(aValues, (QList<int> { 1, 4, 8, 128, 1024 }));
+
+        const LMUnconfiguredTemplate aA = registry()->findTemplateByName(QStringLiteral("a"));
+        QCOMPARE(registry()->find(aA->createKey()), aA.templatePointer());
+        QVERIFY(
+            !registry()->find(LMJigKey(QStringLiteral("x"), QString(), LMJigTypeEnum::Layout, LMDesignElementID(7))));
+        // Through the global jig registry, which asks the registries of the key's type.
+        QVERIFY(LMJigRegistry::instance()->registries().contains(registry()));
+        QCOMPARE(LMJigRegistry::instance()->find(aA->createKey()), aA.templatePointer());
+        const LMJigKey aClipartKey(aA.name(), QString(), LMJigTypeEnum::Clipart, LMDesignElementID(7));
+        QVERIFY(!LMJigRegistry::instance()->find(aClipartKey));
+
+        QVERIFY(registry()->isInstalled(LMDesignElementID(7)));
+        QVERIFY(registry()->isActive(LMDesignElementID(7)));
+        QVERIFY(registry()->isInstalled(LMDesignElementID(8)));
+        QVERIFY(!registry()->isActive(LMDesignElementID(8)));
+        QVERIFY(!registry()->isInstalled(LMDesignElementID(9)));
+        QVERIFY(!registry()->isActive(LMDesignElementID(9)));
+    }
+
+    void changedFilesAndConsumption()
+    {
+        const QString aFirst = writeFile(*myDir, QStringLiteral("content/templates/upd1.xml"), layouts({ "Eins:41" }));
+        const QString aSecond
+            = writeFile(*myDir, QStringLiteral("content/templates/upd2.xml"), layouts({ "Zwei:42", "Drei:43" }));
+        registry()->readChangedFiles({ aFirst, aSecond });
+        QCOMPARE(registry()->countTemplates(), 3);
+        QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(42));
+        const LMJigType aType = registry()->findTemplateByDesignElementId(LMDesignElementID(42)).jigType();
+        QCOMPARE(LMJigStatusRepository::instance()->status(LMDesignElementID(43)),
+                 LMJigStatus(LMJigStatusEnum::Downloaded) | LMJigStatus(LMJigStatusEnum::New));
+
+        // Another jig type keeps the id.
+        QVERIFY(registry()->consumeLastAddedTemplate(LMJigTypeEnum::Wallholder).isNull());
+        QVERIFY(!registry()->consumeLastAddedJig(LMJigTypeEnum::Wallholder));
+        QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(42));
+        QCOMPARE(registry()->consumeLastAddedTemplate(aType).name(), QStringLiteral("Zwei"));
+        QVERIFY(registry()->consumeLastAddedTemplate(aType).isNull());
+        QVERIFY(!registry()->lastAddedDesignElementId().isValid());
+
+        QCOMPARE(registry()->consumeLastAddedTemplates(LMJigTypeEnum::Wallholder).size(), 0);
+        // The set is emptied by every call, also one of another type.
+        QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
+
+        // A file read again: its template is not newer, but the ids count as added.
+        registry()->readChangedFiles({ aFirst });
+        QCOMPARE(registry()->countTemplates(), 3);
+        // Files that load nothing change nothing.
+        registry()->readChangedFiles(
+            { myDir->filePath(QStringLiteral("content/missing.xml")), QStringLiteral("a.png") });
+        QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(41));
+        QCOMPARE(templateNames(registry()->consumeLastAddedTemplates(aType)), words("Eins"));
+        QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
+        QCOMPARE(registry()->consumeLastAddedJig(aType)->designElementID(), LMDesignElementID(41));
+        QVERIFY(!registry()->consumeLastAddedJig(aType));
+        registry()->readChangedFiles({ aFirst });
+        registry()->resetLastAddedDesignElementId();
+        QVERIFY(!registry()->consumeLastAddedJig(aType));
+    }
+
+    void backgroundById_data()
+    {
+        QTest::addColumn<QStringList>("templates");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("pageType");
+        QTest::addColumn<QString>("found");
+
+        row("first of the id and page", QStringList { "a B bg=3 page=2", "b B bg=3 page=8", "c B bg=3 page=8" }, 3, 8,
+            "b");
+        row("page type shared", QStringList { "a B bg=3 page=24" }, 3, 8, "a");
+        row("last white one", QStringList { "w1 B bg=201 page=2", "w2 B bg=201 page=2" }, 3, 8, "w2");
+        row("nothing", QStringList { "a B bg=4 page=8" }, 3, 8, "");
+        row("empty registry", QStringList {}, 3, 8, "");
+    }
+
+    void backgroundById()
+    {
+        QFETCH(QStringList, templates);
+        QFETCH(int, id);
+        QFETCH(int, pageType);
+        QFETCH(QString, found);
+
+        registry()->insertTemplates(makeAll(templates), true, false);
+        QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id), LMPageType::fromInt(pageType)).name(), found);
+        if (pageType == 8)
+            QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id)).name(), found);
+    }
+
+    void productQueries()
+    {
+        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
+        const LMArticle aFrameArticle = article(QStringLiteral("FRAME_A3"));
+        QVERIFY(aBook.isValid() && aFrameArticle.isValid());
+        registry()->insertTemplates(
+            makeAll({ "p1 art=BOOK_A4_HC price=02 var=x", "p2 art=BOOK_A4_HC price=02 var=cover=linen",
+                      "p3 art=BOOK_A4_HC price=03 var=x", "code file=/c/templates/ABC123/",
+                      "f1 frame=2 art=FRAME_A3 orient=31", "f0 frame=1 art=FRAME_A3 orient=31", "ub user",
+                      "bb B art=BOOK_A4_HC var=cover=linen bg=9 id=9" }),
+            true, false);
+
+        // The candidate with the article's default variants wins, else the last candidate.
+        QCOMPARE(registry()
+                     ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(), false)
+                     .name(),
+                 QStringLiteral("p2"));
+        QCOMPARE(registry()
+                     ->findTemplate(LMPriceClass::create(QStringLiteral("03")), aBook, LMArticleVariants(), false)
+                     .name(),
+                 QStringLiteral("p3"));
+        QCOMPARE(
+            registry()
+                ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(words("x")), true)
+                .name(),
+            QStringLiteral("p1"));
+        QVERIFY(registry()
+                    ->findTemplate(LMPriceClass::create(QStringLiteral("04")), aBook, LMArticleVariants(), false)
+                    .isNull());
+        QCOMPARE(registry()
+                     ->findTemplateByPriceClassAndVariant(LMPriceClass::create(QStringLiteral("02")),
+                                                          LMArticleVariants(words("cover=linen")))
+                     .name(),
+                 QStringLiteral("p2"));
+        QCOMPARE(registry()->findTemplateByProductionCode(QStringLiteral("ABC123")).name(), QStringLiteral("code"));
+        QVERIFY(registry()->findTemplateByProductionCode(QStringLiteral("XYZ")).isNull());
+        QCOMPARE(templateNames(registry()->allUserLayouts()), words("ub"));
+
+        // The no-frame choice only for framed articles.
+        const LMTemplateContext aFrameContext(aFrameArticle, LMPageType());
+        QCOMPARE(registry()->findNoFrameTemplate(aFrameContext).name(), QStringLiteral("f0"));
+        QVERIFY(registry()->findNoFrameTemplate(LMTemplateContext(aBook, LMPageType())).isNull());
+        QCOMPARE(registry()->findNoPassepartoutTemplate(aFrameContext).name(), QStringLiteral("f0"));
+        QVERIFY(registry()->productHasJigType(aFrameArticle, LMJigTypeEnum::Frame));
+        QVERIFY(!registry()->productHasJigType(aBook, LMJigTypeEnum::Frame));
+
+        // Backgrounds by variant and by id.
+        QCOMPARE(registry()->findDefaultBackgroundByProductVariant(aBook).name(), QStringLiteral("bb"));
+        QVERIFY(registry()->findBackgroundByProductVariant(aBook, LMArticleVariants(words("y"))).isNull());
+        QCOMPARE(registry()->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(), aBook).name(),
+                 QStringLiteral("bb"));
+        QVERIFY(registry()
+                    ->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(30, 2), aBook)
+                    .isNull());
+    }
+
+    void notifications_data()
+    {
+        QTest::addColumn<bool>("notify");
+        QTest::addColumn<int>("reloads");
+        row("without notification", false, 0);
+        row("with notification", true, 1);
+    }
+
+    void notifications()
+    {
+        QFETCH(bool, notify);
+        QFETCH(int, reloads);
+
+        QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
+        QSignalSpy aReloaded(registry(), &LMTemplateRegistry::templatesReloaded);
+        const LMUnconfiguredTemplateList aTemplates = makeAll({ "s1", "s2 user", "s1" });
+        QVERIFY(!registry()->insertTemplates(aTemplates, true, notify));
+        QCOMPARE(anInserted.count(), 2);
+        QCOMPARE(anInserted.at(1).at(0).value<LMUnconfiguredTemplate>(), aTemplates.at(1));
+        QCOMPARE(aReloaded.count(), reloads);
+
+        // Only user layouts are removed, with a reload.
+        registry()->removeUserLayout(aTemplates.at(0));
+        QCOMPARE(aReloaded.count(), reloads);
+        QCOMPARE(registry()->countTemplates(), 2);
+        registry()->removeUserLayout(aTemplates.at(1));
+        QCOMPARE(aReloaded.count(), reloads + 1);
+        QCOMPARE(templateNames(registry()->allTemplates()), words("s1"));
+    }
+
+    void clearKeepsSmartLayouts()
+    {
+        LMCategorization aCategorization;
+        aCategorization.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("kept")));
+        const std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> aSmartLayout = smartLayout();
+        registry()->addSmartLayout(aCategorization, aSmartLayout.get());
+        const LMUnconfiguredTemplate aGenerated = make("gen");
+        registry()->setSmartGeneratedLayouts({ aGenerated });
+        registry()->insertTemplates(makeAll({ "c1 id=3" }), true, false);
+        registry()->clear();
+        QCOMPARE(registry()->countTemplates(), 0);
+        QVERIFY(registry()->collectAllDesignElementIds().isEmpty());
+        QVERIFY(!registry()->templateNameIsKnown(QStringLiteral("c1,normal")));
+        QCOMPARE(registry()->findSmartLayout(aCategorization), aSmartLayout.get());
+        QCOMPARE(registry()->findTemplateByName(QStringLiteral("gen,normal")), aGenerated);
+        registry()->addSmartLayout(aCategorization, nullptr);
+    }
+
+    void articleLoadsOnce()
+    {
+        QSignalSpy aStarted(LMProgressController::instance(), &LMProgressController::progressStarted);
+        QSignalSpy aLoaded(registry(), &LMTemplateRegistry::templatesLoaded);
+        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
+        registry()->loadTemplatesWithProgress(aBook);
+        QCOMPARE(aLoaded.count(), 1);
+        // On the main thread with progress: four steps, all done, closed.
+        QCOMPARE(aStarted.count(), 1);
+        QCOMPARE(aStarted.at(0).at(0).toString(), QStringLiteral("Lade Designelemente für Buch A4"));
+        QCOMPARE(LMProgressController::instance()->done(), 4);
+        QVERIFY(!LMProgressController::instance()->isRunning());
+        const qsizetype aCount = registry()->countTemplates();
+        QVERIFY(aCount >= 1);
+        registry()->loadTemplates(aBook);
+        QCOMPARE(aLoaded.count(), 1);
+        QCOMPARE(registry()->countTemplates(), aCount);
+
+        // Run option 9: no progress.
+        LMBasisSettings::instance()->setRunOptions({ LMBasisSettings::runOptionName(9) });
+        QVERIFY(LMBasisSettings::instance()->hasRunOption(9));
+        registry()->loadTemplatesWithProgress(article(QStringLiteral("FRAME_A3")));
+        LMBasisSettings::instance()->setRunOptions({});
+        QCOMPARE(aStarted.count(), 1);
+        QCOMPARE(aLoaded.count(), 2);
+    }
+
+    void initJob()
+    {
+        const LMTemplateRegistryInitBackgroundJob aJob;
+        QVERIFY(aJob == *aJob.clone());
+        QCOMPARE(aJob.clone()->hash(), aJob.hash());
+        QVERIFY(aJob.doStuff());
+        // The watcher passes the reload on, once however often the job ran.
+        QVERIFY(aJob.doStuff());
+        QSignalSpy aForwarded(LMTemplateRegistryWatcher::instance(), &LMTemplateRegistryWatcher::templatesReloaded);
+        registry()->reloadTemplates();
+        QCOMPARE(aForwarded.count(), 1);
+    }
+
+    void fileSystemWatcher()
+    {
+        LMFileSystemWatcher* aWatcher = LMFileSystemWatcher::instance();
+        QSignalSpy aChanged(aWatcher, &LMFileSystemWatcher::filesChanged);
+        aWatcher->notifyThatThisFilesHavechanged({ QStringLiteral("/x/a.xml") });
+        QCOMPARE(aChanged.count(), 1);
+        QCOMPARE(aChanged.takeFirst().at(0).toStringList(), words("/x/a.xml"));
+
+        const QString aFolder = myDir->filePath(QStringLiteral("watched"));
+        QVERIFY(QDir().mkpath(aFolder + QStringLiteral("/old")));
+        writeFile(*myDir, QStringLiteral("watched/old/kept.xml"), "<x/>");
+        aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("absent")) });
+        QCOMPARE(aWatcher->watchedFolders(), QStringList { QDir::cleanPath(aFolder) });
+        aWatcher->setDebounceInterval(50);
+        // Only new template files count; a file there before and other kinds do not.
+        const QString aNew = writeFile(*myDir, QStringLiteral("watched/old/new.svg"), "<x/>");
+        writeFile(*myDir, QStringLiteral("watched/old/notes.txt"), "x");
+        QTRY_COMPARE(aChanged.count(), 1);
+        QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aNew).absoluteFilePath() });
+        // Another registry adds its folder: a change just made in a folder watched before is not lost.
+        const QString aLater = writeFile(*myDir, QStringLiteral("watched/old/later.xml"), "<x/>");
+        QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("other"))));
+        aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("other")) });
+        QTRY_COMPARE(aChanged.count(), 1);
+        QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aLater).absoluteFilePath() });
+        aWatcher->setWatchedFolders({});
+        QVERIFY(aWatcher->watchedFolders().isEmpty());
+    }
 
 private:
     static LMTemplateRegistry* registry() { return LMTemplateRegistry::instance(); }
 
     std::unique_ptr<QTemporaryDir> myDir;
 };
-
-void TestTemplateRegistry::initTestCase()
-{
-    myDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(myDir->isValid());
-    writeFile(*myDir, QStringLiteral("content/products/catalogue.json"), CATALOGUE);
-    QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("user"))));
-    LMDirectoryConfig::instance()->setContentRoot(myDir->filePath(QStringLiteral("content")));
-    LMDirectoryConfig::instance()->setUserDataDir(myDir->filePath(QStringLiteral("user")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("passepartout code change 2 skipped")));
-    QVERIFY(LMProductCatalogue::instance()->reload());
-    QCOMPARE(LMProductCatalogue::instance()->passepartoutCodeChanges().size(), 2);
-    writeFile(*myDir, QStringLiteral("content/templates/categories/book.xml"), layouts({ "Buch:61" }));
-}
-
-void TestTemplateRegistry::init()
-{
-    registry()->clear();
-}
-
-void TestTemplateRegistry::cleanup()
-{
-    registry()->clear();
-}
-
-void TestTemplateRegistry::insertReplacement_data()
-{
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<bool>("inserted");
-    QTest::addColumn<QStringList>("remaining");
-    QTest::addColumn<int>("oldSignals");
-
-    QTest::newRow("same name, newer replaces") << "a time=10"
-                                               << "a time=20" << true << QStringList { "a@2" } << 0;
-    QTest::newRow("same name, older is refused") << "a time=20"
-                                                 << "a time=10" << false << QStringList { "a@1" } << 1;
-    QTest::newRow("same name, equal time is refused") << "a time=10"
-                                                      << "a time=10" << false << QStringList { "a@1" } << 1;
-    QTest::newRow("same name, no times is refused") << "a"
-                                                    << "a" << false << QStringList { "a@1" } << 1;
-    QTest::newRow("other name, same time") << "a time=10"
-                                           << "b time=10" << true << QStringList { "a@1", "b@2" } << 0;
-    QTest::newRow("ref- background after plain replaces it")
-        << "X jig=1 layer=1 id=5"
-        << "ref-X jig=1 layer=1 id=5" << true << QStringList { "ref-X@2" } << 0;
-    QTest::newRow("plain background after ref- is refused")
-        << "ref-X jig=1 layer=1 id=5"
-        << "X jig=1 layer=1 id=5" << false << QStringList { "ref-X@1" } << 0;
-    QTest::newRow("name holding the other's wins") << "X jig=1 layer=1 id=5"
-                                                   << "BX jig=1 layer=1 id=5" << true << QStringList { "BX@2" } << 0;
-    QTest::newRow("name held by the other's is refused")
-        << "BX jig=1 layer=1 id=5"
-        << "X jig=1 layer=1 id=5" << false << QStringList { "BX@1" } << 0;
-    QTest::newRow("unrelated backgrounds of one id both stay")
-        << "X jig=1 layer=1 id=5"
-        << "Y jig=1 layer=1 id=5" << true << QStringList { "X@1", "Y@2" } << 0;
-    QTest::newRow("two references: the new one wins")
-        << "ref-X jig=1 layer=1 id=5"
-        << "ref-Y jig=1 layer=1 id=5" << true << QStringList { "ref-Y@2" } << 0;
-    QTest::newRow("multi-colour new one is exempt")
-        << "X jig=1 layer=1 id=5 bg=5"
-        << "ref-X jig=1 layer=1 id=5 bg=5 mc" << true << QStringList { "X@1", "ref-X@2" } << 0;
-    QTest::newRow("multi-colour existing one is exempt")
-        << "ref-X jig=1 layer=1 id=5 bg=5 mc"
-        << "X jig=1 layer=1 id=5 bg=5" << true << QStringList { "ref-X@1", "X@2" } << 0;
-    QTest::newRow("other ids both stay") << "X jig=1 layer=1 id=5"
-                                         << "ref-X jig=1 layer=1 id=6" << true << QStringList { "X@1", "ref-X@2" } << 0;
-    QTest::newRow("layouts are no backgrounds")
-        << "X layer=4 id=5"
-        << "ref-X layer=4 id=5" << true << QStringList { "X@1", "ref-X@2" } << 0;
-    QTest::newRow("backgrounds without id both stay")
-        << "X jig=1 layer=1"
-        << "ref-X jig=1 layer=1" << true << QStringList { "X@1", "ref-X@2" } << 0;
-    QTest::newRow("unicode names") << "Ωmega time=1"
-                                   << "Ωmega time=2" << true << QStringList { "Ωmega@2" } << 0;
-}
-
-void TestTemplateRegistry::insertReplacement()
-{
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(bool, inserted);
-    QFETCH(QStringList, remaining);
-    QFETCH(int, oldSignals);
-
-    const LMUnconfiguredTemplate aFirst = make(first);
-    const LMUnconfiguredTemplate aSecond = make(second);
-    QSignalSpy anOldSpy(registry(), &LMTemplateRegistry::tryToInsertOldTemplate);
-    QVERIFY(registry()->insertTemplate(aFirst, true));
-    QCOMPARE(registry()->insertTemplate(aSecond, true), inserted);
-    QCOMPARE(anOldSpy.count(), oldSignals);
-
-    QStringList aRemaining;
-    for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
-        aRemaining.append(aTemplate.name() + (aTemplate == aFirst ? QStringLiteral("@1") : QStringLiteral("@2")));
-    QCOMPARE(aRemaining, remaining);
-    // The unique-name index follows the central list.
-    QCOMPARE(registry()->templateNameIsKnown(aFirst.uniqueName()),
-             registry()->allTemplates().contains(aFirst) || aFirst.uniqueName() == aSecond.uniqueName());
-    QCOMPARE(registry()->templateNameIsKnown(aSecond.uniqueName()),
-             registry()->allTemplates().contains(aSecond) || aFirst.uniqueName() == aSecond.uniqueName());
-}
-
-void TestTemplateRegistry::insertKeepsIndexes()
-{
-    // A list's result is false when one was refused; the rest go in, in order.
-    QVERIFY(!registry()->insertTemplates(makeAll({ "a id=1", "b jig=1 layer=1 id=1", "a", "c jig=128 id=2" }), true,
-                                         false));
-    QCOMPARE(templateNames(registry()->allTemplates()), (QStringList { "a", "b", "c" }));
-    QCOMPARE(registry()->countTemplates(), 3);
-    QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Background)), QStringList { "b" });
-    QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Frame)), QStringList { "c" });
-    QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))),
-             (QStringList { "a", "b" }));
-    QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(1)).name(), QStringLiteral("a"));
-    QVERIFY(registry()->findTemplateByDesignElementId(LMDesignElementID(3)).isNull());
-    QCOMPARE(registry()->collectAllDesignElementIds(),
-             (LMDesignElementIDSet { LMDesignElementID(1), LMDesignElementID(2) }));
-    QCOMPARE(registry()
-                 ->findTemplateByDesignElementIdANDDesignElementName(LMDesignElementID(1), QStringLiteral("xbx"))
-                 .name(),
-             QStringLiteral("b"));
-    QVERIFY(registry()
-                ->findTemplateByDesignElementIdANDDesignElementName(LMDesignElementID(1), QStringLiteral("z"))
-                .isNull());
-    QCOMPARE(registry()
-                 ->findLayoutByName(QStringLiteral("c"),
-                                    QList<LMDesignElementID> { LMDesignElementID(1), LMDesignElementID(2) })
-                 .name(),
-             QStringLiteral("c"));
-    QVERIFY(registry()->findLayoutByName(QStringLiteral("c"), LMDesignElementID(1)).isNull());
-    QVERIFY(registry()->insertTemplates({}, true, false));
-
-    // Removing takes the template out of every index.
-    const LMUnconfiguredTemplate aB = registry()->findTemplateByName(QStringLiteral("b"));
-    registry()->removeFromCentralList(aB);
-    QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), QStringList { "a" });
-    QVERIFY(registry()->allTemplatesForJigType(LMJigTypeEnum::Background).isEmpty());
-    QVERIFY(!registry()->templateNameIsKnown(aB.uniqueName()));
-    // The handle stays valid: the registry keeps its templates.
-    QCOMPARE(aB.name(), QStringLiteral("b"));
-}
-
-void TestTemplateRegistry::insertAtFront()
-{
-    registry()->insertTemplates(makeAll({ "a id=1", "b id=1" }), true, false);
-    registry()->insertTemplate(make("c id=1"), false);
-    QCOMPARE(templateNames(registry()->allTemplates()), (QStringList { "c", "a", "b" }));
-    QCOMPARE(templateNames(registry()->allTemplatesForJigType(LMJigTypeEnum::Layout)), (QStringList { "c", "a", "b" }));
-    QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))),
-             (QStringList { "c", "a", "b" }));
-    // The id index always appends: the first of the id stays the first inserted.
-    QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(1)).name(), QStringLiteral("a"));
-}
-
-void TestTemplateRegistry::nameSearch_data()
-{
-    QTest::addColumn<QStringList>("templates");
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("found");
-
-    QTest::newRow("empty name") << QStringList { "a" } << ""
-                                << "";
-    QTest::newRow("name") << QStringList { "b", "a" } << "a"
-                          << "a";
-    QTest::newRow("unique name") << QStringList { "a art=BOOK_A4_HC" } << "a,normal,BOOK_A4_HC"
-                                 << "a";
-    QTest::newRow("unicode name") << QStringList { "Ωmega" } << "Ωmega"
-                                  << "Ωmega";
-    QTest::newRow("production id from a path")
-        << QStringList { "other", "dir/p.svg" } << "/content/designs/dir/p.svg,normal,x"
-        << "dir/p.svg";
-    QTest::newRow("nice name without offsets") << QStringList { "x", "ab art=BOOK_A4_HC" } << "ab,5,-7,normal"
-                                               << "ab";
-    QTest::newRow("passepartout code change") << QStringList { "passepartout_500200" } << "passepartout_100200"
-                                              << "passepartout_500200";
-    QTest::newRow("passepartout codes only in passepartout names") << QStringList { "frame_500200" } << "frame_100200"
-                                                                   << "";
-    QTest::newRow("minimal name") << QStringList { "m" } << "m,normal,gone"
-                                  << "m";
-    QTest::newRow("nice name takes the shortest name") << QStringList { "bgxx", "bgx", "bgy" } << "bg"
-                                                       << "bgx";
-    QTest::newRow("nice name: the shortest at the end") << QStringList { "bgxx", "bgyy", "bgzz", "bgx" } << "bg"
-                                                        << "bgx";
-    QTest::newRow("production id in the last slice") << QStringList { "a1", "a2", "a3", "d/q.svg" } << "/c/d/q.svg"
-                                                     << "d/q.svg";
-    QTest::newRow("nice name: the earlier of equal length") << QStringList { "bgb", "bga" } << "bg"
-                                                            << "bgb";
-    QTest::newRow("name variant of another theme") << QStringList { "v" } << "v,albfreetheme"
-                                                   << "v";
-    QTest::newRow("svg content part") << QStringList { "p.svg" } << "p.svg_content3"
-                                      << "p.svg";
-    QTest::newRow("svg content without number") << QStringList { "p.svg" } << "p.svg_contentX"
-                                                << "";
-    QTest::newRow("background of the leading id")
-        << QStringList { "other jig=1 layer=1 bg=13 page=8", "twelve jig=1 layer=1 bg=12 page=8" } << "12,foo"
-        << "twelve";
-    QTest::newRow("leading id of another page type") << QStringList { "twelve jig=1 layer=1 bg=12 page=2" } << "12,foo"
-                                                     << "";
-    QTest::newRow("leading id falls back to white") << QStringList { "white jig=1 layer=1 bg=201 page=2" } << "12,foo"
-                                                    << "white";
-    QTest::newRow("leading id beyond 32 bits")
-        << QStringList { "white jig=1 layer=1 bg=201 page=8" } << "99999999999,foo"
-        << "";
-    QTest::newRow("nothing") << QStringList { "a", "b" } << "zzz"
-                             << "";
-}
-
-void TestTemplateRegistry::nameSearch()
-{
-    QFETCH(QStringList, templates);
-    QFETCH(QString, query);
-    QFETCH(QString, found);
-
-    registry()->insertTemplates(makeAll(templates), true, false);
-    const LMUnconfiguredTemplate aFound = registry()->searchForTemplate(query);
-    QCOMPARE(aFound.name(), found);
-    QCOMPARE(aFound.isNull(), found.isEmpty());
-}
-
-void TestTemplateRegistry::missesAreCachedUntilInsertion()
-{
-    registry()->insertTemplates(makeAll({ "a", "201 jig=1 layer=1", "b art=BOOK_A4_HC" }), true, false);
-    QTest::failOnWarning(QRegularExpression(QStringLiteral("could not find Template")));
-
-    // Normalised before searching and caching.
-    QCOMPARE(registry()->findTemplateByName(QStringLiteral("Weiss,normal,")).name(), QStringLiteral("201"));
-    QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,design,BOOK_A4_HC")).name(), QStringLiteral("b"));
-    QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,albfreetheme,BOOK_A4_HC")).name(), QStringLiteral("b"));
-
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("zzz,normal,x")));
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
-    // The same miss again, under both spellings: answered from the cache without a warning.
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,normal,x")).isNull());
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
-
-    // An insertion empties the cache: the new template is found.
-    registry()->insertTemplates(makeAll({ "zzz art=BOOK_A4_HC" }), true, false);
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull() == false);
-
-    // A miss after another insertion warns again, once.
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
-    registry()->insertTemplate(make("other"), true);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
-}
-
-void TestTemplateRegistry::smartGeneratedLayoutsComeFirst()
-{
-    registry()->insertTemplate(make("g"), true);
-    const LMUnconfiguredTemplate aGenerated = make("g");
-    registry()->setSmartGeneratedLayouts({ aGenerated });
-    QCOMPARE(registry()->findTemplateByName(QStringLiteral("g,normal")), aGenerated);
-    // Only under its unique name, exactly.
-    QVERIFY(registry()->findTemplateByName(QStringLiteral("g")) != aGenerated);
-    QVERIFY(!registry()->allTemplates().contains(aGenerated));
-}
-
-void TestTemplateRegistry::nameHelpers_data()
-{
-    QTest::addColumn<QString>("helper");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("nice: empty") << "nice"
-                                 << ""
-                                 << "";
-    QTest::newRow("nice: unknown type dropped") << "nice"
-                                                << "a,unknown type,normal"
-                                                << "a,normal";
-    QTest::newRow("nice: decoration after offsets") << "nice"
-                                                    << "a,1,-2,normal,x,Deko:y"
-                                                    << "a,normal,Deko:y";
-    QTest::newRow("nice: hue and fading") << "nice"
-                                          << "bg,0,+0,30,2,normal,"
-                                          << "bg,hue=30,fading=2,normal,";
-    QTest::newRow("nice: offsets dropped") << "nice"
-                                           << "lay,10,-20,normal,BOOK"
-                                           << "lay,normal,BOOK";
-    QTest::newRow("nice: one number is no offset") << "nice"
-                                                   << "lay,10,normal"
-                                                   << "lay,10,normal";
-    QTest::newRow("nice: dot folders") << "nice"
-                                       << "x/./y/./z,normal"
-                                       << "x/y/z,normal";
-    QTest::newRow("nice: absolute part before categories") << "nice"
-                                                           << "/c/templates/categories/a.xml,normal"
-                                                           << "categories/a.xml,normal";
-    QTest::newRow("nice: cut behind the pdf") << "nice"
-                                              << "a,-1,-1,b.pdf,z"
-                                              << "a";
-    QTest::newRow("nice: previews dropped") << "nice"
-                                            << "a,normal,t.png"
-                                            << "a,normal";
-    QTest::newRow("nice: unicode kept") << "nice"
-                                        << "Grüße,3,4,normal"
-                                        << "Grüße,normal";
-    QTest::newRow("preview: png and pdf parts") << "preview"
-                                                << "a,b.png,c.pdf,d"
-                                                << "a,d";
-    QTest::newRow("preview: case-sensitive") << "preview"
-                                             << "a,b.PNG,c.Pdf"
-                                             << "a,b.PNG,c.Pdf";
-    QTest::newRow("preview: empty") << "preview"
-                                    << ""
-                                    << "";
-    QTest::newRow("minimal: two parts") << "minimal"
-                                        << "a,b,c,d"
-                                        << "a,b";
-    QTest::newRow("minimal: one part") << "minimal"
-                                       << "a"
-                                       << "a";
-    QTest::newRow("minimal: empty") << "minimal"
-                                    << ""
-                                    << "";
-    QTest::newRow("production id: last folder and file") << "production"
-                                                         << "/x/y/z.svg,normal"
-                                                         << "y/z.svg";
-    QTest::newRow("production id: none") << "production"
-                                         << "plain,normal"
-                                         << "plain,normal";
-    QTest::newRow("production id: no folder") << "production"
-                                              << "z.svg"
-                                              << "z.svg";
-    QTest::newRow("passepartout: all pairs") << "passepartout"
-                                             << "passepartout,100200,100300"
-                                             << "passepartout,500200,500300";
-    QTest::newRow("passepartout: other names unchanged") << "passepartout"
-                                                         << "frame,100200"
-                                                         << "frame,100200";
-    QTest::newRow("passepartout: case-sensitive prefix") << "passepartout"
-                                                         << "Passepartout,100200"
-                                                         << "Passepartout,100200";
-}
-
-void TestTemplateRegistry::nameHelpers()
-{
-    QFETCH(QString, helper);
-    QFETCH(QString, input);
-    QFETCH(QString, expected);
-
-    QString aResult;
-    if (helper == QLatin1String("nice"))
-        aResult = LMTemplateRegistry::makeTemplateNameNice(input);
-    else if (helper == QLatin1String("preview"))
-        aResult = LMTemplateRegistry::removePreviewAndPDFFromTemplatename(input);
-    else if (helper == QLatin1String("minimal"))
-        aResult = LMTemplateRegistry::makeTemplateNameMinimal(input);
-    else if (helper == QLatin1String("production"))
-        aResult = LMTemplateRegistry::extractProductionID(input);
-    else
-        aResult = LMTemplateRegistry::changePassepartoutArticles(input);
-    QCOMPARE(aResult, expected);
-}
-
-void TestTemplateRegistry::installedAsLookup()
-{
-    registry()->insertTemplate(make("seam"), true);
-    QVERIFY(LMTemplateLookup::installed());
-    QCOMPARE(LMTemplateLookup::installed()->findTemplateByName(QStringLiteral("seam")).name(), QStringLiteral("seam"));
-
-    // Smart layouts handed through the readers' seam are kept and found by categorisation.
-    QVERIFY(LMSmartLayoutRegistration::installed());
-    LMCategorization aCategorization;
-    aCategorization.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("seamcat")));
-    auto aSmartLayout = smartLayout();
-    aSmartLayout->setCategorization(aCategorization);
-    const LMTemplateAreaDefinitionSmartLayout* aPointer = aSmartLayout.get();
-    LMSmartLayoutRegistration::installed()->addSmartLayout(std::move(aSmartLayout));
-    QCOMPARE(registry()->findSmartLayout(aCategorization), aPointer);
-    QVERIFY(!registry()->findSmartLayout(LMCategorization()));
-}
-
-void TestTemplateRegistry::jigRegistry()
-{
-    registry()->insertTemplates(makeAll({ "a id=7", "b jig=1 layer=1 id=8 inactive" }), true, false);
-    const QList<LMJigType> aSupported = registry()->supportedJigs();
-    QList<int> aValues;
-    for (const LMJigType& aType : aSupported)
-        aValues.append(aType.value());
-    QCOMPARE(aValues, (QList<int> { 1, 4, 8, 128, 1024 }));
-
-    const LMUnconfiguredTemplate aA = registry()->findTemplateByName(QStringLiteral("a"));
-    QCOMPARE(registry()->find(aA->createKey()), aA.templatePointer());
-    QVERIFY(!registry()->find(LMJigKey(QStringLiteral("x"), QString(), LMJigTypeEnum::Layout, LMDesignElementID(7))));
-    // Through the global jig registry, which asks the registries of the key's type.
-    QVERIFY(LMJigRegistry::instance()->registries().contains(registry()));
-    QCOMPARE(LMJigRegistry::instance()->find(aA->createKey()), aA.templatePointer());
-    const LMJigKey aClipartKey(aA.name(), QString(), LMJigTypeEnum::Clipart, LMDesignElementID(7));
-    QVERIFY(!LMJigRegistry::instance()->find(aClipartKey));
-
-    QVERIFY(registry()->isInstalled(LMDesignElementID(7)));
-    QVERIFY(registry()->isActive(LMDesignElementID(7)));
-    QVERIFY(registry()->isInstalled(LMDesignElementID(8)));
-    QVERIFY(!registry()->isActive(LMDesignElementID(8)));
-    QVERIFY(!registry()->isInstalled(LMDesignElementID(9)));
-    QVERIFY(!registry()->isActive(LMDesignElementID(9)));
-}
-
-void TestTemplateRegistry::changedFilesAndConsumption()
-{
-    const QString aFirst = writeFile(*myDir, QStringLiteral("content/templates/upd1.xml"), layouts({ "Eins:41" }));
-    const QString aSecond
-        = writeFile(*myDir, QStringLiteral("content/templates/upd2.xml"), layouts({ "Zwei:42", "Drei:43" }));
-    registry()->readChangedFiles({ aFirst, aSecond });
-    QCOMPARE(registry()->countTemplates(), 3);
-    QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(42));
-    const LMJigType aType = registry()->findTemplateByDesignElementId(LMDesignElementID(42)).jigType();
-    QCOMPARE(LMJigStatusRepository::instance()->status(LMDesignElementID(43)),
-             LMJigStatus(LMJigStatusEnum::Downloaded) | LMJigStatus(LMJigStatusEnum::New));
-
-    // Another jig type keeps the id.
-    QVERIFY(registry()->consumeLastAddedTemplate(LMJigTypeEnum::Wallholder).isNull());
-    QVERIFY(!registry()->consumeLastAddedJig(LMJigTypeEnum::Wallholder));
-    QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(42));
-    QCOMPARE(registry()->consumeLastAddedTemplate(aType).name(), QStringLiteral("Zwei"));
-    QVERIFY(registry()->consumeLastAddedTemplate(aType).isNull());
-    QVERIFY(!registry()->lastAddedDesignElementId().isValid());
-
-    QCOMPARE(registry()->consumeLastAddedTemplates(LMJigTypeEnum::Wallholder).size(), 0);
-    // The set is emptied by every call, also one of another type.
-    QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
-
-    // A file read again: its template is not newer, but the ids count as added.
-    registry()->readChangedFiles({ aFirst });
-    QCOMPARE(registry()->countTemplates(), 3);
-    // Files that load nothing change nothing.
-    registry()->readChangedFiles({ myDir->filePath(QStringLiteral("content/missing.xml")), QStringLiteral("a.png") });
-    QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(41));
-    QCOMPARE(templateNames(registry()->consumeLastAddedTemplates(aType)), QStringList { "Eins" });
-    QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
-    QCOMPARE(registry()->consumeLastAddedJig(aType)->designElementID(), LMDesignElementID(41));
-    QVERIFY(!registry()->consumeLastAddedJig(aType));
-    registry()->readChangedFiles({ aFirst });
-    registry()->resetLastAddedDesignElementId();
-    QVERIFY(!registry()->consumeLastAddedJig(aType));
-}
-
-void TestTemplateRegistry::backgroundById_data()
-{
-    QTest::addColumn<QStringList>("templates");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("pageType");
-    QTest::addColumn<QString>("found");
-
-    QTest::newRow("first of the id and page")
-        << QStringList { "a jig=1 layer=1 bg=3 page=2", "b jig=1 layer=1 bg=3 page=8", "c jig=1 layer=1 bg=3 page=8" }
-        << 3 << 8 << "b";
-    QTest::newRow("page type shared") << QStringList { "a jig=1 layer=1 bg=3 page=24" } << 3 << 8 << "a";
-    QTest::newRow("last white one") << QStringList { "w1 jig=1 layer=1 bg=201 page=2",
-                                                     "w2 jig=1 layer=1 bg=201 page=2" }
-                                    << 3 << 8 << "w2";
-    QTest::newRow("nothing") << QStringList { "a jig=1 layer=1 bg=4 page=8" } << 3 << 8 << "";
-    QTest::newRow("empty registry") << QStringList {} << 3 << 8 << "";
-}
-
-void TestTemplateRegistry::backgroundById()
-{
-    QFETCH(QStringList, templates);
-    QFETCH(int, id);
-    QFETCH(int, pageType);
-    QFETCH(QString, found);
-
-    registry()->insertTemplates(makeAll(templates), true, false);
-    QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id), LMPageType::fromInt(pageType)).name(), found);
-    if (pageType == 8)
-        QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id)).name(), found);
-}
-
-void TestTemplateRegistry::productQueries()
-{
-    const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
-    const LMArticle aFrameArticle = article(QStringLiteral("FRAME_A3"));
-    QVERIFY(aBook.isValid() && aFrameArticle.isValid());
-    registry()->insertTemplates(
-        makeAll({ "p1 art=BOOK_A4_HC price=02 var=x", "p2 art=BOOK_A4_HC price=02 var=cover=linen",
-                  "p3 art=BOOK_A4_HC price=03 var=x", "code file=/c/templates/ABC123/",
-                  "f1 frame=2 art=FRAME_A3 orient=31", "f0 frame=1 art=FRAME_A3 orient=31", "ub user",
-                  "bb jig=1 layer=1 art=BOOK_A4_HC var=cover=linen bg=9 id=9" }),
-        true, false);
-
-    // The candidate with the article's default variants wins, else the last candidate.
-    QCOMPARE(
-        registry()->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(), false).name(),
-        QStringLiteral("p2"));
-    QCOMPARE(
-        registry()->findTemplate(LMPriceClass::create(QStringLiteral("03")), aBook, LMArticleVariants(), false).name(),
-        QStringLiteral("p3"));
-    QCOMPARE(registry()
-                 ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook,
-                                LMArticleVariants(QStringList { "x" }), true)
-                 .name(),
-             QStringLiteral("p1"));
-    QVERIFY(registry()
-                ->findTemplate(LMPriceClass::create(QStringLiteral("04")), aBook, LMArticleVariants(), false)
-                .isNull());
-    QCOMPARE(registry()
-                 ->findTemplateByPriceClassAndVariant(LMPriceClass::create(QStringLiteral("02")),
-                                                      LMArticleVariants(QStringList { "cover=linen" }))
-                 .name(),
-             QStringLiteral("p2"));
-    QCOMPARE(registry()->findTemplateByProductionCode(QStringLiteral("ABC123")).name(), QStringLiteral("code"));
-    QVERIFY(registry()->findTemplateByProductionCode(QStringLiteral("XYZ")).isNull());
-    QCOMPARE(templateNames(registry()->allUserLayouts()), QStringList { "ub" });
-
-    // The no-frame choice only for framed articles.
-    const LMTemplateContext aFrameContext(aFrameArticle, LMPageType());
-    QCOMPARE(registry()->findNoFrameTemplate(aFrameContext).name(), QStringLiteral("f0"));
-    QVERIFY(registry()->findNoFrameTemplate(LMTemplateContext(aBook, LMPageType())).isNull());
-    QCOMPARE(registry()->findNoPassepartoutTemplate(aFrameContext).name(), QStringLiteral("f0"));
-    QVERIFY(registry()->productHasJigType(aFrameArticle, LMJigTypeEnum::Frame));
-    QVERIFY(!registry()->productHasJigType(aBook, LMJigTypeEnum::Frame));
-
-    // Backgrounds by variant and by id.
-    QCOMPARE(registry()->findDefaultBackgroundByProductVariant(aBook).name(), QStringLiteral("bb"));
-    QVERIFY(registry()->findBackgroundByProductVariant(aBook, LMArticleVariants(QStringList { "y" })).isNull());
-    QCOMPARE(registry()->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(), aBook).name(),
-             QStringLiteral("bb"));
-    QVERIFY(
-        registry()->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(30, 2), aBook).isNull());
-}
-
-void TestTemplateRegistry::notifications_data()
-{
-    QTest::addColumn<bool>("notify");
-    QTest::addColumn<int>("reloads");
-    QTest::newRow("without notification") << false << 0;
-    QTest::newRow("with notification") << true << 1;
-}
-
-void TestTemplateRegistry::notifications()
-{
-    QFETCH(bool, notify);
-    QFETCH(int, reloads);
-
-    QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
-    QSignalSpy aReloaded(registry(), &LMTemplateRegistry::templatesReloaded);
-    const LMUnconfiguredTemplateList aTemplates = makeAll({ "s1", "s2 user", "s1" });
-    QVERIFY(!registry()->insertTemplates(aTemplates, true, notify));
-    QCOMPARE(anInserted.count(), 2);
-    QCOMPARE(anInserted.at(1).at(0).value<LMUnconfiguredTemplate>(), aTemplates.at(1));
-    QCOMPARE(aReloaded.count(), reloads);
-
-    // Only user layouts are removed, with a reload.
-    registry()->removeUserLayout(aTemplates.at(0));
-    QCOMPARE(aReloaded.count(), reloads);
-    QCOMPARE(registry()->countTemplates(), 2);
-    registry()->removeUserLayout(aTemplates.at(1));
-    QCOMPARE(aReloaded.count(), reloads + 1);
-    QCOMPARE(templateNames(registry()->allTemplates()), QStringList { "s1" });
-}
-
-void TestTemplateRegistry::clearKeepsSmartLayouts()
-{
-    LMCategorization aCategorization;
-    aCategorization.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("kept")));
-    const std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> aSmartLayout = smartLayout();
-    registry()->addSmartLayout(aCategorization, aSmartLayout.get());
-    const LMUnconfiguredTemplate aGenerated = make("gen");
-    registry()->setSmartGeneratedLayouts({ aGenerated });
-    registry()->insertTemplates(makeAll({ "c1 id=3" }), true, false);
-    registry()->clear();
-    QCOMPARE(registry()->countTemplates(), 0);
-    QVERIFY(registry()->collectAllDesignElementIds().isEmpty());
-    QVERIFY(!registry()->templateNameIsKnown(QStringLiteral("c1,normal")));
-    QCOMPARE(registry()->findSmartLayout(aCategorization), aSmartLayout.get());
-    QCOMPARE(registry()->findTemplateByName(QStringLiteral("gen,normal")), aGenerated);
-    registry()->addSmartLayout(aCategorization, nullptr);
-}
-
-void TestTemplateRegistry::articleLoadsOnce()
-{
-    QSignalSpy aStarted(LMProgressController::instance(), &LMProgressController::progressStarted);
-    QSignalSpy aLoaded(registry(), &LMTemplateRegistry::templatesLoaded);
-    const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
-    registry()->loadTemplatesWithProgress(aBook);
-    QCOMPARE(aLoaded.count(), 1);
-    // On the main thread with progress: four steps, all done, closed.
-    QCOMPARE(aStarted.count(), 1);
-    QCOMPARE(aStarted.at(0).at(0).toString(), QStringLiteral("Lade Designelemente für Buch A4"));
-    QCOMPARE(LMProgressController::instance()->done(), 4);
-    QVERIFY(!LMProgressController::instance()->isRunning());
-    const qsizetype aCount = registry()->countTemplates();
-    QVERIFY(aCount >= 1);
-    registry()->loadTemplates(aBook);
-    QCOMPARE(aLoaded.count(), 1);
-    QCOMPARE(registry()->countTemplates(), aCount);
-
-    // Run option 9: no progress.
-    LMBasisSettings::instance()->setRunOptions({ LMBasisSettings::runOptionName(9) });
-    QVERIFY(LMBasisSettings::instance()->hasRunOption(9));
-    registry()->loadTemplatesWithProgress(article(QStringLiteral("FRAME_A3")));
-    LMBasisSettings::instance()->setRunOptions({});
-    QCOMPARE(aStarted.count(), 1);
-    QCOMPARE(aLoaded.count(), 2);
-}
-
-void TestTemplateRegistry::initJob()
-{
-    const LMTemplateRegistryInitBackgroundJob aJob;
-    QVERIFY(aJob == *aJob.clone());
-    QCOMPARE(aJob.clone()->hash(), aJob.hash());
-    QVERIFY(aJob.doStuff());
-    // The watcher passes the reload on, once however often the job ran.
-    QVERIFY(aJob.doStuff());
-    QSignalSpy aForwarded(LMTemplateRegistryWatcher::instance(), &LMTemplateRegistryWatcher::templatesReloaded);
-    registry()->reloadTemplates();
-    QCOMPARE(aForwarded.count(), 1);
-}
-
-void TestTemplateRegistry::fileSystemWatcher()
-{
-    LMFileSystemWatcher* aWatcher = LMFileSystemWatcher::instance();
-    QSignalSpy aChanged(aWatcher, &LMFileSystemWatcher::filesChanged);
-    aWatcher->notifyThatThisFilesHavechanged({ QStringLiteral("/x/a.xml") });
-    QCOMPARE(aChanged.count(), 1);
-    QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { "/x/a.xml" });
-
-    const QString aFolder = myDir->filePath(QStringLiteral("watched"));
-    QVERIFY(QDir().mkpath(aFolder + QStringLiteral("/old")));
-    writeFile(*myDir, QStringLiteral("watched/old/kept.xml"), "<x/>");
-    aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("absent")) });
-    QCOMPARE(aWatcher->watchedFolders(), QStringList { QDir::cleanPath(aFolder) });
-    aWatcher->setDebounceInterval(50);
-    // Only new template files count; a file there before and other kinds do not.
-    const QString aNew = writeFile(*myDir, QStringLiteral("watched/old/new.svg"), "<x/>");
-    writeFile(*myDir, QStringLiteral("watched/old/notes.txt"), "x");
-    QTRY_COMPARE(aChanged.count(), 1);
-    QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aNew).absoluteFilePath() });
-    // Another registry adds its folder: a change just made in a folder watched before is not lost.
-    const QString aLater = writeFile(*myDir, QStringLiteral("watched/old/later.xml"), "<x/>");
-    QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("other"))));
-    aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("other")) });
-    QTRY_COMPARE(aChanged.count(), 1);
-    QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aLater).absoluteFilePath() });
-    aWatcher->setWatchedFolders({});
-    QVERIFY(aWatcher->watchedFolders().isEmpty());
-}
 
 QTEST_GUILESS_MAIN(TestTemplateRegistry)
 #include "tst_templateregistry.moc"

@@ -1,14 +1,10 @@
 #include "LMConcurrent.h"
-#include "LMDirectoryConfig.h"
-#include "LMProductCatalogue.h"
+#include "LMLoadingTest.h"
 #include "LMTemplate.h"
 #include "LMTemplateFilterLayout.h"
 #include "LMTemplateRegistry.h"
-#include "LMTestSupport.h"
 
 #include <QLoggingCategory>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <atomic>
 #include <memory>
@@ -16,8 +12,6 @@
 #include <vector>
 
 namespace {
-const QByteArray CATALOGUE = R"({"articles": [{"id": 1001, "orderName": "BOOK_A4_HC", "class": "photobook"}]})";
-
 LMUnconfiguredTemplate layout(const QString& theName)
 {
     auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
@@ -84,87 +78,83 @@ class TestTemplateRegistryConcurrency : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void lookupsWhileInserting();
+
+    void initTestCase()
+    {
+        // Misses warn once per name and insertion: thousands here.
+        QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.warning=false"));
+        myDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(myDir->isValid());
+        QVERIFY(LMLoadingTest::useContentTree(*myDir, QStringLiteral("catalogue.json")));
+    }
+
+    void lookupsWhileInserting()
+    {
+        LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
+        aRegistry->clear();
+        LMUnconfiguredTemplateList aBase;
+        for (int i = 0; i < 20; ++i)
+            aBase.append(layout(QStringLiteral("base%1").arg(i)));
+        QVERIFY(aRegistry->insertTemplates(aBase, true, false));
+        QStringList aFiles;
+        for (int i = 0; i < 3; ++i)
+            aFiles.append(LMTestSupport::writeFile(
+                *myDir, QStringLiteral("content/templates/c%1.xml").arg(i),
+                layouts({ QStringLiteral("file%1a").arg(i), QStringLiteral("file%1b").arg(i) })));
+
+        std::atomic<bool> aStop { false };
+        std::vector<LMReaderFindings> aFindings(6);
+        std::vector<std::thread> aReaders;
+        for (int i = 0; i < 4; ++i)
+            aReaders.emplace_back(readLoop, &aStop, i * 1000, &aFindings[i]);
+        // Readers on the global pool (a blocking map hands them out): their parallel name searches
+        // give up their pool slot while they wait.
+        std::thread aPoolReaders([&aStop, &aFindings] {
+            QList<int> aPoolIndexes { 4, 5 };
+            LMConcurrent::blockingMap(aPoolIndexes, [&aStop, &aFindings](int theIndex) {
+                readLoop(&aStop, theIndex * 1000, &aFindings[theIndex]);
+            });
+        });
+
+        std::thread aWriter([aRegistry] {
+            for (int i = 0; i < 300; i += 10) {
+                LMUnconfiguredTemplateList aBatch;
+                for (int j = i; j < i + 10; ++j)
+                    aBatch.append(layout(QStringLiteral("w%1").arg(j)));
+                aRegistry->insertTemplates(aBatch, i % 20 != 0, true);
+            }
+        });
+        std::thread aFileWatcher([aRegistry, aFiles] {
+            for (int i = 0; i < 3; ++i)
+                aRegistry->readChangedFiles(aFiles);
+        });
+        aWriter.join();
+        aFileWatcher.join();
+        aStop = true;
+        for (std::thread& aReader : aReaders)
+            aReader.join();
+        aPoolReaders.join();
+
+        for (const LMReaderFindings& aFinding : aFindings) {
+            QCOMPARE(aFinding.myMissingBase, 0);
+            QCOMPARE(aFinding.myWrongNames, 0);
+            QCOMPARE(aFinding.myShrinking, 0);
+            QCOMPARE(aFinding.myWrongFilterResults, 0);
+            QVERIFY(aFinding.myRounds >= 5);
+        }
+        // Every template arrived once: 20 + 300 + 6 from the files, read three times.
+        QCOMPARE(aRegistry->countTemplates(), 326);
+        for (int i = 0; i < 300; ++i)
+            QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("w%1").arg(i)).name(), QStringLiteral("w%1").arg(i));
+        QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("file2b")).name(), QStringLiteral("file2b"));
+        QCOMPARE(aRegistry->allTemplatesByDesignElementId(LMDesignElementID(7)).size(), 6);
+        QCOMPARE(aRegistry->lastAddedDesignElementId(), LMDesignElementID(7));
+        aRegistry->clear();
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> myDir;
 };
-
-void TestTemplateRegistryConcurrency::initTestCase()
-{
-    // Misses warn once per name and insertion: thousands here.
-    QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.warning=false"));
-    myDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(myDir->isValid());
-    LMTestSupport::writeFile(*myDir, QStringLiteral("content/products/catalogue.json"), CATALOGUE);
-    LMDirectoryConfig::instance()->setContentRoot(myDir->filePath(QStringLiteral("content")));
-    LMDirectoryConfig::instance()->setUserDataDir(myDir->filePath(QStringLiteral("user")));
-    QVERIFY(LMProductCatalogue::instance()->reload());
-}
-
-void TestTemplateRegistryConcurrency::lookupsWhileInserting()
-{
-    LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
-    aRegistry->clear();
-    LMUnconfiguredTemplateList aBase;
-    for (int i = 0; i < 20; ++i)
-        aBase.append(layout(QStringLiteral("base%1").arg(i)));
-    QVERIFY(aRegistry->insertTemplates(aBase, true, false));
-    QStringList aFiles;
-    for (int i = 0; i < 3; ++i)
-        aFiles.append(
-            LMTestSupport::writeFile(*myDir, QStringLiteral("content/templates/c%1.xml").arg(i),
-                                     layouts({ QStringLiteral("file%1a").arg(i), QStringLiteral("file%1b").arg(i) })));
-
-    std::atomic<bool> aStop { false };
-    std::vector<LMReaderFindings> aFindings(6);
-    std::vector<std::thread> aReaders;
-    for (int i = 0; i < 4; ++i)
-        aReaders.emplace_back(readLoop, &aStop, i * 1000, &aFindings[i]);
-    // Readers on the global pool (a blocking map hands them out): their parallel name searches
-    // give up their pool slot while they wait.
-    std::thread aPoolReaders([&aStop, &aFindings] {
-        QList<int> aPoolIndexes { 4, 5 };
-        LMConcurrent::blockingMap(
-            aPoolIndexes, [&aStop, &aFindings](int theIndex) { readLoop(&aStop, theIndex * 1000, &aFindings[theIndex]); });
-    });
-
-    std::thread aWriter([aRegistry] {
-        for (int i = 0; i < 300; i += 10) {
-            LMUnconfiguredTemplateList aBatch;
-            for (int j = i; j < i + 10; ++j)
-                aBatch.append(layout(QStringLiteral("w%1").arg(j)));
-            aRegistry->insertTemplates(aBatch, i % 20 != 0, true);
-        }
-    });
-    std::thread aFileWatcher([aRegistry, aFiles] {
-        for (int i = 0; i < 3; ++i)
-            aRegistry->readChangedFiles(aFiles);
-    });
-    aWriter.join();
-    aFileWatcher.join();
-    aStop = true;
-    for (std::thread& aReader : aReaders)
-        aReader.join();
-    aPoolReaders.join();
-
-    for (const LMReaderFindings& aFinding : aFindings) {
-        QCOMPARE(aFinding.myMissingBase, 0);
-        QCOMPARE(aFinding.myWrongNames, 0);
-        QCOMPARE(aFinding.myShrinking, 0);
-        QCOMPARE(aFinding.myWrongFilterResults, 0);
-        QVERIFY(aFinding.myRounds >= 5);
-    }
-    // Every template arrived once: 20 + 300 + 6 from the files, read three times.
-    QCOMPARE(aRegistry->countTemplates(), 326);
-    for (int i = 0; i < 300; ++i)
-        QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("w%1").arg(i)).name(), QStringLiteral("w%1").arg(i));
-    QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("file2b")).name(), QStringLiteral("file2b"));
-    QCOMPARE(aRegistry->allTemplatesByDesignElementId(LMDesignElementID(7)).size(), 6);
-    QCOMPARE(aRegistry->lastAddedDesignElementId(), LMDesignElementID(7));
-    aRegistry->clear();
-}
 
 QTEST_GUILESS_MAIN(TestTemplateRegistryConcurrency)
 #include "tst_templateregistryconcurrency.moc"

@@ -1,12 +1,11 @@
 #include "LMAreaType.h"
 #include "LMArticle.h"
-#include "LMDirectoryConfig.h"
 #include "LMJigType.h"
+#include "LMLoadingTest.h"
 #include "LMMultiColorConfig.h"
 #include "LMPageType.h"
 #include "LMPriceClass.h"
 #include "LMPriceClassSet.h"
-#include "LMProductCatalogue.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
@@ -16,15 +15,13 @@
 #include "LMTemplateRegistry.h"
 #include "LMUnconfiguredTemplateList.h"
 
-#include <QDir>
 #include <QDomDocument>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QRegularExpression>
-#include <QtTest>
+
+using namespace LMLoadingTest;
 
 namespace {
 
@@ -124,17 +121,243 @@ class TestSampleContent : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void loadEveryArticle_data();
-    void loadEveryArticle();
-    void countsByJigType_data();
-    void countsByJigType();
-    void multiPageDesign();
-    void bookLayoutsForEveryPhotoCount_data();
-    void bookLayoutsForEveryPhotoCount();
-    void catalogueAddOns_data();
-    void catalogueAddOns();
+
+    void initTestCase()
+    {
+        QVERIFY(QFileInfo(samplePath(QStringLiteral("products/catalogue.json"))).isFile());
+        QVERIFY(myUserDataDir.isValid());
+        LMDirectoryConfig::instance()->setContentRoot(LMDirectoryConfig::sampleContentRoot());
+        LMDirectoryConfig::instance()->setUserDataDir(myUserDataDir.path());
+        QVERIFY(LMProductCatalogue::instance()->reload());
+        registry()->clear();
+        LMTemplateFileManager::instance()->reInit();
+    }
+
+    void init()
+    {
+        // Any warning not expected by name is a fault of the sample.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+    }
+
+    void loadEveryArticle_data()
+    {
+        QTest::addColumn<QString>("orderName");
+        QTest::addColumn<QStringList>("expectedWarnings");
+        QTest::addColumn<QList<int>>("loadedIds"); // design elements present after this load
+        QTest::addColumn<QList<int>>("notLoadedIds"); // and those that wait for another product
+
+        // The first article also reads every file the white list names for no product, and the
+        // broken files are either such files or the portrait book's own.
+        const QStringList aWarnings {
+            QStringLiteral("unknown svgImageType 7"),
+            malformedXmlWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
+            couldNotOpenWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
+            malformedJsonWarning(QStringLiteral("templates/categories/album_stickers.json")),
+            malformedXmlWarning(QStringLiteral("designs/broken/broken-1.svg")),
+            couldNotOpenWarning(QStringLiteral("designs/broken/broken-1.svg")),
+            QStringLiteral("no <metadata> element found ") + samplePath(QStringLiteral("designs/plain/plain-1.svg")),
+        };
+        row("portrait book first: its files, unassigned files, every broken file", BOOK_PORTRAIT, aWarnings,
+            QList<int> { 5100, 5150, 5160, 5170, 6101, 6201, 4101, 4104 },
+            QList<int> { 5201, 5202, 5301, 6301, 5180, 5190, 6901 });
+        row("square book: shares the book files, nothing new to read", BOOK_SQUARE, QStringList(),
+            QList<int> { 5100, 6201 }, QList<int> { 5201, 5301 });
+        row("calendar: only the calendar layouts", CALENDAR, QStringList(), QList<int> { 5201, 5202 },
+            QList<int> { 5301, 6301 });
+        row("wall decor: its layouts and design", WALL_DECOR, QStringList(), QList<int> { 5301, 6301 },
+            QList<int> { 5180, 5190, 6901 });
+    }
+
+    void loadEveryArticle()
+    {
+        QFETCH(QString, orderName);
+        QFETCH(QStringList, expectedWarnings);
+        QFETCH(QList<int>, loadedIds);
+        QFETCH(QList<int>, notLoadedIds);
+
+        const LMArticle anArticle = article(orderName);
+        QVERIFY2(anArticle.isValid(), qPrintable(orderName));
+        for (const QString& aWarning : expectedWarnings) {
+            QVERIFY2(!aWarning.isEmpty(), "a deliberately broken file reads without fault");
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        }
+        registry()->loadTemplates(anArticle);
+        for (int anId : loadedIds)
+            QVERIFY2(!registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
+                     qPrintable(QString::number(anId)));
+        for (int anId : notLoadedIds)
+            QVERIFY2(registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
+                     qPrintable(QString::number(anId)));
+        QVERIFY(registry()->productHasJigType(anArticle, LMJigTypeEnum::Layout));
+
+        // A second load of the same article reads nothing and warns about nothing.
+        const qsizetype aCount = registry()->countTemplates();
+        registry()->loadTemplates(anArticle);
+        QCOMPARE(registry()->countTemplates(), aCount);
+    }
+
+    void countsByJigType_data()
+    {
+        QTest::addColumn<QString>("orderName");
+        QTest::addColumn<int>("jigType");
+        QTest::addColumn<int>("expected");
+
+        // Backgrounds serve every product: two papers and the colour wash, once plain and once per
+        // colour configuration. The flat colour ("Farben") is a colour background, no product's own.
+        const int aBackgrounds = 3 + int(LMMultiColorConfig::allConfigurations().size());
+        const int aBackground = int(LMJigTypeEnum::Background);
+        const int aLayout = int(LMJigTypeEnum::Layout);
+        const int aSvg = int(LMJigTypeEnum::SvgTemplate);
+
+        // Portrait book: 16 collection layouts, the scrapbook, the title page, two of the faulty file.
+        row("backgrounds: every article the same", BOOK_PORTRAIT, aBackground, aBackgrounds);
+        row("portrait book, layouts", BOOK_PORTRAIT, aLayout, 20);
+        row("portrait book, SVG designs (meadow)", BOOK_PORTRAIT, aSvg, 1);
+        row("square book, layouts", BOOK_SQUARE, aLayout, 17);
+        row("square book, SVG designs (harbour pages)", BOOK_SQUARE, aSvg, 3);
+        row("calendar, layouts (title and month)", CALENDAR, aLayout, 5);
+        row("calendar, no SVG design", CALENDAR, aSvg, 0);
+        row("wall decor, layouts", WALL_DECOR, aLayout, 2);
+        row("wall decor, SVG designs (lake)", WALL_DECOR, aSvg, 1);
+        row("portrait book, no frames", BOOK_PORTRAIT, int(LMJigTypeEnum::Frame), 0);
+    }
+
+    void countsByJigType()
+    {
+        QFETCH(QString, orderName);
+        QFETCH(int, jigType);
+        QFETCH(int, expected);
+        QVERIFY2(registry()->countTemplates() > 0, "loadEveryArticle runs first");
+
+        const LMUnconfiguredTemplateList aTemplates = templatesFor(article(orderName), LMJigType::fromInt(jigType));
+        QCOMPARE(aTemplates.size(), qsizetype(expected));
+        QCOMPARE(registry()->productHasJigType(article(orderName), LMJigType::fromInt(jigType)), expected > 0);
+    }
+
+    void multiPageDesign()
+    {
+        // One template per page file the master's page list names, in that order, all of one design.
+        const QString aMaster = QStringLiteral("designs/harbour/pages/harbour-1.svg");
+        QStringList aPages;
+        const QDomNodeList aPageElements = sampleDocument(aMaster).elementsByTagName(QStringLiteral("lumo:page"));
+        for (int i = 0; i < aPageElements.size(); ++i)
+            aPages.append(QStringLiteral("designs/harbour/pages/")
+                          + aPageElements.item(i).toElement().attribute(QStringLiteral("xlink:href")));
+        QCOMPARE(aPages.size(), 3);
+
+        const LMUnconfiguredTemplateList aTemplates
+            = registry()->allTemplatesByDesignElementId(LMDesignElementID(6201));
+        QStringList aNames;
+        for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
+            aNames.append(aTemplate.name());
+            QVERIFY(aTemplate->isJigType(LMJigTypeEnum::SvgTemplate));
+        }
+        QCOMPARE(aNames, aPages);
+
+        // The first page takes its smart layout from the file beside it: the layout area less its padding.
+        const QDomElement anArea = sampleDocument(QStringLiteral("designs/harbour/pages/harbour-1.smartlayout"))
+                                       .elementsByTagName(QStringLiteral("lumo:layoutArea"))
+                                       .item(0)
+                                       .toElement();
+        const QDomElement aPadding = anArea.firstChildElement(QStringLiteral("lumo:padding"));
+        auto aNumber = [](const QDomElement& theElement, const char* theName) {
+            return theElement.attribute(QLatin1String(theName)).toDouble();
+        };
+        const QRectF anExpected
+            = QRectF(aNumber(anArea, "x"), aNumber(anArea, "y"), aNumber(anArea, "width"), aNumber(anArea, "height"))
+                  .adjusted(aNumber(aPadding, "left"), aNumber(aPadding, "top"), -aNumber(aPadding, "right"),
+                            -aNumber(aPadding, "bottom"));
+        QVERIFY(anExpected.isValid());
+        const LMUnconfiguredTemplate aFirst = aTemplates.first();
+        const LMTemplateAreaDefinition* aSmart = nullptr;
+        for (const LMTemplateAreaDefinition* anAreaDefinition : aFirst->areaDefinitions())
+            if (anAreaDefinition->isType(LMAreaTypeEnum::SmartLayout))
+                aSmart = anAreaDefinition;
+        QVERIFY(aSmart);
+        QCOMPARE(aSmart->rect(), anExpected);
+        // Every photo slot of the page is arranged by it.
+        const int aSlots = int(sampleDocument(aMaster).elementsByTagName(QStringLiteral("image")).size());
+        QCOMPARE(aFirst->analysis().countFotoAreas(), aSlots);
+        QCOMPARE(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aSmart)->children().count(), aSlots);
+    }
+
+    void bookLayoutsForEveryPhotoCount_data()
+    {
+        QTest::addColumn<QString>("orderName");
+        QTest::addColumn<int>("photos");
+        for (const QString& aBook : { BOOK_PORTRAIT, BOOK_SQUARE })
+            for (int aPhotos = 1; aPhotos <= 8; ++aPhotos)
+                QTest::addRow("%s, %d photos", qPrintable(aBook), aPhotos) << aBook << aPhotos;
+    }
+
+    void bookLayoutsForEveryPhotoCount()
+    {
+        QFETCH(QString, orderName);
+        QFETCH(int, photos);
+
+        const QHash<QString, int> aFileCounts
+            = imageAreasByLayout(QStringLiteral("templates/categories/album_layouts.xml"));
+        const LMUnconfiguredTemplateList aLayouts
+            = registry()->getAllLayouts(LMTemplateContext(article(orderName), LMPageType(LMPageTypeEnum::InnerPage)));
+        int aMatching = 0;
+        int aWithText = 0;
+        for (const LMUnconfiguredTemplate& aLayout : aLayouts) {
+            if (!aFileCounts.contains(aLayout.name()))
+                continue;
+            // The registry's layout has the slots its file gives it, in the analysis it was loaded with.
+            const int aCount = aLayout->analysis().countFotoAreas();
+            QCOMPARE(aCount, aFileCounts.value(aLayout.name()));
+            if (aCount != photos)
+                continue;
+            ++aMatching;
+            aWithText += aLayout->areaDefinitions().count(LMAreaType(LMAreaTypeEnum::Text)) > 0 ? 1 : 0;
+        }
+        // Two arrangements for every number of photos, each with a text.
+        QCOMPARE(aMatching, 2);
+        QCOMPARE(aWithText, aMatching);
+    }
+
+    void catalogueAddOns_data()
+    {
+        QTest::addColumn<QString>("orderName");
+        row("portrait book: design surcharges", BOOK_PORTRAIT);
+        row("square book: one design surcharge", BOOK_SQUARE);
+        row("wall decor: glass and mounts", WALL_DECOR);
+    }
+
+    void catalogueAddOns()
+    {
+        QFETCH(QString, orderName);
+        // Every price class the article's "addOns" names leads to a catalogue add-on of that order name.
+        const LMArticle anArticle = article(orderName);
+        QVERIFY(anArticle.isValid());
+        const QJsonObject anAddOns = anArticle.catalogueEntry().value(QStringLiteral("addOns")).toObject();
+        QVERIFY(!anAddOns.isEmpty());
+        for (auto anIt = anAddOns.begin(); anIt != anAddOns.end(); ++anIt) {
+            const LMArticle anAddOn = anArticle.findDependentArticle(LMPriceClass::create(anIt.key()));
+            QVERIFY2(anAddOn.isValid(), qPrintable(anIt.key()));
+            QCOMPARE(anAddOn.orderTxtName(), anIt.value().toString());
+            QVERIFY(anAddOn.catalogueEntry().value(QStringLiteral("addOn")).toBool());
+        }
+        QVERIFY(!anArticle.findDependentArticle(LMPriceClass::create(QStringLiteral("01"))).isValid());
+
+        // Glass and mount add-ons exist exactly for the price classes the article lists.
+        const QJsonObject anEntry = anArticle.catalogueEntry();
+        for (const char* aKey : { "glassesPriceClasses", "passepartoutPriceClasses" }) {
+            const QJsonArray aClasses = anEntry.value(QLatin1String(aKey)).toArray();
+            for (const QJsonValue& aClass : aClasses) {
+                const LMPriceClassSet aSet { LMPriceClass::create(aClass.toString()) };
+                QVERIFY(QByteArray(aKey) == "glassesPriceClasses" ? anArticle.hasGlassesAddOn(aSet)
+                                                                  : anArticle.hasPassepartoutAddOn(aSet));
+            }
+        }
+        const LMPriceClassSet anUnlisted { LMPriceClass::create(QStringLiteral("09")) };
+        QVERIFY(!anArticle.hasGlassesAddOn(anUnlisted));
+        QVERIFY(!anArticle.hasPassepartoutAddOn(anUnlisted));
+
+        // SVG designs are matched to an article by the size of its inner page (the print of wall decor).
+        QVERIFY(anArticle.usableSize(LMPageTypeEnum::InnerPage).isValid());
+    }
 
 private:
     static LMTemplateRegistry* registry() { return LMTemplateRegistry::instance(); }
@@ -142,245 +365,6 @@ private:
     // An empty user data folder: no downloads and no white list of this machine mix in.
     QTemporaryDir myUserDataDir;
 };
-
-void TestSampleContent::initTestCase()
-{
-    QVERIFY(QFileInfo(samplePath(QStringLiteral("products/catalogue.json"))).isFile());
-    QVERIFY(myUserDataDir.isValid());
-    LMDirectoryConfig::instance()->setContentRoot(LMDirectoryConfig::sampleContentRoot());
-    LMDirectoryConfig::instance()->setUserDataDir(myUserDataDir.path());
-    QVERIFY(LMProductCatalogue::instance()->reload());
-    registry()->clear();
-    LMTemplateFileManager::instance()->reInit();
-}
-
-void TestSampleContent::init()
-{
-    // Any warning not expected by name is a fault of the sample.
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-}
-
-void TestSampleContent::loadEveryArticle_data()
-{
-    QTest::addColumn<QString>("orderName");
-    QTest::addColumn<QStringList>("expectedWarnings");
-    QTest::addColumn<QList<int>>("loadedIds"); // design elements present after this load
-    QTest::addColumn<QList<int>>("notLoadedIds"); // and those that wait for another product
-
-    // The first article also reads every file the white list names for no product, and the
-    // broken files are either such files or the portrait book's own.
-    const QStringList aWarnings {
-        QStringLiteral("unknown svgImageType 7"),
-        malformedXmlWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
-        couldNotOpenWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
-        malformedJsonWarning(QStringLiteral("templates/categories/album_stickers.json")),
-        malformedXmlWarning(QStringLiteral("designs/broken/broken-1.svg")),
-        couldNotOpenWarning(QStringLiteral("designs/broken/broken-1.svg")),
-        QStringLiteral("no <metadata> element found ") + samplePath(QStringLiteral("designs/plain/plain-1.svg")),
-    };
-    QTest::newRow("portrait book first: its files, unassigned files, every broken file")
-        << BOOK_PORTRAIT << aWarnings << QList<int> { 5100, 5150, 5160, 5170, 6101, 6201, 4101, 4104 }
-        << QList<int> { 5201, 5202, 5301, 6301, 5180, 5190, 6901 };
-    QTest::newRow("square book: shares the book files, nothing new to read")
-        << BOOK_SQUARE << QStringList() << QList<int> { 5100, 6201 } << QList<int> { 5201, 5301 };
-    QTest::newRow("calendar: only the calendar layouts")
-        << CALENDAR << QStringList() << QList<int> { 5201, 5202 } << QList<int> { 5301, 6301 };
-    QTest::newRow("wall decor: its layouts and design")
-        << WALL_DECOR << QStringList() << QList<int> { 5301, 6301 } << QList<int> { 5180, 5190, 6901 };
-}
-
-void TestSampleContent::loadEveryArticle()
-{
-    QFETCH(QString, orderName);
-    QFETCH(QStringList, expectedWarnings);
-    QFETCH(QList<int>, loadedIds);
-    QFETCH(QList<int>, notLoadedIds);
-
-    const LMArticle anArticle = article(orderName);
-    QVERIFY2(anArticle.isValid(), qPrintable(orderName));
-    for (const QString& aWarning : expectedWarnings) {
-        QVERIFY2(!aWarning.isEmpty(), "a deliberately broken file reads without fault");
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-    }
-    registry()->loadTemplates(anArticle);
-    for (int anId : loadedIds)
-        QVERIFY2(!registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
-                 qPrintable(QString::number(anId)));
-    for (int anId : notLoadedIds)
-        QVERIFY2(registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
-                 qPrintable(QString::number(anId)));
-    QVERIFY(registry()->productHasJigType(anArticle, LMJigTypeEnum::Layout));
-
-    // A second load of the same article reads nothing and warns about nothing.
-    const qsizetype aCount = registry()->countTemplates();
-    registry()->loadTemplates(anArticle);
-    QCOMPARE(registry()->countTemplates(), aCount);
-}
-
-void TestSampleContent::countsByJigType_data()
-{
-    QTest::addColumn<QString>("orderName");
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<int>("expected");
-
-    // Backgrounds serve every product: two papers and the colour wash, once plain and once per
-    // colour configuration. The flat colour ("Farben") is a colour background, no product's own.
-    const int aBackgrounds = 3 + int(LMMultiColorConfig::allConfigurations().size());
-    const int aBackground = int(LMJigTypeEnum::Background);
-    const int aLayout = int(LMJigTypeEnum::Layout);
-    const int aSvg = int(LMJigTypeEnum::SvgTemplate);
-
-    // Portrait book: 16 collection layouts, the scrapbook, the title page, two of the faulty file.
-    QTest::newRow("portrait book, backgrounds") << BOOK_PORTRAIT << aBackground << aBackgrounds;
-    QTest::newRow("portrait book, layouts") << BOOK_PORTRAIT << aLayout << 20;
-    QTest::newRow("portrait book, SVG designs (meadow)") << BOOK_PORTRAIT << aSvg << 1;
-    QTest::newRow("square book, backgrounds") << BOOK_SQUARE << aBackground << aBackgrounds;
-    QTest::newRow("square book, layouts") << BOOK_SQUARE << aLayout << 17;
-    QTest::newRow("square book, SVG designs (harbour pages)") << BOOK_SQUARE << aSvg << 3;
-    QTest::newRow("calendar, backgrounds") << CALENDAR << aBackground << aBackgrounds;
-    QTest::newRow("calendar, layouts (title and month)") << CALENDAR << aLayout << 5;
-    QTest::newRow("calendar, no SVG design") << CALENDAR << aSvg << 0;
-    QTest::newRow("wall decor, backgrounds") << WALL_DECOR << aBackground << aBackgrounds;
-    QTest::newRow("wall decor, layouts") << WALL_DECOR << aLayout << 2;
-    QTest::newRow("wall decor, SVG designs (lake)") << WALL_DECOR << aSvg << 1;
-    QTest::newRow("portrait book, no frames") << BOOK_PORTRAIT << int(LMJigTypeEnum::Frame) << 0;
-}
-
-void TestSampleContent::countsByJigType()
-{
-    QFETCH(QString, orderName);
-    QFETCH(int, jigType);
-    QFETCH(int, expected);
-    QVERIFY2(registry()->countTemplates() > 0, "loadEveryArticle runs first");
-
-    const LMUnconfiguredTemplateList aTemplates = templatesFor(article(orderName), LMJigType::fromInt(jigType));
-    QCOMPARE(aTemplates.size(), qsizetype(expected));
-    QCOMPARE(registry()->productHasJigType(article(orderName), LMJigType::fromInt(jigType)), expected > 0);
-}
-
-void TestSampleContent::multiPageDesign()
-{
-    // One template per page file the master's page list names, in that order, all of one design.
-    const QString aMaster = QStringLiteral("designs/harbour/pages/harbour-1.svg");
-    QStringList aPages;
-    const QDomNodeList aPageElements = sampleDocument(aMaster).elementsByTagName(QStringLiteral("lumo:page"));
-    for (int i = 0; i < aPageElements.size(); ++i)
-        aPages.append(QStringLiteral("designs/harbour/pages/")
-                      + aPageElements.item(i).toElement().attribute(QStringLiteral("xlink:href")));
-    QCOMPARE(aPages.size(), 3);
-
-    const LMUnconfiguredTemplateList aTemplates = registry()->allTemplatesByDesignElementId(LMDesignElementID(6201));
-    QStringList aNames;
-    for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
-        aNames.append(aTemplate.name());
-        QVERIFY(aTemplate->isJigType(LMJigTypeEnum::SvgTemplate));
-    }
-    QCOMPARE(aNames, aPages);
-
-    // The first page takes its smart layout from the file beside it: the layout area less its padding.
-    const QDomElement anArea = sampleDocument(QStringLiteral("designs/harbour/pages/harbour-1.smartlayout"))
-                                   .elementsByTagName(QStringLiteral("lumo:layoutArea"))
-                                   .item(0)
-                                   .toElement();
-    const QDomElement aPadding = anArea.firstChildElement(QStringLiteral("lumo:padding"));
-    auto aNumber = [](const QDomElement& theElement, const char* theName) {
-        return theElement.attribute(QLatin1String(theName)).toDouble();
-    };
-    const QRectF anExpected
-        = QRectF(aNumber(anArea, "x"), aNumber(anArea, "y"), aNumber(anArea, "width"), aNumber(anArea, "height"))
-              .adjusted(aNumber(aPadding, "left"), aNumber(aPadding, "top"), -aNumber(aPadding, "right"),
-                        -aNumber(aPadding, "bottom"));
-    QVERIFY(anExpected.isValid());
-    const LMUnconfiguredTemplate aFirst = aTemplates.first();
-    const LMTemplateAreaDefinition* aSmart = nullptr;
-    for (const LMTemplateAreaDefinition* anAreaDefinition : aFirst->areaDefinitions())
-        if (anAreaDefinition->isType(LMAreaTypeEnum::SmartLayout))
-            aSmart = anAreaDefinition;
-    QVERIFY(aSmart);
-    QCOMPARE(aSmart->rect(), anExpected);
-    // Every photo slot of the page is arranged by it.
-    const int aSlots = int(sampleDocument(aMaster).elementsByTagName(QStringLiteral("image")).size());
-    QCOMPARE(aFirst->analysis().countFotoAreas(), aSlots);
-    QCOMPARE(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aSmart)->children().count(), aSlots);
-}
-
-void TestSampleContent::bookLayoutsForEveryPhotoCount_data()
-{
-    QTest::addColumn<QString>("orderName");
-    QTest::addColumn<int>("photos");
-    for (const QString& aBook : { BOOK_PORTRAIT, BOOK_SQUARE })
-        for (int aPhotos = 1; aPhotos <= 8; ++aPhotos)
-            QTest::addRow("%s, %d photos", qPrintable(aBook), aPhotos) << aBook << aPhotos;
-}
-
-void TestSampleContent::bookLayoutsForEveryPhotoCount()
-{
-    QFETCH(QString, orderName);
-    QFETCH(int, photos);
-
-    const QHash<QString, int> aFileCounts
-        = imageAreasByLayout(QStringLiteral("templates/categories/album_layouts.xml"));
-    const LMUnconfiguredTemplateList aLayouts
-        = registry()->getAllLayouts(LMTemplateContext(article(orderName), LMPageType(LMPageTypeEnum::InnerPage)));
-    int aMatching = 0;
-    int aWithText = 0;
-    for (const LMUnconfiguredTemplate& aLayout : aLayouts) {
-        if (!aFileCounts.contains(aLayout.name()))
-            continue;
-        // The registry's layout has the slots its file gives it, in the analysis it was loaded with.
-        const int aCount = aLayout->analysis().countFotoAreas();
-        QCOMPARE(aCount, aFileCounts.value(aLayout.name()));
-        if (aCount != photos)
-            continue;
-        ++aMatching;
-        aWithText += aLayout->areaDefinitions().count(LMAreaType(LMAreaTypeEnum::Text)) > 0 ? 1 : 0;
-    }
-    // Two arrangements for every number of photos, each with a text.
-    QCOMPARE(aMatching, 2);
-    QCOMPARE(aWithText, aMatching);
-}
-
-void TestSampleContent::catalogueAddOns_data()
-{
-    QTest::addColumn<QString>("orderName");
-    QTest::newRow("portrait book: design surcharges") << BOOK_PORTRAIT;
-    QTest::newRow("square book: one design surcharge") << BOOK_SQUARE;
-    QTest::newRow("wall decor: glass and mounts") << WALL_DECOR;
-}
-
-void TestSampleContent::catalogueAddOns()
-{
-    QFETCH(QString, orderName);
-    // Every price class the article's "addOns" names leads to a catalogue add-on of that order name.
-    const LMArticle anArticle = article(orderName);
-    QVERIFY(anArticle.isValid());
-    const QJsonObject anAddOns = anArticle.catalogueEntry().value(QStringLiteral("addOns")).toObject();
-    QVERIFY(!anAddOns.isEmpty());
-    for (auto anIt = anAddOns.begin(); anIt != anAddOns.end(); ++anIt) {
-        const LMArticle anAddOn = anArticle.findDependentArticle(LMPriceClass::create(anIt.key()));
-        QVERIFY2(anAddOn.isValid(), qPrintable(anIt.key()));
-        QCOMPARE(anAddOn.orderTxtName(), anIt.value().toString());
-        QVERIFY(anAddOn.catalogueEntry().value(QStringLiteral("addOn")).toBool());
-    }
-    QVERIFY(!anArticle.findDependentArticle(LMPriceClass::create(QStringLiteral("01"))).isValid());
-
-    // Glass and mount add-ons exist exactly for the price classes the article lists.
-    const QJsonObject anEntry = anArticle.catalogueEntry();
-    for (const char* aKey : { "glassesPriceClasses", "passepartoutPriceClasses" }) {
-        const QJsonArray aClasses = anEntry.value(QLatin1String(aKey)).toArray();
-        for (const QJsonValue& aClass : aClasses) {
-            const LMPriceClassSet aSet { LMPriceClass::create(aClass.toString()) };
-            QVERIFY(QByteArray(aKey) == "glassesPriceClasses" ? anArticle.hasGlassesAddOn(aSet)
-                                                              : anArticle.hasPassepartoutAddOn(aSet));
-        }
-    }
-    const LMPriceClassSet anUnlisted { LMPriceClass::create(QStringLiteral("09")) };
-    QVERIFY(!anArticle.hasGlassesAddOn(anUnlisted));
-    QVERIFY(!anArticle.hasPassepartoutAddOn(anUnlisted));
-
-    // SVG designs are matched to an article by the size of its inner page (the print of wall decor).
-    QVERIFY(anArticle.usableSize(LMPageTypeEnum::InnerPage).isValid());
-}
 
 QTEST_MAIN(TestSampleContent)
 #include "tst_samplecontent.moc"

@@ -2,6 +2,7 @@
 #include "LMContentGenerator.h"
 #include "LMDirectoryConfig.h"
 #include "LMJobLoadTemplateFile.h"
+#include "LMLoadingTest.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
@@ -15,9 +16,10 @@
 
 #include <QDirIterator>
 #include <QDomDocument>
-#include <QtTest>
 
 #include <cmath>
+
+using namespace LMLoadingTest;
 
 namespace {
 
@@ -160,105 +162,99 @@ class TestTemplateRoundTrip : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void roundTrip_data();
-    void roundTrip();
-    void analysisAfterLoading_data();
-    void analysisAfterLoading();
+
+    void initTestCase()
+    {
+        QVERIFY(myGenerated.isValid());
+        LMContentGenerator aGenerator;
+        // 500 files: layout collections with smart layouts gathered by their design element id, and
+        // SVG designs with several pages and smart layout files.
+        QCOMPARE(
+            aGenerator.writeLayoutCollectionsV2(myGenerated.filePath(QStringLiteral("templates")), 300, 1, 6).size(),
+            300);
+        QCOMPARE(aGenerator.writeSvgDesigns(myGenerated.path(), 110, 3, 4).size(), 110);
+
+        // The sample's broken files say so; that is tested with the sample itself.
+        QtMessageHandler aPrevious
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        for (const QString& aRoot : { LMDirectoryConfig::sampleContentRoot(), myGenerated.path() }) {
+            LMDirectoryConfig::instance()->setContentRoot(aRoot);
+            const LMUnconfiguredTemplateList aTemplates = readTree(aRoot);
+            myTemplates.append(aTemplates);
+            for (qsizetype i = 0; i < aTemplates.size(); ++i)
+                mySources.append(aRoot == myGenerated.path() ? QStringLiteral("generated") : QStringLiteral("sample"));
+        }
+        qInstallMessageHandler(aPrevious);
+        QVERIFY(myTemplates.size() > 1000);
+    }
+
+    void cleanupTestCase() { myTemplates.deleteEntriesAndClear(); }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("index");
+        const LMJigType aWritten = LMJigType::fromInt(int(LMJigTypeEnum::SvgTemplate) | int(LMJigTypeEnum::Layout));
+        for (qsizetype i = 0; i < myTemplates.size(); ++i) {
+            if (myTemplates.at(i)->isJigType(aWritten))
+                QTest::addRow("%s %lld %s", qPrintable(mySources.at(i)), qint64(i),
+                              qPrintable(myTemplates.at(i)->name()))
+                    << int(i);
+        }
+    }
+
+    void roundTrip()
+    {
+        QFETCH(int, index);
+        const LMTemplate& anOriginal = *myTemplates.at(index);
+        const QSizeF aPage = anOriginal.pageSize();
+        QVERIFY2(!aPage.isEmpty(), "every layout and SVG page knows its page");
+
+        LMTemplateList aList;
+        aList.append(LMConfiguredTemplate(myTemplates.at(index), LMTemplateConfiguration()));
+        const QByteArray aText = LMXMLBuilder::toUTF8(LMTemplateWriter::buildXML2FromTemplates(aList, aPage));
+        LMUnconfiguredTemplateList aCopies = readBack(aText);
+        // A template is read back as itself and, when it may be mirrored, its mirrored variants.
+        QVERIFY(!aCopies.isEmpty());
+        const LMTemplate& aCopy = *aCopies.first();
+
+        QCOMPARE(aCopy.pageSize(), aPage);
+        QCOMPARE(describe(aCopy, aPage), describe(anOriginal, aPage));
+        QCOMPARE(aCopy.areaDefinitions().countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto)),
+                 anOriginal.areaDefinitions().countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto)));
+        aCopies.deleteEntriesAndClear();
+    }
+
+    void analysisAfterLoading_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("photoAreas");
+        QTest::addColumn<int>("texts");
+        QTest::addColumn<int>("portrait");
+        // The sample's layouts, counted in their files: photos a smart layout gathers count too.
+        row("two photos gathered by the collection's id", "Album 2 photos A", 2, 1, 0);
+        row("two upright photos", "Album 2 photos B", 2, 1, 2);
+        row("one photo, headline and text", "Album 1 photo B", 1, 2, 0);
+    }
+
+    void analysisAfterLoading()
+    {
+        QFETCH(QString, name);
+        const auto anIt
+            = std::find_if(myTemplates.cbegin(), myTemplates.cend(),
+                           [&](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->name() == name; });
+        QVERIFY(anIt != myTemplates.cend());
+        // As loaded: nothing here measures the areas again.
+        const LMTemplateAnalysis& anAnalysis = (*anIt)->analysis();
+        QTEST(anAnalysis.countFotoAreas(), "photoAreas");
+        QTEST(anAnalysis.countTexts(), "texts");
+        QTEST(anAnalysis.countFotoAreasInPortrait(), "portrait");
+    }
 
 private:
     QTemporaryDir myGenerated;
     LMUnconfiguredTemplateList myTemplates;
     QStringList mySources;
 };
-
-void TestTemplateRoundTrip::initTestCase()
-{
-    QVERIFY(myGenerated.isValid());
-    LMContentGenerator aGenerator;
-    // 500 files: layout collections with smart layouts gathered by their design element id, and
-    // SVG designs with several pages and smart layout files.
-    QCOMPARE(aGenerator.writeLayoutCollectionsV2(myGenerated.filePath(QStringLiteral("templates")), 300, 1, 6).size(),
-             300);
-    QCOMPARE(aGenerator.writeSvgDesigns(myGenerated.path(), 110, 3, 4).size(), 110);
-
-    // The sample's broken files say so; that is tested with the sample itself.
-    QtMessageHandler aPrevious = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    for (const QString& aRoot : { LMDirectoryConfig::sampleContentRoot(), myGenerated.path() }) {
-        LMDirectoryConfig::instance()->setContentRoot(aRoot);
-        const LMUnconfiguredTemplateList aTemplates = readTree(aRoot);
-        myTemplates.append(aTemplates);
-        for (qsizetype i = 0; i < aTemplates.size(); ++i)
-            mySources.append(aRoot == myGenerated.path() ? QStringLiteral("generated") : QStringLiteral("sample"));
-    }
-    qInstallMessageHandler(aPrevious);
-    QVERIFY(myTemplates.size() > 1000);
-}
-
-void TestTemplateRoundTrip::cleanupTestCase()
-{
-    myTemplates.deleteEntriesAndClear();
-}
-
-void TestTemplateRoundTrip::roundTrip_data()
-{
-    QTest::addColumn<int>("index");
-    const LMJigType aWritten = LMJigType::fromInt(int(LMJigTypeEnum::SvgTemplate) | int(LMJigTypeEnum::Layout));
-    for (qsizetype i = 0; i < myTemplates.size(); ++i) {
-        if (myTemplates.at(i)->isJigType(aWritten))
-            QTest::addRow("%s %lld %s", qPrintable(mySources.at(i)), qint64(i), qPrintable(myTemplates.at(i)->name()))
-                << int(i);
-    }
-}
-
-void TestTemplateRoundTrip::roundTrip()
-{
-    QFETCH(int, index);
-    const LMTemplate& anOriginal = *myTemplates.at(index);
-    const QSizeF aPage = anOriginal.pageSize();
-    QVERIFY2(!aPage.isEmpty(), "every layout and SVG page knows its page");
-
-    LMTemplateList aList;
-    aList.append(LMConfiguredTemplate(myTemplates.at(index), LMTemplateConfiguration()));
-    const QByteArray aText = LMXMLBuilder::toUTF8(LMTemplateWriter::buildXML2FromTemplates(aList, aPage));
-    LMUnconfiguredTemplateList aCopies = readBack(aText);
-    // A template is read back as itself and, when it may be mirrored, its mirrored variants.
-    QVERIFY(!aCopies.isEmpty());
-    const LMTemplate& aCopy = *aCopies.first();
-
-    QCOMPARE(aCopy.pageSize(), aPage);
-    QCOMPARE(describe(aCopy, aPage), describe(anOriginal, aPage));
-    QCOMPARE(aCopy.areaDefinitions().countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto)),
-             anOriginal.areaDefinitions().countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto)));
-    aCopies.deleteEntriesAndClear();
-}
-
-void TestTemplateRoundTrip::analysisAfterLoading_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("photoAreas");
-    QTest::addColumn<int>("texts");
-    QTest::addColumn<int>("portrait");
-    // The sample's layouts, counted in their files: photos a smart layout gathers count too.
-    QTest::newRow("two photos gathered by the collection's id") << "Album 2 photos A" << 2 << 1 << 0;
-    QTest::newRow("two upright photos") << "Album 2 photos B" << 2 << 1 << 2;
-    QTest::newRow("one photo, headline and text") << "Album 1 photo B" << 1 << 2 << 0;
-}
-
-void TestTemplateRoundTrip::analysisAfterLoading()
-{
-    QFETCH(QString, name);
-    const auto anIt
-        = std::find_if(myTemplates.cbegin(), myTemplates.cend(),
-                       [&](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->name() == name; });
-    QVERIFY(anIt != myTemplates.cend());
-    // As loaded: nothing here measures the areas again.
-    const LMTemplateAnalysis& anAnalysis = (*anIt)->analysis();
-    QTEST(anAnalysis.countFotoAreas(), "photoAreas");
-    QTEST(anAnalysis.countTexts(), "texts");
-    QTEST(anAnalysis.countFotoAreasInPortrait(), "portrait");
-}
 
 QTEST_GUILESS_MAIN(TestTemplateRoundTrip)
 #include "tst_templateroundtrip.moc"

@@ -1,0 +1,1227 @@
+#include "LMArticle.h"
+#include "LMArticlesGroup.h"
+#include "LMLoadingTest.h"
+#include "LMPlatformIndependent.h"
+#include "LMTemplateFileManager.h"
+#include "LMTemplateFilterFactory.h"
+#include "LMTemplateSourceFile.h"
+#include "LMTemplateSourceFileList.h"
+#include "LMTemplateWhiteList.h"
+
+#include <QDomDocument>
+#include <QLoggingCategory>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QThreadPool>
+
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace LMLoadingTest;
+
+namespace {
+
+// "<products rules>\tpattern\tpattern..." per group.
+QByteArray whiteListText(const QStringList& theGroups)
+{
+    QString aText = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<whitelist>\n");
+    for (const QString& aGroup : theGroups) {
+        const QStringList aParts = aGroup.split(QLatin1Char('\t'));
+        aText += QStringLiteral("  <group><products>%1</products><files>").arg(aParts.first());
+        for (const QString& aPattern : aParts.mid(1))
+            aText += QStringLiteral("<file name=\"%1\"/>").arg(aPattern.toHtmlEscaped());
+        aText += QStringLiteral("</files></group>\n");
+    }
+    return (aText + QStringLiteral("</whitelist>\n")).toUtf8();
+}
+
+QByteArray blackListText(const QStringList& theNames)
+{
+    QString aText = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<blacklist><files>\n");
+    for (const QString& aName : theNames)
+        aText += QStringLiteral("  <file name=\"%1\"/>\n").arg(aName.toHtmlEscaped());
+    return (aText + QStringLiteral("</files></blacklist>\n")).toUtf8();
+}
+
+const QString BOOK = QStringLiteral("<product>BOOK_A4_HC</product>\t");
+const QString CALENDARS = QStringLiteral("<type>calendar</type>\t");
+
+LMArticle article(const QString& theOrderName)
+{
+    return LMArticle::fromOrderTxtName(theOrderName);
+}
+
+LMArticlesGroup groupOf(const QStringList& theOrderNames)
+{
+    LMArticlesGroup aGroup;
+    for (const QString& aName : theOrderNames)
+        aGroup.addArticle(LMArticle::fromOrderTxtName(aName));
+    return aGroup;
+}
+
+// Orientations, classes, cover types, minimum size, page bindings.
+LMProductRestriction restrictionOf(const char* theOrientations, const char* theClasses, const char* theCoverTypes,
+                                   const char* theMinimumSize, const char* thePageBindings)
+{
+    LMProductRestriction aRestriction;
+    aRestriction.addOrientation(LMOrientation(QString::fromUtf8(theOrientations)));
+    aRestriction.addArticleClass(LMArticleClass(QString::fromUtf8(theClasses)));
+    aRestriction.setCoverTypes(LMCoverType(QString::fromUtf8(theCoverTypes)));
+    aRestriction.setMinimumSize(LMSpaceMagnitude(QString::fromUtf8(theMinimumSize)));
+    aRestriction.addPageBinding(LMPageBinding(QString::fromUtf8(thePageBindings)));
+    return aRestriction;
+}
+
+LMArticlesGroup restricted(LMArticlesGroup theGroup, const QList<LMProductRestriction>& theRestrictions)
+{
+    for (const LMProductRestriction& aRestriction : theRestrictions)
+        theGroup.addRestriction(aRestriction);
+    return theGroup;
+}
+
+} // namespace
+
+// Template source files and the lists that choose them, each test on a content tree of its own:
+// short names, master files, duplicates and load order of file lists; the white list (its copies,
+// patterns, groups and the filter rules it writes); the file manager (which files load for which
+// article, the black list, the parallel matching, rescans) and the directory configuration and
+// folder listing it relies on.
+class TestTemplateFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void init()
+    {
+        myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-files-XXXXXX"));
+        QVERIFY(myDir->isValid());
+        QCOMPARE(LMTemplateSourceFile::shortNameOf(myDir->path()), myDir->path());
+        QVERIFY(useContentTree(*myDir, QStringLiteral("whitelist_catalogue.json")));
+        LMTemplateSourceFile::refreshPreInstalledDirectory();
+    }
+
+    void cleanup()
+    {
+        QLoggingCategory::setFilterRules(QString());
+        myDir.reset();
+    }
+
+    void directoryConfig_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+
+        row("designs", 0x1, "designs");
+        row("templates", 0x20, "templates");
+        row("calendars", 0x10000, "calendars");
+        row("games", 0x20000, "games");
+        row("cards", 0x40000, "cards");
+        row("none", 0, "");
+        row("two kinds at once", 0x21, "");
+    }
+
+    void directoryConfig()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+
+        const LMDirectoryConfig* aConfig = LMDirectoryConfig::instance();
+        QCOMPARE(aConfig->directoryName(kind), name);
+        QCOMPARE(aConfig->preinstalledDirectory(), path(QStringLiteral("content")));
+        QCOMPARE(aConfig->downloadsDirectory(), path(QStringLiteral("user/downloads")));
+        QCOMPARE(aConfig->blackListFile(), path(QStringLiteral("content/black_list.conf")));
+        QCOMPARE(aConfig->categoriesDir().absolutePath(), path(QStringLiteral("content/templates/categories")));
+        QVERIFY(aConfig->isInsideContentTree(path(QStringLiteral("content/designs/a/page1.svg"))));
+        QVERIFY(aConfig->isInsideContentTree(path(QStringLiteral("user/downloads/designs/a/page1.svg"))));
+        QVERIFY(!aConfig->isInsideContentTree(path(QStringLiteral("user/downloads2/a.svg"))));
+        QVERIFY(!aConfig->isInsideContentTree(path(QStringLiteral("user/white_list.conf"))));
+    }
+
+    void templateDirectories_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QStringList>("expected");
+
+        row("none", QStringList(), QStringList());
+        row("downloads only", words("user/downloads/designs"), words("user/downloads/designs"));
+        row("all four", words("content/designs content/templates user/downloads/templates user/downloads/designs"),
+            words("content/templates content/designs user/downloads/templates user/downloads/designs"));
+        row("other folders do not count", words("content/design user/templates"), QStringList());
+    }
+
+    void templateDirectories()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QStringList, expected);
+
+        for (const QString& aFolder : std::as_const(folders))
+            QVERIFY(QDir().mkpath(path(aFolder)));
+        QStringList anActual;
+        for (const QDir& aDirectory : LMDirectoryConfig::instance()->templateDirectories())
+            anActual.append(QDir(myDir->path()).relativeFilePath(aDirectory.absolutePath()));
+        QCOMPARE(anActual, expected);
+    }
+
+    void getFilesInDirectory_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("recursive");
+        QTest::addColumn<bool>("withDirectories");
+        QTest::addColumn<int>("maxDepth");
+        QTest::addColumn<QStringList>("expected");
+
+        row("xml everywhere", "*.xml", true, false, 0, words("a.xml sub/c.xml sub/deep/d.xml ü/ö.xml"));
+        row("not recursive", "*.xml", false, false, 0, words("a.xml"));
+        row("depth one", "*.xml", true, false, 1, words("a.xml"));
+        row("depth two", "*.xml", true, false, 2, words("a.xml sub/c.xml ü/ö.xml"));
+        row("letter case ignored", "*.svg", true, false, 0, words("B1.SVG sub/deep/e.svg"));
+        row("several filters", "*.txt; *.svg", true, false, 0,
+            words("B1.SVG notes.txt sub/deep/deeper.txt sub/deep/e.svg"));
+        row("question mark", "?.xml", true, false, 0, words("a.xml sub/c.xml sub/deep/d.xml ü/ö.xml"));
+        row("with folders, depth two", "*.txt", true, true, 2, words("notes.txt sub sub/deep ü"));
+        row("empty filter takes every file", "", false, false, 0, words("B1.SVG a.xml notes.txt"));
+    }
+
+    void getFilesInDirectory()
+    {
+        QFETCH(QString, filter);
+        QFETCH(bool, recursive);
+        QFETCH(bool, withDirectories);
+        QFETCH(int, maxDepth);
+        QFETCH(QStringList, expected);
+
+        writeFiles({ "tree/a.xml", "tree/B1.SVG", "tree/notes.txt", "tree/sub/c.xml", "tree/sub/deep/d.xml",
+                     "tree/sub/deep/e.svg", "tree/sub/deep/deeper.txt", QStringLiteral("tree/ü/ö.xml"), "outside/x.xml",
+                     "outside/y.svg", "outside/z.txt" });
+        // A link to a folder outside is never entered; a link back up would loop.
+        QVERIFY(QFile::link(path(QStringLiteral("outside")), path(QStringLiteral("tree/linked"))));
+        QVERIFY(QFile::link(path(QStringLiteral("tree")), path(QStringLiteral("tree/sub/loop"))));
+
+        const QDir aTree(path(QStringLiteral("tree")));
+        QStringList anExpected;
+        for (const QString& aRelative : std::as_const(expected))
+            anExpected.append(aTree.absoluteFilePath(aRelative));
+        QCOMPARE(LMPlatformIndependent::getFilesInDirectory(aTree, filter, recursive, withDirectories, maxDepth),
+                 anExpected);
+        QVERIFY(LMPlatformIndependent::getFilesInDirectory(QDir(path(QStringLiteral("missing"))), filter, recursive,
+                                                           withDirectories, maxDepth)
+                    .isEmpty());
+    }
+
+    void allFiles()
+    {
+        writeFiles({ "content/templates/categories/a.xml", "content/templates/categories/x/b.xml",
+                     "content/templates/categories/notes.txt", "content/designs/summer/page1.svg",
+                     "content/designs/summer/page2.svg", "content/designs/calendars/2024-cal-a/2024-cal-a_01.svg",
+                     "content/designs/calendars/2024-cal-a/cover.svg", "content/other/c.xml",
+                     "user/downloads/designs/summer/page1.svg", "user/downloads/templates/d.xml",
+                     "elsewhere/designs/far/page1.svg" });
+        QVERIFY(
+            QFile::link(path(QStringLiteral("elsewhere/designs/far")), path(QStringLiteral("content/designs/far"))));
+
+        const LMTemplateSourceFileList aFiles = manager()->allFiles();
+        QCOMPARE(sorted(relative(aFiles)),
+                 words("content/designs/calendars/2024-cal-a/2024-cal-a_01.svg content/designs/summer/page1.svg "
+                       "content/templates/categories/a.xml content/templates/categories/x/b.xml "
+                       "user/downloads/designs/summer/page1.svg user/downloads/templates/d.xml"));
+        QCOMPARE(aFiles.asSet().size(), aFiles.size());
+        QCOMPARE(
+            sorted(relative(LMTemplateFileManager::fileList(QDir(path(QStringLiteral("content/designs"))),
+                                                            QStringLiteral("*.svg"), false))),
+            words(
+                "content/designs/calendars/2024-cal-a/2024-cal-a_01.svg content/designs/calendars/2024-cal-a/cover.svg "
+                "content/designs/summer/page1.svg content/designs/summer/page2.svg"));
+    }
+
+    void parseBlacklist_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QStringList>("expected");
+
+        row("missing", QByteArray(), "", QStringList());
+        row("folder pattern loses its star", blackListText({ "*/foo/*" }), "", words("/foo/*"));
+        row("other stars stay", blackListText({ "*foo/*", "**/x", "a/*/b" }), "", words("*foo/* **/x a/*/b"));
+        row("empty names skipped", blackListText({ "", "a.xml", "" }), "", words("a.xml"));
+        row("any element name and root",
+            QByteArray("<list><files><file name=\"a.xml\"/><entry name=\"b.xml\"/><x/></files></list>"), "",
+            words("a.xml b.xml"));
+        row("only the first files element",
+            QByteArray("<b><files><f name=\"a.xml\"/></files><files><f name=\"b.xml\"/></files></b>"), "",
+            words("a.xml"));
+        row("no files element", QByteArray("<b><file name=\"a.xml\"/></b>"), "", QStringList());
+        row("malformed", QByteArray("<b><files><f name=\"a.xml\"></files>"), "malformed XML file .*black_list",
+            QStringList());
+        row("empty file", QByteArray(""), ".*black_list\\.conf", QStringList());
+    }
+
+    void parseBlacklist()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, warning);
+        QFETCH(QStringList, expected);
+
+        if (!text.isNull())
+            LMTestSupport::writeFile(*myDir, QStringLiteral("content/black_list.conf"), text);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        manager()->parseBlacklist();
+        QCOMPARE(manager()->blackList(), expected);
+    }
+
+    void filesToLoad_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("whiteList");
+        QTest::addColumn<QStringList>("blackList");
+        QTest::addColumn<QStringList>("older");
+        QTest::addColumn<QStringList>("articles");
+        QTest::addColumn<QList<QStringList>>("expected");
+
+        const QString aBooksA = QStringLiteral("content/templates/categories/books-a.xml");
+        const QString aGeneral = QStringLiteral("content/templates/categories/general.xml");
+        const QString aCal1 = QStringLiteral("content/designs/calendars/2024-cal-a/2024-cal-a_01.svg");
+        const QString aCal2 = QStringLiteral("content/designs/calendars/2024-cal-a/2024-cal-a_02.svg");
+        const QString aSummer = QStringLiteral("content/designs/summer/page1.svg");
+        const QString aDefault = QStringLiteral("content/templates/categories/backgrounds_default.xml");
+        const QStringList aTree {
+            aBooksA, aGeneral, aCal1, aCal2, aSummer, "content/designs/summer/page2.svg", aDefault
+        };
+        const QStringList aWhiteList { BOOK + QStringLiteral("books-*.xml"),
+                                       CALENDARS + QStringLiteral("calendars/*") };
+        const QStringList aNone;
+        using Expected = QList<QStringList>;
+
+        row("no white list: all with the first article", aTree, aNone, aNone, aNone, words("BOOK_A4_HC CAL_A3"),
+            Expected { { aBooksA, aGeneral, aCal1, aCal2, aSummer }, {} });
+        row("book first", aTree, aWhiteList, aNone, aNone, words("BOOK_A4_HC CAL_A3 POSTER_XL"),
+            Expected { { aBooksA, aGeneral, aSummer }, { aCal1, aCal2 }, {} });
+        row("an article not named gets the unassigned files only", aTree, aWhiteList, aNone, aNone,
+            words("POSTER_XL BOOK_A4_HC"), Expected { { aGeneral, aSummer }, { aBooksA } });
+        row("invalid article", aTree, aWhiteList, aNone, aNone, words("NO_SUCH_ARTICLE BOOK_A4_HC"),
+            Expected { { aGeneral, aSummer }, { aBooksA } });
+        row("default backgrounds never, even white-listed", aTree,
+            QStringList { BOOK + QStringLiteral("backgrounds_default.xml\tbooks-*") }, aNone, aNone,
+            words("BOOK_A4_HC CAL_A3"), Expected { { aBooksA, aGeneral, aCal1, aCal2, aSummer }, {} });
+
+        const QStringList aFooTree { "content/templates/categories/foo/x.xml",
+                                     "content/templates/categories/foobar/y.xml", "content/designs/foo/page1.svg",
+                                     "content/designs/bar/page1.svg" };
+        row("black list */foo/*: folders below templates", aFooTree, aNone, words("*/foo/*"), aNone,
+            words("BOOK_A4_HC"),
+            Expected { { "content/templates/categories/foobar/y.xml", "content/designs/foo/page1.svg",
+                         "content/designs/bar/page1.svg" } });
+        row("black list by name and suffix", aFooTree, aNone, words("y.xml *.SVG"), aNone, words("BOOK_A4_HC"),
+            Expected { { "content/templates/categories/foo/x.xml" } });
+        row("black list beats the white list", aTree, aWhiteList, words("books-a"), aNone, words("BOOK_A4_HC CAL_A3"),
+            Expected { { aGeneral, aSummer }, { aCal1, aCal2 } });
+
+        const QString aDownloaded = QStringLiteral("user/downloads/designs/summer/page1.svg");
+        const QString aDownloadedXml = QStringLiteral("user/downloads/templates/categories/books-b.xml");
+        const QStringList aCopies { aSummer, aDownloaded, aGeneral };
+        row("newer download replaces the preinstalled copy", aCopies, aNone, aNone, QStringList { aSummer },
+            words("BOOK_A4_HC CAL_A3"), Expected { { aGeneral, aDownloaded }, {} });
+        row("newer preinstalled copy stays", aCopies, aNone, aNone, QStringList { aDownloaded },
+            words("BOOK_A4_HC CAL_A3"), Expected { { aGeneral, aSummer }, {} });
+        row("both copies assigned: the newer one", aCopies, QStringList { CALENDARS + QStringLiteral("summer") }, aNone,
+            QStringList { aSummer }, words("BOOK_A4_HC CAL_A3 BOOK_A5_SC"),
+            Expected { { aGeneral }, { aDownloaded }, {} });
+        row("downloaded collection assigned", QStringList { aGeneral, aDownloadedXml },
+            QStringList { BOOK + QStringLiteral("books-*") }, aNone, aNone, words("CAL_A3 BOOK_A4_HC"),
+            Expected { { aGeneral }, { aDownloadedXml } });
+    }
+
+    void filesToLoad()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, whiteList);
+        QFETCH(QStringList, blackList);
+        QFETCH(QStringList, older);
+        QFETCH(QStringList, articles);
+        QFETCH(QList<QStringList>, expected);
+
+        writeFiles(files);
+        for (const QString& aFile : std::as_const(older))
+            QVERIFY(makeOlder(path(aFile), 3600));
+        reInit(whiteList, blackList);
+
+        QCOMPARE(articles.size(), expected.size());
+        for (qsizetype anIndex = 0; anIndex < articles.size(); ++anIndex) {
+            const LMTemplateSourceFileList aFiles = manager()->filesToLoad(article(articles.at(anIndex)));
+            QCOMPARE(sorted(relative(aFiles)), sorted(expected.at(anIndex)));
+            // Collections come before SVG pages.
+            const auto aFirstSvg
+                = std::find_if(aFiles.cbegin(), aFiles.cend(),
+                               [](const LMTemplateSourceFile& theFile) { return theFile.isSvgFile(); });
+            QVERIFY(std::all_of(aFirstSvg, aFiles.cend(),
+                                [](const LMTemplateSourceFile& theFile) { return theFile.isSvgFile(); }));
+            const QSet<LMTemplateSourceFile> aStillUnloaded = manager()->unloadedFiles().asSet();
+            for (const LMTemplateSourceFile& aFile : aFiles)
+                QVERIFY2(!aStillUnloaded.contains(aFile), qPrintable(aFile.fullName()));
+        }
+    }
+
+    void logLines()
+    {
+        writeFiles({ "content/templates/categories/books-a.xml", "content/templates/categories/general.xml",
+                     "content/designs/summer/page1.svg" });
+        reInit({ BOOK + QStringLiteral("books-*") });
+
+        QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.debug=true"));
+        for (const char* aLine : { "assigned files: 1 unassigned files: 2", "to load", "books-a.xml", "general.xml",
+                                   "page1.svg", "assigned files: 0 unassigned files: 0", "to load" })
+            QTest::ignoreMessage(QtDebugMsg, aLine);
+        // The assigned collection keeps its place before the unassigned one.
+        QCOMPARE(relative(manager()->filesToLoad(article(QStringLiteral("BOOK_A4_HC")))),
+                 words("content/templates/categories/books-a.xml content/templates/categories/general.xml "
+                       "content/designs/summer/page1.svg"));
+        QVERIFY(manager()->filesToLoad(article(QStringLiteral("BOOK_A4_HC"))).isEmpty());
+    }
+
+    void assignedFiles_data()
+    {
+        QTest::addColumn<QStringList>("patterns");
+        QTest::addColumn<QString>("article");
+        QTest::addColumn<QStringList>("expected");
+
+        row("pattern by pattern", words("zeta alpha"), "BOOK_A4_HC", words("alpha-zeta.xml zeta.xml alpha.xml"));
+        row("a file named twice comes once", words("alpha *.xml"), "BOOK_A4_HC",
+            words("alpha-zeta.xml alpha.xml zeta.xml"));
+        row("letter case ignored", words("ZETA.XML"), "BOOK_A4_HC", words("alpha-zeta.xml zeta.xml"));
+        row("another article", words("alpha"), "CAL_A3", QStringList());
+        row("invalid article", words("alpha"), "NO_SUCH", QStringList());
+    }
+
+    void assignedFiles()
+    {
+        QFETCH(QStringList, patterns);
+        QFETCH(QString, article);
+        QFETCH(QStringList, expected);
+
+        writeFiles({ "content/templates/alpha-zeta.xml", "content/templates/alpha.xml", "content/templates/zeta.xml" });
+        reInit({ BOOK + patterns.join(QLatin1Char('\t')) });
+        QStringList aNames;
+        for (const LMTemplateSourceFile& aFile : manager()->assignedFiles(::article(article)))
+            aNames.append(aFile.fileInfo().fileName());
+        QCOMPARE(aNames, expected);
+    }
+
+    void markFilesLoaded()
+    {
+        writeFiles({ "content/templates/a.xml", "content/templates/b.xml", "content/designs/x/page1.svg" });
+        reInit({ BOOK + QStringLiteral("b.xml") });
+        QCOMPARE(manager()->unloadedFiles().size(), 3);
+        QCOMPARE(sorted(relative(manager()->unassignedFiles())),
+                 words("content/designs/x/page1.svg content/templates/a.xml"));
+
+        manager()->markFilesLoaded(LMTemplateSourceFileList(QStringList {
+            path(QStringLiteral("content/templates/a.xml")), path(QStringLiteral("content/templates/b.xml")),
+            path(QStringLiteral("content/templates/unknown.xml")) }));
+        QCOMPARE(relative(manager()->unloadedFiles()), words("content/designs/x/page1.svg"));
+        QCOMPARE(relative(manager()->unassignedFiles()), words("content/designs/x/page1.svg"));
+        QCOMPARE(relative(manager()->filesToLoad(article(QStringLiteral("BOOK_A4_HC")))),
+                 words("content/designs/x/page1.svg"));
+        QVERIFY(manager()->unloadedFiles().isEmpty());
+    }
+
+    void markFilesLoadedFromSeveralThreads()
+    {
+        QStringList aFiles;
+        for (int anIndex = 0; anIndex < 200; ++anIndex)
+            aFiles.append(QStringLiteral("content/templates/many/file-%1.xml").arg(anIndex));
+        writeFiles(aFiles);
+        manager()->reInit();
+        const LMTemplateSourceFileList anUnloaded = manager()->unloadedFiles();
+        QCOMPARE(anUnloaded.size(), aFiles.size());
+
+        // Four threads settle a quarter each while this one keeps reading. Plain threads: the thread
+        // sanitizer sees how they start and end.
+        std::vector<std::thread> aThreads;
+        for (int aQuarter = 0; aQuarter < 4; ++aQuarter) {
+            const LMTemplateSourceFileList aPart(anUnloaded.mid(aQuarter * 50, 50));
+            aThreads.emplace_back([this, aPart] {
+                for (const LMTemplateSourceFile& aFile : aPart)
+                    manager()->markFilesLoaded({ aFile });
+            });
+        }
+        qsizetype aLastSize = anUnloaded.size();
+        bool aShrinking = true;
+        for (int aRead = 0; aRead < 100; ++aRead) {
+            const qsizetype aSize = manager()->unassignedFiles().size();
+            aShrinking = aShrinking && aSize <= aLastSize;
+            aLastSize = aSize;
+        }
+        for (std::thread& aThread : aThreads)
+            aThread.join();
+        QVERIFY(aShrinking);
+        QVERIFY(manager()->unloadedFiles().isEmpty());
+        QVERIFY(manager()->unassignedFiles().isEmpty());
+    }
+
+    void reInitRescans()
+    {
+        writeFiles({ "content/templates/a.xml", "content/designs/x/page1.svg" });
+        manager()->reInit();
+        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
+        QCOMPARE(manager()->filesToLoad(aBook).size(), 2);
+
+        writeFiles({ "content/templates/new.xml", "user/downloads/designs/y/page1.svg" });
+        QVERIFY(manager()->filesToLoad(aBook).isEmpty());
+        reInit({}, { "a.xml" });
+        QCOMPARE(sorted(relative(manager()->filesToLoad(aBook))),
+                 words("content/designs/x/page1.svg content/templates/new.xml user/downloads/designs/y/page1.svg"));
+        QCOMPARE(manager()->blackList(), words("a.xml"));
+
+        // A content root elsewhere: the preinstalled folder is looked up anew.
+        writeFiles({ "content-moved/designs/x/page1.svg", "user/downloads/designs/x/page1.svg" });
+        QVERIFY(makeOlder(path(QStringLiteral("content-moved/designs/x/page1.svg")), 3600));
+        LMDirectoryConfig::instance()->setContentRoot(path(QStringLiteral("content-moved")));
+        manager()->reInit();
+        QCOMPARE(relative(manager()->filesToLoad(aBook)),
+                 words("user/downloads/designs/x/page1.svg user/downloads/designs/y/page1.svg"));
+    }
+
+    void unassignedFiles_data()
+    {
+        QTest::addColumn<QStringList>("patterns");
+        QTest::addColumn<bool>("fromWorkerThread");
+
+        row("no patterns", QStringList(), false);
+        row("literal parts", words("alpha-1*.xml gamma-3 delta-4*"), false);
+        row("letter case", words("ALPHA-1 Beta-5 DeLtA-"), false);
+        row("expression syntax", words("(alpha|gamma)-1[0-9].xml beta-?5 ^/gen/delta-1 x(y)- b{2} a+l"), false);
+        row("unicode letter case",
+            QStringList { "KELVIN-1", QStringLiteral("\u212Aelvin-2"), "STRASSE", QStringLiteral("STRAßE-3"),
+                          QStringLiteral("ſtraße-4") },
+            false);
+        row("dots and backslashes", words("gen/beta-1. a\\b 1.xml"), false);
+        row("shared beginnings", words("alpha-1 alpha-2 alph ALPHA-3*.xml kelv"), false);
+        row("short texts", words("bb 7.x -1 a"), false);
+        row("text at the very end", words("9.XML"), false);
+        row("four letters at the very end", words(".XML"), false);
+        row("everything", words("*"), false);
+        row("from a worker thread", words("alpha-1*.xml GAMMA *-7.*"), true);
+    }
+
+    void unassignedFiles()
+    {
+        QFETCH(QStringList, patterns);
+        QFETCH(bool, fromWorkerThread);
+
+        const QStringList aWords {
+            "alpha",  "Beta", "gamma", "DELTA", QStringLiteral("straße"), QStringLiteral("\u212Aelvin"),
+            "kelvin", "x(y)", "bb"
+        };
+        QStringList aFiles;
+        for (int anIndex = 0; anIndex < 240; ++anIndex)
+            aFiles.append(
+                QStringLiteral("content/templates/gen/%1-%2.xml").arg(aWords.at(anIndex % aWords.size())).arg(anIndex));
+        writeFiles(aFiles);
+        if (!patterns.isEmpty())
+            LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"),
+                                     whiteListText({ BOOK + patterns.join(QLatin1Char('\t')) }));
+        if (fromWorkerThread)
+            std::thread([this] { manager()->reInit(); }).join();
+        else
+            manager()->reInit();
+
+        // Every file against every expression, one by one.
+        const QList<QRegularExpression> anExpressions = LMTemplateWhiteList::toRegExpList(patterns);
+        LMTemplateSourceFileList anExpected;
+        for (const LMTemplateSourceFile& aFile : manager()->unloadedFiles()) {
+            if (std::none_of(anExpressions.cbegin(), anExpressions.cend(),
+                             [&aFile](const QRegularExpression& theExpression) {
+                                 return LMTemplateFileManager::fileMatches(theExpression, aFile);
+                             }))
+                anExpected.append(aFile);
+        }
+        QCOMPARE(manager()->unloadedFiles().size(), aFiles.size());
+        QCOMPARE(relative(manager()->unassignedFiles()), relative(anExpected));
+    }
+
+    void joinAllAssignedFiles_data()
+    {
+        QTest::addColumn<QStringList>("groups");
+        QTest::addColumn<QStringList>("shortNames");
+
+        row("no white list", QStringList(), words("/a.xml"));
+        row("two groups",
+            QStringList { BOOK + QStringLiteral("books-*.xml\ta.b"),
+                          CALENDARS + QStringLiteral("calendars/*\tKal.XML") },
+            QStringList { "/books-1.xml", "/BOOKS-2.XML", "/books.svg", "calendars/x/y.svg", "/a.b", "/axb", "/kal.xml",
+                          "/other.xml", "" });
+    }
+
+    void joinAllAssignedFiles()
+    {
+        QFETCH(QStringList, groups);
+        QFETCH(QStringList, shortNames);
+
+        reInit(groups);
+        const QString aJoined = manager()->joinAllAssignedFiles();
+        QCOMPARE(aJoined.isEmpty(), groups.isEmpty());
+        if (aJoined.isEmpty())
+            return;
+        const QRegularExpression anExpression(aJoined);
+        QVERIFY2(anExpression.isValid(), qPrintable(anExpression.errorString()));
+        const QList<QRegularExpression> aSingles = manager()->whiteList().allFilesRx();
+        for (const QString& aName : std::as_const(shortNames)) {
+            const bool anyMatches
+                = std::any_of(aSingles.cbegin(), aSingles.cend(),
+                              [&aName](const QRegularExpression& theOne) { return theOne.match(aName).hasMatch(); });
+            QVERIFY2(anExpression.match(aName).hasMatch() == anyMatches, qPrintable(aName));
+        }
+    }
+
+    void shortName_data()
+    {
+        QTest::addColumn<QString>("fullName");
+        QTest::addColumn<QString>("shortName");
+
+        row("templates keeps the slash", "/c/templates/categories/a.xml", "/categories/a.xml");
+        row("designs drops the slash", "/c/designs/calendars/2024-cal-a/2024-cal-a_01.svg",
+            "calendars/2024-cal-a/2024-cal-a_01.svg");
+        row("last templates counts", "/c/templates/x/templates/b.xml", "/b.xml");
+        row("last designs counts", "/c/designs/x/designs/page1.svg", "page1.svg");
+        row("templates before designs", "/c/designs/templates/a.svg", "/a.svg");
+        row("templates inside a file name", "/c/designs/mytemplates.svg", ".svg");
+        row("designs needs its slash", "/c/designs", "/c/designs");
+        row("designs inside a folder name", "/c/olddesigns/x/page1.svg", "x/page1.svg");
+        row("letter case counts", "/c/Templates/a.xml", "/c/Templates/a.xml");
+        row("unicode", "/c/Müller/designs/Sommer/Grüße1.svg", "Sommer/Grüße1.svg");
+        row("backslashes are no separators", "C:\\c\\designs\\a\\page1.svg", "C:\\c\\designs\\a\\page1.svg");
+        row("empty", "", "");
+    }
+
+    void shortName()
+    {
+        QFETCH(QString, fullName);
+        QFETCH(QString, shortName);
+
+        const LMTemplateSourceFile aFile(fullName);
+        QCOMPARE(aFile.fullName(), fullName);
+        QCOMPARE(aFile.shortName(), shortName);
+        QCOMPARE(LMTemplateSourceFile::shortNameOf(fullName), shortName);
+    }
+
+    void predicates_data()
+    {
+        // "hook", "calendar" and "card" take a short name; "svg" and "master" a file of that full name.
+        QTest::addColumn<QString>("predicate");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("holds");
+
+        row("hook: page1", "hook", "x/page1.svg", true);
+        row("hook: variant of page1", "hook", "page1_back.svg", true);
+        row("hook: page11", "hook", "page11.svg", false);
+        row("hook: page2", "hook", "page2.svg", false);
+        row("hook: 1.svg is too short", "hook", "1.svg", false);
+        row("hook: shortest hook", "hook", "a1.svg", true);
+        row("hook: variant with a digit is no variant", "hook", "page1_back2.svg", false);
+        row("hook: variant cut at the first underscore", "hook", "page1_a_b.svg", true);
+        row("hook: underscore at the start is not cut", "hook", "_back.svg", false);
+        row("hook: underscore before the 1", "hook", "x_1.svg", true);
+        row("hook: underscore in the folder", "hook", "dir_a/page1.svg", true);
+        row("hook: upper-case variant", "hook", "Page1_BACK.SVG", true);
+        row("hook: another digit script before the 1", "hook", QStringLiteral("page\u06631.svg"), false);
+        row("hook: empty", "hook", "", false);
+        row("calendar: page of a calendar", "calendar", "calendars/2024-cal-a/2024-cal-a_01.svg", true);
+        row("calendar: one dash is not enough", "calendar", "cal-a/cal-a_01.svg", false);
+        row("calendar: two dashes in a row", "calendar", "a--/a--x.svg", true);
+        row("calendar: file of another name", "calendar", "2024-cal-a/other_01.svg", false);
+        row("calendar: no folder", "calendar", "2024-cal-a_01.svg", false);
+        row("calendar: no file name", "calendar", "2024-cal-a/", false);
+        row("calendar: letter case counts", "calendar", "2024-CAL-A/2024-cal-a_01.svg", false);
+        row("calendar: dashes only in the file", "calendar", "cal/cal-a-b.svg", false);
+        row("card: upper case", "card", "games/PLC-poker.svg", true);
+        row("card: lower case", "card", "games/plc-poker.svg", true);
+        row("card: underscore instead of dash", "card", "games/PLC_poker.svg", false);
+        row("svg: upper-case suffix", "svg", "/c/designs/summer/PAGE1.SVG", true);
+        row("svg: svgz", "svg", "/c/designs/summer/page1.svgz", false);
+        row("svg: collection", "svg", "/c/templates/categories/page1.xml", false);
+        row("master: first page", "master", "/c/designs/summer/page1.svg", true);
+        row("master: second page", "master", "/c/designs/summer/page2.svg", false);
+        row("master: collection is never master", "master", "/c/templates/categories/page1.xml", false);
+        row("master: svgz is no svg", "master", "/c/designs/summer/page1.svgz", false);
+        row("master: calendar page", "master", "/c/designs/calendars/2024-cal-a/2024-cal-a_07.svg", true);
+        row("master: hook file among calendars", "master", "/c/designs/calendars/x/page1.svg", false);
+        row("master: calendars as a name prefix", "master", "/c/designs/calendarsX/page1.svg", false);
+        row("master: card game master", "master", "/c/designs/cards/PLC-deck.svg", true);
+        row("master: card calendar page", "master", "/c/designs/cards/2024-card-a/2024-card-a_x.svg", true);
+        row("master: hook file among cards", "master", "/c/designs/cards/set/page1.svg", false);
+        row("master: game card master", "master", "/c/designs/games/PLC-deck.svg", true);
+        row("master: game first page", "master", "/c/designs/games/memory/page1.svg", true);
+        row("master: calendar page among games", "master", "/c/designs/games/2024-g-a/2024-g-a_01.svg", false);
+        row("master: card master elsewhere", "master", "/c/designs/other/PLC-deck.svg", false);
+        row("master: empty", "master", "", false);
+    }
+
+    void predicates()
+    {
+        QFETCH(QString, predicate);
+        QFETCH(QString, name);
+        QFETCH(bool, holds);
+
+        if (predicate == QLatin1String("hook"))
+            QCOMPARE(LMTemplateSourceFile::isHookFile(name), holds);
+        else if (predicate == QLatin1String("calendar"))
+            QCOMPARE(LMTemplateSourceFile::isCalendarPageFile(name), holds);
+        else if (predicate == QLatin1String("card"))
+            QCOMPARE(LMTemplateSourceFile::isPlayingCardMasterFile(name), holds);
+        else if (predicate == QLatin1String("svg"))
+            QCOMPARE(LMTemplateSourceFile(name).isSvgFile(), holds);
+        else
+            QCOMPARE(LMTemplateSourceFile(name).isMasterFile(), holds);
+    }
+
+    void equalityAndHash_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("equal");
+        QTest::addColumn<bool>("sameShortName");
+
+        row("same path", "/c/designs/a/page1.svg", "/c/designs/a/page1.svg", true, true);
+        row("copies in two trees", "/c/designs/a/page1.svg", "/u/downloads/designs/a/page1.svg", false, true);
+        row("letter case", "/c/designs/a/page1.svg", "/c/designs/A/page1.svg", false, false);
+    }
+
+    void equalityAndHash()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, equal);
+        QFETCH(bool, sameShortName);
+
+        const LMTemplateSourceFile aFirst(first);
+        const LMTemplateSourceFile aSecond(second);
+        QCOMPARE(aFirst == aSecond, equal);
+        QCOMPARE(aFirst != aSecond, !equal);
+        if (sameShortName)
+            QCOMPARE(qHash(aFirst, 7), qHash(aSecond, 7));
+        QCOMPARE(LMTemplateSourceFileList({ aFirst, aSecond }).asSet().size(), equal ? 1 : 2);
+    }
+
+    void preInstalled_data()
+    {
+        QTest::addColumn<QString>("relativeToTemp");
+        QTest::addColumn<bool>("preInstalled");
+
+        row("in the content root", "content/designs/a/page1.svg", true);
+        row("sibling with the same start", "content2/designs/a/page1.svg", false);
+        row("downloads", "user/downloads/designs/a/page1.svg", false);
+    }
+
+    void preInstalled()
+    {
+        QFETCH(QString, relativeToTemp);
+        QFETCH(bool, preInstalled);
+
+        const LMTemplateSourceFile aFile(myDir->filePath(relativeToTemp));
+        QCOMPARE(aFile.isPreInstalled(), preInstalled);
+        const LMTemplateSourceFileList aList { LMTemplateSourceFile(QStringLiteral("/elsewhere/designs/page1.svg")),
+                                               aFile };
+        QCOMPARE(aList.preInstalled(), preInstalled ? LMTemplateSourceFileList { aFile } : LMTemplateSourceFileList());
+        QVERIFY(!LMTemplateSourceFile(relativeToTemp).isPreInstalled());
+
+        // A moved content root counts once it is looked up again.
+        LMDirectoryConfig::instance()->setContentRoot(myDir->filePath(QStringLiteral("content2")));
+        QCOMPARE(aFile.isPreInstalled(), preInstalled);
+        LMTemplateSourceFile::refreshPreInstalledDirectory();
+        QCOMPARE(aFile.isPreInstalled(), relativeToTemp.startsWith(QLatin1String("content2/")));
+        LMDirectoryConfig::instance()->setContentRoot(root());
+        LMTemplateSourceFile::refreshPreInstalledDirectory();
+    }
+
+    void selections_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QStringList>("expected");
+
+        row("masters: empty", "masters", QStringList(), QStringList());
+        row("masters: collections stay, later pages go", "masters",
+            words("/c/designs/a/page2.svg /c/templates/b.xml /c/designs/a/page1.svg /c/templates/c.json"),
+            words("/c/templates/b.xml /c/designs/a/page1.svg /c/templates/c.json"));
+        row("masters: duplicates stay", "masters", words("/c/designs/a/page1.svg /c/designs/a/page1.svg"),
+            words("/c/designs/a/page1.svg /c/designs/a/page1.svg"));
+        row("wanted: the default backgrounds go", "wanted",
+            words("/c/templates/categories/a.xml /c/templates/categories/backgrounds_default.xml /c/designs/page1.svg"),
+            words("/c/templates/categories/a.xml /c/designs/page1.svg"));
+        row("wanted: contained is enough", "wanted",
+            words("/u/downloads/templates/categories/backgrounds_default.xml.bak"), QStringList());
+        row("wanted: letter case counts", "wanted", words("/c/templates/Categories/backgrounds_default.xml"),
+            words("/c/templates/Categories/backgrounds_default.xml"));
+        row("wanted: another folder", "wanted", words("/c/templates/backgrounds_default.xml"),
+            words("/c/templates/backgrounds_default.xml"));
+        row("sorted: empty", "sorted", QStringList(), QStringList());
+        row("sorted: mixed keeps each order", "sorted",
+            words("/c/designs/b/page1.svg /c/templates/z.xml /c/designs/a/page1.svg /c/templates/a.xml"),
+            words("/c/templates/z.xml /c/templates/a.xml /c/designs/b/page1.svg /c/designs/a/page1.svg"));
+        row("sorted: upper-case suffix is svg", "sorted", words("/c/designs/A1.SVG /c/templates/a.xml"),
+            words("/c/templates/a.xml /c/designs/A1.SVG"));
+        row("sorted: svg in a folder name is not", "sorted",
+            words("/c/designs/x1.svg /c/templates/a.svg/b.xml /c/designs/x1.svgz"),
+            words("/c/templates/a.svg/b.xml /c/designs/x1.svgz /c/designs/x1.svg"));
+    }
+
+    void selections()
+    {
+        QFETCH(QString, selection);
+        QFETCH(QStringList, paths);
+        QFETCH(QStringList, expected);
+
+        const LMTemplateSourceFileList aList(paths);
+        LMTemplateSourceFileList aSelected;
+        if (selection == QLatin1String("masters")) {
+            aSelected = aList.masterSVGs();
+        } else if (selection == QLatin1String("sorted")) {
+            aSelected = aList.sortXmlBeforeSvg();
+        } else {
+            QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.debug=true"));
+            for (const QString& aPath : std::as_const(paths)) {
+                if (!expected.contains(aPath))
+                    QTest::ignoreMessage(QtDebugMsg, qPrintable(aPath + QStringLiteral(" die Datei lade ich nicht.")));
+            }
+            aSelected = aList.removeUnwantedFiles();
+        }
+        QCOMPARE(aSelected.fullNames(), expected);
+        QCOMPARE(aList.fullNames(), paths);
+    }
+
+    void removeDuplicateTemplates_data()
+    {
+        // Entries as for pathOf, with ":<age in seconds>" for a file that exists.
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<QStringList>("dropped");
+
+        row("empty", QStringList(), QStringList(), QStringList());
+        row("newer preinstalled copy stays", words("P:designs/a/page1.svg:10 D:designs/a/page1.svg:100"),
+            words("P:designs/a/page1.svg"), words("D:designs/a/page1.svg"));
+        row("equal times: the downloaded copy",
+            words("D:templates/categories/x.xml:50 P:templates/categories/x.xml:50"),
+            words("D:templates/categories/x.xml"), words("P:templates/categories/x.xml"));
+        row("order kept; files of their own stay",
+            words("D:designs/x/page1.svg:100 P:templates/a.xml:5 P:designs/x/page1.svg:10 D:templates/b.xml:5 "
+                  "O:designs/c/page1.svg:5"),
+            words("P:templates/a.xml P:designs/x/page1.svg D:templates/b.xml O:designs/c/page1.svg"),
+            words("D:designs/x/page1.svg"));
+        row("of two other copies the later is compared",
+            words("P:designs/x/page1.svg:50 D:designs/x/page1.svg:100 O:designs/x/page1.svg:10"),
+            words("D:designs/x/page1.svg O:designs/x/page1.svg"), words("P:designs/x/page1.svg"));
+        row("two other copies, the preinstalled one newest",
+            words("P:designs/x/page1.svg:5 D:designs/x/page1.svg:100 O:designs/x/page1.svg:10"),
+            words("P:designs/x/page1.svg D:designs/x/page1.svg"), words("O:designs/x/page1.svg"));
+        row("missing files: the other copy", words("P:designs/gone/page1.svg D:designs/gone/page1.svg"),
+            words("D:designs/gone/page1.svg"), words("P:designs/gone/page1.svg"));
+        row("only the preinstalled copy exists", words("P:designs/half2/page1.svg:100 D:designs/half2/page1.svg"),
+            words("P:designs/half2/page1.svg"), words("D:designs/half2/page1.svg"));
+        row("same file twice", words("P:templates/twice.xml:5 P:templates/twice.xml:5"),
+            words("P:templates/twice.xml P:templates/twice.xml"), QStringList());
+    }
+
+    void removeDuplicateTemplates()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, kept);
+        QFETCH(QStringList, dropped);
+
+        QStringList aPaths;
+        for (const QString& aText : std::as_const(entries)) {
+            const QStringList aParts = aText.split(QLatin1Char(':'));
+            const QString aPath = pathOf(aParts.at(0), aParts.at(1));
+            aPaths.append(aPath);
+            QFile::remove(aPath);
+            if (aParts.size() > 2) {
+                QVERIFY(QDir().mkpath(QFileInfo(aPath).absolutePath()));
+                QVERIFY(QFile(aPath).open(QIODevice::WriteOnly));
+                QVERIFY(makeOlder(aPath, aParts.at(2).toInt()));
+            }
+        }
+
+        const LMTemplateSourceFileList aList(aPaths);
+        const LMTemplateSourceFile aSentinel(QStringLiteral("/before/designs/page1.svg"));
+        LMTemplateSourceFileList aDropped { aSentinel };
+        QCOMPARE(entriesOf(aList.removeDuplicateTemplates(&aDropped)), kept);
+        QCOMPARE(aDropped.value(0), aSentinel);
+        QCOMPARE(entriesOf(aDropped.mid(1)), dropped);
+        QCOMPARE(entriesOf(aList.removeDuplicateTemplates()), kept);
+        QCOMPARE(aList.fullNames(), aPaths);
+    }
+
+    void dumpWritesEveryFile()
+    {
+        const LMTemplateSourceFileList aList(
+            QStringList { QStringLiteral("/c/templates/a.xml"), QStringLiteral("/c/designs/Grüße/page1.svg") });
+        QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.debug=true"));
+        QTest::ignoreMessage(QtDebugMsg, "load /c/templates/a.xml");
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("^load /c/designs/Grüße/page1\\.svg$")));
+        aList.dump();
+    }
+
+    void wildcard_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("shortName");
+        QTest::addColumn<bool>("matches");
+
+        row("plain name", "summer.xml", "/categories/summer.xml", true);
+        row("dot is only a dot", "summer.xml", "/categories/summerXxml", false);
+        row("star spans folders", "layouts/*.xml", "/layouts/a/b/beach.xml", true);
+        row("star matches nothing", "beach*.xml", "beach.xml", true);
+        row("star needs the rest", "layouts/*.xml", "/layouts/beach.svg", false);
+        row("case ignored", "LAYOUTS/Beach.XML", "/layouts/beach.xml", true);
+        row("unicode case ignored", "müller*.svg", "/designs/MÜLLER_1.svg", true);
+        row("anchored at neither end", "beach", "/categories/layouts/beach_2.svg", true);
+        row("empty pattern matches anything", "", "/a.xml", true);
+        row("backslash stands for itself", "a\\b.xml", "/a\\b.xml", true);
+        row("backslash does not escape the dot", "a\\.xml", "/a.xml", false);
+        row("trailing backslash", "dir\\", "/dir\\x.xml", true);
+    }
+
+    void wildcard()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, shortName);
+        QFETCH(bool, matches);
+
+        const QRegularExpression anExpression = LMTemplateWhiteList::wildcard2RegularExpression(pattern);
+        QVERIFY2(anExpression.isValid(), qPrintable(anExpression.errorString()));
+        QCOMPARE(anExpression.match(shortName).hasMatch(), matches);
+        QCOMPARE(LMTemplateWhiteList::toRegExpList({ pattern, pattern }),
+                 QList<QRegularExpression>({ anExpression, anExpression }));
+    }
+
+    void articlesGroupAsFilter_data()
+    {
+        QTest::addColumn<LMArticlesGroup>("group");
+        QTest::addColumn<QStringList>("rules");
+        QTest::addColumn<LMArticlesGroup>("readBack");
+
+        const LMArticlesGroup aCatalogue = groupOf({ QStringLiteral("cal_a3"), QStringLiteral("BOOK_A4_HC") });
+        row("empty group", LMArticlesGroup(), QStringList(), LMArticlesGroup());
+        row("catalogue articles", aCatalogue, words("product product"), aCatalogue);
+        const LMArticlesGroup anUnresolved = groupOf({ QStringLiteral("Fotobuch Groß") });
+        row("unresolved article keeps its name", anUnresolved, words("product"), anUnresolved);
+        const LMArticlesGroup aComma = groupOf({ QStringLiteral("CARD, FOLDED") });
+        row("name with a comma goes by id", aComma, words("art_id"), aComma);
+        const LMArticlesGroup aFull = restricted({},
+                                                 { restrictionOf("portrait, landscape", "photobook, calendar",
+                                                                 "hardcover, linen", "large", "glued, spiral") });
+        row("every restriction rule", aFull, words("orientation type binding minimum_size pageBinding"), aFull);
+        const LMArticlesGroup anAll = restricted({}, { restrictionOf("all", "", "", "", "all") });
+        row("all orientations and bindings", anAll, words("orientation pageBinding"), anAll);
+        const LMArticlesGroup aMixed
+            = restricted(groupOf({ QStringLiteral("POSTER_XL") }), { restrictionOf("", "", "", "xlarge", "") });
+        row("articles and a minimum size", aMixed, words("product minimum_size"), aMixed);
+        const LMProductRestriction aFirst = restrictionOf("portrait", "", "", "", "");
+        row("only the first restriction", restricted({}, { aFirst, restrictionOf("", "poster", "", "", "") }),
+            words("orientation"), restricted({}, { aFirst }));
+    }
+
+    void articlesGroupAsFilter()
+    {
+        QFETCH(LMArticlesGroup, group);
+        QFETCH(QStringList, rules);
+        QFETCH(LMArticlesGroup, readBack);
+
+        QDomDocument aDocument;
+        QDomElement aFilter = aDocument.createElement(QStringLiteral("filter"));
+        aDocument.appendChild(aFilter);
+        if (group.restrictions().size() > 1)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("one product restriction")));
+        group.toTemplates2Format(aFilter);
+
+        QStringList aTags;
+        for (QDomElement aRule = aFilter.firstChildElement(); !aRule.isNull(); aRule = aRule.nextSiblingElement())
+            aTags.append(aRule.tagName());
+        QCOMPARE(aTags, rules);
+
+        LMArticlesGroup aReadBack;
+        LMTemplateFilterFactory::parseFilter(aFilter, &aReadBack, nullptr, nullptr, nullptr);
+        QCOMPARE(aReadBack, readBack);
+    }
+
+    void newerCopyLoads_data()
+    {
+        QTest::addColumn<int>("contentAge"); // seconds in the past; -1: no file
+        QTest::addColumn<int>("userAge");
+        QTest::addColumn<QString>("expected"); // pattern of the copy that loads; empty: none
+
+        row("user copy newer", 100, 10, "from-user");
+        row("content copy newer", 10, 100, "from-content");
+        row("same time", 50, 50, "from-content");
+        row("only the content copy", 10, -1, "from-content");
+        row("only the user copy", -1, 10, "from-user");
+        row("no copy", -1, -1, "");
+    }
+
+    void newerCopyLoads()
+    {
+        QFETCH(int, contentAge);
+        QFETCH(int, userAge);
+        QFETCH(QString, expected);
+
+        QCOMPARE(LMTemplateWhiteList::whiteListFile(false).absoluteFilePath(), contentFile());
+        QCOMPARE(LMTemplateWhiteList::whiteListFile(true).absoluteFilePath(), userFile());
+        const QString aProducts = QStringLiteral("<product>BOOK_A4_HC</product>");
+        for (const auto& [anAge, aFolder] : { std::pair(contentAge, "content"), std::pair(userAge, "user") }) {
+            if (anAge < 0)
+                continue;
+            const QString aFrom = QStringLiteral("from-") + QLatin1String(aFolder);
+            QVERIFY(
+                makeOlder(LMTestSupport::writeFile(*myDir, QLatin1String(aFolder) + QStringLiteral("/white_list.conf"),
+                                                   whiteListText({ aProducts + QLatin1Char('\t') + aFrom })),
+                          anAge));
+        }
+        if (expected.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("XML file .*white_list.conf not found")));
+
+        LMTemplateWhiteList aList;
+        aList.addFiles(groupOf({ QStringLiteral("CAL_A3") }), { QStringLiteral("left-over") });
+        QCOMPARE(aList.load(), !expected.isEmpty());
+        QCOMPARE(aList.allFiles(), expected.isEmpty() ? QStringList() : QStringList { expected });
+    }
+
+    void userLayoutsAreNeverRestricted()
+    {
+        const QString aUserLayouts = QStringLiteral("categories/000-user-layouts.xml");
+        writeContentFile(whiteListText(
+            { QStringLiteral("<type>photobook</type>\ta.xml\t") + aUserLayouts + QStringLiteral("\tb.xml") }));
+        LMTemplateWhiteList aLoaded;
+        QVERIFY(aLoaded.load(QFileInfo(contentFile())));
+        QCOMPARE(aLoaded.allFiles(), words("a.xml b.xml"));
+
+        LMTemplateWhiteList aBuilt;
+        aBuilt.addFiles(groupOf({ QStringLiteral("BOOK_A4_HC") }), { aUserLayouts, QStringLiteral("c.xml") });
+        aBuilt.addFiles(groupOf({ QStringLiteral("CAL_A3") }), { aUserLayouts });
+        QVERIFY(aBuilt.save(QFileInfo(userFile())));
+        QFile aFile(userFile());
+        QVERIFY(aFile.open(QIODevice::ReadOnly));
+        const QByteArray aText = aFile.readAll();
+        QVERIFY(aText.contains("c.xml"));
+        QVERIFY(!aText.contains("000-user-layouts"));
+        QCOMPARE(aBuilt.allFiles(), words("c.xml"));
+    }
+
+    void saveAndLoadGiveTheSameList()
+    {
+        LMTemplateWhiteList aList;
+        aList.addFiles(groupOf({ QStringLiteral("BOOK_A4_HC"), QStringLiteral("book_a5_sc") }),
+                       { QStringLiteral("books/*.xml"), QStringLiteral("books/cover-*.svg") });
+        aList.addFiles(groupOf({ QStringLiteral("Kalender Spezial"), QStringLiteral("CARD, FOLDED") }),
+                       { QStringLiteral("special/Ünïcode & <signs>.xml") });
+        aList.addFiles(restricted(groupOf({ QStringLiteral("POSTER_XL") }),
+                                  { restrictionOf("landscape, square", "walldecor", "softcover", "small", "layflat") }),
+                       { QStringLiteral("walldecor/*"), QStringLiteral("*poster*") });
+        QCOMPARE(aList.groups().size(), 3);
+
+        QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.info=true"));
+        QTest::ignoreMessage(QtInfoMsg,
+                             QRegularExpression(QStringLiteral("^Saving White List to .*user/white_list.conf$")));
+        const bool aSaved = aList.save();
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(aSaved);
+
+        LMTemplateWhiteList aReadBack;
+        QVERIFY(aReadBack.load(QFileInfo(userFile())));
+        QCOMPARE(aReadBack, aList);
+    }
+
+    void findFiles_data()
+    {
+        QTest::addColumn<QString>("article");
+        QTest::addColumn<QStringList>("patterns");
+        QTest::addColumn<QString>("matchingFile");
+
+        row("named explicitly", "BOOK_A4_HC", words("books/a4-*.xml"), "/books/a4-summer.xml");
+        row("by article class", "CAL_A3", words("calendars/*"), "/calendars/c.svg");
+        row("by orientation", "BOOK_A5_SC", words("landscape/*"), "/landscape/l.xml");
+        row("in two groups", "CAL_WIDE", words("calendars/* landscape/*"), "/landscape/w.svg");
+        row("in no group", "POSTER_XL", QStringList(), "");
+        row("unknown article", "NOT_IN_CATALOGUE", QStringList(), "");
+        row("null article", "", QStringList(), "");
+    }
+
+    void findFiles()
+    {
+        QFETCH(QString, article);
+        QFETCH(QStringList, patterns);
+        QFETCH(QString, matchingFile);
+
+        writeContentFile(
+            whiteListText({ BOOK + QStringLiteral("books/a4-*.xml"), CALENDARS + QStringLiteral("calendars/*"),
+                            QStringLiteral("<orientation>landscape</orientation>\tlandscape/*") }));
+        LMTemplateWhiteList aList;
+        QVERIFY(aList.load(QFileInfo(contentFile())));
+        QCOMPARE(sorted(aList.allFiles()), words("books/a4-*.xml calendars/* landscape/*"));
+
+        const LMArticle anArticle = article.isEmpty() ? LMArticle() : LMArticle::fromOrderTxtName(article);
+        const QStringList aFound = aList.findFiles(anArticle);
+        QCOMPARE(sorted(aFound), patterns);
+        const QList<QRegularExpression> anExpressions = aList.findFilesRx(anArticle);
+        QCOMPARE(anExpressions, LMTemplateWhiteList::toRegExpList(aFound));
+        QCOMPARE(std::any_of(anExpressions.cbegin(), anExpressions.cend(),
+                             [&](const QRegularExpression& theRx) { return theRx.match(matchingFile).hasMatch(); }),
+                 !matchingFile.isEmpty());
+    }
+
+    void equalGroupsShareOneList()
+    {
+        // Written differently, the same article twice: one group, one list, each pattern once.
+        writeContentFile(whiteListText({ BOOK + QStringLiteral("a.xml\tb.xml"),
+                                         QStringLiteral("<art_id>1001</art_id>\tb.xml\tc.xml\t"),
+                                         QStringLiteral("<product>CAL_A3</product>\ta.xml") }));
+        LMTemplateWhiteList aList;
+        QVERIFY(aList.load(QFileInfo(contentFile())));
+        QCOMPARE(aList.groups().size(), 2);
+        QCOMPARE(sorted(aList.groups().value(groupOf({ QStringLiteral("BOOK_A4_HC") }))), words("a.xml b.xml c.xml"));
+        QCOMPARE(aList.groups().value(groupOf({ QStringLiteral("CAL_A3") })), words("a.xml"));
+        QCOMPARE(sorted(aList.allFiles()), words("a.xml b.xml c.xml"));
+    }
+
+    void brokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("warning");
+
+        row("empty file", QByteArray(), "^malformed XML file .*white_list.conf");
+        row("not well-formed", QByteArray("<whitelist><group></whitelist>"),
+            "^malformed XML file .*white_list.conf at line 1");
+        row("wrong root", QByteArray("<blacklist><group/></blacklist>"),
+            "^no white list in .*white_list.conf - root element <blacklist>$");
+        row("entity declaration", QByteArray("<!DOCTYPE w [<!ENTITY x \"y\">]><whitelist/>"),
+            "^refused XML file .*white_list.conf");
+    }
+
+    void brokenFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+
+        writeContentFile(content);
+        LMTemplateWhiteList aList;
+        aList.addFiles(groupOf({ QStringLiteral("CAL_A3") }), { QStringLiteral("left-over") });
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        QVERIFY(!aList.load(QFileInfo(contentFile())));
+        QVERIFY(aList.isEmpty());
+        QVERIFY(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"))).isEmpty());
+    }
+
+    void manyGroups_data()
+    {
+        QTest::addColumn<bool>("fromBusyPool");
+        row("parallel from the main thread", false);
+        row("sequential inside a full pool", true);
+    }
+
+    void manyGroups()
+    {
+        QFETCH(bool, fromBusyPool);
+
+        // 200 groups over 40 distinct article groups: every distinct group is merged five times.
+        constexpr int aGroupCount = 200;
+        constexpr int aDistinct = 40;
+        QStringList aGroups;
+        for (int anIndex = 0; anIndex < aGroupCount; ++anIndex)
+            aGroups.append(QStringLiteral("<product>ART_%1</product><type>card</type>\tf%2-a.xml\tf%2-b.svg")
+                               .arg(anIndex % aDistinct)
+                               .arg(anIndex));
+        writeContentFile(whiteListText(aGroups));
+
+        LMTemplateWhiteList aList;
+        if (fromBusyPool) {
+            QThreadPool* aPool = QThreadPool::globalInstance();
+            const int aMaximum = aPool->maxThreadCount();
+            aPool->setMaxThreadCount(1);
+            const bool aLoaded
+                = QtConcurrent::run([&aList, this] { return aList.load(QFileInfo(contentFile())); }).result();
+            aPool->setMaxThreadCount(aMaximum);
+            QVERIFY(aLoaded);
+        } else {
+            QVERIFY(aList.load(QFileInfo(contentFile())));
+        }
+
+        QCOMPARE(aList.groups().size(), aDistinct);
+        QCOMPARE(aList.allFiles().size(), 2 * aGroupCount);
+        for (int aGroup = 0; aGroup < aDistinct; ++aGroup) {
+            const LMArticlesGroup aKey = restricted(groupOf({ QStringLiteral("ART_%1").arg(aGroup) }),
+                                                    { restrictionOf("", "card", "", "", "") });
+            QStringList anExpected;
+            for (int anIndex = aGroup; anIndex < aGroupCount; anIndex += aDistinct)
+                anExpected << QStringLiteral("f%1-a.xml").arg(anIndex) << QStringLiteral("f%1-b.svg").arg(anIndex);
+            QCOMPARE(sorted(aList.groups().value(aKey)), sorted(anExpected));
+        }
+    }
+
+private:
+    QString root() const { return myDir->filePath(QStringLiteral("content")); }
+    // "P:<path>" lies in the content root (preinstalled), "D:<path>" in the downloads folder,
+    // "O:<path>" in another folder of the user's.
+
+    QString pathOf(const QString& theWhere, const QString& thePath) const
+    {
+        if (theWhere == QLatin1String("P"))
+            return root() + QLatin1Char('/') + thePath;
+        if (theWhere == QLatin1String("D"))
+            return LMDirectoryConfig::instance()->downloadsDirectory() + QLatin1Char('/') + thePath;
+        return myDir->filePath(QStringLiteral("user/other/") + thePath);
+    }
+
+    QStringList entriesOf(const LMTemplateSourceFileList& theFiles) const
+    {
+        QStringList anEntries;
+        for (const LMTemplateSourceFile& aFile : theFiles) {
+            QString anEntry = aFile.fullName();
+            for (const QString& aWhere : { QStringLiteral("P"), QStringLiteral("D"), QStringLiteral("O") }) {
+                const QString aPrefix = pathOf(aWhere, QString());
+                if (anEntry == aFile.fullName() && anEntry.startsWith(aPrefix))
+                    anEntry = aWhere + QLatin1Char(':') + anEntry.mid(aPrefix.size());
+            }
+            anEntries.append(anEntry);
+        }
+        return anEntries;
+    }
+
+    QString contentFile() const { return myDir->filePath(QStringLiteral("content/white_list.conf")); }
+    QString userFile() const { return myDir->filePath(QStringLiteral("user/white_list.conf")); }
+    void writeContentFile(const QByteArray& theText)
+    {
+        LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"), theText);
+    }
+
+    QString path(const QString& theRelative) const { return myDir->filePath(theRelative); }
+
+    void writeFiles(const QStringList& theRelativePaths)
+    {
+        for (const QString& aPath : theRelativePaths)
+            LMTestSupport::writeFile(*myDir, aPath, QByteArrayLiteral("<templates/>\n"));
+    }
+
+    // Writes the lists (none when empty) and rescans.
+    void reInit(const QStringList& theWhiteList, const QStringList& theBlackList = {})
+    {
+        if (!theWhiteList.isEmpty())
+            LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"), whiteListText(theWhiteList));
+        if (!theBlackList.isEmpty())
+            LMTestSupport::writeFile(*myDir, QStringLiteral("content/black_list.conf"), blackListText(theBlackList));
+        manager()->reInit();
+    }
+
+    QStringList relative(const LMTemplateSourceFileList& theFiles) const
+    {
+        QStringList aPaths;
+        for (const LMTemplateSourceFile& aFile : theFiles)
+            aPaths.append(QDir(myDir->path()).relativeFilePath(aFile.fullName()));
+        return aPaths;
+    }
+    LMTemplateFileManager* manager() const { return LMTemplateFileManager::instance(); }
+
+    std::unique_ptr<QTemporaryDir> myDir;
+};
+
+QTEST_GUILESS_MAIN(TestTemplateFiles)
+#include "tst_templatefiles.moc"

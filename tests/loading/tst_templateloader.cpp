@@ -3,10 +3,15 @@
 #include "LMJobLoadTemplateFile.h"
 #include "LMLoadingTest.h"
 #include "LMMultiColorConfig.h"
+#include "LMPageType.h"
 #include "LMTemplate.h"
+#include "LMTemplateConfiguration.h"
+#include "LMTemplateContext.h"
 #include "LMTemplateFileManager.h"
+#include "LMTemplateList.h"
 #include "LMTemplateLoader.h"
 #include "LMTemplateLoaderLoadingInfo.h"
+#include "LMTemplateLookup.h"
 #include "LMTemplateQueue.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateSourceFileList.h"
@@ -51,11 +56,36 @@ QByteArray backgrounds(const QString& theCategory, const QStringList& theFiles, 
     return (aText + QStringLiteral("</templates>")).toUtf8();
 }
 
+// A version-2 document of layouts for the inner pages of the product.
+QByteArray pageLayouts(const QString& theProduct, const QStringList& theNames)
+{
+    QString aText = QStringLiteral("<templates2 version='2'><filter><product>%1</product>"
+                                   "<pagetype>inner_page</pagetype></filter>")
+                        .arg(theProduct);
+    for (const QString& aName : theNames)
+        aText += QStringLiteral("<template name='%1'><layout><total width='1000' height='1000'/>"
+                                "<imagearea x='100' y='100' width='800' height='800'/></layout></template>")
+                     .arg(aName);
+    return (aText + QStringLiteral("</templates2>")).toUtf8();
+}
+
+// A design page for the product (the catalogue gives its pages the size of the page).
+QByteArray svgPage(const QString& theProduct, int theId)
+{
+    return QString::fromUtf8(fixture(QStringLiteral("content_page.svg"))).arg(theProduct).arg(theId).toUtf8();
+}
+
+QStringList names(const LMUnconfiguredTemplateList& theTemplates)
+{
+    return sorted(LMTestSupport::templateNames(theTemplates));
+}
+
 } // namespace
 
 // The loader between content files and the registry: the reader chosen by root element, version-1
 // background variants, named and article loads, refinement folders, what reaches the registry and
-// in which order; and the wrapping template queue.
+// in which order; the wrapping template queue; and a whole content tree to configured templates,
+// product by product, with white and black lists, a newer download and files that change.
 class TestTemplateLoader : public QObject
 {
     Q_OBJECT
@@ -66,7 +96,7 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-loader-XXXXXX"));
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, QStringLiteral("catalogue.json")));
+        QVERIFY(useContentTree(*myDir, QStringLiteral("content_catalogue.json")));
         registry()->clear();
     }
 
@@ -380,7 +410,92 @@ private slots:
         QCOMPARE(LMTemplateLoader::fileInCategories(name), anExpected);
     }
 
+    void articleByArticle()
+    {
+        writeContentTree();
+        const LMArticle aBook = book();
+        const LMArticle aCalendar = LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"));
+        QVERIFY(aBook.isValid() && aCalendar.isValid());
+
+        registry()->loadTemplates(aBook);
+        // The downloaded copy replaces the preinstalled one; the calendar's file waits for the calendar;
+        // the black list keeps the retired file out.
+        QCOMPARE(names(registry()->allTemplates()),
+                 (QStringList { QStringLiteral("Neu"), QStringLiteral("designs/meadow/meadow-1.svg") }));
+
+        // A layout for a page of the book, configured for use.
+        const LMTemplateContext aPage(aBook, LMPageType(LMPageTypeEnum::InnerPage));
+        const LMUnconfiguredTemplateList aLayouts = registry()->getAllLayouts(aPage);
+        QCOMPARE(names(aLayouts), QStringList { QStringLiteral("Neu") });
+        const LMTemplateList aConfigured = aLayouts.toConfiguredList(LMTemplateConfiguration());
+        QCOMPARE(aConfigured.size(), 1);
+        QCOMPARE(aConfigured.first().unconfiguredTemplate(), aLayouts.first());
+        // Names stored in documents find the template again, also through the model's seam.
+        const QString aUniqueName = aLayouts.first().uniqueName();
+        QCOMPARE(registry()->findTemplateByName(aUniqueName), aLayouts.first());
+        QVERIFY(LMTemplateLookup::installed());
+        QCOMPARE(LMTemplateLookup::installed()->findTemplateByName(aUniqueName), aLayouts.first());
+        QCOMPARE(registry()->findTemplateByDesignElementId(LMDesignElementID(501)).name(),
+                 QStringLiteral("designs/meadow/meadow-1.svg"));
+
+        // The second product loads only its own files; loading a product twice changes nothing.
+        registry()->loadTemplates(aCalendar);
+        registry()->loadTemplates(aBook);
+        QCOMPARE(names(registry()->allTemplates()),
+                 (QStringList { QStringLiteral("Monat"), QStringLiteral("Neu"),
+                                QStringLiteral("designs/meadow/meadow-1.svg") }));
+        QVERIFY(registry()->productHasJigType(aCalendar, LMJigTypeEnum::Layout));
+    }
+
+    void changedFiles()
+    {
+        writeContentTree();
+        registry()->loadTemplates(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC")));
+        const qsizetype aBefore = registry()->countTemplates();
+        QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
+
+        // A design arrives while the editor runs, next to a picture and a page that is no master file.
+        const QString aNew
+            = write(QStringLiteral("designs/lake/lake-1.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 777));
+        const QString aPage
+            = write(QStringLiteral("designs/lake/lake-2.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 778));
+        const QString aPicture = write(QStringLiteral("designs/lake/lake.png"), "png");
+        registry()->readChangedFiles({ aPicture, aNew, aPage });
+
+        QCOMPARE(registry()->countTemplates(), aBefore + 1);
+        QCOMPARE(anInserted.size(), 1);
+        QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(777));
+        const LMUnconfiguredTemplate aTemplate = registry()->consumeLastAddedTemplate(LMJigTypeEnum::SvgTemplate);
+        QCOMPARE(aTemplate.name(), QStringLiteral("designs/lake/lake-1.svg"));
+        QVERIFY(registry()->consumeLastAddedTemplate(LMJigTypeEnum::SvgTemplate).isNull());
+
+        // The same file read again is no newer: nothing is replaced.
+        registry()->readChangedFiles({ aNew });
+        QCOMPARE(registry()->countTemplates(), aBefore + 1);
+    }
+
 private:
+    // A content tree with white and black lists, layouts of two products, a design and a newer
+    // downloaded copy of the book layouts.
+    void writeContentTree()
+    {
+        // Calendar layouts belong to the calendar, everything else to every product; retired files to none.
+        write(QStringLiteral("white_list.conf"), fixture(QStringLiteral("content_white_list.conf")));
+        write(QStringLiteral("black_list.conf"), fixture(QStringLiteral("content_black_list.conf")));
+        write(QStringLiteral("templates/categories/book_layouts.xml"),
+              pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Alt") }));
+        write(QStringLiteral("templates/categories/calendar_layouts.xml"),
+              pageLayouts(QStringLiteral("CAL_A3"), { QStringLiteral("Monat") }));
+        write(QStringLiteral("templates/categories/retired/old.xml"),
+              pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Ausgemustert") }));
+        write(QStringLiteral("designs/meadow/meadow-1.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 501));
+        // A downloaded copy of the book layouts, newer than the preinstalled one: it wins.
+        const QString aDownloaded
+            = writeFile(*myDir, QStringLiteral("user/downloads/templates/categories/book_layouts.xml"),
+                        pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Neu") }));
+        QVERIFY(makeOlder(aDownloaded, -24 * 3600));
+        LMTemplateFileManager::instance()->reInit();
+    }
     QString write(const QString& theRelative, const QByteArray& theContent)
     {
         return writeFile(*myDir, QStringLiteral("content/") + theRelative, theContent);

@@ -1,0 +1,720 @@
+#include "LMErrorHistory.h"
+#include "LMTestSupport.h"
+#include "LMThreadXmlReader.h"
+#include "LMXMLBuilder.h"
+#include "LMXMLLoader.h"
+#include "LMXMLParser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+
+using Attributes = QMap<QString, QString>;
+
+namespace {
+// The columns of a data table, in one call.
+template <typename... T, typename... Names> void columns(Names... theNames)
+{
+    (QTest::addColumn<T>(theNames), ...);
+}
+
+const QString STR_REFUSED = QStringLiteral("document type or entity declaration at line %1");
+const QByteArray PREVIOUS("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<whitelist/>\n");
+
+QString fixture(const QString& theName)
+{
+    return LMTestSupport::dataPath(QStringLiteral("xml/") + theName);
+}
+
+// An element "e" with the attributes; a null string value leaves the attribute out.
+QDomElement element(const Attributes& theAttributes)
+{
+    QDomDocument aDocument;
+    QDomElement anElement = aDocument.createElement(QStringLiteral("e"));
+    aDocument.appendChild(anElement);
+    for (auto anIt = theAttributes.cbegin(); anIt != theAttributes.cend(); ++anIt) {
+        if (!anIt.value().isNull())
+            anElement.setAttribute(anIt.key(), anIt.value());
+    }
+    return anElement;
+}
+
+QDomElement withValue(const QString& theValue)
+{
+    return element({ { QStringLiteral("v"), theValue } });
+}
+
+QDomElement reloaded(const QDomDocument& theDocument)
+{
+    return LMXMLLoader::loadDocumentFromData(LMXMLBuilder::toUTF8(theDocument), QStringLiteral("round trip"))
+        .documentElement();
+}
+
+// A document with a root "r" holding the attribute "v".
+template <typename T> QDomDocument withAttribute(const T& theValue)
+{
+    QDomDocument aDocument;
+    QDomElement aRoot = LMXMLBuilder::buildRootElement(aDocument, QStringLiteral("r"));
+    LMXMLBuilder::addAttribute(aRoot, QStringLiteral("v"), theValue);
+    return aDocument;
+}
+
+QByteArray contentOf(const QString& thePath)
+{
+    QFile aFile(thePath);
+    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList filesIn(const QTemporaryDir& theDir)
+{
+    return QDir(theDir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+QDomDocument smallDocument(const QString& theName)
+{
+    QDomDocument aDocument;
+    QDomElement aRoot = LMXMLBuilder::buildRootElement(aDocument, QStringLiteral("whitelist"));
+    QDomElement aFile = LMXMLBuilder::buildDomElement(aRoot, QStringLiteral("file"));
+    LMXMLBuilder::addAttribute(aFile, QStringLiteral("name"), theName);
+    return aDocument;
+}
+} // namespace
+
+// The one door for XML files (what it refuses, with one warning naming the file, and what it
+// reads), typed attribute reading with its defaults, the text forms the builder writes, and atomic
+// saving.
+class TestXML : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Numbers are read and written in the C locale whatever the user's is.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    // Exactly one warning per refused document: any warning not announced fails the test.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void refusedFiles_data()
+    {
+        columns<QString, QString>("file", "reason");
+        QTest::newRow("billion laughs") << "billion-laughs.xml" << STR_REFUSED.arg(2);
+        QTest::newRow("DOCTYPE inside the root") << "doctype-inside-root.xml" << STR_REFUSED.arg(4);
+        QTest::newRow("entity outside a DTD") << "entity-outside-dtd.xml" << STR_REFUSED.arg(3);
+        QTest::newRow("lower-case doctype") << "lowercase-doctype.xml" << STR_REFUSED.arg(1);
+        QTest::newRow("UTF-16 with DOCTYPE") << "utf16le-doctype.xml" << STR_REFUSED.arg(2);
+        // The whole text is decoded as the declaration says, so the hidden DTD is never seen as one.
+        QTest::newRow("DOCTYPE hidden behind a declared encoding") << "declared-utf16-hidden-doctype.xml"
+                                                                   << "at line 1, column 1: Start tag expected";
+        QTest::newRow("257 levels") << "depth-257.xml"
+                                    << "elements nested deeper than 256 levels at line 2";
+        QTest::newRow("truncated") << "truncated.xml"
+                                   << "at line 4, column \\d+: Premature end of document";
+        QTest::newRow("declared UTF-8, written in Latin-1") << "declared-utf8-but-latin1.xml"
+                                                            << "the text is not valid UTF-8";
+        QTest::newRow("unsupported encoding") << "unsupported-encoding.xml"
+                                              << "unsupported encoding x-lumo-unknown";
+        QTest::newRow("empty file") << "empty.xml"
+                                    << "at line 1, column 0: Premature end of document";
+        QTest::newRow("undeclared entity") << "undeclared-entity.xml"
+                                           << "Entity 'nbsp' not declared";
+    }
+    void refusedFiles()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, reason);
+        const QString aPath = fixture(file);
+        QVERIFY(QFileInfo::exists(aPath));
+        const QRegularExpression aWarning(QRegularExpression::escape(aPath) + QStringLiteral(".*") + reason);
+        QTest::ignoreMessage(QtWarningMsg, aWarning);
+        QVERIFY(LMXMLLoader::loadDocument(QFileInfo(aPath)).isNull());
+        QTest::ignoreMessage(QtWarningMsg, aWarning);
+        QVERIFY(LMXMLLoader::loadDocumentElement(QFileInfo(aPath)).isNull());
+    }
+
+    void readFiles_data()
+    {
+        columns<QString, QString, QString>("file", "rootTag", "name");
+        const QString aGreeting = QStringLiteral("Gr\u00fc\u00dfe");
+        QTest::newRow("Latin-1 as declared") << "latin1-declared.xml"
+                                             << "template" << aGreeting;
+        QTest::newRow("UTF-16 with byte order mark") << "utf16le-bom.xml"
+                                                     << "template" << aGreeting;
+        QTest::newRow("UTF-8 without declaration") << "utf8-no-declaration.xml"
+                                                   << "template" << aGreeting;
+        // Declarations inside comments, processing instructions, CDATA and escaped text are no
+        // declarations; ">" and "/>" inside attribute values end no tag.
+        QTest::newRow("look-alikes") << "lookalikes.xml"
+                                     << "svg" << QString();
+        // The standard DOCTYPE of SVG files names an external DTD that is never fetched.
+        QTest::newRow("external DTD of SVG") << "doctype-external.xml"
+                                             << "svg" << QString();
+        QTest::newRow("256 levels") << "depth-256.xml"
+                                    << "n" << QString();
+    }
+    void readFiles()
+    {
+        QFETCH(QString, file);
+        const QDomElement aRoot = LMXMLLoader::loadDocument(QFileInfo(fixture(file))).documentElement();
+        QTEST(aRoot.tagName(), "rootTag");
+        QTEST(aRoot.attribute(QStringLiteral("name")), "name");
+        QTEST(LMXMLLoader::loadDocumentElement(QFileInfo(fixture(file))).tagName(), "rootTag");
+        int aDepth = 0;
+        for (QDomElement anElement = aRoot; !anElement.isNull(); anElement = anElement.firstChildElement())
+            ++aDepth;
+        if (file.startsWith(QLatin1String("depth")))
+            QCOMPARE(aDepth, LMXMLLoader::ourMaximumDepth);
+    }
+
+    void documentElementOutlivesDocument()
+    {
+        const QDomElement aRoot
+            = LMXMLLoader::loadDocumentElement(QFileInfo(fixture(QStringLiteral("lookalikes.xml"))));
+        const QDomElement aTemplate = aRoot.firstChildElement(QStringLiteral("lumo:template"));
+        QCOMPARE(aTemplate.attribute(QStringLiteral("lumo:note")), QStringLiteral("a > b /> c"));
+        QCOMPARE(aTemplate.firstChildElement().attribute(QStringLiteral("xlink:href")), QStringLiteral("#p2"));
+        QCOMPARE(aRoot.lastChildElement().text(), QStringLiteral("<!DOCTYPE escaped> & <!ENTITY>"));
+    }
+
+    void laterDocumentsSeeNoEarlierDeclarations_data()
+    {
+        QTest::addColumn<QByteArray>("earlier");
+        const QString aDeclaring = QStringLiteral("<!DOCTYPE x [<!ENTITY e 'declared'>]><x/>");
+        QTest::newRow("UTF-8") << aDeclaring.toUtf8();
+        QByteArray anUtf16("\xff\xfe", 2);
+        anUtf16.append(reinterpret_cast<const char*>(aDeclaring.utf16()), aDeclaring.size() * 2);
+        QTest::newRow("UTF-16, no DOCTYPE bytes to see") << anUtf16;
+    }
+
+    void laterDocumentsSeeNoEarlierDeclarations()
+    {
+        QFETCH(QByteArray, earlier);
+        // A picture with an internal subset read on this thread (as the root check of SVG pictures
+        // does); a later document of the thread must not expand what it declared.
+        QXmlStreamReader& anEarlier = LMThreadXmlReader::of(earlier);
+        QVERIFY(anEarlier.readNextStartElement());
+        QCOMPARE(anEarlier.name(), QLatin1String("x"));
+        QXmlStreamReader& aLater = LMThreadXmlReader::of(QByteArray("<y>&e;</y>"));
+        while (!aLater.atEnd())
+            aLater.readNext();
+        QCOMPARE(aLater.error(), QXmlStreamReader::NotWellFormedError);
+    }
+
+    void unreadableFiles_data()
+    {
+        columns<QString, QString>("relativePath", "reason");
+        QTest::newRow("missing") << "absent/template.xml"
+                                 << "XML file .*absent/template.xml not found";
+        QTest::newRow("folder") << "folder.xml"
+                                << "cannot read XML file .*folder.xml: not a regular file";
+        QTest::newRow("oversized") << "huge.xml"
+                                   << "refused XML file .*huge.xml: larger than 67108864 bytes";
+    }
+    void unreadableFiles()
+    {
+        QFETCH(QString, relativePath);
+        QFETCH(QString, reason);
+        QTemporaryDir aDir;
+        QVERIFY(QDir(aDir.path()).mkdir(QStringLiteral("folder.xml")));
+        // A sparse file: no disk space, and the loader must not read it into memory either.
+        QFile aFile(LMTestSupport::writeFile(aDir, QStringLiteral("huge.xml"), "<templates2>"));
+        QVERIFY(aFile.resize(LMXMLLoader::ourMaximumSize + 1));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(reason));
+        QVERIFY(LMXMLLoader::loadDocument(QFileInfo(aDir.filePath(relativePath))).isNull());
+    }
+
+    void dataInMemory_data()
+    {
+        // 0: read
+        columns<QByteArray, int, QString>("data", "refusedLine", "rootTag");
+        QTest::newRow("well-formed") << QByteArray("<whitelist><group/></whitelist>") << 0 << "whitelist";
+        QTest::newRow("qualified names without declared prefix")
+            << QByteArray(R"(<svg><lumo:osm lumo:zoom="3"/></svg>)") << 0 << "svg";
+        QTest::newRow("bracket and > inside a quoted identifier")
+            << QByteArray("<!DOCTYPE svg SYSTEM \"a[b>c.dtd\"><svg/>") << 0 << "svg";
+        // With an external DTD the parser may not call an unknown entity an error; it stays unexpanded.
+        QTest::newRow("undeclared entity beside an external DTD")
+            << QByteArray("<!DOCTYPE svg SYSTEM 'svg.dtd'><svg>a&nbsp;b</svg>") << 0 << "svg";
+        QTest::newRow("DOCTYPE of another format")
+            << QByteArray("<!DOCTYPE templates2 SYSTEM 'templates.dtd'><templates2/>") << 1 << QString();
+        QTest::newRow("DOCTYPE of a longer name")
+            << QByteArray("<!DOCTYPE svgx SYSTEM 'svg.dtd'><svgx/>") << 1 << QString();
+        QTest::newRow("internal subset right after the name")
+            << QByteArray("<!DOCTYPE svg[<!ENTITY e 'x'>]><svg>&e;</svg>") << 1 << QString();
+        QTest::newRow("internal subset after the identifiers")
+            << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" \"svg11.dtd\" [\n"
+                          "<!ENTITY e \"x\">]><svg>&e;</svg>")
+            << 2 << QString();
+        QTest::newRow("second DOCTYPE") << QByteArray("<!DOCTYPE svg>\n<!DOCTYPE svg><svg/>") << 2 << QString();
+        QTest::newRow("plain DOCTYPE after the root") << QByteArray("<svg/>\n<!DOCTYPE svg>") << 2 << QString();
+    }
+    void dataInMemory()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, refusedLine);
+        if (refusedLine > 0) {
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                qPrintable(QStringLiteral("refused XML file white list text: ") + STR_REFUSED.arg(refusedLine)));
+        }
+        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(data, QStringLiteral("white list text"));
+        QTEST(aDocument.documentElement().tagName(), "rootTag");
+    }
+
+    void malformedData_data()
+    {
+        columns<QByteArray, QString>("data", "warning");
+        QTest::newRow("unterminated DOCTYPE")
+            << QByteArray("<!DOCTYPE svg PUBLIC \"x") << "at line 1, column 23: Premature end of document.";
+        QTest::newRow("malformed") << QByteArray("<a>\n<b></a>")
+                                   << "at line 2, column 7: Opening and ending tag mismatch.";
+    }
+    void malformedData()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(QString, warning);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("malformed XML file text ") + warning));
+        QVERIFY(LMXMLLoader::loadDocumentFromData(data, QStringLiteral("text")).isNull());
+    }
+
+    void tighterBounds_data()
+    {
+        columns<QByteArray, int, int, QString>("data", "maximumSize", "maximumDepth", "warning");
+        const QByteArray aThreeLevels("<a><b><c/></b></a>"); // 18 bytes
+        const QString aTooDeep
+            = QStringLiteral("refused XML file text: elements nested deeper than 2 levels at line 1");
+        QTest::newRow("at both bounds") << aThreeLevels << 18 << 3 << QString();
+        QTest::newRow("one byte over") << aThreeLevels << 17 << 3 << "refused XML file text: larger than 17 bytes";
+        QTest::newRow("one level over") << aThreeLevels << 18 << 2 << aTooDeep;
+        QTest::newRow("empty elements side by side") << QByteArray("<a><b/><b/><b/></a>") << 100 << 2 << QString();
+        QTest::newRow("empty element one level over") << QByteArray("<a><b/><b><c/></b></a>") << 100 << 2 << aTooDeep;
+        QTest::newRow("comments and CDATA do not nest")
+            << QByteArray("<a><!-- <b><c> --><![CDATA[<b><c>]]></a>") << 100 << 1 << QString();
+    }
+    void tighterBounds()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, maximumSize);
+        QFETCH(int, maximumDepth);
+        QFETCH(QString, warning);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocumentFromData(data, QStringLiteral("text"), maximumSize, maximumDepth);
+        QCOMPARE(aDocument.isNull(), !warning.isEmpty());
+    }
+
+    void numbers_data()
+    {
+        // the default is -7
+        // the default is -7.5
+        columns<QString, int, double>("text", "expectedInt", "expectedDouble");
+        QTest::newRow("missing") << QString() << -7 << -7.5;
+        QTest::newRow("empty") << "" << -7 << -7.5;
+        QTest::newRow("surrounding blanks") << " 12 " << 12 << 12.0;
+        QTest::newRow("trailing letters") << "12abc" << -7 << -7.5;
+        QTest::newRow("signed exponent") << "-1.5E+2" << -7 << -150.0;
+        QTest::newRow("plus sign") << "+8" << 8 << 8.0;
+        QTest::newRow("hexadecimal") << "0x10" << -7 << -7.5;
+        QTest::newRow("nan") << "nan" << -7 << -7.5;
+        QTest::newRow("int max") << "2147483647" << INT_MAX << 2147483647.0;
+        QTest::newRow("int min") << "-2147483648" << INT_MIN << -2147483648.0;
+        QTest::newRow("int overflow") << "2147483648" << -7 << 2147483648.0;
+        QTest::newRow("int underflow") << "-2147483649" << -7 << -2147483649.0;
+        QTest::newRow("double overflow") << "1e400" << -7 << -7.5;
+        QTest::newRow("sign only") << "-" << -7 << -7.5;
+        QTest::newRow("two signs") << "+-1" << -7 << -7.5;
+        QTest::newRow("80 digits") << QString(80, u'1') << -7 << -7.5;
+        QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662") << -7 << -7.5;
+    }
+    void numbers()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expectedInt);
+        QFETCH(double, expectedDouble);
+        const QDomElement anElement = withValue(text);
+        const QString aName = QStringLiteral("v");
+        QCOMPARE(LMXMLParser::intAttribute(anElement, aName, -7), expectedInt);
+        QCOMPARE(LMXMLParser::intAttribute(anElement.attributes(), aName, -7), expectedInt);
+        QCOMPARE(LMXMLParser::doubleAttribute(anElement, aName, -7.5), expectedDouble);
+        QCOMPARE(LMXMLParser::doubleAttribute(anElement.attributes(), aName, -7.5), expectedDouble);
+        bool anOk = true;
+        const int aFast = LMXMLParser::fastDecodeInt(text, &anOk);
+        QCOMPARE(anOk, expectedInt != -7);
+        QCOMPARE(aFast, anOk ? expectedInt : 0);
+    }
+
+    void booleans_data()
+    {
+        // 1 true, 0 false, -1 the default
+        columns<QString, int>("text", "expected");
+        QTest::newRow("missing") << QString() << -1;
+        for (const char* aWord : { "TRUE", " yes ", "1" })
+            QTest::newRow(aWord) << aWord << 1;
+        for (const char* aWord : { "False", "NO", "0" })
+            QTest::newRow(aWord) << aWord << 0;
+        for (const char* aWord : { "", "on", "-1", "truth", "y" })
+            QTest::newRow(aWord) << aWord << -1;
+    }
+    void booleans()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        const QDomElement anElement = withValue(text);
+        for (const bool aDefault : { false, true }) {
+            const bool anExpected = expected < 0 ? aDefault : expected == 1;
+            QCOMPARE(LMXMLParser::boolAttribute(anElement, QStringLiteral("v"), aDefault), anExpected);
+            QCOMPARE(LMXMLParser::boolAttribute(anElement.attributes(), QStringLiteral("v"), aDefault), anExpected);
+        }
+    }
+
+    void colors_data()
+    {
+        // plain form; invalid: the default
+        // with an alpha suffix allowed
+        columns<QString, QColor, QColor>("text", "expected", "expectedEx");
+        const QColor aNone;
+        const QColor aRed(255, 0, 0);
+        QTest::newRow("missing") << QString() << aNone << aNone;
+        QTest::newRow("empty") << "" << aNone << aNone;
+        QTest::newRow("#rgb") << "#abc" << QColor(0xaa, 0xbb, 0xcc) << QColor(0xaa, 0xbb, 0xcc);
+        QTest::newRow("#rrggbb upper case, blanks")
+            << " #A0B1C2 " << QColor(0xa0, 0xb1, 0xc2) << QColor(0xa0, 0xb1, 0xc2);
+        QTest::newRow("#aarrggbb") << "#80ff0000" << QColor(255, 0, 0, 128) << QColor(255, 0, 0, 128);
+        QTest::newRow("name") << "red" << aRed << aRed;
+        QTest::newRow("four digits") << "#abcd" << aNone << aNone;
+        QTest::newRow("not hexadecimal") << "#gg0000" << aNone << aNone;
+        QTest::newRow("unknown name") << "notacolour" << aNone << aNone;
+        QTest::newRow("two alpha digits") << "#ff0000,80" << aNone << QColor(255, 0, 0, 0x80);
+        QTest::newRow("one alpha digit") << "#ff0000,8" << aNone << QColor(255, 0, 0, 8);
+        QTest::newRow("empty alpha") << "#ff0000," << aNone << aNone;
+        QTest::newRow("three alpha digits") << "#ff0000,123" << aNone << aNone;
+        QTest::newRow("alpha not hexadecimal") << "#ff0000,zz" << aNone << aNone;
+    }
+    void colors()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, expected);
+        QFETCH(QColor, expectedEx);
+        const QDomElement anElement = withValue(text);
+        const QColor aDefault(1, 2, 3);
+        const auto orDefault = [&](const QColor& theColor) {
+            return theColor.isValid() ? theColor : aDefault;
+        };
+        QCOMPARE(LMXMLParser::colorAttribute(anElement, QStringLiteral("v"), aDefault), orDefault(expected));
+        QCOMPARE(LMXMLParser::colorAttribute(anElement.attributes(), QStringLiteral("v"), aDefault),
+                 orDefault(expected));
+        QCOMPARE(LMXMLParser::colorAttributeEx(anElement, QStringLiteral("v"), aDefault), orDefault(expectedEx));
+        // Without a default an absent or malformed colour is invalid.
+        QCOMPARE(LMXMLParser::colorAttributeEx(anElement, QStringLiteral("v")).isValid(), expectedEx.isValid());
+    }
+
+    void anglesAndDistances_data()
+    {
+        // the default is 45
+        // the default is 7 units
+        columns<QString, int, LMDistance>("text", "angle", "distance");
+        const LMDistance aDefault(7.0);
+        QTest::newRow("missing") << QString() << 45 << aDefault;
+        QTest::newRow("negative, as written") << "-90" << -90 << LMDistance(-90.0);
+        QTest::newRow("beyond a turn, as written") << "450" << 450 << LMDistance(450.0);
+        QTest::newRow("decimal rounds") << "89.6" << 90 << LMDistance(89.6);
+        QTest::newRow("half rounds away from zero") << "-0.5" << -1 << LMDistance(-0.5);
+        QTest::newRow("beyond int") << "3e9" << 45 << LMDistance(3e9);
+        QTest::newRow("millimetres") << "-1.5mm" << 45 << LMDistance(-1.5, LMDistanceUnit::Millimetre);
+        QTest::newRow("relative, blanks") << " 0.02 rel " << 45 << LMDistance(0.02, LMDistanceUnit::Relative);
+        QTest::newRow("unknown unit") << "4cm" << 45 << aDefault;
+        QTest::newRow("unit only") << "mm" << 45 << aDefault;
+        QTest::newRow("comma decimal") << "1,5mm" << 45 << aDefault;
+    }
+    void anglesAndDistances()
+    {
+        QFETCH(QString, text);
+        const QDomElement anElement = withValue(text);
+        const QString aName = QStringLiteral("v");
+        QTEST(LMXMLParser::readAngle(anElement, aName, LMAngle(45)).degrees(), "angle");
+        QTEST(LMXMLParser::readAngle(anElement.attributes(), aName, LMAngle(45)).degrees(), "angle");
+        QTEST(LMXMLParser::readDistance(anElement, aName, LMDistance(7.0)), "distance");
+        QTEST(LMXMLParser::readDistance(anElement.attributes(), aName, LMDistance(7.0)), "distance");
+    }
+
+    void geometry_data()
+    {
+        // default (-1, -2, -3, -4); QRect the same, x and y as integers
+        // default (-3, -4)
+        // default (-5, -6, -7, -8)
+        columns<Attributes, QString, QRectF, QSizeF, QMarginsF>("attributes", "prefix", "rectF", "sizeF", "margins");
+        const QRectF aRect(-1, -2, -3, -4);
+        const QMarginsF aMargins(-5, -6, -7, -8);
+        QTest::newRow("nothing") << Attributes() << QString() << aRect << QSizeF(-3, -4) << aMargins;
+        QTest::newRow("all values") << Attributes { { "x", "10" },       { "y", "20" },    { "width", "300" },
+                                                    { "height", "400" }, { "left", "1" },  { "top", "2.5" },
+                                                    { "right", "3" },    { "bottom", "4" } }
+                                    << QString() << QRectF(10, 20, 300, 400) << QSizeF(300, 400)
+                                    << QMarginsF(1, 2.5, 3, 4);
+        QTest::newRow("each malformed value takes the default's")
+            << Attributes { { "x", "10mm" }, { "y", "20" }, { "width", "" }, { "height", "-40" }, { "top", "x" } }
+            << QString() << QRectF(-1, 20, -3, -40) << QSizeF(-3, -40) << aMargins;
+        QTest::newRow("prefix") << Attributes { { "x", "1" },
+                                                { "innerx", "5" },
+                                                { "innerwidth", "50" },
+                                                { "innerheight", "60" },
+                                                { "innerleft", "9" } }
+                                << "inner" << QRectF(5, -2, 50, 60) << QSizeF(50, 60) << QMarginsF(9, -6, -7, -8);
+        QTest::newRow("SVG size from the view box")
+            << Attributes { { "width", "210mm" }, { "viewBox", "0 0 2100 2970" } } << QString() << aRect
+            << QSizeF(2100, 2970) << aMargins;
+        QTest::newRow("SVG width given, height from the view box")
+            << Attributes { { "width", "1000" }, { "viewBox", "0,0, 2100,2970.5" } } << QString()
+            << QRectF(-1, -2, 1000, -4) << QSizeF(1000, 2970.5) << aMargins;
+        QTest::newRow("malformed view box")
+            << Attributes { { "viewBox", "0 0 2100" } } << QString() << aRect << QSizeF(-3, -4) << aMargins;
+        QTest::newRow("view box number malformed")
+            << Attributes { { "viewBox", "0 0 2100 x" } } << QString() << aRect << QSizeF(-3, -4) << aMargins;
+        QTest::newRow("view box ignored with a prefix")
+            << Attributes { { "viewBox", "0 0 10 20" } } << "lumo:" << aRect << QSizeF(-3, -4) << aMargins;
+    }
+    void geometry()
+    {
+        QFETCH(Attributes, attributes);
+        QFETCH(QString, prefix);
+        QFETCH(QRectF, rectF);
+        QFETCH(QSizeF, sizeF);
+        QFETCH(QMarginsF, margins);
+        const QDomElement anElement = element(attributes);
+        const QDomNamedNodeMap aMap = anElement.attributes();
+        const QRect aRect = rectF.toRect();
+        QCOMPARE(LMXMLParser::readRectF(anElement, QRectF(-1, -2, -3, -4), prefix), rectF);
+        QCOMPARE(LMXMLParser::readRectF(aMap, QRectF(-1, -2, -3, -4), prefix), rectF);
+        QCOMPARE(LMXMLParser::readSizeF(anElement, QSizeF(-3, -4), prefix), sizeF);
+        QCOMPARE(LMXMLParser::readSizeF(aMap, QSizeF(-3, -4), prefix), sizeF);
+        QCOMPARE(LMXMLParser::readRect(anElement, QRect(-1, -2, -3, -4), prefix), aRect);
+        QCOMPARE(LMXMLParser::readRect(aMap, QRect(-1, -2, -3, -4), prefix), aRect);
+        QCOMPARE(LMXMLParser::readSize(anElement, QSize(-3, -4), prefix), aRect.size());
+        QCOMPARE(LMXMLParser::readMargins(anElement, QMarginsF(-5, -6, -7, -8), prefix), margins);
+        QCOMPARE(LMXMLParser::readMargins(aMap, QMarginsF(-5, -6, -7, -8), prefix), margins);
+    }
+
+    void nextElement()
+    {
+        const QDomElement aRoot = LMXMLLoader::loadDocumentFromData(
+                                      "<r><a n='1'/>text<!-- c --><b n='2'/><a n='3'/></r>", QStringLiteral("r"))
+                                      .documentElement();
+        const QDomElement aFirst = aRoot.firstChildElement();
+        QCOMPARE(LMXMLParser::nextElement(aFirst).attribute(QStringLiteral("n")), QStringLiteral("2"));
+        QCOMPARE(LMXMLParser::nextElement(aFirst, QStringLiteral("a")).attribute(QStringLiteral("n")),
+                 QStringLiteral("3"));
+        QVERIFY(LMXMLParser::nextElement(aFirst, QStringLiteral("c")).isNull());
+        QVERIFY(LMXMLParser::nextElement(aRoot.lastChildElement()).isNull());
+        QVERIFY(LMXMLParser::nextElement(QDomElement()).isNull());
+    }
+
+    void doubleRoundTrip_data()
+    {
+        columns<double, QString>("value", "text");
+        QTest::newRow("tenth") << 0.1 << "0.1";
+        QTest::newRow("third") << 1.0 / 3.0 << "0.3333333333333333";
+        QTest::newRow("negative zero") << -0.0 << "-0";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("large") << 1e21 << "1e+21";
+        QTest::newRow("largest") << DBL_MAX << "1.7976931348623157e+308";
+        QTest::newRow("smallest denormal") << 4.9406564584124654e-324 << "5e-324";
+    }
+    void doubleRoundTrip()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        const QDomDocument aDocument = withAttribute(value);
+        QCOMPARE(aDocument.documentElement().attribute(QStringLiteral("v")), text);
+        const double aRead = LMXMLParser::doubleAttribute(reloaded(aDocument), QStringLiteral("v"), 99.0);
+        QVERIFY2(aRead == value, qPrintable(QString::number(aRead, 'g', 17)));
+        QCOMPARE(std::signbit(aRead), std::signbit(value));
+    }
+
+    void colorRoundTrip_data()
+    {
+        columns<QColor, QString>("color", "text");
+        QTest::newRow("opaque") << QColor(0x12, 0xab, 0xef) << "#12abef";
+        QTest::newRow("half transparent") << QColor(255, 0, 0, 128) << "#80ff0000";
+        QTest::newRow("invalid writes nothing") << QColor() << QString();
+    }
+    void colorRoundTrip()
+    {
+        QFETCH(QColor, color);
+        QFETCH(QString, text);
+        const QDomDocument aDocument = withAttribute(color);
+        QCOMPARE(aDocument.documentElement().hasAttribute(QStringLiteral("v")), !text.isNull());
+        QCOMPARE(aDocument.documentElement().attribute(QStringLiteral("v")), text);
+        QCOMPARE(LMXMLBuilder::colorText(color), text);
+        const QColor aRead = LMXMLParser::colorAttribute(reloaded(aDocument), QStringLiteral("v"));
+        QCOMPARE(aRead.isValid(), color.isValid());
+        QCOMPARE(aRead.rgba(), color.rgba());
+    }
+
+    void geometryAndTextRoundTrip()
+    {
+        QDomDocument aDocument;
+        QDomElement aRoot = LMXMLBuilder::buildRootElement(aDocument, QStringLiteral("lumo:template"));
+        QDomElement anArea = LMXMLBuilder::buildDomElement(aRoot, QStringLiteral("photo"));
+        const QString aText = QStringLiteral("line 1\nline 2\t\"<&>' Gr\u00fc\u00dfe \U0001F600");
+        LMXMLBuilder::addAttribute(anArea, QStringLiteral("name"), aText);
+        LMXMLBuilder::addAttribute(anArea, QStringLiteral("literal"),
+                                   "Gr\xc3\xbc\xc3\x9f"
+                                   "e");
+        LMXMLBuilder::addAttribute(anArea, QStringLiteral("locked"), true);
+        LMXMLBuilder::addAttribute(anArea, QStringLiteral("count"), -42);
+        LMXMLBuilder::addAttribute(anArea, QStringLiteral("angle"), LMAngle(-90));
+        LMXMLBuilder::addAttribute(anArea, QStringLiteral("spacing"), LMDistance(0.1, LMDistanceUnit::Millimetre));
+        LMXMLBuilder::addAttribute(anArea, QRectF(0.125, 1e-3, 2100.5, 1.0 / 3.0));
+        LMXMLBuilder::addAttribute(anArea, QSize(300, 400), QStringLiteral("inner"));
+        LMXMLBuilder::addAttribute(anArea, QMarginsF(1, 2, 3, 4.5), QStringLiteral("padding-"));
+        LMXMLBuilder::buildDomElement(anArea, QStringLiteral("text")).appendChild(aDocument.createTextNode(aText));
+
+        const QDomElement aRead = reloaded(aDocument).firstChildElement(QStringLiteral("photo"));
+        QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("name")), aText);
+        QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("literal")), QStringLiteral("Gr\u00fc\u00dfe"));
+        QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("locked")), QStringLiteral("true"));
+        QCOMPARE(LMXMLParser::intAttribute(aRead, QStringLiteral("count"), 0), -42);
+        QCOMPARE(LMXMLParser::readAngle(aRead, QStringLiteral("angle")), LMAngle(-90));
+        QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("spacing")), QStringLiteral("0.1mm"));
+        QCOMPARE(LMXMLParser::readRectF(aRead), QRectF(0.125, 1e-3, 2100.5, 1.0 / 3.0));
+        QCOMPARE(LMXMLParser::readSize(aRead, QSize(), QStringLiteral("inner")), QSize(300, 400));
+        QCOMPARE(LMXMLParser::readMargins(aRead, QMarginsF(), QStringLiteral("padding-")), QMarginsF(1, 2, 3, 4.5));
+        QCOMPARE(aRead.firstChildElement(QStringLiteral("text")).text(), aText);
+        QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("absent"), QStringLiteral("fallback")),
+                 QStringLiteral("fallback"));
+        QCOMPARE(LMXMLParser::attribute(aRead.attributes(), QStringLiteral("count")), QStringLiteral("-42"));
+    }
+
+    void declarationSaysUTF8()
+    {
+        // A document that declares another encoding is still written, and declared, as UTF-8; the root
+        // builder gives a new document its declaration, and replaces another one.
+        for (const bool aDeclared : { false, true }) {
+            QDomDocument aDocument;
+            if (aDeclared) {
+                aDocument.appendChild(aDocument.createProcessingInstruction(
+                    QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"ISO-8859-1\"")));
+            }
+            LMXMLBuilder::buildRootElement(aDocument, QStringLiteral("r"));
+            QCOMPARE(aDocument.childNodes().count(), 2);
+            QCOMPARE(aDocument.firstChild().toProcessingInstruction().data(),
+                     QStringLiteral("version=\"1.0\" encoding=\"UTF-8\""));
+            QCOMPARE(aDocument.documentElement().tagName(), QStringLiteral("r"));
+        }
+        QDomDocument aForeign;
+        aForeign.appendChild(aForeign.createProcessingInstruction(
+            QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"ISO-8859-1\"")));
+        QDomElement aRoot = aForeign.createElement(QStringLiteral("r"));
+        aForeign.appendChild(aRoot);
+        LMXMLBuilder::addAttribute(aRoot, QStringLiteral("v"), QStringLiteral("\u00e4"));
+        QCOMPARE(LMXMLBuilder::toUTF8(aForeign),
+                 QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r v=\"\xc3\xa4\"/>\n"));
+    }
+
+    void saveAndLoad()
+    {
+        QTemporaryDir aDir;
+        const QFileInfo aFile(aDir.filePath(QStringLiteral("white_list.conf")));
+        LMErrorHistory anErrors;
+        QVERIFY(LMXMLBuilder::saveUTF8(smallDocument(QStringLiteral("categories/*.xml")), aFile, &anErrors));
+        QVERIFY(anErrors.isEmpty());
+        QVERIFY(
+            contentOf(aFile.absoluteFilePath()).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<whitelist>"));
+        // Saving again replaces the content.
+        QVERIFY(LMXMLBuilder::saveUTF8(smallDocument(QStringLiteral("second")), aFile, &anErrors));
+        const QDomElement aRoot = LMXMLLoader::loadDocumentElement(aFile);
+        QCOMPARE(aRoot.firstChildElement().attribute(QStringLiteral("name")), QStringLiteral("second"));
+        QCOMPARE(filesIn(aDir), QStringList { "white_list.conf" });
+    }
+
+    void failedSaveKeepsPreviousFile_data()
+    {
+        // relative to the folder; "old.xml" holds the previous file
+        // "good", "empty" (no document element), "control" (U+0001), "deep"
+        columns<QString, QString, QString>("target", "content", "reason");
+        QTest::newRow("file name is a folder") << "folder.xml"
+                                               << "good" << QString();
+        QTest::newRow("missing folder") << "absent/new.xml"
+                                        << "good" << QString();
+        QTest::newRow("no document element") << "old.xml"
+                                             << "empty"
+                                             << "the document has no document element";
+        QTest::newRow("control character") << "old.xml"
+                                           << "control"
+                                           << "the text would not read back";
+        QTest::newRow("too deep") << "old.xml"
+                                  << "deep"
+                                  << "elements nested deeper than 256 levels";
+    }
+    void failedSaveKeepsPreviousFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, content);
+        QFETCH(QString, reason);
+        QTemporaryDir aDir;
+        LMTestSupport::writeFile(aDir, QStringLiteral("old.xml"), PREVIOUS);
+        QVERIFY(QDir(aDir.path()).mkdir(QStringLiteral("folder.xml")));
+        QDomDocument aDocument = smallDocument(QStringLiteral("new"));
+        QDomElement anElement = aDocument.documentElement();
+        if (content == QLatin1String("empty"))
+            aDocument = QDomDocument();
+        else if (content == QLatin1String("control"))
+            LMXMLBuilder::addAttribute(anElement, QStringLiteral("bad"), QStringLiteral("a\u0001b"));
+        for (int aLevel = 1; content == QLatin1String("deep") && aLevel <= LMXMLLoader::ourMaximumDepth; ++aLevel)
+            anElement = LMXMLBuilder::buildDomElement(anElement, QStringLiteral("n"));
+
+        const QFileInfo aTarget(aDir.filePath(target));
+        LMErrorHistory anErrors;
+        QVERIFY(!LMXMLBuilder::saveUTF8(aDocument, aTarget, &anErrors));
+        QCOMPARE(anErrors.count(), 1);
+        const QString aMessage = anErrors.messages().constFirst();
+        QVERIFY2(aMessage.startsWith(QStringLiteral("cannot save XML file ") + aTarget.absoluteFilePath() + ": "),
+                 qPrintable(aMessage));
+        QVERIFY2(aMessage.contains(reason), qPrintable(aMessage));
+        QCOMPARE(contentOf(aDir.filePath(QStringLiteral("old.xml"))), PREVIOUS);
+        QVERIFY(QFileInfo(aDir.filePath(QStringLiteral("folder.xml"))).isDir());
+        QCOMPARE(filesIn(aDir), QStringList { "old.xml" });
+        // Without a history the message goes to the log.
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(aMessage));
+        QVERIFY(!LMXMLBuilder::saveUTF8(aDocument, aTarget));
+    }
+
+    void partialWriteKeepsPreviousFile()
+    {
+        QTemporaryDir aDir;
+        const QFileInfo aFile(LMTestSupport::writeFile(aDir, QStringLiteral("white_list.conf"), PREVIOUS));
+        const QDomDocument aDocument = smallDocument(QString(200, QLatin1Char('x')));
+        // The file cannot grow beyond a few bytes: the write of the new content fails half-way.
+        rlimit aLimit {};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &aLimit), 0);
+        const auto aPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit aSmall = aLimit;
+        aSmall.rlim_cur = 64;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &aSmall), 0);
+        LMErrorHistory anErrors;
+        const bool aSaved = LMXMLBuilder::saveUTF8(aDocument, aFile, &anErrors);
+        setrlimit(RLIMIT_FSIZE, &aLimit);
+        std::signal(SIGXFSZ, aPreviousHandler);
+
+        QVERIFY(!aSaved);
+        QCOMPARE(anErrors.count(), 1);
+        QCOMPARE(contentOf(aFile.absoluteFilePath()), PREVIOUS);
+        QCOMPARE(filesIn(aDir), QStringList { "white_list.conf" });
+        QVERIFY(LMXMLBuilder::saveUTF8(aDocument, aFile, &anErrors));
+        QCOMPARE(anErrors.count(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestXML)
+#include "tst_xml.moc"

@@ -25,23 +25,41 @@
 using LMTestSupport::writeFile;
 
 namespace {
+// The columns of a data table, in one call.
+template <typename... T, typename... Names> void columns(Names... theNames)
+{
+    (QTest::addColumn<T>(theNames), ...);
+}
+
 const QString STR_DESIGN = QStringLiteral("designs/meadow/meadow-a-01.svg");
+const QString STR_PHOTOS = QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>");
 
 // An SVG page of 1000 x 500 units with the metadata block and the given body.
-QByteArray page(const QString& theBody, const QString& theMetadata = QString(),
-                const QString& theAttributes = QString())
+QByteArray page(const QString& theBody, const QString& theMetadata = QString())
 {
     return QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n"
                           "<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
                           "xmlns:lumo='urn:lumo' width='1000' height='500'>"
-                          "<metadata><lumo:template %1>%2</lumo:template></metadata>%3</svg>")
-        .arg(theAttributes, theMetadata, theBody)
+                          "<metadata><lumo:template>%1</lumo:template></metadata>%2</svg>")
+        .arg(theMetadata, theBody)
         .toUtf8();
 }
 
-QDomElement firstElement(const QDomDocument& theDocument, const QString& theTag)
+QByteArray fixture(const QString& theName)
 {
-    return theDocument.elementsByTagName(theTag).item(0).toElement();
+    QFile aFile(LMTestSupport::dataPath(theName));
+    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
+}
+
+// The area of the type at the index among the areas of that type (filter() hands over copies).
+template <typename T>
+const T* area(const LMTemplateAreaDefinitionList& theAreas, LMAreaTypeEnum theType, int theIndex = 0)
+{
+    for (const LMTemplateAreaDefinition* anArea : theAreas) {
+        if (anArea->isType(LMAreaType(theType)) && theIndex-- == 0)
+            return static_cast<const T*>(anArea);
+    }
+    return nullptr;
 }
 
 // Builds the templates of a file below the content root; the caller deletes them with release().
@@ -51,8 +69,7 @@ public:
     Built(const QTemporaryDir& theRoot, const QString& thePath)
     {
         const QFileInfo aFile(theRoot.filePath(thePath));
-        const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
-        myTemplates = LMTemplateFactorySVG(aDocument, aFile).buildTemplates();
+        myTemplates = LMTemplateFactorySVG(LMXMLLoader::loadDocument(aFile), aFile).buildTemplates();
     }
     ~Built()
     {
@@ -62,6 +79,7 @@ public:
     }
     const LMUnconfiguredTemplateList& templates() const { return myTemplates; }
     const LMTemplate& first() const { return *myTemplates.first(); }
+    const LMTemplateAreaDefinitionList& areas() const { return first().areaDefinitions(); }
 
 private:
     LMUnconfiguredTemplateList myTemplates;
@@ -74,526 +92,434 @@ class TestTemplateFactorySVG : public QObject
 
 private slots:
     // Runs first: the list of legacy designs is read once per process.
-    void legacyStrokeWidth();
-    void init();
-    void cleanup();
-    void geometry_data();
-    void geometry();
-    void wholeDegrees_data();
-    void wholeDegrees();
-    void placeholder_data();
-    void placeholder();
-    void zPositionsWithSmartLayout();
-    void layerType_data();
-    void layerType();
-    void rejectedFiles_data();
-    void rejectedFiles();
-    void textSlots();
-    void referenceLayer();
-    void embeddedCalendar();
-    void mapWithCaption();
-    void multiPageBundle();
-    void hostilePageFiles();
-    void malformedFile();
-    void hostileReferences();
-    void hostileFiles_data();
-    void hostileFiles();
-    void pagesFromSeveralThreads();
+    void legacyStrokeWidth()
+    {
+        init();
+        writeFile(*myRoot, QStringLiteral("legacy/legacyDesigns.xml"),
+                  "<legacyDesigns><useLegacyBrokenSvgUnscaledTextStrokeWidth><id>4711</id><id>12</id>"
+                  "</useLegacyBrokenSvgUnscaledTextStrokeWidth></legacyDesigns>");
+        const QString aBody = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
+        writeFile(*myRoot, STR_DESIGN,
+                  page(aBody, QStringLiteral("<lumo:designelementid>4711</lumo:designelementid>")));
+        writeFile(*myRoot, QStringLiteral("designs/other/other-a-01.svg"),
+                  page(aBody, QStringLiteral("<lumo:designelementid>4712</lumo:designelementid>")));
+        const auto aLegacy = [this](const QString& thePath) {
+            const Built aBuilt(*myRoot, thePath);
+            const auto* anArea = area<LMTemplateAreaDefinitionSVG>(aBuilt.areas(), LMAreaTypeEnum::SVG);
+            return static_cast<const LMSVGImageCalendar*>(anArea->svgImage())
+                ->useLegacyBrokenSvgUnscaledTextStrokeWidth();
+        };
+        QVERIFY(aLegacy(STR_DESIGN));
+        QVERIFY(!aLegacy(QStringLiteral("designs/other/other-a-01.svg")));
+        cleanup();
+    }
+    void init()
+    {
+        myRoot = std::make_unique<QTemporaryDir>();
+        QVERIFY(myRoot->isValid());
+        LMDirectoryConfig::instance()->setContentRoot(myRoot->path());
+        LMKeyAccount::instance()->setKeyAccountId(LMKeyAccountId());
+        LMLocaleAndTranslationManager::instance()->setLanguageCode(QStringLiteral("de"));
+    }
+    void cleanup()
+    {
+        LMDirectoryConfig::instance()->setContentRoot(QString());
+        myRoot.reset();
+    }
+
+    void geometry_data()
+    {
+        columns<QString, double, QRectF, int>("body", "stretch", "expectedRect", "expectedDegrees");
+        const QString anImage = QStringLiteral("<image x='10' y='20' width='100' height='50'/>");
+        QTest::newRow("plain") << anImage << 1.0 << QRectF(10, 20, 100, 50) << 0;
+        QTest::newRow("stretched by 2 (127 dpi)") << anImage << 2.0 << QRectF(20, 40, 200, 100) << 0;
+        QTest::newRow("turned by -90 is 270")
+            << "<image width='100' height='50' transform='rotate(-90)'/>" << 1.0 << QRectF(-25, -75, 100, 50) << 270;
+        QTest::newRow("turned about its centre keeps the centre")
+            << "<image x='0' y='0' width='100' height='50' transform='rotate(30 50 25)'/>" << 1.0
+            << QRectF(0, 0, 100, 50) << 30;
+        QTest::newRow("translations of the ancestors add up")
+            << "<g transform='translate(100 0)'><g transform='translate(0 10)'><image x='1' y='2' width='3' "
+               "height='4'/></g></g>"
+            << 1.0 << QRectF(101, 12, 3, 4) << 0;
+        QTest::newRow("scaled group scales the size")
+            << "<g transform='scale(2)'><image x='5' y='5' width='10' height='20'/></g>" << 1.0
+            << QRectF(10, 10, 20, 40) << 0;
+        QTest::newRow("fractional angle is truncated")
+            << "<image x='0' y='0' width='10' height='10' transform='rotate(-45.7 5 5)'/>" << 1.0
+            << QRectF(0, 0, 10, 10) << 315;
+    }
+    void geometry()
+    {
+        QFETCH(QString, body);
+        QFETCH(double, stretch);
+        QFETCH(QRectF, expectedRect);
+        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(page(body), QStringLiteral("geometry"));
+        int aDegrees = -1;
+        const QRectF aRect = LMTemplateFactorySVG::readRotatedRectStretched(
+            aDocument.elementsByTagName(QStringLiteral("image")).item(0).toElement(), stretch, &aDegrees);
+        QTEST(aDegrees, "expectedDegrees");
+        const QRectF aDifference(aRect.topLeft() - expectedRect.topLeft(), aRect.size() - expectedRect.size());
+        QVERIFY2(qAbs(aDifference.x()) < 1e-6 && qAbs(aDifference.y()) < 1e-6 && qAbs(aDifference.width()) < 1e-6
+                     && qAbs(aDifference.height()) < 1e-6,
+                 qPrintable(QStringLiteral("got %1 %2 %3 %4")
+                                .arg(aRect.x())
+                                .arg(aRect.y())
+                                .arg(aRect.width())
+                                .arg(aRect.height())));
+    }
+
+    void wholeDegrees_data()
+    {
+        columns<double, int>("degrees", "expected");
+        QTest::newRow("-90") << -90.0 << 270;
+        QTest::newRow("-360") << -360.0 << 0;
+        QTest::newRow("450") << 450.0 << 90;
+        QTest::newRow("359.9 truncates") << 359.9 << 359;
+        QTest::newRow("-0.5 truncates to 0") << -0.5 << 0;
+        // Beyond int and not a number at all: defined results, no conversion out of range.
+        QTest::newRow("3e9, beyond int") << 3e9 << 120;
+        QTest::newRow("-3e9, beyond int") << -3e9 << 240;
+        QTest::newRow("not a number") << qQNaN() << 0;
+        QTest::newRow("minus infinity") << -qInf() << 0;
+    }
+    void wholeDegrees()
+    {
+        QFETCH(double, degrees);
+        QTEST(LMTemplateFactorySVG::wholeDegrees(degrees), "expected");
+    }
+
+    void placeholder_data()
+    {
+        columns<QString, bool>("text", "expected");
+        QTest::newRow("as written") << "Ihr Text" << true;
+        QTest::newRow("upper case with punctuation") << "I.H.R  T-E/X*T!" << true;
+        QTest::newRow("only blanks between the words") << "ihr-text" << false;
+        QTest::newRow("extra blanks") << "  ihr   text  " << true;
+        QTest::newRow("no blank") << "IhrText" << true;
+        QTest::newRow("a longer word") << "Ihr Texte" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("letters in between") << "Ihr neuer Text" << false;
+    }
+    void placeholder()
+    {
+        QFETCH(QString, text);
+        QTEST(LMTemplateFactorySVG::isPlaceholderText(text), "expected");
+    }
+
+    void zPositionsWithSmartLayout()
+    {
+        writeFile(*myRoot, STR_DESIGN, fixture(QStringLiteral("formats/svg/smart-page.svg")));
+        writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-01-wide.smartlayout"),
+                  fixture(QStringLiteral("formats/svg/smart-wide.smartlayout")));
+        // Another design's smart layout in the same folder is not taken.
+        writeFile(*myRoot, QStringLiteral("designs/meadow/aaa-b-02.smartlayout"),
+                  "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='1' height='1'/></smartlayout>");
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        const LMTemplateAreaDefinitionList& anAreas = aBuilt.areas();
+        // The smart layout comes first and gathers the photo slots that may be resized; the locked
+        // slot stays on its own.
+        QCOMPARE(anAreas.count(), 2);
+        const auto* aSmartLayout = dynamic_cast<const LMTemplateAreaDefinitionSmartLayout*>(anAreas.at(0));
+        QVERIFY(aSmartLayout);
+        QCOMPARE(aSmartLayout->zPosition(), 7050);
+        QVERIFY(aSmartLayout->isActive());
+        QCOMPARE(aSmartLayout->rect(), QRectF(10, 20, 960, 440));
+        QCOMPARE(aSmartLayout->configuration().spacing(), LMDistance(12.5));
+        const LMTemplateAreaDefinitionList& aChildren = aSmartLayout->children();
+        QCOMPARE(aChildren.count(), 2);
+        QCOMPARE(aChildren.at(0)->zPosition(), 7020);
+        QCOMPARE(aChildren.at(1)->zPosition(), 7040);
+        QCOMPARE(aChildren.at(1)->rect(), QRectF(400, 0, 100, 100));
+        QCOMPARE(aChildren.at(0)->abilities().value(), 6799359);
+        QCOMPARE(anAreas.at(1)->zPosition(), 7030);
+        QCOMPARE(anAreas.at(1)->abilities().value(), 6799332);
+    }
+
+    void layerType_data()
+    {
+        columns<QString, int>("body", "expected");
+        const QString aText = QStringLiteral(
+            "<g lumo:layertype='2'><lumo:textarea x='0' y='0' width='10' height='10'>A</lumo:textarea></g>");
+        const QString aReference = QStringLiteral("<g lumo:layertype='4'><image width='10' height='10'/></g>");
+        const QString anArtwork = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
+        QTest::newRow("photos only") << STR_PHOTOS << 4;
+        QTest::newRow("reference alone") << aReference << 4;
+        QTest::newRow("text then two references") << aText + aReference + aReference << 32;
+        // Content 2, and the text group's artwork makes it content 1.
+        QTest::newRow("reference, text, reference") << aReference + aText + aReference << 8;
+        QTest::newRow("photos then reference") << STR_PHOTOS + aReference << 16;
+        QTest::newRow("photos, artwork and reference: content 1") << STR_PHOTOS + anArtwork + aReference << 8;
+        QTest::newRow("text, photos and reference") << aText + STR_PHOTOS + aReference << 32;
+        QTest::newRow("custom fill with reference")
+            << "<g lumo:layertype='2'><rect width='10' height='10' lumo:custom_fill='true' fill='#ff0000'/></g>"
+                + aReference
+            << 16;
+        QTest::newRow("unknown layer kind 3 is ignored")
+            << "<g lumo:layertype='3'><image width='10' height='10'/></g>" + aReference << 4;
+    }
+    void layerType()
+    {
+        QFETCH(QString, body);
+        writeFile(*myRoot, STR_DESIGN, page(body));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        QTEST(aBuilt.first().templateLayerType().value(), "expected");
+        QTEST(aBuilt.first().spotColorLayerType().value(), "expected");
+    }
+
+    void rejectedFiles_data()
+    {
+        columns<QString, int, int>("metadata", "keyAccount", "expected");
+        QTest::newRow("for everybody") << "" << 7 << 1;
+        QTest::newRow("own key account") << "<lumo:keyaccount>7</lumo:keyaccount><lumo:keyaccount>8</lumo:keyaccount>"
+                                         << 8 << 1;
+        QTest::newRow("another key account") << "<lumo:keyaccount>7</lumo:keyaccount>" << 9 << 0;
+        QTest::newRow("no key account set") << "<lumo:keyaccount>7</lumo:keyaccount>" << 0 << 0;
+        QTest::newRow("duplicate") << "<lumo:flags><lumo:property key='duplicate'/></lumo:flags>" << 7 << 0;
+    }
+    void rejectedFiles()
+    {
+        QFETCH(QString, metadata);
+        QFETCH(int, keyAccount);
+        LMKeyAccount::instance()->setKeyAccountId(keyAccount > 0 ? LMKeyAccountId(keyAccount) : LMKeyAccountId());
+        writeFile(*myRoot, STR_DESIGN, page(STR_PHOTOS, metadata));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QTEST(int(aBuilt.templates().size()), "expected");
+    }
+
+    void textSlots()
+    {
+        writeFile(*myRoot, STR_DESIGN, fixture(QStringLiteral("formats/svg/text-page.svg")));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        QCOMPARE(aBuilt.areas().filter(LMAreaTypeEnum::Text).count(), 3);
+        const auto* aPlaceholder = area<LMTemplateAreaDefinitionText>(aBuilt.areas(), LMAreaTypeEnum::Text, 0);
+        QCOMPARE(aPlaceholder->defaultText(), QString());
+        QCOMPARE(aPlaceholder->rect(), QRectF(100, 100, 200, 100));
+        const auto* aCentred = area<LMTemplateAreaDefinitionText>(aBuilt.areas(), LMAreaTypeEnum::Text, 1);
+        QCOMPARE(aCentred->defaultText(), QStringLiteral("Sommer"));
+        QCOMPARE(aCentred->rect(), QRectF(90, 295, 220, 110));
+        QCOMPARE(aCentred->associationId(), LMAreaAssociationId(QStringLiteral("title")));
+        const auto* aGold = area<LMTemplateAreaDefinitionText>(aBuilt.areas(), LMAreaTypeEnum::Text, 2);
+        QVERIFY(aGold->textFormatChange().changes(LMTextFormat::SpotColorText));
+        QVERIFY(aGold->textFormatChange().format().spotColorText());
+        QCOMPARE(aGold->abilities().value(), 6799332);
+        // The whole render group without its text slots is one SVG area as well.
+        QCOMPARE(aBuilt.areas().count(LMAreaTypeEnum::SVG), 1);
+        QVERIFY(aBuilt.first().hasSpotColor());
+    }
+
+    void referenceLayer()
+    {
+        writeFile(*myRoot, QStringLiteral("designs/meadow/images/preview.png"), "png");
+        writeFile(*myRoot, STR_DESIGN,
+                  page("<g lumo:layertype='4'><image x='0' y='0' width='1000' height='500' lumo:content_ref='bg7' "
+                       "lumo:priceclass='2' lumo:hiresref='hires.png' lumo:previewref='preview.png'/></g>",
+                       "<lumo:imagepath>images</lumo:imagepath><lumo:reference>bg7</lumo:reference>"));
+        const QString aMissing = myRoot->filePath(QStringLiteral("designs/meadow/images/hires.png"));
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("no image found with name: ") + aMissing));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        const LMTemplateFileInfo& anInfo = aBuilt.first().fileInfo();
+        QCOMPARE(anInfo.thumbnailFile(), myRoot->filePath(QStringLiteral("designs/meadow/images/preview.png")));
+        QCOMPARE(anInfo.priceClass().toString(), QStringLiteral("02"));
+        QCOMPARE(anInfo.pdfFile(), QStringLiteral("design_02_images_bg7"));
+    }
+
+    void embeddedCalendar()
+    {
+        // Only the German variant of the calendar exists.
+        writeFile(*myRoot, QStringLiteral("designs/meadow/cal_de.svg"),
+                  fixture(QStringLiteral("formats/svg/cal_de.svg")));
+        writeFile(*myRoot, STR_DESIGN, fixture(QStringLiteral("formats/svg/calendar-page.svg")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("missing\\.svg")));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        // The group, the calendar and the one named text of the calendar.
+        QCOMPARE(aBuilt.areas().count(LMAreaTypeEnum::SVG), 2);
+        QCOMPARE(aBuilt.areas().filter(LMAreaTypeEnum::Text).count(), 1);
+        const auto* aText = area<LMTemplateAreaDefinitionText>(aBuilt.areas(), LMAreaTypeEnum::Text);
+        QCOMPARE(aText->rect(), QRectF(120, 120, 40, 20));
+        QVERIFY(aText->textFormatChange().format().spotColorText());
+    }
+
+    void mapWithCaption()
+    {
+        writeFile(*myRoot, STR_DESIGN, fixture(QStringLiteral("formats/svg/map-page.svg")));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        QCOMPARE(aBuilt.areas().filter(LMAreaTypeEnum::Osm).count(), 1);
+        const auto* aMap = area<LMTemplateAreaDefinitionOsm>(aBuilt.areas(), LMAreaTypeEnum::Osm);
+        QCOMPARE(aMap->content().center(), QPointF(13.4, 52.5));
+        QCOMPARE(aMap->associationId(), LMAreaAssociationId(QStringLiteral("map1")));
+        const auto* aCaption = area<LMTemplateAreaDefinitionText>(aBuilt.areas(), LMAreaTypeEnum::Text);
+        QCOMPARE(aCaption->associationId(), LMAreaAssociationId(QStringLiteral("map1")));
+        QCOMPARE(aCaption->autoTextPattern(), QStringLiteral("{city}"));
+        QCOMPARE(aCaption->autoTextTransform(), LMTextTransform(LMTextTransformEnum::Uppercase));
+    }
+
+    void multiPageBundle()
+    {
+        writeFile(*myRoot, STR_DESIGN,
+                  page(STR_PHOTOS,
+                       "<lumo:pages><lumo:page xlink:href='meadow-a-02.svg'/><lumo:page "
+                       "xlink:href='meadow-a-01.svg'/></lumo:pages><lumo:thumbnail xlink:href='thumb.png'/>"));
+        writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"), page(STR_PHOTOS + STR_PHOTOS));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 2);
+        const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(aBuilt.templates().at(0));
+        QCOMPARE(aBundle.templates().size(), 2);
+        QCOMPARE(aBundle.templates().at(1), aBuilt.templates().at(1));
+        // Every page shows the root's thumbnail.
+        for (const LMUnconfiguredTemplate& aTemplate : aBuilt.templates())
+            QVERIFY(aTemplate->fileInfo().thumbnailFile().endsWith(QStringLiteral("thumb.png")));
+    }
+
+    void hostilePageFiles()
+    {
+        writeFile(*myRoot, STR_DESIGN,
+                  page(STR_PHOTOS,
+                       "<lumo:pages><lumo:page xlink:href='../../../../outside.svg'/><lumo:page "
+                       "xlink:href='gone.svg'/><lumo:page xlink:href='meadow-a-01.svg'/></lumo:pages>"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("outside\\.svg.*outside the content tree")));
+        // A missing page of the design is reported like a broken one.
+        const auto expectBrokenPage = [](const QString& thePath, bool theMissing) {
+            const QString aPath = QFileInfo(thePath).absoluteFilePath();
+            if (theMissing)
+                QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("XML file %1 not found").arg(aPath)));
+            else
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(aPath)));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("svg parse error: file %1 not found!").arg(aPath)));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("fetchDocument: FILE:.*")
+                                                    + QRegularExpression::escape(QFileInfo(aPath).fileName())
+                                                    + QStringLiteral(" PARENT:")));
+            return LMCrashReportSender::instance()->sentTexts().size();
+        };
+        qsizetype aReports = expectBrokenPage(myRoot->filePath(QStringLiteral("designs/meadow/gone.svg")), true);
+        {
+            const Built aBuilt(*myRoot, STR_DESIGN);
+            // Only the root page is read.
+            QCOMPARE(aBuilt.templates().size(), 1);
+            QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
+        }
+        // A page file that exists but cannot be parsed: warning and error report.
+        const QFileInfo aBroken(writeFile(*myRoot, QStringLiteral("designs/meadow/broken-b-01.svg"), "<svg><g>"));
+        aReports = expectBrokenPage(aBroken.filePath(), false);
+        QVERIFY(LMTemplateFactorySVG(QDomDocument(), QFileInfo()).fetchDocument(aBroken).isNull());
+        QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
+    }
+
+    void malformedFile()
+    {
+        // The loader warns once; the reader adds nothing and makes no template.
+        const QFileInfo aFile(writeFile(*myRoot, STR_DESIGN, "<svg><metadata>"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("meadow-a-01\\.svg")));
+        const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        QVERIFY(LMTemplateFactorySVG(aDocument, aFile).buildTemplates().isEmpty());
+    }
+
+    void hostileReferences()
+    {
+        QTemporaryDir anOutside;
+        writeFile(anOutside, QStringLiteral("wide.smartlayout"),
+                  "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='5' height='5'/></smartlayout>");
+        writeFile(anOutside, QStringLiteral("cal.svg"), "<svg width='10' height='10'/>");
+        QDir(myRoot->path()).mkpath(QStringLiteral("designs/meadow"));
+        // A smart layout beside the page that is a link out of the content tree.
+        QVERIFY(QFile::link(anOutside.filePath(QStringLiteral("wide.smartlayout")),
+                            myRoot->filePath(QStringLiteral("designs/meadow/meadow-a-01-x.smartlayout"))));
+        // A calendar named by an absolute path outside, and a page declaring a gigantic size.
+        writeFile(
+            *myRoot, STR_DESIGN,
+            QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
+                           "xmlns:lumo='urn:lumo' width='1000000000' height='500000000'><metadata><lumo:template/>"
+                           "</metadata><g lumo:layertype='2'><rect width='10' height='10'/>"
+                           "<image lumo:cal_embed='true' xlink:href='%1'/></g></svg>")
+                .arg(anOutside.filePath(QStringLiteral("cal.svg")))
+                .toUtf8());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cal\\.svg.*outside the content tree")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smartlayout.*outside the content tree")));
+        const Built aBuilt(*myRoot, STR_DESIGN);
+        QCOMPARE(aBuilt.templates().size(), 1);
+        // Only the group's artwork: no calendar, no smart layout.
+        QCOMPARE(aBuilt.areas().count(), 1);
+        const auto* anArtwork = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(aBuilt.areas().at(0));
+        QVERIFY(anArtwork && anArtwork->svgImage());
+        const QSizeF aSize = anArtwork->svgImage()->defaultSize();
+        QVERIFY2(aSize.width() <= 8192 && aSize.height() <= 8192, qPrintable(QString::number(aSize.width())));
+    }
+
+    void hostileFiles_data()
+    {
+        columns<QStringList, QStringList, int, int>("files", "warnings", "svgAreas", "photoAreas");
+        const QString aCycle = QStringLiteral("refused file reference \"%1\": the SVG file leads back to itself");
+        QTest::newRow("a page showing itself")
+            << QStringList { "self_reference.svg" }
+            << QStringList { aCycle.arg("self_reference.svg"), aCycle.arg("self_reference.svg") } << 1 << 1;
+        QTest::newRow("two files naming each other") << QStringList { "cycle_first.svg", "cycle_second.svg" }
+                                                     << QStringList { aCycle.arg("cycle_second.svg") } << 1 << 1;
+        QTest::newRow("a transform that overflows")
+            << QStringList { "overflowing_transform.svg" }
+            << QStringList { "element \"overflowing\" has no finite geometry: left empty" } << 0 << 2;
+    }
+    // Files found hostile once (regression files): they load, their bad parts refused, and what is
+    // left renders without recursing into itself.
+    void hostileFiles()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, warnings);
+        for (const QString& aFile : files)
+            writeFile(*myRoot, QStringLiteral("designs/hostile/") + aFile,
+                      fixture(QStringLiteral("svg/hostile/") + aFile));
+        for (const QString& aWarning : warnings)
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        const Built aBuilt(*myRoot, QStringLiteral("designs/hostile/") + files.first());
+        QCOMPARE(aBuilt.templates().size(), 1);
+        QTEST(int(aBuilt.areas().count(LMAreaType(LMAreaTypeEnum::SVG))), "svgAreas");
+        QTEST(int(aBuilt.areas().countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto))), "photoAreas");
+        for (const LMTemplateAreaDefinition* anArea : aBuilt.areas()) {
+            QVERIFY(std::isfinite(anArea->rect().width()) && std::isfinite(anArea->rect().x()));
+            QVERIFY(anArea->rotation().degrees() >= 0 && anArea->rotation().degrees() < 360);
+            if (const auto* anSvg = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(anArea))
+                QVERIFY(!anSvg->svgImage()->toImage(QSize(32, 32)).isNull());
+        }
+    }
+
+    void pagesFromSeveralThreads()
+    {
+        writeFile(*myRoot, STR_DESIGN,
+                  page(STR_PHOTOS + "<g lumo:layertype='2'><lumo:textarea width='10' height='10'>A</lumo:textarea></g>",
+                       "<lumo:pages><lumo:page xlink:href='meadow-a-01.svg'/>"
+                       "<lumo:page xlink:href='meadow-a-02.svg'/></lumo:pages>"));
+        writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"), page(STR_PHOTOS));
+        constexpr int THREADS = 4;
+        std::array<qsizetype, THREADS> aCounts {};
+        std::array<qsizetype, THREADS> anAreas {};
+        std::vector<std::thread> aThreads;
+        for (int i = 0; i < THREADS; ++i)
+            aThreads.emplace_back([&, i] {
+                const Built aBuilt(*myRoot, STR_DESIGN);
+                aCounts[size_t(i)] = aBuilt.templates().size();
+                anAreas[size_t(i)] = aBuilt.templates().isEmpty() ? -1 : aBuilt.areas().count();
+            });
+        for (std::thread& aThread : aThreads)
+            aThread.join();
+        for (int i = 0; i < THREADS; ++i) {
+            QCOMPARE(aCounts[size_t(i)], 2);
+            QCOMPARE(anAreas[size_t(i)], anAreas[0]);
+        }
+        QVERIFY(anAreas[0] > 0);
+    }
 
 private:
     std::unique_ptr<QTemporaryDir> myRoot;
 };
-
-void TestTemplateFactorySVG::legacyStrokeWidth()
-{
-    init();
-    writeFile(*myRoot, QStringLiteral("legacy/legacyDesigns.xml"),
-              "<legacyDesigns><useLegacyBrokenSvgUnscaledTextStrokeWidth><id>4711</id><id>12</id>"
-              "</useLegacyBrokenSvgUnscaledTextStrokeWidth></legacyDesigns>");
-    const QString aBody = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
-    writeFile(*myRoot, STR_DESIGN, page(aBody, QStringLiteral("<lumo:designelementid>4711</lumo:designelementid>")));
-    writeFile(*myRoot, QStringLiteral("designs/other/other-a-01.svg"),
-              page(aBody, QStringLiteral("<lumo:designelementid>4712</lumo:designelementid>")));
-    const auto aLegacy = [this](const QString& thePath) {
-        const Built aBuilt(*myRoot, thePath);
-        const LMTemplateAreaDefinitionList anAreas = aBuilt.first().areaDefinitions().filter(LMAreaTypeEnum::SVG);
-        const auto* anArea = static_cast<const LMTemplateAreaDefinitionSVG*>(anAreas.at(0));
-        return static_cast<const LMSVGImageCalendar*>(anArea->svgImage())->useLegacyBrokenSvgUnscaledTextStrokeWidth();
-    };
-    QVERIFY(aLegacy(STR_DESIGN));
-    QVERIFY(!aLegacy(QStringLiteral("designs/other/other-a-01.svg")));
-    cleanup();
-}
-
-void TestTemplateFactorySVG::init()
-{
-    myRoot = std::make_unique<QTemporaryDir>();
-    QVERIFY(myRoot->isValid());
-    LMDirectoryConfig::instance()->setContentRoot(myRoot->path());
-    LMKeyAccount::instance()->setKeyAccountId(LMKeyAccountId());
-    LMLocaleAndTranslationManager::instance()->setLanguageCode(QStringLiteral("de"));
-}
-
-void TestTemplateFactorySVG::cleanup()
-{
-    LMDirectoryConfig::instance()->setContentRoot(QString());
-    myRoot.reset();
-}
-
-void TestTemplateFactorySVG::geometry_data()
-{
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<double>("stretch");
-    QTest::addColumn<QRectF>("expectedRect");
-    QTest::addColumn<int>("expectedDegrees");
-
-    QTest::newRow("plain") << "<image x='10' y='20' width='100' height='50'/>" << 1.0 << QRectF(10, 20, 100, 50) << 0;
-    QTest::newRow("stretched by 2 (127 dpi)")
-        << "<image x='10' y='20' width='100' height='50'/>" << 2.0 << QRectF(20, 40, 200, 100) << 0;
-    QTest::newRow("turned by -90 is 270")
-        << "<image width='100' height='50' transform='rotate(-90)'/>" << 1.0 << QRectF(-25, -75, 100, 50) << 270;
-    QTest::newRow("turned about its centre keeps the centre")
-        << "<image x='0' y='0' width='100' height='50' transform='rotate(30 50 25)'/>" << 1.0 << QRectF(0, 0, 100, 50)
-        << 30;
-    QTest::newRow("translations of the ancestors add up")
-        << "<g transform='translate(100 0)'><g transform='translate(0 10)'><image x='1' y='2' width='3' "
-           "height='4'/></g></g>"
-        << 1.0 << QRectF(101, 12, 3, 4) << 0;
-    QTest::newRow("scaled group scales the size")
-        << "<g transform='scale(2)'><image x='5' y='5' width='10' height='20'/></g>" << 1.0 << QRectF(10, 10, 20, 40)
-        << 0;
-    QTest::newRow("fractional angle is truncated")
-        << "<image x='0' y='0' width='10' height='10' transform='rotate(-45.7 5 5)'/>" << 1.0 << QRectF(0, 0, 10, 10)
-        << 315;
-}
-
-void TestTemplateFactorySVG::geometry()
-{
-    QFETCH(QString, body);
-    QFETCH(double, stretch);
-    QFETCH(QRectF, expectedRect);
-    QFETCH(int, expectedDegrees);
-
-    const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(page(body), QStringLiteral("geometry"));
-    int aDegrees = -1;
-    const QRectF aRect = LMTemplateFactorySVG::readRotatedRectStretched(
-        firstElement(aDocument, QStringLiteral("image")), stretch, &aDegrees);
-    QCOMPARE(aDegrees, expectedDegrees);
-    QVERIFY2(
-        qAbs(aRect.x() - expectedRect.x()) < 1e-6 && qAbs(aRect.y() - expectedRect.y()) < 1e-6
-            && qAbs(aRect.width() - expectedRect.width()) < 1e-6 && qAbs(aRect.height() - expectedRect.height()) < 1e-6,
-        qPrintable(
-            QStringLiteral("got %1 %2 %3 %4").arg(aRect.x()).arg(aRect.y()).arg(aRect.width()).arg(aRect.height())));
-}
-
-void TestTemplateFactorySVG::wholeDegrees_data()
-{
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("zero") << 0.0 << 0;
-    QTest::newRow("-90") << -90.0 << 270;
-    QTest::newRow("-360") << -360.0 << 0;
-    QTest::newRow("450") << 450.0 << 90;
-    QTest::newRow("359.9 truncates") << 359.9 << 359;
-    QTest::newRow("-0.5 truncates to 0") << -0.5 << 0;
-    QTest::newRow("-179.9") << -179.9 << 181;
-    // Beyond int and not a number at all: defined results, no conversion out of range.
-    QTest::newRow("3e9, beyond int") << 3e9 << 120;
-    QTest::newRow("-3e9, beyond int") << -3e9 << 240;
-    QTest::newRow("not a number") << qQNaN() << 0;
-    QTest::newRow("infinity") << qInf() << 0;
-    QTest::newRow("minus infinity") << -qInf() << 0;
-}
-
-void TestTemplateFactorySVG::wholeDegrees()
-{
-    QFETCH(double, degrees);
-    QFETCH(int, expected);
-    QCOMPARE(LMTemplateFactorySVG::wholeDegrees(degrees), expected);
-}
-
-void TestTemplateFactorySVG::placeholder_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("expected");
-    QTest::newRow("as written") << "Ihr Text" << true;
-    QTest::newRow("upper case with punctuation") << "I.H.R  T-E/X*T!" << true;
-    QTest::newRow("only blanks between the words") << "ihr-text" << false;
-    QTest::newRow("extra blanks") << "  ihr   text  " << true;
-    QTest::newRow("no blank") << "IhrText" << true;
-    QTest::newRow("a longer word") << "Ihr Texte" << false;
-    QTest::newRow("another text") << "Unser Text" << false;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("letters in between") << "Ihr neuer Text" << false;
-}
-
-void TestTemplateFactorySVG::placeholder()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, expected);
-    QCOMPARE(LMTemplateFactorySVG::isPlaceholderText(text), expected);
-}
-
-void TestTemplateFactorySVG::zPositionsWithSmartLayout()
-{
-    writeFile(*myRoot, STR_DESIGN,
-              page("<g lumo:layertype='1'><image x='0' y='0' width='100' height='100'/>"
-                   "<image x='200' y='0' width='100' height='100' lumo:locked='true'/>"
-                   "<g><image x='400' y='0' width='100' height='100'/></g></g>"));
-    writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-01-wide.smartlayout"),
-              "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea x='0' y='0' width='1000' height='500'>"
-              "<lumo:padding left='10' top='20' right='30' bottom='40'/><lumo:spacing horizontal='12.5'/>"
-              "</lumo:layoutArea></smartlayout>");
-    // Another design's smart layout in the same folder is not taken.
-    writeFile(*myRoot, QStringLiteral("designs/meadow/aaa-b-02.smartlayout"),
-              "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='1' height='1'/></smartlayout>");
-
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
-    // The smart layout comes first and gathers the photo slots that may be resized; the locked
-    // slot stays on its own.
-    QCOMPARE(anAreas.count(), 2);
-    const auto* aSmartLayout = dynamic_cast<const LMTemplateAreaDefinitionSmartLayout*>(anAreas.at(0));
-    QVERIFY(aSmartLayout);
-    QCOMPARE(aSmartLayout->zPosition(), 7050);
-    QVERIFY(aSmartLayout->isActive());
-    QCOMPARE(aSmartLayout->rect(), QRectF(10, 20, 960, 440));
-    QCOMPARE(aSmartLayout->configuration().spacing(), LMDistance(12.5));
-    const LMTemplateAreaDefinitionList& aChildren = aSmartLayout->children();
-    QCOMPARE(aChildren.count(), 2);
-    QCOMPARE(aChildren.at(0)->zPosition(), 7020);
-    QCOMPARE(aChildren.at(1)->zPosition(), 7040);
-    QCOMPARE(aChildren.at(1)->rect(), QRectF(400, 0, 100, 100));
-    QCOMPARE(aChildren.at(0)->abilities().value(), 6799359);
-    QCOMPARE(anAreas.at(1)->zPosition(), 7030);
-    QCOMPARE(anAreas.at(1)->abilities().value(), 6799332);
-}
-
-void TestTemplateFactorySVG::layerType_data()
-{
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<int>("expected");
-
-    const QString aText = QStringLiteral(
-        "<g lumo:layertype='2'><lumo:textarea x='0' y='0' width='10' height='10'>A</lumo:textarea></g>");
-    const QString aTransfer = QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>");
-    const QString aReference = QStringLiteral("<g lumo:layertype='4'><image width='10' height='10'/></g>");
-    const QString anArtwork = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
-    const QString aCustomFill = QStringLiteral(
-        "<g lumo:layertype='2'><rect width='10' height='10' lumo:custom_fill='true' fill='#ff0000'/></g>");
-
-    QTest::newRow("photos only") << aTransfer << 4;
-    QTest::newRow("reference alone") << aReference << 4;
-    QTest::newRow("text then reference") << aText + aReference << 32;
-    QTest::newRow("text then two references") << aText + aReference + aReference << 32;
-    // Content 2, and the text group's artwork makes it content 1.
-    QTest::newRow("reference, text, reference") << aReference + aText + aReference << 8;
-    QTest::newRow("photos then reference") << aTransfer + aReference << 16;
-    QTest::newRow("photos, artwork and reference: content 1") << aTransfer + anArtwork + aReference << 8;
-    QTest::newRow("text, photos and reference") << aText + aTransfer + aReference << 32;
-    QTest::newRow("custom fill with reference") << aCustomFill + aReference << 16;
-    QTest::newRow("unknown layer kind 3 is ignored")
-        << QStringLiteral("<g lumo:layertype='3'><image width='10' height='10'/></g>") + aReference << 4;
-}
-
-void TestTemplateFactorySVG::layerType()
-{
-    QFETCH(QString, body);
-    QFETCH(int, expected);
-    writeFile(*myRoot, STR_DESIGN, page(body));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    QCOMPARE(aBuilt.first().templateLayerType().value(), expected);
-    QCOMPARE(aBuilt.first().spotColorLayerType().value(), expected);
-}
-
-void TestTemplateFactorySVG::rejectedFiles_data()
-{
-    QTest::addColumn<QString>("metadata");
-    QTest::addColumn<int>("keyAccount");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("for everybody") << "" << 7 << 1;
-    QTest::newRow("own key account") << "<lumo:keyaccount>7</lumo:keyaccount><lumo:keyaccount>8</lumo:keyaccount>" << 8
-                                     << 1;
-    QTest::newRow("another key account") << "<lumo:keyaccount>7</lumo:keyaccount>" << 9 << 0;
-    QTest::newRow("no key account set") << "<lumo:keyaccount>7</lumo:keyaccount>" << 0 << 0;
-    QTest::newRow("duplicate") << "<lumo:flags><lumo:property key='duplicate'/></lumo:flags>" << 7 << 0;
-}
-
-void TestTemplateFactorySVG::rejectedFiles()
-{
-    QFETCH(QString, metadata);
-    QFETCH(int, keyAccount);
-    QFETCH(int, expected);
-    LMKeyAccount::instance()->setKeyAccountId(keyAccount > 0 ? LMKeyAccountId(keyAccount) : LMKeyAccountId());
-    writeFile(*myRoot, STR_DESIGN,
-              page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>"), metadata));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), expected);
-}
-
-void TestTemplateFactorySVG::textSlots()
-{
-    writeFile(*myRoot, STR_DESIGN,
-              page("<g lumo:layertype='2'>"
-                   "<lumo:textarea x='100' y='100' width='200' height='100'>I H R  T E X T</lumo:textarea>"
-                   "<lumo:textarea x='100' y='300' width='200' height='100' text-anchor='middle' "
-                   "lumo:shared='title'>Sommer</lumo:textarea>"
-                   "<lumo:textarea x='500' y='300' width='200' height='100' lumo:refinement='gold' "
-                   "lumo:locked='true'>Gold</lumo:textarea></g>"));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateAreaDefinitionList aTexts = aBuilt.first().areaDefinitions().filter(LMAreaTypeEnum::Text);
-    QCOMPARE(aTexts.count(), 3);
-    const auto* aPlaceholder = static_cast<const LMTemplateAreaDefinitionText*>(aTexts.at(0));
-    QCOMPARE(aPlaceholder->defaultText(), QString());
-    QCOMPARE(aPlaceholder->rect(), QRectF(100, 100, 200, 100));
-
-    const auto* aCentred = static_cast<const LMTemplateAreaDefinitionText*>(aTexts.at(1));
-    QCOMPARE(aCentred->defaultText(), QStringLiteral("Sommer"));
-    QCOMPARE(aCentred->rect(), QRectF(90, 295, 220, 110));
-    QCOMPARE(aCentred->associationId(), LMAreaAssociationId(QStringLiteral("title")));
-
-    const auto* aGold = static_cast<const LMTemplateAreaDefinitionText*>(aTexts.at(2));
-    QVERIFY(aGold->textFormatChange().changes(LMTextFormat::SpotColorText));
-    QVERIFY(aGold->textFormatChange().format().spotColorText());
-    QCOMPARE(aGold->abilities().value(), 6799332);
-    // The whole render group without its text slots is one SVG area as well.
-    QCOMPARE(aBuilt.first().areaDefinitions().count(LMAreaTypeEnum::SVG), 1);
-    QVERIFY(aBuilt.first().hasSpotColor());
-}
-
-void TestTemplateFactorySVG::referenceLayer()
-{
-    writeFile(*myRoot, QStringLiteral("designs/meadow/images/preview.png"), "png");
-    writeFile(*myRoot, STR_DESIGN,
-              page("<g lumo:layertype='4'><image x='0' y='0' width='1000' height='500' lumo:content_ref='bg7' "
-                   "lumo:priceclass='2' lumo:hiresref='hires.png' lumo:previewref='preview.png'/></g>",
-                   "<lumo:imagepath>images</lumo:imagepath><lumo:reference>bg7</lumo:reference>"));
-    const QString aMissing = myRoot->filePath(QStringLiteral("designs/meadow/images/hires.png"));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("no image found with name: ") + aMissing));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateFileInfo& anInfo = aBuilt.first().fileInfo();
-    QCOMPARE(anInfo.thumbnailFile(), myRoot->filePath(QStringLiteral("designs/meadow/images/preview.png")));
-    QCOMPARE(anInfo.priceClass().toString(), QStringLiteral("02"));
-    QCOMPARE(anInfo.pdfFile(), QStringLiteral("design_02_images_bg7"));
-}
-
-void TestTemplateFactorySVG::embeddedCalendar()
-{
-    // Only the German variant of the calendar exists.
-    writeFile(*myRoot, QStringLiteral("designs/meadow/cal_de.svg"),
-              "<svg xmlns='http://www.w3.org/2000/svg' xmlns:lumo='urn:lumo' width='100' height='50'>"
-              "<rect x='10' y='10' width='20' height='10' lumo:cal='month'/>"
-              "<text lumo:cal='month' font-size='12'>Mai</text>"
-              "<rect x='50' y='10' width='20' height='10' lumo:cal='unpaired'/></svg>");
-    writeFile(*myRoot, STR_DESIGN,
-              page("<g lumo:layertype='2' lumo:refinement='silver'><image x='100' y='100' width='200' height='100' "
-                   "lumo:cal_embed='true' xlink:href='cal.svg'/>"
-                   "<image x='0' y='0' width='10' height='10' lumo:cal_embed='true' xlink:href='missing.svg'/></g>"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("missing\\.svg")));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
-    // The group, the calendar and the one named text of the calendar.
-    QCOMPARE(anAreas.count(LMAreaTypeEnum::SVG), 2);
-    const LMTemplateAreaDefinitionList aTexts = anAreas.filter(LMAreaTypeEnum::Text);
-    QCOMPARE(aTexts.count(), 1);
-    QCOMPARE(aTexts.at(0)->rect(), QRectF(120, 120, 40, 20));
-    QVERIFY(
-        static_cast<const LMTemplateAreaDefinitionText*>(aTexts.at(0))->textFormatChange().format().spotColorText());
-}
-
-void TestTemplateFactorySVG::mapWithCaption()
-{
-    writeFile(*myRoot, STR_DESIGN,
-              page("<g lumo:layertype='1'><image x='0' y='0' width='500' height='500' lumo:content_id='map1'>"
-                   "<lumo:osm lumo:lat='52.5' lumo:lon='13.4' lumo:zoom='11'/></image></g>"
-                   "<g lumo:layertype='2'><lumo:textarea x='600' y='0' width='300' height='50'>Berlin"
-                   "<lumo:osm lumo:connected_content_id='map1' lumo:format='{city}|uppercase'/></lumo:textarea></g>"));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
-    const LMTemplateAreaDefinitionList aMaps = anAreas.filter(LMAreaTypeEnum::Osm);
-    QCOMPARE(aMaps.count(), 1);
-    const auto* aMap = static_cast<const LMTemplateAreaDefinitionOsm*>(aMaps.at(0));
-    QCOMPARE(aMap->content().center(), QPointF(13.4, 52.5));
-    QCOMPARE(aMap->associationId(), LMAreaAssociationId(QStringLiteral("map1")));
-    const LMTemplateAreaDefinitionList aTexts = anAreas.filter(LMAreaTypeEnum::Text);
-    const auto* aCaption = static_cast<const LMTemplateAreaDefinitionText*>(aTexts.at(0));
-    QCOMPARE(aCaption->associationId(), LMAreaAssociationId(QStringLiteral("map1")));
-    QCOMPARE(aCaption->autoTextPattern(), QStringLiteral("{city}"));
-    QCOMPARE(aCaption->autoTextTransform(), LMTextTransform(LMTextTransformEnum::Uppercase));
-}
-
-void TestTemplateFactorySVG::multiPageBundle()
-{
-    const QString aMeta = QStringLiteral("<lumo:pages><lumo:page xlink:href='meadow-a-02.svg'/>"
-                                         "<lumo:page xlink:href='meadow-a-01.svg'/></lumo:pages>"
-                                         "<lumo:thumbnail xlink:href='thumb.png'/>");
-    const QString aBody = QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>");
-    writeFile(*myRoot, STR_DESIGN, page(aBody, aMeta));
-    writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"), page(aBody + aBody));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 2);
-    const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(aBuilt.templates().at(0));
-    QCOMPARE(aBundle.templates().size(), 2);
-    QCOMPARE(aBundle.templates().at(1), aBuilt.templates().at(1));
-    // Every page shows the root's thumbnail.
-    for (const LMUnconfiguredTemplate& aTemplate : aBuilt.templates())
-        QCOMPARE(aTemplate->fileInfo().thumbnailFile().endsWith(QStringLiteral("thumb.png")), true);
-}
-
-void TestTemplateFactorySVG::hostilePageFiles()
-{
-    const QString anOutside = QStringLiteral("<lumo:pages><lumo:page xlink:href='../../../../outside.svg'/>"
-                                             "<lumo:page xlink:href='gone.svg'/>"
-                                             "<lumo:page xlink:href='meadow-a-01.svg'/></lumo:pages>");
-    writeFile(*myRoot, STR_DESIGN,
-              page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>"), anOutside));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("outside\\.svg.*outside the content tree")));
-    // A missing page of the design is reported like a broken one.
-    const QString aGone = QFileInfo(myRoot->filePath(QStringLiteral("designs/meadow/gone.svg"))).absoluteFilePath();
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("XML file %1 not found").arg(aGone)));
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("svg parse error: file %1 not found!").arg(aGone)));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("fetchDocument: FILE:.*gone\\.svg PARENT:")));
-    const qsizetype aReportsBefore = LMCrashReportSender::instance()->sentTexts().size();
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    // Only the root page is read.
-    QCOMPARE(aBuilt.templates().size(), 1);
-    QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReportsBefore + 1, 100));
-
-    // A page file that exists but cannot be parsed: warning and error report.
-    writeFile(*myRoot, QStringLiteral("designs/meadow/broken-b-01.svg"), "<svg><g>");
-    const QFileInfo aBroken(myRoot->filePath(QStringLiteral("designs/meadow/broken-b-01.svg")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("broken-b-01\\.svg")));
-    QTest::ignoreMessage(
-        QtWarningMsg,
-        qPrintable(QStringLiteral("svg parse error: file %1 not found!").arg(aBroken.absoluteFilePath())));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression(QStringLiteral("fetchDocument: FILE:.*broken-b-01\\.svg PARENT:")));
-    const qsizetype aReports = LMCrashReportSender::instance()->sentTexts().size();
-    const QDomDocument aDocument = LMTemplateFactorySVG(QDomDocument(), QFileInfo()).fetchDocument(aBroken);
-    QVERIFY(aDocument.isNull());
-    QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
-}
-
-void TestTemplateFactorySVG::malformedFile()
-{
-    // The loader warns once; the reader adds nothing and makes no template.
-    writeFile(*myRoot, STR_DESIGN, "<svg><metadata>");
-    const QFileInfo aFile(myRoot->filePath(STR_DESIGN));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("meadow-a-01\\.svg")));
-    const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
-    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-    QVERIFY(LMTemplateFactorySVG(aDocument, aFile).buildTemplates().isEmpty());
-}
-
-void TestTemplateFactorySVG::hostileReferences()
-{
-    QTemporaryDir anOutside;
-    writeFile(anOutside, QStringLiteral("wide.smartlayout"),
-              "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='5' height='5'/></smartlayout>");
-    writeFile(anOutside, QStringLiteral("cal.svg"), "<svg width='10' height='10'/>");
-    QDir(myRoot->path()).mkpath(QStringLiteral("designs/meadow"));
-    // A smart layout beside the page that is a link out of the content tree.
-    QVERIFY(QFile::link(anOutside.filePath(QStringLiteral("wide.smartlayout")),
-                        myRoot->filePath(QStringLiteral("designs/meadow/meadow-a-01-x.smartlayout"))));
-    // A calendar named by an absolute path outside, and a page declaring a gigantic size.
-    writeFile(*myRoot, STR_DESIGN,
-              QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' xmlns:xlink='http://www.w3.org/1999/xlink' "
-                             "xmlns:lumo='urn:lumo' width='1000000000' height='500000000'><metadata><lumo:template/>"
-                             "</metadata><g lumo:layertype='2'><rect width='10' height='10'/>"
-                             "<image lumo:cal_embed='true' xlink:href='%1'/></g></svg>")
-                  .arg(anOutside.filePath(QStringLiteral("cal.svg")))
-                  .toUtf8());
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cal\\.svg.*outside the content tree")));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smartlayout.*outside the content tree")));
-    const Built aBuilt(*myRoot, STR_DESIGN);
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
-    // Only the group's artwork: no calendar, no smart layout.
-    QCOMPARE(anAreas.count(), 1);
-    const auto* anArtwork = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(anAreas.at(0));
-    QVERIFY(anArtwork && anArtwork->svgImage());
-    const QSizeF aSize = anArtwork->svgImage()->defaultSize();
-    QVERIFY2(aSize.width() <= 8192 && aSize.height() <= 8192, qPrintable(QString::number(aSize.width())));
-}
-
-void TestTemplateFactorySVG::hostileFiles_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QStringList>("warnings");
-    QTest::addColumn<int>("svgAreas");
-    QTest::addColumn<int>("photoAreas");
-    QTest::newRow("a page showing itself")
-        << QStringList { "self_reference.svg" }
-        << QStringList { "refused file reference \"self_reference.svg\": the SVG file leads back to itself",
-                         "refused file reference \"self_reference.svg\": the SVG file leads back to itself" }
-        << 1 << 1;
-    QTest::newRow("two files naming each other")
-        << QStringList { "cycle_first.svg", "cycle_second.svg" }
-        << QStringList { "refused file reference \"cycle_second.svg\": the SVG file leads back to itself" } << 1 << 1;
-    QTest::newRow("a transform that overflows")
-        << QStringList { "overflowing_transform.svg" }
-        << QStringList { "element \"overflowing\" has no finite geometry: left empty" } << 0 << 2;
-}
-
-// Files found hostile once (regression files): they load, their bad parts refused, and what is
-// left renders without recursing into itself.
-void TestTemplateFactorySVG::hostileFiles()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QStringList, warnings);
-    for (const QString& aFile : files) {
-        QFile aSource(LMTestSupport::dataPath(QStringLiteral("svg/hostile/") + aFile));
-        QVERIFY(aSource.open(QIODevice::ReadOnly));
-        writeFile(*myRoot, QStringLiteral("designs/hostile/") + aFile, aSource.readAll());
-    }
-    for (const QString& aWarning : warnings)
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-    const Built aBuilt(*myRoot, QStringLiteral("designs/hostile/") + files.first());
-    QCOMPARE(aBuilt.templates().size(), 1);
-    const LMTemplateAreaDefinitionList& anAreas = aBuilt.first().areaDefinitions();
-    QTEST(int(anAreas.count(LMAreaType(LMAreaTypeEnum::SVG))), "svgAreas");
-    QTEST(int(anAreas.countWithSmartLayoutChildren(LMAreaType(LMAreaTypeEnum::Foto))), "photoAreas");
-    for (const LMTemplateAreaDefinition* anArea : anAreas) {
-        QVERIFY(std::isfinite(anArea->rect().width()) && std::isfinite(anArea->rect().x()));
-        QVERIFY(anArea->rotation().degrees() >= 0 && anArea->rotation().degrees() < 360);
-        if (const auto* anSvg = dynamic_cast<const LMTemplateAreaDefinitionSVG*>(anArea))
-            QVERIFY(!anSvg->svgImage()->toImage(QSize(32, 32)).isNull());
-    }
-}
-
-void TestTemplateFactorySVG::pagesFromSeveralThreads()
-{
-    writeFile(*myRoot, STR_DESIGN,
-              page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>"
-                                  "<g lumo:layertype='2'><lumo:textarea width='10' height='10'>A</lumo:textarea></g>"),
-                   QStringLiteral("<lumo:pages><lumo:page xlink:href='meadow-a-01.svg'/>"
-                                  "<lumo:page xlink:href='meadow-a-02.svg'/></lumo:pages>")));
-    writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"),
-              page(QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>")));
-    constexpr int THREADS = 4;
-    std::array<qsizetype, THREADS> aCounts {};
-    std::array<int, THREADS> anAreas {};
-    std::vector<std::thread> aThreads;
-    for (int i = 0; i < THREADS; ++i)
-        aThreads.emplace_back([&, i] {
-            const Built aBuilt(*myRoot, STR_DESIGN);
-            aCounts[size_t(i)] = aBuilt.templates().size();
-            anAreas[size_t(i)] = aBuilt.templates().isEmpty() ? -1 : aBuilt.first().areaDefinitions().count();
-        });
-    for (std::thread& aThread : aThreads)
-        aThread.join();
-    for (int i = 0; i < THREADS; ++i) {
-        QCOMPARE(aCounts[size_t(i)], 2);
-        QCOMPARE(anAreas[size_t(i)], anAreas[0]);
-    }
-    QVERIFY(anAreas[0] > 0);
-}
 
 QTEST_MAIN(TestTemplateFactorySVG)
 #include "tst_templatefactorysvg.moc"

@@ -7,7 +7,9 @@
 #include "LMJig.h"
 #include "LMPageConstraint.h"
 #include "LMProductCatalogue.h"
+#include "LMSpotColor.h"
 #include "LMTemplate.h"
+#include "LMTemplateAreaDefinition.h"
 #include "LMTemplateFactoryXML.h"
 #include "LMTemplateFactoryXML2.h"
 #include "LMTemplateFilterFactory.h"
@@ -15,6 +17,7 @@
 #include "LMThematicCategorySet.h"
 #include "LMUnconfiguredTemplateList.h"
 #include "LMXMLLoader.h"
+#include "LMXMLParserTemplate.h"
 
 #include <QDomDocument>
 #include <QJsonDocument>
@@ -22,630 +25,723 @@
 #include <QtTest>
 
 namespace {
-QStringList sortedNames(const LMThematicCategorySet& theSet)
+// The columns of a data table, in one call.
+template <typename... T, typename... Names> void columns(Names... theNames)
 {
-    QStringList aNames = theSet.internalNames();
-    aNames.sort();
-    return aNames;
+    (QTest::addColumn<T>(theNames), ...);
+}
+
+QStringList sorted(QStringList theList)
+{
+    theList.sort();
+    return theList;
+}
+
+QString sortedNames(const LMThematicCategorySet& theSet)
+{
+    return sorted(theSet.internalNames()).join(u',');
 }
 
 QStringList sortedOrderNames(const LMArticlesGroup& theGroup)
 {
-    QStringList aNames = theGroup.explicitArticles().orderTxtNames();
-    aNames.sort();
-    return aNames;
+    return sorted(theGroup.explicitArticles().orderTxtNames());
 }
 
-// A "filter" element holding the rules.
-QDomElement filterElement(QDomDocument* theDocument, const QString& theRules)
+QDomElement parse(const QString& theXml, QDomDocument* theDocument)
 {
-    theDocument->setContent(QStringLiteral("<filter>%1</filter>").arg(theRules));
+    theDocument->setContent(theXml);
     return theDocument->documentElement();
 }
 
+QStringList words(const QString& theText)
+{
+    return theText.split(u' ', Qt::SkipEmptyParts);
+}
+
 // Categories "type:name" grouped by type, for table rows.
-LMCategorization categorization(const QStringList& theEntries)
+LMCategorization categorization(const QString& theEntries)
 {
     LMCategorization aResult;
-    for (const QString& anEntry : theEntries) {
+    for (const QString& anEntry : words(theEntries)) {
         const qsizetype aColon = anEntry.indexOf(QLatin1Char(':'));
         aResult.insert(LMCategoryType(anEntry.left(aColon)), LMThematicCategory(anEntry.mid(aColon + 1)));
     }
     return aResult;
 }
+
+// Every value of a version-1 template that is not its default, in one line.
+QString summary(const LMUnconfiguredTemplate& theTemplate, const QString& theBase)
+{
+    QStringList aParts;
+    const auto add = [&](bool theSet, const char* theKey, const QVariant& theValue) {
+        if (theSet)
+            aParts.append(QLatin1String(theKey) + QLatin1Char('=') + theValue.toString());
+    };
+    const LMTemplate& aTemplate = *theTemplate;
+    const LMArticlesGroup aGroup = aTemplate.articleGroup();
+    const LMProductRestriction aRestriction
+        = aGroup.restrictions().isEmpty() ? LMProductRestriction() : aGroup.restrictions().first();
+    const int aPages = int(aTemplate.pageConstraint().pageTypes().value());
+    const QString aSpotCategories = sortedNames(aTemplate.thematicCategories(LMCategoryTypeEnum::SpotColor));
+    add(aGroup.restrictions().size() > 1, "restrictions", int(aGroup.restrictions().size()));
+    add(aTemplate.jigType().value() != 0, "jig", int(aTemplate.jigType().value()));
+    add(aTemplate.designElementID().isValid(), "id", aTemplate.designElementID().id());
+    add(aTemplate.templateLayerType().value() != 1, "layer", int(aTemplate.templateLayerType().value()));
+    add(aPages != 0x6D006E, "pages", QString::number(aPages, 16));
+    add(aRestriction.articleClasses().value() != 0, "classes", int(aRestriction.articleClasses().value()));
+    add(aRestriction.orientations().value() != 0, "orientations", int(aRestriction.orientations().value()));
+    add(!sortedOrderNames(aGroup).isEmpty(), "products", sortedOrderNames(aGroup).join(u','));
+    add(aTemplate.supportedOrientation().value() != 31, "supported", int(aTemplate.supportedOrientation().value()));
+    add(aTemplate.priceClass().toString() != QLatin1String("01"), "price", aTemplate.priceClass().toString());
+    add(!aTemplate.thematicCategories(LMCategoryTypeEnum::Subcategory).isEmpty(), "categories",
+        sortedNames(aTemplate.thematicCategories(LMCategoryTypeEnum::Subcategory)));
+    add(!aTemplate.articleVariants().isEmpty(), "variants", aTemplate.articleVariants().toStringList().join(u' '));
+    add(aTemplate.spotColor().value() != 0, "spot",
+        QStringLiteral("%1:%2:%3")
+            .arg(int(aTemplate.spotColor().value()))
+            .arg(aTemplate.fileInfo().spotColorFile(), aSpotCategories));
+    add(aTemplate.spotColor().value() == 0 && !(aSpotCategories + aTemplate.fileInfo().spotColorFile()).isEmpty(),
+        "stray spot", aSpotCategories);
+    add(aTemplate.spotColorLayerType() != aTemplate.templateLayerType() && aTemplate.spotColor().value() != 0,
+        "spot layer", int(aTemplate.spotColorLayerType().value()));
+    add(aTemplate.isUserLayout(), "user", true);
+    add(aTemplate.locksLayout(), "locks", true);
+    add(aTemplate.isLandscapeSingleSided(), "single-sided", true);
+    add(aTemplate.sort() != 0, "sort", aTemplate.sort());
+    add(!aTemplate.fileInfo().thumbnailFile().isEmpty(), "thumbnail", aTemplate.fileInfo().thumbnailFile());
+    add(aTemplate.fileInfo().filePath() != theBase, "path", aTemplate.fileInfo().filePath());
+    add(aTemplate.areaDefinitions().count() != 0, "areas", int(aTemplate.areaDefinitions().count()));
+    add(aTemplate.minimumProductSize().value() != 0, "minimum", int(aTemplate.minimumProductSize().value()));
+    add(aTemplate.defaultRotation().isDefined(), "tilt", aTemplate.defaultRotation().angle().degrees());
+    add(aTemplate.frameMaterial().value() != 0, "material", int(aTemplate.frameMaterial().value()));
+    add(aTemplate.autoThumbSetting().value() != 5, "autothumb", int(aTemplate.autoThumbSetting().value()));
+    return aParts.join(u' ');
+}
+
+LMArticlesGroup parsedFilter(const QString& theRules)
+{
+    QDomDocument aDocument;
+    LMArticlesGroup aGroup;
+    LMTemplateFilterFactory::parseFilter(parse(QStringLiteral("<filter>%1</filter>").arg(theRules), &aDocument),
+                                         &aGroup, nullptr, nullptr, nullptr);
+    return aGroup;
+}
 } // namespace
 
-// Version 1 of the XML template files and what it relies on in the product model: every rule that
-// decides a value, thumbnails and previews on disk, the special categories of filters, "art_id"
-// expansion to compatible products, minimum product sizes, colour variants, and hostile files
-// through the loader and both readers.
+// Version 1 of the XML template files, its element readers, and what it relies on in the product
+// model: every rule that decides a value, thumbnails and previews on disk, the special categories
+// of filters, "art_id" expansion to compatible products, minimum product sizes, colour variants,
+// and hostile files through the loader and both readers.
 class TestTemplateFactoryXML : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void versionOne_data();
-    void versionOne();
-    void nullElement();
-    void thumbnails_data();
-    void thumbnails();
-    void colourVariants_data();
-    void colourVariants();
-    void specialCategories_data();
-    void specialCategories();
-    void catalogueKeys_data();
-    void catalogueKeys();
-    void artIdExpansion_data();
-    void artIdExpansion();
-    void minimumSize_data();
-    void minimumSize();
-    void hostileFiles_data();
-    void hostileFiles();
+    void initTestCase()
+    {
+        QVERIFY(myDir.isValid());
+        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("catalogue.json"), R"({"articles": [
+            {"id": 11, "orderName": "BOOK_A", "class": "photobook", "sizeClass": "small", "compatibleProducts": [12, 99]},
+            {"id": 12, "orderName": "BOOK_B", "class": "photobook", "sizeClass": "large", "compatibleProducts": [13]},
+            {"id": 13, "orderName": "BOOK_C", "class": "photobook", "sizeClass": "xlarge"},
+            {"id": 14, "orderName": "BOOK_D", "class": "photobook", "compatibleProducts": [14]},
+            {"id": 15, "orderName": "BOOK_E", "class": "photobook", "sizeClass": "medium"}
+        ]})");
+        QVERIFY(LMProductCatalogue::instance()->load(aPath));
+    }
+
+    void versionOne_data()
+    {
+        columns<QString, QString>("name", "expected");
+        QTest::newRow("background: id from its number, categories, spot colour, colour variants")
+            << "0042"
+            << "jig=1 id=42 orientations=2 products=BOOK_A supported=2 price=03 categories=Meer,Strand "
+               "variants=multicolor=30,2 multicolor=60,1 spot=2:bg_0042_gold.png:__SPOTCOLOR__gold-foil sort=5 "
+               "thumbnail=bg_0042.jpg";
+        QTest::newRow("colour background: fixed class, cover page type kept alone")
+            << "Rot"
+            << "jig=1 id=77 pages=100 classes=512 categories=fArBeN thumbnail=rot.jpg autothumb=2";
+        QTest::newRow("background under more than the colours: its own class, no number, no id")
+            << "Gruen"
+            << "jig=1 categories=Blau,Farben thumbnail=gruen.jpg";
+        QTest::newRow("user layout: layout layer, areas, thumbnail pattern, bad sort")
+            << "Mein Layout"
+            << "jig=8 layer=512 pages=6d006f orientations=5 supported=5 user=true locks=true single-sided=true "
+               "thumbnail=thumbs/lay_%1.png areas=2 minimum=1";
+        QTest::newRow("layout of another category, unknown orientation and spot colour") << "Fremdes Layout"
+                                                                                         << "jig=8 layer=512";
+        QTest::newRow("poster strip: frame variants listed, tilt from the element")
+            << "Leiste"
+            << "jig=128 layer=256 price=07 variants=frame=black frame=none frame=white tilt=90 material=2";
+        QTest::newRow("frame of wall decor: no tilt") << "Rahmen"
+                                                      << "jig=128 layer=256 variants=frame=oak material=4";
+        QTest::newRow("bare element: defaults") << "Nichts" << QString();
+    }
+    void versionOne()
+    {
+        QFETCH(QString, name);
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/templates_v1.xml"))));
+        LMUnconfiguredTemplateList aList;
+        for (QDomElement anElement = aDocument.documentElement().firstChildElement(QStringLiteral("template"));
+             !anElement.isNull(); anElement = anElement.nextSiblingElement(QStringLiteral("template")))
+            aList.append(LMTemplateFactoryXML::createTemplate(anElement, myDir.path(), LMDesignElementMetaData()));
+        QCOMPARE(aList.count(), 8);
+        LMUnconfiguredTemplate aTemplate;
+        for (const LMUnconfiguredTemplate& aCandidate : aList) {
+            if (aCandidate->name() == name)
+                aTemplate = aCandidate;
+        }
+        QVERIFY2(!aTemplate.isNull(), qPrintable(name));
+        QTEST(summary(aTemplate, myDir.path()), "expected");
+        QCOMPARE(aTemplate->isFrame(), name == QStringLiteral("Leiste") || name == QStringLiteral("Rahmen"));
+        aList.deleteEntriesAndClear();
+    }
+
+    void nullElementAndDescription()
+    {
+        QVERIFY(LMTemplateFactoryXML::createTemplate(QDomElement(), QString(), LMDesignElementMetaData()).isNull());
+        // The description stays with the element; the user-layout word is the untranslated one here.
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/templates_v1.xml"))));
+        const QDomElement aFirst = aDocument.documentElement().firstChildElement();
+        QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst), QStringLiteral("Sand und Wasser"));
+        QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst.nextSiblingElement()), QString());
+        QCOMPARE(LMTemplateFactoryXML::userLayoutCategoryName(), QStringLiteral("Eigenes Layout"));
+    }
+
+    void thumbnails_data()
+    {
+        columns<QString, QString, QString, QString, QString>("files", "folder", "attributes", "thumbnail", "preview");
+        QTest::newRow("file in the folder") << "a/t.jpg"
+                                            << "a"
+                                            << "filename='t.jpg'"
+                                            << "t.jpg"
+                                            << "";
+        QTest::newRow("missing file is named anyway") << ""
+                                                      << "a"
+                                                      << "filename='t.jpg'"
+                                                      << "t.jpg"
+                                                      << "";
+        QTest::newRow("refinement folder falls back to the parent") << "a/t.jpg"
+                                                                    << "a/Refinement"
+                                                                    << "filename='t.jpg'"
+                                                                    << "../t.jpg"
+                                                                    << "";
+        QTest::newRow("refinement folder without a parent file") << ""
+                                                                 << "a/refinement"
+                                                                 << "filename='t.jpg'"
+                                                                 << "t.jpg"
+                                                                 << "";
+        QTest::newRow("folder only ending in the word") << "a/t.jpg"
+                                                        << "a/norefinement"
+                                                        << "filename='t.jpg'"
+                                                        << "../t.jpg"
+                                                        << "";
+        QTest::newRow("other folders do not fall back") << "a/t.jpg"
+                                                        << "a/gold"
+                                                        << "filename='t.jpg'"
+                                                        << "t.jpg"
+                                                        << "";
+        QTest::newRow("pattern from path and type") << ""
+                                                    << "a"
+                                                    << "backgroundFilePath='b/x_' backgroundFileType='jpg'"
+                                                    << "b/x_%1.jpg"
+                                                    << "";
+        QTest::newRow("preview that exists") << "a/p.png"
+                                             << "a"
+                                             << "preview='p.png'"
+                                             << ""
+                                             << "p.png";
+        QTest::newRow("preview that does not exist") << ""
+                                                     << "a"
+                                                     << "preview='p.png'"
+                                                     << ""
+                                                     << "";
+        QTest::newRow("preview naming a folder") << "a/p/x"
+                                                 << "a"
+                                                 << "preview='p'"
+                                                 << ""
+                                                 << "";
+        QTest::newRow("umlauts in names") << "ä/Größe.jpg"
+                                          << "ä/REFINEMENT"
+                                          << "filename='Größe.jpg'"
+                                          << "../Größe.jpg"
+                                          << "";
+    }
+    void thumbnails()
+    {
+        QFETCH(QString, files);
+        QFETCH(QString, folder);
+        QFETCH(QString, attributes);
+        QFETCH(QString, thumbnail);
+        QTemporaryDir aDir;
+        QVERIFY(aDir.isValid());
+        for (const QString& aFile : words(files))
+            LMTestSupport::writeFile(aDir, aFile, QByteArray("x"));
+        const QString aBase = aDir.filePath(folder);
+        QVERIFY(QDir().mkpath(aBase));
+        QDomDocument aDocument;
+        const QDomElement anElement
+            = parse(QStringLiteral("<template type='hintergrund' category='hintergrund' name='1' %1/>").arg(attributes),
+                    &aDocument);
+        LMUnconfiguredTemplate aTemplate
+            = LMTemplateFactoryXML::createTemplate(anElement, aBase, LMDesignElementMetaData());
+        QCOMPARE(aTemplate->fileInfo().thumbnailFile(), thumbnail);
+        QTEST(aTemplate->fileInfo().previewFile(), "preview");
+        if (!files.isEmpty() && !thumbnail.isEmpty())
+            QVERIFY(aTemplate->fileInfo().thumbnailPath().exists());
+        aTemplate.deleteTemplate();
+    }
+
+    void elementReaders_data()
+    {
+        columns<QString, QString, int>("reader", "xml", "expected");
+        QTest::newRow("missing type is content-1") << "content"
+                                                   << "<t/>" << 8;
+        QTest::newRow("content type, upper case") << "content"
+                                                  << "<t type='BACKGROUND-MASK'/>" << 128;
+        QTest::newRow("variant template") << "content"
+                                          << "<t type='variant_template'/>" << 8192;
+        QTest::newRow("unknown content type gives 1") << "content"
+                                                      << "<t type='content-9'/>" << 1;
+        QTest::newRow("missing alignment is anywhere") << "align"
+                                                       << "<a/>" << 7;
+        QTest::newRow("nowhere") << "align"
+                                 << "<a align='nowhere'/>" << 0;
+        QTest::newRow("left upper case") << "align"
+                                         << "<a align='LEFT'/>" << 1;
+        QTest::newRow("spinepage") << "align"
+                                   << "<a align='spinepage'/>" << 4;
+        QTest::newRow("unknown alignment is anywhere") << "align"
+                                                       << "<a align='top'/>" << 7;
+        QTest::newRow("cover") << "cover"
+                               << "<a align='CoverFront'/>" << 1;
+        QTest::newRow("cover word must lead") << "cover"
+                                              << "<a align='frontcover'/>" << 0;
+        QTest::newRow("explicit portrait") << "orientation"
+                                           << "<t orientation='Portrait' width='300' height='100'/>" << 1;
+        QTest::newRow("explicit unknown means all") << "orientation"
+                                                    << "<t orientation='sideways'/>" << 31;
+        QTest::newRow("landscape from size") << "orientation"
+                                             << "<t width='300' height='100'/>" << 2;
+        QTest::newRow("portrait from total") << "orientation"
+                                             << "<t><total width='100' height='300'/></t>" << 1;
+        QTest::newRow("square from size") << "orientation"
+                                          << "<t width='100' height='100'/>" << 4;
+        QTest::newRow("background ignores size") << "orientation"
+                                                 << "<t category='Hintergrund' width='300' height='100'/>" << 31;
+        QTest::newRow("calendar ignores size") << "orientation"
+                                               << "<t category='calendarium' width='300' height='100'/>" << 31;
+        QTest::newRow("no size") << "orientation"
+                                 << "<t/>" << 31;
+        QTest::newRow("empty attribute uses size") << "orientation"
+                                                   << "<t orientation='' width='300' height='100'/>" << 2;
+        QTest::newRow("mirror without a size") << "mirror"
+                                               << "<layout mirror='vertical'/>" << 0;
+        QTest::newRow("mirror with a size")
+            << "mirror"
+            << "<layout mirror='vertical'><total width='10' height='10'/></layout>" << 1;
+    }
+    void elementReaders()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QString, xml);
+        QDomDocument aDocument;
+        const QDomElement anElement = parse(xml, &aDocument);
+        int aValue = -1;
+        if (reader == QLatin1String("content"))
+            aValue = int(LMXMLParserTemplate::templateContentType(anElement).value());
+        else if (reader == QLatin1String("align"))
+            aValue = int(LMXMLParserTemplate::pageAligment(anElement).value());
+        else if (reader == QLatin1String("cover"))
+            aValue = LMXMLParserTemplate::isCover(anElement);
+        else if (reader == QLatin1String("orientation"))
+            aValue = int(LMXMLParserTemplate::readOrientation(anElement).value());
+        else if (reader == QLatin1String("mirror"))
+            aValue = LMXMLParserTemplate::readMirrorRule(anElement).isValid();
+        QTEST(aValue, "expected");
+    }
+
+    void imageSizeAndPriceClass()
+    {
+        QCOMPARE(LMXMLParserTemplate::templateImageSize(QStringLiteral(" DoublePage")),
+                 LMTemplateImageSize(LMTemplateImageSizeEnum::DoublePage));
+        QCOMPARE(LMXMLParserTemplate::templateImageSize(QStringLiteral("poster")),
+                 LMTemplateImageSize(LMTemplateImageSizeEnum::SinglePage));
+        const LMPriceClass aDefault = LMPriceClass::create(QStringLiteral("07"));
+        QCOMPARE(LMXMLParserTemplate::templatePriceClass(QDomElement(), aDefault), aDefault);
+        QDomDocument aDocument;
+        const QDomElement anElement = parse(QStringLiteral("<priceclass> 3 </priceclass>"), &aDocument);
+        QCOMPARE(LMXMLParserTemplate::templatePriceClass(anElement, aDefault).toString(), QStringLiteral("03"));
+    }
+
+    void totalSize_data()
+    {
+        columns<QString, QSize>("xml", "expected");
+        QTest::newRow("own win over total")
+            << "<l width='300' height='200'><total width='1' height='1'/></l>" << QSize(300, 200);
+        QTest::newRow("only width falls to total")
+            << "<l width='300'><total width='40' height='50'/></l>" << QSize(40, 50);
+        QTest::newRow("first total") << "<l><total width='40' height='50'/><total width='1' height='2'/></l>"
+                                     << QSize(40, 50);
+        QTest::newRow("total without height") << "<l><total width='40'/></l>" << QSize();
+    }
+    void totalSize()
+    {
+        QFETCH(QString, xml);
+        QDomDocument aDocument;
+        QTEST(LMXMLParserTemplate::readTotalSize(parse(xml, &aDocument)), "expected");
+    }
+
+    void readAreas_data()
+    {
+        columns<QString, int, int, int, double>("xml", "fix", "count", "firstRotation", "firstLeft");
+        const QString aLayout = QStringLiteral("<layout><total width='1000' height='500'/><description>d</description>"
+                                               "<!-- note --><fotozone/>"
+                                               "<imagearea x='0.5' y='100' width='400' height='300' angle='90'/>"
+                                               "<textarea x='500' y='100' width='400' height='100'/></layout>");
+        QTest::newRow("no fix") << aLayout << 0 << 2 << 90 << 0.0005;
+        QTest::newRow("position fix") << aLayout << 1 << 2 << 90 << 0.0;
+        QTest::newRow("position and rotation fix") << aLayout << 3 << 2 << 270 << 0.0;
+        QTest::newRow("no total size") << "<layout><imagearea x='0' y='0' width='4' height='3'/></layout>" << 1 << 0
+                                       << 0 << 0.0;
+        QTest::newRow("zero width")
+            << "<layout width='0' height='100'><imagearea x='0' y='0' width='4' height='3'/></layout>" << 1 << 0 << 0
+            << 0.0;
+        QTest::newRow("only silent tags")
+            << "<layout width='10' height='10'><total width='10' height='10'/><pdfname/></layout>" << 1 << 0 << 0
+            << 0.0;
+    }
+    void readAreas()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, fix);
+        QFETCH(int, count);
+        QDomDocument aDocument;
+        const LMTemplateAreaDefinitionList aList
+            = LMXMLParserTemplate::readAreas(parse(xml, &aDocument), QStringLiteral("/base"), fix);
+        QCOMPARE(aList.count(), count);
+        QCOMPARE(aList.isValid(), count > 0);
+        if (count == 0)
+            return;
+        QTEST(aList.first()->areaDescription().rotation().degrees(), "firstRotation");
+        QTEST(aList.first()->rect().left(), "firstLeft");
+    }
+
+    void unknownAreaTagWarns()
+    {
+        QDomDocument aDocument;
+        const QDomElement aLayout = parse(QStringLiteral("<layout width='100' height='100'><sparkles/>"
+                                                         "<imagearea x='0' y='0' width='10' height='10'/></layout>"),
+                                          &aDocument);
+        QTest::ignoreMessage(QtWarningMsg, "Unbekannter Knotentyp: sparkles");
+        QTest::ignoreMessage(QtWarningMsg, "Unbekannter Knotentyp: sparkles");
+        QCOMPARE(LMXMLParserTemplate::readAreas(aLayout, QString(), 0).count(), 1);
+        QVERIFY(
+            !LMXMLParserTemplate::createAreaDefinition(aLayout.firstChildElement(), QSize(100, 100), QString()).get());
+    }
+
+    void attributes_data()
+    {
+        columns<QString, int, bool, QString>("xml", "intValue", "boolValue", "textValue");
+        QTest::newRow("missing gives defaults") << "<t/>" << 42 << true << "dflt";
+        QTest::newRow("values") << "<t v='-7' b='false' s='x'/>" << -7 << false << "x";
+        QTest::newRow("malformed gives 0 and false") << "<t v='seven' b='maybe' s=''/>" << 0 << false << "";
+        QTest::newRow("overflow gives 0") << "<t v='99999999999' b='YES' s='ä'/>" << 0 << true << "ä";
+    }
+    void attributes()
+    {
+        QFETCH(QString, xml);
+        QDomDocument aDocument;
+        const QDomElement anElement = parse(xml, &aDocument);
+        QTEST(LMTemplateFactory::intAttribute(anElement, QStringLiteral("v"), 42), "intValue");
+        QTEST(LMTemplateFactory::boolAttribute(anElement, QStringLiteral("b"), true), "boolValue");
+        QTEST(LMTemplateFactory::attribute(anElement, QStringLiteral("s"), QStringLiteral("dflt")), "textValue");
+        QTEST(LMTemplateFactory::intAttribute(anElement.attributes(), QStringLiteral("v"), 42), "intValue");
+    }
+
+    void spotColorCategory()
+    {
+        LMTemplate aTemplate;
+        const LMCategoryType aType(LMCategoryTypeEnum::SpotColor);
+        LMTemplateFactory::addSpotColorCategory(&aTemplate, LMSpotColor());
+        QVERIFY(aTemplate.thematicCategories(aType).isEmpty());
+        LMTemplateFactory::addSpotColorCategory(&aTemplate, LMSpotColor(QStringLiteral("gold-foil")));
+        LMTemplateFactory::addSpotColorCategory(&aTemplate, LMSpotColor(QStringLiteral("varnish")));
+        QCOMPARE(aTemplate.thematicCategories(aType).count(), 2);
+        QVERIFY(aTemplate.thematicCategories(aType).contains(
+            LMThematicCategory::fromSpotColor(LMSpotColor(QStringLiteral("gold-foil")))));
+    }
+
+    void colourVariants_data()
+    {
+        columns<QString, QString>("text", "variants");
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("blanks around numbers") << " 0 , 0 "
+                                               << "multicolor=0,0";
+        QTest::newRow("several, sorted, once each") << "60,1;30,2;60,1"
+                                                    << "multicolor=30,2 multicolor=60,1";
+        QTest::newRow("hue off the 30 degree steps") << "31,0"
+                                                     << "";
+        QTest::newRow("fading beyond 5") << "0,6"
+                                         << "";
+        QTest::newRow("hue beyond a turn is still a step") << "390,5"
+                                                           << "multicolor=390,5";
+        QTest::newRow("negative") << "-30,1"
+                                  << "";
+        QTest::newRow("three numbers") << "30,2,1"
+                                       << "";
+        QTest::newRow("words and empty pieces") << ";blau;;30,x;90,3;"
+                                                << "multicolor=90,3";
+        QTest::newRow("the any marker is no variant") << "-2,-2"
+                                                      << "";
+    }
+    void colourVariants()
+    {
+        QFETCH(QString, text);
+        const LMArticleVariants aVariants = LMArticleVariants::createFromMCF(text);
+        QTEST(aVariants.toStringList().join(u' '), "variants");
+        // Colour variants are accountable: they never stand for leaving something away.
+        QVERIFY(!aVariants.hasNotAccountableVariant());
+        for (const QString& aValue : aVariants.values(LMArticleVariants::multiColorKey()))
+            QVERIFY(LMMultiColorConfig::fromString(aValue).isValid());
+    }
+
+    void specialCategories_data()
+    {
+        columns<QString, QString, bool>("wanted", "held", "accepted");
+        const QString anInverted = LMThematicCategory::invertedCategory().internalName();
+        const QString aStyle = LMThematicCategory::styleV2Only().internalName();
+        const auto inverted = [&](const char* theOthers) {
+            return "subcategory:" + anInverted + ' ' + theOthers;
+        };
+        QTest::newRow("nothing wanted") << ""
+                                        << "subcategory:sea" << true;
+        QTest::newRow("one of the wanted") << "subcategory:sea subcategory:forest"
+                                           << "subcategory:sea" << true;
+        QTest::newRow("none of the wanted") << "subcategory:forest"
+                                            << "subcategory:sea" << false;
+        QTest::newRow("every wanted type must be met") << "subcategory:sea theme:01"
+                                                       << "subcategory:sea" << false;
+        QTest::newRow("inverted: holding none of the others passes")
+            << inverted("subcategory:forest") << "subcategory:sea" << true;
+        QTest::newRow("inverted: holding one of the others fails")
+            << inverted("subcategory:forest subcategory:mountain") << "subcategory:sea subcategory:mountain" << false;
+        QTest::newRow("inverted: an element without categories passes") << inverted("subcategory:forest") << "" << true;
+        QTest::newRow("inverted alone asks nothing") << inverted("") << "subcategory:sea" << true;
+        QTest::newRow("inverted turns only its own type")
+            << inverted("subcategory:forest theme:01") << "subcategory:sea theme:02" << false;
+        QTest::newRow("inverted and a plain type both met")
+            << inverted("subcategory:forest theme:01") << "subcategory:sea theme:01" << true;
+        QTest::newRow("inverted under another type than held") << "theme:" + anInverted + " theme:forest"
+                                                               << "subcategory:forest" << true;
+        QTest::newRow("style-V2-only element, filter without it") << ""
+                                                                  << "internal:" + aStyle + " subcategory:sea" << false;
+        QTest::newRow("style-V2-only element, filter wanting other categories")
+            << "subcategory:sea"
+            << "internal:" + aStyle + " subcategory:sea" << false;
+        QTest::newRow("style-V2-only element, filter asking for it")
+            << "internal:" + aStyle << "internal:" + aStyle << true;
+        QTest::newRow("filter asking for it under another type still needs the type met")
+            << "theme:" + aStyle << "internal:" + aStyle << false;
+        QTest::newRow("filter asking for it, element without it") << "internal:" + aStyle << "subcategory:sea" << false;
+        QTest::newRow("filter asking for it, element with it and more")
+            << "internal:" + aStyle + " subcategory:sea"
+            << "internal:" + aStyle + " subcategory:sea" << true;
+    }
+    void specialCategories()
+    {
+        QFETCH(QString, wanted);
+        QFETCH(QString, held);
+        const LMContentFilterAbstract aFilter(
+            LMContentFilterParameter(LMTemplateContextGroup(), categorization(wanted)));
+        LMJig aJig(LMJigType(LMJigTypeEnum::Background));
+        aJig.setCategorization(categorization(held));
+        QTEST(aFilter.checkCategorization(aJig), "accepted");
+    }
+
+    void catalogueKeys_data()
+    {
+        columns<QByteArray, int, QList<qint32>, QStringList>("entry", "sizeClass", "compatibles", "problems");
+        const QByteArray aBase = R"("id": 1, "orderName": "X")";
+        const QString anEntry = QStringLiteral("\"compatibleProducts\" entry %1 is not an article id");
+        QTest::newRow("neither key") << aBase << 0 << QList<qint32>() << QStringList();
+        QTest::newRow("both keys") << aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])" << 2
+                                   << QList<qint32> { 3, 2, 3 } << QStringList();
+        QTest::newRow("size class by number")
+            << aBase + R"(, "sizeClass": "4")" << 4 << QList<qint32>() << QStringList();
+        QTest::newRow("unknown size class") << aBase + R"(, "sizeClass": "riesig")" << 0 << QList<qint32>()
+                                            << QStringList { "\"sizeClass\" names no size class" };
+        QTest::newRow("size class of the wrong type")
+            << aBase + R"(, "sizeClass": 3)" << 0 << QList<qint32>() << QStringList { "\"sizeClass\" is not a text" };
+        QTest::newRow("bad ids skipped") << aBase + R"(, "compatibleProducts": [0, -4, 2.5, "7", 8, 2147483648])" << 0
+                                         << QList<qint32> { 8 }
+                                         << QStringList { anEntry.arg(0), anEntry.arg(1), anEntry.arg(2),
+                                                          anEntry.arg(3), anEntry.arg(5) };
+        QTest::newRow("not a list") << aBase + R"(, "compatibleProducts": 8)" << 0 << QList<qint32>()
+                                    << QStringList { "\"compatibleProducts\" is not a list" };
+        QTest::newRow("null list") << aBase + R"(, "compatibleProducts": null)" << 0 << QList<qint32>()
+                                   << QStringList();
+    }
+    void catalogueKeys()
+    {
+        QFETCH(QByteArray, entry);
+        QJsonParseError anError;
+        const QJsonDocument aDocument = QJsonDocument::fromJson("{" + entry + "}", &anError);
+        QCOMPARE(anError.error, QJsonParseError::NoError);
+        QStringList aProblems;
+        const LMArticle anArticle
+            = LMArticle::fromCatalogueEntry(aDocument.object(), QStringLiteral("EUR"), &aProblems);
+        QVERIFY(anArticle.isValid());
+        QTEST(int(anArticle.sizeClass().value()), "sizeClass");
+        QTEST(anArticle.compatibleProductIds(), "compatibles");
+        QTEST(aProblems, "problems");
+    }
+
+    void artIdExpansion_data()
+    {
+        columns<QString, QString>("rules", "articles");
+        QTest::newRow("named by id: its compatibles, unknown ids dropped") << "<art_id>11</art_id>"
+                                                                           << "BOOK_A BOOK_B";
+        QTest::newRow("one step only, and directed") << "<art_id>12</art_id>"
+                                                     << "BOOK_B BOOK_C";
+        QTest::newRow("no compatibles") << "<art_id>13</art_id>"
+                                        << "BOOK_C";
+        QTest::newRow("listing itself") << "<art_id>14</art_id>"
+                                        << "BOOK_D";
+        QTest::newRow("named by order name: no expansion") << "<product>BOOK_A</product>"
+                                                           << "BOOK_A";
+        QTest::newRow("order names expand too once an id is named") << "<product>BOOK_A</product><art_id>13</art_id>"
+                                                                    << "BOOK_A BOOK_B BOOK_C";
+        QTest::newRow("unknown id") << "<art_id>99</art_id>"
+                                    << "";
+        QTest::newRow("id that is no number") << "<art_id>elf</art_id>"
+                                              << "";
+        QTest::newRow("empty id rule names nothing") << "<art_id></art_id><product>BOOK_A</product>"
+                                                     << "BOOK_A";
+    }
+    void artIdExpansion()
+    {
+        QFETCH(QString, rules);
+        QFETCH(QString, articles);
+        QCOMPARE(sortedOrderNames(parsedFilter(rules)), words(articles));
+        // The same through a version-2 template: the rules of the document-wide filter count as well.
+        LMUnconfiguredTemplateList aList = LMTemplateFactoryXML2::buildTemplates(
+            QStringLiteral("<templates2 version='2'><template name='t'><filter>%1</filter>"
+                           "<layout width='10' height='10'/></template></templates2>")
+                .arg(rules));
+        QCOMPARE(aList.count(), 1);
+        QCOMPARE(sortedOrderNames(aList.first()->articleGroup()), words(articles));
+        aList.deleteEntriesAndClear();
+    }
+
+    void minimumSize_data()
+    {
+        columns<QString, int, QList<int>>("rules", "minimum", "accepted");
+        // Articles: 11 small, 12 large, 13 extra large, 14 without a size class, 15 medium.
+        QTest::newRow("large and above, unknown size kept")
+            << "<minimum_size>large</minimum_size>" << 3 << QList<int> { 12, 13, 14 };
+        QTest::newRow("small admits every size")
+            << "<minimum_size>small</minimum_size>" << 1 << QList<int> { 11, 12, 13, 14, 15 };
+        QTest::newRow("extra large by its other word")
+            << "<minimum_size>extra_large</minimum_size>" << 4 << QList<int> { 13, 14 };
+        QTest::newRow("by number") << "<minimum_size>2</minimum_size>" << 2 << QList<int> { 12, 13, 14, 15 };
+        QTest::newRow("unknown word restricts nothing")
+            << "<minimum_size>huge</minimum_size>" << 0 << QList<int> { 11, 12, 13, 14, 15 };
+        QTest::newRow("together with a class")
+            << "<type>calendar</type><minimum_size>medium</minimum_size>" << 2 << QList<int>();
+        QTest::newRow("together with the right class")
+            << "<type>photobook</type><minimum_size>medium</minimum_size>" << 2 << QList<int> { 12, 13, 14, 15 };
+    }
+    void minimumSize()
+    {
+        QFETCH(QString, rules);
+        QFETCH(int, minimum);
+        const LMArticlesGroup aGroup = parsedFilter(rules);
+        // The group keeps the restriction with its minimum size.
+        QCOMPARE(aGroup.isEmpty(), minimum == 0 && !rules.contains(QStringLiteral("<type>")));
+        if (!aGroup.isEmpty())
+            QCOMPARE(int(aGroup.restrictions().first().minimumSize().value()), minimum);
+        // Which products the template's group admits, as the product constraints ask it.
+        QList<int> aContained;
+        for (const int anId : { 11, 12, 13, 14, 15 }) {
+            if (LMArticlesGroup(LMArticleList { LMArticle::fromId(anId) }).intersects(aGroup, false))
+                aContained.append(anId);
+        }
+        QTEST(aContained, "accepted");
+        // Restrictions that differ only in their minimum size are different restrictions.
+        LMProductRestriction aSmall;
+        aSmall.setMinimumSize(LMSpaceMagnitudeEnum::Small);
+        LMProductRestriction aLarge;
+        aLarge.setMinimumSize(LMSpaceMagnitudeEnum::Large);
+        QVERIFY(aSmall != aLarge);
+        QVERIFY(!aSmall.isEmpty());
+        QVERIFY(aSmall.overlaps(aLarge));
+    }
+
+    void hostileFiles_data()
+    {
+        columns<int, QString, QString>("version", "kind", "warning");
+        QTest::newRow("version 1 with entity declarations") << 1 << "doctype"
+                                                            << "document type or entity declaration";
+        QTest::newRow("version 2 nested too deep") << 2 << "deep"
+                                                   << "elements nested deeper than 256 levels";
+        QTest::newRow("version 1 over the size bound") << 1 << "large"
+                                                       << "larger than 67108864 bytes";
+        QTest::newRow("version 2 truncated") << 2 << "truncated"
+                                             << "at line";
+    }
+    void hostileFiles()
+    {
+        QFETCH(int, version);
+        QFETCH(QString, kind);
+        QFETCH(QString, warning);
+        QTemporaryDir aDir;
+        QVERIFY(aDir.isValid());
+        const QByteArray aRoot = version == 1 ? "templates" : "templates2";
+        QString aPath = LMTestSupport::dataPath(QStringLiteral("formats/%1_v%2.xml").arg(kind).arg(version));
+        if (kind == QStringLiteral("deep")) {
+            // A template whose area holds elements one level deeper than the loader allows.
+            const int aLevels = LMXMLLoader::ourMaximumDepth;
+            aPath = LMTestSupport::writeFile(
+                aDir, QStringLiteral("deep.xml"),
+                "<" + aRoot + " version='2'><template name='tief'><layout width='10' height='10'>"
+                    + QByteArray("<imagearea>").repeated(aLevels) + QByteArray("</imagearea>").repeated(aLevels)
+                    + "</layout></template></" + aRoot + ">");
+        } else if (kind == QStringLiteral("large")) {
+            // A well-formed start, then a hole up to one byte past the bound (sparse where it can be).
+            aPath = LMTestSupport::writeFile(
+                aDir, QStringLiteral("large.xml"),
+                "<" + aRoot + "><template name='gross' type='hintergrund' category='hintergrund'/>");
+            QVERIFY(QFile(aPath).resize(LMXMLLoader::ourMaximumSize + 1));
+        }
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("(refused|malformed) XML file .*") + warning));
+        const QDomDocument aDocument = LMXMLLoader::loadDocument(QFileInfo(aPath));
+        QVERIFY(aDocument.isNull());
+        const QDomElement aRootElement = aDocument.documentElement();
+        // Both readers take what the loader hands over: nothing.
+        QVERIFY(LMTemplateFactoryXML::createTemplate(aRootElement.firstChildElement(QStringLiteral("template")),
+                                                     aDir.path(), LMDesignElementMetaData())
+                    .isNull());
+        LMTemplateFactoryXML2 aFactory(aRootElement.firstChildElement(QStringLiteral("filter")));
+        QVERIFY(aFactory.buildTemplates(aDocument, aDir.path(), LMDesignElementMetaData()).isEmpty());
+        QVERIFY(aFactory.buildTemplates(aRootElement, aDir.path(), LMDesignElementMetaData()).isEmpty());
+        // The in-memory door of the loader refuses the same text.
+        if (kind != QStringLiteral("large")) {
+            QFile aFile(aPath);
+            QVERIFY(aFile.open(QIODevice::ReadOnly));
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("(refused|malformed) XML file again")));
+            QVERIFY(LMXMLLoader::loadDocumentFromData(aFile.readAll(), QStringLiteral("again")).isNull());
+        }
+    }
 
 private:
     QTemporaryDir myDir;
 };
-
-void TestTemplateFactoryXML::initTestCase()
-{
-    QVERIFY(myDir.isValid());
-    const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("catalogue.json"), R"({"articles": [
-        {"id": 11, "orderName": "BOOK_A", "class": "photobook", "sizeClass": "small", "compatibleProducts": [12, 99]},
-        {"id": 12, "orderName": "BOOK_B", "class": "photobook", "sizeClass": "large", "compatibleProducts": [13]},
-        {"id": 13, "orderName": "BOOK_C", "class": "photobook", "sizeClass": "xlarge"},
-        {"id": 14, "orderName": "BOOK_D", "class": "photobook", "compatibleProducts": [14]},
-        {"id": 15, "orderName": "BOOK_E", "class": "photobook", "sizeClass": "medium"}
-    ]})");
-    QVERIFY(LMProductCatalogue::instance()->load(aPath));
-}
-
-void TestTemplateFactoryXML::versionOne_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<int>("designElementId");
-    QTest::addColumn<int>("layerType");
-    QTest::addColumn<int>("pageTypes");
-    QTest::addColumn<int>("articleClasses");
-    QTest::addColumn<int>("orientations");
-    QTest::addColumn<QStringList>("products");
-    QTest::addColumn<int>("supported");
-    QTest::addColumn<QString>("priceClass");
-    QTest::addColumn<QStringList>("subcategories");
-    QTest::addColumn<QStringList>("variants");
-    QTest::addColumn<int>("spotColor");
-    QTest::addColumn<bool>("userLayout");
-    QTest::addColumn<int>("sort");
-    QTest::addColumn<QString>("thumbnail");
-    QTest::addColumn<int>("areas");
-    QTest::addColumn<int>("minimumSize");
-    QTest::addColumn<int>("tilt");
-
-    const QStringList aNone;
-    // The ordinary pages a template gets when it names no cover, flyleaf or slipcase page.
-    const int anOrdinary = 0x6D006E;
-    QTest::newRow("background: id from its number, categories, spot colour, colour variants")
-        << "0042" << 1 << 42 << 1 << anOrdinary << 0 << 2 << QStringList { "BOOK_A" } << 2 << "03"
-        << QStringList { "Meer", "Strand" } << QStringList { "multicolor=30,2", "multicolor=60,1" } << 2 << false << 5
-        << "bg_0042.jpg" << 0 << 0 << -1;
-    QTest::newRow("colour background: fixed class, cover page type kept alone")
-        << "Rot" << 1 << 77 << 1 << 0x100 << 512 << 0 << aNone << 31 << "01" << QStringList { "fArBeN" } << aNone << 0
-        << false << 0 << "rot.jpg" << 0 << 0 << -1;
-    QTest::newRow("background under more than the colours: its own class, no number, no id")
-        << "Gruen" << 1 << 0 << 1 << anOrdinary << 0 << 0 << aNone << 31 << "01" << QStringList { "Blau", "Farben" }
-        << aNone << 0 << false << 0 << "gruen.jpg" << 0 << 0 << -1;
-    QTest::newRow("user layout: layout layer, areas, thumbnail pattern, bad sort")
-        << "Mein Layout" << 8 << 0 << 512 << (0x3 | anOrdinary) << 0 << 5 << aNone << 5 << "01" << aNone << aNone << 0
-        << true << 0 << "thumbs/lay_%1.png" << 2 << 1 << -1;
-    QTest::newRow("layout of another category, unknown orientation and spot colour")
-        << "Fremdes Layout" << 8 << 0 << 512 << anOrdinary << 0 << 0 << aNone << 31 << "01" << aNone << aNone << 0
-        << false << 0 << "" << 0 << 0 << -1;
-    QTest::newRow("poster strip: frame variants listed, tilt from the element")
-        << "Leiste" << 128 << 0 << 256 << anOrdinary << 0 << 0 << aNone << 31 << "07" << aNone
-        << QStringList { "frame=black", "frame=none", "frame=white" } << 0 << false << 0 << "" << 0 << 0 << 90;
-    QTest::newRow("frame of wall decor: no tilt")
-        << "Rahmen" << 128 << 0 << 256 << anOrdinary << 0 << 0 << aNone << 31 << "01" << aNone
-        << QStringList { "frame=oak" } << 0 << false << 0 << "" << 0 << 0 << -1;
-    QTest::newRow("bare element: defaults") << "Nichts" << 0 << 0 << 1 << anOrdinary << 0 << 0 << aNone << 31 << "01"
-                                            << aNone << aNone << 0 << false << 0 << "" << 0 << 0 << -1;
-}
-
-void TestTemplateFactoryXML::versionOne()
-{
-    QFETCH(QString, name);
-    QFETCH(int, jigType);
-    QFETCH(int, designElementId);
-    QFETCH(int, layerType);
-    QFETCH(int, pageTypes);
-    QFETCH(int, articleClasses);
-    QFETCH(int, orientations);
-    QFETCH(QStringList, products);
-    QFETCH(int, supported);
-    QFETCH(QString, priceClass);
-    QFETCH(QStringList, subcategories);
-    QFETCH(QStringList, variants);
-    QFETCH(int, spotColor);
-    QFETCH(bool, userLayout);
-    QFETCH(int, sort);
-    QFETCH(QString, thumbnail);
-    QFETCH(int, areas);
-    QFETCH(int, minimumSize);
-    QFETCH(int, tilt);
-
-    const QDomDocument aDocument
-        = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/templates_v1.xml"))));
-    LMUnconfiguredTemplateList aList;
-    for (QDomElement anElement = aDocument.documentElement().firstChildElement(QStringLiteral("template"));
-         !anElement.isNull(); anElement = anElement.nextSiblingElement(QStringLiteral("template")))
-        aList.append(LMTemplateFactoryXML::createTemplate(anElement, myDir.path(), LMDesignElementMetaData()));
-    QCOMPARE(aList.count(), 8);
-
-    LMUnconfiguredTemplate aTemplate;
-    for (const LMUnconfiguredTemplate& aCandidate : aList) {
-        if (aCandidate->name() == name)
-            aTemplate = aCandidate;
-    }
-    QVERIFY2(!aTemplate.isNull(), qPrintable(name));
-
-    QCOMPARE(int(aTemplate->jigType().value()), jigType);
-    QCOMPARE(aTemplate->designElementID().id(), designElementId);
-    QCOMPARE(int(aTemplate->templateLayerType().value()), layerType);
-    QCOMPARE(int(aTemplate->pageConstraint().pageTypes().value()), pageTypes);
-    const LMArticlesGroup aGroup = aTemplate->articleGroup();
-    QVERIFY(aGroup.restrictions().size() <= 1);
-    const LMProductRestriction aRestriction
-        = aGroup.restrictions().isEmpty() ? LMProductRestriction() : aGroup.restrictions().first();
-    QCOMPARE(int(aRestriction.articleClasses().value()), articleClasses);
-    QCOMPARE(int(aRestriction.orientations().value()), orientations);
-    QCOMPARE(sortedOrderNames(aGroup), products);
-    QCOMPARE(int(aTemplate->supportedOrientation().value()), supported);
-    QCOMPARE(aTemplate->priceClass().toString(), priceClass);
-    QCOMPARE(sortedNames(aTemplate->thematicCategories(LMCategoryTypeEnum::Subcategory)), subcategories);
-    QCOMPARE(aTemplate->articleVariants().toStringList(), variants);
-    QCOMPARE(int(aTemplate->spotColor().value()), spotColor);
-    QCOMPARE(aTemplate->isUserLayout(), userLayout);
-    QCOMPARE(aTemplate->sort(), sort);
-    QCOMPARE(aTemplate->fileInfo().thumbnailFile(), thumbnail);
-    QCOMPARE(aTemplate->fileInfo().filePath(), myDir.path());
-    QCOMPARE(aTemplate->areaDefinitions().count(), areas);
-    QCOMPARE(int(aTemplate->minimumProductSize().value()), minimumSize);
-    QCOMPARE(aTemplate->defaultRotation().isDefined() ? aTemplate->defaultRotation().angle().degrees() : -1, tilt);
-
-    // What only some rows have.
-    if (spotColor != 0) {
-        QCOMPARE(aTemplate->fileInfo().spotColorFile(), QStringLiteral("bg_0042_gold.png"));
-        QCOMPARE(aTemplate->spotColorLayerType(), aTemplate->templateLayerType());
-        QCOMPARE(sortedNames(aTemplate->thematicCategories(LMCategoryTypeEnum::SpotColor)),
-                 QStringList { QStringLiteral("__SPOTCOLOR__gold-foil") });
-    } else {
-        QVERIFY(aTemplate->thematicCategories(LMCategoryTypeEnum::SpotColor).isEmpty());
-        QVERIFY(aTemplate->fileInfo().spotColorFile().isEmpty());
-    }
-    if (name == QStringLiteral("Mein Layout")) {
-        QVERIFY(aTemplate->locksLayout());
-        QVERIFY(aTemplate->isLandscapeSingleSided());
-    } else if (name == QStringLiteral("Leiste")) {
-        QVERIFY(aTemplate->isFrame());
-        QCOMPARE(aTemplate->frameMaterial(), LMFrameMaterial(LMFrameMaterialEnum::Wood));
-    } else if (name == QStringLiteral("Rot")) {
-        QCOMPARE(aTemplate->autoThumbSetting(), LMAutoThumbOption(LMAutoThumbOptionEnum::Background));
-    } else {
-        QVERIFY(!aTemplate->locksLayout());
-        QVERIFY(!aTemplate->isLandscapeSingleSided());
-    }
-    aList.deleteEntriesAndClear();
-}
-
-void TestTemplateFactoryXML::nullElement()
-{
-    QVERIFY(LMTemplateFactoryXML::createTemplate(QDomElement(), QString(), LMDesignElementMetaData()).isNull());
-    // The description stays with the element; the user-layout word is the untranslated one here.
-    const QDomDocument aDocument
-        = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/templates_v1.xml"))));
-    const QDomElement aFirst = aDocument.documentElement().firstChildElement();
-    QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst), QStringLiteral("Sand und Wasser"));
-    QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst.nextSiblingElement()), QString());
-    QCOMPARE(LMTemplateFactoryXML::userLayoutCategoryName(), QStringLiteral("Eigenes Layout"));
-}
-
-void TestTemplateFactoryXML::thumbnails_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("attributes");
-    QTest::addColumn<QString>("thumbnail");
-    QTest::addColumn<QString>("preview");
-
-    QTest::newRow("file in the folder") << QStringList { "a/t.jpg" } << "a"
-                                        << "filename='t.jpg'"
-                                        << "t.jpg"
-                                        << "";
-    QTest::newRow("missing file is named anyway") << QStringList() << "a"
-                                                  << "filename='t.jpg'"
-                                                  << "t.jpg"
-                                                  << "";
-    QTest::newRow("refinement folder falls back to the parent") << QStringList { "a/t.jpg" } << "a/Refinement"
-                                                                << "filename='t.jpg'"
-                                                                << "../t.jpg"
-                                                                << "";
-    QTest::newRow("refinement folder keeps its own file")
-        << QStringList { "a/t.jpg", "a/refinement/t.jpg" } << "a/refinement"
-        << "filename='t.jpg'"
-        << "t.jpg"
-        << "";
-    QTest::newRow("refinement folder without a parent file") << QStringList() << "a/refinement"
-                                                             << "filename='t.jpg'"
-                                                             << "t.jpg"
-                                                             << "";
-    QTest::newRow("other folders do not fall back") << QStringList { "a/t.jpg" } << "a/gold"
-                                                    << "filename='t.jpg'"
-                                                    << "t.jpg"
-                                                    << "";
-    QTest::newRow("folder only ending in the word") << QStringList { "a/t.jpg" } << "a/norefinement"
-                                                    << "filename='t.jpg'"
-                                                    << "../t.jpg"
-                                                    << "";
-    QTest::newRow("pattern from path and type") << QStringList() << "a"
-                                                << "backgroundFilePath='b/x_' backgroundFileType='jpg'"
-                                                << "b/x_%1.jpg"
-                                                << "";
-    QTest::newRow("filename wins over the pattern")
-        << QStringList() << "a"
-        << "filename='t.jpg' backgroundFilePath='b/x_' backgroundFileType='jpg'"
-        << "t.jpg"
-        << "";
-    QTest::newRow("preview that exists") << QStringList { "a/p.png" } << "a"
-                                         << "preview='p.png'"
-                                         << ""
-                                         << "p.png";
-    QTest::newRow("preview that does not exist") << QStringList() << "a"
-                                                 << "preview='p.png'"
-                                                 << ""
-                                                 << "";
-    QTest::newRow("preview naming a folder") << QStringList { "a/p/x" } << "a"
-                                             << "preview='p'"
-                                             << ""
-                                             << "";
-    QTest::newRow("umlauts in names") << QStringList { "ä/Größe.jpg" } << "ä/REFINEMENT"
-                                      << "filename='Größe.jpg'"
-                                      << "../Größe.jpg"
-                                      << "";
-}
-
-void TestTemplateFactoryXML::thumbnails()
-{
-    QFETCH(QStringList, files);
-    QFETCH(QString, folder);
-    QFETCH(QString, attributes);
-    QFETCH(QString, thumbnail);
-    QFETCH(QString, preview);
-
-    QTemporaryDir aDir;
-    QVERIFY(aDir.isValid());
-    for (const QString& aFile : files)
-        LMTestSupport::writeFile(aDir, aFile, QByteArray("x"));
-    const QString aBase = aDir.filePath(folder);
-    QVERIFY(QDir().mkpath(aBase));
-
-    QDomDocument aDocument;
-    QVERIFY(aDocument.setContent(
-        QStringLiteral("<template type='hintergrund' category='hintergrund' name='1' %1/>").arg(attributes)));
-    LMUnconfiguredTemplate aTemplate
-        = LMTemplateFactoryXML::createTemplate(aDocument.documentElement(), aBase, LMDesignElementMetaData());
-    QCOMPARE(aTemplate->fileInfo().thumbnailFile(), thumbnail);
-    QCOMPARE(aTemplate->fileInfo().previewFile(), preview);
-    if (!files.isEmpty() && !thumbnail.isEmpty())
-        QVERIFY(aTemplate->fileInfo().thumbnailPath().exists());
-    aTemplate.deleteTemplate();
-}
-
-void TestTemplateFactoryXML::colourVariants_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("variants");
-
-    QTest::newRow("empty") << "" << QStringList();
-    QTest::newRow("one configuration") << "30,2" << QStringList { "multicolor=30,2" };
-    QTest::newRow("blanks around numbers") << " 0 , 0 " << QStringList { "multicolor=0,0" };
-    QTest::newRow("several, sorted, once each")
-        << "60,1;30,2;60,1" << QStringList { "multicolor=30,2", "multicolor=60,1" };
-    QTest::newRow("hue off the 30 degree steps") << "31,0" << QStringList();
-    QTest::newRow("fading beyond 5") << "0,6" << QStringList();
-    QTest::newRow("hue beyond a turn is still a step") << "390,5" << QStringList { "multicolor=390,5" };
-    QTest::newRow("negative") << "-30,1" << QStringList();
-    QTest::newRow("three numbers") << "30,2,1" << QStringList();
-    QTest::newRow("words and empty pieces") << ";blau;;30,x;90,3;" << QStringList { "multicolor=90,3" };
-    QTest::newRow("the any marker is no variant") << "-2,-2" << QStringList();
-}
-
-void TestTemplateFactoryXML::colourVariants()
-{
-    QFETCH(QString, text);
-    QFETCH(QStringList, variants);
-    const LMArticleVariants aVariants = LMArticleVariants::createFromMCF(text);
-    QCOMPARE(aVariants.toStringList(), variants);
-    // Colour variants are accountable: they never stand for leaving something away.
-    QVERIFY(!aVariants.hasNotAccountableVariant());
-    for (const QString& aValue : aVariants.values(LMArticleVariants::multiColorKey()))
-        QVERIFY(LMMultiColorConfig::fromString(aValue).isValid());
-}
-
-void TestTemplateFactoryXML::specialCategories_data()
-{
-    QTest::addColumn<QStringList>("wanted");
-    QTest::addColumn<QStringList>("held");
-    QTest::addColumn<bool>("accepted");
-
-    const QString anInverted = LMThematicCategory::invertedCategory().internalName();
-    const QString aStyleOnly = LMThematicCategory::styleV2Only().internalName();
-    QTest::newRow("nothing wanted") << QStringList() << QStringList { "subcategory:sea" } << true;
-    QTest::newRow("one of the wanted") << QStringList { "subcategory:sea", "subcategory:forest" }
-                                       << QStringList { "subcategory:sea" } << true;
-    QTest::newRow("none of the wanted") << QStringList { "subcategory:forest" } << QStringList { "subcategory:sea" }
-                                        << false;
-    QTest::newRow("every wanted type must be met")
-        << QStringList { "subcategory:sea", "theme:01" } << QStringList { "subcategory:sea" } << false;
-    QTest::newRow("inverted: holding none of the others passes")
-        << QStringList { "subcategory:" + anInverted, "subcategory:forest" } << QStringList { "subcategory:sea" }
-        << true;
-    QTest::newRow("inverted: holding one of the others fails")
-        << QStringList { "subcategory:" + anInverted, "subcategory:forest", "subcategory:mountain" }
-        << QStringList { "subcategory:sea", "subcategory:mountain" } << false;
-    QTest::newRow("inverted: an element without categories passes")
-        << QStringList { "subcategory:" + anInverted, "subcategory:forest" } << QStringList() << true;
-    QTest::newRow("inverted alone asks nothing")
-        << QStringList { "subcategory:" + anInverted } << QStringList { "subcategory:sea" } << true;
-    QTest::newRow("inverted turns only its own type")
-        << QStringList { "subcategory:" + anInverted, "subcategory:forest", "theme:01" }
-        << QStringList { "subcategory:sea", "theme:02" } << false;
-    QTest::newRow("inverted and a plain type both met")
-        << QStringList { "subcategory:" + anInverted, "subcategory:forest", "theme:01" }
-        << QStringList { "subcategory:sea", "theme:01" } << true;
-    QTest::newRow("inverted under another type than held")
-        << QStringList { "theme:" + anInverted, "theme:forest" } << QStringList { "subcategory:forest" } << true;
-    QTest::newRow("style-V2-only element, filter without it")
-        << QStringList() << QStringList { "internal:" + aStyleOnly, "subcategory:sea" } << false;
-    QTest::newRow("style-V2-only element, filter wanting other categories")
-        << QStringList { "subcategory:sea" } << QStringList { "internal:" + aStyleOnly, "subcategory:sea" } << false;
-    QTest::newRow("style-V2-only element, filter asking for it")
-        << QStringList { "internal:" + aStyleOnly } << QStringList { "internal:" + aStyleOnly } << true;
-    QTest::newRow("filter asking for it under another type still needs the type met")
-        << QStringList { "theme:" + aStyleOnly } << QStringList { "internal:" + aStyleOnly } << false;
-    QTest::newRow("filter asking for it, element without it")
-        << QStringList { "internal:" + aStyleOnly } << QStringList { "subcategory:sea" } << false;
-    QTest::newRow("filter asking for it, element with it and more")
-        << QStringList { "internal:" + aStyleOnly, "subcategory:sea" }
-        << QStringList { "internal:" + aStyleOnly, "subcategory:sea" } << true;
-    QTest::newRow("unicode names") << QStringList { "subcategory:Größe" } << QStringList { "subcategory:Größe" }
-                                   << true;
-}
-
-void TestTemplateFactoryXML::specialCategories()
-{
-    QFETCH(QStringList, wanted);
-    QFETCH(QStringList, held);
-    QFETCH(bool, accepted);
-
-    const LMContentFilterAbstract aFilter(LMContentFilterParameter(LMTemplateContextGroup(), categorization(wanted)));
-    LMJig aJig(LMJigType(LMJigTypeEnum::Background));
-    aJig.setCategorization(categorization(held));
-    QCOMPARE(aFilter.checkCategorization(aJig), accepted);
-}
-
-void TestTemplateFactoryXML::catalogueKeys_data()
-{
-    QTest::addColumn<QByteArray>("entry");
-    QTest::addColumn<int>("sizeClass");
-    QTest::addColumn<QList<qint32>>("compatibles");
-    QTest::addColumn<QStringList>("problems");
-
-    const QByteArray aBase = R"("id": 1, "orderName": "X")";
-    QTest::newRow("neither key") << aBase << 0 << QList<qint32>() << QStringList();
-    QTest::newRow("both keys") << aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])" << 2
-                               << QList<qint32> { 3, 2, 3 } << QStringList();
-    QTest::newRow("size class by number") << aBase + R"(, "sizeClass": "4")" << 4 << QList<qint32>() << QStringList();
-    QTest::newRow("unknown size class") << aBase + R"(, "sizeClass": "riesig")" << 0 << QList<qint32>()
-                                        << QStringList { "\"sizeClass\" names no size class" };
-    QTest::newRow("size class of the wrong type")
-        << aBase + R"(, "sizeClass": 3)" << 0 << QList<qint32>() << QStringList { "\"sizeClass\" is not a text" };
-    QTest::newRow("bad ids skipped") << aBase + R"(, "compatibleProducts": [0, -4, 2.5, "7", 8, 2147483648])" << 0
-                                     << QList<qint32> { 8 }
-                                     << QStringList { "\"compatibleProducts\" entry 0 is not an article id",
-                                                      "\"compatibleProducts\" entry 1 is not an article id",
-                                                      "\"compatibleProducts\" entry 2 is not an article id",
-                                                      "\"compatibleProducts\" entry 3 is not an article id",
-                                                      "\"compatibleProducts\" entry 5 is not an article id" };
-    QTest::newRow("not a list") << aBase + R"(, "compatibleProducts": 8)" << 0 << QList<qint32>()
-                                << QStringList { "\"compatibleProducts\" is not a list" };
-    QTest::newRow("null list") << aBase + R"(, "compatibleProducts": null)" << 0 << QList<qint32>() << QStringList();
-}
-
-void TestTemplateFactoryXML::catalogueKeys()
-{
-    QFETCH(QByteArray, entry);
-    QFETCH(int, sizeClass);
-    QFETCH(QList<qint32>, compatibles);
-    QFETCH(QStringList, problems);
-    QJsonParseError anError;
-    const QJsonDocument aDocument = QJsonDocument::fromJson("{" + entry + "}", &anError);
-    QCOMPARE(anError.error, QJsonParseError::NoError);
-    QStringList aProblems;
-    const LMArticle anArticle = LMArticle::fromCatalogueEntry(aDocument.object(), QStringLiteral("EUR"), &aProblems);
-    QVERIFY(anArticle.isValid());
-    QCOMPARE(int(anArticle.sizeClass().value()), sizeClass);
-    QCOMPARE(anArticle.compatibleProductIds(), compatibles);
-    QCOMPARE(aProblems, problems);
-}
-
-void TestTemplateFactoryXML::artIdExpansion_data()
-{
-    QTest::addColumn<QString>("rules");
-    QTest::addColumn<QStringList>("articles");
-
-    QTest::newRow("named by id: its compatibles, unknown ids dropped")
-        << "<art_id>11</art_id>" << QStringList { "BOOK_A", "BOOK_B" };
-    QTest::newRow("one step only, and directed") << "<art_id>12</art_id>" << QStringList { "BOOK_B", "BOOK_C" };
-    QTest::newRow("no compatibles") << "<art_id>13</art_id>" << QStringList { "BOOK_C" };
-    QTest::newRow("listing itself") << "<art_id>14</art_id>" << QStringList { "BOOK_D" };
-    QTest::newRow("named by order name: no expansion") << "<product>BOOK_A</product>" << QStringList { "BOOK_A" };
-    QTest::newRow("order names expand too once an id is named")
-        << "<product>BOOK_A</product><art_id>13</art_id>" << QStringList { "BOOK_A", "BOOK_B", "BOOK_C" };
-    QTest::newRow("unknown id") << "<art_id>99</art_id>" << QStringList();
-    QTest::newRow("id that is no number") << "<art_id>elf</art_id>" << QStringList();
-    QTest::newRow("empty id rule names nothing")
-        << "<art_id></art_id><product>BOOK_A</product>" << QStringList { "BOOK_A" };
-}
-
-void TestTemplateFactoryXML::artIdExpansion()
-{
-    QFETCH(QString, rules);
-    QFETCH(QStringList, articles);
-    QDomDocument aDocument;
-    LMArticlesGroup aGroup;
-    LMTemplateFilterFactory::parseFilter(filterElement(&aDocument, rules), &aGroup, nullptr, nullptr, nullptr);
-    QCOMPARE(sortedOrderNames(aGroup), articles);
-
-    // The same through a version-2 template: the rules of the document-wide filter count as well.
-    LMUnconfiguredTemplateList aList = LMTemplateFactoryXML2::buildTemplates(
-        QStringLiteral("<templates2 version='2'><template name='t'><filter>%1</filter>"
-                       "<layout width='10' height='10'/></template></templates2>")
-            .arg(rules));
-    QCOMPARE(aList.count(), 1);
-    QCOMPARE(sortedOrderNames(aList.first()->articleGroup()), articles);
-    aList.deleteEntriesAndClear();
-}
-
-void TestTemplateFactoryXML::minimumSize_data()
-{
-    QTest::addColumn<QString>("rules");
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<QList<int>>("accepted");
-
-    // Articles: 11 small, 12 large, 13 extra large, 14 without a size class, 15 medium.
-    QTest::newRow("large and above, unknown size kept")
-        << "<minimum_size>large</minimum_size>" << 3 << QList<int> { 12, 13, 14 };
-    QTest::newRow("small admits every size")
-        << "<minimum_size>small</minimum_size>" << 1 << QList<int> { 11, 12, 13, 14, 15 };
-    QTest::newRow("extra large by its other word")
-        << "<minimum_size>extra_large</minimum_size>" << 4 << QList<int> { 13, 14 };
-    QTest::newRow("by number") << "<minimum_size>2</minimum_size>" << 2 << QList<int> { 12, 13, 14, 15 };
-    QTest::newRow("unknown word restricts nothing")
-        << "<minimum_size>huge</minimum_size>" << 0 << QList<int> { 11, 12, 13, 14, 15 };
-    QTest::newRow("together with a class")
-        << "<type>calendar</type><minimum_size>medium</minimum_size>" << 2 << QList<int>();
-    QTest::newRow("together with the right class")
-        << "<type>photobook</type><minimum_size>medium</minimum_size>" << 2 << QList<int> { 12, 13, 14, 15 };
-}
-
-void TestTemplateFactoryXML::minimumSize()
-{
-    QFETCH(QString, rules);
-    QFETCH(int, minimum);
-    QFETCH(QList<int>, accepted);
-    QDomDocument aDocument;
-    LMArticlesGroup aGroup;
-    LMTemplateFilterFactory::parseFilter(filterElement(&aDocument, rules), &aGroup, nullptr, nullptr, nullptr);
-    // The group keeps the restriction with its minimum size.
-    QCOMPARE(aGroup.isEmpty(), minimum == 0 && !rules.contains(QStringLiteral("<type>")));
-    if (!aGroup.isEmpty())
-        QCOMPARE(int(aGroup.restrictions().first().minimumSize().value()), minimum);
-
-    // Which products the template's group admits, as the product constraints ask it.
-    QList<int> aContained;
-    for (const int anId : { 11, 12, 13, 14, 15 }) {
-        if (LMArticlesGroup(LMArticleList { LMArticle::fromId(anId) }).intersects(aGroup, false))
-            aContained.append(anId);
-    }
-    QCOMPARE(aContained, accepted);
-
-    // Restrictions that differ only in their minimum size are different restrictions.
-    LMProductRestriction aSmall;
-    aSmall.setMinimumSize(LMSpaceMagnitudeEnum::Small);
-    LMProductRestriction aLarge;
-    aLarge.setMinimumSize(LMSpaceMagnitudeEnum::Large);
-    QVERIFY(aSmall != aLarge);
-    QVERIFY(!aSmall.isEmpty());
-    QVERIFY(aSmall.overlaps(aLarge));
-}
-
-void TestTemplateFactoryXML::hostileFiles_data()
-{
-    QTest::addColumn<int>("version");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("warning");
-
-    const QString aDoctype = QStringLiteral("refused XML file .*: document type or entity declaration");
-    const QString aDeep = QStringLiteral("refused XML file .*: elements nested deeper than 256 levels");
-    const QString aLarge = QStringLiteral("refused XML file .*: larger than 67108864 bytes");
-    const QString aMalformed = QStringLiteral("malformed XML file .*truncated_v[12].xml at line");
-    QTest::newRow("version 1 with entity declarations") << 1 << "doctype" << aDoctype;
-    QTest::newRow("version 2 with an external document type") << 2 << "doctype" << aDoctype;
-    QTest::newRow("version 1 nested too deep") << 1 << "deep" << aDeep;
-    QTest::newRow("version 2 nested too deep") << 2 << "deep" << aDeep;
-    QTest::newRow("version 1 over the size bound") << 1 << "large" << aLarge;
-    QTest::newRow("version 2 over the size bound") << 2 << "large" << aLarge;
-    QTest::newRow("version 1 truncated") << 1 << "truncated" << aMalformed;
-    QTest::newRow("version 2 truncated") << 2 << "truncated" << aMalformed;
-}
-
-void TestTemplateFactoryXML::hostileFiles()
-{
-    QFETCH(int, version);
-    QFETCH(QString, kind);
-    QFETCH(QString, warning);
-
-    QTemporaryDir aDir;
-    QVERIFY(aDir.isValid());
-    const QString aRoot = version == 1 ? QStringLiteral("templates") : QStringLiteral("templates2");
-    QString aPath;
-    if (kind == QStringLiteral("doctype") || kind == QStringLiteral("truncated")) {
-        aPath = LMTestSupport::dataPath(QStringLiteral("formats/%1_v%2.xml").arg(kind).arg(version));
-    } else if (kind == QStringLiteral("deep")) {
-        // A template whose area holds elements one level deeper than the loader allows.
-        QByteArray aText = "<" + aRoot.toUtf8()
-            + " version='2'><template name='tief' type='hintergrund' "
-              "category='hintergrund'><layout width='10' height='10'>";
-        const int aLevels = LMXMLLoader::ourMaximumDepth;
-        aText += QByteArray("<imagearea>").repeated(aLevels) + QByteArray("</imagearea>").repeated(aLevels);
-        aText += "</layout></template></" + aRoot.toUtf8() + ">";
-        aPath = LMTestSupport::writeFile(aDir, QStringLiteral("deep.xml"), aText);
-    } else {
-        // A well-formed start, then a hole up to one byte past the bound (sparse where it can be).
-        aPath = LMTestSupport::writeFile(aDir, QStringLiteral("large.xml"),
-                                         "<" + aRoot.toUtf8()
-                                             + "><template name='gross' type='hintergrund' category='hintergrund'/>");
-        QFile aFile(aPath);
-        QVERIFY(aFile.resize(LMXMLLoader::ourMaximumSize + 1));
-    }
-
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-    const QDomDocument aDocument = LMXMLLoader::loadDocument(QFileInfo(aPath));
-    QVERIFY(aDocument.isNull());
-    const QDomElement aRootElement = aDocument.documentElement();
-    QVERIFY(aRootElement.isNull());
-
-    // Both readers take what the loader hands over: nothing.
-    LMUnconfiguredTemplateList aList;
-    for (QDomElement anElement = aRootElement.firstChildElement(QStringLiteral("template")); !anElement.isNull();
-         anElement = anElement.nextSiblingElement(QStringLiteral("template")))
-        aList.append(LMTemplateFactoryXML::createTemplate(anElement, aDir.path(), LMDesignElementMetaData()));
-    const LMUnconfiguredTemplate aFirst = LMTemplateFactoryXML::createTemplate(
-        aRootElement.firstChildElement(QStringLiteral("template")), aDir.path(), LMDesignElementMetaData());
-    QVERIFY(aFirst.isNull());
-    LMTemplateFactoryXML2 aFactory(aRootElement.firstChildElement(QStringLiteral("filter")));
-    aList.append(aFactory.buildTemplates(aDocument, aDir.path(), LMDesignElementMetaData()));
-    aList.append(aFactory.buildTemplates(aRootElement, aDir.path(), LMDesignElementMetaData()));
-    QVERIFY(aList.isEmpty());
-
-    // The in-memory door of the loader refuses the same text.
-    if (kind != QStringLiteral("large")) {
-        QFile aFile(aPath);
-        QVERIFY(aFile.open(QIODevice::ReadOnly));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("(refused|malformed) XML file again")));
-        QVERIFY(LMXMLLoader::loadDocumentFromData(aFile.readAll(), QStringLiteral("again")).isNull());
-    }
-}
 
 QTEST_GUILESS_MAIN(TestTemplateFactoryXML)
 #include "tst_templatefactoryxml.moc"

@@ -8,6 +8,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <cmath>
 #include <functional>
 #include <mutex>
 #include <numeric>
@@ -122,175 +123,153 @@ class TestConcurrent : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize); }
-
-    void runsInParallel_data();
-    void runsInParallel();
-    void resultsKeepInputOrder_data();
-    void resultsKeepInputOrder();
-    void nestedMaps_data();
-    void nestedMaps();
-
-private:
     // Small and fixed, so that filling the pool costs little and rows mean the same everywhere.
     static constexpr int ourPoolSize = 2;
     int myOriginalPoolSize = 0;
-};
 
-void TestConcurrent::initTestCase()
-{
-    myOriginalPoolSize = QThreadPool::globalInstance()->maxThreadCount();
-    QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize);
-    QCOMPARE(LMConcurrent::maxRunningThreads(), ourPoolSize);
-}
-
-void TestConcurrent::cleanupTestCase()
-{
-    QThreadPool::globalInstance()->setMaxThreadCount(myOriginalPoolSize);
-}
-
-void TestConcurrent::runsInParallel_data()
-{
-    QTest::addColumn<Caller>("caller");
-    QTest::addColumn<int>("busyThreads"); // besides the caller itself
-    QTest::addColumn<bool>("expectedParallel");
-
-    QTest::newRow("main thread, free pool") << Caller::MainThread << 0 << true;
-    QTest::newRow("main thread, full pool") << Caller::MainThread << ourPoolSize << true;
-    QTest::newRow("other thread, free pool") << Caller::OtherThread << 0 << true;
-    QTest::newRow("other thread, one thread left") << Caller::OtherThread << ourPoolSize - 1 << true;
-    QTest::newRow("other thread, full pool") << Caller::OtherThread << ourPoolSize << false;
-    QTest::newRow("pool thread, one thread left") << Caller::PoolThread << ourPoolSize - 2 << true;
-    QTest::newRow("pool thread, last thread of the pool") << Caller::PoolThread << ourPoolSize - 1 << false;
-}
-
-void TestConcurrent::runsInParallel()
-{
-    QFETCH(Caller, caller);
-    QFETCH(int, busyThreads);
-    QFETCH(bool, expectedParallel);
-
-    const PoolBlocker aBlocker(busyThreads);
-    std::atomic<bool> aParallel = !expectedParallel;
-    runOn(caller, [&] { aParallel = LMConcurrent::runsInParallel(); });
-    QCOMPARE(aParallel.load(), expectedParallel);
-}
-
-void TestConcurrent::resultsKeepInputOrder_data()
-{
-    QTest::addColumn<Caller>("caller");
-    QTest::addColumn<bool>("poolFull");
-    QTest::addColumn<int>("count");
-
-    // No row for the main thread with a full pool: it fans out by design and would wait for the
-    // blocked pool threads, which wait for the test.
-
-    QTest::newRow("main thread, empty") << Caller::MainThread << false << 0;
-    QTest::newRow("main thread, one element") << Caller::MainThread << false << 1;
-    QTest::newRow("main thread, many elements") << Caller::MainThread << false << 3000;
-    QTest::newRow("other thread, free pool") << Caller::OtherThread << false << 3000;
-    QTest::newRow("other thread, full pool, empty") << Caller::OtherThread << true << 0;
-    QTest::newRow("other thread, full pool") << Caller::OtherThread << true << 3000;
-}
-
-void TestConcurrent::resultsKeepInputOrder()
-{
-    QFETCH(Caller, caller);
-    QFETCH(bool, poolFull);
-    QFETCH(int, count);
-
-    QList<int> anInput(count);
-    std::iota(anInput.begin(), anInput.end(), 0);
-    QList<int> aTripled;
-    QList<int> aSquared;
-    QStringList aTexts;
-    QList<int> aMultiplesOfThree;
-    QList<int> anOdd;
-    ThreadLog aLog;
-    std::thread::id aCallerThread;
-
-    if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
-        QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
-    const PoolBlocker aBlocker(poolFull ? ourPoolSize : 0);
-    runOn(caller, [&] {
-        aCallerThread = std::this_thread::get_id();
-        aTripled = anInput;
-        LMConcurrent::blockingMap(aTripled, [&aLog](int& theValue) {
-            aLog.add();
-            theValue *= 3;
-        });
-        aSquared = LMConcurrent::blockingMapped(anInput, [&aLog](int theValue) {
-            aLog.add();
-            return theValue * theValue;
-        });
-        aTexts = LMConcurrent::blockingMapped<QStringList>(anInput,
-                                                           [](int theValue) { return QString::number(theValue); });
-        aMultiplesOfThree = LMConcurrent::blockingFiltered(anInput, [&aLog](int theValue) {
-            aLog.add();
-            return theValue % 3 == 0;
-        });
-        anOdd = anInput;
-        LMConcurrent::blockingFilter(anOdd, [](int theValue) { return theValue % 2 == 1; });
-    });
-
-    QCOMPARE(aTripled.size(), count);
-    QCOMPARE(aSquared.size(), count);
-    QCOMPARE(aTexts.size(), count);
-    QCOMPARE(aMultiplesOfThree.size(), (count + 2) / 3);
-    QCOMPARE(anOdd.size(), count / 2);
-    for (int i = 0; i < count; ++i) {
-        QCOMPARE(aTripled.at(i), 3 * i);
-        QCOMPARE(aSquared.at(i), i * i);
-        QCOMPARE(aTexts.at(i), QString::number(i));
+private slots:
+    void initTestCase()
+    {
+        myOriginalPoolSize = QThreadPool::globalInstance()->maxThreadCount();
+        QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize);
+        QCOMPARE(LMConcurrent::maxRunningThreads(), ourPoolSize);
     }
-    for (int i = 0; i < aMultiplesOfThree.size(); ++i)
-        QCOMPARE(aMultiplesOfThree.at(i), 3 * i);
-    for (int i = 0; i < anOdd.size(); ++i)
-        QCOMPARE(anOdd.at(i), 2 * i + 1);
-    // A full pool leaves a thread outside it to do the work alone.
-    if (poolFull && caller == Caller::OtherThread && count > 0)
-        QCOMPARE(aLog.threads(), QSet<std::thread::id> { aCallerThread });
-}
+    void cleanupTestCase() { QThreadPool::globalInstance()->setMaxThreadCount(myOriginalPoolSize); }
+    void cleanup() { QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize); }
 
-void TestConcurrent::nestedMaps_data()
-{
-    QTest::addColumn<Caller>("caller");
-    QTest::addColumn<int>("poolSize");
-    QTest::addColumn<bool>("poolFull");
-    QTest::addColumn<int>("depth");
-    QTest::addColumn<int>("width");
+    void runsInParallel_data()
+    {
+        QTest::addColumn<Caller>("caller");
+        QTest::addColumn<int>("busyThreads"); // besides the caller itself
+        QTest::addColumn<bool>("expectedParallel");
 
-    QTest::newRow("main thread, one pool thread, two levels") << Caller::MainThread << 1 << false << 2 << 16;
-    QTest::newRow("main thread, two pool threads, three levels") << Caller::MainThread << 2 << false << 3 << 8;
-    QTest::newRow("main thread, four pool threads, four levels") << Caller::MainThread << 4 << false << 4 << 6;
-    QTest::newRow("other thread, one pool thread, three levels") << Caller::OtherThread << 1 << false << 3 << 8;
-    QTest::newRow("other thread, full pool, three levels") << Caller::OtherThread << 2 << true << 3 << 8;
-    QTest::newRow("pool thread, two pool threads, three levels") << Caller::PoolThread << 2 << false << 3 << 8;
-    QTest::newRow("no branches") << Caller::MainThread << 2 << false << 3 << 0;
-}
+        QTest::newRow("main thread, full pool") << Caller::MainThread << ourPoolSize << true;
+        QTest::newRow("other thread, one thread left") << Caller::OtherThread << ourPoolSize - 1 << true;
+        QTest::newRow("other thread, full pool") << Caller::OtherThread << ourPoolSize << false;
+        QTest::newRow("pool thread, one thread left") << Caller::PoolThread << ourPoolSize - 2 << true;
+        QTest::newRow("pool thread, last thread of the pool") << Caller::PoolThread << ourPoolSize - 1 << false;
+    }
+    void runsInParallel()
+    {
+        QFETCH(Caller, caller);
+        QFETCH(int, busyThreads);
+        QFETCH(bool, expectedParallel);
 
-void TestConcurrent::nestedMaps()
-{
-    QFETCH(Caller, caller);
-    QFETCH(int, poolSize);
-    QFETCH(bool, poolFull);
-    QFETCH(int, depth);
-    QFETCH(int, width);
+        const PoolBlocker aBlocker(busyThreads);
+        std::atomic<bool> aParallel = !expectedParallel;
+        runOn(caller, [&] { aParallel = LMConcurrent::runsInParallel(); });
+        QCOMPARE(aParallel.load(), expectedParallel);
+    }
 
-    if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
-        QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
-    QThreadPool::globalInstance()->setMaxThreadCount(poolSize);
-    const PoolBlocker aBlocker(poolFull ? poolSize : 0);
-    std::atomic<int> aCount = -1;
-    runOn(caller, [&] { aCount = nestedCount(depth, width); });
-    int anExpected = 1;
-    for (int i = 0; i < depth; ++i)
-        anExpected *= width;
-    QCOMPARE(aCount.load(), anExpected);
-}
+    void resultsKeepInputOrder_data()
+    {
+        QTest::addColumn<Caller>("caller");
+        QTest::addColumn<bool>("poolFull");
+        QTest::addColumn<int>("count");
+
+        // No row for the main thread with a full pool: it fans out by design and would wait for the
+        // blocked pool threads, which wait for the test.
+        QTest::newRow("main thread, empty") << Caller::MainThread << false << 0;
+        QTest::newRow("main thread, many elements") << Caller::MainThread << false << 3000;
+        QTest::newRow("other thread, free pool") << Caller::OtherThread << false << 3000;
+        QTest::newRow("other thread, full pool") << Caller::OtherThread << true << 3000;
+    }
+    void resultsKeepInputOrder()
+    {
+        QFETCH(Caller, caller);
+        QFETCH(bool, poolFull);
+        QFETCH(int, count);
+
+        QList<int> anInput;
+        QList<int> aTripled;
+        QList<int> aSquared;
+        QStringList aTexts;
+        QList<int> aMultiplesOfThree;
+        QList<int> anOdd;
+        for (int i = 0; i < count; ++i) {
+            anInput.append(i);
+            aTripled.append(3 * i);
+            aSquared.append(i * i);
+            aTexts.append(QString::number(i));
+            if (i % 3 == 0)
+                aMultiplesOfThree.append(i);
+            if (i % 2 == 1)
+                anOdd.append(i);
+        }
+        ThreadLog aLog;
+        std::thread::id aCallerThread;
+        QList<int> aMapped;
+        QList<int> aMappedCopy;
+        QStringList aMappedTexts;
+        QList<int> aFiltered;
+        QList<int> aFilteredCopy;
+
+        if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
+            QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
+        const PoolBlocker aBlocker(poolFull ? ourPoolSize : 0);
+        runOn(caller, [&] {
+            aCallerThread = std::this_thread::get_id();
+            aMapped = anInput;
+            LMConcurrent::blockingMap(aMapped, [&aLog](int& theValue) {
+                aLog.add();
+                theValue *= 3;
+            });
+            aMappedCopy = LMConcurrent::blockingMapped(anInput, [&aLog](int theValue) {
+                aLog.add();
+                return theValue * theValue;
+            });
+            aMappedTexts = LMConcurrent::blockingMapped<QStringList>(
+                anInput, [](int theValue) { return QString::number(theValue); });
+            aFilteredCopy = LMConcurrent::blockingFiltered(anInput, [&aLog](int theValue) {
+                aLog.add();
+                return theValue % 3 == 0;
+            });
+            aFiltered = anInput;
+            LMConcurrent::blockingFilter(aFiltered, [](int theValue) { return theValue % 2 == 1; });
+        });
+
+        QCOMPARE(aMapped, aTripled);
+        QCOMPARE(aMappedCopy, aSquared);
+        QCOMPARE(aMappedTexts, aTexts);
+        QCOMPARE(aFilteredCopy, aMultiplesOfThree);
+        QCOMPARE(aFiltered, anOdd);
+        // A full pool leaves a thread outside it to do the work alone.
+        if (poolFull)
+            QCOMPARE(aLog.threads(), QSet<std::thread::id> { aCallerThread });
+    }
+
+    void nestedMaps_data()
+    {
+        QTest::addColumn<Caller>("caller");
+        QTest::addColumn<int>("poolSize");
+        QTest::addColumn<bool>("poolFull");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("width");
+
+        QTest::newRow("main thread, one pool thread, two levels") << Caller::MainThread << 1 << false << 2 << 16;
+        QTest::newRow("main thread, two pool threads, three levels") << Caller::MainThread << 2 << false << 3 << 8;
+        QTest::newRow("other thread, one pool thread, three levels") << Caller::OtherThread << 1 << false << 3 << 8;
+        QTest::newRow("other thread, full pool, three levels") << Caller::OtherThread << 2 << true << 3 << 8;
+        QTest::newRow("pool thread, two pool threads, three levels") << Caller::PoolThread << 2 << false << 3 << 8;
+        QTest::newRow("no branches") << Caller::MainThread << 2 << false << 3 << 0;
+    }
+    void nestedMaps()
+    {
+        QFETCH(Caller, caller);
+        QFETCH(int, poolSize);
+        QFETCH(bool, poolFull);
+        QFETCH(int, depth);
+        QFETCH(int, width);
+
+        if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
+            QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
+        QThreadPool::globalInstance()->setMaxThreadCount(poolSize);
+        const PoolBlocker aBlocker(poolFull ? poolSize : 0);
+        std::atomic<int> aCount = -1;
+        runOn(caller, [&] { aCount = nestedCount(depth, width); });
+        QCOMPARE(aCount.load(), int(std::pow(width, depth)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestConcurrent)
 #include "tst_concurrent.moc"

@@ -42,430 +42,394 @@ class TestAreaProperties : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void areaTypeTags_data();
-    void areaTypeTags();
-    void positioningConstraint_data();
-    void positioningConstraint();
-    void descriptionRoundTrip_data();
-    void descriptionRoundTrip();
-    void descriptionBadAttributes_data();
-    void descriptionBadAttributes();
-    void decorationParts();
-    void decorationCopies();
-    void decorationMirrorsAndScales();
-    void textFormatChangeMerge();
-    void textFormatChangeXml_data();
-    void textFormatChangeXml();
-    void clipartConfiguration_data();
-    void clipartConfiguration();
-    void smartLayoutConfiguration();
-    void osmContent();
-    void calendariumAppearance();
+    void areaTypeTags_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("tag");
+
+        QTest::newRow("photo") << 2 << "imagearea";
+        QTest::newRow("smart layout") << 32768 << "smartlayoutarea";
+    }
+
+    void areaTypeTags()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, tag);
+
+        const LMAreaType aType(LMAreaType::fromInt(type));
+        QCOMPARE(aType.tagName(), tag);
+        QCOMPARE(LMAreaType::fromTagName(tag), aType);
+        QCOMPARE(LMAreaType::fromTagName(tag.toUpper()), aType);
+        // Groups and lists are no tags.
+        QCOMPARE(LMAreaType::fromTagName(QStringLiteral("all")).value(), 0);
+        QCOMPARE(LMAreaType::fromTagName(QStringLiteral("alltextareas")).value(), 0);
+        QCOMPARE(LMAreaType::fromTagName(tag + QStringLiteral(",textarea")).value(), 0);
+        QCOMPARE(LMAreaType::fromTagName(QStringLiteral("fotozone")).value(), 0);
+        QCOMPARE(LMAreaType(QStringLiteral("alltextareas")).value(), 8224);
+    }
+
+    void positioningConstraint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+
+        QTest::newRow("missing") << QString() << 7;
+        QTest::newRow("unknown") << "top" << 7;
+        QTest::newRow("nowhere") << "nowhere" << 0;
+        QTest::newRow("leftpage") << "LeftPage" << 1;
+        QTest::newRow("left and right") << "left, right" << 3;
+    }
+
+    void positioningConstraint()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+
+        const LMAreaPositioningConstraint aConstraint(text);
+        QCOMPARE(aConstraint.value(), value);
+        // The written text reads back as the same value, also for combinations without a word.
+        QCOMPARE(LMAreaPositioningConstraint(aConstraint.toText()).value(), value);
+    }
+
+    void descriptionRoundTrip_data()
+    {
+        QTest::addColumn<LMAreaDescription>("description");
+
+        LMAreaDescription aFull(LMRotatedRect(QRectF(-5.25, 0.125, 1e6, 1.0 / 3), LMAngle(359)),
+                                LMAreaAbilityEnum::FotoFix, fullDecoration(), LMImageFXs(QStringLiteral("sepia, blur")),
+                                LMAreaCreationRuleEnum::Layout);
+        aFull.setBackgroundContent(true);
+        QTest::newRow("everything set") << aFull;
+        QTest::newRow("no abilities, no rule")
+            << LMAreaDescription(LMRotatedRect(QRectF(0, 0, 0, 0), LMAngle(90)), LMAreaAbility(), LMAreaDecoration(),
+                                 LMImageFXs(), LMAreaCreationRule());
+    }
+
+    void descriptionRoundTrip()
+    {
+        QFETCH(LMAreaDescription, description);
+
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("imagearea"));
+        description.buildXML(anElement);
+        const LMAreaDescription aRead
+            = LMAreaDescription::fromXml(anElement, LMAreaAbilityEnum::Move, LMAreaCreationRuleEnum::Import);
+        QCOMPARE(aRead, description);
+        QCOMPARE(aRead.decoration(), description.decoration());
+    }
+
+    void descriptionBadAttributes_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<int>("abilities");
+        QTest::addColumn<int>("creationRule");
+
+        const auto row
+            = [](const char* theTag, const QString& theXml, const QStringList& theWarnings,
+                 const QRectF& theRect = QRectF(), int theRotation = 0, int theAbilities = 1, int theRule = 16) {
+                  QTest::newRow(theTag) << theXml << theWarnings << theRect << theRotation << theAbilities << theRule;
+              };
+        const auto bad = [](const char* theName, const char* theValue, const char* theKind) {
+            return QStringLiteral("<imagearea> attribute \"%1\": \"%2\" is not %3; default used")
+                .arg(theName, theValue, theKind);
+        };
+        row("all missing", "<imagearea/>", {});
+        row("decimal comma", "<imagearea x='1,5' y='2' width='3' height='4'/>", { bad("x", "1,5", "a number") },
+            QRectF(0, 2, 3, 4));
+        row("infinite width", "<imagearea width='inf' height='1e999'/>",
+            { bad("width", "inf", "a number"), bad("height", "1e999", "a number") });
+        row("negative rotation", "<imagearea angle='-90'/>", {}, QRectF(), 270);
+        row("rotation is no integer", "<imagearea angle='12.5'/>", { bad("angle", "12.5", "an integer") });
+        row("ability words", "<imagearea abilities='move, rotate' creationRule='layout,import'/>", {}, QRectF(), 0, 9,
+            18);
+        row("unknown ability word", "<imagearea abilities='move, fly'/>",
+            { bad("abilities", "move, fly", "a number or known words") });
+        row("empty abilities", "<imagearea abilities=''/>", { bad("abilities", "", "a number or known words") });
+    }
+
+    void descriptionBadAttributes()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QStringList, warnings);
+        QFETCH(QRectF, rect);
+        QFETCH(int, rotation);
+        QFETCH(int, abilities);
+        QFETCH(int, creationRule);
+
+        QDomDocument aDocument;
+        const QDomElement anElement = parse(aDocument, xml);
+        for (const QString& aWarning : std::as_const(warnings))
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        const LMAreaDescription aRead
+            = LMAreaDescription::fromXml(anElement, LMAreaAbilityEnum::Move, LMAreaCreationRuleEnum::Import);
+        QCOMPARE(aRead.rect(), rect);
+        QCOMPARE(aRead.rotation().degrees(), rotation);
+        QCOMPARE(aRead.abilities().value(), abilities);
+        QCOMPARE(aRead.creationRule().value(), creationRule);
+        QVERIFY(!aRead.isNormalized());
+    }
+
+    void decorationParts()
+    {
+        LMAreaDecoration aDecoration;
+        QVERIFY(aDecoration.isEmpty());
+        QVERIFY(aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Border));
+
+        // A border with width but nothing else is still a border; a shadow without opacity is none.
+        aDecoration.setBorder(LMBorderConfig(LMDistance(1), LMBorderPosition(), QColor()));
+        aDecoration.setShadow(LMShadowConfig(LMDistance(10), LMAngle(0), 0, LMDistance(4)));
+        QVERIFY(!aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Border));
+        QVERIFY(aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Shadow));
+        QVERIFY(aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Corners));
+
+        // Corners are set only with a valid corner, a valid shape and a length.
+        LMCornersConfiguration aCorners;
+        aCorners.setCorner(LMCornerEnum::TopLeft, LMCornerShape(), LMDistance(5));
+        aCorners.setCorner(LMCornerEnum::TopLeft, LMCornerShapeEnum::Concave, LMDistance());
+        aCorners.setCorner(LMCorner(), LMCornerShapeEnum::Concave, LMDistance(5));
+        QVERIFY(aCorners.isDefault());
+        aCorners.setCorner(LMCornerEnum::All, LMCornerShapeEnum::Concave, LMDistance(5));
+        QCOMPARE(aCorners.corners().size(), 4);
+        QVERIFY(aCorners.isEnabled());
+    }
+
+    void decorationCopies()
+    {
+        // Copies share their parts until one of them changes.
+        const LMAreaDecoration aFull = fullDecoration();
+        LMAreaDecoration aCopy = aFull;
+        aCopy.setBorder(LMBorderConfig());
+        QCOMPARE(aFull, fullDecoration());
+        QVERIFY(aCopy != aFull);
+        QVERIFY(aCopy.decorationPartIsEmpty(LMAreaDecorationPart::Border));
+        QCOMPARE(aCopy.shadow(), aFull.shadow());
+
+        // Taking every part away again, or giving the default parts, is no decoration at all.
+        aCopy.setShadow(LMShadowConfig());
+        aCopy.setCorners(LMCornersConfiguration());
+        QCOMPARE(aCopy, LMAreaDecoration());
+        QCOMPARE(LMAreaDecoration(LMBorderConfig(), LMShadowConfig(), LMCornersConfiguration()), LMAreaDecoration());
+        QVERIFY(aCopy.isEmpty());
+        QVERIFY(LMAreaDecoration().mirrored(LMMirrorRuleEnum::BothAxes).isEmpty());
+
+        LMAreaDecoration aMoved = std::move(aCopy);
+        aMoved.setCorners(fullDecoration().corners());
+        QCOMPARE(aMoved.corners(), aFull.corners());
+        QVERIFY(aMoved.decorationPartIsEmpty(LMAreaDecorationPart::Border));
+    }
+
+    void decorationMirrorsAndScales()
+    {
+        const LMAreaDecoration aDecoration = fullDecoration();
+
+        const LMAreaDecoration aMirrored = aDecoration.mirrored(LMMirrorRuleEnum::VerticalAxis);
+        QVERIFY(aMirrored.corners().hasCorner(LMCornerEnum::TopRight));
+        QVERIFY(aMirrored.corners().hasCorner(LMCornerEnum::BottomLeft));
+        QVERIFY(!aMirrored.corners().hasCorner(LMCornerEnum::TopLeft));
+        QCOMPARE(aMirrored.corners().corner(LMCornerEnum::TopRight).shape, LMCornerShape(LMCornerShapeEnum::Convex));
+        // The shadow falls to the other side: 45 degrees becomes 135.
+        QCOMPARE(aMirrored.shadow().angle().degrees(), 135);
+        QCOMPARE(aDecoration.mirrored(LMMirrorRuleEnum::HorizontalAxis).shadow().angle().degrees(), 315);
+        QCOMPARE(aDecoration.mirrored(LMMirrorRuleEnum::BothAxes).shadow().angle().degrees(), 225);
+        QCOMPARE(aMirrored.mirrored(LMMirrorRuleEnum::VerticalAxis), aDecoration);
+
+        const LMAreaDecoration aScaled = aDecoration.scaled(2.0);
+        QCOMPARE(aScaled.border().width(), LMDistance(50));
+        QCOMPARE(aScaled.border().offset(), LMDistance(10));
+        QCOMPARE(aScaled.shadow().blur(), LMDistance(8, LMDistanceUnit::Millimetre));
+        QCOMPARE(aScaled.corners().corner(LMCornerEnum::TopLeft).length, LMDistance(40));
+        QCOMPARE(aDecoration.scaled(1.0), aDecoration);
+    }
+
+    void textFormatChangeMerge()
+    {
+        LMTextFormat aFirst;
+        aFirst.setFontFamily(QStringLiteral("Fira Sans"));
+        aFirst.setFontSize(12);
+        const LMTextFormatChange aFamilyAndSize(aFirst, LMTextFormat::FontFamily | LMTextFormat::FontSize);
+
+        LMTextFormat aSecond;
+        aSecond.setFontSize(14);
+        aSecond.setBold(true);
+        aSecond.setFontFamily(QStringLiteral("ignored: not a field of the change"));
+        const LMTextFormatChange aSizeAndBold(aSecond, LMTextFormat::FontSize | LMTextFormat::Bold);
+
+        LMTextFormatChange aMerged = aFamilyAndSize;
+        aMerged.merge(aSizeAndBold);
+        QCOMPARE(aMerged.fields(), LMTextFormat::FontFamily | LMTextFormat::FontSize | LMTextFormat::Bold);
+        QCOMPARE(aMerged.format().fontFamily(), QStringLiteral("Fira Sans"));
+        QCOMPARE(aMerged.format().fontSize(), 14.0);
+        QVERIFY(aMerged.format().isBold());
+
+        LMTextFormat aBase;
+        aBase.setItalic(true);
+        aBase.setFontSize(8);
+        const LMTextFormat anApplied = aMerged.appliedTo(aBase);
+        QVERIFY(anApplied.isItalic());
+        QCOMPARE(anApplied.fontSize(), 14.0);
+        QCOMPARE(anApplied.fontFamily(), QStringLiteral("Fira Sans"));
+        // The base itself is untouched.
+        QCOMPARE(aBase.fontSize(), 8.0);
+
+        // Only a change that sets the size scales it.
+        LMTextFormatChange aBoldOnly(aSecond, LMTextFormat::Bold);
+        aBoldOnly.scaleFontSize(2.0);
+        QCOMPARE(aBoldOnly.format().fontSize(), 14.0);
+        aMerged.scaleFontSize(0.5);
+        QCOMPARE(aMerged.format().fontSize(), 7.0);
+
+        // Equality looks only at the fields a change sets.
+        LMTextFormat aThird;
+        aThird.setBold(true);
+        aThird.setFontSize(99);
+        QCOMPARE(LMTextFormatChange(aSecond, LMTextFormat::Bold), LMTextFormatChange(aThird, LMTextFormat::Bold));
+        QVERIFY(
+            !(LMTextFormatChange(aSecond, LMTextFormat::Bold) == LMTextFormatChange(aSecond, LMTextFormat::Italic)));
+    }
+
+    void textFormatChangeXml_data()
+    {
+        QTest::addColumn<LMTextFormatChange>("change");
+
+        QTest::newRow("empty") << LMTextFormatChange();
+        LMTextFormat aFormat;
+        aFormat.setFontFamily(QStringLiteral("Ünicode Grotesk"));
+        aFormat.setFontSize(10.5);
+        aFormat.setBold(true);
+        aFormat.setItalic(true);
+        aFormat.setFontColor(QColor(1, 2, 3));
+        aFormat.setBackgroundColor(QColor(255, 0, 0, 128));
+        aFormat.setPaddingHorizontal(LMDistance(1.5, LMDistanceUnit::Millimetre));
+        aFormat.setPaddingVertical(LMDistance(3));
+        aFormat.setOutline(LMOutlineConfig(LMDistance(0.2, LMDistanceUnit::Millimetre), QColor(Qt::white)));
+        aFormat.setAlignmentHorizontal(Qt::AlignJustify);
+        aFormat.setAlignmentVertical(Qt::AlignBottom);
+        aFormat.setLetterSpacing(LMDistance(0.1, LMDistanceUnit::Millimetre));
+        aFormat.setLineHeightPercent(120);
+        aFormat.setSpotColorBackground(true);
+        aFormat.setSpotColorText(true);
+        QTest::newRow("every field") << LMTextFormatChange(aFormat, LMTextFormat::AllFields);
+        QTest::newRow("some fields") << LMTextFormatChange(aFormat,
+                                                           LMTextFormat::Outline | LMTextFormat::AlignmentVertical);
+    }
+
+    void textFormatChangeXml()
+    {
+        QFETCH(LMTextFormatChange, change);
+
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("textarea"));
+        change.buildXML(anElement);
+        QCOMPARE(anElement.firstChildElement(QStringLiteral("textformat")).isNull(), change.isEmpty());
+        QCOMPARE(LMTextFormatChange::fromXml(anElement), change);
+    }
+
+    void clipartConfiguration_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("mirror");
+        QTest::addColumn<bool>("gsel");
+        QTest::addColumn<bool>("changes");
+
+        QTest::newRow("none") << "<image/>" << 0 << false << false;
+        QTest::newRow("mirrored") << "<image mirror='horizontal'/>" << 1 << false << true;
+        QTest::newRow("spot colour") << "<image gsel='yes'/>" << 0 << true << true;
+        QTest::newRow("malformed boolean") << "<image gsel='maybe'/>" << 0 << false << false;
+    }
+
+    void clipartConfiguration()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, mirror);
+        QFETCH(bool, gsel);
+
+        QDomDocument aDocument;
+        const QDomElement anElement = parse(aDocument, xml);
+        if (anElement.attribute(QStringLiteral("gsel")) == QLatin1String("maybe"))
+            QTest::ignoreMessage(QtWarningMsg, "<image> attribute \"gsel\": \"maybe\" is not a boolean; default used");
+        const LMClipartConfiguration aConfiguration = LMClipartConfiguration::fromXml(anElement);
+        QCOMPARE(aConfiguration.mirrorRule().value(), mirror);
+        QCOMPARE(aConfiguration.isSpotColorEnabled(), gsel);
+        QTEST(aConfiguration.hasChanges(), "changes");
+        // Mirroring adds up and undoes itself.
+        QCOMPARE(aConfiguration.mirrored(LMMirrorRuleEnum::BothAxes).mirrorRule().value(), mirror ^ 3);
+        QCOMPARE(aConfiguration.mirrored(LMMirrorRuleEnum::VerticalAxis).mirrored(LMMirrorRuleEnum::VerticalAxis),
+                 aConfiguration);
+    }
+
+    void smartLayoutConfiguration()
+    {
+        LMSmartLayoutConfiguration aConfiguration;
+        aConfiguration.setSpacing(LMDistance(20));
+        aConfiguration.setElegant(true);
+        aConfiguration.setElegantPaddings(QMarginsF(10, 5, 30, 15));
+
+        const QSizeF aPage(1000, 500);
+        const LMSmartLayoutConfiguration aNormalized = aConfiguration.normalized(aPage);
+        QCOMPARE(aNormalized.spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
+        QCOMPARE(aNormalized.elegantPaddings(), QMarginsF(0.01, 0.01, 0.03, 0.03));
+        QCOMPARE(aNormalized.denormalized(aPage), aConfiguration);
+        // Millimetres become document units on the way.
+        LMSmartLayoutConfiguration aMillimetres;
+        aMillimetres.setSpacing(LMDistance(2, LMDistanceUnit::Millimetre));
+        QCOMPARE(aMillimetres.normalized(aPage).spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
+        // An unusable size changes nothing.
+        QCOMPARE(aConfiguration.normalized(QSizeF(0, 500)), aConfiguration);
+
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("layoutArea"));
+        aNormalized.buildXML(anElement);
+        QCOMPARE(LMSmartLayoutConfiguration::fromXml(anElement), aNormalized);
+    }
+
+    void osmContent()
+    {
+        QDomDocument aDocument;
+        const QDomElement anElement = parse(
+            aDocument,
+            QStringLiteral(
+                "<g xmlns:lumo='urn:lumo'><lumo:osm lumo:lat='47.5' lumo:lon='8.25' lumo:zoom='11' lumo:style='winter'>"
+                "<lumo:marker lumo:id='home' lumo:lat='47.4' lumo:lon='8.5'/><lumo:marker lumo:id='' lumo:lat='1'/>"
+                "</lumo:osm></g>"));
+        const LMOsmContent aContent = LMOsmContent::read(anElement.firstChildElement(), QStringLiteral("lumo:"));
+        QVERIFY(aContent.isValid());
+        QCOMPARE(aContent.center(), QPointF(8.25, 47.5));
+        QCOMPARE(aContent.zoom(), 11.0);
+        QCOMPARE(aContent.style(), QStringLiteral("winter"));
+        // A marker without id ties nothing to the map.
+        QCOMPARE(aContent.positions().size(), 1);
+        QCOMPARE(aContent.positions().value(LMAreaAssociationId(QStringLiteral("home"))), QPointF(8.5, 47.4));
+
+        QDomDocument anOut;
+        QDomElement anArea = anOut.createElement(QStringLiteral("maparea"));
+        aContent.buildXML(anArea);
+        QCOMPARE(LMOsmContent::fromXml(anArea), aContent);
+
+        LMOsmContent anOffGlobe = aContent;
+        anOffGlobe.setCenter(QPointF(181, 0));
+        QVERIFY(!anOffGlobe.isValid());
+        QVERIFY(!LMOsmContent().isValid());
+    }
+
+    void calendariumAppearance()
+    {
+        LMCalendariumAppearance anAppearance;
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("calendararea"));
+        anAppearance.buildXML(anElement);
+        QVERIFY(anElement.firstChildElement().isNull());
+
+        anAppearance.setColorSchema(QStringLiteral("Herbst"));
+        anAppearance.setLayout(QStringLiteral("block"));
+        anAppearance.setLanguage(QStringLiteral("de"));
+        anAppearance.setMonthOffset(-2);
+        anAppearance.buildXML(anElement);
+        QCOMPARE(LMCalendariumAppearance::fromXml(anElement), anAppearance);
+    }
 };
-
-void TestAreaProperties::areaTypeTags_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("tag");
-
-    QTest::newRow("photo") << 2 << "imagearea";
-    QTest::newRow("photo background") << 4 << "imagebackgroundarea";
-    QTest::newRow("text") << 32 << "textarea";
-    QTest::newRow("calendar") << 64 << "calendararea";
-    QTest::newRow("clipart") << 256 << "clipartarea";
-    QTest::newRow("svg") << 1024 << "svgarea";
-    QTest::newRow("background") << 2048 << "backgroundarea";
-    QTest::newRow("qr code") << 4096 << "qrcodearea";
-    QTest::newRow("calendar text") << 8192 << "calendartextarea";
-    QTest::newRow("map") << 16384 << "maparea";
-    QTest::newRow("smart layout") << 32768 << "smartlayoutarea";
-}
-
-void TestAreaProperties::areaTypeTags()
-{
-    QFETCH(int, type);
-    QFETCH(QString, tag);
-
-    const LMAreaType aType(LMAreaType::fromInt(type));
-    QCOMPARE(aType.tagName(), tag);
-    QCOMPARE(LMAreaType::fromTagName(tag), aType);
-    QCOMPARE(LMAreaType::fromTagName(tag.toUpper()), aType);
-    // Groups and lists are no tags.
-    QCOMPARE(LMAreaType::fromTagName(QStringLiteral("all")).value(), 0);
-    QCOMPARE(LMAreaType::fromTagName(QStringLiteral("alltextareas")).value(), 0);
-    QCOMPARE(LMAreaType::fromTagName(tag + QStringLiteral(",textarea")).value(), 0);
-    QCOMPARE(LMAreaType::fromTagName(QStringLiteral("fotozone")).value(), 0);
-    QCOMPARE(LMAreaType(QStringLiteral("alltextareas")).value(), 8224);
-}
-
-void TestAreaProperties::positioningConstraint_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("value");
-
-    QTest::newRow("missing") << QString() << 7;
-    QTest::newRow("unknown") << "top" << 7;
-    QTest::newRow("nowhere") << "nowhere" << 0;
-    QTest::newRow("left") << "left" << 1;
-    QTest::newRow("leftpage") << "LeftPage" << 1;
-    QTest::newRow("right") << "right" << 2;
-    QTest::newRow("spine") << "spinepage" << 4;
-    QTest::newRow("anywhere") << "anywhere" << 7;
-    QTest::newRow("left and right") << "left, right" << 3;
-}
-
-void TestAreaProperties::positioningConstraint()
-{
-    QFETCH(QString, text);
-    QFETCH(int, value);
-
-    const LMAreaPositioningConstraint aConstraint(text);
-    QCOMPARE(aConstraint.value(), value);
-    // The written text reads back as the same value, also for combinations without a word.
-    QCOMPARE(LMAreaPositioningConstraint(aConstraint.toText()).value(), value);
-}
-
-void TestAreaProperties::descriptionRoundTrip_data()
-{
-    QTest::addColumn<LMAreaDescription>("description");
-
-    QTest::newRow("plain") << LMAreaDescription(LMRotatedRect(QRectF(10, 20, 300, 400)),
-                                                LMAreaAbilityEnum::FotoDefault);
-    LMAreaDescription aFull(LMRotatedRect(QRectF(-5.25, 0.125, 1e6, 1.0 / 3), LMAngle(359)), LMAreaAbilityEnum::FotoFix,
-                            fullDecoration(), LMImageFXs(QStringLiteral("sepia, blur")),
-                            LMAreaCreationRuleEnum::Layout);
-    aFull.setBackgroundContent(true);
-    QTest::newRow("everything set") << aFull;
-    QTest::newRow("no abilities, no rule")
-        << LMAreaDescription(LMRotatedRect(QRectF(0, 0, 0, 0), LMAngle(90)), LMAreaAbility(), LMAreaDecoration(),
-                             LMImageFXs(), LMAreaCreationRule());
-}
-
-void TestAreaProperties::descriptionRoundTrip()
-{
-    QFETCH(LMAreaDescription, description);
-
-    QDomDocument aDocument;
-    QDomElement anElement = aDocument.createElement(QStringLiteral("imagearea"));
-    description.buildXML(anElement);
-    const LMAreaDescription aRead
-        = LMAreaDescription::fromXml(anElement, LMAreaAbilityEnum::Move, LMAreaCreationRuleEnum::Import);
-    QCOMPARE(aRead, description);
-    QCOMPARE(aRead.decoration(), description.decoration());
-}
-
-void TestAreaProperties::descriptionBadAttributes_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<QStringList>("warnings");
-    QTest::addColumn<QRectF>("rect");
-    QTest::addColumn<int>("rotation");
-    QTest::addColumn<int>("abilities");
-    QTest::addColumn<int>("creationRule");
-
-    const QString aMalformed = QStringLiteral("<imagearea> attribute \"%1\": \"%2\" is not %3; default used");
-    QTest::newRow("all missing") << "<imagearea/>" << QStringList() << QRectF() << 0 << 1 << 16;
-    QTest::newRow("decimal comma") << "<imagearea x='1,5' y='2' width='3' height='4'/>"
-                                   << QStringList({ aMalformed.arg("x", "1,5", "a number") }) << QRectF(0, 2, 3, 4) << 0
-                                   << 1 << 16;
-    QTest::newRow("infinite width") << "<imagearea width='inf' height='1e999'/>"
-                                    << QStringList({ aMalformed.arg("width", "inf", "a number"),
-                                                     aMalformed.arg("height", "1e999", "a number") })
-                                    << QRectF() << 0 << 1 << 16;
-    QTest::newRow("negative rotation") << "<imagearea angle='-90'/>" << QStringList() << QRectF() << 270 << 1 << 16;
-    QTest::newRow("rotation is no integer")
-        << "<imagearea angle='12.5'/>" << QStringList({ aMalformed.arg("angle", "12.5", "an integer") }) << QRectF()
-        << 0 << 1 << 16;
-    QTest::newRow("ability words") << "<imagearea abilities='move, rotate' creationRule='layout,import'/>"
-                                   << QStringList() << QRectF() << 0 << 9 << 18;
-    QTest::newRow("unknown ability word")
-        << "<imagearea abilities='move, fly'/>"
-        << QStringList({ aMalformed.arg("abilities", "move, fly", "a number or known words") }) << QRectF() << 0 << 1
-        << 16;
-    QTest::newRow("empty abilities") << "<imagearea abilities=''/>"
-                                     << QStringList({ aMalformed.arg("abilities", "", "a number or known words") })
-                                     << QRectF() << 0 << 1 << 16;
-}
-
-void TestAreaProperties::descriptionBadAttributes()
-{
-    QFETCH(QString, xml);
-    QFETCH(QStringList, warnings);
-    QFETCH(QRectF, rect);
-    QFETCH(int, rotation);
-    QFETCH(int, abilities);
-    QFETCH(int, creationRule);
-
-    QDomDocument aDocument;
-    const QDomElement anElement = parse(aDocument, xml);
-    for (const QString& aWarning : std::as_const(warnings))
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-    const LMAreaDescription aRead
-        = LMAreaDescription::fromXml(anElement, LMAreaAbilityEnum::Move, LMAreaCreationRuleEnum::Import);
-    QCOMPARE(aRead.rect(), rect);
-    QCOMPARE(aRead.rotation().degrees(), rotation);
-    QCOMPARE(aRead.abilities().value(), abilities);
-    QCOMPARE(aRead.creationRule().value(), creationRule);
-    QVERIFY(!aRead.isNormalized());
-}
-
-void TestAreaProperties::decorationParts()
-{
-    LMAreaDecoration aDecoration;
-    QVERIFY(aDecoration.isEmpty());
-    QVERIFY(aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Border));
-
-    // A border with width but nothing else is still a border; a shadow without opacity is none.
-    aDecoration.setBorder(LMBorderConfig(LMDistance(1), LMBorderPosition(), QColor()));
-    aDecoration.setShadow(LMShadowConfig(LMDistance(10), LMAngle(0), 0, LMDistance(4)));
-    QVERIFY(!aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Border));
-    QVERIFY(aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Shadow));
-    QVERIFY(aDecoration.decorationPartIsEmpty(LMAreaDecorationPart::Corners));
-
-    // Corners are set only with a valid corner, a valid shape and a length.
-    LMCornersConfiguration aCorners;
-    aCorners.setCorner(LMCornerEnum::TopLeft, LMCornerShape(), LMDistance(5));
-    aCorners.setCorner(LMCornerEnum::TopLeft, LMCornerShapeEnum::Concave, LMDistance());
-    aCorners.setCorner(LMCorner(), LMCornerShapeEnum::Concave, LMDistance(5));
-    QVERIFY(aCorners.isDefault());
-    aCorners.setCorner(LMCornerEnum::All, LMCornerShapeEnum::Concave, LMDistance(5));
-    QCOMPARE(aCorners.corners().size(), 4);
-    QVERIFY(aCorners.isEnabled());
-}
-
-void TestAreaProperties::decorationCopies()
-{
-    // Copies share their parts until one of them changes.
-    const LMAreaDecoration aFull = fullDecoration();
-    LMAreaDecoration aCopy = aFull;
-    aCopy.setBorder(LMBorderConfig());
-    QCOMPARE(aFull, fullDecoration());
-    QVERIFY(aCopy != aFull);
-    QVERIFY(aCopy.decorationPartIsEmpty(LMAreaDecorationPart::Border));
-    QCOMPARE(aCopy.shadow(), aFull.shadow());
-
-    // Taking every part away again, or giving the default parts, is no decoration at all.
-    aCopy.setShadow(LMShadowConfig());
-    aCopy.setCorners(LMCornersConfiguration());
-    QCOMPARE(aCopy, LMAreaDecoration());
-    QCOMPARE(LMAreaDecoration(LMBorderConfig(), LMShadowConfig(), LMCornersConfiguration()), LMAreaDecoration());
-    QVERIFY(aCopy.isEmpty());
-    QVERIFY(LMAreaDecoration().mirrored(LMMirrorRuleEnum::BothAxes).isEmpty());
-
-    LMAreaDecoration aMoved = std::move(aCopy);
-    aMoved.setCorners(fullDecoration().corners());
-    QCOMPARE(aMoved.corners(), aFull.corners());
-    QVERIFY(aMoved.decorationPartIsEmpty(LMAreaDecorationPart::Border));
-}
-
-void TestAreaProperties::decorationMirrorsAndScales()
-{
-    const LMAreaDecoration aDecoration = fullDecoration();
-
-    const LMAreaDecoration aMirrored = aDecoration.mirrored(LMMirrorRuleEnum::VerticalAxis);
-    QVERIFY(aMirrored.corners().hasCorner(LMCornerEnum::TopRight));
-    QVERIFY(aMirrored.corners().hasCorner(LMCornerEnum::BottomLeft));
-    QVERIFY(!aMirrored.corners().hasCorner(LMCornerEnum::TopLeft));
-    QCOMPARE(aMirrored.corners().corner(LMCornerEnum::TopRight).shape, LMCornerShape(LMCornerShapeEnum::Convex));
-    // The shadow falls to the other side: 45 degrees becomes 135.
-    QCOMPARE(aMirrored.shadow().angle().degrees(), 135);
-    QCOMPARE(aDecoration.mirrored(LMMirrorRuleEnum::HorizontalAxis).shadow().angle().degrees(), 315);
-    QCOMPARE(aDecoration.mirrored(LMMirrorRuleEnum::BothAxes).shadow().angle().degrees(), 225);
-    QCOMPARE(aMirrored.mirrored(LMMirrorRuleEnum::VerticalAxis), aDecoration);
-
-    const LMAreaDecoration aScaled = aDecoration.scaled(2.0);
-    QCOMPARE(aScaled.border().width(), LMDistance(50));
-    QCOMPARE(aScaled.border().offset(), LMDistance(10));
-    QCOMPARE(aScaled.shadow().blur(), LMDistance(8, LMDistanceUnit::Millimetre));
-    QCOMPARE(aScaled.corners().corner(LMCornerEnum::TopLeft).length, LMDistance(40));
-    QCOMPARE(aDecoration.scaled(1.0), aDecoration);
-}
-
-void TestAreaProperties::textFormatChangeMerge()
-{
-    LMTextFormat aFirst;
-    aFirst.setFontFamily(QStringLiteral("Fira Sans"));
-    aFirst.setFontSize(12);
-    const LMTextFormatChange aFamilyAndSize(aFirst, LMTextFormat::FontFamily | LMTextFormat::FontSize);
-
-    LMTextFormat aSecond;
-    aSecond.setFontSize(14);
-    aSecond.setBold(true);
-    aSecond.setFontFamily(QStringLiteral("ignored: not a field of the change"));
-    const LMTextFormatChange aSizeAndBold(aSecond, LMTextFormat::FontSize | LMTextFormat::Bold);
-
-    LMTextFormatChange aMerged = aFamilyAndSize;
-    aMerged.merge(aSizeAndBold);
-    QCOMPARE(aMerged.fields(), LMTextFormat::FontFamily | LMTextFormat::FontSize | LMTextFormat::Bold);
-    QCOMPARE(aMerged.format().fontFamily(), QStringLiteral("Fira Sans"));
-    QCOMPARE(aMerged.format().fontSize(), 14.0);
-    QVERIFY(aMerged.format().isBold());
-
-    LMTextFormat aBase;
-    aBase.setItalic(true);
-    aBase.setFontSize(8);
-    const LMTextFormat anApplied = aMerged.appliedTo(aBase);
-    QVERIFY(anApplied.isItalic());
-    QCOMPARE(anApplied.fontSize(), 14.0);
-    QCOMPARE(anApplied.fontFamily(), QStringLiteral("Fira Sans"));
-    // The base itself is untouched.
-    QCOMPARE(aBase.fontSize(), 8.0);
-
-    // Only a change that sets the size scales it.
-    LMTextFormatChange aBoldOnly(aSecond, LMTextFormat::Bold);
-    aBoldOnly.scaleFontSize(2.0);
-    QCOMPARE(aBoldOnly.format().fontSize(), 14.0);
-    aMerged.scaleFontSize(0.5);
-    QCOMPARE(aMerged.format().fontSize(), 7.0);
-
-    // Equality looks only at the fields a change sets.
-    LMTextFormat aThird;
-    aThird.setBold(true);
-    aThird.setFontSize(99);
-    QCOMPARE(LMTextFormatChange(aSecond, LMTextFormat::Bold), LMTextFormatChange(aThird, LMTextFormat::Bold));
-    QVERIFY(!(LMTextFormatChange(aSecond, LMTextFormat::Bold) == LMTextFormatChange(aSecond, LMTextFormat::Italic)));
-}
-
-void TestAreaProperties::textFormatChangeXml_data()
-{
-    QTest::addColumn<LMTextFormatChange>("change");
-
-    QTest::newRow("empty") << LMTextFormatChange();
-    LMTextFormat aFormat;
-    aFormat.setFontFamily(QStringLiteral("Ünicode Grotesk"));
-    aFormat.setFontSize(10.5);
-    aFormat.setBold(true);
-    aFormat.setItalic(true);
-    aFormat.setFontColor(QColor(1, 2, 3));
-    aFormat.setBackgroundColor(QColor(255, 0, 0, 128));
-    aFormat.setPaddingHorizontal(LMDistance(1.5, LMDistanceUnit::Millimetre));
-    aFormat.setPaddingVertical(LMDistance(3));
-    aFormat.setOutline(LMOutlineConfig(LMDistance(0.2, LMDistanceUnit::Millimetre), QColor(Qt::white)));
-    aFormat.setAlignmentHorizontal(Qt::AlignJustify);
-    aFormat.setAlignmentVertical(Qt::AlignBottom);
-    aFormat.setLetterSpacing(LMDistance(0.1, LMDistanceUnit::Millimetre));
-    aFormat.setLineHeightPercent(120);
-    aFormat.setSpotColorBackground(true);
-    aFormat.setSpotColorText(true);
-    QTest::newRow("every field") << LMTextFormatChange(aFormat, LMTextFormat::AllFields);
-    QTest::newRow("some fields") << LMTextFormatChange(aFormat,
-                                                       LMTextFormat::Outline | LMTextFormat::AlignmentVertical);
-}
-
-void TestAreaProperties::textFormatChangeXml()
-{
-    QFETCH(LMTextFormatChange, change);
-
-    QDomDocument aDocument;
-    QDomElement anElement = aDocument.createElement(QStringLiteral("textarea"));
-    change.buildXML(anElement);
-    QCOMPARE(anElement.firstChildElement(QStringLiteral("textformat")).isNull(), change.isEmpty());
-    QCOMPARE(LMTextFormatChange::fromXml(anElement), change);
-}
-
-void TestAreaProperties::clipartConfiguration_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<int>("mirror");
-    QTest::addColumn<bool>("gsel");
-    QTest::addColumn<bool>("changes");
-
-    QTest::newRow("none") << "<image/>" << 0 << false << false;
-    QTest::newRow("mirrored") << "<image mirror='horizontal'/>" << 1 << false << true;
-    QTest::newRow("spot colour") << "<image gsel='yes'/>" << 0 << true << true;
-    QTest::newRow("malformed boolean") << "<image gsel='maybe'/>" << 0 << false << false;
-}
-
-void TestAreaProperties::clipartConfiguration()
-{
-    QFETCH(QString, xml);
-    QFETCH(int, mirror);
-    QFETCH(bool, gsel);
-    QFETCH(bool, changes);
-
-    QDomDocument aDocument;
-    const QDomElement anElement = parse(aDocument, xml);
-    if (anElement.attribute(QStringLiteral("gsel")) == QLatin1String("maybe"))
-        QTest::ignoreMessage(QtWarningMsg, "<image> attribute \"gsel\": \"maybe\" is not a boolean; default used");
-    const LMClipartConfiguration aConfiguration = LMClipartConfiguration::fromXml(anElement);
-    QCOMPARE(aConfiguration.mirrorRule().value(), mirror);
-    QCOMPARE(aConfiguration.isSpotColorEnabled(), gsel);
-    QCOMPARE(aConfiguration.hasChanges(), changes);
-    // Mirroring adds up and undoes itself.
-    QCOMPARE(aConfiguration.mirrored(LMMirrorRuleEnum::BothAxes).mirrorRule().value(), mirror ^ 3);
-    QCOMPARE(aConfiguration.mirrored(LMMirrorRuleEnum::VerticalAxis).mirrored(LMMirrorRuleEnum::VerticalAxis),
-             aConfiguration);
-}
-
-void TestAreaProperties::smartLayoutConfiguration()
-{
-    LMSmartLayoutConfiguration aConfiguration;
-    aConfiguration.setSpacing(LMDistance(20));
-    aConfiguration.setElegant(true);
-    aConfiguration.setElegantPaddings(QMarginsF(10, 5, 30, 15));
-
-    const QSizeF aPage(1000, 500);
-    const LMSmartLayoutConfiguration aNormalized = aConfiguration.normalized(aPage);
-    QCOMPARE(aNormalized.spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
-    QCOMPARE(aNormalized.elegantPaddings(), QMarginsF(0.01, 0.01, 0.03, 0.03));
-    QCOMPARE(aNormalized.denormalized(aPage), aConfiguration);
-    // Millimetres become document units on the way.
-    LMSmartLayoutConfiguration aMillimetres;
-    aMillimetres.setSpacing(LMDistance(2, LMDistanceUnit::Millimetre));
-    QCOMPARE(aMillimetres.normalized(aPage).spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
-    // An unusable size changes nothing.
-    QCOMPARE(aConfiguration.normalized(QSizeF(0, 500)), aConfiguration);
-
-    QDomDocument aDocument;
-    QDomElement anElement = aDocument.createElement(QStringLiteral("layoutArea"));
-    aNormalized.buildXML(anElement);
-    QCOMPARE(LMSmartLayoutConfiguration::fromXml(anElement), aNormalized);
-}
-
-void TestAreaProperties::osmContent()
-{
-    QDomDocument aDocument;
-    const QDomElement anElement = parse(
-        aDocument,
-        QStringLiteral(
-            "<g xmlns:lumo='urn:lumo'><lumo:osm lumo:lat='47.5' lumo:lon='8.25' lumo:zoom='11' lumo:style='winter'>"
-            "<lumo:marker lumo:id='home' lumo:lat='47.4' lumo:lon='8.5'/><lumo:marker lumo:id='' lumo:lat='1'/>"
-            "</lumo:osm></g>"));
-    const LMOsmContent aContent = LMOsmContent::read(anElement.firstChildElement(), QStringLiteral("lumo:"));
-    QVERIFY(aContent.isValid());
-    QCOMPARE(aContent.center(), QPointF(8.25, 47.5));
-    QCOMPARE(aContent.zoom(), 11.0);
-    QCOMPARE(aContent.style(), QStringLiteral("winter"));
-    // A marker without id ties nothing to the map.
-    QCOMPARE(aContent.positions().size(), 1);
-    QCOMPARE(aContent.positions().value(LMAreaAssociationId(QStringLiteral("home"))), QPointF(8.5, 47.4));
-
-    QDomDocument anOut;
-    QDomElement anArea = anOut.createElement(QStringLiteral("maparea"));
-    aContent.buildXML(anArea);
-    QCOMPARE(LMOsmContent::fromXml(anArea), aContent);
-
-    LMOsmContent anOffGlobe = aContent;
-    anOffGlobe.setCenter(QPointF(181, 0));
-    QVERIFY(!anOffGlobe.isValid());
-    QVERIFY(!LMOsmContent().isValid());
-}
-
-void TestAreaProperties::calendariumAppearance()
-{
-    LMCalendariumAppearance anAppearance;
-    QDomDocument aDocument;
-    QDomElement anElement = aDocument.createElement(QStringLiteral("calendararea"));
-    anAppearance.buildXML(anElement);
-    QVERIFY(anElement.firstChildElement().isNull());
-
-    anAppearance.setColorSchema(QStringLiteral("Herbst"));
-    anAppearance.setLayout(QStringLiteral("block"));
-    anAppearance.setLanguage(QStringLiteral("de"));
-    anAppearance.setMonthOffset(-2);
-    anAppearance.buildXML(anElement);
-    QCOMPARE(LMCalendariumAppearance::fromXml(anElement), anAppearance);
-}
 
 QTEST_GUILESS_MAIN(TestAreaProperties)
 #include "tst_areaproperties.moc"

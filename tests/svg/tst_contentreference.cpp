@@ -14,11 +14,98 @@ class TestContentReference : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void resolve_data();
-    void resolve();
-    void missingContentRoot();
+    void initTestCase()
+    {
+        QVERIFY(myDir.isValid());
+        LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/a/pic.png"), "png");
+        LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/a/sub/inner.png"), "png");
+        LMTestSupport::writeFile(myDir, QString::fromUtf8("tree/designs/a/Bild \xc3\xa4.png"), "png");
+        LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/b/other.png"), "png");
+        LMTestSupport::writeFile(myDir, QStringLiteral("outside/secret.png"), "secret");
+        // Links inside the design folder: one out of the tree, one to a file, one to a folder outside.
+        QVERIFY(QFile::link(QStringLiteral("../../../outside/secret.png"),
+                            designFolder() + QStringLiteral("/link-out.png")));
+        QVERIFY(QFile::link(QStringLiteral("../b/other.png"), designFolder() + QStringLiteral("/link-in.png")));
+        QVERIFY(QFile::link(myDir.path() + QStringLiteral("/outside"), designFolder() + QStringLiteral("/linkdir")));
+        QVERIFY(QFile::link(QStringLiteral("nowhere.png"), designFolder() + QStringLiteral("/dangling.png")));
+        LMDirectoryConfig::instance()->setContentRoot(root());
+    }
+
+    void cleanupTestCase() { LMDirectoryConfig::instance()->setContentRoot(QString()); }
+
+    void resolve_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("reference");
+        // Below the root; empty when refused.
+        QTest::addColumn<QString>("expected");
+        // The reason of the warning; empty when none is expected.
+        QTest::addColumn<QString>("reason");
+
+        // Rows resolved from the design folder: the reference, the result below the root (empty when
+        // refused) and the reason of the warning (empty when none is expected).
+        const auto row = [this](const char* theTag, const QString& theReference, const QString& theExpected,
+                                const QString& theReason = QString()) {
+            QTest::newRow(theTag) << designFolder() << theReference << theExpected << theReason;
+        };
+        const QString anOutside = QStringLiteral("outside the content tree");
+        const QString anUrl = QStringLiteral("URLs are not content files");
+        const QString aPic = QStringLiteral("designs/a/pic.png");
+        const QString anOther = QStringLiteral("designs/b/other.png");
+
+        row("relative", "./pic.png", aPic);
+        row("blanks around", "  pic.png ", aPic);
+        row("fragment after the file", "pic.png#layer1", aPic);
+        row("unicode name", "Bild \u00e4.png", "designs/a/Bild \u00e4.png");
+        row("out and back in", "../../../outside/../tree/designs/a/pic.png", aPic);
+        row("absolute inside", root() + QStringLiteral("/designs/b/other.png"), anOther);
+        row("link to a file inside", "link-in.png", anOther);
+        QTest::newRow("empty base is the root")
+            << QString() << QStringLiteral("designs/a/pic.png") << aPic << QString();
+
+        row("dot dot escape", "../../../outside/secret.png", QString(), anOutside);
+        row("dot dot escape to missing file", "../../../outside/none.png", QString(), anOutside);
+        row("absolute outside", myDir.path() + QStringLiteral("/outside/secret.png"), QString(), anOutside);
+        row("link to a file outside", "link-out.png", QString(), anOutside);
+        row("link to a folder outside", "linkdir/secret.png", QString(), anOutside);
+        row("file URL", "file://" + designFolder() + "/pic.png", QString(), anUrl);
+        row("file URL upper case", "FILE:pic.png", QString(), anUrl);
+        row("http URL", "http://example.org/pic.png", QString(), anUrl);
+        row("resource path", ":/images/pic.png", QString(), "resource paths are not content files");
+        row("missing file", "missing.png", QString(), "no such file");
+        row("dangling link", "dangling.png", QString(), "no such file");
+        row("folder", "sub", QString(), "not a file");
+        row("only a fragment of the root", "..#x", QString(), "not a file");
+
+        row("data URI", "data:image/png;base64,iVBORw0KGgo=", QString());
+        row("data URI upper case", "DATA:,x", QString());
+        row("fragment", "#gradient1", QString());
+        row("empty", QString(), QString());
+    }
+
+    void resolve()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, reference);
+        QFETCH(QString, expected);
+        QFETCH(QString, reason);
+
+        if (!reason.isEmpty()) {
+            QTest::ignoreMessage(
+                QtWarningMsg, qPrintable(QStringLiteral("refused file reference \"%1\": %2").arg(reference, reason)));
+        }
+        const QString aCanonicalRoot = QFileInfo(root()).canonicalFilePath();
+        const QString aResult = LMFileHandler::resolveContentReference(base, reference);
+        QCOMPARE(aResult, expected.isEmpty() ? QString() : aCanonicalRoot + QLatin1Char('/') + expected);
+    }
+
+    void missingContentRoot()
+    {
+        LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/no-such-root"));
+        QTest::ignoreMessage(QtWarningMsg, "refused file reference \"pic.png\": the content tree does not exist");
+        QVERIFY(LMFileHandler::resolveContentReference(designFolder(), QStringLiteral("pic.png")).isEmpty());
+        LMDirectoryConfig::instance()->setContentRoot(root());
+    }
 
 private:
     QString root() const { return myDir.path() + QStringLiteral("/tree"); }
@@ -26,112 +113,6 @@ private:
 
     QTemporaryDir myDir;
 };
-
-void TestContentReference::initTestCase()
-{
-    QVERIFY(myDir.isValid());
-    LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/a/pic.png"), "png");
-    LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/a/sub/inner.png"), "png");
-    LMTestSupport::writeFile(myDir, QString::fromUtf8("tree/designs/a/Bild \xc3\xa4.png"), "png");
-    LMTestSupport::writeFile(myDir, QStringLiteral("tree/designs/b/other.png"), "png");
-    LMTestSupport::writeFile(myDir, QStringLiteral("outside/secret.png"), "secret");
-    // Links inside the design folder: one out of the tree, one to a file, one to a folder outside.
-    QVERIFY(
-        QFile::link(QStringLiteral("../../../outside/secret.png"), designFolder() + QStringLiteral("/link-out.png")));
-    QVERIFY(QFile::link(QStringLiteral("../b/other.png"), designFolder() + QStringLiteral("/link-in.png")));
-    QVERIFY(QFile::link(myDir.path() + QStringLiteral("/outside"), designFolder() + QStringLiteral("/linkdir")));
-    QVERIFY(QFile::link(QStringLiteral("nowhere.png"), designFolder() + QStringLiteral("/dangling.png")));
-    LMDirectoryConfig::instance()->setContentRoot(root());
-}
-
-void TestContentReference::cleanupTestCase()
-{
-    LMDirectoryConfig::instance()->setContentRoot(QString());
-}
-
-void TestContentReference::resolve_data()
-{
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("reference");
-    // Below the root; empty when refused.
-    QTest::addColumn<QString>("expected");
-    // The reason of the warning; empty when none is expected.
-    QTest::addColumn<QString>("reason");
-
-    const QString aBase = designFolder();
-    const QString anOutside = QStringLiteral("outside the content tree");
-    const QString anUrl = QStringLiteral("URLs are not content files");
-    const QString aPic = QStringLiteral("designs/a/pic.png");
-
-    QTest::newRow("relative") << aBase << QStringLiteral("pic.png") << aPic << QString();
-    QTest::newRow("dot slash") << aBase << QStringLiteral("./pic.png") << aPic << QString();
-    QTest::newRow("blanks around") << aBase << QStringLiteral("  pic.png ") << aPic << QString();
-    QTest::newRow("fragment after the file") << aBase << QStringLiteral("pic.png#layer1") << aPic << QString();
-    QTest::newRow("unicode name") << aBase << QString::fromUtf8("Bild \xc3\xa4.png")
-                                  << QString::fromUtf8("designs/a/Bild \xc3\xa4.png") << QString();
-    QTest::newRow("sibling folder inside")
-        << aBase << QStringLiteral("../b/other.png") << QStringLiteral("designs/b/other.png") << QString();
-    QTest::newRow("out and back in") << aBase << QStringLiteral("../../../outside/../tree/designs/a/pic.png") << aPic
-                                     << QString();
-    QTest::newRow("absolute inside") << aBase << root() + QStringLiteral("/designs/b/other.png")
-                                     << QStringLiteral("designs/b/other.png") << QString();
-    QTest::newRow("link to a file inside")
-        << aBase << QStringLiteral("link-in.png") << QStringLiteral("designs/b/other.png") << QString();
-    QTest::newRow("empty base is the root") << QString() << QStringLiteral("designs/a/pic.png") << aPic << QString();
-
-    QTest::newRow("dot dot escape") << aBase << QStringLiteral("../../../outside/secret.png") << QString() << anOutside;
-    QTest::newRow("dot dot escape to missing file")
-        << aBase << QStringLiteral("../../../outside/none.png") << QString() << anOutside;
-    QTest::newRow("absolute outside") << aBase << myDir.path() + QStringLiteral("/outside/secret.png") << QString()
-                                      << anOutside;
-    QTest::newRow("system file") << aBase << QStringLiteral("/etc/passwd") << QString() << anOutside;
-    QTest::newRow("link to a file outside") << aBase << QStringLiteral("link-out.png") << QString() << anOutside;
-    QTest::newRow("link to a folder outside")
-        << aBase << QStringLiteral("linkdir/secret.png") << QString() << anOutside;
-    QTest::newRow("file URL") << aBase << QStringLiteral("file://") + aBase + QStringLiteral("/pic.png") << QString()
-                              << anUrl;
-    QTest::newRow("file URL upper case") << aBase << QStringLiteral("FILE:pic.png") << QString() << anUrl;
-    QTest::newRow("http URL") << aBase << QStringLiteral("http://example.org/pic.png") << QString() << anUrl;
-    QTest::newRow("resource path") << aBase << QStringLiteral(":/images/pic.png") << QString()
-                                   << QStringLiteral("resource paths are not content files");
-    QTest::newRow("missing file") << aBase << QStringLiteral("missing.png") << QString()
-                                  << QStringLiteral("no such file");
-    QTest::newRow("dangling link") << aBase << QStringLiteral("dangling.png") << QString()
-                                   << QStringLiteral("no such file");
-    QTest::newRow("folder") << aBase << QStringLiteral("sub") << QString() << QStringLiteral("not a file");
-    QTest::newRow("only a fragment of the root")
-        << aBase << QStringLiteral("..#x") << QString() << QStringLiteral("not a file");
-
-    QTest::newRow("data URI") << aBase << QStringLiteral("data:image/png;base64,iVBORw0KGgo=") << QString()
-                              << QString();
-    QTest::newRow("data URI upper case") << aBase << QStringLiteral("DATA:,x") << QString() << QString();
-    QTest::newRow("fragment") << aBase << QStringLiteral("#gradient1") << QString() << QString();
-    QTest::newRow("empty") << aBase << QString() << QString() << QString();
-}
-
-void TestContentReference::resolve()
-{
-    QFETCH(QString, base);
-    QFETCH(QString, reference);
-    QFETCH(QString, expected);
-    QFETCH(QString, reason);
-
-    if (!reason.isEmpty()) {
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("refused file reference \"%1\": %2").arg(reference, reason)));
-    }
-    const QString aCanonicalRoot = QFileInfo(root()).canonicalFilePath();
-    const QString aResult = LMFileHandler::resolveContentReference(base, reference);
-    QCOMPARE(aResult, expected.isEmpty() ? QString() : aCanonicalRoot + QLatin1Char('/') + expected);
-}
-
-void TestContentReference::missingContentRoot()
-{
-    LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/no-such-root"));
-    QTest::ignoreMessage(QtWarningMsg, "refused file reference \"pic.png\": the content tree does not exist");
-    QVERIFY(LMFileHandler::resolveContentReference(designFolder(), QStringLiteral("pic.png")).isEmpty());
-    LMDirectoryConfig::instance()->setContentRoot(root());
-}
 
 QTEST_GUILESS_MAIN(TestContentReference)
 #include "tst_contentreference.moc"

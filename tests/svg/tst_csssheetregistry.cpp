@@ -1,8 +1,8 @@
 #include "LMCssSheetRegistry.h"
 #include "LMCssSheetTitleIdMap.h"
 #include "LMDirectoryConfig.h"
-
 #include "LMTestSupport.h"
+#include "LMXMLLoader.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,168 +18,256 @@ class TestCssSheetRegistry : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void contentSheetsOnFirstUse();
-    void registerReplaces();
-    void sheetTextsByTitle();
-    void loadFolder_data();
-    void loadFolder();
-    void reloadRereadsTheContent();
-    void concurrentFirstUse();
-    void concurrentRegisterAndRead();
+    void initTestCase()
+    {
+        QVERIFY(myDir.isValid());
+        LMTestSupport::writeFile(myDir, QStringLiteral("root/css/winter.css"), "text { fill: #ffffff }");
+        LMTestSupport::writeFile(myDir, QStringLiteral("root/css/summer.css"), "text { fill: #ffcc00 }");
+        LMTestSupport::writeFile(myDir, QStringLiteral("root/css/notes.txt"), "not a sheet");
+        LMTestSupport::writeFile(myDir, QString::fromUtf8("more/gr\xc3\xbcn.css"),
+                                 "/* \xc3\xbc */ text { fill: green }");
+        LMTestSupport::writeFile(myDir, QStringLiteral("more/winter.css"), "text { fill: #eeeeee }");
+        LMTestSupport::writeFile(myDir, QStringLiteral("huge/big.css"),
+                                 QByteArray(LMCssSheetRegistry::ourMaximumSheetSize + 1, ' '));
+        LMTestSupport::writeFile(myDir, QStringLiteral("huge/small.css"), "text {}");
+        QVERIFY(QDir().mkpath(myDir.path() + QStringLiteral("/empty")));
+        // Before the registry's first use: its content comes from here.
+        LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/root"));
+    }
+
+    void cleanupTestCase() { LMDirectoryConfig::instance()->setContentRoot(QString()); }
+
+    void contentSheetsOnFirstUse()
+    {
+        LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+        QCOMPARE(aRegistry->sheetIds(), QStringList({ QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
+        QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
+        QVERIFY(!aRegistry->contains(QStringLiteral("notes.txt")));
+        QVERIFY(!aRegistry->contains(QStringLiteral("Winter.css")));
+        QVERIFY(aRegistry->sheet(QStringLiteral("autumn.css")).isEmpty());
+    }
+
+    void registerReplaces()
+    {
+        LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+        aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("a"));
+        aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("b"));
+        QCOMPARE(aRegistry->sheet(QStringLiteral("custom.css")), QStringLiteral("b"));
+        aRegistry->registerSheet(QStringLiteral("empty.css"), QString());
+        QVERIFY(aRegistry->contains(QStringLiteral("empty.css")));
+    }
+
+    void sheetTextsByTitle()
+    {
+        LMCssSheetTitleIdMap aMap;
+        aMap.insert(QStringLiteral("Sommer"), QStringLiteral("summer.css"));
+        aMap.insert(QStringLiteral("Herbst"), QStringLiteral("autumn.css")); // not registered
+        aMap.insert(QStringLiteral("Eigen"), QStringLiteral("custom.css"));
+        const QMap<QString, QString> aTexts = LMCssSheetRegistry::instance()->sheetTexts(aMap);
+        QCOMPARE(aTexts.keys(), QStringList({ QStringLiteral("Eigen"), QStringLiteral("Sommer") }));
+        QCOMPARE(aTexts.value(QStringLiteral("Sommer")), QStringLiteral("text { fill: #ffcc00 }"));
+        QCOMPARE(aTexts.value(QStringLiteral("Eigen")), QStringLiteral("b"));
+    }
+
+    void loadFolder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("checkedId");
+        QTest::addColumn<QString>("checkedText");
+
+        QTest::newRow("replaces and adds, unicode names")
+            << QStringLiteral("more") << 2 << QString() << QString::fromUtf8("gr\xc3\xbcn.css")
+            << QString::fromUtf8("/* \xc3\xbc */ text { fill: green }");
+        QTest::newRow("same id replaced") << QStringLiteral("more") << 2 << QString() << QStringLiteral("winter.css")
+                                          << QStringLiteral("text { fill: #eeeeee }");
+        QTest::newRow("empty folder") << QStringLiteral("empty") << 0 << QString() << QStringLiteral("summer.css")
+                                      << QStringLiteral("text { fill: #ffcc00 }");
+        QTest::newRow("missing folder") << QStringLiteral("absent") << 0 << QStringLiteral("CSS folder %1 not found")
+                                        << QStringLiteral("summer.css") << QStringLiteral("text { fill: #ffcc00 }");
+        QTest::newRow("oversized sheet skipped")
+            << QStringLiteral("huge") << 1 << QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes")
+            << QStringLiteral("small.css") << QStringLiteral("text {}");
+    }
+
+    void loadFolder()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, warning);
+        QFETCH(QString, checkedId);
+
+        const QString aPath = myDir.path() + QLatin1Char('/') + folder;
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(aPath)));
+        LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+        QTEST(aRegistry->loadFolder(aPath), "count");
+        QTEST(aRegistry->sheet(checkedId), "checkedText");
+        QVERIFY(!aRegistry->contains(QStringLiteral("big.css")));
+    }
+
+    void reloadRereadsTheContent()
+    {
+        LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+        aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("x"));
+        LMTestSupport::writeFile(myDir, QStringLiteral("root/css/autumn.css"), "text { fill: brown }");
+        QVERIFY(!aRegistry->contains(QStringLiteral("autumn.css"))); // read once, not watched
+        aRegistry->reload();
+        QCOMPARE(
+            aRegistry->sheetIds(),
+            QStringList({ QStringLiteral("autumn.css"), QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
+        // The content's own sheet again, not the one a folder replaced it with.
+        QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
+    }
+
+    void concurrentFirstUse()
+    {
+        LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+        aRegistry->reload();
+        std::atomic<int> aFound { 0 };
+        std::vector<std::thread> aThreads;
+        for (int anIndex = 0; anIndex < 8; ++anIndex) {
+            aThreads.emplace_back([&aFound, aRegistry] {
+                if (aRegistry->sheet(QStringLiteral("summer.css")) == QStringLiteral("text { fill: #ffcc00 }"))
+                    ++aFound;
+            });
+        }
+        for (std::thread& aThread : aThreads)
+            aThread.join();
+        QCOMPARE(aFound.load(), 8);
+        QCOMPARE(aRegistry->sheetIds().size(), 3);
+    }
+
+    void concurrentRegisterAndRead()
+    {
+        LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
+        constexpr int aThreadCount = 4;
+        constexpr int aSheetCount = 200;
+        std::atomic<int> aMismatches { 0 };
+        std::vector<std::thread> aThreads;
+        for (int aThread = 0; aThread < aThreadCount; ++aThread) {
+            aThreads.emplace_back([=, &aMismatches] {
+                for (int aSheet = 0; aSheet < aSheetCount; ++aSheet) {
+                    const QString anId = QStringLiteral("t%1-%2.css").arg(aThread).arg(aSheet);
+                    aRegistry->registerSheet(anId, anId);
+                    if (aRegistry->sheet(anId) != anId || !aRegistry->contains(QStringLiteral("winter.css")))
+                        ++aMismatches;
+                    if (aSheet % 50 == 0)
+                        aRegistry->sheetIds();
+                }
+            });
+        }
+        for (std::thread& aThread : aThreads)
+            aThread.join();
+        QCOMPARE(aMismatches.load(), 0);
+        QCOMPARE(aRegistry->sheetIds().size(), 3 + aThreadCount * aSheetCount);
+    }
+
+    void insertReplacesAndKeepsOrder()
+    {
+        LMCssSheetTitleIdMap aMap;
+        QVERIFY(aMap.isEmpty());
+        aMap.insert(QStringLiteral("winter"), QStringLiteral("winter.css"));
+        aMap.insert(QStringLiteral("autumn"), QStringLiteral("autumn.css"));
+        aMap.insert(QStringLiteral("winter"), QStringLiteral("snow.css"));
+        QCOMPARE(aMap.size(), 2);
+        QCOMPARE(aMap.titles(), QStringList({ QStringLiteral("winter"), QStringLiteral("autumn") }));
+        QCOMPARE(aMap.sheetId(QStringLiteral("winter")), QStringLiteral("snow.css"));
+        QVERIFY(aMap.contains(QStringLiteral("autumn")));
+        QVERIFY(!aMap.contains(QStringLiteral("Autumn")));
+        QVERIFY(aMap.sheetId(QStringLiteral("spring")).isEmpty());
+    }
+
+    void unite()
+    {
+        LMCssSheetTitleIdMap aMine;
+        aMine.insert(QStringLiteral("a"), QStringLiteral("a1.css"));
+        LMCssSheetTitleIdMap anOther;
+        anOther.insert(QStringLiteral("b"), QStringLiteral("b.css"));
+        anOther.insert(QStringLiteral("a"), QStringLiteral("a2.css"));
+        anOther.setDefaultTitle(QStringLiteral("b"));
+
+        aMine.unite(anOther);
+        QCOMPARE(aMine.titles(), QStringList({ QStringLiteral("a"), QStringLiteral("b") }));
+        QCOMPARE(aMine.sheetId(QStringLiteral("a")), QStringLiteral("a1.css"));
+        QCOMPARE(aMine.defaultTitle(), QStringLiteral("b")); // taken: this map had none
+
+        aMine.setDefaultTitle(QStringLiteral("a"));
+        aMine.unite(anOther);
+        QCOMPARE(aMine.defaultTitle(), QStringLiteral("a"));
+        QCOMPARE(aMine.size(), 2);
+    }
+
+    void equality()
+    {
+        LMCssSheetTitleIdMap aFirst;
+        aFirst.insert(QStringLiteral("a"), QStringLiteral("a.css"));
+        aFirst.insert(QStringLiteral("b"), QStringLiteral("b.css"));
+        LMCssSheetTitleIdMap aSecond = aFirst;
+        QVERIFY(aFirst == aSecond);
+        aSecond.setDefaultTitle(QStringLiteral("a"));
+        QVERIFY(aFirst != aSecond);
+
+        LMCssSheetTitleIdMap aReversed;
+        aReversed.insert(QStringLiteral("b"), QStringLiteral("b.css"));
+        aReversed.insert(QStringLiteral("a"), QStringLiteral("a.css"));
+        QVERIFY(aFirst != aReversed); // the order is part of the value
+    }
+
+    void fromDocument_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QStringList>("sheetIds");
+        QTest::addColumn<QString>("defaultTitle");
+
+        const QByteArray aRoot = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
+        QTest::newRow("no instructions") << aRoot << QStringList() << QStringList() << QString();
+        QTest::newRow("title from base name")
+            << QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot)
+            << QStringList({ "blue.sheet" }) << QStringList({ "blue.sheet.css" }) << QStringLiteral("blue.sheet");
+        QTest::newRow("alternate first, default is the first non-alternate")
+            << QByteArray("<?xml version=\"1.0\"?>"
+                          "<?xml-stylesheet href='red.css' title='Rot' alternate='yes'?>"
+                          "<?xml-stylesheet href=\"green.css\" title=\"Gr\xc3\xbcn\"?>"
+                          "<?xml-stylesheet href=\"blue.css\"?>"
+                          + aRoot)
+            << QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" })
+            << QStringList({ "red.css", "green.css", "blue.css" }) << QString::fromUtf8("Gr\xc3\xbcn");
+        QTest::newRow("all alternate: no default")
+            << QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"YES\"?>" + aRoot) << QStringList({ "a" })
+            << QStringList({ "a.css" }) << QString();
+        QTest::newRow("alternate no counts as default")
+            << QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"no\"?>" + aRoot) << QStringList({ "a" })
+            << QStringList({ "a.css" }) << QStringLiteral("a");
+        QTest::newRow("after the root: ignored")
+            << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><?xml-stylesheet href=\"x.css\"?></svg>"
+                          "<?xml-stylesheet href=\"y.css\"?>")
+            << QStringList() << QStringList() << QString();
+        QTest::newRow("other instruction ignored")
+            << QByteArray("<?other-thing href=\"x.css\"?>" + aRoot) << QStringList() << QStringList() << QString();
+    }
+
+    void fromDocument()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, defaultTitle);
+
+        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("sheets.svg"));
+        QVERIFY(!aDocument.isNull());
+        const LMCssSheetTitleIdMap aMap = LMCssSheetTitleIdMap::fromDocument(aDocument);
+        QCOMPARE(aMap.titles(), titles);
+        QStringList anIds;
+        for (const QString& aTitle : titles)
+            anIds.append(aMap.sheetId(aTitle));
+        QTEST(anIds, "sheetIds");
+        QCOMPARE(aMap.defaultTitle(), defaultTitle);
+    }
 
 private:
     QTemporaryDir myDir;
 };
-
-void TestCssSheetRegistry::initTestCase()
-{
-    QVERIFY(myDir.isValid());
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/winter.css"), "text { fill: #ffffff }");
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/summer.css"), "text { fill: #ffcc00 }");
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/notes.txt"), "not a sheet");
-    LMTestSupport::writeFile(myDir, QString::fromUtf8("more/gr\xc3\xbcn.css"), "/* \xc3\xbc */ text { fill: green }");
-    LMTestSupport::writeFile(myDir, QStringLiteral("more/winter.css"), "text { fill: #eeeeee }");
-    LMTestSupport::writeFile(myDir, QStringLiteral("huge/big.css"),
-                             QByteArray(LMCssSheetRegistry::ourMaximumSheetSize + 1, ' '));
-    LMTestSupport::writeFile(myDir, QStringLiteral("huge/small.css"), "text {}");
-    QVERIFY(QDir().mkpath(myDir.path() + QStringLiteral("/empty")));
-    // Before the registry's first use: its content comes from here.
-    LMDirectoryConfig::instance()->setContentRoot(myDir.path() + QStringLiteral("/root"));
-}
-
-void TestCssSheetRegistry::cleanupTestCase()
-{
-    LMDirectoryConfig::instance()->setContentRoot(QString());
-}
-
-void TestCssSheetRegistry::contentSheetsOnFirstUse()
-{
-    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-    QCOMPARE(aRegistry->sheetIds(), QStringList({ QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
-    QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
-    QVERIFY(!aRegistry->contains(QStringLiteral("notes.txt")));
-    QVERIFY(!aRegistry->contains(QStringLiteral("Winter.css")));
-    QVERIFY(aRegistry->sheet(QStringLiteral("autumn.css")).isEmpty());
-}
-
-void TestCssSheetRegistry::registerReplaces()
-{
-    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-    aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("a"));
-    aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("b"));
-    QCOMPARE(aRegistry->sheet(QStringLiteral("custom.css")), QStringLiteral("b"));
-    aRegistry->registerSheet(QStringLiteral("empty.css"), QString());
-    QVERIFY(aRegistry->contains(QStringLiteral("empty.css")));
-}
-
-void TestCssSheetRegistry::sheetTextsByTitle()
-{
-    LMCssSheetTitleIdMap aMap;
-    aMap.insert(QStringLiteral("Sommer"), QStringLiteral("summer.css"));
-    aMap.insert(QStringLiteral("Herbst"), QStringLiteral("autumn.css")); // not registered
-    aMap.insert(QStringLiteral("Eigen"), QStringLiteral("custom.css"));
-    const QMap<QString, QString> aTexts = LMCssSheetRegistry::instance()->sheetTexts(aMap);
-    QCOMPARE(aTexts.keys(), QStringList({ QStringLiteral("Eigen"), QStringLiteral("Sommer") }));
-    QCOMPARE(aTexts.value(QStringLiteral("Sommer")), QStringLiteral("text { fill: #ffcc00 }"));
-    QCOMPARE(aTexts.value(QStringLiteral("Eigen")), QStringLiteral("b"));
-}
-
-void TestCssSheetRegistry::loadFolder_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("warning");
-    QTest::addColumn<QString>("checkedId");
-    QTest::addColumn<QString>("checkedText");
-
-    QTest::newRow("replaces and adds, unicode names")
-        << QStringLiteral("more") << 2 << QString() << QString::fromUtf8("gr\xc3\xbcn.css")
-        << QString::fromUtf8("/* \xc3\xbc */ text { fill: green }");
-    QTest::newRow("same id replaced") << QStringLiteral("more") << 2 << QString() << QStringLiteral("winter.css")
-                                      << QStringLiteral("text { fill: #eeeeee }");
-    QTest::newRow("empty folder") << QStringLiteral("empty") << 0 << QString() << QStringLiteral("summer.css")
-                                  << QStringLiteral("text { fill: #ffcc00 }");
-    QTest::newRow("missing folder") << QStringLiteral("absent") << 0 << QStringLiteral("CSS folder %1 not found")
-                                    << QStringLiteral("summer.css") << QStringLiteral("text { fill: #ffcc00 }");
-    QTest::newRow("oversized sheet skipped")
-        << QStringLiteral("huge") << 1 << QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes")
-        << QStringLiteral("small.css") << QStringLiteral("text {}");
-}
-
-void TestCssSheetRegistry::loadFolder()
-{
-    QFETCH(QString, folder);
-    QFETCH(int, count);
-    QFETCH(QString, warning);
-    QFETCH(QString, checkedId);
-    QFETCH(QString, checkedText);
-
-    const QString aPath = myDir.path() + QLatin1Char('/') + folder;
-    if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(aPath)));
-    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-    QCOMPARE(aRegistry->loadFolder(aPath), count);
-    QCOMPARE(aRegistry->sheet(checkedId), checkedText);
-    QVERIFY(!aRegistry->contains(QStringLiteral("big.css")));
-}
-
-void TestCssSheetRegistry::reloadRereadsTheContent()
-{
-    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-    aRegistry->registerSheet(QStringLiteral("custom.css"), QStringLiteral("x"));
-    LMTestSupport::writeFile(myDir, QStringLiteral("root/css/autumn.css"), "text { fill: brown }");
-    QVERIFY(!aRegistry->contains(QStringLiteral("autumn.css"))); // read once, not watched
-    aRegistry->reload();
-    QCOMPARE(aRegistry->sheetIds(),
-             QStringList({ QStringLiteral("autumn.css"), QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
-    // The content's own sheet again, not the one a folder replaced it with.
-    QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
-}
-
-void TestCssSheetRegistry::concurrentFirstUse()
-{
-    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-    aRegistry->reload();
-    std::atomic<int> aFound { 0 };
-    std::vector<std::thread> aThreads;
-    for (int anIndex = 0; anIndex < 8; ++anIndex) {
-        aThreads.emplace_back([&aFound, aRegistry] {
-            if (aRegistry->sheet(QStringLiteral("summer.css")) == QStringLiteral("text { fill: #ffcc00 }"))
-                ++aFound;
-        });
-    }
-    for (std::thread& aThread : aThreads)
-        aThread.join();
-    QCOMPARE(aFound.load(), 8);
-    QCOMPARE(aRegistry->sheetIds().size(), 3);
-}
-
-void TestCssSheetRegistry::concurrentRegisterAndRead()
-{
-    LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-    constexpr int aThreadCount = 4;
-    constexpr int aSheetCount = 200;
-    std::atomic<int> aMismatches { 0 };
-    std::vector<std::thread> aThreads;
-    for (int aThread = 0; aThread < aThreadCount; ++aThread) {
-        aThreads.emplace_back([=, &aMismatches] {
-            for (int aSheet = 0; aSheet < aSheetCount; ++aSheet) {
-                const QString anId = QStringLiteral("t%1-%2.css").arg(aThread).arg(aSheet);
-                aRegistry->registerSheet(anId, anId);
-                if (aRegistry->sheet(anId) != anId || !aRegistry->contains(QStringLiteral("winter.css")))
-                    ++aMismatches;
-                if (aSheet % 50 == 0)
-                    aRegistry->sheetIds();
-            }
-        });
-    }
-    for (std::thread& aThread : aThreads)
-        aThread.join();
-    QCOMPARE(aMismatches.load(), 0);
-    QCOMPARE(aRegistry->sheetIds().size(), 3 + aThreadCount * aSheetCount);
-}
 
 QTEST_GUILESS_MAIN(TestCssSheetRegistry)
 #include "tst_csssheetregistry.moc"

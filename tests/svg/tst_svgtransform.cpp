@@ -2,10 +2,15 @@
 #include "LMSVGLayerType.h"
 #include "LMSVGTransformReader.h"
 #include "LMTestSupport.h"
+#include "LMTextFormatChange.h"
+#include "LMTextFormatParserSVG.h"
+#include "LMTextTransform.h"
 #include "LMXMLLoader.h"
 
 #include <QTest>
 #include <QTransform>
+
+Q_DECLARE_METATYPE(LMTextFormatChange)
 
 using LMTestSupport::elementWithId;
 
@@ -40,229 +45,400 @@ QString malformedMessage(const QString& theText)
     return QStringLiteral("malformed SVG transform \"%1\" read as identity").arg(theText);
 }
 
+
+// Builds the change a row expects, one field at a time.
+class Expect
+{
+public:
+    Expect& family(const QString& theFamily)
+    {
+        return set(LMTextFormat::FontFamily, [&] { myFormat.setFontFamily(theFamily); });
+    }
+    Expect& size(double thePoints)
+    {
+        return set(LMTextFormat::FontSize, [&] { myFormat.setFontSize(thePoints); });
+    }
+    Expect& bold(bool theBold)
+    {
+        return set(LMTextFormat::Bold, [&] { myFormat.setBold(theBold); });
+    }
+    Expect& italic(bool theItalic)
+    {
+        return set(LMTextFormat::Italic, [&] { myFormat.setItalic(theItalic); });
+    }
+    Expect& color(const QColor& theColor)
+    {
+        return set(LMTextFormat::FontColor, [&] { myFormat.setFontColor(theColor); });
+    }
+    Expect& align(Qt::Alignment theAlignment)
+    {
+        return set(LMTextFormat::AlignmentHorizontal, [&] { myFormat.setAlignmentHorizontal(theAlignment); });
+    }
+    Expect& spacingMm(double theMillimetres)
+    {
+        return set(LMTextFormat::LetterSpacing,
+                   [&] { myFormat.setLetterSpacing(LMDistance(theMillimetres, LMDistanceUnit::Millimetre)); });
+    }
+    Expect& lineHeight(int thePercent)
+    {
+        return set(LMTextFormat::LineHeight, [&] { myFormat.setLineHeightPercent(thePercent); });
+    }
+    operator LMTextFormatChange() const { return LMTextFormatChange(myFormat, myFields); }
+
+private:
+    template <typename F> Expect& set(LMTextFormat::Field theField, F theSetter)
+    {
+        theSetter();
+        myFields |= theField;
+        return *this;
+    }
+
+    LMTextFormat myFormat;
+    LMTextFormat::Fields myFields;
+};
+
+// One row of a table whose columns are the text, the DPI and the expected change.
+template <typename Text>
+void row(const char* theTag, const Text& theText, const LMTextFormatChange& theExpected, double theDpi = 254)
+{
+    QTest::newRow(theTag) << theText << theDpi << theExpected;
+}
+
+QByteArray describe(const LMTextFormatChange& theChange)
+{
+    QString aText;
+    QDebug(&aText) << theChange;
+    return aText.toUtf8();
+}
+
 } // namespace
 
+// Transforms, rotations, layer kinds and text formats as SVG documents write them.
 class TestSVGTransform : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void parse_data();
-    void parse();
-    void malformed_data();
-    void malformed();
-    void transformMatrix_data();
-    void transformMatrix();
-    void rotation_data();
-    void rotation();
-    void boundedInt_data();
-    void boundedInt();
-    void layerType_data();
-    void layerType();
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QTransform>("expected");
+
+        const double aTan30 = std::tan(qDegreesToRadians(30.0));
+        QTest::newRow("empty") << QString() << QTransform();
+        QTest::newRow("blanks only") << QStringLiteral(" \t\n ") << QTransform();
+        QTest::newRow("translate x only") << QStringLiteral("translate(10)") << QTransform(1, 0, 0, 1, 10, 0);
+        QTest::newRow("translate blanks") << QStringLiteral("translate(10 20)") << QTransform(1, 0, 0, 1, 10, 20);
+        QTest::newRow("translate comma and blanks")
+            << QStringLiteral("  translate ( 10 , -20 )  ") << QTransform(1, 0, 0, 1, 10, -20);
+        QTest::newRow("numbers touching") << QStringLiteral("translate(10-5)") << QTransform(1, 0, 0, 1, 10, -5);
+        QTest::newRow("fractions touching") << QStringLiteral("translate(.5.25)") << QTransform(1, 0, 0, 1, 0.5, 0.25);
+        QTest::newRow("exponents") << QStringLiteral("translate(1e1,-2E-1)") << QTransform(1, 0, 0, 1, 10, -0.2);
+        QTest::newRow("scale uniform") << QStringLiteral("scale(2)") << QTransform(2, 0, 0, 2, 0, 0);
+        QTest::newRow("scale two") << QStringLiteral("scale(2,-3)") << QTransform(2, 0, 0, -3, 0, 0);
+        QTest::newRow("rotate quarter") << QStringLiteral("rotate(90)") << QTransform(0, 1, -1, 0, 0, 0);
+        // (x, y) -> (30 - y, x + 10): the centre (10, 20) stays where it is.
+        QTest::newRow("rotate about centre") << QStringLiteral("rotate(90 10 20)") << QTransform(0, 1, -1, 0, 30, 10);
+        QTest::newRow("matrix") << QStringLiteral("matrix(1 2 3 4 5 6)") << QTransform(1, 2, 3, 4, 5, 6);
+        QTest::newRow("skewX") << QStringLiteral("skewX(30)") << QTransform(1, 0, aTan30, 1, 0, 0);
+        QTest::newRow("skewY") << QStringLiteral("skewY(30)") << QTransform(1, aTan30, 0, 1, 0, 0);
+        // The rightmost function acts first.
+        QTest::newRow("translate then scale")
+            << QStringLiteral("translate(10,0) scale(2)") << QTransform(2, 0, 0, 2, 10, 0);
+        QTest::newRow("functions touching") << QStringLiteral("translate(1)scale(2)") << QTransform(2, 0, 0, 2, 1, 0);
+        QTest::newRow("functions comma") << QStringLiteral("translate(1) , scale(2)") << QTransform(2, 0, 0, 2, 1, 0);
+        // (1, 0) -> rotate: (0, 1) -> translate: (5, 1).
+    }
+
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(QTransform, expected);
+        const QTransform aResult = LMSVGTransformReader::parse(text);
+        QVERIFY2(fuzzyEqual(aResult, expected), qPrintable(describe(aResult)));
+    }
+
+    void malformed_data()
+    {
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("unclosed") << QStringLiteral("translate(10");
+        QTest::newRow("no parentheses") << QStringLiteral("translate 10");
+        QTest::newRow("unknown function") << QStringLiteral("shift(1)");
+        QTest::newRow("names are case-sensitive") << QStringLiteral("Translate(1)");
+        QTest::newRow("rotate two arguments") << QStringLiteral("rotate(1 2)");
+        QTest::newRow("matrix too few") << QStringLiteral("matrix(1 2 3)");
+        QTest::newRow("matrix too many") << QStringLiteral("matrix(1 2 3 4 5 6 7)");
+        QTest::newRow("no arguments") << QStringLiteral("scale()");
+        QTest::newRow("double comma") << QStringLiteral("translate(1,,2)");
+        QTest::newRow("leading comma") << QStringLiteral("translate(,1)");
+        QTest::newRow("trailing comma") << QStringLiteral("translate(1),");
+        QTest::newRow("not a number") << QStringLiteral("translate(abc)");
+        QTest::newRow("overflow") << QStringLiteral("translate(1e400)");
+        QTest::newRow("unit") << QStringLiteral("translate(10px)");
+        QTest::newRow("fullwidth digits") << QString::fromUtf8("translate(\xef\xbc\x91)");
+        QTest::newRow("skewX two") << QStringLiteral("skewX(1 2)");
+        QTest::newRow("garbage after a good function") << QStringLiteral("translate(10) ;");
+    }
+
+    void malformed()
+    {
+        QFETCH(QString, text);
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(malformedMessage(text)));
+        QVERIFY(LMSVGTransformReader::parse(text).isIdentity());
+    }
+
+    void transformMatrix_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QPointF>("local");
+        QTest::addColumn<QPointF>("document");
+
+        // Three ancestors and the element itself; the target element has id "t".
+        const QByteArray aChain = "<svg><g transform=\"translate(100,0)\"><g transform=\"scale(2)\">"
+                                  "<g transform=\"rotate(90)\"><rect id=\"t\" transform=\"translate(1,0)\"/>"
+                                  "</g></g></g></svg>";
+        // (0,0) -> (1,0) -> (0,1) -> (0,2) -> (100,2)
+        QTest::newRow("three ancestors, origin") << aChain << QString() << QPointF(0, 0) << QPointF(100, 2);
+        // (1,0) -> (2,0) -> (0,2) -> (0,4) -> (100,4)
+        QTest::newRow("three ancestors, unit x") << aChain << QString() << QPointF(1, 0) << QPointF(100, 4);
+        QTest::newRow("no transforms") << QByteArray("<svg><g><rect id=\"t\"/></g></svg>") << QString() << QPointF(3, 4)
+                                       << QPointF(3, 4);
+        QTest::newRow("root transform counts")
+            << QByteArray("<svg transform=\"scale(10)\"><g><rect id=\"t\" transform=\"translate(1 1)\"/></g></svg>")
+            << QString() << QPointF(0, 0) << QPointF(10, 10);
+        QTest::newRow("malformed ancestor is identity")
+            << QByteArray("<svg><g transform=\"translate(5,5)\"><g transform=\"rotate(\">"
+                          "<rect id=\"t\" transform=\"scale(3)\"/></g></g></svg>")
+            << QStringLiteral("rotate(") << QPointF(1, 1) << QPointF(8, 8);
+        QTest::newRow("children of the element do not count")
+            << QByteArray("<svg><g id=\"t\" transform=\"translate(1,2)\"><g transform=\"scale(9)\"/></g></svg>")
+            << QString() << QPointF(0, 0) << QPointF(1, 2);
+    }
+
+    void transformMatrix()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, warning);
+        QFETCH(QPointF, local);
+        QFETCH(QPointF, document);
+
+        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("chain.svg"));
+        QVERIFY(!aDocument.isNull());
+        const QDomElement aTarget = elementWithId(aDocument.documentElement(), QStringLiteral("t"));
+        QVERIFY(!aTarget.isNull());
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(malformedMessage(warning)));
+        const QPointF aMapped = LMSVGTransformReader::transformMatrix(aTarget).map(local);
+        QVERIFY2(std::abs(aMapped.x() - document.x()) < 1e-9 && std::abs(aMapped.y() - document.y()) < 1e-9,
+                 qPrintable(QStringLiteral("%1, %2").arg(aMapped.x()).arg(aMapped.y())));
+    }
+
+    // Whole numbers from numbers read from files: every reader's conversion goes through it.
+    void boundedInt_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("inside, rounded half away from zero") << 2.5 << 3;
+        QTest::newRow("just below the maximum") << 99.4 << 99;
+        QTest::newRow("above the maximum") << 100.5 << 100;
+        QTest::newRow("far below int") << -1e300 << -100;
+        QTest::newRow("not a number gives the fallback") << qQNaN() << 7;
+    }
+
+    void boundedInt()
+    {
+        QFETCH(double, value);
+        QTEST(LMMath::boundedInt(value, -100, 100, 7), "expected");
+        QCOMPARE(LMMath::boundedInt64(value * 1e10, -100, 100, 7), LMMath::boundedInt(value * 1e10, -100, 100, 7));
+    }
+
+    void rotation_data()
+    {
+        QTest::addColumn<QString>("transform");
+        QTest::addColumn<double>("degrees");
+
+        QTest::newRow("identity") << QString() << 0.0;
+        QTest::newRow("270 is minus 90") << QStringLiteral("rotate(270)") << -90.0;
+        QTest::newRow("minus 180 is 180") << QStringLiteral("rotate(-180)") << 180.0;
+        QTest::newRow("just above minus 180") << QStringLiteral("rotate(-179.5)") << -179.5;
+        QTest::newRow("composed to a quarter turn") << QStringLiteral("rotate(30) rotate(60)") << 90.0;
+        QTest::newRow("tiny error snaps") << QStringLiteral("rotate(1e-12)") << 0.0;
+        QTest::newRow("small angle kept") << QStringLiteral("rotate(1e-6)") << 1e-6;
+        QTest::newRow("scaled") << QStringLiteral("rotate(10) scale(3)") << 10.0;
+        QTest::newRow("mirrored y") << QStringLiteral("scale(1,-1)") << 0.0;
+        // The x axis is mirrored to (-1, 0) first, then turned by 45 degrees.
+        QTest::newRow("mirrored then rotated") << QStringLiteral("rotate(45) scale(-1,1)") << -135.0;
+    }
+
+    void rotation()
+    {
+        QFETCH(QString, transform);
+        QFETCH(double, degrees);
+        const double aResult = LMMath::calcRotation(LMSVGTransformReader::parse(transform));
+        QVERIFY2(std::abs(aResult - degrees) < 1e-9, qPrintable(QString::number(aResult, 'g', 17)));
+        QVERIFY(aResult > -180.0 && aResult <= 180.0);
+    }
+
+    void layerType_data()
+    {
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("transfer") << QStringLiteral("1") << 1;
+        QTest::newRow("reference with blanks") << QStringLiteral(" 4 ") << 4;
+        QTest::newRow("three is no kind") << QStringLiteral("3") << 0;
+        QTest::newRow("zero") << QStringLiteral("0") << 0;
+        QTest::newRow("word") << QStringLiteral("render") << 0;
+        QTest::newRow("empty") << QString() << 0;
+    }
+
+    void layerType()
+    {
+        QFETCH(QString, attribute);
+        QFETCH(int, expected);
+        const LMSVGLayerType aType = LMSVGLayerType::fromAttributeValue(attribute);
+        QCOMPARE(aType.value(), expected);
+        if (expected != 0)
+            QCOMPARE(LMSVGLayerType(aType.encode()).value(), expected); // the words read back
+    }
+
+    void parseCSS_data()
+    {
+        QTest::addColumn<QString>("css");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<LMTextFormatChange>("expected");
+
+        row("empty", QString(), Expect());
+        row("size in points", "font-size: 12pt", Expect().size(12));
+        row("size in px at 254 dpi", "font-size:127px", Expect().size(36));
+        row("size in user units at 72 dpi", "font-size: 10", Expect().size(10), 72);
+        row("size in mm", "font-size: 25.4mm", Expect().size(72));
+        row("size in inches, upper case", "FONT-SIZE: .5IN", Expect().size(36));
+        row("size malformed", "font-size: big", Expect());
+        row("size negative", "font-size: -3pt", Expect());
+        row("size relative unit", "font-size: 2em", Expect());
+        row("important", "font-size: 12pt !important", Expect().size(12));
+        row("family list quoted", "font-family: 'Open Sans', Arial, sans-serif", Expect().family("Open Sans"));
+        row("family unicode", "font-family: \"\u00dcberschrift\"", Expect().family("\u00dcberschrift"));
+        row("bold", "font-weight: bold", Expect().bold(true));
+        row("weight 700", "font-weight: 700", Expect().bold(true));
+        row("weight 400", "font-weight: 400", Expect().bold(false));
+        row("weight unknown", "font-weight: heavy", Expect());
+        row("italic", "font-style: Italic", Expect().italic(true));
+        row("oblique", "font-style: oblique", Expect().italic(true));
+        row("style normal", "font-style: normal", Expect().italic(false));
+        row("fill short hex", "fill: #f00", Expect().color(QColor(255, 0, 0)));
+        row("fill name", "fill: SteelBlue", Expect().color(QColor(70, 130, 180)));
+        row("fill rgb", "fill: rgb(255, 0, 128)", Expect().color(QColor(255, 0, 128)));
+        row("fill rgb percent", "fill:rgb(100%,0%,50%)", Expect().color(QColor(255, 0, 128)));
+        row("fill none", "fill: none", Expect().color(QColor(Qt::transparent)));
+        row("fill gradient", "fill: url(#g)", Expect());
+        row("fill with alpha first", "fill: #80ff0000", Expect());
+        row("anchor middle", "text-anchor: middle", Expect().align(Qt::AlignHCenter));
+        row("anchor end", "text-anchor: end", Expect().align(Qt::AlignRight));
+        row("anchor start", "text-anchor: start", Expect().align(Qt::AlignLeft));
+        row("align justify", "text-align: justify", Expect().align(Qt::AlignJustify));
+        row("anchor justify", "text-anchor: justify", Expect());
+        row("letter spacing mm", "letter-spacing: 1mm", Expect().spacingMm(1));
+        row("letter spacing user units", "letter-spacing: 10", Expect().spacingMm(1));
+        row("line height factor", "line-height: 1.5", Expect().lineHeight(150));
+        row("line height percent", "line-height: 120%", Expect().lineHeight(120));
+        row("line height beyond int", "line-height: 1e300", Expect().lineHeight(10000));
+        row("fill rgb beyond long", "fill: rgb(99999999999999999999, 0, 0)", Expect().color(QColor(255, 0, 0)));
+        row("line height absolute", "line-height: 12pt", Expect());
+        row("unknown properties ignored", "stroke: red; font-size: 12pt; opacity: .5", Expect().size(12));
+        row("later declaration wins", "font-size: 10pt; font-size: 12pt;", Expect().size(12));
+        row("comments", "/* fill: red; */ font-size: 8pt /* ; bold */", Expect().size(8));
+        row("declaration without colon", "bold; font-style: italic", Expect().italic(true));
+        row("sheet with rules", ".a { font-size: 10pt }\ntext { fill: #00ff00; font-size: 11pt }",
+            Expect().size(11).color(QColor(0, 255, 0)));
+        row("unclosed last rule", "text { font-weight: bold", Expect().bold(true));
+        row("everything",
+            "font-family: Georgia; font-size: 254; font-weight: bolder; font-style: italic; fill: #123456; "
+            "text-anchor: end",
+            Expect()
+                .family("Georgia")
+                .size(72)
+                .bold(true)
+                .italic(true)
+                .color(QColor(0x12, 0x34, 0x56))
+                .align(Qt::AlignRight));
+    }
+
+    void parseCSS()
+    {
+        QFETCH(QString, css);
+        QFETCH(double, dpi);
+        QFETCH(LMTextFormatChange, expected);
+        const LMTextFormatChange aResult = LMTextFormatParserSVG::parseCSS(css, dpi);
+        QVERIFY2(aResult == expected, describe(aResult).constData());
+    }
+
+    void fromSVG_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<LMTextFormatChange>("expected");
+
+        row("nearest wins over three levels",
+            QByteArray("<svg font-style='italic'><g font-family='Arial' font-size='10pt' style='fill:#ff0000'>"
+                       "<g style='font-size: 20pt' font-weight='bold'>"
+                       "<text id='t' fill='#0000ff' text-anchor='middle'>x</text></g></g></svg>"),
+            Expect().italic(true).family("Arial").size(20).bold(true).color(QColor(0, 0, 255)).align(Qt::AlignHCenter));
+        row("style over attribute on one element",
+            QByteArray("<svg><text id='t' style='fill:#00ff00' fill='#0000ff'>x</text></svg>"),
+            Expect().color(QColor(0, 255, 0)));
+        row("inherit keeps the ancestor's",
+            QByteArray("<svg><g font-size='12pt'><text id='t' font-size='inherit'>x</text></g></svg>"),
+            Expect().size(12));
+        row("user units at the DPI", QByteArray("<svg><text id='t' font-size='127'>x</text></svg>"), Expect().size(72),
+            127);
+        row("descendants do not count", QByteArray("<svg><text id='t'>x<tspan font-size='30pt'>y</tspan></text></svg>"),
+            Expect());
+    }
+
+    void fromSVG()
+    {
+        QFETCH(QByteArray, xml);
+        QFETCH(double, dpi);
+        QFETCH(LMTextFormatChange, expected);
+        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("text.svg"));
+        const QDomElement aText = elementWithId(aDocument.documentElement(), QStringLiteral("t"));
+        QVERIFY(!aText.isNull());
+        const LMTextFormatChange aResult = LMTextFormatChange::fromSVG(aText, dpi);
+        QVERIFY2(aResult == expected, describe(aResult).constData());
+    }
+
+    void textTransform_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<bool>("warns");
+
+        QTest::newRow("uppercase") << QStringLiteral("uppercase") << 1 << false;
+        QTest::newRow("mixed case with blanks") << QStringLiteral(" UpperCase ") << 1 << false;
+        QTest::newRow("lowercase") << QStringLiteral("LOWERCASE") << 2 << false;
+        QTest::newRow("capitalize") << QStringLiteral("Capitalize") << 4 << false;
+        QTest::newRow("none") << QStringLiteral("none") << 0 << false;
+        QTest::newRow("empty") << QString() << 0 << false;
+        QTest::newRow("unknown") << QStringLiteral("shout") << 0 << true;
+        QTest::newRow("two words") << QStringLiteral("uppercase,lowercase") << 0 << true;
+        QTest::newRow("unicode look-alike") << QString::fromUtf8("upp\xd0\xb5rcase") << 0 << true;
+    }
+
+    void textTransform()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, warns);
+        if (warns) {
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("unknown text transform \"%1\" read as none").arg(text)));
+        }
+        QTEST(LMTextTransform::parse(text).value(), "expected");
+    }
 };
-
-void TestSVGTransform::parse_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QTransform>("expected");
-
-    const double aTan30 = std::tan(qDegreesToRadians(30.0));
-    QTest::newRow("empty") << QString() << QTransform();
-    QTest::newRow("blanks only") << QStringLiteral(" \t\n ") << QTransform();
-    QTest::newRow("translate x only") << QStringLiteral("translate(10)") << QTransform(1, 0, 0, 1, 10, 0);
-    QTest::newRow("translate blanks") << QStringLiteral("translate(10 20)") << QTransform(1, 0, 0, 1, 10, 20);
-    QTest::newRow("translate comma and blanks")
-        << QStringLiteral("  translate ( 10 , -20 )  ") << QTransform(1, 0, 0, 1, 10, -20);
-    QTest::newRow("numbers touching") << QStringLiteral("translate(10-5)") << QTransform(1, 0, 0, 1, 10, -5);
-    QTest::newRow("fractions touching") << QStringLiteral("translate(.5.25)") << QTransform(1, 0, 0, 1, 0.5, 0.25);
-    QTest::newRow("exponents") << QStringLiteral("translate(1e1,-2E-1)") << QTransform(1, 0, 0, 1, 10, -0.2);
-    QTest::newRow("scale uniform") << QStringLiteral("scale(2)") << QTransform(2, 0, 0, 2, 0, 0);
-    QTest::newRow("scale two") << QStringLiteral("scale(2,-3)") << QTransform(2, 0, 0, -3, 0, 0);
-    QTest::newRow("rotate quarter") << QStringLiteral("rotate(90)") << QTransform(0, 1, -1, 0, 0, 0);
-    QTest::newRow("rotate negative quarter") << QStringLiteral("rotate(-90)") << QTransform(0, -1, 1, 0, 0, 0);
-    // (x, y) -> (30 - y, x + 10): the centre (10, 20) stays where it is.
-    QTest::newRow("rotate about centre") << QStringLiteral("rotate(90 10 20)") << QTransform(0, 1, -1, 0, 30, 10);
-    QTest::newRow("matrix") << QStringLiteral("matrix(1 2 3 4 5 6)") << QTransform(1, 2, 3, 4, 5, 6);
-    QTest::newRow("skewX") << QStringLiteral("skewX(30)") << QTransform(1, 0, aTan30, 1, 0, 0);
-    QTest::newRow("skewY") << QStringLiteral("skewY(30)") << QTransform(1, aTan30, 0, 1, 0, 0);
-    // The rightmost function acts first.
-    QTest::newRow("translate then scale")
-        << QStringLiteral("translate(10,0) scale(2)") << QTransform(2, 0, 0, 2, 10, 0);
-    QTest::newRow("scale then translate")
-        << QStringLiteral("scale(2) translate(10,0)") << QTransform(2, 0, 0, 2, 20, 0);
-    QTest::newRow("functions touching") << QStringLiteral("translate(1)scale(2)") << QTransform(2, 0, 0, 2, 1, 0);
-    QTest::newRow("functions comma") << QStringLiteral("translate(1) , scale(2)") << QTransform(2, 0, 0, 2, 1, 0);
-    // (1, 0) -> rotate: (0, 1) -> translate: (5, 1).
-    QTest::newRow("translate rotate") << QStringLiteral("translate(5,0) rotate(90)") << QTransform(0, 1, -1, 0, 5, 0);
-}
-
-void TestSVGTransform::parse()
-{
-    QFETCH(QString, text);
-    QFETCH(QTransform, expected);
-    const QTransform aResult = LMSVGTransformReader::parse(text);
-    QVERIFY2(fuzzyEqual(aResult, expected), qPrintable(describe(aResult)));
-}
-
-void TestSVGTransform::malformed_data()
-{
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("unclosed") << QStringLiteral("translate(10");
-    QTest::newRow("no parentheses") << QStringLiteral("translate 10");
-    QTest::newRow("unknown function") << QStringLiteral("shift(1)");
-    QTest::newRow("names are case-sensitive") << QStringLiteral("Translate(1)");
-    QTest::newRow("rotate two arguments") << QStringLiteral("rotate(1 2)");
-    QTest::newRow("matrix too few") << QStringLiteral("matrix(1 2 3)");
-    QTest::newRow("matrix too many") << QStringLiteral("matrix(1 2 3 4 5 6 7)");
-    QTest::newRow("no arguments") << QStringLiteral("scale()");
-    QTest::newRow("double comma") << QStringLiteral("translate(1,,2)");
-    QTest::newRow("leading comma") << QStringLiteral("translate(,1)");
-    QTest::newRow("trailing comma") << QStringLiteral("translate(1),");
-    QTest::newRow("not a number") << QStringLiteral("translate(abc)");
-    QTest::newRow("overflow") << QStringLiteral("translate(1e400)");
-    QTest::newRow("unit") << QStringLiteral("translate(10px)");
-    QTest::newRow("fullwidth digits") << QString::fromUtf8("translate(\xef\xbc\x91)");
-    QTest::newRow("skewX two") << QStringLiteral("skewX(1 2)");
-    QTest::newRow("garbage after a good function") << QStringLiteral("translate(10) ;");
-}
-
-void TestSVGTransform::malformed()
-{
-    QFETCH(QString, text);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(malformedMessage(text)));
-    QVERIFY(LMSVGTransformReader::parse(text).isIdentity());
-}
-
-void TestSVGTransform::transformMatrix_data()
-{
-    QTest::addColumn<QByteArray>("xml");
-    QTest::addColumn<QString>("warning");
-    QTest::addColumn<QPointF>("local");
-    QTest::addColumn<QPointF>("document");
-
-    // Three ancestors and the element itself; the target element has id "t".
-    const QByteArray aChain = "<svg><g transform=\"translate(100,0)\"><g transform=\"scale(2)\">"
-                              "<g transform=\"rotate(90)\"><rect id=\"t\" transform=\"translate(1,0)\"/>"
-                              "</g></g></g></svg>";
-    // (0,0) -> (1,0) -> (0,1) -> (0,2) -> (100,2)
-    QTest::newRow("three ancestors, origin") << aChain << QString() << QPointF(0, 0) << QPointF(100, 2);
-    // (1,0) -> (2,0) -> (0,2) -> (0,4) -> (100,4)
-    QTest::newRow("three ancestors, unit x") << aChain << QString() << QPointF(1, 0) << QPointF(100, 4);
-    QTest::newRow("no transforms") << QByteArray("<svg><g><rect id=\"t\"/></g></svg>") << QString() << QPointF(3, 4)
-                                   << QPointF(3, 4);
-    QTest::newRow("root transform counts")
-        << QByteArray("<svg transform=\"scale(10)\"><g><rect id=\"t\" transform=\"translate(1 1)\"/></g></svg>")
-        << QString() << QPointF(0, 0) << QPointF(10, 10);
-    QTest::newRow("malformed ancestor is identity")
-        << QByteArray("<svg><g transform=\"translate(5,5)\"><g transform=\"rotate(\">"
-                      "<rect id=\"t\" transform=\"scale(3)\"/></g></g></svg>")
-        << QStringLiteral("rotate(") << QPointF(1, 1) << QPointF(8, 8);
-    QTest::newRow("children of the element do not count")
-        << QByteArray("<svg><g id=\"t\" transform=\"translate(1,2)\"><g transform=\"scale(9)\"/></g></svg>")
-        << QString() << QPointF(0, 0) << QPointF(1, 2);
-}
-
-void TestSVGTransform::transformMatrix()
-{
-    QFETCH(QByteArray, xml);
-    QFETCH(QString, warning);
-    QFETCH(QPointF, local);
-    QFETCH(QPointF, document);
-
-    const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("chain.svg"));
-    QVERIFY(!aDocument.isNull());
-    const QDomElement aTarget = elementWithId(aDocument.documentElement(), QStringLiteral("t"));
-    QVERIFY(!aTarget.isNull());
-    if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(malformedMessage(warning)));
-    const QPointF aMapped = LMSVGTransformReader::transformMatrix(aTarget).map(local);
-    QVERIFY2(std::abs(aMapped.x() - document.x()) < 1e-9 && std::abs(aMapped.y() - document.y()) < 1e-9,
-             qPrintable(QStringLiteral("%1, %2").arg(aMapped.x()).arg(aMapped.y())));
-}
-
-// Whole numbers from numbers read from files: every reader's conversion goes through it.
-void TestSVGTransform::boundedInt_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("inside, rounded half away from zero") << 2.5 << 3;
-    QTest::newRow("negative half away from zero") << -2.5 << -3;
-    QTest::newRow("just below the maximum") << 99.4 << 99;
-    QTest::newRow("above the maximum") << 100.5 << 100;
-    QTest::newRow("far beyond int") << 1e300 << 100;
-    QTest::newRow("far below int") << -1e300 << -100;
-    QTest::newRow("int's own limit") << 2147483648.0 << 100;
-    QTest::newRow("not a number gives the fallback") << qQNaN() << 7;
-    QTest::newRow("infinity gives the fallback") << qInf() << 7;
-}
-
-void TestSVGTransform::boundedInt()
-{
-    QFETCH(double, value);
-    QTEST(LMMath::boundedInt(value, -100, 100, 7), "expected");
-    QCOMPARE(LMMath::boundedInt64(value * 1e10, -100, 100, 7), LMMath::boundedInt(value * 1e10, -100, 100, 7));
-}
-
-void TestSVGTransform::rotation_data()
-{
-    QTest::addColumn<QString>("transform");
-    QTest::addColumn<double>("degrees");
-
-    QTest::newRow("identity") << QString() << 0.0;
-    QTest::newRow("minus 90 stays minus 90") << QStringLiteral("rotate(-90)") << -90.0;
-    QTest::newRow("270 is minus 90") << QStringLiteral("rotate(270)") << -90.0;
-    QTest::newRow("180") << QStringLiteral("rotate(180)") << 180.0;
-    QTest::newRow("minus 180 is 180") << QStringLiteral("rotate(-180)") << 180.0;
-    QTest::newRow("just above minus 180") << QStringLiteral("rotate(-179.5)") << -179.5;
-    QTest::newRow("composed to a quarter turn") << QStringLiteral("rotate(30) rotate(60)") << 90.0;
-    QTest::newRow("composed thirds") << QStringLiteral("rotate(10) rotate(10) rotate(10)") << 30.0;
-    QTest::newRow("tiny error snaps") << QStringLiteral("rotate(1e-12)") << 0.0;
-    QTest::newRow("small angle kept") << QStringLiteral("rotate(1e-6)") << 1e-6;
-    QTest::newRow("about a centre") << QStringLiteral("rotate(45 100 100)") << 45.0;
-    QTest::newRow("scaled") << QStringLiteral("rotate(10) scale(3)") << 10.0;
-    QTest::newRow("mirrored x") << QStringLiteral("scale(-1,1)") << 180.0;
-    QTest::newRow("mirrored y") << QStringLiteral("scale(1,-1)") << 0.0;
-    // The x axis is mirrored to (-1, 0) first, then turned by 45 degrees.
-    QTest::newRow("mirrored then rotated") << QStringLiteral("rotate(45) scale(-1,1)") << -135.0;
-    QTest::newRow("skewX keeps the x axis") << QStringLiteral("skewX(30)") << 0.0;
-    QTest::newRow("skewY turns the x axis") << QStringLiteral("skewY(30)") << 30.0;
-    QTest::newRow("matrix") << QStringLiteral("matrix(0 -2 2 0 7 7)") << -90.0;
-}
-
-void TestSVGTransform::rotation()
-{
-    QFETCH(QString, transform);
-    QFETCH(double, degrees);
-    const double aResult = LMMath::calcRotation(LMSVGTransformReader::parse(transform));
-    QVERIFY2(std::abs(aResult - degrees) < 1e-9, qPrintable(QString::number(aResult, 'g', 17)));
-    QVERIFY(aResult > -180.0 && aResult <= 180.0);
-}
-
-void TestSVGTransform::layerType_data()
-{
-    QTest::addColumn<QString>("attribute");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("transfer") << QStringLiteral("1") << 1;
-    QTest::newRow("render") << QStringLiteral("2") << 2;
-    QTest::newRow("reference with blanks") << QStringLiteral(" 4 ") << 4;
-    QTest::newRow("three is no kind") << QStringLiteral("3") << 0;
-    QTest::newRow("combination is no kind") << QStringLiteral("6") << 0;
-    QTest::newRow("zero") << QStringLiteral("0") << 0;
-    QTest::newRow("word") << QStringLiteral("render") << 0;
-    QTest::newRow("empty") << QString() << 0;
-}
-
-void TestSVGTransform::layerType()
-{
-    QFETCH(QString, attribute);
-    QFETCH(int, expected);
-    const LMSVGLayerType aType = LMSVGLayerType::fromAttributeValue(attribute);
-    QCOMPARE(aType.value(), expected);
-    if (expected != 0)
-        QCOMPARE(LMSVGLayerType(aType.encode()).value(), expected); // the words read back
-}
 
 QTEST_GUILESS_MAIN(TestSVGTransform)
 #include "tst_svgtransform.moc"

@@ -64,7 +64,6 @@ void TestEnumTableFirstUse::concurrentFirstUseBuildsOneTable()
     QCOMPARE(aSeen.front().decoded, anExpectedDecoded);
     QCOMPARE(aSeen.front().encoded.value(0), QStringLiteral("TEMPLATE_CONTENT_0_4"));
     QCOMPARE(aSeen.front().encoded.value(5), QStringLiteral("TEMPLATE_FRAME, TEMPLATE_LAYOUT"));
-    QCOMPARE(aSeen.front().encoded.size(), 2 * VALUES.size());
     for (const Seen& aThreadSeen : aSeen) {
         QCOMPARE(aThreadSeen.table, aSeen.front().table);
         QCOMPARE(aThreadSeen.decoded, aSeen.front().decoded);

@@ -76,9 +76,33 @@ void setSubcategories(LMTemplate* theTemplate, const QStringList& theNames)
 
 std::unique_ptr<LMTemplate> noWallholder();
 
+LMDesignElementMetaData redMetaData()
+{
+    return LMDesignElementMetaData::createFromJsonFile(
+        QFileInfo(LMTestSupport::dataPath(QStringLiteral("filters/red.json"))));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Setup)
+
+// The changes that rows of several filters share.
+struct Common
+{
+    static void nothing(FilterCase*) { }
+    static void nullTemplate(FilterCase* theC) { theC->myUseNullTemplate = true; }
+    static void otherJigType(FilterCase* theC) { theC->myTemplate->setJigType(LMJigTypeEnum::Clipart); }
+    static void invisible(FilterCase* theC) { theC->myTemplate->setArticleGroup(groupOf("NOT_LISTED")); }
+    static void otherPage(FilterCase* theC)
+    {
+        theC->myTemplate->setPageConstraint(LMPageConstraint(LMPageTypeEnum::Spine));
+    }
+    static void wantedSubcategory(FilterCase* theC)
+    {
+        theC->myParameter.setCategorization(subcategories({ QStringLiteral("forest") }));
+    }
+    static void bookOnly(FilterCase* theC) { theC->myTemplate->setArticleGroup(groupOf("BOOK")); }
+};
 
 // The chains of the template filters: a template that passes, then one row per check that makes it
 // fail, and the edge cases of page numbers, keywords, add-ons and the special article.
@@ -91,36 +115,17 @@ private slots:
     void cleanup();
     void chains_data();
     void chains();
-    void acceptableJigTypes();
     void listAcceptorAsksTheChain();
 
 private:
     std::unique_ptr<LMTemplateFilterAbstract> makeFilter(int theJigType, const FilterCase& theCase) const;
     static void prepareBaseline(int theJigType, FilterCase* theCase);
-
-    QTemporaryDir myDir;
 };
-
-QString ourRedMetaData;
 
 void TestTemplateFilters::initTestCase()
 {
-    const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("catalogue.json"), R"({"articles": [
-        {"id": 100, "orderName": "BOOK", "class": "photobook", "orientation": "landscape",
-         "addOns": {"05": "BOOK_ADDON"}, "variants": ["cutout=heart"],
-         "allowedCategories": [{"jigType": "background, svgtemplate", "pageType": "inner_page", "categories": ["sea"]}]},
-        {"id": 101, "orderName": "BOOK_ADDON", "addOn": true, "price": "2.00"},
-        {"id": 200, "orderName": "WALL", "class": "walldecor", "orientation": "portrait",
-         "addOns": {"07": "FRAME_ADDON", "08": "HOLDER_ADDON", "10": "CONSTRUCTION_ADDON"},
-         "glassesPriceClasses": ["10"], "passepartoutPriceClasses": ["10"], "requiresWallholder": true,
-         "variants": ["size=big"]},
-        {"id": 201, "orderName": "FRAME_ADDON", "addOn": true, "variants": ["frame=black", "frame=white"]},
-        {"id": 202, "orderName": "HOLDER_ADDON", "addOn": true},
-        {"id": 203, "orderName": "CONSTRUCTION_ADDON", "addOn": true},
-        {"id": 6770, "orderName": "SPECIAL", "class": "photobook", "orientation": "landscape"}
-    ]})");
-    QVERIFY(LMProductCatalogue::instance()->load(aPath));
-    ourRedMetaData = LMTestSupport::writeFile(myDir, QStringLiteral("red.json"), R"({"rgbColor": "ff0000"})");
+    QVERIFY(
+        LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("filters/chains-catalogue.json"))));
 }
 
 void TestTemplateFilters::cleanup()
@@ -213,288 +218,246 @@ void TestTemplateFilters::chains_data()
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("warning");
 
-    const Setup aNothing = [](FilterCase*) {
-    };
-    const Setup aNull = [](FilterCase* theC) {
-        theC->myUseNullTemplate = true;
-    };
-    const Setup anOtherJigType = [](FilterCase* theC) {
-        theC->myTemplate->setJigType(LMJigTypeEnum::Clipart);
-    };
-    const Setup anInvisible = [](FilterCase* theC) {
-        theC->myTemplate->setArticleGroup(groupOf("NOT_LISTED"));
-    };
-    const Setup anOtherPage = [](FilterCase* theC) {
-        theC->myTemplate->setPageConstraint(LMPageConstraint(LMPageTypeEnum::Spine));
-    };
-    const Setup aWantedSubcategory = [](FilterCase* theC) {
-        theC->myParameter.setCategorization(subcategories({ QStringLiteral("forest") }));
-    };
-    const Setup aBookOnly = [](FilterCase* theC) {
-        theC->myTemplate->setArticleGroup(groupOf("BOOK"));
+    int aJig = 0;
+    const auto row = [&aJig](const char* theName, bool theAccepted, Setup theSetup, const QString& theWarning = {}) {
+        QTest::newRow(theName) << aJig << theSetup << theAccepted << theWarning;
     };
 
-    const int aBackground = int(LMJigTypeEnum::Background);
-    QTest::newRow("background: passes") << aBackground << aNothing << true << QString();
-    QTest::newRow("background: null template") << aBackground << aNull << false << QString();
-    QTest::newRow("background: jig type") << aBackground << anOtherJigType << false << QString();
-    QTest::newRow("background: visibility") << aBackground << anInvisible << false << QString();
-    QTest::newRow("background: invisible but ignored") << aBackground << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::Background);
+    row("background: passes", true, Common::nothing);
+    row("background: null template", false, Common::nullTemplate);
+    row("background: jig type", false, Common::otherJigType);
+    row("background: visibility", false, Common::invisible);
+    row("background: invisible but ignored", false, [](FilterCase* theC) {
         theC->myTemplate->setArticleGroup(groupOf("NOT_LISTED"));
         theC->myParameter.setIgnoreVisibility(true);
         // The unknown article does not match the book: the constraints stop it instead.
-    }) << false << QString();
-    QTest::newRow("background: constraints") << aBackground << anOtherPage << false << QString();
-    QTest::newRow("background: constraints ignore variants") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: constraints", false, Common::otherPage);
+    row("background: constraints ignore variants", true, [](FilterCase* theC) {
         theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("cutout=heart") }));
-    }) << true << QString();
-    QTest::newRow("background: categorisation") << aBackground << aWantedSubcategory << false << QString();
-    QTest::newRow("background: colour instead of categorisation") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: categorisation", false, Common::wantedSubcategory);
+    row("background: colour instead of categorisation", true, [](FilterCase* theC) {
         LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
         aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::matchingToFlyleaf());
         theC->myParameter.setCategorization(aWanted);
         theC->myColor = QColor(255, 0, 0);
-        theC->myTemplate->setMetaData(LMDesignElementMetaData::createFromJsonFile(QFileInfo(ourRedMetaData)));
-    }) << true << QString();
-    QTest::newRow("background: other colour falls back to categorisation")
-        << aBackground << Setup([](FilterCase* theC) {
-               LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
-               aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::matchingToFlyleaf());
-               theC->myParameter.setCategorization(aWanted);
-               theC->myColor = QColor(0, 0, 255);
-               theC->myTemplate->setMetaData(LMDesignElementMetaData::createFromJsonFile(QFileInfo(ourRedMetaData)));
-           })
-        << false << QString();
-    QTest::newRow("background: multi-colour wanted") << aBackground << Setup([](FilterCase* theC) {
-        theC->myParameter.setMultiColorConfig(true, LMMultiColorConfig(30, 1));
-    }) << false << QString();
-    QTest::newRow("background: any multi-colour") << aBackground << Setup([](FilterCase* theC) {
+        theC->myTemplate->setMetaData(redMetaData());
+    });
+    row("background: other colour falls back to categorisation", false, [](FilterCase* theC) {
+        LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
+        aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::matchingToFlyleaf());
+        theC->myParameter.setCategorization(aWanted);
+        theC->myColor = QColor(0, 0, 255);
+        theC->myTemplate->setMetaData(redMetaData());
+    });
+    row("background: multi-colour wanted", false,
+        [](FilterCase* theC) { theC->myParameter.setMultiColorConfig(true, LMMultiColorConfig(30, 1)); });
+    row("background: any multi-colour", true, [](FilterCase* theC) {
         theC->myParameter.setMultiColorConfig(true, LMMultiColorConfig::anyMultiColorConfig());
-    }) << true << QString();
-    QTest::newRow("background: category not allowed by the article") << aBackground << Setup([](FilterCase* theC) {
-        setSubcategories(theC->myTemplate.get(), { QStringLiteral("forest") });
-    }) << false << QString();
-    QTest::newRow("background: category allowed by the article") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: category not allowed by the article", false,
+        [](FilterCase* theC) { setSubcategories(theC->myTemplate.get(), { QStringLiteral("forest") }); });
+    row("background: category allowed by the article", true, [](FilterCase* theC) {
         setSubcategories(theC->myTemplate.get(),
                          { QStringLiteral("sea"), LMThematicCategory::favourites().internalName() });
-    }) << true << QString();
-    QTest::newRow("background: target page type") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: target page type", false, [](FilterCase* theC) {
         theC->myParameter.setTargetPageTypesForArticleClass(
             { { LMArticleClassEnum::PhotoBook, { LMPageTypeEnum::InnerPage } } });
-    }) << false << QString();
-    QTest::newRow("background: target page type met") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: target page type met", true, [](FilterCase* theC) {
         theC->myParameter.setTargetPageTypesForArticleClass(
             { { LMArticleClassEnum::PhotoBook, { LMPageTypeEnum::InnerPage } } });
         theC->myTemplate->setPageConstraint(LMPageConstraint(LMPageTypeEnum::InnerPage));
-    }) << true << QString();
-    QTest::newRow("background: single-sided on a portrait cover") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: single-sided on a portrait cover", false, [](FilterCase* theC) {
         theC->myParameter.setTemplateConstraints(contextOf("WALL", LMPageTypeEnum::FullCover));
         theC->myTemplate->setLandscapeSingleSided(true);
-    }) << false << QString();
-    QTest::newRow("background: single-sided off the cover") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: single-sided off the cover", true, [](FilterCase* theC) {
         theC->myParameter.setTemplateConstraints(contextOf("WALL", LMPageTypeEnum::InnerPage));
         theC->myTemplate->setLandscapeSingleSided(true);
-    }) << true << QString();
-    QTest::newRow("background: spot colour on the background layer") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: spot colour on the background layer", true, [](FilterCase* theC) {
         theC->myTemplate->setTemplateLayerType(LMTemplateLayerTypeEnum::Background);
         theC->myTemplate->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
-    }) << true << QString();
-    QTest::newRow("background: spot colour elsewhere") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: spot colour elsewhere", false, [](FilterCase* theC) {
         theC->myTemplate->setTemplateLayerType(LMTemplateLayerTypeEnum::BackgroundMask);
         theC->myTemplate->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
-    }) << false << QString();
-    QTest::newRow("background: required variant") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: required variant", false, [](FilterCase* theC) {
         theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("cutout=star") }));
-    }) << false << QString();
-    QTest::newRow("background: not accountable variant") << aBackground << Setup([](FilterCase* theC) {
+    });
+    row("background: not accountable variant", true, [](FilterCase* theC) {
         theC->myTemplate->setArticleVariants(
             LMArticleVariants({ QStringLiteral("cutout=star"), QStringLiteral("frame=none") }));
-    }) << true << QString();
+    });
 
-    const int aContent = int(LMJigTypeEnum::SvgTemplate);
-    QTest::newRow("content: passes") << aContent << aNothing << true << QString();
-    QTest::newRow("content: jig type") << aContent << anOtherJigType << false << QString();
-    QTest::newRow("content: visibility") << aContent << anInvisible << false << QString();
-    QTest::newRow("content: constraints") << aContent << anOtherPage << false << QString();
-    QTest::newRow("content: cut-out ignores variants") << aContent << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::SvgTemplate);
+    row("content: passes", true, Common::nothing);
+    row("content: jig type", false, Common::otherJigType);
+    row("content: visibility", false, Common::invisible);
+    row("content: constraints", false, Common::otherPage);
+    row("content: cut-out ignores variants", true, [](FilterCase* theC) {
         theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("cutout=heart") }));
-    }) << true << QString();
-    QTest::newRow("content: photo areas")
-        << aContent << Setup([](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(2); }) << false << QString();
-    QTest::newRow("content: no photo areas wanted")
-        << aContent << Setup([](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(0); }) << true << QString();
-    QTest::newRow("content: not first in its bundle") << aContent << Setup([](FilterCase* theC) {
-        theC->myPreviousPages.push_back(LMTemplate::create(LMJigTypeEnum::SvgTemplate));
-    }) << false << QString();
-    QTest::newRow("content: categorisation") << aContent << aWantedSubcategory << false << QString();
-    QTest::newRow("content: content category") << aContent << Setup([](FilterCase* theC) {
-        setSubcategories(theC->myTemplate.get(), { QStringLiteral("forest") });
-    }) << false << QString();
-    QTest::newRow("content: price class with add-on") << aContent << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("5")));
-    }) << true << QString();
-    QTest::newRow("content: price class without add-on") << aContent << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09")));
-    }) << false << QStringLiteral("no add on article for 09");
-    QTest::newRow("content: spot colour the product cannot print")
-        << aContent << Setup([](FilterCase* theC) { theC->myTemplate->setSpotColorLayer(LMSpotColorEnum::GoldFoil); })
-        << false << QString();
+    });
+    row("content: photo areas", false, [](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(2); });
+    row("content: no photo areas wanted", true, [](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(0); });
+    row("content: not first in its bundle", false,
+        [](FilterCase* theC) { theC->myPreviousPages.push_back(LMTemplate::create(LMJigTypeEnum::SvgTemplate)); });
+    row("content: categorisation", false, Common::wantedSubcategory);
+    row("content: content category", false,
+        [](FilterCase* theC) { setSubcategories(theC->myTemplate.get(), { QStringLiteral("forest") }); });
+    row("content: price class with add-on", true,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("5"))); });
+    row(
+        "content: price class without add-on", false,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09"))); },
+        QStringLiteral("no add on article for 09"));
+    row("content: spot colour the product cannot print", false,
+        [](FilterCase* theC) { theC->myTemplate->setSpotColorLayer(LMSpotColorEnum::GoldFoil); });
 
-    const int aLayout = int(LMJigTypeEnum::Layout);
-    QTest::newRow("layout: passes with an empty keyword") << aLayout << aNothing << true << QString();
-    QTest::newRow("layout: jig type") << aLayout << anOtherJigType << false << QString();
-    QTest::newRow("layout: keyword") << aLayout << Setup([](FilterCase* theC) {
-        theC->myParameter.setSearchKeyword(QStringLiteral("zebra"));
-    }) << false << QString();
-    QTest::newRow("layout: keyword by name words in master mode") << aLayout << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::Layout);
+    row("layout: passes with an empty keyword", true, Common::nothing);
+    row("layout: jig type", false, Common::otherJigType);
+    row("layout: keyword", false,
+        [](FilterCase* theC) { theC->myParameter.setSearchKeyword(QStringLiteral("zebra")); });
+    row("layout: keyword by name words in master mode", true, [](FilterCase* theC) {
         // The categorisation check asks the keyword again: only the category "all" skips it.
         theC->myParameter.setSearchKeyword(QStringLiteral("  photos   three "));
         theC->myParameter.setCategorization(
             LMCategorization(LMCategoryTypeEnum::Subcategory, { LMThematicCategory::categoryAll() }));
         theC->myMasterMode = true;
-    }) << true << QString();
-    QTest::newRow("layout: missing name word in master mode") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: missing name word in master mode", false, [](FilterCase* theC) {
         theC->myParameter.setSearchKeyword(QStringLiteral("photos four"));
         theC->myMasterMode = true;
-    }) << false << QString();
-    QTest::newRow("layout: photo areas") << aLayout
-                                         << Setup([](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(3); })
-                                         << false << QString();
-    QTest::newRow("layout: photo areas gathered by a smart layout") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: photo areas", false, [](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(3); });
+    row("layout: photo areas gathered by a smart layout", true, [](FilterCase* theC) {
         for (const QRectF& aRect : { QRectF(0.1, 0.1, 0.3, 0.3), QRectF(0.5, 0.1, 0.3, 0.3) })
             theC->myTemplate->addAreaDefinition(std::make_unique<LMTemplateAreaDefinitionFoto>(
                 LMRotatedRect(aRect, LMAngle()), LMAreaAbilityEnum::FotoDefault, LMAreaDecoration(),
-                LMAreaPositioningConstraintEnum::Anywhere, LMImageFXs(), QSizeF(1, 1), LMAreaCreationRuleEnum::Default));
+                LMAreaPositioningConstraintEnum::Anywhere, LMImageFXs(), QSizeF(1, 1),
+                LMAreaCreationRuleEnum::Default));
         theC->myTemplate->injectSmartLayout();
         theC->myParameter.setNumberOfFotoAreas(2);
-    }) << true << QString();
-    QTest::newRow("layout: empty clipart area") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: empty clipart area", false, [](FilterCase* theC) {
         theC->myTemplate->addAreaDefinition(
             std::make_unique<LMTemplateAreaDefinitionClipart>(LMAreaDescription(), LMAreaPositioningConstraint()));
-    }) << false << QString();
-    QTest::newRow("layout: cliparts allowed") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: cliparts allowed", true, [](FilterCase* theC) {
         theC->myTemplate->addAreaDefinition(
             std::make_unique<LMTemplateAreaDefinitionClipart>(LMAreaDescription(), LMAreaPositioningConstraint()));
         theC->myAllowCliparts = true;
-    }) << true << QString();
-    QTest::newRow("layout: user layout with empty clipart") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: user layout with empty clipart", true, [](FilterCase* theC) {
         theC->myTemplate->addAreaDefinition(
             std::make_unique<LMTemplateAreaDefinitionClipart>(LMAreaDescription(), LMAreaPositioningConstraint()));
         theC->myTemplate->setUserLayout(true);
-    }) << true << QString();
-    QTest::newRow("layout: constraints of another article")
-        << aLayout << Setup([](FilterCase* theC) { theC->myTemplate->setArticleGroup(groupOf("WALL")); }) << false
-        << QString();
-    QTest::newRow("layout: constraints of the article") << aLayout << aBookOnly << true << QString();
-    QTest::newRow("layout: jig status") << aLayout
-                                        << Setup([](FilterCase* theC) { theC->myJigStatus = LMJigStatusEnum::New; })
-                                        << false << QString();
-    QTest::newRow("layout: one of two jig statuses") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: constraints of another article", false,
+        [](FilterCase* theC) { theC->myTemplate->setArticleGroup(groupOf("WALL")); });
+    row("layout: constraints of the article", true, Common::bookOnly);
+    row("layout: jig status", false, [](FilterCase* theC) { theC->myJigStatus = LMJigStatusEnum::New; });
+    row("layout: one of two jig statuses", true, [](FilterCase* theC) {
         theC->myJigStatus = LMJigStatus(LMJigStatusEnum::Installed) | LMJigStatus(LMJigStatusEnum::Downloaded);
-    }) << true << QString();
-    QTest::newRow("layout: usable page") << aLayout << Setup([](FilterCase* theC) {
-        theC->myParameter.setTemplateConstraints(contextOf("BOOK", LMPageTypeEnum::Spine));
-    }) << false << QString();
-    QTest::newRow("layout: categorisation") << aLayout << aWantedSubcategory << false << QString();
-    QTest::newRow("layout: the category all") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: usable page", false,
+        [](FilterCase* theC) { theC->myParameter.setTemplateConstraints(contextOf("BOOK", LMPageTypeEnum::Spine)); });
+    row("layout: categorisation", false, Common::wantedSubcategory);
+    row("layout: the category all", true, [](FilterCase* theC) {
         LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
         aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::categoryAll());
         theC->myParameter.setCategorization(aWanted);
-    }) << true << QString();
-    QTest::newRow("layout: special article inner page") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: special article inner page", false, [](FilterCase* theC) {
         theC->myParameter.setTemplateConstraints(contextOf("SPECIAL", LMPageTypeEnum::InnerPage));
         theC->myTemplate->setPageConstraint(LMPageConstraint(LMPageTypeEnum::InnerPage));
-    }) << false << QString();
-    QTest::newRow("layout: special article any page") << aLayout << Setup([](FilterCase* theC) {
+    });
+    row("layout: special article any page", true, [](FilterCase* theC) {
         theC->myParameter.setTemplateConstraints(contextOf("SPECIAL", LMPageTypeEnum::InnerPage));
-    }) << true << QString();
+    });
 
-    const int aFrame = int(LMJigTypeEnum::Frame);
-    QTest::newRow("frame: passes") << aFrame << aNothing << true << QString();
-    QTest::newRow("frame: jig type") << aFrame << anOtherJigType << false << QString();
-    QTest::newRow("frame: visibility") << aFrame << anInvisible << false << QString();
-    QTest::newRow("frame: constraints name the article") << aFrame << aBookOnly << false << QString();
-    QTest::newRow("frame: subcategory") << aFrame << aWantedSubcategory << false << QString();
-    QTest::newRow("frame: remove item passes the subcategory") << aFrame << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::Frame);
+    row("frame: passes", true, Common::nothing);
+    row("frame: jig type", false, Common::otherJigType);
+    row("frame: visibility", false, Common::invisible);
+    row("frame: constraints name the article", false, Common::bookOnly);
+    row("frame: subcategory", false, Common::wantedSubcategory);
+    row("frame: remove item passes the subcategory", true, [](FilterCase* theC) {
         theC->myParameter.setCategorization(subcategories({ QStringLiteral("oak") }));
         static_cast<LMTemplateFrame*>(theC->myTemplate.get())->setFrameMaterial(LMFrameMaterialEnum::Remove);
-    }) << true << QString();
-    QTest::newRow("frame: add-on missing") << aFrame << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09")));
-    }) << false << QString();
-    QTest::newRow("frame: free frame has no add-on") << aFrame << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("01")));
-    }) << false << QString();
-    QTest::newRow("frame: add-on variant missing") << aFrame << Setup([](FilterCase* theC) {
+    });
+    row("frame: add-on missing", false,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09"))); });
+    row("frame: free frame has no add-on", false,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("01"))); });
+    row("frame: add-on variant missing", false, [](FilterCase* theC) {
         theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("frame=gold") }));
-    }) << false << QString();
-    QTest::newRow("frame: editor orientation") << aFrame << Setup([](FilterCase* theC) {
+    });
+    row("frame: editor orientation", false, [](FilterCase* theC) {
         theC->myTemplate->setSupportedOrientation(LMOrientationEnum::Landscape);
         theC->myParameter.setOrientation(LMOrientationEnum::Portrait);
-    }) << false << QString();
-    QTest::newRow("frame: all orientations") << aFrame << Setup([](FilterCase* theC) {
+    });
+    row("frame: all orientations", true, [](FilterCase* theC) {
         theC->myTemplate->setSupportedOrientation(LMOrientationEnum::All);
         theC->myParameter.setOrientation(LMOrientationEnum::Portrait);
-    }) << true << QString();
-    QTest::newRow("frame: material") << aFrame << Setup([](FilterCase* theC) {
-        theC->myParameter.setFrameMaterial(LMFrameMaterialEnum::Aluminium);
-    }) << false << QString();
+    });
+    row("frame: material", false,
+        [](FilterCase* theC) { theC->myParameter.setFrameMaterial(LMFrameMaterialEnum::Aluminium); });
 
-    const int aPassepartout = int(LMJigTypeEnum::Passepartout);
-    QTest::newRow("passepartout: passes") << aPassepartout << aNothing << true << QString();
-    QTest::newRow("passepartout: visibility") << aPassepartout << anInvisible << false << QString();
-    QTest::newRow("passepartout: constraints") << aPassepartout << aBookOnly << false << QString();
-    QTest::newRow("passepartout: subcategory") << aPassepartout << aWantedSubcategory << false << QString();
-    QTest::newRow("passepartout: construction class not offered") << aPassepartout << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::Passepartout);
+    row("passepartout: passes", true, Common::nothing);
+    row("passepartout: visibility", false, Common::invisible);
+    row("passepartout: constraints", false, Common::bookOnly);
+    row("passepartout: subcategory", false, Common::wantedSubcategory);
+    row("passepartout: construction class not offered", false, [](FilterCase* theC) {
         theC->myParameter.setFrameConstructionPriceClasses({ LMPriceClass::create(QStringLiteral("11")) });
-    }) << false << QString();
-    QTest::newRow("passepartout: add-on of the construction class") << aPassepartout << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("12")));
-    }) << true << QString();
+    });
+    row("passepartout: add-on of the construction class", true,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("12"))); });
 
-    const int aGlass = int(LMJigTypeEnum::FrameGlass);
-    QTest::newRow("glass: passes") << aGlass << aNothing << true << QString();
-    QTest::newRow("glass: constraints") << aGlass << aBookOnly << false << QString();
-    QTest::newRow("glass: subcategory") << aGlass << aWantedSubcategory << false << QString();
-    QTest::newRow("glass: without material it is the remove item") << aGlass << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::FrameGlass);
+    row("glass: passes", true, Common::nothing);
+    row("glass: constraints", false, Common::bookOnly);
+    row("glass: subcategory", false, Common::wantedSubcategory);
+    row("glass: without material it is the remove item", true, [](FilterCase* theC) {
         theC->myParameter.setFrameConstructionPriceClasses({});
         static_cast<LMTemplateFrameGlass*>(theC->myTemplate.get())->setGlassMaterial(LMFrameGlassMaterial());
-    }) << true << QString();
-    QTest::newRow("glass: no construction classes")
-        << aGlass << Setup([](FilterCase* theC) { theC->myParameter.setFrameConstructionPriceClasses({}); }) << false
-        << QString();
+    });
+    row("glass: no construction classes", false,
+        [](FilterCase* theC) { theC->myParameter.setFrameConstructionPriceClasses({}); });
 
-    const int aWallholder = int(LMJigTypeEnum::Wallholder);
-    QTest::newRow("wallholder: passes") << aWallholder << aNothing << true << QString();
-    QTest::newRow("wallholder: constraints") << aWallholder << anOtherPage << false << QString();
-    QTest::newRow("wallholder: subcategory") << aWallholder << aWantedSubcategory << false << QString();
-    QTest::newRow("wallholder: add-on missing") << aWallholder << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09")));
-    }) << false << QString();
-    QTest::newRow("wallholder: free") << aWallholder << Setup([](FilterCase* theC) {
-        theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("00")));
-    }) << true << QString();
-    QTest::newRow("wallholder: required, remove item refused")
-        << aWallholder << Setup([](FilterCase* theC) { theC->myTemplate = noWallholder(); }) << false << QString();
-    QTest::newRow("wallholder: not required, remove item offered") << aWallholder << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::Wallholder);
+    row("wallholder: passes", true, Common::nothing);
+    row("wallholder: constraints", false, Common::otherPage);
+    row("wallholder: subcategory", false, Common::wantedSubcategory);
+    row("wallholder: add-on missing", false,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09"))); });
+    row("wallholder: free", true,
+        [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("00"))); });
+    row("wallholder: required, remove item refused", false,
+        [](FilterCase* theC) { theC->myTemplate = noWallholder(); });
+    row("wallholder: not required, remove item offered", true, [](FilterCase* theC) {
         theC->myTemplate = noWallholder();
         theC->myParameter.setTemplateConstraints(contextOf("BOOK", LMPageTypeEnum::WallDecor));
-    }) << true << QString();
+    });
 
-    const int aVariant = int(LMJigTypeEnum::VariantTemplate);
-    QTest::newRow("variant: passes on page 0") << aVariant << aNothing << true << QString();
-    QTest::newRow("variant: default page number")
-        << aVariant << Setup([](FilterCase* theC) { theC->myParameter.setCurrentPageNumber(-1); }) << false
-        << QString();
-    QTest::newRow("variant: later page") << aVariant
-                                         << Setup([](FilterCase* theC) { theC->myParameter.setCurrentPageNumber(1); })
-                                         << false << QString();
-    QTest::newRow("variant: visibility") << aVariant << anInvisible << false << QString();
-    QTest::newRow("variant: constraints") << aVariant << aBookOnly << false << QString();
-    QTest::newRow("variant: subcategory") << aVariant << aWantedSubcategory << false << QString();
-    QTest::newRow("variant: required variant") << aVariant << Setup([](FilterCase* theC) {
+    aJig = int(LMJigTypeEnum::VariantTemplate);
+    row("variant: passes on page 0", true, Common::nothing);
+    row("variant: default page number", false, [](FilterCase* theC) { theC->myParameter.setCurrentPageNumber(-1); });
+    row("variant: later page", false, [](FilterCase* theC) { theC->myParameter.setCurrentPageNumber(1); });
+    row("variant: visibility", false, Common::invisible);
+    row("variant: constraints", false, Common::bookOnly);
+    row("variant: subcategory", false, Common::wantedSubcategory);
+    row("variant: required variant", false, [](FilterCase* theC) {
         theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("size=small") }));
-    }) << false << QString();
+    });
 }
 
 void TestTemplateFilters::chains()
@@ -524,23 +487,11 @@ void TestTemplateFilters::chains()
         QTest::ignoreMessage(QtWarningMsg, warning.toUtf8().constData());
     const std::unique_ptr<LMTemplateFilterAbstract> aFilter = makeFilter(jigType, aCase);
     QVERIFY(aFilter);
+    QCOMPARE(aFilter->acceptableJigType().value(), jigType);
     const bool anAccepted = aFilter->accept(aTemplate);
     for (const LMUnconfiguredTemplate& aPage : aBundle)
         LMTemplateBundleRegistry::instance()->remove(aPage);
     QCOMPARE(anAccepted, accepted);
-}
-
-void TestTemplateFilters::acceptableJigTypes()
-{
-    const LMContentFilterParameter aParameter;
-    QCOMPARE(LMTemplateFilterBackground(aParameter).acceptableJigType().value(), 1);
-    QCOMPARE(LMTemplateFilterContent(aParameter).acceptableJigType().value(), 4);
-    QCOMPARE(LMTemplateFilterLayout(aParameter).acceptableJigType().value(), 8);
-    QCOMPARE(LMTemplateFilterFrame(aParameter).acceptableJigType().value(), 128);
-    QCOMPARE(LMTemplateFilterFramePassepartout(aParameter).acceptableJigType().value(), 256);
-    QCOMPARE(LMTemplateFilterFrameGlasses(aParameter).acceptableJigType().value(), 512);
-    QCOMPARE(LMTemplateFilterWallholder(aParameter).acceptableJigType().value(), 1024);
-    QCOMPARE(LMTemplateFilterVariantTemplate(aParameter).acceptableJigType().value(), 8192);
 }
 
 void TestTemplateFilters::listAcceptorAsksTheChain()

@@ -2,19 +2,6 @@
 
 #include <QTest>
 
-// The 64-bit feature word and its names.
-class TestFeatureTags : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void decode_data();
-    void decode();
-    void everyNameRoundTrips();
-    void supportedFeaturesQueryItem_data();
-    void supportedFeaturesQueryItem();
-};
-
 namespace {
 qint64 bit(int theBit)
 {
@@ -22,84 +9,92 @@ qint64 bit(int theBit)
 }
 } // namespace
 
-void TestFeatureTags::decode_data()
+// The 64-bit feature word and its names.
+class TestFeatureTags : public QObject
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("expectedValue");
-    QTest::addColumn<QStringList>("expectedNames");
+    Q_OBJECT
 
-    QTest::newRow("story-book") << QStringLiteral("story-book") << bit(35) << QStringList { "story-book" };
-    QTest::newRow("second name of the bit writes the first")
-        << QStringLiteral("feature-story-book") << bit(35) << QStringList { "story-book" };
-    QTest::newRow("two names in one entry") << QStringLiteral("text:basic,clipart:mirror") << (bit(0) | bit(13))
-                                            << QStringList { "text:basic", "clipart:mirror" };
-    QTest::newRow("blanks and case") << QStringLiteral("  TEXT:Basic ,  Maps:Included ") << (bit(0) | bit(51))
-                                     << QStringList { "text:basic", "maps:included" };
-    QTest::newRow("border offset sits out of order")
-        << QStringLiteral("border:offset") << bit(23) << QStringList { "border:offset" };
-    QTest::newRow("highest named bit") << QStringLiteral("feature-premium_cover") << bit(56)
-                                       << QStringList { "feature-premium_cover" };
-    QTest::newRow("bit 31 stays positive")
-        << QStringLiteral("corner:shape:notched") << bit(31) << QStringList { "corner:shape:notched" };
-    QTest::newRow("unknown name") << QStringLiteral("text:sparkle") << qint64(0) << QStringList();
-    QTest::newRow("unknown beside known")
-        << QStringLiteral("text:sparkle, layout:v2") << bit(45) << QStringList { "layout:v2" };
-    QTest::newRow("empty") << QString() << qint64(0) << QStringList();
-}
+private Q_SLOTS:
+    void decode_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<qint64>("expectedValue");
+        QTest::addColumn<QStringList>("expectedNames");
 
-void TestFeatureTags::decode()
-{
-    QFETCH(QString, text);
-    QFETCH(qint64, expectedValue);
-    QFETCH(QStringList, expectedNames);
-
-    const LMDlpFeatureTag aTag(text);
-    QCOMPARE(aTag.value(), expectedValue);
-    QCOMPARE(aTag.names(), expectedNames);
-    QCOMPARE(aTag.isValid(), expectedValue != 0);
-}
-
-void TestFeatureTags::everyNameRoundTrips()
-{
-    // Every named bit decodes from its written name; 39 and 57..63 have none and are left out.
-    int aNamed = 0;
-    for (int aBit = 0; aBit < 64; ++aBit) {
-        const LMDlpFeatureTag aTag(LMDlpFeatureTag::fromInt(bit(aBit)));
-        const QStringList aNames = aTag.names();
-        if (aBit == 39 || aBit > 56) {
-            QVERIFY2(aNames.isEmpty(), qPrintable(QString::number(aBit)));
-            continue;
-        }
-        QCOMPARE(aNames.size(), 1);
-        QCOMPARE(LMDlpFeatureTag(aNames.first()).value(), bit(aBit));
-        ++aNamed;
+        QTest::newRow("story-book") << QStringLiteral("story-book") << bit(35) << QStringList { "story-book" };
+        QTest::newRow("second name of the bit writes the first")
+            << QStringLiteral("feature-story-book") << bit(35) << QStringList { "story-book" };
+        QTest::newRow("two names in one entry") << QStringLiteral("text:basic,clipart:mirror") << (bit(0) | bit(13))
+                                                << QStringList { "text:basic", "clipart:mirror" };
+        QTest::newRow("blanks and case") << QStringLiteral("  TEXT:Basic ,  Maps:Included ") << (bit(0) | bit(51))
+                                         << QStringList { "text:basic", "maps:included" };
+        QTest::newRow("border offset sits out of order")
+            << QStringLiteral("border:offset") << bit(23) << QStringList { "border:offset" };
+        QTest::newRow("highest named bit")
+            << QStringLiteral("feature-premium_cover") << bit(56) << QStringList { "feature-premium_cover" };
+        QTest::newRow("bit 31 stays positive")
+            << QStringLiteral("corner:shape:notched") << bit(31) << QStringList { "corner:shape:notched" };
+        QTest::newRow("unknown name") << QStringLiteral("text:sparkle") << qint64(0) << QStringList();
+        QTest::newRow("unknown beside known")
+            << QStringLiteral("text:sparkle, layout:v2") << bit(45) << QStringList { "layout:v2" };
+        QTest::newRow("empty") << QString() << qint64(0) << QStringList();
     }
-    QCOMPARE(aNamed, 56);
-    // A word with the sign bit set still names its other flags.
-    const LMDlpFeatureTag aSigned(LMDlpFeatureTag::fromInt(bit(63) | bit(0)));
-    QCOMPARE(aSigned.names(), QStringList { "text:basic" });
-}
 
-void TestFeatureTags::supportedFeaturesQueryItem_data()
-{
-    QTest::addColumn<qint64>("value");
-    QTest::addColumn<QString>("expected");
+    void decode()
+    {
+        QFETCH(QString, text);
+        QFETCH(qint64, expectedValue);
+        QFETCH(QStringList, expectedNames);
 
-    QTest::newRow("two flags") << (bit(0) | bit(38)) << QStringLiteral("text:basic,feature-assistent-qualified");
-    QTest::newRow("shared bit once") << bit(35) << QStringLiteral("story-book");
-    QTest::newRow("none") << qint64(0) << QString();
-}
+        const LMDlpFeatureTag aTag(text);
+        QCOMPARE(aTag.value(), expectedValue);
+        QCOMPARE(aTag.names(), expectedNames);
+        QCOMPARE(aTag.isValid(), expectedValue != 0);
+    }
 
-void TestFeatureTags::supportedFeaturesQueryItem()
-{
-    QFETCH(qint64, value);
-    QFETCH(QString, expected);
+    void everyNameRoundTrips()
+    {
+        // Every named bit decodes from its written name; 39 and 57..63 have none and are left out.
+        int aNamed = 0;
+        for (int aBit = 0; aBit < 64; ++aBit) {
+            const LMDlpFeatureTag aTag(LMDlpFeatureTag::fromInt(bit(aBit)));
+            const QStringList aNames = aTag.names();
+            if (aBit == 39 || aBit > 56) {
+                QVERIFY2(aNames.isEmpty(), qPrintable(QString::number(aBit)));
+                continue;
+            }
+            QCOMPARE(aNames.size(), 1);
+            QCOMPARE(LMDlpFeatureTag(aNames.first()).value(), bit(aBit));
+            ++aNamed;
+        }
+        QCOMPARE(aNamed, 56);
+        // A word with the sign bit set still names its other flags.
+        const LMDlpFeatureTag aSigned(LMDlpFeatureTag::fromInt(bit(63) | bit(0)));
+        QCOMPARE(aSigned.names(), QStringList { "text:basic" });
+    }
 
-    const LMUrlQueryItemList aList = LMDlpFeatureTag(LMDlpFeatureTag::fromInt(value)).toSupportedFeaturesQueryItem();
-    QCOMPARE(aList.size(), 1);
-    QCOMPARE(aList.first().first, QStringLiteral("supportedFeatures"));
-    QCOMPARE(aList.first().second, expected);
-}
+    void supportedFeaturesQueryItem_data()
+    {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("two flags") << (bit(0) | bit(38)) << QStringLiteral("text:basic,feature-assistent-qualified");
+        QTest::newRow("shared bit once") << bit(35) << QStringLiteral("story-book");
+        QTest::newRow("none") << qint64(0) << QString();
+    }
+
+    void supportedFeaturesQueryItem()
+    {
+        QFETCH(qint64, value);
+        QFETCH(QString, expected);
+
+        const LMUrlQueryItemList aList
+            = LMDlpFeatureTag(LMDlpFeatureTag::fromInt(value)).toSupportedFeaturesQueryItem();
+        QCOMPARE(aList.size(), 1);
+        QCOMPARE(aList.first().first, QStringLiteral("supportedFeatures"));
+        QCOMPARE(aList.first().second, expected);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFeatureTags)
 #include "tst_featuretags.moc"

@@ -24,413 +24,387 @@ class TestProductValues : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void designElementIdFromJson_data();
-    void designElementIdFromJson();
-    void designElementIdXmlRoundTrip();
-    void designElementIdSetFromCSV();
-    void orientationTexts_data();
-    void orientationTexts();
-    void expandToConvertibles_data();
-    void expandToConvertibles();
-    void spotColorCategories_data();
-    void spotColorCategories();
-    void categorizationContainsOnePerType_data();
-    void categorizationContainsOnePerType();
-    void moneyFromText_data();
-    void moneyFromText();
-    void moneyFullText_data();
-    void moneyFullText();
-    void moneySums();
-    void priceClassCreate_data();
-    void priceClassCreate();
-    void articleVariants_data();
-    void articleVariants();
-    void pageConstraintMatches_data();
-    void pageConstraintMatches();
-    void dlpPath_data();
-    void dlpPath();
-    void jigFeatureDescribe();
-    void urlQueryItems();
-};
+    void designElementIdFromJson_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("expectedId");
 
-void TestProductValues::designElementIdFromJson_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<int>("expectedId");
-
-    QTest::newRow("number") << QByteArray(R"({"designElementId": 4711})") << 4711;
-    QTest::newRow("decimal text") << QByteArray(R"({"designElementId": " 815 "})") << 815;
-    QTest::newRow("absent") << QByteArray(R"({"id": 3})") << 0;
-    QTest::newRow("fraction") << QByteArray(R"({"designElementId": 3.5})") << 0;
-    QTest::newRow("negative") << QByteArray(R"({"designElementId": -4})") << 0;
-    QTest::newRow("beyond 32 bits") << QByteArray(R"({"designElementId": 4294967296})") << 0;
-    QTest::newRow("boolean") << QByteArray(R"({"designElementId": true})") << 0;
-    QTest::newRow("text with letters") << QByteArray(R"({"designElementId": "12a"})") << 0;
-}
-
-void TestProductValues::designElementIdFromJson()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(int, expectedId);
-
-    const LMDesignElementID anId = LMDesignElementID::fromJson(QJsonDocument::fromJson(json).object());
-    QCOMPARE(anId.isValid(), expectedId > 0);
-    if (expectedId > 0)
-        QCOMPARE(anId.id(), expectedId);
-
-    // Writing leaves the object alone for an invalid id and writes a number otherwise.
-    QJsonObject anObject { { QStringLiteral("other"), 1 } };
-    anId.toJSON(anObject);
-    QCOMPARE(anObject.contains(QStringLiteral("designElementId")), anId.isValid());
-    QCOMPARE(LMDesignElementID::fromJson(anObject), anId.isValid() ? anId : LMDesignElementID());
-}
-
-void TestProductValues::designElementIdXmlRoundTrip()
-{
-    QDomDocument aDocument;
-    QDomElement anElement = aDocument.createElement(QStringLiteral("background"));
-    LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND).toXML(anElement, QStringLiteral("id"));
-    LMDesignElementID().toXML(anElement);
-    QCOMPARE(anElement.attribute(QStringLiteral("id")), QStringLiteral("201"));
-    QVERIFY(!anElement.hasAttribute(QStringLiteral("designElementId")));
-
-    const LMDesignElementID aRead = LMDesignElementID::fromXmlAttribute(anElement, QStringLiteral("id"));
-    QVERIFY(aRead.isTheWhiteBackground());
-    QVERIFY(!aRead.isTheBlackBackground());
-    QVERIFY(LMDesignElementID(212).isTheBlackBackground());
-    QVERIFY(!LMDesignElementID::fromXmlAttribute(anElement).isValid());
-    QVERIFY(!LMDesignElementID::fromXmlAttribute(QDomElement()).isValid());
-}
-
-void TestProductValues::designElementIdSetFromCSV()
-{
-    const LMDesignElementIDSet aSet = LMDesignElementIDSet::fromCSV(QStringLiteral("30, 4,x,,4,-2, 100"));
-    QCOMPARE(aSet.size(), 3);
-    QCOMPARE(aSet.toCSV(), QStringLiteral("4,30,100"));
-    QCOMPARE(aSet.sorted().first(), LMDesignElementID(4));
-}
-
-void TestProductValues::orientationTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expectedValue");
-    QTest::addColumn<QString>("expectedText");
-
-    QTest::newRow("portrait") << QStringLiteral("portrait") << 1 << QStringLiteral("portrait");
-    QTest::newRow("mixed case with blanks") << QStringLiteral(" LandScape ") << 2 << QStringLiteral("landscape");
-    QTest::newRow("quadratic is square") << QStringLiteral("quadratic") << 4 << QStringLiteral("square");
-    QTest::newRow("all") << QStringLiteral("all") << 31 << QStringLiteral("all");
-    QTest::newRow("list of two") << QStringLiteral("portrait,square") << 5 << QStringLiteral("portrait, square");
-    QTest::newRow("unknown") << QStringLiteral("diagonal") << 0 << QString();
-    QTest::newRow("empty") << QString() << 0 << QString();
-}
-
-void TestProductValues::orientationTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expectedValue);
-    QFETCH(QString, expectedText);
-
-    const LMOrientation anOrientation(text);
-    QCOMPARE(anOrientation.value(), expectedValue);
-    QCOMPARE(anOrientation.toString(), expectedText);
-    QCOMPARE(anOrientation.singleOrientations().size(), qPopulationCount(quint32(expectedValue)));
-}
-
-void TestProductValues::expandToConvertibles_data()
-{
-    QTest::addColumn<QList<LMSpotColor>>("input");
-    QTest::addColumn<QList<LMSpotColor>>("expected");
-
-    const LMSpotColor aGold(LMSpotColorEnum::GoldFoil);
-    const LMSpotColor aRose(LMSpotColorEnum::RoseFoil);
-    const LMSpotColor aSilver(LMSpotColorEnum::SilverFoil);
-    const LMSpotColor anEmbossing(LMSpotColorEnum::DigitalEmbossing);
-
-    QTest::newRow("empty") << QList<LMSpotColor>() << QList<LMSpotColor>();
-    QTest::newRow("no foil") << QList<LMSpotColor> { anEmbossing } << QList<LMSpotColor> { anEmbossing };
-    QTest::newRow("rose adds gold and silver")
-        << QList<LMSpotColor> { anEmbossing, aRose } << QList<LMSpotColor> { anEmbossing, aRose, aGold, aSilver };
-    QTest::newRow("all foils stay as they are")
-        << QList<LMSpotColor> { aSilver, aGold, aRose } << QList<LMSpotColor> { aSilver, aGold, aRose };
-}
-
-void TestProductValues::expandToConvertibles()
-{
-    QFETCH(QList<LMSpotColor>, input);
-    QFETCH(QList<LMSpotColor>, expected);
-    QCOMPARE(LMSpotColor::expandToConvertibles(input), expected);
-}
-
-void TestProductValues::spotColorCategories_data()
-{
-    QTest::addColumn<QString>("spotColorText");
-    QTest::addColumn<bool>("expectedCategory");
-    QTest::addColumn<QString>("expectedVisibleName");
-
-    QTest::newRow("gold foil") << QStringLiteral("gold-foil") << true << QStringLiteral("Goldfolie");
-    QTest::newRow("old short word") << QStringLiteral("silver") << true << QStringLiteral("Silberfolie");
-    QTest::newRow("embossing") << QStringLiteral("digital-embossing") << true << QStringLiteral("Digitale Prägung");
-    QTest::newRow("unknown") << QStringLiteral("copper-foil") << false << QString();
-}
-
-void TestProductValues::spotColorCategories()
-{
-    QFETCH(QString, spotColorText);
-    QFETCH(bool, expectedCategory);
-    QFETCH(QString, expectedVisibleName);
-
-    const LMSpotColor aSpotColor(spotColorText);
-    const LMThematicCategory aCategory = LMThematicCategory::fromSpotColor(aSpotColor);
-    QCOMPARE(!aCategory.isEmpty(), expectedCategory);
-    QCOMPARE(aCategory.isSpotColorCategory(), expectedCategory);
-    QCOMPARE(aCategory.visibleName(), expectedVisibleName);
-    if (expectedCategory) {
-        QCOMPARE(aCategory.spotColor(), aSpotColor);
-        // A category of the same name read from a file is the same category.
-        QCOMPARE(LMThematicCategory(aCategory.internalName()), aCategory);
+        QTest::newRow("number") << QByteArray(R"({"designElementId": 4711})") << 4711;
+        QTest::newRow("decimal text") << QByteArray(R"({"designElementId": " 815 "})") << 815;
+        QTest::newRow("absent") << QByteArray(R"({"id": 3})") << 0;
+        QTest::newRow("fraction") << QByteArray(R"({"designElementId": 3.5})") << 0;
+        QTest::newRow("negative") << QByteArray(R"({"designElementId": -4})") << 0;
+        QTest::newRow("beyond 32 bits") << QByteArray(R"({"designElementId": 4294967296})") << 0;
+        QTest::newRow("boolean") << QByteArray(R"({"designElementId": true})") << 0;
+        QTest::newRow("text with letters") << QByteArray(R"({"designElementId": "12a"})") << 0;
     }
-    QVERIFY(!LMThematicCategory(QStringLiteral("Hochzeit")).isSpotColorCategory());
-}
 
-void TestProductValues::categorizationContainsOnePerType_data()
-{
-    QTest::addColumn<LMCategorization>("wanted");
-    QTest::addColumn<bool>("expected");
+    void designElementIdFromJson()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, expectedId);
 
-    const LMCategoryType aSub(LMCategoryTypeEnum::Subcategory);
-    const LMCategoryType aTheme(LMCategoryTypeEnum::Theme);
-    const LMThematicCategory aWedding(QStringLiteral("Hochzeit"));
-    const LMThematicCategory aTravel(QStringLiteral("Reise"));
-    const LMThematicCategory aSpring(QStringLiteral("Frühling"));
+        const LMDesignElementID anId = LMDesignElementID::fromJson(QJsonDocument::fromJson(json).object());
+        QCOMPARE(anId.isValid(), expectedId > 0);
+        if (expectedId > 0)
+            QCOMPARE(anId.id(), expectedId);
 
-    QTest::newRow("nothing wanted") << LMCategorization() << true;
-    QTest::newRow("one of the subcategories")
-        << LMCategorization(aSub, LMThematicCategorySet { aTravel, aSpring }) << true;
-    LMCategorization aBoth(aSub, LMThematicCategorySet { aWedding });
-    aBoth.insert(aTheme, aSpring);
-    QTest::newRow("both types met") << aBoth << true;
-    LMCategorization aMissingTheme(aSub, LMThematicCategorySet { aWedding });
-    aMissingTheme.insert(aTheme, aTravel);
-    QTest::newRow("theme not met") << aMissingTheme << false;
-    QTest::newRow("category of another type")
-        << LMCategorization(LMCategoryType(LMCategoryTypeEnum::Primary), LMThematicCategorySet { aWedding }) << false;
-}
+        // Writing leaves the object alone for an invalid id and writes a number otherwise.
+        QJsonObject anObject { { QStringLiteral("other"), 1 } };
+        anId.toJSON(anObject);
+        QCOMPARE(anObject.contains(QStringLiteral("designElementId")), anId.isValid());
+        QCOMPARE(LMDesignElementID::fromJson(anObject), anId.isValid() ? anId : LMDesignElementID());
+    }
 
-void TestProductValues::categorizationContainsOnePerType()
-{
-    QFETCH(LMCategorization, wanted);
-    QFETCH(bool, expected);
+    void designElementIdXmlRoundTrip()
+    {
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("background"));
+        LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND).toXML(anElement, QStringLiteral("id"));
+        LMDesignElementID().toXML(anElement);
+        QCOMPARE(anElement.attribute(QStringLiteral("id")), QStringLiteral("201"));
+        QVERIFY(!anElement.hasAttribute(QStringLiteral("designElementId")));
 
-    LMCategorization anOwn(LMCategoryType(LMCategoryTypeEnum::Subcategory),
-                           LMThematicCategorySet { LMThematicCategory(QStringLiteral("Hochzeit")),
-                                                   LMThematicCategory(QStringLiteral("Reise")) });
-    anOwn.insert(LMCategoryType(LMCategoryTypeEnum::Theme), LMThematicCategory(QStringLiteral("Frühling")));
-    anOwn.insert(LMCategoryType(LMCategoryTypeEnum::Theme), LMThematicCategory());
-    QCOMPARE(anOwn.containsAtLeastOneForEachType(wanted), expected);
-    QCOMPARE(anOwn.categories(LMCategoryType(LMCategoryTypeEnum::Theme)).size(), 1);
-}
+        const LMDesignElementID aRead = LMDesignElementID::fromXmlAttribute(anElement, QStringLiteral("id"));
+        QVERIFY(aRead.isTheWhiteBackground());
+        QVERIFY(!aRead.isTheBlackBackground());
+        QVERIFY(LMDesignElementID(212).isTheBlackBackground());
+        QVERIFY(!LMDesignElementID::fromXmlAttribute(anElement).isValid());
+        QVERIFY(!LMDesignElementID::fromXmlAttribute(QDomElement()).isValid());
+    }
 
-void TestProductValues::moneyFromText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("expectedValid");
-    QTest::addColumn<qint64>("expectedCents");
+    void designElementIdSetFromCSV()
+    {
+        const LMDesignElementIDSet aSet = LMDesignElementIDSet::fromCSV(QStringLiteral("30, 4,x,,4,-2, 100"));
+        QCOMPARE(aSet.size(), 3);
+        QCOMPARE(aSet.toCSV(), QStringLiteral("4,30,100"));
+        QCOMPARE(aSet.sorted().first(), LMDesignElementID(4));
+    }
 
-    QTest::newRow("point") << QStringLiteral("12.99") << true << qint64(1299);
-    QTest::newRow("comma and one decimal") << QStringLiteral("0,5") << true << qint64(50);
-    QTest::newRow("whole") << QStringLiteral(" 7 ") << true << qint64(700);
-    QTest::newRow("negative") << QStringLiteral("-1.05") << true << qint64(-105);
-    QTest::newRow("three decimals") << QStringLiteral("1.999") << false << qint64(0);
-    QTest::newRow("currency inside") << QStringLiteral("12 EUR") << false << qint64(0);
-    QTest::newRow("empty") << QString() << false << qint64(0);
-}
+    void orientationTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expectedValue");
+        QTest::addColumn<QString>("expectedText");
 
-void TestProductValues::moneyFromText()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, expectedValid);
-    QFETCH(qint64, expectedCents);
+        QTest::newRow("portrait") << QStringLiteral("portrait") << 1 << QStringLiteral("portrait");
+        QTest::newRow("mixed case with blanks") << QStringLiteral(" LandScape ") << 2 << QStringLiteral("landscape");
+        QTest::newRow("quadratic is square") << QStringLiteral("quadratic") << 4 << QStringLiteral("square");
+        QTest::newRow("all") << QStringLiteral("all") << 31 << QStringLiteral("all");
+        QTest::newRow("list of two") << QStringLiteral("portrait,square") << 5 << QStringLiteral("portrait, square");
+        QTest::newRow("unknown") << QStringLiteral("diagonal") << 0 << QString();
+        QTest::newRow("empty") << QString() << 0 << QString();
+    }
 
-    const LMMoney aMoney = LMMoney::fromText(text);
-    QCOMPARE(aMoney.isValid(), expectedValid);
-    QCOMPARE(aMoney.cents(), expectedCents);
-    QCOMPARE(aMoney.hasPrice(), expectedValid && expectedCents != 0);
-}
+    void orientationTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, expectedValue);
+        QFETCH(QString, expectedText);
 
-void TestProductValues::moneyFullText_data()
-{
-    QTest::addColumn<LMMoney>("money");
-    QTest::addColumn<bool>("withCurrency");
-    QTest::addColumn<bool>("omitZeroCents");
-    QTest::addColumn<bool>("withPlusSign");
-    QTest::addColumn<QString>("expected");
+        const LMOrientation anOrientation(text);
+        QCOMPARE(anOrientation.value(), expectedValue);
+        QCOMPARE(anOrientation.toString(), expectedText);
+        QCOMPARE(anOrientation.singleOrientations().size(), qPopulationCount(quint32(expectedValue)));
+    }
 
-    const QString aSpace(QChar(0x00A0));
-    QTest::newRow("plain") << LMMoney(499) << true << false << false
-                           << QStringLiteral("4,99") + aSpace + QStringLiteral("€");
-    QTest::newRow("thousands") << LMMoney(129900) << true << false << false
-                               << QStringLiteral("1.299,00") + aSpace + QStringLiteral("€");
-    QTest::newRow("million without currency")
-        << LMMoney(123456789) << false << false << false << QStringLiteral("1.234.567,89");
-    QTest::newRow("zero cents omitted") << LMMoney(1200) << false << true << false << QStringLiteral("12");
-    QTest::newRow("cents kept when not zero") << LMMoney(1205) << false << true << false << QStringLiteral("12,05");
-    QTest::newRow("plus sign") << LMMoney(5) << false << false << true << QStringLiteral("+0,05");
-    QTest::newRow("negative has no plus") << LMMoney(-250) << false << false << true << QStringLiteral("-2,50");
-    QTest::newRow("other currency") << LMMoney(100, QStringLiteral("CHF")) << true << false << false
-                                    << QStringLiteral("1,00") + aSpace + QStringLiteral("CHF");
-    QTest::newRow("no price") << LMMoney() << true << false << true << QString();
-}
+    void expandToConvertibles_data()
+    {
+        QTest::addColumn<QList<LMSpotColor>>("input");
+        QTest::addColumn<QList<LMSpotColor>>("expected");
 
-void TestProductValues::moneyFullText()
-{
-    QFETCH(LMMoney, money);
-    QFETCH(bool, withCurrency);
-    QFETCH(bool, omitZeroCents);
-    QFETCH(bool, withPlusSign);
-    QFETCH(QString, expected);
-    QCOMPARE(money.fullText(withCurrency, omitZeroCents, withPlusSign), expected);
-}
+        const LMSpotColor aGold(LMSpotColorEnum::GoldFoil);
+        const LMSpotColor aRose(LMSpotColorEnum::RoseFoil);
+        const LMSpotColor aSilver(LMSpotColorEnum::SilverFoil);
+        const LMSpotColor anEmbossing(LMSpotColorEnum::DigitalEmbossing);
 
-void TestProductValues::moneySums()
-{
-    QCOMPARE(LMMoney() + LMMoney(), LMMoney());
-    QVERIFY(!(LMMoney() + LMMoney()).isValid());
-    QCOMPARE(LMMoney() + LMMoney(250), LMMoney(250));
-    QCOMPARE(LMMoney(250) + LMMoney(), LMMoney(250));
-    LMMoney aSum = LMMoney::zero();
-    QVERIFY(aSum.isValid());
-    QVERIFY(!aSum.hasPrice());
-    aSum += LMMoney(199);
-    aSum += LMMoney(1);
-    QCOMPARE(aSum.cents(), qint64(200));
-    QVERIFY(LMMoney() < LMMoney::zero());
-    QVERIFY(LMMoney(1) < LMMoney(2));
-}
+        QTest::newRow("empty") << QList<LMSpotColor>() << QList<LMSpotColor>();
+        QTest::newRow("no foil") << QList<LMSpotColor> { anEmbossing } << QList<LMSpotColor> { anEmbossing };
+        QTest::newRow("rose adds gold and silver")
+            << QList<LMSpotColor> { anEmbossing, aRose } << QList<LMSpotColor> { anEmbossing, aRose, aGold, aSilver };
+        QTest::newRow("all foils stay as they are")
+            << QList<LMSpotColor> { aSilver, aGold, aRose } << QList<LMSpotColor> { aSilver, aGold, aRose };
+    }
 
-void TestProductValues::priceClassCreate_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expectedText");
-    QTest::addColumn<bool>("expectedFree");
+    void expandToConvertibles()
+    {
+        QFETCH(QList<LMSpotColor>, input);
+        QFETCH(QList<LMSpotColor>, expected);
+        QCOMPARE(LMSpotColor::expandToConvertibles(input), expected);
+    }
 
-    QTest::newRow("one digit") << QStringLiteral("2") << QStringLiteral("02") << false;
-    QTest::newRow("two digits") << QStringLiteral("03") << QStringLiteral("03") << false;
-    QTest::newRow("leading zeros") << QStringLiteral("007") << QStringLiteral("07") << false;
-    QTest::newRow("class one is free") << QStringLiteral(" 1 ") << QStringLiteral("01") << true;
-    QTest::newRow("class zero is free") << QStringLiteral("00") << QStringLiteral("00") << true;
-    QTest::newRow("word is lower-cased") << QStringLiteral("Premium") << QStringLiteral("premium") << false;
-    QTest::newRow("empty") << QStringLiteral("  ") << QString() << true;
-}
+    void spotColorCategories_data()
+    {
+        QTest::addColumn<QString>("spotColorText");
+        QTest::addColumn<bool>("expectedCategory");
+        QTest::addColumn<QString>("expectedVisibleName");
 
-void TestProductValues::priceClassCreate()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expectedText);
-    QFETCH(bool, expectedFree);
+        QTest::newRow("gold foil") << QStringLiteral("gold-foil") << true << QStringLiteral("Goldfolie");
+        QTest::newRow("old short word") << QStringLiteral("silver") << true << QStringLiteral("Silberfolie");
+        QTest::newRow("embossing") << QStringLiteral("digital-embossing") << true << QStringLiteral("Digitale Prägung");
+        QTest::newRow("unknown") << QStringLiteral("copper-foil") << false << QString();
+    }
 
-    const LMPriceClass aClass = LMPriceClass::create(text);
-    QCOMPARE(aClass.toString(), expectedText);
-    QCOMPARE(aClass.isFree(), expectedFree);
-    QCOMPARE(aClass.isValid(), !expectedText.isEmpty());
-    // Creating again from the text changes nothing.
-    QCOMPARE(LMPriceClass::create(aClass.toString()), aClass);
-}
+    void spotColorCategories()
+    {
+        QFETCH(QString, spotColorText);
+        QFETCH(bool, expectedCategory);
+        QFETCH(QString, expectedVisibleName);
 
-void TestProductValues::articleVariants_data()
-{
-    QTest::addColumn<QStringList>("own");
-    QTest::addColumn<QStringList>("other");
-    QTest::addColumn<bool>("expectedContains");
-    QTest::addColumn<bool>("expectedIntersects");
+        const LMSpotColor aSpotColor(spotColorText);
+        const LMThematicCategory aCategory = LMThematicCategory::fromSpotColor(aSpotColor);
+        QCOMPARE(!aCategory.isEmpty(), expectedCategory);
+        QCOMPARE(aCategory.isSpotColorCategory(), expectedCategory);
+        QCOMPARE(aCategory.visibleName(), expectedVisibleName);
+        if (expectedCategory) {
+            QCOMPARE(aCategory.spotColor(), aSpotColor);
+            // A category of the same name read from a file is the same category.
+            QCOMPARE(LMThematicCategory(aCategory.internalName()), aCategory);
+        }
+        QVERIFY(!LMThematicCategory(QStringLiteral("Hochzeit")).isSpotColorCategory());
+    }
 
-    const QStringList aHeartStar { QStringLiteral("cutout=heart"), QStringLiteral(" cutout=star") };
-    QTest::newRow("empty other") << aHeartStar << QStringList() << true << false;
-    QTest::newRow("one of them") << aHeartStar << QStringList { QStringLiteral("cutout=star") } << true << true;
-    QTest::newRow("one more") << aHeartStar
-                              << QStringList { QStringLiteral("cutout=star"), QStringLiteral("cutout=circle") } << false
-                              << true;
-    QTest::newRow("none shared") << aHeartStar << QStringList { QStringLiteral("frame=oak") } << false << false;
-    QTest::newRow("duplicates and blanks") << QStringList { QStringLiteral("a"), QStringLiteral("a "), QString() }
-                                           << QStringList { QStringLiteral("a") } << true << true;
-}
+    void categorizationContainsOnePerType_data()
+    {
+        QTest::addColumn<LMCategorization>("wanted");
+        QTest::addColumn<bool>("expected");
 
-void TestProductValues::articleVariants()
-{
-    QFETCH(QStringList, own);
-    QFETCH(QStringList, other);
-    QFETCH(bool, expectedContains);
-    QFETCH(bool, expectedIntersects);
+        const LMCategoryType aSub(LMCategoryTypeEnum::Subcategory);
+        const LMCategoryType aTheme(LMCategoryTypeEnum::Theme);
+        const LMThematicCategory aWedding(QStringLiteral("Hochzeit"));
+        const LMThematicCategory aTravel(QStringLiteral("Reise"));
+        const LMThematicCategory aSpring(QStringLiteral("Frühling"));
 
-    const LMArticleVariants anOwn(own);
-    const LMArticleVariants anOther(other);
-    QCOMPARE(anOwn.contains(anOther), expectedContains);
-    QCOMPARE(anOwn.intersects(anOther), expectedIntersects);
-    QVERIFY(!anOwn.toStringList().contains(QString()));
-}
+        QTest::newRow("nothing wanted") << LMCategorization() << true;
+        QTest::newRow("one of the subcategories")
+            << LMCategorization(aSub, LMThematicCategorySet { aTravel, aSpring }) << true;
+        LMCategorization aBoth(aSub, LMThematicCategorySet { aWedding });
+        aBoth.insert(aTheme, aSpring);
+        QTest::newRow("both types met") << aBoth << true;
+        LMCategorization aMissingTheme(aSub, LMThematicCategorySet { aWedding });
+        aMissingTheme.insert(aTheme, aTravel);
+        QTest::newRow("theme not met") << aMissingTheme << false;
+        QTest::newRow("category of another type")
+            << LMCategorization(LMCategoryType(LMCategoryTypeEnum::Primary), LMThematicCategorySet { aWedding })
+            << false;
+    }
 
-void TestProductValues::pageConstraintMatches_data()
-{
-    QTest::addColumn<int>("own");
-    QTest::addColumn<int>("other");
-    QTest::addColumn<bool>("expected");
+    void categorizationContainsOnePerType()
+    {
+        QFETCH(LMCategorization, wanted);
+        QFETCH(bool, expected);
 
-    QTest::newRow("both empty") << 0 << 0 << true;
-    QTest::newRow("own empty") << 0 << 8 << true;
-    QTest::newRow("other empty") << 0x321 << 0 << true;
-    QTest::newRow("cover and full cover") << 0x321 << 0x20 << true;
-    QTest::newRow("cover and inner page") << 0x321 << 0x8 << false;
-}
+        LMCategorization anOwn(LMCategoryType(LMCategoryTypeEnum::Subcategory),
+                               LMThematicCategorySet { LMThematicCategory(QStringLiteral("Hochzeit")),
+                                                       LMThematicCategory(QStringLiteral("Reise")) });
+        anOwn.insert(LMCategoryType(LMCategoryTypeEnum::Theme), LMThematicCategory(QStringLiteral("Frühling")));
+        anOwn.insert(LMCategoryType(LMCategoryTypeEnum::Theme), LMThematicCategory());
+        QCOMPARE(anOwn.containsAtLeastOneForEachType(wanted), expected);
+        QCOMPARE(anOwn.categories(LMCategoryType(LMCategoryTypeEnum::Theme)).size(), 1);
+    }
 
-void TestProductValues::pageConstraintMatches()
-{
-    QFETCH(int, own);
-    QFETCH(int, other);
-    QFETCH(bool, expected);
+    void moneyFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("expectedValid");
+        QTest::addColumn<qint64>("expectedCents");
 
-    const LMPageConstraint anOwn(LMPageType(LMPageType::fromInt(own)));
-    const LMPageConstraint anOther(LMPageType(LMPageType::fromInt(other)));
-    QCOMPARE(anOwn.matches(anOther), expected);
-    QCOMPARE(anOther.matches(anOwn), expected);
-}
+        QTest::newRow("point") << QStringLiteral("12.99") << true << qint64(1299);
+        QTest::newRow("comma and one decimal") << QStringLiteral("0,5") << true << qint64(50);
+        QTest::newRow("whole") << QStringLiteral(" 7 ") << true << qint64(700);
+        QTest::newRow("negative") << QStringLiteral("-1.05") << true << qint64(-105);
+        QTest::newRow("three decimals") << QStringLiteral("1.999") << false << qint64(0);
+        QTest::newRow("currency inside") << QStringLiteral("12 EUR") << false << qint64(0);
+        QTest::newRow("empty") << QString() << false << qint64(0);
+    }
 
-void TestProductValues::dlpPath_data()
-{
-    QTest::addColumn<QString>("elementType");
-    QTest::addColumn<bool>("singlePage");
-    QTest::addColumn<QString>("expected");
+    void moneyFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, expectedValid);
+        QFETCH(qint64, expectedCents);
 
-    QTest::newRow("design style") << QStringLiteral("designstyle") << false << QStringLiteral("designstyles");
-    QTest::newRow("background for wall decor")
-        << QStringLiteral("Background") << true << QStringLiteral("walldecor/backgrounds");
-    QTest::newRow("unknown type") << QStringLiteral("sticker") << true << QString();
-}
+        const LMMoney aMoney = LMMoney::fromText(text);
+        QCOMPARE(aMoney.isValid(), expectedValid);
+        QCOMPARE(aMoney.cents(), expectedCents);
+        QCOMPARE(aMoney.hasPrice(), expectedValid && expectedCents != 0);
+    }
 
-void TestProductValues::dlpPath()
-{
-    QFETCH(QString, elementType);
-    QFETCH(bool, singlePage);
-    QFETCH(QString, expected);
-    QCOMPARE(LMDlpType(elementType).dlpPath(singlePage), expected);
-}
+    void moneyFullText_data()
+    {
+        QTest::addColumn<LMMoney>("money");
+        QTest::addColumn<bool>("withCurrency");
+        QTest::addColumn<bool>("omitZeroCents");
+        QTest::addColumn<bool>("withPlusSign");
+        QTest::addColumn<QString>("expected");
 
-void TestProductValues::jigFeatureDescribe()
-{
-    QCOMPARE(LMJigFeature(2).describe(), QStringLiteral("Design"));
-    QCOMPARE(LMJigFeature(5).describe(), QStringLiteral("Layout, Hintergrund"));
-    QCOMPARE(LMJigFeature().describe(), QString());
-}
+        const QString aSpace(QChar(0x00A0));
+        QTest::newRow("plain") << LMMoney(499) << true << false << false
+                               << QStringLiteral("4,99") + aSpace + QStringLiteral("€");
+        QTest::newRow("thousands") << LMMoney(129900) << true << false << false
+                                   << QStringLiteral("1.299,00") + aSpace + QStringLiteral("€");
+        QTest::newRow("million without currency")
+            << LMMoney(123456789) << false << false << false << QStringLiteral("1.234.567,89");
+        QTest::newRow("zero cents omitted") << LMMoney(1200) << false << true << false << QStringLiteral("12");
+        QTest::newRow("cents kept when not zero") << LMMoney(1205) << false << true << false << QStringLiteral("12,05");
+        QTest::newRow("plus sign") << LMMoney(5) << false << false << true << QStringLiteral("+0,05");
+        QTest::newRow("negative has no plus") << LMMoney(-250) << false << false << true << QStringLiteral("-2,50");
+        QTest::newRow("other currency") << LMMoney(100, QStringLiteral("CHF")) << true << false << false
+                                        << QStringLiteral("1,00") + aSpace + QStringLiteral("CHF");
+        QTest::newRow("no price") << LMMoney() << true << false << true << QString();
+    }
 
-void TestProductValues::urlQueryItems()
-{
-    LMUrlQueryItemList aList;
-    aList.addQueryItem(QStringLiteral("supportedFeatures"), QStringLiteral("text:basic,clipart:mirror"));
-    aList.addQueryItem(QStringLiteral("supportedFeatures"), QStringLiteral("second"));
-    QVERIFY(aList.hasQueryItem(QStringLiteral("supportedFeatures")));
-    QVERIFY(!aList.hasQueryItem(QStringLiteral("other")));
-    QCOMPARE(aList.queryItemValue(QStringLiteral("supportedFeatures")), QStringLiteral("text:basic,clipart:mirror"));
-    QCOMPARE(aList.toUrlQuery().allQueryItemValues(QStringLiteral("supportedFeatures")).size(), 2);
-}
+    void moneyFullText()
+    {
+        QFETCH(LMMoney, money);
+        QFETCH(bool, withCurrency);
+        QFETCH(bool, omitZeroCents);
+        QFETCH(bool, withPlusSign);
+        QFETCH(QString, expected);
+        QCOMPARE(money.fullText(withCurrency, omitZeroCents, withPlusSign), expected);
+    }
+
+    void moneySums()
+    {
+        QCOMPARE(LMMoney() + LMMoney(), LMMoney());
+        QVERIFY(!(LMMoney() + LMMoney()).isValid());
+        QCOMPARE(LMMoney() + LMMoney(250), LMMoney(250));
+        QCOMPARE(LMMoney(250) + LMMoney(), LMMoney(250));
+        LMMoney aSum = LMMoney::zero();
+        QVERIFY(aSum.isValid());
+        QVERIFY(!aSum.hasPrice());
+        aSum += LMMoney(199);
+        aSum += LMMoney(1);
+        QCOMPARE(aSum.cents(), qint64(200));
+        QVERIFY(LMMoney() < LMMoney::zero());
+        QVERIFY(LMMoney(1) < LMMoney(2));
+    }
+
+    void priceClassCreate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expectedText");
+        QTest::addColumn<bool>("expectedFree");
+
+        QTest::newRow("one digit") << QStringLiteral("2") << QStringLiteral("02") << false;
+        QTest::newRow("two digits") << QStringLiteral("03") << QStringLiteral("03") << false;
+        QTest::newRow("leading zeros") << QStringLiteral("007") << QStringLiteral("07") << false;
+        QTest::newRow("class one is free") << QStringLiteral(" 1 ") << QStringLiteral("01") << true;
+        QTest::newRow("class zero is free") << QStringLiteral("00") << QStringLiteral("00") << true;
+        QTest::newRow("word is lower-cased") << QStringLiteral("Premium") << QStringLiteral("premium") << false;
+        QTest::newRow("empty") << QStringLiteral("  ") << QString() << true;
+    }
+
+    void priceClassCreate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expectedText);
+        QFETCH(bool, expectedFree);
+
+        const LMPriceClass aClass = LMPriceClass::create(text);
+        QCOMPARE(aClass.toString(), expectedText);
+        QCOMPARE(aClass.isFree(), expectedFree);
+        QCOMPARE(aClass.isValid(), !expectedText.isEmpty());
+        // Creating again from the text changes nothing.
+        QCOMPARE(LMPriceClass::create(aClass.toString()), aClass);
+    }
+
+    void articleVariants_data()
+    {
+        QTest::addColumn<QStringList>("own");
+        QTest::addColumn<QStringList>("other");
+        QTest::addColumn<bool>("expectedContains");
+        QTest::addColumn<bool>("expectedIntersects");
+
+        const QStringList aHeartStar { QStringLiteral("cutout=heart"), QStringLiteral(" cutout=star") };
+        QTest::newRow("empty other") << aHeartStar << QStringList() << true << false;
+        QTest::newRow("one of them") << aHeartStar << QStringList { QStringLiteral("cutout=star") } << true << true;
+        QTest::newRow("one more") << aHeartStar
+                                  << QStringList { QStringLiteral("cutout=star"), QStringLiteral("cutout=circle") }
+                                  << false << true;
+        QTest::newRow("none shared") << aHeartStar << QStringList { QStringLiteral("frame=oak") } << false << false;
+        QTest::newRow("duplicates and blanks") << QStringList { QStringLiteral("a"), QStringLiteral("a "), QString() }
+                                               << QStringList { QStringLiteral("a") } << true << true;
+    }
+
+    void articleVariants()
+    {
+        QFETCH(QStringList, own);
+        QFETCH(QStringList, other);
+        QFETCH(bool, expectedContains);
+        QFETCH(bool, expectedIntersects);
+
+        const LMArticleVariants anOwn(own);
+        const LMArticleVariants anOther(other);
+        QCOMPARE(anOwn.contains(anOther), expectedContains);
+        QCOMPARE(anOwn.intersects(anOther), expectedIntersects);
+        QVERIFY(!anOwn.toStringList().contains(QString()));
+    }
+
+    void pageConstraintMatches_data()
+    {
+        QTest::addColumn<int>("own");
+        QTest::addColumn<int>("other");
+        QTest::addColumn<bool>("expected");
+
+        QTest::newRow("both empty") << 0 << 0 << true;
+        QTest::newRow("own empty") << 0 << 8 << true;
+        QTest::newRow("other empty") << 0x321 << 0 << true;
+        QTest::newRow("cover and full cover") << 0x321 << 0x20 << true;
+        QTest::newRow("cover and inner page") << 0x321 << 0x8 << false;
+    }
+
+    void pageConstraintMatches()
+    {
+        QFETCH(int, own);
+        QFETCH(int, other);
+        QFETCH(bool, expected);
+
+        const LMPageConstraint anOwn(LMPageType(LMPageType::fromInt(own)));
+        const LMPageConstraint anOther(LMPageType(LMPageType::fromInt(other)));
+        QCOMPARE(anOwn.matches(anOther), expected);
+        QCOMPARE(anOther.matches(anOwn), expected);
+    }
+
+    void dlpPath_data()
+    {
+        QTest::addColumn<QString>("elementType");
+        QTest::addColumn<bool>("singlePage");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("design style") << QStringLiteral("designstyle") << false << QStringLiteral("designstyles");
+        QTest::newRow("background for wall decor")
+            << QStringLiteral("Background") << true << QStringLiteral("walldecor/backgrounds");
+        QTest::newRow("unknown type") << QStringLiteral("sticker") << true << QString();
+    }
+
+    void dlpPath()
+    {
+        QFETCH(QString, elementType);
+        QFETCH(bool, singlePage);
+        QFETCH(QString, expected);
+        QCOMPARE(LMDlpType(elementType).dlpPath(singlePage), expected);
+    }
+
+    void jigFeatureDescribe()
+    {
+        QCOMPARE(LMJigFeature(2).describe(), QStringLiteral("Design"));
+        QCOMPARE(LMJigFeature(5).describe(), QStringLiteral("Layout, Hintergrund"));
+        QCOMPARE(LMJigFeature().describe(), QString());
+    }
+
+    void urlQueryItems()
+    {
+        LMUrlQueryItemList aList;
+        aList.addQueryItem(QStringLiteral("supportedFeatures"), QStringLiteral("text:basic,clipart:mirror"));
+        aList.addQueryItem(QStringLiteral("supportedFeatures"), QStringLiteral("second"));
+        QVERIFY(aList.hasQueryItem(QStringLiteral("supportedFeatures")));
+        QVERIFY(!aList.hasQueryItem(QStringLiteral("other")));
+        QCOMPARE(aList.queryItemValue(QStringLiteral("supportedFeatures")),
+                 QStringLiteral("text:basic,clipart:mirror"));
+        QCOMPARE(aList.toUrlQuery().allQueryItemValues(QStringLiteral("supportedFeatures")).size(), 2);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestProductValues)
 #include "tst_productvalues.moc"

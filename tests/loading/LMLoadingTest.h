@@ -48,12 +48,15 @@ inline bool useContentTree(const QTemporaryDir& theDir, const QString& theCatalo
         && LMProductCatalogue::instance()->reload();
 }
 
-// Sets the file's modification time theSeconds before now.
+// Sets the file's modification time theSeconds before the test began: files made as old as each
+// other have the same time, however long the test took between them.
 inline bool makeOlder(const QString& thePath, int theSeconds)
 {
+    static const qint64 ourStart = QDateTime::currentSecsSinceEpoch();
     QFile aFile(thePath);
     return aFile.open(QIODevice::ReadWrite)
-        && aFile.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-theSeconds), QFileDevice::FileModificationTime);
+        && aFile.setFileTime(QDateTime::fromSecsSinceEpoch(ourStart - theSeconds, Qt::UTC),
+                             QFileDevice::FileModificationTime);
 }
 
 inline QStringList sorted(QStringList theList)

@@ -47,7 +47,8 @@ if(LM_SANITIZE)
 endif()
 
 if(LM_COVERAGE)
-    # Unoptimised, so that every line and branch of the source is one of the object code.
-    add_compile_options(--coverage -O0 -g)
+    # Unoptimised, so that every line and branch of the source is one of the object code; counters
+    # updated atomically, since the jobs and registries count from several threads.
+    add_compile_options(--coverage -fprofile-update=atomic -O0 -g)
     add_link_options(--coverage)
 endif()

@@ -165,9 +165,9 @@ void TestLMTemplatesTool::load_data()
                                     << 4 << 1 << 3 << 0;
     // The bundled sample: its portrait book with the unassigned files, among them one deliberately
     // broken file of each kind (five files, seven warnings).
-    QTest::newRow("sample content by default") << QStringList() << "ALBUM_TALL_21" << 76 << 20 << 4 << 10 << 7;
+    QTest::newRow("sample content by default") << QStringList() << "ALBUM_TALL_21" << 76 << 20 << 1 << 9 << 7;
     QTest::newRow("sample content named")
-        << QStringList { "--content", LM_SAMPLE_CONTENT } << "ALBUM_TALL_21" << 76 << 20 << 4 << 10 << 7;
+        << QStringList { "--content", LM_SAMPLE_CONTENT } << "ALBUM_TALL_21" << 76 << 20 << 1 << 9 << 7;
 }
 
 void TestLMTemplatesTool::load()

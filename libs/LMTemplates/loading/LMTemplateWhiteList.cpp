@@ -14,6 +14,7 @@
 #include <QDomElement>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QTextStream>
 #include <QThreadPool>
 
 #include <algorithm>
@@ -126,15 +127,26 @@ bool LMTemplateWhiteList::save(const QFileInfo& theFile)
 {
     qCInfo(lcLoading).noquote() << "Saving White List to" << theFile.filePath();
     removeUndesirables();
+    return LMXMLBuilder::saveUTF8(toDocument(), theFile);
+}
 
+QDomDocument LMTemplateWhiteList::toDocument() const
+{
     QDomDocument aDocument;
     QDomElement aRoot = aDocument.createElement(STR_WHITELIST);
     aDocument.appendChild(aRoot);
+    // The groups in the order of their products' text, not in the hash's order of the process: a
+    // changed list differs from the old file only where it changed.
+    QList<std::pair<QString, QDomElement>> aSortedGroups;
     for (auto anIt = myGroups.cbegin(); anIt != myGroups.cend(); ++anIt) {
         QDomElement aGroup = aDocument.createElement(STR_GROUP);
         QDomElement aProducts = aDocument.createElement(STR_PRODUCTS);
         anIt.key().toTemplates2Format(aProducts);
         aGroup.appendChild(aProducts);
+        QString aSortKey;
+        QTextStream aKeyStream(&aSortKey);
+        aProducts.save(aKeyStream, 0);
+        aKeyStream.flush();
         QDomElement aFiles = aDocument.createElement(STR_FILES);
         for (const QString& aPattern : anIt.value()) {
             QDomElement aFile = aDocument.createElement(STR_FILE);
@@ -142,9 +154,13 @@ bool LMTemplateWhiteList::save(const QFileInfo& theFile)
             aFiles.appendChild(aFile);
         }
         aGroup.appendChild(aFiles);
-        aRoot.appendChild(aGroup);
+        aSortedGroups.append({ aSortKey, aGroup });
     }
-    return LMXMLBuilder::saveUTF8(aDocument, theFile);
+    std::stable_sort(aSortedGroups.begin(), aSortedGroups.end(),
+                     [](const auto& theA, const auto& theB) { return theA.first < theB.first; });
+    for (const auto& aGroup : std::as_const(aSortedGroups))
+        aRoot.appendChild(aGroup.second);
+    return aDocument;
 }
 
 QStringList LMTemplateWhiteList::findFiles(const LMArticle& theArticle) const

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 class LMArticle;
+class QDomDocument;
 class QDomElement;
 
 // Which template files concern which products: for groups of articles, the wildcard patterns of
@@ -34,6 +35,9 @@ public:
     bool save();
     // Writes the list atomically; the previous file stays when writing fails.
     bool save(const QFileInfo& theFile);
+    // The document save() writes: the groups ordered by their products, so that one list is always
+    // the same file.
+    QDomDocument toDocument() const;
 
     // The patterns of every group that contains the article, concatenated in hash order.
     QStringList findFiles(const LMArticle& theArticle) const;

@@ -1,4 +1,5 @@
-// lmtemplates: loads, lists, shows, exports and checks the templates of a content tree.
+// lmtemplates: loads, lists, shows, exports, checks and renders the templates of a content tree,
+// and generates its white list.
 
 #include "LMToolCommand.h"
 #include "LMToolCommandCheck.h"
@@ -7,6 +8,7 @@
 #include "LMToolCommandLoad.h"
 #include "LMToolCommandRender.h"
 #include "LMToolCommandShow.h"
+#include "LMToolCommandWhiteList.h"
 
 #include <QCoreApplication>
 
@@ -25,6 +27,7 @@ std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
     aCommands.push_back(std::make_unique<LMToolCommandExport>());
     aCommands.push_back(std::make_unique<LMToolCommandCheck>());
     aCommands.push_back(std::make_unique<LMToolCommandRender>());
+    aCommands.push_back(std::make_unique<LMToolCommandWhiteList>());
     return aCommands;
 }
 
@@ -33,7 +36,7 @@ QString usage(const std::vector<std::unique_ptr<LMToolCommand>>& theCommands)
     QString aText = QStringLiteral("Usage: lmtemplates <command> [options]\n\n"
                                    "The templates of a content tree, as the editor loads them.\n\nCommands:\n");
     for (const auto& aCommand : theCommands)
-        aText += QStringLiteral("  %1 %2\n").arg(aCommand->name(), -8).arg(aCommand->description());
+        aText += QStringLiteral("  %1 %2\n").arg(aCommand->name(), -10).arg(aCommand->description());
     aText += QStringLiteral("\nRun 'lmtemplates <command> --help' for the options of a command.\n");
     return aText;
 }

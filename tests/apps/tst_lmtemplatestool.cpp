@@ -96,6 +96,7 @@ private slots:
     void help_data();
     void help();
     void sampleCheck();
+    void whiteList();
     void smartLayoutChildren();
     void progressOnTerminal();
 
@@ -514,6 +515,31 @@ void TestLMTemplatesTool::sampleCheck()
     QCOMPARE(anObject.value("decorations").toInt(), 8);
     // Without --strict the same findings are no error.
     QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
+}
+
+void TestLMTemplatesTool::whiteList()
+{
+    const QString aContent = myDir->filePath(QStringLiteral("content"));
+    // The tree's hand-made list names the calendar file by a wildcard: the generated one by name.
+    Result aResult = run({ "whitelist", "--content", aContent, "--diff" });
+    QCOMPARE(aResult.exitCode, 1);
+    QVERIFY2(aResult.out.contains("+  /categories/calendar_layouts.xml\n"), aResult.out.constData());
+    QVERIFY2(aResult.out.contains("+  meadow/*\n"), aResult.out.constData());
+
+    const QString aList = myDir->filePath(QStringLiteral("white_list.conf"));
+    aResult = run({ "whitelist", "--content", aContent, "--out", aList });
+    QCOMPARE(aResult.exitCode, 0);
+    QFile aWritten(aList);
+    QVERIFY(aWritten.open(QIODevice::ReadOnly));
+    const QByteArray aText = aWritten.readAll();
+    // Without --out the same list goes to stdout.
+    QCOMPARE(run({ "whitelist", "--content", aContent }).out, aText);
+    QVERIFY(QFile::remove(myDir->filePath(QStringLiteral("content/white_list.conf"))));
+    QVERIFY(QFile::copy(aList, myDir->filePath(QStringLiteral("content/white_list.conf"))));
+    aResult = run({ "whitelist", "--content", aContent, "--diff" });
+    QCOMPARE(aResult.exitCode, 0);
+    QVERIFY2(aResult.out.startsWith("white_list.conf is up to date"), aResult.out.constData());
+    QCOMPARE(run({ "whitelist", "--content", aContent, "--diff", "--out", aList }).exitCode, 2);
 }
 
 void TestLMTemplatesTool::smartLayoutChildren()

@@ -1,8 +1,13 @@
 #include "LMBenchSupport.h"
 
+#include <QDirIterator>
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QtConcurrent/QtConcurrentMap>
+#include <QThread>
+
+#include <atomic>
 
 QByteArray LMBenchSupport::readFile(const QString& thePath)
 {
@@ -20,4 +25,32 @@ qint64 LMBenchSupport::bareParse(const QStringList& thePaths, qint64& theElement
             theElements += aDocument.documentElement().childNodes().size();
     }
     return aTimer.nsecsElapsed();
+}
+
+qint64 LMBenchSupport::bareParallelParse(const QStringList& thePaths, qint64& theElements)
+{
+    const qsizetype aShares = std::max(1, QThread::idealThreadCount());
+    QList<QStringList> aShareFiles(aShares);
+    for (qsizetype i = 0; i < thePaths.size(); ++i)
+        aShareFiles[i * aShares / std::max<qsizetype>(1, thePaths.size())].append(thePaths.at(i));
+    std::atomic<qint64> anElements { 0 };
+    QElapsedTimer aTimer;
+    aTimer.start();
+    QtConcurrent::blockingMap(aShareFiles, [&](const QStringList& theShare) {
+        qint64 aCount = 0;
+        bareParse(theShare, aCount);
+        anElements += aCount;
+    });
+    const qint64 anElapsed = aTimer.nsecsElapsed();
+    theElements += anElements;
+    return anElapsed;
+}
+
+QStringList LMBenchSupport::filesBelow(const QString& theFolder, const QString& theWildcard)
+{
+    QStringList aFiles;
+    QDirIterator anIterator(theFolder, { theWildcard }, QDir::Files, QDirIterator::Subdirectories);
+    while (anIterator.hasNext())
+        aFiles.append(anIterator.next());
+    return aFiles;
 }

@@ -12,4 +12,8 @@ QByteArray readFile(const QString& thePath);
 // benchmarks); counts the document elements' children into theElements so the work cannot be
 // skipped.
 qint64 bareParse(const QStringList& thePaths, qint64& theElements);
+// The same with the files split evenly into one share per core, parsed at the same time.
+qint64 bareParallelParse(const QStringList& thePaths, qint64& theElements);
+// The files below the folder (sub-folders included) whose names match the wildcard.
+QStringList filesBelow(const QString& theFolder, const QString& theWildcard);
 } // namespace LMBenchSupport

@@ -8,22 +8,18 @@
 #include "LMBenchSupport.h"
 #include "LMContentGenerator.h"
 #include "LMDirectoryConfig.h"
-#include "LMIntRange.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplateFileManager.h"
 #include "LMTemplateRegistry.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QtConcurrent/QtConcurrentMap>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <limits>
 
@@ -44,33 +40,6 @@ const QByteArray CATALOGUE = R"({"articles": [
     {"id": 3, "orderName": "CAL_A3", "class": "calendar", "orientation": "landscape"},
     {"id": 4, "orderName": "CARD_A6", "class": "card", "orientation": "portrait"}
 ]})";
-
-QStringList filesBelow(const QString& theFolder, const QString& theFilter)
-{
-    QStringList aFiles;
-    QDirIterator anIterator(theFolder, { theFilter }, QDir::Files, QDirIterator::Subdirectories);
-    while (anIterator.hasNext())
-        aFiles.append(anIterator.next());
-    return aFiles;
-}
-
-// Nanoseconds for parsing every file with QDom alone, one task per core.
-qint64 bareParallelParse(const QStringList& theFiles, qint64& theElements)
-{
-    QList<LMIntRange> aRanges
-        = LMIntRange::splitEvenlyForCpuCores(LMIntRange(0, static_cast<int>(theFiles.size()) - 1));
-    std::atomic<qint64> anElements { 0 };
-    QElapsedTimer aTimer;
-    aTimer.start();
-    QtConcurrent::blockingMap(aRanges, [&](const LMIntRange& theRange) {
-        qint64 aCount = 0;
-        LMBenchSupport::bareParse(theFiles.mid(theRange.min(), theRange.max() - theRange.min() + 1), aCount);
-        anElements += aCount;
-    });
-    const qint64 anElapsed = aTimer.nsecsElapsed();
-    theElements += anElements;
-    return anElapsed;
-}
 
 } // namespace
 
@@ -101,7 +70,8 @@ int main(int argc, char** argv)
         return 1;
     }
     // The bare parse reads what the load reads: the XML files and the SVG pages.
-    const QStringList aFiles = filesBelow(aRoot, QStringLiteral("*.xml")) + filesBelow(aRoot, QStringLiteral("*.svg"));
+    const QStringList aFiles = LMBenchSupport::filesBelow(aRoot, QStringLiteral("*.xml"))
+        + LMBenchSupport::filesBelow(aRoot, QStringLiteral("*.svg"));
 
     LMDirectoryConfig::instance()->setContentRoot(aRoot);
     LMProductCatalogue::instance()->reload();
@@ -109,12 +79,12 @@ int main(int argc, char** argv)
     LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
 
     qint64 anElements = 0;
-    bareParallelParse(aFiles, anElements); // warms the file cache
+    LMBenchSupport::bareParallelParse(aFiles, anElements); // warms the file cache
     qint64 aBare = std::numeric_limits<qint64>::max();
     qint64 aLoad = std::numeric_limits<qint64>::max();
     qsizetype aTemplates = 0;
     for (int aRound = 0; aRound < aRounds; ++aRound) {
-        aBare = std::min(aBare, bareParallelParse(aFiles, anElements));
+        aBare = std::min(aBare, LMBenchSupport::bareParallelParse(aFiles, anElements));
         // Every round starts over: the registry forgets its templates and the file manager
         // offers every file again. (The registry keeps the templates it has handed out alive.)
         aRegistry->clear();

@@ -12,8 +12,6 @@
 #include <QSettings>
 
 #include <atomic>
-#include <csignal>
-#include <sys/resource.h>
 #include <thread>
 
 using namespace LMLoadingTest;
@@ -248,15 +246,12 @@ private slots:
                              QRegularExpression(QStringLiteral("^cannot save XML file .*white_list.conf")));
         QTest::ignoreMessage(QtWarningMsg,
                              QRegularExpression(QStringLiteral("^the generated white list was not saved")));
-        rlimit aLimit {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &aLimit), 0);
-        const auto aPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit aSmall = aLimit;
-        aSmall.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &aSmall), 0);
-        const bool aSaved = LMTemplateWhiteListGenerator().generateWhiteListFile();
-        setrlimit(RLIMIT_FSIZE, &aLimit);
-        std::signal(SIGXFSZ, aPreviousHandler);
+        bool aSaved = false;
+        {
+            const LMTestSupport::FileSizeLimit aLimit(64);
+            QVERIFY(aLimit.isActive());
+            aSaved = LMTemplateWhiteListGenerator().generateWhiteListFile();
+        }
         QVERIFY(!aSaved);
         QFile anOldFile(aUserCopy);
         QVERIFY(anOldFile.open(QIODevice::ReadOnly));

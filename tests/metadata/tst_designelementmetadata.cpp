@@ -12,9 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using Files = QMap<QString, QByteArray>;
 
 // Reading, writing, finding and pricing the metadata records of design elements.
@@ -489,15 +486,12 @@ private Q_SLOTS:
         const LMDesignElementMetaData aRecord(fixture());
 
         // The file cannot grow beyond a few bytes: every write of the new content fails half-way.
-        rlimit aLimit {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &aLimit), 0);
-        const auto aPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit aSmall = aLimit;
-        aSmall.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &aSmall), 0);
-        const bool aSaved = aRecord.save(aFile);
-        setrlimit(RLIMIT_FSIZE, &aLimit);
-        std::signal(SIGXFSZ, aPreviousHandler);
+        bool aSaved = false;
+        {
+            const LMTestSupport::FileSizeLimit aLimit(64);
+            QVERIFY(aLimit.isActive());
+            aSaved = aRecord.save(aFile);
+        }
 
         QVERIFY(!aSaved);
         QFile aRead(aFile.absoluteFilePath());

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace LMTestSupport {
 
 QString dataPath(const QString& theRelativePath)
@@ -40,6 +43,30 @@ QStringList templateNames(const LMUnconfiguredTemplateList& theTemplates)
     for (const LMUnconfiguredTemplate& aTemplate : theTemplates)
         aNames.append(aTemplate.name());
     return aNames;
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long theBytes)
+{
+    rlimit aLimit {};
+    if (getrlimit(RLIMIT_FSIZE, &aLimit) != 0)
+        return;
+    myPreviousLimit = aLimit.rlim_cur;
+    aLimit.rlim_cur = theBytes;
+    if (setrlimit(RLIMIT_FSIZE, &aLimit) != 0)
+        return;
+    myPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    myActive = true;
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (!myActive)
+        return;
+    rlimit aLimit {};
+    getrlimit(RLIMIT_FSIZE, &aLimit);
+    aLimit.rlim_cur = myPreviousLimit;
+    setrlimit(RLIMIT_FSIZE, &aLimit);
+    std::signal(SIGXFSZ, myPreviousHandler);
 }
 
 } // namespace LMTestSupport

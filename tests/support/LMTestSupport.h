@@ -23,4 +23,21 @@ QDomElement elementWithId(const QDomElement& theElement, const QString& theId);
 // The names of the templates, in list order.
 QStringList templateNames(const LMUnconfiguredTemplateList& theTemplates);
 
+// While it lives, no file of the process can grow beyond theBytes: writes beyond fail half-way
+// (SIGXFSZ ignored), as on a full disk. isActive() is false when the limit could not be set.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(unsigned long theBytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool isActive() const { return myActive; }
+
+private:
+    unsigned long myPreviousLimit = 0;
+    void (*myPreviousHandler)(int) = nullptr;
+    bool myActive = false;
+};
+
 } // namespace LMTestSupport

@@ -14,8 +14,6 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
 
 using Attributes = QMap<QString, QString>;
 
@@ -696,16 +694,13 @@ private slots:
         const QFileInfo aFile(LMTestSupport::writeFile(aDir, QStringLiteral("white_list.conf"), PREVIOUS));
         const QDomDocument aDocument = smallDocument(QString(200, QLatin1Char('x')));
         // The file cannot grow beyond a few bytes: the write of the new content fails half-way.
-        rlimit aLimit {};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &aLimit), 0);
-        const auto aPreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit aSmall = aLimit;
-        aSmall.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &aSmall), 0);
         LMErrorHistory anErrors;
-        const bool aSaved = LMXMLBuilder::saveUTF8(aDocument, aFile, &anErrors);
-        setrlimit(RLIMIT_FSIZE, &aLimit);
-        std::signal(SIGXFSZ, aPreviousHandler);
+        bool aSaved = false;
+        {
+            const LMTestSupport::FileSizeLimit aLimit(64);
+            QVERIFY(aLimit.isActive());
+            aSaved = LMXMLBuilder::saveUTF8(aDocument, aFile, &anErrors);
+        }
 
         QVERIFY(!aSaved);
         QCOMPARE(anErrors.count(), 1);

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <cstdio>
 
 QByteArray LMBenchSupport::readFile(const QString& thePath)
 {
@@ -53,4 +54,19 @@ QStringList LMBenchSupport::filesBelow(const QString& theFolder, const QString& 
     while (anIterator.hasNext())
         aFiles.append(anIterator.next());
     return aFiles;
+}
+
+bool LMBenchSupport::parseContentArguments(const QStringList& theArguments, const char* theBenchmark,
+                                           ContentArguments& theResult)
+{
+    if (theArguments.size() > 1)
+        theResult.xmlFiles = theArguments.at(1).toInt();
+    if (theArguments.size() > 2)
+        theResult.svgDesigns = theArguments.at(2).toInt();
+    if (theArguments.size() > 3)
+        theResult.rounds = theArguments.at(3).toInt();
+    if (theResult.xmlFiles >= 0 && theResult.svgDesigns >= 0 && theResult.rounds > 0)
+        return true;
+    std::fprintf(stderr, "%s: file counts must not be negative, rounds must be positive\n", theBenchmark);
+    return false;
 }

@@ -14,6 +14,15 @@ QByteArray readFile(const QString& thePath);
 qint64 bareParse(const QStringList& thePaths, qint64& theElements);
 // The same with the files split evenly into one share per core, parsed at the same time.
 qint64 bareParallelParse(const QStringList& thePaths, qint64& theElements);
+// "[xml files] [svg designs] [rounds]" from the command line, with the defaults for what is not
+// given. False (after a message naming the benchmark) for a negative count or no rounds.
+struct ContentArguments
+{
+    int xmlFiles = 4000;
+    int svgDesigns = 1000;
+    int rounds = 3;
+};
+bool parseContentArguments(const QStringList& theArguments, const char* theBenchmark, ContentArguments& theResult);
 // The files below the folder (sub-folders included) whose names match the wildcard.
 QStringList filesBelow(const QString& theFolder, const QString& theWildcard);
 } // namespace LMBenchSupport

@@ -1,6 +1,7 @@
 #include "LMContentGenerator.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -197,7 +198,8 @@ QStringList LMContentGenerator::writeSvgDesigns(const QString& theRoot, int theD
                 return {};
         }
         if (theSmartLayoutEvery > 0 && aDesign % theSmartLayoutEvery == 0) {
-            QSaveFile aFile(QDir(aFolder).filePath(QFileInfo(aPageFiles.first()).completeBaseName() + QStringLiteral(".smartlayout")));
+            QSaveFile aFile(QDir(aFolder).filePath(QFileInfo(aPageFiles.first()).completeBaseName()
+                                                   + QStringLiteral(".smartlayout")));
             const QByteArray aText = "<smartlayout xmlns:lumo=\"urn:lumo\"><lumo:layoutArea x=\"100\" y=\"100\" "
                                      "width=\"2770\" height=\"1600\"><lumo:padding left=\"20\" top=\"20\" "
                                      "right=\"20\" bottom=\"20\"/><lumo:spacing horizontal=\"30\"/>"
@@ -208,4 +210,24 @@ QStringList LMContentGenerator::writeSvgDesigns(const QString& theRoot, int theD
         aRoots.append(QDir(aFolder).filePath(aPageFiles.first()));
     }
     return aRoots;
+}
+
+bool LMContentGenerator::writeContentTree(const QString& theRoot, int theXmlFiles, int theSvgDesigns,
+                                          int theSmartLayoutEvery)
+{
+    // The products the generated files name, by their article classes.
+    static const QByteArray ourCatalogue = R"({"articles": [
+    {"id": 1, "orderName": "BOOK_A4", "class": "photobook", "orientation": "portrait"},
+    {"id": 2, "orderName": "BOOK_A5", "class": "photobook", "orientation": "landscape"},
+    {"id": 3, "orderName": "CAL_A3", "class": "calendar", "orientation": "landscape"},
+    {"id": 4, "orderName": "CARD_A6", "class": "card", "orientation": "portrait"}
+]})";
+    const QString aCategories = QDir(theRoot).filePath(QStringLiteral("templates/categories"));
+    QFile aCatalogue(QDir(theRoot).filePath(QStringLiteral("products/catalogue.json")));
+    if (!QDir().mkpath(aCategories) || !QDir().mkpath(QDir(theRoot).filePath(QStringLiteral("products")))
+        || !aCatalogue.open(QIODevice::WriteOnly) || aCatalogue.write(ourCatalogue) != ourCatalogue.size())
+        return false;
+    aCatalogue.close();
+    return writeLayoutCollectionsV2(aCategories, theXmlFiles, 2, 8).size() == theXmlFiles
+        && writeSvgDesigns(theRoot, theSvgDesigns, 0, theSmartLayoutEvery).size() == theSvgDesigns;
 }

@@ -32,6 +32,12 @@ public:
     // file (0: none). Returns the root files of the designs (one per design), in order.
     QStringList writeSvgDesigns(const QString& theRoot, int theDesigns, int theMultiPageEvery, int theSmartLayoutEvery);
 
+    // A content tree below theRoot: a catalogue of four products (BOOK_A4, BOOK_A5, CAL_A3, CARD_A6),
+    // theXmlFiles collections of 2 to 8 layouts in "templates/categories" and theSvgDesigns designs
+    // (every theSmartLayoutEvery-th with a smart layout file, 0: none). False when a file could not
+    // be written.
+    bool writeContentTree(const QString& theRoot, int theXmlFiles, int theSvgDesigns, int theSmartLayoutEvery);
+
     // Number of "template" elements written since construction.
     qint64 layoutsWritten() const { return myLayoutsWritten; }
 

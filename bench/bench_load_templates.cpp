@@ -25,47 +25,25 @@
 
 namespace {
 
-constexpr int DEFAULT_XML_FILES = 4000;
-constexpr int DEFAULT_SVG_DESIGNS = 1000;
-constexpr int DEFAULT_ROUNDS = 3;
-constexpr int MIN_LAYOUTS = 2;
-constexpr int MAX_LAYOUTS = 8;
 // The full load may take at most this multiple of the bare parallel parse.
 constexpr double RATIO_TARGET = 1.3;
-
-// The products the generated files name, by their article classes.
-const QByteArray CATALOGUE = R"({"articles": [
-    {"id": 1, "orderName": "BOOK_A4", "class": "photobook", "orientation": "portrait"},
-    {"id": 2, "orderName": "BOOK_A5", "class": "photobook", "orientation": "landscape"},
-    {"id": 3, "orderName": "CAL_A3", "class": "calendar", "orientation": "landscape"},
-    {"id": 4, "orderName": "CARD_A6", "class": "card", "orientation": "portrait"}
-]})";
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication anApp(argc, argv);
-    const QStringList anArguments = QCoreApplication::arguments();
-    const int anXmlFiles = anArguments.size() > 1 ? anArguments.at(1).toInt() : DEFAULT_XML_FILES;
-    const int aSvgDesigns = anArguments.size() > 2 ? anArguments.at(2).toInt() : DEFAULT_SVG_DESIGNS;
-    const int aRounds = anArguments.size() > 3 ? anArguments.at(3).toInt() : DEFAULT_ROUNDS;
-    if (anXmlFiles < 0 || aSvgDesigns < 0 || aRounds <= 0) {
-        std::fprintf(stderr, "bench_load_templates: file counts must not be negative, rounds must be positive\n");
+    LMBenchSupport::ContentArguments anArguments;
+    if (!LMBenchSupport::parseContentArguments(QCoreApplication::arguments(), "bench_load_templates", anArguments))
         return 2;
-    }
+    const int anXmlFiles = anArguments.xmlFiles;
+    const int aSvgDesigns = anArguments.svgDesigns;
+    const int aRounds = anArguments.rounds;
 
     QTemporaryDir aContent;
     LMContentGenerator aGenerator;
     const QString aRoot = aContent.path();
-    const QString aCategories = QDir(aRoot).filePath(QStringLiteral("templates/categories"));
-    QFile aCatalogue(QDir(aRoot).filePath(QStringLiteral("products/catalogue.json")));
-    if (!QDir().mkpath(aCategories) || !QDir().mkpath(QDir(aRoot).filePath(QStringLiteral("products")))
-        || !aCatalogue.open(QIODevice::WriteOnly) || aCatalogue.write(CATALOGUE) < 0)
-        return 1;
-    aCatalogue.close();
-    if (aGenerator.writeLayoutCollectionsV2(aCategories, anXmlFiles, MIN_LAYOUTS, MAX_LAYOUTS).size() != anXmlFiles
-        || aGenerator.writeSvgDesigns(aRoot, aSvgDesigns, 0, 10).size() != aSvgDesigns) {
+    if (!aGenerator.writeContentTree(aRoot, anXmlFiles, aSvgDesigns, 10)) {
         std::fprintf(stderr, "bench_load_templates: cannot write the content\n");
         return 1;
     }
@@ -97,7 +75,7 @@ int main(int argc, char** argv)
     }
 
     std::printf("content: %d XML files (%d to %d layouts each), %d SVG designs; %lld files parsed; %d threads\n",
-                anXmlFiles, MIN_LAYOUTS, MAX_LAYOUTS, aSvgDesigns, static_cast<long long>(aFiles.size()),
+                anXmlFiles, 2, 8, aSvgDesigns, static_cast<long long>(aFiles.size()),
                 QThreadPool::globalInstance()->maxThreadCount());
     std::printf("templates in the registry for %s: %lld, best of %d rounds\n", qPrintable(anArticle.orderTxtName()),
                 static_cast<long long>(aTemplates), aRounds);

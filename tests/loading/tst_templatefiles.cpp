@@ -1037,7 +1037,8 @@ private slots:
         QTest::addColumn<QStringList>("patterns");
         QTest::addColumn<QString>("matchingFile");
 
-        row("named explicitly", "BOOK_A4_HC", words("books/a4-*.xml"), "/books/a4-summer.xml");
+        row("named explicitly; by orientation and cover", "BOOK_A4_HC", words("books/a4-*.xml hard/*"),
+            "/books/a4-summer.xml");
         row("by article class", "CAL_A3", words("calendars/*"), "/calendars/c.svg");
         row("by orientation", "BOOK_A5_SC", words("landscape/*"), "/landscape/l.xml");
         row("in two groups", "CAL_WIDE", words("calendars/* landscape/*"), "/landscape/w.svg");
@@ -1052,12 +1053,13 @@ private slots:
         QFETCH(QStringList, patterns);
         QFETCH(QString, matchingFile);
 
-        writeContentFile(
-            whiteListText({ BOOK + QStringLiteral("books/a4-*.xml"), CALENDARS + QStringLiteral("calendars/*"),
-                            QStringLiteral("<orientation>landscape</orientation>\tlandscape/*") }));
+        writeContentFile(whiteListText(
+            { BOOK + QStringLiteral("books/a4-*.xml"), CALENDARS + QStringLiteral("calendars/*"),
+              QStringLiteral("<orientation>landscape</orientation>\tlandscape/*"),
+              QStringLiteral("<orientation>portrait</orientation><binding>hardcover</binding>\thard/*") }));
         LMTemplateWhiteList aList;
         QVERIFY(aList.load(QFileInfo(contentFile())));
-        QCOMPARE(sorted(aList.allFiles()), words("books/a4-*.xml calendars/* landscape/*"));
+        QCOMPARE(sorted(aList.allFiles()), words("books/a4-*.xml calendars/* hard/* landscape/*"));
 
         const LMArticle anArticle = article.isEmpty() ? LMArticle() : LMArticle::fromOrderTxtName(article);
         const QStringList aFound = aList.findFiles(anArticle);

@@ -409,7 +409,11 @@ private Q_SLOTS:
         QCOMPARE(LMOsmContent::fromXml(anArea), aContent);
 
         LMOsmContent anOffGlobe = aContent;
+        anOffGlobe.setCenter(QPointF(-180, -90));
+        QVERIFY(anOffGlobe.isValid());
         anOffGlobe.setCenter(QPointF(181, 0));
+        QVERIFY(!anOffGlobe.isValid());
+        anOffGlobe.setCenter(QPointF(0, 90.5));
         QVERIFY(!anOffGlobe.isValid());
         QVERIFY(!LMOsmContent().isValid());
     }

@@ -16,8 +16,8 @@ add_library(lm_compile_options INTERFACE)
 add_library(LM::CompileOptions ALIAS lm_compile_options)
 
 target_compile_options(lm_compile_options INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Woverloaded-virtual
-    -Wcast-qual -Wformat=2 -Wimplicit-fallthrough)
+    -Wall -Wextra -Wpedantic $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local> -Wnon-virtual-dtor
+    -Woverloaded-virtual -Wcast-qual -Wformat=2 -Wimplicit-fallthrough)
 if(LM_WERROR)
     target_compile_options(lm_compile_options INTERFACE -Werror)
 endif()
@@ -51,4 +51,17 @@ if(LM_COVERAGE)
     # updated atomically, since the jobs and registries count from several threads.
     add_compile_options(--coverage -fprofile-update=atomic -O0 -g)
     add_link_options(--coverage)
+endif()
+
+if(LM_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+        message(FATAL_ERROR "LM_FUZZ needs clang (libFuzzer): CXX=clang++ cmake ...")
+    endif()
+    if(LM_SANITIZE OR LM_COVERAGE)
+        message(FATAL_ERROR "LM_FUZZ brings its own sanitizers: not with LM_SANITIZE or LM_COVERAGE")
+    endif()
+    # Everything instrumented for the fuzzer's coverage feedback; the harnesses link libFuzzer itself.
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+                        -fno-omit-frame-pointer -g)
+    add_link_options(-fsanitize=address,undefined)
 endif()

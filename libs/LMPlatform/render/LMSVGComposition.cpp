@@ -4,11 +4,11 @@
 #include "LMContentFileReader.h"
 #include "LMPlatformLogging.h"
 #include "LMSVGImage.h"
-#include "LMThreadXmlReader.h"
 
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -35,7 +35,7 @@ LMSVGComposition LMSVGComposition::fromFile(const QString& thePath)
         // picture is taken as SVG; Qt's renderer tells when it is drawn.
         if (aFile.data.startsWith("\x1f\x8b")) {
             aData->myIsSvg = true;
-        } else if (QXmlStreamReader& aReader = LMThreadXmlReader::of(aFile.data); aReader.readNextStartElement()) {
+        } else if (QXmlStreamReader aReader(aFile.data); aReader.readNextStartElement()) {
             aData->myIsSvg = aReader.name() == QLatin1String("svg");
             aData->myAnchorPoint = LMRelativePinAnchorPoint::decode(aReader.attributes());
         }

@@ -2,10 +2,10 @@
 
 #include "LMContentFileReader.h"
 #include "LMPlatformLogging.h"
-#include "LMThreadXmlReader.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QXmlStreamReader>
 
 #include <optional>
 
@@ -265,7 +265,8 @@ QDomDocument LMXMLLoader::loadDocumentFromData(const QByteArray& theData, const 
     QString aMessage;
     int aLine = 0;
     int aColumn = 0;
-    QXmlStreamReader& aReader = LMThreadXmlReader::of(aText);
+    // A new reader for each document: a cleared one keeps state of earlier documents.
+    QXmlStreamReader aReader(aText);
     aReader.setNamespaceProcessing(false);
     if (!aDocument.setContent(&aReader, false, &aMessage, &aLine, &aColumn)) {
         qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1 at line %2, column %3: %4")

@@ -482,17 +482,34 @@ QPointF LMArticle::topLeftBleedOffset(const LMPageType& thePageType) const
     return pageSizeSpec(thePageType, LMPageAlignmentEnum::Left).usablePrintAreaOffset();
 }
 
-double LMArticle::widthByHeight() const
+LMPageSizeSpec LMArticle::innerPageSizeSpec() const
 {
-    if (myImpl->myWidthByHeight > 0)
-        return myImpl->myWidthByHeight;
     if (myImpl->myPageSizes.isEmpty())
-        return 0;
+        return LMPageSizeSpec();
     LMPageSizeSpec aSpec = pageSizeSpec(LMPageTypeEnum::InnerPage, LMPageAlignment());
     if (!aSpec.isValid())
         aSpec = pageSizeSpec(LMPageTypeEnum::SinglePage, LMPageAlignment());
     if (!aSpec.isValid())
         aSpec = myImpl->myPageSizes.constFirst().second;
+    return aSpec;
+}
+
+QSizeF LMArticle::usablePrintSizeForBackgroundTemplate(bool theDoubleSided) const
+{
+    const LMPageSizeSpec aSpec = innerPageSizeSpec();
+    if (!aSpec.isValid())
+        return QSizeF();
+    const QSizeF aPage = aSpec.usableSize();
+    return theDoubleSided ? QSizeF(aPage.width() * 2, aPage.height()) : aPage;
+}
+
+double LMArticle::widthByHeight() const
+{
+    if (myImpl->myWidthByHeight > 0)
+        return myImpl->myWidthByHeight;
+    const LMPageSizeSpec aSpec = innerPageSizeSpec();
+    if (!aSpec.isValid())
+        return 0;
     return aSpec.usableSize().width() / aSpec.usableSize().height();
 }
 

@@ -87,6 +87,10 @@ public:
     QSizeF usableSize(const LMPageType& thePageType) const;
     // Where the usable print area of a left page of that type starts.
     QPointF topLeftBleedOffset(const LMPageType& thePageType) const;
+    // The size a background template is drawn at: the usable size of an inner page (else of a
+    // single page, else of the first page size), two pages wide when double-sided; an empty size
+    // when the catalogue names none.
+    QSizeF usablePrintSizeForBackgroundTemplate(bool theDoubleSided) const;
     // Width by height of a page: the catalogue's value, else that of the inner (else single) page
     // size, else of the first page size; 0 when the catalogue names no size.
     double widthByHeight() const;
@@ -126,6 +130,9 @@ public:
     friend LMPLATFORM_EXPORT bool operator<(const LMArticle& theA, const LMArticle& theB);
 
 private:
+    // The page size of an inner page, else of a single page, else the first one.
+    LMPageSizeSpec innerPageSizeSpec() const;
+
     QSharedDataPointer<LMArticleImpl> myImpl;
 };
 

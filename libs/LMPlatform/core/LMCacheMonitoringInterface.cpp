@@ -1,0 +1,3 @@
+#include "LMCacheMonitoringInterface.h"
+
+LMCacheMonitoringInterface::~LMCacheMonitoringInterface() = default;

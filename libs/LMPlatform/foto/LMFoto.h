@@ -38,11 +38,12 @@ private:
     QUrl myUrl;
 };
 
-using LMFotoList = QList<LMFoto>;
-
 inline size_t qHash(const LMFoto& theFoto, size_t theSeed = 0) noexcept
 {
     return qHash(theFoto.url(), theSeed);
 }
 
 LMPLATFORM_EXPORT QDebug operator<<(QDebug theDebug, const LMFoto& theFoto);
+
+// Users of LMFoto.h have always found LMFotoList here.
+#include "LMFotoList.h"

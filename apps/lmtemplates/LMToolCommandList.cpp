@@ -95,6 +95,14 @@ QList<QString> LMToolCommandList::decorationWords()
     return { QStringLiteral("clipart"), QStringLiteral("mask") };
 }
 
+std::unique_ptr<LMTemplateFilterAbstract> LMToolCommandList::filterForKind(const QString& theWord,
+                                                                           const LMContentFilterParameter& theParameter)
+{
+    const auto anIt = std::find_if(kinds().cbegin(), kinds().cend(),
+                                   [&theWord](const Kind& theKind) { return theKind.word == theWord.trimmed(); });
+    return anIt == kinds().cend() ? nullptr : makeFilter(anIt->jigType, theParameter);
+}
+
 QList<QString> LMToolCommandList::jigWords()
 {
     QList<QString> aWords;

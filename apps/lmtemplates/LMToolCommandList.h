@@ -2,6 +2,11 @@
 
 #include "LMToolCommand.h"
 
+#include <memory>
+
+class LMContentFilterParameter;
+class LMTemplateFilterAbstract;
+
 // "list": the templates a product context offers, kind by kind, through the library's filters;
 // with --jig clipart or mask, the decorations of the content tree.
 class LMToolCommandList : public LMToolCommand
@@ -14,6 +19,9 @@ public:
     static QList<QString> jigWords();
     // The decoration kinds the command lists instead, on their own: "clipart", "mask".
     static QList<QString> decorationWords();
+    // The filter of the templates of the kind a word of jigWords() names; null for another word.
+    static std::unique_ptr<LMTemplateFilterAbstract> filterForKind(const QString& theWord,
+                                                                   const LMContentFilterParameter& theParameter);
 
 protected:
     void addOptions(QCommandLineParser& theParser) override;

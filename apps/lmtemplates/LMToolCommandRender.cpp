@@ -2,46 +2,64 @@
 
 #include "LMAbstractDecoration.h"
 #include "LMDecorationRegistry.h"
+#include "LMFoto.h"
+#include "LMFotoAccess.h"
+#include "LMPageType.h"
+#include "LMTemplateRegistry.h"
 #include "LMToolMessageCapture.h"
+#include "LMToolPictures.h"
+#include "LMUnconfiguredTemplate.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QSaveFile>
 
 namespace {
 const QString OPT_DECORATION = QStringLiteral("decoration");
 const QString OPT_OUT = QStringLiteral("out");
 const QString OPT_SIZE = QStringLiteral("size");
 const QString OPT_MIRROR = QStringLiteral("mirror");
+const QString OPT_PAGE_TYPE = QStringLiteral("page-type");
+const QString OPT_PHOTO = QStringLiteral("photo");
 // The thumbnail sizes the tool accepts, in pixels.
 constexpr int MINIMUM_SIZE = 1;
 constexpr int MAXIMUM_SIZE = 4096;
 } // namespace
 
 LMToolCommandRender::LMToolCommandRender()
-    : LMToolCommand(QStringLiteral("render"), QStringLiteral("Renders the thumbnail of a decoration to a PNG file."))
+    : LMToolCommand(QStringLiteral("render"),
+                    QStringLiteral("Renders the thumbnails of templates, or of a decoration, to PNG files."))
 {
 }
 
 void LMToolCommandRender::addOptions(QCommandLineParser& theParser)
 {
     addContentOption();
+    addArticleOption();
+    theParser.addPositionalArgument(QStringLiteral("names"),
+                                    QStringLiteral("Templates, by the names 'list' shows; one PNG file each in --out."),
+                                    QStringLiteral("[NAME...]"));
     theParser.addOption(QCommandLineOption(
-        OPT_DECORATION, QStringLiteral("The decoration, by the name 'list --jig clipart,mask' shows."),
+        OPT_DECORATION, QStringLiteral("A decoration instead, by the name 'list --jig clipart,mask' shows."),
         QStringLiteral("name")));
-    theParser.addOption(QCommandLineOption(OPT_OUT, QStringLiteral("The PNG file to write."), QStringLiteral("file")));
+    theParser.addOption(QCommandLineOption(
+        OPT_OUT, QStringLiteral("The folder of the templates' PNG files, or the PNG file of the decoration."),
+        QStringLiteral("path")));
     theParser.addOption(
         QCommandLineOption(OPT_SIZE, QStringLiteral("The side of the square the thumbnail fits in (default: 256)."),
                            QStringLiteral("pixels"), QStringLiteral("256")));
-    theParser.addOption(QCommandLineOption(OPT_MIRROR, QStringLiteral("Mirror rule: none, horizontal, vertical."),
+    theParser.addOption(QCommandLineOption(
+        OPT_PAGE_TYPE, QStringLiteral("The page type templates are drawn for (default: inner_page)."),
+        QStringLiteral("type"), QStringLiteral("inner_page")));
+    theParser.addOption(QCommandLineOption(
+        OPT_PHOTO, QStringLiteral("A photo shown in the photo areas of templates (default: the empty-area marker)."),
+        QStringLiteral("file")));
+    theParser.addOption(QCommandLineOption(OPT_MIRROR,
+                                           QStringLiteral("Mirror rule of a decoration: none, horizontal, vertical."),
                                            QStringLiteral("rule"), QStringLiteral("none")));
 }
 
 int LMToolCommandRender::execute()
 {
-    if (!parser().isSet(OPT_DECORATION))
-        return usageError(QStringLiteral("--decoration is required"));
     if (!parser().isSet(OPT_OUT))
         return usageError(QStringLiteral("--out is required"));
     bool anOk = false;
@@ -51,6 +69,68 @@ int LMToolCommandRender::execute()
                               .arg(MINIMUM_SIZE)
                               .arg(MAXIMUM_SIZE)
                               .arg(parser().value(OPT_SIZE)));
+    if (parser().isSet(OPT_DECORATION)) {
+        if (!parser().positionalArguments().isEmpty())
+            return usageError(QStringLiteral("templates and --decoration are rendered on their own"));
+        return renderDecoration(aSize);
+    }
+    if (parser().positionalArguments().isEmpty())
+        return usageError(QStringLiteral("name the templates to render, or --decoration"));
+    return renderTemplates(aSize);
+}
+
+int LMToolCommandRender::renderTemplates(int theSize)
+{
+    const LMPageType aPageType(parser().value(OPT_PAGE_TYPE));
+    if (!aPageType.isValid())
+        return usageError(QStringLiteral("unknown page type: %1").arg(parser().value(OPT_PAGE_TYPE)));
+    const QString aPhoto = parser().value(OPT_PHOTO);
+    if (!aPhoto.isEmpty() && !LMFotoAccess(LMFoto::fromString(aPhoto, QDir::currentPath())).isValid()) {
+        printError(QStringLiteral("cannot read the photo %1").arg(QDir::toNativeSeparators(aPhoto)));
+        return Failure;
+    }
+    const QDir anOut(parser().value(OPT_OUT));
+    if (!anOut.exists() && !QDir().mkpath(anOut.path())) {
+        printError(QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(anOut.path())));
+        return Failure;
+    }
+
+    LMToolMessageCapture aCapture;
+    const LMArticle anArticle = openAndLoadArticle(aCapture, false);
+    if (anArticle.isNull())
+        return Failure;
+    noteWarnings(aCapture);
+    QList<LMUnconfiguredTemplate> aTemplates;
+    for (const QString& aName : parser().positionalArguments()) {
+        const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);
+        if (aTemplate.isNull()) {
+            printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
+            return Failure;
+        }
+        aTemplates.append(aTemplate);
+    }
+    const QString aPhotoPath = aPhoto.isEmpty() ? QString() : QDir::current().absoluteFilePath(aPhoto);
+    const QList<QImage> anImages = LMToolPictures::thumbnails(aTemplates, anArticle, aPageType, theSize, aPhotoPath);
+    int aResult = Success;
+    for (qsizetype i = 0; i < aTemplates.size(); ++i) {
+        const QString aFile
+            = anOut.filePath(LMToolPictures::fileNameFor(aTemplates.at(i).name()) + QStringLiteral(".png"));
+        if (!LMToolPictures::writePng(anImages.at(i), aFile)) {
+            printError(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(aFile)));
+            aResult = Failure;
+            continue;
+        }
+        printText(QStringLiteral("%1: %2x%3 -> %4\n")
+                      .arg(aTemplates.at(i).name())
+                      .arg(anImages.at(i).width())
+                      .arg(anImages.at(i).height())
+                      .arg(QDir::toNativeSeparators(aFile)));
+    }
+    return aResult;
+}
+
+int LMToolCommandRender::renderDecoration(int theSize)
+{
     const LMMirrorRule aMirror(parser().value(OPT_MIRROR));
     if (aMirror.encode() != parser().value(OPT_MIRROR).trimmed().toLower())
         return usageError(QStringLiteral("unknown mirror rule: %1").arg(parser().value(OPT_MIRROR)));
@@ -65,13 +145,8 @@ int LMToolCommandRender::execute()
             QStringLiteral("unknown decoration: %1 ('lmtemplates list --jig clipart,mask' names them)").arg(aName));
         return Failure;
     }
-    const QImage anImage = aDecoration->thumbnail(QSize(aSize, aSize), aMirror, LMSpotColor());
-    QByteArray aPng;
-    QBuffer aBuffer(&aPng);
-    aBuffer.open(QIODevice::WriteOnly);
-    QSaveFile aFile(parser().value(OPT_OUT));
-    if (anImage.isNull() || !anImage.save(&aBuffer, "PNG") || !aFile.open(QIODevice::WriteOnly)
-        || aFile.write(aPng) != aPng.size() || !aFile.commit()) {
+    const QImage anImage = aDecoration->thumbnail(QSize(theSize, theSize), aMirror, LMSpotColor());
+    if (!LMToolPictures::writePng(anImage, parser().value(OPT_OUT))) {
         printError(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(parser().value(OPT_OUT))));
         return Failure;
     }

@@ -2,7 +2,8 @@
 
 #include "LMToolCommand.h"
 
-// "render": the thumbnail of one decoration of the content tree, written as a PNG file.
+// "render": the thumbnails of templates, as the editor's lists show them, or the thumbnail of a
+// decoration, written as PNG files.
 class LMToolCommandRender : public LMToolCommand
 {
 public:
@@ -11,4 +12,8 @@ public:
 protected:
     void addOptions(QCommandLineParser& theParser) override;
     int execute() override;
+
+private:
+    int renderTemplates(int theSize);
+    int renderDecoration(int theSize);
 };

@@ -7,10 +7,11 @@
 #include "LMToolCommandList.h"
 #include "LMToolCommandLoad.h"
 #include "LMToolCommandRender.h"
+#include "LMToolCommandSheet.h"
 #include "LMToolCommandShow.h"
 #include "LMToolCommandWhiteList.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <memory>
@@ -27,6 +28,7 @@ std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
     aCommands.push_back(std::make_unique<LMToolCommandExport>());
     aCommands.push_back(std::make_unique<LMToolCommandCheck>());
     aCommands.push_back(std::make_unique<LMToolCommandRender>());
+    aCommands.push_back(std::make_unique<LMToolCommandSheet>());
     aCommands.push_back(std::make_unique<LMToolCommandWhiteList>());
     return aCommands;
 }
@@ -41,11 +43,25 @@ QString usage(const std::vector<std::unique_ptr<LMToolCommand>>& theCommands)
     return aText;
 }
 
+// The offscreen platform asks for a runtime folder, which machines without a desktop session
+// (containers, CI) do not have: the tool never uses it, so that one complaint is dropped.
+QtMessageHandler ourPreviousHandler = nullptr;
+void dropRuntimeFolderWarning(QtMsgType theType, const QMessageLogContext& theContext, const QString& theMessage)
+{
+    if (theType == QtWarningMsg && theMessage.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    ourPreviousHandler(theType, theContext, theMessage);
+}
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication anApp(argc, argv);
+    // The tool draws pictures (thumbnails, sheets) but never opens a window: it needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ourPreviousHandler = qInstallMessageHandler(dropRuntimeFolderWarning);
+    QGuiApplication anApp(argc, argv);
+    qInstallMessageHandler(ourPreviousHandler);
     QCoreApplication::setApplicationName(QStringLiteral("lmtemplates"));
     const std::vector<std::unique_ptr<LMToolCommand>> aCommands = makeCommands();
 

@@ -1,13 +1,28 @@
 #include "LMConfiguredTemplate.h"
 
+#include "LMMediaLoaderAbstract.h"
 #include "LMTemplate.h"
 #include "LMTemplateBundleRegistry.h"
 
 #include <QDebug>
 #include <QDomElement>
+#include <QImage>
 
 namespace {
 const QString STR_TEMPLATE = QStringLiteral("template");
+
+// The first of the files that can be read, fitted into a square of that side.
+QImage firstPicture(std::initializer_list<QString> theFiles, int theMaxEdge)
+{
+    for (const QString& aFile : theFiles) {
+        if (!LMMediaLoaderAbstract::isValidMedia(aFile))
+            continue;
+        const QImage anImage = LMMediaLoaderAbstract::bitmap(aFile, QSize(theMaxEdge, theMaxEdge));
+        if (!anImage.isNull())
+            return anImage;
+    }
+    return QImage();
+}
 } // namespace
 
 LMConfiguredTemplate::LMConfiguredTemplate(const LMUnconfiguredTemplate& theTemplate,
@@ -81,4 +96,24 @@ QDebug operator<<(QDebug theDebug, const LMConfiguredTemplate& theTemplate)
     theDebug.nospace() << "LMConfiguredTemplate(" << theTemplate.name() << ", "
                        << theTemplate.configuration().serialize() << ')';
     return theDebug;
+}
+
+QImage LMConfiguredTemplate::largeImage(int theMaxEdge) const
+{
+    if (!isValid())
+        return QImage();
+    const LMTemplateFileInfo& aFiles = myTemplate->fileInfo();
+    return firstPicture({ aFiles.imagePath().filePath(), aFiles.thumbnailPath().filePath() }, theMaxEdge);
+}
+
+QImage LMConfiguredTemplate::largeImagePreview(bool theFullCover, int theMaxEdge) const
+{
+    if (!isValid())
+        return QImage();
+    const LMTemplateFileInfo& aFiles = myTemplate->fileInfo();
+    const QString anImage = aFiles.imagePath().filePath();
+    const QString aPreview = aFiles.previewFilePath();
+    const QString aThumbnail = aFiles.thumbnailPath().filePath();
+    return theFullCover ? firstPicture({ anImage, aPreview, aThumbnail }, theMaxEdge)
+                        : firstPicture({ aPreview, anImage, aThumbnail }, theMaxEdge);
 }

@@ -6,6 +6,7 @@
 
 class QDebug;
 class QDomElement;
+class QImage;
 
 // A template together with the choices made for one use of it (colour sheet, spot colour).
 // Template queries go to the template.
@@ -44,6 +45,13 @@ public:
 
     // The template's tool tip, a blank and the configuration's.
     QString toolTip() const;
+
+    // The picture of the template's background: its image file, else its thumbnail file, decoded
+    // to fit theMaxEdge × theMaxEdge; null when neither can be read.
+    QImage largeImage(int theMaxEdge) const;
+    // The picture a background preview shows: the preview file, else as largeImage. For a full
+    // cover (spine and both covers) the image file comes first, since a preview file shows one page.
+    QImage largeImagePreview(bool theFullCover, int theMaxEdge = 2048) const;
 
     bool isValid() const { return myTemplate.isValid(); }
     bool isNull() const { return myTemplate.isNull(); }

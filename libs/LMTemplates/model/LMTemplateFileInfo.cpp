@@ -107,6 +107,14 @@ QFileInfo LMTemplateFileInfo::imagePath() const
     return backgroundThumbnailFilePath();
 }
 
+QString LMTemplateFileInfo::previewFilePath() const
+{
+    if (myPreviewFile.isEmpty() || QDir::isAbsolutePath(myPreviewFile))
+        return myPreviewFile;
+    const QDir aBase = myFileType == LMTemplateFileInfoType::SVG ? homeDirectory() : QDir(myFilePath);
+    return aBase.absoluteFilePath(myPreviewFile);
+}
+
 QString LMTemplateFileInfo::spotColorFilePath() const
 {
     if (mySpotColorFile.isEmpty() || QDir::isAbsolutePath(mySpotColorFile))

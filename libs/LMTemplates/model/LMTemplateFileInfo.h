@@ -38,6 +38,9 @@ public:
     void setThumbnailIsAbsolute(bool theAbsolute) { myThumbnailIsAbsolute = theAbsolute; }
     const QString& previewFile() const { return myPreviewFile; }
     void setPreviewFile(const QString& theFile) { myPreviewFile = theFile; }
+    // The preview file as a path: an absolute one as it is, a relative one taken from the home
+    // directory (SVG templates) or the template's folder (XML templates); empty without one.
+    QString previewFilePath() const;
     const QString& imageFile() const { return myImageFile; }
     void setImageFile(const QString& theFile);
     const QString& imagePathPrefix() const { return myImagePathPrefix; }

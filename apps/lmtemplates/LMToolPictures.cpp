@@ -1,0 +1,56 @@
+#include "LMToolPictures.h"
+
+#include "LMArticle.h"
+#include "LMBackgroundJobManager.h"
+#include "LMConfiguredTemplate.h"
+#include "LMPageType.h"
+#include "LMTemplateContext.h"
+#include "LMTemplateThumbnailCache.h"
+#include "LMTemplateThumbnailContext.h"
+#include "LMUnconfiguredTemplate.h"
+
+#include <QBuffer>
+#include <QSaveFile>
+
+QList<QImage> LMToolPictures::thumbnails(const QList<LMUnconfiguredTemplate>& theTemplates, const LMArticle& theArticle,
+                                         const LMPageType& thePageType, int theSide, const QString& thePhoto)
+{
+    LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
+    const LMTemplateContext aContext(theArticle, thePageType);
+    QList<LMTemplateThumbnailContext> aKeys;
+    aKeys.reserve(theTemplates.size());
+    for (const LMUnconfiguredTemplate& aTemplate : theTemplates) {
+        aKeys.append(LMTemplateThumbnailContext(QSize(theSide, theSide), aContext, LMConfiguredTemplate(aTemplate),
+                                                LMCalendariumPreviewParameters(), thePhoto, Qt::white));
+        aCache->thumbnail(aKeys.constLast(), LMBackgroundJobPriority::Normal);
+    }
+    LMBackgroundJobManager::instance()->waitForIdle();
+    QList<QImage> anImages;
+    anImages.reserve(aKeys.size());
+    for (const LMTemplateThumbnailContext& aKey : std::as_const(aKeys)) {
+        const LMBackgroundJobPriority aPriority
+            = aCache->contains(aKey) ? LMBackgroundJobPriority::Normal : LMBackgroundJobPriority::Immediate;
+        anImages.append(aCache->thumbnail(aKey, aPriority));
+    }
+    return anImages;
+}
+
+bool LMToolPictures::writePng(const QImage& theImage, const QString& theFile)
+{
+    QByteArray aPng;
+    QBuffer aBuffer(&aPng);
+    aBuffer.open(QIODevice::WriteOnly);
+    QSaveFile aFile(theFile);
+    return !theImage.isNull() && theImage.save(&aBuffer, "PNG") && aFile.open(QIODevice::WriteOnly)
+        && aFile.write(aPng) == aPng.size() && aFile.commit();
+}
+
+QString LMToolPictures::fileNameFor(const QString& theTemplateName)
+{
+    QString aName = theTemplateName;
+    for (QChar& aChar : aName) {
+        if (!aChar.isLetterOrNumber() && aChar != QLatin1Char('-') && aChar != QLatin1Char('.'))
+            aChar = QLatin1Char('_');
+    }
+    return aName;
+}

@@ -2,8 +2,6 @@
 
 #include "LMAbstractDecoration.h"
 #include "LMDecorationRegistry.h"
-#include "LMFoto.h"
-#include "LMFotoAccess.h"
 #include "LMPageType.h"
 #include "LMTemplateRegistry.h"
 #include "LMToolMessageCapture.h"
@@ -84,11 +82,9 @@ int LMToolCommandRender::renderTemplates(int theSize)
     const LMPageType aPageType(parser().value(OPT_PAGE_TYPE));
     if (!aPageType.isValid())
         return usageError(QStringLiteral("unknown page type: %1").arg(parser().value(OPT_PAGE_TYPE)));
-    const QString aPhoto = parser().value(OPT_PHOTO);
-    if (!aPhoto.isEmpty() && !LMFotoAccess(LMFoto::fromString(aPhoto, QDir::currentPath())).isValid()) {
-        printError(QStringLiteral("cannot read the photo %1").arg(QDir::toNativeSeparators(aPhoto)));
+    QString aPhotoPath;
+    if (!LMToolPictures::resolvePhoto(parser().value(OPT_PHOTO), aPhotoPath))
         return Failure;
-    }
     const QDir anOut(parser().value(OPT_OUT));
     if (!anOut.exists() && !QDir().mkpath(anOut.path())) {
         printError(QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(anOut.path())));
@@ -109,7 +105,6 @@ int LMToolCommandRender::renderTemplates(int theSize)
         }
         aTemplates.append(aTemplate);
     }
-    const QString aPhotoPath = aPhoto.isEmpty() ? QString() : QDir::current().absoluteFilePath(aPhoto);
     const QList<QImage> anImages = LMToolPictures::thumbnails(aTemplates, anArticle, aPageType, theSize, aPhotoPath);
     int aResult = Success;
     for (qsizetype i = 0; i < aTemplates.size(); ++i) {

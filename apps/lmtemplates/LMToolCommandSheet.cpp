@@ -2,8 +2,6 @@
 
 #include "LMCategorization.h"
 #include "LMContentFilterParameter.h"
-#include "LMFoto.h"
-#include "LMFotoAccess.h"
 #include "LMPageType.h"
 #include "LMTemplateContext.h"
 #include "LMTemplateFilterAbstract.h"
@@ -89,11 +87,9 @@ int LMToolCommandSheet::execute()
     const LMPageType aPageType(parser().value(OPT_PAGE_TYPE));
     if (!aPageType.isValid())
         return usageError(QStringLiteral("unknown page type: %1").arg(parser().value(OPT_PAGE_TYPE)));
-    const QString aPhoto = parser().value(OPT_PHOTO);
-    if (!aPhoto.isEmpty() && !LMFotoAccess(LMFoto::fromString(aPhoto, QDir::currentPath())).isValid()) {
-        printError(QStringLiteral("cannot read the photo %1").arg(QDir::toNativeSeparators(aPhoto)));
+    QString aPhotoPath;
+    if (!LMToolPictures::resolvePhoto(parser().value(OPT_PHOTO), aPhotoPath))
         return Failure;
-    }
 
     LMToolMessageCapture aCapture;
     const LMArticle anArticle = openAndLoadArticle(aCapture, false);
@@ -107,7 +103,6 @@ int LMToolCommandSheet::execute()
         printError(QStringLiteral("%1 offers no %2 templates").arg(anArticle.orderTxtName(), aKind));
         return Failure;
     }
-    const QString aPhotoPath = aPhoto.isEmpty() ? QString() : QDir::current().absoluteFilePath(aPhoto);
     const QList<QImage> anImages = LMToolPictures::thumbnails(aTemplates, anArticle, aPageType, aSize, aPhotoPath);
 
     // One cell per template: the thumbnail centred in a square, the name under it.

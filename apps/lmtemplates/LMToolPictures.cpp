@@ -3,13 +3,18 @@
 #include "LMArticle.h"
 #include "LMBackgroundJobManager.h"
 #include "LMConfiguredTemplate.h"
+#include "LMFoto.h"
+#include "LMFotoAccess.h"
 #include "LMPageType.h"
 #include "LMTemplateContext.h"
 #include "LMTemplateThumbnailCache.h"
 #include "LMTemplateThumbnailContext.h"
+#include "LMToolCommand.h"
 #include "LMUnconfiguredTemplate.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 QList<QImage> LMToolPictures::thumbnails(const QList<LMUnconfiguredTemplate>& theTemplates, const LMArticle& theArticle,
@@ -33,6 +38,18 @@ QList<QImage> LMToolPictures::thumbnails(const QList<LMUnconfiguredTemplate>& th
         anImages.append(aCache->thumbnail(aKey, aPriority));
     }
     return anImages;
+}
+
+bool LMToolPictures::resolvePhoto(const QString& theOption, QString& thePath)
+{
+    thePath.clear();
+    if (theOption.isEmpty())
+        return true;
+    thePath = QDir::current().absoluteFilePath(theOption);
+    if (QFileInfo(thePath).isFile() && LMFotoAccess(LMFoto::fromString(thePath)).isValid())
+        return true;
+    LMToolCommand::printError(QStringLiteral("cannot read the photo %1").arg(QDir::toNativeSeparators(theOption)));
+    return false;
 }
 
 bool LMToolPictures::writePng(const QImage& theImage, const QString& theFile)

@@ -19,6 +19,9 @@ public:
     // are done is rendered again in this thread.
     static QList<QImage> thumbnails(const QList<LMUnconfiguredTemplate>& theTemplates, const LMArticle& theArticle,
                                     const LMPageType& thePageType, int theSide, const QString& thePhoto);
+    // The absolute path of the photo an option names (empty for none); false, after the error
+    // message, when the photo cannot be read.
+    static bool resolvePhoto(const QString& theOption, QString& thePath);
     // Writes the picture atomically; false when it cannot be written.
     static bool writePng(const QImage& theImage, const QString& theFile);
     // A file name for the template: its name with every character that is not a letter, digit,

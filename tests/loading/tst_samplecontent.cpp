@@ -215,7 +215,7 @@ private slots:
         row("portrait book, SVG designs (meadow)", BOOK_PORTRAIT, aSvg, 1);
         row("square book, layouts", BOOK_SQUARE, aLayout, 17);
         row("square book, SVG designs (harbour pages)", BOOK_SQUARE, aSvg, 3);
-        row("calendar, layouts (title and month)", CALENDAR, aLayout, 5);
+        row("calendar, layouts (title and month)", CALENDAR, aLayout, 6);
         row("calendar, no SVG design", CALENDAR, aSvg, 0);
         row("wall decor, layouts", WALL_DECOR, aLayout, 2);
         row("wall decor, SVG designs (lake)", WALL_DECOR, aSvg, 1);

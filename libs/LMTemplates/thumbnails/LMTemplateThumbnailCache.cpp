@@ -9,7 +9,7 @@
 #include "LMTemplate.h"
 #include "LMTemplatesLogging.h"
 
-#include <QMutex>
+#include <mutex>
 
 LM_DEFINE_SINGLETON(LMTemplateThumbnailCache)
 
@@ -21,7 +21,7 @@ QImage LMTemplateThumbnailCache::thumbnail(const LMTemplateThumbnailContext& the
                                            LMBackgroundJobPriority thePriority)
 {
     {
-        QMutexLocker aLocker(&myMutex);
+        const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
         if (const QImage* aCached = myImages.object(theContext); aCached && !aCached->isNull())
             return *aCached;
     }
@@ -59,14 +59,14 @@ LMTemplateThumbnailCache::createBackgroundJob(const LMTemplateThumbnailContext& 
 QSize LMTemplateThumbnailCache::thumbnailSize(const LMTemplateThumbnailContext& theContext)
 {
     {
-        QMutexLocker aLocker(&myMutex);
+        const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
         const auto aFound = mySizes.constFind(theContext);
         if (aFound != mySizes.cend())
             return *aFound;
     }
     // Computed outside the lock: it may read the header of an image file.
     const QSize aSize = theContext.thumbnailSize();
-    QMutexLocker aLocker(&myMutex);
+    const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
     mySizes.insert(theContext, aSize);
     return aSize;
 }
@@ -84,7 +84,7 @@ void LMTemplateThumbnailCache::updateCacheData(const LMTemplateThumbnailContext&
         return;
     }
     {
-        QMutexLocker aLocker(&myMutex);
+        const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
         myImages.insert(theContext, new QImage(theImage), aCost);
     }
     emit thumbnailChanged(theContext);
@@ -92,7 +92,7 @@ void LMTemplateThumbnailCache::updateCacheData(const LMTemplateThumbnailContext&
 
 void LMTemplateThumbnailCache::invalidate(const LMConfiguredTemplate& theTemplate)
 {
-    QMutexLocker aLocker(&myMutex);
+    const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
     const QList<LMTemplateThumbnailContext> aKeys = myImages.keys();
     for (const LMTemplateThumbnailContext& aKey : aKeys) {
         if (aKey.getTemplate() == theTemplate)
@@ -108,26 +108,26 @@ void LMTemplateThumbnailCache::invalidate(const LMConfiguredTemplate& theTemplat
 
 void LMTemplateThumbnailCache::clearCache()
 {
-    QMutexLocker aLocker(&myMutex);
+    const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
     myImages.clear();
     mySizes.clear();
 }
 
 bool LMTemplateThumbnailCache::isEmpty() const
 {
-    QMutexLocker aLocker(&myMutex);
+    const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
     return myImages.isEmpty();
 }
 
 bool LMTemplateThumbnailCache::contains(const LMTemplateThumbnailContext& theContext) const
 {
-    QMutexLocker aLocker(&myMutex);
+    const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
     return myImages.contains(theContext);
 }
 
 qint64 LMTemplateThumbnailCache::currentCacheSize() const
 {
-    QMutexLocker aLocker(&myMutex);
+    const std::lock_guard<std::recursive_mutex> aLocker(myMutex);
     return myImages.totalCost();
 }
 
@@ -138,9 +138,9 @@ qint64 LMTemplateThumbnailCache::determineCost(const QImage& theImage)
 
 QImage LMTemplateThumbnailCache::hourGlass(const QSize& theSize)
 {
-    static QMutex ourMutex;
+    static std::mutex ourMutex;
     static QImage ourPlaceholder;
-    QMutexLocker aLocker(&ourMutex);
+    const std::lock_guard<std::mutex> aLocker(ourMutex);
     if (ourPlaceholder.size() != theSize)
         ourPlaceholder = LMFotoCacheDrawable::placeHolder(theSize);
     return ourPlaceholder;

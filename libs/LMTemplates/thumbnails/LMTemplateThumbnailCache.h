@@ -10,9 +10,9 @@
 #include <QHash>
 #include <QImage>
 #include <QObject>
-#include <QRecursiveMutex>
 
 #include <memory>
+#include <mutex>
 
 class LMBackgroundJobTemplateThumbnail;
 
@@ -73,7 +73,9 @@ signals:
 private:
     LMTemplateThumbnailCache();
 
-    mutable QRecursiveMutex myMutex;
+    // Recursive, and a standard one: ThreadSanitizer sees it, where Debian's QRecursiveMutex is
+    // locked inside QtCore, which it does not see.
+    mutable std::recursive_mutex myMutex;
     QCache<LMTemplateThumbnailContext, QImage> myImages;
     QHash<LMTemplateThumbnailContext, QSize> mySizes;
 };

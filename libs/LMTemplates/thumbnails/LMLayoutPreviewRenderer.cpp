@@ -112,32 +112,21 @@ QPainterPath cornerCut(const QRectF& theRect, LMCornerEnum theCorner, LMCornerSh
 }
 } // namespace
 
-LMLayoutPreviewRenderer::LMLayoutPreviewRenderer(const LMTemplateThumbnailContext& theContext) : myKey(theContext) { }
+LMLayoutPreviewRenderer::LMLayoutPreviewRenderer(const LMTemplateThumbnailContext& theContext)
+    : myKey(theContext), myUsableSize(theContext.usableSize())
+{
+    // Every area asks for sizes and the scale: worked out once, not under the cache's lock per area.
+    myImageSize = LMTemplateThumbnailCache::instance()->thumbnailSize(myKey);
+    if (!myImageSize.isEmpty() && !myKey.maxRenderingSize().isEmpty())
+        myImageSize = myImageSize.scaled(myKey.maxRenderingSize(), Qt::KeepAspectRatio);
+    myScaleFactor = myUsableSize.width() > 0 ? myImageSize.width() / myUsableSize.width() : 1.0;
+}
 
 LMLayoutPreviewRenderer::~LMLayoutPreviewRenderer() = default;
-
-QSize LMLayoutPreviewRenderer::imageSize() const
-{
-    const QSize aSize = LMTemplateThumbnailCache::instance()->thumbnailSize(myKey);
-    if (aSize.isEmpty() || myKey.maxRenderingSize().isEmpty())
-        return aSize;
-    return aSize.scaled(myKey.maxRenderingSize(), Qt::KeepAspectRatio);
-}
-
-QSizeF LMLayoutPreviewRenderer::usableSize() const
-{
-    return myKey.usableSize();
-}
 
 QPointF LMLayoutPreviewRenderer::topLeftBleedOffset() const
 {
     return myKey.topLeftBleedOffset();
-}
-
-double LMLayoutPreviewRenderer::scaleFactor() const
-{
-    const double aWidth = usableSize().width();
-    return aWidth > 0 ? imageSize().width() / aWidth : 1.0;
 }
 
 QImage LMLayoutPreviewRenderer::createPaintImage(const QSize& theSize)

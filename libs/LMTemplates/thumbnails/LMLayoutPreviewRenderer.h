@@ -39,13 +39,13 @@ public:
     const LMTemplateContext& templateContext() const { return myKey.templateContext(); }
     const LMCalendariumPreviewParameters& previewParameters() const { return myKey.previewParameters(); }
     // The thumbnail size fitted into the maximum rendering size.
-    QSize imageSize() const;
+    QSize imageSize() const { return myImageSize; }
     // The page the areas are laid out on: the product's usable page, else the template's own
     // page size, else 1000 × 1000 for areas relative to the page.
-    QSizeF usableSize() const;
+    QSizeF usableSize() const { return myUsableSize; }
     QPointF topLeftBleedOffset() const;
     // Picture pixels per page unit.
-    double scaleFactor() const;
+    double scaleFactor() const { return myScaleFactor; }
 
     // Transparent, premultiplied ARGB, stamped with the printer resolution.
     static QImage createPaintImage(const QSize& theSize);
@@ -96,5 +96,8 @@ private:
     QSize pixelSize(const QRectF& theRect) const;
 
     LMTemplateThumbnailContext myKey;
+    QSizeF myUsableSize;
+    QSize myImageSize;
+    double myScaleFactor = 1.0;
     bool mySpotColorPass = false;
 };

@@ -56,6 +56,19 @@ QStringList LMBenchSupport::filesBelow(const QString& theFolder, const QString& 
     return aFiles;
 }
 
+bool LMBenchSupport::parseCountAndRounds(const QStringList& theArguments, const char* theBenchmark, int& theCount,
+                                         int& theRounds)
+{
+    if (theArguments.size() > 1)
+        theCount = theArguments.at(1).toInt();
+    if (theArguments.size() > 2)
+        theRounds = theArguments.at(2).toInt();
+    if (theCount > 0 && theRounds > 0)
+        return true;
+    std::fprintf(stderr, "%s: [count >= 1] [rounds >= 1]\n", theBenchmark);
+    return false;
+}
+
 bool LMBenchSupport::parseContentArguments(const QStringList& theArguments, const char* theBenchmark,
                                            ContentArguments& theResult)
 {

@@ -23,6 +23,9 @@ struct ContentArguments
     int rounds = 3;
 };
 bool parseContentArguments(const QStringList& theArguments, const char* theBenchmark, ContentArguments& theResult);
+// "[count] [rounds]" from the command line, each keeping the value given when it is missing. False
+// (after a message naming the benchmark) when either is below 1.
+bool parseCountAndRounds(const QStringList& theArguments, const char* theBenchmark, int& theCount, int& theRounds);
 // The files below the folder (sub-folders included) whose names match the wildcard.
 QStringList filesBelow(const QString& theFolder, const QString& theWildcard);
 } // namespace LMBenchSupport

@@ -4,6 +4,7 @@
 //
 //   bench_photo_metadata [photos] [rounds]      (defaults: 1000 photos, 3 rounds)
 
+#include "LMBenchSupport.h"
 #include "LMFoto.h"
 #include "LMFotoAccess.h"
 #include "LMTestPhoto.h"
@@ -76,13 +77,10 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication anApp(argc, argv);
-    const QStringList anArguments = QCoreApplication::arguments();
-    const int aCount = anArguments.size() > 1 ? anArguments.at(1).toInt() : 1000;
-    const int aRounds = anArguments.size() > 2 ? anArguments.at(2).toInt() : 3;
-    if (aCount < 1 || aRounds < 1) {
-        std::fprintf(stderr, "bench_photo_metadata: [photos >= 1] [rounds >= 1]\n");
+    int aCount = 1000;
+    int aRounds = 3;
+    if (!LMBenchSupport::parseCountAndRounds(QCoreApplication::arguments(), "bench_photo_metadata", aCount, aRounds))
         return 2;
-    }
 
     QTemporaryDir aDir;
     std::vector<LMFoto> aFotos;

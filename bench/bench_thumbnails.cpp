@@ -6,6 +6,7 @@
 
 #include "LMArticle.h"
 #include "LMBackgroundJobManager.h"
+#include "LMBenchSupport.h"
 #include "LMLayoutPreviewRenderer.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplate.h"
@@ -80,13 +81,10 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication anApp(argc, argv);
-    const QStringList anArguments = QCoreApplication::arguments();
-    const int aLayoutCount = anArguments.size() > 1 ? anArguments.at(1).toInt() : 1000;
-    const int aRounds = anArguments.size() > 2 ? anArguments.at(2).toInt() : 5;
-    if (aLayoutCount < 1 || aRounds < 1) {
-        std::fprintf(stderr, "bench_thumbnails: [layouts >= 1] [rounds >= 1]\n");
+    int aLayoutCount = 1000;
+    int aRounds = 5;
+    if (!LMBenchSupport::parseCountAndRounds(QCoreApplication::arguments(), "bench_thumbnails", aLayoutCount, aRounds))
         return 2;
-    }
 
     QTemporaryDir aDir;
     const QString aCatalogue = aDir.filePath(QStringLiteral("catalogue.json"));

@@ -44,9 +44,9 @@ LMDesignStyleLayouts::LMDesignStyleLayouts(const LMPageType& thePageType, const 
     }
 }
 
-QSet<LMDesignElementID> LMDesignStyleLayouts::requiredDesignElementIDs() const
+LMDesignElementIDSet LMDesignStyleLayouts::requiredDesignElementIDs() const
 {
-    return QSet<LMDesignElementID>(myCollections.cbegin(), myCollections.cend());
+    return LMDesignElementIDSet(QSet<LMDesignElementID>(myCollections.cbegin(), myCollections.cend()));
 }
 
 void LMDesignStyleLayouts::buildXML(QDomElement& theParent) const

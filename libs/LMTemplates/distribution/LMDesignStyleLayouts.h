@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMDesignElementID.h"
+#include "LMDesignElementIDSet.h"
 #include "LMPageType.h"
 #include "LMTemplatesExport.h"
 
@@ -32,7 +33,7 @@ public:
     const QList<LMDesignElementID>& layoutCollectionIDs() const { return myCollections; }
     // The layout fixed for exactly this single page type; empty when none.
     QString layoutName(const LMPageType& thePageType) const { return myNamedLayouts.value(thePageType); }
-    QSet<LMDesignElementID> requiredDesignElementIDs() const;
+    LMDesignElementIDSet requiredDesignElementIDs() const;
 
     // Appends a "layouts" element to the parent; a null value writes nothing.
     void buildXML(QDomElement& theParent) const;

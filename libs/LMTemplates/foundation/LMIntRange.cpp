@@ -3,6 +3,16 @@
 #include <QDebug>
 #include <QThread>
 
+#include <limits>
+
+LMIntRange LMIntRange::stretched(int theCount) const
+{
+    const auto aClamped = [](qint64 theValue) {
+        return int(qBound(qint64(std::numeric_limits<int>::min()), theValue, qint64(std::numeric_limits<int>::max())));
+    };
+    return LMIntRange(aClamped(qint64(myMin) * theCount), aClamped(qint64(myMax) * theCount));
+}
+
 QList<LMIntRange> LMIntRange::splitEvenlyForCpuCores(const LMIntRange& theRange)
 {
     return splitEvenlyForCpuCores(theRange, QThread::idealThreadCount());

@@ -5,9 +5,9 @@
 #include "LMContentFilterParameter.h"
 #include "LMMath.h"
 #include "LMMicroThumbnailCache.h"
+#include "LMTemplate.h"
 #include "LMTemplateContext.h"
 #include "LMTemplateFilterBackground.h"
-#include "LMTemplate.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateThumbnailCache.h"
 
@@ -187,6 +187,12 @@ QColor LMBackgroundDistributorAbstract::calculatePredominantColor(const LMConfig
     return aColor;
 }
 
+void LMBackgroundDistributorAbstract::recordPredominantColor(const LMConfiguredTemplate& theTemplate,
+                                                             const QColor& theColor)
+{
+    backgroundColorCache().insert(theTemplate, theColor);
+}
+
 QColor LMBackgroundDistributorAbstract::calculatePredominantColorInFoto(const LMFoto& theFoto)
 {
     LMFotoColorCache& aCache = fotoColorCache();
@@ -310,18 +316,18 @@ void LMBackgroundDistributorAbstract::calculatePredominantColorsInBackgroundTemp
             }
         }
     }
-    const auto insertEverywhere = [this](const LMConfiguredTemplate& theTemplate) {
-        if (!theTemplate.isValid())
+    // The registry answers a missing id with the white background: only the asked one counts.
+    const auto insertEverywhere = [this, aRegistry](qint32 theId) {
+        const LMConfiguredTemplate aTemplate(aRegistry->findBackgroundByID(LMDesignElementID(theId)));
+        if (!aTemplate.isValid() || aTemplate->backgroundID().id() != theId)
             return;
         for (int aHue = 0; aHue < 360; aHue += 30)
-            insertIntoTemplateList(theTemplate, aHue);
+            insertIntoTemplateList(aTemplate, aHue);
     };
     if (aFlags & LMBackgroundStrategy::Black)
-        insertEverywhere(LMConfiguredTemplate(
-            aRegistry->findBackgroundByID(LMDesignElementID(LMDesignElementID::BLACK_BACKGROUND))));
+        insertEverywhere(LMDesignElementID::BLACK_BACKGROUND);
     if (aFlags & LMBackgroundStrategy::White)
-        insertEverywhere(LMConfiguredTemplate(
-            aRegistry->findBackgroundByID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND))));
+        insertEverywhere(LMDesignElementID::WHITE_BACKGROUND);
     if (aFlags & LMBackgroundStrategy::Category) {
         const LMCategorization aCategorization(
             LMCategoryTypeEnum::Subcategory,

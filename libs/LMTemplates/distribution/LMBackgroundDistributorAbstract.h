@@ -57,6 +57,8 @@ public:
     // The colour of the background's square example picture (cached); the black background gives
     // a dark grey when theUseBlackShortcut is set.
     static QColor calculatePredominantColor(const LMConfiguredTemplate& theTemplate, bool theUseBlackShortcut);
+    // Stores the colour a background counts as (for backgrounds measured elsewhere).
+    static void recordPredominantColor(const LMConfiguredTemplate& theTemplate, const QColor& theColor);
     // The colour of the photo's micro thumbnail, through the process-wide cache.
     static QColor calculatePredominantColorInFoto(const LMFoto& theFoto);
     static int normalizeHue(int theHue);

@@ -1,5 +1,7 @@
 #include "LMMath.h"
 
+#include <QRandomGenerator>
+
 #include <QtMath>
 #include <QTransform>
 
@@ -35,4 +37,11 @@ qint64 LMMath::boundedInt64(double theValue, qint64 theMinimum, qint64 theMaximu
     if (aRounded >= double(theMaximum))
         return theMaximum;
     return qint64(aRounded);
+}
+
+int LMMath::randint(int theMinimum, int theMaximum)
+{
+    if (theMaximum <= theMinimum)
+        return theMinimum;
+    return int(QRandomGenerator::global()->bounded(qint64(theMinimum), qint64(theMaximum) + 1));
 }

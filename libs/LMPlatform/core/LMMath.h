@@ -21,6 +21,9 @@ public:
     // range of int is undefined behaviour, and files hold any number.
     static int boundedInt(double theValue, int theMinimum, int theMaximum, int theFallback);
     static qint64 boundedInt64(double theValue, qint64 theMinimum, qint64 theMaximum, qint64 theFallback);
+    // A random whole number in [theMinimum, theMaximum], both included, from the process-wide
+    // generator; theMinimum when the range is empty.
+    static int randint(int theMinimum, int theMaximum);
     // The printer resolution of the products, 254 dots per inch (a dot per tenth of a millimetre),
     // in dots per metre: the resolution stamped on rendered pictures.
     static constexpr double printerResolutionDpi() { return 254.0; }

@@ -1,0 +1,78 @@
+#include "LMBackgroundDistributorNearestNeighbour.h"
+
+#include <cstdlib>
+
+namespace {
+constexpr int SEPIA_LIST = 13;
+constexpr int SECOND_SPECIAL_LIST = 12;
+} // namespace
+
+std::atomic_bool LMBackgroundDistributorNearestNeighbour::ourTakeSepiaNext { false };
+
+LMBackgroundDistributorNearestNeighbour::LMBackgroundDistributorNearestNeighbour(
+    const LMArticle& theArticle, const LMBackgroundStrategy& theStrategy)
+    : LMBackgroundDistributorAbstract(theArticle, theStrategy)
+{
+}
+
+LMBackgroundDistributorNearestNeighbour::~LMBackgroundDistributorNearestNeighbour() = default;
+
+LMConfiguredTemplate LMBackgroundDistributorNearestNeighbour::bestMatchingTemplate(const LMFotoList& theFotos)
+{
+    const QColor aColor = calculatePredominantColor(theFotos);
+    // An achromatic colour has hue -1 and so looks in class 0.
+    const int aClass = ((aColor.hue() + 15) / 30) * 30;
+    const LMTemplateList* aList = findClosestTemplateList(aClass);
+    if (!aList)
+        return LMConfiguredTemplate();
+    LMConfiguredTemplate aBest;
+    int aBestDistance = 10000000;
+    for (const LMConfiguredTemplate& aTemplate : *aList) {
+        const int aDistance = std::abs(aColor.value() - calculatePredominantColor(aTemplate, true).value());
+        if (aDistance < aBestDistance) {
+            aBest = aTemplate;
+            aBestDistance = aDistance;
+        }
+    }
+    return aBest;
+}
+
+const LMTemplateList* LMBackgroundDistributorNearestNeighbour::findClosestTemplateList(int theHueClass)
+{
+    for (int aStep = 30; aStep <= 360; aStep += 30) {
+        for (int aKey : { normalizeHue(theHueClass - 30 + aStep), normalizeHue(theHueClass + 30 - aStep) }) {
+            const auto aFound = myHueLists.constFind(aKey);
+            if (aFound != myHueLists.cend() && !aFound->isEmpty())
+                return &*aFound;
+        }
+        if (aStep == 90) {
+            if (const LMTemplateList* aSpecial = specialTemplateList())
+                return aSpecial;
+        }
+    }
+    return nullptr;
+}
+
+const LMTemplateList* LMBackgroundDistributorNearestNeighbour::specialTemplateList()
+{
+    const auto aSepia = myHueLists.constFind(SEPIA_LIST);
+    const auto aSecond = myHueLists.constFind(SECOND_SPECIAL_LIST);
+    const bool aHasSepia = aSepia != myHueLists.cend() && !aSepia->isEmpty();
+    const bool aHasSecond = aSecond != myHueLists.cend() && !aSecond->isEmpty();
+    if (aHasSepia && aHasSecond) {
+        // Both special kinds take turns, so a book of achromatic pages does not look all alike.
+        if (ourTakeSepiaNext.exchange(false))
+            return &*aSepia;
+        ourTakeSepiaNext.store(true);
+        return &*aSecond;
+    }
+    if (aHasSepia) {
+        ourTakeSepiaNext.store(false);
+        return &*aSepia;
+    }
+    if (aHasSecond) {
+        ourTakeSepiaNext.store(true);
+        return &*aSecond;
+    }
+    return nullptr;
+}

@@ -1,0 +1,3 @@
+#include "LMRatedTemplate.h"
+
+LMRatedTemplate::~LMRatedTemplate() = default;

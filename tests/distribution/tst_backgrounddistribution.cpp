@@ -1,0 +1,303 @@
+// Background strategies and distributors: the hue lists, the nearest list, the special lists'
+// alternation, round robin, the strategy's XML and implicit distribution.
+#include "LMBackgroundDistributorNearestNeighbour.h"
+#include "LMBackgroundDistributorRegistry.h"
+#include "LMBackgroundDistributorRoundRobin.h"
+#include "LMTemplate.h"
+#include "LMTemplateRegistry.h"
+#include "LMTestPhoto.h"
+
+#include <QDomDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+using Lists = QMap<int, QStringList>;
+
+// Background templates live for the process, as the registry's do.
+LMConfiguredTemplate background(const QString& theName, int theId, const QColor& theColor)
+{
+    static std::vector<std::unique_ptr<LMTemplate>> ourTemplates;
+    auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Background);
+    aTemplate->setName(theName);
+    QDomDocument aDocument;
+    QDomElement anElement = aDocument.createElement(QStringLiteral("template"));
+    anElement.setAttribute(QStringLiteral("filename"), QStringLiteral("bg_%1.png").arg(theId));
+    aTemplate->setLayerDefinitionBackground(LMTemplateBackgroundDefinition::fromXml(anElement.attributes()));
+    LMTemplateContextGroup aGroup;
+    aGroup.setPageConstraint(LMPageConstraint(LMPageTypeEnum::InnerPage));
+    aTemplate->setContextGroup(aGroup);
+    const LMConfiguredTemplate aResult(LMUnconfiguredTemplate(aTemplate.get()));
+    ourTemplates.push_back(std::move(aTemplate));
+    LMBackgroundDistributorAbstract::recordPredominantColor(aResult, theColor);
+    return aResult;
+}
+
+Lists listsOf(const LMBackgroundDistributorAbstract& theDistributor)
+{
+    Lists aResult;
+    auto& aDistributor = const_cast<LMBackgroundDistributorAbstract&>(theDistributor);
+    for (int aKey : theDistributor.templateListKeys()) {
+        for (const LMConfiguredTemplate& aTemplate : aDistributor.templateList(aKey))
+            aResult[aKey].append(aTemplate.name());
+    }
+    return aResult;
+}
+
+LMBackgroundStrategy strategy(int theFlags, const LMTemplateList& theExplicit = LMTemplateList())
+{
+    LMBackgroundStrategy aStrategy;
+    aStrategy.setBackgroundFlags(theFlags);
+    aStrategy.setExplicitBackgrounds(theExplicit);
+    return aStrategy;
+}
+
+} // namespace
+
+class TestBackgroundDistribution : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(myPhotoDir.isValid());
+        LMTemplateRegistry::instance()->clear();
+        myBlack = background(QStringLiteral("black"), 212, Qt::black);
+        myWhite = background(QStringLiteral("white"), 201, Qt::white);
+        LMUnconfiguredTemplateList aBlackAndWhite;
+        aBlackAndWhite << myBlack.unconfiguredTemplate() << myWhite.unconfiguredTemplate();
+        QVERIFY(LMTemplateRegistry::instance()->insertTemplates(aBlackAndWhite, true, false));
+    }
+
+    void hueLists_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QList<int>>("explicitHues");
+        QTest::addColumn<Lists>("expected");
+
+        const QStringList aRed { QStringLiteral("hue350") };
+        QTest::newRow("explicit hue 350 is class 0 and goes to its neighbours 330 and 30")
+            << 0 << QList<int> { 350 } << Lists { { 0, aRed }, { 30, aRed }, { 330, aRed } };
+        const QStringList aCyan { QStringLiteral("hue170") };
+        QTest::newRow("explicit hue 170 is class 180")
+            << 0 << QList<int> { 170 } << Lists { { 150, aCyan }, { 180, aCyan }, { 210, aCyan } };
+        Lists aBlackAndWhite;
+        for (int aHue = 0; aHue < 360; aHue += 30)
+            aBlackAndWhite[aHue] = QStringList { QStringLiteral("black"), QStringLiteral("white") };
+        QTest::newRow("flags 3: black and white in every list") << 3 << QList<int>() << aBlackAndWhite;
+        Lists aBlack;
+        for (int aHue = 0; aHue < 360; aHue += 30)
+            aBlack[aHue] = QStringList { QStringLiteral("black") };
+        QTest::newRow("flag 2 alone: the white fallback of the registry does not sneak in")
+            << 2 << QList<int>() << aBlack;
+        QTest::newRow("without multi-colour backgrounds only black and white count")
+            << (64 | 16 | 2) << QList<int>() << aBlack;
+    }
+
+    void hueLists()
+    {
+        QFETCH(int, flags);
+        QFETCH(QList<int>, explicitHues);
+        QFETCH(Lists, expected);
+
+        LMTemplateList anExplicit;
+        for (int aHue : explicitHues)
+            anExplicit << background(QStringLiteral("hue%1").arg(aHue), 9000 + aHue, QColor::fromHsv(aHue, 200, 200));
+        const LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(flags, anExplicit));
+        QCOMPARE(listsOf(aDistributor), expected);
+    }
+
+    void flatColorHue_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<int>("hueClass");
+
+        QTest::newRow("hue 350 rounds to 0, not 360") << QColor::fromHsv(350, 255, 255) << 0;
+        QTest::newRow("hue 345 is half-way: up to 0") << QColor::fromHsv(345, 255, 255) << 0;
+        QTest::newRow("hue 344 stays in 330") << QColor::fromHsv(344, 255, 255) << 330;
+        QTest::newRow("hue 15 is half-way: up to 30") << QColor::fromHsv(15, 255, 255) << 30;
+        QTest::newRow("grey has no hue: class 0") << QColor(128, 128, 128) << 0;
+    }
+
+    void flatColorHue()
+    {
+        QFETCH(QColor, color);
+        QFETCH(int, hueClass);
+        QCOMPARE(LMBackgroundDistributorAbstract::findHueForFlatColor(
+                     background(QTest::currentDataTag(), 8000 + color.hue(), color)),
+                 hueClass);
+    }
+
+    void nearestNeighbour_data()
+    {
+        QTest::addColumn<QColor>("fotoColor");
+        QTest::addColumn<QList<int>>("listHues"); // one dark and one bright background per hue
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("achromatic photos look in class 0, bright picks bright")
+            << QColor(230, 230, 230) << QList<int> { 0, 180 } << QStringLiteral("bright0");
+        QTest::newRow("dark grey photos pick the dark background of class 0")
+            << QColor(40, 40, 40) << QList<int> { 0, 180 } << QStringLiteral("dark0");
+        QTest::newRow("a red photo walks out to the nearest filled list, 60 before 270")
+            << QColor(200, 0, 0) << QList<int> { 60, 270 } << QStringLiteral("bright60");
+        QTest::newRow("a blue photo finds its own class")
+            << QColor(20, 20, 200) << QList<int> { 0, 240 } << QStringLiteral("bright240");
+        QTest::newRow("no list filled: no background") << QColor(200, 0, 0) << QList<int>() << QString();
+    }
+
+    void nearestNeighbour()
+    {
+        QFETCH(QColor, fotoColor);
+        QFETCH(QList<int>, listHues);
+        QFETCH(QString, expected);
+
+        LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(0));
+        for (int aHue : listHues) {
+            aDistributor.insertIntoTemplateList(
+                background(QStringLiteral("dark%1").arg(aHue), 7000 + aHue, QColor::fromHsv(aHue, 200, 50)), aHue);
+            aDistributor.insertIntoTemplateList(
+                background(QStringLiteral("bright%1").arg(aHue), 7500 + aHue, QColor::fromHsv(aHue, 200, 240)), aHue);
+        }
+        QImage anImage(64, 48, QImage::Format_RGB32);
+        anImage.fill(fotoColor);
+        const QString aPath = myPhotoDir.filePath(QStringLiteral("%1.jpg").arg(QTest::currentDataTag()));
+        QVERIFY(LMTestSupport::writePhoto(aPath, anImage, LMTestSupport::PhotoTags()));
+        const LMFotoList aFotos { LMFoto(QFileInfo(aPath)), LMFoto(QFileInfo(aPath)) };
+        QCOMPARE(aDistributor.selectTemplate(aFotos).name(), expected);
+    }
+
+    void specialLists_data()
+    {
+        QTest::addColumn<QList<int>>("specialKeys");
+        QTest::addColumn<bool>("takeSepiaNext");
+        QTest::addColumn<QList<int>>("expectedKeys"); // of three searches in a row
+
+        QTest::newRow("both lists alternate, starting with 12")
+            << QList<int> { 12, 13 } << false << QList<int> { 12, 13, 12 };
+        QTest::newRow("both lists alternate, starting with sepia when its turn")
+            << QList<int> { 12, 13 } << true << QList<int> { 13, 12, 13 };
+        QTest::newRow("only sepia: always sepia") << QList<int> { 13 } << true << QList<int> { 13, 13, 13 };
+        QTest::newRow("only 12: always 12") << QList<int> { 12 } << false << QList<int> { 12, 12, 12 };
+    }
+
+    void specialLists()
+    {
+        QFETCH(QList<int>, specialKeys);
+        QFETCH(bool, takeSepiaNext);
+        QFETCH(QList<int>, expectedKeys);
+
+        LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(0));
+        // Beyond three steps from class 0: found only after the special lists.
+        aDistributor.insertIntoTemplateList(background(QStringLiteral("far"), 7180, Qt::cyan), 180);
+        for (int aKey : specialKeys)
+            aDistributor.insertIntoTemplateList(
+                background(QStringLiteral("special%1").arg(aKey), 7700 + aKey, Qt::darkYellow), aKey);
+        LMBackgroundDistributorNearestNeighbour::setTakeSepiaNext(takeSepiaNext);
+        QList<int> aKeys;
+        for (int i = 0; i < expectedKeys.size(); ++i) {
+            const LMTemplateList* aList = aDistributor.findClosestTemplateList(0);
+            QVERIFY(aList);
+            aKeys << aList->first().name().mid(7).toInt();
+        }
+        QCOMPARE(aKeys, expectedKeys);
+    }
+
+    void findsAFarListAfterTheSpecialSteps()
+    {
+        LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(0));
+        aDistributor.insertIntoTemplateList(background(QStringLiteral("opposite"), 7181, Qt::cyan), 180);
+        const LMTemplateList* aList = aDistributor.findClosestTemplateList(0);
+        QVERIFY(aList);
+        QCOMPARE(aList->first().name(), QStringLiteral("opposite"));
+    }
+
+    void roundRobinWraps()
+    {
+        LMBackgroundDistributorRoundRobin aDistributor(LMArticle(), strategy(0));
+        aDistributor.insertIntoTemplateList(background(QStringLiteral("a"), 7301, Qt::red), 0);
+        aDistributor.insertIntoTemplateList(background(QStringLiteral("b"), 7302, Qt::green), 120);
+        aDistributor.insertIntoTemplateList(background(QStringLiteral("c"), 7303, Qt::blue), 240);
+        QStringList aNames;
+        for (int i = 0; i < 5; ++i)
+            aNames << aDistributor.selectTemplate(LMFotoList()).name();
+        QCOMPARE(aNames, (QStringList { "a", "b", "c", "a", "b" }));
+    }
+
+    void strategyXml_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("hueCount");
+        QTest::addColumn<int>("distribution");
+
+        QTest::newRow("no flags: black and white") << "<background/>" << 3 << 12 << 2;
+        QTest::newRow("flags, hues and nearest neighbour")
+            << R"(<background flags="64" distribution="1"><hues><hue value="0"/><hue value="13"/></hues></background>)"
+            << 64 << 2 << 1;
+        QTest::newRow("empty hues: no hue allowed") << R"(<background flags="4"><hues/></background>)" << 4 << 0 << 2;
+        QTest::newRow("unknown distribution is implicit")
+            << R"(<background flags="1" distribution="7"/>)" << 1 << 12 << 2;
+    }
+
+    void strategyXml()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, flags);
+        QFETCH(int, hueCount);
+        QFETCH(int, distribution);
+
+        QDomDocument aDocument;
+        QVERIFY(aDocument.setContent(xml));
+        const LMBackgroundStrategy aStrategy(aDocument.documentElement());
+        QCOMPARE(aStrategy.totalBackgroundFlags(), flags);
+        QCOMPARE(aStrategy.backgroundHues().size(), hueCount);
+        QCOMPARE(int(aStrategy.distributionStrategyImplicit()), distribution);
+
+        // A named document: a default-constructed one is null and takes no elements.
+        QDomDocument aWritten(QStringLiteral("strategy"));
+        aStrategy.buildXML(aWritten);
+        QCOMPARE(LMBackgroundStrategy(aWritten.documentElement()), aStrategy);
+    }
+
+    void implicitDistribution_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("explicitCount");
+        QTest::addColumn<int>("expected");
+
+        QTest::newRow("few explicit, nothing implicit: nearest neighbour") << 0 << 2 << 1;
+        QTest::newRow("four explicit is still few") << 0 << 4 << 1;
+        QTest::newRow("five explicit: round robin") << 0 << 5 << 2;
+        QTest::newRow("no explicit: round robin") << 0 << 0 << 2;
+        QTest::newRow("explicit and implicit: round robin") << 64 << 2 << 2;
+    }
+
+    void implicitDistribution()
+    {
+        QFETCH(int, flags);
+        QFETCH(int, explicitCount);
+        QFETCH(int, expected);
+
+        LMTemplateList anExplicit;
+        for (int i = 0; i < explicitCount; ++i)
+            anExplicit << background(QStringLiteral("x%1").arg(i), 7400 + i, Qt::red);
+        const LMBackgroundStrategy aStrategy = strategy(flags, anExplicit);
+        QCOMPARE(int(aStrategy.distributionStrategyImplicit()), expected);
+        const bool aRoundRobin = dynamic_cast<LMBackgroundDistributorRoundRobin*>(
+            LMBackgroundDistributorRegistry::instance()->findManager(LMArticle(), aStrategy));
+        QCOMPARE(aRoundRobin, expected == 2);
+    }
+
+private:
+    QTemporaryDir myPhotoDir;
+    LMConfiguredTemplate myBlack;
+    LMConfiguredTemplate myWhite;
+};
+
+QTEST_MAIN(TestBackgroundDistribution)
+#include "tst_backgrounddistribution.moc"

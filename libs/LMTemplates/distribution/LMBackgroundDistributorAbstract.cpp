@@ -139,8 +139,30 @@ QColor LMBackgroundDistributorAbstract::calculatePredominantColor(const LMFotoLi
 {
     if (theFotos.isEmpty())
         return QColor(Qt::gray);
-    const QList<QColor> aColors
-        = LMConcurrent::blockingMapped(theFotos, &LMBackgroundDistributorAbstract::calculatePredominantColorInFoto);
+    // Colours known already are read under one lock; only the others are measured, in parallel.
+    // A page of cached photos thus costs no thread hand-over.
+    QList<QColor> aColors(theFotos.size());
+    LMFotoList aMissing;
+    QList<qsizetype> aMissingAt;
+    {
+        LMFotoColorCache& aCache = fotoColorCache();
+        std::lock_guard aLock(aCache.myMutex);
+        for (qsizetype i = 0; i < theFotos.size(); ++i) {
+            const auto aFound = aCache.myColors.constFind(theFotos.at(i));
+            if (aFound != aCache.myColors.cend()) {
+                aColors[i] = aFound.value();
+            } else {
+                aMissing.append(theFotos.at(i));
+                aMissingAt.append(i);
+            }
+        }
+    }
+    if (!aMissing.isEmpty()) {
+        const QList<QColor> aMeasured
+            = LMConcurrent::blockingMapped(aMissing, &LMBackgroundDistributorAbstract::calculatePredominantColorInFoto);
+        for (qsizetype i = 0; i < aMissing.size(); ++i)
+            aColors[aMissingAt.at(i)] = aMeasured.at(i);
+    }
     qint64 aRed = 0, aGreen = 0, aBlue = 0;
     for (const QColor& aColor : aColors) {
         aRed += aColor.red();
@@ -212,11 +234,8 @@ QColor LMBackgroundDistributorAbstract::calculatePredominantColorInFoto(const LM
 
 int LMBackgroundDistributorAbstract::normalizeHue(int theHue)
 {
-    while (theHue < 0)
-        theHue += 360;
-    while (theHue >= 360)
-        theHue -= 360;
-    return theHue;
+    const int aHue = theHue % 360;
+    return aHue < 0 ? aHue + 360 : aHue;
 }
 
 int LMBackgroundDistributorAbstract::findHueForFlatColor(const LMConfiguredTemplate& theTemplate)

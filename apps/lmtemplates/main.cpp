@@ -4,6 +4,7 @@
 #include "LMToolCommand.h"
 #include "LMToolCommandCheck.h"
 #include "LMToolCommandExport.h"
+#include "LMToolCommandLayout.h"
 #include "LMToolCommandList.h"
 #include "LMToolCommandLoad.h"
 #include "LMToolCommandRender.h"
@@ -29,6 +30,7 @@ std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
     aCommands.push_back(std::make_unique<LMToolCommandCheck>());
     aCommands.push_back(std::make_unique<LMToolCommandRender>());
     aCommands.push_back(std::make_unique<LMToolCommandSheet>());
+    aCommands.push_back(std::make_unique<LMToolCommandLayout>());
     aCommands.push_back(std::make_unique<LMToolCommandWhiteList>());
     return aCommands;
 }

@@ -286,6 +286,14 @@ QSize LMLayoutPreviewRenderer::pixelSize(const QRectF& theRect) const
 QImage LMLayoutPreviewRenderer::fotoAreaPicture(const LMTemplateAreaDefinition& theArea, const QRect& theRect) const
 {
     const auto* aContainer = dynamic_cast<const LMTemplateAreaDefinitionFotoContainer*>(&theArea);
+    for (const auto& anAreaFoto : myAreaFotos) {
+        if (!(anAreaFoto.first == theArea.rotatedRect()))
+            continue;
+        const QImage aPicture = previewPicture(theRect, anAreaFoto.second, theRect.size(), LMFotoInAreaPositionState());
+        if (!aPicture.isNull())
+            return aPicture;
+        break;
+    }
     if (!myKey.previewFoto().isEmpty()) {
         const LMFotoInAreaPositionState aPosition
             = aContainer ? aContainer->fotoInAreaDescription().position() : LMFotoInAreaPositionState();

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "LMCalendariumAppearance.h"
+#include "LMFoto.h"
+#include "LMRotatedRect.h"
 #include "LMTemplatesExport.h"
 #include "LMTemplateThumbnailContext.h"
 
 #include <QImage>
 
 class LMAbstractDecoration;
-class LMFoto;
 class LMFotoInAreaPositionState;
 class LMShadowConfig;
 class LMTemplateAreaDefinition;
@@ -34,6 +35,10 @@ public:
     // Paints only the spot-colour layer of the SVG areas (their artwork in the spot colour's display
     // colour) over a preview the painter draws at its origin, at the preview's size.
     void paintSpotColor(QPainter* thePainter);
+
+    // Photos for single photo areas, found by the area's rectangle; there they take the place of
+    // the preview photo. The layout distributor fills a layout this way.
+    void setAreaFotos(const QList<QPair<LMRotatedRect, LMFoto>>& theFotos) { myAreaFotos = theFotos; }
 
     const LMTemplateThumbnailContext& key() const { return myKey; }
     const LMTemplateContext& templateContext() const { return myKey.templateContext(); }
@@ -100,4 +105,5 @@ private:
     QSize myImageSize;
     double myScaleFactor = 1.0;
     bool mySpotColorPass = false;
+    QList<QPair<LMRotatedRect, LMFoto>> myAreaFotos;
 };

@@ -1,0 +1,294 @@
+#include "LMToolCommandLayout.h"
+
+#include "LMBookPlanner.h"
+#include "LMFotoAccess.h"
+#include "LMLayoutDistributor.h"
+#include "LMLayoutPreviewRenderer.h"
+#include "LMPageType.h"
+#include "LMTemplate.h"
+#include "LMTemplateAreaDefinitionList.h"
+#include "LMTemplateThumbnailContext.h"
+#include "LMToolMessageCapture.h"
+#include "LMToolPictures.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace {
+const QString OPT_PHOTOS = QStringLiteral("photos");
+const QString OPT_PAGES = QStringLiteral("pages");
+const QString OPT_PREVIEW = QStringLiteral("preview");
+const QString OPT_SIZE = QStringLiteral("size");
+const QString OPT_VARIATION = QStringLiteral("variation");
+const QString OPT_REPORT = QStringLiteral("report");
+const QStringList PHOTO_FILTERS { QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
+                                  QStringLiteral("*.JPG"), QStringLiteral("*.JPEG"), QStringLiteral("*.PNG") };
+constexpr int MAXIMUM_PAGES = 10000;
+constexpr int MAXIMUM_SIZE = 4096;
+
+// What the tool tells of a photo: read once.
+struct PhotoFacts
+{
+    LMFoto foto;
+    QString file;
+    QString orientation;
+    int rating = 0;
+    qint64 taken = -1;
+};
+
+QString orientationText(const LMOrientation& theOrientation)
+{
+    if (theOrientation.isPortrait())
+        return QStringLiteral("portrait");
+    if (theOrientation.isSquare())
+        return QStringLiteral("square");
+    return theOrientation.isValid() ? QStringLiteral("landscape") : QStringLiteral("unreadable");
+}
+
+QString takenText(qint64 theTaken)
+{
+    return theTaken < 0
+        ? QStringLiteral("no time")
+        : QDateTime::fromSecsSinceEpoch(theTaken, Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm 'UTC'"));
+}
+
+// The readable photos of the folder, oldest first (photos without a time at the end, by name).
+QList<PhotoFacts> readPhotos(const QDir& theFolder)
+{
+    QList<PhotoFacts> aPhotos;
+    for (const QFileInfo& aFile : theFolder.entryInfoList(PHOTO_FILTERS, QDir::Files, QDir::Name)) {
+        PhotoFacts aFacts;
+        aFacts.foto = LMFoto(aFile);
+        const LMFotoAccess anAccess(aFacts.foto);
+        if (!anAccess.isValid()) {
+            LMToolCommand::printError(
+                QStringLiteral("cannot read the photo %1; left out").arg(QDir::toNativeSeparators(aFile.filePath())));
+            continue;
+        }
+        aFacts.file = aFile.fileName();
+        aFacts.orientation = orientationText(anAccess.orientation());
+        aFacts.rating = anAccess.adobeRating();
+        aFacts.taken = anAccess.pictureTakenEpoch();
+        aPhotos.append(aFacts);
+    }
+    std::stable_sort(aPhotos.begin(), aPhotos.end(), [](const PhotoFacts& theA, const PhotoFacts& theB) {
+        if ((theA.taken < 0) != (theB.taken < 0))
+            return theB.taken < 0;
+        return theA.taken < theB.taken;
+    });
+    return aPhotos;
+}
+
+QString areaText(const LMTemplateAreaDefinition& theArea, double theAspect)
+{
+    // Area rectangles are fractions of the page.
+    const QRectF aRect = theArea.rotatedRect().rect();
+    return QStringLiteral("%1 %2% x %3%")
+        .arg(orientationText(theArea.orientation(theAspect)))
+        .arg(qRound(aRect.width() * 100))
+        .arg(qRound(aRect.height() * 100));
+}
+} // namespace
+
+LMToolCommandLayout::LMToolCommandLayout()
+    : LMToolCommand(QStringLiteral("layout"),
+                    QStringLiteral("Lays a folder of photos out as a book: pages, layouts, photos in their areas."))
+{
+}
+
+void LMToolCommandLayout::addOptions(QCommandLineParser& theParser)
+{
+    addContentOption();
+    addArticleOption();
+    addJsonOption();
+    theParser.addOption(QCommandLineOption(
+        OPT_PHOTOS, QStringLiteral("The folder of photos (JPEG or PNG), laid out in the order they were taken."),
+        QStringLiteral("folder")));
+    theParser.addOption(QCommandLineOption(
+        OPT_PAGES,
+        QStringLiteral("The number of pages (default: every event on pages of its own, about 4 photos each)."),
+        QStringLiteral("count")));
+    theParser.addOption(QCommandLineOption(
+        OPT_VARIATION, QStringLiteral("How far page sizes may differ from the average (default: 1)."),
+        QStringLiteral("photos"), QStringLiteral("1")));
+    theParser.addOption(QCommandLineOption(
+        OPT_PREVIEW, QStringLiteral("Writes a preview picture of every page with its photos to this folder."),
+        QStringLiteral("folder")));
+    theParser.addOption(QCommandLineOption(OPT_SIZE,
+                                           QStringLiteral("The side of the square previews fit in (default: 512)."),
+                                           QStringLiteral("pixels"), QStringLiteral("512")));
+    theParser.addOption(QCommandLineOption(
+        OPT_REPORT, QStringLiteral("Prints the coverage of the article's layouts, as content authors see it.")));
+}
+
+int LMToolCommandLayout::execute()
+{
+    if (!parser().isSet(OPT_PHOTOS))
+        return usageError(QStringLiteral("--photos is required"));
+    const QDir aFolder(parser().value(OPT_PHOTOS));
+    if (!aFolder.exists()) {
+        printError(QStringLiteral("no folder %1").arg(QDir::toNativeSeparators(aFolder.path())));
+        return Failure;
+    }
+    bool anOk = true;
+    const int aWantedPages = parser().isSet(OPT_PAGES) ? parser().value(OPT_PAGES).toInt(&anOk) : 0;
+    if (!anOk || aWantedPages < 0 || aWantedPages > MAXIMUM_PAGES)
+        return usageError(
+            QStringLiteral("--pages needs 1 to %1 pages: %2").arg(MAXIMUM_PAGES).arg(parser().value(OPT_PAGES)));
+    const int aVariation = parser().value(OPT_VARIATION).toInt(&anOk);
+    if (!anOk || aVariation < 0 || aVariation > 10)
+        return usageError(QStringLiteral("--variation needs 0 to 10 photos: %1").arg(parser().value(OPT_VARIATION)));
+    const int aSize = parser().value(OPT_SIZE).toInt(&anOk);
+    if (!anOk || aSize < 16 || aSize > MAXIMUM_SIZE)
+        return usageError(
+            QStringLiteral("--size needs 16 to %1 pixels: %2").arg(MAXIMUM_SIZE).arg(parser().value(OPT_SIZE)));
+    const QString aPreviewPath = parser().value(OPT_PREVIEW);
+    if (!aPreviewPath.isEmpty() && !QDir().mkpath(aPreviewPath)) {
+        printError(QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(aPreviewPath)));
+        return Failure;
+    }
+
+    LMToolMessageCapture aCapture;
+    const LMArticle anArticle = openAndLoadArticle(aCapture, false);
+    if (anArticle.isNull())
+        return Failure;
+    noteWarnings(aCapture);
+    const QList<PhotoFacts> aPhotos = readPhotos(aFolder);
+    if (aPhotos.isEmpty()) {
+        printError(QStringLiteral("no photos in %1").arg(QDir::toNativeSeparators(aFolder.path())));
+        return Failure;
+    }
+    QHash<LMFoto, const PhotoFacts*> aFactsOf;
+    LMFotoList aFotos;
+    for (const PhotoFacts& aPhoto : aPhotos) {
+        aFotos.append(aPhoto.foto);
+        aFactsOf.insert(aPhoto.foto, &aPhoto);
+    }
+
+    const LMTemplateContext aContext(anArticle, LMPageTypeEnum::InnerPage);
+    // The assistant's distributor of a design style without collections of its own: every layout
+    // of the inner pages that meets the styles' requirements.
+    LMLayoutDistributor aDistributor(aContext, LMDesignElementIDSet(), LMDesignElementIDSet());
+    if (aDistributor.maximumImagesOnAnyTemplate() == 0) {
+        printError(QStringLiteral("%1 has no layouts for inner pages").arg(anArticle.orderTxtName()));
+        return Failure;
+    }
+
+    // The report the distributor writes in the master mode, here on request.
+    if (parser().isSet(OPT_REPORT) && !jsonWanted())
+        printText(aDistributor.reportLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+
+    QElapsedTimer aTimer;
+    aTimer.start();
+    const int aPages = aWantedPages > 0 ? aWantedPages : LMBookPlanner::suggestedPageCount(aFotos);
+    const LMFotosForScenePack aBook = LMBookPlanner(aDistributor).plan(aFotos, aPages, true, aVariation);
+    const int aScore = aDistributor.judge(aBook);
+
+    struct Page
+    {
+        LMConfiguredTemplate layout;
+        LMFotoList fotos;
+        LMFotoList remaining;
+        bool left = true;
+    };
+    QList<Page> aLaidOut;
+    LMFotosForScenePack aPacks(aBook);
+    while (!aPacks.isEmpty()) {
+        Page aPage;
+        aPage.left = aPacks.weAreOnALeftPage();
+        const LMFotoList aPageFotos = aPacks.consumePageFotos();
+        aPage.layout
+            = aDistributor.findLayout(aPageFotos, aPage.left ? LMPageAlignmentEnum::Left : LMPageAlignmentEnum::Right);
+        aPage.fotos = aDistributor.organizeFotos(aPageFotos, aPage.layout, &aPage.remaining);
+        aLaidOut.append(aPage);
+    }
+    const qint64 aMicroseconds = aTimer.nsecsElapsed() / 1000;
+
+    const double anAspect = aContext.widthByHeight();
+    QJsonArray aJsonPages;
+    QString aText = QStringLiteral("%1: %2 photos on %3 pages, split score %4 (%5 ms)\n")
+                        .arg(anArticle.orderTxtName())
+                        .arg(aPhotos.size())
+                        .arg(aLaidOut.size())
+                        .arg(aScore)
+                        .arg(double(aMicroseconds) / 1000.0, 0, 'f', 1);
+    int aResult = Success;
+    for (qsizetype p = 0; p < aLaidOut.size(); ++p) {
+        const Page& aPage = aLaidOut.at(p);
+        const QString aSide = aPage.left ? QStringLiteral("left") : QStringLiteral("right");
+        aText += QStringLiteral("page %1 (%2): %3\n")
+                     .arg(p + 1)
+                     .arg(aSide, aPage.layout.isValid() ? aPage.layout.name() : QStringLiteral("no layout"));
+        const LMTemplateAreaDefinitionList anAreas
+            = LMLayoutDistributor::fotoAreasInFillingOrder(aPage.layout.unconfiguredTemplate());
+        QJsonArray aJsonAreas;
+        QList<QPair<LMRotatedRect, LMFoto>> anAreaFotos;
+        for (int a = 0; a < anAreas.count(); ++a) {
+            const PhotoFacts* aFacts = a < aPage.fotos.size() ? aFactsOf.value(aPage.fotos.at(a)) : nullptr;
+            aText += QStringLiteral("  area %1 (%2): %3\n")
+                         .arg(a + 1)
+                         .arg(areaText(*anAreas.at(a), anAspect),
+                              aFacts ? QStringLiteral("%1 (%2, rating %3, %4)")
+                                           .arg(aFacts->file, aFacts->orientation)
+                                           .arg(aFacts->rating)
+                                           .arg(takenText(aFacts->taken))
+                                     : QStringLiteral("empty"));
+            QJsonObject aJsonArea { { QStringLiteral("area"), a + 1 },
+                                    { QStringLiteral("size"), areaText(*anAreas.at(a), anAspect) } };
+            if (aFacts) {
+                aJsonArea.insert(QStringLiteral("photo"), aFacts->file);
+                aJsonArea.insert(QStringLiteral("orientation"), aFacts->orientation);
+                aJsonArea.insert(QStringLiteral("rating"), aFacts->rating);
+                aJsonArea.insert(QStringLiteral("taken"), aFacts->taken);
+                anAreaFotos.append(qMakePair(anAreas.at(a)->rotatedRect(), aFacts->foto));
+            }
+            aJsonAreas.append(aJsonArea);
+        }
+        QJsonArray aJsonRemaining;
+        for (const LMFoto& aLeft : aPage.remaining) {
+            const PhotoFacts* aFacts = aFactsOf.value(aLeft);
+            aText += QStringLiteral("  left over: %1\n").arg(aFacts ? aFacts->file : aLeft.filenameHint());
+            aJsonRemaining.append(aFacts ? aFacts->file : aLeft.filenameHint());
+        }
+        QJsonObject aJsonPage { { QStringLiteral("page"), p + 1 },
+                                { QStringLiteral("side"), aSide },
+                                { QStringLiteral("layout"), aPage.layout.name() },
+                                { QStringLiteral("areas"), aJsonAreas },
+                                { QStringLiteral("leftOver"), aJsonRemaining } };
+
+        if (!aPreviewPath.isEmpty() && aPage.layout.isValid()) {
+            const LMTemplateThumbnailContext aKey(QSize(aSize, aSize), aContext, aPage.layout,
+                                                  LMCalendariumPreviewParameters(), QString(), Qt::white);
+            LMLayoutPreviewRenderer aRenderer(aKey);
+            aRenderer.setAreaFotos(anAreaFotos);
+            const QString aFile
+                = QDir(aPreviewPath).filePath(QStringLiteral("page-%1.png").arg(p + 1, 2, 10, QLatin1Char('0')));
+            if (LMToolPictures::writePng(aRenderer.createImage(), aFile)) {
+                aText += QStringLiteral("  preview: %1\n").arg(QDir::toNativeSeparators(aFile));
+                aJsonPage.insert(QStringLiteral("preview"), aFile);
+            } else {
+                printError(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(aFile)));
+                aResult = Failure;
+            }
+        }
+        aJsonPages.append(aJsonPage);
+    }
+
+    if (jsonWanted()) {
+        QJsonObject aJson { { QStringLiteral("article"), anArticle.orderTxtName() },
+                            { QStringLiteral("photos"), int(aPhotos.size()) },
+                            { QStringLiteral("score"), aScore },
+                            { QStringLiteral("microseconds"), aMicroseconds },
+                            { QStringLiteral("pages"), aJsonPages } };
+        if (parser().isSet(OPT_REPORT))
+            aJson.insert(QStringLiteral("report"), QJsonArray::fromStringList(aDistributor.reportLines()));
+        printJson(aJson);
+    } else {
+        printText(aText);
+    }
+    return aResult;
+}

@@ -96,6 +96,8 @@ private slots:
     void help_data();
     void help();
     void sampleCheck();
+    void layoutBook_data();
+    void layoutBook();
     void whiteList();
     void smartLayoutChildren();
     void progressOnTerminal();
@@ -454,6 +456,13 @@ void TestLMTemplatesTool::errors_data()
     QTest::newRow("show without name") << QStringList { "show" } << 2 << "exactly one template name";
     QTest::newRow("show with two names") << QStringList { "show", "A", "B" } << 2 << "exactly one template name";
     QTest::newRow("json on export") << QStringList { "export", "--json", "Zwei" } << 2 << "Unknown option 'json'";
+    QTest::newRow("layout without photos") << QStringList { "layout" } << 2 << "lmtemplates: --photos is required";
+    QTest::newRow("layout: missing photo folder")
+        << QStringList { "layout", "--photos", "MISSING" } << 1 << "lmtemplates: no folder ";
+    QTest::newRow("layout: a folder without photos")
+        << QStringList { "layout", "--content", "CONTENT", "--photos", "CONTENT" } << 1 << "lmtemplates: no photos in ";
+    QTest::newRow("layout: no pages") << QStringList { "layout", "--photos", ".", "--pages", "-3" } << 2
+                                      << "lmtemplates: --pages needs 1 to ";
 }
 
 void TestLMTemplatesTool::errors()
@@ -515,6 +524,50 @@ void TestLMTemplatesTool::sampleCheck()
     QCOMPARE(anObject.value("decorations").toInt(), 8);
     // Without --strict the same findings are no error.
     QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
+}
+
+void TestLMTemplatesTool::layoutBook_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("layouts");
+
+    // Three events on a page each; two pages put the lone evening photo with the afternoon's.
+    QTest::newRow("a page per event") << QStringList()
+                                      << QStringList { "Album 4 photos B", "Album 3 photos A",
+                                                       "Album ornament corner" };
+    QTest::newRow("two pages") << QStringList { "--pages", "2" }
+                               << QStringList { "Album 4 photos B", "Album 4 photos B" };
+}
+
+void TestLMTemplatesTool::layoutBook()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, layouts);
+    const QString aPreviews = myDir->filePath(QStringLiteral("book"));
+    const Result aResult
+        = run(QStringList { "layout", "--content", LM_SAMPLE_CONTENT, "--photos", LM_SAMPLE_CONTENT "/photos", "--json",
+                            "--size", "200", "--preview", aPreviews }
+              + arguments);
+    QCOMPARE(aResult.exitCode, 0);
+    const QJsonArray aPages = aResult.json().value("pages").toArray();
+    QStringList aLayouts;
+    QStringList aPhotos;
+    for (const QJsonValue& aValue : aPages) {
+        const QJsonObject aPage = aValue.toObject();
+        aLayouts << aPage.value("layout").toString();
+        for (const QJsonValue& anArea : aPage.value("areas").toArray())
+            aPhotos << anArea.toObject().value("photo").toString();
+        for (const QJsonValue& aLeft : aPage.value("leftOver").toArray())
+            aPhotos << aLeft.toString();
+        // A preview of the page's shape, with the photos drawn in.
+        const QImage aPreview(aPage.value("preview").toString());
+        QCOMPARE(aPreview.height(), 200);
+        QVERIFY(aPreview.width() > 100 && aPreview.width() < 200);
+    }
+    QCOMPARE(aLayouts, layouts);
+    // Every photo once.
+    aPhotos.sort();
+    QCOMPARE(aPhotos, QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name));
 }
 
 void TestLMTemplatesTool::whiteList()

@@ -3,6 +3,7 @@
 // photos, the editor's lists, judging splits, examples, the report and the registry.
 #include "LMArticle.h"
 #include "LMBasisSettings.h"
+#include "LMCategorization.h"
 #include "LMDirectoryConfig.h"
 #include "LMLayoutDistributor.h"
 #include "LMLayoutDistributorRegistry.h"
@@ -123,6 +124,7 @@ private slots:
     void judge();
     void judgeOfRealPhotosAndTheBest();
     void examples();
+    void themeLayouts();
     void report_data();
     void report();
     void registryKeepsOnePerPair();
@@ -543,6 +545,37 @@ void tst_LayoutDistributor::examples()
     QCOMPARE(aDistributor->findDemoTemplate(2, false).name(), QString());
     QCOMPARE(aDistributor->findDemoTemplate(3, false).name(), QStringLiteral("three"));
     QCOMPARE(aDistributor->findDemoTemplate(4, true).name(), QStringLiteral("four"));
+}
+
+void tst_LayoutDistributor::themeLayouts()
+{
+    const QString aFilter = QStringLiteral("<subcategory>%1</subcategory>");
+    const auto aDistributor = distributorOf(
+        { { QStringLiteral("sea.xml"), layoutFile({ QStringLiteral("sea:LL") }, aFilter.arg("travel"), 7101) },
+          { QStringLiteral("city.xml"), layoutFile({ QStringLiteral("city:LL") }, aFilter.arg("travel"), 7102) },
+          { QStringLiteral("home.xml"), layoutFile({ QStringLiteral("home:LL") }, aFilter.arg("family"), 7103) } });
+    QVERIFY(aDistributor);
+    // Content files name no themes: the editor's styles give them.
+    const LMTemplateContext aContext(LMArticle::fromOrderTxtName(ARTICLE), LMPageTypeEnum::InnerPage);
+    for (const LMUnconfiguredTemplate& aLayout : LMTemplateRegistry::instance()->getAllLayouts(aContext))
+        aLayout.templatePointer()->setThematicCategories(
+            LMCategoryTypeEnum::Theme,
+            LMThematicCategorySet { LMThematicCategory(aLayout.name() == QLatin1String("city") ? "city" : "sea") });
+
+    // A style's distributor without a collection starts empty and takes the theme's layouts.
+    LMLayoutDistributor aThemed(aContext.article(), LMDesignElementIDSet());
+    QCOMPARE(aThemed.maximumImagesOnAnyTemplate(), 0);
+    LMCategorization aWanted;
+    aWanted.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("sea")));
+    aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("travel")));
+    aThemed.initTemplates(aWanted);
+    QCOMPARE(names(aThemed.templates(2)), QStringList { "sea" });
+    // Demo layouts by subcategory: the first with one of them.
+    QCOMPARE(aDistributor->findDemoTemplate(2, LMThematicCategorySet { LMThematicCategory(QStringLiteral("family")) })
+                 .name(),
+             QStringLiteral("home"));
+    QVERIFY(
+        aDistributor->findDemoTemplate(2, LMThematicCategorySet { LMThematicCategory(QStringLiteral("x")) }).isNull());
 }
 
 void tst_LayoutDistributor::report_data()

@@ -242,6 +242,9 @@ void LMLayoutDistributor::initTemplates(const LMCategorization& theCategorizatio
         if (aShares || aLayout->analysis().hasClipartDummy())
             addTemplateToRepository(aLayout);
     }
+    // Pages judged before may now find other layouts.
+    std::lock_guard aLock(myJudgedMutex);
+    myJudgedCounts.clear();
 }
 
 void LMLayoutDistributor::relaxIfNecessary(const LMUnconfiguredTemplateList& theAll, const LMLayoutFlags& theFlags)

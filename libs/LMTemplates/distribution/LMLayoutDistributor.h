@@ -173,10 +173,14 @@ public:
     static constexpr int RELAXED_COUNTS = 11;
     static constexpr int RELAXATION_ATTEMPTS = 5;
 
+    // Adds the layouts of the context that share a theme and a subcategory with the categorization,
+    // and those with a clipart placeholder (for a design style's theme). Not to be called while
+    // other threads use the distributor.
+    void initTemplates(const LMCategorization& theCategorization);
+
 private:
     void initTemplates();
     void initTemplates(const LMDesignElementIDSet& theIds);
-    void initTemplates(const LMCategorization& theCategorization);
     void relaxIfNecessary(const LMUnconfiguredTemplateList& theAll, const LMLayoutFlags& theFlags);
     void addTemplateToRepository(const LMUnconfiguredTemplate& theLayout);
     // The list for the count without creating it.

@@ -533,8 +533,7 @@ void TestLMTemplatesTool::layoutBook_data()
 
     // Three events on a page each; two pages put the lone evening photo with the afternoon's.
     QTest::newRow("a page per event") << QStringList()
-                                      << QStringList { "Album 4 photos B", "Album 3 photos A",
-                                                       "Album ornament corner" };
+                                      << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
     QTest::newRow("two pages") << QStringList { "--pages", "2" }
                                << QStringList { "Album 4 photos B", "Album 4 photos B" };
 }

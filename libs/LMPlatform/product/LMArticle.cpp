@@ -3,6 +3,7 @@
 #include "LMProductCatalogue.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonValue>
 
@@ -36,6 +37,10 @@ const QString STR_GLASSES = QStringLiteral("glassesPriceClasses");
 const QString STR_PASSEPARTOUTS = QStringLiteral("passepartoutPriceClasses");
 const QString STR_SIZE_CLASS = QStringLiteral("sizeClass");
 const QString STR_COMPATIBLE_PRODUCTS = QStringLiteral("compatibleProducts");
+const QString STR_DEFAULT_TEMPLATES = QStringLiteral("defaultTemplates");
+// The kinds of default template by their catalogue words, in the order of their numbers.
+const QStringList STR_DEFAULT_KINDS { QStringLiteral("layout"), QStringLiteral("background"),
+                                      QStringLiteral("design") };
 } // namespace
 
 class LMArticleImpl : public QSharedData
@@ -65,6 +70,8 @@ public:
     LMPriceClassSet myPassepartoutPriceClasses;
     LMSpaceMagnitude mySizeClass;
     QList<qint32> myCompatibleProductIds;
+    // Per page type, the template names by kind.
+    QList<std::pair<LMPageType, QHash<int, QString>>> myDefaultTemplates;
     QJsonObject myEntry;
 };
 
@@ -163,6 +170,39 @@ LMPriceClassSet priceClassList(const QJsonObject& theEntry, const QString& theKe
     return aSet;
 }
 
+// "defaultTemplates": {"inner_page": {"layout": "...", "background": "...", "design": "..."}}.
+void readDefaultTemplates(const QJsonObject& theEntry, LMArticleImpl* theImpl, QStringList* theProblems)
+{
+    const QJsonValue aDefaults = theEntry.value(STR_DEFAULT_TEMPLATES);
+    if (aDefaults.isUndefined() || aDefaults.isNull())
+        return;
+    if (!aDefaults.isObject()) {
+        theProblems->append(QStringLiteral("\"defaultTemplates\" is not an object"));
+        return;
+    }
+    const QJsonObject anObject = aDefaults.toObject();
+    for (auto anIt = anObject.constBegin(); anIt != anObject.constEnd(); ++anIt) {
+        const LMPageType aType(anIt.key());
+        if (!aType.isValid() || !anIt.value().isObject()) {
+            theProblems->append(
+                QStringLiteral("default templates \"%1\" are not a page type with templates").arg(anIt.key()));
+            continue;
+        }
+        QHash<int, QString> aNames;
+        const QJsonObject aKinds = anIt.value().toObject();
+        for (auto aKind = aKinds.constBegin(); aKind != aKinds.constEnd(); ++aKind) {
+            const qsizetype aNumber = STR_DEFAULT_KINDS.indexOf(aKind.key());
+            if (aNumber < 0 || !aKind.value().isString())
+                theProblems->append(QStringLiteral("default template \"%1\" of \"%2\" is not a layout, background "
+                                                   "or design name")
+                                        .arg(aKind.key(), anIt.key()));
+            else
+                aNames.insert(int(aNumber), aKind.value().toString());
+        }
+        theImpl->myDefaultTemplates.append({ aType, aNames });
+    }
+}
+
 // The product keys of the catalogue entry beyond names, classes and prices.
 void readProductKeys(const QJsonObject& theEntry, LMArticleImpl* theImpl, QStringList* theProblems)
 {
@@ -218,6 +258,7 @@ void readProductKeys(const QJsonObject& theEntry, LMArticleImpl* theImpl, QStrin
     } else if (!aCompatible.isUndefined() && !aCompatible.isNull()) {
         theProblems->append(QStringLiteral("\"compatibleProducts\" is not a list"));
     }
+    readDefaultTemplates(theEntry, theImpl, theProblems);
 }
 
 } // namespace
@@ -469,6 +510,20 @@ LMPageSizeSpec LMArticle::pageSizeSpec(const LMPageType& thePageType, const LMPa
     const QSizeF aPage = aSpec.usableSize();
     return LMPageSizeSpec(QSizeF(aPage.width() * 2, aPage.height()), aSpec.usablePrintAreaOffset(),
                           aSpec.usableSlipcaseCoverSize());
+}
+
+QString LMArticle::defaultTemplateForPage(int theKind, const LMPageType& thePageType, int thePage,
+                                          int thePageCount) const
+{
+    Q_UNUSED(thePage);
+    Q_UNUSED(thePageCount);
+    const auto& aDefaults = myImpl->myDefaultTemplates;
+    auto aFound = std::find_if(aDefaults.cbegin(), aDefaults.cend(),
+                               [&](const auto& anEntry) { return anEntry.first == thePageType; });
+    if (aFound == aDefaults.cend())
+        aFound = std::find_if(aDefaults.cbegin(), aDefaults.cend(),
+                              [&](const auto& anEntry) { return anEntry.first.intersects(thePageType); });
+    return aFound == aDefaults.cend() ? QString() : aFound->second.value(theKind);
 }
 
 QSizeF LMArticle::usableSize(const LMPageType& thePageType) const

@@ -83,6 +83,13 @@ public:
     // size value when none does. A double page (alignment exactly 8) is two pages wide; the
     // other alignments give one page.
     LMPageSizeSpec pageSizeSpec(const LMPageType& thePageType, const LMPageAlignment& theAlignment) const;
+    // The kinds of template a new page starts with.
+    enum DefaultTemplateKind { DefaultLayout = 0, DefaultBackground = 1, DefaultDesign = 2 };
+    // The name of the template of that kind a new page of the type starts with, from the
+    // catalogue's "defaultTemplates" (the entry of exactly that page type, else the first sharing
+    // one); empty when none is named. The page's index and the page count are the editor's: this
+    // catalogue names one default per page type and does not look at them.
+    QString defaultTemplateForPage(int theKind, const LMPageType& thePageType, int thePage, int thePageCount) const;
     // The usable print size of one page of that type; an empty size when the catalogue names none.
     QSizeF usableSize(const LMPageType& thePageType) const;
     // Where the usable print area of a left page of that type starts.

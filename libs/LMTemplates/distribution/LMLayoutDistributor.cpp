@@ -193,6 +193,17 @@ bool LMLayoutDistributor::templateInCollectionForPage(const LMConfiguredTemplate
     return theLayout.isValid() && myPageLayoutCollection.contains(theLayout->designElementID());
 }
 
+LMUnconfiguredTemplateList LMLayoutDistributor::allLayouts() const
+{
+    // Files are read in parallel: in name order the choice does not depend on which came first.
+    LMUnconfiguredTemplateList aLayouts = LMTemplateRegistry::instance()->getAllLayouts(myTemplateContext);
+    std::stable_sort(aLayouts.begin(), aLayouts.end(),
+                     [](const LMUnconfiguredTemplate& theA, const LMUnconfiguredTemplate& theB) {
+                         return theA.uniqueName() < theB.uniqueName();
+                     });
+    return aLayouts;
+}
+
 int LMLayoutDistributor::fotoAreaCount(const LMUnconfiguredTemplate& theLayout)
 {
     return theLayout.isValid() ? theLayout->analysis().countFotoAreas() : 0;
@@ -212,7 +223,7 @@ void LMLayoutDistributor::addTemplateToRepository(const LMUnconfiguredTemplate& 
 
 void LMLayoutDistributor::initTemplates()
 {
-    const LMUnconfiguredTemplateList anAll = LMTemplateRegistry::instance()->getAllLayouts(myTemplateContext);
+    const LMUnconfiguredTemplateList anAll = allLayouts();
     for (const LMUnconfiguredTemplate& aLayout : anAll) {
         if (templateIsGood(aLayout, myLayoutFlags, false))
             addTemplateToRepository(aLayout);
@@ -225,7 +236,7 @@ void LMLayoutDistributor::initTemplates(const LMDesignElementIDSet& theIds)
 {
     if (theIds.isEmpty())
         return;
-    for (const LMUnconfiguredTemplate& aLayout : LMTemplateRegistry::instance()->getAllLayouts(myTemplateContext)) {
+    for (const LMUnconfiguredTemplate& aLayout : allLayouts()) {
         if (theIds.contains(aLayout->designElementID()))
             addTemplateToRepository(aLayout);
     }
@@ -235,7 +246,7 @@ void LMLayoutDistributor::initTemplates(const LMCategorization& theCategorizatio
 {
     const LMThematicCategorySet aThemes = theCategorization.categories(LMCategoryTypeEnum::Theme);
     const LMThematicCategorySet aSubcategories = theCategorization.categories(LMCategoryTypeEnum::Subcategory);
-    for (const LMUnconfiguredTemplate& aLayout : LMTemplateRegistry::instance()->getAllLayouts(myTemplateContext)) {
+    for (const LMUnconfiguredTemplate& aLayout : allLayouts()) {
         const LMCategorization anOwn = aLayout->categorization();
         const bool aShares = anOwn.categories(LMCategoryTypeEnum::Theme).intersects(aThemes)
             && anOwn.categories(LMCategoryTypeEnum::Subcategory).intersects(aSubcategories);

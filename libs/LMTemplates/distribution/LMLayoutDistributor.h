@@ -183,6 +183,8 @@ private:
     void initTemplates(const LMDesignElementIDSet& theIds);
     void relaxIfNecessary(const LMUnconfiguredTemplateList& theAll, const LMLayoutFlags& theFlags);
     void addTemplateToRepository(const LMUnconfiguredTemplate& theLayout);
+    // The layouts of the context, in the order of their unique names.
+    LMUnconfiguredTemplateList allLayouts() const;
     // The list for the count without creating it.
     LMUnconfiguredTemplateList lookUp(int theCount) const;
     // The score of the count on a page of the alignment, remembered per count and alignment.

@@ -6,6 +6,7 @@
 #include "LMDecorationRegistry.h"
 #include "LMOrientation.h"
 #include "LMPageType.h"
+#include "LMRatedTemplate.h"
 #include "LMTemplate.h"
 #include "LMTemplateAnalysis.h"
 #include "LMTemplateContext.h"
@@ -17,6 +18,7 @@
 #include "LMTemplateFilterLayout.h"
 #include "LMTemplateFilterVariantTemplate.h"
 #include "LMTemplateFilterWallholder.h"
+#include "LMTemplateRater.h"
 #include "LMTemplateRegistry.h"
 #include "LMToolCommandShow.h"
 #include "LMToolMessageCapture.h"
@@ -34,6 +36,7 @@ const QString OPT_KEYWORD = QStringLiteral("keyword");
 const QString OPT_PHOTOS = QStringLiteral("photos");
 const QString OPT_ORIENTATION = QStringLiteral("orientation");
 const QString OPT_ALL = QStringLiteral("all");
+const QString OPT_NEAR = QStringLiteral("near");
 
 // The words of the command line, each with the kind of template its filter accepts.
 struct Kind
@@ -132,6 +135,11 @@ void LMToolCommandList::addOptions(QCommandLineParser& theParser)
                                            QStringLiteral("Frames for that orientation (portrait, landscape, square)."),
                                            QStringLiteral("orientation")));
     theParser.addOption(QCommandLineOption(OPT_ALL, QStringLiteral("Also templates hidden from the editor's lists.")));
+    theParser.addOption(QCommandLineOption(
+        OPT_NEAR,
+        QStringLiteral("Orders the templates by how near their colour is to this one (#rrggbb or a colour name), "
+                       "greys first."),
+        QStringLiteral("colour")));
 }
 
 int LMToolCommandList::execute()
@@ -180,6 +188,14 @@ int LMToolCommandList::execute()
             return usageError(QStringLiteral("unknown orientation: %1").arg(parser().value(OPT_ORIENTATION)));
     }
 
+    QColor aNear;
+    if (parser().isSet(OPT_NEAR)) {
+        aNear = QColor(parser().value(OPT_NEAR));
+        if (!aNear.isValid())
+            return usageError(
+                QStringLiteral("--near needs a colour such as #3366cc: %1").arg(parser().value(OPT_NEAR)));
+    }
+
     LMToolMessageCapture aCapture;
     const LMArticle anArticle = openAndLoadArticle(aCapture, false);
     if (anArticle.isNull())
@@ -201,16 +217,38 @@ int LMToolCommandList::execute()
     for (const Kind& aKind : aWanted) {
         const std::unique_ptr<LMTemplateFilterAbstract> aFilter = makeFilter(aKind.jigType, aParameter);
         const LMUnconfiguredTemplateList aTemplates = aRegistry->getTemplates(*aFilter).sortedByName();
+        QList<LMRatedTemplate> aRated;
+        const LMTemplateRater aRater(aNear, LMTemplateContext(anArticle, aPageType));
+        if (aNear.isValid()) {
+            LMTemplateList aList;
+            for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
+                aList.append(LMConfiguredTemplate(aTemplate));
+            aRated = aRater.prepareList(aList);
+            std::stable_sort(aRated.begin(), aRated.end());
+        } else {
+            for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
+                aRated.append(LMRatedTemplate(LMConfiguredTemplate(aTemplate), 0));
+        }
         QJsonArray anArray;
         aText += QStringLiteral("%1: %2\n").arg(aKind.word).arg(aTemplates.size());
-        for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
+        for (const LMRatedTemplate& aRating : std::as_const(aRated)) {
+            const LMConfiguredTemplate& aTemplate = aRating.configuredTemplate();
             const int aPhotoAreas = aTemplate->analysis().countFotoAreas();
-            anArray.append(QJsonObject { { QStringLiteral("name"), aTemplate.name() },
-                                         { QStringLiteral("uniqueName"), aTemplate.uniqueName() },
-                                         { QStringLiteral("photoAreas"), aPhotoAreas } });
-            aText += QStringLiteral("  %1  (%2, %3 photo areas)\n")
+            QJsonObject anObject { { QStringLiteral("name"), aTemplate.name() },
+                                   { QStringLiteral("uniqueName"), aTemplate.uniqueName() },
+                                   { QStringLiteral("photoAreas"), aPhotoAreas } };
+            QString aColor;
+            if (aNear.isValid()) {
+                const QString aName = aRater.measureColor(aTemplate).name();
+                anObject.insert(QStringLiteral("color"), aName);
+                anObject.insert(QStringLiteral("distance"), aRating.value());
+                aColor = QStringLiteral(", colour %1, distance %2").arg(aName).arg(aRating.value());
+            }
+            anArray.append(anObject);
+            aText += QStringLiteral("  %1  (%2, %3 photo areas%4)\n")
                          .arg(aTemplate.name(), aTemplate.uniqueName())
-                         .arg(aPhotoAreas);
+                         .arg(aPhotoAreas)
+                         .arg(aColor);
         }
         aJsonKinds.insert(aKind.word, anArray);
     }

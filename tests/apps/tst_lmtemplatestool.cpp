@@ -97,6 +97,8 @@ private slots:
     void help();
     void sampleCheck();
     void layoutBook_data();
+    void listNearColour_data();
+    void listNearColour();
     void layoutBook();
     void whiteList();
     void smartLayoutChildren();
@@ -567,6 +569,33 @@ void TestLMTemplatesTool::layoutBook()
     // Every photo once.
     aPhotos.sort();
     QCOMPARE(aPhotos, QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name));
+}
+
+void TestLMTemplatesTool::listNearColour_data()
+{
+    QTest::addColumn<QString>("colour");
+    QTest::addColumn<QString>("first");
+
+    QTest::newRow("blue: the blue-grey paper") << "#3366cc"
+                                               << "4102";
+    QTest::newRow("the cream paper's own colour") << "#ede1c9"
+                                                  << "4101";
+}
+
+void TestLMTemplatesTool::listNearColour()
+{
+    QFETCH(QString, colour);
+    QFETCH(QString, first);
+    const Result aResult
+        = run({ "list", "--content", LM_SAMPLE_CONTENT, "--jig", "background", "--near", colour, "--json" });
+    QCOMPARE(aResult.exitCode, 0);
+    const QJsonArray aBackgrounds = aResult.json().value("templates").toObject().value("background").toArray();
+    QCOMPARE(aBackgrounds.size(), 3);
+    QCOMPARE(aBackgrounds.first().toObject().value("name").toString(), first);
+    for (qsizetype i = 1; i < aBackgrounds.size(); ++i)
+        QVERIFY(aBackgrounds.at(i - 1).toObject().value("distance").toInt()
+                <= aBackgrounds.at(i).toObject().value("distance").toInt());
+    QCOMPARE(run({ "list", "--near", "nocolour" }).exitCode, 2);
 }
 
 void TestLMTemplatesTool::whiteList()

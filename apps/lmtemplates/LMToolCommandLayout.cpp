@@ -1,12 +1,19 @@
 #include "LMToolCommandLayout.h"
 
+#include "LMBackgroundDistributorRegistry.h"
+#include "LMBackgroundPreviewRenderer.h"
+#include "LMBackgroundStrategy.h"
 #include "LMBookPlanner.h"
+#include "LMCategorization.h"
+#include "LMContentFilterParameter.h"
 #include "LMFotoAccess.h"
 #include "LMLayoutDistributor.h"
 #include "LMLayoutPreviewRenderer.h"
 #include "LMPageType.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinitionList.h"
+#include "LMTemplateFilterBackground.h"
+#include "LMTemplateRegistry.h"
 #include "LMTemplateThumbnailContext.h"
 #include "LMToolMessageCapture.h"
 #include "LMToolPictures.h"
@@ -15,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -25,6 +33,7 @@ const QString OPT_PREVIEW = QStringLiteral("preview");
 const QString OPT_SIZE = QStringLiteral("size");
 const QString OPT_VARIATION = QStringLiteral("variation");
 const QString OPT_REPORT = QStringLiteral("report");
+const QString OPT_BACKGROUND = QStringLiteral("background");
 const QStringList PHOTO_FILTERS { QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
                                   QStringLiteral("*.JPG"), QStringLiteral("*.JPEG"), QStringLiteral("*.PNG") };
 constexpr int MAXIMUM_PAGES = 10000;
@@ -92,6 +101,20 @@ QString areaText(const LMTemplateAreaDefinition& theArea, double theAspect)
         .arg(qRound(aRect.width() * 100))
         .arg(qRound(aRect.height() * 100));
 }
+// The page picture drawn over the background's picture of the same size.
+QImage onBackground(const QImage& thePage, const LMConfiguredTemplate& theBackground,
+                    const LMTemplateContext& theContext)
+{
+    const LMTemplateThumbnailContext aKey(thePage.size(), theContext, theBackground);
+    QImage aPicture = LMBackgroundPreviewRenderer(aKey).render();
+    if (aPicture.isNull())
+        return thePage;
+    aPicture = aPicture.scaled(thePage.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter aPainter(&aPicture);
+    aPainter.drawImage(0, 0, thePage);
+    return aPicture;
+}
 } // namespace
 
 LMToolCommandLayout::LMToolCommandLayout()
@@ -122,6 +145,11 @@ void LMToolCommandLayout::addOptions(QCommandLineParser& theParser)
                                            QStringLiteral("The side of the square previews fit in (default: 512)."),
                                            QStringLiteral("pixels"), QStringLiteral("512")));
     theParser.addOption(QCommandLineOption(
+        OPT_BACKGROUND,
+        QStringLiteral("Gives every page a background matched to its photos: 'nearest' colour or 'roundrobin' "
+                       "through the hues."),
+        QStringLiteral("choice")));
+    theParser.addOption(QCommandLineOption(
         OPT_REPORT, QStringLiteral("Prints the coverage of the article's layouts, as content authors see it.")));
 }
 
@@ -146,6 +174,10 @@ int LMToolCommandLayout::execute()
     if (!anOk || aSize < 16 || aSize > MAXIMUM_SIZE)
         return usageError(
             QStringLiteral("--size needs 16 to %1 pixels: %2").arg(MAXIMUM_SIZE).arg(parser().value(OPT_SIZE)));
+    const QString aBackgroundChoice = parser().value(OPT_BACKGROUND);
+    if (parser().isSet(OPT_BACKGROUND) && aBackgroundChoice != QLatin1String("nearest")
+        && aBackgroundChoice != QLatin1String("roundrobin"))
+        return usageError(QStringLiteral("--background is 'nearest' or 'roundrobin': %1").arg(aBackgroundChoice));
     const QString aPreviewPath = parser().value(OPT_PREVIEW);
     if (!aPreviewPath.isEmpty() && !QDir().mkpath(aPreviewPath)) {
         printError(QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(aPreviewPath)));
@@ -188,8 +220,25 @@ int LMToolCommandLayout::execute()
     const LMFotosForScenePack aBook = LMBookPlanner(aDistributor).plan(aFotos, aPages, true, aVariation);
     const int aScore = aDistributor.judge(aBook);
 
+    // The product's backgrounds, each in the hue lists near its colour, and white everywhere.
+    LMBackgroundStrategy aStrategy;
+    aStrategy.setBackgroundFlags(LMBackgroundStrategy::White | LMBackgroundStrategy::FlatColor
+                                 | LMBackgroundStrategy::MultiColor);
+    aStrategy.setExplicitDistributionStrategy(aBackgroundChoice == QLatin1String("roundrobin")
+                                                  ? LMBackgroundStrategy::RoundRobin
+                                                  : LMBackgroundStrategy::NearestNeighbour);
+    if (!aBackgroundChoice.isEmpty()) {
+        const LMContentFilterParameter aParameter(aContext, LMCategorization());
+        LMTemplateList aBackgrounds;
+        for (const LMUnconfiguredTemplate& aHandle :
+             LMTemplateRegistry::instance()->getTemplates(LMTemplateFilterBackground(aParameter)).sortedByName())
+            aBackgrounds.append(LMConfiguredTemplate(aHandle));
+        aStrategy.setExplicitBackgrounds(aBackgrounds);
+    }
+
     struct Page
     {
+        LMConfiguredTemplate background;
         LMConfiguredTemplate layout;
         LMFotoList fotos;
         LMFotoList remaining;
@@ -204,6 +253,9 @@ int LMToolCommandLayout::execute()
         aPage.layout
             = aDistributor.findLayout(aPageFotos, aPage.left ? LMPageAlignmentEnum::Left : LMPageAlignmentEnum::Right);
         aPage.fotos = aDistributor.organizeFotos(aPageFotos, aPage.layout, &aPage.remaining);
+        if (!aBackgroundChoice.isEmpty())
+            aPage.background
+                = LMBackgroundDistributorRegistry::instance()->backgroundForPage(aPageFotos, anArticle, aStrategy);
         aLaidOut.append(aPage);
     }
     const qint64 aMicroseconds = aTimer.nsecsElapsed() / 1000;
@@ -225,6 +277,9 @@ int LMToolCommandLayout::execute()
                      .arg(aSide, aPage.layout.isValid() ? aPage.layout.name() : QStringLiteral("no layout"));
         const LMTemplateAreaDefinitionList anAreas
             = LMLayoutDistributor::fotoAreasInFillingOrder(aPage.layout.unconfiguredTemplate());
+        if (!aBackgroundChoice.isEmpty())
+            aText += QStringLiteral("  background: %1\n")
+                         .arg(aPage.background.isValid() ? aPage.background.name() : QStringLiteral("none"));
         QJsonArray aJsonAreas;
         QList<QPair<LMRotatedRect, LMFoto>> anAreaFotos;
         for (int a = 0; a < anAreas.count(); ++a) {
@@ -259,15 +314,21 @@ int LMToolCommandLayout::execute()
                                 { QStringLiteral("layout"), aPage.layout.name() },
                                 { QStringLiteral("areas"), aJsonAreas },
                                 { QStringLiteral("leftOver"), aJsonRemaining } };
+        if (!aBackgroundChoice.isEmpty())
+            aJsonPage.insert(QStringLiteral("background"), aPage.background.name());
 
         if (!aPreviewPath.isEmpty() && aPage.layout.isValid()) {
+            const QColor aPaper = aPage.background.isValid() ? QColor(Qt::transparent) : QColor(Qt::white);
             const LMTemplateThumbnailContext aKey(QSize(aSize, aSize), aContext, aPage.layout,
-                                                  LMCalendariumPreviewParameters(), QString(), Qt::white);
+                                                  LMCalendariumPreviewParameters(), QString(), aPaper);
             LMLayoutPreviewRenderer aRenderer(aKey);
             aRenderer.setAreaFotos(anAreaFotos);
             const QString aFile
                 = QDir(aPreviewPath).filePath(QStringLiteral("page-%1.png").arg(p + 1, 2, 10, QLatin1Char('0')));
-            if (LMToolPictures::writePng(aRenderer.createImage(), aFile)) {
+            QImage aPicture = aRenderer.createImage();
+            if (aPage.background.isValid())
+                aPicture = onBackground(aPicture, aPage.background, aContext);
+            if (LMToolPictures::writePng(aPicture, aFile)) {
                 aText += QStringLiteral("  preview: %1\n").arg(QDir::toNativeSeparators(aFile));
                 aJsonPage.insert(QStringLiteral("preview"), aFile);
             } else {

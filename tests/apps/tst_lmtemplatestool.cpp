@@ -463,6 +463,9 @@ void TestLMTemplatesTool::errors_data()
         << QStringList { "layout", "--photos", "MISSING" } << 1 << "lmtemplates: no folder ";
     QTest::newRow("layout: a folder without photos")
         << QStringList { "layout", "--content", "CONTENT", "--photos", "CONTENT" } << 1 << "lmtemplates: no photos in ";
+    QTest::newRow("layout: unknown background choice")
+        << QStringList { "layout", "--photos", ".", "--background", "loudest" } << 2
+        << "lmtemplates: --background is 'nearest' or 'roundrobin': loudest";
     QTest::newRow("layout: no pages") << QStringList { "layout", "--photos", ".", "--pages", "-3" } << 2
                                       << "lmtemplates: --pages needs 1 to ";
 }
@@ -536,6 +539,8 @@ void TestLMTemplatesTool::layoutBook_data()
     // Three events on a page each; two pages put the lone evening photo with the afternoon's.
     QTest::newRow("a page per event") << QStringList()
                                       << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
+    QTest::newRow("backgrounds by colour") << QStringList { "--background", "nearest" }
+                                           << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
     QTest::newRow("two pages") << QStringList { "--pages", "2" }
                                << QStringList { "Album 4 photos B", "Album 4 photos B" };
 }
@@ -560,6 +565,8 @@ void TestLMTemplatesTool::layoutBook()
             aPhotos << anArea.toObject().value("photo").toString();
         for (const QJsonValue& aLeft : aPage.value("leftOver").toArray())
             aPhotos << aLeft.toString();
+        // Every page has a background when asked for one, and then only.
+        QCOMPARE(aPage.value("background").toString().isEmpty(), !arguments.contains("--background"));
         // A preview of the page's shape, with the photos drawn in.
         const QImage aPreview(aPage.value("preview").toString());
         QCOMPARE(aPreview.height(), 200);

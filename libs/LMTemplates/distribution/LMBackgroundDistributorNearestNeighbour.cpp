@@ -25,16 +25,29 @@ LMConfiguredTemplate LMBackgroundDistributorNearestNeighbour::bestMatchingTempla
     const LMTemplateList* aList = findClosestTemplateList(aClass);
     if (!aList)
         return LMConfiguredTemplate();
-    LMConfiguredTemplate aBest;
+    const std::vector<int>& aBrightnesses = brightnessesOf(*aList);
+    qsizetype aBest = -1;
     int aBestDistance = 10000000;
-    for (const LMConfiguredTemplate& aTemplate : *aList) {
-        const int aDistance = std::abs(aColor.value() - calculatePredominantColor(aTemplate, true).value());
+    for (qsizetype i = 0; i < aList->size(); ++i) {
+        const int aDistance = std::abs(aColor.value() - aBrightnesses[size_t(i)]);
         if (aDistance < aBestDistance) {
-            aBest = aTemplate;
+            aBest = i;
             aBestDistance = aDistance;
         }
     }
-    return aBest;
+    return aBest < 0 ? LMConfiguredTemplate() : aList->at(aBest);
+}
+
+const std::vector<int>& LMBackgroundDistributorNearestNeighbour::brightnessesOf(const LMTemplateList& theList)
+{
+    std::vector<int>& aBrightnesses = myBrightnesses[theList.constData()];
+    if (aBrightnesses.size() != size_t(theList.size())) {
+        aBrightnesses.clear();
+        aBrightnesses.reserve(size_t(theList.size()));
+        for (const LMConfiguredTemplate& aTemplate : theList)
+            aBrightnesses.push_back(calculatePredominantColor(aTemplate, true).value());
+    }
+    return aBrightnesses;
 }
 
 const LMTemplateList* LMBackgroundDistributorNearestNeighbour::findClosestTemplateList(int theHueClass)

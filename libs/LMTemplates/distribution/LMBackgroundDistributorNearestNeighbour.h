@@ -3,6 +3,8 @@
 #include "LMBackgroundDistributorAbstract.h"
 
 #include <atomic>
+#include <unordered_map>
+#include <vector>
 
 // Picks, for a group of photos, the background of the nearest non-empty hue list whose
 // brightness is closest to the photos' predominant colour.
@@ -24,6 +26,11 @@ public:
 
 private:
     const LMTemplateList* specialTemplateList();
+    // The brightness of every background of the list, in list order, read once.
+    const std::vector<int>& brightnessesOf(const LMTemplateList& theList);
+
+    // By the list's storage: a list keeps it while it is not changed, wherever the list moves.
+    std::unordered_map<const LMConfiguredTemplate*, std::vector<int>> myBrightnesses;
 
     static std::atomic_bool ourTakeSepiaNext;
 };

@@ -1,5 +1,7 @@
 #include "LMBenchSupport.h"
 
+#include <algorithm>
+
 #include <QDirIterator>
 #include <QDomDocument>
 #include <QElapsedTimer>
@@ -45,6 +47,14 @@ qint64 LMBenchSupport::bareParallelParse(const QStringList& thePaths, qint64& th
     const qint64 anElapsed = aTimer.nsecsElapsed();
     theElements += anElements;
     return anElapsed;
+}
+
+double LMBenchSupport::median(std::vector<double> theValues)
+{
+    if (theValues.empty())
+        return 0.0;
+    std::nth_element(theValues.begin(), theValues.begin() + std::ptrdiff_t(theValues.size() / 2), theValues.end());
+    return theValues[theValues.size() / 2];
 }
 
 QStringList LMBenchSupport::filesBelow(const QString& theFolder, const QString& theWildcard)

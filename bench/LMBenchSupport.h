@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // What the parse benchmarks share: the baseline they are measured against.
 namespace LMBenchSupport {
 // The file's bytes; empty when it cannot be read.
@@ -26,6 +28,8 @@ bool parseContentArguments(const QStringList& theArguments, const char* theBench
 // "[count] [rounds]" from the command line, each keeping the value given when it is missing. False
 // (after a message naming the benchmark) when either is below 1.
 bool parseCountAndRounds(const QStringList& theArguments, const char* theBenchmark, int& theCount, int& theRounds);
+// The middle value (the upper one of an even count); 0 for no values.
+double median(std::vector<double> theValues);
 // The files below the folder (sub-folders included) whose names match the wildcard.
 QStringList filesBelow(const QString& theFolder, const QString& theWildcard);
 } // namespace LMBenchSupport

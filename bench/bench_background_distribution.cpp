@@ -92,11 +92,6 @@ LMFotoList writePhotos(const QString& theFolder, int theCount)
     return aFotos;
 }
 
-double median(std::vector<double> theValues)
-{
-    std::sort(theValues.begin(), theValues.end());
-    return theValues.empty() ? 0.0 : theValues[theValues.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -166,7 +161,7 @@ int main(int argc, char** argv)
         }
     }
     std::printf("nearest background for a page of 4 photos (caches warm): median %.2f us (goal: under 5 us)\n",
-                median(aChoices));
+                LMBenchSupport::median(aChoices));
     std::printf("(checksum %lld)\n", static_cast<long long>(aChecksum));
     return 0;
 }

@@ -6,6 +6,7 @@
 //   bench_decoration_registry [files] [rounds]      (default 5000 files, 5 rounds of the baseline)
 
 #include "LMAbstractDecoration.h"
+#include "LMBenchSupport.h"
 #include "LMDecorationRegistry.h"
 #include "LMDirectoryConfig.h"
 
@@ -91,12 +92,6 @@ double bareParallelParseMs(const QStringList& theFiles)
     return std::accumulate(aCounts.cbegin(), aCounts.cend(), 0) > 0 ? aMs : -1.0;
 }
 
-double medianOf(std::vector<double> theValues)
-{
-    std::sort(theValues.begin(), theValues.end());
-    return theValues.at(theValues.size() / 2);
-}
-
 // The baseline: every description file read and parsed into a DOM, nothing built.
 double bareParseMs(const QStringList& theFiles)
 {
@@ -147,8 +142,8 @@ int main(int argc, char* argv[])
     LMDecorationRegistry* aRegistry = LMDecorationRegistry::instance();
     const double aStartMs = double(aTimer.nsecsElapsed()) / 1e6;
     const qsizetype aCount = aRegistry->decorations().size();
-    const double aBaseMs = medianOf(aBaseline);
-    const double aParallelBaseMs = medianOf(aParallelBaseline);
+    const double aBaseMs = LMBenchSupport::median(aBaseline);
+    const double aParallelBaseMs = LMBenchSupport::median(aParallelBaseline);
 
     LMAbstractDecoration* aDecoration = aRegistry->decorations().first();
     const QSize aSize(256, 256);

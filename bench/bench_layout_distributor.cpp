@@ -108,12 +108,6 @@ LMFotoList writePhotos(const QTemporaryDir& theDir, int theCount)
     return aFotos;
 }
 
-double median(std::vector<double> theValues)
-{
-    std::sort(theValues.begin(), theValues.end());
-    return theValues.empty() ? 0.0 : theValues[theValues.size() / 2];
-}
-
 struct Book
 {
     int score = 0;
@@ -219,8 +213,8 @@ int main(int argc, char** argv)
             aWithPhotos.push_back(double(aTimer.nsecsElapsed()) / 1000.0);
         }
     }
-    std::printf("findLayout by count: median %.2f us (goal: under 20 us)\n", median(aPerCall));
-    std::printf("findLayout of 1 to 4 photos (metadata cached): median %.2f us\n", median(aWithPhotos));
+    std::printf("findLayout by count: median %.2f us (goal: under 20 us)\n", LMBenchSupport::median(aPerCall));
+    std::printf("findLayout of 1 to 4 photos (metadata cached): median %.2f us\n", LMBenchSupport::median(aWithPhotos));
 
     // ---- A whole book -------------------------------------------------------------------------------
     std::vector<double> anOurs;
@@ -242,8 +236,8 @@ int main(int argc, char** argv)
         anOurs.push_back(anOurMs);
         aGreedy.push_back(aGreedyMs);
     }
-    const double anOurMs = median(anOurs);
-    const double aGreedyMs = median(aGreedy);
+    const double anOurMs = LMBenchSupport::median(anOurs);
+    const double aGreedyMs = LMBenchSupport::median(aGreedy);
     std::printf("book of %d photos: ours %d pages in %.2f ms (goal: under 100 ms), split score %d, misfit %d\n",
                 BOOK_PHOTOS, anOurBook.pages, anOurMs, anOurBook.score, anOurBook.misfit);
     std::printf("                   greedy %d pages in %.2f ms, split score %d, misfit %d\n", aGreedyBook.pages,

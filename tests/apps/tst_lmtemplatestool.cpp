@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using LMTestSupport::row;
+
 using LMTestSupport::writeFile;
 
 namespace {
@@ -97,20 +99,17 @@ private slots:
         QTest::addColumn<int>("warnings");
 
         // The first article takes every file the white list does not name; the calendar's file waits.
-        QTest::newRow("first article by default")
-            << QStringList { "--content", "CONTENT" } << "BOOK_A4_HC" << 0 << 3 << 1 << 2 << 0;
-        QTest::newRow("book named") << QStringList { "--content", "CONTENT", "--article", "BOOK_A4_HC" } << "BOOK_A4_HC"
-                                    << 0 << 3 << 1 << 2 << 0;
-        QTest::newRow("order name in other case") << QStringList { "--content", "CONTENT", "--article", "book_a4_hc" }
-                                                  << "BOOK_A4_HC" << 0 << 3 << 1 << 2 << 0;
+        row("first article by default", QStringList { "--content", "CONTENT" }, "BOOK_A4_HC", 0, 3, 1, 2, 0);
+        row("book named", QStringList { "--content", "CONTENT", "--article", "BOOK_A4_HC" }, "BOOK_A4_HC", 0, 3, 1, 2,
+            0);
+        row("order name in other case", QStringList { "--content", "CONTENT", "--article", "book_a4_hc" }, "BOOK_A4_HC",
+            0, 3, 1, 2, 0);
         // Loaded first, the calendar takes its own file and the unassigned ones.
-        QTest::newRow("calendar first") << QStringList { "--content", "CONTENT", "--article", "CAL_A3" } << "CAL_A3"
-                                        << 0 << 4 << 1 << 3 << 0;
+        row("calendar first", QStringList { "--content", "CONTENT", "--article", "CAL_A3" }, "CAL_A3", 0, 4, 1, 3, 0);
         // The bundled sample: its portrait book with the unassigned files, among them one deliberately
         // broken file of each kind (five files, seven warnings).
-        QTest::newRow("sample content by default") << QStringList() << "ALBUM_TALL_21" << 76 << 20 << 1 << 9 << 7;
-        QTest::newRow("sample content named")
-            << QStringList { "--content", LM_SAMPLE_CONTENT } << "ALBUM_TALL_21" << 76 << 20 << 1 << 9 << 7;
+        row("sample content by default", QStringList(), "ALBUM_TALL_21", 76, 20, 1, 9, 7);
+        row("sample content named", QStringList { "--content", LM_SAMPLE_CONTENT }, "ALBUM_TALL_21", 76, 20, 1, 9, 7);
     }
 
     void load()
@@ -159,19 +158,16 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QStringList>("names");
 
-        QTest::newRow("layouts of inner pages")
-            << QStringList { "--jig", "layout" } << "layout" << QStringList { "Drei", "Eins", "Zwei" };
-        QTest::newRow("two photos") << QStringList { "--jig", "layout", "--photos", "2" } << "layout"
-                                    << QStringList { "Zwei" };
-        QTest::newRow("no layout has no photo")
-            << QStringList { "--jig", "layout", "--photos", "0" } << "layout" << QStringList();
-        QTest::newRow("design pages") << QStringList { "--jig", "content" } << "content"
-                                      << QStringList { "designs/meadow/meadow-1.svg" };
-        QTest::newRow("no backgrounds") << QStringList { "--jig", "background" } << "background" << QStringList();
-        QTest::newRow("every kind, layouts among them")
-            << QStringList() << "layout" << QStringList { "Drei", "Eins", "Zwei" };
-        QTest::newRow("the calendar's own layouts")
-            << QStringList { "--article", "CAL_A3", "--jig", "layout" } << "layout" << QStringList { "Monat" };
+        row("layouts of inner pages", QStringList { "--jig", "layout" }, "layout",
+            QStringList { "Drei", "Eins", "Zwei" });
+        row("two photos", QStringList { "--jig", "layout", "--photos", "2" }, "layout", QStringList { "Zwei" });
+        row("no layout has no photo", QStringList { "--jig", "layout", "--photos", "0" }, "layout", QStringList());
+        row("design pages", QStringList { "--jig", "content" }, "content",
+            QStringList { "designs/meadow/meadow-1.svg" });
+        row("no backgrounds", QStringList { "--jig", "background" }, "background", QStringList());
+        row("every kind, layouts among them", QStringList(), "layout", QStringList { "Drei", "Eins", "Zwei" });
+        row("the calendar's own layouts", QStringList { "--article", "CAL_A3", "--jig", "layout" }, "layout",
+            QStringList { "Monat" });
     }
 
     void list()
@@ -202,14 +198,10 @@ private slots:
         QTest::addColumn<int>("inclined");
         QTest::addColumn<QRectF>("firstRect");
 
-        QTest::newRow("by name") << "Zwei"
-                                 << "layout" << 3 << 2 << 1 << 0 << QRectF(0.05, 0.1, 0.4, 0.8);
-        QTest::newRow("by unique name") << "Zwei,normal,BOOK_A4_HC"
-                                        << "layout" << 3 << 2 << 1 << 0 << QRectF(0.05, 0.1, 0.4, 0.8);
-        QTest::newRow("turned area") << "Drei"
-                                     << "layout" << 3 << 3 << 0 << 1 << QRectF(0.05, 0.05, 0.4, 0.4);
-        QTest::newRow("single photo") << "Eins"
-                                      << "layout" << 1 << 1 << 0 << 0 << QRectF(0.1, 0.1, 0.8, 0.8);
+        row("by name", "Zwei", "layout", 3, 2, 1, 0, QRectF(0.05, 0.1, 0.4, 0.8));
+        row("by unique name", "Zwei,normal,BOOK_A4_HC", "layout", 3, 2, 1, 0, QRectF(0.05, 0.1, 0.4, 0.8));
+        row("turned area", "Drei", "layout", 3, 3, 0, 1, QRectF(0.05, 0.05, 0.4, 0.4));
+        row("single photo", "Eins", "layout", 1, 1, 0, 0, QRectF(0.1, 0.1, 0.8, 0.8));
     }
 
     void show()
@@ -285,13 +277,11 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
 
-        QTest::newRow("unknown name") << QStringList { "Zwei", "Nirgends", "--out", "OUT" } << 1
-                                      << "no template named 'Nirgends'";
-        QTest::newRow("no names") << QStringList { "--out", "OUT" } << 2 << "at least one template name";
-        QTest::newRow("no output") << QStringList { "Zwei" } << 2 << "--out FILE";
-        QTest::newRow("bad page size") << QStringList { "Zwei", "--out", "OUT", "--page-size", "0x100" } << 2
-                                       << "WIDTHxHEIGHT";
-        QTest::newRow("folder missing") << QStringList { "Zwei", "--out", "MISSING/x.xml" } << 1 << "cannot write";
+        row("unknown name", QStringList { "Zwei", "Nirgends", "--out", "OUT" }, 1, "no template named 'Nirgends'");
+        row("no names", QStringList { "--out", "OUT" }, 2, "at least one template name");
+        row("no output", QStringList { "Zwei" }, 2, "--out FILE");
+        row("bad page size", QStringList { "Zwei", "--out", "OUT", "--page-size", "0x100" }, 2, "WIDTHxHEIGHT");
+        row("folder missing", QStringList { "Zwei", "--out", "MISSING/x.xml" }, 1, "cannot write");
     }
 
     void exportRefusals()
@@ -321,12 +311,12 @@ private slots:
         const QString aTemplateFile = QStringLiteral("templates/categories/broken_ü.xml");
         const QString aCatalogue = QStringLiteral("products/catalogue.json");
         // Every file once, whichever article takes it.
-        QTest::newRow("clean") << QString() << false << 0 << 2 << 3 << 5;
-        QTest::newRow("clean, strict") << QString() << true << 0 << 2 << 3 << 5;
-        QTest::newRow("broken template file") << aTemplateFile << false << 0 << 2 << 4 << 5;
-        QTest::newRow("broken template file, strict") << aTemplateFile << true << 1 << 2 << 4 << 5;
+        row("clean", QString(), false, 0, 2, 3, 5);
+        row("clean, strict", QString(), true, 0, 2, 3, 5);
+        row("broken template file", aTemplateFile, false, 0, 2, 4, 5);
+        row("broken template file, strict", aTemplateFile, true, 1, 2, 4, 5);
         // Without a catalogue there is no article to load for.
-        QTest::newRow("broken catalogue, strict") << aCatalogue << true << 1 << 0 << 0 << 0;
+        row("broken catalogue, strict", aCatalogue, true, 1, 0, 0, 0);
     }
 
     void check()
@@ -377,31 +367,26 @@ private slots:
         for (const char* aCommand : { "load", "list", "check" })
             QTest::addRow("%s: missing content folder", aCommand)
                 << QStringList { aCommand, "--content", aMissing } << 1 << "lmtemplates: content folder not found: ";
-        QTest::newRow("show: missing content folder")
-            << QStringList { "show", "--content", aMissing, "Zwei" } << 1 << "lmtemplates: content folder not found: ";
-        QTest::newRow("load: unknown article")
-            << QStringList { "load", "--content", "CONTENT", "--article", "POSTER_XXL" } << 1
-            << "lmtemplates: unknown article: POSTER_XXL";
-        QTest::newRow("list: unknown article") << QStringList { "list", "--content", "CONTENT", "--article", "Ärmel" }
-                                               << 1 << "lmtemplates: unknown article: Ärmel";
-        QTest::newRow("show: unknown template") << QStringList { "show", "--content", "CONTENT", "Nirgends" } << 1
-                                                << "lmtemplates: no template named 'Nirgends'";
-        QTest::newRow("no command") << QStringList() << 2 << "Usage: lmtemplates <command>";
-        QTest::newRow("unknown command") << QStringList { "frobnicate" } << 2
-                                         << "lmtemplates: unknown command: frobnicate";
-        QTest::newRow("unknown option") << QStringList { "load", "--bogus" } << 2
-                                        << "lmtemplates: Unknown option 'bogus'";
-        QTest::newRow("option without value")
-            << QStringList { "load", "--content" } << 2 << "lmtemplates: Missing value";
-        QTest::newRow("unknown jig type")
-            << QStringList { "list", "--jig", "layout,sofa" } << 2 << "lmtemplates: unknown jig type: sofa";
-        QTest::newRow("unknown page type")
-            << QStringList { "list", "--page-type", "ceiling" } << 2 << "lmtemplates: unknown page type: ceiling";
-        QTest::newRow("negative photo count")
-            << QStringList { "list", "--photos", "-1" } << 2 << "lmtemplates: --photos";
-        QTest::newRow("show without name") << QStringList { "show" } << 2 << "exactly one template name";
-        QTest::newRow("show with two names") << QStringList { "show", "A", "B" } << 2 << "exactly one template name";
-        QTest::newRow("json on export") << QStringList { "export", "--json", "Zwei" } << 2 << "Unknown option 'json'";
+        row("show: missing content folder", QStringList { "show", "--content", aMissing, "Zwei" }, 1,
+            "lmtemplates: content folder not found: ");
+        row("load: unknown article", QStringList { "load", "--content", "CONTENT", "--article", "POSTER_XXL" }, 1,
+            "lmtemplates: unknown article: POSTER_XXL");
+        row("list: unknown article", QStringList { "list", "--content", "CONTENT", "--article", "Ärmel" }, 1,
+            "lmtemplates: unknown article: Ärmel");
+        row("show: unknown template", QStringList { "show", "--content", "CONTENT", "Nirgends" }, 1,
+            "lmtemplates: no template named 'Nirgends'");
+        row("no command", QStringList(), 2, "Usage: lmtemplates <command>");
+        row("unknown command", QStringList { "frobnicate" }, 2, "lmtemplates: unknown command: frobnicate");
+        row("unknown option", QStringList { "load", "--bogus" }, 2, "lmtemplates: Unknown option 'bogus'");
+        row("option without value", QStringList { "load", "--content" }, 2, "lmtemplates: Missing value");
+        row("unknown jig type", QStringList { "list", "--jig", "layout,sofa" }, 2,
+            "lmtemplates: unknown jig type: sofa");
+        row("unknown page type", QStringList { "list", "--page-type", "ceiling" }, 2,
+            "lmtemplates: unknown page type: ceiling");
+        row("negative photo count", QStringList { "list", "--photos", "-1" }, 2, "lmtemplates: --photos");
+        row("show without name", QStringList { "show" }, 2, "exactly one template name");
+        row("show with two names", QStringList { "show", "A", "B" }, 2, "exactly one template name");
+        row("json on export", QStringList { "export", "--json", "Zwei" }, 2, "Unknown option 'json'");
     }
 
     void errors()
@@ -423,11 +408,11 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QStringList>("options");
 
-        QTest::newRow("load") << "load" << QStringList { "--content", "--article", "--json" };
-        QTest::newRow("list") << "list" << QStringList { "--content", "--article", "--json", "--jig", "--page-type" };
-        QTest::newRow("show") << "show" << QStringList { "--content", "--article", "--json", "name" };
-        QTest::newRow("export") << "export" << QStringList { "--content", "--article", "--out", "--page-size" };
-        QTest::newRow("check") << "check" << QStringList { "--content", "--json", "--strict" };
+        row("load", "load", QStringList { "--content", "--article", "--json" });
+        row("list", "list", QStringList { "--content", "--article", "--json", "--jig", "--page-type" });
+        row("show", "show", QStringList { "--content", "--article", "--json", "name" });
+        row("export", "export", QStringList { "--content", "--article", "--out", "--page-size" });
+        row("check", "check", QStringList { "--content", "--json", "--strict" });
     }
 
     void help()

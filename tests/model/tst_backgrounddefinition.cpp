@@ -1,8 +1,11 @@
 #include "LMTemplateBackgroundDefinition.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>
 #include <QTest>
+
+using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMMultiColorConfig)
 
@@ -37,14 +40,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<int>("id");
 
-        QTest::newRow("leading zeros") << QStringLiteral("bg_0012.jpg") << 12;
-        QTest::newRow("only the last four digits") << QStringLiteral("12345.jpg") << 2345;
-        QTest::newRow("four-letter suffix") << QStringLiteral("bg_77.jpeg") << 77;
-        QTest::newRow("digits not before the suffix") << QStringLiteral("bg_12_blue.jpg") << 0;
-        QTest::newRow("two-letter suffix") << QStringLiteral("bg_12.gz") << 0;
-        QTest::newRow("five-letter suffix") << QStringLiteral("bg_12.jpegx") << 0;
-        QTest::newRow("blank after the suffix") << QStringLiteral("bg_12.jpg ") << 0;
-        QTest::newRow("zero is no id") << QStringLiteral("bg_0000.jpg") << 0;
+        row("leading zeros", QStringLiteral("bg_0012.jpg"), 12);
+        row("only the last four digits", QStringLiteral("12345.jpg"), 2345);
+        row("four-letter suffix", QStringLiteral("bg_77.jpeg"), 77);
+        row("digits not before the suffix", QStringLiteral("bg_12_blue.jpg"), 0);
+        row("two-letter suffix", QStringLiteral("bg_12.gz"), 0);
+        row("five-letter suffix", QStringLiteral("bg_12.jpegx"), 0);
+        row("blank after the suffix", QStringLiteral("bg_12.jpg "), 0);
+        row("zero is no id", QStringLiteral("bg_0000.jpg"), 0);
     }
 
     void detectBackgroundId()
@@ -66,22 +69,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("spotColorMask");
         QTest::addColumn<QStringList>("warnings");
 
-        QTest::newRow("plain background") << QStringLiteral("filename='bg_0012.jpg'") << 12 << 0 << 0 << QList<int>()
-                                          << false << false << QStringList();
-        QTest::newRow("multi-colour background") << QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'") << 12
-                                                 << 500 << 0 << QList<int>() << true << false << QStringList();
-        QTest::newRow("malformed multi-colour id") << QStringLiteral("filename='bg_3.jpg' multicolor_id='5x'") << 3 << 0
-                                                   << 0 << QList<int>() << false << false << QStringList();
-        QTest::newRow("spot colour production id") << QStringLiteral("filename='bg_3.jpg' spotColorProductionId='901'")
-                                                   << 3 << 0 << 901 << QList<int>() << false << false << QStringList();
-        QTest::newRow("spot colour mask")
-            << QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7, 8,11'") << 9 << 0 << 0
-            << QList<int> { 7, 8, 11 } << false << true << QStringList();
-        QTest::newRow("bad and empty id entries")
-            << QStringLiteral("backgroundDesignElementIds='7,,x,-3,8,'") << 0 << 0 << 0 << QList<int> { 7, 8 } << false
-            << true
-            << QStringList { QStringLiteral("background design element id \"x\" is no design element id"),
-                             QStringLiteral("background design element id \"-3\" is no design element id") };
+        row("plain background", QStringLiteral("filename='bg_0012.jpg'"), 12, 0, 0, QList<int>(), false, false,
+            QStringList());
+        row("multi-colour background", QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'"), 12, 500, 0,
+            QList<int>(), true, false, QStringList());
+        row("malformed multi-colour id", QStringLiteral("filename='bg_3.jpg' multicolor_id='5x'"), 3, 0, 0,
+            QList<int>(), false, false, QStringList());
+        row("spot colour production id", QStringLiteral("filename='bg_3.jpg' spotColorProductionId='901'"), 3, 0, 901,
+            QList<int>(), false, false, QStringList());
+        row("spot colour mask", QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7, 8,11'"), 9, 0, 0,
+            QList<int> { 7, 8, 11 }, false, true, QStringList());
+        row("bad and empty id entries", QStringLiteral("backgroundDesignElementIds='7,,x,-3,8,'"), 0, 0, 0,
+            QList<int> { 7, 8 }, false, true,
+            QStringList { QStringLiteral("background design element id \"x\" is no design element id"),
+                          QStringLiteral("background design element id \"-3\" is no design element id") });
     }
 
     void fromXml()
@@ -111,15 +112,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("hashKey");
 
         const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
-        QTest::newRow("no variant: the file's id") << aMulti << LMMultiColorConfig() << 12 << -1000 - 1 + 12;
-        QTest::newRow("valid variant: the multi-colour id") << aMulti << LMMultiColorConfig(30, 2) << 500 << 30502;
-        QTest::newRow("first variant") << aMulti << LMMultiColorConfig(0, 0) << 500 << 500;
-        QTest::newRow("hue without bound") << aMulti << LMMultiColorConfig(390, 5) << 500 << 390505;
-        QTest::newRow("invalid hue keeps the file's id") << aMulti << LMMultiColorConfig(45, 2) << 12 << 45014;
-        QTest::newRow("invalid fading keeps the file's id") << aMulti << LMMultiColorConfig(30, 6) << 12 << 30018;
-        QTest::newRow("variant without multi-colour id")
-            << QStringLiteral("filename='bg_0012.jpg'") << LMMultiColorConfig(60, 1) << 12 << 60013;
-        QTest::newRow("nothing at all") << QString() << LMMultiColorConfig() << 0 << -1001;
+        row("no variant: the file's id", aMulti, LMMultiColorConfig(), 12, -1000 - 1 + 12);
+        row("valid variant: the multi-colour id", aMulti, LMMultiColorConfig(30, 2), 500, 30502);
+        row("first variant", aMulti, LMMultiColorConfig(0, 0), 500, 500);
+        row("hue without bound", aMulti, LMMultiColorConfig(390, 5), 500, 390505);
+        row("invalid hue keeps the file's id", aMulti, LMMultiColorConfig(45, 2), 12, 45014);
+        row("invalid fading keeps the file's id", aMulti, LMMultiColorConfig(30, 6), 12, 30018);
+        row("variant without multi-colour id", QStringLiteral("filename='bg_0012.jpg'"), LMMultiColorConfig(60, 1), 12,
+            60013);
+        row("nothing at all", QString(), LMMultiColorConfig(), 0, -1001);
     }
 
     void backgroundIdAndHashKey()
@@ -149,23 +150,19 @@ private Q_SLOTS:
 
         const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
         const LMMultiColorConfig aNone;
-        QTest::newRow("same attributes") << aMulti << aNone << aMulti << aNone << true;
-        QTest::newRow("file names with the same id") << QStringLiteral("filename='bg_12.jpg'") << aNone
-                                                     << QStringLiteral("filename='other_0012.png'") << aNone << true;
-        QTest::newRow("other file id") << QStringLiteral("filename='bg_12.jpg'") << aNone
-                                       << QStringLiteral("filename='bg_13.jpg'") << aNone << false;
-        QTest::newRow("other variant") << aMulti << LMMultiColorConfig(30, 2) << aMulti << LMMultiColorConfig(30, 3)
-                                       << false;
-        QTest::newRow("variant and none") << aMulti << LMMultiColorConfig(30, 2) << aMulti << aNone << false;
-        QTest::newRow("other multi-colour id")
-            << aMulti << aNone << QStringLiteral("filename='mc_0012.jpg' multicolor_id='501'") << aNone << false;
-        QTest::newRow("other spot colour id")
-            << QStringLiteral("filename='bg_1.jpg' spotColorProductionId='5'") << aNone
-            << QStringLiteral("filename='bg_1.jpg' spotColorProductionId='6'") << aNone << false;
-        QTest::newRow("other id list") << QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='7,8'")
-                                       << aNone
-                                       << QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='8,7'")
-                                       << aNone << false;
+        row("same attributes", aMulti, aNone, aMulti, aNone, true);
+        row("file names with the same id", QStringLiteral("filename='bg_12.jpg'"), aNone,
+            QStringLiteral("filename='other_0012.png'"), aNone, true);
+        row("other file id", QStringLiteral("filename='bg_12.jpg'"), aNone, QStringLiteral("filename='bg_13.jpg'"),
+            aNone, false);
+        row("other variant", aMulti, LMMultiColorConfig(30, 2), aMulti, LMMultiColorConfig(30, 3), false);
+        row("variant and none", aMulti, LMMultiColorConfig(30, 2), aMulti, aNone, false);
+        row("other multi-colour id", aMulti, aNone, QStringLiteral("filename='mc_0012.jpg' multicolor_id='501'"), aNone,
+            false);
+        row("other spot colour id", QStringLiteral("filename='bg_1.jpg' spotColorProductionId='5'"), aNone,
+            QStringLiteral("filename='bg_1.jpg' spotColorProductionId='6'"), aNone, false);
+        row("other id list", QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='7,8'"), aNone,
+            QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='8,7'"), aNone, false);
     }
 
     void equality()

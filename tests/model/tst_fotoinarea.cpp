@@ -1,7 +1,10 @@
 #include "LMFotoInAreaDescription.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QTest>
+
+using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMFotoInAreaDescription)
 
@@ -17,12 +20,12 @@ private Q_SLOTS:
         QTest::addColumn<double>("b");
         QTest::addColumn<bool>("equal");
 
-        QTest::newRow("fourteenth significant digit") << 1.2345678901234 << 1.2345678901235 << true;
-        QTest::newRow("eleventh significant digit") << 1.2345678901 << 1.2345678902 << false;
-        QTest::newRow("zero and zero") << 0.0 << 0.0 << true;
-        QTest::newRow("zero and tiny") << 0.0 << 1e-300 << false;
-        QTest::newRow("opposite signs") << 1.0 << -1.0 << false;
-        QTest::newRow("large values") << 1e15 << 1e15 + 1 << true;
+        row("fourteenth significant digit", 1.2345678901234, 1.2345678901235, true);
+        row("eleventh significant digit", 1.2345678901, 1.2345678902, false);
+        row("zero and zero", 0.0, 0.0, true);
+        row("zero and tiny", 0.0, 1e-300, false);
+        row("opposite signs", 1.0, -1.0, false);
+        row("large values", 1e15, 1e15 + 1, true);
     }
 
     void fuzzyEquals()
@@ -60,11 +63,11 @@ private Q_SLOTS:
         QTest::addColumn<QRectF>("expected");
 
         const QSizeF anArea(200, 100);
-        QTest::newRow("zoom 1") << QPointF(-20, -10) << 1.0 << QRectF(20, 10, 200, 100);
-        QTest::newRow("zoom 2") << QPointF(-20, -10) << 2.0 << QRectF(10, 5, 100, 50);
-        QTest::newRow("zoom 0 counts as 1") << QPointF(-20, -10) << 0.0 << QRectF(20, 10, 200, 100);
-        QTest::newRow("tiny zoom counts as 1") << QPointF(5, 6) << -1e-12 << QRectF(-5, -6, 200, 100);
-        QTest::newRow("zoom just above the bound") << QPointF(0, 0) << 2e-12 << QRectF(0, 0, 1e14, 5e13);
+        row("zoom 1", QPointF(-20, -10), 1.0, QRectF(20, 10, 200, 100));
+        row("zoom 2", QPointF(-20, -10), 2.0, QRectF(10, 5, 100, 50));
+        row("zoom 0 counts as 1", QPointF(-20, -10), 0.0, QRectF(20, 10, 200, 100));
+        row("tiny zoom counts as 1", QPointF(5, 6), -1e-12, QRectF(-5, -6, 200, 100));
+        row("zoom just above the bound", QPointF(0, 0), 2e-12, QRectF(0, 0, 1e14, 5e13));
     }
 
     void visibleRect()
@@ -82,20 +85,17 @@ private Q_SLOTS:
         QTest::addColumn<LMFotoInAreaDescription>("expected");
 
         const LMFoto aFoto = LMFoto::fromString(QStringLiteral("/base/fotos/a.jpg"));
-        QTest::newRow("everything")
-            << "<image fileName='fotos/a.jpg' useABK='0' zoomFactor='1.5' left='-12' top='7.5'/>" << QStringList()
-            << LMFotoInAreaDescription(aFoto, LMFotoInAreaPositionState(QPointF(-12, 7.5), 1.5), false);
-        QTest::newRow("defaults") << "<image fileName='/base/fotos/a.jpg'/>" << QStringList()
-                                  << LMFotoInAreaDescription(aFoto, LMFotoInAreaPositionState(QPointF(0, 0), 1.0),
-                                                             true);
-        QTest::newRow("no photo, whatever the rest says")
-            << "<image useABK='0' zoomFactor='3' left='1' top='2'/>" << QStringList() << LMFotoInAreaDescription();
+        row("everything", "<image fileName='fotos/a.jpg' useABK='0' zoomFactor='1.5' left='-12' top='7.5'/>",
+            QStringList(), LMFotoInAreaDescription(aFoto, LMFotoInAreaPositionState(QPointF(-12, 7.5), 1.5), false));
+        row("defaults", "<image fileName='/base/fotos/a.jpg'/>", QStringList(),
+            LMFotoInAreaDescription(aFoto, LMFotoInAreaPositionState(QPointF(0, 0), 1.0), true));
+        row("no photo, whatever the rest says", "<image useABK='0' zoomFactor='3' left='1' top='2'/>", QStringList(),
+            LMFotoInAreaDescription());
         QTest::newRow("photo that is no photo")
             << "<image fileName='ftp://host/a.jpg' zoomFactor='3'/>" << QStringList() << LMFotoInAreaDescription();
-        QTest::newRow("malformed zoom")
-            << "<image fileName='fotos/a.jpg' zoomFactor='two'/>"
-            << QStringList({ "<image> attribute \"zoomFactor\": \"two\" is not a number; default used" })
-            << LMFotoInAreaDescription(aFoto, LMFotoInAreaPositionState(QPointF(0, 0), 1.0), true);
+        row("malformed zoom", "<image fileName='fotos/a.jpg' zoomFactor='two'/>",
+            QStringList({ "<image> attribute \"zoomFactor\": \"two\" is not a number; default used" }),
+            LMFotoInAreaDescription(aFoto, LMFotoInAreaPositionState(QPointF(0, 0), 1.0), true));
     }
 
     void readXml()
@@ -115,9 +115,9 @@ private Q_SLOTS:
         QTest::addColumn<QPointF>("topLeft");
         QTest::addColumn<QPointF>("written");
 
-        QTest::newRow("whole numbers") << QPointF(-12, 7) << QPointF(-12, 7);
-        QTest::newRow("halves away from zero") << QPointF(2.5, -2.5) << QPointF(3, -3);
-        QTest::newRow("below half") << QPointF(2.49, -2.49) << QPointF(2, -2);
+        row("whole numbers", QPointF(-12, 7), QPointF(-12, 7));
+        row("halves away from zero", QPointF(2.5, -2.5), QPointF(3, -3));
+        row("below half", QPointF(2.49, -2.49), QPointF(2, -2));
     }
 
     void roundTrip()

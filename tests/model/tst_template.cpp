@@ -10,6 +10,8 @@
 #include "LMUnconfiguredTemplate.h"
 #include "LMUnconfiguredTemplateList.h"
 
+#include "LMTestSupport.h"
+
 #include <QDomDocument>
 #include <QTest>
 
@@ -88,6 +90,9 @@ const LMTemplateAreaDefinitionSmartLayout* firstSmartLayout(const LMTemplateArea
 
 Q_DECLARE_METATYPE(Setup)
 
+using LMTestSupport::fetch;
+using LMTestSupport::row;
+
 // Templates: kinds, names and their cache, configurations, handles, smart layouts and background
 // placement.
 class TestTemplate : public QObject
@@ -112,20 +117,18 @@ private slots:
 
         const Setup aNothing = SETUP();
         const Setup anImage = SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg")));
-        QTest::newRow("no jig type") << 0 << aNothing << false << false << false << false;
-        QTest::newRow("clipart is no template") << 2 << aNothing << false << false << false << false;
-        QTest::newRow("background") << 1 << aNothing << true << false << false << true;
-        QTest::newRow("layout read from a layout")
-            << 8 << SETUP(theTemplate.enableAreaDefinitions()) << true << false << true << false;
-        QTest::newRow("layout flagged by its reader")
-            << 8 << SETUP(theTemplate.setHasLayout(true)) << true << false << true << false;
-        QTest::newRow("svg template with an image") << 4 << anImage << true << false << false << true;
-        QTest::newRow("frame with an image") << 128 << anImage << true << false << false << false;
-        QTest::newRow("design style jig types count") << 2048 << aNothing << true << false << false << false;
-        QTest::newRow("empty placeholder")
-            << 1 << SETUP(theTemplate.setName(QStringLiteral("empty_background"))) << true << true << false << true;
-        QTest::newRow("Empty in capitals is a name")
-            << 1 << SETUP(theTemplate.setName(QStringLiteral("Empty"))) << true << false << false << true;
+        row("no jig type", 0, aNothing, false, false, false, false);
+        row("clipart is no template", 2, aNothing, false, false, false, false);
+        row("background", 1, aNothing, true, false, false, true);
+        row("layout read from a layout", 8, SETUP(theTemplate.enableAreaDefinitions()), true, false, true, false);
+        row("layout flagged by its reader", 8, SETUP(theTemplate.setHasLayout(true)), true, false, true, false);
+        row("svg template with an image", 4, anImage, true, false, false, true);
+        row("frame with an image", 128, anImage, true, false, false, false);
+        row("design style jig types count", 2048, aNothing, true, false, false, false);
+        row("empty placeholder", 1, SETUP(theTemplate.setName(QStringLiteral("empty_background"))), true, true, false,
+            true);
+        row("Empty in capitals is a name", 1, SETUP(theTemplate.setName(QStringLiteral("Empty"))), true, false, false,
+            true);
     }
 
     void kinds()
@@ -155,15 +158,14 @@ private slots:
         QTest::addColumn<bool>("spot");
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("default") << QStringLiteral("---;false") << QString() << false << QStringLiteral("---;false");
-        QTest::newRow("only the exact word false disables")
-            << QStringLiteral("Blau;FALSE") << QStringLiteral("Blau") << true << QStringLiteral("Blau;true");
-        QTest::newRow("no second field leaves spot off")
-            << QStringLiteral("Blau") << QStringLiteral("Blau") << false << QStringLiteral("Blau;false");
-        QTest::newRow("empty first field is no sheet")
-            << QStringLiteral(";true") << QString() << true << QStringLiteral("---;true");
-        QTest::newRow("more fields are ignored")
-            << QStringLiteral("Rot;false;true") << QStringLiteral("Rot") << false << QStringLiteral("Rot;false");
+        row("default", QStringLiteral("---;false"), QString(), false, QStringLiteral("---;false"));
+        row("only the exact word false disables", QStringLiteral("Blau;FALSE"), QStringLiteral("Blau"), true,
+            QStringLiteral("Blau;true"));
+        row("no second field leaves spot off", QStringLiteral("Blau"), QStringLiteral("Blau"), false,
+            QStringLiteral("Blau;false"));
+        row("empty first field is no sheet", QStringLiteral(";true"), QString(), true, QStringLiteral("---;true"));
+        row("more fields are ignored", QStringLiteral("Rot;false;true"), QStringLiteral("Rot"), false,
+            QStringLiteral("Rot;false"));
     }
 
     void configurationText()
@@ -184,12 +186,11 @@ private slots:
         QTest::addColumn<bool>("equal");
         QTest::addColumn<bool>("less");
 
-        QTest::newRow("same") << QStringLiteral("Blau;true") << QStringLiteral("Blau;true") << true << false;
-        QTest::newRow("by title") << QStringLiteral("Blau;true") << QStringLiteral("Rot;false") << false << true;
-        QTest::newRow("titles are case-sensitive")
-            << QStringLiteral("blau;false") << QStringLiteral("Blau;false") << false << false;
-        QTest::newRow("off before on") << QStringLiteral("Blau;false") << QStringLiteral("Blau;true") << false << true;
-        QTest::newRow("on after off") << QStringLiteral("Blau;true") << QStringLiteral("Blau;false") << false << false;
+        row("same", QStringLiteral("Blau;true"), QStringLiteral("Blau;true"), true, false);
+        row("by title", QStringLiteral("Blau;true"), QStringLiteral("Rot;false"), false, true);
+        row("titles are case-sensitive", QStringLiteral("blau;false"), QStringLiteral("Blau;false"), false, false);
+        row("off before on", QStringLiteral("Blau;false"), QStringLiteral("Blau;true"), false, true);
+        row("on after off", QStringLiteral("Blau;true"), QStringLiteral("Blau;false"), false, false);
     }
 
     void configurationOrder()
@@ -232,10 +233,10 @@ private slots:
         QTest::addColumn<QString>("configuration");
         QTest::addColumn<bool>("enabled");
 
-        QTest::newRow("spot template, default") << true << "---;false" << true;
-        QTest::newRow("plain template, default") << false << "---;false" << false;
-        QTest::newRow("spot template, sheet chosen, spot off") << true << "Blau;false" << false;
-        QTest::newRow("plain template, spot asked for") << false << "---;true" << true;
+        row("spot template, default", true, "---;false", true);
+        row("plain template, default", false, "---;false", false);
+        row("spot template, sheet chosen, spot off", true, "Blau;false", false);
+        row("plain template, spot asked for", false, "---;true", true);
     }
 
     void configuringAppliesTheSpotColorRule()
@@ -303,106 +304,55 @@ private slots:
         QVERIFY(LMTemplate::null() && !LMTemplate::null()->isValid());
     }
 
-    void fromXml_data()
-    {
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<int>("templateJigType");
-
-        // Jig types other than the wall-decor kinds (tst_templatekinds) give a plain template of the
-        // type the element names.
-        QTest::newRow("type from designElementType")
-            << "<template designElementType='frame' category='hintergrund'/>" << 0 << "LMTemplate" << 128;
-        QTest::newRow("unknown designElementType falls back to the category")
-            << "<template designElementType='sofa' category='Hintergrund'/>" << 4 << "LMTemplate" << 1;
-        QTest::newRow("no type at all") << "<template/>" << 8 << "LMTemplate" << 0;
-    }
-
-    void fromXml()
-    {
-        QFETCH(QString, element);
-        QFETCH(int, jigType);
-
-        QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(element));
-        LMUnconfiguredTemplate aTemplate
-            = LMUnconfiguredTemplate::fromXml(aDocument.documentElement(), myDir.path(), LMJigType::fromInt(jigType));
-        QTEST(QString::fromLatin1(aTemplate->metaObject()->className()), "className");
-        QTEST(aTemplate.jigType().value(), "templateJigType");
-        aTemplate.deleteTemplate();
-    }
-
+    // The name is computed before the change, so every row also shows that changes compute it anew.
     void uniqueName_data()
     {
         QTest::addColumn<int>("jigType");
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QString>("uniqueName");
 
-        QTest::newRow("background ignores its files")
-            << 1 << SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))) << "sky,normal,";
-        QTest::newRow("multi-colour background")
-            << 1 << SETUP(setMultiColor(theTemplate, 30, 2)) << "sky,hue=30,fading=2,normal,";
-        QTest::newRow("spot colour background")
-            << 1
-            << SETUP(theTemplate.setLayerDefinitionBackground(
-                   backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'"))))
-            << "sky,backgroundId=12,normal,";
-        QTest::newRow("layout with image and pdf")
-            << 8
-            << SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
-                     theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf")))
-            << "sky,normal,img/sky.jpg,sky.pdf";
-        QTest::newRow("explicit articles") << 4
-                                           << SETUP(theTemplate.setArticleGroup(LMArticlesGroup(
-                                                  { LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")),
-                                                    LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")) })))
-                                           << "sky,normal,FB_A3,FB_A4";
-        QTest::newRow("/./ is folded") << 8 << SETUP(theTemplate.setName(QStringLiteral("a/./b"))) << "a/b,normal";
+        row("background ignores its files", 1,
+            SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))), "sky,normal,");
+        row("multi-colour background", 1, SETUP(setMultiColor(theTemplate, 30, 2)), "sky,hue=30,fading=2,normal,");
+        row("spot colour background", 1,
+            SETUP(theTemplate.setLayerDefinitionBackground(
+                backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'")))),
+            "sky,backgroundId=12,normal,");
+        row("layout with image and pdf", 8,
+            SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
+                  theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf"))),
+            "sky,normal,img/sky.jpg,sky.pdf");
+        row("whole file information", 8,
+            SETUP(LMTemplateFileInfo anInfo; anInfo.setPDFFile(QStringLiteral("p.pdf"));
+                  theTemplate.setFileInfo(anInfo)),
+            "sky,normal,p.pdf");
+        row("explicit articles", 4,
+            SETUP(
+                theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")),
+                                                              LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")) }))),
+            "sky,normal,FB_A3,FB_A4");
+        row("rename", 8, SETUP(theTemplate.setName(QStringLiteral("sea"))), "sea,normal");
+        row("/./ is folded", 8, SETUP(theTemplate.setName(QStringLiteral("a/./b"))), "a/b,normal");
     }
 
     void uniqueName()
     {
-        QFETCH(int, jigType);
         QFETCH(Setup, setup);
 
-        LMTemplate aTemplate(LMJigType::fromInt(jigType));
+        LMTemplate aTemplate(LMJigType::fromInt(fetch<int>("jigType")));
         aTemplate.setName(QStringLiteral("sky"));
+        LMTemplate aFresh(aTemplate.jigType());
+        aFresh.setName(QStringLiteral("sky"));
+        QVERIFY(!aTemplate.nameVariants().isEmpty());
         setup(aTemplate);
+        setup(aFresh);
         QTEST(aTemplate.uniqueName(), "uniqueName");
         const QStringList aVariants = aTemplate.nameVariants();
+        QCOMPARE(aVariants, aFresh.nameVariants());
         QCOMPARE(aVariants.size(), 3);
         QCOMPARE(aVariants.at(0), aTemplate.uniqueName());
         QCOMPARE(aVariants.at(1), aTemplate.makeUniqueTemplateNameWithTheme(QStringLiteral("albfreetheme")));
         QVERIFY(aVariants.at(2).contains(QLatin1String(",design")));
-    }
-
-    void uniqueNameIsComputedAnewAfterChanges_data()
-    {
-        QTest::addColumn<Setup>("change");
-        QTest::addColumn<QString>("after");
-
-        QTest::newRow("rename") << SETUP(theTemplate.setName(QStringLiteral("sea"))) << "sea,normal";
-        QTest::newRow("whole file information") << SETUP(
-            LMTemplateFileInfo anInfo; anInfo.setPDFFile(QStringLiteral("p.pdf")); theTemplate.setFileInfo(anInfo))
-                                                << "sky,normal,p.pdf";
-        QTest::newRow("articles") << SETUP(
-            theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("WB")) })))
-                                  << "sky,normal,WB";
-    }
-
-    void uniqueNameIsComputedAnewAfterChanges()
-    {
-        QFETCH(Setup, change);
-
-        LMTemplate aTemplate(LMJigTypeEnum::Layout);
-        aTemplate.setName(QStringLiteral("sky"));
-        QCOMPARE(aTemplate.uniqueName(), QStringLiteral("sky,normal"));
-        const QStringList aVariantsBefore = aTemplate.nameVariants();
-        change(aTemplate);
-        QTEST(aTemplate.uniqueName(), "after");
-        QVERIFY(aTemplate.nameVariants() != aVariantsBefore);
-        QCOMPARE(aTemplate.nameVariants().constFirst(), aTemplate.uniqueName());
     }
 
     void nameMatching_data()
@@ -413,12 +363,12 @@ private slots:
 
         // The template below: name "See", image "Fotos/Müller.jpg", unique name "See,normal,Fotos/Müller.jpg".
         const QString aUnique = QStringLiteral("See,normal,Fotos/Müller.jpg");
-        QTest::newRow("name") << "See" << true << false;
-        QTest::newRow("unique name") << aUnique << true << true;
-        QTest::newRow("other theme") << QStringLiteral("See,design,Fotos/Müller.jpg") << false << true;
-        QTest::newRow("UTF-8 bytes read as Latin-1") << QString::fromLatin1(aUnique.toUtf8()) << false << true;
-        QTest::newRow("Latin-1 bytes read as UTF-8") << QString::fromUtf8(aUnique.toLatin1()) << false << true;
-        QTest::newRow("case differs") << QStringLiteral("see,normal,Fotos/Müller.jpg") << false << false;
+        row("name", "See", true, false);
+        row("unique name", aUnique, true, true);
+        row("other theme", QStringLiteral("See,design,Fotos/Müller.jpg"), false, true);
+        row("UTF-8 bytes read as Latin-1", QString::fromLatin1(aUnique.toUtf8()), false, true);
+        row("Latin-1 bytes read as UTF-8", QString::fromUtf8(aUnique.toLatin1()), false, true);
+        row("case differs", QStringLiteral("see,normal,Fotos/Müller.jpg"), false, false);
     }
 
     void nameMatching()
@@ -515,9 +465,9 @@ private slots:
         QTest::addColumn<int>("secondRotation");
         QTest::addColumn<int>("smartRotation");
 
-        QTest::newRow("unturned") << 0 << 0;
-        QTest::newRow("same turn") << 90 << 90;
-        QTest::newRow("different turns") << 45 << 0;
+        row("unturned", 0, 0);
+        row("same turn", 90, 90);
+        row("different turns", 45, 0);
     }
 
     void smartLayoutComputed()
@@ -620,16 +570,16 @@ private slots:
         QTest::addColumn<bool>("rightWhenFree");
         QTest::addColumn<int>("expected");
 
-        QTest::newRow("no background keeps the request") << 8 << 1 << 0 << 9 << 0 << true << false << false << 1;
-        QTest::newRow("strategy 9 fills each page") << 1 << 1 << 0 << 9 << 0 << false << false << false << 4;
-        QTest::newRow("page type of full backgrounds") << 1 << 2 << 1 << 0 << 0 << false << false << false << 4;
-        QTest::newRow("strategy 8 keeps a side") << 1 << 3 << 2 << 8 << 0 << true << true << false << 3;
-        QTest::newRow("strategy 8, free, left flag") << 1 << 0 << 2 << 8 << 0 << true << true << true << 1;
-        QTest::newRow("strategy 8, free, right flag") << 1 << 0 << 2 << 8 << 0 << true << false << true << 3;
-        QTest::newRow("strategy 8, free, no flag") << 1 << 0 << 2 << 8 << 0 << true << false << false << 0;
-        QTest::newRow("double-page image, free, right flag") << 1 << 0 << 2 << 0 << 1 << true << false << true << 3;
-        QTest::newRow("single-page image is centred") << 1 << 1 << 2 << 0 << 0 << true << true << true << 2;
-        QTest::newRow("not centred keeps the request") << 1 << 3 << 2 << 0 << 0 << false << true << true << 3;
+        row("no background keeps the request", 8, 1, 0, 9, 0, true, false, false, 1);
+        row("strategy 9 fills each page", 1, 1, 0, 9, 0, false, false, false, 4);
+        row("page type of full backgrounds", 1, 2, 1, 0, 0, false, false, false, 4);
+        row("strategy 8 keeps a side", 1, 3, 2, 8, 0, true, true, false, 3);
+        row("strategy 8, free, left flag", 1, 0, 2, 8, 0, true, true, true, 1);
+        row("strategy 8, free, right flag", 1, 0, 2, 8, 0, true, false, true, 3);
+        row("strategy 8, free, no flag", 1, 0, 2, 8, 0, true, false, false, 0);
+        row("double-page image, free, right flag", 1, 0, 2, 0, 1, true, false, true, 3);
+        row("single-page image is centred", 1, 1, 2, 0, 0, true, true, true, 2);
+        row("not centred keeps the request", 1, 3, 2, 0, 0, false, true, true, 3);
     }
 
     void correctedAlignment()
@@ -661,23 +611,20 @@ private slots:
         QTest::addColumn<bool>("removeItem");
         QTest::addColumn<bool>("visible");
 
-        QTest::newRow("plain") << SETUP() << true << false << true;
-        QTest::newRow("the white background")
-            << SETUP(theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND))) << false
-            << false << true;
-        QTest::newRow("page types 768") << SETUP(
-            theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768))))
-                                        << false << false << true;
-        QTest::newRow("only some of the page types 768")
-            << SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)))) << true << false
-            << true;
-        QTest::newRow("not accountable variant")
-            << SETUP(setCutOut(theTemplate, QStringLiteral("none"))) << true << true << true;
-        QTest::newRow("accountable variant")
-            << SETUP(setCutOut(theTemplate, QStringLiteral("oval"))) << true << false << true;
-        QTest::newRow("only unknown articles") << SETUP(
-            theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) })))
-                                               << true << false << false;
+        row("plain", SETUP(), true, false, true);
+        row("the white background",
+            SETUP(theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND))), false, false,
+            true);
+        row("page types 768", SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768)))), false,
+            false, true);
+        row("only some of the page types 768",
+            SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)))), true, false, true);
+        row("not accountable variant", SETUP(setCutOut(theTemplate, QStringLiteral("none"))), true, true, true);
+        row("accountable variant", SETUP(setCutOut(theTemplate, QStringLiteral("oval"))), true, false, true);
+        row("only unknown articles",
+            SETUP(theTemplate.setArticleGroup(
+                LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) }))),
+            true, false, false);
     }
 
     void removalAndVisibility()
@@ -699,21 +646,20 @@ private slots:
         const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
         const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "
                                                 "werden hochauflösende Versionen der Hintergründe verwendet.");
-        QTest::newRow("user layout") << 8
-                                     << SETUP(theTemplate.setUserLayout(true);
-                                              theTemplate.setName(QStringLiteral("Mein Layout")))
-                                     << QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag;
-        QTest::newRow("left page") << 8 << SETUP(setAlignment(theTemplate, 1))
-                                   << aDrag + QStringLiteral("\n\nVorlage für die linke Seite");
-        QTest::newRow("right page") << 8 << SETUP(setAlignment(theTemplate, 2))
-                                    << aDrag + QStringLiteral("\n\nVorlage für die rechte Seite");
-        QTest::newRow("both pages") << 8 << SETUP(setAlignment(theTemplate, 3)) << aDrag;
-        QTest::newRow("background") << 1 << SETUP() << aDrag + aPreview;
-        QTest::newRow("multi-colour background") << 1 << SETUP(setMultiColor(theTemplate, 0, 0))
-                                                 << aDrag
+        row("user layout", 8,
+            SETUP(theTemplate.setUserLayout(true); theTemplate.setName(QStringLiteral("Mein Layout"))),
+            QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag);
+        row("left page", 8, SETUP(setAlignment(theTemplate, 1)),
+            aDrag + QStringLiteral("\n\nVorlage für die linke Seite"));
+        row("right page", 8, SETUP(setAlignment(theTemplate, 2)),
+            aDrag + QStringLiteral("\n\nVorlage für die rechte Seite"));
+        row("both pages", 8, SETUP(setAlignment(theTemplate, 3)), aDrag);
+        row("background", 1, SETUP(), aDrag + aPreview);
+        row("multi-colour background", 1, SETUP(setMultiColor(theTemplate, 0, 0)),
+            aDrag
                 + QStringLiteral("\n Das Design bietet unterschiedliche Farbvarianten. Sie können die Farbe des "
                                  "Designs ändern, indem Sie im Produkt auf das Design doppelklicken.")
-                + aPreview;
+                + aPreview);
     }
 
     void dragHint()

@@ -10,11 +10,14 @@
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateAreaDefinitionSVG.h"
 #include "LMTemplateAreaDefinitionText.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QTest>
 
 #include <utility>
+
+using LMTestSupport::row;
 
 namespace {
 // A photo area given in fractions of the page, and its rotation.
@@ -177,14 +180,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("clipartDummies");
         QTest::addColumn<int>("calendars");
 
-        QTest::newRow("mixed list") << "ptlckpsc" << 1.0 << 2 << 2 << 1 << 2 << 1;
-        QTest::newRow("both text kinds count") << "txtx" << 1.0 << 0 << 0 << 4 << 0 << 0;
-        QTest::newRow("square photos count as landscape") << "ss" << 1.0 << 0 << 2 << 0 << 0 << 0;
-        QTest::newRow("a tall page turns a square area portrait") << "s" << 0.5 << 1 << 0 << 0 << 0 << 0;
-        QTest::newRow("photo backgrounds are no photo areas") << "bp" << 1.0 << 1 << 0 << 0 << 0 << 0;
-        QTest::newRow("photos moved into a smart layout") << "pltg" << 1.0 << 1 << 1 << 1 << 0 << 0;
-        QTest::newRow("photos kept beside the smart layout's copies") << "pltG" << 1.0 << 1 << 1 << 1 << 0 << 0;
-        QTest::newRow("a photo beside the gathered ones") << "plgs" << 1.0 << 1 << 2 << 0 << 0 << 0;
+        row("mixed list", "ptlckpsc", 1.0, 2, 2, 1, 2, 1);
+        row("both text kinds count", "txtx", 1.0, 0, 0, 4, 0, 0);
+        row("square photos count as landscape", "ss", 1.0, 0, 2, 0, 0, 0);
+        row("a tall page turns a square area portrait", "s", 0.5, 1, 0, 0, 0, 0);
+        row("photo backgrounds are no photo areas", "bp", 1.0, 1, 0, 0, 0, 0);
+        row("photos moved into a smart layout", "pltg", 1.0, 1, 1, 1, 0, 0);
+        row("photos kept beside the smart layout's copies", "pltG", 1.0, 1, 1, 1, 0, 0);
+        row("a photo beside the gathered ones", "plgs", 1.0, 1, 2, 0, 0, 0);
     }
 
     void areaCount()
@@ -262,24 +265,24 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
 
         const int T = 1, W = 2, R = 256;
-        QTest::newRow("no wish, below 1.1") << 1.1 - 0.001 << 0 << false << true;
-        QTest::newRow("no wish, above 1.1") << 1.1 + 0.001 << 0 << false << false;
-        QTest::newRow("tight and spacious, anything below 1.1") << 0.1 << T + W << true << true;
+        row("no wish, below 1.1", 1.1 - 0.001, 0, false, true);
+        row("no wish, above 1.1", 1.1 + 0.001, 0, false, false);
+        row("tight and spacious, anything below 1.1", 0.1, T + W, true, true);
 
-        QTest::newRow("tight strict, just below 0.65") << 0.649 << T << true << false;
-        QTest::newRow("tight strict, just above 0.65") << 0.651 << T << true << true;
-        QTest::newRow("spacious strict, just below 0.51") << 0.509 << W << true << true;
-        QTest::newRow("spacious strict, just above 0.51") << 0.511 << W << true << false;
-        QTest::newRow("strict ignores the relaxed test") << 0.6 << T + R << true << false;
+        row("tight strict, just below 0.65", 0.649, T, true, false);
+        row("tight strict, just above 0.65", 0.651, T, true, true);
+        row("spacious strict, just below 0.51", 0.509, W, true, true);
+        row("spacious strict, just above 0.51", 0.511, W, true, false);
+        row("strict ignores the relaxed test", 0.6, T + R, true, false);
 
-        QTest::newRow("tight, just below 0.65") << 0.649 << T << false << false;
-        QTest::newRow("tight, just above 0.65") << 0.651 << T << false << true;
-        QTest::newRow("spacious, just above 0.65") << 0.651 << W << false << false;
+        row("tight, just below 0.65", 0.649, T, false, false);
+        row("tight, just above 0.65", 0.651, T, false, true);
+        row("spacious, just above 0.65", 0.651, W, false, false);
 
-        QTest::newRow("relaxed tight, just below 0.55") << 0.549 << T + R << false << false;
-        QTest::newRow("relaxed tight, just above 0.55") << 0.551 << T + R << false << true;
-        QTest::newRow("relaxed spacious, just below 0.8") << 0.799 << W + R << false << true;
-        QTest::newRow("relaxed spacious, just above 0.8") << 0.801 << W + R << false << false;
+        row("relaxed tight, just below 0.55", 0.549, T + R, false, false);
+        row("relaxed tight, just above 0.55", 0.551, T + R, false, true);
+        row("relaxed spacious, just below 0.8", 0.799, W + R, false, true);
+        row("relaxed spacious, just above 0.8", 0.801, W + R, false, false);
     }
 
     void checkSpaciness()
@@ -301,21 +304,21 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
 
         // Not strict: the crazy setting (mask 224) decides.
-        QTest::newRow("0, calm") << 0 << false << false << true;
-        QTest::newRow("0, crazy") << 0 << false << true << false;
-        QTest::newRow("64 requires, calm") << 64 << false << false << false;
-        QTest::newRow("64 requires, crazy") << 64 << false << true << true;
-        QTest::newRow("128 allows, crazy") << 128 << false << true << true;
-        QTest::newRow("192 is no setting, crazy") << 192 << false << true << false;
-        QTest::newRow("other bits do not matter, crazy") << 64 + 256 + 1 << false << true << true;
+        row("0, calm", 0, false, false, true);
+        row("0, crazy", 0, false, true, false);
+        row("64 requires, calm", 64, false, false, false);
+        row("64 requires, crazy", 64, false, true, true);
+        row("128 allows, crazy", 128, false, true, true);
+        row("192 is no setting, crazy", 192, false, true, false);
+        row("other bits do not matter, crazy", 64 + 256 + 1, false, true, true);
 
         // Strict: crazy exactly when the lowest byte is 64 or more.
-        QTest::newRow("strict 0, crazy") << 0 << true << true << false;
-        QTest::newRow("strict 64, calm") << 64 << true << false << false;
-        QTest::newRow("strict 64, crazy") << 64 << true << true << true;
-        QTest::newRow("strict 63, crazy") << 63 << true << true << false;
-        QTest::newRow("strict 256 has a low byte of 0, calm") << 256 << true << false << true;
-        QTest::newRow("strict 320 has a low byte of 64, crazy") << 320 << true << true << true;
+        row("strict 0, crazy", 0, true, true, false);
+        row("strict 64, calm", 64, true, false, false);
+        row("strict 64, crazy", 64, true, true, true);
+        row("strict 63, crazy", 63, true, true, false);
+        row("strict 256 has a low byte of 0, calm", 256, true, false, true);
+        row("strict 320 has a low byte of 64, crazy", 320, true, true, true);
     }
 
     void checkCrazyness()
@@ -338,15 +341,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("extremePortrait");
 
         const Boxes aSquare = { { QRectF(0.25, 0.25, 0.5, 0.5) } };
-        QTest::newRow("exactly 16:9") << aSquare << 16.0 / 9.0 << 16.0 / 9.0 << false << false;
-        QTest::newRow("just wider than 16:9") << aSquare << 16.0 / 9.0 + JUST << 16.0 / 9.0 + JUST << true << false;
-        QTest::newRow("exactly 9:16") << aSquare << 9.0 / 16.0 << 16.0 / 9.0 << false << false;
-        QTest::newRow("just taller than 9:16")
-            << aSquare << 9.0 / 16.0 - JUST << 1.0 / (9.0 / 16.0 - JUST) << true << true;
-        QTest::newRow("the taller side decides")
-            << Boxes({ { QRectF(0, 0, 0.1, 0.5) }, { QRectF(0.5, 0, 0.4, 0.1) } }) << 1.0 << 5.0 << true << true;
+        row("exactly 16:9", aSquare, 16.0 / 9.0, 16.0 / 9.0, false, false);
+        row("just wider than 16:9", aSquare, 16.0 / 9.0 + JUST, 16.0 / 9.0 + JUST, true, false);
+        row("exactly 9:16", aSquare, 9.0 / 16.0, 16.0 / 9.0, false, false);
+        row("just taller than 9:16", aSquare, 9.0 / 16.0 - JUST, 1.0 / (9.0 / 16.0 - JUST), true, true);
+        row("the taller side decides", Boxes({ { QRectF(0, 0, 0.1, 0.5) }, { QRectF(0.5, 0, 0.4, 0.1) } }), 1.0, 5.0,
+            true, true);
         // Without photo areas the range stays unset: most extreme 1, but a minimum of 0 is below 9:16.
-        QTest::newRow("no photo areas") << Boxes() << 1.0 << 1.0 << false << true;
+        row("no photo areas", Boxes(), 1.0, 1.0, false, true);
     }
 
     void formats()
@@ -367,12 +369,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("strict");
         QTest::addColumn<bool>("ok");
 
-        QTest::newRow("ordinary, no panorama") << false << false << false << true;
-        QTest::newRow("extreme, no panorama") << true << false << false << false;
-        QTest::newRow("extreme, panorama") << true << true << false << true;
-        QTest::newRow("strict ordinary, panorama") << false << true << true << false;
-        QTest::newRow("strict extreme, no panorama") << true << false << true << false;
-        QTest::newRow("strict extreme, panorama") << true << true << true << true;
+        row("ordinary, no panorama", false, false, false, true);
+        row("extreme, no panorama", true, false, false, false);
+        row("extreme, panorama", true, true, false, true);
+        row("strict ordinary, panorama", false, true, true, false);
+        row("strict extreme, no panorama", true, false, true, false);
+        row("strict extreme, panorama", true, true, true, true);
     }
 
     void checkPanoramaness()
@@ -394,14 +396,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
 
         const Boxes aTightCalm = { { QRectF(0, 0, 1, 0.7) } };
-        QTest::newRow("all pass") << aTightCalm << 1 << false << true;
-        QTest::newRow("all pass strictly") << aTightCalm << 1 << true << true;
-        QTest::newRow("crazy fails") << Boxes({ { QRectF(0, 0, 1, 0.7), 3 } }) << 1 << false << false;
-        QTest::newRow("spaciness fails") << aTightCalm << 2 << false << false;
-        QTest::newRow("panorama fails") << Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }) << 1
-                                        << false << false;
-        QTest::newRow("panorama allowed")
-            << Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }) << 1 + 8 << false << true;
+        row("all pass", aTightCalm, 1, false, true);
+        row("all pass strictly", aTightCalm, 1, true, true);
+        row("crazy fails", Boxes({ { QRectF(0, 0, 1, 0.7), 3 } }), 1, false, false);
+        row("spaciness fails", aTightCalm, 2, false, false);
+        row("panorama fails", Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }), 1, false, false);
+        row("panorama allowed", Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }), 1 + 8, false, true);
     }
 
     void checkMeasurements()
@@ -422,10 +422,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("flags");
         QTest::addColumn<bool>("ok");
 
-        QTest::newRow("no texts, no flags") << 0 << 0 << true;
-        QTest::newRow("a text, no flags") << 1 << 0 << false;
-        QTest::newRow("a text, texts allowed") << 1 << 16 << true;
-        QTest::newRow("a text, every other bit") << 1 << 1023 - 16 << false;
+        row("no texts, no flags", 0, 0, true);
+        row("a text, no flags", 1, 0, false);
+        row("a text, texts allowed", 1, 16, true);
+        row("a text, every other bit", 1, 1023 - 16, false);
     }
 
     void checkTexts()
@@ -443,27 +443,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("order");
 
         const Box aSmall { QRectF(0.1, 0.1, 0.2, 0.1) };
-        QTest::newRow("generated first, despite more photos")
-            << Layout { { PORTRAIT, LANDSCAPE }, 0, 1 } << Layout { { PORTRAIT } } << 1;
-        QTest::newRow("made by hand after generated") << Layout { { PORTRAIT } } << Layout { { PORTRAIT }, 0, 4 } << 0;
-        QTest::newRow("both generated, for other pages")
-            << Layout { { PORTRAIT }, 0, 1 } << Layout { { PORTRAIT }, 0, 2 } << 2;
-        QTest::newRow("fewer photos first, despite more texts")
-            << Layout { { PORTRAIT }, 2 } << Layout { { PORTRAIT, PORTRAIT } } << 1;
-        QTest::newRow("more photos last") << Layout { { LANDSCAPE, LANDSCAPE } } << Layout { { PORTRAIT } } << 0;
-        QTest::newRow("fewer texts first, despite less landscape")
-            << Layout { { PORTRAIT } } << Layout { { LANDSCAPE }, 1 } << 1;
-        QTest::newRow("more texts last") << Layout { { LANDSCAPE }, 2 } << Layout { { PORTRAIT }, 1 } << 0;
-        QTest::newRow("more landscape first, despite more cover")
-            << Layout { { LANDSCAPE, { QRectF(0, 0, 0.9, 0.5) } } } << Layout { { PORTRAIT, LANDSCAPE } } << 1;
-        QTest::newRow("less landscape last")
-            << Layout { { PORTRAIT, aSmall } } << Layout { { LANDSCAPE, LANDSCAPE } } << 0;
-        QTest::newRow("less cover first") << Layout { { aSmall } } << Layout { { LANDSCAPE } } << 1;
-        QTest::newRow("more cover last") << Layout { { LANDSCAPE }, 1 } << Layout { { aSmall }, 1 } << 0;
-        QTest::newRow("equal cover, different places")
-            << Layout { { LANDSCAPE } } << Layout { { { QRectF(0.1, 0.7, 0.4, 0.2), 10 } } } << 2;
-        QTest::newRow("equal layouts") << Layout { { PORTRAIT, LANDSCAPE }, 1 } << Layout { { PORTRAIT, LANDSCAPE }, 1 }
-                                       << 2;
+        row("generated first, despite more photos", Layout { { PORTRAIT, LANDSCAPE }, 0, 1 }, Layout { { PORTRAIT } },
+            1);
+        row("made by hand after generated", Layout { { PORTRAIT } }, Layout { { PORTRAIT }, 0, 4 }, 0);
+        row("both generated, for other pages", Layout { { PORTRAIT }, 0, 1 }, Layout { { PORTRAIT }, 0, 2 }, 2);
+        row("fewer photos first, despite more texts", Layout { { PORTRAIT }, 2 }, Layout { { PORTRAIT, PORTRAIT } }, 1);
+        row("more photos last", Layout { { LANDSCAPE, LANDSCAPE } }, Layout { { PORTRAIT } }, 0);
+        row("fewer texts first, despite less landscape", Layout { { PORTRAIT } }, Layout { { LANDSCAPE }, 1 }, 1);
+        row("more texts last", Layout { { LANDSCAPE }, 2 }, Layout { { PORTRAIT }, 1 }, 0);
+        row("more landscape first, despite more cover", Layout { { LANDSCAPE, { QRectF(0, 0, 0.9, 0.5) } } },
+            Layout { { PORTRAIT, LANDSCAPE } }, 1);
+        row("less landscape last", Layout { { PORTRAIT, aSmall } }, Layout { { LANDSCAPE, LANDSCAPE } }, 0);
+        row("less cover first", Layout { { aSmall } }, Layout { { LANDSCAPE } }, 1);
+        row("more cover last", Layout { { LANDSCAPE }, 1 }, Layout { { aSmall }, 1 }, 0);
+        row("equal cover, different places", Layout { { LANDSCAPE } },
+            Layout { { { QRectF(0.1, 0.7, 0.4, 0.2), 10 } } }, 2);
+        row("equal layouts", Layout { { PORTRAIT, LANDSCAPE }, 1 }, Layout { { PORTRAIT, LANDSCAPE }, 1 }, 2);
     }
 
     void layoutSortCriterium()
@@ -486,18 +481,16 @@ private Q_SLOTS:
         QTest::addColumn<double>("distance");
 
         const Box aTurned { PORTRAIT.rect, 5 };
-        QTest::newRow("equal") << Layout { { PORTRAIT, LANDSCAPE }, 1 } << Layout { { PORTRAIT, LANDSCAPE }, 1 } << 0.0;
-        QTest::newRow("spaciousness only")
-            << Layout { { { QRectF(0, 0, 0.5, 0.2) } } } << Layout { { { QRectF(0, 0, 0.5, 0.4) } } } << 0.1 / 100;
-        QTest::newRow("inclined only") << Layout { { PORTRAIT } } << Layout { { aTurned } } << 10.0 / 100;
-        QTest::newRow("orientation only") << Layout { { PORTRAIT } } << Layout { { LANDSCAPE } } << 20.0 / 100;
-        QTest::newRow("one more photo") << Layout { { PORTRAIT } } << Layout { { PORTRAIT, PORTRAIT } }
-                                        << (0.08 + 20 + 19) / 100;
-        QTest::newRow("texts only") << Layout { { PORTRAIT }, 1 } << Layout { { PORTRAIT }, 3 } << 50.0 / 100;
-        QTest::newRow("generated for a page counts for nothing")
-            << Layout { { PORTRAIT }, 0, 1 } << Layout { { PORTRAIT } } << 0.0;
-        QTest::newRow("everything") << Layout { { PORTRAIT } } << Layout { { aTurned, PORTRAIT }, 1 }
-                                    << (0.08 + 10 + 20 + 19 + 50) / 100;
+        row("equal", Layout { { PORTRAIT, LANDSCAPE }, 1 }, Layout { { PORTRAIT, LANDSCAPE }, 1 }, 0.0);
+        row("spaciousness only", Layout { { { QRectF(0, 0, 0.5, 0.2) } } }, Layout { { { QRectF(0, 0, 0.5, 0.4) } } },
+            0.1 / 100);
+        row("inclined only", Layout { { PORTRAIT } }, Layout { { aTurned } }, 10.0 / 100);
+        row("orientation only", Layout { { PORTRAIT } }, Layout { { LANDSCAPE } }, 20.0 / 100);
+        row("one more photo", Layout { { PORTRAIT } }, Layout { { PORTRAIT, PORTRAIT } }, (0.08 + 20 + 19) / 100);
+        row("texts only", Layout { { PORTRAIT }, 1 }, Layout { { PORTRAIT }, 3 }, 50.0 / 100);
+        row("generated for a page counts for nothing", Layout { { PORTRAIT }, 0, 1 }, Layout { { PORTRAIT } }, 0.0);
+        row("everything", Layout { { PORTRAIT } }, Layout { { aTurned, PORTRAIT }, 1 },
+            (0.08 + 10 + 20 + 19 + 50) / 100);
     }
 
     void normalizedDistance()
@@ -562,22 +555,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("crazy");
         QTest::addColumn<int>("inclined");
 
-        QTest::newRow("apart") << Boxes({ { QRectF(0, 0, 0.4, 0.4) }, { QRectF(0.5, 0.5, 0.4, 0.4) } }) << false << 0;
-        QTest::newRow("touching edges") << Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.5, 0, 0.5, 0.5) } }) << false
-                                        << 0;
-        QTest::newRow("overlap of a thousandth")
-            << Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.499, 0, 0.5, 0.5) } }) << true << 0;
-        QTest::newRow("third overlaps the first only")
-            << Boxes({ { QRectF(0, 0, 0.3, 0.3) }, { QRectF(0.6, 0.6, 0.3, 0.3) }, { QRectF(0.2, 0.2, 0.3, 0.3) } })
-            << true << 0;
-        QTest::newRow("turned by a right angle, apart")
-            << Boxes({ { QRectF(0, 0, 0.2, 0.2), 90 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }) << true << 0;
-        QTest::newRow("turned a little, apart")
-            << Boxes({ { QRectF(0, 0, 0.2, 0.2) }, { QRectF(0.5, 0.5, 0.2, 0.2), 5 } }) << true << 1;
-        QTest::newRow("full turn counts as none")
-            << Boxes({ { QRectF(0, 0, 0.2, 0.2), 360 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }) << false << 0;
-        QTest::newRow("two inclined") << Boxes({ { QRectF(0, 0, 0.2, 0.2), 45 }, { QRectF(0.5, 0.5, 0.2, 0.2), -10 } })
-                                      << true << 2;
+        row("apart", Boxes({ { QRectF(0, 0, 0.4, 0.4) }, { QRectF(0.5, 0.5, 0.4, 0.4) } }), false, 0);
+        row("touching edges", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.5, 0, 0.5, 0.5) } }), false, 0);
+        row("overlap of a thousandth", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.499, 0, 0.5, 0.5) } }), true, 0);
+        row("third overlaps the first only",
+            Boxes({ { QRectF(0, 0, 0.3, 0.3) }, { QRectF(0.6, 0.6, 0.3, 0.3) }, { QRectF(0.2, 0.2, 0.3, 0.3) } }), true,
+            0);
+        row("turned by a right angle, apart", Boxes({ { QRectF(0, 0, 0.2, 0.2), 90 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }),
+            true, 0);
+        row("turned a little, apart", Boxes({ { QRectF(0, 0, 0.2, 0.2) }, { QRectF(0.5, 0.5, 0.2, 0.2), 5 } }), true,
+            1);
+        row("full turn counts as none", Boxes({ { QRectF(0, 0, 0.2, 0.2), 360 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }),
+            false, 0);
+        row("two inclined", Boxes({ { QRectF(0, 0, 0.2, 0.2), 45 }, { QRectF(0.5, 0.5, 0.2, 0.2), -10 } }), true, 2);
     }
 
     void isCrazy()
@@ -594,17 +584,16 @@ private Q_SLOTS:
         QTest::addColumn<Boxes>("boxes");
         QTest::addColumn<bool>("balanced");
 
-        QTest::newRow("empty") << Boxes() << true;
-        QTest::newRow("mirror pair") << Boxes({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.5) } })
-                                     << true;
+        row("empty", Boxes(), true);
+        row("mirror pair", Boxes({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.5) } }), true);
         // A whole-page area weighs 1; its centre moved by d gives |x| = d.
-        QTest::newRow("just inside the bound") << Boxes({ { QRectF(0.0099, 0, 1, 1) } }) << true;
-        QTest::newRow("just outside the bound") << Boxes({ { QRectF(0.0101, 0, 1, 1) } }) << false;
-        QTest::newRow("x and y add up") << Boxes({ { QRectF(0.006, 0.006, 1, 1) } }) << false;
+        row("just inside the bound", Boxes({ { QRectF(0.0099, 0, 1, 1) } }), true);
+        row("just outside the bound", Boxes({ { QRectF(0.0101, 0, 1, 1) } }), false);
+        row("x and y add up", Boxes({ { QRectF(0.006, 0.006, 1, 1) } }), false);
         // Weights (-0.04, 0), (0.012, -0.004) and (0.012, 0.004): the mean is about -0.0053.
-        QTest::newRow("heavy left, two light right") << Boxes(
-            { { QRectF(0.1, 0.25, 0.4, 0.5) }, { QRectF(0.7, 0.3, 0.2, 0.2) }, { QRectF(0.7, 0.5, 0.2, 0.2) } })
-                                                     << true;
+        row("heavy left, two light right",
+            Boxes({ { QRectF(0.1, 0.25, 0.4, 0.5) }, { QRectF(0.7, 0.3, 0.2, 0.2) }, { QRectF(0.7, 0.5, 0.2, 0.2) } }),
+            true);
     }
 
     void isWellBalanced()
@@ -623,14 +612,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("portrait");
         QTest::addColumn<int>("landscape");
 
-        QTest::newRow("empty") << Boxes() << 1.0 << LMRealRange() << QList<int>() << 0 << 0;
-        QTest::newRow("one area sets both bounds")
-            << Boxes({ { QRectF(0, 0, 0.2, 0.4) } }) << 1.0 << LMRealRange(0.5, 0.5) << QList<int>({ 1 }) << 1 << 0;
-        QTest::newRow("page aspect") << Boxes(
-            { { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) }, { QRectF(0, 0, 0.2, 0.2) } })
-                                     << 1.5 << LMRealRange(0.75, 3.0) << QList<int>({ 1, 2, 2 }) << 1 << 2;
-        QTest::newRow("square counts as landscape") << Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) } })
-                                                    << 2.0 << LMRealRange(1.0, 4.0) << QList<int>({ 4, 2 }) << 0 << 2;
+        row("empty", Boxes(), 1.0, LMRealRange(), QList<int>(), 0, 0);
+        row("one area sets both bounds", Boxes({ { QRectF(0, 0, 0.2, 0.4) } }), 1.0, LMRealRange(0.5, 0.5),
+            QList<int>({ 1 }), 1, 0);
+        row("page aspect",
+            Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) }, { QRectF(0, 0, 0.2, 0.2) } }), 1.5,
+            LMRealRange(0.75, 3.0), QList<int>({ 1, 2, 2 }), 1, 2);
+        row("square counts as landscape", Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) } }), 2.0,
+            LMRealRange(1.0, 4.0), QList<int>({ 4, 2 }), 0, 2);
     }
 
     void formatsAndOrientations()

@@ -1,11 +1,14 @@
 #include "LMTemplate.h"
 #include "LMTemplateBundle.h"
 #include "LMTemplateBundleRegistry.h"
+#include "LMTestSupport.h"
 
 #include <QTest>
 
 #include <thread>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -69,11 +72,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("previous");
 
         // Indexes into the bundle's pages; -1 is the null template, 9 a page outside the bundle.
-        QTest::newRow("first of three") << 3 << 0 << 1 << -1;
-        QTest::newRow("middle of three") << 3 << 1 << 2 << 0;
-        QTest::newRow("last of three") << 3 << 2 << -1 << 1;
-        QTest::newRow("page of another design") << 3 << 9 << -1 << -1;
-        QTest::newRow("empty bundle") << 0 << -1 << -1 << -1;
+        row("first of three", 3, 0, 1, -1);
+        row("middle of three", 3, 1, 2, 0);
+        row("last of three", 3, 2, -1, 1);
+        row("page of another design", 3, 9, -1, -1);
+        row("empty bundle", 0, -1, -1, -1);
     }
 
     void navigation()
@@ -101,9 +104,9 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("pages");
         QTest::addColumn<int>("needed");
 
-        QTest::newRow("empty bundle") << QList<int>() << 1;
-        QTest::newRow("three pages") << QList<int> { 0, 1, 2 } << 3;
-        QTest::newRow("a null page ends the steps") << QList<int> { 0, 1, -1, 2 } << 2;
+        row("empty bundle", QList<int>(), 1);
+        row("three pages", QList<int> { 0, 1, 2 }, 3);
+        row("a null page ends the steps", QList<int> { 0, 1, -1, 2 }, 2);
     }
 
     void countNeededPages()
@@ -145,9 +148,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("removed");
         QTest::addColumn<QList<int>>("left");
 
-        QTest::newRow("middle of three") << 1 << QList<int> { 0, 2 };
-        QTest::newRow("first of three") << 0 << QList<int> { 1, 2 };
-        QTest::newRow("a template of no bundle") << 3 << QList<int> { 0, 1, 2 };
+        row("middle of three", 1, QList<int> { 0, 2 });
+        row("first of three", 0, QList<int> { 1, 2 });
+        row("a template of no bundle", 3, QList<int> { 0, 1, 2 });
     }
 
     void removeFromRegistry()

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using LMTestSupport::row;
+
 namespace {
 LMArticle article(const char* theOrderName)
 {
@@ -30,10 +32,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("pageType");
         QTest::addColumn<bool>("valid");
 
-        QTest::newRow("catalogue article and page") << QStringLiteral("CARD_SPOT") << 0x8 << true;
-        QTest::newRow("no page type") << QStringLiteral("CARD_SPOT") << 0 << false;
-        QTest::newRow("unresolved article") << QStringLiteral("NOT_LISTED") << 0x8 << false;
-        QTest::newRow("null article") << QString() << 0x8 << false;
+        row("catalogue article and page", QStringLiteral("CARD_SPOT"), 0x8, true);
+        row("no page type", QStringLiteral("CARD_SPOT"), 0, false);
+        row("unresolved article", QStringLiteral("NOT_LISTED"), 0x8, false);
+        row("null article", QString(), 0x8, false);
     }
 
     void validity()
@@ -53,13 +55,12 @@ private Q_SLOTS:
 
         // Inner, first, front flyleaf and wall decor pages; spine, full cover, single page, back
         // cover, calendar month, and inner page and spine in one.
-        QTest::newRow("card pages") << "CARD_SPOT" << QList<int> { 0x8, 0x2, 0x10, 0x200000 } << true;
-        QTest::newRow("pages without spot colour")
-            << "CARD_SPOT" << QList<int> { 0x1, 0x20, 0x40, 0x200, 0x80000, 0x9 } << false;
-        QTest::newRow("feature missing") << "CARD_PLAIN" << QList<int> { 0x8 } << false;
-        QTest::newRow("article class not 8") << "BOOK_SPOT" << QList<int> { 0x8 } << false;
-        QTest::newRow("classes include 8") << "MIXED_SPOT" << QList<int> { 0x8 } << true;
-        QTest::newRow("unresolved article") << "NOT_LISTED" << QList<int> { 0x8 } << false;
+        row("card pages", "CARD_SPOT", QList<int> { 0x8, 0x2, 0x10, 0x200000 }, true);
+        row("pages without spot colour", "CARD_SPOT", QList<int> { 0x1, 0x20, 0x40, 0x200, 0x80000, 0x9 }, false);
+        row("feature missing", "CARD_PLAIN", QList<int> { 0x8 }, false);
+        row("article class not 8", "BOOK_SPOT", QList<int> { 0x8 }, false);
+        row("classes include 8", "MIXED_SPOT", QList<int> { 0x8 }, true);
+        row("unresolved article", "NOT_LISTED", QList<int> { 0x8 }, false);
     }
 
     void canUseSpotColor()
@@ -125,19 +126,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("aBeforeB");
 
         const QString aCard = QStringLiteral("CARD_SPOT");
-        QTest::newRow("same") << aCard << 8 << QString() << aCard << 8 << QString() << true << false;
-        QTest::newRow("variants do not count")
-            << aCard << 8 << QStringLiteral("cutout=star") << aCard << 8 << QString() << true << false;
-        QTest::newRow("order name in other case matches")
-            << aCard << 8 << QString() << QStringLiteral("card_spot") << 8 << QString() << true << false;
-        QTest::newRow("unresolved names match without case")
-            << QStringLiteral("GONE") << 8 << QString() << QStringLiteral("gone") << 8 << QString() << true << false;
-        QTest::newRow("page type decides") << aCard << 2 << QString() << aCard << 8 << QString() << false << true;
-        QTest::newRow("article decides before page type")
-            << QStringLiteral("CARD_PLAIN") << 2 << QString() << aCard << 8 << QString() << false << false;
-        QTest::newRow("lower id first") << aCard << 8 << QString() << QStringLiteral("CARD_PLAIN") << 2 << QString()
-                                        << false << true;
-        QTest::newRow("null article first") << QString() << 8 << QString() << aCard << 8 << QString() << false << true;
+        row("same", aCard, 8, QString(), aCard, 8, QString(), true, false);
+        row("variants do not count", aCard, 8, QStringLiteral("cutout=star"), aCard, 8, QString(), true, false);
+        row("order name in other case matches", aCard, 8, QString(), QStringLiteral("card_spot"), 8, QString(), true,
+            false);
+        row("unresolved names match without case", QStringLiteral("GONE"), 8, QString(), QStringLiteral("gone"), 8,
+            QString(), true, false);
+        row("page type decides", aCard, 2, QString(), aCard, 8, QString(), false, true);
+        row("article decides before page type", QStringLiteral("CARD_PLAIN"), 2, QString(), aCard, 8, QString(), false,
+            false);
+        row("lower id first", aCard, 8, QString(), QStringLiteral("CARD_PLAIN"), 2, QString(), false, true);
+        row("null article first", QString(), 8, QString(), aCard, 8, QString(), false, true);
     }
 
     void equalityAndOrder()

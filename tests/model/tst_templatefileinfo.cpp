@@ -9,6 +9,8 @@
 
 #include <functional>
 
+using LMTestSupport::row;
+
 namespace {
 using Change = std::function<void(LMTemplateFileInfo&)>;
 } // namespace
@@ -40,14 +42,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("filePath");
         QTest::addColumn<QString>("home");
 
-        QTest::newRow("below categories")
-            << QStringLiteral("/c/designs/categories/summer/page.svg") << QStringLiteral("/c/designs");
-        QTest::newRow("the last categories folder")
-            << QStringLiteral("/c/categories/a/categories/b.svg") << QStringLiteral("/c/categories/a");
-        QTest::newRow("no categories folder")
-            << QStringLiteral("/c/designs/page.svg") << QStringLiteral("/c/designs/page.svg");
-        QTest::newRow("categories only as part of a name")
-            << QStringLiteral("/c/mycategories/x.svg") << QStringLiteral("/c/mycategories/x.svg");
+        row("below categories", QStringLiteral("/c/designs/categories/summer/page.svg"), QStringLiteral("/c/designs"));
+        row("the last categories folder", QStringLiteral("/c/categories/a/categories/b.svg"),
+            QStringLiteral("/c/categories/a"));
+        row("no categories folder", QStringLiteral("/c/designs/page.svg"), QStringLiteral("/c/designs/page.svg"));
+        row("categories only as part of a name", QStringLiteral("/c/mycategories/x.svg"),
+            QStringLiteral("/c/mycategories/x.svg"));
     }
 
     void homeDirectory()
@@ -64,16 +64,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("filePath");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("folder") << QStringLiteral("/c/categories/summer/sea")
-                                << QStringLiteral("categories/summer/sea/");
-        QTest::newRow("the last categories before the last slash")
-            << QStringLiteral("/c/categories/a/categories/b/x.svg") << QStringLiteral("categories/b/x.svg/");
-        QTest::newRow("categories after the last slash does not count")
-            << QStringLiteral("/c/designs/categories") << QStringLiteral("");
-        QTest::newRow("no categories") << QStringLiteral("/c/designs/summer") << QStringLiteral("");
-        QTest::newRow("a folder that ends in a slash")
-            << QStringLiteral("/c/categories/summer/") << QStringLiteral("categories/summer/");
-        QTest::newRow("empty") << QString() << QString();
+        row("folder", QStringLiteral("/c/categories/summer/sea"), QStringLiteral("categories/summer/sea/"));
+        row("the last categories before the last slash", QStringLiteral("/c/categories/a/categories/b/x.svg"),
+            QStringLiteral("categories/b/x.svg/"));
+        row("categories after the last slash does not count", QStringLiteral("/c/designs/categories"),
+            QStringLiteral(""));
+        row("no categories", QStringLiteral("/c/designs/summer"), QStringLiteral(""));
+        row("a folder that ends in a slash", QStringLiteral("/c/categories/summer/"),
+            QStringLiteral("categories/summer/"));
+        row("empty", QString(), QString());
     }
 
     void relativeFilePathFromCategories()
@@ -91,10 +90,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("spotColor");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("no prefix: two components") << QString() << false << QStringLiteral("$CONTENT/02/page.pdf");
-        QTest::newRow("with prefix: three components")
-            << QStringLiteral("designs/see") << false << QStringLiteral("$CONTENT/02/designs/see/page.pdf");
-        QTest::newRow("spot colour file and class") << QString() << true << QStringLiteral("$CONTENT/05/page_gold.pdf");
+        row("no prefix: two components", QString(), false, QStringLiteral("$CONTENT/02/page.pdf"));
+        row("with prefix: three components", QStringLiteral("designs/see"), false,
+            QStringLiteral("$CONTENT/02/designs/see/page.pdf"));
+        row("spot colour file and class", QString(), true, QStringLiteral("$CONTENT/05/page_gold.pdf"));
     }
 
     void productionPDFPath()
@@ -127,27 +126,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("thumbnailPath");
         QTest::addColumn<QString>("imagePath");
 
-        QTest::newRow("xml, thumbnail beside")
-            << 1 << QStringLiteral("@/backgrounds/blue") << QStringLiteral("thumb.jpg") << false
-            << QStringLiteral("@/backgrounds/blue/thumb.jpg") << QStringLiteral("@/backgrounds/blue/thumb.jpg");
-        QTest::newRow("xml, thumbnail in the parent")
-            << 1 << QStringLiteral("@/backgrounds/red") << QStringLiteral("shared.jpg") << false
-            << QStringLiteral("@/backgrounds/shared.jpg") << QStringLiteral("@/backgrounds/shared.jpg");
-        QTest::newRow("xml, thumbnail nowhere")
-            << 1 << QStringLiteral("@/backgrounds/red") << QStringLiteral("gone.jpg") << false
-            << QStringLiteral("@/backgrounds/gone.jpg") << QStringLiteral("@/backgrounds/gone.jpg");
-        QTest::newRow("xml, folder that does not exist")
-            << 1 << QStringLiteral("@/nowhere/deeper") << QStringLiteral("gone.jpg") << false
-            << QStringLiteral("@/nowhere/deeper/gone.jpg") << QStringLiteral("@/nowhere/deeper/gone.jpg");
-        QTest::newRow("svg, relative to the home directory")
-            << 2 << QStringLiteral("@/designs/categories/summer/page.svg") << QStringLiteral("thumbs/page.jpg") << false
-            << QStringLiteral("@/designs/thumbs/page.jpg") << QStringLiteral("@/designs/images/page.png");
-        QTest::newRow("svg, absolute thumbnail")
-            << 2 << QStringLiteral("@/designs/categories/summer/page.svg") << QStringLiteral("/abs/t.jpg") << true
-            << QStringLiteral("/abs/t.jpg") << QStringLiteral("@/designs/images/page.png");
-        QTest::newRow("not set") << 0 << QStringLiteral("@/backgrounds/red") << QStringLiteral("shared.jpg") << false
-                                 << QStringLiteral("@/backgrounds/red/shared.jpg")
-                                 << QStringLiteral("@/backgrounds/shared.jpg");
+        row("xml, thumbnail beside", 1, QStringLiteral("@/backgrounds/blue"), QStringLiteral("thumb.jpg"), false,
+            QStringLiteral("@/backgrounds/blue/thumb.jpg"), QStringLiteral("@/backgrounds/blue/thumb.jpg"));
+        row("xml, thumbnail in the parent", 1, QStringLiteral("@/backgrounds/red"), QStringLiteral("shared.jpg"), false,
+            QStringLiteral("@/backgrounds/shared.jpg"), QStringLiteral("@/backgrounds/shared.jpg"));
+        row("xml, thumbnail nowhere", 1, QStringLiteral("@/backgrounds/red"), QStringLiteral("gone.jpg"), false,
+            QStringLiteral("@/backgrounds/gone.jpg"), QStringLiteral("@/backgrounds/gone.jpg"));
+        row("xml, folder that does not exist", 1, QStringLiteral("@/nowhere/deeper"), QStringLiteral("gone.jpg"), false,
+            QStringLiteral("@/nowhere/deeper/gone.jpg"), QStringLiteral("@/nowhere/deeper/gone.jpg"));
+        row("svg, relative to the home directory", 2, QStringLiteral("@/designs/categories/summer/page.svg"),
+            QStringLiteral("thumbs/page.jpg"), false, QStringLiteral("@/designs/thumbs/page.jpg"),
+            QStringLiteral("@/designs/images/page.png"));
+        row("svg, absolute thumbnail", 2, QStringLiteral("@/designs/categories/summer/page.svg"),
+            QStringLiteral("/abs/t.jpg"), true, QStringLiteral("/abs/t.jpg"),
+            QStringLiteral("@/designs/images/page.png"));
+        row("not set", 0, QStringLiteral("@/backgrounds/red"), QStringLiteral("shared.jpg"), false,
+            QStringLiteral("@/backgrounds/red/shared.jpg"), QStringLiteral("@/backgrounds/shared.jpg"));
     }
 
     void thumbnailAndImagePaths()
@@ -176,9 +170,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("empty") << QString() << QString();
-        QTest::newRow("relative") << QStringLiteral("gold/layer.svg") << QStringLiteral("/c/designs/gold/layer.svg");
-        QTest::newRow("absolute") << QStringLiteral("/elsewhere/layer.svg") << QStringLiteral("/elsewhere/layer.svg");
+        row("empty", QString(), QString());
+        row("relative", QStringLiteral("gold/layer.svg"), QStringLiteral("/c/designs/gold/layer.svg"));
+        row("absolute", QStringLiteral("/elsewhere/layer.svg"), QStringLiteral("/elsewhere/layer.svg"));
     }
 
     void spotColorFilePath()
@@ -197,14 +191,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pdf");
         QTest::addColumn<QStringList>("parts");
 
-        QTest::newRow("none") << QString() << QString() << QStringList();
-        QTest::newRow("image and pdf") << QStringLiteral("images/./page.png") << QStringLiteral("page.pdf")
-                                       << QStringList(
-                                              { QStringLiteral("images/page.png"), QStringLiteral("page.pdf") });
-        QTest::newRow("inside the content tree") << QStringLiteral("@/designs/images/page.png") << QString()
-                                                 << QStringList({ QStringLiteral("designs/images/page.png") });
-        QTest::newRow("outside the content tree") << QStringLiteral("/elsewhere/page.png") << QString()
-                                                  << QStringList({ QStringLiteral("/elsewhere/page.png") });
+        row("none", QString(), QString(), QStringList());
+        row("image and pdf", QStringLiteral("images/./page.png"), QStringLiteral("page.pdf"),
+            QStringList({ QStringLiteral("images/page.png"), QStringLiteral("page.pdf") }));
+        row("inside the content tree", QStringLiteral("@/designs/images/page.png"), QString(),
+            QStringList({ QStringLiteral("designs/images/page.png") }));
+        row("outside the content tree", QStringLiteral("/elsewhere/page.png"), QString(),
+            QStringList({ QStringLiteral("/elsewhere/page.png") }));
     }
 
     void uniqueNamePart()
@@ -239,18 +232,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("invalidates");
 
 #define CHANGE(...) Change([](LMTemplateFileInfo& theInfo) { theInfo.__VA_ARGS__; })
-        QTest::newRow("file path") << CHANGE(setFilePath(QStringLiteral("x"))) << true;
-        QTest::newRow("file type") << CHANGE(setFileType(LMTemplateFileInfoType::XML)) << true;
-        QTest::newRow("thumbnail") << CHANGE(setThumbnailFile(QStringLiteral("t"))) << true;
-        QTest::newRow("image") << CHANGE(setImageFile(QStringLiteral("i"))) << true;
-        QTest::newRow("image prefix") << CHANGE(setImagePathPrefix(QStringLiteral("p"))) << true;
-        QTest::newRow("pdf") << CHANGE(setPDFFile(QStringLiteral("p.pdf"))) << true;
-        QTest::newRow("price class") << CHANGE(setPriceClass(LMPriceClass::create(QStringLiteral("3")))) << true;
-        QTest::newRow("spot colour price class")
-            << CHANGE(setSpotColorPriceClass(LMPriceClass::create(QStringLiteral("3")))) << true;
-        QTest::newRow("preview") << CHANGE(setPreviewFile(QStringLiteral("p"))) << false;
-        QTest::newRow("spot colour file") << CHANGE(setSpotColorFile(QStringLiteral("s"))) << false;
-        QTest::newRow("exclusive source") << CHANGE(setExclusiveSourceFile(QFileInfo(QStringLiteral("s")))) << false;
+        row("file path", CHANGE(setFilePath(QStringLiteral("x"))), true);
+        row("file type", CHANGE(setFileType(LMTemplateFileInfoType::XML)), true);
+        row("thumbnail", CHANGE(setThumbnailFile(QStringLiteral("t"))), true);
+        row("image", CHANGE(setImageFile(QStringLiteral("i"))), true);
+        row("image prefix", CHANGE(setImagePathPrefix(QStringLiteral("p"))), true);
+        row("pdf", CHANGE(setPDFFile(QStringLiteral("p.pdf"))), true);
+        row("price class", CHANGE(setPriceClass(LMPriceClass::create(QStringLiteral("3")))), true);
+        row("spot colour price class", CHANGE(setSpotColorPriceClass(LMPriceClass::create(QStringLiteral("3")))), true);
+        row("preview", CHANGE(setPreviewFile(QStringLiteral("p"))), false);
+        row("spot colour file", CHANGE(setSpotColorFile(QStringLiteral("s"))), false);
+        row("exclusive source", CHANGE(setExclusiveSourceFile(QFileInfo(QStringLiteral("s")))), false);
 #undef CHANGE
     }
 

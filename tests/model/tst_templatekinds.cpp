@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 namespace {
 
 // The template an XML template element of that jig type gives, owned by the test.
@@ -60,8 +62,7 @@ private Q_SLOTS:
                               << QString();
         QTest::newRow("aluminium, other spelling")
             << R"(<template material="alu"/>)" << int(LMFrameMaterialEnum::Aluminium) << false << QString();
-        QTest::newRow("no material is the remove item")
-            << "<template/>" << int(LMFrameMaterialEnum::Remove) << true << QString();
+        row("no material is the remove item", "<template/>", int(LMFrameMaterialEnum::Remove), true, QString());
         QTest::newRow("none") << R"(<template material="none"/>)" << int(LMFrameMaterialEnum::Remove) << true
                               << QString();
         QTest::newRow("unknown material")
@@ -93,7 +94,7 @@ private Q_SLOTS:
         QTest::newRow("laminated") << R"(<template material="laminated"/>)" << 1 << false;
         QTest::newRow("glass") << R"(<template material="glas"/>)" << 2 << false;
         QTest::newRow("capital letters") << R"(<template material="GLAS"/>)" << 2 << false;
-        QTest::newRow("without material") << "<template/>" << 0 << true;
+        row("without material", "<template/>", 0, true);
         QTest::newRow("none") << R"(<template material="none"/>)" << 0 << true;
         QTest::newRow("unknown word") << R"(<template material="Plexiglas"/>)" << 0 << true;
     }
@@ -122,8 +123,7 @@ private Q_SLOTS:
 
         QTest::newRow("colour and opening") << R"(<template color="#102030" width="300" height="200"/>)"
                                             << QColor(0x10, 0x20, 0x30) << QSize(300, 200) << false;
-        QTest::newRow("nothing given: white without opening")
-            << "<template/>" << QColor(Qt::white) << QSize(-1, -1) << true;
+        row("nothing given: white without opening", "<template/>", QColor(Qt::white), QSize(-1, -1), true);
         QTest::newRow("zero width") << R"(<template width="0" height="120"/>)" << QColor(Qt::white) << QSize(0, 120)
                                     << true;
         QTest::newRow("smallest opening")
@@ -157,10 +157,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("priceClass");
         QTest::addColumn<bool>("removeItem");
 
-        QTest::newRow("no price class") << QString() << true;
-        QTest::newRow("01") << "01" << true;
-        QTest::newRow("02") << "02" << false;
-        QTest::newRow("a lettered class") << "premium" << false;
+        row("no price class", QString(), true);
+        row("01", "01", true);
+        row("02", "02", false);
+        row("a lettered class", "premium", false);
     }
 
     void passepartoutRemoveItem()
@@ -191,7 +191,7 @@ private Q_SLOTS:
             << R"(<template isNull="vielleicht"/>)" << false << 0 << 0 << 0;
         QTest::newRow("malformed numbers are 0")
             << R"(<template diameter="6mm" distancex="" distancey="-5"/>)" << false << 0 << 0 << -5;
-        QTest::newRow("no attributes at all") << "<template/>" << false << 0 << 0 << 0;
+        row("no attributes at all", "<template/>", false, 0, 0, 0);
     }
 
     void wallholder()
@@ -240,7 +240,7 @@ private Q_SLOTS:
             << R"(<template surrounding="flur.png"/>)" << aRoot << QString() << QRect() << true;
         QTest::newRow("a folder is no picture")
             << R"(<template surrounding="rooms"/>)" << aRoot << QString() << QRect() << true;
-        QTest::newRow("nothing given") << "<template/>" << aRoot << QString() << QRect() << true;
+        row("nothing given", "<template/>", aRoot, QString(), QRect(), true);
         QTest::newRow("relative path, relative to the folder only")
             << R"(<template surrounding="../wohnzimmer.jpg"/>)" << aRoot + QStringLiteral("/rooms") << "wohnzimmer.jpg"
             << QRect() << false;
@@ -275,14 +275,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("className");
         QTest::addColumn<int>("layerType");
 
-        QTest::newRow("frame") << 128 << "LMTemplateFrame" << 256;
-        QTest::newRow("passepartout") << 256 << "LMTemplateFramePassepartout" << 2048;
-        QTest::newRow("frame glass") << 512 << "LMTemplateFrameGlass" << 4096;
-        QTest::newRow("wallholder") << 1024 << "LMTemplateWallholder" << 1024;
-        QTest::newRow("variant template, no layer of its own") << 8192 << "LMTemplateVariantTemplate" << 0;
-        QTest::newRow("background") << 1 << "LMTemplate" << 0;
-        QTest::newRow("unknown") << 0 << "LMTemplate" << 0;
-        QTest::newRow("frame and passepartout together") << 384 << "LMTemplate" << 0;
+        row("frame", 128, "LMTemplateFrame", 256);
+        row("passepartout", 256, "LMTemplateFramePassepartout", 2048);
+        row("frame glass", 512, "LMTemplateFrameGlass", 4096);
+        row("wallholder", 1024, "LMTemplateWallholder", 1024);
+        row("variant template, no layer of its own", 8192, "LMTemplateVariantTemplate", 0);
+        row("background", 1, "LMTemplate", 0);
+        row("unknown", 0, "LMTemplate", 0);
+        row("frame and passepartout together", 384, "LMTemplate", 0);
     }
 
     void createByJigType()

@@ -11,6 +11,7 @@
 #include "LMTemplateAreaDefinitionText.h"
 #include "LMTemplateLayerTypeHash.h"
 #include "LMTemplateList.h"
+#include "LMTestSupport.h"
 #include "LMUnconfiguredTemplateList.h"
 
 #include <QDataStream>
@@ -22,6 +23,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 template <typename Area> std::unique_ptr<Area> makeArea(const QRectF& theRect = QRectF(100, 100, 200, 200))
@@ -229,24 +232,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("configurations");
 
-        QTest::newRow("empty payload") << QStringList() << QStringList() << QStringList() << QStringList();
-        QTest::newRow("found by unique name") << QStringList { "Alpha,normal,", "Blau;true" } << QStringList()
-                                              << QStringList { "Alpha" } << QStringList { "Blau;true" };
+        row("empty payload", QStringList(), QStringList(), QStringList(), QStringList());
+        row("found by unique name", QStringList { "Alpha,normal,", "Blau;true" }, QStringList(),
+            QStringList { "Alpha" }, QStringList { "Blau;true" });
         // The configuration of an unknown name is read and dropped with it, so the next name stays a name.
-        QTest::newRow("unknown name left out")
-            << QStringList { "Alpha", "---;false", "Ghost", "Rot;true", "Beta", "Gelb;true" } << QStringList { "Ghost" }
-            << QStringList { "Alpha", "Beta" } << QStringList { "---;false", "Gelb;true" };
-        QTest::newRow("unknown last name without configuration")
-            << QStringList { "Beta", "---;true", "Ghost" } << QStringList { "Ghost" } << QStringList { "Beta" }
-            << QStringList { "---;true" };
+        row("unknown name left out", QStringList { "Alpha", "---;false", "Ghost", "Rot;true", "Beta", "Gelb;true" },
+            QStringList { "Ghost" }, QStringList { "Alpha", "Beta" }, QStringList { "---;false", "Gelb;true" });
+        row("unknown last name without configuration", QStringList { "Beta", "---;true", "Ghost" },
+            QStringList { "Ghost" }, QStringList { "Beta" }, QStringList { "---;true" });
         // Without a configuration the template keeps the default rule: spot colour on exactly when
         // the template has one; a configuration given is taken as it is.
-        QTest::newRow("last names without configuration")
-            << QStringList { "Alpha", "---;false", "Spot" } << QStringList() << QStringList { "Alpha", "Spot" }
-            << QStringList { "---;false", "---;true" };
-        QTest::newRow("explicit default configuration on spot colour template")
-            << QStringList { "Spot", "---;false", "Beta" } << QStringList() << QStringList { "Spot", "Beta" }
-            << QStringList { "---;false", "---;false" };
+        row("last names without configuration", QStringList { "Alpha", "---;false", "Spot" }, QStringList(),
+            QStringList { "Alpha", "Spot" }, QStringList { "---;false", "---;true" });
+        row("explicit default configuration on spot colour template", QStringList { "Spot", "---;false", "Beta" },
+            QStringList(), QStringList { "Spot", "Beta" }, QStringList { "---;false", "---;false" });
     }
 
     void mimeReading()
@@ -281,9 +280,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("format");
         QTest::addColumn<bool>("contains");
 
-        QTest::newRow("plain text") << QStringLiteral("text/plain") << false;
-        QTest::newRow("similar format") << QStringLiteral("text/template-lists") << false;
-        QTest::newRow("own format, no data") << QStringLiteral("text/template-list") << true;
+        row("plain text", QStringLiteral("text/plain"), false);
+        row("similar format", QStringLiteral("text/template-lists"), false);
+        row("own format, no data", QStringLiteral("text/template-list"), true);
     }
 
     void foreignMimeData()
@@ -335,45 +334,40 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
 
         const QStringList aKinds { "Bg jig=1", "Clip jig=2", "Both jig=5", "Frame jig=128", "Plain" };
-        QTest::newRow("jig type") << aKinds << "jig=1" << QStringList { "Bg", "Both" };
-        QTest::newRow("jig type, none of it") << aKinds << "jig=256" << QStringList();
-        QTest::newRow("jig type of several bits") << aKinds << "jig=130" << QStringList { "Clip", "Frame" };
+        row("jig type", aKinds, "jig=1", QStringList { "Bg", "Both" });
+        row("jig type, none of it", aKinds, "jig=256", QStringList());
+        row("jig type of several bits", aKinds, "jig=130", QStringList { "Clip", "Frame" });
         const QStringList aUsers { "A user", "B", "C user", "D" };
-        QTest::newRow("user layouts") << aUsers << "user" << QStringList { "A", "C" };
-        QTest::newRow("no user layouts") << aUsers << "notuser" << QStringList { "B", "D" };
+        row("user layouts", aUsers, "user", QStringList { "A", "C" });
+        row("no user layouts", aUsers, "notuser", QStringList { "B", "D" });
         const QStringList aLayers {
             "Bg layer=1", "C0 layer=4", "C4 layer=64", "Mask layer=128", "C1C2 layer=24", "None"
         };
-        QTest::newRow("layer content 0 to 4") << aLayers << "layer=124" << QStringList { "C0", "C4", "C1C2" };
-        QTest::newRow("layer content 2 shares a bit") << aLayers << "layer=16" << QStringList { "C1C2" };
-        QTest::newRow("layer none matches nothing") << aLayers << "layer=0" << QStringList();
+        row("layer content 0 to 4", aLayers, "layer=124", QStringList { "C0", "C4", "C1C2" });
+        row("layer content 2 shares a bit", aLayers, "layer=16", QStringList { "C1C2" });
+        row("layer none matches nothing", aLayers, "layer=0", QStringList());
         const QStringList aPrices { "NoClass", "Zero price=0", "One price=01", "Two price=2", "Letter price=A" };
-        QTest::newRow("free") << aPrices << "free" << QStringList { "NoClass", "Zero", "One" };
-        QTest::newRow("priced") << aPrices << "priced" << QStringList { "Two", "Letter" };
+        row("free", aPrices, "free", QStringList { "NoClass", "Zero", "One" });
+        row("priced", aPrices, "priced", QStringList { "Two", "Letter" });
         const QStringList aCategories { "A cat=sea", "B theme=sea|sun", "C cat=snow", "D", "E fav cat=sun" };
-        QTest::newRow("one of several categories, of any type")
-            << aCategories << "cat=sun|snow" << QStringList { "B", "C", "E" };
-        QTest::newRow("category is case-sensitive") << aCategories << "cat=Sea" << QStringList();
-        QTest::newRow("empty category set keeps all")
-            << aCategories << "cat=" << QStringList { "A", "B", "C", "D", "E" };
-        QTest::newRow("favourites first, stable") << QStringList { "A", "B fav", "C", "D fav cat=x", "E" }
-                                                  << "favourites" << QStringList { "B", "D", "A", "C", "E" };
-        QTest::newRow("favourite only by its own category")
-            << QStringList { "A cat=favourites-like", "B fav" } << "favourites" << QStringList { "B", "A" };
-        QTest::newRow("remove invalid design element ids")
-            << QStringList { "A id=3", "B", "C id=0", "D id=-2", "E id=1" } << "valid ids"
-            << QStringList { "A#3", "E#1" };
-        QTest::newRow("by name, case-sensitive")
-            << QStringList { "beta", "Beta", "alpha", "Alpha", "_x", "1" } << "by name"
-            << QStringList { "1", "Alpha", "Beta", "_x", "alpha", "beta" };
-        QTest::newRow("by name, equal names keep their order")
-            << QStringList { "B id=1", "A id=2", "B id=3", "A id=4" } << "by name"
-            << QStringList { "A#2", "A#4", "B#1", "B#3" };
+        row("one of several categories, of any type", aCategories, "cat=sun|snow", QStringList { "B", "C", "E" });
+        row("category is case-sensitive", aCategories, "cat=Sea", QStringList());
+        row("empty category set keeps all", aCategories, "cat=", QStringList { "A", "B", "C", "D", "E" });
+        row("favourites first, stable", QStringList { "A", "B fav", "C", "D fav cat=x", "E" }, "favourites",
+            QStringList { "B", "D", "A", "C", "E" });
+        row("favourite only by its own category", QStringList { "A cat=favourites-like", "B fav" }, "favourites",
+            QStringList { "B", "A" });
+        row("remove invalid design element ids", QStringList { "A id=3", "B", "C id=0", "D id=-2", "E id=1" },
+            "valid ids", QStringList { "A#3", "E#1" });
+        row("by name, case-sensitive", QStringList { "beta", "Beta", "alpha", "Alpha", "_x", "1" }, "by name",
+            QStringList { "1", "Alpha", "Beta", "_x", "alpha", "beta" });
+        row("by name, equal names keep their order", QStringList { "B id=1", "A id=2", "B id=3", "A id=4" }, "by name",
+            QStringList { "A#2", "A#4", "B#1", "B#3" });
         const QStringList anAreas { "Empty", "Photo areas=ff", "Clip areas=fc", "Text areas=t", "Both areas=tcf" };
-        QTest::newRow("with clipart") << anAreas << "clipart" << QStringList { "Clip", "Both" };
-        QTest::newRow("without clipart") << anAreas << "no clipart" << QStringList { "Empty", "Photo", "Text" };
-        QTest::newRow("with text") << anAreas << "text" << QStringList { "Text", "Both" };
-        QTest::newRow("without text") << anAreas << "no text" << QStringList { "Empty", "Photo", "Clip" };
+        row("with clipart", anAreas, "clipart", QStringList { "Clip", "Both" });
+        row("without clipart", anAreas, "no clipart", QStringList { "Empty", "Photo", "Text" });
+        row("with text", anAreas, "text", QStringList { "Text", "Both" });
+        row("without text", anAreas, "no text", QStringList { "Empty", "Photo", "Clip" });
     }
 
     void filters()
@@ -424,24 +418,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("query");
         QTest::addColumn<bool>("expected");
 
-        QTest::newRow("only photos") << QStringList { "A areas=ff", "B areas=f" } << "only=2" << true;
-        QTest::newRow("photo background is no photo")
-            << QStringList { "A areas=ff", "B areas=fp" } << "only=2" << false;
-        QTest::newRow("a template without areas") << QStringList { "A areas=ff", "B" } << "only=2" << false;
-        QTest::newRow("type of several bits") << QStringList { "A areas=ft", "B areas=c" } << "only=290" << true;
-        QTest::newRow("only text areas") << QStringList { "A areas=tt", "B areas=t" } << "only text" << true;
-        QTest::newRow("text and clipart") << QStringList { "A areas=tt", "B areas=tc" } << "only text" << false;
-        QTest::newRow("theme content, all content layers")
-            << QStringList { "A layer=4", "B layer=64", "C layer=24" } << "theme content" << true;
-        QTest::newRow("theme content, masks are not content")
-            << QStringList { "A layer=4", "B layer=128" } << "theme content" << false;
-        QTest::newRow("theme content, layout and background layers")
-            << QStringList { "A layer=513" } << "theme content" << false;
-        QTest::newRow("theme content, layout and content bit")
-            << QStringList { "A layer=516" } << "theme content" << true;
-        QTest::newRow("theme content, empty list") << QStringList() << "theme content" << false;
-        QTest::newRow("some layout") << QStringList { "A", "B layout", "C" } << "some layout" << true;
-        QTest::newRow("some layout, none") << QStringList { "A areas=ff", "B" } << "some layout" << false;
+        row("only photos", QStringList { "A areas=ff", "B areas=f" }, "only=2", true);
+        row("photo background is no photo", QStringList { "A areas=ff", "B areas=fp" }, "only=2", false);
+        row("a template without areas", QStringList { "A areas=ff", "B" }, "only=2", false);
+        row("type of several bits", QStringList { "A areas=ft", "B areas=c" }, "only=290", true);
+        row("only text areas", QStringList { "A areas=tt", "B areas=t" }, "only text", true);
+        row("text and clipart", QStringList { "A areas=tt", "B areas=tc" }, "only text", false);
+        row("theme content, all content layers", QStringList { "A layer=4", "B layer=64", "C layer=24" },
+            "theme content", true);
+        row("theme content, masks are not content", QStringList { "A layer=4", "B layer=128" }, "theme content", false);
+        row("theme content, layout and background layers", QStringList { "A layer=513" }, "theme content", false);
+        row("theme content, layout and content bit", QStringList { "A layer=516" }, "theme content", true);
+        row("theme content, empty list", QStringList(), "theme content", false);
+        row("some layout", QStringList { "A", "B layout", "C" }, "some layout", true);
+        row("some layout, none", QStringList { "A areas=ff", "B" }, "some layout", false);
     }
 
     void listQueries()
@@ -475,24 +465,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("spot colour, none") << QStringList { "A", "B" } << "spot"
-                                           << "0";
-        QTest::newRow("spot colour, most frequent, not first")
-            << QStringList { "A spot=2", "B", "C spot=8", "D spot=8", "E spot=2", "F spot=8" } << "spot"
-            << "8";
-        QTest::newRow("spot colour, tie, first met wins")
-            << QStringList { "A spot=8", "B spot=2", "C spot=2", "D spot=8" } << "spot"
-            << "8";
-        QTest::newRow("spot colour, combined bits are a colour of their own")
-            << QStringList { "A spot=3", "B spot=1", "C spot=3", "D spot=2" } << "spot"
-            << "3";
+        row("spot colour, none", QStringList { "A", "B" }, "spot", "0");
+        row("spot colour, most frequent, not first",
+            QStringList { "A spot=2", "B", "C spot=8", "D spot=8", "E spot=2", "F spot=8" }, "spot", "8");
+        row("spot colour, tie, first met wins", QStringList { "A spot=8", "B spot=2", "C spot=2", "D spot=8" }, "spot",
+            "8");
+        row("spot colour, combined bits are a colour of their own",
+            QStringList { "A spot=3", "B spot=1", "C spot=3", "D spot=2" }, "spot", "3");
         // An articles group keeps its articles sorted; the list keeps the templates' order.
-        QTest::newRow("articles, each once, in list order")
-            << QStringList { "A art=z|x", "B", "C art=x|y|z", "D art=Y" } << "articles"
-            << "x,z,y,Y";
-        QTest::newRow("design element ids, valid ones once")
-            << QStringList { "A id=5", "B", "C id=0", "D id=-1", "E id=2", "F id=5" } << "ids"
-            << "2,5";
+        row("articles, each once, in list order", QStringList { "A art=z|x", "B", "C art=x|y|z", "D art=Y" },
+            "articles", "x,z,y,Y");
+        row("design element ids, valid ones once",
+            QStringList { "A id=5", "B", "C id=0", "D id=-1", "E id=2", "F id=5" }, "ids", "2,5");
     }
 
     void listValues()
@@ -527,19 +511,17 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("combinedThemes");
 
         const QString aFavourites = LMThematicCategory::favourites().internalName();
-        QTest::newRow("empty list") << QStringList() << QStringList() << QStringList() << QStringList();
-        QTest::newRow("shared category") << QStringList { "A cat=x|y", "B cat=y|z", "C cat=y" } << QStringList { "y" }
-                                         << QStringList { "x", "y", "z" } << QStringList();
-        QTest::newRow("nothing shared gives all")
-            << QStringList { "A cat=x|y", "B cat=y|z", "C cat=w" } << QStringList { "w", "x", "y", "z" }
-            << QStringList { "w", "x", "y", "z" } << QStringList();
-        QTest::newRow("a template without categories")
-            << QStringList { "A cat=x", "B" } << QStringList { "x" } << QStringList { "x" } << QStringList();
-        QTest::newRow("shared across types") << QStringList { "A cat=x theme=t", "B theme=x" } << QStringList { "x" }
-                                             << QStringList { "t", "x" } << QStringList { "t", "x" };
-        QTest::newRow("favourites shared")
-            << QStringList { "A fav cat=x", "B fav theme=s" } << QStringList { aFavourites }
-            << QStringList { aFavourites, "s", "x" } << QStringList { "s" };
+        row("empty list", QStringList(), QStringList(), QStringList(), QStringList());
+        row("shared category", QStringList { "A cat=x|y", "B cat=y|z", "C cat=y" }, QStringList { "y" },
+            QStringList { "x", "y", "z" }, QStringList());
+        row("nothing shared gives all", QStringList { "A cat=x|y", "B cat=y|z", "C cat=w" },
+            QStringList { "w", "x", "y", "z" }, QStringList { "w", "x", "y", "z" }, QStringList());
+        row("a template without categories", QStringList { "A cat=x", "B" }, QStringList { "x" }, QStringList { "x" },
+            QStringList());
+        row("shared across types", QStringList { "A cat=x theme=t", "B theme=x" }, QStringList { "x" },
+            QStringList { "t", "x" }, QStringList { "t", "x" });
+        row("favourites shared", QStringList { "A fav cat=x", "B fav theme=s" }, QStringList { aFavourites },
+            QStringList { aFavourites, "s", "x" }, QStringList { "s" });
     }
 
     void categories()
@@ -568,12 +550,14 @@ private Q_SLOTS:
         QTest::addColumn<Predicate>("predicate");
 
         constexpr int COUNT = 500;
-        QTest::newRow("every third dropped") << Predicate(
-            [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->designElementID().id() % 3; });
-        QTest::newRow("all accepted") << Predicate([](const LMUnconfiguredTemplate&) { return true; });
-        QTest::newRow("none accepted") << Predicate([](const LMUnconfiguredTemplate&) { return false; });
-        QTest::newRow("only the last") << Predicate(
-            [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->designElementID().id() == COUNT; });
+        row("every third dropped", Predicate([](const LMUnconfiguredTemplate& theTemplate) {
+                return theTemplate->designElementID().id() % 3;
+            }));
+        row("all accepted", Predicate([](const LMUnconfiguredTemplate&) { return true; }));
+        row("none accepted", Predicate([](const LMUnconfiguredTemplate&) { return false; }));
+        row("only the last", Predicate([](const LMUnconfiguredTemplate& theTemplate) {
+                return theTemplate->designElementID().id() == COUNT;
+            }));
     }
 
     void parallelFilter()
@@ -605,9 +589,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("mirrorings");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("none") << 0 << QStringList { "Page" };
-        QTest::newRow("vertical") << 2 << QStringList { "Page", "Page_vertical" };
-        QTest::newRow("both, one copy per axis") << 3 << QStringList { "Page", "Page_horizontal", "Page_vertical" };
+        row("none", 0, QStringList { "Page" });
+        row("vertical", 2, QStringList { "Page", "Page_vertical" });
+        row("both, one copy per axis", 3, QStringList { "Page", "Page_horizontal", "Page_vertical" });
     }
 
     void mirrors()
@@ -652,13 +636,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("templates");
 
         // Entries are "layer:name" or "layer:name:configuration", inserted in this order.
-        QTest::newRow("layers in order, whatever the insertion")
-            << QStringList { "8192:A", "1:A", "4:B", "16:A:Rot;true" } << "A" << QList<int> { 1, 16, 8192 }
-            << QStringList { "A", "B", "A", "A" };
-        QTest::newRow("template absent") << QStringList { "2:A", "8:B" } << "C" << QList<int>()
-                                         << QStringList { "A", "B" };
-        QTest::newRow("layer replaced") << QStringList { "4:A", "64:B", "4:C" } << "A" << QList<int>()
-                                        << QStringList { "C", "B" };
+        row("layers in order, whatever the insertion", QStringList { "8192:A", "1:A", "4:B", "16:A:Rot;true" }, "A",
+            QList<int> { 1, 16, 8192 }, QStringList { "A", "B", "A", "A" });
+        row("template absent", QStringList { "2:A", "8:B" }, "C", QList<int>(), QStringList { "A", "B" });
+        row("layer replaced", QStringList { "4:A", "64:B", "4:C" }, "A", QList<int>(), QStringList { "C", "B" });
     }
 
     void layerTypeHash()
@@ -684,14 +665,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("sorted");
         QTest::addColumn<QStringList>("valid");
 
-        QTest::newRow("only the design kinds, by design element id")
-            << QStringList { "A id=5 jig=128", "B id=4 jig=16", "C id=3 jig=256",  "D id=2 jig=0",
-                             "E id=1 jig=2",   "F id=6 jig=5",  "G id=7 jig=8192", "H id=8 jig=1024",
-                             "I id=9 jig=1",   "J id=10 jig=4", "K id=11 jig=8" }
-            << QStringList { "E#1", "D#2", "C#3", "B#4", "A#5", "F#6", "G#7", "H#8", "I#9", "J#10", "K#11" }
-            << QStringList { "B#4", "D#2", "E#1", "I#9", "J#10", "K#11" };
-        QTest::newRow("no id sorts first")
-            << QStringList { "A id=5 jig=1", "B jig=1" } << QStringList { "B", "A#5" } << QStringList { "A#5", "B" };
+        row("only the design kinds, by design element id",
+            QStringList { "A id=5 jig=128", "B id=4 jig=16", "C id=3 jig=256", "D id=2 jig=0", "E id=1 jig=2",
+                          "F id=6 jig=5", "G id=7 jig=8192", "H id=8 jig=1024", "I id=9 jig=1", "J id=10 jig=4",
+                          "K id=11 jig=8" },
+            QStringList { "E#1", "D#2", "C#3", "B#4", "A#5", "F#6", "G#7", "H#8", "I#9", "J#10", "K#11" },
+            QStringList { "B#4", "D#2", "E#1", "I#9", "J#10", "K#11" });
+        row("no id sorts first", QStringList { "A id=5 jig=1", "B jig=1" }, QStringList { "B", "A#5" },
+            QStringList { "A#5", "B" });
     }
 
     void designTypeMap()
@@ -775,14 +756,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expected");
 
         // Names, with ":configuration" where it is not the default one.
-        QTest::newRow("layout and its background") << QStringLiteral("Layout") << QStringLiteral("Paper") << true;
-        QTest::newRow("background of another layer")
-            << QStringLiteral("Layout") << QStringLiteral("Gold:Gold;true") << true;
-        QTest::newRow("background in another configuration")
-            << QStringLiteral("Layout") << QStringLiteral("Gold") << false;
-        QTest::newRow("layout in another configuration")
-            << QStringLiteral("Layout:Rot;false") << QStringLiteral("Paper") << false;
-        QTest::newRow("the layout is no background") << QStringLiteral("Layout") << QStringLiteral("Layout") << false;
+        row("layout and its background", QStringLiteral("Layout"), QStringLiteral("Paper"), true);
+        row("background of another layer", QStringLiteral("Layout"), QStringLiteral("Gold:Gold;true"), true);
+        row("background in another configuration", QStringLiteral("Layout"), QStringLiteral("Gold"), false);
+        row("layout in another configuration", QStringLiteral("Layout:Rot;false"), QStringLiteral("Paper"), false);
+        row("the layout is no background", QStringLiteral("Layout"), QStringLiteral("Layout"), false);
     }
 
     void areaDefinitionResultContains()

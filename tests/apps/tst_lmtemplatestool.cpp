@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using LMTestSupport::row;
+
 using LMTestSupport::writeFile;
 
 namespace {
@@ -79,603 +81,567 @@ class TestLMTemplatesTool : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void load_data();
-    void load();
-    void list_data();
-    void list();
-    void show_data();
-    void show();
-    void exportReadBack();
-    void exportRefusals_data();
-    void exportRefusals();
-    void check_data();
-    void check();
-    void errors_data();
-    void errors();
-    void help_data();
-    void help();
-    void sampleCheck();
-    void layoutBook_data();
-    void listNearColour_data();
-    void listNearColour();
-    void layoutBook();
-    void whiteList();
-    void smartLayoutChildren();
-    void progressOnTerminal();
+    void init()
+    {
+        myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-tool-XXXXXX"));
+        QVERIFY(myDir->isValid());
+        writeTree(*myDir);
+    }
+
+    void load_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("article");
+        QTest::addColumn<int>("backgrounds");
+        QTest::addColumn<int>("layouts");
+        QTest::addColumn<int>("svgTemplates");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<int>("warnings");
+
+        // The first article takes every file the white list does not name; the calendar's file waits.
+        row("first article by default", QStringList { "--content", "CONTENT" }, "BOOK_A4_HC", 0, 3, 1, 2, 0);
+        row("book named", QStringList { "--content", "CONTENT", "--article", "BOOK_A4_HC" }, "BOOK_A4_HC", 0, 3, 1, 2,
+            0);
+        row("order name in other case", QStringList { "--content", "CONTENT", "--article", "book_a4_hc" }, "BOOK_A4_HC",
+            0, 3, 1, 2, 0);
+        // Loaded first, the calendar takes its own file and the unassigned ones.
+        row("calendar first", QStringList { "--content", "CONTENT", "--article", "CAL_A3" }, "CAL_A3", 0, 4, 1, 3, 0);
+        // The bundled sample: its portrait book with the unassigned files, among them one deliberately
+        // broken file of each kind (five files, seven warnings).
+        row("sample content by default", QStringList(), "ALBUM_TALL_21", 76, 20, 1, 9, 7);
+        row("sample content named", QStringList { "--content", LM_SAMPLE_CONTENT }, "ALBUM_TALL_21", 76, 20, 1, 9, 7);
+    }
+
+    void load()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, article);
+        QFETCH(int, backgrounds);
+        QFETCH(int, layouts);
+        QFETCH(int, svgTemplates);
+        QFETCH(int, files);
+        QFETCH(int, warnings);
+
+        arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
+        const Result aJson = run(QStringList { "load", "--json" } + arguments);
+        QCOMPARE(aJson.exitCode, 0);
+        QJsonParseError anError;
+        const QJsonObject anObject = QJsonDocument::fromJson(aJson.out, &anError).object();
+        QCOMPARE(anError.error, QJsonParseError::NoError);
+        QCOMPARE(anObject.value("article").toString(), article);
+        const QJsonObject aByJig = anObject.value("byJigType").toObject();
+        QCOMPARE(aByJig.value("hintergrund").toInt(), backgrounds);
+        QCOMPARE(aByJig.value("layout").toInt(), layouts);
+        QCOMPARE(aByJig.value("svgtemplate").toInt(), svgTemplates);
+        QCOMPARE(anObject.value("templates").toInt(), backgrounds + layouts + svgTemplates);
+        QCOMPARE(anObject.value("byLayer").toObject().value("TEMPLATE_LAYOUT").toInt(), layouts);
+        QCOMPARE(anObject.value("byLayer").toObject().value("TEMPLATE_CONTENT_BACKGROUND").toInt(), backgrounds);
+        QCOMPARE(anObject.value("filesParsed").toInt(), files);
+        // The loader's timing line was found: all three figures are there.
+        const QJsonObject aTimings = anObject.value("timings").toObject();
+        QCOMPARE(aTimings.keys(), (QStringList { "addedMs", "markedMs", "parsedMs" }));
+        QCOMPARE(anObject.value("warnings").toArray().size(), warnings);
+
+        const Result aText = run(QStringList { "load" } + arguments);
+        QCOMPARE(aText.exitCode, 0);
+        QVERIFY2(
+            aText.out.contains(QStringLiteral("templates: %1\n").arg(backgrounds + layouts + svgTemplates).toUtf8()),
+            aText.out.constData());
+        QVERIFY2(aText.out.contains(QStringLiteral("files parsed: %1\n").arg(files).toUtf8()), aText.out.constData());
+        QVERIFY2(aText.out.contains(QStringLiteral("warnings: %1\n").arg(warnings).toUtf8()), aText.out.constData());
+        QVERIFY2(aText.err.isEmpty(), aText.err.constData());
+    }
+
+    void list_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("names");
+
+        row("layouts of inner pages", QStringList { "--jig", "layout" }, "layout",
+            QStringList { "Drei", "Eins", "Zwei" });
+        row("two photos", QStringList { "--jig", "layout", "--photos", "2" }, "layout", QStringList { "Zwei" });
+        row("no layout has no photo", QStringList { "--jig", "layout", "--photos", "0" }, "layout", QStringList());
+        row("design pages", QStringList { "--jig", "content" }, "content",
+            QStringList { "designs/meadow/meadow-1.svg" });
+        row("no backgrounds", QStringList { "--jig", "background" }, "background", QStringList());
+        row("every kind, layouts among them", QStringList(), "layout", QStringList { "Drei", "Eins", "Zwei" });
+        row("the calendar's own layouts", QStringList { "--article", "CAL_A3", "--jig", "layout" }, "layout",
+            QStringList { "Monat" });
+    }
+
+    void list()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, kind);
+        QFETCH(QStringList, names);
+
+        const Result aResult = run(QStringList { "list", "--content", content(), "--json" } + arguments);
+        QCOMPARE(aResult.exitCode, 0);
+        const QJsonObject aTemplates = aResult.json().value("templates").toObject();
+        QVERIFY2(aTemplates.contains(kind), aResult.out.constData());
+        QCOMPARE(jsonNames(aTemplates.value(kind).toArray()), names);
+
+        const Result aText = run(QStringList { "list", "--content", content() } + arguments);
+        QCOMPARE(aText.exitCode, 0);
+        QVERIFY2(aText.out.contains(QStringLiteral("%1: %2\n").arg(kind).arg(names.size()).toUtf8()),
+                 aText.out.constData());
+    }
+
+    void show_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("jigType");
+        QTest::addColumn<int>("areas");
+        QTest::addColumn<int>("photoAreas");
+        QTest::addColumn<int>("texts");
+        QTest::addColumn<int>("inclined");
+        QTest::addColumn<QRectF>("firstRect");
+
+        row("by name", "Zwei", "layout", 3, 2, 1, 0, QRectF(0.05, 0.1, 0.4, 0.8));
+        row("by unique name", "Zwei,normal,BOOK_A4_HC", "layout", 3, 2, 1, 0, QRectF(0.05, 0.1, 0.4, 0.8));
+        row("turned area", "Drei", "layout", 3, 3, 0, 1, QRectF(0.05, 0.05, 0.4, 0.4));
+        row("single photo", "Eins", "layout", 1, 1, 0, 0, QRectF(0.1, 0.1, 0.8, 0.8));
+    }
+
+    void show()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, jigType);
+        QFETCH(int, areas);
+        QFETCH(int, photoAreas);
+        QFETCH(int, texts);
+        QFETCH(int, inclined);
+        QFETCH(QRectF, firstRect);
+
+        const Result aResult = run({ "show", "--content", content(), "--json", name });
+        QCOMPARE(aResult.exitCode, 0);
+        const QJsonObject anObject = aResult.json();
+        QCOMPARE(anObject.value("jigType").toString(), jigType);
+        QCOMPARE(anObject.value("layer").toString(), QStringLiteral("TEMPLATE_LAYOUT"));
+        QVERIFY(anObject.value("uniqueName").toString().startsWith(anObject.value("name").toString() + ','));
+        const QJsonArray anAreas = anObject.value("areas").toArray();
+        QCOMPARE(anAreas.size(), areas);
+        const QJsonArray aRect = anAreas.first().toObject().value("rect").toArray();
+        QCOMPARE(QRectF(aRect.at(0).toDouble(), aRect.at(1).toDouble(), aRect.at(2).toDouble(), aRect.at(3).toDouble()),
+                 firstRect);
+        const QJsonObject anAnalysis = anObject.value("analysis").toObject();
+        QCOMPARE(anAnalysis.value("photoAreas").toInt(), photoAreas);
+        QCOMPARE(anAnalysis.value("texts").toInt(), texts);
+        QCOMPARE(anAnalysis.value("inclinedPhotos").toInt(), inclined);
+        QVERIFY(anObject.value("source").toString().startsWith(QStringLiteral("templates")));
+
+        const Result aText = run({ "show", "--content", content(), name });
+        QCOMPARE(aText.exitCode, 0);
+        QVERIFY2(aText.out.contains(QStringLiteral("areas: %1\n").arg(areas).toUtf8()), aText.out.constData());
+        QVERIFY2(aText.out.contains(("unique name: " + anObject.value("uniqueName").toString()).toUtf8()),
+                 aText.out.constData());
+    }
+
+    void exportReadBack()
+    {
+        const QString anOut = myDir->filePath(QStringLiteral("export/layouts.xml"));
+        QVERIFY(QDir().mkpath(QFileInfo(anOut).path()));
+        const Result aResult = run({ "export", "--content", content(), "Zwei", "Drei", "--out", anOut });
+        QCOMPARE(aResult.exitCode, 0);
+
+        QFile aFile(anOut);
+        QVERIFY(aFile.open(QIODevice::ReadOnly));
+        QDomDocument aDocument;
+        QVERIFY(aDocument.setContent(&aFile));
+        QCOMPARE(aDocument.documentElement().tagName(), QStringLiteral("templates2"));
+        QCOMPARE(aDocument.documentElement().attribute("version"), QStringLiteral("2"));
+        QCOMPARE(aDocument.elementsByTagName("template").size(), 2);
+        QCOMPARE(aDocument.elementsByTagName("imagearea").size(), 5);
+        // No temporary file is left beside the result.
+        QCOMPARE(QDir(QFileInfo(anOut).path()).entryList(QDir::Files), QStringList { "layouts.xml" });
+
+        // The written collection is a content file the tool reads again with the same areas.
+        QTemporaryDir aSecond(QDir::tempPath() + QStringLiteral("/lm-tool-XXXXXX"));
+        QVERIFY(aSecond.isValid());
+        writeFile(aSecond, QStringLiteral("content/products/catalogue.json"), CATALOGUE);
+        aFile.seek(0);
+        writeFile(aSecond, QStringLiteral("content/templates/categories/exported.xml"), aFile.readAll());
+        for (const char* aName : { "Zwei", "Drei" }) {
+            const Result anOriginal = run({ "show", "--content", content(), "--json", aName });
+            const Result aCopy = run({ "show", "--content", aSecond.filePath("content"), "--json", aName });
+            QCOMPARE(aCopy.exitCode, 0);
+            QVERIFY2(aCopy.json().value("areas") == anOriginal.json().value("areas"), aCopy.out.constData());
+            QVERIFY2(aCopy.json().value("analysis") == anOriginal.json().value("analysis"), aCopy.out.constData());
+        }
+    }
+
+    void exportRefusals_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        row("unknown name", QStringList { "Zwei", "Nirgends", "--out", "OUT" }, 1, "no template named 'Nirgends'");
+        row("no names", QStringList { "--out", "OUT" }, 2, "at least one template name");
+        row("no output", QStringList { "Zwei" }, 2, "--out FILE");
+        row("bad page size", QStringList { "Zwei", "--out", "OUT", "--page-size", "0x100" }, 2, "WIDTHxHEIGHT");
+        row("folder missing", QStringList { "Zwei", "--out", "MISSING/x.xml" }, 1, "cannot write");
+    }
+
+    void exportRefusals()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+
+        const QString anOut = myDir->filePath(QStringLiteral("out.xml"));
+        arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("missing")));
+        arguments.replaceInStrings(QStringLiteral("OUT"), anOut);
+        const Result aResult = run(QStringList { "export", "--content", content() } + arguments);
+        QCOMPARE(aResult.exitCode, exitCode);
+        QVERIFY2(aResult.err.contains(message.toUtf8()), aResult.err.constData());
+        QVERIFY(!QFileInfo::exists(anOut));
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QString>("brokenFile");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("articles");
+        QTest::addColumn<int>("files");
+        QTest::addColumn<int>("templates");
+
+        const QString aTemplateFile = QStringLiteral("templates/categories/broken_ü.xml");
+        const QString aCatalogue = QStringLiteral("products/catalogue.json");
+        // Every file once, whichever article takes it.
+        row("clean", QString(), false, 0, 2, 3, 5);
+        row("clean, strict", QString(), true, 0, 2, 3, 5);
+        row("broken template file", aTemplateFile, false, 0, 2, 4, 5);
+        row("broken template file, strict", aTemplateFile, true, 1, 2, 4, 5);
+        // Without a catalogue there is no article to load for.
+        row("broken catalogue, strict", aCatalogue, true, 1, 0, 0, 0);
+    }
+
+    void check()
+    {
+        QFETCH(QString, brokenFile);
+        QFETCH(bool, strict);
+        QFETCH(int, exitCode);
+        QFETCH(int, articles);
+        QFETCH(int, files);
+        QFETCH(int, templates);
+
+        if (!brokenFile.isEmpty())
+            writeFile(*myDir, "content/" + brokenFile, BROKEN);
+        QStringList anArguments { "check", "--content", content(), "--json" };
+        if (strict)
+            anArguments.append("--strict");
+        const Result aResult = run(anArguments);
+        QCOMPARE(aResult.exitCode, exitCode);
+        const QJsonObject anObject = aResult.json();
+        QCOMPARE(anObject.value("articles").toInt(), articles);
+        QCOMPARE(anObject.value("files").toInt(), files);
+        QCOMPARE(anObject.value("templates").toInt(), templates);
+
+        const QJsonArray aByFile = anObject.value("byFile").toArray();
+        if (brokenFile.isEmpty()) {
+            QCOMPARE(anObject.value("warnings").toInt(), 0);
+            QCOMPARE(aByFile.size(), 0);
+            return;
+        }
+        // Every warning is the broken file's, and named by its path inside the content tree.
+        QCOMPARE(aByFile.size(), 1);
+        QCOMPARE(aByFile.first().toObject().value("file").toString(), brokenFile);
+        const int aCount = int(aByFile.first().toObject().value("warnings").toArray().size());
+        QVERIFY(aCount >= 1);
+        QCOMPARE(anObject.value("warnings").toInt(), aCount);
+
+        const Result aText = run({ "check", "--content", content() });
+        QVERIFY2(aText.out.contains((brokenFile + ":\n  warning: ").toUtf8()), aText.out.constData());
+    }
+
+    void errors_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+
+        const QString aMissing = QStringLiteral("MISSING");
+        for (const char* aCommand : { "load", "list", "check" })
+            QTest::addRow("%s: missing content folder", aCommand)
+                << QStringList { aCommand, "--content", aMissing } << 1 << "lmtemplates: content folder not found: ";
+        row("show: missing content folder", QStringList { "show", "--content", aMissing, "Zwei" }, 1,
+            "lmtemplates: content folder not found: ");
+        row("load: unknown article", QStringList { "load", "--content", "CONTENT", "--article", "POSTER_XXL" }, 1,
+            "lmtemplates: unknown article: POSTER_XXL");
+        row("list: unknown article", QStringList { "list", "--content", "CONTENT", "--article", "Ärmel" }, 1,
+            "lmtemplates: unknown article: Ärmel");
+        row("show: unknown template", QStringList { "show", "--content", "CONTENT", "Nirgends" }, 1,
+            "lmtemplates: no template named 'Nirgends'");
+        row("no command", QStringList(), 2, "Usage: lmtemplates <command>");
+        row("unknown command", QStringList { "frobnicate" }, 2, "lmtemplates: unknown command: frobnicate");
+        row("unknown option", QStringList { "load", "--bogus" }, 2, "lmtemplates: Unknown option 'bogus'");
+        row("option without value", QStringList { "load", "--content" }, 2, "lmtemplates: Missing value");
+        row("unknown jig type", QStringList { "list", "--jig", "layout,sofa" }, 2,
+            "lmtemplates: unknown jig type: sofa");
+        row("unknown page type", QStringList { "list", "--page-type", "ceiling" }, 2,
+            "lmtemplates: unknown page type: ceiling");
+        row("negative photo count", QStringList { "list", "--photos", "-1" }, 2, "lmtemplates: --photos");
+        row("show without name", QStringList { "show" }, 2, "exactly one template name");
+        row("show with two names", QStringList { "show", "A", "B" }, 2, "exactly one template name");
+        row("json on export", QStringList { "export", "--json", "Zwei" }, 2, "Unknown option 'json'");
+        row("layout without photos", QStringList { "layout" }, 2, "lmtemplates: --photos is required");
+        row("layout: missing photo folder", QStringList { "layout", "--photos", "MISSING" }, 1,
+            "lmtemplates: no folder ");
+        row("layout: a folder without photos", QStringList { "layout", "--content", "CONTENT", "--photos", "CONTENT" },
+            1, "lmtemplates: no photos in ");
+        row("layout: unknown background choice", QStringList { "layout", "--photos", ".", "--background", "loudest" },
+            2, "lmtemplates: --background is 'nearest' or 'roundrobin': loudest");
+        row("layout: no pages", QStringList { "layout", "--photos", ".", "--pages", "-3" }, 2,
+            "lmtemplates: --pages needs 1 to ");
+    }
+
+    void errors()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+
+        arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("nowhere")));
+        arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
+        const Result aResult = run(arguments);
+        QCOMPARE(aResult.exitCode, exitCode);
+        QVERIFY2(QString::fromUtf8(aResult.err).contains(message), aResult.err.constData());
+        QVERIFY2(aResult.out.isEmpty(), aResult.out.constData());
+    }
+
+    void help_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("options");
+
+        row("load", "load", QStringList { "--content", "--article", "--json" });
+        row("list", "list", QStringList { "--content", "--article", "--json", "--jig", "--page-type" });
+        row("show", "show", QStringList { "--content", "--article", "--json", "name" });
+        row("export", "export", QStringList { "--content", "--article", "--out", "--page-size" });
+        row("check", "check", QStringList { "--content", "--json", "--strict" });
+    }
+
+    void help()
+    {
+        QFETCH(QString, command);
+        QFETCH(QStringList, options);
+
+        // Help needs no content: the folder named does not exist.
+        const Result aResult = run({ command, "--help", "--content", myDir->filePath("nowhere") });
+        QCOMPARE(aResult.exitCode, 0);
+        QVERIFY2(aResult.err.isEmpty(), aResult.err.constData());
+        const QString anOut = QString::fromUtf8(aResult.out);
+        QVERIFY2(anOut.startsWith("Usage: lmtemplates " + command + ' '), aResult.out.constData());
+        for (const QString& anOption : options)
+            QVERIFY2(anOut.contains(anOption), qPrintable(anOption));
+    }
+
+    void sampleCheck()
+    {
+        // The sample's deliberately broken files, each reported under its own name; nothing else.
+        const Result aResult = run({ "check", "--content", LM_SAMPLE_CONTENT, "--strict", "--json" });
+        QCOMPARE(aResult.exitCode, 1);
+        const QJsonObject anObject = aResult.json();
+        QStringList aFiles;
+        for (const QJsonValue& aFile : anObject.value("byFile").toArray())
+            aFiles.append(aFile.toObject().value("file").toString());
+        QCOMPARE(
+            aFiles,
+            (QStringList { "decorations", "designs/broken/broken-1.svg", "designs/plain/plain-1.svg",
+                           "templates/categories/album_bad_value.xml", "templates/categories/album_broken_markup.xml",
+                           "templates/categories/album_stickers.xml" }));
+        QCOMPARE(anObject.value("articles").toInt(), 9);
+        QCOMPARE(anObject.value("warnings").toInt(), 9);
+        QCOMPARE(anObject.value("decorations").toInt(), 8);
+        // Without --strict the same findings are no error.
+        QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
+    }
+
+    void layoutBook_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("layouts");
+
+        // Three events on a page each; two pages put the lone evening photo with the afternoon's.
+        QTest::newRow("a page per event")
+            << QStringList() << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
+        QTest::newRow("backgrounds by colour")
+            << QStringList { "--background", "nearest" }
+            << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
+        QTest::newRow("two pages") << QStringList { "--pages", "2" }
+                                   << QStringList { "Album 4 photos B", "Album 4 photos B" };
+    }
+
+    void layoutBook()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, layouts);
+        const QString aPreviews = myDir->filePath(QStringLiteral("book"));
+        const Result aResult
+            = run(QStringList { "layout", "--content", LM_SAMPLE_CONTENT, "--photos", LM_SAMPLE_CONTENT "/photos",
+                                "--json", "--size", "200", "--preview", aPreviews }
+                  + arguments);
+        QCOMPARE(aResult.exitCode, 0);
+        const QJsonArray aPages = aResult.json().value("pages").toArray();
+        QStringList aLayouts;
+        QStringList aPhotos;
+        for (const QJsonValue& aValue : aPages) {
+            const QJsonObject aPage = aValue.toObject();
+            aLayouts << aPage.value("layout").toString();
+            for (const QJsonValue& anArea : aPage.value("areas").toArray())
+                aPhotos << anArea.toObject().value("photo").toString();
+            for (const QJsonValue& aLeft : aPage.value("leftOver").toArray())
+                aPhotos << aLeft.toString();
+            // Every page has a background when asked for one, and then only.
+            QCOMPARE(aPage.value("background").toString().isEmpty(), !arguments.contains("--background"));
+            // A preview of the page's shape, with the photos drawn in.
+            const QImage aPreview(aPage.value("preview").toString());
+            QCOMPARE(aPreview.height(), 200);
+            QVERIFY(aPreview.width() > 100 && aPreview.width() < 200);
+        }
+        QCOMPARE(aLayouts, layouts);
+        // Every photo once.
+        aPhotos.sort();
+        QCOMPARE(aPhotos, QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name));
+    }
+
+    void listNearColour_data()
+    {
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("first");
+
+        QTest::newRow("blue: the blue-grey paper") << "#3366cc"
+                                                   << "4102";
+        QTest::newRow("the cream paper's own colour") << "#ede1c9"
+                                                      << "4101";
+    }
+
+    void listNearColour()
+    {
+        QFETCH(QString, colour);
+        QFETCH(QString, first);
+        const Result aResult
+            = run({ "list", "--content", LM_SAMPLE_CONTENT, "--jig", "background", "--near", colour, "--json" });
+        QCOMPARE(aResult.exitCode, 0);
+        const QJsonArray aBackgrounds = aResult.json().value("templates").toObject().value("background").toArray();
+        QCOMPARE(aBackgrounds.size(), 3);
+        QCOMPARE(aBackgrounds.first().toObject().value("name").toString(), first);
+        for (qsizetype i = 1; i < aBackgrounds.size(); ++i)
+            QVERIFY(aBackgrounds.at(i - 1).toObject().value("distance").toInt()
+                    <= aBackgrounds.at(i).toObject().value("distance").toInt());
+        QCOMPARE(run({ "list", "--near", "nocolour" }).exitCode, 2);
+    }
+
+    void whiteList()
+    {
+        const QString aContent = myDir->filePath(QStringLiteral("content"));
+        // The tree's hand-made list names the calendar file by a wildcard: the generated one by name.
+        Result aResult = run({ "whitelist", "--content", aContent, "--diff" });
+        QCOMPARE(aResult.exitCode, 1);
+        QVERIFY2(aResult.out.contains("+  /categories/calendar_layouts.xml\n"), aResult.out.constData());
+        QVERIFY2(aResult.out.contains("+  meadow/*\n"), aResult.out.constData());
+
+        const QString aList = myDir->filePath(QStringLiteral("white_list.conf"));
+        aResult = run({ "whitelist", "--content", aContent, "--out", aList });
+        QCOMPARE(aResult.exitCode, 0);
+        QFile aWritten(aList);
+        QVERIFY(aWritten.open(QIODevice::ReadOnly));
+        const QByteArray aText = aWritten.readAll();
+        // Without --out the same list goes to stdout.
+        QCOMPARE(run({ "whitelist", "--content", aContent }).out, aText);
+        QVERIFY(QFile::remove(myDir->filePath(QStringLiteral("content/white_list.conf"))));
+        QVERIFY(QFile::copy(aList, myDir->filePath(QStringLiteral("content/white_list.conf"))));
+        aResult = run({ "whitelist", "--content", aContent, "--diff" });
+        QCOMPARE(aResult.exitCode, 0);
+        QVERIFY2(aResult.out.startsWith("white_list.conf is up to date"), aResult.out.constData());
+        QCOMPARE(run({ "whitelist", "--content", aContent, "--diff", "--out", aList }).exitCode, 2);
+    }
+
+    void smartLayoutChildren()
+    {
+        // The sample's two-photo layout: its photo areas are gathered in a smart layout area and shown
+        // as that area's children, in text and JSON alike.
+        const Result aResult = run({ "show", "--content", LM_SAMPLE_CONTENT, "--json", "Album 2 photos A" });
+        QCOMPARE(aResult.exitCode, 0);
+        const QJsonArray anAreas = aResult.json().value("areas").toArray();
+        QCOMPARE(anAreas.size(), 2);
+        QCOMPARE(anAreas.at(0).toObject().value("type").toString(), QStringLiteral("smartlayoutarea"));
+        const QJsonArray aChildren = anAreas.at(0).toObject().value("children").toArray();
+        QCOMPARE(aChildren.size(), 2);
+        QCOMPARE(aChildren.at(1).toObject().value("type").toString(), QStringLiteral("imagearea"));
+        QVERIFY(!anAreas.at(1).toObject().contains("children"));
+
+        const Result aText = run({ "show", "--content", LM_SAMPLE_CONTENT, "Album 2 photos A" });
+        QCOMPARE(aText.out.count("\n    imagearea "), 2);
+        QCOMPARE(aResult.json().value("analysis").toObject().value("photoAreas").toInt(), 2);
+
+        // The gathered photo areas count for the layout filter too: the sample's four two-photo layouts.
+        const Result aList
+            = run({ "list", "--content", LM_SAMPLE_CONTENT, "--json", "--jig", "layout", "--photos", "2" });
+        QCOMPARE(aList.exitCode, 0);
+        QCOMPARE(aList.json().value("templates").toObject().value("layout").toArray().size(), 4);
+    }
+
+    void progressOnTerminal()
+    {
+        // A pseudo terminal from util-linux's script: the bar appears only there (stderr of the other
+        // runs is checked to stay empty).
+        const QString aScript = QStandardPaths::findExecutable(QStringLiteral("script"));
+        if (aScript.isEmpty())
+            QSKIP("no script command to give the tool a terminal");
+        QProcess aProcess;
+        QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
+        anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir->filePath(QStringLiteral("user")));
+        aProcess.setProcessEnvironment(anEnvironment);
+        const QString aCommand
+            = QStringLiteral("'%1' load --content '%2' >/dev/null").arg(QStringLiteral(LM_TOOL_PATH), content());
+        aProcess.start(aScript, { "-q", "-e", "-c", aCommand, "/dev/null" });
+        QVERIFY(aProcess.waitForFinished(120000));
+        QCOMPARE(aProcess.exitCode(), 0);
+        const QByteArray aTerminal = aProcess.readAllStandardOutput();
+        QVERIFY2(aTerminal.contains("] 0/4"), aTerminal.constData());
+        QVERIFY2(aTerminal.contains("[##############################] 4/4"), aTerminal.constData());
+        // The bar is wiped when loading ends.
+        QVERIFY2(aTerminal.endsWith("\r\033[K"), aTerminal.constData());
+    }
 
 private:
+    void writeTree(const QTemporaryDir& theDir) const
+    {
+        writeFile(theDir, QStringLiteral("content/products/catalogue.json"), CATALOGUE);
+        writeFile(theDir, QStringLiteral("content/white_list.conf"), WHITE_LIST);
+        writeFile(theDir, QStringLiteral("content/templates/categories/book_layouts.xml"), BOOK_LAYOUTS);
+        writeFile(theDir, QStringLiteral("content/templates/categories/calendar_layouts.xml"), CALENDAR_LAYOUTS);
+        writeFile(theDir, QStringLiteral("content/designs/meadow/meadow-1.svg"), SVG_PAGE);
+    }
+
+    Result run(const QStringList& theArguments) const
+    {
+        QProcess aProcess;
+        QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
+        // Never the user's own downloads or white list.
+        anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir->filePath(QStringLiteral("user")));
+        anEnvironment.remove(QStringLiteral("LM_CONTENT_DIR"));
+        aProcess.setProcessEnvironment(anEnvironment);
+        aProcess.start(QStringLiteral(LM_TOOL_PATH), theArguments);
+        Result aResult;
+        if (!aProcess.waitForFinished(120000) || aProcess.exitStatus() != QProcess::NormalExit) {
+            qWarning() << "lmtemplates did not finish normally:" << theArguments << aProcess.readAllStandardError();
+            return aResult;
+        }
+        aResult.exitCode = aProcess.exitCode();
+        aResult.out = aProcess.readAllStandardOutput();
+        aResult.err = aProcess.readAllStandardError();
+        return aResult;
+    }
+
     QString content() const { return myDir->filePath(QStringLiteral("content")); }
-    void writeTree(const QTemporaryDir& theDir) const;
-    Result run(const QStringList& theArguments) const;
 
     std::unique_ptr<QTemporaryDir> myDir;
 };
-
-void TestLMTemplatesTool::writeTree(const QTemporaryDir& theDir) const
-{
-    writeFile(theDir, QStringLiteral("content/products/catalogue.json"), CATALOGUE);
-    writeFile(theDir, QStringLiteral("content/white_list.conf"), WHITE_LIST);
-    writeFile(theDir, QStringLiteral("content/templates/categories/book_layouts.xml"), BOOK_LAYOUTS);
-    writeFile(theDir, QStringLiteral("content/templates/categories/calendar_layouts.xml"), CALENDAR_LAYOUTS);
-    writeFile(theDir, QStringLiteral("content/designs/meadow/meadow-1.svg"), SVG_PAGE);
-}
-
-void TestLMTemplatesTool::init()
-{
-    myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-tool-XXXXXX"));
-    QVERIFY(myDir->isValid());
-    writeTree(*myDir);
-}
-
-Result TestLMTemplatesTool::run(const QStringList& theArguments) const
-{
-    QProcess aProcess;
-    QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
-    // Never the user's own downloads or white list.
-    anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir->filePath(QStringLiteral("user")));
-    anEnvironment.remove(QStringLiteral("LM_CONTENT_DIR"));
-    aProcess.setProcessEnvironment(anEnvironment);
-    aProcess.start(QStringLiteral(LM_TOOL_PATH), theArguments);
-    Result aResult;
-    if (!aProcess.waitForFinished(120000) || aProcess.exitStatus() != QProcess::NormalExit) {
-        qWarning() << "lmtemplates did not finish normally:" << theArguments << aProcess.readAllStandardError();
-        return aResult;
-    }
-    aResult.exitCode = aProcess.exitCode();
-    aResult.out = aProcess.readAllStandardOutput();
-    aResult.err = aProcess.readAllStandardError();
-    return aResult;
-}
-
-void TestLMTemplatesTool::load_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("article");
-    QTest::addColumn<int>("backgrounds");
-    QTest::addColumn<int>("layouts");
-    QTest::addColumn<int>("svgTemplates");
-    QTest::addColumn<int>("files");
-    QTest::addColumn<int>("warnings");
-
-    // The first article takes every file the white list does not name; the calendar's file waits.
-    QTest::newRow("first article by default")
-        << QStringList { "--content", "CONTENT" } << "BOOK_A4_HC" << 0 << 3 << 1 << 2 << 0;
-    QTest::newRow("book named") << QStringList { "--content", "CONTENT", "--article", "BOOK_A4_HC" } << "BOOK_A4_HC"
-                                << 0 << 3 << 1 << 2 << 0;
-    QTest::newRow("order name in other case")
-        << QStringList { "--content", "CONTENT", "--article", "book_a4_hc" } << "BOOK_A4_HC" << 0 << 3 << 1 << 2 << 0;
-    // Loaded first, the calendar takes its own file and the unassigned ones.
-    QTest::newRow("calendar first") << QStringList { "--content", "CONTENT", "--article", "CAL_A3" } << "CAL_A3" << 0
-                                    << 4 << 1 << 3 << 0;
-    // The bundled sample: its portrait book with the unassigned files, among them one deliberately
-    // broken file of each kind (five files, seven warnings).
-    QTest::newRow("sample content by default") << QStringList() << "ALBUM_TALL_21" << 76 << 20 << 1 << 9 << 7;
-    QTest::newRow("sample content named")
-        << QStringList { "--content", LM_SAMPLE_CONTENT } << "ALBUM_TALL_21" << 76 << 20 << 1 << 9 << 7;
-}
-
-void TestLMTemplatesTool::load()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, article);
-    QFETCH(int, backgrounds);
-    QFETCH(int, layouts);
-    QFETCH(int, svgTemplates);
-    QFETCH(int, files);
-    QFETCH(int, warnings);
-
-    arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
-    const Result aJson = run(QStringList { "load", "--json" } + arguments);
-    QCOMPARE(aJson.exitCode, 0);
-    QJsonParseError anError;
-    const QJsonObject anObject = QJsonDocument::fromJson(aJson.out, &anError).object();
-    QCOMPARE(anError.error, QJsonParseError::NoError);
-    QCOMPARE(anObject.value("article").toString(), article);
-    const QJsonObject aByJig = anObject.value("byJigType").toObject();
-    QCOMPARE(aByJig.value("hintergrund").toInt(), backgrounds);
-    QCOMPARE(aByJig.value("layout").toInt(), layouts);
-    QCOMPARE(aByJig.value("svgtemplate").toInt(), svgTemplates);
-    QCOMPARE(anObject.value("templates").toInt(), backgrounds + layouts + svgTemplates);
-    QCOMPARE(anObject.value("byLayer").toObject().value("TEMPLATE_LAYOUT").toInt(), layouts);
-    QCOMPARE(anObject.value("byLayer").toObject().value("TEMPLATE_CONTENT_BACKGROUND").toInt(), backgrounds);
-    QCOMPARE(anObject.value("filesParsed").toInt(), files);
-    // The loader's timing line was found: all three figures are there.
-    const QJsonObject aTimings = anObject.value("timings").toObject();
-    QCOMPARE(aTimings.keys(), (QStringList { "addedMs", "markedMs", "parsedMs" }));
-    QCOMPARE(anObject.value("warnings").toArray().size(), warnings);
-
-    const Result aText = run(QStringList { "load" } + arguments);
-    QCOMPARE(aText.exitCode, 0);
-    QVERIFY2(aText.out.contains(QStringLiteral("templates: %1\n").arg(backgrounds + layouts + svgTemplates).toUtf8()),
-             aText.out.constData());
-    QVERIFY2(aText.out.contains(QStringLiteral("files parsed: %1\n").arg(files).toUtf8()), aText.out.constData());
-    QVERIFY2(aText.out.contains(QStringLiteral("warnings: %1\n").arg(warnings).toUtf8()), aText.out.constData());
-    QVERIFY2(aText.err.isEmpty(), aText.err.constData());
-}
-
-void TestLMTemplatesTool::list_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QStringList>("names");
-
-    QTest::newRow("layouts of inner pages")
-        << QStringList { "--jig", "layout" } << "layout" << QStringList { "Drei", "Eins", "Zwei" };
-    QTest::newRow("two photos") << QStringList { "--jig", "layout", "--photos", "2" } << "layout"
-                                << QStringList { "Zwei" };
-    QTest::newRow("no layout has no photo")
-        << QStringList { "--jig", "layout", "--photos", "0" } << "layout" << QStringList();
-    QTest::newRow("design pages") << QStringList { "--jig", "content" } << "content"
-                                  << QStringList { "designs/meadow/meadow-1.svg" };
-    QTest::newRow("no backgrounds") << QStringList { "--jig", "background" } << "background" << QStringList();
-    QTest::newRow("every kind, layouts among them")
-        << QStringList() << "layout" << QStringList { "Drei", "Eins", "Zwei" };
-    QTest::newRow("the calendar's own layouts")
-        << QStringList { "--article", "CAL_A3", "--jig", "layout" } << "layout" << QStringList { "Monat" };
-}
-
-void TestLMTemplatesTool::list()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, kind);
-    QFETCH(QStringList, names);
-
-    const Result aResult = run(QStringList { "list", "--content", content(), "--json" } + arguments);
-    QCOMPARE(aResult.exitCode, 0);
-    const QJsonObject aTemplates = aResult.json().value("templates").toObject();
-    QVERIFY2(aTemplates.contains(kind), aResult.out.constData());
-    QCOMPARE(jsonNames(aTemplates.value(kind).toArray()), names);
-
-    const Result aText = run(QStringList { "list", "--content", content() } + arguments);
-    QCOMPARE(aText.exitCode, 0);
-    QVERIFY2(aText.out.contains(QStringLiteral("%1: %2\n").arg(kind).arg(names.size()).toUtf8()),
-             aText.out.constData());
-}
-
-void TestLMTemplatesTool::show_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("jigType");
-    QTest::addColumn<int>("areas");
-    QTest::addColumn<int>("photoAreas");
-    QTest::addColumn<int>("texts");
-    QTest::addColumn<int>("inclined");
-    QTest::addColumn<QRectF>("firstRect");
-
-    QTest::newRow("by name") << "Zwei"
-                             << "layout" << 3 << 2 << 1 << 0 << QRectF(0.05, 0.1, 0.4, 0.8);
-    QTest::newRow("by unique name") << "Zwei,normal,BOOK_A4_HC"
-                                    << "layout" << 3 << 2 << 1 << 0 << QRectF(0.05, 0.1, 0.4, 0.8);
-    QTest::newRow("turned area") << "Drei"
-                                 << "layout" << 3 << 3 << 0 << 1 << QRectF(0.05, 0.05, 0.4, 0.4);
-    QTest::newRow("single photo") << "Eins"
-                                  << "layout" << 1 << 1 << 0 << 0 << QRectF(0.1, 0.1, 0.8, 0.8);
-}
-
-void TestLMTemplatesTool::show()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, jigType);
-    QFETCH(int, areas);
-    QFETCH(int, photoAreas);
-    QFETCH(int, texts);
-    QFETCH(int, inclined);
-    QFETCH(QRectF, firstRect);
-
-    const Result aResult = run({ "show", "--content", content(), "--json", name });
-    QCOMPARE(aResult.exitCode, 0);
-    const QJsonObject anObject = aResult.json();
-    QCOMPARE(anObject.value("jigType").toString(), jigType);
-    QCOMPARE(anObject.value("layer").toString(), QStringLiteral("TEMPLATE_LAYOUT"));
-    QVERIFY(anObject.value("uniqueName").toString().startsWith(anObject.value("name").toString() + ','));
-    const QJsonArray anAreas = anObject.value("areas").toArray();
-    QCOMPARE(anAreas.size(), areas);
-    const QJsonArray aRect = anAreas.first().toObject().value("rect").toArray();
-    QCOMPARE(QRectF(aRect.at(0).toDouble(), aRect.at(1).toDouble(), aRect.at(2).toDouble(), aRect.at(3).toDouble()),
-             firstRect);
-    const QJsonObject anAnalysis = anObject.value("analysis").toObject();
-    QCOMPARE(anAnalysis.value("photoAreas").toInt(), photoAreas);
-    QCOMPARE(anAnalysis.value("texts").toInt(), texts);
-    QCOMPARE(anAnalysis.value("inclinedPhotos").toInt(), inclined);
-    QVERIFY(anObject.value("source").toString().startsWith(QStringLiteral("templates")));
-
-    const Result aText = run({ "show", "--content", content(), name });
-    QCOMPARE(aText.exitCode, 0);
-    QVERIFY2(aText.out.contains(QStringLiteral("areas: %1\n").arg(areas).toUtf8()), aText.out.constData());
-    QVERIFY2(aText.out.contains(("unique name: " + anObject.value("uniqueName").toString()).toUtf8()),
-             aText.out.constData());
-}
-
-void TestLMTemplatesTool::exportReadBack()
-{
-    const QString anOut = myDir->filePath(QStringLiteral("export/layouts.xml"));
-    QVERIFY(QDir().mkpath(QFileInfo(anOut).path()));
-    const Result aResult = run({ "export", "--content", content(), "Zwei", "Drei", "--out", anOut });
-    QCOMPARE(aResult.exitCode, 0);
-
-    QFile aFile(anOut);
-    QVERIFY(aFile.open(QIODevice::ReadOnly));
-    QDomDocument aDocument;
-    QVERIFY(aDocument.setContent(&aFile));
-    QCOMPARE(aDocument.documentElement().tagName(), QStringLiteral("templates2"));
-    QCOMPARE(aDocument.documentElement().attribute("version"), QStringLiteral("2"));
-    QCOMPARE(aDocument.elementsByTagName("template").size(), 2);
-    QCOMPARE(aDocument.elementsByTagName("imagearea").size(), 5);
-    // No temporary file is left beside the result.
-    QCOMPARE(QDir(QFileInfo(anOut).path()).entryList(QDir::Files), QStringList { "layouts.xml" });
-
-    // The written collection is a content file the tool reads again with the same areas.
-    QTemporaryDir aSecond(QDir::tempPath() + QStringLiteral("/lm-tool-XXXXXX"));
-    QVERIFY(aSecond.isValid());
-    writeFile(aSecond, QStringLiteral("content/products/catalogue.json"), CATALOGUE);
-    aFile.seek(0);
-    writeFile(aSecond, QStringLiteral("content/templates/categories/exported.xml"), aFile.readAll());
-    for (const char* aName : { "Zwei", "Drei" }) {
-        const Result anOriginal = run({ "show", "--content", content(), "--json", aName });
-        const Result aCopy = run({ "show", "--content", aSecond.filePath("content"), "--json", aName });
-        QCOMPARE(aCopy.exitCode, 0);
-        QVERIFY2(aCopy.json().value("areas") == anOriginal.json().value("areas"), aCopy.out.constData());
-        QVERIFY2(aCopy.json().value("analysis") == anOriginal.json().value("analysis"), aCopy.out.constData());
-    }
-}
-
-void TestLMTemplatesTool::exportRefusals_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-
-    QTest::newRow("unknown name") << QStringList { "Zwei", "Nirgends", "--out", "OUT" } << 1
-                                  << "no template named 'Nirgends'";
-    QTest::newRow("no names") << QStringList { "--out", "OUT" } << 2 << "at least one template name";
-    QTest::newRow("no output") << QStringList { "Zwei" } << 2 << "--out FILE";
-    QTest::newRow("bad page size") << QStringList { "Zwei", "--out", "OUT", "--page-size", "0x100" } << 2
-                                   << "WIDTHxHEIGHT";
-    QTest::newRow("folder missing") << QStringList { "Zwei", "--out", "MISSING/x.xml" } << 1 << "cannot write";
-}
-
-void TestLMTemplatesTool::exportRefusals()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-
-    const QString anOut = myDir->filePath(QStringLiteral("out.xml"));
-    arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("missing")));
-    arguments.replaceInStrings(QStringLiteral("OUT"), anOut);
-    const Result aResult = run(QStringList { "export", "--content", content() } + arguments);
-    QCOMPARE(aResult.exitCode, exitCode);
-    QVERIFY2(aResult.err.contains(message.toUtf8()), aResult.err.constData());
-    QVERIFY(!QFileInfo::exists(anOut));
-}
-
-void TestLMTemplatesTool::check_data()
-{
-    QTest::addColumn<QString>("brokenFile");
-    QTest::addColumn<bool>("strict");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<int>("articles");
-    QTest::addColumn<int>("files");
-    QTest::addColumn<int>("templates");
-
-    const QString aTemplateFile = QStringLiteral("templates/categories/broken_ü.xml");
-    const QString aCatalogue = QStringLiteral("products/catalogue.json");
-    // Every file once, whichever article takes it.
-    QTest::newRow("clean") << QString() << false << 0 << 2 << 3 << 5;
-    QTest::newRow("clean, strict") << QString() << true << 0 << 2 << 3 << 5;
-    QTest::newRow("broken template file") << aTemplateFile << false << 0 << 2 << 4 << 5;
-    QTest::newRow("broken template file, strict") << aTemplateFile << true << 1 << 2 << 4 << 5;
-    // Without a catalogue there is no article to load for.
-    QTest::newRow("broken catalogue, strict") << aCatalogue << true << 1 << 0 << 0 << 0;
-}
-
-void TestLMTemplatesTool::check()
-{
-    QFETCH(QString, brokenFile);
-    QFETCH(bool, strict);
-    QFETCH(int, exitCode);
-    QFETCH(int, articles);
-    QFETCH(int, files);
-    QFETCH(int, templates);
-
-    if (!brokenFile.isEmpty())
-        writeFile(*myDir, "content/" + brokenFile, BROKEN);
-    QStringList anArguments { "check", "--content", content(), "--json" };
-    if (strict)
-        anArguments.append("--strict");
-    const Result aResult = run(anArguments);
-    QCOMPARE(aResult.exitCode, exitCode);
-    const QJsonObject anObject = aResult.json();
-    QCOMPARE(anObject.value("articles").toInt(), articles);
-    QCOMPARE(anObject.value("files").toInt(), files);
-    QCOMPARE(anObject.value("templates").toInt(), templates);
-
-    const QJsonArray aByFile = anObject.value("byFile").toArray();
-    if (brokenFile.isEmpty()) {
-        QCOMPARE(anObject.value("warnings").toInt(), 0);
-        QCOMPARE(aByFile.size(), 0);
-        return;
-    }
-    // Every warning is the broken file's, and named by its path inside the content tree.
-    QCOMPARE(aByFile.size(), 1);
-    QCOMPARE(aByFile.first().toObject().value("file").toString(), brokenFile);
-    const int aCount = int(aByFile.first().toObject().value("warnings").toArray().size());
-    QVERIFY(aCount >= 1);
-    QCOMPARE(anObject.value("warnings").toInt(), aCount);
-
-    const Result aText = run({ "check", "--content", content() });
-    QVERIFY2(aText.out.contains((brokenFile + ":\n  warning: ").toUtf8()), aText.out.constData());
-}
-
-void TestLMTemplatesTool::errors_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("message");
-
-    const QString aMissing = QStringLiteral("MISSING");
-    for (const char* aCommand : { "load", "list", "check" })
-        QTest::addRow("%s: missing content folder", aCommand)
-            << QStringList { aCommand, "--content", aMissing } << 1 << "lmtemplates: content folder not found: ";
-    QTest::newRow("show: missing content folder")
-        << QStringList { "show", "--content", aMissing, "Zwei" } << 1 << "lmtemplates: content folder not found: ";
-    QTest::newRow("load: unknown article") << QStringList { "load", "--content", "CONTENT", "--article", "POSTER_XXL" }
-                                           << 1 << "lmtemplates: unknown article: POSTER_XXL";
-    QTest::newRow("list: unknown article") << QStringList { "list", "--content", "CONTENT", "--article", "Ärmel" } << 1
-                                           << "lmtemplates: unknown article: Ärmel";
-    QTest::newRow("show: unknown template") << QStringList { "show", "--content", "CONTENT", "Nirgends" } << 1
-                                            << "lmtemplates: no template named 'Nirgends'";
-    QTest::newRow("no command") << QStringList() << 2 << "Usage: lmtemplates <command>";
-    QTest::newRow("unknown command") << QStringList { "frobnicate" } << 2 << "lmtemplates: unknown command: frobnicate";
-    QTest::newRow("unknown option") << QStringList { "load", "--bogus" } << 2 << "lmtemplates: Unknown option 'bogus'";
-    QTest::newRow("option without value") << QStringList { "load", "--content" } << 2 << "lmtemplates: Missing value";
-    QTest::newRow("unknown jig type") << QStringList { "list", "--jig", "layout,sofa" } << 2
-                                      << "lmtemplates: unknown jig type: sofa";
-    QTest::newRow("unknown page type") << QStringList { "list", "--page-type", "ceiling" } << 2
-                                       << "lmtemplates: unknown page type: ceiling";
-    QTest::newRow("negative photo count") << QStringList { "list", "--photos", "-1" } << 2 << "lmtemplates: --photos";
-    QTest::newRow("show without name") << QStringList { "show" } << 2 << "exactly one template name";
-    QTest::newRow("show with two names") << QStringList { "show", "A", "B" } << 2 << "exactly one template name";
-    QTest::newRow("json on export") << QStringList { "export", "--json", "Zwei" } << 2 << "Unknown option 'json'";
-    QTest::newRow("layout without photos") << QStringList { "layout" } << 2 << "lmtemplates: --photos is required";
-    QTest::newRow("layout: missing photo folder")
-        << QStringList { "layout", "--photos", "MISSING" } << 1 << "lmtemplates: no folder ";
-    QTest::newRow("layout: a folder without photos")
-        << QStringList { "layout", "--content", "CONTENT", "--photos", "CONTENT" } << 1 << "lmtemplates: no photos in ";
-    QTest::newRow("layout: unknown background choice")
-        << QStringList { "layout", "--photos", ".", "--background", "loudest" } << 2
-        << "lmtemplates: --background is 'nearest' or 'roundrobin': loudest";
-    QTest::newRow("layout: no pages") << QStringList { "layout", "--photos", ".", "--pages", "-3" } << 2
-                                      << "lmtemplates: --pages needs 1 to ";
-}
-
-void TestLMTemplatesTool::errors()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, message);
-
-    arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("nowhere")));
-    arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
-    const Result aResult = run(arguments);
-    QCOMPARE(aResult.exitCode, exitCode);
-    QVERIFY2(QString::fromUtf8(aResult.err).contains(message), aResult.err.constData());
-    QVERIFY2(aResult.out.isEmpty(), aResult.out.constData());
-}
-
-void TestLMTemplatesTool::help_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QStringList>("options");
-
-    QTest::newRow("load") << "load" << QStringList { "--content", "--article", "--json" };
-    QTest::newRow("list") << "list" << QStringList { "--content", "--article", "--json", "--jig", "--page-type" };
-    QTest::newRow("show") << "show" << QStringList { "--content", "--article", "--json", "name" };
-    QTest::newRow("export") << "export" << QStringList { "--content", "--article", "--out", "--page-size" };
-    QTest::newRow("check") << "check" << QStringList { "--content", "--json", "--strict" };
-}
-
-void TestLMTemplatesTool::help()
-{
-    QFETCH(QString, command);
-    QFETCH(QStringList, options);
-
-    // Help needs no content: the folder named does not exist.
-    const Result aResult = run({ command, "--help", "--content", myDir->filePath("nowhere") });
-    QCOMPARE(aResult.exitCode, 0);
-    QVERIFY2(aResult.err.isEmpty(), aResult.err.constData());
-    const QString anOut = QString::fromUtf8(aResult.out);
-    QVERIFY2(anOut.startsWith("Usage: lmtemplates " + command + ' '), aResult.out.constData());
-    for (const QString& anOption : options)
-        QVERIFY2(anOut.contains(anOption), qPrintable(anOption));
-}
-
-void TestLMTemplatesTool::sampleCheck()
-{
-    // The sample's deliberately broken files, each reported under its own name; nothing else.
-    const Result aResult = run({ "check", "--content", LM_SAMPLE_CONTENT, "--strict", "--json" });
-    QCOMPARE(aResult.exitCode, 1);
-    const QJsonObject anObject = aResult.json();
-    QStringList aFiles;
-    for (const QJsonValue& aFile : anObject.value("byFile").toArray())
-        aFiles.append(aFile.toObject().value("file").toString());
-    QCOMPARE(aFiles,
-             (QStringList { "decorations", "designs/broken/broken-1.svg", "designs/plain/plain-1.svg",
-                            "templates/categories/album_bad_value.xml", "templates/categories/album_broken_markup.xml",
-                            "templates/categories/album_stickers.xml" }));
-    QCOMPARE(anObject.value("articles").toInt(), 9);
-    QCOMPARE(anObject.value("warnings").toInt(), 9);
-    QCOMPARE(anObject.value("decorations").toInt(), 8);
-    // Without --strict the same findings are no error.
-    QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
-}
-
-void TestLMTemplatesTool::layoutBook_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("layouts");
-
-    // Three events on a page each; two pages put the lone evening photo with the afternoon's.
-    QTest::newRow("a page per event") << QStringList()
-                                      << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
-    QTest::newRow("backgrounds by colour") << QStringList { "--background", "nearest" }
-                                           << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
-    QTest::newRow("two pages") << QStringList { "--pages", "2" }
-                               << QStringList { "Album 4 photos B", "Album 4 photos B" };
-}
-
-void TestLMTemplatesTool::layoutBook()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, layouts);
-    const QString aPreviews = myDir->filePath(QStringLiteral("book"));
-    const Result aResult
-        = run(QStringList { "layout", "--content", LM_SAMPLE_CONTENT, "--photos", LM_SAMPLE_CONTENT "/photos", "--json",
-                            "--size", "200", "--preview", aPreviews }
-              + arguments);
-    QCOMPARE(aResult.exitCode, 0);
-    const QJsonArray aPages = aResult.json().value("pages").toArray();
-    QStringList aLayouts;
-    QStringList aPhotos;
-    for (const QJsonValue& aValue : aPages) {
-        const QJsonObject aPage = aValue.toObject();
-        aLayouts << aPage.value("layout").toString();
-        for (const QJsonValue& anArea : aPage.value("areas").toArray())
-            aPhotos << anArea.toObject().value("photo").toString();
-        for (const QJsonValue& aLeft : aPage.value("leftOver").toArray())
-            aPhotos << aLeft.toString();
-        // Every page has a background when asked for one, and then only.
-        QCOMPARE(aPage.value("background").toString().isEmpty(), !arguments.contains("--background"));
-        // A preview of the page's shape, with the photos drawn in.
-        const QImage aPreview(aPage.value("preview").toString());
-        QCOMPARE(aPreview.height(), 200);
-        QVERIFY(aPreview.width() > 100 && aPreview.width() < 200);
-    }
-    QCOMPARE(aLayouts, layouts);
-    // Every photo once.
-    aPhotos.sort();
-    QCOMPARE(aPhotos, QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name));
-}
-
-void TestLMTemplatesTool::listNearColour_data()
-{
-    QTest::addColumn<QString>("colour");
-    QTest::addColumn<QString>("first");
-
-    QTest::newRow("blue: the blue-grey paper") << "#3366cc"
-                                               << "4102";
-    QTest::newRow("the cream paper's own colour") << "#ede1c9"
-                                                  << "4101";
-}
-
-void TestLMTemplatesTool::listNearColour()
-{
-    QFETCH(QString, colour);
-    QFETCH(QString, first);
-    const Result aResult
-        = run({ "list", "--content", LM_SAMPLE_CONTENT, "--jig", "background", "--near", colour, "--json" });
-    QCOMPARE(aResult.exitCode, 0);
-    const QJsonArray aBackgrounds = aResult.json().value("templates").toObject().value("background").toArray();
-    QCOMPARE(aBackgrounds.size(), 3);
-    QCOMPARE(aBackgrounds.first().toObject().value("name").toString(), first);
-    for (qsizetype i = 1; i < aBackgrounds.size(); ++i)
-        QVERIFY(aBackgrounds.at(i - 1).toObject().value("distance").toInt()
-                <= aBackgrounds.at(i).toObject().value("distance").toInt());
-    QCOMPARE(run({ "list", "--near", "nocolour" }).exitCode, 2);
-}
-
-void TestLMTemplatesTool::whiteList()
-{
-    const QString aContent = myDir->filePath(QStringLiteral("content"));
-    // The tree's hand-made list names the calendar file by a wildcard: the generated one by name.
-    Result aResult = run({ "whitelist", "--content", aContent, "--diff" });
-    QCOMPARE(aResult.exitCode, 1);
-    QVERIFY2(aResult.out.contains("+  /categories/calendar_layouts.xml\n"), aResult.out.constData());
-    QVERIFY2(aResult.out.contains("+  meadow/*\n"), aResult.out.constData());
-
-    const QString aList = myDir->filePath(QStringLiteral("white_list.conf"));
-    aResult = run({ "whitelist", "--content", aContent, "--out", aList });
-    QCOMPARE(aResult.exitCode, 0);
-    QFile aWritten(aList);
-    QVERIFY(aWritten.open(QIODevice::ReadOnly));
-    const QByteArray aText = aWritten.readAll();
-    // Without --out the same list goes to stdout.
-    QCOMPARE(run({ "whitelist", "--content", aContent }).out, aText);
-    QVERIFY(QFile::remove(myDir->filePath(QStringLiteral("content/white_list.conf"))));
-    QVERIFY(QFile::copy(aList, myDir->filePath(QStringLiteral("content/white_list.conf"))));
-    aResult = run({ "whitelist", "--content", aContent, "--diff" });
-    QCOMPARE(aResult.exitCode, 0);
-    QVERIFY2(aResult.out.startsWith("white_list.conf is up to date"), aResult.out.constData());
-    QCOMPARE(run({ "whitelist", "--content", aContent, "--diff", "--out", aList }).exitCode, 2);
-}
-
-void TestLMTemplatesTool::smartLayoutChildren()
-{
-    // The sample's two-photo layout: its photo areas are gathered in a smart layout area and shown
-    // as that area's children, in text and JSON alike.
-    const Result aResult = run({ "show", "--content", LM_SAMPLE_CONTENT, "--json", "Album 2 photos A" });
-    QCOMPARE(aResult.exitCode, 0);
-    const QJsonArray anAreas = aResult.json().value("areas").toArray();
-    QCOMPARE(anAreas.size(), 2);
-    QCOMPARE(anAreas.at(0).toObject().value("type").toString(), QStringLiteral("smartlayoutarea"));
-    const QJsonArray aChildren = anAreas.at(0).toObject().value("children").toArray();
-    QCOMPARE(aChildren.size(), 2);
-    QCOMPARE(aChildren.at(1).toObject().value("type").toString(), QStringLiteral("imagearea"));
-    QVERIFY(!anAreas.at(1).toObject().contains("children"));
-
-    const Result aText = run({ "show", "--content", LM_SAMPLE_CONTENT, "Album 2 photos A" });
-    QCOMPARE(aText.out.count("\n    imagearea "), 2);
-    QCOMPARE(aResult.json().value("analysis").toObject().value("photoAreas").toInt(), 2);
-
-    // The gathered photo areas count for the layout filter too: the sample's four two-photo layouts.
-    const Result aList = run({ "list", "--content", LM_SAMPLE_CONTENT, "--json", "--jig", "layout", "--photos", "2" });
-    QCOMPARE(aList.exitCode, 0);
-    QCOMPARE(aList.json().value("templates").toObject().value("layout").toArray().size(), 4);
-}
-
-void TestLMTemplatesTool::progressOnTerminal()
-{
-    // A pseudo terminal from util-linux's script: the bar appears only there (stderr of the other
-    // runs is checked to stay empty).
-    const QString aScript = QStandardPaths::findExecutable(QStringLiteral("script"));
-    if (aScript.isEmpty())
-        QSKIP("no script command to give the tool a terminal");
-    QProcess aProcess;
-    QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
-    anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir->filePath(QStringLiteral("user")));
-    aProcess.setProcessEnvironment(anEnvironment);
-    const QString aCommand
-        = QStringLiteral("'%1' load --content '%2' >/dev/null").arg(QStringLiteral(LM_TOOL_PATH), content());
-    aProcess.start(aScript, { "-q", "-e", "-c", aCommand, "/dev/null" });
-    QVERIFY(aProcess.waitForFinished(120000));
-    QCOMPARE(aProcess.exitCode(), 0);
-    const QByteArray aTerminal = aProcess.readAllStandardOutput();
-    QVERIFY2(aTerminal.contains("] 0/4"), aTerminal.constData());
-    QVERIFY2(aTerminal.contains("[##############################] 4/4"), aTerminal.constData());
-    // The bar is wiped when loading ends.
-    QVERIFY2(aTerminal.endsWith("\r\033[K"), aTerminal.constData());
-}
 
 QTEST_GUILESS_MAIN(TestLMTemplatesTool)
 #include "tst_lmtemplatestool.moc"

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using LMTestSupport::row;
+
 namespace {
 // 100 x 50, red.
 const QByteArray SVG_RED = "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='50' viewBox='0 0 100 50'>"
@@ -72,12 +74,12 @@ void tst_DecorationModel::ratio_data()
     QTest::addColumn<double>("ratio");
     QTest::addColumn<QSize>("thumbnailSize");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("absent: the picture's") << QString() << 0.5 << QSize(64, 32) << QString();
-    QTest::newRow("zero: the picture's") << QStringLiteral("ratio='0'") << 0.5 << QSize(64, 32) << QString();
-    QTest::newRow("1e-13: the picture's") << QStringLiteral("ratio='1e-13'") << 0.5 << QSize(64, 32) << QString();
-    QTest::newRow("file's own") << QStringLiteral("ratio='2'") << 2.0 << QSize(32, 64) << QString();
-    QTest::newRow("malformed: the picture's") << QStringLiteral("ratio='tall'") << 0.5 << QSize(64, 32)
-                                              << QStringLiteral("attribute \"ratio\": \"tall\" is not a number");
+    row("absent: the picture's", QString(), 0.5, QSize(64, 32), QString());
+    row("zero: the picture's", QStringLiteral("ratio='0'"), 0.5, QSize(64, 32), QString());
+    row("1e-13: the picture's", QStringLiteral("ratio='1e-13'"), 0.5, QSize(64, 32), QString());
+    row("file's own", QStringLiteral("ratio='2'"), 2.0, QSize(32, 64), QString());
+    row("malformed: the picture's", QStringLiteral("ratio='tall'"), 0.5, QSize(64, 32),
+        QStringLiteral("attribute \"ratio\": \"tall\" is not a number"));
 }
 
 void tst_DecorationModel::ratio()
@@ -99,10 +101,10 @@ void tst_DecorationModel::userElement_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("userElementId");
     QTest::addColumn<QString>("mimeData");
-    QTest::newRow("absent") << QString() << 0 << "clipart_red.svg";
-    QTest::newRow("zero") << "0" << 0 << "clipart_red.svg";
-    QTest::newRow("beyond 32 bits") << "2147483648" << 0 << "clipart_red.svg";
-    QTest::newRow("user element") << "815" << 815 << "clipart_red.svg 815";
+    row("absent", QString(), 0, "clipart_red.svg");
+    row("zero", "0", 0, "clipart_red.svg");
+    row("beyond 32 bits", "2147483648", 0, "clipart_red.svg");
+    row("user element", "815", 815, "clipart_red.svg 815");
 }
 
 void tst_DecorationModel::userElement()
@@ -129,14 +131,13 @@ void tst_DecorationModel::fotoArea_data()
     QTest::addColumn<QRectF>("scaled");
     const QString anArea = QStringLiteral("<fotoarea x='0.1' y='0.1' width='0.5' height='0.6'/>");
     const QRectF aRelative(0.1, 0.1, 0.5, 0.6);
-    QTest::newRow("not mirrored") << anArea << 0 << aRelative << QRectF(30, 40, 100, 120);
-    QTest::newRow("left and right") << anArea << 2 << aRelative << QRectF(90, 40, 100, 120);
-    QTest::newRow("top and bottom") << anArea << 1 << aRelative << QRectF(30, 80, 100, 120);
-    QTest::newRow("both") << anArea << 3 << aRelative << QRectF(90, 80, 100, 120);
-    QTest::newRow("clamped to 0..1") << "<fotoarea x='-0.5' y='2' width='1.5' height='-1'/>" << 0 << QRectF(0, 1, 1, 0)
-                                     << QRectF(10, 220, 200, 0);
-    QTest::newRow("no photo area: the whole rectangle")
-        << QString() << 2 << QRectF(0, 0, -1, -1) << QRectF(10, 20, 200, 200);
+    row("not mirrored", anArea, 0, aRelative, QRectF(30, 40, 100, 120));
+    row("left and right", anArea, 2, aRelative, QRectF(90, 40, 100, 120));
+    row("top and bottom", anArea, 1, aRelative, QRectF(30, 80, 100, 120));
+    row("both", anArea, 3, aRelative, QRectF(90, 80, 100, 120));
+    row("clamped to 0..1", "<fotoarea x='-0.5' y='2' width='1.5' height='-1'/>", 0, QRectF(0, 1, 1, 0),
+        QRectF(10, 220, 200, 0));
+    row("no photo area: the whole rectangle", QString(), 2, QRectF(0, 0, -1, -1), QRectF(10, 20, 200, 200));
 }
 
 void tst_DecorationModel::fotoArea()
@@ -158,11 +159,11 @@ void tst_DecorationModel::rotate_data()
 {
     QTest::addColumn<int>("steps");
     QTest::addColumn<QList<int>>("order");
-    QTest::newRow("five on three: first two to the end") << 5 << QList<int> { 2, 0, 1 };
-    QTest::newRow("one") << 1 << QList<int> { 1, 2, 0 };
-    QTest::newRow("three on three: nothing") << 3 << QList<int> { 0, 1, 2 };
-    QTest::newRow("minus one: nothing") << -1 << QList<int> { 0, 1, 2 };
-    QTest::newRow("zero: nothing") << 0 << QList<int> { 0, 1, 2 };
+    row("five on three: first two to the end", 5, QList<int> { 2, 0, 1 });
+    row("one", 1, QList<int> { 1, 2, 0 });
+    row("three on three: nothing", 3, QList<int> { 0, 1, 2 });
+    row("minus one: nothing", -1, QList<int> { 0, 1, 2 });
+    row("zero: nothing", 0, QList<int> { 0, 1, 2 });
 }
 
 void tst_DecorationModel::rotate()
@@ -197,23 +198,22 @@ void tst_DecorationModel::thumbnailPixels_data()
     const QString aFrame
         = QStringLiteral("<decoration type='fading'><fading file='round.svg'><clipart file='left.svg'/>"
                          "<fotoarea x='0.5' y='0' width='0.5' height='1'/></fading></decoration>");
-    QTest::newRow("red clipart renders red") << aRed << 0 << 0 << QPoint(32, 16) << QColor(Qt::red);
-    QTest::newRow("recoloured by a replacement")
-        << "<decoration type='clipart'><clipart file='red.svg'><colorReplacement from='#ff0000' to='#00ff00'/>"
-           "</clipart></decoration>"
-        << 0 << 0 << QPoint(32, 16) << QColor(Qt::green);
-    QTest::newRow("gold spot colour") << aRed << 0 << 2 << QPoint(32, 16) << QColor(0xc8, 0xa9, 0x51);
-    QTest::newRow("left half drawn on the left") << aLeft << 0 << 0 << QPoint(8, 32) << QColor(Qt::blue);
-    QTest::newRow("not mirrored: right half empty") << aLeft << 0 << 0 << QPoint(56, 32) << QColor(Qt::transparent);
-    QTest::newRow("mirrored left and right: left empty") << aLeft << 2 << 0 << QPoint(8, 32) << QColor(Qt::transparent);
-    QTest::newRow("mirrored left and right: right drawn") << aLeft << 2 << 0 << QPoint(56, 32) << QColor(Qt::blue);
-    QTest::newRow("mask keeps the inside") << aRound << 0 << 0 << QPoint(32, 32) << QColor(0x9e, 0x9e, 0x9e);
-    QTest::newRow("mask: outside transparent") << aRound << 0 << 0 << QPoint(1, 1) << QColor(Qt::transparent);
-    QTest::newRow("frame: clipart over the whole") << aFrame << 0 << 0 << QPoint(8, 32) << QColor(Qt::blue);
-    QTest::newRow("frame: photo in its area") << aFrame << 0 << 0 << QPoint(48, 32) << QColor(0x9e, 0x9e, 0x9e);
-    QTest::newRow("frame mirrored: photo on the left")
-        << aFrame << 2 << 0 << QPoint(16, 32) << QColor(0x9e, 0x9e, 0x9e);
-    QTest::newRow("frame mirrored: clipart on the right") << aFrame << 2 << 0 << QPoint(48, 32) << QColor(Qt::blue);
+    row("red clipart renders red", aRed, 0, 0, QPoint(32, 16), QColor(Qt::red));
+    row("recoloured by a replacement",
+        "<decoration type='clipart'><clipart file='red.svg'><colorReplacement from='#ff0000' to='#00ff00'/>"
+        "</clipart></decoration>",
+        0, 0, QPoint(32, 16), QColor(Qt::green));
+    row("gold spot colour", aRed, 0, 2, QPoint(32, 16), QColor(0xc8, 0xa9, 0x51));
+    row("left half drawn on the left", aLeft, 0, 0, QPoint(8, 32), QColor(Qt::blue));
+    row("not mirrored: right half empty", aLeft, 0, 0, QPoint(56, 32), QColor(Qt::transparent));
+    row("mirrored left and right: left empty", aLeft, 2, 0, QPoint(8, 32), QColor(Qt::transparent));
+    row("mirrored left and right: right drawn", aLeft, 2, 0, QPoint(56, 32), QColor(Qt::blue));
+    row("mask keeps the inside", aRound, 0, 0, QPoint(32, 32), QColor(0x9e, 0x9e, 0x9e));
+    row("mask: outside transparent", aRound, 0, 0, QPoint(1, 1), QColor(Qt::transparent));
+    row("frame: clipart over the whole", aFrame, 0, 0, QPoint(8, 32), QColor(Qt::blue));
+    row("frame: photo in its area", aFrame, 0, 0, QPoint(48, 32), QColor(0x9e, 0x9e, 0x9e));
+    row("frame mirrored: photo on the left", aFrame, 2, 0, QPoint(16, 32), QColor(0x9e, 0x9e, 0x9e));
+    row("frame mirrored: clipart on the right", aFrame, 2, 0, QPoint(48, 32), QColor(Qt::blue));
 }
 
 void tst_DecorationModel::thumbnailPixels()
@@ -250,14 +250,13 @@ void tst_DecorationModel::designStyleXml_data()
 {
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("debugText");
-    QTest::newRow("plain")
-        << "<clipart designElementId='77'/>"
-        << "        Clipart:\n          Design Element Id: 77\n          GSEL: 0\n          Mirror: none";
-    QTest::newRow("spot colour, mirrored, recoloured")
-        << "<clipart designElementId='78' gsel='1'><mirror mirror-axis='vertical'/>"
-           "<colorReplacement from='#ff0000' to='#0000ff'/></clipart>"
-        << "        Clipart:\n          Design Element Id: 78\n          GSEL: 1\n          Mirror: vertical\n"
-           "          Color: #ff0000,255 -> #0000ff,255";
+    row("plain", "<clipart designElementId='77'/>",
+        "        Clipart:\n          Design Element Id: 77\n          GSEL: 0\n          Mirror: none");
+    row("spot colour, mirrored, recoloured",
+        "<clipart designElementId='78' gsel='1'><mirror mirror-axis='vertical'/>"
+        "<colorReplacement from='#ff0000' to='#0000ff'/></clipart>",
+        "        Clipart:\n          Design Element Id: 78\n          GSEL: 1\n          Mirror: vertical\n"
+        "          Color: #ff0000,255 -> #0000ff,255");
 }
 
 void tst_DecorationModel::designStyleXml()

@@ -17,6 +17,8 @@
 #include <atomic>
 #include <thread>
 
+using LMTestSupport::row;
+
 namespace {
 const QByteArray SVG_RED = "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='50' viewBox='0 0 100 50'>"
                            "<rect width='100' height='50' fill='#ff0000'/></svg>";
@@ -115,11 +117,11 @@ void tst_DecorationRegistry::readsTheContentTree_data()
     QTest::addColumn<int>("id");
     QTest::addColumn<QString>("className");
     QTest::addColumn<bool>("exclusiveSource");
-    QTest::newRow("first of two in a file") << "clipart_red.svg" << 101 << "LMDecorationClipart" << false;
-    QTest::newRow("second of two in a file") << "clipart_blue.svg" << 102 << "LMDecorationClipart" << false;
-    QTest::newRow("alone in its file") << "fading_round.svg" << 201 << "LMDecorationMask" << true;
-    QTest::newRow("fading with a clipart: a mask frame")
-        << "Schmuckrahmen_clipart_red.svg_fading_round.svg" << 301 << "LMDecorationMaskFrame" << true;
+    row("first of two in a file", "clipart_red.svg", 101, "LMDecorationClipart", false);
+    row("second of two in a file", "clipart_blue.svg", 102, "LMDecorationClipart", false);
+    row("alone in its file", "fading_round.svg", 201, "LMDecorationMask", true);
+    row("fading with a clipart: a mask frame", "Schmuckrahmen_clipart_red.svg_fading_round.svg", 301,
+        "LMDecorationMaskFrame", true);
 }
 
 void tst_DecorationRegistry::readsTheContentTree()
@@ -149,21 +151,17 @@ void tst_DecorationRegistry::badFilesAreSkipped_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("warning");
-    QTest::newRow("type missing") << decorations("<decoration><clipart file='red.svg'/></decoration>")
-                                  << "newDecoration==nullptr file=";
-    QTest::newRow("another jig type") << decorations(
-        "<decoration type='hintergrund'><clipart file='red.svg'/></decoration>")
-                                      << "newDecoration==nullptr file=";
-    QTest::newRow("clipart without content")
-        << decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>")
-        << "newDecoration==nullptr file=";
-    QTest::newRow("missing picture") << decorations(
-        "<decoration type='clipart'><clipart file='gone.svg'/></decoration>")
-                                     << "gone.svg: not found";
-    QTest::newRow("huge ratio") << decorations(
-        "<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>")
-                                << "newDecoration==nullptr file=";
-    QTest::newRow("malformed") << QByteArray("<decorations><decoration type='clipart'") << "malformed XML file";
+    row("type missing", decorations("<decoration><clipart file='red.svg'/></decoration>"),
+        "newDecoration==nullptr file=");
+    row("another jig type", decorations("<decoration type='hintergrund'><clipart file='red.svg'/></decoration>"),
+        "newDecoration==nullptr file=");
+    row("clipart without content", decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>"),
+        "newDecoration==nullptr file=");
+    row("missing picture", decorations("<decoration type='clipart'><clipart file='gone.svg'/></decoration>"),
+        "gone.svg: not found");
+    row("huge ratio", decorations("<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>"),
+        "newDecoration==nullptr file=");
+    row("malformed", QByteArray("<decorations><decoration type='clipart'"), "malformed XML file");
 }
 
 void tst_DecorationRegistry::badFilesAreSkipped()
@@ -197,14 +195,12 @@ void tst_DecorationRegistry::payload_data()
     QTest::addColumn<QStringList>("strings");
     QTest::addColumn<QStringList>("found");
     QTest::addColumn<QStringList>("unknown");
-    QTest::newRow("two names in one string") << QStringList { "clipart_blue.svg\nfading_round.svg" }
-                                             << QStringList { "clipart_blue.svg", "fading_round.svg" } << QStringList();
-    QTest::newRow("unknown name among them")
-        << QStringList { "clipart_red.svg\nclipart_nosuch.svg\nfading_round.svg" }
-        << QStringList { "clipart_red.svg", "fading_round.svg" } << QStringList { "clipart_nosuch.svg" };
-    QTest::newRow("empty parts and several strings")
-        << QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" }
-        << QStringList { "clipart_red.svg", "clipart_blue.svg" } << QStringList();
+    row("two names in one string", QStringList { "clipart_blue.svg\nfading_round.svg" },
+        QStringList { "clipart_blue.svg", "fading_round.svg" }, QStringList());
+    row("unknown name among them", QStringList { "clipart_red.svg\nclipart_nosuch.svg\nfading_round.svg" },
+        QStringList { "clipart_red.svg", "fading_round.svg" }, QStringList { "clipart_nosuch.svg" });
+    row("empty parts and several strings", QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" },
+        QStringList { "clipart_red.svg", "clipart_blue.svg" }, QStringList());
 }
 
 void tst_DecorationRegistry::payload()
@@ -228,9 +224,9 @@ void tst_DecorationRegistry::userDecorationIsWrittenAndReadBack_data()
 {
     QTest::addColumn<int>("sourceId");
     QTest::addColumn<QString>("userCategory");
-    QTest::newRow("clipart") << 101 << LMThematicCategory::userCliparts().internalName();
-    QTest::newRow("mask") << 201 << LMThematicCategory::userMask().internalName();
-    QTest::newRow("mask frame") << 301 << LMThematicCategory::userMaskFrames().internalName();
+    row("clipart", 101, LMThematicCategory::userCliparts().internalName());
+    row("mask", 201, LMThematicCategory::userMask().internalName());
+    row("mask frame", 301, LMThematicCategory::userMaskFrames().internalName());
 }
 
 void tst_DecorationRegistry::userDecorationIsWrittenAndReadBack()

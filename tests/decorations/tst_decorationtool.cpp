@@ -1,7 +1,10 @@
+#include "LMTestSupport.h"
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using LMTestSupport::row;
 
 // The tool's decoration commands on the bundled sample: what "list --jig" shows and what
 // "render" paints.
@@ -39,14 +42,12 @@ void tst_DecorationTool::list_data()
 {
     QTest::addColumn<QString>("jig");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("cliparts") << "clipart"
-                              << QStringList { "clipart_balloon_blue.svg", "clipart_heart_red.svg",
-                                               "clipart_leaf_green.svg", "clipart_pin_red.svg",
-                                               "clipart_star_gold.svg" };
-    QTest::newRow("masks and the mask frame")
-        << "mask"
-        << QStringList { "Schmuckrahmen_clipart_instant_frame.svg_fading_instant-mask.svg", "fading_heart-mask.svg",
-                         "fading_round.svg" };
+    row("cliparts", "clipart",
+        QStringList { "clipart_balloon_blue.svg", "clipart_heart_red.svg", "clipart_leaf_green.svg",
+                      "clipart_pin_red.svg", "clipart_star_gold.svg" });
+    row("masks and the mask frame", "mask",
+        QStringList { "Schmuckrahmen_clipart_instant_frame.svg_fading_instant-mask.svg", "fading_heart-mask.svg",
+                      "fading_round.svg" });
 }
 
 void tst_DecorationTool::list()
@@ -68,12 +69,9 @@ void tst_DecorationTool::render_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QPoint>("pixel");
     QTest::addColumn<QColor>("color");
-    QTest::newRow("red heart renders red")
-        << "clipart_heart_red.svg" << QSize(256, 230) << QPoint(128, 128) << QColor(0xd6, 0x28, 0x28);
-    QTest::newRow("round mask: inside kept")
-        << "fading_round.svg" << QSize(256, 256) << QPoint(128, 128) << QColor(0x9e, 0x9e, 0x9e);
-    QTest::newRow("round mask: corner transparent")
-        << "fading_round.svg" << QSize(256, 256) << QPoint(2, 2) << QColor(Qt::transparent);
+    row("red heart renders red", "clipart_heart_red.svg", QSize(256, 230), QPoint(128, 128), QColor(0xd6, 0x28, 0x28));
+    row("round mask: inside kept", "fading_round.svg", QSize(256, 256), QPoint(128, 128), QColor(0x9e, 0x9e, 0x9e));
+    row("round mask: corner transparent", "fading_round.svg", QSize(256, 256), QPoint(2, 2), QColor(Qt::transparent));
 }
 
 void tst_DecorationTool::render()

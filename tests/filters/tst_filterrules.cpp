@@ -14,6 +14,8 @@
 #include <QDomDocument>
 #include <QtTest>
 
+using LMTestSupport::row;
+
 namespace {
 
 using P = LMContentFilterParameter;
@@ -49,12 +51,12 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("arrangement reads as theme") << "arrangement" << 16 << "theme";
-        QTest::newRow("11 keeps its word") << QString() << 11 << "arrangement";
-        QTest::newRow("misspelt alignment, the first spelling") << "intendetAlignment" << 7 << "intendetAlignment";
-        QTest::newRow("alignment") << "intendedAlignment" << 7 << "intendetAlignment";
-        QTest::newRow("upper case") << "PAGETYPE" << 5 << "pagetype";
-        QTest::newRow("unknown") << QStringLiteral("größe") << 0 << "";
+        row("arrangement reads as theme", "arrangement", 16, "theme");
+        row("11 keeps its word", QString(), 11, "arrangement");
+        row("misspelt alignment, the first spelling", "intendetAlignment", 7, "intendetAlignment");
+        row("alignment", "intendedAlignment", 7, "intendetAlignment");
+        row("upper case", "PAGETYPE", 5, "pagetype");
+        row("unknown", QStringLiteral("größe"), 0, "");
     }
 
     void ruleWords()
@@ -182,8 +184,8 @@ private slots:
     void parameterIgnoreVisibilityFollowsMasterMode_data()
     {
         QTest::addColumn<bool>("master");
-        QTest::newRow("master mode") << true;
-        QTest::newRow("user mode") << false;
+        row("master mode", true);
+        row("user mode", false);
     }
 
     void parameterIgnoreVisibilityFollowsMasterMode()
@@ -199,32 +201,34 @@ private slots:
     {
         QTest::addColumn<Change>("change");
 
-        QTest::newRow("constraints") << Change([](P* theP) {
-            theP->setTemplateConstraints(
-                LMTemplateContextGroup::fromArticle(LMArticle::fromId(11), LMPageTypeEnum::InnerPage));
-        });
-        QTest::newRow("categorisation") << Change([](P* theP) {
-            theP->setCategorization(LMCategorization(LMCategoryTypeEnum::Subcategory, { LMThematicCategory("sea") }));
-        });
-        QTest::newRow("allowed ids") << Change(
-            [](P* theP) { theP->setAllowedDesignElementIDs(LMDesignElementIDSet::fromCSV(QStringLiteral("5"))); });
-        QTest::newRow("multi-colour flag")
-            << Change([](P* theP) { theP->setMultiColorConfig(true, theP->multiColorConfig()); });
-        QTest::newRow("multi-colour config")
-            << Change([](P* theP) { theP->setMultiColorConfig(false, LMMultiColorConfig(30, 1)); });
-        QTest::newRow("photo areas") << Change([](P* theP) { theP->setNumberOfFotoAreas(0); });
-        QTest::newRow("keyword") << Change([](P* theP) { theP->setSearchKeyword("ü"); });
-        QTest::newRow("target page types") << Change([](P* theP) {
-            theP->setTargetPageTypesForArticleClass({ { LMArticleClassEnum::Card, { LMPageTypeEnum::FirstPage } } });
-        });
-        QTest::newRow("basic design") << Change([](P* theP) { theP->setCheckBasicDesign(true); });
-        QTest::newRow("orientation") << Change([](P* theP) { theP->setOrientation(LMOrientationEnum::Portrait); });
-        QTest::newRow("frame construction classes")
-            << Change([](P* theP) { theP->setFrameConstructionPriceClasses({ LMPriceClass::create("10") }); });
-        QTest::newRow("page number") << Change([](P* theP) { theP->setCurrentPageNumber(0); });
-        QTest::newRow("frame material") << Change([](P* theP) { theP->setFrameMaterial(LMFrameMaterialEnum::Wood); });
-        QTest::newRow("visibility") << Change([](P* theP) { theP->setIgnoreVisibility(true); });
-        QTest::newRow("spot colours") << Change([](P* theP) { theP->setAllowedSpotColors(LMSpotColorEnum::Varnish); });
+        row("constraints", Change([](P* theP) {
+                theP->setTemplateConstraints(
+                    LMTemplateContextGroup::fromArticle(LMArticle::fromId(11), LMPageTypeEnum::InnerPage));
+            }));
+        row("categorisation", Change([](P* theP) {
+                theP->setCategorization(
+                    LMCategorization(LMCategoryTypeEnum::Subcategory, { LMThematicCategory("sea") }));
+            }));
+        row("allowed ids", Change([](P* theP) {
+                theP->setAllowedDesignElementIDs(LMDesignElementIDSet::fromCSV(QStringLiteral("5")));
+            }));
+        row("multi-colour flag", Change([](P* theP) { theP->setMultiColorConfig(true, theP->multiColorConfig()); }));
+        row("multi-colour config",
+            Change([](P* theP) { theP->setMultiColorConfig(false, LMMultiColorConfig(30, 1)); }));
+        row("photo areas", Change([](P* theP) { theP->setNumberOfFotoAreas(0); }));
+        row("keyword", Change([](P* theP) { theP->setSearchKeyword("ü"); }));
+        row("target page types", Change([](P* theP) {
+                theP->setTargetPageTypesForArticleClass(
+                    { { LMArticleClassEnum::Card, { LMPageTypeEnum::FirstPage } } });
+            }));
+        row("basic design", Change([](P* theP) { theP->setCheckBasicDesign(true); }));
+        row("orientation", Change([](P* theP) { theP->setOrientation(LMOrientationEnum::Portrait); }));
+        row("frame construction classes",
+            Change([](P* theP) { theP->setFrameConstructionPriceClasses({ LMPriceClass::create("10") }); }));
+        row("page number", Change([](P* theP) { theP->setCurrentPageNumber(0); }));
+        row("frame material", Change([](P* theP) { theP->setFrameMaterial(LMFrameMaterialEnum::Wood); }));
+        row("visibility", Change([](P* theP) { theP->setIgnoreVisibility(true); }));
+        row("spot colours", Change([](P* theP) { theP->setAllowedSpotColors(LMSpotColorEnum::Varnish); }));
     }
 
     void parameterEquality()
@@ -247,11 +251,11 @@ private slots:
         QTest::addColumn<QStringList>("articles");
 
         const int anInner = int(LMPageTypeEnum::InnerPage);
-        QTest::newRow("portrait inner pages") << QSizeF(2000, 3000) << anInner << QStringList { "BOOK_A", "BOOK_C" };
-        QTest::newRow("landscape inner pages") << QSizeF(3000, 2000) << anInner << QStringList { "BOOK_B" };
-        QTest::newRow("cover size") << QSizeF(4000, 3000) << int(LMPageTypeEnum::FullCover) << QStringList { "BOOK_C" };
-        QTest::newRow("no such size") << QSizeF(2000, 2000) << anInner << QStringList();
-        QTest::newRow("empty size") << QSizeF() << anInner << QStringList();
+        row("portrait inner pages", QSizeF(2000, 3000), anInner, QStringList { "BOOK_A", "BOOK_C" });
+        row("landscape inner pages", QSizeF(3000, 2000), anInner, QStringList { "BOOK_B" });
+        row("cover size", QSizeF(4000, 3000), int(LMPageTypeEnum::FullCover), QStringList { "BOOK_C" });
+        row("no such size", QSizeF(2000, 2000), anInner, QStringList());
+        row("empty size", QSizeF(), anInner, QStringList());
     }
 
     void articleSize()

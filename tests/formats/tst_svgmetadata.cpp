@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using LMTestSupport::row;
+
 namespace {
 // The columns of a data table, in one call.
 template <typename... T, typename... Names> void columns(Names... theNames)
@@ -164,14 +166,12 @@ private slots:
     {
         columns<QByteArray, QString>("text", "warning");
         const QString aNoMetadata = QStringLiteral("no <metadata> element found ") + STR_PATH;
-        QTest::newRow("no metadata") << QByteArray("<svg><lumo:template lumo:svg_dpi='127'/></svg>") << aNoMetadata;
-        QTest::newRow("root is no svg") << QByteArray(
-            "<templates><metadata><lumo:template lumo:svg_dpi='127'/></metadata></templates>")
-                                        << aNoMetadata;
-        QTest::newRow("template without prefix")
-            << QByteArray("<svg><metadata><template lumo:svg_dpi='127'/></metadata></svg>")
-            << QStringLiteral(" svg parse error: <lumo:template> subsection not found in section <metadata>: ")
-                + STR_PATH;
+        row("no metadata", QByteArray("<svg><lumo:template lumo:svg_dpi='127'/></svg>"), aNoMetadata);
+        row("root is no svg",
+            QByteArray("<templates><metadata><lumo:template lumo:svg_dpi='127'/></metadata></templates>"), aNoMetadata);
+        row("template without prefix", QByteArray("<svg><metadata><template lumo:svg_dpi='127'/></metadata></svg>"),
+            QStringLiteral(" svg parse error: <lumo:template> subsection not found in section <metadata>: ")
+                + STR_PATH);
     }
     void missingBlock()
     {
@@ -202,110 +202,89 @@ private slots:
         const QString aDpiWarning = STR_PATH + QStringLiteral(" has no usable lumo:svg_dpi; 254 used");
         const QString aRotationWarning = QStringLiteral("found a non-integer rotation=0");
 
-        QTest::newRow("DPI and lock") << "lumo:svg_dpi='127' lumo:locked='yes'" << QString() << "locked=yes dpi=127/2"
-                                      << aNone;
-        QTest::newRow("DPI no number") << "lumo:svg_dpi='high'" << QString() << QString() << aNone;
-        QTest::newRow("DPI zero") << "lumo:svg_dpi='0'" << QString() << QString() << QStringList { aDpiWarning };
+        row("DPI and lock", "lumo:svg_dpi='127' lumo:locked='yes'", QString(), "locked=yes dpi=127/2", aNone);
+        row("DPI no number", "lumo:svg_dpi='high'", QString(), QString(), aNone);
+        row("DPI zero", "lumo:svg_dpi='0'", QString(), QString(), QStringList { aDpiWarning });
 
-        QTest::newRow("family planner and score")
-            << properties("calendarium:famcal;score:7") << QString() << "flow=8 score=7" << aNone;
-        QTest::newRow("score no integer")
-            << properties("calendarium:famcal;score:seven") << QString() << "flow=8" << aNone;
-        QTest::newRow("score negative") << properties("score:-3") << QString() << "score=-3" << aNone;
-        QTest::newRow("later score wins") << properties("score:9;score:x") << QString() << QString() << aNone;
-        QTest::newRow("blanks") << properties(" calendarium : 3month ; score : 12 ;") << QString() << "flow=16 score=12"
-                                << aNone;
-        QTest::newRow("unknown flow") << properties("calendarium:weekly") << QString() << QString() << aNone;
-        QTest::newRow("holidays") << properties("calendarium:block;hasHolidays:true") << QString() << "flow=1 options=3"
-                                  << aNone;
-        QTest::newRow("holidays any case") << properties("HASHOLIDAYS:TRUE") << QString() << "options=3" << aNone;
-        QTest::newRow("cut-out") << properties("form_parameter-cutout:heart;score:1") << QString()
-                                 << "score=1 variants=cutout=heart" << aNone;
-        QTest::newRow("cut-out empty") << properties("form_parameter-cutout:") << QString() << QString() << aNone;
-        QTest::newRow("pair without colon") << properties("calendarium;score:4") << QString() << "score=4" << aNone;
+        row("family planner and score", properties("calendarium:famcal;score:7"), QString(), "flow=8 score=7", aNone);
+        row("score no integer", properties("calendarium:famcal;score:seven"), QString(), "flow=8", aNone);
+        row("score negative", properties("score:-3"), QString(), "score=-3", aNone);
+        row("later score wins", properties("score:9;score:x"), QString(), QString(), aNone);
+        row("blanks", properties(" calendarium : 3month ; score : 12 ;"), QString(), "flow=16 score=12", aNone);
+        row("unknown flow", properties("calendarium:weekly"), QString(), QString(), aNone);
+        row("holidays", properties("calendarium:block;hasHolidays:true"), QString(), "flow=1 options=3", aNone);
+        row("holidays any case", properties("HASHOLIDAYS:TRUE"), QString(), "options=3", aNone);
+        row("cut-out", properties("form_parameter-cutout:heart;score:1"), QString(), "score=1 variants=cutout=heart",
+            aNone);
+        row("cut-out empty", properties("form_parameter-cutout:"), QString(), QString(), aNone);
+        row("pair without colon", properties("calendarium;score:4"), QString(), "score=4", aNone);
 
-        QTest::newRow("products upper-cased, trimmed, in list order")
-            << QString() << products({ "b", "  book_a4 \n", "b", "" }) << "products=B,BOOK_A4,B first=101" << aNone;
-        QTest::newRow("poster size kept")
-            << QString() << products({ "poster_60x40" }) << "products=poster_60x40 first=301" << aNone;
-        QTest::newRow("capital X is no size")
-            << QString() << products({ "canvas_60X40" }) << "products=CANVAS_60X40 first=201 single=yes" << aNone;
-        QTest::newRow("unknown only") << QString() << products({ "nothing_known" }) << "products=NOTHING_KNOWN"
-                                      << aNone;
-        QTest::newRow("wall decor and unknown: pages used")
-            << QString()
-            << products({ "canvas_60X40", "nothing_known" }) + tagged("pages", "<lumo:page xlink:href='p.svg'/>")
-            << "products=CANVAS_60X40,NOTHING_KNOWN first=201 pages=p.svg" << aNone;
+        row("products upper-cased, trimmed, in list order", QString(), products({ "b", "  book_a4 \n", "b", "" }),
+            "products=B,BOOK_A4,B first=101", aNone);
+        row("poster size kept", QString(), products({ "poster_60x40" }), "products=poster_60x40 first=301", aNone);
+        row("capital X is no size", QString(), products({ "canvas_60X40" }),
+            "products=CANVAS_60X40 first=201 single=yes", aNone);
+        row("unknown only", QString(), products({ "nothing_known" }), "products=NOTHING_KNOWN", aNone);
+        row("wall decor and unknown: pages used", QString(),
+            products({ "canvas_60X40", "nothing_known" }) + tagged("pages", "<lumo:page xlink:href='p.svg'/>"),
+            "products=CANVAS_60X40,NOTHING_KNOWN first=201 pages=p.svg", aNone);
 
-        QTest::newRow("rotations turned into a turn")
-            << QString() << rotation("lumo:default='-90' lumo:production='450'") << "rotation=270/90" << aNone;
-        QTest::newRow("full turns are none")
-            << QString() << rotation("lumo:default='360' lumo:production='-360'") << QString() << aNone;
-        QTest::newRow("int bounds") << QString() << rotation("lumo:default='2147483647' lumo:production='-2147483648'")
-                                    << "rotation=127/232" << aNone;
-        QTest::newRow("beyond int") << QString() << rotation("lumo:default='2147483648' lumo:production='90'")
-                                    << "rotation=0/90" << QStringList { aRotationWarning };
-        QTest::newRow("no attributes") << QString() << rotation("") << QString() << aNone;
-        QTest::newRow("bad keeps the earlier value, later replaces")
-            << QString()
-            << rotation("lumo:default='90' lumo:production='180'")
-                + rotation("lumo:default='12.5' lumo:production='45'")
-            << "rotation=90/45" << QStringList { aRotationWarning };
+        row("rotations turned into a turn", QString(), rotation("lumo:default='-90' lumo:production='450'"),
+            "rotation=270/90", aNone);
+        row("full turns are none", QString(), rotation("lumo:default='360' lumo:production='-360'"), QString(), aNone);
+        row("int bounds", QString(), rotation("lumo:default='2147483647' lumo:production='-2147483648'"),
+            "rotation=127/232", aNone);
+        row("beyond int", QString(), rotation("lumo:default='2147483648' lumo:production='90'"), "rotation=0/90",
+            QStringList { aRotationWarning });
+        row("no attributes", QString(), rotation(""), QString(), aNone);
+        row("bad keeps the earlier value, later replaces", QString(),
+            rotation("lumo:default='90' lumo:production='180'") + rotation("lumo:default='12.5' lumo:production='45'"),
+            "rotation=90/45", QStringList { aRotationWarning });
 
-        QTest::newRow("design element id") << QString() << tagged("designelementid", "  12\n") << "id=12" << aNone;
-        QTest::newRow("design element id zero") << QString() << tagged("designelementid", "0") << QString() << aNone;
-        QTest::newRow("design element id letters") << QString() << tagged("designelementid", "abc") << QString()
-                                                   << QStringList { "found a non-integer designElementId=abc" };
-        QTest::newRow("key accounts, bad one skipped")
-            << QString() << tagged("keyaccount", "9") + tagged("keyaccount", "x7") + tagged("keyaccount", " 3 ")
-            << "accounts=9,3" << QStringList { "found a non-integer keyaccount=x7" };
+        row("design element id", QString(), tagged("designelementid", "  12\n"), "id=12", aNone);
+        row("design element id zero", QString(), tagged("designelementid", "0"), QString(), aNone);
+        row("design element id letters", QString(), tagged("designelementid", "abc"), QString(),
+            QStringList { "found a non-integer designElementId=abc" });
+        row("key accounts, bad one skipped", QString(),
+            tagged("keyaccount", "9") + tagged("keyaccount", "x7") + tagged("keyaccount", " 3 "), "accounts=9,3",
+            QStringList { "found a non-integer keyaccount=x7" });
 
-        QTest::newRow("categories") << QString()
-                                    << tagged("category", "b") + tagged("category", " a ") + tagged("category", "b")
-                + "<lumo:category/>"
-                                    << "categories=a,b" << aNone;
-        QTest::newRow("image path, empty sub path")
-            << QString() << tagged("imagepath", "designs/summer") + tagged("imagesubpath", " ")
-            << "images=designs/summer" << aNone;
-        QTest::newRow("image path with sub path")
-            << QString() << tagged("imagesubpath", "hires") + tagged("imagepath", "designs") << "images=designs/hires"
-            << aNone;
-        QTest::newRow("thumbnail") << QString()
-                                   << "<lumo:thumbnail xlink:href='thumbs/a b.png'>ignored</lumo:thumbnail>"
-                                   << "thumbnail=thumbs/a b.png" << aNone;
-        QTest::newRow("reference") << QString() << tagged("reference", "meadow") << "reference=design:meadow" << aNone;
-        QTest::newRow("price class") << QString() << tagged("priceclass", " 3 ") << "price=03" << aNone;
-        QTest::newRow("price class word") << QString() << tagged("priceclass", "Premium") << "price=premium" << aNone;
-        QTest::newRow("variants") << QString()
-                                  << tagged("variant", "frame=oak") + "<lumo:variant/>" + tagged("variant", "glossy")
-                                  << "variants=frame=oak,glossy" << aNone;
-        QTest::newRow("page type") << QString() << tagged("pagetype", "cover") << "page=801" << aNone;
-        QTest::newRow("unknown page type kept out")
-            << QString() << tagged("pagetype", "inner") + tagged("pagetype", "back_of_beyond") << "page=8" << aNone;
-        QTest::newRow("ignored kinds") << QString()
-                                       << tagged("title", "T") + tagged("author", "A") + tagged("comment", "C")
-                                       << QString() << aNone;
-        QTest::newRow("unknown element") << QString()
-                                         << "<lumo:colour> red </lumo:colour><lumo:category>x</lumo:category>"
-                                         << "categories=x" << QStringList { "unknown attribute lumo:colour red" };
-        QTest::newRow("property key is no element")
-            << QString() << "<duplicate/>" << QString() << QStringList { "unknown attribute duplicate " };
+        row("categories", QString(),
+            tagged("category", "b") + tagged("category", " a ") + tagged("category", "b") + "<lumo:category/>",
+            "categories=a,b", aNone);
+        row("image path, empty sub path", QString(),
+            tagged("imagepath", "designs/summer") + tagged("imagesubpath", " "), "images=designs/summer", aNone);
+        row("image path with sub path", QString(), tagged("imagesubpath", "hires") + tagged("imagepath", "designs"),
+            "images=designs/hires", aNone);
+        row("thumbnail", QString(), "<lumo:thumbnail xlink:href='thumbs/a b.png'>ignored</lumo:thumbnail>",
+            "thumbnail=thumbs/a b.png", aNone);
+        row("reference", QString(), tagged("reference", "meadow"), "reference=design:meadow", aNone);
+        row("price class", QString(), tagged("priceclass", " 3 "), "price=03", aNone);
+        row("price class word", QString(), tagged("priceclass", "Premium"), "price=premium", aNone);
+        row("variants", QString(), tagged("variant", "frame=oak") + "<lumo:variant/>" + tagged("variant", "glossy"),
+            "variants=frame=oak,glossy", aNone);
+        row("page type", QString(), tagged("pagetype", "cover"), "page=801", aNone);
+        row("unknown page type kept out", QString(), tagged("pagetype", "inner") + tagged("pagetype", "back_of_beyond"),
+            "page=8", aNone);
+        row("ignored kinds", QString(), tagged("title", "T") + tagged("author", "A") + tagged("comment", "C"),
+            QString(), aNone);
+        row("unknown element", QString(), "<lumo:colour> red </lumo:colour><lumo:category>x</lumo:category>",
+            "categories=x", QStringList { "unknown attribute lumo:colour red" });
+        row("property key is no element", QString(), "<duplicate/>", QString(),
+            QStringList { "unknown attribute duplicate " });
 
-        QTest::newRow("duplicate among unknown")
-            << QString()
-            << tagged("flags", "<lumo:property key='shiny'/><lumo:property key='duplicate'/><lumo:flag key='x'/>")
-            << "duplicate=yes" << QStringList { "unknown property key shiny" };
-        QTest::newRow("other flag children skipped")
-            << QString() << tagged("flags", "<lumo:flag key='duplicate'/>") << QString() << aNone;
+        row("duplicate among unknown", QString(),
+            tagged("flags", "<lumo:property key='shiny'/><lumo:property key='duplicate'/><lumo:flag key='x'/>"),
+            "duplicate=yes", QStringList { "unknown property key shiny" });
+        row("other flag children skipped", QString(), tagged("flags", "<lumo:flag key='duplicate'/>"), QString(),
+            aNone);
 
-        QTest::newRow("pages in file order, cleaned, two lists add up")
-            << QString()
-            << tagged("pages", "<lumo:page xlink:href='b.svg'/><lumo:page xlink:href='../4712/./p.svg'/>")
-                + tagged("pages", "<lumo:page xlink:href='/elsewhere/p.svg'/><lumo:page xlink:href='#page2'/>")
-            << "pages=b.svg,/nowhere/designs/4712/p.svg,/elsewhere/p.svg,#page2" << aNone;
-        QTest::newRow("empty, missing and other children skipped")
-            << QString() << tagged("pages", "<lumo:page xlink:href=''/><lumo:page/><lumo:file xlink:href='a.svg'/>")
-            << QString() << aNone;
+        row("pages in file order, cleaned, two lists add up", QString(),
+            tagged("pages", "<lumo:page xlink:href='b.svg'/><lumo:page xlink:href='../4712/./p.svg'/>")
+                + tagged("pages", "<lumo:page xlink:href='/elsewhere/p.svg'/><lumo:page xlink:href='#page2'/>"),
+            "pages=b.svg,/nowhere/designs/4712/p.svg,/elsewhere/p.svg,#page2", aNone);
+        row("empty, missing and other children skipped", QString(),
+            tagged("pages", "<lumo:page xlink:href=''/><lumo:page/><lumo:file xlink:href='a.svg'/>"), QString(), aNone);
     }
     void block()
     {
@@ -329,16 +308,15 @@ private slots:
     void cssSheets_data()
     {
         columns<QByteArray, QStringList, QString, QStringList>("text", "titles", "defaultTitle", "warnings");
-        QTest::newRow("titled, in a folder")
-            << QByteArray("<?xml-stylesheet href='css/warm.css' title='warm'?>") + svgText(QString(), QString())
-            << QStringList { "warm" } << "warm" << QStringList();
-        QTest::newRow("alternate first")
-            << QByteArray("<?xml-stylesheet href='a.css' alternate='yes'?><?xml-stylesheet href='b.css'?>")
-                + svgText(QString(), QString())
-            << QStringList { "a", "b" } << "b" << QStringList();
-        QTest::newRow("without a block") << QByteArray("<?xml-stylesheet href='cold.css'?><svg/>")
-                                         << QStringList { "cold" } << "cold"
-                                         << QStringList { QStringLiteral("no <metadata> element found ") + STR_PATH };
+        row("titled, in a folder",
+            QByteArray("<?xml-stylesheet href='css/warm.css' title='warm'?>") + svgText(QString(), QString()),
+            QStringList { "warm" }, "warm", QStringList());
+        row("alternate first",
+            QByteArray("<?xml-stylesheet href='a.css' alternate='yes'?><?xml-stylesheet href='b.css'?>")
+                + svgText(QString(), QString()),
+            QStringList { "a", "b" }, "b", QStringList());
+        row("without a block", QByteArray("<?xml-stylesheet href='cold.css'?><svg/>"), QStringList { "cold" }, "cold",
+            QStringList { QStringLiteral("no <metadata> element found ") + STR_PATH });
     }
     void cssSheets()
     {
@@ -357,20 +335,18 @@ private slots:
     void pageOrder_data()
     {
         columns<QStringList, QStringList>("files", "ordered");
-        QTest::newRow("empty") << QStringList() << QStringList();
-        QTest::newRow("numbers, not text")
-            << words("/d/p10.svg /d/p9.svg /d/p1.svg") << words("/d/p1.svg /d/p9.svg /d/p10.svg");
-        QTest::newRow("cover first") << words("/d/4711_2.svg /d/4711_Cover.svg /d/4711_1.svg")
-                                     << words("/d/4711_Cover.svg /d/4711_1.svg /d/4711_2.svg");
-        QTest::newRow("unnumbered last, in list order")
-            << words("/d/zeta.svg /d/p2.svg /d/alpha.svg") << words("/d/p2.svg /d/zeta.svg /d/alpha.svg");
-        QTest::newRow("equal numbers keep list order")
-            << words("/b/p3.svg /a/p3.svg /a/p03.svg") << words("/b/p3.svg /a/p3.svg /a/p03.svg");
-        QTest::newRow("fragments") << words("#page2 /d/p1.svg #cover") << words("#cover /d/p1.svg #page2");
-        QTest::newRow("numbers beyond 64 bits") << words("/d/p123456789012345678901.svg /d/p99999999999999999999.svg")
-                                                << words("/d/p99999999999999999999.svg /d/p123456789012345678901.svg");
-        QTest::newRow("folder numbers do not count")
-            << words("/d9/p2.svg /d1/p3.svg") << words("/d9/p2.svg /d1/p3.svg");
+        row("empty", QStringList(), QStringList());
+        row("numbers, not text", words("/d/p10.svg /d/p9.svg /d/p1.svg"), words("/d/p1.svg /d/p9.svg /d/p10.svg"));
+        row("cover first", words("/d/4711_2.svg /d/4711_Cover.svg /d/4711_1.svg"),
+            words("/d/4711_Cover.svg /d/4711_1.svg /d/4711_2.svg"));
+        row("unnumbered last, in list order", words("/d/zeta.svg /d/p2.svg /d/alpha.svg"),
+            words("/d/p2.svg /d/zeta.svg /d/alpha.svg"));
+        row("equal numbers keep list order", words("/b/p3.svg /a/p3.svg /a/p03.svg"),
+            words("/b/p3.svg /a/p3.svg /a/p03.svg"));
+        row("fragments", words("#page2 /d/p1.svg #cover"), words("#cover /d/p1.svg #page2"));
+        row("numbers beyond 64 bits", words("/d/p123456789012345678901.svg /d/p99999999999999999999.svg"),
+            words("/d/p99999999999999999999.svg /d/p123456789012345678901.svg"));
+        row("folder numbers do not count", words("/d9/p2.svg /d1/p3.svg"), words("/d9/p2.svg /d1/p3.svg"));
     }
     void pageOrder()
     {
@@ -382,11 +358,11 @@ private slots:
     {
         columns<QStringList, int>("jsonFiles", "expectedId");
         // The design lies in "<tmp>/summer/pages/page.svg"; the sidecar is looked for in "<tmp>/summer".
-        QTest::newRow("named after the folder") << QStringList { "a.json", "summer.json" } << 2;
-        QTest::newRow("first by name") << QStringList { "b.json", "a.json" } << 1;
-        QTest::newRow("none") << QStringList() << 0;
-        QTest::newRow("not in the file's own folder") << QStringList { "pages/pages.json" } << 0;
-        QTest::newRow("not above the upper folder") << QStringList { "../summer.json" } << 0;
+        row("named after the folder", QStringList { "a.json", "summer.json" }, 2);
+        row("first by name", QStringList { "b.json", "a.json" }, 1);
+        row("none", QStringList(), 0);
+        row("not in the file's own folder", QStringList { "pages/pages.json" }, 0);
+        row("not above the upper folder", QStringList { "../summer.json" }, 0);
     }
     void sidecar()
     {
@@ -410,16 +386,13 @@ private slots:
     void fileNameRules_data()
     {
         columns<QString, QString, bool>("path", "exampleId", "cover");
-        QTest::newRow("example a") << "/c/4711/4711a.svg"
-                                   << "a" << false;
-        QTest::newRow("cover with suffix") << "/c/4711/47110_front.svg"
-                                           << "0" << true;
-        QTest::newRow("folder name alone") << "/c/4711/4711.svg" << QString() << false;
-        QTest::newRow("other name") << "/c/4711/x4711a.svg" << QString() << false;
-        QTest::newRow("case matters") << "/c/Summer/summer0.svg" << QString() << false;
-        QTest::newRow("base name before the first dot") << "/c/4711/4711.b.svg" << QString() << false;
-        QTest::newRow("unicode cover") << "/c/Müller/Müller0.svg"
-                                       << "0" << true;
+        row("example a", "/c/4711/4711a.svg", "a", false);
+        row("cover with suffix", "/c/4711/47110_front.svg", "0", true);
+        row("folder name alone", "/c/4711/4711.svg", QString(), false);
+        row("other name", "/c/4711/x4711a.svg", QString(), false);
+        row("case matters", "/c/Summer/summer0.svg", QString(), false);
+        row("base name before the first dot", "/c/4711/4711.b.svg", QString(), false);
+        row("unicode cover", "/c/Müller/Müller0.svg", "0", true);
     }
     void fileNameRules()
     {
@@ -465,14 +438,14 @@ private slots:
     void elementNames_data()
     {
         columns<QString, int>("name", "kind");
-        QTest::newRow("category") << "lumo:category" << 1;
-        QTest::newRow("comment") << "lumo:comment" << 20;
-        QTest::newRow("duplicate key") << "duplicate" << 14;
-        QTest::newRow("properties attribute is no element") << "lumo:properties" << 0;
-        QTest::newRow("empty") << QString() << 0;
-        QTest::newRow("upper case") << "LUMO:CATEGORY" << 0;
-        QTest::newRow("blanks") << " lumo:category" << 0;
-        QTest::newRow("without prefix") << "category" << 0;
+        row("category", "lumo:category", 1);
+        row("comment", "lumo:comment", 20);
+        row("duplicate key", "duplicate", 14);
+        row("properties attribute is no element", "lumo:properties", 0);
+        row("empty", QString(), 0);
+        row("upper case", "LUMO:CATEGORY", 0);
+        row("blanks", " lumo:category", 0);
+        row("without prefix", "category", 0);
     }
     void elementNames()
     {
@@ -490,11 +463,11 @@ private slots:
     void keyAccountIds_data()
     {
         columns<QString, int, bool>("text", "id", "valid");
-        QTest::newRow("number, blanks") << " 7\t" << 7 << true;
-        QTest::newRow("zero") << "0" << 0 << false;
-        QTest::newRow("negative") << "-5" << -5 << false;
-        QTest::newRow("letters") << "seven" << 0 << false;
-        QTest::newRow("beyond int") << "2147483648" << 0 << false;
+        row("number, blanks", " 7\t", 7, true);
+        row("zero", "0", 0, false);
+        row("negative", "-5", -5, false);
+        row("letters", "seven", 0, false);
+        row("beyond int", "2147483648", 0, false);
     }
     void keyAccountIds()
     {

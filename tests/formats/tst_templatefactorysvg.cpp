@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::row;
+
 using LMTestSupport::writeFile;
 
 namespace {
@@ -131,23 +133,22 @@ private slots:
     {
         columns<QString, double, QRectF, int>("body", "stretch", "expectedRect", "expectedDegrees");
         const QString anImage = QStringLiteral("<image x='10' y='20' width='100' height='50'/>");
-        QTest::newRow("plain") << anImage << 1.0 << QRectF(10, 20, 100, 50) << 0;
-        QTest::newRow("stretched by 2 (127 dpi)") << anImage << 2.0 << QRectF(20, 40, 200, 100) << 0;
-        QTest::newRow("turned by -90 is 270")
-            << "<image width='100' height='50' transform='rotate(-90)'/>" << 1.0 << QRectF(-25, -75, 100, 50) << 270;
-        QTest::newRow("turned about its centre keeps the centre")
-            << "<image x='0' y='0' width='100' height='50' transform='rotate(30 50 25)'/>" << 1.0
-            << QRectF(0, 0, 100, 50) << 30;
-        QTest::newRow("translations of the ancestors add up")
-            << "<g transform='translate(100 0)'><g transform='translate(0 10)'><image x='1' y='2' width='3' "
-               "height='4'/></g></g>"
-            << 1.0 << QRectF(101, 12, 3, 4) << 0;
-        QTest::newRow("scaled group scales the size")
-            << "<g transform='scale(2)'><image x='5' y='5' width='10' height='20'/></g>" << 1.0
-            << QRectF(10, 10, 20, 40) << 0;
-        QTest::newRow("fractional angle is truncated")
-            << "<image x='0' y='0' width='10' height='10' transform='rotate(-45.7 5 5)'/>" << 1.0
-            << QRectF(0, 0, 10, 10) << 315;
+        row("plain", anImage, 1.0, QRectF(10, 20, 100, 50), 0);
+        row("stretched by 2 (127 dpi)", anImage, 2.0, QRectF(20, 40, 200, 100), 0);
+        row("turned by -90 is 270", "<image width='100' height='50' transform='rotate(-90)'/>", 1.0,
+            QRectF(-25, -75, 100, 50), 270);
+        row("turned about its centre keeps the centre",
+            "<image x='0' y='0' width='100' height='50' transform='rotate(30 50 25)'/>", 1.0, QRectF(0, 0, 100, 50),
+            30);
+        row("translations of the ancestors add up",
+            "<g transform='translate(100 0)'><g transform='translate(0 10)'><image x='1' y='2' width='3' "
+            "height='4'/></g></g>",
+            1.0, QRectF(101, 12, 3, 4), 0);
+        row("scaled group scales the size", "<g transform='scale(2)'><image x='5' y='5' width='10' height='20'/></g>",
+            1.0, QRectF(10, 10, 20, 40), 0);
+        row("fractional angle is truncated",
+            "<image x='0' y='0' width='10' height='10' transform='rotate(-45.7 5 5)'/>", 1.0, QRectF(0, 0, 10, 10),
+            315);
     }
     void geometry()
     {
@@ -172,16 +173,16 @@ private slots:
     void wholeDegrees_data()
     {
         columns<double, int>("degrees", "expected");
-        QTest::newRow("-90") << -90.0 << 270;
-        QTest::newRow("-360") << -360.0 << 0;
-        QTest::newRow("450") << 450.0 << 90;
-        QTest::newRow("359.9 truncates") << 359.9 << 359;
-        QTest::newRow("-0.5 truncates to 0") << -0.5 << 0;
+        row("-90", -90.0, 270);
+        row("-360", -360.0, 0);
+        row("450", 450.0, 90);
+        row("359.9 truncates", 359.9, 359);
+        row("-0.5 truncates to 0", -0.5, 0);
         // Beyond int and not a number at all: defined results, no conversion out of range.
-        QTest::newRow("3e9, beyond int") << 3e9 << 120;
-        QTest::newRow("-3e9, beyond int") << -3e9 << 240;
-        QTest::newRow("not a number") << qQNaN() << 0;
-        QTest::newRow("minus infinity") << -qInf() << 0;
+        row("3e9, beyond int", 3e9, 120);
+        row("-3e9, beyond int", -3e9, 240);
+        row("not a number", qQNaN(), 0);
+        row("minus infinity", -qInf(), 0);
     }
     void wholeDegrees()
     {
@@ -192,14 +193,14 @@ private slots:
     void placeholder_data()
     {
         columns<QString, bool>("text", "expected");
-        QTest::newRow("as written") << "Ihr Text" << true;
-        QTest::newRow("upper case with punctuation") << "I.H.R  T-E/X*T!" << true;
-        QTest::newRow("only blanks between the words") << "ihr-text" << false;
-        QTest::newRow("extra blanks") << "  ihr   text  " << true;
-        QTest::newRow("no blank") << "IhrText" << true;
-        QTest::newRow("a longer word") << "Ihr Texte" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("letters in between") << "Ihr neuer Text" << false;
+        row("as written", "Ihr Text", true);
+        row("upper case with punctuation", "I.H.R  T-E/X*T!", true);
+        row("only blanks between the words", "ihr-text", false);
+        row("extra blanks", "  ihr   text  ", true);
+        row("no blank", "IhrText", true);
+        row("a longer word", "Ihr Texte", false);
+        row("empty", "", false);
+        row("letters in between", "Ihr neuer Text", false);
     }
     void placeholder()
     {
@@ -244,20 +245,20 @@ private slots:
             "<g lumo:layertype='2'><lumo:textarea x='0' y='0' width='10' height='10'>A</lumo:textarea></g>");
         const QString aReference = QStringLiteral("<g lumo:layertype='4'><image width='10' height='10'/></g>");
         const QString anArtwork = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
-        QTest::newRow("photos only") << STR_PHOTOS << 4;
-        QTest::newRow("reference alone") << aReference << 4;
-        QTest::newRow("text then two references") << aText + aReference + aReference << 32;
+        row("photos only", STR_PHOTOS, 4);
+        row("reference alone", aReference, 4);
+        row("text then two references", aText + aReference + aReference, 32);
         // Content 2, and the text group's artwork makes it content 1.
-        QTest::newRow("reference, text, reference") << aReference + aText + aReference << 8;
-        QTest::newRow("photos then reference") << STR_PHOTOS + aReference << 16;
-        QTest::newRow("photos, artwork and reference: content 1") << STR_PHOTOS + anArtwork + aReference << 8;
-        QTest::newRow("text, photos and reference") << aText + STR_PHOTOS + aReference << 32;
-        QTest::newRow("custom fill with reference")
-            << "<g lumo:layertype='2'><rect width='10' height='10' lumo:custom_fill='true' fill='#ff0000'/></g>"
-                + aReference
-            << 16;
-        QTest::newRow("unknown layer kind 3 is ignored")
-            << "<g lumo:layertype='3'><image width='10' height='10'/></g>" + aReference << 4;
+        row("reference, text, reference", aReference + aText + aReference, 8);
+        row("photos then reference", STR_PHOTOS + aReference, 16);
+        row("photos, artwork and reference: content 1", STR_PHOTOS + anArtwork + aReference, 8);
+        row("text, photos and reference", aText + STR_PHOTOS + aReference, 32);
+        row("custom fill with reference",
+            "<g lumo:layertype='2'><rect width='10' height='10' lumo:custom_fill='true' fill='#ff0000'/></g>"
+                + aReference,
+            16);
+        row("unknown layer kind 3 is ignored", "<g lumo:layertype='3'><image width='10' height='10'/></g>" + aReference,
+            4);
     }
     void layerType()
     {
@@ -272,12 +273,11 @@ private slots:
     void rejectedFiles_data()
     {
         columns<QString, int, int>("metadata", "keyAccount", "expected");
-        QTest::newRow("for everybody") << "" << 7 << 1;
-        QTest::newRow("own key account") << "<lumo:keyaccount>7</lumo:keyaccount><lumo:keyaccount>8</lumo:keyaccount>"
-                                         << 8 << 1;
-        QTest::newRow("another key account") << "<lumo:keyaccount>7</lumo:keyaccount>" << 9 << 0;
-        QTest::newRow("no key account set") << "<lumo:keyaccount>7</lumo:keyaccount>" << 0 << 0;
-        QTest::newRow("duplicate") << "<lumo:flags><lumo:property key='duplicate'/></lumo:flags>" << 7 << 0;
+        row("for everybody", "", 7, 1);
+        row("own key account", "<lumo:keyaccount>7</lumo:keyaccount><lumo:keyaccount>8</lumo:keyaccount>", 8, 1);
+        row("another key account", "<lumo:keyaccount>7</lumo:keyaccount>", 9, 0);
+        row("no key account set", "<lumo:keyaccount>7</lumo:keyaccount>", 0, 0);
+        row("duplicate", "<lumo:flags><lumo:property key='duplicate'/></lumo:flags>", 7, 0);
     }
     void rejectedFiles()
     {
@@ -459,14 +459,12 @@ private slots:
     {
         columns<QStringList, QStringList, int, int>("files", "warnings", "svgAreas", "photoAreas");
         const QString aCycle = QStringLiteral("refused file reference \"%1\": the SVG file leads back to itself");
-        QTest::newRow("a page showing itself")
-            << QStringList { "self_reference.svg" }
-            << QStringList { aCycle.arg("self_reference.svg"), aCycle.arg("self_reference.svg") } << 1 << 1;
-        QTest::newRow("two files naming each other") << QStringList { "cycle_first.svg", "cycle_second.svg" }
-                                                     << QStringList { aCycle.arg("cycle_second.svg") } << 1 << 1;
-        QTest::newRow("a transform that overflows")
-            << QStringList { "overflowing_transform.svg" }
-            << QStringList { "element \"overflowing\" has no finite geometry: left empty" } << 0 << 2;
+        row("a page showing itself", QStringList { "self_reference.svg" },
+            QStringList { aCycle.arg("self_reference.svg"), aCycle.arg("self_reference.svg") }, 1, 1);
+        row("two files naming each other", QStringList { "cycle_first.svg", "cycle_second.svg" },
+            QStringList { aCycle.arg("cycle_second.svg") }, 1, 1);
+        row("a transform that overflows", QStringList { "overflowing_transform.svg" },
+            QStringList { "element \"overflowing\" has no finite geometry: left empty" }, 0, 2);
     }
     // Files found hostile once (regression files): they load, their bad parts refused, and what is
     // left renders without recursing into itself.

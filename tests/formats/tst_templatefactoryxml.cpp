@@ -24,6 +24,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+using LMTestSupport::row;
+
 namespace {
 // The columns of a data table, in one call.
 template <typename... T, typename... Names> void columns(Names... theNames)
@@ -153,29 +155,22 @@ private slots:
     void versionOne_data()
     {
         columns<QString, QString>("name", "expected");
-        QTest::newRow("background: id from its number, categories, spot colour, colour variants")
-            << "0042"
-            << "jig=1 id=42 orientations=2 products=BOOK_A supported=2 price=03 categories=Meer,Strand "
-               "variants=multicolor=30,2 multicolor=60,1 spot=2:bg_0042_gold.png:__SPOTCOLOR__gold-foil sort=5 "
-               "thumbnail=bg_0042.jpg";
-        QTest::newRow("colour background: fixed class, cover page type kept alone")
-            << "Rot"
-            << "jig=1 id=77 pages=100 classes=512 categories=fArBeN thumbnail=rot.jpg autothumb=2";
-        QTest::newRow("background under more than the colours: its own class, no number, no id")
-            << "Gruen"
-            << "jig=1 categories=Blau,Farben thumbnail=gruen.jpg";
-        QTest::newRow("user layout: layout layer, areas, thumbnail pattern, bad sort")
-            << "Mein Layout"
-            << "jig=8 layer=512 pages=6d006f orientations=5 supported=5 user=true locks=true single-sided=true "
-               "thumbnail=thumbs/lay_%1.png areas=2 minimum=1";
-        QTest::newRow("layout of another category, unknown orientation and spot colour") << "Fremdes Layout"
-                                                                                         << "jig=8 layer=512";
-        QTest::newRow("poster strip: frame variants listed, tilt from the element")
-            << "Leiste"
-            << "jig=128 layer=256 price=07 variants=frame=black frame=none frame=white tilt=90 material=2";
-        QTest::newRow("frame of wall decor: no tilt") << "Rahmen"
-                                                      << "jig=128 layer=256 variants=frame=oak material=4";
-        QTest::newRow("bare element: defaults") << "Nichts" << QString();
+        row("background: id from its number, categories, spot colour, colour variants", "0042",
+            "jig=1 id=42 orientations=2 products=BOOK_A supported=2 price=03 categories=Meer,Strand "
+            "variants=multicolor=30,2 multicolor=60,1 spot=2:bg_0042_gold.png:__SPOTCOLOR__gold-foil sort=5 "
+            "thumbnail=bg_0042.jpg");
+        row("colour background: fixed class, cover page type kept alone", "Rot",
+            "jig=1 id=77 pages=100 classes=512 categories=fArBeN thumbnail=rot.jpg autothumb=2");
+        row("background under more than the colours: its own class, no number, no id", "Gruen",
+            "jig=1 categories=Blau,Farben thumbnail=gruen.jpg");
+        row("user layout: layout layer, areas, thumbnail pattern, bad sort", "Mein Layout",
+            "jig=8 layer=512 pages=6d006f orientations=5 supported=5 user=true locks=true single-sided=true "
+            "thumbnail=thumbs/lay_%1.png areas=2 minimum=1");
+        row("layout of another category, unknown orientation and spot colour", "Fremdes Layout", "jig=8 layer=512");
+        row("poster strip: frame variants listed, tilt from the element", "Leiste",
+            "jig=128 layer=256 price=07 variants=frame=black frame=none frame=white tilt=90 material=2");
+        row("frame of wall decor: no tilt", "Rahmen", "jig=128 layer=256 variants=frame=oak material=4");
+        row("bare element: defaults", "Nichts", QString());
     }
     void versionOne()
     {
@@ -213,61 +208,19 @@ private slots:
     void thumbnails_data()
     {
         columns<QString, QString, QString, QString, QString>("files", "folder", "attributes", "thumbnail", "preview");
-        QTest::newRow("file in the folder") << "a/t.jpg"
-                                            << "a"
-                                            << "filename='t.jpg'"
-                                            << "t.jpg"
-                                            << "";
-        QTest::newRow("missing file is named anyway") << ""
-                                                      << "a"
-                                                      << "filename='t.jpg'"
-                                                      << "t.jpg"
-                                                      << "";
-        QTest::newRow("refinement folder falls back to the parent") << "a/t.jpg"
-                                                                    << "a/Refinement"
-                                                                    << "filename='t.jpg'"
-                                                                    << "../t.jpg"
-                                                                    << "";
-        QTest::newRow("refinement folder without a parent file") << ""
-                                                                 << "a/refinement"
-                                                                 << "filename='t.jpg'"
-                                                                 << "t.jpg"
-                                                                 << "";
-        QTest::newRow("folder only ending in the word") << "a/t.jpg"
-                                                        << "a/norefinement"
-                                                        << "filename='t.jpg'"
-                                                        << "../t.jpg"
-                                                        << "";
-        QTest::newRow("other folders do not fall back") << "a/t.jpg"
-                                                        << "a/gold"
-                                                        << "filename='t.jpg'"
-                                                        << "t.jpg"
-                                                        << "";
-        QTest::newRow("pattern from path and type") << ""
-                                                    << "a"
-                                                    << "backgroundFilePath='b/x_' backgroundFileType='jpg'"
-                                                    << "b/x_%1.jpg"
-                                                    << "";
-        QTest::newRow("preview that exists") << "a/p.png"
-                                             << "a"
-                                             << "preview='p.png'"
-                                             << ""
-                                             << "p.png";
-        QTest::newRow("preview that does not exist") << ""
-                                                     << "a"
-                                                     << "preview='p.png'"
-                                                     << ""
-                                                     << "";
-        QTest::newRow("preview naming a folder") << "a/p/x"
-                                                 << "a"
-                                                 << "preview='p'"
-                                                 << ""
-                                                 << "";
-        QTest::newRow("umlauts in names") << "ä/Größe.jpg"
-                                          << "ä/REFINEMENT"
-                                          << "filename='Größe.jpg'"
-                                          << "../Größe.jpg"
-                                          << "";
+        row("file in the folder", "a/t.jpg", "a", "filename='t.jpg'", "t.jpg", "");
+        row("missing file is named anyway", "", "a", "filename='t.jpg'", "t.jpg", "");
+        row("refinement folder falls back to the parent", "a/t.jpg", "a/Refinement", "filename='t.jpg'", "../t.jpg",
+            "");
+        row("refinement folder without a parent file", "", "a/refinement", "filename='t.jpg'", "t.jpg", "");
+        row("folder only ending in the word", "a/t.jpg", "a/norefinement", "filename='t.jpg'", "../t.jpg", "");
+        row("other folders do not fall back", "a/t.jpg", "a/gold", "filename='t.jpg'", "t.jpg", "");
+        row("pattern from path and type", "", "a", "backgroundFilePath='b/x_' backgroundFileType='jpg'", "b/x_%1.jpg",
+            "");
+        row("preview that exists", "a/p.png", "a", "preview='p.png'", "", "p.png");
+        row("preview that does not exist", "", "a", "preview='p.png'", "", "");
+        row("preview naming a folder", "a/p/x", "a", "preview='p'", "", "");
+        row("umlauts in names", "ä/Größe.jpg", "ä/REFINEMENT", "filename='Größe.jpg'", "../Größe.jpg", "");
     }
     void thumbnails()
     {
@@ -297,51 +250,28 @@ private slots:
     void elementReaders_data()
     {
         columns<QString, QString, int>("reader", "xml", "expected");
-        QTest::newRow("missing type is content-1") << "content"
-                                                   << "<t/>" << 8;
-        QTest::newRow("content type, upper case") << "content"
-                                                  << "<t type='BACKGROUND-MASK'/>" << 128;
-        QTest::newRow("variant template") << "content"
-                                          << "<t type='variant_template'/>" << 8192;
-        QTest::newRow("unknown content type gives 1") << "content"
-                                                      << "<t type='content-9'/>" << 1;
-        QTest::newRow("missing alignment is anywhere") << "align"
-                                                       << "<a/>" << 7;
-        QTest::newRow("nowhere") << "align"
-                                 << "<a align='nowhere'/>" << 0;
-        QTest::newRow("left upper case") << "align"
-                                         << "<a align='LEFT'/>" << 1;
-        QTest::newRow("spinepage") << "align"
-                                   << "<a align='spinepage'/>" << 4;
-        QTest::newRow("unknown alignment is anywhere") << "align"
-                                                       << "<a align='top'/>" << 7;
-        QTest::newRow("cover") << "cover"
-                               << "<a align='CoverFront'/>" << 1;
-        QTest::newRow("cover word must lead") << "cover"
-                                              << "<a align='frontcover'/>" << 0;
-        QTest::newRow("explicit portrait") << "orientation"
-                                           << "<t orientation='Portrait' width='300' height='100'/>" << 1;
-        QTest::newRow("explicit unknown means all") << "orientation"
-                                                    << "<t orientation='sideways'/>" << 31;
-        QTest::newRow("landscape from size") << "orientation"
-                                             << "<t width='300' height='100'/>" << 2;
-        QTest::newRow("portrait from total") << "orientation"
-                                             << "<t><total width='100' height='300'/></t>" << 1;
-        QTest::newRow("square from size") << "orientation"
-                                          << "<t width='100' height='100'/>" << 4;
-        QTest::newRow("background ignores size") << "orientation"
-                                                 << "<t category='Hintergrund' width='300' height='100'/>" << 31;
-        QTest::newRow("calendar ignores size") << "orientation"
-                                               << "<t category='calendarium' width='300' height='100'/>" << 31;
-        QTest::newRow("no size") << "orientation"
-                                 << "<t/>" << 31;
-        QTest::newRow("empty attribute uses size") << "orientation"
-                                                   << "<t orientation='' width='300' height='100'/>" << 2;
-        QTest::newRow("mirror without a size") << "mirror"
-                                               << "<layout mirror='vertical'/>" << 0;
-        QTest::newRow("mirror with a size")
-            << "mirror"
-            << "<layout mirror='vertical'><total width='10' height='10'/></layout>" << 1;
+        row("missing type is content-1", "content", "<t/>", 8);
+        row("content type, upper case", "content", "<t type='BACKGROUND-MASK'/>", 128);
+        row("variant template", "content", "<t type='variant_template'/>", 8192);
+        row("unknown content type gives 1", "content", "<t type='content-9'/>", 1);
+        row("missing alignment is anywhere", "align", "<a/>", 7);
+        row("nowhere", "align", "<a align='nowhere'/>", 0);
+        row("left upper case", "align", "<a align='LEFT'/>", 1);
+        row("spinepage", "align", "<a align='spinepage'/>", 4);
+        row("unknown alignment is anywhere", "align", "<a align='top'/>", 7);
+        row("cover", "cover", "<a align='CoverFront'/>", 1);
+        row("cover word must lead", "cover", "<a align='frontcover'/>", 0);
+        row("explicit portrait", "orientation", "<t orientation='Portrait' width='300' height='100'/>", 1);
+        row("explicit unknown means all", "orientation", "<t orientation='sideways'/>", 31);
+        row("landscape from size", "orientation", "<t width='300' height='100'/>", 2);
+        row("portrait from total", "orientation", "<t><total width='100' height='300'/></t>", 1);
+        row("square from size", "orientation", "<t width='100' height='100'/>", 4);
+        row("background ignores size", "orientation", "<t category='Hintergrund' width='300' height='100'/>", 31);
+        row("calendar ignores size", "orientation", "<t category='calendarium' width='300' height='100'/>", 31);
+        row("no size", "orientation", "<t/>", 31);
+        row("empty attribute uses size", "orientation", "<t orientation='' width='300' height='100'/>", 2);
+        row("mirror without a size", "mirror", "<layout mirror='vertical'/>", 0);
+        row("mirror with a size", "mirror", "<layout mirror='vertical'><total width='10' height='10'/></layout>", 1);
     }
     void elementReaders()
     {
@@ -379,13 +309,10 @@ private slots:
     void totalSize_data()
     {
         columns<QString, QSize>("xml", "expected");
-        QTest::newRow("own win over total")
-            << "<l width='300' height='200'><total width='1' height='1'/></l>" << QSize(300, 200);
-        QTest::newRow("only width falls to total")
-            << "<l width='300'><total width='40' height='50'/></l>" << QSize(40, 50);
-        QTest::newRow("first total") << "<l><total width='40' height='50'/><total width='1' height='2'/></l>"
-                                     << QSize(40, 50);
-        QTest::newRow("total without height") << "<l><total width='40'/></l>" << QSize();
+        row("own win over total", "<l width='300' height='200'><total width='1' height='1'/></l>", QSize(300, 200));
+        row("only width falls to total", "<l width='300'><total width='40' height='50'/></l>", QSize(40, 50));
+        row("first total", "<l><total width='40' height='50'/><total width='1' height='2'/></l>", QSize(40, 50));
+        row("total without height", "<l><total width='40'/></l>", QSize());
     }
     void totalSize()
     {
@@ -401,17 +328,14 @@ private slots:
                                                "<!-- note --><fotozone/>"
                                                "<imagearea x='0.5' y='100' width='400' height='300' angle='90'/>"
                                                "<textarea x='500' y='100' width='400' height='100'/></layout>");
-        QTest::newRow("no fix") << aLayout << 0 << 2 << 90 << 0.0005;
-        QTest::newRow("position fix") << aLayout << 1 << 2 << 90 << 0.0;
-        QTest::newRow("position and rotation fix") << aLayout << 3 << 2 << 270 << 0.0;
-        QTest::newRow("no total size") << "<layout><imagearea x='0' y='0' width='4' height='3'/></layout>" << 1 << 0
-                                       << 0 << 0.0;
-        QTest::newRow("zero width")
-            << "<layout width='0' height='100'><imagearea x='0' y='0' width='4' height='3'/></layout>" << 1 << 0 << 0
-            << 0.0;
-        QTest::newRow("only silent tags")
-            << "<layout width='10' height='10'><total width='10' height='10'/><pdfname/></layout>" << 1 << 0 << 0
-            << 0.0;
+        row("no fix", aLayout, 0, 2, 90, 0.0005);
+        row("position fix", aLayout, 1, 2, 90, 0.0);
+        row("position and rotation fix", aLayout, 3, 2, 270, 0.0);
+        row("no total size", "<layout><imagearea x='0' y='0' width='4' height='3'/></layout>", 1, 0, 0, 0.0);
+        row("zero width", "<layout width='0' height='100'><imagearea x='0' y='0' width='4' height='3'/></layout>", 1, 0,
+            0, 0.0);
+        row("only silent tags", "<layout width='10' height='10'><total width='10' height='10'/><pdfname/></layout>", 1,
+            0, 0, 0.0);
     }
     void readAreas()
     {
@@ -445,10 +369,10 @@ private slots:
     void attributes_data()
     {
         columns<QString, int, bool, QString>("xml", "intValue", "boolValue", "textValue");
-        QTest::newRow("missing gives defaults") << "<t/>" << 42 << true << "dflt";
-        QTest::newRow("values") << "<t v='-7' b='false' s='x'/>" << -7 << false << "x";
-        QTest::newRow("malformed gives 0 and false") << "<t v='seven' b='maybe' s=''/>" << 0 << false << "";
-        QTest::newRow("overflow gives 0") << "<t v='99999999999' b='YES' s='ä'/>" << 0 << true << "ä";
+        row("missing gives defaults", "<t/>", 42, true, "dflt");
+        row("values", "<t v='-7' b='false' s='x'/>", -7, false, "x");
+        row("malformed gives 0 and false", "<t v='seven' b='maybe' s=''/>", 0, false, "");
+        row("overflow gives 0", "<t v='99999999999' b='YES' s='ä'/>", 0, true, "ä");
     }
     void attributes()
     {
@@ -477,26 +401,16 @@ private slots:
     void colourVariants_data()
     {
         columns<QString, QString>("text", "variants");
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("blanks around numbers") << " 0 , 0 "
-                                               << "multicolor=0,0";
-        QTest::newRow("several, sorted, once each") << "60,1;30,2;60,1"
-                                                    << "multicolor=30,2 multicolor=60,1";
-        QTest::newRow("hue off the 30 degree steps") << "31,0"
-                                                     << "";
-        QTest::newRow("fading beyond 5") << "0,6"
-                                         << "";
-        QTest::newRow("hue beyond a turn is still a step") << "390,5"
-                                                           << "multicolor=390,5";
-        QTest::newRow("negative") << "-30,1"
-                                  << "";
-        QTest::newRow("three numbers") << "30,2,1"
-                                       << "";
-        QTest::newRow("words and empty pieces") << ";blau;;30,x;90,3;"
-                                                << "multicolor=90,3";
-        QTest::newRow("the any marker is no variant") << "-2,-2"
-                                                      << "";
+        row("empty", "", "");
+        row("blanks around numbers", " 0 , 0 ", "multicolor=0,0");
+        row("several, sorted, once each", "60,1;30,2;60,1", "multicolor=30,2 multicolor=60,1");
+        row("hue off the 30 degree steps", "31,0", "");
+        row("fading beyond 5", "0,6", "");
+        row("hue beyond a turn is still a step", "390,5", "multicolor=390,5");
+        row("negative", "-30,1", "");
+        row("three numbers", "30,2,1", "");
+        row("words and empty pieces", ";blau;;30,x;90,3;", "multicolor=90,3");
+        row("the any marker is no variant", "-2,-2", "");
     }
     void colourVariants()
     {
@@ -517,39 +431,30 @@ private slots:
         const auto inverted = [&](const char* theOthers) {
             return "subcategory:" + anInverted + ' ' + theOthers;
         };
-        QTest::newRow("nothing wanted") << ""
-                                        << "subcategory:sea" << true;
-        QTest::newRow("one of the wanted") << "subcategory:sea subcategory:forest"
-                                           << "subcategory:sea" << true;
-        QTest::newRow("none of the wanted") << "subcategory:forest"
-                                            << "subcategory:sea" << false;
-        QTest::newRow("every wanted type must be met") << "subcategory:sea theme:01"
-                                                       << "subcategory:sea" << false;
-        QTest::newRow("inverted: holding none of the others passes")
-            << inverted("subcategory:forest") << "subcategory:sea" << true;
-        QTest::newRow("inverted: holding one of the others fails")
-            << inverted("subcategory:forest subcategory:mountain") << "subcategory:sea subcategory:mountain" << false;
-        QTest::newRow("inverted: an element without categories passes") << inverted("subcategory:forest") << "" << true;
-        QTest::newRow("inverted alone asks nothing") << inverted("") << "subcategory:sea" << true;
-        QTest::newRow("inverted turns only its own type")
-            << inverted("subcategory:forest theme:01") << "subcategory:sea theme:02" << false;
-        QTest::newRow("inverted and a plain type both met")
-            << inverted("subcategory:forest theme:01") << "subcategory:sea theme:01" << true;
-        QTest::newRow("inverted under another type than held") << "theme:" + anInverted + " theme:forest"
-                                                               << "subcategory:forest" << true;
-        QTest::newRow("style-V2-only element, filter without it") << ""
-                                                                  << "internal:" + aStyle + " subcategory:sea" << false;
-        QTest::newRow("style-V2-only element, filter wanting other categories")
-            << "subcategory:sea"
-            << "internal:" + aStyle + " subcategory:sea" << false;
-        QTest::newRow("style-V2-only element, filter asking for it")
-            << "internal:" + aStyle << "internal:" + aStyle << true;
-        QTest::newRow("filter asking for it under another type still needs the type met")
-            << "theme:" + aStyle << "internal:" + aStyle << false;
-        QTest::newRow("filter asking for it, element without it") << "internal:" + aStyle << "subcategory:sea" << false;
-        QTest::newRow("filter asking for it, element with it and more")
-            << "internal:" + aStyle + " subcategory:sea"
-            << "internal:" + aStyle + " subcategory:sea" << true;
+        row("nothing wanted", "", "subcategory:sea", true);
+        row("one of the wanted", "subcategory:sea subcategory:forest", "subcategory:sea", true);
+        row("none of the wanted", "subcategory:forest", "subcategory:sea", false);
+        row("every wanted type must be met", "subcategory:sea theme:01", "subcategory:sea", false);
+        row("inverted: holding none of the others passes", inverted("subcategory:forest"), "subcategory:sea", true);
+        row("inverted: holding one of the others fails", inverted("subcategory:forest subcategory:mountain"),
+            "subcategory:sea subcategory:mountain", false);
+        row("inverted: an element without categories passes", inverted("subcategory:forest"), "", true);
+        row("inverted alone asks nothing", inverted(""), "subcategory:sea", true);
+        row("inverted turns only its own type", inverted("subcategory:forest theme:01"), "subcategory:sea theme:02",
+            false);
+        row("inverted and a plain type both met", inverted("subcategory:forest theme:01"), "subcategory:sea theme:01",
+            true);
+        row("inverted under another type than held", "theme:" + anInverted + " theme:forest", "subcategory:forest",
+            true);
+        row("style-V2-only element, filter without it", "", "internal:" + aStyle + " subcategory:sea", false);
+        row("style-V2-only element, filter wanting other categories", "subcategory:sea",
+            "internal:" + aStyle + " subcategory:sea", false);
+        row("style-V2-only element, filter asking for it", "internal:" + aStyle, "internal:" + aStyle, true);
+        row("filter asking for it under another type still needs the type met", "theme:" + aStyle, "internal:" + aStyle,
+            false);
+        row("filter asking for it, element without it", "internal:" + aStyle, "subcategory:sea", false);
+        row("filter asking for it, element with it and more", "internal:" + aStyle + " subcategory:sea",
+            "internal:" + aStyle + " subcategory:sea", true);
     }
     void specialCategories()
     {
@@ -567,7 +472,7 @@ private slots:
         columns<QByteArray, int, QList<qint32>, QStringList>("entry", "sizeClass", "compatibles", "problems");
         const QByteArray aBase = R"("id": 1, "orderName": "X")";
         const QString anEntry = QStringLiteral("\"compatibleProducts\" entry %1 is not an article id");
-        QTest::newRow("neither key") << aBase << 0 << QList<qint32>() << QStringList();
+        row("neither key", aBase, 0, QList<qint32>(), QStringList());
         QTest::newRow("both keys") << aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])" << 2
                                    << QList<qint32> { 3, 2, 3 } << QStringList();
         QTest::newRow("size class by number")
@@ -603,24 +508,16 @@ private slots:
     void artIdExpansion_data()
     {
         columns<QString, QString>("rules", "articles");
-        QTest::newRow("named by id: its compatibles, unknown ids dropped") << "<art_id>11</art_id>"
-                                                                           << "BOOK_A BOOK_B";
-        QTest::newRow("one step only, and directed") << "<art_id>12</art_id>"
-                                                     << "BOOK_B BOOK_C";
-        QTest::newRow("no compatibles") << "<art_id>13</art_id>"
-                                        << "BOOK_C";
-        QTest::newRow("listing itself") << "<art_id>14</art_id>"
-                                        << "BOOK_D";
-        QTest::newRow("named by order name: no expansion") << "<product>BOOK_A</product>"
-                                                           << "BOOK_A";
-        QTest::newRow("order names expand too once an id is named") << "<product>BOOK_A</product><art_id>13</art_id>"
-                                                                    << "BOOK_A BOOK_B BOOK_C";
-        QTest::newRow("unknown id") << "<art_id>99</art_id>"
-                                    << "";
-        QTest::newRow("id that is no number") << "<art_id>elf</art_id>"
-                                              << "";
-        QTest::newRow("empty id rule names nothing") << "<art_id></art_id><product>BOOK_A</product>"
-                                                     << "BOOK_A";
+        row("named by id: its compatibles, unknown ids dropped", "<art_id>11</art_id>", "BOOK_A BOOK_B");
+        row("one step only, and directed", "<art_id>12</art_id>", "BOOK_B BOOK_C");
+        row("no compatibles", "<art_id>13</art_id>", "BOOK_C");
+        row("listing itself", "<art_id>14</art_id>", "BOOK_D");
+        row("named by order name: no expansion", "<product>BOOK_A</product>", "BOOK_A");
+        row("order names expand too once an id is named", "<product>BOOK_A</product><art_id>13</art_id>",
+            "BOOK_A BOOK_B BOOK_C");
+        row("unknown id", "<art_id>99</art_id>", "");
+        row("id that is no number", "<art_id>elf</art_id>", "");
+        row("empty id rule names nothing", "<art_id></art_id><product>BOOK_A</product>", "BOOK_A");
     }
     void artIdExpansion()
     {
@@ -641,19 +538,15 @@ private slots:
     {
         columns<QString, int, QList<int>>("rules", "minimum", "accepted");
         // Articles: 11 small, 12 large, 13 extra large, 14 without a size class, 15 medium.
-        QTest::newRow("large and above, unknown size kept")
-            << "<minimum_size>large</minimum_size>" << 3 << QList<int> { 12, 13, 14 };
-        QTest::newRow("small admits every size")
-            << "<minimum_size>small</minimum_size>" << 1 << QList<int> { 11, 12, 13, 14, 15 };
-        QTest::newRow("extra large by its other word")
-            << "<minimum_size>extra_large</minimum_size>" << 4 << QList<int> { 13, 14 };
-        QTest::newRow("by number") << "<minimum_size>2</minimum_size>" << 2 << QList<int> { 12, 13, 14, 15 };
-        QTest::newRow("unknown word restricts nothing")
-            << "<minimum_size>huge</minimum_size>" << 0 << QList<int> { 11, 12, 13, 14, 15 };
-        QTest::newRow("together with a class")
-            << "<type>calendar</type><minimum_size>medium</minimum_size>" << 2 << QList<int>();
-        QTest::newRow("together with the right class")
-            << "<type>photobook</type><minimum_size>medium</minimum_size>" << 2 << QList<int> { 12, 13, 14, 15 };
+        row("large and above, unknown size kept", "<minimum_size>large</minimum_size>", 3, QList<int> { 12, 13, 14 });
+        row("small admits every size", "<minimum_size>small</minimum_size>", 1, QList<int> { 11, 12, 13, 14, 15 });
+        row("extra large by its other word", "<minimum_size>extra_large</minimum_size>", 4, QList<int> { 13, 14 });
+        row("by number", "<minimum_size>2</minimum_size>", 2, QList<int> { 12, 13, 14, 15 });
+        row("unknown word restricts nothing", "<minimum_size>huge</minimum_size>", 0,
+            QList<int> { 11, 12, 13, 14, 15 });
+        row("together with a class", "<type>calendar</type><minimum_size>medium</minimum_size>", 2, QList<int>());
+        row("together with the right class", "<type>photobook</type><minimum_size>medium</minimum_size>", 2,
+            QList<int> { 12, 13, 14, 15 });
     }
     void minimumSize()
     {
@@ -684,14 +577,10 @@ private slots:
     void hostileFiles_data()
     {
         columns<int, QString, QString>("version", "kind", "warning");
-        QTest::newRow("version 1 with entity declarations") << 1 << "doctype"
-                                                            << "document type or entity declaration";
-        QTest::newRow("version 2 nested too deep") << 2 << "deep"
-                                                   << "elements nested deeper than 256 levels";
-        QTest::newRow("version 1 over the size bound") << 1 << "large"
-                                                       << "larger than 67108864 bytes";
-        QTest::newRow("version 2 truncated") << 2 << "truncated"
-                                             << "at line";
+        row("version 1 with entity declarations", 1, "doctype", "document type or entity declaration");
+        row("version 2 nested too deep", 2, "deep", "elements nested deeper than 256 levels");
+        row("version 1 over the size bound", 1, "large", "larger than 67108864 bytes");
+        row("version 2 truncated", 2, "truncated", "at line");
     }
     void hostileFiles()
     {

@@ -15,6 +15,8 @@
 #include <QDomDocument>
 #include <QtTest>
 
+using LMTestSupport::row;
+
 namespace {
 // The columns of a data table, in one call.
 template <typename... T, typename... Names> void columns(Names... theNames)
@@ -88,11 +90,11 @@ private slots:
     void viewAngle_data()
     {
         columns<int, int>("written", "expected");
-        QTest::newRow("minus 90") << -90 << 270;
-        QTest::newRow("450") << 450 << 90;
-        QTest::newRow("minus 360") << -360 << 0;
-        QTest::newRow("smallest int") << std::numeric_limits<int>::min() << 232;
-        QTest::newRow("largest int") << std::numeric_limits<int>::max() << 127;
+        row("minus 90", -90, 270);
+        row("450", 450, 90);
+        row("minus 360", -360, 0);
+        row("smallest int", std::numeric_limits<int>::min(), 232);
+        row("largest int", std::numeric_limits<int>::max(), 127);
     }
     void viewAngle()
     {
@@ -152,9 +154,9 @@ private slots:
     void legacyFix_data()
     {
         columns<QString, int, double>("name", "rotation", "left");
-        QTest::newRow("revision 1 with fixRotation: fix 3") << "Alt" << 270 << 0.0;
-        QTest::newRow("revision 1 without: fix 1") << "Alt ohne Drehung" << 90 << 0.0;
-        QTest::newRow("user layout: no fix") << "Eigenes" << 90 << 0.0004;
+        row("revision 1 with fixRotation: fix 3", "Alt", 270, 0.0);
+        row("revision 1 without: fix 1", "Alt ohne Drehung", 90, 0.0);
+        row("user layout: no fix", "Eigenes", 90, 0.0004);
     }
     void legacyFix()
     {
@@ -268,9 +270,9 @@ private slots:
     void writtenAndReadBack_data()
     {
         columns<int>("index");
-        QTest::newRow("two photos, mirrored, own filter") << 0;
-        QTest::newRow("locked example without filter") << 2;
-        QTest::newRow("text area") << 3;
+        row("two photos, mirrored, own filter", 0);
+        row("locked example without filter", 2);
+        row("text area", 3);
     }
     void writtenAndReadBack()
     {

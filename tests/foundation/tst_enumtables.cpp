@@ -10,10 +10,13 @@
 #include "LMLayoutFlags.h"
 #include "LMTemplateAreaDefinitionFotoStatus.h"
 #include "LMTemplateLayerType.h"
+#include "LMTestSupport.h"
 
 #include <QTest>
 
 #include <functional>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -66,7 +69,7 @@ const TableOps& table(const QString& theName)
 }
 
 // One row of the current data table; the row's name starts with the table's name.
-template <typename... T> void row(const char* theName, const T&... theValues)
+template <typename... T> void tableRow(const char* theName, const T&... theValues)
 {
     const QString aTable = QString::fromLatin1(theName).section(QLatin1Char(':'), 0, 0);
     (QTest::newRow(theName) << aTable << ... << theValues);
@@ -85,38 +88,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint32>("expected");
 
-        row("layer: mixed case, comma and blank", "template_Content_1, TEMPLATE_content_2", 24);
-        row("layer: empty text gives the default", "", 0);
-        row("layer: blanks and tab around a word", "  TEMPLATE_FRAME\t", 256);
-        row("layer: empty pieces", "TEMPLATE_FRAME,,TEMPLATE_LAYOUT,", 768);
-        row("layer: composite word", "TEMPLATE_CONTENT_0_4", 124);
-        row("layer: second word of the composite", "template_content_theme_content", 124);
-        row("layer: semicolon is no separator", "TEMPLATE_FRAME;TEMPLATE_LAYOUT", 0);
-        row("autothumb: empty text gives 5", "", 5);
-        row("autothumb: unknown word gives 5", "sometimes", 5);
-        row("autothumb: automatic is 0", "AUTOMATIC", 0);
-        row("autothumb: two words", "layout, background", 3);
-        row("autothumb: empty piece adds the default", "layout,,background", 7);
-        row("fotostatus: preview and fix, any case", "Preview, FIX", 5);
-        row("glass: the file word is glas", "glas", 2);
-        row("glass: english spelling is unknown", "glass", 0);
-        row("layoutflags: no words at all", "tight", 0);
-        row("frequency: 3 is no rule", "3", 0);
-        row("frequency: word and digit", "all_left_pages, 4", 6);
-        row("rotation: digits 2 and 3", "2, 3", 6);
-        row("rotation: digit 5 is unknown", "5", 0);
-        row("iterate: upper case", "PERAREA", 4);
-        row("iterate: numbers or together", "perPage, perDoublePage", 3);
-        row("order: empty gives list", "", 1);
-        row("order: random and unknown", "random, shuffled", 3);
-        row("reset: empty gives end of list", "", 1);
-        row("reset: double page", "DOUBLEPAGE", 3);
-        row("part: misspelt alias", "layoutvarints", 5);
-        row("part: mixed case word, lower case text", "designelementid", 12);
-        row("part: unknown", "colours", 0);
-        row("flow: three months, upper case", "3MONTH", 16);
-        row("flow: blank inside", "3 month", 0);
-        row("flow: block and line", "block , line", 5);
+        tableRow("layer: mixed case, comma and blank", "template_Content_1, TEMPLATE_content_2", 24);
+        tableRow("layer: empty text gives the default", "", 0);
+        tableRow("layer: blanks and tab around a word", "  TEMPLATE_FRAME\t", 256);
+        tableRow("layer: empty pieces", "TEMPLATE_FRAME,,TEMPLATE_LAYOUT,", 768);
+        tableRow("layer: composite word", "TEMPLATE_CONTENT_0_4", 124);
+        tableRow("layer: second word of the composite", "template_content_theme_content", 124);
+        tableRow("layer: semicolon is no separator", "TEMPLATE_FRAME;TEMPLATE_LAYOUT", 0);
+        tableRow("autothumb: empty text gives 5", "", 5);
+        tableRow("autothumb: unknown word gives 5", "sometimes", 5);
+        tableRow("autothumb: automatic is 0", "AUTOMATIC", 0);
+        tableRow("autothumb: two words", "layout, background", 3);
+        tableRow("autothumb: empty piece adds the default", "layout,,background", 7);
+        tableRow("fotostatus: preview and fix, any case", "Preview, FIX", 5);
+        tableRow("glass: the file word is glas", "glas", 2);
+        tableRow("glass: english spelling is unknown", "glass", 0);
+        tableRow("layoutflags: no words at all", "tight", 0);
+        tableRow("frequency: 3 is no rule", "3", 0);
+        tableRow("frequency: word and digit", "all_left_pages, 4", 6);
+        tableRow("rotation: digits 2 and 3", "2, 3", 6);
+        tableRow("rotation: digit 5 is unknown", "5", 0);
+        tableRow("iterate: upper case", "PERAREA", 4);
+        tableRow("iterate: numbers or together", "perPage, perDoublePage", 3);
+        tableRow("order: empty gives list", "", 1);
+        tableRow("order: random and unknown", "random, shuffled", 3);
+        tableRow("reset: empty gives end of list", "", 1);
+        tableRow("reset: double page", "DOUBLEPAGE", 3);
+        tableRow("part: misspelt alias", "layoutvarints", 5);
+        tableRow("part: mixed case word, lower case text", "designelementid", 12);
+        tableRow("part: unknown", "colours", 0);
+        tableRow("flow: three months, upper case", "3MONTH", 16);
+        tableRow("flow: blank inside", "3 month", 0);
+        tableRow("flow: block and line", "block , line", 5);
     }
 
     void decode()
@@ -134,26 +137,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expectedEncode");
         QTest::addColumn<QString>("expectedCSV");
 
-        row("layer: composite written by its first word", 124, "TEMPLATE_CONTENT_0_4",
-            "TEMPLATE_CONTENT_0, TEMPLATE_CONTENT_1, TEMPLATE_CONTENT_2, TEMPLATE_CONTENT_3, TEMPLATE_CONTENT_4");
-        row("layer: 0 has a word but no bits", 0, "TEMPLATE_CONTENT_NONE", "");
-        row("layer: combination without a word of its own", 768, "", "TEMPLATE_FRAME, TEMPLATE_LAYOUT");
-        row("layer: negative value", -1, "", "");
-        row("layer: unknown bit writes an empty piece", 1 | (1 << 20), "", "TEMPLATE_CONTENT_BACKGROUND, ");
-        row("autothumb: 5 is default", 5, "default", "layout, ");
-        row("autothumb: first of the repeated word", 0, "automatic", "");
-        row("fotostatus: all three", 7, "", "preview, printable, fix");
-        row("glass: german word", 2, "glas", "glas");
-        row("layoutflags: unnamed bits write empty pieces", 3, "", ", ");
-        row("frequency: word before digit", 0, "never", "");
-        row("rotation: word, not the ordinal", 4, "every_other_page", "every_other_page");
-        row("iterate: a number, not bits", 3, "perCluster", "perPage, perDoublePage");
-        row("order: both words have no name", 3, "", "list, random");
-        row("reset: double page", 3, "doublePage", "endOfList, page");
-        row("part: first word of 4", 4, "subcategories", "subcategories");
-        row("part: first word of 5", 5, "layoutvariants", "name, subcategories");
-        row("part: case as inserted", 12, "designElementId", "subcategories, layoutflags");
-        row("flow: bits lowest first, not as inserted", 24, "", "famcal, 3month");
+        tableRow("layer: composite written by its first word", 124, "TEMPLATE_CONTENT_0_4",
+                 "TEMPLATE_CONTENT_0, TEMPLATE_CONTENT_1, TEMPLATE_CONTENT_2, TEMPLATE_CONTENT_3, TEMPLATE_CONTENT_4");
+        tableRow("layer: 0 has a word but no bits", 0, "TEMPLATE_CONTENT_NONE", "");
+        tableRow("layer: combination without a word of its own", 768, "", "TEMPLATE_FRAME, TEMPLATE_LAYOUT");
+        tableRow("layer: negative value", -1, "", "");
+        tableRow("layer: unknown bit writes an empty piece", 1 | (1 << 20), "", "TEMPLATE_CONTENT_BACKGROUND, ");
+        tableRow("autothumb: 5 is default", 5, "default", "layout, ");
+        tableRow("autothumb: first of the repeated word", 0, "automatic", "");
+        tableRow("fotostatus: all three", 7, "", "preview, printable, fix");
+        tableRow("glass: german word", 2, "glas", "glas");
+        tableRow("layoutflags: unnamed bits write empty pieces", 3, "", ", ");
+        tableRow("frequency: word before digit", 0, "never", "");
+        tableRow("rotation: word, not the ordinal", 4, "every_other_page", "every_other_page");
+        tableRow("iterate: a number, not bits", 3, "perCluster", "perPage, perDoublePage");
+        tableRow("order: both words have no name", 3, "", "list, random");
+        tableRow("reset: double page", 3, "doublePage", "endOfList, page");
+        tableRow("part: first word of 4", 4, "subcategories", "subcategories");
+        tableRow("part: first word of 5", 5, "layoutvariants", "name, subcategories");
+        tableRow("part: case as inserted", 12, "designElementId", "subcategories, layoutflags");
+        tableRow("flow: bits lowest first, not as inserted", 24, "", "famcal, 3month");
     }
 
     void encode()
@@ -172,18 +175,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("wordCount"); // distinct words after lower-casing
         QTest::addColumn<qint32>("defaultValue");
 
-        row("layer", 18, 0);
-        row("autothumb", 6, 0); // "automatic" is inserted twice
-        row("fotostatus", 3, 0);
-        row("glass", 2, 0);
-        row("layoutflags", 0, 0);
-        row("frequency", 8, 0);
-        row("rotation", 10, 0);
-        row("iterate", 5, 0);
-        row("order", 2, 1); // a design style list starts with order "list" and reset "endOfList"
-        row("reset", 3, 1);
-        row("part", 19, 0);
-        row("flow", 5, 0);
+        tableRow("layer", 18, 0);
+        tableRow("autothumb", 6, 0); // "automatic" is inserted twice
+        tableRow("fotostatus", 3, 0);
+        tableRow("glass", 2, 0);
+        tableRow("layoutflags", 0, 0);
+        tableRow("frequency", 8, 0);
+        tableRow("rotation", 10, 0);
+        tableRow("iterate", 5, 0);
+        tableRow("order", 2, 1); // a design style list starts with order "list" and reset "endOfList"
+        tableRow("reset", 3, 1);
+        tableRow("part", 19, 0);
+        tableRow("flow", 5, 0);
     }
 
     void everyTable()
@@ -208,17 +211,17 @@ private Q_SLOTS:
         QTest::addColumn<QList<qint32>>("layers");
         QTest::addColumn<int>("expectedTab");
 
-        QTest::newRow("background") << QList<qint32> { 1 } << 3;
-        QTest::newRow("contents") << QList<qint32> { 4, 8, 16, 32, 64, 124 } << 4;
-        QTest::newRow("frame") << QList<qint32> { 256 } << 7;
-        QTest::newRow("layout") << QList<qint32> { 512 } << 1;
-        QTest::newRow("frame glass") << QList<qint32> { 4096 } << 8;
-        QTest::newRow("passepartout") << QList<qint32> { 2048 } << 9;
-        QTest::newRow("wallholder") << QList<qint32> { 1024 } << 10;
-        QTest::newRow("variant") << QList<qint32> { 8192 } << 19;
-        QTest::newRow("whole page without frame") << QList<qint32> { 767 } << 18;
+        row("background", QList<qint32> { 1 }, 3);
+        row("contents", QList<qint32> { 4, 8, 16, 32, 64, 124 }, 4);
+        row("frame", QList<qint32> { 256 }, 7);
+        row("layout", QList<qint32> { 512 }, 1);
+        row("frame glass", QList<qint32> { 4096 }, 8);
+        row("passepartout", QList<qint32> { 2048 }, 9);
+        row("wallholder", QList<qint32> { 1024 }, 10);
+        row("variant", QList<qint32> { 8192 }, 19);
+        row("whole page without frame", QList<qint32> { 767 }, 18);
         // None, the masks, two contents, the page with its frame, every layer, negative.
-        QTest::newRow("no tab") << QList<qint32> { 0, 2, 128, 12, 1023, 15870, -1 } << 0;
+        row("no tab", QList<qint32> { 0, 2, 128, 12, 1023, 15870, -1 }, 0);
     }
 
     void tabType()
@@ -254,10 +257,10 @@ private Q_SLOTS:
         QTest::addColumn<qint32>("start");
         QTest::addColumn<QList<qint32>>("addedBits");
 
-        QTest::newRow("from nothing") << 0 << QList<qint32> { 512, 8, 256, 1, 2, 128 };
-        QTest::newRow("panorama already set") << 8 << QList<qint32> { 512, 256, 1, 2, 128 };
-        QTest::newRow("crazy required is not crazy allowed") << 64 << QList<qint32> { 512, 8, 256, 1, 2, 128 };
-        QTest::newRow("all set already") << (512 | 8 | 256 | 1 | 2 | 128) << QList<qint32> {};
+        row("from nothing", 0, QList<qint32> { 512, 8, 256, 1, 2, 128 });
+        row("panorama already set", 8, QList<qint32> { 512, 256, 1, 2, 128 });
+        row("crazy required is not crazy allowed", 64, QList<qint32> { 512, 8, 256, 1, 2, 128 });
+        row("all set already", (512 | 8 | 256 | 1 | 2 | 128), QList<qint32> {});
     }
 
     void relaxSteps()
@@ -283,9 +286,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedAdded");
         QTest::addColumn<qint32>("expectedValue");
 
-        QTest::newRow("new bit") << 1 << 2 << true << 3;
-        QTest::newRow("one shared bit refuses all") << 1 << 3 << false << 1;
-        QTest::newRow("nothing to add") << 5 << 0 << true << 5;
+        row("new bit", 1, 2, true, 3);
+        row("one shared bit refuses all", 1, 3, false, 1);
+        row("nothing to add", 5, 0, true, 5);
     }
 
     void relaxOther()

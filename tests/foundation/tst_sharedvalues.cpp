@@ -2,6 +2,7 @@
 #include "LMEmptyMeansAllSet.h"
 #include "LMIntRange.h"
 #include "LMTemplateDefaultTilt.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <climits>
+
+using LMTestSupport::row;
 
 using Ints = QList<int>;
 
@@ -45,15 +48,13 @@ private Q_SLOTS:
         QTest::addColumn<Ints>("outside");
         QTest::addColumn<int>("center");
 
-        QTest::newRow("bounds, odd sum rounds down") << 2 << 5 << Ints { 2, 5 } << Ints { 1, 6 } << 3;
-        QTest::newRow("negative, truncated toward zero") << -5 << -2 << Ints { -5 } << Ints { -1 } << -3;
-        QTest::newRow("single value") << 0 << 0 << Ints { 0 } << Ints {} << 0;
-        QTest::newRow("invalid range holds nothing") << 5 << 2 << Ints {} << Ints { 3, 5 } << 3;
-        QTest::newRow("whole int range") << INT_MIN << INT_MAX << Ints { INT_MIN, INT_MAX } << Ints {} << 0;
-        QTest::newRow("large bounds do not overflow")
-            << INT_MAX - 1 << INT_MAX << Ints { INT_MAX } << Ints {} << INT_MAX - 1;
-        QTest::newRow("small bounds do not overflow")
-            << INT_MIN << INT_MIN + 1 << Ints { INT_MIN } << Ints {} << INT_MIN + 1;
+        row("bounds, odd sum rounds down", 2, 5, Ints { 2, 5 }, Ints { 1, 6 }, 3);
+        row("negative, truncated toward zero", -5, -2, Ints { -5 }, Ints { -1 }, -3);
+        row("single value", 0, 0, Ints { 0 }, Ints {}, 0);
+        row("invalid range holds nothing", 5, 2, Ints {}, Ints { 3, 5 }, 3);
+        row("whole int range", INT_MIN, INT_MAX, Ints { INT_MIN, INT_MAX }, Ints {}, 0);
+        row("large bounds do not overflow", INT_MAX - 1, INT_MAX, Ints { INT_MAX }, Ints {}, INT_MAX - 1);
+        row("small bounds do not overflow", INT_MIN, INT_MIN + 1, Ints { INT_MIN }, Ints {}, INT_MIN + 1);
     }
 
     void rangeValues()
@@ -81,21 +82,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedIntersects");
         QTest::addColumn<bool>("expectedLess");
 
-        QTest::newRow("nested, less by min") << LMIntRange(0, 10) << LMIntRange(2, 3) << true << true << true;
-        QTest::newRow("around") << LMIntRange(2, 3) << LMIntRange(0, 10) << false << true << false;
-        QTest::newRow("sticking out below") << LMIntRange(0, 10) << LMIntRange(-1, 3) << false << true << false;
-        QTest::newRow("sticking out above") << LMIntRange(0, 10) << LMIntRange(5, 11) << false << true << true;
-        QTest::newRow("touching in one value") << LMIntRange(0, 5) << LMIntRange(5, 9) << false << true << true;
-        QTest::newRow("adjacent, no common value") << LMIntRange(0, 5) << LMIntRange(6, 9) << false << false << true;
-        QTest::newRow("less by max when min is equal") << LMIntRange(2, 3) << LMIntRange(2, 4) << false << true << true;
-        QTest::newRow("greater by max") << LMIntRange(2, 4) << LMIntRange(2, 3) << true << true << false;
-        QTest::newRow("equal is not less") << LMIntRange(-4, -1) << LMIntRange(-4, -1) << true << true << false;
+        row("nested, less by min", LMIntRange(0, 10), LMIntRange(2, 3), true, true, true);
+        row("around", LMIntRange(2, 3), LMIntRange(0, 10), false, true, false);
+        row("sticking out below", LMIntRange(0, 10), LMIntRange(-1, 3), false, true, false);
+        row("sticking out above", LMIntRange(0, 10), LMIntRange(5, 11), false, true, true);
+        row("touching in one value", LMIntRange(0, 5), LMIntRange(5, 9), false, true, true);
+        row("adjacent, no common value", LMIntRange(0, 5), LMIntRange(6, 9), false, false, true);
+        row("less by max when min is equal", LMIntRange(2, 3), LMIntRange(2, 4), false, true, true);
+        row("greater by max", LMIntRange(2, 4), LMIntRange(2, 3), true, true, false);
+        row("equal is not less", LMIntRange(-4, -1), LMIntRange(-4, -1), true, true, false);
         // Only the bounds are looked at: an invalid range whose bounds lie inside counts as inside.
         // Invalid ranges order before valid ones.
-        QTest::newRow("invalid other with bounds inside")
-            << LMIntRange(0, 10) << LMIntRange(5, 3) << true << true << false;
-        QTest::newRow("invalid range contains nothing")
-            << LMIntRange(5, 3) << LMIntRange(4, 4) << false << false << true;
+        row("invalid other with bounds inside", LMIntRange(0, 10), LMIntRange(5, 3), true, true, false);
+        row("invalid range contains nothing", LMIntRange(5, 3), LMIntRange(4, 4), false, false, true);
     }
 
     void rangePairs()
@@ -123,12 +122,12 @@ private Q_SLOTS:
         QTest::addColumn<Ints>("values");
         QTest::addColumn<LMIntRange>("expected");
 
-        QTest::newRow("unset range takes the value") << LMIntRange(0, 0) << Ints { 7 } << LMIntRange(7, 7);
-        QTest::newRow("zero bound alone is not unset") << LMIntRange(0, 4) << Ints { -2 } << LMIntRange(-2, 4);
-        QTest::newRow("a zero is forgotten while unset") << LMIntRange(0, 0) << Ints { 0, 5 } << LMIntRange(5, 5);
-        QTest::newRow("grown value by value") << LMIntRange() << Ints { 4, -2, 9, 3 } << LMIntRange(-2, 9);
-        QTest::newRow("invalid range ends up holding the value") << LMIntRange(5, 2) << Ints { 3 } << LMIntRange(3, 3);
-        QTest::newRow("extremes") << LMIntRange(1, 1) << Ints { INT_MIN, INT_MAX } << LMIntRange(INT_MIN, INT_MAX);
+        row("unset range takes the value", LMIntRange(0, 0), Ints { 7 }, LMIntRange(7, 7));
+        row("zero bound alone is not unset", LMIntRange(0, 4), Ints { -2 }, LMIntRange(-2, 4));
+        row("a zero is forgotten while unset", LMIntRange(0, 0), Ints { 0, 5 }, LMIntRange(5, 5));
+        row("grown value by value", LMIntRange(), Ints { 4, -2, 9, 3 }, LMIntRange(-2, 9));
+        row("invalid range ends up holding the value", LMIntRange(5, 2), Ints { 3 }, LMIntRange(3, 3));
+        row("extremes", LMIntRange(1, 1), Ints { INT_MIN, INT_MAX }, LMIntRange(INT_MIN, INT_MAX));
     }
 
     void rangeExpandTo()
@@ -156,13 +155,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("parts");
         QTest::addColumn<Ints>("expected");
 
-        QTest::newRow("one part") << LMIntRange(0, 9) << 1 << Ints { 0, 9 };
-        QTest::newRow("three parts, larger first") << LMIntRange(0, 9) << 3 << Ints { 0, 3, 4, 6, 7, 9 };
-        QTest::newRow("fewer values than parts") << LMIntRange(0, 2) << 7 << Ints { 0, 0, 1, 1, 2, 2 };
-        QTest::newRow("empty index range of an empty list") << LMIntRange(0, -1) << 4 << Ints {};
-        QTest::newRow("whole int range") << LMIntRange(INT_MIN, INT_MAX) << 2 << Ints { INT_MIN, -1, 0, INT_MAX };
-        QTest::newRow("top of int") << LMIntRange(INT_MAX - 2, INT_MAX) << 7
-                                    << Ints { INT_MAX - 2, INT_MAX - 2, INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX };
+        row("one part", LMIntRange(0, 9), 1, Ints { 0, 9 });
+        row("three parts, larger first", LMIntRange(0, 9), 3, Ints { 0, 3, 4, 6, 7, 9 });
+        row("fewer values than parts", LMIntRange(0, 2), 7, Ints { 0, 0, 1, 1, 2, 2 });
+        row("empty index range of an empty list", LMIntRange(0, -1), 4, Ints {});
+        row("whole int range", LMIntRange(INT_MIN, INT_MAX), 2, Ints { INT_MIN, -1, 0, INT_MAX });
+        row("top of int", LMIntRange(INT_MAX - 2, INT_MAX), 7,
+            Ints { INT_MAX - 2, INT_MAX - 2, INT_MAX - 1, INT_MAX - 1, INT_MAX, INT_MAX });
     }
 
     void split()
@@ -178,11 +177,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("parts");
 
-        QTest::newRow("1 value, 2 parts") << 1 << 2;
-        QTest::newRow("12 values, 13 parts") << 12 << 13;
-        QTest::newRow("13 values, 13 parts") << 13 << 13;
-        QTest::newRow("14 values, 13 parts") << 14 << 13;
-        QTest::newRow("1001 values, 64 parts") << 1001 << 64;
+        row("1 value, 2 parts", 1, 2);
+        row("12 values, 13 parts", 12, 13);
+        row("13 values, 13 parts", 13, 13);
+        row("14 values, 13 parts", 14, 13);
+        row("1001 values, 64 parts", 1001, 64);
     }
 
     void splitCoversExactly()
@@ -223,9 +222,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("degrees");
         QTest::addColumn<int>("expected");
 
-        QTest::newRow("full turn") << 360 << 0;
-        QTest::newRow("minus one") << -1 << 359;
-        QTest::newRow("INT_MIN") << INT_MIN << 232;
+        row("full turn", 360, 0);
+        row("minus one", -1, 359);
+        row("INT_MIN", INT_MIN, 232);
     }
 
     void angleNormalized()
@@ -247,25 +246,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedDegrees");
         QTest::addColumn<bool>("expectedPortrait");
 
-        QTest::newRow("absent") << QString() << false << 0 << false;
-        QTest::newRow("minus 90") << "-90" << true << 270 << true;
-        QTest::newRow("450") << "450" << true << 90 << true;
-        QTest::newRow("zero") << "0" << true << 0 << false;
-        QTest::newRow("180 is landscape") << "180" << true << 180 << false;
-        QTest::newRow("minus 721") << "-721" << true << 359 << true;
-        QTest::newRow("plus sign") << "+90" << true << 90 << true;
-        QTest::newRow("blanks around") << " 270 " << true << 270 << true;
-        QTest::newRow("leading zeros") << "0090" << true << 90 << true;
-        QTest::newRow("largest int") << "2147483647" << true << 127 << true;
-        QTest::newRow("smallest int") << "-2147483648" << true << 232 << true;
-        QTest::newRow("not a number") << "abc" << false << 0 << false;
-        QTest::newRow("empty text") << "" << false << 0 << false;
-        QTest::newRow("fraction") << "90.5" << false << 0 << false;
-        QTest::newRow("one beyond int") << "2147483648" << false << 0 << false;
-        QTest::newRow("one below int") << "-2147483649" << false << 0 << false;
-        QTest::newRow("hexadecimal") << "0x5A" << false << 0 << false;
-        QTest::newRow("blank inside") << "9 0" << false << 0 << false;
-        QTest::newRow("arabic-indic digits") << QStringLiteral("\u0669\u0660") << false << 0 << false;
+        row("absent", QString(), false, 0, false);
+        row("minus 90", "-90", true, 270, true);
+        row("450", "450", true, 90, true);
+        row("zero", "0", true, 0, false);
+        row("180 is landscape", "180", true, 180, false);
+        row("minus 721", "-721", true, 359, true);
+        row("plus sign", "+90", true, 90, true);
+        row("blanks around", " 270 ", true, 270, true);
+        row("leading zeros", "0090", true, 90, true);
+        row("largest int", "2147483647", true, 127, true);
+        row("smallest int", "-2147483648", true, 232, true);
+        row("not a number", "abc", false, 0, false);
+        row("empty text", "", false, 0, false);
+        row("fraction", "90.5", false, 0, false);
+        row("one beyond int", "2147483648", false, 0, false);
+        row("one below int", "-2147483649", false, 0, false);
+        row("hexadecimal", "0x5A", false, 0, false);
+        row("blank inside", "9 0", false, 0, false);
+        row("arabic-indic digits", QStringLiteral("\u0669\u0660"), false, 0, false);
     }
 
     void tiltFromXml()
@@ -313,13 +312,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedContains");
 
         const QStringList aNone;
-        QTest::newRow("new set holds everything") << aNone << aNone << "A4" << true << true;
-        QTest::newRow("named value") << QStringList { "A4", "A5" } << aNone << "A5" << false << true;
-        QTest::newRow("value not named") << QStringList { "A4", "A5" } << aNone << "A3" << false << false;
-        QTest::newRow("removing the last one means all again")
-            << QStringList { "A4" } << QStringList { "A4" } << "A3" << true << true;
-        QTest::newRow("removing one of two")
-            << QStringList { "A4", "A5" } << QStringList { "A4" } << "A4" << false << false;
+        row("new set holds everything", aNone, aNone, "A4", true, true);
+        row("named value", QStringList { "A4", "A5" }, aNone, "A5", false, true);
+        row("value not named", QStringList { "A4", "A5" }, aNone, "A3", false, false);
+        row("removing the last one means all again", QStringList { "A4" }, QStringList { "A4" }, "A3", true, true);
+        row("removing one of two", QStringList { "A4", "A5" }, QStringList { "A4" }, "A4", false, false);
     }
 
     void emptyMeansAll()

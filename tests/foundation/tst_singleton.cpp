@@ -63,7 +63,57 @@ class TestSingleton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void concurrentFirstUseConstructsOnce();
+    void concurrentFirstUseConstructsOnce()
+    {
+        const int waitingThreads = 12;
+
+        GatedSingleton* aFirst = nullptr;
+        bool aFirstSawSetUp = false;
+        // std::thread rather than QThread: ThreadSanitizer follows join(), not Debian's QThread::wait().
+        std::thread aCreator([&] {
+            aFirst = GatedSingleton::instance();
+            aFirstSawSetUp = aFirst->isSetUp();
+        });
+        ourConstructorEntered.acquire();
+
+        std::vector<GatedSingleton*> aSeen(size_t(waitingThreads), nullptr);
+        // One byte a thread: the bits of a std::vector<bool> would share words between threads.
+        std::vector<char> aSawSetUp(size_t(waitingThreads), 0);
+        std::vector<std::thread> aWaiters;
+        for (int i = 0; i < waitingThreads; ++i) {
+            aWaiters.emplace_back([&, i] {
+                aSeen[size_t(i)] = GatedSingleton::instance();
+                aSawSetUp[size_t(i)] = aSeen[size_t(i)]->isSetUp();
+            });
+        }
+        ourConstructorGate.release();
+
+        aCreator.join();
+        for (auto& aWaiter : aWaiters)
+            aWaiter.join();
+
+        QVERIFY(aFirst && aFirstSawSetUp);
+        for (int i = 0; i < waitingThreads; ++i) {
+            QCOMPARE(aSeen[size_t(i)], aFirst);
+            QVERIFY2(aSawSetUp[size_t(i)], "a waiting thread got the instance before its set-up had run");
+        }
+        QCOMPARE(GatedSingleton::instance(), aFirst);
+        QCOMPARE(ourConstructions.loadAcquire(), 1);
+        QCOMPARE(ourSetups.loadAcquire(), 1);
+    }
+
+    void libraryInitializerRegisteredWithTheProcessWideInitializer()
+    {
+        // The library registered its initializer from inside its own binary while it was loaded; this
+        // program must see the same LMInitializer, or the singletons are not process-wide.
+        const QList<LMInitializerAbstract*> anInitializers = LMInitializer::instance()->initializers();
+        const auto aLibraryOnes
+            = std::count_if(anInitializers.cbegin(), anInitializers.cend(), [](LMInitializerAbstract* theInitializer) {
+                  return dynamic_cast<LMTemplatesInitializer*>(theInitializer) != nullptr;
+              });
+        QCOMPARE(aLibraryOnes, 1);
+    }
+
     void existingInstanceNeverCreates()
     {
         QCOMPARE(PlainSingleton::existingInstance(), nullptr);
@@ -71,59 +121,7 @@ private Q_SLOTS:
         QVERIFY(anInstance);
         QCOMPARE(PlainSingleton::existingInstance(), anInstance);
     }
-    void libraryInitializerRegisteredWithTheProcessWideInitializer();
 };
-
-void TestSingleton::concurrentFirstUseConstructsOnce()
-{
-    const int waitingThreads = 12;
-
-    GatedSingleton* aFirst = nullptr;
-    bool aFirstSawSetUp = false;
-    // std::thread rather than QThread: ThreadSanitizer follows join(), not Debian's QThread::wait().
-    std::thread aCreator([&] {
-        aFirst = GatedSingleton::instance();
-        aFirstSawSetUp = aFirst->isSetUp();
-    });
-    ourConstructorEntered.acquire();
-
-    std::vector<GatedSingleton*> aSeen(size_t(waitingThreads), nullptr);
-    // One byte a thread: the bits of a std::vector<bool> would share words between threads.
-    std::vector<char> aSawSetUp(size_t(waitingThreads), 0);
-    std::vector<std::thread> aWaiters;
-    for (int i = 0; i < waitingThreads; ++i) {
-        aWaiters.emplace_back([&, i] {
-            aSeen[size_t(i)] = GatedSingleton::instance();
-            aSawSetUp[size_t(i)] = aSeen[size_t(i)]->isSetUp();
-        });
-    }
-    ourConstructorGate.release();
-
-    aCreator.join();
-    for (auto& aWaiter : aWaiters)
-        aWaiter.join();
-
-    QVERIFY(aFirst && aFirstSawSetUp);
-    for (int i = 0; i < waitingThreads; ++i) {
-        QCOMPARE(aSeen[size_t(i)], aFirst);
-        QVERIFY2(aSawSetUp[size_t(i)], "a waiting thread got the instance before its set-up had run");
-    }
-    QCOMPARE(GatedSingleton::instance(), aFirst);
-    QCOMPARE(ourConstructions.loadAcquire(), 1);
-    QCOMPARE(ourSetups.loadAcquire(), 1);
-}
-
-void TestSingleton::libraryInitializerRegisteredWithTheProcessWideInitializer()
-{
-    // The library registered its initializer from inside its own binary while it was loaded; this
-    // program must see the same LMInitializer, or the singletons are not process-wide.
-    const QList<LMInitializerAbstract*> anInitializers = LMInitializer::instance()->initializers();
-    const auto aLibraryOnes
-        = std::count_if(anInitializers.cbegin(), anInitializers.cend(), [](LMInitializerAbstract* theInitializer) {
-              return dynamic_cast<LMTemplatesInitializer*>(theInitializer) != nullptr;
-          });
-    QCOMPARE(aLibraryOnes, 1);
-}
 
 QTEST_GUILESS_MAIN(TestSingleton)
 #include "tst_singleton.moc"

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 namespace {
 const QString KEY_FOTO = QStringLiteral("PreviewFotoTemplates");
 const QString KEY_COLOR = QStringLiteral("TemplateProximitySortColor");
@@ -51,15 +53,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("fotoWrites");
 
         const QColor aDefault = LMTemplatesSettings::defaultProximitySortColor();
-        QTest::newRow("empty store") << QVariantMap() << QString() << aDefault << 0;
-        QTest::newRow("existing photo with comma and umlaut")
-            << QVariantMap { { KEY_FOTO, myExistingFoto } } << myExistingFoto << aDefault << 0;
-        QTest::newRow("vanished photo is forgotten and written back")
-            << QVariantMap { { KEY_FOTO, myVanishedFoto } } << QString() << aDefault << 1;
-        QTest::newRow("stored colour with alpha") << QVariantMap { { KEY_COLOR, QStringLiteral("#80102030") } }
-                                                  << QString() << QColor(0x10, 0x20, 0x30, 0x80) << 0;
-        QTest::newRow("malformed colour gives the default")
-            << QVariantMap { { KEY_COLOR, QStringLiteral("#12345") } } << QString() << aDefault << 0;
+        row("empty store", QVariantMap(), QString(), aDefault, 0);
+        row("existing photo with comma and umlaut", QVariantMap { { KEY_FOTO, myExistingFoto } }, myExistingFoto,
+            aDefault, 0);
+        row("vanished photo is forgotten and written back", QVariantMap { { KEY_FOTO, myVanishedFoto } }, QString(),
+            aDefault, 1);
+        row("stored colour with alpha", QVariantMap { { KEY_COLOR, QStringLiteral("#80102030") } }, QString(),
+            QColor(0x10, 0x20, 0x30, 0x80), 0);
+        row("malformed colour gives the default", QVariantMap { { KEY_COLOR, QStringLiteral("#12345") } }, QString(),
+            aDefault, 0);
     }
 
     void loadSettings()

@@ -11,25 +11,8 @@
 // Helpers of the loading tests.
 namespace LMLoadingTest {
 
-// One table row on one line: texts become QString, other cells stay as they are.
-inline QString cell(const char* theText)
-{
-    return QString::fromUtf8(theText);
-}
-template <typename T> const T& cell(const T& theValue)
-{
-    return theValue;
-}
-template <typename... T> void row(const char* theName, const T&... theValues)
-{
-    (QTest::newRow(theName) << ... << cell(theValues));
-}
-
-// The words of theText, split at spaces: a list of names on one line.
-inline QStringList words(const char* theText)
-{
-    return QString::fromUtf8(theText).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
+using LMTestSupport::row;
+using LMTestSupport::words;
 
 inline QByteArray fixture(const QString& theName)
 {

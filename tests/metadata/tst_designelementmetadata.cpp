@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 using Files = QMap<QString, QByteArray>;
 
 // Reading, writing, finding and pricing the metadata records of design elements.
@@ -75,12 +77,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("value");
         QTest::addColumn<qint64>("expectedMilliseconds"); // 0: invalid
 
-        QTest::newRow("milliseconds") << QByteArray("1577836800000") << qint64(1577836800000);
-        QTest::newRow("before 1970") << QByteArray("-86400000") << qint64(-86400000);
-        QTest::newRow("zero") << QByteArray("0") << qint64(0);
-        QTest::newRow("null") << QByteArray("null") << qint64(0);
-        QTest::newRow("text") << QByteArray("\"1577836800000\"") << qint64(0);
-        QTest::newRow("fraction") << QByteArray("1.5") << qint64(0);
+        row("milliseconds", QByteArray("1577836800000"), qint64(1577836800000));
+        row("before 1970", QByteArray("-86400000"), qint64(-86400000));
+        row("zero", QByteArray("0"), qint64(0));
+        row("null", QByteArray("null"), qint64(0));
+        row("text", QByteArray("\"1577836800000\""), qint64(0));
+        row("fraction", QByteArray("1.5"), qint64(0));
     }
 
     void dates()
@@ -248,7 +250,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("tags");
         QTest::addColumn<QList<bool>>("expected"); // assistant, story book, linen, spot colour, map, optional map
 
-        QTest::newRow("none") << QByteArray("{}") << QList<bool> { false, false, false, false, false, false };
+        row("none", QByteArray("{}"), QList<bool> { false, false, false, false, false, false });
         QTest::newRow("assistant and story book")
             << QByteArray(R"({"FEATURE": ["feature-assistent-qualified,feature-story-book"]})")
             << QList<bool> { true, true, false, false, false, false };
@@ -314,11 +316,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QColor>("expected");
 
-        QTest::newRow("red") << QStringLiteral("ff0000") << QColor(Qt::red);
-        QTest::newRow("upper case") << QStringLiteral("00FF00") << QColor(Qt::green);
-        QTest::newRow("empty") << QString() << QColor();
-        QTest::newRow("not hexadecimal") << QStringLiteral("zzzzzz") << QColor();
-        QTest::newRow("with its own hash") << QStringLiteral("#ff0000") << QColor();
+        row("red", QStringLiteral("ff0000"), QColor(Qt::red));
+        row("upper case", QStringLiteral("00FF00"), QColor(Qt::green));
+        row("empty", QString(), QColor());
+        row("not hexadecimal", QStringLiteral("zzzzzz"), QColor());
+        row("with its own hash", QStringLiteral("#ff0000"), QColor());
     }
 
     void rgbColor()
@@ -449,9 +451,9 @@ private Q_SLOTS:
 
         QTest::newRow("malformed") << QByteArray(R"({"designElementId": 5,)")
                                    << QStringLiteral("re:^malformed JSON in %1: ");
-        QTest::newRow("empty file") << QByteArray() << QStringLiteral("re:^malformed JSON in %1: ");
-        QTest::newRow("unicode garbage") << QByteArray("{\"name\": \"Gr\xc3\xbc\xc3\x9f\xff\"}")
-                                         << QStringLiteral("re:^malformed JSON in %1: ");
+        row("empty file", QByteArray(), QStringLiteral("re:^malformed JSON in %1: "));
+        row("unicode garbage", QByteArray("{\"name\": \"Gr\xc3\xbc\xc3\x9f\xff\"}"),
+            QStringLiteral("re:^malformed JSON in %1: "));
         QTest::newRow("a list") << QByteArray(R"([{"designElementId": 5}])")
                                 << QStringLiteral("design element metadata %1 is not a JSON object");
     }
@@ -517,31 +519,28 @@ private Q_SLOTS:
             return QStringLiteral(R"({"designElementId": %1})").arg(theId).toUtf8();
         };
 
-        QTest::newRow("json of the same name beside the file")
-            << QStringLiteral("content") << Files { { "content/styles/summer/summer.json", aRecord(17) } }
-            << QStringLiteral("content/styles/summer/summer.xml") << 17;
-        QTest::newRow("numbered record in the file's folder")
-            << QStringLiteral("content") << Files { { "content/styles/summer/4711.json", aRecord(4711) } }
-            << QStringLiteral("content/styles/summer/summer.xml") << 4711;
-        QTest::newRow("record in a parent folder named after it")
-            << QStringLiteral("content") << Files { { "content/styles/4712/4712.json", aRecord(4712) } }
-            << QStringLiteral("content/styles/4712/pages/page1.svg") << 4712;
-        QTest::newRow("record in a parent folder named otherwise")
-            << QStringLiteral("content") << Files { { "content/styles/summer/4713.json", aRecord(4713) } }
-            << QStringLiteral("content/styles/summer/pages/page1.svg") << 0;
-        QTest::newRow("record whose id is not its name")
-            << QStringLiteral("content") << Files { { "content/styles/summer/4714.json", aRecord(99) } }
-            << QStringLiteral("content/styles/summer/summer.xml") << 0;
-        QTest::newRow("record at the content root")
-            << QStringLiteral("4715") << Files { { "4715/4715.json", aRecord(4715) } }
-            << QStringLiteral("4715/styles/summer/summer.xml") << 4715;
-        QTest::newRow("search stops at the content tree's edge")
-            << QStringLiteral("4715/content") << Files { { "4715/4715.json", aRecord(4715) } }
-            << QStringLiteral("4715/content/styles/summer/summer.xml") << 0;
-        QTest::newRow("nearest folder first")
-            << QStringLiteral("content")
-            << Files { { "content/4716/4716.json", aRecord(4716) }, { "content/4716/4717/4717.json", aRecord(4717) } }
-            << QStringLiteral("content/4716/4717/pages/page1.svg") << 4717;
+        row("json of the same name beside the file", QStringLiteral("content"),
+            Files { { "content/styles/summer/summer.json", aRecord(17) } },
+            QStringLiteral("content/styles/summer/summer.xml"), 17);
+        row("numbered record in the file's folder", QStringLiteral("content"),
+            Files { { "content/styles/summer/4711.json", aRecord(4711) } },
+            QStringLiteral("content/styles/summer/summer.xml"), 4711);
+        row("record in a parent folder named after it", QStringLiteral("content"),
+            Files { { "content/styles/4712/4712.json", aRecord(4712) } },
+            QStringLiteral("content/styles/4712/pages/page1.svg"), 4712);
+        row("record in a parent folder named otherwise", QStringLiteral("content"),
+            Files { { "content/styles/summer/4713.json", aRecord(4713) } },
+            QStringLiteral("content/styles/summer/pages/page1.svg"), 0);
+        row("record whose id is not its name", QStringLiteral("content"),
+            Files { { "content/styles/summer/4714.json", aRecord(99) } },
+            QStringLiteral("content/styles/summer/summer.xml"), 0);
+        row("record at the content root", QStringLiteral("4715"), Files { { "4715/4715.json", aRecord(4715) } },
+            QStringLiteral("4715/styles/summer/summer.xml"), 4715);
+        row("search stops at the content tree's edge", QStringLiteral("4715/content"),
+            Files { { "4715/4715.json", aRecord(4715) } }, QStringLiteral("4715/content/styles/summer/summer.xml"), 0);
+        row("nearest folder first", QStringLiteral("content"),
+            Files { { "content/4716/4716.json", aRecord(4716) }, { "content/4716/4717/4717.json", aRecord(4717) } },
+            QStringLiteral("content/4716/4717/pages/page1.svg"), 4717);
     }
 
     void search()
@@ -595,8 +594,8 @@ private Q_SLOTS:
         const QString aCover999 = QStringLiteral("Design für den Einband +9,99") + anEuro;
         const QString anInner499 = QStringLiteral("Design für die Innenseiten (pauschal) +4,99") + anEuro;
 
-        QTest::newRow("no price classes") << QByteArray("{}") << aFreeCover << aFreeInner << QStringLiteral("Design")
-                                          << QString() << QStringList { "", "", "" } << true;
+        row("no price classes", QByteArray("{}"), aFreeCover, aFreeInner, QStringLiteral("Design"), QString(),
+            QStringList { "", "", "" }, true);
         QTest::newRow("general class only")
             << QByteArray(R"({"PRICE_CLASS": ["02"]})") << aFreeCover << aFreeInner
             << QStringLiteral("Design +4,99") + anEuro << QStringLiteral("Design +4,99") + anEuro

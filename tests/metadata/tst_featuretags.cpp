@@ -1,6 +1,9 @@
 #include "LMDlpFeatureTag.h"
+#include "LMTestSupport.h"
 
 #include <QTest>
+
+using LMTestSupport::row;
 
 namespace {
 qint64 bit(int theBit)
@@ -21,23 +24,22 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("expectedValue");
         QTest::addColumn<QStringList>("expectedNames");
 
-        QTest::newRow("story-book") << QStringLiteral("story-book") << bit(35) << QStringList { "story-book" };
-        QTest::newRow("second name of the bit writes the first")
-            << QStringLiteral("feature-story-book") << bit(35) << QStringList { "story-book" };
-        QTest::newRow("two names in one entry") << QStringLiteral("text:basic,clipart:mirror") << (bit(0) | bit(13))
-                                                << QStringList { "text:basic", "clipart:mirror" };
-        QTest::newRow("blanks and case") << QStringLiteral("  TEXT:Basic ,  Maps:Included ") << (bit(0) | bit(51))
-                                         << QStringList { "text:basic", "maps:included" };
-        QTest::newRow("border offset sits out of order")
-            << QStringLiteral("border:offset") << bit(23) << QStringList { "border:offset" };
-        QTest::newRow("highest named bit")
-            << QStringLiteral("feature-premium_cover") << bit(56) << QStringList { "feature-premium_cover" };
-        QTest::newRow("bit 31 stays positive")
-            << QStringLiteral("corner:shape:notched") << bit(31) << QStringList { "corner:shape:notched" };
-        QTest::newRow("unknown name") << QStringLiteral("text:sparkle") << qint64(0) << QStringList();
-        QTest::newRow("unknown beside known")
-            << QStringLiteral("text:sparkle, layout:v2") << bit(45) << QStringList { "layout:v2" };
-        QTest::newRow("empty") << QString() << qint64(0) << QStringList();
+        row("story-book", QStringLiteral("story-book"), bit(35), QStringList { "story-book" });
+        row("second name of the bit writes the first", QStringLiteral("feature-story-book"), bit(35),
+            QStringList { "story-book" });
+        row("two names in one entry", QStringLiteral("text:basic,clipart:mirror"), (bit(0) | bit(13)),
+            QStringList { "text:basic", "clipart:mirror" });
+        row("blanks and case", QStringLiteral("  TEXT:Basic ,  Maps:Included "), (bit(0) | bit(51)),
+            QStringList { "text:basic", "maps:included" });
+        row("border offset sits out of order", QStringLiteral("border:offset"), bit(23),
+            QStringList { "border:offset" });
+        row("highest named bit", QStringLiteral("feature-premium_cover"), bit(56),
+            QStringList { "feature-premium_cover" });
+        row("bit 31 stays positive", QStringLiteral("corner:shape:notched"), bit(31),
+            QStringList { "corner:shape:notched" });
+        row("unknown name", QStringLiteral("text:sparkle"), qint64(0), QStringList());
+        row("unknown beside known", QStringLiteral("text:sparkle, layout:v2"), bit(45), QStringList { "layout:v2" });
+        row("empty", QString(), qint64(0), QStringList());
     }
 
     void decode()
@@ -78,9 +80,9 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("value");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("two flags") << (bit(0) | bit(38)) << QStringLiteral("text:basic,feature-assistent-qualified");
-        QTest::newRow("shared bit once") << bit(35) << QStringLiteral("story-book");
-        QTest::newRow("none") << qint64(0) << QString();
+        row("two flags", (bit(0) | bit(38)), QStringLiteral("text:basic,feature-assistent-qualified"));
+        row("shared bit once", bit(35), QStringLiteral("story-book"));
+        row("none", qint64(0), QString());
     }
 
     void supportedFeaturesQueryItem()

@@ -1,30 +1,13 @@
 #include "LMTemplateBackgroundDefinition.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>
 #include <QTest>
 
+using LMTestSupport::row;
+
 Q_DECLARE_METATYPE(LMMultiColorConfig)
-
-// The background references of a template: id detection from the file name, reading from the
-// attributes of a template element, the colour variants of a multi-colour background, the
-// hash key, equality and the spot colour backgrounds of a mask.
-class TestBackgroundDefinition : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void detectBackgroundId_data();
-    void detectBackgroundId();
-    void fromXml_data();
-    void fromXml();
-    void backgroundIdAndHashKey_data();
-    void backgroundIdAndHashKey();
-    void equality_data();
-    void equality();
-    void colorVariants();
-    void spotColorBackgrounds();
-};
 
 namespace {
 LMTemplateBackgroundDefinition read(const QString& theAttributes)
@@ -44,202 +27,207 @@ QList<int> numbers(const QList<LMDesignElementID>& theIds)
 }
 } // namespace
 
-void TestBackgroundDefinition::detectBackgroundId_data()
+// The background references of a template: id detection from the file name, reading from the
+// attributes of a template element, the colour variants of a multi-colour background, the
+// hash key, equality and the spot colour backgrounds of a mask.
+class TestBackgroundDefinition : public QObject
 {
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<int>("id");
+    Q_OBJECT
 
-    QTest::newRow("leading zeros") << QStringLiteral("bg_0012.jpg") << 12;
-    QTest::newRow("only the last four digits") << QStringLiteral("12345.jpg") << 2345;
-    QTest::newRow("four-letter suffix") << QStringLiteral("bg_77.jpeg") << 77;
-    QTest::newRow("digits not before the suffix") << QStringLiteral("bg_12_blue.jpg") << 0;
-    QTest::newRow("two-letter suffix") << QStringLiteral("bg_12.gz") << 0;
-    QTest::newRow("five-letter suffix") << QStringLiteral("bg_12.jpegx") << 0;
-    QTest::newRow("blank after the suffix") << QStringLiteral("bg_12.jpg ") << 0;
-    QTest::newRow("zero is no id") << QStringLiteral("bg_0000.jpg") << 0;
-}
+private Q_SLOTS:
+    void detectBackgroundId_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("id");
 
-void TestBackgroundDefinition::detectBackgroundId()
-{
-    QFETCH(QString, fileName);
-    QFETCH(int, id);
-    QCOMPARE(LMTemplateBackgroundDefinition::detectBackgroundId(fileName).id(), id);
-    QCOMPARE(read(QStringLiteral("filename='%1'").arg(fileName)).backgroundID().id(), id);
-}
+        row("leading zeros", QStringLiteral("bg_0012.jpg"), 12);
+        row("only the last four digits", QStringLiteral("12345.jpg"), 2345);
+        row("four-letter suffix", QStringLiteral("bg_77.jpeg"), 77);
+        row("digits not before the suffix", QStringLiteral("bg_12_blue.jpg"), 0);
+        row("two-letter suffix", QStringLiteral("bg_12.gz"), 0);
+        row("five-letter suffix", QStringLiteral("bg_12.jpegx"), 0);
+        row("blank after the suffix", QStringLiteral("bg_12.jpg "), 0);
+        row("zero is no id", QStringLiteral("bg_0000.jpg"), 0);
+    }
 
-void TestBackgroundDefinition::fromXml_data()
-{
-    QTest::addColumn<QString>("attributes");
-    QTest::addColumn<int>("backgroundId");
-    QTest::addColumn<int>("multiColorId");
-    QTest::addColumn<int>("spotColorId");
-    QTest::addColumn<QList<int>>("ids");
-    QTest::addColumn<bool>("suitableForMultiColor");
-    QTest::addColumn<bool>("spotColorMask");
-    QTest::addColumn<QStringList>("warnings");
+    void detectBackgroundId()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(int, id);
+        QCOMPARE(LMTemplateBackgroundDefinition::detectBackgroundId(fileName).id(), id);
+        QCOMPARE(read(QStringLiteral("filename='%1'").arg(fileName)).backgroundID().id(), id);
+    }
 
-    QTest::newRow("plain background") << QStringLiteral("filename='bg_0012.jpg'") << 12 << 0 << 0 << QList<int>()
-                                      << false << false << QStringList();
-    QTest::newRow("multi-colour background") << QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'") << 12
-                                             << 500 << 0 << QList<int>() << true << false << QStringList();
-    QTest::newRow("malformed multi-colour id") << QStringLiteral("filename='bg_3.jpg' multicolor_id='5x'") << 3 << 0
-                                               << 0 << QList<int>() << false << false << QStringList();
-    QTest::newRow("spot colour production id") << QStringLiteral("filename='bg_3.jpg' spotColorProductionId='901'") << 3
-                                               << 0 << 901 << QList<int>() << false << false << QStringList();
-    QTest::newRow("spot colour mask") << QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7, 8,11'")
-                                      << 9 << 0 << 0 << QList<int> { 7, 8, 11 } << false << true << QStringList();
-    QTest::newRow("bad and empty id entries")
-        << QStringLiteral("backgroundDesignElementIds='7,,x,-3,8,'") << 0 << 0 << 0 << QList<int> { 7, 8 } << false
-        << true
-        << QStringList { QStringLiteral("background design element id \"x\" is no design element id"),
-                         QStringLiteral("background design element id \"-3\" is no design element id") };
-}
+    void fromXml_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<int>("backgroundId");
+        QTest::addColumn<int>("multiColorId");
+        QTest::addColumn<int>("spotColorId");
+        QTest::addColumn<QList<int>>("ids");
+        QTest::addColumn<bool>("suitableForMultiColor");
+        QTest::addColumn<bool>("spotColorMask");
+        QTest::addColumn<QStringList>("warnings");
 
-void TestBackgroundDefinition::fromXml()
-{
-    QFETCH(QString, attributes);
-    QFETCH(QStringList, warnings);
+        row("plain background", QStringLiteral("filename='bg_0012.jpg'"), 12, 0, 0, QList<int>(), false, false,
+            QStringList());
+        row("multi-colour background", QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'"), 12, 500, 0,
+            QList<int>(), true, false, QStringList());
+        row("malformed multi-colour id", QStringLiteral("filename='bg_3.jpg' multicolor_id='5x'"), 3, 0, 0,
+            QList<int>(), false, false, QStringList());
+        row("spot colour production id", QStringLiteral("filename='bg_3.jpg' spotColorProductionId='901'"), 3, 0, 901,
+            QList<int>(), false, false, QStringList());
+        row("spot colour mask", QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7, 8,11'"), 9, 0, 0,
+            QList<int> { 7, 8, 11 }, false, true, QStringList());
+        row("bad and empty id entries", QStringLiteral("backgroundDesignElementIds='7,,x,-3,8,'"), 0, 0, 0,
+            QList<int> { 7, 8 }, false, true,
+            QStringList { QStringLiteral("background design element id \"x\" is no design element id"),
+                          QStringLiteral("background design element id \"-3\" is no design element id") });
+    }
 
-    for (const QString& aWarning : std::as_const(warnings))
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-    const LMTemplateBackgroundDefinition aDefinition = read(attributes);
-    QTEST(aDefinition.backgroundID().id(), "backgroundId");
-    QTEST(aDefinition.multiColorBackgroundId().id(), "multiColorId");
-    QTEST(aDefinition.spotColorBackgroundId().id(), "spotColorId");
-    QTEST(numbers(aDefinition.backgroundDesignElementIds()), "ids");
-    QTEST(aDefinition.isSuitableForMultiColor(), "suitableForMultiColor");
-    QTEST(aDefinition.isSpotColorMask(), "spotColorMask");
-    // Read definitions carry no colour variant yet.
-    QCOMPARE(aDefinition.multiColorConfig(), LMMultiColorConfig());
-    QVERIFY(!aDefinition.isMultiColor());
-}
+    void fromXml()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(QStringList, warnings);
 
-void TestBackgroundDefinition::backgroundIdAndHashKey_data()
-{
-    QTest::addColumn<QString>("attributes");
-    QTest::addColumn<LMMultiColorConfig>("config");
-    QTest::addColumn<int>("backgroundId");
-    QTest::addColumn<int>("hashKey");
+        for (const QString& aWarning : std::as_const(warnings))
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        const LMTemplateBackgroundDefinition aDefinition = read(attributes);
+        QTEST(aDefinition.backgroundID().id(), "backgroundId");
+        QTEST(aDefinition.multiColorBackgroundId().id(), "multiColorId");
+        QTEST(aDefinition.spotColorBackgroundId().id(), "spotColorId");
+        QTEST(numbers(aDefinition.backgroundDesignElementIds()), "ids");
+        QTEST(aDefinition.isSuitableForMultiColor(), "suitableForMultiColor");
+        QTEST(aDefinition.isSpotColorMask(), "spotColorMask");
+        // Read definitions carry no colour variant yet.
+        QCOMPARE(aDefinition.multiColorConfig(), LMMultiColorConfig());
+        QVERIFY(!aDefinition.isMultiColor());
+    }
 
-    const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
-    QTest::newRow("no variant: the file's id") << aMulti << LMMultiColorConfig() << 12 << -1000 - 1 + 12;
-    QTest::newRow("valid variant: the multi-colour id") << aMulti << LMMultiColorConfig(30, 2) << 500 << 30502;
-    QTest::newRow("first variant") << aMulti << LMMultiColorConfig(0, 0) << 500 << 500;
-    QTest::newRow("hue without bound") << aMulti << LMMultiColorConfig(390, 5) << 500 << 390505;
-    QTest::newRow("invalid hue keeps the file's id") << aMulti << LMMultiColorConfig(45, 2) << 12 << 45014;
-    QTest::newRow("invalid fading keeps the file's id") << aMulti << LMMultiColorConfig(30, 6) << 12 << 30018;
-    QTest::newRow("variant without multi-colour id")
-        << QStringLiteral("filename='bg_0012.jpg'") << LMMultiColorConfig(60, 1) << 12 << 60013;
-    QTest::newRow("nothing at all") << QString() << LMMultiColorConfig() << 0 << -1001;
-}
+    void backgroundIdAndHashKey_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<LMMultiColorConfig>("config");
+        QTest::addColumn<int>("backgroundId");
+        QTest::addColumn<int>("hashKey");
 
-void TestBackgroundDefinition::backgroundIdAndHashKey()
-{
-    QFETCH(QString, attributes);
-    QFETCH(LMMultiColorConfig, config);
-    QFETCH(int, hashKey);
+        const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
+        row("no variant: the file's id", aMulti, LMMultiColorConfig(), 12, -1000 - 1 + 12);
+        row("valid variant: the multi-colour id", aMulti, LMMultiColorConfig(30, 2), 500, 30502);
+        row("first variant", aMulti, LMMultiColorConfig(0, 0), 500, 500);
+        row("hue without bound", aMulti, LMMultiColorConfig(390, 5), 500, 390505);
+        row("invalid hue keeps the file's id", aMulti, LMMultiColorConfig(45, 2), 12, 45014);
+        row("invalid fading keeps the file's id", aMulti, LMMultiColorConfig(30, 6), 12, 30018);
+        row("variant without multi-colour id", QStringLiteral("filename='bg_0012.jpg'"), LMMultiColorConfig(60, 1), 12,
+            60013);
+        row("nothing at all", QString(), LMMultiColorConfig(), 0, -1001);
+    }
 
-    const LMTemplateBackgroundDefinition aVariant = read(attributes).withMultiColorConfig(config);
-    QCOMPARE(aVariant.multiColorConfig(), config);
-    QTEST(aVariant.backgroundID().id(), "backgroundId");
-    QCOMPARE(aVariant.hashKey(), hashKey);
+    void backgroundIdAndHashKey()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(LMMultiColorConfig, config);
+        QFETCH(int, hashKey);
 
-    LMTemplateBackgroundDefinition aSet = read(attributes);
-    aSet.setMultiColorConfig(config);
-    QCOMPARE(aSet, aVariant);
-    QCOMPARE(qHash(aSet), qHash(aVariant));
-}
+        const LMTemplateBackgroundDefinition aVariant = read(attributes).withMultiColorConfig(config);
+        QCOMPARE(aVariant.multiColorConfig(), config);
+        QTEST(aVariant.backgroundID().id(), "backgroundId");
+        QCOMPARE(aVariant.hashKey(), hashKey);
 
-void TestBackgroundDefinition::equality_data()
-{
-    QTest::addColumn<QString>("attributesA");
-    QTest::addColumn<LMMultiColorConfig>("configA");
-    QTest::addColumn<QString>("attributesB");
-    QTest::addColumn<LMMultiColorConfig>("configB");
-    QTest::addColumn<bool>("equal");
+        LMTemplateBackgroundDefinition aSet = read(attributes);
+        aSet.setMultiColorConfig(config);
+        QCOMPARE(aSet, aVariant);
+        QCOMPARE(qHash(aSet), qHash(aVariant));
+    }
 
-    const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
-    const LMMultiColorConfig aNone;
-    QTest::newRow("same attributes") << aMulti << aNone << aMulti << aNone << true;
-    QTest::newRow("file names with the same id") << QStringLiteral("filename='bg_12.jpg'") << aNone
-                                                 << QStringLiteral("filename='other_0012.png'") << aNone << true;
-    QTest::newRow("other file id") << QStringLiteral("filename='bg_12.jpg'") << aNone
-                                   << QStringLiteral("filename='bg_13.jpg'") << aNone << false;
-    QTest::newRow("other variant") << aMulti << LMMultiColorConfig(30, 2) << aMulti << LMMultiColorConfig(30, 3)
-                                   << false;
-    QTest::newRow("variant and none") << aMulti << LMMultiColorConfig(30, 2) << aMulti << aNone << false;
-    QTest::newRow("other multi-colour id")
-        << aMulti << aNone << QStringLiteral("filename='mc_0012.jpg' multicolor_id='501'") << aNone << false;
-    QTest::newRow("other spot colour id")
-        << QStringLiteral("filename='bg_1.jpg' spotColorProductionId='5'") << aNone
-        << QStringLiteral("filename='bg_1.jpg' spotColorProductionId='6'") << aNone << false;
-    QTest::newRow("other id list") << QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='7,8'") << aNone
-                                   << QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='8,7'") << aNone
-                                   << false;
-}
+    void equality_data()
+    {
+        QTest::addColumn<QString>("attributesA");
+        QTest::addColumn<LMMultiColorConfig>("configA");
+        QTest::addColumn<QString>("attributesB");
+        QTest::addColumn<LMMultiColorConfig>("configB");
+        QTest::addColumn<bool>("equal");
 
-void TestBackgroundDefinition::equality()
-{
-    QFETCH(QString, attributesA);
-    QFETCH(LMMultiColorConfig, configA);
-    QFETCH(QString, attributesB);
-    QFETCH(LMMultiColorConfig, configB);
-    QFETCH(bool, equal);
+        const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
+        const LMMultiColorConfig aNone;
+        row("same attributes", aMulti, aNone, aMulti, aNone, true);
+        row("file names with the same id", QStringLiteral("filename='bg_12.jpg'"), aNone,
+            QStringLiteral("filename='other_0012.png'"), aNone, true);
+        row("other file id", QStringLiteral("filename='bg_12.jpg'"), aNone, QStringLiteral("filename='bg_13.jpg'"),
+            aNone, false);
+        row("other variant", aMulti, LMMultiColorConfig(30, 2), aMulti, LMMultiColorConfig(30, 3), false);
+        row("variant and none", aMulti, LMMultiColorConfig(30, 2), aMulti, aNone, false);
+        row("other multi-colour id", aMulti, aNone, QStringLiteral("filename='mc_0012.jpg' multicolor_id='501'"), aNone,
+            false);
+        row("other spot colour id", QStringLiteral("filename='bg_1.jpg' spotColorProductionId='5'"), aNone,
+            QStringLiteral("filename='bg_1.jpg' spotColorProductionId='6'"), aNone, false);
+        row("other id list", QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='7,8'"), aNone,
+            QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='8,7'"), aNone, false);
+    }
 
-    const LMTemplateBackgroundDefinition anA = read(attributesA).withMultiColorConfig(configA);
-    const LMTemplateBackgroundDefinition aB = read(attributesB).withMultiColorConfig(configB);
-    QCOMPARE(anA == aB, equal);
-    QCOMPARE(anA != aB, !equal);
-    if (equal)
-        QCOMPARE(qHash(anA), qHash(aB));
-}
+    void equality()
+    {
+        QFETCH(QString, attributesA);
+        QFETCH(LMMultiColorConfig, configA);
+        QFETCH(QString, attributesB);
+        QFETCH(LMMultiColorConfig, configB);
+        QFETCH(bool, equal);
 
-void TestBackgroundDefinition::colorVariants()
-{
-    const LMTemplateBackgroundDefinition anOriginal
-        = read(QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'"));
-    const LMTemplateBackgroundDefinition aCopy = anOriginal;
-    const LMTemplateBackgroundDefinition aVariant = aCopy.withMultiColorConfig(LMMultiColorConfig(90, 3));
-    // The copy with another configuration leaves the source as it was.
-    QCOMPARE(aCopy.multiColorConfig(), LMMultiColorConfig());
-    QCOMPARE(aCopy.backgroundID().id(), 12);
-    QCOMPARE(aCopy, anOriginal);
-    QVERIFY(aVariant.isMultiColor());
-    QCOMPARE(aVariant.fileName(), QStringLiteral("mc_0012.jpg"));
+        const LMTemplateBackgroundDefinition anA = read(attributesA).withMultiColorConfig(configA);
+        const LMTemplateBackgroundDefinition aB = read(attributesB).withMultiColorConfig(configB);
+        QCOMPARE(anA == aB, equal);
+        QCOMPARE(anA != aB, !equal);
+        if (equal)
+            QCOMPARE(qHash(anA), qHash(aB));
+    }
 
-    const QList<LMTemplateBackgroundDefinition> aVariants = anOriginal.multiColorVariants();
-    const QList<LMMultiColorConfig> aConfigs = LMMultiColorConfig::allConfigurations();
-    QCOMPARE(aVariants.size(), aConfigs.size());
-    QCOMPARE(aVariants.first().multiColorConfig(), aConfigs.first());
-    QCOMPARE(aVariants.last().multiColorConfig(), aConfigs.last());
-    QCOMPARE(aVariants.at(20), anOriginal.withMultiColorConfig(aConfigs.at(20)));
-    QSet<int> aKeys;
-    for (const LMTemplateBackgroundDefinition& aDefinition : aVariants)
-        aKeys.insert(aDefinition.hashKey());
-    QCOMPARE(aKeys.size(), aVariants.size());
-}
+    void colorVariants()
+    {
+        const LMTemplateBackgroundDefinition anOriginal
+            = read(QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'"));
+        const LMTemplateBackgroundDefinition aCopy = anOriginal;
+        const LMTemplateBackgroundDefinition aVariant = aCopy.withMultiColorConfig(LMMultiColorConfig(90, 3));
+        // The copy with another configuration leaves the source as it was.
+        QCOMPARE(aCopy.multiColorConfig(), LMMultiColorConfig());
+        QCOMPARE(aCopy.backgroundID().id(), 12);
+        QCOMPARE(aCopy, anOriginal);
+        QVERIFY(aVariant.isMultiColor());
+        QCOMPARE(aVariant.fileName(), QStringLiteral("mc_0012.jpg"));
 
-void TestBackgroundDefinition::spotColorBackgrounds()
-{
-    LMTemplateBackgroundDefinition aMask
-        = read(QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7,8'"));
-    const QList<LMTemplateBackgroundDefinition> aBackgrounds = aMask.spotColorBackgrounds();
-    QCOMPARE(aBackgrounds.size(), 2);
-    QCOMPARE(aBackgrounds.at(0).spotColorBackgroundId().id(), 7);
-    QCOMPARE(aBackgrounds.at(1).spotColorBackgroundId().id(), 8);
-    QVERIFY(!aBackgrounds.at(0).isSpotColorMask());
-    QCOMPARE(aBackgrounds.at(0).backgroundID().id(), 9);
-    QVERIFY(aBackgrounds.at(0) != aBackgrounds.at(1));
-    QVERIFY(aMask.isSpotColorMask());
-    QCOMPARE(aMask.spotColorBackgroundId().id(), 0);
+        const QList<LMTemplateBackgroundDefinition> aVariants = anOriginal.multiColorVariants();
+        const QList<LMMultiColorConfig> aConfigs = LMMultiColorConfig::allConfigurations();
+        QCOMPARE(aVariants.size(), aConfigs.size());
+        QCOMPARE(aVariants.first().multiColorConfig(), aConfigs.first());
+        QCOMPARE(aVariants.last().multiColorConfig(), aConfigs.last());
+        QCOMPARE(aVariants.at(20), anOriginal.withMultiColorConfig(aConfigs.at(20)));
+        QSet<int> aKeys;
+        for (const LMTemplateBackgroundDefinition& aDefinition : aVariants)
+            aKeys.insert(aDefinition.hashKey());
+        QCOMPARE(aKeys.size(), aVariants.size());
+    }
 
-    aMask.setSpotColorMask(false);
-    QVERIFY(aMask.spotColorBackgrounds().isEmpty());
-    aMask.setSuitableForMultiColor(true);
-    QVERIFY(aMask.isSuitableForMultiColor());
-    aMask.setSpotColorBackgroundId(LMDesignElementID(44));
-    QCOMPARE(aMask.spotColorBackgroundId().id(), 44);
-}
+    void spotColorBackgrounds()
+    {
+        LMTemplateBackgroundDefinition aMask
+            = read(QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7,8'"));
+        const QList<LMTemplateBackgroundDefinition> aBackgrounds = aMask.spotColorBackgrounds();
+        QCOMPARE(aBackgrounds.size(), 2);
+        QCOMPARE(aBackgrounds.at(0).spotColorBackgroundId().id(), 7);
+        QCOMPARE(aBackgrounds.at(1).spotColorBackgroundId().id(), 8);
+        QVERIFY(!aBackgrounds.at(0).isSpotColorMask());
+        QCOMPARE(aBackgrounds.at(0).backgroundID().id(), 9);
+        QVERIFY(aBackgrounds.at(0) != aBackgrounds.at(1));
+        QVERIFY(aMask.isSpotColorMask());
+        QCOMPARE(aMask.spotColorBackgroundId().id(), 0);
+
+        aMask.setSpotColorMask(false);
+        QVERIFY(aMask.spotColorBackgrounds().isEmpty());
+        aMask.setSuitableForMultiColor(true);
+        QVERIFY(aMask.isSuitableForMultiColor());
+        aMask.setSpotColorBackgroundId(LMDesignElementID(44));
+        QCOMPARE(aMask.spotColorBackgroundId().id(), 44);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestBackgroundDefinition)
 #include "tst_backgrounddefinition.moc"

@@ -10,6 +10,8 @@
 #include "LMUnconfiguredTemplate.h"
 #include "LMUnconfiguredTemplateList.h"
 
+#include "LMTestSupport.h"
+
 #include <QDomDocument>
 #include <QTest>
 
@@ -88,6 +90,9 @@ const LMTemplateAreaDefinitionSmartLayout* firstSmartLayout(const LMTemplateArea
 
 Q_DECLARE_METATYPE(Setup)
 
+using LMTestSupport::fetch;
+using LMTestSupport::row;
+
 // Templates: kinds, names and their cache, configurations, handles, smart layouts and background
 // placement.
 class TestTemplate : public QObject
@@ -95,743 +100,650 @@ class TestTemplate : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void kinds_data();
-    void kinds();
-    void setNameFoldsUmlauts();
-    void configurationText_data();
-    void configurationText();
-    void configurationOrder_data();
-    void configurationOrder();
-    void configurationXml();
-    void configuringAppliesTheSpotColorRule_data();
-    void configuringAppliesTheSpotColorRule();
-    void handlesAndClones();
-    void fromXml_data();
-    void fromXml();
-    void uniqueName_data();
-    void uniqueName();
-    void uniqueNameIsComputedAnewAfterChanges_data();
-    void uniqueNameIsComputedAnewAfterChanges();
-    void nameMatching_data();
-    void nameMatching();
-    void templateKey();
-    void namesFromManyThreads();
-    void smartLayoutGiven();
-    void smartLayoutComputed_data();
-    void smartLayoutComputed();
-    void smartLayoutReusedOrWithoutChildren();
-    void correctedAlignment_data();
-    void correctedAlignment();
-    void removalAndVisibility_data();
-    void removalAndVisibility();
-    void dragHint_data();
-    void dragHint();
-    void calendarOptionsAndFlow();
-    void analysisAndMinimumSize();
-    void sameLayout();
+    void initTestCase()
+    {
+        QVERIFY(myDir.isValid());
+        LMDirectoryConfig::instance()->setContentRoot(myDir.path());
+    }
+
+    void kinds_data()
+    {
+        QTest::addColumn<int>("jigType");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<bool>("hasLayout");
+        QTest::addColumn<bool>("hasBackground");
+
+        const Setup aNothing = SETUP();
+        const Setup anImage = SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg")));
+        row("no jig type", 0, aNothing, false, false, false, false);
+        row("clipart is no template", 2, aNothing, false, false, false, false);
+        row("background", 1, aNothing, true, false, false, true);
+        row("layout read from a layout", 8, SETUP(theTemplate.enableAreaDefinitions()), true, false, true, false);
+        row("layout flagged by its reader", 8, SETUP(theTemplate.setHasLayout(true)), true, false, true, false);
+        row("svg template with an image", 4, anImage, true, false, false, true);
+        row("frame with an image", 128, anImage, true, false, false, false);
+        row("design style jig types count", 2048, aNothing, true, false, false, false);
+        row("empty placeholder", 1, SETUP(theTemplate.setName(QStringLiteral("empty_background"))), true, true, false,
+            true);
+        row("Empty in capitals is a name", 1, SETUP(theTemplate.setName(QStringLiteral("Empty"))), true, false, false,
+            true);
+    }
+
+    void kinds()
+    {
+        QFETCH(int, jigType);
+        QFETCH(Setup, setup);
+
+        LMTemplate aTemplate(LMJigType::fromInt(jigType));
+        setup(aTemplate);
+        QTEST(aTemplate.isValid(), "valid");
+        QTEST(aTemplate.isEmpty(), "empty");
+        QTEST(aTemplate.hasLayout(), "hasLayout");
+        QTEST(aTemplate.hasBackground(), "hasBackground");
+    }
+
+    void setNameFoldsUmlauts()
+    {
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        aTemplate.setName(QStringLiteral("Grüße aus Köln, Bär; Ärger Öl Übung"));
+        QCOMPARE(aTemplate.name(), QStringLiteral("Gruesse aus Koeln, Baer; Ärger Öl Übung"));
+    }
+
+    void configurationText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("spot");
+        QTest::addColumn<QString>("written");
+
+        row("default", QStringLiteral("---;false"), QString(), false, QStringLiteral("---;false"));
+        row("only the exact word false disables", QStringLiteral("Blau;FALSE"), QStringLiteral("Blau"), true,
+            QStringLiteral("Blau;true"));
+        row("no second field leaves spot off", QStringLiteral("Blau"), QStringLiteral("Blau"), false,
+            QStringLiteral("Blau;false"));
+        row("empty first field is no sheet", QStringLiteral(";true"), QString(), true, QStringLiteral("---;true"));
+        row("more fields are ignored", QStringLiteral("Rot;false;true"), QStringLiteral("Rot"), false,
+            QStringLiteral("Rot;false"));
+    }
+
+    void configurationText()
+    {
+        QFETCH(QString, text);
+
+        const LMTemplateConfiguration aConfiguration = LMTemplateConfiguration::deserialize(text);
+        QTEST(aConfiguration.cssSheetTitle(), "title");
+        QTEST(aConfiguration.spotColorEnabled(), "spot");
+        QTEST(aConfiguration.serialize(), "written");
+        QCOMPARE(LMTemplateConfiguration::deserialize(aConfiguration.serialize()), aConfiguration);
+    }
+
+    void configurationOrder_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<bool>("equal");
+        QTest::addColumn<bool>("less");
+
+        row("same", QStringLiteral("Blau;true"), QStringLiteral("Blau;true"), true, false);
+        row("by title", QStringLiteral("Blau;true"), QStringLiteral("Rot;false"), false, true);
+        row("titles are case-sensitive", QStringLiteral("blau;false"), QStringLiteral("Blau;false"), false, false);
+        row("off before on", QStringLiteral("Blau;false"), QStringLiteral("Blau;true"), false, true);
+        row("on after off", QStringLiteral("Blau;true"), QStringLiteral("Blau;false"), false, false);
+    }
+
+    void configurationOrder()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(bool, equal);
+
+        const LMTemplateConfiguration anA = LMTemplateConfiguration::deserialize(a);
+        const LMTemplateConfiguration aB = LMTemplateConfiguration::deserialize(b);
+        QCOMPARE(anA == aB, equal);
+        QCOMPARE(anA != aB, !equal);
+        QTEST(anA < aB, "less");
+        if (equal)
+            QCOMPARE(qHash(anA), qHash(aB));
+    }
+
+    void configurationXml()
+    {
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("template"));
+        LMTemplateConfiguration().toMCF(anElement);
+        QVERIFY2(!anElement.hasAttributes(), "the default writes nothing");
+        QCOMPARE(LMTemplateConfiguration(anElement), LMTemplateConfiguration());
+
+        const LMTemplateConfiguration aChosen(QStringLiteral("Nacht"), true);
+        aChosen.toMCF(anElement);
+        QCOMPARE(anElement.attribute(QStringLiteral("cssSheet")), QStringLiteral("Nacht"));
+        QCOMPARE(anElement.attribute(QStringLiteral("spotColorEnabled")), QStringLiteral("1"));
+        QCOMPARE(LMTemplateConfiguration(anElement), aChosen);
+        anElement.setAttribute(QStringLiteral("spotColorEnabled"), QStringLiteral("true"));
+        QVERIFY(LMTemplateConfiguration(anElement).spotColorEnabled());
+        QCOMPARE(aChosen.toolTip(), QStringLiteral("(Nacht)"));
+        QCOMPARE(LMTemplateConfiguration().toolTip(), QString());
+    }
+
+    void configuringAppliesTheSpotColorRule_data()
+    {
+        QTest::addColumn<bool>("templateHasSpotColor");
+        QTest::addColumn<QString>("configuration");
+        QTest::addColumn<bool>("enabled");
+
+        row("spot template, default", true, "---;false", true);
+        row("plain template, default", false, "---;false", false);
+        row("spot template, sheet chosen, spot off", true, "Blau;false", false);
+        row("plain template, spot asked for", false, "---;true", true);
+    }
+
+    void configuringAppliesTheSpotColorRule()
+    {
+        QFETCH(bool, templateHasSpotColor);
+        QFETCH(QString, configuration);
+
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        if (templateHasSpotColor)
+            aTemplate.setSpotColorLayer(LMSpotColorEnum::GoldFoil, QRectF(0, 0, 1, 1));
+        const LMConfiguredTemplate aConfigured(LMUnconfiguredTemplate(&aTemplate),
+                                               LMTemplateConfiguration::deserialize(configuration));
+        QTEST(aConfigured.configuration().spotColorEnabled(), "enabled");
+        QVERIFY(aConfigured.isValid());
+        QCOMPARE(aConfigured.toolTip(), aTemplate.toolTip() + QLatin1Char(' ') + aConfigured.configuration().toolTip());
+    }
+
+    void handlesAndClones()
+    {
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        aTemplate.setName(QStringLiteral("page"));
+        const LMUnconfiguredTemplate aHandle(&aTemplate);
+        QCOMPARE(aHandle, LMUnconfiguredTemplate(&aTemplate));
+        QCOMPARE(qHash(aHandle), qHash(static_cast<const void*>(&aTemplate), 0));
+
+        LMUnconfiguredTemplate aClone = aHandle.clone();
+        LMUnconfiguredTemplate aSecondClone = aHandle.clone();
+        QVERIFY(aClone != aHandle);
+        QVERIFY(aClone != aSecondClone);
+        QCOMPARE(aClone.name(), QStringLiteral("page"));
+        QCOMPARE(aClone->fileInfo().parentTemplate(), aClone.templatePointer());
+        QVERIFY((aClone < aSecondClone) != (aSecondClone < aClone));
+
+        // Null handles answer for the null template.
+        const LMUnconfiguredTemplate aNull;
+        QVERIFY(aNull.isNull());
+        QCOMPARE(aNull, LMUnconfiguredTemplate(nullptr));
+        QCOMPARE(aNull, LMUnconfiguredTemplate::null());
+        QVERIFY(!aNull.isValid());
+        QVERIFY(aNull.name().isEmpty());
+        QVERIFY(aNull->areaDefinitions().isEmpty());
+        QVERIFY(!LMConfiguredTemplate(aNull).isValid());
+
+        // Configured templates: equal with equal handles and configurations.
+        const LMConfiguredTemplate aBlue(aHandle, LMTemplateConfiguration(QStringLiteral("Blau"), false));
+        LMConfiguredTemplate aRed(aHandle, LMTemplateConfiguration(QStringLiteral("Rot"), false));
+        QVERIFY(aBlue != aRed);
+        QVERIFY(aBlue < aRed);
+        QCOMPARE(qHash(aBlue), qHash(aRed));
+        QVERIFY(aRed.setConfiguration(aBlue.configuration()));
+        QVERIFY(!aRed.setConfiguration(aBlue.configuration()));
+        QCOMPARE(aRed, aBlue);
+
+        const LMConfiguredTemplate aConfiguredClone = aBlue.clone(LMMirrorRuleEnum::VerticalAxis);
+        QCOMPARE(aConfiguredClone.configuration(), aBlue.configuration());
+        QCOMPARE(aConfiguredClone.name(),
+                 QStringLiteral("page_") + LMMirrorRule(LMMirrorRuleEnum::VerticalAxis).encodeCSV());
+
+        aClone.deleteTemplate();
+        QVERIFY(aClone.isNull());
+        aSecondClone.deleteTemplate();
+        LMUnconfiguredTemplate(aConfiguredClone.templatePointer()).deleteTemplate();
+        LMUnconfiguredTemplate aNullToDelete;
+        aNullToDelete.deleteTemplate();
+        QVERIFY(LMTemplate::null() && !LMTemplate::null()->isValid());
+    }
+
+    // The name is computed before the change, so every row also shows that changes compute it anew.
+    void uniqueName_data()
+    {
+        QTest::addColumn<int>("jigType");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("uniqueName");
+
+        row("background ignores its files", 1,
+            SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))), "sky,normal,");
+        row("multi-colour background", 1, SETUP(setMultiColor(theTemplate, 30, 2)), "sky,hue=30,fading=2,normal,");
+        row("spot colour background", 1,
+            SETUP(theTemplate.setLayerDefinitionBackground(
+                backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'")))),
+            "sky,backgroundId=12,normal,");
+        row("layout with image and pdf", 8,
+            SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
+                  theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf"))),
+            "sky,normal,img/sky.jpg,sky.pdf");
+        row("whole file information", 8,
+            SETUP(LMTemplateFileInfo anInfo; anInfo.setPDFFile(QStringLiteral("p.pdf"));
+                  theTemplate.setFileInfo(anInfo)),
+            "sky,normal,p.pdf");
+        row("explicit articles", 4,
+            SETUP(
+                theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")),
+                                                              LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")) }))),
+            "sky,normal,FB_A3,FB_A4");
+        row("rename", 8, SETUP(theTemplate.setName(QStringLiteral("sea"))), "sea,normal");
+        row("/./ is folded", 8, SETUP(theTemplate.setName(QStringLiteral("a/./b"))), "a/b,normal");
+    }
+
+    void uniqueName()
+    {
+        QFETCH(Setup, setup);
+
+        LMTemplate aTemplate(LMJigType::fromInt(fetch<int>("jigType")));
+        aTemplate.setName(QStringLiteral("sky"));
+        LMTemplate aFresh(aTemplate.jigType());
+        aFresh.setName(QStringLiteral("sky"));
+        QVERIFY(!aTemplate.nameVariants().isEmpty());
+        setup(aTemplate);
+        setup(aFresh);
+        QTEST(aTemplate.uniqueName(), "uniqueName");
+        const QStringList aVariants = aTemplate.nameVariants();
+        QCOMPARE(aVariants, aFresh.nameVariants());
+        QCOMPARE(aVariants.size(), 3);
+        QCOMPARE(aVariants.at(0), aTemplate.uniqueName());
+        QCOMPARE(aVariants.at(1), aTemplate.makeUniqueTemplateNameWithTheme(QStringLiteral("albfreetheme")));
+        QVERIFY(aVariants.at(2).contains(QLatin1String(",design")));
+    }
+
+    void nameMatching_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("matchesName");
+        QTest::addColumn<bool>("matchesVariants");
+
+        // The template below: name "See", image "Fotos/Müller.jpg", unique name "See,normal,Fotos/Müller.jpg".
+        const QString aUnique = QStringLiteral("See,normal,Fotos/Müller.jpg");
+        row("name", "See", true, false);
+        row("unique name", aUnique, true, true);
+        row("other theme", QStringLiteral("See,design,Fotos/Müller.jpg"), false, true);
+        row("UTF-8 bytes read as Latin-1", QString::fromLatin1(aUnique.toUtf8()), false, true);
+        row("Latin-1 bytes read as UTF-8", QString::fromUtf8(aUnique.toLatin1()), false, true);
+        row("case differs", QStringLiteral("see,normal,Fotos/Müller.jpg"), false, false);
+    }
+
+    void nameMatching()
+    {
+        QFETCH(QString, text);
+
+        LMTemplate aTemplate(LMJigTypeEnum::SvgTemplate);
+        aTemplate.setName(QStringLiteral("See"));
+        aTemplate.fileInfo().setImageFile(QStringLiteral("Fotos/Müller.jpg"));
+        QCOMPARE(aTemplate.uniqueName(), QStringLiteral("See,normal,Fotos/Müller.jpg"));
+        QTEST(aTemplate.matchesName(text), "matchesName");
+        QTEST(aTemplate.matchesNameVariants(text), "matchesVariants");
+
+        // A variant stored in Latin-1 and read as UTF-8 matches the other way round.
+        LMTemplate aMangled(LMJigTypeEnum::SvgTemplate);
+        aMangled.setName(QStringLiteral("See"));
+        aMangled.fileInfo().setImageFile(QString::fromLatin1(QStringLiteral("Fotos/Müller.jpg").toUtf8()));
+        QVERIFY(aMangled.matchesNameVariants(QStringLiteral("See,normal,Fotos/Müller.jpg")));
+    }
+
+    void templateKey()
+    {
+        LMTemplate aTemplate(LMJigTypeEnum::Background);
+        aTemplate.setName(QStringLiteral("sky"));
+        aTemplate.setDesignElementID(LMDesignElementID(4711));
+        aTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg"));
+        aTemplate.fileInfo().setPDFFile(QStringLiteral("a.pdf"));
+        const LMJigKey aKey = aTemplate.createKey();
+        QCOMPARE(aKey,
+                 LMJigKey(QStringLiteral("sky"), QStringLiteral("a.jpg;a.pdf"), LMJigTypeEnum::Background,
+                          LMDesignElementID(4711)));
+        // Colour variants of one background have keys of their own.
+        setMultiColor(aTemplate, 60, 1);
+        QCOMPARE(aTemplate.createKey().name(), QStringLiteral("sky60,1"));
+    }
+
+    void namesFromManyThreads()
+    {
+        // Many readers at once ask for the lazily computed names of the same templates.
+        std::vector<std::unique_ptr<LMTemplate>> aTemplates;
+        QStringList anExpected;
+        for (int i = 0; i < 64; ++i) {
+            auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
+            aTemplate->setName(QStringLiteral("layout %1").arg(i));
+            aTemplate->fileInfo().setImageFile(QStringLiteral("img/%1.jpg").arg(i));
+            anExpected.append(QStringLiteral("layout %1,normal,img/%1.jpg").arg(i));
+            aTemplates.push_back(std::move(aTemplate));
+        }
+        std::vector<QStringList> aSeen(6);
+        std::vector<int> aMatches(6, 0);
+        std::vector<std::thread> aThreads;
+        for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
+            aThreads.emplace_back([&, aThread] {
+                for (int aRound = 0; aRound < 20; ++aRound) {
+                    for (size_t i = 0; i < aTemplates.size(); ++i) {
+                        const LMTemplate& aTemplate = *aTemplates[(i + aThread * 7) % aTemplates.size()];
+                        if (aRound == 0)
+                            aSeen[aThread].append(aTemplate.uniqueName());
+                        if (aTemplate.matchesNameVariants(aTemplate.nameVariants().constLast()))
+                            ++aMatches[aThread];
+                    }
+                }
+            });
+        }
+        for (std::thread& aThread : aThreads)
+            aThread.join();
+        for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
+            QCOMPARE(aSeen[aThread].size(), anExpected.size());
+            for (int i = 0; i < anExpected.size(); ++i)
+                QCOMPARE(aSeen[aThread].at(i), anExpected.at(int((size_t(i) + aThread * 7) % aTemplates.size())));
+            QCOMPARE(aMatches[aThread], 20 * int(aTemplates.size()));
+        }
+    }
+
+    void smartLayoutGiven()
+    {
+        LMTemplateAreaDefinitionList anAreas;
+        anAreas.append(foto(QRectF(0.1, 0.1, 0.3, 0.3)));
+        anAreas.append(text(QRectF(0.5, 0.5, 0.2, 0.1)));
+        const LMTemplateAreaDefinitionList aResult
+            = LMTemplate::injectSmartLayout(anAreas, smartLayout(QRectF(0.05, 0.05, 0.9, 0.9)));
+        QCOMPARE(areaTypes(aResult), QList<int>({ 2, 32, 32768 }));
+        QCOMPARE(aResult.at(2)->rect(), QRectF(0.05, 0.05, 0.9, 0.9));
+        QCOMPARE(aResult.at(0)->rect(), QRectF(0.1, 0.1, 0.3, 0.3));
+
+        // A given smart layout without a size counts as not given.
+        const LMTemplateAreaDefinitionList aComputed
+            = LMTemplate::injectSmartLayout(anAreas, smartLayout(QRectF(0.05, 0.05, 0.0, 0.9)));
+        QCOMPARE(areaTypes(aComputed), QList<int>({ 32768, 32 }));
+    }
+
+    void smartLayoutComputed_data()
+    {
+        QTest::addColumn<int>("secondRotation");
+        QTest::addColumn<int>("smartRotation");
+
+        row("unturned", 0, 0);
+        row("same turn", 90, 90);
+        row("different turns", 45, 0);
+    }
+
+    void smartLayoutComputed()
+    {
+        QFETCH(int, secondRotation);
+        QFETCH(int, smartRotation);
+
+        const int aFirstRotation = secondRotation == 45 ? 0 : secondRotation;
+        LMTemplateAreaDefinitionList anAreas;
+        anAreas.append(text(QRectF(0.0, 0.0, 1.0, 0.1)));
+        anAreas.append(foto(QRectF(0.1, 0.2, 0.2, 0.2), aFirstRotation, qint32(LMAreaAbilityEnum::FotoDefault),
+                            LMAreaCreationRuleEnum::UserOnly));
+        // Only move, resize, rotate or scale make a photo area a child; this one has none of them.
+        anAreas.append(foto(QRectF(0.7, 0.7, 0.1, 0.1), 0, qint32(LMAreaAbilityEnum::ReplaceFoto)));
+        anAreas.append(foto(QRectF(0.5, 0.3, 0.2, 0.4), secondRotation, qint32(LMAreaAbilityEnum::Move)));
+
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        aTemplate.setAreaDefinitions(anAreas);
+        aTemplate.injectSmartLayout();
+        const LMTemplateAreaDefinitionList& aResult = aTemplate.areaDefinitions();
+        QCOMPARE(areaTypes(aResult), QList<int>({ 32768, 32, 2 }));
+        QCOMPARE(aResult.at(2)->rect(), QRectF(0.7, 0.7, 0.1, 0.1));
+
+        const auto* aSmart = firstSmartLayout(aResult);
+        QVERIFY(aSmart->isActive());
+        QCOMPARE(aSmart->children().count(), 2);
+        QCOMPARE(aSmart->abilities().value(), 0x67BFFF);
+        QCOMPARE(aSmart->positioningConstraint().value(), 7);
+        QCOMPARE(aSmart->creationRule().value(), qint32(LMAreaCreationRuleEnum::UserOnly));
+        QVERIFY(aSmart->decoration().isEmpty());
+        QVERIFY(aSmart->associationId().id().isEmpty());
+        QCOMPARE(aSmart->spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
+        QVERIFY(aSmart->configuration().isAutoGenerated());
+        QCOMPARE(aSmart->rotation().degrees(), smartRotation);
+
+        // The union of the children's bounds, turned by the common rotation.
+        const QRectF aUnion = aSmart->children().at(0)->rotatedRect().boundingRect().united(
+            aSmart->children().at(1)->rotatedRect().boundingRect());
+        QTransform aTurn;
+        aTurn.translate(aUnion.center().x(), aUnion.center().y());
+        aTurn.rotate(smartRotation);
+        aTurn.translate(-aUnion.center().x(), -aUnion.center().y());
+        const QRectF anExpected = aTurn.mapRect(aUnion);
+        QVERIFY(qAbs(aSmart->rect().left() - anExpected.left()) < 1e-9);
+        QVERIFY(qAbs(aSmart->rect().width() - anExpected.width()) < 1e-9);
+        QVERIFY(qAbs(aSmart->rect().height() - anExpected.height()) < 1e-9);
+        if (secondRotation == 0)
+            QCOMPARE(aSmart->rect(), QRectF(0.1, 0.2, 0.6, 0.5));
+    }
+
+    void smartLayoutReusedOrWithoutChildren()
+    {
+        // An empty smart layout of the list is reused, with its spacing.
+        LMTemplateAreaDefinitionList anAreas;
+        anAreas.append(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
+        auto anEmpty = smartLayout(QRectF());
+        anEmpty->setSpacing(LMDistance(0.05, LMDistanceUnit::Relative));
+        anAreas.append(std::move(anEmpty));
+        anAreas.append(foto(QRectF(0.5, 0.5, 0.3, 0.3)));
+        const LMTemplateAreaDefinitionList aResult = LMTemplate::injectSmartLayout(anAreas);
+        QCOMPARE(areaTypes(aResult), QList<int>({ 32768 }));
+        const auto* aSmart = firstSmartLayout(aResult);
+        QCOMPARE(aSmart->rect(), QRectF(0.1, 0.1, 0.7, 0.7));
+        QCOMPARE(aSmart->spacing(), LMDistance(0.05, LMDistanceUnit::Relative));
+        QCOMPARE(aSmart->children().count(), 2);
+        QVERIFY(aSmart->isActive());
+
+        // A reused smart layout with a rectangle of its own keeps it.
+        LMTemplateAreaDefinitionList aSized;
+        aSized.append(smartLayout(QRectF(0.0, 0.0, 0.5, 0.5)));
+        aSized.append(foto(QRectF(0.6, 0.6, 0.2, 0.2)));
+        const LMTemplateAreaDefinitionList aSizedResult = LMTemplate::injectSmartLayout(aSized);
+        QCOMPARE(aSizedResult.count(), 1);
+        QCOMPARE(aSizedResult.first()->rect(), QRectF(0.0, 0.0, 0.5, 0.5));
+
+        // Without photo areas no smart layout is made; one there stays without children.
+        LMTemplateAreaDefinitionList aTexts;
+        aTexts.append(text(QRectF(0.1, 0.1, 0.2, 0.2)));
+        QCOMPARE(areaTypes(LMTemplate::injectSmartLayout(aTexts)), QList<int>({ 32 }));
+        aTexts.append(smartLayout(QRectF(0.3, 0.3, 0.2, 0.2)));
+        const LMTemplateAreaDefinitionList aChildless = LMTemplate::injectSmartLayout(aTexts);
+        QCOMPARE(areaTypes(aChildless), QList<int>({ 32768, 32 }));
+        QVERIFY(firstSmartLayout(aChildless)->children().isEmpty());
+
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        aTemplate.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
+        QCOMPARE(areaTypes(aTemplate.areaDefinitionsSmartLayout()), QList<int>({ 32768 }));
+        QCOMPARE(areaTypes(aTemplate.areaDefinitions()), QList<int>({ 2 }));
+    }
+
+    void correctedAlignment_data()
+    {
+        QTest::addColumn<int>("jigType");
+        QTest::addColumn<int>("requested");
+        QTest::addColumn<int>("pageType");
+        QTest::addColumn<int>("strategy");
+        QTest::addColumn<int>("imageSize");
+        QTest::addColumn<bool>("centre");
+        QTest::addColumn<bool>("leftWhenFree");
+        QTest::addColumn<bool>("rightWhenFree");
+        QTest::addColumn<int>("expected");
+
+        row("no background keeps the request", 8, 1, 0, 9, 0, true, false, false, 1);
+        row("strategy 9 fills each page", 1, 1, 0, 9, 0, false, false, false, 4);
+        row("page type of full backgrounds", 1, 2, 1, 0, 0, false, false, false, 4);
+        row("strategy 8 keeps a side", 1, 3, 2, 8, 0, true, true, false, 3);
+        row("strategy 8, free, left flag", 1, 0, 2, 8, 0, true, true, true, 1);
+        row("strategy 8, free, right flag", 1, 0, 2, 8, 0, true, false, true, 3);
+        row("strategy 8, free, no flag", 1, 0, 2, 8, 0, true, false, false, 0);
+        row("double-page image, free, right flag", 1, 0, 2, 0, 1, true, false, true, 3);
+        row("single-page image is centred", 1, 1, 2, 0, 0, true, true, true, 2);
+        row("not centred keeps the request", 1, 3, 2, 0, 0, false, true, true, 3);
+    }
+
+    void correctedAlignment()
+    {
+        QFETCH(int, jigType);
+        QFETCH(int, requested);
+        QFETCH(int, pageType);
+        QFETCH(int, strategy);
+        QFETCH(int, imageSize);
+        QFETCH(bool, centre);
+        QFETCH(bool, leftWhenFree);
+        QFETCH(bool, rightWhenFree);
+
+        LMTemplate aTemplate(LMJigType::fromInt(jigType));
+        aTemplate.setTemplateImageSize(LMTemplateImageSize::fromInt(imageSize));
+        aTemplate.setCenterBackgroundIfOnSinglePage(centre);
+        const LMTemplateContext aContext(LMArticle(), LMPageType::fromInt(pageType));
+        QTEST(aTemplate
+                  .correctedAlignment(LMAreaBackgroundAlignment::fromInt(requested), aContext, strategy, leftWhenFree,
+                                      rightWhenFree)
+                  .value(),
+              "expected");
+    }
+
+    void removalAndVisibility_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<bool>("mayBeRemoved");
+        QTest::addColumn<bool>("removeItem");
+        QTest::addColumn<bool>("visible");
+
+        row("plain", SETUP(), true, false, true);
+        row("the white background",
+            SETUP(theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND))), false, false,
+            true);
+        row("page types 768", SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768)))), false,
+            false, true);
+        row("only some of the page types 768",
+            SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)))), true, false, true);
+        row("not accountable variant", SETUP(setCutOut(theTemplate, QStringLiteral("none"))), true, true, true);
+        row("accountable variant", SETUP(setCutOut(theTemplate, QStringLiteral("oval"))), true, false, true);
+        row("only unknown articles",
+            SETUP(theTemplate.setArticleGroup(
+                LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) }))),
+            true, false, false);
+    }
+
+    void removalAndVisibility()
+    {
+        QFETCH(Setup, setup);
+        LMTemplate aTemplate(LMJigTypeEnum::Background);
+        setup(aTemplate);
+        QTEST(aTemplate.mayBeRemoved(), "mayBeRemoved");
+        QTEST(aTemplate.isRemoveItem(), "removeItem");
+        QTEST(aTemplate.isVisibleInList(), "visible");
+    }
+
+    void dragHint_data()
+    {
+        QTest::addColumn<int>("jigType");
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("hint");
+
+        const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
+        const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "
+                                                "werden hochauflösende Versionen der Hintergründe verwendet.");
+        row("user layout", 8,
+            SETUP(theTemplate.setUserLayout(true); theTemplate.setName(QStringLiteral("Mein Layout"))),
+            QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag);
+        row("left page", 8, SETUP(setAlignment(theTemplate, 1)),
+            aDrag + QStringLiteral("\n\nVorlage für die linke Seite"));
+        row("right page", 8, SETUP(setAlignment(theTemplate, 2)),
+            aDrag + QStringLiteral("\n\nVorlage für die rechte Seite"));
+        row("both pages", 8, SETUP(setAlignment(theTemplate, 3)), aDrag);
+        row("background", 1, SETUP(), aDrag + aPreview);
+        row("multi-colour background", 1, SETUP(setMultiColor(theTemplate, 0, 0)),
+            aDrag
+                + QStringLiteral("\n Das Design bietet unterschiedliche Farbvarianten. Sie können die Farbe des "
+                                 "Designs ändern, indem Sie im Produkt auf das Design doppelklicken.")
+                + aPreview);
+    }
+
+    void dragHint()
+    {
+        QFETCH(int, jigType);
+        QFETCH(Setup, setup);
+        LMTemplate aTemplate(LMJigType::fromInt(jigType));
+        setup(aTemplate);
+        QTEST(aTemplate.basicDragAndDropHint(), "hint");
+        QCOMPARE(aTemplate.toolTip(), aTemplate.basicDragAndDropHint());
+    }
+
+    void calendarOptionsAndFlow()
+    {
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        QVERIFY(!aTemplate.allowHolidays());
+        QVERIFY(!aTemplate.allowCustomEvents());
+
+        QDomDocument aDocument;
+        QVERIFY(aDocument.setContent(QStringLiteral("<calendararea x='0' y='0' width='100' height='50'>"
+                                                    "<calendar layout='famcal'/></calendararea>")));
+        aTemplate.addAreaDefinition(
+            std::make_unique<LMTemplateAreaDefinitionCalendarium>(aDocument.documentElement(), QSizeF(100, 100)));
+        QVERIFY(aTemplate.allowHolidays());
+        QVERIFY(aTemplate.allowCustomEvents());
+        aTemplate.setExplicitCalendariumOptions(LMTemplateCalendariumOptionsEnum::Holidays);
+        QVERIFY(aTemplate.allowHolidays());
+        QVERIFY(!aTemplate.allowCustomEvents());
+
+        const LMCalendariumFlow aNamed(
+            static_cast<const LMTemplateAreaDefinitionCalendarium*>(aTemplate.areaDefinitions().first())
+                ->appearance()
+                .layout());
+        aTemplate.autoDetectCalendariumFlow();
+        QCOMPARE(aTemplate.calendariumFlow(), aNamed);
+        aTemplate.setCalendariumFlow(LMCalendariumFlowEnum::Block);
+        aTemplate.autoDetectCalendariumFlow();
+        QCOMPARE(aTemplate.calendariumFlow().value(), 1);
+    }
+
+    void analysisAndMinimumSize()
+    {
+        LMTemplate aTemplate(LMJigTypeEnum::Layout);
+        aTemplate.addAreaDefinition(foto(QRectF(0.0, 0.0, 0.5, 1.0)));
+        aTemplate.addAreaDefinition(foto(QRectF(0.5, 0.0, 0.5, 0.5)));
+        aTemplate.addAreaDefinition(text(QRectF(0.5, 0.5, 0.5, 0.5)));
+        aTemplate.analyzeAreas(2.0);
+        QCOMPARE(aTemplate.analysis().countFotoAreas(), 2);
+        QCOMPARE(aTemplate.analysis().countTexts(), 1);
+
+        const LMSpaceMagnitude anEstimate = aTemplate.estimateMinimumProductSize();
+        QCOMPARE(anEstimate, LMSpaceMagnitude::estimateByAreaSizes(0.25));
+        aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Large, false);
+        aTemplate.setMinimumProductSize(anEstimate, false);
+        QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Large));
+        aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Small, true);
+        QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
+
+        // A mirrored copy keeps the analysis and the minimum size.
+        const std::unique_ptr<LMTemplate> aCopy = aTemplate.cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
+        QCOMPARE(aCopy->analysis().countFotoAreas(), 2);
+        QCOMPARE(aCopy->minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
+    }
+
+    void sameLayout()
+    {
+        LMTemplate aLayout(LMJigTypeEnum::Layout);
+        aLayout.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.3, 0.3)));
+        aLayout.addAreaDefinition(text(QRectF(0.5, 0.5, 0.2, 0.1)));
+        const std::unique_ptr<LMTemplate> aCopy = aLayout.cloneTemplate();
+        QVERIFY(aLayout.hasSameLayout(*aCopy));
+
+        // Another position, another kind of template, another number of areas.
+        QVERIFY(!aLayout.hasSameLayout(*aLayout.cloneTemplate(LMMirrorRuleEnum::VerticalAxis)));
+        LMTemplate aContent(LMJigTypeEnum::SvgTemplate);
+        aContent.setAreaDefinitions(aLayout.areaDefinitions());
+        QVERIFY(!aLayout.hasSameLayout(aContent));
+        aCopy->addAreaDefinition(foto(QRectF(0.6, 0.1, 0.3, 0.3)));
+        QVERIFY(!aLayout.hasSameLayout(*aCopy));
+    }
 
 private:
     QTemporaryDir myDir;
 };
-
-void TestTemplate::initTestCase()
-{
-    QVERIFY(myDir.isValid());
-    LMDirectoryConfig::instance()->setContentRoot(myDir.path());
-}
-
-void TestTemplate::kinds_data()
-{
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<bool>("empty");
-    QTest::addColumn<bool>("hasLayout");
-    QTest::addColumn<bool>("hasBackground");
-
-    const Setup aNothing = SETUP();
-    const Setup anImage = SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg")));
-    QTest::newRow("no jig type") << 0 << aNothing << false << false << false << false;
-    QTest::newRow("clipart is no template") << 2 << aNothing << false << false << false << false;
-    QTest::newRow("background") << 1 << aNothing << true << false << false << true;
-    QTest::newRow("layout read from a layout")
-        << 8 << SETUP(theTemplate.enableAreaDefinitions()) << true << false << true << false;
-    QTest::newRow("layout flagged by its reader")
-        << 8 << SETUP(theTemplate.setHasLayout(true)) << true << false << true << false;
-    QTest::newRow("svg template with an image") << 4 << anImage << true << false << false << true;
-    QTest::newRow("frame with an image") << 128 << anImage << true << false << false << false;
-    QTest::newRow("design style jig types count") << 2048 << aNothing << true << false << false << false;
-    QTest::newRow("empty placeholder") << 1 << SETUP(theTemplate.setName(QStringLiteral("empty_background"))) << true
-                                       << true << false << true;
-    QTest::newRow("Empty in capitals is a name")
-        << 1 << SETUP(theTemplate.setName(QStringLiteral("Empty"))) << true << false << false << true;
-}
-
-void TestTemplate::kinds()
-{
-    QFETCH(int, jigType);
-    QFETCH(Setup, setup);
-
-    LMTemplate aTemplate(LMJigType::fromInt(jigType));
-    setup(aTemplate);
-    QTEST(aTemplate.isValid(), "valid");
-    QTEST(aTemplate.isEmpty(), "empty");
-    QTEST(aTemplate.hasLayout(), "hasLayout");
-    QTEST(aTemplate.hasBackground(), "hasBackground");
-}
-
-void TestTemplate::setNameFoldsUmlauts()
-{
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.setName(QStringLiteral("Grüße aus Köln, Bär; Ärger Öl Übung"));
-    QCOMPARE(aTemplate.name(), QStringLiteral("Gruesse aus Koeln, Baer; Ärger Öl Übung"));
-}
-
-void TestTemplate::configurationText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<bool>("spot");
-    QTest::addColumn<QString>("written");
-
-    QTest::newRow("default") << QStringLiteral("---;false") << QString() << false << QStringLiteral("---;false");
-    QTest::newRow("only the exact word false disables")
-        << QStringLiteral("Blau;FALSE") << QStringLiteral("Blau") << true << QStringLiteral("Blau;true");
-    QTest::newRow("no second field leaves spot off")
-        << QStringLiteral("Blau") << QStringLiteral("Blau") << false << QStringLiteral("Blau;false");
-    QTest::newRow("empty first field is no sheet")
-        << QStringLiteral(";true") << QString() << true << QStringLiteral("---;true");
-    QTest::newRow("more fields are ignored")
-        << QStringLiteral("Rot;false;true") << QStringLiteral("Rot") << false << QStringLiteral("Rot;false");
-}
-
-void TestTemplate::configurationText()
-{
-    QFETCH(QString, text);
-
-    const LMTemplateConfiguration aConfiguration = LMTemplateConfiguration::deserialize(text);
-    QTEST(aConfiguration.cssSheetTitle(), "title");
-    QTEST(aConfiguration.spotColorEnabled(), "spot");
-    QTEST(aConfiguration.serialize(), "written");
-    QCOMPARE(LMTemplateConfiguration::deserialize(aConfiguration.serialize()), aConfiguration);
-}
-
-void TestTemplate::configurationOrder_data()
-{
-    QTest::addColumn<QString>("a");
-    QTest::addColumn<QString>("b");
-    QTest::addColumn<bool>("equal");
-    QTest::addColumn<bool>("less");
-
-    QTest::newRow("same") << QStringLiteral("Blau;true") << QStringLiteral("Blau;true") << true << false;
-    QTest::newRow("by title") << QStringLiteral("Blau;true") << QStringLiteral("Rot;false") << false << true;
-    QTest::newRow("titles are case-sensitive")
-        << QStringLiteral("blau;false") << QStringLiteral("Blau;false") << false << false;
-    QTest::newRow("off before on") << QStringLiteral("Blau;false") << QStringLiteral("Blau;true") << false << true;
-    QTest::newRow("on after off") << QStringLiteral("Blau;true") << QStringLiteral("Blau;false") << false << false;
-}
-
-void TestTemplate::configurationOrder()
-{
-    QFETCH(QString, a);
-    QFETCH(QString, b);
-    QFETCH(bool, equal);
-
-    const LMTemplateConfiguration anA = LMTemplateConfiguration::deserialize(a);
-    const LMTemplateConfiguration aB = LMTemplateConfiguration::deserialize(b);
-    QCOMPARE(anA == aB, equal);
-    QCOMPARE(anA != aB, !equal);
-    QTEST(anA < aB, "less");
-    if (equal)
-        QCOMPARE(qHash(anA), qHash(aB));
-}
-
-void TestTemplate::configurationXml()
-{
-    QDomDocument aDocument;
-    QDomElement anElement = aDocument.createElement(QStringLiteral("template"));
-    LMTemplateConfiguration().toMCF(anElement);
-    QVERIFY2(!anElement.hasAttributes(), "the default writes nothing");
-    QCOMPARE(LMTemplateConfiguration(anElement), LMTemplateConfiguration());
-
-    const LMTemplateConfiguration aChosen(QStringLiteral("Nacht"), true);
-    aChosen.toMCF(anElement);
-    QCOMPARE(anElement.attribute(QStringLiteral("cssSheet")), QStringLiteral("Nacht"));
-    QCOMPARE(anElement.attribute(QStringLiteral("spotColorEnabled")), QStringLiteral("1"));
-    QCOMPARE(LMTemplateConfiguration(anElement), aChosen);
-    anElement.setAttribute(QStringLiteral("spotColorEnabled"), QStringLiteral("true"));
-    QVERIFY(LMTemplateConfiguration(anElement).spotColorEnabled());
-    QCOMPARE(aChosen.toolTip(), QStringLiteral("(Nacht)"));
-    QCOMPARE(LMTemplateConfiguration().toolTip(), QString());
-}
-
-void TestTemplate::configuringAppliesTheSpotColorRule_data()
-{
-    QTest::addColumn<bool>("templateHasSpotColor");
-    QTest::addColumn<QString>("configuration");
-    QTest::addColumn<bool>("enabled");
-
-    QTest::newRow("spot template, default") << true << "---;false" << true;
-    QTest::newRow("plain template, default") << false << "---;false" << false;
-    QTest::newRow("spot template, sheet chosen, spot off") << true << "Blau;false" << false;
-    QTest::newRow("plain template, spot asked for") << false << "---;true" << true;
-}
-
-void TestTemplate::configuringAppliesTheSpotColorRule()
-{
-    QFETCH(bool, templateHasSpotColor);
-    QFETCH(QString, configuration);
-
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    if (templateHasSpotColor)
-        aTemplate.setSpotColorLayer(LMSpotColorEnum::GoldFoil, QRectF(0, 0, 1, 1));
-    const LMConfiguredTemplate aConfigured(LMUnconfiguredTemplate(&aTemplate),
-                                           LMTemplateConfiguration::deserialize(configuration));
-    QTEST(aConfigured.configuration().spotColorEnabled(), "enabled");
-    QVERIFY(aConfigured.isValid());
-    QCOMPARE(aConfigured.toolTip(), aTemplate.toolTip() + QLatin1Char(' ') + aConfigured.configuration().toolTip());
-}
-
-void TestTemplate::handlesAndClones()
-{
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.setName(QStringLiteral("page"));
-    const LMUnconfiguredTemplate aHandle(&aTemplate);
-    QCOMPARE(aHandle, LMUnconfiguredTemplate(&aTemplate));
-    QCOMPARE(qHash(aHandle), qHash(static_cast<const void*>(&aTemplate), 0));
-
-    LMUnconfiguredTemplate aClone = aHandle.clone();
-    LMUnconfiguredTemplate aSecondClone = aHandle.clone();
-    QVERIFY(aClone != aHandle);
-    QVERIFY(aClone != aSecondClone);
-    QCOMPARE(aClone.name(), QStringLiteral("page"));
-    QCOMPARE(aClone->fileInfo().parentTemplate(), aClone.templatePointer());
-    QVERIFY((aClone < aSecondClone) != (aSecondClone < aClone));
-
-    // Null handles answer for the null template.
-    const LMUnconfiguredTemplate aNull;
-    QVERIFY(aNull.isNull());
-    QCOMPARE(aNull, LMUnconfiguredTemplate(nullptr));
-    QCOMPARE(aNull, LMUnconfiguredTemplate::null());
-    QVERIFY(!aNull.isValid());
-    QVERIFY(aNull.name().isEmpty());
-    QVERIFY(aNull->areaDefinitions().isEmpty());
-    QVERIFY(!LMConfiguredTemplate(aNull).isValid());
-
-    // Configured templates: equal with equal handles and configurations.
-    const LMConfiguredTemplate aBlue(aHandle, LMTemplateConfiguration(QStringLiteral("Blau"), false));
-    LMConfiguredTemplate aRed(aHandle, LMTemplateConfiguration(QStringLiteral("Rot"), false));
-    QVERIFY(aBlue != aRed);
-    QVERIFY(aBlue < aRed);
-    QCOMPARE(qHash(aBlue), qHash(aRed));
-    QVERIFY(aRed.setConfiguration(aBlue.configuration()));
-    QVERIFY(!aRed.setConfiguration(aBlue.configuration()));
-    QCOMPARE(aRed, aBlue);
-
-    const LMConfiguredTemplate aConfiguredClone = aBlue.clone(LMMirrorRuleEnum::VerticalAxis);
-    QCOMPARE(aConfiguredClone.configuration(), aBlue.configuration());
-    QCOMPARE(aConfiguredClone.name(),
-             QStringLiteral("page_") + LMMirrorRule(LMMirrorRuleEnum::VerticalAxis).encodeCSV());
-
-    aClone.deleteTemplate();
-    QVERIFY(aClone.isNull());
-    aSecondClone.deleteTemplate();
-    LMUnconfiguredTemplate(aConfiguredClone.templatePointer()).deleteTemplate();
-    LMUnconfiguredTemplate aNullToDelete;
-    aNullToDelete.deleteTemplate();
-    QVERIFY(LMTemplate::null() && !LMTemplate::null()->isValid());
-}
-
-void TestTemplate::fromXml_data()
-{
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<int>("templateJigType");
-
-    // Jig types other than the wall-decor kinds (tst_templatekinds) give a plain template of the
-    // type the element names.
-    QTest::newRow("type from designElementType")
-        << "<template designElementType='frame' category='hintergrund'/>" << 0 << "LMTemplate" << 128;
-    QTest::newRow("unknown designElementType falls back to the category")
-        << "<template designElementType='sofa' category='Hintergrund'/>" << 4 << "LMTemplate" << 1;
-    QTest::newRow("no type at all") << "<template/>" << 8 << "LMTemplate" << 0;
-}
-
-void TestTemplate::fromXml()
-{
-    QFETCH(QString, element);
-    QFETCH(int, jigType);
-
-    QDomDocument aDocument;
-    QVERIFY(aDocument.setContent(element));
-    LMUnconfiguredTemplate aTemplate
-        = LMUnconfiguredTemplate::fromXml(aDocument.documentElement(), myDir.path(), LMJigType::fromInt(jigType));
-    QTEST(QString::fromLatin1(aTemplate->metaObject()->className()), "className");
-    QTEST(aTemplate.jigType().value(), "templateJigType");
-    aTemplate.deleteTemplate();
-}
-
-void TestTemplate::uniqueName_data()
-{
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("uniqueName");
-
-    QTest::newRow("background ignores its files")
-        << 1 << SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))) << "sky,normal,";
-    QTest::newRow("multi-colour background")
-        << 1 << SETUP(setMultiColor(theTemplate, 30, 2)) << "sky,hue=30,fading=2,normal,";
-    QTest::newRow("spot colour background")
-        << 1
-        << SETUP(theTemplate.setLayerDefinitionBackground(
-               backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'"))))
-        << "sky,backgroundId=12,normal,";
-    QTest::newRow("layout with image and pdf")
-        << 8
-        << SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
-                 theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf")))
-        << "sky,normal,img/sky.jpg,sky.pdf";
-    QTest::newRow("explicit articles") << 4
-                                       << SETUP(theTemplate.setArticleGroup(LMArticlesGroup(
-                                              { LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")),
-                                                LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")) })))
-                                       << "sky,normal,FB_A3,FB_A4";
-    QTest::newRow("/./ is folded") << 8 << SETUP(theTemplate.setName(QStringLiteral("a/./b"))) << "a/b,normal";
-}
-
-void TestTemplate::uniqueName()
-{
-    QFETCH(int, jigType);
-    QFETCH(Setup, setup);
-
-    LMTemplate aTemplate(LMJigType::fromInt(jigType));
-    aTemplate.setName(QStringLiteral("sky"));
-    setup(aTemplate);
-    QTEST(aTemplate.uniqueName(), "uniqueName");
-    const QStringList aVariants = aTemplate.nameVariants();
-    QCOMPARE(aVariants.size(), 3);
-    QCOMPARE(aVariants.at(0), aTemplate.uniqueName());
-    QCOMPARE(aVariants.at(1), aTemplate.makeUniqueTemplateNameWithTheme(QStringLiteral("albfreetheme")));
-    QVERIFY(aVariants.at(2).contains(QLatin1String(",design")));
-}
-
-void TestTemplate::uniqueNameIsComputedAnewAfterChanges_data()
-{
-    QTest::addColumn<Setup>("change");
-    QTest::addColumn<QString>("after");
-
-    QTest::newRow("rename") << SETUP(theTemplate.setName(QStringLiteral("sea"))) << "sea,normal";
-    QTest::newRow("whole file information")
-        << SETUP(LMTemplateFileInfo anInfo; anInfo.setPDFFile(QStringLiteral("p.pdf")); theTemplate.setFileInfo(anInfo))
-        << "sky,normal,p.pdf";
-    QTest::newRow("articles") << SETUP(
-        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("WB")) })))
-                              << "sky,normal,WB";
-}
-
-void TestTemplate::uniqueNameIsComputedAnewAfterChanges()
-{
-    QFETCH(Setup, change);
-
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.setName(QStringLiteral("sky"));
-    QCOMPARE(aTemplate.uniqueName(), QStringLiteral("sky,normal"));
-    const QStringList aVariantsBefore = aTemplate.nameVariants();
-    change(aTemplate);
-    QTEST(aTemplate.uniqueName(), "after");
-    QVERIFY(aTemplate.nameVariants() != aVariantsBefore);
-    QCOMPARE(aTemplate.nameVariants().constFirst(), aTemplate.uniqueName());
-}
-
-void TestTemplate::nameMatching_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("matchesName");
-    QTest::addColumn<bool>("matchesVariants");
-
-    // The template below: name "See", image "Fotos/Müller.jpg", unique name "See,normal,Fotos/Müller.jpg".
-    const QString aUnique = QStringLiteral("See,normal,Fotos/Müller.jpg");
-    QTest::newRow("name") << "See" << true << false;
-    QTest::newRow("unique name") << aUnique << true << true;
-    QTest::newRow("other theme") << QStringLiteral("See,design,Fotos/Müller.jpg") << false << true;
-    QTest::newRow("UTF-8 bytes read as Latin-1") << QString::fromLatin1(aUnique.toUtf8()) << false << true;
-    QTest::newRow("Latin-1 bytes read as UTF-8") << QString::fromUtf8(aUnique.toLatin1()) << false << true;
-    QTest::newRow("case differs") << QStringLiteral("see,normal,Fotos/Müller.jpg") << false << false;
-}
-
-void TestTemplate::nameMatching()
-{
-    QFETCH(QString, text);
-
-    LMTemplate aTemplate(LMJigTypeEnum::SvgTemplate);
-    aTemplate.setName(QStringLiteral("See"));
-    aTemplate.fileInfo().setImageFile(QStringLiteral("Fotos/Müller.jpg"));
-    QCOMPARE(aTemplate.uniqueName(), QStringLiteral("See,normal,Fotos/Müller.jpg"));
-    QTEST(aTemplate.matchesName(text), "matchesName");
-    QTEST(aTemplate.matchesNameVariants(text), "matchesVariants");
-
-    // A variant stored in Latin-1 and read as UTF-8 matches the other way round.
-    LMTemplate aMangled(LMJigTypeEnum::SvgTemplate);
-    aMangled.setName(QStringLiteral("See"));
-    aMangled.fileInfo().setImageFile(QString::fromLatin1(QStringLiteral("Fotos/Müller.jpg").toUtf8()));
-    QVERIFY(aMangled.matchesNameVariants(QStringLiteral("See,normal,Fotos/Müller.jpg")));
-}
-
-void TestTemplate::templateKey()
-{
-    LMTemplate aTemplate(LMJigTypeEnum::Background);
-    aTemplate.setName(QStringLiteral("sky"));
-    aTemplate.setDesignElementID(LMDesignElementID(4711));
-    aTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg"));
-    aTemplate.fileInfo().setPDFFile(QStringLiteral("a.pdf"));
-    const LMJigKey aKey = aTemplate.createKey();
-    QCOMPARE(aKey,
-             LMJigKey(QStringLiteral("sky"), QStringLiteral("a.jpg;a.pdf"), LMJigTypeEnum::Background,
-                      LMDesignElementID(4711)));
-    // Colour variants of one background have keys of their own.
-    setMultiColor(aTemplate, 60, 1);
-    QCOMPARE(aTemplate.createKey().name(), QStringLiteral("sky60,1"));
-}
-
-void TestTemplate::namesFromManyThreads()
-{
-    // Many readers at once ask for the lazily computed names of the same templates.
-    std::vector<std::unique_ptr<LMTemplate>> aTemplates;
-    QStringList anExpected;
-    for (int i = 0; i < 64; ++i) {
-        auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
-        aTemplate->setName(QStringLiteral("layout %1").arg(i));
-        aTemplate->fileInfo().setImageFile(QStringLiteral("img/%1.jpg").arg(i));
-        anExpected.append(QStringLiteral("layout %1,normal,img/%1.jpg").arg(i));
-        aTemplates.push_back(std::move(aTemplate));
-    }
-    std::vector<QStringList> aSeen(6);
-    std::vector<int> aMatches(6, 0);
-    std::vector<std::thread> aThreads;
-    for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
-        aThreads.emplace_back([&, aThread] {
-            for (int aRound = 0; aRound < 20; ++aRound) {
-                for (size_t i = 0; i < aTemplates.size(); ++i) {
-                    const LMTemplate& aTemplate = *aTemplates[(i + aThread * 7) % aTemplates.size()];
-                    if (aRound == 0)
-                        aSeen[aThread].append(aTemplate.uniqueName());
-                    if (aTemplate.matchesNameVariants(aTemplate.nameVariants().constLast()))
-                        ++aMatches[aThread];
-                }
-            }
-        });
-    }
-    for (std::thread& aThread : aThreads)
-        aThread.join();
-    for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
-        QCOMPARE(aSeen[aThread].size(), anExpected.size());
-        for (int i = 0; i < anExpected.size(); ++i)
-            QCOMPARE(aSeen[aThread].at(i), anExpected.at(int((size_t(i) + aThread * 7) % aTemplates.size())));
-        QCOMPARE(aMatches[aThread], 20 * int(aTemplates.size()));
-    }
-}
-
-void TestTemplate::smartLayoutGiven()
-{
-    LMTemplateAreaDefinitionList anAreas;
-    anAreas.append(foto(QRectF(0.1, 0.1, 0.3, 0.3)));
-    anAreas.append(text(QRectF(0.5, 0.5, 0.2, 0.1)));
-    const LMTemplateAreaDefinitionList aResult
-        = LMTemplate::injectSmartLayout(anAreas, smartLayout(QRectF(0.05, 0.05, 0.9, 0.9)));
-    QCOMPARE(areaTypes(aResult), QList<int>({ 2, 32, 32768 }));
-    QCOMPARE(aResult.at(2)->rect(), QRectF(0.05, 0.05, 0.9, 0.9));
-    QCOMPARE(aResult.at(0)->rect(), QRectF(0.1, 0.1, 0.3, 0.3));
-
-    // A given smart layout without a size counts as not given.
-    const LMTemplateAreaDefinitionList aComputed
-        = LMTemplate::injectSmartLayout(anAreas, smartLayout(QRectF(0.05, 0.05, 0.0, 0.9)));
-    QCOMPARE(areaTypes(aComputed), QList<int>({ 32768, 32 }));
-}
-
-void TestTemplate::smartLayoutComputed_data()
-{
-    QTest::addColumn<int>("secondRotation");
-    QTest::addColumn<int>("smartRotation");
-
-    QTest::newRow("unturned") << 0 << 0;
-    QTest::newRow("same turn") << 90 << 90;
-    QTest::newRow("different turns") << 45 << 0;
-}
-
-void TestTemplate::smartLayoutComputed()
-{
-    QFETCH(int, secondRotation);
-    QFETCH(int, smartRotation);
-
-    const int aFirstRotation = secondRotation == 45 ? 0 : secondRotation;
-    LMTemplateAreaDefinitionList anAreas;
-    anAreas.append(text(QRectF(0.0, 0.0, 1.0, 0.1)));
-    anAreas.append(foto(QRectF(0.1, 0.2, 0.2, 0.2), aFirstRotation, qint32(LMAreaAbilityEnum::FotoDefault),
-                        LMAreaCreationRuleEnum::UserOnly));
-    // Only move, resize, rotate or scale make a photo area a child; this one has none of them.
-    anAreas.append(foto(QRectF(0.7, 0.7, 0.1, 0.1), 0, qint32(LMAreaAbilityEnum::ReplaceFoto)));
-    anAreas.append(foto(QRectF(0.5, 0.3, 0.2, 0.4), secondRotation, qint32(LMAreaAbilityEnum::Move)));
-
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.setAreaDefinitions(anAreas);
-    aTemplate.injectSmartLayout();
-    const LMTemplateAreaDefinitionList& aResult = aTemplate.areaDefinitions();
-    QCOMPARE(areaTypes(aResult), QList<int>({ 32768, 32, 2 }));
-    QCOMPARE(aResult.at(2)->rect(), QRectF(0.7, 0.7, 0.1, 0.1));
-
-    const auto* aSmart = firstSmartLayout(aResult);
-    QVERIFY(aSmart->isActive());
-    QCOMPARE(aSmart->children().count(), 2);
-    QCOMPARE(aSmart->abilities().value(), 0x67BFFF);
-    QCOMPARE(aSmart->positioningConstraint().value(), 7);
-    QCOMPARE(aSmart->creationRule().value(), qint32(LMAreaCreationRuleEnum::UserOnly));
-    QVERIFY(aSmart->decoration().isEmpty());
-    QVERIFY(aSmart->associationId().id().isEmpty());
-    QCOMPARE(aSmart->spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
-    QVERIFY(aSmart->configuration().isAutoGenerated());
-    QCOMPARE(aSmart->rotation().degrees(), smartRotation);
-
-    // The union of the children's bounds, turned by the common rotation.
-    const QRectF aUnion = aSmart->children().at(0)->rotatedRect().boundingRect().united(
-        aSmart->children().at(1)->rotatedRect().boundingRect());
-    QTransform aTurn;
-    aTurn.translate(aUnion.center().x(), aUnion.center().y());
-    aTurn.rotate(smartRotation);
-    aTurn.translate(-aUnion.center().x(), -aUnion.center().y());
-    const QRectF anExpected = aTurn.mapRect(aUnion);
-    QVERIFY(qAbs(aSmart->rect().left() - anExpected.left()) < 1e-9);
-    QVERIFY(qAbs(aSmart->rect().width() - anExpected.width()) < 1e-9);
-    QVERIFY(qAbs(aSmart->rect().height() - anExpected.height()) < 1e-9);
-    if (secondRotation == 0)
-        QCOMPARE(aSmart->rect(), QRectF(0.1, 0.2, 0.6, 0.5));
-}
-
-void TestTemplate::smartLayoutReusedOrWithoutChildren()
-{
-    // An empty smart layout of the list is reused, with its spacing.
-    LMTemplateAreaDefinitionList anAreas;
-    anAreas.append(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
-    auto anEmpty = smartLayout(QRectF());
-    anEmpty->setSpacing(LMDistance(0.05, LMDistanceUnit::Relative));
-    anAreas.append(std::move(anEmpty));
-    anAreas.append(foto(QRectF(0.5, 0.5, 0.3, 0.3)));
-    const LMTemplateAreaDefinitionList aResult = LMTemplate::injectSmartLayout(anAreas);
-    QCOMPARE(areaTypes(aResult), QList<int>({ 32768 }));
-    const auto* aSmart = firstSmartLayout(aResult);
-    QCOMPARE(aSmart->rect(), QRectF(0.1, 0.1, 0.7, 0.7));
-    QCOMPARE(aSmart->spacing(), LMDistance(0.05, LMDistanceUnit::Relative));
-    QCOMPARE(aSmart->children().count(), 2);
-    QVERIFY(aSmart->isActive());
-
-    // A reused smart layout with a rectangle of its own keeps it.
-    LMTemplateAreaDefinitionList aSized;
-    aSized.append(smartLayout(QRectF(0.0, 0.0, 0.5, 0.5)));
-    aSized.append(foto(QRectF(0.6, 0.6, 0.2, 0.2)));
-    const LMTemplateAreaDefinitionList aSizedResult = LMTemplate::injectSmartLayout(aSized);
-    QCOMPARE(aSizedResult.count(), 1);
-    QCOMPARE(aSizedResult.first()->rect(), QRectF(0.0, 0.0, 0.5, 0.5));
-
-    // Without photo areas no smart layout is made; one there stays without children.
-    LMTemplateAreaDefinitionList aTexts;
-    aTexts.append(text(QRectF(0.1, 0.1, 0.2, 0.2)));
-    QCOMPARE(areaTypes(LMTemplate::injectSmartLayout(aTexts)), QList<int>({ 32 }));
-    aTexts.append(smartLayout(QRectF(0.3, 0.3, 0.2, 0.2)));
-    const LMTemplateAreaDefinitionList aChildless = LMTemplate::injectSmartLayout(aTexts);
-    QCOMPARE(areaTypes(aChildless), QList<int>({ 32768, 32 }));
-    QVERIFY(firstSmartLayout(aChildless)->children().isEmpty());
-
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.2, 0.2)));
-    QCOMPARE(areaTypes(aTemplate.areaDefinitionsSmartLayout()), QList<int>({ 32768 }));
-    QCOMPARE(areaTypes(aTemplate.areaDefinitions()), QList<int>({ 2 }));
-}
-
-void TestTemplate::correctedAlignment_data()
-{
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<int>("requested");
-    QTest::addColumn<int>("pageType");
-    QTest::addColumn<int>("strategy");
-    QTest::addColumn<int>("imageSize");
-    QTest::addColumn<bool>("centre");
-    QTest::addColumn<bool>("leftWhenFree");
-    QTest::addColumn<bool>("rightWhenFree");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("no background keeps the request") << 8 << 1 << 0 << 9 << 0 << true << false << false << 1;
-    QTest::newRow("strategy 9 fills each page") << 1 << 1 << 0 << 9 << 0 << false << false << false << 4;
-    QTest::newRow("page type of full backgrounds") << 1 << 2 << 1 << 0 << 0 << false << false << false << 4;
-    QTest::newRow("strategy 8 keeps a side") << 1 << 3 << 2 << 8 << 0 << true << true << false << 3;
-    QTest::newRow("strategy 8, free, left flag") << 1 << 0 << 2 << 8 << 0 << true << true << true << 1;
-    QTest::newRow("strategy 8, free, right flag") << 1 << 0 << 2 << 8 << 0 << true << false << true << 3;
-    QTest::newRow("strategy 8, free, no flag") << 1 << 0 << 2 << 8 << 0 << true << false << false << 0;
-    QTest::newRow("double-page image, free, right flag") << 1 << 0 << 2 << 0 << 1 << true << false << true << 3;
-    QTest::newRow("single-page image is centred") << 1 << 1 << 2 << 0 << 0 << true << true << true << 2;
-    QTest::newRow("not centred keeps the request") << 1 << 3 << 2 << 0 << 0 << false << true << true << 3;
-}
-
-void TestTemplate::correctedAlignment()
-{
-    QFETCH(int, jigType);
-    QFETCH(int, requested);
-    QFETCH(int, pageType);
-    QFETCH(int, strategy);
-    QFETCH(int, imageSize);
-    QFETCH(bool, centre);
-    QFETCH(bool, leftWhenFree);
-    QFETCH(bool, rightWhenFree);
-
-    LMTemplate aTemplate(LMJigType::fromInt(jigType));
-    aTemplate.setTemplateImageSize(LMTemplateImageSize::fromInt(imageSize));
-    aTemplate.setCenterBackgroundIfOnSinglePage(centre);
-    const LMTemplateContext aContext(LMArticle(), LMPageType::fromInt(pageType));
-    QTEST(aTemplate
-              .correctedAlignment(LMAreaBackgroundAlignment::fromInt(requested), aContext, strategy, leftWhenFree,
-                                  rightWhenFree)
-              .value(),
-          "expected");
-}
-
-void TestTemplate::removalAndVisibility_data()
-{
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<bool>("mayBeRemoved");
-    QTest::addColumn<bool>("removeItem");
-    QTest::addColumn<bool>("visible");
-
-    QTest::newRow("plain") << SETUP() << true << false << true;
-    QTest::newRow("the white background")
-        << SETUP(theTemplate.setDesignElementID(LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND))) << false
-        << false << true;
-    QTest::newRow("page types 768") << SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(768))))
-                                    << false << false << true;
-    QTest::newRow("only some of the page types 768")
-        << SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)))) << true << false << true;
-    QTest::newRow("not accountable variant")
-        << SETUP(setCutOut(theTemplate, QStringLiteral("none"))) << true << true << true;
-    QTest::newRow("accountable variant") << SETUP(setCutOut(theTemplate, QStringLiteral("oval"))) << true << false
-                                         << true;
-    QTest::newRow("only unknown articles") << SETUP(
-        theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) })))
-                                           << true << false << false;
-}
-
-void TestTemplate::removalAndVisibility()
-{
-    QFETCH(Setup, setup);
-    LMTemplate aTemplate(LMJigTypeEnum::Background);
-    setup(aTemplate);
-    QTEST(aTemplate.mayBeRemoved(), "mayBeRemoved");
-    QTEST(aTemplate.isRemoveItem(), "removeItem");
-    QTEST(aTemplate.isVisibleInList(), "visible");
-}
-
-void TestTemplate::dragHint_data()
-{
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<Setup>("setup");
-    QTest::addColumn<QString>("hint");
-
-    const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
-    const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "
-                                            "werden hochauflösende Versionen der Hintergründe verwendet.");
-    QTest::newRow("user layout") << 8
-                                 << SETUP(theTemplate.setUserLayout(true);
-                                          theTemplate.setName(QStringLiteral("Mein Layout")))
-                                 << QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag;
-    QTest::newRow("left page") << 8 << SETUP(setAlignment(theTemplate, 1))
-                               << aDrag + QStringLiteral("\n\nVorlage für die linke Seite");
-    QTest::newRow("right page") << 8 << SETUP(setAlignment(theTemplate, 2))
-                                << aDrag + QStringLiteral("\n\nVorlage für die rechte Seite");
-    QTest::newRow("both pages") << 8 << SETUP(setAlignment(theTemplate, 3)) << aDrag;
-    QTest::newRow("background") << 1 << SETUP() << aDrag + aPreview;
-    QTest::newRow("multi-colour background") << 1 << SETUP(setMultiColor(theTemplate, 0, 0))
-                                             << aDrag
-            + QStringLiteral("\n Das Design bietet unterschiedliche Farbvarianten. Sie können die Farbe des "
-                             "Designs ändern, indem Sie im Produkt auf das Design doppelklicken.")
-            + aPreview;
-}
-
-void TestTemplate::dragHint()
-{
-    QFETCH(int, jigType);
-    QFETCH(Setup, setup);
-    LMTemplate aTemplate(LMJigType::fromInt(jigType));
-    setup(aTemplate);
-    QTEST(aTemplate.basicDragAndDropHint(), "hint");
-    QCOMPARE(aTemplate.toolTip(), aTemplate.basicDragAndDropHint());
-}
-
-void TestTemplate::calendarOptionsAndFlow()
-{
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    QVERIFY(!aTemplate.allowHolidays());
-    QVERIFY(!aTemplate.allowCustomEvents());
-
-    QDomDocument aDocument;
-    QVERIFY(aDocument.setContent(QStringLiteral("<calendararea x='0' y='0' width='100' height='50'>"
-                                                "<calendar layout='famcal'/></calendararea>")));
-    aTemplate.addAreaDefinition(
-        std::make_unique<LMTemplateAreaDefinitionCalendarium>(aDocument.documentElement(), QSizeF(100, 100)));
-    QVERIFY(aTemplate.allowHolidays());
-    QVERIFY(aTemplate.allowCustomEvents());
-    aTemplate.setExplicitCalendariumOptions(LMTemplateCalendariumOptionsEnum::Holidays);
-    QVERIFY(aTemplate.allowHolidays());
-    QVERIFY(!aTemplate.allowCustomEvents());
-
-    const LMCalendariumFlow aNamed(
-        static_cast<const LMTemplateAreaDefinitionCalendarium*>(aTemplate.areaDefinitions().first())
-            ->appearance()
-            .layout());
-    aTemplate.autoDetectCalendariumFlow();
-    QCOMPARE(aTemplate.calendariumFlow(), aNamed);
-    aTemplate.setCalendariumFlow(LMCalendariumFlowEnum::Block);
-    aTemplate.autoDetectCalendariumFlow();
-    QCOMPARE(aTemplate.calendariumFlow().value(), 1);
-}
-
-void TestTemplate::analysisAndMinimumSize()
-{
-    LMTemplate aTemplate(LMJigTypeEnum::Layout);
-    aTemplate.addAreaDefinition(foto(QRectF(0.0, 0.0, 0.5, 1.0)));
-    aTemplate.addAreaDefinition(foto(QRectF(0.5, 0.0, 0.5, 0.5)));
-    aTemplate.addAreaDefinition(text(QRectF(0.5, 0.5, 0.5, 0.5)));
-    aTemplate.analyzeAreas(2.0);
-    QCOMPARE(aTemplate.analysis().countFotoAreas(), 2);
-    QCOMPARE(aTemplate.analysis().countTexts(), 1);
-
-    const LMSpaceMagnitude anEstimate = aTemplate.estimateMinimumProductSize();
-    QCOMPARE(anEstimate, LMSpaceMagnitude::estimateByAreaSizes(0.25));
-    aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Large, false);
-    aTemplate.setMinimumProductSize(anEstimate, false);
-    QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Large));
-    aTemplate.setMinimumProductSize(LMSpaceMagnitudeEnum::Small, true);
-    QCOMPARE(aTemplate.minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
-
-    // A mirrored copy keeps the analysis and the minimum size.
-    const std::unique_ptr<LMTemplate> aCopy = aTemplate.cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
-    QCOMPARE(aCopy->analysis().countFotoAreas(), 2);
-    QCOMPARE(aCopy->minimumProductSize().value(), qint32(LMSpaceMagnitudeEnum::Small));
-}
-
-void TestTemplate::sameLayout()
-{
-    LMTemplate aLayout(LMJigTypeEnum::Layout);
-    aLayout.addAreaDefinition(foto(QRectF(0.1, 0.1, 0.3, 0.3)));
-    aLayout.addAreaDefinition(text(QRectF(0.5, 0.5, 0.2, 0.1)));
-    const std::unique_ptr<LMTemplate> aCopy = aLayout.cloneTemplate();
-    QVERIFY(aLayout.hasSameLayout(*aCopy));
-
-    // Another position, another kind of template, another number of areas.
-    QVERIFY(!aLayout.hasSameLayout(*aLayout.cloneTemplate(LMMirrorRuleEnum::VerticalAxis)));
-    LMTemplate aContent(LMJigTypeEnum::SvgTemplate);
-    aContent.setAreaDefinitions(aLayout.areaDefinitions());
-    QVERIFY(!aLayout.hasSameLayout(aContent));
-    aCopy->addAreaDefinition(foto(QRectF(0.6, 0.1, 0.3, 0.3)));
-    QVERIFY(!aLayout.hasSameLayout(*aCopy));
-}
 
 QTEST_GUILESS_MAIN(TestTemplate)
 #include "tst_template.moc"

@@ -10,11 +10,14 @@
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateAreaDefinitionSVG.h"
 #include "LMTemplateAreaDefinitionText.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QTest>
 
 #include <utility>
+
+using LMTestSupport::row;
 
 namespace {
 // A photo area given in fractions of the page, and its rotation.
@@ -167,670 +170,625 @@ class TestTemplateAnalysis : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void isCrazy_data();
-    void isCrazy();
-    void isWellBalanced_data();
-    void isWellBalanced();
-    void formatsAndOrientations_data();
-    void formatsAndOrientations();
-    void listSpaciousness();
-    void listScaleFactor();
-    void areaTypesAndPositions();
-    void copiesAreDeep();
-    void filterOwnsClones();
-    void perAreaQueries();
-    void setLocked();
-    void xmlRoundTrip();
-    void areaCount_data();
-    void areaCount();
-    void areaCountHash();
-    void measurementsOfPhotoAreasOnly();
-    void checkSpaciness_data();
-    void checkSpaciness();
-    void checkCrazyness_data();
-    void checkCrazyness();
-    void formats_data();
-    void formats();
-    void checkPanoramaness_data();
-    void checkPanoramaness();
-    void checkMeasurements_data();
-    void checkMeasurements();
-    void checkTexts_data();
-    void checkTexts();
-    void layoutSortCriterium_data();
-    void layoutSortCriterium();
-    void normalizedDistance_data();
-    void normalizedDistance();
-    void copiesAndHashes();
-    void fromTemplate();
-};
-
-void TestTemplateAnalysis::areaCount_data()
-{
-    QTest::addColumn<QString>("areas");
-    QTest::addColumn<double>("aspect");
-    QTest::addColumn<int>("portrait");
-    QTest::addColumn<int>("landscape");
-    QTest::addColumn<int>("texts");
-    QTest::addColumn<int>("clipartDummies");
-    QTest::addColumn<int>("calendars");
-
-    QTest::newRow("mixed list") << "ptlckpsc" << 1.0 << 2 << 2 << 1 << 2 << 1;
-    QTest::newRow("both text kinds count") << "txtx" << 1.0 << 0 << 0 << 4 << 0 << 0;
-    QTest::newRow("square photos count as landscape") << "ss" << 1.0 << 0 << 2 << 0 << 0 << 0;
-    QTest::newRow("a tall page turns a square area portrait") << "s" << 0.5 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("photo backgrounds are no photo areas") << "bp" << 1.0 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("photos moved into a smart layout") << "pltg" << 1.0 << 1 << 1 << 1 << 0 << 0;
-    QTest::newRow("photos kept beside the smart layout's copies") << "pltG" << 1.0 << 1 << 1 << 1 << 0 << 0;
-    QTest::newRow("a photo beside the gathered ones") << "plgs" << 1.0 << 1 << 2 << 0 << 0 << 0;
-}
-
-void TestTemplateAnalysis::areaCount()
-{
-    QFETCH(QString, areas);
-    QFETCH(double, aspect);
-    QFETCH(int, portrait);
-    QFETCH(int, landscape);
-    QFETCH(int, texts);
-    QFETCH(int, clipartDummies);
-    QFETCH(int, calendars);
-
-    LMAreaCount aCount;
-    aCount.buildFromAreas(spelled(areas), aspect);
-    QCOMPARE(aCount.portraitAndLandscapeCount(), LMPortraitAndLandscapeCount(portrait, landscape));
-    QCOMPARE(aCount.countFotoAreas(), portrait + landscape);
-    QCOMPARE(aCount.hasLessPortraitThanLandscape(), portrait < landscape);
-    QCOMPARE(aCount.countTexts(), texts);
-    QCOMPARE(aCount.countClipartDummies(), clipartDummies);
-    QCOMPARE(aCount.hasClipartDummy(), clipartDummies > 0);
-    QCOMPARE(aCount.countCalendariums(), calendars);
-    QCOMPARE(aCount, LMAreaCount(LMPortraitAndLandscapeCount(portrait, landscape), texts, clipartDummies, calendars));
-}
-
-void TestTemplateAnalysis::areaCountHash()
-{
-    LMAreaCount aCount;
-    aCount.buildFromAreas(spelled(QStringLiteral("ltpkltx")), 1.0);
-    LMAreaCount aReordered;
-    aReordered.buildFromAreas(spelled(QStringLiteral("xtltlpk")), 1.0);
-    QCOMPARE(aReordered, aCount);
-    QCOMPARE(aReordered.hashValue(), aCount.hashValue());
-    QCOMPARE(qHash(aReordered), qHash(aCount));
-    // Landscape 2 XOR 1 calendar × 100000 XOR 3 texts.
-    QCOMPARE(aCount.hashValue(), 2 ^ 100000 ^ 3);
-
-    // The portrait count takes no part in the hash, but in the equality.
-    const LMAreaCount aMorePortrait(LMPortraitAndLandscapeCount(5, 2), 3, 0, 1);
-    QCOMPARE(aMorePortrait.hashValue(), aCount.hashValue());
-    QVERIFY(!(aMorePortrait == aCount));
-    QCOMPARE(LMAreaCount(LMPortraitAndLandscapeCount(1, 2), 3, 0, 1), aCount);
-    QVERIFY(!(LMAreaCount(LMPortraitAndLandscapeCount(1, 2), 3, 1, 1) == aCount));
-}
-
-void TestTemplateAnalysis::measurementsOfPhotoAreasOnly()
-{
-    // A text across both photos and a turned clipart change none of the measurements.
-    LMTemplateAreaDefinitionList aList = photos({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.2), 5 } });
-    aList.append(area<LMTemplateAreaDefinitionText>(QRectF(0, 0.3, 1, 0.1)));
-    aList.append(area<LMTemplateAreaDefinitionClipart>(QRectF(0.2, 0.2, 0.1, 0.1), 45));
-
-    LMAreaMeasurements aMeasurements;
-    aMeasurements.buildFromAreas(aList, 2.0);
-    QCOMPARE(aMeasurements.spaciousness(), 0.4 * 0.5 + 0.4 * 0.2);
-    QVERIFY(aMeasurements.isCrazy()); // the turned photo
-    QCOMPARE(aMeasurements.countInclinedFotos(), 1);
-    QVERIFY(!aMeasurements.isWellBalanced());
-    QCOMPARE(aMeasurements.formatRange(), LMRealRange(1.6, 4.0));
-    QVERIFY(!aMeasurements.isTight());
-
-    LMAreaMeasurements anEmpty;
-    anEmpty.buildFromAreas(spelled(QStringLiteral("tck")), 1.0);
-    QCOMPARE(anEmpty, LMAreaMeasurements());
-    QCOMPARE(anEmpty.hashValue(), 0u);
-    QCOMPARE(measured(covering(0.25)).hashValue(), 250000u);
-}
-
-void TestTemplateAnalysis::checkSpaciness_data()
-{
-    QTest::addColumn<double>("spaciousness");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("strict");
-    QTest::addColumn<bool>("ok");
-
-    const int T = 1, W = 2, R = 256;
-    QTest::newRow("no wish, below 1.1") << 1.1 - 0.001 << 0 << false << true;
-    QTest::newRow("no wish, above 1.1") << 1.1 + 0.001 << 0 << false << false;
-    QTest::newRow("tight and spacious, anything below 1.1") << 0.1 << T + W << true << true;
-
-    QTest::newRow("tight strict, just below 0.65") << 0.649 << T << true << false;
-    QTest::newRow("tight strict, just above 0.65") << 0.651 << T << true << true;
-    QTest::newRow("spacious strict, just below 0.51") << 0.509 << W << true << true;
-    QTest::newRow("spacious strict, just above 0.51") << 0.511 << W << true << false;
-    QTest::newRow("strict ignores the relaxed test") << 0.6 << T + R << true << false;
-
-    QTest::newRow("tight, just below 0.65") << 0.649 << T << false << false;
-    QTest::newRow("tight, just above 0.65") << 0.651 << T << false << true;
-    QTest::newRow("spacious, just above 0.65") << 0.651 << W << false << false;
-
-    QTest::newRow("relaxed tight, just below 0.55") << 0.549 << T + R << false << false;
-    QTest::newRow("relaxed tight, just above 0.55") << 0.551 << T + R << false << true;
-    QTest::newRow("relaxed spacious, just below 0.8") << 0.799 << W + R << false << true;
-    QTest::newRow("relaxed spacious, just above 0.8") << 0.801 << W + R << false << false;
-}
-
-void TestTemplateAnalysis::checkSpaciness()
-{
-    QFETCH(double, spaciousness);
-    QFETCH(int, flags);
-    QFETCH(bool, strict);
-
-    const LMAreaMeasurements aMeasurements = measured(covering(spaciousness));
-    QVERIFY(qAbs(aMeasurements.spaciousness() - spaciousness) < 1e-12);
-    QTEST(aMeasurements.checkSpaciness(LMLayoutFlags::fromInt(flags), strict), "ok");
-}
-
-void TestTemplateAnalysis::checkCrazyness_data()
-{
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("strict");
-    QTest::addColumn<bool>("crazy");
-    QTest::addColumn<bool>("ok");
-
-    // Not strict: the crazy setting (mask 224) decides.
-    QTest::newRow("0, calm") << 0 << false << false << true;
-    QTest::newRow("0, crazy") << 0 << false << true << false;
-    QTest::newRow("64 requires, calm") << 64 << false << false << false;
-    QTest::newRow("64 requires, crazy") << 64 << false << true << true;
-    QTest::newRow("128 allows, crazy") << 128 << false << true << true;
-    QTest::newRow("192 is no setting, crazy") << 192 << false << true << false;
-    QTest::newRow("other bits do not matter, crazy") << 64 + 256 + 1 << false << true << true;
-
-    // Strict: crazy exactly when the lowest byte is 64 or more.
-    QTest::newRow("strict 0, crazy") << 0 << true << true << false;
-    QTest::newRow("strict 64, calm") << 64 << true << false << false;
-    QTest::newRow("strict 64, crazy") << 64 << true << true << true;
-    QTest::newRow("strict 63, crazy") << 63 << true << true << false;
-    QTest::newRow("strict 256 has a low byte of 0, calm") << 256 << true << false << true;
-    QTest::newRow("strict 320 has a low byte of 64, crazy") << 320 << true << true << true;
-}
-
-void TestTemplateAnalysis::checkCrazyness()
-{
-    QFETCH(int, flags);
-    QFETCH(bool, strict);
-    QFETCH(bool, crazy);
-
-    const LMAreaMeasurements aMeasurements = measured(crazy ? OVERLAPPING : ONE_AREA);
-    QCOMPARE(aMeasurements.isCrazy(), crazy);
-    QTEST(aMeasurements.checkCrazyness(LMLayoutFlags::fromInt(flags), strict), "ok");
-}
-
-void TestTemplateAnalysis::formats_data()
-{
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<double>("aspect");
-    QTest::addColumn<double>("mostExtreme");
-    QTest::addColumn<bool>("extremeFormat");
-    QTest::addColumn<bool>("extremePortrait");
-
-    const Boxes aSquare = { { QRectF(0.25, 0.25, 0.5, 0.5) } };
-    QTest::newRow("exactly 16:9") << aSquare << 16.0 / 9.0 << 16.0 / 9.0 << false << false;
-    QTest::newRow("just wider than 16:9") << aSquare << 16.0 / 9.0 + JUST << 16.0 / 9.0 + JUST << true << false;
-    QTest::newRow("exactly 9:16") << aSquare << 9.0 / 16.0 << 16.0 / 9.0 << false << false;
-    QTest::newRow("just taller than 9:16") << aSquare << 9.0 / 16.0 - JUST << 1.0 / (9.0 / 16.0 - JUST) << true << true;
-    QTest::newRow("the taller side decides")
-        << Boxes({ { QRectF(0, 0, 0.1, 0.5) }, { QRectF(0.5, 0, 0.4, 0.1) } }) << 1.0 << 5.0 << true << true;
-    // Without photo areas the range stays unset: most extreme 1, but a minimum of 0 is below 9:16.
-    QTest::newRow("no photo areas") << Boxes() << 1.0 << 1.0 << false << true;
-}
-
-void TestTemplateAnalysis::formats()
-{
-    QFETCH(Boxes, boxes);
-    QFETCH(double, aspect);
-
-    const LMAreaMeasurements aMeasurements = measured(boxes, aspect);
-    QTEST(aMeasurements.mostExtremeFormat(), "mostExtreme");
-    QTEST(aMeasurements.hasExtremeFormat(), "extremeFormat");
-    QTEST(aMeasurements.hasExtremePortrait(), "extremePortrait");
-}
-
-void TestTemplateAnalysis::checkPanoramaness_data()
-{
-    QTest::addColumn<bool>("extreme");
-    QTest::addColumn<bool>("panorama");
-    QTest::addColumn<bool>("strict");
-    QTest::addColumn<bool>("ok");
-
-    QTest::newRow("ordinary, no panorama") << false << false << false << true;
-    QTest::newRow("extreme, no panorama") << true << false << false << false;
-    QTest::newRow("extreme, panorama") << true << true << false << true;
-    QTest::newRow("strict ordinary, panorama") << false << true << true << false;
-    QTest::newRow("strict extreme, no panorama") << true << false << true << false;
-    QTest::newRow("strict extreme, panorama") << true << true << true << true;
-}
-
-void TestTemplateAnalysis::checkPanoramaness()
-{
-    QFETCH(bool, extreme);
-    QFETCH(bool, panorama);
-    QFETCH(bool, strict);
-
-    const LMAreaMeasurements aMeasurements = measured({ { QRectF(0, 0.4, extreme ? 0.9 : 0.3, 0.2) } });
-    QCOMPARE(aMeasurements.hasExtremeFormat(), extreme);
-    QTEST(aMeasurements.checkPanoramaness(LMLayoutFlags::fromInt(panorama ? 8 : 0), strict), "ok");
-}
-
-void TestTemplateAnalysis::checkMeasurements_data()
-{
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("strict");
-    QTest::addColumn<bool>("ok");
-
-    const Boxes aTightCalm = { { QRectF(0, 0, 1, 0.7) } };
-    QTest::newRow("all pass") << aTightCalm << 1 << false << true;
-    QTest::newRow("all pass strictly") << aTightCalm << 1 << true << true;
-    QTest::newRow("crazy fails") << Boxes({ { QRectF(0, 0, 1, 0.7), 3 } }) << 1 << false << false;
-    QTest::newRow("spaciness fails") << aTightCalm << 2 << false << false;
-    QTest::newRow("panorama fails") << Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }) << 1 << false
-                                    << false;
-    QTest::newRow("panorama allowed") << Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }) << 1 + 8
-                                      << false << true;
-}
-
-void TestTemplateAnalysis::checkMeasurements()
-{
-    QFETCH(Boxes, boxes);
-    QFETCH(int, flags);
-    QFETCH(bool, strict);
-    QFETCH(bool, ok);
-
-    const LMLayoutFlags aFlags = LMLayoutFlags::fromInt(flags);
-    QCOMPARE(measured(boxes).checkMeasurements(aFlags, strict), ok);
-    QCOMPARE(LMTemplateAnalysis(photos(boxes), 1.0).checkMeasurements(aFlags, strict), ok);
-}
-
-void TestTemplateAnalysis::checkTexts_data()
-{
-    QTest::addColumn<int>("texts");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<bool>("ok");
-
-    QTest::newRow("no texts, no flags") << 0 << 0 << true;
-    QTest::newRow("a text, no flags") << 1 << 0 << false;
-    QTest::newRow("a text, texts allowed") << 1 << 16 << true;
-    QTest::newRow("a text, every other bit") << 1 << 1023 - 16 << false;
-}
-
-void TestTemplateAnalysis::checkTexts()
-{
-    QFETCH(int, texts);
-    QFETCH(int, flags);
-
-    QTEST(analysed({ ONE_AREA, texts }).checkTexts(LMLayoutFlags::fromInt(flags)), "ok");
-}
-
-void TestTemplateAnalysis::layoutSortCriterium_data()
-{
-    QTest::addColumn<Layout>("a");
-    QTest::addColumn<Layout>("b");
-    QTest::addColumn<int>("order");
-
-    const Box aSmall { QRectF(0.1, 0.1, 0.2, 0.1) };
-    QTest::newRow("generated first, despite more photos")
-        << Layout { { PORTRAIT, LANDSCAPE }, 0, 1 } << Layout { { PORTRAIT } } << 1;
-    QTest::newRow("made by hand after generated") << Layout { { PORTRAIT } } << Layout { { PORTRAIT }, 0, 4 } << 0;
-    QTest::newRow("both generated, for other pages")
-        << Layout { { PORTRAIT }, 0, 1 } << Layout { { PORTRAIT }, 0, 2 } << 2;
-    QTest::newRow("fewer photos first, despite more texts")
-        << Layout { { PORTRAIT }, 2 } << Layout { { PORTRAIT, PORTRAIT } } << 1;
-    QTest::newRow("more photos last") << Layout { { LANDSCAPE, LANDSCAPE } } << Layout { { PORTRAIT } } << 0;
-    QTest::newRow("fewer texts first, despite less landscape")
-        << Layout { { PORTRAIT } } << Layout { { LANDSCAPE }, 1 } << 1;
-    QTest::newRow("more texts last") << Layout { { LANDSCAPE }, 2 } << Layout { { PORTRAIT }, 1 } << 0;
-    QTest::newRow("more landscape first, despite more cover")
-        << Layout { { LANDSCAPE, { QRectF(0, 0, 0.9, 0.5) } } } << Layout { { PORTRAIT, LANDSCAPE } } << 1;
-    QTest::newRow("less landscape last") << Layout { { PORTRAIT, aSmall } } << Layout { { LANDSCAPE, LANDSCAPE } } << 0;
-    QTest::newRow("less cover first") << Layout { { aSmall } } << Layout { { LANDSCAPE } } << 1;
-    QTest::newRow("more cover last") << Layout { { LANDSCAPE }, 1 } << Layout { { aSmall }, 1 } << 0;
-    QTest::newRow("equal cover, different places")
-        << Layout { { LANDSCAPE } } << Layout { { { QRectF(0.1, 0.7, 0.4, 0.2), 10 } } } << 2;
-    QTest::newRow("equal layouts") << Layout { { PORTRAIT, LANDSCAPE }, 1 } << Layout { { PORTRAIT, LANDSCAPE }, 1 }
-                                   << 2;
-}
-
-void TestTemplateAnalysis::layoutSortCriterium()
-{
-    QFETCH(Layout, a);
-    QFETCH(Layout, b);
-    QFETCH(int, order);
-
-    const LMTemplateAnalysis anA = analysed(a);
-    const LMTemplateAnalysis aB = analysed(b);
-    QCOMPARE(anA.layoutSortCriterium(aB), order);
-    // Swapped, the other comes first; undecided stays undecided.
-    QCOMPARE(aB.layoutSortCriterium(anA), order == LMTemplateAnalysis::Undecided ? order : 1 - order);
-}
-
-void TestTemplateAnalysis::normalizedDistance_data()
-{
-    QTest::addColumn<Layout>("a");
-    QTest::addColumn<Layout>("b");
-    QTest::addColumn<double>("distance");
-
-    const Box aTurned { PORTRAIT.rect, 5 };
-    QTest::newRow("equal") << Layout { { PORTRAIT, LANDSCAPE }, 1 } << Layout { { PORTRAIT, LANDSCAPE }, 1 } << 0.0;
-    QTest::newRow("spaciousness only") << Layout { { { QRectF(0, 0, 0.5, 0.2) } } }
-                                       << Layout { { { QRectF(0, 0, 0.5, 0.4) } } } << 0.1 / 100;
-    QTest::newRow("inclined only") << Layout { { PORTRAIT } } << Layout { { aTurned } } << 10.0 / 100;
-    QTest::newRow("orientation only") << Layout { { PORTRAIT } } << Layout { { LANDSCAPE } } << 20.0 / 100;
-    QTest::newRow("one more photo") << Layout { { PORTRAIT } } << Layout { { PORTRAIT, PORTRAIT } }
-                                    << (0.08 + 20 + 19) / 100;
-    QTest::newRow("texts only") << Layout { { PORTRAIT }, 1 } << Layout { { PORTRAIT }, 3 } << 50.0 / 100;
-    QTest::newRow("generated for a page counts for nothing")
-        << Layout { { PORTRAIT }, 0, 1 } << Layout { { PORTRAIT } } << 0.0;
-    QTest::newRow("everything") << Layout { { PORTRAIT } } << Layout { { aTurned, PORTRAIT }, 1 }
-                                << (0.08 + 10 + 20 + 19 + 50) / 100;
-}
-
-void TestTemplateAnalysis::normalizedDistance()
-{
-    QFETCH(Layout, a);
-    QFETCH(Layout, b);
-    QFETCH(double, distance);
-
-    const LMTemplateAnalysis anA = analysed(a);
-    const LMTemplateAnalysis aB = analysed(b);
-    QCOMPARE(anA.normalizedDistance(aB), distance);
-    QCOMPARE(aB.normalizedDistance(anA), distance);
-}
-
-void TestTemplateAnalysis::copiesAndHashes()
-{
-    const LMTemplateAnalysis anAnalysis = analysed({ { PORTRAIT, LANDSCAPE }, 1, 2 });
-    const LMTemplateAnalysis aSame = analysed({ { LANDSCAPE, PORTRAIT }, 1, 2 });
-    QCOMPARE(aSame, anAnalysis);
-    QCOMPARE(aSame.hashValue(), anAnalysis.hashValue());
-    QCOMPARE(qHash(aSame), qHash(anAnalysis));
-    QVERIFY(!(analysed({ { PORTRAIT, LANDSCAPE }, 1, 1 }) == anAnalysis));
-
-    LMTemplateAnalysis aCopy(anAnalysis);
-    QCOMPARE(aCopy, anAnalysis);
-    LMTemplateAnalysis aMoved(std::move(aCopy));
-    QCOMPARE(aMoved, anAnalysis);
-    // A moved-from analysis answers like an empty layout and can be assigned again.
-    QCOMPARE(aCopy, LMTemplateAnalysis()); // NOLINT(bugprone-use-after-move)
-    QCOMPARE(aCopy.countFotoAreas(), 0);
-    aCopy = aMoved;
-    QCOMPARE(aCopy.countFotoAreasInLandscape(), 1);
-    aMoved = LMTemplateAnalysis();
-    QCOMPARE(aCopy, anAnalysis);
-    QCOMPARE(aMoved.countFotoAreas(), 0);
-
-    // The default analysis is that of an empty layout.
-    QCOMPARE(LMTemplateAnalysis(), LMTemplateAnalysis(LMTemplateAreaDefinitionList(), 1.0));
-    QVERIFY(LMTemplateAnalysis().isWellBalanced());
-    QCOMPARE(LMTemplateAnalysis().mostExtremeFormat(), 1.0);
-}
-
-void TestTemplateAnalysis::fromTemplate()
-{
-    LMTemplate aTemplate;
-    aTemplate.setAreaDefinitions(spelled(QStringLiteral("pslltkc")));
-    aTemplate.setSmartGeneratedLayoutForPage(LMPageAlignmentEnum::Right);
-
-    const LMTemplateAnalysis anAnalysis(aTemplate, 0.5);
-    QCOMPARE(anAnalysis, LMTemplateAnalysis(spelled(QStringLiteral("pslltkc")), 0.5, LMPageAlignmentEnum::Right));
-    QCOMPARE(anAnalysis.smartGeneratedLayoutForPage(), LMPageAlignment(LMPageAlignmentEnum::Right));
-    // On a page half as wide as tall the square area is portrait.
-    QCOMPARE(anAnalysis.portraitAndLandscapeCount(), LMPortraitAndLandscapeCount(2, 2));
-    QCOMPARE(anAnalysis.countTexts(), 1);
-    QCOMPARE(anAnalysis.countCalendariums(), 1);
-    QVERIFY(anAnalysis.hasClipartDummy());
-}
-
-void TestTemplateAnalysis::isCrazy_data()
-{
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<bool>("crazy");
-    QTest::addColumn<int>("inclined");
-
-    QTest::newRow("apart") << Boxes({ { QRectF(0, 0, 0.4, 0.4) }, { QRectF(0.5, 0.5, 0.4, 0.4) } }) << false << 0;
-    QTest::newRow("touching edges") << Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.5, 0, 0.5, 0.5) } }) << false
-                                    << 0;
-    QTest::newRow("overlap of a thousandth")
-        << Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.499, 0, 0.5, 0.5) } }) << true << 0;
-    QTest::newRow("third overlaps the first only")
-        << Boxes({ { QRectF(0, 0, 0.3, 0.3) }, { QRectF(0.6, 0.6, 0.3, 0.3) }, { QRectF(0.2, 0.2, 0.3, 0.3) } }) << true
-        << 0;
-    QTest::newRow("turned by a right angle, apart")
-        << Boxes({ { QRectF(0, 0, 0.2, 0.2), 90 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }) << true << 0;
-    QTest::newRow("turned a little, apart")
-        << Boxes({ { QRectF(0, 0, 0.2, 0.2) }, { QRectF(0.5, 0.5, 0.2, 0.2), 5 } }) << true << 1;
-    QTest::newRow("full turn counts as none")
-        << Boxes({ { QRectF(0, 0, 0.2, 0.2), 360 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }) << false << 0;
-    QTest::newRow("two inclined") << Boxes({ { QRectF(0, 0, 0.2, 0.2), 45 }, { QRectF(0.5, 0.5, 0.2, 0.2), -10 } })
-                                  << true << 2;
-}
-
-void TestTemplateAnalysis::isCrazy()
-{
-    QFETCH(Boxes, boxes);
-
-    const LMTemplateAreaDefinitionList aList = photos(boxes);
-    QTEST(aList.isCrazy(), "crazy");
-    QTEST(aList.countInclined(), "inclined");
-}
-
-void TestTemplateAnalysis::isWellBalanced_data()
-{
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<bool>("balanced");
-
-    QTest::newRow("empty") << Boxes() << true;
-    QTest::newRow("mirror pair") << Boxes({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.5) } }) << true;
-    // A whole-page area weighs 1; its centre moved by d gives |x| = d.
-    QTest::newRow("just inside the bound") << Boxes({ { QRectF(0.0099, 0, 1, 1) } }) << true;
-    QTest::newRow("just outside the bound") << Boxes({ { QRectF(0.0101, 0, 1, 1) } }) << false;
-    QTest::newRow("x and y add up") << Boxes({ { QRectF(0.006, 0.006, 1, 1) } }) << false;
-    // Weights (-0.04, 0), (0.012, -0.004) and (0.012, 0.004): the mean is about -0.0053.
-    QTest::newRow("heavy left, two light right")
-        << Boxes({ { QRectF(0.1, 0.25, 0.4, 0.5) }, { QRectF(0.7, 0.3, 0.2, 0.2) }, { QRectF(0.7, 0.5, 0.2, 0.2) } })
-        << true;
-}
-
-void TestTemplateAnalysis::isWellBalanced()
-{
-    QFETCH(Boxes, boxes);
-
-    QTEST(photos(boxes).isWellBalanced(), "balanced");
-}
-
-void TestTemplateAnalysis::formatsAndOrientations_data()
-{
-    QTest::addColumn<Boxes>("boxes");
-    QTest::addColumn<double>("aspect");
-    QTest::addColumn<LMRealRange>("range");
-    QTest::addColumn<QList<int>>("orientations");
-    QTest::addColumn<int>("portrait");
-    QTest::addColumn<int>("landscape");
-
-    QTest::newRow("empty") << Boxes() << 1.0 << LMRealRange() << QList<int>() << 0 << 0;
-    QTest::newRow("one area sets both bounds")
-        << Boxes({ { QRectF(0, 0, 0.2, 0.4) } }) << 1.0 << LMRealRange(0.5, 0.5) << QList<int>({ 1 }) << 1 << 0;
-    QTest::newRow("page aspect") << Boxes(
-        { { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) }, { QRectF(0, 0, 0.2, 0.2) } })
-                                 << 1.5 << LMRealRange(0.75, 3.0) << QList<int>({ 1, 2, 2 }) << 1 << 2;
-    QTest::newRow("square counts as landscape") << Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) } })
-                                                << 2.0 << LMRealRange(1.0, 4.0) << QList<int>({ 4, 2 }) << 0 << 2;
-}
-
-void TestTemplateAnalysis::formatsAndOrientations()
-{
-    QFETCH(Boxes, boxes);
-    QFETCH(double, aspect);
-    QFETCH(LMRealRange, range);
-    QFETCH(QList<int>, orientations);
-    QFETCH(int, portrait);
-    QFETCH(int, landscape);
-
-    const LMTemplateAreaDefinitionList aList = photos(boxes);
-    const LMRealRange aRange = aList.formatRange(aspect);
-    QCOMPARE(aRange.min(), range.min());
-    QCOMPARE(aRange.max(), range.max());
-    QList<int> aValues;
-    for (const LMOrientation& anOrientation : aList.orientations(aspect))
-        aValues.append(anOrientation.value());
-    QCOMPARE(aValues, orientations);
-    QCOMPARE(aList.countPortraitAndLandscapeAreas(aspect), LMPortraitAndLandscapeCount(portrait, landscape));
-}
-
-void TestTemplateAnalysis::listSpaciousness()
-{
-    QCOMPARE(LMTemplateAreaDefinitionList().calculateSpaciousness(), 0.0);
-    QCOMPARE(LMTemplateAreaDefinitionList().smallestPercentageUsedByAnyArea(LMAreaTypeEnum::Foto), 0.0);
-
-    const LMTemplateAreaDefinitionList aList = mixed();
-    QCOMPARE(aList.count(), 6);
-    QCOMPARE(aList.count(LMAreaTypeEnum::Foto), 1);
-    QCOMPARE(aList.count(LMAreaTypeEnum::Clipart), 2);
-    QCOMPARE(aList.count(LMAreaType(LMAreaTypeEnum::Foto) | LMAreaType(LMAreaTypeEnum::Osm)), 2);
-    QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::Foto), 0.12);
-    QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::Clipart), 0.01);
-    QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::QRCode), 0.0);
-    QCOMPARE(aList.calculateSpaciousness(), 0.12 + 0.04 + 0.01 + 0.01 + 0.04 + 1.0);
-}
-
-void TestTemplateAnalysis::listScaleFactor()
-{
-    LMTemplateAreaDefinitionList aList;
-    QCOMPARE(aList.scaleFactor(QSizeF(10, 10)), 1.0);
-    aList.append(std::make_unique<LMTemplateAreaDefinitionFoto>(LMAreaDescription(), LMAreaPositioningConstraint()));
-    QCOMPARE(aList.scaleFactor(QSizeF(10, 10)), 1.0);
-    aList.append(std::make_unique<LMTemplateAreaDefinitionFoto>(LMRotatedRect(QRectF(0, 0, 1, 1)), LMAreaAbility(),
-                                                                LMAreaDecoration(), LMAreaPositioningConstraint(),
-                                                                LMImageFXs(), QSizeF(200, 100), LMAreaCreationRule()));
-    aList.append(std::make_unique<LMTemplateAreaDefinitionFoto>(LMRotatedRect(QRectF(0, 0, 1, 1)), LMAreaAbility(),
-                                                                LMAreaDecoration(), LMAreaPositioningConstraint(),
-                                                                LMImageFXs(), QSizeF(50, 50), LMAreaCreationRule()));
-    // The first area that knows its page decides.
-    QCOMPARE(aList.scaleFactor(QSizeF(100, 100)), 0.5);
-}
-
-void TestTemplateAnalysis::areaTypesAndPositions()
-{
-    const LMTemplateAreaDefinitionList aList = mixed();
-    LMTemplateAreaDefinitionList aReordered;
-    for (int i = aList.count() - 1; i >= 0; --i) {
-        std::unique_ptr<LMTemplateAreaDefinition> aClone = aList.at(i)->clone();
-        aClone->setZPosition(100 + i);
-        aReordered.append(std::move(aClone));
+    void areaCount_data()
+    {
+        QTest::addColumn<QString>("areas");
+        QTest::addColumn<double>("aspect");
+        QTest::addColumn<int>("portrait");
+        QTest::addColumn<int>("landscape");
+        QTest::addColumn<int>("texts");
+        QTest::addColumn<int>("clipartDummies");
+        QTest::addColumn<int>("calendars");
+
+        row("mixed list", "ptlckpsc", 1.0, 2, 2, 1, 2, 1);
+        row("both text kinds count", "txtx", 1.0, 0, 0, 4, 0, 0);
+        row("square photos count as landscape", "ss", 1.0, 0, 2, 0, 0, 0);
+        row("a tall page turns a square area portrait", "s", 0.5, 1, 0, 0, 0, 0);
+        row("photo backgrounds are no photo areas", "bp", 1.0, 1, 0, 0, 0, 0);
+        row("photos moved into a smart layout", "pltg", 1.0, 1, 1, 1, 0, 0);
+        row("photos kept beside the smart layout's copies", "pltG", 1.0, 1, 1, 1, 0, 0);
+        row("a photo beside the gathered ones", "plgs", 1.0, 1, 2, 0, 0, 0);
     }
-    QVERIFY(aList.areAreaTypesAndPositionsEqual(aReordered));
-    QVERIFY(aReordered.areAreaTypesAndPositionsEqual(aList));
 
-    LMTemplateAreaDefinitionList aShorter = aReordered;
-    aShorter.removeAt(0);
-    QVERIFY(!aList.areAreaTypesAndPositionsEqual(aShorter));
+    void areaCount()
+    {
+        QFETCH(QString, areas);
+        QFETCH(double, aspect);
+        QFETCH(int, portrait);
+        QFETCH(int, landscape);
+        QFETCH(int, texts);
+        QFETCH(int, clipartDummies);
+        QFETCH(int, calendars);
 
-    // Same count, but one area moved.
-    LMTemplateAreaDefinitionList aMoved = aReordered;
-    std::unique_ptr<LMTemplateAreaDefinition> anArea = aMoved.takeAt(0);
-    LMAreaDescription aDescription = anArea->areaDescription();
-    aDescription.setRect(aDescription.rect().translated(0.01, 0));
-    anArea->setAreaDescription(aDescription);
-    aMoved.prepend(std::move(anArea));
-    QVERIFY(!aList.areAreaTypesAndPositionsEqual(aMoved));
-    QVERIFY(LMTemplateAreaDefinitionList().areAreaTypesAndPositionsEqual(LMTemplateAreaDefinitionList()));
-}
+        LMAreaCount aCount;
+        aCount.buildFromAreas(spelled(areas), aspect);
+        QCOMPARE(aCount.portraitAndLandscapeCount(), LMPortraitAndLandscapeCount(portrait, landscape));
+        QCOMPARE(aCount.countFotoAreas(), portrait + landscape);
+        QCOMPARE(aCount.hasLessPortraitThanLandscape(), portrait < landscape);
+        QCOMPARE(aCount.countTexts(), texts);
+        QCOMPARE(aCount.countClipartDummies(), clipartDummies);
+        QCOMPARE(aCount.hasClipartDummy(), clipartDummies > 0);
+        QCOMPARE(aCount.countCalendariums(), calendars);
+        QCOMPARE(aCount,
+                 LMAreaCount(LMPortraitAndLandscapeCount(portrait, landscape), texts, clipartDummies, calendars));
+    }
 
-void TestTemplateAnalysis::copiesAreDeep()
-{
-    LMTemplateAreaDefinitionList aList = photos({ { QRectF(0.1, 0.2, 0.3, 0.4), 30 } });
-    LMTemplateAreaDefinitionList aCopy(aList);
-    QVERIFY(aCopy.isValid());
-    QVERIFY(aCopy.at(0) != aList.at(0));
-    aCopy.at(0)->setZPosition(42);
-    QCOMPARE(aList.at(0)->zPosition(), 1);
+    void areaCountHash()
+    {
+        LMAreaCount aCount;
+        aCount.buildFromAreas(spelled(QStringLiteral("ltpkltx")), 1.0);
+        LMAreaCount aReordered;
+        aReordered.buildFromAreas(spelled(QStringLiteral("xtltlpk")), 1.0);
+        QCOMPARE(aReordered, aCount);
+        QCOMPARE(aReordered.hashValue(), aCount.hashValue());
+        QCOMPARE(qHash(aReordered), qHash(aCount));
+        // Landscape 2 XOR 1 calendar × 100000 XOR 3 texts.
+        QCOMPARE(aCount.hashValue(), 2 ^ 100000 ^ 3);
 
-    const LMTemplateAreaDefinitionList aMirrored(aList, LMMirrorRuleEnum::BothAxes);
-    QCOMPARE(aMirrored.at(0)->rotatedRect(), LMRotatedRect(QRectF(0.6, 0.4, 0.3, 0.4), LMAngle(30)));
+        // The portrait count takes no part in the hash, but in the equality.
+        const LMAreaCount aMorePortrait(LMPortraitAndLandscapeCount(5, 2), 3, 0, 1);
+        QCOMPARE(aMorePortrait.hashValue(), aCount.hashValue());
+        QVERIFY(!(aMorePortrait == aCount));
+        QCOMPARE(LMAreaCount(LMPortraitAndLandscapeCount(1, 2), 3, 0, 1), aCount);
+        QVERIFY(!(LMAreaCount(LMPortraitAndLandscapeCount(1, 2), 3, 1, 1) == aCount));
+    }
 
-    LMTemplateAreaDefinitionList anAssigned;
-    anAssigned = aMirrored;
-    const LMTemplateAreaDefinitionList& aSame = anAssigned;
-    anAssigned = aSame; // assigning a list to itself keeps its areas
-    QCOMPARE(anAssigned.count(), 1);
-    anAssigned.copyAreaDefinitions(aList, LMMirrorRuleEnum::HorizontalAxis);
-    QCOMPARE(anAssigned.at(0)->rotatedRect(), LMRotatedRect(QRectF(0.1, 0.4, 0.3, 0.4), LMAngle(330)));
+    void measurementsOfPhotoAreasOnly()
+    {
+        // A text across both photos and a turned clipart change none of the measurements.
+        LMTemplateAreaDefinitionList aList
+            = photos({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.2), 5 } });
+        aList.append(area<LMTemplateAreaDefinitionText>(QRectF(0, 0.3, 1, 0.1)));
+        aList.append(area<LMTemplateAreaDefinitionClipart>(QRectF(0.2, 0.2, 0.1, 0.1), 45));
 
-    LMTemplateAreaDefinitionList aMoved(std::move(anAssigned));
-    QCOMPARE(aMoved.count(), 1);
-}
+        LMAreaMeasurements aMeasurements;
+        aMeasurements.buildFromAreas(aList, 2.0);
+        QCOMPARE(aMeasurements.spaciousness(), 0.4 * 0.5 + 0.4 * 0.2);
+        QVERIFY(aMeasurements.isCrazy()); // the turned photo
+        QCOMPARE(aMeasurements.countInclinedFotos(), 1);
+        QVERIFY(!aMeasurements.isWellBalanced());
+        QCOMPARE(aMeasurements.formatRange(), LMRealRange(1.6, 4.0));
+        QVERIFY(!aMeasurements.isTight());
 
-void TestTemplateAnalysis::filterOwnsClones()
-{
-    const LMTemplateAreaDefinitionList aList = mixed();
-    LMTemplateAreaDefinitionList aCliparts = aList.filter(LMAreaTypeEnum::Clipart);
-    QCOMPARE(aCliparts.count(), 2);
-    QVERIFY(aCliparts.isValid());
-    aCliparts.at(0)->setZPosition(9);
-    QCOMPARE(aList.at(2)->zPosition(), 1);
+        LMAreaMeasurements anEmpty;
+        anEmpty.buildFromAreas(spelled(QStringLiteral("tck")), 1.0);
+        QCOMPARE(anEmpty, LMAreaMeasurements());
+        QCOMPARE(anEmpty.hashValue(), 0u);
+        QCOMPARE(measured(covering(0.25)).hashValue(), 250000u);
+    }
 
-    const LMTemplateAreaDefinitionList anOthers = aList.filter(LMAreaTypeEnum::Clipart, false);
-    QCOMPARE(anOthers.count(), 4);
-    QCOMPARE(anOthers.count(LMAreaTypeEnum::Clipart), 0);
-    QCOMPARE(aList.filter(LMAreaTypeEnum::All).count(), 6);
-    QCOMPARE(aList.filter(LMAreaType()).count(), 0);
-}
+    void checkSpaciness_data()
+    {
+        QTest::addColumn<double>("spaciousness");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("ok");
 
-void TestTemplateAnalysis::perAreaQueries()
-{
-    const LMTemplateAreaDefinitionList aList = mixed();
-    QVERIFY(aList.containsOsmMaps());
-    QVERIFY(aList.hasFilledCliparts());
-    QVERIFY(aList.containsPrefilledTexts());
-    QCOMPARE(aList.availableCssSheets(), QStringList({ QStringLiteral("autumn"), QStringLiteral("winter") }));
+        const int T = 1, W = 2, R = 256;
+        row("no wish, below 1.1", 1.1 - 0.001, 0, false, true);
+        row("no wish, above 1.1", 1.1 + 0.001, 0, false, false);
+        row("tight and spacious, anything below 1.1", 0.1, T + W, true, true);
 
-    const LMTemplateAreaDefinitionList aWithout = aList.withoutEmptyCliparts();
-    QCOMPARE(aWithout.count(), 5);
-    QCOMPARE(aWithout.count(LMAreaTypeEnum::Clipart), 1);
-    QVERIFY(aWithout.hasFilledCliparts());
+        row("tight strict, just below 0.65", 0.649, T, true, false);
+        row("tight strict, just above 0.65", 0.651, T, true, true);
+        row("spacious strict, just below 0.51", 0.509, W, true, true);
+        row("spacious strict, just above 0.51", 0.511, W, true, false);
+        row("strict ignores the relaxed test", 0.6, T + R, true, false);
 
-    const LMTemplateAreaDefinitionList aPhotos = aList.filter(LMAreaTypeEnum::Foto);
-    QVERIFY(!aPhotos.containsOsmMaps());
-    QVERIFY(!aPhotos.hasFilledCliparts());
-    QVERIFY(!aPhotos.containsPrefilledTexts());
-    QVERIFY(aPhotos.availableCssSheets().isEmpty());
-}
+        row("tight, just below 0.65", 0.649, T, false, false);
+        row("tight, just above 0.65", 0.651, T, false, true);
+        row("spacious, just above 0.65", 0.651, W, false, false);
 
-void TestTemplateAnalysis::setLocked()
-{
-    LMTemplateAreaDefinitionList aList = mixed();
-    aList.setLocked(true);
-    for (const LMTemplateAreaDefinition* anArea : aList)
-        QCOMPARE(anArea->abilities().value(), 6799332);
-    aList.setLocked(false);
-    for (const LMTemplateAreaDefinition* anArea : aList)
-        QCOMPARE(anArea->abilities().value(), 6799359);
-}
+        row("relaxed tight, just below 0.55", 0.549, T + R, false, false);
+        row("relaxed tight, just above 0.55", 0.551, T + R, false, true);
+        row("relaxed spacious, just below 0.8", 0.799, W + R, false, true);
+        row("relaxed spacious, just above 0.8", 0.801, W + R, false, false);
+    }
 
-void TestTemplateAnalysis::xmlRoundTrip()
-{
-    const LMTemplateAreaDefinitionList aList = mixed();
-    QDomDocument aDocument;
-    QDomElement aLayout = aDocument.createElement(QStringLiteral("layout"));
-    aDocument.appendChild(aLayout);
-    aList.buildXML(aLayout, QSizeF(3000, 2000));
-    QCOMPARE(aLayout.childNodes().size(), aList.count());
+    void checkSpaciness()
+    {
+        QFETCH(double, spaciousness);
+        QFETCH(int, flags);
+        QFETCH(bool, strict);
 
-    const LMTemplateAreaDefinitionList aRead = LMTemplateAreaDefinitionList::fromXml(aLayout, QSizeF(3000, 2000));
-    QVERIFY(aRead.isValid());
-    QVERIFY(aRead.areAreaTypesAndPositionsEqual(aList));
-    QCOMPARE(aRead.availableCssSheets(), aList.availableCssSheets());
-    QCOMPARE(aRead.hasFilledCliparts(), aList.hasFilledCliparts());
-}
+        const LMAreaMeasurements aMeasurements = measured(covering(spaciousness));
+        QVERIFY(qAbs(aMeasurements.spaciousness() - spaciousness) < 1e-12);
+        QTEST(aMeasurements.checkSpaciness(LMLayoutFlags::fromInt(flags), strict), "ok");
+    }
+
+    void checkCrazyness_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("crazy");
+        QTest::addColumn<bool>("ok");
+
+        // Not strict: the crazy setting (mask 224) decides.
+        row("0, calm", 0, false, false, true);
+        row("0, crazy", 0, false, true, false);
+        row("64 requires, calm", 64, false, false, false);
+        row("64 requires, crazy", 64, false, true, true);
+        row("128 allows, crazy", 128, false, true, true);
+        row("192 is no setting, crazy", 192, false, true, false);
+        row("other bits do not matter, crazy", 64 + 256 + 1, false, true, true);
+
+        // Strict: crazy exactly when the lowest byte is 64 or more.
+        row("strict 0, crazy", 0, true, true, false);
+        row("strict 64, calm", 64, true, false, false);
+        row("strict 64, crazy", 64, true, true, true);
+        row("strict 63, crazy", 63, true, true, false);
+        row("strict 256 has a low byte of 0, calm", 256, true, false, true);
+        row("strict 320 has a low byte of 64, crazy", 320, true, true, true);
+    }
+
+    void checkCrazyness()
+    {
+        QFETCH(int, flags);
+        QFETCH(bool, strict);
+        QFETCH(bool, crazy);
+
+        const LMAreaMeasurements aMeasurements = measured(crazy ? OVERLAPPING : ONE_AREA);
+        QCOMPARE(aMeasurements.isCrazy(), crazy);
+        QTEST(aMeasurements.checkCrazyness(LMLayoutFlags::fromInt(flags), strict), "ok");
+    }
+
+    void formats_data()
+    {
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<double>("aspect");
+        QTest::addColumn<double>("mostExtreme");
+        QTest::addColumn<bool>("extremeFormat");
+        QTest::addColumn<bool>("extremePortrait");
+
+        const Boxes aSquare = { { QRectF(0.25, 0.25, 0.5, 0.5) } };
+        row("exactly 16:9", aSquare, 16.0 / 9.0, 16.0 / 9.0, false, false);
+        row("just wider than 16:9", aSquare, 16.0 / 9.0 + JUST, 16.0 / 9.0 + JUST, true, false);
+        row("exactly 9:16", aSquare, 9.0 / 16.0, 16.0 / 9.0, false, false);
+        row("just taller than 9:16", aSquare, 9.0 / 16.0 - JUST, 1.0 / (9.0 / 16.0 - JUST), true, true);
+        row("the taller side decides", Boxes({ { QRectF(0, 0, 0.1, 0.5) }, { QRectF(0.5, 0, 0.4, 0.1) } }), 1.0, 5.0,
+            true, true);
+        // Without photo areas the range stays unset: most extreme 1, but a minimum of 0 is below 9:16.
+        row("no photo areas", Boxes(), 1.0, 1.0, false, true);
+    }
+
+    void formats()
+    {
+        QFETCH(Boxes, boxes);
+        QFETCH(double, aspect);
+
+        const LMAreaMeasurements aMeasurements = measured(boxes, aspect);
+        QTEST(aMeasurements.mostExtremeFormat(), "mostExtreme");
+        QTEST(aMeasurements.hasExtremeFormat(), "extremeFormat");
+        QTEST(aMeasurements.hasExtremePortrait(), "extremePortrait");
+    }
+
+    void checkPanoramaness_data()
+    {
+        QTest::addColumn<bool>("extreme");
+        QTest::addColumn<bool>("panorama");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("ok");
+
+        row("ordinary, no panorama", false, false, false, true);
+        row("extreme, no panorama", true, false, false, false);
+        row("extreme, panorama", true, true, false, true);
+        row("strict ordinary, panorama", false, true, true, false);
+        row("strict extreme, no panorama", true, false, true, false);
+        row("strict extreme, panorama", true, true, true, true);
+    }
+
+    void checkPanoramaness()
+    {
+        QFETCH(bool, extreme);
+        QFETCH(bool, panorama);
+        QFETCH(bool, strict);
+
+        const LMAreaMeasurements aMeasurements = measured({ { QRectF(0, 0.4, extreme ? 0.9 : 0.3, 0.2) } });
+        QCOMPARE(aMeasurements.hasExtremeFormat(), extreme);
+        QTEST(aMeasurements.checkPanoramaness(LMLayoutFlags::fromInt(panorama ? 8 : 0), strict), "ok");
+    }
+
+    void checkMeasurements_data()
+    {
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<bool>("ok");
+
+        const Boxes aTightCalm = { { QRectF(0, 0, 1, 0.7) } };
+        row("all pass", aTightCalm, 1, false, true);
+        row("all pass strictly", aTightCalm, 1, true, true);
+        row("crazy fails", Boxes({ { QRectF(0, 0, 1, 0.7), 3 } }), 1, false, false);
+        row("spaciness fails", aTightCalm, 2, false, false);
+        row("panorama fails", Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }), 1, false, false);
+        row("panorama allowed", Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }), 1 + 8, false, true);
+    }
+
+    void checkMeasurements()
+    {
+        QFETCH(Boxes, boxes);
+        QFETCH(int, flags);
+        QFETCH(bool, strict);
+        QFETCH(bool, ok);
+
+        const LMLayoutFlags aFlags = LMLayoutFlags::fromInt(flags);
+        QCOMPARE(measured(boxes).checkMeasurements(aFlags, strict), ok);
+        QCOMPARE(LMTemplateAnalysis(photos(boxes), 1.0).checkMeasurements(aFlags, strict), ok);
+    }
+
+    void checkTexts_data()
+    {
+        QTest::addColumn<int>("texts");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<bool>("ok");
+
+        row("no texts, no flags", 0, 0, true);
+        row("a text, no flags", 1, 0, false);
+        row("a text, texts allowed", 1, 16, true);
+        row("a text, every other bit", 1, 1023 - 16, false);
+    }
+
+    void checkTexts()
+    {
+        QFETCH(int, texts);
+        QFETCH(int, flags);
+
+        QTEST(analysed({ ONE_AREA, texts }).checkTexts(LMLayoutFlags::fromInt(flags)), "ok");
+    }
+
+    void layoutSortCriterium_data()
+    {
+        QTest::addColumn<Layout>("a");
+        QTest::addColumn<Layout>("b");
+        QTest::addColumn<int>("order");
+
+        const Box aSmall { QRectF(0.1, 0.1, 0.2, 0.1) };
+        row("generated first, despite more photos", Layout { { PORTRAIT, LANDSCAPE }, 0, 1 }, Layout { { PORTRAIT } },
+            1);
+        row("made by hand after generated", Layout { { PORTRAIT } }, Layout { { PORTRAIT }, 0, 4 }, 0);
+        row("both generated, for other pages", Layout { { PORTRAIT }, 0, 1 }, Layout { { PORTRAIT }, 0, 2 }, 2);
+        row("fewer photos first, despite more texts", Layout { { PORTRAIT }, 2 }, Layout { { PORTRAIT, PORTRAIT } }, 1);
+        row("more photos last", Layout { { LANDSCAPE, LANDSCAPE } }, Layout { { PORTRAIT } }, 0);
+        row("fewer texts first, despite less landscape", Layout { { PORTRAIT } }, Layout { { LANDSCAPE }, 1 }, 1);
+        row("more texts last", Layout { { LANDSCAPE }, 2 }, Layout { { PORTRAIT }, 1 }, 0);
+        row("more landscape first, despite more cover", Layout { { LANDSCAPE, { QRectF(0, 0, 0.9, 0.5) } } },
+            Layout { { PORTRAIT, LANDSCAPE } }, 1);
+        row("less landscape last", Layout { { PORTRAIT, aSmall } }, Layout { { LANDSCAPE, LANDSCAPE } }, 0);
+        row("less cover first", Layout { { aSmall } }, Layout { { LANDSCAPE } }, 1);
+        row("more cover last", Layout { { LANDSCAPE }, 1 }, Layout { { aSmall }, 1 }, 0);
+        row("equal cover, different places", Layout { { LANDSCAPE } },
+            Layout { { { QRectF(0.1, 0.7, 0.4, 0.2), 10 } } }, 2);
+        row("equal layouts", Layout { { PORTRAIT, LANDSCAPE }, 1 }, Layout { { PORTRAIT, LANDSCAPE }, 1 }, 2);
+    }
+
+    void layoutSortCriterium()
+    {
+        QFETCH(Layout, a);
+        QFETCH(Layout, b);
+        QFETCH(int, order);
+
+        const LMTemplateAnalysis anA = analysed(a);
+        const LMTemplateAnalysis aB = analysed(b);
+        QCOMPARE(anA.layoutSortCriterium(aB), order);
+        // Swapped, the other comes first; undecided stays undecided.
+        QCOMPARE(aB.layoutSortCriterium(anA), order == LMTemplateAnalysis::Undecided ? order : 1 - order);
+    }
+
+    void normalizedDistance_data()
+    {
+        QTest::addColumn<Layout>("a");
+        QTest::addColumn<Layout>("b");
+        QTest::addColumn<double>("distance");
+
+        const Box aTurned { PORTRAIT.rect, 5 };
+        row("equal", Layout { { PORTRAIT, LANDSCAPE }, 1 }, Layout { { PORTRAIT, LANDSCAPE }, 1 }, 0.0);
+        row("spaciousness only", Layout { { { QRectF(0, 0, 0.5, 0.2) } } }, Layout { { { QRectF(0, 0, 0.5, 0.4) } } },
+            0.1 / 100);
+        row("inclined only", Layout { { PORTRAIT } }, Layout { { aTurned } }, 10.0 / 100);
+        row("orientation only", Layout { { PORTRAIT } }, Layout { { LANDSCAPE } }, 20.0 / 100);
+        row("one more photo", Layout { { PORTRAIT } }, Layout { { PORTRAIT, PORTRAIT } }, (0.08 + 20 + 19) / 100);
+        row("texts only", Layout { { PORTRAIT }, 1 }, Layout { { PORTRAIT }, 3 }, 50.0 / 100);
+        row("generated for a page counts for nothing", Layout { { PORTRAIT }, 0, 1 }, Layout { { PORTRAIT } }, 0.0);
+        row("everything", Layout { { PORTRAIT } }, Layout { { aTurned, PORTRAIT }, 1 },
+            (0.08 + 10 + 20 + 19 + 50) / 100);
+    }
+
+    void normalizedDistance()
+    {
+        QFETCH(Layout, a);
+        QFETCH(Layout, b);
+        QFETCH(double, distance);
+
+        const LMTemplateAnalysis anA = analysed(a);
+        const LMTemplateAnalysis aB = analysed(b);
+        QCOMPARE(anA.normalizedDistance(aB), distance);
+        QCOMPARE(aB.normalizedDistance(anA), distance);
+    }
+
+    void copiesAndHashes()
+    {
+        const LMTemplateAnalysis anAnalysis = analysed({ { PORTRAIT, LANDSCAPE }, 1, 2 });
+        const LMTemplateAnalysis aSame = analysed({ { LANDSCAPE, PORTRAIT }, 1, 2 });
+        QCOMPARE(aSame, anAnalysis);
+        QCOMPARE(aSame.hashValue(), anAnalysis.hashValue());
+        QCOMPARE(qHash(aSame), qHash(anAnalysis));
+        QVERIFY(!(analysed({ { PORTRAIT, LANDSCAPE }, 1, 1 }) == anAnalysis));
+
+        LMTemplateAnalysis aCopy(anAnalysis);
+        QCOMPARE(aCopy, anAnalysis);
+        LMTemplateAnalysis aMoved(std::move(aCopy));
+        QCOMPARE(aMoved, anAnalysis);
+        // A moved-from analysis answers like an empty layout and can be assigned again.
+        QCOMPARE(aCopy, LMTemplateAnalysis()); // NOLINT(bugprone-use-after-move)
+        QCOMPARE(aCopy.countFotoAreas(), 0);
+        aCopy = aMoved;
+        QCOMPARE(aCopy.countFotoAreasInLandscape(), 1);
+        aMoved = LMTemplateAnalysis();
+        QCOMPARE(aCopy, anAnalysis);
+        QCOMPARE(aMoved.countFotoAreas(), 0);
+
+        // The default analysis is that of an empty layout.
+        QCOMPARE(LMTemplateAnalysis(), LMTemplateAnalysis(LMTemplateAreaDefinitionList(), 1.0));
+        QVERIFY(LMTemplateAnalysis().isWellBalanced());
+        QCOMPARE(LMTemplateAnalysis().mostExtremeFormat(), 1.0);
+    }
+
+    void fromTemplate()
+    {
+        LMTemplate aTemplate;
+        aTemplate.setAreaDefinitions(spelled(QStringLiteral("pslltkc")));
+        aTemplate.setSmartGeneratedLayoutForPage(LMPageAlignmentEnum::Right);
+
+        const LMTemplateAnalysis anAnalysis(aTemplate, 0.5);
+        QCOMPARE(anAnalysis, LMTemplateAnalysis(spelled(QStringLiteral("pslltkc")), 0.5, LMPageAlignmentEnum::Right));
+        QCOMPARE(anAnalysis.smartGeneratedLayoutForPage(), LMPageAlignment(LMPageAlignmentEnum::Right));
+        // On a page half as wide as tall the square area is portrait.
+        QCOMPARE(anAnalysis.portraitAndLandscapeCount(), LMPortraitAndLandscapeCount(2, 2));
+        QCOMPARE(anAnalysis.countTexts(), 1);
+        QCOMPARE(anAnalysis.countCalendariums(), 1);
+        QVERIFY(anAnalysis.hasClipartDummy());
+    }
+
+    void isCrazy_data()
+    {
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<bool>("crazy");
+        QTest::addColumn<int>("inclined");
+
+        row("apart", Boxes({ { QRectF(0, 0, 0.4, 0.4) }, { QRectF(0.5, 0.5, 0.4, 0.4) } }), false, 0);
+        row("touching edges", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.5, 0, 0.5, 0.5) } }), false, 0);
+        row("overlap of a thousandth", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.499, 0, 0.5, 0.5) } }), true, 0);
+        row("third overlaps the first only",
+            Boxes({ { QRectF(0, 0, 0.3, 0.3) }, { QRectF(0.6, 0.6, 0.3, 0.3) }, { QRectF(0.2, 0.2, 0.3, 0.3) } }), true,
+            0);
+        row("turned by a right angle, apart", Boxes({ { QRectF(0, 0, 0.2, 0.2), 90 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }),
+            true, 0);
+        row("turned a little, apart", Boxes({ { QRectF(0, 0, 0.2, 0.2) }, { QRectF(0.5, 0.5, 0.2, 0.2), 5 } }), true,
+            1);
+        row("full turn counts as none", Boxes({ { QRectF(0, 0, 0.2, 0.2), 360 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }),
+            false, 0);
+        row("two inclined", Boxes({ { QRectF(0, 0, 0.2, 0.2), 45 }, { QRectF(0.5, 0.5, 0.2, 0.2), -10 } }), true, 2);
+    }
+
+    void isCrazy()
+    {
+        QFETCH(Boxes, boxes);
+
+        const LMTemplateAreaDefinitionList aList = photos(boxes);
+        QTEST(aList.isCrazy(), "crazy");
+        QTEST(aList.countInclined(), "inclined");
+    }
+
+    void isWellBalanced_data()
+    {
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<bool>("balanced");
+
+        row("empty", Boxes(), true);
+        row("mirror pair", Boxes({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.5) } }), true);
+        // A whole-page area weighs 1; its centre moved by d gives |x| = d.
+        row("just inside the bound", Boxes({ { QRectF(0.0099, 0, 1, 1) } }), true);
+        row("just outside the bound", Boxes({ { QRectF(0.0101, 0, 1, 1) } }), false);
+        row("x and y add up", Boxes({ { QRectF(0.006, 0.006, 1, 1) } }), false);
+        // Weights (-0.04, 0), (0.012, -0.004) and (0.012, 0.004): the mean is about -0.0053.
+        row("heavy left, two light right",
+            Boxes({ { QRectF(0.1, 0.25, 0.4, 0.5) }, { QRectF(0.7, 0.3, 0.2, 0.2) }, { QRectF(0.7, 0.5, 0.2, 0.2) } }),
+            true);
+    }
+
+    void isWellBalanced()
+    {
+        QFETCH(Boxes, boxes);
+
+        QTEST(photos(boxes).isWellBalanced(), "balanced");
+    }
+
+    void formatsAndOrientations_data()
+    {
+        QTest::addColumn<Boxes>("boxes");
+        QTest::addColumn<double>("aspect");
+        QTest::addColumn<LMRealRange>("range");
+        QTest::addColumn<QList<int>>("orientations");
+        QTest::addColumn<int>("portrait");
+        QTest::addColumn<int>("landscape");
+
+        row("empty", Boxes(), 1.0, LMRealRange(), QList<int>(), 0, 0);
+        row("one area sets both bounds", Boxes({ { QRectF(0, 0, 0.2, 0.4) } }), 1.0, LMRealRange(0.5, 0.5),
+            QList<int>({ 1 }), 1, 0);
+        row("page aspect",
+            Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) }, { QRectF(0, 0, 0.2, 0.2) } }), 1.5,
+            LMRealRange(0.75, 3.0), QList<int>({ 1, 2, 2 }), 1, 2);
+        row("square counts as landscape", Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) } }), 2.0,
+            LMRealRange(1.0, 4.0), QList<int>({ 4, 2 }), 0, 2);
+    }
+
+    void formatsAndOrientations()
+    {
+        QFETCH(Boxes, boxes);
+        QFETCH(double, aspect);
+        QFETCH(LMRealRange, range);
+        QFETCH(QList<int>, orientations);
+        QFETCH(int, portrait);
+        QFETCH(int, landscape);
+
+        const LMTemplateAreaDefinitionList aList = photos(boxes);
+        const LMRealRange aRange = aList.formatRange(aspect);
+        QCOMPARE(aRange.min(), range.min());
+        QCOMPARE(aRange.max(), range.max());
+        QList<int> aValues;
+        for (const LMOrientation& anOrientation : aList.orientations(aspect))
+            aValues.append(anOrientation.value());
+        QCOMPARE(aValues, orientations);
+        QCOMPARE(aList.countPortraitAndLandscapeAreas(aspect), LMPortraitAndLandscapeCount(portrait, landscape));
+    }
+
+    void listSpaciousness()
+    {
+        QCOMPARE(LMTemplateAreaDefinitionList().calculateSpaciousness(), 0.0);
+        QCOMPARE(LMTemplateAreaDefinitionList().smallestPercentageUsedByAnyArea(LMAreaTypeEnum::Foto), 0.0);
+
+        const LMTemplateAreaDefinitionList aList = mixed();
+        QCOMPARE(aList.count(), 6);
+        QCOMPARE(aList.count(LMAreaTypeEnum::Foto), 1);
+        QCOMPARE(aList.count(LMAreaTypeEnum::Clipart), 2);
+        QCOMPARE(aList.count(LMAreaType(LMAreaTypeEnum::Foto) | LMAreaType(LMAreaTypeEnum::Osm)), 2);
+        QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::Foto), 0.12);
+        QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::Clipart), 0.01);
+        QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::QRCode), 0.0);
+        QCOMPARE(aList.calculateSpaciousness(), 0.12 + 0.04 + 0.01 + 0.01 + 0.04 + 1.0);
+    }
+
+    void listScaleFactor()
+    {
+        LMTemplateAreaDefinitionList aList;
+        QCOMPARE(aList.scaleFactor(QSizeF(10, 10)), 1.0);
+        aList.append(
+            std::make_unique<LMTemplateAreaDefinitionFoto>(LMAreaDescription(), LMAreaPositioningConstraint()));
+        QCOMPARE(aList.scaleFactor(QSizeF(10, 10)), 1.0);
+        aList.append(std::make_unique<LMTemplateAreaDefinitionFoto>(
+            LMRotatedRect(QRectF(0, 0, 1, 1)), LMAreaAbility(), LMAreaDecoration(), LMAreaPositioningConstraint(),
+            LMImageFXs(), QSizeF(200, 100), LMAreaCreationRule()));
+        aList.append(std::make_unique<LMTemplateAreaDefinitionFoto>(
+            LMRotatedRect(QRectF(0, 0, 1, 1)), LMAreaAbility(), LMAreaDecoration(), LMAreaPositioningConstraint(),
+            LMImageFXs(), QSizeF(50, 50), LMAreaCreationRule()));
+        // The first area that knows its page decides.
+        QCOMPARE(aList.scaleFactor(QSizeF(100, 100)), 0.5);
+    }
+
+    void areaTypesAndPositions()
+    {
+        const LMTemplateAreaDefinitionList aList = mixed();
+        LMTemplateAreaDefinitionList aReordered;
+        for (int i = aList.count() - 1; i >= 0; --i) {
+            std::unique_ptr<LMTemplateAreaDefinition> aClone = aList.at(i)->clone();
+            aClone->setZPosition(100 + i);
+            aReordered.append(std::move(aClone));
+        }
+        QVERIFY(aList.areAreaTypesAndPositionsEqual(aReordered));
+        QVERIFY(aReordered.areAreaTypesAndPositionsEqual(aList));
+
+        LMTemplateAreaDefinitionList aShorter = aReordered;
+        aShorter.removeAt(0);
+        QVERIFY(!aList.areAreaTypesAndPositionsEqual(aShorter));
+
+        // Same count, but one area moved.
+        LMTemplateAreaDefinitionList aMoved = aReordered;
+        std::unique_ptr<LMTemplateAreaDefinition> anArea = aMoved.takeAt(0);
+        LMAreaDescription aDescription = anArea->areaDescription();
+        aDescription.setRect(aDescription.rect().translated(0.01, 0));
+        anArea->setAreaDescription(aDescription);
+        aMoved.prepend(std::move(anArea));
+        QVERIFY(!aList.areAreaTypesAndPositionsEqual(aMoved));
+        QVERIFY(LMTemplateAreaDefinitionList().areAreaTypesAndPositionsEqual(LMTemplateAreaDefinitionList()));
+    }
+
+    void copiesAreDeep()
+    {
+        LMTemplateAreaDefinitionList aList = photos({ { QRectF(0.1, 0.2, 0.3, 0.4), 30 } });
+        LMTemplateAreaDefinitionList aCopy(aList);
+        QVERIFY(aCopy.isValid());
+        QVERIFY(aCopy.at(0) != aList.at(0));
+        aCopy.at(0)->setZPosition(42);
+        QCOMPARE(aList.at(0)->zPosition(), 1);
+
+        const LMTemplateAreaDefinitionList aMirrored(aList, LMMirrorRuleEnum::BothAxes);
+        QCOMPARE(aMirrored.at(0)->rotatedRect(), LMRotatedRect(QRectF(0.6, 0.4, 0.3, 0.4), LMAngle(30)));
+
+        LMTemplateAreaDefinitionList anAssigned;
+        anAssigned = aMirrored;
+        const LMTemplateAreaDefinitionList& aSame = anAssigned;
+        anAssigned = aSame; // assigning a list to itself keeps its areas
+        QCOMPARE(anAssigned.count(), 1);
+        anAssigned.copyAreaDefinitions(aList, LMMirrorRuleEnum::HorizontalAxis);
+        QCOMPARE(anAssigned.at(0)->rotatedRect(), LMRotatedRect(QRectF(0.1, 0.4, 0.3, 0.4), LMAngle(330)));
+
+        LMTemplateAreaDefinitionList aMoved(std::move(anAssigned));
+        QCOMPARE(aMoved.count(), 1);
+    }
+
+    void filterOwnsClones()
+    {
+        const LMTemplateAreaDefinitionList aList = mixed();
+        LMTemplateAreaDefinitionList aCliparts = aList.filter(LMAreaTypeEnum::Clipart);
+        QCOMPARE(aCliparts.count(), 2);
+        QVERIFY(aCliparts.isValid());
+        aCliparts.at(0)->setZPosition(9);
+        QCOMPARE(aList.at(2)->zPosition(), 1);
+
+        const LMTemplateAreaDefinitionList anOthers = aList.filter(LMAreaTypeEnum::Clipart, false);
+        QCOMPARE(anOthers.count(), 4);
+        QCOMPARE(anOthers.count(LMAreaTypeEnum::Clipart), 0);
+        QCOMPARE(aList.filter(LMAreaTypeEnum::All).count(), 6);
+        QCOMPARE(aList.filter(LMAreaType()).count(), 0);
+    }
+
+    void perAreaQueries()
+    {
+        const LMTemplateAreaDefinitionList aList = mixed();
+        QVERIFY(aList.containsOsmMaps());
+        QVERIFY(aList.hasFilledCliparts());
+        QVERIFY(aList.containsPrefilledTexts());
+        QCOMPARE(aList.availableCssSheets(), QStringList({ QStringLiteral("autumn"), QStringLiteral("winter") }));
+
+        const LMTemplateAreaDefinitionList aWithout = aList.withoutEmptyCliparts();
+        QCOMPARE(aWithout.count(), 5);
+        QCOMPARE(aWithout.count(LMAreaTypeEnum::Clipart), 1);
+        QVERIFY(aWithout.hasFilledCliparts());
+
+        const LMTemplateAreaDefinitionList aPhotos = aList.filter(LMAreaTypeEnum::Foto);
+        QVERIFY(!aPhotos.containsOsmMaps());
+        QVERIFY(!aPhotos.hasFilledCliparts());
+        QVERIFY(!aPhotos.containsPrefilledTexts());
+        QVERIFY(aPhotos.availableCssSheets().isEmpty());
+    }
+
+    void setLocked()
+    {
+        LMTemplateAreaDefinitionList aList = mixed();
+        aList.setLocked(true);
+        for (const LMTemplateAreaDefinition* anArea : aList)
+            QCOMPARE(anArea->abilities().value(), 6799332);
+        aList.setLocked(false);
+        for (const LMTemplateAreaDefinition* anArea : aList)
+            QCOMPARE(anArea->abilities().value(), 6799359);
+    }
+
+    void xmlRoundTrip()
+    {
+        const LMTemplateAreaDefinitionList aList = mixed();
+        QDomDocument aDocument;
+        QDomElement aLayout = aDocument.createElement(QStringLiteral("layout"));
+        aDocument.appendChild(aLayout);
+        aList.buildXML(aLayout, QSizeF(3000, 2000));
+        QCOMPARE(aLayout.childNodes().size(), aList.count());
+
+        const LMTemplateAreaDefinitionList aRead = LMTemplateAreaDefinitionList::fromXml(aLayout, QSizeF(3000, 2000));
+        QVERIFY(aRead.isValid());
+        QVERIFY(aRead.areAreaTypesAndPositionsEqual(aList));
+        QCOMPARE(aRead.availableCssSheets(), aList.availableCssSheets());
+        QCOMPARE(aRead.hasFilledCliparts(), aList.hasFilledCliparts());
+    }
+};
 
 QTEST_MAIN(TestTemplateAnalysis)
 #include "tst_templateanalysis.moc"

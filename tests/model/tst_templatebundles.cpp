@@ -1,11 +1,14 @@
 #include "LMTemplate.h"
 #include "LMTemplateBundle.h"
 #include "LMTemplateBundleRegistry.h"
+#include "LMTestSupport.h"
 
 #include <QTest>
 
 #include <thread>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -61,218 +64,206 @@ class TestTemplateBundles : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void navigation_data();
-    void navigation();
-    void countNeededPages_data();
-    void countNeededPages();
-    void equality();
-    void findOfUnknownTemplate();
-    void removeFromRegistry_data();
-    void removeFromRegistry();
-    void append();
-    void createBundleCombinesCategories();
-    void concurrentAddFindRemove();
-};
+    void navigation_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("next");
+        QTest::addColumn<int>("previous");
 
-void TestTemplateBundles::navigation_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("asked");
-    QTest::addColumn<int>("next");
-    QTest::addColumn<int>("previous");
-
-    // Indexes into the bundle's pages; -1 is the null template, 9 a page outside the bundle.
-    QTest::newRow("first of three") << 3 << 0 << 1 << -1;
-    QTest::newRow("middle of three") << 3 << 1 << 2 << 0;
-    QTest::newRow("last of three") << 3 << 2 << -1 << 1;
-    QTest::newRow("page of another design") << 3 << 9 << -1 << -1;
-    QTest::newRow("empty bundle") << 0 << -1 << -1 << -1;
-}
-
-void TestTemplateBundles::navigation()
-{
-    QFETCH(int, size);
-    QFETCH(int, asked);
-    QFETCH(int, next);
-    QFETCH(int, previous);
-
-    const Pages aPages(10, QStringLiteral("Reise"));
-    const LMTemplateBundle aBundle(aPages.first(size));
-    const LMUnconfiguredTemplate anAsked = aPages.at(asked);
-
-    QCOMPARE(aBundle.nextTemplate(anAsked), aPages.at(next));
-    QCOMPARE(aBundle.previousTemplate(anAsked), aPages.at(previous));
-    QCOMPARE(aBundle.hasNextTemplate(anAsked), next >= 0);
-    QCOMPARE(aBundle.hasPreviousTemplate(anAsked), previous >= 0);
-    QCOMPARE(aBundle.contains(anAsked), asked >= 0 && asked < size);
-    QCOMPARE(aBundle.firstTemplate(), aPages.at(size > 0 ? 0 : -1));
-    QCOMPARE(aBundle.empty(), size == 0);
-}
-
-void TestTemplateBundles::countNeededPages_data()
-{
-    QTest::addColumn<QList<int>>("pages");
-    QTest::addColumn<int>("needed");
-
-    QTest::newRow("empty bundle") << QList<int>() << 1;
-    QTest::newRow("three pages") << QList<int> { 0, 1, 2 } << 3;
-    QTest::newRow("a null page ends the steps") << QList<int> { 0, 1, -1, 2 } << 2;
-}
-
-void TestTemplateBundles::countNeededPages()
-{
-    QFETCH(QList<int>, pages);
-
-    const Pages aPages(3, QStringLiteral("Album"));
-    LMUnconfiguredTemplateList aList;
-    for (int anIndex : pages)
-        aList.append(aPages.at(anIndex));
-    QTEST(LMTemplateBundle(aList).countNeededPages(), "needed");
-}
-
-void TestTemplateBundles::equality()
-{
-    const Pages aPages(3, QStringLiteral("Kalender"));
-    const LMTemplateBundle aBundle(aPages.list());
-    QCOMPARE(aBundle, LMTemplateBundle(aPages.list()));
-    QVERIFY(aBundle != LMTemplateBundle({ aPages.at(2), aPages.at(1), aPages.at(0) }));
-    QVERIFY(aBundle != LMTemplateBundle({ aPages.at(0), aPages.at(1) }));
-    QVERIFY(LMTemplateBundle() == LMTemplateBundle());
-
-    // Handles compare by template object, not by name.
-    const Pages aSameNames(3, QStringLiteral("Kalender"));
-    QVERIFY(aBundle != LMTemplateBundle(aSameNames.list()));
-}
-
-void TestTemplateBundles::findOfUnknownTemplate()
-{
-    const Pages aPages(1, QStringLiteral("Unbekannt"));
-    const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(aPages.at(0));
-    QCOMPARE(aBundle.templates(), aPages.list());
-    QCOMPARE(aBundle.countNeededPages(), 1);
-    QVERIFY(!aBundle.hasNextTemplate(aPages.at(0)));
-}
-
-void TestTemplateBundles::removeFromRegistry_data()
-{
-    QTest::addColumn<int>("removed");
-    QTest::addColumn<QList<int>>("left");
-
-    QTest::newRow("middle of three") << 1 << QList<int> { 0, 2 };
-    QTest::newRow("first of three") << 0 << QList<int> { 1, 2 };
-    QTest::newRow("a template of no bundle") << 3 << QList<int> { 0, 1, 2 };
-}
-
-void TestTemplateBundles::removeFromRegistry()
-{
-    QFETCH(int, removed);
-    QFETCH(QList<int>, left);
-
-    LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
-    const Pages aPages(4, QStringLiteral("Poster"));
-    aRegistry->add(LMTemplateBundle(aPages.first(3)));
-    aRegistry->remove(aPages.at(removed));
-
-    for (int anIndex : left) {
-        const LMTemplateBundle aBundle = aRegistry->find(aPages.at(anIndex));
-        QCOMPARE(indexes(aBundle, aPages), left);
-        QCOMPARE(aBundle.countNeededPages(), int(left.size()));
+        // Indexes into the bundle's pages; -1 is the null template, 9 a page outside the bundle.
+        row("first of three", 3, 0, 1, -1);
+        row("middle of three", 3, 1, 2, 0);
+        row("last of three", 3, 2, -1, 1);
+        row("page of another design", 3, 9, -1, -1);
+        row("empty bundle", 0, -1, -1, -1);
     }
-    // The removed template stands alone again.
-    QCOMPARE(indexes(aRegistry->find(aPages.at(removed)), aPages), QList<int> { removed });
 
-    for (int anIndex = 0; anIndex < 4; ++anIndex)
-        aRegistry->remove(aPages.at(anIndex));
-}
+    void navigation()
+    {
+        QFETCH(int, size);
+        QFETCH(int, asked);
+        QFETCH(int, next);
+        QFETCH(int, previous);
 
-void TestTemplateBundles::append()
-{
-    LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
-    const Pages aPages(5, QStringLiteral("Fotobuch"));
-    aRegistry->add(LMTemplateBundle({ aPages.at(1), aPages.at(2) }));
+        const Pages aPages(10, QStringLiteral("Reise"));
+        const LMTemplateBundle aBundle(aPages.first(size));
+        const LMUnconfiguredTemplate anAsked = aPages.at(asked);
 
-    LMTemplateBundle aBundle({ aPages.at(0) });
-    // A template of a bundle brings its whole bundle along.
-    aBundle.append(aPages.at(2));
-    QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 1, 2 }));
-    // A template of no bundle comes alone.
-    aBundle.append(aPages.at(4));
-    QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 1, 2, 4 }));
-    // Pages already there are not repeated.
-    aBundle.append(aPages.at(1));
-    QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 1, 2, 4 }));
-    QCOMPARE(aBundle.nextTemplate(aPages.at(2)), aPages.at(4));
-
-    aBundle.remove(aPages.at(1));
-    QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 2, 4 }));
-    QCOMPARE(aBundle.previousTemplate(aPages.at(2)), aPages.at(0));
-
-    aRegistry->remove(aPages.at(1));
-    aRegistry->remove(aPages.at(2));
-}
-
-void TestTemplateBundles::createBundleCombinesCategories()
-{
-    const Pages aPages(3, QStringLiteral("Hochzeit"));
-    aPages.templateAt(0)->setCategorization(LMCategorization(
-        LMCategoryTypeEnum::Subcategory, LMThematicCategorySet({ LMThematicCategory(QStringLiteral("Liebe")) })));
-    aPages.templateAt(2)->setCategorization(LMCategorization(
-        LMCategoryTypeEnum::Theme, LMThematicCategorySet({ LMThematicCategory(QStringLiteral("Blumen")) })));
-    LMCategorization aCombined;
-    aCombined.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("Liebe")));
-    aCombined.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("Blumen")));
-
-    LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
-    const LMTemplateBundle aBundle = aRegistry->createBundle(aPages.list());
-    QCOMPARE(aBundle.templates(), aPages.list());
-    for (int anIndex = 0; anIndex < 3; ++anIndex) {
-        QCOMPARE(aPages.templateAt(anIndex)->categorization(), aCombined);
-        QCOMPARE(aRegistry->find(aPages.at(anIndex)), aBundle);
+        QCOMPARE(aBundle.nextTemplate(anAsked), aPages.at(next));
+        QCOMPARE(aBundle.previousTemplate(anAsked), aPages.at(previous));
+        QCOMPARE(aBundle.hasNextTemplate(anAsked), next >= 0);
+        QCOMPARE(aBundle.hasPreviousTemplate(anAsked), previous >= 0);
+        QCOMPARE(aBundle.contains(anAsked), asked >= 0 && asked < size);
+        QCOMPARE(aBundle.firstTemplate(), aPages.at(size > 0 ? 0 : -1));
+        QCOMPARE(aBundle.empty(), size == 0);
     }
-    for (int anIndex = 0; anIndex < 3; ++anIndex)
-        aRegistry->remove(aPages.at(anIndex));
-}
 
-void TestTemplateBundles::concurrentAddFindRemove()
-{
-    // Each thread registers designs of its own, reads them back while the others write, and
-    // takes a page out of each; a thread sees only whole bundles.
-    constexpr int THREADS = 4;
-    constexpr int DESIGNS = 40;
-    LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
-    std::vector<std::unique_ptr<Pages>> aPages;
-    for (int anIndex = 0; anIndex < THREADS * DESIGNS; ++anIndex)
-        aPages.push_back(std::make_unique<Pages>(3, QStringLiteral("Design %1").arg(anIndex)));
+    void countNeededPages_data()
+    {
+        QTest::addColumn<QList<int>>("pages");
+        QTest::addColumn<int>("needed");
 
-    std::vector<int> aFailures(THREADS, 0);
-    std::vector<std::thread> aThreads;
-    for (int aThread = 0; aThread < THREADS; ++aThread) {
-        aThreads.emplace_back([&, aThread] {
-            for (int aDesign = aThread * DESIGNS; aDesign < (aThread + 1) * DESIGNS; ++aDesign) {
-                const Pages& aDesignPages = *aPages.at(aDesign);
-                if (aDesign % 2 == 0)
-                    aRegistry->add(LMTemplateBundle(aDesignPages.list()));
-                else
-                    aRegistry->createBundle(aDesignPages.list());
-                if (aRegistry->find(aDesignPages.at(2)).templates() != aDesignPages.list())
-                    ++aFailures[aThread];
-                aRegistry->remove(aDesignPages.at(1));
-                const LMTemplateBundle aShrunken = aRegistry->find(aDesignPages.at(0));
-                if (aShrunken.templates() != LMUnconfiguredTemplateList { aDesignPages.at(0), aDesignPages.at(2) })
-                    ++aFailures[aThread];
-            }
-        });
+        row("empty bundle", QList<int>(), 1);
+        row("three pages", QList<int> { 0, 1, 2 }, 3);
+        row("a null page ends the steps", QList<int> { 0, 1, -1, 2 }, 2);
     }
-    for (std::thread& aThread : aThreads)
-        aThread.join();
 
-    QCOMPARE(aFailures, std::vector<int>(THREADS, 0));
-    for (const std::unique_ptr<Pages>& aDesign : aPages) {
-        QCOMPARE(aRegistry->find(aDesign->at(2)).countNeededPages(), 2);
+    void countNeededPages()
+    {
+        QFETCH(QList<int>, pages);
+
+        const Pages aPages(3, QStringLiteral("Album"));
+        LMUnconfiguredTemplateList aList;
+        for (int anIndex : pages)
+            aList.append(aPages.at(anIndex));
+        QTEST(LMTemplateBundle(aList).countNeededPages(), "needed");
+    }
+
+    void equality()
+    {
+        const Pages aPages(3, QStringLiteral("Kalender"));
+        const LMTemplateBundle aBundle(aPages.list());
+        QCOMPARE(aBundle, LMTemplateBundle(aPages.list()));
+        QVERIFY(aBundle != LMTemplateBundle({ aPages.at(2), aPages.at(1), aPages.at(0) }));
+        QVERIFY(aBundle != LMTemplateBundle({ aPages.at(0), aPages.at(1) }));
+        QVERIFY(LMTemplateBundle() == LMTemplateBundle());
+
+        // Handles compare by template object, not by name.
+        const Pages aSameNames(3, QStringLiteral("Kalender"));
+        QVERIFY(aBundle != LMTemplateBundle(aSameNames.list()));
+    }
+
+    void findOfUnknownTemplate()
+    {
+        const Pages aPages(1, QStringLiteral("Unbekannt"));
+        const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(aPages.at(0));
+        QCOMPARE(aBundle.templates(), aPages.list());
+        QCOMPARE(aBundle.countNeededPages(), 1);
+        QVERIFY(!aBundle.hasNextTemplate(aPages.at(0)));
+    }
+
+    void removeFromRegistry_data()
+    {
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QList<int>>("left");
+
+        row("middle of three", 1, QList<int> { 0, 2 });
+        row("first of three", 0, QList<int> { 1, 2 });
+        row("a template of no bundle", 3, QList<int> { 0, 1, 2 });
+    }
+
+    void removeFromRegistry()
+    {
+        QFETCH(int, removed);
+        QFETCH(QList<int>, left);
+
+        LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
+        const Pages aPages(4, QStringLiteral("Poster"));
+        aRegistry->add(LMTemplateBundle(aPages.first(3)));
+        aRegistry->remove(aPages.at(removed));
+
+        for (int anIndex : left) {
+            const LMTemplateBundle aBundle = aRegistry->find(aPages.at(anIndex));
+            QCOMPARE(indexes(aBundle, aPages), left);
+            QCOMPARE(aBundle.countNeededPages(), int(left.size()));
+        }
+        // The removed template stands alone again.
+        QCOMPARE(indexes(aRegistry->find(aPages.at(removed)), aPages), QList<int> { removed });
+
+        for (int anIndex = 0; anIndex < 4; ++anIndex)
+            aRegistry->remove(aPages.at(anIndex));
+    }
+
+    void append()
+    {
+        LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
+        const Pages aPages(5, QStringLiteral("Fotobuch"));
+        aRegistry->add(LMTemplateBundle({ aPages.at(1), aPages.at(2) }));
+
+        LMTemplateBundle aBundle({ aPages.at(0) });
+        // A template of a bundle brings its whole bundle along.
+        aBundle.append(aPages.at(2));
+        QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 1, 2 }));
+        // A template of no bundle comes alone.
+        aBundle.append(aPages.at(4));
+        QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 1, 2, 4 }));
+        // Pages already there are not repeated.
+        aBundle.append(aPages.at(1));
+        QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 1, 2, 4 }));
+        QCOMPARE(aBundle.nextTemplate(aPages.at(2)), aPages.at(4));
+
+        aBundle.remove(aPages.at(1));
+        QCOMPARE(indexes(aBundle, aPages), QList<int>({ 0, 2, 4 }));
+        QCOMPARE(aBundle.previousTemplate(aPages.at(2)), aPages.at(0));
+
+        aRegistry->remove(aPages.at(1));
+        aRegistry->remove(aPages.at(2));
+    }
+
+    void createBundleCombinesCategories()
+    {
+        const Pages aPages(3, QStringLiteral("Hochzeit"));
+        aPages.templateAt(0)->setCategorization(LMCategorization(
+            LMCategoryTypeEnum::Subcategory, LMThematicCategorySet({ LMThematicCategory(QStringLiteral("Liebe")) })));
+        aPages.templateAt(2)->setCategorization(LMCategorization(
+            LMCategoryTypeEnum::Theme, LMThematicCategorySet({ LMThematicCategory(QStringLiteral("Blumen")) })));
+        LMCategorization aCombined;
+        aCombined.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("Liebe")));
+        aCombined.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("Blumen")));
+
+        LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
+        const LMTemplateBundle aBundle = aRegistry->createBundle(aPages.list());
+        QCOMPARE(aBundle.templates(), aPages.list());
+        for (int anIndex = 0; anIndex < 3; ++anIndex) {
+            QCOMPARE(aPages.templateAt(anIndex)->categorization(), aCombined);
+            QCOMPARE(aRegistry->find(aPages.at(anIndex)), aBundle);
+        }
         for (int anIndex = 0; anIndex < 3; ++anIndex)
-            aRegistry->remove(aDesign->at(anIndex));
+            aRegistry->remove(aPages.at(anIndex));
     }
-}
+
+    void concurrentAddFindRemove()
+    {
+        // Each thread registers designs of its own, reads them back while the others write, and
+        // takes a page out of each; a thread sees only whole bundles.
+        constexpr int THREADS = 4;
+        constexpr int DESIGNS = 40;
+        LMTemplateBundleRegistry* aRegistry = LMTemplateBundleRegistry::instance();
+        std::vector<std::unique_ptr<Pages>> aPages;
+        for (int anIndex = 0; anIndex < THREADS * DESIGNS; ++anIndex)
+            aPages.push_back(std::make_unique<Pages>(3, QStringLiteral("Design %1").arg(anIndex)));
+
+        std::vector<int> aFailures(THREADS, 0);
+        std::vector<std::thread> aThreads;
+        for (int aThread = 0; aThread < THREADS; ++aThread) {
+            aThreads.emplace_back([&, aThread] {
+                for (int aDesign = aThread * DESIGNS; aDesign < (aThread + 1) * DESIGNS; ++aDesign) {
+                    const Pages& aDesignPages = *aPages.at(aDesign);
+                    if (aDesign % 2 == 0)
+                        aRegistry->add(LMTemplateBundle(aDesignPages.list()));
+                    else
+                        aRegistry->createBundle(aDesignPages.list());
+                    if (aRegistry->find(aDesignPages.at(2)).templates() != aDesignPages.list())
+                        ++aFailures[aThread];
+                    aRegistry->remove(aDesignPages.at(1));
+                    const LMTemplateBundle aShrunken = aRegistry->find(aDesignPages.at(0));
+                    if (aShrunken.templates() != LMUnconfiguredTemplateList { aDesignPages.at(0), aDesignPages.at(2) })
+                        ++aFailures[aThread];
+                }
+            });
+        }
+        for (std::thread& aThread : aThreads)
+            aThread.join();
+
+        QCOMPARE(aFailures, std::vector<int>(THREADS, 0));
+        for (const std::unique_ptr<Pages>& aDesign : aPages) {
+            QCOMPARE(aRegistry->find(aDesign->at(2)).countNeededPages(), 2);
+            for (int anIndex = 0; anIndex < 3; ++anIndex)
+                aRegistry->remove(aDesign->at(anIndex));
+        }
+    }
+};
 
 QTEST_MAIN(TestTemplateBundles)
 #include "tst_templatebundles.moc"

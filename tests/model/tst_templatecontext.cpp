@@ -5,23 +5,7 @@
 
 #include <QTest>
 
-// The product situation a template is asked for: validity, the queries answered from the
-// article's catalogue data, the spot colour rule, equality, order and hashing.
-class TestTemplateContext : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void initTestCase();
-    void validity_data();
-    void validity();
-    void canUseSpotColor_data();
-    void canUseSpotColor();
-    void pageQueries();
-    void articleQueries();
-    void equalityAndOrder_data();
-    void equalityAndOrder();
-};
+using LMTestSupport::row;
 
 namespace {
 LMArticle article(const char* theOrderName)
@@ -30,151 +14,157 @@ LMArticle article(const char* theOrderName)
 }
 } // namespace
 
-void TestTemplateContext::initTestCase()
+// The product situation a template is asked for: validity, the queries answered from the
+// article's catalogue data, the spot colour rule, equality, order and hashing.
+class TestTemplateContext : public QObject
 {
-    QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("model/catalogue.json"))));
-}
+    Q_OBJECT
 
-void TestTemplateContext::validity_data()
-{
-    QTest::addColumn<QString>("orderName");
-    QTest::addColumn<int>("pageType");
-    QTest::addColumn<bool>("valid");
-
-    QTest::newRow("catalogue article and page") << QStringLiteral("CARD_SPOT") << 0x8 << true;
-    QTest::newRow("no page type") << QStringLiteral("CARD_SPOT") << 0 << false;
-    QTest::newRow("unresolved article") << QStringLiteral("NOT_LISTED") << 0x8 << false;
-    QTest::newRow("null article") << QString() << 0x8 << false;
-}
-
-void TestTemplateContext::validity()
-{
-    QFETCH(QString, orderName);
-    QFETCH(int, pageType);
-    QTEST(LMTemplateContext(LMArticle::fromOrderTxtName(orderName), LMPageType::fromInt(pageType)).isValid(), "valid");
-    QVERIFY(!LMTemplateContext().isValid());
-}
-
-void TestTemplateContext::canUseSpotColor_data()
-{
-    QTest::addColumn<QString>("orderName");
-    QTest::addColumn<QList<int>>("pageTypes");
-    QTest::addColumn<bool>("canUse");
-
-    // Inner, first, front flyleaf and wall decor pages; spine, full cover, single page, back
-    // cover, calendar month, and inner page and spine in one.
-    QTest::newRow("card pages") << "CARD_SPOT" << QList<int> { 0x8, 0x2, 0x10, 0x200000 } << true;
-    QTest::newRow("pages without spot colour")
-        << "CARD_SPOT" << QList<int> { 0x1, 0x20, 0x40, 0x200, 0x80000, 0x9 } << false;
-    QTest::newRow("feature missing") << "CARD_PLAIN" << QList<int> { 0x8 } << false;
-    QTest::newRow("article class not 8") << "BOOK_SPOT" << QList<int> { 0x8 } << false;
-    QTest::newRow("classes include 8") << "MIXED_SPOT" << QList<int> { 0x8 } << true;
-    QTest::newRow("unresolved article") << "NOT_LISTED" << QList<int> { 0x8 } << false;
-}
-
-void TestTemplateContext::canUseSpotColor()
-{
-    QFETCH(QString, orderName);
-    QFETCH(QList<int>, pageTypes);
-    QFETCH(bool, canUse);
-    for (const int aPageType : std::as_const(pageTypes)) {
-        const LMTemplateContext aContext(article(qPrintable(orderName)), LMPageType::fromInt(aPageType));
-        QVERIFY2(aContext.canUseSpotColor() == canUse, qPrintable(QString::number(aPageType, 16)));
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("model/catalogue.json"))));
     }
-}
 
-void TestTemplateContext::pageQueries()
-{
-    const LMTemplateContext anInner(article("CARD_SPOT"), LMPageTypeEnum::InnerPage);
-    QCOMPARE(anInner.usableSize(), QSizeF(1480, 1050));
-    QCOMPARE(anInner.topLeftBleedOffset(), QPointF(20, 30));
-    QCOMPARE(anInner.pageSizeSpecs(LMPageAlignmentEnum::Double).usableSize(), QSizeF(2960, 1050));
-    QCOMPARE(anInner.pageSizeSpecs(LMPageAlignmentEnum::Right).usableSize(), QSizeF(1480, 1050));
+    void validity_data()
+    {
+        QTest::addColumn<QString>("orderName");
+        QTest::addColumn<int>("pageType");
+        QTest::addColumn<bool>("valid");
 
-    const LMTemplateContext aCover(article("CARD_SPOT"), LMPageTypeEnum::FullCover);
-    QCOMPARE(aCover.usableSize(), QSizeF(3000, 1100));
-    QCOMPARE(aCover.topLeftBleedOffset(), QPointF(100, 100));
-
-    const LMTemplateContext aSpine(article("CARD_SPOT"), LMPageTypeEnum::Spine);
-    QVERIFY(!aSpine.pageSizeSpecs(LMPageAlignmentEnum::Left).isValid());
-    QVERIFY(aSpine.usableSize().isEmpty());
-    QCOMPARE(aSpine.topLeftBleedOffset(), QPointF());
-}
-
-void TestTemplateContext::articleQueries()
-{
-    LMArticleVariants aVariants;
-    aVariants.insert(QStringLiteral("cutout"), QStringLiteral("heart"));
-    const LMTemplateContext aContext(article("CARD_SPOT"), LMPageTypeEnum::InnerPage, aVariants);
-    QCOMPARE(aContext.productVariant(), aVariants);
-    QVERIFY(aContext.hasArticleClass(LMArticleClassEnum::Card));
-    QVERIFY(!aContext.hasArticleClass(LMArticleClassEnum::PhotoBook));
-    QCOMPARE(aContext.orientation(), LMOrientation(LMOrientationEnum::Landscape));
-    QVERIFY(aContext.hasHorizontalPages());
-    QVERIFY(!aContext.fullBackgroundOnEachPage());
-    QCOMPARE(aContext.widthByHeight(), 1480.0 / 1050.0);
-    QVERIFY(aContext.hasGlassesAddOn({ LMPriceClass::create(QStringLiteral("10")) }));
-    QVERIFY(!aContext.hasPassepartoutAddOn({ LMPriceClass::create(QStringLiteral("10")) }));
-    QVERIFY(aContext.hasPassepartoutAddOn({ LMPriceClass::create(QStringLiteral("11")) }));
-
-    const LMTemplateContextGroup aGroup = aContext.contextGroup();
-    QVERIFY(aGroup.supportsArticle(aContext.article()));
-    QVERIFY(aGroup.isPageType(LMPageTypeEnum::InnerPage));
-    QCOMPARE(aGroup.articleVariants(), aVariants);
-}
-
-void TestTemplateContext::equalityAndOrder_data()
-{
-    QTest::addColumn<QString>("orderNameA");
-    QTest::addColumn<int>("pageTypeA");
-    QTest::addColumn<QString>("variantA");
-    QTest::addColumn<QString>("orderNameB");
-    QTest::addColumn<int>("pageTypeB");
-    QTest::addColumn<QString>("variantB");
-    QTest::addColumn<bool>("equal");
-    QTest::addColumn<bool>("aBeforeB");
-
-    const QString aCard = QStringLiteral("CARD_SPOT");
-    QTest::newRow("same") << aCard << 8 << QString() << aCard << 8 << QString() << true << false;
-    QTest::newRow("variants do not count")
-        << aCard << 8 << QStringLiteral("cutout=star") << aCard << 8 << QString() << true << false;
-    QTest::newRow("order name in other case matches")
-        << aCard << 8 << QString() << QStringLiteral("card_spot") << 8 << QString() << true << false;
-    QTest::newRow("unresolved names match without case")
-        << QStringLiteral("GONE") << 8 << QString() << QStringLiteral("gone") << 8 << QString() << true << false;
-    QTest::newRow("page type decides") << aCard << 2 << QString() << aCard << 8 << QString() << false << true;
-    QTest::newRow("article decides before page type")
-        << QStringLiteral("CARD_PLAIN") << 2 << QString() << aCard << 8 << QString() << false << false;
-    QTest::newRow("lower id first") << aCard << 8 << QString() << QStringLiteral("CARD_PLAIN") << 2 << QString()
-                                    << false << true;
-    QTest::newRow("null article first") << QString() << 8 << QString() << aCard << 8 << QString() << false << true;
-}
-
-void TestTemplateContext::equalityAndOrder()
-{
-    QFETCH(QString, orderNameA);
-    QFETCH(int, pageTypeA);
-    QFETCH(QString, variantA);
-    QFETCH(QString, orderNameB);
-    QFETCH(int, pageTypeB);
-    QFETCH(QString, variantB);
-    QFETCH(bool, equal);
-    QFETCH(bool, aBeforeB);
-
-    const LMTemplateContext anA(LMArticle::fromOrderTxtName(orderNameA), LMPageType::fromInt(pageTypeA),
-                                LMArticleVariants(QStringList { variantA }));
-    const LMTemplateContext aB(LMArticle::fromOrderTxtName(orderNameB), LMPageType::fromInt(pageTypeB),
-                               LMArticleVariants(QStringList { variantB }));
-    QCOMPARE(anA == aB, equal);
-    QCOMPARE(anA != aB, !equal);
-    QCOMPARE(anA < aB, aBeforeB);
-    if (equal) {
-        QVERIFY(!(aB < anA));
-        QCOMPARE(qHash(anA), qHash(aB));
-    } else {
-        QCOMPARE(aB < anA, !aBeforeB);
+        row("catalogue article and page", QStringLiteral("CARD_SPOT"), 0x8, true);
+        row("no page type", QStringLiteral("CARD_SPOT"), 0, false);
+        row("unresolved article", QStringLiteral("NOT_LISTED"), 0x8, false);
+        row("null article", QString(), 0x8, false);
     }
-}
+
+    void validity()
+    {
+        QFETCH(QString, orderName);
+        QFETCH(int, pageType);
+        QTEST(LMTemplateContext(LMArticle::fromOrderTxtName(orderName), LMPageType::fromInt(pageType)).isValid(),
+              "valid");
+        QVERIFY(!LMTemplateContext().isValid());
+    }
+
+    void canUseSpotColor_data()
+    {
+        QTest::addColumn<QString>("orderName");
+        QTest::addColumn<QList<int>>("pageTypes");
+        QTest::addColumn<bool>("canUse");
+
+        // Inner, first, front flyleaf and wall decor pages; spine, full cover, single page, back
+        // cover, calendar month, and inner page and spine in one.
+        row("card pages", "CARD_SPOT", QList<int> { 0x8, 0x2, 0x10, 0x200000 }, true);
+        row("pages without spot colour", "CARD_SPOT", QList<int> { 0x1, 0x20, 0x40, 0x200, 0x80000, 0x9 }, false);
+        row("feature missing", "CARD_PLAIN", QList<int> { 0x8 }, false);
+        row("article class not 8", "BOOK_SPOT", QList<int> { 0x8 }, false);
+        row("classes include 8", "MIXED_SPOT", QList<int> { 0x8 }, true);
+        row("unresolved article", "NOT_LISTED", QList<int> { 0x8 }, false);
+    }
+
+    void canUseSpotColor()
+    {
+        QFETCH(QString, orderName);
+        QFETCH(QList<int>, pageTypes);
+        QFETCH(bool, canUse);
+        for (const int aPageType : std::as_const(pageTypes)) {
+            const LMTemplateContext aContext(article(qPrintable(orderName)), LMPageType::fromInt(aPageType));
+            QVERIFY2(aContext.canUseSpotColor() == canUse, qPrintable(QString::number(aPageType, 16)));
+        }
+    }
+
+    void pageQueries()
+    {
+        const LMTemplateContext anInner(article("CARD_SPOT"), LMPageTypeEnum::InnerPage);
+        QCOMPARE(anInner.usableSize(), QSizeF(1480, 1050));
+        QCOMPARE(anInner.topLeftBleedOffset(), QPointF(20, 30));
+        QCOMPARE(anInner.pageSizeSpecs(LMPageAlignmentEnum::Double).usableSize(), QSizeF(2960, 1050));
+        QCOMPARE(anInner.pageSizeSpecs(LMPageAlignmentEnum::Right).usableSize(), QSizeF(1480, 1050));
+
+        const LMTemplateContext aCover(article("CARD_SPOT"), LMPageTypeEnum::FullCover);
+        QCOMPARE(aCover.usableSize(), QSizeF(3000, 1100));
+        QCOMPARE(aCover.topLeftBleedOffset(), QPointF(100, 100));
+
+        const LMTemplateContext aSpine(article("CARD_SPOT"), LMPageTypeEnum::Spine);
+        QVERIFY(!aSpine.pageSizeSpecs(LMPageAlignmentEnum::Left).isValid());
+        QVERIFY(aSpine.usableSize().isEmpty());
+        QCOMPARE(aSpine.topLeftBleedOffset(), QPointF());
+    }
+
+    void articleQueries()
+    {
+        LMArticleVariants aVariants;
+        aVariants.insert(QStringLiteral("cutout"), QStringLiteral("heart"));
+        const LMTemplateContext aContext(article("CARD_SPOT"), LMPageTypeEnum::InnerPage, aVariants);
+        QCOMPARE(aContext.productVariant(), aVariants);
+        QVERIFY(aContext.hasArticleClass(LMArticleClassEnum::Card));
+        QVERIFY(!aContext.hasArticleClass(LMArticleClassEnum::PhotoBook));
+        QCOMPARE(aContext.orientation(), LMOrientation(LMOrientationEnum::Landscape));
+        QVERIFY(aContext.hasHorizontalPages());
+        QVERIFY(!aContext.fullBackgroundOnEachPage());
+        QCOMPARE(aContext.widthByHeight(), 1480.0 / 1050.0);
+        QVERIFY(aContext.hasGlassesAddOn({ LMPriceClass::create(QStringLiteral("10")) }));
+        QVERIFY(!aContext.hasPassepartoutAddOn({ LMPriceClass::create(QStringLiteral("10")) }));
+        QVERIFY(aContext.hasPassepartoutAddOn({ LMPriceClass::create(QStringLiteral("11")) }));
+
+        const LMTemplateContextGroup aGroup = aContext.contextGroup();
+        QVERIFY(aGroup.supportsArticle(aContext.article()));
+        QVERIFY(aGroup.isPageType(LMPageTypeEnum::InnerPage));
+        QCOMPARE(aGroup.articleVariants(), aVariants);
+    }
+
+    void equalityAndOrder_data()
+    {
+        QTest::addColumn<QString>("orderNameA");
+        QTest::addColumn<int>("pageTypeA");
+        QTest::addColumn<QString>("variantA");
+        QTest::addColumn<QString>("orderNameB");
+        QTest::addColumn<int>("pageTypeB");
+        QTest::addColumn<QString>("variantB");
+        QTest::addColumn<bool>("equal");
+        QTest::addColumn<bool>("aBeforeB");
+
+        const QString aCard = QStringLiteral("CARD_SPOT");
+        row("same", aCard, 8, QString(), aCard, 8, QString(), true, false);
+        row("variants do not count", aCard, 8, QStringLiteral("cutout=star"), aCard, 8, QString(), true, false);
+        row("order name in other case matches", aCard, 8, QString(), QStringLiteral("card_spot"), 8, QString(), true,
+            false);
+        row("unresolved names match without case", QStringLiteral("GONE"), 8, QString(), QStringLiteral("gone"), 8,
+            QString(), true, false);
+        row("page type decides", aCard, 2, QString(), aCard, 8, QString(), false, true);
+        row("article decides before page type", QStringLiteral("CARD_PLAIN"), 2, QString(), aCard, 8, QString(), false,
+            false);
+        row("lower id first", aCard, 8, QString(), QStringLiteral("CARD_PLAIN"), 2, QString(), false, true);
+        row("null article first", QString(), 8, QString(), aCard, 8, QString(), false, true);
+    }
+
+    void equalityAndOrder()
+    {
+        QFETCH(QString, orderNameA);
+        QFETCH(int, pageTypeA);
+        QFETCH(QString, variantA);
+        QFETCH(QString, orderNameB);
+        QFETCH(int, pageTypeB);
+        QFETCH(QString, variantB);
+        QFETCH(bool, equal);
+        QFETCH(bool, aBeforeB);
+
+        const LMTemplateContext anA(LMArticle::fromOrderTxtName(orderNameA), LMPageType::fromInt(pageTypeA),
+                                    LMArticleVariants(QStringList { variantA }));
+        const LMTemplateContext aB(LMArticle::fromOrderTxtName(orderNameB), LMPageType::fromInt(pageTypeB),
+                                   LMArticleVariants(QStringList { variantB }));
+        QCOMPARE(anA == aB, equal);
+        QCOMPARE(anA != aB, !equal);
+        QCOMPARE(anA < aB, aBeforeB);
+        if (equal) {
+            QVERIFY(!(aB < anA));
+            QCOMPARE(qHash(anA), qHash(aB));
+        } else {
+            QCOMPARE(aB < anA, !aBeforeB);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTemplateContext)
 #include "tst_templatecontext.moc"

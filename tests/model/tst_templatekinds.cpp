@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 namespace {
 
 // The template an XML template element of that jig type gives, owned by the test.
@@ -42,361 +44,342 @@ class TestTemplateKinds : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void frame_data();
-    void frame();
-    void frameGlass_data();
-    void frameGlass();
-    void passepartoutConfig_data();
-    void passepartoutConfig();
-    void passepartoutRemoveItem_data();
-    void passepartoutRemoveItem();
-    void wallholder_data();
-    void wallholder();
-    void variantTemplate_data();
-    void variantTemplate();
-    void createByJigType_data();
-    void createByJigType();
-    void cloneKeepsClassAndConfiguration_data();
-    void cloneKeepsClassAndConfiguration();
-    void otherTemplatesAnswerEmpty();
-    void configurationEquality();
+    void initTestCase()
+    {
+        QVERIFY(myDir.isValid());
+        LMTestSupport::writeFile(myDir, QStringLiteral("wohnzimmer.jpg"), "jpeg");
+        LMTestSupport::writeFile(myDir, QStringLiteral("rooms/flur.png"), "png");
+    }
+
+    void frame_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("material");
+        QTest::addColumn<bool>("removeItem");
+        QTest::addColumn<QString>("warning");
+
+        QTest::newRow("wood") << R"(<template material="wood"/>)" << int(LMFrameMaterialEnum::Wood) << false
+                              << QString();
+        QTest::newRow("aluminium, other spelling")
+            << R"(<template material="alu"/>)" << int(LMFrameMaterialEnum::Aluminium) << false << QString();
+        row("no material is the remove item", "<template/>", int(LMFrameMaterialEnum::Remove), true, QString());
+        QTest::newRow("none") << R"(<template material="none"/>)" << int(LMFrameMaterialEnum::Remove) << true
+                              << QString();
+        QTest::newRow("unknown material")
+            << R"(<template material="Holzwürmer"/>)" << 0 << false << "unknown frame material";
+    }
+
+    void frame()
+    {
+        QFETCH(QString, xml);
+        QFETCH(bool, removeItem);
+        QFETCH(QString, warning);
+
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::Frame);
+        QVERIFY(qobject_cast<LMTemplateFrame*>(aTemplate.get()));
+        QTEST(aTemplate->frameMaterial().value(), "material");
+        QCOMPARE(aTemplate->isRemoveItem(), removeItem);
+        QCOMPARE(aTemplate->hasFrame(), !removeItem);
+        QCOMPARE(aTemplate->basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
+    }
+
+    void frameGlass_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("material");
+        QTest::addColumn<bool>("removeItem");
+
+        QTest::newRow("laminated") << R"(<template material="laminated"/>)" << 1 << false;
+        QTest::newRow("glass") << R"(<template material="glas"/>)" << 2 << false;
+        QTest::newRow("capital letters") << R"(<template material="GLAS"/>)" << 2 << false;
+        row("without material", "<template/>", 0, true);
+        QTest::newRow("none") << R"(<template material="none"/>)" << 0 << true;
+        QTest::newRow("unknown word") << R"(<template material="Plexiglas"/>)" << 0 << true;
+    }
+
+    void frameGlass()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, material);
+        QFETCH(bool, removeItem);
+
+        const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::FrameGlass);
+        QVERIFY(qobject_cast<LMTemplateFrameGlass*>(aTemplate.get()));
+        QCOMPARE(aTemplate->glassMaterial().value(), material);
+        QCOMPARE(aTemplate->isRemoveItem(), removeItem);
+        QCOMPARE(aTemplate->hasGlassMaterial(LMFrameGlassMaterialEnum::Glass), material == 2);
+        QCOMPARE(aTemplate->hasGlassMaterial(LMFrameGlassMaterial::fromInt(3)), material != 0);
+        QCOMPARE(aTemplate->basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
+    }
+
+    void passepartoutConfig_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QSize>("innerSize");
+        QTest::addColumn<bool>("empty");
+
+        QTest::newRow("colour and opening") << R"(<template color="#102030" width="300" height="200"/>)"
+                                            << QColor(0x10, 0x20, 0x30) << QSize(300, 200) << false;
+        row("nothing given: white without opening", "<template/>", QColor(Qt::white), QSize(-1, -1), true);
+        QTest::newRow("zero width") << R"(<template width="0" height="120"/>)" << QColor(Qt::white) << QSize(0, 120)
+                                    << true;
+        QTest::newRow("smallest opening")
+            << R"(<template width="1" height="1"/>)" << QColor(Qt::white) << QSize(1, 1) << false;
+        QTest::newRow("negative height") << R"(<template width="50" height="-3"/>)" << QColor(Qt::white)
+                                         << QSize(50, -3) << true;
+        QTest::newRow("malformed values keep the defaults")
+            << R"(<template color="beige-ish" width="12.5" height="x"/>)" << QColor(Qt::white) << QSize(-1, -1) << true;
+    }
+
+    void passepartoutConfig()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QColor, color);
+        QFETCH(QSize, innerSize);
+
+        QDomDocument aDocument;
+        const LMTemplateFramePassepartoutConfig aConfig
+            = LMTemplateFramePassepartoutConfig::fromXml(attributes(aDocument, xml));
+        QCOMPARE(aConfig.color(), color);
+        QCOMPARE(aConfig.innerSize(), innerSize);
+        QTEST(aConfig.isEmpty(), "empty");
+
+        const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::Passepartout);
+        QVERIFY(qobject_cast<LMTemplateFramePassepartout*>(aTemplate.get()));
+        QCOMPARE(aTemplate->framePassepartoutConfig(), aConfig);
+    }
+
+    void passepartoutRemoveItem_data()
+    {
+        QTest::addColumn<QString>("priceClass");
+        QTest::addColumn<bool>("removeItem");
+
+        row("no price class", QString(), true);
+        row("01", "01", true);
+        row("02", "02", false);
+        row("a lettered class", "premium", false);
+    }
+
+    void passepartoutRemoveItem()
+    {
+        QFETCH(QString, priceClass);
+        QFETCH(bool, removeItem);
+
+        LMTemplateFramePassepartout aTemplate;
+        aTemplate.setFramePassepartoutConfig(LMTemplateFramePassepartoutConfig(Qt::gray, QSize(100, 80)));
+        aTemplate.setPriceClass(LMPriceClass::create(priceClass));
+        QCOMPARE(aTemplate.isRemoveItem(), removeItem);
+        QCOMPARE(aTemplate.basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
+    }
+
+    void wallholder_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<bool>("removeItem");
+        QTest::addColumn<int>("diameter");
+        QTest::addColumn<int>("distanceX");
+        QTest::addColumn<int>("distanceY");
+
+        QTest::newRow("isNull true") << R"(<template isNull="true"/>)" << true << 0 << 0 << 0;
+        QTest::newRow("isNull as 1") << R"(<template isNull="1" diameter="4"/>)" << true << 4 << 0 << 0;
+        QTest::newRow("without isNull") << R"(<template diameter="6" distancex="300" distancey="20"/>)" << false << 6
+                                        << 300 << 20;
+        QTest::newRow("malformed isNull takes the default")
+            << R"(<template isNull="vielleicht"/>)" << false << 0 << 0 << 0;
+        QTest::newRow("malformed numbers are 0")
+            << R"(<template diameter="6mm" distancex="" distancey="-5"/>)" << false << 0 << 0 << -5;
+        row("no attributes at all", "<template/>", false, 0, 0, 0);
+    }
+
+    void wallholder()
+    {
+        QFETCH(QString, xml);
+        QFETCH(bool, removeItem);
+        QFETCH(int, diameter);
+        QFETCH(int, distanceX);
+        QFETCH(int, distanceY);
+
+        // Built from the element itself, as the XML readers do it.
+        QDomDocument aDocument;
+        QVERIFY(aDocument.setContent(xml));
+        const LMTemplateWallholder aTemplate(aDocument.documentElement());
+        const LMTemplateWallholderConfig aConfig = aTemplate.wallholderConfig();
+        QCOMPARE(aConfig.isRemoveItem(), removeItem);
+        QCOMPARE(aConfig.isNull(), removeItem);
+        QCOMPARE(aConfig.diameter(), diameter);
+        QCOMPARE(aConfig.distanceX(), distanceX);
+        QCOMPARE(aConfig.distanceY(), distanceY);
+        QCOMPARE(aTemplate.isRemoveItem(), removeItem);
+        QCOMPARE(aTemplate.basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
+
+        const std::unique_ptr<LMTemplate> aRead = fromXml(xml, LMJigTypeEnum::Wallholder);
+        QVERIFY(qobject_cast<LMTemplateWallholder*>(aRead.get()));
+        QCOMPARE(aRead->wallholderConfig(), aConfig);
+    }
+
+    void variantTemplate_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("surrounding");
+        QTest::addColumn<QRect>("editableArea");
+        QTest::addColumn<bool>("removeItem");
+
+        const QString aRoot = myDir.path();
+        QTest::newRow("existing picture beside the template")
+            << R"(<template surrounding="wohnzimmer.jpg" x="10" y="20" width="300" height="200"/>)" << aRoot
+            << "wohnzimmer.jpg" << QRect(10, 20, 300, 200) << false;
+        QTest::newRow("picture in a subfolder")
+            << R"(<template surrounding="rooms/flur.png"/>)" << aRoot << "rooms/flur.png" << QRect() << false;
+        QTest::newRow("missing picture") << R"(<template surrounding="keller.jpg" x="0" y="0" width="5" height="5"/>)"
+                                         << aRoot << QString() << QRect(0, 0, 5, 5) << false;
+        QTest::newRow("picture of another folder")
+            << R"(<template surrounding="flur.png"/>)" << aRoot << QString() << QRect() << true;
+        QTest::newRow("a folder is no picture")
+            << R"(<template surrounding="rooms"/>)" << aRoot << QString() << QRect() << true;
+        row("nothing given", "<template/>", aRoot, QString(), QRect(), true);
+        QTest::newRow("relative path, relative to the folder only")
+            << R"(<template surrounding="../wohnzimmer.jpg"/>)" << aRoot + QStringLiteral("/rooms") << "wohnzimmer.jpg"
+            << QRect() << false;
+    }
+
+    void variantTemplate()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QString, folder);
+        QFETCH(QString, surrounding);
+        QFETCH(QRect, editableArea);
+
+        const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::VariantTemplate, folder);
+        auto* aVariant = qobject_cast<LMTemplateVariantTemplate*>(aTemplate.get());
+        QVERIFY(aVariant);
+        QCOMPARE(aVariant->folderPath(), folder);
+        const LMTemplateVariantTemplateConfig aConfig = aTemplate->templateVariantConfig();
+        QCOMPARE(aConfig.editableArea(), editableArea);
+        if (surrounding.isEmpty()) {
+            QVERIFY(!aConfig.surrounding().isValid());
+        } else {
+            QVERIFY(aConfig.surrounding().isLocalFile());
+            QCOMPARE(QFileInfo(aConfig.surrounding().localFilePath()).canonicalFilePath(),
+                     QFileInfo(myDir.filePath(surrounding)).canonicalFilePath());
+        }
+        QTEST(aTemplate->isRemoveItem(), "removeItem");
+    }
+
+    void createByJigType_data()
+    {
+        QTest::addColumn<int>("jigType");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<int>("layerType");
+
+        row("frame", 128, "LMTemplateFrame", 256);
+        row("passepartout", 256, "LMTemplateFramePassepartout", 2048);
+        row("frame glass", 512, "LMTemplateFrameGlass", 4096);
+        row("wallholder", 1024, "LMTemplateWallholder", 1024);
+        row("variant template, no layer of its own", 8192, "LMTemplateVariantTemplate", 0);
+        row("background", 1, "LMTemplate", 0);
+        row("unknown", 0, "LMTemplate", 0);
+        row("frame and passepartout together", 384, "LMTemplate", 0);
+    }
+
+    void createByJigType()
+    {
+        QFETCH(int, jigType);
+        QFETCH(QString, className);
+
+        const std::unique_ptr<LMTemplate> aTemplate = LMTemplate::create(LMJigType::fromInt(jigType));
+        QVERIFY(aTemplate);
+        QCOMPARE(QString::fromLatin1(aTemplate->metaObject()->className()), className);
+        QCOMPARE(aTemplate->jigType().value(), jigType);
+        QTEST(aTemplate->templateLayerType().value(), "layerType");
+    }
+
+    void cloneKeepsClassAndConfiguration_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<int>("jigType");
+
+        QTest::newRow("frame") << R"(<template material="plastic"/>)" << 128;
+        QTest::newRow("frame glass") << R"(<template material="laminated"/>)" << 512;
+        QTest::newRow("passepartout") << R"(<template color="#aabbcc" width="40" height="30"/>)" << 256;
+        QTest::newRow("wallholder") << R"(<template isNull="true" diameter="3" distancex="7" distancey="9"/>)" << 1024;
+        QTest::newRow("variant template")
+            << R"(<template surrounding="wohnzimmer.jpg" x="1" y="2" width="3" height="4"/>)" << 8192;
+    }
+
+    void cloneKeepsClassAndConfiguration()
+    {
+        QFETCH(QString, xml);
+        QFETCH(int, jigType);
+
+        const std::unique_ptr<LMTemplate> aSource = fromXml(xml, LMJigType::fromInt(jigType), myDir.path());
+        aSource->setName(QStringLiteral("Rahmen Eiche"));
+        aSource->setPriceClass(LMPriceClass::create(QStringLiteral("03")));
+
+        const std::unique_ptr<LMTemplate> aClone = aSource->cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
+        QCOMPARE(aClone->metaObject(), aSource->metaObject());
+        QCOMPARE(aClone->jigType(), aSource->jigType());
+        QCOMPARE(aClone->templateLayerType(), aSource->templateLayerType());
+        QCOMPARE(aClone->name(), QStringLiteral("Rahmen Eiche_vertical"));
+        QCOMPARE(aClone->isRemoveItem(), aSource->isRemoveItem());
+        QCOMPARE(aClone->frameMaterial(), aSource->frameMaterial());
+        QCOMPARE(aClone->glassMaterial(), aSource->glassMaterial());
+        QCOMPARE(aClone->framePassepartoutConfig(), aSource->framePassepartoutConfig());
+        QCOMPARE(aClone->wallholderConfig(), aSource->wallholderConfig());
+        QCOMPARE(aClone->templateVariantConfig(), aSource->templateVariantConfig());
+    }
+
+    void otherTemplatesAnswerEmpty()
+    {
+        LMTemplate aLayout(LMJigTypeEnum::Layout);
+        QVERIFY(!aLayout.hasFrame());
+        QVERIFY(!aLayout.frameMaterial().isValid());
+        QVERIFY(!aLayout.glassMaterial().isValid());
+        QVERIFY(!aLayout.hasGlassMaterial(LMFrameGlassMaterial::fromInt(3)));
+        QCOMPARE(aLayout.framePassepartoutConfig(), LMTemplateFramePassepartoutConfig());
+        QVERIFY(aLayout.wallholderConfig().isRemoveItem());
+        QCOMPARE(aLayout.templateVariantConfig(), LMTemplateVariantTemplateConfig());
+
+        // Reading attributes leaves a plain template as it is.
+        QDomDocument aDocument;
+        aLayout.readAttributes(attributes(aDocument, R"(<template material="glas" isNull="false" width="9"/>)"));
+        QVERIFY(!aLayout.glassMaterial().isValid());
+        QVERIFY(aLayout.wallholderConfig().isRemoveItem());
+        QVERIFY(aLayout.framePassepartoutConfig().isEmpty());
+
+        // Every kind answers only its own question.
+        const LMTemplateFrameGlass aGlass;
+        QVERIFY(!aGlass.hasFrame());
+        QVERIFY(aGlass.wallholderConfig().isRemoveItem());
+    }
+
+    void configurationEquality()
+    {
+        const LMTemplateFramePassepartoutConfig aMat(Qt::red, QSize(10, 20));
+        QCOMPARE(aMat, LMTemplateFramePassepartoutConfig(Qt::red, QSize(10, 20)));
+        QVERIFY(aMat != LMTemplateFramePassepartoutConfig(Qt::red, QSize(20, 10)));
+        QVERIFY(aMat != LMTemplateFramePassepartoutConfig(Qt::blue, QSize(10, 20)));
+
+        const LMTemplateWallholderConfig aHolder(false, 4, 100, 10);
+        QCOMPARE(aHolder, LMTemplateWallholderConfig(false, 4, 100, 10));
+        QVERIFY(aHolder != LMTemplateWallholderConfig(true, 4, 100, 10));
+        QVERIFY(aHolder != LMTemplateWallholderConfig(false, 4, 100, 11));
+        QVERIFY(LMTemplateWallholderConfig().isNull());
+        QVERIFY(!aHolder.isRemoveItem());
+
+        const LMFoto aPicture(QFileInfo(myDir.filePath(QStringLiteral("wohnzimmer.jpg"))));
+        const LMTemplateVariantTemplateConfig aVariant(QRect(1, 2, 3, 4), aPicture);
+        QCOMPARE(aVariant, LMTemplateVariantTemplateConfig(QRect(1, 2, 3, 4), aPicture));
+        QVERIFY(aVariant != LMTemplateVariantTemplateConfig(QRect(1, 2, 3, 4), LMFoto()));
+        QVERIFY(aVariant != LMTemplateVariantTemplateConfig(QRect(0, 2, 3, 4), aPicture));
+    }
 
 private:
     QTemporaryDir myDir;
 };
-
-void TestTemplateKinds::initTestCase()
-{
-    QVERIFY(myDir.isValid());
-    LMTestSupport::writeFile(myDir, QStringLiteral("wohnzimmer.jpg"), "jpeg");
-    LMTestSupport::writeFile(myDir, QStringLiteral("rooms/flur.png"), "png");
-}
-
-void TestTemplateKinds::frame_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<int>("material");
-    QTest::addColumn<bool>("removeItem");
-    QTest::addColumn<QString>("warning");
-
-    QTest::newRow("wood") << R"(<template material="wood"/>)" << int(LMFrameMaterialEnum::Wood) << false << QString();
-    QTest::newRow("aluminium, other spelling")
-        << R"(<template material="alu"/>)" << int(LMFrameMaterialEnum::Aluminium) << false << QString();
-    QTest::newRow("no material is the remove item")
-        << "<template/>" << int(LMFrameMaterialEnum::Remove) << true << QString();
-    QTest::newRow("none") << R"(<template material="none"/>)" << int(LMFrameMaterialEnum::Remove) << true << QString();
-    QTest::newRow("unknown material") << R"(<template material="Holzwürmer"/>)" << 0 << false
-                                      << "unknown frame material";
-}
-
-void TestTemplateKinds::frame()
-{
-    QFETCH(QString, xml);
-    QFETCH(bool, removeItem);
-    QFETCH(QString, warning);
-
-    if (!warning.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
-    const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::Frame);
-    QVERIFY(qobject_cast<LMTemplateFrame*>(aTemplate.get()));
-    QTEST(aTemplate->frameMaterial().value(), "material");
-    QCOMPARE(aTemplate->isRemoveItem(), removeItem);
-    QCOMPARE(aTemplate->hasFrame(), !removeItem);
-    QCOMPARE(aTemplate->basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
-}
-
-void TestTemplateKinds::frameGlass_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<int>("material");
-    QTest::addColumn<bool>("removeItem");
-
-    QTest::newRow("laminated") << R"(<template material="laminated"/>)" << 1 << false;
-    QTest::newRow("glass") << R"(<template material="glas"/>)" << 2 << false;
-    QTest::newRow("capital letters") << R"(<template material="GLAS"/>)" << 2 << false;
-    QTest::newRow("without material") << "<template/>" << 0 << true;
-    QTest::newRow("none") << R"(<template material="none"/>)" << 0 << true;
-    QTest::newRow("unknown word") << R"(<template material="Plexiglas"/>)" << 0 << true;
-}
-
-void TestTemplateKinds::frameGlass()
-{
-    QFETCH(QString, xml);
-    QFETCH(int, material);
-    QFETCH(bool, removeItem);
-
-    const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::FrameGlass);
-    QVERIFY(qobject_cast<LMTemplateFrameGlass*>(aTemplate.get()));
-    QCOMPARE(aTemplate->glassMaterial().value(), material);
-    QCOMPARE(aTemplate->isRemoveItem(), removeItem);
-    QCOMPARE(aTemplate->hasGlassMaterial(LMFrameGlassMaterialEnum::Glass), material == 2);
-    QCOMPARE(aTemplate->hasGlassMaterial(LMFrameGlassMaterial::fromInt(3)), material != 0);
-    QCOMPARE(aTemplate->basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
-}
-
-void TestTemplateKinds::passepartoutConfig_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<QColor>("color");
-    QTest::addColumn<QSize>("innerSize");
-    QTest::addColumn<bool>("empty");
-
-    QTest::newRow("colour and opening") << R"(<template color="#102030" width="300" height="200"/>)"
-                                        << QColor(0x10, 0x20, 0x30) << QSize(300, 200) << false;
-    QTest::newRow("nothing given: white without opening")
-        << "<template/>" << QColor(Qt::white) << QSize(-1, -1) << true;
-    QTest::newRow("zero width") << R"(<template width="0" height="120"/>)" << QColor(Qt::white) << QSize(0, 120)
-                                << true;
-    QTest::newRow("smallest opening") << R"(<template width="1" height="1"/>)" << QColor(Qt::white) << QSize(1, 1)
-                                      << false;
-    QTest::newRow("negative height") << R"(<template width="50" height="-3"/>)" << QColor(Qt::white) << QSize(50, -3)
-                                     << true;
-    QTest::newRow("malformed values keep the defaults")
-        << R"(<template color="beige-ish" width="12.5" height="x"/>)" << QColor(Qt::white) << QSize(-1, -1) << true;
-}
-
-void TestTemplateKinds::passepartoutConfig()
-{
-    QFETCH(QString, xml);
-    QFETCH(QColor, color);
-    QFETCH(QSize, innerSize);
-
-    QDomDocument aDocument;
-    const LMTemplateFramePassepartoutConfig aConfig
-        = LMTemplateFramePassepartoutConfig::fromXml(attributes(aDocument, xml));
-    QCOMPARE(aConfig.color(), color);
-    QCOMPARE(aConfig.innerSize(), innerSize);
-    QTEST(aConfig.isEmpty(), "empty");
-
-    const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::Passepartout);
-    QVERIFY(qobject_cast<LMTemplateFramePassepartout*>(aTemplate.get()));
-    QCOMPARE(aTemplate->framePassepartoutConfig(), aConfig);
-}
-
-void TestTemplateKinds::passepartoutRemoveItem_data()
-{
-    QTest::addColumn<QString>("priceClass");
-    QTest::addColumn<bool>("removeItem");
-
-    QTest::newRow("no price class") << QString() << true;
-    QTest::newRow("01") << "01" << true;
-    QTest::newRow("02") << "02" << false;
-    QTest::newRow("a lettered class") << "premium" << false;
-}
-
-void TestTemplateKinds::passepartoutRemoveItem()
-{
-    QFETCH(QString, priceClass);
-    QFETCH(bool, removeItem);
-
-    LMTemplateFramePassepartout aTemplate;
-    aTemplate.setFramePassepartoutConfig(LMTemplateFramePassepartoutConfig(Qt::gray, QSize(100, 80)));
-    aTemplate.setPriceClass(LMPriceClass::create(priceClass));
-    QCOMPARE(aTemplate.isRemoveItem(), removeItem);
-    QCOMPARE(aTemplate.basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
-}
-
-void TestTemplateKinds::wallholder_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<bool>("removeItem");
-    QTest::addColumn<int>("diameter");
-    QTest::addColumn<int>("distanceX");
-    QTest::addColumn<int>("distanceY");
-
-    QTest::newRow("isNull true") << R"(<template isNull="true"/>)" << true << 0 << 0 << 0;
-    QTest::newRow("isNull as 1") << R"(<template isNull="1" diameter="4"/>)" << true << 4 << 0 << 0;
-    QTest::newRow("without isNull") << R"(<template diameter="6" distancex="300" distancey="20"/>)" << false << 6 << 300
-                                    << 20;
-    QTest::newRow("malformed isNull takes the default") << R"(<template isNull="vielleicht"/>)" << false << 0 << 0 << 0;
-    QTest::newRow("malformed numbers are 0")
-        << R"(<template diameter="6mm" distancex="" distancey="-5"/>)" << false << 0 << 0 << -5;
-    QTest::newRow("no attributes at all") << "<template/>" << false << 0 << 0 << 0;
-}
-
-void TestTemplateKinds::wallholder()
-{
-    QFETCH(QString, xml);
-    QFETCH(bool, removeItem);
-    QFETCH(int, diameter);
-    QFETCH(int, distanceX);
-    QFETCH(int, distanceY);
-
-    // Built from the element itself, as the XML readers do it.
-    QDomDocument aDocument;
-    QVERIFY(aDocument.setContent(xml));
-    const LMTemplateWallholder aTemplate(aDocument.documentElement());
-    const LMTemplateWallholderConfig aConfig = aTemplate.wallholderConfig();
-    QCOMPARE(aConfig.isRemoveItem(), removeItem);
-    QCOMPARE(aConfig.isNull(), removeItem);
-    QCOMPARE(aConfig.diameter(), diameter);
-    QCOMPARE(aConfig.distanceX(), distanceX);
-    QCOMPARE(aConfig.distanceY(), distanceY);
-    QCOMPARE(aTemplate.isRemoveItem(), removeItem);
-    QCOMPARE(aTemplate.basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
-
-    const std::unique_ptr<LMTemplate> aRead = fromXml(xml, LMJigTypeEnum::Wallholder);
-    QVERIFY(qobject_cast<LMTemplateWallholder*>(aRead.get()));
-    QCOMPARE(aRead->wallholderConfig(), aConfig);
-}
-
-void TestTemplateKinds::variantTemplate_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("surrounding");
-    QTest::addColumn<QRect>("editableArea");
-    QTest::addColumn<bool>("removeItem");
-
-    const QString aRoot = myDir.path();
-    QTest::newRow("existing picture beside the template")
-        << R"(<template surrounding="wohnzimmer.jpg" x="10" y="20" width="300" height="200"/>)" << aRoot
-        << "wohnzimmer.jpg" << QRect(10, 20, 300, 200) << false;
-    QTest::newRow("picture in a subfolder")
-        << R"(<template surrounding="rooms/flur.png"/>)" << aRoot << "rooms/flur.png" << QRect() << false;
-    QTest::newRow("missing picture") << R"(<template surrounding="keller.jpg" x="0" y="0" width="5" height="5"/>)"
-                                     << aRoot << QString() << QRect(0, 0, 5, 5) << false;
-    QTest::newRow("picture of another folder")
-        << R"(<template surrounding="flur.png"/>)" << aRoot << QString() << QRect() << true;
-    QTest::newRow("a folder is no picture")
-        << R"(<template surrounding="rooms"/>)" << aRoot << QString() << QRect() << true;
-    QTest::newRow("nothing given") << "<template/>" << aRoot << QString() << QRect() << true;
-    QTest::newRow("relative path, relative to the folder only")
-        << R"(<template surrounding="../wohnzimmer.jpg"/>)" << aRoot + QStringLiteral("/rooms") << "wohnzimmer.jpg"
-        << QRect() << false;
-}
-
-void TestTemplateKinds::variantTemplate()
-{
-    QFETCH(QString, xml);
-    QFETCH(QString, folder);
-    QFETCH(QString, surrounding);
-    QFETCH(QRect, editableArea);
-
-    const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::VariantTemplate, folder);
-    auto* aVariant = qobject_cast<LMTemplateVariantTemplate*>(aTemplate.get());
-    QVERIFY(aVariant);
-    QCOMPARE(aVariant->folderPath(), folder);
-    const LMTemplateVariantTemplateConfig aConfig = aTemplate->templateVariantConfig();
-    QCOMPARE(aConfig.editableArea(), editableArea);
-    if (surrounding.isEmpty()) {
-        QVERIFY(!aConfig.surrounding().isValid());
-    } else {
-        QVERIFY(aConfig.surrounding().isLocalFile());
-        QCOMPARE(QFileInfo(aConfig.surrounding().localFilePath()).canonicalFilePath(),
-                 QFileInfo(myDir.filePath(surrounding)).canonicalFilePath());
-    }
-    QTEST(aTemplate->isRemoveItem(), "removeItem");
-}
-
-void TestTemplateKinds::createByJigType_data()
-{
-    QTest::addColumn<int>("jigType");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<int>("layerType");
-
-    QTest::newRow("frame") << 128 << "LMTemplateFrame" << 256;
-    QTest::newRow("passepartout") << 256 << "LMTemplateFramePassepartout" << 2048;
-    QTest::newRow("frame glass") << 512 << "LMTemplateFrameGlass" << 4096;
-    QTest::newRow("wallholder") << 1024 << "LMTemplateWallholder" << 1024;
-    QTest::newRow("variant template, no layer of its own") << 8192 << "LMTemplateVariantTemplate" << 0;
-    QTest::newRow("background") << 1 << "LMTemplate" << 0;
-    QTest::newRow("unknown") << 0 << "LMTemplate" << 0;
-    QTest::newRow("frame and passepartout together") << 384 << "LMTemplate" << 0;
-}
-
-void TestTemplateKinds::createByJigType()
-{
-    QFETCH(int, jigType);
-    QFETCH(QString, className);
-
-    const std::unique_ptr<LMTemplate> aTemplate = LMTemplate::create(LMJigType::fromInt(jigType));
-    QVERIFY(aTemplate);
-    QCOMPARE(QString::fromLatin1(aTemplate->metaObject()->className()), className);
-    QCOMPARE(aTemplate->jigType().value(), jigType);
-    QTEST(aTemplate->templateLayerType().value(), "layerType");
-}
-
-void TestTemplateKinds::cloneKeepsClassAndConfiguration_data()
-{
-    QTest::addColumn<QString>("xml");
-    QTest::addColumn<int>("jigType");
-
-    QTest::newRow("frame") << R"(<template material="plastic"/>)" << 128;
-    QTest::newRow("frame glass") << R"(<template material="laminated"/>)" << 512;
-    QTest::newRow("passepartout") << R"(<template color="#aabbcc" width="40" height="30"/>)" << 256;
-    QTest::newRow("wallholder") << R"(<template isNull="true" diameter="3" distancex="7" distancey="9"/>)" << 1024;
-    QTest::newRow("variant template") << R"(<template surrounding="wohnzimmer.jpg" x="1" y="2" width="3" height="4"/>)"
-                                      << 8192;
-}
-
-void TestTemplateKinds::cloneKeepsClassAndConfiguration()
-{
-    QFETCH(QString, xml);
-    QFETCH(int, jigType);
-
-    const std::unique_ptr<LMTemplate> aSource = fromXml(xml, LMJigType::fromInt(jigType), myDir.path());
-    aSource->setName(QStringLiteral("Rahmen Eiche"));
-    aSource->setPriceClass(LMPriceClass::create(QStringLiteral("03")));
-
-    const std::unique_ptr<LMTemplate> aClone = aSource->cloneTemplate(LMMirrorRuleEnum::VerticalAxis);
-    QCOMPARE(aClone->metaObject(), aSource->metaObject());
-    QCOMPARE(aClone->jigType(), aSource->jigType());
-    QCOMPARE(aClone->templateLayerType(), aSource->templateLayerType());
-    QCOMPARE(aClone->name(), QStringLiteral("Rahmen Eiche_vertical"));
-    QCOMPARE(aClone->isRemoveItem(), aSource->isRemoveItem());
-    QCOMPARE(aClone->frameMaterial(), aSource->frameMaterial());
-    QCOMPARE(aClone->glassMaterial(), aSource->glassMaterial());
-    QCOMPARE(aClone->framePassepartoutConfig(), aSource->framePassepartoutConfig());
-    QCOMPARE(aClone->wallholderConfig(), aSource->wallholderConfig());
-    QCOMPARE(aClone->templateVariantConfig(), aSource->templateVariantConfig());
-}
-
-void TestTemplateKinds::otherTemplatesAnswerEmpty()
-{
-    LMTemplate aLayout(LMJigTypeEnum::Layout);
-    QVERIFY(!aLayout.hasFrame());
-    QVERIFY(!aLayout.frameMaterial().isValid());
-    QVERIFY(!aLayout.glassMaterial().isValid());
-    QVERIFY(!aLayout.hasGlassMaterial(LMFrameGlassMaterial::fromInt(3)));
-    QCOMPARE(aLayout.framePassepartoutConfig(), LMTemplateFramePassepartoutConfig());
-    QVERIFY(aLayout.wallholderConfig().isRemoveItem());
-    QCOMPARE(aLayout.templateVariantConfig(), LMTemplateVariantTemplateConfig());
-
-    // Reading attributes leaves a plain template as it is.
-    QDomDocument aDocument;
-    aLayout.readAttributes(attributes(aDocument, R"(<template material="glas" isNull="false" width="9"/>)"));
-    QVERIFY(!aLayout.glassMaterial().isValid());
-    QVERIFY(aLayout.wallholderConfig().isRemoveItem());
-    QVERIFY(aLayout.framePassepartoutConfig().isEmpty());
-
-    // Every kind answers only its own question.
-    const LMTemplateFrameGlass aGlass;
-    QVERIFY(!aGlass.hasFrame());
-    QVERIFY(aGlass.wallholderConfig().isRemoveItem());
-}
-
-void TestTemplateKinds::configurationEquality()
-{
-    const LMTemplateFramePassepartoutConfig aMat(Qt::red, QSize(10, 20));
-    QCOMPARE(aMat, LMTemplateFramePassepartoutConfig(Qt::red, QSize(10, 20)));
-    QVERIFY(aMat != LMTemplateFramePassepartoutConfig(Qt::red, QSize(20, 10)));
-    QVERIFY(aMat != LMTemplateFramePassepartoutConfig(Qt::blue, QSize(10, 20)));
-
-    const LMTemplateWallholderConfig aHolder(false, 4, 100, 10);
-    QCOMPARE(aHolder, LMTemplateWallholderConfig(false, 4, 100, 10));
-    QVERIFY(aHolder != LMTemplateWallholderConfig(true, 4, 100, 10));
-    QVERIFY(aHolder != LMTemplateWallholderConfig(false, 4, 100, 11));
-    QVERIFY(LMTemplateWallholderConfig().isNull());
-    QVERIFY(!aHolder.isRemoveItem());
-
-    const LMFoto aPicture(QFileInfo(myDir.filePath(QStringLiteral("wohnzimmer.jpg"))));
-    const LMTemplateVariantTemplateConfig aVariant(QRect(1, 2, 3, 4), aPicture);
-    QCOMPARE(aVariant, LMTemplateVariantTemplateConfig(QRect(1, 2, 3, 4), aPicture));
-    QVERIFY(aVariant != LMTemplateVariantTemplateConfig(QRect(1, 2, 3, 4), LMFoto()));
-    QVERIFY(aVariant != LMTemplateVariantTemplateConfig(QRect(0, 2, 3, 4), aPicture));
-}
 
 QTEST_MAIN(TestTemplateKinds)
 #include "tst_templatekinds.moc"

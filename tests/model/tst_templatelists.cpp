@@ -11,6 +11,7 @@
 #include "LMTemplateAreaDefinitionText.h"
 #include "LMTemplateLayerTypeHash.h"
 #include "LMTemplateList.h"
+#include "LMTestSupport.h"
 #include "LMUnconfiguredTemplateList.h"
 
 #include <QDataStream>
@@ -22,6 +23,8 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 template <typename Area> std::unique_ptr<Area> makeArea(const QRectF& theRect = QRectF(100, 100, 200, 200))
@@ -188,631 +191,595 @@ class TestTemplateLists : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
-    void mimeRoundTrip();
-    void mimeReading_data();
-    void mimeReading();
-    void foreignMimeData_data();
-    void foreignMimeData();
-    void acceptanceFilter();
-    void filters_data();
-    void filters();
-    void listQueries_data();
-    void listQueries();
-    void listValues_data();
-    void listValues();
-    void categories_data();
-    void categories();
-    void parallelFilter_data();
-    void parallelFilter();
-    void mirrors_data();
-    void mirrors();
-    void layerTypeHash_data();
-    void layerTypeHash();
-    void designTypeMap_data();
-    void designTypeMap();
-    void areaDefinitionResult();
-    void areaDefinitionResultContains_data();
-    void areaDefinitionResultContains();
+    void cleanup()
+    {
+        LMTemplateLookup::install(nullptr);
+        LMTemplateList::setAcceptTemplate(nullptr);
+        LMUnconfiguredTemplateList::setAcceptTemplate(nullptr);
+    }
+
+    void mimeRoundTrip()
+    {
+        FakeTemplateLookup aLookup({ QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Été 東京") });
+        LMTemplateLookup::install(&aLookup);
+        const auto find = [&](const char* theName) {
+            return aLookup.findTemplateByName(QString::fromUtf8(theName));
+        };
+        find("Beta").templatePointer()->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
+
+        LMTemplateList aList;
+        aList.append(LMConfiguredTemplate(find("Beta")));
+        aList.append(LMConfiguredTemplate(find("Alpha"), LMTemplateConfiguration(QStringLiteral("Blau"), true)));
+        aList.append(LMConfiguredTemplate(find("Été 東京"), LMTemplateConfiguration(QStringLiteral("Grün ✓"), false)));
+        // The same template twice with another configuration stays twice, in place.
+        aList.append(LMConfiguredTemplate(find("Alpha")));
+        LMConfiguredTemplate aSpotOff(find("Beta"));
+        aSpotOff.setSpotColorEnabled(false);
+        aList.append(aSpotOff);
+
+        const std::unique_ptr<QMimeData> aMime = aList.toMimeData();
+        QVERIFY(aMime->hasFormat(QStringLiteral("text/template-list")));
+        const LMTemplateList aRead(aMime.get());
+        QCOMPARE(labels(aRead), labels(aList));
+        QCOMPARE(configurationTexts(aRead), configurationTexts(aList));
+        QCOMPARE(aRead, aList);
+    }
+
+    void mimeReading_data()
+    {
+        QTest::addColumn<QStringList>("strings");
+        QTest::addColumn<QStringList>("unknown");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("configurations");
+
+        row("empty payload", QStringList(), QStringList(), QStringList(), QStringList());
+        row("found by unique name", QStringList { "Alpha,normal,", "Blau;true" }, QStringList(),
+            QStringList { "Alpha" }, QStringList { "Blau;true" });
+        // The configuration of an unknown name is read and dropped with it, so the next name stays a name.
+        row("unknown name left out", QStringList { "Alpha", "---;false", "Ghost", "Rot;true", "Beta", "Gelb;true" },
+            QStringList { "Ghost" }, QStringList { "Alpha", "Beta" }, QStringList { "---;false", "Gelb;true" });
+        row("unknown last name without configuration", QStringList { "Beta", "---;true", "Ghost" },
+            QStringList { "Ghost" }, QStringList { "Beta" }, QStringList { "---;true" });
+        // Without a configuration the template keeps the default rule: spot colour on exactly when
+        // the template has one; a configuration given is taken as it is.
+        row("last names without configuration", QStringList { "Alpha", "---;false", "Spot" }, QStringList(),
+            QStringList { "Alpha", "Spot" }, QStringList { "---;false", "---;true" });
+        row("explicit default configuration on spot colour template", QStringList { "Spot", "---;false", "Beta" },
+            QStringList(), QStringList { "Spot", "Beta" }, QStringList { "---;false", "---;false" });
+    }
+
+    void mimeReading()
+    {
+        QFETCH(QStringList, strings);
+        QFETCH(QStringList, unknown);
+        QFETCH(QStringList, names);
+
+        FakeTemplateLookup aLookup({ QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Spot") });
+        aLookup.findTemplateByName(QStringLiteral("Spot"))
+            .templatePointer()
+            ->setSpotColorLayer(LMSpotColorEnum::Varnish);
+        LMTemplateLookup::install(&aLookup);
+
+        for (const QString& aName : std::as_const(unknown))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(aName)));
+        QByteArray aData;
+        QDataStream aStream(&aData, QIODevice::WriteOnly);
+        for (const QString& aString : std::as_const(strings))
+            aStream << aString;
+        QMimeData aMime;
+        aMime.setData(LMTemplateList::ourMimeFormat, aData);
+        const LMTemplateList aList(&aMime);
+        QCOMPARE(labels(aList), names);
+        QTEST(configurationTexts(aList), "configurations");
+        for (int anIndex = 0; anIndex < aList.size(); ++anIndex)
+            QCOMPARE(aList.at(anIndex).unconfiguredTemplate(), aLookup.findTemplateByName(names.at(anIndex)));
+    }
+
+    void foreignMimeData_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<bool>("contains");
+
+        row("plain text", QStringLiteral("text/plain"), false);
+        row("similar format", QStringLiteral("text/template-lists"), false);
+        row("own format, no data", QStringLiteral("text/template-list"), true);
+    }
+
+    void foreignMimeData()
+    {
+        QFETCH(QString, format);
+
+        FakeTemplateLookup aLookup({ QStringLiteral("Alpha") });
+        LMTemplateLookup::install(&aLookup);
+        QMimeData aMime;
+        aMime.setData(format, QByteArray(format.endsWith(QLatin1String("list")) ? "" : "Alpha"));
+        QTEST(LMTemplateList::containsTemplates(&aMime), "contains");
+        QVERIFY(LMTemplateList(&aMime).isEmpty());
+        QVERIFY(!LMTemplateList::containsTemplates(nullptr));
+        QVERIFY(LMTemplateList(static_cast<const QMimeData*>(nullptr)).isEmpty());
+    }
+
+    void acceptanceFilter()
+    {
+        FakeTemplateLookup aLookup(
+            { QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Bravo"), QStringLiteral("Gamma") });
+        LMTemplateLookup::install(&aLookup);
+        const FunctionAcceptor aNoB(
+            [](const LMUnconfiguredTemplate& theTemplate) { return !theTemplate.name().startsWith(QLatin1Char('B')); });
+        const FunctionAcceptor aNoGamma(
+            [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate.name() != QLatin1String("Gamma"); });
+        QList<LMUnconfiguredTemplate> aHandles;
+        for (const char* aName : { "Beta", "Alpha", "Gamma", "Bravo" })
+            aHandles.append(aLookup.findTemplateByName(QString::fromLatin1(aName)));
+        const LMTemplateList aDragged
+            = LMUnconfiguredTemplateList(aHandles).toConfiguredList(LMTemplateConfiguration());
+        const std::unique_ptr<QMimeData> aMime = aDragged.toMimeData();
+
+        LMTemplateList::setAcceptTemplate(&aNoB);
+        QCOMPARE(LMTemplateList::acceptTemplate(), &aNoB);
+        QCOMPARE(labels(LMTemplateList(aMime.get())), QStringList({ "Alpha", "Gamma" }));
+        QCOMPARE(labels(LMTemplateList(static_cast<const QList<LMConfiguredTemplate>&>(aDragged))),
+                 QStringList({ "Alpha", "Gamma" }));
+        // Each list kind has its own filter.
+        QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), QStringList({ "Beta", "Alpha", "Gamma", "Bravo" }));
+        LMUnconfiguredTemplateList::setAcceptTemplate(&aNoGamma);
+        QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), QStringList({ "Beta", "Alpha", "Bravo" }));
+        QCOMPARE(labels(LMTemplateList(aMime.get())), QStringList({ "Alpha", "Gamma" }));
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<QStringList>("pool");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("expected");
+
+        const QStringList aKinds { "Bg jig=1", "Clip jig=2", "Both jig=5", "Frame jig=128", "Plain" };
+        row("jig type", aKinds, "jig=1", QStringList { "Bg", "Both" });
+        row("jig type, none of it", aKinds, "jig=256", QStringList());
+        row("jig type of several bits", aKinds, "jig=130", QStringList { "Clip", "Frame" });
+        const QStringList aUsers { "A user", "B", "C user", "D" };
+        row("user layouts", aUsers, "user", QStringList { "A", "C" });
+        row("no user layouts", aUsers, "notuser", QStringList { "B", "D" });
+        const QStringList aLayers {
+            "Bg layer=1", "C0 layer=4", "C4 layer=64", "Mask layer=128", "C1C2 layer=24", "None"
+        };
+        row("layer content 0 to 4", aLayers, "layer=124", QStringList { "C0", "C4", "C1C2" });
+        row("layer content 2 shares a bit", aLayers, "layer=16", QStringList { "C1C2" });
+        row("layer none matches nothing", aLayers, "layer=0", QStringList());
+        const QStringList aPrices { "NoClass", "Zero price=0", "One price=01", "Two price=2", "Letter price=A" };
+        row("free", aPrices, "free", QStringList { "NoClass", "Zero", "One" });
+        row("priced", aPrices, "priced", QStringList { "Two", "Letter" });
+        const QStringList aCategories { "A cat=sea", "B theme=sea|sun", "C cat=snow", "D", "E fav cat=sun" };
+        row("one of several categories, of any type", aCategories, "cat=sun|snow", QStringList { "B", "C", "E" });
+        row("category is case-sensitive", aCategories, "cat=Sea", QStringList());
+        row("empty category set keeps all", aCategories, "cat=", QStringList { "A", "B", "C", "D", "E" });
+        row("favourites first, stable", QStringList { "A", "B fav", "C", "D fav cat=x", "E" }, "favourites",
+            QStringList { "B", "D", "A", "C", "E" });
+        row("favourite only by its own category", QStringList { "A cat=favourites-like", "B fav" }, "favourites",
+            QStringList { "B", "A" });
+        row("remove invalid design element ids", QStringList { "A id=3", "B", "C id=0", "D id=-2", "E id=1" },
+            "valid ids", QStringList { "A#3", "E#1" });
+        row("by name, case-sensitive", QStringList { "beta", "Beta", "alpha", "Alpha", "_x", "1" }, "by name",
+            QStringList { "1", "Alpha", "Beta", "_x", "alpha", "beta" });
+        row("by name, equal names keep their order", QStringList { "B id=1", "A id=2", "B id=3", "A id=4" }, "by name",
+            QStringList { "A#2", "A#4", "B#1", "B#3" });
+        const QStringList anAreas { "Empty", "Photo areas=ff", "Clip areas=fc", "Text areas=t", "Both areas=tcf" };
+        row("with clipart", anAreas, "clipart", QStringList { "Clip", "Both" });
+        row("without clipart", anAreas, "no clipart", QStringList { "Empty", "Photo", "Text" });
+        row("with text", anAreas, "text", QStringList { "Text", "Both" });
+        row("without text", anAreas, "no text", QStringList { "Empty", "Photo", "Clip" });
+    }
+
+    void filters()
+    {
+        QFETCH(QStringList, pool);
+        QFETCH(QString, operation);
+
+        const Pool aPool(pool);
+        const LMTemplateList aList = aPool.configured();
+        const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
+        const QString aValue = operation.section(QLatin1Char('='), 1);
+        const LMJigType aJigType = LMJigType::fromInt(aValue.toInt());
+        QStringList aResult;
+        if (operation.startsWith(QLatin1String("jig="))) {
+            aResult = labels(aList.filter(aJigType));
+            QCOMPARE(labels(anUnconfigured.filter(aJigType)), aResult);
+        } else if (operation.endsWith(QLatin1String("user"))) {
+            aResult = labels(aList.filterUserLayout(operation == QLatin1String("user")));
+            QCOMPARE(labels(anUnconfigured.filterUserLayout(operation == QLatin1String("user"))), aResult);
+        } else if (operation.startsWith(QLatin1String("layer="))) {
+            aResult = labels(aList.filterTemplates(LMTemplateLayerType::fromInt(aValue.toInt())));
+        } else if (operation.endsWith(QLatin1String("priced")) || operation == QLatin1String("free")) {
+            aResult = labels(aList.filterFree(operation == QLatin1String("free")));
+        } else if (operation.startsWith(QLatin1String("cat="))) {
+            aResult = labels(aList.filter(categorySet(aValue)));
+        } else if (operation == QLatin1String("favourites")) {
+            aResult = labels(aList.sortFavouritesFirst());
+        } else if (operation == QLatin1String("valid ids")) {
+            LMTemplateList aCopy = aList;
+            aCopy.removeInvalidDesignElementIds();
+            aResult = labels(aCopy);
+        } else if (operation == QLatin1String("by name")) {
+            aResult = labels(anUnconfigured.sortedByName());
+        } else if (operation.endsWith(QLatin1String("clipart"))) {
+            aResult = labels(anUnconfigured.filterThoseWithClipart(!operation.startsWith(QLatin1String("no"))));
+        } else {
+            aResult = labels(anUnconfigured.filterThoseWithText(!operation.startsWith(QLatin1String("no"))));
+        }
+        QTEST(aResult, "expected");
+        // Filters answer new lists; the lists asked stay as they were.
+        QCOMPARE(aList, aPool.configured());
+        QCOMPARE(anUnconfigured, aPool.unconfigured());
+    }
+
+    void listQueries_data()
+    {
+        QTest::addColumn<QStringList>("pool");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("expected");
+
+        row("only photos", QStringList { "A areas=ff", "B areas=f" }, "only=2", true);
+        row("photo background is no photo", QStringList { "A areas=ff", "B areas=fp" }, "only=2", false);
+        row("a template without areas", QStringList { "A areas=ff", "B" }, "only=2", false);
+        row("type of several bits", QStringList { "A areas=ft", "B areas=c" }, "only=290", true);
+        row("only text areas", QStringList { "A areas=tt", "B areas=t" }, "only text", true);
+        row("text and clipart", QStringList { "A areas=tt", "B areas=tc" }, "only text", false);
+        row("theme content, all content layers", QStringList { "A layer=4", "B layer=64", "C layer=24" },
+            "theme content", true);
+        row("theme content, masks are not content", QStringList { "A layer=4", "B layer=128" }, "theme content", false);
+        row("theme content, layout and background layers", QStringList { "A layer=513" }, "theme content", false);
+        row("theme content, layout and content bit", QStringList { "A layer=516" }, "theme content", true);
+        row("theme content, empty list", QStringList(), "theme content", false);
+        row("some layout", QStringList { "A", "B layout", "C" }, "some layout", true);
+        row("some layout, none", QStringList { "A areas=ff", "B" }, "some layout", false);
+    }
+
+    void listQueries()
+    {
+        QFETCH(QStringList, pool);
+        QFETCH(QString, query);
+        QFETCH(bool, expected);
+
+        const Pool aPool(pool);
+        const LMTemplateList aConfigured = aPool.configured();
+        const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
+        if (query.startsWith(QLatin1String("only="))) {
+            const LMAreaType aType = LMAreaType::fromInt(query.section(QLatin1Char('='), 1).toInt());
+            QCOMPARE(aConfigured.hasOnly(aType), expected);
+            QCOMPARE(anUnconfigured.hasOnly(aType), expected);
+        } else if (query == QLatin1String("only text")) {
+            QCOMPARE(aConfigured.hasOnlyTextAreas(), expected);
+            QCOMPARE(anUnconfigured.hasOnlyTextAreas(), expected);
+        } else if (query == QLatin1String("theme content")) {
+            QCOMPARE(aConfigured.isSomeTemplateThemeContent(), expected);
+            QCOMPARE(anUnconfigured.isSomeTemplateThemeContent(), expected);
+        } else {
+            QCOMPARE(aConfigured.hasSomeTemplateLayout(), expected);
+            QCOMPARE(anUnconfigured.hasSomeTemplateLayout(), expected);
+        }
+    }
+
+    void listValues_data()
+    {
+        QTest::addColumn<QStringList>("pool");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("expected");
+
+        row("spot colour, none", QStringList { "A", "B" }, "spot", "0");
+        row("spot colour, most frequent, not first",
+            QStringList { "A spot=2", "B", "C spot=8", "D spot=8", "E spot=2", "F spot=8" }, "spot", "8");
+        row("spot colour, tie, first met wins", QStringList { "A spot=8", "B spot=2", "C spot=2", "D spot=8" }, "spot",
+            "8");
+        row("spot colour, combined bits are a colour of their own",
+            QStringList { "A spot=3", "B spot=1", "C spot=3", "D spot=2" }, "spot", "3");
+        // An articles group keeps its articles sorted; the list keeps the templates' order.
+        row("articles, each once, in list order", QStringList { "A art=z|x", "B", "C art=x|y|z", "D art=Y" },
+            "articles", "x,z,y,Y");
+        row("design element ids, valid ones once",
+            QStringList { "A id=5", "B", "C id=0", "D id=-1", "E id=2", "F id=5" }, "ids", "2,5");
+    }
+
+    void listValues()
+    {
+        QFETCH(QStringList, pool);
+        QFETCH(QString, query);
+
+        const Pool aPool(pool);
+        const LMTemplateList aList = aPool.configured();
+        QStringList aValues;
+        if (query == QLatin1String("spot")) {
+            aValues.append(QString::number(aList.recommendedSpotColor().value()));
+        } else if (query == QLatin1String("articles")) {
+            for (const LMArticle& anArticle : aList.allowedArticles())
+                aValues.append(anArticle.orderTxtName());
+        } else {
+            QList<int> anIds;
+            for (const LMDesignElementID& anId : aList.designElementIDs())
+                anIds.append(anId.id());
+            std::sort(anIds.begin(), anIds.end());
+            for (const int anId : anIds)
+                aValues.append(QString::number(anId));
+        }
+        QTEST(aValues.join(QLatin1Char(',')), "expected");
+    }
+
+    void categories_data()
+    {
+        QTest::addColumn<QStringList>("pool");
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QStringList>("combined");
+        QTest::addColumn<QStringList>("combinedThemes");
+
+        const QString aFavourites = LMThematicCategory::favourites().internalName();
+        row("empty list", QStringList(), QStringList(), QStringList(), QStringList());
+        row("shared category", QStringList { "A cat=x|y", "B cat=y|z", "C cat=y" }, QStringList { "y" },
+            QStringList { "x", "y", "z" }, QStringList());
+        row("nothing shared gives all", QStringList { "A cat=x|y", "B cat=y|z", "C cat=w" },
+            QStringList { "w", "x", "y", "z" }, QStringList { "w", "x", "y", "z" }, QStringList());
+        row("a template without categories", QStringList { "A cat=x", "B" }, QStringList { "x" }, QStringList { "x" },
+            QStringList());
+        row("shared across types", QStringList { "A cat=x theme=t", "B theme=x" }, QStringList { "x" },
+            QStringList { "t", "x" }, QStringList { "t", "x" });
+        row("favourites shared", QStringList { "A fav cat=x", "B fav theme=s" }, QStringList { aFavourites },
+            QStringList { aFavourites, "s", "x" }, QStringList { "s" });
+    }
+
+    void categories()
+    {
+        QFETCH(QStringList, pool);
+        QFETCH(QStringList, preferred);
+        QFETCH(QStringList, combined);
+
+        const Pool aPool(pool);
+        const LMUnconfiguredTemplateList aList = aPool.unconfigured();
+        preferred.sort();
+        combined.sort();
+        QCOMPARE(sortedNames(aList.preferredThematicCategories()), preferred);
+        const LMCategorization aCombined = aList.combinedCategories();
+        QCOMPARE(sortedNames(aCombined.allCategories()), combined);
+        QTEST(sortedNames(aCombined.categories(LMCategoryTypeEnum::Theme)), "combinedThemes");
+        QCOMPARE(sortedNames(aPool.configured().thematicCategories()), combined);
+
+        QCOMPARE(aList.withCombinedCategories(), aList);
+        for (const LMUnconfiguredTemplate& aTemplate : aList)
+            QCOMPARE(aTemplate->categorization(), aCombined);
+    }
+
+    void parallelFilter_data()
+    {
+        QTest::addColumn<Predicate>("predicate");
+
+        constexpr int COUNT = 500;
+        row("every third dropped", Predicate([](const LMUnconfiguredTemplate& theTemplate) {
+                return theTemplate->designElementID().id() % 3;
+            }));
+        row("all accepted", Predicate([](const LMUnconfiguredTemplate&) { return true; }));
+        row("none accepted", Predicate([](const LMUnconfiguredTemplate&) { return false; }));
+        row("only the last", Predicate([](const LMUnconfiguredTemplate& theTemplate) {
+                return theTemplate->designElementID().id() == COUNT;
+            }));
+    }
+
+    void parallelFilter()
+    {
+        QFETCH(Predicate, predicate);
+
+        QStringList aDescriptions;
+        for (int anIndex = 1; anIndex <= 500; ++anIndex)
+            aDescriptions.append(QStringLiteral("T%1 id=%2").arg(anIndex % 7).arg(anIndex));
+        const Pool aPool(aDescriptions);
+        const FunctionAcceptor anAcceptor(predicate);
+
+        const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
+        LMUnconfiguredTemplateList anExpected;
+        std::copy_if(anUnconfigured.cbegin(), anUnconfigured.cend(), std::back_inserter(anExpected), predicate);
+        QCOMPARE(anUnconfigured.filter(&anAcceptor), anExpected);
+        QCOMPARE(anUnconfigured.filterHasMatches(&anAcceptor), !anExpected.isEmpty());
+
+        LMTemplateList aConfigured = aPool.configured();
+        aConfigured.setCssSheetByTitle(QStringLiteral("Blau"));
+        const LMTemplateList aFiltered = aConfigured.filter(&anAcceptor);
+        QCOMPARE(labels(aFiltered), labels(anExpected));
+        QCOMPARE(configurationTexts(aFiltered), QStringList(anExpected.size(), QStringLiteral("Blau;false")));
+        QCOMPARE(aConfigured.filterHasMatches(&anAcceptor), !anExpected.isEmpty());
+    }
+
+    void mirrors_data()
+    {
+        QTest::addColumn<int>("mirrorings");
+        QTest::addColumn<QStringList>("expected");
+
+        row("none", 0, QStringList { "Page" });
+        row("vertical", 2, QStringList { "Page", "Page_vertical" });
+        row("both, one copy per axis", 3, QStringList { "Page", "Page_horizontal", "Page_vertical" });
+    }
+
+    void mirrors()
+    {
+        QFETCH(int, mirrorings);
+        QFETCH(QStringList, expected);
+
+        const Pool aPool({ QStringLiteral("Page areas=ft mirror=%1").arg(mirrorings) });
+        const LMConfiguredTemplate aTemplate(aPool.at(0), LMTemplateConfiguration(QStringLiteral("Rot"), true));
+
+        LMTemplateList aMirrors = LMTemplateList::thisTemplateAndItsMirrors(aTemplate);
+        QCOMPARE(labels(aMirrors), expected);
+        QCOMPARE(aMirrors.constFirst(), aTemplate);
+        QCOMPARE(configurationTexts(aMirrors), QStringList(expected.size(), QStringLiteral("Rot;true")));
+        for (const LMConfiguredTemplate& aMirror : aMirrors.mid(1)) {
+            QVERIFY(aMirror.unconfiguredTemplate() != aTemplate.unconfiguredTemplate());
+            QCOMPARE(aMirror->areaDefinitions().count(), 2);
+        }
+        LMUnconfiguredTemplateList aHandles = LMUnconfiguredTemplateList::thisTemplateAndItsMirrors(aPool.at(0));
+        QCOMPARE(labels(aHandles), expected);
+        QCOMPARE(aHandles.constFirst(), aPool.at(0));
+
+        // The copies belong to the caller; a copy standing twice in the list is deleted once.
+        LMTemplateList aCopies(aMirrors.mid(1));
+        if (!aCopies.isEmpty())
+            aCopies.append(aCopies.constFirst());
+        aCopies.append(LMConfiguredTemplate());
+        aCopies.deleteEntriesAndClear();
+        QVERIFY(aCopies.isEmpty());
+        LMUnconfiguredTemplateList aHandleCopies(aHandles.mid(1));
+        aHandleCopies.append(LMUnconfiguredTemplate::null());
+        aHandleCopies.deleteEntriesAndClear();
+        QVERIFY(aHandleCopies.isEmpty());
+        QCOMPARE(aPool.at(0)->name(), QStringLiteral("Page"));
+    }
+
+    void layerTypeHash_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("templates");
+
+        // Entries are "layer:name" or "layer:name:configuration", inserted in this order.
+        row("layers in order, whatever the insertion", QStringList { "8192:A", "1:A", "4:B", "16:A:Rot;true" }, "A",
+            QList<int> { 1, 16, 8192 }, QStringList { "A", "B", "A", "A" });
+        row("template absent", QStringList { "2:A", "8:B" }, "C", QList<int>(), QStringList { "A", "B" });
+        row("layer replaced", QStringList { "4:A", "64:B", "4:C" }, "A", QList<int>(), QStringList { "C", "B" });
+    }
+
+    void layerTypeHash()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(QString, asked);
+
+        const Pool aPool({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
+        LMTemplateLayerTypeHash aHash;
+        for (const QString& anEntry : std::as_const(entries))
+            aHash.insert(LMTemplateLayerType::fromInt(anEntry.section(QLatin1Char(':'), 0, 0).toInt()),
+                         aPool.configured(anEntry.section(QLatin1Char(':'), 1)));
+        QList<int> aKeys;
+        for (const LMTemplateLayerType& aLayer : aHash.keysForTemplate(aPool.byName(asked)))
+            aKeys.append(aLayer.value());
+        QTEST(aKeys, "keys");
+        QTEST(labels(aHash.templateList()), "templates");
+    }
+
+    void designTypeMap_data()
+    {
+        QTest::addColumn<QStringList>("pool");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::addColumn<QStringList>("valid");
+
+        row("only the design kinds, by design element id",
+            QStringList { "A id=5 jig=128", "B id=4 jig=16", "C id=3 jig=256", "D id=2 jig=0", "E id=1 jig=2",
+                          "F id=6 jig=5", "G id=7 jig=8192", "H id=8 jig=1024", "I id=9 jig=1", "J id=10 jig=4",
+                          "K id=11 jig=8" },
+            QStringList { "E#1", "D#2", "C#3", "B#4", "A#5", "F#6", "G#7", "H#8", "I#9", "J#10", "K#11" },
+            QStringList { "B#4", "D#2", "E#1", "I#9", "J#10", "K#11" });
+        row("no id sorts first", QStringList { "A id=5 jig=1", "B jig=1" }, QStringList { "B", "A#5" },
+            QStringList { "A#5", "B" });
+    }
+
+    void designTypeMap()
+    {
+        QFETCH(QStringList, pool);
+
+        const Pool aPool(pool);
+        LMDesignTypeMap aMap;
+        for (int anIndex = 0; anIndex < pool.size(); ++anIndex) {
+            const LMConfiguredTemplate aTemplate(aPool.at(anIndex));
+            aMap.insert(aTemplate, qMakePair(aTemplate, aTemplate->jigType()));
+        }
+        QTEST(labels(aMap.sortedKeys()), "sorted");
+        const LMDesignTypeMap aValid = aMap.filterOnlyValid();
+        QStringList aValidLabels = labels(aValid.keys());
+        aValidLabels.sort();
+        QTEST(aValidLabels, "valid");
+        for (auto anIt = aValid.cbegin(); anIt != aValid.cend(); ++anIt)
+            QCOMPARE(anIt.value(), aMap.value(anIt.key()));
+    }
+
+    void areaDefinitionResult()
+    {
+        const Pool aPool({ QStringLiteral("Layout areas=fpftf layout"), QStringLiteral("Paper jig=1"),
+                           QStringLiteral("Gold jig=1"), QStringLiteral("Wood jig=1") });
+        const auto fotoArea = [](auto theArea, const char* thePath) {
+            theArea->setFoto(LMFoto::fromString(QString::fromUtf8(thePath)));
+            return theArea;
+        };
+        LMTemplateAreaDefinitionList anAreas;
+        anAreas.append(fotoArea(makeArea<LMTemplateAreaDefinitionFoto>(), "/fotos/b.jpg"));
+        anAreas.append(makeArea<LMTemplateAreaDefinitionFoto>());
+        auto aBackground = makeArea<LMTemplateAreaDefinitionBackground>(QRectF(0, 0, 1000, 1000));
+        aBackground->setTemplate(LMTemplateLayerTypeEnum::Content1, aPool.configured(QStringLiteral("Gold:Gold;true")));
+        aBackground->setTemplate(LMTemplateLayerTypeEnum::Background, aPool.configured(QStringLiteral("Paper")));
+        anAreas.append(std::move(aBackground));
+        auto aSmart = makeArea<LMTemplateAreaDefinitionSmartLayout>(QRectF(0, 0, 500, 500));
+        const LMTemplateAreaDefinitionSmartLayout* aFirstSmart = aSmart.get();
+        anAreas.append(std::move(aSmart));
+        anAreas.append(makeArea<LMTemplateAreaDefinitionSmartLayout>(QRectF(500, 0, 500, 500)));
+        anAreas.append(
+            fotoArea(makeArea<LMTemplateAreaDefinitionFotoBackground>(QRectF(0, 0, 1000, 1000)), "/fotos/ä.jpg"));
+        anAreas.append(fotoArea(makeArea<LMTemplateAreaDefinitionFoto>(), "/fotos/a.jpg"));
+        auto aSecondBackground = makeArea<LMTemplateAreaDefinitionBackground>(QRectF(0, 0, 500, 1000));
+        aSecondBackground->setTemplate(LMTemplateLayerTypeEnum::Background, aPool.configured(QStringLiteral("Wood")));
+        anAreas.append(std::move(aSecondBackground));
+
+        const LMAreaDefinitionResult aResult(anAreas, aPool.configured(QStringLiteral("Layout")),
+                                             { LMFoto::fromString(QStringLiteral("/fotos/c.jpg")) },
+                                             QStringLiteral("Page 3"));
+        QCOMPARE(aResult.fotos(),
+                 LMFotoList({ LMFoto::fromString(QStringLiteral("/fotos/b.jpg")),
+                              LMFoto::fromString(QStringLiteral("/fotos/ä.jpg")),
+                              LMFoto::fromString(QStringLiteral("/fotos/a.jpg")) }));
+        // The photo areas of the layout, not of the result's list.
+        QCOMPARE(aResult.countFotoAreas(), 3);
+        QCOMPARE(aResult.templateAreaDefinitionList().count(), anAreas.count());
+        QCOMPARE(aResult.leftOverFotos().size(), 1);
+        QCOMPARE(aResult.usedPageTemplate(), QStringLiteral("Page 3"));
+        // The result holds its own copy of the areas: the first smart layout, by place, not by address.
+        const LMTemplateAreaDefinitionSmartLayout* aFound = aResult.findSmartLayout();
+        QVERIFY(aFound && aFound != aFirstSmart);
+        QCOMPARE(aFound->rect(), aFirstSmart->rect());
+        QCOMPARE(labels(aResult.backgroundTemplates()), QStringList({ "Paper", "Gold", "Wood" }));
+        QCOMPARE(configurationTexts(aResult.backgroundTemplates()),
+                 QStringList({ "---;false", "Gold;true", "---;false" }));
+
+        LMAreaDefinitionResult anEmpty(LMTemplateAreaDefinitionList(), aPool.configured(QStringLiteral("Paper")));
+        QVERIFY(anEmpty.fotos().isEmpty());
+        QVERIFY(!anEmpty.findSmartLayout());
+        QVERIFY(anEmpty.backgroundTemplates().isEmpty());
+        anEmpty.setTemplateAreaDefinitionList(anAreas);
+        QCOMPARE(anEmpty.fotos().size(), 3);
+        QCOMPARE(LMAreaDefinitionResult().countFotoAreas(), 0);
+    }
+
+    void areaDefinitionResultContains_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("background");
+        QTest::addColumn<bool>("expected");
+
+        // Names, with ":configuration" where it is not the default one.
+        row("layout and its background", QStringLiteral("Layout"), QStringLiteral("Paper"), true);
+        row("background of another layer", QStringLiteral("Layout"), QStringLiteral("Gold:Gold;true"), true);
+        row("background in another configuration", QStringLiteral("Layout"), QStringLiteral("Gold"), false);
+        row("layout in another configuration", QStringLiteral("Layout:Rot;false"), QStringLiteral("Paper"), false);
+        row("the layout is no background", QStringLiteral("Layout"), QStringLiteral("Layout"), false);
+    }
+
+    void areaDefinitionResultContains()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, background);
+
+        const Pool aPool(
+            { QStringLiteral("Layout areas=f"), QStringLiteral("Paper jig=1"), QStringLiteral("Gold jig=1") });
+        LMTemplateAreaDefinitionList anAreas;
+        auto aBackground = makeArea<LMTemplateAreaDefinitionBackground>(QRectF(0, 0, 1000, 1000));
+        aBackground->setTemplate(LMTemplateLayerTypeEnum::Background, aPool.configured(QStringLiteral("Paper")));
+        aBackground->setTemplate(LMTemplateLayerTypeEnum::Content0, aPool.configured(QStringLiteral("Gold:Gold;true")));
+        anAreas.append(std::move(aBackground));
+        anAreas.append(makeArea<LMTemplateAreaDefinitionFoto>());
+        const LMAreaDefinitionResult aResult(anAreas, aPool.configured(QStringLiteral("Layout")));
+        QTEST(aResult.contains(aPool.configured(layout), aPool.configured(background)), "expected");
+    }
 };
-
-void TestTemplateLists::cleanup()
-{
-    LMTemplateLookup::install(nullptr);
-    LMTemplateList::setAcceptTemplate(nullptr);
-    LMUnconfiguredTemplateList::setAcceptTemplate(nullptr);
-}
-
-void TestTemplateLists::mimeRoundTrip()
-{
-    FakeTemplateLookup aLookup({ QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Été 東京") });
-    LMTemplateLookup::install(&aLookup);
-    const auto find = [&](const char* theName) {
-        return aLookup.findTemplateByName(QString::fromUtf8(theName));
-    };
-    find("Beta").templatePointer()->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
-
-    LMTemplateList aList;
-    aList.append(LMConfiguredTemplate(find("Beta")));
-    aList.append(LMConfiguredTemplate(find("Alpha"), LMTemplateConfiguration(QStringLiteral("Blau"), true)));
-    aList.append(LMConfiguredTemplate(find("Été 東京"), LMTemplateConfiguration(QStringLiteral("Grün ✓"), false)));
-    // The same template twice with another configuration stays twice, in place.
-    aList.append(LMConfiguredTemplate(find("Alpha")));
-    LMConfiguredTemplate aSpotOff(find("Beta"));
-    aSpotOff.setSpotColorEnabled(false);
-    aList.append(aSpotOff);
-
-    const std::unique_ptr<QMimeData> aMime = aList.toMimeData();
-    QVERIFY(aMime->hasFormat(QStringLiteral("text/template-list")));
-    const LMTemplateList aRead(aMime.get());
-    QCOMPARE(labels(aRead), labels(aList));
-    QCOMPARE(configurationTexts(aRead), configurationTexts(aList));
-    QCOMPARE(aRead, aList);
-}
-
-void TestTemplateLists::mimeReading_data()
-{
-    QTest::addColumn<QStringList>("strings");
-    QTest::addColumn<QStringList>("unknown");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("configurations");
-
-    QTest::newRow("empty payload") << QStringList() << QStringList() << QStringList() << QStringList();
-    QTest::newRow("found by unique name") << QStringList { "Alpha,normal,", "Blau;true" } << QStringList()
-                                          << QStringList { "Alpha" } << QStringList { "Blau;true" };
-    // The configuration of an unknown name is read and dropped with it, so the next name stays a name.
-    QTest::newRow("unknown name left out")
-        << QStringList { "Alpha", "---;false", "Ghost", "Rot;true", "Beta", "Gelb;true" } << QStringList { "Ghost" }
-        << QStringList { "Alpha", "Beta" } << QStringList { "---;false", "Gelb;true" };
-    QTest::newRow("unknown last name without configuration")
-        << QStringList { "Beta", "---;true", "Ghost" } << QStringList { "Ghost" } << QStringList { "Beta" }
-        << QStringList { "---;true" };
-    // Without a configuration the template keeps the default rule: spot colour on exactly when
-    // the template has one; a configuration given is taken as it is.
-    QTest::newRow("last names without configuration")
-        << QStringList { "Alpha", "---;false", "Spot" } << QStringList() << QStringList { "Alpha", "Spot" }
-        << QStringList { "---;false", "---;true" };
-    QTest::newRow("explicit default configuration on spot colour template")
-        << QStringList { "Spot", "---;false", "Beta" } << QStringList() << QStringList { "Spot", "Beta" }
-        << QStringList { "---;false", "---;false" };
-}
-
-void TestTemplateLists::mimeReading()
-{
-    QFETCH(QStringList, strings);
-    QFETCH(QStringList, unknown);
-    QFETCH(QStringList, names);
-
-    FakeTemplateLookup aLookup({ QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Spot") });
-    aLookup.findTemplateByName(QStringLiteral("Spot")).templatePointer()->setSpotColorLayer(LMSpotColorEnum::Varnish);
-    LMTemplateLookup::install(&aLookup);
-
-    for (const QString& aName : std::as_const(unknown))
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(aName)));
-    QByteArray aData;
-    QDataStream aStream(&aData, QIODevice::WriteOnly);
-    for (const QString& aString : std::as_const(strings))
-        aStream << aString;
-    QMimeData aMime;
-    aMime.setData(LMTemplateList::ourMimeFormat, aData);
-    const LMTemplateList aList(&aMime);
-    QCOMPARE(labels(aList), names);
-    QTEST(configurationTexts(aList), "configurations");
-    for (int anIndex = 0; anIndex < aList.size(); ++anIndex)
-        QCOMPARE(aList.at(anIndex).unconfiguredTemplate(), aLookup.findTemplateByName(names.at(anIndex)));
-}
-
-void TestTemplateLists::foreignMimeData_data()
-{
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<bool>("contains");
-
-    QTest::newRow("plain text") << QStringLiteral("text/plain") << false;
-    QTest::newRow("similar format") << QStringLiteral("text/template-lists") << false;
-    QTest::newRow("own format, no data") << QStringLiteral("text/template-list") << true;
-}
-
-void TestTemplateLists::foreignMimeData()
-{
-    QFETCH(QString, format);
-
-    FakeTemplateLookup aLookup({ QStringLiteral("Alpha") });
-    LMTemplateLookup::install(&aLookup);
-    QMimeData aMime;
-    aMime.setData(format, QByteArray(format.endsWith(QLatin1String("list")) ? "" : "Alpha"));
-    QTEST(LMTemplateList::containsTemplates(&aMime), "contains");
-    QVERIFY(LMTemplateList(&aMime).isEmpty());
-    QVERIFY(!LMTemplateList::containsTemplates(nullptr));
-    QVERIFY(LMTemplateList(static_cast<const QMimeData*>(nullptr)).isEmpty());
-}
-
-void TestTemplateLists::acceptanceFilter()
-{
-    FakeTemplateLookup aLookup(
-        { QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Bravo"), QStringLiteral("Gamma") });
-    LMTemplateLookup::install(&aLookup);
-    const FunctionAcceptor aNoB(
-        [](const LMUnconfiguredTemplate& theTemplate) { return !theTemplate.name().startsWith(QLatin1Char('B')); });
-    const FunctionAcceptor aNoGamma(
-        [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate.name() != QLatin1String("Gamma"); });
-    QList<LMUnconfiguredTemplate> aHandles;
-    for (const char* aName : { "Beta", "Alpha", "Gamma", "Bravo" })
-        aHandles.append(aLookup.findTemplateByName(QString::fromLatin1(aName)));
-    const LMTemplateList aDragged = LMUnconfiguredTemplateList(aHandles).toConfiguredList(LMTemplateConfiguration());
-    const std::unique_ptr<QMimeData> aMime = aDragged.toMimeData();
-
-    LMTemplateList::setAcceptTemplate(&aNoB);
-    QCOMPARE(LMTemplateList::acceptTemplate(), &aNoB);
-    QCOMPARE(labels(LMTemplateList(aMime.get())), QStringList({ "Alpha", "Gamma" }));
-    QCOMPARE(labels(LMTemplateList(static_cast<const QList<LMConfiguredTemplate>&>(aDragged))),
-             QStringList({ "Alpha", "Gamma" }));
-    // Each list kind has its own filter.
-    QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), QStringList({ "Beta", "Alpha", "Gamma", "Bravo" }));
-    LMUnconfiguredTemplateList::setAcceptTemplate(&aNoGamma);
-    QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), QStringList({ "Beta", "Alpha", "Bravo" }));
-    QCOMPARE(labels(LMTemplateList(aMime.get())), QStringList({ "Alpha", "Gamma" }));
-}
-
-void TestTemplateLists::filters_data()
-{
-    QTest::addColumn<QStringList>("pool");
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QStringList>("expected");
-
-    const QStringList aKinds { "Bg jig=1", "Clip jig=2", "Both jig=5", "Frame jig=128", "Plain" };
-    QTest::newRow("jig type") << aKinds << "jig=1" << QStringList { "Bg", "Both" };
-    QTest::newRow("jig type, none of it") << aKinds << "jig=256" << QStringList();
-    QTest::newRow("jig type of several bits") << aKinds << "jig=130" << QStringList { "Clip", "Frame" };
-    const QStringList aUsers { "A user", "B", "C user", "D" };
-    QTest::newRow("user layouts") << aUsers << "user" << QStringList { "A", "C" };
-    QTest::newRow("no user layouts") << aUsers << "notuser" << QStringList { "B", "D" };
-    const QStringList aLayers { "Bg layer=1", "C0 layer=4", "C4 layer=64", "Mask layer=128", "C1C2 layer=24", "None" };
-    QTest::newRow("layer content 0 to 4") << aLayers << "layer=124" << QStringList { "C0", "C4", "C1C2" };
-    QTest::newRow("layer content 2 shares a bit") << aLayers << "layer=16" << QStringList { "C1C2" };
-    QTest::newRow("layer none matches nothing") << aLayers << "layer=0" << QStringList();
-    const QStringList aPrices { "NoClass", "Zero price=0", "One price=01", "Two price=2", "Letter price=A" };
-    QTest::newRow("free") << aPrices << "free" << QStringList { "NoClass", "Zero", "One" };
-    QTest::newRow("priced") << aPrices << "priced" << QStringList { "Two", "Letter" };
-    const QStringList aCategories { "A cat=sea", "B theme=sea|sun", "C cat=snow", "D", "E fav cat=sun" };
-    QTest::newRow("one of several categories, of any type")
-        << aCategories << "cat=sun|snow" << QStringList { "B", "C", "E" };
-    QTest::newRow("category is case-sensitive") << aCategories << "cat=Sea" << QStringList();
-    QTest::newRow("empty category set keeps all") << aCategories << "cat=" << QStringList { "A", "B", "C", "D", "E" };
-    QTest::newRow("favourites first, stable") << QStringList { "A", "B fav", "C", "D fav cat=x", "E" } << "favourites"
-                                              << QStringList { "B", "D", "A", "C", "E" };
-    QTest::newRow("favourite only by its own category")
-        << QStringList { "A cat=favourites-like", "B fav" } << "favourites" << QStringList { "B", "A" };
-    QTest::newRow("remove invalid design element ids")
-        << QStringList { "A id=3", "B", "C id=0", "D id=-2", "E id=1" } << "valid ids" << QStringList { "A#3", "E#1" };
-    QTest::newRow("by name, case-sensitive") << QStringList { "beta", "Beta", "alpha", "Alpha", "_x", "1" } << "by name"
-                                             << QStringList { "1", "Alpha", "Beta", "_x", "alpha", "beta" };
-    QTest::newRow("by name, equal names keep their order") << QStringList { "B id=1", "A id=2", "B id=3", "A id=4" }
-                                                           << "by name" << QStringList { "A#2", "A#4", "B#1", "B#3" };
-    const QStringList anAreas { "Empty", "Photo areas=ff", "Clip areas=fc", "Text areas=t", "Both areas=tcf" };
-    QTest::newRow("with clipart") << anAreas << "clipart" << QStringList { "Clip", "Both" };
-    QTest::newRow("without clipart") << anAreas << "no clipart" << QStringList { "Empty", "Photo", "Text" };
-    QTest::newRow("with text") << anAreas << "text" << QStringList { "Text", "Both" };
-    QTest::newRow("without text") << anAreas << "no text" << QStringList { "Empty", "Photo", "Clip" };
-}
-
-void TestTemplateLists::filters()
-{
-    QFETCH(QStringList, pool);
-    QFETCH(QString, operation);
-
-    const Pool aPool(pool);
-    const LMTemplateList aList = aPool.configured();
-    const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
-    const QString aValue = operation.section(QLatin1Char('='), 1);
-    const LMJigType aJigType = LMJigType::fromInt(aValue.toInt());
-    QStringList aResult;
-    if (operation.startsWith(QLatin1String("jig="))) {
-        aResult = labels(aList.filter(aJigType));
-        QCOMPARE(labels(anUnconfigured.filter(aJigType)), aResult);
-    } else if (operation.endsWith(QLatin1String("user"))) {
-        aResult = labels(aList.filterUserLayout(operation == QLatin1String("user")));
-        QCOMPARE(labels(anUnconfigured.filterUserLayout(operation == QLatin1String("user"))), aResult);
-    } else if (operation.startsWith(QLatin1String("layer="))) {
-        aResult = labels(aList.filterTemplates(LMTemplateLayerType::fromInt(aValue.toInt())));
-    } else if (operation.endsWith(QLatin1String("priced")) || operation == QLatin1String("free")) {
-        aResult = labels(aList.filterFree(operation == QLatin1String("free")));
-    } else if (operation.startsWith(QLatin1String("cat="))) {
-        aResult = labels(aList.filter(categorySet(aValue)));
-    } else if (operation == QLatin1String("favourites")) {
-        aResult = labels(aList.sortFavouritesFirst());
-    } else if (operation == QLatin1String("valid ids")) {
-        LMTemplateList aCopy = aList;
-        aCopy.removeInvalidDesignElementIds();
-        aResult = labels(aCopy);
-    } else if (operation == QLatin1String("by name")) {
-        aResult = labels(anUnconfigured.sortedByName());
-    } else if (operation.endsWith(QLatin1String("clipart"))) {
-        aResult = labels(anUnconfigured.filterThoseWithClipart(!operation.startsWith(QLatin1String("no"))));
-    } else {
-        aResult = labels(anUnconfigured.filterThoseWithText(!operation.startsWith(QLatin1String("no"))));
-    }
-    QTEST(aResult, "expected");
-    // Filters answer new lists; the lists asked stay as they were.
-    QCOMPARE(aList, aPool.configured());
-    QCOMPARE(anUnconfigured, aPool.unconfigured());
-}
-
-void TestTemplateLists::listQueries_data()
-{
-    QTest::addColumn<QStringList>("pool");
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<bool>("expected");
-
-    QTest::newRow("only photos") << QStringList { "A areas=ff", "B areas=f" } << "only=2" << true;
-    QTest::newRow("photo background is no photo") << QStringList { "A areas=ff", "B areas=fp" } << "only=2" << false;
-    QTest::newRow("a template without areas") << QStringList { "A areas=ff", "B" } << "only=2" << false;
-    QTest::newRow("type of several bits") << QStringList { "A areas=ft", "B areas=c" } << "only=290" << true;
-    QTest::newRow("only text areas") << QStringList { "A areas=tt", "B areas=t" } << "only text" << true;
-    QTest::newRow("text and clipart") << QStringList { "A areas=tt", "B areas=tc" } << "only text" << false;
-    QTest::newRow("theme content, all content layers")
-        << QStringList { "A layer=4", "B layer=64", "C layer=24" } << "theme content" << true;
-    QTest::newRow("theme content, masks are not content")
-        << QStringList { "A layer=4", "B layer=128" } << "theme content" << false;
-    QTest::newRow("theme content, layout and background layers")
-        << QStringList { "A layer=513" } << "theme content" << false;
-    QTest::newRow("theme content, layout and content bit") << QStringList { "A layer=516" } << "theme content" << true;
-    QTest::newRow("theme content, empty list") << QStringList() << "theme content" << false;
-    QTest::newRow("some layout") << QStringList { "A", "B layout", "C" } << "some layout" << true;
-    QTest::newRow("some layout, none") << QStringList { "A areas=ff", "B" } << "some layout" << false;
-}
-
-void TestTemplateLists::listQueries()
-{
-    QFETCH(QStringList, pool);
-    QFETCH(QString, query);
-    QFETCH(bool, expected);
-
-    const Pool aPool(pool);
-    const LMTemplateList aConfigured = aPool.configured();
-    const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
-    if (query.startsWith(QLatin1String("only="))) {
-        const LMAreaType aType = LMAreaType::fromInt(query.section(QLatin1Char('='), 1).toInt());
-        QCOMPARE(aConfigured.hasOnly(aType), expected);
-        QCOMPARE(anUnconfigured.hasOnly(aType), expected);
-    } else if (query == QLatin1String("only text")) {
-        QCOMPARE(aConfigured.hasOnlyTextAreas(), expected);
-        QCOMPARE(anUnconfigured.hasOnlyTextAreas(), expected);
-    } else if (query == QLatin1String("theme content")) {
-        QCOMPARE(aConfigured.isSomeTemplateThemeContent(), expected);
-        QCOMPARE(anUnconfigured.isSomeTemplateThemeContent(), expected);
-    } else {
-        QCOMPARE(aConfigured.hasSomeTemplateLayout(), expected);
-        QCOMPARE(anUnconfigured.hasSomeTemplateLayout(), expected);
-    }
-}
-
-void TestTemplateLists::listValues_data()
-{
-    QTest::addColumn<QStringList>("pool");
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("spot colour, none") << QStringList { "A", "B" } << "spot"
-                                       << "0";
-    QTest::newRow("spot colour, most frequent, not first")
-        << QStringList { "A spot=2", "B", "C spot=8", "D spot=8", "E spot=2", "F spot=8" } << "spot"
-        << "8";
-    QTest::newRow("spot colour, tie, first met wins")
-        << QStringList { "A spot=8", "B spot=2", "C spot=2", "D spot=8" } << "spot"
-        << "8";
-    QTest::newRow("spot colour, combined bits are a colour of their own")
-        << QStringList { "A spot=3", "B spot=1", "C spot=3", "D spot=2" } << "spot"
-        << "3";
-    // An articles group keeps its articles sorted; the list keeps the templates' order.
-    QTest::newRow("articles, each once, in list order")
-        << QStringList { "A art=z|x", "B", "C art=x|y|z", "D art=Y" } << "articles"
-        << "x,z,y,Y";
-    QTest::newRow("design element ids, valid ones once")
-        << QStringList { "A id=5", "B", "C id=0", "D id=-1", "E id=2", "F id=5" } << "ids"
-        << "2,5";
-}
-
-void TestTemplateLists::listValues()
-{
-    QFETCH(QStringList, pool);
-    QFETCH(QString, query);
-
-    const Pool aPool(pool);
-    const LMTemplateList aList = aPool.configured();
-    QStringList aValues;
-    if (query == QLatin1String("spot")) {
-        aValues.append(QString::number(aList.recommendedSpotColor().value()));
-    } else if (query == QLatin1String("articles")) {
-        for (const LMArticle& anArticle : aList.allowedArticles())
-            aValues.append(anArticle.orderTxtName());
-    } else {
-        QList<int> anIds;
-        for (const LMDesignElementID& anId : aList.designElementIDs())
-            anIds.append(anId.id());
-        std::sort(anIds.begin(), anIds.end());
-        for (const int anId : anIds)
-            aValues.append(QString::number(anId));
-    }
-    QTEST(aValues.join(QLatin1Char(',')), "expected");
-}
-
-void TestTemplateLists::categories_data()
-{
-    QTest::addColumn<QStringList>("pool");
-    QTest::addColumn<QStringList>("preferred");
-    QTest::addColumn<QStringList>("combined");
-    QTest::addColumn<QStringList>("combinedThemes");
-
-    const QString aFavourites = LMThematicCategory::favourites().internalName();
-    QTest::newRow("empty list") << QStringList() << QStringList() << QStringList() << QStringList();
-    QTest::newRow("shared category") << QStringList { "A cat=x|y", "B cat=y|z", "C cat=y" } << QStringList { "y" }
-                                     << QStringList { "x", "y", "z" } << QStringList();
-    QTest::newRow("nothing shared gives all")
-        << QStringList { "A cat=x|y", "B cat=y|z", "C cat=w" } << QStringList { "w", "x", "y", "z" }
-        << QStringList { "w", "x", "y", "z" } << QStringList();
-    QTest::newRow("a template without categories")
-        << QStringList { "A cat=x", "B" } << QStringList { "x" } << QStringList { "x" } << QStringList();
-    QTest::newRow("shared across types") << QStringList { "A cat=x theme=t", "B theme=x" } << QStringList { "x" }
-                                         << QStringList { "t", "x" } << QStringList { "t", "x" };
-    QTest::newRow("favourites shared") << QStringList { "A fav cat=x", "B fav theme=s" } << QStringList { aFavourites }
-                                       << QStringList { aFavourites, "s", "x" } << QStringList { "s" };
-}
-
-void TestTemplateLists::categories()
-{
-    QFETCH(QStringList, pool);
-    QFETCH(QStringList, preferred);
-    QFETCH(QStringList, combined);
-
-    const Pool aPool(pool);
-    const LMUnconfiguredTemplateList aList = aPool.unconfigured();
-    preferred.sort();
-    combined.sort();
-    QCOMPARE(sortedNames(aList.preferredThematicCategories()), preferred);
-    const LMCategorization aCombined = aList.combinedCategories();
-    QCOMPARE(sortedNames(aCombined.allCategories()), combined);
-    QTEST(sortedNames(aCombined.categories(LMCategoryTypeEnum::Theme)), "combinedThemes");
-    QCOMPARE(sortedNames(aPool.configured().thematicCategories()), combined);
-
-    QCOMPARE(aList.withCombinedCategories(), aList);
-    for (const LMUnconfiguredTemplate& aTemplate : aList)
-        QCOMPARE(aTemplate->categorization(), aCombined);
-}
-
-void TestTemplateLists::parallelFilter_data()
-{
-    QTest::addColumn<Predicate>("predicate");
-
-    constexpr int COUNT = 500;
-    QTest::newRow("every third dropped") << Predicate(
-        [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->designElementID().id() % 3; });
-    QTest::newRow("all accepted") << Predicate([](const LMUnconfiguredTemplate&) { return true; });
-    QTest::newRow("none accepted") << Predicate([](const LMUnconfiguredTemplate&) { return false; });
-    QTest::newRow("only the last") << Predicate(
-        [](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->designElementID().id() == COUNT; });
-}
-
-void TestTemplateLists::parallelFilter()
-{
-    QFETCH(Predicate, predicate);
-
-    QStringList aDescriptions;
-    for (int anIndex = 1; anIndex <= 500; ++anIndex)
-        aDescriptions.append(QStringLiteral("T%1 id=%2").arg(anIndex % 7).arg(anIndex));
-    const Pool aPool(aDescriptions);
-    const FunctionAcceptor anAcceptor(predicate);
-
-    const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
-    LMUnconfiguredTemplateList anExpected;
-    std::copy_if(anUnconfigured.cbegin(), anUnconfigured.cend(), std::back_inserter(anExpected), predicate);
-    QCOMPARE(anUnconfigured.filter(&anAcceptor), anExpected);
-    QCOMPARE(anUnconfigured.filterHasMatches(&anAcceptor), !anExpected.isEmpty());
-
-    LMTemplateList aConfigured = aPool.configured();
-    aConfigured.setCssSheetByTitle(QStringLiteral("Blau"));
-    const LMTemplateList aFiltered = aConfigured.filter(&anAcceptor);
-    QCOMPARE(labels(aFiltered), labels(anExpected));
-    QCOMPARE(configurationTexts(aFiltered), QStringList(anExpected.size(), QStringLiteral("Blau;false")));
-    QCOMPARE(aConfigured.filterHasMatches(&anAcceptor), !anExpected.isEmpty());
-}
-
-void TestTemplateLists::mirrors_data()
-{
-    QTest::addColumn<int>("mirrorings");
-    QTest::addColumn<QStringList>("expected");
-
-    QTest::newRow("none") << 0 << QStringList { "Page" };
-    QTest::newRow("vertical") << 2 << QStringList { "Page", "Page_vertical" };
-    QTest::newRow("both, one copy per axis") << 3 << QStringList { "Page", "Page_horizontal", "Page_vertical" };
-}
-
-void TestTemplateLists::mirrors()
-{
-    QFETCH(int, mirrorings);
-    QFETCH(QStringList, expected);
-
-    const Pool aPool({ QStringLiteral("Page areas=ft mirror=%1").arg(mirrorings) });
-    const LMConfiguredTemplate aTemplate(aPool.at(0), LMTemplateConfiguration(QStringLiteral("Rot"), true));
-
-    LMTemplateList aMirrors = LMTemplateList::thisTemplateAndItsMirrors(aTemplate);
-    QCOMPARE(labels(aMirrors), expected);
-    QCOMPARE(aMirrors.constFirst(), aTemplate);
-    QCOMPARE(configurationTexts(aMirrors), QStringList(expected.size(), QStringLiteral("Rot;true")));
-    for (const LMConfiguredTemplate& aMirror : aMirrors.mid(1)) {
-        QVERIFY(aMirror.unconfiguredTemplate() != aTemplate.unconfiguredTemplate());
-        QCOMPARE(aMirror->areaDefinitions().count(), 2);
-    }
-    LMUnconfiguredTemplateList aHandles = LMUnconfiguredTemplateList::thisTemplateAndItsMirrors(aPool.at(0));
-    QCOMPARE(labels(aHandles), expected);
-    QCOMPARE(aHandles.constFirst(), aPool.at(0));
-
-    // The copies belong to the caller; a copy standing twice in the list is deleted once.
-    LMTemplateList aCopies(aMirrors.mid(1));
-    if (!aCopies.isEmpty())
-        aCopies.append(aCopies.constFirst());
-    aCopies.append(LMConfiguredTemplate());
-    aCopies.deleteEntriesAndClear();
-    QVERIFY(aCopies.isEmpty());
-    LMUnconfiguredTemplateList aHandleCopies(aHandles.mid(1));
-    aHandleCopies.append(LMUnconfiguredTemplate::null());
-    aHandleCopies.deleteEntriesAndClear();
-    QVERIFY(aHandleCopies.isEmpty());
-    QCOMPARE(aPool.at(0)->name(), QStringLiteral("Page"));
-}
-
-void TestTemplateLists::layerTypeHash_data()
-{
-    QTest::addColumn<QStringList>("entries");
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QList<int>>("keys");
-    QTest::addColumn<QStringList>("templates");
-
-    // Entries are "layer:name" or "layer:name:configuration", inserted in this order.
-    QTest::newRow("layers in order, whatever the insertion")
-        << QStringList { "8192:A", "1:A", "4:B", "16:A:Rot;true" } << "A" << QList<int> { 1, 16, 8192 }
-        << QStringList { "A", "B", "A", "A" };
-    QTest::newRow("template absent") << QStringList { "2:A", "8:B" } << "C" << QList<int>() << QStringList { "A", "B" };
-    QTest::newRow("layer replaced") << QStringList { "4:A", "64:B", "4:C" } << "A" << QList<int>()
-                                    << QStringList { "C", "B" };
-}
-
-void TestTemplateLists::layerTypeHash()
-{
-    QFETCH(QStringList, entries);
-    QFETCH(QString, asked);
-
-    const Pool aPool({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
-    LMTemplateLayerTypeHash aHash;
-    for (const QString& anEntry : std::as_const(entries))
-        aHash.insert(LMTemplateLayerType::fromInt(anEntry.section(QLatin1Char(':'), 0, 0).toInt()),
-                     aPool.configured(anEntry.section(QLatin1Char(':'), 1)));
-    QList<int> aKeys;
-    for (const LMTemplateLayerType& aLayer : aHash.keysForTemplate(aPool.byName(asked)))
-        aKeys.append(aLayer.value());
-    QTEST(aKeys, "keys");
-    QTEST(labels(aHash.templateList()), "templates");
-}
-
-void TestTemplateLists::designTypeMap_data()
-{
-    QTest::addColumn<QStringList>("pool");
-    QTest::addColumn<QStringList>("sorted");
-    QTest::addColumn<QStringList>("valid");
-
-    QTest::newRow("only the design kinds, by design element id")
-        << QStringList { "A id=5 jig=128", "B id=4 jig=16", "C id=3 jig=256",  "D id=2 jig=0",
-                         "E id=1 jig=2",   "F id=6 jig=5",  "G id=7 jig=8192", "H id=8 jig=1024",
-                         "I id=9 jig=1",   "J id=10 jig=4", "K id=11 jig=8" }
-        << QStringList { "E#1", "D#2", "C#3", "B#4", "A#5", "F#6", "G#7", "H#8", "I#9", "J#10", "K#11" }
-        << QStringList { "B#4", "D#2", "E#1", "I#9", "J#10", "K#11" };
-    QTest::newRow("no id sorts first") << QStringList { "A id=5 jig=1", "B jig=1" } << QStringList { "B", "A#5" }
-                                       << QStringList { "A#5", "B" };
-}
-
-void TestTemplateLists::designTypeMap()
-{
-    QFETCH(QStringList, pool);
-
-    const Pool aPool(pool);
-    LMDesignTypeMap aMap;
-    for (int anIndex = 0; anIndex < pool.size(); ++anIndex) {
-        const LMConfiguredTemplate aTemplate(aPool.at(anIndex));
-        aMap.insert(aTemplate, qMakePair(aTemplate, aTemplate->jigType()));
-    }
-    QTEST(labels(aMap.sortedKeys()), "sorted");
-    const LMDesignTypeMap aValid = aMap.filterOnlyValid();
-    QStringList aValidLabels = labels(aValid.keys());
-    aValidLabels.sort();
-    QTEST(aValidLabels, "valid");
-    for (auto anIt = aValid.cbegin(); anIt != aValid.cend(); ++anIt)
-        QCOMPARE(anIt.value(), aMap.value(anIt.key()));
-}
-
-void TestTemplateLists::areaDefinitionResult()
-{
-    const Pool aPool({ QStringLiteral("Layout areas=fpftf layout"), QStringLiteral("Paper jig=1"),
-                       QStringLiteral("Gold jig=1"), QStringLiteral("Wood jig=1") });
-    const auto fotoArea = [](auto theArea, const char* thePath) {
-        theArea->setFoto(LMFoto::fromString(QString::fromUtf8(thePath)));
-        return theArea;
-    };
-    LMTemplateAreaDefinitionList anAreas;
-    anAreas.append(fotoArea(makeArea<LMTemplateAreaDefinitionFoto>(), "/fotos/b.jpg"));
-    anAreas.append(makeArea<LMTemplateAreaDefinitionFoto>());
-    auto aBackground = makeArea<LMTemplateAreaDefinitionBackground>(QRectF(0, 0, 1000, 1000));
-    aBackground->setTemplate(LMTemplateLayerTypeEnum::Content1, aPool.configured(QStringLiteral("Gold:Gold;true")));
-    aBackground->setTemplate(LMTemplateLayerTypeEnum::Background, aPool.configured(QStringLiteral("Paper")));
-    anAreas.append(std::move(aBackground));
-    auto aSmart = makeArea<LMTemplateAreaDefinitionSmartLayout>(QRectF(0, 0, 500, 500));
-    const LMTemplateAreaDefinitionSmartLayout* aFirstSmart = aSmart.get();
-    anAreas.append(std::move(aSmart));
-    anAreas.append(makeArea<LMTemplateAreaDefinitionSmartLayout>(QRectF(500, 0, 500, 500)));
-    anAreas.append(
-        fotoArea(makeArea<LMTemplateAreaDefinitionFotoBackground>(QRectF(0, 0, 1000, 1000)), "/fotos/ä.jpg"));
-    anAreas.append(fotoArea(makeArea<LMTemplateAreaDefinitionFoto>(), "/fotos/a.jpg"));
-    auto aSecondBackground = makeArea<LMTemplateAreaDefinitionBackground>(QRectF(0, 0, 500, 1000));
-    aSecondBackground->setTemplate(LMTemplateLayerTypeEnum::Background, aPool.configured(QStringLiteral("Wood")));
-    anAreas.append(std::move(aSecondBackground));
-
-    const LMAreaDefinitionResult aResult(anAreas, aPool.configured(QStringLiteral("Layout")),
-                                         { LMFoto::fromString(QStringLiteral("/fotos/c.jpg")) },
-                                         QStringLiteral("Page 3"));
-    QCOMPARE(aResult.fotos(),
-             LMFotoList({ LMFoto::fromString(QStringLiteral("/fotos/b.jpg")),
-                          LMFoto::fromString(QStringLiteral("/fotos/ä.jpg")),
-                          LMFoto::fromString(QStringLiteral("/fotos/a.jpg")) }));
-    // The photo areas of the layout, not of the result's list.
-    QCOMPARE(aResult.countFotoAreas(), 3);
-    QCOMPARE(aResult.templateAreaDefinitionList().count(), anAreas.count());
-    QCOMPARE(aResult.leftOverFotos().size(), 1);
-    QCOMPARE(aResult.usedPageTemplate(), QStringLiteral("Page 3"));
-    // The result holds its own copy of the areas: the first smart layout, by place, not by address.
-    const LMTemplateAreaDefinitionSmartLayout* aFound = aResult.findSmartLayout();
-    QVERIFY(aFound && aFound != aFirstSmart);
-    QCOMPARE(aFound->rect(), aFirstSmart->rect());
-    QCOMPARE(labels(aResult.backgroundTemplates()), QStringList({ "Paper", "Gold", "Wood" }));
-    QCOMPARE(configurationTexts(aResult.backgroundTemplates()), QStringList({ "---;false", "Gold;true", "---;false" }));
-
-    LMAreaDefinitionResult anEmpty(LMTemplateAreaDefinitionList(), aPool.configured(QStringLiteral("Paper")));
-    QVERIFY(anEmpty.fotos().isEmpty());
-    QVERIFY(!anEmpty.findSmartLayout());
-    QVERIFY(anEmpty.backgroundTemplates().isEmpty());
-    anEmpty.setTemplateAreaDefinitionList(anAreas);
-    QCOMPARE(anEmpty.fotos().size(), 3);
-    QCOMPARE(LMAreaDefinitionResult().countFotoAreas(), 0);
-}
-
-void TestTemplateLists::areaDefinitionResultContains_data()
-{
-    QTest::addColumn<QString>("layout");
-    QTest::addColumn<QString>("background");
-    QTest::addColumn<bool>("expected");
-
-    // Names, with ":configuration" where it is not the default one.
-    QTest::newRow("layout and its background") << QStringLiteral("Layout") << QStringLiteral("Paper") << true;
-    QTest::newRow("background of another layer")
-        << QStringLiteral("Layout") << QStringLiteral("Gold:Gold;true") << true;
-    QTest::newRow("background in another configuration") << QStringLiteral("Layout") << QStringLiteral("Gold") << false;
-    QTest::newRow("layout in another configuration")
-        << QStringLiteral("Layout:Rot;false") << QStringLiteral("Paper") << false;
-    QTest::newRow("the layout is no background") << QStringLiteral("Layout") << QStringLiteral("Layout") << false;
-}
-
-void TestTemplateLists::areaDefinitionResultContains()
-{
-    QFETCH(QString, layout);
-    QFETCH(QString, background);
-
-    const Pool aPool({ QStringLiteral("Layout areas=f"), QStringLiteral("Paper jig=1"), QStringLiteral("Gold jig=1") });
-    LMTemplateAreaDefinitionList anAreas;
-    auto aBackground = makeArea<LMTemplateAreaDefinitionBackground>(QRectF(0, 0, 1000, 1000));
-    aBackground->setTemplate(LMTemplateLayerTypeEnum::Background, aPool.configured(QStringLiteral("Paper")));
-    aBackground->setTemplate(LMTemplateLayerTypeEnum::Content0, aPool.configured(QStringLiteral("Gold:Gold;true")));
-    anAreas.append(std::move(aBackground));
-    anAreas.append(makeArea<LMTemplateAreaDefinitionFoto>());
-    const LMAreaDefinitionResult aResult(anAreas, aPool.configured(QStringLiteral("Layout")));
-    QTEST(aResult.contains(aPool.configured(layout), aPool.configured(background)), "expected");
-}
 
 QTEST_GUILESS_MAIN(TestTemplateLists)
 #include "tst_templatelists.moc"

@@ -2,6 +2,7 @@
 #include "LMBackgroundJobManager.h"
 #include "LMBackgroundJobRunner.h"
 #include "LMBackgroundTask.h"
+#include "LMTestSupport.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -12,6 +13,8 @@
 
 #include <memory>
 #include <mutex>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -172,20 +175,19 @@ private slots:
         QTest::addColumn<bool>("collidingHashes");
         QTest::addColumn<QStringList>("expectedOrder");
 
-        QTest::newRow("higher priority runs first")
-            << QStringList { "a:0", "b:4", "c:2", "d:1", "e:3" } << false << QStringList { "b", "e", "c", "d", "a" };
-        QTest::newRow("priorities and order mixed")
-            << QStringList { "a:1", "b:3", "c:1", "d:3", "e:2" } << false << QStringList { "b", "d", "e", "a", "c" };
-        QTest::newRow("equal job keeps its place")
-            << QStringList { "a:2", "b:2", "a:2", "a:2" } << false << QStringList { "a", "b" };
-        QTest::newRow("equal job with higher priority raises the queued one")
-            << QStringList { "a:1", "b:2", "a:3" } << false << QStringList { "a", "b" };
-        QTest::newRow("equal job with lower priority keeps the higher one")
-            << QStringList { "a:3", "b:2", "a:0" } << false << QStringList { "a", "b" };
-        QTest::newRow("raised job goes behind the jobs of its new priority")
-            << QStringList { "a:1", "b:3", "a:3" } << false << QStringList { "b", "a" };
-        QTest::newRow("equal hashes alone do not make jobs equal")
-            << QStringList { "a:2", "b:2", "a:2", "c:1" } << true << QStringList { "a", "b", "c" };
+        row("higher priority runs first", QStringList { "a:0", "b:4", "c:2", "d:1", "e:3" }, false,
+            QStringList { "b", "e", "c", "d", "a" });
+        row("priorities and order mixed", QStringList { "a:1", "b:3", "c:1", "d:3", "e:2" }, false,
+            QStringList { "b", "d", "e", "a", "c" });
+        row("equal job keeps its place", QStringList { "a:2", "b:2", "a:2", "a:2" }, false, QStringList { "a", "b" });
+        row("equal job with higher priority raises the queued one", QStringList { "a:1", "b:2", "a:3" }, false,
+            QStringList { "a", "b" });
+        row("equal job with lower priority keeps the higher one", QStringList { "a:3", "b:2", "a:0" }, false,
+            QStringList { "a", "b" });
+        row("raised job goes behind the jobs of its new priority", QStringList { "a:1", "b:3", "a:3" }, false,
+            QStringList { "b", "a" });
+        row("equal hashes alone do not make jobs equal", QStringList { "a:2", "b:2", "a:2", "c:1" }, true,
+            QStringList { "a", "b", "c" });
     }
     void schedulingOrder()
     {
@@ -284,10 +286,10 @@ private slots:
         QTest::addColumn<bool>("expectedResult");
         QTest::addColumn<QStringList>("expectedJournal");
 
-        QTest::newRow("empty task succeeds") << QStringList() << true << QStringList();
-        QTest::newRow("jobs run in order") << QStringList { "a", "b", "c" } << true << QStringList { "a", "b", "c" };
-        QTest::newRow("failed job fails the task, the rest still runs")
-            << QStringList { "a", "b!", "c" } << false << QStringList { "a", "b", "c" };
+        row("empty task succeeds", QStringList(), true, QStringList());
+        row("jobs run in order", QStringList { "a", "b", "c" }, true, QStringList { "a", "b", "c" });
+        row("failed job fails the task, the rest still runs", QStringList { "a", "b!", "c" }, false,
+            QStringList { "a", "b", "c" });
     }
     void task()
     {
@@ -323,10 +325,10 @@ private slots:
         QTest::addColumn<QStringList>("right");
         QTest::addColumn<bool>("expectedEqual");
 
-        QTest::newRow("same jobs in the same order") << QStringList { "a", "b" } << QStringList { "a", "b" } << true;
-        QTest::newRow("same jobs in another order") << QStringList { "a", "b" } << QStringList { "b", "a" } << false;
-        QTest::newRow("one job more") << QStringList { "a", "b" } << QStringList { "a", "b", "b" } << false;
-        QTest::newRow("different job") << QStringList { "a", "b" } << QStringList { "a", "c" } << false;
+        row("same jobs in the same order", QStringList { "a", "b" }, QStringList { "a", "b" }, true);
+        row("same jobs in another order", QStringList { "a", "b" }, QStringList { "b", "a" }, false);
+        row("one job more", QStringList { "a", "b" }, QStringList { "a", "b", "b" }, false);
+        row("different job", QStringList { "a", "b" }, QStringList { "a", "c" }, false);
     }
     void taskEquality()
     {
@@ -380,13 +382,13 @@ private slots:
         QTest::addColumn<int>("expectedFinished");
         QTest::addColumn<int>("expectedFailed");
 
-        QTest::newRow("no jobs") << QStringList() << 0 << 0;
-        QTest::newRow("failures are counted") << QStringList { "a!", "b", "c!" } << 3 << 2;
-        QTest::newRow("equal queued jobs run once") << QStringList { "a", "a", "b!", "b!" } << 2 << 1;
+        row("no jobs", QStringList(), 0, 0);
+        row("failures are counted", QStringList { "a!", "b", "c!" }, 3, 2);
+        row("equal queued jobs run once", QStringList { "a", "a", "b!", "b!" }, 2, 1);
         QStringList aMany;
         for (int i = 0; i < 200; ++i)
             aMany.append(QString::number(i) + (i % 10 == 0 ? QStringLiteral("!") : QString()));
-        QTest::newRow("many jobs") << aMany << 200 << 20;
+        row("many jobs", aMany, 200, 20);
     }
     void runner()
     {
@@ -422,9 +424,9 @@ private slots:
         QTest::addColumn<int>("workers");
         QTest::addColumn<int>("depth");
 
-        QTest::newRow("one worker, three levels") << 1 << 3;
-        QTest::newRow("two workers, two levels") << 2 << 2;
-        QTest::newRow("three workers, three levels") << 3 << 3;
+        row("one worker, three levels", 1, 3);
+        row("two workers, two levels", 2, 2);
+        row("three workers, three levels", 3, 3);
     }
     void runnerInsideJob()
     {

@@ -1,4 +1,5 @@
 #include "LMConcurrent.h"
+#include "LMTestSupport.h"
 
 #include <QSemaphore>
 #include <QSet>
@@ -13,6 +14,8 @@
 #include <mutex>
 #include <numeric>
 #include <thread>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -143,11 +146,11 @@ private slots:
         QTest::addColumn<int>("busyThreads"); // besides the caller itself
         QTest::addColumn<bool>("expectedParallel");
 
-        QTest::newRow("main thread, full pool") << Caller::MainThread << ourPoolSize << true;
-        QTest::newRow("other thread, one thread left") << Caller::OtherThread << ourPoolSize - 1 << true;
-        QTest::newRow("other thread, full pool") << Caller::OtherThread << ourPoolSize << false;
-        QTest::newRow("pool thread, one thread left") << Caller::PoolThread << ourPoolSize - 2 << true;
-        QTest::newRow("pool thread, last thread of the pool") << Caller::PoolThread << ourPoolSize - 1 << false;
+        row("main thread, full pool", Caller::MainThread, ourPoolSize, true);
+        row("other thread, one thread left", Caller::OtherThread, ourPoolSize - 1, true);
+        row("other thread, full pool", Caller::OtherThread, ourPoolSize, false);
+        row("pool thread, one thread left", Caller::PoolThread, ourPoolSize - 2, true);
+        row("pool thread, last thread of the pool", Caller::PoolThread, ourPoolSize - 1, false);
     }
     void runsInParallel()
     {
@@ -169,10 +172,10 @@ private slots:
 
         // No row for the main thread with a full pool: it fans out by design and would wait for the
         // blocked pool threads, which wait for the test.
-        QTest::newRow("main thread, empty") << Caller::MainThread << false << 0;
-        QTest::newRow("main thread, many elements") << Caller::MainThread << false << 3000;
-        QTest::newRow("other thread, free pool") << Caller::OtherThread << false << 3000;
-        QTest::newRow("other thread, full pool") << Caller::OtherThread << true << 3000;
+        row("main thread, empty", Caller::MainThread, false, 0);
+        row("main thread, many elements", Caller::MainThread, false, 3000);
+        row("other thread, free pool", Caller::OtherThread, false, 3000);
+        row("other thread, full pool", Caller::OtherThread, true, 3000);
     }
     void resultsKeepInputOrder()
     {
@@ -246,12 +249,12 @@ private slots:
         QTest::addColumn<int>("depth");
         QTest::addColumn<int>("width");
 
-        QTest::newRow("main thread, one pool thread, two levels") << Caller::MainThread << 1 << false << 2 << 16;
-        QTest::newRow("main thread, two pool threads, three levels") << Caller::MainThread << 2 << false << 3 << 8;
-        QTest::newRow("other thread, one pool thread, three levels") << Caller::OtherThread << 1 << false << 3 << 8;
-        QTest::newRow("other thread, full pool, three levels") << Caller::OtherThread << 2 << true << 3 << 8;
-        QTest::newRow("pool thread, two pool threads, three levels") << Caller::PoolThread << 2 << false << 3 << 8;
-        QTest::newRow("no branches") << Caller::MainThread << 2 << false << 3 << 0;
+        row("main thread, one pool thread, two levels", Caller::MainThread, 1, false, 2, 16);
+        row("main thread, two pool threads, three levels", Caller::MainThread, 2, false, 3, 8);
+        row("other thread, one pool thread, three levels", Caller::OtherThread, 1, false, 3, 8);
+        row("other thread, full pool, three levels", Caller::OtherThread, 2, true, 3, 8);
+        row("pool thread, two pool threads, three levels", Caller::PoolThread, 2, false, 3, 8);
+        row("no branches", Caller::MainThread, 2, false, 3, 0);
     }
     void nestedMaps()
     {

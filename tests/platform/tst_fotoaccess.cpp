@@ -15,6 +15,8 @@
 #include <ctime>
 #include <sys/stat.h>
 
+using LMTestSupport::row;
+
 using LMTestSupport::PhotoTags;
 
 Q_DECLARE_METATYPE(PhotoTags)
@@ -154,19 +156,15 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<QSize>("expected");
         QTest::addColumn<int>("redCorner");
-        QTest::newRow("level 0: 32 px") << QSize(600, 400) << 1 << 0 << QSize(32, 21) << int(Corner::TopLeft);
-        QTest::newRow("level 3: 256 px") << QSize(600, 400) << 1 << 3 << QSize(256, 170) << int(Corner::TopLeft);
-        QTest::newRow("level 5: 1024 px") << QSize(1500, 1000) << 1 << 5 << QSize(1024, 682) << int(Corner::TopLeft);
-        QTest::newRow("level 6: all of it") << QSize(1500, 1000) << 1 << 6 << QSize(1500, 1000) << int(Corner::TopLeft);
-        QTest::newRow("never enlarged") << QSize(600, 400) << 1 << 5 << QSize(600, 400) << int(Corner::TopLeft);
-        QTest::newRow("a thin strip keeps a pixel")
-            << QSize(2000, 10) << 1 << 0 << QSize(32, 1) << int(Corner::TopLeft);
-        QTest::newRow("orientation 6 turns clockwise")
-            << QSize(600, 400) << 6 << 3 << QSize(170, 256) << int(Corner::TopRight);
-        QTest::newRow("orientation 8 turns anticlockwise")
-            << QSize(600, 400) << 8 << 3 << QSize(170, 256) << int(Corner::BottomLeft);
-        QTest::newRow("orientation 3 turns half way")
-            << QSize(600, 400) << 3 << 3 << QSize(256, 170) << int(Corner::BottomRight);
+        row("level 0: 32 px", QSize(600, 400), 1, 0, QSize(32, 21), int(Corner::TopLeft));
+        row("level 3: 256 px", QSize(600, 400), 1, 3, QSize(256, 170), int(Corner::TopLeft));
+        row("level 5: 1024 px", QSize(1500, 1000), 1, 5, QSize(1024, 682), int(Corner::TopLeft));
+        row("level 6: all of it", QSize(1500, 1000), 1, 6, QSize(1500, 1000), int(Corner::TopLeft));
+        row("never enlarged", QSize(600, 400), 1, 5, QSize(600, 400), int(Corner::TopLeft));
+        row("a thin strip keeps a pixel", QSize(2000, 10), 1, 0, QSize(32, 1), int(Corner::TopLeft));
+        row("orientation 6 turns clockwise", QSize(600, 400), 6, 3, QSize(170, 256), int(Corner::TopRight));
+        row("orientation 8 turns anticlockwise", QSize(600, 400), 8, 3, QSize(170, 256), int(Corner::BottomLeft));
+        row("orientation 3 turns half way", QSize(600, 400), 3, 3, QSize(256, 170), int(Corner::BottomRight));
     }
 
     void drawable()
@@ -193,15 +191,15 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("warnings");
-        QTest::newRow("a pipe") << "pipe.jpg"
-                                << QStringList { "cannot read photo file .*pipe.jpg: not a regular file",
-                                                 "cannot read photo file .*pipe.jpg: not a regular file" };
-        QTest::newRow("a text file") << "text.jpg"
-                                     << QStringList { "cannot read photo file .*text.jpg: not a picture",
-                                                      "cannot draw photo .*text.jpg: not a picture" };
-        QTest::newRow("no such file") << "missing.jpg"
-                                      << QStringList { "cannot read photo file .*missing.jpg: not found",
-                                                       "cannot read photo file .*missing.jpg: not found" };
+        row("a pipe", "pipe.jpg",
+            QStringList { "cannot read photo file .*pipe.jpg: not a regular file",
+                          "cannot read photo file .*pipe.jpg: not a regular file" });
+        row("a text file", "text.jpg",
+            QStringList { "cannot read photo file .*text.jpg: not a picture",
+                          "cannot draw photo .*text.jpg: not a picture" });
+        row("no such file", "missing.jpg",
+            QStringList { "cannot read photo file .*missing.jpg: not found",
+                          "cannot read photo file .*missing.jpg: not found" });
         QTest::newRow("a web photo") << "https://example.org/a.jpg"
                                      << QStringList { "cannot draw photo https://example.org/a.jpg: not a local file" };
     }
@@ -264,12 +262,12 @@ private slots:
         // A rating of -9 stands for a missing file.
         QTest::addColumn<QList<int>>("ratings");
         QTest::addColumn<int>("best");
-        QTest::newRow("the highest") << QList<int> { 1, 4, 2 } << 1;
-        QTest::newRow("ties go to the first") << QList<int> { 3, 5, 5 } << 1;
-        QTest::newRow("rejected below unrated") << QList<int> { -1, 0 } << 1;
-        QTest::newRow("missing files are passed by") << QList<int> { -9, -1 } << 1;
-        QTest::newRow("only missing files") << QList<int> { -9 } << -1;
-        QTest::newRow("empty") << QList<int>() << -1;
+        row("the highest", QList<int> { 1, 4, 2 }, 1);
+        row("ties go to the first", QList<int> { 3, 5, 5 }, 1);
+        row("rejected below unrated", QList<int> { -1, 0 }, 1);
+        row("missing files are passed by", QList<int> { -9, -1 }, 1);
+        row("only missing files", QList<int> { -9 }, -1);
+        row("empty", QList<int>(), -1);
     }
 
     void fotoList()
@@ -329,11 +327,11 @@ private slots:
     void placeHolder_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("one pixel") << QSize(1, 1);
-        QTest::newRow("tall") << QSize(37, 200);
-        QTest::newRow("wide") << QSize(640, 480);
-        QTest::newRow("empty") << QSize(0, 10);
-        QTest::newRow("invalid") << QSize();
+        row("one pixel", QSize(1, 1));
+        row("tall", QSize(37, 200));
+        row("wide", QSize(640, 480));
+        row("empty", QSize(0, 10));
+        row("invalid", QSize());
     }
 
     void placeHolder()
@@ -365,17 +363,13 @@ private slots:
         QTest::addColumn<QSize>("expected");
         const QByteArray aSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='40'>"
                                 "<rect width='20' height='40' fill='#ff0000'/></svg>";
-        QTest::newRow("PNG enlarged") << "a.png" << encoded(QSize(40, 20), "PNG") << QSize(100, 100) << QSize(40, 20)
-                                      << QSize(100, 50);
-        QTest::newRow("JPEG reduced") << "b.jpg" << encoded(QSize(400, 200), "JPG") << QSize(100, 100)
-                                      << QSize(400, 200) << QSize(100, 50);
-        QTest::newRow("a PNG named .jpg")
-            << "c.jpg" << encoded(QSize(40, 20), "PNG") << QSize(20, 20) << QSize(40, 20) << QSize(20, 10);
-        QTest::newRow("no size: its own")
-            << "d.png" << encoded(QSize(40, 20), "PNG") << QSize() << QSize(40, 20) << QSize(40, 20);
-        QTest::newRow("SVG drawn at the size") << "e.svg" << aSvg << QSize(50, 50) << QSize(20, 40) << QSize(25, 50);
-        QTest::newRow("SVG after blank lines")
-            << "f.svg" << QByteArray(100, '\n') + aSvg << QSize(50, 50) << QSize(20, 40) << QSize(25, 50);
+        row("PNG enlarged", "a.png", encoded(QSize(40, 20), "PNG"), QSize(100, 100), QSize(40, 20), QSize(100, 50));
+        row("JPEG reduced", "b.jpg", encoded(QSize(400, 200), "JPG"), QSize(100, 100), QSize(400, 200), QSize(100, 50));
+        row("a PNG named .jpg", "c.jpg", encoded(QSize(40, 20), "PNG"), QSize(20, 20), QSize(40, 20), QSize(20, 10));
+        row("no size: its own", "d.png", encoded(QSize(40, 20), "PNG"), QSize(), QSize(40, 20), QSize(40, 20));
+        row("SVG drawn at the size", "e.svg", aSvg, QSize(50, 50), QSize(20, 40), QSize(25, 50));
+        row("SVG after blank lines", "f.svg", QByteArray(100, '\n') + aSvg, QSize(50, 50), QSize(20, 40),
+            QSize(25, 50));
     }
 
     void media()
@@ -395,12 +389,9 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a pipe") << "pipe.png"
-                                << "not a regular file";
-        QTest::newRow("a text file") << "text.png"
-                                     << "not a picture";
-        QTest::newRow("no such file") << "missing.png"
-                                      << "not found";
+        row("a pipe", "pipe.png", "not a regular file");
+        row("a text file", "text.png", "not a picture");
+        row("no such file", "missing.png", "not found");
     }
 
     void unreadableMedia()

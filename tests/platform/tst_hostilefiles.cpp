@@ -16,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+using LMTestSupport::row;
+
 using LMTestSupport::writeFile;
 
 namespace {
@@ -67,13 +69,11 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("a pipe would block open()")
-            << int(Hostile::Pipe) << "cannot read JSON file %1: not a regular file";
-        QTest::newRow("a link to an endless device")
-            << int(Hostile::LinkToDevice) << "cannot read JSON file %1: not a regular file";
-        QTest::newRow("larger than the cap") << int(Hostile::TooLarge)
-                                             << QStringLiteral("refused JSON file %1: larger than ")
-                + QString::number(LMJsonParser::ourMaximumSize) + QStringLiteral(" bytes");
+        row("a pipe would block open()", int(Hostile::Pipe), "cannot read JSON file %1: not a regular file");
+        row("a link to an endless device", int(Hostile::LinkToDevice), "cannot read JSON file %1: not a regular file");
+        row("larger than the cap", int(Hostile::TooLarge),
+            QStringLiteral("refused JSON file %1: larger than ") + QString::number(LMJsonParser::ourMaximumSize)
+                + QStringLiteral(" bytes"));
     }
 
     void jsonFiles()
@@ -105,20 +105,15 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("warning");
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("a link to a file outside the tree")
-            << int(Hostile::LinkOutside) << "skipped %1: a link to a file outside the content tree"
-            << QStringList { "keep.xml", "other/real.xml" };
-        QTest::newRow("a link to a file inside the tree")
-            << int(Hostile::LinkInside) << QString()
-            << QStringList { "designs/link.xml", "keep.xml", "other/real.xml" };
-        QTest::newRow("a name that is not valid UTF-8")
-            << int(Hostile::UndecodableName)
-            << QString::fromUtf8(
-                   "skipped a file in %1: its name \"bad\xef\xbf\xbd\xef\xbf\xbd.xml\" is not valid in the "
-                   "file names' encoding")
-            << QStringList { "keep.xml", "other/real.xml" };
-        QTest::newRow("a pipe is no file to list")
-            << int(Hostile::Pipe) << QString() << QStringList { "keep.xml", "other/real.xml" };
+        row("a link to a file outside the tree", int(Hostile::LinkOutside),
+            "skipped %1: a link to a file outside the content tree", QStringList { "keep.xml", "other/real.xml" });
+        row("a link to a file inside the tree", int(Hostile::LinkInside), QString(),
+            QStringList { "designs/link.xml", "keep.xml", "other/real.xml" });
+        row("a name that is not valid UTF-8", int(Hostile::UndecodableName),
+            QString::fromUtf8("skipped a file in %1: its name \"bad\xef\xbf\xbd\xef\xbf\xbd.xml\" is not valid in the "
+                              "file names' encoding"),
+            QStringList { "keep.xml", "other/real.xml" });
+        row("a pipe is no file to list", int(Hostile::Pipe), QString(), QStringList { "keep.xml", "other/real.xml" });
     }
 
     void listedFiles()
@@ -150,11 +145,10 @@ private slots:
     {
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("any letter case, sorted") << ".json" << QStringList { "A.JSON", "b.json" };
-        QTest::newRow("longer suffix") << ".smartlayout" << QStringList { "a-b-c.smartlayout" };
-        QTest::newRow("no match") << ".xml" << QStringList();
-        QTest::newRow("empty suffix lists every file")
-            << "" << QStringList { "A.JSON", "a-b-c.smartlayout", "b.json", "notes.txt" };
+        row("any letter case, sorted", ".json", QStringList { "A.JSON", "b.json" });
+        row("longer suffix", ".smartlayout", QStringList { "a-b-c.smartlayout" });
+        row("no match", ".xml", QStringList());
+        row("empty suffix lists every file", "", QStringList { "A.JSON", "a-b-c.smartlayout", "b.json", "notes.txt" });
     }
 
     void suffixes()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 namespace {
 
 // Records the order in which the hooks of several initializers ran.
@@ -57,11 +59,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("stored");
 
-        QTest::newRow("missing store") << QByteArray() << QStringLiteral("fallback") << false;
-        QTest::newRow("key present") << QByteArray("[General]\nName=Sommer\n") << QStringLiteral("Sommer") << true;
-        QTest::newRow("other keys only") << QByteArray("[General]\nOther=1\n") << QStringLiteral("fallback") << false;
-        QTest::newRow("binary garbage") << QByteArray("\x01\x02\xff[[[=\n\x00\x00=\xfe", 13)
-                                        << QStringLiteral("fallback") << false;
+        row("missing store", QByteArray(), QStringLiteral("fallback"), false);
+        row("key present", QByteArray("[General]\nName=Sommer\n"), QStringLiteral("Sommer"), true);
+        row("other keys only", QByteArray("[General]\nOther=1\n"), QStringLiteral("fallback"), false);
+        row("binary garbage", QByteArray("\x01\x02\xff[[[=\n\x00\x00=\xfe", 13), QStringLiteral("fallback"), false);
     }
 
     void settingsStoreReading()
@@ -171,11 +172,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inside");
 
         const QString aRoot = myDir.filePath(QStringLiteral("content"));
-        QTest::newRow("the root itself") << aRoot << true;
-        QTest::newRow("relative to the root") << QStringLiteral("templates/a.xml") << true;
-        QTest::newRow("dot-dot back inside") << aRoot + QStringLiteral("/x/../a.xml") << true;
-        QTest::newRow("dot-dot leaves") << aRoot + QStringLiteral("/../secret.xml") << false;
-        QTest::newRow("sibling sharing the prefix") << aRoot + QStringLiteral("-other/a.xml") << false;
+        row("the root itself", aRoot, true);
+        row("relative to the root", QStringLiteral("templates/a.xml"), true);
+        row("dot-dot back inside", aRoot + QStringLiteral("/x/../a.xml"), true);
+        row("dot-dot leaves", aRoot + QStringLiteral("/../secret.xml"), false);
+        row("sibling sharing the prefix", aRoot + QStringLiteral("-other/a.xml"), false);
     }
 
     void insideContentTree()

@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::row;
+
 Q_DECLARE_METATYPE(LMCalendariumAppearance)
 Q_DECLARE_METATYPE(LMCalendariumPreviewParameters)
 
@@ -116,11 +118,10 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("shiftedFirst");
         QTest::addColumn<QDate>("shiftedLast");
 
-        QTest::newRow("within the year") << QDate(2025, 1, 1) << 3 << 2 << QDate(2025, 3, 1) << QDate(2025, 5, 1);
-        QTest::newRow("day set to 1") << QDate(2025, 1, 31) << 1 << 1 << QDate(2025, 2, 1) << QDate(2025, 2, 1);
-        QTest::newRow("across the year end") << QDate(2024, 11, 1) << 12 << 3 << QDate(2025, 2, 1) << QDate(2026, 1, 1);
-        QTest::newRow("negative across the year start")
-            << QDate(2025, 2, 15) << 2 << -14 << QDate(2023, 12, 1) << QDate(2024, 1, 1);
+        row("within the year", QDate(2025, 1, 1), 3, 2, QDate(2025, 3, 1), QDate(2025, 5, 1));
+        row("day set to 1", QDate(2025, 1, 31), 1, 1, QDate(2025, 2, 1), QDate(2025, 2, 1));
+        row("across the year end", QDate(2024, 11, 1), 12, 3, QDate(2025, 2, 1), QDate(2026, 1, 1));
+        row("negative across the year start", QDate(2025, 2, 15), 2, -14, QDate(2023, 12, 1), QDate(2024, 1, 1));
     }
     void calendarRange()
     {
@@ -163,10 +164,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("offset");
         QTest::addColumn<QDate>("shown");
 
-        QTest::newRow("no offset") << QDate(2025, 1, 1) << 0 << QDate(2025, 1, 1);
-        QTest::newRow("into the next year") << QDate(2024, 11, 1) << 3 << QDate(2025, 2, 1);
-        QTest::newRow("back into the last year") << QDate(2025, 1, 1) << -1 << QDate(2024, 12, 1);
-        QTest::newRow("back more than a year") << QDate(2025, 3, 1) << -15 << QDate(2023, 12, 1);
+        row("no offset", QDate(2025, 1, 1), 0, QDate(2025, 1, 1));
+        row("into the next year", QDate(2024, 11, 1), 3, QDate(2025, 2, 1));
+        row("back into the last year", QDate(2025, 1, 1), -1, QDate(2024, 12, 1));
+        row("back more than a year", QDate(2025, 3, 1), -15, QDate(2023, 12, 1));
     }
     void shownMonth()
     {
@@ -183,10 +184,10 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("date");
         QTest::addColumn<bool>("holiday");
 
-        QTest::newRow("Good Friday 2024") << QDate(2024, 3, 29) << true;
-        QTest::newRow("Whit Monday 2025") << QDate(2025, 6, 9) << true;
-        QTest::newRow("Whit Tuesday 2025") << QDate(2025, 6, 10) << false;
-        QTest::newRow("German Unity Day") << QDate(2025, 10, 3) << true;
+        row("Good Friday 2024", QDate(2024, 3, 29), true);
+        row("Whit Monday 2025", QDate(2025, 6, 9), true);
+        row("Whit Tuesday 2025", QDate(2025, 6, 10), false);
+        row("German Unity Day", QDate(2025, 10, 3), true);
     }
     void nationalHoliday()
     {
@@ -200,10 +201,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("content");
 
-        QTest::newRow("grid") << "grid" << QString();
-        QTest::newRow("grid with week numbers") << "grid"
-                                                << "weeknumbers";
-        QTest::newRow("strip") << "strip" << QString();
+        row("grid", "grid", QString());
+        row("grid with week numbers", "grid", "weeknumbers");
+        row("strip", "strip", QString());
     }
     void calendarInsideTarget()
     {
@@ -278,12 +278,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<QString>("schema");
 
-        QTest::newRow("classic grid") << "grid"
-                                      << "classic";
-        QTest::newRow("default strip") << "strip"
-                                       << "";
-        QTest::newRow("white grid") << "grid"
-                                    << "White";
+        row("classic grid", "grid", "classic");
+        row("default strip", "strip", "");
+        row("white grid", "grid", "White");
     }
     // Days in the text colour, Sundays (fewer) in the accent colour.
     void calendarColors()
@@ -304,12 +301,11 @@ private Q_SLOTS:
         QTest::addColumn<QRgb>("pixel");
         QTest::addColumn<QRgb>("inverted");
 
-        QTest::newRow("premultiplied, half transparent")
-            << QImage::Format_ARGB32_Premultiplied << qRgba(40, 10, 0, 128) << qRgba(88, 118, 128, 128);
-        QTest::newRow("premultiplied, transparent")
-            << QImage::Format_ARGB32_Premultiplied << qRgba(0, 0, 0, 0) << qRgba(0, 0, 0, 0);
-        QTest::newRow("straight alpha") << QImage::Format_ARGB32 << qRgba(40, 10, 255, 77) << qRgba(215, 245, 0, 77);
-        QTest::newRow("opaque RGB32") << QImage::Format_RGB32 << qRgb(200, 0, 55) << qRgb(55, 255, 200);
+        row("premultiplied, half transparent", QImage::Format_ARGB32_Premultiplied, qRgba(40, 10, 0, 128),
+            qRgba(88, 118, 128, 128));
+        row("premultiplied, transparent", QImage::Format_ARGB32_Premultiplied, qRgba(0, 0, 0, 0), qRgba(0, 0, 0, 0));
+        row("straight alpha", QImage::Format_ARGB32, qRgba(40, 10, 255, 77), qRgba(215, 245, 0, 77));
+        row("opaque RGB32", QImage::Format_RGB32, qRgb(200, 0, 55), qRgb(55, 255, 200));
     }
     void invertTwice()
     {
@@ -333,11 +329,11 @@ private Q_SLOTS:
         QTest::addColumn<double>("radius");
         QTest::addColumn<int>("margin");
 
-        QTest::newRow("zero") << 0.0 << 0;
-        QTest::newRow("negative") << -3.0 << 0;
-        QTest::newRow("not a number") << std::nan("") << 0;
-        QTest::newRow("fraction rounds up") << 0.2 << 1;
-        QTest::newRow("whole") << 5.0 << 5;
+        row("zero", 0.0, 0);
+        row("negative", -3.0, 0);
+        row("not a number", std::nan(""), 0);
+        row("fraction rounds up", 0.2, 1);
+        row("whole", 5.0, 5);
     }
     void shadowMargin()
     {
@@ -357,11 +353,11 @@ private Q_SLOTS:
         QTest::addColumn<double>("intensity");
         QTest::addColumn<QColor>("color");
 
-        QTest::newRow("hard edge") << 0.0 << 1.0 << QColor(Qt::black);
-        QTest::newRow("soft edge") << 5.0 << 1.0 << QColor(Qt::black);
-        QTest::newRow("half intensity in red") << 5.0 << 0.5 << QColor(Qt::red);
-        QTest::newRow("intensity above 1 is 1") << 2.0 << 7.0 << QColor(0, 0, 255);
-        QTest::newRow("intensity 0") << 5.0 << 0.0 << QColor(Qt::black);
+        row("hard edge", 0.0, 1.0, QColor(Qt::black));
+        row("soft edge", 5.0, 1.0, QColor(Qt::black));
+        row("half intensity in red", 5.0, 0.5, QColor(Qt::red));
+        row("intensity above 1 is 1", 2.0, 7.0, QColor(0, 0, 255));
+        row("intensity 0", 5.0, 0.0, QColor(Qt::black));
     }
     void shadow()
     {
@@ -428,15 +424,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("warning");
         QTest::addColumn<bool>("fromFile");
 
-        QTest::newRow("png") << "pngstyle" << QString() << true;
-        QTest::newRow("jpg when there is no png") << "jpgstyle" << QString() << true;
-        QTest::newRow("no file") << "nofile" << QString() << false;
-        QTest::newRow("no picture") << "broken"
-                                    << "map style sample %1/broken.png is no picture" << false;
-        QTest::newRow("a folder") << "folder"
-                                  << "cannot read map style sample %1/folder.png: not a regular file" << false;
-        QTest::newRow("a path") << "../pngstyle"
-                                << "map style name \"../pngstyle\" is no file name, its sample is drawn" << false;
+        row("png", "pngstyle", QString(), true);
+        row("jpg when there is no png", "jpgstyle", QString(), true);
+        row("no file", "nofile", QString(), false);
+        row("no picture", "broken", "map style sample %1/broken.png is no picture", false);
+        row("a folder", "folder", "cannot read map style sample %1/folder.png: not a regular file", false);
+        row("a path", "../pngstyle", "map style name \"../pngstyle\" is no file name, its sample is drawn", false);
     }
     void mapStyleImage()
     {

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 Q_DECLARE_METATYPE(LMMultiColorConfig)
 Q_DECLARE_METATYPE(LMPageSizeSpec)
 
@@ -46,19 +48,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("compatible");
 
         const LMMultiColorConfig anyConfig = LMMultiColorConfig::anyMultiColorConfig();
-        QTest::newRow("last listed variant") << LMMultiColorConfig(330, 5) << anyConfig << true << true;
-        QTest::newRow("hue 45 is no multiple of 30") << LMMultiColorConfig(45, 2) << anyConfig << false << false;
-        QTest::newRow("fading 6 is too faded") << LMMultiColorConfig(30, 6) << anyConfig << false << false;
-        QTest::newRow("hue 390 has no upper bound") << LMMultiColorConfig(390, 2) << anyConfig << true << true;
-        QTest::newRow("negative hue") << LMMultiColorConfig(-30, 0) << anyConfig << false << false;
-        QTest::newRow("hue without fading") << LMMultiColorConfig(60, -1) << anyConfig << false << false;
-        QTest::newRow("same variant") << LMMultiColorConfig(30, 2) << LMMultiColorConfig(30, 2) << true << true;
-        QTest::newRow("other fading") << LMMultiColorConfig(30, 2) << LMMultiColorConfig(30, 3) << true << false;
-        QTest::newRow("other hue") << LMMultiColorConfig(30, 2) << LMMultiColorConfig(60, 2) << true << false;
-        QTest::newRow("any hue of that fading")
-            << LMMultiColorConfig(90, 4) << LMMultiColorConfig(-1, 4) << true << true;
-        QTest::newRow("any fading of that hue")
-            << LMMultiColorConfig(90, 4) << LMMultiColorConfig(90, -1) << true << true;
+        row("last listed variant", LMMultiColorConfig(330, 5), anyConfig, true, true);
+        row("hue 45 is no multiple of 30", LMMultiColorConfig(45, 2), anyConfig, false, false);
+        row("fading 6 is too faded", LMMultiColorConfig(30, 6), anyConfig, false, false);
+        row("hue 390 has no upper bound", LMMultiColorConfig(390, 2), anyConfig, true, true);
+        row("negative hue", LMMultiColorConfig(-30, 0), anyConfig, false, false);
+        row("hue without fading", LMMultiColorConfig(60, -1), anyConfig, false, false);
+        row("same variant", LMMultiColorConfig(30, 2), LMMultiColorConfig(30, 2), true, true);
+        row("other fading", LMMultiColorConfig(30, 2), LMMultiColorConfig(30, 3), true, false);
+        row("other hue", LMMultiColorConfig(30, 2), LMMultiColorConfig(60, 2), true, false);
+        row("any hue of that fading", LMMultiColorConfig(90, 4), LMMultiColorConfig(-1, 4), true, true);
+        row("any fading of that hue", LMMultiColorConfig(90, 4), LMMultiColorConfig(90, -1), true, true);
     }
     void multiColor()
     {
@@ -90,9 +90,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<LMMultiColorConfig>("config");
 
-        QTest::newRow("variant with blanks") << " 330 , 5 " << LMMultiColorConfig(330, 5);
-        QTest::newRow("one number") << "30" << LMMultiColorConfig();
-        QTest::newRow("words") << "red,2" << LMMultiColorConfig();
+        row("variant with blanks", " 330 , 5 ", LMMultiColorConfig(330, 5));
+        row("one number", "30", LMMultiColorConfig());
+        row("words", "red,2", LMMultiColorConfig());
     }
     void multiColorText()
     {
@@ -108,9 +108,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("material");
         QTest::addColumn<bool>("removeItem");
 
-        QTest::newRow("missing attribute is the remove item") << "<t/>" << 1 << true;
-        QTest::newRow("upper case, blanks") << "<t material=' ALU '/>" << 4 << false;
-        QTest::newRow("list of materials") << "<t material='wood,plastic'/>" << 0 << false;
+        row("missing attribute is the remove item", "<t/>", 1, true);
+        row("upper case, blanks", "<t material=' ALU '/>", 4, false);
+        row("list of materials", "<t material='wood,plastic'/>", 0, false);
     }
     void frameMaterialFromXml()
     {
@@ -143,12 +143,12 @@ private Q_SLOTS:
         QTest::addColumn<double>("share");
         QTest::addColumn<int>("magnitude");
 
-        QTest::newRow("no photo area") << 0.0 << 0;
-        QTest::newRow("not a number") << qQNaN() << 0;
-        QTest::newRow("a fifth") << 0.2 << 1;
-        QTest::newRow("just below a fifth") << 0.199 << 2;
-        QTest::newRow("three hundredths") << 0.03 << 3;
-        QTest::newRow("tiny") << 0.001 << 4;
+        row("no photo area", 0.0, 0);
+        row("not a number", qQNaN(), 0);
+        row("a fifth", 0.2, 1);
+        row("just below a fifth", 0.199, 2);
+        row("three hundredths", 0.03, 3);
+        row("tiny", 0.001, 4);
     }
     void spaceMagnitudeEstimate()
     {
@@ -162,11 +162,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("magnitude");
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("word") << "medium" << 2 << "medium";
-        QTest::newRow("capitals and blanks") << " XLarge " << 4 << "xlarge";
-        QTest::newRow("number") << "3" << 3 << "large";
-        QTest::newRow("number out of range") << "7" << 0 << QString();
-        QTest::newRow("list is no class") << "small,large" << 0 << QString();
+        row("word", "medium", 2, "medium");
+        row("capitals and blanks", " XLarge ", 4, "xlarge");
+        row("number", "3", 3, "large");
+        row("number out of range", "7", 0, QString());
+        row("list is no class", "small,large", 0, QString());
     }
     void spaceMagnitudeText()
     {
@@ -186,8 +186,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("holidays");
         QTest::addColumn<bool>("customEvents");
 
-        QTest::newRow("implicit only") << 0 << 2 << false << true;
-        QTest::newRow("explicit wins") << 1 << 2 << true << false;
+        row("implicit only", 0, 2, false, true);
+        row("explicit wins", 1, 2, true, false);
     }
     void calendariumOptions()
     {
@@ -209,17 +209,16 @@ private Q_SLOTS:
         QTest::addColumn<LMPageSizeSpec>("spec");
 
         const LMPageSizeSpec anInner(QSizeF(2100, 2970), QPointF(30, 40));
-        QTest::newRow("left inner page") << 0x8 << 1 << anInner;
-        QTest::newRow("double inner page is two pages wide")
-            << 0x8 << 8 << LMPageSizeSpec(QSizeF(4200, 2970), QPointF(30, 40));
-        QTest::newRow("any alignment is one page") << 0x8 << 127 << anInner;
-        QTest::newRow("first page shares the entry") << 0x2 << 0 << anInner;
-        QTest::newRow("full cover with slipcase")
-            << 0x20 << 0 << LMPageSizeSpec(QSizeF(4400, 3100), QPointF(150, 150), QSizeF(4500, 3200));
-        QTest::newRow("plain size without bleed") << 0x1 << 0 << LMPageSizeSpec(QSizeF(80, 3100));
-        QTest::newRow("exact entry before shared bits") << 0xA << 0 << LMPageSizeSpec(QSizeF(1000, 1000));
-        QTest::newRow("unknown page type") << 0x80000 << 0 << LMPageSizeSpec();
-        QTest::newRow("no page type") << 0 << 0 << LMPageSizeSpec();
+        row("left inner page", 0x8, 1, anInner);
+        row("double inner page is two pages wide", 0x8, 8, LMPageSizeSpec(QSizeF(4200, 2970), QPointF(30, 40)));
+        row("any alignment is one page", 0x8, 127, anInner);
+        row("first page shares the entry", 0x2, 0, anInner);
+        row("full cover with slipcase", 0x20, 0,
+            LMPageSizeSpec(QSizeF(4400, 3100), QPointF(150, 150), QSizeF(4500, 3200)));
+        row("plain size without bleed", 0x1, 0, LMPageSizeSpec(QSizeF(80, 3100)));
+        row("exact entry before shared bits", 0xA, 0, LMPageSizeSpec(QSizeF(1000, 1000)));
+        row("unknown page type", 0x80000, 0, LMPageSizeSpec());
+        row("no page type", 0, 0, LMPageSizeSpec());
     }
     void articlePageSizes()
     {

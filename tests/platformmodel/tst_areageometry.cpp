@@ -3,12 +3,15 @@
 #include "LMMirrorRule.h"
 #include "LMPortraitAndLandscapeCount.h"
 #include "LMRotatedRect.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QHash>
 #include <QTest>
 
 #include <limits>
+
+using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMRotatedRect)
 
@@ -26,12 +29,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<LMDistance>("expected");
 
-        QTest::newRow("document units") << "12.5" << true << LMDistance(12.5);
-        QTest::newRow("relative") << "0.02rel" << true << LMDistance(0.02, LMDistanceUnit::Relative);
-        QTest::newRow("blanks around and between") << "  -3 mm " << true << LMDistance(-3, LMDistanceUnit::Millimetre);
-        QTest::newRow("unknown unit") << "5px" << false << LMDistance();
-        QTest::newRow("overflow") << "1e400" << false << LMDistance();
-        QTest::newRow("not a number") << "nan" << false << LMDistance();
+        row("document units", "12.5", true, LMDistance(12.5));
+        row("relative", "0.02rel", true, LMDistance(0.02, LMDistanceUnit::Relative));
+        row("blanks around and between", "  -3 mm ", true, LMDistance(-3, LMDistanceUnit::Millimetre));
+        row("unknown unit", "5px", false, LMDistance());
+        row("overflow", "1e400", false, LMDistance());
+        row("not a number", "nan", false, LMDistance());
     }
 
     void distanceText()
@@ -54,14 +57,13 @@ private Q_SLOTS:
         QTest::addColumn<LMDistance>("hypothenuse");
         QTest::addColumn<int>("angle");
 
-        QTest::newRow("3-4-5") << LMDistance(3) << LMDistance(4) << LMDistance(5) << 53;
-        QTest::newRow("up") << LMDistance(0) << LMDistance(-5) << LMDistance(5) << 270;
-        QTest::newRow("null offset") << LMDistance(0) << LMDistance(0) << LMDistance(0) << 0;
-        QTest::newRow("millimetres keep their unit")
-            << LMDistance(3, LMDistanceUnit::Millimetre) << LMDistance(4, LMDistanceUnit::Millimetre)
-            << LMDistance(5, LMDistanceUnit::Millimetre) << 53;
-        QTest::newRow("mixed units meet in document units")
-            << LMDistance(1, LMDistanceUnit::Millimetre) << LMDistance(10) << LMDistance(std::sqrt(200.0)) << 45;
+        row("3-4-5", LMDistance(3), LMDistance(4), LMDistance(5), 53);
+        row("up", LMDistance(0), LMDistance(-5), LMDistance(5), 270);
+        row("null offset", LMDistance(0), LMDistance(0), LMDistance(0), 0);
+        row("millimetres keep their unit", LMDistance(3, LMDistanceUnit::Millimetre),
+            LMDistance(4, LMDistanceUnit::Millimetre), LMDistance(5, LMDistanceUnit::Millimetre), 53);
+        row("mixed units meet in document units", LMDistance(1, LMDistanceUnit::Millimetre), LMDistance(10),
+            LMDistance(std::sqrt(200.0)), 45);
     }
 
     void distanceTriangle()
@@ -81,12 +83,10 @@ private Q_SLOTS:
         QTest::addColumn<QRectF>("bounds");
 
         const QRectF aRect(0, 0, 100, 50);
-        QTest::newRow("unturned") << LMRotatedRect(aRect) << QPolygonF({ { 0, 0 }, { 100, 0 }, { 100, 50 }, { 0, 50 } })
-                                  << aRect;
+        row("unturned", LMRotatedRect(aRect), QPolygonF({ { 0, 0 }, { 100, 0 }, { 100, 50 }, { 0, 50 } }), aRect);
         // Clockwise on the page (y down): the top-left corner swings up to the right.
-        QTest::newRow("90 clockwise") << LMRotatedRect(aRect, LMAngle(90))
-                                      << QPolygonF({ { 75, -25 }, { 75, 75 }, { 25, 75 }, { 25, -25 } })
-                                      << QRectF(25, -25, 50, 100);
+        row("90 clockwise", LMRotatedRect(aRect, LMAngle(90)),
+            QPolygonF({ { 75, -25 }, { 75, 75 }, { 25, 75 }, { 25, -25 } }), QRectF(25, -25, 50, 100));
     }
 
     void polygon()
@@ -116,13 +116,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inclined");
         QTest::addColumn<bool>("rotated");
 
-        QTest::newRow("0") << 0 << false << false;
-        QTest::newRow("90") << 90 << false << true;
-        QTest::newRow("360") << 360 << false << false;
-        QTest::newRow("-90") << -90 << false << true;
-        QTest::newRow("45") << 45 << true << true;
-        QTest::newRow("-1") << -1 << true << true;
-        QTest::newRow("INT_MIN") << std::numeric_limits<int>::min() << true << true;
+        row("0", 0, false, false);
+        row("90", 90, false, true);
+        row("360", 360, false, false);
+        row("-90", -90, false, true);
+        row("45", 45, true, true);
+        row("-1", -1, true, true);
+        row("INT_MIN", std::numeric_limits<int>::min(), true, true);
     }
 
     void inclined()
@@ -141,17 +141,12 @@ private Q_SLOTS:
         QTest::addColumn<LMRotatedRect>("expected");
 
         const QSizeF aUnit(1, 1);
-        QTest::newRow("none") << 0 << aUnit << LMRotatedRect(QRectF(0.1, 0.2, 0.3, 0.4), LMAngle(30));
-        QTest::newRow("vertical axis swaps left and right")
-            << 2 << aUnit << LMRotatedRect(QRectF(0.6, 0.2, 0.3, 0.4), LMAngle(330));
-        QTest::newRow("horizontal axis swaps top and bottom")
-            << 1 << aUnit << LMRotatedRect(QRectF(0.1, 0.4, 0.3, 0.4), LMAngle(330));
-        QTest::newRow("both axes keep the angle")
-            << 3 << aUnit << LMRotatedRect(QRectF(0.6, 0.4, 0.3, 0.4), LMAngle(30));
-        QTest::newRow("page in document units")
-            << 2 << QSizeF(1000, 500) << LMRotatedRect(QRectF(999.6, 0.2, 0.3, 0.4), LMAngle(330));
-        QTest::newRow("unknown page mirrors in place")
-            << 3 << QSizeF(-1, -1) << LMRotatedRect(QRectF(0.1, 0.2, 0.3, 0.4), LMAngle(30));
+        row("none", 0, aUnit, LMRotatedRect(QRectF(0.1, 0.2, 0.3, 0.4), LMAngle(30)));
+        row("vertical axis swaps left and right", 2, aUnit, LMRotatedRect(QRectF(0.6, 0.2, 0.3, 0.4), LMAngle(330)));
+        row("horizontal axis swaps top and bottom", 1, aUnit, LMRotatedRect(QRectF(0.1, 0.4, 0.3, 0.4), LMAngle(330)));
+        row("both axes keep the angle", 3, aUnit, LMRotatedRect(QRectF(0.6, 0.4, 0.3, 0.4), LMAngle(30)));
+        row("page in document units", 2, QSizeF(1000, 500), LMRotatedRect(QRectF(999.6, 0.2, 0.3, 0.4), LMAngle(330)));
+        row("unknown page mirrors in place", 3, QSizeF(-1, -1), LMRotatedRect(QRectF(0.1, 0.2, 0.3, 0.4), LMAngle(30)));
     }
 
     void mirrored()
@@ -172,10 +167,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("rule");
         QTest::addColumn<QString>("written");
 
-        QTest::newRow("absent") << "<layout/>" << 0 << QString();
-        QTest::newRow("two words in any case") << "<layout mirror=' Horizontal , VERTICAL'/>" << 3 << "both";
-        QTest::newRow("both") << "<layout mirror='both'/>" << 3 << "both";
-        QTest::newRow("unknown word") << "<layout mirror='diagonal'/>" << 0 << QString();
+        row("absent", "<layout/>", 0, QString());
+        row("two words in any case", "<layout mirror=' Horizontal , VERTICAL'/>", 3, "both");
+        row("both", "<layout mirror='both'/>", 3, "both");
+        row("unknown word", "<layout mirror='diagonal'/>", 0, QString());
     }
 
     void mirrorRule()
@@ -202,9 +197,9 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("singles");
         QTest::addColumn<QString>("csv");
 
-        QTest::newRow("none") << 0 << QList<int>() << QString();
-        QTest::newRow("vertical") << 2 << QList<int>({ 2 }) << "vertical";
-        QTest::newRow("both") << 3 << QList<int>({ 1, 2 }) << "horizontal, vertical";
+        row("none", 0, QList<int>(), QString());
+        row("vertical", 2, QList<int>({ 2 }), "vertical");
+        row("both", 3, QList<int>({ 1, 2 }), "horizontal, vertical");
     }
 
     void spreadOut()
@@ -244,10 +239,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QSizeF>("size");
         QTest::addColumn<bool>("warns");
-        QTest::newRow("unknown") << QSizeF(-1, -1) << false;
-        QTest::newRow("one side unknown") << QSizeF(500, -1) << false;
-        QTest::newRow("zero width") << QSizeF(0, 500) << true;
-        QTest::newRow("zero height") << QSizeF(500, 0) << true;
+        row("unknown", QSizeF(-1, -1), false);
+        row("one side unknown", QSizeF(500, -1), false);
+        row("zero width", QSizeF(0, 500), true);
+        row("zero height", QSizeF(500, 0), true);
     }
 
     void normalizeRefusesEmptySizes()
@@ -280,22 +275,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedRotation");
 
         // The page is 1000 x 500 document units: one unit is 0.001 across and 0.002 down when normalised.
-        QTest::newRow("left edge short by less than a unit")
-            << QRectF(0.0009, 0.5, 0.4, 0.2) << true << 0 << false << QRectF(0, 0.5, 0.4009, 0.2) << 0;
-        QTest::newRow("left edge one unit in stays")
-            << QRectF(0.001, 0.5, 0.4, 0.2) << true << 0 << false << QRectF(0.001, 0.5, 0.4, 0.2) << 0;
-        QTest::newRow("bottom edge short by less than a unit")
-            << QRectF(0.2, 0.5, 0.4, 0.4985) << true << 0 << false << QRectF(0.2, 0.5, 0.4, 0.5) << 0;
-        QTest::newRow("full bleed in document units")
-            << QRectF(0.5, -0.5, 999, 500.5) << false << 0 << false << QRectF(0, 0, 1000, 500) << 0;
-        QTest::newRow("negative size turned round")
-            << QRectF(0.5, 0.5, -0.2, -0.1) << true << 0 << false << QRectF(0.3, 0.4, 0.2, 0.1) << 0;
-        QTest::newRow("counter-clockwise rotation")
-            << QRectF(0.2, 0.2, 0.2, 0.2) << true << 30 << true << QRectF(0.2, 0.2, 0.2, 0.2) << 330;
-        QTest::newRow("rotation 0 stays 0")
-            << QRectF(0.2, 0.2, 0.2, 0.2) << true << 0 << true << QRectF(0.2, 0.2, 0.2, 0.2) << 0;
-        QTest::newRow("rotation kept without the rotation fix")
-            << QRectF(0.2, 0.2, 0.2, 0.2) << true << 30 << false << QRectF(0.2, 0.2, 0.2, 0.2) << 30;
+        row("left edge short by less than a unit", QRectF(0.0009, 0.5, 0.4, 0.2), true, 0, false,
+            QRectF(0, 0.5, 0.4009, 0.2), 0);
+        row("left edge one unit in stays", QRectF(0.001, 0.5, 0.4, 0.2), true, 0, false, QRectF(0.001, 0.5, 0.4, 0.2),
+            0);
+        row("bottom edge short by less than a unit", QRectF(0.2, 0.5, 0.4, 0.4985), true, 0, false,
+            QRectF(0.2, 0.5, 0.4, 0.5), 0);
+        row("full bleed in document units", QRectF(0.5, -0.5, 999, 500.5), false, 0, false, QRectF(0, 0, 1000, 500), 0);
+        row("negative size turned round", QRectF(0.5, 0.5, -0.2, -0.1), true, 0, false, QRectF(0.3, 0.4, 0.2, 0.1), 0);
+        row("counter-clockwise rotation", QRectF(0.2, 0.2, 0.2, 0.2), true, 30, true, QRectF(0.2, 0.2, 0.2, 0.2), 330);
+        row("rotation 0 stays 0", QRectF(0.2, 0.2, 0.2, 0.2), true, 0, true, QRectF(0.2, 0.2, 0.2, 0.2), 0);
+        row("rotation kept without the rotation fix", QRectF(0.2, 0.2, 0.2, 0.2), true, 30, false,
+            QRectF(0.2, 0.2, 0.2, 0.2), 30);
     }
 
     void fixLegacyTemplates()
@@ -322,18 +313,18 @@ private Q_SLOTS:
         QTest::addColumn<Count>("b");
         QTest::addColumn<int>("distance");
 
-        QTest::newRow("both empty") << Count() << Count() << 0;
-        QTest::newRow("equal") << Count(2, 3) << Count(2, 3) << 0;
-        QTest::newRow("one more portrait") << Count(3, 3) << Count(2, 3) << 1;
-        QTest::newRow("one more landscape") << Count(2, 4) << Count(2, 3) << 1;
-        QTest::newRow("same total, swapped orientation") << Count(0, 2) << Count(2, 0) << 4;
-        QTest::newRow("differences add up") << Count(5, 0) << Count(1, 2) << 6;
-        QTest::newRow("bad against empty") << Count::badCount() << Count() << std::numeric_limits<int>::max();
-        QTest::newRow("bad against bad") << Count::badCount() << Count::badCount() << std::numeric_limits<int>::max();
-        QTest::newRow("negative landscape is bad") << Count(1, -1) << Count(1, 0) << std::numeric_limits<int>::max();
-        QTest::newRow("huge counts stay below the bad distance")
-            << Count(std::numeric_limits<int>::max(), std::numeric_limits<int>::max()) << Count()
-            << std::numeric_limits<int>::max() - 1;
+        row("both empty", Count(), Count(), 0);
+        row("equal", Count(2, 3), Count(2, 3), 0);
+        row("one more portrait", Count(3, 3), Count(2, 3), 1);
+        row("one more landscape", Count(2, 4), Count(2, 3), 1);
+        row("same total, swapped orientation", Count(0, 2), Count(2, 0), 4);
+        row("differences add up", Count(5, 0), Count(1, 2), 6);
+        row("bad against empty", Count::badCount(), Count(), std::numeric_limits<int>::max());
+        row("bad against bad", Count::badCount(), Count::badCount(), std::numeric_limits<int>::max());
+        row("negative landscape is bad", Count(1, -1), Count(1, 0), std::numeric_limits<int>::max());
+        row("huge counts stay below the bad distance",
+            Count(std::numeric_limits<int>::max(), std::numeric_limits<int>::max()), Count(),
+            std::numeric_limits<int>::max() - 1);
     }
 
     void metricDistance()
@@ -351,8 +342,8 @@ private Q_SLOTS:
         QTest::addColumn<Count>("wanted");
         QTest::addColumn<Count>("layout");
 
-        QTest::newRow("one portrait, eight landscape areas") << Count(1, 0) << Count(0, 8);
-        QTest::newRow("many photos, one area") << Count(40, 60) << Count(1, 0);
+        row("one portrait, eight landscape areas", Count(1, 0), Count(0, 8));
+        row("many photos, one area", Count(40, 60), Count(1, 0));
     }
 
     void badCountLosesToEveryRealCount()
@@ -371,9 +362,9 @@ private Q_SLOTS:
         QTest::addColumn<Count>("b");
         QTest::addColumn<int>("diff");
 
-        QTest::newRow("equal") << Count(1, 2) << Count(1, 2) << 0;
-        QTest::newRow("this has more landscape") << Count(0, 3) << Count(0, 1) << 2;
-        QTest::newRow("portrait does not count") << Count(5, 1) << Count(0, 1) << 0;
+        row("equal", Count(1, 2), Count(1, 2), 0);
+        row("this has more landscape", Count(0, 3), Count(0, 1), 2);
+        row("portrait does not count", Count(5, 1), Count(0, 1), 0);
     }
 
     void diffLandscape()

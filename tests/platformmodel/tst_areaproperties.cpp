@@ -5,10 +5,13 @@
 #include "LMClipartConfiguration.h"
 #include "LMOsmContent.h"
 #include "LMSmartLayoutConfiguration.h"
+#include "LMTestSupport.h"
 #include "LMTextFormatChange.h"
 
 #include <QDomDocument>
 #include <QTest>
+
+using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMAreaDescription)
 Q_DECLARE_METATYPE(LMTextFormatChange)
@@ -47,8 +50,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("tag");
 
-        QTest::newRow("photo") << 2 << "imagearea";
-        QTest::newRow("smart layout") << 32768 << "smartlayoutarea";
+        row("photo", 2, "imagearea");
+        row("smart layout", 32768, "smartlayoutarea");
     }
 
     void areaTypeTags()
@@ -73,11 +76,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("value");
 
-        QTest::newRow("missing") << QString() << 7;
-        QTest::newRow("unknown") << "top" << 7;
-        QTest::newRow("nowhere") << "nowhere" << 0;
-        QTest::newRow("leftpage") << "LeftPage" << 1;
-        QTest::newRow("left and right") << "left, right" << 3;
+        row("missing", QString(), 7);
+        row("unknown", "top", 7);
+        row("nowhere", "nowhere", 0);
+        row("leftpage", "LeftPage", 1);
+        row("left and right", "left, right", 3);
     }
 
     void positioningConstraint()
@@ -99,10 +102,10 @@ private Q_SLOTS:
                                 LMAreaAbilityEnum::FotoFix, fullDecoration(), LMImageFXs(QStringLiteral("sepia, blur")),
                                 LMAreaCreationRuleEnum::Layout);
         aFull.setBackgroundContent(true);
-        QTest::newRow("everything set") << aFull;
-        QTest::newRow("no abilities, no rule")
-            << LMAreaDescription(LMRotatedRect(QRectF(0, 0, 0, 0), LMAngle(90)), LMAreaAbility(), LMAreaDecoration(),
-                                 LMImageFXs(), LMAreaCreationRule());
+        row("everything set", aFull);
+        row("no abilities, no rule",
+            LMAreaDescription(LMRotatedRect(QRectF(0, 0, 0, 0), LMAngle(90)), LMAreaAbility(), LMAreaDecoration(),
+                              LMImageFXs(), LMAreaCreationRule()));
     }
 
     void descriptionRoundTrip()
@@ -294,7 +297,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<LMTextFormatChange>("change");
 
-        QTest::newRow("empty") << LMTextFormatChange();
+        row("empty", LMTextFormatChange());
         LMTextFormat aFormat;
         aFormat.setFontFamily(QStringLiteral("Ünicode Grotesk"));
         aFormat.setFontSize(10.5);
@@ -311,9 +314,8 @@ private Q_SLOTS:
         aFormat.setLineHeightPercent(120);
         aFormat.setSpotColorBackground(true);
         aFormat.setSpotColorText(true);
-        QTest::newRow("every field") << LMTextFormatChange(aFormat, LMTextFormat::AllFields);
-        QTest::newRow("some fields") << LMTextFormatChange(aFormat,
-                                                           LMTextFormat::Outline | LMTextFormat::AlignmentVertical);
+        row("every field", LMTextFormatChange(aFormat, LMTextFormat::AllFields));
+        row("some fields", LMTextFormatChange(aFormat, LMTextFormat::Outline | LMTextFormat::AlignmentVertical));
     }
 
     void textFormatChangeXml()
@@ -334,10 +336,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("gsel");
         QTest::addColumn<bool>("changes");
 
-        QTest::newRow("none") << "<image/>" << 0 << false << false;
-        QTest::newRow("mirrored") << "<image mirror='horizontal'/>" << 1 << false << true;
-        QTest::newRow("spot colour") << "<image gsel='yes'/>" << 0 << true << true;
-        QTest::newRow("malformed boolean") << "<image gsel='maybe'/>" << 0 << false << false;
+        row("none", "<image/>", 0, false, false);
+        row("mirrored", "<image mirror='horizontal'/>", 1, false, true);
+        row("spot colour", "<image gsel='yes'/>", 0, true, true);
+        row("malformed boolean", "<image gsel='maybe'/>", 0, false, false);
     }
 
     void clipartConfiguration()

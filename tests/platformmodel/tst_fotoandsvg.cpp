@@ -3,6 +3,7 @@
 #include "LMFoto.h"
 #include "LMSVGImage.h"
 #include "LMSVGImageCalendar.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QFileInfo>
@@ -12,6 +13,8 @@
 
 #include <thread>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 const QByteArray RED_SQUARE = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='20' viewBox='0 0 40 20'>"
@@ -115,11 +118,10 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("requested");
         QTest::addColumn<QSize>("imageSize");
 
-        QTest::newRow("small") << RED_SQUARE << QSizeF(40, 20) << QSize(80, 40) << QSize(80, 40);
-        QTest::newRow("declared size bounded") << HUGE_SQUARE << QSizeF(8192, 4096) << QSize(100, 50) << QSize(100, 50);
-        QTest::newRow("requested size bounded") << RED_SQUARE << QSizeF(40, 20) << QSize(20000, 10) << QSize(8192, 4);
-        QTest::newRow("empty request gives a null image")
-            << RED_SQUARE << QSizeF(40, 20) << QSize(0, 10) << QSize(0, 0);
+        row("small", RED_SQUARE, QSizeF(40, 20), QSize(80, 40), QSize(80, 40));
+        row("declared size bounded", HUGE_SQUARE, QSizeF(8192, 4096), QSize(100, 50), QSize(100, 50));
+        row("requested size bounded", RED_SQUARE, QSizeF(40, 20), QSize(20000, 10), QSize(8192, 4));
+        row("empty request gives a null image", RED_SQUARE, QSizeF(40, 20), QSize(0, 10), QSize(0, 0));
     }
 
     void svgImage()
@@ -141,9 +143,9 @@ private Q_SLOTS:
     void svgImageInvalid_data()
     {
         QTest::addColumn<QByteArray>("data");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("not xml") << QByteArray("not an svg <<");
-        QTest::newRow("xml but no svg") << QByteArray("<html><body/></html>");
+        row("empty", QByteArray());
+        row("not xml", QByteArray("not an svg <<"));
+        row("xml but no svg", QByteArray("<html><body/></html>"));
     }
 
     void svgImageInvalid()

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 // The product catalogue file, the articles read from it, article groups and the product
 // constraints of templates.
 class TestProductCatalogue : public QObject
@@ -64,10 +66,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedId");
         QTest::addColumn<bool>("expectedNull");
 
-        QTest::newRow("exact") << QStringLiteral("CANVAS_40x30") << 2001 << false;
-        QTest::newRow("other case and blanks") << QStringLiteral(" book_a4_layflat ") << 1002 << false;
-        QTest::newRow("unknown stays a name") << QStringLiteral("MUG_WHITE") << 0 << false;
-        QTest::newRow("empty") << QString() << 0 << true;
+        row("exact", QStringLiteral("CANVAS_40x30"), 2001, false);
+        row("other case and blanks", QStringLiteral(" book_a4_layflat "), 1002, false);
+        row("unknown stays a name", QStringLiteral("MUG_WHITE"), 0, false);
+        row("empty", QString(), 0, true);
     }
 
     void lookups()
@@ -93,15 +95,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("priceClass");
         QTest::addColumn<QString>("expectedDependent");
 
-        QTest::newRow("priced class") << QStringLiteral("BOOK_A4_HC") << QStringLiteral("02")
-                                      << QStringLiteral("DESIGN_BOOK_02");
-        QTest::newRow("class written with one digit in the file")
-            << QStringLiteral("BOOK_A4_HC") << QStringLiteral("03") << QStringLiteral("DESIGN_BOOK_03");
-        QTest::newRow("free class") << QStringLiteral("BOOK_A4_HC") << QStringLiteral("01") << QString();
-        QTest::newRow("add-on not in the catalogue")
-            << QStringLiteral("BOOK_A4_HC") << QStringLiteral("05") << QString();
-        QTest::newRow("class without add-on") << QStringLiteral("BOOK_A4_LAYFLAT") << QStringLiteral("03") << QString();
-        QTest::newRow("unresolved article") << QStringLiteral("MUG_WHITE") << QStringLiteral("02") << QString();
+        row("priced class", QStringLiteral("BOOK_A4_HC"), QStringLiteral("02"), QStringLiteral("DESIGN_BOOK_02"));
+        row("class written with one digit in the file", QStringLiteral("BOOK_A4_HC"), QStringLiteral("03"),
+            QStringLiteral("DESIGN_BOOK_03"));
+        row("free class", QStringLiteral("BOOK_A4_HC"), QStringLiteral("01"), QString());
+        row("add-on not in the catalogue", QStringLiteral("BOOK_A4_HC"), QStringLiteral("05"), QString());
+        row("class without add-on", QStringLiteral("BOOK_A4_LAYFLAT"), QStringLiteral("03"), QString());
+        row("unresolved article", QStringLiteral("MUG_WHITE"), QStringLiteral("02"), QString());
     }
 
     void dependentArticles()
@@ -121,11 +121,11 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("priceClasses");
         QTest::addColumn<LMMoney>("expected");
 
-        QTest::newRow("empty set has no price") << QStringList() << LMMoney();
-        QTest::newRow("free class costs zero") << QStringList { "01" } << LMMoney::zero();
-        QTest::newRow("one class") << QStringList { "02" } << LMMoney(499);
-        QTest::newRow("two classes add up") << QStringList { "02", "3" } << LMMoney(1498);
-        QTest::newRow("missing add-on adds nothing") << QStringList { "05", "02" } << LMMoney(499);
+        row("empty set has no price", QStringList(), LMMoney());
+        row("free class costs zero", QStringList { "01" }, LMMoney::zero());
+        row("one class", QStringList { "02" }, LMMoney(499));
+        row("two classes add up", QStringList { "02", "3" }, LMMoney(1498));
+        row("missing add-on adds nothing", QStringList { "05", "02" }, LMMoney(499));
     }
 
     void priceOfDependentArticles()
@@ -162,11 +162,10 @@ private Q_SLOTS:
         const QByteArray aValid = R"({"id": 5, "orderName": "VALID"})";
         QTest::newRow("malformed JSON") << QByteArray(R"({"articles": [)") << QStringList()
                                         << QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") };
-        QTest::newRow("empty file") << QByteArray() << QStringList()
-                                    << QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") };
-        QTest::newRow("document is a list")
-            << QByteArray("[]") << QStringList()
-            << QStringList { QStringLiteral("product catalogue %1: the document is not an object") };
+        row("empty file", QByteArray(), QStringList(),
+            QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") });
+        row("document is a list", QByteArray("[]"), QStringList(),
+            QStringList { QStringLiteral("product catalogue %1: the document is not an object") });
         QTest::newRow("articles not a list")
             << QByteArray(R"({"articles": {}})") << QStringList()
             << QStringList { QStringLiteral("product catalogue %1: \"articles\" is not a list") };
@@ -244,20 +243,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedLoose");
         QTest::addColumn<bool>("expectedExplicit");
 
-        QTest::newRow("both empty") << QString() << 0 << QString() << true << false;
-        QTest::newRow("own empty") << QString() << 0 << QStringLiteral("BOOK_A4_HC") << true << false;
-        QTest::newRow("same article") << QStringLiteral("BOOK_A4_HC,CANVAS_40x30") << 0 << QStringLiteral("BOOK_A4_HC")
-                                      << true << true;
-        QTest::newRow("other article") << QStringLiteral("BOOK_A4_HC") << 0 << QStringLiteral("CANVAS_40x30") << false
-                                       << false;
-        QTest::newRow("class restriction accepts")
-            << QString() << int(LMArticleClassEnum::PhotoBook) << QStringLiteral("BOOK_A4_LAYFLAT") << true << false;
-        QTest::newRow("class restriction rejects")
-            << QString() << int(LMArticleClassEnum::PhotoBook) << QStringLiteral("CANVAS_40x30") << false << false;
-        QTest::newRow("unresolved names match by name")
-            << QStringLiteral("MUG_WHITE") << 0 << QStringLiteral("mug_white") << true << true;
-        QTest::newRow("unresolved name is no other article")
-            << QStringLiteral("MUG_WHITE") << 0 << QStringLiteral("BOOK_A4_HC") << false << false;
+        row("both empty", QString(), 0, QString(), true, false);
+        row("own empty", QString(), 0, QStringLiteral("BOOK_A4_HC"), true, false);
+        row("same article", QStringLiteral("BOOK_A4_HC,CANVAS_40x30"), 0, QStringLiteral("BOOK_A4_HC"), true, true);
+        row("other article", QStringLiteral("BOOK_A4_HC"), 0, QStringLiteral("CANVAS_40x30"), false, false);
+        row("class restriction accepts", QString(), int(LMArticleClassEnum::PhotoBook),
+            QStringLiteral("BOOK_A4_LAYFLAT"), true, false);
+        row("class restriction rejects", QString(), int(LMArticleClassEnum::PhotoBook), QStringLiteral("CANVAS_40x30"),
+            false, false);
+        row("unresolved names match by name", QStringLiteral("MUG_WHITE"), 0, QStringLiteral("mug_white"), true, true);
+        row("unresolved name is no other article", QStringLiteral("MUG_WHITE"), 0, QStringLiteral("BOOK_A4_HC"), false,
+            false);
     }
 
     void articlesGroupIntersects()
@@ -301,35 +297,27 @@ private Q_SLOTS:
               };
         const LMTemplateContextGroup anUnrestricted;
 
-        QTest::newRow("unrestricted template") << anUnrestricted << aBookInner << false << false << true;
-        QTest::newRow("unrestricted template, explicit only") << anUnrestricted << aBookInner << true << false << false;
-        QTest::newRow("named article") << aTemplate("BOOK_A4_HC", anInner, {}) << aBookInner << false << false << true;
-        QTest::newRow("named article, explicit only")
-            << aTemplate("BOOK_A4_HC", anInner, {}) << aBookInner << true << false << true;
-        QTest::newRow("other article") << aTemplate("CANVAS_40x30", anInner, {}) << aBookInner << false << false
-                                       << false;
-        QTest::newRow("cover template on an inner page")
-            << aTemplate("BOOK_A4_HC", aCover, {}) << aBookInner << false << false << false;
-        QTest::newRow("template for cover and inner pages")
-            << aTemplate("BOOK_A4_HC", LMPageType(aCover | anInner), {}) << aBookInner << false << false << true;
-        QTest::newRow("context without page type")
-            << aTemplate("BOOK_A4_HC", aCover, {})
-            << LMTemplateContextGroup::fromArticle(article("BOOK_A4_HC"), LMPageType()) << false << false << true;
+        row("unrestricted template", anUnrestricted, aBookInner, false, false, true);
+        row("unrestricted template, explicit only", anUnrestricted, aBookInner, true, false, false);
+        row("named article", aTemplate("BOOK_A4_HC", anInner, {}), aBookInner, false, false, true);
+        row("named article, explicit only", aTemplate("BOOK_A4_HC", anInner, {}), aBookInner, true, false, true);
+        row("other article", aTemplate("CANVAS_40x30", anInner, {}), aBookInner, false, false, false);
+        row("cover template on an inner page", aTemplate("BOOK_A4_HC", aCover, {}), aBookInner, false, false, false);
+        row("template for cover and inner pages", aTemplate("BOOK_A4_HC", LMPageType(aCover | anInner), {}), aBookInner,
+            false, false, true);
+        row("context without page type", aTemplate("BOOK_A4_HC", aCover, {}),
+            LMTemplateContextGroup::fromArticle(article("BOOK_A4_HC"), LMPageType()), false, false, true);
 
         const LMTemplateContextGroup aCanvasHeart = LMTemplateContextGroup::fromArticle(
             article("CANVAS_40x30"), LMPageType(LMPageTypeEnum::WallDecor), aHeart);
-        QTest::newRow("variant shared") << aTemplate("CANVAS_40x30", {},
-                                                     LMArticleVariants(QStringList { "cutout=heart", "cutout=star" }))
-                                        << aCanvasHeart << false << false << true;
-        QTest::newRow("variant not shared")
-            << aTemplate("CANVAS_40x30", {}, aStar) << aCanvasHeart << false << false << false;
-        QTest::newRow("variant not shared but ignored")
-            << aTemplate("CANVAS_40x30", {}, aStar) << aCanvasHeart << false << true << true;
-        QTest::newRow("template without variants")
-            << aTemplate("CANVAS_40x30", {}, {}) << aCanvasHeart << false << false << true;
-        QTest::newRow("context without variants")
-            << aTemplate("CANVAS_40x30", {}, aStar) << LMTemplateContextGroup::fromArticle(article("CANVAS_40x30"), {})
-            << false << false << true;
+        row("variant shared",
+            aTemplate("CANVAS_40x30", {}, LMArticleVariants(QStringList { "cutout=heart", "cutout=star" })),
+            aCanvasHeart, false, false, true);
+        row("variant not shared", aTemplate("CANVAS_40x30", {}, aStar), aCanvasHeart, false, false, false);
+        row("variant not shared but ignored", aTemplate("CANVAS_40x30", {}, aStar), aCanvasHeart, false, true, true);
+        row("template without variants", aTemplate("CANVAS_40x30", {}, {}), aCanvasHeart, false, false, true);
+        row("context without variants", aTemplate("CANVAS_40x30", {}, aStar),
+            LMTemplateContextGroup::fromArticle(article("CANVAS_40x30"), {}), false, false, true);
     }
 
     void fulfillsConstraints()

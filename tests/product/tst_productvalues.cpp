@@ -9,6 +9,7 @@
 #include "LMPageConstraint.h"
 #include "LMPriceClass.h"
 #include "LMSpotColor.h"
+#include "LMTestSupport.h"
 #include "LMThematicCategory.h"
 #include "LMUrlQueryItemList.h"
 
@@ -16,6 +17,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+
+using LMTestSupport::row;
 
 // The small value types of the product stand-ins: ids, enumeration texts, categories, money,
 // price classes and variants.
@@ -87,13 +90,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedValue");
         QTest::addColumn<QString>("expectedText");
 
-        QTest::newRow("portrait") << QStringLiteral("portrait") << 1 << QStringLiteral("portrait");
-        QTest::newRow("mixed case with blanks") << QStringLiteral(" LandScape ") << 2 << QStringLiteral("landscape");
-        QTest::newRow("quadratic is square") << QStringLiteral("quadratic") << 4 << QStringLiteral("square");
-        QTest::newRow("all") << QStringLiteral("all") << 31 << QStringLiteral("all");
-        QTest::newRow("list of two") << QStringLiteral("portrait,square") << 5 << QStringLiteral("portrait, square");
-        QTest::newRow("unknown") << QStringLiteral("diagonal") << 0 << QString();
-        QTest::newRow("empty") << QString() << 0 << QString();
+        row("portrait", QStringLiteral("portrait"), 1, QStringLiteral("portrait"));
+        row("mixed case with blanks", QStringLiteral(" LandScape "), 2, QStringLiteral("landscape"));
+        row("quadratic is square", QStringLiteral("quadratic"), 4, QStringLiteral("square"));
+        row("all", QStringLiteral("all"), 31, QStringLiteral("all"));
+        row("list of two", QStringLiteral("portrait,square"), 5, QStringLiteral("portrait, square"));
+        row("unknown", QStringLiteral("diagonal"), 0, QString());
+        row("empty", QString(), 0, QString());
     }
 
     void orientationTexts()
@@ -118,12 +121,12 @@ private Q_SLOTS:
         const LMSpotColor aSilver(LMSpotColorEnum::SilverFoil);
         const LMSpotColor anEmbossing(LMSpotColorEnum::DigitalEmbossing);
 
-        QTest::newRow("empty") << QList<LMSpotColor>() << QList<LMSpotColor>();
-        QTest::newRow("no foil") << QList<LMSpotColor> { anEmbossing } << QList<LMSpotColor> { anEmbossing };
-        QTest::newRow("rose adds gold and silver")
-            << QList<LMSpotColor> { anEmbossing, aRose } << QList<LMSpotColor> { anEmbossing, aRose, aGold, aSilver };
-        QTest::newRow("all foils stay as they are")
-            << QList<LMSpotColor> { aSilver, aGold, aRose } << QList<LMSpotColor> { aSilver, aGold, aRose };
+        row("empty", QList<LMSpotColor>(), QList<LMSpotColor>());
+        row("no foil", QList<LMSpotColor> { anEmbossing }, QList<LMSpotColor> { anEmbossing });
+        row("rose adds gold and silver", QList<LMSpotColor> { anEmbossing, aRose },
+            QList<LMSpotColor> { anEmbossing, aRose, aGold, aSilver });
+        row("all foils stay as they are", QList<LMSpotColor> { aSilver, aGold, aRose },
+            QList<LMSpotColor> { aSilver, aGold, aRose });
     }
 
     void expandToConvertibles()
@@ -139,10 +142,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedCategory");
         QTest::addColumn<QString>("expectedVisibleName");
 
-        QTest::newRow("gold foil") << QStringLiteral("gold-foil") << true << QStringLiteral("Goldfolie");
-        QTest::newRow("old short word") << QStringLiteral("silver") << true << QStringLiteral("Silberfolie");
-        QTest::newRow("embossing") << QStringLiteral("digital-embossing") << true << QStringLiteral("Digitale Prägung");
-        QTest::newRow("unknown") << QStringLiteral("copper-foil") << false << QString();
+        row("gold foil", QStringLiteral("gold-foil"), true, QStringLiteral("Goldfolie"));
+        row("old short word", QStringLiteral("silver"), true, QStringLiteral("Silberfolie"));
+        row("embossing", QStringLiteral("digital-embossing"), true, QStringLiteral("Digitale Prägung"));
+        row("unknown", QStringLiteral("copper-foil"), false, QString());
     }
 
     void spotColorCategories()
@@ -175,18 +178,16 @@ private Q_SLOTS:
         const LMThematicCategory aTravel(QStringLiteral("Reise"));
         const LMThematicCategory aSpring(QStringLiteral("Frühling"));
 
-        QTest::newRow("nothing wanted") << LMCategorization() << true;
-        QTest::newRow("one of the subcategories")
-            << LMCategorization(aSub, LMThematicCategorySet { aTravel, aSpring }) << true;
+        row("nothing wanted", LMCategorization(), true);
+        row("one of the subcategories", LMCategorization(aSub, LMThematicCategorySet { aTravel, aSpring }), true);
         LMCategorization aBoth(aSub, LMThematicCategorySet { aWedding });
         aBoth.insert(aTheme, aSpring);
-        QTest::newRow("both types met") << aBoth << true;
+        row("both types met", aBoth, true);
         LMCategorization aMissingTheme(aSub, LMThematicCategorySet { aWedding });
         aMissingTheme.insert(aTheme, aTravel);
-        QTest::newRow("theme not met") << aMissingTheme << false;
-        QTest::newRow("category of another type")
-            << LMCategorization(LMCategoryType(LMCategoryTypeEnum::Primary), LMThematicCategorySet { aWedding })
-            << false;
+        row("theme not met", aMissingTheme, false);
+        row("category of another type",
+            LMCategorization(LMCategoryType(LMCategoryTypeEnum::Primary), LMThematicCategorySet { aWedding }), false);
     }
 
     void categorizationContainsOnePerType()
@@ -209,13 +210,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedValid");
         QTest::addColumn<qint64>("expectedCents");
 
-        QTest::newRow("point") << QStringLiteral("12.99") << true << qint64(1299);
-        QTest::newRow("comma and one decimal") << QStringLiteral("0,5") << true << qint64(50);
-        QTest::newRow("whole") << QStringLiteral(" 7 ") << true << qint64(700);
-        QTest::newRow("negative") << QStringLiteral("-1.05") << true << qint64(-105);
-        QTest::newRow("three decimals") << QStringLiteral("1.999") << false << qint64(0);
-        QTest::newRow("currency inside") << QStringLiteral("12 EUR") << false << qint64(0);
-        QTest::newRow("empty") << QString() << false << qint64(0);
+        row("point", QStringLiteral("12.99"), true, qint64(1299));
+        row("comma and one decimal", QStringLiteral("0,5"), true, qint64(50));
+        row("whole", QStringLiteral(" 7 "), true, qint64(700));
+        row("negative", QStringLiteral("-1.05"), true, qint64(-105));
+        row("three decimals", QStringLiteral("1.999"), false, qint64(0));
+        row("currency inside", QStringLiteral("12 EUR"), false, qint64(0));
+        row("empty", QString(), false, qint64(0));
     }
 
     void moneyFromText()
@@ -239,19 +240,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
 
         const QString aSpace(QChar(0x00A0));
-        QTest::newRow("plain") << LMMoney(499) << true << false << false
-                               << QStringLiteral("4,99") + aSpace + QStringLiteral("€");
-        QTest::newRow("thousands") << LMMoney(129900) << true << false << false
-                                   << QStringLiteral("1.299,00") + aSpace + QStringLiteral("€");
-        QTest::newRow("million without currency")
-            << LMMoney(123456789) << false << false << false << QStringLiteral("1.234.567,89");
-        QTest::newRow("zero cents omitted") << LMMoney(1200) << false << true << false << QStringLiteral("12");
-        QTest::newRow("cents kept when not zero") << LMMoney(1205) << false << true << false << QStringLiteral("12,05");
-        QTest::newRow("plus sign") << LMMoney(5) << false << false << true << QStringLiteral("+0,05");
-        QTest::newRow("negative has no plus") << LMMoney(-250) << false << false << true << QStringLiteral("-2,50");
-        QTest::newRow("other currency") << LMMoney(100, QStringLiteral("CHF")) << true << false << false
-                                        << QStringLiteral("1,00") + aSpace + QStringLiteral("CHF");
-        QTest::newRow("no price") << LMMoney() << true << false << true << QString();
+        row("plain", LMMoney(499), true, false, false, QStringLiteral("4,99") + aSpace + QStringLiteral("€"));
+        row("thousands", LMMoney(129900), true, false, false,
+            QStringLiteral("1.299,00") + aSpace + QStringLiteral("€"));
+        row("million without currency", LMMoney(123456789), false, false, false, QStringLiteral("1.234.567,89"));
+        row("zero cents omitted", LMMoney(1200), false, true, false, QStringLiteral("12"));
+        row("cents kept when not zero", LMMoney(1205), false, true, false, QStringLiteral("12,05"));
+        row("plus sign", LMMoney(5), false, false, true, QStringLiteral("+0,05"));
+        row("negative has no plus", LMMoney(-250), false, false, true, QStringLiteral("-2,50"));
+        row("other currency", LMMoney(100, QStringLiteral("CHF")), true, false, false,
+            QStringLiteral("1,00") + aSpace + QStringLiteral("CHF"));
+        row("no price", LMMoney(), true, false, true, QString());
     }
 
     void moneyFullText()
@@ -286,13 +285,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expectedText");
         QTest::addColumn<bool>("expectedFree");
 
-        QTest::newRow("one digit") << QStringLiteral("2") << QStringLiteral("02") << false;
-        QTest::newRow("two digits") << QStringLiteral("03") << QStringLiteral("03") << false;
-        QTest::newRow("leading zeros") << QStringLiteral("007") << QStringLiteral("07") << false;
-        QTest::newRow("class one is free") << QStringLiteral(" 1 ") << QStringLiteral("01") << true;
-        QTest::newRow("class zero is free") << QStringLiteral("00") << QStringLiteral("00") << true;
-        QTest::newRow("word is lower-cased") << QStringLiteral("Premium") << QStringLiteral("premium") << false;
-        QTest::newRow("empty") << QStringLiteral("  ") << QString() << true;
+        row("one digit", QStringLiteral("2"), QStringLiteral("02"), false);
+        row("two digits", QStringLiteral("03"), QStringLiteral("03"), false);
+        row("leading zeros", QStringLiteral("007"), QStringLiteral("07"), false);
+        row("class one is free", QStringLiteral(" 1 "), QStringLiteral("01"), true);
+        row("class zero is free", QStringLiteral("00"), QStringLiteral("00"), true);
+        row("word is lower-cased", QStringLiteral("Premium"), QStringLiteral("premium"), false);
+        row("empty", QStringLiteral("  "), QString(), true);
     }
 
     void priceClassCreate()
@@ -317,14 +316,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("expectedIntersects");
 
         const QStringList aHeartStar { QStringLiteral("cutout=heart"), QStringLiteral(" cutout=star") };
-        QTest::newRow("empty other") << aHeartStar << QStringList() << true << false;
-        QTest::newRow("one of them") << aHeartStar << QStringList { QStringLiteral("cutout=star") } << true << true;
-        QTest::newRow("one more") << aHeartStar
-                                  << QStringList { QStringLiteral("cutout=star"), QStringLiteral("cutout=circle") }
-                                  << false << true;
-        QTest::newRow("none shared") << aHeartStar << QStringList { QStringLiteral("frame=oak") } << false << false;
-        QTest::newRow("duplicates and blanks") << QStringList { QStringLiteral("a"), QStringLiteral("a "), QString() }
-                                               << QStringList { QStringLiteral("a") } << true << true;
+        row("empty other", aHeartStar, QStringList(), true, false);
+        row("one of them", aHeartStar, QStringList { QStringLiteral("cutout=star") }, true, true);
+        row("one more", aHeartStar, QStringList { QStringLiteral("cutout=star"), QStringLiteral("cutout=circle") },
+            false, true);
+        row("none shared", aHeartStar, QStringList { QStringLiteral("frame=oak") }, false, false);
+        row("duplicates and blanks", QStringList { QStringLiteral("a"), QStringLiteral("a "), QString() },
+            QStringList { QStringLiteral("a") }, true, true);
     }
 
     void articleVariants()
@@ -347,11 +345,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("other");
         QTest::addColumn<bool>("expected");
 
-        QTest::newRow("both empty") << 0 << 0 << true;
-        QTest::newRow("own empty") << 0 << 8 << true;
-        QTest::newRow("other empty") << 0x321 << 0 << true;
-        QTest::newRow("cover and full cover") << 0x321 << 0x20 << true;
-        QTest::newRow("cover and inner page") << 0x321 << 0x8 << false;
+        row("both empty", 0, 0, true);
+        row("own empty", 0, 8, true);
+        row("other empty", 0x321, 0, true);
+        row("cover and full cover", 0x321, 0x20, true);
+        row("cover and inner page", 0x321, 0x8, false);
     }
 
     void pageConstraintMatches()
@@ -372,10 +370,9 @@ private Q_SLOTS:
         QTest::addColumn<bool>("singlePage");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("design style") << QStringLiteral("designstyle") << false << QStringLiteral("designstyles");
-        QTest::newRow("background for wall decor")
-            << QStringLiteral("Background") << true << QStringLiteral("walldecor/backgrounds");
-        QTest::newRow("unknown type") << QStringLiteral("sticker") << true << QString();
+        row("design style", QStringLiteral("designstyle"), false, QStringLiteral("designstyles"));
+        row("background for wall decor", QStringLiteral("Background"), true, QStringLiteral("walldecor/backgrounds"));
+        row("unknown type", QStringLiteral("sticker"), true, QString());
     }
 
     void dlpPath()

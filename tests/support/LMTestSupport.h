@@ -6,9 +6,36 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 // Helpers shared by the test executables.
 namespace LMTestSupport {
+
+// One table row on one line: texts become QString, other cells stay as they are.
+inline QString cell(const char* theText)
+{
+    return QString::fromUtf8(theText);
+}
+template <typename T> const T& cell(const T& theValue)
+{
+    return theValue;
+}
+template <typename... T> void row(const char* theName, const T&... theValues)
+{
+    (QTest::newRow(theName) << ... << cell(theValues));
+}
+
+// The cell of the current row in that column, for a value used once.
+template <typename T> T fetch(const char* theColumn)
+{
+    return *static_cast<T*>(QTest::qData(theColumn, qMetaTypeId<T>()));
+}
+
+// The words of theText, split at spaces: a list of names on one line.
+inline QStringList words(const char* theText)
+{
+    return QString::fromUtf8(theText).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
 
 // Absolute path of a fixture below tests/data.
 QString dataPath(const QString& theRelativePath);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 // The guard that keeps references inside content files from reaching files outside the content
 // tree. The tree lies in a temporary folder with hostile links beside it.
 class TestContentReference : public QObject
@@ -60,8 +62,7 @@ private Q_SLOTS:
         row("out and back in", "../../../outside/../tree/designs/a/pic.png", aPic);
         row("absolute inside", root() + QStringLiteral("/designs/b/other.png"), anOther);
         row("link to a file inside", "link-in.png", anOther);
-        QTest::newRow("empty base is the root")
-            << QString() << QStringLiteral("designs/a/pic.png") << aPic << QString();
+        LMTestSupport::row("empty base is the root", QString(), QStringLiteral("designs/a/pic.png"), aPic, QString());
 
         row("dot dot escape", "../../../outside/secret.png", QString(), anOutside);
         row("dot dot escape to missing file", "../../../outside/none.png", QString(), anOutside);

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::row;
+
 // The registry of CSS sheets: the content folder on first use, registering, folders, reloading,
 // and use from many threads.
 class TestCssSheetRegistry : public QObject
@@ -77,18 +79,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("checkedId");
         QTest::addColumn<QString>("checkedText");
 
-        QTest::newRow("replaces and adds, unicode names")
-            << QStringLiteral("more") << 2 << QString() << QString::fromUtf8("gr\xc3\xbcn.css")
-            << QString::fromUtf8("/* \xc3\xbc */ text { fill: green }");
-        QTest::newRow("same id replaced") << QStringLiteral("more") << 2 << QString() << QStringLiteral("winter.css")
-                                          << QStringLiteral("text { fill: #eeeeee }");
-        QTest::newRow("empty folder") << QStringLiteral("empty") << 0 << QString() << QStringLiteral("summer.css")
-                                      << QStringLiteral("text { fill: #ffcc00 }");
-        QTest::newRow("missing folder") << QStringLiteral("absent") << 0 << QStringLiteral("CSS folder %1 not found")
-                                        << QStringLiteral("summer.css") << QStringLiteral("text { fill: #ffcc00 }");
-        QTest::newRow("oversized sheet skipped")
-            << QStringLiteral("huge") << 1 << QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes")
-            << QStringLiteral("small.css") << QStringLiteral("text {}");
+        row("replaces and adds, unicode names", QStringLiteral("more"), 2, QString(),
+            QString::fromUtf8("gr\xc3\xbcn.css"), QString::fromUtf8("/* \xc3\xbc */ text { fill: green }"));
+        row("same id replaced", QStringLiteral("more"), 2, QString(), QStringLiteral("winter.css"),
+            QStringLiteral("text { fill: #eeeeee }"));
+        row("empty folder", QStringLiteral("empty"), 0, QString(), QStringLiteral("summer.css"),
+            QStringLiteral("text { fill: #ffcc00 }"));
+        row("missing folder", QStringLiteral("absent"), 0, QStringLiteral("CSS folder %1 not found"),
+            QStringLiteral("summer.css"), QStringLiteral("text { fill: #ffcc00 }"));
+        row("oversized sheet skipped", QStringLiteral("huge"), 1,
+            QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes"), QStringLiteral("small.css"),
+            QStringLiteral("text {}"));
     }
 
     void loadFolder()
@@ -222,30 +223,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("defaultTitle");
 
         const QByteArray aRoot = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
-        QTest::newRow("no instructions") << aRoot << QStringList() << QStringList() << QString();
-        QTest::newRow("title from base name")
-            << QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot)
-            << QStringList({ "blue.sheet" }) << QStringList({ "blue.sheet.css" }) << QStringLiteral("blue.sheet");
-        QTest::newRow("alternate first, default is the first non-alternate")
-            << QByteArray("<?xml version=\"1.0\"?>"
-                          "<?xml-stylesheet href='red.css' title='Rot' alternate='yes'?>"
-                          "<?xml-stylesheet href=\"green.css\" title=\"Gr\xc3\xbcn\"?>"
-                          "<?xml-stylesheet href=\"blue.css\"?>"
-                          + aRoot)
-            << QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" })
-            << QStringList({ "red.css", "green.css", "blue.css" }) << QString::fromUtf8("Gr\xc3\xbcn");
-        QTest::newRow("all alternate: no default")
-            << QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"YES\"?>" + aRoot) << QStringList({ "a" })
-            << QStringList({ "a.css" }) << QString();
-        QTest::newRow("alternate no counts as default")
-            << QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"no\"?>" + aRoot) << QStringList({ "a" })
-            << QStringList({ "a.css" }) << QStringLiteral("a");
+        row("no instructions", aRoot, QStringList(), QStringList(), QString());
+        row("title from base name",
+            QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot),
+            QStringList({ "blue.sheet" }), QStringList({ "blue.sheet.css" }), QStringLiteral("blue.sheet"));
+        row("alternate first, default is the first non-alternate",
+            QByteArray("<?xml version=\"1.0\"?>"
+                       "<?xml-stylesheet href='red.css' title='Rot' alternate='yes'?>"
+                       "<?xml-stylesheet href=\"green.css\" title=\"Gr\xc3\xbcn\"?>"
+                       "<?xml-stylesheet href=\"blue.css\"?>"
+                       + aRoot),
+            QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" }),
+            QStringList({ "red.css", "green.css", "blue.css" }), QString::fromUtf8("Gr\xc3\xbcn"));
+        row("all alternate: no default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"YES\"?>" + aRoot),
+            QStringList({ "a" }), QStringList({ "a.css" }), QString());
+        row("alternate no counts as default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"no\"?>" + aRoot),
+            QStringList({ "a" }), QStringList({ "a.css" }), QStringLiteral("a"));
         QTest::newRow("after the root: ignored")
             << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><?xml-stylesheet href=\"x.css\"?></svg>"
                           "<?xml-stylesheet href=\"y.css\"?>")
             << QStringList() << QStringList() << QString();
-        QTest::newRow("other instruction ignored")
-            << QByteArray("<?other-thing href=\"x.css\"?>" + aRoot) << QStringList() << QStringList() << QString();
+        row("other instruction ignored", QByteArray("<?other-thing href=\"x.css\"?>" + aRoot), QStringList(),
+            QStringList(), QString());
     }
 
     void fromDocument()

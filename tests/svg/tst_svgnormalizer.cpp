@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::row;
+
 namespace {
 
 // Element names, sorted attributes and child elements, without blanks: what the reader sees.
@@ -116,9 +118,9 @@ private Q_SLOTS:
         row("missing file removed", "<image xlink:href='missing.png'/>", "<image></image>", "missing.png", aMissing);
         row("design logo placeholder", "<image xlink:href='lumo:designlogo'/><image href='LUMO:DesignLogo'/>",
             QStringLiteral("<image xlink:href='%1'></image><image href='%1'></image>").arg(aLogo));
-        QTest::newRow("design logo placeholder without logo")
-            << QStringLiteral("<image xlink:href='lumo:designlogo' x='1'/>") << QString()
-            << QStringLiteral("<image x=\"1\"></image>") << QStringList();
+        LMTestSupport::row("design logo placeholder without logo",
+                           QStringLiteral("<image xlink:href='lumo:designlogo' x='1'/>"), QString(),
+                           QStringLiteral("<image x=\"1\"></image>"), QStringList());
         row("metadata references stay, scripts go",
             "<metadata><lumo:template><lumo:thumbnail xlink:href='thumbs/t.jpg'/><script/></lumo:template></metadata>",
             "<metadata><lumo:template><lumo:thumbnail xlink:href='thumbs/t.jpg'></lumo:thumbnail></lumo:template>"

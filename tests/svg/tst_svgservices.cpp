@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::row;
+
 // The small services the SVG template reader asks: language, error reports, custom colour
 // sheets, the folder of the legacy design list.
 class TestSVGServices : public QObject
@@ -38,12 +40,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("set");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("default German") << QByteArray() << QString() << QStringLiteral("de");
-        QTest::newRow("environment") << QByteArray("It") << QString() << QStringLiteral("it");
-        QTest::newRow("blank environment") << QByteArray("  ") << QString() << QStringLiteral("de");
-        QTest::newRow("set wins over environment")
-            << QByteArray("it") << QStringLiteral(" FR ") << QStringLiteral("fr");
-        QTest::newRow("set blank goes back") << QByteArray() << QStringLiteral("  ") << QStringLiteral("de");
+        row("default German", QByteArray(), QString(), QStringLiteral("de"));
+        row("environment", QByteArray("It"), QString(), QStringLiteral("it"));
+        row("blank environment", QByteArray("  "), QString(), QStringLiteral("de"));
+        row("set wins over environment", QByteArray("it"), QStringLiteral(" FR "), QStringLiteral("fr"));
+        row("set blank goes back", QByteArray(), QStringLiteral("  "), QStringLiteral("de"));
     }
 
     void languageCode()

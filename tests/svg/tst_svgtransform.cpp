@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTransform>
 
+using LMTestSupport::row;
+
 Q_DECLARE_METATYPE(LMTextFormatChange)
 
 using LMTestSupport::elementWithId;
@@ -44,7 +46,6 @@ QString malformedMessage(const QString& theText)
 {
     return QStringLiteral("malformed SVG transform \"%1\" read as identity").arg(theText);
 }
-
 
 // Builds the change a row expects, one field at a time.
 class Expect
@@ -99,7 +100,7 @@ private:
 
 // One row of a table whose columns are the text, the DPI and the expected change.
 template <typename Text>
-void row(const char* theTag, const Text& theText, const LMTextFormatChange& theExpected, double theDpi = 254)
+void textRow(const char* theTag, const Text& theText, const LMTextFormatChange& theExpected, double theDpi = 254)
 {
     QTest::newRow(theTag) << theText << theDpi << theExpected;
 }
@@ -125,28 +126,27 @@ private Q_SLOTS:
         QTest::addColumn<QTransform>("expected");
 
         const double aTan30 = std::tan(qDegreesToRadians(30.0));
-        QTest::newRow("empty") << QString() << QTransform();
-        QTest::newRow("blanks only") << QStringLiteral(" \t\n ") << QTransform();
-        QTest::newRow("translate x only") << QStringLiteral("translate(10)") << QTransform(1, 0, 0, 1, 10, 0);
-        QTest::newRow("translate blanks") << QStringLiteral("translate(10 20)") << QTransform(1, 0, 0, 1, 10, 20);
-        QTest::newRow("translate comma and blanks")
-            << QStringLiteral("  translate ( 10 , -20 )  ") << QTransform(1, 0, 0, 1, 10, -20);
-        QTest::newRow("numbers touching") << QStringLiteral("translate(10-5)") << QTransform(1, 0, 0, 1, 10, -5);
-        QTest::newRow("fractions touching") << QStringLiteral("translate(.5.25)") << QTransform(1, 0, 0, 1, 0.5, 0.25);
-        QTest::newRow("exponents") << QStringLiteral("translate(1e1,-2E-1)") << QTransform(1, 0, 0, 1, 10, -0.2);
-        QTest::newRow("scale uniform") << QStringLiteral("scale(2)") << QTransform(2, 0, 0, 2, 0, 0);
-        QTest::newRow("scale two") << QStringLiteral("scale(2,-3)") << QTransform(2, 0, 0, -3, 0, 0);
-        QTest::newRow("rotate quarter") << QStringLiteral("rotate(90)") << QTransform(0, 1, -1, 0, 0, 0);
+        row("empty", QString(), QTransform());
+        row("blanks only", QStringLiteral(" \t\n "), QTransform());
+        row("translate x only", QStringLiteral("translate(10)"), QTransform(1, 0, 0, 1, 10, 0));
+        row("translate blanks", QStringLiteral("translate(10 20)"), QTransform(1, 0, 0, 1, 10, 20));
+        row("translate comma and blanks", QStringLiteral("  translate ( 10 , -20 )  "),
+            QTransform(1, 0, 0, 1, 10, -20));
+        row("numbers touching", QStringLiteral("translate(10-5)"), QTransform(1, 0, 0, 1, 10, -5));
+        row("fractions touching", QStringLiteral("translate(.5.25)"), QTransform(1, 0, 0, 1, 0.5, 0.25));
+        row("exponents", QStringLiteral("translate(1e1,-2E-1)"), QTransform(1, 0, 0, 1, 10, -0.2));
+        row("scale uniform", QStringLiteral("scale(2)"), QTransform(2, 0, 0, 2, 0, 0));
+        row("scale two", QStringLiteral("scale(2,-3)"), QTransform(2, 0, 0, -3, 0, 0));
+        row("rotate quarter", QStringLiteral("rotate(90)"), QTransform(0, 1, -1, 0, 0, 0));
         // (x, y) -> (30 - y, x + 10): the centre (10, 20) stays where it is.
-        QTest::newRow("rotate about centre") << QStringLiteral("rotate(90 10 20)") << QTransform(0, 1, -1, 0, 30, 10);
-        QTest::newRow("matrix") << QStringLiteral("matrix(1 2 3 4 5 6)") << QTransform(1, 2, 3, 4, 5, 6);
-        QTest::newRow("skewX") << QStringLiteral("skewX(30)") << QTransform(1, 0, aTan30, 1, 0, 0);
-        QTest::newRow("skewY") << QStringLiteral("skewY(30)") << QTransform(1, aTan30, 0, 1, 0, 0);
+        row("rotate about centre", QStringLiteral("rotate(90 10 20)"), QTransform(0, 1, -1, 0, 30, 10));
+        row("matrix", QStringLiteral("matrix(1 2 3 4 5 6)"), QTransform(1, 2, 3, 4, 5, 6));
+        row("skewX", QStringLiteral("skewX(30)"), QTransform(1, 0, aTan30, 1, 0, 0));
+        row("skewY", QStringLiteral("skewY(30)"), QTransform(1, aTan30, 0, 1, 0, 0));
         // The rightmost function acts first.
-        QTest::newRow("translate then scale")
-            << QStringLiteral("translate(10,0) scale(2)") << QTransform(2, 0, 0, 2, 10, 0);
-        QTest::newRow("functions touching") << QStringLiteral("translate(1)scale(2)") << QTransform(2, 0, 0, 2, 1, 0);
-        QTest::newRow("functions comma") << QStringLiteral("translate(1) , scale(2)") << QTransform(2, 0, 0, 2, 1, 0);
+        row("translate then scale", QStringLiteral("translate(10,0) scale(2)"), QTransform(2, 0, 0, 2, 10, 0));
+        row("functions touching", QStringLiteral("translate(1)scale(2)"), QTransform(2, 0, 0, 2, 1, 0));
+        row("functions comma", QStringLiteral("translate(1) , scale(2)"), QTransform(2, 0, 0, 2, 1, 0));
         // (1, 0) -> rotate: (0, 1) -> translate: (5, 1).
     }
 
@@ -162,23 +162,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("unclosed") << QStringLiteral("translate(10");
-        QTest::newRow("no parentheses") << QStringLiteral("translate 10");
-        QTest::newRow("unknown function") << QStringLiteral("shift(1)");
-        QTest::newRow("names are case-sensitive") << QStringLiteral("Translate(1)");
-        QTest::newRow("rotate two arguments") << QStringLiteral("rotate(1 2)");
-        QTest::newRow("matrix too few") << QStringLiteral("matrix(1 2 3)");
-        QTest::newRow("matrix too many") << QStringLiteral("matrix(1 2 3 4 5 6 7)");
-        QTest::newRow("no arguments") << QStringLiteral("scale()");
-        QTest::newRow("double comma") << QStringLiteral("translate(1,,2)");
-        QTest::newRow("leading comma") << QStringLiteral("translate(,1)");
-        QTest::newRow("trailing comma") << QStringLiteral("translate(1),");
-        QTest::newRow("not a number") << QStringLiteral("translate(abc)");
-        QTest::newRow("overflow") << QStringLiteral("translate(1e400)");
-        QTest::newRow("unit") << QStringLiteral("translate(10px)");
-        QTest::newRow("fullwidth digits") << QString::fromUtf8("translate(\xef\xbc\x91)");
-        QTest::newRow("skewX two") << QStringLiteral("skewX(1 2)");
-        QTest::newRow("garbage after a good function") << QStringLiteral("translate(10) ;");
+        row("unclosed", QStringLiteral("translate(10"));
+        row("no parentheses", QStringLiteral("translate 10"));
+        row("unknown function", QStringLiteral("shift(1)"));
+        row("names are case-sensitive", QStringLiteral("Translate(1)"));
+        row("rotate two arguments", QStringLiteral("rotate(1 2)"));
+        row("matrix too few", QStringLiteral("matrix(1 2 3)"));
+        row("matrix too many", QStringLiteral("matrix(1 2 3 4 5 6 7)"));
+        row("no arguments", QStringLiteral("scale()"));
+        row("double comma", QStringLiteral("translate(1,,2)"));
+        row("leading comma", QStringLiteral("translate(,1)"));
+        row("trailing comma", QStringLiteral("translate(1),"));
+        row("not a number", QStringLiteral("translate(abc)"));
+        row("overflow", QStringLiteral("translate(1e400)"));
+        row("unit", QStringLiteral("translate(10px)"));
+        row("fullwidth digits", QString::fromUtf8("translate(\xef\xbc\x91)"));
+        row("skewX two", QStringLiteral("skewX(1 2)"));
+        row("garbage after a good function", QStringLiteral("translate(10) ;"));
     }
 
     void malformed()
@@ -200,21 +200,20 @@ private Q_SLOTS:
                                   "<g transform=\"rotate(90)\"><rect id=\"t\" transform=\"translate(1,0)\"/>"
                                   "</g></g></g></svg>";
         // (0,0) -> (1,0) -> (0,1) -> (0,2) -> (100,2)
-        QTest::newRow("three ancestors, origin") << aChain << QString() << QPointF(0, 0) << QPointF(100, 2);
+        row("three ancestors, origin", aChain, QString(), QPointF(0, 0), QPointF(100, 2));
         // (1,0) -> (2,0) -> (0,2) -> (0,4) -> (100,4)
-        QTest::newRow("three ancestors, unit x") << aChain << QString() << QPointF(1, 0) << QPointF(100, 4);
-        QTest::newRow("no transforms") << QByteArray("<svg><g><rect id=\"t\"/></g></svg>") << QString() << QPointF(3, 4)
-                                       << QPointF(3, 4);
-        QTest::newRow("root transform counts")
-            << QByteArray("<svg transform=\"scale(10)\"><g><rect id=\"t\" transform=\"translate(1 1)\"/></g></svg>")
-            << QString() << QPointF(0, 0) << QPointF(10, 10);
-        QTest::newRow("malformed ancestor is identity")
-            << QByteArray("<svg><g transform=\"translate(5,5)\"><g transform=\"rotate(\">"
-                          "<rect id=\"t\" transform=\"scale(3)\"/></g></g></svg>")
-            << QStringLiteral("rotate(") << QPointF(1, 1) << QPointF(8, 8);
-        QTest::newRow("children of the element do not count")
-            << QByteArray("<svg><g id=\"t\" transform=\"translate(1,2)\"><g transform=\"scale(9)\"/></g></svg>")
-            << QString() << QPointF(0, 0) << QPointF(1, 2);
+        row("three ancestors, unit x", aChain, QString(), QPointF(1, 0), QPointF(100, 4));
+        row("no transforms", QByteArray("<svg><g><rect id=\"t\"/></g></svg>"), QString(), QPointF(3, 4), QPointF(3, 4));
+        row("root transform counts",
+            QByteArray("<svg transform=\"scale(10)\"><g><rect id=\"t\" transform=\"translate(1 1)\"/></g></svg>"),
+            QString(), QPointF(0, 0), QPointF(10, 10));
+        row("malformed ancestor is identity",
+            QByteArray("<svg><g transform=\"translate(5,5)\"><g transform=\"rotate(\">"
+                       "<rect id=\"t\" transform=\"scale(3)\"/></g></g></svg>"),
+            QStringLiteral("rotate("), QPointF(1, 1), QPointF(8, 8));
+        row("children of the element do not count",
+            QByteArray("<svg><g id=\"t\" transform=\"translate(1,2)\"><g transform=\"scale(9)\"/></g></svg>"),
+            QString(), QPointF(0, 0), QPointF(1, 2));
     }
 
     void transformMatrix()
@@ -240,11 +239,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("expected");
-        QTest::newRow("inside, rounded half away from zero") << 2.5 << 3;
-        QTest::newRow("just below the maximum") << 99.4 << 99;
-        QTest::newRow("above the maximum") << 100.5 << 100;
-        QTest::newRow("far below int") << -1e300 << -100;
-        QTest::newRow("not a number gives the fallback") << qQNaN() << 7;
+        row("inside, rounded half away from zero", 2.5, 3);
+        row("just below the maximum", 99.4, 99);
+        row("above the maximum", 100.5, 100);
+        row("far below int", -1e300, -100);
+        row("not a number gives the fallback", qQNaN(), 7);
     }
 
     void boundedInt()
@@ -259,17 +258,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("transform");
         QTest::addColumn<double>("degrees");
 
-        QTest::newRow("identity") << QString() << 0.0;
-        QTest::newRow("270 is minus 90") << QStringLiteral("rotate(270)") << -90.0;
-        QTest::newRow("minus 180 is 180") << QStringLiteral("rotate(-180)") << 180.0;
-        QTest::newRow("just above minus 180") << QStringLiteral("rotate(-179.5)") << -179.5;
-        QTest::newRow("composed to a quarter turn") << QStringLiteral("rotate(30) rotate(60)") << 90.0;
-        QTest::newRow("tiny error snaps") << QStringLiteral("rotate(1e-12)") << 0.0;
-        QTest::newRow("small angle kept") << QStringLiteral("rotate(1e-6)") << 1e-6;
-        QTest::newRow("scaled") << QStringLiteral("rotate(10) scale(3)") << 10.0;
-        QTest::newRow("mirrored y") << QStringLiteral("scale(1,-1)") << 0.0;
+        row("identity", QString(), 0.0);
+        row("270 is minus 90", QStringLiteral("rotate(270)"), -90.0);
+        row("minus 180 is 180", QStringLiteral("rotate(-180)"), 180.0);
+        row("just above minus 180", QStringLiteral("rotate(-179.5)"), -179.5);
+        row("composed to a quarter turn", QStringLiteral("rotate(30) rotate(60)"), 90.0);
+        row("tiny error snaps", QStringLiteral("rotate(1e-12)"), 0.0);
+        row("small angle kept", QStringLiteral("rotate(1e-6)"), 1e-6);
+        row("scaled", QStringLiteral("rotate(10) scale(3)"), 10.0);
+        row("mirrored y", QStringLiteral("scale(1,-1)"), 0.0);
         // The x axis is mirrored to (-1, 0) first, then turned by 45 degrees.
-        QTest::newRow("mirrored then rotated") << QStringLiteral("rotate(45) scale(-1,1)") << -135.0;
+        row("mirrored then rotated", QStringLiteral("rotate(45) scale(-1,1)"), -135.0);
     }
 
     void rotation()
@@ -286,12 +285,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attribute");
         QTest::addColumn<int>("expected");
 
-        QTest::newRow("transfer") << QStringLiteral("1") << 1;
-        QTest::newRow("reference with blanks") << QStringLiteral(" 4 ") << 4;
-        QTest::newRow("three is no kind") << QStringLiteral("3") << 0;
-        QTest::newRow("zero") << QStringLiteral("0") << 0;
-        QTest::newRow("word") << QStringLiteral("render") << 0;
-        QTest::newRow("empty") << QString() << 0;
+        row("transfer", QStringLiteral("1"), 1);
+        row("reference with blanks", QStringLiteral(" 4 "), 4);
+        row("three is no kind", QStringLiteral("3"), 0);
+        row("zero", QStringLiteral("0"), 0);
+        row("word", QStringLiteral("render"), 0);
+        row("empty", QString(), 0);
     }
 
     void layerType()
@@ -310,61 +309,61 @@ private Q_SLOTS:
         QTest::addColumn<double>("dpi");
         QTest::addColumn<LMTextFormatChange>("expected");
 
-        row("empty", QString(), Expect());
-        row("size in points", "font-size: 12pt", Expect().size(12));
-        row("size in px at 254 dpi", "font-size:127px", Expect().size(36));
-        row("size in user units at 72 dpi", "font-size: 10", Expect().size(10), 72);
-        row("size in mm", "font-size: 25.4mm", Expect().size(72));
-        row("size in inches, upper case", "FONT-SIZE: .5IN", Expect().size(36));
-        row("size malformed", "font-size: big", Expect());
-        row("size negative", "font-size: -3pt", Expect());
-        row("size relative unit", "font-size: 2em", Expect());
-        row("important", "font-size: 12pt !important", Expect().size(12));
-        row("family list quoted", "font-family: 'Open Sans', Arial, sans-serif", Expect().family("Open Sans"));
-        row("family unicode", "font-family: \"\u00dcberschrift\"", Expect().family("\u00dcberschrift"));
-        row("bold", "font-weight: bold", Expect().bold(true));
-        row("weight 700", "font-weight: 700", Expect().bold(true));
-        row("weight 400", "font-weight: 400", Expect().bold(false));
-        row("weight unknown", "font-weight: heavy", Expect());
-        row("italic", "font-style: Italic", Expect().italic(true));
-        row("oblique", "font-style: oblique", Expect().italic(true));
-        row("style normal", "font-style: normal", Expect().italic(false));
-        row("fill short hex", "fill: #f00", Expect().color(QColor(255, 0, 0)));
-        row("fill name", "fill: SteelBlue", Expect().color(QColor(70, 130, 180)));
-        row("fill rgb", "fill: rgb(255, 0, 128)", Expect().color(QColor(255, 0, 128)));
-        row("fill rgb percent", "fill:rgb(100%,0%,50%)", Expect().color(QColor(255, 0, 128)));
-        row("fill none", "fill: none", Expect().color(QColor(Qt::transparent)));
-        row("fill gradient", "fill: url(#g)", Expect());
-        row("fill with alpha first", "fill: #80ff0000", Expect());
-        row("anchor middle", "text-anchor: middle", Expect().align(Qt::AlignHCenter));
-        row("anchor end", "text-anchor: end", Expect().align(Qt::AlignRight));
-        row("anchor start", "text-anchor: start", Expect().align(Qt::AlignLeft));
-        row("align justify", "text-align: justify", Expect().align(Qt::AlignJustify));
-        row("anchor justify", "text-anchor: justify", Expect());
-        row("letter spacing mm", "letter-spacing: 1mm", Expect().spacingMm(1));
-        row("letter spacing user units", "letter-spacing: 10", Expect().spacingMm(1));
-        row("line height factor", "line-height: 1.5", Expect().lineHeight(150));
-        row("line height percent", "line-height: 120%", Expect().lineHeight(120));
-        row("line height beyond int", "line-height: 1e300", Expect().lineHeight(10000));
-        row("fill rgb beyond long", "fill: rgb(99999999999999999999, 0, 0)", Expect().color(QColor(255, 0, 0)));
-        row("line height absolute", "line-height: 12pt", Expect());
-        row("unknown properties ignored", "stroke: red; font-size: 12pt; opacity: .5", Expect().size(12));
-        row("later declaration wins", "font-size: 10pt; font-size: 12pt;", Expect().size(12));
-        row("comments", "/* fill: red; */ font-size: 8pt /* ; bold */", Expect().size(8));
-        row("declaration without colon", "bold; font-style: italic", Expect().italic(true));
-        row("sheet with rules", ".a { font-size: 10pt }\ntext { fill: #00ff00; font-size: 11pt }",
-            Expect().size(11).color(QColor(0, 255, 0)));
-        row("unclosed last rule", "text { font-weight: bold", Expect().bold(true));
-        row("everything",
-            "font-family: Georgia; font-size: 254; font-weight: bolder; font-style: italic; fill: #123456; "
-            "text-anchor: end",
-            Expect()
-                .family("Georgia")
-                .size(72)
-                .bold(true)
-                .italic(true)
-                .color(QColor(0x12, 0x34, 0x56))
-                .align(Qt::AlignRight));
+        textRow("empty", QString(), Expect());
+        textRow("size in points", "font-size: 12pt", Expect().size(12));
+        textRow("size in px at 254 dpi", "font-size:127px", Expect().size(36));
+        textRow("size in user units at 72 dpi", "font-size: 10", Expect().size(10), 72);
+        textRow("size in mm", "font-size: 25.4mm", Expect().size(72));
+        textRow("size in inches, upper case", "FONT-SIZE: .5IN", Expect().size(36));
+        textRow("size malformed", "font-size: big", Expect());
+        textRow("size negative", "font-size: -3pt", Expect());
+        textRow("size relative unit", "font-size: 2em", Expect());
+        textRow("important", "font-size: 12pt !important", Expect().size(12));
+        textRow("family list quoted", "font-family: 'Open Sans', Arial, sans-serif", Expect().family("Open Sans"));
+        textRow("family unicode", "font-family: \"\u00dcberschrift\"", Expect().family("\u00dcberschrift"));
+        textRow("bold", "font-weight: bold", Expect().bold(true));
+        textRow("weight 700", "font-weight: 700", Expect().bold(true));
+        textRow("weight 400", "font-weight: 400", Expect().bold(false));
+        textRow("weight unknown", "font-weight: heavy", Expect());
+        textRow("italic", "font-style: Italic", Expect().italic(true));
+        textRow("oblique", "font-style: oblique", Expect().italic(true));
+        textRow("style normal", "font-style: normal", Expect().italic(false));
+        textRow("fill short hex", "fill: #f00", Expect().color(QColor(255, 0, 0)));
+        textRow("fill name", "fill: SteelBlue", Expect().color(QColor(70, 130, 180)));
+        textRow("fill rgb", "fill: rgb(255, 0, 128)", Expect().color(QColor(255, 0, 128)));
+        textRow("fill rgb percent", "fill:rgb(100%,0%,50%)", Expect().color(QColor(255, 0, 128)));
+        textRow("fill none", "fill: none", Expect().color(QColor(Qt::transparent)));
+        textRow("fill gradient", "fill: url(#g)", Expect());
+        textRow("fill with alpha first", "fill: #80ff0000", Expect());
+        textRow("anchor middle", "text-anchor: middle", Expect().align(Qt::AlignHCenter));
+        textRow("anchor end", "text-anchor: end", Expect().align(Qt::AlignRight));
+        textRow("anchor start", "text-anchor: start", Expect().align(Qt::AlignLeft));
+        textRow("align justify", "text-align: justify", Expect().align(Qt::AlignJustify));
+        textRow("anchor justify", "text-anchor: justify", Expect());
+        textRow("letter spacing mm", "letter-spacing: 1mm", Expect().spacingMm(1));
+        textRow("letter spacing user units", "letter-spacing: 10", Expect().spacingMm(1));
+        textRow("line height factor", "line-height: 1.5", Expect().lineHeight(150));
+        textRow("line height percent", "line-height: 120%", Expect().lineHeight(120));
+        textRow("line height beyond int", "line-height: 1e300", Expect().lineHeight(10000));
+        textRow("fill rgb beyond long", "fill: rgb(99999999999999999999, 0, 0)", Expect().color(QColor(255, 0, 0)));
+        textRow("line height absolute", "line-height: 12pt", Expect());
+        textRow("unknown properties ignored", "stroke: red; font-size: 12pt; opacity: .5", Expect().size(12));
+        textRow("later declaration wins", "font-size: 10pt; font-size: 12pt;", Expect().size(12));
+        textRow("comments", "/* fill: red; */ font-size: 8pt /* ; bold */", Expect().size(8));
+        textRow("declaration without colon", "bold; font-style: italic", Expect().italic(true));
+        textRow("sheet with rules", ".a { font-size: 10pt }\ntext { fill: #00ff00; font-size: 11pt }",
+                Expect().size(11).color(QColor(0, 255, 0)));
+        textRow("unclosed last rule", "text { font-weight: bold", Expect().bold(true));
+        textRow("everything",
+                "font-family: Georgia; font-size: 254; font-weight: bolder; font-style: italic; fill: #123456; "
+                "text-anchor: end",
+                Expect()
+                    .family("Georgia")
+                    .size(72)
+                    .bold(true)
+                    .italic(true)
+                    .color(QColor(0x12, 0x34, 0x56))
+                    .align(Qt::AlignRight));
     }
 
     void parseCSS()
@@ -382,21 +381,22 @@ private Q_SLOTS:
         QTest::addColumn<double>("dpi");
         QTest::addColumn<LMTextFormatChange>("expected");
 
-        row("nearest wins over three levels",
+        textRow(
+            "nearest wins over three levels",
             QByteArray("<svg font-style='italic'><g font-family='Arial' font-size='10pt' style='fill:#ff0000'>"
                        "<g style='font-size: 20pt' font-weight='bold'>"
                        "<text id='t' fill='#0000ff' text-anchor='middle'>x</text></g></g></svg>"),
             Expect().italic(true).family("Arial").size(20).bold(true).color(QColor(0, 0, 255)).align(Qt::AlignHCenter));
-        row("style over attribute on one element",
-            QByteArray("<svg><text id='t' style='fill:#00ff00' fill='#0000ff'>x</text></svg>"),
-            Expect().color(QColor(0, 255, 0)));
-        row("inherit keeps the ancestor's",
-            QByteArray("<svg><g font-size='12pt'><text id='t' font-size='inherit'>x</text></g></svg>"),
-            Expect().size(12));
-        row("user units at the DPI", QByteArray("<svg><text id='t' font-size='127'>x</text></svg>"), Expect().size(72),
-            127);
-        row("descendants do not count", QByteArray("<svg><text id='t'>x<tspan font-size='30pt'>y</tspan></text></svg>"),
-            Expect());
+        textRow("style over attribute on one element",
+                QByteArray("<svg><text id='t' style='fill:#00ff00' fill='#0000ff'>x</text></svg>"),
+                Expect().color(QColor(0, 255, 0)));
+        textRow("inherit keeps the ancestor's",
+                QByteArray("<svg><g font-size='12pt'><text id='t' font-size='inherit'>x</text></g></svg>"),
+                Expect().size(12));
+        textRow("user units at the DPI", QByteArray("<svg><text id='t' font-size='127'>x</text></svg>"),
+                Expect().size(72), 127);
+        textRow("descendants do not count",
+                QByteArray("<svg><text id='t'>x<tspan font-size='30pt'>y</tspan></text></svg>"), Expect());
     }
 
     void fromSVG()
@@ -417,15 +417,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("expected");
         QTest::addColumn<bool>("warns");
 
-        QTest::newRow("uppercase") << QStringLiteral("uppercase") << 1 << false;
-        QTest::newRow("mixed case with blanks") << QStringLiteral(" UpperCase ") << 1 << false;
-        QTest::newRow("lowercase") << QStringLiteral("LOWERCASE") << 2 << false;
-        QTest::newRow("capitalize") << QStringLiteral("Capitalize") << 4 << false;
-        QTest::newRow("none") << QStringLiteral("none") << 0 << false;
-        QTest::newRow("empty") << QString() << 0 << false;
-        QTest::newRow("unknown") << QStringLiteral("shout") << 0 << true;
-        QTest::newRow("two words") << QStringLiteral("uppercase,lowercase") << 0 << true;
-        QTest::newRow("unicode look-alike") << QString::fromUtf8("upp\xd0\xb5rcase") << 0 << true;
+        row("uppercase", QStringLiteral("uppercase"), 1, false);
+        row("mixed case with blanks", QStringLiteral(" UpperCase "), 1, false);
+        row("lowercase", QStringLiteral("LOWERCASE"), 2, false);
+        row("capitalize", QStringLiteral("Capitalize"), 4, false);
+        row("none", QStringLiteral("none"), 0, false);
+        row("empty", QString(), 0, false);
+        row("unknown", QStringLiteral("shout"), 0, true);
+        row("two words", QStringLiteral("uppercase,lowercase"), 0, true);
+        row("unicode look-alike", QString::fromUtf8("upp\xd0\xb5rcase"), 0, true);
     }
 
     void textTransform()

@@ -23,6 +23,8 @@
 
 #include <memory>
 
+using LMTestSupport::row;
+
 namespace {
 // The test product's inner page is 1000 × 500 units: in a 200 × 200 thumbnail 200 × 100 pixels,
 // five units to the pixel.
@@ -160,12 +162,11 @@ void tst_Thumbnails::contextEquality_data()
     QTest::addColumn<bool>("border");
     QTest::addColumn<bool>("equal");
 
-    QTest::newRow("same") << QSize(SIDE, SIDE) << QString() << QColor(Qt::white) << false << true;
-    QTest::newRow("border does not count") << QSize(SIDE, SIDE) << QString() << QColor(Qt::white) << true << true;
-    QTest::newRow("other size") << QSize(SIDE, 100) << QString() << QColor(Qt::white) << false << false;
-    QTest::newRow("other photo") << QSize(SIDE, SIDE) << QStringLiteral("/a.jpg") << QColor(Qt::white) << false
-                                 << false;
-    QTest::newRow("other background") << QSize(SIDE, SIDE) << QString() << QColor(Qt::black) << false << false;
+    row("same", QSize(SIDE, SIDE), QString(), QColor(Qt::white), false, true);
+    row("border does not count", QSize(SIDE, SIDE), QString(), QColor(Qt::white), true, true);
+    row("other size", QSize(SIDE, 100), QString(), QColor(Qt::white), false, false);
+    row("other photo", QSize(SIDE, SIDE), QStringLiteral("/a.jpg"), QColor(Qt::white), false, false);
+    row("other background", QSize(SIDE, SIDE), QString(), QColor(Qt::black), false, false);
 }
 
 void tst_Thumbnails::contextEquality()
@@ -195,10 +196,10 @@ void tst_Thumbnails::textAreaLines_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<int>("lines");
 
-    QTest::newRow("100 high: one line") << 100 << 1;
-    QTest::newRow("49 high: none") << 49 << 0;
-    QTest::newRow("150 high: two") << 150 << 2;
-    QTest::newRow("260 high: four") << 260 << 4;
+    row("100 high: one line", 100, 1);
+    row("49 high: none", 49, 0);
+    row("150 high: two", 150, 2);
+    row("260 high: four", 260, 4);
 }
 
 void tst_Thumbnails::textAreaLines()
@@ -222,10 +223,10 @@ void tst_Thumbnails::defaultTilt_data()
     QTest::addColumn<QPoint>("white");
 
     // (Points between the box's ruled lines, which run every ten pixels.)
-    QTest::newRow("none") << -1 << QSize(200, 100) << QPoint(10, 55) << QPoint(190, 55);
-    QTest::newRow("90: left goes to the top") << 90 << QSize(100, 200) << QPoint(44, 10) << QPoint(44, 190);
-    QTest::newRow("270: left goes to the bottom") << 270 << QSize(100, 200) << QPoint(55, 189) << QPoint(55, 10);
-    QTest::newRow("180: unchanged") << 180 << QSize(200, 100) << QPoint(10, 55) << QPoint(190, 55);
+    row("none", -1, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
+    row("90: left goes to the top", 90, QSize(100, 200), QPoint(44, 10), QPoint(44, 190));
+    row("270: left goes to the bottom", 270, QSize(100, 200), QPoint(55, 189), QPoint(55, 10));
+    row("180: unchanged", 180, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
 }
 
 void tst_Thumbnails::defaultTilt()
@@ -371,9 +372,9 @@ void tst_Thumbnails::croppingRect_data()
     QTest::addColumn<QSize>("target");
     QTest::addColumn<QRect>("crop");
 
-    QTest::newRow("wide source, square target") << QSize(400, 200) << QSize(50, 50) << QRect(100, 0, 200, 200);
-    QTest::newRow("tall source, wide target") << QSize(100, 300) << QSize(200, 100) << QRect(0, 125, 100, 50);
-    QTest::newRow("same shape") << QSize(300, 150) << QSize(200, 100) << QRect(0, 0, 300, 150);
+    row("wide source, square target", QSize(400, 200), QSize(50, 50), QRect(100, 0, 200, 200));
+    row("tall source, wide target", QSize(100, 300), QSize(200, 100), QRect(0, 125, 100, 50));
+    row("same shape", QSize(300, 150), QSize(200, 100), QRect(0, 0, 300, 150));
 }
 
 void tst_Thumbnails::croppingRect()
@@ -389,9 +390,9 @@ void tst_Thumbnails::pagination_data()
     QTest::addColumn<bool>("mouseOver");
     QTest::addColumn<bool>("painted");
 
-    QTest::newRow("one page: nothing") << 1 << true << false;
-    QTest::newRow("three pages") << 3 << false << true;
-    QTest::newRow("three pages, mouse over") << 3 << true << true;
+    row("one page: nothing", 1, true, false);
+    row("three pages", 3, false, true);
+    row("three pages, mouse over", 3, true, true);
 }
 
 void tst_Thumbnails::pagination()

@@ -15,6 +15,8 @@
 #include <climits>
 #include <cmath>
 
+using LMTestSupport::row;
+
 using Attributes = QMap<QString, QString>;
 
 namespace {
@@ -106,26 +108,20 @@ private slots:
     void refusedFiles_data()
     {
         columns<QString, QString>("file", "reason");
-        QTest::newRow("billion laughs") << "billion-laughs.xml" << STR_REFUSED.arg(2);
-        QTest::newRow("DOCTYPE inside the root") << "doctype-inside-root.xml" << STR_REFUSED.arg(4);
-        QTest::newRow("entity outside a DTD") << "entity-outside-dtd.xml" << STR_REFUSED.arg(3);
-        QTest::newRow("lower-case doctype") << "lowercase-doctype.xml" << STR_REFUSED.arg(1);
-        QTest::newRow("UTF-16 with DOCTYPE") << "utf16le-doctype.xml" << STR_REFUSED.arg(2);
+        row("billion laughs", "billion-laughs.xml", STR_REFUSED.arg(2));
+        row("DOCTYPE inside the root", "doctype-inside-root.xml", STR_REFUSED.arg(4));
+        row("entity outside a DTD", "entity-outside-dtd.xml", STR_REFUSED.arg(3));
+        row("lower-case doctype", "lowercase-doctype.xml", STR_REFUSED.arg(1));
+        row("UTF-16 with DOCTYPE", "utf16le-doctype.xml", STR_REFUSED.arg(2));
         // The whole text is decoded as the declaration says, so the hidden DTD is never seen as one.
-        QTest::newRow("DOCTYPE hidden behind a declared encoding") << "declared-utf16-hidden-doctype.xml"
-                                                                   << "at line 1, column 1: Start tag expected";
-        QTest::newRow("257 levels") << "depth-257.xml"
-                                    << "elements nested deeper than 256 levels at line 2";
-        QTest::newRow("truncated") << "truncated.xml"
-                                   << "at line 4, column \\d+: Premature end of document";
-        QTest::newRow("declared UTF-8, written in Latin-1") << "declared-utf8-but-latin1.xml"
-                                                            << "the text is not valid UTF-8";
-        QTest::newRow("unsupported encoding") << "unsupported-encoding.xml"
-                                              << "unsupported encoding x-lumo-unknown";
-        QTest::newRow("empty file") << "empty.xml"
-                                    << "at line 1, column 0: Premature end of document";
-        QTest::newRow("undeclared entity") << "undeclared-entity.xml"
-                                           << "Entity 'nbsp' not declared";
+        row("DOCTYPE hidden behind a declared encoding", "declared-utf16-hidden-doctype.xml",
+            "at line 1, column 1: Start tag expected");
+        row("257 levels", "depth-257.xml", "elements nested deeper than 256 levels at line 2");
+        row("truncated", "truncated.xml", "at line 4, column \\d+: Premature end of document");
+        row("declared UTF-8, written in Latin-1", "declared-utf8-but-latin1.xml", "the text is not valid UTF-8");
+        row("unsupported encoding", "unsupported-encoding.xml", "unsupported encoding x-lumo-unknown");
+        row("empty file", "empty.xml", "at line 1, column 0: Premature end of document");
+        row("undeclared entity", "undeclared-entity.xml", "Entity 'nbsp' not declared");
     }
     void refusedFiles()
     {
@@ -144,21 +140,15 @@ private slots:
     {
         columns<QString, QString, QString>("file", "rootTag", "name");
         const QString aGreeting = QStringLiteral("Gr\u00fc\u00dfe");
-        QTest::newRow("Latin-1 as declared") << "latin1-declared.xml"
-                                             << "template" << aGreeting;
-        QTest::newRow("UTF-16 with byte order mark") << "utf16le-bom.xml"
-                                                     << "template" << aGreeting;
-        QTest::newRow("UTF-8 without declaration") << "utf8-no-declaration.xml"
-                                                   << "template" << aGreeting;
+        row("Latin-1 as declared", "latin1-declared.xml", "template", aGreeting);
+        row("UTF-16 with byte order mark", "utf16le-bom.xml", "template", aGreeting);
+        row("UTF-8 without declaration", "utf8-no-declaration.xml", "template", aGreeting);
         // Declarations inside comments, processing instructions, CDATA and escaped text are no
         // declarations; ">" and "/>" inside attribute values end no tag.
-        QTest::newRow("look-alikes") << "lookalikes.xml"
-                                     << "svg" << QString();
+        row("look-alikes", "lookalikes.xml", "svg", QString());
         // The standard DOCTYPE of SVG files names an external DTD that is never fetched.
-        QTest::newRow("external DTD of SVG") << "doctype-external.xml"
-                                             << "svg" << QString();
-        QTest::newRow("256 levels") << "depth-256.xml"
-                                    << "n" << QString();
+        row("external DTD of SVG", "doctype-external.xml", "svg", QString());
+        row("256 levels", "depth-256.xml", "n", QString());
     }
     void readFiles()
     {
@@ -189,10 +179,10 @@ private slots:
         QTest::addColumn<QByteArray>("earlier");
         const QString aDeclaring
             = QStringLiteral("<!DOCTYPE svg [<!ENTITY e 'declared'>]><svg xmlns='http://www.w3.org/2000/svg'/>");
-        QTest::newRow("UTF-8") << aDeclaring.toUtf8();
+        row("UTF-8", aDeclaring.toUtf8());
         QByteArray anUtf16("\xff\xfe", 2);
         anUtf16.append(reinterpret_cast<const char*>(aDeclaring.utf16()), aDeclaring.size() * 2);
-        QTest::newRow("UTF-16, no DOCTYPE bytes to see") << anUtf16;
+        row("UTF-16, no DOCTYPE bytes to see", anUtf16);
     }
 
     void laterDocumentsSeeNoEarlierDeclarations()
@@ -211,12 +201,9 @@ private slots:
     void unreadableFiles_data()
     {
         columns<QString, QString>("relativePath", "reason");
-        QTest::newRow("missing") << "absent/template.xml"
-                                 << "XML file .*absent/template.xml not found";
-        QTest::newRow("folder") << "folder.xml"
-                                << "cannot read XML file .*folder.xml: not a regular file";
-        QTest::newRow("oversized") << "huge.xml"
-                                   << "refused XML file .*huge.xml: larger than 67108864 bytes";
+        row("missing", "absent/template.xml", "XML file .*absent/template.xml not found");
+        row("folder", "folder.xml", "cannot read XML file .*folder.xml: not a regular file");
+        row("oversized", "huge.xml", "refused XML file .*huge.xml: larger than 67108864 bytes");
     }
     void unreadableFiles()
     {
@@ -235,26 +222,25 @@ private slots:
     {
         // 0: read
         columns<QByteArray, int, QString>("data", "refusedLine", "rootTag");
-        QTest::newRow("well-formed") << QByteArray("<whitelist><group/></whitelist>") << 0 << "whitelist";
+        row("well-formed", QByteArray("<whitelist><group/></whitelist>"), 0, "whitelist");
         QTest::newRow("qualified names without declared prefix")
             << QByteArray(R"(<svg><lumo:osm lumo:zoom="3"/></svg>)") << 0 << "svg";
-        QTest::newRow("bracket and > inside a quoted identifier")
-            << QByteArray("<!DOCTYPE svg SYSTEM \"a[b>c.dtd\"><svg/>") << 0 << "svg";
+        row("bracket and > inside a quoted identifier", QByteArray("<!DOCTYPE svg SYSTEM \"a[b>c.dtd\"><svg/>"), 0,
+            "svg");
         // With an external DTD the parser may not call an unknown entity an error; it stays unexpanded.
-        QTest::newRow("undeclared entity beside an external DTD")
-            << QByteArray("<!DOCTYPE svg SYSTEM 'svg.dtd'><svg>a&nbsp;b</svg>") << 0 << "svg";
-        QTest::newRow("DOCTYPE of another format")
-            << QByteArray("<!DOCTYPE templates2 SYSTEM 'templates.dtd'><templates2/>") << 1 << QString();
-        QTest::newRow("DOCTYPE of a longer name")
-            << QByteArray("<!DOCTYPE svgx SYSTEM 'svg.dtd'><svgx/>") << 1 << QString();
-        QTest::newRow("internal subset right after the name")
-            << QByteArray("<!DOCTYPE svg[<!ENTITY e 'x'>]><svg>&e;</svg>") << 1 << QString();
+        row("undeclared entity beside an external DTD",
+            QByteArray("<!DOCTYPE svg SYSTEM 'svg.dtd'><svg>a&nbsp;b</svg>"), 0, "svg");
+        row("DOCTYPE of another format", QByteArray("<!DOCTYPE templates2 SYSTEM 'templates.dtd'><templates2/>"), 1,
+            QString());
+        row("DOCTYPE of a longer name", QByteArray("<!DOCTYPE svgx SYSTEM 'svg.dtd'><svgx/>"), 1, QString());
+        row("internal subset right after the name", QByteArray("<!DOCTYPE svg[<!ENTITY e 'x'>]><svg>&e;</svg>"), 1,
+            QString());
         QTest::newRow("internal subset after the identifiers")
             << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" \"svg11.dtd\" [\n"
                           "<!ENTITY e \"x\">]><svg>&e;</svg>")
             << 2 << QString();
-        QTest::newRow("second DOCTYPE") << QByteArray("<!DOCTYPE svg>\n<!DOCTYPE svg><svg/>") << 2 << QString();
-        QTest::newRow("plain DOCTYPE after the root") << QByteArray("<svg/>\n<!DOCTYPE svg>") << 2 << QString();
+        row("second DOCTYPE", QByteArray("<!DOCTYPE svg>\n<!DOCTYPE svg><svg/>"), 2, QString());
+        row("plain DOCTYPE after the root", QByteArray("<svg/>\n<!DOCTYPE svg>"), 2, QString());
     }
     void dataInMemory()
     {
@@ -272,10 +258,9 @@ private slots:
     void malformedData_data()
     {
         columns<QByteArray, QString>("data", "warning");
-        QTest::newRow("unterminated DOCTYPE")
-            << QByteArray("<!DOCTYPE svg PUBLIC \"x") << "at line 1, column 23: Premature end of document.";
-        QTest::newRow("malformed") << QByteArray("<a>\n<b></a>")
-                                   << "at line 2, column 7: Opening and ending tag mismatch.";
+        row("unterminated DOCTYPE", QByteArray("<!DOCTYPE svg PUBLIC \"x"),
+            "at line 1, column 23: Premature end of document.");
+        row("malformed", QByteArray("<a>\n<b></a>"), "at line 2, column 7: Opening and ending tag mismatch.");
     }
     void malformedData()
     {
@@ -291,13 +276,13 @@ private slots:
         const QByteArray aThreeLevels("<a><b><c/></b></a>"); // 18 bytes
         const QString aTooDeep
             = QStringLiteral("refused XML file text: elements nested deeper than 2 levels at line 1");
-        QTest::newRow("at both bounds") << aThreeLevels << 18 << 3 << QString();
-        QTest::newRow("one byte over") << aThreeLevels << 17 << 3 << "refused XML file text: larger than 17 bytes";
-        QTest::newRow("one level over") << aThreeLevels << 18 << 2 << aTooDeep;
-        QTest::newRow("empty elements side by side") << QByteArray("<a><b/><b/><b/></a>") << 100 << 2 << QString();
-        QTest::newRow("empty element one level over") << QByteArray("<a><b/><b><c/></b></a>") << 100 << 2 << aTooDeep;
-        QTest::newRow("comments and CDATA do not nest")
-            << QByteArray("<a><!-- <b><c> --><![CDATA[<b><c>]]></a>") << 100 << 1 << QString();
+        row("at both bounds", aThreeLevels, 18, 3, QString());
+        row("one byte over", aThreeLevels, 17, 3, "refused XML file text: larger than 17 bytes");
+        row("one level over", aThreeLevels, 18, 2, aTooDeep);
+        row("empty elements side by side", QByteArray("<a><b/><b/><b/></a>"), 100, 2, QString());
+        row("empty element one level over", QByteArray("<a><b/><b><c/></b></a>"), 100, 2, aTooDeep);
+        row("comments and CDATA do not nest", QByteArray("<a><!-- <b><c> --><![CDATA[<b><c>]]></a>"), 100, 1,
+            QString());
     }
     void tighterBounds()
     {
@@ -317,23 +302,23 @@ private slots:
         // the default is -7
         // the default is -7.5
         columns<QString, int, double>("text", "expectedInt", "expectedDouble");
-        QTest::newRow("missing") << QString() << -7 << -7.5;
-        QTest::newRow("empty") << "" << -7 << -7.5;
-        QTest::newRow("surrounding blanks") << " 12 " << 12 << 12.0;
-        QTest::newRow("trailing letters") << "12abc" << -7 << -7.5;
-        QTest::newRow("signed exponent") << "-1.5E+2" << -7 << -150.0;
-        QTest::newRow("plus sign") << "+8" << 8 << 8.0;
-        QTest::newRow("hexadecimal") << "0x10" << -7 << -7.5;
-        QTest::newRow("nan") << "nan" << -7 << -7.5;
-        QTest::newRow("int max") << "2147483647" << INT_MAX << 2147483647.0;
-        QTest::newRow("int min") << "-2147483648" << INT_MIN << -2147483648.0;
-        QTest::newRow("int overflow") << "2147483648" << -7 << 2147483648.0;
-        QTest::newRow("int underflow") << "-2147483649" << -7 << -2147483649.0;
-        QTest::newRow("double overflow") << "1e400" << -7 << -7.5;
-        QTest::newRow("sign only") << "-" << -7 << -7.5;
-        QTest::newRow("two signs") << "+-1" << -7 << -7.5;
-        QTest::newRow("80 digits") << QString(80, u'1') << -7 << -7.5;
-        QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662") << -7 << -7.5;
+        row("missing", QString(), -7, -7.5);
+        row("empty", "", -7, -7.5);
+        row("surrounding blanks", " 12 ", 12, 12.0);
+        row("trailing letters", "12abc", -7, -7.5);
+        row("signed exponent", "-1.5E+2", -7, -150.0);
+        row("plus sign", "+8", 8, 8.0);
+        row("hexadecimal", "0x10", -7, -7.5);
+        row("nan", "nan", -7, -7.5);
+        row("int max", "2147483647", INT_MAX, 2147483647.0);
+        row("int min", "-2147483648", INT_MIN, -2147483648.0);
+        row("int overflow", "2147483648", -7, 2147483648.0);
+        row("int underflow", "-2147483649", -7, -2147483649.0);
+        row("double overflow", "1e400", -7, -7.5);
+        row("sign only", "-", -7, -7.5);
+        row("two signs", "+-1", -7, -7.5);
+        row("80 digits", QString(80, u'1'), -7, -7.5);
+        row("Arabic-Indic digits", QStringLiteral("\u0661\u0662"), -7, -7.5);
     }
     void numbers()
     {
@@ -356,7 +341,7 @@ private slots:
     {
         // 1 true, 0 false, -1 the default
         columns<QString, int>("text", "expected");
-        QTest::newRow("missing") << QString() << -1;
+        row("missing", QString(), -1);
         for (const char* aWord : { "TRUE", " yes ", "1" })
             QTest::newRow(aWord) << aWord << 1;
         for (const char* aWord : { "False", "NO", "0" })
@@ -383,21 +368,20 @@ private slots:
         columns<QString, QColor, QColor>("text", "expected", "expectedEx");
         const QColor aNone;
         const QColor aRed(255, 0, 0);
-        QTest::newRow("missing") << QString() << aNone << aNone;
-        QTest::newRow("empty") << "" << aNone << aNone;
-        QTest::newRow("#rgb") << "#abc" << QColor(0xaa, 0xbb, 0xcc) << QColor(0xaa, 0xbb, 0xcc);
-        QTest::newRow("#rrggbb upper case, blanks")
-            << " #A0B1C2 " << QColor(0xa0, 0xb1, 0xc2) << QColor(0xa0, 0xb1, 0xc2);
-        QTest::newRow("#aarrggbb") << "#80ff0000" << QColor(255, 0, 0, 128) << QColor(255, 0, 0, 128);
-        QTest::newRow("name") << "red" << aRed << aRed;
-        QTest::newRow("four digits") << "#abcd" << aNone << aNone;
-        QTest::newRow("not hexadecimal") << "#gg0000" << aNone << aNone;
-        QTest::newRow("unknown name") << "notacolour" << aNone << aNone;
-        QTest::newRow("two alpha digits") << "#ff0000,80" << aNone << QColor(255, 0, 0, 0x80);
-        QTest::newRow("one alpha digit") << "#ff0000,8" << aNone << QColor(255, 0, 0, 8);
-        QTest::newRow("empty alpha") << "#ff0000," << aNone << aNone;
-        QTest::newRow("three alpha digits") << "#ff0000,123" << aNone << aNone;
-        QTest::newRow("alpha not hexadecimal") << "#ff0000,zz" << aNone << aNone;
+        row("missing", QString(), aNone, aNone);
+        row("empty", "", aNone, aNone);
+        row("#rgb", "#abc", QColor(0xaa, 0xbb, 0xcc), QColor(0xaa, 0xbb, 0xcc));
+        row("#rrggbb upper case, blanks", " #A0B1C2 ", QColor(0xa0, 0xb1, 0xc2), QColor(0xa0, 0xb1, 0xc2));
+        row("#aarrggbb", "#80ff0000", QColor(255, 0, 0, 128), QColor(255, 0, 0, 128));
+        row("name", "red", aRed, aRed);
+        row("four digits", "#abcd", aNone, aNone);
+        row("not hexadecimal", "#gg0000", aNone, aNone);
+        row("unknown name", "notacolour", aNone, aNone);
+        row("two alpha digits", "#ff0000,80", aNone, QColor(255, 0, 0, 0x80));
+        row("one alpha digit", "#ff0000,8", aNone, QColor(255, 0, 0, 8));
+        row("empty alpha", "#ff0000,", aNone, aNone);
+        row("three alpha digits", "#ff0000,123", aNone, aNone);
+        row("alpha not hexadecimal", "#ff0000,zz", aNone, aNone);
     }
     void colors()
     {
@@ -423,17 +407,17 @@ private slots:
         // the default is 7 units
         columns<QString, int, LMDistance>("text", "angle", "distance");
         const LMDistance aDefault(7.0);
-        QTest::newRow("missing") << QString() << 45 << aDefault;
-        QTest::newRow("negative, as written") << "-90" << -90 << LMDistance(-90.0);
-        QTest::newRow("beyond a turn, as written") << "450" << 450 << LMDistance(450.0);
-        QTest::newRow("decimal rounds") << "89.6" << 90 << LMDistance(89.6);
-        QTest::newRow("half rounds away from zero") << "-0.5" << -1 << LMDistance(-0.5);
-        QTest::newRow("beyond int") << "3e9" << 45 << LMDistance(3e9);
-        QTest::newRow("millimetres") << "-1.5mm" << 45 << LMDistance(-1.5, LMDistanceUnit::Millimetre);
-        QTest::newRow("relative, blanks") << " 0.02 rel " << 45 << LMDistance(0.02, LMDistanceUnit::Relative);
-        QTest::newRow("unknown unit") << "4cm" << 45 << aDefault;
-        QTest::newRow("unit only") << "mm" << 45 << aDefault;
-        QTest::newRow("comma decimal") << "1,5mm" << 45 << aDefault;
+        row("missing", QString(), 45, aDefault);
+        row("negative, as written", "-90", -90, LMDistance(-90.0));
+        row("beyond a turn, as written", "450", 450, LMDistance(450.0));
+        row("decimal rounds", "89.6", 90, LMDistance(89.6));
+        row("half rounds away from zero", "-0.5", -1, LMDistance(-0.5));
+        row("beyond int", "3e9", 45, LMDistance(3e9));
+        row("millimetres", "-1.5mm", 45, LMDistance(-1.5, LMDistanceUnit::Millimetre));
+        row("relative, blanks", " 0.02 rel ", 45, LMDistance(0.02, LMDistanceUnit::Relative));
+        row("unknown unit", "4cm", 45, aDefault);
+        row("unit only", "mm", 45, aDefault);
+        row("comma decimal", "1,5mm", 45, aDefault);
     }
     void anglesAndDistances()
     {
@@ -454,33 +438,37 @@ private slots:
         columns<Attributes, QString, QRectF, QSizeF, QMarginsF>("attributes", "prefix", "rectF", "sizeF", "margins");
         const QRectF aRect(-1, -2, -3, -4);
         const QMarginsF aMargins(-5, -6, -7, -8);
-        QTest::newRow("nothing") << Attributes() << QString() << aRect << QSizeF(-3, -4) << aMargins;
-        QTest::newRow("all values") << Attributes { { "x", "10" },       { "y", "20" },    { "width", "300" },
-                                                    { "height", "400" }, { "left", "1" },  { "top", "2.5" },
-                                                    { "right", "3" },    { "bottom", "4" } }
-                                    << QString() << QRectF(10, 20, 300, 400) << QSizeF(300, 400)
-                                    << QMarginsF(1, 2.5, 3, 4);
-        QTest::newRow("each malformed value takes the default's")
-            << Attributes { { "x", "10mm" }, { "y", "20" }, { "width", "" }, { "height", "-40" }, { "top", "x" } }
-            << QString() << QRectF(-1, 20, -3, -40) << QSizeF(-3, -40) << aMargins;
-        QTest::newRow("prefix") << Attributes { { "x", "1" },
-                                                { "innerx", "5" },
-                                                { "innerwidth", "50" },
-                                                { "innerheight", "60" },
-                                                { "innerleft", "9" } }
-                                << "inner" << QRectF(5, -2, 50, 60) << QSizeF(50, 60) << QMarginsF(9, -6, -7, -8);
-        QTest::newRow("SVG size from the view box")
-            << Attributes { { "width", "210mm" }, { "viewBox", "0 0 2100 2970" } } << QString() << aRect
-            << QSizeF(2100, 2970) << aMargins;
-        QTest::newRow("SVG width given, height from the view box")
-            << Attributes { { "width", "1000" }, { "viewBox", "0,0, 2100,2970.5" } } << QString()
-            << QRectF(-1, -2, 1000, -4) << QSizeF(1000, 2970.5) << aMargins;
-        QTest::newRow("malformed view box")
-            << Attributes { { "viewBox", "0 0 2100" } } << QString() << aRect << QSizeF(-3, -4) << aMargins;
-        QTest::newRow("view box number malformed")
-            << Attributes { { "viewBox", "0 0 2100 x" } } << QString() << aRect << QSizeF(-3, -4) << aMargins;
-        QTest::newRow("view box ignored with a prefix")
-            << Attributes { { "viewBox", "0 0 10 20" } } << "lumo:" << aRect << QSizeF(-3, -4) << aMargins;
+        row("nothing", Attributes(), QString(), aRect, QSizeF(-3, -4), aMargins);
+        row("all values",
+            Attributes { { "x", "10" },
+                         { "y", "20" },
+                         { "width", "300" },
+                         { "height", "400" },
+                         { "left", "1" },
+                         { "top", "2.5" },
+                         { "right", "3" },
+                         { "bottom", "4" } },
+            QString(), QRectF(10, 20, 300, 400), QSizeF(300, 400), QMarginsF(1, 2.5, 3, 4));
+        row("each malformed value takes the default's",
+            Attributes { { "x", "10mm" }, { "y", "20" }, { "width", "" }, { "height", "-40" }, { "top", "x" } },
+            QString(), QRectF(-1, 20, -3, -40), QSizeF(-3, -40), aMargins);
+        row("prefix",
+            Attributes { { "x", "1" },
+                         { "innerx", "5" },
+                         { "innerwidth", "50" },
+                         { "innerheight", "60" },
+                         { "innerleft", "9" } },
+            "inner", QRectF(5, -2, 50, 60), QSizeF(50, 60), QMarginsF(9, -6, -7, -8));
+        row("SVG size from the view box", Attributes { { "width", "210mm" }, { "viewBox", "0 0 2100 2970" } },
+            QString(), aRect, QSizeF(2100, 2970), aMargins);
+        row("SVG width given, height from the view box",
+            Attributes { { "width", "1000" }, { "viewBox", "0,0, 2100,2970.5" } }, QString(), QRectF(-1, -2, 1000, -4),
+            QSizeF(1000, 2970.5), aMargins);
+        row("malformed view box", Attributes { { "viewBox", "0 0 2100" } }, QString(), aRect, QSizeF(-3, -4), aMargins);
+        row("view box number malformed", Attributes { { "viewBox", "0 0 2100 x" } }, QString(), aRect, QSizeF(-3, -4),
+            aMargins);
+        row("view box ignored with a prefix", Attributes { { "viewBox", "0 0 10 20" } }, "lumo:", aRect, QSizeF(-3, -4),
+            aMargins);
     }
     void geometry()
     {
@@ -520,13 +508,13 @@ private slots:
     void doubleRoundTrip_data()
     {
         columns<double, QString>("value", "text");
-        QTest::newRow("tenth") << 0.1 << "0.1";
-        QTest::newRow("third") << 1.0 / 3.0 << "0.3333333333333333";
-        QTest::newRow("negative zero") << -0.0 << "-0";
-        QTest::newRow("zero") << 0.0 << "0";
-        QTest::newRow("large") << 1e21 << "1e+21";
-        QTest::newRow("largest") << DBL_MAX << "1.7976931348623157e+308";
-        QTest::newRow("smallest denormal") << 4.9406564584124654e-324 << "5e-324";
+        row("tenth", 0.1, "0.1");
+        row("third", 1.0 / 3.0, "0.3333333333333333");
+        row("negative zero", -0.0, "-0");
+        row("zero", 0.0, "0");
+        row("large", 1e21, "1e+21");
+        row("largest", DBL_MAX, "1.7976931348623157e+308");
+        row("smallest denormal", 4.9406564584124654e-324, "5e-324");
     }
     void doubleRoundTrip()
     {
@@ -542,9 +530,9 @@ private slots:
     void colorRoundTrip_data()
     {
         columns<QColor, QString>("color", "text");
-        QTest::newRow("opaque") << QColor(0x12, 0xab, 0xef) << "#12abef";
-        QTest::newRow("half transparent") << QColor(255, 0, 0, 128) << "#80ff0000";
-        QTest::newRow("invalid writes nothing") << QColor() << QString();
+        row("opaque", QColor(0x12, 0xab, 0xef), "#12abef");
+        row("half transparent", QColor(255, 0, 0, 128), "#80ff0000");
+        row("invalid writes nothing", QColor(), QString());
     }
     void colorRoundTrip()
     {
@@ -641,19 +629,11 @@ private slots:
         // relative to the folder; "old.xml" holds the previous file
         // "good", "empty" (no document element), "control" (U+0001), "deep"
         columns<QString, QString, QString>("target", "content", "reason");
-        QTest::newRow("file name is a folder") << "folder.xml"
-                                               << "good" << QString();
-        QTest::newRow("missing folder") << "absent/new.xml"
-                                        << "good" << QString();
-        QTest::newRow("no document element") << "old.xml"
-                                             << "empty"
-                                             << "the document has no document element";
-        QTest::newRow("control character") << "old.xml"
-                                           << "control"
-                                           << "the text would not read back";
-        QTest::newRow("too deep") << "old.xml"
-                                  << "deep"
-                                  << "elements nested deeper than 256 levels";
+        row("file name is a folder", "folder.xml", "good", QString());
+        row("missing folder", "absent/new.xml", "good", QString());
+        row("no document element", "old.xml", "empty", "the document has no document element");
+        row("control character", "old.xml", "control", "the text would not read back");
+        row("too deep", "old.xml", "deep", "elements nested deeper than 256 levels");
     }
     void failedSaveKeepsPreviousFile()
     {

@@ -20,6 +20,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QDomDocument>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QPainter>
@@ -34,6 +35,8 @@ const QString OPT_SIZE = QStringLiteral("size");
 const QString OPT_VARIATION = QStringLiteral("variation");
 const QString OPT_REPORT = QStringLiteral("report");
 const QString OPT_BACKGROUND = QStringLiteral("background");
+const QString OPT_STRATEGY = QStringLiteral("strategy");
+const QString STRATEGY_ROOT = QStringLiteral("background");
 const QStringList PHOTO_FILTERS { QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
                                   QStringLiteral("*.JPG"), QStringLiteral("*.JPEG"), QStringLiteral("*.PNG") };
 constexpr int MAXIMUM_PAGES = 10000;
@@ -101,6 +104,47 @@ QString areaText(const LMTemplateAreaDefinition& theArea, double theAspect)
         .arg(qRound(aRect.width() * 100))
         .arg(qRound(aRect.height() * 100));
 }
+// The strategy of a file whose document element is "background"; false with the reason printed.
+// Read after the templates are loaded: explicit backgrounds may be named by unique name.
+bool readStrategy(const QString& thePath, LMBackgroundStrategy& theStrategy)
+{
+    QFile aFile(thePath);
+    if (!QFileInfo(thePath).isFile() || !aFile.open(QIODevice::ReadOnly)) {
+        LMToolCommand::printError(QStringLiteral("cannot read the strategy %1").arg(QDir::toNativeSeparators(thePath)));
+        return false;
+    }
+    QDomDocument aDocument;
+    QString aMessage;
+    int aLine = 0;
+    int aColumn = 0;
+    if (!aDocument.setContent(&aFile, &aMessage, &aLine, &aColumn)) {
+        LMToolCommand::printError(QStringLiteral("%1:%2:%3: %4")
+                                      .arg(QDir::toNativeSeparators(thePath))
+                                      .arg(aLine)
+                                      .arg(aColumn)
+                                      .arg(aMessage));
+        return false;
+    }
+    const QDomElement aRoot = aDocument.documentElement();
+    if (aRoot.tagName() != STRATEGY_ROOT) {
+        LMToolCommand::printError(QStringLiteral("%1: the strategy is a \"%2\" element, not \"%3\"")
+                                      .arg(QDir::toNativeSeparators(thePath), STRATEGY_ROOT, aRoot.tagName()));
+        return false;
+    }
+    theStrategy = LMBackgroundStrategy(aRoot);
+    return true;
+}
+
+// A background by name, a colour variant with its hue and fading: "Watercolour (240,1)".
+QString backgroundText(const LMConfiguredTemplate& theBackground)
+{
+    if (!theBackground.isValid())
+        return QStringLiteral("none");
+    if (!theBackground->isMultiColor())
+        return theBackground.name();
+    return QStringLiteral("%1 (%2)").arg(theBackground.name(), theBackground->multiColorConfig().toString());
+}
+
 // The page picture drawn over the background's picture of the same size.
 QImage onBackground(const QImage& thePage, const LMConfiguredTemplate& theBackground,
                     const LMTemplateContext& theContext)
@@ -150,6 +194,11 @@ void LMToolCommandLayout::addOptions(QCommandLineParser& theParser)
                        "through the hues."),
         QStringLiteral("choice")));
     theParser.addOption(QCommandLineOption(
+        OPT_STRATEGY,
+        QStringLiteral("Gives every page a background as the strategy file says (a \"background\" element: "
+                       "flags, hues, category, explicit backgrounds, distribution)."),
+        QStringLiteral("file")));
+    theParser.addOption(QCommandLineOption(
         OPT_REPORT, QStringLiteral("Prints the coverage of the article's layouts, as content authors see it.")));
 }
 
@@ -178,6 +227,9 @@ int LMToolCommandLayout::execute()
     if (parser().isSet(OPT_BACKGROUND) && aBackgroundChoice != QLatin1String("nearest")
         && aBackgroundChoice != QLatin1String("roundrobin"))
         return usageError(QStringLiteral("--background is 'nearest' or 'roundrobin': %1").arg(aBackgroundChoice));
+    if (parser().isSet(OPT_BACKGROUND) && parser().isSet(OPT_STRATEGY))
+        return usageError(QStringLiteral("--background and --strategy exclude each other"));
+    const bool aBackgroundsWanted = parser().isSet(OPT_BACKGROUND) || parser().isSet(OPT_STRATEGY);
     const QString aPreviewPath = parser().value(OPT_PREVIEW);
     if (!aPreviewPath.isEmpty() && !QDir().mkpath(aPreviewPath)) {
         printError(QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(aPreviewPath)));
@@ -220,14 +272,18 @@ int LMToolCommandLayout::execute()
     const LMFotosForScenePack aBook = LMBookPlanner(aDistributor).plan(aFotos, aPages, true, aVariation);
     const int aScore = aDistributor.judge(aBook);
 
-    // The product's backgrounds, each in the hue lists near its colour, and white everywhere.
     LMBackgroundStrategy aStrategy;
-    aStrategy.setBackgroundFlags(LMBackgroundStrategy::White | LMBackgroundStrategy::FlatColor
-                                 | LMBackgroundStrategy::MultiColor);
-    aStrategy.setExplicitDistributionStrategy(aBackgroundChoice == QLatin1String("roundrobin")
-                                                  ? LMBackgroundStrategy::RoundRobin
-                                                  : LMBackgroundStrategy::NearestNeighbour);
-    if (!aBackgroundChoice.isEmpty()) {
+    if (parser().isSet(OPT_STRATEGY)) {
+        if (!readStrategy(parser().value(OPT_STRATEGY), aStrategy))
+            return Failure;
+    } else if (aBackgroundsWanted) {
+        // The product's backgrounds, each in the hue lists near its colour, the flat colours and
+        // the colour variants of the multi-colour backgrounds, and white everywhere.
+        aStrategy.setBackgroundFlags(LMBackgroundStrategy::White | LMBackgroundStrategy::FlatColor
+                                     | LMBackgroundStrategy::MultiColor);
+        aStrategy.setExplicitDistributionStrategy(aBackgroundChoice == QLatin1String("roundrobin")
+                                                      ? LMBackgroundStrategy::RoundRobin
+                                                      : LMBackgroundStrategy::NearestNeighbour);
         const LMContentFilterParameter aParameter(aContext, LMCategorization());
         LMTemplateList aBackgrounds;
         for (const LMUnconfiguredTemplate& aHandle :
@@ -253,7 +309,7 @@ int LMToolCommandLayout::execute()
         aPage.layout
             = aDistributor.findLayout(aPageFotos, aPage.left ? LMPageAlignmentEnum::Left : LMPageAlignmentEnum::Right);
         aPage.fotos = aDistributor.organizeFotos(aPageFotos, aPage.layout, &aPage.remaining);
-        if (!aBackgroundChoice.isEmpty())
+        if (aBackgroundsWanted)
             aPage.background
                 = LMBackgroundDistributorRegistry::instance()->backgroundForPage(aPageFotos, anArticle, aStrategy);
         aLaidOut.append(aPage);
@@ -277,9 +333,8 @@ int LMToolCommandLayout::execute()
                      .arg(aSide, aPage.layout.isValid() ? aPage.layout.name() : QStringLiteral("no layout"));
         const LMTemplateAreaDefinitionList anAreas
             = LMLayoutDistributor::fotoAreasInFillingOrder(aPage.layout.unconfiguredTemplate());
-        if (!aBackgroundChoice.isEmpty())
-            aText += QStringLiteral("  background: %1\n")
-                         .arg(aPage.background.isValid() ? aPage.background.name() : QStringLiteral("none"));
+        if (aBackgroundsWanted)
+            aText += QStringLiteral("  background: %1\n").arg(backgroundText(aPage.background));
         QJsonArray aJsonAreas;
         QList<QPair<LMRotatedRect, LMFoto>> anAreaFotos;
         for (int a = 0; a < anAreas.count(); ++a) {
@@ -314,8 +369,8 @@ int LMToolCommandLayout::execute()
                                 { QStringLiteral("layout"), aPage.layout.name() },
                                 { QStringLiteral("areas"), aJsonAreas },
                                 { QStringLiteral("leftOver"), aJsonRemaining } };
-        if (!aBackgroundChoice.isEmpty())
-            aJsonPage.insert(QStringLiteral("background"), aPage.background.name());
+        if (aBackgroundsWanted)
+            aJsonPage.insert(QStringLiteral("background"), backgroundText(aPage.background));
 
         if (!aPreviewPath.isEmpty() && aPage.layout.isValid()) {
             const QColor aPaper = aPage.background.isValid() ? QColor(Qt::transparent) : QColor(Qt::white);

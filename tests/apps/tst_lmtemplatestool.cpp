@@ -108,8 +108,8 @@ private slots:
         row("calendar first", QStringList { "--content", "CONTENT", "--article", "CAL_A3" }, "CAL_A3", 0, 4, 1, 3, 0);
         // The bundled sample: its portrait book with the unassigned files, among them one deliberately
         // broken file of each kind (five files, seven warnings).
-        row("sample content by default", QStringList(), "ALBUM_TALL_21", 76, 20, 1, 9, 7);
-        row("sample content named", QStringList { "--content", LM_SAMPLE_CONTENT }, "ALBUM_TALL_21", 76, 20, 1, 9, 7);
+        row("sample content by default", QStringList(), "ALBUM_TALL_21", 161, 20, 1, 10, 7);
+        row("sample content named", QStringList { "--content", LM_SAMPLE_CONTENT }, "ALBUM_TALL_21", 161, 20, 1, 10, 7);
     }
 
     void load()
@@ -394,6 +394,13 @@ private slots:
             1, "lmtemplates: no photos in ");
         row("layout: unknown background choice", QStringList { "layout", "--photos", ".", "--background", "loudest" },
             2, "lmtemplates: --background is 'nearest' or 'roundrobin': loudest");
+        row("layout: a background choice and a strategy",
+            QStringList { "layout", "--photos", ".", "--background", "nearest", "--strategy", "s.xml" }, 2,
+            "lmtemplates: --background and --strategy exclude each other");
+        row("layout: a strategy file of another kind",
+            QStringList { "layout", "--content", LM_SAMPLE_CONTENT, "--photos", LM_SAMPLE_CONTENT "/photos",
+                          "--strategy", LM_SAMPLE_CONTENT "/white_list.conf" },
+            1, "the strategy is a \"background\" element, not \"whitelist\"");
         row("layout: no pages", QStringList { "layout", "--photos", ".", "--pages", "-3" }, 2,
             "lmtemplates: --pages needs 1 to ");
     }
@@ -464,21 +471,27 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("layouts");
+        QTest::addColumn<QStringList>("backgrounds");
 
         // Three events on a page each; two pages put the lone evening photo with the afternoon's.
-        QTest::newRow("a page per event")
-            << QStringList() << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
+        const QStringList anEventPerPage { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
+        QTest::newRow("a page per event") << QStringList() << anEventPerPage << QStringList();
+        // The sunrise orange, the forest's cyan-green, the town's purple night.
         QTest::newRow("backgrounds by colour")
-            << QStringList { "--background", "nearest" }
-            << QStringList { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
+            << QStringList { "--background", "nearest" } << anEventPerPage
+            << QStringList { "Flat orange", "Watercolour (180,3)", "Watercolour (270,5)" };
+        QTest::newRow("the sample strategy: no discrete fadings")
+            << QStringList { "--strategy", LM_SAMPLE_CONTENT "/strategies/photo-colours.xml" } << anEventPerPage
+            << QStringList { "Flat orange", "Watercolour (180,3)", "Watercolour (270,3)" };
         QTest::newRow("two pages") << QStringList { "--pages", "2" }
-                                   << QStringList { "Album 4 photos B", "Album 4 photos B" };
+                                   << QStringList { "Album 4 photos B", "Album 4 photos B" } << QStringList();
     }
 
     void layoutBook()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, layouts);
+        QFETCH(QStringList, backgrounds);
         const QString aPreviews = myDir->filePath(QStringLiteral("book"));
         const Result aResult
             = run(QStringList { "layout", "--content", LM_SAMPLE_CONTENT, "--photos", LM_SAMPLE_CONTENT "/photos",
@@ -487,22 +500,24 @@ private slots:
         QCOMPARE(aResult.exitCode, 0);
         const QJsonArray aPages = aResult.json().value("pages").toArray();
         QStringList aLayouts;
+        QStringList aBackgrounds;
         QStringList aPhotos;
         for (const QJsonValue& aValue : aPages) {
             const QJsonObject aPage = aValue.toObject();
             aLayouts << aPage.value("layout").toString();
+            if (aPage.contains("background"))
+                aBackgrounds << aPage.value("background").toString();
             for (const QJsonValue& anArea : aPage.value("areas").toArray())
                 aPhotos << anArea.toObject().value("photo").toString();
             for (const QJsonValue& aLeft : aPage.value("leftOver").toArray())
                 aPhotos << aLeft.toString();
-            // Every page has a background when asked for one, and then only.
-            QCOMPARE(aPage.value("background").toString().isEmpty(), !arguments.contains("--background"));
             // A preview of the page's shape, with the photos drawn in.
             const QImage aPreview(aPage.value("preview").toString());
             QCOMPARE(aPreview.height(), 200);
             QVERIFY(aPreview.width() > 100 && aPreview.width() < 200);
         }
         QCOMPARE(aLayouts, layouts);
+        QCOMPARE(aBackgrounds, backgrounds);
         // Every photo once.
         aPhotos.sort();
         QCOMPARE(aPhotos, QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name));
@@ -511,24 +526,28 @@ private slots:
     void listNearColour_data()
     {
         QTest::addColumn<QString>("colour");
-        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("first");
 
-        QTest::newRow("blue: the blue-grey paper") << "#3366cc"
-                                                   << "4102";
-        QTest::newRow("the cream paper's own colour") << "#ede1c9"
-                                                      << "4101";
+        // Greys first (the plain watercolour), then by distance.
+        QTest::newRow("blue: the blue-grey paper, the azure")
+            << "#3366cc" << QStringList { "Watercolour", "4102", "Flat azure" };
+        QTest::newRow("the cream paper's own colour")
+            << "#ede1c9" << QStringList { "Watercolour", "4101", "Flat orange" };
     }
 
     void listNearColour()
     {
         QFETCH(QString, colour);
-        QFETCH(QString, first);
+        QFETCH(QStringList, first);
         const Result aResult
             = run({ "list", "--content", LM_SAMPLE_CONTENT, "--jig", "background", "--near", colour, "--json" });
         QCOMPARE(aResult.exitCode, 0);
         const QJsonArray aBackgrounds = aResult.json().value("templates").toObject().value("background").toArray();
-        QCOMPARE(aBackgrounds.size(), 3);
-        QCOMPARE(aBackgrounds.first().toObject().value("name").toString(), first);
+        QCOMPARE(aBackgrounds.size(), 16);
+        QStringList aFirst;
+        for (qsizetype i = 0; i < first.size(); ++i)
+            aFirst << aBackgrounds.at(i).toObject().value("name").toString();
+        QCOMPARE(aFirst, first);
         for (qsizetype i = 1; i < aBackgrounds.size(); ++i)
             QVERIFY(aBackgrounds.at(i - 1).toObject().value("distance").toInt()
                     <= aBackgrounds.at(i).toObject().value("distance").toInt());

@@ -202,9 +202,10 @@ private slots:
         QTest::addColumn<int>("jigType");
         QTest::addColumn<int>("expected");
 
-        // Backgrounds serve every product: two papers and the colour wash, once plain and once per
-        // colour configuration. The flat colour ("Farben") is a colour background, no product's own.
-        const int aBackgrounds = 3 + int(LMMultiColorConfig::allConfigurations().size());
+        // Backgrounds serve every product: two papers, twelve flat colours, the colour wash and the
+        // watercolour, these two once plain and once per colour configuration. The flat colour
+        // 4103 ("Farben") is a colour background, no product's own.
+        const int aBackgrounds = 2 + 12 + 2 * (1 + int(LMMultiColorConfig::allConfigurations().size()));
         const int aBackground = int(LMJigTypeEnum::Background);
         const int aLayout = int(LMJigTypeEnum::Layout);
         const int aSvg = int(LMJigTypeEnum::SvgTemplate);

@@ -1,5 +1,6 @@
 #include "LMMultiColorConfig.h"
 
+#include <QColor>
 #include <QStringList>
 
 QList<LMMultiColorConfig> LMMultiColorConfig::allConfigurations()
@@ -40,6 +41,26 @@ bool LMMultiColorConfig::isCompatibleWith(const LMMultiColorConfig& theWanted) c
         return true;
     return (theWanted.myHue < 0 || theWanted.myHue == myHue)
         && (theWanted.myFading < 0 || theWanted.myFading == myFading);
+}
+
+QImage LMMultiColorConfig::colorize(const QImage& thePicture) const
+{
+    if (!isValid() || thePicture.isNull())
+        return thePicture;
+    constexpr int FULL_SATURATION = 240;
+    constexpr int SATURATION_STEP = 40;
+    const int aSaturation = FULL_SATURATION - SATURATION_STEP * myFading;
+    const int aHue = myHue % 360;
+    QImage aResult = thePicture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < aResult.height(); ++y) {
+        auto* aLine = reinterpret_cast<QRgb*>(aResult.scanLine(y));
+        for (int x = 0; x < aResult.width(); ++x) {
+            const QRgb aPixel = aLine[x];
+            const int aLightness = QColor(aPixel).lightness();
+            aLine[x] = QColor::fromHsl(aHue, aSaturation, aLightness, qAlpha(aPixel)).rgba();
+        }
+    }
+    return aResult;
 }
 
 QString LMMultiColorConfig::toString() const

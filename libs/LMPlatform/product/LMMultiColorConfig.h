@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QHashFunctions>
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -45,6 +46,11 @@ public:
     bool isColorful() const { return isValid() && myFading <= 1; }
     bool isMiddleFading() const { return isValid() && myFading >= 2 && myFading <= 3; }
     bool isDiscrete() const { return isValid() && myFading >= 4; }
+
+    // The picture of this variant drawn from a multi-colour background's picture: every pixel keeps
+    // its lightness and alpha and takes this hue, with a saturation of 240 at fading 0 falling by
+    // 40 per step to 40 at fading 5. An invalid configuration returns the picture unchanged.
+    QImage colorize(const QImage& thePicture) const;
 
     // "hue,fading", for keys and names: "30,2".
     QString toString() const;

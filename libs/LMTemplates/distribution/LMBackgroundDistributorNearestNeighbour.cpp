@@ -26,10 +26,12 @@ LMConfiguredTemplate LMBackgroundDistributorNearestNeighbour::bestMatchingTempla
     if (!aList)
         return LMConfiguredTemplate();
     const std::vector<int>& aBrightnesses = brightnessesOf(*aList);
+    // QColor::value() converts on every call: once here, not once per background.
+    const int aValue = aColor.value();
     qsizetype aBest = -1;
     int aBestDistance = 10000000;
     for (qsizetype i = 0; i < aList->size(); ++i) {
-        const int aDistance = std::abs(aColor.value() - aBrightnesses[size_t(i)]);
+        const int aDistance = std::abs(aValue - aBrightnesses[size_t(i)]);
         if (aDistance < aBestDistance) {
             aBest = i;
             aBestDistance = aDistance;

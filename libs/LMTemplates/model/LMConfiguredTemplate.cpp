@@ -103,7 +103,8 @@ QImage LMConfiguredTemplate::largeImage(int theMaxEdge) const
     if (!isValid())
         return QImage();
     const LMTemplateFileInfo& aFiles = myTemplate->fileInfo();
-    return firstPicture({ aFiles.imagePath().filePath(), aFiles.thumbnailPath().filePath() }, theMaxEdge);
+    return myTemplate->multiColorConfig().colorize(
+        firstPicture({ aFiles.imagePath().filePath(), aFiles.thumbnailPath().filePath() }, theMaxEdge));
 }
 
 QImage LMConfiguredTemplate::largeImagePreview(bool theFullCover, int theMaxEdge) const
@@ -114,6 +115,7 @@ QImage LMConfiguredTemplate::largeImagePreview(bool theFullCover, int theMaxEdge
     const QString anImage = aFiles.imagePath().filePath();
     const QString aPreview = aFiles.previewFilePath();
     const QString aThumbnail = aFiles.thumbnailPath().filePath();
-    return theFullCover ? firstPicture({ anImage, aPreview, aThumbnail }, theMaxEdge)
-                        : firstPicture({ aPreview, anImage, aThumbnail }, theMaxEdge);
+    return myTemplate->multiColorConfig().colorize(theFullCover
+                                                       ? firstPicture({ anImage, aPreview, aThumbnail }, theMaxEdge)
+                                                       : firstPicture({ aPreview, anImage, aThumbnail }, theMaxEdge));
 }

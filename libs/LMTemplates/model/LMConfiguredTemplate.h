@@ -47,7 +47,8 @@ public:
     QString toolTip() const;
 
     // The picture of the template's background: its image file, else its thumbnail file, decoded
-    // to fit theMaxEdge × theMaxEdge; null when neither can be read.
+    // to fit theMaxEdge × theMaxEdge; null when neither can be read. A colour variant of a
+    // multi-colour background shows the picture in its own colours (LMMultiColorConfig::colorize).
     QImage largeImage(int theMaxEdge) const;
     // The picture a background preview shows: the preview file, else as largeImage. For a full
     // cover (spine and both covers) the image file comes first, since a preview file shows one page.

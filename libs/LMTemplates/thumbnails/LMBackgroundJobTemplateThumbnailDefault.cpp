@@ -29,7 +29,8 @@ QImage LMBackgroundJobTemplateThumbnailDefault::createThumbnail() const
     if (!LMMediaLoaderAbstract::isValidMedia(aFile))
         aFile = getTemplate()->fileInfo().thumbnailPath().filePath();
     const QImage anImage = LMMediaLoaderAbstract::bitmap(aFile, aSize);
-    return anImage.isNull() ? paintNotFoundWarning(aSize, aFile) : anImage;
+    // A colour variant of a multi-colour background shows the file in its colours.
+    return anImage.isNull() ? paintNotFoundWarning(aSize, aFile) : getTemplate()->multiColorConfig().colorize(anImage);
 }
 
 QImage LMBackgroundJobTemplateThumbnailDefault::paintNotFoundWarning(const QSize& theSize, const QString& theFile)

@@ -200,7 +200,8 @@ private slots:
             return aText;
         };
         const QString aDpiWarning = STR_PATH + QStringLiteral(" has no usable lumo:svg_dpi; 254 used");
-        const QString aRotationWarning = QStringLiteral("found a non-integer rotation=0");
+        // The warning shows the text that was refused.
+        const QString aRotationWarning = QStringLiteral("found a non-integer rotation=2147483648");
 
         row("DPI and lock", "lumo:svg_dpi='127' lumo:locked='yes'", QString(), "locked=yes dpi=127/2", aNone);
         row("DPI no number", "lumo:svg_dpi='high'", QString(), QString(), aNone);
@@ -239,7 +240,7 @@ private slots:
         row("no attributes", QString(), rotation(""), QString(), aNone);
         row("bad keeps the earlier value, later replaces", QString(),
             rotation("lumo:default='90' lumo:production='180'") + rotation("lumo:default='12.5' lumo:production='45'"),
-            "rotation=90/45", QStringList { aRotationWarning });
+            "rotation=90/45", QStringList { QStringLiteral("found a non-integer rotation=12.5") });
 
         row("design element id", QString(), tagged("designelementid", "  12\n"), "id=12", aNone);
         row("design element id zero", QString(), tagged("designelementid", "0"), QString(), aNone);

@@ -16,6 +16,20 @@ using LMTestSupport::row;
 
 using Files = QMap<QString, QByteArray>;
 
+namespace {
+// The memory the process holds now (VmRSS), in bytes; 0 where the system does not tell.
+qint64 residentBytes()
+{
+    QFile aStatus(QStringLiteral("/proc/self/status"));
+    if (!aStatus.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& aLine : aStatus.readAll().split('\n'))
+        if (aLine.startsWith("VmRSS:"))
+            return aLine.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return 0;
+}
+} // namespace
+
 // Reading, writing, finding and pricing the metadata records of design elements.
 class TestDesignElementMetaData : public QObject
 {
@@ -558,6 +572,39 @@ private Q_SLOTS:
 
         const LMDesignElementMetaData aRecord = LMDesignElementMetaData::createFromFile(QFileInfo(aStart));
         QCOMPARE(aRecord.designElementId().id(), expectedId);
+    }
+
+    void largeFolderSidecarHeldOnce()
+    {
+        // A 15 MB sidecar (under the JSON cap) in a design's folder: every page asks for it, it is parsed and held
+        // once.
+        QTemporaryDir aDir;
+        QByteArray aNotes;
+        aNotes.reserve(16 * 1000 * 1000);
+        while (aNotes.size() < 15 * 1000 * 1000)
+            aNotes += "\"a note of a content author that no reader uses\",";
+        aNotes.chop(1);
+        LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/6201.json"),
+                                 R"({"designElementId": 6201, "notes": [)" + aNotes + "]}");
+        LMDirectoryConfig::instance()->setContentRoot(aDir.path());
+        const qint64 aBefore = residentBytes();
+        QList<LMDesignElementMetaData> aPages;
+        for (int i = 1; i <= 10; ++i) {
+            const QString aPage
+                = LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/pages/page-%1.svg").arg(i), "<svg/>");
+            aPages << LMDesignElementMetaData::createFromFile(QFileInfo(aPage));
+            QCOMPARE(aPages.last().designElementId().id(), 6201);
+        }
+        // Ten parsed copies hold about 280 MB, one about 30.
+        const qint64 aGrowth = residentBytes() - aBefore;
+        QVERIFY2(aGrowth < 200 * 1000 * 1000, qPrintable(QString::number(aGrowth)));
+        // A changed file is read again.
+        LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/6201.json"),
+                                 R"({"designElementId": 6201, "name": "New"})");
+        QCOMPARE(LMDesignElementMetaData::createFromFile(
+                     QFileInfo(aDir.filePath(QStringLiteral("designs/6201/pages/page-1.svg"))))
+                     .name(),
+                 QStringLiteral("New"));
     }
 
     void createFromDesignElementId()

@@ -212,11 +212,12 @@ void LMSVGMetaDataImpl::readRotations(const QDomElement& theElement)
         if (!theElement.hasAttribute(aName))
             continue;
         bool anOk = false;
-        const int aDegrees = LMXMLParser::fastDecodeInt(theElement.attribute(aName), &anOk);
+        const QString aText = theElement.attribute(aName);
+        const int aDegrees = LMXMLParser::fastDecodeInt(aText, &anOk);
         if (anOk)
             *aTarget = normalizedRotation(aDegrees);
         else
-            warn(QStringLiteral("found a non-integer rotation=") + QString::number(aDegrees));
+            warn(QStringLiteral("found a non-integer rotation=") + aText);
     }
 }
 
@@ -261,8 +262,8 @@ void LMSVGMetaDataImpl::readDesignElementMetaData()
     // Every page of a folder asks; the listing is kept while the folder is unchanged.
     const QStringList aCandidates = LMFolderListing::filesWithSuffix(anUpperFolder.absolutePath(), STR_JSON_SUFFIX);
     if (!aCandidates.isEmpty())
-        myDesignElementMetaData
-            = LMDesignElementMetaData::createFromJsonFile(QFileInfo(anUpperFolder.absoluteFilePath(aCandidates.first())));
+        myDesignElementMetaData = LMDesignElementMetaData::createFromJsonFile(
+            QFileInfo(anUpperFolder.absoluteFilePath(aCandidates.first())));
 }
 
 bool LMSVGMetaDataImpl::operator==(const LMSVGMetaDataImpl& theOther) const

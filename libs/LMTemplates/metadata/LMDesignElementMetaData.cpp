@@ -14,6 +14,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 const QString STR_VISIBLE = QStringLiteral("visible");
@@ -56,6 +57,51 @@ const char* const TR_CONTEXT = "LMDesignElementMetaData";
 QString tr(const char* theText)
 {
     return QCoreApplication::translate(TR_CONTEXT, theText);
+}
+
+// The records read from sidecar files, shared by every template that reads the same file: a
+// folder's sidecar is asked for by every page of a design, and a large one must be held once.
+// An entry is used while the file keeps its size and time of change; the cache forgets all when
+// it holds MAXIMUM_ENTRIES files, so records of files no longer loaded do not stay for ever.
+class LMSidecarCache
+{
+public:
+    static constexpr qsizetype MAXIMUM_ENTRIES = 512;
+
+    bool find(const QFileInfo& theFile, LMDesignElementMetaData& theRecord)
+    {
+        const std::lock_guard aLock(myMutex);
+        const auto aFound = myEntries.constFind(theFile.absoluteFilePath());
+        if (aFound == myEntries.cend() || aFound->size != theFile.size()
+            || aFound->lastModified != theFile.lastModified())
+            return false;
+        theRecord = aFound->record;
+        return true;
+    }
+
+    void insert(const QFileInfo& theFile, const LMDesignElementMetaData& theRecord)
+    {
+        const std::lock_guard aLock(myMutex);
+        if (myEntries.size() >= MAXIMUM_ENTRIES)
+            myEntries.clear();
+        myEntries.insert(theFile.absoluteFilePath(), Entry { theFile.size(), theFile.lastModified(), theRecord });
+    }
+
+private:
+    struct Entry
+    {
+        qint64 size = -1;
+        QDateTime lastModified;
+        LMDesignElementMetaData record;
+    };
+    std::mutex myMutex;
+    QHash<QString, Entry> myEntries;
+};
+
+LMSidecarCache& sidecarCache()
+{
+    static LMSidecarCache ourCache;
+    return ourCache;
 }
 } // namespace
 
@@ -303,15 +349,22 @@ LMDesignElementMetaData LMDesignElementMetaData::createFromJsonFile(const QFileI
     // Most elements have no sidecar; one that is there but no regular file is said by the parser.
     if (!theFile.exists())
         return LMDesignElementMetaData();
-    const QJsonDocument aDocument = LMJsonParser::loadDocument(theFile);
+    // A fresh look at size and time: the caller's QFileInfo may have cached them long ago.
+    const QFileInfo aFile(theFile.absoluteFilePath());
+    LMDesignElementMetaData aRecord;
+    if (sidecarCache().find(aFile, aRecord))
+        return aRecord;
+    const QJsonDocument aDocument = LMJsonParser::loadDocument(aFile);
     if (aDocument.isNull())
         return LMDesignElementMetaData();
     if (!aDocument.isObject()) {
         qCWarning(lcMetadata).noquote()
-            << QStringLiteral("design element metadata %1 is not a JSON object").arg(theFile.absoluteFilePath());
+            << QStringLiteral("design element metadata %1 is not a JSON object").arg(aFile.absoluteFilePath());
         return LMDesignElementMetaData();
     }
-    return LMDesignElementMetaData(aDocument.object());
+    aRecord = LMDesignElementMetaData(aDocument.object());
+    sidecarCache().insert(aFile, aRecord);
+    return aRecord;
 }
 
 QFileInfo LMDesignElementMetaData::createFileInfo(const QDir& theDir, const LMDesignElementID& theId)

@@ -51,7 +51,8 @@ public:
     void swap(LMDesignElementMetaData& theOther) noexcept { myImpl.swap(theOther.myImpl); }
 
     // Files. A missing file gives the empty (invalid) record, a malformed one the empty record and
-    // one warning naming the file.
+    // one warning naming the file. A file is parsed once while it keeps its size and time of change:
+    // every caller shares that record (a design's pages all ask for their folder's sidecar).
     static LMDesignElementMetaData createFromJsonFile(const QFileInfo& theFile);
     // "<id>.json" in the directory.
     static QFileInfo createFileInfo(const QDir& theDir, const LMDesignElementID& theId);

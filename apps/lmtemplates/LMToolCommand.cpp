@@ -7,6 +7,7 @@
 #include "LMToolMessageCapture.h"
 #include "LMToolProgressBar.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -19,7 +20,8 @@
 LMToolCommand::LMToolCommand(const QString& theName, const QString& theDescription)
     : myName(theName), myDescription(theDescription),
       myContentOption(QStringLiteral("content"),
-                      QStringLiteral("The content tree to read (default: the bundled sample content)."),
+                      QStringLiteral("The content tree to read (default: $LM_CONTENT_DIR, else the bundled "
+                                     "sample content)."),
                       QStringLiteral("dir")),
       myArticleOption(QStringLiteral("article"),
                       QStringLiteral("The article (order name) whose templates to load (default: the "
@@ -78,8 +80,9 @@ bool LMToolCommand::jsonWanted() const
 
 bool LMToolCommand::openContent(LMToolMessageCapture& theCapture)
 {
-    const QString aRoot
-        = myParser.isSet(myContentOption) ? myParser.value(myContentOption) : LMDirectoryConfig::sampleContentRoot();
+    // Without --content the library's own default: LM_CONTENT_DIR, else the sample content.
+    const QString aRoot = myParser.isSet(myContentOption) ? myParser.value(myContentOption)
+                                                          : LMDirectoryConfig::instance()->contentRoot();
     const QFileInfo aFolder(aRoot);
     if (!aFolder.isDir()) {
         printError(QStringLiteral("content folder not found: %1").arg(QDir::toNativeSeparators(aRoot)));
@@ -89,6 +92,21 @@ bool LMToolCommand::openContent(LMToolMessageCapture& theCapture)
     theCapture.setCurrentFile(LMDirectoryConfig::instance()->contentPath(LMProductCatalogue::relativeFilePath()));
     LMProductCatalogue::instance()->reload();
     theCapture.setCurrentFile(QString());
+    // Without products nothing can be loaded: say where the catalogue is expected.
+    if (LMProductCatalogue::instance()->articles().isEmpty()) {
+        const QString aPath = LMDirectoryConfig::instance()->contentPath(LMProductCatalogue::relativeFilePath());
+        for (const LMToolMessageCapture::Warning& aWarning : theCapture.warnings())
+            printError(QStringLiteral("%1: warning: %2").arg(displayPath(aWarning.file), aWarning.text));
+        if (QFileInfo::exists(aPath))
+            printError(
+                QStringLiteral("the product catalogue %1 holds no product; see docs/content-tree.md for its form")
+                    .arg(QDir::toNativeSeparators(aPath)));
+        else
+            printError(
+                QStringLiteral("no product catalogue: expected %1 below %2")
+                    .arg(LMProductCatalogue::relativeFilePath(), QDir::toNativeSeparators(aFolder.absoluteFilePath())));
+        return false;
+    }
     LMTemplateFileManager::instance()->reInit();
     return true;
 }
@@ -132,6 +150,41 @@ void LMToolCommand::loadArticle(const LMArticle& theArticle, bool theProgress) c
     }
 }
 
+LMUnconfiguredTemplate LMToolCommand::resolveTemplate(const QString& theName, const LMArticle& theArticle)
+{
+    LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
+    const LMUnconfiguredTemplateList aTemplates = aRegistry->allTemplates();
+    QStringList aCandidates;
+    LMUnconfiguredTemplate aFound;
+    for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
+        if (aTemplate.name() == theName || aTemplate.uniqueName() == theName)
+            return aTemplate;
+        if (!aTemplate.name().startsWith(theName, Qt::CaseInsensitive))
+            continue;
+        if (aFound.isNull())
+            aFound = aTemplate;
+        aCandidates.append(aTemplate.name());
+    }
+    aCandidates.removeDuplicates();
+    aCandidates.sort();
+    if (aCandidates.size() == 1)
+        return aFound;
+    if (aCandidates.size() > 1) {
+        constexpr qsizetype SHOWN = 10;
+        QString aList = QStringList(aCandidates.mid(0, SHOWN)).join(QStringLiteral("', '")) + QLatin1Char('\'');
+        if (aCandidates.size() > SHOWN)
+            aList += QStringLiteral(" and %1 more").arg(aCandidates.size() - SHOWN);
+        printError(QStringLiteral("ambiguous: '%1' begins %2: '%3")
+                       .arg(theName, counted(aCandidates.size(), "template name"), aList));
+        return LMUnconfiguredTemplate();
+    }
+    // The registry's own search knows the other spellings of a name (production codes, previews).
+    const LMUnconfiguredTemplate aSearched = aRegistry->findTemplateByName(theName);
+    if (aSearched.isNull())
+        printError(QStringLiteral("no template named '%1' for %2").arg(theName, theArticle.orderTxtName()));
+    return aSearched;
+}
+
 void LMToolCommand::noteWarnings(const LMToolMessageCapture& theCapture)
 {
     const qsizetype aCount = theCapture.warnings().size();
@@ -160,7 +213,15 @@ void LMToolCommand::printText(const QString& theText)
 
 void LMToolCommand::printJson(const QJsonObject& theObject)
 {
-    printText(QString::fromUtf8(QJsonDocument(theObject).toJson(QJsonDocument::Indented)));
+    QJsonObject anObject = theObject;
+    anObject.insert(QStringLiteral("version"), QCoreApplication::applicationVersion());
+    printText(QString::fromUtf8(QJsonDocument(anObject).toJson(QJsonDocument::Indented)));
+}
+
+QString LMToolCommand::counted(qint64 theCount, const char* theWord)
+{
+    return QStringLiteral("%1 %2%3").arg(theCount).arg(QLatin1String(theWord),
+                                                       theCount == 1 ? QString() : QStringLiteral("s"));
 }
 
 int LMToolCommand::usageError(const QString& theText) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMArticle.h"
+#include "LMUnconfiguredTemplate.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -59,6 +60,11 @@ protected:
     // a null article (after the error message) when the content or the article is not found.
     LMArticle openAndLoadArticle(LMToolMessageCapture& theCapture, bool theProgress);
 
+    // The loaded template of that exact name or unique name, else the one whose name begins with
+    // theName (letter case aside); prints an error and returns the null template when none or
+    // several do ("ambiguous: ..." with the candidates).
+    static LMUnconfiguredTemplate resolveTemplate(const QString& theName, const LMArticle& theArticle);
+
     // Notes on stderr how many warnings loading raised (the command's output does not list them).
     static void noteWarnings(const LMToolMessageCapture& theCapture);
 
@@ -66,7 +72,10 @@ protected:
     static QString displayPath(const QString& thePath);
 
     static void printText(const QString& theText);
+    // Prints the object with the tool's "version" added.
     static void printJson(const QJsonObject& theObject);
+    // "1 file", "2 files": theWord is the singular, made plural by an "s".
+    static QString counted(qint64 theCount, const char* theWord);
     // Prints a usage error with the hint to --help and returns UsageError.
     int usageError(const QString& theText) const;
 

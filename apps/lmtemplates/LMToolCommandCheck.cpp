@@ -4,14 +4,17 @@
 #include "LMDecorationRegistry.h"
 #include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
+#include "LMTemplate.h"
 #include "LMTemplateFileManager.h"
 #include "LMTemplateLoader.h"
+#include "LMTemplateLoaderLoadingInfo.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateSourceFileList.h"
+#include "LMToolLint.h"
 #include "LMToolMessageCapture.h"
 
 #include <QJsonArray>
-#include <QMap>
+#include <QSet>
 
 namespace {
 
@@ -19,12 +22,23 @@ const QString OPT_STRICT = QStringLiteral("strict");
 // Files in a folder holding this file refine a design elsewhere; article loads leave them out.
 const QString STR_REFINEMENT = QStringLiteral("refinement");
 
+// Whether any product of the catalogue is offered the template. Backgrounds are offered by the
+// product's class and page, not by a filter of their own: the registry keeps every one.
+bool isOffered(const LMUnconfiguredTemplate& theTemplate, const LMArticleList& theArticles)
+{
+    if (theTemplate->templateLayerType() == LMTemplateLayerTypeEnum::Background)
+        return true;
+    const LMArticlesGroup& aGroup = theTemplate->articleGroup();
+    return std::any_of(theArticles.cbegin(), theArticles.cend(),
+                       [&](const LMArticle& theArticle) { return aGroup.contains(theArticle); });
+}
+
 } // namespace
 
 LMToolCommandCheck::LMToolCommandCheck()
     : LMToolCommand(QStringLiteral("check"),
-                    QStringLiteral("Loads every article's templates and lists the warnings "
-                                   "by file: the content author's lint."))
+                    QStringLiteral("Loads every article's templates and lints every file of the "
+                                   "content tree: the content author's check."))
 {
 }
 
@@ -43,55 +57,83 @@ int LMToolCommandCheck::execute()
 
     // One file at a time: the warnings that arrive meanwhile are that file's.
     const LMArticleList anArticles = LMProductCatalogue::instance()->articles();
+    LMTemplateFileManager* aManager = LMTemplateFileManager::instance();
     LMTemplateLoader aLoader(LMTemplateRegistry::instance());
+    QList<LMToolDiagnostic> aDiagnostics;
+    QSet<QString> aHandedOut;
     int aFileCount = 0;
     for (const LMArticle& anArticle : anArticles) {
-        const LMTemplateSourceFileList aFiles = LMTemplateFileManager::instance()->filesToLoad(anArticle).masterSVGs();
+        const LMTemplateSourceFileList aFiles = aManager->filesToLoad(anArticle).masterSVGs();
         for (const LMTemplateSourceFile& aFile : aFiles) {
+            aHandedOut.insert(aFile.fullName());
             if (QFileInfo::exists(aFile.dir().filePath(STR_REFINEMENT)))
                 continue;
             aCapture.setCurrentFile(aFile.fullName());
-            aLoader.loadTemplates(QStringList { aFile.fullName() });
+            const QList<LMTemplateLoaderLoadingInfo*> anInfos = aLoader.loadTemplatesParallely({ aFile });
+            for (LMTemplateLoaderLoadingInfo* anInfo : anInfos) {
+                // Before the registry drops the templates no product takes.
+                const LMUnconfiguredTemplateList& aTemplates = anInfo->loadedTemplates();
+                if (!aTemplates.isEmpty()
+                    && std::none_of(
+                        aTemplates.cbegin(), aTemplates.cend(),
+                        [&](const LMUnconfiguredTemplate& theTemplate) { return isOffered(theTemplate, anArticles); }))
+                    aDiagnostics.append({ aFile.fullName(), 0, 0, LMToolLint::notOfferedRule(),
+                                          QStringLiteral("no product of the catalogue is offered its %1: "
+                                                         "their filters take none of the catalogue's products")
+                                              .arg(counted(aTemplates.size(), "template")) });
+                aLoader.addTemplatesToRegistry(anInfo);
+            }
             ++aFileCount;
         }
+    }
+    // The files no article was given: the white list assigns them to products the catalogue lacks.
+    for (const LMTemplateSourceFile& aFile : aManager->unloadedFiles()) {
+        if (!aHandedOut.contains(aFile.fullName()) && (!aFile.isSvgFile() || aFile.isMasterFile())
+            && !QFileInfo::exists(aFile.dir().filePath(STR_REFINEMENT)))
+            aDiagnostics.append({ aFile.fullName(), 0, 0, LMToolLint::notOfferedRule(),
+                                  QStringLiteral("no product of the catalogue is offered this file: the white list "
+                                                 "assigns it only to products the catalogue does not have") });
     }
     // The decoration files are read together; their warnings name the file.
     aCapture.setCurrentFile(LMDirectoryConfig::instance()->contentPath(QStringLiteral("decorations")));
     const qsizetype aDecorationCount = LMDecorationRegistry::instance()->decorations().size();
     aCapture.setCurrentFile(QString());
 
-    QMap<QString, QStringList> aByFile;
-    const QList<LMToolMessageCapture::Warning> aWarnings = aCapture.warnings();
-    for (const LMToolMessageCapture::Warning& aWarning : aWarnings)
-        aByFile[displayPath(aWarning.file)].append(aWarning.text);
+    for (const LMToolMessageCapture::Warning& aWarning : aCapture.warnings())
+        aDiagnostics.append(LMToolDiagnostic::fromReaderWarning(aWarning.file, aWarning.text));
+    LMToolLint aLint;
+    aLint.run();
+    aDiagnostics += aLint.diagnostics();
+    sortDiagnostics(aDiagnostics);
 
+    const qsizetype aTemplateCount = LMTemplateRegistry::instance()->countTemplates();
+    QSet<QString> aFilesWithFindings;
+    for (const LMToolDiagnostic& aDiagnostic : std::as_const(aDiagnostics))
+        aFilesWithFindings.insert(aDiagnostic.file);
     if (jsonWanted()) {
-        QJsonArray aFileList;
-        for (auto anIt = aByFile.cbegin(); anIt != aByFile.cend(); ++anIt)
-            aFileList.append(QJsonObject { { QStringLiteral("file"), anIt.key() },
-                                           { QStringLiteral("warnings"), QJsonArray::fromStringList(anIt.value()) } });
-        printJson(
-            QJsonObject { { QStringLiteral("articles"), qint64(anArticles.size()) },
-                          { QStringLiteral("files"), aFileCount },
-                          { QStringLiteral("templates"), qint64(LMTemplateRegistry::instance()->countTemplates()) },
-                          { QStringLiteral("decorations"), qint64(aDecorationCount) },
-                          { QStringLiteral("warnings"), qint64(aWarnings.size()) },
-                          { QStringLiteral("byFile"), aFileList } });
+        QJsonArray aList;
+        for (const LMToolDiagnostic& aDiagnostic : std::as_const(aDiagnostics))
+            aList.append(aDiagnostic.toJson(displayPath(aDiagnostic.file)));
+        printJson(QJsonObject { { QStringLiteral("articles"), qint64(anArticles.size()) },
+                                { QStringLiteral("files"), aFileCount },
+                                { QStringLiteral("templates"), qint64(aTemplateCount) },
+                                { QStringLiteral("decorations"), qint64(aDecorationCount) },
+                                { QStringLiteral("warnings"), qint64(aDiagnostics.size()) },
+                                { QStringLiteral("diagnostics"), aList } });
     } else {
         QString aText;
-        for (auto anIt = aByFile.cbegin(); anIt != aByFile.cend(); ++anIt) {
-            aText += (anIt.key().isEmpty() ? QStringLiteral("(content tree)") : anIt.key()) + QStringLiteral(":\n");
-            for (const QString& aLine : anIt.value())
-                aText += QStringLiteral("  warning: %1\n").arg(aLine);
-        }
-        aText += QStringLiteral("%1 articles, %2 files, %3 templates, %4 decorations, %5 warnings in %6 files\n")
-                     .arg(anArticles.size())
-                     .arg(aFileCount)
-                     .arg(LMTemplateRegistry::instance()->countTemplates())
-                     .arg(aDecorationCount)
-                     .arg(aWarnings.size())
-                     .arg(aByFile.size());
+        for (const LMToolDiagnostic& aDiagnostic : std::as_const(aDiagnostics))
+            aText += aDiagnostic.toText(displayPath(aDiagnostic.file)) + QLatin1Char('\n');
+        aText += QStringLiteral("%1, %2, %3, %4, %5 in %6\n")
+                     .arg(counted(anArticles.size(), "article"), counted(aFileCount, "file"),
+                          counted(aTemplateCount, "template"), counted(aDecorationCount, "decoration"),
+                          counted(aDiagnostics.size(), "warning"), counted(aFilesWithFindings.size(), "file"));
         printText(aText);
     }
-    return parser().isSet(OPT_STRICT) && !aWarnings.isEmpty() ? Failure : Success;
+    if (aTemplateCount == 0 && aDecorationCount == 0) {
+        printError(QStringLiteral("nothing could be loaded: no file of %1 gave a template or a decoration")
+                       .arg(QDir::toNativeSeparators(LMDirectoryConfig::instance()->contentRoot())));
+        return Failure;
+    }
+    return parser().isSet(OPT_STRICT) && !aDiagnostics.isEmpty() ? Failure : Success;
 }

@@ -76,11 +76,9 @@ int LMToolCommandExport::execute()
     noteWarnings(aCapture);
     LMUnconfiguredTemplateList aTemplates;
     for (const QString& aName : aNames) {
-        const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);
-        if (aTemplate.isNull()) {
-            printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
+        const LMUnconfiguredTemplate aTemplate = resolveTemplate(aName, anArticle);
+        if (aTemplate.isNull())
             return Failure;
-        }
         // The writer leaves other kinds out; a silent gap in the file would surprise.
         if (!aTemplate->hasLayout() && !aTemplate.isJigType(LMJigTypeEnum::SvgTemplate)) {
             printError(QStringLiteral("'%1' is a %2 template: only layouts and SVG templates can be exported")

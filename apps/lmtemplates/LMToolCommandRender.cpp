@@ -98,11 +98,9 @@ int LMToolCommandRender::renderTemplates(int theSize)
     noteWarnings(aCapture);
     QList<LMUnconfiguredTemplate> aTemplates;
     for (const QString& aName : parser().positionalArguments()) {
-        const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);
-        if (aTemplate.isNull()) {
-            printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
+        const LMUnconfiguredTemplate aTemplate = resolveTemplate(aName, anArticle);
+        if (aTemplate.isNull())
             return Failure;
-        }
         aTemplates.append(aTemplate);
     }
     const QList<QImage> anImages = LMToolPictures::thumbnails(aTemplates, anArticle, aPageType, theSize, aPhotoPath);

@@ -101,11 +101,9 @@ int LMToolCommandShow::execute()
         return Failure;
 
     noteWarnings(aCapture);
-    const LMUnconfiguredTemplate aTemplate = LMTemplateRegistry::instance()->findTemplateByName(aName);
-    if (aTemplate.isNull()) {
-        printError(QStringLiteral("no template named '%1' for %2").arg(aName, anArticle.orderTxtName()));
+    const LMUnconfiguredTemplate aTemplate = resolveTemplate(aName, anArticle);
+    if (aTemplate.isNull())
         return Failure;
-    }
     if (jsonWanted())
         printJson(toJson(aTemplate));
     else

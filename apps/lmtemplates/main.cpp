@@ -45,6 +45,15 @@ QString usage(const std::vector<std::unique_ptr<LMToolCommand>>& theCommands)
     return aText;
 }
 
+LMToolCommand* findCommand(const std::vector<std::unique_ptr<LMToolCommand>>& theCommands, const QString& theName)
+{
+    for (const auto& aCommand : theCommands) {
+        if (aCommand->name() == theName)
+            return aCommand.get();
+    }
+    return nullptr;
+}
+
 // The offscreen platform asks for a runtime folder, which machines without a desktop session
 // (containers, CI) do not have: the tool never uses it, so that one complaint is dropped.
 QtMessageHandler ourPreviousHandler = nullptr;
@@ -65,6 +74,7 @@ int main(int argc, char* argv[])
     QGuiApplication anApp(argc, argv);
     qInstallMessageHandler(ourPreviousHandler);
     QCoreApplication::setApplicationName(QStringLiteral("lmtemplates"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LM_TOOL_VERSION));
     const std::vector<std::unique_ptr<LMToolCommand>> aCommands = makeCommands();
 
     QStringList anArguments = QCoreApplication::arguments();
@@ -72,20 +82,35 @@ int main(int argc, char* argv[])
         std::fputs(usage(aCommands).toUtf8().constData(), stderr);
         return LMToolCommand::UsageError;
     }
+    // Options may come before the command ("lmtemplates --content DIR check"): the command
+    // is the first argument that names one, and it moves to the front.
+    for (qsizetype i = 2; i < anArguments.size(); ++i) {
+        if (!anArguments.at(1).startsWith(QLatin1Char('-')))
+            break;
+        if (findCommand(aCommands, anArguments.at(i))) {
+            anArguments.move(i, 1);
+            break;
+        }
+    }
     const QString aName = anArguments.at(1);
-    if (aName == QLatin1String("--help") || aName == QLatin1String("-h") || aName == QLatin1String("help")) {
+    if (aName == QLatin1String("--version")) {
+        std::printf("lmtemplates %s\n", LM_TOOL_VERSION);
+        return LMToolCommand::Success;
+    }
+    // "help <command>" is "<command> --help".
+    if (aName == QLatin1String("help") && anArguments.size() > 2 && findCommand(aCommands, anArguments.at(2)))
+        anArguments = QStringList { anArguments.at(0), anArguments.at(2), QStringLiteral("--help") };
+    else if (aName == QLatin1String("--help") || aName == QLatin1String("-h") || aName == QLatin1String("help")) {
         std::fputs(usage(aCommands).toUtf8().constData(), stdout);
         return LMToolCommand::Success;
     }
-    for (const auto& aCommand : aCommands) {
-        if (aCommand->name() != aName)
-            continue;
+    if (LMToolCommand* aCommand = findCommand(aCommands, anArguments.at(1))) {
         // The command's parser sees "lmtemplates <command>" as the program.
-        anArguments.removeAt(1);
-        anArguments[0] += QLatin1Char(' ') + aName;
+        const QString aCommandName = anArguments.takeAt(1);
+        anArguments[0] += QLatin1Char(' ') + aCommandName;
         return aCommand->run(anArguments);
     }
-    LMToolCommand::printError(QStringLiteral("unknown command: %1").arg(aName));
+    LMToolCommand::printError(QStringLiteral("unknown command: %1").arg(anArguments.at(1)));
     std::fputs(usage(aCommands).toUtf8().constData(), stderr);
     return LMToolCommand::UsageError;
 }

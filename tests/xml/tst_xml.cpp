@@ -606,6 +606,15 @@ private slots:
         LMXMLBuilder::addAttribute(aRoot, QStringLiteral("v"), QStringLiteral("\u00e4"));
         QCOMPARE(LMXMLBuilder::toUTF8(aForeign),
                  QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r v=\"\xc3\xa4\"/>\n"));
+
+        // Attributes in the order of their names, whatever order they were set in.
+        QDomDocument aBackwards;
+        QDomElement anElement = LMXMLBuilder::buildRootElement(aBackwards, QStringLiteral("r"));
+        for (const char* aName : { "zoom", "width", "b", "a" })
+            LMXMLBuilder::addAttribute(anElement, QLatin1String(aName), 1);
+        QCOMPARE(
+            LMXMLBuilder::toUTF8(aBackwards),
+            QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<r a=\"1\" b=\"1\" width=\"1\" zoom=\"1\"/>\n"));
     }
 
     void saveAndLoad()

@@ -10,6 +10,9 @@
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -176,15 +179,75 @@ QString LMXMLBuilder::colorText(const QColor& theColor)
     return theColor.name(theColor.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb);
 }
 
+namespace {
+
+// QDom keeps an element's attributes in a hash whose order changes from process to process; the
+// writer puts them in the order of their names, so that one document always gives the same bytes.
+void writeNode(QXmlStreamWriter& theWriter, const QDomNode& theNode)
+{
+    switch (theNode.nodeType()) {
+    case QDomNode::ElementNode: {
+        const QDomElement anElement = theNode.toElement();
+        theWriter.writeStartElement(anElement.tagName());
+        const QDomNamedNodeMap anAttributes = anElement.attributes();
+        QList<QDomAttr> aSorted;
+        aSorted.reserve(anAttributes.count());
+        for (int i = 0; i < anAttributes.count(); ++i)
+            aSorted.append(anAttributes.item(i).toAttr());
+        std::sort(aSorted.begin(), aSorted.end(),
+                  [](const QDomAttr& theA, const QDomAttr& theB) { return theA.name() < theB.name(); });
+        for (const QDomAttr& anAttribute : std::as_const(aSorted))
+            theWriter.writeAttribute(anAttribute.name(), anAttribute.value());
+        for (QDomNode aChild = theNode.firstChild(); !aChild.isNull(); aChild = aChild.nextSibling())
+            writeNode(theWriter, aChild);
+        theWriter.writeEndElement();
+        return;
+    }
+    case QDomNode::TextNode:
+        theWriter.writeCharacters(theNode.nodeValue());
+        return;
+    case QDomNode::CDATASectionNode:
+        theWriter.writeCDATA(theNode.nodeValue());
+        return;
+    case QDomNode::CommentNode:
+        theWriter.writeComment(theNode.nodeValue());
+        return;
+    case QDomNode::ProcessingInstructionNode:
+        // The declaration is the writer's own.
+        if (theNode.nodeName() != QLatin1String("xml"))
+            theWriter.writeProcessingInstruction(theNode.nodeName(), theNode.nodeValue());
+        return;
+    case QDomNode::DocumentTypeNode:
+        theWriter.writeDTD(QStringLiteral("<!DOCTYPE %1>").arg(theNode.nodeName()));
+        return;
+    default:
+        for (QDomNode aChild = theNode.firstChild(); !aChild.isNull(); aChild = aChild.nextSibling())
+            writeNode(theWriter, aChild);
+        return;
+    }
+}
+
+// The text of toUTF8; false when the document holds text XML cannot carry (the writer leaves such
+// characters out).
+bool writeUTF8(const QDomDocument& theDocument, QByteArray& theText)
+{
+    QByteArray& aText = theText;
+    QXmlStreamWriter aWriter(&aText);
+    aWriter.setAutoFormatting(true);
+    aWriter.setAutoFormattingIndent(ourIndent);
+    // Always a declaration for UTF-8, in place of the document's, whose encoding may say otherwise.
+    aWriter.writeStartDocument();
+    writeNode(aWriter, theDocument);
+    aWriter.writeEndDocument();
+    return !aWriter.hasError();
+}
+
+} // namespace
+
 QByteArray LMXMLBuilder::toUTF8(const QDomDocument& theDocument)
 {
     QByteArray aText;
-    QTextStream aStream(&aText);
-    aStream.setEncoding(QStringConverter::Utf8);
-    // Taking the encoding from the stream makes QDom write its own declaration for it in place of
-    // the document's, whose encoding may say something else.
-    theDocument.save(aStream, ourIndent, QDomNode::EncodingFromTextStream);
-    aStream.flush();
+    writeUTF8(theDocument, aText);
     return aText;
 }
 
@@ -202,7 +265,9 @@ bool LMXMLBuilder::saveUTF8(const QDomDocument& theDocument, const QFileInfo& th
 
     if (theDocument.documentElement().isNull())
         return aFail(QStringLiteral("the document has no document element"));
-    const QByteArray aContent = toUTF8(theDocument);
+    QByteArray aContent;
+    if (!writeUTF8(theDocument, aContent))
+        return aFail(QStringLiteral("the text would not read back"));
     if (const QString aReason = unreadableBecause(aContent); !aReason.isEmpty())
         return aFail(aReason);
 

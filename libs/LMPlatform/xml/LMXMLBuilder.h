@@ -56,7 +56,9 @@ public:
     static QString colorText(const QColor& theColor);
 
     // The text saveUTF8 writes: an XML declaration for UTF-8 (replacing any the document has), then
-    // the document's nodes indented by four spaces.
+    // the document's nodes indented by four spaces, each element's attributes in the order of their
+    // names: one document always gives the same bytes. Characters XML cannot carry are left out
+    // (saveUTF8 refuses such a document).
     static QByteArray toUTF8(const QDomDocument& theDocument);
     // Writes toUTF8(theDocument) to the file through a QSaveFile. The file is written only when
     // LMXMLLoader will read it back: a document without a document element, with text XML cannot

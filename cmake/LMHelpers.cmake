@@ -53,7 +53,9 @@ function(lm_add_library target export_name)
         EXPORT_FILE_NAME "${CMAKE_CURRENT_BINARY_DIR}/${target}Export.h")
     target_include_directories(${target} PUBLIC
         "$<BUILD_INTERFACE:${CMAKE_CURRENT_BINARY_DIR}>"
-        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/${target}>")
+        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/${target}>"
+        # <LMTemplates/LMTemplateRegistry.h> as well as "LMTemplateRegistry.h".
+        "$<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>")
     set_property(TARGET ${target} APPEND PROPERTY LM_PUBLIC_HEADERS
         "${CMAKE_CURRENT_BINARY_DIR}/${target}Export.h")
     target_link_libraries(${target} PRIVATE $<BUILD_INTERFACE:LM::CompileOptions>)

@@ -22,3 +22,9 @@ install(FILES
     "${CMAKE_CURRENT_BINARY_DIR}/LMTemplatesConfig.cmake"
     "${CMAKE_CURRENT_BINARY_DIR}/LMTemplatesConfigVersion.cmake"
     DESTINATION "${LM_CMAKE_INSTALL_DIR}")
+
+# For builds without CMake: pkg-config --cflags --libs lmtemplates. The prefix is found from the
+# file's own place, so the package may be installed under any prefix.
+file(RELATIVE_PATH LM_PC_PREFIX_FROM_PCDIR "${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig" "${CMAKE_INSTALL_PREFIX}")
+configure_file("${CMAKE_CURRENT_SOURCE_DIR}/cmake/lmtemplates.pc.in" "${CMAKE_CURRENT_BINARY_DIR}/lmtemplates.pc" @ONLY)
+install(FILES "${CMAKE_CURRENT_BINARY_DIR}/lmtemplates.pc" DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig")

@@ -2,7 +2,11 @@
 
 #include "LMSingletonDefinition.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <dlfcn.h>
 
 LM_DEFINE_SINGLETON(LMDirectoryConfig)
 
@@ -55,7 +59,20 @@ LMDirectoryConfig::LMDirectoryConfig()
 
 QString LMDirectoryConfig::sampleContentRoot()
 {
-    return QStringLiteral(LM_SAMPLE_CONTENT_DIR);
+    // Installed, the sample lies at a fixed place relative to this library's own file; in a build
+    // tree it is the project's source folder.
+    static const QString ourRoot = []() {
+        Dl_info anInfo;
+        if (dladdr(reinterpret_cast<void*>(&LMDirectoryConfig::sampleContentRoot), &anInfo) && anInfo.dli_fname) {
+            const QDir aLibraryDir = QFileInfo(QString::fromLocal8Bit(anInfo.dli_fname)).absoluteDir();
+            const QString anInstalled
+                = QDir::cleanPath(aLibraryDir.absoluteFilePath(QStringLiteral(LM_SAMPLE_CONTENT_FROM_LIBDIR)));
+            if (QFileInfo(anInstalled).isDir())
+                return anInstalled;
+        }
+        return QStringLiteral(LM_SAMPLE_CONTENT_DIR);
+    }();
+    return ourRoot;
 }
 
 QString LMDirectoryConfig::contentRoot() const

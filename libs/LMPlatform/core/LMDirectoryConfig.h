@@ -66,7 +66,9 @@ public:
     // "templates/categories" of the content root.
     QDir categoriesDir() const;
 
-    // The sample content tree bundled with the project.
+    // The sample content tree bundled with the project: the installed copy
+    // (<prefix>/share/lmtemplates/sample) when there is one beside the library, else the one in
+    // the project's sources.
     static QString sampleContentRoot();
 
 private:

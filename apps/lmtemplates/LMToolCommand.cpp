@@ -27,11 +27,22 @@ LMToolCommand::LMToolCommand(const QString& theName, const QString& theDescripti
                       QStringLiteral("The article (order name) whose templates to load (default: the "
                                      "catalogue's first product)."),
                       QStringLiteral("name")),
-      myJsonOption(QStringLiteral("json"), QStringLiteral("Print JSON instead of text."))
+      myJsonOption(QStringLiteral("json"), QStringLiteral("Print JSON instead of text.")),
+      myQuietOption(QStringList { QStringLiteral("q"), QStringLiteral("quiet") },
+                    QStringLiteral("No notes and no progress on stderr; errors only."))
 {
 }
 
 LMToolCommand::~LMToolCommand() = default;
+
+namespace {
+bool ourQuiet = false;
+}
+
+bool LMToolCommand::isQuiet()
+{
+    return ourQuiet;
+}
 
 void LMToolCommand::printError(const QString& theText)
 {
@@ -43,9 +54,11 @@ int LMToolCommand::run(const QStringList& theArguments)
 {
     myParser.setApplicationDescription(myDescription);
     const QCommandLineOption aHelp = myParser.addHelpOption();
+    myParser.addOption(myQuietOption);
     addOptions(myParser);
     if (!myParser.parse(theArguments))
         return usageError(myParser.errorText());
+    ourQuiet = myParser.isSet(myQuietOption);
     if (myParser.isSet(aHelp)) {
         // The usage line names the command after the program.
         QString aText = myParser.helpText();
@@ -142,7 +155,7 @@ LMArticle LMToolCommand::openAndLoadArticle(LMToolMessageCapture& theCapture, bo
 void LMToolCommand::loadArticle(const LMArticle& theArticle, bool theProgress) const
 {
     LMTemplateRegistry* aRegistry = LMTemplateRegistry::instance();
-    if (theProgress && ::isatty(STDERR_FILENO)) {
+    if (theProgress && !ourQuiet && ::isatty(STDERR_FILENO)) {
         const LMToolProgressBar aBar;
         aRegistry->loadTemplatesWithProgress(theArticle);
     } else {
@@ -188,7 +201,7 @@ LMUnconfiguredTemplate LMToolCommand::resolveTemplate(const QString& theName, co
 void LMToolCommand::noteWarnings(const LMToolMessageCapture& theCapture)
 {
     const qsizetype aCount = theCapture.warnings().size();
-    if (aCount > 0)
+    if (aCount > 0 && !ourQuiet)
         printError(QStringLiteral("%1 warnings while loading; 'lmtemplates check' lists them by file").arg(aCount));
 }
 

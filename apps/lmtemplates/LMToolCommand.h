@@ -65,11 +65,15 @@ protected:
     // several do ("ambiguous: ..." with the candidates).
     static LMUnconfiguredTemplate resolveTemplate(const QString& theName, const LMArticle& theArticle);
 
-    // Notes on stderr how many warnings loading raised (the command's output does not list them).
+    // Notes on stderr how many warnings loading raised (the command's output does not list them);
+    // nothing under --quiet.
     static void noteWarnings(const LMToolMessageCapture& theCapture);
 
     // A path relative to the content root when it lies inside it.
     static QString displayPath(const QString& thePath);
+
+    // Under --quiet every command leaves out its notes and progress on stderr (errors stay).
+    static bool isQuiet();
 
     static void printText(const QString& theText);
     // Prints the object with the tool's "version" added.
@@ -86,5 +90,6 @@ private:
     QCommandLineOption myContentOption;
     QCommandLineOption myArticleOption;
     QCommandLineOption myJsonOption;
+    QCommandLineOption myQuietOption;
     bool myTakesJson = false;
 };

@@ -12,9 +12,14 @@
 #include "LMTemplateSourceFileList.h"
 #include "LMToolLint.h"
 #include "LMToolMessageCapture.h"
+#include "LMToolProgressBar.h"
 
 #include <QJsonArray>
 #include <QSet>
+
+#include <memory>
+
+#include <unistd.h>
 
 namespace {
 
@@ -62,10 +67,17 @@ int LMToolCommandCheck::execute()
     QList<LMToolDiagnostic> aDiagnostics;
     QSet<QString> aHandedOut;
     int aFileCount = 0;
+    // A bar of the files read, on a terminal.
+    std::unique_ptr<LMToolProgressBar> aBar;
+    if (!isQuiet() && ::isatty(STDERR_FILENO))
+        aBar = std::make_unique<LMToolProgressBar>(false);
+    const int aTotal = int(aManager->allFiles().size());
     for (const LMArticle& anArticle : anArticles) {
         const LMTemplateSourceFileList aFiles = aManager->filesToLoad(anArticle).masterSVGs();
         for (const LMTemplateSourceFile& aFile : aFiles) {
             aHandedOut.insert(aFile.fullName());
+            if (aBar)
+                aBar->show(QStringLiteral("Checking"), int(aHandedOut.size()), aTotal);
             if (QFileInfo::exists(aFile.dir().filePath(STR_REFINEMENT)))
                 continue;
             aCapture.setCurrentFile(aFile.fullName());
@@ -94,6 +106,7 @@ int LMToolCommandCheck::execute()
                                   QStringLiteral("no product of the catalogue is offered this file: the white list "
                                                  "assigns it only to products the catalogue does not have") });
     }
+    aBar.reset();
     // The decoration files are read together; their warnings name the file.
     aCapture.setCurrentFile(LMDirectoryConfig::instance()->contentPath(QStringLiteral("decorations")));
     const qsizetype aDecorationCount = LMDecorationRegistry::instance()->decorations().size();

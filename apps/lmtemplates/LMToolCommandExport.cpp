@@ -1,5 +1,8 @@
 #include "LMToolCommandExport.h"
 
+#include "LMErrorHistory.h"
+#include "LMXMLBuilder.h"
+
 #include "LMTemplate.h"
 #include "LMTemplateConfiguration.h"
 #include "LMTemplateList.h"
@@ -8,7 +11,8 @@
 #include "LMToolMessageCapture.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
+
+#include <cstdio>
 
 namespace {
 
@@ -37,8 +41,9 @@ void LMToolCommandExport::addOptions(QCommandLineParser& theParser)
 {
     addContentOption();
     addArticleOption();
-    theParser.addOption(QCommandLineOption(OPT_OUT, QStringLiteral("The file to write (replaced atomically)."),
-                                           QStringLiteral("file")));
+    theParser.addOption(
+        QCommandLineOption(OPT_OUT, QStringLiteral("The file to write (replaced atomically); - for standard output."),
+                           QStringLiteral("file")));
     theParser.addOption(QCommandLineOption(
         OPT_PAGE_SIZE,
         QStringLiteral(
@@ -92,16 +97,20 @@ int LMToolCommandExport::execute()
 
     const QDomDocument aDocument
         = LMTemplateWriter::buildXML2FromTemplates(aTemplates.toConfiguredList(LMTemplateConfiguration()), aPageSize);
-    QSaveFile aFile(parser().value(OPT_OUT));
-    if (!aFile.open(QIODevice::WriteOnly)) {
-        printError(QStringLiteral("cannot write %1: %2").arg(aFile.fileName(), aFile.errorString()));
+    // "-" is standard output; a file is replaced atomically, or left as it was.
+    const QString anOut = parser().value(OPT_OUT);
+    if (anOut == QLatin1String("-")) {
+        const QByteArray aText = LMXMLBuilder::toUTF8(aDocument);
+        std::fwrite(aText.constData(), 1, size_t(aText.size()), stdout);
+        std::fflush(stdout);
+        return Success;
+    }
+    LMErrorHistory anErrors;
+    if (!LMXMLBuilder::saveUTF8(aDocument, QFileInfo(anOut), &anErrors)) {
+        printError(anErrors.messages().join(QLatin1Char('\n')));
         return Failure;
     }
-    aFile.write(aDocument.toByteArray(2));
-    if (!aFile.commit()) {
-        printError(QStringLiteral("cannot write %1: %2").arg(aFile.fileName(), aFile.errorString()));
-        return Failure;
-    }
-    printText(QStringLiteral("wrote %1 templates to %2").arg(aTemplates.size()).arg(aFile.fileName()));
+    if (!isQuiet())
+        printText(QStringLiteral("wrote %1 to %2").arg(counted(aTemplates.size(), "template"), anOut));
     return Success;
 }

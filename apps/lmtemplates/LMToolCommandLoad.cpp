@@ -1,11 +1,14 @@
 #include "LMToolCommandLoad.h"
 
+#include "LMDirectoryConfig.h"
+
 #include "LMJigType.h"
 #include "LMTemplate.h"
 #include "LMTemplateLayerType.h"
 #include "LMTemplateRegistry.h"
 #include "LMToolMessageCapture.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QMap>
 
@@ -67,22 +70,25 @@ int LMToolCommandLoad::execute()
             aWarningList.append(QJsonObject { { QStringLiteral("file"), displayPath(aWarning.file) },
                                               { QStringLiteral("category"), aWarning.category },
                                               { QStringLiteral("text"), aWarning.text } });
-        QJsonObject aTimingObject;
-        if (aTimings.found)
-            aTimingObject = QJsonObject { { QStringLiteral("parsedMs"), aTimings.parsedMs },
+        // The same keys whether or not the loader timed anything (0 then).
+        const QJsonObject aTimingObject { { QStringLiteral("parsedMs"), aTimings.parsedMs },
                                           { QStringLiteral("addedMs"), aTimings.addedMs },
                                           { QStringLiteral("markedMs"), aTimings.markedMs } };
-        printJson(QJsonObject { { QStringLiteral("article"), anArticle.orderTxtName() },
-                                { QStringLiteral("templates"), qint64(aTemplates.size()) },
-                                { QStringLiteral("byJigType"), toJson(aByJig) },
-                                { QStringLiteral("byLayer"), toJson(aByLayer) },
-                                { QStringLiteral("filesParsed"), aTimings.files },
-                                { QStringLiteral("timings"), aTimingObject },
-                                { QStringLiteral("warnings"), aWarningList } });
+        printJson(QJsonObject {
+            { QStringLiteral("article"), anArticle.orderTxtName() },
+            { QStringLiteral("content"), QDir::toNativeSeparators(LMDirectoryConfig::instance()->contentRoot()) },
+            { QStringLiteral("templates"), qint64(aTemplates.size()) },
+            { QStringLiteral("byJigType"), toJson(aByJig) },
+            { QStringLiteral("byLayer"), toJson(aByLayer) },
+            { QStringLiteral("filesParsed"), aTimings.files },
+            { QStringLiteral("timings"), aTimingObject },
+            { QStringLiteral("warnings"), aWarningList } });
         return Success;
     }
 
-    QString aText = QStringLiteral("article: %1 (%2)\n").arg(anArticle.orderTxtName()).arg(anArticle.id());
+    QString aText
+        = QStringLiteral("content: %1\n").arg(QDir::toNativeSeparators(LMDirectoryConfig::instance()->contentRoot()));
+    aText += QStringLiteral("article: %1 (%2)\n").arg(anArticle.orderTxtName()).arg(anArticle.id());
     aText += QStringLiteral("templates: %1\n").arg(aTemplates.size());
     aText += QStringLiteral("by jig type:\n") + toText(aByJig);
     aText += QStringLiteral("by layer:\n") + toText(aByLayer);

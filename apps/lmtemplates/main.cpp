@@ -2,6 +2,7 @@
 // and generates its white list.
 
 #include "LMToolCommand.h"
+#include "LMToolCommandArticles.h"
 #include "LMToolCommandCheck.h"
 #include "LMToolCommandExport.h"
 #include "LMToolCommandLayout.h"
@@ -23,6 +24,7 @@ namespace {
 std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
 {
     std::vector<std::unique_ptr<LMToolCommand>> aCommands;
+    aCommands.push_back(std::make_unique<LMToolCommandArticles>());
     aCommands.push_back(std::make_unique<LMToolCommandLoad>());
     aCommands.push_back(std::make_unique<LMToolCommandList>());
     aCommands.push_back(std::make_unique<LMToolCommandShow>());

@@ -249,6 +249,26 @@ private slots:
         QCOMPARE(aLoad.exitCode, 0);
         QCOMPARE(aLoad.json().value("article").toString(), QStringLiteral("BOOK_A4_HC"));
         QCOMPARE(aLoad.json().value("version").toString(), QStringLiteral(LM_PROJECT_VERSION));
+
+        // Export to standard output, the same bytes every time (QDom's attribute order is not).
+        const QStringList anExport { "export", "--content", LM_SAMPLE_CONTENT, "Album 2 photos A", "--out", "-" };
+        const Result aFirst = run(anExport);
+        QCOMPARE(aFirst.exitCode, 0);
+        QVERIFY2(aFirst.out.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<templates2 "),
+                 aFirst.out.constData());
+        QCOMPARE(run(anExport).out, aFirst.out);
+
+        // --quiet leaves stderr to errors: the sample's warnings are not noted.
+        const Result aQuiet = run({ "show", "--quiet", "--content", LM_SAMPLE_CONTENT, "Album 2 photos A" });
+        QCOMPARE(aQuiet.exitCode, 0);
+        QCOMPARE(aQuiet.err, QByteArray());
+
+        // The catalogue's products, the names --article takes.
+        const QJsonArray anArticles
+            = run({ "articles", "--content", lintTree(), "--json" }).json().value("articles").toArray();
+        QCOMPARE(anArticles.size(), 2);
+        QCOMPARE(anArticles.at(0).toObject().value("orderName").toString(), QStringLiteral("BOOK_A4_HC"));
+        QCOMPARE(anArticles.at(0).toObject().value("innerPageWidth").toDouble(), 2970.0);
     }
 
 private:

@@ -281,7 +281,7 @@ private slots:
         row("no names", QStringList { "--out", "OUT" }, 2, "at least one template name");
         row("no output", QStringList { "Zwei" }, 2, "--out FILE");
         row("bad page size", QStringList { "Zwei", "--out", "OUT", "--page-size", "0x100" }, 2, "WIDTHxHEIGHT");
-        row("folder missing", QStringList { "Zwei", "--out", "MISSING/x.xml" }, 1, "cannot write");
+        row("folder missing", QStringList { "Zwei", "--out", "MISSING/x.xml" }, 1, "cannot save XML file");
     }
 
     void exportRefusals()

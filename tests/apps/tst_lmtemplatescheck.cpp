@@ -77,6 +77,8 @@ private slots:
         row("area without its width", aBook, 11, "area-empty", "<imagearea> has no size (width 0, height 800)");
         row("area off the page", aBook, 12, "area-outside-page",
             "<imagearea> at (5000, 100) lies outside its page of 1000 x 1000");
+        row("area off the page, by the reader", aBook, 0, "reader",
+            "<imagearea> at (5000, 100, 400 x 400) of layout \"Eins\" lies outside its page of 1000 x 1000");
         row("no number", aBook, 13, "bad-number", "<imagearea> x=\"nan\" is no usable number");
         row("no number, by the reader", aBook, 0, "reader", "<imagearea> attribute \"x\": \"nan\" is not a number");
         row("misspelt area, by the lint", aBook, 14, "unknown-element",
@@ -100,6 +102,7 @@ private slots:
         row("metadata element, by the reader", aSvg, 0, "reader", "unknown attribute lumo:pagetyp inner_page");
         row("design thumbnail", aSvg, 8, "missing-file", "the thumbnail 'meadow-thumb.png' does not exist");
         row("photo slot", aSvg, 13, "area-empty", "<image> has a negative size (width -5, height 1900)");
+        row("photo slot, by the reader", aSvg, 0, "reader", "element \"image\" has a negative size (-5 x 1900)");
         row("layer attribute", aSvg, 15, "unknown-attribute",
             "unknown attribute 'lumo:layertyp' (did you mean 'lumo:layertype'?) on <g>");
         row("sidecar key", "designs/meadow/meadow.json", 3, "unknown-key",
@@ -143,8 +146,8 @@ private slots:
         QStringList aSorted = aPlaces;
         aSorted.sort();
         QCOMPARE(aPlaces, aSorted);
-        QCOMPARE(myDiagnostics.size(), 26);
-        QCOMPARE(myResult.json().value("warnings").toInt(), 26);
+        QCOMPARE(myDiagnostics.size(), 28);
+        QCOMPARE(myResult.json().value("warnings").toInt(), 28);
     }
 
     void textForm()
@@ -160,7 +163,7 @@ private slots:
                                  "offered its 1 template: their filters take none of the catalogue's products "
                                  "[not-offered]"),
                  aResult.out.constData());
-        QVERIFY2(aLines.contains("2 articles, 5 files, 5 templates, 0 decorations, 26 warnings in 8 files"),
+        QVERIFY2(aLines.contains("2 articles, 5 files, 5 templates, 0 decorations, 28 warnings in 8 files"),
                  aResult.out.constData());
     }
 

@@ -35,6 +35,9 @@ const QString STR_JSON_FILE = QStringLiteral("%1.json");
 const QString STR_JSON_SUFFIX = QStringLiteral(".json");
 
 constexpr double DEFAULT_DPI = 254.0;
+// Resolutions no page is made at (SVG's own 96 and print's 300 lie well inside).
+constexpr double MINIMUM_SANE_DPI = 10.0;
+constexpr double MAXIMUM_SANE_DPI = 100000.0;
 
 // Whole degrees into 0..359; computed in 64 bits so that the smallest int turns as well.
 int normalizedRotation(int theDegrees)
@@ -94,6 +97,12 @@ void LMSVGMetaDataImpl::read(const QDomDocument& theDocument)
         qCWarning(lcFormats).noquote()
             << QStringLiteral("%1 has no usable %2; %3 used").arg(myFileInfo.filePath(), STR_SVG_DPI).arg(DEFAULT_DPI);
         mySvgDPI = DEFAULT_DPI;
+    } else if (mySvgDPI < MINIMUM_SANE_DPI || mySvgDPI > MAXIMUM_SANE_DPI) {
+        // Kept, but said: at such a resolution the page shrinks to a dot or grows beyond any sheet.
+        qCWarning(lcFormats).noquote() << QStringLiteral("%1 has %2=%3, far from the usual %4")
+                                              .arg(myFileInfo.filePath(), STR_SVG_DPI)
+                                              .arg(mySvgDPI)
+                                              .arg(DEFAULT_DPI);
     }
     readProperties(LMXMLParser::attribute(aTemplate, STR_PROPERTIES));
 

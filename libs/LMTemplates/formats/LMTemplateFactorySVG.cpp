@@ -973,5 +973,21 @@ QRectF LMTemplateFactorySVG::readRotatedRectStretched(const QDomElement& theElem
                                               .arg(theElement.attribute(QStringLiteral("id"), theElement.tagName()));
         return QRectF();
     }
+    // Taken as written, but said: no author means a negative or astronomic slot.
+    constexpr double LARGEST_SANE = 1e7;
+    if (aRect.width() < 0 || aRect.height() < 0)
+        qCWarning(lcFormats).noquote() << QStringLiteral("element \"%1\" has a negative size (%2 x %3)")
+                                              .arg(theElement.attribute(QStringLiteral("id"), theElement.tagName()))
+                                              .arg(aRect.width())
+                                              .arg(aRect.height());
+    else if (std::abs(aRect.x()) > LARGEST_SANE || std::abs(aRect.y()) > LARGEST_SANE || aRect.width() > LARGEST_SANE
+             || aRect.height() > LARGEST_SANE)
+        qCWarning(lcFormats).noquote() << QStringLiteral(
+                                              "element \"%1\" has geometry beyond any page (%2, %3, %4 x %5)")
+                                              .arg(theElement.attribute(QStringLiteral("id"), theElement.tagName()))
+                                              .arg(aRect.x())
+                                              .arg(aRect.y())
+                                              .arg(aRect.width())
+                                              .arg(aRect.height());
     return aResult;
 }

@@ -2,10 +2,12 @@
 
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplateAreaDefinitionFactory.h"
+#include "LMTemplatesLogging.h"
 #include "LMXMLParser.h"
 
 #include <QDomElement>
 #include <QHash>
+#include <QRectF>
 
 namespace {
 const QString STR_TYPE = QStringLiteral("type");
@@ -147,14 +149,53 @@ QSize LMXMLParserTemplate::readTotalSize(const QDomElement& theElement)
     return QSize();
 }
 
+namespace {
+
+// The name of the template a layout element belongs to (version 1: the element itself).
+QString templateNameOf(const QDomElement& theLayoutElement)
+{
+    const QString aName = theLayoutElement.attribute(QStringLiteral("name"));
+    return aName.isEmpty() ? theLayoutElement.parentNode().toElement().attribute(QStringLiteral("name")) : aName;
+}
+
+// Geometry the reader takes as written, but that no author means: said, not repaired.
+void warnOfUnusableGeometry(const QDomElement& theArea, const QDomElement& theLayoutElement, const QSize& thePage)
+{
+    const QRectF aRect = LMXMLParser::readRectF(theArea, QRectF());
+    QString aProblem;
+    if (aRect.width() < 0 || aRect.height() < 0)
+        aProblem = QStringLiteral("has a negative size");
+    else if (aRect.width() > 0 && aRect.height() > 0 && !QRectF(QPointF(0, 0), QSizeF(thePage)).intersects(aRect))
+        aProblem = QStringLiteral("lies outside its page of %1 x %2").arg(thePage.width()).arg(thePage.height());
+    if (!aProblem.isEmpty())
+        qCWarning(lcFormats).noquote() << QStringLiteral("<%1> at (%2, %3, %4 x %5) of layout \"%6\" %7")
+                                              .arg(theArea.tagName())
+                                              .arg(aRect.x())
+                                              .arg(aRect.y())
+                                              .arg(aRect.width())
+                                              .arg(aRect.height())
+                                              .arg(templateNameOf(theLayoutElement), aProblem);
+}
+
+} // namespace
+
 LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& theLayoutElement,
                                                             const QString& theBasePath, int theFix)
 {
     LMTemplateAreaDefinitionList aList;
     const QSize aTotalSize = readTotalSize(theLayoutElement);
     // A layout narrower or lower than one unit cannot place anything.
-    if (!aTotalSize.isValid() || aTotalSize.width() < 1 || aTotalSize.height() < 1)
+    if (!aTotalSize.isValid() || aTotalSize.width() < 1 || aTotalSize.height() < 1) {
+        // Only a layout that has areas to lose is worth a word (backgrounds have none).
+        const QDomElement aFirst = theLayoutElement.firstChildElement();
+        if (!aFirst.isNull() && !(aFirst.tagName() == STR_TOTAL && aFirst.nextSiblingElement().isNull()))
+            qCWarning(lcFormats).noquote()
+                << QStringLiteral("layout \"%1\" has no usable page size (%2 x %3): its areas are left out")
+                       .arg(templateNameOf(theLayoutElement))
+                       .arg(aTotalSize.width())
+                       .arg(aTotalSize.height());
         return aList;
+    }
     for (QDomElement aChild = theLayoutElement.firstChildElement(); !aChild.isNull();
          aChild = aChild.nextSiblingElement()) {
         // The smart-layout settings of a version-2 layout are read by the template reader.
@@ -163,6 +204,7 @@ LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& t
         std::unique_ptr<LMTemplateAreaDefinition> anArea = createAreaDefinition(aChild, aTotalSize, theBasePath);
         if (!anArea)
             continue;
+        warnOfUnusableGeometry(aChild, theLayoutElement, aTotalSize);
         if (theFix & FixPosition)
             anArea->fixLegacyTemplates(aTotalSize, (theFix & FixRotation) != 0);
         aList.append(std::move(anArea));

@@ -1,0 +1,115 @@
+#include "LMSVGMetaData.h"
+#include "LMTemplate.h"
+#include "LMTemplateFactorySVG.h"
+#include "LMTemplateFactoryXML2.h"
+#include "LMTestSupport.h"
+#include "LMUnconfiguredTemplateList.h"
+
+#include <QDomDocument>
+#include <QtTest>
+
+using LMTestSupport::row;
+
+// Geometry the readers take as written (their fallbacks stay) but say a word about: areas off
+// their page or of negative size, layouts without a page, SVG slots beyond any sheet, resolutions
+// no page is made at. Each row names the one warning expected; any other fails.
+class TestUnusableGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void layouts_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<int>("areas");
+
+        const QString aPage = QStringLiteral("<total width='1000' height='1000'/>");
+        row("area on its page", aPage + "<imagearea x='-50' y='0' width='100' height='100'/>", QString(), 1);
+        row("area off its page", aPage + "<imagearea x='1000' y='0' width='100' height='100'/>",
+            "<imagearea> at (1000, 0, 100 x 100) of layout \"L\" lies outside its page of 1000 x 1000", 1);
+        row("area above its page", aPage + "<textarea x='0' y='-300' width='100' height='200'/>",
+            "<textarea> at (0, -300, 100 x 200) of layout \"L\" lies outside its page of 1000 x 1000", 1);
+        row("negative size", aPage + "<imagearea x='10' y='10' width='-100' height='100'/>",
+            "<imagearea> at (10, 10, -100 x 100) of layout \"L\" has a negative size", 1);
+        row("no page", "<imagearea x='0' y='0' width='100' height='100'/>",
+            "layout \"L\" has no usable page size (-1 x -1): its areas are left out", 0);
+        row("page of no width", "<total width='0' height='1000'/><imagearea x='0' y='0' width='100' height='100'/>",
+            "layout \"L\" has no usable page size (0 x 1000): its areas are left out", 0);
+        row("page alone", "<total width='0' height='0'/>", QString(), 0);
+    }
+
+    void layouts()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, warning);
+        QFETCH(int, areas);
+
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        LMUnconfiguredTemplateList aTemplates = LMTemplateFactoryXML2::buildTemplates(
+            QStringLiteral("<templates2 version='2'><template name='L'><layout>%1</layout></template></templates2>")
+                .arg(layout));
+        QCOMPARE(aTemplates.size(), 1);
+        QCOMPARE(aTemplates.first()->areaDefinitions().count(), areas);
+        aTemplates.deleteEntriesAndClear();
+    }
+
+    void svgSlots_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<QString>("warning");
+
+        row("usual", "x='10' y='10' width='100' height='50'", QString());
+        row("negative width", "x='10' y='10' width='-100' height='50'",
+            "element \"slot\" has a negative size (-100 x 50)");
+        row("far off", "x='1e9' y='10' width='100' height='50'",
+            "element \"slot\" has geometry beyond any page (1e+09, 10, 100 x 50)");
+        row("astronomic", "x='1e308' y='10' width='1e308' height='50'",
+            "element \"slot\" has no finite geometry: left empty");
+    }
+
+    void svgSlots()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(QString, warning);
+
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        QDomDocument aDocument;
+        QVERIFY(aDocument.setContent(QStringLiteral("<svg><image id='slot' %1/></svg>").arg(attributes)));
+        LMTemplateFactorySVG::readRotatedRectStretched(aDocument.documentElement().firstChildElement(), 1.0, nullptr);
+    }
+
+    void resolutions_data()
+    {
+        QTest::addColumn<QString>("dpi");
+        QTest::addColumn<double>("kept");
+        QTest::addColumn<QString>("warning");
+
+        row("print", "300", 300.0, QString());
+        row("screen", "96", 96.0, QString());
+        row("a dot per inch", "1", 1.0, "page.svg has lumo:svg_dpi=1, far from the usual 254");
+        row("a billion", "1e9", 1e9, "page.svg has lumo:svg_dpi=1e+09, far from the usual 254");
+        row("none", "0", 254.0, "page.svg has no usable lumo:svg_dpi; 254 used");
+    }
+
+    void resolutions()
+    {
+        QFETCH(QString, dpi);
+        QFETCH(double, kept);
+        QFETCH(QString, warning);
+
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        QDomDocument aDocument;
+        QVERIFY(aDocument.setContent(
+            QStringLiteral("<svg><metadata><lumo:template lumo:svg_dpi='%1'/></metadata></svg>").arg(dpi)));
+        QCOMPARE(LMSVGMetaData(aDocument, QFileInfo(QStringLiteral("page.svg"))).svgDPI(), kept);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUnusableGeometry)
+#include "tst_unusablegeometry.moc"

@@ -95,7 +95,7 @@ bool isSvgDoctypeAt(QStringView theText, qsizetype thePosition)
 // What the guard found in a text before the parser may see it.
 struct LMXMLGuardFinding
 {
-    enum Kind { Nothing, Declaration, TooDeep };
+    enum Kind { Nothing, Declaration, TooDeep, LongAttribute };
     Kind myKind = Nothing;
     int myLine = 0;
 };
@@ -144,13 +144,19 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
             // A start tag: it ends at the first ">" outside quoted attribute values.
             qsizetype anEnd = aStart + 1;
             char16_t aQuote = 0;
+            qsizetype aValueStart = 0;
             for (; anEnd < aSize; ++anEnd) {
                 const char16_t aChar = theText[anEnd].unicode();
                 if (aQuote) {
-                    if (aChar == aQuote)
-                        aQuote = 0;
+                    if (aChar != aQuote)
+                        continue;
+                    aQuote = 0;
+                    // The DOM holds a value several times over: a huge one costs more than the file.
+                    if (anEnd - aValueStart > LMXMLLoader::ourMaximumAttributeLength)
+                        return { LMXMLGuardFinding::LongAttribute, lineAt(theText, aStart) };
                 } else if (aChar == u'"' || aChar == u'\'') {
                     aQuote = aChar;
+                    aValueStart = anEnd + 1;
                 } else if (aChar == u'>' || aChar == u'<') {
                     break;
                 }
@@ -255,6 +261,13 @@ QDomDocument LMXMLLoader::loadDocumentFromData(const QByteArray& theData, const 
             << QStringLiteral("refused XML file %1: elements nested deeper than %2 levels at line %3")
                    .arg(aName)
                    .arg(theMaximumDepth)
+                   .arg(aFinding.myLine);
+        return QDomDocument();
+    case LMXMLGuardFinding::LongAttribute:
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("refused XML file %1: an attribute longer than %2 characters at line %3")
+                   .arg(aName)
+                   .arg(ourMaximumAttributeLength)
                    .arg(aFinding.myLine);
         return QDomDocument();
     case LMXMLGuardFinding::Nothing:

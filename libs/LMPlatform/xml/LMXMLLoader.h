@@ -9,8 +9,8 @@
 // The one door through which every XML file of the content tree is read into a DOM. It refuses
 // what no format of the library needs and what an older XML reader cannot handle safely:
 // entity declarations, document type declarations with an internal subset (a plain one, such as
-// the standard DOCTYPE of SVG files, passes and is never resolved), very deep nesting and oversized
-// documents.
+// the standard DOCTYPE of SVG files, passes and is never resolved), very deep nesting, oversized
+// documents and attribute values.
 //
 // Names stay as written: namespace processing is off, so "lumo:osm" is the tag name and
 // "lumo:default" the attribute name whether or not the document declares the prefix.
@@ -21,6 +21,9 @@ public:
     static constexpr qint64 ourMaximumSize = 64 * 1024 * 1024;
     // Elements nested deeper than this are refused; the document element is at depth 1.
     static constexpr int ourMaximumDepth = 256;
+    // Documents with an attribute value longer than this many characters are refused (the longest
+    // path data of artwork stays far below).
+    static constexpr qsizetype ourMaximumAttributeLength = 4 * 1024 * 1024;
 
     // The parsed document of the file, or a null document and exactly one warning naming the
     // file when it is missing, unreadable, refused or malformed (with line and column).

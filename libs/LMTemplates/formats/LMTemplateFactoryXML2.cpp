@@ -60,9 +60,18 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const QDomEleme
         aSmartLayout = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
             aSmartElement, QSizeF(LMXMLParserTemplate::readTotalSize(aSmartElement)), theBasePath);
 
+    qsizetype aCount = 0;
     for (QDomElement aTemplate = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_TEMPLATE);
-         !aTemplate.isNull(); aTemplate = aTemplate.nextSiblingElement(LMTemplateIO::WORD_TEMPLATE))
+         !aTemplate.isNull(); aTemplate = aTemplate.nextSiblingElement(LMTemplateIO::WORD_TEMPLATE)) {
+        if (++aCount > ourMaximumTemplates) {
+            qCWarning(lcFormats).noquote()
+                << QStringLiteral("a layout block at line %1 holds more than %2 templates: the rest is left out")
+                       .arg(theTemplates2Element.lineNumber())
+                       .arg(ourMaximumTemplates);
+            break;
+        }
         aResult.append(buildLayoutTemplate(aTemplate, theBasePath, aCollectionId, theMetaData, aSmartLayout.get()));
+    }
 
     if (aSmartLayout && !aResult.isEmpty()) {
         aSmartLayout->setCategorization(aResult.first()->categorization());

@@ -4,16 +4,18 @@
 #include "LMTemplateFactoryXML2.h"
 #include "LMTestSupport.h"
 #include "LMUnconfiguredTemplateList.h"
+#include "LMXMLLoader.h"
 
 #include <QDomDocument>
 #include <QtTest>
 
 using LMTestSupport::row;
 
-// Geometry the readers take as written (their fallbacks stay) but say a word about: areas off
-// their page or of negative size, layouts without a page, SVG slots beyond any sheet, resolutions
-// no page is made at. Each row names the one warning expected; any other fails.
-class TestUnusableGeometry : public QObject
+// What the readers take as written (their fallbacks stay) but say a word about: areas off their
+// page or of negative size, layouts without a page, SVG slots beyond any sheet, resolutions no page
+// is made at; and the bounds that keep a hostile file's cost in proportion: attribute length and
+// templates per block. Each case expects its one warning; any other fails.
+class TestReaderWarnings : public QObject
 {
     Q_OBJECT
 
@@ -109,7 +111,46 @@ private slots:
             QStringLiteral("<svg><metadata><lumo:template lumo:svg_dpi='%1'/></metadata></svg>").arg(dpi)));
         QCOMPARE(LMSVGMetaData(aDocument, QFileInfo(QStringLiteral("page.svg"))).svgDPI(), kept);
     }
+
+    void bounds_data()
+    {
+        QTest::addColumn<qsizetype>("attributeLength");
+        QTest::addColumn<bool>("refused");
+
+        row("longest attribute", LMXMLLoader::ourMaximumAttributeLength, false);
+        row("one character more", LMXMLLoader::ourMaximumAttributeLength + 1, true);
+    }
+
+    void bounds()
+    {
+        QFETCH(qsizetype, attributeLength);
+        QFETCH(bool, refused);
+
+        const QByteArray aText = "<r>\n<a v=\"" + QByteArray(attributeLength, 'x') + "\"/></r>";
+        if (refused)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("refused XML file long.xml: an attribute "
+                                                           "longer than %1 characters at line 2")
+                                                .arg(LMXMLLoader::ourMaximumAttributeLength)));
+        QCOMPARE(LMXMLLoader::loadDocumentFromData(aText, QStringLiteral("long.xml")).isNull(), refused);
+    }
+
+    void templatesPerBlock()
+    {
+        QString aText = QStringLiteral("<templates2 version='2'>");
+        for (qsizetype i = 0; i <= LMTemplateFactoryXML2::ourMaximumTemplates; ++i)
+            aText += QStringLiteral("<template name='t%1'/>").arg(i);
+        aText += QStringLiteral("</templates2>");
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("a layout block at line 1 holds more than %1 "
+                                                       "templates: the rest is left out")
+                                            .arg(LMTemplateFactoryXML2::ourMaximumTemplates)));
+        LMUnconfiguredTemplateList aTemplates = LMTemplateFactoryXML2::buildTemplates(aText);
+        QCOMPARE(aTemplates.size(), LMTemplateFactoryXML2::ourMaximumTemplates);
+        QCOMPARE(aTemplates.last().name(), QStringLiteral("t%1").arg(LMTemplateFactoryXML2::ourMaximumTemplates - 1));
+        aTemplates.deleteEntriesAndClear();
+    }
 };
 
-QTEST_GUILESS_MAIN(TestUnusableGeometry)
-#include "tst_unusablegeometry.moc"
+QTEST_GUILESS_MAIN(TestReaderWarnings)
+#include "tst_readerwarnings.moc"

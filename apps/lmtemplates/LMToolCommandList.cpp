@@ -98,6 +98,13 @@ QList<QString> LMToolCommandList::decorationWords()
     return { QStringLiteral("clipart"), QStringLiteral("mask") };
 }
 
+QString LMToolCommandList::jigWord(const LMJigType& theJigType)
+{
+    const auto anIt = std::find_if(kinds().cbegin(), kinds().cend(),
+                                   [&](const Kind& theKind) { return theJigType == theKind.jigType; });
+    return anIt == kinds().cend() ? QString() : anIt->word;
+}
+
 std::unique_ptr<LMTemplateFilterAbstract> LMToolCommandList::filterForKind(const QString& theWord,
                                                                            const LMContentFilterParameter& theParameter)
 {

@@ -5,6 +5,7 @@
 #include <memory>
 
 class LMContentFilterParameter;
+class LMJigType;
 class LMTemplateFilterAbstract;
 
 // "list": the templates a product context offers, kind by kind, through the library's filters;
@@ -17,6 +18,8 @@ public:
     // The jig types the command lists, by the words it accepts ("layout", "background" ...); an
     // unknown word gives the unknown jig type.
     static QList<QString> jigWords();
+    // The word of jigWords() for a jig type; empty for a type the command does not list.
+    static QString jigWord(const LMJigType& theJigType);
     // The decoration kinds the command lists instead, on their own: "clipart", "mask".
     static QList<QString> decorationWords();
     // The filter of the templates of the kind a word of jigWords() names; null for another word.

@@ -3,6 +3,7 @@
 #include "LMDirectoryConfig.h"
 
 #include "LMJigType.h"
+#include "LMToolCommandList.h"
 #include "LMTemplate.h"
 #include "LMTemplateLayerType.h"
 #include "LMTemplateRegistry.h"
@@ -55,10 +56,15 @@ int LMToolCommandLoad::execute()
         return Failure;
 
     QMap<QString, int> aByJig;
+    QMap<QString, int> aByJigText; // the tool's word, with the file's word in parentheses
     QMap<QString, int> aByLayer;
     const LMUnconfiguredTemplateList aTemplates = LMTemplateRegistry::instance()->allTemplates();
     for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
-        ++aByJig[aTemplate.jigType().encodeCSV()];
+        const QString aFileWord = aTemplate.jigType().encodeCSV();
+        const QString aWord = LMToolCommandList::jigWord(aTemplate.jigType());
+        ++aByJig[aFileWord];
+        ++aByJigText[aWord.isEmpty() || aWord == aFileWord ? aFileWord
+                                                           : QStringLiteral("%1 (%2)").arg(aWord, aFileWord)];
         ++aByLayer[aTemplate->templateLayerType().encodeCSV()];
     }
     const LMToolMessageCapture::Timings aTimings = aCapture.timings();
@@ -90,7 +96,7 @@ int LMToolCommandLoad::execute()
         = QStringLiteral("content: %1\n").arg(QDir::toNativeSeparators(LMDirectoryConfig::instance()->contentRoot()));
     aText += QStringLiteral("article: %1 (%2)\n").arg(anArticle.orderTxtName()).arg(anArticle.id());
     aText += QStringLiteral("templates: %1\n").arg(aTemplates.size());
-    aText += QStringLiteral("by jig type:\n") + toText(aByJig);
+    aText += QStringLiteral("by jig type:\n") + toText(aByJigText);
     aText += QStringLiteral("by layer:\n") + toText(aByLayer);
     aText += QStringLiteral("files parsed: %1\n").arg(aTimings.files);
     if (aTimings.found)

@@ -1,0 +1,26 @@
+#include "LMDesignStyleBorders.h"
+
+#include "LMDesignStyleXml.h"
+
+namespace {
+const QString STR_BORDERS = QStringLiteral("borders");
+const QString STR_BORDER = QStringLiteral("border");
+const QString STR_TYPE = QStringLiteral("type");
+} // namespace
+
+LMDesignStyleBorders::LMDesignStyleBorders(const QDomElement& theElement) : myAreaType(theElement.attribute(STR_TYPE))
+{
+    if (myAreaType.isValid())
+        readList(theElement, STR_BORDER, true);
+}
+
+void LMDesignStyleBorders::buildXML(QDomElement& theParent) const
+{
+    QDomElement aList = writeList(theParent, STR_BORDERS, STR_BORDER);
+    aList.setAttribute(STR_TYPE, LMDesignStyleXml::wordsOf(myAreaType));
+}
+
+QString LMDesignStyleBorders::toDebugString() const
+{
+    return debugString(QStringLiteral("      Borders: %1").arg(LMDesignStyleXml::wordsOf(myAreaType)));
+}

@@ -1,0 +1,36 @@
+#include "LMDesignStyleTextFormats.h"
+
+#include <QDomElement>
+#include <QStringList>
+
+namespace {
+const QString STR_TEXTS = QStringLiteral("texts");
+} // namespace
+
+LMDesignStyleTextFormats::LMDesignStyleTextFormats(const QDomElement& theElement)
+{
+    for (QDomElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())
+        insert(LMDesignStyleTextFormat(aChild));
+}
+
+void LMDesignStyleTextFormats::insert(const LMDesignStyleTextFormat& theFormat)
+{
+    if (theFormat.isValid())
+        myFormats.insert(theFormat.textType().value(), theFormat);
+}
+
+void LMDesignStyleTextFormats::buildXML(QDomElement& theParent) const
+{
+    QDomElement aTexts = theParent.ownerDocument().createElement(STR_TEXTS);
+    for (const LMDesignStyleTextFormat& aFormat : myFormats)
+        aFormat.buildXML(aTexts);
+    theParent.appendChild(aTexts);
+}
+
+QString LMDesignStyleTextFormats::toDebugString() const
+{
+    QStringList aLines { QStringLiteral("      Textformats:") };
+    for (const LMDesignStyleTextFormat& aFormat : myFormats)
+        aLines << aFormat.toDebugString();
+    return aLines.join(QLatin1Char('\n'));
+}

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace {
 const char* const SUBCATEGORIES[] = { "Sommer", "Winter", "Hochzeit", "Reise", "Familie", "Natur", "Stadt", "Baby" };
@@ -230,4 +233,206 @@ bool LMContentGenerator::writeContentTree(const QString& theRoot, int theXmlFile
     aCatalogue.close();
     return writeLayoutCollectionsV2(aCategories, theXmlFiles, 2, 8).size() == theXmlFiles
         && writeSvgDesigns(theRoot, theSvgDesigns, 0, theSmartLayoutEvery).size() == theSvgDesigns;
+}
+
+namespace {
+const char* const ITERATES[] = { "none", "perPage", "perDoublePage", "perCluster", "perArea" };
+const char* const ORDERS[] = { "list", "random" };
+const char* const RESETS[] = { "page", "doublePage" };
+const char* const BORDER_POSITIONS[] = { "inside", "outside", "center" };
+const char* const CORNERS[] = { "top-left", "top-right", "bottom-left", "bottom-right" };
+const char* const CORNER_SHAPES[] = { "default", "convex", "concave", "bevelled", "notched" };
+const char* const STYLE_AREA_TYPES[] = { "imagearea", "textarea", "clipartarea" };
+const char* const TEXT_TYPES[] = { "headline", "subheadline", "caption",      "pagenumber", "date",
+                                   "spine",    "text",        "calendartext", "editor",     "mapcaption" };
+const char* const ALIGNMENTS_H[] = { "left", "center", "right", "justify" };
+const char* const ALIGNMENTS_V[] = { "top", "middle", "bottom" };
+const char* const FONTS[] = { "Noto Sans", "Noto Serif", "DejaVu Sans" };
+const char* const ORIENTATIONS[] = { "portrait", "landscape", "square" };
+} // namespace
+
+QByteArray LMContentGenerator::designStyle(int theItems, bool theBeyondSchema)
+{
+    const int anItems = std::max(3, theItems);
+    std::uniform_int_distribution<int> aPercent(0, 99);
+    std::uniform_int_distribution<int> aColour(0, 0xffffff);
+    auto color = [&]() {
+        QByteArray aText = "#" + QByteArray::number(aColour(myRandom), 16).rightJustified(6, '0');
+        if (aPercent(myRandom) < 20)
+            aText += "," + QByteArray::number(aPercent(myRandom) + 16, 16);
+        return aText;
+    };
+    auto length = [&](int theMaxTenths) {
+        return number(std::uniform_int_distribution<int>(1, theMaxTenths)(myRandom) / 10.0);
+    };
+    auto listAttributes = [&]() {
+        QByteArray aText
+            = QByteArray(" iterate=\"") + pick(ITERATES, myRandom) + "\" order=\"" + pick(ORDERS, myRandom) + "\"";
+        if (theBeyondSchema && aPercent(myRandom) < 30)
+            aText += QByteArray(" reset=\"") + pick(RESETS, myRandom) + "\"";
+        return aText;
+    };
+    auto skipped = [&](const char* theTag) -> QByteArray {
+        if (theBeyondSchema && aPercent(myRandom) < 5)
+            return QByteArray("        <") + theTag + " skip=\"true\"/>\n";
+        return QByteArray();
+    };
+
+    // About 250 items a rule set; shadows take at most one per area type, texts one per text type.
+    const int aRuleSets = std::max(3, anItems / 250);
+    const int aTemplates = std::max(4, aRuleSets / 2);
+    QByteArray aText;
+    aText.reserve(qsizetype(anItems) * 110 + aTemplates * 400);
+    aText += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<designStyleV2>\n  <header>\n"
+             "    <language value=\"en\">\n      <name>Generated style</name>\n"
+             "      <category>generated</category>\n    </language>\n  </header>\n  <pages>\n";
+    for (int aTemplate = 0; aTemplate < aTemplates; ++aTemplate) {
+        aText += "    <page template=\"t" + QByteArray::number(aTemplate) + "\"";
+        if (aTemplate >= 4)
+            aText += " position=\"undefined\"";
+        if (theBeyondSchema && aTemplate < 3)
+            aText += " templateLL=\"t" + QByteArray::number(aTemplates - 1) + "\"";
+        aText += "/>\n";
+    }
+    aText += "    <page template=\"t1\" position=\"last\"/>\n";
+    if (theBeyondSchema)
+        aText += "    <page template=\"t2,t3\" position=\"last-1\"/>\n";
+    aText += "  </pages>\n  <templates>\n";
+    for (int aTemplate = 0; aTemplate < aTemplates; ++aTemplate) {
+        aText += "    <template name=\"t" + QByteArray::number(aTemplate) + "\">\n";
+        // Every third template has one bundle for every orientation, the others one per orientation.
+        const QList<const char*> anOrientations = aTemplate % 3 == 0
+            ? QList<const char*> { "all" }
+            : QList<const char*> { ORIENTATIONS[0], ORIENTATIONS[1], ORIENTATIONS[2] };
+        for (const char* anOrientation : anOrientations) {
+            aText += QByteArray("      <orientation value=\"") + anOrientation + "\">\n        <layouts>\n";
+            aText += "          <layoutCollection designElementId=\"" + QByteArray::number(5100 + aTemplate % 5)
+                + "\"/>\n";
+            if (aPercent(myRandom) < 30)
+                aText += "          <pageType value=\"inner_page\" id=\"Layout " + QByteArray::number(aTemplate)
+                    + "\"/>\n";
+            aText += "        </layouts>\n        <ruleset name=\"default\"/>\n        <ruleset name=\"r"
+                + QByteArray::number(1 + aTemplate % (aRuleSets - 1)) + "\"/>\n      </orientation>\n";
+        }
+        aText += "    </template>\n";
+    }
+    aText += "  </templates>\n  <rulesets>\n";
+
+    int aWritten = 0;
+    for (int aRuleSet = 0; aRuleSet < aRuleSets; ++aRuleSet) {
+        const int aShare = anItems / aRuleSets + (aRuleSet < anItems % aRuleSets ? 1 : 0);
+        const int aShadows = std::min(3, aShare / 7);
+        const int aTexts = std::min(10, aShare / 7);
+        const int aListItems = aShare - aShadows - aTexts;
+        // backgrounds, image borders, text borders, cliparts, passepartouts, image corners, clipart corners
+        int aCounts[7] = {};
+        for (int anItem = 0; anItem < aListItems; ++anItem)
+            ++aCounts[anItem % 7];
+        aText += aRuleSet == 0 ? QByteArray("    <ruleset name=\"default\">\n")
+                               : "    <ruleset name=\"r" + QByteArray::number(aRuleSet) + "\">\n";
+        if (aCounts[0] > 0) {
+            aText += "      <backgrounds" + listAttributes() + ">\n";
+            for (int anItem = 0; anItem < aCounts[0]; ++anItem) {
+                aText += "        <background id=\"" + QByteArray::number(4101 + anItem % 21) + "\"";
+                if (theBeyondSchema && aPercent(myRandom) < 30)
+                    aText += " hue=\"" + QByteArray::number(30 * (anItem % 14)) + "\" fading=\""
+                        + QByteArray::number(anItem % 7) + "\"";
+                aText += "/>\n";
+            }
+            aText += "      </backgrounds>\n";
+        }
+        for (int aType = 0; aType < 2; ++aType) {
+            if (aCounts[1 + aType] == 0)
+                continue;
+            aText += "      <borders" + listAttributes() + " type=\"" + STYLE_AREA_TYPES[aType] + "\">\n";
+            for (int anItem = 0; anItem < aCounts[1 + aType]; ++anItem) {
+                aText += skipped("border");
+                aText += "        <border width=\"" + length(30) + "\" position=\"" + pick(BORDER_POSITIONS, myRandom)
+                    + "\" color=\"" + color() + "\"";
+                if (aPercent(myRandom) < 20)
+                    aText += " gsel=\"true\"";
+                if (theBeyondSchema && aPercent(myRandom) < 20)
+                    aText += " offset=\"" + length(20) + "\"";
+                aText += "/>\n";
+            }
+            aText += "      </borders>\n";
+        }
+        for (int aKind = 0; aKind < 2; ++aKind) {
+            if (aCounts[3 + aKind] == 0)
+                continue;
+            const QByteArray aTag = aKind == 0 ? "clipart" : "passepartout";
+            aText += "      <" + aTag + "s" + listAttributes() + ">\n";
+            for (int anItem = 0; anItem < aCounts[3 + aKind]; ++anItem) {
+                if (aKind == 1)
+                    aText += skipped("passepartout");
+                aText += "        <" + aTag + " designElementId=\""
+                    + QByteArray::number(aKind == 0 ? 7101 + anItem % 5 : 7201 + anItem % 2) + "\"";
+                if (aPercent(myRandom) < 20)
+                    aText += " gsel=\"1\"";
+                if (aPercent(myRandom) < 10)
+                    aText += " uniqueName=\"" + aTag + "_" + QByteArray::number(anItem) + "\"";
+                if (theBeyondSchema && aPercent(myRandom) < 10)
+                    aText += " keepAspectRatio=\"false\"";
+                const char* aMirror = pick(MIRRORS, myRandom);
+                if (*aMirror)
+                    aText += ">\n          <mirror mirror-axis=\"" + QByteArray(aMirror) + "\"/>\n        </" + aTag
+                        + ">\n";
+                else
+                    aText += "/>\n";
+            }
+            aText += "      </" + aTag + "s>\n";
+        }
+        if (aTexts > 0) {
+            aText += "      <texts>\n";
+            for (int anItem = 0; anItem < aTexts; ++anItem) {
+                aText += QByteArray("        <text type=\"") + TEXT_TYPES[anItem] + "\" font=\"" + pick(FONTS, myRandom)
+                    + "\" fontSize=\"" + QByteArray::number(8 + aPercent(myRandom) % 30) + "pt\" fontColor=\"" + color()
+                    + "\" alignmentHorizontal=\"" + pick(ALIGNMENTS_H, myRandom) + "\" alignmentVertical=\""
+                    + pick(ALIGNMENTS_V, myRandom) + "\"";
+                if (aPercent(myRandom) < 40)
+                    aText += " fontWeight=\"bold\" backgroundColor=\"" + color() + "\" paddingHorizontal=\""
+                        + length(40) + "\" paddingVertical=\"" + length(40) + "\"";
+                if (aPercent(myRandom) < 20)
+                    aText += " outlineWidth=\"" + length(10) + "\" outlineColor=\"" + color() + "\" gsel=\"true\"";
+                if (theBeyondSchema && aPercent(myRandom) < 30)
+                    aText += " letterSpacing=\"" + length(10) + "\" lineHeight=\"1.25\"";
+                aText += "/>\n";
+            }
+            aText += "      </texts>\n";
+        }
+        for (int aType = 0; aType < 2; ++aType) {
+            if (aCounts[5 + aType] == 0)
+                continue;
+            aText += "      <cornersets" + listAttributes() + " type=\"" + STYLE_AREA_TYPES[aType * 2] + "\">\n";
+            for (int anItem = 0; anItem < aCounts[5 + aType]; ++anItem) {
+                aText += skipped("corners");
+                aText += "        <corners>\n";
+                // One to four corners, never the same twice.
+                const int aFirst = aPercent(myRandom) % 4;
+                const int aCount = 1 + aPercent(myRandom) % 4;
+                for (int aCorner = 0; aCorner < aCount; ++aCorner)
+                    aText += QByteArray("          <corner position=\"") + CORNERS[(aFirst + aCorner) % 4]
+                        + "\" shape=\"" + CORNER_SHAPES[1 + aPercent(myRandom) % 4] + "\" length=\""
+                        + QByteArray::number(1 + aPercent(myRandom) % 9) + "\"/>\n";
+                aText += "        </corners>\n";
+            }
+            aText += "      </cornersets>\n";
+        }
+        if (aShadows > 0) {
+            aText += "      <shadows>\n";
+            for (int anItem = 0; anItem < aShadows; ++anItem)
+                aText += QByteArray("        <shadow type=\"") + STYLE_AREA_TYPES[anItem] + "\" opacity=\""
+                    + QByteArray::number(16 + aPercent(myRandom), 16) + "\" blur=\"" + length(60) + "\" zoom=\""
+                    + length(30) + "\" horizontal=\"" + length(40) + "\" vertical=\"" + length(40) + "\"/>\n";
+            aText += "      </shadows>\n";
+        }
+        aText += "    </ruleset>\n";
+        aWritten += aShare;
+    }
+    aText += "  </rulesets>\n";
+    if (theBeyondSchema)
+        aText += "  <pagenumbers apply=\"global\"/>\n";
+    aText += "</designStyleV2>\n";
+    Q_ASSERT(aWritten == anItems);
+    return aText;
 }

@@ -38,6 +38,14 @@ public:
     // be written.
     bool writeContentTree(const QString& theRoot, int theXmlFiles, int theSvgDesigns, int theSmartLayoutEvery);
 
+    // A design style of the style V2 format whose rule sets hold theItems items in all (backgrounds,
+    // borders, cliparts, passepartouts, corner sets, shadows and text formats, every one valid),
+    // with pages and templates that name them. With theBeyondSchema it also uses what the library
+    // reads but the schema does not name: "skip" items, colour variants, border offsets, list
+    // resets, text spacing, linen page names and page numbers; without, it is valid against the
+    // schema. theItems below 3 gives 3.
+    QByteArray designStyle(int theItems, bool theBeyondSchema);
+
     // Number of "template" elements written since construction.
     qint64 layoutsWritten() const { return myLayoutsWritten; }
 

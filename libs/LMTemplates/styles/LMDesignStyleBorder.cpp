@@ -14,6 +14,12 @@ const QString STR_GSEL = QStringLiteral("gsel");
 const QString STR_OFFSET = QStringLiteral("offset");
 } // namespace
 
+LMDesignStyleBorder::LMDesignStyleBorder(const LMBorderConfig& theConfig) : myBorderConfig(theConfig)
+{
+    myBorderConfig.setWidth(LMDistance(theConfig.width().toUnits()));
+    myBorderConfig.setOffset(LMDistance(theConfig.offset().toUnits()));
+}
+
 LMDesignStyleBorder::LMDesignStyleBorder(const QDomElement& theElement)
 {
     // Lengths are millimetres in the file and document units (tenths of a millimetre) here.

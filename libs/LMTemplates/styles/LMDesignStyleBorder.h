@@ -13,7 +13,8 @@ class LMTEMPLATES_EXPORT LMDesignStyleBorder
 {
 public:
     LMDesignStyleBorder() = default;
-    explicit LMDesignStyleBorder(const LMBorderConfig& theConfig) : myBorderConfig(theConfig) { }
+    // Width and offset are held in document units, as a file gives them.
+    explicit LMDesignStyleBorder(const LMBorderConfig& theConfig);
     // A "border" element: "width" and "offset" in millimetres, "position", "color" (with optional
     // alpha) and "gsel". With an offset of 1 mm or more the border runs outside the area.
     explicit LMDesignStyleBorder(const QDomElement& theElement);

@@ -28,7 +28,9 @@ LMDistance millimetres(double theValue)
 } // namespace
 
 LMDesignStyleShadow::LMDesignStyleShadow(const LMAreaType& theAreaType, const LMShadowConfig& theConfig)
-    : myAreaType(theAreaType), myShadowConfig(theConfig)
+    : myAreaType(theAreaType)
+    , myShadowConfig(millimetres(theConfig.distance().toUnits() / 10.0), theConfig.angle(), theConfig.opacity(),
+                     millimetres(theConfig.blur().toUnits() / 10.0), millimetres(theConfig.zoom().toUnits() / 10.0))
 {
     // Millimetres along the direction, clockwise from the x axis with y pointing down.
     const double aDistance = theConfig.distance().toUnits() / 10.0;

@@ -14,7 +14,8 @@ class LMTEMPLATES_EXPORT LMDesignStyleShadow
 {
 public:
     LMDesignStyleShadow() = default;
-    // The offset is taken from the shadow's distance and direction.
+    // The offset is taken from the shadow's distance and direction; the lengths are held in
+    // millimetres, as a file gives them.
     LMDesignStyleShadow(const LMAreaType& theAreaType, const LMShadowConfig& theConfig);
     // A "shadow" element: "type" (an unknown type leaves the item invalid and the rest unread),
     // "opacity" in hexadecimal (default "80", 0 when it does not parse), "blur" (default 4 mm),

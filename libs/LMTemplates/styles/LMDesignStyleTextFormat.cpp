@@ -85,7 +85,8 @@ LMDesignStyleTextFormat::LMDesignStyleTextFormat(const QDomElement& theElement)
 
 void LMDesignStyleTextFormat::setOutline(const LMOutlineConfig& theOutline)
 {
-    myOutline = theOutline;
+    myOutline = LMOutlineConfig(LMDistance(theOutline.width().toUnits() / 10.0, LMDistanceUnit::Millimetre),
+                                theOutline.color());
     myHasOutline = true;
 }
 

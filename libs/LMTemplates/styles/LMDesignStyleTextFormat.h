@@ -44,7 +44,7 @@ public:
     void setPaddingHorizontal(double theMillimetres) { myPaddingHorizontal = theMillimetres; }
     double paddingVertical() const { return myPaddingVertical; }
     void setPaddingVertical(double theMillimetres) { myPaddingVertical = theMillimetres; }
-    // Set only from a given width together with a valid colour.
+    // Set only from a given width together with a valid colour; the width is held in millimetres.
     bool hasOutline() const { return myHasOutline; }
     const LMOutlineConfig& outline() const { return myOutline; }
     void setOutline(const LMOutlineConfig& theOutline);

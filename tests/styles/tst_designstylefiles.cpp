@@ -1,0 +1,565 @@
+#include "LMContentGenerator.h"
+#include "LMDesignStyleImpl.h"
+#include "LMDesignStyleSchema.h"
+#include "LMLocaleAndTranslationManager.h"
+#include "LMTestSupport.h"
+#include "LMThematicCategoryTranslationRegistry.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QResource>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using LMTestSupport::row;
+
+namespace {
+const QString SAMPLE_STYLES = QStringLiteral(LM_SAMPLE_CONTENT "/styles");
+
+QString sampleStyle(const char* theName)
+{
+    return SAMPLE_STYLES + QLatin1Char('/') + QLatin1String(theName);
+}
+
+// Every list item of every rule set that stands for something.
+qsizetype validItems(const LMDesignStyleImpl& theStyle)
+{
+    qsizetype aCount = 0;
+    auto count = [&aCount](const auto& theItems) {
+        for (const auto& anItem : theItems)
+            aCount += anItem.isValid() ? 1 : 0;
+    };
+    for (const QString& aName : theStyle.ruleSets().ruleSetNames()) {
+        const LMDesignStyleRuleSet aRuleSet = theStyle.ruleSets().ruleSet(aName);
+        count(aRuleSet.backgrounds().items());
+        count(aRuleSet.cliparts().items());
+        count(aRuleSet.masks().items());
+        count(aRuleSet.shadows().shadows());
+        count(aRuleSet.textFormats().textFormats());
+        for (const LMDesignStyleBorders& aBorders : aRuleSet.borders())
+            count(aBorders.items());
+        for (const LMDesignStyleCornerSets& aCornerSets : aRuleSet.cornerSets())
+            count(aCornerSets.items());
+    }
+    return aCount;
+}
+
+qsizetype pageCount(const LMDesignStylePages& thePages)
+{
+    return thePages.definedPages().size() + thePages.undefinedPages().size() + thePages.lastPages().size();
+}
+
+const char* const STYLE_BODY = "<pages><page template='t'/></pages><templates><template name='t'>"
+                               "<orientation value='all'><layouts><layoutCollection designElementId='5100'/>"
+                               "</layouts><ruleset name='default'/></orientation></template></templates>"
+                               "<rulesets><ruleset name='default'/></rulesets>";
+} // namespace
+
+class tst_DesignStyleFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir myDir;
+    QString myXmllint;
+    QString mySchema;
+
+    // xmllint's exit code for the file against the schema (0: valid), and its messages.
+    QPair<int, QString> validate(const QString& theFile) const
+    {
+        QProcess aProcess;
+        aProcess.setProcessChannelMode(QProcess::MergedChannels);
+        aProcess.start(myXmllint, { QStringLiteral("--noout"), QStringLiteral("--schema"), mySchema, theFile });
+        if (!aProcess.waitForFinished(120000))
+            return { -1, QStringLiteral("xmllint did not finish") };
+        return { aProcess.exitCode(), QString::fromUtf8(aProcess.readAll()) };
+    }
+
+    QString write(const QString& theName, const QByteArray& theContent) const
+    {
+        return LMTestSupport::writeFile(myDir, theName, theContent);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(myDir.isValid());
+        myXmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+        mySchema = myDir.filePath(QStringLiteral("style_v2.xsd"));
+        QVERIFY(LMDesignStyleSchema::writeTo(mySchema));
+    }
+
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); }
+
+    void cleanup() { LMThematicCategoryTranslationRegistry::instance()->clear(); }
+
+    // The schema is compiled in at the resource root, zlib-compressed, as it lies beside the sources.
+    void schemaResource()
+    {
+        const QResource aResource(LMDesignStyleSchema::resourcePath());
+        QVERIFY(aResource.isValid());
+        QCOMPARE(LMDesignStyleSchema::resourcePath(), QStringLiteral(":/style_v2.xsd"));
+        QCOMPARE(aResource.compressionAlgorithm(), QResource::ZlibCompression);
+        QFile aSource(QStringLiteral(LM_STYLE_SCHEMA_SOURCE));
+        QVERIFY(aSource.open(QIODevice::ReadOnly));
+        QCOMPARE(LMDesignStyleSchema::content(), aSource.readAll());
+    }
+
+    void readFiles_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QString>("metaData");
+        QTest::addColumn<QStringList>("warnings");
+        QTest::addColumn<bool>("null");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("name");
+        const QString aBody = QString::fromLatin1(STYLE_BODY);
+        const QString aRecord = QStringLiteral("{\"designElementId\": 8950, \"name\": \"Aus den Metadaten\"}");
+        row("wrong root", QStringLiteral("<DesignStyle>%1</DesignStyle>").arg(aBody), aRecord,
+            QStringList { "wrong element. Expected: 'designStyleV2'; found 'DesignStyle'" }, true, 0, "");
+        row("root in another letter case", QStringLiteral("<designstylev2>%1</designstylev2>").arg(aBody), aRecord,
+            QStringList { "wrong element. Expected: 'designStyleV2'; found 'designstylev2'" }, true, 0, "");
+        row("no header: the name from the metadata", QStringLiteral("<designStyleV2>%1</designStyleV2>").arg(aBody),
+            aRecord, QStringList { "element 'header' not found" }, false, 1, "Aus den Metadaten");
+        row("no metadata: the header's name",
+            QStringLiteral("<designStyleV2><header><language><name>Aus dem Kopf</name></language></header>%1"
+                           "</designStyleV2>")
+                .arg(aBody),
+            "", QStringList(), false, 1, "Aus dem Kopf");
+        row("only a header", "<designStyleV2><header/></designStyleV2>", aRecord,
+            QStringList { "element 'pages' not found", "element 'templates' not found",
+                          "element 'rulesets' not found" },
+            false, 0, "Aus den Metadaten");
+        row("nothing at all", "<designStyleV2/>", "",
+            QStringList { "element 'header' not found", "element 'pages' not found", "element 'templates' not found",
+                          "element 'rulesets' not found" },
+            false, 0, "");
+    }
+
+    void readFiles()
+    {
+        QFETCH(QString, style);
+        QFETCH(QString, metaData);
+        QFETCH(QStringList, warnings);
+        QFETCH(bool, null);
+        QFETCH(int, pages);
+        QFETCH(QString, name);
+        const QString aFolder
+            = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+        const QString aFile = write(aFolder + QStringLiteral("/style.xml"), style.toUtf8());
+        if (!metaData.isEmpty())
+            write(aFolder + QStringLiteral("/style.json"), metaData.toUtf8());
+        for (const QString& aWarning : warnings)
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        const LMDesignStyleImpl aStyle { QFileInfo(aFile) };
+        QCOMPARE(aStyle.isNull(), null);
+        QCOMPARE(pageCount(aStyle.pages()), qsizetype(pages));
+        QCOMPARE(aStyle.templates().count(), qsizetype(pages));
+        QCOMPARE(aStyle.ruleSets().count(), qsizetype(pages));
+        QCOMPARE(aStyle.header().name(), name);
+        QCOMPARE(aStyle.directory(), QFileInfo(aFile).absoluteDir());
+        QCOMPARE(aStyle.document().isNull(), null);
+    }
+
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("warning");
+        row("missing", QByteArray(), "XML file .* not found");
+        row("malformed", QByteArray("<designStyleV2><pages></designStyleV2>"), "malformed XML file .* at line 1");
+    }
+
+    // The loader says why; the style says nothing more and stays null.
+    void unreadableFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, warning);
+        const QString aFile = myDir.filePath(QStringLiteral("unreadable.xml"));
+        QFile::remove(aFile);
+        if (!content.isNull())
+            write(QStringLiteral("unreadable.xml"), content);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        const LMDesignStyleImpl aStyle { QFileInfo(aFile) };
+        QVERIFY(aStyle.isNull());
+        QCOMPARE(aStyle.ruleSets().count(), 0);
+    }
+
+    void sample_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("assistant");
+        QTest::addColumn<bool>("storyBook");
+        QTest::addColumn<QString>("ruleSets");
+        QTest::addColumn<int>("templates");
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<int>("items");
+        row("photo book", sampleStyle("meadow-album.xml"), 8101, "Meadow album", true, false,
+            "default meadow-cool meadow-warm", 7, "4 2 1", 25);
+        row("calendar", sampleStyle("seasons-calendar.xml"), 8102, "Seasons calendar", false, true,
+            "default grid months", 3, "1 3 0", 19);
+        row("without header", LMTestSupport::dataPath(QStringLiteral("styles/no-header.xml")), 8901, "Without header",
+            false, true, "default", 1, "1 1 0", 2);
+    }
+
+    // The sample's styles read without a warning; the fixture without header warns only about that.
+    void sample()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, id);
+        QFETCH(QString, name);
+        QFETCH(bool, assistant);
+        QFETCH(bool, storyBook);
+        QFETCH(QString, ruleSets);
+        QFETCH(int, templates);
+        QFETCH(QString, pages);
+        QFETCH(int, items);
+        if (file.contains(QLatin1String("no-header")))
+            QTest::ignoreMessage(QtWarningMsg, "element 'header' not found");
+        const LMDesignStyleImpl aStyle { QFileInfo(file) };
+        QVERIFY(!aStyle.isNull());
+        QCOMPARE(aStyle.header().designElementId().id(), id);
+        QCOMPARE(aStyle.metaData().designElementId().id(), id);
+        QCOMPARE(aStyle.header().name(), name);
+        QCOMPARE(aStyle.header().isUsableByAssistant(), assistant);
+        QCOMPARE(aStyle.header().isStoryBook(), storyBook);
+        QCOMPARE(aStyle.ruleSets().ruleSetNames().join(QLatin1Char(' ')), ruleSets);
+        QCOMPARE(aStyle.templates().count(), qsizetype(templates));
+        QCOMPARE(QStringLiteral("%1 %2 %3")
+                     .arg(aStyle.pages().definedPages().size())
+                     .arg(aStyle.pages().undefinedPages().size())
+                     .arg(aStyle.pages().lastPages().size()),
+                 pages);
+        QCOMPARE(validItems(aStyle), qsizetype(items));
+        // Every template a page names and every rule set a template names is there.
+        const QList<LMDesignStylePage> aPages
+            = aStyle.pages().definedPages() + aStyle.pages().undefinedPages() + aStyle.pages().lastPages().values();
+        for (const LMDesignStylePage& aPage : aPages)
+            QVERIFY2(aStyle.templates().templateByName(aPage.templates().first()).isValid(),
+                     qPrintable(aPage.templates().first()));
+        for (const LMDesignStyleTemplate& aTemplate : aStyle.templates().templates()) {
+            for (const LMDesignStyleLayoutRuleSetBundle& aBundle : aTemplate.bundles()) {
+                for (const QString& aRuleSet : aBundle.ruleSetNames())
+                    QVERIFY2(aStyle.ruleSets().contains(aRuleSet), qPrintable(aRuleSet));
+            }
+        }
+    }
+
+    void header_data()
+    {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("assistant");
+        QTest::addColumn<bool>("storyBook");
+        QTest::addColumn<QString>("categories");
+        row("the record's name", "{\"designElementId\": 8960, \"name\": \"Wiese\"}", "", "Wiese", false, true, "");
+        row("the file's name when the record has none", "{\"designElementId\": 8960}", "", "Kopfname", false, true, "");
+        row("translated for the language", "{\"designElementId\": 8960, \"name\": \"Wiese\"}", "Prairie", "Prairie",
+            false, true, "");
+        row("for the assistant: no story book",
+            "{\"designElementId\": 8960, \"tags\": {\"FEATURE\": [\"feature-assistent-qualified\"]}}", "", "Kopfname",
+            true, false, "");
+        row("a story book for the assistant",
+            "{\"designElementId\": 8960, \"tags\": {\"FEATURE\": [\"feature-assistent-qualified, "
+            "feature-story-book\"]}}",
+            "", "Kopfname", true, true, "");
+        row("categories and spot colours",
+            "{\"designElementId\": 8960, \"tags\": {\"CATEGORY\": [\"nature\"], "
+            "\"FEATURE\": [\"feature-refinement-gold-foil\"]}}",
+            "", "Kopfname", false, true,
+            "__SPOTCOLOR__gold-foil __SPOTCOLOR__rose-foil __SPOTCOLOR__silver-foil nature");
+    }
+
+    void header()
+    {
+        QFETCH(QString, record);
+        QFETCH(QString, translation);
+        QFETCH(QString, name);
+        QFETCH(bool, assistant);
+        QFETCH(bool, storyBook);
+        QFETCH(QString, categories);
+        const QString aFile = write(QStringLiteral("header/h.xml"),
+                                    QStringLiteral("<designStyleV2><header><language><name>Kopfname</name><category>c"
+                                                   "</category></language></header>%1</designStyleV2>")
+                                        .arg(QLatin1String(STYLE_BODY))
+                                        .toUtf8());
+        write(QStringLiteral("header/h.json"), record.toUtf8());
+        if (!translation.isEmpty())
+            LMThematicCategoryTranslationRegistry::instance()->insert(
+                QStringLiteral("Wiese"), LMLocaleAndTranslationManager::instance()->languageCode(), translation);
+        const LMDesignStyleHeader aHeader = LMDesignStyleImpl(QFileInfo(aFile)).header();
+        QCOMPARE(aHeader.name(), name);
+        QCOMPARE(aHeader.languageName(), QStringLiteral("Kopfname"));
+        QCOMPARE(aHeader.category(), QStringLiteral("c"));
+        QCOMPARE(aHeader.description(), QStringLiteral("8960"));
+        QCOMPARE(aHeader.isUsableByAssistant(), assistant);
+        QCOMPARE(aHeader.isStoryBook(), storyBook);
+        QStringList aCategories = aHeader.categorization().allCategories().internalNames();
+        aCategories.sort();
+        QCOMPARE(aCategories.join(QLatin1Char(' ')), categories);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("schemaValid");
+        QTest::addColumn<int>("warnings");
+        row("photo book", sampleStyle("meadow-album.xml"), true, 0);
+        row("calendar", sampleStyle("seasons-calendar.xml"), true, 0);
+        row("without header", LMTestSupport::dataPath(QStringLiteral("styles/no-header.xml")), true, 1);
+        LMContentGenerator aGenerator;
+        row("generated within the schema",
+            write(QStringLiteral("generated/within.xml"), aGenerator.designStyle(3000, false)), true, 0);
+        row("generated beyond the schema",
+            write(QStringLiteral("generated/beyond.xml"), aGenerator.designStyle(3000, true)), false, 0);
+    }
+
+    // Written and read back, a style is the same style, its metadata record beside it; what was
+    // valid against the schema still is.
+    void roundTrip()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, schemaValid);
+        QFETCH(int, warnings);
+        if (warnings > 0)
+            QTest::ignoreMessage(QtWarningMsg, "element 'header' not found");
+        const LMDesignStyleImpl anOriginal { QFileInfo(file) };
+        QVERIFY(!anOriginal.isNull());
+        const QFileInfo aTarget(myDir.filePath(QStringLiteral("written/") + QFileInfo(file).fileName()));
+        QVERIFY(QDir().mkpath(aTarget.absolutePath()));
+        QVERIFY(anOriginal.save(aTarget));
+        QVERIFY(LMDesignStyleImpl::metaDataFile(aTarget).exists());
+        const LMDesignStyleImpl aCopy { aTarget };
+        QVERIFY(aCopy == anOriginal);
+        QCOMPARE(aCopy.toDebugString(), anOriginal.toDebugString());
+        QCOMPARE(aCopy.header().metaData().designElementId(), anOriginal.header().metaData().designElementId());
+        // Writing again gives the same file.
+        QCOMPARE(aCopy.buildXML(aTarget).toByteArray(), anOriginal.buildXML(aTarget).toByteArray());
+        if (!schemaValid || myXmllint.isEmpty())
+            return;
+        const QPair<int, QString> aVerdict = validate(aTarget.absoluteFilePath());
+        QVERIFY2(aVerdict.first == 0, qPrintable(aVerdict.second));
+    }
+
+    // A style built in memory writes what it holds.
+    void inMemory()
+    {
+        LMDesignStyleRuleSet aRuleSet(LMDesignStyleRuleSet::defaultName());
+        LMDesignStyleBorders aBorders { LMAreaType(LMAreaTypeEnum::Foto) };
+        aBorders.append(LMDesignStyleBorder(LMBorderConfig(LMDistance(7.0), LMBorderPositionEnum::Center, Qt::red)));
+        aBorders.append(LMDesignStyleBorder());
+        aBorders.setListAttributes(LMDesignStyleListAttributes(LMDesignStyleIterateEnum::PerArea,
+                                                               LMDesignStyleListOrderEnum::Random,
+                                                               LMDesignStyleListResetEnum::DoublePage));
+        aRuleSet.insertBorders(aBorders);
+        LMDesignStyleShadows aShadows;
+        aShadows.insert(LMDesignStyleShadow(LMAreaTypeEnum::Text,
+                                            LMShadowConfig(LMDistance(3.3, LMDistanceUnit::Millimetre), LMAngle(37),
+                                                           200, LMDistance(1.0, LMDistanceUnit::Millimetre))));
+        aRuleSet.setShadows(aShadows);
+        LMDesignStyleRuleSets aRuleSets;
+        aRuleSets.insert(aRuleSet);
+        LMDesignStyleTemplates aTemplates;
+        LMDesignStyleTemplate aTemplate(QStringLiteral("page_001"));
+        aTemplate.insert(LMDesignStyleLayoutRuleSetBundle(
+            LMOrientationEnum::All, LMDesignStyleLayouts(LMPageTypeEnum::InnerPage, LMDesignElementID(5100), QString()),
+            QStringList { LMDesignStyleRuleSet::defaultName() }));
+        aTemplates.append(aTemplate);
+        LMDesignStyleHeader aHeader;
+        aHeader.setName(QStringLiteral("Im Speicher"));
+        aHeader.setPageBindings(LMPageBindingEnum::LayFlat);
+        aHeader.setBasicDesign(true);
+        LMDesignStyleImpl aStyle(aHeader, LMDesignStylePages(2), aRuleSets, aTemplates);
+        aStyle.setPageNumbers(LMDesignStylePageNumbers(true));
+        QVERIFY(!aStyle.isNull());
+
+        const QFileInfo aTarget(myDir.filePath(QStringLiteral("memory/style.xml")));
+        QVERIFY(QDir().mkpath(aTarget.absolutePath()));
+        QVERIFY(aStyle.save(aTarget));
+        const LMDesignStyleImpl aCopy { aTarget };
+        QVERIFY(aCopy == aStyle);
+        QCOMPARE(aCopy.pageBinding(), LMPageBinding(LMPageBindingEnum::LayFlat));
+        QVERIFY(aCopy.header().isBasicDesign());
+        QVERIFY(aCopy.pageNumberConfig().isEnabled());
+        QCOMPARE(aCopy.pages().undefinedPages().last().templates(), QStringList { QStringLiteral("page_002") });
+        QCOMPARE(validItems(aCopy), qsizetype(2));
+        QCOMPARE(aCopy.ruleSets().defaultRuleSet().borders(LMAreaTypeEnum::Foto).count(), 2);
+    }
+
+    void saveFailure()
+    {
+        const LMDesignStyleImpl aStyle { QFileInfo(sampleStyle("meadow-album.xml")) };
+        const QFileInfo aTarget(myDir.filePath(QStringLiteral("no/such/folder/style.xml")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(aTarget.fileName())));
+        QVERIFY(!aStyle.save(aTarget));
+        QVERIFY(!aTarget.exists());
+        QVERIFY(!LMDesignStyleImpl::metaDataFile(aTarget).exists());
+    }
+
+    void schema_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("failure");
+        for (const QString& aFolder : { SAMPLE_STYLES, LMTestSupport::dataPath(QStringLiteral("styles")) }) {
+            for (const QFileInfo& aFile : QDir(aFolder).entryInfoList({ QStringLiteral("*.xml") }, QDir::Files))
+                QTest::newRow(qPrintable(aFile.fileName())) << aFile.absoluteFilePath() << QString();
+        }
+        const QString aBody = QString::fromLatin1(STYLE_BODY);
+        auto faulty = [&](const char* theName, const QString& theDocument, const char* theFailure) {
+            row(theName,
+                write(QStringLiteral("faulty/%1.xml")
+                          .arg(QString::fromLatin1(theName).replace(QLatin1Char(' '), QLatin1Char('_'))),
+                      theDocument.toUtf8()),
+                theFailure);
+        };
+        faulty("another root", QStringLiteral("<DesignStyle>%1</DesignStyle>").arg(aBody),
+               "No matching global declaration");
+        faulty("a page of no template",
+               QString(aBody)
+                   .replace(QStringLiteral("<page template='t'/>"), QStringLiteral("<page template='x'/>"))
+                   .prepend(QStringLiteral("<designStyleV2>"))
+                   .append(QStringLiteral("</designStyleV2>")),
+               "No match found for key-sequence");
+        faulty("a rule set nobody defined",
+               QString(aBody)
+                   .replace(QStringLiteral("<ruleset name='default'/></orientation>"),
+                            QStringLiteral("<ruleset name='other'/></orientation>"))
+                   .prepend(QStringLiteral("<designStyleV2>"))
+                   .append(QStringLiteral("</designStyleV2>")),
+               "No match found for key-sequence");
+        faulty("two borders of one area type",
+               QString(aBody)
+                   .replace(QStringLiteral("<ruleset name='default'/></rulesets>"),
+                            QStringLiteral("<ruleset name='default'><borders iterate='none' order='list' "
+                                           "type='textarea'><border width='1'/></borders><borders "
+                                           "iterate='none' order='list' type='textarea'><border "
+                                           "width='2'/></borders></ruleset></rulesets>"))
+                   .prepend(QStringLiteral("<designStyleV2>"))
+                   .append(QStringLiteral("</designStyleV2>")),
+               "Duplicate key-sequence");
+        faulty("a colour without hash",
+               QString(aBody)
+                   .replace(QStringLiteral("<ruleset name='default'/></rulesets>"),
+                            QStringLiteral("<ruleset name='default'><borders iterate='none' order='list' "
+                                           "type='textarea'><border color='ff0000'/></borders></ruleset>"
+                                           "</rulesets>"))
+                   .prepend(QStringLiteral("<designStyleV2>"))
+                   .append(QStringLiteral("</designStyleV2>")),
+               "is not accepted by the pattern");
+        faulty("a list without order",
+               QString(aBody)
+                   .replace(QStringLiteral("<ruleset name='default'/></rulesets>"),
+                            QStringLiteral("<ruleset name='default'><backgrounds iterate='none'><background "
+                                           "id='4101'/></backgrounds></ruleset></rulesets>"))
+                   .prepend(QStringLiteral("<designStyleV2>"))
+                   .append(QStringLiteral("</designStyleV2>")),
+               "The attribute 'order' is required");
+        faulty("page numbers",
+               QStringLiteral("<designStyleV2>%1<pagenumbers apply='global'/></designStyleV2>").arg(aBody),
+               "This element is not expected");
+    }
+
+    // Every style file of the sample and of the fixtures is valid; faults the schema must catch fail.
+    void schema()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, failure);
+        if (myXmllint.isEmpty())
+            QSKIP("xmllint is not installed (Debian: libxml2-utils)");
+        const QPair<int, QString> aVerdict = validate(file);
+        if (failure.isEmpty()) {
+            QVERIFY2(aVerdict.first == 0, qPrintable(aVerdict.second));
+        } else {
+            QVERIFY2(aVerdict.first != 0, qPrintable(aVerdict.second));
+            QVERIFY2(aVerdict.second.contains(failure), qPrintable(aVerdict.second));
+        }
+    }
+
+    // A style of 100,000 items keeps every one of them.
+    void largeStyle()
+    {
+        const QString aFile
+            = write(QStringLiteral("large/large.xml"), LMContentGenerator(7).designStyle(100000, false));
+        const LMDesignStyleImpl aStyle { QFileInfo(aFile) };
+        QVERIFY(!aStyle.isNull());
+        QCOMPARE(validItems(aStyle), qsizetype(100000));
+        QCOMPARE(aStyle.ruleSets().count(), qsizetype(400));
+        QCOMPARE(aStyle.templates().count(), qsizetype(200));
+    }
+
+    void debugLabels_data()
+    {
+        QTest::addColumn<QString>("line");
+        for (const char* aLine : { " Header:",
+                                   "    DesignElementId: 8101",
+                                   "    Spot Color: ",
+                                   "    Usable by assistant: 1",
+                                   "    Page Binding: ",
+                                   "    Name: Meadow album",
+                                   "    Category: nature",
+                                   "    RuleSet: meadow-warm",
+                                   "      Backgrounds:",
+                                   "        Iterate: perPage",
+                                   "        Order: random",
+                                   "        Reset: endOfList",
+                                   "        Background:",
+                                   "          Design Element Id: 4112",
+                                   "          MultiColorConfig: hue = -1, fading = -1",
+                                   "      Borders: imagearea",
+                                   "        Border:",
+                                   "          Position: outside",
+                                   "          Color: #6a994e,192",
+                                   "          Width: 0.8 mm",
+                                   "          GSEL: 0",
+                                   "      Cliparts:",
+                                   "        Clipart:",
+                                   "          Production ID: instant",
+                                   "          Unique Name: clipart_heart_red.svg",
+                                   "          KeepAspectRatio: 1",
+                                   "      Passepartouts:",
+                                   "      Corner Sets: textarea",
+                                   "        Corner Set:",
+                                   "      Shadows:",
+                                   "        Shadow:",
+                                   "          Type: clipartarea",
+                                   "          Distance: 2.12132034356 mm",
+                                   "          Angle: 45",
+                                   "          Opacity: 96",
+                                   "          Blur: 2 mm",
+                                   "          Zoom: 0 mm",
+                                   "      Textformats:",
+                                   "        Textformat: caption",
+                                   "          Font: Noto Serif",
+                                   "          Size: 28pt",
+                                   "          Weight: bold",
+                                   "          Color: #2f4f2f",
+                                   "          Background color: #1d3557,99",
+                                   "          Padding horizontal: 2",
+                                   "          Padding vertical: 1.5",
+                                   "          Outline color: #000000,255",
+                                   "          Outline width: 0.2 mm",
+                                   "          Horizontal Alignment: justify",
+                                   "          Vertical Alignment: middle",
+                                   "          Letter spacing: 0 mm",
+                                   "          Line heigth: 1",
+                                   " PageNumbers:",
+                                   "    enabled: false" })
+            QTest::newRow(aLine) << QString::fromLatin1(aLine);
+    }
+
+    // Every label of the dump, on a line of its own, nested by two spaces a level.
+    void debugLabels()
+    {
+        QFETCH(QString, line);
+        const LMDesignStyleImpl aStyle { QFileInfo(sampleStyle("meadow-album.xml")) };
+        const QStringList aLines = aStyle.toDebugString().split(QLatin1Char('\n'));
+        QVERIFY2(aLines.contains(line), qPrintable(aStyle.toDebugString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_DesignStyleFiles)
+#include "tst_designstylefiles.moc"

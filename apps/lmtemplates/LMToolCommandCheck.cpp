@@ -13,6 +13,7 @@
 #include "LMToolLint.h"
 #include "LMToolMessageCapture.h"
 #include "LMToolProgressBar.h"
+#include "LMToolStyleCheck.h"
 
 #include <QJsonArray>
 #include <QSet>
@@ -42,7 +43,8 @@ bool isOffered(const LMUnconfiguredTemplate& theTemplate, const LMArticleList& t
 
 LMToolCommandCheck::LMToolCommandCheck()
     : LMToolCommand(QStringLiteral("check"),
-                    QStringLiteral("Loads every article's templates and lints every file of the "
+                    QStringLiteral("Loads every article's templates, the decorations and the design "
+                                   "styles (validated against style_v2.xsd) and lints every file of the "
                                    "content tree: the content author's check."))
 {
 }
@@ -111,6 +113,19 @@ int LMToolCommandCheck::execute()
     aCapture.setCurrentFile(LMDirectoryConfig::instance()->contentPath(QStringLiteral("decorations")));
     const qsizetype aDecorationCount = LMDecorationRegistry::instance()->decorations().size();
     aCapture.setCurrentFile(QString());
+    // The design styles one at a time: what the library says while reading one is the file's, and
+    // the schema adds its own findings.
+    const QStringList aStyles = LMToolStyleCheck::styleFiles();
+    if (!aStyles.isEmpty()) {
+        const LMToolStyleCheck aStyleCheck;
+        aDiagnostics += aStyleCheck.unavailable();
+        for (const QString& aStyle : aStyles) {
+            aCapture.setCurrentFile(aStyle);
+            LMToolStyleCheck::read(aStyle);
+            aCapture.setCurrentFile(QString());
+            aDiagnostics += aStyleCheck.validate(aStyle);
+        }
+    }
 
     for (const LMToolMessageCapture::Warning& aWarning : aCapture.warnings())
         aDiagnostics.append(LMToolDiagnostic::fromReaderWarning(aWarning.file, aWarning.text));
@@ -131,16 +146,18 @@ int LMToolCommandCheck::execute()
                                 { QStringLiteral("files"), aFileCount },
                                 { QStringLiteral("templates"), qint64(aTemplateCount) },
                                 { QStringLiteral("decorations"), qint64(aDecorationCount) },
+                                { QStringLiteral("styles"), qint64(aStyles.size()) },
                                 { QStringLiteral("warnings"), qint64(aDiagnostics.size()) },
                                 { QStringLiteral("diagnostics"), aList } });
     } else {
         QString aText;
         for (const LMToolDiagnostic& aDiagnostic : std::as_const(aDiagnostics))
             aText += aDiagnostic.toText(displayPath(aDiagnostic.file)) + QLatin1Char('\n');
-        aText += QStringLiteral("%1, %2, %3, %4, %5 in %6\n")
+        aText += QStringLiteral("%1, %2, %3, %4, %5, %6 in %7\n")
                      .arg(counted(anArticles.size(), "article"), counted(aFileCount, "file"),
                           counted(aTemplateCount, "template"), counted(aDecorationCount, "decoration"),
-                          counted(aDiagnostics.size(), "warning"), counted(aFilesWithFindings.size(), "file"));
+                          counted(aStyles.size(), "style"), counted(aDiagnostics.size(), "warning"),
+                          counted(aFilesWithFindings.size(), "file"));
         printText(aText);
     }
     if (aTemplateCount == 0 && aDecorationCount == 0) {

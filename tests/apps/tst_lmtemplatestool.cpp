@@ -352,6 +352,56 @@ private slots:
         QVERIFY2(aText.out.contains((brokenFile + ":").toUtf8()), aText.out.constData());
     }
 
+    void checkStyles_data()
+    {
+        QTest::addColumn<QByteArray>("style");
+        QTest::addColumn<QStringList>("findings");
+
+        const QByteArray aBody = "<pages><page template='t'/></pages><templates><template name='t'><orientation "
+                                 "value='all'><layouts><layoutCollection designElementId='5'/></layouts><ruleset "
+                                 "name='r'/></orientation></template></templates><rulesets><ruleset name='r'/>"
+                                 "</rulesets>";
+        // "rule line: message", the message up to where it names the file.
+        row("valid", "<designStyleV2><header/>" + aBody + "</designStyleV2>", QStringList());
+        row("read and schema faults",
+            "<designStyleV2>" + QByteArray(aBody).replace("template='t'/>", "template='x'/>") + "</designStyleV2>",
+            QStringList {
+                "reader 0: element 'header' not found",
+                "schema 1: Element 'page': No match found for key-sequence ['x'] of keyref 'pageTemplate'." });
+        row("another root", "<DesignStyle>" + aBody + "</DesignStyle>",
+            QStringList { "reader 0: wrong element. Expected: 'designStyleV2'; found 'DesignStyle'",
+                          "schema 1: Element 'DesignStyle': No matching global declaration available for the "
+                          "validation root." });
+        row("malformed", QByteArray("<designStyleV2><pages>"),
+            QStringList { "schema 1: Premature end of data", "xml-syntax 1: malformed XML file" });
+    }
+
+    // Style files below "styles" are read and validated; their findings stand under their own name.
+    void checkStyles()
+    {
+        QFETCH(QByteArray, style);
+        QFETCH(QStringList, findings);
+        if (QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty())
+            QSKIP("xmllint is not installed (Debian: libxml2-utils)");
+        writeFile(*myDir, "content/styles/nested/style.xml", style);
+        const Result aResult = run({ "check", "--content", content(), "--json", "--strict" });
+        QCOMPARE(aResult.exitCode, findings.isEmpty() ? 0 : 1);
+        const QJsonObject anObject = aResult.json();
+        QCOMPARE(anObject.value("styles").toInt(), 1);
+        QStringList aFound;
+        for (const QJsonValue& aValue : anObject.value("diagnostics").toArray()) {
+            const QJsonObject aDiagnostic = aValue.toObject();
+            QCOMPARE(aDiagnostic.value("file").toString(), QStringLiteral("styles/nested/style.xml"));
+            aFound.append(QStringLiteral("%1 %2: %3")
+                              .arg(aDiagnostic.value("rule").toString())
+                              .arg(aDiagnostic.value("line").toInt())
+                              .arg(aDiagnostic.value("message").toString()));
+        }
+        QCOMPARE(aFound.size(), findings.size());
+        for (qsizetype anIndex = 0; anIndex < findings.size(); ++anIndex)
+            QVERIFY2(aFound.at(anIndex).startsWith(findings.at(anIndex)), qPrintable(aFound.at(anIndex)));
+    }
+
     void errors_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -459,6 +509,8 @@ private slots:
         QCOMPARE(anObject.value("articles").toInt(), 9);
         QCOMPARE(anObject.value("warnings").toInt(), 11);
         QCOMPARE(anObject.value("decorations").toInt(), 8);
+        // The sample's design styles are valid: they add no warning.
+        QCOMPARE(anObject.value("styles").toInt(), 2);
         // Without --strict the same findings are no error.
         QCOMPARE(run({ "check", "--content", LM_SAMPLE_CONTENT }).exitCode, 0);
     }

@@ -43,17 +43,16 @@ QFileInfo LMDesignStyleImpl::metaDataFile(const QFileInfo& theStyleFile)
 
 void LMDesignStyleImpl::readData()
 {
-    myDocument = LMXMLLoader::loadDocument(mySourceFile);
+    const QDomDocument aDocument = LMXMLLoader::loadDocument(mySourceFile);
     // The loader has said why a file gives no document.
-    if (myDocument.isNull())
+    if (aDocument.isNull())
         return;
-    const QDomElement aRoot = myDocument.documentElement();
+    const QDomElement aRoot = aDocument.documentElement();
     if (aRoot.tagName() != STR_DESIGN_STYLE_V2) {
         qWarning(
             "%s",
             qUtf8Printable(
                 QStringLiteral("wrong element. Expected: '%1'; found '%2'").arg(STR_DESIGN_STYLE_V2, aRoot.tagName())));
-        myDocument = QDomDocument();
         return;
     }
     myNull = false;
@@ -62,6 +61,13 @@ void LMDesignStyleImpl::readData()
     myTemplates = LMDesignStyleTemplates(requiredChild(aRoot, STR_TEMPLATES));
     myRuleSets = LMDesignStyleRuleSets(requiredChild(aRoot, STR_RULESETS));
     myPageNumbers = LMDesignStylePageNumbers(aRoot);
+}
+
+QDomDocument LMDesignStyleImpl::document() const
+{
+    if (myNull || mySourceFile.filePath().isEmpty())
+        return QDomDocument();
+    return LMXMLLoader::loadDocument(mySourceFile);
 }
 
 void LMDesignStyleImpl::setHeader(const LMDesignStyleHeader& theHeader)

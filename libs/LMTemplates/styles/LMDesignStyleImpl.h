@@ -36,8 +36,10 @@ public:
     const QFileInfo& sourceFile() const { return mySourceFile; }
     // The folder of the source file.
     const QDir& directory() const { return myDirectory; }
-    // The document as read; null for a style built in memory.
-    const QDomDocument& document() const { return myDocument; }
+    // The source file's document, read again on every call: the style does not keep it, since a
+    // DOM takes some forty times the bytes of its file. Null for a style built in memory or read
+    // from a file that is no style.
+    QDomDocument document() const;
 
     const LMDesignStyleHeader& header() const { return myHeader; }
     void setHeader(const LMDesignStyleHeader& theHeader);
@@ -73,7 +75,6 @@ private:
     void readData();
 
     QFileInfo mySourceFile;
-    QDomDocument myDocument;
     LMDesignStyleHeader myHeader;
     LMDesignElementMetaData myMetaData;
     LMPageBinding myPageBinding;

@@ -491,6 +491,32 @@ private slots:
         QCOMPARE(aStyle.templates().count(), qsizetype(200));
     }
 
+    void documentedExample_data()
+    {
+        QTest::addColumn<QString>("block");
+        QFile aDocs(QStringLiteral(LM_DOCS_DIR "/design-styles.md"));
+        QVERIFY(aDocs.open(QIODevice::ReadOnly));
+        static const QRegularExpression ourBlock(QStringLiteral("```xml\\n(.*?)```"),
+                                                 QRegularExpression::DotMatchesEverythingOption);
+        int aCount = 0;
+        for (const QRegularExpressionMatch& aMatch : ourBlock.globalMatch(QString::fromUtf8(aDocs.readAll())))
+            QTest::addRow("block %d", ++aCount) << aMatch.captured(1);
+        QVERIFY(aCount >= 3);
+    }
+
+    // The examples of the format's documentation are the sample's text, layout aside.
+    void documentedExample()
+    {
+        QFETCH(QString, block);
+        static const QRegularExpression ourBetweenTags(QStringLiteral(">\\s+<"));
+        auto normalized = [](QString theText) {
+            return theText.replace(ourBetweenTags, QStringLiteral("><")).trimmed();
+        };
+        QFile aSample(sampleStyle("meadow-album.xml"));
+        QVERIFY(aSample.open(QIODevice::ReadOnly));
+        QVERIFY2(normalized(QString::fromUtf8(aSample.readAll())).contains(normalized(block)), qPrintable(block));
+    }
+
     void debugLabels_data()
     {
         QTest::addColumn<QString>("line");

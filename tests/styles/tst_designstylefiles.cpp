@@ -197,12 +197,14 @@ private slots:
         QTest::addColumn<int>("templates");
         QTest::addColumn<QString>("pages");
         QTest::addColumn<int>("items");
+        // From the record: the manual sort key, linen, the portrait previews, orientations, price classes.
+        QTest::addColumn<QString>("record");
         row("photo book", sampleStyle("meadow-album.xml"), 8101, "Meadow album", true, false,
-            "default meadow-cool meadow-warm", 7, "4 2 1", 25);
+            "default meadow-cool meadow-warm", 7, "4 2 1", 25, "2 false 4 [portrait square] 02");
         row("calendar", sampleStyle("seasons-calendar.xml"), 8102, "Seasons calendar", false, true,
-            "default grid months", 3, "1 3 0", 19);
+            "default grid months", 3, "1 3 0", 19, "0 false 0 [landscape] 01");
         row("without header", LMTestSupport::dataPath(QStringLiteral("styles/no-header.xml")), 8901, "Without header",
-            false, true, "default", 1, "1 1 0", 2);
+            false, true, "default", 1, "1 1 0", 2, "4 true 0 [] ");
     }
 
     // The sample's styles read without a warning; the fixture without header warns only about that.
@@ -217,6 +219,7 @@ private slots:
         QFETCH(int, templates);
         QFETCH(QString, pages);
         QFETCH(int, items);
+        QFETCH(QString, record);
         if (file.contains(QLatin1String("no-header")))
             QTest::ignoreMessage(QtWarningMsg, "element 'header' not found");
         const LMDesignStyleImpl aStyle { QFileInfo(file) };
@@ -234,6 +237,19 @@ private slots:
                      .arg(aStyle.pages().lastPages().size()),
                  pages);
         QCOMPARE(validItems(aStyle), qsizetype(items));
+        const LMDesignStyleHeader& aHeader = aStyle.header();
+        QStringList anOrientations;
+        for (const LMOrientation& anOrientation : aHeader.supportedOrientations())
+            anOrientations.append(anOrientation.toString());
+        anOrientations.sort();
+        QCOMPARE(QStringLiteral("%1 %2 %3 [%4] %5")
+                     .arg(aHeader.customerScore())
+                     .arg(aHeader.isLinnenCapable() ? QStringLiteral("true") : QStringLiteral("false"))
+                     .arg(aHeader.previewCountForOrientation(LMOrientationEnum::Portrait))
+                     .arg(anOrientations.join(QLatin1Char(' ')),
+                          aHeader.priceClasses().toStringList().join(QLatin1Char(' '))),
+                 record);
+        QCOMPARE(aHeader.lastChanged().isValid(), !file.contains(QLatin1String("no-header")));
         // Every template a page names and every rule set a template names is there.
         const QList<LMDesignStylePage> aPages
             = aStyle.pages().definedPages() + aStyle.pages().undefinedPages() + aStyle.pages().lastPages().values();
@@ -373,6 +389,7 @@ private slots:
         aHeader.setName(QStringLiteral("Im Speicher"));
         aHeader.setPageBindings(LMPageBindingEnum::LayFlat);
         aHeader.setBasicDesign(true);
+        aHeader.setSupportedOrientations({ LMOrientationEnum::Landscape });
         LMDesignStyleImpl aStyle(aHeader, LMDesignStylePages(2), aRuleSets, aTemplates);
         aStyle.setPageNumbers(LMDesignStylePageNumbers(true));
         QVERIFY(!aStyle.isNull());
@@ -384,6 +401,8 @@ private slots:
         QVERIFY(aCopy == aStyle);
         QCOMPARE(aCopy.pageBinding(), LMPageBinding(LMPageBindingEnum::LayFlat));
         QVERIFY(aCopy.header().isBasicDesign());
+        // Through the metadata record written beside the file.
+        QCOMPARE(aCopy.header().supportedOrientations(), QSet<LMOrientation> { LMOrientationEnum::Landscape });
         QVERIFY(aCopy.pageNumberConfig().isEnabled());
         QCOMPARE(aCopy.pages().undefinedPages().last().templates(), QStringList { QStringLiteral("page_002") });
         QCOMPARE(validItems(aCopy), qsizetype(2));

@@ -633,6 +633,26 @@ private slots:
         QCOMPARE(aNames.join(QLatin1Char(' ')), names);
     }
 
+    void defaultRuleSet_data()
+    {
+        QTest::addColumn<QString>("ruleSets");
+        QTest::addColumn<QString>("name");
+        row("named default", "<rulesets><ruleset name='a'/><ruleset name='default'/></rulesets>", "default");
+        row("letter case counts", "<rulesets><ruleset name='Default'/></rulesets>", "");
+        row("none", "<rulesets/>", "");
+    }
+
+    void defaultRuleSet()
+    {
+        QFETCH(QString, ruleSets);
+        QFETCH(QString, name);
+        if (name.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, "no default ruleset found");
+        const LMDesignStyleRuleSet aDefault = LMDesignStyleRuleSets(parse(ruleSets)).defaultRuleSet();
+        QCOMPARE(aDefault.name(), name);
+        QCOMPARE(aDefault.isDefault(), !name.isEmpty());
+    }
+
     void bundles_data()
     {
         QTest::addColumn<QString>("orientations");

@@ -163,7 +163,7 @@ private slots:
                                  "offered its 1 template: their filters take none of the catalogue's products "
                                  "[not-offered]"),
                  aResult.out.constData());
-        QVERIFY2(aLines.contains("2 articles, 5 files, 5 templates, 0 decorations, 28 warnings in 8 files"),
+        QVERIFY2(aLines.contains("2 articles, 5 files, 5 templates, 0 decorations, 0 styles, 28 warnings in 8 files"),
                  aResult.out.constData());
     }
 

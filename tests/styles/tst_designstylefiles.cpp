@@ -427,58 +427,31 @@ private slots:
             for (const QFileInfo& aFile : QDir(aFolder).entryInfoList({ QStringLiteral("*.xml") }, QDir::Files))
                 QTest::newRow(qPrintable(aFile.fileName())) << aFile.absoluteFilePath() << QString();
         }
-        const QString aBody = QString::fromLatin1(STYLE_BODY);
-        auto faulty = [&](const char* theName, const QString& theDocument, const char* theFailure) {
-            row(theName,
-                write(QStringLiteral("faulty/%1.xml")
-                          .arg(QString::fromLatin1(theName).replace(QLatin1Char(' '), QLatin1Char('_'))),
-                      theDocument.toUtf8()),
-                theFailure);
+        // The plain body with one piece replaced, in a "designStyleV2" unless the root is replaced.
+        int aCount = 0;
+        auto faulty = [&](const char* theName, const char* theOld, const QString& theNew, const char* theFailure) {
+            QString aDocument = QStringLiteral("<designStyleV2>%1</designStyleV2>").arg(QLatin1String(STYLE_BODY));
+            aDocument.replace(QLatin1String(theOld), theNew);
+            row(theName, write(QStringLiteral("faulty/%1.xml").arg(++aCount), aDocument.toUtf8()), theFailure);
         };
-        faulty("another root", QStringLiteral("<DesignStyle>%1</DesignStyle>").arg(aBody),
-               "No matching global declaration");
-        faulty("a page of no template",
-               QString(aBody)
-                   .replace(QStringLiteral("<page template='t'/>"), QStringLiteral("<page template='x'/>"))
-                   .prepend(QStringLiteral("<designStyleV2>"))
-                   .append(QStringLiteral("</designStyleV2>")),
+        const char* aRuleSet = "<ruleset name='default'/></rulesets>";
+        const QString aList = QStringLiteral("<ruleset name='default'>%1</ruleset></rulesets>");
+        const QString aBorders = QStringLiteral("<borders iterate='none' order='list' type='textarea'><border %1/>"
+                                                "</borders>");
+        faulty("another root", "designStyleV2>", QStringLiteral("DesignStyle>"), "No matching global declaration");
+        faulty("a page of no template", "<page template='t'/>", QStringLiteral("<page template='x'/>"),
                "No match found for key-sequence");
-        faulty("a rule set nobody defined",
-               QString(aBody)
-                   .replace(QStringLiteral("<ruleset name='default'/></orientation>"),
-                            QStringLiteral("<ruleset name='other'/></orientation>"))
-                   .prepend(QStringLiteral("<designStyleV2>"))
-                   .append(QStringLiteral("</designStyleV2>")),
-               "No match found for key-sequence");
-        faulty("two borders of one area type",
-               QString(aBody)
-                   .replace(QStringLiteral("<ruleset name='default'/></rulesets>"),
-                            QStringLiteral("<ruleset name='default'><borders iterate='none' order='list' "
-                                           "type='textarea'><border width='1'/></borders><borders "
-                                           "iterate='none' order='list' type='textarea'><border "
-                                           "width='2'/></borders></ruleset></rulesets>"))
-                   .prepend(QStringLiteral("<designStyleV2>"))
-                   .append(QStringLiteral("</designStyleV2>")),
+        faulty("a rule set nobody defined", "<ruleset name='default'/></orientation>",
+               QStringLiteral("<ruleset name='other'/></orientation>"), "No match found for key-sequence");
+        faulty("two borders of one area type", aRuleSet,
+               aList.arg(aBorders.arg(QStringLiteral("width='1'")) + aBorders.arg(QStringLiteral("width='2'"))),
                "Duplicate key-sequence");
-        faulty("a colour without hash",
-               QString(aBody)
-                   .replace(QStringLiteral("<ruleset name='default'/></rulesets>"),
-                            QStringLiteral("<ruleset name='default'><borders iterate='none' order='list' "
-                                           "type='textarea'><border color='ff0000'/></borders></ruleset>"
-                                           "</rulesets>"))
-                   .prepend(QStringLiteral("<designStyleV2>"))
-                   .append(QStringLiteral("</designStyleV2>")),
+        faulty("a colour without hash", aRuleSet, aList.arg(aBorders.arg(QStringLiteral("color='ff0000'"))),
                "is not accepted by the pattern");
-        faulty("a list without order",
-               QString(aBody)
-                   .replace(QStringLiteral("<ruleset name='default'/></rulesets>"),
-                            QStringLiteral("<ruleset name='default'><backgrounds iterate='none'><background "
-                                           "id='4101'/></backgrounds></ruleset></rulesets>"))
-                   .prepend(QStringLiteral("<designStyleV2>"))
-                   .append(QStringLiteral("</designStyleV2>")),
+        faulty("a list without order", aRuleSet,
+               aList.arg(QStringLiteral("<backgrounds iterate='none'><background id='4101'/></backgrounds>")),
                "The attribute 'order' is required");
-        faulty("page numbers",
-               QStringLiteral("<designStyleV2>%1<pagenumbers apply='global'/></designStyleV2>").arg(aBody),
+        faulty("page numbers", "</rulesets>", QStringLiteral("</rulesets><pagenumbers apply='global'/>"),
                "This element is not expected");
     }
 

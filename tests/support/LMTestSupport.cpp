@@ -1,8 +1,10 @@
 #include "LMTestSupport.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -23,6 +25,40 @@ QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, c
         qFatal("cannot write fixture %s", qPrintable(aPath));
     aFile.write(theContent);
     return aPath;
+}
+
+QByteArray fixture(const QString& theRelativePath)
+{
+    QFile aFile(dataPath(theRelativePath));
+    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
+}
+
+bool copyFixtureTree(const QString& theRelativePath, const QString& theTarget)
+{
+    const QDir aSource(dataPath(theRelativePath));
+    QDirIterator anIt(aSource.path(), QDir::Files, QDirIterator::Subdirectories);
+    bool anOk = aSource.exists();
+    while (anIt.hasNext()) {
+        const QString aTarget = QDir(theTarget).filePath(aSource.relativeFilePath(anIt.next()));
+        anOk = QDir().mkpath(QFileInfo(aTarget).absolutePath()) && QFile::copy(anIt.filePath(), aTarget)
+            && QFile::setPermissions(aTarget, QFileDevice::ReadOwner | QFileDevice::WriteOwner) && anOk;
+    }
+    return anOk;
+}
+
+QString jsonDump(const QJsonObject& theObject, const char* theKeys)
+{
+    QStringList aPairs;
+    for (const QString& aKey : words(theKeys)) {
+        QJsonValue aValue = theObject;
+        for (const QString& aPart : aKey.split(QLatin1Char('/')))
+            aValue = aValue.toObject().value(aPart);
+        QString aText = aValue.isArray() ? QStringLiteral("#%1").arg(aValue.toArray().size())
+            : aValue.isUndefined()       ? QStringLiteral("-")
+                                         : aValue.toVariant().toString();
+        aPairs.append(aKey + QLatin1Char('=') + aText);
+    }
+    return aPairs.join(QLatin1Char(' '));
 }
 
 QDomElement elementWithId(const QDomElement& theElement, const QString& theId)

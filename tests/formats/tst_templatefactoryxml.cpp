@@ -24,15 +24,10 @@
 #include <QJsonObject>
 #include <QtTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 QStringList sorted(QStringList theList)
 {
     theList.sort();

@@ -15,15 +15,10 @@
 #include <QDomDocument>
 #include <QtTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 // Builds a "templates2" block the way the load job does: its filter, its revision, its templates.
 LMUnconfiguredTemplateList buildBlock(const QDomElement& theRoot, const QString& theBasePath = QString())
 {

@@ -15,17 +15,12 @@
 #include <climits>
 #include <cmath>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 using Attributes = QMap<QString, QString>;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 const QString STR_REFUSED = QStringLiteral("document type or entity declaration at line %1");
 const QByteArray PREVIOUS("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<whitelist/>\n");
 

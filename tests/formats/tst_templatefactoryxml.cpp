@@ -34,11 +34,6 @@ QStringList sorted(QStringList theList)
     return theList;
 }
 
-QString sortedNames(const LMThematicCategorySet& theSet)
-{
-    return sorted(theSet.internalNames()).join(u',');
-}
-
 QStringList sortedOrderNames(const LMArticlesGroup& theGroup)
 {
     return sorted(theGroup.explicitArticles().orderTxtNames());
@@ -64,55 +59,6 @@ LMCategorization categorization(const QString& theEntries)
         aResult.insert(LMCategoryType(anEntry.left(aColon)), LMThematicCategory(anEntry.mid(aColon + 1)));
     }
     return aResult;
-}
-
-// Every value of a version-1 template that is not its default, in one line.
-QString summary(const LMUnconfiguredTemplate& theTemplate, const QString& theBase)
-{
-    QStringList aParts;
-    const auto add = [&](bool theSet, const char* theKey, const QVariant& theValue) {
-        if (theSet)
-            aParts.append(QLatin1String(theKey) + QLatin1Char('=') + theValue.toString());
-    };
-    const LMTemplate& aTemplate = *theTemplate;
-    const LMArticlesGroup aGroup = aTemplate.articleGroup();
-    const LMProductRestriction aRestriction
-        = aGroup.restrictions().isEmpty() ? LMProductRestriction() : aGroup.restrictions().first();
-    const int aPages = int(aTemplate.pageConstraint().pageTypes().value());
-    const QString aSpotCategories = sortedNames(aTemplate.thematicCategories(LMCategoryTypeEnum::SpotColor));
-    add(aGroup.restrictions().size() > 1, "restrictions", int(aGroup.restrictions().size()));
-    add(aTemplate.jigType().value() != 0, "jig", int(aTemplate.jigType().value()));
-    add(aTemplate.designElementID().isValid(), "id", aTemplate.designElementID().id());
-    add(aTemplate.templateLayerType().value() != 1, "layer", int(aTemplate.templateLayerType().value()));
-    add(aPages != 0x6D006E, "pages", QString::number(aPages, 16));
-    add(aRestriction.articleClasses().value() != 0, "classes", int(aRestriction.articleClasses().value()));
-    add(aRestriction.orientations().value() != 0, "orientations", int(aRestriction.orientations().value()));
-    add(!sortedOrderNames(aGroup).isEmpty(), "products", sortedOrderNames(aGroup).join(u','));
-    add(aTemplate.supportedOrientation().value() != 31, "supported", int(aTemplate.supportedOrientation().value()));
-    add(aTemplate.priceClass().toString() != QLatin1String("01"), "price", aTemplate.priceClass().toString());
-    add(!aTemplate.thematicCategories(LMCategoryTypeEnum::Subcategory).isEmpty(), "categories",
-        sortedNames(aTemplate.thematicCategories(LMCategoryTypeEnum::Subcategory)));
-    add(!aTemplate.articleVariants().isEmpty(), "variants", aTemplate.articleVariants().toStringList().join(u' '));
-    add(aTemplate.spotColor().value() != 0, "spot",
-        QStringLiteral("%1:%2:%3")
-            .arg(int(aTemplate.spotColor().value()))
-            .arg(aTemplate.fileInfo().spotColorFile(), aSpotCategories));
-    add(aTemplate.spotColor().value() == 0 && !(aSpotCategories + aTemplate.fileInfo().spotColorFile()).isEmpty(),
-        "stray spot", aSpotCategories);
-    add(aTemplate.spotColorLayerType() != aTemplate.templateLayerType() && aTemplate.spotColor().value() != 0,
-        "spot layer", int(aTemplate.spotColorLayerType().value()));
-    add(aTemplate.isUserLayout(), "user", true);
-    add(aTemplate.locksLayout(), "locks", true);
-    add(aTemplate.isLandscapeSingleSided(), "single-sided", true);
-    add(aTemplate.sort() != 0, "sort", aTemplate.sort());
-    add(!aTemplate.fileInfo().thumbnailFile().isEmpty(), "thumbnail", aTemplate.fileInfo().thumbnailFile());
-    add(aTemplate.fileInfo().filePath() != theBase, "path", aTemplate.fileInfo().filePath());
-    add(aTemplate.areaDefinitions().count() != 0, "areas", int(aTemplate.areaDefinitions().count()));
-    add(aTemplate.minimumProductSize().value() != 0, "minimum", int(aTemplate.minimumProductSize().value()));
-    add(aTemplate.defaultRotation().isDefined(), "tilt", aTemplate.defaultRotation().angle().degrees());
-    add(aTemplate.frameMaterial().value() != 0, "material", int(aTemplate.frameMaterial().value()));
-    add(aTemplate.autoThumbSetting().value() != 5, "autothumb", int(aTemplate.autoThumbSetting().value()));
-    return aParts.join(u' ');
 }
 
 LMArticlesGroup parsedFilter(const QString& theRules)
@@ -160,7 +106,7 @@ private slots:
             "jig=1 categories=Blau,Farben thumbnail=gruen.jpg");
         row("user layout: layout layer, areas, thumbnail pattern, bad sort", "Mein Layout",
             "jig=8 layer=512 pages=6d006f orientations=5 supported=5 user=true locks=true single-sided=true "
-            "thumbnail=thumbs/lay_%1.png areas=2 minimum=1");
+            "thumbnail=thumbs/lay_%1.png areas=2 photos=1 texts=1 minimum=1");
         row("layout of another category, unknown orientation and spot colour", "Fremdes Layout", "jig=8 layer=512");
         row("poster strip: frame variants listed, tilt from the element", "Leiste",
             "jig=128 layer=256 price=07 variants=frame=black frame=none frame=white tilt=90 material=2");
@@ -183,7 +129,7 @@ private slots:
                 aTemplate = aCandidate;
         }
         QVERIFY2(!aTemplate.isNull(), qPrintable(name));
-        QTEST(summary(aTemplate, myDir.path()), "expected");
+        QTEST(LMTestSupport::templateSummary(*aTemplate, myDir.path()), "expected");
         QCOMPARE(aTemplate->isFrame(), name == QStringLiteral("Leiste") || name == QStringLiteral("Rahmen"));
         aList.deleteEntriesAndClear();
     }

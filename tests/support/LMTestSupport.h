@@ -2,6 +2,8 @@
 
 #include "LMUnconfiguredTemplateList.h"
 
+class LMTemplate;
+
 #include <QDomElement>
 #include <QJsonObject>
 #include <QString>
@@ -64,6 +66,10 @@ QString jsonDump(const QJsonObject& theObject, const char* theKeys);
 // The first element below theElement (itself included) whose "id" is theId, depth first in
 // document order; a null element when there is none.
 QDomElement elementWithId(const QDomElement& theElement, const QString& theId);
+
+// Every value of the template that is not its default, as "key=value" in one line; "path" only
+// when the file path is not theBasePath.
+QString templateSummary(const LMTemplate& theTemplate, const QString& theBasePath = QString());
 
 // The names of the templates, in list order.
 QStringList templateNames(const LMUnconfiguredTemplateList& theTemplates);

@@ -414,22 +414,19 @@ private slots:
         const QByteArray aBase = R"("id": 1, "orderName": "X")";
         const QString anEntry = QStringLiteral("\"compatibleProducts\" entry %1 is not an article id");
         row("neither key", aBase, 0, QList<qint32>(), QStringList());
-        QTest::newRow("both keys") << aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])" << 2
-                                   << QList<qint32> { 3, 2, 3 } << QStringList();
-        QTest::newRow("size class by number")
-            << aBase + R"(, "sizeClass": "4")" << 4 << QList<qint32>() << QStringList();
-        QTest::newRow("unknown size class") << aBase + R"(, "sizeClass": "riesig")" << 0 << QList<qint32>()
-                                            << QStringList { "\"sizeClass\" names no size class" };
-        QTest::newRow("size class of the wrong type")
-            << aBase + R"(, "sizeClass": 3)" << 0 << QList<qint32>() << QStringList { "\"sizeClass\" is not a text" };
-        QTest::newRow("bad ids skipped") << aBase + R"(, "compatibleProducts": [0, -4, 2.5, "7", 8, 2147483648])" << 0
-                                         << QList<qint32> { 8 }
-                                         << QStringList { anEntry.arg(0), anEntry.arg(1), anEntry.arg(2),
-                                                          anEntry.arg(3), anEntry.arg(5) };
-        QTest::newRow("not a list") << aBase + R"(, "compatibleProducts": 8)" << 0 << QList<qint32>()
-                                    << QStringList { "\"compatibleProducts\" is not a list" };
-        QTest::newRow("null list") << aBase + R"(, "compatibleProducts": null)" << 0 << QList<qint32>()
-                                   << QStringList();
+        row("both keys", aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])", 2,
+            QList<qint32> { 3, 2, 3 }, QStringList());
+        row("size class by number", aBase + R"(, "sizeClass": "4")", 4, QList<qint32>(), QStringList());
+        row("unknown size class", aBase + R"(, "sizeClass": "riesig")", 0, QList<qint32>(),
+            QStringList { "\"sizeClass\" names no size class" });
+        row("size class of the wrong type", aBase + R"(, "sizeClass": 3)", 0, QList<qint32>(),
+            QStringList { "\"sizeClass\" is not a text" });
+        row("bad ids skipped", aBase + R"(, "compatibleProducts": [0, -4, 2.5, "7", 8, 2147483648])", 0,
+            QList<qint32> { 8 },
+            QStringList { anEntry.arg(0), anEntry.arg(1), anEntry.arg(2), anEntry.arg(3), anEntry.arg(5) });
+        row("not a list", aBase + R"(, "compatibleProducts": 8)", 0, QList<qint32>(),
+            QStringList { "\"compatibleProducts\" is not a list" });
+        row("null list", aBase + R"(, "compatibleProducts": null)", 0, QList<qint32>(), QStringList());
     }
     void catalogueKeys()
     {
@@ -513,60 +510,6 @@ private slots:
         QVERIFY(aSmall != aLarge);
         QVERIFY(!aSmall.isEmpty());
         QVERIFY(aSmall.overlaps(aLarge));
-    }
-
-    void hostileFiles_data()
-    {
-        columns<int, QString, QString>("version", "kind", "warning");
-        row("version 1 with entity declarations", 1, "doctype", "document type or entity declaration");
-        row("version 2 nested too deep", 2, "deep", "elements nested deeper than 256 levels");
-        row("version 1 over the size bound", 1, "large", "larger than 67108864 bytes");
-        row("version 2 truncated", 2, "truncated", "at line");
-    }
-    void hostileFiles()
-    {
-        QFETCH(int, version);
-        QFETCH(QString, kind);
-        QFETCH(QString, warning);
-        QTemporaryDir aDir;
-        QVERIFY(aDir.isValid());
-        const QByteArray aRoot = version == 1 ? "templates" : "templates2";
-        QString aPath = LMTestSupport::dataPath(QStringLiteral("formats/%1_v%2.xml").arg(kind).arg(version));
-        if (kind == QStringLiteral("deep")) {
-            // A template whose area holds elements one level deeper than the loader allows.
-            const int aLevels = LMXMLLoader::ourMaximumDepth;
-            aPath = LMTestSupport::writeFile(
-                aDir, QStringLiteral("deep.xml"),
-                "<" + aRoot + " version='2'><template name='tief'><layout width='10' height='10'>"
-                    + QByteArray("<imagearea>").repeated(aLevels) + QByteArray("</imagearea>").repeated(aLevels)
-                    + "</layout></template></" + aRoot + ">");
-        } else if (kind == QStringLiteral("large")) {
-            // A well-formed start, then a hole up to one byte past the bound (sparse where it can be).
-            aPath = LMTestSupport::writeFile(
-                aDir, QStringLiteral("large.xml"),
-                "<" + aRoot + "><template name='gross' type='hintergrund' category='hintergrund'/>");
-            QVERIFY(QFile(aPath).resize(LMXMLLoader::ourMaximumSize + 1));
-        }
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("(refused|malformed) XML file .*") + warning));
-        const QDomDocument aDocument = LMXMLLoader::loadDocument(QFileInfo(aPath));
-        QVERIFY(aDocument.isNull());
-        const QDomElement aRootElement = aDocument.documentElement();
-        // Both readers take what the loader hands over: nothing.
-        QVERIFY(LMTemplateFactoryXML::createTemplate(aRootElement.firstChildElement(QStringLiteral("template")),
-                                                     aDir.path(), LMDesignElementMetaData())
-                    .isNull());
-        LMTemplateFactoryXML2 aFactory(aRootElement.firstChildElement(QStringLiteral("filter")));
-        QVERIFY(aFactory.buildTemplates(aDocument, aDir.path(), LMDesignElementMetaData()).isEmpty());
-        QVERIFY(aFactory.buildTemplates(aRootElement, aDir.path(), LMDesignElementMetaData()).isEmpty());
-        // The in-memory door of the loader refuses the same text.
-        if (kind != QStringLiteral("large")) {
-            QFile aFile(aPath);
-            QVERIFY(aFile.open(QIODevice::ReadOnly));
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral("(refused|malformed) XML file again")));
-            QVERIFY(LMXMLLoader::loadDocumentFromData(aFile.readAll(), QStringLiteral("again")).isNull());
-        }
     }
 
 private:

@@ -2,8 +2,6 @@
 
 #include "LMUnconfiguredTemplateList.h"
 
-class LMTemplate;
-
 #include <QDomElement>
 #include <QJsonObject>
 #include <QString>

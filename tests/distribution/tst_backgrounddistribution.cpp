@@ -6,6 +6,7 @@
 #include "LMTemplate.h"
 #include "LMTemplateRegistry.h"
 #include "LMTestPhoto.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QTemporaryDir>
@@ -13,6 +14,8 @@
 
 #include <memory>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -81,22 +84,20 @@ private slots:
         QTest::addColumn<Lists>("expected");
 
         const QStringList aRed { QStringLiteral("hue350") };
-        QTest::newRow("explicit hue 350 is class 0 and goes to its neighbours 330 and 30")
-            << 0 << QList<int> { 350 } << Lists { { 0, aRed }, { 30, aRed }, { 330, aRed } };
+        row("explicit hue 350 is class 0 and goes to its neighbours 330 and 30", 0, QList<int> { 350 },
+            Lists { { 0, aRed }, { 30, aRed }, { 330, aRed } });
         const QStringList aCyan { QStringLiteral("hue170") };
-        QTest::newRow("explicit hue 170 is class 180")
-            << 0 << QList<int> { 170 } << Lists { { 150, aCyan }, { 180, aCyan }, { 210, aCyan } };
+        row("explicit hue 170 is class 180", 0, QList<int> { 170 },
+            Lists { { 150, aCyan }, { 180, aCyan }, { 210, aCyan } });
         Lists aBlackAndWhite;
         for (int aHue = 0; aHue < 360; aHue += 30)
             aBlackAndWhite[aHue] = QStringList { QStringLiteral("black"), QStringLiteral("white") };
-        QTest::newRow("flags 3: black and white in every list") << 3 << QList<int>() << aBlackAndWhite;
+        row("flags 3: black and white in every list", 3, QList<int>(), aBlackAndWhite);
         Lists aBlack;
         for (int aHue = 0; aHue < 360; aHue += 30)
             aBlack[aHue] = QStringList { QStringLiteral("black") };
-        QTest::newRow("flag 2 alone: the white fallback of the registry does not sneak in")
-            << 2 << QList<int>() << aBlack;
-        QTest::newRow("without multi-colour backgrounds only black and white count")
-            << (64 | 16 | 2) << QList<int>() << aBlack;
+        row("flag 2 alone: the white fallback of the registry does not sneak in", 2, QList<int>(), aBlack);
+        row("without multi-colour backgrounds only black and white count", (64 | 16 | 2), QList<int>(), aBlack);
     }
 
     void hueLists()
@@ -117,11 +118,11 @@ private slots:
         QTest::addColumn<QColor>("color");
         QTest::addColumn<int>("hueClass");
 
-        QTest::newRow("hue 350 rounds to 0, not 360") << QColor::fromHsv(350, 255, 255) << 0;
-        QTest::newRow("hue 345 is half-way: up to 0") << QColor::fromHsv(345, 255, 255) << 0;
-        QTest::newRow("hue 344 stays in 330") << QColor::fromHsv(344, 255, 255) << 330;
-        QTest::newRow("hue 15 is half-way: up to 30") << QColor::fromHsv(15, 255, 255) << 30;
-        QTest::newRow("grey has no hue: class 0") << QColor(128, 128, 128) << 0;
+        row("hue 350 rounds to 0, not 360", QColor::fromHsv(350, 255, 255), 0);
+        row("hue 345 is half-way: up to 0", QColor::fromHsv(345, 255, 255), 0);
+        row("hue 344 stays in 330", QColor::fromHsv(344, 255, 255), 330);
+        row("hue 15 is half-way: up to 30", QColor::fromHsv(15, 255, 255), 30);
+        row("grey has no hue: class 0", QColor(128, 128, 128), 0);
     }
 
     void flatColorHue()
@@ -139,15 +140,15 @@ private slots:
         QTest::addColumn<QList<int>>("listHues"); // one dark and one bright background per hue
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("achromatic photos look in class 0, bright picks bright")
-            << QColor(230, 230, 230) << QList<int> { 0, 180 } << QStringLiteral("bright0");
-        QTest::newRow("dark grey photos pick the dark background of class 0")
-            << QColor(40, 40, 40) << QList<int> { 0, 180 } << QStringLiteral("dark0");
-        QTest::newRow("a red photo walks out to the nearest filled list, 60 before 270")
-            << QColor(200, 0, 0) << QList<int> { 60, 270 } << QStringLiteral("bright60");
-        QTest::newRow("a blue photo finds its own class")
-            << QColor(20, 20, 200) << QList<int> { 0, 240 } << QStringLiteral("bright240");
-        QTest::newRow("no list filled: no background") << QColor(200, 0, 0) << QList<int>() << QString();
+        row("achromatic photos look in class 0, bright picks bright", QColor(230, 230, 230), QList<int> { 0, 180 },
+            QStringLiteral("bright0"));
+        row("dark grey photos pick the dark background of class 0", QColor(40, 40, 40), QList<int> { 0, 180 },
+            QStringLiteral("dark0"));
+        row("a red photo walks out to the nearest filled list, 60 before 270", QColor(200, 0, 0),
+            QList<int> { 60, 270 }, QStringLiteral("bright60"));
+        row("a blue photo finds its own class", QColor(20, 20, 200), QList<int> { 0, 240 },
+            QStringLiteral("bright240"));
+        row("no list filled: no background", QColor(200, 0, 0), QList<int>(), QString());
     }
 
     void nearestNeighbour()
@@ -177,12 +178,11 @@ private slots:
         QTest::addColumn<bool>("takeSepiaNext");
         QTest::addColumn<QList<int>>("expectedKeys"); // of three searches in a row
 
-        QTest::newRow("both lists alternate, starting with 12")
-            << QList<int> { 12, 13 } << false << QList<int> { 12, 13, 12 };
-        QTest::newRow("both lists alternate, starting with sepia when its turn")
-            << QList<int> { 12, 13 } << true << QList<int> { 13, 12, 13 };
-        QTest::newRow("only sepia: always sepia") << QList<int> { 13 } << true << QList<int> { 13, 13, 13 };
-        QTest::newRow("only 12: always 12") << QList<int> { 12 } << false << QList<int> { 12, 12, 12 };
+        row("both lists alternate, starting with 12", QList<int> { 12, 13 }, false, QList<int> { 12, 13, 12 });
+        row("both lists alternate, starting with sepia when its turn", QList<int> { 12, 13 }, true,
+            QList<int> { 13, 12, 13 });
+        row("only sepia: always sepia", QList<int> { 13 }, true, QList<int> { 13, 13, 13 });
+        row("only 12: always 12", QList<int> { 12 }, false, QList<int> { 12, 12, 12 });
     }
 
     void specialLists()
@@ -235,13 +235,12 @@ private slots:
         QTest::addColumn<int>("hueCount");
         QTest::addColumn<int>("distribution");
 
-        QTest::newRow("no flags: black and white") << "<background/>" << 3 << 12 << 2;
-        QTest::newRow("flags, hues and nearest neighbour")
-            << R"(<background flags="64" distribution="1"><hues><hue value="0"/><hue value="13"/></hues></background>)"
-            << 64 << 2 << 1;
-        QTest::newRow("empty hues: no hue allowed") << R"(<background flags="4"><hues/></background>)" << 4 << 0 << 2;
-        QTest::newRow("unknown distribution is implicit")
-            << R"(<background flags="1" distribution="7"/>)" << 1 << 12 << 2;
+        row("no flags: black and white", "<background/>", 3, 12, 2);
+        row("flags, hues and nearest neighbour",
+            R"(<background flags="64" distribution="1"><hues><hue value="0"/><hue value="13"/></hues></background>)",
+            64, 2, 1);
+        row("empty hues: no hue allowed", R"(<background flags="4"><hues/></background>)", 4, 0, 2);
+        row("unknown distribution is implicit", R"(<background flags="1" distribution="7"/>)", 1, 12, 2);
     }
 
     void strategyXml()
@@ -270,11 +269,11 @@ private slots:
         QTest::addColumn<int>("explicitCount");
         QTest::addColumn<int>("expected");
 
-        QTest::newRow("few explicit, nothing implicit: nearest neighbour") << 0 << 2 << 1;
-        QTest::newRow("four explicit is still few") << 0 << 4 << 1;
-        QTest::newRow("five explicit: round robin") << 0 << 5 << 2;
-        QTest::newRow("no explicit: round robin") << 0 << 0 << 2;
-        QTest::newRow("explicit and implicit: round robin") << 64 << 2 << 2;
+        row("few explicit, nothing implicit: nearest neighbour", 0, 2, 1);
+        row("four explicit is still few", 0, 4, 1);
+        row("five explicit: round robin", 0, 5, 2);
+        row("no explicit: round robin", 0, 0, 2);
+        row("explicit and implicit: round robin", 64, 2, 2);
     }
 
     void implicitDistribution()

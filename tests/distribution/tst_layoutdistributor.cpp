@@ -20,6 +20,8 @@
 
 #include <memory>
 
+using LMTestSupport::row;
+
 namespace {
 
 const QString ARTICLE = QStringLiteral("ALBUM_TALL_21");
@@ -200,12 +202,12 @@ void tst_LayoutDistributor::countSelection_data()
 
     const QStringList aGappy { QStringLiteral("one:L"), QStringLiteral("two:LL"), QStringLiteral("three:LLL"),
                                QStringLiteral("five:LLLLL"), QStringLiteral("six:LLLLLL") };
-    QTest::newRow("a count with layouts is its own") << aGappy << 3 << 3;
-    QTest::newRow("a gap goes to the next larger count") << aGappy << 4 << 5;
-    QTest::newRow("above the largest: the smallest count") << aGappy << 7 << 1;
-    QTest::newRow("no photos: the smallest count") << aGappy << 0 << 1;
-    QTest::newRow("an empty list made by asking does not count")
-        << QStringList { QStringLiteral("two:LL"), QStringLiteral("four:LLLL") } << 3 << 4;
+    row("a count with layouts is its own", aGappy, 3, 3);
+    row("a gap goes to the next larger count", aGappy, 4, 5);
+    row("above the largest: the smallest count", aGappy, 7, 1);
+    row("no photos: the smallest count", aGappy, 0, 1);
+    row("an empty list made by asking does not count",
+        QStringList { QStringLiteral("two:LL"), QStringLiteral("four:LLLL") }, 3, 4);
 }
 
 void tst_LayoutDistributor::countSelection()
@@ -250,10 +252,10 @@ void tst_LayoutDistributor::findLayout_data()
           layoutFile({ QStringLiteral("1P4L:PLLLL"), QStringLiteral("2P3L:PPLLL"), QStringLiteral("two:LL") }) }
     };
     // Unadjusted, 1 + 3 would be as near to 1P4L as to 2P3L, and the first would win.
-    QTest::newRow("4 photos on 5 areas: one more portrait wanted") << aFives << 1 << 3 << 1 << "2P3L";
-    QTest::newRow("no portraits: the extra area is a portrait") << aFives << 0 << 4 << 1 << "1P4L";
-    QTest::newRow("6 photos, more than any layout: the smallest count") << aFives << 6 << 0 << 1 << "two";
-    QTest::newRow("an exact count is not adjusted") << aFives << 2 << 3 << 2 << "2P3L";
+    row("4 photos on 5 areas: one more portrait wanted", aFives, 1, 3, 1, "2P3L");
+    row("no portraits: the extra area is a portrait", aFives, 0, 4, 1, "1P4L");
+    row("6 photos, more than any layout: the smallest count", aFives, 6, 0, 1, "two");
+    row("an exact count is not adjusted", aFives, 2, 3, 2, "2P3L");
 
     const Files aSides { { QStringLiteral("left.xml"),
                            layoutFile({ QStringLiteral("left:LL") },
@@ -264,11 +266,10 @@ void tst_LayoutDistributor::findLayout_data()
                          { QStringLiteral("any.xml"),
                            layoutFile({ QStringLiteral("any:LP") },
                                       QStringLiteral("<intendedAlignment>any</intendedAlignment>"), 7003) } };
-    QTest::newRow("a layout for right pages only is not used on the left") << aSides << 2 << 0 << 1 << "any";
-    QTest::newRow("on the right the right-page layout is nearer") << aSides << 2 << 0 << 2 << "right";
-    QTest::newRow("two landscapes on the left") << aSides << 0 << 2 << 1 << "left";
-    QTest::newRow("two landscapes on the right: the mixed layout is nearer than the portrait one")
-        << aSides << 0 << 2 << 2 << "any";
+    row("a layout for right pages only is not used on the left", aSides, 2, 0, 1, "any");
+    row("on the right the right-page layout is nearer", aSides, 2, 0, 2, "right");
+    row("two landscapes on the left", aSides, 0, 2, 1, "left");
+    row("two landscapes on the right: the mixed layout is nearer than the portrait one", aSides, 0, 2, 2, "any");
 }
 
 void tst_LayoutDistributor::findLayout()
@@ -335,14 +336,12 @@ void tst_LayoutDistributor::admission_data()
     QTest::addColumn<int>("levelOfThree");
 
     // "shy" may not be used by the assistant; "caption" has a text area.
-    QTest::newRow("no checks: everything, nothing relaxed")
-        << 0 << 16 << QStringList { "caption", "plain" } << QStringList { "shy" } << 0;
-    QTest::newRow("assistant check: shy comes in by the first relaxation")
-        << 1 << 16 << QStringList { "caption", "plain" } << QStringList { "shy" } << 1;
-    QTest::newRow("assistant check, strictly: nothing is relaxed")
-        << 3 << 16 << QStringList { "caption", "plain" } << QStringList() << 0;
-    QTest::newRow("texts not allowed: captions stay out, relaxation does not allow them")
-        << 0 << 0 << QStringList { "plain" } << QStringList { "shy" } << 0;
+    row("no checks: everything, nothing relaxed", 0, 16, QStringList { "caption", "plain" }, QStringList { "shy" }, 0);
+    row("assistant check: shy comes in by the first relaxation", 1, 16, QStringList { "caption", "plain" },
+        QStringList { "shy" }, 1);
+    row("assistant check, strictly: nothing is relaxed", 3, 16, QStringList { "caption", "plain" }, QStringList(), 0);
+    row("texts not allowed: captions stay out, relaxation does not allow them", 0, 0, QStringList { "plain" },
+        QStringList { "shy" }, 0);
 }
 
 void tst_LayoutDistributor::admission()
@@ -374,18 +373,18 @@ void tst_LayoutDistributor::organizeFotos_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("remaining");
 
-    QTest::newRow("3 photos on 2 areas: the lowest rated is left over")
-        << "two:LL" << QStringList { "a L 1", "b L 3", "c L 2" } << QStringList { "b", "c" } << QStringList { "a" };
-    QTest::newRow("a landscape photo goes into a portrait area when nothing else is left")
-        << "tall:Pl" << QStringList { "a L 0" } << QStringList { "a" } << QStringList();
-    QTest::newRow("each photo into the first area of its orientation, largest area first")
-        << "mixed:lP" << QStringList { "p P 1", "q L 5" } << QStringList { "p", "q" } << QStringList();
-    QTest::newRow("the best-rated portrait gets the large portrait area")
-        << "mixed:pLP" << QStringList { "x P 1", "y P 4", "z L 2" } << QStringList { "z", "y", "x" } << QStringList();
-    QTest::newRow("equal ratings keep their order")
-        << "three:LLL" << QStringList { "a L 2", "b L 2", "c L 2" } << QStringList { "a", "b", "c" } << QStringList();
-    QTest::newRow("a photo that cannot be read fills a place that is left")
-        << "two:LL" << QStringList { "-", "a L 1" } << QStringList { "a", "-" } << QStringList();
+    row("3 photos on 2 areas: the lowest rated is left over", "two:LL", QStringList { "a L 1", "b L 3", "c L 2" },
+        QStringList { "b", "c" }, QStringList { "a" });
+    row("a landscape photo goes into a portrait area when nothing else is left", "tall:Pl", QStringList { "a L 0" },
+        QStringList { "a" }, QStringList());
+    row("each photo into the first area of its orientation, largest area first", "mixed:lP",
+        QStringList { "p P 1", "q L 5" }, QStringList { "p", "q" }, QStringList());
+    row("the best-rated portrait gets the large portrait area", "mixed:pLP", QStringList { "x P 1", "y P 4", "z L 2" },
+        QStringList { "z", "y", "x" }, QStringList());
+    row("equal ratings keep their order", "three:LLL", QStringList { "a L 2", "b L 2", "c L 2" },
+        QStringList { "a", "b", "c" }, QStringList());
+    row("a photo that cannot be read fills a place that is left", "two:LL", QStringList { "-", "a L 1" },
+        QStringList { "a", "-" }, QStringList());
 }
 
 void tst_LayoutDistributor::organizeFotos()
@@ -438,13 +437,11 @@ void tst_LayoutDistributor::editorLists_data()
     QTest::addColumn<QStringList>("expected");
 
     // Offsets to 1 + 1 without texts: a 0, b 1 (one portrait too few), c 1 + 1 text, d 0.
-    QTest::newRow("best first, of equal scores the later layout first")
-        << 1 << 1 << 0 << false << QStringList { "d", "a", "b" };
-    QTest::newRow("more texts allowed: the caption layout is one off, and newer than b")
-        << 1 << 1 << 0 << true << QStringList { "d", "a", "c", "b" };
-    QTest::newRow("one text wanted: only the caption layout has exactly one")
-        << 1 << 1 << 1 << false << QStringList { "c" };
-    QTest::newRow("no portraits wanted") << 0 << 2 << 0 << false << QStringList { "b", "d", "a" };
+    row("best first, of equal scores the later layout first", 1, 1, 0, false, QStringList { "d", "a", "b" });
+    row("more texts allowed: the caption layout is one off, and newer than b", 1, 1, 0, true,
+        QStringList { "d", "a", "c", "b" });
+    row("one text wanted: only the caption layout has exactly one", 1, 1, 1, false, QStringList { "c" });
+    row("no portraits wanted", 0, 2, 0, false, QStringList { "b", "d", "a" });
 }
 
 void tst_LayoutDistributor::editorLists()
@@ -471,17 +468,15 @@ void tst_LayoutDistributor::judge_data()
     QTest::addColumn<bool>("left");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("exact layouts, equal pages: 0") << Pages { { 0, 2 }, { 0, 2 } } << true << 0;
-    QTest::newRow("1 and 2 photos: 5 × 0.5 = 2.5 rounds away from zero to 3")
-        << Pages { { 0, 1 }, { 0, 2 } } << true << -3;
-    QTest::newRow("1 and 3 photos: 5 × 1") << Pages { { 0, 1 }, { 0, 3 } } << true << -5;
-    QTest::newRow("a portrait where only landscapes are: 2 per page (one missing, one too many)")
-        << Pages { { 1, 1 } } << true << 2;
-    QTest::newRow("4 photos, layouts up to 3: the smallest count, 300 for three missing areas and 4 off")
-        << Pages { { 0, 4 } } << true << 303;
-    QTest::newRow("empty pages turn the page but are not judged") << Pages { { 0, 0 }, { 0, 2 } } << true << 0;
-    QTest::newRow("the left-only layout does not count on a right page") << Pages { { 2, 0 } } << false << 4;
-    QTest::newRow("on a left page it does") << Pages { { 2, 0 } } << true << 0;
+    row("exact layouts, equal pages: 0", Pages { { 0, 2 }, { 0, 2 } }, true, 0);
+    row("1 and 2 photos: 5 × 0.5 = 2.5 rounds away from zero to 3", Pages { { 0, 1 }, { 0, 2 } }, true, -3);
+    row("1 and 3 photos: 5 × 1", Pages { { 0, 1 }, { 0, 3 } }, true, -5);
+    row("a portrait where only landscapes are: 2 per page (one missing, one too many)", Pages { { 1, 1 } }, true, 2);
+    row("4 photos, layouts up to 3: the smallest count, 300 for three missing areas and 4 off", Pages { { 0, 4 } },
+        true, 303);
+    row("empty pages turn the page but are not judged", Pages { { 0, 0 }, { 0, 2 } }, true, 0);
+    row("the left-only layout does not count on a right page", Pages { { 2, 0 } }, false, 4);
+    row("on a left page it does", Pages { { 2, 0 } }, true, 0);
 }
 
 void tst_LayoutDistributor::judge()
@@ -589,30 +584,21 @@ void tst_LayoutDistributor::report_data()
 
     const QStringList aHead { "Layout Info:", "============" };
     const QStringList aTail { "End of Report", "=============" };
-    QTest::newRow("a gap") << QStringList { "one:L", "two a:PL", "two b:LL", "four:LLLL" }
-                           << aHead
+    row("a gap", QStringList { "one:L", "two a:PL", "two b:LL", "four:LLLL" },
+        aHead
             + QStringList { "Anzahlen Fotos, für die es kein Layout gibt: 3",
-                            "(Dadurch können leere Platzhalter oder leere Seiten entstehen!)",
-                            "Details:",
-                            "--------",
-                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 1 / 1 / 1 / 50%",
-                            "Name: one",
-                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 2 / 2 / 2 / 66%",
-                            "Name: two a",
-                            "Name: two b",
-                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 4 / 1 / 1 / 20%",
+                            "(Dadurch können leere Platzhalter oder leere Seiten entstehen!)", "Details:", "--------",
+                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 1 / 1 / 1 / 50%", "Name: one",
+                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 2 / 2 / 2 / 66%", "Name: two a",
+                            "Name: two b", "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 4 / 1 / 1 / 20%",
                             "Name: four" }
-            + aTail;
-    QTest::newRow("every count") << QStringList { "one:P", "two:LL" }
-                                 << aHead
-            + QStringList { "Alle Anzahlen Fotos von 0 bis 2 haben mindestens ein Layout.",
-                            "Details:",
-                            "--------",
-                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 1 / 1 / 1 / 50%",
-                            "Name: one",
-                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 2 / 1 / 1 / 33%",
-                            "Name: two" }
-            + aTail;
+            + aTail);
+    row("every count", QStringList { "one:P", "two:LL" },
+        aHead
+            + QStringList { "Alle Anzahlen Fotos von 0 bis 2 haben mindestens ein Layout.", "Details:", "--------",
+                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 1 / 1 / 1 / 50%", "Name: one",
+                            "#Fotos / #Layouts / L/P-Varianten / L/P-Abdeckung 2 / 1 / 1 / 33%", "Name: two" }
+            + aTail);
 }
 
 void tst_LayoutDistributor::report()

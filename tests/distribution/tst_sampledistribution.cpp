@@ -11,9 +11,12 @@
 #include "LMTemplateContext.h"
 #include "LMTemplateRegistry.h"
 #include "LMTestPhoto.h"
+#include "LMTestSupport.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -72,17 +75,13 @@ private slots:
         QTest::addColumn<QString>("pageType");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("inner page: background and layout")
-            << "ALBUM_TALL_21"
-            << "inner_page" << QStringList { "4101", "Album 4 photos A" };
-        QTest::newRow("an exact entry wins over the first sharing one")
-            << "ALBUM_TALL_21"
-            << "first_page" << QStringList { "4102", "Album 1 photo A" };
-        QTest::newRow("a design takes the place of the layout")
-            << "ALBUM_TALL_21"
-            << "last_page" << QStringList { "4101", "designs/meadow/meadow-1.svg" };
-        QTest::newRow("a product naming nothing: nothing, with a warning") << "ALBUM_SQUARE_20"
-                                                                           << "inner_page" << QStringList();
+        row("inner page: background and layout", "ALBUM_TALL_21", "inner_page",
+            QStringList { "4101", "Album 4 photos A" });
+        row("an exact entry wins over the first sharing one", "ALBUM_TALL_21", "first_page",
+            QStringList { "4102", "Album 1 photo A" });
+        row("a design takes the place of the layout", "ALBUM_TALL_21", "last_page",
+            QStringList { "4101", "designs/meadow/meadow-1.svg" });
+        row("a product naming nothing: nothing, with a warning", "ALBUM_SQUARE_20", "inner_page", QStringList());
     }
 
     void defaultTemplates()
@@ -122,18 +121,17 @@ private slots:
         Lists aFlats;
         for (int i = 0; i < FLAT_NAMES.size(); ++i)
             aFlats[30 * i] = QStringList { FLAT_NAMES.at(i) };
-        QTest::newRow("flat colours: each in its own hue class") << 64 << ALL_HUES << aFlats;
+        row("flat colours: each in its own hue class", 64, ALL_HUES, aFlats);
         Lists aColourful;
         for (int aHue : ALL_HUES)
             aColourful[aHue] = watercolours(aHue, { 0, 1 });
-        QTest::newRow("colourful variants: fadings 0 and 1 in their hue's list") << 16 << ALL_HUES << aColourful;
-        QTest::newRow("discrete variants of two hues only")
-            << 4 << QList<int> { 90, 240 }
-            << Lists { { 90, watercolours(90, { 4, 5 }) }, { 240, watercolours(240, { 4, 5 }) } };
+        row("colourful variants: fadings 0 and 1 in their hue's list", 16, ALL_HUES, aColourful);
+        row("discrete variants of two hues only", 4, QList<int> { 90, 240 },
+            Lists { { 90, watercolours(90, { 4, 5 }) }, { 240, watercolours(240, { 4, 5 }) } });
         Lists aMixed = aFlats;
         aMixed[180] = watercolours(180, { 2, 3 }) << QStringLiteral("Flat cyan");
-        QTest::newRow("middle fading before the flat colours") << (64 | 8) << QList<int> { 180 } << aMixed;
-        QTest::newRow("black and white are not in the sample") << 3 << ALL_HUES << Lists();
+        row("middle fading before the flat colours", (64 | 8), QList<int> { 180 }, aMixed);
+        row("black and white are not in the sample", 3, ALL_HUES, Lists());
     }
 
     void hueLists()
@@ -157,10 +155,10 @@ private slots:
         QTest::addColumn<int>("minimumSaturation");
         QTest::addColumn<int>("maximumSaturation");
 
-        QTest::newRow("red, full colour") << 0 << 0 << 150 << 255;
-        QTest::newRow("green, full colour") << 120 << 0 << 150 << 255;
-        QTest::newRow("blue, one step faded") << 240 << 1 << 120 << 255;
-        QTest::newRow("blue, most faded") << 240 << 5 << 1 << 80;
+        row("red, full colour", 0, 0, 150, 255);
+        row("green, full colour", 120, 0, 150, 255);
+        row("blue, one step faded", 240, 1, 120, 255);
+        row("blue, most faded", 240, 5, 1, 80);
     }
 
     void variantColours()
@@ -187,10 +185,9 @@ private slots:
         QTest::addColumn<QColor>("photoColour");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("red photos") << QColor::fromHsv(5, 120, 220) << "Flat red";
-        QTest::newRow("green photos") << QColor::fromHsv(118, 120, 220) << "Flat green";
-        QTest::newRow("violet photos, half-way to magenta rounds up")
-            << QColor::fromHsv(285, 120, 220) << "Flat magenta";
+        row("red photos", QColor::fromHsv(5, 120, 220), "Flat red");
+        row("green photos", QColor::fromHsv(118, 120, 220), "Flat green");
+        row("violet photos, half-way to magenta rounds up", QColor::fromHsv(285, 120, 220), "Flat magenta");
     }
 
     void flatColourForPhotos()

@@ -2,10 +2,13 @@
 #include "LMDesignStyleLayouts.h"
 #include "LMFotoForScenePackList.h"
 #include "LMTestPhoto.h"
+#include "LMTestSupport.h"
 
 #include <QDomDocument>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using LMTestSupport::row;
 
 namespace {
 // Photos that exist only as names: enough where nothing reads their files.
@@ -58,18 +61,17 @@ void tst_ScenePacks::splits_data()
     QTest::addColumn<bool>("left");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("ascending first page, then second")
-        << 10 << 3 << 3 << 4 << true << QStringList { "left: 3 + 3 + 4", "left: 3 + 4 + 3", "left: 4 + 3 + 3" };
-    QTest::newRow("one page inside the range") << 4 << 1 << 3 << 5 << false << QStringList { "right: 4" };
-    QTest::newRow("one page outside the range") << 6 << 1 << 3 << 5 << true << QStringList();
-    QTest::newRow("too many photos for the pages") << 10 << 2 << 1 << 4 << true << QStringList();
-    QTest::newRow("too few photos for the pages") << 3 << 2 << 2 << 4 << true << QStringList();
-    QTest::newRow("no pages") << 3 << 0 << 1 << 4 << true << QStringList();
-    QTest::newRow("exactly the largest pages") << 8 << 2 << 1 << 4 << true << QStringList { "left: 4 + 4" };
-    QTest::newRow("empty pages allowed") << 1 << 2 << 0 << 1 << true << QStringList { "left: 0 + 1", "left: 1 + 0" };
-    QTest::newRow("negative sizes count as empty")
-        << 1 << 2 << -3 << 1 << true << QStringList { "left: 0 + 1", "left: 1 + 0" };
-    QTest::newRow("invalid range") << 4 << 2 << 3 << 1 << true << QStringList();
+    row("ascending first page, then second", 10, 3, 3, 4, true,
+        QStringList { "left: 3 + 3 + 4", "left: 3 + 4 + 3", "left: 4 + 3 + 3" });
+    row("one page inside the range", 4, 1, 3, 5, false, QStringList { "right: 4" });
+    row("one page outside the range", 6, 1, 3, 5, true, QStringList());
+    row("too many photos for the pages", 10, 2, 1, 4, true, QStringList());
+    row("too few photos for the pages", 3, 2, 2, 4, true, QStringList());
+    row("no pages", 3, 0, 1, 4, true, QStringList());
+    row("exactly the largest pages", 8, 2, 1, 4, true, QStringList { "left: 4 + 4" });
+    row("empty pages allowed", 1, 2, 0, 1, true, QStringList { "left: 0 + 1", "left: 1 + 0" });
+    row("negative sizes count as empty", 1, 2, -3, 1, true, QStringList { "left: 0 + 1", "left: 1 + 0" });
+    row("invalid range", 4, 2, 3, 1, true, QStringList());
 }
 
 void tst_ScenePacks::splits()
@@ -111,11 +113,11 @@ void tst_ScenePacks::variationRange_data()
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
 
-    QTest::newRow("no variation: average and one more") << 10 << 3 << 0 << 3 << 4;
-    QTest::newRow("negative variation is none") << 10 << 3 << -2 << 3 << 4;
-    QTest::newRow("variation around the average") << 40 << 10 << 1 << 3 << 5;
-    QTest::newRow("never below one photo") << 3 << 4 << 2 << 1 << 2;
-    QTest::newRow("fewer photos than pages") << 2 << 5 << 0 << 1 << 1;
+    row("no variation: average and one more", 10, 3, 0, 3, 4);
+    row("negative variation is none", 10, 3, -2, 3, 4);
+    row("variation around the average", 40, 10, 1, 3, 5);
+    row("never below one photo", 3, 4, 2, 1, 2);
+    row("fewer photos than pages", 2, 5, 0, 1, 1);
 }
 
 void tst_ScenePacks::variationRange()
@@ -134,13 +136,12 @@ void tst_ScenePacks::connectedFotos_data()
     QTest::addColumn<int>("expected");
 
     // The first time is that of the given list, the others those of the queued pages.
-    QTest::newRow("exactly 12 hours later belongs")
-        << QStringList { "2024:05:01 08:00:00", "2024:05:01 12:00:00", "2024:05:01 20:00:00" } << 3;
-    QTest::newRow("12 hours and a second later ends it")
-        << QStringList { "2024:05:01 08:00:00", "2024:05:01 20:00:01", "2024:05:01 09:00:00" } << 1;
-    QTest::newRow("the first later page ends it")
-        << QStringList { "2024:05:01 08:00:00", "2024:05:01 09:00:00", "2024:05:03 09:00:00", "2024:05:01 10:00:00" }
-        << 2;
+    row("exactly 12 hours later belongs",
+        QStringList { "2024:05:01 08:00:00", "2024:05:01 12:00:00", "2024:05:01 20:00:00" }, 3);
+    row("12 hours and a second later ends it",
+        QStringList { "2024:05:01 08:00:00", "2024:05:01 20:00:01", "2024:05:01 09:00:00" }, 1);
+    row("the first later page ends it",
+        QStringList { "2024:05:01 08:00:00", "2024:05:01 09:00:00", "2024:05:03 09:00:00", "2024:05:01 10:00:00" }, 2);
 }
 
 void tst_ScenePacks::connectedFotos()
@@ -173,18 +174,16 @@ void tst_ScenePacks::optimizeScenes_data()
     QTest::addColumn<QStringList>("pages");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("single page gets the best of its orientation")
-        << true << QStringList { "p1", "p3 l5 p2" } << QStringList { "p3", "p1 l5 p2" };
-    QTest::newRow("single right page") << true << QStringList { "l1 l2 p4", "l3" } << QStringList { "l1 l2 p4", "l3" };
-    QTest::newRow("the single page keeps its photo when it is best")
-        << true << QStringList { "l4 l2", "l3" } << QStringList { "l2 l3", "l4" };
-    QTest::newRow("equal sizes stay") << true << QStringList { "p1 p2", "p5 l1" } << QStringList { "p1 p2", "p5 l1" };
-    QTest::newRow("no single page stays")
-        << true << QStringList { "p1 p2", "p5 l1 l2" } << QStringList { "p1 p2", "p5 l1 l2" };
-    QTest::newRow("a right page first stays alone")
-        << false << QStringList { "p1", "p2 p5", "l1" } << QStringList { "p1", "p2 p5", "l1" };
-    QTest::newRow("last unpaired page stays")
-        << true << QStringList { "p1", "p4 p2", "l1" } << QStringList { "p4", "p1 p2", "l1" };
+    row("single page gets the best of its orientation", true, QStringList { "p1", "p3 l5 p2" },
+        QStringList { "p3", "p1 l5 p2" });
+    row("single right page", true, QStringList { "l1 l2 p4", "l3" }, QStringList { "l1 l2 p4", "l3" });
+    row("the single page keeps its photo when it is best", true, QStringList { "l4 l2", "l3" },
+        QStringList { "l2 l3", "l4" });
+    row("equal sizes stay", true, QStringList { "p1 p2", "p5 l1" }, QStringList { "p1 p2", "p5 l1" });
+    row("no single page stays", true, QStringList { "p1 p2", "p5 l1 l2" }, QStringList { "p1 p2", "p5 l1 l2" });
+    row("a right page first stays alone", false, QStringList { "p1", "p2 p5", "l1" },
+        QStringList { "p1", "p2 p5", "l1" });
+    row("last unpaired page stays", true, QStringList { "p1", "p4 p2", "l1" }, QStringList { "p4", "p1 p2", "l1" });
 }
 
 void tst_ScenePacks::optimizeScenes()
@@ -250,23 +249,21 @@ void tst_ScenePacks::designStyleLayouts_data()
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QString>("debug");
 
-    QTest::newRow("collections in order, names per page type")
-        << R"(<layouts><layoutCollection designElementId="12"/><layoutCollection designElementId="7"/>)"
-           R"(<pageType value="inner_page" id="Two photos"/><fill/></layouts>)"
-        << false << true << "LMDesignStyleLayouts(collections [12, 7], named [inner_page=Two photos])";
-    QTest::newRow("one value, two page types")
-        << R"(<layouts><layoutCollection designElementId="3"/>)"
-           R"(<pageType value="first_page, last_page" id="Title"/></layouts>)"
-        << false << true << "LMDesignStyleLayouts(collections [3], named [first_page=Title, last_page=Title])";
-    QTest::newRow("unparsable id outside authoring mode")
-        << R"(<layouts><layoutCollection designElementId="x"/></layouts>)" << false << false
-        << "LMDesignStyleLayouts(collections [], named [])";
-    QTest::newRow("unparsable id kept in authoring mode")
-        << R"(<layouts><layoutCollection designElementId="x"/></layouts>)" << true << true
-        << "LMDesignStyleLayouts(collections [0], named [])";
-    QTest::newRow("names without page type or name are skipped")
-        << R"(<layouts><pageType value="" id="A"/><pageType value="inner_page" id=""/></layouts>)" << false << false
-        << "LMDesignStyleLayouts(collections [], named [])";
+    row("collections in order, names per page type",
+        R"(<layouts><layoutCollection designElementId="12"/><layoutCollection designElementId="7"/>)"
+        R"(<pageType value="inner_page" id="Two photos"/><fill/></layouts>)",
+        false, true, "LMDesignStyleLayouts(collections [12, 7], named [inner_page=Two photos])");
+    row("one value, two page types",
+        R"(<layouts><layoutCollection designElementId="3"/>)"
+        R"(<pageType value="first_page, last_page" id="Title"/></layouts>)",
+        false, true, "LMDesignStyleLayouts(collections [3], named [first_page=Title, last_page=Title])");
+    row("unparsable id outside authoring mode", R"(<layouts><layoutCollection designElementId="x"/></layouts>)", false,
+        false, "LMDesignStyleLayouts(collections [], named [])");
+    row("unparsable id kept in authoring mode", R"(<layouts><layoutCollection designElementId="x"/></layouts>)", true,
+        true, "LMDesignStyleLayouts(collections [0], named [])");
+    row("names without page type or name are skipped",
+        R"(<layouts><pageType value="" id="A"/><pageType value="inner_page" id=""/></layouts>)", false, false,
+        "LMDesignStyleLayouts(collections [], named [])");
 }
 
 void tst_ScenePacks::designStyleLayouts()

@@ -3,12 +3,15 @@
 #include "LMTemplate.h"
 #include "LMTemplateColorCache.h"
 #include "LMTemplateRater.h"
+#include "LMTestSupport.h"
 
 #include <QtTest>
 
 #include <memory>
 #include <thread>
 #include <vector>
+
+using LMTestSupport::row;
 
 namespace {
 
@@ -36,16 +39,15 @@ private slots:
         QTest::addColumn<int>("expected");
 
         const QColor aRed = QColor::fromHsv(350, 255, 255);
-        QTest::newRow("hues 350 and 10 are 20 apart") << aRed << QColor::fromHsv(10, 255, 255) << 20 * 65025;
-        QTest::newRow("hues 10 and 350 are 20 apart too") << QColor::fromHsv(10, 255, 255) << aRed << 20 * 65025;
-        QTest::newRow("exactly 180 apart does not wrap")
-            << QColor::fromHsv(0, 255, 255) << QColor::fromHsv(180, 255, 255) << 180 * 65025;
-        QTest::newRow("lack of saturation, then of brightness")
-            << aRed << QColor::fromHsv(350, 200, 100) << 55 * 255 + 155;
-        QTest::newRow("a grey: squared brightness distance, negative")
-            << QColor::fromHsv(0, 255, 200) << QColor(100, 100, 100) << 100 * 100 - 650250;
-        QTest::newRow("the brightest grey far off is still negative")
-            << QColor::fromHsv(0, 255, 0) << QColor(255, 255, 255) << 255 * 255 - 650250;
+        row("hues 350 and 10 are 20 apart", aRed, QColor::fromHsv(10, 255, 255), 20 * 65025);
+        row("hues 10 and 350 are 20 apart too", QColor::fromHsv(10, 255, 255), aRed, 20 * 65025);
+        row("exactly 180 apart does not wrap", QColor::fromHsv(0, 255, 255), QColor::fromHsv(180, 255, 255),
+            180 * 65025);
+        row("lack of saturation, then of brightness", aRed, QColor::fromHsv(350, 200, 100), 55 * 255 + 155);
+        row("a grey: squared brightness distance, negative", QColor::fromHsv(0, 255, 200), QColor(100, 100, 100),
+            100 * 100 - 650250);
+        row("the brightest grey far off is still negative", QColor::fromHsv(0, 255, 0), QColor(255, 255, 255),
+            255 * 255 - 650250);
     }
 
     void distance()
@@ -64,12 +66,11 @@ private slots:
 
         const QList<QColor> aColors { QColor::fromHsv(120, 255, 255), QColor(200, 200, 200),
                                       QColor::fromHsv(220, 255, 255), QColor(30, 30, 30) };
-        QTest::newRow("invalid colour keeps the input order")
-            << QColor() << aColors << QStringList { "t0", "t1", "t2", "t3" };
-        QTest::newRow("greys first by brightness, then colours by hue")
-            << QColor::fromHsv(200, 255, 40) << aColors << QStringList { "t3", "t1", "t2", "t0" };
-        QTest::newRow("a bright reference puts the light grey first")
-            << QColor::fromHsv(100, 255, 255) << aColors << QStringList { "t1", "t3", "t0", "t2" };
+        row("invalid colour keeps the input order", QColor(), aColors, QStringList { "t0", "t1", "t2", "t3" });
+        row("greys first by brightness, then colours by hue", QColor::fromHsv(200, 255, 40), aColors,
+            QStringList { "t3", "t1", "t2", "t0" });
+        row("a bright reference puts the light grey first", QColor::fromHsv(100, 255, 255), aColors,
+            QStringList { "t1", "t3", "t0", "t2" });
     }
 
     void rate()

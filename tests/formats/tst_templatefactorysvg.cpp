@@ -22,17 +22,12 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fixture;
 using LMTestSupport::row;
-
 using LMTestSupport::writeFile;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 const QString STR_DESIGN = QStringLiteral("designs/meadow/meadow-a-01.svg");
 const QString STR_PHOTOS = QStringLiteral("<g lumo:layertype='1'><image width='10' height='10'/></g>");
 
@@ -45,12 +40,6 @@ QByteArray page(const QString& theBody, const QString& theMetadata = QString())
                           "<metadata><lumo:template>%1</lumo:template></metadata>%2</svg>")
         .arg(theMetadata, theBody)
         .toUtf8();
-}
-
-QByteArray fixture(const QString& theName)
-{
-    QFile aFile(LMTestSupport::dataPath(theName));
-    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
 }
 
 // The area of the type at the index among the areas of that type (filter() hands over copies).

@@ -24,24 +24,14 @@
 #include <QJsonObject>
 #include <QtTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 QStringList sorted(QStringList theList)
 {
     theList.sort();
     return theList;
-}
-
-QString sortedNames(const LMThematicCategorySet& theSet)
-{
-    return sorted(theSet.internalNames()).join(u',');
 }
 
 QStringList sortedOrderNames(const LMArticlesGroup& theGroup)
@@ -69,55 +59,6 @@ LMCategorization categorization(const QString& theEntries)
         aResult.insert(LMCategoryType(anEntry.left(aColon)), LMThematicCategory(anEntry.mid(aColon + 1)));
     }
     return aResult;
-}
-
-// Every value of a version-1 template that is not its default, in one line.
-QString summary(const LMUnconfiguredTemplate& theTemplate, const QString& theBase)
-{
-    QStringList aParts;
-    const auto add = [&](bool theSet, const char* theKey, const QVariant& theValue) {
-        if (theSet)
-            aParts.append(QLatin1String(theKey) + QLatin1Char('=') + theValue.toString());
-    };
-    const LMTemplate& aTemplate = *theTemplate;
-    const LMArticlesGroup aGroup = aTemplate.articleGroup();
-    const LMProductRestriction aRestriction
-        = aGroup.restrictions().isEmpty() ? LMProductRestriction() : aGroup.restrictions().first();
-    const int aPages = int(aTemplate.pageConstraint().pageTypes().value());
-    const QString aSpotCategories = sortedNames(aTemplate.thematicCategories(LMCategoryTypeEnum::SpotColor));
-    add(aGroup.restrictions().size() > 1, "restrictions", int(aGroup.restrictions().size()));
-    add(aTemplate.jigType().value() != 0, "jig", int(aTemplate.jigType().value()));
-    add(aTemplate.designElementID().isValid(), "id", aTemplate.designElementID().id());
-    add(aTemplate.templateLayerType().value() != 1, "layer", int(aTemplate.templateLayerType().value()));
-    add(aPages != 0x6D006E, "pages", QString::number(aPages, 16));
-    add(aRestriction.articleClasses().value() != 0, "classes", int(aRestriction.articleClasses().value()));
-    add(aRestriction.orientations().value() != 0, "orientations", int(aRestriction.orientations().value()));
-    add(!sortedOrderNames(aGroup).isEmpty(), "products", sortedOrderNames(aGroup).join(u','));
-    add(aTemplate.supportedOrientation().value() != 31, "supported", int(aTemplate.supportedOrientation().value()));
-    add(aTemplate.priceClass().toString() != QLatin1String("01"), "price", aTemplate.priceClass().toString());
-    add(!aTemplate.thematicCategories(LMCategoryTypeEnum::Subcategory).isEmpty(), "categories",
-        sortedNames(aTemplate.thematicCategories(LMCategoryTypeEnum::Subcategory)));
-    add(!aTemplate.articleVariants().isEmpty(), "variants", aTemplate.articleVariants().toStringList().join(u' '));
-    add(aTemplate.spotColor().value() != 0, "spot",
-        QStringLiteral("%1:%2:%3")
-            .arg(int(aTemplate.spotColor().value()))
-            .arg(aTemplate.fileInfo().spotColorFile(), aSpotCategories));
-    add(aTemplate.spotColor().value() == 0 && !(aSpotCategories + aTemplate.fileInfo().spotColorFile()).isEmpty(),
-        "stray spot", aSpotCategories);
-    add(aTemplate.spotColorLayerType() != aTemplate.templateLayerType() && aTemplate.spotColor().value() != 0,
-        "spot layer", int(aTemplate.spotColorLayerType().value()));
-    add(aTemplate.isUserLayout(), "user", true);
-    add(aTemplate.locksLayout(), "locks", true);
-    add(aTemplate.isLandscapeSingleSided(), "single-sided", true);
-    add(aTemplate.sort() != 0, "sort", aTemplate.sort());
-    add(!aTemplate.fileInfo().thumbnailFile().isEmpty(), "thumbnail", aTemplate.fileInfo().thumbnailFile());
-    add(aTemplate.fileInfo().filePath() != theBase, "path", aTemplate.fileInfo().filePath());
-    add(aTemplate.areaDefinitions().count() != 0, "areas", int(aTemplate.areaDefinitions().count()));
-    add(aTemplate.minimumProductSize().value() != 0, "minimum", int(aTemplate.minimumProductSize().value()));
-    add(aTemplate.defaultRotation().isDefined(), "tilt", aTemplate.defaultRotation().angle().degrees());
-    add(aTemplate.frameMaterial().value() != 0, "material", int(aTemplate.frameMaterial().value()));
-    add(aTemplate.autoThumbSetting().value() != 5, "autothumb", int(aTemplate.autoThumbSetting().value()));
-    return aParts.join(u' ');
 }
 
 LMArticlesGroup parsedFilter(const QString& theRules)
@@ -165,7 +106,7 @@ private slots:
             "jig=1 categories=Blau,Farben thumbnail=gruen.jpg");
         row("user layout: layout layer, areas, thumbnail pattern, bad sort", "Mein Layout",
             "jig=8 layer=512 pages=6d006f orientations=5 supported=5 user=true locks=true single-sided=true "
-            "thumbnail=thumbs/lay_%1.png areas=2 minimum=1");
+            "thumbnail=thumbs/lay_%1.png areas=2 photos=1 texts=1 minimum=1");
         row("layout of another category, unknown orientation and spot colour", "Fremdes Layout", "jig=8 layer=512");
         row("poster strip: frame variants listed, tilt from the element", "Leiste",
             "jig=128 layer=256 price=07 variants=frame=black frame=none frame=white tilt=90 material=2");
@@ -188,7 +129,7 @@ private slots:
                 aTemplate = aCandidate;
         }
         QVERIFY2(!aTemplate.isNull(), qPrintable(name));
-        QTEST(summary(aTemplate, myDir.path()), "expected");
+        QTEST(LMTestSupport::templateSummary(*aTemplate, myDir.path()), "expected");
         QCOMPARE(aTemplate->isFrame(), name == QStringLiteral("Leiste") || name == QStringLiteral("Rahmen"));
         aList.deleteEntriesAndClear();
     }
@@ -473,22 +414,19 @@ private slots:
         const QByteArray aBase = R"("id": 1, "orderName": "X")";
         const QString anEntry = QStringLiteral("\"compatibleProducts\" entry %1 is not an article id");
         row("neither key", aBase, 0, QList<qint32>(), QStringList());
-        QTest::newRow("both keys") << aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])" << 2
-                                   << QList<qint32> { 3, 2, 3 } << QStringList();
-        QTest::newRow("size class by number")
-            << aBase + R"(, "sizeClass": "4")" << 4 << QList<qint32>() << QStringList();
-        QTest::newRow("unknown size class") << aBase + R"(, "sizeClass": "riesig")" << 0 << QList<qint32>()
-                                            << QStringList { "\"sizeClass\" names no size class" };
-        QTest::newRow("size class of the wrong type")
-            << aBase + R"(, "sizeClass": 3)" << 0 << QList<qint32>() << QStringList { "\"sizeClass\" is not a text" };
-        QTest::newRow("bad ids skipped") << aBase + R"(, "compatibleProducts": [0, -4, 2.5, "7", 8, 2147483648])" << 0
-                                         << QList<qint32> { 8 }
-                                         << QStringList { anEntry.arg(0), anEntry.arg(1), anEntry.arg(2),
-                                                          anEntry.arg(3), anEntry.arg(5) };
-        QTest::newRow("not a list") << aBase + R"(, "compatibleProducts": 8)" << 0 << QList<qint32>()
-                                    << QStringList { "\"compatibleProducts\" is not a list" };
-        QTest::newRow("null list") << aBase + R"(, "compatibleProducts": null)" << 0 << QList<qint32>()
-                                   << QStringList();
+        row("both keys", aBase + R"(, "sizeClass": "Medium", "compatibleProducts": [3, 2, 3])", 2,
+            QList<qint32> { 3, 2, 3 }, QStringList());
+        row("size class by number", aBase + R"(, "sizeClass": "4")", 4, QList<qint32>(), QStringList());
+        row("unknown size class", aBase + R"(, "sizeClass": "riesig")", 0, QList<qint32>(),
+            QStringList { "\"sizeClass\" names no size class" });
+        row("size class of the wrong type", aBase + R"(, "sizeClass": 3)", 0, QList<qint32>(),
+            QStringList { "\"sizeClass\" is not a text" });
+        row("bad ids skipped", aBase + R"(, "compatibleProducts": [0, -4, 2.5, "7", 8, 2147483648])", 0,
+            QList<qint32> { 8 },
+            QStringList { anEntry.arg(0), anEntry.arg(1), anEntry.arg(2), anEntry.arg(3), anEntry.arg(5) });
+        row("not a list", aBase + R"(, "compatibleProducts": 8)", 0, QList<qint32>(),
+            QStringList { "\"compatibleProducts\" is not a list" });
+        row("null list", aBase + R"(, "compatibleProducts": null)", 0, QList<qint32>(), QStringList());
     }
     void catalogueKeys()
     {
@@ -572,60 +510,6 @@ private slots:
         QVERIFY(aSmall != aLarge);
         QVERIFY(!aSmall.isEmpty());
         QVERIFY(aSmall.overlaps(aLarge));
-    }
-
-    void hostileFiles_data()
-    {
-        columns<int, QString, QString>("version", "kind", "warning");
-        row("version 1 with entity declarations", 1, "doctype", "document type or entity declaration");
-        row("version 2 nested too deep", 2, "deep", "elements nested deeper than 256 levels");
-        row("version 1 over the size bound", 1, "large", "larger than 67108864 bytes");
-        row("version 2 truncated", 2, "truncated", "at line");
-    }
-    void hostileFiles()
-    {
-        QFETCH(int, version);
-        QFETCH(QString, kind);
-        QFETCH(QString, warning);
-        QTemporaryDir aDir;
-        QVERIFY(aDir.isValid());
-        const QByteArray aRoot = version == 1 ? "templates" : "templates2";
-        QString aPath = LMTestSupport::dataPath(QStringLiteral("formats/%1_v%2.xml").arg(kind).arg(version));
-        if (kind == QStringLiteral("deep")) {
-            // A template whose area holds elements one level deeper than the loader allows.
-            const int aLevels = LMXMLLoader::ourMaximumDepth;
-            aPath = LMTestSupport::writeFile(
-                aDir, QStringLiteral("deep.xml"),
-                "<" + aRoot + " version='2'><template name='tief'><layout width='10' height='10'>"
-                    + QByteArray("<imagearea>").repeated(aLevels) + QByteArray("</imagearea>").repeated(aLevels)
-                    + "</layout></template></" + aRoot + ">");
-        } else if (kind == QStringLiteral("large")) {
-            // A well-formed start, then a hole up to one byte past the bound (sparse where it can be).
-            aPath = LMTestSupport::writeFile(
-                aDir, QStringLiteral("large.xml"),
-                "<" + aRoot + "><template name='gross' type='hintergrund' category='hintergrund'/>");
-            QVERIFY(QFile(aPath).resize(LMXMLLoader::ourMaximumSize + 1));
-        }
-        QTest::ignoreMessage(QtWarningMsg,
-                             QRegularExpression(QStringLiteral("(refused|malformed) XML file .*") + warning));
-        const QDomDocument aDocument = LMXMLLoader::loadDocument(QFileInfo(aPath));
-        QVERIFY(aDocument.isNull());
-        const QDomElement aRootElement = aDocument.documentElement();
-        // Both readers take what the loader hands over: nothing.
-        QVERIFY(LMTemplateFactoryXML::createTemplate(aRootElement.firstChildElement(QStringLiteral("template")),
-                                                     aDir.path(), LMDesignElementMetaData())
-                    .isNull());
-        LMTemplateFactoryXML2 aFactory(aRootElement.firstChildElement(QStringLiteral("filter")));
-        QVERIFY(aFactory.buildTemplates(aDocument, aDir.path(), LMDesignElementMetaData()).isEmpty());
-        QVERIFY(aFactory.buildTemplates(aRootElement, aDir.path(), LMDesignElementMetaData()).isEmpty());
-        // The in-memory door of the loader refuses the same text.
-        if (kind != QStringLiteral("large")) {
-            QFile aFile(aPath);
-            QVERIFY(aFile.open(QIODevice::ReadOnly));
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral("(refused|malformed) XML file again")));
-            QVERIFY(LMXMLLoader::loadDocumentFromData(aFile.readAll(), QStringLiteral("again")).isNull());
-        }
     }
 
 private:

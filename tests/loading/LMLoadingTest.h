@@ -16,8 +16,7 @@ using LMTestSupport::words;
 
 inline QByteArray fixture(const QString& theName)
 {
-    QFile aFile(LMTestSupport::dataPath(QStringLiteral("loading/") + theName));
-    return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
+    return LMTestSupport::fixture(QStringLiteral("loading/") + theName);
 }
 
 // A content tree in theDir: "content" with the catalogue fixture, an empty "user" folder.

@@ -1,14 +1,9 @@
-#include "LMAreaType.h"
 #include "LMArticle.h"
 #include "LMJigType.h"
 #include "LMLoadingTest.h"
 #include "LMMultiColorConfig.h"
 #include "LMPageType.h"
-#include "LMPriceClass.h"
-#include "LMPriceClassSet.h"
 #include "LMTemplate.h"
-#include "LMTemplateAreaDefinition.h"
-#include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateContext.h"
 #include "LMTemplateContextGroup.h"
 #include "LMTemplateFileManager.h"
@@ -16,7 +11,6 @@
 #include "LMUnconfiguredTemplateList.h"
 
 #include <QDomDocument>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -41,13 +35,6 @@ QByteArray readSample(const QString& theRelative)
     if (!aFile.open(QIODevice::ReadOnly))
         return QByteArray();
     return aFile.readAll();
-}
-
-QDomDocument sampleDocument(const QString& theRelative)
-{
-    QDomDocument aDocument;
-    aDocument.setContent(readSample(theRelative));
-    return aDocument;
 }
 
 // The XML loader's complaint about a malformed file, worded from Qt's own parse of the same text.
@@ -95,19 +82,6 @@ LMUnconfiguredTemplateList templatesFor(const LMArticle& theArticle, const LMJig
     for (const LMUnconfiguredTemplate& aTemplate : LMTemplateRegistry::instance()->allTemplatesForJigType(theJigType))
         if (aTemplate->contextGroup().fulfillsConstraints(aSituation, false, true))
             aResult.append(aTemplate);
-    return aResult;
-}
-
-// Layout name to the number of "imagearea" elements its "template" element holds in the file.
-QHash<QString, int> imageAreasByLayout(const QString& theRelative)
-{
-    QHash<QString, int> aResult;
-    const QDomNodeList aTemplates = sampleDocument(theRelative).elementsByTagName(QStringLiteral("template"));
-    for (int i = 0; i < aTemplates.size(); ++i) {
-        const QDomElement anElement = aTemplates.item(i).toElement();
-        aResult.insert(anElement.attribute(QStringLiteral("name")),
-                       int(anElement.elementsByTagName(QStringLiteral("imagearea")).size()));
-    }
     return aResult;
 }
 
@@ -233,131 +207,6 @@ private slots:
         const LMUnconfiguredTemplateList aTemplates = templatesFor(article(orderName), LMJigType::fromInt(jigType));
         QCOMPARE(aTemplates.size(), qsizetype(expected));
         QCOMPARE(registry()->productHasJigType(article(orderName), LMJigType::fromInt(jigType)), expected > 0);
-    }
-
-    void multiPageDesign()
-    {
-        // One template per page file the master's page list names, in that order, all of one design.
-        const QString aMaster = QStringLiteral("designs/harbour/pages/harbour-1.svg");
-        QStringList aPages;
-        const QDomNodeList aPageElements = sampleDocument(aMaster).elementsByTagName(QStringLiteral("lumo:page"));
-        for (int i = 0; i < aPageElements.size(); ++i)
-            aPages.append(QStringLiteral("designs/harbour/pages/")
-                          + aPageElements.item(i).toElement().attribute(QStringLiteral("xlink:href")));
-        QCOMPARE(aPages.size(), 3);
-
-        const LMUnconfiguredTemplateList aTemplates
-            = registry()->allTemplatesByDesignElementId(LMDesignElementID(6201));
-        QStringList aNames;
-        for (const LMUnconfiguredTemplate& aTemplate : aTemplates) {
-            aNames.append(aTemplate.name());
-            QVERIFY(aTemplate->isJigType(LMJigTypeEnum::SvgTemplate));
-        }
-        QCOMPARE(aNames, aPages);
-
-        // The first page takes its smart layout from the file beside it: the layout area less its padding.
-        const QDomElement anArea = sampleDocument(QStringLiteral("designs/harbour/pages/harbour-1.smartlayout"))
-                                       .elementsByTagName(QStringLiteral("lumo:layoutArea"))
-                                       .item(0)
-                                       .toElement();
-        const QDomElement aPadding = anArea.firstChildElement(QStringLiteral("lumo:padding"));
-        auto aNumber = [](const QDomElement& theElement, const char* theName) {
-            return theElement.attribute(QLatin1String(theName)).toDouble();
-        };
-        const QRectF anExpected
-            = QRectF(aNumber(anArea, "x"), aNumber(anArea, "y"), aNumber(anArea, "width"), aNumber(anArea, "height"))
-                  .adjusted(aNumber(aPadding, "left"), aNumber(aPadding, "top"), -aNumber(aPadding, "right"),
-                            -aNumber(aPadding, "bottom"));
-        QVERIFY(anExpected.isValid());
-        const LMUnconfiguredTemplate aFirst = aTemplates.first();
-        const LMTemplateAreaDefinition* aSmart = nullptr;
-        for (const LMTemplateAreaDefinition* anAreaDefinition : aFirst->areaDefinitions())
-            if (anAreaDefinition->isType(LMAreaTypeEnum::SmartLayout))
-                aSmart = anAreaDefinition;
-        QVERIFY(aSmart);
-        QCOMPARE(aSmart->rect(), anExpected);
-        // Every photo slot of the page is arranged by it.
-        const int aSlots = int(sampleDocument(aMaster).elementsByTagName(QStringLiteral("image")).size());
-        QCOMPARE(aFirst->analysis().countFotoAreas(), aSlots);
-        QCOMPARE(static_cast<const LMTemplateAreaDefinitionSmartLayout*>(aSmart)->children().count(), aSlots);
-    }
-
-    void bookLayoutsForEveryPhotoCount_data()
-    {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<int>("photos");
-        for (const QString& aBook : { BOOK_PORTRAIT, BOOK_SQUARE })
-            for (int aPhotos = 1; aPhotos <= 8; ++aPhotos)
-                QTest::addRow("%s, %d photos", qPrintable(aBook), aPhotos) << aBook << aPhotos;
-    }
-
-    void bookLayoutsForEveryPhotoCount()
-    {
-        QFETCH(QString, orderName);
-        QFETCH(int, photos);
-
-        const QHash<QString, int> aFileCounts
-            = imageAreasByLayout(QStringLiteral("templates/categories/album_layouts.xml"));
-        const LMUnconfiguredTemplateList aLayouts
-            = registry()->getAllLayouts(LMTemplateContext(article(orderName), LMPageType(LMPageTypeEnum::InnerPage)));
-        int aMatching = 0;
-        int aWithText = 0;
-        for (const LMUnconfiguredTemplate& aLayout : aLayouts) {
-            if (!aFileCounts.contains(aLayout.name()))
-                continue;
-            // The registry's layout has the slots its file gives it, in the analysis it was loaded with.
-            const int aCount = aLayout->analysis().countFotoAreas();
-            QCOMPARE(aCount, aFileCounts.value(aLayout.name()));
-            if (aCount != photos)
-                continue;
-            ++aMatching;
-            aWithText += aLayout->areaDefinitions().count(LMAreaType(LMAreaTypeEnum::Text)) > 0 ? 1 : 0;
-        }
-        // Two arrangements for every number of photos, each with a text.
-        QCOMPARE(aMatching, 2);
-        QCOMPARE(aWithText, aMatching);
-    }
-
-    void catalogueAddOns_data()
-    {
-        QTest::addColumn<QString>("orderName");
-        row("portrait book: design surcharges", BOOK_PORTRAIT);
-        row("square book: one design surcharge", BOOK_SQUARE);
-        row("wall decor: glass and mounts", WALL_DECOR);
-    }
-
-    void catalogueAddOns()
-    {
-        QFETCH(QString, orderName);
-        // Every price class the article's "addOns" names leads to a catalogue add-on of that order name.
-        const LMArticle anArticle = article(orderName);
-        QVERIFY(anArticle.isValid());
-        const QJsonObject anAddOns = anArticle.catalogueEntry().value(QStringLiteral("addOns")).toObject();
-        QVERIFY(!anAddOns.isEmpty());
-        for (auto anIt = anAddOns.begin(); anIt != anAddOns.end(); ++anIt) {
-            const LMArticle anAddOn = anArticle.findDependentArticle(LMPriceClass::create(anIt.key()));
-            QVERIFY2(anAddOn.isValid(), qPrintable(anIt.key()));
-            QCOMPARE(anAddOn.orderTxtName(), anIt.value().toString());
-            QVERIFY(anAddOn.catalogueEntry().value(QStringLiteral("addOn")).toBool());
-        }
-        QVERIFY(!anArticle.findDependentArticle(LMPriceClass::create(QStringLiteral("01"))).isValid());
-
-        // Glass and mount add-ons exist exactly for the price classes the article lists.
-        const QJsonObject anEntry = anArticle.catalogueEntry();
-        for (const char* aKey : { "glassesPriceClasses", "passepartoutPriceClasses" }) {
-            const QJsonArray aClasses = anEntry.value(QLatin1String(aKey)).toArray();
-            for (const QJsonValue& aClass : aClasses) {
-                const LMPriceClassSet aSet { LMPriceClass::create(aClass.toString()) };
-                QVERIFY(QByteArray(aKey) == "glassesPriceClasses" ? anArticle.hasGlassesAddOn(aSet)
-                                                                  : anArticle.hasPassepartoutAddOn(aSet));
-            }
-        }
-        const LMPriceClassSet anUnlisted { LMPriceClass::create(QStringLiteral("09")) };
-        QVERIFY(!anArticle.hasGlassesAddOn(anUnlisted));
-        QVERIFY(!anArticle.hasPassepartoutAddOn(anUnlisted));
-
-        // SVG designs are matched to an article by the size of its inner page (the print of wall decor).
-        QVERIFY(anArticle.usableSize(LMPageTypeEnum::InnerPage).isValid());
     }
 
 private:

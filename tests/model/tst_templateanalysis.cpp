@@ -17,6 +17,8 @@
 
 #include <utility>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -257,79 +259,99 @@ private Q_SLOTS:
         QCOMPARE(measured(covering(0.25)).hashValue(), 250000u);
     }
 
-    void checkSpaciness_data()
+    // Each check of the measurements against the layout flags, strict or not.
+    void checks_data()
     {
-        QTest::addColumn<double>("spaciousness");
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<bool>("strict");
-        QTest::addColumn<bool>("ok");
+        columns<QString, Boxes, int, int, bool, bool>("check", "boxes", "texts", "flags", "strict", "ok");
+        const auto spaciness = [](const char* theName, double theShare, int theFlags, bool theStrict, bool theOk) {
+            row(theName, "spaciness", covering(theShare), 0, theFlags, theStrict, theOk);
+        };
+        const auto crazyness = [](const char* theName, int theFlags, bool theStrict, bool theCrazy, bool theOk) {
+            row(theName, "crazyness", theCrazy ? OVERLAPPING : ONE_AREA, 0, theFlags, theStrict, theOk);
+        };
+        const auto panoramaness
+            = [](const char* theName, bool theExtreme, bool thePanorama, bool theStrict, bool theOk) {
+                  row(theName, "panoramaness", Boxes({ { QRectF(0, 0.4, theExtreme ? 0.9 : 0.3, 0.2) } }), 0,
+                      thePanorama ? 8 : 0, theStrict, theOk);
+              };
 
         const int T = 1, W = 2, R = 256;
-        row("no wish, below 1.1", 1.1 - 0.001, 0, false, true);
-        row("no wish, above 1.1", 1.1 + 0.001, 0, false, false);
-        row("tight and spacious, anything below 1.1", 0.1, T + W, true, true);
-
-        row("tight strict, just below 0.65", 0.649, T, true, false);
-        row("tight strict, just above 0.65", 0.651, T, true, true);
-        row("spacious strict, just below 0.51", 0.509, W, true, true);
-        row("spacious strict, just above 0.51", 0.511, W, true, false);
-        row("strict ignores the relaxed test", 0.6, T + R, true, false);
-
-        row("tight, just below 0.65", 0.649, T, false, false);
-        row("tight, just above 0.65", 0.651, T, false, true);
-        row("spacious, just above 0.65", 0.651, W, false, false);
-
-        row("relaxed tight, just below 0.55", 0.549, T + R, false, false);
-        row("relaxed tight, just above 0.55", 0.551, T + R, false, true);
-        row("relaxed spacious, just below 0.8", 0.799, W + R, false, true);
-        row("relaxed spacious, just above 0.8", 0.801, W + R, false, false);
-    }
-
-    void checkSpaciness()
-    {
-        QFETCH(double, spaciousness);
-        QFETCH(int, flags);
-        QFETCH(bool, strict);
-
-        const LMAreaMeasurements aMeasurements = measured(covering(spaciousness));
-        QVERIFY(qAbs(aMeasurements.spaciousness() - spaciousness) < 1e-12);
-        QTEST(aMeasurements.checkSpaciness(LMLayoutFlags::fromInt(flags), strict), "ok");
-    }
-
-    void checkCrazyness_data()
-    {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<bool>("strict");
-        QTest::addColumn<bool>("crazy");
-        QTest::addColumn<bool>("ok");
+        spaciness("no wish, below 1.1", 1.1 - 0.001, 0, false, true);
+        spaciness("no wish, above 1.1", 1.1 + 0.001, 0, false, false);
+        spaciness("tight and spacious, anything below 1.1", 0.1, T + W, true, true);
+        spaciness("tight strict, just below 0.65", 0.649, T, true, false);
+        spaciness("tight strict, just above 0.65", 0.651, T, true, true);
+        spaciness("spacious strict, just below 0.51", 0.509, W, true, true);
+        spaciness("spacious strict, just above 0.51", 0.511, W, true, false);
+        spaciness("strict ignores the relaxed test", 0.6, T + R, true, false);
+        spaciness("tight, just below 0.65", 0.649, T, false, false);
+        spaciness("tight, just above 0.65", 0.651, T, false, true);
+        spaciness("spacious, just above 0.65", 0.651, W, false, false);
+        spaciness("relaxed tight, just below 0.55", 0.549, T + R, false, false);
+        spaciness("relaxed tight, just above 0.55", 0.551, T + R, false, true);
+        spaciness("relaxed spacious, just below 0.8", 0.799, W + R, false, true);
+        spaciness("relaxed spacious, just above 0.8", 0.801, W + R, false, false);
 
         // Not strict: the crazy setting (mask 224) decides.
-        row("0, calm", 0, false, false, true);
-        row("0, crazy", 0, false, true, false);
-        row("64 requires, calm", 64, false, false, false);
-        row("64 requires, crazy", 64, false, true, true);
-        row("128 allows, crazy", 128, false, true, true);
-        row("192 is no setting, crazy", 192, false, true, false);
-        row("other bits do not matter, crazy", 64 + 256 + 1, false, true, true);
-
+        crazyness("0, calm", 0, false, false, true);
+        crazyness("0, crazy", 0, false, true, false);
+        crazyness("64 requires, calm", 64, false, false, false);
+        crazyness("64 requires, crazy", 64, false, true, true);
+        crazyness("128 allows, crazy", 128, false, true, true);
+        crazyness("192 is no setting, crazy", 192, false, true, false);
+        crazyness("other bits do not matter, crazy", 64 + 256 + 1, false, true, true);
         // Strict: crazy exactly when the lowest byte is 64 or more.
-        row("strict 0, crazy", 0, true, true, false);
-        row("strict 64, calm", 64, true, false, false);
-        row("strict 64, crazy", 64, true, true, true);
-        row("strict 63, crazy", 63, true, true, false);
-        row("strict 256 has a low byte of 0, calm", 256, true, false, true);
-        row("strict 320 has a low byte of 64, crazy", 320, true, true, true);
+        crazyness("strict 0, crazy", 0, true, true, false);
+        crazyness("strict 64, calm", 64, true, false, false);
+        crazyness("strict 64, crazy", 64, true, true, true);
+        crazyness("strict 63, crazy", 63, true, true, false);
+        crazyness("strict 256 has a low byte of 0, calm", 256, true, false, true);
+        crazyness("strict 320 has a low byte of 64, crazy", 320, true, true, true);
+
+        panoramaness("ordinary, no panorama", false, false, false, true);
+        panoramaness("extreme, no panorama", true, false, false, false);
+        panoramaness("extreme, panorama", true, true, false, true);
+        panoramaness("strict ordinary, panorama", false, true, true, false);
+        panoramaness("strict extreme, no panorama", true, false, true, false);
+        panoramaness("strict extreme, panorama", true, true, true, true);
+
+        const Boxes aTightCalm = { { QRectF(0, 0, 1, 0.7) } };
+        const Boxes aPanorama = { { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } };
+        row("all pass", "measurements", aTightCalm, 0, 1, false, true);
+        row("all pass strictly", "measurements", aTightCalm, 0, 1, true, true);
+        row("crazy fails", "measurements", Boxes({ { QRectF(0, 0, 1, 0.7), 3 } }), 0, 1, false, false);
+        row("spaciness fails", "measurements", aTightCalm, 0, 2, false, false);
+        row("panorama fails", "measurements", aPanorama, 0, 1, false, false);
+        row("panorama allowed", "measurements", aPanorama, 0, 1 + 8, false, true);
+
+        row("no texts, no flags", "texts", ONE_AREA, 0, 0, false, true);
+        row("a text, no flags", "texts", ONE_AREA, 1, 0, false, false);
+        row("a text, texts allowed", "texts", ONE_AREA, 1, 16, false, true);
+        row("a text, every other bit", "texts", ONE_AREA, 1, 1023 - 16, false, false);
     }
 
-    void checkCrazyness()
+    void checks()
     {
-        QFETCH(int, flags);
+        QFETCH(QString, check);
+        QFETCH(Boxes, boxes);
         QFETCH(bool, strict);
-        QFETCH(bool, crazy);
 
-        const LMAreaMeasurements aMeasurements = measured(crazy ? OVERLAPPING : ONE_AREA);
-        QCOMPARE(aMeasurements.isCrazy(), crazy);
-        QTEST(aMeasurements.checkCrazyness(LMLayoutFlags::fromInt(flags), strict), "ok");
+        const LMAreaMeasurements aMeasurements = measured(boxes);
+        const LMLayoutFlags aFlags = LMLayoutFlags::fromInt(fetch<int>("flags"));
+        bool anOk = false;
+        if (check == QLatin1String("spaciness")) {
+            anOk = aMeasurements.checkSpaciness(aFlags, strict);
+        } else if (check == QLatin1String("crazyness")) {
+            anOk = aMeasurements.checkCrazyness(aFlags, strict);
+        } else if (check == QLatin1String("panoramaness")) {
+            anOk = aMeasurements.checkPanoramaness(aFlags, strict);
+        } else if (check == QLatin1String("measurements")) {
+            anOk = aMeasurements.checkMeasurements(aFlags, strict);
+            QCOMPARE(LMTemplateAnalysis(photos(boxes), 1.0).checkMeasurements(aFlags, strict), anOk);
+        } else {
+            anOk = analysed({ boxes, fetch<int>("texts") }).checkTexts(aFlags);
+        }
+        QTEST(anOk, "ok");
     }
 
     void formats_data()
@@ -360,80 +382,6 @@ private Q_SLOTS:
         QTEST(aMeasurements.mostExtremeFormat(), "mostExtreme");
         QTEST(aMeasurements.hasExtremeFormat(), "extremeFormat");
         QTEST(aMeasurements.hasExtremePortrait(), "extremePortrait");
-    }
-
-    void checkPanoramaness_data()
-    {
-        QTest::addColumn<bool>("extreme");
-        QTest::addColumn<bool>("panorama");
-        QTest::addColumn<bool>("strict");
-        QTest::addColumn<bool>("ok");
-
-        row("ordinary, no panorama", false, false, false, true);
-        row("extreme, no panorama", true, false, false, false);
-        row("extreme, panorama", true, true, false, true);
-        row("strict ordinary, panorama", false, true, true, false);
-        row("strict extreme, no panorama", true, false, true, false);
-        row("strict extreme, panorama", true, true, true, true);
-    }
-
-    void checkPanoramaness()
-    {
-        QFETCH(bool, extreme);
-        QFETCH(bool, panorama);
-        QFETCH(bool, strict);
-
-        const LMAreaMeasurements aMeasurements = measured({ { QRectF(0, 0.4, extreme ? 0.9 : 0.3, 0.2) } });
-        QCOMPARE(aMeasurements.hasExtremeFormat(), extreme);
-        QTEST(aMeasurements.checkPanoramaness(LMLayoutFlags::fromInt(panorama ? 8 : 0), strict), "ok");
-    }
-
-    void checkMeasurements_data()
-    {
-        QTest::addColumn<Boxes>("boxes");
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<bool>("strict");
-        QTest::addColumn<bool>("ok");
-
-        const Boxes aTightCalm = { { QRectF(0, 0, 1, 0.7) } };
-        row("all pass", aTightCalm, 1, false, true);
-        row("all pass strictly", aTightCalm, 1, true, true);
-        row("crazy fails", Boxes({ { QRectF(0, 0, 1, 0.7), 3 } }), 1, false, false);
-        row("spaciness fails", aTightCalm, 2, false, false);
-        row("panorama fails", Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }), 1, false, false);
-        row("panorama allowed", Boxes({ { QRectF(0, 0, 1, 0.7) }, { QRectF(0, 0.8, 0.9, 0.2) } }), 1 + 8, false, true);
-    }
-
-    void checkMeasurements()
-    {
-        QFETCH(Boxes, boxes);
-        QFETCH(int, flags);
-        QFETCH(bool, strict);
-        QFETCH(bool, ok);
-
-        const LMLayoutFlags aFlags = LMLayoutFlags::fromInt(flags);
-        QCOMPARE(measured(boxes).checkMeasurements(aFlags, strict), ok);
-        QCOMPARE(LMTemplateAnalysis(photos(boxes), 1.0).checkMeasurements(aFlags, strict), ok);
-    }
-
-    void checkTexts_data()
-    {
-        QTest::addColumn<int>("texts");
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<bool>("ok");
-
-        row("no texts, no flags", 0, 0, true);
-        row("a text, no flags", 1, 0, false);
-        row("a text, texts allowed", 1, 16, true);
-        row("a text, every other bit", 1, 1023 - 16, false);
-    }
-
-    void checkTexts()
-    {
-        QFETCH(int, texts);
-        QFETCH(int, flags);
-
-        QTEST(analysed({ ONE_AREA, texts }).checkTexts(LMLayoutFlags::fromInt(flags)), "ok");
     }
 
     void layoutSortCriterium_data()

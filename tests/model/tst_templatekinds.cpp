@@ -58,20 +58,22 @@ private Q_SLOTS:
         QTest::addColumn<bool>("removeItem");
         QTest::addColumn<QString>("warning");
 
-        QTest::newRow("wood") << R"(<template material="wood"/>)" << int(LMFrameMaterialEnum::Wood) << false
-                              << QString();
-        QTest::newRow("aluminium, other spelling")
-            << R"(<template material="alu"/>)" << int(LMFrameMaterialEnum::Aluminium) << false << QString();
-        row("no material is the remove item", "<template/>", int(LMFrameMaterialEnum::Remove), true, QString());
-        QTest::newRow("none") << R"(<template material="none"/>)" << int(LMFrameMaterialEnum::Remove) << true
-                              << QString();
-        QTest::newRow("unknown material")
-            << R"(<template material="Holzwürmer"/>)" << 0 << false << "unknown frame material";
+        const int aWood = int(LMFrameMaterialEnum::Wood);
+        const int anAluminium = int(LMFrameMaterialEnum::Aluminium);
+        const int aRemove = int(LMFrameMaterialEnum::Remove);
+        row("wood", "<template material='wood'/>", aWood, false, "");
+        row("aluminium, other spelling", "<template material='alu'/>", anAluminium, false, "");
+        row("upper case, blanks", "<template material=' ALU '/>", anAluminium, false, "");
+        row("no material is the remove item", "<template/>", aRemove, true, "");
+        row("none", "<template material='none'/>", aRemove, true, "");
+        row("unknown material", "<template material='Holzwürmer'/>", 0, false, "unknown frame material");
+        row("a list is no material", "<template material='wood,plastic'/>", 0, false, "unknown frame material");
     }
 
     void frame()
     {
         QFETCH(QString, xml);
+        QFETCH(int, material);
         QFETCH(bool, removeItem);
         QFETCH(QString, warning);
 
@@ -79,9 +81,11 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         const std::unique_ptr<LMTemplate> aTemplate = fromXml(xml, LMJigTypeEnum::Frame);
         QVERIFY(qobject_cast<LMTemplateFrame*>(aTemplate.get()));
-        QTEST(aTemplate->frameMaterial().value(), "material");
+        QCOMPARE(aTemplate->frameMaterial().value(), material);
         QCOMPARE(aTemplate->isRemoveItem(), removeItem);
         QCOMPARE(aTemplate->hasFrame(), !removeItem);
+        // A filter that takes every material accepts every known one, the remove item too.
+        QCOMPARE(aTemplate->frameMaterial().intersects(LMFrameMaterial::allMaterials()), material != 0);
         QCOMPARE(aTemplate->basicDragAndDropHint().contains(QStringLiteral("entfernen")), removeItem);
     }
 
@@ -91,12 +95,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("material");
         QTest::addColumn<bool>("removeItem");
 
-        QTest::newRow("laminated") << R"(<template material="laminated"/>)" << 1 << false;
-        QTest::newRow("glass") << R"(<template material="glas"/>)" << 2 << false;
-        QTest::newRow("capital letters") << R"(<template material="GLAS"/>)" << 2 << false;
+        row("laminated", "<template material='laminated'/>", 1, false);
+        row("glass", "<template material='glas'/>", 2, false);
+        row("capital letters", "<template material='GLAS'/>", 2, false);
         row("without material", "<template/>", 0, true);
-        QTest::newRow("none") << R"(<template material="none"/>)" << 0 << true;
-        QTest::newRow("unknown word") << R"(<template material="Plexiglas"/>)" << 0 << true;
+        row("none", "<template material='none'/>", 0, true);
+        row("unknown word", "<template material='Plexiglas'/>", 0, true);
     }
 
     void frameGlass()
@@ -121,17 +125,14 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("innerSize");
         QTest::addColumn<bool>("empty");
 
-        QTest::newRow("colour and opening") << R"(<template color="#102030" width="300" height="200"/>)"
-                                            << QColor(0x10, 0x20, 0x30) << QSize(300, 200) << false;
+        row("colour and opening", "<template color='#102030' width='300' height='200'/>", QColor(0x10, 0x20, 0x30),
+            QSize(300, 200), false);
         row("nothing given: white without opening", "<template/>", QColor(Qt::white), QSize(-1, -1), true);
-        QTest::newRow("zero width") << R"(<template width="0" height="120"/>)" << QColor(Qt::white) << QSize(0, 120)
-                                    << true;
-        QTest::newRow("smallest opening")
-            << R"(<template width="1" height="1"/>)" << QColor(Qt::white) << QSize(1, 1) << false;
-        QTest::newRow("negative height") << R"(<template width="50" height="-3"/>)" << QColor(Qt::white)
-                                         << QSize(50, -3) << true;
-        QTest::newRow("malformed values keep the defaults")
-            << R"(<template color="beige-ish" width="12.5" height="x"/>)" << QColor(Qt::white) << QSize(-1, -1) << true;
+        row("zero width", "<template width='0' height='120'/>", QColor(Qt::white), QSize(0, 120), true);
+        row("smallest opening", "<template width='1' height='1'/>", QColor(Qt::white), QSize(1, 1), false);
+        row("negative height", "<template width='50' height='-3'/>", QColor(Qt::white), QSize(50, -3), true);
+        row("malformed values keep the defaults", "<template color='beige-ish' width='12.5' height='x'/>",
+            QColor(Qt::white), QSize(-1, -1), true);
     }
 
     void passepartoutConfig()
@@ -183,14 +184,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("distanceX");
         QTest::addColumn<int>("distanceY");
 
-        QTest::newRow("isNull true") << R"(<template isNull="true"/>)" << true << 0 << 0 << 0;
-        QTest::newRow("isNull as 1") << R"(<template isNull="1" diameter="4"/>)" << true << 4 << 0 << 0;
-        QTest::newRow("without isNull") << R"(<template diameter="6" distancex="300" distancey="20"/>)" << false << 6
-                                        << 300 << 20;
-        QTest::newRow("malformed isNull takes the default")
-            << R"(<template isNull="vielleicht"/>)" << false << 0 << 0 << 0;
-        QTest::newRow("malformed numbers are 0")
-            << R"(<template diameter="6mm" distancex="" distancey="-5"/>)" << false << 0 << 0 << -5;
+        row("isNull true", "<template isNull='true'/>", true, 0, 0, 0);
+        row("isNull as 1", "<template isNull='1' diameter='4'/>", true, 4, 0, 0);
+        row("without isNull", "<template diameter='6' distancex='300' distancey='20'/>", false, 6, 300, 20);
+        row("malformed isNull takes the default", "<template isNull='vielleicht'/>", false, 0, 0, 0);
+        row("malformed numbers are 0", "<template diameter='6mm' distancex='' distancey='-5'/>", false, 0, 0, -5);
         row("no attributes at all", "<template/>", false, 0, 0, 0);
     }
 
@@ -229,21 +227,18 @@ private Q_SLOTS:
         QTest::addColumn<bool>("removeItem");
 
         const QString aRoot = myDir.path();
-        QTest::newRow("existing picture beside the template")
-            << R"(<template surrounding="wohnzimmer.jpg" x="10" y="20" width="300" height="200"/>)" << aRoot
-            << "wohnzimmer.jpg" << QRect(10, 20, 300, 200) << false;
-        QTest::newRow("picture in a subfolder")
-            << R"(<template surrounding="rooms/flur.png"/>)" << aRoot << "rooms/flur.png" << QRect() << false;
-        QTest::newRow("missing picture") << R"(<template surrounding="keller.jpg" x="0" y="0" width="5" height="5"/>)"
-                                         << aRoot << QString() << QRect(0, 0, 5, 5) << false;
-        QTest::newRow("picture of another folder")
-            << R"(<template surrounding="flur.png"/>)" << aRoot << QString() << QRect() << true;
-        QTest::newRow("a folder is no picture")
-            << R"(<template surrounding="rooms"/>)" << aRoot << QString() << QRect() << true;
+        row("existing picture beside the template",
+            "<template surrounding='wohnzimmer.jpg' x='10' y='20' width='300' height='200'/>", aRoot, "wohnzimmer.jpg",
+            QRect(10, 20, 300, 200), false);
+        row("picture in a subfolder", "<template surrounding='rooms/flur.png'/>", aRoot, "rooms/flur.png", QRect(),
+            false);
+        row("missing picture", "<template surrounding='keller.jpg' x='0' y='0' width='5' height='5'/>", aRoot,
+            QString(), QRect(0, 0, 5, 5), false);
+        row("picture of another folder", "<template surrounding='flur.png'/>", aRoot, QString(), QRect(), true);
+        row("a folder is no picture", "<template surrounding='rooms'/>", aRoot, QString(), QRect(), true);
         row("nothing given", "<template/>", aRoot, QString(), QRect(), true);
-        QTest::newRow("relative path, relative to the folder only")
-            << R"(<template surrounding="../wohnzimmer.jpg"/>)" << aRoot + QStringLiteral("/rooms") << "wohnzimmer.jpg"
-            << QRect() << false;
+        row("relative path, relative to the folder only", "<template surrounding='../wohnzimmer.jpg'/>",
+            aRoot + QStringLiteral("/rooms"), "wohnzimmer.jpg", QRect(), false);
     }
 
     void variantTemplate()
@@ -302,12 +297,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("xml");
         QTest::addColumn<int>("jigType");
 
-        QTest::newRow("frame") << R"(<template material="plastic"/>)" << 128;
-        QTest::newRow("frame glass") << R"(<template material="laminated"/>)" << 512;
-        QTest::newRow("passepartout") << R"(<template color="#aabbcc" width="40" height="30"/>)" << 256;
-        QTest::newRow("wallholder") << R"(<template isNull="true" diameter="3" distancex="7" distancey="9"/>)" << 1024;
-        QTest::newRow("variant template")
-            << R"(<template surrounding="wohnzimmer.jpg" x="1" y="2" width="3" height="4"/>)" << 8192;
+        row("frame", "<template material='plastic'/>", 128);
+        row("frame glass", "<template material='laminated'/>", 512);
+        row("passepartout", "<template color='#aabbcc' width='40' height='30'/>", 256);
+        row("wallholder", "<template isNull='true' diameter='3' distancex='7' distancey='9'/>", 1024);
+        row("variant template", "<template surrounding='wohnzimmer.jpg' x='1' y='2' width='3' height='4'/>", 8192);
     }
 
     void cloneKeepsClassAndConfiguration()
@@ -345,7 +339,7 @@ private Q_SLOTS:
 
         // Reading attributes leaves a plain template as it is.
         QDomDocument aDocument;
-        aLayout.readAttributes(attributes(aDocument, R"(<template material="glas" isNull="false" width="9"/>)"));
+        aLayout.readAttributes(attributes(aDocument, "<template material='glas' isNull='false' width='9'/>"));
         QVERIFY(!aLayout.glassMaterial().isValid());
         QVERIFY(aLayout.wallholderConfig().isRemoveItem());
         QVERIFY(aLayout.framePassepartoutConfig().isEmpty());

@@ -102,32 +102,6 @@ private Q_SLOTS:
         QCOMPARE(LMMultiColorConfig::fromString(config.toString()), config);
     }
 
-    void frameMaterialFromXml_data()
-    {
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<int>("material");
-        QTest::addColumn<bool>("removeItem");
-
-        row("missing attribute is the remove item", "<t/>", 1, true);
-        row("upper case, blanks", "<t material=' ALU '/>", 4, false);
-        row("list of materials", "<t material='wood,plastic'/>", 0, false);
-    }
-    void frameMaterialFromXml()
-    {
-        QFETCH(QString, element);
-        QFETCH(int, material);
-
-        QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(element));
-        if (material == 0)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^unknown frame material ")));
-        const LMFrameMaterial aMaterial = LMFrameMaterial::fromXml(aDocument.documentElement().attributes());
-        QCOMPARE(aMaterial.value(), material);
-        QTEST(aMaterial.isRemoveItem(), "removeItem");
-        // A filter that takes every material accepts every known one, the remove item too.
-        QCOMPARE(aMaterial.intersects(LMFrameMaterial::allMaterials()), material != 0);
-    }
-
     void frameMaterialHints()
     {
         QVERIFY(LMFrameMaterial(LMFrameMaterialEnum::Remove).basicDragAndDropHint().contains("entfernen"));
@@ -286,28 +260,28 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("problems");
 
         const QString aNoSize = QStringLiteral("page size \"%1\" is not a page type with a size");
-        QTest::newRow("page sizes not an object")
-            << QByteArray(R"("pageSizes": [1, 2])") << QStringList { "\"pageSizes\" is not an object" };
-        QTest::newRow("page size entries")
-            << QByteArray(R"("pageSizes": {"nowhere": [1, 2], "spine": [0, 2], "inner_page": [1, 2, 3],)"
-                          R"( "single_page": {"size": [1, 2], "bleed": [-1, 0]}, "poster": "big",)"
-                          R"( "full_cover": {"size": [5, 5], "slipcaseCover": [0, 1]}, "last_page": [1, 2]})")
-            << QStringList { aNoSize.arg("full_cover"), aNoSize.arg("inner_page"),  aNoSize.arg("nowhere"),
-                             aNoSize.arg("poster"),     aNoSize.arg("single_page"), aNoSize.arg("spine") };
-        QTest::newRow("ratio and flags") << QByteArray(
-            R"("widthByHeight": -2, "fullBackgroundOnEachPage": "yes", "horizontalPages": 1)")
-                                         << QStringList { "\"widthByHeight\" is not a positive number",
-                                                          "\"fullBackgroundOnEachPage\" is not true or false",
-                                                          "\"horizontalPages\" is not true or false" };
-        QTest::newRow("spot colours") << QByteArray(R"("spotColors": "glitter")")
-                                      << QStringList { "\"spotColors\" names no spot colour" };
-        QTest::newRow("spot colours not a text")
-            << QByteArray(R"("spotColors": 2)") << QStringList { "\"spotColors\" is not a text" };
-        QTest::newRow("add-on price classes")
-            << QByteArray(R"("glassesPriceClasses": "10", "passepartoutPriceClasses": ["12", "", 4])")
-            << QStringList { "\"glassesPriceClasses\" is not a list",
-                             "\"passepartoutPriceClasses\" entry 1 is not a price class",
-                             "\"passepartoutPriceClasses\" entry 2 is not a price class" };
+        row("page sizes not an object", QByteArray(R"("pageSizes": [1, 2])"),
+            QStringList { "\"pageSizes\" is not an object" });
+        row("page size entries",
+            QByteArray(R"("pageSizes": {"nowhere": [1, 2], "spine": [0, 2], "inner_page": [1, 2, 3],)"
+                       R"( "single_page": {"size": [1, 2], "bleed": [-1, 0]}, "poster": "big",)"
+                       R"( "full_cover": {"size": [5, 5], "slipcaseCover": [0, 1]}, "last_page": [1, 2]})"),
+            QStringList { aNoSize.arg("full_cover"), aNoSize.arg("inner_page"), aNoSize.arg("nowhere"),
+                          aNoSize.arg("poster"), aNoSize.arg("single_page"), aNoSize.arg("spine") });
+        row("ratio and flags",
+            QByteArray(R"("widthByHeight": -2, "fullBackgroundOnEachPage": "yes", "horizontalPages": 1)"),
+            QStringList { "\"widthByHeight\" is not a positive number",
+                          "\"fullBackgroundOnEachPage\" is not true or false",
+                          "\"horizontalPages\" is not true or false" });
+        row("spot colours", QByteArray(R"("spotColors": "glitter")"),
+            QStringList { "\"spotColors\" names no spot colour" });
+        row("spot colours not a text", QByteArray(R"("spotColors": 2)"),
+            QStringList { "\"spotColors\" is not a text" });
+        row("add-on price classes",
+            QByteArray(R"("glassesPriceClasses": "10", "passepartoutPriceClasses": ["12", "", 4])"),
+            QStringList { "\"glassesPriceClasses\" is not a list",
+                          "\"passepartoutPriceClasses\" entry 1 is not a price class",
+                          "\"passepartoutPriceClasses\" entry 2 is not a price class" });
     }
     void badProductKeys()
     {

@@ -160,53 +160,47 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("warnings");
 
         const QByteArray aValid = R"({"id": 5, "orderName": "VALID"})";
-        QTest::newRow("malformed JSON") << QByteArray(R"({"articles": [)") << QStringList()
-                                        << QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") };
+        row("malformed JSON", QByteArray(R"({"articles": [)"), QStringList(),
+            QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") });
         row("empty file", QByteArray(), QStringList(),
             QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") });
         row("document is a list", QByteArray("[]"), QStringList(),
             QStringList { QStringLiteral("product catalogue %1: the document is not an object") });
-        QTest::newRow("articles not a list")
-            << QByteArray(R"({"articles": {}})") << QStringList()
-            << QStringList { QStringLiteral("product catalogue %1: \"articles\" is not a list") };
-        QTest::newRow("entry not an object")
-            << QByteArray(R"({"articles": [3, )" + aValid + "]}") << QStringList { "VALID" }
-            << QStringList { QStringLiteral("product catalogue %1: article 0 skipped: not an object") };
-        QTest::newRow("id missing, as text, zero")
-            << QByteArray(
-                   R"({"articles": [{"orderName": "A"}, {"id": "7", "orderName": "B"}, {"id": 0, "orderName": "C"}, )"
-                   + aValid + "]}")
-            << QStringList { "VALID" }
-            << QStringList {
-                   QStringLiteral("product catalogue %1: article 0 skipped: \"id\" is not a positive whole number"),
-                   QStringLiteral("product catalogue %1: article 1 skipped: \"id\" is not a positive whole number"),
-                   QStringLiteral("product catalogue %1: article 2 skipped: \"id\" is not a positive whole number")
-               };
-        QTest::newRow("order name missing")
-            << QByteArray(R"({"articles": [{"id": 8, "orderName": "  "}]})") << QStringList()
-            << QStringList { QStringLiteral("product catalogue %1: article 0 skipped: \"orderName\" is missing") };
-        QTest::newRow("duplicates keep the first")
-            << QByteArray(R"({"articles": [)" + aValid
-                          + R"(, {"id": 5, "orderName": "OTHER"}, {"id": 6, "orderName": "valid"}]})")
-            << QStringList { "VALID" }
-            << QStringList {
-                   QStringLiteral("product catalogue %1: article 1 skipped: id 5 or order name OTHER is listed before"),
-                   QStringLiteral(
-                       "product catalogue %1: article 2 skipped: id 6 or order name valid is listed before")
-               };
-        QTest::newRow("price beyond any amount")
-            << QByteArray(R"({"articles": [{"id": 9, "orderName": "P", "price": 1e300}]})") << QStringList { "P" }
-            << QStringList { QStringLiteral("product catalogue %1: article 0: \"price\" is no amount") };
-        QTest::newRow("wrong optional types read as defaults")
-            << QByteArray(R"({"currency": 3, "articles": [{"id": 9, "orderName": "W", "name": 3, "price": "abc",)"
-                          R"( "addOn": "yes", "addOns": [], "variants": "a"}]})")
-            << QStringList { "W" }
-            << QStringList { QStringLiteral("product catalogue %1: \"currency\" is not a currency code"),
-                             QStringLiteral("product catalogue %1: article 0: \"name\" is not a text"),
-                             QStringLiteral("product catalogue %1: article 0: \"price\" is no amount"),
-                             QStringLiteral("product catalogue %1: article 0: \"addOn\" is not true or false"),
-                             QStringLiteral("product catalogue %1: article 0: \"addOns\" is not an object"),
-                             QStringLiteral("product catalogue %1: article 0: \"variants\" is not a list") };
+        row("articles not a list", QByteArray(R"({"articles": {}})"), QStringList(),
+            QStringList { QStringLiteral("product catalogue %1: \"articles\" is not a list") });
+        row("entry not an object", QByteArray(R"({"articles": [3, )" + aValid + "]}"), QStringList { "VALID" },
+            QStringList { QStringLiteral("product catalogue %1: article 0 skipped: not an object") });
+        row("id missing, as text, zero",
+            QByteArray(
+                R"({"articles": [{"orderName": "A"}, {"id": "7", "orderName": "B"}, {"id": 0, "orderName": "C"}, )"
+                + aValid + "]}"),
+            QStringList { "VALID" },
+            QStringList {
+                QStringLiteral("product catalogue %1: article 0 skipped: \"id\" is not a positive whole number"),
+                QStringLiteral("product catalogue %1: article 1 skipped: \"id\" is not a positive whole number"),
+                QStringLiteral("product catalogue %1: article 2 skipped: \"id\" is not a positive whole number") });
+        row("order name missing", QByteArray(R"({"articles": [{"id": 8, "orderName": " "}]})"), QStringList(),
+            QStringList { QStringLiteral("product catalogue %1: article 0 skipped: \"orderName\" is missing") });
+        row("duplicates keep the first",
+            QByteArray(R"({"articles": [)" + aValid
+                       + R"(, {"id": 5, "orderName": "OTHER"}, {"id": 6, "orderName": "valid"}]})"),
+            QStringList { "VALID" },
+            QStringList {
+                QStringLiteral("product catalogue %1: article 1 skipped: id 5 or order name OTHER is listed before"),
+                QStringLiteral("product catalogue %1: article 2 skipped: id 6 or order name valid is listed before") });
+        row("price beyond any amount", QByteArray(R"({"articles": [{"id": 9, "orderName": "P", "price": 1e300}]})"),
+            QStringList { "P" },
+            QStringList { QStringLiteral("product catalogue %1: article 0: \"price\" is no amount") });
+        row("wrong optional types read as defaults",
+            QByteArray(R"({"currency": 3, "articles": [{"id": 9, "orderName": "W", "name": 3, "price": "abc",)"
+                       R"( "addOn": "yes", "addOns": [], "variants": "a"}]})"),
+            QStringList { "W" },
+            QStringList { QStringLiteral("product catalogue %1: \"currency\" is not a currency code"),
+                          QStringLiteral("product catalogue %1: article 0: \"name\" is not a text"),
+                          QStringLiteral("product catalogue %1: article 0: \"price\" is no amount"),
+                          QStringLiteral("product catalogue %1: article 0: \"addOn\" is not true or false"),
+                          QStringLiteral("product catalogue %1: article 0: \"addOns\" is not an object"),
+                          QStringLiteral("product catalogue %1: article 0: \"variants\" is not a list") });
     }
 
     void badCatalogues()

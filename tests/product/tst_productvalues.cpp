@@ -32,14 +32,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<int>("expectedId");
 
-        QTest::newRow("number") << QByteArray(R"({"designElementId": 4711})") << 4711;
-        QTest::newRow("decimal text") << QByteArray(R"({"designElementId": " 815 "})") << 815;
-        QTest::newRow("absent") << QByteArray(R"({"id": 3})") << 0;
-        QTest::newRow("fraction") << QByteArray(R"({"designElementId": 3.5})") << 0;
-        QTest::newRow("negative") << QByteArray(R"({"designElementId": -4})") << 0;
-        QTest::newRow("beyond 32 bits") << QByteArray(R"({"designElementId": 4294967296})") << 0;
-        QTest::newRow("boolean") << QByteArray(R"({"designElementId": true})") << 0;
-        QTest::newRow("text with letters") << QByteArray(R"({"designElementId": "12a"})") << 0;
+        row("number", QByteArray(R"({"designElementId": 4711})"), 4711);
+        row("decimal text", QByteArray(R"({"designElementId": " 815 "})"), 815);
+        row("absent", QByteArray(R"({"id": 3})"), 0);
+        row("fraction", QByteArray(R"({"designElementId": 3.5})"), 0);
+        row("negative", QByteArray(R"({"designElementId": -4})"), 0);
+        row("beyond 32 bits", QByteArray(R"({"designElementId": 4294967296})"), 0);
+        row("boolean", QByteArray(R"({"designElementId": true})"), 0);
+        row("text with letters", QByteArray(R"({"designElementId": "12a"})"), 0);
     }
 
     void designElementIdFromJson()

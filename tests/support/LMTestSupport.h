@@ -3,6 +3,7 @@
 #include "LMUnconfiguredTemplateList.h"
 
 #include <QDomElement>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,6 +26,12 @@ template <typename... T> void row(const char* theName, const T&... theValues)
     (QTest::newRow(theName) << ... << cell(theValues));
 }
 
+// The columns of a data table, in one call: columns<int, QString>("count", "name").
+template <typename... T, typename... Names> void columns(Names... theNames)
+{
+    (QTest::addColumn<T>(theNames), ...);
+}
+
 // The cell of the current row in that column, for a value used once.
 template <typename T> T fetch(const char* theColumn)
 {
@@ -43,9 +50,24 @@ QString dataPath(const QString& theRelativePath);
 // Writes the text to a file below the directory, creating missing folders; returns its path.
 QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, const QByteArray& theContent);
 
+// The content of the fixture below tests/data; empty when it cannot be read.
+QByteArray fixture(const QString& theRelativePath);
+
+// Copies the fixture folder below tests/data, with everything in it, to theTarget; false when a
+// file could not be copied.
+bool copyFixtureTree(const QString& theRelativePath, const QString& theTarget);
+
+// "key=value" for each of the keys (split at spaces) in that order, joined by spaces: a key "a/b"
+// reads b inside the object a; an array shows as "#" and its size, a missing key as "-".
+QString jsonDump(const QJsonObject& theObject, const char* theKeys);
+
 // The first element below theElement (itself included) whose "id" is theId, depth first in
 // document order; a null element when there is none.
 QDomElement elementWithId(const QDomElement& theElement, const QString& theId);
+
+// Every value of the template that is not its default, as "key=value" in one line; "path" only
+// when the file path is not theBasePath.
+QString templateSummary(const LMTemplate& theTemplate, const QString& theBasePath = QString());
 
 // The names of the templates, in list order.
 QStringList templateNames(const LMUnconfiguredTemplateList& theTemplates);

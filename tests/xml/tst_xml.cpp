@@ -15,17 +15,12 @@
 #include <climits>
 #include <cmath>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 using Attributes = QMap<QString, QString>;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 const QString STR_REFUSED = QStringLiteral("document type or entity declaration at line %1");
 const QByteArray PREVIOUS("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<whitelist/>\n");
 
@@ -223,8 +218,7 @@ private slots:
         // 0: read
         columns<QByteArray, int, QString>("data", "refusedLine", "rootTag");
         row("well-formed", QByteArray("<whitelist><group/></whitelist>"), 0, "whitelist");
-        QTest::newRow("qualified names without declared prefix")
-            << QByteArray(R"(<svg><lumo:osm lumo:zoom="3"/></svg>)") << 0 << "svg";
+        row("qualified names without declared prefix", QByteArray(R"(<svg><lumo:osm lumo:zoom="3"/></svg>)"), 0, "svg");
         row("bracket and > inside a quoted identifier", QByteArray("<!DOCTYPE svg SYSTEM \"a[b>c.dtd\"><svg/>"), 0,
             "svg");
         // With an external DTD the parser may not call an unknown entity an error; it stays unexpanded.
@@ -235,10 +229,10 @@ private slots:
         row("DOCTYPE of a longer name", QByteArray("<!DOCTYPE svgx SYSTEM 'svg.dtd'><svgx/>"), 1, QString());
         row("internal subset right after the name", QByteArray("<!DOCTYPE svg[<!ENTITY e 'x'>]><svg>&e;</svg>"), 1,
             QString());
-        QTest::newRow("internal subset after the identifiers")
-            << QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" \"svg11.dtd\" [\n"
-                          "<!ENTITY e \"x\">]><svg>&e;</svg>")
-            << 2 << QString();
+        row("internal subset after the identifiers",
+            QByteArray("<?xml version=\"1.0\"?>\n<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" \"svg11.dtd\" [\n"
+                       "<!ENTITY e \"x\">]><svg>&e;</svg>"),
+            2, QString());
         row("second DOCTYPE", QByteArray("<!DOCTYPE svg>\n<!DOCTYPE svg><svg/>"), 2, QString());
         row("plain DOCTYPE after the root", QByteArray("<svg/>\n<!DOCTYPE svg>"), 2, QString());
     }
@@ -343,11 +337,11 @@ private slots:
         columns<QString, int>("text", "expected");
         row("missing", QString(), -1);
         for (const char* aWord : { "TRUE", " yes ", "1" })
-            QTest::newRow(aWord) << aWord << 1;
+            row(aWord, aWord, 1);
         for (const char* aWord : { "False", "NO", "0" })
-            QTest::newRow(aWord) << aWord << 0;
+            row(aWord, aWord, 0);
         for (const char* aWord : { "", "on", "-1", "truth", "y" })
-            QTest::newRow(aWord) << aWord << -1;
+            row(aWord, aWord, -1);
     }
     void booleans()
     {

@@ -276,16 +276,19 @@ QPair<int, int> LMToolLint::startOfTag(const QDomElement& theElement) const
 
 void LMToolLint::lintXmlFile(const QFileInfo& theFile)
 {
-    // The loader's guards hold here too; a file it refuses is reported by the load already.
+    // Read once, for the DOM and for the places of start tags. The loader's guards hold here too;
+    // a file it refuses is reported by the load already, so its words are not said twice.
+    QFile aSource(theFile.absoluteFilePath());
+    if (theFile.size() > LMXMLLoader::ourMaximumSize || !aSource.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray aText = aSource.readAll();
     QtMessageHandler aPrevious = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    const QDomDocument aDocument = LMXMLLoader::loadDocument(theFile);
+    const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(aText, theFile.absoluteFilePath());
     qInstallMessageHandler(aPrevious);
     const QDomElement aRoot = aDocument.documentElement();
     if (aRoot.isNull())
         return;
-    QFile aSource(theFile.absoluteFilePath());
-    myLines = aSource.open(QIODevice::ReadOnly) ? QString::fromUtf8(aSource.readAll()).split(QLatin1Char('\n'))
-                                                : QStringList();
+    myLines = QString::fromUtf8(aText).split(QLatin1Char('\n'));
     const QString aPath = theFile.absoluteFilePath();
     const QString aTag = aRoot.tagName();
     if (templateRoots().contains(aTag)) {

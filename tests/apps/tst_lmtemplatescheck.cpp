@@ -4,7 +4,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 using LMTestSupport::row;
@@ -12,31 +11,12 @@ using LMTestSupport::writeFile;
 
 namespace {
 
-struct Result
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using Result = LMTestSupport::ToolResult;
 
 Result run(const QStringList& theArguments, const QString& theContentDir = QString())
 {
-    QProcess aProcess;
-    QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
-    anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), QDir::tempPath() + QStringLiteral("/lm-check-user"));
-    anEnvironment.remove(QStringLiteral("LM_CONTENT_DIR"));
-    if (!theContentDir.isEmpty())
-        anEnvironment.insert(QStringLiteral("LM_CONTENT_DIR"), theContentDir);
-    aProcess.setProcessEnvironment(anEnvironment);
-    aProcess.start(QStringLiteral(LM_TOOL_PATH), theArguments);
-    Result aResult;
-    if (!aProcess.waitForFinished(120000) || aProcess.exitStatus() != QProcess::NormalExit)
-        return aResult;
-    aResult.exitCode = aProcess.exitCode();
-    aResult.out = aProcess.readAllStandardOutput();
-    aResult.err = aProcess.readAllStandardError();
-    return aResult;
+    return LMTestSupport::runTool(QStringLiteral(LM_TOOL_PATH), theArguments,
+                                  QDir::tempPath() + QStringLiteral("/lm-check-user"), theContentDir);
 }
 
 QString lintTree()

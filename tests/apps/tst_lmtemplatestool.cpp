@@ -18,13 +18,7 @@ using LMTestSupport::writeFile;
 
 namespace {
 
-struct Result
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
+using Result = LMTestSupport::ToolResult;
 
 QStringList jsonNames(const QJsonArray& theArray)
 {
@@ -250,7 +244,8 @@ private slots:
         const QString aTemplateFile = QStringLiteral("templates/categories/broken_ü.xml");
         // Every file once, whichever article takes it.
         row("clean, strict", QString(), true, 0, "articles=2 files=3 templates=5 warnings=0 diagnostics=#0");
-        row("broken template file", aTemplateFile, false, 0, "articles=2 files=4 templates=5 warnings=2 diagnostics=#2");
+        row("broken template file", aTemplateFile, false, 0,
+            "articles=2 files=4 templates=5 warnings=2 diagnostics=#2");
         row("broken template file, strict", aTemplateFile, true, 1,
             "articles=2 files=4 templates=5 warnings=2 diagnostics=#2");
     }
@@ -613,22 +608,9 @@ private:
 
     Result run(const QStringList& theArguments) const
     {
-        QProcess aProcess;
-        QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
         // Never the user's own downloads or white list.
-        anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir->filePath(QStringLiteral("user")));
-        anEnvironment.remove(QStringLiteral("LM_CONTENT_DIR"));
-        aProcess.setProcessEnvironment(anEnvironment);
-        aProcess.start(QStringLiteral(LM_TOOL_PATH), theArguments);
-        Result aResult;
-        if (!aProcess.waitForFinished(120000) || aProcess.exitStatus() != QProcess::NormalExit) {
-            qWarning() << "lmtemplates did not finish normally:" << theArguments << aProcess.readAllStandardError();
-            return aResult;
-        }
-        aResult.exitCode = aProcess.exitCode();
-        aResult.out = aProcess.readAllStandardOutput();
-        aResult.err = aProcess.readAllStandardError();
-        return aResult;
+        return LMTestSupport::runTool(QStringLiteral(LM_TOOL_PATH), theArguments,
+                                      myDir->filePath(QStringLiteral("user")));
     }
 
     QString content() const { return myDir->filePath(QStringLiteral("content")); }

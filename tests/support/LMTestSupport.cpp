@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -48,6 +50,33 @@ bool copyFixtureTree(const QString& theRelativePath, const QString& theTarget)
             && QFile::setPermissions(aTarget, QFileDevice::ReadOwner | QFileDevice::WriteOwner) && anOk;
     }
     return anOk;
+}
+
+QJsonObject ToolResult::json() const
+{
+    return QJsonDocument::fromJson(out).object();
+}
+
+ToolResult runTool(const QString& theProgram, const QStringList& theArguments, const QString& theUserDataDir,
+                   const QString& theContentDir)
+{
+    QProcess aProcess;
+    QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
+    anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), theUserDataDir);
+    anEnvironment.remove(QStringLiteral("LM_CONTENT_DIR"));
+    if (!theContentDir.isEmpty())
+        anEnvironment.insert(QStringLiteral("LM_CONTENT_DIR"), theContentDir);
+    aProcess.setProcessEnvironment(anEnvironment);
+    aProcess.start(theProgram, theArguments);
+    ToolResult aResult;
+    if (!aProcess.waitForFinished(120000) || aProcess.exitStatus() != QProcess::NormalExit) {
+        qWarning() << theProgram << "did not finish normally:" << theArguments << aProcess.readAllStandardError();
+        return aResult;
+    }
+    aResult.exitCode = aProcess.exitCode();
+    aResult.out = aProcess.readAllStandardOutput();
+    aResult.err = aProcess.readAllStandardError();
+    return aResult;
 }
 
 QString jsonDump(const QJsonObject& theObject, const char* theKeys)

@@ -57,6 +57,20 @@ QByteArray fixture(const QString& theRelativePath);
 // file could not be copied.
 bool copyFixtureTree(const QString& theRelativePath, const QString& theTarget);
 
+// What a run of a command-line program gave: exit code -1 when it did not finish normally.
+struct ToolResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const;
+};
+
+// Runs the program with the arguments, never on the user's own data: LM_USER_DATA_DIR is
+// theUserDataDir, LM_CONTENT_DIR is theContentDir (unset when empty).
+ToolResult runTool(const QString& theProgram, const QStringList& theArguments, const QString& theUserDataDir,
+                   const QString& theContentDir = QString());
+
 // "key=value" for each of the keys (split at spaces) in that order, joined by spaces: a key "a/b"
 // reads b inside the object a; an array shows as "#" and its size, a missing key as "-".
 QString jsonDump(const QJsonObject& theObject, const char* theKeys);

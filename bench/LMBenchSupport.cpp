@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QThread>
+#include <QXmlStreamReader>
 
 #include <atomic>
 #include <cstdio>
@@ -30,23 +31,50 @@ qint64 LMBenchSupport::bareParse(const QStringList& thePaths, qint64& theElement
     return aTimer.nsecsElapsed();
 }
 
-qint64 LMBenchSupport::bareParallelParse(const QStringList& thePaths, qint64& theElements)
+namespace {
+qint64 inParallel(const QStringList& thePaths, qint64& theCount, qint64 (*thePass)(const QStringList&, qint64&))
 {
     const qsizetype aShares = std::max(1, QThread::idealThreadCount());
     QList<QStringList> aShareFiles(aShares);
     for (qsizetype i = 0; i < thePaths.size(); ++i)
         aShareFiles[i * aShares / std::max<qsizetype>(1, thePaths.size())].append(thePaths.at(i));
-    std::atomic<qint64> anElements { 0 };
+    std::atomic<qint64> aCount { 0 };
     QElapsedTimer aTimer;
     aTimer.start();
     QtConcurrent::blockingMap(aShareFiles, [&](const QStringList& theShare) {
-        qint64 aCount = 0;
-        bareParse(theShare, aCount);
-        anElements += aCount;
+        qint64 aShareCount = 0;
+        thePass(theShare, aShareCount);
+        aCount += aShareCount;
     });
     const qint64 anElapsed = aTimer.nsecsElapsed();
-    theElements += anElements;
+    theCount += aCount;
     return anElapsed;
+}
+} // namespace
+
+qint64 LMBenchSupport::bareParallelParse(const QStringList& thePaths, qint64& theElements)
+{
+    return inParallel(thePaths, theElements, &bareParse);
+}
+
+qint64 LMBenchSupport::bareStreamPass(const QStringList& thePaths, qint64& theTokens)
+{
+    QElapsedTimer aTimer;
+    aTimer.start();
+    for (const QString& aPath : thePaths) {
+        QXmlStreamReader aReader(readFile(aPath));
+        aReader.setNamespaceProcessing(false);
+        while (!aReader.atEnd()) {
+            if (aReader.readNext() == QXmlStreamReader::StartElement)
+                theTokens += 1 + aReader.attributes().size();
+        }
+    }
+    return aTimer.nsecsElapsed();
+}
+
+qint64 LMBenchSupport::bareParallelStreamPass(const QStringList& thePaths, qint64& theTokens)
+{
+    return inParallel(thePaths, theTokens, &bareStreamPass);
 }
 
 double LMBenchSupport::median(std::vector<double> theValues)

@@ -25,8 +25,8 @@
 
 namespace {
 
-// The full load may take at most this multiple of the bare parallel parse.
-constexpr double RATIO_TARGET = 1.3;
+// The full load may take at most this multiple of the bare parallel QDom parse.
+constexpr double RATIO_TARGET = 1.0;
 
 } // namespace
 
@@ -59,10 +59,12 @@ int main(int argc, char** argv)
     qint64 anElements = 0;
     LMBenchSupport::bareParallelParse(aFiles, anElements); // warms the file cache
     qint64 aBare = std::numeric_limits<qint64>::max();
+    qint64 aBareStream = std::numeric_limits<qint64>::max();
     qint64 aLoad = std::numeric_limits<qint64>::max();
     qsizetype aTemplates = 0;
     for (int aRound = 0; aRound < aRounds; ++aRound) {
         aBare = std::min(aBare, LMBenchSupport::bareParallelParse(aFiles, anElements));
+        aBareStream = std::min(aBareStream, LMBenchSupport::bareParallelStreamPass(aFiles, anElements));
         // Every round starts over: the registry forgets its templates and the file manager
         // offers every file again. (The registry keeps the templates it has handed out alive.)
         aRegistry->clear();
@@ -80,10 +82,11 @@ int main(int argc, char** argv)
     std::printf("templates in the registry for %s: %lld, best of %d rounds\n", qPrintable(anArticle.orderTxtName()),
                 static_cast<long long>(aTemplates), aRounds);
     std::printf("bare parallel QDom parse: %8.1f ms\n", double(aBare) / 1e6);
+    std::printf("bare parallel stream pass: %7.1f ms\n", double(aBareStream) / 1e6);
     std::printf("full load:                %8.1f ms\n", double(aLoad) / 1e6);
     const double aRatio = double(aLoad) / double(aBare);
-    std::printf("ratio: %.2f (target at most %.1f)%s\n", aRatio, RATIO_TARGET,
-                aRatio <= RATIO_TARGET ? "" : "  -- above target");
+    std::printf("ratio: %.2f (target at most %.1f)%s; %.2f the bare stream pass\n", aRatio, RATIO_TARGET,
+                aRatio <= RATIO_TARGET ? "" : "  -- above target", double(aLoad) / double(aBareStream));
     std::printf("checksum: %lld\n", static_cast<long long>(anElements));
     return 0;
 }

@@ -1,8 +1,9 @@
-// Parses a generated set of version-2 layout collections twice per round: once with QDom alone
-// (read the file, build the DOM) and once the way the library loads them (the guarded loader, the
-// factory with the document-wide filter, the templates with their areas, filters and mirrored
-// variants). Prints the best round of each, per template, and the overhead of building templates
-// over the bare parse.
+// Parses a generated set of version-2 layout collections four times per round: with QDom alone
+// (read the file, build the DOM), with QXmlStreamReader alone (every element and attribute
+// tokenised, nothing built), with the DOM reader (the guarded loader, the factory with the
+// document-wide filter, the templates with their areas, filters and mirrored variants) and with
+// the stream reader the loader uses. Prints the best round of each, per template, and the readers'
+// cost against the bare passes.
 //
 //   bench_parse_xml2 [files] [rounds]      (default 2000 files, 3 rounds)
 
@@ -10,6 +11,7 @@
 #include "LMContentGenerator.h"
 #include "LMDesignElementMetaData.h"
 #include "LMTemplateFactoryXML2.h"
+#include "LMTemplateStreamReaderXML2.h"
 #include "LMUnconfiguredTemplateList.h"
 #include "LMXMLLoader.h"
 #include "LMXMLParser.h"
@@ -30,12 +32,12 @@ constexpr int DEFAULT_FILES = 2000;
 constexpr int DEFAULT_ROUNDS = 3;
 constexpr int MIN_LAYOUTS = 4;
 constexpr int MAX_LAYOUTS = 12;
-// Building templates may cost at most this fraction on top of the bare parse.
-constexpr double OVERHEAD_TARGET = 0.5;
+// The stream reader may take at most this multiple of the bare stream pass.
+constexpr double STREAM_TARGET = 1.2;
 
-// Nanoseconds for loading every file into templates as the loader does; the templates are
-// deleted outside the measured time.
-qint64 buildTemplates(const QStringList& thePaths, qint64& theTemplates)
+// Nanoseconds for loading every file into templates from its DOM, or with the stream reader as the
+// loader does; the templates are deleted outside the measured time.
+qint64 buildTemplates(const QStringList& thePaths, qint64& theTemplates, bool theStream)
 {
     const LMDesignElementMetaData aMetaData;
     QList<LMUnconfiguredTemplateList> aResults;
@@ -44,6 +46,13 @@ qint64 buildTemplates(const QStringList& thePaths, qint64& theTemplates)
     aTimer.start();
     for (const QString& aPath : thePaths) {
         const QFileInfo aFile(aPath);
+        if (theStream) {
+            const std::optional<QString> aText = LMXMLLoader::loadText(aFile);
+            aResults.append(LMTemplateStreamReaderXML2(aText.value_or(QString()), aPath)
+                                .read(aFile.absolutePath() + QLatin1Char('/'), aMetaData)
+                                .value_or(LMUnconfiguredTemplateList()));
+            continue;
+        }
         const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
         const QDomElement aRoot = aDocument.documentElement();
         LMTemplateFactoryXML2 aFactory(aRoot.firstChildElement(QStringLiteral("filter")));
@@ -78,27 +87,39 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    qint64 aBareBest = std::numeric_limits<qint64>::max();
-    qint64 aBuildBest = std::numeric_limits<qint64>::max();
+    constexpr qint64 NONE = std::numeric_limits<qint64>::max();
+    qint64 aBareBest = NONE;
+    qint64 aStreamPassBest = NONE;
+    qint64 aDomBest = NONE;
+    qint64 aStreamBest = NONE;
     qint64 anElements = 0;
     qint64 aTemplates = 0;
     LMBenchSupport::bareParse(aPaths, anElements); // warms the file cache
     for (int aRound = 0; aRound < aRounds; ++aRound) {
         aBareBest = std::min(aBareBest, LMBenchSupport::bareParse(aPaths, anElements));
+        aStreamPassBest = std::min(aStreamPassBest, LMBenchSupport::bareStreamPass(aPaths, anElements));
         aTemplates = 0;
-        aBuildBest = std::min(aBuildBest, buildTemplates(aPaths, aTemplates));
+        aDomBest = std::min(aDomBest, buildTemplates(aPaths, aTemplates, false));
+        aTemplates = 0;
+        aStreamBest = std::min(aStreamBest, buildTemplates(aPaths, aTemplates, true));
     }
 
-    const qint64 aLayouts = aGenerator.layoutsWritten();
-    const double aBarePerLayout = double(aBareBest) / 1000.0 / double(aLayouts);
-    const double aBuildPerLayout = double(aBuildBest) / 1000.0 / double(aLayouts);
-    const double anOverhead = aBuildPerLayout / aBarePerLayout - 1.0;
-    std::printf("files: %d, layouts: %lld, templates built (mirrored variants included): %lld, best of %d rounds\n",
-                aFiles, static_cast<long long>(aLayouts), static_cast<long long>(aTemplates), aRounds);
-    std::printf("bare QDom parse:  %8.2f us per layout (%.0f ms in all)\n", aBarePerLayout, aBareBest / 1e6);
-    std::printf("build templates:  %8.2f us per layout (%.0f ms in all)\n", aBuildPerLayout, aBuildBest / 1e6);
-    std::printf("overhead: %.0f%% on top of the bare parse (target at most %.0f%%)%s\n", anOverhead * 100.0,
-                OVERHEAD_TARGET * 100.0, anOverhead <= OVERHEAD_TARGET ? "" : "  -- above target");
+    const double aLayouts = double(aGenerator.layoutsWritten());
+    const auto aPerLayout = [&](qint64 theNanoseconds) {
+        return double(theNanoseconds) / 1000.0 / aLayouts;
+    };
+    const double aStreamRatio = double(aStreamBest) / double(aStreamPassBest);
+    std::printf("files: %d, layouts: %.0f, templates built (mirrored variants included): %lld, best of %d rounds\n",
+                aFiles, aLayouts, static_cast<long long>(aTemplates), aRounds);
+    std::printf("bare QDom parse:      %8.2f us per layout (%.0f ms in all)\n", aPerLayout(aBareBest), aBareBest / 1e6);
+    std::printf("bare stream pass:     %8.2f us per layout (%.0f ms in all)\n", aPerLayout(aStreamPassBest),
+                aStreamPassBest / 1e6);
+    std::printf("DOM reader:           %8.2f us per layout (%.0f ms in all), %.2fx the bare QDom parse\n",
+                aPerLayout(aDomBest), aDomBest / 1e6, double(aDomBest) / double(aBareBest));
+    std::printf("stream reader:        %8.2f us per layout (%.0f ms in all), %.2fx the bare QDom parse\n",
+                aPerLayout(aStreamBest), aStreamBest / 1e6, double(aStreamBest) / double(aBareBest));
+    std::printf("stream reader: %.2fx the bare stream pass (target at most %.1fx)%s\n", aStreamRatio, STREAM_TARGET,
+                aStreamRatio <= STREAM_TARGET ? "" : "  -- above target");
     std::printf("checksum: %lld\n", static_cast<long long>(anElements));
     return 0;
 }

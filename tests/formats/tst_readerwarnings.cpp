@@ -2,12 +2,34 @@
 #include "LMTemplate.h"
 #include "LMTemplateFactorySVG.h"
 #include "LMTemplateFactoryXML2.h"
+#include "LMTemplateStreamReaderXML2.h"
 #include "LMTestSupport.h"
 #include "LMUnconfiguredTemplateList.h"
 #include "LMXMLLoader.h"
 
 #include <QDomDocument>
 #include <QtTest>
+
+namespace {
+// A value of /proc/self/status in bytes ("VmRSS", "VmHWM"); 0 where the system does not tell.
+qint64 statusBytes(const QByteArray& theKey)
+{
+    QFile aStatus(QStringLiteral("/proc/self/status"));
+    if (!aStatus.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& aLine : aStatus.readAll().split('\n'))
+        if (aLine.startsWith(theKey + ':'))
+            return aLine.mid(theKey.size() + 1).trimmed().split(' ').first().toLongLong() * 1024;
+    return 0;
+}
+
+// Sets the process's peak of resident memory back to what it holds now.
+bool resetPeakMemory()
+{
+    QFile aFile(QStringLiteral("/proc/self/clear_refs"));
+    return aFile.open(QIODevice::WriteOnly) && aFile.write("5") == 1;
+}
+} // namespace
 
 using LMTestSupport::row;
 
@@ -135,8 +157,15 @@ private slots:
         QCOMPARE(LMXMLLoader::loadDocumentFromData(aText, QStringLiteral("long.xml")).isNull(), refused);
     }
 
+    void templatesPerBlock_data()
+    {
+        QTest::addColumn<bool>("stream");
+        row("from the DOM", false);
+        row("from the stream", true);
+    }
     void templatesPerBlock()
     {
+        QFETCH(bool, stream);
         QString aText = QStringLiteral("<templates2 version='2'>");
         for (qsizetype i = 0; i <= LMTemplateFactoryXML2::ourMaximumTemplates; ++i)
             aText += QStringLiteral("<template name='t%1'/>").arg(i);
@@ -145,10 +174,46 @@ private slots:
                              qPrintable(QStringLiteral("a layout block at line 1 holds more than %1 "
                                                        "templates: the rest is left out")
                                             .arg(LMTemplateFactoryXML2::ourMaximumTemplates)));
-        LMUnconfiguredTemplateList aTemplates = LMTemplateFactoryXML2::buildTemplates(aText);
+        LMUnconfiguredTemplateList aTemplates = stream
+            ? *LMTemplateStreamReaderXML2(aText, QStringLiteral("text")).read(QString(), LMDesignElementMetaData())
+            : LMTemplateFactoryXML2::buildTemplates(aText);
         QCOMPARE(aTemplates.size(), LMTemplateFactoryXML2::ourMaximumTemplates);
         QCOMPARE(aTemplates.last().name(), QStringLiteral("t%1").arg(LMTemplateFactoryXML2::ourMaximumTemplates - 1));
         aTemplates.deleteEntriesAndClear();
+    }
+
+    // A file just under the loader's size bound, of as many small layouts as fit, costs the
+    // templates kept and the text, not a DOM of the whole (which took 80 times the file).
+    void largeFileMemory()
+    {
+        const QTemporaryDir aDir;
+        qint64 aFileSize = 0;
+        {
+            QByteArray aText = "<templates2 version='2' type='layoutcollection' designElementId='5'>\n";
+            const QByteArray aLayout = "<template name='t'><layout><total width='100' height='100'/>"
+                                       "<imagearea x='0' y='0' width='50' height='50'/></layout></template>\n";
+            aText.reserve(LMXMLLoader::ourMaximumSize);
+            while (aText.size() + aLayout.size() + 20 < LMXMLLoader::ourMaximumSize)
+                aText += aLayout;
+            aText += "</templates2>\n";
+            aFileSize = aText.size();
+            LMTestSupport::writeFile(aDir, QStringLiteral("large.xml"), aText);
+        }
+        if (!resetPeakMemory() || statusBytes("VmHWM") == 0)
+            QSKIP("the system does not tell the peak memory of a process");
+        const qint64 aBefore = statusBytes("VmRSS");
+        const QString aPath = aDir.filePath(QStringLiteral("large.xml"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("holds more than")));
+        const std::optional<QString> aText = LMXMLLoader::loadText(QFileInfo(aPath));
+        QVERIFY(aText);
+        std::optional<LMUnconfiguredTemplateList> aTemplates
+            = LMTemplateStreamReaderXML2(*aText, aPath).read(QString(), LMDesignElementMetaData());
+        QVERIFY(aTemplates);
+        QCOMPARE(aTemplates->size(), LMTemplateFactoryXML2::ourMaximumTemplates);
+        const qint64 aGrowth = statusBytes("VmHWM") - aBefore;
+        aTemplates->deleteEntriesAndClear();
+        QVERIFY2(aGrowth < 10 * aFileSize,
+                 qPrintable(QStringLiteral("%1 bytes for a file of %2").arg(aGrowth).arg(aFileSize)));
     }
 };
 

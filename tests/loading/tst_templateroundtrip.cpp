@@ -3,6 +3,7 @@
 #include "LMDirectoryConfig.h"
 #include "LMJobLoadTemplateFile.h"
 #include "LMLoadingTest.h"
+#include "LMSmartLayoutRegistration.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
@@ -10,6 +11,7 @@
 #include "LMTemplateFactoryXML2.h"
 #include "LMTemplateList.h"
 #include "LMTemplateLoaderLoadingInfo.h"
+#include "LMTemplateStreamReaderXML2.h"
 #include "LMTemplateWriter.h"
 #include "LMXMLBuilder.h"
 #include "LMXMLLoader.h"
@@ -152,6 +154,44 @@ LMUnconfiguredTemplateList readTree(const QString& theRoot)
     return aTemplates;
 }
 
+// What the readers hand to the registry: the smart layouts of the blocks, described.
+class SmartLayoutRecorder : public LMSmartLayoutRegistration
+{
+public:
+    SmartLayoutRecorder() { install(this); }
+    ~SmartLayoutRecorder() override { install(nullptr); }
+    void addSmartLayout(std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout) override
+    {
+        myLines.append(QStringLiteral("smart layout %1")
+                           .arg(theSmartLayout->categorization().allCategories().internalNames().join(u',')));
+        myLines.append(describeAreas(theSmartLayout->children(), QSizeF(1000, 1000)));
+    }
+    QStringList myLines;
+};
+
+// Every template of the file, described, and the smart layouts registered: read from the DOM, or
+// by the stream reader.
+QStringList readVersion2File(const QString& thePath, bool theStream)
+{
+    const QFileInfo aFile(thePath);
+    const QString aBasePath = aFile.absolutePath() + QLatin1Char('/');
+    SmartLayoutRecorder aRecorder;
+    LMUnconfiguredTemplateList aTemplates;
+    if (theStream) {
+        const std::optional<QString> aText = LMXMLLoader::loadText(aFile);
+        LMTemplateStreamReaderXML2 aReader(aText.value_or(QString()), thePath);
+        aTemplates = aReader.read(aBasePath, LMDesignElementMetaData()).value_or(LMUnconfiguredTemplateList());
+    } else {
+        aTemplates = LMTemplateFactoryXML2::buildFileTemplates(LMXMLLoader::loadDocument(aFile).documentElement(),
+                                                               aBasePath, LMDesignElementMetaData());
+    }
+    QStringList aLines = aRecorder.myLines;
+    for (const LMUnconfiguredTemplate& aTemplate : std::as_const(aTemplates))
+        aLines.append(describe(*aTemplate, aTemplate->pageSize()));
+    aTemplates.deleteEntriesAndClear();
+    return aLines;
+}
+
 } // namespace
 
 // Layouts and SVG pages written as a version-2 layout collection and read back are the same
@@ -248,6 +288,87 @@ private slots:
         QTEST(anAnalysis.countFotoAreas(), "photoAreas");
         QTEST(anAnalysis.countTexts(), "texts");
         QTEST(anAnalysis.countFotoAreasInPortrait(), "portrait");
+    }
+
+    // The stream reader builds the templates the DOM reader builds, from every version-2 file of the
+    // sample, the test data and a generated tree, and from the block layouts only it takes apart.
+    void streamReaderEqualsDomReader_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("templates");
+        // Refused and broken files say so here and in the test; both readers must give nothing.
+        QtMessageHandler aPrevious
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        for (const QString& aRoot :
+             { LMDirectoryConfig::sampleContentRoot(), LMTestSupport::dataPath(QString()), myGenerated.path() }) {
+            QDirIterator anIt(aRoot, { QStringLiteral("*.xml") }, QDir::Files, QDirIterator::Subdirectories);
+            while (anIt.hasNext()) {
+                const QString aPath = anIt.next();
+                LMTemplateStreamReaderXML2 aReader(LMXMLLoader::loadText(QFileInfo(aPath)).value_or(QString()), aPath);
+                if (aReader.readsFile())
+                    QTest::addRow("%s", qPrintable(QDir(aRoot).relativeFilePath(aPath))) << aPath << -1;
+            }
+        }
+        qInstallMessageHandler(aPrevious);
+        const QString aLayout = QStringLiteral(
+            R"(<template name="%1"><layout><total width="100" height="100"/><imagearea x="0" y="0" width="50" height="50"/></layout></template>)");
+        const QString aFilter = QStringLiteral("<filter><subcategory>late</subcategory></filter>");
+        const QString aSmart = QStringLiteral(
+            R"(<smartLayout active="true"><imagearea x="0" y="0" width="9" height="9"/></smartLayout>)");
+        const QString anA = aLayout.arg(QStringLiteral("A"));
+        const QString aB = aLayout.arg(QStringLiteral("B"));
+        const auto aBlock = [](const QString& theBody) {
+            return QStringLiteral(
+                       R"(<templates2 version="2" type="layoutcollection" designElementId="7">%1</templates2>)")
+                .arg(theBody);
+        };
+        const auto aWritten = [this](const QString& theName, const QString& theText) {
+            return LMTestSupport::writeFile(myGenerated, QStringLiteral("stream/%1.xml").arg(theName),
+                                            theText.toUtf8());
+        };
+        QTest::newRow("filter after the templates") << aWritten("late-filter", aBlock(anA + aB + aFilter)) << 2;
+        QTest::newRow("smart layout between templates") << aWritten("late-smart", aBlock(anA + aSmart + aB)) << 2;
+        QTest::newRow("second filter ignored")
+            << aWritten("two-filters", aBlock(aFilter + anA + QStringLiteral("<filter/>"))) << 1;
+        QTest::newRow("blocks of a collection, late filter in the first") << aWritten(
+            "collection",
+            QStringLiteral("<collection>%1<other/>%2</collection>").arg(aBlock(anA + aFilter), aBlock(aSmart + aB)))
+                                                                          << 2;
+        QTest::newRow("comments and text around")
+            << aWritten("comments", QStringLiteral("<!-- c --><templates2>x<!-- %1 -->%2</templates2>").arg(anA, aB))
+            << 1;
+        QTest::newRow("single template") << aWritten("single", anA) << 1;
+        QTest::newRow("empty block") << aWritten("empty", aBlock(aSmart)) << 0;
+    }
+    void streamReaderEqualsDomReader()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, templates);
+        QtMessageHandler aPrevious
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        const QStringList aFromDom = readVersion2File(path, false);
+        const QStringList aFromStream = readVersion2File(path, true);
+        qInstallMessageHandler(aPrevious);
+        QCOMPARE(aFromStream, aFromDom);
+        if (templates >= 0)
+            QCOMPARE(aFromDom.filter(QRegularExpression(QStringLiteral("^name "))).size(), templates);
+    }
+
+    // A file broken after some of its templates gives none, and registers no smart layout.
+    void malformedAfterTemplates()
+    {
+        const QString aPath = LMTestSupport::writeFile(
+            myGenerated, QStringLiteral("stream/broken.xml"),
+            R"(<templates2 type="layoutcollection" designElementId="7"><smartLayout/><template name="A"><layout><total width="10" height="10"/></layout></template><template>)");
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qPrintable(
+                QStringLiteral("malformed XML file %1 at line 1, column 158: Premature end of document.").arg(aPath)));
+        SmartLayoutRecorder aRecorder;
+        LMTemplateStreamReaderXML2 aReader(*LMXMLLoader::loadText(QFileInfo(aPath)), aPath);
+        QVERIFY(aReader.readsFile());
+        QVERIFY(!aReader.read(QString(), LMDesignElementMetaData()).has_value());
+        QVERIFY(aRecorder.myLines.isEmpty());
     }
 
 private:

@@ -2,6 +2,7 @@
 #include "LMSVGComposition.h"
 #include "LMTestSupport.h"
 #include "LMXMLBuilder.h"
+#include "LMXMLFragmentReader.h"
 #include "LMXMLLoader.h"
 #include "LMXMLParser.h"
 
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cfloat>
 #include <climits>
@@ -71,6 +73,22 @@ QByteArray contentOf(const QString& thePath)
 QStringList filesIn(const QTemporaryDir& theDir)
 {
     return QDir(theDir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+// What element readers see of an element: its tag, its attributes in name order, its text and
+// its child elements, indented.
+QStringList readersView(const QDomElement& theElement, const QString& theIndent = QString())
+{
+    QStringList anAttributes;
+    const QDomNamedNodeMap aMap = theElement.attributes();
+    for (int i = 0; i < aMap.size(); ++i)
+        anAttributes.append(aMap.item(i).nodeName() + QLatin1Char('=') + aMap.item(i).nodeValue());
+    anAttributes.sort();
+    QStringList aLines { theIndent + theElement.tagName() + QLatin1Char(' ') + anAttributes.join(QLatin1Char(' '))
+                         + QStringLiteral(" text=[") + theElement.text() + QLatin1Char(']') };
+    for (QDomElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())
+        aLines.append(readersView(aChild, theIndent + QLatin1Char(' ')));
+    return aLines;
 }
 
 QDomDocument smallDocument(const QString& theName)
@@ -262,6 +280,36 @@ private slots:
         QFETCH(QString, warning);
         QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("malformed XML file text ") + warning));
         QVERIFY(LMXMLLoader::loadDocumentFromData(data, QStringLiteral("text")).isNull());
+    }
+
+    // An element read from the stream is what the DOM of the whole document holds, and the reader
+    // is left on the element's end.
+    void fragments_data()
+    {
+        columns<QString>("text");
+        row("attributes and nesting", "<r a='1' b='two'><c d='&amp;&lt;&#x41;'/><c/><e><f g=''/></e></r>");
+        row("white space between and inside", "<r>\n  <a> </a>\n  <b>\t</b>\n</r>");
+        row("text, references and mixed content", "<r>one &amp; <b>two</b> three&#10;<c>  four  </c></r>");
+        row("CDATA", "<r><a><![CDATA[ x < y ]]></a><b><![CDATA[  ]]></b><c>t<![CDATA[u]]>v</c></r>");
+        row("comments and processing instructions", "<r><!-- c --><a><?pi x?>t<!-- d -->u</a></r>");
+        row("names as written", R"(<svg xmlns:lumo="urn:x"><lumo:osm lumo:zoom="3" xmlns="urn:y"/></svg>)");
+        row("attribute value normalisation", "<r a=\"x\ny\tz\" b=\"x&#10;y\"/>");
+        row("empty root", "<r/>");
+    }
+    void fragments()
+    {
+        QFETCH(QString, text);
+        const QDomDocument aWhole = LMXMLLoader::loadDocumentFromData(text.toUtf8(), QStringLiteral("text"));
+        QXmlStreamReader aReader(text);
+        LMXMLLoader::prepareReader(aReader);
+        while (aReader.readNext() != QXmlStreamReader::StartElement)
+            QVERIFY(!aReader.atEnd());
+        QDomDocument aPieces;
+        const QDomElement aRoot = LMXMLFragmentReader::readElement(aReader, aPieces, QDomNode());
+        QVERIFY(!aReader.hasError());
+        QVERIFY(aReader.isEndElement());
+        QCOMPARE(aReader.qualifiedName(), aWhole.documentElement().tagName());
+        QCOMPARE(readersView(aRoot), readersView(aWhole.documentElement()));
     }
 
     void tighterBounds_data()

@@ -186,26 +186,139 @@ void warnTooLarge(const QString& theName, qint64 theMaximumSize)
         << QStringLiteral("refused XML file %1: larger than %2 bytes").arg(theName).arg(theMaximumSize);
 }
 
-} // namespace
-
-QDomDocument LMXMLLoader::loadDocument(const QFileInfo& theFile)
+// The bytes of the file, or nothing and the one warning.
+std::optional<QByteArray> readFile(const QFileInfo& theFile)
 {
     const QString aPath = theFile.absoluteFilePath();
-    const LMContentFileReader::Result aFile = LMContentFileReader::read(aPath, ourMaximumSize);
+    LMContentFileReader::Result aFile = LMContentFileReader::read(aPath, LMXMLLoader::ourMaximumSize);
     switch (aFile.status) {
     case LMContentFileReader::Status::Read:
-        return loadDocumentFromData(aFile.data, aPath);
+        return std::move(aFile.data);
     case LMContentFileReader::Status::NotFound:
         qCWarning(lcPlatformXml).noquote() << QStringLiteral("XML file %1 not found").arg(aPath);
         break;
     case LMContentFileReader::Status::TooLarge:
-        warnTooLarge(aPath, ourMaximumSize);
+        warnTooLarge(aPath, LMXMLLoader::ourMaximumSize);
         break;
     default:
-        qCWarning(lcPlatformXml).noquote() << QStringLiteral("cannot read XML file %1: %2")
-                                                  .arg(aPath, LMContentFileReader::reason(aFile, ourMaximumSize));
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("cannot read XML file %1: %2")
+                   .arg(aPath, LMContentFileReader::reason(aFile, LMXMLLoader::ourMaximumSize));
     }
-    return QDomDocument();
+    return std::nullopt;
+}
+
+// The decoded text of the data once the guard passed it, or nothing and the one warning.
+std::optional<QString> guardedText(const QByteArray& theData, const QString& aName, qint64 theMaximumSize,
+                                   int theMaximumDepth)
+{
+    if (theData.size() > theMaximumSize) {
+        warnTooLarge(aName, theMaximumSize);
+        return std::nullopt;
+    }
+
+    // The guard and the parser read the same decoded text, so no byte can mean one thing to the
+    // guard and another to the parser; the parser then ignores the encoding declaration.
+    QString aDeclaredName;
+    const std::optional<QStringConverter::Encoding> anEncoding = encodingOf(theData, &aDeclaredName);
+    if (!anEncoding) {
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("malformed XML file %1: unsupported encoding %2").arg(aName, aDeclaredName);
+        return std::nullopt;
+    }
+    QStringDecoder aDecoder(*anEncoding);
+    const QString aText = aDecoder.decode(theData);
+    if (aDecoder.hasError()) {
+        qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1: the text is not valid %2")
+                                                  .arg(aName, QLatin1StringView(aDecoder.name()));
+        return std::nullopt;
+    }
+
+    const LMXMLGuardFinding aFinding = guardMarkup(aText, theMaximumDepth);
+    switch (aFinding.myKind) {
+    case LMXMLGuardFinding::Declaration:
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("refused XML file %1: document type or entity declaration at line %2")
+                   .arg(aName)
+                   .arg(aFinding.myLine);
+        return std::nullopt;
+    case LMXMLGuardFinding::TooDeep:
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("refused XML file %1: elements nested deeper than %2 levels at line %3")
+                   .arg(aName)
+                   .arg(theMaximumDepth)
+                   .arg(aFinding.myLine);
+        return std::nullopt;
+    case LMXMLGuardFinding::LongAttribute:
+        qCWarning(lcPlatformXml).noquote()
+            << QStringLiteral("refused XML file %1: an attribute longer than %2 characters at line %3")
+                   .arg(aName)
+                   .arg(LMXMLLoader::ourMaximumAttributeLength)
+                   .arg(aFinding.myLine);
+        return std::nullopt;
+    case LMXMLGuardFinding::Nothing:
+        break;
+    }
+
+    return aText;
+}
+
+} // namespace
+
+QDomDocument LMXMLLoader::loadDocument(const QFileInfo& theFile)
+{
+    const std::optional<QByteArray> aData = readFile(theFile);
+    return aData ? loadDocumentFromData(*aData, theFile.absoluteFilePath()) : QDomDocument();
+}
+
+std::optional<QString> LMXMLLoader::loadText(const QFileInfo& theFile)
+{
+    const std::optional<QByteArray> aData = readFile(theFile);
+    if (!aData)
+        return std::nullopt;
+    return guardedText(*aData, theFile.absoluteFilePath(), ourMaximumSize, ourMaximumDepth);
+}
+
+std::optional<QString> LMXMLLoader::loadTextFromData(const QByteArray& theData, const QString& theNameForMessages)
+{
+    return guardedText(theData, theNameForMessages, ourMaximumSize, ourMaximumDepth);
+}
+
+void LMXMLLoader::prepareReader(QXmlStreamReader& theReader)
+{
+    theReader.setNamespaceProcessing(false);
+}
+
+QDomDocument LMXMLLoader::parseText(const QString& theText, const QString& theNameForMessages)
+{
+    QDomDocument aDocument;
+    // A new reader for each document: a cleared one keeps state of earlier documents.
+    QXmlStreamReader aReader(theText);
+    prepareReader(aReader);
+    QString aMessage;
+    int aLine = 0;
+    int aColumn = 0;
+    if (!aDocument.setContent(&aReader, false, &aMessage, &aLine, &aColumn)) {
+        warnMalformed(theNameForMessages, aLine, aColumn, aMessage);
+        return QDomDocument();
+    }
+    return aDocument;
+}
+
+void LMXMLLoader::warnMalformed(const QString& theNameForMessages, const QXmlStreamReader& theReader)
+{
+    warnMalformed(theNameForMessages, int(theReader.lineNumber()), int(theReader.columnNumber()),
+                  theReader.errorString());
+}
+
+void LMXMLLoader::warnMalformed(const QString& theNameForMessages, int theLine, int theColumn,
+                                const QString& theMessage)
+{
+    qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1 at line %2, column %3: %4")
+                                              .arg(theNameForMessages)
+                                              .arg(theLine)
+                                              .arg(theColumn)
+                                              .arg(theMessage);
 }
 
 QDomElement LMXMLLoader::loadDocumentElement(const QFileInfo& theFile)
@@ -225,69 +338,6 @@ QDomDocument LMXMLLoader::loadDocumentFromData(const QByteArray& theData, const 
                "the size bound may only be tightened");
     Q_ASSERT_X(theMaximumDepth >= 1 && theMaximumDepth <= ourMaximumDepth, "LMXMLLoader::loadDocumentFromData",
                "the depth bound may only be tightened");
-    const QString& aName = theNameForMessages;
-    if (theData.size() > theMaximumSize) {
-        warnTooLarge(aName, theMaximumSize);
-        return QDomDocument();
-    }
-
-    // The guard and the parser read the same decoded text, so no byte can mean one thing to the
-    // guard and another to the parser; the parser then ignores the encoding declaration.
-    QString aDeclaredName;
-    const std::optional<QStringConverter::Encoding> anEncoding = encodingOf(theData, &aDeclaredName);
-    if (!anEncoding) {
-        qCWarning(lcPlatformXml).noquote()
-            << QStringLiteral("malformed XML file %1: unsupported encoding %2").arg(aName, aDeclaredName);
-        return QDomDocument();
-    }
-    QStringDecoder aDecoder(*anEncoding);
-    const QString aText = aDecoder.decode(theData);
-    if (aDecoder.hasError()) {
-        qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1: the text is not valid %2")
-                                                  .arg(aName, QLatin1StringView(aDecoder.name()));
-        return QDomDocument();
-    }
-
-    const LMXMLGuardFinding aFinding = guardMarkup(aText, theMaximumDepth);
-    switch (aFinding.myKind) {
-    case LMXMLGuardFinding::Declaration:
-        qCWarning(lcPlatformXml).noquote()
-            << QStringLiteral("refused XML file %1: document type or entity declaration at line %2")
-                   .arg(aName)
-                   .arg(aFinding.myLine);
-        return QDomDocument();
-    case LMXMLGuardFinding::TooDeep:
-        qCWarning(lcPlatformXml).noquote()
-            << QStringLiteral("refused XML file %1: elements nested deeper than %2 levels at line %3")
-                   .arg(aName)
-                   .arg(theMaximumDepth)
-                   .arg(aFinding.myLine);
-        return QDomDocument();
-    case LMXMLGuardFinding::LongAttribute:
-        qCWarning(lcPlatformXml).noquote()
-            << QStringLiteral("refused XML file %1: an attribute longer than %2 characters at line %3")
-                   .arg(aName)
-                   .arg(ourMaximumAttributeLength)
-                   .arg(aFinding.myLine);
-        return QDomDocument();
-    case LMXMLGuardFinding::Nothing:
-        break;
-    }
-
-    QDomDocument aDocument;
-    QString aMessage;
-    int aLine = 0;
-    int aColumn = 0;
-    // A new reader for each document: a cleared one keeps state of earlier documents.
-    QXmlStreamReader aReader(aText);
-    aReader.setNamespaceProcessing(false);
-    if (!aDocument.setContent(&aReader, false, &aMessage, &aLine, &aColumn)) {
-        qCWarning(lcPlatformXml).noquote() << QStringLiteral("malformed XML file %1 at line %2, column %3: %4")
-                                                  .arg(aName)
-                                                  .arg(aLine)
-                                                  .arg(aColumn)
-                                                  .arg(aMessage);
-        return QDomDocument();
-    }
-    return aDocument;
+    const std::optional<QString> aText = guardedText(theData, theNameForMessages, theMaximumSize, theMaximumDepth);
+    return aText ? parseText(*aText, theNameForMessages) : QDomDocument();
 }

@@ -6,6 +6,10 @@
 #include <QDomElement>
 #include <QFileInfo>
 
+#include <optional>
+
+class QXmlStreamReader;
+
 // The one door through which every XML file of the content tree is read into a DOM. It refuses
 // what no format of the library needs and what an older XML reader cannot handle safely:
 // entity declarations, document type declarations with an internal subset (a plain one, such as
@@ -38,4 +42,18 @@ public:
     // are small.
     static QDomDocument loadDocumentFromData(const QByteArray& theData, const QString& theNameForMessages,
                                              qint64 theMaximumSize, int theMaximumDepth);
+
+    // For readers that parse the file themselves, one piece at a time: the decoded text of the
+    // file once it has passed every check of loadDocument but the parse, or nothing and exactly
+    // one warning naming the file.
+    static std::optional<QString> loadText(const QFileInfo& theFile);
+    static std::optional<QString> loadTextFromData(const QByteArray& theData, const QString& theNameForMessages);
+    // A reader of such text that reads names as loadDocument does.
+    static void prepareReader(QXmlStreamReader& theReader);
+    // The document of such text, as loadDocument gives it.
+    static QDomDocument parseText(const QString& theText, const QString& theNameForMessages);
+    // The one warning loadDocument gives for a malformed document, from a reader that stopped with
+    // an error.
+    static void warnMalformed(const QString& theNameForMessages, const QXmlStreamReader& theReader);
+    static void warnMalformed(const QString& theNameForMessages, int theLine, int theColumn, const QString& theMessage);
 };

@@ -18,6 +18,7 @@ namespace {
 const QString STR_LAYOUT_COLLECTION = QStringLiteral("layoutcollection");
 const QString STR_ENABLED = QStringLiteral("enabled");
 const QString STR_VERSION = QStringLiteral("version");
+const QString STR_COLLECTION = QStringLiteral("collection");
 const QString STR_XML_TEXT = QStringLiteral("<xml text>");
 
 std::unique_ptr<LMTemplateAreaDefinitionSmartLayout>
@@ -42,6 +43,61 @@ int LMTemplateFactoryXML2::normalizedViewAngle(int theDegrees)
     return aResult == 360 ? 0 : int(aResult);
 }
 
+LMTemplateFactoryXML2::Block::Block() = default;
+LMTemplateFactoryXML2::Block::Block(Block&&) noexcept = default;
+LMTemplateFactoryXML2::Block& LMTemplateFactoryXML2::Block::operator=(Block&&) noexcept = default;
+LMTemplateFactoryXML2::Block::~Block() = default;
+
+LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const QDomElement& theTemplates2Element,
+                                                               const QString& theBasePath, qint64 theLine) const
+{
+    Block aBlock;
+    aBlock.myLine = theLine > 0 ? theLine : theTemplates2Element.lineNumber();
+    if (theTemplates2Element.attribute(LMTemplateIO::WORD_TYPE).toLower() == STR_LAYOUT_COLLECTION)
+        aBlock.myCollectionId = LMDesignElementID::fromXmlAttribute(theTemplates2Element);
+    const QDomElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
+    if (!aSmartElement.isNull())
+        aBlock.mySmartLayout = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
+            aSmartElement, QSizeF(LMXMLParserTemplate::readTotalSize(aSmartElement)), theBasePath);
+    return aBlock;
+}
+
+bool LMTemplateFactoryXML2::addTemplate(Block& theBlock, const QDomElement& theTemplateElement,
+                                        const QString& theBasePath, const LMDesignElementMetaData& theMetaData,
+                                        LMUnconfiguredTemplateList& theResult) const
+{
+    if (theBlock.myCount == ourMaximumTemplates) {
+        ++theBlock.myCount;
+        qCWarning(lcFormats).noquote()
+            << QStringLiteral("a layout block at line %1 holds more than %2 templates: the rest is left out")
+                   .arg(theBlock.myLine)
+                   .arg(ourMaximumTemplates);
+    }
+    if (theBlock.myCount > ourMaximumTemplates)
+        return false;
+    const LMUnconfiguredTemplateList aTemplates = buildLayoutTemplate(
+        theTemplateElement, theBasePath, theBlock.myCollectionId, theMetaData, theBlock.mySmartLayout.get());
+    if (theBlock.myCount++ == 0 && theBlock.mySmartLayout && !aTemplates.isEmpty())
+        theBlock.mySmartLayout->setCategorization(aTemplates.first()->categorization());
+    theResult.append(aTemplates);
+    return true;
+}
+
+std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> LMTemplateFactoryXML2::endBlock(Block& theBlock)
+{
+    if (theBlock.myCount == 0)
+        return nullptr;
+    return std::move(theBlock.mySmartLayout);
+}
+
+void LMTemplateFactoryXML2::registerSmartLayout(std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout)
+{
+    if (!theSmartLayout)
+        return;
+    if (LMSmartLayoutRegistration* aRegistration = LMSmartLayoutRegistration::installed())
+        aRegistration->addSmartLayout(std::move(theSmartLayout));
+}
+
 LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const QDomElement& theTemplates2Element,
                                                                  const QString& theBasePath,
                                                                  const LMDesignElementMetaData& theMetaData) const
@@ -49,34 +105,49 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const QDomEleme
     LMUnconfiguredTemplateList aResult;
     if (theTemplates2Element.isNull())
         return aResult;
-    const LMDesignElementID aCollectionId
-        = theTemplates2Element.attribute(LMTemplateIO::WORD_TYPE).toLower() == STR_LAYOUT_COLLECTION
-        ? LMDesignElementID::fromXmlAttribute(theTemplates2Element)
-        : LMDesignElementID();
-
-    std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> aSmartLayout;
-    const QDomElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
-    if (!aSmartElement.isNull())
-        aSmartLayout = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
-            aSmartElement, QSizeF(LMXMLParserTemplate::readTotalSize(aSmartElement)), theBasePath);
-
-    qsizetype aCount = 0;
+    Block aBlock = beginBlock(theTemplates2Element, theBasePath);
     for (QDomElement aTemplate = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_TEMPLATE);
          !aTemplate.isNull(); aTemplate = aTemplate.nextSiblingElement(LMTemplateIO::WORD_TEMPLATE)) {
-        if (++aCount > ourMaximumTemplates) {
-            qCWarning(lcFormats).noquote()
-                << QStringLiteral("a layout block at line %1 holds more than %2 templates: the rest is left out")
-                       .arg(theTemplates2Element.lineNumber())
-                       .arg(ourMaximumTemplates);
+        if (!addTemplate(aBlock, aTemplate, theBasePath, theMetaData, aResult))
             break;
-        }
-        aResult.append(buildLayoutTemplate(aTemplate, theBasePath, aCollectionId, theMetaData, aSmartLayout.get()));
     }
+    registerSmartLayout(endBlock(aBlock));
+    return aResult;
+}
 
-    if (aSmartLayout && !aResult.isEmpty()) {
-        aSmartLayout->setCategorization(aResult.first()->categorization());
-        if (LMSmartLayoutRegistration* aRegistration = LMSmartLayoutRegistration::installed())
-            aRegistration->addSmartLayout(std::move(aSmartLayout));
+bool LMTemplateFactoryXML2::isVersion2Root(QStringView theTagName)
+{
+    return theTagName == LMTemplateIO::WORD_TEMPLATES2 || theTagName == LMTemplateIO::WORD_TEMPLATE
+        || theTagName == STR_COLLECTION;
+}
+
+int LMTemplateFactoryXML2::blockRevision(const QDomElement& theTemplates2Element)
+{
+    bool anOk = false;
+    const int aRevision = theTemplates2Element.attribute(STR_VERSION).toInt(&anOk);
+    return anOk ? aRevision : 1;
+}
+
+LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildFileTemplates(const QDomElement& theRoot,
+                                                                     const QString& theBasePath,
+                                                                     const LMDesignElementMetaData& theMetaData)
+{
+    const QString aTag = theRoot.tagName();
+    if (aTag == LMTemplateIO::WORD_TEMPLATE)
+        return LMTemplateFactoryXML2().buildLayoutTemplate(theRoot, theBasePath, LMDesignElementID(),
+                                                           LMDesignElementMetaData(), nullptr);
+    LMUnconfiguredTemplateList aResult;
+    const auto aBuildBlock = [&](const QDomElement& theBlock) {
+        LMTemplateFactoryXML2 aFactory(theBlock.firstChildElement(LMTemplateIO::WORD_FILTER));
+        aFactory.setTemplateRevision(blockRevision(theBlock));
+        aResult.append(aFactory.buildTemplates(theBlock, theBasePath, theMetaData));
+    };
+    if (aTag == LMTemplateIO::WORD_TEMPLATES2) {
+        aBuildBlock(theRoot);
+    } else if (aTag == STR_COLLECTION) {
+        for (QDomElement aBlock = theRoot.firstChildElement(LMTemplateIO::WORD_TEMPLATES2); !aBlock.isNull();
+             aBlock = aBlock.nextSiblingElement(LMTemplateIO::WORD_TEMPLATES2))
+            aBuildBlock(aBlock);
     }
     return aResult;
 }

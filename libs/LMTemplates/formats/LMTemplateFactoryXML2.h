@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMDesignElementID.h"
 #include "LMDesignElementMetaData.h"
 #include "LMTemplateFactoryXMLAbstract.h"
 #include "LMTemplatesExport.h"
@@ -8,7 +9,8 @@
 #include <QDomElement>
 #include <QString>
 
-class LMDesignElementID;
+#include <memory>
+
 class LMTemplateAreaDefinitionSmartLayout;
 class QDomDocument;
 
@@ -46,6 +48,45 @@ public:
                                                    const LMDesignElementID& theCollectionId,
                                                    const LMDesignElementMetaData& theMetaData,
                                                    const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const;
+
+    // The templates of a version-2 file by its root: a "templates2" block, a "collection" of them
+    // (each block with its own filter and revision) or a single "template" (which takes no
+    // metadata); none for another root. Smart layouts of the blocks are registered.
+    static LMUnconfiguredTemplateList buildFileTemplates(const QDomElement& theRoot, const QString& theBasePath,
+                                                         const LMDesignElementMetaData& theMetaData);
+    // Whether buildFileTemplates reads files of this root element.
+    static bool isVersion2Root(QStringView theTagName);
+    // A block's revision: its "version", or 1 when missing or not a number.
+    static int blockRevision(const QDomElement& theTemplates2Element);
+
+    // The steps of buildTemplates, for readers that hand over a block piece by piece: the block
+    // element with its attributes and at least its "smartLayout" child, then each "template"
+    // element, in order, then the end.
+    class LMTEMPLATES_EXPORT Block
+    {
+    public:
+        Block();
+        Block(Block&&) noexcept;
+        Block& operator=(Block&&) noexcept;
+        ~Block();
+
+    private:
+        friend class LMTemplateFactoryXML2;
+        LMDesignElementID myCollectionId;
+        std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> mySmartLayout;
+        qsizetype myCount = 0;
+        qint64 myLine = 0;
+    };
+    // theLine stands for the block in warnings; 0 takes the element's own line.
+    Block beginBlock(const QDomElement& theTemplates2Element, const QString& theBasePath, qint64 theLine = 0) const;
+    // Appends the template and its mirrored variants; false, once said, when the block has given
+    // its maximum of templates (the element is then left out).
+    bool addTemplate(Block& theBlock, const QDomElement& theTemplateElement, const QString& theBasePath,
+                     const LMDesignElementMetaData& theMetaData, LMUnconfiguredTemplateList& theResult) const;
+    // The block's smart layout, categorised like its first template, for registerSmartLayout; null
+    // when the block has none or no templates.
+    static std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> endBlock(Block& theBlock);
+    static void registerSmartLayout(std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> theSmartLayout);
 
     // "viewAngle" brought into 0..359 (-90 gives 270, 450 gives 90).
     static int normalizedViewAngle(int theDegrees);

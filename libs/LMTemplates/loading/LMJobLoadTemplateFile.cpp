@@ -6,9 +6,9 @@
 #include "LMTemplateBackgroundDefinition.h"
 #include "LMTemplateFactorySVG.h"
 #include "LMTemplateFactoryXML.h"
-#include "LMTemplateFactoryXML2.h"
 #include "LMTemplateLoaderLoadingInfo.h"
 #include "LMTemplatesLogging.h"
+#include "LMTemplateStreamReaderXML2.h"
 #include "LMXMLLoader.h"
 
 #include <QDomDocument>
@@ -19,18 +19,8 @@
 namespace {
 
 const QString STR_TEMPLATE = QStringLiteral("template");
-const QString STR_TEMPLATES2 = QStringLiteral("templates2");
-const QString STR_FILTER = QStringLiteral("filter");
-const QString STR_VERSION = QStringLiteral("version");
 const QString STR_CATEGORY = QStringLiteral("category");
 const QString STR_BACKGROUND_CATEGORY = QStringLiteral("hintergrund");
-
-int revisionOf(const QDomElement& theTemplates2)
-{
-    bool anOk = false;
-    const int aRevision = theTemplates2.attribute(STR_VERSION).toInt(&anOk);
-    return anOk ? aRevision : 1;
-}
 
 // The variants a version-1 background stands for: a multi-colour background itself and one per
 // colour configuration, a spot-colour mask its spot-colour backgrounds, any other itself.
@@ -81,14 +71,34 @@ bool LMJobLoadTemplateFile::operator==(const LMBackgroundJob& theOther) const
 void LMJobLoadTemplateFile::loadFile() const
 {
     const QFileInfo& aFile = myInfo->file();
-    const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
-    const QDomElement aRoot = aDocument.documentElement();
-    if (aRoot.isNull()) {
-        qCWarning(lcLoading) << "could not open template file" << aFile.absoluteFilePath();
+    const QString aPath = aFile.absoluteFilePath();
+    const std::optional<QString> aText = LMXMLLoader::loadText(aFile);
+    if (!aText) {
+        qCWarning(lcLoading) << "could not open template file" << aPath;
+        return;
+    }
+    const QString aBasePath = aFile.absolutePath() + QLatin1Char('/');
+
+    // Version-2 files, most of any content tree, are read a template at a time; the others
+    // through their DOM.
+    LMTemplateStreamReaderXML2 aStreamReader(*aText, aPath);
+    if (aStreamReader.readsFile()) {
+        const bool aSingleTemplate = aStreamReader.rootTag() == STR_TEMPLATE;
+        std::optional<LMUnconfiguredTemplateList> aTemplates = aStreamReader.read(
+            aBasePath, aSingleTemplate ? LMDesignElementMetaData() : LMDesignElementMetaData::createFromFile(aFile));
+        if (aTemplates)
+            myInfo->append(*aTemplates);
+        else
+            qCWarning(lcLoading) << "could not open template file" << aPath;
         return;
     }
 
-    const QString aBasePath = aFile.absolutePath() + QLatin1Char('/');
+    const QDomDocument aDocument = LMXMLLoader::parseText(*aText, aPath);
+    const QDomElement aRoot = aDocument.documentElement();
+    if (aRoot.isNull()) {
+        qCWarning(lcLoading) << "could not open template file" << aPath;
+        return;
+    }
     switch (detectFileType(aRoot)) {
     case FileType::Templates: {
         const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(aFile);
@@ -101,34 +111,18 @@ void LMJobLoadTemplateFile::loadFile() const
         }
         break;
     }
-    case FileType::Templates2:
-        loadTemplates2(aRoot, aBasePath, LMDesignElementMetaData::createFromFile(aFile));
-        break;
-    case FileType::Template:
-        myInfo->append(LMTemplateFactoryXML2().buildLayoutTemplate(aRoot, aBasePath, LMDesignElementID(),
-                                                                   LMDesignElementMetaData(), nullptr));
-        break;
     case FileType::Svg:
         myInfo->append(LMTemplateFactorySVG(aDocument, aFile).buildTemplates());
         break;
-    case FileType::Collection: {
-        const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(aFile);
-        for (QDomElement aBlock = aRoot.firstChildElement(STR_TEMPLATES2); !aBlock.isNull();
-             aBlock = aBlock.nextSiblingElement(STR_TEMPLATES2))
-            loadTemplates2(aBlock, aBasePath, aMetaData);
+    case FileType::Templates2:
+    case FileType::Template:
+    case FileType::Collection:
+        // Read by the stream reader above; a root it did not see (a broken text) gives no
+        // document here either.
         break;
-    }
     case FileType::Unknown:
         break;
     }
-}
-
-void LMJobLoadTemplateFile::loadTemplates2(const QDomElement& theTemplates2, const QString& theBasePath,
-                                           const LMDesignElementMetaData& theMetaData) const
-{
-    LMTemplateFactoryXML2 aFactory(theTemplates2.firstChildElement(STR_FILTER));
-    aFactory.setTemplateRevision(revisionOf(theTemplates2));
-    myInfo->append(aFactory.buildTemplates(theTemplates2, theBasePath, theMetaData));
 }
 
 void LMJobLoadTemplateFile::addTemplate(const QDomElement& theElement, const QString& theBasePath,

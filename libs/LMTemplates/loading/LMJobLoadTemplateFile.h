@@ -25,8 +25,6 @@ public:
 
 private:
     void loadFile() const;
-    void loadTemplates2(const QDomElement& theTemplates2, const QString& theBasePath,
-                        const LMDesignElementMetaData& theMetaData) const;
     // A version-1 template, or one template per background variant whose thumbnail exists.
     void addTemplate(const QDomElement& theElement, const QString& theBasePath,
                      const LMDesignElementMetaData& theMetaData) const;

@@ -1,8 +1,9 @@
+#include "LMJobLoadTemplateFile.h"
 #include "LMSVGMetaData.h"
 #include "LMTemplate.h"
 #include "LMTemplateFactorySVG.h"
 #include "LMTemplateFactoryXML2.h"
-#include "LMTemplateStreamReaderXML2.h"
+#include "LMTemplateLoaderLoadingInfo.h"
 #include "LMTestSupport.h"
 #include "LMUnconfiguredTemplateList.h"
 #include "LMXMLLoader.h"
@@ -21,6 +22,14 @@ qint64 statusBytes(const QByteArray& theKey)
         if (aLine.startsWith(theKey + ':'))
             return aLine.mid(theKey.size() + 1).trimmed().split(' ').first().toLongLong() * 1024;
     return 0;
+}
+
+// The templates the load job reads from the file.
+LMUnconfiguredTemplateList loaded(const QString& thePath)
+{
+    LMTemplateLoaderLoadingInfo anInfo { QFileInfo(thePath) };
+    LMJobLoadTemplateFile(&anInfo).doStuff();
+    return anInfo.takeTemplates();
 }
 
 // Sets the process's peak of resident memory back to what it holds now.
@@ -157,61 +166,81 @@ private slots:
         QCOMPARE(LMXMLLoader::loadDocumentFromData(aText, QStringLiteral("long.xml")).isNull(), refused);
     }
 
+    // Version-2 blocks from the DOM and from the stream, and version-1 lists, each as many
+    // templates as fit in one and one more.
     void templatesPerBlock_data()
     {
-        QTest::addColumn<bool>("stream");
-        row("from the DOM", false);
-        row("from the stream", true);
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("warning");
+        const QString aBlock
+            = QStringLiteral("a layout block at line 1 holds more than %1 templates: the rest is left out")
+                  .arg(LMTemplateFactory::ourMaximumTemplates);
+        row("version 2 from the DOM", "dom", aBlock);
+        row("version 2 from the stream", "stream", aBlock);
+        row("version 1", "list",
+            QStringLiteral("a template list at line 1 holds more than %1 templates: the rest is left out")
+                .arg(LMTemplateFactory::ourMaximumTemplates));
     }
     void templatesPerBlock()
     {
-        QFETCH(bool, stream);
-        QString aText = QStringLiteral("<templates2 version='2'>");
-        for (qsizetype i = 0; i <= LMTemplateFactoryXML2::ourMaximumTemplates; ++i)
-            aText += QStringLiteral("<template name='t%1'/>").arg(i);
-        aText += QStringLiteral("</templates2>");
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("a layout block at line 1 holds more than %1 "
-                                                       "templates: the rest is left out")
-                                            .arg(LMTemplateFactoryXML2::ourMaximumTemplates)));
-        LMUnconfiguredTemplateList aTemplates = stream
-            ? *LMTemplateStreamReaderXML2(aText, QStringLiteral("text")).read(QString(), LMDesignElementMetaData())
-            : LMTemplateFactoryXML2::buildTemplates(aText);
-        QCOMPARE(aTemplates.size(), LMTemplateFactoryXML2::ourMaximumTemplates);
-        QCOMPARE(aTemplates.last().name(), QStringLiteral("t%1").arg(LMTemplateFactoryXML2::ourMaximumTemplates - 1));
+        QFETCH(QString, reader);
+        QFETCH(QString, warning);
+        const bool aList = reader == QStringLiteral("list");
+        QString aText = aList ? QStringLiteral("<templates>") : QStringLiteral("<templates2 version='2'>");
+        for (qsizetype i = 0; i <= LMTemplateFactory::ourMaximumTemplates; ++i)
+            aText += aList ? QStringLiteral("<template name='t%1' type='layout'/>").arg(i)
+                           : QStringLiteral("<template name='t%1'/>").arg(i);
+        aText += aList ? QStringLiteral("</templates>") : QStringLiteral("</templates2>");
+        const QTemporaryDir aDir;
+        const QString aPath = LMTestSupport::writeFile(aDir, QStringLiteral("many.xml"), aText.toUtf8());
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        LMUnconfiguredTemplateList aTemplates
+            = reader == QStringLiteral("dom") ? LMTemplateFactoryXML2::buildTemplates(aText) : loaded(aPath);
+        QCOMPARE(aTemplates.size(), LMTemplateFactory::ourMaximumTemplates);
+        QCOMPARE(aTemplates.last().name(), QStringLiteral("t%1").arg(LMTemplateFactory::ourMaximumTemplates - 1));
         aTemplates.deleteEntriesAndClear();
     }
 
-    // A file just under the loader's size bound, of as many small layouts as fit, costs the
+    // A file just under the loader's size bound, of as many small templates as fit, costs the
     // templates kept and the text, not a DOM of the whole (which took 80 times the file).
+    void largeFileMemory_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("element");
+        QTest::addColumn<QByteArray>("tail");
+        row("version-2 block", QByteArray("<templates2 version='2' type='layoutcollection' designElementId='5'>\n"),
+            QByteArray("<template name='t'><layout><total width='100' height='100'/>"
+                       "<imagearea x='0' y='0' width='50' height='50'/></layout></template>\n"),
+            QByteArray("</templates2>\n"));
+        row("version-1 list", QByteArray("<templates>\n"),
+            QByteArray("<template name='t' type='layout'><total width='100' height='100'/>"
+                       "<imagearea x='0' y='0' width='50' height='50'/></template>\n"),
+            QByteArray("</templates>\n"));
+    }
     void largeFileMemory()
     {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, element);
+        QFETCH(QByteArray, tail);
         const QTemporaryDir aDir;
         qint64 aFileSize = 0;
         {
-            QByteArray aText = "<templates2 version='2' type='layoutcollection' designElementId='5'>\n";
-            const QByteArray aLayout = "<template name='t'><layout><total width='100' height='100'/>"
-                                       "<imagearea x='0' y='0' width='50' height='50'/></layout></template>\n";
+            QByteArray aText = head;
             aText.reserve(LMXMLLoader::ourMaximumSize);
-            while (aText.size() + aLayout.size() + 20 < LMXMLLoader::ourMaximumSize)
-                aText += aLayout;
-            aText += "</templates2>\n";
+            while (aText.size() + element.size() + tail.size() < LMXMLLoader::ourMaximumSize)
+                aText += element;
+            aText += tail;
             aFileSize = aText.size();
             LMTestSupport::writeFile(aDir, QStringLiteral("large.xml"), aText);
         }
         if (!resetPeakMemory() || statusBytes("VmHWM") == 0)
             QSKIP("the system does not tell the peak memory of a process");
         const qint64 aBefore = statusBytes("VmRSS");
-        const QString aPath = aDir.filePath(QStringLiteral("large.xml"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("holds more than")));
-        const std::optional<QString> aText = LMXMLLoader::loadText(QFileInfo(aPath));
-        QVERIFY(aText);
-        std::optional<LMUnconfiguredTemplateList> aTemplates
-            = LMTemplateStreamReaderXML2(*aText, aPath).read(QString(), LMDesignElementMetaData());
-        QVERIFY(aTemplates);
-        QCOMPARE(aTemplates->size(), LMTemplateFactoryXML2::ourMaximumTemplates);
+        LMUnconfiguredTemplateList aTemplates = loaded(aDir.filePath(QStringLiteral("large.xml")));
+        QCOMPARE(aTemplates.size(), LMTemplateFactory::ourMaximumTemplates);
         const qint64 aGrowth = statusBytes("VmHWM") - aBefore;
-        aTemplates->deleteEntriesAndClear();
+        aTemplates.deleteEntriesAndClear();
         QVERIFY2(aGrowth < 10 * aFileSize,
                  qPrintable(QStringLiteral("%1 bytes for a file of %2").arg(aGrowth).arg(aFileSize)));
     }

@@ -44,3 +44,24 @@ QDomElement LMXMLFragmentReader::readElement(QXmlStreamReader& theReader, QDomDo
     }
     return aTop;
 }
+
+void LMXMLFragmentReader::readChildren(QXmlStreamReader& theReader, QDomDocument& theDocument, QDomElement& theShell,
+                                       const QString& theTagName,
+                                       const std::function<void(const QDomElement&)>& theVisit)
+{
+    while (!theReader.atEnd()) {
+        const QXmlStreamReader::TokenType aToken = theReader.readNext();
+        if (aToken == QXmlStreamReader::EndElement)
+            return;
+        if (aToken != QXmlStreamReader::StartElement)
+            continue;
+        if (theReader.qualifiedName() != theTagName) {
+            theReader.skipCurrentElement();
+            continue;
+        }
+        const QDomElement aChild = readElement(theReader, theDocument, theShell);
+        if (!theReader.hasError())
+            theVisit(aChild);
+        theShell.removeChild(aChild);
+    }
+}

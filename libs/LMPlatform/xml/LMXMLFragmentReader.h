@@ -5,6 +5,8 @@
 #include <QDomDocument>
 #include <QDomElement>
 
+#include <functional>
+
 class QXmlStreamReader;
 
 // Builds DOM elements from a QXmlStreamReader one subtree at a time, so that a reader of a large
@@ -23,4 +25,10 @@ public:
     // theParent unless that is null. The reader is left on the element's end, or where it found the document
     // malformed (then the element is incomplete and the reader has the error).
     static QDomElement readElement(QXmlStreamReader& theReader, QDomDocument& theDocument, QDomNode theParent);
+    // The reader stands on a start element whose shell is theShell: hands each child element named
+    // theTagName, read whole as a child of theShell, to theVisit (and takes it away again), and skips
+    // the other children. The reader is left on the element's end or on an error; no child is
+    // handed over incomplete.
+    static void readChildren(QXmlStreamReader& theReader, QDomDocument& theDocument, QDomElement& theShell,
+                             const QString& theTagName, const std::function<void(const QDomElement&)>& theVisit);
 };

@@ -19,6 +19,10 @@ public:
     LMTemplateFactory& operator=(const LMTemplateFactory&) = default;
     virtual ~LMTemplateFactory();
 
+    // Templates read from one list or block at most: a real collection holds hundreds, and each
+    // template costs some kilobytes however small its element.
+    static constexpr qsizetype ourMaximumTemplates = 20000;
+
     // The attribute's value, or the default when the attribute is missing; malformed numbers and
     // booleans read as 0 and false.
     static QString attribute(const QDomElement& theElement, const QString& theName,

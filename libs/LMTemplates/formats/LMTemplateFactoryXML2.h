@@ -20,10 +20,6 @@ class QDomDocument;
 class LMTEMPLATES_EXPORT LMTemplateFactoryXML2 : public LMTemplateFactoryXMLAbstract
 {
 public:
-    // Templates read from one "templates2" block at most: a real collection holds hundreds, and
-    // each template costs some kilobytes however small its element.
-    static constexpr qsizetype ourMaximumTemplates = 20000;
-
     // The document-wide filter comes from the "filter" child of the "templates2" element.
     explicit LMTemplateFactoryXML2(const QDomElement& theFilterElement = QDomElement());
 

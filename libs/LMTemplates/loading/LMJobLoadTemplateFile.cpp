@@ -9,16 +9,19 @@
 #include "LMTemplateLoaderLoadingInfo.h"
 #include "LMTemplatesLogging.h"
 #include "LMTemplateStreamReaderXML2.h"
+#include "LMXMLFragmentReader.h"
 #include "LMXMLLoader.h"
 
 #include <QDomDocument>
 #include <QDomElement>
+#include <QXmlStreamReader>
 
 #include <functional>
 
 namespace {
 
 const QString STR_TEMPLATE = QStringLiteral("template");
+const QString STR_TEMPLATES = QStringLiteral("templates");
 const QString STR_CATEGORY = QStringLiteral("category");
 const QString STR_BACKGROUND_CATEGORY = QStringLiteral("hintergrund");
 
@@ -93,6 +96,11 @@ void LMJobLoadTemplateFile::loadFile() const
         return;
     }
 
+    if (aStreamReader.rootTag() == STR_TEMPLATES) {
+        loadTemplateList(*aText, aBasePath);
+        return;
+    }
+
     const QDomDocument aDocument = LMXMLLoader::parseText(*aText, aPath);
     const QDomElement aRoot = aDocument.documentElement();
     if (aRoot.isNull()) {
@@ -100,44 +108,75 @@ void LMJobLoadTemplateFile::loadFile() const
         return;
     }
     switch (detectFileType(aRoot)) {
-    case FileType::Templates: {
-        const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(aFile);
-        for (QDomElement anElement = aRoot.firstChildElement(STR_TEMPLATE); !anElement.isNull();
-             anElement = anElement.nextSiblingElement(STR_TEMPLATE)) {
-            if (anElement.attribute(STR_CATEGORY).compare(STR_BACKGROUND_CATEGORY, Qt::CaseInsensitive) == 0)
-                addBackgroundDefinition(anElement, aBasePath, aMetaData);
-            else
-                addTemplate(anElement, aBasePath, aMetaData);
-        }
-        break;
-    }
     case FileType::Svg:
         myInfo->append(LMTemplateFactorySVG(aDocument, aFile).buildTemplates());
         break;
+    case FileType::Templates:
     case FileType::Templates2:
     case FileType::Template:
     case FileType::Collection:
-        // Read by the stream reader above; a root it did not see (a broken text) gives no
-        // document here either.
+        // Read a template at a time above; a root the stream did not see (a broken text) gives
+        // no document here either.
         break;
     case FileType::Unknown:
         break;
     }
 }
 
+void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QString& theBasePath) const
+{
+    const QString aPath = myInfo->file().absoluteFilePath();
+    QXmlStreamReader aReader(theText);
+    LMXMLLoader::prepareReader(aReader);
+    while (!aReader.atEnd() && aReader.readNext() != QXmlStreamReader::StartElement)
+        ;
+    QDomDocument aPieces;
+    QDomElement aRoot = LMXMLFragmentReader::readShell(aReader, aPieces);
+    const qint64 aLine = aReader.lineNumber();
+    const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(myInfo->file());
+    LMUnconfiguredTemplateList aTemplates;
+    qsizetype aCount = 0;
+    LMXMLFragmentReader::readChildren(aReader, aPieces, aRoot, STR_TEMPLATE, [&](const QDomElement& theElement) {
+        if (++aCount > LMTemplateFactory::ourMaximumTemplates) {
+            if (aCount == LMTemplateFactory::ourMaximumTemplates + 1)
+                qCWarning(lcLoading).noquote()
+                    << QStringLiteral("a template list at line %1 holds more than %2 templates: the rest is left out")
+                           .arg(aLine)
+                           .arg(LMTemplateFactory::ourMaximumTemplates);
+            return;
+        }
+        if (theElement.attribute(STR_CATEGORY).compare(STR_BACKGROUND_CATEGORY, Qt::CaseInsensitive) == 0)
+            addBackgroundDefinition(theElement, theBasePath, aMetaData, aTemplates);
+        else
+            addTemplate(theElement, theBasePath, aMetaData, aTemplates);
+    });
+    // What follows must be well formed too, as for a DOM.
+    while (!aReader.atEnd())
+        aReader.readNext();
+    if (aReader.hasError()) {
+        LMXMLLoader::warnMalformed(aPath, aReader);
+        qCWarning(lcLoading) << "could not open template file" << aPath;
+        aTemplates.deleteEntriesAndClear();
+        return;
+    }
+    myInfo->append(aTemplates);
+}
+
 void LMJobLoadTemplateFile::addTemplate(const QDomElement& theElement, const QString& theBasePath,
-                                        const LMDesignElementMetaData& theMetaData) const
+                                        const LMDesignElementMetaData& theMetaData,
+                                        LMUnconfiguredTemplateList& theResult) const
 {
     const LMUnconfiguredTemplate aTemplate = LMTemplateFactoryXML::createTemplate(theElement, theBasePath, theMetaData);
     if (aTemplate.isNull())
         return;
     aTemplate.templatePointer()->fileInfo().setFileType(LMTemplateFileInfoType::XML);
     aTemplate.templatePointer()->fileInfo().setFilePath(theBasePath);
-    myInfo->append(aTemplate);
+    theResult.append(aTemplate);
 }
 
 void LMJobLoadTemplateFile::addBackgroundDefinition(const QDomElement& theElement, const QString& theBasePath,
-                                                    const LMDesignElementMetaData& theMetaData) const
+                                                    const LMDesignElementMetaData& theMetaData,
+                                                    LMUnconfiguredTemplateList& theResult) const
 {
     LMUnconfiguredTemplate aTemplate = LMTemplateFactoryXML::createTemplate(theElement, theBasePath, theMetaData);
     if (aTemplate.isNull())
@@ -150,7 +189,7 @@ void LMJobLoadTemplateFile::addBackgroundDefinition(const QDomElement& theElemen
         LMUnconfiguredTemplate aClone = aTemplate.clone();
         aClone.templatePointer()->setLayerDefinitionBackground(aVariant);
         if (aClone->fileInfo().thumbnailPath().exists())
-            myInfo->append(aClone);
+            theResult.append(aClone);
         else
             aClone.deleteTemplate();
     }

@@ -6,6 +6,7 @@
 
 class LMDesignElementMetaData;
 class LMTemplateLoaderLoadingInfo;
+class LMUnconfiguredTemplateList;
 class QDomDocument;
 class QDomElement;
 
@@ -25,11 +26,14 @@ public:
 
 private:
     void loadFile() const;
+    // A version-1 list ("templates"), read a template element at a time.
+    void loadTemplateList(const QString& theText, const QString& theBasePath) const;
     // A version-1 template, or one template per background variant whose thumbnail exists.
     void addTemplate(const QDomElement& theElement, const QString& theBasePath,
-                     const LMDesignElementMetaData& theMetaData) const;
+                     const LMDesignElementMetaData& theMetaData, LMUnconfiguredTemplateList& theResult) const;
     void addBackgroundDefinition(const QDomElement& theElement, const QString& theBasePath,
-                                 const LMDesignElementMetaData& theMetaData) const;
+                                 const LMDesignElementMetaData& theMetaData,
+                                 LMUnconfiguredTemplateList& theResult) const;
 
     LMTemplateLoaderLoadingInfo* myInfo;
 };

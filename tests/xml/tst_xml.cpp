@@ -326,6 +326,30 @@ private slots:
         row("comments and CDATA do not nest", QByteArray("<a><!-- <b><c> --><![CDATA[<b><c>]]></a>"), 100, 1,
             QString());
     }
+    // Readers that build a DOM may bound the elements; the root counts. Stream readers take the
+    // text of any count.
+    void elementBound_data()
+    {
+        columns<qsizetype, bool>("elements", "refused");
+        row("at the bound", qsizetype(1000), false);
+        row("one over", qsizetype(1001), true);
+    }
+    void elementBound()
+    {
+        QFETCH(qsizetype, elements);
+        QFETCH(bool, refused);
+        const QTemporaryDir aDir;
+        const QString aPath = LMTestSupport::writeFile(aDir, QStringLiteral("many.xml"),
+                                                       "<a>" + QByteArray("<b/>").repeated(elements - 1) + "</a>");
+        if (refused)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("refused XML file %1: more than 1000 elements").arg(aPath)));
+        QCOMPARE(LMXMLLoader::loadDocument(QFileInfo(aPath), 1000).isNull(), refused);
+        qsizetype aCounted = 0;
+        QVERIFY(LMXMLLoader::loadText(QFileInfo(aPath), &aCounted).has_value());
+        QCOMPARE(aCounted, elements);
+    }
+
     void tighterBounds()
     {
         QFETCH(QByteArray, data);

@@ -98,6 +98,8 @@ struct LMXMLGuardFinding
     enum Kind { Nothing, Declaration, TooDeep, LongAttribute };
     Kind myKind = Nothing;
     int myLine = 0;
+    // Start tags counted (up to the finding, if any).
+    qsizetype myElements = 0;
 };
 
 // One pass over the markup of the text, before any parser sees it: finds entity declarations and
@@ -111,6 +113,7 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
 {
     const qsizetype aSize = theText.size();
     int aDepth = 0;
+    qsizetype anElements = 0;
     bool anElementSeen = false;
     bool aDoctypeSeen = false;
     qsizetype anIndex = 0;
@@ -170,6 +173,7 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
             // An empty element stands one level deeper too, it just closes at once.
             const bool anEmpty = theText[anEnd - 1] == u'/';
             anElementSeen = true;
+            ++anElements;
             if (aDepth + 1 > theMaximumDepth)
                 return { LMXMLGuardFinding::TooDeep, lineAt(theText, aStart) };
             if (!anEmpty)
@@ -177,7 +181,9 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
             anIndex = anEnd + 1;
         }
     }
-    return {};
+    LMXMLGuardFinding aNothing;
+    aNothing.myElements = anElements;
+    return aNothing;
 }
 
 void warnTooLarge(const QString& theName, qint64 theMaximumSize)
@@ -209,8 +215,9 @@ std::optional<QByteArray> readFile(const QFileInfo& theFile)
 }
 
 // The decoded text of the data once the guard passed it, or nothing and the one warning.
+// theElements, when given, takes the number of elements of the text.
 std::optional<QString> guardedText(const QByteArray& theData, const QString& aName, qint64 theMaximumSize,
-                                   int theMaximumDepth)
+                                   int theMaximumDepth, qsizetype* theElements = nullptr)
 {
     if (theData.size() > theMaximumSize) {
         warnTooLarge(aName, theMaximumSize);
@@ -259,7 +266,8 @@ std::optional<QString> guardedText(const QByteArray& theData, const QString& aNa
     case LMXMLGuardFinding::Nothing:
         break;
     }
-
+    if (theElements)
+        *theElements = aFinding.myElements;
     return aText;
 }
 
@@ -271,12 +279,30 @@ QDomDocument LMXMLLoader::loadDocument(const QFileInfo& theFile)
     return aData ? loadDocumentFromData(*aData, theFile.absoluteFilePath()) : QDomDocument();
 }
 
-std::optional<QString> LMXMLLoader::loadText(const QFileInfo& theFile)
+QDomDocument LMXMLLoader::loadDocument(const QFileInfo& theFile, qsizetype theMaximumElements)
+{
+    qsizetype anElements = 0;
+    const std::optional<QString> aText = loadText(theFile, &anElements);
+    if (!aText || !withinElements(anElements, theMaximumElements, theFile.absoluteFilePath()))
+        return QDomDocument();
+    return parseText(*aText, theFile.absoluteFilePath());
+}
+
+bool LMXMLLoader::withinElements(qsizetype theElements, qsizetype theMaximumElements, const QString& theNameForMessages)
+{
+    if (theElements <= theMaximumElements)
+        return true;
+    qCWarning(lcPlatformXml).noquote()
+        << QStringLiteral("refused XML file %1: more than %2 elements").arg(theNameForMessages).arg(theMaximumElements);
+    return false;
+}
+
+std::optional<QString> LMXMLLoader::loadText(const QFileInfo& theFile, qsizetype* theElements)
 {
     const std::optional<QByteArray> aData = readFile(theFile);
     if (!aData)
         return std::nullopt;
-    return guardedText(*aData, theFile.absoluteFilePath(), ourMaximumSize, ourMaximumDepth);
+    return guardedText(*aData, theFile.absoluteFilePath(), ourMaximumSize, ourMaximumDepth, theElements);
 }
 
 std::optional<QString> LMXMLLoader::loadTextFromData(const QByteArray& theData, const QString& theNameForMessages)

@@ -32,6 +32,9 @@ public:
     // The parsed document of the file, or a null document and exactly one warning naming the
     // file when it is missing, unreadable, refused or malformed (with line and column).
     static QDomDocument loadDocument(const QFileInfo& theFile);
+    // The same, refusing documents of more elements than given (a DOM node with its attributes
+    // costs far more than its text), with one warning.
+    static QDomDocument loadDocument(const QFileInfo& theFile, qsizetype theMaximumElements);
     // The document element of loadDocument(theFile), or a null element. The element keeps its
     // subtree alive but not its document: its ownerDocument() is null once the call returns, so
     // build into the result of loadDocument instead.
@@ -46,10 +49,13 @@ public:
     // For readers that parse the file themselves, one piece at a time: the decoded text of the
     // file once it has passed every check of loadDocument but the parse, or nothing and exactly
     // one warning naming the file.
-    static std::optional<QString> loadText(const QFileInfo& theFile);
+    // theElements, when given, takes the number of elements of the text.
+    static std::optional<QString> loadText(const QFileInfo& theFile, qsizetype* theElements = nullptr);
     static std::optional<QString> loadTextFromData(const QByteArray& theData, const QString& theNameForMessages);
     // A reader of such text that reads names as loadDocument does.
     static void prepareReader(QXmlStreamReader& theReader);
+    // False, after the warning loadDocument gives, for more elements than the maximum.
+    static bool withinElements(qsizetype theElements, qsizetype theMaximumElements, const QString& theNameForMessages);
     // The document of such text, as loadDocument gives it.
     static QDomDocument parseText(const QString& theText, const QString& theNameForMessages);
     // The one warning loadDocument gives for a malformed document, from a reader that stopped with

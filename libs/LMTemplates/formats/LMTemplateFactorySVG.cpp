@@ -872,7 +872,7 @@ QDomDocument LMTemplateFactorySVG::fetchDocument(const QFileInfo& theFile) const
 {
     // The root document is prepared where it is, once; asked for again, the file is read anew.
     const bool anUseRoot = !myRootDocumentTaken && theFile.absoluteFilePath() == myRootFile.absoluteFilePath();
-    QDomDocument aDocument = anUseRoot ? myDocument : LMXMLLoader::loadDocument(theFile);
+    QDomDocument aDocument = anUseRoot ? myDocument : LMXMLLoader::loadDocument(theFile, ourMaximumElements);
     myRootDocumentTaken = myRootDocumentTaken || anUseRoot;
     if (aDocument.isNull()) {
         qCWarning(lcFormats).noquote()

@@ -26,6 +26,9 @@ public:
     static const QString STR_LIST_SEPARATOR;
     // The namespace URI bound to the "lumo:" prefix.
     static const QString STR_NAMESPACE_URI;
+    // Pages of more elements are refused before their DOM is built: a page's DOM and what the
+    // reader derives from it cost some kilobytes per element, up to 80 times the file.
+    static constexpr qsizetype ourMaximumElements = 100000;
 
     // theDocument is the parsed root file, handed over: the factory prepares it in place (the
     // template reader edits what it reads). A factory is used by one load job at a time.

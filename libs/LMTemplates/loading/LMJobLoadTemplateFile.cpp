@@ -22,6 +22,7 @@ namespace {
 
 const QString STR_TEMPLATE = QStringLiteral("template");
 const QString STR_TEMPLATES = QStringLiteral("templates");
+const QString STR_SVG = QStringLiteral("svg");
 const QString STR_CATEGORY = QStringLiteral("category");
 const QString STR_BACKGROUND_CATEGORY = QStringLiteral("hintergrund");
 
@@ -75,7 +76,8 @@ void LMJobLoadTemplateFile::loadFile() const
 {
     const QFileInfo& aFile = myInfo->file();
     const QString aPath = aFile.absoluteFilePath();
-    const std::optional<QString> aText = LMXMLLoader::loadText(aFile);
+    qsizetype anElements = 0;
+    const std::optional<QString> aText = LMXMLLoader::loadText(aFile, &anElements);
     if (!aText) {
         qCWarning(lcLoading) << "could not open template file" << aPath;
         return;
@@ -101,7 +103,11 @@ void LMJobLoadTemplateFile::loadFile() const
         return;
     }
 
-    const QDomDocument aDocument = LMXMLLoader::parseText(*aText, aPath);
+    const bool anSvgPage = aStreamReader.rootTag() == STR_SVG;
+    const QDomDocument aDocument
+        = anSvgPage && !LMXMLLoader::withinElements(anElements, LMTemplateFactorySVG::ourMaximumElements, aPath)
+        ? QDomDocument()
+        : LMXMLLoader::parseText(*aText, aPath);
     const QDomElement aRoot = aDocument.documentElement();
     if (aRoot.isNull()) {
         qCWarning(lcLoading) << "could not open template file" << aPath;

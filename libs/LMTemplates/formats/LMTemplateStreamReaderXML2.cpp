@@ -148,19 +148,10 @@ void LMTemplateStreamReaderXML2::Private::rereadBlock(qint64 theStart, const QDo
     while (!aReader.atEnd() && aReader.readNext() != QXmlStreamReader::StartElement)
         ;
     QDomElement aShell = theShell;
-    while (!aReader.atEnd()) {
-        const QXmlStreamReader::TokenType aToken = aReader.readNext();
-        if (aToken == QXmlStreamReader::EndElement)
-            break;
-        if (aToken != QXmlStreamReader::StartElement)
-            continue;
-        if (aReader.qualifiedName() == LMTemplateIO::WORD_TEMPLATE) {
-            if (!addTemplate(aReader, aShell, theFactory, theBlock))
-                break;
-        } else {
-            aReader.skipCurrentElement();
-        }
-    }
+    LMXMLFragmentReader::readChildren(
+        aReader, myDocument, aShell, LMTemplateIO::WORD_TEMPLATE, [&](const QDomElement& theTemplate) {
+            theFactory.addTemplate(theBlock, theTemplate, myBasePath, myMetaData, myResult);
+        });
 }
 
 std::optional<LMUnconfiguredTemplateList> LMTemplateStreamReaderXML2::read(const QString& theBasePath,

@@ -49,10 +49,12 @@ LMTemplateFactoryXML2::Block& LMTemplateFactoryXML2::Block::operator=(Block&&) n
 LMTemplateFactoryXML2::Block::~Block() = default;
 
 LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const QDomElement& theTemplates2Element,
-                                                               const QString& theBasePath, qint64 theLine) const
+                                                               const QString& theBasePath, qint64 theLine,
+                                                               const QString& theFile) const
 {
     Block aBlock;
     aBlock.myLine = theLine > 0 ? theLine : theTemplates2Element.lineNumber();
+    aBlock.myFile = theFile;
     if (theTemplates2Element.attribute(LMTemplateIO::WORD_TYPE).toLower() == STR_LAYOUT_COLLECTION)
         aBlock.myCollectionId = LMDesignElementID::fromXmlAttribute(theTemplates2Element);
     const QDomElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
@@ -69,8 +71,9 @@ bool LMTemplateFactoryXML2::addTemplate(Block& theBlock, const QDomElement& theT
     if (theBlock.myCount == ourMaximumTemplates) {
         ++theBlock.myCount;
         qCWarning(lcFormats).noquote()
-            << QStringLiteral("a layout block at line %1 holds more than %2 templates: the rest is left out")
+            << QStringLiteral("a layout block at line %1%2 holds more than %3 templates: the rest is left out")
                    .arg(theBlock.myLine)
+                   .arg(theBlock.myFile.isEmpty() ? QString() : QStringLiteral(" of ") + theBlock.myFile)
                    .arg(ourMaximumTemplates);
     }
     if (theBlock.myCount > ourMaximumTemplates)

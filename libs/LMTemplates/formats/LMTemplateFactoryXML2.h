@@ -72,9 +72,11 @@ public:
         std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> mySmartLayout;
         qsizetype myCount = 0;
         qint64 myLine = 0;
+        QString myFile;
     };
-    // theLine stands for the block in warnings; 0 takes the element's own line.
-    Block beginBlock(const QDomElement& theTemplates2Element, const QString& theBasePath, qint64 theLine = 0) const;
+    // theLine and theFile stand for the block in warnings; 0 takes the element's own line.
+    Block beginBlock(const QDomElement& theTemplates2Element, const QString& theBasePath, qint64 theLine = 0,
+                     const QString& theFile = QString()) const;
     // Appends the template and its mirrored variants; false, once said, when the block has given
     // its maximum of templates (the element is then left out).
     bool addTemplate(Block& theBlock, const QDomElement& theTemplateElement, const QString& theBasePath,

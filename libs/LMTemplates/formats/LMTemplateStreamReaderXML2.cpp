@@ -115,7 +115,7 @@ void LMTemplateStreamReaderXML2::Private::readBlock(QXmlStreamReader& theReader)
             if (!aFactory) {
                 aFactory.emplace(aShell.firstChildElement(LMTemplateIO::WORD_FILTER));
                 aFactory->setTemplateRevision(LMTemplateFactoryXML2::blockRevision(aShell));
-                aBlock = aFactory->beginBlock(aShell, myBasePath, aLine);
+                aBlock = aFactory->beginBlock(aShell, myBasePath, aLine, myName);
             }
             aFull = !addTemplate(theReader, aShell, *aFactory, aBlock);
         } else {
@@ -131,7 +131,7 @@ void LMTemplateStreamReaderXML2::Private::readBlock(QXmlStreamReader& theReader)
         myResult.remove(aFirst, myResult.size() - aFirst);
         aFactory.emplace(aShell.firstChildElement(LMTemplateIO::WORD_FILTER));
         aFactory->setTemplateRevision(LMTemplateFactoryXML2::blockRevision(aShell));
-        aBlock = aFactory->beginBlock(aShell, myBasePath, aLine);
+        aBlock = aFactory->beginBlock(aShell, myBasePath, aLine, myName);
         rereadBlock(aStart, aShell, *aFactory, aBlock);
     }
     if (aFactory)

@@ -146,8 +146,10 @@ void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QStri
         if (++aCount > LMTemplateFactory::ourMaximumTemplates) {
             if (aCount == LMTemplateFactory::ourMaximumTemplates + 1)
                 qCWarning(lcLoading).noquote()
-                    << QStringLiteral("a template list at line %1 holds more than %2 templates: the rest is left out")
+                    << QStringLiteral("a template list at line %1 of %2 holds more than %3 templates: the rest is "
+                                      "left out")
                            .arg(aLine)
+                           .arg(aPath)
                            .arg(LMTemplateFactory::ourMaximumTemplates);
             return;
         }

@@ -576,7 +576,7 @@ std::unique_ptr<LMTemplateAreaDefinitionText> LMSVGPageReader::parseTextElement(
 {
     int aDegrees = 0;
     QRectF aRect = geometry(theElement, &aDegrees);
-    LMTextFormatChange aFormat = LMTextFormatChange::fromSVG(theElement, myMetaData.svgDPI());
+    LMTextFormatChange aFormat = LMTextFormatParserSVG::elementFormat(theElement, myMetaData.svgDPI());
     if (LMSpotColor(theElement.attribute(STR_REFINEMENT).trimmed()).isValid()) {
         LMTextFormat aSpotColorText = aFormat.format();
         aSpotColorText.setSpotColorText(true);
@@ -696,7 +696,7 @@ void LMSVGPageReader::parseEmbededCalendarium(const QDomElement& theElement,
                                   .mapRect(LMXMLParser::readRectF(aRectElement));
         const QRectF aTextRect(aRect.left() + aLocal.left() * aScaleX, aRect.top() + aLocal.top() * aScaleY,
                                aLocal.width() * aScaleX, aLocal.height() * aScaleY);
-        LMTextFormatChange aFormat = LMTextFormatChange::fromSVG(aText, myMetaData.svgDPI());
+        LMTextFormatChange aFormat = LMTextFormatParserSVG::elementFormat(aText, myMetaData.svgDPI());
         aFormat.merge(aSheetFormat);
         if (aSpotColor.isValid()) {
             LMTextFormat aSpotColorText = aFormat.format();

@@ -196,6 +196,5 @@ bool operator==(const LMTemplateContextGroup& theA, const LMTemplateContextGroup
     return anA.myArticlesGroup == aB.myArticlesGroup && anA.myPageConstraint == aB.myPageConstraint
         && anA.myVariants == aB.myVariants && anA.myAllowedCoverTypes == aB.myAllowedCoverTypes
         && anA.myAllowedPageBinding == aB.myAllowedPageBinding && anA.myProductClasses == aB.myProductClasses
-        && anA.mySpotColorCapability == aB.mySpotColorCapability
-        && anA.myMinimumProductSize == aB.myMinimumProductSize;
+        && anA.mySpotColorCapability == aB.mySpotColorCapability && anA.myMinimumProductSize == aB.myMinimumProductSize;
 }

@@ -9,9 +9,9 @@
 #include "LMPageBinding.h"
 #include "LMPageConstraint.h"
 #include "LMPageType.h"
-#include "LMPlatformExport.h"
 #include "LMSpaceMagnitude.h"
 #include "LMSpotColor.h"
+#include "LMTemplatesExport.h"
 
 #include <QSharedDataPointer>
 
@@ -32,7 +32,7 @@ class LMTemplateContextGroupImpl;
 //      there or accepted by one of its product restrictions), or two restrictions must overlap.
 // Allowed cover types, page bindings, product classes and spot colours are not part of it: the
 // filters check them on their own.
-class LMPLATFORM_EXPORT LMTemplateContextGroup
+class LMTEMPLATES_EXPORT LMTemplateContextGroup
 {
 public:
     LMTemplateContextGroup();
@@ -97,7 +97,7 @@ public:
     // The page types on which the user places content.
     static constexpr qint32 USABLE_PAGE_TYPES = 7144302;
 
-    friend LMPLATFORM_EXPORT bool operator==(const LMTemplateContextGroup& theA, const LMTemplateContextGroup& theB);
+    friend LMTEMPLATES_EXPORT bool operator==(const LMTemplateContextGroup& theA, const LMTemplateContextGroup& theB);
     friend bool operator!=(const LMTemplateContextGroup& theA, const LMTemplateContextGroup& theB)
     {
         return !(theA == theB);

@@ -2,8 +2,6 @@
 
 #include "LMMath.h"
 
-#include "LMModelXml.h"
-
 #include <QDebug>
 #include <QRegularExpression>
 
@@ -63,7 +61,7 @@ LMAngle LMDistance::angleOfSpannedTriangle(const LMDistance& theHorizontal, cons
 
 QString LMDistance::toString() const
 {
-    const QString aNumber = LMModelXml::doubleText(myValue);
+    const QString aNumber = LMMath::numberText(myValue);
     switch (myUnit) {
     case LMDistanceUnit::Millimetre:
         return aNumber + STR_MILLIMETRE;
@@ -78,12 +76,14 @@ QString LMDistance::toString() const
 LMDistance LMDistance::fromString(const QString& theText, bool* theOk)
 {
     const QRegularExpressionMatch aMatch = distancePattern().match(theText);
-    double aValue = 0.0;
-    const bool anOk = aMatch.hasMatch() && LMModelXml::parseDouble(aMatch.captured(1), &aValue);
+    const std::optional<double> aParsed
+        = aMatch.hasMatch() ? LMMath::parseDouble(aMatch.capturedView(1)) : std::optional<double>();
+    const bool anOk = aParsed.has_value();
     if (theOk)
         *theOk = anOk;
     if (!anOk)
         return LMDistance();
+    const double aValue = *aParsed;
     const QString aUnit = aMatch.captured(2);
     if (aUnit == STR_MILLIMETRE)
         return LMDistance(aValue, LMDistanceUnit::Millimetre);

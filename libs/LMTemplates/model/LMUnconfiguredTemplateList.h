@@ -1,6 +1,5 @@
 #pragma once
 
-#include "LMAreaType.h"
 #include "LMJigKey.h"
 #include "LMTemplatesExport.h"
 #include "LMThematicCategorySet.h"
@@ -11,6 +10,7 @@
 #include <algorithm>
 #include <utility>
 
+class LMAreaType;
 class LMCategorization;
 class LMJig;
 class LMTemplateAcceptor;

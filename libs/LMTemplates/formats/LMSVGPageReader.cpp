@@ -95,9 +95,6 @@ const QString STR_SMARTLAYOUT_SUFFIX = QStringLiteral(".smartlayout");
 
 constexpr int FIRST_Z_POSITION = 7010;
 constexpr int Z_STEP = 10;
-constexpr qint32 ABILITIES_RESIZABLE = 6799359; // 0x67BFFF
-constexpr qint32 GEOMETRY_ABILITIES = 27; // move, resize, rotate, scale
-constexpr qint32 PHOTO_OR_MAP = 16386;
 // A centred text with a default text grows by this share of its size on each side.
 constexpr double CENTRED_TEXT_GROWTH = 0.05;
 
@@ -108,8 +105,10 @@ bool isTrue(const QDomElement& theElement, const QString& theName, bool theDefau
 
 LMAreaAbility abilities(bool theResizable)
 {
-    return LMAreaAbility(
-        LMAreaAbility::fromInt(theResizable ? ABILITIES_RESIZABLE : ABILITIES_RESIZABLE & ~GEOMETRY_ABILITIES));
+    // A locked area keeps every ability but its geometry (move, resize, rotate, scale).
+    constexpr qint32 ALL = static_cast<qint32>(LMAreaAbilityEnum::FotoDefault);
+    constexpr qint32 GEOMETRY = static_cast<qint32>(LMAreaAbilityEnum::Geometry);
+    return LMAreaAbility(LMAreaAbility::fromInt(theResizable ? ALL : ALL & ~GEOMETRY));
 }
 
 // The "transform" values of the element and of its ancestors, outermost first, each followed by
@@ -344,7 +343,7 @@ void LMSVGPageReader::collectAreas()
     int aZ = FIRST_Z_POSITION + (aSmartLayout ? Z_STEP : 0);
     for (int i = 0; i < anAreas.count(); ++i, aZ += Z_STEP) {
         anAreas.at(i)->setZPosition(aZ);
-        if (aSmartLayout && anAreas.at(i)->isType(LMAreaType::fromInt(PHOTO_OR_MAP)))
+        if (aSmartLayout && anAreas.at(i)->isType(LMAreaType(LMAreaTypeEnum::Foto) | LMAreaTypeEnum::Osm))
             aSmartLayout->addChild(anAreas.at(i)->clone());
     }
     if (aSmartLayout) {

@@ -37,9 +37,6 @@ endfunction()
 function(lm_add_library target export_name)
     add_library(${target} SHARED)
     add_library(LM::${export_name} ALIAS ${target})
-    # With Ninja, moc's scan does not notice headers added to an existing build tree; every
-    # configure run (which adding a class causes) makes it scan again.
-    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp")
     set_target_properties(${target} PROPERTIES
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}

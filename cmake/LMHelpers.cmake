@@ -32,14 +32,28 @@ function(lm_add_classes target)
     endforeach()
 endfunction()
 
+# lm_write_source_list(<target>): the list of the target's sources that its moc step depends on
+# (see lm_add_library), written as a header of comments that moc scans with the others, and
+# rewritten only when the list changes.
+function(lm_write_source_list target)
+    get_target_property(_sources ${target} SOURCES)
+    list(TRANSFORM _sources PREPEND "// ")
+    list(JOIN _sources "\n" _text)
+    set(_list "${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.h")
+    file(CONFIGURE OUTPUT "${_list}" CONTENT "// The sources of ${target}, generated.\n${_text}\n" @ONLY)
+    target_sources(${target} PRIVATE "${_list}")
+endfunction()
+
 # lm_add_library(<target> <export-name>): a shared library of the project with an alias LM::<export-name>,
 # a generated export header <target>Export.h, a version and precompiled Qt headers.
 function(lm_add_library target export_name)
     add_library(${target} SHARED)
     add_library(LM::${export_name} ALIAS ${target})
-    # With Ninja, moc's scan does not notice headers added to an existing build tree; every
-    # configure run (which adding a class causes) makes it scan again.
-    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp")
+    # With Ninja, moc's step does not notice a header added to an existing build tree: it depends on
+    # the files of its last run and on this folder's CMakeLists.txt, not on those of the subfolders
+    # that name the classes. A list of the sources, written when the folders are done and scanned
+    # by moc like the headers, is a file of its last run that changes with the list.
+    cmake_language(EVAL CODE "cmake_language(DEFER CALL lm_write_source_list [[${target}]])")
     set_target_properties(${target} PROPERTIES
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}

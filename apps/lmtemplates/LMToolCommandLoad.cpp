@@ -3,10 +3,10 @@
 #include "LMDirectoryConfig.h"
 
 #include "LMJigType.h"
-#include "LMToolCommandList.h"
 #include "LMTemplate.h"
 #include "LMTemplateLayerType.h"
 #include "LMTemplateRegistry.h"
+#include "LMToolCommandList.h"
 #include "LMToolMessageCapture.h"
 
 #include <QDir>
@@ -67,7 +67,7 @@ int LMToolCommandLoad::execute()
                                                            : QStringLiteral("%1 (%2)").arg(aWord, aFileWord)];
         ++aByLayer[aTemplate->templateLayerType().encodeCSV()];
     }
-    const LMToolMessageCapture::Timings aTimings = aCapture.timings();
+    const LMTemplateLoadTimings aTimings = LMTemplateRegistry::instance()->loadTimings();
     const QList<LMToolMessageCapture::Warning> aWarnings = aCapture.warnings();
 
     if (jsonWanted()) {
@@ -99,7 +99,7 @@ int LMToolCommandLoad::execute()
     aText += QStringLiteral("by jig type:\n") + toText(aByJigText);
     aText += QStringLiteral("by layer:\n") + toText(aByLayer);
     aText += QStringLiteral("files parsed: %1\n").arg(aTimings.files);
-    if (aTimings.found)
+    if (aTimings.loads > 0)
         aText += QStringLiteral("timings: parsed in %1 ms, added in %2 ms, marked in %3 ms\n")
                      .arg(aTimings.parsedMs)
                      .arg(aTimings.addedMs)

@@ -6,8 +6,8 @@
 #include <QtGlobal>
 
 // Takes over Qt's message handler while the tool works: warnings are collected (with the file
-// being read at the time, when the caller names one) instead of printed, and the loader's timing
-// line is picked out of its debug messages. Messages may come from the loader's worker threads.
+// being read at the time, when the caller names one) instead of printed. Messages may come from
+// the loader's worker threads.
 class LMToolMessageCapture
 {
 public:
@@ -17,16 +17,7 @@ public:
         QString category;
         QString text;
     };
-    struct Timings
-    {
-        bool found = false;
-        qint64 parsedMs = 0;
-        qint64 addedMs = 0;
-        qint64 markedMs = 0;
-        qint64 files = 0;
-    };
-
-    // Installs the handler and enables the loading category's debug level; one capture at a time.
+    // Installs the handler; one capture at a time.
     LMToolMessageCapture();
     // Restores the handler found on construction.
     ~LMToolMessageCapture();
@@ -36,11 +27,6 @@ public:
     // Warnings arriving from now on are attributed to this file (empty: to none).
     void setCurrentFile(const QString& theFile);
     QList<Warning> warnings() const;
-    // The loader's timings; several loads add up.
-    Timings timings() const;
-
-    // Parses "parsed in A ms, added in B ms, marked in C ms (N files)"; false for any other text.
-    static bool parseTimingLine(const QString& theText, Timings* theTimings);
 
 private:
     static void handle(QtMsgType theType, const QMessageLogContext& theContext, const QString& theText);
@@ -49,6 +35,5 @@ private:
     mutable QMutex myMutex;
     QString myCurrentFile;
     QList<Warning> myWarnings;
-    Timings myTimings;
     QtMessageHandler myPreviousHandler = nullptr;
 };

@@ -14,6 +14,23 @@ set(_prefix "${LM_WORK_DIR}/prefix")
 
 lm_run(${CMAKE_COMMAND} --install "${LM_BUILD_DIR}" --prefix "${_prefix}")
 
+# The installed libraries know no place of the build machine: the sample of the sources is named
+# to a build tree only, by a file beside its library that is not installed.
+file(GLOB_RECURSE _libraries "${_prefix}/lib*/libLM*.so.*.*")
+if(NOT _libraries)
+    message(FATAL_ERROR "no libraries installed below ${_prefix}")
+endif()
+foreach(_library IN LISTS _libraries)
+    file(STRINGS "${_library}" _paths REGEX "${LM_SOURCE_DIR}/content")
+    if(_paths)
+        message(FATAL_ERROR "${_library} names the source tree: ${_paths}")
+    endif()
+endforeach()
+file(GLOB_RECURSE _pointers "${_prefix}/lmtemplates-sample-content.txt")
+if(_pointers)
+    message(FATAL_ERROR "the build tree's pointer to the sample was installed: ${_pointers}")
+endif()
+
 set(_flags "")
 if(LM_SANITIZE)
     set(_flags "-fsanitize=${LM_SANITIZE}")

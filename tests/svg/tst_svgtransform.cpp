@@ -407,7 +407,7 @@ private Q_SLOTS:
         const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("text.svg"));
         const QDomElement aText = elementWithId(aDocument.documentElement(), QStringLiteral("t"));
         QVERIFY(!aText.isNull());
-        const LMTextFormatChange aResult = LMTextFormatChange::fromSVG(aText, dpi);
+        const LMTextFormatChange aResult = LMTextFormatParserSVG::elementFormat(aText, dpi);
         QVERIFY2(aResult == expected, describe(aResult).constData());
     }
 

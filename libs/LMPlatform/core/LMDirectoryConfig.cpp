@@ -3,6 +3,7 @@
 #include "LMSingletonDefinition.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -11,6 +12,9 @@
 LM_DEFINE_SINGLETON(LMDirectoryConfig)
 
 namespace {
+
+// Beside the library in a build tree only: the sample content of the sources, on its first line.
+const QString STR_BUILD_TREE_SAMPLE = QStringLiteral("lmtemplates-sample-content.txt");
 
 QString defaultContentRoot()
 {
@@ -60,17 +64,20 @@ LMDirectoryConfig::LMDirectoryConfig()
 QString LMDirectoryConfig::sampleContentRoot()
 {
     // Installed, the sample lies at a fixed place relative to this library's own file; in a build
-    // tree it is the project's source folder.
+    // tree the file beside the library names the project's source folder.
     static const QString ourRoot = []() {
         Dl_info anInfo;
-        if (dladdr(reinterpret_cast<void*>(&LMDirectoryConfig::sampleContentRoot), &anInfo) && anInfo.dli_fname) {
-            const QDir aLibraryDir = QFileInfo(QString::fromLocal8Bit(anInfo.dli_fname)).absoluteDir();
-            const QString anInstalled
-                = QDir::cleanPath(aLibraryDir.absoluteFilePath(QStringLiteral(LM_SAMPLE_CONTENT_FROM_LIBDIR)));
-            if (QFileInfo(anInstalled).isDir())
-                return anInstalled;
-        }
-        return QStringLiteral(LM_SAMPLE_CONTENT_DIR);
+        if (!dladdr(reinterpret_cast<void*>(&LMDirectoryConfig::sampleContentRoot), &anInfo) || !anInfo.dli_fname)
+            return QString();
+        const QDir aLibraryDir = QFileInfo(QString::fromLocal8Bit(anInfo.dli_fname)).absoluteDir();
+        const QString anInstalled
+            = QDir::cleanPath(aLibraryDir.absoluteFilePath(QStringLiteral(LM_SAMPLE_CONTENT_FROM_LIBDIR)));
+        if (QFileInfo(anInstalled).isDir())
+            return anInstalled;
+        QFile aBuildTree(aLibraryDir.absoluteFilePath(STR_BUILD_TREE_SAMPLE));
+        if (aBuildTree.open(QIODevice::ReadOnly))
+            return QString::fromUtf8(aBuildTree.readLine()).trimmed();
+        return anInstalled;
     }();
     return ourRoot;
 }

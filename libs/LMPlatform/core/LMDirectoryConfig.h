@@ -67,8 +67,8 @@ public:
     QDir categoriesDir() const;
 
     // The sample content tree bundled with the project: the installed copy
-    // (<prefix>/share/lmtemplates/sample) when there is one beside the library, else the one in
-    // the project's sources.
+    // (<prefix>/share/lmtemplates/sample) when there is one beside the library, else, in a build
+    // tree, the one in the project's sources.
     static QString sampleContentRoot();
 
 private:

@@ -2,8 +2,12 @@
 
 #include "LMPlatformExport.h"
 
+#include <QStringView>
 #include <QtGlobal>
 
+#include <optional>
+
+class QString;
 class QTransform;
 
 // Small numeric helpers of the geometry readers.
@@ -21,6 +25,11 @@ public:
     // range of int is undefined behaviour, and files hold any number.
     static int boundedInt(double theValue, int theMinimum, int theMaximum, int theFallback);
     static qint64 boundedInt64(double theValue, qint64 theMinimum, qint64 theMaximum, qint64 theFallback);
+    // A finite decimal number in the C locale (a leading "+" taken, blanks around it ignored);
+    // nothing for empty, malformed, infinite or NaN texts.
+    static std::optional<double> parseDouble(QStringView theText);
+    // The shortest text that reads back as the same number; "0" for both zeros.
+    static QString numberText(double theValue);
     // A random whole number in [theMinimum, theMaximum], both included, from the process-wide
     // generator; theMinimum when the range is empty.
     static int randint(int theMinimum, int theMaximum);

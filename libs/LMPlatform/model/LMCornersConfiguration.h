@@ -20,10 +20,7 @@ public:
     {
         LMCornerShape shape;
         LMDistance length;
-        friend bool operator==(const Corner& theA, const Corner& theB)
-        {
-            return theA.shape == theB.shape && theA.length == theB.length;
-        }
+        friend bool operator==(const Corner& theA, const Corner& theB) = default;
     };
 
     LMCornersConfiguration() = default;

@@ -1,5 +1,6 @@
 #include "LMModelXml.h"
 
+#include "LMMath.h"
 #include "LMPlatformLogging.h"
 #include "LMXMLParser.h"
 
@@ -90,9 +91,7 @@ LMDistance LMModelXml::distanceAttribute(const QDomElement& theElement, const QS
 
 QString LMModelXml::doubleText(double theValue)
 {
-    if (theValue == 0.0)
-        return QStringLiteral("0"); // also for -0.0
-    return QString::number(theValue, 'g', QLocale::FloatingPointShortest);
+    return LMMath::numberText(theValue);
 }
 
 QString LMModelXml::colorText(const QColor& theColor)

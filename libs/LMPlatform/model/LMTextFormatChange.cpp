@@ -1,13 +1,10 @@
 #include "LMTextFormatChange.h"
 
-#include "LMTextFormatParserSVG.h"
-
 #include <QDebug>
 #include <QDomDocument>
 
 namespace {
 const QString STR_TEXT_FORMAT = QStringLiteral("textformat");
-const QString STR_STYLE = QStringLiteral("style");
 } // namespace
 
 void LMTextFormatChange::merge(const LMTextFormatChange& theOther)
@@ -37,24 +34,6 @@ LMTextFormatChange LMTextFormatChange::fromXml(const QDomElement& theParent)
     LMTextFormat::Fields aFields;
     const LMTextFormat aFormat = LMTextFormat::fromXml(anElement, &aFields);
     return LMTextFormatChange(aFormat, aFields);
-}
-
-LMTextFormatChange LMTextFormatChange::fromSVG(const QDomElement& theElement, double theDpi)
-{
-    QList<QDomElement> aPath;
-    for (QDomElement anElement = theElement; !anElement.isNull(); anElement = anElement.parentNode().toElement())
-        aPath.prepend(anElement);
-    // From the document element down, so that nearer elements override what they inherit.
-    LMTextFormatChange aResult;
-    for (const QDomElement& anElement : std::as_const(aPath)) {
-        for (const QString& aName : LMTextFormatParserSVG::propertyNames()) {
-            if (anElement.hasAttribute(aName))
-                aResult.merge(LMTextFormatParserSVG::parseProperty(aName, anElement.attribute(aName), theDpi));
-        }
-        if (anElement.hasAttribute(STR_STYLE))
-            aResult.merge(LMTextFormatParserSVG::parseCSS(anElement.attribute(STR_STYLE), theDpi));
-    }
-    return aResult;
 }
 
 void LMTextFormatChange::buildXML(QDomElement& theParent) const

@@ -31,10 +31,6 @@ public:
 
     // The child "textformat" of the element; an empty change without one.
     static LMTextFormatChange fromXml(const QDomElement& theParent);
-    // The format of an SVG text element: its presentation attributes and "style" attribute and
-    // those of its ancestors, the nearest element winning and, on one element, the style over the
-    // attributes. Lengths without a unit are SVG user units at the given DPI.
-    static LMTextFormatChange fromSVG(const QDomElement& theElement, double theDpi);
     // Appends a child "textformat" with the fields of the change unless it is empty.
     void buildXML(QDomElement& theParent) const;
 

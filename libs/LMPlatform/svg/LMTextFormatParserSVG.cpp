@@ -4,6 +4,7 @@
 
 #include "LMPlatformLogging.h"
 
+#include <QDomElement>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -11,6 +12,8 @@
 
 namespace {
 
+// The attribute of an element's own declarations.
+const QString STR_STYLE = QStringLiteral("style");
 const QString STR_FONT_FAMILY = QStringLiteral("font-family");
 const QString STR_FONT_SIZE = QStringLiteral("font-size");
 const QString STR_FONT_WEIGHT = QStringLiteral("font-weight");
@@ -276,6 +279,24 @@ LMTextFormatChange LMTextFormatParserSVG::parseCSS(const QString& theCssText, do
             }
             aResult.merge(parseProperty(aDeclaration.first(aColon), aDeclaration.sliced(aColon + 1), theDpi));
         }
+    }
+    return aResult;
+}
+
+LMTextFormatChange LMTextFormatParserSVG::elementFormat(const QDomElement& theElement, double theDpi)
+{
+    QList<QDomElement> aPath;
+    for (QDomElement anElement = theElement; !anElement.isNull(); anElement = anElement.parentNode().toElement())
+        aPath.prepend(anElement);
+    // From the document element down, so that nearer elements override what they inherit.
+    LMTextFormatChange aResult;
+    for (const QDomElement& anElement : std::as_const(aPath)) {
+        for (const QString& aName : propertyNames()) {
+            if (anElement.hasAttribute(aName))
+                aResult.merge(parseProperty(aName, anElement.attribute(aName), theDpi));
+        }
+        if (anElement.hasAttribute(STR_STYLE))
+            aResult.merge(parseCSS(anElement.attribute(STR_STYLE), theDpi));
     }
     return aResult;
 }

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QDomElement;
+
 // Reads the text properties of CSS (style sheets, "style" attributes, SVG presentation attributes)
 // into a text format change: font family, size, weight and style, fill colour, alignment,
 // letter spacing and line height. Other properties are ignored.
@@ -23,4 +25,9 @@ public:
 
     // The names of the presentation attributes the parser reads, lower case.
     static const QStringList& propertyNames();
+
+    // The format of an SVG text element: its presentation attributes and "style" attribute and
+    // those of its ancestors, the nearest element winning and, on one element, the style over the
+    // attributes. Lengths without a unit are SVG user units at the given DPI.
+    static LMTextFormatChange elementFormat(const QDomElement& theElement, double theDpi);
 };

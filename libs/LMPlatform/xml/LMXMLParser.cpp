@@ -190,33 +190,6 @@ int LMXMLParser::fastDecodeInt(QStringView theText, bool* theOk)
     return anOk ? int(aNegative ? -aValue : aValue) : 0;
 }
 
-std::optional<double> LMXMLParser::parseDouble(QStringView theText)
-{
-    QStringView aText = theText.trimmed();
-    // A leading "+" is taken, as QString::toDouble takes it.
-    if (!aText.isEmpty() && aText.front() == u'+' && (aText.size() == 1 || aText[1] != u'-'))
-        aText = aText.sliced(1);
-    // Numbers are short: longer texts are no number of any format.
-    constexpr qsizetype MAXIMUM_LENGTH = 64;
-    if (aText.isEmpty() || aText.size() > MAXIMUM_LENGTH)
-        return std::nullopt;
-    // The C locale only, read without QString::toDouble's per-character copy (area geometry is read
-    // by the tens of thousands). "inf", "nan" and hexadecimal forms are no number of any format.
-    char aBuffer[MAXIMUM_LENGTH];
-    for (qsizetype i = 0; i < aText.size(); ++i) {
-        const char16_t aChar = aText[i].unicode();
-        if (aChar > 0x7f)
-            return std::nullopt;
-        aBuffer[i] = char(aChar);
-    }
-    const char* const anEnd = aBuffer + aText.size();
-    double aValue = 0.0;
-    const auto [aStop, anError] = std::from_chars(aBuffer, anEnd, aValue);
-    if (anError != std::errc() || aStop != anEnd || !std::isfinite(aValue))
-        return std::nullopt;
-    return aValue;
-}
-
 std::optional<QColor> LMXMLParser::parseColor(QStringView theText)
 {
     const QStringView aText = theText.trimmed();

@@ -2,6 +2,7 @@
 
 #include "LMAngle.h"
 #include "LMDistance.h"
+#include "LMMath.h"
 #include "LMPlatformExport.h"
 
 #include <QColor>
@@ -42,7 +43,7 @@ public:
     // Decimal digits with an optional sign, within int.
     static std::optional<int> parseInt(QStringView theText);
     // A finite decimal number with an optional exponent; infinities, NaN and overflow are malformed.
-    static std::optional<double> parseDouble(QStringView theText);
+    static std::optional<double> parseDouble(QStringView theText) { return LMMath::parseDouble(theText); }
     // "#rgb", "#rrggbb", "#aarrggbb" or a colour name ("red", "transparent").
     static std::optional<QColor> parseColor(QStringView theText);
     // The forms of parseColor, optionally followed by "," and one or two hexadecimal digits that

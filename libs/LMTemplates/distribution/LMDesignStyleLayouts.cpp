@@ -86,11 +86,6 @@ QString LMDesignStyleLayouts::toDebugString() const
         .arg(aCollections.join(QLatin1String(", ")), aNamed.join(QLatin1String(", ")));
 }
 
-bool LMDesignStyleLayouts::operator==(const LMDesignStyleLayouts& theOther) const
-{
-    return myCollections == theOther.myCollections && myNamedLayouts == theOther.myNamedLayouts;
-}
-
 quint32 LMDesignStyleLayouts::hashValue() const
 {
     quint32 aSum = 0;

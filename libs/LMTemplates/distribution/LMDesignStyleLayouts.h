@@ -40,8 +40,7 @@ public:
     QString toDebugString() const;
 
     // Collections compare position by position: the same collections in another order differ.
-    bool operator==(const LMDesignStyleLayouts& theOther) const;
-    bool operator!=(const LMDesignStyleLayouts& theOther) const { return !(*this == theOther); }
+    bool operator==(const LMDesignStyleLayouts& theOther) const = default;
     // The sum of the collection ids; the named layouts do not enter it.
     quint32 hashValue() const;
 

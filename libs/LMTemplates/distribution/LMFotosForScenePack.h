@@ -44,11 +44,7 @@ public:
     void prependPageFotos(const LMFotoList& thePage) { myPages.prepend(thePage); }
     void appendPageFotos(const LMFotoList& thePage) { myPages.append(thePage); }
 
-    bool operator==(const LMFotosForScenePack& theOther) const
-    {
-        return myLeftPage == theOther.myLeftPage && myPages == theOther.myPages;
-    }
-    bool operator!=(const LMFotosForScenePack& theOther) const { return !(*this == theOther); }
+    bool operator==(const LMFotosForScenePack& theOther) const = default;
 
     // "left|right: n + n + ..." (the photo count of every page).
     QString dump() const;

@@ -21,7 +21,7 @@ public:
     // The named values, in no particular order; empty for "all".
     QList<T> values() const { return myValues.values(); }
 
-    bool operator==(const LMEmptyMeansAllSet& theOther) const { return myValues == theOther.myValues; }
+    bool operator==(const LMEmptyMeansAllSet& theOther) const = default;
 
 private:
     QSet<T> myValues;

@@ -48,7 +48,7 @@ public:
             myMin = theValue;
     }
 
-    bool operator==(const LMRange& theOther) const { return myMin == theOther.myMin && myMax == theOther.myMax; }
+    bool operator==(const LMRange& theOther) const = default;
     // By min, then by max; invalid ranges come before all valid ones, so sorting gathers them at the
     // front. This keeps a strict total order that agrees with ==.
     bool operator<(const LMRange& theOther) const

@@ -26,10 +26,7 @@ public:
     // True when the suggested rotation turns a landscape area on its side.
     bool isPortrait() const { return myAngle.degrees() % 180 != 0; }
 
-    bool operator==(const LMTemplateDefaultTilt& theOther) const
-    {
-        return myDefined == theOther.myDefined && myAngle == theOther.myAngle;
-    }
+    bool operator==(const LMTemplateDefaultTilt& theOther) const = default;
 
 private:
     bool myDefined = false;

@@ -72,6 +72,7 @@ void LMTemplateLoader::loadTemplates(const LMArticle& theArticle)
 
     aManager->markFilesLoaded(aFiles);
     const qint64 aMarked = aTimer.elapsed();
+    myTimings += LMTemplateLoadTimings { aParsed, anAdded, aMarked, aFiles.size(), 1 };
     qCDebug(lcLoading).nospace() << "parsed in " << aParsed << " ms, added in " << anAdded << " ms, marked in "
                                  << aMarked << " ms (" << aFiles.size() << " files)";
 }

@@ -3,6 +3,7 @@
 #include "LMDesignElementID.h"
 #include "LMDesignElementIDSet.h"
 #include "LMJigKey.h"
+#include "LMTemplateLoadTimings.h"
 #include "LMTemplatesExport.h"
 
 #include <QSet>
@@ -43,6 +44,8 @@ public:
     LMDesignElementIDSet lastLoadedDesignElementIds() const;
     // The keys of every template of the latest call.
     QSet<LMJigKey> allLoadedJigs() const;
+    // What the article loads of this loader took; empty until one read a file.
+    const LMTemplateLoadTimings& timings() const { return myTimings; }
 
     // A name without "/" is a file of the content's categories folder; any other is a path.
     static QString fileInCategories(const QString& theFileName);
@@ -66,4 +69,5 @@ private:
     std::vector<std::unique_ptr<LMTemplateLoaderLoadingInfo>> myLoadingInfos;
     // Read from the templates before the registry takes them (it may refuse and delete some).
     std::vector<LoadedSummary> mySummaries;
+    LMTemplateLoadTimings myTimings;
 };

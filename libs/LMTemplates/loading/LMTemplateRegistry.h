@@ -14,6 +14,7 @@
 #include "LMPriceClass.h"
 #include "LMPriceClassSet.h"
 #include "LMSingleton.h"
+#include "LMTemplateLoadTimings.h"
 #include "LMTemplatesExport.h"
 #include "LMUnconfiguredTemplateList.h"
 
@@ -154,6 +155,9 @@ public:
     LMDesignElementID lastAddedDesignElementId() const;
     void resetLastAddedDesignElementId();
 
+    // What every article load of the process took, added up.
+    LMTemplateLoadTimings loadTimings() const;
+
 signals:
     void templatesReloaded();
     void insertNewTemplate(LMUnconfiguredTemplate theTemplate);
@@ -179,6 +183,8 @@ private:
 
     // Takes the template into the process-long ownership of the registry (once).
     void adopt(const LMUnconfiguredTemplate& theTemplate);
+    // A copy of the index of the id, in insertion order.
+    LMUnconfiguredTemplateList templatesWithId(const LMDesignElementID& theId) const;
 
     std::unique_ptr<LMTemplateRegistryImpl> const myImpl;
 };

@@ -3,11 +3,9 @@
 #include "LMArticlesGroup.h"
 #include "LMDirectoryConfig.h"
 #include "LMFolderListing.h"
-#include "LMJigFeature.h"
 #include "LMJsonParser.h"
 #include "LMTemplatesLogging.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -51,13 +49,6 @@ const QString STR_SUPPORTED_ORIENTATION_PREFIX = QStringLiteral("supported_orien
 const QString STR_REFINEMENT_PREFIX = QStringLiteral("feature-refinement-");
 const QString STR_DEFAULT_ROTATION_PREFIX = QStringLiteral("default_rotation-");
 const QString STR_JSON_SUFFIX = QStringLiteral(".json");
-
-const char* const TR_CONTEXT = "LMDesignElementMetaData";
-
-QString tr(const char* theText)
-{
-    return QCoreApplication::translate(TR_CONTEXT, theText);
-}
 
 // The records read from sidecar files, shared by every template that reads the same file: a
 // folder's sidecar is asked for by every page of a design, and a large one must be held once.
@@ -697,82 +688,6 @@ bool LMDesignElementMetaData::containsArticle(const LMArticle& theArticle) const
 QColor LMDesignElementMetaData::rgbColor() const
 {
     return myImpl->myRgbColor;
-}
-
-LMMoney LMDesignElementMetaData::price(const LMArticle& theArticle) const
-{
-    return theArticle.priceOfDependendArticles(myImpl->myPriceClasses);
-}
-
-bool LMDesignElementMetaData::priceClassesAreValid(const LMArticle& theArticle) const
-{
-    const LMPriceClassSet& aClasses = myImpl->myPriceClasses;
-    return std::all_of(aClasses.cbegin(), aClasses.cend(), [&](const LMPriceClass& theClass) {
-        return theClass.isFree() || theArticle.findDependentArticle(theClass).isValid();
-    });
-}
-
-QString LMDesignElementMetaData::priceTextCover(const LMArticle& theArticle) const
-{
-    const LMMoney aCover = theArticle.priceOfDependendArticles(myImpl->myPriceClassesCover);
-    if (aCover.hasPrice())
-        return tr("%1 für den Einband +%2").arg(LMJigFeature(2).describe(), aCover.fullText());
-    return tr("Design für den Einband (kostenlos)");
-}
-
-QString LMDesignElementMetaData::priceTextInnerPages(const LMArticle& theArticle) const
-{
-    const LMMoney anInner = theArticle.priceOfDependendArticles(myImpl->myPriceClassesInnerPages);
-    if (anInner.hasPrice())
-        return tr("%1 für die Innenseiten (pauschal) +%2").arg(LMJigFeature(2).describe(), anInner.fullText());
-    return tr("Design für die Innenseiten (kostenlos)");
-}
-
-QString LMDesignElementMetaData::priceToolTip(const LMArticle& theArticle) const
-{
-    const QString aDesign = LMJigFeature(2).describe();
-    const LMMoney anInner = theArticle.priceOfDependendArticles(myImpl->myPriceClassesInnerPages);
-    const LMMoney aCover = theArticle.priceOfDependendArticles(myImpl->myPriceClassesCover);
-    if (anInner.hasPrice() && aCover.hasPrice()) {
-        const LMMoney& aSmaller = anInner < aCover ? anInner : aCover;
-        return aDesign + tr(" ab %1").arg(aSmaller.fullText());
-    }
-    const LMMoney aShown = aCover.hasPrice() ? aCover
-        : anInner.hasPrice()                 ? anInner
-                                             : theArticle.priceOfDependendArticles(myImpl->myPriceClasses);
-    return aShown.hasPrice() ? aDesign + tr(" +%1").arg(aShown.fullText()) : aDesign;
-}
-
-QString LMDesignElementMetaData::priceToolTipLong(const LMArticle& theArticle) const
-{
-    const LMMoney anInner = theArticle.priceOfDependendArticles(myImpl->myPriceClassesInnerPages);
-    const LMMoney aCover = theArticle.priceOfDependendArticles(myImpl->myPriceClassesCover);
-    if (!anInner.hasPrice() && !aCover.hasPrice()) {
-        const LMMoney aGeneral = theArticle.priceOfDependendArticles(myImpl->myPriceClasses);
-        return aGeneral.hasPrice() ? LMJigFeature(2).describe() + tr(" +%1").arg(aGeneral.fullText()) : QString();
-    }
-    QStringList aLines;
-    if (aCover.hasPrice())
-        aLines.append(priceTextCover(theArticle));
-    if (anInner.hasPrice())
-        aLines.append(priceTextInnerPages(theArticle));
-    return aLines.join(QLatin1Char('\n'));
-}
-
-QHash<int, QString> LMDesignElementMetaData::dropTargetPriceStrings(const LMArticle& theArticle) const
-{
-    // Here an empty set counts as zero, not as "no price".
-    const auto anAmount = [&](const LMPriceClassSet& theClasses) {
-        return theClasses.isEmpty() ? LMMoney::zero() : theArticle.priceOfDependendArticles(theClasses);
-    };
-    const auto aText = [](const LMMoney& theAmount) {
-        return theAmount.hasPrice() ? tr(" +%1").arg(theAmount.fullText()) : QString();
-    };
-    const LMMoney aCover = anAmount(myImpl->myPriceClassesCover);
-    const LMMoney anInner = anAmount(myImpl->myPriceClassesInnerPages);
-    return { { PriceSum, aText(aCover + anInner) },
-             { PriceCover, aText(aCover) },
-             { PriceInnerPages, aText(anInner) } };
 }
 
 void LMDesignElementMetaData::setCategories(const LMThematicCategorySet& theCategories)

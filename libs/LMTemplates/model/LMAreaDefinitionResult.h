@@ -1,7 +1,6 @@
 #pragma once
 
 #include "LMConfiguredTemplate.h"
-#include "LMFoto.h"
 #include "LMTemplateAreaDefinitionList.h"
 #include "LMTemplateList.h"
 #include "LMTemplatesExport.h"

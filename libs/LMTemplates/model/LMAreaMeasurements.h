@@ -1,9 +1,9 @@
 #pragma once
 
-#include "LMLayoutFlags.h"
 #include "LMRealRange.h"
 #include "LMTemplatesExport.h"
 
+class LMLayoutFlags;
 class LMTemplate;
 class LMTemplateAreaDefinitionList;
 class QDebug;

@@ -17,13 +17,19 @@
 
 namespace {
 
-// The jig types of templates.
-constexpr qint32 TEMPLATE_JIG_TYPES = 16269;
+constexpr qint32 bits(LMJigTypeEnum theType)
+{
+    return static_cast<qint32>(theType);
+}
+
+// The jig types of templates: every kind but cliparts and masks.
+constexpr qint32 TEMPLATE_JIG_TYPES = bits(LMJigTypeEnum::Background) | bits(LMJigTypeEnum::SvgTemplate)
+    | bits(LMJigTypeEnum::Layout) | bits(LMJigTypeEnum::Frame) | bits(LMJigTypeEnum::Passepartout)
+    | bits(LMJigTypeEnum::FrameGlass) | bits(LMJigTypeEnum::Wallholder) | bits(LMJigTypeEnum::DesignStyle)
+    | bits(LMJigTypeEnum::StoryBookDesignStyle) | bits(LMJigTypeEnum::VariantTemplate);
 // Kinds whose photo file is no background: frame, passepartout, frame glass, variant template.
-constexpr qint32 NO_BACKGROUND_JIG_TYPES = 9088;
-// Photo areas the user may move, resize, rotate or scale join a computed smart layout.
-constexpr qint32 SMART_LAYOUT_CHILD_ABILITIES = 0x1B;
-constexpr qint32 SMART_LAYOUT_ABILITIES = 0x67BFFF;
+constexpr qint32 NO_BACKGROUND_JIG_TYPES = bits(LMJigTypeEnum::Frame) | bits(LMJigTypeEnum::Passepartout)
+    | bits(LMJigTypeEnum::FrameGlass) | bits(LMJigTypeEnum::VariantTemplate);
 constexpr qint32 SMART_LAYOUT_POSITIONING = 7;
 constexpr double SMART_LAYOUT_SPACING = 0.02;
 // Page types whose templates the user may not remove.
@@ -302,7 +308,7 @@ LMTemplate::injectSmartLayout(LMTemplateAreaDefinitionList theAreas,
     for (int anIndex = 0; anIndex < aResult.count();) {
         LMTemplateAreaDefinition* anArea = aResult.at(anIndex);
         const bool aIsChild = anArea->areaType() == LMAreaType(LMAreaTypeEnum::Foto)
-            && anArea->abilities().intersects(LMAreaAbility::fromInt(SMART_LAYOUT_CHILD_ABILITIES));
+            && anArea->abilities().intersects(LMAreaAbilityEnum::Geometry);
         if (aIsChild) {
             const QRectF aBounds = anArea->rotatedRect().boundingRect();
             if (aChildren.isEmpty()) {
@@ -337,7 +343,7 @@ LMTemplate::injectSmartLayout(LMTemplateAreaDefinitionList theAreas,
     if (!aReused) {
         LMAreaDescription aDescription = aChildren.first()->areaDescription();
         aDescription.setRotatedRect(aRect);
-        aDescription.setAbilities(LMAreaAbility::fromInt(SMART_LAYOUT_ABILITIES));
+        aDescription.setAbilities(LMAreaAbilityEnum::FotoDefault);
         aDescription.setDecoration(LMAreaDecoration());
         aReused = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
             aDescription, LMAreaPositioningConstraint::fromInt(SMART_LAYOUT_POSITIONING), LMAreaAssociationId());

@@ -4,7 +4,6 @@
 #include "LMAreaAssociationId.h"
 #include "LMAreaBackgroundAlignment.h"
 #include "LMAutoThumbOption.h"
-#include "LMCalendariumFlow.h"
 #include "LMDesignElementMetaData.h"
 #include "LMFrameGlassMaterial.h"
 #include "LMFrameMaterial.h"
@@ -34,6 +33,7 @@
 
 #include <memory>
 
+class LMCalendariumFlow;
 class LMTemplateAreaDefinitionSmartLayout;
 class LMTemplateContext;
 class QDomNamedNodeMap;

@@ -1,18 +1,19 @@
 #pragma once
 
 #include "LMArticle.h"
-#include "LMArticleClass.h"
 #include "LMArticleVariants.h"
 #include "LMOrientation.h"
-#include "LMPageAlignment.h"
 #include "LMPageSizeSpec.h"
 #include "LMPageType.h"
-#include "LMPriceClassSet.h"
 #include "LMTemplateContextGroup.h"
 #include "LMTemplatesExport.h"
 
 #include <QDebug>
 #include <QHashFunctions>
+
+class LMArticleClass;
+class LMPageAlignment;
+class LMPriceClassSet;
 
 // The product situation a template is asked for: an article, a kind of page and the article
 // variants chosen. Its queries answer from the article's catalogue data for that page.

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "LMAreaType.h"
 #include "LMArticleList.h"
 #include "LMConfiguredTemplate.h"
 #include "LMDesignElementIDSet.h"
 #include "LMJigKey.h"
 #include "LMPriceClassSet.h"
 #include "LMSpotColor.h"
-#include "LMTemplateLayerType.h"
 #include "LMTemplatesExport.h"
 #include "LMThematicCategorySet.h"
 
@@ -16,8 +14,10 @@
 
 #include <memory>
 
+class LMAreaType;
 class LMJig;
 class LMTemplateAcceptor;
+class LMTemplateLayerType;
 class LMUnconfiguredTemplateList;
 class QMimeData;
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "LMAreaType.h"
 #include "LMJigKey.h"
 #include "LMTemplatesExport.h"
 #include "LMThematicCategorySet.h"
@@ -8,6 +7,10 @@
 
 #include <QList>
 
+#include <algorithm>
+#include <utility>
+
+class LMAreaType;
 class LMCategorization;
 class LMJig;
 class LMTemplateAcceptor;
@@ -38,6 +41,12 @@ public:
     LMUnconfiguredTemplateList filterUserLayout(bool theUserLayout = true) const;
     // Some template passes the filter.
     bool filterHasMatches(const LMTemplateAcceptor* theFilter) const;
+    // The first template for which thePredicate holds; the null template when none does.
+    template <typename Predicate> LMUnconfiguredTemplate findFirst(Predicate&& thePredicate) const
+    {
+        const auto aFound = std::find_if(cbegin(), cend(), std::forward<Predicate>(thePredicate));
+        return aFound == cend() ? LMUnconfiguredTemplate() : *aFound;
+    }
     // Every template has areas, and all of them are of the type.
     bool hasOnly(const LMAreaType& theType) const;
     bool hasOnlyTextAreas() const;

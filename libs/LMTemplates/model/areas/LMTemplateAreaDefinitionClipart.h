@@ -1,0 +1,31 @@
+#pragma once
+
+#include "LMConfiguredDecorationTemplate.h"
+#include "LMTemplateAreaDefinition.h"
+#include "LMTemplatesExport.h"
+
+// A clipart area: a free-standing decoration picture, named by its design element id.
+class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionClipart : public LMTemplateAreaDefinition
+{
+public:
+    using LMTemplateAreaDefinition::LMTemplateAreaDefinition;
+    LMTemplateAreaDefinitionClipart(const LMTemplateAreaDefinitionClipart& theOther, const LMMirrorRule& theMirrorRule);
+    // Reads the clipart's design element id, or, when that is missing or invalid, finds the
+    // clipart named by "uniqueName" through the installed LMDecorationLookup; its configuration
+    // ("mirror", "gsel") and "keepAspectRatio".
+    LMTemplateAreaDefinitionClipart(const QDomElement& theElement, const QSizeF& thePageSize);
+
+    void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
+    std::unique_ptr<LMTemplateAreaDefinition> clone(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;
+    LMAreaType areaType() const override { return LMAreaTypeEnum::Clipart; }
+    virtual bool hasClipart() const;
+
+    const LMConfiguredDecorationTemplate& clipart() const { return myClipart; }
+    void setClipart(const LMConfiguredDecorationTemplate& theClipart) { myClipart = theClipart; }
+    bool keepsAspectRatio() const { return myKeepAspectRatio; }
+    void setKeepAspectRatio(bool theKeep) { myKeepAspectRatio = theKeep; }
+
+private:
+    LMConfiguredDecorationTemplate myClipart;
+    bool myKeepAspectRatio = true;
+};

@@ -3,10 +3,10 @@
 #include "LMDirectoryConfig.h"
 
 #include "LMJigType.h"
-#include "LMToolCommandList.h"
 #include "LMTemplate.h"
 #include "LMTemplateLayerType.h"
 #include "LMTemplateRegistry.h"
+#include "LMToolCommandList.h"
 #include "LMToolMessageCapture.h"
 
 #include <QDir>

@@ -42,7 +42,7 @@ LMDesignStyle findStyle(const QString& theName)
 }
 
 // The pages grouped as the book opens: the cover spread, then the double pages.
-QList<QList<int>> spreads(const QList<LMToolStylePages::Page>& thePages)
+QList<QList<int>> spreads(const QList<LMDesignStyleBook::Page>& thePages)
 {
     QList<QList<int>> aSpreads;
     for (int p = 0; p < thePages.size(); ++p) {
@@ -54,7 +54,7 @@ QList<QList<int>> spreads(const QList<LMToolStylePages::Page>& thePages)
     return aSpreads;
 }
 
-QImage contactSheet(const QList<LMToolStylePages::Page>& thePages, const QList<QImage>& thePictures, int theSide)
+QImage contactSheet(const QList<LMDesignStyleBook::Page>& thePages, const QList<QImage>& thePictures, int theSide)
 {
     // Each spread at its own width, a first page on the right of its spread; rows of a few spreads.
     struct Placed
@@ -204,15 +204,15 @@ int LMToolCommandBook::execute()
 
     QElapsedTimer aTimer;
     aTimer.start();
-    const QList<LMToolStylePages::Page> aPages = LMToolStylePages::build(aStyle, anArticle, anInnerPages, aFotos);
+    const QList<LMDesignStyleBook::Page> aPages = LMDesignStyleBook::build(aStyle, anArticle, anInnerPages, aFotos);
     const qint64 aBuildMicroseconds = aTimer.nsecsElapsed() / 1000;
 
     aTimer.restart();
     QList<QImage> aPictures;
     QJsonArray aJsonPages;
     int aResult = Success;
-    for (const LMToolStylePages::Page& aPage : aPages) {
-        aPictures.append(LMToolStylePages::picture(aPage, anArticle, aSize));
+    for (const LMDesignStyleBook::Page& aPage : aPages) {
+        aPictures.append(LMDesignStyleBook::picture(aPage, anArticle, aSize));
         QJsonObject aJson = LMToolStylePages::json(aPage);
         const QString aFile
             = QDir(anOut).filePath(QStringLiteral("page-%1.png").arg(aPage.point.page(), 2, 10, QLatin1Char('0')));

@@ -37,9 +37,10 @@ int LMToolCommandStyles::execute()
         return Failure;
     const LMDesignStyleList aStyles = LMDesignStyleRegistry::instance()->allStyles();
     noteWarnings(aCapture);
-    // What the product's list of styles offers on its pages: the style filter for an inner page.
-    const LMDesignStyleFilter aFilter(
-        LMContentFilterParameter(LMTemplateContext(anArticle, LMPageTypeEnum::InnerPage), LMCategorization()));
+    // What the product's list of styles offers on its pages: the list's filter for an inner page,
+    // which also asks the styles' own constraints (the products their records name).
+    const LMDesignStyleDisplayingFilter aFilter(
+        LMContentFilterParameter(LMTemplateContext(anArticle, LMPageTypeEnum::InnerPage), LMCategorization()), false);
     const bool anAll = parser().isSet(OPT_ALL);
     QJsonArray aList;
     QString aText;

@@ -435,7 +435,8 @@ private slots:
         QCOMPARE(aStyles.join(QLatin1Char(' ')), expected);
     }
 
-    // The sample photos in the sample style: every photo on exactly one page, the title page's
+    // The sample photos in the sample style: every photo on exactly one page (one a page leaves
+    // over goes on the next), the title page's
     // fixed layout, a picture per page in the page's proportions, and book.json as printed.
     void bookOnTheSample()
     {
@@ -458,7 +459,6 @@ private slots:
                 if (anArea.toObject().contains(QStringLiteral("photo")))
                     aPlaced << anArea.toObject().value(QStringLiteral("photo")).toString();
             }
-            QCOMPARE(aPage.value(QStringLiteral("leftOver")).toArray().size(), 0);
             const QImage aPicture(QDir(anOut).filePath(aPage.value(QStringLiteral("picture")).toString()));
             QVERIFY(!aPicture.isNull());
             QVERIFY2(aPage.value(QStringLiteral("pageType")).toString() == QLatin1String("spine")

@@ -1,13 +1,20 @@
 // The design style registry and lists: which version of a style stays, the style downloaded last
 // and how it is taken once, the download request, drag data, the order of favourites, names, and
 // the registry used from several threads at once.
+#include "LMContentFilterParameter.h"
+#include "LMDesignStyleDisplayingFilter.h"
 #include "LMDesignStyleList.h"
 #include "LMDesignStyleRegistry.h"
 #include "LMDirectoryConfig.h"
+#include "LMDlpFeatureTag.h"
+#include "LMProductCatalogue.h"
+#include "LMTemplateContext.h"
 #include "LMTestSupport.h"
 #include "LMThematicCategory.h"
+#include "LMUsedDesignStyle.h"
 
 #include <QDateTime>
+#include <QDomDocument>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -53,6 +60,29 @@ QString writeStyle(const QString& theFolder, const QString& theBaseName, int the
     return aFile.fileName();
 }
 
+// A style of the features, orientations and binding, with one template for every orientation.
+LMDesignStyle styleOf(const QString& theFeatures, int theOrientations, const QString& theBinding, bool theBasic)
+{
+    LMDesignElementMetaData aRecord;
+    aRecord.setDesignElementId(LMDesignElementID(9500));
+    aRecord.setFeature(LMDlpFeatureTag(theFeatures));
+    QSet<LMOrientation> anOrientations;
+    for (const LMOrientation& aSingle : LMOrientation(LMOrientation::fromInt(theOrientations)).singleOrientations())
+        anOrientations.insert(aSingle);
+    aRecord.setSupportedOrientations(anOrientations);
+    LMDesignStyleHeader aHeader(aRecord);
+    aHeader.setBasicDesign(theBasic);
+    if (!theBinding.isEmpty())
+        aHeader.setPageBindings(LMPageBinding(theBinding));
+    LMDesignStyleTemplate aTemplate(QStringLiteral("inner"));
+    aTemplate.insert(LMDesignStyleLayoutRuleSetBundle(
+        LMOrientationEnum::All, LMDesignStyleLayouts(LMPageTypeEnum::None, LMDesignElementID(5100), QString()),
+        QStringList()));
+    LMDesignStyleTemplates aTemplates;
+    aTemplates.append(aTemplate);
+    return LMDesignStyle(aHeader, LMDesignStylePages(1), LMDesignStyleRuleSets(), aTemplates);
+}
+
 constexpr qint64 DAY = 86400000;
 constexpr qint64 MAY = 1717200000000;
 
@@ -69,6 +99,11 @@ private slots:
         LMDirectoryConfig::instance()->setContentRoot(myContent.path());
         LMDirectoryConfig::instance()->setUserDataDir(myUserData.path());
         writeStyle(myContent.filePath(QStringLiteral("styles")), QStringLiteral("present"), 9001, MAY);
+        // The sample's products, for the filters.
+        QVERIFY(QDir().mkpath(myContent.filePath(QStringLiteral("products"))));
+        QVERIFY(QFile::copy(LMDirectoryConfig::sampleContentRoot() + QStringLiteral("/products/catalogue.json"),
+                            myContent.filePath(QStringLiteral("products/catalogue.json"))));
+        QVERIFY(LMProductCatalogue::instance()->reload());
         QCOMPARE(LMDesignStyleRegistry::instance()->allStyles().designStyleIds(), QStringList { "9001" });
     }
 
@@ -221,6 +256,123 @@ private slots:
         const LMDesignStyle aStyle { LMDesignStyleHeader(aRecord), LMDesignStylePages(), LMDesignStyleRuleSets(),
                                      LMDesignStyleTemplates() };
         QCOMPARE(aStyle.createStyleName(), expected);
+    }
+
+    // Which styles a product offers (the style filter) and which its list shows (the displaying
+    // filter, here asking for the assistant).
+    void filters_data()
+    {
+        columns<QString, int, QString, bool, QString, bool, QString>("features", "orientations", "binding", "basic",
+                                                                     "pageType", "basicWanted", "expected");
+        const QString anAssistant = QStringLiteral("feature-assistent-qualified");
+        row("a portrait style for the assistant", anAssistant, 1, "", false, "inner_page", false, "offered shown");
+        row("a landscape style", anAssistant, 2, "", false, "inner_page", false, "- -");
+        row("every orientation", anAssistant, 31, "", false, "inner_page", false, "offered shown");
+        row("the product's binding", anAssistant, 1, "glued", false, "inner_page", false, "offered shown");
+        row("another binding", anAssistant, 1, "layflat", false, "inner_page", false, "- -");
+        row("a story book is not for the assistant", "feature-story-book", 1, "", false, "inner_page", false,
+            "offered -");
+        row("covers want linen", anAssistant, 1, "", false, "front_cover,back_cover", false, "- -");
+        row("covers take a style for linen", anAssistant + QStringLiteral(",feature-linnen-capable"), 1, "", false,
+            "front_cover,back_cover", false, "offered shown");
+        row("one cover does not ask for linen", anAssistant, 1, "", false, "front_cover", false, "offered shown");
+    }
+    void filters()
+    {
+        QFETCH(QString, features);
+        QFETCH(int, orientations);
+        QFETCH(QString, binding);
+        QFETCH(bool, basic);
+        QFETCH(QString, pageType);
+        QFETCH(bool, basicWanted);
+        QFETCH(QString, expected);
+        const LMDesignStyle aStyle = styleOf(features, orientations, binding, basic);
+        const LMTemplateContext aContext(LMArticle::fromOrderTxtName(QStringLiteral("ALBUM_TALL_21")),
+                                         LMPageType(pageType));
+        LMContentFilterParameter aParameter(aContext, LMCategorization());
+        aParameter.setCheckBasicDesign(basicWanted);
+        const LMDesignStyleFilter aFilter(aParameter);
+        const LMDesignStyleDisplayingFilter aShown(aParameter, true);
+        QCOMPARE(QStringLiteral("%1 %2").arg(aFilter.accept(aStyle) ? "offered" : "-",
+                                             aShown.accept(aStyle) ? "shown" : "-"),
+                 expected);
+        QCOMPARE(LMDesignStyleList(aStyle).filter(&aFilter).size(), aFilter.accept(aStyle) ? 1 : 0);
+    }
+
+    // A story book shows when its basic-design flag is the one the list asks for.
+    void basicDesigns_data()
+    {
+        columns<bool, bool, bool>("basic", "basicWanted", "shown");
+        row("no basic design, none wanted", false, false, true);
+        row("no basic design, basic ones wanted", false, true, false);
+        row("a basic design, basic ones wanted", true, true, true);
+        row("a basic design, none wanted", true, false, false);
+    }
+    void basicDesigns()
+    {
+        QFETCH(bool, basic);
+        QFETCH(bool, basicWanted);
+        LMContentFilterParameter aParameter(
+            LMTemplateContext(LMArticle::fromOrderTxtName(QStringLiteral("ALBUM_TALL_21")), LMPageTypeEnum::InnerPage),
+            LMCategorization());
+        aParameter.setCheckBasicDesign(basicWanted);
+        QTEST(LMDesignStyleDisplayingFilter(aParameter, false).accept(styleOf("feature-story-book", 1, "", basic)),
+              "shown");
+    }
+
+    // A style the user made, and the registry's jig lookups.
+    void userStyleAndJigs()
+    {
+        const LMDesignStyle aStyle
+            = LMDesignStyle::createFromModel(QStringLiteral("Mein Buch"), QStringLiteral("P-1"),
+                                             LMDesignElementID(9600), LMOrientationEnum::Portrait, 3);
+        QVERIFY(aStyle.isValid());
+        QVERIFY(aStyle.isStoryBook());
+        QCOMPARE(aStyle.visibleName(), QStringLiteral("Mein Buch"));
+        QCOMPARE(aStyle.createStyleName(), QStringLiteral("Buch_Mein"));
+        QCOMPARE(aStyle.doublePageTemplateCount(), 3);
+        QVERIFY(aStyle.categorization().contains(LMThematicCategory::userBookStyles()));
+        // No templates yet: no orientation is allowed.
+        QVERIFY(!aStyle.allowedOrientations().isValid());
+        QCOMPARE(aStyle.basicDragAndDropHint(),
+                 QStringLiteral("Ziehen Sie diese Designvorlage mit der Maus auf die gewünschte Seite."));
+
+        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
+        const LMDesignStyle aPresent = aRegistry->findDesignStyle(LMDesignElementID(9001));
+        const std::unique_ptr<LMJig> aCopy(aRegistry->find(aPresent.createKey()));
+        QVERIFY(aCopy != nullptr);
+        QCOMPARE(aCopy->designElementID(), LMDesignElementID(9001));
+        QCOMPARE(*static_cast<const LMDesignStyle*>(aCopy.get()), aPresent);
+        QVERIFY(aRegistry->find(aStyle.createKey()) == nullptr);
+        QVERIFY(aRegistry->isInstalled(LMDesignElementID(9001)) && aRegistry->isActive(LMDesignElementID(9001)));
+        QVERIFY(!aRegistry->isInstalled(LMDesignElementID(9600)));
+        QVERIFY(aRegistry->consumeLastAddedJig(LMJigTypeEnum::DesignStyle) == nullptr);
+        QCOMPARE(aRegistry->supportedJigs(), QList<LMJigType> { LMJigTypeEnum::DesignStyle });
+    }
+
+    void usedStyle_data()
+    {
+        columns<int, QString, QString>("id", "pageTemplate", "attributes");
+        row("an id and a page template", 8101, "title", "designStyleID=8101 designStyleTemplateName=title");
+        row("no page template: no attribute", 8101, "", "designStyleID=8101");
+        row("no style: nothing", 0, "", "");
+    }
+    void usedStyle()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, pageTemplate);
+        QFETCH(QString, attributes);
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("page"));
+        const LMUsedDesignStyle aUsed(LMDesignElementID(id), pageTemplate);
+        aUsed.buildXML(anElement);
+        QStringList aWritten;
+        for (const QString& aName : { QStringLiteral("designStyleID"), QStringLiteral("designStyleTemplateName") }) {
+            if (anElement.hasAttribute(aName))
+                aWritten << aName + QLatin1Char('=') + anElement.attribute(aName);
+        }
+        QCOMPARE(aWritten.join(QLatin1Char(' ')), attributes);
+        QCOMPARE(LMUsedDesignStyle(anElement), aUsed);
     }
 
     // Versions of one id parsed on several threads while others read: the latest version stays,

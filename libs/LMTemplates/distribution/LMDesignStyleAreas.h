@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMAreaDecoration.h"
 #include "LMAreaType.h"
 #include "LMTemplatesExport.h"
 
@@ -24,4 +25,12 @@ public:
     // covered area, equal ones in list order.
     static QList<LMTemplateAreaDefinitionFotoContainer*>
     fotoAreasInFillingOrder(const LMTemplateAreaDefinitionList& theAreas);
+    // Changes one part of the area's decoration: theChange(decoration) on a copy, which the area
+    // then takes.
+    template <typename Area, typename Change> static void changeDecoration(Area& theArea, Change theChange)
+    {
+        LMAreaDecoration aDecoration = theArea.decoration();
+        theChange(aDecoration);
+        theArea.setDecoration(aDecoration);
+    }
 };

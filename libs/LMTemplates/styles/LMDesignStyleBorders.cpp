@@ -34,9 +34,9 @@ LMDesignStyleBorders::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAre
 {
     applyPerArea(LMDesignStyleAreas::ofType(theAreas, myAreaType), thePoint,
                  [](LMTemplateAreaDefinition& theArea, const LMDesignStyleBorder& theBorder) {
-                     LMAreaDecoration aDecoration = theArea.decoration();
-                     aDecoration.setBorder(theBorder.borderConfig());
-                     theArea.setDecoration(aDecoration);
+                     LMDesignStyleAreas::changeDecoration(theArea, [&](LMAreaDecoration& theDecoration) {
+                         theDecoration.setBorder(theBorder.borderConfig());
+                     });
                  });
     return theAreas;
 }

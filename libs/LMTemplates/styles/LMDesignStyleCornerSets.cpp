@@ -35,9 +35,9 @@ LMDesignStyleCornerSets::applyToAreaDefinitions(LMTemplateAreaDefinitionList the
 {
     applyPerArea(LMDesignStyleAreas::ofType(theAreas, myAreaType), thePoint,
                  [](LMTemplateAreaDefinition& theArea, const LMDesignStyleCornerSet& theCorners) {
-                     LMAreaDecoration aDecoration = theArea.decoration();
-                     aDecoration.setCorners(theCorners.cornersConfig());
-                     theArea.setDecoration(aDecoration);
+                     LMDesignStyleAreas::changeDecoration(theArea, [&](LMAreaDecoration& theDecoration) {
+                         theDecoration.setCorners(theCorners.cornersConfig());
+                     });
                  });
     return theAreas;
 }

@@ -43,11 +43,10 @@ QString LMDesignStyleShadows::toDebugString() const
 LMTemplateAreaDefinitionList LMDesignStyleShadows::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas) const
 {
     for (const LMDesignStyleShadow& aShadow : myShadows) {
-        for (LMTemplateAreaDefinition* anArea : LMDesignStyleAreas::ofType(theAreas, aShadow.areaType())) {
-            LMAreaDecoration aDecoration = anArea->decoration();
-            aDecoration.setShadow(aShadow.shadowConfig());
-            anArea->setDecoration(aDecoration);
-        }
+        for (LMTemplateAreaDefinition* anArea : LMDesignStyleAreas::ofType(theAreas, aShadow.areaType()))
+            LMDesignStyleAreas::changeDecoration(*anArea, [&aShadow](LMAreaDecoration& theDecoration) {
+                theDecoration.setShadow(aShadow.shadowConfig());
+            });
     }
     return theAreas;
 }

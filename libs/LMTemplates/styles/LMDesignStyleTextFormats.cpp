@@ -48,8 +48,13 @@ LMDesignStyleTextFormats::applyToAreaDefinitions(LMTemplateAreaDefinitionList th
         if (aText == nullptr)
             continue;
         const auto aFound = myFormats.constFind(aText->textType().value());
-        if (aFound != myFormats.cend())
-            aText->setTextFormatChange(aFound->textFormatChanges());
+        if (aFound == myFormats.cend())
+            continue;
+        // Over what the area has: the rule sets of a page layer their formats, as textFormat()
+        // merges them.
+        LMTextFormatChange aChange = aText->textFormatChange();
+        aChange.merge(aFound->textFormatChanges());
+        aText->setTextFormatChange(aChange);
     }
     return theAreas;
 }

@@ -9,12 +9,14 @@
 #include "LMBenchSupport.h"
 #include "LMBookPlanner.h"
 #include "LMDecorationRegistry.h"
+#include "LMDesignStyleAreas.h"
 #include "LMDesignStyleBook.h"
 #include "LMDirectoryConfig.h"
 #include "LMFotoAccess.h"
 #include "LMLayoutDistributor.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplate.h"
+#include "LMTemplateAreaDefinitionFotoContainer.h"
 #include "LMTemplateRegistry.h"
 
 #include <QElapsedTimer>
@@ -68,8 +70,12 @@ int distributorBook(LMLayoutDistributor& theDistributor, const LMFotoList& theFo
 int placedFotos(const QList<LMDesignStyleBook::Page>& thePages)
 {
     int aPlaced = 0;
-    for (const LMDesignStyleBook::Page& aPage : thePages)
-        aPlaced += int(aPage.result.fotos().size());
+    for (const LMDesignStyleBook::Page& aPage : thePages) {
+        // Smart layouts hold the photo areas of a layout: counted where they stand.
+        for (const LMTemplateAreaDefinitionFotoContainer* anArea :
+             LMDesignStyleAreas::fotoAreasInFillingOrder(aPage.result.templateAreaDefinitionList()))
+            aPlaced += anArea->foto().isValid() ? 1 : 0;
+    }
     return aPlaced;
 }
 } // namespace

@@ -1,7 +1,6 @@
 #include "LMToolCommandLayout.h"
 
 #include "LMBackgroundDistributorRegistry.h"
-#include "LMBackgroundPreviewRenderer.h"
 #include "LMBackgroundStrategy.h"
 #include "LMBookPlanner.h"
 #include "LMCategorization.h"
@@ -16,6 +15,7 @@
 #include "LMTemplateRegistry.h"
 #include "LMTemplateThumbnailContext.h"
 #include "LMToolMessageCapture.h"
+#include "LMToolPhotos.h"
 #include "LMToolPictures.h"
 
 #include <QDateTime>
@@ -23,7 +23,6 @@
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QJsonArray>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -37,70 +36,15 @@ const QString OPT_REPORT = QStringLiteral("report");
 const QString OPT_BACKGROUND = QStringLiteral("background");
 const QString OPT_STRATEGY = QStringLiteral("strategy");
 const QString STRATEGY_ROOT = QStringLiteral("background");
-const QStringList PHOTO_FILTERS { QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.png"),
-                                  QStringLiteral("*.JPG"), QStringLiteral("*.JPEG"), QStringLiteral("*.PNG") };
 constexpr int MAXIMUM_PAGES = 10000;
 constexpr int MAXIMUM_SIZE = 4096;
-
-// What the tool tells of a photo: read once.
-struct PhotoFacts
-{
-    LMFoto foto;
-    QString file;
-    QString orientation;
-    int rating = 0;
-    qint64 taken = -1;
-};
-
-QString orientationText(const LMOrientation& theOrientation)
-{
-    if (theOrientation.isPortrait())
-        return QStringLiteral("portrait");
-    if (theOrientation.isSquare())
-        return QStringLiteral("square");
-    return theOrientation.isValid() ? QStringLiteral("landscape") : QStringLiteral("unreadable");
-}
-
-QString takenText(qint64 theTaken)
-{
-    return theTaken < 0
-        ? QStringLiteral("no time")
-        : QDateTime::fromSecsSinceEpoch(theTaken, Qt::UTC).toString(QStringLiteral("yyyy-MM-dd hh:mm 'UTC'"));
-}
-
-// The readable photos of the folder, oldest first (photos without a time at the end, by name).
-QList<PhotoFacts> readPhotos(const QDir& theFolder)
-{
-    QList<PhotoFacts> aPhotos;
-    for (const QFileInfo& aFile : theFolder.entryInfoList(PHOTO_FILTERS, QDir::Files, QDir::Name)) {
-        PhotoFacts aFacts;
-        aFacts.foto = LMFoto(aFile);
-        const LMFotoAccess anAccess(aFacts.foto);
-        if (!anAccess.isValid()) {
-            LMToolCommand::printError(
-                QStringLiteral("cannot read the photo %1; left out").arg(QDir::toNativeSeparators(aFile.filePath())));
-            continue;
-        }
-        aFacts.file = aFile.fileName();
-        aFacts.orientation = orientationText(anAccess.orientation());
-        aFacts.rating = anAccess.adobeRating();
-        aFacts.taken = anAccess.pictureTakenEpoch();
-        aPhotos.append(aFacts);
-    }
-    std::stable_sort(aPhotos.begin(), aPhotos.end(), [](const PhotoFacts& theA, const PhotoFacts& theB) {
-        if ((theA.taken < 0) != (theB.taken < 0))
-            return theB.taken < 0;
-        return theA.taken < theB.taken;
-    });
-    return aPhotos;
-}
 
 QString areaText(const LMTemplateAreaDefinition& theArea, double theAspect)
 {
     // Area rectangles are fractions of the page.
     const QRectF aRect = theArea.rotatedRect().rect();
     return QStringLiteral("%1 %2% x %3%")
-        .arg(orientationText(theArea.orientation(theAspect)))
+        .arg(LMToolPhotos::orientationText(theArea.orientation(theAspect)))
         .arg(qRound(aRect.width() * 100))
         .arg(qRound(aRect.height() * 100));
 }
@@ -145,20 +89,6 @@ QString backgroundText(const LMConfiguredTemplate& theBackground)
     return QStringLiteral("%1 (%2)").arg(theBackground.name(), theBackground->multiColorConfig().toString());
 }
 
-// The page picture drawn over the background's picture of the same size.
-QImage onBackground(const QImage& thePage, const LMConfiguredTemplate& theBackground,
-                    const LMTemplateContext& theContext)
-{
-    const LMTemplateThumbnailContext aKey(thePage.size(), theContext, theBackground);
-    QImage aPicture = LMBackgroundPreviewRenderer(aKey).render();
-    if (aPicture.isNull())
-        return thePage;
-    aPicture = aPicture.scaled(thePage.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QPainter aPainter(&aPicture);
-    aPainter.drawImage(0, 0, thePage);
-    return aPicture;
-}
 } // namespace
 
 LMToolCommandLayout::LMToolCommandLayout()
@@ -241,14 +171,14 @@ int LMToolCommandLayout::execute()
     if (anArticle.isNull())
         return Failure;
     noteWarnings(aCapture);
-    const QList<PhotoFacts> aPhotos = readPhotos(aFolder);
+    const QList<LMToolPhotos::Facts> aPhotos = LMToolPhotos::read(aFolder);
     if (aPhotos.isEmpty()) {
         printError(QStringLiteral("no photos in %1").arg(QDir::toNativeSeparators(aFolder.path())));
         return Failure;
     }
-    QHash<LMFoto, const PhotoFacts*> aFactsOf;
+    QHash<LMFoto, const LMToolPhotos::Facts*> aFactsOf;
     LMFotoList aFotos;
-    for (const PhotoFacts& aPhoto : aPhotos) {
+    for (const LMToolPhotos::Facts& aPhoto : aPhotos) {
         aFotos.append(aPhoto.foto);
         aFactsOf.insert(aPhoto.foto, &aPhoto);
     }
@@ -338,14 +268,14 @@ int LMToolCommandLayout::execute()
         QJsonArray aJsonAreas;
         QList<QPair<LMRotatedRect, LMFoto>> anAreaFotos;
         for (int a = 0; a < anAreas.count(); ++a) {
-            const PhotoFacts* aFacts = a < aPage.fotos.size() ? aFactsOf.value(aPage.fotos.at(a)) : nullptr;
+            const LMToolPhotos::Facts* aFacts = a < aPage.fotos.size() ? aFactsOf.value(aPage.fotos.at(a)) : nullptr;
             aText += QStringLiteral("  area %1 (%2): %3\n")
                          .arg(a + 1)
                          .arg(areaText(*anAreas.at(a), anAspect),
                               aFacts ? QStringLiteral("%1 (%2, rating %3, %4)")
                                            .arg(aFacts->file, aFacts->orientation)
                                            .arg(aFacts->rating)
-                                           .arg(takenText(aFacts->taken))
+                                           .arg(LMToolPhotos::takenText(aFacts->taken))
                                      : QStringLiteral("empty"));
             QJsonObject aJsonArea { { QStringLiteral("area"), a + 1 },
                                     { QStringLiteral("size"), areaText(*anAreas.at(a), anAspect) } };
@@ -360,7 +290,7 @@ int LMToolCommandLayout::execute()
         }
         QJsonArray aJsonRemaining;
         for (const LMFoto& aLeft : aPage.remaining) {
-            const PhotoFacts* aFacts = aFactsOf.value(aLeft);
+            const LMToolPhotos::Facts* aFacts = aFactsOf.value(aLeft);
             aText += QStringLiteral("  left over: %1\n").arg(aFacts ? aFacts->file : aLeft.filenameHint());
             aJsonRemaining.append(aFacts ? aFacts->file : aLeft.filenameHint());
         }
@@ -382,7 +312,7 @@ int LMToolCommandLayout::execute()
                 = QDir(aPreviewPath).filePath(QStringLiteral("page-%1.png").arg(p + 1, 2, 10, QLatin1Char('0')));
             QImage aPicture = aRenderer.createImage();
             if (aPage.background.isValid())
-                aPicture = onBackground(aPicture, aPage.background, aContext);
+                aPicture = LMToolPictures::onBackground(aPicture, aPage.background, aContext);
             if (LMToolPictures::writePng(aPicture, aFile)) {
                 aText += QStringLiteral("  preview: %1\n").arg(QDir::toNativeSeparators(aFile));
                 aJsonPage.insert(QStringLiteral("preview"), aFile);

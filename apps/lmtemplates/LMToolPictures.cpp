@@ -2,6 +2,7 @@
 
 #include "LMArticle.h"
 #include "LMBackgroundJobManager.h"
+#include "LMBackgroundPreviewRenderer.h"
 #include "LMConfiguredTemplate.h"
 #include "LMFoto.h"
 #include "LMFotoAccess.h"
@@ -15,6 +16,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QSaveFile>
 
 QList<QImage> LMToolPictures::thumbnails(const QList<LMUnconfiguredTemplate>& theTemplates, const LMArticle& theArticle,
@@ -70,4 +72,18 @@ QString LMToolPictures::fileNameFor(const QString& theTemplateName)
             aChar = QLatin1Char('_');
     }
     return aName;
+}
+
+QImage LMToolPictures::onBackground(const QImage& thePicture, const LMConfiguredTemplate& theBackground,
+                                    const LMTemplateContext& theContext)
+{
+    const LMTemplateThumbnailContext aKey(thePicture.size(), theContext, theBackground);
+    QImage aBackground = LMBackgroundPreviewRenderer(aKey).render();
+    if (aBackground.isNull())
+        return thePicture;
+    aBackground = aBackground.scaled(thePicture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter aPainter(&aBackground);
+    aPainter.drawImage(0, 0, thePicture);
+    return aBackground;
 }

@@ -5,6 +5,8 @@
 #include <QString>
 
 class LMArticle;
+class LMConfiguredTemplate;
+class LMTemplateContext;
 class LMPageType;
 class LMUnconfiguredTemplate;
 
@@ -22,6 +24,10 @@ public:
     // The absolute path of the photo an option names (empty for none); false, after the error
     // message, when the photo cannot be read.
     static bool resolvePhoto(const QString& theOption, QString& thePath);
+    // The picture drawn over the background's picture of the same size; the picture itself when
+    // the background gives none.
+    static QImage onBackground(const QImage& thePicture, const LMConfiguredTemplate& theBackground,
+                               const LMTemplateContext& theContext);
     // Writes the picture atomically; false when it cannot be written.
     static bool writePng(const QImage& theImage, const QString& theFile);
     // A file name for the template: its name with every character that is not a letter, digit,

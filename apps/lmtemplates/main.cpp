@@ -3,6 +3,7 @@
 
 #include "LMToolCommand.h"
 #include "LMToolCommandArticles.h"
+#include "LMToolCommandBook.h"
 #include "LMToolCommandCheck.h"
 #include "LMToolCommandExport.h"
 #include "LMToolCommandLayout.h"
@@ -11,6 +12,7 @@
 #include "LMToolCommandRender.h"
 #include "LMToolCommandSheet.h"
 #include "LMToolCommandShow.h"
+#include "LMToolCommandStyles.h"
 #include "LMToolCommandWhiteList.h"
 
 #include <QGuiApplication>
@@ -33,6 +35,8 @@ std::vector<std::unique_ptr<LMToolCommand>> makeCommands()
     aCommands.push_back(std::make_unique<LMToolCommandRender>());
     aCommands.push_back(std::make_unique<LMToolCommandSheet>());
     aCommands.push_back(std::make_unique<LMToolCommandLayout>());
+    aCommands.push_back(std::make_unique<LMToolCommandStyles>());
+    aCommands.push_back(std::make_unique<LMToolCommandBook>());
     aCommands.push_back(std::make_unique<LMToolCommandWhiteList>());
     return aCommands;
 }
@@ -69,6 +73,20 @@ void dropRuntimeFolderWarning(QtMsgType theType, const QMessageLogContext& theCo
 
 int main(int argc, char* argv[])
 {
+    // QGuiApplication takes "-style" and "--style" for itself (a widget style) and drops them; the
+    // book command's --style reaches it under the option's second name.
+    std::vector<QByteArray> aRenamed;
+    aRenamed.reserve(size_t(argc));
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray anArgument(argv[i]);
+        for (const QByteArray& aName : { QByteArrayLiteral("--style"), QByteArrayLiteral("-style") }) {
+            if (anArgument == aName || anArgument.startsWith(aName + '=')) {
+                aRenamed.push_back(QByteArrayLiteral("--design-style") + anArgument.mid(aName.size()));
+                argv[i] = aRenamed.back().data();
+                break;
+            }
+        }
+    }
     // The tool draws pictures (thumbnails, sheets) but never opens a window: it needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -372,6 +373,21 @@ private slots:
             1, "the strategy is a \"background\" element, not \"whitelist\"");
         row("layout: no pages", QStringList { "layout", "--photos", ".", "--pages", "-3" }, 2,
             "lmtemplates: --pages needs 1 to ");
+        row("book without style", QStringList { "book", "--photos", ".", "--out", "OUT" }, 2,
+            "lmtemplates: --style is required");
+        row("book without output", QStringList { "book", "--style", "x", "--photos", "." }, 2,
+            "lmtemplates: --out is required");
+        row("book: an unknown style",
+            QStringList { "book", "--content", LM_SAMPLE_CONTENT, "--style", "Nowhere", "--photos",
+                          LM_SAMPLE_CONTENT "/photos", "--out", "OUT" },
+            1, "lmtemplates: no design style Nowhere");
+        row("book: a picture size too small",
+            QStringList { "book", "-style", "x", "--photos", ".", "--out", "OUT", "--size", "4" }, 2,
+            "lmtemplates: --size needs 16 to ");
+        row("book: missing photo folder", QStringList { "book", "--style=x", "--photos", "MISSING", "--out", "OUT" }, 1,
+            "lmtemplates: no folder ");
+        row("styles: unknown article", QStringList { "styles", "--article", "POSTER_XXL" }, 1,
+            "lmtemplates: unknown article: POSTER_XXL");
     }
 
     void errors()
@@ -382,10 +398,85 @@ private slots:
 
         arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("nowhere")));
         arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
+        arguments.replaceInStrings(QStringLiteral("OUT"), myDir->filePath(QStringLiteral("out")));
         const Result aResult = run(arguments);
         QCOMPARE(aResult.exitCode, exitCode);
         QVERIFY2(QString::fromUtf8(aResult.err).contains(message), aResult.err.constData());
         QVERIFY2(aResult.out.isEmpty(), aResult.out.constData());
+    }
+
+    void styles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+
+        row("the portrait book offers the meadow style", QStringList { "--article", "ALBUM_TALL_21" }, "8101");
+        row("the calendar the seasons", QStringList { "--article", "WALLCAL_LANDSCAPE_42" }, "8102");
+        row("the framed print none", QStringList { "--article", "FRAMED_PRINT_60x40" }, "");
+        row("all, with what is offered", QStringList { "--article", "ALBUM_SQUARE_20", "--all" },
+            "8101:offered 8102:not offered");
+    }
+
+    void styles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        const Result aResult = run(QStringList { "styles", "--content", LM_SAMPLE_CONTENT, "--json" } + arguments);
+        QCOMPARE(aResult.exitCode, 0);
+        QStringList aStyles;
+        for (const QJsonValue& aValue : aResult.json().value(QStringLiteral("styles")).toArray()) {
+            const QJsonObject aStyle = aValue.toObject();
+            QString anEntry = QString::number(aStyle.value(QStringLiteral("id")).toInt());
+            if (aStyle.contains(QStringLiteral("offered")))
+                anEntry += aStyle.value(QStringLiteral("offered")).toBool() ? QStringLiteral(":offered")
+                                                                            : QStringLiteral(":not offered");
+            aStyles << anEntry;
+        }
+        QCOMPARE(aStyles.join(QLatin1Char(' ')), expected);
+    }
+
+    // The sample photos in the sample style: every photo on exactly one page (one a page leaves
+    // over goes on the next), the title page's
+    // fixed layout, a picture per page in the page's proportions, and book.json as printed.
+    void bookOnTheSample()
+    {
+        const QString anOut = myDir->filePath(QStringLiteral("book"));
+        const Result aResult = run({ "book", "--content", LM_SAMPLE_CONTENT, "--style", "Meadow album", "--photos",
+                                     LM_SAMPLE_CONTENT "/photos", "--article", "ALBUM_TALL_21", "--pages", "4", "--out",
+                                     anOut, "--json" });
+        QCOMPARE(aResult.exitCode, 0);
+        const QJsonObject aBook = aResult.json();
+        const QJsonArray aPages = aBook.value(QStringLiteral("pages")).toArray();
+        QCOMPARE(aPages.size(), 9);
+        QStringList aPlaced;
+        QStringList aTemplates;
+        for (const QJsonValue& aValue : aPages) {
+            const QJsonObject aPage = aValue.toObject();
+            aTemplates << (aPage.value(QStringLiteral("empty")).toBool()
+                               ? QStringLiteral("-")
+                               : aPage.value(QStringLiteral("template")).toString());
+            for (const QJsonValue& anArea : aPage.value(QStringLiteral("areas")).toArray()) {
+                if (anArea.toObject().contains(QStringLiteral("photo")))
+                    aPlaced << anArea.toObject().value(QStringLiteral("photo")).toString();
+            }
+            const QImage aPicture(QDir(anOut).filePath(aPage.value(QStringLiteral("picture")).toString()));
+            QVERIFY(!aPicture.isNull());
+            QVERIFY2(aPage.value(QStringLiteral("pageType")).toString() == QLatin1String("spine")
+                         ? aPicture.width() * 10 < aPicture.height()
+                         : aPicture.width() < aPicture.height() && aPicture.height() == 400,
+                     qPrintable(aPage.value(QStringLiteral("pageType")).toString()));
+        }
+        QCOMPARE(aTemplates.join(QLatin1Char(' ')),
+                 QStringLiteral("cover_back cover_spine cover_front - title inner_warm inner_cool closing -"));
+        QCOMPARE(aPages.at(4).toObject().value(QStringLiteral("layout")).toString(),
+                 QStringLiteral("Album title page"));
+        aPlaced.sort();
+        QStringList aPhotos = QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name);
+        QCOMPARE(aPlaced, aPhotos);
+        QVERIFY(!QImage(QDir(anOut).filePath(QStringLiteral("book.png"))).isNull());
+        QFile aJson(QDir(anOut).filePath(QStringLiteral("book.json")));
+        QVERIFY(aJson.open(QIODevice::ReadOnly));
+        QCOMPARE(QJsonDocument::fromJson(aJson.readAll()).object().value(QStringLiteral("pages")).toArray(), aPages);
     }
 
     void help_data()
@@ -398,6 +489,9 @@ private slots:
         row("show", "show", QStringList { "--content", "--article", "--json", "name" });
         row("export", "export", QStringList { "--content", "--article", "--out", "--page-size" });
         row("check", "check", QStringList { "--content", "--json", "--strict" });
+        row("styles", "styles", QStringList { "--content", "--article", "--json", "--all" });
+        row("book", "book",
+            QStringList { "--content", "--article", "--style", "--photos", "--out", "--pages", "--size" });
     }
 
     void help()

@@ -34,6 +34,8 @@ const QString STR_BLACK_LIST_FILE = QStringLiteral("black_list.conf");
 const QString STR_DOWNLOADS = QStringLiteral("downloads");
 const QString STR_DECORATIONS = QStringLiteral("decorations");
 const QString STR_CATEGORIES = QStringLiteral("categories");
+const QString STR_STYLES = QStringLiteral("styles");
+const QString STR_ADD_ONS = QStringLiteral("addons");
 
 // Directory kinds whose folder names the content tree fixes.
 enum DirectoryKind : int {
@@ -212,6 +214,24 @@ void LMDirectoryConfig::invalidateDecorationDirectoryCache()
 QString LMDirectoryConfig::userDecorationsDirectory() const
 {
     return QDir::cleanPath(userDataDir() + QLatin1Char('/') + STR_DECORATIONS);
+}
+
+QList<QDir> LMDirectoryConfig::styleDirectories() const
+{
+    QList<QDir> aDirectories;
+    for (const QString& aFolder :
+         { contentPath(STR_STYLES), QDir::cleanPath(downloadsDirectory() + QLatin1Char('/') + STR_STYLES),
+           addOnsBasePath() }) {
+        const QDir aDirectory(aFolder);
+        if (aDirectory.exists())
+            aDirectories.append(aDirectory);
+    }
+    return aDirectories;
+}
+
+QString LMDirectoryConfig::addOnsBasePath() const
+{
+    return QDir::cleanPath(userDataDir() + QLatin1Char('/') + STR_ADD_ONS);
 }
 
 QString LMDirectoryConfig::blackListFile() const

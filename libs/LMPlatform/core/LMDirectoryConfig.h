@@ -63,6 +63,12 @@ public:
     void invalidateDecorationDirectoryCache();
     // "decorations" in the user data folder: user decorations are written there. It may not exist yet.
     QString userDecorationsDirectory() const;
+    // The folders of design style files that exist: "styles" of the content root, of the downloads
+    // folder and the add-ons folder.
+    QList<QDir> styleDirectories() const;
+    // Where content the user installed by hand lies: "addons" in the user data folder. It may not
+    // exist yet.
+    QString addOnsBasePath() const;
     // "templates/categories" of the content root.
     QDir categoriesDir() const;
 

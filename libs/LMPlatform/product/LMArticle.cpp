@@ -37,6 +37,8 @@ const QString STR_GLASSES = QStringLiteral("glassesPriceClasses");
 const QString STR_PASSEPARTOUTS = QStringLiteral("passepartoutPriceClasses");
 const QString STR_SIZE_CLASS = QStringLiteral("sizeClass");
 const QString STR_COMPATIBLE_PRODUCTS = QStringLiteral("compatibleProducts");
+const QString STR_MIN_PAGES = QStringLiteral("minPages");
+const QString STR_EXACT_ARTICLE_JIG_TYPES = QStringLiteral("exactArticleJigTypes");
 const QString STR_DEFAULT_TEMPLATES = QStringLiteral("defaultTemplates");
 // The kinds of default template by their catalogue words, in the order of their numbers.
 const QStringList STR_DEFAULT_KINDS { QStringLiteral("layout"), QStringLiteral("background"),
@@ -579,6 +581,49 @@ bool LMArticle::hasHorizontalPages() const
         return *myImpl->myHorizontalPages;
     return myImpl->myOrientation.intersects(LMOrientation(
         LMOrientation::fromInt(int(LMOrientationEnum::Landscape) | int(LMOrientationEnum::PanoramaLandscape))));
+}
+
+QList<LMPageType> LMArticle::pageTypes(int theCount) const
+{
+    using P = LMPageTypeEnum;
+    QList<LMPageType> aTypes;
+    if (theCount <= 0)
+        return aTypes;
+    if (hasArticleClass(LMArticleClassEnum::Calendar)) {
+        aTypes.append(P::CalendarTitle);
+        while (aTypes.size() < theCount)
+            aTypes.append(P::CalendarMonth);
+        return aTypes;
+    }
+    if (!hasArticleClass(LMArticleClassEnum::PhotoBook)) {
+        while (aTypes.size() < theCount)
+            aTypes.append(P::SinglePage);
+        return aTypes;
+    }
+    const bool aRegularCover = coverType().isRegularCover();
+    aTypes << P::BackCover << P::Spine << P::FrontCover;
+    if (aRegularCover)
+        aTypes << P::FrontFlyleaf;
+    const int anInside = aRegularCover ? theCount : theCount - 3;
+    for (int aPage = 0; aPage < anInside; ++aPage)
+        aTypes << (aPage == 0 ? P::FirstPage : aPage == anInside - 1 ? P::LastPage : P::InnerPage);
+    if (aRegularCover)
+        aTypes << P::BackFlyleaf;
+    return aTypes;
+}
+
+int LMArticle::minPages() const
+{
+    return std::max(1, myImpl->myEntry.value(STR_MIN_PAGES).toInt(1));
+}
+
+bool LMArticle::requiresExactArticle(const LMJigType& theJigType) const
+{
+    for (const QJsonValue aWord : myImpl->myEntry.value(STR_EXACT_ARTICLE_JIG_TYPES).toArray()) {
+        if (LMJigType(LMJigType::fromInt(LMJigType::decodeCSV(aWord.toString()))).intersects(theJigType))
+            return true;
+    }
+    return false;
 }
 
 LMSpaceMagnitude LMArticle::sizeClass() const

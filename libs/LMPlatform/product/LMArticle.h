@@ -3,6 +3,7 @@
 #include "LMArticleClass.h"
 #include "LMArticleVariants.h"
 #include "LMCoverType.h"
+#include "LMJigType.h"
 #include "LMMoney.h"
 #include "LMOrientation.h"
 #include "LMPageAlignment.h"
@@ -112,6 +113,17 @@ public:
     // construction price classes; an empty set offers nothing.
     bool hasGlassesAddOn(const LMPriceClassSet& thePriceClasses) const;
     bool hasPassepartoutAddOn(const LMPriceClassSet& thePriceClasses) const;
+    // The kind of each page of a product of that many pages, from the first page of the cover on.
+    // A book with a regular cover (hard, glossy, linen, leather or padded) has theCount pages inside
+    // and nine around them: back cover, spine, front cover, front flyleaf, then first page, inner
+    // pages and last page, then the back flyleaf. Other books count their three cover pages in
+    // theCount. A calendar is a title page and months; any other product theCount single pages.
+    QList<LMPageType> pageTypes(int theCount) const;
+    // The fewest pages the product is made with ("minPages"); 1 when the catalogue names none.
+    int minPages() const;
+    // True when designs of the jig type must name this very article to be offered for it: the
+    // catalogue lists the jig type's word in "exactArticleJigTypes".
+    bool requiresExactArticle(const LMJigType& theJigType) const;
     // The size class of the product ("sizeClass"); 0 when the catalogue names none.
     LMSpaceMagnitude sizeClass() const;
     // The ids of the products a design made for this article fits as well ("compatibleProducts"),

@@ -24,5 +24,10 @@ public:
     LMCoverType(const LMEnumWrapper& theOther) : LMEnumWrapper(theOther) { }
     explicit LMCoverType(const QString& theText) : LMEnumWrapper(fromInt(decodeCSV(theText))) { }
 
+    // A cover that is made round a board (hard, glossy, linen, leather, padded): its inside is a
+    // flyleaf of its own, so the book has four cover pages besides its inner pages.
+    bool isRegularCover() const { return (value() & REGULAR_COVERS) != 0; }
     void fillTable(Table* theTable) const override;
+
+    static constexpr qint32 REGULAR_COVERS = 31;
 };

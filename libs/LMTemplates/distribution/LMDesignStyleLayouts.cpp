@@ -1,6 +1,15 @@
 #include "LMDesignStyleLayouts.h"
 
+#include "LMAreaDefinitionResult.h"
 #include "LMBasisSettings.h"
+#include "LMDesignStyleAreas.h"
+#include "LMFotoStatusRegistry.h"
+#include "LMLayoutDistributor.h"
+#include "LMLayoutDistributorRegistry.h"
+#include "LMTemplate.h"
+#include "LMTemplateAreaDefinitionFotoContainer.h"
+#include "LMTemplateContext.h"
+#include "LMTemplateRegistry.h"
 
 #include <QDomElement>
 #include <QStringList>
@@ -11,6 +20,14 @@ const QString STR_LAYOUT_COLLECTION = QStringLiteral("layoutCollection");
 const QString STR_PAGE_TYPE = QStringLiteral("pageType");
 const QString STR_VALUE = QStringLiteral("value");
 const QString STR_ID = QStringLiteral("id");
+
+QString idsText(const QList<LMDesignElementID>& theIds, const QString& theSeparator)
+{
+    QStringList aTexts;
+    for (const LMDesignElementID& anId : theIds)
+        aTexts.append(anId.toString());
+    return aTexts.join(theSeparator);
+}
 } // namespace
 
 LMDesignStyleLayouts::LMDesignStyleLayouts(const QDomElement& theElement)
@@ -38,10 +55,15 @@ LMDesignStyleLayouts::LMDesignStyleLayouts(const LMPageType& thePageType, const 
                                            const QString& theLayoutName)
 {
     myCollections.append(theCollection);
-    if (!theLayoutName.isEmpty()) {
-        for (const LMPageType& aSingle : thePageType.singlePageTypes())
-            myNamedLayouts.insert(aSingle, theLayoutName);
-    }
+    setLayoutName(thePageType, theLayoutName);
+}
+
+void LMDesignStyleLayouts::setLayoutName(const LMPageType& thePageType, const QString& theLayoutName)
+{
+    if (theLayoutName.isEmpty())
+        return;
+    for (const LMPageType& aSingle : thePageType.singlePageTypes())
+        myNamedLayouts.insert(aSingle, theLayoutName);
 }
 
 LMDesignElementIDSet LMDesignStyleLayouts::requiredDesignElementIDs() const
@@ -92,4 +114,70 @@ quint32 LMDesignStyleLayouts::hashValue() const
     for (const LMDesignElementID& anId : myCollections)
         aSum += quint32(anId.id());
     return aSum;
+}
+
+LMConfiguredTemplate LMDesignStyleLayouts::findNamedLayout(const LMPageType& thePageType) const
+{
+    const QString aName = layoutName(thePageType);
+    if (aName.isEmpty())
+        return LMConfiguredTemplate();
+    const LMUnconfiguredTemplate aLayout = LMTemplateRegistry::instance()->findLayoutByName(aName, myCollections);
+    return aLayout.isValid() ? LMConfiguredTemplate(aLayout) : LMConfiguredTemplate();
+}
+
+LMAreaDefinitionResult LMDesignStyleLayouts::createDefinitionsForNamedPage(const LMPageType& thePageType,
+                                                                           const LMFotoList& theFotos) const
+{
+    const LMConfiguredTemplate aLayout = findNamedLayout(thePageType);
+    if (!aLayout.isValid()) {
+        qWarning("%s",
+                 qUtf8Printable(QStringLiteral("layout with name '%1' in layout collections %2 not found.")
+                                    .arg(layoutName(thePageType), idsText(myCollections, QStringLiteral(", ")))));
+        return LMAreaDefinitionResult();
+    }
+    LMTemplateAreaDefinitionList anAreas = aLayout->areaDefinitionsSmartLayout();
+    LMFotoList aLeftOver;
+    insertFotos(theFotos, anAreas, &aLeftOver);
+    return LMAreaDefinitionResult(anAreas, aLayout, aLeftOver);
+}
+
+LMAreaDefinitionResult LMDesignStyleLayouts::createDefinitionsDynamically(const LMTemplateContext& theContext,
+                                                                          const LMFotoList& theFotos,
+                                                                          const LMPageAlignment& theAlignment) const
+{
+    LMLayoutDistributor* aDistributor
+        = LMLayoutDistributorRegistry::instance()->findManager(theContext.article(), *this);
+    const LMConfiguredTemplate aLayout = aDistributor->findLayout(theFotos, theAlignment);
+    if (!aLayout.isValid()) {
+        qWarning("%s",
+                 qUtf8Printable(QStringLiteral("no layout found for %1 fotos. %2")
+                                    .arg(theFotos.size())
+                                    .arg(idsText(myCollections, QStringLiteral(";")))));
+        return LMAreaDefinitionResult();
+    }
+    LMTemplateAreaDefinitionList anAreas = aLayout->areaDefinitionsSmartLayout();
+    LMFotoList aLeftOver;
+    const LMFotoList anOrdered = aDistributor->organizeFotos(theFotos, aLayout, &aLeftOver);
+    insertFotos(anOrdered, anAreas, &aLeftOver);
+    return LMAreaDefinitionResult(anAreas, aLayout, aLeftOver);
+}
+
+void LMDesignStyleLayouts::insertFotos(const LMFotoList& theFotos, LMTemplateAreaDefinitionList& theAreas,
+                                       LMFotoList* theLeftOver)
+{
+    QList<LMTemplateAreaDefinitionFotoContainer*> aFree = LMDesignStyleAreas::fotoAreasInFillingOrder(theAreas);
+    aFree.removeIf([](const LMTemplateAreaDefinitionFotoContainer* theArea) { return theArea->foto().isValid(); });
+    qsizetype aNext = 0;
+    for (const LMFoto& aFoto : theFotos) {
+        if (aNext >= aFree.size()) {
+            if (theLeftOver != nullptr)
+                theLeftOver->append(aFoto);
+            continue;
+        }
+        LMTemplateAreaDefinitionFotoContainer* anArea = aFree.at(aNext++);
+        anArea->setFoto(aFoto);
+        anArea->setOptiFillContent(true);
+        if (LMFotoStatusRegistry::instance()->preferUseABK(aFoto) != 1)
+            anArea->setUseABK(true);
+    }
 }

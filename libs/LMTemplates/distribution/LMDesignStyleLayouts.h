@@ -10,6 +10,12 @@
 #include <QSet>
 #include <QString>
 
+class LMAreaDefinitionResult;
+class LMConfiguredTemplate;
+class LMFotoList;
+class LMPageAlignment;
+class LMTemplateAreaDefinitionList;
+class LMTemplateContext;
 class QDomElement;
 
 // What a design style gives one orientation of a page: the layout collections its layouts are
@@ -34,6 +40,28 @@ public:
     // The layout fixed for exactly this single page type; empty when none.
     QString layoutName(const LMPageType& thePageType) const { return myNamedLayouts.value(thePageType); }
     LMDesignElementIDSet requiredDesignElementIDs() const;
+    // Fixes the layout for every single page type of thePageType.
+    void setLayoutName(const LMPageType& thePageType, const QString& theLayoutName);
+
+    // ---- Building a page ----------------------------------------------------------------------
+    // The layout named for the page type, looked up in the collections; null when none is named
+    // or the registry has no layout of that name there.
+    LMConfiguredTemplate findNamedLayout(const LMPageType& thePageType) const;
+    // The named layout's areas with the photos in them; without it the warning "layout with name
+    // '%1' in layout collections %2 not found." and an empty result.
+    LMAreaDefinitionResult createDefinitionsForNamedPage(const LMPageType& thePageType,
+                                                         const LMFotoList& theFotos) const;
+    // The layout the distributor of the context's article and these layouts chooses for the
+    // photos on a page of the alignment, its areas with the photos in the order the distributor
+    // gives them; without one the warning "no layout found for %1 fotos. %2" and an empty result.
+    LMAreaDefinitionResult createDefinitionsDynamically(const LMTemplateContext& theContext, const LMFotoList& theFotos,
+                                                        const LMPageAlignment& theAlignment) const;
+    // Puts the photos, in order, into the photo areas that hold none yet, in the distributor's
+    // filling order (largest first), so that photos it ordered land where it meant them. A filled
+    // area fills itself optimally and takes the automatic image correction unless the user
+    // switched it off for the photo. Photos without an area are appended to theLeftOver.
+    static void insertFotos(const LMFotoList& theFotos, LMTemplateAreaDefinitionList& theAreas,
+                            LMFotoList* theLeftOver);
 
     // Appends a "layouts" element to the parent; a null value writes nothing.
     void buildXML(QDomElement& theParent) const;

@@ -1,5 +1,8 @@
 #include "LMDesignStyleBorders.h"
 
+#include "LMDesignStyleAreas.h"
+#include "LMTemplateAreaDefinition.h"
+
 #include "LMDesignStyleXml.h"
 
 namespace {
@@ -23,4 +26,17 @@ void LMDesignStyleBorders::buildXML(QDomElement& theParent) const
 QString LMDesignStyleBorders::toDebugString() const
 {
     return debugString(QStringLiteral("      Borders: %1").arg(LMDesignStyleXml::wordsOf(myAreaType)));
+}
+
+LMTemplateAreaDefinitionList
+LMDesignStyleBorders::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas,
+                                             const LMDesignStyleReferencePoint& thePoint) const
+{
+    applyPerArea(LMDesignStyleAreas::ofType(theAreas, myAreaType), thePoint,
+                 [](LMTemplateAreaDefinition& theArea, const LMDesignStyleBorder& theBorder) {
+                     LMDesignStyleAreas::changeDecoration(theArea, [&](LMAreaDecoration& theDecoration) {
+                         theDecoration.setBorder(theBorder.borderConfig());
+                     });
+                 });
+    return theAreas;
 }

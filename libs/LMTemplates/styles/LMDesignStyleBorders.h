@@ -3,6 +3,7 @@
 #include "LMAreaType.h"
 #include "LMDesignStyleBorder.h"
 #include "LMDesignStyleIterableList.h"
+#include "LMTemplateAreaDefinitionList.h"
 #include "LMTemplatesExport.h"
 
 // The borders a rule set puts on the areas of one area type ("borders" with "type").
@@ -18,6 +19,12 @@ public:
     const LMAreaType& areaType() const { return myAreaType; }
     // A known type and at least one item.
     bool isValid() const { return myAreaType.isValid() && !isEmpty(); }
+
+    // Gives every area of the collection's area type the next item, as the list attributes say;
+    // an empty list or a "skip" item leaves the area as it is.
+    LMTemplateAreaDefinitionList applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas,
+                                                        const LMDesignStyleReferencePoint& thePoint) const;
+
     // Appends a "borders" element.
     void buildXML(QDomElement& theParent) const;
     QString toDebugString() const;

@@ -1,5 +1,8 @@
 #include "LMDesignStyleCornerSets.h"
 
+#include "LMDesignStyleAreas.h"
+#include "LMTemplateAreaDefinition.h"
+
 #include "LMDesignStyleXml.h"
 
 namespace {
@@ -24,4 +27,17 @@ void LMDesignStyleCornerSets::buildXML(QDomElement& theParent) const
 QString LMDesignStyleCornerSets::toDebugString() const
 {
     return debugString(QStringLiteral("      Corner Sets: %1").arg(LMDesignStyleXml::wordsOf(myAreaType)));
+}
+
+LMTemplateAreaDefinitionList
+LMDesignStyleCornerSets::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas,
+                                                const LMDesignStyleReferencePoint& thePoint) const
+{
+    applyPerArea(LMDesignStyleAreas::ofType(theAreas, myAreaType), thePoint,
+                 [](LMTemplateAreaDefinition& theArea, const LMDesignStyleCornerSet& theCorners) {
+                     LMDesignStyleAreas::changeDecoration(theArea, [&](LMAreaDecoration& theDecoration) {
+                         theDecoration.setCorners(theCorners.cornersConfig());
+                     });
+                 });
+    return theAreas;
 }

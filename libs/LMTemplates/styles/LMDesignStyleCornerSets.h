@@ -3,6 +3,7 @@
 #include "LMAreaType.h"
 #include "LMDesignStyleCornerSet.h"
 #include "LMDesignStyleIterableList.h"
+#include "LMTemplateAreaDefinitionList.h"
 #include "LMTemplatesExport.h"
 
 // The corner sets a rule set puts on the areas of one area type ("cornersets" with "type").
@@ -18,6 +19,11 @@ public:
     const LMAreaType& areaType() const { return myAreaType; }
     // A known type and at least one item.
     bool isValid() const { return myAreaType.isValid() && !isEmpty(); }
+
+    // Gives every area of the collection's area type the next item, as the list attributes say;
+    // an empty list or a "skip" item leaves the area as it is.
+    LMTemplateAreaDefinitionList applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas,
+                                                        const LMDesignStyleReferencePoint& thePoint) const;
     // Appends a "cornersets" element.
     void buildXML(QDomElement& theParent) const;
     QString toDebugString() const;

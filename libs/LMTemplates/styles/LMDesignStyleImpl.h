@@ -1,8 +1,11 @@
 #pragma once
 
+#include "LMAreaDecoration.h"
+#include "LMAreaDefinitionResult.h"
 #include "LMDesignStyleHeader.h"
 #include "LMDesignStylePageNumbers.h"
 #include "LMDesignStylePages.h"
+#include "LMDesignStyleReferencePoint.h"
 #include "LMDesignStyleRuleSets.h"
 #include "LMDesignStyleTemplates.h"
 #include "LMTemplatesExport.h"
@@ -11,6 +14,9 @@
 #include <QDomDocument>
 #include <QFileInfo>
 #include <QSharedData>
+
+class LMDecorationClipart;
+class LMTemplateContext;
 
 // One design style as read from its style file (root "designStyleV2") and the metadata record
 // beside it: header, pages, templates, rule sets and the page-number switch. The shared part of
@@ -55,6 +61,62 @@ public:
     const LMDesignStylePageNumbers& pageNumbers() const { return myPageNumbers; }
     void setPageNumbers(const LMDesignStylePageNumbers& thePageNumbers) { myPageNumbers = thePageNumbers; }
     LMPageNumberConfig pageNumberConfig() const { return myPageNumbers.pageNumberConfig(); }
+
+    // ---- Building pages ------------------------------------------------------------------------
+    // The page's areas: its template name from the page list, the template's bundle for the
+    // context's orientation, the layout named for the page type or chosen by the distributor with
+    // the photos in it, then the bundle's rule sets in order. Also the photos left over and the
+    // layout. A page whose template is unknown gives an empty result.
+    LMAreaDefinitionResult areaDefinitions(const LMDesignStyleReferencePoint& thePoint, int thePageCount,
+                                           const LMArticle& theArticle, const LMFotoList& theFotos) const;
+    // The photo areas the page's layout has (built without photos).
+    int fotoCount(const LMArticle& theArticle, const LMDesignStyleReferencePoint& thePoint, int thePageCount) const;
+    // The text format the page's rule sets give texts of the type.
+    LMTextFormatChange textFormatChange(const LMDesignStyleReferencePoint& thePoint, int thePageCount,
+                                        const LMArticle& theArticle, const LMAreaTextType& theTextType) const;
+    // The layout collections of the page's template for the orientation (page thePage, default
+    // cover, first alternative).
+    QList<LMDesignElementID> layoutCollectionIDsForPage(int thePage, int thePageCount,
+                                                        const LMOrientation& theOrientation) const;
+    // Every layout collection of every template, in template order, each once.
+    QList<LMDesignElementID> layoutCollectionIDs() const;
+    // The article for the page's type among the article's page types for thePageCount; an empty
+    // context for a page beyond them.
+    static LMTemplateContext createTemplateContext(const LMArticle& theArticle,
+                                                   const LMDesignStyleReferencePoint& thePoint, int thePageCount);
+    // Whether some area of the page, built with the photos, has that part of a decoration.
+    bool definesDecorationPartOnPage(const LMDesignStyleReferencePoint& thePoint, int thePageCount,
+                                     const LMArticle& theArticle, const LMFotoList& theFotos,
+                                     LMAreaDecorationPart thePart) const;
+
+    int doublePageTemplateCount() const { return myPages.doublePageTemplateCount(); }
+    int normalPageCount(const LMCoverType& theCoverType) const { return myPages.normalPageCount(theCoverType); }
+    bool isEmptyPage(int thePage, const LMCoverType& theCoverType) const
+    {
+        return myPages.isEmptyPage(thePage, theCoverType);
+    }
+    int coverDoublePages(const LMCoverType& theCoverType) const { return myPages.coverDoublePages(theCoverType); }
+    bool hasVirtualPages() const { return myPages.hasVirtualPages(); }
+    // For a style that is no story book and has no virtual pages yet: inner templates synthesised
+    // from the first inner page's template (page 4), thePageCount of them (51 below 6), and the
+    // undefined pages made to use them in turn. Nothing when page 4 names no template or its
+    // collections have no loaded layouts.
+    void updateDisignVirtualInnerPages(int thePageCount);
+
+    // The spine's logo: the first clipart of the spine page's rule sets (for the article's
+    // orientation, page 1 of a book of the article's fewest pages) that the decoration registry
+    // knows; null when none does.
+    LMDecorationClipart* spineLogo(const LMArticle& theArticle) const;
+    // 400 with a spine logo, else 0.
+    int spineLogoWidth(const LMArticle& theArticle) const;
+    // Transparent with a spine logo, else invalid.
+    QColor spineLogoBackgroundColor(const LMArticle& theArticle) const;
+    // Some named layout of some template holds a map.
+    bool canHaveOsmMap() const { return myTemplates.canHaveOsmMap(); }
+    // The layout collections for the orientation (all for an invalid one) and the ids of the
+    // valid backgrounds, cliparts and passepartouts of every rule set.
+    LMDesignElementIDSet requiredDesignElementIDs(const LMOrientation& theOrientation) const;
+    QSet<QString> requiredFontFamilies() const { return myRuleSets.requiredFontFamilies(); }
 
     // The document of the style file for theTarget: root "designStyleV2" holding header, "pages",
     // "templates", "rulesets" and the page-number element, in this order.

@@ -3,6 +3,8 @@
 #include <QDomElement>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 const QString STR_PAGES = QStringLiteral("pages");
 const QString STR_PAGE = QStringLiteral("page");
@@ -14,6 +16,9 @@ const QString STR_COVER_BACK = QStringLiteral("cover_back");
 const QString STR_COVER_SPINE = QStringLiteral("cover_spine");
 const QString STR_COVER_FRONT = QStringLiteral("cover_front");
 const QString STR_INNER_PAGE = QStringLiteral("page_%1");
+const QString STR_SYNTHESIZED_PAGE = QStringLiteral("synthesized_page_%1");
+// The cover types with board covers, whose page lists count four cover pages.
+constexpr qint32 BOARD_COVERS = 1 | 2 | 4 | 8 | 16;
 } // namespace
 
 LMDesignStylePages::LMDesignStylePages(int theInnerPages)
@@ -83,4 +88,62 @@ QString LMDesignStylePages::toDebugString() const
     for (auto anIt = myLastPages.cbegin(); anIt != myLastPages.cend(); ++anIt)
         aLines << QStringLiteral("    Last %1: %2").arg(anIt.key()).arg(anIt.value().toDebugString());
     return aLines.join(QLatin1Char('\n'));
+}
+
+QString LMDesignStylePages::templateNameForPage(const LMDesignStyleReferencePoint& thePoint, int thePageCount) const
+{
+    int aPage = thePoint.page();
+    const LMCoverType& aCoverType = thePoint.coverType();
+    const int anAlternative = thePoint.alternativeSceneIndex();
+    const int anExtra = (aCoverType.value() & BOARD_COVERS) != 0 ? 4 : 0;
+    if (!myLastPages.isEmpty()) {
+        const auto aLast = myLastPages.constFind(aPage - (thePageCount - 1 + anExtra));
+        if (aLast != myLastPages.cend())
+            return aLast->at(aCoverType, anAlternative);
+    }
+    if (aPage > 3 && anExtra == 4)
+        --aPage;
+    if (aPage >= 0 && aPage < myDefinedPages.size())
+        return myDefinedPages.at(aPage).at(aCoverType, anAlternative);
+    if (myUndefinedPages.isEmpty() || aPage < 0)
+        return QString();
+    const qsizetype aCycled = (aPage - myDefinedPages.size()) % myUndefinedPages.size();
+    return myUndefinedPages.at(aCycled).at(aCoverType, anAlternative);
+}
+
+int LMDesignStylePages::doublePageTemplateCount() const
+{
+    const qsizetype aPages = myDefinedPages.size() + myUndefinedPages.size() + (myLastPages.isEmpty() ? 0 : 2);
+    return int((aPages + 1) / 2);
+}
+
+int LMDesignStylePages::normalPageCount(const LMCoverType& theCoverType) const
+{
+    return std::max(0, 2 * doublePageTemplateCount() - (theCoverType.isRegularCover() ? 4 : 0));
+}
+
+bool LMDesignStylePages::isEmptyPage(int thePage, const LMCoverType& theCoverType) const
+{
+    return theCoverType.isRegularCover() && (thePage == 2 * doublePageTemplateCount() || thePage == 3);
+}
+
+int LMDesignStylePages::coverDoublePages(const LMCoverType& theCoverType) const
+{
+    if (myDefinedPages.size() < 3)
+        return 0;
+    return int(std::min(myDefinedPages.at(2).count(theCoverType), myDefinedPages.at(0).count(theCoverType)));
+}
+
+void LMDesignStylePages::createVirtualPagesForDesignStyleV2(int theCount, const QString& theReplacedName)
+{
+    QList<LMDesignStylePage> aVirtual;
+    for (int anIndex = 1; anIndex < theCount; ++anIndex)
+        aVirtual.append(LMDesignStylePage(QStringList { STR_SYNTHESIZED_PAGE.arg(anIndex, 3, 10, QLatin1Char('0')) }));
+    if (theCount > 0)
+        aVirtual.append(LMDesignStylePage());
+    myUndefinedPages.removeIf([&theReplacedName](const LMDesignStylePage& thePage) {
+        return thePage.hasDefinedTemplateName(theReplacedName);
+    });
+    myUndefinedPages.append(aVirtual);
+    myVirtualPages = aVirtual;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMDesignStylePage.h"
+#include "LMDesignStyleReferencePoint.h"
 #include "LMTemplatesExport.h"
 
 #include <QList>
@@ -36,6 +37,31 @@ public:
     void setVirtualPages(const QList<LMDesignStylePage>& thePages) { myVirtualPages = thePages; }
     bool hasVirtualPages() const { return !myVirtualPages.isEmpty(); }
     bool isEmpty() const { return myDefinedPages.isEmpty() && myUndefinedPages.isEmpty() && myLastPages.isEmpty(); }
+
+    // ---- Choosing a page's template -----------------------------------------------------------
+    // The template name for the page of a product of thePageCount pages: a last page when one is
+    // keyed by the page's distance from the end, else the defined page of its index, else the
+    // undefined pages in a cycle after the defined ones; empty when none applies. A book with a
+    // regular cover counts four more pages (its last page is thePageCount + 3), and from page 4 on
+    // its pages count one less, since page 3 is the inside of the cover.
+    QString templateNameForPage(const LMDesignStyleReferencePoint& thePoint, int thePageCount) const;
+
+    // ---- Counting pages ------------------------------------------------------------------------
+    // The double pages the page list makes: half the defined, undefined and (as two) last pages,
+    // rounded up.
+    int doublePageTemplateCount() const;
+    // Twice the double pages, less the four cover pages of a regular cover; never below 0.
+    int normalPageCount(const LMCoverType& theCoverType) const;
+    // The insides of a regular cover (page 3 and the page after the last double page) stay empty.
+    bool isEmptyPage(int thePage, const LMCoverType& theCoverType) const;
+    // How many alternative covers the style offers: the fewer templates of the back and front
+    // cover pages; 0 without the three cover pages.
+    int coverDoublePages(const LMCoverType& theCoverType) const;
+
+    // The pages for synthesised inner templates: "synthesized_page_001" up to the one before the
+    // last, and a last page naming no template (kept as such), appended to the undefined pages
+    // after every undefined page naming theReplacedName is taken out.
+    void createVirtualPagesForDesignStyleV2(int theCount, const QString& theReplacedName);
 
     // Appends a "pages" element: the defined pages without "position", the undefined pages, then
     // the last pages from the earliest key to key 0 ("last-2", "last-1", "last").

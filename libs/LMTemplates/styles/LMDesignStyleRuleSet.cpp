@@ -225,3 +225,51 @@ bool operator==(const LMDesignStyleRuleSet& theA, const LMDesignStyleRuleSet& th
         && anA.myMasks == aB.myMasks && anA.myShadows == aB.myShadows && anA.myTextFormats == aB.myTextFormats
         && anA.myBorders == aB.myBorders && anA.myCornerSets == aB.myCornerSets;
 }
+
+LMTemplateAreaDefinitionList
+LMDesignStyleRuleSet::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas, const LMTemplateContext& theContext,
+                                             const LMDesignStyleReferencePoint& thePoint) const
+{
+    const LMDesignStyleRuleSetImpl& aData = *myImpl;
+    if (aData.myBackgrounds.isValid())
+        theAreas = aData.myBackgrounds.applyToAreaDefinitions(std::move(theAreas), theContext, thePoint);
+    if (aData.myCliparts.isValid())
+        theAreas = aData.myCliparts.applyToAreaDefinitions(std::move(theAreas), thePoint);
+    for (const LMDesignStyleBorders& aBorders : aData.myBorders)
+        theAreas = aBorders.applyToAreaDefinitions(std::move(theAreas), thePoint);
+    for (const LMDesignStyleCornerSets& aCornerSets : aData.myCornerSets)
+        theAreas = aCornerSets.applyToAreaDefinitions(std::move(theAreas), thePoint);
+    if (aData.myMasks.isValid())
+        theAreas = aData.myMasks.applyToAreaDefinitions(std::move(theAreas), thePoint);
+    if (aData.myShadows.isValid())
+        theAreas = aData.myShadows.applyToAreaDefinitions(std::move(theAreas));
+    if (aData.myTextFormats.isValid())
+        theAreas = aData.myTextFormats.applyToAreaDefinitions(std::move(theAreas));
+    return theAreas;
+}
+
+LMDesignElementIDSet LMDesignStyleRuleSet::requiredDesignElementIDs() const
+{
+    LMDesignElementIDSet anIds;
+    for (const LMDesignStyleBackground& aBackground : myImpl->myBackgrounds.items()) {
+        if (aBackground.isValid())
+            anIds.insert(aBackground.designElementID());
+    }
+    for (const auto* aList : { &myImpl->myCliparts.items(), &myImpl->myMasks.items() }) {
+        for (const LMDesignStyleClipart& aDecoration : *aList) {
+            if (aDecoration.isValid())
+                anIds.insert(aDecoration.designElementID());
+        }
+    }
+    return anIds;
+}
+
+QSet<QString> LMDesignStyleRuleSet::requiredFontFamilies() const
+{
+    QSet<QString> aFamilies;
+    for (const LMDesignStyleTextFormat& aFormat : myImpl->myTextFormats.textFormats()) {
+        if (!aFormat.fontFamily().isEmpty())
+            aFamilies.insert(aFormat.fontFamily());
+    }
+    return aFamilies;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMDesignElementIDSet.h"
 #include "LMDesignStyleBackgrounds.h"
 #include "LMDesignStyleBorders.h"
 #include "LMDesignStyleCliparts.h"
@@ -10,6 +11,7 @@
 #include "LMTemplatesExport.h"
 
 #include <QList>
+#include <QSet>
 #include <QSharedDataPointer>
 #include <QString>
 
@@ -67,6 +69,18 @@ public:
     QList<LMDesignStyleCornerSets> cornerSets() const;
     LMDesignStyleCornerSets cornerSets(const LMAreaType& theAreaType) const;
     void insertCornerSets(const LMDesignStyleCornerSets& theCornerSets);
+
+    // ---- Applying to a page ----------------------------------------------------------------
+    // Puts on the areas, each part only when present and in this order: backgrounds, cliparts,
+    // borders (each area type's), corner sets (each area type's), passepartouts, shadows, text
+    // formats. The lists move on as their attributes say; the moves are shared by every copy.
+    LMTemplateAreaDefinitionList applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas,
+                                                        const LMTemplateContext& theContext,
+                                                        const LMDesignStyleReferencePoint& thePoint) const;
+    // The ids of the valid backgrounds, cliparts and passepartouts.
+    LMDesignElementIDSet requiredDesignElementIDs() const;
+    // The font families the text formats name.
+    QSet<QString> requiredFontFamilies() const;
 
     // Appends a "ruleset" element: "name", then the valid collections in the order "backgrounds",
     // "borders", "cliparts", "passepartouts", "texts", "cornersets", "shadows".

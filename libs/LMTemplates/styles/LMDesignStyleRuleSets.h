@@ -28,6 +28,20 @@ public:
     qsizetype count() const { return myRuleSets.size(); }
     bool isEmpty() const { return myRuleSets.isEmpty(); }
 
+    // Applies the named rule sets in order, each to what the one before left; a name without rule
+    // set is skipped with the warning "ruleset '%1' not in list".
+    LMTemplateAreaDefinitionList applyRuleSetsToAreaDefinitions(const QStringList& theNames,
+                                                                LMTemplateAreaDefinitionList theAreas,
+                                                                const LMTemplateContext& theContext,
+                                                                const LMDesignStyleReferencePoint& thePoint) const;
+    // The text format of the type that the named rule sets make, merged in order: the format
+    // together with every field one of them sets. Missing names are warned about as above.
+    LMTextFormatChange textFormat(const QStringList& theNames, const LMAreaTextType& theTextType) const;
+    // The ids of the valid backgrounds, cliparts and passepartouts of every rule set.
+    LMDesignElementIDSet requiredDesignElementIDs() const;
+    // The font families of every text format of every rule set.
+    QSet<QString> requiredFontFamilies() const;
+
     // Appends a "rulesets" element with the rule sets in name order.
     void buildXML(QDomElement& theParent) const;
     QString toDebugString() const;

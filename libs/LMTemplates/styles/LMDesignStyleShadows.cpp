@@ -1,5 +1,8 @@
 #include "LMDesignStyleShadows.h"
 
+#include "LMDesignStyleAreas.h"
+#include "LMTemplateAreaDefinition.h"
+
 #include <QDomElement>
 #include <QStringList>
 
@@ -35,4 +38,15 @@ QString LMDesignStyleShadows::toDebugString() const
     for (const LMDesignStyleShadow& aShadow : myShadows)
         aLines << aShadow.toDebugString();
     return aLines.join(QLatin1Char('\n'));
+}
+
+LMTemplateAreaDefinitionList LMDesignStyleShadows::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas) const
+{
+    for (const LMDesignStyleShadow& aShadow : myShadows) {
+        for (LMTemplateAreaDefinition* anArea : LMDesignStyleAreas::ofType(theAreas, aShadow.areaType()))
+            LMDesignStyleAreas::changeDecoration(*anArea, [&aShadow](LMAreaDecoration& theDecoration) {
+                theDecoration.setShadow(aShadow.shadowConfig());
+            });
+    }
+    return theAreas;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMDesignStyleShadow.h"
+#include "LMTemplateAreaDefinitionList.h"
 #include "LMTemplatesExport.h"
 
 #include <QList>
@@ -24,6 +25,8 @@ public:
     bool isEmpty() const { return myShadows.isEmpty(); }
     bool isValid() const { return !isEmpty(); }
 
+    // Gives the areas of each shadow's area type that shadow.
+    LMTemplateAreaDefinitionList applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas) const;
     // Appends a "shadows" element with the shadows in area type order.
     void buildXML(QDomElement& theParent) const;
     QString toDebugString() const;

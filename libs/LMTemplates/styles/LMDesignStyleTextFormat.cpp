@@ -167,3 +167,58 @@ bool operator==(const LMDesignStyleTextFormat& theA, const LMDesignStyleTextForm
         && theA.myAlignmentVertical == theB.myAlignmentVertical && theA.mySpotColor == theB.mySpotColor
         && sameNumber(theA.myLetterSpacing, theB.myLetterSpacing) && sameNumber(theA.myLineHeight, theB.myLineHeight);
 }
+
+namespace {
+// One change of one field, made on a default format.
+template <typename Setter> LMTextFormatChange fieldChange(LMTextFormat::Field theField, Setter theSetter)
+{
+    LMTextFormat aFormat;
+    theSetter(aFormat);
+    return LMTextFormatChange(aFormat, theField);
+}
+} // namespace
+
+LMTextFormatChange LMDesignStyleTextFormat::textFormatChanges() const
+{
+    using F = LMTextFormat;
+    LMTextFormatChange aChange;
+    if (!myFontFamily.isEmpty())
+        aChange.merge(fieldChange(F::FontFamily, [this](F& theFormat) { theFormat.setFontFamily(myFontFamily); }));
+    if (myFontSize >= 0)
+        aChange.merge(fieldChange(F::FontSize, [this](F& theFormat) { theFormat.setFontSize(myFontSize); }));
+    aChange.merge(fieldChange(
+        F::Bold, [this](F& theFormat) { theFormat.setBold(myFontWeight.contains(QLatin1String("bold"))); }));
+    aChange.merge(fieldChange(
+        F::Italic, [this](F& theFormat) { theFormat.setItalic(myFontWeight.contains(QLatin1String("italic"))); }));
+    if (myFontColor.isValid())
+        aChange.merge(fieldChange(F::FontColor, [this](F& theFormat) { theFormat.setFontColor(myFontColor); }));
+    if (myBackgroundColor.isValid())
+        aChange.merge(
+            fieldChange(F::BackgroundColor, [this](F& theFormat) { theFormat.setBackgroundColor(myBackgroundColor); }));
+    if (myPaddingHorizontal != -1.0)
+        aChange.merge(fieldChange(F::PaddingHorizontal, [this](F& theFormat) {
+            theFormat.setPaddingHorizontal(LMDistance(myPaddingHorizontal, LMDistanceUnit::Millimetre));
+        }));
+    if (myPaddingVertical != -1.0)
+        aChange.merge(fieldChange(F::PaddingVertical, [this](F& theFormat) {
+            theFormat.setPaddingVertical(LMDistance(myPaddingVertical, LMDistanceUnit::Millimetre));
+        }));
+    if (myHasOutline)
+        aChange.merge(fieldChange(F::Outline, [this](F& theFormat) { theFormat.setOutline(myOutline); }));
+    aChange.merge(fieldChange(F::AlignmentHorizontal, [this](F& theFormat) {
+        theFormat.setAlignmentHorizontal(myAlignmentHorizontal.toQt());
+    }));
+    aChange.merge(fieldChange(F::AlignmentVertical,
+                              [this](F& theFormat) { theFormat.setAlignmentVertical(myAlignmentVertical.toQt()); }));
+    if (mySpotColor) {
+        aChange.merge(fieldChange(F::SpotColorText, [](F& theFormat) { theFormat.setSpotColorText(true); }));
+        aChange.merge(
+            fieldChange(F::SpotColorBackground, [](F& theFormat) { theFormat.setSpotColorBackground(false); }));
+    }
+    aChange.merge(fieldChange(F::LetterSpacing, [this](F& theFormat) {
+        theFormat.setLetterSpacing(LMDistance(myLetterSpacing, LMDistanceUnit::Millimetre));
+    }));
+    aChange.merge(fieldChange(F::LineHeight,
+                              [this](F& theFormat) { theFormat.setLineHeightPercent(qRound(myLineHeight * 100)); }));
+    return aChange;
+}

@@ -4,6 +4,7 @@
 #include "LMAreaTextType.h"
 #include "LMOutlineConfig.h"
 #include "LMTemplatesExport.h"
+#include "LMTextFormatChange.h"
 
 #include <QColor>
 #include <QString>
@@ -64,6 +65,13 @@ public:
     void setLineHeight(double theFactor) { myLineHeight = theFactor; }
 
     size_t hash() const;
+
+    // What the format changes on a text, merged in this order: the font family and size when
+    // given; boldness and italics, always ("fontWeight" containing "bold", "italic"); the colours
+    // when given; the paddings when given; the outline when set; both alignments, always; with
+    // "gsel" the spot colour taken by the text (and not by its background); letter spacing and
+    // line height, always.
+    LMTextFormatChange textFormatChanges() const;
 
     // Appends a "text" element with what is set; "letterSpacing" and "lineHeight", which the
     // schema does not know, only when they differ from their defaults.

@@ -1,5 +1,8 @@
 #include "LMDesignStyleTextFormats.h"
 
+#include "LMDesignStyleAreas.h"
+#include "LMTemplateAreaDefinitionText.h"
+
 #include <QDomElement>
 #include <QStringList>
 
@@ -33,4 +36,25 @@ QString LMDesignStyleTextFormats::toDebugString() const
     for (const LMDesignStyleTextFormat& aFormat : myFormats)
         aLines << aFormat.toDebugString();
     return aLines.join(QLatin1Char('\n'));
+}
+
+LMTemplateAreaDefinitionList
+LMDesignStyleTextFormats::applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas) const
+{
+    if (myFormats.isEmpty())
+        return theAreas;
+    for (LMTemplateAreaDefinition* anArea : LMDesignStyleAreas::all(theAreas)) {
+        auto* aText = dynamic_cast<LMTemplateAreaDefinitionText*>(anArea);
+        if (aText == nullptr)
+            continue;
+        const auto aFound = myFormats.constFind(aText->textType().value());
+        if (aFound == myFormats.cend())
+            continue;
+        // Over what the area has: the rule sets of a page layer their formats, as textFormat()
+        // merges them.
+        LMTextFormatChange aChange = aText->textFormatChange();
+        aChange.merge(aFound->textFormatChanges());
+        aText->setTextFormatChange(aChange);
+    }
+    return theAreas;
 }

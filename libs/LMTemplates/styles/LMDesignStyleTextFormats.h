@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LMDesignStyleTextFormat.h"
+#include "LMTemplateAreaDefinitionList.h"
 #include "LMTemplatesExport.h"
 
 #include <QList>
@@ -28,6 +29,9 @@ public:
     bool isEmpty() const { return myFormats.isEmpty(); }
     bool isValid() const { return !isEmpty(); }
 
+    // Gives every text area whose text type has a format that format's changes, merged over the
+    // change the area has (a rule set before on the same page), the later fields winning.
+    LMTemplateAreaDefinitionList applyToAreaDefinitions(LMTemplateAreaDefinitionList theAreas) const;
     // Appends a "texts" element with the formats in text type order.
     void buildXML(QDomElement& theParent) const;
     QString toDebugString() const;

@@ -251,6 +251,9 @@ private slots:
         QCOMPARE(aTemplates.size(), templates);
         const qint64 aGrowth = statusBytes("VmHWM") - aBefore;
         aTemplates.deleteEntriesAndClear();
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("the address sanitizer keeps freed memory in quarantine: the peak says nothing here");
+#endif
         QVERIFY2(aGrowth < 10 * aFileSize,
                  qPrintable(QStringLiteral("%1 bytes for a file of %2").arg(aGrowth).arg(aFileSize)));
     }

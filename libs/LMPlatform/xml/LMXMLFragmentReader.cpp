@@ -2,6 +2,20 @@
 
 #include <QXmlStreamReader>
 
+bool LMXMLFragmentReader::readToDocumentElement(QXmlStreamReader& theReader)
+{
+    while (!theReader.atEnd() && theReader.readNext() != QXmlStreamReader::StartElement)
+        ;
+    return theReader.isStartElement();
+}
+
+bool LMXMLFragmentReader::readToEnd(QXmlStreamReader& theReader)
+{
+    while (!theReader.atEnd())
+        theReader.readNext();
+    return !theReader.hasError();
+}
+
 QDomElement LMXMLFragmentReader::readShell(const QXmlStreamReader& theReader, QDomDocument& theDocument)
 {
     Q_ASSERT_X(theReader.isStartElement(), "LMXMLFragmentReader::readShell", "the reader is not on a start element");

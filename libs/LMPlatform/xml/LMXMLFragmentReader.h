@@ -18,6 +18,12 @@ class QXmlStreamReader;
 class LMPLATFORM_EXPORT LMXMLFragmentReader
 {
 public:
+    // Moves the reader to the document element's start; false when the text ends or breaks first.
+    static bool readToDocumentElement(QXmlStreamReader& theReader);
+    // Reads the rest of the text, which must be well formed too, as for a DOM; false (the reader
+    // has the error) when it is not.
+    static bool readToEnd(QXmlStreamReader& theReader);
+
     // The reader stands on a start element: that element with its attributes and no children,
     // created in theDocument but not placed in it. The reader does not move.
     static QDomElement readShell(const QXmlStreamReader& theReader, QDomDocument& theDocument);

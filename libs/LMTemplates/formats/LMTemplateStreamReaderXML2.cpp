@@ -22,9 +22,7 @@ struct LMTemplateStreamReaderXML2::Private
     Private(const QString& theText, const QString& theName) : myText(theText), myName(theName), myReader(theText)
     {
         LMXMLLoader::prepareReader(myReader);
-        while (!myReader.atEnd() && myReader.readNext() != QXmlStreamReader::StartElement)
-            ;
-        if (myReader.isStartElement())
+        if (LMXMLFragmentReader::readToDocumentElement(myReader))
             myRootTag = myReader.qualifiedName().toString();
     }
 
@@ -145,8 +143,7 @@ void LMTemplateStreamReaderXML2::Private::rereadBlock(qint64 theStart, const QDo
     // The block ends before the rest of the text does; the reader stops at the block's end.
     QXmlStreamReader aReader(QStringView(myText).sliced(theStart).toString());
     LMXMLLoader::prepareReader(aReader);
-    while (!aReader.atEnd() && aReader.readNext() != QXmlStreamReader::StartElement)
-        ;
+    LMXMLFragmentReader::readToDocumentElement(aReader);
     QDomElement aShell = theShell;
     LMXMLFragmentReader::readChildren(
         aReader, myDocument, aShell, LMTemplateIO::WORD_TEMPLATE, [&](const QDomElement& theTemplate) {
@@ -182,10 +179,7 @@ std::optional<LMUnconfiguredTemplateList> LMTemplateStreamReaderXML2::read(const
             }
         }
     }
-    // What follows the root must be well formed too, as for the DOM.
-    while (!aReader.atEnd())
-        aReader.readNext();
-    if (aReader.hasError()) {
+    if (!LMXMLFragmentReader::readToEnd(aReader)) {
         LMXMLLoader::warnMalformed(d->myName, aReader);
         d->myResult.deleteEntriesAndClear();
         d->mySmartLayouts.clear();

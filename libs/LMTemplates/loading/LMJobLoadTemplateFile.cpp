@@ -134,8 +134,7 @@ void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QStri
     const QString aPath = myInfo->file().absoluteFilePath();
     QXmlStreamReader aReader(theText);
     LMXMLLoader::prepareReader(aReader);
-    while (!aReader.atEnd() && aReader.readNext() != QXmlStreamReader::StartElement)
-        ;
+    LMXMLFragmentReader::readToDocumentElement(aReader);
     QDomDocument aPieces;
     QDomElement aRoot = LMXMLFragmentReader::readShell(aReader, aPieces);
     const qint64 aLine = aReader.lineNumber();
@@ -158,10 +157,7 @@ void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QStri
         else
             addTemplate(theElement, theBasePath, aMetaData, aTemplates);
     });
-    // What follows must be well formed too, as for a DOM.
-    while (!aReader.atEnd())
-        aReader.readNext();
-    if (aReader.hasError()) {
+    if (!LMXMLFragmentReader::readToEnd(aReader)) {
         LMXMLLoader::warnMalformed(aPath, aReader);
         qCWarning(lcLoading) << "could not open template file" << aPath;
         aTemplates.deleteEntriesAndClear();

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 // The guard that keeps references inside content files from reaching files outside the content
@@ -37,8 +38,7 @@ private Q_SLOTS:
 
     void resolve_data()
     {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("reference");
+        columns<QString, QString>("base", "reference");
         // Below the root; empty when refused.
         QTest::addColumn<QString>("expected");
         // The reason of the warning; empty when none is expected.

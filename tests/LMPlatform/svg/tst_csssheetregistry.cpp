@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 // The registry of CSS sheets: the content folder on first use, registering, folders, reloading,
@@ -73,11 +74,7 @@ private Q_SLOTS:
 
     void loadFolder_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("checkedId");
-        QTest::addColumn<QString>("checkedText");
+        columns<QString, int, QString, QString, QString>("folder", "count", "warning", "checkedId", "checkedText");
 
         row("replaces and adds, unicode names", QStringLiteral("more"), 2, QString(),
             QString::fromUtf8("gr\xc3\xbcn.css"), QString::fromUtf8("/* \xc3\xbc */ text { fill: green }"));
@@ -217,10 +214,7 @@ private Q_SLOTS:
 
     void fromDocument_data()
     {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QStringList>("sheetIds");
-        QTest::addColumn<QString>("defaultTitle");
+        columns<QByteArray, QStringList, QStringList, QString>("xml", "titles", "sheetIds", "defaultTitle");
 
         const QByteArray aRoot = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
         row("no instructions", aRoot, QStringList(), QStringList(), QString());

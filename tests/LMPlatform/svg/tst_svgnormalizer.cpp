@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -78,11 +79,9 @@ private Q_SLOTS:
 
     void prepare_data()
     {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("designLogo");
+        columns<QString, QString>("body", "designLogo");
         // "$A" stands for the canonical design folder.
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QStringList>("warnings");
+        columns<QString, QStringList>("expected", "warnings");
 
         const QString aLogo = QStringLiteral("/content/logos/design-logo.svg");
         // The expected body is written with ' for ", and '$A' for the canonical design folder.

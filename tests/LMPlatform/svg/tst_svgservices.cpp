@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 // The small services the SVG template reader asks: language, error reports, custom colour
@@ -36,9 +37,7 @@ private Q_SLOTS:
 
     void languageCode_data()
     {
-        QTest::addColumn<QByteArray>("environment");
-        QTest::addColumn<QString>("set");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QString, QString>("environment", "set", "expected");
 
         row("default German", QByteArray(), QString(), QStringLiteral("de"));
         row("environment", QByteArray("It"), QString(), QStringLiteral("it"));
@@ -117,8 +116,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QStringList>("sheets"); // "title=sheet", in list order
-        QTest::addColumn<QString>("defaultTitle");
-        QTest::addColumn<QString>("warning");
+        columns<QString, QString>("defaultTitle", "warning");
         const auto row = [](const char* theTag, const QByteArray& theJson, const QStringList& theSheets,
                             const QString& theDefault = QString(), const QString& theWarning = QString()) {
             QTest::newRow(theTag) << theJson << theSheets << theDefault << theWarning;

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTransform>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMTextFormatChange)
@@ -122,8 +123,7 @@ class TestSVGTransform : public QObject
 private Q_SLOTS:
     void parse_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QTransform>("expected");
+        columns<QString, QTransform>("text", "expected");
 
         const double aTan30 = std::tan(qDegreesToRadians(30.0));
         row("empty", QString(), QTransform());
@@ -190,10 +190,7 @@ private Q_SLOTS:
 
     void transformMatrix_data()
     {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QPointF>("local");
-        QTest::addColumn<QPointF>("document");
+        columns<QByteArray, QString, QPointF, QPointF>("xml", "warning", "local", "document");
 
         // Three ancestors and the element itself; the target element has id "t".
         const QByteArray aChain = "<svg><g transform=\"translate(100,0)\"><g transform=\"scale(2)\">"
@@ -237,8 +234,7 @@ private Q_SLOTS:
     // Whole numbers from numbers read from files: every reader's conversion goes through it.
     void boundedInt_data()
     {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("expected");
+        columns<double, int>("value", "expected");
         row("inside, rounded half away from zero", 2.5, 3);
         row("just below the maximum", 99.4, 99);
         row("above the maximum", 100.5, 100);
@@ -255,8 +251,7 @@ private Q_SLOTS:
 
     void rotation_data()
     {
-        QTest::addColumn<QString>("transform");
-        QTest::addColumn<double>("degrees");
+        columns<QString, double>("transform", "degrees");
 
         row("identity", QString(), 0.0);
         row("270 is minus 90", QStringLiteral("rotate(270)"), -90.0);
@@ -282,8 +277,7 @@ private Q_SLOTS:
 
     void layerType_data()
     {
-        QTest::addColumn<QString>("attribute");
-        QTest::addColumn<int>("expected");
+        columns<QString, int>("attribute", "expected");
 
         row("transfer", QStringLiteral("1"), 1);
         row("reference with blanks", QStringLiteral(" 4 "), 4);
@@ -305,9 +299,7 @@ private Q_SLOTS:
 
     void parseCSS_data()
     {
-        QTest::addColumn<QString>("css");
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<LMTextFormatChange>("expected");
+        columns<QString, double, LMTextFormatChange>("css", "dpi", "expected");
 
         textRow("empty", QString(), Expect());
         textRow("size in points", "font-size: 12pt", Expect().size(12));
@@ -377,9 +369,7 @@ private Q_SLOTS:
 
     void fromSVG_data()
     {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<LMTextFormatChange>("expected");
+        columns<QByteArray, double, LMTextFormatChange>("xml", "dpi", "expected");
 
         textRow(
             "nearest wins over three levels",
@@ -413,9 +403,7 @@ private Q_SLOTS:
 
     void textTransform_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expected");
-        QTest::addColumn<bool>("warns");
+        columns<QString, int, bool>("text", "expected", "warns");
 
         row("uppercase", QStringLiteral("uppercase"), 1, false);
         row("mixed case with blanks", QStringLiteral(" UpperCase "), 1, false);

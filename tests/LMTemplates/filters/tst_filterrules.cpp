@@ -14,6 +14,7 @@
 #include <QDomDocument>
 #include <QtTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -48,8 +49,7 @@ private slots:
     void ruleWords_data()
     {
         QTest::addColumn<QString>("text"); // null: only the value is written
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("written");
+        columns<int, QString>("value", "written");
 
         row("arrangement reads as theme", "arrangement", 16, "theme");
         row("11 keeps its word", QString(), 11, "arrangement");
@@ -246,9 +246,7 @@ private slots:
 
     void articleSize_data()
     {
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<QStringList>("articles");
+        columns<QSizeF, int, QStringList>("size", "pageType", "articles");
 
         const int anInner = int(LMPageTypeEnum::InnerPage);
         row("portrait inner pages", QSizeF(2000, 3000), anInner, QStringList { "BOOK_A", "BOOK_C" });

@@ -121,10 +121,7 @@ private slots:
 
     void chains_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("warning");
+        columns<int, Setup, bool, QString>("jigType", "setup", "accepted", "warning");
 
         int aJig = 0;
         const auto row
@@ -514,3 +511,5 @@ std::unique_ptr<LMTemplate> noWallholder()
 
 QTEST_GUILESS_MAIN(TestTemplateFilters)
 #include "tst_templatefilters.moc"
+
+using LMTestSupport::columns;

@@ -16,6 +16,7 @@
 
 #include <functional>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -84,9 +85,7 @@ class TestEnumTables : public QObject
 private Q_SLOTS:
     void decode_data()
     {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<qint32>("expected");
+        columns<QString, QString, qint32>("table", "text", "expected");
 
         tableRow("layer: mixed case, comma and blank", "template_Content_1, TEMPLATE_content_2", 24);
         tableRow("layer: empty text gives the default", "", 0);
@@ -132,10 +131,7 @@ private Q_SLOTS:
 
     void encode_data()
     {
-        QTest::addColumn<QString>("table");
-        QTest::addColumn<qint32>("value");
-        QTest::addColumn<QString>("expectedEncode");
-        QTest::addColumn<QString>("expectedCSV");
+        columns<QString, qint32, QString, QString>("table", "value", "expectedEncode", "expectedCSV");
 
         tableRow("layer: composite written by its first word", 124, "TEMPLATE_CONTENT_0_4",
                  "TEMPLATE_CONTENT_0, TEMPLATE_CONTENT_1, TEMPLATE_CONTENT_2, TEMPLATE_CONTENT_3, TEMPLATE_CONTENT_4");
@@ -208,8 +204,7 @@ private Q_SLOTS:
 
     void tabType_data()
     {
-        QTest::addColumn<QList<qint32>>("layers");
-        QTest::addColumn<int>("expectedTab");
+        columns<QList<qint32>, int>("layers", "expectedTab");
 
         row("background", QList<qint32> { 1 }, 3);
         row("contents", QList<qint32> { 4, 8, 16, 32, 64, 124 }, 4);
@@ -254,8 +249,7 @@ private Q_SLOTS:
 
     void relaxSteps_data()
     {
-        QTest::addColumn<qint32>("start");
-        QTest::addColumn<QList<qint32>>("addedBits");
+        columns<qint32, QList<qint32>>("start", "addedBits");
 
         row("from nothing", 0, QList<qint32> { 512, 8, 256, 1, 2, 128 });
         row("panorama already set", 8, QList<qint32> { 512, 256, 1, 2, 128 });
@@ -281,10 +275,7 @@ private Q_SLOTS:
 
     void relaxOther_data()
     {
-        QTest::addColumn<qint32>("start");
-        QTest::addColumn<qint32>("other");
-        QTest::addColumn<bool>("expectedAdded");
-        QTest::addColumn<qint32>("expectedValue");
+        columns<qint32, qint32, bool, qint32>("start", "other", "expectedAdded", "expectedValue");
 
         row("new bit", 1, 2, true, 3);
         row("one shared bit refuses all", 1, 3, false, 1);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <climits>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 using Ints = QList<int>;
@@ -42,11 +43,7 @@ private Q_SLOTS:
 
     void rangeValues_data()
     {
-        QTest::addColumn<int>("min");
-        QTest::addColumn<int>("max");
-        QTest::addColumn<Ints>("inside");
-        QTest::addColumn<Ints>("outside");
-        QTest::addColumn<int>("center");
+        columns<int, int, Ints, Ints, int>("min", "max", "inside", "outside", "center");
 
         row("bounds, odd sum rounds down", 2, 5, Ints { 2, 5 }, Ints { 1, 6 }, 3);
         row("negative, truncated toward zero", -5, -2, Ints { -5 }, Ints { -1 }, -3);
@@ -76,11 +73,8 @@ private Q_SLOTS:
 
     void rangePairs_data()
     {
-        QTest::addColumn<LMIntRange>("range");
-        QTest::addColumn<LMIntRange>("other");
-        QTest::addColumn<bool>("expectedContains");
-        QTest::addColumn<bool>("expectedIntersects");
-        QTest::addColumn<bool>("expectedLess");
+        columns<LMIntRange, LMIntRange, bool, bool, bool>("range", "other", "expectedContains", "expectedIntersects",
+                                                          "expectedLess");
 
         row("nested, less by min", LMIntRange(0, 10), LMIntRange(2, 3), true, true, true);
         row("around", LMIntRange(2, 3), LMIntRange(0, 10), false, true, false);
@@ -118,9 +112,7 @@ private Q_SLOTS:
 
     void rangeExpandTo_data()
     {
-        QTest::addColumn<LMIntRange>("start");
-        QTest::addColumn<Ints>("values");
-        QTest::addColumn<LMIntRange>("expected");
+        columns<LMIntRange, Ints, LMIntRange>("start", "values", "expected");
 
         row("unset range takes the value", LMIntRange(0, 0), Ints { 7 }, LMIntRange(7, 7));
         row("zero bound alone is not unset", LMIntRange(0, 4), Ints { -2 }, LMIntRange(-2, 4));
@@ -151,9 +143,7 @@ private Q_SLOTS:
 
     void split_data()
     {
-        QTest::addColumn<LMIntRange>("range");
-        QTest::addColumn<int>("parts");
-        QTest::addColumn<Ints>("expected");
+        columns<LMIntRange, int, Ints>("range", "parts", "expected");
 
         row("one part", LMIntRange(0, 9), 1, Ints { 0, 9 });
         row("three parts, larger first", LMIntRange(0, 9), 3, Ints { 0, 3, 4, 6, 7, 9 });
@@ -174,8 +164,7 @@ private Q_SLOTS:
 
     void splitCoversExactly_data()
     {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("parts");
+        columns<int, int>("count", "parts");
 
         row("1 value, 2 parts", 1, 2);
         row("12 values, 13 parts", 12, 13);
@@ -219,8 +208,7 @@ private Q_SLOTS:
 
     void angleNormalized_data()
     {
-        QTest::addColumn<int>("degrees");
-        QTest::addColumn<int>("expected");
+        columns<int, int>("degrees", "expected");
 
         row("full turn", 360, 0);
         row("minus one", -1, 359);
@@ -242,9 +230,7 @@ private Q_SLOTS:
     void tiltFromXml_data()
     {
         QTest::addColumn<QString>("text"); // null: no attribute
-        QTest::addColumn<bool>("expectedDefined");
-        QTest::addColumn<int>("expectedDegrees");
-        QTest::addColumn<bool>("expectedPortrait");
+        columns<bool, int, bool>("expectedDefined", "expectedDegrees", "expectedPortrait");
 
         row("absent", QString(), false, 0, false);
         row("minus 90", "-90", true, 270, true);
@@ -305,11 +291,8 @@ private Q_SLOTS:
 
     void emptyMeansAll_data()
     {
-        QTest::addColumn<QStringList>("inserted");
-        QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QString>("probe");
-        QTest::addColumn<bool>("expectedAll");
-        QTest::addColumn<bool>("expectedContains");
+        columns<QStringList, QStringList, QString, bool, bool>("inserted", "removed", "probe", "expectedAll",
+                                                               "expectedContains");
 
         const QStringList aNone;
         row("new set holds everything", aNone, aNone, "A4", true, true);

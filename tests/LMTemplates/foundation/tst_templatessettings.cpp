@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -47,10 +48,7 @@ private Q_SLOTS:
 
     void loadSettings_data()
     {
-        QTest::addColumn<QVariantMap>("store");
-        QTest::addColumn<QString>("expectedFoto");
-        QTest::addColumn<QColor>("expectedColor");
-        QTest::addColumn<int>("fotoWrites");
+        columns<QVariantMap, QString, QColor, int>("store", "expectedFoto", "expectedColor", "fotoWrites");
 
         const QColor aDefault = LMTemplatesSettings::defaultProximitySortColor();
         row("empty store", QVariantMap(), QString(), aDefault, 0);

@@ -22,6 +22,7 @@
 
 #include <tuple>
 
+using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
 
@@ -111,12 +112,8 @@ private Q_SLOTS:
     // Orientation, spaciousness and weight point of an area given in page fractions.
     void measures_data()
     {
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<bool>("normalise");
-        QTest::addColumn<double>("aspect");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<double>("spaciousness");
-        QTest::addColumn<QPointF>("weight");
+        columns<QRectF, bool, double, int, double, QPointF>("rect", "normalise", "aspect", "orientation",
+                                                            "spaciousness", "weight");
 
         row("landscape", QRectF(0, 0, 0.6, 0.5), true, 1.0, 2, 0.3, QPointF(-0.06, -0.075));
         row("portrait", QRectF(0, 0, 0.4, 0.5), true, 1.0, 1, 0.2, QPointF(-0.06, -0.05));
@@ -143,9 +140,7 @@ private Q_SLOTS:
 
     void scaleFactor_data()
     {
-        QTest::addColumn<QSizeF>("original");
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<double>("factor");
+        columns<QSizeF, QSizeF, double>("original", "size", "factor");
 
         row("unknown original", QSizeF(-1, -1), QSizeF(500, 300), 1.0);
         row("neutral page, fuzzily", QSizeF(100000.00000001, 99999.99999999), QSizeF(50, 30), 1.0);
@@ -170,9 +165,7 @@ private Q_SLOTS:
 
     void scaledRectOnPageSpec_data()
     {
-        QTest::addColumn<LMPageSizeSpec>("spec");
-        QTest::addColumn<int>("options");
-        QTest::addColumn<QRectF>("expected");
+        columns<LMPageSizeSpec, int, QRectF>("spec", "options", "expected");
 
         const QPointF aBleed(30, 20);
         const QSizeF aPage(4000, 2000);
@@ -199,9 +192,7 @@ private Q_SLOTS:
 
     void pageAlignmentIsOkay_data()
     {
-        QTest::addColumn<int>("constraint");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<bool>("okay");
+        columns<int, int, bool>("constraint", "alignment", "okay");
 
         row("anywhere, even on no page", 7, 0, true);
         row("left area on the left", 1, 1, true);
@@ -311,8 +302,7 @@ private Q_SLOTS:
 
     void roundTrip_data()
     {
-        QTest::addColumn<AreaPointer>("area");
-        QTest::addColumn<QString>("tag");
+        columns<AreaPointer, QString>("area", "tag");
 
         auto aFoto = make<LMTemplateAreaDefinitionFoto>(QRectF(200, 100, 600, 400), 30);
         aFoto->setFotoInAreaDescription(LMFotoInAreaDescription(LMFoto::fromString(QStringLiteral("/fotos/Ä.jpg")),
@@ -569,10 +559,7 @@ private Q_SLOTS:
     // What each kind reads from its attributes and children, on a page of 1000 x 500.
     void readAttributes_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<bool>("lookups");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("expected");
+        columns<QString, bool, QString, QString>("xml", "lookups", "warning", "expected");
 
         row("photo: no status", "<imagearea/>", true, "", "status 0 abilities 6799359 rule 30 mask 0 0");
         row("photo: preview", "<imagearea editor='preview'/>", true, "", "status 1 abilities 6799359 rule 30 mask 0 0");

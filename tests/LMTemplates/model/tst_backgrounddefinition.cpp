@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMMultiColorConfig)
@@ -37,8 +38,7 @@ class TestBackgroundDefinition : public QObject
 private Q_SLOTS:
     void detectBackgroundId_data()
     {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<int>("id");
+        columns<QString, int>("fileName", "id");
 
         row("leading zeros", QStringLiteral("bg_0012.jpg"), 12);
         row("only the last four digits", QStringLiteral("12345.jpg"), 2345);
@@ -60,14 +60,9 @@ private Q_SLOTS:
 
     void fromXml_data()
     {
-        QTest::addColumn<QString>("attributes");
-        QTest::addColumn<int>("backgroundId");
-        QTest::addColumn<int>("multiColorId");
-        QTest::addColumn<int>("spotColorId");
-        QTest::addColumn<QList<int>>("ids");
-        QTest::addColumn<bool>("suitableForMultiColor");
-        QTest::addColumn<bool>("spotColorMask");
-        QTest::addColumn<QStringList>("warnings");
+        columns<QString, int, int, int, QList<int>, bool, bool, QStringList>(
+            "attributes", "backgroundId", "multiColorId", "spotColorId", "ids", "suitableForMultiColor",
+            "spotColorMask", "warnings");
 
         row("plain background", QStringLiteral("filename='bg_0012.jpg'"), 12, 0, 0, QList<int>(), false, false,
             QStringList());
@@ -106,10 +101,7 @@ private Q_SLOTS:
 
     void backgroundIdAndHashKey_data()
     {
-        QTest::addColumn<QString>("attributes");
-        QTest::addColumn<LMMultiColorConfig>("config");
-        QTest::addColumn<int>("backgroundId");
-        QTest::addColumn<int>("hashKey");
+        columns<QString, LMMultiColorConfig, int, int>("attributes", "config", "backgroundId", "hashKey");
 
         const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
         row("no variant: the file's id", aMulti, LMMultiColorConfig(), 12, -1000 - 1 + 12);
@@ -142,11 +134,8 @@ private Q_SLOTS:
 
     void equality_data()
     {
-        QTest::addColumn<QString>("attributesA");
-        QTest::addColumn<LMMultiColorConfig>("configA");
-        QTest::addColumn<QString>("attributesB");
-        QTest::addColumn<LMMultiColorConfig>("configB");
-        QTest::addColumn<bool>("equal");
+        columns<QString, LMMultiColorConfig, QString, LMMultiColorConfig, bool>("attributesA", "configA", "attributesB",
+                                                                                "configB", "equal");
 
         const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
         const LMMultiColorConfig aNone;

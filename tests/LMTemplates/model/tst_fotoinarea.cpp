@@ -4,6 +4,7 @@
 #include <QDomDocument>
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMFotoInAreaDescription)
@@ -16,9 +17,7 @@ class TestFotoInArea : public QObject
 private Q_SLOTS:
     void fuzzyEquals_data()
     {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<bool>("equal");
+        columns<double, double, bool>("a", "b", "equal");
 
         row("fourteenth significant digit", 1.2345678901234, 1.2345678901235, true);
         row("eleventh significant digit", 1.2345678901, 1.2345678902, false);
@@ -58,9 +57,7 @@ private Q_SLOTS:
 
     void visibleRect_data()
     {
-        QTest::addColumn<QPointF>("topLeft");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QRectF>("expected");
+        columns<QPointF, double, QRectF>("topLeft", "zoom", "expected");
 
         const QSizeF anArea(200, 100);
         row("zoom 1", QPointF(-20, -10), 1.0, QRectF(20, 10, 200, 100));
@@ -80,9 +77,7 @@ private Q_SLOTS:
 
     void readXml_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<LMFotoInAreaDescription>("expected");
+        columns<QString, QStringList, LMFotoInAreaDescription>("xml", "warnings", "expected");
 
         const LMFoto aFoto = LMFoto::fromString(QStringLiteral("/base/fotos/a.jpg"));
         row("everything", "<image fileName='fotos/a.jpg' useABK='0' zoomFactor='1.5' left='-12' top='7.5'/>",
@@ -112,8 +107,7 @@ private Q_SLOTS:
 
     void roundTrip_data()
     {
-        QTest::addColumn<QPointF>("topLeft");
-        QTest::addColumn<QPointF>("written");
+        columns<QPointF, QPointF>("topLeft", "written");
 
         row("whole numbers", QPointF(-12, 7), QPointF(-12, 7));
         row("halves away from zero", QPointF(2.5, -2.5), QPointF(3, -3));

@@ -90,6 +90,7 @@ const LMTemplateAreaDefinitionSmartLayout* firstSmartLayout(const LMTemplateArea
 
 Q_DECLARE_METATYPE(Setup)
 
+using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
 
@@ -108,12 +109,7 @@ private slots:
 
     void kinds_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<bool>("empty");
-        QTest::addColumn<bool>("hasLayout");
-        QTest::addColumn<bool>("hasBackground");
+        columns<int, Setup, bool, bool, bool, bool>("jigType", "setup", "valid", "empty", "hasLayout", "hasBackground");
 
         const Setup aNothing = SETUP();
         const Setup anImage = SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("a.jpg")));
@@ -153,10 +149,7 @@ private slots:
 
     void configurationText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("spot");
-        QTest::addColumn<QString>("written");
+        columns<QString, QString, bool, QString>("text", "title", "spot", "written");
 
         row("default", QStringLiteral("---;false"), QString(), false, QStringLiteral("---;false"));
         row("only the exact word false disables", QStringLiteral("Blau;FALSE"), QStringLiteral("Blau"), true,
@@ -181,10 +174,7 @@ private slots:
 
     void configurationOrder_data()
     {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("equal");
-        QTest::addColumn<bool>("less");
+        columns<QString, QString, bool, bool>("a", "b", "equal", "less");
 
         row("same", QStringLiteral("Blau;true"), QStringLiteral("Blau;true"), true, false);
         row("by title", QStringLiteral("Blau;true"), QStringLiteral("Rot;false"), false, true);
@@ -229,9 +219,7 @@ private slots:
 
     void configuringAppliesTheSpotColorRule_data()
     {
-        QTest::addColumn<bool>("templateHasSpotColor");
-        QTest::addColumn<QString>("configuration");
-        QTest::addColumn<bool>("enabled");
+        columns<bool, QString, bool>("templateHasSpotColor", "configuration", "enabled");
 
         row("spot template, default", true, "---;false", true);
         row("plain template, default", false, "---;false", false);
@@ -307,9 +295,7 @@ private slots:
     // The name is computed before the change, so every row also shows that changes compute it anew.
     void uniqueName_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<QString>("uniqueName");
+        columns<int, Setup, QString>("jigType", "setup", "uniqueName");
 
         row("background ignores its files", 1,
             SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))), "sky,normal,");
@@ -357,9 +343,7 @@ private slots:
 
     void nameMatching_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("matchesName");
-        QTest::addColumn<bool>("matchesVariants");
+        columns<QString, bool, bool>("text", "matchesName", "matchesVariants");
 
         // The template below: name "See", image "Fotos/Müller.jpg", unique name "See,normal,Fotos/Müller.jpg".
         const QString aUnique = QStringLiteral("See,normal,Fotos/Müller.jpg");
@@ -462,8 +446,7 @@ private slots:
 
     void smartLayoutComputed_data()
     {
-        QTest::addColumn<int>("secondRotation");
-        QTest::addColumn<int>("smartRotation");
+        columns<int, int>("secondRotation", "smartRotation");
 
         row("unturned", 0, 0);
         row("same turn", 90, 90);
@@ -560,15 +543,9 @@ private slots:
 
     void correctedAlignment_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<int>("requested");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<int>("strategy");
-        QTest::addColumn<int>("imageSize");
-        QTest::addColumn<bool>("centre");
-        QTest::addColumn<bool>("leftWhenFree");
-        QTest::addColumn<bool>("rightWhenFree");
-        QTest::addColumn<int>("expected");
+        columns<int, int, int, int, int, bool, bool, bool, int>("jigType", "requested", "pageType", "strategy",
+                                                                "imageSize", "centre", "leftWhenFree", "rightWhenFree",
+                                                                "expected");
 
         row("no background keeps the request", 8, 1, 0, 9, 0, true, false, false, 1);
         row("strategy 9 fills each page", 1, 1, 0, 9, 0, false, false, false, 4);
@@ -606,10 +583,7 @@ private slots:
 
     void removalAndVisibility_data()
     {
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<bool>("mayBeRemoved");
-        QTest::addColumn<bool>("removeItem");
-        QTest::addColumn<bool>("visible");
+        columns<Setup, bool, bool, bool>("setup", "mayBeRemoved", "removeItem", "visible");
 
         row("plain", SETUP(), true, false, true);
         row("the white background",
@@ -639,9 +613,7 @@ private slots:
 
     void dragHint_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<QString>("hint");
+        columns<int, Setup, QString>("jigType", "setup", "hint");
 
         const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
         const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "

@@ -174,13 +174,8 @@ class TestTemplateAnalysis : public QObject
 private Q_SLOTS:
     void areaCount_data()
     {
-        QTest::addColumn<QString>("areas");
-        QTest::addColumn<double>("aspect");
-        QTest::addColumn<int>("portrait");
-        QTest::addColumn<int>("landscape");
-        QTest::addColumn<int>("texts");
-        QTest::addColumn<int>("clipartDummies");
-        QTest::addColumn<int>("calendars");
+        columns<QString, double, int, int, int, int, int>("areas", "aspect", "portrait", "landscape", "texts",
+                                                          "clipartDummies", "calendars");
 
         row("mixed list", "ptlckpsc", 1.0, 2, 2, 1, 2, 1);
         row("both text kinds count", "txtx", 1.0, 0, 0, 4, 0, 0);
@@ -356,11 +351,8 @@ private Q_SLOTS:
 
     void formats_data()
     {
-        QTest::addColumn<Boxes>("boxes");
-        QTest::addColumn<double>("aspect");
-        QTest::addColumn<double>("mostExtreme");
-        QTest::addColumn<bool>("extremeFormat");
-        QTest::addColumn<bool>("extremePortrait");
+        columns<Boxes, double, double, bool, bool>("boxes", "aspect", "mostExtreme", "extremeFormat",
+                                                   "extremePortrait");
 
         const Boxes aSquare = { { QRectF(0.25, 0.25, 0.5, 0.5) } };
         row("exactly 16:9", aSquare, 16.0 / 9.0, 16.0 / 9.0, false, false);
@@ -386,9 +378,7 @@ private Q_SLOTS:
 
     void layoutSortCriterium_data()
     {
-        QTest::addColumn<Layout>("a");
-        QTest::addColumn<Layout>("b");
-        QTest::addColumn<int>("order");
+        columns<Layout, Layout, int>("a", "b", "order");
 
         const Box aSmall { QRectF(0.1, 0.1, 0.2, 0.1) };
         row("generated first, despite more photos", Layout { { PORTRAIT, LANDSCAPE }, 0, 1 }, Layout { { PORTRAIT } },
@@ -424,9 +414,7 @@ private Q_SLOTS:
 
     void normalizedDistance_data()
     {
-        QTest::addColumn<Layout>("a");
-        QTest::addColumn<Layout>("b");
-        QTest::addColumn<double>("distance");
+        columns<Layout, Layout, double>("a", "b", "distance");
 
         const Box aTurned { PORTRAIT.rect, 5 };
         row("equal", Layout { { PORTRAIT, LANDSCAPE }, 1 }, Layout { { PORTRAIT, LANDSCAPE }, 1 }, 0.0);
@@ -499,9 +487,7 @@ private Q_SLOTS:
 
     void isCrazy_data()
     {
-        QTest::addColumn<Boxes>("boxes");
-        QTest::addColumn<bool>("crazy");
-        QTest::addColumn<int>("inclined");
+        columns<Boxes, bool, int>("boxes", "crazy", "inclined");
 
         row("apart", Boxes({ { QRectF(0, 0, 0.4, 0.4) }, { QRectF(0.5, 0.5, 0.4, 0.4) } }), false, 0);
         row("touching edges", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.5, 0, 0.5, 0.5) } }), false, 0);
@@ -529,8 +515,7 @@ private Q_SLOTS:
 
     void isWellBalanced_data()
     {
-        QTest::addColumn<Boxes>("boxes");
-        QTest::addColumn<bool>("balanced");
+        columns<Boxes, bool>("boxes", "balanced");
 
         row("empty", Boxes(), true);
         row("mirror pair", Boxes({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.5) } }), true);
@@ -553,12 +538,8 @@ private Q_SLOTS:
 
     void formatsAndOrientations_data()
     {
-        QTest::addColumn<Boxes>("boxes");
-        QTest::addColumn<double>("aspect");
-        QTest::addColumn<LMRealRange>("range");
-        QTest::addColumn<QList<int>>("orientations");
-        QTest::addColumn<int>("portrait");
-        QTest::addColumn<int>("landscape");
+        columns<Boxes, double, LMRealRange, QList<int>, int, int>("boxes", "aspect", "range", "orientations",
+                                                                  "portrait", "landscape");
 
         row("empty", Boxes(), 1.0, LMRealRange(), QList<int>(), 0, 0);
         row("one area sets both bounds", Boxes({ { QRectF(0, 0, 0.2, 0.4) } }), 1.0, LMRealRange(0.5, 0.5),

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -66,10 +67,7 @@ class TestTemplateBundles : public QObject
 private Q_SLOTS:
     void navigation_data()
     {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<int>("next");
-        QTest::addColumn<int>("previous");
+        columns<int, int, int, int>("size", "asked", "next", "previous");
 
         // Indexes into the bundle's pages; -1 is the null template, 9 a page outside the bundle.
         row("first of three", 3, 0, 1, -1);
@@ -101,8 +99,7 @@ private Q_SLOTS:
 
     void countNeededPages_data()
     {
-        QTest::addColumn<QList<int>>("pages");
-        QTest::addColumn<int>("needed");
+        columns<QList<int>, int>("pages", "needed");
 
         row("empty bundle", QList<int>(), 1);
         row("three pages", QList<int> { 0, 1, 2 }, 3);
@@ -145,8 +142,7 @@ private Q_SLOTS:
 
     void removeFromRegistry_data()
     {
-        QTest::addColumn<int>("removed");
-        QTest::addColumn<QList<int>>("left");
+        columns<int, QList<int>>("removed", "left");
 
         row("middle of three", 1, QList<int> { 0, 2 });
         row("first of three", 0, QList<int> { 1, 2 });

@@ -5,6 +5,7 @@
 
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -28,9 +29,7 @@ private Q_SLOTS:
 
     void validity_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<bool>("valid");
+        columns<QString, int, bool>("orderName", "pageType", "valid");
 
         row("catalogue article and page", QStringLiteral("CARD_SPOT"), 0x8, true);
         row("no page type", QStringLiteral("CARD_SPOT"), 0, false);
@@ -49,9 +48,7 @@ private Q_SLOTS:
 
     void canUseSpotColor_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<QList<int>>("pageTypes");
-        QTest::addColumn<bool>("canUse");
+        columns<QString, QList<int>, bool>("orderName", "pageTypes", "canUse");
 
         // Inner, first, front flyleaf and wall decor pages; spine, full cover, single page, back
         // cover, calendar month, and inner page and spine in one.
@@ -116,14 +113,8 @@ private Q_SLOTS:
 
     void equalityAndOrder_data()
     {
-        QTest::addColumn<QString>("orderNameA");
-        QTest::addColumn<int>("pageTypeA");
-        QTest::addColumn<QString>("variantA");
-        QTest::addColumn<QString>("orderNameB");
-        QTest::addColumn<int>("pageTypeB");
-        QTest::addColumn<QString>("variantB");
-        QTest::addColumn<bool>("equal");
-        QTest::addColumn<bool>("aBeforeB");
+        columns<QString, int, QString, QString, int, QString, bool, bool>(
+            "orderNameA", "pageTypeA", "variantA", "orderNameB", "pageTypeB", "variantB", "equal", "aBeforeB");
 
         const QString aCard = QStringLiteral("CARD_SPOT");
         row("same", aCard, 8, QString(), aCard, 8, QString(), true, false);

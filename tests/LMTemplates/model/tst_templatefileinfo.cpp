@@ -9,6 +9,7 @@
 
 #include <functional>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -39,8 +40,7 @@ private Q_SLOTS:
 
     void homeDirectory_data()
     {
-        QTest::addColumn<QString>("filePath");
-        QTest::addColumn<QString>("home");
+        columns<QString, QString>("filePath", "home");
 
         row("below categories", QStringLiteral("/c/designs/categories/summer/page.svg"), QStringLiteral("/c/designs"));
         row("the last categories folder", QStringLiteral("/c/categories/a/categories/b.svg"),
@@ -61,8 +61,7 @@ private Q_SLOTS:
 
     void relativeFilePathFromCategories_data()
     {
-        QTest::addColumn<QString>("filePath");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("filePath", "expected");
 
         row("folder", QStringLiteral("/c/categories/summer/sea"), QStringLiteral("categories/summer/sea/"));
         row("the last categories before the last slash", QStringLiteral("/c/categories/a/categories/b/x.svg"),
@@ -86,9 +85,7 @@ private Q_SLOTS:
 
     void productionPDFPath_data()
     {
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<bool>("spotColor");
-        QTest::addColumn<QString>("expected");
+        columns<QString, bool, QString>("prefix", "spotColor", "expected");
 
         row("no prefix: two components", QString(), false, QStringLiteral("$CONTENT/02/page.pdf"));
         row("with prefix: three components", QStringLiteral("designs/see"), false,
@@ -119,12 +116,8 @@ private Q_SLOTS:
 
     void thumbnailAndImagePaths_data()
     {
-        QTest::addColumn<int>("fileType");
-        QTest::addColumn<QString>("filePath");
-        QTest::addColumn<QString>("thumbnail");
-        QTest::addColumn<bool>("absolute");
-        QTest::addColumn<QString>("thumbnailPath");
-        QTest::addColumn<QString>("imagePath");
+        columns<int, QString, QString, bool, QString, QString>("fileType", "filePath", "thumbnail", "absolute",
+                                                               "thumbnailPath", "imagePath");
 
         row("xml, thumbnail beside", 1, QStringLiteral("@/backgrounds/blue"), QStringLiteral("thumb.jpg"), false,
             QStringLiteral("@/backgrounds/blue/thumb.jpg"), QStringLiteral("@/backgrounds/blue/thumb.jpg"));
@@ -167,8 +160,7 @@ private Q_SLOTS:
 
     void spotColorFilePath_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("file", "expected");
 
         row("empty", QString(), QString());
         row("relative", QStringLiteral("gold/layer.svg"), QStringLiteral("/c/designs/gold/layer.svg"));
@@ -187,9 +179,7 @@ private Q_SLOTS:
 
     void uniqueNamePart_data()
     {
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QString>("pdf");
-        QTest::addColumn<QStringList>("parts");
+        columns<QString, QString, QStringList>("image", "pdf", "parts");
 
         row("none", QString(), QString(), QStringList());
         row("image and pdf", QStringLiteral("images/./page.png"), QStringLiteral("page.pdf"),
@@ -228,8 +218,7 @@ private Q_SLOTS:
 
     void uniqueNameInvalidation_data()
     {
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<bool>("invalidates");
+        columns<Change, bool>("change", "invalidates");
 
 #define CHANGE(...) Change([](LMTemplateFileInfo& theInfo) { theInfo.__VA_ARGS__; })
         row("file path", CHANGE(setFilePath(QStringLiteral("x"))), true);

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -53,10 +54,7 @@ private Q_SLOTS:
 
     void frame_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("material");
-        QTest::addColumn<bool>("removeItem");
-        QTest::addColumn<QString>("warning");
+        columns<QString, int, bool, QString>("xml", "material", "removeItem", "warning");
 
         const int aWood = int(LMFrameMaterialEnum::Wood);
         const int anAluminium = int(LMFrameMaterialEnum::Aluminium);
@@ -91,9 +89,7 @@ private Q_SLOTS:
 
     void frameGlass_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("material");
-        QTest::addColumn<bool>("removeItem");
+        columns<QString, int, bool>("xml", "material", "removeItem");
 
         row("laminated", "<template material='laminated'/>", 1, false);
         row("glass", "<template material='glas'/>", 2, false);
@@ -120,10 +116,7 @@ private Q_SLOTS:
 
     void passepartoutConfig_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<QSize>("innerSize");
-        QTest::addColumn<bool>("empty");
+        columns<QString, QColor, QSize, bool>("xml", "color", "innerSize", "empty");
 
         row("colour and opening", "<template color='#102030' width='300' height='200'/>", QColor(0x10, 0x20, 0x30),
             QSize(300, 200), false);
@@ -155,8 +148,7 @@ private Q_SLOTS:
 
     void passepartoutRemoveItem_data()
     {
-        QTest::addColumn<QString>("priceClass");
-        QTest::addColumn<bool>("removeItem");
+        columns<QString, bool>("priceClass", "removeItem");
 
         row("no price class", QString(), true);
         row("01", "01", true);
@@ -178,11 +170,7 @@ private Q_SLOTS:
 
     void wallholder_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<bool>("removeItem");
-        QTest::addColumn<int>("diameter");
-        QTest::addColumn<int>("distanceX");
-        QTest::addColumn<int>("distanceY");
+        columns<QString, bool, int, int, int>("xml", "removeItem", "diameter", "distanceX", "distanceY");
 
         row("isNull true", "<template isNull='true'/>", true, 0, 0, 0);
         row("isNull as 1", "<template isNull='1' diameter='4'/>", true, 4, 0, 0);
@@ -220,11 +208,7 @@ private Q_SLOTS:
 
     void variantTemplate_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("surrounding");
-        QTest::addColumn<QRect>("editableArea");
-        QTest::addColumn<bool>("removeItem");
+        columns<QString, QString, QString, QRect, bool>("xml", "folder", "surrounding", "editableArea", "removeItem");
 
         const QString aRoot = myDir.path();
         row("existing picture beside the template",
@@ -266,9 +250,7 @@ private Q_SLOTS:
 
     void createByJigType_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<int>("layerType");
+        columns<int, QString, int>("jigType", "className", "layerType");
 
         row("frame", 128, "LMTemplateFrame", 256);
         row("passepartout", 256, "LMTemplateFramePassepartout", 2048);
@@ -294,8 +276,7 @@ private Q_SLOTS:
 
     void cloneKeepsClassAndConfiguration_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("jigType");
+        columns<QString, int>("xml", "jigType");
 
         row("frame", "<template material='plastic'/>", 128);
         row("frame glass", "<template material='laminated'/>", 512);

@@ -24,6 +24,7 @@
 #include <memory>
 #include <vector>
 
+using LMTestSupport::columns;
 using LMTestSupport::row;
 
 namespace {
@@ -227,10 +228,7 @@ private Q_SLOTS:
 
     void mimeReading_data()
     {
-        QTest::addColumn<QStringList>("strings");
-        QTest::addColumn<QStringList>("unknown");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("configurations");
+        columns<QStringList, QStringList, QStringList, QStringList>("strings", "unknown", "names", "configurations");
 
         row("empty payload", QStringList(), QStringList(), QStringList(), QStringList());
         row("found by unique name", QStringList { "Alpha,normal,", "Blau;true" }, QStringList(),
@@ -277,8 +275,7 @@ private Q_SLOTS:
 
     void foreignMimeData_data()
     {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<bool>("contains");
+        columns<QString, bool>("format", "contains");
 
         row("plain text", QStringLiteral("text/plain"), false);
         row("similar format", QStringLiteral("text/template-lists"), false);
@@ -329,9 +326,7 @@ private Q_SLOTS:
 
     void filters_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QStringList>("expected");
+        columns<QStringList, QString, QStringList>("pool", "operation", "expected");
 
         const QStringList aKinds { "Bg jig=1", "Clip jig=2", "Both jig=5", "Frame jig=128", "Plain" };
         row("jig type", aKinds, "jig=1", QStringList { "Bg", "Both" });
@@ -414,9 +409,7 @@ private Q_SLOTS:
 
     void listQueries_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("expected");
+        columns<QStringList, QString, bool>("pool", "query", "expected");
 
         row("only photos", QStringList { "A areas=ff", "B areas=f" }, "only=2", true);
         row("photo background is no photo", QStringList { "A areas=ff", "B areas=fp" }, "only=2", false);
@@ -461,9 +454,7 @@ private Q_SLOTS:
 
     void listValues_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
+        columns<QStringList, QString, QString>("pool", "query", "expected");
 
         row("spot colour, none", QStringList { "A", "B" }, "spot", "0");
         row("spot colour, most frequent, not first",
@@ -505,10 +496,7 @@ private Q_SLOTS:
 
     void categories_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QStringList>("preferred");
-        QTest::addColumn<QStringList>("combined");
-        QTest::addColumn<QStringList>("combinedThemes");
+        columns<QStringList, QStringList, QStringList, QStringList>("pool", "preferred", "combined", "combinedThemes");
 
         const QString aFavourites = LMThematicCategory::favourites().internalName();
         row("empty list", QStringList(), QStringList(), QStringList(), QStringList());
@@ -586,8 +574,7 @@ private Q_SLOTS:
 
     void mirrors_data()
     {
-        QTest::addColumn<int>("mirrorings");
-        QTest::addColumn<QStringList>("expected");
+        columns<int, QStringList>("mirrorings", "expected");
 
         row("none", 0, QStringList { "Page" });
         row("vertical", 2, QStringList { "Page", "Page_vertical" });
@@ -630,10 +617,7 @@ private Q_SLOTS:
 
     void layerTypeHash_data()
     {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QStringList>("templates");
+        columns<QStringList, QString, QList<int>, QStringList>("entries", "asked", "keys", "templates");
 
         // Entries are "layer:name" or "layer:name:configuration", inserted in this order.
         row("layers in order, whatever the insertion", QStringList { "8192:A", "1:A", "4:B", "16:A:Rot;true" }, "A",
@@ -661,9 +645,7 @@ private Q_SLOTS:
 
     void designTypeMap_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QStringList>("sorted");
-        QTest::addColumn<QStringList>("valid");
+        columns<QStringList, QStringList, QStringList>("pool", "sorted", "valid");
 
         row("only the design kinds, by design element id",
             QStringList { "A id=5 jig=128", "B id=4 jig=16", "C id=3 jig=256", "D id=2 jig=0", "E id=1 jig=2",
@@ -751,9 +733,7 @@ private Q_SLOTS:
 
     void areaDefinitionResultContains_data()
     {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("background");
-        QTest::addColumn<bool>("expected");
+        columns<QString, QString, bool>("layout", "background", "expected");
 
         // Names, with ":configuration" where it is not the default one.
         row("layout and its background", QStringLiteral("Layout"), QStringLiteral("Paper"), true);

@@ -60,13 +60,13 @@ private Q_SLOTS:
         row("fragment after the file", "pic.png#layer1", aPic);
         row("unicode name", "Bild \u00e4.png", "designs/a/Bild \u00e4.png");
         row("out and back in", "../../../outside/../tree/designs/a/pic.png", aPic);
-        row("absolute inside", root() + QStringLiteral("/designs/b/other.png"), anOther);
+        row("absolute inside", root() + "/designs/b/other.png", anOther);
         row("link to a file inside", "link-in.png", anOther);
         LMTestSupport::row("empty base is the root", QString(), QStringLiteral("designs/a/pic.png"), aPic, QString());
 
         row("dot dot escape", "../../../outside/secret.png", QString(), anOutside);
         row("dot dot escape to missing file", "../../../outside/none.png", QString(), anOutside);
-        row("absolute outside", myDir.path() + QStringLiteral("/outside/secret.png"), QString(), anOutside);
+        row("absolute outside", myDir.path() + "/outside/secret.png", QString(), anOutside);
         row("link to a file outside", "link-out.png", QString(), anOutside);
         row("link to a folder outside", "linkdir/secret.png", QString(), anOutside);
         row("file URL", "file://" + designFolder() + "/pic.png", QString(), anUrl);

@@ -76,17 +76,13 @@ private Q_SLOTS:
     {
         columns<QString, int, QString, QString, QString>("folder", "count", "warning", "checkedId", "checkedText");
 
-        row("replaces and adds, unicode names", QStringLiteral("more"), 2, QString(),
-            QString::fromUtf8("gr\xc3\xbcn.css"), QString::fromUtf8("/* \xc3\xbc */ text { fill: green }"));
-        row("same id replaced", QStringLiteral("more"), 2, QString(), QStringLiteral("winter.css"),
-            QStringLiteral("text { fill: #eeeeee }"));
-        row("empty folder", QStringLiteral("empty"), 0, QString(), QStringLiteral("summer.css"),
-            QStringLiteral("text { fill: #ffcc00 }"));
-        row("missing folder", QStringLiteral("absent"), 0, QStringLiteral("CSS folder %1 not found"),
-            QStringLiteral("summer.css"), QStringLiteral("text { fill: #ffcc00 }"));
-        row("oversized sheet skipped", QStringLiteral("huge"), 1,
-            QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes"), QStringLiteral("small.css"),
-            QStringLiteral("text {}"));
+        row("replaces and adds, unicode names", "more", 2, QString(), QString::fromUtf8("gr\xc3\xbcn.css"),
+            QString::fromUtf8("/* \xc3\xbc */ text { fill: green }"));
+        row("same id replaced", "more", 2, QString(), "winter.css", "text { fill: #eeeeee }");
+        row("empty folder", "empty", 0, QString(), "summer.css", "text { fill: #ffcc00 }");
+        row("missing folder", "absent", 0, "CSS folder %1 not found", "summer.css", "text { fill: #ffcc00 }");
+        row("oversized sheet skipped", "huge", 1, "CSS sheet %1/big.css not read: larger than 1048576 bytes",
+            "small.css", "text {}");
     }
 
     void loadFolder()
@@ -220,7 +216,7 @@ private Q_SLOTS:
         row("no instructions", aRoot, QStringList(), QStringList(), QString());
         row("title from base name",
             QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot),
-            QStringList({ "blue.sheet" }), QStringList({ "blue.sheet.css" }), QStringLiteral("blue.sheet"));
+            QStringList({ "blue.sheet" }), QStringList({ "blue.sheet.css" }), "blue.sheet");
         row("alternate first, default is the first non-alternate",
             QByteArray("<?xml version=\"1.0\"?>"
                        "<?xml-stylesheet href='red.css' title='Rot' alternate='yes'?>"
@@ -232,7 +228,7 @@ private Q_SLOTS:
         row("all alternate: no default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"YES\"?>" + aRoot),
             QStringList({ "a" }), QStringList({ "a.css" }), QString());
         row("alternate no counts as default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"no\"?>" + aRoot),
-            QStringList({ "a" }), QStringList({ "a.css" }), QStringLiteral("a"));
+            QStringList({ "a" }), QStringList({ "a.css" }), "a");
         QTest::newRow("after the root: ignored")
             << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><?xml-stylesheet href=\"x.css\"?></svg>"
                           "<?xml-stylesheet href=\"y.css\"?>")

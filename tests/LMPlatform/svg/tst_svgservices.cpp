@@ -39,11 +39,11 @@ private Q_SLOTS:
     {
         columns<QByteArray, QString, QString>("environment", "set", "expected");
 
-        row("default German", QByteArray(), QString(), QStringLiteral("de"));
-        row("environment", QByteArray("It"), QString(), QStringLiteral("it"));
-        row("blank environment", QByteArray("  "), QString(), QStringLiteral("de"));
-        row("set wins over environment", QByteArray("it"), QStringLiteral(" FR "), QStringLiteral("fr"));
-        row("set blank goes back", QByteArray(), QStringLiteral("  "), QStringLiteral("de"));
+        row("default German", QByteArray(), QString(), "de");
+        row("environment", QByteArray("It"), QString(), "it");
+        row("blank environment", QByteArray("  "), QString(), "de");
+        row("set wins over environment", QByteArray("it"), " FR ", "fr");
+        row("set blank goes back", QByteArray(), "  ", "de");
     }
 
     void languageCode()

@@ -127,26 +127,25 @@ private Q_SLOTS:
 
         const double aTan30 = std::tan(qDegreesToRadians(30.0));
         row("empty", QString(), QTransform());
-        row("blanks only", QStringLiteral(" \t\n "), QTransform());
-        row("translate x only", QStringLiteral("translate(10)"), QTransform(1, 0, 0, 1, 10, 0));
-        row("translate blanks", QStringLiteral("translate(10 20)"), QTransform(1, 0, 0, 1, 10, 20));
-        row("translate comma and blanks", QStringLiteral("  translate ( 10 , -20 )  "),
-            QTransform(1, 0, 0, 1, 10, -20));
-        row("numbers touching", QStringLiteral("translate(10-5)"), QTransform(1, 0, 0, 1, 10, -5));
-        row("fractions touching", QStringLiteral("translate(.5.25)"), QTransform(1, 0, 0, 1, 0.5, 0.25));
-        row("exponents", QStringLiteral("translate(1e1,-2E-1)"), QTransform(1, 0, 0, 1, 10, -0.2));
-        row("scale uniform", QStringLiteral("scale(2)"), QTransform(2, 0, 0, 2, 0, 0));
-        row("scale two", QStringLiteral("scale(2,-3)"), QTransform(2, 0, 0, -3, 0, 0));
-        row("rotate quarter", QStringLiteral("rotate(90)"), QTransform(0, 1, -1, 0, 0, 0));
+        row("blanks only", " \t\n ", QTransform());
+        row("translate x only", "translate(10)", QTransform(1, 0, 0, 1, 10, 0));
+        row("translate blanks", "translate(10 20)", QTransform(1, 0, 0, 1, 10, 20));
+        row("translate comma and blanks", "  translate ( 10 , -20 )  ", QTransform(1, 0, 0, 1, 10, -20));
+        row("numbers touching", "translate(10-5)", QTransform(1, 0, 0, 1, 10, -5));
+        row("fractions touching", "translate(.5.25)", QTransform(1, 0, 0, 1, 0.5, 0.25));
+        row("exponents", "translate(1e1,-2E-1)", QTransform(1, 0, 0, 1, 10, -0.2));
+        row("scale uniform", "scale(2)", QTransform(2, 0, 0, 2, 0, 0));
+        row("scale two", "scale(2,-3)", QTransform(2, 0, 0, -3, 0, 0));
+        row("rotate quarter", "rotate(90)", QTransform(0, 1, -1, 0, 0, 0));
         // (x, y) -> (30 - y, x + 10): the centre (10, 20) stays where it is.
-        row("rotate about centre", QStringLiteral("rotate(90 10 20)"), QTransform(0, 1, -1, 0, 30, 10));
-        row("matrix", QStringLiteral("matrix(1 2 3 4 5 6)"), QTransform(1, 2, 3, 4, 5, 6));
-        row("skewX", QStringLiteral("skewX(30)"), QTransform(1, 0, aTan30, 1, 0, 0));
-        row("skewY", QStringLiteral("skewY(30)"), QTransform(1, aTan30, 0, 1, 0, 0));
+        row("rotate about centre", "rotate(90 10 20)", QTransform(0, 1, -1, 0, 30, 10));
+        row("matrix", "matrix(1 2 3 4 5 6)", QTransform(1, 2, 3, 4, 5, 6));
+        row("skewX", "skewX(30)", QTransform(1, 0, aTan30, 1, 0, 0));
+        row("skewY", "skewY(30)", QTransform(1, aTan30, 0, 1, 0, 0));
         // The rightmost function acts first.
-        row("translate then scale", QStringLiteral("translate(10,0) scale(2)"), QTransform(2, 0, 0, 2, 10, 0));
-        row("functions touching", QStringLiteral("translate(1)scale(2)"), QTransform(2, 0, 0, 2, 1, 0));
-        row("functions comma", QStringLiteral("translate(1) , scale(2)"), QTransform(2, 0, 0, 2, 1, 0));
+        row("translate then scale", "translate(10,0) scale(2)", QTransform(2, 0, 0, 2, 10, 0));
+        row("functions touching", "translate(1)scale(2)", QTransform(2, 0, 0, 2, 1, 0));
+        row("functions comma", "translate(1) , scale(2)", QTransform(2, 0, 0, 2, 1, 0));
         // (1, 0) -> rotate: (0, 1) -> translate: (5, 1).
     }
 
@@ -162,23 +161,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
 
-        row("unclosed", QStringLiteral("translate(10"));
-        row("no parentheses", QStringLiteral("translate 10"));
-        row("unknown function", QStringLiteral("shift(1)"));
-        row("names are case-sensitive", QStringLiteral("Translate(1)"));
-        row("rotate two arguments", QStringLiteral("rotate(1 2)"));
-        row("matrix too few", QStringLiteral("matrix(1 2 3)"));
-        row("matrix too many", QStringLiteral("matrix(1 2 3 4 5 6 7)"));
-        row("no arguments", QStringLiteral("scale()"));
-        row("double comma", QStringLiteral("translate(1,,2)"));
-        row("leading comma", QStringLiteral("translate(,1)"));
-        row("trailing comma", QStringLiteral("translate(1),"));
-        row("not a number", QStringLiteral("translate(abc)"));
-        row("overflow", QStringLiteral("translate(1e400)"));
-        row("unit", QStringLiteral("translate(10px)"));
+        row("unclosed", "translate(10");
+        row("no parentheses", "translate 10");
+        row("unknown function", "shift(1)");
+        row("names are case-sensitive", "Translate(1)");
+        row("rotate two arguments", "rotate(1 2)");
+        row("matrix too few", "matrix(1 2 3)");
+        row("matrix too many", "matrix(1 2 3 4 5 6 7)");
+        row("no arguments", "scale()");
+        row("double comma", "translate(1,,2)");
+        row("leading comma", "translate(,1)");
+        row("trailing comma", "translate(1),");
+        row("not a number", "translate(abc)");
+        row("overflow", "translate(1e400)");
+        row("unit", "translate(10px)");
         row("fullwidth digits", QString::fromUtf8("translate(\xef\xbc\x91)"));
-        row("skewX two", QStringLiteral("skewX(1 2)"));
-        row("garbage after a good function", QStringLiteral("translate(10) ;"));
+        row("skewX two", "skewX(1 2)");
+        row("garbage after a good function", "translate(10) ;");
     }
 
     void malformed()
@@ -207,7 +206,7 @@ private Q_SLOTS:
         row("malformed ancestor is identity",
             QByteArray("<svg><g transform=\"translate(5,5)\"><g transform=\"rotate(\">"
                        "<rect id=\"t\" transform=\"scale(3)\"/></g></g></svg>"),
-            QStringLiteral("rotate("), QPointF(1, 1), QPointF(8, 8));
+            "rotate(", QPointF(1, 1), QPointF(8, 8));
         row("children of the element do not count",
             QByteArray("<svg><g id=\"t\" transform=\"translate(1,2)\"><g transform=\"scale(9)\"/></g></svg>"),
             QString(), QPointF(0, 0), QPointF(1, 2));
@@ -254,16 +253,16 @@ private Q_SLOTS:
         columns<QString, double>("transform", "degrees");
 
         row("identity", QString(), 0.0);
-        row("270 is minus 90", QStringLiteral("rotate(270)"), -90.0);
-        row("minus 180 is 180", QStringLiteral("rotate(-180)"), 180.0);
-        row("just above minus 180", QStringLiteral("rotate(-179.5)"), -179.5);
-        row("composed to a quarter turn", QStringLiteral("rotate(30) rotate(60)"), 90.0);
-        row("tiny error snaps", QStringLiteral("rotate(1e-12)"), 0.0);
-        row("small angle kept", QStringLiteral("rotate(1e-6)"), 1e-6);
-        row("scaled", QStringLiteral("rotate(10) scale(3)"), 10.0);
-        row("mirrored y", QStringLiteral("scale(1,-1)"), 0.0);
+        row("270 is minus 90", "rotate(270)", -90.0);
+        row("minus 180 is 180", "rotate(-180)", 180.0);
+        row("just above minus 180", "rotate(-179.5)", -179.5);
+        row("composed to a quarter turn", "rotate(30) rotate(60)", 90.0);
+        row("tiny error snaps", "rotate(1e-12)", 0.0);
+        row("small angle kept", "rotate(1e-6)", 1e-6);
+        row("scaled", "rotate(10) scale(3)", 10.0);
+        row("mirrored y", "scale(1,-1)", 0.0);
         // The x axis is mirrored to (-1, 0) first, then turned by 45 degrees.
-        row("mirrored then rotated", QStringLiteral("rotate(45) scale(-1,1)"), -135.0);
+        row("mirrored then rotated", "rotate(45) scale(-1,1)", -135.0);
     }
 
     void rotation()
@@ -279,11 +278,11 @@ private Q_SLOTS:
     {
         columns<QString, int>("attribute", "expected");
 
-        row("transfer", QStringLiteral("1"), 1);
-        row("reference with blanks", QStringLiteral(" 4 "), 4);
-        row("three is no kind", QStringLiteral("3"), 0);
-        row("zero", QStringLiteral("0"), 0);
-        row("word", QStringLiteral("render"), 0);
+        row("transfer", "1", 1);
+        row("reference with blanks", " 4 ", 4);
+        row("three is no kind", "3", 0);
+        row("zero", "0", 0);
+        row("word", "render", 0);
         row("empty", QString(), 0);
     }
 
@@ -405,14 +404,14 @@ private Q_SLOTS:
     {
         columns<QString, int, bool>("text", "expected", "warns");
 
-        row("uppercase", QStringLiteral("uppercase"), 1, false);
-        row("mixed case with blanks", QStringLiteral(" UpperCase "), 1, false);
-        row("lowercase", QStringLiteral("LOWERCASE"), 2, false);
-        row("capitalize", QStringLiteral("Capitalize"), 4, false);
-        row("none", QStringLiteral("none"), 0, false);
+        row("uppercase", "uppercase", 1, false);
+        row("mixed case with blanks", " UpperCase ", 1, false);
+        row("lowercase", "LOWERCASE", 2, false);
+        row("capitalize", "Capitalize", 4, false);
+        row("none", "none", 0, false);
         row("empty", QString(), 0, false);
-        row("unknown", QStringLiteral("shout"), 0, true);
-        row("two words", QStringLiteral("uppercase,lowercase"), 0, true);
+        row("unknown", "shout", 0, true);
+        row("two words", "uppercase,lowercase", 0, true);
         row("unicode look-alike", QString::fromUtf8("upp\xd0\xb5rcase"), 0, true);
     }
 

@@ -384,7 +384,7 @@ private slots:
         row("sign only", "-", -7, -7.5);
         row("two signs", "+-1", -7, -7.5);
         row("80 digits", QString(80, u'1'), -7, -7.5);
-        row("Arabic-Indic digits", QStringLiteral("\u0661\u0662"), -7, -7.5);
+        row("Arabic-Indic digits", "\u0661\u0662", -7, -7.5);
     }
     void numbers()
     {

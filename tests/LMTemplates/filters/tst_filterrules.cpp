@@ -56,7 +56,7 @@ private slots:
         row("misspelt alignment, the first spelling", "intendetAlignment", 7, "intendetAlignment");
         row("alignment", "intendedAlignment", 7, "intendetAlignment");
         row("upper case", "PAGETYPE", 5, "pagetype");
-        row("unknown", QStringLiteral("größe"), 0, "");
+        row("unknown", "größe", 0, "");
     }
 
     void ruleWords()
@@ -87,10 +87,10 @@ private slots:
         row("page types", "<pagetype>inner_page</pagetype><pagetype>full_cover</pagetype>", { "pageTypes=40" });
         row("both alignment spellings",
             "<intendetAlignment>left</intendetAlignment><intendedAlignment>right</intendedAlignment>",
-            { "alignments=" + QString::number(LMPageAlignment(QStringLiteral("left, right")).value()) });
+            { "alignments=" + QString::number(LMPageAlignment("left, right").value()) });
         row("subcategories once each",
             "<subcategory>sea</subcategory><subcategory>sea</subcategory><subcategory>Größe</subcategory>",
-            { QStringLiteral("categories=Größe,sea") });
+            { "categories=Größe,sea" });
         row("invisible", "<visible>false</visible>", { "visible=false" });
         row("visible garbage is true", "<visible>maybe</visible>", {});
         row("binding sets cover types", "<binding>hardcover, softcover</binding>", { "coverTypes=33" });
@@ -209,9 +209,8 @@ private slots:
                 theP->setCategorization(
                     LMCategorization(LMCategoryTypeEnum::Subcategory, { LMThematicCategory("sea") }));
             }));
-        row("allowed ids", Change([](P* theP) {
-                theP->setAllowedDesignElementIDs(LMDesignElementIDSet::fromCSV(QStringLiteral("5")));
-            }));
+        row("allowed ids",
+            Change([](P* theP) { theP->setAllowedDesignElementIDs(LMDesignElementIDSet::fromCSV("5")); }));
         row("multi-colour flag", Change([](P* theP) { theP->setMultiColorConfig(true, theP->multiColorConfig()); }));
         row("multi-colour config",
             Change([](P* theP) { theP->setMultiColorConfig(false, LMMultiColorConfig(30, 1)); }));

@@ -250,7 +250,7 @@ private Q_SLOTS:
         row("one below int", "-2147483649", false, 0, false);
         row("hexadecimal", "0x5A", false, 0, false);
         row("blank inside", "9 0", false, 0, false);
-        row("arabic-indic digits", QStringLiteral("\u0669\u0660"), false, 0, false);
+        row("arabic-indic digits", "\u0669\u0660", false, 0, false);
     }
 
     void tiltFromXml()

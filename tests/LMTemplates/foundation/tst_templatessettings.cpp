@@ -56,10 +56,9 @@ private Q_SLOTS:
             aDefault, 0);
         row("vanished photo is forgotten and written back", QVariantMap { { KEY_FOTO, myVanishedFoto } }, QString(),
             aDefault, 1);
-        row("stored colour with alpha", QVariantMap { { KEY_COLOR, QStringLiteral("#80102030") } }, QString(),
+        row("stored colour with alpha", QVariantMap { { KEY_COLOR, "#80102030" } }, QString(),
             QColor(0x10, 0x20, 0x30, 0x80), 0);
-        row("malformed colour gives the default", QVariantMap { { KEY_COLOR, QStringLiteral("#12345") } }, QString(),
-            aDefault, 0);
+        row("malformed colour gives the default", QVariantMap { { KEY_COLOR, "#12345" } }, QString(), aDefault, 0);
     }
 
     void loadSettings()

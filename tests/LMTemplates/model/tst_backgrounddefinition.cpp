@@ -40,14 +40,14 @@ private Q_SLOTS:
     {
         columns<QString, int>("fileName", "id");
 
-        row("leading zeros", QStringLiteral("bg_0012.jpg"), 12);
-        row("only the last four digits", QStringLiteral("12345.jpg"), 2345);
-        row("four-letter suffix", QStringLiteral("bg_77.jpeg"), 77);
-        row("digits not before the suffix", QStringLiteral("bg_12_blue.jpg"), 0);
-        row("two-letter suffix", QStringLiteral("bg_12.gz"), 0);
-        row("five-letter suffix", QStringLiteral("bg_12.jpegx"), 0);
-        row("blank after the suffix", QStringLiteral("bg_12.jpg "), 0);
-        row("zero is no id", QStringLiteral("bg_0000.jpg"), 0);
+        row("leading zeros", "bg_0012.jpg", 12);
+        row("only the last four digits", "12345.jpg", 2345);
+        row("four-letter suffix", "bg_77.jpeg", 77);
+        row("digits not before the suffix", "bg_12_blue.jpg", 0);
+        row("two-letter suffix", "bg_12.gz", 0);
+        row("five-letter suffix", "bg_12.jpegx", 0);
+        row("blank after the suffix", "bg_12.jpg ", 0);
+        row("zero is no id", "bg_0000.jpg", 0);
     }
 
     void detectBackgroundId()
@@ -64,20 +64,19 @@ private Q_SLOTS:
             "attributes", "backgroundId", "multiColorId", "spotColorId", "ids", "suitableForMultiColor",
             "spotColorMask", "warnings");
 
-        row("plain background", QStringLiteral("filename='bg_0012.jpg'"), 12, 0, 0, QList<int>(), false, false,
+        row("plain background", "filename='bg_0012.jpg'", 12, 0, 0, QList<int>(), false, false, QStringList());
+        row("multi-colour background", "filename='mc_0012.jpg' multicolor_id='500'", 12, 500, 0, QList<int>(), true,
+            false, QStringList());
+        row("malformed multi-colour id", "filename='bg_3.jpg' multicolor_id='5x'", 3, 0, 0, QList<int>(), false, false,
             QStringList());
-        row("multi-colour background", QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'"), 12, 500, 0,
-            QList<int>(), true, false, QStringList());
-        row("malformed multi-colour id", QStringLiteral("filename='bg_3.jpg' multicolor_id='5x'"), 3, 0, 0,
-            QList<int>(), false, false, QStringList());
-        row("spot colour production id", QStringLiteral("filename='bg_3.jpg' spotColorProductionId='901'"), 3, 0, 901,
-            QList<int>(), false, false, QStringList());
-        row("spot colour mask", QStringLiteral("filename='mask_9.png' backgroundDesignElementIds='7, 8,11'"), 9, 0, 0,
+        row("spot colour production id", "filename='bg_3.jpg' spotColorProductionId='901'", 3, 0, 901, QList<int>(),
+            false, false, QStringList());
+        row("spot colour mask", "filename='mask_9.png' backgroundDesignElementIds='7, 8,11'", 9, 0, 0,
             QList<int> { 7, 8, 11 }, false, true, QStringList());
-        row("bad and empty id entries", QStringLiteral("backgroundDesignElementIds='7,,x,-3,8,'"), 0, 0, 0,
-            QList<int> { 7, 8 }, false, true,
-            QStringList { QStringLiteral("background design element id \"x\" is no design element id"),
-                          QStringLiteral("background design element id \"-3\" is no design element id") });
+        row("bad and empty id entries", "backgroundDesignElementIds='7,,x,-3,8,'", 0, 0, 0, QList<int> { 7, 8 }, false,
+            true,
+            QStringList { "background design element id \"x\" is no design element id",
+                          "background design element id \"-3\" is no design element id" });
     }
 
     void fromXml()
@@ -110,8 +109,7 @@ private Q_SLOTS:
         row("hue without bound", aMulti, LMMultiColorConfig(390, 5), 500, 390505);
         row("invalid hue keeps the file's id", aMulti, LMMultiColorConfig(45, 2), 12, 45014);
         row("invalid fading keeps the file's id", aMulti, LMMultiColorConfig(30, 6), 12, 30018);
-        row("variant without multi-colour id", QStringLiteral("filename='bg_0012.jpg'"), LMMultiColorConfig(60, 1), 12,
-            60013);
+        row("variant without multi-colour id", "filename='bg_0012.jpg'", LMMultiColorConfig(60, 1), 12, 60013);
         row("nothing at all", QString(), LMMultiColorConfig(), 0, -1001);
     }
 
@@ -140,18 +138,15 @@ private Q_SLOTS:
         const QString aMulti = QStringLiteral("filename='mc_0012.jpg' multicolor_id='500'");
         const LMMultiColorConfig aNone;
         row("same attributes", aMulti, aNone, aMulti, aNone, true);
-        row("file names with the same id", QStringLiteral("filename='bg_12.jpg'"), aNone,
-            QStringLiteral("filename='other_0012.png'"), aNone, true);
-        row("other file id", QStringLiteral("filename='bg_12.jpg'"), aNone, QStringLiteral("filename='bg_13.jpg'"),
-            aNone, false);
+        row("file names with the same id", "filename='bg_12.jpg'", aNone, "filename='other_0012.png'", aNone, true);
+        row("other file id", "filename='bg_12.jpg'", aNone, "filename='bg_13.jpg'", aNone, false);
         row("other variant", aMulti, LMMultiColorConfig(30, 2), aMulti, LMMultiColorConfig(30, 3), false);
         row("variant and none", aMulti, LMMultiColorConfig(30, 2), aMulti, aNone, false);
-        row("other multi-colour id", aMulti, aNone, QStringLiteral("filename='mc_0012.jpg' multicolor_id='501'"), aNone,
-            false);
-        row("other spot colour id", QStringLiteral("filename='bg_1.jpg' spotColorProductionId='5'"), aNone,
-            QStringLiteral("filename='bg_1.jpg' spotColorProductionId='6'"), aNone, false);
-        row("other id list", QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='7,8'"), aNone,
-            QStringLiteral("filename='bg_1.jpg' backgroundDesignElementIds='8,7'"), aNone, false);
+        row("other multi-colour id", aMulti, aNone, "filename='mc_0012.jpg' multicolor_id='501'", aNone, false);
+        row("other spot colour id", "filename='bg_1.jpg' spotColorProductionId='5'", aNone,
+            "filename='bg_1.jpg' spotColorProductionId='6'", aNone, false);
+        row("other id list", "filename='bg_1.jpg' backgroundDesignElementIds='7,8'", aNone,
+            "filename='bg_1.jpg' backgroundDesignElementIds='8,7'", aNone, false);
     }
 
     void equality()

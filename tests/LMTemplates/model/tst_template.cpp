@@ -121,10 +121,8 @@ private slots:
         row("svg template with an image", 4, anImage, true, false, false, true);
         row("frame with an image", 128, anImage, true, false, false, false);
         row("design style jig types count", 2048, aNothing, true, false, false, false);
-        row("empty placeholder", 1, SETUP(theTemplate.setName(QStringLiteral("empty_background"))), true, true, false,
-            true);
-        row("Empty in capitals is a name", 1, SETUP(theTemplate.setName(QStringLiteral("Empty"))), true, false, false,
-            true);
+        row("empty placeholder", 1, SETUP(theTemplate.setName("empty_background")), true, true, false, true);
+        row("Empty in capitals is a name", 1, SETUP(theTemplate.setName("Empty")), true, false, false, true);
     }
 
     void kinds()
@@ -151,14 +149,11 @@ private slots:
     {
         columns<QString, QString, bool, QString>("text", "title", "spot", "written");
 
-        row("default", QStringLiteral("---;false"), QString(), false, QStringLiteral("---;false"));
-        row("only the exact word false disables", QStringLiteral("Blau;FALSE"), QStringLiteral("Blau"), true,
-            QStringLiteral("Blau;true"));
-        row("no second field leaves spot off", QStringLiteral("Blau"), QStringLiteral("Blau"), false,
-            QStringLiteral("Blau;false"));
-        row("empty first field is no sheet", QStringLiteral(";true"), QString(), true, QStringLiteral("---;true"));
-        row("more fields are ignored", QStringLiteral("Rot;false;true"), QStringLiteral("Rot"), false,
-            QStringLiteral("Rot;false"));
+        row("default", "---;false", QString(), false, "---;false");
+        row("only the exact word false disables", "Blau;FALSE", "Blau", true, "Blau;true");
+        row("no second field leaves spot off", "Blau", "Blau", false, "Blau;false");
+        row("empty first field is no sheet", ";true", QString(), true, "---;true");
+        row("more fields are ignored", "Rot;false;true", "Rot", false, "Rot;false");
     }
 
     void configurationText()
@@ -176,11 +171,11 @@ private slots:
     {
         columns<QString, QString, bool, bool>("a", "b", "equal", "less");
 
-        row("same", QStringLiteral("Blau;true"), QStringLiteral("Blau;true"), true, false);
-        row("by title", QStringLiteral("Blau;true"), QStringLiteral("Rot;false"), false, true);
-        row("titles are case-sensitive", QStringLiteral("blau;false"), QStringLiteral("Blau;false"), false, false);
-        row("off before on", QStringLiteral("Blau;false"), QStringLiteral("Blau;true"), false, true);
-        row("on after off", QStringLiteral("Blau;true"), QStringLiteral("Blau;false"), false, false);
+        row("same", "Blau;true", "Blau;true", true, false);
+        row("by title", "Blau;true", "Rot;false", false, true);
+        row("titles are case-sensitive", "blau;false", "Blau;false", false, false);
+        row("off before on", "Blau;false", "Blau;true", false, true);
+        row("on after off", "Blau;true", "Blau;false", false, false);
     }
 
     void configurationOrder()
@@ -297,28 +292,25 @@ private slots:
     {
         columns<int, Setup, QString>("jigType", "setup", "uniqueName");
 
-        row("background ignores its files", 1,
-            SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("sky_0012.jpg"))), "sky,normal,");
+        row("background ignores its files", 1, SETUP(theTemplate.fileInfo().setImageFile("sky_0012.jpg")),
+            "sky,normal,");
         row("multi-colour background", 1, SETUP(setMultiColor(theTemplate, 30, 2)), "sky,hue=30,fading=2,normal,");
         row("spot colour background", 1,
             SETUP(theTemplate.setLayerDefinitionBackground(
-                backgroundDefinition(QStringLiteral("filename='sky_0012.jpg' spotColorProductionId='5'")))),
+                backgroundDefinition("filename='sky_0012.jpg' spotColorProductionId='5'"))),
             "sky,backgroundId=12,normal,");
         row("layout with image and pdf", 8,
-            SETUP(theTemplate.fileInfo().setImageFile(QStringLiteral("img/sky.jpg"));
-                  theTemplate.fileInfo().setPDFFile(QStringLiteral("sky.pdf"))),
+            SETUP(theTemplate.fileInfo().setImageFile("img/sky.jpg"); theTemplate.fileInfo().setPDFFile("sky.pdf")),
             "sky,normal,img/sky.jpg,sky.pdf");
         row("whole file information", 8,
-            SETUP(LMTemplateFileInfo anInfo; anInfo.setPDFFile(QStringLiteral("p.pdf"));
-                  theTemplate.setFileInfo(anInfo)),
+            SETUP(LMTemplateFileInfo anInfo; anInfo.setPDFFile("p.pdf"); theTemplate.setFileInfo(anInfo)),
             "sky,normal,p.pdf");
         row("explicit articles", 4,
-            SETUP(
-                theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("FB_A4")),
-                                                              LMArticle::fromOrderTxtName(QStringLiteral("FB_A3")) }))),
+            SETUP(theTemplate.setArticleGroup(
+                LMArticlesGroup({ LMArticle::fromOrderTxtName("FB_A4"), LMArticle::fromOrderTxtName("FB_A3") }))),
             "sky,normal,FB_A3,FB_A4");
-        row("rename", 8, SETUP(theTemplate.setName(QStringLiteral("sea"))), "sea,normal");
-        row("/./ is folded", 8, SETUP(theTemplate.setName(QStringLiteral("a/./b"))), "a/b,normal");
+        row("rename", 8, SETUP(theTemplate.setName("sea")), "sea,normal");
+        row("/./ is folded", 8, SETUP(theTemplate.setName("a/./b")), "a/b,normal");
     }
 
     void uniqueName()
@@ -349,10 +341,10 @@ private slots:
         const QString aUnique = QStringLiteral("See,normal,Fotos/Müller.jpg");
         row("name", "See", true, false);
         row("unique name", aUnique, true, true);
-        row("other theme", QStringLiteral("See,design,Fotos/Müller.jpg"), false, true);
+        row("other theme", "See,design,Fotos/Müller.jpg", false, true);
         row("UTF-8 bytes read as Latin-1", QString::fromLatin1(aUnique.toUtf8()), false, true);
         row("Latin-1 bytes read as UTF-8", QString::fromUtf8(aUnique.toLatin1()), false, true);
-        row("case differs", QStringLiteral("see,normal,Fotos/Müller.jpg"), false, false);
+        row("case differs", "see,normal,Fotos/Müller.jpg", false, false);
     }
 
     void nameMatching()
@@ -593,12 +585,11 @@ private slots:
             false, true);
         row("only some of the page types 768",
             SETUP(theTemplate.setPageConstraint(LMPageConstraint(LMPageType::fromInt(256)))), true, false, true);
-        row("not accountable variant", SETUP(setCutOut(theTemplate, QStringLiteral("none"))), true, true, true);
-        row("accountable variant", SETUP(setCutOut(theTemplate, QStringLiteral("oval"))), true, false, true);
+        row("not accountable variant", SETUP(setCutOut(theTemplate, "none")), true, true, true);
+        row("accountable variant", SETUP(setCutOut(theTemplate, "oval")), true, false, true);
         row("only unknown articles",
-            SETUP(theTemplate.setArticleGroup(
-                LMArticlesGroup({ LMArticle::fromOrderTxtName(QStringLiteral("NO_SUCH")) }))),
-            true, false, false);
+            SETUP(theTemplate.setArticleGroup(LMArticlesGroup({ LMArticle::fromOrderTxtName("NO_SUCH") }))), true,
+            false, false);
     }
 
     void removalAndVisibility()
@@ -618,13 +609,10 @@ private slots:
         const QString aDrag = QStringLiteral("Ziehen Sie diese Vorlage mit der Maus auf die gewünschte Seite.");
         const QString aPreview = QStringLiteral("\nDies ist eine kleine Vorschau des Hintergrunds. Für die Produktion "
                                                 "werden hochauflösende Versionen der Hintergründe verwendet.");
-        row("user layout", 8,
-            SETUP(theTemplate.setUserLayout(true); theTemplate.setName(QStringLiteral("Mein Layout"))),
-            QStringLiteral("Benutzerdefiniertes Layout: Mein Layout\n") + aDrag);
-        row("left page", 8, SETUP(setAlignment(theTemplate, 1)),
-            aDrag + QStringLiteral("\n\nVorlage für die linke Seite"));
-        row("right page", 8, SETUP(setAlignment(theTemplate, 2)),
-            aDrag + QStringLiteral("\n\nVorlage für die rechte Seite"));
+        row("user layout", 8, SETUP(theTemplate.setUserLayout(true); theTemplate.setName("Mein Layout")),
+            "Benutzerdefiniertes Layout: Mein Layout\n" + aDrag);
+        row("left page", 8, SETUP(setAlignment(theTemplate, 1)), aDrag + "\n\nVorlage für die linke Seite");
+        row("right page", 8, SETUP(setAlignment(theTemplate, 2)), aDrag + "\n\nVorlage für die rechte Seite");
         row("both pages", 8, SETUP(setAlignment(theTemplate, 3)), aDrag);
         row("background", 1, SETUP(), aDrag + aPreview);
         row("multi-colour background", 1, SETUP(setMultiColor(theTemplate, 0, 0)),

@@ -31,9 +31,9 @@ private Q_SLOTS:
     {
         columns<QString, int, bool>("orderName", "pageType", "valid");
 
-        row("catalogue article and page", QStringLiteral("CARD_SPOT"), 0x8, true);
-        row("no page type", QStringLiteral("CARD_SPOT"), 0, false);
-        row("unresolved article", QStringLiteral("NOT_LISTED"), 0x8, false);
+        row("catalogue article and page", "CARD_SPOT", 0x8, true);
+        row("no page type", "CARD_SPOT", 0, false);
+        row("unresolved article", "NOT_LISTED", 0x8, false);
         row("null article", QString(), 0x8, false);
     }
 
@@ -118,15 +118,12 @@ private Q_SLOTS:
 
         const QString aCard = QStringLiteral("CARD_SPOT");
         row("same", aCard, 8, QString(), aCard, 8, QString(), true, false);
-        row("variants do not count", aCard, 8, QStringLiteral("cutout=star"), aCard, 8, QString(), true, false);
-        row("order name in other case matches", aCard, 8, QString(), QStringLiteral("card_spot"), 8, QString(), true,
-            false);
-        row("unresolved names match without case", QStringLiteral("GONE"), 8, QString(), QStringLiteral("gone"), 8,
-            QString(), true, false);
+        row("variants do not count", aCard, 8, "cutout=star", aCard, 8, QString(), true, false);
+        row("order name in other case matches", aCard, 8, QString(), "card_spot", 8, QString(), true, false);
+        row("unresolved names match without case", "GONE", 8, QString(), "gone", 8, QString(), true, false);
         row("page type decides", aCard, 2, QString(), aCard, 8, QString(), false, true);
-        row("article decides before page type", QStringLiteral("CARD_PLAIN"), 2, QString(), aCard, 8, QString(), false,
-            false);
-        row("lower id first", aCard, 8, QString(), QStringLiteral("CARD_PLAIN"), 2, QString(), false, true);
+        row("article decides before page type", "CARD_PLAIN", 2, QString(), aCard, 8, QString(), false, false);
+        row("lower id first", aCard, 8, QString(), "CARD_PLAIN", 2, QString(), false, true);
         row("null article first", QString(), 8, QString(), aCard, 8, QString(), false, true);
     }
 

@@ -277,9 +277,9 @@ private Q_SLOTS:
     {
         columns<QString, bool>("format", "contains");
 
-        row("plain text", QStringLiteral("text/plain"), false);
-        row("similar format", QStringLiteral("text/template-lists"), false);
-        row("own format, no data", QStringLiteral("text/template-list"), true);
+        row("plain text", "text/plain", false);
+        row("similar format", "text/template-lists", false);
+        row("own format, no data", "text/template-list", true);
     }
 
     void foreignMimeData()
@@ -736,11 +736,11 @@ private Q_SLOTS:
         columns<QString, QString, bool>("layout", "background", "expected");
 
         // Names, with ":configuration" where it is not the default one.
-        row("layout and its background", QStringLiteral("Layout"), QStringLiteral("Paper"), true);
-        row("background of another layer", QStringLiteral("Layout"), QStringLiteral("Gold:Gold;true"), true);
-        row("background in another configuration", QStringLiteral("Layout"), QStringLiteral("Gold"), false);
-        row("layout in another configuration", QStringLiteral("Layout:Rot;false"), QStringLiteral("Paper"), false);
-        row("the layout is no background", QStringLiteral("Layout"), QStringLiteral("Layout"), false);
+        row("layout and its background", "Layout", "Paper", true);
+        row("background of another layer", "Layout", "Gold:Gold;true", true);
+        row("background in another configuration", "Layout", "Gold", false);
+        row("layout in another configuration", "Layout:Rot;false", "Paper", false);
+        row("the layout is no background", "Layout", "Layout", false);
     }
 
     void areaDefinitionResultContains()

@@ -8,6 +8,7 @@
 #include <QTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The guard that keeps references inside content files from reaching files outside the content
@@ -86,7 +87,6 @@ private Q_SLOTS:
 
     void resolve()
     {
-        QFETCH(QString, base);
         QFETCH(QString, reference);
         QFETCH(QString, expected);
         QFETCH(QString, reason);
@@ -96,7 +96,7 @@ private Q_SLOTS:
                 QtWarningMsg, qPrintable(QStringLiteral("refused file reference \"%1\": %2").arg(reference, reason)));
         }
         const QString aCanonicalRoot = QFileInfo(root()).canonicalFilePath();
-        const QString aResult = LMFileHandler::resolveContentReference(base, reference);
+        const QString aResult = LMFileHandler::resolveContentReference(fetch<QString>("base"), reference);
         QCOMPARE(aResult, expected.isEmpty() ? QString() : aCanonicalRoot + QLatin1Char('/') + expected);
     }
 

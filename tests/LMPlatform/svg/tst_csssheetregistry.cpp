@@ -12,6 +12,7 @@
 #include <vector>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The registry of CSS sheets: the content folder on first use, registering, folders, reloading,
@@ -87,16 +88,13 @@ private Q_SLOTS:
 
     void loadFolder()
     {
-        QFETCH(QString, folder);
         QFETCH(QString, warning);
-        QFETCH(QString, checkedId);
-
-        const QString aPath = myDir.path() + QLatin1Char('/') + folder;
+        const QString aPath = myDir.path() + QLatin1Char('/') + fetch<QString>("folder");
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(aPath)));
         LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
         QTEST(aRegistry->loadFolder(aPath), "count");
-        QTEST(aRegistry->sheet(checkedId), "checkedText");
+        QTEST(aRegistry->sheet(fetch<QString>("checkedId")), "checkedText");
         QVERIFY(!aRegistry->contains(QStringLiteral("big.css")));
     }
 
@@ -239,11 +237,9 @@ private Q_SLOTS:
 
     void fromDocument()
     {
-        QFETCH(QByteArray, xml);
         QFETCH(QStringList, titles);
-        QFETCH(QString, defaultTitle);
-
-        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("sheets.svg"));
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocumentFromData(fetch<QByteArray>("xml"), QStringLiteral("sheets.svg"));
         QVERIFY(!aDocument.isNull());
         const LMCssSheetTitleIdMap aMap = LMCssSheetTitleIdMap::fromDocument(aDocument);
         QCOMPARE(aMap.titles(), titles);
@@ -251,7 +247,7 @@ private Q_SLOTS:
         for (const QString& aTitle : titles)
             anIds.append(aMap.sheetId(aTitle));
         QTEST(anIds, "sheetIds");
-        QCOMPARE(aMap.defaultTitle(), defaultTitle);
+        QCOMPARE(aMap.defaultTitle(), fetch<QString>("defaultTitle"));
     }
 
 private:

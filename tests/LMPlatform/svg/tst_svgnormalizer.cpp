@@ -13,6 +13,7 @@
 #include <QTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -140,19 +141,15 @@ private Q_SLOTS:
 
     void prepare()
     {
-        QFETCH(QString, body);
-        QFETCH(QString, designLogo);
-        QFETCH(QString, expected);
-        QFETCH(QStringList, warnings);
-
-        const QDomDocument aDocument = svgWithBody(body);
+        const QDomDocument aDocument = svgWithBody(fetch<QString>("body"));
         QVERIFY(!aDocument.isNull());
-        for (const QString& aWarning : std::as_const(warnings))
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         const QFileInfo aFile(root() + QStringLiteral("/designs/a/template.svg"));
-        const QDomDocument aPrepared = LMSVGNormalizer::prepareDomDocument(aDocument, aFile, designLogo);
+        const QDomDocument aPrepared
+            = LMSVGNormalizer::prepareDomDocument(aDocument, aFile, fetch<QString>("designLogo"));
         const QString aFolder = QFileInfo(root() + QStringLiteral("/designs/a")).canonicalFilePath();
-        QCOMPARE(compactBody(aPrepared), QString(expected).replace(QStringLiteral("$A"), aFolder));
+        QCOMPARE(compactBody(aPrepared), QString(fetch<QString>("expected")).replace(QStringLiteral("$A"), aFolder));
     }
 
     void originalStaysAndNullStaysNull()

@@ -12,6 +12,7 @@
 #include <vector>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The small services the SVG template reader asks: language, error reports, custom colour
@@ -49,14 +50,13 @@ private Q_SLOTS:
     void languageCode()
     {
         QFETCH(QByteArray, environment);
-        QFETCH(QString, set);
         if (environment.isEmpty())
             qunsetenv("LM_LANGUAGE");
         else
             qputenv("LM_LANGUAGE", environment);
         LMLocaleAndTranslationManager* aManager = LMLocaleAndTranslationManager::instance();
         aManager->setLanguageCode(QStringLiteral("xx")); // something else first
-        aManager->setLanguageCode(set);
+        aManager->setLanguageCode(fetch<QString>("set"));
         QTEST(aManager->languageCode(), "expected");
     }
 
@@ -139,11 +139,10 @@ private Q_SLOTS:
 
     void customColorFile()
     {
-        QFETCH(QByteArray, json);
         QFETCH(QString, warning);
 
-        const QString aPath
-            = LMTestSupport::writeFile(myDir, QStringLiteral("colors/%1.json").arg(QTest::currentDataTag()), json);
+        const QString aPath = LMTestSupport::writeFile(
+            myDir, QStringLiteral("colors/%1.json").arg(QTest::currentDataTag()), fetch<QByteArray>("json"));
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg,
                                  qPrintable(QStringLiteral("custom colour file %1: %2").arg(aPath, warning)));

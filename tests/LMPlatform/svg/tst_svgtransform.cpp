@@ -11,6 +11,7 @@
 #include <QTransform>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMTextFormatChange)
@@ -151,10 +152,8 @@ private Q_SLOTS:
 
     void parse()
     {
-        QFETCH(QString, text);
-        QFETCH(QTransform, expected);
-        const QTransform aResult = LMSVGTransformReader::parse(text);
-        QVERIFY2(fuzzyEqual(aResult, expected), qPrintable(describe(aResult)));
+        const QTransform aResult = LMSVGTransformReader::parse(fetch<QString>("text"));
+        QVERIFY2(fuzzyEqual(aResult, fetch<QTransform>("expected")), qPrintable(describe(aResult)));
     }
 
     void malformed_data()
@@ -214,18 +213,17 @@ private Q_SLOTS:
 
     void transformMatrix()
     {
-        QFETCH(QByteArray, xml);
         QFETCH(QString, warning);
-        QFETCH(QPointF, local);
         QFETCH(QPointF, document);
 
-        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("chain.svg"));
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocumentFromData(fetch<QByteArray>("xml"), QStringLiteral("chain.svg"));
         QVERIFY(!aDocument.isNull());
         const QDomElement aTarget = elementWithId(aDocument.documentElement(), QStringLiteral("t"));
         QVERIFY(!aTarget.isNull());
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(malformedMessage(warning)));
-        const QPointF aMapped = LMSVGTransformReader::transformMatrix(aTarget).map(local);
+        const QPointF aMapped = LMSVGTransformReader::transformMatrix(aTarget).map(fetch<QPointF>("local"));
         QVERIFY2(std::abs(aMapped.x() - document.x()) < 1e-9 && std::abs(aMapped.y() - document.y()) < 1e-9,
                  qPrintable(QStringLiteral("%1, %2").arg(aMapped.x()).arg(aMapped.y())));
     }
@@ -267,10 +265,8 @@ private Q_SLOTS:
 
     void rotation()
     {
-        QFETCH(QString, transform);
-        QFETCH(double, degrees);
-        const double aResult = LMMath::calcRotation(LMSVGTransformReader::parse(transform));
-        QVERIFY2(std::abs(aResult - degrees) < 1e-9, qPrintable(QString::number(aResult, 'g', 17)));
+        const double aResult = LMMath::calcRotation(LMSVGTransformReader::parse(fetch<QString>("transform")));
+        QVERIFY2(std::abs(aResult - fetch<double>("degrees")) < 1e-9, qPrintable(QString::number(aResult, 'g', 17)));
         QVERIFY(aResult > -180.0 && aResult <= 180.0);
     }
 
@@ -288,9 +284,8 @@ private Q_SLOTS:
 
     void layerType()
     {
-        QFETCH(QString, attribute);
         QFETCH(int, expected);
-        const LMSVGLayerType aType = LMSVGLayerType::fromAttributeValue(attribute);
+        const LMSVGLayerType aType = LMSVGLayerType::fromAttributeValue(fetch<QString>("attribute"));
         QCOMPARE(aType.value(), expected);
         if (expected != 0)
             QCOMPARE(LMSVGLayerType(aType.encode()).value(), expected); // the words read back
@@ -359,11 +354,8 @@ private Q_SLOTS:
 
     void parseCSS()
     {
-        QFETCH(QString, css);
-        QFETCH(double, dpi);
-        QFETCH(LMTextFormatChange, expected);
-        const LMTextFormatChange aResult = LMTextFormatParserSVG::parseCSS(css, dpi);
-        QVERIFY2(aResult == expected, describe(aResult).constData());
+        const LMTextFormatChange aResult = LMTextFormatParserSVG::parseCSS(fetch<QString>("css"), fetch<double>("dpi"));
+        QVERIFY2(aResult == fetch<LMTextFormatChange>("expected"), describe(aResult).constData());
     }
 
     void fromSVG_data()
@@ -390,14 +382,12 @@ private Q_SLOTS:
 
     void fromSVG()
     {
-        QFETCH(QByteArray, xml);
-        QFETCH(double, dpi);
-        QFETCH(LMTextFormatChange, expected);
-        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("text.svg"));
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocumentFromData(fetch<QByteArray>("xml"), QStringLiteral("text.svg"));
         const QDomElement aText = elementWithId(aDocument.documentElement(), QStringLiteral("t"));
         QVERIFY(!aText.isNull());
-        const LMTextFormatChange aResult = LMTextFormatParserSVG::elementFormat(aText, dpi);
-        QVERIFY2(aResult == expected, describe(aResult).constData());
+        const LMTextFormatChange aResult = LMTextFormatParserSVG::elementFormat(aText, fetch<double>("dpi"));
+        QVERIFY2(aResult == fetch<LMTextFormatChange>("expected"), describe(aResult).constData());
     }
 
     void textTransform_data()
@@ -418,8 +408,7 @@ private Q_SLOTS:
     void textTransform()
     {
         QFETCH(QString, text);
-        QFETCH(bool, warns);
-        if (warns) {
+        if (fetch<bool>("warns")) {
             QTest::ignoreMessage(QtWarningMsg,
                                  qPrintable(QStringLiteral("unknown text transform \"%1\" read as none").arg(text)));
         }

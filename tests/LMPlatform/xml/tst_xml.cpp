@@ -18,6 +18,7 @@
 #include <cmath>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 using Attributes = QMap<QString, QString>;
@@ -143,14 +144,14 @@ private slots:
     void refusedFiles()
     {
         QFETCH(QString, file);
-        QFETCH(QString, reason);
         QTemporaryDir aDir;
         QVERIFY(QDir(aDir.path()).mkdir(QStringLiteral("folder.xml")));
         // A sparse file: no disk space, and the loader must not read it into memory either.
         QFile aFile(LMTestSupport::writeFile(aDir, QStringLiteral("huge.xml"), "<templates2>"));
         QVERIFY(aFile.resize(LMXMLLoader::ourMaximumSize + 1));
         const QString aPath = file.startsWith(QLatin1Char('/')) ? aDir.path() + file : fixture(file);
-        const QRegularExpression aWarning(QRegularExpression::escape(aPath) + QStringLiteral(".*") + reason);
+        const QRegularExpression aWarning(QRegularExpression::escape(aPath) + QStringLiteral(".*")
+                                          + fetch<QString>("reason"));
         QTest::ignoreMessage(QtWarningMsg, aWarning);
         QVERIFY(LMXMLLoader::loadDocument(QFileInfo(aPath)).isNull());
         QTest::ignoreMessage(QtWarningMsg, aWarning);
@@ -208,12 +209,11 @@ private slots:
 
     void laterDocumentsSeeNoEarlierDeclarations()
     {
-        QFETCH(QByteArray, earlier);
         // A picture with an internal subset, read as decorations read theirs; a document read after
         // it on the same thread must not expand what the picture declared.
         QTemporaryDir aDir;
-        const LMSVGComposition aPicture
-            = LMSVGComposition::fromFile(LMTestSupport::writeFile(aDir, QStringLiteral("picture.svg"), earlier));
+        const LMSVGComposition aPicture = LMSVGComposition::fromFile(
+            LMTestSupport::writeFile(aDir, QStringLiteral("picture.svg"), fetch<QByteArray>("earlier")));
         QVERIFY(aPicture.isReadable());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Entity 'e' not declared")));
         QVERIFY(LMXMLLoader::loadDocumentFromData(QByteArray("<y>&e;</y>"), QStringLiteral("later.xml")).isNull());
@@ -381,9 +381,8 @@ private slots:
     }
     void booleans()
     {
-        QFETCH(QString, text);
         QFETCH(int, expected);
-        const QDomElement anElement = withValue(text);
+        const QDomElement anElement = withValue(fetch<QString>("text"));
         for (const bool aDefault : { false, true }) {
             const bool anExpected = expected < 0 ? aDefault : expected == 1;
             QCOMPARE(LMXMLParser::boolAttribute(anElement, QStringLiteral("v"), aDefault), anExpected);
@@ -415,10 +414,9 @@ private slots:
     }
     void colors()
     {
-        QFETCH(QString, text);
         QFETCH(QColor, expected);
         QFETCH(QColor, expectedEx);
-        const QDomElement anElement = withValue(text);
+        const QDomElement anElement = withValue(fetch<QString>("text"));
         const QColor aDefault(1, 2, 3);
         const auto orDefault = [&](const QColor& theColor) {
             return theColor.isValid() ? theColor : aDefault;
@@ -451,8 +449,7 @@ private slots:
     }
     void anglesAndDistances()
     {
-        QFETCH(QString, text);
-        const QDomElement anElement = withValue(text);
+        const QDomElement anElement = withValue(fetch<QString>("text"));
         const QString aName = QStringLiteral("v");
         QTEST(LMXMLParser::readAngle(anElement, aName, LMAngle(45)).degrees(), "angle");
         QTEST(LMXMLParser::readAngle(anElement.attributes(), aName, LMAngle(45)).degrees(), "angle");
@@ -502,12 +499,11 @@ private slots:
     }
     void geometry()
     {
-        QFETCH(Attributes, attributes);
         QFETCH(QString, prefix);
         QFETCH(QRectF, rectF);
         QFETCH(QSizeF, sizeF);
         QFETCH(QMarginsF, margins);
-        const QDomElement anElement = element(attributes);
+        const QDomElement anElement = element(fetch<Attributes>("attributes"));
         const QDomNamedNodeMap aMap = anElement.attributes();
         const QRect aRect = rectF.toRect();
         QCOMPARE(LMXMLParser::readRectF(anElement, QRectF(-1, -2, -3, -4), prefix), rectF);
@@ -549,9 +545,8 @@ private slots:
     void doubleRoundTrip()
     {
         QFETCH(double, value);
-        QFETCH(QString, text);
         const QDomDocument aDocument = withAttribute(value);
-        QCOMPARE(aDocument.documentElement().attribute(QStringLiteral("v")), text);
+        QTEST(aDocument.documentElement().attribute(QStringLiteral("v")), "text");
         const double aRead = LMXMLParser::doubleAttribute(reloaded(aDocument), QStringLiteral("v"), 99.0);
         QVERIFY2(aRead == value, qPrintable(QString::number(aRead, 'g', 17)));
         QCOMPARE(std::signbit(aRead), std::signbit(value));
@@ -660,9 +655,7 @@ private slots:
     }
     void failedSaveKeepsPreviousFile()
     {
-        QFETCH(QString, target);
         QFETCH(QString, content);
-        QFETCH(QString, reason);
         QTemporaryDir aDir;
         LMTestSupport::writeFile(aDir, QStringLiteral("old.xml"), PREVIOUS);
         QVERIFY(QDir(aDir.path()).mkdir(QStringLiteral("folder.xml")));
@@ -675,14 +668,14 @@ private slots:
         for (int aLevel = 1; content == QLatin1String("deep") && aLevel <= LMXMLLoader::ourMaximumDepth; ++aLevel)
             anElement = LMXMLBuilder::buildDomElement(anElement, QStringLiteral("n"));
 
-        const QFileInfo aTarget(aDir.filePath(target));
+        const QFileInfo aTarget(aDir.filePath(fetch<QString>("target")));
         LMErrorHistory anErrors;
         QVERIFY(!LMXMLBuilder::saveUTF8(aDocument, aTarget, &anErrors));
         QCOMPARE(anErrors.count(), 1);
         const QString aMessage = anErrors.messages().constFirst();
         QVERIFY2(aMessage.startsWith(QStringLiteral("cannot save XML file ") + aTarget.absoluteFilePath() + ": "),
                  qPrintable(aMessage));
-        QVERIFY2(aMessage.contains(reason), qPrintable(aMessage));
+        QVERIFY2(aMessage.contains(fetch<QString>("reason")), qPrintable(aMessage));
         QCOMPARE(contentOf(aDir.filePath(QStringLiteral("old.xml"))), PREVIOUS);
         QVERIFY(QFileInfo(aDir.filePath(QStringLiteral("folder.xml"))).isDir());
         QCOMPARE(filesIn(aDir), QStringList { "old.xml" });

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -63,10 +64,9 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QFETCH(QString, written);
         if (!text.isNull())
             QCOMPARE(LMTemplateFilterRule(text).value(), value);
-        QCOMPARE(LMTemplateFilterRule(LMTemplateFilterRule::fromInt(value)).encode(), written);
+        QCOMPARE(LMTemplateFilterRule(LMTemplateFilterRule::fromInt(value)).encode(), fetch<QString>("written"));
     }
 
     void parseFilter_data()
@@ -102,11 +102,8 @@ private slots:
 
     void parseFilter()
     {
-        QFETCH(QString, rules);
-        QFETCH(QStringList, expected);
-
         QDomDocument aDocument;
-        const QDomElement anElement = filterElement(&aDocument, rules);
+        const QDomElement anElement = filterElement(&aDocument, fetch<QString>("rules"));
         QVERIFY(!anElement.isNull());
         LMArticlesGroup aGroup;
         LMPageConstraint aConstraint;
@@ -138,7 +135,7 @@ private slots:
         add("visible", aVisible ? "true" : "false", "true");
         addNumber("coverTypes", aRestriction.coverTypes().value());
         addNumber("pageBindings", aRestriction.pageBindings().value());
-        QCOMPARE(aFound, expected);
+        QCOMPARE(aFound, fetch<QStringList>("expected"));
     }
 
     void parseFilterNullTargetsAndUnknownTags()
@@ -232,12 +229,11 @@ private slots:
 
     void parameterEquality()
     {
-        QFETCH(Change, change);
         LMBasisSettings::instance()->setMasterMode(false);
         const P anOriginal;
         P aCopy = anOriginal;
         QVERIFY(aCopy == anOriginal);
-        change(&aCopy);
+        fetch<Change>("change")(&aCopy);
         QVERIFY(aCopy != anOriginal);
         // The copy detached: the original keeps its value.
         QVERIFY(anOriginal == P());
@@ -257,11 +253,10 @@ private slots:
 
     void articleSize()
     {
-        QFETCH(QSizeF, size);
-        QFETCH(int, pageType);
         QFETCH(QStringList, articles);
-        const LMArticleList aKept = LMArticleFilter::filterByArticleSize(
-            LMProductCatalogue::instance()->articles(), size, LMPageType(LMPageType::fromInt(pageType)));
+        const LMArticleList aKept
+            = LMArticleFilter::filterByArticleSize(LMProductCatalogue::instance()->articles(), fetch<QSizeF>("size"),
+                                                   LMPageType(LMPageType::fromInt(fetch<int>("pageType"))));
         QCOMPARE(aKept.orderTxtNames(), articles);
     }
 };

@@ -27,6 +27,9 @@
 #include <memory>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
+
 namespace {
 
 // One filter situation: a template that passes the filter of its kind, changed by a row.
@@ -364,14 +367,12 @@ private slots:
     void chains()
     {
         QFETCH(int, jigType);
-        QFETCH(Setup, setup);
-        QFETCH(bool, accepted);
         QFETCH(QString, warning);
 
         LMBasisSettings::instance()->setMasterMode(false);
         FilterCase aCase;
         prepareBaseline(jigType, &aCase);
-        setup(&aCase);
+        fetch<Setup>("setup")(&aCase);
         LMBasisSettings::instance()->setMasterMode(aCase.myMasterMode);
 
         const LMUnconfiguredTemplate aTemplate
@@ -392,7 +393,7 @@ private slots:
         const bool anAccepted = aFilter->accept(aTemplate);
         for (const LMUnconfiguredTemplate& aPage : aBundle)
             LMTemplateBundleRegistry::instance()->remove(aPage);
-        QCOMPARE(anAccepted, accepted);
+        QCOMPARE(anAccepted, fetch<bool>("accepted"));
     }
 
     void listAcceptorAsksTheChain()
@@ -503,5 +504,3 @@ std::unique_ptr<LMTemplate> noWallholder()
 
 QTEST_GUILESS_MAIN(TestTemplateFilters)
 #include "tst_templatefilters.moc"
-
-using LMTestSupport::columns;

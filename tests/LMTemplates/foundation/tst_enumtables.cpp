@@ -17,6 +17,7 @@
 #include <functional>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -124,9 +125,7 @@ private Q_SLOTS:
     void decode()
     {
         QFETCH(QString, table);
-        QFETCH(QString, text);
-        QFETCH(qint32, expected);
-        QCOMPARE(::table(table).decode(text), expected);
+        QCOMPARE(::table(table).decode(fetch<QString>("text")), fetch<qint32>("expected"));
     }
 
     void encode_data()
@@ -159,10 +158,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, table);
         QFETCH(qint32, value);
-        QFETCH(QString, expectedEncode);
-        QFETCH(QString, expectedCSV);
-        QCOMPARE(::table(table).encode(value), expectedEncode);
-        QCOMPARE(::table(table).encodeCSV(value), expectedCSV);
+        QTEST(::table(table).encode(value), "expectedEncode");
+        QCOMPARE(::table(table).encodeCSV(value), fetch<QString>("expectedCSV"));
     }
 
     void everyTable_data()
@@ -188,13 +185,10 @@ private Q_SLOTS:
     void everyTable()
     {
         QFETCH(QString, table);
-        QFETCH(int, wordCount);
-        QFETCH(qint32, defaultValue);
-
         const TableOps& anOps = ::table(table);
-        QCOMPARE(anOps.defaultConstructed(), defaultValue);
+        QTEST(anOps.defaultConstructed(), "defaultValue");
         const QStringList aWords = anOps.words();
-        QCOMPARE(aWords.size(), wordCount);
+        QTEST(aWords.size(), "wordCount");
         for (const QString& aWord : aWords) {
             const qint32 aValue = anOps.decode(aWord);
             // Every value that has a word writes one that reads back to it.
@@ -221,10 +215,9 @@ private Q_SLOTS:
 
     void tabType()
     {
-        QFETCH(QList<qint32>, layers);
-        QFETCH(int, expectedTab);
-        for (const qint32 aLayer : layers)
-            QCOMPARE(int(LMTemplateLayerType(LMTemplateLayerType::fromInt(aLayer)).tabType()), expectedTab);
+        for (const qint32 aLayer : fetch<QList<qint32>>("layers"))
+            QCOMPARE(int(LMTemplateLayerType(LMTemplateLayerType::fromInt(aLayer)).tabType()),
+                     fetch<int>("expectedTab"));
     }
 
     void wrapperOperations()
@@ -259,11 +252,8 @@ private Q_SLOTS:
 
     void relaxSteps()
     {
-        QFETCH(qint32, start);
-        QFETCH(QList<qint32>, addedBits);
-
-        LMLayoutFlags aFlags = LMLayoutFlags::fromInt(start);
-        for (const qint32 aBit : addedBits) {
+        LMLayoutFlags aFlags = LMLayoutFlags::fromInt(fetch<qint32>("start"));
+        for (const qint32 aBit : fetch<QList<qint32>>("addedBits")) {
             const qint32 aBefore = aFlags.value();
             QVERIFY(aFlags.relax());
             QCOMPARE(aFlags.value(), aBefore | aBit);
@@ -284,14 +274,9 @@ private Q_SLOTS:
 
     void relaxOther()
     {
-        QFETCH(qint32, start);
-        QFETCH(qint32, other);
-        QFETCH(bool, expectedAdded);
-        QFETCH(qint32, expectedValue);
-
-        LMLayoutFlags aFlags = LMLayoutFlags::fromInt(start);
-        QCOMPARE(aFlags.relax(LMLayoutFlags::fromInt(other)), expectedAdded);
-        QCOMPARE(aFlags.value(), expectedValue);
+        LMLayoutFlags aFlags = LMLayoutFlags::fromInt(fetch<qint32>("start"));
+        QTEST(aFlags.relax(LMLayoutFlags::fromInt(fetch<qint32>("other"))), "expectedAdded");
+        QCOMPARE(aFlags.value(), fetch<qint32>("expectedValue"));
     }
 
     void relaxedLeavesTheOriginal()

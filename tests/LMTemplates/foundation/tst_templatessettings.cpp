@@ -8,6 +8,7 @@
 #include <QTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -63,19 +64,17 @@ private Q_SLOTS:
 
     void loadSettings()
     {
-        QFETCH(QVariantMap, store);
         QFETCH(QString, expectedFoto);
-        QFETCH(QColor, expectedColor);
         QFETCH(int, fotoWrites);
 
-        writeStore(store);
+        writeStore(fetch<QVariantMap>("store"));
         LMTemplatesSettings* aSettings = LMTemplatesSettings::instance();
         QSignalSpy aSaved(aSettings, &LMSettings::saved);
         aSettings->loadSettings();
 
         QCOMPARE(aSettings->previewFoto(), expectedFoto);
         QCOMPARE(aSettings->previewFotoExists(), !expectedFoto.isEmpty());
-        QCOMPARE(aSettings->proximitySortColor(), expectedColor);
+        QTEST(aSettings->proximitySortColor(), "expectedColor");
         QCOMPARE(::fotoWrites(aSaved), fotoWrites);
         if (fotoWrites > 0)
             QCOMPARE(storedValue(KEY_FOTO).toString(), expectedFoto);

@@ -204,11 +204,9 @@ private Q_SLOTS:
 
     void pageAlignmentIsOkay()
     {
-        QFETCH(int, constraint);
-        QFETCH(int, alignment);
-
-        LMTemplateAreaDefinitionText anArea(LMAreaDescription(), LMAreaPositioningConstraint::fromInt(constraint));
-        QTEST(anArea.pageAlignmentIsOkay(LMPageAlignment::fromInt(alignment)), "okay");
+        LMTemplateAreaDefinitionText anArea(LMAreaDescription(),
+                                            LMAreaPositioningConstraint::fromInt(fetch<int>("constraint")));
+        QTEST(anArea.pageAlignmentIsOkay(LMPageAlignment::fromInt(fetch<int>("alignment"))), "okay");
     }
 
     void equality()
@@ -616,15 +614,13 @@ private Q_SLOTS:
 
     void readAttributes()
     {
-        QFETCH(QString, xml);
-        QFETCH(bool, lookups);
         QFETCH(QString, warning);
 
         const FakeDecorationLookup aDecorations({ { QStringLiteral("clipart_sun.svg"), 815 } }, { 4711 });
-        if (lookups)
+        if (fetch<bool>("lookups"))
             LMDecorationLookup::install(&aDecorations);
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(xml));
+        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         const QSizeF aPage(1000, 500);

@@ -5,6 +5,7 @@
 #include <QTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMFotoInAreaDescription)
@@ -69,10 +70,8 @@ private Q_SLOTS:
 
     void visibleRect()
     {
-        QFETCH(QPointF, topLeft);
-        QFETCH(double, zoom);
-
-        QTEST(LMFotoInAreaPositionState(topLeft, zoom).visibleRect(QSizeF(200, 100)), "expected");
+        QTEST(LMFotoInAreaPositionState(fetch<QPointF>("topLeft"), fetch<double>("zoom")).visibleRect(QSizeF(200, 100)),
+              "expected");
     }
 
     void readXml_data()
@@ -95,12 +94,9 @@ private Q_SLOTS:
 
     void readXml()
     {
-        QFETCH(QString, xml);
-        QFETCH(QStringList, warnings);
-
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(xml));
-        for (const QString& aWarning : std::as_const(warnings))
+        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         QTEST(LMFotoInAreaDescription::fromXml(aDocument.documentElement(), QStringLiteral("/base")), "expected");
     }
@@ -116,18 +112,16 @@ private Q_SLOTS:
 
     void roundTrip()
     {
-        QFETCH(QPointF, topLeft);
-        QFETCH(QPointF, written);
-
         const LMFoto aFoto = LMFoto::fromString(QStringLiteral("/fotos/Ä b.jpg"));
-        const LMFotoInAreaDescription aDescription(aFoto, LMFotoInAreaPositionState(topLeft, 0.75), false);
+        const LMFotoInAreaDescription aDescription(aFoto, LMFotoInAreaPositionState(fetch<QPointF>("topLeft"), 0.75),
+                                                   false);
         QDomDocument aDocument;
         QDomElement anElement = aDocument.createElement(QStringLiteral("image"));
         aDescription.buildXML(anElement);
         QCOMPARE(anElement.attribute(QStringLiteral("useABK")), QStringLiteral("0"));
         const LMFotoInAreaDescription aRead = LMFotoInAreaDescription::fromXml(anElement, QStringLiteral("/elsewhere"));
         QCOMPARE(aRead.foto(), aFoto);
-        QCOMPARE(aRead.position(), LMFotoInAreaPositionState(written, 0.75));
+        QCOMPARE(aRead.position(), LMFotoInAreaPositionState(fetch<QPointF>("written"), 0.75));
         QCOMPARE(aRead.useABK(), false);
     }
 

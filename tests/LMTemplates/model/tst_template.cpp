@@ -127,11 +127,8 @@ private slots:
 
     void kinds()
     {
-        QFETCH(int, jigType);
-        QFETCH(Setup, setup);
-
-        LMTemplate aTemplate(LMJigType::fromInt(jigType));
-        setup(aTemplate);
+        LMTemplate aTemplate(LMJigType::fromInt(fetch<int>("jigType")));
+        fetch<Setup>("setup")(aTemplate);
         QTEST(aTemplate.isValid(), "valid");
         QTEST(aTemplate.isEmpty(), "empty");
         QTEST(aTemplate.hasLayout(), "hasLayout");
@@ -158,9 +155,7 @@ private slots:
 
     void configurationText()
     {
-        QFETCH(QString, text);
-
-        const LMTemplateConfiguration aConfiguration = LMTemplateConfiguration::deserialize(text);
+        const LMTemplateConfiguration aConfiguration = LMTemplateConfiguration::deserialize(fetch<QString>("text"));
         QTEST(aConfiguration.cssSheetTitle(), "title");
         QTEST(aConfiguration.spotColorEnabled(), "spot");
         QTEST(aConfiguration.serialize(), "written");
@@ -180,12 +175,10 @@ private slots:
 
     void configurationOrder()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
         QFETCH(bool, equal);
 
-        const LMTemplateConfiguration anA = LMTemplateConfiguration::deserialize(a);
-        const LMTemplateConfiguration aB = LMTemplateConfiguration::deserialize(b);
+        const LMTemplateConfiguration anA = LMTemplateConfiguration::deserialize(fetch<QString>("a"));
+        const LMTemplateConfiguration aB = LMTemplateConfiguration::deserialize(fetch<QString>("b"));
         QCOMPARE(anA == aB, equal);
         QCOMPARE(anA != aB, !equal);
         QTEST(anA < aB, "less");
@@ -224,14 +217,11 @@ private slots:
 
     void configuringAppliesTheSpotColorRule()
     {
-        QFETCH(bool, templateHasSpotColor);
-        QFETCH(QString, configuration);
-
         LMTemplate aTemplate(LMJigTypeEnum::Layout);
-        if (templateHasSpotColor)
+        if (fetch<bool>("templateHasSpotColor"))
             aTemplate.setSpotColorLayer(LMSpotColorEnum::GoldFoil, QRectF(0, 0, 1, 1));
         const LMConfiguredTemplate aConfigured(LMUnconfiguredTemplate(&aTemplate),
-                                               LMTemplateConfiguration::deserialize(configuration));
+                                               LMTemplateConfiguration::deserialize(fetch<QString>("configuration")));
         QTEST(aConfigured.configuration().spotColorEnabled(), "enabled");
         QVERIFY(aConfigured.isValid());
         QCOMPARE(aConfigured.toolTip(), aTemplate.toolTip() + QLatin1Char(' ') + aConfigured.configuration().toolTip());
@@ -553,22 +543,13 @@ private slots:
 
     void correctedAlignment()
     {
-        QFETCH(int, jigType);
-        QFETCH(int, requested);
-        QFETCH(int, pageType);
-        QFETCH(int, strategy);
-        QFETCH(int, imageSize);
-        QFETCH(bool, centre);
-        QFETCH(bool, leftWhenFree);
-        QFETCH(bool, rightWhenFree);
-
-        LMTemplate aTemplate(LMJigType::fromInt(jigType));
-        aTemplate.setTemplateImageSize(LMTemplateImageSize::fromInt(imageSize));
-        aTemplate.setCenterBackgroundIfOnSinglePage(centre);
-        const LMTemplateContext aContext(LMArticle(), LMPageType::fromInt(pageType));
+        LMTemplate aTemplate(LMJigType::fromInt(fetch<int>("jigType")));
+        aTemplate.setTemplateImageSize(LMTemplateImageSize::fromInt(fetch<int>("imageSize")));
+        aTemplate.setCenterBackgroundIfOnSinglePage(fetch<bool>("centre"));
+        const LMTemplateContext aContext(LMArticle(), LMPageType::fromInt(fetch<int>("pageType")));
         QTEST(aTemplate
-                  .correctedAlignment(LMAreaBackgroundAlignment::fromInt(requested), aContext, strategy, leftWhenFree,
-                                      rightWhenFree)
+                  .correctedAlignment(LMAreaBackgroundAlignment::fromInt(fetch<int>("requested")), aContext,
+                                      fetch<int>("strategy"), fetch<bool>("leftWhenFree"), fetch<bool>("rightWhenFree"))
                   .value(),
               "expected");
     }
@@ -594,9 +575,8 @@ private slots:
 
     void removalAndVisibility()
     {
-        QFETCH(Setup, setup);
         LMTemplate aTemplate(LMJigTypeEnum::Background);
-        setup(aTemplate);
+        fetch<Setup>("setup")(aTemplate);
         QTEST(aTemplate.mayBeRemoved(), "mayBeRemoved");
         QTEST(aTemplate.isRemoveItem(), "removeItem");
         QTEST(aTemplate.isVisibleInList(), "visible");
@@ -624,10 +604,8 @@ private slots:
 
     void dragHint()
     {
-        QFETCH(int, jigType);
-        QFETCH(Setup, setup);
-        LMTemplate aTemplate(LMJigType::fromInt(jigType));
-        setup(aTemplate);
+        LMTemplate aTemplate(LMJigType::fromInt(fetch<int>("jigType")));
+        fetch<Setup>("setup")(aTemplate);
         QTEST(aTemplate.basicDragAndDropHint(), "hint");
         QCOMPARE(aTemplate.toolTip(), aTemplate.basicDragAndDropHint());
     }

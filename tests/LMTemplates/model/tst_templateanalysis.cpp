@@ -189,8 +189,6 @@ private Q_SLOTS:
 
     void areaCount()
     {
-        QFETCH(QString, areas);
-        QFETCH(double, aspect);
         QFETCH(int, portrait);
         QFETCH(int, landscape);
         QFETCH(int, texts);
@@ -198,7 +196,7 @@ private Q_SLOTS:
         QFETCH(int, calendars);
 
         LMAreaCount aCount;
-        aCount.buildFromAreas(spelled(areas), aspect);
+        aCount.buildFromAreas(spelled(fetch<QString>("areas")), fetch<double>("aspect"));
         QCOMPARE(aCount.portraitAndLandscapeCount(), LMPortraitAndLandscapeCount(portrait, landscape));
         QCOMPARE(aCount.countFotoAreas(), portrait + landscape);
         QCOMPARE(aCount.hasLessPortraitThanLandscape(), portrait < landscape);
@@ -367,10 +365,7 @@ private Q_SLOTS:
 
     void formats()
     {
-        QFETCH(Boxes, boxes);
-        QFETCH(double, aspect);
-
-        const LMAreaMeasurements aMeasurements = measured(boxes, aspect);
+        const LMAreaMeasurements aMeasurements = measured(fetch<Boxes>("boxes"), fetch<double>("aspect"));
         QTEST(aMeasurements.mostExtremeFormat(), "mostExtreme");
         QTEST(aMeasurements.hasExtremeFormat(), "extremeFormat");
         QTEST(aMeasurements.hasExtremePortrait(), "extremePortrait");
@@ -401,12 +396,10 @@ private Q_SLOTS:
 
     void layoutSortCriterium()
     {
-        QFETCH(Layout, a);
-        QFETCH(Layout, b);
         QFETCH(int, order);
 
-        const LMTemplateAnalysis anA = analysed(a);
-        const LMTemplateAnalysis aB = analysed(b);
+        const LMTemplateAnalysis anA = analysed(fetch<Layout>("a"));
+        const LMTemplateAnalysis aB = analysed(fetch<Layout>("b"));
         QCOMPARE(anA.layoutSortCriterium(aB), order);
         // Swapped, the other comes first; undecided stays undecided.
         QCOMPARE(aB.layoutSortCriterium(anA), order == LMTemplateAnalysis::Undecided ? order : 1 - order);
@@ -431,12 +424,10 @@ private Q_SLOTS:
 
     void normalizedDistance()
     {
-        QFETCH(Layout, a);
-        QFETCH(Layout, b);
         QFETCH(double, distance);
 
-        const LMTemplateAnalysis anA = analysed(a);
-        const LMTemplateAnalysis aB = analysed(b);
+        const LMTemplateAnalysis anA = analysed(fetch<Layout>("a"));
+        const LMTemplateAnalysis aB = analysed(fetch<Layout>("b"));
         QCOMPARE(anA.normalizedDistance(aB), distance);
         QCOMPARE(aB.normalizedDistance(anA), distance);
     }
@@ -506,9 +497,7 @@ private Q_SLOTS:
 
     void isCrazy()
     {
-        QFETCH(Boxes, boxes);
-
-        const LMTemplateAreaDefinitionList aList = photos(boxes);
+        const LMTemplateAreaDefinitionList aList = photos(fetch<Boxes>("boxes"));
         QTEST(aList.isCrazy(), "crazy");
         QTEST(aList.countInclined(), "inclined");
     }
@@ -529,12 +518,7 @@ private Q_SLOTS:
             true);
     }
 
-    void isWellBalanced()
-    {
-        QFETCH(Boxes, boxes);
-
-        QTEST(photos(boxes).isWellBalanced(), "balanced");
-    }
+    void isWellBalanced() { QTEST(photos(fetch<Boxes>("boxes")).isWellBalanced(), "balanced"); }
 
     void formatsAndOrientations_data()
     {
@@ -553,22 +537,18 @@ private Q_SLOTS:
 
     void formatsAndOrientations()
     {
-        QFETCH(Boxes, boxes);
         QFETCH(double, aspect);
         QFETCH(LMRealRange, range);
-        QFETCH(QList<int>, orientations);
-        QFETCH(int, portrait);
-        QFETCH(int, landscape);
-
-        const LMTemplateAreaDefinitionList aList = photos(boxes);
+        const LMTemplateAreaDefinitionList aList = photos(fetch<Boxes>("boxes"));
         const LMRealRange aRange = aList.formatRange(aspect);
         QCOMPARE(aRange.min(), range.min());
         QCOMPARE(aRange.max(), range.max());
         QList<int> aValues;
         for (const LMOrientation& anOrientation : aList.orientations(aspect))
             aValues.append(anOrientation.value());
-        QCOMPARE(aValues, orientations);
-        QCOMPARE(aList.countPortraitAndLandscapeAreas(aspect), LMPortraitAndLandscapeCount(portrait, landscape));
+        QTEST(aValues, "orientations");
+        QCOMPARE(aList.countPortraitAndLandscapeAreas(aspect),
+                 LMPortraitAndLandscapeCount(fetch<int>("portrait"), fetch<int>("landscape")));
     }
 
     void listSpaciousness()

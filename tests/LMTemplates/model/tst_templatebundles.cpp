@@ -9,6 +9,7 @@
 #include <vector>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -108,11 +109,9 @@ private Q_SLOTS:
 
     void countNeededPages()
     {
-        QFETCH(QList<int>, pages);
-
         const Pages aPages(3, QStringLiteral("Album"));
         LMUnconfiguredTemplateList aList;
-        for (int anIndex : pages)
+        for (int anIndex : fetch<QList<int>>("pages"))
             aList.append(aPages.at(anIndex));
         QTEST(LMTemplateBundle(aList).countNeededPages(), "needed");
     }

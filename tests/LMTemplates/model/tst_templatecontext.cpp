@@ -6,6 +6,7 @@
 #include <QTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -39,9 +40,9 @@ private Q_SLOTS:
 
     void validity()
     {
-        QFETCH(QString, orderName);
-        QFETCH(int, pageType);
-        QTEST(LMTemplateContext(LMArticle::fromOrderTxtName(orderName), LMPageType::fromInt(pageType)).isValid(),
+        QTEST(LMTemplateContext(LMArticle::fromOrderTxtName(fetch<QString>("orderName")),
+                                LMPageType::fromInt(fetch<int>("pageType")))
+                  .isValid(),
               "valid");
         QVERIFY(!LMTemplateContext().isValid());
     }
@@ -62,12 +63,10 @@ private Q_SLOTS:
 
     void canUseSpotColor()
     {
-        QFETCH(QString, orderName);
-        QFETCH(QList<int>, pageTypes);
-        QFETCH(bool, canUse);
-        for (const int aPageType : std::as_const(pageTypes)) {
-            const LMTemplateContext aContext(article(qPrintable(orderName)), LMPageType::fromInt(aPageType));
-            QVERIFY2(aContext.canUseSpotColor() == canUse, qPrintable(QString::number(aPageType, 16)));
+        for (const int aPageType : std::as_const(fetch<QList<int>>("pageTypes"))) {
+            const LMTemplateContext aContext(article(qPrintable(fetch<QString>("orderName"))),
+                                             LMPageType::fromInt(aPageType));
+            QVERIFY2(aContext.canUseSpotColor() == fetch<bool>("canUse"), qPrintable(QString::number(aPageType, 16)));
         }
     }
 
@@ -129,19 +128,15 @@ private Q_SLOTS:
 
     void equalityAndOrder()
     {
-        QFETCH(QString, orderNameA);
-        QFETCH(int, pageTypeA);
-        QFETCH(QString, variantA);
-        QFETCH(QString, orderNameB);
-        QFETCH(int, pageTypeB);
-        QFETCH(QString, variantB);
         QFETCH(bool, equal);
         QFETCH(bool, aBeforeB);
 
-        const LMTemplateContext anA(LMArticle::fromOrderTxtName(orderNameA), LMPageType::fromInt(pageTypeA),
-                                    LMArticleVariants(QStringList { variantA }));
-        const LMTemplateContext aB(LMArticle::fromOrderTxtName(orderNameB), LMPageType::fromInt(pageTypeB),
-                                   LMArticleVariants(QStringList { variantB }));
+        const LMTemplateContext anA(LMArticle::fromOrderTxtName(fetch<QString>("orderNameA")),
+                                    LMPageType::fromInt(fetch<int>("pageTypeA")),
+                                    LMArticleVariants(QStringList { fetch<QString>("variantA") }));
+        const LMTemplateContext aB(LMArticle::fromOrderTxtName(fetch<QString>("orderNameB")),
+                                   LMPageType::fromInt(fetch<int>("pageTypeB")),
+                                   LMArticleVariants(QStringList { fetch<QString>("variantB") }));
         QCOMPARE(anA == aB, equal);
         QCOMPARE(anA != aB, !equal);
         QCOMPARE(anA < aB, aBeforeB);

@@ -10,6 +10,7 @@
 #include <functional>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -50,10 +51,8 @@ private Q_SLOTS:
 
     void homeDirectory()
     {
-        QFETCH(QString, filePath);
-
         LMTemplateFileInfo anInfo;
-        anInfo.setFilePath(filePath);
+        anInfo.setFilePath(fetch<QString>("filePath"));
         QTEST(anInfo.homeDirectory().path(), "home");
     }
 
@@ -71,10 +70,8 @@ private Q_SLOTS:
 
     void relativeFilePathFromCategories()
     {
-        QFETCH(QString, filePath);
-
         LMTemplateFileInfo anInfo;
-        anInfo.setFilePath(filePath);
+        anInfo.setFilePath(fetch<QString>("filePath"));
         QTEST(anInfo.relativeFilePathFromCategories(), "expected");
     }
 
@@ -89,11 +86,10 @@ private Q_SLOTS:
 
     void productionPDFPath()
     {
-        QFETCH(QString, prefix);
         QFETCH(bool, spotColor);
 
         LMTemplateFileInfo anInfo;
-        anInfo.setImagePathPrefix(prefix);
+        anInfo.setImagePathPrefix(fetch<QString>("prefix"));
         anInfo.setPriceClass(LMPriceClass::create(QStringLiteral("2")));
         anInfo.setSpotColorPriceClass(LMPriceClass::create(QStringLiteral("5")));
         QCOMPARE(anInfo.productionPDFPath(spotColor), QString());
@@ -131,20 +127,17 @@ private Q_SLOTS:
 
     void thumbnailAndImagePaths()
     {
-        QFETCH(int, fileType);
         QFETCH(QString, filePath);
-        QFETCH(QString, thumbnail);
-        QFETCH(bool, absolute);
         QFETCH(QString, thumbnailPath);
         QFETCH(QString, imagePath);
 
         for (QString* aText : { &filePath, &thumbnailPath, &imagePath })
             aText->replace(QLatin1Char('@'), myRoot);
         LMTemplateFileInfo anInfo;
-        anInfo.setFileType(LMTemplateFileInfoType(fileType));
+        anInfo.setFileType(LMTemplateFileInfoType(fetch<int>("fileType")));
         anInfo.setFilePath(filePath);
-        anInfo.setThumbnailFile(thumbnail);
-        anInfo.setThumbnailIsAbsolute(absolute);
+        anInfo.setThumbnailFile(fetch<QString>("thumbnail"));
+        anInfo.setThumbnailIsAbsolute(fetch<bool>("absolute"));
         anInfo.setImageFile(QStringLiteral("images/page.png"));
         QCOMPARE(QDir::cleanPath(anInfo.thumbnailPath().filePath()), thumbnailPath);
         QCOMPARE(QDir::cleanPath(anInfo.imagePath().filePath()), imagePath);
@@ -161,11 +154,9 @@ private Q_SLOTS:
 
     void spotColorFilePath()
     {
-        QFETCH(QString, file);
-
         LMTemplateFileInfo anInfo;
         anInfo.setFilePath(QStringLiteral("/c/designs"));
-        anInfo.setSpotColorFile(file);
+        anInfo.setSpotColorFile(fetch<QString>("file"));
         QTEST(anInfo.spotColorFilePath(), "expected");
     }
 
@@ -182,12 +173,9 @@ private Q_SLOTS:
 
     void uniqueNamePart()
     {
-        QFETCH(QString, image);
-        QFETCH(QString, pdf);
-
         LMTemplateFileInfo anInfo;
-        anInfo.setImageFile(image.replace(QLatin1Char('@'), myRoot));
-        anInfo.setPDFFile(pdf);
+        anInfo.setImageFile(fetch<QString>("image").replace(QLatin1Char('@'), myRoot));
+        anInfo.setPDFFile(fetch<QString>("pdf"));
         QTEST(anInfo.uniqueNamePart(), "parts");
     }
 

@@ -25,6 +25,7 @@
 #include <vector>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -248,8 +249,6 @@ private Q_SLOTS:
 
     void mimeReading()
     {
-        QFETCH(QStringList, strings);
-        QFETCH(QStringList, unknown);
         QFETCH(QStringList, names);
 
         FakeTemplateLookup aLookup({ QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Spot") });
@@ -258,11 +257,11 @@ private Q_SLOTS:
             ->setSpotColorLayer(LMSpotColorEnum::Varnish);
         LMTemplateLookup::install(&aLookup);
 
-        for (const QString& aName : std::as_const(unknown))
+        for (const QString& aName : fetch<QStringList>("unknown"))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(aName)));
         QByteArray aData;
         QDataStream aStream(&aData, QIODevice::WriteOnly);
-        for (const QString& aString : std::as_const(strings))
+        for (const QString& aString : fetch<QStringList>("strings"))
             aStream << aString;
         QMimeData aMime;
         aMime.setData(LMTemplateList::ourMimeFormat, aData);
@@ -367,10 +366,9 @@ private Q_SLOTS:
 
     void filters()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QString, operation);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMTemplateList aList = aPool.configured();
         const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
         const QString aValue = operation.section(QLatin1Char('='), 1);
@@ -429,11 +427,10 @@ private Q_SLOTS:
 
     void listQueries()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QString, query);
         QFETCH(bool, expected);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMTemplateList aConfigured = aPool.configured();
         const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
         if (query.startsWith(QLatin1String("only="))) {
@@ -472,10 +469,9 @@ private Q_SLOTS:
 
     void listValues()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QString, query);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMTemplateList aList = aPool.configured();
         QStringList aValues;
         if (query == QLatin1String("spot")) {
@@ -514,11 +510,10 @@ private Q_SLOTS:
 
     void categories()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QStringList, preferred);
         QFETCH(QStringList, combined);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMUnconfiguredTemplateList aList = aPool.unconfigured();
         preferred.sort();
         combined.sort();
@@ -583,10 +578,9 @@ private Q_SLOTS:
 
     void mirrors()
     {
-        QFETCH(int, mirrorings);
         QFETCH(QStringList, expected);
 
-        const Pool aPool({ QStringLiteral("Page areas=ft mirror=%1").arg(mirrorings) });
+        const Pool aPool({ QStringLiteral("Page areas=ft mirror=%1").arg(fetch<int>("mirrorings")) });
         const LMConfiguredTemplate aTemplate(aPool.at(0), LMTemplateConfiguration(QStringLiteral("Rot"), true));
 
         LMTemplateList aMirrors = LMTemplateList::thisTemplateAndItsMirrors(aTemplate);
@@ -628,16 +622,13 @@ private Q_SLOTS:
 
     void layerTypeHash()
     {
-        QFETCH(QStringList, entries);
-        QFETCH(QString, asked);
-
         const Pool aPool({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
         LMTemplateLayerTypeHash aHash;
-        for (const QString& anEntry : std::as_const(entries))
+        for (const QString& anEntry : fetch<QStringList>("entries"))
             aHash.insert(LMTemplateLayerType::fromInt(anEntry.section(QLatin1Char(':'), 0, 0).toInt()),
                          aPool.configured(anEntry.section(QLatin1Char(':'), 1)));
         QList<int> aKeys;
-        for (const LMTemplateLayerType& aLayer : aHash.keysForTemplate(aPool.byName(asked)))
+        for (const LMTemplateLayerType& aLayer : aHash.keysForTemplate(aPool.byName(fetch<QString>("asked"))))
             aKeys.append(aLayer.value());
         QTEST(aKeys, "keys");
         QTEST(labels(aHash.templateList()), "templates");
@@ -745,9 +736,6 @@ private Q_SLOTS:
 
     void areaDefinitionResultContains()
     {
-        QFETCH(QString, layout);
-        QFETCH(QString, background);
-
         const Pool aPool(
             { QStringLiteral("Layout areas=f"), QStringLiteral("Paper jig=1"), QStringLiteral("Gold jig=1") });
         LMTemplateAreaDefinitionList anAreas;
@@ -757,7 +745,9 @@ private Q_SLOTS:
         anAreas.append(std::move(aBackground));
         anAreas.append(makeArea<LMTemplateAreaDefinitionFoto>());
         const LMAreaDefinitionResult aResult(anAreas, aPool.configured(QStringLiteral("Layout")));
-        QTEST(aResult.contains(aPool.configured(layout), aPool.configured(background)), "expected");
+        QTEST(aResult.contains(aPool.configured(fetch<QString>("layout")),
+                               aPool.configured(fetch<QString>("background"))),
+              "expected");
     }
 };
 

@@ -135,13 +135,6 @@ private slots:
         QTEST(aTemplate.hasBackground(), "hasBackground");
     }
 
-    void setNameFoldsUmlauts()
-    {
-        LMTemplate aTemplate(LMJigTypeEnum::Layout);
-        aTemplate.setName(QStringLiteral("Grüße aus Köln, Bär; Ärger Öl Übung"));
-        QCOMPARE(aTemplate.name(), QStringLiteral("Gruesse aus Koeln, Baer; Ärger Öl Übung"));
-    }
-
     void configurationText_data()
     {
         columns<QString, QString, bool, QString>("text", "title", "spot", "written");
@@ -232,48 +225,38 @@ private slots:
         LMTemplate aTemplate(LMJigTypeEnum::Layout);
         aTemplate.setName(QStringLiteral("page"));
         const LMUnconfiguredTemplate aHandle(&aTemplate);
-        QCOMPARE(aHandle, LMUnconfiguredTemplate(&aTemplate));
         QCOMPARE(qHash(aHandle), qHash(static_cast<const void*>(&aTemplate), 0));
-
         LMUnconfiguredTemplate aClone = aHandle.clone();
         LMUnconfiguredTemplate aSecondClone = aHandle.clone();
-        QVERIFY(aClone != aHandle);
-        QVERIFY(aClone != aSecondClone);
+        QVERIFY(aClone != aHandle && aClone != aSecondClone);
         QCOMPARE(aClone.name(), QStringLiteral("page"));
         QCOMPARE(aClone->fileInfo().parentTemplate(), aClone.templatePointer());
         QVERIFY((aClone < aSecondClone) != (aSecondClone < aClone));
 
         // Null handles answer for the null template.
         const LMUnconfiguredTemplate aNull;
-        QVERIFY(aNull.isNull());
-        QCOMPARE(aNull, LMUnconfiguredTemplate(nullptr));
+        QVERIFY(aNull.isNull() && !aNull.isValid() && aNull.name().isEmpty());
         QCOMPARE(aNull, LMUnconfiguredTemplate::null());
-        QVERIFY(!aNull.isValid());
-        QVERIFY(aNull.name().isEmpty());
         QVERIFY(aNull->areaDefinitions().isEmpty());
         QVERIFY(!LMConfiguredTemplate(aNull).isValid());
 
-        // Configured templates: equal with equal handles and configurations.
+        // Configured templates: equal with equal handles and configurations, hashed by the handle.
         const LMConfiguredTemplate aBlue(aHandle, LMTemplateConfiguration(QStringLiteral("Blau"), false));
         LMConfiguredTemplate aRed(aHandle, LMTemplateConfiguration(QStringLiteral("Rot"), false));
-        QVERIFY(aBlue != aRed);
-        QVERIFY(aBlue < aRed);
+        QVERIFY(aBlue != aRed && aBlue < aRed);
         QCOMPARE(qHash(aBlue), qHash(aRed));
         QVERIFY(aRed.setConfiguration(aBlue.configuration()));
         QVERIFY(!aRed.setConfiguration(aBlue.configuration()));
         QCOMPARE(aRed, aBlue);
-
         const LMConfiguredTemplate aConfiguredClone = aBlue.clone(LMMirrorRuleEnum::VerticalAxis);
         QCOMPARE(aConfiguredClone.configuration(), aBlue.configuration());
-        QCOMPARE(aConfiguredClone.name(),
-                 QStringLiteral("page_") + LMMirrorRule(LMMirrorRuleEnum::VerticalAxis).encodeCSV());
+        QCOMPARE(aConfiguredClone.name(), QStringLiteral("page_vertical"));
 
         aClone.deleteTemplate();
         QVERIFY(aClone.isNull());
         aSecondClone.deleteTemplate();
         LMUnconfiguredTemplate(aConfiguredClone.templatePointer()).deleteTemplate();
-        LMUnconfiguredTemplate aNullToDelete;
-        aNullToDelete.deleteTemplate();
+        LMUnconfiguredTemplate().deleteTemplate();
         QVERIFY(LMTemplate::null() && !LMTemplate::null()->isValid());
     }
 
@@ -301,6 +284,8 @@ private slots:
             "sky,normal,FB_A3,FB_A4");
         row("rename", 8, SETUP(theTemplate.setName("sea")), "sea,normal");
         row("/./ is folded", 8, SETUP(theTemplate.setName("a/./b")), "a/b,normal");
+        row("umlauts folded, capitals kept", 8, SETUP(theTemplate.setName("Grüße aus Köln, Bär; Ärger Öl Übung")),
+            "Gruesse aus Koeln, Baer; Ärger Öl Übung,normal");
     }
 
     void uniqueName()
@@ -375,38 +360,29 @@ private slots:
     {
         // Many readers at once ask for the lazily computed names of the same templates.
         std::vector<std::unique_ptr<LMTemplate>> aTemplates;
-        QStringList anExpected;
         for (int i = 0; i < 64; ++i) {
-            auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
-            aTemplate->setName(QStringLiteral("layout %1").arg(i));
-            aTemplate->fileInfo().setImageFile(QStringLiteral("img/%1.jpg").arg(i));
-            anExpected.append(QStringLiteral("layout %1,normal,img/%1.jpg").arg(i));
-            aTemplates.push_back(std::move(aTemplate));
+            aTemplates.push_back(std::make_unique<LMTemplate>(LMJigTypeEnum::Layout));
+            aTemplates.back()->setName(QStringLiteral("layout %1").arg(i));
+            aTemplates.back()->fileInfo().setImageFile(QStringLiteral("img/%1.jpg").arg(i));
         }
-        std::vector<QStringList> aSeen(6);
-        std::vector<int> aMatches(6, 0);
+        std::vector<int> aWrong(6, 0);
         std::vector<std::thread> aThreads;
-        for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
+        for (size_t aThread = 0; aThread < aWrong.size(); ++aThread) {
             aThreads.emplace_back([&, aThread] {
                 for (int aRound = 0; aRound < 20; ++aRound) {
                     for (size_t i = 0; i < aTemplates.size(); ++i) {
-                        const LMTemplate& aTemplate = *aTemplates[(i + aThread * 7) % aTemplates.size()];
-                        if (aRound == 0)
-                            aSeen[aThread].append(aTemplate.uniqueName());
-                        if (aTemplate.matchesNameVariants(aTemplate.nameVariants().constLast()))
-                            ++aMatches[aThread];
+                        const size_t anIndex = (i + aThread * 7) % aTemplates.size();
+                        const LMTemplate& aTemplate = *aTemplates[anIndex];
+                        if (aTemplate.uniqueName() != QStringLiteral("layout %1,normal,img/%1.jpg").arg(anIndex)
+                            || !aTemplate.matchesNameVariants(aTemplate.nameVariants().constLast()))
+                            ++aWrong[aThread];
                     }
                 }
             });
         }
         for (std::thread& aThread : aThreads)
             aThread.join();
-        for (size_t aThread = 0; aThread < aSeen.size(); ++aThread) {
-            QCOMPARE(aSeen[aThread].size(), anExpected.size());
-            for (int i = 0; i < anExpected.size(); ++i)
-                QCOMPARE(aSeen[aThread].at(i), anExpected.at(int((size_t(i) + aThread * 7) % aTemplates.size())));
-            QCOMPARE(aMatches[aThread], 20 * int(aTemplates.size()));
-        }
+        QCOMPARE(aWrong, std::vector<int>(6, 0));
     }
 
     void smartLayoutGiven()

@@ -63,7 +63,7 @@ private Q_SLOTS:
 
     void canUseSpotColor()
     {
-        for (const int aPageType : std::as_const(fetch<QList<int>>("pageTypes"))) {
+        for (const int aPageType : fetch<QList<int>>("pageTypes")) {
             const LMTemplateContext aContext(article(qPrintable(fetch<QString>("orderName"))),
                                              LMPageType::fromInt(aPageType));
             QVERIFY2(aContext.canUseSpotColor() == fetch<bool>("canUse"), qPrintable(QString::number(aPageType, 16)));

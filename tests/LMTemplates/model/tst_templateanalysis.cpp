@@ -113,6 +113,19 @@ LMTemplateAnalysis analysed(const Layout& theLayout)
     return LMTemplateAnalysis(aList, 1.0, LMPageAlignment::fromInt(theLayout.generatedFor));
 }
 
+// Photo areas written "x,y,w,h" or "x,y,w,h@degrees", separated by blanks.
+Boxes boxes(const QString& theText)
+{
+    Boxes aBoxes;
+    for (const QString& aBox : theText.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList aValues = aBox.section(QLatin1Char('@'), 0, 0).split(QLatin1Char(','));
+        aBoxes.append({ QRectF(aValues.at(0).toDouble(), aValues.at(1).toDouble(), aValues.at(2).toDouble(),
+                               aValues.at(3).toDouble()),
+                        aBox.section(QLatin1Char('@'), 1).toInt() });
+    }
+    return aBoxes;
+}
+
 LMAreaMeasurements measured(const Boxes& theBoxes, double theAspect = 1.0)
 {
     LMAreaMeasurements aMeasurements;
@@ -465,79 +478,57 @@ private Q_SLOTS:
         QVERIFY(anAnalysis.hasClipartDummy());
     }
 
-    void isCrazy_data()
+    // What a list of photo areas answers on a page of that aspect, for each key the row names.
+    void listMeasures_data()
     {
-        columns<Boxes, bool, int>("boxes", "crazy", "inclined");
-
-        row("apart", Boxes({ { QRectF(0, 0, 0.4, 0.4) }, { QRectF(0.5, 0.5, 0.4, 0.4) } }), false, 0);
-        row("touching edges", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.5, 0, 0.5, 0.5) } }), false, 0);
-        row("overlap of a thousandth", Boxes({ { QRectF(0, 0, 0.5, 0.5) }, { QRectF(0.499, 0, 0.5, 0.5) } }), true, 0);
-        row("third overlaps the first only",
-            Boxes({ { QRectF(0, 0, 0.3, 0.3) }, { QRectF(0.6, 0.6, 0.3, 0.3) }, { QRectF(0.2, 0.2, 0.3, 0.3) } }), true,
-            0);
-        row("two inclined", Boxes({ { QRectF(0, 0, 0.2, 0.2), 45 }, { QRectF(0.5, 0.5, 0.2, 0.2), -10 } }), true, 2);
-        row("turned by a right angle, apart", Boxes({ { QRectF(0, 0, 0.2, 0.2), 90 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }),
-            true, 0);
-        row("turned a little, apart", Boxes({ { QRectF(0, 0, 0.2, 0.2) }, { QRectF(0.5, 0.5, 0.2, 0.2), 5 } }), true,
-            1);
-        row("full turn counts as none", Boxes({ { QRectF(0, 0, 0.2, 0.2), 360 }, { QRectF(0.5, 0.5, 0.2, 0.2) } }),
-            false, 0);
-    }
-
-    void isCrazy()
-    {
-        const LMTemplateAreaDefinitionList aList = photos(fetch<Boxes>("boxes"));
-        QTEST(aList.isCrazy(), "crazy");
-        QTEST(aList.countInclined(), "inclined");
-    }
-
-    void isWellBalanced_data()
-    {
-        columns<Boxes, bool>("boxes", "balanced");
-
-        row("empty", Boxes(), true);
-        row("mirror pair", Boxes({ { QRectF(0, 0.25, 0.4, 0.5) }, { QRectF(0.6, 0.25, 0.4, 0.5) } }), true);
+        columns<QString, double, QString>("boxes", "aspect", "expected");
+        row("apart", ".0,0,.4,.4 .5,.5,.4,.4", 1.0, "crazy=0 inclined=0");
+        row("touching edges", "0,0,.5,.5 .5,0,.5,.5", 1.0, "crazy=0 inclined=0");
+        row("overlap of a thousandth", "0,0,.5,.5 .499,0,.5,.5", 1.0, "crazy=1 inclined=0");
+        row("third overlaps the first only", "0,0,.3,.3 .6,.6,.3,.3 .2,.2,.3,.3", 1.0, "crazy=1 inclined=0");
+        row("two inclined", "0,0,.2,.2@45 .5,.5,.2,.2@-10", 1.0, "crazy=1 inclined=2");
+        row("turned by a right angle, apart", "0,0,.2,.2@90 .5,.5,.2,.2", 1.0, "crazy=1 inclined=0");
+        row("turned a little, apart", "0,0,.2,.2 .5,.5,.2,.2@5", 1.0, "crazy=1 inclined=1");
+        row("full turn counts as none", "0,0,.2,.2@360 .5,.5,.2,.2", 1.0, "crazy=0 inclined=0");
+        row("empty", "", 1.0, "balanced=1 range=0,0 orientations= counts=0,0");
+        row("mirror pair", "0,.25,.4,.5 .6,.25,.4,.5", 1.0, "balanced=1");
         // A whole-page area weighs 1; its centre moved by d gives |x| = d.
-        row("just inside the bound", Boxes({ { QRectF(0.0099, 0, 1, 1) } }), true);
-        row("just outside the bound", Boxes({ { QRectF(0.0101, 0, 1, 1) } }), false);
-        row("x and y add up", Boxes({ { QRectF(0.006, 0.006, 1, 1) } }), false);
+        row("just inside the bound", ".0099,0,1,1", 1.0, "balanced=1");
+        row("just outside the bound", ".0101,0,1,1", 1.0, "balanced=0");
+        row("x and y add up", ".006,.006,1,1", 1.0, "balanced=0");
         // Weights (-0.04, 0), (0.012, -0.004) and (0.012, 0.004): the mean is about -0.0053.
-        row("heavy left, two light right",
-            Boxes({ { QRectF(0.1, 0.25, 0.4, 0.5) }, { QRectF(0.7, 0.3, 0.2, 0.2) }, { QRectF(0.7, 0.5, 0.2, 0.2) } }),
-            true);
+        row("heavy left, two light right", ".1,.25,.4,.5 .7,.3,.2,.2 .7,.5,.2,.2", 1.0, "balanced=1");
+        row("one area sets both bounds", "0,0,.2,.4", 1.0, "range=0.5,0.5 orientations=1 counts=1,0");
+        row("page aspect", "0,0,.2,.4 0,0,.4,.2 0,0,.2,.2", 1.5, "range=0.75,3 orientations=1,2,2 counts=1,2");
+        row("square counts as landscape", "0,0,.2,.4 0,0,.4,.2", 2.0, "range=1,4 orientations=4,2 counts=0,2");
     }
 
-    void isWellBalanced() { QTEST(photos(fetch<Boxes>("boxes")).isWellBalanced(), "balanced"); }
-
-    void formatsAndOrientations_data()
+    void listMeasures()
     {
-        columns<Boxes, double, LMRealRange, QList<int>, int, int>("boxes", "aspect", "range", "orientations",
-                                                                  "portrait", "landscape");
-
-        row("empty", Boxes(), 1.0, LMRealRange(), QList<int>(), 0, 0);
-        row("one area sets both bounds", Boxes({ { QRectF(0, 0, 0.2, 0.4) } }), 1.0, LMRealRange(0.5, 0.5),
-            QList<int>({ 1 }), 1, 0);
-        row("page aspect",
-            Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) }, { QRectF(0, 0, 0.2, 0.2) } }), 1.5,
-            LMRealRange(0.75, 3.0), QList<int>({ 1, 2, 2 }), 1, 2);
-        row("square counts as landscape", Boxes({ { QRectF(0, 0, 0.2, 0.4) }, { QRectF(0, 0, 0.4, 0.2) } }), 2.0,
-            LMRealRange(1.0, 4.0), QList<int>({ 4, 2 }), 0, 2);
-    }
-
-    void formatsAndOrientations()
-    {
-        QFETCH(double, aspect);
-        QFETCH(LMRealRange, range);
-        const LMTemplateAreaDefinitionList aList = photos(fetch<Boxes>("boxes"));
-        const LMRealRange aRange = aList.formatRange(aspect);
-        QCOMPARE(aRange.min(), range.min());
-        QCOMPARE(aRange.max(), range.max());
-        QList<int> aValues;
-        for (const LMOrientation& anOrientation : aList.orientations(aspect))
-            aValues.append(anOrientation.value());
-        QTEST(aValues, "orientations");
-        QCOMPARE(aList.countPortraitAndLandscapeAreas(aspect),
-                 LMPortraitAndLandscapeCount(fetch<int>("portrait"), fetch<int>("landscape")));
+        const double anAspect = fetch<double>("aspect");
+        const LMTemplateAreaDefinitionList aList = photos(boxes(fetch<QString>("boxes")));
+        QStringList aValues;
+        for (const QString& aPair : fetch<QString>("expected").split(QLatin1Char(' '))) {
+            const QString aKey = aPair.section(QLatin1Char('='), 0, 0);
+            QStringList aValue;
+            if (aKey == QLatin1String("crazy"))
+                aValue << QString::number(aList.isCrazy());
+            else if (aKey == QLatin1String("inclined"))
+                aValue << QString::number(aList.countInclined());
+            else if (aKey == QLatin1String("balanced"))
+                aValue << QString::number(aList.isWellBalanced());
+            else if (aKey == QLatin1String("range"))
+                aValue << QString::number(aList.formatRange(anAspect).min())
+                       << QString::number(aList.formatRange(anAspect).max());
+            else if (aKey == QLatin1String("counts"))
+                aValue << QString::number(aList.countPortraitAndLandscapeAreas(anAspect).portraitCount())
+                       << QString::number(aList.countPortraitAndLandscapeAreas(anAspect).landscapeCount());
+            else
+                for (const LMOrientation& anOrientation : aList.orientations(anAspect))
+                    aValue << QString::number(anOrientation.value());
+            aValues << aKey + QLatin1Char('=') + aValue.join(QLatin1Char(','));
+        }
+        QTEST(aValues.join(QLatin1Char(' ')), "expected");
     }
 
     // The counts, shares, filters and per-area answers of a list of every kind.

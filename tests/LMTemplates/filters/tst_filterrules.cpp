@@ -162,36 +162,14 @@ private slots:
         QCOMPARE(aVisible, false);
     }
 
-    void parameterDefaults()
-    {
-        LMBasisSettings::instance()->setMasterMode(false);
-        const P aParameter;
-        QVERIFY(aParameter.templateConstraints().isEmpty());
-        QVERIFY(aParameter.allowedDesignElementIDs().isEmpty());
-        QCOMPARE(aParameter.checkBasicDesign(), false);
-        QCOMPARE(aParameter.multiColorConfig(), LMMultiColorConfig(-1, -1));
-        QCOMPARE(aParameter.numberOfFotoAreas(), -1);
-        QCOMPARE(aParameter.orientation().value(), 31);
-        QCOMPARE(aParameter.currentPageNumber(), -1);
-        QCOMPARE(aParameter.frameMaterial(), LMFrameMaterial::allMaterials());
-        QCOMPARE(aParameter.ignoreVisibility(), false);
-        QCOMPARE(aParameter.allowedSpotColors().value(), 30);
-    }
-
-    void parameterIgnoreVisibilityFollowsMasterMode_data()
-    {
-        QTest::addColumn<bool>("master");
-        row("master mode", true);
-        row("user mode", false);
-    }
-
     void parameterIgnoreVisibilityFollowsMasterMode()
     {
-        QFETCH(bool, master);
-        LMBasisSettings::instance()->setMasterMode(master);
-        const P aParameter { LMTemplateContextGroup(), LMCategorization() };
-        LMBasisSettings::instance()->setMasterMode(false);
-        QCOMPARE(aParameter.ignoreVisibility(), master);
+        for (const bool aMaster : { true, false }) {
+            LMBasisSettings::instance()->setMasterMode(aMaster);
+            const P aParameter { LMTemplateContextGroup(), LMCategorization() };
+            LMBasisSettings::instance()->setMasterMode(false);
+            QCOMPARE(aParameter.ignoreVisibility(), aMaster);
+        }
     }
 
     void parameterEquality_data()

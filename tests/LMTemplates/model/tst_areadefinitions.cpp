@@ -580,17 +580,15 @@ private Q_SLOTS:
         row("clipart: unique name without registry", "<clipartarea uniqueName='clipart_sun.svg'/>", false,
             "clipart not found: \"clipart_sun.svg\"", "clipart 0 0");
         row("clipart: none", "<clipartarea/>", true, "", "clipart 0 0");
-        const char* aFont = "<textformat fontSize='10'/></textarea>";
-        row("text: reference size", qPrintable("<textarea kiv34fontsize='2.36'>" + aFont), true, "", "text 64 10");
-        row("text: no size given", qPrintable("<textarea>" + aFont), true, "", "text 64 11.2288");
-        row("text: type 0 means 64", qPrintable("<textarea kiv34fontsize='2.36' type='0'>" + aFont), true, "",
+        const QString aFont = QStringLiteral("<textformat fontSize='10'/></textarea>");
+        row("text: reference size", "<textarea kiv34fontsize='2.36'>" + aFont, true, "", "text 64 10");
+        row("text: no size given", "<textarea>" + aFont, true, "", "text 64 11.2288");
+        row("text: type 0 means 64", "<textarea kiv34fontsize='2.36' type='0'>" + aFont, true, "", "text 64 10");
+        row("text: type word", "<textarea kiv34fontsize='2.36' type='headline'>" + aFont, true, "", "text 1 10");
+        row("text: editor adds its bit", "<textarea kiv34fontsize='2.36' type='4' editor='256'>" + aFont, true, "",
+            "text 260 10");
+        row("text: other editor values add nothing", "<textarea kiv34fontsize='2.36' editor='4'>" + aFont, true, "",
             "text 64 10");
-        row("text: type word", qPrintable("<textarea kiv34fontsize='2.36' type='headline'>" + aFont), true, "",
-            "text 1 10");
-        row("text: editor adds its bit", qPrintable("<textarea kiv34fontsize='2.36' type='4' editor='256'>" + aFont),
-            true, "", "text 260 10");
-        row("text: other editor values add nothing", qPrintable("<textarea kiv34fontsize='2.36' editor='4'>" + aFont),
-            true, "", "text 64 10");
         const QString anSvg = QStringLiteral("<svgarea svgImageType='%1'>") + QString::fromUtf8(GREEN_SVG)
             + QStringLiteral("</svgarea>");
         row("svg: plain", qPrintable(anSvg.arg("1")), true, "", "svg 1 1");

@@ -84,75 +84,74 @@ private Q_SLOTS:
         LMTestSupport::writeFile(myDir, QStringLiteral("rooms/flur.png"), "png");
     }
 
-    void fromXml_data()
+    void readElement_data()
     {
         // folder: below the temporary folder, the template's base path
         columns<int, QString, QString, QString, QString>("jigType", "xml", "folder", "summary", "warning");
-        const auto frame
-            = [](const char* theName, const char* theXml, const char* theSummary, const char* theWarning = "") {
-                  row(theName, 128, theXml, "", theSummary, theWarning);
-              };
-        frame("wood", "<template material='wood'/>", "LMTemplateFrame frame=2");
-        frame("aluminium, other spelling", "<template material='alu'/>", "LMTemplateFrame frame=4");
-        frame("upper case, blanks", "<template material=' ALU '/>", "LMTemplateFrame frame=4");
-        frame("no material is the remove item", "<template/>", "LMTemplateFrame frame=1 remove");
-        frame("none", "<template material='none'/>", "LMTemplateFrame frame=1 remove");
-        frame("unknown material", "<template material='Holzwürmer'/>", "LMTemplateFrame", "unknown frame material");
-        frame("a list is no material", "<template material='wood,plastic'/>", "LMTemplateFrame",
-              "unknown frame material");
+        int aJig = 0;
+        QString aClass;
+        const auto row = [&](const char* theName, const char* theXml, const char* theSummary,
+                             const char* theFolder = "", const char* theWarning = "") {
+            QTest::newRow(theName) << aJig << QString::fromUtf8(theXml) << QString::fromUtf8(theFolder)
+                                   << (aClass + QString::fromUtf8(theSummary)).trimmed()
+                                   << QString::fromUtf8(theWarning);
+        };
+        aJig = 128;
+        aClass = QStringLiteral("LMTemplateFrame ");
+        row("wood", "<template material='wood'/>", "frame=2");
+        row("aluminium, other spelling", "<template material='alu'/>", "frame=4");
+        row("upper case, blanks", "<template material=' ALU '/>", "frame=4");
+        row("no material is the remove item", "<template/>", "frame=1 remove");
+        row("none", "<template material='none'/>", "frame=1 remove");
+        row("unknown material", "<template material='Holzwürmer'/>", "", "", "unknown frame material");
+        row("a list is no material", "<template material='wood,plastic'/>", "", "", "unknown frame material");
 
-        row("laminated", 512, "<template material='laminated'/>", "", "LMTemplateFrameGlass glass=1", "");
-        row("glass", 512, "<template material='glas'/>", "", "LMTemplateFrameGlass glass=2", "");
-        row("glass in capitals", 512, "<template material='GLAS'/>", "", "LMTemplateFrameGlass glass=2", "");
-        row("glass without material", 512, "<template/>", "", "LMTemplateFrameGlass remove", "");
-        row("glass none", 512, "<template material='none'/>", "", "LMTemplateFrameGlass remove", "");
-        row("unknown glass", 512, "<template material='Plexiglas'/>", "", "LMTemplateFrameGlass remove", "");
+        aJig = 512;
+        aClass = QStringLiteral("LMTemplateFrameGlass ");
+        row("laminated", "<template material='laminated'/>", "glass=1");
+        row("glass", "<template material='glas'/>", "glass=2");
+        row("glass in capitals", "<template material='GLAS'/>", "glass=2");
+        row("glass without material", "<template/>", "remove");
+        row("glass none", "<template material='none'/>", "remove");
+        row("unknown glass", "<template material='Plexiglas'/>", "remove");
 
         // A passepartout without price class is the remove item whatever its opening.
-        const char* aMat = "LMTemplateFramePassepartout ";
-        row("colour and opening", 256, "<template color='#102030' width='300' height='200'/>", "",
-            QString(aMat + "mat=#102030,300x200 remove"), "");
-        row("nothing given: white without opening", 256, "<template/>", "", QString(aMat + "remove"), "");
-        row("zero width", 256, "<template width='0' height='120'/>", "",
-            QString(aMat + "mat=#ffffff,0x120,empty remove"), "");
-        row("smallest opening", 256, "<template width='1' height='1'/>", "", QString(aMat + "mat=#ffffff,1x1 remove"),
-            "");
-        row("negative height", 256, "<template width='50' height='-3'/>", "",
-            QString(aMat + "mat=#ffffff,50x-3,empty remove"), "");
-        row("malformed values keep the defaults", 256, "<template color='beige-ish' width='12.5' height='x'/>", "",
-            QString(aMat + "remove"), "");
+        aJig = 256;
+        aClass = QStringLiteral("LMTemplateFramePassepartout ");
+        row("colour and opening", "<template color='#102030' width='300' height='200'/>", "mat=#102030,300x200 remove");
+        row("nothing given: white without opening", "<template/>", "remove");
+        row("zero width", "<template width='0' height='120'/>", "mat=#ffffff,0x120,empty remove");
+        row("smallest opening", "<template width='1' height='1'/>", "mat=#ffffff,1x1 remove");
+        row("negative height", "<template width='50' height='-3'/>", "mat=#ffffff,50x-3,empty remove");
+        row("malformed values keep the defaults", "<template color='beige-ish' width='12.5' height='x'/>", "remove");
 
-        row("isNull true", 1024, "<template isNull='true'/>", "", "LMTemplateWallholder remove", "");
-        row("isNull as 1", 1024, "<template isNull='1' diameter='4'/>", "",
-            "LMTemplateWallholder holder=1,4,0,0 remove", "");
-        row("without isNull", 1024, "<template diameter='6' distancex='300' distancey='20'/>", "",
-            "LMTemplateWallholder holder=0,6,300,20", "");
-        row("malformed isNull takes the default", 1024, "<template isNull='vielleicht'/>", "",
-            "LMTemplateWallholder holder=0,0,0,0", "");
-        row("malformed numbers are 0", 1024, "<template diameter='6mm' distancex='' distancey='-5'/>", "",
-            "LMTemplateWallholder holder=0,0,0,-5", "");
+        aJig = 1024;
+        aClass = QStringLiteral("LMTemplateWallholder ");
+        row("isNull true", "<template isNull='true'/>", "remove");
+        row("isNull as 1", "<template isNull='1' diameter='4'/>", "holder=1,4,0,0 remove");
+        row("without isNull", "<template diameter='6' distancex='300' distancey='20'/>", "holder=0,6,300,20");
+        row("malformed isNull takes the default", "<template isNull='vielleicht'/>", "holder=0,0,0,0");
+        row("malformed numbers are 0", "<template diameter='6mm' distancex='' distancey='-5'/>", "holder=0,0,0,-5");
 
-        const auto variant
-            = [](const char* theName, const char* theXml, const char* theFolder, const char* theSummary) {
-                  row(theName, 8192, theXml, theFolder, "LMTemplateVariantTemplate " + theSummary, "");
-              };
-        variant("existing picture beside the template",
-                "<template surrounding='wohnzimmer.jpg' x='10' y='20' width='300' height='200'/>", "",
-                "area=10,20,300x200 picture=wohnzimmer.jpg");
-        variant("picture in a subfolder", "<template surrounding='rooms/flur.png'/>", "", "picture=rooms/flur.png");
-        variant("missing picture", "<template surrounding='keller.jpg' x='0' y='0' width='5' height='5'/>", "",
-                "area=0,0,5x5");
-        variant("picture of another folder", "<template surrounding='flur.png'/>", "", "remove");
-        variant("a folder is no picture", "<template surrounding='rooms'/>", "", "remove");
-        variant("relative path, relative to the folder only", "<template surrounding='../wohnzimmer.jpg'/>", "rooms",
-                "picture=wohnzimmer.jpg");
+        aJig = 8192;
+        aClass = QStringLiteral("LMTemplateVariantTemplate ");
+        row("existing picture beside the template",
+            "<template surrounding='wohnzimmer.jpg' x='10' y='20' width='300' height='200'/>",
+            "area=10,20,300x200 picture=wohnzimmer.jpg");
+        row("picture in a subfolder", "<template surrounding='rooms/flur.png'/>", "picture=rooms/flur.png");
+        row("missing picture", "<template surrounding='keller.jpg' x='0' y='0' width='5' height='5'/>", "area=0,0,5x5");
+        row("picture of another folder", "<template surrounding='flur.png'/>", "remove");
+        row("a folder is no picture", "<template surrounding='rooms'/>", "remove");
+        row("relative path, relative to the folder only", "<template surrounding='../wohnzimmer.jpg'/>",
+            "picture=wohnzimmer.jpg", "rooms");
 
         // Other templates answer the empty configurations, whatever the element says.
-        row("layout", 8, "<template material='glas' isNull='false' width='9' surrounding='wohnzimmer.jpg'/>", "",
-            "LMTemplate", "");
+        aJig = 8;
+        aClass = QStringLiteral("LMTemplate");
+        row("layout", "<template material='glas' isNull='false' width='9' surrounding='wohnzimmer.jpg'/>", "");
     }
 
-    void fromXml()
+    void readElement()
     {
         QFETCH(int, jigType);
         QFETCH(QString, warning);

@@ -131,9 +131,9 @@ private slots:
         row("empty file", "empty.xml", "at line 1, column 0: Premature end of document");
         row("undeclared entity", "undeclared-entity.xml", "Entity 'nbsp' not declared");
         // In a temporary folder.
-        row("missing", "/absent/template.xml", "XML file .*absent/template.xml not found");
-        row("folder", "/folder.xml", "cannot read XML file .*folder.xml: not a regular file");
-        row("oversized", "/huge.xml", "refused XML file .*huge.xml: larger than 67108864 bytes");
+        row("missing", "/absent/template.xml", "XML file %1 not found");
+        row("folder", "/folder.xml", "cannot read XML file %1: not a regular file");
+        row("oversized", "/huge.xml", "refused XML file %1: larger than 67108864 bytes");
     }
     void refusedFiles()
     {
@@ -144,8 +144,11 @@ private slots:
         QFile aFile(LMTestSupport::writeFile(aDir, QStringLiteral("huge.xml"), "<templates2>"));
         QVERIFY(aFile.resize(LMXMLLoader::ourMaximumSize + 1));
         const QString aPath = file.startsWith(QLatin1Char('/')) ? aDir.path() + file : fixture(file);
-        const QRegularExpression aWarning(QRegularExpression::escape(aPath) + QStringLiteral(".*")
-                                          + fetch<QString>("reason"));
+        const QString anEscaped = QRegularExpression::escape(aPath);
+        const QString aReason = fetch<QString>("reason");
+        const QRegularExpression aWarning(aReason.contains(QLatin1String("%1"))
+                                              ? aReason.arg(anEscaped)
+                                              : anEscaped + QStringLiteral(".*") + aReason);
         QTest::ignoreMessage(QtWarningMsg, aWarning);
         QVERIFY(LMXMLLoader::loadDocument(QFileInfo(aPath)).isNull());
         QTest::ignoreMessage(QtWarningMsg, aWarning);

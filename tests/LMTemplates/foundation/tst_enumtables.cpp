@@ -181,7 +181,7 @@ private Q_SLOTS:
         const TableOps& anOps = ::table(table);
         QTEST(anOps.defaultConstructed(), "defaultValue");
         const QStringList aWords = anOps.words();
-        QTEST(aWords.size(), "wordCount");
+        QTEST(int(aWords.size()), "wordCount");
         for (const QString& aWord : aWords) {
             const qint32 aValue = anOps.decode(aWord);
             // Every value that has a word writes one that reads back to it.

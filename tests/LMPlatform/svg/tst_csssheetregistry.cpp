@@ -14,6 +14,7 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 // The registry of CSS sheets: the content folder on first use, registering, folders, reloading,
 // and use from many threads.
@@ -44,7 +45,7 @@ private Q_SLOTS:
     void contentSheetsOnFirstUse()
     {
         LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-        QCOMPARE(aRegistry->sheetIds(), QStringList({ "summer.css", "winter.css" }));
+        QCOMPARE(aRegistry->sheetIds(), words("summer.css winter.css"));
         QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
         QVERIFY(!aRegistry->contains(QStringLiteral("notes.txt")));
         QVERIFY(!aRegistry->contains(QStringLiteral("Winter.css")));
@@ -68,7 +69,7 @@ private Q_SLOTS:
         aMap.insert(QStringLiteral("Herbst"), QStringLiteral("autumn.css")); // not registered
         aMap.insert(QStringLiteral("Eigen"), QStringLiteral("custom.css"));
         const QMap<QString, QString> aTexts = LMCssSheetRegistry::instance()->sheetTexts(aMap);
-        QCOMPARE(aTexts.keys(), QStringList({ "Eigen", "Sommer" }));
+        QCOMPARE(aTexts.keys(), words("Eigen Sommer"));
         QCOMPARE(aTexts.value(QStringLiteral("Sommer")), QStringLiteral("text { fill: #ffcc00 }"));
         QCOMPARE(aTexts.value(QStringLiteral("Eigen")), QStringLiteral("b"));
     }
@@ -105,7 +106,7 @@ private Q_SLOTS:
         LMTestSupport::writeFile(myDir, QStringLiteral("root/css/autumn.css"), "text { fill: brown }");
         QVERIFY(!aRegistry->contains(QStringLiteral("autumn.css"))); // read once, not watched
         aRegistry->reload();
-        QCOMPARE(aRegistry->sheetIds(), QStringList({ "autumn.css", "summer.css", "winter.css" }));
+        QCOMPARE(aRegistry->sheetIds(), words("autumn.css summer.css winter.css"));
         // The content's own sheet again, not the one a folder replaced it with.
         QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
     }
@@ -162,7 +163,7 @@ private Q_SLOTS:
         aMap.insert(QStringLiteral("winter"), QStringLiteral("winter.css"));
         aMap.insert(QStringLiteral("autumn"), QStringLiteral("autumn.css"));
         aMap.insert(QStringLiteral("winter"), QStringLiteral("snow.css"));
-        QCOMPARE(aMap.titles(), QStringList({ "winter", "autumn" }));
+        QCOMPARE(aMap.titles(), words("winter autumn"));
         QCOMPARE(aMap.sheetId(QStringLiteral("winter")), QStringLiteral("snow.css"));
         QVERIFY(aMap.contains(QStringLiteral("autumn")) && !aMap.contains(QStringLiteral("Autumn")));
         QVERIFY(aMap.sheetId(QStringLiteral("spring")).isEmpty());
@@ -174,7 +175,7 @@ private Q_SLOTS:
         LMCssSheetTitleIdMap aUnited = aMap;
         QVERIFY(aUnited == aMap);
         aUnited.unite(anOther);
-        QCOMPARE(aUnited.titles(), QStringList({ "winter", "autumn", "spring" }));
+        QCOMPARE(aUnited.titles(), words("winter autumn spring"));
         QCOMPARE(aUnited.sheetId(QStringLiteral("winter")), QStringLiteral("snow.css"));
         QCOMPARE(aUnited.defaultTitle(), QStringLiteral("spring")); // taken: this map had none
         aUnited.setDefaultTitle(QStringLiteral("autumn"));
@@ -198,20 +199,20 @@ private Q_SLOTS:
         const QByteArray aRoot = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
         row("no instructions", aRoot, QStringList(), QStringList(), QString());
         row("title from base name",
-            QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot),
-            QStringList({ "blue.sheet" }), QStringList({ "blue.sheet.css" }), "blue.sheet");
+            QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot), words("blue.sheet"),
+            words("blue.sheet.css"), "blue.sheet");
         row("alternate first, default is the first non-alternate",
             QByteArray("<?xml version=\"1.0\"?>"
                        "<?xml-stylesheet href='red.css' title='Rot' alternate='yes'?>"
                        "<?xml-stylesheet href=\"green.css\" title=\"Gr\xc3\xbcn\"?>"
                        "<?xml-stylesheet href=\"blue.css\"?>"
                        + aRoot),
-            QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" }),
-            QStringList({ "red.css", "green.css", "blue.css" }), QString::fromUtf8("Gr\xc3\xbcn"));
+            QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" }), words("red.css green.css blue.css"),
+            QString::fromUtf8("Gr\xc3\xbcn"));
         row("all alternate: no default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"YES\"?>" + aRoot),
-            QStringList({ "a" }), QStringList({ "a.css" }), QString());
+            words("a"), words("a.css"), QString());
         row("alternate no counts as default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"no\"?>" + aRoot),
-            QStringList({ "a" }), QStringList({ "a.css" }), "a");
+            words("a"), words("a.css"), "a");
         QTest::newRow("after the root: ignored")
             << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><?xml-stylesheet href=\"x.css\"?></svg>"
                           "<?xml-stylesheet href=\"y.css\"?>")

@@ -20,6 +20,7 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 const QString STR_REFUSED = QStringLiteral("document type or entity declaration at line %1");
@@ -397,7 +398,7 @@ private slots:
         row("missing", QString(), aNone, aNone);
         row("empty", "", aNone, aNone);
         row("#rgb", "#abc", QColor(0xaa, 0xbb, 0xcc), QColor(0xaa, 0xbb, 0xcc));
-        row("#rrggbb upper case, blanks", " #A0B1C2 ", QColor(0xa0, 0xb1, 0xc2), QColor(0xa0, 0xb1, 0xc2));
+        row("#rrggbb upper case, blanks", " #A0B1CF ", QColor(0xa0, 0xb1, 0xcf), QColor(0xa0, 0xb1, 0xcf));
         row("#aarrggbb", "#80ff0000", QColor(255, 0, 0, 128), QColor(255, 0, 0, 128));
         row("name", "red", aRed, aRed);
         row("four digits", "#abcd", aNone, aNone);
@@ -646,7 +647,7 @@ private slots:
         QVERIFY2(aMessage.contains(fetch<QString>("reason")), qPrintable(aMessage));
         QCOMPARE(contentOf(aDir.filePath(QStringLiteral("old.xml"))), PREVIOUS);
         QVERIFY(QFileInfo(aDir.filePath(QStringLiteral("folder.xml"))).isDir());
-        QCOMPARE(filesIn(aDir), QStringList { "old.xml" });
+        QCOMPARE(filesIn(aDir), words("old.xml"));
         // Without a history the message goes to the log.
         QTest::ignoreMessage(QtWarningMsg, qPrintable(aMessage));
         QVERIFY(!LMXMLBuilder::saveUTF8(aDocument, aTarget));
@@ -669,7 +670,7 @@ private slots:
         QVERIFY(!aSaved);
         QCOMPARE(anErrors.count(), 1);
         QCOMPARE(contentOf(aFile.absoluteFilePath()), PREVIOUS);
-        QCOMPARE(filesIn(aDir), QStringList { "white_list.conf" });
+        QCOMPARE(filesIn(aDir), words("white_list.conf"));
         // Without the limit the save replaces the content.
         QVERIFY(LMXMLBuilder::saveUTF8(aDocument, aFile, &anErrors));
         QCOMPARE(anErrors.count(), 1);
@@ -677,7 +678,7 @@ private slots:
             contentOf(aFile.absoluteFilePath()).startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<whitelist>"));
         QCOMPARE(LMXMLLoader::loadDocumentElement(aFile).firstChildElement().attribute(QStringLiteral("name")),
                  QString(200, QLatin1Char('x')));
-        QCOMPARE(filesIn(aDir), QStringList { "white_list.conf" });
+        QCOMPARE(filesIn(aDir), words("white_list.conf"));
     }
 };
 

@@ -17,6 +17,7 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 
@@ -222,9 +223,9 @@ private slots:
         columns<QSizeF, int, QStringList>("size", "pageType", "articles");
 
         const int anInner = int(LMPageTypeEnum::InnerPage);
-        row("portrait inner pages", QSizeF(2000, 3000), anInner, QStringList { "BOOK_A", "BOOK_C" });
-        row("landscape inner pages", QSizeF(3000, 2000), anInner, QStringList { "BOOK_B" });
-        row("cover size", QSizeF(4000, 3000), int(LMPageTypeEnum::FullCover), QStringList { "BOOK_C" });
+        row("portrait inner pages", QSizeF(2000, 3000), anInner, words("BOOK_A BOOK_C"));
+        row("landscape inner pages", QSizeF(3000, 2000), anInner, words("BOOK_B"));
+        row("cover size", QSizeF(4000, 3000), int(LMPageTypeEnum::FullCover), words("BOOK_C"));
         row("no such size", QSizeF(2000, 2000), anInner, QStringList());
         row("empty size", QSizeF(), anInner, QStringList());
     }

@@ -229,6 +229,8 @@ private slots:
         row("layout: passes with an empty keyword", true, Common::nothing);
         row("layout: jig type", false, Common::otherJigType);
         row("layout: keyword", false, [](FilterCase* theC) { theC->myParameter.setSearchKeyword("zebra"); });
+        row("layout: keyword found in the tool tip", true,
+            [](FilterCase* theC) { theC->myParameter.setSearchKeyword("VORLAGE"); });
         row("layout: keyword by name words in master mode", true, [](FilterCase* theC) {
             // The categorisation check asks the keyword again: only the category "all" skips it.
             theC->myParameter.setSearchKeyword("  photos   three ");

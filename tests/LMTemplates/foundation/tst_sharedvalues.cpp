@@ -15,6 +15,7 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 using Ints = QList<int>;
 
@@ -270,10 +271,10 @@ private Q_SLOTS:
 
         const QStringList aNone;
         row("new set holds everything", aNone, aNone, "A4", true, true);
-        row("named value", QStringList { "A4", "A5" }, aNone, "A5", false, true);
-        row("value not named", QStringList { "A4", "A5" }, aNone, "A3", false, false);
-        row("removing the last one means all again", QStringList { "A4" }, QStringList { "A4" }, "A3", true, true);
-        row("removing one of two", QStringList { "A4", "A5" }, QStringList { "A4" }, "A4", false, false);
+        row("named value", words("A4 A5"), aNone, "A5", false, true);
+        row("value not named", words("A4 A5"), aNone, "A3", false, false);
+        row("removing the last one means all again", words("A4"), words("A4"), "A3", true, true);
+        row("removing one of two", words("A4 A5"), words("A4"), "A4", false, false);
     }
 
     void emptyMeansAll()

@@ -20,6 +20,7 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 // A photo area given in fractions of the page, and its rotation.
@@ -543,7 +544,7 @@ private Q_SLOTS:
         QCOMPARE(aList.smallestPercentageUsedByAnyArea(LMAreaTypeEnum::QRCode), 0.0);
         QCOMPARE(aList.calculateSpaciousness(), 0.12 + 0.04 + 0.01 + 0.01 + 0.04 + 1.0);
         QVERIFY(aList.containsOsmMaps() && aList.hasFilledCliparts() && aList.containsPrefilledTexts());
-        QCOMPARE(aList.availableCssSheets(), QStringList({ "autumn", "winter" }));
+        QCOMPARE(aList.availableCssSheets(), words("autumn winter"));
 
         // Filters answer clones of their own.
         LMTemplateAreaDefinitionList aCliparts = aList.filter(LMAreaTypeEnum::Clipart);

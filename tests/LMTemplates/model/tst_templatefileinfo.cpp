@@ -12,6 +12,7 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 using Change = std::function<void(LMTemplateFileInfo&)>;
@@ -165,10 +166,9 @@ private Q_SLOTS:
         columns<QString, QString, QStringList>("image", "pdf", "parts");
 
         row("none", QString(), QString(), QStringList());
-        row("image and pdf", "images/./page.png", "page.pdf", QStringList({ "images/page.png", "page.pdf" }));
-        row("inside the content tree", "@/designs/images/page.png", QString(),
-            QStringList({ "designs/images/page.png" }));
-        row("outside the content tree", "/elsewhere/page.png", QString(), QStringList({ "/elsewhere/page.png" }));
+        row("image and pdf", "images/./page.png", "page.pdf", words("images/page.png page.pdf"));
+        row("inside the content tree", "@/designs/images/page.png", QString(), words("designs/images/page.png"));
+        row("outside the content tree", "/elsewhere/page.png", QString(), words("/elsewhere/page.png"));
     }
 
     void uniqueNamePart()

@@ -168,12 +168,14 @@ private Q_SLOTS:
         row("matrix too many", "matrix(1 2 3 4 5 6 7)");
         row("no arguments", "scale()");
         row("double comma", "translate(1,,2)");
+        row("leading comma", "translate(,1)");
         row("trailing comma", "translate(1),");
         row("not a number", "translate(abc)");
         row("overflow", "translate(1e400)");
         row("unit", "translate(10px)");
         row("fullwidth digits", QString::fromUtf8("translate(\xef\xbc\x91)"));
         row("garbage after a good function", "translate(10) ;");
+        row("skewX two", "skewX(1 2)");
     }
 
     void malformed()
@@ -274,6 +276,7 @@ private Q_SLOTS:
         row("transfer", "1", 1);
         row("reference with blanks", " 4 ", 4);
         row("three is no kind", "3", 0);
+        row("zero", "0", 0);
         row("word", "render", 0);
         row("empty", QString(), 0);
     }

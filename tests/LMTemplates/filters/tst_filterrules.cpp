@@ -163,6 +163,23 @@ private slots:
         QCOMPARE(aVisible, false);
     }
 
+    // The values a filter starts from, most of them standing for "any".
+    void parameterDefaults()
+    {
+        LMBasisSettings::instance()->setMasterMode(false);
+        const P aParameter;
+        QVERIFY(aParameter.templateConstraints().isEmpty());
+        QVERIFY(aParameter.allowedDesignElementIDs().isEmpty());
+        QCOMPARE(aParameter.checkBasicDesign(), false);
+        QCOMPARE(aParameter.multiColorConfig(), LMMultiColorConfig(-1, -1));
+        QCOMPARE(aParameter.numberOfFotoAreas(), -1);
+        QCOMPARE(aParameter.orientation().value(), 31);
+        QCOMPARE(aParameter.currentPageNumber(), -1);
+        QCOMPARE(aParameter.frameMaterial(), LMFrameMaterial::allMaterials());
+        QCOMPARE(aParameter.ignoreVisibility(), false);
+        QCOMPARE(aParameter.allowedSpotColors().value(), 30);
+    }
+
     void parameterIgnoreVisibilityFollowsMasterMode()
     {
         for (const bool aMaster : { true, false }) {

@@ -112,6 +112,7 @@ private Q_SLOTS:
         tableRow("reset: empty gives end of list", "", 1);
         tableRow("reset: double page", "DOUBLEPAGE", 3);
         tableRow("part: misspelt alias", "layoutvarints", 5);
+        tableRow("part: mixed case word, lower case text", "designelementid", 12);
         tableRow("part: unknown", "colours", 0);
         tableRow("flow: blank inside", "3 month", 0);
         tableRow("flow: block and line", "block , line", 5);
@@ -138,6 +139,7 @@ private Q_SLOTS:
         tableRow("fotostatus: all three", 7, "", "preview, printable, fix");
         tableRow("layoutflags: unnamed bits write empty pieces", 3, "", ", ");
         tableRow("frequency: word before digit", 0, "never", "");
+        tableRow("rotation: word, not the ordinal", 4, "every_other_page", "every_other_page");
         tableRow("iterate: a number, not bits", 3, "perCluster", "perPage, perDoublePage");
         tableRow("order: both words have no name", 3, "", "list, random");
         tableRow("reset: double page", 3, "doublePage", "endOfList, page");

@@ -285,12 +285,14 @@ private Q_SLOTS:
         const int T = 1, W = 2, R = 256;
         spaciness("no wish, below 1.1", 1.1 - 0.001, 0, false, true);
         spaciness("no wish, above 1.1", 1.1 + 0.001, 0, false, false);
+        spaciness("tight and spacious, anything below 1.1", 0.1, T + W, true, true);
         spaciness("tight strict, just below 0.65", 0.649, T, true, false);
         spaciness("tight strict, just above 0.65", 0.651, T, true, true);
         spaciness("spacious strict, just below 0.51", 0.509, W, true, true);
         spaciness("spacious strict, just above 0.51", 0.511, W, true, false);
         spaciness("strict ignores the relaxed test", 0.6, T + R, true, false);
         spaciness("tight, just below 0.65", 0.649, T, false, false);
+        spaciness("tight, just above 0.65", 0.651, T, false, true);
         spaciness("spacious, just above 0.65", 0.651, W, false, false);
         spaciness("relaxed tight, just below 0.55", 0.549, T + R, false, false);
         spaciness("relaxed tight, just above 0.55", 0.551, T + R, false, true);
@@ -315,6 +317,7 @@ private Q_SLOTS:
         panoramaness("extreme, no panorama", true, false, false, false);
         panoramaness("extreme, panorama", true, true, false, true);
         panoramaness("strict ordinary, panorama", false, true, true, false);
+        panoramaness("strict extreme, no panorama", true, false, true, false);
         panoramaness("strict extreme, panorama", true, true, true, true);
 
         const Boxes aTightCalm = { { QRectF(0, 0, 1, 0.7) } };
@@ -327,6 +330,7 @@ private Q_SLOTS:
 
         row("no texts, no flags", "texts", ONE_AREA, 0, 0, false, true);
         row("a text, no flags", "texts", ONE_AREA, 1, 0, false, false);
+        row("a text, texts allowed", "texts", ONE_AREA, 1, 16, false, true);
         row("a text, every other bit", "texts", ONE_AREA, 1, 1023 - 16, false, false);
     }
 

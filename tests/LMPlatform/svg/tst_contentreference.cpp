@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The guard that keeps references inside content files from reaching files outside the content
@@ -37,8 +39,7 @@ private Q_SLOTS:
 
     void resolve_data()
     {
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("reference");
+        columns<QString, QString>("base", "reference");
         // Below the root; empty when refused.
         QTest::addColumn<QString>("expected");
         // The reason of the warning; empty when none is expected.
@@ -60,13 +61,13 @@ private Q_SLOTS:
         row("fragment after the file", "pic.png#layer1", aPic);
         row("unicode name", "Bild \u00e4.png", "designs/a/Bild \u00e4.png");
         row("out and back in", "../../../outside/../tree/designs/a/pic.png", aPic);
-        row("absolute inside", root() + QStringLiteral("/designs/b/other.png"), anOther);
+        row("absolute inside", root() + "/designs/b/other.png", anOther);
         row("link to a file inside", "link-in.png", anOther);
         LMTestSupport::row("empty base is the root", QString(), QStringLiteral("designs/a/pic.png"), aPic, QString());
 
         row("dot dot escape", "../../../outside/secret.png", QString(), anOutside);
         row("dot dot escape to missing file", "../../../outside/none.png", QString(), anOutside);
-        row("absolute outside", myDir.path() + QStringLiteral("/outside/secret.png"), QString(), anOutside);
+        row("absolute outside", myDir.path() + "/outside/secret.png", QString(), anOutside);
         row("link to a file outside", "link-out.png", QString(), anOutside);
         row("link to a folder outside", "linkdir/secret.png", QString(), anOutside);
         row("file URL", "file://" + designFolder() + "/pic.png", QString(), anUrl);
@@ -86,7 +87,6 @@ private Q_SLOTS:
 
     void resolve()
     {
-        QFETCH(QString, base);
         QFETCH(QString, reference);
         QFETCH(QString, expected);
         QFETCH(QString, reason);
@@ -96,7 +96,7 @@ private Q_SLOTS:
                 QtWarningMsg, qPrintable(QStringLiteral("refused file reference \"%1\": %2").arg(reference, reason)));
         }
         const QString aCanonicalRoot = QFileInfo(root()).canonicalFilePath();
-        const QString aResult = LMFileHandler::resolveContentReference(base, reference);
+        const QString aResult = LMFileHandler::resolveContentReference(fetch<QString>("base"), reference);
         QCOMPARE(aResult, expected.isEmpty() ? QString() : aCanonicalRoot + QLatin1Char('/') + expected);
     }
 

@@ -11,7 +11,10 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 // The registry of CSS sheets: the content folder on first use, registering, folders, reloading,
 // and use from many threads.
@@ -42,7 +45,7 @@ private Q_SLOTS:
     void contentSheetsOnFirstUse()
     {
         LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
-        QCOMPARE(aRegistry->sheetIds(), QStringList({ QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
+        QCOMPARE(aRegistry->sheetIds(), words("summer.css winter.css"));
         QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
         QVERIFY(!aRegistry->contains(QStringLiteral("notes.txt")));
         QVERIFY(!aRegistry->contains(QStringLiteral("Winter.css")));
@@ -66,44 +69,33 @@ private Q_SLOTS:
         aMap.insert(QStringLiteral("Herbst"), QStringLiteral("autumn.css")); // not registered
         aMap.insert(QStringLiteral("Eigen"), QStringLiteral("custom.css"));
         const QMap<QString, QString> aTexts = LMCssSheetRegistry::instance()->sheetTexts(aMap);
-        QCOMPARE(aTexts.keys(), QStringList({ QStringLiteral("Eigen"), QStringLiteral("Sommer") }));
+        QCOMPARE(aTexts.keys(), words("Eigen Sommer"));
         QCOMPARE(aTexts.value(QStringLiteral("Sommer")), QStringLiteral("text { fill: #ffcc00 }"));
         QCOMPARE(aTexts.value(QStringLiteral("Eigen")), QStringLiteral("b"));
     }
 
     void loadFolder_data()
     {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("checkedId");
-        QTest::addColumn<QString>("checkedText");
+        columns<QString, int, QString, QString, QString>("folder", "count", "warning", "checkedId", "checkedText");
 
-        row("replaces and adds, unicode names", QStringLiteral("more"), 2, QString(),
-            QString::fromUtf8("gr\xc3\xbcn.css"), QString::fromUtf8("/* \xc3\xbc */ text { fill: green }"));
-        row("same id replaced", QStringLiteral("more"), 2, QString(), QStringLiteral("winter.css"),
-            QStringLiteral("text { fill: #eeeeee }"));
-        row("empty folder", QStringLiteral("empty"), 0, QString(), QStringLiteral("summer.css"),
-            QStringLiteral("text { fill: #ffcc00 }"));
-        row("missing folder", QStringLiteral("absent"), 0, QStringLiteral("CSS folder %1 not found"),
-            QStringLiteral("summer.css"), QStringLiteral("text { fill: #ffcc00 }"));
-        row("oversized sheet skipped", QStringLiteral("huge"), 1,
-            QStringLiteral("CSS sheet %1/big.css not read: larger than 1048576 bytes"), QStringLiteral("small.css"),
-            QStringLiteral("text {}"));
+        row("replaces and adds, unicode names", "more", 2, QString(), QString::fromUtf8("gr\xc3\xbcn.css"),
+            QString::fromUtf8("/* \xc3\xbc */ text { fill: green }"));
+        row("same id replaced", "more", 2, QString(), "winter.css", "text { fill: #eeeeee }");
+        row("empty folder", "empty", 0, QString(), "summer.css", "text { fill: #ffcc00 }");
+        row("missing folder", "absent", 0, "CSS folder %1 not found", "summer.css", "text { fill: #ffcc00 }");
+        row("oversized sheet skipped", "huge", 1, "CSS sheet %1/big.css not read: larger than 1048576 bytes",
+            "small.css", "text {}");
     }
 
     void loadFolder()
     {
-        QFETCH(QString, folder);
         QFETCH(QString, warning);
-        QFETCH(QString, checkedId);
-
-        const QString aPath = myDir.path() + QLatin1Char('/') + folder;
+        const QString aPath = myDir.path() + QLatin1Char('/') + fetch<QString>("folder");
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(aPath)));
         LMCssSheetRegistry* aRegistry = LMCssSheetRegistry::instance();
         QTEST(aRegistry->loadFolder(aPath), "count");
-        QTEST(aRegistry->sheet(checkedId), "checkedText");
+        QTEST(aRegistry->sheet(fetch<QString>("checkedId")), "checkedText");
         QVERIFY(!aRegistry->contains(QStringLiteral("big.css")));
     }
 
@@ -114,9 +106,7 @@ private Q_SLOTS:
         LMTestSupport::writeFile(myDir, QStringLiteral("root/css/autumn.css"), "text { fill: brown }");
         QVERIFY(!aRegistry->contains(QStringLiteral("autumn.css"))); // read once, not watched
         aRegistry->reload();
-        QCOMPARE(
-            aRegistry->sheetIds(),
-            QStringList({ QStringLiteral("autumn.css"), QStringLiteral("summer.css"), QStringLiteral("winter.css") }));
+        QCOMPARE(aRegistry->sheetIds(), words("autumn.css summer.css winter.css"));
         // The content's own sheet again, not the one a folder replaced it with.
         QCOMPARE(aRegistry->sheet(QStringLiteral("winter.css")), QStringLiteral("text { fill: #ffffff }"));
     }
@@ -164,81 +154,65 @@ private Q_SLOTS:
         QCOMPARE(aRegistry->sheetIds().size(), 3 + aThreadCount * aSheetCount);
     }
 
-    void insertReplacesAndKeepsOrder()
+    // Titles keep their first place; a title inserted again takes the new sheet; uniting keeps
+    // the own sheet of a title and the own default; the order is part of the value.
+    void titleIdMap()
     {
         LMCssSheetTitleIdMap aMap;
         QVERIFY(aMap.isEmpty());
         aMap.insert(QStringLiteral("winter"), QStringLiteral("winter.css"));
         aMap.insert(QStringLiteral("autumn"), QStringLiteral("autumn.css"));
         aMap.insert(QStringLiteral("winter"), QStringLiteral("snow.css"));
-        QCOMPARE(aMap.size(), 2);
-        QCOMPARE(aMap.titles(), QStringList({ QStringLiteral("winter"), QStringLiteral("autumn") }));
+        QCOMPARE(aMap.titles(), words("winter autumn"));
         QCOMPARE(aMap.sheetId(QStringLiteral("winter")), QStringLiteral("snow.css"));
-        QVERIFY(aMap.contains(QStringLiteral("autumn")));
-        QVERIFY(!aMap.contains(QStringLiteral("Autumn")));
+        QVERIFY(aMap.contains(QStringLiteral("autumn")) && !aMap.contains(QStringLiteral("Autumn")));
         QVERIFY(aMap.sheetId(QStringLiteral("spring")).isEmpty());
-    }
 
-    void unite()
-    {
-        LMCssSheetTitleIdMap aMine;
-        aMine.insert(QStringLiteral("a"), QStringLiteral("a1.css"));
         LMCssSheetTitleIdMap anOther;
-        anOther.insert(QStringLiteral("b"), QStringLiteral("b.css"));
-        anOther.insert(QStringLiteral("a"), QStringLiteral("a2.css"));
-        anOther.setDefaultTitle(QStringLiteral("b"));
+        anOther.insert(QStringLiteral("spring"), QStringLiteral("spring.css"));
+        anOther.insert(QStringLiteral("winter"), QStringLiteral("ice.css"));
+        anOther.setDefaultTitle(QStringLiteral("spring"));
+        LMCssSheetTitleIdMap aUnited = aMap;
+        QVERIFY(aUnited == aMap);
+        aUnited.unite(anOther);
+        QCOMPARE(aUnited.titles(), words("winter autumn spring"));
+        QCOMPARE(aUnited.sheetId(QStringLiteral("winter")), QStringLiteral("snow.css"));
+        QCOMPARE(aUnited.defaultTitle(), QStringLiteral("spring")); // taken: this map had none
+        aUnited.setDefaultTitle(QStringLiteral("autumn"));
+        aUnited.unite(anOther);
+        QCOMPARE(aUnited.defaultTitle(), QStringLiteral("autumn"));
+        QCOMPARE(aUnited.size(), 3);
 
-        aMine.unite(anOther);
-        QCOMPARE(aMine.titles(), QStringList({ QStringLiteral("a"), QStringLiteral("b") }));
-        QCOMPARE(aMine.sheetId(QStringLiteral("a")), QStringLiteral("a1.css"));
-        QCOMPARE(aMine.defaultTitle(), QStringLiteral("b")); // taken: this map had none
-
-        aMine.setDefaultTitle(QStringLiteral("a"));
-        aMine.unite(anOther);
-        QCOMPARE(aMine.defaultTitle(), QStringLiteral("a"));
-        QCOMPARE(aMine.size(), 2);
-    }
-
-    void equality()
-    {
-        LMCssSheetTitleIdMap aFirst;
-        aFirst.insert(QStringLiteral("a"), QStringLiteral("a.css"));
-        aFirst.insert(QStringLiteral("b"), QStringLiteral("b.css"));
-        LMCssSheetTitleIdMap aSecond = aFirst;
-        QVERIFY(aFirst == aSecond);
-        aSecond.setDefaultTitle(QStringLiteral("a"));
-        QVERIFY(aFirst != aSecond);
-
+        LMCssSheetTitleIdMap aDefaulted = aMap;
+        aDefaulted.setDefaultTitle(QStringLiteral("winter"));
+        QVERIFY(aDefaulted != aMap);
         LMCssSheetTitleIdMap aReversed;
-        aReversed.insert(QStringLiteral("b"), QStringLiteral("b.css"));
-        aReversed.insert(QStringLiteral("a"), QStringLiteral("a.css"));
-        QVERIFY(aFirst != aReversed); // the order is part of the value
+        aReversed.insert(QStringLiteral("autumn"), QStringLiteral("autumn.css"));
+        aReversed.insert(QStringLiteral("winter"), QStringLiteral("snow.css"));
+        QVERIFY(aReversed != aMap);
     }
 
     void fromDocument_data()
     {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<QStringList>("sheetIds");
-        QTest::addColumn<QString>("defaultTitle");
+        columns<QByteArray, QStringList, QStringList, QString>("xml", "titles", "sheetIds", "defaultTitle");
 
         const QByteArray aRoot = "<svg xmlns=\"http://www.w3.org/2000/svg\"/>";
         row("no instructions", aRoot, QStringList(), QStringList(), QString());
         row("title from base name",
-            QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot),
-            QStringList({ "blue.sheet" }), QStringList({ "blue.sheet.css" }), QStringLiteral("blue.sheet"));
+            QByteArray("<?xml-stylesheet type=\"text/css\" href=\"css/blue.sheet.css\"?>" + aRoot), words("blue.sheet"),
+            words("blue.sheet.css"), "blue.sheet");
         row("alternate first, default is the first non-alternate",
             QByteArray("<?xml version=\"1.0\"?>"
                        "<?xml-stylesheet href='red.css' title='Rot' alternate='yes'?>"
                        "<?xml-stylesheet href=\"green.css\" title=\"Gr\xc3\xbcn\"?>"
                        "<?xml-stylesheet href=\"blue.css\"?>"
                        + aRoot),
-            QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" }),
-            QStringList({ "red.css", "green.css", "blue.css" }), QString::fromUtf8("Gr\xc3\xbcn"));
+            QStringList({ "Rot", QString::fromUtf8("Gr\xc3\xbcn"), "blue" }), words("red.css green.css blue.css"),
+            QString::fromUtf8("Gr\xc3\xbcn"));
         row("all alternate: no default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"YES\"?>" + aRoot),
-            QStringList({ "a" }), QStringList({ "a.css" }), QString());
+            words("a"), words("a.css"), QString());
         row("alternate no counts as default", QByteArray("<?xml-stylesheet href=\"a.css\" alternate=\"no\"?>" + aRoot),
-            QStringList({ "a" }), QStringList({ "a.css" }), QStringLiteral("a"));
+            words("a"), words("a.css"), "a");
         QTest::newRow("after the root: ignored")
             << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><?xml-stylesheet href=\"x.css\"?></svg>"
                           "<?xml-stylesheet href=\"y.css\"?>")
@@ -249,11 +223,9 @@ private Q_SLOTS:
 
     void fromDocument()
     {
-        QFETCH(QByteArray, xml);
         QFETCH(QStringList, titles);
-        QFETCH(QString, defaultTitle);
-
-        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(xml, QStringLiteral("sheets.svg"));
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocumentFromData(fetch<QByteArray>("xml"), QStringLiteral("sheets.svg"));
         QVERIFY(!aDocument.isNull());
         const LMCssSheetTitleIdMap aMap = LMCssSheetTitleIdMap::fromDocument(aDocument);
         QCOMPARE(aMap.titles(), titles);
@@ -261,7 +233,7 @@ private Q_SLOTS:
         for (const QString& aTitle : titles)
             anIds.append(aMap.sheetId(aTitle));
         QTEST(anIds, "sheetIds");
-        QCOMPARE(aMap.defaultTitle(), defaultTitle);
+        QCOMPARE(aMap.defaultTitle(), fetch<QString>("defaultTitle"));
     }
 
 private:

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -78,11 +80,9 @@ private Q_SLOTS:
 
     void prepare_data()
     {
-        QTest::addColumn<QString>("body");
-        QTest::addColumn<QString>("designLogo");
+        columns<QString, QString>("body", "designLogo");
         // "$A" stands for the canonical design folder.
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QStringList>("warnings");
+        columns<QString, QStringList>("expected", "warnings");
 
         const QString aLogo = QStringLiteral("/content/logos/design-logo.svg");
         // The expected body is written with ' for ", and '$A' for the canonical design folder.
@@ -141,19 +141,15 @@ private Q_SLOTS:
 
     void prepare()
     {
-        QFETCH(QString, body);
-        QFETCH(QString, designLogo);
-        QFETCH(QString, expected);
-        QFETCH(QStringList, warnings);
-
-        const QDomDocument aDocument = svgWithBody(body);
+        const QDomDocument aDocument = svgWithBody(fetch<QString>("body"));
         QVERIFY(!aDocument.isNull());
-        for (const QString& aWarning : std::as_const(warnings))
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         const QFileInfo aFile(root() + QStringLiteral("/designs/a/template.svg"));
-        const QDomDocument aPrepared = LMSVGNormalizer::prepareDomDocument(aDocument, aFile, designLogo);
+        const QDomDocument aPrepared
+            = LMSVGNormalizer::prepareDomDocument(aDocument, aFile, fetch<QString>("designLogo"));
         const QString aFolder = QFileInfo(root() + QStringLiteral("/designs/a")).canonicalFilePath();
-        QCOMPARE(compactBody(aPrepared), QString(expected).replace(QStringLiteral("$A"), aFolder));
+        QCOMPARE(compactBody(aPrepared), QString(fetch<QString>("expected")).replace(QStringLiteral("$A"), aFolder));
     }
 
     void originalStaysAndNullStaysNull()

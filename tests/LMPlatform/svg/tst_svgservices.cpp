@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The small services the SVG template reader asks: language, error reports, custom colour
@@ -36,28 +38,25 @@ private Q_SLOTS:
 
     void languageCode_data()
     {
-        QTest::addColumn<QByteArray>("environment");
-        QTest::addColumn<QString>("set");
-        QTest::addColumn<QString>("expected");
+        columns<QByteArray, QString, QString>("environment", "set", "expected");
 
-        row("default German", QByteArray(), QString(), QStringLiteral("de"));
-        row("environment", QByteArray("It"), QString(), QStringLiteral("it"));
-        row("blank environment", QByteArray("  "), QString(), QStringLiteral("de"));
-        row("set wins over environment", QByteArray("it"), QStringLiteral(" FR "), QStringLiteral("fr"));
-        row("set blank goes back", QByteArray(), QStringLiteral("  "), QStringLiteral("de"));
+        row("default German", QByteArray(), QString(), "de");
+        row("environment", QByteArray("It"), QString(), "it");
+        row("blank environment", QByteArray("  "), QString(), "de");
+        row("set wins over environment", QByteArray("it"), " FR ", "fr");
+        row("set blank goes back", QByteArray(), "  ", "de");
     }
 
     void languageCode()
     {
         QFETCH(QByteArray, environment);
-        QFETCH(QString, set);
         if (environment.isEmpty())
             qunsetenv("LM_LANGUAGE");
         else
             qputenv("LM_LANGUAGE", environment);
         LMLocaleAndTranslationManager* aManager = LMLocaleAndTranslationManager::instance();
         aManager->setLanguageCode(QStringLiteral("xx")); // something else first
-        aManager->setLanguageCode(set);
+        aManager->setLanguageCode(fetch<QString>("set"));
         QTEST(aManager->languageCode(), "expected");
     }
 
@@ -117,8 +116,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QStringList>("sheets"); // "title=sheet", in list order
-        QTest::addColumn<QString>("defaultTitle");
-        QTest::addColumn<QString>("warning");
+        columns<QString, QString>("defaultTitle", "warning");
         const auto row = [](const char* theTag, const QByteArray& theJson, const QStringList& theSheets,
                             const QString& theDefault = QString(), const QString& theWarning = QString()) {
             QTest::newRow(theTag) << theJson << theSheets << theDefault << theWarning;
@@ -141,11 +139,10 @@ private Q_SLOTS:
 
     void customColorFile()
     {
-        QFETCH(QByteArray, json);
         QFETCH(QString, warning);
 
-        const QString aPath
-            = LMTestSupport::writeFile(myDir, QStringLiteral("colors/%1.json").arg(QTest::currentDataTag()), json);
+        const QString aPath = LMTestSupport::writeFile(
+            myDir, QStringLiteral("colors/%1.json").arg(QTest::currentDataTag()), fetch<QByteArray>("json"));
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg,
                                  qPrintable(QStringLiteral("custom colour file %1: %2").arg(aPath, warning)));

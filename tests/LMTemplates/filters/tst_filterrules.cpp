@@ -14,7 +14,10 @@
 #include <QDomDocument>
 #include <QtTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 
@@ -48,25 +51,23 @@ private slots:
     void ruleWords_data()
     {
         QTest::addColumn<QString>("text"); // null: only the value is written
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("written");
+        columns<int, QString>("value", "written");
 
         row("arrangement reads as theme", "arrangement", 16, "theme");
         row("11 keeps its word", QString(), 11, "arrangement");
         row("misspelt alignment, the first spelling", "intendetAlignment", 7, "intendetAlignment");
         row("alignment", "intendedAlignment", 7, "intendetAlignment");
         row("upper case", "PAGETYPE", 5, "pagetype");
-        row("unknown", QStringLiteral("größe"), 0, "");
+        row("unknown", "größe", 0, "");
     }
 
     void ruleWords()
     {
         QFETCH(QString, text);
         QFETCH(int, value);
-        QFETCH(QString, written);
         if (!text.isNull())
             QCOMPARE(LMTemplateFilterRule(text).value(), value);
-        QCOMPARE(LMTemplateFilterRule(LMTemplateFilterRule::fromInt(value)).encode(), written);
+        QCOMPARE(LMTemplateFilterRule(LMTemplateFilterRule::fromInt(value)).encode(), fetch<QString>("written"));
     }
 
     void parseFilter_data()
@@ -87,10 +88,10 @@ private slots:
         row("page types", "<pagetype>inner_page</pagetype><pagetype>full_cover</pagetype>", { "pageTypes=40" });
         row("both alignment spellings",
             "<intendetAlignment>left</intendetAlignment><intendedAlignment>right</intendedAlignment>",
-            { "alignments=" + QString::number(LMPageAlignment(QStringLiteral("left, right")).value()) });
+            { "alignments=" + QString::number(LMPageAlignment("left, right").value()) });
         row("subcategories once each",
             "<subcategory>sea</subcategory><subcategory>sea</subcategory><subcategory>Größe</subcategory>",
-            { QStringLiteral("categories=Größe,sea") });
+            { "categories=Größe,sea" });
         row("invisible", "<visible>false</visible>", { "visible=false" });
         row("visible garbage is true", "<visible>maybe</visible>", {});
         row("binding sets cover types", "<binding>hardcover, softcover</binding>", { "coverTypes=33" });
@@ -102,11 +103,8 @@ private slots:
 
     void parseFilter()
     {
-        QFETCH(QString, rules);
-        QFETCH(QStringList, expected);
-
         QDomDocument aDocument;
-        const QDomElement anElement = filterElement(&aDocument, rules);
+        const QDomElement anElement = filterElement(&aDocument, fetch<QString>("rules"));
         QVERIFY(!anElement.isNull());
         LMArticlesGroup aGroup;
         LMPageConstraint aConstraint;
@@ -138,7 +136,7 @@ private slots:
         add("visible", aVisible ? "true" : "false", "true");
         addNumber("coverTypes", aRestriction.coverTypes().value());
         addNumber("pageBindings", aRestriction.pageBindings().value());
-        QCOMPARE(aFound, expected);
+        QCOMPARE(aFound, fetch<QStringList>("expected"));
     }
 
     void parseFilterNullTargetsAndUnknownTags()
@@ -165,6 +163,7 @@ private slots:
         QCOMPARE(aVisible, false);
     }
 
+    // The values a filter starts from, most of them standing for "any".
     void parameterDefaults()
     {
         LMBasisSettings::instance()->setMasterMode(false);
@@ -181,20 +180,14 @@ private slots:
         QCOMPARE(aParameter.allowedSpotColors().value(), 30);
     }
 
-    void parameterIgnoreVisibilityFollowsMasterMode_data()
-    {
-        QTest::addColumn<bool>("master");
-        row("master mode", true);
-        row("user mode", false);
-    }
-
     void parameterIgnoreVisibilityFollowsMasterMode()
     {
-        QFETCH(bool, master);
-        LMBasisSettings::instance()->setMasterMode(master);
-        const P aParameter { LMTemplateContextGroup(), LMCategorization() };
-        LMBasisSettings::instance()->setMasterMode(false);
-        QCOMPARE(aParameter.ignoreVisibility(), master);
+        for (const bool aMaster : { true, false }) {
+            LMBasisSettings::instance()->setMasterMode(aMaster);
+            const P aParameter { LMTemplateContextGroup(), LMCategorization() };
+            LMBasisSettings::instance()->setMasterMode(false);
+            QCOMPARE(aParameter.ignoreVisibility(), aMaster);
+        }
     }
 
     void parameterEquality_data()
@@ -209,9 +202,8 @@ private slots:
                 theP->setCategorization(
                     LMCategorization(LMCategoryTypeEnum::Subcategory, { LMThematicCategory("sea") }));
             }));
-        row("allowed ids", Change([](P* theP) {
-                theP->setAllowedDesignElementIDs(LMDesignElementIDSet::fromCSV(QStringLiteral("5")));
-            }));
+        row("allowed ids",
+            Change([](P* theP) { theP->setAllowedDesignElementIDs(LMDesignElementIDSet::fromCSV("5")); }));
         row("multi-colour flag", Change([](P* theP) { theP->setMultiColorConfig(true, theP->multiColorConfig()); }));
         row("multi-colour config",
             Change([](P* theP) { theP->setMultiColorConfig(false, LMMultiColorConfig(30, 1)); }));
@@ -233,12 +225,11 @@ private slots:
 
     void parameterEquality()
     {
-        QFETCH(Change, change);
         LMBasisSettings::instance()->setMasterMode(false);
         const P anOriginal;
         P aCopy = anOriginal;
         QVERIFY(aCopy == anOriginal);
-        change(&aCopy);
+        fetch<Change>("change")(&aCopy);
         QVERIFY(aCopy != anOriginal);
         // The copy detached: the original keeps its value.
         QVERIFY(anOriginal == P());
@@ -246,25 +237,22 @@ private slots:
 
     void articleSize_data()
     {
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<QStringList>("articles");
+        columns<QSizeF, int, QStringList>("size", "pageType", "articles");
 
         const int anInner = int(LMPageTypeEnum::InnerPage);
-        row("portrait inner pages", QSizeF(2000, 3000), anInner, QStringList { "BOOK_A", "BOOK_C" });
-        row("landscape inner pages", QSizeF(3000, 2000), anInner, QStringList { "BOOK_B" });
-        row("cover size", QSizeF(4000, 3000), int(LMPageTypeEnum::FullCover), QStringList { "BOOK_C" });
+        row("portrait inner pages", QSizeF(2000, 3000), anInner, words("BOOK_A BOOK_C"));
+        row("landscape inner pages", QSizeF(3000, 2000), anInner, words("BOOK_B"));
+        row("cover size", QSizeF(4000, 3000), int(LMPageTypeEnum::FullCover), words("BOOK_C"));
         row("no such size", QSizeF(2000, 2000), anInner, QStringList());
         row("empty size", QSizeF(), anInner, QStringList());
     }
 
     void articleSize()
     {
-        QFETCH(QSizeF, size);
-        QFETCH(int, pageType);
         QFETCH(QStringList, articles);
-        const LMArticleList aKept = LMArticleFilter::filterByArticleSize(
-            LMProductCatalogue::instance()->articles(), size, LMPageType(LMPageType::fromInt(pageType)));
+        const LMArticleList aKept
+            = LMArticleFilter::filterByArticleSize(LMProductCatalogue::instance()->articles(), fetch<QSizeF>("size"),
+                                                   LMPageType(LMPageType::fromInt(fetch<int>("pageType"))));
         QCOMPARE(aKept.orderTxtNames(), articles);
     }
 };

@@ -27,6 +27,9 @@
 #include <memory>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
+
 namespace {
 
 // One filter situation: a template that passes the filter of its kind, changed by a row.
@@ -121,10 +124,7 @@ private slots:
 
     void chains_data()
     {
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("warning");
+        columns<int, Setup, bool, QString>("jigType", "setup", "accepted", "warning");
 
         int aJig = 0;
         const auto row
@@ -143,19 +143,18 @@ private slots:
             // The unknown article does not match the book: the constraints stop it instead.
         });
         row("background: constraints", false, Common::otherPage);
-        row("background: constraints ignore variants", true, [](FilterCase* theC) {
-            theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("cutout=heart") }));
-        });
+        row("background: constraints ignore variants", true,
+            [](FilterCase* theC) { theC->myTemplate->setArticleVariants(LMArticleVariants({ "cutout=heart" })); });
         row("background: categorisation", false, Common::wantedSubcategory);
         row("background: colour instead of categorisation", true, [](FilterCase* theC) {
-            LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
+            LMCategorization aWanted = subcategories({ "forest" });
             aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::matchingToFlyleaf());
             theC->myParameter.setCategorization(aWanted);
             theC->myColor = QColor(255, 0, 0);
             theC->myTemplate->setMetaData(redMetaData());
         });
         row("background: other colour falls back to categorisation", false, [](FilterCase* theC) {
-            LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
+            LMCategorization aWanted = subcategories({ "forest" });
             aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::matchingToFlyleaf());
             theC->myParameter.setCategorization(aWanted);
             theC->myColor = QColor(0, 0, 255);
@@ -167,10 +166,9 @@ private slots:
             theC->myParameter.setMultiColorConfig(true, LMMultiColorConfig::anyMultiColorConfig());
         });
         row("background: category not allowed by the article", false,
-            [](FilterCase* theC) { setSubcategories(theC->myTemplate.get(), { QStringLiteral("forest") }); });
+            [](FilterCase* theC) { setSubcategories(theC->myTemplate.get(), { "forest" }); });
         row("background: category allowed by the article", true, [](FilterCase* theC) {
-            setSubcategories(theC->myTemplate.get(),
-                             { QStringLiteral("sea"), LMThematicCategory::favourites().internalName() });
+            setSubcategories(theC->myTemplate.get(), { "sea", LMThematicCategory::favourites().internalName() });
         });
         row("background: target page type", false, [](FilterCase* theC) {
             theC->myParameter.setTargetPageTypesForArticleClass(
@@ -197,12 +195,10 @@ private slots:
             theC->myTemplate->setTemplateLayerType(LMTemplateLayerTypeEnum::BackgroundMask);
             theC->myTemplate->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
         });
-        row("background: required variant", false, [](FilterCase* theC) {
-            theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("cutout=star") }));
-        });
+        row("background: required variant", false,
+            [](FilterCase* theC) { theC->myTemplate->setArticleVariants(LMArticleVariants({ "cutout=star" })); });
         row("background: not accountable variant", true, [](FilterCase* theC) {
-            theC->myTemplate->setArticleVariants(
-                LMArticleVariants({ QStringLiteral("cutout=star"), QStringLiteral("frame=none") }));
+            theC->myTemplate->setArticleVariants(LMArticleVariants({ "cutout=star", "frame=none" }));
         });
 
         aJig = int(LMJigTypeEnum::SvgTemplate);
@@ -210,9 +206,8 @@ private slots:
         row("content: jig type", false, Common::otherJigType);
         row("content: visibility", false, Common::invisible);
         row("content: constraints", false, Common::otherPage);
-        row("content: cut-out ignores variants", true, [](FilterCase* theC) {
-            theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("cutout=heart") }));
-        });
+        row("content: cut-out ignores variants", true,
+            [](FilterCase* theC) { theC->myTemplate->setArticleVariants(LMArticleVariants({ "cutout=heart" })); });
         row("content: photo areas", false, [](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(2); });
         row("content: no photo areas wanted", true,
             [](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(0); });
@@ -220,30 +215,31 @@ private slots:
             [](FilterCase* theC) { theC->myPreviousPages.push_back(LMTemplate::create(LMJigTypeEnum::SvgTemplate)); });
         row("content: categorisation", false, Common::wantedSubcategory);
         row("content: content category", false,
-            [](FilterCase* theC) { setSubcategories(theC->myTemplate.get(), { QStringLiteral("forest") }); });
+            [](FilterCase* theC) { setSubcategories(theC->myTemplate.get(), { "forest" }); });
         row("content: price class with add-on", true,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("5"))); });
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("5")); });
         row(
             "content: price class without add-on", false,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09"))); },
-            QStringLiteral("no add on article for 09"));
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("09")); },
+            "no add on article for 09");
         row("content: spot colour the product cannot print", false,
             [](FilterCase* theC) { theC->myTemplate->setSpotColorLayer(LMSpotColorEnum::GoldFoil); });
 
         aJig = int(LMJigTypeEnum::Layout);
         row("layout: passes with an empty keyword", true, Common::nothing);
         row("layout: jig type", false, Common::otherJigType);
-        row("layout: keyword", false,
-            [](FilterCase* theC) { theC->myParameter.setSearchKeyword(QStringLiteral("zebra")); });
+        row("layout: keyword", false, [](FilterCase* theC) { theC->myParameter.setSearchKeyword("zebra"); });
+        row("layout: keyword found in the tool tip", true,
+            [](FilterCase* theC) { theC->myParameter.setSearchKeyword("VORLAGE"); });
         row("layout: keyword by name words in master mode", true, [](FilterCase* theC) {
             // The categorisation check asks the keyword again: only the category "all" skips it.
-            theC->myParameter.setSearchKeyword(QStringLiteral("  photos   three "));
+            theC->myParameter.setSearchKeyword("  photos   three ");
             theC->myParameter.setCategorization(
                 LMCategorization(LMCategoryTypeEnum::Subcategory, { LMThematicCategory::categoryAll() }));
             theC->myMasterMode = true;
         });
         row("layout: missing name word in master mode", false, [](FilterCase* theC) {
-            theC->myParameter.setSearchKeyword(QStringLiteral("photos four"));
+            theC->myParameter.setSearchKeyword("photos four");
             theC->myMasterMode = true;
         });
         row("layout: photo areas", false, [](FilterCase* theC) { theC->myParameter.setNumberOfFotoAreas(3); });
@@ -282,7 +278,7 @@ private slots:
         });
         row("layout: categorisation", false, Common::wantedSubcategory);
         row("layout: the category all", true, [](FilterCase* theC) {
-            LMCategorization aWanted = subcategories({ QStringLiteral("forest") });
+            LMCategorization aWanted = subcategories({ "forest" });
             aWanted.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory::categoryAll());
             theC->myParameter.setCategorization(aWanted);
         });
@@ -301,16 +297,15 @@ private slots:
         row("frame: constraints name the article", false, Common::bookOnly);
         row("frame: subcategory", false, Common::wantedSubcategory);
         row("frame: remove item passes the subcategory", true, [](FilterCase* theC) {
-            theC->myParameter.setCategorization(subcategories({ QStringLiteral("oak") }));
+            theC->myParameter.setCategorization(subcategories({ "oak" }));
             static_cast<LMTemplateFrame*>(theC->myTemplate.get())->setFrameMaterial(LMFrameMaterialEnum::Remove);
         });
         row("frame: add-on missing", false,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09"))); });
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("09")); });
         row("frame: free frame has no add-on", false,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("01"))); });
-        row("frame: add-on variant missing", false, [](FilterCase* theC) {
-            theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("frame=gold") }));
-        });
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("01")); });
+        row("frame: add-on variant missing", false,
+            [](FilterCase* theC) { theC->myTemplate->setArticleVariants(LMArticleVariants({ "frame=gold" })); });
         row("frame: editor orientation", false, [](FilterCase* theC) {
             theC->myTemplate->setSupportedOrientation(LMOrientationEnum::Landscape);
             theC->myParameter.setOrientation(LMOrientationEnum::Portrait);
@@ -328,10 +323,10 @@ private slots:
         row("passepartout: constraints", false, Common::bookOnly);
         row("passepartout: subcategory", false, Common::wantedSubcategory);
         row("passepartout: construction class not offered", false, [](FilterCase* theC) {
-            theC->myParameter.setFrameConstructionPriceClasses({ LMPriceClass::create(QStringLiteral("11")) });
+            theC->myParameter.setFrameConstructionPriceClasses({ LMPriceClass::create("11") });
         });
         row("passepartout: add-on of the construction class", true,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("12"))); });
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("12")); });
 
         aJig = int(LMJigTypeEnum::FrameGlass);
         row("glass: passes", true, Common::nothing);
@@ -349,9 +344,9 @@ private slots:
         row("wallholder: constraints", false, Common::otherPage);
         row("wallholder: subcategory", false, Common::wantedSubcategory);
         row("wallholder: add-on missing", false,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("09"))); });
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("09")); });
         row("wallholder: free", true,
-            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("00"))); });
+            [](FilterCase* theC) { theC->myTemplate->setPriceClass(LMPriceClass::create("00")); });
         row("wallholder: required, remove item refused", false,
             [](FilterCase* theC) { theC->myTemplate = noWallholder(); });
         row("wallholder: not required, remove item offered", true, [](FilterCase* theC) {
@@ -367,22 +362,19 @@ private slots:
         row("variant: visibility", false, Common::invisible);
         row("variant: constraints", false, Common::bookOnly);
         row("variant: subcategory", false, Common::wantedSubcategory);
-        row("variant: required variant", false, [](FilterCase* theC) {
-            theC->myTemplate->setArticleVariants(LMArticleVariants({ QStringLiteral("size=small") }));
-        });
+        row("variant: required variant", false,
+            [](FilterCase* theC) { theC->myTemplate->setArticleVariants(LMArticleVariants({ "size=small" })); });
     }
 
     void chains()
     {
         QFETCH(int, jigType);
-        QFETCH(Setup, setup);
-        QFETCH(bool, accepted);
         QFETCH(QString, warning);
 
         LMBasisSettings::instance()->setMasterMode(false);
         FilterCase aCase;
         prepareBaseline(jigType, &aCase);
-        setup(&aCase);
+        fetch<Setup>("setup")(&aCase);
         LMBasisSettings::instance()->setMasterMode(aCase.myMasterMode);
 
         const LMUnconfiguredTemplate aTemplate
@@ -403,7 +395,7 @@ private slots:
         const bool anAccepted = aFilter->accept(aTemplate);
         for (const LMUnconfiguredTemplate& aPage : aBundle)
             LMTemplateBundleRegistry::instance()->remove(aPage);
-        QCOMPARE(anAccepted, accepted);
+        QCOMPARE(anAccepted, fetch<bool>("accepted"));
     }
 
     void listAcceptorAsksTheChain()

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -47,10 +49,7 @@ private Q_SLOTS:
 
     void loadSettings_data()
     {
-        QTest::addColumn<QVariantMap>("store");
-        QTest::addColumn<QString>("expectedFoto");
-        QTest::addColumn<QColor>("expectedColor");
-        QTest::addColumn<int>("fotoWrites");
+        columns<QVariantMap, QString, QColor, int>("store", "expectedFoto", "expectedColor", "fotoWrites");
 
         const QColor aDefault = LMTemplatesSettings::defaultProximitySortColor();
         row("empty store", QVariantMap(), QString(), aDefault, 0);
@@ -58,27 +57,24 @@ private Q_SLOTS:
             aDefault, 0);
         row("vanished photo is forgotten and written back", QVariantMap { { KEY_FOTO, myVanishedFoto } }, QString(),
             aDefault, 1);
-        row("stored colour with alpha", QVariantMap { { KEY_COLOR, QStringLiteral("#80102030") } }, QString(),
+        row("stored colour with alpha", QVariantMap { { KEY_COLOR, "#80102030" } }, QString(),
             QColor(0x10, 0x20, 0x30, 0x80), 0);
-        row("malformed colour gives the default", QVariantMap { { KEY_COLOR, QStringLiteral("#12345") } }, QString(),
-            aDefault, 0);
+        row("malformed colour gives the default", QVariantMap { { KEY_COLOR, "#12345" } }, QString(), aDefault, 0);
     }
 
     void loadSettings()
     {
-        QFETCH(QVariantMap, store);
         QFETCH(QString, expectedFoto);
-        QFETCH(QColor, expectedColor);
         QFETCH(int, fotoWrites);
 
-        writeStore(store);
+        writeStore(fetch<QVariantMap>("store"));
         LMTemplatesSettings* aSettings = LMTemplatesSettings::instance();
         QSignalSpy aSaved(aSettings, &LMSettings::saved);
         aSettings->loadSettings();
 
         QCOMPARE(aSettings->previewFoto(), expectedFoto);
         QCOMPARE(aSettings->previewFotoExists(), !expectedFoto.isEmpty());
-        QCOMPARE(aSettings->proximitySortColor(), expectedColor);
+        QTEST(aSettings->proximitySortColor(), "expectedColor");
         QCOMPARE(::fotoWrites(aSaved), fotoWrites);
         if (fotoWrites > 0)
             QCOMPARE(storedValue(KEY_FOTO).toString(), expectedFoto);

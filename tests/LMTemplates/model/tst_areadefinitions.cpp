@@ -22,6 +22,7 @@
 
 #include <tuple>
 
+using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
 
@@ -111,12 +112,8 @@ private Q_SLOTS:
     // Orientation, spaciousness and weight point of an area given in page fractions.
     void measures_data()
     {
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<bool>("normalise");
-        QTest::addColumn<double>("aspect");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<double>("spaciousness");
-        QTest::addColumn<QPointF>("weight");
+        columns<QRectF, bool, double, int, double, QPointF>("rect", "normalise", "aspect", "orientation",
+                                                            "spaciousness", "weight");
 
         row("landscape", QRectF(0, 0, 0.6, 0.5), true, 1.0, 2, 0.3, QPointF(-0.06, -0.075));
         row("portrait", QRectF(0, 0, 0.4, 0.5), true, 1.0, 1, 0.2, QPointF(-0.06, -0.05));
@@ -143,9 +140,7 @@ private Q_SLOTS:
 
     void scaleFactor_data()
     {
-        QTest::addColumn<QSizeF>("original");
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<double>("factor");
+        columns<QSizeF, QSizeF, double>("original", "size", "factor");
 
         row("unknown original", QSizeF(-1, -1), QSizeF(500, 300), 1.0);
         row("neutral page, fuzzily", QSizeF(100000.00000001, 99999.99999999), QSizeF(50, 30), 1.0);
@@ -170,9 +165,7 @@ private Q_SLOTS:
 
     void scaledRectOnPageSpec_data()
     {
-        QTest::addColumn<LMPageSizeSpec>("spec");
-        QTest::addColumn<int>("options");
-        QTest::addColumn<QRectF>("expected");
+        columns<LMPageSizeSpec, int, QRectF>("spec", "options", "expected");
 
         const QPointF aBleed(30, 20);
         const QSizeF aPage(4000, 2000);
@@ -199,9 +192,7 @@ private Q_SLOTS:
 
     void pageAlignmentIsOkay_data()
     {
-        QTest::addColumn<int>("constraint");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<bool>("okay");
+        columns<int, int, bool>("constraint", "alignment", "okay");
 
         row("anywhere, even on no page", 7, 0, true);
         row("left area on the left", 1, 1, true);
@@ -213,11 +204,9 @@ private Q_SLOTS:
 
     void pageAlignmentIsOkay()
     {
-        QFETCH(int, constraint);
-        QFETCH(int, alignment);
-
-        LMTemplateAreaDefinitionText anArea(LMAreaDescription(), LMAreaPositioningConstraint::fromInt(constraint));
-        QTEST(anArea.pageAlignmentIsOkay(LMPageAlignment::fromInt(alignment)), "okay");
+        LMTemplateAreaDefinitionText anArea(LMAreaDescription(),
+                                            LMAreaPositioningConstraint::fromInt(fetch<int>("constraint")));
+        QTEST(anArea.pageAlignmentIsOkay(LMPageAlignment::fromInt(fetch<int>("alignment"))), "okay");
     }
 
     void equality()
@@ -311,8 +300,7 @@ private Q_SLOTS:
 
     void roundTrip_data()
     {
-        QTest::addColumn<AreaPointer>("area");
-        QTest::addColumn<QString>("tag");
+        columns<AreaPointer, QString>("area", "tag");
 
         auto aFoto = make<LMTemplateAreaDefinitionFoto>(QRectF(200, 100, 600, 400), 30);
         aFoto->setFotoInAreaDescription(LMFotoInAreaDescription(LMFoto::fromString(QStringLiteral("/fotos/Ä.jpg")),
@@ -569,10 +557,7 @@ private Q_SLOTS:
     // What each kind reads from its attributes and children, on a page of 1000 x 500.
     void readAttributes_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<bool>("lookups");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("expected");
+        columns<QString, bool, QString, QString>("xml", "lookups", "warning", "expected");
 
         row("photo: no status", "<imagearea/>", true, "", "status 0 abilities 6799359 rule 30 mask 0 0");
         row("photo: preview", "<imagearea editor='preview'/>", true, "", "status 1 abilities 6799359 rule 30 mask 0 0");
@@ -595,19 +580,15 @@ private Q_SLOTS:
         row("clipart: unique name without registry", "<clipartarea uniqueName='clipart_sun.svg'/>", false,
             "clipart not found: \"clipart_sun.svg\"", "clipart 0 0");
         row("clipart: none", "<clipartarea/>", true, "", "clipart 0 0");
-        const char* aFont = "<textformat fontSize='10'/></textarea>";
-        row("text: reference size", qPrintable(QStringLiteral("<textarea kiv34fontsize='2.36'>") + aFont), true, "",
-            "text 64 10");
-        row("text: no size given", qPrintable(QStringLiteral("<textarea>") + aFont), true, "", "text 64 11.2288");
-        row("text: type 0 means 64", qPrintable(QStringLiteral("<textarea kiv34fontsize='2.36' type='0'>") + aFont),
-            true, "", "text 64 10");
-        row("text: type word", qPrintable(QStringLiteral("<textarea kiv34fontsize='2.36' type='headline'>") + aFont),
-            true, "", "text 1 10");
-        row("text: editor adds its bit",
-            qPrintable(QStringLiteral("<textarea kiv34fontsize='2.36' type='4' editor='256'>") + aFont), true, "",
+        const QString aFont = QStringLiteral("<textformat fontSize='10'/></textarea>");
+        row("text: reference size", "<textarea kiv34fontsize='2.36'>" + aFont, true, "", "text 64 10");
+        row("text: no size given", "<textarea>" + aFont, true, "", "text 64 11.2288");
+        row("text: type 0 means 64", "<textarea kiv34fontsize='2.36' type='0'>" + aFont, true, "", "text 64 10");
+        row("text: type word", "<textarea kiv34fontsize='2.36' type='headline'>" + aFont, true, "", "text 1 10");
+        row("text: editor adds its bit", "<textarea kiv34fontsize='2.36' type='4' editor='256'>" + aFont, true, "",
             "text 260 10");
-        row("text: other editor values add nothing",
-            qPrintable(QStringLiteral("<textarea kiv34fontsize='2.36' editor='4'>") + aFont), true, "", "text 64 10");
+        row("text: other editor values add nothing", "<textarea kiv34fontsize='2.36' editor='4'>" + aFont, true, "",
+            "text 64 10");
         const QString anSvg = QStringLiteral("<svgarea svgImageType='%1'>") + QString::fromUtf8(GREEN_SVG)
             + QStringLiteral("</svgarea>");
         row("svg: plain", qPrintable(anSvg.arg("1")), true, "", "svg 1 1");
@@ -631,15 +612,13 @@ private Q_SLOTS:
 
     void readAttributes()
     {
-        QFETCH(QString, xml);
-        QFETCH(bool, lookups);
         QFETCH(QString, warning);
 
         const FakeDecorationLookup aDecorations({ { QStringLiteral("clipart_sun.svg"), 815 } }, { 4711 });
-        if (lookups)
+        if (fetch<bool>("lookups"))
             LMDecorationLookup::install(&aDecorations);
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(xml));
+        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         const QSizeF aPage(1000, 500);

@@ -4,6 +4,8 @@
 #include <QDomDocument>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMFotoInAreaDescription)
@@ -16,9 +18,7 @@ class TestFotoInArea : public QObject
 private Q_SLOTS:
     void fuzzyEquals_data()
     {
-        QTest::addColumn<double>("a");
-        QTest::addColumn<double>("b");
-        QTest::addColumn<bool>("equal");
+        columns<double, double, bool>("a", "b", "equal");
 
         row("fourteenth significant digit", 1.2345678901234, 1.2345678901235, true);
         row("eleventh significant digit", 1.2345678901, 1.2345678902, false);
@@ -58,9 +58,7 @@ private Q_SLOTS:
 
     void visibleRect_data()
     {
-        QTest::addColumn<QPointF>("topLeft");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<QRectF>("expected");
+        columns<QPointF, double, QRectF>("topLeft", "zoom", "expected");
 
         const QSizeF anArea(200, 100);
         row("zoom 1", QPointF(-20, -10), 1.0, QRectF(20, 10, 200, 100));
@@ -72,17 +70,13 @@ private Q_SLOTS:
 
     void visibleRect()
     {
-        QFETCH(QPointF, topLeft);
-        QFETCH(double, zoom);
-
-        QTEST(LMFotoInAreaPositionState(topLeft, zoom).visibleRect(QSizeF(200, 100)), "expected");
+        QTEST(LMFotoInAreaPositionState(fetch<QPointF>("topLeft"), fetch<double>("zoom")).visibleRect(QSizeF(200, 100)),
+              "expected");
     }
 
     void readXml_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<LMFotoInAreaDescription>("expected");
+        columns<QString, QStringList, LMFotoInAreaDescription>("xml", "warnings", "expected");
 
         const LMFoto aFoto = LMFoto::fromString(QStringLiteral("/base/fotos/a.jpg"));
         row("everything", "<image fileName='fotos/a.jpg' useABK='0' zoomFactor='1.5' left='-12' top='7.5'/>",
@@ -100,20 +94,16 @@ private Q_SLOTS:
 
     void readXml()
     {
-        QFETCH(QString, xml);
-        QFETCH(QStringList, warnings);
-
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(xml));
-        for (const QString& aWarning : std::as_const(warnings))
+        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         QTEST(LMFotoInAreaDescription::fromXml(aDocument.documentElement(), QStringLiteral("/base")), "expected");
     }
 
     void roundTrip_data()
     {
-        QTest::addColumn<QPointF>("topLeft");
-        QTest::addColumn<QPointF>("written");
+        columns<QPointF, QPointF>("topLeft", "written");
 
         row("whole numbers", QPointF(-12, 7), QPointF(-12, 7));
         row("halves away from zero", QPointF(2.5, -2.5), QPointF(3, -3));
@@ -122,18 +112,16 @@ private Q_SLOTS:
 
     void roundTrip()
     {
-        QFETCH(QPointF, topLeft);
-        QFETCH(QPointF, written);
-
         const LMFoto aFoto = LMFoto::fromString(QStringLiteral("/fotos/Ä b.jpg"));
-        const LMFotoInAreaDescription aDescription(aFoto, LMFotoInAreaPositionState(topLeft, 0.75), false);
+        const LMFotoInAreaDescription aDescription(aFoto, LMFotoInAreaPositionState(fetch<QPointF>("topLeft"), 0.75),
+                                                   false);
         QDomDocument aDocument;
         QDomElement anElement = aDocument.createElement(QStringLiteral("image"));
         aDescription.buildXML(anElement);
         QCOMPARE(anElement.attribute(QStringLiteral("useABK")), QStringLiteral("0"));
         const LMFotoInAreaDescription aRead = LMFotoInAreaDescription::fromXml(anElement, QStringLiteral("/elsewhere"));
         QCOMPARE(aRead.foto(), aFoto);
-        QCOMPARE(aRead.position(), LMFotoInAreaPositionState(written, 0.75));
+        QCOMPARE(aRead.position(), LMFotoInAreaPositionState(fetch<QPointF>("written"), 0.75));
         QCOMPARE(aRead.useABK(), false);
     }
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -28,30 +30,26 @@ private Q_SLOTS:
 
     void validity_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<bool>("valid");
+        columns<QString, int, bool>("orderName", "pageType", "valid");
 
-        row("catalogue article and page", QStringLiteral("CARD_SPOT"), 0x8, true);
-        row("no page type", QStringLiteral("CARD_SPOT"), 0, false);
-        row("unresolved article", QStringLiteral("NOT_LISTED"), 0x8, false);
+        row("catalogue article and page", "CARD_SPOT", 0x8, true);
+        row("no page type", "CARD_SPOT", 0, false);
+        row("unresolved article", "NOT_LISTED", 0x8, false);
         row("null article", QString(), 0x8, false);
     }
 
     void validity()
     {
-        QFETCH(QString, orderName);
-        QFETCH(int, pageType);
-        QTEST(LMTemplateContext(LMArticle::fromOrderTxtName(orderName), LMPageType::fromInt(pageType)).isValid(),
+        QTEST(LMTemplateContext(LMArticle::fromOrderTxtName(fetch<QString>("orderName")),
+                                LMPageType::fromInt(fetch<int>("pageType")))
+                  .isValid(),
               "valid");
         QVERIFY(!LMTemplateContext().isValid());
     }
 
     void canUseSpotColor_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<QList<int>>("pageTypes");
-        QTest::addColumn<bool>("canUse");
+        columns<QString, QList<int>, bool>("orderName", "pageTypes", "canUse");
 
         // Inner, first, front flyleaf and wall decor pages; spine, full cover, single page, back
         // cover, calendar month, and inner page and spine in one.
@@ -65,12 +63,10 @@ private Q_SLOTS:
 
     void canUseSpotColor()
     {
-        QFETCH(QString, orderName);
-        QFETCH(QList<int>, pageTypes);
-        QFETCH(bool, canUse);
-        for (const int aPageType : std::as_const(pageTypes)) {
-            const LMTemplateContext aContext(article(qPrintable(orderName)), LMPageType::fromInt(aPageType));
-            QVERIFY2(aContext.canUseSpotColor() == canUse, qPrintable(QString::number(aPageType, 16)));
+        for (const int aPageType : fetch<QList<int>>("pageTypes")) {
+            const LMTemplateContext aContext(article(qPrintable(fetch<QString>("orderName"))),
+                                             LMPageType::fromInt(aPageType));
+            QVERIFY2(aContext.canUseSpotColor() == fetch<bool>("canUse"), qPrintable(QString::number(aPageType, 16)));
         }
     }
 
@@ -116,44 +112,31 @@ private Q_SLOTS:
 
     void equalityAndOrder_data()
     {
-        QTest::addColumn<QString>("orderNameA");
-        QTest::addColumn<int>("pageTypeA");
-        QTest::addColumn<QString>("variantA");
-        QTest::addColumn<QString>("orderNameB");
-        QTest::addColumn<int>("pageTypeB");
-        QTest::addColumn<QString>("variantB");
-        QTest::addColumn<bool>("equal");
-        QTest::addColumn<bool>("aBeforeB");
+        columns<QString, int, QString, QString, int, QString, bool, bool>(
+            "orderNameA", "pageTypeA", "variantA", "orderNameB", "pageTypeB", "variantB", "equal", "aBeforeB");
 
         const QString aCard = QStringLiteral("CARD_SPOT");
         row("same", aCard, 8, QString(), aCard, 8, QString(), true, false);
-        row("variants do not count", aCard, 8, QStringLiteral("cutout=star"), aCard, 8, QString(), true, false);
-        row("order name in other case matches", aCard, 8, QString(), QStringLiteral("card_spot"), 8, QString(), true,
-            false);
-        row("unresolved names match without case", QStringLiteral("GONE"), 8, QString(), QStringLiteral("gone"), 8,
-            QString(), true, false);
+        row("variants do not count", aCard, 8, "cutout=star", aCard, 8, QString(), true, false);
+        row("order name in other case matches", aCard, 8, QString(), "card_spot", 8, QString(), true, false);
+        row("unresolved names match without case", "GONE", 8, QString(), "gone", 8, QString(), true, false);
         row("page type decides", aCard, 2, QString(), aCard, 8, QString(), false, true);
-        row("article decides before page type", QStringLiteral("CARD_PLAIN"), 2, QString(), aCard, 8, QString(), false,
-            false);
-        row("lower id first", aCard, 8, QString(), QStringLiteral("CARD_PLAIN"), 2, QString(), false, true);
+        row("article decides before page type", "CARD_PLAIN", 2, QString(), aCard, 8, QString(), false, false);
+        row("lower id first", aCard, 8, QString(), "CARD_PLAIN", 2, QString(), false, true);
         row("null article first", QString(), 8, QString(), aCard, 8, QString(), false, true);
     }
 
     void equalityAndOrder()
     {
-        QFETCH(QString, orderNameA);
-        QFETCH(int, pageTypeA);
-        QFETCH(QString, variantA);
-        QFETCH(QString, orderNameB);
-        QFETCH(int, pageTypeB);
-        QFETCH(QString, variantB);
         QFETCH(bool, equal);
         QFETCH(bool, aBeforeB);
 
-        const LMTemplateContext anA(LMArticle::fromOrderTxtName(orderNameA), LMPageType::fromInt(pageTypeA),
-                                    LMArticleVariants(QStringList { variantA }));
-        const LMTemplateContext aB(LMArticle::fromOrderTxtName(orderNameB), LMPageType::fromInt(pageTypeB),
-                                   LMArticleVariants(QStringList { variantB }));
+        const LMTemplateContext anA(LMArticle::fromOrderTxtName(fetch<QString>("orderNameA")),
+                                    LMPageType::fromInt(fetch<int>("pageTypeA")),
+                                    LMArticleVariants(QStringList { fetch<QString>("variantA") }));
+        const LMTemplateContext aB(LMArticle::fromOrderTxtName(fetch<QString>("orderNameB")),
+                                   LMPageType::fromInt(fetch<int>("pageTypeB")),
+                                   LMArticleVariants(QStringList { fetch<QString>("variantB") }));
         QCOMPARE(anA == aB, equal);
         QCOMPARE(anA != aB, !equal);
         QCOMPARE(anA < aB, aBeforeB);

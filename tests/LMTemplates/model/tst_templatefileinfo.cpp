@@ -9,7 +9,10 @@
 
 #include <functional>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 using Change = std::function<void(LMTemplateFileInfo&)>;
@@ -39,70 +42,55 @@ private Q_SLOTS:
 
     void homeDirectory_data()
     {
-        QTest::addColumn<QString>("filePath");
-        QTest::addColumn<QString>("home");
+        columns<QString, QString>("filePath", "home");
 
-        row("below categories", QStringLiteral("/c/designs/categories/summer/page.svg"), QStringLiteral("/c/designs"));
-        row("the last categories folder", QStringLiteral("/c/categories/a/categories/b.svg"),
-            QStringLiteral("/c/categories/a"));
-        row("no categories folder", QStringLiteral("/c/designs/page.svg"), QStringLiteral("/c/designs/page.svg"));
-        row("categories only as part of a name", QStringLiteral("/c/mycategories/x.svg"),
-            QStringLiteral("/c/mycategories/x.svg"));
+        row("below categories", "/c/designs/categories/summer/page.svg", "/c/designs");
+        row("the last categories folder", "/c/categories/a/categories/b.svg", "/c/categories/a");
+        row("no categories folder", "/c/designs/page.svg", "/c/designs/page.svg");
+        row("categories only as part of a name", "/c/mycategories/x.svg", "/c/mycategories/x.svg");
     }
 
     void homeDirectory()
     {
-        QFETCH(QString, filePath);
-
         LMTemplateFileInfo anInfo;
-        anInfo.setFilePath(filePath);
+        anInfo.setFilePath(fetch<QString>("filePath"));
         QTEST(anInfo.homeDirectory().path(), "home");
     }
 
     void relativeFilePathFromCategories_data()
     {
-        QTest::addColumn<QString>("filePath");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("filePath", "expected");
 
-        row("folder", QStringLiteral("/c/categories/summer/sea"), QStringLiteral("categories/summer/sea/"));
-        row("the last categories before the last slash", QStringLiteral("/c/categories/a/categories/b/x.svg"),
-            QStringLiteral("categories/b/x.svg/"));
-        row("categories after the last slash does not count", QStringLiteral("/c/designs/categories"),
-            QStringLiteral(""));
-        row("no categories", QStringLiteral("/c/designs/summer"), QStringLiteral(""));
-        row("a folder that ends in a slash", QStringLiteral("/c/categories/summer/"),
-            QStringLiteral("categories/summer/"));
+        row("folder", "/c/categories/summer/sea", "categories/summer/sea/");
+        row("the last categories before the last slash", "/c/categories/a/categories/b/x.svg", "categories/b/x.svg/");
+        row("categories after the last slash does not count", "/c/designs/categories", "");
+        row("no categories", "/c/designs/summer", "");
+        row("a folder that ends in a slash", "/c/categories/summer/", "categories/summer/");
         row("empty", QString(), QString());
     }
 
     void relativeFilePathFromCategories()
     {
-        QFETCH(QString, filePath);
-
         LMTemplateFileInfo anInfo;
-        anInfo.setFilePath(filePath);
+        anInfo.setFilePath(fetch<QString>("filePath"));
         QTEST(anInfo.relativeFilePathFromCategories(), "expected");
     }
 
     void productionPDFPath_data()
     {
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<bool>("spotColor");
-        QTest::addColumn<QString>("expected");
+        columns<QString, bool, QString>("prefix", "spotColor", "expected");
 
-        row("no prefix: two components", QString(), false, QStringLiteral("$CONTENT/02/page.pdf"));
-        row("with prefix: three components", QStringLiteral("designs/see"), false,
-            QStringLiteral("$CONTENT/02/designs/see/page.pdf"));
-        row("spot colour file and class", QString(), true, QStringLiteral("$CONTENT/05/page_gold.pdf"));
+        row("no prefix: two components", QString(), false, "$CONTENT/02/page.pdf");
+        row("with prefix: three components", "designs/see", false, "$CONTENT/02/designs/see/page.pdf");
+        row("spot colour file and class", QString(), true, "$CONTENT/05/page_gold.pdf");
     }
 
     void productionPDFPath()
     {
-        QFETCH(QString, prefix);
         QFETCH(bool, spotColor);
 
         LMTemplateFileInfo anInfo;
-        anInfo.setImagePathPrefix(prefix);
+        anInfo.setImagePathPrefix(fetch<QString>("prefix"));
         anInfo.setPriceClass(LMPriceClass::create(QStringLiteral("2")));
         anInfo.setSpotColorPriceClass(LMPriceClass::create(QStringLiteral("5")));
         QCOMPARE(anInfo.productionPDFPath(spotColor), QString());
@@ -119,47 +107,38 @@ private Q_SLOTS:
 
     void thumbnailAndImagePaths_data()
     {
-        QTest::addColumn<int>("fileType");
-        QTest::addColumn<QString>("filePath");
-        QTest::addColumn<QString>("thumbnail");
-        QTest::addColumn<bool>("absolute");
-        QTest::addColumn<QString>("thumbnailPath");
-        QTest::addColumn<QString>("imagePath");
+        columns<int, QString, QString, bool, QString, QString>("fileType", "filePath", "thumbnail", "absolute",
+                                                               "thumbnailPath", "imagePath");
 
-        row("xml, thumbnail beside", 1, QStringLiteral("@/backgrounds/blue"), QStringLiteral("thumb.jpg"), false,
-            QStringLiteral("@/backgrounds/blue/thumb.jpg"), QStringLiteral("@/backgrounds/blue/thumb.jpg"));
-        row("xml, thumbnail in the parent", 1, QStringLiteral("@/backgrounds/red"), QStringLiteral("shared.jpg"), false,
-            QStringLiteral("@/backgrounds/shared.jpg"), QStringLiteral("@/backgrounds/shared.jpg"));
-        row("xml, thumbnail nowhere", 1, QStringLiteral("@/backgrounds/red"), QStringLiteral("gone.jpg"), false,
-            QStringLiteral("@/backgrounds/gone.jpg"), QStringLiteral("@/backgrounds/gone.jpg"));
-        row("xml, folder that does not exist", 1, QStringLiteral("@/nowhere/deeper"), QStringLiteral("gone.jpg"), false,
-            QStringLiteral("@/nowhere/deeper/gone.jpg"), QStringLiteral("@/nowhere/deeper/gone.jpg"));
-        row("svg, relative to the home directory", 2, QStringLiteral("@/designs/categories/summer/page.svg"),
-            QStringLiteral("thumbs/page.jpg"), false, QStringLiteral("@/designs/thumbs/page.jpg"),
-            QStringLiteral("@/designs/images/page.png"));
-        row("svg, absolute thumbnail", 2, QStringLiteral("@/designs/categories/summer/page.svg"),
-            QStringLiteral("/abs/t.jpg"), true, QStringLiteral("/abs/t.jpg"),
-            QStringLiteral("@/designs/images/page.png"));
-        row("not set", 0, QStringLiteral("@/backgrounds/red"), QStringLiteral("shared.jpg"), false,
-            QStringLiteral("@/backgrounds/red/shared.jpg"), QStringLiteral("@/backgrounds/shared.jpg"));
+        row("xml, thumbnail beside", 1, "@/backgrounds/blue", "thumb.jpg", false, "@/backgrounds/blue/thumb.jpg",
+            "@/backgrounds/blue/thumb.jpg");
+        row("xml, thumbnail in the parent", 1, "@/backgrounds/red", "shared.jpg", false, "@/backgrounds/shared.jpg",
+            "@/backgrounds/shared.jpg");
+        row("xml, thumbnail nowhere", 1, "@/backgrounds/red", "gone.jpg", false, "@/backgrounds/gone.jpg",
+            "@/backgrounds/gone.jpg");
+        row("xml, folder that does not exist", 1, "@/nowhere/deeper", "gone.jpg", false, "@/nowhere/deeper/gone.jpg",
+            "@/nowhere/deeper/gone.jpg");
+        row("svg, relative to the home directory", 2, "@/designs/categories/summer/page.svg", "thumbs/page.jpg", false,
+            "@/designs/thumbs/page.jpg", "@/designs/images/page.png");
+        row("svg, absolute thumbnail", 2, "@/designs/categories/summer/page.svg", "/abs/t.jpg", true, "/abs/t.jpg",
+            "@/designs/images/page.png");
+        row("not set", 0, "@/backgrounds/red", "shared.jpg", false, "@/backgrounds/red/shared.jpg",
+            "@/backgrounds/shared.jpg");
     }
 
     void thumbnailAndImagePaths()
     {
-        QFETCH(int, fileType);
         QFETCH(QString, filePath);
-        QFETCH(QString, thumbnail);
-        QFETCH(bool, absolute);
         QFETCH(QString, thumbnailPath);
         QFETCH(QString, imagePath);
 
         for (QString* aText : { &filePath, &thumbnailPath, &imagePath })
             aText->replace(QLatin1Char('@'), myRoot);
         LMTemplateFileInfo anInfo;
-        anInfo.setFileType(LMTemplateFileInfoType(fileType));
+        anInfo.setFileType(LMTemplateFileInfoType(fetch<int>("fileType")));
         anInfo.setFilePath(filePath);
-        anInfo.setThumbnailFile(thumbnail);
-        anInfo.setThumbnailIsAbsolute(absolute);
+        anInfo.setThumbnailFile(fetch<QString>("thumbnail"));
+        anInfo.setThumbnailIsAbsolute(fetch<bool>("absolute"));
         anInfo.setImageFile(QStringLiteral("images/page.png"));
         QCOMPARE(QDir::cleanPath(anInfo.thumbnailPath().filePath()), thumbnailPath);
         QCOMPARE(QDir::cleanPath(anInfo.imagePath().filePath()), imagePath);
@@ -167,47 +146,36 @@ private Q_SLOTS:
 
     void spotColorFilePath_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("file", "expected");
 
         row("empty", QString(), QString());
-        row("relative", QStringLiteral("gold/layer.svg"), QStringLiteral("/c/designs/gold/layer.svg"));
-        row("absolute", QStringLiteral("/elsewhere/layer.svg"), QStringLiteral("/elsewhere/layer.svg"));
+        row("relative", "gold/layer.svg", "/c/designs/gold/layer.svg");
+        row("absolute", "/elsewhere/layer.svg", "/elsewhere/layer.svg");
     }
 
     void spotColorFilePath()
     {
-        QFETCH(QString, file);
-
         LMTemplateFileInfo anInfo;
         anInfo.setFilePath(QStringLiteral("/c/designs"));
-        anInfo.setSpotColorFile(file);
+        anInfo.setSpotColorFile(fetch<QString>("file"));
         QTEST(anInfo.spotColorFilePath(), "expected");
     }
 
     void uniqueNamePart_data()
     {
-        QTest::addColumn<QString>("image");
-        QTest::addColumn<QString>("pdf");
-        QTest::addColumn<QStringList>("parts");
+        columns<QString, QString, QStringList>("image", "pdf", "parts");
 
         row("none", QString(), QString(), QStringList());
-        row("image and pdf", QStringLiteral("images/./page.png"), QStringLiteral("page.pdf"),
-            QStringList({ QStringLiteral("images/page.png"), QStringLiteral("page.pdf") }));
-        row("inside the content tree", QStringLiteral("@/designs/images/page.png"), QString(),
-            QStringList({ QStringLiteral("designs/images/page.png") }));
-        row("outside the content tree", QStringLiteral("/elsewhere/page.png"), QString(),
-            QStringList({ QStringLiteral("/elsewhere/page.png") }));
+        row("image and pdf", "images/./page.png", "page.pdf", words("images/page.png page.pdf"));
+        row("inside the content tree", "@/designs/images/page.png", QString(), words("designs/images/page.png"));
+        row("outside the content tree", "/elsewhere/page.png", QString(), words("/elsewhere/page.png"));
     }
 
     void uniqueNamePart()
     {
-        QFETCH(QString, image);
-        QFETCH(QString, pdf);
-
         LMTemplateFileInfo anInfo;
-        anInfo.setImageFile(image.replace(QLatin1Char('@'), myRoot));
-        anInfo.setPDFFile(pdf);
+        anInfo.setImageFile(fetch<QString>("image").replace(QLatin1Char('@'), myRoot));
+        anInfo.setPDFFile(fetch<QString>("pdf"));
         QTEST(anInfo.uniqueNamePart(), "parts");
     }
 
@@ -228,21 +196,20 @@ private Q_SLOTS:
 
     void uniqueNameInvalidation_data()
     {
-        QTest::addColumn<Change>("change");
-        QTest::addColumn<bool>("invalidates");
+        columns<Change, bool>("change", "invalidates");
 
 #define CHANGE(...) Change([](LMTemplateFileInfo& theInfo) { theInfo.__VA_ARGS__; })
-        row("file path", CHANGE(setFilePath(QStringLiteral("x"))), true);
+        row("file path", CHANGE(setFilePath("x")), true);
         row("file type", CHANGE(setFileType(LMTemplateFileInfoType::XML)), true);
-        row("thumbnail", CHANGE(setThumbnailFile(QStringLiteral("t"))), true);
-        row("image", CHANGE(setImageFile(QStringLiteral("i"))), true);
-        row("image prefix", CHANGE(setImagePathPrefix(QStringLiteral("p"))), true);
-        row("pdf", CHANGE(setPDFFile(QStringLiteral("p.pdf"))), true);
-        row("price class", CHANGE(setPriceClass(LMPriceClass::create(QStringLiteral("3")))), true);
-        row("spot colour price class", CHANGE(setSpotColorPriceClass(LMPriceClass::create(QStringLiteral("3")))), true);
-        row("preview", CHANGE(setPreviewFile(QStringLiteral("p"))), false);
-        row("spot colour file", CHANGE(setSpotColorFile(QStringLiteral("s"))), false);
-        row("exclusive source", CHANGE(setExclusiveSourceFile(QFileInfo(QStringLiteral("s")))), false);
+        row("thumbnail", CHANGE(setThumbnailFile("t")), true);
+        row("image", CHANGE(setImageFile("i")), true);
+        row("image prefix", CHANGE(setImagePathPrefix("p")), true);
+        row("pdf", CHANGE(setPDFFile("p.pdf")), true);
+        row("price class", CHANGE(setPriceClass(LMPriceClass::create("3"))), true);
+        row("spot colour price class", CHANGE(setSpotColorPriceClass(LMPriceClass::create("3"))), true);
+        row("preview", CHANGE(setPreviewFile("p")), false);
+        row("spot colour file", CHANGE(setSpotColorFile("s")), false);
+        row("exclusive source", CHANGE(setExclusiveSourceFile(QFileInfo("s"))), false);
 #undef CHANGE
     }
 

@@ -12,6 +12,7 @@
 #include "LMTemplateLayerTypeHash.h"
 #include "LMTemplateList.h"
 #include "LMTestSupport.h"
+#include "LMTestTemplates.h"
 #include "LMUnconfiguredTemplateList.h"
 
 #include <QDataStream>
@@ -24,7 +25,11 @@
 #include <memory>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
+using Pool = LMTestSupport::TemplatePool;
 
 namespace {
 template <typename Area> std::unique_ptr<Area> makeArea(const QRectF& theRect = QRectF(100, 100, 200, 200))
@@ -32,22 +37,6 @@ template <typename Area> std::unique_ptr<Area> makeArea(const QRectF& theRect = 
     return std::make_unique<Area>(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault, LMAreaDecoration(),
                                   LMAreaPositioningConstraint(), LMImageFXs(), QSizeF(1000, 1000),
                                   LMAreaCreationRuleEnum::Layout);
-}
-
-std::unique_ptr<LMTemplateAreaDefinition> makeAreaOfKind(QChar theKind)
-{
-    switch (theKind.unicode()) {
-    case 'f':
-        return makeArea<LMTemplateAreaDefinitionFoto>();
-    case 't':
-        return makeArea<LMTemplateAreaDefinitionText>();
-    case 'c':
-        return makeArea<LMTemplateAreaDefinitionClipart>();
-    case 'p':
-        return makeArea<LMTemplateAreaDefinitionFotoBackground>();
-    default:
-        return makeArea<LMTemplateAreaDefinitionSmartLayout>();
-    }
 }
 
 LMThematicCategorySet categorySet(const QString& theText)
@@ -58,91 +47,11 @@ LMThematicCategorySet categorySet(const QString& theText)
     return aSet;
 }
 
-// A template from a short description: its name, then any of "jig=N", "layer=N", "price=CODE",
-// "cat=a|b" (subcategories), "theme=a|b", "fav", "spot=N", "id=N", "areas=ftcps" (photo, text,
-// clipart, photo background, smart layout), "user", "layout", "art=a|b", "mirror=N".
-std::unique_ptr<LMTemplate> makeTemplate(const QString& theDescription)
+// Template descriptions, separated by ", ".
+QStringList pool(const char* theDescriptions)
 {
-    const QStringList aTokens = theDescription.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    auto aTemplate = std::make_unique<LMTemplate>();
-    aTemplate->setName(aTokens.value(0));
-    LMCategorization aCategorization;
-    for (const QString& aToken : aTokens.mid(1)) {
-        const QString aKey = aToken.section(QLatin1Char('='), 0, 0);
-        const QString aValue = aToken.section(QLatin1Char('='), 1);
-        if (aKey == QLatin1String("jig"))
-            aTemplate->setJigType(LMJigType::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("layer"))
-            aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("price"))
-            aTemplate->setPriceClass(LMPriceClass::create(aValue));
-        else if (aKey == QLatin1String("cat"))
-            aCategorization.insert(LMCategoryTypeEnum::Subcategory, categorySet(aValue));
-        else if (aKey == QLatin1String("theme"))
-            aCategorization.insert(LMCategoryTypeEnum::Theme, categorySet(aValue));
-        else if (aKey == QLatin1String("fav"))
-            aCategorization.insert(LMCategoryTypeEnum::Internal, LMThematicCategory::favourites());
-        else if (aKey == QLatin1String("spot"))
-            aTemplate->setSpotColorLayer(LMSpotColor::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("id"))
-            aTemplate->setDesignElementID(LMDesignElementID(aValue.toInt()));
-        else if (aKey == QLatin1String("areas"))
-            for (const QChar aKind : aValue)
-                aTemplate->addAreaDefinition(makeAreaOfKind(aKind));
-        else if (aKey == QLatin1String("user"))
-            aTemplate->setUserLayout(true);
-        else if (aKey == QLatin1String("layout"))
-            aTemplate->setHasLayout(true);
-        else if (aKey == QLatin1String("art")) {
-            LMArticleList anArticles;
-            for (const QString& aName : aValue.split(QLatin1Char('|')))
-                anArticles.append(LMArticle::fromOrderTxtName(aName));
-            aTemplate->setArticleGroup(LMArticlesGroup(anArticles));
-        } else if (aKey == QLatin1String("mirror"))
-            aTemplate->setPossibleMirrorings(LMMirrorRule::fromInt(aValue.toInt()));
-        else
-            qFatal("unknown template token %s", qPrintable(aToken));
-    }
-    aTemplate->setCategorization(aCategorization);
-    return aTemplate;
+    return QString::fromUtf8(theDescriptions).split(QStringLiteral(", "));
 }
-
-// Owns the templates of one test; lists hand out handles to them.
-class Pool
-{
-public:
-    explicit Pool(const QStringList& theDescriptions)
-    {
-        for (const QString& aDescription : theDescriptions)
-            myTemplates.push_back(makeTemplate(aDescription));
-    }
-    LMUnconfiguredTemplate at(int theIndex) const { return LMUnconfiguredTemplate(myTemplates.at(theIndex).get()); }
-    LMUnconfiguredTemplate byName(const QString& theName) const
-    {
-        for (const auto& aTemplate : myTemplates) {
-            if (aTemplate->name() == theName)
-                return LMUnconfiguredTemplate(aTemplate.get());
-        }
-        qFatal("no template %s in the pool", qPrintable(theName));
-    }
-    // "Name" or "Name:configuration".
-    LMConfiguredTemplate configured(const QString& theText) const
-    {
-        return LMConfiguredTemplate(byName(theText.section(QLatin1Char(':'), 0, 0)),
-                                    LMTemplateConfiguration::deserialize(theText.section(QLatin1Char(':'), 1)));
-    }
-    LMUnconfiguredTemplateList unconfigured() const
-    {
-        LMUnconfiguredTemplateList aList;
-        for (int anIndex = 0; anIndex < int(myTemplates.size()); ++anIndex)
-            aList.append(at(anIndex));
-        return aList;
-    }
-    LMTemplateList configured() const { return unconfigured().toConfiguredList(LMTemplateConfiguration()); }
-
-private:
-    std::vector<std::unique_ptr<LMTemplate>> myTemplates;
-};
 
 // The name, with "#id" when the template has a design element id, so equal names stay apart.
 template <typename List> QStringList labels(const List& theList)
@@ -227,31 +136,26 @@ private Q_SLOTS:
 
     void mimeReading_data()
     {
-        QTest::addColumn<QStringList>("strings");
-        QTest::addColumn<QStringList>("unknown");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("configurations");
+        columns<QStringList, QStringList, QStringList, QStringList>("strings", "unknown", "names", "configurations");
 
         row("empty payload", QStringList(), QStringList(), QStringList(), QStringList());
-        row("found by unique name", QStringList { "Alpha,normal,", "Blau;true" }, QStringList(),
-            QStringList { "Alpha" }, QStringList { "Blau;true" });
+        row("found by unique name", words("Alpha,normal, Blau;true"), QStringList(), words("Alpha"),
+            words("Blau;true"));
         // The configuration of an unknown name is read and dropped with it, so the next name stays a name.
-        row("unknown name left out", QStringList { "Alpha", "---;false", "Ghost", "Rot;true", "Beta", "Gelb;true" },
-            QStringList { "Ghost" }, QStringList { "Alpha", "Beta" }, QStringList { "---;false", "Gelb;true" });
-        row("unknown last name without configuration", QStringList { "Beta", "---;true", "Ghost" },
-            QStringList { "Ghost" }, QStringList { "Beta" }, QStringList { "---;true" });
+        row("unknown name left out", words("Alpha ---;false Ghost Rot;true Beta Gelb;true"), words("Ghost"),
+            words("Alpha Beta"), words("---;false Gelb;true"));
+        row("unknown last name without configuration", words("Beta ---;true Ghost"), words("Ghost"), words("Beta"),
+            words("---;true"));
         // Without a configuration the template keeps the default rule: spot colour on exactly when
         // the template has one; a configuration given is taken as it is.
-        row("last names without configuration", QStringList { "Alpha", "---;false", "Spot" }, QStringList(),
-            QStringList { "Alpha", "Spot" }, QStringList { "---;false", "---;true" });
-        row("explicit default configuration on spot colour template", QStringList { "Spot", "---;false", "Beta" },
-            QStringList(), QStringList { "Spot", "Beta" }, QStringList { "---;false", "---;false" });
+        row("last names without configuration", words("Alpha ---;false Spot"), QStringList(), words("Alpha Spot"),
+            words("---;false ---;true"));
+        row("explicit default configuration on spot colour template", words("Spot ---;false Beta"), QStringList(),
+            words("Spot Beta"), words("---;false ---;false"));
     }
 
     void mimeReading()
     {
-        QFETCH(QStringList, strings);
-        QFETCH(QStringList, unknown);
         QFETCH(QStringList, names);
 
         FakeTemplateLookup aLookup({ QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Spot") });
@@ -260,11 +164,11 @@ private Q_SLOTS:
             ->setSpotColorLayer(LMSpotColorEnum::Varnish);
         LMTemplateLookup::install(&aLookup);
 
-        for (const QString& aName : std::as_const(unknown))
+        for (const QString& aName : fetch<QStringList>("unknown"))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(aName)));
         QByteArray aData;
         QDataStream aStream(&aData, QIODevice::WriteOnly);
-        for (const QString& aString : std::as_const(strings))
+        for (const QString& aString : fetch<QStringList>("strings"))
             aStream << aString;
         QMimeData aMime;
         aMime.setData(LMTemplateList::ourMimeFormat, aData);
@@ -275,26 +179,18 @@ private Q_SLOTS:
             QCOMPARE(aList.at(anIndex).unconfiguredTemplate(), aLookup.findTemplateByName(names.at(anIndex)));
     }
 
-    void foreignMimeData_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<bool>("contains");
-
-        row("plain text", QStringLiteral("text/plain"), false);
-        row("similar format", QStringLiteral("text/template-lists"), false);
-        row("own format, no data", QStringLiteral("text/template-list"), true);
-    }
-
     void foreignMimeData()
     {
-        QFETCH(QString, format);
-
         FakeTemplateLookup aLookup({ QStringLiteral("Alpha") });
         LMTemplateLookup::install(&aLookup);
-        QMimeData aMime;
-        aMime.setData(format, QByteArray(format.endsWith(QLatin1String("list")) ? "" : "Alpha"));
-        QTEST(LMTemplateList::containsTemplates(&aMime), "contains");
-        QVERIFY(LMTemplateList(&aMime).isEmpty());
+        // Only the own format counts, even without data; a similar format is a foreign one.
+        for (const QString& aFormat : words("text/plain text/template-lists text/template-list")) {
+            QMimeData aMime;
+            const bool anOwn = aFormat == LMTemplateList::ourMimeFormat;
+            aMime.setData(aFormat, QByteArray(anOwn ? "" : "Alpha"));
+            QCOMPARE(LMTemplateList::containsTemplates(&aMime), anOwn);
+            QVERIFY(LMTemplateList(&aMime).isEmpty());
+        }
         QVERIFY(!LMTemplateList::containsTemplates(nullptr));
         QVERIFY(LMTemplateList(static_cast<const QMimeData*>(nullptr)).isEmpty());
     }
@@ -317,65 +213,59 @@ private Q_SLOTS:
 
         LMTemplateList::setAcceptTemplate(&aNoB);
         QCOMPARE(LMTemplateList::acceptTemplate(), &aNoB);
-        QCOMPARE(labels(LMTemplateList(aMime.get())), QStringList({ "Alpha", "Gamma" }));
+        QCOMPARE(labels(LMTemplateList(aMime.get())), words("Alpha Gamma"));
         QCOMPARE(labels(LMTemplateList(static_cast<const QList<LMConfiguredTemplate>&>(aDragged))),
-                 QStringList({ "Alpha", "Gamma" }));
+                 words("Alpha Gamma"));
         // Each list kind has its own filter.
-        QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), QStringList({ "Beta", "Alpha", "Gamma", "Bravo" }));
+        QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), words("Beta Alpha Gamma Bravo"));
         LMUnconfiguredTemplateList::setAcceptTemplate(&aNoGamma);
-        QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), QStringList({ "Beta", "Alpha", "Bravo" }));
-        QCOMPARE(labels(LMTemplateList(aMime.get())), QStringList({ "Alpha", "Gamma" }));
+        QCOMPARE(labels(LMUnconfiguredTemplateList(aHandles)), words("Beta Alpha Bravo"));
+        QCOMPARE(labels(LMTemplateList(aMime.get())), words("Alpha Gamma"));
     }
 
     void filters_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QString>("operation");
-        QTest::addColumn<QStringList>("expected");
+        columns<QStringList, QString, QStringList>("pool", "operation", "expected");
 
         const QStringList aKinds { "Bg jig=1", "Clip jig=2", "Both jig=5", "Frame jig=128", "Plain" };
-        row("jig type", aKinds, "jig=1", QStringList { "Bg", "Both" });
-        row("jig type, none of it", aKinds, "jig=256", QStringList());
-        row("jig type of several bits", aKinds, "jig=130", QStringList { "Clip", "Frame" });
+        row("jig type", aKinds, "jig=1", words("Bg Both"));
+        row("jig type of several bits", aKinds, "jig=130", words("Clip Frame"));
         const QStringList aUsers { "A user", "B", "C user", "D" };
-        row("user layouts", aUsers, "user", QStringList { "A", "C" });
-        row("no user layouts", aUsers, "notuser", QStringList { "B", "D" });
+        row("user layouts", aUsers, "user", words("A C"));
+        row("no user layouts", aUsers, "notuser", words("B D"));
         const QStringList aLayers {
             "Bg layer=1", "C0 layer=4", "C4 layer=64", "Mask layer=128", "C1C2 layer=24", "None"
         };
-        row("layer content 0 to 4", aLayers, "layer=124", QStringList { "C0", "C4", "C1C2" });
-        row("layer content 2 shares a bit", aLayers, "layer=16", QStringList { "C1C2" });
+        row("layer content 0 to 4", aLayers, "layer=124", words("C0 C4 C1C2"));
+        row("layer content 2 shares a bit", aLayers, "layer=16", words("C1C2"));
         row("layer none matches nothing", aLayers, "layer=0", QStringList());
         const QStringList aPrices { "NoClass", "Zero price=0", "One price=01", "Two price=2", "Letter price=A" };
-        row("free", aPrices, "free", QStringList { "NoClass", "Zero", "One" });
-        row("priced", aPrices, "priced", QStringList { "Two", "Letter" });
+        row("free", aPrices, "free", words("NoClass Zero One"));
+        row("priced", aPrices, "priced", words("Two Letter"));
         const QStringList aCategories { "A cat=sea", "B theme=sea|sun", "C cat=snow", "D", "E fav cat=sun" };
-        row("one of several categories, of any type", aCategories, "cat=sun|snow", QStringList { "B", "C", "E" });
+        row("one of several categories, of any type", aCategories, "cat=sun|snow", words("B C E"));
         row("category is case-sensitive", aCategories, "cat=Sea", QStringList());
-        row("empty category set keeps all", aCategories, "cat=", QStringList { "A", "B", "C", "D", "E" });
-        row("favourites first, stable", QStringList { "A", "B fav", "C", "D fav cat=x", "E" }, "favourites",
-            QStringList { "B", "D", "A", "C", "E" });
-        row("favourite only by its own category", QStringList { "A cat=favourites-like", "B fav" }, "favourites",
-            QStringList { "B", "A" });
-        row("remove invalid design element ids", QStringList { "A id=3", "B", "C id=0", "D id=-2", "E id=1" },
-            "valid ids", QStringList { "A#3", "E#1" });
-        row("by name, case-sensitive", QStringList { "beta", "Beta", "alpha", "Alpha", "_x", "1" }, "by name",
-            QStringList { "1", "Alpha", "Beta", "_x", "alpha", "beta" });
-        row("by name, equal names keep their order", QStringList { "B id=1", "A id=2", "B id=3", "A id=4" }, "by name",
-            QStringList { "A#2", "A#4", "B#1", "B#3" });
+        row("empty category set keeps all", aCategories, "cat=", words("A B C D E"));
+        row("favourites first, stable", pool("A, B fav, C, D fav cat=x, E"), "favourites", words("B D A C E"));
+        row("favourite only by its own category", pool("A cat=favourites-like, B fav"), "favourites", words("B A"));
+        row("remove invalid design element ids", pool("A id=3, B, C id=0, D id=-2, E id=1"), "valid ids",
+            words("A#3 E#1"));
+        row("by name, case-sensitive", words("beta Beta alpha Alpha _x 1"), "by name",
+            words("1 Alpha Beta _x alpha beta"));
+        row("by name, equal names keep their order", pool("B id=1, A id=2, B id=3, A id=4"), "by name",
+            words("A#2 A#4 B#1 B#3"));
         const QStringList anAreas { "Empty", "Photo areas=ff", "Clip areas=fc", "Text areas=t", "Both areas=tcf" };
-        row("with clipart", anAreas, "clipart", QStringList { "Clip", "Both" });
-        row("without clipart", anAreas, "no clipart", QStringList { "Empty", "Photo", "Text" });
-        row("with text", anAreas, "text", QStringList { "Text", "Both" });
-        row("without text", anAreas, "no text", QStringList { "Empty", "Photo", "Clip" });
+        row("with clipart", anAreas, "clipart", words("Clip Both"));
+        row("without clipart", anAreas, "no clipart", words("Empty Photo Text"));
+        row("with text", anAreas, "text", words("Text Both"));
+        row("without text", anAreas, "no text", words("Empty Photo Clip"));
     }
 
     void filters()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QString, operation);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMTemplateList aList = aPool.configured();
         const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
         const QString aValue = operation.section(QLatin1Char('='), 1);
@@ -414,33 +304,29 @@ private Q_SLOTS:
 
     void listQueries_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("expected");
+        columns<QStringList, QString, bool>("pool", "query", "expected");
 
-        row("only photos", QStringList { "A areas=ff", "B areas=f" }, "only=2", true);
-        row("photo background is no photo", QStringList { "A areas=ff", "B areas=fp" }, "only=2", false);
-        row("a template without areas", QStringList { "A areas=ff", "B" }, "only=2", false);
-        row("type of several bits", QStringList { "A areas=ft", "B areas=c" }, "only=290", true);
-        row("only text areas", QStringList { "A areas=tt", "B areas=t" }, "only text", true);
-        row("text and clipart", QStringList { "A areas=tt", "B areas=tc" }, "only text", false);
-        row("theme content, all content layers", QStringList { "A layer=4", "B layer=64", "C layer=24" },
-            "theme content", true);
-        row("theme content, masks are not content", QStringList { "A layer=4", "B layer=128" }, "theme content", false);
-        row("theme content, layout and background layers", QStringList { "A layer=513" }, "theme content", false);
-        row("theme content, layout and content bit", QStringList { "A layer=516" }, "theme content", true);
+        row("only photos", pool("A areas=ff, B areas=f"), "only=2", true);
+        row("photo background is no photo", pool("A areas=ff, B areas=fp"), "only=2", false);
+        row("a template without areas", pool("A areas=ff, B"), "only=2", false);
+        row("type of several bits", pool("A areas=ft, B areas=c"), "only=290", true);
+        row("only text areas", pool("A areas=tt, B areas=t"), "only text", true);
+        row("text and clipart", pool("A areas=tt, B areas=tc"), "only text", false);
+        row("theme content, all content layers", pool("A layer=4, B layer=64, C layer=24"), "theme content", true);
+        row("theme content, masks are not content", pool("A layer=4, B layer=128"), "theme content", false);
+        row("theme content, layout and background layers", pool("A layer=513"), "theme content", false);
+        row("theme content, layout and content bit", pool("A layer=516"), "theme content", true);
         row("theme content, empty list", QStringList(), "theme content", false);
-        row("some layout", QStringList { "A", "B layout", "C" }, "some layout", true);
-        row("some layout, none", QStringList { "A areas=ff", "B" }, "some layout", false);
+        row("some layout", pool("A, B layout, C"), "some layout", true);
+        row("some layout, none", pool("A areas=ff, B"), "some layout", false);
     }
 
     void listQueries()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QString, query);
         QFETCH(bool, expected);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMTemplateList aConfigured = aPool.configured();
         const LMUnconfiguredTemplateList anUnconfigured = aPool.unconfigured();
         if (query.startsWith(QLatin1String("only="))) {
@@ -461,30 +347,24 @@ private Q_SLOTS:
 
     void listValues_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("expected");
+        columns<QStringList, QString, QString>("pool", "query", "expected");
 
-        row("spot colour, none", QStringList { "A", "B" }, "spot", "0");
-        row("spot colour, most frequent, not first",
-            QStringList { "A spot=2", "B", "C spot=8", "D spot=8", "E spot=2", "F spot=8" }, "spot", "8");
-        row("spot colour, tie, first met wins", QStringList { "A spot=8", "B spot=2", "C spot=2", "D spot=8" }, "spot",
-            "8");
-        row("spot colour, combined bits are a colour of their own",
-            QStringList { "A spot=3", "B spot=1", "C spot=3", "D spot=2" }, "spot", "3");
+        row("spot colour, none", words("A B"), "spot", "0");
+        row("spot colour, most frequent, not first", pool("A spot=2, B, C spot=8, D spot=8, E spot=2, F spot=8"),
+            "spot", "8");
+        row("spot colour, tie, first met wins", pool("A spot=8, B spot=2, C spot=2, D spot=8"), "spot", "8");
+        row("spot colour, combined bits are a colour of their own", pool("A spot=3, B spot=1, C spot=3, D spot=2"),
+            "spot", "3");
         // An articles group keeps its articles sorted; the list keeps the templates' order.
-        row("articles, each once, in list order", QStringList { "A art=z|x", "B", "C art=x|y|z", "D art=Y" },
-            "articles", "x,z,y,Y");
-        row("design element ids, valid ones once",
-            QStringList { "A id=5", "B", "C id=0", "D id=-1", "E id=2", "F id=5" }, "ids", "2,5");
+        row("articles, each once, in list order", pool("A art=z|x, B, C art=x|y|z, D art=Y"), "articles", "x,z,y,Y");
+        row("design element ids, valid ones once", pool("A id=5, B, C id=0, D id=-1, E id=2, F id=5"), "ids", "2,5");
     }
 
     void listValues()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QString, query);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMTemplateList aList = aPool.configured();
         QStringList aValues;
         if (query == QLatin1String("spot")) {
@@ -505,32 +385,25 @@ private Q_SLOTS:
 
     void categories_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QStringList>("preferred");
-        QTest::addColumn<QStringList>("combined");
-        QTest::addColumn<QStringList>("combinedThemes");
+        columns<QStringList, QStringList, QStringList, QStringList>("pool", "preferred", "combined", "combinedThemes");
 
         const QString aFavourites = LMThematicCategory::favourites().internalName();
         row("empty list", QStringList(), QStringList(), QStringList(), QStringList());
-        row("shared category", QStringList { "A cat=x|y", "B cat=y|z", "C cat=y" }, QStringList { "y" },
-            QStringList { "x", "y", "z" }, QStringList());
-        row("nothing shared gives all", QStringList { "A cat=x|y", "B cat=y|z", "C cat=w" },
-            QStringList { "w", "x", "y", "z" }, QStringList { "w", "x", "y", "z" }, QStringList());
-        row("a template without categories", QStringList { "A cat=x", "B" }, QStringList { "x" }, QStringList { "x" },
+        row("shared category", pool("A cat=x|y, B cat=y|z, C cat=y"), words("y"), words("x y z"), QStringList());
+        row("nothing shared gives all", pool("A cat=x|y, B cat=y|z, C cat=w"), words("w x y z"), words("w x y z"),
             QStringList());
-        row("shared across types", QStringList { "A cat=x theme=t", "B theme=x" }, QStringList { "x" },
-            QStringList { "t", "x" }, QStringList { "t", "x" });
-        row("favourites shared", QStringList { "A fav cat=x", "B fav theme=s" }, QStringList { aFavourites },
-            QStringList { aFavourites, "s", "x" }, QStringList { "s" });
+        row("a template without categories", pool("A cat=x, B"), words("x"), words("x"), QStringList());
+        row("shared across types", pool("A cat=x theme=t, B theme=x"), words("x"), words("t x"), words("t x"));
+        row("favourites shared", pool("A fav cat=x, B fav theme=s"), QStringList { aFavourites },
+            QStringList { aFavourites, "s", "x" }, words("s"));
     }
 
     void categories()
     {
-        QFETCH(QStringList, pool);
         QFETCH(QStringList, preferred);
         QFETCH(QStringList, combined);
 
-        const Pool aPool(pool);
+        const Pool aPool(fetch<QStringList>("pool"));
         const LMUnconfiguredTemplateList aList = aPool.unconfigured();
         preferred.sort();
         combined.sort();
@@ -586,20 +459,18 @@ private Q_SLOTS:
 
     void mirrors_data()
     {
-        QTest::addColumn<int>("mirrorings");
-        QTest::addColumn<QStringList>("expected");
+        columns<int, QStringList>("mirrorings", "expected");
 
-        row("none", 0, QStringList { "Page" });
-        row("vertical", 2, QStringList { "Page", "Page_vertical" });
-        row("both, one copy per axis", 3, QStringList { "Page", "Page_horizontal", "Page_vertical" });
+        row("none", 0, words("Page"));
+        row("vertical", 2, words("Page Page_vertical"));
+        row("both, one copy per axis", 3, words("Page Page_horizontal Page_vertical"));
     }
 
     void mirrors()
     {
-        QFETCH(int, mirrorings);
         QFETCH(QStringList, expected);
 
-        const Pool aPool({ QStringLiteral("Page areas=ft mirror=%1").arg(mirrorings) });
+        const Pool aPool({ QStringLiteral("Page areas=ft mirror=%1").arg(fetch<int>("mirrorings")) });
         const LMConfiguredTemplate aTemplate(aPool.at(0), LMTemplateConfiguration(QStringLiteral("Rot"), true));
 
         LMTemplateList aMirrors = LMTemplateList::thisTemplateAndItsMirrors(aTemplate);
@@ -630,30 +501,24 @@ private Q_SLOTS:
 
     void layerTypeHash_data()
     {
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QString>("asked");
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QStringList>("templates");
+        columns<QStringList, QString, QList<int>, QStringList>("entries", "asked", "keys", "templates");
 
         // Entries are "layer:name" or "layer:name:configuration", inserted in this order.
-        row("layers in order, whatever the insertion", QStringList { "8192:A", "1:A", "4:B", "16:A:Rot;true" }, "A",
-            QList<int> { 1, 16, 8192 }, QStringList { "A", "B", "A", "A" });
-        row("template absent", QStringList { "2:A", "8:B" }, "C", QList<int>(), QStringList { "A", "B" });
-        row("layer replaced", QStringList { "4:A", "64:B", "4:C" }, "A", QList<int>(), QStringList { "C", "B" });
+        row("layers in order, whatever the insertion", words("8192:A 1:A 4:B 16:A:Rot;true"), "A",
+            QList<int> { 1, 16, 8192 }, words("A B A A"));
+        row("template absent", words("2:A 8:B"), "C", QList<int>(), words("A B"));
+        row("layer replaced", words("4:A 64:B 4:C"), "A", QList<int>(), words("C B"));
     }
 
     void layerTypeHash()
     {
-        QFETCH(QStringList, entries);
-        QFETCH(QString, asked);
-
         const Pool aPool({ QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
         LMTemplateLayerTypeHash aHash;
-        for (const QString& anEntry : std::as_const(entries))
+        for (const QString& anEntry : fetch<QStringList>("entries"))
             aHash.insert(LMTemplateLayerType::fromInt(anEntry.section(QLatin1Char(':'), 0, 0).toInt()),
                          aPool.configured(anEntry.section(QLatin1Char(':'), 1)));
         QList<int> aKeys;
-        for (const LMTemplateLayerType& aLayer : aHash.keysForTemplate(aPool.byName(asked)))
+        for (const LMTemplateLayerType& aLayer : aHash.keysForTemplate(aPool.byName(fetch<QString>("asked"))))
             aKeys.append(aLayer.value());
         QTEST(aKeys, "keys");
         QTEST(labels(aHash.templateList()), "templates");
@@ -661,18 +526,13 @@ private Q_SLOTS:
 
     void designTypeMap_data()
     {
-        QTest::addColumn<QStringList>("pool");
-        QTest::addColumn<QStringList>("sorted");
-        QTest::addColumn<QStringList>("valid");
+        columns<QStringList, QStringList, QStringList>("pool", "sorted", "valid");
 
         row("only the design kinds, by design element id",
-            QStringList { "A id=5 jig=128", "B id=4 jig=16", "C id=3 jig=256", "D id=2 jig=0", "E id=1 jig=2",
-                          "F id=6 jig=5", "G id=7 jig=8192", "H id=8 jig=1024", "I id=9 jig=1", "J id=10 jig=4",
-                          "K id=11 jig=8" },
-            QStringList { "E#1", "D#2", "C#3", "B#4", "A#5", "F#6", "G#7", "H#8", "I#9", "J#10", "K#11" },
-            QStringList { "B#4", "D#2", "E#1", "I#9", "J#10", "K#11" });
-        row("no id sorts first", QStringList { "A id=5 jig=1", "B jig=1" }, QStringList { "B", "A#5" },
-            QStringList { "A#5", "B" });
+            pool("A id=5 jig=128, B id=4 jig=16, C id=3 jig=256, D id=2 jig=0, E id=1 jig=2, F id=6 jig=5, G id=7 "
+                 "jig=8192, H id=8 jig=1024, I id=9 jig=1, J id=10 jig=4, K id=11 jig=8"),
+            words("E#1 D#2 C#3 B#4 A#5 F#6 G#7 H#8 I#9 J#10 K#11"), words("B#4 D#2 E#1 I#9 J#10 K#11"));
+        row("no id sorts first", pool("A id=5 jig=1, B jig=1"), words("B A#5"), words("A#5 B"));
     }
 
     void designTypeMap()
@@ -736,9 +596,8 @@ private Q_SLOTS:
         const LMTemplateAreaDefinitionSmartLayout* aFound = aResult.findSmartLayout();
         QVERIFY(aFound && aFound != aFirstSmart);
         QCOMPARE(aFound->rect(), aFirstSmart->rect());
-        QCOMPARE(labels(aResult.backgroundTemplates()), QStringList({ "Paper", "Gold", "Wood" }));
-        QCOMPARE(configurationTexts(aResult.backgroundTemplates()),
-                 QStringList({ "---;false", "Gold;true", "---;false" }));
+        QCOMPARE(labels(aResult.backgroundTemplates()), words("Paper Gold Wood"));
+        QCOMPARE(configurationTexts(aResult.backgroundTemplates()), words("---;false Gold;true ---;false"));
 
         LMAreaDefinitionResult anEmpty(LMTemplateAreaDefinitionList(), aPool.configured(QStringLiteral("Paper")));
         QVERIFY(anEmpty.fotos().isEmpty());
@@ -751,23 +610,18 @@ private Q_SLOTS:
 
     void areaDefinitionResultContains_data()
     {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("background");
-        QTest::addColumn<bool>("expected");
+        columns<QString, QString, bool>("layout", "background", "expected");
 
         // Names, with ":configuration" where it is not the default one.
-        row("layout and its background", QStringLiteral("Layout"), QStringLiteral("Paper"), true);
-        row("background of another layer", QStringLiteral("Layout"), QStringLiteral("Gold:Gold;true"), true);
-        row("background in another configuration", QStringLiteral("Layout"), QStringLiteral("Gold"), false);
-        row("layout in another configuration", QStringLiteral("Layout:Rot;false"), QStringLiteral("Paper"), false);
-        row("the layout is no background", QStringLiteral("Layout"), QStringLiteral("Layout"), false);
+        row("layout and its background", "Layout", "Paper", true);
+        row("background of another layer", "Layout", "Gold:Gold;true", true);
+        row("background in another configuration", "Layout", "Gold", false);
+        row("layout in another configuration", "Layout:Rot;false", "Paper", false);
+        row("the layout is no background", "Layout", "Layout", false);
     }
 
     void areaDefinitionResultContains()
     {
-        QFETCH(QString, layout);
-        QFETCH(QString, background);
-
         const Pool aPool(
             { QStringLiteral("Layout areas=f"), QStringLiteral("Paper jig=1"), QStringLiteral("Gold jig=1") });
         LMTemplateAreaDefinitionList anAreas;
@@ -777,7 +631,9 @@ private Q_SLOTS:
         anAreas.append(std::move(aBackground));
         anAreas.append(makeArea<LMTemplateAreaDefinitionFoto>());
         const LMAreaDefinitionResult aResult(anAreas, aPool.configured(QStringLiteral("Layout")));
-        QTEST(aResult.contains(aPool.configured(layout), aPool.configured(background)), "expected");
+        QTEST(aResult.contains(aPool.configured(fetch<QString>("layout")),
+                               aPool.configured(fetch<QString>("background"))),
+              "expected");
     }
 };
 

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMMultiColorConfig)
@@ -42,10 +44,7 @@ private Q_SLOTS:
     // Validity, and compatibility with a wanted variant (any variant for the validity rows).
     void multiColor_data()
     {
-        QTest::addColumn<LMMultiColorConfig>("config");
-        QTest::addColumn<LMMultiColorConfig>("wanted");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<bool>("compatible");
+        columns<LMMultiColorConfig, LMMultiColorConfig, bool, bool>("config", "wanted", "valid", "compatible");
 
         const LMMultiColorConfig anyConfig = LMMultiColorConfig::anyMultiColorConfig();
         row("last listed variant", LMMultiColorConfig(330, 5), anyConfig, true, true);
@@ -63,9 +62,8 @@ private Q_SLOTS:
     void multiColor()
     {
         QFETCH(LMMultiColorConfig, config);
-        QFETCH(LMMultiColorConfig, wanted);
         QTEST(config.isValid(), "valid");
-        QTEST(config.isCompatibleWith(wanted), "compatible");
+        QTEST(config.isCompatibleWith(fetch<LMMultiColorConfig>("wanted")), "compatible");
     }
 
     void multiColorAllConfigurations()
@@ -87,8 +85,7 @@ private Q_SLOTS:
 
     void multiColorText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<LMMultiColorConfig>("config");
+        columns<QString, LMMultiColorConfig>("text", "config");
 
         row("variant with blanks", " 330 , 5 ", LMMultiColorConfig(330, 5));
         row("one number", "30", LMMultiColorConfig());
@@ -96,9 +93,8 @@ private Q_SLOTS:
     }
     void multiColorText()
     {
-        QFETCH(QString, text);
         QFETCH(LMMultiColorConfig, config);
-        QCOMPARE(LMMultiColorConfig::fromString(text), config);
+        QCOMPARE(LMMultiColorConfig::fromString(fetch<QString>("text")), config);
         QCOMPARE(LMMultiColorConfig::fromString(config.toString()), config);
     }
 
@@ -114,8 +110,7 @@ private Q_SLOTS:
 
     void spaceMagnitudeEstimate_data()
     {
-        QTest::addColumn<double>("share");
-        QTest::addColumn<int>("magnitude");
+        columns<double, int>("share", "magnitude");
 
         row("no photo area", 0.0, 0);
         row("not a number", qQNaN(), 0);
@@ -126,15 +121,12 @@ private Q_SLOTS:
     }
     void spaceMagnitudeEstimate()
     {
-        QFETCH(double, share);
-        QTEST(LMSpaceMagnitude::estimateByAreaSizes(share).value(), "magnitude");
+        QTEST(LMSpaceMagnitude::estimateByAreaSizes(fetch<double>("share")).value(), "magnitude");
     }
 
     void spaceMagnitudeText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("magnitude");
-        QTest::addColumn<QString>("written");
+        columns<QString, int, QString>("text", "magnitude", "written");
 
         row("word", "medium", 2, "medium");
         row("capitals and blanks", " XLarge ", 4, "xlarge");
@@ -144,9 +136,8 @@ private Q_SLOTS:
     }
     void spaceMagnitudeText()
     {
-        QFETCH(QString, text);
         QFETCH(int, magnitude);
-        const LMSpaceMagnitude aMagnitude(text);
+        const LMSpaceMagnitude aMagnitude(fetch<QString>("text"));
         QCOMPARE(aMagnitude.value(), magnitude);
         QTEST(aMagnitude.toString(), "written");
         QVERIFY(aMagnitude.satisfies(LMSpaceMagnitude()));
@@ -155,21 +146,16 @@ private Q_SLOTS:
 
     void calendariumOptions_data()
     {
-        QTest::addColumn<int>("explicitOptions");
-        QTest::addColumn<int>("implicitOptions");
-        QTest::addColumn<bool>("holidays");
-        QTest::addColumn<bool>("customEvents");
+        columns<int, int, bool, bool>("explicitOptions", "implicitOptions", "holidays", "customEvents");
 
         row("implicit only", 0, 2, false, true);
         row("explicit wins", 1, 2, true, false);
     }
     void calendariumOptions()
     {
-        QFETCH(int, explicitOptions);
-        QFETCH(int, implicitOptions);
-        const LMTemplateCalendariumOptions anEffective
-            = LMTemplateCalendariumOptions::effective(LMTemplateCalendariumOptions::fromInt(explicitOptions),
-                                                      LMTemplateCalendariumOptions::fromInt(implicitOptions));
+        const LMTemplateCalendariumOptions anEffective = LMTemplateCalendariumOptions::effective(
+            LMTemplateCalendariumOptions::fromInt(fetch<int>("explicitOptions")),
+            LMTemplateCalendariumOptions::fromInt(fetch<int>("implicitOptions")));
         QTEST(anEffective.allowHolidays(), "holidays");
         QTEST(anEffective.allowCustomEvents(), "customEvents");
         QCOMPARE(LMTemplateCalendariumOptions(QStringLiteral("holidays, custom_events")).value(), 3);
@@ -178,9 +164,7 @@ private Q_SLOTS:
 
     void articlePageSizes_data()
     {
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<int>("alignment");
-        QTest::addColumn<LMPageSizeSpec>("spec");
+        columns<int, int, LMPageSizeSpec>("pageType", "alignment", "spec");
 
         const LMPageSizeSpec anInner(QSizeF(2100, 2970), QPointF(30, 40));
         row("left inner page", 0x8, 1, anInner);
@@ -196,13 +180,12 @@ private Q_SLOTS:
     }
     void articlePageSizes()
     {
-        QFETCH(int, pageType);
         QFETCH(int, alignment);
         QFETCH(LMPageSizeSpec, spec);
 
         const LMArticle anArticle = loadArticle("book.json");
         QVERIFY(anArticle.isValid());
-        const LMPageType aType = LMPageType::fromInt(pageType);
+        const LMPageType aType = LMPageType::fromInt(fetch<int>("pageType"));
         QCOMPARE(anArticle.pageSizeSpec(aType, LMPageAlignment::fromInt(alignment)), spec);
         QCOMPARE(anArticle.usableSize(aType),
                  spec.isValid() && alignment != 8 ? spec.usableSize() : anArticle.usableSize(aType));
@@ -256,8 +239,7 @@ private Q_SLOTS:
 
     void badProductKeys_data()
     {
-        QTest::addColumn<QByteArray>("keys");
-        QTest::addColumn<QStringList>("problems");
+        columns<QByteArray, QStringList>("keys", "problems");
 
         const QString aNoSize = QStringLiteral("page size \"%1\" is not a page type with a size");
         row("page sizes not an object", QByteArray(R"("pageSizes": [1, 2])"),

@@ -11,15 +11,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
-// The columns of a data table, in one call.
-template <typename... T, typename... Names> void columns(Names... theNames)
-{
-    (QTest::addColumn<T>(theNames), ...);
-}
-
 // Where the in-memory documents claim to come from; nothing lies there.
 const QString STR_FOLDER = QStringLiteral("/nowhere/designs/4711/");
 const QString STR_PATH = STR_FOLDER + QStringLiteral("4711a.svg");
@@ -107,11 +104,6 @@ QString tagged(const char* theTag, const QString& theText)
 {
     return QStringLiteral("<lumo:%1>%2</lumo:%1>").arg(QLatin1String(theTag), theText);
 }
-
-QStringList words(const char* theText)
-{
-    return QString::fromUtf8(theText).split(u' ', Qt::SkipEmptyParts);
-}
 } // namespace
 
 // The metadata block of SVG template files: every field with its default and its reading, the
@@ -175,10 +167,8 @@ private slots:
     }
     void missingBlock()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, warning);
-        expectWarnings({ warning });
-        const LMSVGMetaData aData(parse(text), QFileInfo(STR_PATH));
+        expectWarnings({ fetch<QString>("warning") });
+        const LMSVGMetaData aData(parse(fetch<QByteArray>("text")), QFileInfo(STR_PATH));
         QCOMPARE(summary(aData), QString());
         QCOMPARE(aData.fileInfo().filePath(), STR_PATH);
     }
@@ -289,11 +279,8 @@ private slots:
     }
     void block()
     {
-        QFETCH(QString, attributes);
-        QFETCH(QString, children);
-        QFETCH(QStringList, warnings);
-        expectWarnings(warnings);
-        QTEST(summary(read(attributes, children)), "expected");
+        expectWarnings(fetch<QStringList>("warnings"));
+        QTEST(summary(read(fetch<QString>("attributes"), fetch<QString>("children"))), "expected");
     }
 
     void wallDecorUsesNoPages()
@@ -321,11 +308,9 @@ private slots:
     }
     void cssSheets()
     {
-        QFETCH(QByteArray, text);
         QFETCH(QStringList, titles);
-        QFETCH(QStringList, warnings);
-        expectWarnings(warnings);
-        const LMSVGMetaData aData(parse(text), QFileInfo(STR_PATH));
+        expectWarnings(fetch<QStringList>("warnings"));
+        const LMSVGMetaData aData(parse(fetch<QByteArray>("text")), QFileInfo(STR_PATH));
         QCOMPARE(aData.cssSheets().titles(), titles);
         QTEST(aData.cssSheets().defaultTitle(), "defaultTitle");
         QCOMPARE(aData.cssSheets().sheetId(titles.first()), titles.first() + QStringLiteral(".css"));
@@ -349,11 +334,7 @@ private slots:
             words("/d/p99999999999999999999.svg /d/p123456789012345678901.svg"));
         row("folder numbers do not count", words("/d9/p2.svg /d1/p3.svg"), words("/d9/p2.svg /d1/p3.svg"));
     }
-    void pageOrder()
-    {
-        QFETCH(QStringList, files);
-        QTEST(LMArticle::sortPageFileNameListInInternOrder(files), "ordered");
-    }
+    void pageOrder() { QTEST(LMArticle::sortPageFileNameListInInternOrder(fetch<QStringList>("files")), "ordered"); }
 
     void sidecar_data()
     {
@@ -367,12 +348,11 @@ private slots:
     }
     void sidecar()
     {
-        QFETCH(QStringList, jsonFiles);
         QFETCH(int, expectedId);
         QTemporaryDir aRoot;
         QVERIFY(aRoot.isValid());
         const QString aDesign = QStringLiteral("inner/summer/");
-        for (const QString& aName : jsonFiles) {
+        for (const QString& aName : fetch<QStringList>("jsonFiles")) {
             // Each record carries an id of its own: a.json 1, summer.json 2, anything else 3.
             const int anId = aName == QLatin1String("a.json") ? 1 : aName == QLatin1String("summer.json") ? 2 : 3;
             LMTestSupport::writeFile(aRoot, QDir::cleanPath(aDesign + aName),
@@ -397,8 +377,7 @@ private slots:
     }
     void fileNameRules()
     {
-        QFETCH(QString, path);
-        const LMSVGMetaData aData = read(QString(), QString(), path);
+        const LMSVGMetaData aData = read(QString(), QString(), fetch<QString>("path"));
         QTEST(aData.exampleTemplateId(), "exampleId");
         QTEST(aData.fileNameQualifiesAsCover(), "cover");
     }
@@ -472,9 +451,8 @@ private slots:
     }
     void keyAccountIds()
     {
-        QFETCH(QString, text);
         QFETCH(int, id);
-        const LMKeyAccountId anId = LMKeyAccountId::fromString(text);
+        const LMKeyAccountId anId = LMKeyAccountId::fromString(fetch<QString>("text"));
         QCOMPARE(anId.id(), id);
         QTEST(anId.isValid(), "valid");
         QVERIFY(anId == LMKeyAccountId(id));

@@ -23,6 +23,7 @@
 #include <vector>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::fixture;
 using LMTestSupport::row;
 using LMTestSupport::writeFile;
@@ -141,13 +142,13 @@ private slots:
     }
     void geometry()
     {
-        QFETCH(QString, body);
-        QFETCH(double, stretch);
         QFETCH(QRectF, expectedRect);
-        const QDomDocument aDocument = LMXMLLoader::loadDocumentFromData(page(body), QStringLiteral("geometry"));
+        const QDomDocument aDocument
+            = LMXMLLoader::loadDocumentFromData(page(fetch<QString>("body")), QStringLiteral("geometry"));
         int aDegrees = -1;
         const QRectF aRect = LMTemplateFactorySVG::readRotatedRectStretched(
-            aDocument.elementsByTagName(QStringLiteral("image")).item(0).toElement(), stretch, &aDegrees);
+            aDocument.elementsByTagName(QStringLiteral("image")).item(0).toElement(), fetch<double>("stretch"),
+            &aDegrees);
         QTEST(aDegrees, "expectedDegrees");
         const QRectF aDifference(aRect.topLeft() - expectedRect.topLeft(), aRect.size() - expectedRect.size());
         QVERIFY2(qAbs(aDifference.x()) < 1e-6 && qAbs(aDifference.y()) < 1e-6 && qAbs(aDifference.width()) < 1e-6
@@ -173,11 +174,7 @@ private slots:
         row("not a number", qQNaN(), 0);
         row("minus infinity", -qInf(), 0);
     }
-    void wholeDegrees()
-    {
-        QFETCH(double, degrees);
-        QTEST(LMTemplateFactorySVG::wholeDegrees(degrees), "expected");
-    }
+    void wholeDegrees() { QTEST(LMTemplateFactorySVG::wholeDegrees(fetch<double>("degrees")), "expected"); }
 
     void placeholder_data()
     {
@@ -191,11 +188,7 @@ private slots:
         row("empty", "", false);
         row("letters in between", "Ihr neuer Text", false);
     }
-    void placeholder()
-    {
-        QFETCH(QString, text);
-        QTEST(LMTemplateFactorySVG::isPlaceholderText(text), "expected");
-    }
+    void placeholder() { QTEST(LMTemplateFactorySVG::isPlaceholderText(fetch<QString>("text")), "expected"); }
 
     void zPositionsWithSmartLayout()
     {
@@ -251,8 +244,7 @@ private slots:
     }
     void layerType()
     {
-        QFETCH(QString, body);
-        writeFile(*myRoot, STR_DESIGN, page(body));
+        writeFile(*myRoot, STR_DESIGN, page(fetch<QString>("body")));
         const Built aBuilt(*myRoot, STR_DESIGN);
         QCOMPARE(aBuilt.templates().size(), 1);
         QTEST(aBuilt.first().templateLayerType().value(), "expected");
@@ -270,10 +262,9 @@ private slots:
     }
     void rejectedFiles()
     {
-        QFETCH(QString, metadata);
         QFETCH(int, keyAccount);
         LMKeyAccount::instance()->setKeyAccountId(keyAccount > 0 ? LMKeyAccountId(keyAccount) : LMKeyAccountId());
-        writeFile(*myRoot, STR_DESIGN, page(STR_PHOTOS, metadata));
+        writeFile(*myRoot, STR_DESIGN, page(STR_PHOTOS, fetch<QString>("metadata")));
         const Built aBuilt(*myRoot, STR_DESIGN);
         QTEST(int(aBuilt.templates().size()), "expected");
     }
@@ -460,11 +451,10 @@ private slots:
     void hostileFiles()
     {
         QFETCH(QStringList, files);
-        QFETCH(QStringList, warnings);
         for (const QString& aFile : files)
             writeFile(*myRoot, QStringLiteral("designs/hostile/") + aFile,
                       fixture(QStringLiteral("svg/hostile/") + aFile));
-        for (const QString& aWarning : warnings)
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         const Built aBuilt(*myRoot, QStringLiteral("designs/hostile/") + files.first());
         QCOMPARE(aBuilt.templates().size(), 1);

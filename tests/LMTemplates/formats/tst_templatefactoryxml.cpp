@@ -25,6 +25,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -166,18 +167,17 @@ private slots:
     void thumbnails()
     {
         QFETCH(QString, files);
-        QFETCH(QString, folder);
-        QFETCH(QString, attributes);
         QFETCH(QString, thumbnail);
         QTemporaryDir aDir;
         QVERIFY(aDir.isValid());
         for (const QString& aFile : words(files))
             LMTestSupport::writeFile(aDir, aFile, QByteArray("x"));
-        const QString aBase = aDir.filePath(folder);
+        const QString aBase = aDir.filePath(fetch<QString>("folder"));
         QVERIFY(QDir().mkpath(aBase));
         QDomDocument aDocument;
         const QDomElement anElement
-            = parse(QStringLiteral("<template type='hintergrund' category='hintergrund' name='1' %1/>").arg(attributes),
+            = parse(QStringLiteral("<template type='hintergrund' category='hintergrund' name='1' %1/>")
+                        .arg(fetch<QString>("attributes")),
                     &aDocument);
         LMUnconfiguredTemplate aTemplate
             = LMTemplateFactoryXML::createTemplate(anElement, aBase, LMDesignElementMetaData());
@@ -217,9 +217,8 @@ private slots:
     void elementReaders()
     {
         QFETCH(QString, reader);
-        QFETCH(QString, xml);
         QDomDocument aDocument;
-        const QDomElement anElement = parse(xml, &aDocument);
+        const QDomElement anElement = parse(fetch<QString>("xml"), &aDocument);
         int aValue = -1;
         if (reader == QLatin1String("content"))
             aValue = int(LMXMLParserTemplate::templateContentType(anElement).value());
@@ -257,9 +256,8 @@ private slots:
     }
     void totalSize()
     {
-        QFETCH(QString, xml);
         QDomDocument aDocument;
-        QTEST(LMXMLParserTemplate::readTotalSize(parse(xml, &aDocument)), "expected");
+        QTEST(LMXMLParserTemplate::readTotalSize(parse(fetch<QString>("xml"), &aDocument)), "expected");
     }
 
     void readAreas_data()
@@ -280,12 +278,10 @@ private slots:
     }
     void readAreas()
     {
-        QFETCH(QString, xml);
-        QFETCH(int, fix);
         QFETCH(int, count);
         QDomDocument aDocument;
-        const LMTemplateAreaDefinitionList aList
-            = LMXMLParserTemplate::readAreas(parse(xml, &aDocument), QStringLiteral("/base"), fix);
+        const LMTemplateAreaDefinitionList aList = LMXMLParserTemplate::readAreas(
+            parse(fetch<QString>("xml"), &aDocument), QStringLiteral("/base"), fetch<int>("fix"));
         QCOMPARE(aList.count(), count);
         QCOMPARE(aList.isValid(), count > 0);
         if (count == 0)
@@ -317,9 +313,8 @@ private slots:
     }
     void attributes()
     {
-        QFETCH(QString, xml);
         QDomDocument aDocument;
-        const QDomElement anElement = parse(xml, &aDocument);
+        const QDomElement anElement = parse(fetch<QString>("xml"), &aDocument);
         QTEST(LMTemplateFactory::intAttribute(anElement, QStringLiteral("v"), 42), "intValue");
         QTEST(LMTemplateFactory::boolAttribute(anElement, QStringLiteral("b"), true), "boolValue");
         QTEST(LMTemplateFactory::attribute(anElement, QStringLiteral("s"), QStringLiteral("dflt")), "textValue");
@@ -355,8 +350,7 @@ private slots:
     }
     void colourVariants()
     {
-        QFETCH(QString, text);
-        const LMArticleVariants aVariants = LMArticleVariants::createFromMCF(text);
+        const LMArticleVariants aVariants = LMArticleVariants::createFromMCF(fetch<QString>("text"));
         QTEST(aVariants.toStringList().join(u' '), "variants");
         // Colour variants are accountable: they never stand for leaving something away.
         QVERIFY(!aVariants.hasNotAccountableVariant());
@@ -399,12 +393,10 @@ private slots:
     }
     void specialCategories()
     {
-        QFETCH(QString, wanted);
-        QFETCH(QString, held);
         const LMContentFilterAbstract aFilter(
-            LMContentFilterParameter(LMTemplateContextGroup(), categorization(wanted)));
+            LMContentFilterParameter(LMTemplateContextGroup(), categorization(fetch<QString>("wanted"))));
         LMJig aJig(LMJigType(LMJigTypeEnum::Background));
-        aJig.setCategorization(categorization(held));
+        aJig.setCategorization(categorization(fetch<QString>("held")));
         QTEST(aFilter.checkCategorization(aJig), "accepted");
     }
 
@@ -430,9 +422,8 @@ private slots:
     }
     void catalogueKeys()
     {
-        QFETCH(QByteArray, entry);
         QJsonParseError anError;
-        const QJsonDocument aDocument = QJsonDocument::fromJson("{" + entry + "}", &anError);
+        const QJsonDocument aDocument = QJsonDocument::fromJson("{" + fetch<QByteArray>("entry") + "}", &anError);
         QCOMPARE(anError.error, QJsonParseError::NoError);
         QStringList aProblems;
         const LMArticle anArticle

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -91,11 +92,7 @@ private slots:
         row("smallest int", std::numeric_limits<int>::min(), 232);
         row("largest int", std::numeric_limits<int>::max(), 127);
     }
-    void viewAngle()
-    {
-        QFETCH(int, written);
-        QTEST(LMTemplateFactoryXML2::normalizedViewAngle(written), "expected");
-    }
+    void viewAngle() { QTEST(LMTemplateFactoryXML2::normalizedViewAngle(fetch<int>("written")), "expected"); }
 
     // Its own filter adds to the document-wide one; the empty rule adds nothing. Without a filter
     // child the template takes exactly the document-wide filter. The collection's id wins over the

@@ -11,6 +11,8 @@
 // Helpers of the loading tests.
 namespace LMLoadingTest {
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 using LMTestSupport::words;
 

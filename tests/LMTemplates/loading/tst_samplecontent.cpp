@@ -115,10 +115,9 @@ private slots:
 
     void loadEveryArticle_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<QStringList>("expectedWarnings");
-        QTest::addColumn<QList<int>>("loadedIds"); // design elements present after this load
-        QTest::addColumn<QList<int>>("notLoadedIds"); // and those that wait for another product
+        // design elements present after this load; and those that wait for another product
+        columns<QString, QStringList, QList<int>, QList<int>>("orderName", "expectedWarnings", "loadedIds",
+                                                              "notLoadedIds");
 
         // The first article also reads every file the white list names for no product, and the
         // broken files are either such files or the portrait book's own.
@@ -145,21 +144,18 @@ private slots:
     void loadEveryArticle()
     {
         QFETCH(QString, orderName);
-        QFETCH(QStringList, expectedWarnings);
-        QFETCH(QList<int>, loadedIds);
-        QFETCH(QList<int>, notLoadedIds);
 
         const LMArticle anArticle = article(orderName);
         QVERIFY2(anArticle.isValid(), qPrintable(orderName));
-        for (const QString& aWarning : expectedWarnings) {
+        for (const QString& aWarning : fetch<QStringList>("expectedWarnings")) {
             QVERIFY2(!aWarning.isEmpty(), "a deliberately broken file reads without fault");
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         }
         registry()->loadTemplates(anArticle);
-        for (int anId : loadedIds)
+        for (int anId : fetch<QList<int>>("loadedIds"))
             QVERIFY2(!registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
                      qPrintable(QString::number(anId)));
-        for (int anId : notLoadedIds)
+        for (int anId : fetch<QList<int>>("notLoadedIds"))
             QVERIFY2(registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
                      qPrintable(QString::number(anId)));
         QVERIFY(registry()->productHasJigType(anArticle, LMJigTypeEnum::Layout));
@@ -172,9 +168,7 @@ private slots:
 
     void countsByJigType_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<int>("expected");
+        columns<QString, int, int>("orderName", "jigType", "expected");
 
         // Backgrounds serve every product: two papers, twelve flat colours, the colour wash and the
         // watercolour, these two once plain and once per colour configuration. The flat colour

@@ -109,8 +109,7 @@ private slots:
 
     void directoryConfig_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("name");
+        columns<int, QString>("kind", "name");
 
         row("designs", 0x1, "designs");
         row("templates", 0x20, "templates");
@@ -123,11 +122,9 @@ private slots:
 
     void directoryConfig()
     {
-        QFETCH(int, kind);
-        QFETCH(QString, name);
 
         const LMDirectoryConfig* aConfig = LMDirectoryConfig::instance();
-        QCOMPARE(aConfig->directoryName(kind), name);
+        QCOMPARE(aConfig->directoryName(fetch<int>("kind")), fetch<QString>("name"));
         QCOMPARE(aConfig->preinstalledDirectory(), path(QStringLiteral("content")));
         QCOMPARE(aConfig->downloadsDirectory(), path(QStringLiteral("user/downloads")));
         QCOMPARE(aConfig->blackListFile(), path(QStringLiteral("content/black_list.conf")));
@@ -140,8 +137,7 @@ private slots:
 
     void templateDirectories_data()
     {
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QStringList>("expected");
+        columns<QStringList, QStringList>("folders", "expected");
 
         row("none", QStringList(), QStringList());
         row("downloads only", words("user/downloads/designs"), words("user/downloads/designs"));
@@ -153,23 +149,19 @@ private slots:
     void templateDirectories()
     {
         QFETCH(QStringList, folders);
-        QFETCH(QStringList, expected);
 
         for (const QString& aFolder : std::as_const(folders))
             QVERIFY(QDir().mkpath(path(aFolder)));
         QStringList anActual;
         for (const QDir& aDirectory : LMDirectoryConfig::instance()->templateDirectories())
             anActual.append(QDir(myDir->path()).relativeFilePath(aDirectory.absolutePath()));
-        QCOMPARE(anActual, expected);
+        QCOMPARE(anActual, fetch<QStringList>("expected"));
     }
 
     void getFilesInDirectory_data()
     {
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<bool>("recursive");
-        QTest::addColumn<bool>("withDirectories");
-        QTest::addColumn<int>("maxDepth");
-        QTest::addColumn<QStringList>("expected");
+        columns<QString, bool, bool, int, QStringList>("filter", "recursive", "withDirectories", "maxDepth",
+                                                       "expected");
 
         row("xml everywhere", "*.xml", true, false, 0, words("a.xml sub/c.xml sub/deep/d.xml ü/ö.xml"));
         row("not recursive", "*.xml", false, false, 0, words("a.xml"));
@@ -236,9 +228,7 @@ private slots:
 
     void parseBlacklist_data()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QStringList>("expected");
+        columns<QByteArray, QString, QStringList>("text", "warning", "expected");
 
         row("missing", QByteArray(), "", QStringList());
         row("folder pattern loses its star", blackListText({ "*/foo/*" }), "", words("/foo/*"));
@@ -260,24 +250,19 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QString, warning);
-        QFETCH(QStringList, expected);
 
         if (!text.isNull())
             LMTestSupport::writeFile(*myDir, QStringLiteral("content/black_list.conf"), text);
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         manager()->parseBlacklist();
-        QCOMPARE(manager()->blackList(), expected);
+        QCOMPARE(manager()->blackList(), fetch<QStringList>("expected"));
     }
 
     void filesToLoad_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("whiteList");
-        QTest::addColumn<QStringList>("blackList");
-        QTest::addColumn<QStringList>("older");
-        QTest::addColumn<QStringList>("articles");
-        QTest::addColumn<QList<QStringList>>("expected");
+        columns<QStringList, QStringList, QStringList, QStringList, QStringList, QList<QStringList>>(
+            "files", "whiteList", "blackList", "older", "articles", "expected");
 
         const QString aBooksA = QStringLiteral("content/templates/categories/books-a.xml");
         const QString aGeneral = QStringLiteral("content/templates/categories/general.xml");
@@ -334,17 +319,14 @@ private slots:
 
     void filesToLoad()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, whiteList);
-        QFETCH(QStringList, blackList);
         QFETCH(QStringList, older);
         QFETCH(QStringList, articles);
         QFETCH(QList<QStringList>, expected);
 
-        writeFiles(files);
+        writeFiles(fetch<QStringList>("files"));
         for (const QString& aFile : std::as_const(older))
             QVERIFY(makeOlder(path(aFile), 3600));
-        reInit(whiteList, blackList);
+        reInit(fetch<QStringList>("whiteList"), fetch<QStringList>("blackList"));
 
         QCOMPARE(articles.size(), expected.size());
         for (qsizetype anIndex = 0; anIndex < articles.size(); ++anIndex) {
@@ -381,9 +363,7 @@ private slots:
 
     void assignedFiles_data()
     {
-        QTest::addColumn<QStringList>("patterns");
-        QTest::addColumn<QString>("article");
-        QTest::addColumn<QStringList>("expected");
+        columns<QStringList, QString, QStringList>("patterns", "article", "expected");
 
         row("pattern by pattern", words("zeta alpha"), "BOOK_A4_HC", words("alpha-zeta.xml zeta.xml alpha.xml"));
         row("a file named twice comes once", words("alpha *.xml"), "BOOK_A4_HC",
@@ -395,16 +375,13 @@ private slots:
 
     void assignedFiles()
     {
-        QFETCH(QStringList, patterns);
-        QFETCH(QString, article);
-        QFETCH(QStringList, expected);
 
         writeFiles({ "content/templates/alpha-zeta.xml", "content/templates/alpha.xml", "content/templates/zeta.xml" });
-        reInit({ BOOK + patterns.join(QLatin1Char('\t')) });
+        reInit({ BOOK + fetch<QStringList>("patterns").join(QLatin1Char('\t')) });
         QStringList aNames;
-        for (const LMTemplateSourceFile& aFile : manager()->assignedFiles(::article(article)))
+        for (const LMTemplateSourceFile& aFile : manager()->assignedFiles(::article(fetch<QString>("article"))))
             aNames.append(aFile.fileInfo().fileName());
-        QCOMPARE(aNames, expected);
+        QCOMPARE(aNames, fetch<QStringList>("expected"));
     }
 
     void markFilesLoaded()
@@ -484,8 +461,7 @@ private slots:
 
     void unassignedFiles_data()
     {
-        QTest::addColumn<QStringList>("patterns");
-        QTest::addColumn<bool>("fromWorkerThread");
+        columns<QStringList, bool>("patterns", "fromWorkerThread");
 
         row("no patterns", QStringList(), false);
         row("literal parts", words("alpha-1*.xml gamma-3 delta-4*"), false);
@@ -507,7 +483,6 @@ private slots:
     void unassignedFiles()
     {
         QFETCH(QStringList, patterns);
-        QFETCH(bool, fromWorkerThread);
 
         const QStringList aWords {
             "alpha",  "Beta", "gamma", "DELTA", QStringLiteral("straße"), QStringLiteral("\u212Aelvin"),
@@ -521,7 +496,7 @@ private slots:
         if (!patterns.isEmpty())
             LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"),
                                      whiteListText({ BOOK + patterns.join(QLatin1Char('\t')) }));
-        if (fromWorkerThread)
+        if (fetch<bool>("fromWorkerThread"))
             std::thread([this] { manager()->reInit(); }).join();
         else
             manager()->reInit();
@@ -542,8 +517,7 @@ private slots:
 
     void joinAllAssignedFiles_data()
     {
-        QTest::addColumn<QStringList>("groups");
-        QTest::addColumn<QStringList>("shortNames");
+        columns<QStringList, QStringList>("groups", "shortNames");
 
         row("no white list", QStringList(), words("/a.xml"));
         row("two groups",
@@ -576,8 +550,7 @@ private slots:
 
     void shortName_data()
     {
-        QTest::addColumn<QString>("fullName");
-        QTest::addColumn<QString>("shortName");
+        columns<QString, QString>("fullName", "shortName");
 
         row("templates keeps the slash", "/c/templates/categories/a.xml", "/categories/a.xml");
         row("designs drops the slash", "/c/designs/calendars/2024-cal-a/2024-cal-a_01.svg",
@@ -605,82 +578,65 @@ private slots:
         QCOMPARE(LMTemplateSourceFile::shortNameOf(fullName), shortName);
     }
 
+    // "hook", "calendar" and "card" take a short name; "svg" and "master" a file of that full name. The names
+    // that fail sit next to the ones that hold: one character, one folder or one letter case apart.
     void predicates_data()
     {
-        // "hook", "calendar" and "card" take a short name; "svg" and "master" a file of that full name.
-        QTest::addColumn<QString>("predicate");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("holds");
-
-        row("hook: page1", "hook", "x/page1.svg", true);
-        row("hook: variant of page1", "hook", "page1_back.svg", true);
-        row("hook: page11", "hook", "page11.svg", false);
-        row("hook: page2", "hook", "page2.svg", false);
-        row("hook: 1.svg is too short", "hook", "1.svg", false);
-        row("hook: shortest hook", "hook", "a1.svg", true);
-        row("hook: variant with a digit is no variant", "hook", "page1_back2.svg", false);
-        row("hook: variant cut at the first underscore", "hook", "page1_a_b.svg", true);
-        row("hook: underscore at the start is not cut", "hook", "_back.svg", false);
-        row("hook: underscore before the 1", "hook", "x_1.svg", true);
-        row("hook: underscore in the folder", "hook", "dir_a/page1.svg", true);
-        row("hook: upper-case variant", "hook", "Page1_BACK.SVG", true);
-        row("hook: another digit script before the 1", "hook", QStringLiteral("page\u06631.svg"), false);
-        row("hook: empty", "hook", "", false);
-        row("calendar: page of a calendar", "calendar", "calendars/2024-cal-a/2024-cal-a_01.svg", true);
-        row("calendar: one dash is not enough", "calendar", "cal-a/cal-a_01.svg", false);
-        row("calendar: two dashes in a row", "calendar", "a--/a--x.svg", true);
-        row("calendar: file of another name", "calendar", "2024-cal-a/other_01.svg", false);
-        row("calendar: no folder", "calendar", "2024-cal-a_01.svg", false);
-        row("calendar: no file name", "calendar", "2024-cal-a/", false);
-        row("calendar: letter case counts", "calendar", "2024-CAL-A/2024-cal-a_01.svg", false);
-        row("calendar: dashes only in the file", "calendar", "cal/cal-a-b.svg", false);
-        row("card: upper case", "card", "games/PLC-poker.svg", true);
-        row("card: lower case", "card", "games/plc-poker.svg", true);
-        row("card: underscore instead of dash", "card", "games/PLC_poker.svg", false);
-        row("svg: upper-case suffix", "svg", "/c/designs/summer/PAGE1.SVG", true);
-        row("svg: svgz", "svg", "/c/designs/summer/page1.svgz", false);
-        row("svg: collection", "svg", "/c/templates/categories/page1.xml", false);
-        row("master: first page", "master", "/c/designs/summer/page1.svg", true);
-        row("master: second page", "master", "/c/designs/summer/page2.svg", false);
-        row("master: collection is never master", "master", "/c/templates/categories/page1.xml", false);
-        row("master: svgz is no svg", "master", "/c/designs/summer/page1.svgz", false);
-        row("master: calendar page", "master", "/c/designs/calendars/2024-cal-a/2024-cal-a_07.svg", true);
-        row("master: hook file among calendars", "master", "/c/designs/calendars/x/page1.svg", false);
-        row("master: calendars as a name prefix", "master", "/c/designs/calendarsX/page1.svg", false);
-        row("master: card game master", "master", "/c/designs/cards/PLC-deck.svg", true);
-        row("master: card calendar page", "master", "/c/designs/cards/2024-card-a/2024-card-a_x.svg", true);
-        row("master: hook file among cards", "master", "/c/designs/cards/set/page1.svg", false);
-        row("master: game card master", "master", "/c/designs/games/PLC-deck.svg", true);
-        row("master: game first page", "master", "/c/designs/games/memory/page1.svg", true);
-        row("master: calendar page among games", "master", "/c/designs/games/2024-g-a/2024-g-a_01.svg", false);
-        row("master: card master elsewhere", "master", "/c/designs/other/PLC-deck.svg", false);
-        row("master: empty", "master", "", false);
+        columns<QString, QStringList, bool>("predicate", "names", "holds");
+        row("hook holds", "hook",
+            words("x/page1.svg page1_back.svg a1.svg page1_a_b.svg x_1.svg dir_a/page1.svg "
+                  "Page1_BACK.SVG"),
+            true);
+        row("hook fails", "hook",
+            QStringList { "page11.svg", "page2.svg", "1.svg", "page1_back2.svg", "_back.svg",
+                          QStringLiteral("page\u06631.svg"), "" },
+            false);
+        row("calendar holds", "calendar", words("calendars/2024-cal-a/2024-cal-a_01.svg a--/a--x.svg"), true);
+        row("calendar fails", "calendar",
+            words("cal-a/cal-a_01.svg 2024-cal-a/other_01.svg 2024-cal-a_01.svg 2024-cal-a/ "
+                  "2024-CAL-A/2024-cal-a_01.svg cal/cal-a-b.svg"),
+            false);
+        row("card holds", "card", words("games/PLC-poker.svg games/plc-poker.svg"), true);
+        row("card fails", "card", words("games/PLC_poker.svg"), false);
+        row("svg holds", "svg", words("/c/designs/summer/PAGE1.SVG"), true);
+        row("svg fails", "svg", words("/c/designs/summer/page1.svgz /c/templates/categories/page1.xml"), false);
+        row("master holds", "master",
+            words("/c/designs/summer/page1.svg /c/designs/calendars/2024-cal-a/2024-cal-a_07.svg "
+                  "/c/designs/cards/PLC-deck.svg /c/designs/cards/2024-card-a/2024-card-a_x.svg "
+                  "/c/designs/games/PLC-deck.svg /c/designs/games/memory/page1.svg"),
+            true);
+        row("master fails", "master",
+            QStringList { "/c/designs/summer/page2.svg", "/c/templates/categories/page1.xml",
+                          "/c/designs/summer/page1.svgz", "/c/designs/calendars/x/page1.svg",
+                          "/c/designs/calendarsX/page1.svg", "/c/designs/cards/set/page1.svg",
+                          "/c/designs/games/2024-g-a/2024-g-a_01.svg", "/c/designs/other/PLC-deck.svg", "" },
+            false);
     }
 
     void predicates()
     {
         QFETCH(QString, predicate);
-        QFETCH(QString, name);
-        QFETCH(bool, holds);
+        QFETCH(QStringList, names);
 
-        if (predicate == QLatin1String("hook"))
-            QCOMPARE(LMTemplateSourceFile::isHookFile(name), holds);
-        else if (predicate == QLatin1String("calendar"))
-            QCOMPARE(LMTemplateSourceFile::isCalendarPageFile(name), holds);
-        else if (predicate == QLatin1String("card"))
-            QCOMPARE(LMTemplateSourceFile::isPlayingCardMasterFile(name), holds);
-        else if (predicate == QLatin1String("svg"))
-            QCOMPARE(LMTemplateSourceFile(name).isSvgFile(), holds);
-        else
-            QCOMPARE(LMTemplateSourceFile(name).isMasterFile(), holds);
+        for (const QString& aName : std::as_const(names)) {
+            bool aHolds = false;
+            if (predicate == QLatin1String("hook"))
+                aHolds = LMTemplateSourceFile::isHookFile(aName);
+            else if (predicate == QLatin1String("calendar"))
+                aHolds = LMTemplateSourceFile::isCalendarPageFile(aName);
+            else if (predicate == QLatin1String("card"))
+                aHolds = LMTemplateSourceFile::isPlayingCardMasterFile(aName);
+            else if (predicate == QLatin1String("svg"))
+                aHolds = LMTemplateSourceFile(aName).isSvgFile();
+            else
+                aHolds = LMTemplateSourceFile(aName).isMasterFile();
+            QVERIFY2(aHolds == fetch<bool>("holds"), qPrintable(aName));
+        }
     }
 
     void equalityAndHash_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<bool>("equal");
-        QTest::addColumn<bool>("sameShortName");
+        columns<QString, QString, bool, bool>("first", "second", "equal", "sameShortName");
 
         row("same path", "/c/designs/a/page1.svg", "/c/designs/a/page1.svg", true, true);
         row("copies in two trees", "/c/designs/a/page1.svg", "/u/downloads/designs/a/page1.svg", false, true);
@@ -689,24 +645,20 @@ private slots:
 
     void equalityAndHash()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
         QFETCH(bool, equal);
-        QFETCH(bool, sameShortName);
 
-        const LMTemplateSourceFile aFirst(first);
-        const LMTemplateSourceFile aSecond(second);
+        const LMTemplateSourceFile aFirst(fetch<QString>("first"));
+        const LMTemplateSourceFile aSecond(fetch<QString>("second"));
         QCOMPARE(aFirst == aSecond, equal);
         QCOMPARE(aFirst != aSecond, !equal);
-        if (sameShortName)
+        if (fetch<bool>("sameShortName"))
             QCOMPARE(qHash(aFirst, 7), qHash(aSecond, 7));
         QCOMPARE(LMTemplateSourceFileList({ aFirst, aSecond }).asSet().size(), equal ? 1 : 2);
     }
 
     void preInstalled_data()
     {
-        QTest::addColumn<QString>("relativeToTemp");
-        QTest::addColumn<bool>("preInstalled");
+        columns<QString, bool>("relativeToTemp", "preInstalled");
 
         row("in the content root", "content/designs/a/page1.svg", true);
         row("sibling with the same start", "content2/designs/a/page1.svg", false);
@@ -736,9 +688,7 @@ private slots:
 
     void selections_data()
     {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QStringList>("paths");
-        QTest::addColumn<QStringList>("expected");
+        columns<QString, QStringList, QStringList>("selection", "paths", "expected");
 
         row("masters: empty", "masters", QStringList(), QStringList());
         row("masters: collections stay, later pages go", "masters",
@@ -793,9 +743,7 @@ private slots:
     void removeDuplicateTemplates_data()
     {
         // Entries as for pathOf, with ":<age in seconds>" for a file that exists.
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<QStringList>("dropped");
+        columns<QStringList, QStringList, QStringList>("entries", "kept", "dropped");
 
         row("empty", QStringList(), QStringList(), QStringList());
         row("newer preinstalled copy stays", words("P:designs/a/page1.svg:10 D:designs/a/page1.svg:100"),
@@ -826,7 +774,6 @@ private slots:
     {
         QFETCH(QStringList, entries);
         QFETCH(QStringList, kept);
-        QFETCH(QStringList, dropped);
 
         QStringList aPaths;
         for (const QString& aText : std::as_const(entries)) {
@@ -846,7 +793,7 @@ private slots:
         LMTemplateSourceFileList aDropped { aSentinel };
         QCOMPARE(entriesOf(aList.removeDuplicateTemplates(&aDropped)), kept);
         QCOMPARE(aDropped.value(0), aSentinel);
-        QCOMPARE(entriesOf(aDropped.mid(1)), dropped);
+        QCOMPARE(entriesOf(aDropped.mid(1)), fetch<QStringList>("dropped"));
         QCOMPARE(entriesOf(aList.removeDuplicateTemplates()), kept);
         QCOMPARE(aList.fullNames(), aPaths);
     }
@@ -863,9 +810,7 @@ private slots:
 
     void wildcard_data()
     {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("shortName");
-        QTest::addColumn<bool>("matches");
+        columns<QString, QString, bool>("pattern", "shortName", "matches");
 
         row("plain name", "summer.xml", "/categories/summer.xml", true);
         row("dot is only a dot", "summer.xml", "/categories/summerXxml", false);
@@ -884,21 +829,17 @@ private slots:
     void wildcard()
     {
         QFETCH(QString, pattern);
-        QFETCH(QString, shortName);
-        QFETCH(bool, matches);
 
         const QRegularExpression anExpression = LMTemplateWhiteList::wildcard2RegularExpression(pattern);
         QVERIFY2(anExpression.isValid(), qPrintable(anExpression.errorString()));
-        QCOMPARE(anExpression.match(shortName).hasMatch(), matches);
+        QCOMPARE(anExpression.match(fetch<QString>("shortName")).hasMatch(), fetch<bool>("matches"));
         QCOMPARE(LMTemplateWhiteList::toRegExpList({ pattern, pattern }),
                  QList<QRegularExpression>({ anExpression, anExpression }));
     }
 
     void articlesGroupAsFilter_data()
     {
-        QTest::addColumn<LMArticlesGroup>("group");
-        QTest::addColumn<QStringList>("rules");
-        QTest::addColumn<LMArticlesGroup>("readBack");
+        columns<LMArticlesGroup, QStringList, LMArticlesGroup>("group", "rules", "readBack");
 
         const LMArticlesGroup aCatalogue = groupOf({ QStringLiteral("cal_a3"), QStringLiteral("BOOK_A4_HC") });
         row("empty group", LMArticlesGroup(), QStringList(), LMArticlesGroup());
@@ -924,8 +865,6 @@ private slots:
     void articlesGroupAsFilter()
     {
         QFETCH(LMArticlesGroup, group);
-        QFETCH(QStringList, rules);
-        QFETCH(LMArticlesGroup, readBack);
 
         QDomDocument aDocument;
         QDomElement aFilter = aDocument.createElement(QStringLiteral("filter"));
@@ -937,18 +876,17 @@ private slots:
         QStringList aTags;
         for (QDomElement aRule = aFilter.firstChildElement(); !aRule.isNull(); aRule = aRule.nextSiblingElement())
             aTags.append(aRule.tagName());
-        QCOMPARE(aTags, rules);
+        QCOMPARE(aTags, fetch<QStringList>("rules"));
 
         LMArticlesGroup aReadBack;
         LMTemplateFilterFactory::parseFilter(aFilter, &aReadBack, nullptr, nullptr, nullptr);
-        QCOMPARE(aReadBack, readBack);
+        QCOMPARE(aReadBack, fetch<LMArticlesGroup>("readBack"));
     }
 
     void newerCopyLoads_data()
     {
-        QTest::addColumn<int>("contentAge"); // seconds in the past; -1: no file
-        QTest::addColumn<int>("userAge");
-        QTest::addColumn<QString>("expected"); // pattern of the copy that loads; empty: none
+        // seconds in the past; -1: no file; pattern of the copy that loads; empty: none
+        columns<int, int, QString>("contentAge", "userAge", "expected");
 
         row("user copy newer", 100, 10, "from-user");
         row("content copy newer", 10, 100, "from-content");
@@ -960,14 +898,13 @@ private slots:
 
     void newerCopyLoads()
     {
-        QFETCH(int, contentAge);
-        QFETCH(int, userAge);
         QFETCH(QString, expected);
 
         QCOMPARE(LMTemplateWhiteList::whiteListFile(false).absoluteFilePath(), contentFile());
         QCOMPARE(LMTemplateWhiteList::whiteListFile(true).absoluteFilePath(), userFile());
         const QString aProducts = QStringLiteral("<product>BOOK_A4_HC</product>");
-        for (const auto& [anAge, aFolder] : { std::pair(contentAge, "content"), std::pair(userAge, "user") }) {
+        for (const auto& [anAge, aFolder] :
+             { std::pair(fetch<int>("contentAge"), "content"), std::pair(fetch<int>("userAge"), "user") }) {
             if (anAge < 0)
                 continue;
             const QString aFrom = QStringLiteral("from-") + QLatin1String(aFolder);
@@ -1033,9 +970,7 @@ private slots:
 
     void findFiles_data()
     {
-        QTest::addColumn<QString>("article");
-        QTest::addColumn<QStringList>("patterns");
-        QTest::addColumn<QString>("matchingFile");
+        columns<QString, QStringList, QString>("article", "patterns", "matchingFile");
 
         row("named explicitly; by orientation and cover", "BOOK_A4_HC", words("books/a4-*.xml hard/*"),
             "/books/a4-summer.xml");
@@ -1050,7 +985,6 @@ private slots:
     void findFiles()
     {
         QFETCH(QString, article);
-        QFETCH(QStringList, patterns);
         QFETCH(QString, matchingFile);
 
         writeContentFile(whiteListText(
@@ -1063,7 +997,7 @@ private slots:
 
         const LMArticle anArticle = article.isEmpty() ? LMArticle() : LMArticle::fromOrderTxtName(article);
         const QStringList aFound = aList.findFiles(anArticle);
-        QCOMPARE(sorted(aFound), patterns);
+        QCOMPARE(sorted(aFound), fetch<QStringList>("patterns"));
         const QList<QRegularExpression> anExpressions = aList.findFilesRx(anArticle);
         QCOMPARE(anExpressions, LMTemplateWhiteList::toRegExpList(aFound));
         QCOMPARE(std::any_of(anExpressions.cbegin(), anExpressions.cend(),
@@ -1087,8 +1021,7 @@ private slots:
 
     void brokenFiles_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("warning");
+        columns<QByteArray, QString>("content", "warning");
 
         row("empty file", QByteArray(), "^malformed XML file .*white_list.conf");
         row("not well-formed", QByteArray("<whitelist><group></whitelist>"),
@@ -1101,13 +1034,11 @@ private slots:
 
     void brokenFiles()
     {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, warning);
 
-        writeContentFile(content);
+        writeContentFile(fetch<QByteArray>("content"));
         LMTemplateWhiteList aList;
         aList.addFiles(groupOf({ QStringLiteral("CAL_A3") }), { QStringLiteral("left-over") });
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fetch<QString>("warning")));
         QVERIFY(!aList.load(QFileInfo(contentFile())));
         QVERIFY(aList.isEmpty());
         QVERIFY(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"))).isEmpty());
@@ -1122,7 +1053,6 @@ private slots:
 
     void manyGroups()
     {
-        QFETCH(bool, fromBusyPool);
 
         // 200 groups over 40 distinct article groups: every distinct group is merged five times.
         constexpr int aGroupCount = 200;
@@ -1135,7 +1065,7 @@ private slots:
         writeContentFile(whiteListText(aGroups));
 
         LMTemplateWhiteList aList;
-        if (fromBusyPool) {
+        if (fetch<bool>("fromBusyPool")) {
             QThreadPool* aPool = QThreadPool::globalInstance();
             const int aMaximum = aPool->maxThreadCount();
             aPool->setMaxThreadCount(1);

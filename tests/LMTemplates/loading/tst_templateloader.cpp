@@ -108,8 +108,7 @@ private slots:
 
     void detectFileType_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("kind");
+        columns<QString, int>("xml", "kind");
         row("version-1 list", "<templates/>", 1);
         row("version-2 document", "<templates2/>", 2);
         row("single layout", "<template/>", 3);
@@ -122,19 +121,16 @@ private slots:
 
     void detectFileType()
     {
-        QFETCH(QString, xml);
-        QFETCH(int, kind);
         QDomDocument aDocument;
-        aDocument.setContent(xml);
-        QCOMPARE(int(LMTemplateParseJob::detectFileType(aDocument.documentElement())), kind);
+        aDocument.setContent(fetch<QString>("xml"));
+        QCOMPARE(int(LMTemplateParseJob::detectFileType(aDocument.documentElement())), fetch<int>("kind"));
     }
 
     void queue_data()
     {
         QTest::addColumn<int>("count");
         // "f" dequeues forward, "r" reverse; the indexes of the templates returned.
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QList<int>>("indexes");
+        columns<QString, QList<int>>("steps", "indexes");
         row("reverse first gives the last", 3, "r", QList<int> { 2 });
         row("forward wraps", 3, "fff", QList<int> { 1, 2, 0 });
         row("reverse wraps twice", 3, "rrrrr", QList<int> { 2, 1, 0, 2, 1 });
@@ -144,12 +140,9 @@ private slots:
 
     void queue()
     {
-        QFETCH(int, count);
-        QFETCH(QString, steps);
-        QFETCH(QList<int>, indexes);
         LMTemplateList aList;
         std::vector<LMUnconfiguredTemplate> aTemplates;
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < fetch<int>("count"); ++i) {
             aTemplates.push_back(LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout));
             aTemplates.back().templatePointer()->setName(QString::number(i));
             aList.append(LMConfiguredTemplate(aTemplates.back()));
@@ -157,13 +150,13 @@ private slots:
         LMTemplateQueue aQueue(aList);
         QCOMPARE(aQueue.currentTemplate().unconfiguredTemplate().name(), QStringLiteral("0"));
         QList<int> aSeen;
-        for (const QChar aStep : steps) {
+        for (const QChar aStep : fetch<QString>("steps")) {
             const LMConfiguredTemplate aTemplate
                 = aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse();
             aSeen.append(aTemplate.unconfiguredTemplate().name().toInt());
             QCOMPARE(aQueue.here(), aSeen.last());
         }
-        QCOMPARE(aSeen, indexes);
+        QCOMPARE(aSeen, fetch<QList<int>>("indexes"));
         for (LMUnconfiguredTemplate& aTemplate : aTemplates)
             aTemplate.deleteTemplate();
     }
@@ -188,9 +181,7 @@ private slots:
 
     void namedFiles_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<QStringList>("templates");
+        columns<QStringList, bool, QStringList>("files", "loaded", "templates");
         row("nothing named", QStringList(), false, QStringList());
         row("only images", words("templates/a.png templates/b.PNG"), false, QStringList());
         row("a missing file", words("templates/gone.xml"), false, QStringList());
@@ -203,28 +194,22 @@ private slots:
 
     void namedFiles()
     {
-        QFETCH(QStringList, files);
-        QFETCH(bool, loaded);
-        QFETCH(QStringList, templates);
         write(QStringLiteral("templates/categories/a.xml"), layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
         write(QStringLiteral("templates/categories/C.XML"), layouts({ QStringLiteral("C1") }));
         write(QStringLiteral("templates/a.png"), "png");
         write(QStringLiteral("designs/meadow/meadow-2.svg"), "<svg/>");
         QStringList aPaths;
-        for (const QString& aFile : files)
+        for (const QString& aFile : fetch<QStringList>("files"))
             aPaths.append(myDir->filePath(QStringLiteral("content/") + aFile));
 
         LMTemplateLoader aLoader(registry());
-        QCOMPARE(aLoader.loadTemplates(aPaths), loaded);
-        QCOMPARE(templateNames(registry()->allTemplates()), templates);
+        QCOMPARE(aLoader.loadTemplates(aPaths), fetch<bool>("loaded"));
+        QCOMPARE(templateNames(registry()->allTemplates()), fetch<QStringList>("templates"));
     }
 
     void backgroundVariants_data()
     {
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<bool>("multiColor");
-        QTest::addColumn<bool>("thumbnailExists");
-        QTest::addColumn<int>("count");
+        columns<QString, bool, bool, int>("category", "multiColor", "thumbnailExists", "count");
         const int aColours = int(LMMultiColorConfig::allConfigurations().size());
         row("plain background", "hintergrund", false, true, 1);
         row("any letter case", "HinterGRUND", false, true, 1);
@@ -236,13 +221,11 @@ private slots:
 
     void backgroundVariants()
     {
-        QFETCH(QString, category);
-        QFETCH(bool, multiColor);
-        QFETCH(bool, thumbnailExists);
         QFETCH(int, count);
-        const QString aFile = write(QStringLiteral("templates/categories/bg.xml"),
-                                    backgrounds(category, { QStringLiteral("bg_0012.jpg") }, multiColor));
-        if (thumbnailExists)
+        const QString aFile = write(
+            QStringLiteral("templates/categories/bg.xml"),
+            backgrounds(fetch<QString>("category"), { QStringLiteral("bg_0012.jpg") }, fetch<bool>("multiColor")));
+        if (fetch<bool>("thumbnailExists"))
             write(QStringLiteral("templates/categories/bg_0012.jpg"), "jpg");
 
         LMTemplateLoader aLoader(registry());
@@ -258,8 +241,7 @@ private slots:
 
     void exclusiveSourceFile_data()
     {
-        QTest::addColumn<QStringList>("layouts");
-        QTest::addColumn<bool>("exclusive");
+        columns<QStringList, bool>("layouts", "exclusive");
         row("the one template of its file", words("Allein"), true);
         row("two templates share the file", words("Eins Zwei"), false);
     }
@@ -267,14 +249,13 @@ private slots:
     void exclusiveSourceFile()
     {
         QFETCH(QStringList, layouts);
-        QFETCH(bool, exclusive);
         const QString aFile = write(QStringLiteral("templates/categories/x.xml"), ::layouts(layouts));
         LMTemplateLoader aLoader(registry());
         QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
         const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
         QCOMPARE(aTemplates.size(), layouts.size());
         for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
-            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile() == QFileInfo(aFile), exclusive);
+            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile() == QFileInfo(aFile), fetch<bool>("exclusive"));
     }
 
     void revisionDefaultsToOne()
@@ -394,8 +375,7 @@ private slots:
 
     void fileInCategories_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("name", "expected");
         row("bare file name", "a.xml", "content/templates/categories/a.xml");
         row("a path stays", "x/a.xml", "x/a.xml");
         row("absolute path stays", "/abs/a.xml", "/abs/a.xml");
@@ -403,11 +383,10 @@ private slots:
 
     void fileInCategories()
     {
-        QFETCH(QString, name);
         QFETCH(QString, expected);
         const QString anExpected
             = expected.startsWith(QLatin1String("content/")) ? myDir->filePath(expected) : expected;
-        QCOMPARE(LMTemplateLoader::fileInCategories(name), anExpected);
+        QCOMPARE(LMTemplateLoader::fileInCategories(fetch<QString>("name")), anExpected);
     }
 
     void articleByArticle()

@@ -155,11 +155,7 @@ private slots:
 
     void insertReplacement_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<bool>("inserted");
-        QTest::addColumn<QStringList>("remaining");
-        QTest::addColumn<int>("oldSignals");
+        columns<QString, QString, bool, QStringList, int>("first", "second", "inserted", "remaining", "oldSignals");
 
         row("same name, newer replaces", "a time=10", "a time=20", true, words("a@2"), 0);
         row("same name, older is refused", "a time=20", "a time=10", false, words("a@1"), 1);
@@ -182,23 +178,18 @@ private slots:
 
     void insertReplacement()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(bool, inserted);
-        QFETCH(QStringList, remaining);
-        QFETCH(int, oldSignals);
 
-        const LMUnconfiguredTemplate aFirst = make(first);
-        const LMUnconfiguredTemplate aSecond = make(second);
+        const LMUnconfiguredTemplate aFirst = make(fetch<QString>("first"));
+        const LMUnconfiguredTemplate aSecond = make(fetch<QString>("second"));
         QSignalSpy anOldSpy(registry(), &LMTemplateRegistry::tryToInsertOldTemplate);
         QVERIFY(registry()->insertTemplate(aFirst, true));
-        QCOMPARE(registry()->insertTemplate(aSecond, true), inserted);
-        QCOMPARE(anOldSpy.count(), oldSignals);
+        QCOMPARE(registry()->insertTemplate(aSecond, true), fetch<bool>("inserted"));
+        QCOMPARE(anOldSpy.count(), fetch<int>("oldSignals"));
 
         QStringList aRemaining;
         for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
             aRemaining.append(aTemplate.name() + (aTemplate == aFirst ? QStringLiteral("@1") : QStringLiteral("@2")));
-        QCOMPARE(aRemaining, remaining);
+        QCOMPARE(aRemaining, fetch<QStringList>("remaining"));
         // The unique-name index follows the central list.
         QCOMPARE(registry()->templateNameIsKnown(aFirst.uniqueName()),
                  registry()->allTemplates().contains(aFirst) || aFirst.uniqueName() == aSecond.uniqueName());
@@ -257,9 +248,7 @@ private slots:
 
     void nameSearch_data()
     {
-        QTest::addColumn<QStringList>("templates");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("found");
+        columns<QStringList, QString, QString>("templates", "query", "found");
 
         row("empty name", words("a"), "", "");
         row("name", words("b a"), "a", "a");
@@ -286,12 +275,10 @@ private slots:
 
     void nameSearch()
     {
-        QFETCH(QStringList, templates);
-        QFETCH(QString, query);
         QFETCH(QString, found);
 
-        registry()->insertTemplates(makeAll(templates), true, false);
-        const LMUnconfiguredTemplate aFound = registry()->searchForTemplate(query);
+        registry()->insertTemplates(makeAll(fetch<QStringList>("templates")), true, false);
+        const LMUnconfiguredTemplate aFound = registry()->searchForTemplate(fetch<QString>("query"));
         QCOMPARE(aFound.name(), found);
         QCOMPARE(aFound.isNull(), found.isEmpty());
     }
@@ -339,9 +326,7 @@ private slots:
 
     void nameHelpers_data()
     {
-        QTest::addColumn<QString>("helper");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>("helper", "input", "expected");
 
         row("nice: empty", "nice", "", "");
         row("nice: unknown type dropped", "nice", "a,unknown type,normal", "a,normal");
@@ -370,7 +355,6 @@ private slots:
     {
         QFETCH(QString, helper);
         QFETCH(QString, input);
-        QFETCH(QString, expected);
 
         QString aResult;
         if (helper == QLatin1String("nice"))
@@ -383,7 +367,7 @@ private slots:
             aResult = LMTemplateRegistry::extractProductionID(input);
         else
             aResult = LMTemplateRegistry::changePassepartoutArticles(input);
-        QCOMPARE(aResult, expected);
+        QCOMPARE(aResult, fetch<QString>("expected"));
     }
 
     void installedAsLookup()
@@ -474,10 +458,7 @@ private slots:
 
     void backgroundById_data()
     {
-        QTest::addColumn<QStringList>("templates");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<QString>("found");
+        columns<QStringList, int, int, QString>("templates", "id", "pageType", "found");
 
         row("first of the id and page", QStringList { "a B bg=3 page=2", "b B bg=3 page=8", "c B bg=3 page=8" }, 3, 8,
             "b");
@@ -489,12 +470,11 @@ private slots:
 
     void backgroundById()
     {
-        QFETCH(QStringList, templates);
         QFETCH(int, id);
         QFETCH(int, pageType);
         QFETCH(QString, found);
 
-        registry()->insertTemplates(makeAll(templates), true, false);
+        registry()->insertTemplates(makeAll(fetch<QStringList>("templates")), true, false);
         QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id), LMPageType::fromInt(pageType)).name(), found);
         if (pageType == 8)
             QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id)).name(), found);
@@ -513,22 +493,16 @@ private slots:
             true, false);
 
         // The candidate with the article's default variants wins, else the last candidate.
-        QCOMPARE(registry()
-                     ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(), false)
-                     .name(),
-                 QStringLiteral("p2"));
-        QCOMPARE(registry()
-                     ->findTemplate(LMPriceClass::create(QStringLiteral("03")), aBook, LMArticleVariants(), false)
-                     .name(),
-                 QStringLiteral("p3"));
-        QCOMPARE(
-            registry()
-                ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(words("x")), true)
-                .name(),
-            QStringLiteral("p1"));
-        QVERIFY(registry()
-                    ->findTemplate(LMPriceClass::create(QStringLiteral("04")), aBook, LMArticleVariants(), false)
-                    .isNull());
+        const auto aFind = [&aBook](const char* theClass, const char* theVariants, bool theExact) {
+            return registry()
+                ->findTemplate(LMPriceClass::create(QLatin1String(theClass)), aBook,
+                               LMArticleVariants(words(theVariants)), theExact)
+                .name();
+        };
+        QCOMPARE(aFind("02", "", false), QStringLiteral("p2"));
+        QCOMPARE(aFind("03", "", false), QStringLiteral("p3"));
+        QCOMPARE(aFind("02", "x", true), QStringLiteral("p1"));
+        QCOMPARE(aFind("04", "", false), QString());
         QCOMPARE(registry()
                      ->findTemplateByPriceClassAndVariant(LMPriceClass::create(QStringLiteral("02")),
                                                           LMArticleVariants(words("cover=linen")))
@@ -551,28 +525,24 @@ private slots:
         QVERIFY(registry()->findBackgroundByProductVariant(aBook, LMArticleVariants(words("y"))).isNull());
         QCOMPARE(registry()->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(), aBook).name(),
                  QStringLiteral("bb"));
-        QVERIFY(registry()
-                    ->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(30, 2), aBook)
-                    .isNull());
+        QVERIFY(registry()->findBackgroundByDesignElementId(LMDesignElementID(9), { 30, 2 }, aBook).isNull());
     }
 
     void notifications_data()
     {
-        QTest::addColumn<bool>("notify");
-        QTest::addColumn<int>("reloads");
+        columns<bool, int>("notify", "reloads");
         row("without notification", false, 0);
         row("with notification", true, 1);
     }
 
     void notifications()
     {
-        QFETCH(bool, notify);
         QFETCH(int, reloads);
 
         QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
         QSignalSpy aReloaded(registry(), &LMTemplateRegistry::templatesReloaded);
         const LMUnconfiguredTemplateList aTemplates = makeAll({ "s1", "s2 user", "s1" });
-        QVERIFY(!registry()->insertTemplates(aTemplates, true, notify));
+        QVERIFY(!registry()->insertTemplates(aTemplates, true, fetch<bool>("notify")));
         QCOMPARE(anInserted.count(), 2);
         QCOMPARE(anInserted.at(1).at(0).value<LMUnconfiguredTemplate>(), aTemplates.at(1));
         QCOMPARE(aReloaded.count(), reloads);

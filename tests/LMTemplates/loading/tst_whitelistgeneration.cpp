@@ -115,10 +115,7 @@ private slots:
 
     void productFilterOfEachKind_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("products");
-        QTest::addColumn<QString>("warning");
+        columns<QString, QByteArray, QStringList, QString>("file", "content", "products", "warning");
         const char* V1 = "templates/categories/v1.xml";
         const char* V2 = "templates/categories/v2.xml";
         const char* SVG = "designs/theme/s/page1.svg";
@@ -146,11 +143,10 @@ private slots:
 
     void productFilterOfEachKind()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
         QFETCH(QStringList, products);
         QFETCH(QString, warning);
-        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("content/") + file, content);
+        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("content/") + fetch<QString>("file"),
+                                                       fetch<QByteArray>("content"));
         if (!warning.isEmpty()) {
             if (warning.startsWith(QLatin1String("^could not open")))
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*v1.xml.*")));
@@ -166,8 +162,7 @@ private slots:
 
     void filePattern_data()
     {
-        QTest::addColumn<QString>("shortName");
-        QTest::addColumn<QString>("pattern");
+        columns<QString, QString>("shortName", "pattern");
         row("collection: its short name", "categories/album.xml", "categories/album.xml");
         row("series page: its folder and neighbours", "a/b/series/page1.svg", "a/b/*");
         row("capital suffix", "a/series/PAGE1.SVG", "a/*");
@@ -177,11 +172,9 @@ private slots:
 
     void filePattern()
     {
-        QFETCH(QString, shortName);
-        QFETCH(QString, pattern);
-        QCOMPARE(
-            LMTemplateWhiteListGenerator::filePattern(LMTemplateSourceFile(QStringLiteral("/c/designs/") + shortName)),
-            pattern);
+        QCOMPARE(LMTemplateWhiteListGenerator::filePattern(
+                     LMTemplateSourceFile(QStringLiteral("/c/designs/") + fetch<QString>("shortName"))),
+                 fetch<QString>("pattern"));
     }
 
     void summarizing()

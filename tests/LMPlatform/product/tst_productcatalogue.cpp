@@ -187,8 +187,7 @@ private Q_SLOTS:
         QFETCH(QStringList, warnings);
 
         QTemporaryDir aDir;
-        const QString aPath
-            = LMTestSupport::writeFile(aDir, QStringLiteral("catalogue.json"), fetch<QByteArray>("content"));
+        const QString aPath = LMTestSupport::writeFile(aDir, "catalogue.json", fetch<QByteArray>("content"));
         for (const QString& aWarning : std::as_const(warnings)) {
             if (aWarning.startsWith(QLatin1String("re:")))
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(aWarning.mid(3)));

@@ -34,7 +34,7 @@ class TestTemplateStandIns : public QObject
     {
         const QString aPath = theEntry.endsWith(".json")
             ? LMTestSupport::dataPath(QStringLiteral("platform/") + QString::fromLatin1(theEntry))
-            : LMTestSupport::writeFile(myDir, QStringLiteral("catalogue.json"), R"({"articles": [)" + theEntry + "]}");
+            : LMTestSupport::writeFile(myDir, "catalogue.json", R"({"articles": [)" + theEntry + "]}");
         return LMProductCatalogue::instance()->load(aPath) ? LMProductCatalogue::instance()->findById(7) : LMArticle();
     }
 
@@ -270,7 +270,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, keys);
         QFETCH(QStringList, problems);
 
-        const QString aPath = QFileInfo(myDir.filePath(QStringLiteral("catalogue.json"))).absoluteFilePath();
+        const QString aPath = QFileInfo(myDir.filePath("catalogue.json")).absoluteFilePath();
         for (const QString& aProblem : std::as_const(problems))
             QTest::ignoreMessage(
                 QtWarningMsg, qPrintable(QStringLiteral("product catalogue %1: article 0: %2").arg(aPath, aProblem)));

@@ -47,9 +47,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(myDir.isValid());
-        LMTestSupport::writeFile(myDir, QStringLiteral("red.svg"), SVG_RED);
-        LMTestSupport::writeFile(myDir, QStringLiteral("left.svg"), SVG_LEFT);
-        LMTestSupport::writeFile(myDir, QStringLiteral("round.svg"), SVG_ROUND);
+        LMTestSupport::writeFile(myDir, "red.svg", SVG_RED);
+        LMTestSupport::writeFile(myDir, "left.svg", SVG_LEFT);
+        LMTestSupport::writeFile(myDir, "round.svg", SVG_ROUND);
     }
 
     void ratio_data()

@@ -66,25 +66,24 @@ private slots:
     void initTestCase()
     {
         using LMTestSupport::writeFile;
-        writeFile(myContent, QStringLiteral("decorations/cliparts/red.svg"), SVG_RED);
-        writeFile(myContent, QStringLiteral("decorations/cliparts/blue.svg"),
-                  QByteArray(SVG_RED).replace("#ff0000", "#0000ff"));
-        writeFile(myContent, QStringLiteral("decorations/cliparts/cliparts.xml"),
+        writeFile(myContent, "decorations/cliparts/red.svg", SVG_RED);
+        writeFile(myContent, "decorations/cliparts/blue.svg", QByteArray(SVG_RED).replace("#ff0000", "#0000ff"));
+        writeFile(myContent, "decorations/cliparts/cliparts.xml",
                   decorations(
                       QStringLiteral("<decoration type='clipart'><categories><category>flowers</category></categories>"
                                      "<clipart file='red.svg' designElementId='101'/></decoration>"
                                      "<decoration type='clipart'><clipart file='blue.svg' designElementId='102'/>"
                                      "</decoration>")));
-        writeFile(myContent, QStringLiteral("decorations/masks/round.svg"), SVG_ROUND);
-        writeFile(myContent, QStringLiteral("decorations/masks/round.xml"),
+        writeFile(myContent, "decorations/masks/round.svg", SVG_ROUND);
+        writeFile(myContent, "decorations/masks/round.xml",
                   decorations(QStringLiteral("<decoration type='fading'><fading file='round.svg' designElementId='201' "
                                              "keepAspectRatio='1'/></decoration>")));
         writeFile(
-            myContent, QStringLiteral("decorations/masks/frame.xml"),
+            myContent, "decorations/masks/frame.xml",
             decorations(QStringLiteral("<decoration type='fading' designElementId='301'><fading file='round.svg'>"
                                        "<clipart file='../cliparts/red.svg'/>"
                                        "<fotoarea x='0.1' y='0.1' width='0.8' height='0.8'/></fading></decoration>")));
-        writeFile(myContent, QStringLiteral("osm_config/osm_config.xml"),
+        writeFile(myContent, "osm_config/osm_config.xml",
                   "<osm><pins><pinClipart name='clipart_gone.svg'/><pinClipart name='clipart_red.svg'/>"
                   "<pinDecorationFrame name='fading_round.svg'/></pins></osm>");
         LMDirectoryConfig::instance()->setContentRoot(myContent.path());
@@ -144,7 +143,7 @@ private slots:
     void badFilesAreSkipped()
     {
         QFETCH(QString, warning);
-        LMTestSupport::writeFile(myLoose, QStringLiteral("red.svg"), SVG_RED);
+        LMTestSupport::writeFile(myLoose, "red.svg", SVG_RED);
         const QString aFile = LMTestSupport::writeFile(myLoose, QStringLiteral("%1.xml").arg(QTest::currentDataTag()),
                                                        fetch<QByteArray>("content"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
@@ -161,8 +160,7 @@ private slots:
         const qsizetype aCount = registry()->decorations().size();
         QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_red.svg");
         QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_blue.svg");
-        QVERIFY(registry()->parseXML(QFileInfo(myContent.filePath(QStringLiteral("decorations/cliparts/cliparts.xml"))),
-                                     false));
+        QVERIFY(registry()->parseXML(QFileInfo(myContent.filePath("decorations/cliparts/cliparts.xml")), false));
         QCOMPARE(registry()->decorations().size(), aCount);
     }
 
@@ -230,9 +228,9 @@ private slots:
 
     void failedSaveLeavesNothingBehind()
     {
-        const QString aSvg = LMTestSupport::writeFile(myLoose, QStringLiteral("vanishing/vanishing.svg"), SVG_RED);
+        const QString aSvg = LMTestSupport::writeFile(myLoose, "vanishing/vanishing.svg", SVG_RED);
         const QString aFile = LMTestSupport::writeFile(
-            myLoose, QStringLiteral("vanishing/vanishing.xml"),
+            myLoose, "vanishing/vanishing.xml",
             decorations(
                 "<decoration type='clipart'><clipart file='vanishing.svg' designElementId='401'/></decoration>"));
         QVERIFY(registry()->parseXML(QFileInfo(aFile), false));
@@ -253,7 +251,7 @@ private slots:
 
     void lookupsFromThreads()
     {
-        LMTestSupport::writeFile(myLoose, QStringLiteral("threads/red.svg"), SVG_RED);
+        LMTestSupport::writeFile(myLoose, "threads/red.svg", SVG_RED);
         QStringList aFiles;
         for (int anIndex = 0; anIndex < 20; ++anIndex) {
             aFiles.append(LMTestSupport::writeFile(

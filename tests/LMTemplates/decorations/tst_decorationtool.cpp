@@ -69,7 +69,7 @@ private:
     {
         QProcess aProcess;
         QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
-        anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir.filePath(QStringLiteral("user")));
+        anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir.filePath("user"));
         aProcess.setProcessEnvironment(anEnvironment);
         aProcess.start(QStringLiteral(LM_TOOL_PATH),
                        QStringList(theArguments) << QStringLiteral("--content") << QStringLiteral(LM_SAMPLE_CONTENT));

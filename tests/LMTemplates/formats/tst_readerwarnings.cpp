@@ -181,7 +181,7 @@ private slots:
                            : QStringLiteral("<template name='t%1'/>").arg(i);
         aText += aList ? QStringLiteral("</templates>") : QStringLiteral("</templates2>");
         const QTemporaryDir aDir;
-        const QString aPath = LMTestSupport::writeFile(aDir, QStringLiteral("many.xml"), aText.toUtf8());
+        const QString aPath = LMTestSupport::writeFile(aDir, "many.xml", aText.toUtf8());
         QTest::ignoreMessage(QtWarningMsg,
                              qPrintable(QString(fetch<QString>("warning")).replace(QStringLiteral("FILE"), aPath)));
         LMUnconfiguredTemplateList aTemplates
@@ -226,7 +226,7 @@ private slots:
                 aText += element;
             aText += tail;
             aFileSize = aText.size();
-            LMTestSupport::writeFile(aDir, QStringLiteral("large.xml"), aText);
+            LMTestSupport::writeFile(aDir, "large.xml", aText);
         }
         if (!resetPeakMemory() || statusBytes("VmHWM") == 0)
             QSKIP("the system does not tell the peak memory of a process");
@@ -234,7 +234,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(fetch<QString>("warning"))));
         if (templates == 0)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not open template file")));
-        LMUnconfiguredTemplateList aTemplates = loaded(aDir.filePath(QStringLiteral("large.xml")));
+        LMUnconfiguredTemplateList aTemplates = loaded(aDir.filePath("large.xml"));
         QCOMPARE(aTemplates.size(), templates);
         const qint64 aGrowth = statusBytes("VmHWM") - aBefore;
         aTemplates.deleteEntriesAndClear();

@@ -44,7 +44,7 @@ LMSVGMetaData read(const QString& theTemplateAttributes, const QString& theChild
 
 LMSVGMetaData fullFile()
 {
-    const QFileInfo aFile(LMTestSupport::dataPath(QStringLiteral("svg/metadata/4711/4711a.svg")));
+    const QFileInfo aFile(LMTestSupport::dataPath("svg/metadata/4711/4711a.svg"));
     return LMSVGMetaData(LMXMLLoader::loadDocument(aFile), aFile);
 }
 
@@ -117,8 +117,7 @@ private slots:
     {
         // Read when the key account singleton comes into being, which no test has caused yet.
         qputenv(LMKeyAccount::environmentVariable(), " 42 ");
-        QVERIFY(LMProductCatalogue::instance()->load(
-            LMTestSupport::dataPath(QStringLiteral("formats/catalogue_metadata.json"))));
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath("formats/catalogue_metadata.json")));
     }
     // Every warning a test expects is announced with ignoreMessage; any other fails the test.
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }

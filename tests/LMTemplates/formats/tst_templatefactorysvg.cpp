@@ -87,13 +87,13 @@ private slots:
     void legacyStrokeWidth()
     {
         init();
-        writeFile(*myRoot, QStringLiteral("legacy/legacyDesigns.xml"),
+        writeFile(*myRoot, "legacy/legacyDesigns.xml",
                   "<legacyDesigns><useLegacyBrokenSvgUnscaledTextStrokeWidth><id>4711</id><id>12</id>"
                   "</useLegacyBrokenSvgUnscaledTextStrokeWidth></legacyDesigns>");
         const QString aBody = QStringLiteral("<g lumo:layertype='2'><rect width='10' height='10'/></g>");
         writeFile(*myRoot, STR_DESIGN,
                   page(aBody, QStringLiteral("<lumo:designelementid>4711</lumo:designelementid>")));
-        writeFile(*myRoot, QStringLiteral("designs/other/other-a-01.svg"),
+        writeFile(*myRoot, "designs/other/other-a-01.svg",
                   page(aBody, QStringLiteral("<lumo:designelementid>4712</lumo:designelementid>")));
         const auto aLegacy = [this](const QString& thePath) {
             const Built aBuilt(*myRoot, thePath);
@@ -193,10 +193,10 @@ private slots:
     void zPositionsWithSmartLayout()
     {
         writeFile(*myRoot, STR_DESIGN, fixture(QStringLiteral("formats/svg/smart-page.svg")));
-        writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-01-wide.smartlayout"),
+        writeFile(*myRoot, "designs/meadow/meadow-a-01-wide.smartlayout",
                   fixture(QStringLiteral("formats/svg/smart-wide.smartlayout")));
         // Another design's smart layout in the same folder is not taken.
-        writeFile(*myRoot, QStringLiteral("designs/meadow/aaa-b-02.smartlayout"),
+        writeFile(*myRoot, "designs/meadow/aaa-b-02.smartlayout",
                   "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='1' height='1'/></smartlayout>");
         const Built aBuilt(*myRoot, STR_DESIGN);
         QCOMPARE(aBuilt.templates().size(), 1);
@@ -293,17 +293,17 @@ private slots:
 
     void referenceLayer()
     {
-        writeFile(*myRoot, QStringLiteral("designs/meadow/images/preview.png"), "png");
+        writeFile(*myRoot, "designs/meadow/images/preview.png", "png");
         writeFile(*myRoot, STR_DESIGN,
                   page("<g lumo:layertype='4'><image x='0' y='0' width='1000' height='500' lumo:content_ref='bg7' "
                        "lumo:priceclass='2' lumo:hiresref='hires.png' lumo:previewref='preview.png'/></g>",
                        "<lumo:imagepath>images</lumo:imagepath><lumo:reference>bg7</lumo:reference>"));
-        const QString aMissing = myRoot->filePath(QStringLiteral("designs/meadow/images/hires.png"));
+        const QString aMissing = myRoot->filePath("designs/meadow/images/hires.png");
         QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("no image found with name: ") + aMissing));
         const Built aBuilt(*myRoot, STR_DESIGN);
         QCOMPARE(aBuilt.templates().size(), 1);
         const LMTemplateFileInfo& anInfo = aBuilt.first().fileInfo();
-        QCOMPARE(anInfo.thumbnailFile(), myRoot->filePath(QStringLiteral("designs/meadow/images/preview.png")));
+        QCOMPARE(anInfo.thumbnailFile(), myRoot->filePath("designs/meadow/images/preview.png"));
         QCOMPARE(anInfo.priceClass().toString(), QStringLiteral("02"));
         QCOMPARE(anInfo.pdfFile(), QStringLiteral("design_02_images_bg7"));
     }
@@ -311,8 +311,7 @@ private slots:
     void embeddedCalendar()
     {
         // Only the German variant of the calendar exists.
-        writeFile(*myRoot, QStringLiteral("designs/meadow/cal_de.svg"),
-                  fixture(QStringLiteral("formats/svg/cal_de.svg")));
+        writeFile(*myRoot, "designs/meadow/cal_de.svg", fixture(QStringLiteral("formats/svg/cal_de.svg")));
         writeFile(*myRoot, STR_DESIGN, fixture(QStringLiteral("formats/svg/calendar-page.svg")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("missing\\.svg")));
         const Built aBuilt(*myRoot, STR_DESIGN);
@@ -346,7 +345,7 @@ private slots:
                   page(STR_PHOTOS,
                        "<lumo:pages><lumo:page xlink:href='meadow-a-02.svg'/><lumo:page "
                        "xlink:href='meadow-a-01.svg'/></lumo:pages><lumo:thumbnail xlink:href='thumb.png'/>"));
-        writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"), page(STR_PHOTOS + STR_PHOTOS));
+        writeFile(*myRoot, "designs/meadow/meadow-a-02.svg", page(STR_PHOTOS + STR_PHOTOS));
         const Built aBuilt(*myRoot, STR_DESIGN);
         QCOMPARE(aBuilt.templates().size(), 2);
         const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(aBuilt.templates().at(0));
@@ -380,7 +379,7 @@ private slots:
                                                     + QStringLiteral(" PARENT:")));
             return LMCrashReportSender::instance()->sentTexts().size();
         };
-        qsizetype aReports = expectBrokenPage(myRoot->filePath(QStringLiteral("designs/meadow/gone.svg")), true);
+        qsizetype aReports = expectBrokenPage(myRoot->filePath("designs/meadow/gone.svg"), true);
         {
             const Built aBuilt(*myRoot, STR_DESIGN);
             // Only the root page is read.
@@ -388,7 +387,7 @@ private slots:
             QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
         }
         // A page file that exists but cannot be parsed: warning and error report.
-        const QFileInfo aBroken(writeFile(*myRoot, QStringLiteral("designs/meadow/broken-b-01.svg"), "<svg><g>"));
+        const QFileInfo aBroken(writeFile(*myRoot, "designs/meadow/broken-b-01.svg", "<svg><g>"));
         aReports = expectBrokenPage(aBroken.filePath(), false);
         QVERIFY(LMTemplateFactorySVG(QDomDocument(), QFileInfo()).fetchDocument(aBroken).isNull());
         QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
@@ -407,13 +406,13 @@ private slots:
     void hostileReferences()
     {
         QTemporaryDir anOutside;
-        writeFile(anOutside, QStringLiteral("wide.smartlayout"),
+        writeFile(anOutside, "wide.smartlayout",
                   "<smartlayout xmlns:lumo='urn:lumo'><lumo:layoutArea width='5' height='5'/></smartlayout>");
-        writeFile(anOutside, QStringLiteral("cal.svg"), "<svg width='10' height='10'/>");
+        writeFile(anOutside, "cal.svg", "<svg width='10' height='10'/>");
         QDir(myRoot->path()).mkpath(QStringLiteral("designs/meadow"));
         // A smart layout beside the page that is a link out of the content tree.
-        QVERIFY(QFile::link(anOutside.filePath(QStringLiteral("wide.smartlayout")),
-                            myRoot->filePath(QStringLiteral("designs/meadow/meadow-a-01-x.smartlayout"))));
+        QVERIFY(QFile::link(anOutside.filePath("wide.smartlayout"),
+                            myRoot->filePath("designs/meadow/meadow-a-01-x.smartlayout")));
         // A calendar named by an absolute path outside, and a page declaring a gigantic size.
         writeFile(
             *myRoot, STR_DESIGN,
@@ -421,7 +420,7 @@ private slots:
                            "xmlns:lumo='urn:lumo' width='1000000000' height='500000000'><metadata><lumo:template/>"
                            "</metadata><g lumo:layertype='2'><rect width='10' height='10'/>"
                            "<image lumo:cal_embed='true' xlink:href='%1'/></g></svg>")
-                .arg(anOutside.filePath(QStringLiteral("cal.svg")))
+                .arg(anOutside.filePath("cal.svg"))
                 .toUtf8());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cal\\.svg.*outside the content tree")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("smartlayout.*outside the content tree")));
@@ -474,7 +473,7 @@ private slots:
                   page(STR_PHOTOS + "<g lumo:layertype='2'><lumo:textarea width='10' height='10'>A</lumo:textarea></g>",
                        "<lumo:pages><lumo:page xlink:href='meadow-a-01.svg'/>"
                        "<lumo:page xlink:href='meadow-a-02.svg'/></lumo:pages>"));
-        writeFile(*myRoot, QStringLiteral("designs/meadow/meadow-a-02.svg"), page(STR_PHOTOS));
+        writeFile(*myRoot, "designs/meadow/meadow-a-02.svg", page(STR_PHOTOS));
         constexpr int THREADS = 4;
         std::array<qsizetype, THREADS> aCounts {};
         std::array<qsizetype, THREADS> anAreas {};

@@ -84,7 +84,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(myDir.isValid());
-        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("catalogue.json"), R"({"articles": [
+        const QString aPath = LMTestSupport::writeFile(myDir, "catalogue.json", R"({"articles": [
             {"id": 11, "orderName": "BOOK_A", "class": "photobook", "sizeClass": "small", "compatibleProducts": [12, 99]},
             {"id": 12, "orderName": "BOOK_B", "class": "photobook", "sizeClass": "large", "compatibleProducts": [13]},
             {"id": 13, "orderName": "BOOK_C", "class": "photobook", "sizeClass": "xlarge"},
@@ -118,7 +118,7 @@ private slots:
     {
         QFETCH(QString, name);
         const QDomDocument aDocument
-            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/templates_v1.xml"))));
+            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath("formats/templates_v1.xml")));
         LMUnconfiguredTemplateList aList;
         for (QDomElement anElement = aDocument.documentElement().firstChildElement(QStringLiteral("template"));
              !anElement.isNull(); anElement = anElement.nextSiblingElement(QStringLiteral("template")))
@@ -140,7 +140,7 @@ private slots:
         QVERIFY(LMTemplateFactoryXML::createTemplate(QDomElement(), QString(), LMDesignElementMetaData()).isNull());
         // The description stays with the element; the user-layout word is the untranslated one here.
         const QDomDocument aDocument
-            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath(QStringLiteral("formats/templates_v1.xml"))));
+            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath("formats/templates_v1.xml")));
         const QDomElement aFirst = aDocument.documentElement().firstChildElement();
         QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst), QStringLiteral("Sand und Wasser"));
         QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst.nextSiblingElement()), QString());

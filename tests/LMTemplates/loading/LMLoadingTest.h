@@ -25,11 +25,10 @@ inline QByteArray fixture(const QString& theName)
 inline bool useContentTree(const QTemporaryDir& theDir, const QString& theCatalogue)
 {
     const QByteArray aCatalogue = fixture(theCatalogue);
-    LMTestSupport::writeFile(theDir, QStringLiteral("content/products/catalogue.json"), aCatalogue);
-    LMDirectoryConfig::instance()->setContentRoot(theDir.filePath(QStringLiteral("content")));
-    LMDirectoryConfig::instance()->setUserDataDir(theDir.filePath(QStringLiteral("user")));
-    return !aCatalogue.isEmpty() && QDir().mkpath(theDir.filePath(QStringLiteral("user")))
-        && LMProductCatalogue::instance()->reload();
+    LMTestSupport::writeFile(theDir, "content/products/catalogue.json", aCatalogue);
+    LMDirectoryConfig::instance()->setContentRoot(theDir.filePath("content"));
+    LMDirectoryConfig::instance()->setUserDataDir(theDir.filePath("user"));
+    return !aCatalogue.isEmpty() && QDir().mkpath(theDir.filePath("user")) && LMProductCatalogue::instance()->reload();
 }
 
 // Sets the file's modification time theSeconds before the test began: files made as old as each

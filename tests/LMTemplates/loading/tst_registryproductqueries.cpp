@@ -125,8 +125,8 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, QStringLiteral("productqueries_catalogue.json")));
-        QVERIFY(article(QStringLiteral("WALL_50")).isValid());
+        QVERIFY(useContentTree(*myDir, "productqueries_catalogue.json"));
+        QVERIFY(article("WALL_50").isValid());
 
         registry()->clear();
         LMUnconfiguredTemplateList aTemplates;

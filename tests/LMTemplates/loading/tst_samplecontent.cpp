@@ -98,7 +98,7 @@ private slots:
 
     void initTestCase()
     {
-        QVERIFY(QFileInfo(samplePath(QStringLiteral("products/catalogue.json"))).isFile());
+        QVERIFY(QFileInfo(samplePath("products/catalogue.json")).isFile());
         QVERIFY(myUserDataDir.isValid());
         LMDirectoryConfig::instance()->setContentRoot(LMDirectoryConfig::sampleContentRoot());
         LMDirectoryConfig::instance()->setUserDataDir(myUserDataDir.path());
@@ -123,12 +123,12 @@ private slots:
         // broken files are either such files or the portrait book's own.
         const QStringList aWarnings {
             QStringLiteral("unknown svgImageType 7"),
-            malformedXmlWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
-            couldNotOpenWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
-            malformedJsonWarning(QStringLiteral("templates/categories/album_stickers.json")),
-            malformedXmlWarning(QStringLiteral("designs/broken/broken-1.svg")),
-            couldNotOpenWarning(QStringLiteral("designs/broken/broken-1.svg")),
-            QStringLiteral("no <metadata> element found ") + samplePath(QStringLiteral("designs/plain/plain-1.svg")),
+            malformedXmlWarning("templates/categories/album_broken_markup.xml"),
+            couldNotOpenWarning("templates/categories/album_broken_markup.xml"),
+            malformedJsonWarning("templates/categories/album_stickers.json"),
+            malformedXmlWarning("designs/broken/broken-1.svg"),
+            couldNotOpenWarning("designs/broken/broken-1.svg"),
+            QStringLiteral("no <metadata> element found ") + samplePath("designs/plain/plain-1.svg"),
         };
         row("portrait book first: its files, unassigned files, every broken file", BOOK_PORTRAIT, aWarnings,
             QList<int> { 5100, 5150, 5160, 5170, 6101, 4101, 4104 },

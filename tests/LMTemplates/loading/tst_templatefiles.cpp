@@ -97,7 +97,7 @@ private slots:
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-files-XXXXXX"));
         QVERIFY(myDir->isValid());
         QCOMPARE(LMTemplateSourceFile::shortNameOf(myDir->path()), myDir->path());
-        QVERIFY(useContentTree(*myDir, QStringLiteral("whitelist_catalogue.json")));
+        QVERIFY(useContentTree(*myDir, "whitelist_catalogue.json"));
         LMTemplateSourceFile::refreshPreInstalledDirectory();
     }
 
@@ -125,14 +125,14 @@ private slots:
 
         const LMDirectoryConfig* aConfig = LMDirectoryConfig::instance();
         QCOMPARE(aConfig->directoryName(fetch<int>("kind")), fetch<QString>("name"));
-        QCOMPARE(aConfig->preinstalledDirectory(), path(QStringLiteral("content")));
-        QCOMPARE(aConfig->downloadsDirectory(), path(QStringLiteral("user/downloads")));
-        QCOMPARE(aConfig->blackListFile(), path(QStringLiteral("content/black_list.conf")));
-        QCOMPARE(aConfig->categoriesDir().absolutePath(), path(QStringLiteral("content/templates/categories")));
-        QVERIFY(aConfig->isInsideContentTree(path(QStringLiteral("content/designs/a/page1.svg"))));
-        QVERIFY(aConfig->isInsideContentTree(path(QStringLiteral("user/downloads/designs/a/page1.svg"))));
-        QVERIFY(!aConfig->isInsideContentTree(path(QStringLiteral("user/downloads2/a.svg"))));
-        QVERIFY(!aConfig->isInsideContentTree(path(QStringLiteral("user/white_list.conf"))));
+        QCOMPARE(aConfig->preinstalledDirectory(), path("content"));
+        QCOMPARE(aConfig->downloadsDirectory(), path("user/downloads"));
+        QCOMPARE(aConfig->blackListFile(), path("content/black_list.conf"));
+        QCOMPARE(aConfig->categoriesDir().absolutePath(), path("content/templates/categories"));
+        QVERIFY(aConfig->isInsideContentTree(path("content/designs/a/page1.svg")));
+        QVERIFY(aConfig->isInsideContentTree(path("user/downloads/designs/a/page1.svg")));
+        QVERIFY(!aConfig->isInsideContentTree(path("user/downloads2/a.svg")));
+        QVERIFY(!aConfig->isInsideContentTree(path("user/white_list.conf")));
     }
 
     void templateDirectories_data()
@@ -187,17 +187,17 @@ private slots:
                      "tree/sub/deep/e.svg", "tree/sub/deep/deeper.txt", QStringLiteral("tree/ü/ö.xml"), "outside/x.xml",
                      "outside/y.svg", "outside/z.txt" });
         // A link to a folder outside is never entered; a link back up would loop.
-        QVERIFY(QFile::link(path(QStringLiteral("outside")), path(QStringLiteral("tree/linked"))));
-        QVERIFY(QFile::link(path(QStringLiteral("tree")), path(QStringLiteral("tree/sub/loop"))));
+        QVERIFY(QFile::link(path("outside"), path("tree/linked")));
+        QVERIFY(QFile::link(path("tree"), path("tree/sub/loop")));
 
-        const QDir aTree(path(QStringLiteral("tree")));
+        const QDir aTree(path("tree"));
         QStringList anExpected;
         for (const QString& aRelative : std::as_const(expected))
             anExpected.append(aTree.absoluteFilePath(aRelative));
         QCOMPARE(LMPlatformIndependent::getFilesInDirectory(aTree, filter, recursive, withDirectories, maxDepth),
                  anExpected);
-        QVERIFY(LMPlatformIndependent::getFilesInDirectory(QDir(path(QStringLiteral("missing"))), filter, recursive,
-                                                           withDirectories, maxDepth)
+        QVERIFY(LMPlatformIndependent::getFilesInDirectory(QDir(path("missing")), filter, recursive, withDirectories,
+                                                           maxDepth)
                     .isEmpty());
     }
 
@@ -209,8 +209,7 @@ private slots:
                      "content/designs/calendars/2024-cal-a/cover.svg", "content/other/c.xml",
                      "user/downloads/designs/summer/page1.svg", "user/downloads/templates/d.xml",
                      "elsewhere/designs/far/page1.svg" });
-        QVERIFY(
-            QFile::link(path(QStringLiteral("elsewhere/designs/far")), path(QStringLiteral("content/designs/far"))));
+        QVERIFY(QFile::link(path("elsewhere/designs/far"), path("content/designs/far")));
 
         const LMTemplateSourceFileList aFiles = manager()->allFiles();
         QCOMPARE(sorted(relative(aFiles)),
@@ -219,8 +218,8 @@ private slots:
                        "user/downloads/designs/summer/page1.svg user/downloads/templates/d.xml"));
         QCOMPARE(aFiles.asSet().size(), aFiles.size());
         QCOMPARE(
-            sorted(relative(LMTemplateFileManager::fileList(QDir(path(QStringLiteral("content/designs"))),
-                                                            QStringLiteral("*.svg"), false))),
+            sorted(relative(
+                LMTemplateFileManager::fileList(QDir(path("content/designs")), QStringLiteral("*.svg"), false))),
             words(
                 "content/designs/calendars/2024-cal-a/2024-cal-a_01.svg content/designs/calendars/2024-cal-a/cover.svg "
                 "content/designs/summer/page1.svg content/designs/summer/page2.svg"));
@@ -252,7 +251,7 @@ private slots:
         QFETCH(QString, warning);
 
         if (!text.isNull())
-            LMTestSupport::writeFile(*myDir, QStringLiteral("content/black_list.conf"), text);
+            LMTestSupport::writeFile(*myDir, "content/black_list.conf", text);
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         manager()->parseBlacklist();
@@ -355,10 +354,10 @@ private slots:
                                    "page1.svg", "assigned files: 0 unassigned files: 0", "to load" })
             QTest::ignoreMessage(QtDebugMsg, aLine);
         // The assigned collection keeps its place before the unassigned one.
-        QCOMPARE(relative(manager()->filesToLoad(article(QStringLiteral("BOOK_A4_HC")))),
+        QCOMPARE(relative(manager()->filesToLoad(article("BOOK_A4_HC"))),
                  words("content/templates/categories/books-a.xml content/templates/categories/general.xml "
                        "content/designs/summer/page1.svg"));
-        QVERIFY(manager()->filesToLoad(article(QStringLiteral("BOOK_A4_HC"))).isEmpty());
+        QVERIFY(manager()->filesToLoad(article("BOOK_A4_HC")).isEmpty());
     }
 
     void assignedFiles_data()
@@ -393,12 +392,10 @@ private slots:
                  words("content/designs/x/page1.svg content/templates/a.xml"));
 
         manager()->markFilesLoaded(LMTemplateSourceFileList(QStringList {
-            path(QStringLiteral("content/templates/a.xml")), path(QStringLiteral("content/templates/b.xml")),
-            path(QStringLiteral("content/templates/unknown.xml")) }));
+            path("content/templates/a.xml"), path("content/templates/b.xml"), path("content/templates/unknown.xml") }));
         QCOMPARE(relative(manager()->unloadedFiles()), words("content/designs/x/page1.svg"));
         QCOMPARE(relative(manager()->unassignedFiles()), words("content/designs/x/page1.svg"));
-        QCOMPARE(relative(manager()->filesToLoad(article(QStringLiteral("BOOK_A4_HC")))),
-                 words("content/designs/x/page1.svg"));
+        QCOMPARE(relative(manager()->filesToLoad(article("BOOK_A4_HC"))), words("content/designs/x/page1.svg"));
         QVERIFY(manager()->unloadedFiles().isEmpty());
     }
 
@@ -440,7 +437,7 @@ private slots:
     {
         writeFiles({ "content/templates/a.xml", "content/designs/x/page1.svg" });
         manager()->reInit();
-        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
+        const LMArticle aBook = article("BOOK_A4_HC");
         QCOMPARE(manager()->filesToLoad(aBook).size(), 2);
 
         writeFiles({ "content/templates/new.xml", "user/downloads/designs/y/page1.svg" });
@@ -452,8 +449,8 @@ private slots:
 
         // A content root elsewhere: the preinstalled folder is looked up anew.
         writeFiles({ "content-moved/designs/x/page1.svg", "user/downloads/designs/x/page1.svg" });
-        QVERIFY(makeOlder(path(QStringLiteral("content-moved/designs/x/page1.svg")), 3600));
-        LMDirectoryConfig::instance()->setContentRoot(path(QStringLiteral("content-moved")));
+        QVERIFY(makeOlder(path("content-moved/designs/x/page1.svg"), 3600));
+        LMDirectoryConfig::instance()->setContentRoot(path("content-moved"));
         manager()->reInit();
         QCOMPARE(relative(manager()->filesToLoad(aBook)),
                  words("user/downloads/designs/x/page1.svg user/downloads/designs/y/page1.svg"));
@@ -494,7 +491,7 @@ private slots:
                 QStringLiteral("content/templates/gen/%1-%2.xml").arg(aWords.at(anIndex % aWords.size())).arg(anIndex));
         writeFiles(aFiles);
         if (!patterns.isEmpty())
-            LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"),
+            LMTestSupport::writeFile(*myDir, "content/white_list.conf",
                                      whiteListText({ BOOK + patterns.join(QLatin1Char('\t')) }));
         if (fetch<bool>("fromWorkerThread"))
             std::thread([this] { manager()->reInit(); }).join();
@@ -678,7 +675,7 @@ private slots:
         QVERIFY(!LMTemplateSourceFile(relativeToTemp).isPreInstalled());
 
         // A moved content root counts once it is looked up again.
-        LMDirectoryConfig::instance()->setContentRoot(myDir->filePath(QStringLiteral("content2")));
+        LMDirectoryConfig::instance()->setContentRoot(myDir->filePath("content2"));
         QCOMPARE(aFile.isPreInstalled(), preInstalled);
         LMTemplateSourceFile::refreshPreInstalledDirectory();
         QCOMPARE(aFile.isPreInstalled(), relativeToTemp.startsWith(QLatin1String("content2/")));
@@ -1041,7 +1038,7 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fetch<QString>("warning")));
         QVERIFY(!aList.load(QFileInfo(contentFile())));
         QVERIFY(aList.isEmpty());
-        QVERIFY(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"))).isEmpty());
+        QVERIFY(aList.findFiles(LMArticle::fromOrderTxtName("CAL_A3")).isEmpty());
     }
 
     void manyGroups_data()
@@ -1090,7 +1087,7 @@ private slots:
     }
 
 private:
-    QString root() const { return myDir->filePath(QStringLiteral("content")); }
+    QString root() const { return myDir->filePath("content"); }
     // "P:<path>" lies in the content root (preinstalled), "D:<path>" in the downloads folder,
     // "O:<path>" in another folder of the user's.
 
@@ -1118,11 +1115,11 @@ private:
         return anEntries;
     }
 
-    QString contentFile() const { return myDir->filePath(QStringLiteral("content/white_list.conf")); }
-    QString userFile() const { return myDir->filePath(QStringLiteral("user/white_list.conf")); }
+    QString contentFile() const { return myDir->filePath("content/white_list.conf"); }
+    QString userFile() const { return myDir->filePath("user/white_list.conf"); }
     void writeContentFile(const QByteArray& theText)
     {
-        LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"), theText);
+        LMTestSupport::writeFile(*myDir, "content/white_list.conf", theText);
     }
 
     QString path(const QString& theRelative) const { return myDir->filePath(theRelative); }
@@ -1137,9 +1134,9 @@ private:
     void reInit(const QStringList& theWhiteList, const QStringList& theBlackList = {})
     {
         if (!theWhiteList.isEmpty())
-            LMTestSupport::writeFile(*myDir, QStringLiteral("content/white_list.conf"), whiteListText(theWhiteList));
+            LMTestSupport::writeFile(*myDir, "content/white_list.conf", whiteListText(theWhiteList));
         if (!theBlackList.isEmpty())
-            LMTestSupport::writeFile(*myDir, QStringLiteral("content/black_list.conf"), blackListText(theBlackList));
+            LMTestSupport::writeFile(*myDir, "content/black_list.conf", blackListText(theBlackList));
         manager()->reInit();
     }
 

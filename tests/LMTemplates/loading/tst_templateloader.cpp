@@ -96,7 +96,7 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-loader-XXXXXX"));
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, QStringLiteral("content_catalogue.json")));
+        QVERIFY(useContentTree(*myDir, "content_catalogue.json"));
         registry()->clear();
     }
 
@@ -128,9 +128,8 @@ private slots:
 
     void queue_data()
     {
-        QTest::addColumn<int>("count");
         // "f" dequeues forward, "r" reverse; the indexes of the templates returned.
-        columns<QString, QList<int>>("steps", "indexes");
+        columns<int, QString, QList<int>>("count", "steps", "indexes");
         row("reverse first gives the last", 3, "r", QList<int> { 2 });
         row("forward wraps", 3, "fff", QList<int> { 1, 2, 0 });
         row("reverse wraps twice", 3, "rrrrr", QList<int> { 2, 1, 0, 2, 1 });
@@ -194,10 +193,10 @@ private slots:
 
     void namedFiles()
     {
-        write(QStringLiteral("templates/categories/a.xml"), layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
-        write(QStringLiteral("templates/categories/C.XML"), layouts({ QStringLiteral("C1") }));
-        write(QStringLiteral("templates/a.png"), "png");
-        write(QStringLiteral("designs/meadow/meadow-2.svg"), "<svg/>");
+        write("templates/categories/a.xml", layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
+        write("templates/categories/C.XML", layouts({ QStringLiteral("C1") }));
+        write("templates/a.png", "png");
+        write("designs/meadow/meadow-2.svg", "<svg/>");
         QStringList aPaths;
         for (const QString& aFile : fetch<QStringList>("files"))
             aPaths.append(myDir->filePath(QStringLiteral("content/") + aFile));
@@ -223,10 +222,10 @@ private slots:
     {
         QFETCH(int, count);
         const QString aFile = write(
-            QStringLiteral("templates/categories/bg.xml"),
+            "templates/categories/bg.xml",
             backgrounds(fetch<QString>("category"), { QStringLiteral("bg_0012.jpg") }, fetch<bool>("multiColor")));
         if (fetch<bool>("thumbnailExists"))
-            write(QStringLiteral("templates/categories/bg_0012.jpg"), "jpg");
+            write("templates/categories/bg_0012.jpg", "jpg");
 
         LMTemplateLoader aLoader(registry());
         QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
@@ -249,7 +248,7 @@ private slots:
     void exclusiveSourceFile()
     {
         QFETCH(QStringList, layouts);
-        const QString aFile = write(QStringLiteral("templates/categories/x.xml"), ::layouts(layouts));
+        const QString aFile = write("templates/categories/x.xml", ::layouts(layouts));
         LMTemplateLoader aLoader(registry());
         QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
         const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
@@ -280,9 +279,9 @@ private slots:
 
     void unreadableFile()
     {
-        const QString aBroken = write(QStringLiteral("templates/broken.xml"), "<templates2><template");
-        const QString anUnknown = write(QStringLiteral("templates/unknown.xml"), "<whitelist/>");
-        const QString aGood = write(QStringLiteral("templates/good.xml"), layouts({ QStringLiteral("Gut") }));
+        const QString aBroken = write("templates/broken.xml", "<templates2><template");
+        const QString anUnknown = write("templates/unknown.xml", "<whitelist/>");
+        const QString aGood = write("templates/good.xml", layouts({ QStringLiteral("Gut") }));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^malformed XML file")));
         QTest::ignoreMessage(QtWarningMsg,
                              qPrintable(QStringLiteral("could not open template file \"%1\"").arg(aBroken)));
@@ -295,12 +294,11 @@ private slots:
 
     void articleLoadSkipsRefinementFolders()
     {
-        write(QStringLiteral("templates/categories/plain.xml"), layouts({ QStringLiteral("Schlicht") }));
-        const QString aRefined
-            = write(QStringLiteral("templates/categories/gold/gold.xml"), layouts({ QStringLiteral("Golden") }));
-        write(QStringLiteral("templates/categories/gold/refinement"), "");
+        write("templates/categories/plain.xml", layouts({ QStringLiteral("Schlicht") }));
+        const QString aRefined = write("templates/categories/gold/gold.xml", layouts({ QStringLiteral("Golden") }));
+        write("templates/categories/gold/refinement", "");
         // Templates no product takes never reach the registry.
-        write(QStringLiteral("templates/categories/nobody.xml"), layouts({ QStringLiteral("Niemand") }, QString()));
+        write("templates/categories/nobody.xml", layouts({ QStringLiteral("Niemand") }, QString()));
         LMTemplateFileManager::instance()->reInit();
 
         LMTemplateLoader aLoader(registry());
@@ -348,8 +346,8 @@ private slots:
 
     void loadedIdsAndKeys()
     {
-        const QString aFirst = write(QStringLiteral("templates/ids1.xml"), layouts(words("Erster:41")));
-        const QString aSecond = write(QStringLiteral("templates/ids2.xml"), layouts(words("Ohne Mit:43 Auch:44")));
+        const QString aFirst = write("templates/ids1.xml", layouts(words("Erster:41")));
+        const QString aSecond = write("templates/ids2.xml", layouts(words("Ohne Mit:43 Auch:44")));
         LMTemplateLoader aLoader(registry());
         QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID());
         QVERIFY(aLoader.loadTemplates(QStringList { aFirst, aSecond }));
@@ -393,7 +391,7 @@ private slots:
     {
         writeContentTree();
         const LMArticle aBook = book();
-        const LMArticle aCalendar = LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"));
+        const LMArticle aCalendar = LMArticle::fromOrderTxtName("CAL_A3");
         QVERIFY(aBook.isValid() && aCalendar.isValid());
 
         registry()->loadTemplates(aBook);
@@ -429,16 +427,14 @@ private slots:
     void changedFiles()
     {
         writeContentTree();
-        registry()->loadTemplates(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC")));
+        registry()->loadTemplates(LMArticle::fromOrderTxtName("BOOK_A4_HC"));
         const qsizetype aBefore = registry()->countTemplates();
         QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
 
         // A design arrives while the editor runs, next to a picture and a page that is no master file.
-        const QString aNew
-            = write(QStringLiteral("designs/lake/lake-1.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 777));
-        const QString aPage
-            = write(QStringLiteral("designs/lake/lake-2.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 778));
-        const QString aPicture = write(QStringLiteral("designs/lake/lake.png"), "png");
+        const QString aNew = write("designs/lake/lake-1.svg", svgPage(QStringLiteral("BOOK_A4_HC"), 777));
+        const QString aPage = write("designs/lake/lake-2.svg", svgPage(QStringLiteral("BOOK_A4_HC"), 778));
+        const QString aPicture = write("designs/lake/lake.png", "png");
         registry()->readChangedFiles({ aPicture, aNew, aPage });
 
         QCOMPARE(registry()->countTemplates(), aBefore + 1);
@@ -459,19 +455,18 @@ private:
     void writeContentTree()
     {
         // Calendar layouts belong to the calendar, everything else to every product; retired files to none.
-        write(QStringLiteral("white_list.conf"), fixture(QStringLiteral("content_white_list.conf")));
-        write(QStringLiteral("black_list.conf"), fixture(QStringLiteral("content_black_list.conf")));
-        write(QStringLiteral("templates/categories/book_layouts.xml"),
+        write("white_list.conf", fixture(QStringLiteral("content_white_list.conf")));
+        write("black_list.conf", fixture(QStringLiteral("content_black_list.conf")));
+        write("templates/categories/book_layouts.xml",
               pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Alt") }));
-        write(QStringLiteral("templates/categories/calendar_layouts.xml"),
+        write("templates/categories/calendar_layouts.xml",
               pageLayouts(QStringLiteral("CAL_A3"), { QStringLiteral("Monat") }));
-        write(QStringLiteral("templates/categories/retired/old.xml"),
+        write("templates/categories/retired/old.xml",
               pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Ausgemustert") }));
-        write(QStringLiteral("designs/meadow/meadow-1.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 501));
+        write("designs/meadow/meadow-1.svg", svgPage(QStringLiteral("BOOK_A4_HC"), 501));
         // A downloaded copy of the book layouts, newer than the preinstalled one: it wins.
-        const QString aDownloaded
-            = writeFile(*myDir, QStringLiteral("user/downloads/templates/categories/book_layouts.xml"),
-                        pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Neu") }));
+        const QString aDownloaded = writeFile(*myDir, "user/downloads/templates/categories/book_layouts.xml",
+                                              pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Neu") }));
         QVERIFY(makeOlder(aDownloaded, -24 * 3600));
         LMTemplateFileManager::instance()->reInit();
     }
@@ -480,7 +475,7 @@ private:
         return writeFile(*myDir, QStringLiteral("content/") + theRelative, theContent);
     }
     static LMTemplateRegistry* registry() { return LMTemplateRegistry::instance(); }
-    static LMArticle book() { return LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC")); }
+    static LMArticle book() { return LMArticle::fromOrderTxtName("BOOK_A4_HC"); }
 
     std::unique_ptr<QTemporaryDir> myDir;
 };

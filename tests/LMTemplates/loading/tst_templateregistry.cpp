@@ -146,9 +146,9 @@ private slots:
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("passepartout code change 2 skipped")));
-        QVERIFY(useContentTree(*myDir, QStringLiteral("registry_catalogue.json")));
+        QVERIFY(useContentTree(*myDir, "registry_catalogue.json"));
         QCOMPARE(LMProductCatalogue::instance()->passepartoutCodeChanges().size(), 2);
-        writeFile(*myDir, QStringLiteral("content/templates/categories/book.xml"), layouts({ "Buch:61" }));
+        writeFile(*myDir, "content/templates/categories/book.xml", layouts({ "Buch:61" }));
     }
 
     void init() { registry()->clear(); }
@@ -226,7 +226,7 @@ private slots:
         QVERIFY(registry()->insertTemplates({}, true, false));
 
         // Removing takes the template out of every index.
-        const LMUnconfiguredTemplate aB = registry()->findTemplateByName(QStringLiteral("b"));
+        const LMUnconfiguredTemplate aB = registry()->findTemplateByName("b");
         registry()->removeFromCentralList(aB);
         QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), words("a"));
         QVERIFY(registry()->allTemplatesForJigType(LMJigTypeEnum::Background).isEmpty());
@@ -289,28 +289,27 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral("could not find Template")));
 
         // Normalised before searching and caching.
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("Weiss,normal,")).name(), QStringLiteral("201"));
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,design,BOOK_A4_HC")).name(), QStringLiteral("b"));
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,albfreetheme,BOOK_A4_HC")).name(),
-                 QStringLiteral("b"));
+        QCOMPARE(registry()->findTemplateByName("Weiss,normal,").name(), QStringLiteral("201"));
+        QCOMPARE(registry()->findTemplateByName("b,design,BOOK_A4_HC").name(), QStringLiteral("b"));
+        QCOMPARE(registry()->findTemplateByName("b,albfreetheme,BOOK_A4_HC").name(), QStringLiteral("b"));
 
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("zzz,normal,x")));
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
+        QVERIFY(registry()->findTemplateByName("zzz,design,x").isNull());
         // The same miss again, under both spellings: answered from the cache without a warning.
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,normal,x")).isNull());
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
+        QVERIFY(registry()->findTemplateByName("zzz,normal,x").isNull());
+        QVERIFY(registry()->findTemplateByName("zzz,design,x").isNull());
 
         // An insertion empties the cache: the new template is found.
         registry()->insertTemplates(makeAll({ "zzz art=BOOK_A4_HC" }), true, false);
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull() == false);
+        QVERIFY(registry()->findTemplateByName("zzz,design,x").isNull() == false);
 
         // A miss after another insertion warns again, once.
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
+        QVERIFY(registry()->findTemplateByName("nope").isNull());
+        QVERIFY(registry()->findTemplateByName("nope").isNull());
         registry()->insertTemplate(make("other"), true);
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
+        QVERIFY(registry()->findTemplateByName("nope").isNull());
     }
 
     void smartGeneratedLayoutsComeFirst()
@@ -318,9 +317,9 @@ private slots:
         registry()->insertTemplate(make("g"), true);
         const LMUnconfiguredTemplate aGenerated = make("g");
         registry()->setSmartGeneratedLayouts({ aGenerated });
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("g,normal")), aGenerated);
+        QCOMPARE(registry()->findTemplateByName("g,normal"), aGenerated);
         // Only under its unique name, exactly.
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("g")) != aGenerated);
+        QVERIFY(registry()->findTemplateByName("g") != aGenerated);
         QVERIFY(!registry()->allTemplates().contains(aGenerated));
     }
 
@@ -374,8 +373,7 @@ private slots:
     {
         registry()->insertTemplate(make("seam"), true);
         QVERIFY(LMTemplateLookup::installed());
-        QCOMPARE(LMTemplateLookup::installed()->findTemplateByName(QStringLiteral("seam")).name(),
-                 QStringLiteral("seam"));
+        QCOMPARE(LMTemplateLookup::installed()->findTemplateByName("seam").name(), QStringLiteral("seam"));
 
         // Smart layouts handed through the readers' seam are kept and found by categorisation.
         QVERIFY(LMSmartLayoutRegistration::installed());
@@ -398,7 +396,7 @@ private slots:
             aValues.append(aType.value());
         QCOMPARE(aValues, (QList<int> { 1, 4, 8, 128, 1024 }));
 
-        const LMUnconfiguredTemplate aA = registry()->findTemplateByName(QStringLiteral("a"));
+        const LMUnconfiguredTemplate aA = registry()->findTemplateByName("a");
         QCOMPARE(registry()->find(aA->createKey()), aA.templatePointer());
         QVERIFY(
             !registry()->find(LMJigKey(QStringLiteral("x"), QString(), LMJigTypeEnum::Layout, LMDesignElementID(7))));
@@ -418,9 +416,8 @@ private slots:
 
     void changedFilesAndConsumption()
     {
-        const QString aFirst = writeFile(*myDir, QStringLiteral("content/templates/upd1.xml"), layouts({ "Eins:41" }));
-        const QString aSecond
-            = writeFile(*myDir, QStringLiteral("content/templates/upd2.xml"), layouts({ "Zwei:42", "Drei:43" }));
+        const QString aFirst = writeFile(*myDir, "content/templates/upd1.xml", layouts({ "Eins:41" }));
+        const QString aSecond = writeFile(*myDir, "content/templates/upd2.xml", layouts({ "Zwei:42", "Drei:43" }));
         registry()->readChangedFiles({ aFirst, aSecond });
         QCOMPARE(registry()->countTemplates(), 3);
         QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(42));
@@ -444,8 +441,7 @@ private slots:
         registry()->readChangedFiles({ aFirst });
         QCOMPARE(registry()->countTemplates(), 3);
         // Files that load nothing change nothing.
-        registry()->readChangedFiles(
-            { myDir->filePath(QStringLiteral("content/missing.xml")), QStringLiteral("a.png") });
+        registry()->readChangedFiles({ myDir->filePath("content/missing.xml"), QStringLiteral("a.png") });
         QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(41));
         QCOMPARE(templateNames(registry()->consumeLastAddedTemplates(aType)), words("Eins"));
         QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
@@ -482,8 +478,8 @@ private slots:
 
     void productQueries()
     {
-        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
-        const LMArticle aFrameArticle = article(QStringLiteral("FRAME_A3"));
+        const LMArticle aBook = article("BOOK_A4_HC");
+        const LMArticle aFrameArticle = article("FRAME_A3");
         QVERIFY(aBook.isValid() && aFrameArticle.isValid());
         registry()->insertTemplates(
             makeAll({ "p1 art=BOOK_A4_HC price=02 var=x", "p2 art=BOOK_A4_HC price=02 var=cover=linen",
@@ -570,7 +566,7 @@ private slots:
         QVERIFY(registry()->collectAllDesignElementIds().isEmpty());
         QVERIFY(!registry()->templateNameIsKnown(QStringLiteral("c1,normal")));
         QCOMPARE(registry()->findSmartLayout(aCategorization), aSmartLayout.get());
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("gen,normal")), aGenerated);
+        QCOMPARE(registry()->findTemplateByName("gen,normal"), aGenerated);
         registry()->addSmartLayout(aCategorization, nullptr);
     }
 
@@ -578,7 +574,7 @@ private slots:
     {
         QSignalSpy aStarted(LMProgressController::instance(), &LMProgressController::progressStarted);
         QSignalSpy aLoaded(registry(), &LMTemplateRegistry::templatesLoaded);
-        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
+        const LMArticle aBook = article("BOOK_A4_HC");
         registry()->loadTemplatesWithProgress(aBook);
         QCOMPARE(aLoaded.count(), 1);
         // On the main thread with progress: four steps, all done, closed.
@@ -595,7 +591,7 @@ private slots:
         // Run option 9: no progress.
         LMBasisSettings::instance()->setRunOptions({ LMBasisSettings::runOptionName(9) });
         QVERIFY(LMBasisSettings::instance()->hasRunOption(9));
-        registry()->loadTemplatesWithProgress(article(QStringLiteral("FRAME_A3")));
+        registry()->loadTemplatesWithProgress(article("FRAME_A3"));
         LMBasisSettings::instance()->setRunOptions({});
         QCOMPARE(aStarted.count(), 1);
         QCOMPARE(aLoaded.count(), 2);
@@ -622,21 +618,21 @@ private slots:
         QCOMPARE(aChanged.count(), 1);
         QCOMPARE(aChanged.takeFirst().at(0).toStringList(), words("/x/a.xml"));
 
-        const QString aFolder = myDir->filePath(QStringLiteral("watched"));
+        const QString aFolder = myDir->filePath("watched");
         QVERIFY(QDir().mkpath(aFolder + QStringLiteral("/old")));
-        writeFile(*myDir, QStringLiteral("watched/old/kept.xml"), "<x/>");
-        aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("absent")) });
+        writeFile(*myDir, "watched/old/kept.xml", "<x/>");
+        aWatcher->setWatchedFolders({ aFolder, myDir->filePath("absent") });
         QCOMPARE(aWatcher->watchedFolders(), QStringList { QDir::cleanPath(aFolder) });
         aWatcher->setDebounceInterval(50);
         // Only new template files count; a file there before and other kinds do not.
-        const QString aNew = writeFile(*myDir, QStringLiteral("watched/old/new.svg"), "<x/>");
-        writeFile(*myDir, QStringLiteral("watched/old/notes.txt"), "x");
+        const QString aNew = writeFile(*myDir, "watched/old/new.svg", "<x/>");
+        writeFile(*myDir, "watched/old/notes.txt", "x");
         QTRY_COMPARE(aChanged.count(), 1);
         QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aNew).absoluteFilePath() });
         // Another registry adds its folder: a change just made in a folder watched before is not lost.
-        const QString aLater = writeFile(*myDir, QStringLiteral("watched/old/later.xml"), "<x/>");
-        QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("other"))));
-        aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("other")) });
+        const QString aLater = writeFile(*myDir, "watched/old/later.xml", "<x/>");
+        QVERIFY(QDir().mkpath(myDir->filePath("other")));
+        aWatcher->setWatchedFolders({ aFolder, myDir->filePath("other") });
         QTRY_COMPARE(aChanged.count(), 1);
         QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aLater).absoluteFilePath() });
         aWatcher->setWatchedFolders({});

@@ -85,7 +85,7 @@ private slots:
         QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.warning=false"));
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
-        QVERIFY(LMLoadingTest::useContentTree(*myDir, QStringLiteral("catalogue.json")));
+        QVERIFY(LMLoadingTest::useContentTree(*myDir, "catalogue.json"));
     }
 
     void lookupsWhileInserting()
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(aRegistry->countTemplates(), 326);
         for (int i = 0; i < 300; ++i)
             QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("w%1").arg(i)).name(), QStringLiteral("w%1").arg(i));
-        QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("file2b")).name(), QStringLiteral("file2b"));
+        QCOMPARE(aRegistry->findTemplateByName("file2b").name(), QStringLiteral("file2b"));
         QCOMPARE(aRegistry->allTemplatesByDesignElementId(LMDesignElementID(7)).size(), 6);
         QCOMPARE(aRegistry->lastAddedDesignElementId(), LMDesignElementID(7));
         aRegistry->clear();

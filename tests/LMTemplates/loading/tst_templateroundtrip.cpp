@@ -209,9 +209,7 @@ private slots:
         LMContentGenerator aGenerator;
         // 500 files: layout collections with smart layouts gathered by their design element id, and
         // SVG designs with several pages and smart layout files.
-        QCOMPARE(
-            aGenerator.writeLayoutCollectionsV2(myGenerated.filePath(QStringLiteral("templates")), 300, 1, 6).size(),
-            300);
+        QCOMPARE(aGenerator.writeLayoutCollectionsV2(myGenerated.filePath("templates"), 300, 1, 6).size(), 300);
         QCOMPARE(aGenerator.writeSvgDesigns(myGenerated.path(), 110, 3, 4).size(), 110);
 
         // The sample's broken files say so; that is tested with the sample itself.
@@ -354,7 +352,7 @@ private slots:
     void malformedAfterTemplates()
     {
         const QString aPath = LMTestSupport::writeFile(
-            myGenerated, QStringLiteral("stream/broken.xml"),
+            myGenerated, "stream/broken.xml",
             R"(<templates2 type="layoutcollection" designElementId="7"><smartLayout/><template name="A"><layout><total width="10" height="10"/></layout></template><template>)");
         QTest::ignoreMessage(
             QtWarningMsg,

@@ -102,14 +102,14 @@ class TestWhiteListGeneration : public QObject
     }
 
 private slots:
-    void initTestCase() { LMSettings::setStoreFile(myDir.filePath(QStringLiteral("settings.ini"))); }
+    void initTestCase() { LMSettings::setStoreFile(myDir.filePath("settings.ini")); }
 
     void init()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QDir(myDir.filePath(QStringLiteral("content"))).removeRecursively();
-        QDir(myDir.filePath(QStringLiteral("user"))).removeRecursively();
-        QVERIFY(useContentTree(myDir, QStringLiteral("whitelist_catalogue.json")));
+        QDir(myDir.filePath("content")).removeRecursively();
+        QDir(myDir.filePath("user")).removeRecursively();
+        QVERIFY(useContentTree(myDir, "whitelist_catalogue.json"));
         LMBasisSettings::instance()->setRunOptions({});
     }
 
@@ -196,18 +196,17 @@ private slots:
         });
         QCOMPARE(aList.groups().size(), 2);
         // Two series of one folder give one pattern; a file without filter gives none.
-        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC"))),
+        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName("BOOK_A4_HC")),
                  QStringList({ "a/*", "/categories/y.xml" }));
-        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"))),
-                 QStringList { "/categories/x.xml" });
+        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName("CAL_A3")), QStringList { "/categories/x.xml" });
     }
 
     void filesToScan()
     {
-        const QString aPreinstalled = LMTestSupport::writeFile(
-            myDir, QStringLiteral("content/templates/categories/a.xml"), templates2("templates2", BOOK, { "" }));
-        const QString aDownloaded = LMTestSupport::writeFile(
-            myDir, QStringLiteral("user/downloads/templates/categories/b.xml"), templates2("templates2", CAL, { "" }));
+        const QString aPreinstalled = LMTestSupport::writeFile(myDir, "content/templates/categories/a.xml",
+                                                               templates2("templates2", BOOK, { "" }));
+        const QString aDownloaded = LMTestSupport::writeFile(myDir, "user/downloads/templates/categories/b.xml",
+                                                             templates2("templates2", CAL, { "" }));
         LMTemplateFileManager::instance()->reInit();
         QCOMPARE(LMTemplateWhiteListGenerator::filesToScan().fullNames(), QStringList { aPreinstalled });
         LMBasisSettings::instance()->setRunOptions({ QStringLiteral("2") });
@@ -217,8 +216,7 @@ private slots:
 
     void savedListAndFlag()
     {
-        LMTestSupport::writeFile(myDir, QStringLiteral("content/templates/categories/a.xml"),
-                                 templates2("templates2", BOOK, { "" }));
+        LMTestSupport::writeFile(myDir, "content/templates/categories/a.xml", templates2("templates2", BOOK, { "" }));
         LMTemplateFileManager::instance()->reInit();
         QVERIFY(LMInstallationSettings::instance()->setMustGenerateWhiteList(true));
         // Read back from the store, as another process would.
@@ -257,7 +255,7 @@ private slots:
         QVERIFY(!LMInstallationSettings::instance()->mustGenerateWhiteList());
         LMTemplateWhiteList aGeneratedList;
         QVERIFY(aGeneratedList.load(QFileInfo(aUserCopy)));
-        QCOMPARE(aGeneratedList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC"))),
+        QCOMPARE(aGeneratedList.findFiles(LMArticle::fromOrderTxtName("BOOK_A4_HC")),
                  QStringList { "/categories/a.xml" });
 
         // Without the flag nothing is scheduled.
@@ -292,9 +290,9 @@ private slots:
 
     void sampleContentList()
     {
-        QVERIFY(QDir(myDir.filePath(QStringLiteral("content"))).removeRecursively());
-        QVERIFY(copyTree(LMDirectoryConfig::sampleContentRoot(), myDir.filePath(QStringLiteral("content"))));
-        LMDirectoryConfig::instance()->setContentRoot(myDir.filePath(QStringLiteral("content")));
+        QVERIFY(QDir(myDir.filePath("content")).removeRecursively());
+        QVERIFY(copyTree(LMDirectoryConfig::sampleContentRoot(), myDir.filePath("content")));
+        LMDirectoryConfig::instance()->setContentRoot(myDir.filePath("content"));
         QVERIFY(LMProductCatalogue::instance()->reload());
         LMTemplateFileManager::instance()->reInit();
         ourPreviousHandler = qInstallMessageHandler(dropWarnings);
@@ -312,9 +310,9 @@ private slots:
         // Every article gets every file that has templates for it, as with the list written by hand.
         for (const char* aList : { "white_list.conf", "white_list_by_hand.conf" }) {
             if (QByteArray(aList) != "white_list.conf") {
-                QVERIFY(QFile::remove(contentPath(QStringLiteral("white_list.conf"))));
+                QVERIFY(QFile::remove(contentPath("white_list.conf")));
                 QVERIFY(QFile::copy(LMTestSupport::dataPath(QStringLiteral("loading/") + aList),
-                                    contentPath(QStringLiteral("white_list.conf"))));
+                                    contentPath("white_list.conf")));
             }
             int aChecked = 0;
             for (const LMArticle& anArticle : LMProductCatalogue::instance()->articles()) {

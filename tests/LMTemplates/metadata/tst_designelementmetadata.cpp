@@ -56,8 +56,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         myPreviousRoot = LMDirectoryConfig::instance()->contentRoot();
-        QVERIFY(
-            LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("product/catalogue.json"))));
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath("product/catalogue.json")));
         QVERIFY(!fixture().isEmpty());
     }
 
@@ -97,8 +96,8 @@ private Q_SLOTS:
         QCOMPARE(aRecord.priceClassesCover().toStringList(), QStringList { "03" });
         QVERIFY(aRecord.priceClassesInnerPages().isEmpty());
         QCOMPARE(aRecord.explicitArticles().orderTxtNames(), words("BOOK_A4_HC BOOK_A4_LAYFLAT CANVAS_40x30"));
-        QVERIFY(aRecord.containsArticle(LMArticle::fromOrderTxtName(QStringLiteral("CANVAS_40x30"))));
-        QVERIFY(!aRecord.containsArticle(LMArticle::fromOrderTxtName(QStringLiteral("DESIGN_BOOK_02"))));
+        QVERIFY(aRecord.containsArticle(LMArticle::fromOrderTxtName("CANVAS_40x30")));
+        QVERIFY(!aRecord.containsArticle(LMArticle::fromOrderTxtName("DESIGN_BOOK_02")));
         QCOMPARE(aRecord.sourceObject(), fixture());
     }
 
@@ -343,7 +342,7 @@ private Q_SLOTS:
         QVERIFY(aRecord != anOriginal);
 
         QTemporaryDir aDir;
-        const QFileInfo aFile(aDir.filePath(QStringLiteral("4711.json")));
+        const QFileInfo aFile(aDir.filePath("4711.json"));
         QVERIFY(aRecord.save(aFile));
         const LMDesignElementMetaData aRead = LMDesignElementMetaData::createFromJsonFile(aFile);
         const QJsonObject aWritten = aRead.sourceObject();
@@ -430,7 +429,7 @@ private Q_SLOTS:
         QFETCH(QString, warning);
 
         QTemporaryDir aDir;
-        const QFileInfo aFile(LMTestSupport::writeFile(aDir, QStringLiteral("5.json"), fetch<QByteArray>("content")));
+        const QFileInfo aFile(LMTestSupport::writeFile(aDir, "5.json", fetch<QByteArray>("content")));
         if (warning.startsWith(QLatin1String("re:")))
             QTest::ignoreMessage(
                 QtWarningMsg,
@@ -442,15 +441,14 @@ private Q_SLOTS:
         QCOMPARE(aRecord, LMDesignElementMetaData());
 
         // A missing file is no error: the empty record, without a word.
-        QVERIFY(
-            !LMDesignElementMetaData::createFromJsonFile(QFileInfo(aDir.filePath(QStringLiteral("6.json")))).isValid());
+        QVERIFY(!LMDesignElementMetaData::createFromJsonFile(QFileInfo(aDir.filePath("6.json"))).isValid());
     }
 
     void failedSaveKeepsPreviousFile()
     {
         QTemporaryDir aDir;
         const QByteArray aPrevious = R"({"designElementId": 4711, "name": "vorher"})";
-        const QFileInfo aFile(LMTestSupport::writeFile(aDir, QStringLiteral("4711.json"), aPrevious));
+        const QFileInfo aFile(LMTestSupport::writeFile(aDir, "4711.json", aPrevious));
         const LMDesignElementMetaData aRecord(fixture());
 
         // The file cannot grow beyond a few bytes: every write of the new content fails half-way.
@@ -468,7 +466,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(aDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "4711.json" });
 
         // A folder that does not exist cannot take the file.
-        QVERIFY(!aRecord.save(QFileInfo(aDir.filePath(QStringLiteral("missing/4711.json")))));
+        QVERIFY(!aRecord.save(QFileInfo(aDir.filePath("missing/4711.json"))));
         // Without a limit the same save goes through.
         QVERIFY(aRecord.save(aFile));
         QCOMPARE(LMDesignElementMetaData::createFromJsonFile(aFile).name(), QStringLiteral("Sommerwiese"));
@@ -539,7 +537,7 @@ private Q_SLOTS:
         while (aNotes.size() < 15 * 1000 * 1000)
             aNotes += "\"a note of a content author that no reader uses\",";
         aNotes.chop(1);
-        LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/6201.json"),
+        LMTestSupport::writeFile(aDir, "designs/6201/6201.json",
                                  R"({"designElementId": 6201, "notes": [)" + aNotes + "]}");
         LMDirectoryConfig::instance()->setContentRoot(aDir.path());
         const qint64 aBefore = residentBytes();
@@ -554,12 +552,10 @@ private Q_SLOTS:
         const qint64 aGrowth = residentBytes() - aBefore;
         QVERIFY2(aGrowth < 200 * 1000 * 1000, qPrintable(QString::number(aGrowth)));
         // A changed file is read again.
-        LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/6201.json"),
-                                 R"({"designElementId": 6201, "name": "New"})");
-        QCOMPARE(LMDesignElementMetaData::createFromFile(
-                     QFileInfo(aDir.filePath(QStringLiteral("designs/6201/pages/page-1.svg"))))
-                     .name(),
-                 QStringLiteral("New"));
+        LMTestSupport::writeFile(aDir, "designs/6201/6201.json", R"({"designElementId": 6201, "name": "New"})");
+        QCOMPARE(
+            LMDesignElementMetaData::createFromFile(QFileInfo(aDir.filePath("designs/6201/pages/page-1.svg"))).name(),
+            QStringLiteral("New"));
     }
 
     // The price texts of a book: cover, inner pages, tool tip, long tool tip, then the drop target's sum, cover
@@ -602,7 +598,7 @@ private Q_SLOTS:
     void priceTexts()
     {
 
-        const LMArticle aBook = LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC"));
+        const LMArticle aBook = LMArticle::fromOrderTxtName("BOOK_A4_HC");
         QVERIFY(aBook.isValid());
         const LMDesignElementMetaData aRecord = fromTags(fetch<QString>("tags"));
         const QHash<int, QString> aDropTarget = aRecord.dropTargetPriceStrings(aBook);

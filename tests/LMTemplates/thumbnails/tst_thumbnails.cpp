@@ -83,8 +83,7 @@ private:
 
 LMTemplateThumbnailContext contextOf(const LMConfiguredTemplate& theTemplate, const QString& thePhoto = QString())
 {
-    const LMTemplateContext aContext(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_WIDE")),
-                                     LMPageTypeEnum::InnerPage);
+    const LMTemplateContext aContext(LMArticle::fromOrderTxtName("BOOK_WIDE"), LMPageTypeEnum::InnerPage);
     return LMTemplateThumbnailContext(QSize(SIDE, SIDE), aContext, theTemplate, LMCalendariumPreviewParameters(),
                                       thePhoto, Qt::white);
 }
@@ -115,8 +114,7 @@ class tst_Thumbnails : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(
-            LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("thumbnails/catalogue.json"))));
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath("thumbnails/catalogue.json")));
         QVERIFY(myDir.isValid());
         connect(LMTemplateThumbnailCache::instance(), &LMTemplateThumbnailCache::thumbnailChanged, this,
                 [this](const LMTemplateThumbnailContext& theContext) { myAnnounced.append(theContext); });
@@ -185,9 +183,8 @@ private slots:
 
     void defaultTilt_data()
     {
-        columns<int, QSize>("tilt", "size");
         // Where the grey text box that fills the left fifth of the page ends up.
-        columns<QPoint, QPoint>("grey", "white");
+        columns<int, QSize, QPoint, QPoint>("tilt", "size", "grey", "white");
 
         // (Points between the box's ruled lines, which run every ten pixels.)
         row("none", -1, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
@@ -228,7 +225,7 @@ private slots:
     {
         QImage aRed(300, 200, QImage::Format_RGB32);
         aRed.fill(Qt::red);
-        const QString aPhoto = myDir.filePath(QStringLiteral("red.png"));
+        const QString aPhoto = myDir.filePath("red.png");
         QVERIFY(aRed.save(aPhoto));
         Templates aTemplates;
         const LMConfiguredTemplate aTemplate = aTemplates.add({ { Kind::Foto, QRectF(500, 0, 500, 500) } });
@@ -239,7 +236,7 @@ private slots:
         const QImage aMarker = preview(aTemplate);
         QVERIFY(QColor(aMarker.pixel(150, 50)) != QColor(Qt::red)
                 && QColor(aMarker.pixel(150, 50)) != QColor(Qt::white));
-        QCOMPARE(preview(aTemplate, myDir.filePath(QStringLiteral("missing.png"))), aMarker);
+        QCOMPARE(preview(aTemplate, myDir.filePath("missing.png")), aMarker);
     }
 
     void spotColorPassPaintsOnlySvg()

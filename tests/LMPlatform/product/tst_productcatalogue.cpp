@@ -1,10 +1,10 @@
 #include "LMArticle.h"
 #include "LMArticleList.h"
 #include "LMArticlesGroup.h"
-#include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplateContextGroup.h"
 
+#include "LMTestContentTree.h"
 #include "LMTestSupport.h"
 
 #include <QFile>
@@ -24,18 +24,9 @@ class TestProductCatalogue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(myContent.isValid());
-        LMTestSupport::writeFile(myContent, LMProductCatalogue::relativeFilePath(),
-                                 LMTestSupport::fixture(QStringLiteral("product/catalogue.json")));
-        myPreviousRoot = LMDirectoryConfig::instance()->contentRoot();
-        LMDirectoryConfig::instance()->setContentRoot(myContent.path());
-    }
+    void initTestCase() { QVERIFY(myContent.isValid()); }
 
     void init() { QVERIFY(LMProductCatalogue::instance()->reload()); }
-
-    void cleanupTestCase() { LMDirectoryConfig::instance()->setContentRoot(myPreviousRoot); }
 
     void articleFields()
     {
@@ -311,8 +302,7 @@ private:
         return LMArticle::fromOrderTxtName(QLatin1String(theOrderName));
     }
 
-    QTemporaryDir myContent;
-    QString myPreviousRoot;
+    const LMTestSupport::ContentTree myContent { LMTestSupport::fixture(QStringLiteral("product/catalogue.json")) };
 };
 
 QTEST_GUILESS_MAIN(TestProductCatalogue)

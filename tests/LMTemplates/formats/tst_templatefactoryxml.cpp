@@ -84,14 +84,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(myDir.isValid());
-        const QString aPath = LMTestSupport::writeFile(myDir, "catalogue.json", R"({"articles": [
-            {"id": 11, "orderName": "BOOK_A", "class": "photobook", "sizeClass": "small", "compatibleProducts": [12, 99]},
-            {"id": 12, "orderName": "BOOK_B", "class": "photobook", "sizeClass": "large", "compatibleProducts": [13]},
-            {"id": 13, "orderName": "BOOK_C", "class": "photobook", "sizeClass": "xlarge"},
-            {"id": 14, "orderName": "BOOK_D", "class": "photobook", "compatibleProducts": [14]},
-            {"id": 15, "orderName": "BOOK_E", "class": "photobook", "sizeClass": "medium"}
-        ]})");
-        QVERIFY(LMProductCatalogue::instance()->load(aPath));
+        // Articles of each size class, some naming compatible products (one of them unknown, one itself).
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath("formats/sizes_catalogue.json")));
     }
 
     void versionOne_data()

@@ -2,6 +2,7 @@
 
 #include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
+#include "LMTestContentTree.h"
 #include "LMTestSupport.h"
 
 #include <QDateTime>
@@ -14,21 +15,12 @@ namespace LMLoadingTest {
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::useContentTree;
 using LMTestSupport::words;
 
 inline QByteArray fixture(const QString& theName)
 {
     return LMTestSupport::fixture(QStringLiteral("loading/") + theName);
-}
-
-// A content tree in theDir: "content" with the catalogue fixture, an empty "user" folder.
-inline bool useContentTree(const QTemporaryDir& theDir, const QString& theCatalogue)
-{
-    const QByteArray aCatalogue = fixture(theCatalogue);
-    LMTestSupport::writeFile(theDir, "content/products/catalogue.json", aCatalogue);
-    LMDirectoryConfig::instance()->setContentRoot(theDir.filePath("content"));
-    LMDirectoryConfig::instance()->setUserDataDir(theDir.filePath("user"));
-    return !aCatalogue.isEmpty() && QDir().mkpath(theDir.filePath("user")) && LMProductCatalogue::instance()->reload();
 }
 
 // Sets the file's modification time theSeconds before the test began: files made as old as each

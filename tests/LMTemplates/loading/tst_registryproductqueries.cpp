@@ -125,7 +125,7 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, "productqueries_catalogue.json"));
+        QVERIFY(useContentTree(*myDir, fixture("productqueries_catalogue.json")));
         QVERIFY(article("WALL_50").isValid());
 
         registry()->clear();

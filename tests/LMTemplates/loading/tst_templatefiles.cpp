@@ -7,6 +7,7 @@
 #include "LMTemplateSourceFile.h"
 #include "LMTemplateSourceFileList.h"
 #include "LMTemplateWhiteList.h"
+#include "LMTestToString.h"
 
 #include <QDomDocument>
 #include <QLoggingCategory>
@@ -97,7 +98,7 @@ private slots:
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-files-XXXXXX"));
         QVERIFY(myDir->isValid());
         QCOMPARE(LMTemplateSourceFile::shortNameOf(myDir->path()), myDir->path());
-        QVERIFY(useContentTree(*myDir, "whitelist_catalogue.json"));
+        QVERIFY(useContentTree(*myDir, fixture("whitelist_catalogue.json")));
         LMTemplateSourceFile::refreshPreInstalledDirectory();
     }
 

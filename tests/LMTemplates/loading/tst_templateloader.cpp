@@ -96,7 +96,7 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-loader-XXXXXX"));
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, "content_catalogue.json"));
+        QVERIFY(useContentTree(*myDir, fixture("content_catalogue.json")));
         registry()->clear();
     }
 

@@ -14,6 +14,7 @@
 #include "LMTemplateRegistry.h"
 #include "LMTemplateRegistryInitBackgroundJob.h"
 #include "LMTemplateRegistryWatcher.h"
+#include "LMTestTemplates.h"
 
 #include <QDomDocument>
 
@@ -31,79 +32,13 @@ LMArticle article(const QString& theOrderName)
     return LMArticle::fromOrderTxtName(theOrderName);
 }
 
-// A background definition read from the attributes of a version-1 element.
-LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes)
-{
-    QDomDocument aDocument;
-    aDocument.setContent(QStringLiteral("<template %1/>").arg(theAttributes));
-    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
-}
-
-// A new template from a short description, handed to the caller (the registry takes it): its name,
-// then any of "B" (a background: jig and layer type 1), "jig=N", "layer=N", "id=N", "time=N" (changed N seconds after
-// 2020), "bg=N" (its background file "bg_N.jpg"), "mc" (a multi-colour variant 30,2 of that background), "page=N",
-// "user", "inactive", "price=CODE", "var=a|b", "art=ORDER", "file=PATH", "frame=N" (frame
-// material), "orient=N".
+// The registry's templates are layouts unless their description names another jig type.
 LMUnconfiguredTemplate make(const QString& theDescription)
 {
-    const QStringList aTokens = theDescription.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    std::unique_ptr<LMTemplate> aTemplate;
-    for (const QString& aToken : aTokens) {
-        if (aToken.startsWith(QLatin1String("frame=")))
-            aTemplate = LMTemplate::create(LMJigTypeEnum::Frame);
-    }
-    if (!aTemplate)
-        aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
-    aTemplate->setName(aTokens.value(0));
-    QString aBackgroundAttributes;
-    for (const QString& aToken : aTokens.mid(1)) {
-        const QString aKey = aToken.section(QLatin1Char('='), 0, 0);
-        const QString aValue = aToken.section(QLatin1Char('='), 1);
-        if (aKey == QLatin1String("B")) {
-            aTemplate->setJigType(LMJigType::fromInt(1));
-            aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(1));
-        } else if (aKey == QLatin1String("jig"))
-            aTemplate->setJigType(LMJigType::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("layer"))
-            aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("id"))
-            aTemplate->setDesignElementID(LMDesignElementID(aValue.toInt()));
-        else if (aKey == QLatin1String("time")) {
-            LMDesignElementMetaData aMetaData;
-            aMetaData.setLastChanged(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC).addSecs(aValue.toInt()));
-            aTemplate->setMetaData(aMetaData);
-        } else if (aKey == QLatin1String("bg"))
-            aBackgroundAttributes += QStringLiteral(" filename='bg_%1.jpg'").arg(aValue);
-        else if (aKey == QLatin1String("mc"))
-            aBackgroundAttributes += QStringLiteral(" multicolor_id='%1'").arg(aTemplate->designElementID().id());
-        else if (aKey == QLatin1String("page"))
-            aTemplate->setPageConstraint(LMPageConstraint(LMPageType::fromInt(aValue.toInt())));
-        else if (aKey == QLatin1String("user"))
-            aTemplate->setUserLayout(true);
-        else if (aKey == QLatin1String("inactive"))
-            aTemplate->setActive(false);
-        else if (aKey == QLatin1String("price"))
-            aTemplate->setPriceClass(LMPriceClass::create(aValue));
-        else if (aKey == QLatin1String("var"))
-            aTemplate->setArticleVariants(LMArticleVariants(aValue.split(QLatin1Char('|'))));
-        else if (aKey == QLatin1String("art"))
-            aTemplate->setArticleGroup(LMArticlesGroup(LMArticleList { article(aValue) }));
-        else if (aKey == QLatin1String("file"))
-            aTemplate->fileInfo().setFilePath(aValue);
-        else if (aKey == QLatin1String("orient"))
-            aTemplate->setSupportedOrientation(LMOrientation::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("frame"))
-            static_cast<LMTemplateFrame*>(aTemplate.get())->setFrameMaterial(LMFrameMaterial::fromInt(aValue.toInt()));
-        else
-            qFatal("unknown template token %s", qPrintable(aToken));
-    }
-    if (!aBackgroundAttributes.isEmpty()) {
-        LMTemplateBackgroundDefinition aDefinition = backgroundDefinition(aBackgroundAttributes);
-        if (theDescription.contains(QLatin1String(" mc")))
-            aDefinition = aDefinition.withMultiColorConfig(LMMultiColorConfig(30, 2));
-        aTemplate->setLayerDefinitionBackground(aDefinition);
-    }
-    return LMUnconfiguredTemplate(aTemplate.release());
+    const LMUnconfiguredTemplate aTemplate = LMTestSupport::releasedTemplate(theDescription);
+    if (aTemplate->jigType() == LMJigType())
+        aTemplate.templatePointer()->setJigType(LMJigTypeEnum::Layout);
+    return aTemplate;
 }
 
 LMUnconfiguredTemplateList makeAll(const QStringList& theDescriptions)
@@ -146,7 +81,7 @@ private slots:
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("passepartout code change 2 skipped")));
-        QVERIFY(useContentTree(*myDir, "registry_catalogue.json"));
+        QVERIFY(useContentTree(*myDir, fixture("registry_catalogue.json")));
         QCOMPARE(LMProductCatalogue::instance()->passepartoutCodeChanges().size(), 2);
         writeFile(*myDir, "content/templates/categories/book.xml", layouts({ "Buch:61" }));
     }

@@ -109,7 +109,7 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
         QDir(myDir.filePath("content")).removeRecursively();
         QDir(myDir.filePath("user")).removeRecursively();
-        QVERIFY(useContentTree(myDir, "whitelist_catalogue.json"));
+        QVERIFY(useContentTree(myDir, fixture("whitelist_catalogue.json")));
         LMBasisSettings::instance()->setRunOptions({});
     }
 

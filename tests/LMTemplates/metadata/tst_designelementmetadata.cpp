@@ -3,6 +3,7 @@
 #include "LMProductCatalogue.h"
 
 #include "LMTestSupport.h"
+#include "LMTestToString.h"
 
 #include <QDir>
 #include <QFile>

@@ -15,6 +15,7 @@
 #include "LMTemplateQueue.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateSourceFileList.h"
+#include "LMTestTemplates.h"
 
 #include <QDomDocument>
 
@@ -128,8 +129,9 @@ private slots:
 
     void queue_data()
     {
-        // "f" dequeues forward, "r" reverse; the indexes of the templates returned.
+        // "f" dequeues forward, "r" reverse; the indexes of the templates returned (-1: none).
         columns<int, QString, QList<int>>("count", "steps", "indexes");
+        row("empty queue gives nothing", 0, "rf", QList<int> { -1, -1 });
         row("reverse first gives the last", 3, "r", QList<int> { 2 });
         row("forward wraps", 3, "fff", QList<int> { 1, 2, 0 });
         row("reverse wraps twice", 3, "rrrrr", QList<int> { 2, 1, 0, 2, 1 });
@@ -139,43 +141,26 @@ private slots:
 
     void queue()
     {
-        LMTemplateList aList;
-        std::vector<LMUnconfiguredTemplate> aTemplates;
-        for (int i = 0; i < fetch<int>("count"); ++i) {
-            aTemplates.push_back(LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout));
-            aTemplates.back().templatePointer()->setName(QString::number(i));
-            aList.append(LMConfiguredTemplate(aTemplates.back()));
-        }
-        LMTemplateQueue aQueue(aList);
-        QCOMPARE(aQueue.currentTemplate().unconfiguredTemplate().name(), QStringLiteral("0"));
+        QFETCH(int, count);
+        const LMTestSupport::TemplatePool aPool(words("0 1 2").mid(0, count));
+        LMTemplateQueue aQueue(aPool.configured());
+        const auto anIndex = [](const LMConfiguredTemplate& theTemplate) {
+            const LMUnconfiguredTemplate aTemplate = theTemplate.unconfiguredTemplate();
+            return aTemplate.isNull() ? -1 : aTemplate.name().toInt();
+        };
+        QCOMPARE(aQueue.isEmpty(), count == 0);
+        QCOMPARE(anIndex(aQueue.currentTemplate()), count == 0 ? -1 : 0);
         QList<int> aSeen;
         for (const QChar aStep : fetch<QString>("steps")) {
-            const LMConfiguredTemplate aTemplate
-                = aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse();
-            aSeen.append(aTemplate.unconfiguredTemplate().name().toInt());
-            QCOMPARE(aQueue.here(), aSeen.last());
+            aSeen.append(anIndex(aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse()));
+            QCOMPARE(aQueue.here(), qMax(0, aSeen.last()));
         }
         QCOMPARE(aSeen, fetch<QList<int>>("indexes"));
-        for (LMUnconfiguredTemplate& aTemplate : aTemplates)
-            aTemplate.deleteTemplate();
-    }
-
-    void emptyQueue()
-    {
-        LMTemplateQueue aQueue;
+        aQueue.clear();
         QVERIFY(aQueue.isEmpty());
         QCOMPARE(aQueue.here(), 0);
-        QVERIFY(aQueue.dequeueReverse().unconfiguredTemplate().isNull());
-        QVERIFY(aQueue.dequeueForward().unconfiguredTemplate().isNull());
-
-        LMUnconfiguredTemplate aTemplate = LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout);
-        LMTemplateQueue aFull(LMTemplateList { LMConfiguredTemplate(aTemplate) });
-        aFull.dequeueReverse();
-        aFull.clear();
-        QVERIFY(aFull.isEmpty());
-        QCOMPARE(aFull.here(), 0);
-        QVERIFY(aFull.currentTemplate().unconfiguredTemplate().isNull());
-        aTemplate.deleteTemplate();
+        QCOMPARE(anIndex(aQueue.currentTemplate()), -1);
+        QVERIFY(LMTemplateQueue().isEmpty());
     }
 
     void namedFiles_data()
@@ -204,6 +189,10 @@ private slots:
         LMTemplateLoader aLoader(registry());
         QCOMPARE(aLoader.loadTemplates(aPaths), fetch<bool>("loaded"));
         QCOMPARE(templateNames(registry()->allTemplates()), fetch<QStringList>("templates"));
+        // Only the one template of its file owns the file.
+        for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
+            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile().fileName(),
+                     aTemplate.name() == QLatin1String("C1") ? QStringLiteral("C.XML") : QString());
     }
 
     void backgroundVariants_data()
@@ -236,25 +225,6 @@ private slots:
         for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
             aUniqueNames.insert(aTemplate.uniqueName());
         QCOMPARE(aUniqueNames.size(), count);
-    }
-
-    void exclusiveSourceFile_data()
-    {
-        columns<QStringList, bool>("layouts", "exclusive");
-        row("the one template of its file", words("Allein"), true);
-        row("two templates share the file", words("Eins Zwei"), false);
-    }
-
-    void exclusiveSourceFile()
-    {
-        QFETCH(QStringList, layouts);
-        const QString aFile = write("templates/categories/x.xml", ::layouts(layouts));
-        LMTemplateLoader aLoader(registry());
-        QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
-        const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
-        QCOMPARE(aTemplates.size(), layouts.size());
-        for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
-            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile() == QFileInfo(aFile), fetch<bool>("exclusive"));
     }
 
     void revisionDefaultsToOne()

@@ -247,17 +247,6 @@ private slots:
         QVERIFY(registry()->findTemplateByName("nope").isNull());
     }
 
-    void smartGeneratedLayoutsComeFirst()
-    {
-        registry()->insertTemplate(make("g"), true);
-        const LMUnconfiguredTemplate aGenerated = make("g");
-        registry()->setSmartGeneratedLayouts({ aGenerated });
-        QCOMPARE(registry()->findTemplateByName("g,normal"), aGenerated);
-        // Only under its unique name, exactly.
-        QVERIFY(registry()->findTemplateByName("g") != aGenerated);
-        QVERIFY(!registry()->allTemplates().contains(aGenerated));
-    }
-
     void nameHelpers_data()
     {
         columns<QString, QString, QString>("helper", "input", "expected");
@@ -487,7 +476,7 @@ private slots:
         QCOMPARE(templateNames(registry()->allTemplates()), words("s1"));
     }
 
-    void clearKeepsSmartLayouts()
+    void smartLayoutsComeFirstAndOutliveClear()
     {
         LMCategorization aCategorization;
         aCategorization.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("kept")));
@@ -495,7 +484,11 @@ private slots:
         registry()->addSmartLayout(aCategorization, aSmartLayout.get());
         const LMUnconfiguredTemplate aGenerated = make("gen");
         registry()->setSmartGeneratedLayouts({ aGenerated });
-        registry()->insertTemplates(makeAll({ "c1 id=3" }), true, false);
+        registry()->insertTemplates(makeAll({ "c1 id=3", "gen" }), true, false);
+        // A generated layout comes first, found only under its unique name, and is none of the registry's.
+        QCOMPARE(registry()->findTemplateByName("gen,normal"), aGenerated);
+        QVERIFY(registry()->findTemplateByName("gen") != aGenerated);
+        QVERIFY(!registry()->allTemplates().contains(aGenerated));
         registry()->clear();
         QCOMPARE(registry()->countTemplates(), 0);
         QVERIFY(registry()->collectAllDesignElementIds().isEmpty());

@@ -881,44 +881,53 @@ private slots:
         QCOMPARE(aReadBack, fetch<LMArticlesGroup>("readBack"));
     }
 
+    // Ages in seconds in the past (-1: no file); the content copy's text when it is not a well-formed list; the
+    // pattern of the copy that loads (empty: none) or the warning instead.
     void newerCopyLoads_data()
     {
-        // seconds in the past; -1: no file; pattern of the copy that loads; empty: none
-        columns<int, int, QString>("contentAge", "userAge", "expected");
-
-        row("user copy newer", 100, 10, "from-user");
-        row("content copy newer", 10, 100, "from-content");
-        row("same time", 50, 50, "from-content");
-        row("only the content copy", 10, -1, "from-content");
-        row("only the user copy", -1, 10, "from-user");
-        row("no copy", -1, -1, "");
+        columns<int, int, QByteArray, QString, QString>("contentAge", "userAge", "text", "expected", "warning");
+        const QByteArray aList;
+        row("user copy newer", 100, 10, aList, "from-user", "");
+        row("content copy newer", 10, 100, aList, "from-content", "");
+        row("same time", 50, 50, aList, "from-content", "");
+        row("only the content copy", 10, -1, aList, "from-content", "");
+        row("only the user copy", -1, 10, aList, "from-user", "");
+        row("no copy", -1, -1, aList, "", "XML file .*white_list.conf not found");
+        row("empty file", 10, -1, QByteArray(""), "", "^malformed XML file .*white_list.conf");
+        row("not well-formed", 10, -1, QByteArray("<whitelist><group></whitelist>"), "",
+            "^malformed XML file .*white_list.conf at line 1");
+        row("wrong root", 10, -1, QByteArray("<blacklist><group/></blacklist>"), "",
+            "^no white list in .*white_list.conf - root element <blacklist>$");
+        row("entity declaration", 10, -1, QByteArray("<!DOCTYPE w [<!ENTITY x \"y\">]><whitelist/>"), "",
+            "^refused XML file .*white_list.conf");
     }
 
     void newerCopyLoads()
     {
+        QFETCH(QByteArray, text);
         QFETCH(QString, expected);
 
         QCOMPARE(LMTemplateWhiteList::whiteListFile(false).absoluteFilePath(), contentFile());
         QCOMPARE(LMTemplateWhiteList::whiteListFile(true).absoluteFilePath(), userFile());
-        const QString aProducts = QStringLiteral("<product>BOOK_A4_HC</product>");
         for (const auto& [anAge, aFolder] :
              { std::pair(fetch<int>("contentAge"), "content"), std::pair(fetch<int>("userAge"), "user") }) {
             if (anAge < 0)
                 continue;
-            const QString aFrom = QStringLiteral("from-") + QLatin1String(aFolder);
-            QVERIFY(
-                makeOlder(LMTestSupport::writeFile(*myDir, QLatin1String(aFolder) + QStringLiteral("/white_list.conf"),
-                                                   whiteListText({ aProducts + QLatin1Char('\t') + aFrom })),
-                          anAge));
+            const QByteArray aList
+                = whiteListText({ QStringLiteral("<product>BOOK_A4_HC</product>\tfrom-") + QLatin1String(aFolder) });
+            const QString aPath = LMTestSupport::writeFile(*myDir, QLatin1String(aFolder) + "/white_list.conf",
+                                                           text.isNull() ? aList : text);
+            QVERIFY(makeOlder(aPath, anAge));
         }
         if (expected.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg,
-                                 QRegularExpression(QStringLiteral("XML file .*white_list.conf not found")));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fetch<QString>("warning")));
 
         LMTemplateWhiteList aList;
         aList.addFiles(groupOf({ QStringLiteral("CAL_A3") }), { QStringLiteral("left-over") });
         QCOMPARE(aList.load(), !expected.isEmpty());
         QCOMPARE(aList.allFiles(), expected.isEmpty() ? QStringList() : QStringList { expected });
+        QCOMPARE(aList.isEmpty(), expected.isEmpty());
+        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName("CAL_A3")), QStringList());
     }
 
     void userLayoutsAreNeverRestricted()
@@ -1015,31 +1024,6 @@ private slots:
         QCOMPARE(sorted(aList.groups().value(groupOf({ QStringLiteral("BOOK_A4_HC") }))), words("a.xml b.xml c.xml"));
         QCOMPARE(aList.groups().value(groupOf({ QStringLiteral("CAL_A3") })), words("a.xml"));
         QCOMPARE(sorted(aList.allFiles()), words("a.xml b.xml c.xml"));
-    }
-
-    void brokenFiles_data()
-    {
-        columns<QByteArray, QString>("content", "warning");
-
-        row("empty file", QByteArray(), "^malformed XML file .*white_list.conf");
-        row("not well-formed", QByteArray("<whitelist><group></whitelist>"),
-            "^malformed XML file .*white_list.conf at line 1");
-        row("wrong root", QByteArray("<blacklist><group/></blacklist>"),
-            "^no white list in .*white_list.conf - root element <blacklist>$");
-        row("entity declaration", QByteArray("<!DOCTYPE w [<!ENTITY x \"y\">]><whitelist/>"),
-            "^refused XML file .*white_list.conf");
-    }
-
-    void brokenFiles()
-    {
-
-        writeContentFile(fetch<QByteArray>("content"));
-        LMTemplateWhiteList aList;
-        aList.addFiles(groupOf({ QStringLiteral("CAL_A3") }), { QStringLiteral("left-over") });
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fetch<QString>("warning")));
-        QVERIFY(!aList.load(QFileInfo(contentFile())));
-        QVERIFY(aList.isEmpty());
-        QVERIFY(aList.findFiles(LMArticle::fromOrderTxtName("CAL_A3")).isEmpty());
     }
 
     void manyGroups_data()

@@ -122,6 +122,9 @@ private slots:
         QVERIFY(!aLookup->containsMask(LMDesignElementID(101)));
         QCOMPARE(LMConfiguredDecorationTemplate(LMDesignElementID(102)).decoration(),
                  static_cast<LMJig*>(registry()->clipart(LMDesignElementID(102))));
+        // The map pins the osm configuration names first of those that exist.
+        QCOMPARE(registry()->defaultMapPinClipart(), registry()->findClipart(QStringLiteral("clipart_red.svg")));
+        QCOMPARE(registry()->defaultPinDecorationMask(), registry()->findMask(QStringLiteral("fading_round.svg")));
     }
 
     void badFilesAreSkipped_data()
@@ -241,12 +244,6 @@ private slots:
         const QStringList aBefore = aUserDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         QVERIFY(registry()->saveClipartTemplate(aClipart, LMClipartConfiguration()).isNull());
         QCOMPARE(aUserDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), aBefore);
-    }
-
-    void defaultMapPin()
-    {
-        QCOMPARE(registry()->defaultMapPinClipart(), registry()->findClipart(QStringLiteral("clipart_red.svg")));
-        QCOMPARE(registry()->defaultPinDecorationMask(), registry()->findMask(QStringLiteral("fading_round.svg")));
     }
 
     void lookupsFromThreads()

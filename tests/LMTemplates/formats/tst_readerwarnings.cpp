@@ -119,7 +119,6 @@ private slots:
         columns<QString, double, QString>("dpi", "kept", "warning");
 
         row("print", "300", 300.0, QString());
-        row("screen", "96", 96.0, QString());
         row("a dot per inch", "1", 1.0, "page.svg has lumo:svg_dpi=1, far from the usual 254");
         row("a billion", "1e9", 1e9, "page.svg has lumo:svg_dpi=1e+09, far from the usual 254");
         row("none", "0", 254.0, "page.svg has no usable lumo:svg_dpi; 254 used");
@@ -197,16 +196,6 @@ private slots:
     {
         columns<QByteArray, QByteArray, QByteArray, qsizetype, QString>("head", "element", "tail", "templates",
                                                                         "warning");
-        const qsizetype aMaximum = LMTemplateFactory::ourMaximumTemplates;
-        const QString aHoldsMore = QStringLiteral("large.xml holds more than");
-        row("version-2 block", QByteArray("<templates2 version='2' type='layoutcollection' designElementId='5'>\n"),
-            QByteArray("<template name='t'><layout><total width='100' height='100'/>"
-                       "<imagearea x='0' y='0' width='50' height='50'/></layout></template>\n"),
-            QByteArray("</templates2>\n"), aMaximum, aHoldsMore);
-        row("version-1 list", QByteArray("<templates>\n"),
-            QByteArray("<template name='t' type='layout'><total width='100' height='100'/>"
-                       "<imagearea x='0' y='0' width='50' height='50'/></template>\n"),
-            QByteArray("</templates>\n"), aMaximum, aHoldsMore);
         row("SVG page of small shapes", QByteArray("<svg width='100' height='100'><g>\n"),
             QByteArray("<rect x='1' y='2' width='3' height='4' fill='#f6f1e7'/>\n"), QByteArray("</g></svg>\n"),
             qsizetype(0),

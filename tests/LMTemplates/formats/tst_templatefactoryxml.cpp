@@ -129,18 +129,6 @@ private slots:
         aList.deleteEntriesAndClear();
     }
 
-    void nullElementAndDescription()
-    {
-        QVERIFY(LMTemplateFactoryXML::createTemplate(QDomElement(), QString(), LMDesignElementMetaData()).isNull());
-        // The description stays with the element; the user-layout word is the untranslated one here.
-        const QDomDocument aDocument
-            = LMXMLLoader::loadDocument(QFileInfo(LMTestSupport::dataPath("formats/templates_v1.xml")));
-        const QDomElement aFirst = aDocument.documentElement().firstChildElement();
-        QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst), QStringLiteral("Sand und Wasser"));
-        QCOMPARE(LMTemplateFactoryXML::readDescription(aFirst.nextSiblingElement()), QString());
-        QCOMPARE(LMTemplateFactoryXML::userLayoutCategoryName(), QStringLiteral("Eigenes Layout"));
-    }
-
     void thumbnails_data()
     {
         columns<QString, QString, QString, QString, QString>("files", "folder", "attributes", "thumbnail", "preview");
@@ -156,7 +144,6 @@ private slots:
         row("preview that exists", "a/p.png", "a", "preview='p.png'", "", "p.png");
         row("preview that does not exist", "", "a", "preview='p.png'", "", "");
         row("preview naming a folder", "a/p/x", "a", "preview='p'", "", "");
-        row("umlauts in names", "ä/Größe.jpg", "ä/REFINEMENT", "filename='Größe.jpg'", "../Größe.jpg", "");
     }
     void thumbnails()
     {
@@ -192,7 +179,6 @@ private slots:
         row("missing alignment is anywhere", "align", "<a/>", 7);
         row("nowhere", "align", "<a align='nowhere'/>", 0);
         row("left upper case", "align", "<a align='LEFT'/>", 1);
-        row("spinepage", "align", "<a align='spinepage'/>", 4);
         row("unknown alignment is anywhere", "align", "<a align='top'/>", 7);
         row("cover", "cover", "<a align='CoverFront'/>", 1);
         row("cover word must lead", "cover", "<a align='frontcover'/>", 0);
@@ -225,19 +211,6 @@ private slots:
         else if (reader == QLatin1String("mirror"))
             aValue = LMXMLParserTemplate::readMirrorRule(anElement).isValid();
         QTEST(aValue, "expected");
-    }
-
-    void imageSizeAndPriceClass()
-    {
-        QCOMPARE(LMXMLParserTemplate::templateImageSize(QStringLiteral(" DoublePage")),
-                 LMTemplateImageSize(LMTemplateImageSizeEnum::DoublePage));
-        QCOMPARE(LMXMLParserTemplate::templateImageSize(QStringLiteral("poster")),
-                 LMTemplateImageSize(LMTemplateImageSizeEnum::SinglePage));
-        const LMPriceClass aDefault = LMPriceClass::create(QStringLiteral("07"));
-        QCOMPARE(LMXMLParserTemplate::templatePriceClass(QDomElement(), aDefault), aDefault);
-        QDomDocument aDocument;
-        const QDomElement anElement = parse(QStringLiteral("<priceclass> 3 </priceclass>"), &aDocument);
-        QCOMPARE(LMXMLParserTemplate::templatePriceClass(anElement, aDefault).toString(), QStringLiteral("03"));
     }
 
     void totalSize_data()
@@ -315,19 +288,6 @@ private slots:
         QTEST(LMTemplateFactory::intAttribute(anElement.attributes(), QStringLiteral("v"), 42), "intValue");
     }
 
-    void spotColorCategory()
-    {
-        LMTemplate aTemplate;
-        const LMCategoryType aType(LMCategoryTypeEnum::SpotColor);
-        LMTemplateFactory::addSpotColorCategory(&aTemplate, LMSpotColor());
-        QVERIFY(aTemplate.thematicCategories(aType).isEmpty());
-        LMTemplateFactory::addSpotColorCategory(&aTemplate, LMSpotColor(QStringLiteral("gold-foil")));
-        LMTemplateFactory::addSpotColorCategory(&aTemplate, LMSpotColor(QStringLiteral("varnish")));
-        QCOMPARE(aTemplate.thematicCategories(aType).count(), 2);
-        QVERIFY(aTemplate.thematicCategories(aType).contains(
-            LMThematicCategory::fromSpotColor(LMSpotColor(QStringLiteral("gold-foil")))));
-    }
-
     void colourVariants_data()
     {
         columns<QString, QString>("text", "variants");
@@ -371,8 +331,6 @@ private slots:
         row("inverted alone asks nothing", inverted(""), "subcategory:sea", true);
         row("inverted turns only its own type", inverted("subcategory:forest theme:01"), "subcategory:sea theme:02",
             false);
-        row("inverted and a plain type both met", inverted("subcategory:forest theme:01"), "subcategory:sea theme:01",
-            true);
         row("inverted under another type than held", "theme:" + anInverted + " theme:forest", "subcategory:forest",
             true);
         row("style-V2-only element, filter without it", "", "internal:" + aStyle + " subcategory:sea", false);
@@ -382,8 +340,6 @@ private slots:
         row("filter asking for it under another type still needs the type met", "theme:" + aStyle, "internal:" + aStyle,
             false);
         row("filter asking for it, element without it", "internal:" + aStyle, "subcategory:sea", false);
-        row("filter asking for it, element with it and more", "internal:" + aStyle + " subcategory:sea",
-            "internal:" + aStyle + " subcategory:sea", true);
     }
     void specialCategories()
     {
@@ -487,14 +443,6 @@ private slots:
                 aContained.append(anId);
         }
         QTEST(aContained, "accepted");
-        // Restrictions that differ only in their minimum size are different restrictions.
-        LMProductRestriction aSmall;
-        aSmall.setMinimumSize(LMSpaceMagnitudeEnum::Small);
-        LMProductRestriction aLarge;
-        aLarge.setMinimumSize(LMSpaceMagnitudeEnum::Large);
-        QVERIFY(aSmall != aLarge);
-        QVERIFY(!aSmall.isEmpty());
-        QVERIFY(aSmall.overlaps(aLarge));
     }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LMArticle.h"
 #include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
 #include "LMTestContentTree.h"
@@ -32,6 +33,11 @@ inline bool makeOlder(const QString& thePath, int theSeconds)
     return aFile.open(QIODevice::ReadWrite)
         && aFile.setFileTime(QDateTime::fromSecsSinceEpoch(ourStart - theSeconds, Qt::UTC),
                              QFileDevice::FileModificationTime);
+}
+
+inline LMArticle article(const QString& theOrderName)
+{
+    return LMArticle::fromOrderTxtName(theOrderName);
 }
 
 inline QStringList sorted(QStringList theList)

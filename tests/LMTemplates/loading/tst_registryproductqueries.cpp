@@ -17,11 +17,6 @@ using LMTestSupport::writeFile;
 
 namespace {
 
-LMArticle article(const QString& theOrderName)
-{
-    return LMArticle::fromOrderTxtName(theOrderName);
-}
-
 LMTemplateContext context(const QString& theOrderName)
 {
     return LMTemplateContext(article(theOrderName), LMPageType());
@@ -207,7 +202,6 @@ private slots:
 
         // Variant templates: layer type 8192, the product named, the variants held.
         row("variant: named product, any variants: the first", "variant", "FRAMED_A3", "", "room-wood");
-        row("variant: one variant", "variant", "FRAMED_A3", "frame=alu", "room-alu");
         row("variant: all variants held", "variant", "FRAMED_A3", "frame=alu|size=a3", "room-alu");
         row("variant: variant nobody holds", "variant", "FRAMED_A3", "frame=plastic", "");
         row("variant: one variant of two missing", "variant", "FRAMED_A3", "frame=alu|size=a2", "");
@@ -270,17 +264,14 @@ private slots:
         // Content templates of a group: categories and constraints only, any kind, no price check.
         row("content: the theme's templates for the product", "content", "BOOK_A4", "summer",
             words("design-summer design-summer-02 design-summer-03 layout-summer"), QStringList());
-        row("content: another theme", "content", "BOOK_A4", "winter", words("design-winter"), QStringList());
         row("content: another product", "content", "PRINT_A3", "summer", words("design-summer-print"), QStringList());
         // A template group: designs through the content filter (priced ones need the product's
         // add-on), then the group's layouts.
         row("group: designs with add-ons, then layouts", "group", "BOOK_A4", "summer",
             words("design-summer design-summer-02 layout-summer"), words("03"));
-        row("group: another theme", "group", "BOOK_A4", "winter", words("design-winter"), QStringList());
         row("group: another product", "group", "PRINT_A3", "summer", words("design-summer-print"), QStringList());
         // The layouts of a subcategory, for pages that take content.
         row("layouts: of the subcategory", "layouts", "BOOK_A4", "flowers", words("layout-flowers"), QStringList());
-        row("layouts: of another subcategory", "layouts", "BOOK_A4", "trees", words("layout-trees"), QStringList());
         row("layouts: another product", "layouts", "PRINT_A3", "flowers", QStringList(), QStringList());
     }
 

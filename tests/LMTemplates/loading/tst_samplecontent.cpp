@@ -69,11 +69,6 @@ QString malformedJsonWarning(const QString& theRelative)
         .arg(anError.offset);
 }
 
-LMArticle article(const QString& theOrderName)
-{
-    return LMArticle::fromOrderTxtName(theOrderName);
-}
-
 // The templates of a jig type that the article may use, on any page.
 LMUnconfiguredTemplateList templatesFor(const LMArticle& theArticle, const LMJigType& theJigType)
 {

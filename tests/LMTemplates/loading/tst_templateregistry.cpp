@@ -5,12 +5,10 @@
 #include "LMJigStatusRepository.h"
 #include "LMLoadingTest.h"
 #include "LMProgressController.h"
-#include "LMSmartLayoutRegistration.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateContext.h"
 #include "LMTemplateFrame.h"
-#include "LMTemplateLookup.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateRegistryInitBackgroundJob.h"
 #include "LMTemplateRegistryWatcher.h"
@@ -26,11 +24,6 @@ using LMTestSupport::writeFile;
 
 namespace {
 const QString NOT_FOUND = QStringLiteral("could not find Template ");
-
-LMArticle article(const QString& theOrderName)
-{
-    return LMArticle::fromOrderTxtName(theOrderName);
-}
 
 // The registry's templates are layouts unless their description names another jig type.
 LMUnconfiguredTemplate make(const QString& theDescription)
@@ -293,24 +286,6 @@ private slots:
         QCOMPARE(aResult, fetch<QString>("expected"));
     }
 
-    void installedAsLookup()
-    {
-        registry()->insertTemplate(make("seam"), true);
-        QVERIFY(LMTemplateLookup::installed());
-        QCOMPARE(LMTemplateLookup::installed()->findTemplateByName("seam").name(), QStringLiteral("seam"));
-
-        // Smart layouts handed through the readers' seam are kept and found by categorisation.
-        QVERIFY(LMSmartLayoutRegistration::installed());
-        LMCategorization aCategorization;
-        aCategorization.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("seamcat")));
-        auto aSmartLayout = smartLayout();
-        aSmartLayout->setCategorization(aCategorization);
-        const LMTemplateAreaDefinitionSmartLayout* aPointer = aSmartLayout.get();
-        LMSmartLayoutRegistration::installed()->addSmartLayout(std::move(aSmartLayout));
-        QCOMPARE(registry()->findSmartLayout(aCategorization), aPointer);
-        QVERIFY(!registry()->findSmartLayout(LMCategorization()));
-    }
-
     void jigRegistry()
     {
         registry()->insertTemplates(makeAll({ "a id=7", "b B id=8 inactive" }), true, false);
@@ -436,7 +411,6 @@ private slots:
         const LMTemplateContext aFrameContext(aFrameArticle, LMPageType());
         QCOMPARE(registry()->findNoFrameTemplate(aFrameContext).name(), QStringLiteral("f0"));
         QVERIFY(registry()->findNoFrameTemplate(LMTemplateContext(aBook, LMPageType())).isNull());
-        QCOMPARE(registry()->findNoPassepartoutTemplate(aFrameContext).name(), QStringLiteral("f0"));
         QVERIFY(registry()->productHasJigType(aFrameArticle, LMJigTypeEnum::Frame));
         QVERIFY(!registry()->productHasJigType(aBook, LMJigTypeEnum::Frame));
 
@@ -510,11 +484,7 @@ private slots:
         QCOMPARE(aStarted.at(0).at(0).toString(), QStringLiteral("Lade Designelemente für Buch A4"));
         QCOMPARE(LMProgressController::instance()->done(), 4);
         QVERIFY(!LMProgressController::instance()->isRunning());
-        const qsizetype aCount = registry()->countTemplates();
-        QVERIFY(aCount >= 1);
-        registry()->loadTemplates(aBook);
-        QCOMPARE(aLoaded.count(), 1);
-        QCOMPARE(registry()->countTemplates(), aCount);
+        QVERIFY(registry()->countTemplates() >= 1);
 
         // Run option 9: no progress.
         LMBasisSettings::instance()->setRunOptions({ LMBasisSettings::runOptionName(9) });
@@ -528,8 +498,6 @@ private slots:
     void initJob()
     {
         const LMTemplateRegistryInitBackgroundJob aJob;
-        QVERIFY(aJob == *aJob.clone());
-        QCOMPARE(aJob.clone()->hash(), aJob.hash());
         QVERIFY(aJob.doStuff());
         // The watcher passes the reload on, once however often the job ran.
         QVERIFY(aJob.doStuff());

@@ -163,7 +163,6 @@ private slots:
     void filePattern_data()
     {
         columns<QString, QString>("shortName", "pattern");
-        row("collection: its short name", "categories/album.xml", "categories/album.xml");
         row("series page: its folder and neighbours", "a/b/series/page1.svg", "a/b/*");
         row("capital suffix", "a/series/PAGE1.SVG", "a/*");
         row("series folder at the top keeps its name", "meadow/meadow-1.svg", "meadow/*");
@@ -175,30 +174,6 @@ private slots:
         QCOMPARE(LMTemplateWhiteListGenerator::filePattern(
                      LMTemplateSourceFile(QStringLiteral("/c/designs/") + fetch<QString>("shortName"))),
                  fetch<QString>("pattern"));
-    }
-
-    void summarizing()
-    {
-        const auto anInfo = [](const char* thePath, const char* theProducts) {
-            LMTemplateWhiteListGeneratorInfo aResult { LMTemplateSourceFile(QString::fromUtf8(thePath)) };
-            LMArticlesGroup aGroup;
-            for (const QString& aName : words(theProducts))
-                aGroup.addArticle(LMArticle::fromOrderTxtName(aName));
-            aResult.setProductFilter(aGroup);
-            return aResult;
-        };
-        const LMTemplateWhiteList aList = LMTemplateWhiteListGenerator::summarizeResults({
-            anInfo("/c/designs/a/s1/page1.svg", "BOOK_A4_HC"),
-            anInfo("/c/templates/categories/x.xml", "CAL_A3"),
-            anInfo("/c/designs/a/s2/page1.svg", "BOOK_A4_HC"),
-            anInfo("/c/templates/categories/none.xml", ""),
-            anInfo("/c/templates/categories/y.xml", "BOOK_A4_HC"),
-        });
-        QCOMPARE(aList.groups().size(), 2);
-        // Two series of one folder give one pattern; a file without filter gives none.
-        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName("BOOK_A4_HC")),
-                 QStringList({ "a/*", "/categories/y.xml" }));
-        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName("CAL_A3")), QStringList { "/categories/x.xml" });
     }
 
     void filesToScan()

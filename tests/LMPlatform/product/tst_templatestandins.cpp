@@ -71,8 +71,6 @@ private Q_SLOTS:
         const QList<LMMultiColorConfig> aList = LMMultiColorConfig::allConfigurations();
         QCOMPARE(aList.size(), 72);
         QCOMPARE(aList.first(), LMMultiColorConfig(0, 0));
-        QCOMPARE(aList.at(1), LMMultiColorConfig(0, 1));
-        QCOMPARE(aList.at(6), LMMultiColorConfig(30, 0));
         QCOMPARE(aList.last(), LMMultiColorConfig(330, 5));
         QVERIFY(std::is_sorted(aList.cbegin(), aList.cend()));
         QCOMPARE(QSet<LMMultiColorConfig>(aList.cbegin(), aList.cend()).size(), aList.size());
@@ -95,7 +93,6 @@ private Q_SLOTS:
         QVERIFY(LMFrameMaterial(LMFrameMaterialEnum::Wood).basicDragAndDropHint().contains("Holz"));
         QVERIFY(!LMFrameMaterial().basicDragAndDropHint().isEmpty());
         QVERIFY(LMFrameMaterial::allMaterials().visibleName().isEmpty());
-        QVERIFY(LMFrameMaterial(LMFrameMaterialEnum::Wood) != LMFrameMaterial(LMFrameMaterialEnum::Plastic));
         QCOMPARE(qHash(LMFrameMaterial(QStringLiteral("wood"))), qHash(LMFrameMaterial(LMFrameMaterialEnum::Wood)));
     }
 

@@ -132,8 +132,6 @@ private slots:
         columns<QByteArray, QString>("content", "warning");
         row("type missing", decorations("<decoration><clipart file='red.svg'/></decoration>"),
             "newDecoration==nullptr file=");
-        row("another jig type", decorations("<decoration type='hintergrund'><clipart file='red.svg'/></decoration>"),
-            "newDecoration==nullptr file=");
         row("clipart without content", decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>"),
             "newDecoration==nullptr file=");
         row("missing picture", decorations("<decoration type='clipart'><clipart file='gone.svg'/></decoration>"),
@@ -170,8 +168,6 @@ private slots:
     void payload_data()
     {
         columns<QStringList, QStringList, QStringList>("strings", "found", "unknown");
-        row("two names in one string", QStringList { "clipart_blue.svg\nfading_round.svg" },
-            QStringList { "clipart_blue.svg", "fading_round.svg" }, QStringList());
         row("unknown name among them", QStringList { "clipart_red.svg\nclipart_nosuch.svg\nfading_round.svg" },
             QStringList { "clipart_red.svg", "fading_round.svg" }, QStringList { "clipart_nosuch.svg" });
         row("empty parts and several strings", QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" },

@@ -1,6 +1,5 @@
 #include "LMTestSupport.h"
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,11 +28,11 @@ private slots:
     void list()
     {
         QFETCH(QString, jig);
-        QByteArray anOut;
-        QCOMPARE(run({ QStringLiteral("list"), QStringLiteral("--jig"), jig, QStringLiteral("--json") }, &anOut), 0);
+        const LMTestSupport::ToolResult aResult
+            = run({ QStringLiteral("list"), QStringLiteral("--jig"), jig, QStringLiteral("--json") });
+        QCOMPARE(aResult.exitCode, 0);
         QStringList aNames;
-        const QJsonArray anArray
-            = QJsonDocument::fromJson(anOut).object().value("decorations").toObject().value(jig).toArray();
+        const QJsonArray anArray = aResult.json().value("decorations").toObject().value(jig).toArray();
         for (const QJsonValue& aValue : anArray)
             aNames.append(aValue.toObject().value("name").toString());
         QTEST(aNames, "names");
@@ -53,7 +52,8 @@ private slots:
     {
         const QString aPng = myDir.filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
         QCOMPARE(run({ QStringLiteral("render"), QStringLiteral("--decoration"), fetch<QString>("name"),
-                       QStringLiteral("--out"), aPng, QStringLiteral("--size"), QStringLiteral("256") }),
+                       QStringLiteral("--out"), aPng, QStringLiteral("--size"), QStringLiteral("256") })
+                     .exitCode,
                  0);
         const QImage anImage(aPng);
         QTEST(anImage.size(), "size");
@@ -65,19 +65,10 @@ private slots:
     }
 
 private:
-    int run(const QStringList& theArguments, QByteArray* theOut = nullptr)
+    LMTestSupport::ToolResult run(const QStringList& theArguments)
     {
-        QProcess aProcess;
-        QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
-        anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir.filePath("user"));
-        aProcess.setProcessEnvironment(anEnvironment);
-        aProcess.start(QStringLiteral(LM_TOOL_PATH),
-                       QStringList(theArguments) << QStringLiteral("--content") << QStringLiteral(LM_SAMPLE_CONTENT));
-        if (!aProcess.waitForFinished(60000))
-            return -1;
-        if (theOut != nullptr)
-            *theOut = aProcess.readAllStandardOutput();
-        return aProcess.exitCode();
+        return LMTestSupport::runTool(QStringLiteral(LM_TOOL_PATH), theArguments, myDir.filePath("user"),
+                                      QStringLiteral(LM_SAMPLE_CONTENT));
     }
 
     QTemporaryDir myDir;

@@ -24,15 +24,11 @@ private Q_SLOTS:
     {
         columns<QString, qint64, QStringList>("text", "expectedValue", "expectedNames");
 
-        row("story-book", "story-book", bit(35), QStringList { "story-book" });
         row("second name of the bit writes the first", "feature-story-book", bit(35), QStringList { "story-book" });
         row("two names in one entry", "text:basic,clipart:mirror", (bit(0) | bit(13)),
             QStringList { "text:basic", "clipart:mirror" });
         row("blanks and case", "  TEXT:Basic ,  Maps:Included ", (bit(0) | bit(51)),
             QStringList { "text:basic", "maps:included" });
-        row("border offset sits out of order", "border:offset", bit(23), QStringList { "border:offset" });
-        row("highest named bit", "feature-premium_cover", bit(56), QStringList { "feature-premium_cover" });
-        row("bit 31 stays positive", "corner:shape:notched", bit(31), QStringList { "corner:shape:notched" });
         row("unknown name", "text:sparkle", qint64(0), QStringList());
         row("unknown beside known", "text:sparkle, layout:v2", bit(45), QStringList { "layout:v2" });
         row("empty", QString(), qint64(0), QStringList());

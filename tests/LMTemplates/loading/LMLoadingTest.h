@@ -1,7 +1,9 @@
 #pragma once
 
+#include "LMArticle.h"
 #include "LMDirectoryConfig.h"
 #include "LMProductCatalogue.h"
+#include "LMTestContentTree.h"
 #include "LMTestSupport.h"
 
 #include <QDateTime>
@@ -11,23 +13,15 @@
 // Helpers of the loading tests.
 namespace LMLoadingTest {
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::useContentTree;
 using LMTestSupport::words;
 
 inline QByteArray fixture(const QString& theName)
 {
     return LMTestSupport::fixture(QStringLiteral("loading/") + theName);
-}
-
-// A content tree in theDir: "content" with the catalogue fixture, an empty "user" folder.
-inline bool useContentTree(const QTemporaryDir& theDir, const QString& theCatalogue)
-{
-    const QByteArray aCatalogue = fixture(theCatalogue);
-    LMTestSupport::writeFile(theDir, QStringLiteral("content/products/catalogue.json"), aCatalogue);
-    LMDirectoryConfig::instance()->setContentRoot(theDir.filePath(QStringLiteral("content")));
-    LMDirectoryConfig::instance()->setUserDataDir(theDir.filePath(QStringLiteral("user")));
-    return !aCatalogue.isEmpty() && QDir().mkpath(theDir.filePath(QStringLiteral("user")))
-        && LMProductCatalogue::instance()->reload();
 }
 
 // Sets the file's modification time theSeconds before the test began: files made as old as each
@@ -39,6 +33,11 @@ inline bool makeOlder(const QString& thePath, int theSeconds)
     return aFile.open(QIODevice::ReadWrite)
         && aFile.setFileTime(QDateTime::fromSecsSinceEpoch(ourStart - theSeconds, Qt::UTC),
                              QFileDevice::FileModificationTime);
+}
+
+inline LMArticle article(const QString& theOrderName)
+{
+    return LMArticle::fromOrderTxtName(theOrderName);
 }
 
 inline QStringList sorted(QStringList theList)

@@ -17,11 +17,6 @@ using LMTestSupport::writeFile;
 
 namespace {
 
-LMArticle article(const QString& theOrderName)
-{
-    return LMArticle::fromOrderTxtName(theOrderName);
-}
-
 LMTemplateContext context(const QString& theOrderName)
 {
     return LMTemplateContext(article(theOrderName), LMPageType());
@@ -125,8 +120,8 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, QStringLiteral("productqueries_catalogue.json")));
-        QVERIFY(article(QStringLiteral("WALL_50")).isValid());
+        QVERIFY(useContentTree(*myDir, fixture("productqueries_catalogue.json")));
+        QVERIFY(article("WALL_50").isValid());
 
         registry()->clear();
         LMUnconfiguredTemplateList aTemplates;
@@ -142,11 +137,8 @@ private slots:
 
     void wallDecorOffers_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("product");
-        // An orientation, price class codes separated by commas, or one price class.
-        QTest::addColumn<QString>("argument");
-        QTest::addColumn<bool>("expected");
+        // The argument: an orientation, price class codes separated by commas, or one price class.
+        columns<QString, QString, QString, bool>("query", "product", "argument", "expected");
 
         // Frames: a product of the wall-decor classes (310) and a frame the frame filter accepts.
         row("frames: framed poster, frame's orientation", "frames", "FRAMED_A3", "2", true);
@@ -184,11 +176,9 @@ private slots:
     void wallDecorOffers()
     {
         QFETCH(QString, query);
-        QFETCH(QString, product);
         QFETCH(QString, argument);
-        QFETCH(bool, expected);
 
-        const LMTemplateContext aContext = context(product);
+        const LMTemplateContext aContext = context(fetch<QString>("product"));
         QVERIFY(aContext.article().isValid());
         bool anAnswer = false;
         if (query == QLatin1String("frames"))
@@ -203,19 +193,15 @@ private slots:
             anAnswer = registry()->hasWallholderCategories(aContext);
         else
             anAnswer = registry()->hasWallholder(aContext, LMPriceClass::create(argument));
-        QCOMPARE(anAnswer, expected);
+        QCOMPARE(anAnswer, fetch<bool>("expected"));
     }
 
     void lookups_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("product");
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString, QString>("query", "product", "wanted", "expected");
 
         // Variant templates: layer type 8192, the product named, the variants held.
         row("variant: named product, any variants: the first", "variant", "FRAMED_A3", "", "room-wood");
-        row("variant: one variant", "variant", "FRAMED_A3", "frame=alu", "room-alu");
         row("variant: all variants held", "variant", "FRAMED_A3", "frame=alu|size=a3", "room-alu");
         row("variant: variant nobody holds", "variant", "FRAMED_A3", "frame=plastic", "");
         row("variant: one variant of two missing", "variant", "FRAMED_A3", "frame=alu|size=a2", "");
@@ -237,7 +223,6 @@ private slots:
         QFETCH(QString, query);
         QFETCH(QString, product);
         QFETCH(QString, wanted);
-        QFETCH(QString, expected);
 
         LMUnconfiguredTemplate aFound;
         if (query == QLatin1String("variant"))
@@ -246,14 +231,12 @@ private slots:
             aFound = registry()->findFramePassepartoutTemplate(article(product), variants(wanted));
         else
             aFound = registry()->findNoPassepartoutTemplate(context(product));
-        QCOMPARE(aFound.name(), expected);
+        QCOMPARE(aFound.name(), fetch<QString>("expected"));
     }
 
     void backgrounds_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("product");
-        QTest::addColumn<QStringList>("expected");
+        columns<QString, QString, QStringList>("query", "product", "expected");
 
         row("all: plain and multi-colour, any category", "all", "BOOK_A4", words("paper wash wash-mc red"));
         row("all: with the product's own", "all", "PRINT_A3", words("paper wash wash-mc red print-paper"));
@@ -264,54 +247,42 @@ private slots:
     void backgrounds()
     {
         QFETCH(QString, query);
-        QFETCH(QString, product);
-        QFETCH(QStringList, expected);
 
-        const LMArticle anArticle = article(product);
+        const LMArticle anArticle = article(fetch<QString>("product"));
         const LMUnconfiguredTemplateList aFound = query == QLatin1String("all") ? registry()->allBackgrounds(anArticle)
             : query == QLatin1String("multi") ? registry()->allMultiColorBackgrounds(anArticle)
                                               : registry()->allFlatColorBackgrounds(anArticle);
-        QCOMPARE(templateNames(aFound), expected);
+        QCOMPARE(templateNames(aFound), fetch<QStringList>("expected"));
     }
 
     void templateGroups_data()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("product");
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<QStringList>("expected");
-        // Price classes the filter finds no add-on article for.
-        QTest::addColumn<QStringList>("warnings");
+        // The warnings: price classes the filter finds no add-on article for.
+        columns<QString, QString, QString, QStringList, QStringList>("query", "product", "category", "expected",
+                                                                     "warnings");
 
         // Content templates of a group: categories and constraints only, any kind, no price check.
         row("content: the theme's templates for the product", "content", "BOOK_A4", "summer",
             words("design-summer design-summer-02 design-summer-03 layout-summer"), QStringList());
-        row("content: another theme", "content", "BOOK_A4", "winter", words("design-winter"), QStringList());
         row("content: another product", "content", "PRINT_A3", "summer", words("design-summer-print"), QStringList());
         // A template group: designs through the content filter (priced ones need the product's
         // add-on), then the group's layouts.
         row("group: designs with add-ons, then layouts", "group", "BOOK_A4", "summer",
             words("design-summer design-summer-02 layout-summer"), words("03"));
-        row("group: another theme", "group", "BOOK_A4", "winter", words("design-winter"), QStringList());
         row("group: another product", "group", "PRINT_A3", "summer", words("design-summer-print"), QStringList());
         // The layouts of a subcategory, for pages that take content.
         row("layouts: of the subcategory", "layouts", "BOOK_A4", "flowers", words("layout-flowers"), QStringList());
-        row("layouts: of another subcategory", "layouts", "BOOK_A4", "trees", words("layout-trees"), QStringList());
         row("layouts: another product", "layouts", "PRINT_A3", "flowers", QStringList(), QStringList());
     }
 
     void templateGroups()
     {
         QFETCH(QString, query);
-        QFETCH(QString, product);
-        QFETCH(QString, category);
-        QFETCH(QStringList, expected);
-        QFETCH(QStringList, warnings);
 
-        for (const QString& aPriceClass : warnings)
+        for (const QString& aPriceClass : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("no add on article for ") + aPriceClass));
-        const LMArticle anArticle = article(product);
-        const LMThematicCategory aCategory(category);
+        const LMArticle anArticle = article(fetch<QString>("product"));
+        const LMThematicCategory aCategory(fetch<QString>("category"));
         LMUnconfiguredTemplateList aFound;
         if (query == QLatin1String("content"))
             aFound = registry()->findAllContentTemplatesForTemplateGroup(
@@ -320,7 +291,7 @@ private slots:
             aFound = registry()->findAllTemplatesForTemplateGroup(anArticle, aCategory);
         else
             aFound = registry()->findAllLayoutsForSubCategory(anArticle, aCategory);
-        QCOMPARE(templateNames(aFound), expected);
+        QCOMPARE(templateNames(aFound), fetch<QStringList>("expected"));
     }
 
 private:

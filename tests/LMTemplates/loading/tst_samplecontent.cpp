@@ -69,11 +69,6 @@ QString malformedJsonWarning(const QString& theRelative)
         .arg(anError.offset);
 }
 
-LMArticle article(const QString& theOrderName)
-{
-    return LMArticle::fromOrderTxtName(theOrderName);
-}
-
 // The templates of a jig type that the article may use, on any page.
 LMUnconfiguredTemplateList templatesFor(const LMArticle& theArticle, const LMJigType& theJigType)
 {
@@ -98,7 +93,7 @@ private slots:
 
     void initTestCase()
     {
-        QVERIFY(QFileInfo(samplePath(QStringLiteral("products/catalogue.json"))).isFile());
+        QVERIFY(QFileInfo(samplePath("products/catalogue.json")).isFile());
         QVERIFY(myUserDataDir.isValid());
         LMDirectoryConfig::instance()->setContentRoot(LMDirectoryConfig::sampleContentRoot());
         LMDirectoryConfig::instance()->setUserDataDir(myUserDataDir.path());
@@ -115,21 +110,20 @@ private slots:
 
     void loadEveryArticle_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<QStringList>("expectedWarnings");
-        QTest::addColumn<QList<int>>("loadedIds"); // design elements present after this load
-        QTest::addColumn<QList<int>>("notLoadedIds"); // and those that wait for another product
+        // design elements present after this load; and those that wait for another product
+        columns<QString, QStringList, QList<int>, QList<int>>("orderName", "expectedWarnings", "loadedIds",
+                                                              "notLoadedIds");
 
         // The first article also reads every file the white list names for no product, and the
         // broken files are either such files or the portrait book's own.
         const QStringList aWarnings {
             QStringLiteral("unknown svgImageType 7"),
-            malformedXmlWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
-            couldNotOpenWarning(QStringLiteral("templates/categories/album_broken_markup.xml")),
-            malformedJsonWarning(QStringLiteral("templates/categories/album_stickers.json")),
-            malformedXmlWarning(QStringLiteral("designs/broken/broken-1.svg")),
-            couldNotOpenWarning(QStringLiteral("designs/broken/broken-1.svg")),
-            QStringLiteral("no <metadata> element found ") + samplePath(QStringLiteral("designs/plain/plain-1.svg")),
+            malformedXmlWarning("templates/categories/album_broken_markup.xml"),
+            couldNotOpenWarning("templates/categories/album_broken_markup.xml"),
+            malformedJsonWarning("templates/categories/album_stickers.json"),
+            malformedXmlWarning("designs/broken/broken-1.svg"),
+            couldNotOpenWarning("designs/broken/broken-1.svg"),
+            QStringLiteral("no <metadata> element found ") + samplePath("designs/plain/plain-1.svg"),
         };
         row("portrait book first: its files, unassigned files, every broken file", BOOK_PORTRAIT, aWarnings,
             QList<int> { 5100, 5150, 5160, 5170, 6101, 4101, 4104 },
@@ -145,21 +139,18 @@ private slots:
     void loadEveryArticle()
     {
         QFETCH(QString, orderName);
-        QFETCH(QStringList, expectedWarnings);
-        QFETCH(QList<int>, loadedIds);
-        QFETCH(QList<int>, notLoadedIds);
 
         const LMArticle anArticle = article(orderName);
         QVERIFY2(anArticle.isValid(), qPrintable(orderName));
-        for (const QString& aWarning : expectedWarnings) {
+        for (const QString& aWarning : fetch<QStringList>("expectedWarnings")) {
             QVERIFY2(!aWarning.isEmpty(), "a deliberately broken file reads without fault");
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         }
         registry()->loadTemplates(anArticle);
-        for (int anId : loadedIds)
+        for (int anId : fetch<QList<int>>("loadedIds"))
             QVERIFY2(!registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
                      qPrintable(QString::number(anId)));
-        for (int anId : notLoadedIds)
+        for (int anId : fetch<QList<int>>("notLoadedIds"))
             QVERIFY2(registry()->allTemplatesByDesignElementId(LMDesignElementID(anId)).isEmpty(),
                      qPrintable(QString::number(anId)));
         QVERIFY(registry()->productHasJigType(anArticle, LMJigTypeEnum::Layout));
@@ -172,9 +163,7 @@ private slots:
 
     void countsByJigType_data()
     {
-        QTest::addColumn<QString>("orderName");
-        QTest::addColumn<int>("jigType");
-        QTest::addColumn<int>("expected");
+        columns<QString, int, int>("orderName", "jigType", "expected");
 
         // Backgrounds serve every product: two papers, twelve flat colours, the colour wash and the
         // watercolour, these two once plain and once per colour configuration. The flat colour

@@ -15,6 +15,7 @@
 #include "LMTemplateQueue.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateSourceFileList.h"
+#include "LMTestTemplates.h"
 
 #include <QDomDocument>
 
@@ -96,7 +97,7 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-loader-XXXXXX"));
         QVERIFY(myDir->isValid());
-        QVERIFY(useContentTree(*myDir, QStringLiteral("content_catalogue.json")));
+        QVERIFY(useContentTree(*myDir, fixture("content_catalogue.json")));
         registry()->clear();
     }
 
@@ -108,12 +109,8 @@ private slots:
 
     void detectFileType_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("kind");
-        row("version-1 list", "<templates/>", 1);
-        row("version-2 document", "<templates2/>", 2);
+        columns<QString, int>("xml", "kind");
         row("single layout", "<template/>", 3);
-        row("svg page", "<svg/>", 4);
         row("collection", "<collection/>", 6);
         row("tags are case-sensitive", "<Templates2/>", 0);
         row("a prefixed svg is not ours", "<svg:svg xmlns:svg='urn:x'/>", 0);
@@ -122,80 +119,51 @@ private slots:
 
     void detectFileType()
     {
-        QFETCH(QString, xml);
-        QFETCH(int, kind);
         QDomDocument aDocument;
-        aDocument.setContent(xml);
-        QCOMPARE(int(LMTemplateParseJob::detectFileType(aDocument.documentElement())), kind);
+        aDocument.setContent(fetch<QString>("xml"));
+        QCOMPARE(int(LMTemplateParseJob::detectFileType(aDocument.documentElement())), fetch<int>("kind"));
     }
 
     void queue_data()
     {
-        QTest::addColumn<int>("count");
-        // "f" dequeues forward, "r" reverse; the indexes of the templates returned.
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QList<int>>("indexes");
-        row("reverse first gives the last", 3, "r", QList<int> { 2 });
+        // "f" dequeues forward, "r" reverse; the indexes of the templates returned (-1: none).
+        columns<int, QString, QList<int>>("count", "steps", "indexes");
+        row("empty queue gives nothing", 0, "rf", QList<int> { -1, -1 });
         row("forward wraps", 3, "fff", QList<int> { 1, 2, 0 });
         row("reverse wraps twice", 3, "rrrrr", QList<int> { 2, 1, 0, 2, 1 });
-        row("back and forth", 2, "frrf", QList<int> { 1, 0, 1, 0 });
         row("single template", 1, "frf", QList<int> { 0, 0, 0 });
     }
 
     void queue()
     {
         QFETCH(int, count);
-        QFETCH(QString, steps);
-        QFETCH(QList<int>, indexes);
-        LMTemplateList aList;
-        std::vector<LMUnconfiguredTemplate> aTemplates;
-        for (int i = 0; i < count; ++i) {
-            aTemplates.push_back(LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout));
-            aTemplates.back().templatePointer()->setName(QString::number(i));
-            aList.append(LMConfiguredTemplate(aTemplates.back()));
-        }
-        LMTemplateQueue aQueue(aList);
-        QCOMPARE(aQueue.currentTemplate().unconfiguredTemplate().name(), QStringLiteral("0"));
+        const LMTestSupport::TemplatePool aPool(words("0 1 2").mid(0, count));
+        LMTemplateQueue aQueue(aPool.configured());
+        const auto anIndex = [](const LMConfiguredTemplate& theTemplate) {
+            const LMUnconfiguredTemplate aTemplate = theTemplate.unconfiguredTemplate();
+            return aTemplate.isNull() ? -1 : aTemplate.name().toInt();
+        };
+        QCOMPARE(aQueue.isEmpty(), count == 0);
+        QCOMPARE(anIndex(aQueue.currentTemplate()), count == 0 ? -1 : 0);
         QList<int> aSeen;
-        for (const QChar aStep : steps) {
-            const LMConfiguredTemplate aTemplate
-                = aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse();
-            aSeen.append(aTemplate.unconfiguredTemplate().name().toInt());
-            QCOMPARE(aQueue.here(), aSeen.last());
+        for (const QChar aStep : fetch<QString>("steps")) {
+            aSeen.append(anIndex(aStep == QLatin1Char('f') ? aQueue.dequeueForward() : aQueue.dequeueReverse()));
+            QCOMPARE(aQueue.here(), qMax(0, aSeen.last()));
         }
-        QCOMPARE(aSeen, indexes);
-        for (LMUnconfiguredTemplate& aTemplate : aTemplates)
-            aTemplate.deleteTemplate();
-    }
-
-    void emptyQueue()
-    {
-        LMTemplateQueue aQueue;
+        QCOMPARE(aSeen, fetch<QList<int>>("indexes"));
+        aQueue.clear();
         QVERIFY(aQueue.isEmpty());
         QCOMPARE(aQueue.here(), 0);
-        QVERIFY(aQueue.dequeueReverse().unconfiguredTemplate().isNull());
-        QVERIFY(aQueue.dequeueForward().unconfiguredTemplate().isNull());
-
-        LMUnconfiguredTemplate aTemplate = LMUnconfiguredTemplate::create(LMJigTypeEnum::Layout);
-        LMTemplateQueue aFull(LMTemplateList { LMConfiguredTemplate(aTemplate) });
-        aFull.dequeueReverse();
-        aFull.clear();
-        QVERIFY(aFull.isEmpty());
-        QCOMPARE(aFull.here(), 0);
-        QVERIFY(aFull.currentTemplate().unconfiguredTemplate().isNull());
-        aTemplate.deleteTemplate();
+        QCOMPARE(anIndex(aQueue.currentTemplate()), -1);
     }
 
     void namedFiles_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<bool>("loaded");
-        QTest::addColumn<QStringList>("templates");
+        columns<QStringList, bool, QStringList>("files", "loaded", "templates");
         row("nothing named", QStringList(), false, QStringList());
         row("only images", words("templates/a.png templates/b.PNG"), false, QStringList());
         row("a missing file", words("templates/gone.xml"), false, QStringList());
         row("an xml file", words("templates/categories/a.xml"), true, words("A1 A2"));
-        row("upper-case suffix", words("templates/categories/C.XML"), true, words("C1"));
         row("a page that is no master", words("designs/meadow/meadow-2.svg"), false, QStringList());
         row("in the order named", words("templates/categories/C.XML templates/a.png templates/categories/a.xml"), true,
             words("C1 A1 A2"));
@@ -203,31 +171,28 @@ private slots:
 
     void namedFiles()
     {
-        QFETCH(QStringList, files);
-        QFETCH(bool, loaded);
-        QFETCH(QStringList, templates);
-        write(QStringLiteral("templates/categories/a.xml"), layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
-        write(QStringLiteral("templates/categories/C.XML"), layouts({ QStringLiteral("C1") }));
-        write(QStringLiteral("templates/a.png"), "png");
-        write(QStringLiteral("designs/meadow/meadow-2.svg"), "<svg/>");
+        write("templates/categories/a.xml", layouts({ QStringLiteral("A1"), QStringLiteral("A2") }));
+        write("templates/categories/C.XML", layouts({ QStringLiteral("C1") }));
+        write("templates/a.png", "png");
+        write("designs/meadow/meadow-2.svg", "<svg/>");
         QStringList aPaths;
-        for (const QString& aFile : files)
+        for (const QString& aFile : fetch<QStringList>("files"))
             aPaths.append(myDir->filePath(QStringLiteral("content/") + aFile));
 
         LMTemplateLoader aLoader(registry());
-        QCOMPARE(aLoader.loadTemplates(aPaths), loaded);
-        QCOMPARE(templateNames(registry()->allTemplates()), templates);
+        QCOMPARE(aLoader.loadTemplates(aPaths), fetch<bool>("loaded"));
+        QCOMPARE(templateNames(registry()->allTemplates()), fetch<QStringList>("templates"));
+        // Only the one template of its file owns the file.
+        for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
+            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile().fileName(),
+                     aTemplate.name() == QLatin1String("C1") ? QStringLiteral("C.XML") : QString());
     }
 
     void backgroundVariants_data()
     {
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<bool>("multiColor");
-        QTest::addColumn<bool>("thumbnailExists");
-        QTest::addColumn<int>("count");
+        columns<QString, bool, bool, int>("category", "multiColor", "thumbnailExists", "count");
         const int aColours = int(LMMultiColorConfig::allConfigurations().size());
         row("plain background", "hintergrund", false, true, 1);
-        row("any letter case", "HinterGRUND", false, true, 1);
         row("multi-colour: itself and every colour", "Hintergrund", true, true, 1 + aColours);
         row("no thumbnail: nothing", "hintergrund", false, false, 0);
         row("multi-colour without thumbnail", "hintergrund", true, false, 0);
@@ -236,14 +201,12 @@ private slots:
 
     void backgroundVariants()
     {
-        QFETCH(QString, category);
-        QFETCH(bool, multiColor);
-        QFETCH(bool, thumbnailExists);
         QFETCH(int, count);
-        const QString aFile = write(QStringLiteral("templates/categories/bg.xml"),
-                                    backgrounds(category, { QStringLiteral("bg_0012.jpg") }, multiColor));
-        if (thumbnailExists)
-            write(QStringLiteral("templates/categories/bg_0012.jpg"), "jpg");
+        const QString aFile = write(
+            "templates/categories/bg.xml",
+            backgrounds(fetch<QString>("category"), { QStringLiteral("bg_0012.jpg") }, fetch<bool>("multiColor")));
+        if (fetch<bool>("thumbnailExists"))
+            write("templates/categories/bg_0012.jpg", "jpg");
 
         LMTemplateLoader aLoader(registry());
         QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
@@ -254,27 +217,6 @@ private slots:
         for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
             aUniqueNames.insert(aTemplate.uniqueName());
         QCOMPARE(aUniqueNames.size(), count);
-    }
-
-    void exclusiveSourceFile_data()
-    {
-        QTest::addColumn<QStringList>("layouts");
-        QTest::addColumn<bool>("exclusive");
-        row("the one template of its file", words("Allein"), true);
-        row("two templates share the file", words("Eins Zwei"), false);
-    }
-
-    void exclusiveSourceFile()
-    {
-        QFETCH(QStringList, layouts);
-        QFETCH(bool, exclusive);
-        const QString aFile = write(QStringLiteral("templates/categories/x.xml"), ::layouts(layouts));
-        LMTemplateLoader aLoader(registry());
-        QVERIFY(aLoader.loadTemplates(QStringList { aFile }));
-        const LMUnconfiguredTemplateList aTemplates = registry()->allTemplates();
-        QCOMPARE(aTemplates.size(), layouts.size());
-        for (const LMUnconfiguredTemplate& aTemplate : aTemplates)
-            QCOMPARE(aTemplate->fileInfo().exclusiveSourceFile() == QFileInfo(aFile), exclusive);
     }
 
     void revisionDefaultsToOne()
@@ -299,9 +241,9 @@ private slots:
 
     void unreadableFile()
     {
-        const QString aBroken = write(QStringLiteral("templates/broken.xml"), "<templates2><template");
-        const QString anUnknown = write(QStringLiteral("templates/unknown.xml"), "<whitelist/>");
-        const QString aGood = write(QStringLiteral("templates/good.xml"), layouts({ QStringLiteral("Gut") }));
+        const QString aBroken = write("templates/broken.xml", "<templates2><template");
+        const QString anUnknown = write("templates/unknown.xml", "<whitelist/>");
+        const QString aGood = write("templates/good.xml", layouts({ QStringLiteral("Gut") }));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^malformed XML file")));
         QTest::ignoreMessage(QtWarningMsg,
                              qPrintable(QStringLiteral("could not open template file \"%1\"").arg(aBroken)));
@@ -314,12 +256,11 @@ private slots:
 
     void articleLoadSkipsRefinementFolders()
     {
-        write(QStringLiteral("templates/categories/plain.xml"), layouts({ QStringLiteral("Schlicht") }));
-        const QString aRefined
-            = write(QStringLiteral("templates/categories/gold/gold.xml"), layouts({ QStringLiteral("Golden") }));
-        write(QStringLiteral("templates/categories/gold/refinement"), "");
+        write("templates/categories/plain.xml", layouts({ QStringLiteral("Schlicht") }));
+        const QString aRefined = write("templates/categories/gold/gold.xml", layouts({ QStringLiteral("Golden") }));
+        write("templates/categories/gold/refinement", "");
         // Templates no product takes never reach the registry.
-        write(QStringLiteral("templates/categories/nobody.xml"), layouts({ QStringLiteral("Niemand") }, QString()));
+        write("templates/categories/nobody.xml", layouts({ QStringLiteral("Niemand") }, QString()));
         LMTemplateFileManager::instance()->reInit();
 
         LMTemplateLoader aLoader(registry());
@@ -365,37 +306,9 @@ private slots:
         QCOMPARE(templateNames(registry()->allTemplates()), anExpected);
     }
 
-    void loadedIdsAndKeys()
-    {
-        const QString aFirst = write(QStringLiteral("templates/ids1.xml"), layouts(words("Erster:41")));
-        const QString aSecond = write(QStringLiteral("templates/ids2.xml"), layouts(words("Ohne Mit:43 Auch:44")));
-        LMTemplateLoader aLoader(registry());
-        QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID());
-        QVERIFY(aLoader.loadTemplates(QStringList { aFirst, aSecond }));
-        // Of the last file, the first valid id.
-        QCOMPARE(aLoader.lastLoadedDesignElementId(), LMDesignElementID(43));
-        QCOMPARE(aLoader.lastLoadedDesignElementIds(),
-                 (LMDesignElementIDSet { LMDesignElementID(41), LMDesignElementID(43), LMDesignElementID(44) }));
-        QCOMPARE(aLoader.allLoadedJigs().size(), 4);
-        for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
-            QVERIFY(aLoader.allLoadedJigs().contains(aTemplate->createKey()));
-    }
-
-    void jobIdentity()
-    {
-        LMTemplateLoaderLoadingInfo aFirst(QFileInfo(QStringLiteral("a.xml")));
-        LMTemplateLoaderLoadingInfo aSecond(QFileInfo(QStringLiteral("a.xml")));
-        const LMJobLoadTemplateFile aJob(&aFirst);
-        QVERIFY(aJob == *aJob.clone());
-        QCOMPARE(aJob.clone()->hash(), aJob.hash());
-        // The same file in another info is other work.
-        QVERIFY(!(aJob == LMJobLoadTemplateFile(&aSecond)));
-    }
-
     void fileInCategories_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("name", "expected");
         row("bare file name", "a.xml", "content/templates/categories/a.xml");
         row("a path stays", "x/a.xml", "x/a.xml");
         row("absolute path stays", "/abs/a.xml", "/abs/a.xml");
@@ -403,18 +316,17 @@ private slots:
 
     void fileInCategories()
     {
-        QFETCH(QString, name);
         QFETCH(QString, expected);
         const QString anExpected
             = expected.startsWith(QLatin1String("content/")) ? myDir->filePath(expected) : expected;
-        QCOMPARE(LMTemplateLoader::fileInCategories(name), anExpected);
+        QCOMPARE(LMTemplateLoader::fileInCategories(fetch<QString>("name")), anExpected);
     }
 
     void articleByArticle()
     {
         writeContentTree();
         const LMArticle aBook = book();
-        const LMArticle aCalendar = LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"));
+        const LMArticle aCalendar = LMArticle::fromOrderTxtName("CAL_A3");
         QVERIFY(aBook.isValid() && aCalendar.isValid());
 
         registry()->loadTemplates(aBook);
@@ -450,16 +362,14 @@ private slots:
     void changedFiles()
     {
         writeContentTree();
-        registry()->loadTemplates(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC")));
+        registry()->loadTemplates(LMArticle::fromOrderTxtName("BOOK_A4_HC"));
         const qsizetype aBefore = registry()->countTemplates();
         QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
 
         // A design arrives while the editor runs, next to a picture and a page that is no master file.
-        const QString aNew
-            = write(QStringLiteral("designs/lake/lake-1.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 777));
-        const QString aPage
-            = write(QStringLiteral("designs/lake/lake-2.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 778));
-        const QString aPicture = write(QStringLiteral("designs/lake/lake.png"), "png");
+        const QString aNew = write("designs/lake/lake-1.svg", svgPage(QStringLiteral("BOOK_A4_HC"), 777));
+        const QString aPage = write("designs/lake/lake-2.svg", svgPage(QStringLiteral("BOOK_A4_HC"), 778));
+        const QString aPicture = write("designs/lake/lake.png", "png");
         registry()->readChangedFiles({ aPicture, aNew, aPage });
 
         QCOMPARE(registry()->countTemplates(), aBefore + 1);
@@ -480,19 +390,18 @@ private:
     void writeContentTree()
     {
         // Calendar layouts belong to the calendar, everything else to every product; retired files to none.
-        write(QStringLiteral("white_list.conf"), fixture(QStringLiteral("content_white_list.conf")));
-        write(QStringLiteral("black_list.conf"), fixture(QStringLiteral("content_black_list.conf")));
-        write(QStringLiteral("templates/categories/book_layouts.xml"),
+        write("white_list.conf", fixture(QStringLiteral("content_white_list.conf")));
+        write("black_list.conf", fixture(QStringLiteral("content_black_list.conf")));
+        write("templates/categories/book_layouts.xml",
               pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Alt") }));
-        write(QStringLiteral("templates/categories/calendar_layouts.xml"),
+        write("templates/categories/calendar_layouts.xml",
               pageLayouts(QStringLiteral("CAL_A3"), { QStringLiteral("Monat") }));
-        write(QStringLiteral("templates/categories/retired/old.xml"),
+        write("templates/categories/retired/old.xml",
               pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Ausgemustert") }));
-        write(QStringLiteral("designs/meadow/meadow-1.svg"), svgPage(QStringLiteral("BOOK_A4_HC"), 501));
+        write("designs/meadow/meadow-1.svg", svgPage(QStringLiteral("BOOK_A4_HC"), 501));
         // A downloaded copy of the book layouts, newer than the preinstalled one: it wins.
-        const QString aDownloaded
-            = writeFile(*myDir, QStringLiteral("user/downloads/templates/categories/book_layouts.xml"),
-                        pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Neu") }));
+        const QString aDownloaded = writeFile(*myDir, "user/downloads/templates/categories/book_layouts.xml",
+                                              pageLayouts(QStringLiteral("BOOK_A4_HC"), { QStringLiteral("Neu") }));
         QVERIFY(makeOlder(aDownloaded, -24 * 3600));
         LMTemplateFileManager::instance()->reInit();
     }
@@ -501,7 +410,7 @@ private:
         return writeFile(*myDir, QStringLiteral("content/") + theRelative, theContent);
     }
     static LMTemplateRegistry* registry() { return LMTemplateRegistry::instance(); }
-    static LMArticle book() { return LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC")); }
+    static LMArticle book() { return LMArticle::fromOrderTxtName("BOOK_A4_HC"); }
 
     std::unique_ptr<QTemporaryDir> myDir;
 };

@@ -5,15 +5,14 @@
 #include "LMJigStatusRepository.h"
 #include "LMLoadingTest.h"
 #include "LMProgressController.h"
-#include "LMSmartLayoutRegistration.h"
 #include "LMTemplate.h"
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateContext.h"
 #include "LMTemplateFrame.h"
-#include "LMTemplateLookup.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateRegistryInitBackgroundJob.h"
 #include "LMTemplateRegistryWatcher.h"
+#include "LMTestTemplates.h"
 
 #include <QDomDocument>
 
@@ -26,84 +25,13 @@ using LMTestSupport::writeFile;
 namespace {
 const QString NOT_FOUND = QStringLiteral("could not find Template ");
 
-LMArticle article(const QString& theOrderName)
-{
-    return LMArticle::fromOrderTxtName(theOrderName);
-}
-
-// A background definition read from the attributes of a version-1 element.
-LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes)
-{
-    QDomDocument aDocument;
-    aDocument.setContent(QStringLiteral("<template %1/>").arg(theAttributes));
-    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
-}
-
-// A new template from a short description, handed to the caller (the registry takes it): its name,
-// then any of "B" (a background: jig and layer type 1), "jig=N", "layer=N", "id=N", "time=N" (changed N seconds after
-// 2020), "bg=N" (its background file "bg_N.jpg"), "mc" (a multi-colour variant 30,2 of that background), "page=N",
-// "user", "inactive", "price=CODE", "var=a|b", "art=ORDER", "file=PATH", "frame=N" (frame
-// material), "orient=N".
+// The registry's templates are layouts unless their description names another jig type.
 LMUnconfiguredTemplate make(const QString& theDescription)
 {
-    const QStringList aTokens = theDescription.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    std::unique_ptr<LMTemplate> aTemplate;
-    for (const QString& aToken : aTokens) {
-        if (aToken.startsWith(QLatin1String("frame=")))
-            aTemplate = LMTemplate::create(LMJigTypeEnum::Frame);
-    }
-    if (!aTemplate)
-        aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
-    aTemplate->setName(aTokens.value(0));
-    QString aBackgroundAttributes;
-    for (const QString& aToken : aTokens.mid(1)) {
-        const QString aKey = aToken.section(QLatin1Char('='), 0, 0);
-        const QString aValue = aToken.section(QLatin1Char('='), 1);
-        if (aKey == QLatin1String("B")) {
-            aTemplate->setJigType(LMJigType::fromInt(1));
-            aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(1));
-        } else if (aKey == QLatin1String("jig"))
-            aTemplate->setJigType(LMJigType::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("layer"))
-            aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("id"))
-            aTemplate->setDesignElementID(LMDesignElementID(aValue.toInt()));
-        else if (aKey == QLatin1String("time")) {
-            LMDesignElementMetaData aMetaData;
-            aMetaData.setLastChanged(QDateTime(QDate(2020, 1, 1), QTime(0, 0), Qt::UTC).addSecs(aValue.toInt()));
-            aTemplate->setMetaData(aMetaData);
-        } else if (aKey == QLatin1String("bg"))
-            aBackgroundAttributes += QStringLiteral(" filename='bg_%1.jpg'").arg(aValue);
-        else if (aKey == QLatin1String("mc"))
-            aBackgroundAttributes += QStringLiteral(" multicolor_id='%1'").arg(aTemplate->designElementID().id());
-        else if (aKey == QLatin1String("page"))
-            aTemplate->setPageConstraint(LMPageConstraint(LMPageType::fromInt(aValue.toInt())));
-        else if (aKey == QLatin1String("user"))
-            aTemplate->setUserLayout(true);
-        else if (aKey == QLatin1String("inactive"))
-            aTemplate->setActive(false);
-        else if (aKey == QLatin1String("price"))
-            aTemplate->setPriceClass(LMPriceClass::create(aValue));
-        else if (aKey == QLatin1String("var"))
-            aTemplate->setArticleVariants(LMArticleVariants(aValue.split(QLatin1Char('|'))));
-        else if (aKey == QLatin1String("art"))
-            aTemplate->setArticleGroup(LMArticlesGroup(LMArticleList { article(aValue) }));
-        else if (aKey == QLatin1String("file"))
-            aTemplate->fileInfo().setFilePath(aValue);
-        else if (aKey == QLatin1String("orient"))
-            aTemplate->setSupportedOrientation(LMOrientation::fromInt(aValue.toInt()));
-        else if (aKey == QLatin1String("frame"))
-            static_cast<LMTemplateFrame*>(aTemplate.get())->setFrameMaterial(LMFrameMaterial::fromInt(aValue.toInt()));
-        else
-            qFatal("unknown template token %s", qPrintable(aToken));
-    }
-    if (!aBackgroundAttributes.isEmpty()) {
-        LMTemplateBackgroundDefinition aDefinition = backgroundDefinition(aBackgroundAttributes);
-        if (theDescription.contains(QLatin1String(" mc")))
-            aDefinition = aDefinition.withMultiColorConfig(LMMultiColorConfig(30, 2));
-        aTemplate->setLayerDefinitionBackground(aDefinition);
-    }
-    return LMUnconfiguredTemplate(aTemplate.release());
+    const LMUnconfiguredTemplate aTemplate = LMTestSupport::releasedTemplate(theDescription);
+    if (aTemplate->jigType() == LMJigType())
+        aTemplate.templatePointer()->setJigType(LMJigTypeEnum::Layout);
+    return aTemplate;
 }
 
 LMUnconfiguredTemplateList makeAll(const QStringList& theDescriptions)
@@ -146,20 +74,16 @@ private slots:
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("passepartout code change 2 skipped")));
-        QVERIFY(useContentTree(*myDir, QStringLiteral("registry_catalogue.json")));
+        QVERIFY(useContentTree(*myDir, fixture("registry_catalogue.json")));
         QCOMPARE(LMProductCatalogue::instance()->passepartoutCodeChanges().size(), 2);
-        writeFile(*myDir, QStringLiteral("content/templates/categories/book.xml"), layouts({ "Buch:61" }));
+        writeFile(*myDir, "content/templates/categories/book.xml", layouts({ "Buch:61" }));
     }
 
     void init() { registry()->clear(); }
 
     void insertReplacement_data()
     {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<bool>("inserted");
-        QTest::addColumn<QStringList>("remaining");
-        QTest::addColumn<int>("oldSignals");
+        columns<QString, QString, bool, QStringList, int>("first", "second", "inserted", "remaining", "oldSignals");
 
         row("same name, newer replaces", "a time=10", "a time=20", true, words("a@2"), 0);
         row("same name, older is refused", "a time=20", "a time=10", false, words("a@1"), 1);
@@ -182,23 +106,18 @@ private slots:
 
     void insertReplacement()
     {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(bool, inserted);
-        QFETCH(QStringList, remaining);
-        QFETCH(int, oldSignals);
 
-        const LMUnconfiguredTemplate aFirst = make(first);
-        const LMUnconfiguredTemplate aSecond = make(second);
+        const LMUnconfiguredTemplate aFirst = make(fetch<QString>("first"));
+        const LMUnconfiguredTemplate aSecond = make(fetch<QString>("second"));
         QSignalSpy anOldSpy(registry(), &LMTemplateRegistry::tryToInsertOldTemplate);
         QVERIFY(registry()->insertTemplate(aFirst, true));
-        QCOMPARE(registry()->insertTemplate(aSecond, true), inserted);
-        QCOMPARE(anOldSpy.count(), oldSignals);
+        QCOMPARE(registry()->insertTemplate(aSecond, true), fetch<bool>("inserted"));
+        QCOMPARE(anOldSpy.count(), fetch<int>("oldSignals"));
 
         QStringList aRemaining;
         for (const LMUnconfiguredTemplate& aTemplate : registry()->allTemplates())
             aRemaining.append(aTemplate.name() + (aTemplate == aFirst ? QStringLiteral("@1") : QStringLiteral("@2")));
-        QCOMPARE(aRemaining, remaining);
+        QCOMPARE(aRemaining, fetch<QStringList>("remaining"));
         // The unique-name index follows the central list.
         QCOMPARE(registry()->templateNameIsKnown(aFirst.uniqueName()),
                  registry()->allTemplates().contains(aFirst) || aFirst.uniqueName() == aSecond.uniqueName());
@@ -235,7 +154,7 @@ private slots:
         QVERIFY(registry()->insertTemplates({}, true, false));
 
         // Removing takes the template out of every index.
-        const LMUnconfiguredTemplate aB = registry()->findTemplateByName(QStringLiteral("b"));
+        const LMUnconfiguredTemplate aB = registry()->findTemplateByName("b");
         registry()->removeFromCentralList(aB);
         QCOMPARE(templateNames(registry()->allTemplatesByDesignElementId(LMDesignElementID(1))), words("a"));
         QVERIFY(registry()->allTemplatesForJigType(LMJigTypeEnum::Background).isEmpty());
@@ -257,9 +176,7 @@ private slots:
 
     void nameSearch_data()
     {
-        QTest::addColumn<QStringList>("templates");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("found");
+        columns<QStringList, QString, QString>("templates", "query", "found");
 
         row("empty name", words("a"), "", "");
         row("name", words("b a"), "a", "a");
@@ -286,12 +203,10 @@ private slots:
 
     void nameSearch()
     {
-        QFETCH(QStringList, templates);
-        QFETCH(QString, query);
         QFETCH(QString, found);
 
-        registry()->insertTemplates(makeAll(templates), true, false);
-        const LMUnconfiguredTemplate aFound = registry()->searchForTemplate(query);
+        registry()->insertTemplates(makeAll(fetch<QStringList>("templates")), true, false);
+        const LMUnconfiguredTemplate aFound = registry()->searchForTemplate(fetch<QString>("query"));
         QCOMPARE(aFound.name(), found);
         QCOMPARE(aFound.isNull(), found.isEmpty());
     }
@@ -302,46 +217,32 @@ private slots:
         QTest::failOnWarning(QRegularExpression(QStringLiteral("could not find Template")));
 
         // Normalised before searching and caching.
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("Weiss,normal,")).name(), QStringLiteral("201"));
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,design,BOOK_A4_HC")).name(), QStringLiteral("b"));
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("b,albfreetheme,BOOK_A4_HC")).name(),
-                 QStringLiteral("b"));
+        QCOMPARE(registry()->findTemplateByName("Weiss,normal,").name(), QStringLiteral("201"));
+        QCOMPARE(registry()->findTemplateByName("b,design,BOOK_A4_HC").name(), QStringLiteral("b"));
+        QCOMPARE(registry()->findTemplateByName("b,albfreetheme,BOOK_A4_HC").name(), QStringLiteral("b"));
 
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("zzz,normal,x")));
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
+        QVERIFY(registry()->findTemplateByName("zzz,design,x").isNull());
         // The same miss again, under both spellings: answered from the cache without a warning.
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,normal,x")).isNull());
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull());
+        QVERIFY(registry()->findTemplateByName("zzz,normal,x").isNull());
+        QVERIFY(registry()->findTemplateByName("zzz,design,x").isNull());
 
         // An insertion empties the cache: the new template is found.
         registry()->insertTemplates(makeAll({ "zzz art=BOOK_A4_HC" }), true, false);
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("zzz,design,x")).isNull() == false);
+        QVERIFY(registry()->findTemplateByName("zzz,design,x").isNull() == false);
 
         // A miss after another insertion warns again, once.
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
+        QVERIFY(registry()->findTemplateByName("nope").isNull());
+        QVERIFY(registry()->findTemplateByName("nope").isNull());
         registry()->insertTemplate(make("other"), true);
         QTest::ignoreMessage(QtWarningMsg, qPrintable(NOT_FOUND + QStringLiteral("nope")));
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("nope")).isNull());
-    }
-
-    void smartGeneratedLayoutsComeFirst()
-    {
-        registry()->insertTemplate(make("g"), true);
-        const LMUnconfiguredTemplate aGenerated = make("g");
-        registry()->setSmartGeneratedLayouts({ aGenerated });
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("g,normal")), aGenerated);
-        // Only under its unique name, exactly.
-        QVERIFY(registry()->findTemplateByName(QStringLiteral("g")) != aGenerated);
-        QVERIFY(!registry()->allTemplates().contains(aGenerated));
+        QVERIFY(registry()->findTemplateByName("nope").isNull());
     }
 
     void nameHelpers_data()
     {
-        QTest::addColumn<QString>("helper");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString, QString>("helper", "input", "expected");
 
         row("nice: empty", "nice", "", "");
         row("nice: unknown type dropped", "nice", "a,unknown type,normal", "a,normal");
@@ -370,7 +271,6 @@ private slots:
     {
         QFETCH(QString, helper);
         QFETCH(QString, input);
-        QFETCH(QString, expected);
 
         QString aResult;
         if (helper == QLatin1String("nice"))
@@ -383,26 +283,7 @@ private slots:
             aResult = LMTemplateRegistry::extractProductionID(input);
         else
             aResult = LMTemplateRegistry::changePassepartoutArticles(input);
-        QCOMPARE(aResult, expected);
-    }
-
-    void installedAsLookup()
-    {
-        registry()->insertTemplate(make("seam"), true);
-        QVERIFY(LMTemplateLookup::installed());
-        QCOMPARE(LMTemplateLookup::installed()->findTemplateByName(QStringLiteral("seam")).name(),
-                 QStringLiteral("seam"));
-
-        // Smart layouts handed through the readers' seam are kept and found by categorisation.
-        QVERIFY(LMSmartLayoutRegistration::installed());
-        LMCategorization aCategorization;
-        aCategorization.insert(LMCategoryTypeEnum::Subcategory, LMThematicCategory(QStringLiteral("seamcat")));
-        auto aSmartLayout = smartLayout();
-        aSmartLayout->setCategorization(aCategorization);
-        const LMTemplateAreaDefinitionSmartLayout* aPointer = aSmartLayout.get();
-        LMSmartLayoutRegistration::installed()->addSmartLayout(std::move(aSmartLayout));
-        QCOMPARE(registry()->findSmartLayout(aCategorization), aPointer);
-        QVERIFY(!registry()->findSmartLayout(LMCategorization()));
+        QCOMPARE(aResult, fetch<QString>("expected"));
     }
 
     void jigRegistry()
@@ -414,7 +295,7 @@ private slots:
             aValues.append(aType.value());
         QCOMPARE(aValues, (QList<int> { 1, 4, 8, 128, 1024 }));
 
-        const LMUnconfiguredTemplate aA = registry()->findTemplateByName(QStringLiteral("a"));
+        const LMUnconfiguredTemplate aA = registry()->findTemplateByName("a");
         QCOMPARE(registry()->find(aA->createKey()), aA.templatePointer());
         QVERIFY(
             !registry()->find(LMJigKey(QStringLiteral("x"), QString(), LMJigTypeEnum::Layout, LMDesignElementID(7))));
@@ -434,9 +315,8 @@ private slots:
 
     void changedFilesAndConsumption()
     {
-        const QString aFirst = writeFile(*myDir, QStringLiteral("content/templates/upd1.xml"), layouts({ "Eins:41" }));
-        const QString aSecond
-            = writeFile(*myDir, QStringLiteral("content/templates/upd2.xml"), layouts({ "Zwei:42", "Drei:43" }));
+        const QString aFirst = writeFile(*myDir, "content/templates/upd1.xml", layouts({ "Eins:41" }));
+        const QString aSecond = writeFile(*myDir, "content/templates/upd2.xml", layouts({ "Zwei:42", "Drei:43" }));
         registry()->readChangedFiles({ aFirst, aSecond });
         QCOMPARE(registry()->countTemplates(), 3);
         QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(42));
@@ -460,8 +340,7 @@ private slots:
         registry()->readChangedFiles({ aFirst });
         QCOMPARE(registry()->countTemplates(), 3);
         // Files that load nothing change nothing.
-        registry()->readChangedFiles(
-            { myDir->filePath(QStringLiteral("content/missing.xml")), QStringLiteral("a.png") });
+        registry()->readChangedFiles({ myDir->filePath("content/missing.xml"), QStringLiteral("a.png") });
         QCOMPARE(registry()->lastAddedDesignElementId(), LMDesignElementID(41));
         QCOMPARE(templateNames(registry()->consumeLastAddedTemplates(aType)), words("Eins"));
         QVERIFY(registry()->consumeLastAddedTemplates(aType).isEmpty());
@@ -474,10 +353,7 @@ private slots:
 
     void backgroundById_data()
     {
-        QTest::addColumn<QStringList>("templates");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("pageType");
-        QTest::addColumn<QString>("found");
+        columns<QStringList, int, int, QString>("templates", "id", "pageType", "found");
 
         row("first of the id and page", QStringList { "a B bg=3 page=2", "b B bg=3 page=8", "c B bg=3 page=8" }, 3, 8,
             "b");
@@ -489,12 +365,11 @@ private slots:
 
     void backgroundById()
     {
-        QFETCH(QStringList, templates);
         QFETCH(int, id);
         QFETCH(int, pageType);
         QFETCH(QString, found);
 
-        registry()->insertTemplates(makeAll(templates), true, false);
+        registry()->insertTemplates(makeAll(fetch<QStringList>("templates")), true, false);
         QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id), LMPageType::fromInt(pageType)).name(), found);
         if (pageType == 8)
             QCOMPARE(registry()->findBackgroundByID(LMDesignElementID(id)).name(), found);
@@ -502,8 +377,8 @@ private slots:
 
     void productQueries()
     {
-        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
-        const LMArticle aFrameArticle = article(QStringLiteral("FRAME_A3"));
+        const LMArticle aBook = article("BOOK_A4_HC");
+        const LMArticle aFrameArticle = article("FRAME_A3");
         QVERIFY(aBook.isValid() && aFrameArticle.isValid());
         registry()->insertTemplates(
             makeAll({ "p1 art=BOOK_A4_HC price=02 var=x", "p2 art=BOOK_A4_HC price=02 var=cover=linen",
@@ -513,22 +388,16 @@ private slots:
             true, false);
 
         // The candidate with the article's default variants wins, else the last candidate.
-        QCOMPARE(registry()
-                     ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(), false)
-                     .name(),
-                 QStringLiteral("p2"));
-        QCOMPARE(registry()
-                     ->findTemplate(LMPriceClass::create(QStringLiteral("03")), aBook, LMArticleVariants(), false)
-                     .name(),
-                 QStringLiteral("p3"));
-        QCOMPARE(
-            registry()
-                ->findTemplate(LMPriceClass::create(QStringLiteral("02")), aBook, LMArticleVariants(words("x")), true)
-                .name(),
-            QStringLiteral("p1"));
-        QVERIFY(registry()
-                    ->findTemplate(LMPriceClass::create(QStringLiteral("04")), aBook, LMArticleVariants(), false)
-                    .isNull());
+        const auto aFind = [&aBook](const char* theClass, const char* theVariants, bool theExact) {
+            return registry()
+                ->findTemplate(LMPriceClass::create(QLatin1String(theClass)), aBook,
+                               LMArticleVariants(words(theVariants)), theExact)
+                .name();
+        };
+        QCOMPARE(aFind("02", "", false), QStringLiteral("p2"));
+        QCOMPARE(aFind("03", "", false), QStringLiteral("p3"));
+        QCOMPARE(aFind("02", "x", true), QStringLiteral("p1"));
+        QCOMPARE(aFind("04", "", false), QString());
         QCOMPARE(registry()
                      ->findTemplateByPriceClassAndVariant(LMPriceClass::create(QStringLiteral("02")),
                                                           LMArticleVariants(words("cover=linen")))
@@ -542,7 +411,6 @@ private slots:
         const LMTemplateContext aFrameContext(aFrameArticle, LMPageType());
         QCOMPARE(registry()->findNoFrameTemplate(aFrameContext).name(), QStringLiteral("f0"));
         QVERIFY(registry()->findNoFrameTemplate(LMTemplateContext(aBook, LMPageType())).isNull());
-        QCOMPARE(registry()->findNoPassepartoutTemplate(aFrameContext).name(), QStringLiteral("f0"));
         QVERIFY(registry()->productHasJigType(aFrameArticle, LMJigTypeEnum::Frame));
         QVERIFY(!registry()->productHasJigType(aBook, LMJigTypeEnum::Frame));
 
@@ -551,28 +419,24 @@ private slots:
         QVERIFY(registry()->findBackgroundByProductVariant(aBook, LMArticleVariants(words("y"))).isNull());
         QCOMPARE(registry()->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(), aBook).name(),
                  QStringLiteral("bb"));
-        QVERIFY(registry()
-                    ->findBackgroundByDesignElementId(LMDesignElementID(9), LMMultiColorConfig(30, 2), aBook)
-                    .isNull());
+        QVERIFY(registry()->findBackgroundByDesignElementId(LMDesignElementID(9), { 30, 2 }, aBook).isNull());
     }
 
     void notifications_data()
     {
-        QTest::addColumn<bool>("notify");
-        QTest::addColumn<int>("reloads");
+        columns<bool, int>("notify", "reloads");
         row("without notification", false, 0);
         row("with notification", true, 1);
     }
 
     void notifications()
     {
-        QFETCH(bool, notify);
         QFETCH(int, reloads);
 
         QSignalSpy anInserted(registry(), &LMTemplateRegistry::insertNewTemplate);
         QSignalSpy aReloaded(registry(), &LMTemplateRegistry::templatesReloaded);
         const LMUnconfiguredTemplateList aTemplates = makeAll({ "s1", "s2 user", "s1" });
-        QVERIFY(!registry()->insertTemplates(aTemplates, true, notify));
+        QVERIFY(!registry()->insertTemplates(aTemplates, true, fetch<bool>("notify")));
         QCOMPARE(anInserted.count(), 2);
         QCOMPARE(anInserted.at(1).at(0).value<LMUnconfiguredTemplate>(), aTemplates.at(1));
         QCOMPARE(aReloaded.count(), reloads);
@@ -586,7 +450,7 @@ private slots:
         QCOMPARE(templateNames(registry()->allTemplates()), words("s1"));
     }
 
-    void clearKeepsSmartLayouts()
+    void smartLayoutsComeFirstAndOutliveClear()
     {
         LMCategorization aCategorization;
         aCategorization.insert(LMCategoryTypeEnum::Theme, LMThematicCategory(QStringLiteral("kept")));
@@ -594,13 +458,17 @@ private slots:
         registry()->addSmartLayout(aCategorization, aSmartLayout.get());
         const LMUnconfiguredTemplate aGenerated = make("gen");
         registry()->setSmartGeneratedLayouts({ aGenerated });
-        registry()->insertTemplates(makeAll({ "c1 id=3" }), true, false);
+        registry()->insertTemplates(makeAll({ "c1 id=3", "gen" }), true, false);
+        // A generated layout comes first, found only under its unique name, and is none of the registry's.
+        QCOMPARE(registry()->findTemplateByName("gen,normal"), aGenerated);
+        QVERIFY(registry()->findTemplateByName("gen") != aGenerated);
+        QVERIFY(!registry()->allTemplates().contains(aGenerated));
         registry()->clear();
         QCOMPARE(registry()->countTemplates(), 0);
         QVERIFY(registry()->collectAllDesignElementIds().isEmpty());
         QVERIFY(!registry()->templateNameIsKnown(QStringLiteral("c1,normal")));
         QCOMPARE(registry()->findSmartLayout(aCategorization), aSmartLayout.get());
-        QCOMPARE(registry()->findTemplateByName(QStringLiteral("gen,normal")), aGenerated);
+        QCOMPARE(registry()->findTemplateByName("gen,normal"), aGenerated);
         registry()->addSmartLayout(aCategorization, nullptr);
     }
 
@@ -608,7 +476,7 @@ private slots:
     {
         QSignalSpy aStarted(LMProgressController::instance(), &LMProgressController::progressStarted);
         QSignalSpy aLoaded(registry(), &LMTemplateRegistry::templatesLoaded);
-        const LMArticle aBook = article(QStringLiteral("BOOK_A4_HC"));
+        const LMArticle aBook = article("BOOK_A4_HC");
         registry()->loadTemplatesWithProgress(aBook);
         QCOMPARE(aLoaded.count(), 1);
         // On the main thread with progress: four steps, all done, closed.
@@ -616,16 +484,12 @@ private slots:
         QCOMPARE(aStarted.at(0).at(0).toString(), QStringLiteral("Lade Designelemente für Buch A4"));
         QCOMPARE(LMProgressController::instance()->done(), 4);
         QVERIFY(!LMProgressController::instance()->isRunning());
-        const qsizetype aCount = registry()->countTemplates();
-        QVERIFY(aCount >= 1);
-        registry()->loadTemplates(aBook);
-        QCOMPARE(aLoaded.count(), 1);
-        QCOMPARE(registry()->countTemplates(), aCount);
+        QVERIFY(registry()->countTemplates() >= 1);
 
         // Run option 9: no progress.
         LMBasisSettings::instance()->setRunOptions({ LMBasisSettings::runOptionName(9) });
         QVERIFY(LMBasisSettings::instance()->hasRunOption(9));
-        registry()->loadTemplatesWithProgress(article(QStringLiteral("FRAME_A3")));
+        registry()->loadTemplatesWithProgress(article("FRAME_A3"));
         LMBasisSettings::instance()->setRunOptions({});
         QCOMPARE(aStarted.count(), 1);
         QCOMPARE(aLoaded.count(), 2);
@@ -634,8 +498,6 @@ private slots:
     void initJob()
     {
         const LMTemplateRegistryInitBackgroundJob aJob;
-        QVERIFY(aJob == *aJob.clone());
-        QCOMPARE(aJob.clone()->hash(), aJob.hash());
         QVERIFY(aJob.doStuff());
         // The watcher passes the reload on, once however often the job ran.
         QVERIFY(aJob.doStuff());
@@ -652,21 +514,21 @@ private slots:
         QCOMPARE(aChanged.count(), 1);
         QCOMPARE(aChanged.takeFirst().at(0).toStringList(), words("/x/a.xml"));
 
-        const QString aFolder = myDir->filePath(QStringLiteral("watched"));
+        const QString aFolder = myDir->filePath("watched");
         QVERIFY(QDir().mkpath(aFolder + QStringLiteral("/old")));
-        writeFile(*myDir, QStringLiteral("watched/old/kept.xml"), "<x/>");
-        aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("absent")) });
+        writeFile(*myDir, "watched/old/kept.xml", "<x/>");
+        aWatcher->setWatchedFolders({ aFolder, myDir->filePath("absent") });
         QCOMPARE(aWatcher->watchedFolders(), QStringList { QDir::cleanPath(aFolder) });
         aWatcher->setDebounceInterval(50);
         // Only new template files count; a file there before and other kinds do not.
-        const QString aNew = writeFile(*myDir, QStringLiteral("watched/old/new.svg"), "<x/>");
-        writeFile(*myDir, QStringLiteral("watched/old/notes.txt"), "x");
+        const QString aNew = writeFile(*myDir, "watched/old/new.svg", "<x/>");
+        writeFile(*myDir, "watched/old/notes.txt", "x");
         QTRY_COMPARE(aChanged.count(), 1);
         QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aNew).absoluteFilePath() });
         // Another registry adds its folder: a change just made in a folder watched before is not lost.
-        const QString aLater = writeFile(*myDir, QStringLiteral("watched/old/later.xml"), "<x/>");
-        QVERIFY(QDir().mkpath(myDir->filePath(QStringLiteral("other"))));
-        aWatcher->setWatchedFolders({ aFolder, myDir->filePath(QStringLiteral("other")) });
+        const QString aLater = writeFile(*myDir, "watched/old/later.xml", "<x/>");
+        QVERIFY(QDir().mkpath(myDir->filePath("other")));
+        aWatcher->setWatchedFolders({ aFolder, myDir->filePath("other") });
         QTRY_COMPARE(aChanged.count(), 1);
         QCOMPARE(aChanged.takeFirst().at(0).toStringList(), QStringList { QFileInfo(aLater).absoluteFilePath() });
         aWatcher->setWatchedFolders({});

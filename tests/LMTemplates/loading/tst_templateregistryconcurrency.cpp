@@ -3,6 +3,7 @@
 #include "LMTemplate.h"
 #include "LMTemplateFilterLayout.h"
 #include "LMTemplateRegistry.h"
+#include "LMTestTemplates.h"
 
 #include <QLoggingCategory>
 
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace {
-LMUnconfiguredTemplate layout(const QString& theName)
-{
-    auto aTemplate = std::make_unique<LMTemplate>(LMJigTypeEnum::Layout);
-    aTemplate->setName(theName);
-    return LMUnconfiguredTemplate(aTemplate.release());
-}
-
 QByteArray layouts(const QStringList& theNames)
 {
     QString aText = QStringLiteral("<templates2 version='2'><filter><product>BOOK_A4_HC</product></filter>");
@@ -85,7 +79,7 @@ private slots:
         QLoggingCategory::setFilterRules(QStringLiteral("lm.templates.loading.warning=false"));
         myDir = std::make_unique<QTemporaryDir>();
         QVERIFY(myDir->isValid());
-        QVERIFY(LMLoadingTest::useContentTree(*myDir, QStringLiteral("catalogue.json")));
+        QVERIFY(LMLoadingTest::useContentTree(*myDir, LMLoadingTest::fixture("catalogue.json")));
     }
 
     void lookupsWhileInserting()
@@ -94,7 +88,7 @@ private slots:
         aRegistry->clear();
         LMUnconfiguredTemplateList aBase;
         for (int i = 0; i < 20; ++i)
-            aBase.append(layout(QStringLiteral("base%1").arg(i)));
+            aBase.append(LMTestSupport::releasedTemplate(QStringLiteral("base%1 jig=8").arg(i)));
         QVERIFY(aRegistry->insertTemplates(aBase, true, false));
         QStringList aFiles;
         for (int i = 0; i < 3; ++i)
@@ -120,7 +114,7 @@ private slots:
             for (int i = 0; i < 300; i += 10) {
                 LMUnconfiguredTemplateList aBatch;
                 for (int j = i; j < i + 10; ++j)
-                    aBatch.append(layout(QStringLiteral("w%1").arg(j)));
+                    aBatch.append(LMTestSupport::releasedTemplate(QStringLiteral("w%1 jig=8").arg(j)));
                 aRegistry->insertTemplates(aBatch, i % 20 != 0, true);
             }
         });
@@ -146,7 +140,7 @@ private slots:
         QCOMPARE(aRegistry->countTemplates(), 326);
         for (int i = 0; i < 300; ++i)
             QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("w%1").arg(i)).name(), QStringLiteral("w%1").arg(i));
-        QCOMPARE(aRegistry->findTemplateByName(QStringLiteral("file2b")).name(), QStringLiteral("file2b"));
+        QCOMPARE(aRegistry->findTemplateByName("file2b").name(), QStringLiteral("file2b"));
         QCOMPARE(aRegistry->allTemplatesByDesignElementId(LMDesignElementID(7)).size(), 6);
         QCOMPARE(aRegistry->lastAddedDesignElementId(), LMDesignElementID(7));
         aRegistry->clear();

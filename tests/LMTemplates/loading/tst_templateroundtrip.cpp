@@ -209,9 +209,7 @@ private slots:
         LMContentGenerator aGenerator;
         // 500 files: layout collections with smart layouts gathered by their design element id, and
         // SVG designs with several pages and smart layout files.
-        QCOMPARE(
-            aGenerator.writeLayoutCollectionsV2(myGenerated.filePath(QStringLiteral("templates")), 300, 1, 6).size(),
-            300);
+        QCOMPARE(aGenerator.writeLayoutCollectionsV2(myGenerated.filePath("templates"), 300, 1, 6).size(), 300);
         QCOMPARE(aGenerator.writeSvgDesigns(myGenerated.path(), 110, 3, 4).size(), 110);
 
         // The sample's broken files say so; that is tested with the sample itself.
@@ -266,10 +264,7 @@ private slots:
 
     void analysisAfterLoading_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("photoAreas");
-        QTest::addColumn<int>("texts");
-        QTest::addColumn<int>("portrait");
+        columns<QString, int, int, int>("name", "photoAreas", "texts", "portrait");
         // The sample's layouts, counted in their files: photos a smart layout gathers count too.
         row("two photos gathered by the collection's id", "Album 2 photos A", 2, 1, 0);
         row("two upright photos", "Album 2 photos B", 2, 1, 2);
@@ -278,10 +273,10 @@ private slots:
 
     void analysisAfterLoading()
     {
-        QFETCH(QString, name);
         const auto anIt
-            = std::find_if(myTemplates.cbegin(), myTemplates.cend(),
-                           [&](const LMUnconfiguredTemplate& theTemplate) { return theTemplate->name() == name; });
+            = std::find_if(myTemplates.cbegin(), myTemplates.cend(), [&](const LMUnconfiguredTemplate& theTemplate) {
+                  return theTemplate->name() == fetch<QString>("name");
+              });
         QVERIFY(anIt != myTemplates.cend());
         // As loaded: nothing here measures the areas again.
         const LMTemplateAnalysis& anAnalysis = (*anIt)->analysis();
@@ -294,8 +289,7 @@ private slots:
     // sample, the test data and a generated tree, and from the block layouts only it takes apart.
     void streamReaderEqualsDomReader_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("templates");
+        columns<QString, int>("path", "templates");
         // Refused and broken files say so here and in the test; both readers must give nothing.
         QtMessageHandler aPrevious
             = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
@@ -358,7 +352,7 @@ private slots:
     void malformedAfterTemplates()
     {
         const QString aPath = LMTestSupport::writeFile(
-            myGenerated, QStringLiteral("stream/broken.xml"),
+            myGenerated, "stream/broken.xml",
             R"(<templates2 type="layoutcollection" designElementId="7"><smartLayout/><template name="A"><layout><total width="10" height="10"/></layout></template><template>)");
         QTest::ignoreMessage(
             QtWarningMsg,

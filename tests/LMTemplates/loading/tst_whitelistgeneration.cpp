@@ -102,23 +102,20 @@ class TestWhiteListGeneration : public QObject
     }
 
 private slots:
-    void initTestCase() { LMSettings::setStoreFile(myDir.filePath(QStringLiteral("settings.ini"))); }
+    void initTestCase() { LMSettings::setStoreFile(myDir.filePath("settings.ini")); }
 
     void init()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        QDir(myDir.filePath(QStringLiteral("content"))).removeRecursively();
-        QDir(myDir.filePath(QStringLiteral("user"))).removeRecursively();
-        QVERIFY(useContentTree(myDir, QStringLiteral("whitelist_catalogue.json")));
+        QDir(myDir.filePath("content")).removeRecursively();
+        QDir(myDir.filePath("user")).removeRecursively();
+        QVERIFY(useContentTree(myDir, fixture("whitelist_catalogue.json")));
         LMBasisSettings::instance()->setRunOptions({});
     }
 
     void productFilterOfEachKind_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QStringList>("products");
-        QTest::addColumn<QString>("warning");
+        columns<QString, QByteArray, QStringList, QString>("file", "content", "products", "warning");
         const char* V1 = "templates/categories/v1.xml";
         const char* V2 = "templates/categories/v2.xml";
         const char* SVG = "designs/theme/s/page1.svg";
@@ -146,11 +143,10 @@ private slots:
 
     void productFilterOfEachKind()
     {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
         QFETCH(QStringList, products);
         QFETCH(QString, warning);
-        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("content/") + file, content);
+        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("content/") + fetch<QString>("file"),
+                                                       fetch<QByteArray>("content"));
         if (!warning.isEmpty()) {
             if (warning.startsWith(QLatin1String("^could not open")))
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".*v1.xml.*")));
@@ -166,9 +162,7 @@ private slots:
 
     void filePattern_data()
     {
-        QTest::addColumn<QString>("shortName");
-        QTest::addColumn<QString>("pattern");
-        row("collection: its short name", "categories/album.xml", "categories/album.xml");
+        columns<QString, QString>("shortName", "pattern");
         row("series page: its folder and neighbours", "a/b/series/page1.svg", "a/b/*");
         row("capital suffix", "a/series/PAGE1.SVG", "a/*");
         row("series folder at the top keeps its name", "meadow/meadow-1.svg", "meadow/*");
@@ -177,44 +171,17 @@ private slots:
 
     void filePattern()
     {
-        QFETCH(QString, shortName);
-        QFETCH(QString, pattern);
-        QCOMPARE(
-            LMTemplateWhiteListGenerator::filePattern(LMTemplateSourceFile(QStringLiteral("/c/designs/") + shortName)),
-            pattern);
-    }
-
-    void summarizing()
-    {
-        const auto anInfo = [](const char* thePath, const char* theProducts) {
-            LMTemplateWhiteListGeneratorInfo aResult { LMTemplateSourceFile(QString::fromUtf8(thePath)) };
-            LMArticlesGroup aGroup;
-            for (const QString& aName : words(theProducts))
-                aGroup.addArticle(LMArticle::fromOrderTxtName(aName));
-            aResult.setProductFilter(aGroup);
-            return aResult;
-        };
-        const LMTemplateWhiteList aList = LMTemplateWhiteListGenerator::summarizeResults({
-            anInfo("/c/designs/a/s1/page1.svg", "BOOK_A4_HC"),
-            anInfo("/c/templates/categories/x.xml", "CAL_A3"),
-            anInfo("/c/designs/a/s2/page1.svg", "BOOK_A4_HC"),
-            anInfo("/c/templates/categories/none.xml", ""),
-            anInfo("/c/templates/categories/y.xml", "BOOK_A4_HC"),
-        });
-        QCOMPARE(aList.groups().size(), 2);
-        // Two series of one folder give one pattern; a file without filter gives none.
-        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC"))),
-                 QStringList({ "a/*", "/categories/y.xml" }));
-        QCOMPARE(aList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("CAL_A3"))),
-                 QStringList { "/categories/x.xml" });
+        QCOMPARE(LMTemplateWhiteListGenerator::filePattern(
+                     LMTemplateSourceFile(QStringLiteral("/c/designs/") + fetch<QString>("shortName"))),
+                 fetch<QString>("pattern"));
     }
 
     void filesToScan()
     {
-        const QString aPreinstalled = LMTestSupport::writeFile(
-            myDir, QStringLiteral("content/templates/categories/a.xml"), templates2("templates2", BOOK, { "" }));
-        const QString aDownloaded = LMTestSupport::writeFile(
-            myDir, QStringLiteral("user/downloads/templates/categories/b.xml"), templates2("templates2", CAL, { "" }));
+        const QString aPreinstalled = LMTestSupport::writeFile(myDir, "content/templates/categories/a.xml",
+                                                               templates2("templates2", BOOK, { "" }));
+        const QString aDownloaded = LMTestSupport::writeFile(myDir, "user/downloads/templates/categories/b.xml",
+                                                             templates2("templates2", CAL, { "" }));
         LMTemplateFileManager::instance()->reInit();
         QCOMPARE(LMTemplateWhiteListGenerator::filesToScan().fullNames(), QStringList { aPreinstalled });
         LMBasisSettings::instance()->setRunOptions({ QStringLiteral("2") });
@@ -224,8 +191,7 @@ private slots:
 
     void savedListAndFlag()
     {
-        LMTestSupport::writeFile(myDir, QStringLiteral("content/templates/categories/a.xml"),
-                                 templates2("templates2", BOOK, { "" }));
+        LMTestSupport::writeFile(myDir, "content/templates/categories/a.xml", templates2("templates2", BOOK, { "" }));
         LMTemplateFileManager::instance()->reInit();
         QVERIFY(LMInstallationSettings::instance()->setMustGenerateWhiteList(true));
         // Read back from the store, as another process would.
@@ -264,7 +230,7 @@ private slots:
         QVERIFY(!LMInstallationSettings::instance()->mustGenerateWhiteList());
         LMTemplateWhiteList aGeneratedList;
         QVERIFY(aGeneratedList.load(QFileInfo(aUserCopy)));
-        QCOMPARE(aGeneratedList.findFiles(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC"))),
+        QCOMPARE(aGeneratedList.findFiles(LMArticle::fromOrderTxtName("BOOK_A4_HC")),
                  QStringList { "/categories/a.xml" });
 
         // Without the flag nothing is scheduled.
@@ -299,9 +265,9 @@ private slots:
 
     void sampleContentList()
     {
-        QVERIFY(QDir(myDir.filePath(QStringLiteral("content"))).removeRecursively());
-        QVERIFY(copyTree(LMDirectoryConfig::sampleContentRoot(), myDir.filePath(QStringLiteral("content"))));
-        LMDirectoryConfig::instance()->setContentRoot(myDir.filePath(QStringLiteral("content")));
+        QVERIFY(QDir(myDir.filePath("content")).removeRecursively());
+        QVERIFY(copyTree(LMDirectoryConfig::sampleContentRoot(), myDir.filePath("content")));
+        LMDirectoryConfig::instance()->setContentRoot(myDir.filePath("content"));
         QVERIFY(LMProductCatalogue::instance()->reload());
         LMTemplateFileManager::instance()->reInit();
         ourPreviousHandler = qInstallMessageHandler(dropWarnings);
@@ -319,9 +285,9 @@ private slots:
         // Every article gets every file that has templates for it, as with the list written by hand.
         for (const char* aList : { "white_list.conf", "white_list_by_hand.conf" }) {
             if (QByteArray(aList) != "white_list.conf") {
-                QVERIFY(QFile::remove(contentPath(QStringLiteral("white_list.conf"))));
+                QVERIFY(QFile::remove(contentPath("white_list.conf")));
                 QVERIFY(QFile::copy(LMTestSupport::dataPath(QStringLiteral("loading/") + aList),
-                                    contentPath(QStringLiteral("white_list.conf"))));
+                                    contentPath("white_list.conf")));
             }
             int aChecked = 0;
             for (const LMArticle& anArticle : LMProductCatalogue::instance()->articles()) {

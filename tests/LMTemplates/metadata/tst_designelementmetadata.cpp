@@ -3,6 +3,7 @@
 #include "LMProductCatalogue.h"
 
 #include "LMTestSupport.h"
+#include "LMTestToString.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
-
-using Files = QMap<QString, QByteArray>;
+using LMTestSupport::words;
 
 namespace {
 // The memory the process holds now (VmRSS), in bytes; 0 where the system does not tell.
@@ -28,6 +30,22 @@ qint64 residentBytes()
             return aLine.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
     return 0;
 }
+
+LMDesignElementMetaData fromJson(const QString& theJson)
+{
+    return LMDesignElementMetaData(QJsonDocument::fromJson(theJson.toUtf8()).object());
+}
+
+LMDesignElementMetaData fromTags(const QString& theTags, const QString& theMore = QString())
+{
+    return fromJson(QStringLiteral(R"({"designElementId": 1, )") + theMore + QStringLiteral(R"("tags": )") + theTags
+                    + QLatin1Char('}'));
+}
+
+QJsonObject fixture()
+{
+    return QJsonDocument::fromJson(LMTestSupport::fixture(QStringLiteral("metadata/full.json"))).object();
+}
 } // namespace
 
 // Reading, writing, finding and pricing the metadata records of design elements.
@@ -39,8 +57,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         myPreviousRoot = LMDirectoryConfig::instance()->contentRoot();
-        QVERIFY(
-            LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("product/catalogue.json"))));
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath("product/catalogue.json")));
         QVERIFY(!fixture().isEmpty());
     }
 
@@ -79,175 +96,168 @@ private Q_SLOTS:
         QCOMPARE(aRecord.priceClasses().toStringList(), QStringList { "02" });
         QCOMPARE(aRecord.priceClassesCover().toStringList(), QStringList { "03" });
         QVERIFY(aRecord.priceClassesInnerPages().isEmpty());
-        QCOMPARE(aRecord.explicitArticles().orderTxtNames(),
-                 QStringList({ "BOOK_A4_HC", "BOOK_A4_LAYFLAT", "CANVAS_40x30" }));
-        QVERIFY(aRecord.containsArticle(LMArticle::fromOrderTxtName(QStringLiteral("CANVAS_40x30"))));
-        QVERIFY(!aRecord.containsArticle(LMArticle::fromOrderTxtName(QStringLiteral("DESIGN_BOOK_02"))));
+        QCOMPARE(aRecord.explicitArticles().orderTxtNames(), words("BOOK_A4_HC BOOK_A4_LAYFLAT CANVAS_40x30"));
+        QVERIFY(!aRecord.containsArticle(LMArticle::fromOrderTxtName("DESIGN_BOOK_02")));
         QCOMPARE(aRecord.sourceObject(), fixture());
+    }
+
+    void wrongTypesReadAsDefaults()
+    {
+        const LMDesignElementMetaData aRecord = fromJson(QStringLiteral(
+            R"({"designElementId": "12", "visible": "yes", "name": 5, "score": "3", "customScore": 2.5,
+            "elementType": 4, "productionId": 7, "tags": ["FEATURE"], "articles": {"otxtToken": "BOOK_A4_HC"},
+            "rgbColor": 255})"));
+        QCOMPARE(aRecord.designElementId(), LMDesignElementID(12));
+        QVERIFY(!aRecord.isVisible());
+        QCOMPARE(aRecord.name() + aRecord.productionId(), QString());
+        QCOMPARE(aRecord.score() + aRecord.sort(), 0);
+        QVERIFY(!aRecord.dlpType().isValid());
+        QVERIFY(!aRecord.features().isValid());
+        QVERIFY(aRecord.explicitArticles().isEmpty());
+        QVERIFY(!aRecord.rgbColor().isValid());
+
+        const LMDesignElementMetaData aTagsRecord = fromTags(QStringLiteral(
+            R"({"FEATURE": [1, "text:basic", null], "CATEGORY": [3, "", "Natur"], "PRICE_CLASS": [2],
+            "DEFAULT_ROTATION": [90], "SUPPORTED_ORIENTATION": {"a": 1}, "FORM_PARAMETER": "cutout=heart"})"));
+        QCOMPARE(aTagsRecord.features().value(), qint64(1));
+        QCOMPARE(aTagsRecord.categories(), LMThematicCategorySet { LMThematicCategory(QStringLiteral("Natur")) });
+        QVERIFY(aTagsRecord.priceClasses().isEmpty());
+        QVERIFY(aTagsRecord.defaultRotations().isEmpty());
+        QVERIFY(aTagsRecord.supportedOrientations().isEmpty());
+        QVERIFY(aTagsRecord.variants().isEmpty());
     }
 
     void dates_data()
     {
-        QTest::addColumn<QByteArray>("value");
-        QTest::addColumn<qint64>("expectedMilliseconds"); // 0: invalid
-
-        row("milliseconds", QByteArray("1577836800000"), qint64(1577836800000));
-        row("before 1970", QByteArray("-86400000"), qint64(-86400000));
-        row("zero", QByteArray("0"), qint64(0));
-        row("null", QByteArray("null"), qint64(0));
-        row("text", QByteArray("\"1577836800000\""), qint64(0));
-        row("fraction", QByteArray("1.5"), qint64(0));
+        columns<QString, qint64>("value", "expectedMilliseconds"); // 0: invalid
+        row("milliseconds", "1577836800000", qint64(1577836800000));
+        row("before 1970", "-86400000", qint64(-86400000));
+        row("zero", "0", qint64(0));
+        row("null", "null", qint64(0));
+        row("text", "\"1577836800000\"", qint64(0));
+        row("fraction", "1.5", qint64(0));
     }
 
     void dates()
     {
-        QFETCH(QByteArray, value);
         QFETCH(qint64, expectedMilliseconds);
 
-        const LMDesignElementMetaData aRecord = fromJson(R"({"publishedAt": )" + value + R"(, "lastChanged": )" + value
-                                                         + R"(, "expirationDate": )" + value + "}");
+        const LMDesignElementMetaData aRecord
+            = fromJson(QStringLiteral(R"({"publishedAt": %1, "lastChanged": %1, "expirationDate": %1})")
+                           .arg(fetch<QString>("value")));
         for (const QDateTime& aDate : { aRecord.published(), aRecord.lastChanged(), aRecord.expirationDateTime() }) {
             QCOMPARE(aDate.isValid(), expectedMilliseconds != 0);
             if (expectedMilliseconds != 0)
                 QCOMPARE(aDate.toMSecsSinceEpoch(), expectedMilliseconds);
         }
-        const QJsonObject aWritten = aRecord.toJson();
-        QCOMPARE(aWritten.value(QStringLiteral("publishedAt")).toInteger(), expectedMilliseconds);
-        QVERIFY(!fromJson("{}").toJson().contains(QStringLiteral("lastChanged")));
+        QCOMPARE(aRecord.toJson().value(QStringLiteral("publishedAt")).toInteger(), expectedMilliseconds);
+        QVERIFY(!fromJson(QStringLiteral("{}")).toJson().contains(QStringLiteral("lastChanged")));
     }
 
-    void previewCounts_data()
+    // Counts and rotations from the tags: landscape, portrait, square, then the cover counts; the sorted
+    // rotations.
+    void tagLists_data()
     {
-        QTest::addColumn<QByteArray>("entries");
-        QTest::addColumn<QList<int>>("expected"); // landscape, portrait, square; then the cover counts
-
-        QTest::newRow("one per orientation") << QByteArray(
-            R"(["style_preview_count-landscape-4", "style_preview_count-portrait-2", "style_preview_count-square-7"])")
-                                             << QList<int> { 4, 2, 7, 0, 0, 0 };
-        QTest::newRow("cover counts apart")
-            << QByteArray(R"(["style_cover_preview_count-portrait-3", "style_preview_count-portrait-1"])")
-            << QList<int> { 0, 1, 0, 0, 3, 0 };
-        QTest::newRow("later entry wins")
-            << QByteArray(R"(["style_preview_count-landscape-4", "style_preview_count-landscape-6"])")
-            << QList<int> { 6, 0, 0, 0, 0, 0 };
-        QTest::newRow("count that is no number is ignored")
-            << QByteArray(R"(["style_preview_count-landscape-4", "style_preview_count-landscape-many"])")
-            << QList<int> { 4, 0, 0, 0, 0, 0 };
-        QTest::newRow("prefix compared with case")
-            << QByteArray(R"(["Style_Preview_Count-landscape-4", "style_preview_count-Landscape-5"])")
-            << QList<int> { 0, 0, 0, 0, 0, 0 };
-        QTest::newRow("not a list") << QByteArray(R"("style_preview_count-landscape-4")")
-                                    << QList<int> { 0, 0, 0, 0, 0, 0 };
+        columns<QString, QString, QList<int>>("tag", "entries", "expected");
+        const char* aCount = "STYLE_PREVIEW_COUNT";
+        row("one per orientation", aCount,
+            R"(["style_preview_count-landscape-4", "style_preview_count-portrait-2", "style_preview_count-square-7"])",
+            QList<int> { 4, 2, 7, 0, 0, 0 });
+        row("cover counts apart", aCount,
+            R"(["style_cover_preview_count-portrait-3", "style_preview_count-portrait-1"])",
+            QList<int> { 0, 1, 0, 0, 3, 0 });
+        row("later entry wins", aCount, R"(["style_preview_count-landscape-4", "style_preview_count-landscape-6"])",
+            QList<int> { 6, 0, 0, 0, 0, 0 });
+        row("count that is no number is ignored", aCount,
+            R"(["style_preview_count-landscape-4", "style_preview_count-landscape-many"])",
+            QList<int> { 4, 0, 0, 0, 0, 0 });
+        row("prefix compared with case", aCount,
+            R"(["Style_Preview_Count-landscape-4", "style_preview_count-Landscape-5"])",
+            QList<int> { 0, 0, 0, 0, 0, 0 });
+        row("counts not a list", aCount, R"("style_preview_count-landscape-4")", QList<int> { 0, 0, 0, 0, 0, 0 });
+        const char* aTurn = "DEFAULT_ROTATION";
+        row("minus 90, 450, minus 720", aTurn,
+            R"(["default_rotation--90", "default_rotation-450", "default_rotation--720"])", QList<int> { 0, 90, 270 });
+        row("full turns", aTurn, R"(["default_rotation-360", "default_rotation--360"])", QList<int> { 0 });
+        row("minus 1", aTurn, R"(["default_rotation--1"])", QList<int> { 359 });
+        row("rotation not a number", aTurn, R"(["default_rotation-left"])", QList<int>());
+        row("prefix is not checked", aTurn, R"(["rotation_default--45"])", QList<int> { 315 });
+        row("too short", aTurn, R"(["default_rotation"])", QList<int>());
     }
 
-    void previewCounts()
+    void tagLists()
     {
-        QFETCH(QByteArray, entries);
-        QFETCH(QList<int>, expected);
+        QFETCH(QString, tag);
 
-        const LMDesignElementMetaData aRecord = fromTags(R"({"STYLE_PREVIEW_COUNT": )" + entries + "}");
-        const QList<LMOrientation> anOrientations { LMOrientation(LMOrientationEnum::Landscape),
-                                                    LMOrientation(LMOrientationEnum::Portrait),
-                                                    LMOrientation(LMOrientationEnum::Square) };
-        QList<int> aCounts;
-        for (const LMOrientation& anOrientation : anOrientations)
-            aCounts.append(aRecord.previewCountForOrientation(anOrientation));
-        for (const LMOrientation& anOrientation : anOrientations)
-            aCounts.append(aRecord.previewCountCoverForOrientation(anOrientation));
-        QCOMPARE(aCounts, expected);
-    }
-
-    void defaultRotations_data()
-    {
-        QTest::addColumn<QByteArray>("entries");
-        QTest::addColumn<QList<int>>("expected");
-
-        QTest::newRow("minus 90, 450, minus 720")
-            << QByteArray(R"(["default_rotation--90", "default_rotation-450", "default_rotation--720"])")
-            << QList<int> { 0, 90, 270 };
-        QTest::newRow("full turns") << QByteArray(R"(["default_rotation-360", "default_rotation--360"])")
-                                    << QList<int> { 0 };
-        QTest::newRow("minus 1") << QByteArray(R"(["default_rotation--1"])") << QList<int> { 359 };
-        QTest::newRow("not a number") << QByteArray(R"(["default_rotation-left"])") << QList<int>();
-        QTest::newRow("prefix is not checked") << QByteArray(R"(["rotation_default--45"])") << QList<int> { 315 };
-        QTest::newRow("too short") << QByteArray(R"(["default_rotation"])") << QList<int>();
-    }
-
-    void defaultRotations()
-    {
-        QFETCH(QByteArray, entries);
-        QFETCH(QList<int>, expected);
-
-        const QSet<int> aRotations = fromTags(R"({"DEFAULT_ROTATION": )" + entries + "}").defaultRotations();
-        QList<int> aSorted(aRotations.cbegin(), aRotations.cend());
-        std::sort(aSorted.begin(), aSorted.end());
-        QCOMPARE(aSorted, expected);
+        const LMDesignElementMetaData aRecord
+            = fromTags(QStringLiteral(R"({"%1": %2})").arg(tag, fetch<QString>("entries")));
+        QList<int> aValues;
+        if (tag == QLatin1String("DEFAULT_ROTATION")) {
+            const QSet<int> aRotations = aRecord.defaultRotations();
+            aValues = QList<int>(aRotations.cbegin(), aRotations.cend());
+            std::sort(aValues.begin(), aValues.end());
+        } else {
+            const QList<LMOrientation> anOrientations { LMOrientation(LMOrientationEnum::Landscape),
+                                                        LMOrientation(LMOrientationEnum::Portrait),
+                                                        LMOrientation(LMOrientationEnum::Square) };
+            for (const LMOrientation& anOrientation : anOrientations)
+                aValues.append(aRecord.previewCountForOrientation(anOrientation));
+            for (const LMOrientation& anOrientation : anOrientations)
+                aValues.append(aRecord.previewCountCoverForOrientation(anOrientation));
+        }
+        QCOMPARE(aValues, fetch<QList<int>>("expected"));
     }
 
     void priceClasses_data()
     {
-        QTest::addColumn<QByteArray>("tags");
-        QTest::addColumn<QStringList>("expected"); // general, for the cover, for inner pages
-
-        const auto row = [](const char* theName, const char* theTags, const QStringList& theExpected) {
-            QTest::newRow(theName) << QByteArray(theTags) << theExpected;
-        };
-        row("general only", R"({"PRICE_CLASS": ["2"]})", { "02", "02", "02" });
-        row("only the first entry counts", R"({"PRICE_CLASS": ["03", "02"]})", { "03", "03", "03" });
-        row("SVG classes when there are no others", R"({"SVG_PRICE_CLASS": ["04"]})", { "04", "04", "04" });
+        columns<QString, QStringList>("tags", "expected"); // general, for the cover, for inner pages
+        row("general only", R"({"PRICE_CLASS": ["2"]})", QStringList { "02", "02", "02" });
+        row("only the first entry counts", R"({"PRICE_CLASS": ["03", "02"]})", QStringList { "03", "03", "03" });
+        row("SVG classes when there are no others", R"({"SVG_PRICE_CLASS": ["04"]})", QStringList { "04", "04", "04" });
         row("empty list falls back to SVG classes", R"({"PRICE_CLASS": [], "SVG_PRICE_CLASS": ["04"]})",
-            { "04", "04", "04" });
+            QStringList { "04", "04", "04" });
         row("SVG classes only as fallback", R"({"PRICE_CLASS": ["02"], "SVG_PRICE_CLASS": ["04"]})",
-            { "02", "02", "02" });
+            QStringList { "02", "02", "02" });
         row("cover and inner pages",
             R"({"PRICE_CLASS": ["02"], "PRICE_CLASS_COVER": ["03"], "PRICE_CLASS_INNER_PAGES": ["5"]})",
-            { "02", "03", "05" });
-        row("empty entry gives no class", R"({"PRICE_CLASS": [""]})", { "", "", "" });
-        row("none", "{}", { "", "", "" });
+            QStringList { "02", "03", "05" });
+        row("empty entry gives no class", R"({"PRICE_CLASS": [""]})", QStringList { "", "", "" });
+        row("none", "{}", QStringList { "", "", "" });
     }
 
     void priceClasses()
     {
-        QFETCH(QByteArray, tags);
-        QFETCH(QStringList, expected);
 
-        const LMDesignElementMetaData aRecord = fromTags(tags);
+        const LMDesignElementMetaData aRecord = fromTags(fetch<QString>("tags"));
         const auto aText = [](const LMPriceClassSet& theSet) {
             return theSet.toStringList().join(QLatin1Char(','));
         };
         QCOMPARE((QStringList { aText(aRecord.priceClasses()),
                                 aText(aRecord.priceClasses(LMPageType(LMPageTypeEnum::Cover))),
                                 aText(aRecord.priceClasses(LMPageType(LMPageTypeEnum::InnerPage))) }),
-                 expected);
+                 fetch<QStringList>("expected"));
         QCOMPARE(aRecord.priceClasses(LMPageType(LMPageTypeEnum::Spine)), aRecord.priceClasses());
     }
 
     void spotColors_data()
     {
-        QTest::addColumn<QByteArray>("features");
-        QTest::addColumn<QString>("elementType");
-        QTest::addColumn<QStringList>("expectedSpotColors");
-
-        QTest::newRow("foil of a design style converts")
-            << QByteArray(R"(["feature-refinement-rose-foil"])") << "designstyle"
-            << QStringList { "rose-foil", "gold-foil", "silver-foil" };
-        QTest::newRow("foil of a clipart stays")
-            << QByteArray(R"(["feature-refinement-rose-foil"])") << "clipart" << QStringList { "rose-foil" };
-        QTest::newRow("embossing does not convert") << QByteArray(R"(["feature-refinement-digital-embossing"])")
-                                                    << "background" << QStringList { "digital-embossing" };
-        QTest::newRow("unknown refinement")
-            << QByteArray(R"(["feature-refinement-copper"])") << "designstyle" << QStringList();
-        QTest::newRow("no refinement") << QByteArray(R"(["text:basic"])") << "designstyle" << QStringList();
+        columns<QString, QString, QStringList>("feature", "elementType", "expectedSpotColors");
+        row("foil of a design style converts", "feature-refinement-rose-foil", "designstyle",
+            words("rose-foil gold-foil silver-foil"));
+        row("foil of a clipart stays", "feature-refinement-rose-foil", "clipart", words("rose-foil"));
+        row("embossing does not convert", "feature-refinement-digital-embossing", "background",
+            words("digital-embossing"));
+        row("unknown refinement", "feature-refinement-copper", "designstyle", QStringList());
+        row("no refinement", "text:basic", "designstyle", QStringList());
     }
 
     void spotColors()
     {
-        QFETCH(QByteArray, features);
-        QFETCH(QString, elementType);
         QFETCH(QStringList, expectedSpotColors);
 
-        const LMDesignElementMetaData aRecord = fromTags(R"({"FEATURE": )" + features + R"(, "CATEGORY": ["Natur"]})",
-                                                         R"("elementType": ")" + elementType.toUtf8() + R"(", )");
+        const LMDesignElementMetaData aRecord
+            = fromTags(QStringLiteral(R"({"FEATURE": ["%1"], "CATEGORY": ["Natur"]})").arg(fetch<QString>("feature")),
+                       QStringLiteral(R"("elementType": "%1", )").arg(fetch<QString>("elementType")));
         QStringList aSpotColors;
         for (const LMSpotColor& aSpotColor : aRecord.spotColors())
             aSpotColors.append(aSpotColor.toString());
@@ -261,88 +271,52 @@ private Q_SLOTS:
 
     void flagQueries_data()
     {
-        QTest::addColumn<QByteArray>("tags");
-        QTest::addColumn<QList<bool>>("expected"); // assistant, story book, linen, spot colour, map, optional map
-
-        row("none", QByteArray("{}"), QList<bool> { false, false, false, false, false, false });
-        QTest::newRow("assistant and story book")
-            << QByteArray(R"({"FEATURE": ["feature-assistent-qualified,feature-story-book"]})")
-            << QList<bool> { true, true, false, false, false, false };
-        QTest::newRow("short story book word")
-            << QByteArray(R"({"FEATURE": ["story-book"]})") << QList<bool> { false, true, false, false, false, false };
-        QTest::newRow("linen") << QByteArray(R"({"FEATURE": ["feature-linnen-capable"]})")
-                               << QList<bool> { false, false, true, false, false, false };
-        QTest::newRow("spot colour needed only when required")
-            << QByteArray(R"({"FEATURE": ["required_feature-poster:refinement"]})")
-            << QList<bool> { false, false, false, false, false, false };
-        QTest::newRow("spot colour required")
-            << QByteArray(R"({"REQUIRED_FEATURE": ["required_feature-poster:refinement"]})")
-            << QList<bool> { false, false, false, true, false, false };
-        QTest::newRow("map as feature") << QByteArray(R"({"FEATURE": ["maps:included"]})")
-                                        << QList<bool> { false, false, false, false, true, false };
-        QTest::newRow("map as requirement") << QByteArray(R"({"REQUIRED_FEATURE": ["maps:included"]})")
-                                            << QList<bool> { false, false, false, false, true, false };
-        QTest::newRow("optional map") << QByteArray(R"({"FEATURE": ["feature-optional-maps"]})")
-                                      << QList<bool> { false, false, false, false, false, true };
+        columns<QString, QStringList>("tags", "expected");
+        row("none", "{}", QStringList());
+        row("assistant and story book", R"({"FEATURE": ["feature-assistent-qualified,feature-story-book"]})",
+            words("assistant story"));
+        row("short story book word", R"({"FEATURE": ["story-book"]})", words("story"));
+        row("linen", R"({"FEATURE": ["feature-linnen-capable"]})", words("linen"));
+        row("spot colour needed only when required", R"({"FEATURE": ["required_feature-poster:refinement"]})",
+            QStringList());
+        row("spot colour required", R"({"REQUIRED_FEATURE": ["required_feature-poster:refinement"]})", words("spot"));
+        row("map as feature", R"({"FEATURE": ["maps:included"]})", words("map"));
+        row("map as requirement", R"({"REQUIRED_FEATURE": ["maps:included"]})", words("map"));
+        row("optional map", R"({"FEATURE": ["feature-optional-maps"]})", words("optional"));
     }
 
     void flagQueries()
     {
-        QFETCH(QByteArray, tags);
-        QFETCH(QList<bool>, expected);
 
-        const LMDesignElementMetaData aRecord = fromTags(tags);
-        const QList<bool> aFlags { aRecord.isUsableByAssistent(), aRecord.isStoryBook(), aRecord.isLinnenCapable(),
-                                   aRecord.isSpotColorRequired(), aRecord.hasOsmMap(),   aRecord.hasOptionalOsmMap() };
-        QCOMPARE(aFlags, expected);
-    }
-
-    void wrongTypesReadAsDefaults()
-    {
-        const LMDesignElementMetaData aRecord = fromJson(R"({
-            "designElementId": "12", "visible": "yes", "name": 5, "score": "3", "customScore": 2.5,
-            "elementType": 4, "productionId": 7, "tags": ["FEATURE"], "articles": {"otxtToken": "BOOK_A4_HC"},
-            "rgbColor": 255})");
-        QCOMPARE(aRecord.designElementId(), LMDesignElementID(12));
-        QVERIFY(!aRecord.isVisible());
-        QCOMPARE(aRecord.name(), QString());
-        QCOMPARE(aRecord.score(), 0);
-        QCOMPARE(aRecord.sort(), 0);
-        QVERIFY(!aRecord.dlpType().isValid());
-        QCOMPARE(aRecord.productionId(), QString());
-        QVERIFY(!aRecord.features().isValid());
-        QVERIFY(aRecord.explicitArticles().isEmpty());
-        QVERIFY(!aRecord.rgbColor().isValid());
-
-        const LMDesignElementMetaData aTagsRecord
-            = fromTags(R"({"FEATURE": [1, "text:basic", null], "CATEGORY": [3, "", "Natur"], "PRICE_CLASS": [2],
-                          "DEFAULT_ROTATION": [90], "SUPPORTED_ORIENTATION": {"a": 1}, "FORM_PARAMETER": "cutout=heart"})");
-        QCOMPARE(aTagsRecord.features().value(), qint64(1));
-        QCOMPARE(aTagsRecord.categories(), LMThematicCategorySet { LMThematicCategory(QStringLiteral("Natur")) });
-        QVERIFY(aTagsRecord.priceClasses().isEmpty());
-        QVERIFY(aTagsRecord.defaultRotations().isEmpty());
-        QVERIFY(aTagsRecord.supportedOrientations().isEmpty());
-        QVERIFY(aTagsRecord.variants().isEmpty());
+        const LMDesignElementMetaData aRecord = fromTags(fetch<QString>("tags"));
+        const std::pair<bool, const char*> aFlags[] { { aRecord.isUsableByAssistent(), "assistant" },
+                                                      { aRecord.isStoryBook(), "story" },
+                                                      { aRecord.isLinnenCapable(), "linen" },
+                                                      { aRecord.isSpotColorRequired(), "spot" },
+                                                      { aRecord.hasOsmMap(), "map" },
+                                                      { aRecord.hasOptionalOsmMap(), "optional" } };
+        QStringList aSet;
+        for (const auto& [aHolds, aName] : aFlags)
+            if (aHolds)
+                aSet.append(QLatin1String(aName));
+        QCOMPARE(aSet, fetch<QStringList>("expected"));
     }
 
     void rgbColor_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QColor>("expected");
-
-        row("red", QStringLiteral("ff0000"), QColor(Qt::red));
-        row("upper case", QStringLiteral("00FF00"), QColor(Qt::green));
-        row("empty", QString(), QColor());
-        row("not hexadecimal", QStringLiteral("zzzzzz"), QColor());
-        row("with its own hash", QStringLiteral("#ff0000"), QColor());
+        columns<QString, QColor>("text", "expected");
+        row("upper case", "00FF00", QColor(Qt::green));
+        row("empty", "", QColor());
+        row("with its own hash", "#ff0000", QColor());
     }
 
     void rgbColor()
     {
-        QFETCH(QString, text);
         QFETCH(QColor, expected);
 
-        const QColor aColor = LMDesignElementMetaData(QJsonObject { { QStringLiteral("rgbColor"), text } }).rgbColor();
+        const QColor aColor
+            = LMDesignElementMetaData(QJsonObject { { QStringLiteral("rgbColor"), fetch<QString>("text") } })
+                  .rgbColor();
         QCOMPARE(aColor.isValid(), expected.isValid());
         if (expected.isValid())
             QCOMPARE(aColor, expected);
@@ -351,7 +325,8 @@ private Q_SLOTS:
     void roundTripKeepsEverything()
     {
         const QJsonObject aSource = fixture();
-        LMDesignElementMetaData aRecord(aSource);
+        const LMDesignElementMetaData anOriginal(aSource);
+        LMDesignElementMetaData aRecord = anOriginal;
         aRecord.setName(QStringLiteral("Sommerwiese neu"));
         aRecord.setScore(90);
         aRecord.setFeature(aRecord.features() | LMDlpFeatureTag(LMDlpFeatureTagEnum::LinnenCapable));
@@ -360,9 +335,12 @@ private Q_SLOTS:
         aRecord.setCategories(aCategories);
         aRecord.setSupportedOrientations({ LMOrientation(LMOrientationEnum::Square) });
         aRecord.setLastChanged(QDateTime::fromMSecsSinceEpoch(1720000000000, Qt::UTC));
+        // The copy detached: the original reads as before.
+        QCOMPARE(anOriginal, LMDesignElementMetaData(aSource));
+        QVERIFY(aRecord != anOriginal);
 
         QTemporaryDir aDir;
-        const QFileInfo aFile(aDir.filePath(QStringLiteral("4711.json")));
+        const QFileInfo aFile(aDir.filePath("4711.json"));
         QVERIFY(aRecord.save(aFile));
         const LMDesignElementMetaData aRead = LMDesignElementMetaData::createFromJsonFile(aFile);
         const QJsonObject aWritten = aRead.sourceObject();
@@ -370,9 +348,7 @@ private Q_SLOTS:
         // Every key and every tag entry of the source survives.
         for (auto anIt = aSource.constBegin(); anIt != aSource.constEnd(); ++anIt) {
             QVERIFY2(aWritten.contains(anIt.key()), qPrintable(anIt.key()));
-            if (anIt.key() == QLatin1String("tags"))
-                continue;
-            if (!QStringList { "name", "score", "lastChanged" }.contains(anIt.key()))
+            if (!words("name score lastChanged tags").contains(anIt.key()))
                 QCOMPARE(aWritten.value(anIt.key()), anIt.value());
         }
         const QJsonObject aSourceTags = aSource.value(QStringLiteral("tags")).toObject();
@@ -387,8 +363,7 @@ private Q_SLOTS:
         // The changes read back; what was not changed reads as before.
         QCOMPARE(aRead.name(), QStringLiteral("Sommerwiese neu"));
         QCOMPARE(aRead.score(), 90);
-        QVERIFY(aRead.isLinnenCapable());
-        QVERIFY(aRead.isStoryBook());
+        QVERIFY(aRead.isLinnenCapable() && aRead.isStoryBook());
         QVERIFY(aRead.categories().contains(LMThematicCategory(QStringLiteral("Blumen"))));
         QVERIFY(aRead.supportedOrientations().contains(LMOrientation(LMOrientationEnum::Square)));
         QVERIFY(aRead.supportedOrientations().contains(LMOrientation(LMOrientationEnum::Portrait)));
@@ -404,81 +379,55 @@ private Q_SLOTS:
         QCOMPARE(LMDesignElementMetaData(aRead.toJson()).toJson(), aRead.toJson());
     }
 
+    // What is written: the source with its keys, the new score and name, and the keys every record writes
+    // ("visible", "score", "customScore", "elementType", "productionId") where the row does not name them.
     void writingRules_data()
     {
-        QTest::addColumn<QByteArray>("source");
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("expected");
-
-        QTest::newRow("minimal record") << QByteArray(R"({"designElementId": 3})") << 0 << QString()
-                                        << QByteArray(R"({"designElementId": 3, "visible": false, "score": 0,
-                                                         "customScore": 0, "elementType": "", "productionId": ""})");
-        QTest::newRow("score of minus one is not written")
-            << QByteArray(R"({"designElementId": 3, "custom": [1, 2]})") << -1 << QString()
-            << QByteArray(R"({"designElementId": 3, "custom": [1, 2], "visible": false, "customScore": 0,
-                             "elementType": "", "productionId": ""})");
-        QTest::newRow("minus one keeps the old score")
-            << QByteArray(R"({"score": 5, "elementType": "mask"})") << -1 << QString()
-            << QByteArray(R"({"score": 5, "visible": false, "customScore": 0, "elementType": "mask",
-                             "productionId": ""})");
-        QTest::newRow("empty name keeps the old one")
-            << QByteArray(R"({"name": "Alt", "tags": {}})") << 0 << QString()
-            << QByteArray(R"({"name": "Alt", "visible": false, "score": 0, "customScore": 0, "elementType": "",
-                             "productionId": "", "tags": {}})");
-        QTest::newRow("tags that are no object are kept")
-            << QByteArray(R"({"tags": "FEATURE"})") << 0 << QStringLiteral("Neu")
-            << QByteArray(R"({"name": "Neu", "tags": "FEATURE", "visible": false, "score": 0, "customScore": 0,
-                             "elementType": "", "productionId": ""})");
+        columns<QString, int, QString, QString>("source", "score", "name", "expected");
+        row("minimal record", R"({"designElementId": 3})", 0, "", R"({"designElementId": 3})");
+        row("score of minus one is not written", R"({"designElementId": 3, "custom": [1, 2]})", -1, "",
+            R"({"designElementId": 3, "custom": [1, 2], "score": null})");
+        row("minus one keeps the old score", R"({"score": 5, "elementType": "mask"})", -1, "",
+            R"({"score": 5, "elementType": "mask"})");
+        row("empty name keeps the old one", R"({"name": "Alt", "tags": {}})", 0, "", R"({"name": "Alt", "tags": {}})");
+        row("tags that are no object are kept", R"({"tags": "FEATURE"})", 0, "Neu",
+            R"({"name": "Neu", "tags": "FEATURE"})");
     }
 
     void writingRules()
     {
-        QFETCH(QByteArray, source);
-        QFETCH(int, score);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, expected);
 
-        LMDesignElementMetaData aRecord = fromJson(source);
-        aRecord.setScore(score);
-        aRecord.setName(name);
-        QCOMPARE(aRecord.toJson(), QJsonDocument::fromJson(expected).object());
-    }
-
-    void copiesDetach()
-    {
-        const LMDesignElementMetaData anOriginal(fixture());
-        LMDesignElementMetaData aCopy = anOriginal;
-        QCOMPARE(aCopy, anOriginal);
-        aCopy.setName(QStringLiteral("Kopie"));
-        aCopy.setIsVisible(false);
-        QCOMPARE(anOriginal.name(), QStringLiteral("Sommerwiese"));
-        QVERIFY(anOriginal.isVisible());
-        QVERIFY(aCopy != anOriginal);
-        QCOMPARE(LMDesignElementMetaData(), LMDesignElementMetaData());
+        LMDesignElementMetaData aRecord = fromJson(fetch<QString>("source"));
+        aRecord.setScore(fetch<int>("score"));
+        aRecord.setName(fetch<QString>("name"));
+        QJsonObject anExpected {
+            { "visible", false }, { "score", 0 }, { "customScore", 0 }, { "elementType", "" }, { "productionId", "" }
+        };
+        const QJsonObject aNamed = QJsonDocument::fromJson(fetch<QString>("expected").toUtf8()).object();
+        for (auto anIt = aNamed.constBegin(); anIt != aNamed.constEnd(); ++anIt) {
+            if (anIt.value().isNull())
+                anExpected.remove(anIt.key());
+            else
+                anExpected.insert(anIt.key(), anIt.value());
+        }
+        QCOMPARE(aRecord.toJson(), anExpected);
     }
 
     void badFiles_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("warning"); // "%1" stands for the path; a leading "re:" marks a pattern
-
-        QTest::newRow("malformed") << QByteArray(R"({"designElementId": 5,)")
-                                   << QStringLiteral("re:^malformed JSON in %1: ");
-        row("empty file", QByteArray(), QStringLiteral("re:^malformed JSON in %1: "));
-        row("unicode garbage", QByteArray("{\"name\": \"Gr\xc3\xbc\xc3\x9f\xff\"}"),
-            QStringLiteral("re:^malformed JSON in %1: "));
-        QTest::newRow("a list") << QByteArray(R"([{"designElementId": 5}])")
-                                << QStringLiteral("design element metadata %1 is not a JSON object");
+        columns<QByteArray, QString>("content", "warning"); // "%1" stands for the path; "re:" marks a pattern
+        row("malformed", QByteArray(R"({"designElementId": 5,)"), "re:^malformed JSON in %1: ");
+        row("empty file", QByteArray(), "re:^malformed JSON in %1: ");
+        row("unicode garbage", QByteArray("{\"name\": \"Gr\xc3\xbc\xc3\x9f\xff\"}"), "re:^malformed JSON in %1: ");
+        row("a list", QByteArray(R"([{"designElementId": 5}])"), "design element metadata %1 is not a JSON object");
     }
 
     void badFiles()
     {
-        QFETCH(QByteArray, content);
         QFETCH(QString, warning);
 
         QTemporaryDir aDir;
-        const QFileInfo aFile(LMTestSupport::writeFile(aDir, QStringLiteral("5.json"), content));
+        const QFileInfo aFile(LMTestSupport::writeFile(aDir, "5.json", fetch<QByteArray>("content")));
         if (warning.startsWith(QLatin1String("re:")))
             QTest::ignoreMessage(
                 QtWarningMsg,
@@ -490,15 +439,14 @@ private Q_SLOTS:
         QCOMPARE(aRecord, LMDesignElementMetaData());
 
         // A missing file is no error: the empty record, without a word.
-        QVERIFY(
-            !LMDesignElementMetaData::createFromJsonFile(QFileInfo(aDir.filePath(QStringLiteral("6.json")))).isValid());
+        QVERIFY(!LMDesignElementMetaData::createFromJsonFile(QFileInfo(aDir.filePath("6.json"))).isValid());
     }
 
     void failedSaveKeepsPreviousFile()
     {
         QTemporaryDir aDir;
         const QByteArray aPrevious = R"({"designElementId": 4711, "name": "vorher"})";
-        const QFileInfo aFile(LMTestSupport::writeFile(aDir, QStringLiteral("4711.json"), aPrevious));
+        const QFileInfo aFile(LMTestSupport::writeFile(aDir, "4711.json", aPrevious));
         const LMDesignElementMetaData aRecord(fixture());
 
         // The file cannot grow beyond a few bytes: every write of the new content fails half-way.
@@ -516,61 +464,62 @@ private Q_SLOTS:
         QCOMPARE(QDir(aDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "4711.json" });
 
         // A folder that does not exist cannot take the file.
-        QVERIFY(!aRecord.save(QFileInfo(aDir.filePath(QStringLiteral("missing/4711.json")))));
+        QVERIFY(!aRecord.save(QFileInfo(aDir.filePath("missing/4711.json"))));
         // Without a limit the same save goes through.
         QVERIFY(aRecord.save(aFile));
         QCOMPARE(LMDesignElementMetaData::createFromJsonFile(aFile).name(), QStringLiteral("Sommerwiese"));
     }
 
+    // Records "path=id" (an id other than the file's name marks a record of another element); the start file;
+    // the id found from it by createFromFile, or by createFromDesignElementId(its folder, lookFor).
     void search_data()
     {
-        QTest::addColumn<QString>("contentRoot");
-        QTest::addColumn<Files>("files");
-        QTest::addColumn<QString>("startFile");
-        QTest::addColumn<int>("expectedId");
-
-        const auto aRecord = [](int theId) {
-            return QStringLiteral(R"({"designElementId": %1})").arg(theId).toUtf8();
-        };
-
-        row("json of the same name beside the file", QStringLiteral("content"),
-            Files { { "content/styles/summer/summer.json", aRecord(17) } },
-            QStringLiteral("content/styles/summer/summer.xml"), 17);
-        row("numbered record in the file's folder", QStringLiteral("content"),
-            Files { { "content/styles/summer/4711.json", aRecord(4711) } },
-            QStringLiteral("content/styles/summer/summer.xml"), 4711);
-        row("record in a parent folder named after it", QStringLiteral("content"),
-            Files { { "content/styles/4712/4712.json", aRecord(4712) } },
-            QStringLiteral("content/styles/4712/pages/page1.svg"), 4712);
-        row("record in a parent folder named otherwise", QStringLiteral("content"),
-            Files { { "content/styles/summer/4713.json", aRecord(4713) } },
-            QStringLiteral("content/styles/summer/pages/page1.svg"), 0);
-        row("record whose id is not its name", QStringLiteral("content"),
-            Files { { "content/styles/summer/4714.json", aRecord(99) } },
-            QStringLiteral("content/styles/summer/summer.xml"), 0);
-        row("record at the content root", QStringLiteral("4715"), Files { { "4715/4715.json", aRecord(4715) } },
-            QStringLiteral("4715/styles/summer/summer.xml"), 4715);
-        row("search stops at the content tree's edge", QStringLiteral("4715/content"),
-            Files { { "4715/4715.json", aRecord(4715) } }, QStringLiteral("4715/content/styles/summer/summer.xml"), 0);
-        row("nearest folder first", QStringLiteral("content"),
-            Files { { "content/4716/4716.json", aRecord(4716) }, { "content/4716/4717/4717.json", aRecord(4717) } },
-            QStringLiteral("content/4716/4717/pages/page1.svg"), 4717);
+        columns<QString, QStringList, QString, int, int>("contentRoot", "records", "startFile", "lookFor",
+                                                         "expectedId");
+        row("json of the same name beside the file", "content", words("content/styles/summer/summer.json=17"),
+            "content/styles/summer/summer.xml", 0, 17);
+        row("numbered record in the file's folder", "content", words("content/styles/summer/4711.json=4711"),
+            "content/styles/summer/summer.xml", 0, 4711);
+        row("record in a parent folder named after it", "content", words("content/styles/4712/4712.json=4712"),
+            "content/styles/4712/pages/page1.svg", 0, 4712);
+        row("record in a parent folder named otherwise", "content", words("content/styles/summer/4713.json=4713"),
+            "content/styles/summer/pages/page1.svg", 0, 0);
+        row("record whose id is not its name", "content", words("content/styles/summer/4714.json=99"),
+            "content/styles/summer/summer.xml", 0, 0);
+        row("record at the content root", "4715", words("4715/4715.json=4715"), "4715/styles/summer/summer.xml", 0,
+            4715);
+        row("search stops at the content tree's edge", "4715/content", words("4715/4715.json=4715"),
+            "4715/content/styles/summer/summer.xml", 0, 0);
+        row("nearest folder first", "content", words("content/4716/4716.json=4716 content/4716/4717/4717.json=4717"),
+            "content/4716/4717/pages/page1.svg", 0, 4717);
+        const QStringList aById = words("styles/21.json=21 styles/summer/22.json=22");
+        row("by id: in the folder", "", aById, "styles/summer/x.xml", 22, 22);
+        row("by id: in the parent folder", "", aById, "styles/summer/x.xml", 21, 21);
+        row("by id: none", "", aById, "styles/summer/x.xml", 23, 0);
     }
 
     void search()
     {
-        QFETCH(QString, contentRoot);
-        QFETCH(Files, files);
-        QFETCH(QString, startFile);
+        QFETCH(QStringList, records);
+        QFETCH(int, lookFor);
         QFETCH(int, expectedId);
 
         QTemporaryDir aDir;
-        for (auto anIt = files.cbegin(); anIt != files.cend(); ++anIt)
-            LMTestSupport::writeFile(aDir, anIt.key(), anIt.value());
-        const QString aStart = LMTestSupport::writeFile(aDir, startFile, "<file/>");
-        LMDirectoryConfig::instance()->setContentRoot(aDir.filePath(contentRoot));
+        for (const QString& aRecord : std::as_const(records)) {
+            const QStringList aParts = aRecord.split(QLatin1Char('='));
+            LMTestSupport::writeFile(aDir, aParts.first(),
+                                     QStringLiteral(R"({"designElementId": %1})").arg(aParts.last()).toUtf8());
+        }
+        const QFileInfo aStart(LMTestSupport::writeFile(aDir, fetch<QString>("startFile"), "<file/>"));
+        LMDirectoryConfig::instance()->setContentRoot(aDir.filePath(fetch<QString>("contentRoot")));
 
-        const LMDesignElementMetaData aRecord = LMDesignElementMetaData::createFromFile(QFileInfo(aStart));
+        if (lookFor == 0) {
+            QCOMPARE(LMDesignElementMetaData::createFromFile(aStart).designElementId().id(), expectedId);
+            return;
+        }
+        const LMDesignElementMetaData aRecord
+            = LMDesignElementMetaData::createFromDesignElementId(aStart.dir(), LMDesignElementID(lookFor));
+        QCOMPARE(aRecord.isValid(), expectedId != 0);
         QCOMPARE(aRecord.designElementId().id(), expectedId);
     }
 
@@ -584,7 +533,7 @@ private Q_SLOTS:
         while (aNotes.size() < 15 * 1000 * 1000)
             aNotes += "\"a note of a content author that no reader uses\",";
         aNotes.chop(1);
-        LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/6201.json"),
+        LMTestSupport::writeFile(aDir, "designs/6201/6201.json",
                                  R"({"designElementId": 6201, "notes": [)" + aNotes + "]}");
         LMDirectoryConfig::instance()->setContentRoot(aDir.path());
         const qint64 aBefore = residentBytes();
@@ -599,123 +548,67 @@ private Q_SLOTS:
         const qint64 aGrowth = residentBytes() - aBefore;
         QVERIFY2(aGrowth < 200 * 1000 * 1000, qPrintable(QString::number(aGrowth)));
         // A changed file is read again.
-        LMTestSupport::writeFile(aDir, QStringLiteral("designs/6201/6201.json"),
-                                 R"({"designElementId": 6201, "name": "New"})");
-        QCOMPARE(LMDesignElementMetaData::createFromFile(
-                     QFileInfo(aDir.filePath(QStringLiteral("designs/6201/pages/page-1.svg"))))
-                     .name(),
-                 QStringLiteral("New"));
+        LMTestSupport::writeFile(aDir, "designs/6201/6201.json", R"({"designElementId": 6201, "name": "New"})");
+        QCOMPARE(
+            LMDesignElementMetaData::createFromFile(QFileInfo(aDir.filePath("designs/6201/pages/page-1.svg"))).name(),
+            QStringLiteral("New"));
     }
 
-    void createFromDesignElementId()
-    {
-        QTemporaryDir aDir;
-        LMTestSupport::writeFile(aDir, QStringLiteral("styles/21.json"), R"({"designElementId": 21})");
-        LMTestSupport::writeFile(aDir, QStringLiteral("styles/summer/22.json"), R"({"designElementId": 22})");
-        const QDir aSummer(aDir.filePath(QStringLiteral("styles/summer")));
-
-        QCOMPARE(LMDesignElementMetaData::createFileInfo(aSummer, LMDesignElementID(22)).fileName(),
-                 QStringLiteral("22.json"));
-        QCOMPARE(
-            LMDesignElementMetaData::createFromDesignElementId(aSummer, LMDesignElementID(22)).designElementId().id(),
-            22);
-        QCOMPARE(
-            LMDesignElementMetaData::createFromDesignElementId(aSummer, LMDesignElementID(21)).designElementId().id(),
-            21);
-        QVERIFY(!LMDesignElementMetaData::createFromDesignElementId(aSummer, LMDesignElementID(23)).isValid());
-    }
-
+    // The price texts of a book: cover, inner pages, tool tip, long tool tip, then the drop target's sum, cover
+    // and inner pages, joined by " | "; "€" stands for a no-break space and the euro sign.
     void priceTexts_data()
     {
-        QTest::addColumn<QByteArray>("tags");
-        QTest::addColumn<QString>("cover");
-        QTest::addColumn<QString>("inner");
-        QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<QString>("toolTipLong");
-        QTest::addColumn<QStringList>("dropTarget"); // sum, cover, inner
-        QTest::addColumn<bool>("classesValid");
-
-        const QString anEuro = QString(QChar(0x00A0)) + QStringLiteral("€");
-        const QString aFreeCover = QStringLiteral("Design für den Einband (kostenlos)");
-        const QString aFreeInner = QStringLiteral("Design für die Innenseiten (kostenlos)");
-        const QString aCover999 = QStringLiteral("Design für den Einband +9,99") + anEuro;
-        const QString anInner499 = QStringLiteral("Design für die Innenseiten (pauschal) +4,99") + anEuro;
-
-        row("no price classes", QByteArray("{}"), aFreeCover, aFreeInner, QStringLiteral("Design"), QString(),
-            QStringList { "", "", "" }, true);
-        QTest::newRow("general class only")
-            << QByteArray(R"({"PRICE_CLASS": ["02"]})") << aFreeCover << aFreeInner
-            << QStringLiteral("Design +4,99") + anEuro << QStringLiteral("Design +4,99") + anEuro
-            << QStringList { "", "", "" } << true;
-        QTest::newRow("cover class only") << QByteArray(R"({"PRICE_CLASS_COVER": ["03"]})") << aCover999 << aFreeInner
-                                          << QStringLiteral("Design +9,99") + anEuro << aCover999
-                                          << QStringList { " +9,99" + anEuro, " +9,99" + anEuro, "" } << true;
-        QTest::newRow("inner class only")
-            << QByteArray(R"({"PRICE_CLASS": ["03"], "PRICE_CLASS_INNER_PAGES": ["02"]})") << aFreeCover << anInner499
-            << QStringLiteral("Design +4,99") + anEuro << anInner499
-            << QStringList { " +4,99" + anEuro, "", " +4,99" + anEuro } << true;
-        QTest::newRow("cover and inner classes")
-            << QByteArray(R"({"PRICE_CLASS_COVER": ["03"], "PRICE_CLASS_INNER_PAGES": ["02"]})") << aCover999
-            << anInner499 << QStringLiteral("Design ab 4,99") + anEuro << aCover999 + QLatin1Char('\n') + anInner499
-            << QStringList { " +14,98" + anEuro, " +9,99" + anEuro, " +4,99" + anEuro } << true;
-        QTest::newRow("same price on cover and inner pages")
-            << QByteArray(R"({"PRICE_CLASS_COVER": ["02"], "PRICE_CLASS_INNER_PAGES": ["02"]})")
-            << QStringLiteral("Design für den Einband +4,99") + anEuro << anInner499
-            << QStringLiteral("Design ab 4,99") + anEuro
-            << QStringLiteral("Design für den Einband +4,99") + anEuro + QLatin1Char('\n') + anInner499
-            << QStringList { " +9,98" + anEuro, " +4,99" + anEuro, " +4,99" + anEuro } << true;
-        QTest::newRow("free classes cost nothing")
-            << QByteArray(R"({"PRICE_CLASS": ["01"], "PRICE_CLASS_COVER": ["01"], "PRICE_CLASS_INNER_PAGES": ["00"]})")
-            << aFreeCover << aFreeInner << QStringLiteral("Design") << QString() << QStringList { "", "", "" } << true;
-        QTest::newRow("add-on missing from the catalogue")
-            << QByteArray(R"({"PRICE_CLASS": ["05"]})") << aFreeCover << aFreeInner << QStringLiteral("Design")
-            << QString() << QStringList { "", "", "" } << false;
+        columns<QString, QString, bool>("tags", "expected", "classesValid");
+        const QString aFree = QStringLiteral("Design für den Einband (kostenlos) | Design für die Innenseiten "
+                                             "(kostenlos) | Design |  |  |  | ");
+        const QString aCover = QStringLiteral("Design für den Einband +9,99€");
+        const QString anInner = QStringLiteral("Design für die Innenseiten (pauschal) +4,99€");
+        row("no price classes", "{}", aFree, true);
+        row("general class only", R"({"PRICE_CLASS": ["02"]})",
+            "Design für den Einband (kostenlos) | Design für die Innenseiten (kostenlos) | Design +4,99€ | Design "
+            "+4,99€ |  |  | ",
+            true);
+        row("cover class only", R"({"PRICE_CLASS_COVER": ["03"]})",
+            aCover + " | Design für die Innenseiten (kostenlos) | Design +9,99€ | " + aCover
+                + " |  +9,99€ |  +9,99€ | ",
+            true);
+        row("inner class only", R"({"PRICE_CLASS": ["03"], "PRICE_CLASS_INNER_PAGES": ["02"]})",
+            "Design für den Einband (kostenlos) | " + anInner + " | Design +4,99€ | " + anInner
+                + " |  +4,99€ |  | "
+                  " +4,99€",
+            true);
+        row("cover and inner classes", R"({"PRICE_CLASS_COVER": ["03"], "PRICE_CLASS_INNER_PAGES": ["02"]})",
+            aCover + " | " + anInner + " | Design ab 4,99€ | " + aCover + "\n" + anInner
+                + " |  +14,98€ |  +9,99€ |  +4,99€",
+            true);
+        row("free classes cost nothing",
+            R"({"PRICE_CLASS": ["01"], "PRICE_CLASS_COVER": ["01"], "PRICE_CLASS_INNER_PAGES": ["00"]})", aFree, true);
+        row("add-on missing from the catalogue", R"({"PRICE_CLASS": ["05"]})", aFree, false);
     }
 
     void priceTexts()
     {
-        QFETCH(QByteArray, tags);
-        QFETCH(QString, cover);
-        QFETCH(QString, inner);
-        QFETCH(QString, toolTip);
-        QFETCH(QString, toolTipLong);
-        QFETCH(QStringList, dropTarget);
-        QFETCH(bool, classesValid);
 
-        const LMArticle aBook = LMArticle::fromOrderTxtName(QStringLiteral("BOOK_A4_HC"));
+        const LMArticle aBook = LMArticle::fromOrderTxtName("BOOK_A4_HC");
         QVERIFY(aBook.isValid());
-        const LMDesignElementMetaData aRecord = fromTags(tags);
-        QCOMPARE(aRecord.priceTextCover(aBook), cover);
-        QCOMPARE(aRecord.priceTextInnerPages(aBook), inner);
-        QCOMPARE(aRecord.priceToolTip(aBook), toolTip);
-        QCOMPARE(aRecord.priceToolTipLong(aBook), toolTipLong);
+        const LMDesignElementMetaData aRecord = fromTags(fetch<QString>("tags"));
         const QHash<int, QString> aDropTarget = aRecord.dropTargetPriceStrings(aBook);
         QCOMPARE(aDropTarget.size(), 3);
-        QCOMPARE((QStringList { aDropTarget.value(LMDesignElementMetaData::PriceSum),
-                                aDropTarget.value(LMDesignElementMetaData::PriceCover),
-                                aDropTarget.value(LMDesignElementMetaData::PriceInnerPages) }),
-                 dropTarget);
-        QCOMPARE(aRecord.priceClassesAreValid(aBook), classesValid);
+        const QStringList aTexts { aRecord.priceTextCover(aBook),
+                                   aRecord.priceTextInnerPages(aBook),
+                                   aRecord.priceToolTip(aBook),
+                                   aRecord.priceToolTipLong(aBook),
+                                   aDropTarget.value(LMDesignElementMetaData::PriceSum),
+                                   aDropTarget.value(LMDesignElementMetaData::PriceCover),
+                                   aDropTarget.value(LMDesignElementMetaData::PriceInnerPages) };
+        QCOMPARE(aTexts.join(QStringLiteral(" | ")),
+                 QString(fetch<QString>("expected"))
+                     .replace(QStringLiteral("€"), QString(QChar(0x00A0)) + QStringLiteral("€")));
+        QCOMPARE(aRecord.priceClassesAreValid(aBook), fetch<bool>("classesValid"));
         QCOMPARE(aRecord.price(aBook), aBook.priceOfDependendArticles(aRecord.priceClasses()));
     }
 
 private:
-    static LMDesignElementMetaData fromJson(const QByteArray& theJson)
-    {
-        return LMDesignElementMetaData(QJsonDocument::fromJson(theJson).object());
-    }
-    static LMDesignElementMetaData fromTags(const QByteArray& theTags, const QByteArray& theMore = QByteArray())
-    {
-        return fromJson(R"({"designElementId": 1, )" + theMore + R"("tags": )" + theTags + "}");
-    }
-    static QJsonObject fixture()
-    {
-        QFile aFile(LMTestSupport::dataPath(QStringLiteral("metadata/full.json")));
-        if (!aFile.open(QIODevice::ReadOnly))
-            return QJsonObject();
-        return QJsonDocument::fromJson(aFile.readAll()).object();
-    }
-
     QString myPreviousRoot;
 };
 

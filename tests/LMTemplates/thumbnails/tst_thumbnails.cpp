@@ -23,6 +23,8 @@
 
 #include <memory>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -81,8 +83,7 @@ private:
 
 LMTemplateThumbnailContext contextOf(const LMConfiguredTemplate& theTemplate, const QString& thePhoto = QString())
 {
-    const LMTemplateContext aContext(LMArticle::fromOrderTxtName(QStringLiteral("BOOK_WIDE")),
-                                     LMPageTypeEnum::InnerPage);
+    const LMTemplateContext aContext(LMArticle::fromOrderTxtName("BOOK_WIDE"), LMPageTypeEnum::InnerPage);
     return LMTemplateThumbnailContext(QSize(SIDE, SIDE), aContext, theTemplate, LMCalendariumPreviewParameters(),
                                       thePhoto, Qt::white);
 }
@@ -111,347 +112,305 @@ class tst_Thumbnails : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void contextEquality_data();
-    void contextEquality();
-    void textAreaLines_data();
-    void textAreaLines();
-    void defaultTilt_data();
-    void defaultTilt();
-    void calendarsOverPhotos();
-    void previewPhoto();
-    void spotColorPassPaintsOnlySvg();
-    void placeholderThenSignalThenCached();
-    void oversizedImageIsNotCached();
-    void invalidateDropsOnlyThatTemplate();
-    void missingFilesShowTheFileName();
-    void croppingRect_data();
-    void croppingRect();
-    void pagination_data();
-    void pagination();
-    void concurrentJobs();
+    void initTestCase()
+    {
+        QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath("thumbnails/catalogue.json")));
+        QVERIFY(myDir.isValid());
+        connect(LMTemplateThumbnailCache::instance(), &LMTemplateThumbnailCache::thumbnailChanged, this,
+                [this](const LMTemplateThumbnailContext& theContext) { myAnnounced.append(theContext); });
+    }
+
+    void init()
+    {
+        LMBackgroundJobManager::instance()->waitForIdle();
+        QCoreApplication::processEvents();
+        LMTemplateThumbnailCache::instance()->clearCache();
+        myAnnounced.clear();
+    }
+
+    void contextEquality_data()
+    {
+        columns<QSize, QString, QColor, bool, bool>("size", "photo", "background", "border", "equal");
+
+        row("same", QSize(SIDE, SIDE), QString(), QColor(Qt::white), false, true);
+        row("border does not count", QSize(SIDE, SIDE), QString(), QColor(Qt::white), true, true);
+        row("other size", QSize(SIDE, 100), QString(), QColor(Qt::white), false, false);
+        row("other photo", QSize(SIDE, SIDE), "/a.jpg", QColor(Qt::white), false, false);
+        row("other background", QSize(SIDE, SIDE), QString(), QColor(Qt::black), false, false);
+    }
+
+    void contextEquality()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, photo);
+        QFETCH(bool, equal);
+        Templates aTemplates;
+        const LMConfiguredTemplate aTemplate = aTemplates.add({});
+        const LMTemplateThumbnailContext aBase = contextOf(aTemplate);
+        LMTemplateThumbnailContext anOther(size, aBase.templateContext(), aTemplate, LMCalendariumPreviewParameters(),
+                                           photo, fetch<QColor>("background"));
+        anOther.setBorder(fetch<bool>("border"));
+        QCOMPARE(aBase == anOther, equal);
+        if (equal)
+            QCOMPARE(qHash(aBase), qHash(anOther));
+    }
+
+    void textAreaLines_data()
+    {
+        columns<int, int>("height", "lines");
+
+        row("100 high: one line", 100, 1);
+        row("49 high: none", 49, 0);
+        row("150 high: two", 150, 2);
+    }
+
+    void textAreaLines()
+    {
+        QFETCH(int, height);
+        Templates aTemplates;
+        const QImage anImage = preview(aTemplates.add({ { Kind::Text, QRectF(0, 0, 1000, height) } }));
+        QCOMPARE(anImage.size(), QSize(SIDE, SIDE / 2));
+        // Inside the box, away from its outline.
+        QFETCH(int, lines);
+        QCOMPARE(lighterRuns(anImage, 100, 2, height / 5 - 2), lines);
+        QCOMPARE(QColor(anImage.pixel(100, 1)), TEXT_FILL);
+    }
+
+    void defaultTilt_data()
+    {
+        // Where the grey text box that fills the left fifth of the page ends up.
+        columns<int, QSize, QPoint, QPoint>("tilt", "size", "grey", "white");
+
+        // (Points between the box's ruled lines, which run every ten pixels.)
+        row("none", -1, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
+        row("90: left goes to the top", 90, QSize(100, 200), QPoint(44, 10), QPoint(44, 190));
+        row("270: left goes to the bottom", 270, QSize(100, 200), QPoint(55, 189), QPoint(55, 10));
+        row("180: unchanged", 180, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
+    }
+
+    void defaultTilt()
+    {
+        QFETCH(int, tilt);
+        Templates aTemplates;
+        LMConfiguredTemplate aTemplate = aTemplates.add({ { Kind::Text, QRectF(0, 0, 200, 500) } });
+        if (tilt >= 0)
+            aTemplate.templatePointer()->setDefaultRotation(LMTemplateDefaultTilt(LMAngle(tilt)));
+        const QImage anImage = preview(aTemplate);
+        QTEST(anImage.size(), "size");
+        QCOMPARE(QColor(anImage.pixel(fetch<QPoint>("grey"))), TEXT_FILL);
+        QCOMPARE(QColor(anImage.pixel(fetch<QPoint>("white"))), QColor(Qt::white));
+    }
+
+    void calendarsOverPhotos()
+    {
+        // The photo area covers the calendar: listed first or last, the calendar is drawn over it.
+        Templates aTemplates;
+        const QRectF aPage(0, 0, 1000, 500);
+        const QRectF aCalendar(250, 100, 500, 300);
+        const QImage aPhotoOnly = preview(aTemplates.add({ { Kind::Foto, aPage } }));
+        const QImage aCalendarFirst = preview(aTemplates.add({ { Kind::Calendar, aCalendar }, { Kind::Foto, aPage } }));
+        const QImage aCalendarLast = preview(aTemplates.add({ { Kind::Foto, aPage }, { Kind::Calendar, aCalendar } }));
+        QVERIFY(aCalendarFirst != aPhotoOnly);
+        QCOMPARE(aCalendarFirst, aCalendarLast);
+        // Outside the calendar the photo area is untouched.
+        QCOMPARE(aCalendarFirst.copy(0, 0, 40, 100), aPhotoOnly.copy(0, 0, 40, 100));
+    }
+
+    void previewPhoto()
+    {
+        QImage aRed(300, 200, QImage::Format_RGB32);
+        aRed.fill(Qt::red);
+        const QString aPhoto = myDir.filePath("red.png");
+        QVERIFY(aRed.save(aPhoto));
+        Templates aTemplates;
+        const LMConfiguredTemplate aTemplate = aTemplates.add({ { Kind::Foto, QRectF(500, 0, 500, 500) } });
+        const QImage aWithPhoto = preview(aTemplate, aPhoto);
+        QCOMPARE(QColor(aWithPhoto.pixel(150, 50)), QColor(Qt::red));
+        QCOMPARE(QColor(aWithPhoto.pixel(50, 50)), QColor(Qt::white));
+        // Without a photo, or with one that cannot be read, the empty-area marker stands in.
+        const QImage aMarker = preview(aTemplate);
+        QVERIFY(QColor(aMarker.pixel(150, 50)) != QColor(Qt::red)
+                && QColor(aMarker.pixel(150, 50)) != QColor(Qt::white));
+        QCOMPARE(preview(aTemplate, myDir.filePath("missing.png")), aMarker);
+    }
+
+    void spotColorPassPaintsOnlySvg()
+    {
+        Templates aTemplates;
+        LMConfiguredTemplate aTemplate
+            = aTemplates.add({ { Kind::Text, QRectF(0, 0, 500, 500) }, { Kind::Svg, QRectF(500, 0, 500, 500) } });
+        aTemplate.templatePointer()->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
+        LMLayoutPreviewRenderer aRenderer(contextOf(aTemplate));
+        QImage aLayer(SIDE, SIDE / 2, QImage::Format_ARGB32_Premultiplied);
+        aLayer.fill(Qt::transparent);
+        {
+            QPainter aPainter(&aLayer);
+            aRenderer.paintSpotColor(&aPainter);
+        }
+        QCOMPARE(qAlpha(aLayer.pixel(50, 50)), 0);
+        QCOMPARE(QColor(aLayer.pixel(150, 50)), LMSVGComposition::displayColor(LMSpotColorEnum::GoldFoil));
+        // The normal pass draws the artwork in its own colour.
+        QCOMPARE(QColor(aRenderer.createImage().pixel(150, 50)), QColor(Qt::blue));
+    }
+
+    void placeholderThenSignalThenCached()
+    {
+        LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
+        Templates aTemplates;
+        const LMTemplateThumbnailContext aContext
+            = contextOf(aTemplates.add({ { Kind::Text, QRectF(0, 0, 1000, 100) } }));
+        const QImage aFirst = aCache->thumbnail(aContext, LMBackgroundJobPriority::Normal);
+        QCOMPARE(aFirst, LMTemplateThumbnailCache::hourGlass(aContext.maxRenderingSize()));
+        QTRY_COMPARE_WITH_TIMEOUT(myAnnounced.size(), 1, 10000);
+        QCOMPARE(myAnnounced.constFirst(), aContext);
+
+        const QImage aSecond = aCache->thumbnail(aContext, LMBackgroundJobPriority::Normal);
+        QCOMPARE(aSecond, preview(aContext.getTemplate()));
+        LMBackgroundJobManager::instance()->waitForIdle();
+        QCoreApplication::processEvents();
+        QCOMPARE(myAnnounced.size(), 1);
+        QCOMPARE(aCache->currentCacheSize(), LMTemplateThumbnailCache::determineCost(aSecond));
+    }
+
+    void oversizedImageIsNotCached()
+    {
+        LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
+        Templates aTemplates;
+        const LMTemplateThumbnailContext aContext = contextOf(aTemplates.add({}));
+        QImage aHuge(2600, 2048, QImage::Format_ARGB32_Premultiplied);
+        QVERIFY(LMTemplateThumbnailCache::determineCost(aHuge) > LMTemplateThumbnailCache::MaximumCost);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("more than the cache holds")));
+        aCache->updateCacheData(aContext, aHuge);
+        QVERIFY(!aCache->contains(aContext));
+        QVERIFY(myAnnounced.isEmpty());
+        // Just within the bound it is kept (and announced at once: this is the receiver's thread).
+        aCache->updateCacheData(aContext, QImage(2048, 2559, QImage::Format_ARGB32_Premultiplied));
+        QVERIFY(aCache->contains(aContext));
+        QCOMPARE(myAnnounced.size(), 1);
+    }
+
+    void invalidateDropsOnlyThatTemplate()
+    {
+        LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
+        Templates aTemplates;
+        const LMConfiguredTemplate aDropped = aTemplates.add({}, QStringLiteral("dropped"));
+        const LMConfiguredTemplate aKept = aTemplates.add({}, QStringLiteral("kept"));
+        QList<LMTemplateThumbnailContext> aContexts { contextOf(aDropped), contextOf(aDropped), contextOf(aKept) };
+        aContexts[1].setMaxRenderingSize(QSize(50, 50));
+        for (const LMTemplateThumbnailContext& aContext : std::as_const(aContexts))
+            aCache->updateCacheData(aContext, QImage(10, 10, QImage::Format_RGB32));
+        aCache->invalidate(aDropped);
+        QVERIFY(!aCache->contains(aContexts.at(0)));
+        QVERIFY(!aCache->contains(aContexts.at(1)));
+        QVERIFY(aCache->contains(aContexts.at(2)));
+    }
+
+    void missingFilesShowTheFileName()
+    {
+        Templates aTemplates;
+        LMConfiguredTemplate aTemplate = aTemplates.add({});
+        LMTemplateFileInfo aFiles;
+        aFiles.setFilePath(myDir.path());
+        aFiles.setThumbnailFile(QStringLiteral("gone.png"));
+        aTemplate.templatePointer()->setFileInfo(aFiles);
+        aTemplate.templatePointer()->setAutoThumbSetting(LMAutoThumbOptionEnum::Default);
+        const LMTemplateThumbnailContext aContext = contextOf(aTemplate);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("gone.png")));
+        const QImage anImage
+            = LMTemplateThumbnailCache::instance()->thumbnail(aContext, LMBackgroundJobPriority::Immediate);
+        QCOMPARE(anImage.size(), QSize(SIDE, SIDE));
+        QCOMPARE(anImage,
+                 LMBackgroundJobTemplateThumbnailDefault::paintNotFoundWarning(QSize(SIDE, SIDE),
+                                                                               QStringLiteral("gone.png")));
+    }
+
+    void croppingRect_data()
+    {
+        columns<QSize, QSize, QRect>("source", "target", "crop");
+
+        row("wide source, square target", QSize(400, 200), QSize(50, 50), QRect(100, 0, 200, 200));
+        row("tall source, wide target", QSize(100, 300), QSize(200, 100), QRect(0, 125, 100, 50));
+        row("same shape", QSize(300, 150), QSize(200, 100), QRect(0, 0, 300, 150));
+    }
+
+    void croppingRect()
+    {
+        QTEST(LMBackgroundPreviewRenderer::calculateCroppingRect(fetch<QSize>("source"), fetch<QSize>("target")),
+              "crop");
+    }
+
+    void pagination_data()
+    {
+        columns<int, bool, bool>("bullets", "mouseOver", "painted");
+
+        row("one page: nothing", 1, true, false);
+        row("three pages", 3, false, true);
+        row("three pages, mouse over", 3, true, true);
+    }
+
+    void pagination()
+    {
+        QFETCH(int, bullets);
+        LMPaginationPaintingManager aManager;
+        aManager.setBulletsCount(bullets);
+        aManager.setBulletColor(Qt::gray);
+        aManager.setBulletSelectedColor(Qt::black);
+        aManager.setPaginationButtonBackgroundColor(Qt::blue);
+        aManager.setPaginationButtonArrowColor(Qt::white);
+        QStyleOptionViewItem anOption;
+        anOption.rect = QRect(0, 0, 100, 60);
+        QFETCH(bool, mouseOver);
+        anOption.state = mouseOver ? QStyle::State_MouseOver : QStyle::State_None;
+        // Three bullets of 9 with gaps of 8 are 43 wide: centred, 9 above the bottom.
+        QCOMPARE(aManager.firstBulletTopLeft(anOption), QPoint((100 - ((9 + 8) * bullets - 8)) / 2, 50));
+        QCOMPARE(aManager.buttonAt(1, anOption), QRect(100 - 1 - 10 - 24, 25, 24, 24));
+        QVERIFY(aManager.buttonAt(2, anOption).isEmpty());
+
+        QImage anImage(100, 60, QImage::Format_ARGB32_Premultiplied);
+        anImage.fill(Qt::transparent);
+        {
+            QPainter aPainter(&anImage);
+            aManager.renderPagination(&aPainter, anOption, 1);
+        }
+        const QPoint aFirst = aManager.firstBulletTopLeft(anOption) + QPoint(4, 4);
+        QCOMPARE(qAlpha(anImage.pixel(aFirst)) > 0, fetch<bool>("painted"));
+        if (bullets > 1) {
+            QCOMPARE(QColor(anImage.pixel(aFirst)), QColor(Qt::gray));
+            QCOMPARE(QColor(anImage.pixel(aFirst + QPoint(17, 0))), QColor(Qt::black));
+        }
+        const QPoint aButton = aManager.buttonAt(0, anOption).topLeft() + QPoint(4, 12);
+        QCOMPARE(qAlpha(anImage.pixel(aButton)) > 0, bullets > 1 && mouseOver);
+    }
+
+    void concurrentJobs()
+    {
+        // Jobs store pictures on the workers while this thread asks, invalidates and clears.
+        LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
+        Templates aTemplates;
+        QList<LMTemplateThumbnailContext> aContexts;
+        for (int i = 0; i < 24; ++i)
+            aContexts.append(contextOf(
+                aTemplates.add({ { Kind::Text, QRectF(0, 0, 1000, 40 * i + 10) } }, QStringLiteral("t%1").arg(i))));
+        for (int aRound = 0; aRound < 3; ++aRound) {
+            for (const LMTemplateThumbnailContext& aContext : std::as_const(aContexts))
+                aCache->thumbnail(aContext, LMBackgroundJobPriority::Normal);
+            aCache->invalidate(aContexts.at(aRound).getTemplate());
+            QtConcurrent::blockingMap(aContexts, [aCache](const LMTemplateThumbnailContext& theContext) {
+                aCache->thumbnailSize(theContext);
+            });
+        }
+        LMBackgroundJobManager::instance()->waitForIdle();
+        QCoreApplication::processEvents();
+        for (const LMTemplateThumbnailContext& aContext : std::as_const(aContexts))
+            QCOMPARE(aCache->thumbnail(aContext, LMBackgroundJobPriority::Immediate), preview(aContext.getTemplate()));
+        QVERIFY(myAnnounced.size() >= aContexts.size());
+    }
 
 private:
     QTemporaryDir myDir;
     // What the cache announced, received in this thread (queued from the workers).
     QList<LMTemplateThumbnailContext> myAnnounced;
 };
-
-void tst_Thumbnails::initTestCase()
-{
-    QVERIFY(LMProductCatalogue::instance()->load(LMTestSupport::dataPath(QStringLiteral("thumbnails/catalogue.json"))));
-    QVERIFY(myDir.isValid());
-    connect(LMTemplateThumbnailCache::instance(), &LMTemplateThumbnailCache::thumbnailChanged, this,
-            [this](const LMTemplateThumbnailContext& theContext) { myAnnounced.append(theContext); });
-}
-
-void tst_Thumbnails::init()
-{
-    LMBackgroundJobManager::instance()->waitForIdle();
-    QCoreApplication::processEvents();
-    LMTemplateThumbnailCache::instance()->clearCache();
-    myAnnounced.clear();
-}
-
-void tst_Thumbnails::contextEquality_data()
-{
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("photo");
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<bool>("border");
-    QTest::addColumn<bool>("equal");
-
-    row("same", QSize(SIDE, SIDE), QString(), QColor(Qt::white), false, true);
-    row("border does not count", QSize(SIDE, SIDE), QString(), QColor(Qt::white), true, true);
-    row("other size", QSize(SIDE, 100), QString(), QColor(Qt::white), false, false);
-    row("other photo", QSize(SIDE, SIDE), QStringLiteral("/a.jpg"), QColor(Qt::white), false, false);
-    row("other background", QSize(SIDE, SIDE), QString(), QColor(Qt::black), false, false);
-}
-
-void tst_Thumbnails::contextEquality()
-{
-    QFETCH(QSize, size);
-    QFETCH(QString, photo);
-    QFETCH(QColor, background);
-    QFETCH(bool, border);
-    QFETCH(bool, equal);
-    Templates aTemplates;
-    const LMConfiguredTemplate aTemplate = aTemplates.add({});
-    const LMTemplateThumbnailContext aBase = contextOf(aTemplate);
-    LMTemplateThumbnailContext anOther(size, aBase.templateContext(), aTemplate, LMCalendariumPreviewParameters(),
-                                       photo, background);
-    anOther.setBorder(border);
-    QCOMPARE(aBase == anOther, equal);
-    if (equal)
-        QCOMPARE(qHash(aBase), qHash(anOther));
-    // The size is part of the hash, so a resized copy of the context is found under its new size only.
-    LMTemplateThumbnailContext aResized = aBase;
-    aResized.setMaxRenderingSize(QSize(50, 50));
-    QVERIFY(aResized != aBase && qHash(aResized) != qHash(aBase));
-}
-
-void tst_Thumbnails::textAreaLines_data()
-{
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("lines");
-
-    row("100 high: one line", 100, 1);
-    row("49 high: none", 49, 0);
-    row("150 high: two", 150, 2);
-    row("260 high: four", 260, 4);
-}
-
-void tst_Thumbnails::textAreaLines()
-{
-    QFETCH(int, height);
-    Templates aTemplates;
-    const QImage anImage = preview(aTemplates.add({ { Kind::Text, QRectF(0, 0, 1000, height) } }));
-    QCOMPARE(anImage.size(), QSize(SIDE, SIDE / 2));
-    // Inside the box, away from its outline.
-    QFETCH(int, lines);
-    QCOMPARE(lighterRuns(anImage, 100, 2, height / 5 - 2), lines);
-    QCOMPARE(QColor(anImage.pixel(100, 1)), TEXT_FILL);
-}
-
-void tst_Thumbnails::defaultTilt_data()
-{
-    QTest::addColumn<int>("tilt");
-    QTest::addColumn<QSize>("size");
-    // Where the grey text box that fills the left fifth of the page ends up.
-    QTest::addColumn<QPoint>("grey");
-    QTest::addColumn<QPoint>("white");
-
-    // (Points between the box's ruled lines, which run every ten pixels.)
-    row("none", -1, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
-    row("90: left goes to the top", 90, QSize(100, 200), QPoint(44, 10), QPoint(44, 190));
-    row("270: left goes to the bottom", 270, QSize(100, 200), QPoint(55, 189), QPoint(55, 10));
-    row("180: unchanged", 180, QSize(200, 100), QPoint(10, 55), QPoint(190, 55));
-}
-
-void tst_Thumbnails::defaultTilt()
-{
-    QFETCH(int, tilt);
-    Templates aTemplates;
-    LMConfiguredTemplate aTemplate = aTemplates.add({ { Kind::Text, QRectF(0, 0, 200, 500) } });
-    if (tilt >= 0)
-        aTemplate.templatePointer()->setDefaultRotation(LMTemplateDefaultTilt(LMAngle(tilt)));
-    const QImage anImage = preview(aTemplate);
-    QFETCH(QPoint, grey);
-    QFETCH(QPoint, white);
-    QTEST(anImage.size(), "size");
-    QCOMPARE(QColor(anImage.pixel(grey)), TEXT_FILL);
-    QCOMPARE(QColor(anImage.pixel(white)), QColor(Qt::white));
-}
-
-void tst_Thumbnails::calendarsOverPhotos()
-{
-    // The photo area covers the calendar: listed first or last, the calendar is drawn over it.
-    Templates aTemplates;
-    const QRectF aPage(0, 0, 1000, 500);
-    const QRectF aCalendar(250, 100, 500, 300);
-    const QImage aPhotoOnly = preview(aTemplates.add({ { Kind::Foto, aPage } }));
-    const QImage aCalendarFirst = preview(aTemplates.add({ { Kind::Calendar, aCalendar }, { Kind::Foto, aPage } }));
-    const QImage aCalendarLast = preview(aTemplates.add({ { Kind::Foto, aPage }, { Kind::Calendar, aCalendar } }));
-    QVERIFY(aCalendarFirst != aPhotoOnly);
-    QCOMPARE(aCalendarFirst, aCalendarLast);
-    // Outside the calendar the photo area is untouched.
-    QCOMPARE(aCalendarFirst.copy(0, 0, 40, 100), aPhotoOnly.copy(0, 0, 40, 100));
-}
-
-void tst_Thumbnails::previewPhoto()
-{
-    QImage aRed(300, 200, QImage::Format_RGB32);
-    aRed.fill(Qt::red);
-    const QString aPhoto = myDir.filePath(QStringLiteral("red.png"));
-    QVERIFY(aRed.save(aPhoto));
-    Templates aTemplates;
-    const LMConfiguredTemplate aTemplate = aTemplates.add({ { Kind::Foto, QRectF(500, 0, 500, 500) } });
-    const QImage aWithPhoto = preview(aTemplate, aPhoto);
-    QCOMPARE(QColor(aWithPhoto.pixel(150, 50)), QColor(Qt::red));
-    QCOMPARE(QColor(aWithPhoto.pixel(50, 50)), QColor(Qt::white));
-    // Without a photo, or with one that cannot be read, the empty-area marker stands in.
-    const QImage aMarker = preview(aTemplate);
-    QVERIFY(QColor(aMarker.pixel(150, 50)) != QColor(Qt::red) && QColor(aMarker.pixel(150, 50)) != QColor(Qt::white));
-    QCOMPARE(preview(aTemplate, myDir.filePath(QStringLiteral("missing.png"))), aMarker);
-}
-
-void tst_Thumbnails::spotColorPassPaintsOnlySvg()
-{
-    Templates aTemplates;
-    LMConfiguredTemplate aTemplate
-        = aTemplates.add({ { Kind::Text, QRectF(0, 0, 500, 500) }, { Kind::Svg, QRectF(500, 0, 500, 500) } });
-    aTemplate.templatePointer()->setSpotColorLayer(LMSpotColorEnum::GoldFoil);
-    LMLayoutPreviewRenderer aRenderer(contextOf(aTemplate));
-    QImage aLayer(SIDE, SIDE / 2, QImage::Format_ARGB32_Premultiplied);
-    aLayer.fill(Qt::transparent);
-    {
-        QPainter aPainter(&aLayer);
-        aRenderer.paintSpotColor(&aPainter);
-    }
-    QCOMPARE(qAlpha(aLayer.pixel(50, 50)), 0);
-    QCOMPARE(QColor(aLayer.pixel(150, 50)), LMSVGComposition::displayColor(LMSpotColorEnum::GoldFoil));
-    // The normal pass draws the artwork in its own colour.
-    QCOMPARE(QColor(aRenderer.createImage().pixel(150, 50)), QColor(Qt::blue));
-}
-
-void tst_Thumbnails::placeholderThenSignalThenCached()
-{
-    LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
-    Templates aTemplates;
-    const LMTemplateThumbnailContext aContext = contextOf(aTemplates.add({ { Kind::Text, QRectF(0, 0, 1000, 100) } }));
-    const QImage aFirst = aCache->thumbnail(aContext, LMBackgroundJobPriority::Normal);
-    QCOMPARE(aFirst, LMTemplateThumbnailCache::hourGlass(aContext.maxRenderingSize()));
-    QTRY_COMPARE_WITH_TIMEOUT(myAnnounced.size(), 1, 10000);
-    QCOMPARE(myAnnounced.constFirst(), aContext);
-
-    const QImage aSecond = aCache->thumbnail(aContext, LMBackgroundJobPriority::Normal);
-    QCOMPARE(aSecond, preview(aContext.getTemplate()));
-    LMBackgroundJobManager::instance()->waitForIdle();
-    QCoreApplication::processEvents();
-    QCOMPARE(myAnnounced.size(), 1);
-    QCOMPARE(aCache->currentCacheSize(), LMTemplateThumbnailCache::determineCost(aSecond));
-}
-
-void tst_Thumbnails::oversizedImageIsNotCached()
-{
-    LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
-    Templates aTemplates;
-    const LMTemplateThumbnailContext aContext = contextOf(aTemplates.add({}));
-    QImage aHuge(2600, 2048, QImage::Format_ARGB32_Premultiplied);
-    QVERIFY(LMTemplateThumbnailCache::determineCost(aHuge) > LMTemplateThumbnailCache::MaximumCost);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("more than the cache holds")));
-    aCache->updateCacheData(aContext, aHuge);
-    QVERIFY(!aCache->contains(aContext));
-    QVERIFY(myAnnounced.isEmpty());
-    // Just within the bound it is kept (and announced at once: this is the receiver's thread).
-    aCache->updateCacheData(aContext, QImage(2048, 2559, QImage::Format_ARGB32_Premultiplied));
-    QVERIFY(aCache->contains(aContext));
-    QCOMPARE(myAnnounced.size(), 1);
-}
-
-void tst_Thumbnails::invalidateDropsOnlyThatTemplate()
-{
-    LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
-    Templates aTemplates;
-    const LMConfiguredTemplate aDropped = aTemplates.add({}, QStringLiteral("dropped"));
-    const LMConfiguredTemplate aKept = aTemplates.add({}, QStringLiteral("kept"));
-    QList<LMTemplateThumbnailContext> aContexts { contextOf(aDropped), contextOf(aDropped), contextOf(aKept) };
-    aContexts[1].setMaxRenderingSize(QSize(50, 50));
-    for (const LMTemplateThumbnailContext& aContext : std::as_const(aContexts))
-        aCache->updateCacheData(aContext, QImage(10, 10, QImage::Format_RGB32));
-    aCache->invalidate(aDropped);
-    QVERIFY(!aCache->contains(aContexts.at(0)));
-    QVERIFY(!aCache->contains(aContexts.at(1)));
-    QVERIFY(aCache->contains(aContexts.at(2)));
-}
-
-void tst_Thumbnails::missingFilesShowTheFileName()
-{
-    Templates aTemplates;
-    LMConfiguredTemplate aTemplate = aTemplates.add({});
-    LMTemplateFileInfo aFiles;
-    aFiles.setFilePath(myDir.path());
-    aFiles.setThumbnailFile(QStringLiteral("gone.png"));
-    aTemplate.templatePointer()->setFileInfo(aFiles);
-    aTemplate.templatePointer()->setAutoThumbSetting(LMAutoThumbOptionEnum::Default);
-    const LMTemplateThumbnailContext aContext = contextOf(aTemplate);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("gone.png")));
-    const QImage anImage
-        = LMTemplateThumbnailCache::instance()->thumbnail(aContext, LMBackgroundJobPriority::Immediate);
-    QCOMPARE(anImage.size(), QSize(SIDE, SIDE));
-    QCOMPARE(
-        anImage,
-        LMBackgroundJobTemplateThumbnailDefault::paintNotFoundWarning(QSize(SIDE, SIDE), QStringLiteral("gone.png")));
-    QVERIFY(anImage != LMBackgroundJobTemplateThumbnailDefault::paintNotFoundWarning(QSize(SIDE, SIDE), QString()));
-}
-
-void tst_Thumbnails::croppingRect_data()
-{
-    QTest::addColumn<QSize>("source");
-    QTest::addColumn<QSize>("target");
-    QTest::addColumn<QRect>("crop");
-
-    row("wide source, square target", QSize(400, 200), QSize(50, 50), QRect(100, 0, 200, 200));
-    row("tall source, wide target", QSize(100, 300), QSize(200, 100), QRect(0, 125, 100, 50));
-    row("same shape", QSize(300, 150), QSize(200, 100), QRect(0, 0, 300, 150));
-}
-
-void tst_Thumbnails::croppingRect()
-{
-    QFETCH(QSize, source);
-    QFETCH(QSize, target);
-    QTEST(LMBackgroundPreviewRenderer::calculateCroppingRect(source, target), "crop");
-}
-
-void tst_Thumbnails::pagination_data()
-{
-    QTest::addColumn<int>("bullets");
-    QTest::addColumn<bool>("mouseOver");
-    QTest::addColumn<bool>("painted");
-
-    row("one page: nothing", 1, true, false);
-    row("three pages", 3, false, true);
-    row("three pages, mouse over", 3, true, true);
-}
-
-void tst_Thumbnails::pagination()
-{
-    QFETCH(int, bullets);
-    QFETCH(bool, mouseOver);
-    LMPaginationPaintingManager aManager;
-    aManager.setBulletsCount(bullets);
-    aManager.setBulletColor(Qt::gray);
-    aManager.setBulletSelectedColor(Qt::black);
-    aManager.setPaginationButtonBackgroundColor(Qt::blue);
-    aManager.setPaginationButtonArrowColor(Qt::white);
-    QStyleOptionViewItem anOption;
-    anOption.rect = QRect(0, 0, 100, 60);
-    anOption.state = mouseOver ? QStyle::State_MouseOver : QStyle::State_None;
-    // Three bullets of 9 with gaps of 8 are 43 wide: centred, 9 above the bottom.
-    QCOMPARE(aManager.firstBulletTopLeft(anOption), QPoint((100 - ((9 + 8) * bullets - 8)) / 2, 50));
-    QCOMPARE(aManager.buttonAt(1, anOption), QRect(100 - 1 - 10 - 24, 25, 24, 24));
-    QVERIFY(aManager.buttonAt(2, anOption).isEmpty());
-
-    QImage anImage(100, 60, QImage::Format_ARGB32_Premultiplied);
-    anImage.fill(Qt::transparent);
-    {
-        QPainter aPainter(&anImage);
-        aManager.renderPagination(&aPainter, anOption, 1);
-    }
-    const QPoint aFirst = aManager.firstBulletTopLeft(anOption) + QPoint(4, 4);
-    QFETCH(bool, painted);
-    QCOMPARE(qAlpha(anImage.pixel(aFirst)) > 0, painted);
-    if (bullets > 1) {
-        QCOMPARE(QColor(anImage.pixel(aFirst)), QColor(Qt::gray));
-        QCOMPARE(QColor(anImage.pixel(aFirst + QPoint(17, 0))), QColor(Qt::black));
-    }
-    const QPoint aButton = aManager.buttonAt(0, anOption).topLeft() + QPoint(4, 12);
-    QCOMPARE(qAlpha(anImage.pixel(aButton)) > 0, bullets > 1 && mouseOver);
-}
-
-void tst_Thumbnails::concurrentJobs()
-{
-    // Jobs store pictures on the workers while this thread asks, invalidates and clears.
-    LMTemplateThumbnailCache* aCache = LMTemplateThumbnailCache::instance();
-    Templates aTemplates;
-    QList<LMTemplateThumbnailContext> aContexts;
-    for (int i = 0; i < 24; ++i)
-        aContexts.append(contextOf(
-            aTemplates.add({ { Kind::Text, QRectF(0, 0, 1000, 40 * i + 10) } }, QStringLiteral("t%1").arg(i))));
-    for (int aRound = 0; aRound < 3; ++aRound) {
-        for (const LMTemplateThumbnailContext& aContext : std::as_const(aContexts))
-            aCache->thumbnail(aContext, LMBackgroundJobPriority::Normal);
-        aCache->invalidate(aContexts.at(aRound).getTemplate());
-        QtConcurrent::blockingMap(
-            aContexts, [aCache](const LMTemplateThumbnailContext& theContext) { aCache->thumbnailSize(theContext); });
-    }
-    LMBackgroundJobManager::instance()->waitForIdle();
-    QCoreApplication::processEvents();
-    for (const LMTemplateThumbnailContext& aContext : std::as_const(aContexts))
-        QCOMPARE(aCache->thumbnail(aContext, LMBackgroundJobPriority::Immediate), preview(aContext.getTemplate()));
-    QVERIFY(myAnnounced.size() >= aContexts.size());
-}
 
 QTEST_MAIN(tst_Thumbnails)
 #include "tst_thumbnails.moc"

@@ -14,6 +14,8 @@
 #include <memory>
 #include <mutex>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -172,8 +174,7 @@ private slots:
     void schedulingOrder_data()
     {
         QTest::addColumn<QStringList>("requests"); // "name:priority"
-        QTest::addColumn<bool>("collidingHashes");
-        QTest::addColumn<QStringList>("expectedOrder");
+        columns<bool, QStringList>("collidingHashes", "expectedOrder");
 
         row("higher priority runs first", QStringList { "a:0", "b:4", "c:2", "d:1", "e:3" }, false,
             QStringList { "b", "e", "c", "d", "a" });
@@ -193,10 +194,10 @@ private slots:
     {
         QFETCH(QStringList, requests);
         QFETCH(QStringList, expectedOrder);
-        QFETCH(bool, collidingHashes);
 
         const auto aJournal = std::make_shared<Journal>();
         const GatePtr aGate = blockSingleWorker(aJournal);
+        QFETCH(bool, collidingHashes);
         int aQueued = 0;
         for (const QString& aRequest : std::as_const(requests)) {
             TestJob aJob(aJournal, aRequest.section(QLatin1Char(':'), 0, 0));
@@ -283,8 +284,7 @@ private slots:
     void task_data()
     {
         QTest::addColumn<QStringList>("jobs"); // "name", or "name!" for a failing job
-        QTest::addColumn<bool>("expectedResult");
-        QTest::addColumn<QStringList>("expectedJournal");
+        columns<bool, QStringList>("expectedResult", "expectedJournal");
 
         row("empty task succeeds", QStringList(), true, QStringList());
         row("jobs run in order", QStringList { "a", "b", "c" }, true, QStringList { "a", "b", "c" });
@@ -294,7 +294,6 @@ private slots:
     void task()
     {
         QFETCH(QStringList, jobs);
-        QFETCH(bool, expectedResult);
 
         const auto aJournal = std::make_shared<Journal>();
         const LMBackgroundTask aTask = taskOf(aJournal, jobs);
@@ -313,7 +312,7 @@ private slots:
         QCoreApplication::sendPostedEvents();
         disconnect(manager(), &LMBackgroundJobManager::jobFinished, this, nullptr);
 
-        QCOMPARE(aResults, QList<bool> { expectedResult });
+        QCOMPARE(aResults, QList<bool> { fetch<bool>("expectedResult") });
         QTEST(aJournal->entries(), "expectedJournal");
         QCOMPARE(QSet<QThread*>(aJournal->threads().cbegin(), aJournal->threads().cend()).size(),
                  jobs.isEmpty() ? 0 : 1);
@@ -321,9 +320,7 @@ private slots:
 
     void taskEquality_data()
     {
-        QTest::addColumn<QStringList>("left");
-        QTest::addColumn<QStringList>("right");
-        QTest::addColumn<bool>("expectedEqual");
+        columns<QStringList, QStringList, bool>("left", "right", "expectedEqual");
 
         row("same jobs in the same order", QStringList { "a", "b" }, QStringList { "a", "b" }, true);
         row("same jobs in another order", QStringList { "a", "b" }, QStringList { "b", "a" }, false);
@@ -332,13 +329,11 @@ private slots:
     }
     void taskEquality()
     {
-        QFETCH(QStringList, left);
-        QFETCH(QStringList, right);
         QFETCH(bool, expectedEqual);
 
         const auto aJournal = std::make_shared<Journal>();
-        const LMBackgroundTask aLeft = taskOf(aJournal, left);
-        const LMBackgroundTask aRight = taskOf(aJournal, right);
+        const LMBackgroundTask aLeft = taskOf(aJournal, fetch<QStringList>("left"));
+        const LMBackgroundTask aRight = taskOf(aJournal, fetch<QStringList>("right"));
         QCOMPARE(aLeft == aRight, expectedEqual);
         QCOMPARE(aRight == aLeft, expectedEqual);
         if (expectedEqual)
@@ -379,8 +374,7 @@ private slots:
     void runner_data()
     {
         QTest::addColumn<QStringList>("jobs"); // "name", or "name!" for a failing job
-        QTest::addColumn<int>("expectedFinished");
-        QTest::addColumn<int>("expectedFailed");
+        columns<int, int>("expectedFinished", "expectedFailed");
 
         row("no jobs", QStringList(), 0, 0);
         row("failures are counted", QStringList { "a!", "b", "c!" }, 3, 2);
@@ -421,8 +415,7 @@ private slots:
 
     void runnerInsideJob_data()
     {
-        QTest::addColumn<int>("workers");
-        QTest::addColumn<int>("depth");
+        columns<int, int>("workers", "depth");
 
         row("one worker, three levels", 1, 3);
         row("two workers, two levels", 2, 2);

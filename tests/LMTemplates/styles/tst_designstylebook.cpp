@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -50,19 +51,6 @@ LMFotoList samplePhotos(int theCount)
 LMDesignStyleReferencePoint tallPage(int thePage)
 {
     return LMDesignStyleReferencePoint(0, thePage / 2, thePage, LMCoverTypeEnum::Hardcover);
-}
-
-// The ids, sorted, as one line.
-QString idsText(const LMDesignElementIDSet& theIds)
-{
-    QList<int> aNumbers;
-    for (const LMDesignElementID& anId : theIds)
-        aNumbers.append(anId.id());
-    std::sort(aNumbers.begin(), aNumbers.end());
-    QStringList aTexts;
-    for (int aNumber : aNumbers)
-        aTexts << QString::number(aNumber);
-    return aTexts.join(QLatin1Char(' '));
 }
 
 // The photo areas' borders in list order: the width in tenths of a millimetre, "-" for none.
@@ -108,15 +96,13 @@ private slots:
     }
     void pageLayouts()
     {
-        QFETCH(QString, article);
         QFETCH(int, pageCount);
         QFETCH(int, page);
         QFETCH(QString, layout);
-        QFETCH(QString, pageType);
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(article);
+        const LMArticle anArticle = LMArticle::fromOrderTxtName(fetch<QString>("article"));
         const LMDesignStyleReferencePoint aPoint(0, page / 2, page, anArticle.coverType());
         QCOMPARE(LMDesignStyleImpl::createTemplateContext(anArticle, aPoint, pageCount).pageType().encodeCSV(),
-                 pageType);
+                 fetch<QString>("pageType"));
         const LMAreaDefinitionResult aPage = meadow().areaDefinitions(aPoint, pageCount, anArticle, samplePhotos(1));
         QTEST(aPage.usedPageTemplate(), "template");
         QVERIFY(aPage.layoutTemplate().isValid());
@@ -166,19 +152,17 @@ private slots:
     void ruleSets()
     {
         QFETCH(int, page);
-        QFETCH(int, textType);
-        QFETCH(QString, format);
         QFETCH(QString, background);
         const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMDesignStyle aStyle = meadow();
-        const LMAreaTextType aType = LMAreaTextType::fromInt(textType);
+        const LMAreaTextType aType = LMAreaTextType::fromInt(fetch<int>("textType"));
         const LMTextFormat aFormat
             = aStyle.textFormatChange(tallPage(page), 10, anArticle, aType).appliedTo(LMTextFormat());
         QCOMPARE(QStringLiteral("%1 %2 %3")
                      .arg(aFormat.fontFamily())
                      .arg(aFormat.fontSize())
                      .arg(aFormat.fontColor().name()),
-                 format);
+                 fetch<QString>("format"));
         const LMAreaDefinitionResult aPage = aStyle.areaDefinitions(tallPage(page), 10, anArticle, samplePhotos(2));
         for (const LMTemplateAreaDefinition* anArea : LMDesignStyleAreas::all(aPage.templateAreaDefinitionList())) {
             const auto* aText = dynamic_cast<const LMTemplateAreaDefinitionText*>(anArea);
@@ -214,11 +198,9 @@ private slots:
     }
     void photosInAreas()
     {
-        QFETCH(int, page);
-        QFETCH(int, photos);
         const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMAreaDefinitionResult aPage
-            = meadow().areaDefinitions(tallPage(page), 10, anArticle, samplePhotos(photos));
+            = meadow().areaDefinitions(tallPage(fetch<int>("page")), 10, anArticle, samplePhotos(fetch<int>("photos")));
         int aFilled = 0;
         for (const LMTemplateAreaDefinitionFotoContainer* anArea :
              LMDesignStyleAreas::fotoAreasInFillingOrder(aPage.templateAreaDefinitionList())) {
@@ -271,15 +253,13 @@ private slots:
     }
     void requiredIds()
     {
-        QFETCH(int, orientation);
-        QFETCH(QString, collections);
         LMDesignElementIDSet anExpected;
-        for (const QString& anId : (collections
+        for (const QString& anId : (fetch<QString>("collections")
                                     + QStringLiteral(" 4101 4102 4111 4112 4115 4116 4117 7101 7103 7104 "
                                                      "7201 7202 7301"))
                                        .split(QLatin1Char(' ')))
             anExpected.insert(LMDesignElementID(anId.toInt()));
-        QCOMPARE(idsText(meadow().requiredDesignElementIDs(LMOrientation::fromInt(orientation))), idsText(anExpected));
+        QCOMPARE(meadow().requiredDesignElementIDs(LMOrientation::fromInt(fetch<int>("orientation"))), anExpected);
     }
 
     // A spine whose rule set has cliparts shows the first one the registry knows as its logo.

@@ -44,7 +44,8 @@ inline QStringList words(const char* theText)
     return QString::fromUtf8(theText).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-// Absolute path of a fixture below tests/data.
+// Absolute path of a fixture below tests/data, found the way QFINDTESTDATA finds test data; a
+// missing fixture is warned about.
 QString dataPath(const QString& theRelativePath);
 
 // Writes the text to a file below the directory, creating missing folders; returns its path.

@@ -369,7 +369,7 @@ private slots:
         QCOMPARE(aResult.exitCode, fetch<int>("exitCode"));
         QVERIFY2(QString::fromUtf8(aResult.err).contains(fetch<QString>("message")), aResult.err.constData());
         QVERIFY2(aResult.out.isEmpty(), aResult.out.constData());
-        if (arguments.first() == QLatin1String("export"))
+        if (arguments.value(0) == QLatin1String("export"))
             QVERIFY(!QFileInfo::exists(myDir->filePath(QStringLiteral("out"))));
     }
 

@@ -7,6 +7,7 @@
 #include "LMShadowEffect.h"
 
 #include "LMTestSupport.h"
+#include "LMTestToString.h"
 
 #include <QPainter>
 #include <QSet>

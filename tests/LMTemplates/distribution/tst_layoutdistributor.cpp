@@ -7,11 +7,11 @@
 #include "LMDirectoryConfig.h"
 #include "LMLayoutDistributor.h"
 #include "LMLayoutDistributorRegistry.h"
-#include "LMProductCatalogue.h"
 #include "LMTemplate.h"
 #include "LMTemplateFileManager.h"
 #include "LMTemplateRegistry.h"
 #include "LMTemplateSourceFile.h"
+#include "LMTestContentTree.h"
 #include "LMTestPhoto.h"
 #include "LMTestSupport.h"
 
@@ -498,18 +498,13 @@ private:
     std::unique_ptr<LMLayoutDistributor> distributorOf(const Files& theFiles, int theConfiguration = 0,
                                                        LMLayoutFlags theFlags = LMLayoutFlags(LMLayoutFlagsEnum::Texts))
     {
-        myContent = std::make_unique<QTemporaryDir>();
-        QFile aCatalogue(
-            QDir(LMDirectoryConfig::sampleContentRoot()).filePath(QStringLiteral("products/catalogue.json")));
-        if (!aCatalogue.open(QIODevice::ReadOnly))
+        QFile aCatalogue(LMDirectoryConfig::sampleContentRoot() + QStringLiteral("/products/catalogue.json"));
+        myContent = std::make_unique<LMTestSupport::ContentTree>(
+            aCatalogue.open(QIODevice::ReadOnly) ? aCatalogue.readAll() : QByteArray());
+        if (!myContent->isValid())
             return nullptr;
-        LMTestSupport::writeFile(*myContent, QStringLiteral("content/products/catalogue.json"), aCatalogue.readAll());
         for (auto anIt = theFiles.cbegin(); anIt != theFiles.cend(); ++anIt)
-            LMTestSupport::writeFile(*myContent, QStringLiteral("content/templates/categories/") + anIt.key(),
-                                     anIt.value());
-        LMDirectoryConfig::instance()->setContentRoot(myContent->filePath(QStringLiteral("content")));
-        LMDirectoryConfig::instance()->setUserDataDir(myContent->filePath(QStringLiteral("user")));
-        LMProductCatalogue::instance()->reload();
+            myContent->write(QStringLiteral("templates/categories/") + anIt.key(), anIt.value());
         LMTemplateSourceFile::refreshPreInstalledDirectory();
         LMTemplateFileManager::instance()->reInit();
         LMTemplateRegistry::instance()->clear();
@@ -539,7 +534,7 @@ private:
     }
 
     QTemporaryDir myPhotos;
-    std::unique_ptr<QTemporaryDir> myContent;
+    std::unique_ptr<LMTestSupport::ContentTree> myContent;
 };
 
 QTEST_MAIN(tst_LayoutDistributor)

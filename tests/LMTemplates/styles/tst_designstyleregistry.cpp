@@ -7,8 +7,8 @@
 #include "LMDesignStyleRegistry.h"
 #include "LMDirectoryConfig.h"
 #include "LMDlpFeatureTag.h"
-#include "LMProductCatalogue.h"
 #include "LMTemplateContext.h"
+#include "LMTestContentTree.h"
 #include "LMTestSupport.h"
 #include "LMThematicCategory.h"
 #include "LMUsedDesignStyle.h"
@@ -90,15 +90,12 @@ class tst_DesignStyleRegistry : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(myContent.isValid() && myUserData.isValid());
-        LMDirectoryConfig::instance()->setContentRoot(myContent.path());
-        LMDirectoryConfig::instance()->setUserDataDir(myUserData.path());
-        writeStyle(myContent.filePath(QStringLiteral("styles")), QStringLiteral("present"), 9001, MAY);
         // The sample's products, for the filters.
-        QVERIFY(QDir().mkpath(myContent.filePath(QStringLiteral("products"))));
-        QVERIFY(QFile::copy(LMDirectoryConfig::sampleContentRoot() + QStringLiteral("/products/catalogue.json"),
-                            myContent.filePath(QStringLiteral("products/catalogue.json"))));
-        QVERIFY(LMProductCatalogue::instance()->reload());
+        QFile aCatalogue(LMDirectoryConfig::sampleContentRoot() + QStringLiteral("/products/catalogue.json"));
+        QVERIFY(aCatalogue.open(QIODevice::ReadOnly));
+        myTree = std::make_unique<LMTestSupport::ContentTree>(aCatalogue.readAll());
+        QVERIFY(myTree->isValid());
+        writeStyle(myTree->contentPath(QStringLiteral("styles")), QStringLiteral("present"), 9001, MAY);
         QCOMPARE(LMDesignStyleRegistry::instance()->allStyles().designStyleIds(), QStringList { "9001" });
     }
 
@@ -122,7 +119,7 @@ private slots:
         const int anId = 9100 + myNextId++;
         const auto aFolder = [this](bool theByUser) {
             return theByUser ? LMDirectoryConfig::instance()->addOnsBasePath() + QStringLiteral("/styles")
-                             : myContent.filePath(QStringLiteral("styles"));
+                             : myTree->contentPath(QStringLiteral("styles"));
         };
         LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
         const QString aFirst = writeStyle(aFolder(firstByUser), QStringLiteral("first%1").arg(anId), anId,
@@ -155,7 +152,7 @@ private slots:
         LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
         QSignalSpy anAdded(aRegistry, &LMDesignStyleRegistry::newDesignStyleAdded);
         QSignalSpy aDownload(aRegistry, &LMDesignStyleRegistry::pleaseDownloadDesignElementIDs);
-        const QString aFile = writeStyle(myContent.filePath(QStringLiteral("styles")),
+        const QString aFile = writeStyle(myTree->contentPath(QStringLiteral("styles")),
                                          QStringLiteral("fresh%1").arg(anId), anId, MAY, fetch<bool>("storyBook"));
         QVERIFY(aRegistry->parseXML(QFileInfo(aFile), true));
         QCOMPARE(anAdded.count(), 1);
@@ -186,7 +183,7 @@ private slots:
         LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
         if (!aRegistry->isInstalled(LMDesignElementID(9301)))
             QVERIFY(aRegistry->parseXML(
-                QFileInfo(writeStyle(myContent.filePath(QStringLiteral("styles")), QStringLiteral("drag"), 9301, MAY)),
+                QFileInfo(writeStyle(myTree->contentPath(QStringLiteral("styles")), QStringLiteral("drag"), 9301, MAY)),
                 false));
         LMDesignStyleList aStyles;
         for (int anId : fetch<QList<int>>("ids")) {
@@ -356,7 +353,7 @@ private slots:
         const int anId = 9400;
         QStringList aFiles;
         for (int v = 0; v < VERSIONS; ++v)
-            aFiles << writeStyle(myContent.filePath(QStringLiteral("concurrent")), QStringLiteral("v%1").arg(v), anId,
+            aFiles << writeStyle(myTree->contentPath(QStringLiteral("concurrent")), QStringLiteral("v%1").arg(v), anId,
                                  MAY + v * DAY, false, QStringLiteral("Version %1").arg(v));
         LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
         QVERIFY(aRegistry->parseXML(QFileInfo(aFiles.first()), false));
@@ -388,8 +385,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir myContent;
-    QTemporaryDir myUserData;
+    std::unique_ptr<LMTestSupport::ContentTree> myTree;
     int myNextId = 0;
 };
 

@@ -161,9 +161,7 @@ private Q_SLOTS:
         QVERIFY(!aSettings->hasRunOption(QString()));
 
         aSettings->setMasterMode(false);
-        QVERIFY(!aSettings->runsInMasterMode());
         aSettings->setRunOptions({});
-        QVERIFY(!aSettings->hasRunOption(QStringLiteral("fastStart")));
     }
 
     void insideContentTree_data()

@@ -91,7 +91,6 @@ private slots:
         row("all orientations: square", SQUARE, 13, 4, "inner_warm", "from 5100", "inner_page");
         row("the cool pages draw from two collections", TALL, 10, 6, "inner_cool", "from 5100 5160", "inner_page");
         row("the last page by key", TALL, 10, 13, "closing", "from 5100", "last_page");
-        row("a soft cover's last page", SQUARE, 13, 12, "closing", "from 5100", "last_page");
         row("a board cover's spine", TALL, 10, 1, "cover_spine", "from 5160", "spine");
     }
     void pageLayouts()

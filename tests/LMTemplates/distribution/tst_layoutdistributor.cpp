@@ -117,7 +117,6 @@ private slots:
         QFETCH(int, photos);
         QFETCH(int, areas);
         const auto aDistributor = distributor(layouts);
-        QVERIFY(aDistributor);
         // Asking for a count keeps an empty list for it; it must not be taken for layouts.
         QVERIFY(aDistributor->templates(photos).isEmpty() || photos == areas);
         QCOMPARE(aDistributor->findNonEmptyTemplateListWithAboutThisAmountOfFotoAreas(photos), areas);
@@ -127,7 +126,6 @@ private slots:
     {
         QTest::ignoreMessage(QtWarningMsg, "Template repository empty!");
         const auto aDistributor = distributor(QStringList());
-        QVERIFY(aDistributor);
         QCOMPARE(aDistributor->findNonEmptyTemplateListWithAboutThisAmountOfFotoAreas(2), 0);
         QTest::ignoreMessage(QtWarningMsg, "Template repository empty!");
         QVERIFY(aDistributor->findLayout(LMPortraitAndLandscapeCount(1, 1), LMPageAlignmentEnum::Left).isNull());
@@ -169,7 +167,6 @@ private slots:
     void findLayout()
     {
         const auto aDistributor = distributorOf(fetch<Files>("files"));
-        QVERIFY(aDistributor);
         const LMConfiguredTemplate aLayout
             = aDistributor->findLayout(LMPortraitAndLandscapeCount(fetch<int>("portraits"), fetch<int>("landscapes")),
                                        LMPageAlignment::fromInt(fetch<int>("alignment")));
@@ -180,7 +177,6 @@ private slots:
     {
         const auto aDistributor
             = distributor({ QStringLiteral("first:PL"), QStringLiteral("second:LP"), QStringLiteral("far:PP") });
-        QVERIFY(aDistributor);
         QStringList aTaken;
         for (int i = 0; i < 5; ++i)
             aTaken << aDistributor->findLayout(LMPortraitAndLandscapeCount(1, 1), LMPageAlignmentEnum::Left).name();
@@ -200,7 +196,6 @@ private slots:
     {
         const auto aDistributor
             = distributor({ QStringLiteral("a:LL"), QStringLiteral("b:LL"), QStringLiteral("c:LLL") });
-        QVERIFY(aDistributor);
         QList<int> aCalls(400);
         std::iota(aCalls.begin(), aCalls.end(), 0);
         QtConcurrent::blockingMap(aCalls, [&aDistributor](int theCall) {
@@ -240,7 +235,6 @@ private slots:
                                 layoutFile({ QStringLiteral("plain:LL"), QStringLiteral("caption:LLT"),
                                              QStringLiteral("shy:LLL|usableByAssistant='false'") }) } },
                             configuration, LMLayoutFlags::fromInt(fetch<int>("flags")));
-        QVERIFY(aDistributor);
         QCOMPARE(names(aDistributor->templates(2)), fetch<QStringList>("twos"));
         QCOMPARE(names(aDistributor->templates(3)), fetch<QStringList>("threes"));
         QCOMPARE(aDistributor->problematicImageCountLevel(3), levelOfThree);
@@ -269,7 +263,6 @@ private slots:
     {
         QFETCH(QStringList, photos);
         const auto aDistributor = distributor(QStringList { fetch<QString>("layout") });
-        QVERIFY(aDistributor);
         const LMConfiguredTemplate aLayout(
             aDistributor->templates(aDistributor->maximumImagesOnAnyTemplate()).value(0));
         QVERIFY(aLayout.isValid());
@@ -321,7 +314,6 @@ private slots:
         QFETCH(QStringList, expected);
         const auto aDistributor = distributor(
             { QStringLiteral("a:PL"), QStringLiteral("b:LL"), QStringLiteral("c:PLT"), QStringLiteral("d:LP") });
-        QVERIFY(aDistributor);
         const LMPortraitAndLandscapeCount aCount(fetch<int>("portraits"), fetch<int>("landscapes"));
         QCOMPARE(names(aDistributor->findLayouts(aCount, texts, allowMore, false)), expected);
         const QMultiMap<int, LMUnconfiguredTemplate> anOffsets
@@ -355,7 +347,6 @@ private slots:
               { QStringLiteral("b.xml"),
                 layoutFile({ QStringLiteral("tall:PP") }, QStringLiteral("<intendedAlignment>left</intendedAlignment>"),
                            7004) } });
-        QVERIFY(aDistributor);
         QCOMPARE(aDistributor->judge(counts(pages), left), expected);
         // Remembered scores are the same scores.
         QCOMPARE(aDistributor->judge(counts(pages), left), expected);
@@ -364,7 +355,6 @@ private slots:
     {
         const auto aDistributor = distributor({ QStringLiteral("one:L"), QStringLiteral("two:LL"),
                                                 QStringLiteral("three:LLL"), QStringLiteral("tall:PP") });
-        QVERIFY(aDistributor);
         LMFotoList aFotos;
         for (int i = 0; i < 5; ++i)
             aFotos << photo(QStringLiteral("wide%1").arg(i), false, 0);
@@ -391,7 +381,6 @@ private slots:
         const auto aDistributor
             = distributor({ QStringLiteral("one:L"), QStringLiteral("two cap:LLT"), QStringLiteral("two tall:PP"),
                             QStringLiteral("two wide:LL"), QStringLiteral("three:PPL"), QStringLiteral("four:PLLL") });
-        QVERIFY(aDistributor);
         const auto example = [&aDistributor](unsigned theCount, int theIndex) {
             return aDistributor->exampleTemplate(theCount, theIndex, false).name();
         };
@@ -415,7 +404,6 @@ private slots:
             { { QStringLiteral("sea.xml"), layoutFile({ QStringLiteral("sea:LL") }, aFilter.arg("travel"), 7101) },
               { QStringLiteral("city.xml"), layoutFile({ QStringLiteral("city:LL") }, aFilter.arg("travel"), 7102) },
               { QStringLiteral("home.xml"), layoutFile({ QStringLiteral("home:LL") }, aFilter.arg("family"), 7103) } });
-        QVERIFY(aDistributor);
         // Content files name no themes: the editor's styles give them.
         const LMTemplateContext aContext(LMArticle::fromOrderTxtName(ARTICLE), LMPageTypeEnum::InnerPage);
         for (const LMUnconfiguredTemplate& aLayout : LMTemplateRegistry::instance()->getAllLayouts(aContext))
@@ -471,13 +459,11 @@ private slots:
             QTest::ignoreMessage(QtInfoMsg, qPrintable(aLine));
         const auto aDistributor = distributor(fetch<QStringList>("layouts"));
         QLoggingCategory::setFilterRules(QString());
-        QVERIFY(aDistributor);
         QCOMPARE(aDistributor->reportLines(), expected);
     }
     void registryKeepsOnePerPair()
     {
         const auto aDistributor = distributor({ QStringLiteral("one:L"), QStringLiteral("two:LL") });
-        QVERIFY(aDistributor);
         const LMArticle anArticle = LMArticle::fromOrderTxtName(ARTICLE);
         LMLayoutDistributorRegistry* aRegistry = LMLayoutDistributorRegistry::instance();
         const LMDesignStyleLayouts aMine(LMPageTypeEnum::InnerPage, LMDesignElementID(7000), QString());
@@ -494,7 +480,7 @@ private slots:
     }
 
 private:
-    // A distributor for the test product's inner pages over the files (name → contents).
+    // A distributor (never null) for the test product's inner pages over the files (name → contents).
     std::unique_ptr<LMLayoutDistributor> distributorOf(const Files& theFiles, int theConfiguration = 0,
                                                        LMLayoutFlags theFlags = LMLayoutFlags(LMLayoutFlagsEnum::Texts))
     {
@@ -502,7 +488,7 @@ private:
         myContent = std::make_unique<LMTestSupport::ContentTree>(
             aCatalogue.open(QIODevice::ReadOnly) ? aCatalogue.readAll() : QByteArray());
         if (!myContent->isValid())
-            return nullptr;
+            qFatal("cannot make the content tree");
         for (auto anIt = theFiles.cbegin(); anIt != theFiles.cend(); ++anIt)
             myContent->write(QStringLiteral("templates/categories/") + anIt.key(), anIt.value());
         LMTemplateSourceFile::refreshPreInstalledDirectory();

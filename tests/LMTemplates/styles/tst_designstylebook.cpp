@@ -76,6 +76,7 @@ private slots:
     {
         QVERIFY(myUserData.isValid());
         QVERIFY(LMTestSupport::openSampleContent(myUserData, { TALL, SQUARE }));
+        myTall = LMArticle::fromOrderTxtName(TALL);
         QVERIFY(LMDecorationRegistry::instance()->clipart(LMDesignElementID(7103)) != nullptr);
     }
 
@@ -117,9 +118,8 @@ private slots:
     // A page beyond the product's pages has no page type: no bundle, no layout, no areas.
     void pageBeyondTheProduct()
     {
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMAreaDefinitionResult aPage
-            = meadow().areaDefinitions(LMDesignStyleReferencePoint(0, 20, 40), 10, anArticle, samplePhotos(2));
+            = meadow().areaDefinitions(LMDesignStyleReferencePoint(0, 20, 40), 10, myTall, samplePhotos(2));
         QVERIFY(!aPage.layoutTemplate().isValid());
         QCOMPARE(aPage.templateAreaDefinitionList().count(), 0);
     }
@@ -152,17 +152,16 @@ private slots:
     {
         QFETCH(int, page);
         QFETCH(QString, background);
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMDesignStyle aStyle = meadow();
         const LMAreaTextType aType = LMAreaTextType::fromInt(fetch<int>("textType"));
         const LMTextFormat aFormat
-            = aStyle.textFormatChange(tallPage(page), 10, anArticle, aType).appliedTo(LMTextFormat());
+            = aStyle.textFormatChange(tallPage(page), 10, myTall, aType).appliedTo(LMTextFormat());
         QCOMPARE(QStringLiteral("%1 %2 %3")
                      .arg(aFormat.fontFamily())
                      .arg(aFormat.fontSize())
                      .arg(aFormat.fontColor().name()),
                  fetch<QString>("format"));
-        const LMAreaDefinitionResult aPage = aStyle.areaDefinitions(tallPage(page), 10, anArticle, samplePhotos(2));
+        const LMAreaDefinitionResult aPage = aStyle.areaDefinitions(tallPage(page), 10, myTall, samplePhotos(2));
         for (const LMTemplateAreaDefinition* anArea : LMDesignStyleAreas::all(aPage.templateAreaDefinitionList())) {
             const auto* aText = dynamic_cast<const LMTemplateAreaDefinitionText*>(anArea);
             if (aText != nullptr && aText->textType() == aType)
@@ -179,11 +178,10 @@ private slots:
     // The borders of one style go on from page to page: "perArea" counts every photo area.
     void bordersContinueOverPages()
     {
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMDesignStyle aStyle = meadow();
         QStringList aPages;
         for (int aPage : { 5, 7, 9 })
-            aPages << borders(aStyle.areaDefinitions(tallPage(aPage), 10, anArticle, samplePhotos(aPage == 7 ? 3 : 1)));
+            aPages << borders(aStyle.areaDefinitions(tallPage(aPage), 10, myTall, samplePhotos(aPage == 7 ? 3 : 1)));
         QCOMPARE(aPages.join(QLatin1String(" | ")), QStringLiteral("8 | 4 8 4 | 8"));
     }
 
@@ -197,9 +195,8 @@ private slots:
     }
     void photosInAreas()
     {
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMAreaDefinitionResult aPage
-            = meadow().areaDefinitions(tallPage(fetch<int>("page")), 10, anArticle, samplePhotos(fetch<int>("photos")));
+            = meadow().areaDefinitions(tallPage(fetch<int>("page")), 10, myTall, samplePhotos(fetch<int>("photos")));
         int aFilled = 0;
         for (const LMTemplateAreaDefinitionFotoContainer* anArea :
              LMDesignStyleAreas::fotoAreasInFillingOrder(aPage.templateAreaDefinitionList())) {
@@ -214,17 +211,16 @@ private slots:
 
     void pageQueries()
     {
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
         const LMDesignStyle aStyle = meadow();
-        QCOMPARE(aStyle.fotoCount(anArticle, tallPage(4), 10), 1);
-        QVERIFY(aStyle.definesDecorationPartOnPage(tallPage(5), 10, anArticle, samplePhotos(1),
-                                                   LMAreaDecorationPart::Border));
+        QCOMPARE(aStyle.fotoCount(myTall, tallPage(4), 10), 1);
+        QVERIFY(
+            aStyle.definesDecorationPartOnPage(tallPage(5), 10, myTall, samplePhotos(1), LMAreaDecorationPart::Border));
         // The spine takes only the default rule set: text formats and a shadow for cliparts it lacks.
-        QVERIFY(!aStyle.definesDecorationPartOnPage(tallPage(1), 10, anArticle, samplePhotos(1),
+        QVERIFY(!aStyle.definesDecorationPartOnPage(tallPage(1), 10, myTall, samplePhotos(1),
                                                     LMAreaDecorationPart::Shadow));
-        QVERIFY(aStyle.definesDecorationPartOnPage(tallPage(6), 10, anArticle, samplePhotos(1),
-                                                   LMAreaDecorationPart::Shadow));
-        QCOMPARE(aStyle.textFormatChange(tallPage(6), 10, anArticle, LMAreaTextType(LMAreaTextTypeEnum::Caption))
+        QVERIFY(
+            aStyle.definesDecorationPartOnPage(tallPage(6), 10, myTall, samplePhotos(1), LMAreaDecorationPart::Shadow));
+        QCOMPARE(aStyle.textFormatChange(tallPage(6), 10, myTall, LMAreaTextType(LMAreaTextTypeEnum::Caption))
                      .format()
                      .fontSize(),
                  10.0);
@@ -237,9 +233,9 @@ private slots:
         QVERIFY(!aStyle.canHaveOsmMap());
         QCOMPARE(aStyle.requiredFontFamilies(), (QSet<QString> { "Noto Serif", "Noto Sans" }));
         // The spine names only the default rule set, which has no clipart.
-        QCOMPARE(aStyle.spineLogo(anArticle), nullptr);
-        QCOMPARE(aStyle.spineLogoWidth(anArticle), 0);
-        QVERIFY(!aStyle.spineLogoBackgroundColor(anArticle).isValid());
+        QCOMPARE(aStyle.spineLogo(myTall), nullptr);
+        QCOMPARE(aStyle.spineLogoWidth(myTall), 0);
+        QVERIFY(!aStyle.spineLogoBackgroundColor(myTall).isValid());
     }
 
     void requiredIds_data()
@@ -276,10 +272,9 @@ private slots:
                 <ruleset name="default"/><ruleset name="meadow-warm"/>)");
         const QString aFile = LMTestSupport::writeFile(aDir, QStringLiteral("spine.xml"), aText);
         const LMDesignStyle aStyle { QFileInfo(aFile) };
-        const LMArticle anArticle = LMArticle::fromOrderTxtName(TALL);
-        QCOMPARE(aStyle.spineLogo(anArticle), LMDecorationRegistry::instance()->clipart(LMDesignElementID(7103)));
-        QCOMPARE(aStyle.spineLogoWidth(anArticle), 400);
-        QCOMPARE(aStyle.spineLogoBackgroundColor(anArticle), QColor(Qt::transparent));
+        QCOMPARE(aStyle.spineLogo(myTall), LMDecorationRegistry::instance()->clipart(LMDesignElementID(7103)));
+        QCOMPARE(aStyle.spineLogoWidth(myTall), 400);
+        QCOMPARE(aStyle.spineLogoBackgroundColor(myTall), QColor(Qt::transparent));
     }
 
     // Inner pages synthesised from the first inner page: each shows one layout of its
@@ -316,6 +311,7 @@ private slots:
 
 private:
     QTemporaryDir myUserData;
+    LMArticle myTall;
 };
 
 QTEST_GUILESS_MAIN(tst_DesignStyleBook)

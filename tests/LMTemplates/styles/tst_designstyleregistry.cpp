@@ -78,6 +78,11 @@ LMDesignStyle styleOf(const QString& theFeatures, int theOrientations, const QSt
     return LMDesignStyle(aHeader, LMDesignStylePages(1), LMDesignStyleRuleSets(), aTemplates);
 }
 
+LMDesignStyleRegistry* registry()
+{
+    return LMDesignStyleRegistry::instance();
+}
+
 constexpr qint64 DAY = 86400000;
 constexpr qint64 MAY = 1717200000000;
 
@@ -96,7 +101,7 @@ private slots:
         myTree = std::make_unique<LMTestSupport::ContentTree>(aCatalogue.readAll());
         QVERIFY(myTree->isValid());
         writeStyle(myTree->contentPath(QStringLiteral("styles")), QStringLiteral("present"), 9001, MAY);
-        QCOMPARE(LMDesignStyleRegistry::instance()->allStyles().designStyleIds(), QStringList { "9001" });
+        QCOMPARE(registry()->allStyles().designStyleIds(), QStringList { "9001" });
     }
 
     void replacement_data()
@@ -121,17 +126,16 @@ private slots:
             return theByUser ? LMDirectoryConfig::instance()->addOnsBasePath() + QStringLiteral("/styles")
                              : myTree->contentPath(QStringLiteral("styles"));
         };
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
         const QString aFirst = writeStyle(aFolder(firstByUser), QStringLiteral("first%1").arg(anId), anId,
                                           fetch<qint64>("firstChanged"), false, QStringLiteral("First"));
         const QString aSecond = writeStyle(aFolder(fetch<bool>("secondByUser")), QStringLiteral("second%1").arg(anId),
                                            anId, fetch<qint64>("secondChanged"), false, QStringLiteral("Second"));
-        QVERIFY(aRegistry->parseXML(QFileInfo(aFirst), false));
-        QCOMPARE(aRegistry->findDesignStyle(LMDesignElementID(anId)).wasInstalledManuallyByUser(), firstByUser);
-        QCOMPARE(aRegistry->parseXML(QFileInfo(aSecond), false), secondStays);
-        QCOMPARE(aRegistry->findDesignStyle(LMDesignElementID(anId)).visibleName(),
+        QVERIFY(registry()->parseXML(QFileInfo(aFirst), false));
+        QCOMPARE(registry()->findDesignStyle(LMDesignElementID(anId)).wasInstalledManuallyByUser(), firstByUser);
+        QCOMPARE(registry()->parseXML(QFileInfo(aSecond), false), secondStays);
+        QCOMPARE(registry()->findDesignStyle(LMDesignElementID(anId)).visibleName(),
                  secondStays ? QStringLiteral("Second") : QStringLiteral("First"));
-        QCOMPARE(aRegistry->allStyles().designStyleIds().count(QString::number(anId)), 1);
+        QCOMPARE(registry()->allStyles().designStyleIds().count(QString::number(anId)), 1);
     }
 
     void consumeOnce_data()
@@ -149,25 +153,24 @@ private slots:
         QFETCH(int, jigType);
         QFETCH(bool, handedOut);
         const int anId = 9200 + myNextId++;
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        QSignalSpy anAdded(aRegistry, &LMDesignStyleRegistry::newDesignStyleAdded);
-        QSignalSpy aDownload(aRegistry, &LMDesignStyleRegistry::pleaseDownloadDesignElementIDs);
+        QSignalSpy anAdded(registry(), &LMDesignStyleRegistry::newDesignStyleAdded);
+        QSignalSpy aDownload(registry(), &LMDesignStyleRegistry::pleaseDownloadDesignElementIDs);
         const QString aFile = writeStyle(myTree->contentPath(QStringLiteral("styles")),
                                          QStringLiteral("fresh%1").arg(anId), anId, MAY, fetch<bool>("storyBook"));
-        QVERIFY(aRegistry->parseXML(QFileInfo(aFile), true));
+        QVERIFY(registry()->parseXML(QFileInfo(aFile), true));
         QCOMPARE(anAdded.count(), 1);
         QCOMPARE(anAdded.at(0).at(0).value<LMDesignElementID>(), LMDesignElementID(anId));
         QCOMPARE(aDownload.count(), 1);
         QCOMPARE(aDownload.at(0).at(0).value<LMDesignElementIDSet>(),
                  (LMDesignElementIDSet { LMDesignElementID(5100), LMDesignElementID(4101), LMDesignElementID(7103) }));
-        QCOMPARE(aRegistry->lastDownloadedDesignElementId(), LMDesignElementID(anId));
+        QCOMPARE(registry()->lastDownloadedDesignElementId(), LMDesignElementID(anId));
 
-        const LMDesignStyle aFirst = aRegistry->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType));
+        const LMDesignStyle aFirst = registry()->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType));
         QCOMPARE(aFirst.designElementID(), handedOut ? LMDesignElementID(anId) : LMDesignElementID());
-        QCOMPARE(aRegistry->lastAddedDesignStyle().isValid(), !handedOut);
-        QVERIFY(aRegistry->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType)).isNull());
-        aRegistry->resetLastDownloadedDesignElementId();
-        QVERIFY(aRegistry->lastAddedDesignStyle().isNull());
+        QCOMPARE(registry()->lastAddedDesignStyle().isValid(), !handedOut);
+        QVERIFY(registry()->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType)).isNull());
+        registry()->resetLastDownloadedDesignElementId();
+        QVERIFY(registry()->lastAddedDesignStyle().isNull());
     }
 
     void dragData_data()
@@ -180,14 +183,13 @@ private slots:
     void dragData()
     {
         QFETCH(QStringList, expected);
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        if (!aRegistry->isInstalled(LMDesignElementID(9301)))
-            QVERIFY(aRegistry->parseXML(
+        if (!registry()->isInstalled(LMDesignElementID(9301)))
+            QVERIFY(registry()->parseXML(
                 QFileInfo(writeStyle(myTree->contentPath(QStringLiteral("styles")), QStringLiteral("drag"), 9301, MAY)),
                 false));
         LMDesignStyleList aStyles;
         for (int anId : fetch<QList<int>>("ids")) {
-            LMDesignStyle aStyle(aRegistry->findDesignStyle(LMDesignElementID(anId)));
+            LMDesignStyle aStyle(registry()->findDesignStyle(LMDesignElementID(anId)));
             if (aStyle.isNull()) // an id of nothing, still carried by the payload
                 aStyle.setDesignElementID(LMDesignElementID(anId));
             aStyles.append(aStyle);
@@ -310,17 +312,16 @@ private slots:
         QCOMPARE(aStyle.basicDragAndDropHint(),
                  QStringLiteral("Ziehen Sie diese Designvorlage mit der Maus auf die gewünschte Seite."));
 
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        const LMDesignStyle aPresent = aRegistry->findDesignStyle(LMDesignElementID(9001));
-        const std::unique_ptr<LMJig> aCopy(aRegistry->find(aPresent.createKey()));
+        const LMDesignStyle aPresent = registry()->findDesignStyle(LMDesignElementID(9001));
+        const std::unique_ptr<LMJig> aCopy(registry()->find(aPresent.createKey()));
         QVERIFY(aCopy != nullptr);
         QCOMPARE(aCopy->designElementID(), LMDesignElementID(9001));
         QCOMPARE(*static_cast<const LMDesignStyle*>(aCopy.get()), aPresent);
-        QVERIFY(aRegistry->find(aStyle.createKey()) == nullptr);
-        QVERIFY(aRegistry->isInstalled(LMDesignElementID(9001)) && aRegistry->isActive(LMDesignElementID(9001)));
-        QVERIFY(!aRegistry->isInstalled(LMDesignElementID(9600)));
-        QVERIFY(aRegistry->consumeLastAddedJig(LMJigTypeEnum::DesignStyle) == nullptr);
-        QCOMPARE(aRegistry->supportedJigs(), QList<LMJigType> { LMJigTypeEnum::DesignStyle });
+        QVERIFY(registry()->find(aStyle.createKey()) == nullptr);
+        QVERIFY(registry()->isInstalled(LMDesignElementID(9001)) && registry()->isActive(LMDesignElementID(9001)));
+        QVERIFY(!registry()->isInstalled(LMDesignElementID(9600)));
+        QVERIFY(registry()->consumeLastAddedJig(LMJigTypeEnum::DesignStyle) == nullptr);
+        QCOMPARE(registry()->supportedJigs(), QList<LMJigType> { LMJigTypeEnum::DesignStyle });
     }
 
     void usedStyle_data()
@@ -355,23 +356,22 @@ private slots:
         for (int v = 0; v < VERSIONS; ++v)
             aFiles << writeStyle(myTree->contentPath(QStringLiteral("concurrent")), QStringLiteral("v%1").arg(v), anId,
                                  MAY + v * DAY, false, QStringLiteral("Version %1").arg(v));
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        QVERIFY(aRegistry->parseXML(QFileInfo(aFiles.first()), false));
+        QVERIFY(registry()->parseXML(QFileInfo(aFiles.first()), false));
         std::atomic<bool> aDone { false };
         std::atomic<int> aBadReads { 0 };
         std::vector<std::thread> aThreads;
         for (int t = 0; t < 3; ++t) {
             aThreads.emplace_back([&, t] {
                 for (int v = VERSIONS - 1 - t; v >= 0; v -= 3)
-                    aRegistry->parseXML(QFileInfo(aFiles.at(v)), v % 2 == 0);
+                    registry()->parseXML(QFileInfo(aFiles.at(v)), v % 2 == 0);
             });
         }
         aThreads.emplace_back([&] {
             while (!aDone) {
-                if (aRegistry->allStyles().designStyleIds().count(QString::number(anId)) != 1)
+                if (registry()->allStyles().designStyleIds().count(QString::number(anId)) != 1)
                     ++aBadReads;
-                aRegistry->lastAddedDesignStyle();
-                aRegistry->findStyleByDesignElementId(LMDesignElementID(anId)).visibleName();
+                registry()->lastAddedDesignStyle();
+                registry()->findStyleByDesignElementId(LMDesignElementID(anId)).visibleName();
             }
         });
         for (int t = 0; t < 3; ++t)
@@ -379,9 +379,9 @@ private slots:
         aDone = true;
         aThreads.back().join();
         QCOMPARE(aBadReads.load(), 0);
-        QCOMPARE(aRegistry->findDesignStyle(LMDesignElementID(anId)).visibleName(),
+        QCOMPARE(registry()->findDesignStyle(LMDesignElementID(anId)).visibleName(),
                  QStringLiteral("Version %1").arg(VERSIONS - 1));
-        aRegistry->resetLastDownloadedDesignElementId();
+        registry()->resetLastDownloadedDesignElementId();
     }
 
 private:

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+using LMTestSupport::fetch;
+
 // Every lmtemplates command the README and docs/ show, run as written from a folder where
 // "content" is the project's content (so "content/sample/photos" resolves as in the docs, and the
 // files they write land in a scratch folder): none may be a usage error or crash.
@@ -54,15 +56,13 @@ private slots:
 
     void examples()
     {
-        QFETCH(QString, command);
-
         QProcess aProcess;
         aProcess.setWorkingDirectory(myDir.path());
         QProcessEnvironment anEnvironment = QProcessEnvironment::systemEnvironment();
         anEnvironment.remove(QStringLiteral("LM_CONTENT_DIR"));
         anEnvironment.insert(QStringLiteral("LM_USER_DATA_DIR"), myDir.filePath(QStringLiteral("user")));
         aProcess.setProcessEnvironment(anEnvironment);
-        aProcess.start(QStringLiteral(LM_TOOL_PATH), QProcess::splitCommand(command));
+        aProcess.start(QStringLiteral(LM_TOOL_PATH), QProcess::splitCommand(fetch<QString>("command")));
         QVERIFY(aProcess.waitForFinished(300000));
         QCOMPARE(aProcess.exitStatus(), QProcess::NormalExit);
         // 1 is an answer some examples show on purpose (check --strict, a diff, a refused file).
@@ -77,3 +77,4 @@ private:
 
 QTEST_GUILESS_MAIN(TestDocExamples)
 #include "tst_docexamples.moc"
+

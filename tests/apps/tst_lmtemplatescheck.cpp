@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 using LMTestSupport::writeFile;
 
@@ -42,10 +44,7 @@ private slots:
 
     void findings_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QString>("rule");
-        QTest::addColumn<QString>("message");
+        columns<QString, int, QString, QString>("file", "line", "rule", "message");
 
         const QString aBook = QStringLiteral("templates/categories/book_layouts.xml");
         const QString aSvg = QStringLiteral("designs/meadow/meadow-1.svg");
@@ -99,15 +98,12 @@ private slots:
 
     void findings()
     {
-        QFETCH(QString, file);
-        QFETCH(int, line);
-        QFETCH(QString, rule);
-        QFETCH(QString, message);
-
         const auto aFound = std::find_if(myDiagnostics.cbegin(), myDiagnostics.cend(), [&](const QJsonValue& theValue) {
             const QJsonObject anObject = theValue.toObject();
-            return anObject.value("file").toString() == file && anObject.value("line").toInt() == line
-                && anObject.value("rule").toString() == rule && anObject.value("message").toString().contains(message);
+            return anObject.value("file").toString() == fetch<QString>("file")
+                && anObject.value("line").toInt() == fetch<int>("line")
+                && anObject.value("rule").toString() == fetch<QString>("rule")
+                && anObject.value("message").toString().contains(fetch<QString>("message"));
         });
         QVERIFY2(aFound != myDiagnostics.cend(), QJsonDocument(myDiagnostics).toJson().constData());
         QCOMPARE(aFound->toObject().value("severity").toString(), QStringLiteral("warning"));
@@ -149,11 +145,8 @@ private slots:
 
     void exitCodes_data()
     {
-        QTest::addColumn<QByteArray>("catalogue");
-        QTest::addColumn<QByteArray>("templateFile");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
+        columns<QByteArray, QByteArray, QStringList, int, QString>("catalogue", "templateFile", "arguments", "exitCode",
+                                                                   "message");
 
         const QByteArray aCatalogue = R"({"articles": [{"id": 1, "orderName": "BOOK", "class": "photobook"}]})";
         const QStringList aCheck { "check" };
@@ -173,9 +166,6 @@ private slots:
     {
         QFETCH(QByteArray, catalogue);
         QFETCH(QByteArray, templateFile);
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, message);
 
         QTemporaryDir aDir;
         QVERIFY(aDir.isValid());
@@ -184,17 +174,14 @@ private slots:
             writeFile(aDir, "products/catalogue.json", catalogue);
         if (!templateFile.isEmpty())
             writeFile(aDir, "templates/categories/broken.xml", templateFile);
-        const Result aResult = run(arguments << "--content" << aDir.path());
-        QCOMPARE(aResult.exitCode, exitCode);
-        QVERIFY2(QString::fromUtf8(aResult.err).contains(message), aResult.err.constData());
+        const Result aResult = run(fetch<QStringList>("arguments") << "--content" << aDir.path());
+        QCOMPARE(aResult.exitCode, fetch<int>("exitCode"));
+        QVERIFY2(QString::fromUtf8(aResult.err).contains(fetch<QString>("message")), aResult.err.constData());
     }
 
     void names_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("error");
+        columns<QString, int, QString, QString>("name", "exitCode", "shown", "error");
 
         row("exact", "Album 2 photos A", 0, "Album 2 photos A", QString());
         row("unique prefix in another letter case", "album 3 photos b", 0, "Album 3 photos B", QString());
@@ -205,14 +192,11 @@ private slots:
 
     void names()
     {
-        QFETCH(QString, name);
-        QFETCH(int, exitCode);
-        QFETCH(QString, shown);
         QFETCH(QString, error);
 
-        const Result aResult = run({ "show", "--content", LM_SAMPLE_CONTENT, "--json", name });
-        QCOMPARE(aResult.exitCode, exitCode);
-        QCOMPARE(aResult.json().value("name").toString(), shown);
+        const Result aResult = run({ "show", "--content", LM_SAMPLE_CONTENT, "--json", fetch<QString>("name") });
+        QCOMPARE(aResult.exitCode, fetch<int>("exitCode"));
+        QCOMPARE(aResult.json().value("name").toString(), fetch<QString>("shown"));
         if (!error.isEmpty())
             QVERIFY2(QString::fromUtf8(aResult.err).contains(error), aResult.err.constData());
     }

@@ -13,6 +13,8 @@
 
 #include <memory>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::jsonDump;
 using LMTestSupport::row;
 using LMTestSupport::writeFile;
@@ -21,12 +23,13 @@ namespace {
 
 using Result = LMTestSupport::ToolResult;
 
-QStringList jsonNames(const QJsonArray& theArray)
+// The value under the key of each object of the array, as text.
+QStringList values(const QJsonArray& theArray, const QString& theKey)
 {
-    QStringList aNames;
+    QStringList aValues;
     for (const QJsonValue& aValue : theArray)
-        aNames.append(aValue.toObject().value(QStringLiteral("name")).toString());
-    return aNames;
+        aValues.append(aValue.toObject().value(theKey).toVariant().toString());
+    return aValues;
 }
 
 } // namespace
@@ -42,13 +45,12 @@ private slots:
     {
         myDir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/lm-tool-XXXXXX"));
         QVERIFY(myDir->isValid());
-        writeTree(*myDir);
+        QVERIFY(LMTestSupport::copyFixtureTree(QStringLiteral("apps/content"), content()));
     }
 
     void load_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("expected");
+        columns<QStringList, QString>("arguments", "expected");
 
         // The first article takes every file the white list does not name; the calendar's file waits.
         // Kinds the tree has none of are left out ("-").
@@ -72,7 +74,6 @@ private slots:
     void load()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, expected);
 
         arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
         const Result aJson = run(QStringList { "load", "--json" } + arguments);
@@ -81,7 +82,7 @@ private slots:
         QCOMPARE(jsonDump(anObject,
                           "article byJigType/hintergrund byJigType/layout byJigType/svgtemplate templates "
                           "byLayer/TEMPLATE_LAYOUT byLayer/TEMPLATE_CONTENT_BACKGROUND filesParsed warnings"),
-                 expected);
+                 fetch<QString>("expected"));
         // The loader's timing line was found: all three figures are there.
         QCOMPARE(anObject.value("timings").toObject().keys(), (QStringList { "addedMs", "markedMs", "parsedMs" }));
 
@@ -98,9 +99,7 @@ private slots:
 
     void list_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("names");
+        columns<QStringList, QString, QStringList>("arguments", "kind", "names");
 
         row("layouts of inner pages", QStringList { "--jig", "layout" }, "layout",
             QStringList { "Drei", "Eins", "Zwei" });
@@ -124,7 +123,7 @@ private slots:
         QCOMPARE(aResult.exitCode, 0);
         const QJsonObject aTemplates = aResult.json().value("templates").toObject();
         QVERIFY2(aTemplates.contains(kind), aResult.out.constData());
-        QCOMPARE(jsonNames(aTemplates.value(kind).toArray()), names);
+        QCOMPARE(values(aTemplates.value(kind).toArray(), "name"), names);
 
         const Result aText = run(QStringList { "list", "--content", content() } + arguments);
         QCOMPARE(aText.exitCode, 0);
@@ -134,8 +133,7 @@ private slots:
 
     void show_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("name", "expected");
 
         const char* aZwei = "jigType=layout layer=TEMPLATE_LAYOUT areas=#3 analysis/photoAreas=2 analysis/texts=1 "
                             "analysis/inclinedPhotos=0 rect=0.05,0.1,0.4,0.8";
@@ -149,7 +147,6 @@ private slots:
     void show()
     {
         QFETCH(QString, name);
-        QFETCH(QString, expected);
 
         const Result aResult = run({ "show", "--content", content(), "--json", name });
         QCOMPARE(aResult.exitCode, 0);
@@ -159,7 +156,7 @@ private slots:
             aRect.append(QString::number(aValue.toDouble()));
         QCOMPARE(jsonDump(anObject, "jigType layer areas analysis/photoAreas analysis/texts analysis/inclinedPhotos")
                      + QStringLiteral(" rect=") + aRect.join(QLatin1Char(',')),
-                 expected);
+                 fetch<QString>("expected"));
         QVERIFY(anObject.value("uniqueName").toString().startsWith(anObject.value("name").toString() + ','));
         QVERIFY(anObject.value("source").toString().startsWith(QStringLiteral("templates")));
 
@@ -207,40 +204,9 @@ private slots:
         }
     }
 
-    void exportRefusals_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
-
-        row("unknown name", QStringList { "Zwei", "Nirgends", "--out", "OUT" }, 1, "no template named 'Nirgends'");
-        row("no names", QStringList { "--out", "OUT" }, 2, "at least one template name");
-        row("no output", QStringList { "Zwei" }, 2, "--out FILE");
-        row("bad page size", QStringList { "Zwei", "--out", "OUT", "--page-size", "0x100" }, 2, "WIDTHxHEIGHT");
-        row("folder missing", QStringList { "Zwei", "--out", "MISSING/x.xml" }, 1, "cannot save XML file");
-    }
-
-    void exportRefusals()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, message);
-
-        const QString anOut = myDir->filePath(QStringLiteral("out.xml"));
-        arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("missing")));
-        arguments.replaceInStrings(QStringLiteral("OUT"), anOut);
-        const Result aResult = run(QStringList { "export", "--content", content() } + arguments);
-        QCOMPARE(aResult.exitCode, exitCode);
-        QVERIFY2(aResult.err.contains(message.toUtf8()), aResult.err.constData());
-        QVERIFY(!QFileInfo::exists(anOut));
-    }
-
     void check_data()
     {
-        QTest::addColumn<QString>("brokenFile");
-        QTest::addColumn<bool>("strict");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("expected");
+        columns<QString, bool, int, QString>("brokenFile", "strict", "exitCode", "expected");
 
         const QString aTemplateFile = QStringLiteral("templates/categories/broken_ü.xml");
         // Every file once, whichever article takes it.
@@ -254,19 +220,16 @@ private slots:
     void check()
     {
         QFETCH(QString, brokenFile);
-        QFETCH(bool, strict);
-        QFETCH(int, exitCode);
-        QFETCH(QString, expected);
 
         if (!brokenFile.isEmpty())
             writeFile(*myDir, "content/" + brokenFile, LMTestSupport::fixture("apps/broken.xml"));
         QStringList anArguments { "check", "--content", content(), "--json" };
-        if (strict)
+        if (fetch<bool>("strict"))
             anArguments.append("--strict");
         const Result aResult = run(anArguments);
-        QCOMPARE(aResult.exitCode, exitCode);
+        QCOMPARE(aResult.exitCode, fetch<int>("exitCode"));
         const QJsonObject anObject = aResult.json();
-        QCOMPARE(jsonDump(anObject, "articles files templates warnings diagnostics"), expected);
+        QCOMPARE(jsonDump(anObject, "articles files templates warnings diagnostics"), fetch<QString>("expected"));
         if (brokenFile.isEmpty())
             return;
         // Every warning is the broken file's, and named by its path inside the content tree.
@@ -279,8 +242,7 @@ private slots:
 
     void checkStyles_data()
     {
-        QTest::addColumn<QByteArray>("style");
-        QTest::addColumn<QStringList>("findings");
+        columns<QByteArray, QStringList>("style", "findings");
 
         const QByteArray aBody = "<pages><page template='t'/></pages><templates><template name='t'><orientation "
                                  "value='all'><layouts><layoutCollection designElementId='5'/></layouts><ruleset "
@@ -304,11 +266,10 @@ private slots:
     // Style files below "styles" are read and validated; their findings stand under their own name.
     void checkStyles()
     {
-        QFETCH(QByteArray, style);
         QFETCH(QStringList, findings);
         if (QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty())
             QSKIP("xmllint is not installed (Debian: libxml2-utils)");
-        writeFile(*myDir, "content/styles/nested/style.xml", style);
+        writeFile(*myDir, "content/styles/nested/style.xml", fetch<QByteArray>("style"));
         const Result aResult = run({ "check", "--content", content(), "--json", "--strict" });
         QCOMPARE(aResult.exitCode, findings.isEmpty() ? 0 : 1);
         const QJsonObject anObject = aResult.json();
@@ -329,18 +290,12 @@ private slots:
 
     void errors_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("message");
+        columns<QStringList, int, QString>("arguments", "exitCode", "message");
 
         const QString aMissing = QStringLiteral("MISSING");
         for (const char* aCommand : { "load", "list", "check" })
             QTest::addRow("%s: missing content folder", aCommand)
                 << QStringList { aCommand, "--content", aMissing } << 1 << "lmtemplates: content folder not found: ";
-        row("show: missing content folder", QStringList { "show", "--content", aMissing, "Zwei" }, 1,
-            "lmtemplates: content folder not found: ");
-        row("load: unknown article", QStringList { "load", "--content", "CONTENT", "--article", "POSTER_XXL" }, 1,
-            "lmtemplates: unknown article: POSTER_XXL");
         row("list: unknown article", QStringList { "list", "--content", "CONTENT", "--article", "Ärmel" }, 1,
             "lmtemplates: unknown article: Ärmel");
         row("show: unknown template", QStringList { "show", "--content", "CONTENT", "Nirgends" }, 1,
@@ -356,6 +311,19 @@ private slots:
         row("negative photo count", QStringList { "list", "--photos", "-1" }, 2, "lmtemplates: --photos");
         row("show without name", QStringList { "show" }, 2, "exactly one template name");
         row("show with two names", QStringList { "show", "A", "B" }, 2, "exactly one template name");
+        // Export writes nothing when it refuses.
+        row("export: unknown name",
+            QStringList { "export", "--content", "CONTENT", "Zwei", "Nirgends", "--out", "OUT" }, 1,
+            "no template named 'Nirgends'");
+        row("export: no names", QStringList { "export", "--content", "CONTENT", "--out", "OUT" }, 2,
+            "at least one template name");
+        row("export: no output", QStringList { "export", "--content", "CONTENT", "Zwei" }, 2, "--out FILE");
+        row("export: bad page size",
+            QStringList { "export", "--content", "CONTENT", "Zwei", "--out", "OUT", "--page-size", "0x100" }, 2,
+            "WIDTHxHEIGHT");
+        row("export: folder missing",
+            QStringList { "export", "--content", "CONTENT", "Zwei", "--out", "MISSING/x.xml" }, 1,
+            "cannot save XML file");
         row("json on export", QStringList { "export", "--json", "Zwei" }, 2, "Unknown option 'json'");
         row("layout without photos", QStringList { "layout" }, 2, "lmtemplates: --photos is required");
         row("layout: missing photo folder", QStringList { "layout", "--photos", "MISSING" }, 1,
@@ -393,22 +361,21 @@ private slots:
     void errors()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, message);
 
         arguments.replaceInStrings(QStringLiteral("MISSING"), myDir->filePath(QStringLiteral("nowhere")));
         arguments.replaceInStrings(QStringLiteral("CONTENT"), content());
         arguments.replaceInStrings(QStringLiteral("OUT"), myDir->filePath(QStringLiteral("out")));
         const Result aResult = run(arguments);
-        QCOMPARE(aResult.exitCode, exitCode);
-        QVERIFY2(QString::fromUtf8(aResult.err).contains(message), aResult.err.constData());
+        QCOMPARE(aResult.exitCode, fetch<int>("exitCode"));
+        QVERIFY2(QString::fromUtf8(aResult.err).contains(fetch<QString>("message")), aResult.err.constData());
         QVERIFY2(aResult.out.isEmpty(), aResult.out.constData());
+        if (arguments.value(0) == QLatin1String("export"))
+            QVERIFY(!QFileInfo::exists(myDir->filePath(QStringLiteral("out"))));
     }
 
     void styles_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("expected");
+        columns<QStringList, QString>("arguments", "expected");
 
         row("the portrait book offers the meadow style", QStringList { "--article", "ALBUM_TALL_21" }, "8101");
         row("the calendar the seasons", QStringList { "--article", "WALLCAL_LANDSCAPE_42" }, "8102");
@@ -419,9 +386,8 @@ private slots:
 
     void styles()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, expected);
-        const Result aResult = run(QStringList { "styles", "--content", LM_SAMPLE_CONTENT, "--json" } + arguments);
+        const Result aResult
+            = run(QStringList { "styles", "--content", LM_SAMPLE_CONTENT, "--json" } + fetch<QStringList>("arguments"));
         QCOMPARE(aResult.exitCode, 0);
         QStringList aStyles;
         for (const QJsonValue& aValue : aResult.json().value(QStringLiteral("styles")).toArray()) {
@@ -432,7 +398,7 @@ private slots:
                                                                             : QStringLiteral(":not offered");
             aStyles << anEntry;
         }
-        QCOMPARE(aStyles.join(QLatin1Char(' ')), expected);
+        QCOMPARE(aStyles.join(QLatin1Char(' ')), fetch<QString>("expected"));
     }
 
     // The sample photos in the sample style: every photo on exactly one page (one a page leaves
@@ -481,31 +447,26 @@ private slots:
 
     void help_data()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QStringList>("options");
-
-        row("load", "load", QStringList { "--content", "--article", "--json" });
-        row("list", "list", QStringList { "--content", "--article", "--json", "--jig", "--page-type" });
-        row("show", "show", QStringList { "--content", "--article", "--json", "name" });
-        row("export", "export", QStringList { "--content", "--article", "--out", "--page-size" });
-        row("check", "check", QStringList { "--content", "--json", "--strict" });
-        row("styles", "styles", QStringList { "--content", "--article", "--json", "--all" });
-        row("book", "book",
-            QStringList { "--content", "--article", "--style", "--photos", "--out", "--pages", "--size" });
+        // The command, then the options its help names.
+        QTest::addColumn<QStringList>("words");
+        for (const char* aLine :
+             { "load --content --article --json", "list --content --article --json --jig --page-type",
+               "show --content --article --json name", "export --content --article --out --page-size",
+               "check --content --json --strict", "styles --content --article --json --all",
+               "book --content --article --style --photos --out --pages --size" })
+            QTest::newRow(aLine) << LMTestSupport::words(aLine);
     }
 
     void help()
     {
-        QFETCH(QString, command);
-        QFETCH(QStringList, options);
-
+        QFETCH(QStringList, words);
         // Help needs no content: the folder named does not exist.
-        const Result aResult = run({ command, "--help", "--content", myDir->filePath("nowhere") });
+        const Result aResult = run({ words.first(), "--help", "--content", myDir->filePath("nowhere") });
         QCOMPARE(aResult.exitCode, 0);
         QVERIFY2(aResult.err.isEmpty(), aResult.err.constData());
         const QString anOut = QString::fromUtf8(aResult.out);
-        QVERIFY2(anOut.startsWith("Usage: lmtemplates " + command + ' '), aResult.out.constData());
-        for (const QString& anOption : options)
+        QVERIFY2(anOut.startsWith("Usage: lmtemplates " + words.first() + ' '), aResult.out.constData());
+        for (const QString& anOption : words.mid(1))
             QVERIFY2(anOut.contains(anOption), qPrintable(anOption));
     }
 
@@ -515,9 +476,7 @@ private slots:
         const Result aResult = run({ "check", "--content", LM_SAMPLE_CONTENT, "--strict", "--json" });
         QCOMPARE(aResult.exitCode, 1);
         const QJsonObject anObject = aResult.json();
-        QStringList aFiles;
-        for (const QJsonValue& aDiagnostic : anObject.value("diagnostics").toArray())
-            aFiles.append(aDiagnostic.toObject().value("file").toString());
+        QStringList aFiles = values(anObject.value("diagnostics").toArray(), "file");
         aFiles.removeDuplicates();
         QCOMPARE(aFiles,
                  (QStringList { "decorations", "decorations/broken.xml", "designs/broken/broken-1.svg",
@@ -535,9 +494,7 @@ private slots:
 
     void layoutBook_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("layouts");
-        QTest::addColumn<QStringList>("backgrounds");
+        columns<QStringList, QStringList, QStringList>("arguments", "layouts", "backgrounds");
 
         // Three events on a page each; two pages put the lone evening photo with the afternoon's.
         const QStringList anEventPerPage { "Album 4 photos B", "Album 3 photos A", "Album 1 photo A" };
@@ -555,26 +512,20 @@ private slots:
 
     void layoutBook()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, layouts);
-        QFETCH(QStringList, backgrounds);
         const QString aPreviews = myDir->filePath(QStringLiteral("book"));
         const Result aResult
             = run(QStringList { "layout", "--content", LM_SAMPLE_CONTENT, "--photos", LM_SAMPLE_CONTENT "/photos",
                                 "--json", "--size", "200", "--preview", aPreviews }
-                  + arguments);
+                  + fetch<QStringList>("arguments"));
         QCOMPARE(aResult.exitCode, 0);
         const QJsonArray aPages = aResult.json().value("pages").toArray();
-        QStringList aLayouts;
         QStringList aBackgrounds;
         QStringList aPhotos;
         for (const QJsonValue& aValue : aPages) {
             const QJsonObject aPage = aValue.toObject();
-            aLayouts << aPage.value("layout").toString();
             if (aPage.contains("background"))
                 aBackgrounds << aPage.value("background").toString();
-            for (const QJsonValue& anArea : aPage.value("areas").toArray())
-                aPhotos << anArea.toObject().value("photo").toString();
+            aPhotos += values(aPage.value("areas").toArray(), "photo");
             for (const QJsonValue& aLeft : aPage.value("leftOver").toArray())
                 aPhotos << aLeft.toString();
             // A preview of the page's shape, with the photos drawn in.
@@ -582,8 +533,8 @@ private slots:
             QCOMPARE(aPreview.height(), 200);
             QVERIFY(aPreview.width() > 100 && aPreview.width() < 200);
         }
-        QCOMPARE(aLayouts, layouts);
-        QCOMPARE(aBackgrounds, backgrounds);
+        QCOMPARE(values(aPages, "layout"), fetch<QStringList>("layouts"));
+        QCOMPARE(aBackgrounds, fetch<QStringList>("backgrounds"));
         // Every photo once.
         aPhotos.sort();
         QCOMPARE(aPhotos, QDir(LM_SAMPLE_CONTENT "/photos").entryList({ "*.jpg" }, QDir::Files, QDir::Name));
@@ -591,8 +542,7 @@ private slots:
 
     void listNearColour_data()
     {
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<QStringList>("first");
+        columns<QString, QStringList>("colour", "first");
 
         // Greys first (the plain watercolour), then by distance.
         QTest::newRow("blue: the blue-grey paper, the azure")
@@ -603,17 +553,13 @@ private slots:
 
     void listNearColour()
     {
-        QFETCH(QString, colour);
         QFETCH(QStringList, first);
-        const Result aResult
-            = run({ "list", "--content", LM_SAMPLE_CONTENT, "--jig", "background", "--near", colour, "--json" });
+        const Result aResult = run({ "list", "--content", LM_SAMPLE_CONTENT, "--jig", "background", "--near",
+                                     fetch<QString>("colour"), "--json" });
         QCOMPARE(aResult.exitCode, 0);
         const QJsonArray aBackgrounds = aResult.json().value("templates").toObject().value("background").toArray();
         QCOMPARE(aBackgrounds.size(), 16);
-        QStringList aFirst;
-        for (qsizetype i = 0; i < first.size(); ++i)
-            aFirst << aBackgrounds.at(i).toObject().value("name").toString();
-        QCOMPARE(aFirst, first);
+        QCOMPARE(values(aBackgrounds, "name").mid(0, first.size()), first);
         for (qsizetype i = 1; i < aBackgrounds.size(); ++i)
             QVERIFY(aBackgrounds.at(i - 1).toObject().value("distance").toInt()
                     <= aBackgrounds.at(i).toObject().value("distance").toInt());
@@ -694,12 +640,6 @@ private slots:
     }
 
 private:
-    void writeTree(const QTemporaryDir& theDir) const
-    {
-        QVERIFY(
-            LMTestSupport::copyFixtureTree(QStringLiteral("apps/content"), theDir.filePath(QStringLiteral("content"))));
-    }
-
     Result run(const QStringList& theArguments) const
     {
         // Never the user's own downloads or white list.

@@ -14,6 +14,8 @@
 #include <memory>
 #include <mutex>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -160,9 +162,12 @@ class TestBackgroundJobs : public QObject
     }
 
     int myDefaultWorkers = 1;
+    // What this test's jobs did.
+    JournalPtr myJournal;
 
 private slots:
     void initTestCase() { myDefaultWorkers = manager()->maxWorkerCount(); }
+    void init() { myJournal = std::make_shared<Journal>(); }
     void cleanup()
     {
         manager()->waitForIdle();
@@ -172,8 +177,7 @@ private slots:
     void schedulingOrder_data()
     {
         QTest::addColumn<QStringList>("requests"); // "name:priority"
-        QTest::addColumn<bool>("collidingHashes");
-        QTest::addColumn<QStringList>("expectedOrder");
+        columns<bool, QStringList>("collidingHashes", "expectedOrder");
 
         row("higher priority runs first", QStringList { "a:0", "b:4", "c:2", "d:1", "e:3" }, false,
             QStringList { "b", "e", "c", "d", "a" });
@@ -193,13 +197,12 @@ private slots:
     {
         QFETCH(QStringList, requests);
         QFETCH(QStringList, expectedOrder);
-        QFETCH(bool, collidingHashes);
 
-        const auto aJournal = std::make_shared<Journal>();
-        const GatePtr aGate = blockSingleWorker(aJournal);
+        const GatePtr aGate = blockSingleWorker(myJournal);
+        QFETCH(bool, collidingHashes);
         int aQueued = 0;
         for (const QString& aRequest : std::as_const(requests)) {
-            TestJob aJob(aJournal, aRequest.section(QLatin1Char(':'), 0, 0));
+            TestJob aJob(myJournal, aRequest.section(QLatin1Char(':'), 0, 0));
             aJob.myCollides = collidingHashes;
             const auto aPriority = static_cast<LMBackgroundJobPriority>(aRequest.section(QLatin1Char(':'), 1).toInt());
             aQueued += manager()->schedule(aJob, aPriority) ? 1 : 0;
@@ -210,29 +213,27 @@ private slots:
         aGate->myOpened.release();
         manager()->waitForIdle();
         QCOMPARE(manager()->pendingCount(), 0);
-        QCOMPARE(aJournal->entries(), expectedOrder);
+        QCOMPARE(myJournal->entries(), expectedOrder);
     }
 
     void duplicateOfRunningJobIsQueuedAgain()
     {
-        const auto aJournal = std::make_shared<Journal>();
-        const GatePtr aGate = blockSingleWorker(aJournal);
+        const GatePtr aGate = blockSingleWorker(myJournal);
         // The first gate job is running: an equal one is new work.
-        const TestJob aGateJob(aJournal, QStringLiteral("gate"), Kind::Wait, aGate);
+        const TestJob aGateJob(myJournal, QStringLiteral("gate"), Kind::Wait, aGate);
         QVERIFY(manager()->schedule(aGateJob, LMBackgroundJobPriority::Normal));
         QCOMPARE(manager()->pendingCount(), 1);
         QVERIFY(!manager()->schedule(aGateJob, LMBackgroundJobPriority::Normal));
 
         aGate->myOpened.release(2);
         manager()->waitForIdle();
-        QCOMPARE(aJournal->entries(true), (QStringList { "gate", "gate" }));
+        QCOMPARE(myJournal->entries(true), (QStringList { "gate", "gate" }));
     }
 
     void queuedJobIsACopy()
     {
-        const auto aJournal = std::make_shared<Journal>();
-        const GatePtr aGate = blockSingleWorker(aJournal);
-        auto aJob = std::make_unique<TestJob>(aJournal, QStringLiteral("as scheduled"));
+        const GatePtr aGate = blockSingleWorker(myJournal);
+        auto aJob = std::make_unique<TestJob>(myJournal, QStringLiteral("as scheduled"));
         QVERIFY(manager()->schedule(*aJob, LMBackgroundJobPriority::Normal));
         aJob->setName(QStringLiteral("changed afterwards"));
         // The changed original is another job now, so it is queued beside the copy.
@@ -241,17 +242,16 @@ private slots:
 
         aGate->myOpened.release();
         manager()->waitForIdle();
-        QCOMPARE(aJournal->entries(), (QStringList { "as scheduled", "changed afterwards" }));
+        QCOMPARE(myJournal->entries(), (QStringList { "as scheduled", "changed afterwards" }));
     }
 
     void cancelPendingDropsManagerJobs()
     {
-        const auto aJournal = std::make_shared<Journal>();
-        const GatePtr aGate = blockSingleWorker(aJournal);
+        const GatePtr aGate = blockSingleWorker(myJournal);
         LMBackgroundJobRunner aRunner;
-        manager()->schedule(TestJob(aJournal, QStringLiteral("a")), LMBackgroundJobPriority::High);
-        manager()->schedule(TestJob(aJournal, QStringLiteral("b")), LMBackgroundJobPriority::Idle);
-        aRunner.scheduleJob(TestJob(aJournal, QStringLiteral("of the runner")), LMBackgroundJobPriority::Low);
+        manager()->schedule(TestJob(myJournal, QStringLiteral("a")), LMBackgroundJobPriority::High);
+        manager()->schedule(TestJob(myJournal, QStringLiteral("b")), LMBackgroundJobPriority::Idle);
+        aRunner.scheduleJob(TestJob(myJournal, QStringLiteral("of the runner")), LMBackgroundJobPriority::Low);
         QCOMPARE(manager()->pendingCount(), 3);
 
         QCOMPARE(manager()->cancelPending(), 2);
@@ -261,21 +261,20 @@ private slots:
         aGate->myOpened.release();
         aRunner.wait();
         manager()->waitForIdle();
-        QCOMPARE(aJournal->entries(), QStringList { "of the runner" });
+        QCOMPARE(myJournal->entries(), QStringList { "of the runner" });
 
         // The manager goes on taking work.
-        QVERIFY(manager()->schedule(TestJob(aJournal, QStringLiteral("a")), LMBackgroundJobPriority::High));
+        QVERIFY(manager()->schedule(TestJob(myJournal, QStringLiteral("a")), LMBackgroundJobPriority::High));
         manager()->waitForIdle();
-        QCOMPARE(aJournal->entries(), (QStringList { "of the runner", "a" }));
+        QCOMPARE(myJournal->entries(), (QStringList { "of the runner", "a" }));
     }
 
     void waitForIdleWaitsForFollowUps()
     {
-        const auto aJournal = std::make_shared<Journal>();
-        manager()->schedule(TestJob(aJournal, QStringLiteral("first"), Kind::Schedule),
+        manager()->schedule(TestJob(myJournal, QStringLiteral("first"), Kind::Schedule),
                             LMBackgroundJobPriority::Normal);
         manager()->waitForIdle();
-        QCOMPARE(aJournal->entries(), (QStringList { "first", "follow-up" }));
+        QCOMPARE(myJournal->entries(), (QStringList { "first", "follow-up" }));
     }
 
     // A task runs as one job on one worker, its failed jobs fail it and the rest still runs; the
@@ -283,8 +282,7 @@ private slots:
     void task_data()
     {
         QTest::addColumn<QStringList>("jobs"); // "name", or "name!" for a failing job
-        QTest::addColumn<bool>("expectedResult");
-        QTest::addColumn<QStringList>("expectedJournal");
+        columns<bool, QStringList>("expectedResult", "expectedJournal");
 
         row("empty task succeeds", QStringList(), true, QStringList());
         row("jobs run in order", QStringList { "a", "b", "c" }, true, QStringList { "a", "b", "c" });
@@ -294,10 +292,8 @@ private slots:
     void task()
     {
         QFETCH(QStringList, jobs);
-        QFETCH(bool, expectedResult);
 
-        const auto aJournal = std::make_shared<Journal>();
-        const LMBackgroundTask aTask = taskOf(aJournal, jobs);
+        const LMBackgroundTask aTask = taskOf(myJournal, jobs);
         QCOMPARE(aTask.jobCount(), jobs.size());
         manager()->setMaxWorkerCount(4);
         QList<bool> aResults;
@@ -313,17 +309,15 @@ private slots:
         QCoreApplication::sendPostedEvents();
         disconnect(manager(), &LMBackgroundJobManager::jobFinished, this, nullptr);
 
-        QCOMPARE(aResults, QList<bool> { expectedResult });
-        QTEST(aJournal->entries(), "expectedJournal");
-        QCOMPARE(QSet<QThread*>(aJournal->threads().cbegin(), aJournal->threads().cend()).size(),
+        QCOMPARE(aResults, QList<bool> { fetch<bool>("expectedResult") });
+        QTEST(myJournal->entries(), "expectedJournal");
+        QCOMPARE(QSet<QThread*>(myJournal->threads().cbegin(), myJournal->threads().cend()).size(),
                  jobs.isEmpty() ? 0 : 1);
     }
 
     void taskEquality_data()
     {
-        QTest::addColumn<QStringList>("left");
-        QTest::addColumn<QStringList>("right");
-        QTest::addColumn<bool>("expectedEqual");
+        columns<QStringList, QStringList, bool>("left", "right", "expectedEqual");
 
         row("same jobs in the same order", QStringList { "a", "b" }, QStringList { "a", "b" }, true);
         row("same jobs in another order", QStringList { "a", "b" }, QStringList { "b", "a" }, false);
@@ -332,20 +326,17 @@ private slots:
     }
     void taskEquality()
     {
-        QFETCH(QStringList, left);
-        QFETCH(QStringList, right);
         QFETCH(bool, expectedEqual);
 
-        const auto aJournal = std::make_shared<Journal>();
-        const LMBackgroundTask aLeft = taskOf(aJournal, left);
-        const LMBackgroundTask aRight = taskOf(aJournal, right);
+        const LMBackgroundTask aLeft = taskOf(myJournal, fetch<QStringList>("left"));
+        const LMBackgroundTask aRight = taskOf(myJournal, fetch<QStringList>("right"));
         QCOMPARE(aLeft == aRight, expectedEqual);
         QCOMPARE(aRight == aLeft, expectedEqual);
         if (expectedEqual)
             QCOMPARE(aLeft.hash(), aRight.hash());
 
         // Equal tasks are one job of the queue.
-        const GatePtr aGate = blockSingleWorker(aJournal);
+        const GatePtr aGate = blockSingleWorker(myJournal);
         QVERIFY(manager()->schedule(aLeft, LMBackgroundJobPriority::Normal));
         QCOMPARE(manager()->schedule(aRight, LMBackgroundJobPriority::Normal), !expectedEqual);
         aGate->myOpened.release();
@@ -353,8 +344,7 @@ private slots:
 
     void taskCopyOwnsItsJobs()
     {
-        const auto aJournal = std::make_shared<Journal>();
-        const TestJob aJob(aJournal, QStringLiteral("a"));
+        const TestJob aJob(myJournal, QStringLiteral("a"));
         auto anOriginal = std::make_unique<LMBackgroundTask>(aJob);
         // The manager compares jobs as jobs: a task is never its only job.
         const LMBackgroundJob& aTaskAsJob = *anOriginal;
@@ -363,7 +353,7 @@ private slots:
         QVERIFY(!(aJobAsJob == aTaskAsJob));
 
         LMBackgroundTask aCopy(*anOriginal);
-        aCopy.addJob(TestJob(aJournal, QStringLiteral("b")));
+        aCopy.addJob(TestJob(myJournal, QStringLiteral("b")));
         QCOMPARE(anOriginal->jobCount(), 1);
         QVERIFY(!(aCopy == *anOriginal));
 
@@ -373,14 +363,13 @@ private slots:
         QVERIFY(anAssigned == aCopy);
         QVERIFY(aCopy.doStuff());
         QVERIFY(anAssigned.clone()->doStuff());
-        QCOMPARE(aJournal->entries(), (QStringList { "a", "b", "a", "b" }));
+        QCOMPARE(myJournal->entries(), (QStringList { "a", "b", "a", "b" }));
     }
 
     void runner_data()
     {
         QTest::addColumn<QStringList>("jobs"); // "name", or "name!" for a failing job
-        QTest::addColumn<int>("expectedFinished");
-        QTest::addColumn<int>("expectedFailed");
+        columns<int, int>("expectedFinished", "expectedFailed");
 
         row("no jobs", QStringList(), 0, 0);
         row("failures are counted", QStringList { "a!", "b", "c!" }, 3, 2);
@@ -394,14 +383,13 @@ private slots:
     {
         QFETCH(QStringList, jobs);
 
-        const auto aJournal = std::make_shared<Journal>();
         // All jobs are queued before the single worker is free, so the merging is deterministic;
         // then the worker and this waiting thread share the work.
-        const GatePtr aGate = blockSingleWorker(aJournal);
+        const GatePtr aGate = blockSingleWorker(myJournal);
         LMBackgroundJobRunner aRunner;
         QSet<QString> aNames;
         for (const QString& aJob : std::as_const(jobs)) {
-            QCOMPARE(aRunner.scheduleJob(TestJob(aJournal, aJob), LMBackgroundJobPriority::High),
+            QCOMPARE(aRunner.scheduleJob(TestJob(myJournal, aJob), LMBackgroundJobPriority::High),
                      !aNames.contains(aJob));
             aNames.insert(aJob);
         }
@@ -413,7 +401,7 @@ private slots:
         QStringList anExpected;
         for (const QString& aName : std::as_const(aNames))
             anExpected.append(aName.endsWith(QLatin1Char('!')) ? aName.chopped(1) : aName);
-        QStringList aRan = aJournal->entries();
+        QStringList aRan = myJournal->entries();
         anExpected.sort();
         aRan.sort();
         QCOMPARE(aRan, anExpected);
@@ -421,8 +409,7 @@ private slots:
 
     void runnerInsideJob_data()
     {
-        QTest::addColumn<int>("workers");
-        QTest::addColumn<int>("depth");
+        columns<int, int>("workers", "depth");
 
         row("one worker, three levels", 1, 3);
         row("two workers, two levels", 2, 2);
@@ -433,14 +420,13 @@ private slots:
         QFETCH(int, workers);
         QFETCH(int, depth);
 
-        const auto aJournal = std::make_shared<Journal>();
         manager()->setMaxWorkerCount(workers);
-        QVERIFY(manager()->schedule(TestJob(aJournal, QStringLiteral("r"), Kind::Nested, {}, depth),
+        QVERIFY(manager()->schedule(TestJob(myJournal, QStringLiteral("r"), Kind::Nested, {}, depth),
                                     LMBackgroundJobPriority::Normal));
         // A runner that waited for its queued jobs instead of running them would hang here.
         manager()->waitForIdle();
 
-        const QStringList anEntries = aJournal->entries();
+        const QStringList anEntries = myJournal->entries();
         int aLeaves = 1;
         int aRunners = 0;
         for (int i = 0; i < depth; ++i) {
@@ -450,7 +436,7 @@ private slots:
         QCOMPARE(anEntries.filter(QRegularExpression(QStringLiteral("^r(\\.\\d)+$"))).size(), aLeaves);
         QCOMPARE(anEntries.filter(QRegularExpression(QStringLiteral("^done "))).size(), aRunners);
         QCOMPARE(anEntries.last(), QStringLiteral("done r"));
-        const QList<QThread*> aThreads = aJournal->threads();
+        const QList<QThread*> aThreads = myJournal->threads();
         QVERIFY(!aThreads.contains(QThread::currentThread()));
         if (workers == 1) // Nobody but the one worker can have run anything.
             QCOMPARE(QSet<QThread*>(aThreads.cbegin(), aThreads.cend()).size(), 1);
@@ -458,29 +444,27 @@ private slots:
 
     void runnerWaitsForJobRunningElsewhere()
     {
-        const auto aJournal = std::make_shared<Journal>();
         manager()->setMaxWorkerCount(1);
         LMBackgroundJobRunner aRunner;
         const auto aGate = std::make_shared<Gate>();
-        QVERIFY(aRunner.scheduleJob(TestJob(aJournal, QStringLiteral("gate"), Kind::Wait, aGate),
+        QVERIFY(aRunner.scheduleJob(TestJob(myJournal, QStringLiteral("gate"), Kind::Wait, aGate),
                                     LMBackgroundJobPriority::High));
         aGate->myEntered.acquire();
         // The worker is busy, so wait() runs the opener here, and then has to wait for the gate job.
-        QVERIFY(aRunner.scheduleJob(TestJob(aJournal, QStringLiteral("open"), Kind::Open, aGate),
+        QVERIFY(aRunner.scheduleJob(TestJob(myJournal, QStringLiteral("open"), Kind::Open, aGate),
                                     LMBackgroundJobPriority::Low));
         aRunner.wait();
 
         QCOMPARE(aRunner.finishedCount(), 2);
-        QCOMPARE(aJournal->entries(true), (QStringList { "open", "gate" }));
-        QCOMPARE(aJournal->threads().first(), QThread::currentThread());
-        QVERIFY(aJournal->threads().last() != QThread::currentThread());
+        QCOMPARE(myJournal->entries(true), (QStringList { "open", "gate" }));
+        QCOMPARE(myJournal->threads().first(), QThread::currentThread());
+        QVERIFY(myJournal->threads().last() != QThread::currentThread());
     }
 
     void equalJobsOfDifferentOwnersStaySeparate()
     {
-        const auto aJournal = std::make_shared<Journal>();
-        const GatePtr aGate = blockSingleWorker(aJournal);
-        const TestJob aJob(aJournal, QStringLiteral("a"));
+        const GatePtr aGate = blockSingleWorker(myJournal);
+        const TestJob aJob(myJournal, QStringLiteral("a"));
         LMBackgroundJobRunner aFirst;
         LMBackgroundJobRunner aSecond;
         QVERIFY(manager()->schedule(aJob, LMBackgroundJobPriority::Normal));
@@ -494,7 +478,7 @@ private slots:
         aFirst.wait();
         aSecond.wait();
         manager()->waitForIdle();
-        QCOMPARE(aJournal->entries(), (QStringList { "a", "a", "a" }));
+        QCOMPARE(myJournal->entries(), (QStringList { "a", "a", "a" }));
         QCOMPARE(aFirst.finishedCount(), 1);
         QCOMPARE(aSecond.finishedCount(), 1);
     }

@@ -15,6 +15,8 @@
 #include <numeric>
 #include <thread>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -154,21 +156,17 @@ private slots:
     }
     void runsInParallel()
     {
-        QFETCH(Caller, caller);
-        QFETCH(int, busyThreads);
         QFETCH(bool, expectedParallel);
 
-        const PoolBlocker aBlocker(busyThreads);
+        const PoolBlocker aBlocker(fetch<int>("busyThreads"));
         std::atomic<bool> aParallel = !expectedParallel;
-        runOn(caller, [&] { aParallel = LMConcurrent::runsInParallel(); });
+        runOn(fetch<Caller>("caller"), [&] { aParallel = LMConcurrent::runsInParallel(); });
         QCOMPARE(aParallel.load(), expectedParallel);
     }
 
     void resultsKeepInputOrder_data()
     {
-        QTest::addColumn<Caller>("caller");
-        QTest::addColumn<bool>("poolFull");
-        QTest::addColumn<int>("count");
+        columns<Caller, bool, int>("caller", "poolFull", "count");
 
         // No row for the main thread with a full pool: it fans out by design and would wait for the
         // blocked pool threads, which wait for the test.
@@ -181,7 +179,6 @@ private slots:
     {
         QFETCH(Caller, caller);
         QFETCH(bool, poolFull);
-        QFETCH(int, count);
 
         QList<int> anInput;
         QList<int> aTripled;
@@ -189,6 +186,7 @@ private slots:
         QStringList aTexts;
         QList<int> aMultiplesOfThree;
         QList<int> anOdd;
+        const int count = fetch<int>("count");
         for (int i = 0; i < count; ++i) {
             anInput.append(i);
             aTripled.append(3 * i);
@@ -243,11 +241,7 @@ private slots:
 
     void nestedMaps_data()
     {
-        QTest::addColumn<Caller>("caller");
-        QTest::addColumn<int>("poolSize");
-        QTest::addColumn<bool>("poolFull");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<int>("width");
+        columns<Caller, int, bool, int, int>("caller", "poolSize", "poolFull", "depth", "width");
 
         row("main thread, one pool thread, two levels", Caller::MainThread, 1, false, 2, 16);
         row("main thread, two pool threads, three levels", Caller::MainThread, 2, false, 3, 8);

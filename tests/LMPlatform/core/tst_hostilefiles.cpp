@@ -16,6 +16,8 @@
 #include <unistd.h>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 using LMTestSupport::writeFile;
@@ -67,8 +69,7 @@ class TestHostileFiles : public QObject
 private slots:
     void jsonFiles_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("warning");
+        columns<int, QString>("kind", "warning");
         row("a pipe would block open()", int(Hostile::Pipe), "cannot read JSON file %1: not a regular file");
         row("a link to an endless device", int(Hostile::LinkToDevice), "cannot read JSON file %1: not a regular file");
         row("larger than the cap", int(Hostile::TooLarge),
@@ -78,11 +79,10 @@ private slots:
 
     void jsonFiles()
     {
-        QFETCH(int, kind);
         QFETCH(QString, warning);
         QTemporaryDir aTree;
         QTemporaryDir anOutside;
-        const QString aPath = make(Hostile(kind), aTree, anOutside, QStringLiteral("designs/a.json"));
+        const QString aPath = make(Hostile(fetch<int>("kind")), aTree, anOutside, QStringLiteral("designs/a.json"));
         QVERIFY(!aPath.isEmpty());
         QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(aPath)));
         QVERIFY(LMJsonParser::loadDocument(QFileInfo(aPath)).isNull());
@@ -102,9 +102,7 @@ private slots:
 
     void listedFiles_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QStringList>("listed");
+        columns<int, QString, QStringList>("kind", "warning", "listed");
         row("a link to a file outside the tree", int(Hostile::LinkOutside),
             "skipped %1: a link to a file outside the content tree", QStringList { "keep.xml", "other/real.xml" });
         row("a link to a file inside the tree", int(Hostile::LinkInside), QString(),
@@ -143,8 +141,7 @@ private slots:
     void init() { LMFolderListing::clear(); }
     void suffixes_data()
     {
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QStringList>("expected");
+        columns<QString, QStringList>("suffix", "expected");
         row("any letter case, sorted", ".json", QStringList { "A.JSON", "b.json" });
         row("longer suffix", ".smartlayout", QStringList { "a-b-c.smartlayout" });
         row("no match", ".xml", QStringList());

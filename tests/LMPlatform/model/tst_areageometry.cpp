@@ -11,6 +11,8 @@
 
 #include <limits>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMRotatedRect)
@@ -25,9 +27,7 @@ class TestAreaGeometry : public QObject
 private Q_SLOTS:
     void distanceText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<LMDistance>("expected");
+        columns<QString, bool, LMDistance>("text", "ok", "expected");
 
         row("document units", "12.5", true, LMDistance(12.5));
         row("relative", "0.02rel", true, LMDistance(0.02, LMDistanceUnit::Relative));
@@ -39,11 +39,10 @@ private Q_SLOTS:
 
     void distanceText()
     {
-        QFETCH(QString, text);
         QFETCH(bool, ok);
 
         bool anOk = !ok;
-        const LMDistance aDistance = LMDistance::fromString(text, &anOk);
+        const LMDistance aDistance = LMDistance::fromString(fetch<QString>("text"), &anOk);
         QCOMPARE(anOk, ok);
         QTEST(aDistance, "expected");
         // The text form reads back as the same distance.
@@ -52,10 +51,7 @@ private Q_SLOTS:
 
     void distanceTriangle_data()
     {
-        QTest::addColumn<LMDistance>("horizontal");
-        QTest::addColumn<LMDistance>("vertical");
-        QTest::addColumn<LMDistance>("hypothenuse");
-        QTest::addColumn<int>("angle");
+        columns<LMDistance, LMDistance, LMDistance, int>("horizontal", "vertical", "hypothenuse", "angle");
 
         row("3-4-5", LMDistance(3), LMDistance(4), LMDistance(5), 53);
         row("up", LMDistance(0), LMDistance(-5), LMDistance(5), 270);
@@ -70,17 +66,14 @@ private Q_SLOTS:
     {
         QFETCH(LMDistance, horizontal);
         QFETCH(LMDistance, vertical);
-        QFETCH(LMDistance, hypothenuse);
 
-        QCOMPARE(LMDistance::hypothenuse(horizontal, vertical), hypothenuse);
+        QCOMPARE(LMDistance::hypothenuse(horizontal, vertical), fetch<LMDistance>("hypothenuse"));
         QTEST(LMDistance::angleOfSpannedTriangle(horizontal, vertical).degrees(), "angle");
     }
 
     void polygon_data()
     {
-        QTest::addColumn<LMRotatedRect>("rect");
-        QTest::addColumn<QPolygonF>("expected");
-        QTest::addColumn<QRectF>("bounds");
+        columns<LMRotatedRect, QPolygonF, QRectF>("rect", "expected", "bounds");
 
         const QRectF aRect(0, 0, 100, 50);
         row("unturned", LMRotatedRect(aRect), QPolygonF({ { 0, 0 }, { 100, 0 }, { 100, 50 }, { 0, 50 } }), aRect);
@@ -92,29 +85,16 @@ private Q_SLOTS:
     void polygon()
     {
         QFETCH(LMRotatedRect, rect);
-        QFETCH(QPolygonF, expected);
-        QFETCH(QRectF, bounds);
-
-        const QPolygonF aPolygon = rect.polygon();
-        QCOMPARE(aPolygon.size(), 4);
-        for (int i = 0; i < 4; ++i) {
-            QVERIFY2(std::abs(aPolygon.at(i).x() - expected.at(i).x()) < 1e-9
-                         && std::abs(aPolygon.at(i).y() - expected.at(i).y()) < 1e-9,
-                     qPrintable(QStringLiteral("corner %1").arg(i)));
-        }
-        const QRectF aBounds = rect.boundingRect();
-        QVERIFY(std::abs(aBounds.x() - bounds.x()) < 1e-9 && std::abs(aBounds.y() - bounds.y()) < 1e-9);
-        QVERIFY(std::abs(aBounds.width() - bounds.width()) < 1e-9
-                && std::abs(aBounds.height() - bounds.height()) < 1e-9);
+        // QPointF and QRectF compare fuzzily.
+        QTEST(rect.polygon(), "expected");
+        QTEST(rect.boundingRect(), "bounds");
         // Turning never changes the covered area.
         QCOMPARE(rect.coveredArea(), 5000.0);
     }
 
     void inclined_data()
     {
-        QTest::addColumn<int>("degrees");
-        QTest::addColumn<bool>("inclined");
-        QTest::addColumn<bool>("rotated");
+        columns<int, bool, bool>("degrees", "inclined", "rotated");
 
         row("0", 0, false, false);
         row("90", 90, false, true);
@@ -127,18 +107,14 @@ private Q_SLOTS:
 
     void inclined()
     {
-        QFETCH(int, degrees);
-
-        const LMRotatedRect aRect(QRectF(0, 0, 1, 1), LMAngle(degrees));
+        const LMRotatedRect aRect(QRectF(0, 0, 1, 1), LMAngle(fetch<int>("degrees")));
         QTEST(aRect.isInclined(), "inclined");
         QTEST(aRect.isRotated(), "rotated");
     }
 
     void mirrored_data()
     {
-        QTest::addColumn<int>("rule");
-        QTest::addColumn<QSizeF>("reference");
-        QTest::addColumn<LMRotatedRect>("expected");
+        columns<int, QSizeF, LMRotatedRect>("rule", "reference", "expected");
 
         const QSizeF aUnit(1, 1);
         row("none", 0, aUnit, LMRotatedRect(QRectF(0.1, 0.2, 0.3, 0.4), LMAngle(30)));
@@ -163,9 +139,7 @@ private Q_SLOTS:
 
     void mirrorRule_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("rule");
-        QTest::addColumn<QString>("written");
+        columns<QString, int, QString>("xml", "rule", "written");
 
         row("absent", "<layout/>", 0, QString());
         row("two words in any case", "<layout mirror=' Horizontal , VERTICAL'/>", 3, "both");
@@ -175,11 +149,10 @@ private Q_SLOTS:
 
     void mirrorRule()
     {
-        QFETCH(QString, xml);
         QFETCH(int, rule);
 
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(xml));
+        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
         const LMMirrorRule aRule = LMMirrorRule::fromXml(aDocument.documentElement());
         QCOMPARE(aRule.value(), rule);
 
@@ -193,9 +166,7 @@ private Q_SLOTS:
 
     void spreadOut_data()
     {
-        QTest::addColumn<int>("rule");
-        QTest::addColumn<QList<int>>("singles");
-        QTest::addColumn<QString>("csv");
+        columns<int, QList<int>, QString>("rule", "singles", "csv");
 
         row("none", 0, QList<int>(), QString());
         row("vertical", 2, QList<int>({ 2 }), "vertical");
@@ -204,9 +175,7 @@ private Q_SLOTS:
 
     void spreadOut()
     {
-        QFETCH(int, rule);
-
-        const LMMirrorRule aRule(LMMirrorRule::fromInt(rule));
+        const LMMirrorRule aRule(LMMirrorRule::fromInt(fetch<int>("rule")));
         QList<int> aValues;
         for (const LMMirrorRule& aSingle : aRule.spreadOut())
             aValues.append(aSingle.value());
@@ -237,8 +206,7 @@ private Q_SLOTS:
 
     void normalizeRefusesEmptySizes_data()
     {
-        QTest::addColumn<QSizeF>("size");
-        QTest::addColumn<bool>("warns");
+        columns<QSizeF, bool>("size", "warns");
         row("unknown", QSizeF(-1, -1), false);
         row("one side unknown", QSizeF(500, -1), false);
         row("zero width", QSizeF(0, 500), true);
@@ -267,12 +235,8 @@ private Q_SLOTS:
 
     void fixLegacyTemplates_data()
     {
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<bool>("normalized");
-        QTest::addColumn<int>("rotation");
-        QTest::addColumn<bool>("fixRotation");
-        QTest::addColumn<QRectF>("expected");
-        QTest::addColumn<int>("expectedRotation");
+        columns<QRectF, bool, int, bool, QRectF, int>("rect", "normalized", "rotation", "fixRotation", "expected",
+                                                      "expectedRotation");
 
         // The page is 1000 x 500 document units: one unit is 0.001 across and 0.002 down when normalised.
         row("left edge short by less than a unit", QRectF(0.0009, 0.5, 0.4, 0.2), true, 0, false,
@@ -291,27 +255,20 @@ private Q_SLOTS:
 
     void fixLegacyTemplates()
     {
-        QFETCH(QRectF, rect);
-        QFETCH(bool, normalized);
-        QFETCH(int, rotation);
-        QFETCH(bool, fixRotation);
-        QFETCH(QRectF, expected);
-        QFETCH(int, expectedRotation);
-
-        LMAreaDescription aDescription(LMRotatedRect(rect, LMAngle(rotation)), LMAreaAbility());
-        if (normalized) {
+        LMAreaDescription aDescription(LMRotatedRect(fetch<QRectF>("rect"), LMAngle(fetch<int>("rotation"))),
+                                       LMAreaAbility());
+        if (fetch<bool>("normalized")) {
             // Normalise by a unit page, which leaves the numbers as they are.
             QVERIFY(aDescription.normalize(QSizeF(1, 1)));
         }
-        aDescription.fixLegacyTemplates(QSize(1000, 500), fixRotation);
-        QCOMPARE(aDescription.rotatedRect(), LMRotatedRect(expected, LMAngle(expectedRotation)));
+        aDescription.fixLegacyTemplates(QSize(1000, 500), fetch<bool>("fixRotation"));
+        QCOMPARE(aDescription.rotatedRect(),
+                 LMRotatedRect(fetch<QRectF>("expected"), LMAngle(fetch<int>("expectedRotation"))));
     }
 
     void metricDistance_data()
     {
-        QTest::addColumn<Count>("a");
-        QTest::addColumn<Count>("b");
-        QTest::addColumn<int>("distance");
+        columns<Count, Count, int>("a", "b", "distance");
 
         row("both empty", Count(), Count(), 0);
         row("equal", Count(2, 3), Count(2, 3), 0);
@@ -339,8 +296,7 @@ private Q_SLOTS:
 
     void badCountLosesToEveryRealCount_data()
     {
-        QTest::addColumn<Count>("wanted");
-        QTest::addColumn<Count>("layout");
+        columns<Count, Count>("wanted", "layout");
 
         row("one portrait, eight landscape areas", Count(1, 0), Count(0, 8));
         row("many photos, one area", Count(40, 60), Count(1, 0));
@@ -358,9 +314,7 @@ private Q_SLOTS:
 
     void diffLandscape_data()
     {
-        QTest::addColumn<Count>("a");
-        QTest::addColumn<Count>("b");
-        QTest::addColumn<int>("diff");
+        columns<Count, Count, int>("a", "b", "diff");
 
         row("equal", Count(1, 2), Count(1, 2), 0);
         row("this has more landscape", Count(0, 3), Count(0, 1), 2);

@@ -11,6 +11,8 @@
 #include <QDomDocument>
 #include <QTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMAreaDescription)
@@ -47,8 +49,7 @@ class TestAreaProperties : public QObject
 private Q_SLOTS:
     void areaTypeTags_data()
     {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("tag");
+        columns<int, QString>("type", "tag");
 
         row("photo", 2, "imagearea");
         row("smart layout", 32768, "smartlayoutarea");
@@ -56,10 +57,9 @@ private Q_SLOTS:
 
     void areaTypeTags()
     {
-        QFETCH(int, type);
         QFETCH(QString, tag);
 
-        const LMAreaType aType(LMAreaType::fromInt(type));
+        const LMAreaType aType(LMAreaType::fromInt(fetch<int>("type")));
         QCOMPARE(aType.tagName(), tag);
         QCOMPARE(LMAreaType::fromTagName(tag), aType);
         QCOMPARE(LMAreaType::fromTagName(tag.toUpper()), aType);
@@ -73,8 +73,7 @@ private Q_SLOTS:
 
     void positioningConstraint_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value");
+        columns<QString, int>("text", "value");
 
         row("missing", QString(), 7);
         row("unknown", "top", 7);
@@ -85,10 +84,9 @@ private Q_SLOTS:
 
     void positioningConstraint()
     {
-        QFETCH(QString, text);
         QFETCH(int, value);
 
-        const LMAreaPositioningConstraint aConstraint(text);
+        const LMAreaPositioningConstraint aConstraint(fetch<QString>("text"));
         QCOMPARE(aConstraint.value(), value);
         // The written text reads back as the same value, also for combinations without a word.
         QCOMPARE(LMAreaPositioningConstraint(aConstraint.toText()).value(), value);
@@ -123,12 +121,8 @@ private Q_SLOTS:
 
     void descriptionBadAttributes_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<QRectF>("rect");
-        QTest::addColumn<int>("rotation");
-        QTest::addColumn<int>("abilities");
-        QTest::addColumn<int>("creationRule");
+        columns<QString, QStringList, QRectF, int, int, int>("xml", "warnings", "rect", "rotation", "abilities",
+                                                             "creationRule");
 
         const auto row
             = [](const char* theTag, const QString& theXml, const QStringList& theWarnings,
@@ -155,23 +149,18 @@ private Q_SLOTS:
 
     void descriptionBadAttributes()
     {
-        QFETCH(QString, xml);
         QFETCH(QStringList, warnings);
-        QFETCH(QRectF, rect);
-        QFETCH(int, rotation);
-        QFETCH(int, abilities);
-        QFETCH(int, creationRule);
 
         QDomDocument aDocument;
-        const QDomElement anElement = parse(aDocument, xml);
+        const QDomElement anElement = parse(aDocument, fetch<QString>("xml"));
         for (const QString& aWarning : std::as_const(warnings))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         const LMAreaDescription aRead
             = LMAreaDescription::fromXml(anElement, LMAreaAbilityEnum::Move, LMAreaCreationRuleEnum::Import);
-        QCOMPARE(aRead.rect(), rect);
-        QCOMPARE(aRead.rotation().degrees(), rotation);
-        QCOMPARE(aRead.abilities().value(), abilities);
-        QCOMPARE(aRead.creationRule().value(), creationRule);
+        QCOMPARE(aRead.rect(), fetch<QRectF>("rect"));
+        QCOMPARE(aRead.rotation().degrees(), fetch<int>("rotation"));
+        QCOMPARE(aRead.abilities().value(), fetch<int>("abilities"));
+        QCOMPARE(aRead.creationRule().value(), fetch<int>("creationRule"));
         QVERIFY(!aRead.isNormalized());
     }
 
@@ -331,10 +320,7 @@ private Q_SLOTS:
 
     void clipartConfiguration_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("mirror");
-        QTest::addColumn<bool>("gsel");
-        QTest::addColumn<bool>("changes");
+        columns<QString, int, bool, bool>("xml", "mirror", "gsel", "changes");
 
         row("none", "<image/>", 0, false, false);
         row("mirrored", "<image mirror='horizontal'/>", 1, false, true);
@@ -344,17 +330,15 @@ private Q_SLOTS:
 
     void clipartConfiguration()
     {
-        QFETCH(QString, xml);
         QFETCH(int, mirror);
-        QFETCH(bool, gsel);
 
         QDomDocument aDocument;
-        const QDomElement anElement = parse(aDocument, xml);
+        const QDomElement anElement = parse(aDocument, fetch<QString>("xml"));
         if (anElement.attribute(QStringLiteral("gsel")) == QLatin1String("maybe"))
             QTest::ignoreMessage(QtWarningMsg, "<image> attribute \"gsel\": \"maybe\" is not a boolean; default used");
         const LMClipartConfiguration aConfiguration = LMClipartConfiguration::fromXml(anElement);
         QCOMPARE(aConfiguration.mirrorRule().value(), mirror);
-        QCOMPARE(aConfiguration.isSpotColorEnabled(), gsel);
+        QCOMPARE(aConfiguration.isSpotColorEnabled(), fetch<bool>("gsel"));
         QTEST(aConfiguration.hasChanges(), "changes");
         // Mirroring adds up and undoes itself.
         QCOMPARE(aConfiguration.mirrored(LMMirrorRuleEnum::BothAxes).mirrorRule().value(), mirror ^ 3);

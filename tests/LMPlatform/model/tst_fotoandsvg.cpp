@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -35,10 +37,7 @@ class TestFotoAndSvg : public QObject
 private Q_SLOTS:
     void fotoFromString_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("hint");
+        columns<QString, QString, QString, QString>("text", "base", "url", "hint");
 
         const auto row = [](const char* theTag, const QString& theText, const QString& theBase,
                             const QString& theUrl = QString(), const QString& theHint = QString()) {
@@ -58,11 +57,9 @@ private Q_SLOTS:
 
     void fotoFromString()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, base);
         QFETCH(QString, url);
 
-        const LMFoto aFoto = LMFoto::fromString(text, base);
+        const LMFoto aFoto = LMFoto::fromString(fetch<QString>("text"), fetch<QString>("base"));
         QCOMPARE(aFoto.isValid(), !url.isEmpty());
         QCOMPARE(aFoto.url().toString(), url);
         QTEST(aFoto.filenameHint(), "hint");
@@ -84,12 +81,8 @@ private Q_SLOTS:
 
     void relativeResourceReference_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("expected");
+        columns<QString, QString>("path", "expected");
 
-        const auto row = [](const char* theTag, const QString& thePath, const QString& theExpected) {
-            QTest::newRow(theTag) << thePath << theExpected;
-        };
         row("empty", QString(), QString());
         row("inside the content tree", "@/designs/a/../b/page.svg", "designs/b/page.svg");
         row("the content root itself", "@", ".");
@@ -113,10 +106,7 @@ private Q_SLOTS:
 
     void svgImage_data()
     {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<QSizeF>("defaultSize");
-        QTest::addColumn<QSize>("requested");
-        QTest::addColumn<QSize>("imageSize");
+        columns<QByteArray, QSizeF, QSize, QSize>("data", "defaultSize", "requested", "imageSize");
 
         row("small", RED_SQUARE, QSizeF(40, 20), QSize(80, 40), QSize(80, 40));
         row("declared size bounded", HUGE_SQUARE, QSizeF(8192, 4096), QSize(100, 50), QSize(100, 50));
@@ -127,14 +117,12 @@ private Q_SLOTS:
     void svgImage()
     {
         QFETCH(QByteArray, data);
-        QFETCH(QSizeF, defaultSize);
-        QFETCH(QSize, requested);
 
         const LMSVGImage anImage(data);
         QVERIFY(anImage.isValid());
         QCOMPARE(anImage.type(), LMSVGImageAbstract::Type::Plain);
-        QCOMPARE(anImage.defaultSize(), defaultSize);
-        const QImage aPicture = anImage.toImage(requested);
+        QCOMPARE(anImage.defaultSize(), fetch<QSizeF>("defaultSize"));
+        const QImage aPicture = anImage.toImage(fetch<QSize>("requested"));
         QTEST(aPicture.size(), "imageSize");
         if (!aPicture.isNull() && data == RED_SQUARE)
             QCOMPARE(aPicture.pixelColor(aPicture.width() / 2, aPicture.height() / 2), QColor(Qt::red));
@@ -150,11 +138,9 @@ private Q_SLOTS:
 
     void svgImageInvalid()
     {
-        QFETCH(QByteArray, data);
-
         // Qt SVG reports its own parse problems; only ours is asserted.
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^SVG image could not be read")));
-        const LMSVGImageCalendar anImage(data);
+        const LMSVGImageCalendar anImage(fetch<QByteArray>("data"));
         QVERIFY(!anImage.isValid());
         QCOMPARE(anImage.defaultSize(), QSizeF());
         QVERIFY(anImage.toImage(QSize(10, 10)).isNull());

@@ -7,6 +7,7 @@
 #include "LMShadowEffect.h"
 
 #include "LMTestSupport.h"
+#include "LMTestToString.h"
 
 #include <QPainter>
 #include <QSet>
@@ -18,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMCalendariumAppearance)
@@ -112,11 +115,7 @@ private Q_SLOTS:
 
     void calendarRange_data()
     {
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("shift");
-        QTest::addColumn<QDate>("shiftedFirst");
-        QTest::addColumn<QDate>("shiftedLast");
+        columns<QDate, int, int, QDate, QDate>("first", "count", "shift", "shiftedFirst", "shiftedLast");
 
         row("within the year", QDate(2025, 1, 1), 3, 2, QDate(2025, 3, 1), QDate(2025, 5, 1));
         row("day set to 1", QDate(2025, 1, 31), 1, 1, QDate(2025, 2, 1), QDate(2025, 2, 1));
@@ -160,9 +159,7 @@ private Q_SLOTS:
 
     void shownMonth_data()
     {
-        QTest::addColumn<QDate>("first");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QDate>("shown");
+        columns<QDate, int, QDate>("first", "offset", "shown");
 
         row("no offset", QDate(2025, 1, 1), 0, QDate(2025, 1, 1));
         row("into the next year", QDate(2024, 11, 1), 3, QDate(2025, 2, 1));
@@ -171,35 +168,27 @@ private Q_SLOTS:
     }
     void shownMonth()
     {
-        QFETCH(QDate, first);
-        QFETCH(int, offset);
-
-        QTEST(LMCalendariumRendererFactory::createRenderer(appearance(QString(), QString(), offset), parameters(first))
+        QTEST(LMCalendariumRendererFactory::createRenderer(appearance(QString(), QString(), fetch<int>("offset")),
+                                                           parameters(fetch<QDate>("first")))
                   ->shownMonth(),
               "shown");
     }
 
     void nationalHoliday_data()
     {
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<bool>("holiday");
+        columns<QDate, bool>("date", "holiday");
 
         row("Good Friday 2024", QDate(2024, 3, 29), true);
         row("Whit Monday 2025", QDate(2025, 6, 9), true);
         row("Whit Tuesday 2025", QDate(2025, 6, 10), false);
         row("German Unity Day", QDate(2025, 10, 3), true);
     }
-    void nationalHoliday()
-    {
-        QFETCH(QDate, date);
-        QTEST(LMCalendariumRenderer::isNationalHoliday(date), "holiday");
-    }
+    void nationalHoliday() { QTEST(LMCalendariumRenderer::isNationalHoliday(fetch<QDate>("date")), "holiday"); }
 
     // Each layout draws in its target only and leaves the painter's state as it found it.
     void calendarInsideTarget_data()
     {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("content");
+        columns<QString, QString>("layout", "content");
 
         row("grid", "grid", QString());
         row("grid with week numbers", "grid", "weeknumbers");
@@ -208,11 +197,10 @@ private Q_SLOTS:
     void calendarInsideTarget()
     {
         QFETCH(QString, layout);
-        QFETCH(QString, content);
 
         const QImage anImage = drawn([&](QPainter* thePainter) {
-            const auto aRenderer = LMCalendariumRendererFactory::createRenderer(appearance(layout),
-                                                                                parameters(QDate(2025, 3, 1), content));
+            const auto aRenderer = LMCalendariumRendererFactory::createRenderer(
+                appearance(layout), parameters(QDate(2025, 3, 1), fetch<QString>("content")));
             aRenderer->render(thePainter, targetOf(appearance(layout)));
             QVERIFY(!thePainter->hasClipping());
             // An empty target draws nothing.
@@ -225,18 +213,11 @@ private Q_SLOTS:
     // Pairs of calendars that must differ, or be drawn alike.
     void calendarComparison_data()
     {
-        QTest::addColumn<LMCalendariumAppearance>("appearance");
-        QTest::addColumn<LMCalendariumPreviewParameters>("parameters");
-        QTest::addColumn<LMCalendariumAppearance>("otherAppearance");
-        QTest::addColumn<LMCalendariumPreviewParameters>("otherParameters");
-        QTest::addColumn<bool>("same");
+        columns<LMCalendariumAppearance, LMCalendariumPreviewParameters, LMCalendariumAppearance,
+                LMCalendariumPreviewParameters, bool>("appearance", "parameters", "otherAppearance", "otherParameters",
+                                                      "same");
 
         const QDate aMay(2025, 5, 1);
-        const auto row = [](const char* theTag, const LMCalendariumAppearance& theA,
-                            const LMCalendariumPreviewParameters& theP, const LMCalendariumAppearance& theOtherA,
-                            const LMCalendariumPreviewParameters& theOtherP, bool theSame) {
-            QTest::newRow(theTag) << theA << theP << theOtherA << theOtherP << theSame;
-        };
         row("other month", appearance("grid"), parameters(aMay), appearance("grid"), parameters(QDate(2025, 6, 1)),
             false);
         row("other language", appearance("grid", "de"), parameters(aMay), appearance("grid", "fr"), parameters(aMay),
@@ -264,19 +245,16 @@ private Q_SLOTS:
     }
     void calendarComparison()
     {
-        QFETCH(LMCalendariumAppearance, appearance);
-        QFETCH(LMCalendariumPreviewParameters, parameters);
-        QFETCH(LMCalendariumAppearance, otherAppearance);
-        QFETCH(LMCalendariumPreviewParameters, otherParameters);
-        QFETCH(bool, same);
-
-        QCOMPARE(calendar(appearance, parameters) == calendar(otherAppearance, otherParameters), same);
+        QCOMPARE(
+            calendar(fetch<LMCalendariumAppearance>("appearance"), fetch<LMCalendariumPreviewParameters>("parameters"))
+                == calendar(fetch<LMCalendariumAppearance>("otherAppearance"),
+                            fetch<LMCalendariumPreviewParameters>("otherParameters")),
+            fetch<bool>("same"));
     }
 
     void calendarColors_data()
     {
-        QTest::addColumn<QString>("layout");
-        QTest::addColumn<QString>("schema");
+        columns<QString, QString>("layout", "schema");
 
         row("classic grid", "grid", "classic");
         row("default strip", "strip", "");
@@ -285,21 +263,19 @@ private Q_SLOTS:
     // Days in the text colour, Sundays (fewer) in the accent colour.
     void calendarColors()
     {
-        QFETCH(QString, layout);
         QFETCH(QString, schema);
 
         const LMCalendariumColorSchema aSchema = LMCalendariumColorSchema::named(schema);
         const QRgb anAccent = aSchema.accentColor().rgba();
-        const QImage anImage = calendar(appearance(layout, {}, 0, schema), parameters(QDate(2025, 8, 1)));
+        const QImage anImage
+            = calendar(appearance(fetch<QString>("layout"), {}, 0, schema), parameters(QDate(2025, 8, 1)));
         QVERIFY(countColor(anImage, anAccent) > 0);
         QVERIFY(countColor(anImage, aSchema.textColor().rgba()) > countColor(anImage, anAccent));
     }
 
     void invertTwice_data()
     {
-        QTest::addColumn<QImage::Format>("format");
-        QTest::addColumn<QRgb>("pixel");
-        QTest::addColumn<QRgb>("inverted");
+        columns<QImage::Format, QRgb, QRgb>("format", "pixel", "inverted");
 
         row("premultiplied, half transparent", QImage::Format_ARGB32_Premultiplied, qRgba(40, 10, 0, 128),
             qRgba(88, 118, 128, 128));
@@ -309,16 +285,12 @@ private Q_SLOTS:
     }
     void invertTwice()
     {
-        QFETCH(QImage::Format, format);
-        QFETCH(QRgb, pixel);
-        QFETCH(QRgb, inverted);
-
-        QImage anImage(3, 2, format);
+        QImage anImage(3, 2, fetch<QImage::Format>("format"));
         anImage.fill(Qt::white);
-        reinterpret_cast<QRgb*>(anImage.scanLine(1))[2] = pixel;
+        reinterpret_cast<QRgb*>(anImage.scanLine(1))[2] = fetch<QRgb>("pixel");
         const QImage anOriginal = anImage.convertToFormat(QImage::Format_ARGB32_Premultiplied);
         LMEffectInvertPainter::invertARGB32(anImage);
-        QCOMPARE(reinterpret_cast<const QRgb*>(anImage.constScanLine(1))[2], inverted);
+        QCOMPARE(reinterpret_cast<const QRgb*>(anImage.constScanLine(1))[2], fetch<QRgb>("inverted"));
         QCOMPARE(anImage.pixel(0, 0), qRgb(0, 0, 0));
         LMEffectInvertPainter::invertARGB32(anImage);
         QCOMPARE(anImage.convertToFormat(QImage::Format_ARGB32_Premultiplied), anOriginal);
@@ -326,8 +298,7 @@ private Q_SLOTS:
 
     void shadowMargin_data()
     {
-        QTest::addColumn<double>("radius");
-        QTest::addColumn<int>("margin");
+        columns<double, int>("radius", "margin");
 
         row("zero", 0.0, 0);
         row("negative", -3.0, 0);
@@ -349,9 +320,7 @@ private Q_SLOTS:
     // the centre, one pixel inside the left edge, one outside it, and beyond the blur's reach.
     void shadow_data()
     {
-        QTest::addColumn<double>("radius");
-        QTest::addColumn<double>("intensity");
-        QTest::addColumn<QColor>("color");
+        columns<double, double, QColor>("radius", "intensity", "color");
 
         row("hard edge", 0.0, 1.0, QColor(Qt::black));
         row("soft edge", 5.0, 1.0, QColor(Qt::black));
@@ -420,9 +389,7 @@ private Q_SLOTS:
     // Sample files in a content tree of the test's own: the picture found, else the drawn map.
     void mapStyleImage_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<bool>("fromFile");
+        columns<QString, QString, bool>("name", "warning", "fromFile");
 
         row("png", "pngstyle", QString(), true);
         row("jpg when there is no png", "jpgstyle", QString(), true);
@@ -435,7 +402,6 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QFETCH(QString, warning);
-        QFETCH(bool, fromFile);
 
         QTemporaryDir aDir;
         const QString aStyles = aDir.filePath(QStringLiteral("osm_config/styles"));
@@ -455,7 +421,7 @@ private Q_SLOTS:
         QCOMPARE(LMOsmMapStyle(name).image().cacheKey(), anImage.cacheKey());
         LMDirectoryConfig::instance()->setContentRoot(aPreviousRoot);
 
-        if (fromFile) {
+        if (fetch<bool>("fromFile")) {
             QCOMPARE(anImage.size(), aSample.size());
             QVERIFY(qAbs(qGreen(anImage.pixel(3, 2)) - 200) < 8);
         } else {

@@ -15,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -79,9 +81,7 @@ private slots:
 
     void hueLists_data()
     {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<QList<int>>("explicitHues");
-        QTest::addColumn<Lists>("expected");
+        columns<int, QList<int>, Lists>("flags", "explicitHues", "expected");
 
         const QStringList aRed { QStringLiteral("hue350") };
         row("explicit hue 350 is class 0 and goes to its neighbours 330 and 30", 0, QList<int> { 350 },
@@ -102,21 +102,17 @@ private slots:
 
     void hueLists()
     {
-        QFETCH(int, flags);
-        QFETCH(QList<int>, explicitHues);
-        QFETCH(Lists, expected);
-
         LMTemplateList anExplicit;
-        for (int aHue : explicitHues)
+        for (int aHue : fetch<QList<int>>("explicitHues"))
             anExplicit << background(QStringLiteral("hue%1").arg(aHue), 9000 + aHue, QColor::fromHsv(aHue, 200, 200));
-        const LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(flags, anExplicit));
-        QCOMPARE(listsOf(aDistributor), expected);
+        const LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(),
+                                                                   strategy(fetch<int>("flags"), anExplicit));
+        QCOMPARE(listsOf(aDistributor), fetch<Lists>("expected"));
     }
 
     void flatColorHue_data()
     {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<int>("hueClass");
+        columns<QColor, int>("color", "hueClass");
 
         row("hue 350 rounds to 0, not 360", QColor::fromHsv(350, 255, 255), 0);
         row("hue 345 is half-way: up to 0", QColor::fromHsv(345, 255, 255), 0);
@@ -128,10 +124,9 @@ private slots:
     void flatColorHue()
     {
         QFETCH(QColor, color);
-        QFETCH(int, hueClass);
         QCOMPARE(LMBackgroundDistributorAbstract::findHueForFlatColor(
                      background(QTest::currentDataTag(), 8000 + color.hue(), color)),
-                 hueClass);
+                 fetch<int>("hueClass"));
     }
 
     void nearestNeighbour_data()
@@ -153,29 +148,24 @@ private slots:
 
     void nearestNeighbour()
     {
-        QFETCH(QColor, fotoColor);
-        QFETCH(QList<int>, listHues);
-        QFETCH(QString, expected);
-
         LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(0));
-        for (int aHue : listHues) {
+        for (int aHue : fetch<QList<int>>("listHues")) {
             aDistributor.insertIntoTemplateList(
                 background(QStringLiteral("dark%1").arg(aHue), 7000 + aHue, QColor::fromHsv(aHue, 200, 50)), aHue);
             aDistributor.insertIntoTemplateList(
                 background(QStringLiteral("bright%1").arg(aHue), 7500 + aHue, QColor::fromHsv(aHue, 200, 240)), aHue);
         }
         QImage anImage(64, 48, QImage::Format_RGB32);
-        anImage.fill(fotoColor);
+        anImage.fill(fetch<QColor>("fotoColor"));
         const QString aPath = myPhotoDir.filePath(QStringLiteral("%1.jpg").arg(QTest::currentDataTag()));
         QVERIFY(LMTestSupport::writePhoto(aPath, anImage, LMTestSupport::PhotoTags()));
         const LMFotoList aFotos { LMFoto(QFileInfo(aPath)), LMFoto(QFileInfo(aPath)) };
-        QCOMPARE(aDistributor.selectTemplate(aFotos).name(), expected);
+        QCOMPARE(aDistributor.selectTemplate(aFotos).name(), fetch<QString>("expected"));
     }
 
     void specialLists_data()
     {
-        QTest::addColumn<QList<int>>("specialKeys");
-        QTest::addColumn<bool>("takeSepiaNext");
+        columns<QList<int>, bool>("specialKeys", "takeSepiaNext");
         QTest::addColumn<QList<int>>("expectedKeys"); // of three searches in a row
 
         row("both lists alternate, starting with 12", QList<int> { 12, 13 }, false, QList<int> { 12, 13, 12 });
@@ -183,21 +173,20 @@ private slots:
             QList<int> { 13, 12, 13 });
         row("only sepia: always sepia", QList<int> { 13 }, true, QList<int> { 13, 13, 13 });
         row("only 12: always 12", QList<int> { 12 }, false, QList<int> { 12, 12, 12 });
+        row("none: the far list after the special steps", QList<int>(), false, QList<int> { 180 });
     }
 
     void specialLists()
     {
-        QFETCH(QList<int>, specialKeys);
-        QFETCH(bool, takeSepiaNext);
         QFETCH(QList<int>, expectedKeys);
 
         LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(0));
         // Beyond three steps from class 0: found only after the special lists.
-        aDistributor.insertIntoTemplateList(background(QStringLiteral("far"), 7180, Qt::cyan), 180);
-        for (int aKey : specialKeys)
+        aDistributor.insertIntoTemplateList(background(QStringLiteral("special180"), 7180, Qt::cyan), 180);
+        for (int aKey : fetch<QList<int>>("specialKeys"))
             aDistributor.insertIntoTemplateList(
                 background(QStringLiteral("special%1").arg(aKey), 7700 + aKey, Qt::darkYellow), aKey);
-        LMBackgroundDistributorNearestNeighbour::setTakeSepiaNext(takeSepiaNext);
+        LMBackgroundDistributorNearestNeighbour::setTakeSepiaNext(fetch<bool>("takeSepiaNext"));
         QList<int> aKeys;
         for (int i = 0; i < expectedKeys.size(); ++i) {
             const LMTemplateList* aList = aDistributor.findClosestTemplateList(0);
@@ -205,15 +194,6 @@ private slots:
             aKeys << aList->first().name().mid(7).toInt();
         }
         QCOMPARE(aKeys, expectedKeys);
-    }
-
-    void findsAFarListAfterTheSpecialSteps()
-    {
-        LMBackgroundDistributorNearestNeighbour aDistributor(LMArticle(), strategy(0));
-        aDistributor.insertIntoTemplateList(background(QStringLiteral("opposite"), 7181, Qt::cyan), 180);
-        const LMTemplateList* aList = aDistributor.findClosestTemplateList(0);
-        QVERIFY(aList);
-        QCOMPARE(aList->first().name(), QStringLiteral("opposite"));
     }
 
     void roundRobinWraps()
@@ -230,10 +210,7 @@ private slots:
 
     void strategyXml_data()
     {
-        QTest::addColumn<QString>("xml");
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("hueCount");
-        QTest::addColumn<int>("distribution");
+        columns<QString, int, int, int>("xml", "flags", "hueCount", "distribution");
 
         row("no flags: black and white", "<background/>", 3, 12, 2);
         row("flags, hues and nearest neighbour",
@@ -245,17 +222,12 @@ private slots:
 
     void strategyXml()
     {
-        QFETCH(QString, xml);
-        QFETCH(int, flags);
-        QFETCH(int, hueCount);
-        QFETCH(int, distribution);
-
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(xml));
+        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
         const LMBackgroundStrategy aStrategy(aDocument.documentElement());
-        QCOMPARE(aStrategy.totalBackgroundFlags(), flags);
-        QCOMPARE(aStrategy.backgroundHues().size(), hueCount);
-        QCOMPARE(int(aStrategy.distributionStrategyImplicit()), distribution);
+        QCOMPARE(aStrategy.totalBackgroundFlags(), fetch<int>("flags"));
+        QCOMPARE(aStrategy.backgroundHues().size(), fetch<int>("hueCount"));
+        QCOMPARE(int(aStrategy.distributionStrategyImplicit()), fetch<int>("distribution"));
 
         // A named document: a default-constructed one is null and takes no elements.
         QDomDocument aWritten(QStringLiteral("strategy"));
@@ -265,11 +237,8 @@ private slots:
 
     void implicitDistribution_data()
     {
-        QTest::addColumn<int>("flags");
-        QTest::addColumn<int>("explicitCount");
-        QTest::addColumn<int>("expected");
+        columns<int, int, int>("flags", "explicitCount", "expected");
 
-        row("few explicit, nothing implicit: nearest neighbour", 0, 2, 1);
         row("four explicit is still few", 0, 4, 1);
         row("five explicit: round robin", 0, 5, 2);
         row("no explicit: round robin", 0, 0, 2);
@@ -278,14 +247,13 @@ private slots:
 
     void implicitDistribution()
     {
-        QFETCH(int, flags);
-        QFETCH(int, explicitCount);
         QFETCH(int, expected);
 
         LMTemplateList anExplicit;
+        const int explicitCount = fetch<int>("explicitCount");
         for (int i = 0; i < explicitCount; ++i)
             anExplicit << background(QStringLiteral("x%1").arg(i), 7400 + i, Qt::red);
-        const LMBackgroundStrategy aStrategy = strategy(flags, anExplicit);
+        const LMBackgroundStrategy aStrategy = strategy(fetch<int>("flags"), anExplicit);
         QCOMPARE(int(aStrategy.distributionStrategyImplicit()), expected);
         const bool aRoundRobin = dynamic_cast<LMBackgroundDistributorRoundRobin*>(
             LMBackgroundDistributorRegistry::instance()->findManager(LMArticle(), aStrategy));

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -34,9 +36,7 @@ class TestTemplateRater : public QObject
 private slots:
     void distance_data()
     {
-        QTest::addColumn<QColor>("reference");
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<int>("expected");
+        columns<QColor, QColor, int>("reference", "color", "expected");
 
         const QColor aRed = QColor::fromHsv(350, 255, 255);
         row("hues 350 and 10 are 20 apart", aRed, QColor::fromHsv(10, 255, 255), 20 * 65025);
@@ -52,10 +52,9 @@ private slots:
 
     void distance()
     {
-        QFETCH(QColor, reference);
-        QFETCH(QColor, color);
-        QFETCH(int, expected);
-        QCOMPARE(LMTemplateRater(reference, LMTemplateContext()).measureDistance(color), expected);
+        QCOMPARE(
+            LMTemplateRater(fetch<QColor>("reference"), LMTemplateContext()).measureDistance(fetch<QColor>("color")),
+            fetch<int>("expected"));
     }
 
     void rate_data()
@@ -75,9 +74,7 @@ private slots:
 
     void rate()
     {
-        QFETCH(QColor, reference);
         QFETCH(QList<QColor>, colors);
-        QFETCH(QStringList, expected);
 
         LMTemplateList aTemplates;
         QHash<QString, QString> aNames;
@@ -89,9 +86,10 @@ private slots:
             aTemplates << aTemplate;
         }
         QStringList aResult;
-        for (const LMConfiguredTemplate& aTemplate : LMTemplateRater(reference, LMTemplateContext()).rate(aTemplates))
+        for (const LMConfiguredTemplate& aTemplate :
+             LMTemplateRater(fetch<QColor>("reference"), LMTemplateContext()).rate(aTemplates))
             aResult << aNames.value(aTemplate.name());
-        QCOMPARE(aResult, expected);
+        QCOMPARE(aResult, fetch<QStringList>("expected"));
     }
 
     void ratedOrder()

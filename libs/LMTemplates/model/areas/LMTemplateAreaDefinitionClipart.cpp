@@ -1,28 +1,18 @@
 #include "LMTemplateAreaDefinitionClipart.h"
 
 #include "LMDecorationLookup.h"
-#include "LMModelXml.h"
 #include "LMTemplatesLogging.h"
 
 #include <QDomElement>
 
 namespace {
 const QString STR_UNIQUE_NAME = QStringLiteral("uniqueName");
-const QString STR_KEEP_ASPECT_RATIO = QStringLiteral("keepAspectRatio");
 } // namespace
-
-LMTemplateAreaDefinitionClipart::LMTemplateAreaDefinitionClipart(const LMTemplateAreaDefinitionClipart& theOther,
-                                                                 const LMMirrorRule& theMirrorRule)
-    : LMTemplateAreaDefinition(theOther, theMirrorRule), myClipart(theOther.myClipart.mirrored(theMirrorRule)),
-      myKeepAspectRatio(theOther.myKeepAspectRatio)
-{
-}
 
 LMTemplateAreaDefinitionClipart::LMTemplateAreaDefinitionClipart(const QDomElement& theElement,
                                                                  const QSizeF& thePageSize)
-    : LMTemplateAreaDefinition(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
-                               LMAreaCreationRuleEnum::Default),
-      myKeepAspectRatio(LMModelXml::boolAttribute(theElement, STR_KEEP_ASPECT_RATIO, true))
+    : LMTemplateAreaDefinitionPictured(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
+                                       LMAreaCreationRuleEnum::Default)
 {
     LMDesignElementID anId = LMDesignElementID::fromXmlAttribute(theElement);
     if (!anId.isValid() && theElement.hasAttribute(STR_UNIQUE_NAME)) {
@@ -33,18 +23,17 @@ LMTemplateAreaDefinitionClipart::LMTemplateAreaDefinitionClipart(const QDomEleme
             qCWarning(lcModel) << "clipart not found:" << aName;
     }
     if (anId.isValid())
-        myClipart = LMConfiguredDecorationTemplate(anId, LMClipartConfiguration::fromXml(theElement));
+        setPicture(LMConfiguredDecorationTemplate(anId, LMClipartConfiguration::fromXml(theElement)));
 }
 
 void LMTemplateAreaDefinitionClipart::buildXML(QDomElement& theParent, const QSizeF& thePageSize) const
 {
-    LMTemplateAreaDefinition::buildXML(theParent, thePageSize);
+    LMTemplateAreaDefinitionPictured::buildXML(theParent, thePageSize);
+    if (!clipart().isValid())
+        return;
     QDomElement anElement = lastAreaElement(theParent);
-    if (myClipart.isValid()) {
-        myClipart.designElementId().toXML(anElement);
-        myClipart.configuration().buildXML(anElement);
-    }
-    anElement.setAttribute(STR_KEEP_ASPECT_RATIO, LMModelXml::boolText(myKeepAspectRatio));
+    clipart().designElementId().toXML(anElement);
+    clipart().configuration().buildXML(anElement);
 }
 
 std::unique_ptr<LMTemplateAreaDefinition>
@@ -55,5 +44,5 @@ LMTemplateAreaDefinitionClipart::clone(const LMMirrorRule& theMirrorRule) const
 
 bool LMTemplateAreaDefinitionClipart::hasClipart() const
 {
-    return myClipart.isValid();
+    return clipart().isValid();
 }

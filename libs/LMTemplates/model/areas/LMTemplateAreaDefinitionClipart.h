@@ -1,15 +1,17 @@
 #pragma once
 
-#include "LMConfiguredDecorationTemplate.h"
-#include "LMTemplateAreaDefinition.h"
+#include "LMTemplateAreaDefinitionPictured.h"
 #include "LMTemplatesExport.h"
 
 // A clipart area: a free-standing decoration picture, named by its design element id.
-class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionClipart : public LMTemplateAreaDefinition
+class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionClipart : public LMTemplateAreaDefinitionPictured
 {
 public:
-    using LMTemplateAreaDefinition::LMTemplateAreaDefinition;
-    LMTemplateAreaDefinitionClipart(const LMTemplateAreaDefinitionClipart& theOther, const LMMirrorRule& theMirrorRule);
+    using LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured;
+    LMTemplateAreaDefinitionClipart(const LMTemplateAreaDefinitionClipart& theOther, const LMMirrorRule& theMirrorRule)
+        : LMTemplateAreaDefinitionPictured(theOther, theMirrorRule)
+    {
+    }
     // Reads the clipart's design element id, or, when that is missing or invalid, finds the
     // clipart named by "uniqueName" through the installed LMDecorationLookup; its configuration
     // ("mirror", "gsel") and "keepAspectRatio".
@@ -20,12 +22,6 @@ public:
     LMAreaType areaType() const override { return LMAreaTypeEnum::Clipart; }
     virtual bool hasClipart() const;
 
-    const LMConfiguredDecorationTemplate& clipart() const { return myClipart; }
-    void setClipart(const LMConfiguredDecorationTemplate& theClipart) { myClipart = theClipart; }
-    bool keepsAspectRatio() const { return myKeepAspectRatio; }
-    void setKeepAspectRatio(bool theKeep) { myKeepAspectRatio = theKeep; }
-
-private:
-    LMConfiguredDecorationTemplate myClipart;
-    bool myKeepAspectRatio = true;
+    const LMConfiguredDecorationTemplate& clipart() const { return picture(); }
+    void setClipart(const LMConfiguredDecorationTemplate& theClipart) { setPicture(theClipart); }
 };

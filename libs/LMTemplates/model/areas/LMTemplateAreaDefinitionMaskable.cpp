@@ -9,22 +9,13 @@
 namespace {
 const QString STR_IMAGE = QStringLiteral("image");
 const QString STR_FADING = QStringLiteral("fading");
-const QString STR_KEEP_ASPECT_RATIO = QStringLiteral("keepAspectRatio");
 } // namespace
-
-LMTemplateAreaDefinitionMaskable::LMTemplateAreaDefinitionMaskable(const LMTemplateAreaDefinitionMaskable& theOther,
-                                                                   const LMMirrorRule& theMirrorRule)
-    : LMTemplateAreaDefinition(theOther, theMirrorRule), myMask(theOther.myMask.mirrored(theMirrorRule)),
-      myKeepAspectRatio(theOther.myKeepAspectRatio)
-{
-}
 
 LMTemplateAreaDefinitionMaskable::LMTemplateAreaDefinitionMaskable(const QDomElement& theElement,
                                                                    const QSizeF& thePageSize,
                                                                    const LMAreaAbility& theDefaultAbilities,
                                                                    const LMAreaCreationRule& theDefaultCreationRule)
-    : LMTemplateAreaDefinition(theElement, thePageSize, theDefaultAbilities, theDefaultCreationRule),
-      myKeepAspectRatio(LMModelXml::boolAttribute(theElement, STR_KEEP_ASPECT_RATIO, true))
+    : LMTemplateAreaDefinitionPictured(theElement, thePageSize, theDefaultAbilities, theDefaultCreationRule)
 {
     const QDomElement anImage = theElement.firstChildElement(STR_IMAGE);
     const LMDesignElementID anId = LMDesignElementID::fromXmlAttribute(anImage, STR_FADING);
@@ -36,18 +27,17 @@ LMTemplateAreaDefinitionMaskable::LMTemplateAreaDefinitionMaskable(const QDomEle
         qCWarning(lcModel) << "mask not found:" << anId.id();
         return;
     }
-    myMask = LMConfiguredDecorationTemplate(anId, LMClipartConfiguration::fromXml(anImage));
+    setPicture(LMConfiguredDecorationTemplate(anId, LMClipartConfiguration::fromXml(anImage)));
 }
 
 void LMTemplateAreaDefinitionMaskable::buildXML(QDomElement& theParent, const QSizeF& thePageSize) const
 {
-    LMTemplateAreaDefinition::buildXML(theParent, thePageSize);
-    QDomElement anElement = lastAreaElement(theParent);
-    anElement.setAttribute(STR_KEEP_ASPECT_RATIO, LMModelXml::boolText(myKeepAspectRatio));
-    if (!myMask.isValid())
+    LMTemplateAreaDefinitionPictured::buildXML(theParent, thePageSize);
+    if (!hasMask())
         return;
+    QDomElement anElement = lastAreaElement(theParent);
     QDomElement anImage = LMModelXml::ensureChild(anElement, STR_IMAGE);
-    anImage.setAttribute(STR_FADING, myMask.designElementId().id());
-    if (myMask.configuration().hasChanges())
-        myMask.configuration().buildXML(anImage);
+    anImage.setAttribute(STR_FADING, mask().designElementId().id());
+    if (mask().configuration().hasChanges())
+        mask().configuration().buildXML(anImage);
 }

@@ -1,32 +1,23 @@
 #pragma once
 
-#include "LMConfiguredDecorationTemplate.h"
-#include "LMTemplateAreaDefinition.h"
+#include "LMTemplateAreaDefinitionPictured.h"
 #include "LMTemplatesExport.h"
 
 // An area whose content may be cut by a mask (a "fading" in the file vocabulary).
-class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionMaskable : public LMTemplateAreaDefinition
+class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionMaskable : public LMTemplateAreaDefinitionPictured
 {
 public:
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
 
-    const LMConfiguredDecorationTemplate& mask() const { return myMask; }
-    void setMask(const LMConfiguredDecorationTemplate& theMask) { myMask = theMask; }
-    bool hasMask() const { return myMask.isValid(); }
-    bool keepsAspectRatio() const { return myKeepAspectRatio; }
-    void setKeepAspectRatio(bool theKeep) { myKeepAspectRatio = theKeep; }
+    const LMConfiguredDecorationTemplate& mask() const { return picture(); }
+    void setMask(const LMConfiguredDecorationTemplate& theMask) { setPicture(theMask); }
+    bool hasMask() const { return mask().isValid(); }
 
 protected:
-    using LMTemplateAreaDefinition::LMTemplateAreaDefinition;
-    LMTemplateAreaDefinitionMaskable(const LMTemplateAreaDefinitionMaskable& theOther,
-                                     const LMMirrorRule& theMirrorRule);
+    using LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured;
     // Reads the mask from the child "image": its id from "fading" (checked with the installed
     // LMDecorationLookup) and its configuration; "keepAspectRatio" from the area.
     LMTemplateAreaDefinitionMaskable(const QDomElement& theElement, const QSizeF& thePageSize,
                                      const LMAreaAbility& theDefaultAbilities,
                                      const LMAreaCreationRule& theDefaultCreationRule);
-
-private:
-    LMConfiguredDecorationTemplate myMask;
-    bool myKeepAspectRatio = true;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "LMConfiguredDecorationTemplate.h"
+#include "LMTemplateAreaDefinition.h"
+#include "LMTemplatesExport.h"
+
+// An area that shows a decoration picture: the clipart it is, or the mask that cuts its content.
+// Holds the picture, mirrored with the area, and whether the picture keeps its aspect ratio.
+class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionPictured : public LMTemplateAreaDefinition
+{
+public:
+    // Writes "keepAspectRatio"; the picture is written by the kind, in its own vocabulary.
+    void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
+
+    bool keepsAspectRatio() const { return myKeepAspectRatio; }
+    void setKeepAspectRatio(bool theKeep) { myKeepAspectRatio = theKeep; }
+
+protected:
+    using LMTemplateAreaDefinition::LMTemplateAreaDefinition;
+    LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther,
+                                     const LMMirrorRule& theMirrorRule);
+    // Reads "keepAspectRatio" (default true); the kind reads its picture.
+    LMTemplateAreaDefinitionPictured(const QDomElement& theElement, const QSizeF& thePageSize,
+                                     const LMAreaAbility& theDefaultAbilities,
+                                     const LMAreaCreationRule& theDefaultCreationRule);
+
+    const LMConfiguredDecorationTemplate& picture() const { return myPicture; }
+    void setPicture(const LMConfiguredDecorationTemplate& thePicture) { myPicture = thePicture; }
+
+private:
+    LMConfiguredDecorationTemplate myPicture;
+    bool myKeepAspectRatio = true;
+};

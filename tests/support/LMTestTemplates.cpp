@@ -14,6 +14,8 @@
 #include "LMTemplateBackgroundDefinition.h"
 #include "LMTemplateConfiguration.h"
 #include "LMTemplateFrame.h"
+#include "LMTemplateFrameGlass.h"
+#include "LMTemplateWallholder.h"
 
 #include <QDateTime>
 #include <QDomDocument>
@@ -63,14 +65,35 @@ LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes
     return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
 }
 
+// The jig type a description names: "jig=N", "B" (1) or, with "frame=" alone, a frame. It picks
+// the template's class, so a frame, glass or wallholder word finds its kind.
+LMJigType jigOf(const QStringList& theTokens)
+{
+    for (const QString& aToken : theTokens) {
+        if (aToken.startsWith(QLatin1String("jig=")))
+            return LMJigType::fromInt(aToken.mid(4).toInt());
+        if (aToken == QLatin1String("B"))
+            return LMJigType::fromInt(1);
+    }
+    const bool isFrame = std::any_of(theTokens.begin(), theTokens.end(),
+                                     [](const QString& aToken) { return aToken.startsWith(QLatin1String("frame=")); });
+    return isFrame ? LMJigType(LMJigTypeEnum::Frame) : LMJigType();
+}
+
+template <typename Kind> Kind& asKind(LMTemplate& theTemplate)
+{
+    auto* aKind = dynamic_cast<Kind*>(&theTemplate);
+    if (!aKind)
+        qFatal("template %s is not of the kind its words need", qPrintable(theTemplate.name()));
+    return *aKind;
+}
+
 } // namespace
 
 std::unique_ptr<LMTemplate> makeTemplate(const QString& theDescription)
 {
     const QStringList aTokens = theDescription.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const bool isFrame = std::any_of(aTokens.begin(), aTokens.end(),
-                                     [](const QString& aToken) { return aToken.startsWith(QLatin1String("frame=")); });
-    auto aTemplate = isFrame ? LMTemplate::create(LMJigTypeEnum::Frame) : std::make_unique<LMTemplate>();
+    auto aTemplate = LMTemplate::create(jigOf(aTokens));
     aTemplate->setName(aTokens.value(0));
     LMCategorization aCategorization;
     QString aBackgroundAttributes;
@@ -127,7 +150,11 @@ std::unique_ptr<LMTemplate> makeTemplate(const QString& theDescription)
         else if (aKey == QLatin1String("mc"))
             isMultiColor = true;
         else if (aKey == QLatin1String("frame"))
-            static_cast<LMTemplateFrame*>(aTemplate.get())->setFrameMaterial(LMFrameMaterial::fromInt(aValue.toInt()));
+            asKind<LMTemplateFrame>(*aTemplate).setFrameMaterial(LMFrameMaterial::fromInt(aValue.toInt()));
+        else if (aKey == QLatin1String("glass"))
+            asKind<LMTemplateFrameGlass>(*aTemplate).setGlassMaterial(LMFrameGlassMaterial::fromInt(aValue.toInt()));
+        else if (aToken == QLatin1String("holder=none"))
+            asKind<LMTemplateWallholder>(*aTemplate).setWallholderConfig(LMTemplateWallholderConfig(true, 0, 0, 0));
         else if (aKey == QLatin1String("areas")) {
             for (const QChar aKind : aValue)
                 aTemplate->addAreaDefinition(makeAreaOfKind(aKind));

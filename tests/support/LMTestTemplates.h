@@ -18,8 +18,11 @@ namespace LMTestSupport {
 //   "orient=N", "mirror=N", "spot=N", "user", "layout", "inactive", "fav",
 //   "cat=a|b" (subcategories), "theme=a|b", "art=ORDER|ORDER", "var=a|b", "file=PATH",
 //   "time=N" (metadata changed N seconds after 2020), "bg=N" (background file "bg_N.jpg"),
-//   "mc" (a multi-colour variant 30,2 of that background), "frame=N" (a frame of that material),
+//   "mc" (a multi-colour variant 30,2 of that background), "frame=N" (frame material), "glass=N"
+//   (glass material), "holder=none" (the no-wallholder item),
 //   "areas=ftcps" (photo, text, clipart, photo background, smart layout areas).
+// The jig type picks the template's class (LMTemplate::create), so "jig=128 frame=2" is a frame;
+// "frame=" without a jig type makes one too.
 // An unknown word stops the test program: a typo in a table never passes silently.
 std::unique_ptr<LMTemplate> makeTemplate(const QString& theDescription);
 

@@ -1,17 +1,12 @@
-#include "LMArticlesGroup.h"
 #include "LMLoadingTest.h"
-#include "LMTemplate.h"
 #include "LMTemplateContext.h"
-#include "LMTemplateFrame.h"
-#include "LMTemplateFrameGlass.h"
 #include "LMTemplateRegistry.h"
-#include "LMTemplateWallholder.h"
-
-#include <QDomDocument>
+#include "LMTestTemplates.h"
 
 #include <memory>
 
 using namespace LMLoadingTest;
+using LMTestSupport::releasedTemplate;
 using LMTestSupport::templateNames;
 using LMTestSupport::writeFile;
 
@@ -20,14 +15,6 @@ namespace {
 LMTemplateContext context(const QString& theOrderName)
 {
     return LMTemplateContext(article(theOrderName), LMPageType());
-}
-
-LMThematicCategorySet categories(const QString& theNames)
-{
-    LMThematicCategorySet aSet;
-    for (const QString& aName : theNames.split(QLatin1Char('|')))
-        aSet.insert(LMThematicCategory(aName));
-    return aSet;
 }
 
 LMPriceClassSet priceClasses(const QString& theCodes)
@@ -41,67 +28,6 @@ LMPriceClassSet priceClasses(const QString& theCodes)
 LMArticleVariants variants(const QString& theEntries)
 {
     return LMArticleVariants(theEntries.split(QLatin1Char('|'), Qt::SkipEmptyParts));
-}
-
-LMTemplateBackgroundDefinition backgroundDefinition(int theId, bool theMultiColor)
-{
-    QDomDocument aDocument;
-    aDocument.setContent(QStringLiteral("<template filename='bg_%1.jpg' %2/>")
-                             .arg(theId)
-                             .arg(theMultiColor ? QStringLiteral("multicolor_id='%1'").arg(theId) : QString()));
-    const LMTemplateBackgroundDefinition aDefinition
-        = LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
-    return theMultiColor ? aDefinition.withMultiColorConfig(LMMultiColorConfig(30, 2)) : aDefinition;
-}
-
-// A template of the registry's content (productqueries_templates.txt), from one line: its name, then "jig=N",
-// "layer=N", "id=N", "art=A|B" (named articles), "price=CODE", "var=a|b", "orient=N", "page=N", "sub=a|b" and
-// "theme=a|b" (categories), "bg" (a background file), "mc" (a multi-colour variant of it),
-// "frame=N" (frame material), "glass=N" (glass material), "holder=none" (the no-wallholder item).
-// Frame material 1, a glass without material and a free passepartout are the "leave it away" items.
-LMUnconfiguredTemplate make(const QString& theDescription)
-{
-    QHash<QString, QString> aTokens;
-    const QStringList aParts = theDescription.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString& aPart : aParts.mid(1))
-        aTokens.insert(aPart.section(QLatin1Char('='), 0, 0), aPart.section(QLatin1Char('='), 1));
-    std::unique_ptr<LMTemplate> aTemplate = LMTemplate::create(LMJigType::fromInt(aTokens.value("jig").toInt()));
-    aTemplate->setName(aParts.first());
-    if (aTokens.contains("layer"))
-        aTemplate->setTemplateLayerType(LMTemplateLayerType::fromInt(aTokens.value("layer").toInt()));
-    if (aTokens.contains("id"))
-        aTemplate->setDesignElementID(LMDesignElementID(aTokens.value("id").toInt()));
-    if (aTokens.contains("art")) {
-        LMArticleList anArticles;
-        for (const QString& aName : aTokens.value("art").split(QLatin1Char('|')))
-            anArticles.append(article(aName));
-        aTemplate->setArticleGroup(LMArticlesGroup(anArticles));
-    }
-    if (aTokens.contains("price"))
-        aTemplate->setPriceClass(LMPriceClass::create(aTokens.value("price")));
-    if (aTokens.contains("var"))
-        aTemplate->setArticleVariants(variants(aTokens.value("var")));
-    if (aTokens.contains("orient"))
-        aTemplate->setSupportedOrientation(LMOrientation::fromInt(aTokens.value("orient").toInt()));
-    if (aTokens.contains("page"))
-        aTemplate->setPageConstraint(LMPageConstraint(LMPageType::fromInt(aTokens.value("page").toInt())));
-    if (aTokens.contains("sub"))
-        aTemplate->setThematicCategories(LMCategoryTypeEnum::Subcategory, categories(aTokens.value("sub")));
-    if (aTokens.contains("theme"))
-        aTemplate->setThematicCategories(LMCategoryTypeEnum::Theme, categories(aTokens.value("theme")));
-    if (aTokens.contains("bg"))
-        aTemplate->setLayerDefinitionBackground(
-            backgroundDefinition(aTemplate->designElementID().id(), aTokens.contains("mc")));
-    if (aTokens.contains("frame"))
-        static_cast<LMTemplateFrame*>(aTemplate.get())
-            ->setFrameMaterial(LMFrameMaterial::fromInt(aTokens.value("frame").toInt()));
-    if (aTokens.contains("glass"))
-        static_cast<LMTemplateFrameGlass*>(aTemplate.get())
-            ->setGlassMaterial(LMFrameGlassMaterial::fromInt(aTokens.value("glass").toInt()));
-    if (aTokens.contains("holder"))
-        static_cast<LMTemplateWallholder*>(aTemplate.get())
-            ->setWallholderConfig(LMTemplateWallholderConfig(true, 0, 0, 0));
-    return LMUnconfiguredTemplate(aTemplate.release());
 }
 
 } // namespace
@@ -128,7 +54,7 @@ private slots:
         for (const QString& aLine :
              QString::fromUtf8(fixture(QStringLiteral("productqueries_templates.txt"))).split(QLatin1Char('\n')))
             if (!aLine.isEmpty() && !aLine.startsWith(QLatin1Char('#')))
-                aTemplates.append(make(aLine));
+                aTemplates.append(releasedTemplate(aLine));
         QVERIFY(registry()->insertTemplates(aTemplates, true, false));
         QCOMPARE(registry()->countTemplates(), 27);
     }

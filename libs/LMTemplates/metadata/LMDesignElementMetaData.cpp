@@ -307,7 +307,7 @@ void LMDesignElementMetaDataImpl::readCategories(const QJsonObject& theTags)
         readFeatures(theTags.value(STR_FEATURE).toArray());
     for (const LMSpotColor& aSpotColor : std::as_const(mySpotColors)) {
         const LMThematicCategory aCategory = LMThematicCategory::fromSpotColor(aSpotColor);
-        if (!aCategory.isEmpty() && !myCategories.contains(aCategory))
+        if (!aCategory.isEmpty())
             myCategories.insert(aCategory);
     }
 }

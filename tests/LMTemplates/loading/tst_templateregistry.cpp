@@ -198,6 +198,7 @@ private slots:
         row("leading id of another page type", QStringList { "twelve B bg=12 page=2" }, "12,foo", "");
         row("leading id falls back to white", QStringList { "white B bg=201 page=2" }, "12,foo", "white");
         row("leading id beyond 32 bits", QStringList { "white B bg=201 page=8" }, "99999999999,foo", "");
+        row("a name that lost a character to Latin-1", words("Preis€"), "Preis?,normal", "Preis€");
         row("nothing", words("a b"), "zzz", "");
     }
 

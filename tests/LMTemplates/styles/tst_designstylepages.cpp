@@ -83,6 +83,7 @@ private slots:
         row("linen without a linen list", QStringLiteral(R"(<page template="a,b"/>)"), 5, 0, 4, 1, "b");
         row("no undefined pages: nothing beyond the defined", QStringLiteral(R"(<page template="a"/>)"), 5, 3, 32, 0,
             "");
+        row("no page before the first", THREE_AND_TWO, 20, -1, 32, 0, "");
         row("nothing at all", QString(), 5, 0, 32, 0, "");
     }
     void templateNameForPage()

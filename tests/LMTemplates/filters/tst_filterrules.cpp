@@ -36,7 +36,7 @@ QDomElement filterElement(QDomDocument* theDocument, const QString& theRules)
 Q_DECLARE_METATYPE(Change)
 
 // The filter-rule words of XML template files, the filter factory that reads them, the filter
-// parameter's defaults and equality, and the article size filter.
+// parameter's equality, and the article size filter.
 class TestFilterRules : public QObject
 {
     Q_OBJECT
@@ -83,8 +83,6 @@ private slots:
             { "orientations=3" });
         row("article class", "<type>calendar</type>", { "classes=64" });
         row("products by order name", "<product>BOOK_B, book_a</product>", { "articles=BOOK_A,BOOK_B" });
-        row("art_id", "<art_id>12</art_id>", { "articles=BOOK_B" });
-        row("art_id not a number", "<art_id>twelve</art_id>", {});
         row("page types", "<pagetype>inner_page</pagetype><pagetype>full_cover</pagetype>", { "pageTypes=40" });
         row("both alignment spellings",
             "<intendetAlignment>left</intendetAlignment><intendedAlignment>right</intendedAlignment>",
@@ -161,23 +159,6 @@ private slots:
         QCOMPARE(aGroup.explicitArticles().size(), 1);
         QCOMPARE(aConstraint.pageTypes().value(), 0x8);
         QCOMPARE(aVisible, false);
-    }
-
-    // The values a filter starts from, most of them standing for "any".
-    void parameterDefaults()
-    {
-        LMBasisSettings::instance()->setMasterMode(false);
-        const P aParameter;
-        QVERIFY(aParameter.templateConstraints().isEmpty());
-        QVERIFY(aParameter.allowedDesignElementIDs().isEmpty());
-        QCOMPARE(aParameter.checkBasicDesign(), false);
-        QCOMPARE(aParameter.multiColorConfig(), LMMultiColorConfig(-1, -1));
-        QCOMPARE(aParameter.numberOfFotoAreas(), -1);
-        QCOMPARE(aParameter.orientation().value(), 31);
-        QCOMPARE(aParameter.currentPageNumber(), -1);
-        QCOMPARE(aParameter.frameMaterial(), LMFrameMaterial::allMaterials());
-        QCOMPARE(aParameter.ignoreVisibility(), false);
-        QCOMPARE(aParameter.allowedSpotColors().value(), 30);
     }
 
     void parameterIgnoreVisibilityFollowsMasterMode()

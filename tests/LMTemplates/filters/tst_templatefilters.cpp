@@ -20,8 +20,8 @@
 #include "LMUnconfiguredTemplate.h"
 
 #include "LMTestSupport.h"
+#include "LMTestTemplates.h"
 
-#include <QDomDocument>
 #include <QtTest>
 
 #include <memory>
@@ -31,6 +31,12 @@ using LMTestSupport::columns;
 using LMTestSupport::fetch;
 
 namespace {
+
+// A free wallholder template that stands for hanging nothing.
+std::unique_ptr<LMTemplate> noWallholder()
+{
+    return LMTestSupport::makeTemplate(QStringLiteral("None jig=1024 holder=none price=00"));
+}
 
 // One filter situation: a template that passes the filter of its kind, changed by a row.
 struct FilterCase
@@ -76,8 +82,6 @@ void setSubcategories(LMTemplate* theTemplate, const QStringList& theNames)
     theTemplate->setThematicCategories(LMCategoryTypeEnum::Subcategory,
                                        subcategories(theNames).categories(LMCategoryTypeEnum::Subcategory));
 }
-
-std::unique_ptr<LMTemplate> noWallholder();
 
 LMDesignElementMetaData redMetaData()
 {
@@ -489,20 +493,6 @@ private:
         }
     }
 };
-
-namespace {
-
-// A free wallholder template that stands for hanging nothing.
-std::unique_ptr<LMTemplate> noWallholder()
-{
-    QDomDocument aDocument;
-    aDocument.setContent(QStringLiteral("<template isNull=\"true\"/>"));
-    std::unique_ptr<LMTemplate> aTemplate = LMTemplate::create(LMJigTypeEnum::Wallholder, aDocument.documentElement());
-    aTemplate->setPriceClass(LMPriceClass::create(QStringLiteral("00")));
-    return aTemplate;
-}
-
-} // namespace
 
 QTEST_GUILESS_MAIN(TestTemplateFilters)
 #include "tst_templatefilters.moc"

@@ -1,7 +1,6 @@
 #include "LMTestSupport.h"
 
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -167,41 +166,6 @@ private slots:
             aText.out.constData());
         QVERIFY2(aText.out.contains(("unique name: " + anObject.value("uniqueName").toString()).toUtf8()),
                  aText.out.constData());
-    }
-
-    void exportReadBack()
-    {
-        const QString anOut = myDir->filePath(QStringLiteral("export/layouts.xml"));
-        QVERIFY(QDir().mkpath(QFileInfo(anOut).path()));
-        const Result aResult = run({ "export", "--content", content(), "Zwei", "Drei", "--out", anOut });
-        QCOMPARE(aResult.exitCode, 0);
-
-        QFile aFile(anOut);
-        QVERIFY(aFile.open(QIODevice::ReadOnly));
-        QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(&aFile));
-        QCOMPARE(aDocument.documentElement().tagName(), QStringLiteral("templates2"));
-        QCOMPARE(aDocument.documentElement().attribute("version"), QStringLiteral("2"));
-        QCOMPARE(aDocument.elementsByTagName("template").size(), 2);
-        QCOMPARE(aDocument.elementsByTagName("imagearea").size(), 5);
-        // No temporary file is left beside the result.
-        QCOMPARE(QDir(QFileInfo(anOut).path()).entryList(QDir::Files), QStringList { "layouts.xml" });
-
-        // The written collection is a content file the tool reads again with the same areas.
-        QTemporaryDir aSecond(QDir::tempPath() + QStringLiteral("/lm-tool-XXXXXX"));
-        QVERIFY(aSecond.isValid());
-        QVERIFY(QDir().mkpath(aSecond.filePath("content/products")));
-        QVERIFY(
-            QFile::copy(content() + "/products/catalogue.json", aSecond.filePath("content/products/catalogue.json")));
-        aFile.seek(0);
-        writeFile(aSecond, QStringLiteral("content/templates/categories/exported.xml"), aFile.readAll());
-        for (const char* aName : { "Zwei", "Drei" }) {
-            const Result anOriginal = run({ "show", "--content", content(), "--json", aName });
-            const Result aCopy = run({ "show", "--content", aSecond.filePath("content"), "--json", aName });
-            QCOMPARE(aCopy.exitCode, 0);
-            QVERIFY2(aCopy.json().value("areas") == anOriginal.json().value("areas"), aCopy.out.constData());
-            QVERIFY2(aCopy.json().value("analysis") == anOriginal.json().value("analysis"), aCopy.out.constData());
-        }
     }
 
     void check_data()
@@ -639,12 +603,59 @@ private slots:
         QVERIFY2(aTerminal.endsWith("\r\033[K"), aTerminal.constData());
     }
 
+    // The decoration commands on the sample: what "list --jig" shows and what "render" paints.
+    void decorationList_data()
+    {
+        columns<QString, QStringList>("jig", "names");
+        row("cliparts", "clipart",
+            QStringList { "clipart_balloon_blue.svg", "clipart_heart_red.svg", "clipart_leaf_green.svg",
+                          "clipart_pin_red.svg", "clipart_star_gold.svg" });
+        row("masks and the mask frame", "mask",
+            QStringList { "Schmuckrahmen_clipart_instant_frame.svg_fading_instant-mask.svg", "fading_heart-mask.svg",
+                          "fading_round.svg" });
+    }
+
+    void decorationList()
+    {
+        QFETCH(QString, jig);
+        const Result aResult = run({ "list", "--jig", jig, "--json" }, LM_SAMPLE_CONTENT);
+        QCOMPARE(aResult.exitCode, 0);
+        QCOMPARE(values(aResult.json().value("decorations").toObject().value(jig).toArray(), "name"),
+                 fetch<QStringList>("names"));
+    }
+
+    void decorationRender_data()
+    {
+        columns<QString, QSize, QPoint, QColor>("name", "size", "pixel", "color");
+        row("red heart renders red", "clipart_heart_red.svg", QSize(256, 230), QPoint(128, 128),
+            QColor(0xd6, 0x28, 0x28));
+        row("round mask: inside kept", "fading_round.svg", QSize(256, 256), QPoint(128, 128), QColor(0x9e, 0x9e, 0x9e));
+        row("round mask: corner transparent", "fading_round.svg", QSize(256, 256), QPoint(2, 2),
+            QColor(Qt::transparent));
+    }
+
+    void decorationRender()
+    {
+        QFETCH(QColor, color);
+        const QString aPng = myDir->filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
+        QCOMPARE(run({ "render", "--decoration", fetch<QString>("name"), "--out", aPng, "--size", "256" },
+                     LM_SAMPLE_CONTENT)
+                     .exitCode,
+                 0);
+        const QImage anImage(aPng);
+        QCOMPARE(anImage.size(), fetch<QSize>("size"));
+        const QColor aPixel = anImage.pixelColor(fetch<QPoint>("pixel"));
+        QCOMPARE(aPixel.alpha(), color.alpha());
+        if (color.alpha() > 0)
+            QCOMPARE(aPixel.rgb(), color.rgb());
+    }
+
 private:
-    Result run(const QStringList& theArguments) const
+    Result run(const QStringList& theArguments, const QString& theContentDir = QString()) const
     {
         // Never the user's own downloads or white list.
         return LMTestSupport::runTool(QStringLiteral(LM_TOOL_PATH), theArguments,
-                                      myDir->filePath(QStringLiteral("user")));
+                                      myDir->filePath(QStringLiteral("user")), theContentDir);
     }
 
     QString content() const { return myDir->filePath(QStringLiteral("content")); }

@@ -327,54 +327,6 @@ private slots:
         QVERIFY2(aVerdict.first == 0, qPrintable(aVerdict.second));
     }
 
-    // A style built in memory writes what it holds.
-    void inMemory()
-    {
-        LMDesignStyleRuleSet aRuleSet(LMDesignStyleRuleSet::defaultName());
-        LMDesignStyleBorders aBorders { LMAreaType(LMAreaTypeEnum::Foto) };
-        aBorders.append(LMDesignStyleBorder(LMBorderConfig(LMDistance(7.0), LMBorderPositionEnum::Center, Qt::red)));
-        aBorders.append(LMDesignStyleBorder());
-        aBorders.setListAttributes(LMDesignStyleListAttributes(LMDesignStyleIterateEnum::PerArea,
-                                                               LMDesignStyleListOrderEnum::Random,
-                                                               LMDesignStyleListResetEnum::DoublePage));
-        aRuleSet.insertBorders(aBorders);
-        LMDesignStyleShadows aShadows;
-        aShadows.insert(LMDesignStyleShadow(LMAreaTypeEnum::Text,
-                                            LMShadowConfig(LMDistance(3.3, LMDistanceUnit::Millimetre), LMAngle(37),
-                                                           200, LMDistance(1.0, LMDistanceUnit::Millimetre))));
-        aRuleSet.setShadows(aShadows);
-        LMDesignStyleRuleSets aRuleSets;
-        aRuleSets.insert(aRuleSet);
-        LMDesignStyleTemplates aTemplates;
-        LMDesignStyleTemplate aTemplate(QStringLiteral("page_001"));
-        aTemplate.insert(LMDesignStyleLayoutRuleSetBundle(
-            LMOrientationEnum::All, LMDesignStyleLayouts(LMPageTypeEnum::InnerPage, LMDesignElementID(5100), QString()),
-            QStringList { LMDesignStyleRuleSet::defaultName() }));
-        aTemplates.append(aTemplate);
-        LMDesignStyleHeader aHeader;
-        aHeader.setName(QStringLiteral("Im Speicher"));
-        aHeader.setPageBindings(LMPageBindingEnum::LayFlat);
-        aHeader.setBasicDesign(true);
-        aHeader.setSupportedOrientations({ LMOrientationEnum::Landscape });
-        LMDesignStyleImpl aStyle(aHeader, LMDesignStylePages(2), aRuleSets, aTemplates);
-        aStyle.setPageNumbers(LMDesignStylePageNumbers(true));
-        QVERIFY(!aStyle.isNull());
-
-        const QFileInfo aTarget(myDir.filePath(QStringLiteral("memory/style.xml")));
-        QVERIFY(QDir().mkpath(aTarget.absolutePath()));
-        QVERIFY(aStyle.save(aTarget));
-        const LMDesignStyleImpl aCopy { aTarget };
-        QVERIFY(aCopy == aStyle);
-        QCOMPARE(aCopy.pageBinding(), LMPageBinding(LMPageBindingEnum::LayFlat));
-        QVERIFY(aCopy.header().isBasicDesign());
-        // Through the metadata record written beside the file.
-        QCOMPARE(aCopy.header().supportedOrientations(), QSet<LMOrientation> { LMOrientationEnum::Landscape });
-        QVERIFY(aCopy.pageNumberConfig().isEnabled());
-        QCOMPARE(aCopy.pages().undefinedPages().last().templates(), QStringList { QStringLiteral("page_002") });
-        QCOMPARE(validItems(aCopy), qsizetype(2));
-        QCOMPARE(aCopy.ruleSets().defaultRuleSet().borders(LMAreaTypeEnum::Foto).count(), 2);
-    }
-
     void saveFailure()
     {
         const LMDesignStyleImpl aStyle { QFileInfo(sampleStyle("meadow-album.xml")) };

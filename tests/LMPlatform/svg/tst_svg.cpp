@@ -443,17 +443,14 @@ private Q_SLOTS:
 
         row("dot dot escape", "../../../outside/secret.png", QString(), anOutside);
         row("dot dot escape to missing file", "../../../outside/none.png", QString(), anOutside);
-        row("absolute outside", myDir.path() + "/outside/secret.png", QString(), anOutside);
         row("link to a file outside", "link-out.png", QString(), anOutside);
         row("link to a folder outside", "linkdir/secret.png", QString(), anOutside);
         row("file URL", "file://" + designFolder() + "/pic.png", QString(), anUrl);
         row("file URL upper case", "FILE:pic.png", QString(), anUrl);
-        row("http URL", "http://example.org/pic.png", QString(), anUrl);
         row("resource path", ":/images/pic.png", QString(), "resource paths are not content files");
         row("missing file", "missing.png", QString(), "no such file");
         row("dangling link", "dangling.png", QString(), "no such file");
         row("folder", "sub", QString(), "not a file");
-        row("only a fragment of the root", "..#x", QString(), "not a file");
 
         row("data URI", "data:image/png;base64,iVBORw0KGgo=", QString());
         row("data URI upper case", "DATA:,x", QString());
@@ -510,18 +507,11 @@ private Q_SLOTS:
             "<image width='5' xlink:href='$A/pic.png'></image>");
         row("plain href, other prefix, fragment kept", "<image href='pic.png#x'/><image x:href='./pic.png'/>",
             "<image href='$A/pic.png#x'></image><image x:href='$A/pic.png'></image>");
-        row("unicode name", "<image xlink:href='Bild \u00e4.png'/>", "<image xlink:href='$A/Bild \u00e4.png'></image>");
         row("fragments and data URIs stay",
             "<use xlink:href='#shape'/><image xlink:href='data:image/png;base64,AAAA'/>",
             "<use xlink:href='#shape'></use><image xlink:href='data:image/png;base64,AAAA'></image>");
         row("escape removed", "<image xlink:href='../../../outside/secret.png' width='5'/>",
             "<image width='5'></image>", "../../../outside/secret.png", anOutside);
-        QTest::newRow("URL and resource removed")
-            << QStringLiteral("<image xlink:href='file:///etc/passwd'/><image href=':/x.png'/>") << aLogo
-            << QStringLiteral("<image></image><image></image>")
-            << QStringList({ "refused file reference \"file:///etc/passwd\": URLs are not content files",
-                             "refused file reference \":/x.png\": resource paths are not content files" });
-        row("missing file removed", "<image xlink:href='missing.png'/>", "<image></image>", "missing.png", aMissing);
         row("design logo placeholder", "<image xlink:href='lumo:designlogo'/><image href='LUMO:DesignLogo'/>",
             QStringLiteral("<image xlink:href='%1'></image><image href='%1'></image>").arg(aLogo));
         LMTestSupport::row("design logo placeholder without logo",
@@ -776,7 +766,6 @@ private Q_SLOTS:
         row("double comma", "translate(1,,2)");
         row("leading comma", "translate(,1)");
         row("trailing comma", "translate(1),");
-        row("not a number", "translate(abc)");
         row("overflow", "translate(1e400)");
         row("unit", "translate(10px)");
         row("fullwidth digits", QString::fromUtf8("translate(\xef\xbc\x91)"));
@@ -882,7 +871,6 @@ private Q_SLOTS:
         row("transfer", "1", 1);
         row("reference with blanks", " 4 ", 4);
         row("three is no kind", "3", 0);
-        row("zero", "0", 0);
         row("word", "render", 0);
         row("empty", QString(), 0);
     }

@@ -101,7 +101,6 @@ private slots:
         const qint64 aFileTime = FILE_TIME.toSecsSinceEpoch();
         row("no tags: file time, no rating", PhotoTags(), aWide, 1, aFileTime, 0);
         row("orientation 6 shows it upright", PhotoTags { {}, {}, 6, {}, {}, {} }, aTall, 6, aFileTime, 0);
-        row("orientation 8 as well", PhotoTags { {}, {}, 8, {}, {}, {} }, aTall, 8, aFileTime, 0);
         row("orientation 3 keeps the size", PhotoTags { {}, {}, 3, {}, {}, {} }, aWide, 3, aFileTime, 0);
         row("orientation 9 is none", PhotoTags { {}, {}, 9, {}, {}, {} }, aWide, 1, aFileTime, 0);
         row("EXIF date with its offset", PhotoTags { "2023:06:10 09:15:00", "+02:00", {}, {}, {}, {} }, aWide, 1,

@@ -757,8 +757,6 @@ private Q_SLOTS:
         columns<int, int, LMPageSizeSpec>("pageType", "alignment", "spec");
 
         const LMPageSizeSpec anInner(QSizeF(2100, 2970), QPointF(30, 40));
-        row("left inner page", 0x8, 1, anInner);
-        row("double inner page is two pages wide", 0x8, 8, LMPageSizeSpec(QSizeF(4200, 2970), QPointF(30, 40)));
         row("any alignment is one page", 0x8, 127, anInner);
         row("first page shares the entry", 0x2, 0, anInner);
         row("full cover with slipcase", 0x20, 0,
@@ -777,8 +775,7 @@ private Q_SLOTS:
         QVERIFY(anArticle.isValid());
         const LMPageType aType = LMPageType::fromInt(fetch<int>("pageType"));
         QCOMPARE(anArticle.pageSizeSpec(aType, LMPageAlignment::fromInt(alignment)), spec);
-        QCOMPARE(anArticle.usableSize(aType),
-                 spec.isValid() && alignment != 8 ? spec.usableSize() : anArticle.usableSize(aType));
+        QCOMPARE(anArticle.usableSize(aType), spec.usableSize());
         if (alignment == 0)
             QCOMPARE(anArticle.topLeftBleedOffset(aType), spec.usablePrintAreaOffset());
     }
@@ -789,13 +786,11 @@ private Q_SLOTS:
         QVERIFY(anArticle.isValid());
         QCOMPARE(anArticle.widthByHeight(), 1.5);
         QVERIFY(anArticle.fullBackgroundOnEachPage());
-        QVERIFY(anArticle.hasHorizontalPages());
         QVERIFY(anArticle.hasSpotColorFeature());
         QCOMPARE(anArticle.spotColors().value(), int(LMSpotColorEnum::GoldFoil) | int(LMSpotColorEnum::SilverFoil));
         const auto aClass = [](const char* theName) {
             return LMPriceClass::create(QString::fromLatin1(theName));
         };
-        QVERIFY(anArticle.hasGlassesAddOn({ aClass("11") }));
         QVERIFY(!anArticle.hasGlassesAddOn({ aClass("12") }));
         QVERIFY(!anArticle.hasGlassesAddOn({}));
         QVERIFY(anArticle.hasPassepartoutAddOn({ aClass("3"), aClass("12") }));

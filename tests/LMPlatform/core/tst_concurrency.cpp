@@ -25,9 +25,9 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
-
 
 // What the jobs did, in the order they did it, and in which thread. A standard mutex, because
 // ThreadSanitizer sees through it.
@@ -152,8 +152,6 @@ LMBackgroundTask taskOf(const JournalPtr& theJournal, const QStringList& theJobs
         aTask.addJob(TestJob(theJournal, aJob));
     return aTask;
 }
-
-
 
 // Where the test calls a helper from.
 enum class Caller { MainThread, OtherThread, PoolThread };
@@ -305,19 +303,13 @@ private slots:
         QTest::addColumn<QStringList>("requests"); // "name:priority"
         columns<bool, QStringList>("collidingHashes", "expectedOrder");
 
-        row("higher priority runs first", QStringList { "a:0", "b:4", "c:2", "d:1", "e:3" }, false,
-            QStringList { "b", "e", "c", "d", "a" });
-        row("priorities and order mixed", QStringList { "a:1", "b:3", "c:1", "d:3", "e:2" }, false,
-            QStringList { "b", "d", "e", "a", "c" });
-        row("equal job keeps its place", QStringList { "a:2", "b:2", "a:2", "a:2" }, false, QStringList { "a", "b" });
-        row("equal job with higher priority raises the queued one", QStringList { "a:1", "b:2", "a:3" }, false,
-            QStringList { "a", "b" });
-        row("equal job with lower priority keeps the higher one", QStringList { "a:3", "b:2", "a:0" }, false,
-            QStringList { "a", "b" });
-        row("raised job goes behind the jobs of its new priority", QStringList { "a:1", "b:3", "a:3" }, false,
-            QStringList { "b", "a" });
-        row("equal hashes alone do not make jobs equal", QStringList { "a:2", "b:2", "a:2", "c:1" }, true,
-            QStringList { "a", "b", "c" });
+        row("higher priority runs first", words("a:0 b:4 c:2 d:1 e:3"), false, words("b e c d a"));
+        row("priorities and order mixed", words("a:1 b:3 c:1 d:3 e:2"), false, words("b d e a c"));
+        row("equal job keeps its place", words("a:2 b:2 a:2 a:2"), false, words("a b"));
+        row("equal job with higher priority raises the queued one", words("a:1 b:2 a:3"), false, words("a b"));
+        row("equal job with lower priority keeps the higher one", words("a:3 b:2 a:0"), false, words("a b"));
+        row("raised job goes behind the jobs of its new priority", words("a:1 b:3 a:3"), false, words("b a"));
+        row("equal hashes alone do not make jobs equal", words("a:2 b:2 a:2 c:1"), true, words("a b c"));
     }
     void schedulingOrder()
     {
@@ -353,7 +345,7 @@ private slots:
 
         aGate->myOpened.release(2);
         manager()->waitForIdle();
-        QCOMPARE(myJournal->entries(true), (QStringList { "gate", "gate" }));
+        QCOMPARE(myJournal->entries(true), words("gate gate"));
     }
 
     void queuedJobIsACopy()
@@ -400,7 +392,7 @@ private slots:
         manager()->schedule(TestJob(myJournal, QStringLiteral("first"), Kind::Schedule),
                             LMBackgroundJobPriority::Normal);
         manager()->waitForIdle();
-        QCOMPARE(myJournal->entries(), (QStringList { "first", "follow-up" }));
+        QCOMPARE(myJournal->entries(), words("first follow-up"));
     }
 
     // A task runs as one job on one worker, its failed jobs fail it and the rest still runs; the
@@ -411,9 +403,8 @@ private slots:
         columns<bool, QStringList>("expectedResult", "expectedJournal");
 
         row("empty task succeeds", QStringList(), true, QStringList());
-        row("jobs run in order", QStringList { "a", "b", "c" }, true, QStringList { "a", "b", "c" });
-        row("failed job fails the task, the rest still runs", QStringList { "a", "b!", "c" }, false,
-            QStringList { "a", "b", "c" });
+        row("jobs run in order", words("a b c"), true, words("a b c"));
+        row("failed job fails the task, the rest still runs", words("a b! c"), false, words("a b c"));
     }
     void task()
     {
@@ -445,10 +436,10 @@ private slots:
     {
         columns<QStringList, QStringList, bool>("left", "right", "expectedEqual");
 
-        row("same jobs in the same order", QStringList { "a", "b" }, QStringList { "a", "b" }, true);
-        row("same jobs in another order", QStringList { "a", "b" }, QStringList { "b", "a" }, false);
-        row("one job more", QStringList { "a", "b" }, QStringList { "a", "b", "b" }, false);
-        row("different job", QStringList { "a", "b" }, QStringList { "a", "c" }, false);
+        row("same jobs in the same order", words("a b"), words("a b"), true);
+        row("same jobs in another order", words("a b"), words("b a"), false);
+        row("one job more", words("a b"), words("a b b"), false);
+        row("different job", words("a b"), words("a c"), false);
     }
     void taskEquality()
     {
@@ -489,7 +480,7 @@ private slots:
         QVERIFY(anAssigned == aCopy);
         QVERIFY(aCopy.doStuff());
         QVERIFY(anAssigned.clone()->doStuff());
-        QCOMPARE(myJournal->entries(), (QStringList { "a", "b", "a", "b" }));
+        QCOMPARE(myJournal->entries(), words("a b a b"));
     }
 
     void runner_data()
@@ -498,8 +489,8 @@ private slots:
         columns<int, int>("expectedFinished", "expectedFailed");
 
         row("no jobs", QStringList(), 0, 0);
-        row("failures are counted", QStringList { "a!", "b", "c!" }, 3, 2);
-        row("equal queued jobs run once", QStringList { "a", "a", "b!", "b!" }, 2, 1);
+        row("failures are counted", words("a! b c!"), 3, 2);
+        row("equal queued jobs run once", words("a a b! b!"), 2, 1);
         QStringList aMany;
         for (int i = 0; i < 200; ++i)
             aMany.append(QString::number(i) + (i % 10 == 0 ? QStringLiteral("!") : QString()));
@@ -582,7 +573,7 @@ private slots:
         aRunner.wait();
 
         QCOMPARE(aRunner.finishedCount(), 2);
-        QCOMPARE(myJournal->entries(true), (QStringList { "open", "gate" }));
+        QCOMPARE(myJournal->entries(true), words("open gate"));
         QCOMPARE(myJournal->threads().first(), QThread::currentThread());
         QVERIFY(myJournal->threads().last() != QThread::currentThread());
     }
@@ -604,7 +595,7 @@ private slots:
         aFirst.wait();
         aSecond.wait();
         manager()->waitForIdle();
-        QCOMPARE(myJournal->entries(), (QStringList { "a", "a", "a" }));
+        QCOMPARE(myJournal->entries(), words("a a a"));
         QCOMPARE(aFirst.finishedCount(), 1);
         QCOMPARE(aSecond.finishedCount(), 1);
     }

@@ -23,10 +23,10 @@
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 using LMTestSupport::writeFile;
 
 namespace {
-
 
 // Records the order in which the hooks of several initializers ran.
 class RecordingInitializer : public LMInitializerAbstract
@@ -43,7 +43,6 @@ private:
     QString myName;
     QStringList* myLog;
 };
-
 
 // The kinds of hostile file a content tree can hold, made where the test wants them.
 enum class Hostile { Pipe, TooLarge, LinkToDevice, LinkOutside, LinkInside, UndecodableName };
@@ -98,7 +97,6 @@ private Q_SLOTS:
         qputenv("LM_RUN_OPTIONS", " fastStart, ,Verbose,");
         QVERIFY(!LMBasisSettings::existingInstance());
     }
-
 
     void init() { LMFolderListing::clear(); }
 
@@ -245,7 +243,6 @@ private Q_SLOTS:
         QCOMPARE(aConfig->contentRoot(), QDir::cleanPath(LMDirectoryConfig::sampleContentRoot()));
     }
 
-
     void jsonFiles_data()
     {
         columns<int, QString>("kind", "warning");
@@ -271,14 +268,14 @@ private Q_SLOTS:
     {
         columns<int, QString, QStringList>("kind", "warning", "listed");
         row("a link to a file outside the tree", int(Hostile::LinkOutside),
-            "skipped %1: a link to a file outside the content tree", QStringList { "keep.xml", "other/real.xml" });
+            "skipped %1: a link to a file outside the content tree", words("keep.xml other/real.xml"));
         row("a link to a file inside the tree", int(Hostile::LinkInside), QString(),
-            QStringList { "designs/link.xml", "keep.xml", "other/real.xml" });
+            words("designs/link.xml keep.xml other/real.xml"));
         row("a name that is not valid UTF-8", int(Hostile::UndecodableName),
             QString::fromUtf8("skipped a file in %1: its name \"bad\xef\xbf\xbd\xef\xbf\xbd.xml\" is not valid in the "
                               "file names' encoding"),
-            QStringList { "keep.xml", "other/real.xml" });
-        row("a pipe is no file to list", int(Hostile::Pipe), QString(), QStringList { "keep.xml", "other/real.xml" });
+            words("keep.xml other/real.xml"));
+        row("a pipe is no file to list", int(Hostile::Pipe), QString(), words("keep.xml other/real.xml"));
     }
 
     void listedFiles()
@@ -308,10 +305,10 @@ private Q_SLOTS:
     void suffixes_data()
     {
         columns<QString, QStringList>("suffix", "expected");
-        row("any letter case, sorted", ".json", QStringList { "A.JSON", "b.json" });
-        row("longer suffix", ".smartlayout", QStringList { "a-b-c.smartlayout" });
+        row("any letter case, sorted", ".json", words("A.JSON b.json"));
+        row("longer suffix", ".smartlayout", words("a-b-c.smartlayout"));
         row("no match", ".xml", QStringList());
-        row("empty suffix lists every file", "", QStringList { "A.JSON", "a-b-c.smartlayout", "b.json", "notes.txt" });
+        row("empty suffix lists every file", "", words("A.JSON a-b-c.smartlayout b.json notes.txt"));
     }
 
     void suffixes()
@@ -330,12 +327,11 @@ private Q_SLOTS:
     {
         QTemporaryDir aDir;
         writeFile(aDir, QStringLiteral("one.json"), "x");
-        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), QStringList { "one.json" });
+        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), words("one.json"));
         writeFile(aDir, QStringLiteral("two.json"), "x");
-        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")),
-                 (QStringList { "one.json", "two.json" }));
+        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), words("one.json two.json"));
         QVERIFY(QFile::remove(aDir.filePath(QStringLiteral("one.json"))));
-        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), QStringList { "two.json" });
+        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), words("two.json"));
     }
 
     void severalThreads()

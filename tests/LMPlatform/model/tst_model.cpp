@@ -10,9 +10,9 @@
 #include "LMOsmContent.h"
 #include "LMPortraitAndLandscapeCount.h"
 #include "LMRotatedRect.h"
+#include "LMSmartLayoutConfiguration.h"
 #include "LMSVGImage.h"
 #include "LMSVGImageCalendar.h"
-#include "LMSmartLayoutConfiguration.h"
 #include "LMTestSupport.h"
 #include "LMTextFormatChange.h"
 
@@ -702,7 +702,6 @@ private Q_SLOTS:
         QVERIFY(!anOffGlobe.isValid());
         QVERIFY(!LMOsmContent().isValid());
     }
-
 
     void fotoFromString_data()
     {

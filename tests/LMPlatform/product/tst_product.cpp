@@ -1,7 +1,7 @@
 #include "LMArticle.h"
 #include "LMArticleList.h"
-#include "LMArticleVariants.h"
 #include "LMArticlesGroup.h"
+#include "LMArticleVariants.h"
 #include "LMCategorization.h"
 #include "LMDesignElementID.h"
 #include "LMDesignElementIDSet.h"
@@ -84,13 +84,12 @@ private Q_SLOTS:
         QCOMPARE(aBook.priceClass().toString(), QStringLiteral("01"));
         QCOMPARE(aBook.price(), LMMoney(2999));
         QVERIFY(!aBook.isAddOn());
-        QCOMPARE(aBook.addOnPriceClasses().toStringList(), QStringList({ "02", "03", "05" }));
+        QCOMPARE(aBook.addOnPriceClasses().toStringList(), words("02 03 05"));
         // Keys this class does not model stay readable for later readers.
         QVERIFY(aBook.catalogueEntry().value(QStringLiteral("pageSizes")).isObject());
 
         QCOMPARE(article("BOOK_A4_LAYFLAT").price(), LMMoney(4990));
-        QCOMPARE(article("CANVAS_40x30").possibleVariants().values(QStringLiteral("cutout")),
-                 QStringList({ "heart", "star" }));
+        QCOMPARE(article("CANVAS_40x30").possibleVariants().values(QStringLiteral("cutout")), words("heart star"));
         QVERIFY(article("DESIGN_WALL_02").isAddOn());
         QCOMPARE(LMArticle::createFirstValidArticle(), aBook);
         QCOMPARE(LMProductCatalogue::instance()->count(), 6);
@@ -149,9 +148,9 @@ private Q_SLOTS:
         columns<QStringList, LMMoney>("priceClasses", "expected");
 
         row("empty set has no price", QStringList(), LMMoney());
-        row("free class costs zero", QStringList { "01" }, LMMoney::zero());
-        row("two classes add up", QStringList { "02", "3" }, LMMoney(1498));
-        row("missing add-on adds nothing", QStringList { "05", "02" }, LMMoney(499));
+        row("free class costs zero", words("01"), LMMoney::zero());
+        row("two classes add up", words("02 3"), LMMoney(1498));
+        row("missing add-on adds nothing", words("05 02"), LMMoney(499));
     }
 
     void priceOfDependentArticles()
@@ -167,7 +166,7 @@ private Q_SLOTS:
     {
         const LMArticleList aList
             = LMArticleList::buildFromCSVOrderTxtNames(QStringLiteral("BOOK_A4_HC, MUG_WHITE,,book_a4_layflat ,"));
-        QCOMPARE(aList.orderTxtNames(), QStringList({ "BOOK_A4_HC", "MUG_WHITE", "BOOK_A4_LAYFLAT" }));
+        QCOMPARE(aList.orderTxtNames(), words("BOOK_A4_HC MUG_WHITE BOOK_A4_LAYFLAT"));
         QVERIFY(aList.containsArticleClass(LMArticleClass(LMArticleClassEnum::PhotoBook)));
         QVERIFY(!aList.containsArticleClass(LMArticleClass(LMArticleClassEnum::WallDecor)));
         QVERIFY(LMArticleList::buildFromCSVOrderTxtNames(QString()).isEmpty());
@@ -228,7 +227,7 @@ private Q_SLOTS:
         }
         QVERIFY(LMProductCatalogue::instance()->load(aPath));
         QCOMPARE(LMProductCatalogue::instance()->articles().orderTxtNames(), orderNames);
-        if (orderNames == QStringList { "W" }) {
+        if (orderNames == words("W")) {
             const LMArticle anArticle = LMProductCatalogue::instance()->findById(9);
             QCOMPARE(anArticle.visibleName(), QString());
             QVERIFY(!anArticle.price().isValid());
@@ -271,8 +270,8 @@ private Q_SLOTS:
 
         const LMPageType anInner(LMPageTypeEnum::InnerPage);
         const LMPageType aCover(LMPageTypeEnum::Cover);
-        const LMArticleVariants aHeart(QStringList { "cutout=heart" });
-        const LMArticleVariants aStar(QStringList { "cutout=star" });
+        const LMArticleVariants aHeart(words("cutout=heart"));
+        const LMArticleVariants aStar(words("cutout=star"));
         const LMTemplateContextGroup aBookInner = LMTemplateContextGroup::fromArticle(article("BOOK_A4_HC"), anInner);
 
         const auto aTemplate
@@ -297,8 +296,7 @@ private Q_SLOTS:
 
         const LMTemplateContextGroup aCanvasHeart = LMTemplateContextGroup::fromArticle(
             article("CANVAS_40x30"), LMPageType(LMPageTypeEnum::WallDecor), aHeart);
-        row("variant shared",
-            aTemplate("CANVAS_40x30", {}, LMArticleVariants(QStringList { "cutout=heart", "cutout=star" })),
+        row("variant shared", aTemplate("CANVAS_40x30", {}, LMArticleVariants(words("cutout=heart cutout=star"))),
             aCanvasHeart, false, false, true);
         row("variant not shared", aTemplate("CANVAS_40x30", {}, aStar), aCanvasHeart, false, false, false);
         row("variant not shared but ignored", aTemplate("CANVAS_40x30", {}, aStar), aCanvasHeart, false, true, true);
@@ -331,7 +329,6 @@ private Q_SLOTS:
         aSpine.setPageConstraint(LMPageConstraint(LMPageType(LMPageTypeEnum::Spine)));
         QVERIFY(!aSpine.isUsablePageType());
     }
-
 
     void designElementIdFromJson_data()
     {

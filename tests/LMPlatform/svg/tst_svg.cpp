@@ -71,7 +71,6 @@ QDomDocument svgWithBody(const QString& theBody)
     return LMXMLLoader::loadDocumentFromData(aText.toUtf8(), QStringLiteral("body.svg"));
 }
 
-
 bool fuzzyEqual(const QTransform& theA, const QTransform& theB)
 {
     const double anA[] = { theA.m11(), theA.m12(), theA.m13(), theA.m21(), theA.m22(),

@@ -172,8 +172,8 @@ QByteArray describe(const LMTextFormatChange& theChange)
 // from many threads), the guard that keeps references inside content files from reaching files
 // outside the content tree (the tree lies in a temporary folder with hostile links beside it), the
 // preparation of documents, the small services the reader asks (language, error reports, custom
-// colour sheets, the folder of the legacy design list), and transforms, rotations, layer kinds and
-// text formats as SVG documents write them.
+// colour sheets), and transforms, rotations, layer kinds and text formats as SVG documents write
+// them.
 class TestSVG : public QObject
 {
     Q_OBJECT
@@ -710,11 +710,6 @@ private Q_SLOTS:
         QVERIFY(aConfig->cssSheets().isEmpty()); // read once
         aConfig->reload();
         QCOMPARE(aConfig->cssSheets().sheetId(QStringLiteral("Blau")), QStringLiteral("blue.css"));
-    }
-
-    void legacyDesignsFolder()
-    {
-        QCOMPARE(LMDirectoryConfig::instance()->legacyDesignsFolder(), myDir.path() + QStringLiteral("/tree/legacy"));
     }
 
     void parse_data()

@@ -100,56 +100,45 @@ QString malformedMessage(const QString& theText)
     return QStringLiteral("malformed SVG transform \"%1\" read as identity").arg(theText);
 }
 
-// Builds the change a row expects, one field at a time.
-class Expect
+// The change a row expects, from words: "family=Open_Sans" (_ for a blank), "size=12" (points),
+// "bold=1", "italic=0", "color=#00ff00", "align=left" (center, right, justify), "spacing=1"
+// (millimetres), "line=150" (percent). An unknown word stops the test program.
+LMTextFormatChange expected(const char* theWords)
 {
-public:
-    Expect& family(const QString& theFamily)
-    {
-        return set(LMTextFormat::FontFamily, [&] { myFormat.setFontFamily(theFamily); });
+    const QStringList aNames = LMTestSupport::words("family size bold italic color align spacing line");
+    const LMTextFormat::Field aFieldOfName[]
+        = { LMTextFormat::FontFamily,    LMTextFormat::FontSize,  LMTextFormat::Bold,
+            LMTextFormat::Italic,        LMTextFormat::FontColor, LMTextFormat::AlignmentHorizontal,
+            LMTextFormat::LetterSpacing, LMTextFormat::LineHeight };
+    const QStringList anAlignmentNames = LMTestSupport::words("left center right justify");
+    const Qt::Alignment anAlignments[] = { Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify };
+    LMTextFormat aFormat;
+    LMTextFormat::Fields aFields;
+    for (const QString& aWord : LMTestSupport::words(theWords)) {
+        const QString aName = aWord.section(QLatin1Char('='), 0, 0);
+        const QString aValue = aWord.section(QLatin1Char('='), 1);
+        if (!aNames.contains(aName) || (aName == u"align" && !anAlignmentNames.contains(aValue)))
+            qFatal("unknown word in an expected text format: %s", qPrintable(aWord));
+        aFields |= aFieldOfName[aNames.indexOf(aName)];
+        if (aName == u"family")
+            aFormat.setFontFamily(QString(aValue).replace(QLatin1Char('_'), QLatin1Char(' ')));
+        else if (aName == u"size")
+            aFormat.setFontSize(aValue.toDouble());
+        else if (aName == u"bold")
+            aFormat.setBold(aValue == u"1");
+        else if (aName == u"italic")
+            aFormat.setItalic(aValue == u"1");
+        else if (aName == u"color")
+            aFormat.setFontColor(QColor::fromString(aValue));
+        else if (aName == u"align")
+            aFormat.setAlignmentHorizontal(anAlignments[anAlignmentNames.indexOf(aValue)]);
+        else if (aName == u"spacing")
+            aFormat.setLetterSpacing(LMDistance(aValue.toDouble(), LMDistanceUnit::Millimetre));
+        else
+            aFormat.setLineHeightPercent(aValue.toInt());
     }
-    Expect& size(double thePoints)
-    {
-        return set(LMTextFormat::FontSize, [&] { myFormat.setFontSize(thePoints); });
-    }
-    Expect& bold(bool theBold)
-    {
-        return set(LMTextFormat::Bold, [&] { myFormat.setBold(theBold); });
-    }
-    Expect& italic(bool theItalic)
-    {
-        return set(LMTextFormat::Italic, [&] { myFormat.setItalic(theItalic); });
-    }
-    Expect& color(const QColor& theColor)
-    {
-        return set(LMTextFormat::FontColor, [&] { myFormat.setFontColor(theColor); });
-    }
-    Expect& align(Qt::Alignment theAlignment)
-    {
-        return set(LMTextFormat::AlignmentHorizontal, [&] { myFormat.setAlignmentHorizontal(theAlignment); });
-    }
-    Expect& spacingMm(double theMillimetres)
-    {
-        return set(LMTextFormat::LetterSpacing,
-                   [&] { myFormat.setLetterSpacing(LMDistance(theMillimetres, LMDistanceUnit::Millimetre)); });
-    }
-    Expect& lineHeight(int thePercent)
-    {
-        return set(LMTextFormat::LineHeight, [&] { myFormat.setLineHeightPercent(thePercent); });
-    }
-    operator LMTextFormatChange() const { return LMTextFormatChange(myFormat, myFields); }
-
-private:
-    template <typename F> Expect& set(LMTextFormat::Field theField, F theSetter)
-    {
-        theSetter();
-        myFields |= theField;
-        return *this;
-    }
-
-    LMTextFormat myFormat;
-    LMTextFormat::Fields myFields;
-};
+    return LMTextFormatChange(aFormat, aFields);
+}
 
 // One row of a table whose columns are the text, the DPI and the expected change.
 template <typename Text>
@@ -882,59 +871,53 @@ private Q_SLOTS:
     {
         columns<QString, double, LMTextFormatChange>("css", "dpi", "expected");
 
-        textRow("empty", QString(), Expect());
-        textRow("size in points", "font-size: 12pt", Expect().size(12));
-        textRow("size in px at 254 dpi", "font-size:127px", Expect().size(36));
-        textRow("size in user units at 72 dpi", "font-size: 10", Expect().size(10), 72);
-        textRow("size in mm", "font-size: 25.4mm", Expect().size(72));
-        textRow("size in inches, upper case", "FONT-SIZE: .5IN", Expect().size(36));
-        textRow("size malformed", "font-size: big", Expect());
-        textRow("size negative", "font-size: -3pt", Expect());
-        textRow("size relative unit", "font-size: 2em", Expect());
-        textRow("important", "font-size: 12pt !important", Expect().size(12));
-        textRow("family list quoted", "font-family: 'Open Sans', Arial, sans-serif", Expect().family("Open Sans"));
-        textRow("bold", "font-weight: bold", Expect().bold(true));
-        textRow("weight 700", "font-weight: 700", Expect().bold(true));
-        textRow("weight 400", "font-weight: 400", Expect().bold(false));
-        textRow("weight unknown", "font-weight: heavy", Expect());
-        textRow("italic", "font-style: Italic", Expect().italic(true));
-        textRow("oblique", "font-style: oblique", Expect().italic(true));
-        textRow("style normal", "font-style: normal", Expect().italic(false));
-        textRow("fill short hex", "fill: #f00", Expect().color(QColor(255, 0, 0)));
-        textRow("fill rgb", "fill: rgb(255, 0, 128)", Expect().color(QColor(255, 0, 128)));
-        textRow("fill rgb percent", "fill:rgb(100%,0%,50%)", Expect().color(QColor(255, 0, 128)));
-        textRow("fill none", "fill: none", Expect().color(QColor(Qt::transparent)));
-        textRow("fill gradient", "fill: url(#g)", Expect());
-        textRow("fill with alpha first", "fill: #80ff0000", Expect());
-        textRow("anchor middle", "text-anchor: middle", Expect().align(Qt::AlignHCenter));
-        textRow("anchor end", "text-anchor: end", Expect().align(Qt::AlignRight));
-        textRow("anchor start", "text-anchor: start", Expect().align(Qt::AlignLeft));
-        textRow("align justify", "text-align: justify", Expect().align(Qt::AlignJustify));
-        textRow("anchor justify", "text-anchor: justify", Expect());
-        textRow("letter spacing mm", "letter-spacing: 1mm", Expect().spacingMm(1));
-        textRow("letter spacing user units", "letter-spacing: 10", Expect().spacingMm(1));
-        textRow("line height factor", "line-height: 1.5", Expect().lineHeight(150));
-        textRow("line height percent", "line-height: 120%", Expect().lineHeight(120));
-        textRow("line height beyond int", "line-height: 1e300", Expect().lineHeight(10000));
-        textRow("fill rgb beyond long", "fill: rgb(99999999999999999999, 0, 0)", Expect().color(QColor(255, 0, 0)));
-        textRow("line height absolute", "line-height: 12pt", Expect());
-        textRow("unknown properties ignored", "stroke: red; font-size: 12pt; opacity: .5", Expect().size(12));
-        textRow("later declaration wins", "font-size: 10pt; font-size: 12pt;", Expect().size(12));
-        textRow("comments", "/* fill: red; */ font-size: 8pt /* ; bold */", Expect().size(8));
-        textRow("declaration without colon", "bold; font-style: italic", Expect().italic(true));
+        textRow("empty", QString(), expected(""));
+        textRow("size in points", "font-size: 12pt", expected("size=12"));
+        textRow("size in px at 254 dpi", "font-size:127px", expected("size=36"));
+        textRow("size in user units at 72 dpi", "font-size: 10", expected("size=10"), 72);
+        textRow("size in mm", "font-size: 25.4mm", expected("size=72"));
+        textRow("size in inches, upper case", "FONT-SIZE: .5IN", expected("size=36"));
+        textRow("size malformed", "font-size: big", expected(""));
+        textRow("size negative", "font-size: -3pt", expected(""));
+        textRow("size relative unit", "font-size: 2em", expected(""));
+        textRow("important", "font-size: 12pt !important", expected("size=12"));
+        textRow("family list quoted", "font-family: 'Open Sans', Arial, sans-serif", expected("family=Open_Sans"));
+        textRow("bold", "font-weight: bold", expected("bold=1"));
+        textRow("weight 700", "font-weight: 700", expected("bold=1"));
+        textRow("weight 400", "font-weight: 400", expected("bold=0"));
+        textRow("weight unknown", "font-weight: heavy", expected(""));
+        textRow("italic", "font-style: Italic", expected("italic=1"));
+        textRow("oblique", "font-style: oblique", expected("italic=1"));
+        textRow("style normal", "font-style: normal", expected("italic=0"));
+        textRow("fill short hex", "fill: #f00", expected("color=#ff0000"));
+        textRow("fill rgb", "fill: rgb(255, 0, 128)", expected("color=#ff0080"));
+        textRow("fill rgb percent", "fill:rgb(100%,0%,50%)", expected("color=#ff0080"));
+        textRow("fill none", "fill: none", expected("color=transparent"));
+        textRow("fill gradient", "fill: url(#g)", expected(""));
+        textRow("fill with alpha first", "fill: #80ff0000", expected(""));
+        textRow("anchor middle", "text-anchor: middle", expected("align=center"));
+        textRow("anchor end", "text-anchor: end", expected("align=right"));
+        textRow("anchor start", "text-anchor: start", expected("align=left"));
+        textRow("align justify", "text-align: justify", expected("align=justify"));
+        textRow("anchor justify", "text-anchor: justify", expected(""));
+        textRow("letter spacing mm", "letter-spacing: 1mm", expected("spacing=1"));
+        textRow("letter spacing user units", "letter-spacing: 10", expected("spacing=1"));
+        textRow("line height factor", "line-height: 1.5", expected("line=150"));
+        textRow("line height percent", "line-height: 120%", expected("line=120"));
+        textRow("line height beyond int", "line-height: 1e300", expected("line=10000"));
+        textRow("fill rgb beyond long", "fill: rgb(99999999999999999999, 0, 0)", expected("color=#ff0000"));
+        textRow("line height absolute", "line-height: 12pt", expected(""));
+        textRow("unknown properties ignored", "stroke: red; font-size: 12pt; opacity: .5", expected("size=12"));
+        textRow("later declaration wins", "font-size: 10pt; font-size: 12pt;", expected("size=12"));
+        textRow("comments", "/* fill: red; */ font-size: 8pt /* ; bold */", expected("size=8"));
+        textRow("declaration without colon", "bold; font-style: italic", expected("italic=1"));
         textRow("sheet with rules", ".a { font-size: 10pt }\ntext { fill: #00ff00; font-size: 11pt }",
-                Expect().size(11).color(QColor(0, 255, 0)));
-        textRow("unclosed last rule", "text { font-weight: bold", Expect().bold(true));
+                expected("size=11 color=#00ff00"));
+        textRow("unclosed last rule", "text { font-weight: bold", expected("bold=1"));
         textRow("everything",
                 "font-family: Georgia; font-size: 254; font-weight: bolder; font-style: italic; fill: #123456; "
                 "text-anchor: end",
-                Expect()
-                    .family("Georgia")
-                    .size(72)
-                    .bold(true)
-                    .italic(true)
-                    .color(QColor(0x12, 0x34, 0x56))
-                    .align(Qt::AlignRight));
+                expected("family=Georgia size=72 bold=1 italic=1 color=#123456 align=right"));
     }
 
     void parseCSS()
@@ -947,22 +930,21 @@ private Q_SLOTS:
     {
         columns<QByteArray, double, LMTextFormatChange>("xml", "dpi", "expected");
 
-        textRow(
-            "nearest wins over three levels",
-            QByteArray("<svg font-style='italic'><g font-family='Arial' font-size='10pt' style='fill:#ff0000'>"
-                       "<g style='font-size: 20pt' font-weight='bold'>"
-                       "<text id='t' fill='#0000ff' text-anchor='middle'>x</text></g></g></svg>"),
-            Expect().italic(true).family("Arial").size(20).bold(true).color(QColor(0, 0, 255)).align(Qt::AlignHCenter));
+        textRow("nearest wins over three levels",
+                QByteArray("<svg font-style='italic'><g font-family='Arial' font-size='10pt' style='fill:#ff0000'>"
+                           "<g style='font-size: 20pt' font-weight='bold'>"
+                           "<text id='t' fill='#0000ff' text-anchor='middle'>x</text></g></g></svg>"),
+                expected("italic=1 family=Arial size=20 bold=1 color=#0000ff align=center"));
         textRow("style over attribute on one element",
                 QByteArray("<svg><text id='t' style='fill:#00ff00' fill='#0000ff'>x</text></svg>"),
-                Expect().color(QColor(0, 255, 0)));
+                expected("color=#00ff00"));
         textRow("inherit keeps the ancestor's",
                 QByteArray("<svg><g font-size='12pt'><text id='t' font-size='inherit'>x</text></g></svg>"),
-                Expect().size(12));
+                expected("size=12"));
         textRow("user units at the DPI", QByteArray("<svg><text id='t' font-size='127'>x</text></svg>"),
-                Expect().size(72), 127);
+                expected("size=72"), 127);
         textRow("descendants do not count",
-                QByteArray("<svg><text id='t'>x<tspan font-size='30pt'>y</tspan></text></svg>"), Expect());
+                QByteArray("<svg><text id='t'>x<tspan font-size='30pt'>y</tspan></text></svg>"), expected(""));
     }
 
     void fromSVG()

@@ -242,9 +242,6 @@ private Q_SLOTS:
         columns<QString, int, QString, bool, bool>("ownArticles", "ownClasses", "otherArticles", "expectedLoose",
                                                    "expectedExplicit");
 
-        row("own empty", QString(), 0, "BOOK_A4_HC", true, false);
-        row("same article", "BOOK_A4_HC,CANVAS_40x30", 0, "BOOK_A4_HC", true, true);
-        row("other article", "BOOK_A4_HC", 0, "CANVAS_40x30", false, false);
         row("class restriction accepts", QString(), int(LMArticleClassEnum::PhotoBook), "BOOK_A4_LAYFLAT", true, false);
         row("class restriction rejects", QString(), int(LMArticleClassEnum::PhotoBook), "CANVAS_40x30", false, false);
         row("unresolved names match by name", "MUG_WHITE", 0, "mug_white", true, true);
@@ -586,26 +583,6 @@ private Q_SLOTS:
         QCOMPARE(anOwn.contains(anOther), fetch<bool>("expectedContains"));
         QCOMPARE(anOwn.intersects(anOther), fetch<bool>("expectedIntersects"));
         QVERIFY(!anOwn.toStringList().contains(QString()));
-    }
-
-    void pageConstraintMatches_data()
-    {
-        columns<int, int, bool>("own", "other", "expected");
-
-        row("own empty", 0, 8, true);
-        row("other empty", 0x321, 0, true);
-        row("cover and full cover", 0x321, 0x20, true);
-        row("cover and inner page", 0x321, 0x8, false);
-    }
-
-    void pageConstraintMatches()
-    {
-        QFETCH(bool, expected);
-
-        const LMPageConstraint anOwn(LMPageType(LMPageType::fromInt(fetch<int>("own"))));
-        const LMPageConstraint anOther(LMPageType(LMPageType::fromInt(fetch<int>("other"))));
-        QCOMPARE(anOwn.matches(anOther), expected);
-        QCOMPARE(anOther.matches(anOwn), expected);
     }
 
     void dlpPath_data()

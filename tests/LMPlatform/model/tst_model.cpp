@@ -356,26 +356,14 @@ private Q_SLOTS:
         QVERIFY(!aHash.contains(Count(0, 3)));
     }
 
-    void areaTypeTags_data()
-    {
-        columns<int, QString>("type", "tag");
-
-        row("photo", 2, "imagearea");
-        row("smart layout", 32768, "smartlayoutarea");
-    }
-
+    // Tags are read in any case; groups and lists are no tags. The tag of each kind of area, written
+    // and read back, is the areas' round trip (tst_areadefinitions).
     void areaTypeTags()
     {
-        QFETCH(QString, tag);
-
-        const LMAreaType aType(LMAreaType::fromInt(fetch<int>("type")));
-        QCOMPARE(aType.tagName(), tag);
-        QCOMPARE(LMAreaType::fromTagName(tag), aType);
-        QCOMPARE(LMAreaType::fromTagName(tag.toUpper()), aType);
-        // Groups and lists are no tags.
+        QCOMPARE(LMAreaType::fromTagName(QStringLiteral("SmartLayoutArea")).value(), 32768);
         QCOMPARE(LMAreaType::fromTagName(QStringLiteral("all")).value(), 0);
         QCOMPARE(LMAreaType::fromTagName(QStringLiteral("alltextareas")).value(), 0);
-        QCOMPARE(LMAreaType::fromTagName(tag + QStringLiteral(",textarea")).value(), 0);
+        QCOMPARE(LMAreaType::fromTagName(QStringLiteral("imagearea,textarea")).value(), 0);
         QCOMPARE(LMAreaType::fromTagName(QStringLiteral("fotozone")).value(), 0);
         QCOMPARE(LMAreaType(QStringLiteral("alltextareas")).value(), 8224);
     }

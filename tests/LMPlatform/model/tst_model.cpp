@@ -1,6 +1,7 @@
 #include "LMAreaDescription.h"
 #include "LMAreaPositioningConstraint.h"
 #include "LMAreaType.h"
+#include "LMCalendariumAppearance.h"
 #include "LMClipartConfiguration.h"
 #include "LMDirectoryConfig.h"
 #include "LMDistance.h"
@@ -661,6 +662,11 @@ private Q_SLOTS:
         QCOMPARE(aMillimetres.normalized(aPage).spacing(), LMDistance(0.02, LMDistanceUnit::Relative));
         // An unusable size changes nothing.
         QCOMPARE(aConfiguration.normalized(QSizeF(0, 500)), aConfiguration);
+
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("layoutArea"));
+        aNormalized.buildXML(anElement);
+        QCOMPARE(LMSmartLayoutConfiguration::fromXml(anElement), aNormalized);
     }
 
     void osmContent()
@@ -681,6 +687,11 @@ private Q_SLOTS:
         QCOMPARE(aContent.positions().size(), 1);
         QCOMPARE(aContent.positions().value(LMAreaAssociationId(QStringLiteral("home"))), QPointF(8.5, 47.4));
 
+        QDomDocument anOut;
+        QDomElement anArea = anOut.createElement(QStringLiteral("maparea"));
+        aContent.buildXML(anArea);
+        QCOMPARE(LMOsmContent::fromXml(anArea), aContent);
+
         LMOsmContent anOffGlobe = aContent;
         anOffGlobe.setCenter(QPointF(-180, -90));
         QVERIFY(anOffGlobe.isValid());
@@ -689,6 +700,24 @@ private Q_SLOTS:
         anOffGlobe.setCenter(QPointF(0, 90.5));
         QVERIFY(!anOffGlobe.isValid());
         QVERIFY(!LMOsmContent().isValid());
+    }
+
+    void calendariumAppearance()
+    {
+        // The default appearance writes nothing; the layout and the language are written besides
+        // what the areas' round trip sets.
+        LMCalendariumAppearance anAppearance;
+        QDomDocument aDocument;
+        QDomElement anElement = aDocument.createElement(QStringLiteral("calendararea"));
+        anAppearance.buildXML(anElement);
+        QVERIFY(anElement.firstChildElement().isNull());
+
+        anAppearance.setColorSchema(QStringLiteral("Herbst"));
+        anAppearance.setLayout(QStringLiteral("block"));
+        anAppearance.setLanguage(QStringLiteral("de"));
+        anAppearance.setMonthOffset(-2);
+        anAppearance.buildXML(anElement);
+        QCOMPARE(LMCalendariumAppearance::fromXml(anElement), anAppearance);
     }
 
     void fotoFromString_data()

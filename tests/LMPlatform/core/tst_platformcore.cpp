@@ -140,12 +140,19 @@ private Q_SLOTS:
         QCOMPARE(aSaved.first().first().toString(), QStringLiteral("Colour"));
         QVERIFY(QFileInfo::exists(aPath));
 
+        LMConfigItem<QColor> aReadBack(QStringLiteral("Colour"), QColor(Qt::red));
+        LMSettings().load(&aReadBack);
+        QCOMPARE(aReadBack.value(), QColor(1, 2, 3, 4));
+
         LMConfigItem<int> aNumber(QStringLiteral("Count"), 0);
         aNumber.setValue(-17);
         QVERIFY(aSettings.save(aNumber));
         LMConfigItem<int> aNumberBack(QStringLiteral("Count"), 0);
         LMSettings().load(&aNumberBack);
         QCOMPARE(aNumberBack.value(), -17);
+        // The first value is still there: a save never drops the other keys.
+        LMSettings().load(&aReadBack);
+        QCOMPARE(aReadBack.value(), QColor(1, 2, 3, 4));
     }
 
     void settingsStoreUnwritable()

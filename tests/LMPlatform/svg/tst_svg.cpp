@@ -851,6 +851,7 @@ private Q_SLOTS:
 
         row("transfer", "1", 1);
         row("reference with blanks", " 4 ", 4);
+        row("three is no kind", "3", 0);
         row("word", "render", 0);
         row("empty", QString(), 0);
     }

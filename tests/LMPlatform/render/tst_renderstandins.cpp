@@ -185,22 +185,24 @@ private Q_SLOTS:
     }
     void nationalHoliday() { QTEST(LMCalendariumRenderer::isNationalHoliday(fetch<QDate>("date")), "holiday"); }
 
-    // Each layout draws in its target only and leaves the painter's state as it found it.
-    void calendarInsideTarget_data()
+    // Each layout draws in its target only and leaves the painter's state as it found it; days in
+    // the schema's text colour, Sundays (fewer) in its accent colour.
+    void calendarDrawing_data()
     {
-        columns<QString, QString>("layout", "content");
+        columns<QString, QString, QString>("layout", "content", "schema");
 
-        row("grid", "grid", QString());
-        row("grid with week numbers", "grid", "weeknumbers");
-        row("strip", "strip", QString());
+        row("classic grid", "grid", QString(), "classic");
+        row("white grid with week numbers", "grid", "weeknumbers", "White");
+        row("default strip", "strip", QString(), QString());
     }
-    void calendarInsideTarget()
+    void calendarDrawing()
     {
         QFETCH(QString, layout);
+        QFETCH(QString, schema);
 
         const QImage anImage = drawn([&](QPainter* thePainter) {
             const auto aRenderer = LMCalendariumRendererFactory::createRenderer(
-                appearance(layout), parameters(QDate(2025, 3, 1), fetch<QString>("content")));
+                appearance(layout, {}, 0, schema), parameters(QDate(2025, 8, 1), fetch<QString>("content")));
             aRenderer->render(thePainter, targetOf(appearance(layout)));
             QVERIFY(!thePainter->hasClipping());
             // An empty target draws nothing.
@@ -208,6 +210,10 @@ private Q_SLOTS:
         });
         QVERIFY(countPixels(anImage, [](QRgb thePixel, const QPoint&) { return qAlpha(thePixel) != 0; }) > 500);
         QCOMPARE(paintedOutside(anImage, targetOf(appearance(layout))), 0);
+        const LMCalendariumColorSchema aSchema = LMCalendariumColorSchema::named(schema);
+        const QRgb anAccent = aSchema.accentColor().rgba();
+        QVERIFY(countColor(anImage, anAccent) > 0);
+        QVERIFY(countColor(anImage, aSchema.textColor().rgba()) > countColor(anImage, anAccent));
     }
 
     // Pairs of calendars that must differ, or be drawn alike.
@@ -250,27 +256,6 @@ private Q_SLOTS:
                 == calendar(fetch<LMCalendariumAppearance>("otherAppearance"),
                             fetch<LMCalendariumPreviewParameters>("otherParameters")),
             fetch<bool>("same"));
-    }
-
-    void calendarColors_data()
-    {
-        columns<QString, QString>("layout", "schema");
-
-        row("classic grid", "grid", "classic");
-        row("default strip", "strip", "");
-        row("white grid", "grid", "White");
-    }
-    // Days in the text colour, Sundays (fewer) in the accent colour.
-    void calendarColors()
-    {
-        QFETCH(QString, schema);
-
-        const LMCalendariumColorSchema aSchema = LMCalendariumColorSchema::named(schema);
-        const QRgb anAccent = aSchema.accentColor().rgba();
-        const QImage anImage
-            = calendar(appearance(fetch<QString>("layout"), {}, 0, schema), parameters(QDate(2025, 8, 1)));
-        QVERIFY(countColor(anImage, anAccent) > 0);
-        QVERIFY(countColor(anImage, aSchema.textColor().rgba()) > countColor(anImage, anAccent));
     }
 
     void invertTwice_data()

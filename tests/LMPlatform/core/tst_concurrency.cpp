@@ -2,21 +2,30 @@
 #include "LMBackgroundJobManager.h"
 #include "LMBackgroundJobRunner.h"
 #include "LMBackgroundTask.h"
+#include "LMConcurrent.h"
 #include "LMTestSupport.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSemaphore>
 #include <QSet>
+#include <QStringList>
 #include <QTest>
 #include <QThread>
+#include <QThreadPool>
 
+#include <atomic>
+#include <cmath>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <numeric>
+#include <thread>
 
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
+using LMTestSupport::words;
 
 namespace {
 
@@ -144,9 +153,112 @@ LMBackgroundTask taskOf(const JournalPtr& theJournal, const QStringList& theJobs
     return aTask;
 }
 
+// Where the test calls a helper from.
+enum class Caller { MainThread, OtherThread, PoolThread };
+
+// Keeps threads of the global pool busy until destroyed.
+class PoolBlocker
+{
+public:
+    explicit PoolBlocker(int theCount) : myCount(theCount)
+    {
+        for (int i = 0; i < myCount; ++i) {
+            QThreadPool::globalInstance()->start([this] {
+                myEntered.release();
+                myOpened.acquire();
+            });
+        }
+        myEntered.acquire(myCount);
+    }
+    ~PoolBlocker()
+    {
+        myOpened.release(myCount);
+        QThreadPool::globalInstance()->waitForDone();
+    }
+
+private:
+    const int myCount;
+    QSemaphore myEntered;
+    QSemaphore myOpened;
+};
+
+// Runs theWork in the given kind of thread and returns when it is done. A standard thread, so
+// that ThreadSanitizer sees the hand-over; the pool case returns its answer through an atomic.
+void runOn(Caller theCaller, const std::function<void()>& theWork)
+{
+    switch (theCaller) {
+    case Caller::MainThread:
+        theWork();
+        break;
+    case Caller::OtherThread: {
+        std::thread aThread(theWork);
+        aThread.join();
+        break;
+    }
+    case Caller::PoolThread: {
+        QSemaphore aDone;
+        QThreadPool::globalInstance()->start([&] {
+            theWork();
+            aDone.release();
+        });
+        aDone.acquire();
+        break;
+    }
+    }
+}
+
+// The threads that touched elements, guarded by a standard mutex.
+class ThreadLog
+{
+public:
+    void add()
+    {
+        const std::lock_guard aLock(myMutex);
+        myThreads.insert(std::this_thread::get_id());
+    }
+    QSet<std::thread::id> threads() const
+    {
+        const std::lock_guard aLock(myMutex);
+        return myThreads;
+    }
+
+private:
+    mutable std::mutex myMutex;
+    QSet<std::thread::id> myThreads;
+};
+
+// Sum of the leaves of a tree of nested blocking maps: theWidth^theDepth when nothing is lost.
+int nestedCount(int theDepth, int theWidth)
+{
+    if (theDepth == 0)
+        return 1;
+    const QList<int> aBranches(theWidth, theDepth - 1);
+    const QList<int> aCounts
+        = LMConcurrent::blockingMapped(aBranches, [theWidth](int theLevel) { return nestedCount(theLevel, theWidth); });
+    return std::accumulate(aCounts.cbegin(), aCounts.cend(), 0);
+}
+
+// Debian's Qt Concurrent keeps its synchronisation inside the uninstrumented QtCore while its
+// templates are compiled into this test, so ThreadSanitizer reports races inside Qt Concurrent
+// itself. Under it, only the calls that fall back to the calling thread are checked.
+bool runsQtConcurrentUnderThreadSanitizer(Caller theCaller, bool thePoolFull)
+{
+#if defined(__SANITIZE_THREAD__)
+    return theCaller == Caller::MainThread || !thePoolFull;
+#else
+    Q_UNUSED(theCaller);
+    Q_UNUSED(thePoolFull);
+    return false;
+#endif
+}
+
 } // namespace
 
-class TestBackgroundJobs : public QObject
+Q_DECLARE_METATYPE(Caller)
+
+// Background jobs, tasks and runners on the manager's workers, and the blocking maps and filters
+// of the concurrency helpers from the main thread, other threads and pool threads.
+class TestConcurrency : public QObject
 {
     Q_OBJECT
 
@@ -165,13 +277,25 @@ class TestBackgroundJobs : public QObject
     // What this test's jobs did.
     JournalPtr myJournal;
 
+    // Small and fixed, so that filling the pool costs little and rows mean the same everywhere.
+    static constexpr int ourPoolSize = 2;
+    int myOriginalPoolSize = 0;
+
 private slots:
-    void initTestCase() { myDefaultWorkers = manager()->maxWorkerCount(); }
+    void initTestCase()
+    {
+        myDefaultWorkers = manager()->maxWorkerCount();
+        myOriginalPoolSize = QThreadPool::globalInstance()->maxThreadCount();
+        QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize);
+        QCOMPARE(LMConcurrent::maxRunningThreads(), ourPoolSize);
+    }
+    void cleanupTestCase() { QThreadPool::globalInstance()->setMaxThreadCount(myOriginalPoolSize); }
     void init() { myJournal = std::make_shared<Journal>(); }
     void cleanup()
     {
         manager()->waitForIdle();
         manager()->setMaxWorkerCount(myDefaultWorkers);
+        QThreadPool::globalInstance()->setMaxThreadCount(ourPoolSize);
     }
 
     void schedulingOrder_data()
@@ -179,19 +303,13 @@ private slots:
         QTest::addColumn<QStringList>("requests"); // "name:priority"
         columns<bool, QStringList>("collidingHashes", "expectedOrder");
 
-        row("higher priority runs first", QStringList { "a:0", "b:4", "c:2", "d:1", "e:3" }, false,
-            QStringList { "b", "e", "c", "d", "a" });
-        row("priorities and order mixed", QStringList { "a:1", "b:3", "c:1", "d:3", "e:2" }, false,
-            QStringList { "b", "d", "e", "a", "c" });
-        row("equal job keeps its place", QStringList { "a:2", "b:2", "a:2", "a:2" }, false, QStringList { "a", "b" });
-        row("equal job with higher priority raises the queued one", QStringList { "a:1", "b:2", "a:3" }, false,
-            QStringList { "a", "b" });
-        row("equal job with lower priority keeps the higher one", QStringList { "a:3", "b:2", "a:0" }, false,
-            QStringList { "a", "b" });
-        row("raised job goes behind the jobs of its new priority", QStringList { "a:1", "b:3", "a:3" }, false,
-            QStringList { "b", "a" });
-        row("equal hashes alone do not make jobs equal", QStringList { "a:2", "b:2", "a:2", "c:1" }, true,
-            QStringList { "a", "b", "c" });
+        row("higher priority runs first", words("a:0 b:4 c:2 d:1 e:3"), false, words("b e c d a"));
+        row("priorities and order mixed", words("a:1 b:3 c:1 d:3 e:2"), false, words("b d e a c"));
+        row("equal job keeps its place", words("a:2 b:2 a:2 a:2"), false, words("a b"));
+        row("equal job with higher priority raises the queued one", words("a:1 b:2 a:3"), false, words("a b"));
+        row("equal job with lower priority keeps the higher one", words("a:3 b:2 a:0"), false, words("a b"));
+        row("raised job goes behind the jobs of its new priority", words("a:1 b:3 a:3"), false, words("b a"));
+        row("equal hashes alone do not make jobs equal", words("a:2 b:2 a:2 c:1"), true, words("a b c"));
     }
     void schedulingOrder()
     {
@@ -227,7 +345,7 @@ private slots:
 
         aGate->myOpened.release(2);
         manager()->waitForIdle();
-        QCOMPARE(myJournal->entries(true), (QStringList { "gate", "gate" }));
+        QCOMPARE(myJournal->entries(true), words("gate gate"));
     }
 
     void queuedJobIsACopy()
@@ -274,7 +392,7 @@ private slots:
         manager()->schedule(TestJob(myJournal, QStringLiteral("first"), Kind::Schedule),
                             LMBackgroundJobPriority::Normal);
         manager()->waitForIdle();
-        QCOMPARE(myJournal->entries(), (QStringList { "first", "follow-up" }));
+        QCOMPARE(myJournal->entries(), words("first follow-up"));
     }
 
     // A task runs as one job on one worker, its failed jobs fail it and the rest still runs; the
@@ -285,9 +403,8 @@ private slots:
         columns<bool, QStringList>("expectedResult", "expectedJournal");
 
         row("empty task succeeds", QStringList(), true, QStringList());
-        row("jobs run in order", QStringList { "a", "b", "c" }, true, QStringList { "a", "b", "c" });
-        row("failed job fails the task, the rest still runs", QStringList { "a", "b!", "c" }, false,
-            QStringList { "a", "b", "c" });
+        row("jobs run in order", words("a b c"), true, words("a b c"));
+        row("failed job fails the task, the rest still runs", words("a b! c"), false, words("a b c"));
     }
     void task()
     {
@@ -319,10 +436,10 @@ private slots:
     {
         columns<QStringList, QStringList, bool>("left", "right", "expectedEqual");
 
-        row("same jobs in the same order", QStringList { "a", "b" }, QStringList { "a", "b" }, true);
-        row("same jobs in another order", QStringList { "a", "b" }, QStringList { "b", "a" }, false);
-        row("one job more", QStringList { "a", "b" }, QStringList { "a", "b", "b" }, false);
-        row("different job", QStringList { "a", "b" }, QStringList { "a", "c" }, false);
+        row("same jobs in the same order", words("a b"), words("a b"), true);
+        row("same jobs in another order", words("a b"), words("b a"), false);
+        row("one job more", words("a b"), words("a b b"), false);
+        row("different job", words("a b"), words("a c"), false);
     }
     void taskEquality()
     {
@@ -363,7 +480,7 @@ private slots:
         QVERIFY(anAssigned == aCopy);
         QVERIFY(aCopy.doStuff());
         QVERIFY(anAssigned.clone()->doStuff());
-        QCOMPARE(myJournal->entries(), (QStringList { "a", "b", "a", "b" }));
+        QCOMPARE(myJournal->entries(), words("a b a b"));
     }
 
     void runner_data()
@@ -372,8 +489,8 @@ private slots:
         columns<int, int>("expectedFinished", "expectedFailed");
 
         row("no jobs", QStringList(), 0, 0);
-        row("failures are counted", QStringList { "a!", "b", "c!" }, 3, 2);
-        row("equal queued jobs run once", QStringList { "a", "a", "b!", "b!" }, 2, 1);
+        row("failures are counted", words("a! b c!"), 3, 2);
+        row("equal queued jobs run once", words("a a b! b!"), 2, 1);
         QStringList aMany;
         for (int i = 0; i < 200; ++i)
             aMany.append(QString::number(i) + (i % 10 == 0 ? QStringLiteral("!") : QString()));
@@ -456,7 +573,7 @@ private slots:
         aRunner.wait();
 
         QCOMPARE(aRunner.finishedCount(), 2);
-        QCOMPARE(myJournal->entries(true), (QStringList { "open", "gate" }));
+        QCOMPARE(myJournal->entries(true), words("open gate"));
         QCOMPARE(myJournal->threads().first(), QThread::currentThread());
         QVERIFY(myJournal->threads().last() != QThread::currentThread());
     }
@@ -478,11 +595,136 @@ private slots:
         aFirst.wait();
         aSecond.wait();
         manager()->waitForIdle();
-        QCOMPARE(myJournal->entries(), (QStringList { "a", "a", "a" }));
+        QCOMPARE(myJournal->entries(), words("a a a"));
         QCOMPARE(aFirst.finishedCount(), 1);
         QCOMPARE(aSecond.finishedCount(), 1);
     }
+
+    void runsInParallel_data()
+    {
+        QTest::addColumn<Caller>("caller");
+        QTest::addColumn<int>("busyThreads"); // besides the caller itself
+        QTest::addColumn<bool>("expectedParallel");
+
+        row("main thread, full pool", Caller::MainThread, ourPoolSize, true);
+        row("other thread, one thread left", Caller::OtherThread, ourPoolSize - 1, true);
+        row("other thread, full pool", Caller::OtherThread, ourPoolSize, false);
+        row("pool thread, one thread left", Caller::PoolThread, ourPoolSize - 2, true);
+        row("pool thread, last thread of the pool", Caller::PoolThread, ourPoolSize - 1, false);
+    }
+    void runsInParallel()
+    {
+        QFETCH(bool, expectedParallel);
+
+        const PoolBlocker aBlocker(fetch<int>("busyThreads"));
+        std::atomic<bool> aParallel = !expectedParallel;
+        runOn(fetch<Caller>("caller"), [&] { aParallel = LMConcurrent::runsInParallel(); });
+        QCOMPARE(aParallel.load(), expectedParallel);
+    }
+
+    void resultsKeepInputOrder_data()
+    {
+        columns<Caller, bool, int>("caller", "poolFull", "count");
+
+        // No row for the main thread with a full pool: it fans out by design and would wait for the
+        // blocked pool threads, which wait for the test.
+        row("main thread, empty", Caller::MainThread, false, 0);
+        row("main thread, many elements", Caller::MainThread, false, 3000);
+        row("other thread, free pool", Caller::OtherThread, false, 3000);
+        row("other thread, full pool", Caller::OtherThread, true, 3000);
+    }
+    void resultsKeepInputOrder()
+    {
+        QFETCH(Caller, caller);
+        QFETCH(bool, poolFull);
+
+        QList<int> anInput;
+        QList<int> aTripled;
+        QList<int> aSquared;
+        QStringList aTexts;
+        QList<int> aMultiplesOfThree;
+        QList<int> anOdd;
+        const int count = fetch<int>("count");
+        for (int i = 0; i < count; ++i) {
+            anInput.append(i);
+            aTripled.append(3 * i);
+            aSquared.append(i * i);
+            aTexts.append(QString::number(i));
+            if (i % 3 == 0)
+                aMultiplesOfThree.append(i);
+            if (i % 2 == 1)
+                anOdd.append(i);
+        }
+        ThreadLog aLog;
+        std::thread::id aCallerThread;
+        QList<int> aMapped;
+        QList<int> aMappedCopy;
+        QStringList aMappedTexts;
+        QList<int> aFiltered;
+        QList<int> aFilteredCopy;
+
+        if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
+            QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
+        const PoolBlocker aBlocker(poolFull ? ourPoolSize : 0);
+        runOn(caller, [&] {
+            aCallerThread = std::this_thread::get_id();
+            aMapped = anInput;
+            LMConcurrent::blockingMap(aMapped, [&aLog](int& theValue) {
+                aLog.add();
+                theValue *= 3;
+            });
+            aMappedCopy = LMConcurrent::blockingMapped(anInput, [&aLog](int theValue) {
+                aLog.add();
+                return theValue * theValue;
+            });
+            aMappedTexts = LMConcurrent::blockingMapped<QStringList>(
+                anInput, [](int theValue) { return QString::number(theValue); });
+            aFilteredCopy = LMConcurrent::blockingFiltered(anInput, [&aLog](int theValue) {
+                aLog.add();
+                return theValue % 3 == 0;
+            });
+            aFiltered = anInput;
+            LMConcurrent::blockingFilter(aFiltered, [](int theValue) { return theValue % 2 == 1; });
+        });
+
+        QCOMPARE(aMapped, aTripled);
+        QCOMPARE(aMappedCopy, aSquared);
+        QCOMPARE(aMappedTexts, aTexts);
+        QCOMPARE(aFilteredCopy, aMultiplesOfThree);
+        QCOMPARE(aFiltered, anOdd);
+        // A full pool leaves a thread outside it to do the work alone.
+        if (poolFull)
+            QCOMPARE(aLog.threads(), QSet<std::thread::id> { aCallerThread });
+    }
+
+    void nestedMaps_data()
+    {
+        columns<Caller, int, bool, int, int>("caller", "poolSize", "poolFull", "depth", "width");
+
+        row("main thread, one pool thread, two levels", Caller::MainThread, 1, false, 2, 16);
+        row("main thread, two pool threads, three levels", Caller::MainThread, 2, false, 3, 8);
+        row("other thread, one pool thread, three levels", Caller::OtherThread, 1, false, 3, 8);
+        row("other thread, full pool, three levels", Caller::OtherThread, 2, true, 3, 8);
+        row("pool thread, two pool threads, three levels", Caller::PoolThread, 2, false, 3, 8);
+        row("no branches", Caller::MainThread, 2, false, 3, 0);
+    }
+    void nestedMaps()
+    {
+        QFETCH(Caller, caller);
+        QFETCH(int, poolSize);
+        QFETCH(bool, poolFull);
+        QFETCH(int, depth);
+        QFETCH(int, width);
+
+        if (runsQtConcurrentUnderThreadSanitizer(caller, poolFull))
+            QSKIP("Qt Concurrent is not annotated for ThreadSanitizer");
+        QThreadPool::globalInstance()->setMaxThreadCount(poolSize);
+        const PoolBlocker aBlocker(poolFull ? poolSize : 0);
+        std::atomic<int> aCount = -1;
+        runOn(caller, [&] { aCount = nestedCount(depth, width); });
+        QCOMPARE(aCount.load(), int(std::pow(width, depth)));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestBackgroundJobs)
-#include "tst_backgroundjobs.moc"
+QTEST_GUILESS_MAIN(TestConcurrency)
+#include "tst_concurrency.moc"

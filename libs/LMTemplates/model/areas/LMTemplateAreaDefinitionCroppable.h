@@ -8,9 +8,4 @@ class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionCroppable : public LMTemplateAr
 {
 protected:
     using LMTemplateAreaDefinitionMaskable::LMTemplateAreaDefinitionMaskable;
-    LMTemplateAreaDefinitionCroppable(const LMTemplateAreaDefinitionCroppable& theOther,
-                                      const LMMirrorRule& theMirrorRule);
-    LMTemplateAreaDefinitionCroppable(const QDomElement& theElement, const QSizeF& thePageSize,
-                                      const LMAreaAbility& theDefaultAbilities,
-                                      const LMAreaCreationRule& theDefaultCreationRule);
 };

@@ -8,7 +8,6 @@
 #include "LMTemplateAreaDefinitionText.h"
 
 #include <QDomElement>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -19,25 +18,6 @@ namespace {
 // The page the crazy test draws the areas on, and the overlap below which areas only touch.
 constexpr double CRAZY_PAGE_SIDE = 1000.0;
 constexpr double TOUCHING_AREA = 1e-6;
-
-double polygonArea(const QPolygonF& thePolygon)
-{
-    double aSum = 0.0;
-    for (qsizetype i = 0, n = thePolygon.size(); i < n; ++i) {
-        const QPointF& aP = thePolygon.at(i);
-        const QPointF& aQ = thePolygon.at((i + 1) % n);
-        aSum += aP.x() * aQ.y() - aQ.x() * aP.y();
-    }
-    return std::abs(aSum) / 2.0;
-}
-
-double pathArea(const QPainterPath& thePath)
-{
-    double anArea = 0.0;
-    for (const QPolygonF& aPolygon : thePath.toFillPolygons())
-        anArea += polygonArea(aPolygon);
-    return anArea;
-}
 } // namespace
 
 LMTemplateAreaDefinitionList::LMTemplateAreaDefinitionList() = default;
@@ -198,15 +178,22 @@ bool LMTemplateAreaDefinitionList::isCrazy() const
         if (anArea->rotatedRect().isRotated())
             return true;
     }
+    // Unturned areas are rectangles on the page. The areas before one that overlaps nothing do not
+    // overlap each other either, so its overlap with their union is the sum of its overlaps with
+    // each: no path clipping needed.
     const QSizeF aPage(CRAZY_PAGE_SIDE, CRAZY_PAGE_SIDE);
-    QPainterPath aUnion;
+    QList<QRectF> aRects;
+    aRects.reserve(qsizetype(myAreas.size()));
     for (const auto& anArea : myAreas) {
-        QPainterPath aPath;
-        aPath.addPolygon(anArea->polygon(aPage));
-        aPath.closeSubpath();
-        if (!aUnion.isEmpty() && pathArea(aUnion.intersected(aPath)) > TOUCHING_AREA)
+        const QRectF aRect = anArea->polygon(aPage).boundingRect();
+        double anOverlap = 0.0;
+        for (const QRectF& anEarlier : std::as_const(aRects)) {
+            const QRectF aCommon = aRect.intersected(anEarlier);
+            anOverlap += aCommon.width() * aCommon.height();
+        }
+        if (anOverlap > TOUCHING_AREA)
             return true;
-        aUnion = aUnion.united(aPath);
+        aRects.append(aRect);
     }
     return false;
 }

@@ -8,6 +8,7 @@
 #include "LMTemplateAreaDefinitionText.h"
 
 #include <QDomElement>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -182,8 +183,8 @@ bool LMTemplateAreaDefinitionList::isCrazy() const
     // overlap each other either, so its overlap with their union is the sum of its overlaps with
     // each: no path clipping needed.
     const QSizeF aPage(CRAZY_PAGE_SIDE, CRAZY_PAGE_SIDE);
-    QList<QRectF> aRects;
-    aRects.reserve(qsizetype(myAreas.size()));
+    // Called for every template a load builds: a layout's few rectangles stay on the stack.
+    QVarLengthArray<QRectF, 16> aRects;
     for (const auto& anArea : myAreas) {
         const QRectF aRect = anArea->polygon(aPage).boundingRect();
         double anOverlap = 0.0;

@@ -2,6 +2,7 @@
 #include "LMDesignElementMetaData.h"
 #include "LMFuzzSupport.h"
 #include "LMTemplateFactoryXML.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* theData, size_t theSize)

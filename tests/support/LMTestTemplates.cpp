@@ -62,7 +62,7 @@ LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes
 {
     QDomDocument aDocument;
     aDocument.setContent(QStringLiteral("<template %1/>").arg(theAttributes));
-    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
+    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement());
 }
 
 // The jig type a description names: "jig=N", "B" (1) or, with "frame=" alone, a frame. It picks

@@ -1,5 +1,7 @@
 #include "LMAreaAssociationId.h"
 
+#include "LMXMLElement.h"
+
 #include <QDebug>
 #include <QDomElement>
 
@@ -7,7 +9,7 @@ namespace {
 const QString STR_ASSOCIATION_ID = QStringLiteral("associationId");
 } // namespace
 
-LMAreaAssociationId LMAreaAssociationId::fromXml(const QDomElement& theElement)
+LMAreaAssociationId LMAreaAssociationId::fromXml(const LMXMLElement& theElement)
 {
     return LMAreaAssociationId(theElement.attribute(STR_ASSOCIATION_ID));
 }

@@ -5,6 +5,7 @@
 #include <QHashFunctions>
 #include <QString>
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -20,7 +21,7 @@ public:
     bool isEmpty() const { return myId.isEmpty(); }
 
     // The attribute "associationId" of the element; empty without one.
-    static LMAreaAssociationId fromXml(const QDomElement& theElement);
+    static LMAreaAssociationId fromXml(const LMXMLElement& theElement);
     // Writes the attribute unless the id is empty.
     void buildXML(QDomElement& theElement) const;
 

@@ -1,6 +1,7 @@
 #include "LMAreaDecoration.h"
 
 #include "LMMirrorRule.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 
@@ -14,8 +15,7 @@ public:
     bool isDefault() const
     {
         static const LMAreaDecorationImpl ourDefault;
-        return myBorder == ourDefault.myBorder && myShadow == ourDefault.myShadow
-            && myCorners == ourDefault.myCorners;
+        return myBorder == ourDefault.myBorder && myShadow == ourDefault.myShadow && myCorners == ourDefault.myCorners;
     }
 };
 
@@ -130,7 +130,7 @@ LMAreaDecoration LMAreaDecoration::mirrored(const LMMirrorRule& theRule) const
     return aMirrored == *this ? *this : aMirrored;
 }
 
-LMAreaDecoration LMAreaDecoration::fromXml(const QDomElement& theAreaElement)
+LMAreaDecoration LMAreaDecoration::fromXml(const LMXMLElement& theAreaElement)
 {
     return LMAreaDecoration(LMBorderConfig::fromXml(theAreaElement), LMShadowConfig::fromXml(theAreaElement),
                             LMCornersConfiguration::fromXml(theAreaElement));

@@ -9,6 +9,7 @@
 
 class LMAreaDecorationImpl;
 class LMMirrorRule;
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -47,7 +48,7 @@ public:
     LMAreaDecoration mirrored(const LMMirrorRule& theRule) const;
 
     // The children "border", "shadow" and "corners" of the area element.
-    static LMAreaDecoration fromXml(const QDomElement& theAreaElement);
+    static LMAreaDecoration fromXml(const LMXMLElement& theAreaElement);
     // Appends those children for the parts that are set.
     void buildXML(QDomElement& theAreaElement) const;
 

@@ -3,6 +3,7 @@
 #include "LMMirrorRule.h"
 #include "LMModelXml.h"
 #include "LMPlatformLogging.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -23,7 +24,7 @@ const QString STR_BACKGROUND_CONTENT = QStringLiteral("backgroundContent");
 
 // A bit set written as a decimal number or as the words of its table.
 template <typename Wrapper>
-Wrapper readBits(const QDomElement& theElement, const QString& theName, const Wrapper& theDefault)
+Wrapper readBits(const LMXMLElement& theElement, const QString& theName, const Wrapper& theDefault)
 {
     if (!theElement.hasAttribute(theName))
         return theDefault;
@@ -91,7 +92,7 @@ LMAreaDescriptionImpl* LMAreaDescription::impl()
     return myImpl.data();
 }
 
-LMAreaDescription LMAreaDescription::fromXml(const QDomElement& theElement, const LMAreaAbility& theDefaultAbilities,
+LMAreaDescription LMAreaDescription::fromXml(const LMXMLElement& theElement, const LMAreaAbility& theDefaultAbilities,
                                              const LMAreaCreationRule& theDefaultCreationRule)
 {
     LMAreaDescription aDescription;

@@ -11,6 +11,7 @@
 
 class LMAreaDescriptionImpl;
 class LMMirrorRule;
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -39,7 +40,7 @@ public:
 
     // Reads the attributes and decoration children of an area element, in document units (not
     // normalised). Missing attributes take the defaults; malformed ones warn and take them too.
-    static LMAreaDescription fromXml(const QDomElement& theElement, const LMAreaAbility& theDefaultAbilities,
+    static LMAreaDescription fromXml(const LMXMLElement& theElement, const LMAreaAbility& theDefaultAbilities,
                                      const LMAreaCreationRule& theDefaultCreationRule);
     // Writes the attributes and decoration children into the area element as they are; callers
     // denormalise first.

@@ -1,6 +1,7 @@
 #include "LMBorderConfig.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -30,9 +31,9 @@ LMBorderConfig LMBorderConfig::scaled(double theFactor) const
     return aCopy;
 }
 
-LMBorderConfig LMBorderConfig::fromXml(const QDomElement& theParent)
+LMBorderConfig LMBorderConfig::fromXml(const LMXMLElement& theParent)
 {
-    const QDomElement anElement = theParent.firstChildElement(STR_BORDER);
+    const LMXMLElement anElement = theParent.firstChildElement(STR_BORDER);
     if (anElement.isNull())
         return NoBorder;
     LMBorderConfig aBorder;

@@ -6,6 +6,7 @@
 
 #include <QColor>
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -36,7 +37,7 @@ public:
     LMBorderConfig scaled(double theFactor) const;
 
     // The child "border" of the element; NoBorder without one.
-    static LMBorderConfig fromXml(const QDomElement& theParent);
+    static LMBorderConfig fromXml(const LMXMLElement& theParent);
     // Appends a child "border" unless this is NoBorder.
     void buildXML(QDomElement& theParent) const;
 

@@ -1,6 +1,7 @@
 #include "LMCalendariumAppearance.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -13,10 +14,10 @@ const QString STR_LANGUAGE = QStringLiteral("language");
 const QString STR_MONTH_OFFSET = QStringLiteral("monthOffset");
 } // namespace
 
-LMCalendariumAppearance LMCalendariumAppearance::fromXml(const QDomElement& theParent)
+LMCalendariumAppearance LMCalendariumAppearance::fromXml(const LMXMLElement& theParent)
 {
     LMCalendariumAppearance anAppearance;
-    const QDomElement anElement = theParent.firstChildElement(STR_CALENDAR);
+    const LMXMLElement anElement = theParent.firstChildElement(STR_CALENDAR);
     if (anElement.isNull())
         return anAppearance;
     anAppearance.myColorSchema = anElement.attribute(STR_SCHEMA);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -26,7 +27,7 @@ public:
     bool isDefault() const { return *this == LMCalendariumAppearance(); }
 
     // The child "calendar" of the element; the default appearance without one.
-    static LMCalendariumAppearance fromXml(const QDomElement& theParent);
+    static LMCalendariumAppearance fromXml(const LMXMLElement& theParent);
     // Appends a child "calendar" unless this is the default appearance.
     void buildXML(QDomElement& theParent) const;
 

@@ -1,6 +1,7 @@
 #include "LMClipartConfiguration.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -16,7 +17,7 @@ LMClipartConfiguration LMClipartConfiguration::mirrored(const LMMirrorRule& theR
     return aResult;
 }
 
-LMClipartConfiguration LMClipartConfiguration::fromXml(const QDomElement& theElement)
+LMClipartConfiguration LMClipartConfiguration::fromXml(const LMXMLElement& theElement)
 {
     LMClipartConfiguration aResult(LMMirrorRule::fromXml(theElement),
                                    LMModelXml::boolAttribute(theElement, STR_GSEL, false));

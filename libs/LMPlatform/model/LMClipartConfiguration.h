@@ -4,6 +4,7 @@
 #include "LMMirrorRule.h"
 #include "LMPlatformExport.h"
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -35,7 +36,7 @@ public:
     LMClipartConfiguration mirrored(const LMMirrorRule& theRule) const;
 
     // Attributes "mirror" and "gsel" of the element and its colour replacements.
-    static LMClipartConfiguration fromXml(const QDomElement& theElement);
+    static LMClipartConfiguration fromXml(const LMXMLElement& theElement);
     // Writes the attributes that differ from the default.
     void buildXML(QDomElement& theElement) const;
 

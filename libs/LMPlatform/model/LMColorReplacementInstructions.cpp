@@ -1,5 +1,7 @@
 #include "LMColorReplacementInstructions.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 #include <QRegularExpression>
 
@@ -82,10 +84,10 @@ QList<QColor> LMColorReplacementInstructions::colorsOf(const QByteArray& theSvg)
     return aColors;
 }
 
-LMColorReplacementInstructions LMColorReplacementInstructions::fromXML(const QDomElement& theElement)
+LMColorReplacementInstructions LMColorReplacementInstructions::fromXML(const LMXMLElement& theElement)
 {
     LMColorReplacementInstructions anInstructions;
-    for (QDomElement aChild = theElement.firstChildElement(STR_COLOR_REPLACEMENT); !aChild.isNull();
+    for (LMXMLElement aChild = theElement.firstChildElement(STR_COLOR_REPLACEMENT); !aChild.isNull();
          aChild = aChild.nextSiblingElement(STR_COLOR_REPLACEMENT)) {
         const QColor aFrom(aChild.attribute(STR_FROM));
         const QColor aTo(aChild.attribute(STR_TO));

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPair>
 
+class LMXMLElement;
 class QDomElement;
 
 // Which colours of a clipart are drawn in which other colours: a list of (from, to) pairs applied
@@ -35,7 +36,7 @@ public:
 
     // Child elements "colorReplacement" with attributes "from" and "to" (#rrggbb); pairs with an
     // invalid colour are skipped.
-    static LMColorReplacementInstructions fromXML(const QDomElement& theElement);
+    static LMColorReplacementInstructions fromXML(const LMXMLElement& theElement);
     void toXML(QDomElement& theElement) const;
 
     friend bool operator==(const LMColorReplacementInstructions& theA, const LMColorReplacementInstructions& theB)

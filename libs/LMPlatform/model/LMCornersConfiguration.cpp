@@ -2,6 +2,7 @@
 
 #include "LMMirrorRule.h"
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -64,13 +65,13 @@ LMCornersConfiguration LMCornersConfiguration::mirrored(const LMMirrorRule& theR
     return aCopy;
 }
 
-LMCornersConfiguration LMCornersConfiguration::fromXml(const QDomElement& theParent)
+LMCornersConfiguration LMCornersConfiguration::fromXml(const LMXMLElement& theParent)
 {
     LMCornersConfiguration aConfig;
-    const QDomElement anElement = theParent.firstChildElement(STR_CORNERS);
+    const LMXMLElement anElement = theParent.firstChildElement(STR_CORNERS);
     if (anElement.isNull())
         return aConfig;
-    for (QDomElement aChild = anElement.firstChildElement(STR_CORNER); !aChild.isNull();
+    for (LMXMLElement aChild = anElement.firstChildElement(STR_CORNER); !aChild.isNull();
          aChild = aChild.nextSiblingElement(STR_CORNER)) {
         aConfig.setCorner(LMCorner(aChild.attribute(STR_POSITION)), LMCornerShape(aChild.attribute(STR_SHAPE)),
                           LMModelXml::distanceAttribute(aChild, STR_LENGTH));

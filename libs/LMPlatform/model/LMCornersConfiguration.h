@@ -8,6 +8,7 @@
 #include <QMap>
 
 class LMMirrorRule;
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -44,7 +45,7 @@ public:
     LMCornersConfiguration mirrored(const LMMirrorRule& theRule) const;
 
     // The child "corners" of the element; the default configuration without one.
-    static LMCornersConfiguration fromXml(const QDomElement& theParent);
+    static LMCornersConfiguration fromXml(const LMXMLElement& theParent);
     // Appends a child "corners" with one "corner" per corner unless this is the default.
     void buildXML(QDomElement& theParent) const;
 

@@ -1,5 +1,7 @@
 #include "LMMirrorRule.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 
 namespace {
@@ -37,7 +39,7 @@ QList<LMMirrorRule> LMMirrorRule::spreadOut() const
     return aRules;
 }
 
-LMMirrorRule LMMirrorRule::fromXml(const QDomElement& theElement)
+LMMirrorRule LMMirrorRule::fromXml(const LMXMLElement& theElement)
 {
     if (theElement.isNull() || !theElement.hasAttribute(STR_MIRROR))
         return LMMirrorRule();

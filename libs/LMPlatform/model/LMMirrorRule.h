@@ -4,6 +4,7 @@
 #include "LMPlatformExport.h"
 #include <QList>
 
+class LMXMLElement;
 class QDomElement;
 
 enum class LMMirrorRuleEnum : qint32 { None = 0, HorizontalAxis = 1, VerticalAxis = 2, BothAxes = 3 };
@@ -29,7 +30,7 @@ public:
     QList<LMMirrorRule> spreadOut() const;
 
     // The attribute "mirror" of an element (comma-separated rule words); None when absent.
-    static LMMirrorRule fromXml(const QDomElement& theElement);
+    static LMMirrorRule fromXml(const LMXMLElement& theElement);
     // Writes the attribute "mirror" when the rule is not None.
     void buildXML(QDomElement& theElement) const;
     static QString xmlAttributeName();

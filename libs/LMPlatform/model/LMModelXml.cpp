@@ -2,6 +2,7 @@
 
 #include "LMMath.h"
 #include "LMPlatformLogging.h"
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QDomDocument>
@@ -18,14 +19,14 @@ bool LMModelXml::parseDouble(const QString& theText, double* theValue)
     return true;
 }
 
-void LMModelXml::warnMalformed(const QDomElement& theElement, const QString& theName, const QString& theExpected)
+void LMModelXml::warnMalformed(const LMXMLElement& theElement, const QString& theName, const QString& theExpected)
 {
     qCWarning(lcPlatformModel).noquote() << QStringLiteral("<%1> attribute \"%2\": \"%3\" is not %4; default used")
                                                 .arg(theElement.tagName(), theName, theElement.attribute(theName),
                                                      theExpected);
 }
 
-double LMModelXml::doubleAttribute(const QDomElement& theElement, const QString& theName, double theDefault)
+double LMModelXml::doubleAttribute(const LMXMLElement& theElement, const QString& theName, double theDefault)
 {
     if (!theElement.hasAttribute(theName))
         return theDefault;
@@ -36,7 +37,7 @@ double LMModelXml::doubleAttribute(const QDomElement& theElement, const QString&
     return theDefault;
 }
 
-int LMModelXml::intAttribute(const QDomElement& theElement, const QString& theName, int theDefault)
+int LMModelXml::intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault)
 {
     if (!theElement.hasAttribute(theName))
         return theDefault;
@@ -48,7 +49,7 @@ int LMModelXml::intAttribute(const QDomElement& theElement, const QString& theNa
     return theDefault;
 }
 
-bool LMModelXml::boolAttribute(const QDomElement& theElement, const QString& theName, bool theDefault)
+bool LMModelXml::boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault)
 {
     if (!theElement.hasAttribute(theName))
         return theDefault;
@@ -61,7 +62,7 @@ bool LMModelXml::boolAttribute(const QDomElement& theElement, const QString& the
     return theDefault;
 }
 
-QColor LMModelXml::colorAttribute(const QDomElement& theElement, const QString& theName, const QColor& theDefault)
+QColor LMModelXml::colorAttribute(const LMXMLElement& theElement, const QString& theName, const QColor& theDefault)
 {
     if (!theElement.hasAttribute(theName))
         return theDefault;
@@ -76,7 +77,7 @@ QColor LMModelXml::colorAttribute(const QDomElement& theElement, const QString& 
     return theDefault;
 }
 
-LMDistance LMModelXml::distanceAttribute(const QDomElement& theElement, const QString& theName,
+LMDistance LMModelXml::distanceAttribute(const LMXMLElement& theElement, const QString& theName,
                                          const LMDistance& theDefault)
 {
     if (!theElement.hasAttribute(theName))

@@ -7,21 +7,23 @@
 #include <QDomElement>
 #include <QString>
 
+class LMXMLElement;
+
 // Typed attribute access for the XML forms of the model value types. A missing attribute gives
 // the default silently; a malformed one gives the default and a warning naming element and
 // attribute, so that a broken file still loads.
 class LMPLATFORM_EXPORT LMModelXml
 {
 public:
-    static double doubleAttribute(const QDomElement& theElement, const QString& theName, double theDefault);
-    static int intAttribute(const QDomElement& theElement, const QString& theName, int theDefault);
+    static double doubleAttribute(const LMXMLElement& theElement, const QString& theName, double theDefault);
+    static int intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault);
     // "true", "yes", "1", "false", "no", "0", in any letter case.
-    static bool boolAttribute(const QDomElement& theElement, const QString& theName, bool theDefault);
+    static bool boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault);
     // "#rrggbb" or "#aarrggbb"; a missing attribute gives the default (an invalid colour unless told).
-    static QColor colorAttribute(const QDomElement& theElement, const QString& theName,
+    static QColor colorAttribute(const LMXMLElement& theElement, const QString& theName,
                                  const QColor& theDefault = QColor());
     // A distance in its text form ("12.5", "4mm", "0.02rel").
-    static LMDistance distanceAttribute(const QDomElement& theElement, const QString& theName,
+    static LMDistance distanceAttribute(const LMXMLElement& theElement, const QString& theName,
                                         const LMDistance& theDefault = LMDistance());
 
     // The shortest text that reads back as the same double.
@@ -37,5 +39,5 @@ public:
     static QDomElement ensureChild(QDomElement& theElement, const QString& theTagName);
 
     // Logs the warning for a malformed attribute value.
-    static void warnMalformed(const QDomElement& theElement, const QString& theName, const QString& theExpected);
+    static void warnMalformed(const LMXMLElement& theElement, const QString& theName, const QString& theExpected);
 };

@@ -2,6 +2,7 @@
 
 #include "LMModelXml.h"
 #include "LMRotatedRect.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -35,7 +36,7 @@ bool LMOsmContent::isValid() const
     return myZoom > 0 && std::abs(myCenter.y()) <= 90.0 && std::abs(myCenter.x()) <= 180.0;
 }
 
-LMOsmContent LMOsmContent::read(const QDomElement& theElement, const QString& thePrefix)
+LMOsmContent LMOsmContent::read(const LMXMLElement& theElement, const QString& thePrefix)
 {
     LMOsmContent aContent;
     if (theElement.isNull())
@@ -45,7 +46,7 @@ LMOsmContent LMOsmContent::read(const QDomElement& theElement, const QString& th
     aContent.myZoom = LMModelXml::doubleAttribute(theElement, thePrefix + STR_ZOOM, 0.0);
     aContent.myStyle = theElement.attribute(thePrefix + STR_STYLE);
     const QString aMarkerTag = thePrefix + STR_MARKER;
-    for (QDomElement aMarker = theElement.firstChildElement(aMarkerTag); !aMarker.isNull();
+    for (LMXMLElement aMarker = theElement.firstChildElement(aMarkerTag); !aMarker.isNull();
          aMarker = aMarker.nextSiblingElement(aMarkerTag)) {
         aContent.setPosition(LMAreaAssociationId(aMarker.attribute(thePrefix + STR_ID)),
                              QPointF(LMModelXml::doubleAttribute(aMarker, thePrefix + STR_LON, 0.0),
@@ -54,7 +55,7 @@ LMOsmContent LMOsmContent::read(const QDomElement& theElement, const QString& th
     return aContent;
 }
 
-LMOsmContent LMOsmContent::fromXml(const QDomElement& theParent)
+LMOsmContent LMOsmContent::fromXml(const LMXMLElement& theParent)
 {
     return read(theParent.firstChildElement(STR_MAP));
 }

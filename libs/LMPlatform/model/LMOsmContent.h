@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QString>
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -30,9 +31,9 @@ public:
 
     // Reads attributes "lat", "lon", "zoom", "style" and children "marker" (with "id", "lat",
     // "lon") of the element, each name preceded by the prefix (such as "lumo:").
-    static LMOsmContent read(const QDomElement& theElement, const QString& thePrefix = QString());
+    static LMOsmContent read(const LMXMLElement& theElement, const QString& thePrefix = QString());
     // The child "map" of the element; the default content without one.
-    static LMOsmContent fromXml(const QDomElement& theParent);
+    static LMOsmContent fromXml(const LMXMLElement& theParent);
     // Appends a child "map".
     void buildXML(QDomElement& theParent) const;
 

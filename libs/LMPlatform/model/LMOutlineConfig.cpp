@@ -1,6 +1,7 @@
 #include "LMOutlineConfig.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -11,9 +12,9 @@ const QString STR_WIDTH = QStringLiteral("width");
 const QString STR_COLOR = QStringLiteral("color");
 } // namespace
 
-LMOutlineConfig LMOutlineConfig::fromXml(const QDomElement& theParent)
+LMOutlineConfig LMOutlineConfig::fromXml(const LMXMLElement& theParent)
 {
-    const QDomElement anElement = theParent.firstChildElement(STR_OUTLINE);
+    const LMXMLElement anElement = theParent.firstChildElement(STR_OUTLINE);
     if (anElement.isNull())
         return LMOutlineConfig();
     return LMOutlineConfig(LMModelXml::distanceAttribute(anElement, STR_WIDTH),

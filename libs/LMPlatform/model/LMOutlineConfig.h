@@ -5,6 +5,7 @@
 
 #include <QColor>
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -22,7 +23,7 @@ public:
 
     // The child "outline" (attributes "width" and "color") of the element; the default outline
     // without one.
-    static LMOutlineConfig fromXml(const QDomElement& theParent);
+    static LMOutlineConfig fromXml(const LMXMLElement& theParent);
     // Appends a child "outline" when the outline is valid.
     void buildXML(QDomElement& theParent) const;
 

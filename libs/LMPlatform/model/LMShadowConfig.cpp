@@ -1,6 +1,7 @@
 #include "LMShadowConfig.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -50,9 +51,9 @@ LMShadowConfig LMShadowConfig::mirrored(bool theFlipsX, bool theFlipsY) const
     return aCopy;
 }
 
-LMShadowConfig LMShadowConfig::fromXml(const QDomElement& theParent)
+LMShadowConfig LMShadowConfig::fromXml(const LMXMLElement& theParent)
 {
-    const QDomElement anElement = theParent.firstChildElement(STR_SHADOW);
+    const LMXMLElement anElement = theParent.firstChildElement(STR_SHADOW);
     if (anElement.isNull())
         return LMShadowConfig();
     return LMShadowConfig(

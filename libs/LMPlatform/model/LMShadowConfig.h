@@ -4,6 +4,7 @@
 #include "LMDistance.h"
 #include "LMPlatformExport.h"
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -32,7 +33,7 @@ public:
     LMShadowConfig mirrored(bool theFlipsX, bool theFlipsY) const;
 
     // The child "shadow" of the element; the default (invalid) shadow without one.
-    static LMShadowConfig fromXml(const QDomElement& theParent);
+    static LMShadowConfig fromXml(const LMXMLElement& theParent);
     // Appends a child "shadow" unless this is the default shadow.
     void buildXML(QDomElement& theParent) const;
 

@@ -2,6 +2,7 @@
 
 #include "LMModelXml.h"
 #include "LMRotatedRect.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -43,7 +44,7 @@ QString alignmentText(const QList<QPair<QString, Qt::Alignment>>& theTable, Qt::
 }
 
 // The alignment of a word; false for an unknown word.
-bool readAlignment(const QDomElement& theElement, const QString& theName,
+bool readAlignment(const LMXMLElement& theElement, const QString& theName,
                    const QList<QPair<QString, Qt::Alignment>>& theTable, Qt::Alignment* theAlignment)
 {
     const QString aText = theElement.attribute(theName).trimmed().toLower();
@@ -249,7 +250,7 @@ void LMTextFormat::scaleFontSize(double theFactor)
         myImpl->myFontSize *= theFactor;
 }
 
-LMTextFormat LMTextFormat::fromXml(const QDomElement& theElement, Fields* theFields)
+LMTextFormat LMTextFormat::fromXml(const LMXMLElement& theElement, Fields* theFields)
 {
     LMTextFormat aFormat;
     LMTextFormatImpl& anImpl = *aFormat.myImpl;

@@ -10,6 +10,7 @@
 #include <QString>
 
 class LMTextFormatImpl;
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -90,7 +91,7 @@ public:
     void scaleFontSize(double theFactor);
 
     // Reads the attributes of the element; theFields receives the fields that were present.
-    static LMTextFormat fromXml(const QDomElement& theElement, Fields* theFields = nullptr);
+    static LMTextFormat fromXml(const LMXMLElement& theElement, Fields* theFields = nullptr);
     // Writes the given fields as attributes of the element (the outline as a child "outline").
     void buildXML(QDomElement& theElement, Fields theFields = AllFields) const;
 

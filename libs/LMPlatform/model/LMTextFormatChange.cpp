@@ -1,5 +1,7 @@
 #include "LMTextFormatChange.h"
 
+#include "LMXMLElement.h"
+
 #include <QDebug>
 #include <QDomDocument>
 
@@ -26,9 +28,9 @@ void LMTextFormatChange::scaleFontSize(double theFactor)
         myFormat.scaleFontSize(theFactor);
 }
 
-LMTextFormatChange LMTextFormatChange::fromXml(const QDomElement& theParent)
+LMTextFormatChange LMTextFormatChange::fromXml(const LMXMLElement& theParent)
 {
-    const QDomElement anElement = theParent.firstChildElement(STR_TEXT_FORMAT);
+    const LMXMLElement anElement = theParent.firstChildElement(STR_TEXT_FORMAT);
     if (anElement.isNull())
         return LMTextFormatChange();
     LMTextFormat::Fields aFields;

@@ -3,6 +3,7 @@
 #include "LMPlatformExport.h"
 #include "LMTextFormat.h"
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -30,7 +31,7 @@ public:
     void scaleFontSize(double theFactor);
 
     // The child "textformat" of the element; an empty change without one.
-    static LMTextFormatChange fromXml(const QDomElement& theParent);
+    static LMTextFormatChange fromXml(const LMXMLElement& theParent);
     // Appends a child "textformat" with the fields of the change unless it is empty.
     void buildXML(QDomElement& theParent) const;
 

@@ -1,5 +1,7 @@
 #include "LMDesignElementID.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -32,6 +34,12 @@ LMDesignElementID LMDesignElementID::fromXmlAttribute(const QDomElement& theElem
     if (theElement.isNull() || !theElement.hasAttribute(theName))
         return LMDesignElementID();
     return fromString(theElement.attribute(theName));
+}
+
+LMDesignElementID LMDesignElementID::fromXmlAttribute(const LMXMLElement& theElement, const QString& theName)
+{
+    const std::optional<QStringView> aValue = theElement.findAttribute(theName);
+    return aValue ? fromString(aValue->toString()) : LMDesignElementID();
 }
 
 void LMDesignElementID::toXML(QDomElement& theElement, const QString& theName) const

@@ -6,6 +6,7 @@
 #include <QHashFunctions>
 #include <QString>
 
+class LMXMLElement;
 class QDomElement;
 class QJsonObject;
 
@@ -27,6 +28,8 @@ public:
 
     // The id in the attribute of an XML element; invalid when it is absent or no number.
     static LMDesignElementID fromXmlAttribute(const QDomElement& theElement,
+                                              const QString& theName = defaultAttributeName());
+    static LMDesignElementID fromXmlAttribute(const LMXMLElement& theElement,
                                               const QString& theName = defaultAttributeName());
     // Sets the attribute when the id is valid; an invalid id writes nothing.
     void toXML(QDomElement& theElement, const QString& theName = defaultAttributeName()) const;

@@ -1,6 +1,7 @@
 #include "LMFrameMaterial.h"
 
 #include "LMPlatformLogging.h"
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,9 @@ void LMFrameMaterial::fillTable(Table* theTable) const
     theTable->insert(QStringLiteral("all"), E::All);
 }
 
-LMFrameMaterial LMFrameMaterial::fromXml(const QDomNamedNodeMap& theAttributes)
+LMFrameMaterial LMFrameMaterial::fromXml(const LMXMLElement& theElement)
 {
-    const QString aText = LMXMLParser::attribute(theAttributes, STR_MATERIAL, STR_NONE).trimmed();
+    const QString aText = LMXMLParser::attribute(theElement, STR_MATERIAL, STR_NONE).trimmed();
     // Only exact words count: a list would make one frame of several materials.
     if (!enumToStringTable().containsString(aText)) {
         qCWarning(lcPlatformProduct) << "unknown frame material" << aText;

@@ -3,7 +3,7 @@
 #include "LMEnumWrapper.h"
 #include "LMPlatformExport.h"
 
-class QDomNamedNodeMap;
+class LMXMLElement;
 
 enum class LMFrameMaterialEnum : qint32 {
     None = 0,
@@ -29,7 +29,7 @@ public:
 
     // The material of a frame template's attributes: "material" holds one word of the table; a
     // missing attribute is the remove item, an unknown word gives 0 with a warning.
-    static LMFrameMaterial fromXml(const QDomNamedNodeMap& theAttributes);
+    static LMFrameMaterial fromXml(const LMXMLElement& theElement);
     // The value that accepts every material.
     static LMFrameMaterial allMaterials() { return LMFrameMaterial(LMFrameMaterialEnum::All); }
 

@@ -1,5 +1,7 @@
 #include "LMSVGImage.h"
 
+#include "LMXMLElement.h"
+
 LMSVGImage::LMSVGImage(const QByteArray& theData) : LMSVGImageAbstract(theData) { }
 
 std::unique_ptr<LMSVGImageAbstract> LMSVGImage::clone() const
@@ -7,7 +9,7 @@ std::unique_ptr<LMSVGImageAbstract> LMSVGImage::clone() const
     return std::make_unique<LMSVGImage>(*this);
 }
 
-std::unique_ptr<LMSVGImage> LMSVGImage::fromXml(const QDomElement& theParent)
+std::unique_ptr<LMSVGImage> LMSVGImage::fromXml(const LMXMLElement& theParent)
 {
     return std::make_unique<LMSVGImage>(svgDataFromXml(theParent));
 }

@@ -3,6 +3,8 @@
 #include "LMPlatformExport.h"
 #include "LMSVGImageAbstract.h"
 
+class LMXMLElement;
+
 // A plain SVG image: the document drawn as it is.
 class LMPLATFORM_EXPORT LMSVGImage : public LMSVGImageAbstract
 {
@@ -13,5 +15,5 @@ public:
     std::unique_ptr<LMSVGImageAbstract> clone() const override;
 
     // The image of the child "svg" of the element.
-    static std::unique_ptr<LMSVGImage> fromXml(const QDomElement& theParent);
+    static std::unique_ptr<LMSVGImage> fromXml(const LMXMLElement& theParent);
 };

@@ -1,6 +1,7 @@
 #include "LMSVGImageAbstract.h"
 
 #include "LMPlatformLogging.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 #include <QHash>
@@ -170,13 +171,13 @@ void LMSVGImageAbstract::buildXML(QDomElement& theParent) const
     theParent.appendChild(theParent.ownerDocument().importNode(anSvg.documentElement(), true));
 }
 
-QByteArray LMSVGImageAbstract::svgDataFromXml(const QDomElement& theParent)
+QByteArray LMSVGImageAbstract::svgDataFromXml(const LMXMLElement& theParent)
 {
-    const QDomElement anSvg = theParent.firstChildElement(STR_SVG);
+    const LMXMLElement anSvg = theParent.firstChildElement(STR_SVG);
     if (anSvg.isNull())
         return QByteArray();
     QDomDocument aDocument;
-    aDocument.appendChild(aDocument.importNode(anSvg, true));
+    aDocument.appendChild(anSvg.toDom(aDocument));
     return aDocument.toByteArray(-1);
 }
 

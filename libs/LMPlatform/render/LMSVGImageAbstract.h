@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class LMXMLElement;
 class QDomElement;
 class QPainter;
 
@@ -49,7 +50,7 @@ public:
     // Appends the document as a child element "svg" of the element.
     virtual void buildXML(QDomElement& theParent) const;
     // The document of the child "svg" of the element, as bytes; empty without one.
-    static QByteArray svgDataFromXml(const QDomElement& theParent);
+    static QByteArray svgDataFromXml(const LMXMLElement& theParent);
 
     // Same type and same document; subclasses compare their own state as well.
     virtual bool equals(const LMSVGImageAbstract& theOther) const;

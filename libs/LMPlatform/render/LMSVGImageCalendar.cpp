@@ -1,5 +1,7 @@
 #include "LMSVGImageCalendar.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomDocument>
 
 namespace {
@@ -55,10 +57,10 @@ void LMSVGImageCalendar::buildXML(QDomElement& theParent) const
     }
 }
 
-std::unique_ptr<LMSVGImageCalendar> LMSVGImageCalendar::fromXml(const QDomElement& theParent)
+std::unique_ptr<LMSVGImageCalendar> LMSVGImageCalendar::fromXml(const LMXMLElement& theParent)
 {
     QMap<QString, QString> aSheets;
-    for (QDomElement aSheet = theParent.firstChildElement(STR_CSS_SHEET); !aSheet.isNull();
+    for (LMXMLElement aSheet = theParent.firstChildElement(STR_CSS_SHEET); !aSheet.isNull();
          aSheet = aSheet.nextSiblingElement(STR_CSS_SHEET)) {
         const QString aName = aSheet.attribute(STR_NAME);
         if (!aName.isEmpty())

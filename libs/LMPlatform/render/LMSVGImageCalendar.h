@@ -5,6 +5,8 @@
 
 #include <QMap>
 
+class LMXMLElement;
+
 // An SVG image that can be recoloured by named CSS style sheets (calendars and custom-fill
 // designs): the chosen sheet is put into the document before it is drawn.
 class LMPLATFORM_EXPORT LMSVGImageCalendar : public LMSVGImageAbstract
@@ -28,7 +30,7 @@ public:
 
     // Appends the document and one child "cssSheet" (attribute "name", text the sheet) per sheet.
     void buildXML(QDomElement& theParent) const override;
-    static std::unique_ptr<LMSVGImageCalendar> fromXml(const QDomElement& theParent);
+    static std::unique_ptr<LMSVGImageCalendar> fromXml(const LMXMLElement& theParent);
 
     bool equals(const LMSVGImageAbstract& theOther) const override;
 

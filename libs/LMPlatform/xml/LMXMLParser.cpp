@@ -11,29 +11,58 @@
 
 namespace {
 
-QDomAttr attributeOf(const QDomElement& theElement, const QString& theName)
+void logMalformed(QStringView theText, const QString& theName, QStringView theTag)
+{
+    qCDebug(lcPlatformXml).noquote()
+        << QStringLiteral("malformed value \"%1\" of attribute %2 of <%3>").arg(theText, theName, theTag);
+}
+
+// The parsed value of the attribute thePrefix + theWord, or of theName, of either kind of
+// element; nothing when it is missing or malformed (logged at debug level).
+template <typename Parse>
+auto valueOf(const QDomElement& theElement, const QString& theName, Parse theParse) -> decltype(theParse(QStringView()))
 {
     // attributeNode() is not const, though it changes nothing.
-    return QDomElement(theElement).attributeNode(theName);
-}
-
-QDomAttr attributeOf(const QDomNamedNodeMap& theAttributes, const QString& theName)
-{
-    return theAttributes.namedItem(theName).toAttr();
-}
-
-// The parsed value of the attribute, or nothing when it is missing or malformed.
-template <typename Parse>
-auto valueOf(const QDomAttr& theAttribute, Parse theParse) -> decltype(theParse(QStringView()))
-{
-    if (theAttribute.isNull())
+    const QDomAttr anAttribute = QDomElement(theElement).attributeNode(theName);
+    if (anAttribute.isNull())
         return std::nullopt;
-    const QString aText = theAttribute.value();
+    const QString aText = anAttribute.value();
     auto aValue = theParse(aText);
-    if (!aValue) {
-        qCDebug(lcPlatformXml).noquote() << QStringLiteral("malformed value \"%1\" of attribute %2 of <%3>")
-                                                .arg(aText, theAttribute.name(), theAttribute.ownerElement().tagName());
-    }
+    if (!aValue)
+        logMalformed(aText, theName, theElement.tagName());
+    return aValue;
+}
+
+template <typename Parse>
+auto valueOf(const QDomElement& theElement, QStringView thePrefix, QLatin1StringView theWord, Parse theParse)
+    -> decltype(theParse(QStringView()))
+{
+    return valueOf(theElement, thePrefix.toString() + theWord, theParse);
+}
+
+template <typename Parse>
+auto valueOf(const LMXMLElement& theElement, QStringView thePrefix, QLatin1StringView theWord, Parse theParse)
+    -> decltype(theParse(QStringView()))
+{
+    const std::optional<QStringView> aText = theElement.findAttribute(thePrefix, theWord);
+    if (!aText)
+        return std::nullopt;
+    auto aValue = theParse(*aText);
+    if (!aValue)
+        logMalformed(*aText, thePrefix.toString() + theWord, theElement.tagName());
+    return aValue;
+}
+
+template <typename Parse>
+auto valueOf(const LMXMLElement& theElement, const QString& theName, Parse theParse)
+    -> decltype(theParse(QStringView()))
+{
+    const std::optional<QStringView> aText = theElement.findAttribute(theName);
+    if (!aText)
+        return std::nullopt;
+    auto aValue = theParse(*aText);
+    if (!aValue)
+        logMalformed(*aText, theName, theElement.tagName());
     return aValue;
 }
 
@@ -49,12 +78,10 @@ std::optional<int> parseHexDigit(char16_t theChar)
 }
 
 // "width" and "height" of the SVG user space: the last two of the four numbers of a viewBox.
-std::optional<QSizeF> viewBoxSize(const QDomAttr& theAttribute)
+std::optional<QSizeF> viewBoxSize(QStringView theText)
 {
-    if (theAttribute.isNull())
-        return std::nullopt;
     static const QRegularExpression aSeparators(QStringLiteral("[\\s,]+"));
-    const QStringList aParts = theAttribute.value().trimmed().split(aSeparators, Qt::SkipEmptyParts);
+    const QList<QStringView> aParts = theText.trimmed().split(aSeparators, Qt::SkipEmptyParts);
     if (aParts.size() != 4)
         return std::nullopt;
     const std::optional<double> aWidth = LMXMLParser::parseDouble(aParts.at(2));
@@ -68,7 +95,7 @@ template <typename Source>
 QRectF readRectFFrom(const Source& theSource, const QRectF& theDefault, const QString& thePrefix)
 {
     const auto aRead = [&](QLatin1StringView theWord, double theFallback) {
-        return valueOf(attributeOf(theSource, thePrefix + theWord), &LMXMLParser::parseDouble).value_or(theFallback);
+        return valueOf(theSource, thePrefix, theWord, &LMXMLParser::parseDouble).value_or(theFallback);
     };
     return QRectF(aRead(LMXMLParser::WORD_X, theDefault.x()), aRead(LMXMLParser::WORD_Y, theDefault.y()),
                   aRead(LMXMLParser::WORD_WIDTH, theDefault.width()),
@@ -79,7 +106,7 @@ template <typename Source>
 QRect readRectFrom(const Source& theSource, const QRect& theDefault, const QString& thePrefix)
 {
     const auto aRead = [&](QLatin1StringView theWord, int theFallback) {
-        return valueOf(attributeOf(theSource, thePrefix + theWord), &LMXMLParser::parseInt).value_or(theFallback);
+        return valueOf(theSource, thePrefix, theWord, &LMXMLParser::parseInt).value_or(theFallback);
     };
     return QRect(aRead(LMXMLParser::WORD_X, theDefault.x()), aRead(LMXMLParser::WORD_Y, theDefault.y()),
                  aRead(LMXMLParser::WORD_WIDTH, theDefault.width()),
@@ -90,13 +117,13 @@ template <typename Source>
 QSizeF readSizeFFrom(const Source& theSource, const QSizeF& theDefault, const QString& thePrefix)
 {
     const std::optional<double> aWidth
-        = valueOf(attributeOf(theSource, thePrefix + LMXMLParser::WORD_WIDTH), &LMXMLParser::parseDouble);
+        = valueOf(theSource, thePrefix, LMXMLParser::WORD_WIDTH, &LMXMLParser::parseDouble);
     const std::optional<double> aHeight
-        = valueOf(attributeOf(theSource, thePrefix + LMXMLParser::WORD_HEIGHT), &LMXMLParser::parseDouble);
+        = valueOf(theSource, thePrefix, LMXMLParser::WORD_HEIGHT, &LMXMLParser::parseDouble);
     QSizeF aFallback = theDefault;
     if ((!aWidth || !aHeight) && thePrefix.isEmpty()) {
-        if (const std::optional<QSizeF> aViewBox
-            = viewBoxSize(attributeOf(theSource, QString(LMXMLParser::WORD_VIEW_BOX))))
+        const auto aViewBox = valueOf(theSource, QStringView(), LMXMLParser::WORD_VIEW_BOX, &viewBoxSize);
+        if (aViewBox)
             aFallback = *aViewBox;
     }
     return QSizeF(aWidth.value_or(aFallback.width()), aHeight.value_or(aFallback.height()));
@@ -106,7 +133,7 @@ template <typename Source>
 QSize readSizeFrom(const Source& theSource, const QSize& theDefault, const QString& thePrefix)
 {
     const auto aRead = [&](QLatin1StringView theWord, int theFallback) {
-        return valueOf(attributeOf(theSource, thePrefix + theWord), &LMXMLParser::parseInt).value_or(theFallback);
+        return valueOf(theSource, thePrefix, theWord, &LMXMLParser::parseInt).value_or(theFallback);
     };
     return QSize(aRead(LMXMLParser::WORD_WIDTH, theDefault.width()),
                  aRead(LMXMLParser::WORD_HEIGHT, theDefault.height()));
@@ -116,7 +143,7 @@ template <typename Source>
 QMarginsF readMarginsFrom(const Source& theSource, const QMarginsF& theDefault, const QString& thePrefix)
 {
     const auto aRead = [&](QLatin1StringView theWord, double theFallback) {
-        return valueOf(attributeOf(theSource, thePrefix + theWord), &LMXMLParser::parseDouble).value_or(theFallback);
+        return valueOf(theSource, thePrefix, theWord, &LMXMLParser::parseDouble).value_or(theFallback);
     };
     return QMarginsF(aRead(LMXMLParser::WORD_LEFT, theDefault.left()), aRead(LMXMLParser::WORD_TOP, theDefault.top()),
                      aRead(LMXMLParser::WORD_RIGHT, theDefault.right()),
@@ -233,88 +260,85 @@ std::optional<QColor> LMXMLParser::parseColorEx(QStringView theText)
 
 QString LMXMLParser::attribute(const QDomElement& theElement, const QString& theName, const QString& theDefault)
 {
-    const QDomAttr anAttribute = attributeOf(theElement, theName);
+    const QDomAttr anAttribute = QDomElement(theElement).attributeNode(theName);
     return anAttribute.isNull() ? theDefault : anAttribute.value();
 }
 
-QString LMXMLParser::attribute(const QDomNamedNodeMap& theAttributes, const QString& theName, const QString& theDefault)
+QString LMXMLParser::attribute(const LMXMLElement& theElement, const QString& theName, const QString& theDefault)
 {
-    const QDomAttr anAttribute = attributeOf(theAttributes, theName);
-    return anAttribute.isNull() ? theDefault : anAttribute.value();
+    return theElement.attribute(theName, theDefault);
 }
 
 bool LMXMLParser::boolAttribute(const QDomElement& theElement, const QString& theName, bool theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseBool).value_or(theDefault);
+    return valueOf(theElement, theName, &parseBool).value_or(theDefault);
 }
 
-bool LMXMLParser::boolAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, bool theDefault)
+bool LMXMLParser::boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseBool).value_or(theDefault);
+    return valueOf(theElement, theName, &parseBool).value_or(theDefault);
 }
 
 int LMXMLParser::intAttribute(const QDomElement& theElement, const QString& theName, int theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseInt).value_or(theDefault);
+    return valueOf(theElement, theName, &parseInt).value_or(theDefault);
 }
 
-int LMXMLParser::intAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, int theDefault)
+int LMXMLParser::intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseInt).value_or(theDefault);
+    return valueOf(theElement, theName, &parseInt).value_or(theDefault);
 }
 
 double LMXMLParser::doubleAttribute(const QDomElement& theElement, const QString& theName, double theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseDouble).value_or(theDefault);
+    return valueOf(theElement, theName, &parseDouble).value_or(theDefault);
 }
 
-double LMXMLParser::doubleAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, double theDefault)
+double LMXMLParser::doubleAttribute(const LMXMLElement& theElement, const QString& theName, double theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseDouble).value_or(theDefault);
+    return valueOf(theElement, theName, &parseDouble).value_or(theDefault);
 }
 
 QColor LMXMLParser::colorAttribute(const QDomElement& theElement, const QString& theName, const QColor& theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseColor).value_or(theDefault);
+    return valueOf(theElement, theName, &parseColor).value_or(theDefault);
 }
 
-QColor LMXMLParser::colorAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName,
-                                   const QColor& theDefault)
+QColor LMXMLParser::colorAttribute(const LMXMLElement& theElement, const QString& theName, const QColor& theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseColor).value_or(theDefault);
+    return valueOf(theElement, theName, &parseColor).value_or(theDefault);
 }
 
 QColor LMXMLParser::colorAttributeEx(const QDomElement& theElement, const QString& theName, const QColor& theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseColorEx).value_or(theDefault);
+    return valueOf(theElement, theName, &parseColorEx).value_or(theDefault);
 }
 
-QColor LMXMLParser::colorAttributeEx(const QDomNamedNodeMap& theAttributes, const QString& theName,
-                                     const QColor& theDefault)
+QColor LMXMLParser::colorAttributeEx(const LMXMLElement& theElement, const QString& theName, const QColor& theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseColorEx).value_or(theDefault);
+    return valueOf(theElement, theName, &parseColorEx).value_or(theDefault);
 }
 
 LMAngle LMXMLParser::readAngle(const QDomElement& theElement, const QString& theName, LMAngle theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseAngle).value_or(theDefault);
+    return valueOf(theElement, theName, &parseAngle).value_or(theDefault);
 }
 
-LMAngle LMXMLParser::readAngle(const QDomNamedNodeMap& theAttributes, const QString& theName, LMAngle theDefault)
+LMAngle LMXMLParser::readAngle(const LMXMLElement& theElement, const QString& theName, LMAngle theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseAngle).value_or(theDefault);
+    return valueOf(theElement, theName, &parseAngle).value_or(theDefault);
 }
 
 LMDistance LMXMLParser::readDistance(const QDomElement& theElement, const QString& theName,
                                      const LMDistance& theDefault)
 {
-    return valueOf(attributeOf(theElement, theName), &parseDistance).value_or(theDefault);
+    return valueOf(theElement, theName, &parseDistance).value_or(theDefault);
 }
 
-LMDistance LMXMLParser::readDistance(const QDomNamedNodeMap& theAttributes, const QString& theName,
+LMDistance LMXMLParser::readDistance(const LMXMLElement& theElement, const QString& theName,
                                      const LMDistance& theDefault)
 {
-    return valueOf(attributeOf(theAttributes, theName), &parseDistance).value_or(theDefault);
+    return valueOf(theElement, theName, &parseDistance).value_or(theDefault);
 }
 
 QRectF LMXMLParser::readRectF(const QDomElement& theElement, const QRectF& theDefault, const QString& thePrefix)
@@ -322,9 +346,9 @@ QRectF LMXMLParser::readRectF(const QDomElement& theElement, const QRectF& theDe
     return readRectFFrom(theElement, theDefault, thePrefix);
 }
 
-QRectF LMXMLParser::readRectF(const QDomNamedNodeMap& theAttributes, const QRectF& theDefault, const QString& thePrefix)
+QRectF LMXMLParser::readRectF(const LMXMLElement& theElement, const QRectF& theDefault, const QString& thePrefix)
 {
-    return readRectFFrom(theAttributes, theDefault, thePrefix);
+    return readRectFFrom(theElement, theDefault, thePrefix);
 }
 
 QRect LMXMLParser::readRect(const QDomElement& theElement, const QRect& theDefault, const QString& thePrefix)
@@ -332,9 +356,9 @@ QRect LMXMLParser::readRect(const QDomElement& theElement, const QRect& theDefau
     return readRectFrom(theElement, theDefault, thePrefix);
 }
 
-QRect LMXMLParser::readRect(const QDomNamedNodeMap& theAttributes, const QRect& theDefault, const QString& thePrefix)
+QRect LMXMLParser::readRect(const LMXMLElement& theElement, const QRect& theDefault, const QString& thePrefix)
 {
-    return readRectFrom(theAttributes, theDefault, thePrefix);
+    return readRectFrom(theElement, theDefault, thePrefix);
 }
 
 QSizeF LMXMLParser::readSizeF(const QDomElement& theElement, const QSizeF& theDefault, const QString& thePrefix)
@@ -342,9 +366,9 @@ QSizeF LMXMLParser::readSizeF(const QDomElement& theElement, const QSizeF& theDe
     return readSizeFFrom(theElement, theDefault, thePrefix);
 }
 
-QSizeF LMXMLParser::readSizeF(const QDomNamedNodeMap& theAttributes, const QSizeF& theDefault, const QString& thePrefix)
+QSizeF LMXMLParser::readSizeF(const LMXMLElement& theElement, const QSizeF& theDefault, const QString& thePrefix)
 {
-    return readSizeFFrom(theAttributes, theDefault, thePrefix);
+    return readSizeFFrom(theElement, theDefault, thePrefix);
 }
 
 QSize LMXMLParser::readSize(const QDomElement& theElement, const QSize& theDefault, const QString& thePrefix)
@@ -352,9 +376,9 @@ QSize LMXMLParser::readSize(const QDomElement& theElement, const QSize& theDefau
     return readSizeFrom(theElement, theDefault, thePrefix);
 }
 
-QSize LMXMLParser::readSize(const QDomNamedNodeMap& theAttributes, const QSize& theDefault, const QString& thePrefix)
+QSize LMXMLParser::readSize(const LMXMLElement& theElement, const QSize& theDefault, const QString& thePrefix)
 {
-    return readSizeFrom(theAttributes, theDefault, thePrefix);
+    return readSizeFrom(theElement, theDefault, thePrefix);
 }
 
 QMarginsF LMXMLParser::readMargins(const QDomElement& theElement, const QMarginsF& theDefault, const QString& thePrefix)
@@ -362,10 +386,10 @@ QMarginsF LMXMLParser::readMargins(const QDomElement& theElement, const QMargins
     return readMarginsFrom(theElement, theDefault, thePrefix);
 }
 
-QMarginsF LMXMLParser::readMargins(const QDomNamedNodeMap& theAttributes, const QMarginsF& theDefault,
+QMarginsF LMXMLParser::readMargins(const LMXMLElement& theElement, const QMarginsF& theDefault,
                                    const QString& thePrefix)
 {
-    return readMarginsFrom(theAttributes, theDefault, thePrefix);
+    return readMarginsFrom(theElement, theDefault, thePrefix);
 }
 
 QDomElement LMXMLParser::nextElement(const QDomElement& theElement, const QString& theTagName)

@@ -4,10 +4,10 @@
 #include "LMDistance.h"
 #include "LMMath.h"
 #include "LMPlatformExport.h"
+#include "LMXMLElement.h"
 
 #include <QColor>
 #include <QDomElement>
-#include <QDomNamedNodeMap>
 #include <QLatin1StringView>
 #include <QMarginsF>
 #include <QRect>
@@ -18,7 +18,7 @@
 
 #include <optional>
 
-// Typed reading of XML attributes. Every reader takes the element or its attribute map and a
+// Typed reading of XML attributes. Every reader takes a DOM element or an LMXMLElement and a
 // default; a missing or malformed attribute gives the default without a warning (the formats
 // decide what a missing value means; malformed values are logged at debug level). Numbers are
 // read in the C locale, never the user's: "1.5", not "1,5".
@@ -55,32 +55,31 @@ public:
     // The attribute's text as written (an empty value is a value), or the default when missing.
     static QString attribute(const QDomElement& theElement, const QString& theName,
                              const QString& theDefault = QString());
-    static QString attribute(const QDomNamedNodeMap& theAttributes, const QString& theName,
+    static QString attribute(const LMXMLElement& theElement, const QString& theName,
                              const QString& theDefault = QString());
     static bool boolAttribute(const QDomElement& theElement, const QString& theName, bool theDefault);
-    static bool boolAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, bool theDefault);
+    static bool boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault);
     static int intAttribute(const QDomElement& theElement, const QString& theName, int theDefault);
-    static int intAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, int theDefault);
+    static int intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault);
     static double doubleAttribute(const QDomElement& theElement, const QString& theName, double theDefault);
-    static double doubleAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, double theDefault);
+    static double doubleAttribute(const LMXMLElement& theElement, const QString& theName, double theDefault);
     static QColor colorAttribute(const QDomElement& theElement, const QString& theName,
                                  const QColor& theDefault = QColor());
-    static QColor colorAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName,
+    static QColor colorAttribute(const LMXMLElement& theElement, const QString& theName,
                                  const QColor& theDefault = QColor());
     static QColor colorAttributeEx(const QDomElement& theElement, const QString& theName,
                                    const QColor& theDefault = QColor());
-    static QColor colorAttributeEx(const QDomNamedNodeMap& theAttributes, const QString& theName,
+    static QColor colorAttributeEx(const LMXMLElement& theElement, const QString& theName,
                                    const QColor& theDefault = QColor());
     // Whole degrees as written (not brought into 0..359); a decimal number is rounded to the
     // nearest degree.
     static LMAngle readAngle(const QDomElement& theElement, const QString& theName, LMAngle theDefault = LMAngle());
-    static LMAngle readAngle(const QDomNamedNodeMap& theAttributes, const QString& theName,
-                             LMAngle theDefault = LMAngle());
+    static LMAngle readAngle(const LMXMLElement& theElement, const QString& theName, LMAngle theDefault = LMAngle());
     // The text form of LMDistance: a number, followed by "mm" for millimetres or "rel" for a
     // fraction of the page or area ("12.5", "4mm", "0.02rel").
     static LMDistance readDistance(const QDomElement& theElement, const QString& theName,
                                    const LMDistance& theDefault = LMDistance());
-    static LMDistance readDistance(const QDomNamedNodeMap& theAttributes, const QString& theName,
+    static LMDistance readDistance(const LMXMLElement& theElement, const QString& theName,
                                    const LMDistance& theDefault = LMDistance());
 
     // Rectangles, sizes and margins come from one attribute per value, named prefix + "x", "y",
@@ -89,25 +88,25 @@ public:
     // negative width stays negative). The integer forms accept whole numbers only.
     static QRectF readRectF(const QDomElement& theElement, const QRectF& theDefault = QRectF(),
                             const QString& thePrefix = QString());
-    static QRectF readRectF(const QDomNamedNodeMap& theAttributes, const QRectF& theDefault = QRectF(),
+    static QRectF readRectF(const LMXMLElement& theElement, const QRectF& theDefault = QRectF(),
                             const QString& thePrefix = QString());
     static QRect readRect(const QDomElement& theElement, const QRect& theDefault = QRect(),
                           const QString& thePrefix = QString());
-    static QRect readRect(const QDomNamedNodeMap& theAttributes, const QRect& theDefault = QRect(),
+    static QRect readRect(const LMXMLElement& theElement, const QRect& theDefault = QRect(),
                           const QString& thePrefix = QString());
     // Without a prefix, a side that "width" or "height" does not give (an SVG root may say
     // "210mm" or nothing) comes from a well-formed "viewBox" before it falls back to the default.
     static QSizeF readSizeF(const QDomElement& theElement, const QSizeF& theDefault = QSizeF(),
                             const QString& thePrefix = QString());
-    static QSizeF readSizeF(const QDomNamedNodeMap& theAttributes, const QSizeF& theDefault = QSizeF(),
+    static QSizeF readSizeF(const LMXMLElement& theElement, const QSizeF& theDefault = QSizeF(),
                             const QString& thePrefix = QString());
     static QSize readSize(const QDomElement& theElement, const QSize& theDefault = QSize(),
                           const QString& thePrefix = QString());
-    static QSize readSize(const QDomNamedNodeMap& theAttributes, const QSize& theDefault = QSize(),
+    static QSize readSize(const LMXMLElement& theElement, const QSize& theDefault = QSize(),
                           const QString& thePrefix = QString());
     static QMarginsF readMargins(const QDomElement& theElement, const QMarginsF& theDefault = QMarginsF(),
                                  const QString& thePrefix = QString());
-    static QMarginsF readMargins(const QDomNamedNodeMap& theAttributes, const QMarginsF& theDefault = QMarginsF(),
+    static QMarginsF readMargins(const LMXMLElement& theElement, const QMarginsF& theDefault = QMarginsF(),
                                  const QString& thePrefix = QString());
 
     // The next sibling element, with that tag name when one is given; null after the last.

@@ -1,4 +1,5 @@
 #include "LMDecorationClipart.h"
+#include "LMXMLElement.h"
 
 #include <QCoreApplication>
 #include <QDir>

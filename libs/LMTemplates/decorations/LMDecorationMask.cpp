@@ -1,6 +1,7 @@
 #include "LMDecorationMask.h"
 
 #include "LMEditImageManipulator.h"
+#include "LMXMLElement.h"
 
 #include <QCoreApplication>
 #include <QDir>

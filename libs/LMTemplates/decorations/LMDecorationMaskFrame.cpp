@@ -2,6 +2,7 @@
 
 #include "LMDecorationClipart.h"
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDir>
 #include <QDomElement>

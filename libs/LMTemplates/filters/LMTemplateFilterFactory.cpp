@@ -6,6 +6,7 @@
 #include "LMTemplateFilterRule.h"
 #include "LMTemplatesLogging.h"
 #include "LMThematicCategorySet.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -20,7 +21,7 @@ bool readVisible(const QString& theText)
 
 } // namespace
 
-void LMTemplateFilterFactory::parseFilter(const QDomElement& theElement, LMArticlesGroup* theArticlesGroup,
+void LMTemplateFilterFactory::parseFilter(const LMXMLElement& theElement, LMArticlesGroup* theArticlesGroup,
                                           LMPageConstraint* thePageConstraint, LMThematicCategorySet* theCategories,
                                           bool* theVisible)
 {
@@ -32,8 +33,8 @@ void LMTemplateFilterFactory::parseFilter(const QDomElement& theElement, LMArtic
     LMArticleList anArticles;
     bool aNamedById = false;
 
-    for (QDomElement aRule = theElement.firstChildElement(); !aRule.isNull(); aRule = aRule.nextSiblingElement()) {
-        const QString aTag = aRule.tagName();
+    for (LMXMLElement aRule = theElement.firstChildElement(); !aRule.isNull(); aRule = aRule.nextSiblingElement()) {
+        const QString aTag = aRule.tagName().toString();
         const LMTemplateFilterRule aKind(aTag);
         if (!aKind.isValid()) {
             qCWarning(lcFilters).noquote() << QStringLiteral("-- found unknown <") + aTag + QStringLiteral("> element");

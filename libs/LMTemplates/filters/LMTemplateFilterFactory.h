@@ -5,7 +5,7 @@
 class LMArticlesGroup;
 class LMPageConstraint;
 class LMThematicCategorySet;
-class QDomElement;
+class LMXMLElement;
 
 // Reads the "filter" element of XML template files: which products, pages and subcategories a
 // template is made for, and whether it is visible.
@@ -17,7 +17,7 @@ public:
     // tag the rule (LMTemplateFilterRule), its text the value; rules with empty text are skipped,
     // unknown tags are warned about. The products the rules describe indirectly and the articles
     // they name are added to the articles group at the end.
-    static void parseFilter(const QDomElement& theElement, LMArticlesGroup* theArticlesGroup,
+    static void parseFilter(const LMXMLElement& theElement, LMArticlesGroup* theArticlesGroup,
                             LMPageConstraint* thePageConstraint, LMThematicCategorySet* theCategories,
                             bool* theVisible);
 };

@@ -375,8 +375,7 @@ std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> LMSVGPageReader::processSma
             return nullptr;
         int aDegrees = 0;
         QRectF aRect = geometry(aLayoutArea, &aDegrees);
-        const QMarginsF aPadding
-            = LMXMLParser::readMargins(aLayoutArea.firstChildElement(STR_PADDING).attributes()) * myStretch;
+        const QMarginsF aPadding = LMXMLParser::readMargins(aLayoutArea.firstChildElement(STR_PADDING)) * myStretch;
         aRect = aRect.marginsRemoved(aPadding);
         auto aSmartLayout = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
             LMAreaDescription(LMRotatedRect(aRect, LMAngle(aDegrees)), abilities(true)),

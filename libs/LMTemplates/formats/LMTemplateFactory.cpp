@@ -3,46 +3,27 @@
 #include "LMCategoryType.h"
 #include "LMTemplate.h"
 #include "LMThematicCategory.h"
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
-
-#include <QDomElement>
 
 LMTemplateFactory::~LMTemplateFactory() = default;
 
-QString LMTemplateFactory::attribute(const QDomElement& theElement, const QString& theName, const QString& theDefault)
+QString LMTemplateFactory::attribute(const LMXMLElement& theElement, const QString& theName, const QString& theDefault)
 {
-    return attribute(theElement.attributes(), theName, theDefault);
+    return LMXMLParser::attribute(theElement, theName, theDefault);
 }
 
-QString LMTemplateFactory::attribute(const QDomNamedNodeMap& theAttributes, const QString& theName,
-                                     const QString& theDefault)
+int LMTemplateFactory::intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault)
 {
-    return LMXMLParser::attribute(theAttributes, theName, theDefault);
-}
-
-int LMTemplateFactory::intAttribute(const QDomElement& theElement, const QString& theName, int theDefault)
-{
-    return intAttribute(theElement.attributes(), theName, theDefault);
-}
-
-int LMTemplateFactory::intAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, int theDefault)
-{
-    if (!theAttributes.contains(theName))
-        return theDefault;
+    const std::optional<QStringView> aText = theElement.findAttribute(theName);
     // A number the file got wrong counts as 0, not as the default.
-    return LMXMLParser::parseInt(theAttributes.namedItem(theName).nodeValue()).value_or(0);
+    return aText ? LMXMLParser::parseInt(*aText).value_or(0) : theDefault;
 }
 
-bool LMTemplateFactory::boolAttribute(const QDomElement& theElement, const QString& theName, bool theDefault)
+bool LMTemplateFactory::boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault)
 {
-    return boolAttribute(theElement.attributes(), theName, theDefault);
-}
-
-bool LMTemplateFactory::boolAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, bool theDefault)
-{
-    if (!theAttributes.contains(theName))
-        return theDefault;
-    return LMXMLParser::parseBool(theAttributes.namedItem(theName).nodeValue()).value_or(false);
+    const std::optional<QStringView> aText = theElement.findAttribute(theName);
+    return aText ? LMXMLParser::parseBool(*aText).value_or(false) : theDefault;
 }
 
 void LMTemplateFactory::addSpotColorCategory(LMTemplate* theTemplate, const LMSpotColor& theSpotColor)

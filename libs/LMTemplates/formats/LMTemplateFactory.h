@@ -6,8 +6,7 @@
 
 class LMSpotColor;
 class LMTemplate;
-class QDomElement;
-class QDomNamedNodeMap;
+class LMXMLElement;
 
 // The common base of the template readers: attribute readers with defaults and the spot colour
 // category every reader adds the same way.
@@ -25,14 +24,10 @@ public:
 
     // The attribute's value, or the default when the attribute is missing; malformed numbers and
     // booleans read as 0 and false.
-    static QString attribute(const QDomElement& theElement, const QString& theName,
+    static QString attribute(const LMXMLElement& theElement, const QString& theName,
                              const QString& theDefault = QString());
-    static QString attribute(const QDomNamedNodeMap& theAttributes, const QString& theName,
-                             const QString& theDefault = QString());
-    static int intAttribute(const QDomElement& theElement, const QString& theName, int theDefault);
-    static int intAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, int theDefault);
-    static bool boolAttribute(const QDomElement& theElement, const QString& theName, bool theDefault);
-    static bool boolAttribute(const QDomNamedNodeMap& theAttributes, const QString& theName, bool theDefault);
+    static int intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault);
+    static bool boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault);
 
     // Adds the category of the spot colour to the template's spot colour categories; an invalid
     // spot colour adds nothing.

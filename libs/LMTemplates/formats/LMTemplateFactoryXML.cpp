@@ -12,6 +12,7 @@
 #include "LMTemplateDefaultTilt.h"
 #include "LMTemplateIO.h"
 #include "LMThematicCategorySet.h"
+#include "LMXMLElement.h"
 #include "LMXMLParserTemplate.h"
 
 #include <QCoreApplication>
@@ -43,7 +44,7 @@ bool existsIn(const QString& theFolder, const QString& theFile)
 }
 } // namespace
 
-LMUnconfiguredTemplate LMTemplateFactoryXML::createTemplate(const QDomElement& theElement, const QString& theBasePath,
+LMUnconfiguredTemplate LMTemplateFactoryXML::createTemplate(const LMXMLElement& theElement, const QString& theBasePath,
                                                             const LMDesignElementMetaData& theMetaData)
 {
     if (theElement.isNull())
@@ -65,7 +66,7 @@ LMUnconfiguredTemplate LMTemplateFactoryXML::createTemplate(const QDomElement& t
     return aHandle;
 }
 
-void LMTemplateFactoryXML::readGeneralInfo(LMTemplate* theTemplate, const QDomElement& theElement,
+void LMTemplateFactoryXML::readGeneralInfo(LMTemplate* theTemplate, const LMXMLElement& theElement,
                                            const QString& theBasePath, const LMDesignElementMetaData& theMetaData)
 {
     const LMDesignElementID anId = LMDesignElementID::fromXmlAttribute(theElement);
@@ -98,7 +99,7 @@ void LMTemplateFactoryXML::readGeneralInfo(LMTemplate* theTemplate, const QDomEl
     theTemplate->setUserLayout(attribute(theElement, LMTemplateIO::WORD_CATEGORY) == userLayoutCategoryName());
     theTemplate->setLocksLayout(boolAttribute(theElement, LMTemplateIO::WORD_LOCKS_LAYOUT, false));
     theTemplate->setLandscapeSingleSided(boolAttribute(theElement, STR_LANDSCAPE_SINGLE_SIDED, false));
-    theTemplate->readAttributes(theElement.attributes());
+    theTemplate->readAttributes(theElement);
 
     if (theTemplate->isJigType(LMJigTypeEnum::Layout))
         theTemplate->setTemplateLayerType(LMTemplateLayerTypeEnum::Layout);
@@ -121,7 +122,7 @@ void LMTemplateFactoryXML::readGeneralInfo(LMTemplate* theTemplate, const QDomEl
     theTemplate->setSort(intAttribute(theElement, LMTemplateIO::WORD_SORT, 0));
 }
 
-void LMTemplateFactoryXML::readCategories(LMTemplate* theTemplate, const QDomElement& theElement,
+void LMTemplateFactoryXML::readCategories(LMTemplate* theTemplate, const LMXMLElement& theElement,
                                           const LMDesignElementMetaData& theMetaData)
 {
     // The metadata, where it names categories, is newer than the file.
@@ -132,7 +133,7 @@ void LMTemplateFactoryXML::readCategories(LMTemplate* theTemplate, const QDomEle
                                 : aFromMetaData);
 }
 
-void LMTemplateFactoryXML::readSpotColor(LMTemplate* theTemplate, const QDomElement& theElement)
+void LMTemplateFactoryXML::readSpotColor(LMTemplate* theTemplate, const LMXMLElement& theElement)
 {
     const LMSpotColor aSpotColor(attribute(theElement, STR_REFINEMENT));
     if (!aSpotColor.isValid())
@@ -144,7 +145,7 @@ void LMTemplateFactoryXML::readSpotColor(LMTemplate* theTemplate, const QDomElem
     addSpotColorCategory(theTemplate, aSpotColor);
 }
 
-void LMTemplateFactoryXML::readVariants(LMTemplate* theTemplate, const QDomElement& theElement)
+void LMTemplateFactoryXML::readVariants(LMTemplate* theTemplate, const LMXMLElement& theElement)
 {
     const QString aText = attribute(theElement, STR_VARIANT);
     if (theTemplate->templateLayerType() == LMTemplateLayerTypeEnum::Frame)
@@ -153,7 +154,7 @@ void LMTemplateFactoryXML::readVariants(LMTemplate* theTemplate, const QDomEleme
         theTemplate->setArticleVariants(LMArticleVariants::createFromMCF(aText));
 }
 
-LMPageType LMTemplateFactoryXML::readPageType(const QDomElement& theElement)
+LMPageType LMTemplateFactoryXML::readPageType(const LMXMLElement& theElement)
 {
     LMPageType aPageType(attribute(theElement, STR_PAGE_TYPE));
     if (!aPageType.intersects(LMPageType::fromInt(SPECIAL_PAGES)))
@@ -161,7 +162,7 @@ LMPageType LMTemplateFactoryXML::readPageType(const QDomElement& theElement)
     return aPageType;
 }
 
-LMArticleClass LMTemplateFactoryXML::readArticleClass(const QDomElement& theElement, const LMJigType& theJigType)
+LMArticleClass LMTemplateFactoryXML::readArticleClass(const LMXMLElement& theElement, const LMJigType& theJigType)
 {
     if (theJigType == LMJigTypeEnum::Background
         && attribute(theElement, LMTemplateIO::WORD_SUBCATEGORY).trimmed().compare(STR_FARBEN, Qt::CaseInsensitive)
@@ -170,7 +171,7 @@ LMArticleClass LMTemplateFactoryXML::readArticleClass(const QDomElement& theElem
     return LMArticleClass(attribute(theElement, LMTemplateIO::WORD_TYPE));
 }
 
-QString LMTemplateFactoryXML::findThumbnailFile(const QDomElement& theElement, const QString& theBasePath)
+QString LMTemplateFactoryXML::findThumbnailFile(const LMXMLElement& theElement, const QString& theBasePath)
 {
     QString aFile = attribute(theElement, LMTemplateIO::WORD_FILENAME);
     if (aFile.isEmpty()) {
@@ -189,7 +190,7 @@ QString LMTemplateFactoryXML::findThumbnailFile(const QDomElement& theElement, c
     return aFile;
 }
 
-QString LMTemplateFactoryXML::readDescription(const QDomElement& theElement)
+QString LMTemplateFactoryXML::readDescription(const LMXMLElement& theElement)
 {
     return theElement.firstChildElement(LMTemplateIO::WORD_DESCRIPTION).text();
 }
@@ -199,7 +200,7 @@ QString LMTemplateFactoryXML::userLayoutCategoryName()
     return QCoreApplication::translate("LMTemplateFactoryXML", "Eigenes Layout");
 }
 
-bool LMTemplateFactoryXML::isPosterStrip(const LMTemplate& theTemplate, const QDomElement& theElement)
+bool LMTemplateFactoryXML::isPosterStrip(const LMTemplate& theTemplate, const LMXMLElement& theElement)
 {
     return theTemplate.isFrame() && LMPageType(attribute(theElement, STR_PAGE_TYPE)).intersects(LMPageTypeEnum::Poster);
 }

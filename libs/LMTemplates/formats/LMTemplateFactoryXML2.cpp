@@ -8,6 +8,7 @@
 #include "LMTemplateIO.h"
 #include "LMTemplatesLogging.h"
 #include "LMUnconfiguredTemplate.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 #include "LMXMLParserTemplate.h"
 
@@ -30,7 +31,7 @@ copySmartLayout(const LMTemplateAreaDefinitionSmartLayout& theOther)
 }
 } // namespace
 
-LMTemplateFactoryXML2::LMTemplateFactoryXML2(const QDomElement& theFilterElement)
+LMTemplateFactoryXML2::LMTemplateFactoryXML2(const LMXMLElement& theFilterElement)
     : LMTemplateFactoryXMLAbstract(theFilterElement)
 {
 }
@@ -48,7 +49,7 @@ LMTemplateFactoryXML2::Block::Block(Block&&) noexcept = default;
 LMTemplateFactoryXML2::Block& LMTemplateFactoryXML2::Block::operator=(Block&&) noexcept = default;
 LMTemplateFactoryXML2::Block::~Block() = default;
 
-LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const QDomElement& theTemplates2Element,
+LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const LMXMLElement& theTemplates2Element,
                                                                const QString& theBasePath, qint64 theLine,
                                                                const QString& theFile) const
 {
@@ -57,14 +58,14 @@ LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const QDomElement
     aBlock.myFile = theFile;
     if (theTemplates2Element.attribute(LMTemplateIO::WORD_TYPE).toLower() == STR_LAYOUT_COLLECTION)
         aBlock.myCollectionId = LMDesignElementID::fromXmlAttribute(theTemplates2Element);
-    const QDomElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
+    const LMXMLElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
     if (!aSmartElement.isNull())
         aBlock.mySmartLayout = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(
             aSmartElement, QSizeF(LMXMLParserTemplate::readTotalSize(aSmartElement)), theBasePath);
     return aBlock;
 }
 
-bool LMTemplateFactoryXML2::addTemplate(Block& theBlock, const QDomElement& theTemplateElement,
+bool LMTemplateFactoryXML2::addTemplate(Block& theBlock, const LMXMLElement& theTemplateElement,
                                         const QString& theBasePath, const LMDesignElementMetaData& theMetaData,
                                         LMUnconfiguredTemplateList& theResult) const
 {
@@ -101,7 +102,7 @@ void LMTemplateFactoryXML2::registerSmartLayout(std::unique_ptr<LMTemplateAreaDe
         aRegistration->addSmartLayout(std::move(theSmartLayout));
 }
 
-LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const QDomElement& theTemplates2Element,
+LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const LMXMLElement& theTemplates2Element,
                                                                  const QString& theBasePath,
                                                                  const LMDesignElementMetaData& theMetaData) const
 {
@@ -109,7 +110,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const QDomEleme
     if (theTemplates2Element.isNull())
         return aResult;
     Block aBlock = beginBlock(theTemplates2Element, theBasePath);
-    for (QDomElement aTemplate = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_TEMPLATE);
+    for (LMXMLElement aTemplate = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_TEMPLATE);
          !aTemplate.isNull(); aTemplate = aTemplate.nextSiblingElement(LMTemplateIO::WORD_TEMPLATE)) {
         if (!addTemplate(aBlock, aTemplate, theBasePath, theMetaData, aResult))
             break;
@@ -124,23 +125,23 @@ bool LMTemplateFactoryXML2::isVersion2Root(QStringView theTagName)
         || theTagName == STR_COLLECTION;
 }
 
-int LMTemplateFactoryXML2::blockRevision(const QDomElement& theTemplates2Element)
+int LMTemplateFactoryXML2::blockRevision(const LMXMLElement& theTemplates2Element)
 {
     bool anOk = false;
     const int aRevision = theTemplates2Element.attribute(STR_VERSION).toInt(&anOk);
     return anOk ? aRevision : 1;
 }
 
-LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildFileTemplates(const QDomElement& theRoot,
+LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildFileTemplates(const LMXMLElement& theRoot,
                                                                      const QString& theBasePath,
                                                                      const LMDesignElementMetaData& theMetaData)
 {
-    const QString aTag = theRoot.tagName();
+    const QStringView aTag = theRoot.tagName();
     if (aTag == LMTemplateIO::WORD_TEMPLATE)
         return LMTemplateFactoryXML2().buildLayoutTemplate(theRoot, theBasePath, LMDesignElementID(),
                                                            LMDesignElementMetaData(), nullptr);
     LMUnconfiguredTemplateList aResult;
-    const auto aBuildBlock = [&](const QDomElement& theBlock) {
+    const auto aBuildBlock = [&](const LMXMLElement& theBlock) {
         LMTemplateFactoryXML2 aFactory(theBlock.firstChildElement(LMTemplateIO::WORD_FILTER));
         aFactory.setTemplateRevision(blockRevision(theBlock));
         aResult.append(aFactory.buildTemplates(theBlock, theBasePath, theMetaData));
@@ -148,7 +149,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildFileTemplates(const QDomE
     if (aTag == LMTemplateIO::WORD_TEMPLATES2) {
         aBuildBlock(theRoot);
     } else if (aTag == STR_COLLECTION) {
-        for (QDomElement aBlock = theRoot.firstChildElement(LMTemplateIO::WORD_TEMPLATES2); !aBlock.isNull();
+        for (LMXMLElement aBlock = theRoot.firstChildElement(LMTemplateIO::WORD_TEMPLATES2); !aBlock.isNull();
              aBlock = aBlock.nextSiblingElement(LMTemplateIO::WORD_TEMPLATES2))
             aBuildBlock(aBlock);
     }
@@ -179,7 +180,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildTemplates(const QString& 
 }
 
 LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
-    const QDomElement& theTemplateElement, const QString& theBasePath, const LMDesignElementID& theCollectionId,
+    const LMXMLElement& theTemplateElement, const QString& theBasePath, const LMDesignElementID& theCollectionId,
     const LMDesignElementMetaData& theMetaData, const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const
 {
     auto aTemplate = std::make_unique<LMTemplate>(LMJigType(LMJigTypeEnum::Layout));
@@ -198,9 +199,9 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
                                                             : LMDesignElementID::fromXmlAttribute(theTemplateElement));
 
     bool aFilterSeen = false;
-    for (QDomElement aChild = theTemplateElement.firstChildElement(); !aChild.isNull();
+    for (LMXMLElement aChild = theTemplateElement.firstChildElement(); !aChild.isNull();
          aChild = aChild.nextSiblingElement()) {
-        const QString aTag = aChild.tagName();
+        const QString aTag = aChild.tagName().toString();
         if (aTag == LMTemplateIO::WORD_FILTER) {
             readFilter(aTemplate.get(), aChild);
             aFilterSeen = true;
@@ -209,7 +210,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
             parseLayoutProperties(aChild, theTemplateElement, aTemplate.get(), theBasePath);
             aTemplate->setPossibleMirrorings(aMirrorRule);
 
-            const QDomElement aSmartElement = aChild.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
+            const LMXMLElement aSmartElement = aChild.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
             const QSizeF aPageSize(LMXMLParserTemplate::readTotalSize(aChild));
             std::unique_ptr<LMTemplateAreaDefinitionSmartLayout> aSmartLayout;
             if (theSmartLayout) {
@@ -226,7 +227,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
         }
     }
     if (!aFilterSeen)
-        readFilter(aTemplate.get(), QDomElement());
+        readFilter(aTemplate.get(), LMXMLElement());
 
     if (boolAttribute(theTemplateElement, LMTemplateIO::WORD_EXAMPLE, false)) {
         aTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Internal),
@@ -238,8 +239,8 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
     return LMUnconfiguredTemplate::thisTemplateAndItsMirrors(LMUnconfiguredTemplate(aTemplate.release()));
 }
 
-void LMTemplateFactoryXML2::parseLayoutProperties(const QDomElement& theLayoutElement,
-                                                  const QDomElement& theTemplateElement, LMTemplate* theTemplate,
+void LMTemplateFactoryXML2::parseLayoutProperties(const LMXMLElement& theLayoutElement,
+                                                  const LMXMLElement& theTemplateElement, LMTemplate* theTemplate,
                                                   const QString& theBasePath) const
 {
     const bool aUserLayout = boolAttribute(theTemplateElement, LMTemplateIO::WORD_USER_LAYOUT, false);

@@ -5,6 +5,7 @@
 #include "LMTemplateFactoryXMLAbstract.h"
 #include "LMTemplatesExport.h"
 #include "LMUnconfiguredTemplateList.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 #include <QString>
@@ -21,7 +22,7 @@ class LMTEMPLATES_EXPORT LMTemplateFactoryXML2 : public LMTemplateFactoryXMLAbst
 {
 public:
     // The document-wide filter comes from the "filter" child of the "templates2" element.
-    explicit LMTemplateFactoryXML2(const QDomElement& theFilterElement = QDomElement());
+    explicit LMTemplateFactoryXML2(const LMXMLElement& theFilterElement = LMXMLElement());
 
     // The revision of the file ("version" of "templates2"); files of revision 1 need the legacy
     // position fix.
@@ -29,7 +30,7 @@ public:
     int templateRevision() const { return myTemplateRevision; }
 
     // The layouts of a "templates2" element, each followed by its mirrored variants.
-    LMUnconfiguredTemplateList buildTemplates(const QDomElement& theTemplates2Element, const QString& theBasePath,
+    LMUnconfiguredTemplateList buildTemplates(const LMXMLElement& theTemplates2Element, const QString& theBasePath,
                                               const LMDesignElementMetaData& theMetaData) const;
     // The same for the document's "templates2" element.
     LMUnconfiguredTemplateList buildTemplates(const QDomDocument& theDocument, const QString& theBasePath,
@@ -40,7 +41,7 @@ public:
     // One "template" element: the template followed by its mirrored variants. A valid collection
     // id replaces the template's own; the smart layout of the block, when given, is the base of the
     // template's own.
-    LMUnconfiguredTemplateList buildLayoutTemplate(const QDomElement& theTemplateElement, const QString& theBasePath,
+    LMUnconfiguredTemplateList buildLayoutTemplate(const LMXMLElement& theTemplateElement, const QString& theBasePath,
                                                    const LMDesignElementID& theCollectionId,
                                                    const LMDesignElementMetaData& theMetaData,
                                                    const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const;
@@ -48,12 +49,12 @@ public:
     // The templates of a version-2 file by its root: a "templates2" block, a "collection" of them
     // (each block with its own filter and revision) or a single "template" (which takes no
     // metadata); none for another root. Smart layouts of the blocks are registered.
-    static LMUnconfiguredTemplateList buildFileTemplates(const QDomElement& theRoot, const QString& theBasePath,
+    static LMUnconfiguredTemplateList buildFileTemplates(const LMXMLElement& theRoot, const QString& theBasePath,
                                                          const LMDesignElementMetaData& theMetaData);
     // Whether buildFileTemplates reads files of this root element.
     static bool isVersion2Root(QStringView theTagName);
     // A block's revision: its "version", or 1 when missing or not a number.
-    static int blockRevision(const QDomElement& theTemplates2Element);
+    static int blockRevision(const LMXMLElement& theTemplates2Element);
 
     // The steps of buildTemplates, for readers that hand over a block piece by piece: the block
     // element with its attributes and at least its "smartLayout" child, then each "template"
@@ -75,11 +76,11 @@ public:
         QString myFile;
     };
     // theLine and theFile stand for the block in warnings; 0 takes the element's own line.
-    Block beginBlock(const QDomElement& theTemplates2Element, const QString& theBasePath, qint64 theLine = 0,
+    Block beginBlock(const LMXMLElement& theTemplates2Element, const QString& theBasePath, qint64 theLine = 0,
                      const QString& theFile = QString()) const;
     // Appends the template and its mirrored variants; false, once said, when the block has given
     // its maximum of templates (the element is then left out).
-    bool addTemplate(Block& theBlock, const QDomElement& theTemplateElement, const QString& theBasePath,
+    bool addTemplate(Block& theBlock, const LMXMLElement& theTemplateElement, const QString& theBasePath,
                      const LMDesignElementMetaData& theMetaData, LMUnconfiguredTemplateList& theResult) const;
     // The block's smart layout, categorised like its first template, for registerSmartLayout; null
     // when the block has none or no templates.
@@ -90,7 +91,7 @@ public:
     static int normalizedViewAngle(int theDegrees);
 
 private:
-    void parseLayoutProperties(const QDomElement& theLayoutElement, const QDomElement& theTemplateElement,
+    void parseLayoutProperties(const LMXMLElement& theLayoutElement, const LMXMLElement& theTemplateElement,
                                LMTemplate* theTemplate, const QString& theBasePath) const;
 
     int myTemplateRevision = 2;

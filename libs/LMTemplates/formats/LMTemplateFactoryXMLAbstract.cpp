@@ -4,17 +4,18 @@
 #include "LMTemplate.h"
 #include "LMTemplateFilterFactory.h"
 #include "LMTemplateIO.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
 LMTemplateFactoryXMLAbstract::LMTemplateFactoryXMLAbstract() = default;
 
-LMTemplateFactoryXMLAbstract::LMTemplateFactoryXMLAbstract(const QDomElement& theFilterElement)
+LMTemplateFactoryXMLAbstract::LMTemplateFactoryXMLAbstract(const LMXMLElement& theFilterElement)
 {
     parseFilterForAllTemplates(theFilterElement);
 }
 
-void LMTemplateFactoryXMLAbstract::parseFilterForAllTemplates(const QDomElement& theFilterElement)
+void LMTemplateFactoryXMLAbstract::parseFilterForAllTemplates(const LMXMLElement& theFilterElement)
 {
     myArticlesGroup = LMArticlesGroup();
     myPageConstraint = LMPageConstraint();
@@ -22,7 +23,7 @@ void LMTemplateFactoryXMLAbstract::parseFilterForAllTemplates(const QDomElement&
     LMTemplateFilterFactory::parseFilter(theFilterElement, &myArticlesGroup, &myPageConstraint, &myCategories, nullptr);
 }
 
-void LMTemplateFactoryXMLAbstract::parseFilter(const QDomElement& theFilterElement, LMArticlesGroup* theArticlesGroup,
+void LMTemplateFactoryXMLAbstract::parseFilter(const LMXMLElement& theFilterElement, LMArticlesGroup* theArticlesGroup,
                                                LMPageConstraint* thePageConstraint,
                                                LMThematicCategorySet* theCategories) const
 {
@@ -34,7 +35,7 @@ void LMTemplateFactoryXMLAbstract::parseFilter(const QDomElement& theFilterEleme
     LMTemplateFilterFactory::parseFilter(theFilterElement, theArticlesGroup, thePageConstraint, theCategories, nullptr);
 }
 
-void LMTemplateFactoryXMLAbstract::readFilter(LMTemplate* theTemplate, const QDomElement& theFilterElement) const
+void LMTemplateFactoryXMLAbstract::readFilter(LMTemplate* theTemplate, const LMXMLElement& theFilterElement) const
 {
     Q_ASSERT_X(theTemplate, "LMTemplateFactoryXMLAbstract::readFilter", "no template");
     LMArticlesGroup aGroup;
@@ -46,10 +47,10 @@ void LMTemplateFactoryXMLAbstract::readFilter(LMTemplate* theTemplate, const QDo
     theTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Subcategory), aCategories);
 }
 
-LMArticlesGroup LMTemplateFactoryXMLAbstract::parseFilters(const QDomElement& theElement) const
+LMArticlesGroup LMTemplateFactoryXMLAbstract::parseFilters(const LMXMLElement& theElement) const
 {
     LMArticlesGroup aResult;
-    for (QDomElement aTemplate = theElement.firstChildElement(LMTemplateIO::WORD_TEMPLATE); !aTemplate.isNull();
+    for (LMXMLElement aTemplate = theElement.firstChildElement(LMTemplateIO::WORD_TEMPLATE); !aTemplate.isNull();
          aTemplate = aTemplate.nextSiblingElement(LMTemplateIO::WORD_TEMPLATE)) {
         LMArticlesGroup aGroup;
         LMPageConstraint aConstraint;

@@ -4,10 +4,9 @@
 #include "LMTemplateFactoryXML2.h"
 #include "LMTemplateIO.h"
 #include "LMUnconfiguredTemplate.h"
-#include "LMXMLFragmentReader.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 
-#include <QDomDocument>
 #include <QXmlStreamReader>
 
 #include <optional>
@@ -22,7 +21,7 @@ struct LMTemplateStreamReaderXML2::Private
     Private(const QString& theText, const QString& theName) : myText(theText), myName(theName), myReader(theText)
     {
         LMXMLLoader::prepareReader(myReader);
-        if (LMXMLFragmentReader::readToDocumentElement(myReader))
+        if (LMXMLElement::readToDocumentElement(myReader))
             myRootTag = myReader.qualifiedName().toString();
     }
 
@@ -31,19 +30,16 @@ struct LMTemplateStreamReaderXML2::Private
     void readBlock(QXmlStreamReader& theReader);
     // The second reading of a block whose filter or smart layout came late: its templates only,
     // with the block element as the first reading left it.
-    void rereadBlock(qint64 theStart, const QDomElement& theShell, const LMTemplateFactoryXML2& theFactory,
-                     LMTemplateFactoryXML2::Block& theBlock);
-    // Reads the template element the reader stands on as a child of the block element and builds
-    // it; the element is gone again afterwards.
-    bool addTemplate(QXmlStreamReader& theReader, QDomElement& theShell, const LMTemplateFactoryXML2& theFactory,
+    void rereadBlock(qint64 theStart, const LMTemplateFactoryXML2& theFactory, LMTemplateFactoryXML2::Block& theBlock);
+    // Reads the template element the reader stands on and builds it; the element is gone again
+    // afterwards.
+    bool addTemplate(QXmlStreamReader& theReader, const LMTemplateFactoryXML2& theFactory,
                      LMTemplateFactoryXML2::Block& theBlock);
 
     const QString myText;
     const QString myName;
     QXmlStreamReader myReader;
     QString myRootTag;
-    // The pieces of DOM of the current block; emptied block by block.
-    QDomDocument myDocument;
     QString myBasePath;
     LMDesignElementMetaData myMetaData;
     LMUnconfiguredTemplateList myResult;
@@ -70,23 +66,19 @@ bool LMTemplateStreamReaderXML2::readsFile() const
     return !d->myRootTag.isEmpty() && LMTemplateFactoryXML2::isVersion2Root(d->myRootTag);
 }
 
-bool LMTemplateStreamReaderXML2::Private::addTemplate(QXmlStreamReader& theReader, QDomElement& theShell,
+bool LMTemplateStreamReaderXML2::Private::addTemplate(QXmlStreamReader& theReader,
                                                       const LMTemplateFactoryXML2& theFactory,
                                                       LMTemplateFactoryXML2::Block& theBlock)
 {
-    QDomElement anElement = LMXMLFragmentReader::readElement(theReader, myDocument, theShell);
-    bool aMore = true;
-    if (!theReader.hasError())
-        aMore = theFactory.addTemplate(theBlock, anElement, myBasePath, myMetaData, myResult);
-    theShell.removeChild(anElement);
-    return aMore;
+    const LMXMLElement anElement = LMXMLElement::read(theReader);
+    return theReader.hasError() || theFactory.addTemplate(theBlock, anElement, myBasePath, myMetaData, myResult);
 }
 
 void LMTemplateStreamReaderXML2::Private::readBlock(QXmlStreamReader& theReader)
 {
     // No "<" stands inside a start tag but the first: attribute values cannot hold one.
     const qint64 aStart = myText.lastIndexOf(u'<', theReader.characterOffset() - 1);
-    QDomElement aShell = LMXMLFragmentReader::readShell(theReader, myDocument);
+    LMXMLElement aShell = LMXMLElement::readShell(theReader);
     const qint64 aLine = theReader.lineNumber();
     const qsizetype aFirst = myResult.size();
     std::optional<LMTemplateFactoryXML2> aFactory;
@@ -106,7 +98,7 @@ void LMTemplateStreamReaderXML2::Private::readBlock(QXmlStreamReader& theReader)
             : aTag == LMTemplateIO::WORD_SMART_LAYOUT   ? &aSmartLayoutRead
                                                         : nullptr;
         if (aRead && !*aRead) {
-            LMXMLFragmentReader::readElement(theReader, myDocument, aShell);
+            aShell.appendChild(LMXMLElement::read(theReader));
             *aRead = true;
             aLate = aLate || aFactory.has_value();
         } else if (aTag == LMTemplateIO::WORD_TEMPLATE && !aLate && !aFull) {
@@ -115,7 +107,7 @@ void LMTemplateStreamReaderXML2::Private::readBlock(QXmlStreamReader& theReader)
                 aFactory->setTemplateRevision(LMTemplateFactoryXML2::blockRevision(aShell));
                 aBlock = aFactory->beginBlock(aShell, myBasePath, aLine, myName);
             }
-            aFull = !addTemplate(theReader, aShell, *aFactory, aBlock);
+            aFull = !addTemplate(theReader, *aFactory, aBlock);
         } else {
             theReader.skipCurrentElement();
         }
@@ -130,25 +122,22 @@ void LMTemplateStreamReaderXML2::Private::readBlock(QXmlStreamReader& theReader)
         aFactory.emplace(aShell.firstChildElement(LMTemplateIO::WORD_FILTER));
         aFactory->setTemplateRevision(LMTemplateFactoryXML2::blockRevision(aShell));
         aBlock = aFactory->beginBlock(aShell, myBasePath, aLine, myName);
-        rereadBlock(aStart, aShell, *aFactory, aBlock);
+        rereadBlock(aStart, *aFactory, aBlock);
     }
     if (aFactory)
         mySmartLayouts.push_back(LMTemplateFactoryXML2::endBlock(aBlock));
 }
 
-void LMTemplateStreamReaderXML2::Private::rereadBlock(qint64 theStart, const QDomElement& theShell,
-                                                      const LMTemplateFactoryXML2& theFactory,
+void LMTemplateStreamReaderXML2::Private::rereadBlock(qint64 theStart, const LMTemplateFactoryXML2& theFactory,
                                                       LMTemplateFactoryXML2::Block& theBlock)
 {
     // The block ends before the rest of the text does; the reader stops at the block's end.
     QXmlStreamReader aReader(QStringView(myText).sliced(theStart).toString());
     LMXMLLoader::prepareReader(aReader);
-    LMXMLFragmentReader::readToDocumentElement(aReader);
-    QDomElement aShell = theShell;
-    LMXMLFragmentReader::readChildren(
-        aReader, myDocument, aShell, LMTemplateIO::WORD_TEMPLATE, [&](const QDomElement& theTemplate) {
-            theFactory.addTemplate(theBlock, theTemplate, myBasePath, myMetaData, myResult);
-        });
+    LMXMLElement::readToDocumentElement(aReader);
+    LMXMLElement::readChildren(aReader, LMTemplateIO::WORD_TEMPLATE, [&](const LMXMLElement& theTemplate) {
+        theFactory.addTemplate(theBlock, theTemplate, myBasePath, myMetaData, myResult);
+    });
 }
 
 std::optional<LMUnconfiguredTemplateList> LMTemplateStreamReaderXML2::read(const QString& theBasePath,
@@ -160,7 +149,7 @@ std::optional<LMUnconfiguredTemplateList> LMTemplateStreamReaderXML2::read(const
     d->myMetaData = theMetaData;
     QXmlStreamReader& aReader = d->myReader;
     if (d->myRootTag == LMTemplateIO::WORD_TEMPLATE) {
-        const QDomElement aRoot = LMXMLFragmentReader::readElement(aReader, d->myDocument, QDomNode());
+        const LMXMLElement aRoot = LMXMLElement::read(aReader);
         if (!aReader.hasError())
             d->myResult = LMTemplateFactoryXML2().buildLayoutTemplate(aRoot, theBasePath, LMDesignElementID(),
                                                                       LMDesignElementMetaData(), nullptr);
@@ -179,7 +168,7 @@ std::optional<LMUnconfiguredTemplateList> LMTemplateStreamReaderXML2::read(const
             }
         }
     }
-    if (!LMXMLFragmentReader::readToEnd(aReader)) {
+    if (!LMXMLElement::readToEnd(aReader)) {
         LMXMLLoader::warnMalformed(d->myName, aReader);
         d->myResult.deleteEntriesAndClear();
         d->mySmartLayouts.clear();

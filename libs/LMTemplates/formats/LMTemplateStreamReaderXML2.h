@@ -11,9 +11,9 @@
 
 // Reads version-2 template files (a "templates2" block, a "collection" of blocks, a single
 // "template") from the loader's text with QXmlStreamReader, one template element at a time, into
-// the templates LMTemplateFactoryXML2::buildFileTemplates builds from the file's DOM. Only the DOM
-// of one template lives at a time, so the memory a file costs follows its templates, not its
-// text; the rules of the format stay in LMTemplateFactoryXML2.
+// the templates LMTemplateFactoryXML2::buildFileTemplates builds from the file's DOM. Only the
+// element of one template lives at a time (an LMXMLElement, no DOM), so the memory a file costs
+// follows its templates, not its text; the rules of the format stay in LMTemplateFactoryXML2.
 //
 // A block's "filter" and "smartLayout" usually come first. When one follows a template, the
 // block is read a second time from its start, with both known.

@@ -3,6 +3,7 @@
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplateAreaDefinitionFactory.h"
 #include "LMTemplatesLogging.h"
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QDomElement>
@@ -58,7 +59,7 @@ const QHash<QString, LMAreaPositioningConstraintEnum>& positioningTable()
     return ourTable;
 }
 
-bool hasSize(const QDomElement& theElement)
+bool hasSize(const LMXMLElement& theElement)
 {
     return theElement.hasAttribute(LMXMLParser::WORD_WIDTH) && theElement.hasAttribute(LMXMLParser::WORD_HEIGHT);
 }
@@ -78,12 +79,12 @@ LMTemplateLayerType LMXMLParserTemplate::contentType(const QString& theText)
     return contentTypeTable().value(theText.trimmed().toLower(), LMTemplateLayerTypeEnum::Background);
 }
 
-LMTemplateLayerType LMXMLParserTemplate::templateContentType(const QDomElement& theElement)
+LMTemplateLayerType LMXMLParserTemplate::templateContentType(const LMXMLElement& theElement)
 {
     return contentType(LMXMLParser::attribute(theElement, STR_TYPE, STR_CONTENT_1));
 }
 
-LMTemplateLayerType LMXMLParserTemplate::backgroundType(const QDomElement& theElement)
+LMTemplateLayerType LMXMLParserTemplate::backgroundType(const LMXMLElement& theElement)
 {
     return contentType(LMXMLParser::attribute(theElement, STR_BACKGROUND_TYPE));
 }
@@ -93,12 +94,12 @@ LMAreaPositioningConstraint LMXMLParserTemplate::positioningConstraint(const QSt
     return positioningTable().value(theText.trimmed().toLower(), LMAreaPositioningConstraintEnum::Anywhere);
 }
 
-LMAreaPositioningConstraint LMXMLParserTemplate::pageAligment(const QDomElement& theElement)
+LMAreaPositioningConstraint LMXMLParserTemplate::pageAligment(const LMXMLElement& theElement)
 {
     return positioningConstraint(LMXMLParser::attribute(theElement, STR_ALIGN, STR_ANYWHERE));
 }
 
-bool LMXMLParserTemplate::isCover(const QDomElement& theElement)
+bool LMXMLParserTemplate::isCover(const LMXMLElement& theElement)
 {
     return theElement.attribute(STR_ALIGN).toLower().startsWith(STR_COVER);
 }
@@ -111,21 +112,21 @@ LMTemplateImageSize LMXMLParserTemplate::templateImageSize(const QString& theTex
     return LMTemplateImageSizeEnum::SinglePage;
 }
 
-LMPriceClass LMXMLParserTemplate::templatePriceClass(const QDomElement& theElement, const LMPriceClass& theDefault)
+LMPriceClass LMXMLParserTemplate::templatePriceClass(const LMXMLElement& theElement, const LMPriceClass& theDefault)
 {
     if (theElement.isNull())
         return theDefault;
     return LMPriceClass::create(theElement.text());
 }
 
-LMMirrorRule LMXMLParserTemplate::readMirrorRule(const QDomElement& theElement)
+LMMirrorRule LMXMLParserTemplate::readMirrorRule(const LMXMLElement& theElement)
 {
     if (!readTotalSize(theElement).isValid())
         return LMMirrorRule();
     return LMMirrorRule::fromXml(theElement);
 }
 
-LMOrientation LMXMLParserTemplate::readOrientation(const QDomElement& theElement)
+LMOrientation LMXMLParserTemplate::readOrientation(const LMXMLElement& theElement)
 {
     const QString aText = theElement.attribute(STR_ORIENTATION).trimmed().toLower();
     if (!aText.isEmpty()) {
@@ -139,11 +140,11 @@ LMOrientation LMXMLParserTemplate::readOrientation(const QDomElement& theElement
     return LMOrientationEnum::All;
 }
 
-QSize LMXMLParserTemplate::readTotalSize(const QDomElement& theElement)
+QSize LMXMLParserTemplate::readTotalSize(const LMXMLElement& theElement)
 {
     if (hasSize(theElement))
         return LMXMLParser::readSize(theElement);
-    const QDomElement aTotal = theElement.firstChildElement(STR_TOTAL);
+    const LMXMLElement aTotal = theElement.firstChildElement(STR_TOTAL);
     if (hasSize(aTotal))
         return LMXMLParser::readSize(aTotal);
     return QSize();
@@ -152,14 +153,14 @@ QSize LMXMLParserTemplate::readTotalSize(const QDomElement& theElement)
 namespace {
 
 // The name of the template a layout element belongs to (version 1: the element itself).
-QString templateNameOf(const QDomElement& theLayoutElement)
+QString templateNameOf(const LMXMLElement& theLayoutElement)
 {
     const QString aName = theLayoutElement.attribute(QStringLiteral("name"));
-    return aName.isEmpty() ? theLayoutElement.parentNode().toElement().attribute(QStringLiteral("name")) : aName;
+    return aName.isEmpty() ? theLayoutElement.parentElement().attribute(QStringLiteral("name")) : aName;
 }
 
 // Geometry the reader takes as written, but that no author means: said, not repaired.
-void warnOfUnusableGeometry(const QDomElement& theArea, const QDomElement& theLayoutElement, const QSize& thePage)
+void warnOfUnusableGeometry(const LMXMLElement& theArea, const LMXMLElement& theLayoutElement, const QSize& thePage)
 {
     const QRectF aRect = LMXMLParser::readRectF(theArea, QRectF());
     QString aProblem;
@@ -179,7 +180,7 @@ void warnOfUnusableGeometry(const QDomElement& theArea, const QDomElement& theLa
 
 } // namespace
 
-LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& theLayoutElement,
+LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const LMXMLElement& theLayoutElement,
                                                             const QString& theBasePath, int theFix)
 {
     LMTemplateAreaDefinitionList aList;
@@ -187,7 +188,7 @@ LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& t
     // A layout narrower or lower than one unit cannot place anything.
     if (!aTotalSize.isValid() || aTotalSize.width() < 1 || aTotalSize.height() < 1) {
         // Only a layout that has areas to lose is worth a word (backgrounds have none).
-        const QDomElement aFirst = theLayoutElement.firstChildElement();
+        const LMXMLElement aFirst = theLayoutElement.firstChildElement();
         if (!aFirst.isNull() && !(aFirst.tagName() == STR_TOTAL && aFirst.nextSiblingElement().isNull()))
             qCWarning(lcFormats).noquote()
                 << QStringLiteral("layout \"%1\" has no usable page size (%2 x %3): its areas are left out")
@@ -196,7 +197,7 @@ LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& t
                        .arg(aTotalSize.height());
         return aList;
     }
-    for (QDomElement aChild = theLayoutElement.firstChildElement(); !aChild.isNull();
+    for (LMXMLElement aChild = theLayoutElement.firstChildElement(); !aChild.isNull();
          aChild = aChild.nextSiblingElement()) {
         // The smart-layout settings of a version-2 layout are read by the template reader.
         if (aChild.tagName() == STR_SMART_LAYOUT)
@@ -213,7 +214,7 @@ LMTemplateAreaDefinitionList LMXMLParserTemplate::readAreas(const QDomElement& t
     return aList;
 }
 
-std::unique_ptr<LMTemplateAreaDefinition> LMXMLParserTemplate::createAreaDefinition(const QDomElement& theElement,
+std::unique_ptr<LMTemplateAreaDefinition> LMXMLParserTemplate::createAreaDefinition(const LMXMLElement& theElement,
                                                                                     const QSize& theTotalSize,
                                                                                     const QString& theBasePath)
 {

@@ -1,6 +1,7 @@
 #include "LMTemplateDefaultTilt.h"
 
 #include "LMTemplatesLogging.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -11,7 +12,7 @@ const QString STR_DEFAULT_ROTATION = QStringLiteral("defaultRotation");
 
 LMTemplateDefaultTilt::LMTemplateDefaultTilt(LMAngle theAngle) : myDefined(true), myAngle(theAngle.normalized()) { }
 
-LMTemplateDefaultTilt LMTemplateDefaultTilt::fromXml(const QDomElement& theElement)
+LMTemplateDefaultTilt LMTemplateDefaultTilt::fromXml(const LMXMLElement& theElement)
 {
     LMTemplateDefaultTilt aTilt;
     if (!theElement.hasAttribute(STR_DEFAULT_ROTATION))

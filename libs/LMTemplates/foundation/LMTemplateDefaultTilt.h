@@ -3,6 +3,7 @@
 #include "LMAngle.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -17,7 +18,7 @@ public:
 
     // Reads the attribute "defaultRotation": absent leaves the tilt undefined; a text that is no
     // decimal int is warned about and leaves it undefined too.
-    static LMTemplateDefaultTilt fromXml(const QDomElement& theElement);
+    static LMTemplateDefaultTilt fromXml(const LMXMLElement& theElement);
     // Writes "defaultRotation" only when the tilt is defined.
     void writeToXml(QDomElement& theElement) const;
 

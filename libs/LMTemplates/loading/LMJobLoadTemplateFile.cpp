@@ -9,7 +9,7 @@
 #include "LMTemplateLoaderLoadingInfo.h"
 #include "LMTemplatesLogging.h"
 #include "LMTemplateStreamReaderXML2.h"
-#include "LMXMLFragmentReader.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 
 #include <QDomDocument>
@@ -134,14 +134,12 @@ void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QStri
     const QString aPath = myInfo->file().absoluteFilePath();
     QXmlStreamReader aReader(theText);
     LMXMLLoader::prepareReader(aReader);
-    LMXMLFragmentReader::readToDocumentElement(aReader);
-    QDomDocument aPieces;
-    QDomElement aRoot = LMXMLFragmentReader::readShell(aReader, aPieces);
+    LMXMLElement::readToDocumentElement(aReader);
     const qint64 aLine = aReader.lineNumber();
     const LMDesignElementMetaData aMetaData = LMDesignElementMetaData::createFromFile(myInfo->file());
     LMUnconfiguredTemplateList aTemplates;
     qsizetype aCount = 0;
-    LMXMLFragmentReader::readChildren(aReader, aPieces, aRoot, STR_TEMPLATE, [&](const QDomElement& theElement) {
+    LMXMLElement::readChildren(aReader, STR_TEMPLATE, [&](const LMXMLElement& theElement) {
         if (++aCount > LMTemplateFactory::ourMaximumTemplates) {
             if (aCount == LMTemplateFactory::ourMaximumTemplates + 1)
                 qCWarning(lcLoading).noquote()
@@ -157,7 +155,7 @@ void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QStri
         else
             addTemplate(theElement, theBasePath, aMetaData, aTemplates);
     });
-    if (!LMXMLFragmentReader::readToEnd(aReader)) {
+    if (!LMXMLElement::readToEnd(aReader)) {
         LMXMLLoader::warnMalformed(aPath, aReader);
         qCWarning(lcLoading) << "could not open template file" << aPath;
         aTemplates.deleteEntriesAndClear();
@@ -166,7 +164,7 @@ void LMJobLoadTemplateFile::loadTemplateList(const QString& theText, const QStri
     myInfo->append(aTemplates);
 }
 
-void LMJobLoadTemplateFile::addTemplate(const QDomElement& theElement, const QString& theBasePath,
+void LMJobLoadTemplateFile::addTemplate(const LMXMLElement& theElement, const QString& theBasePath,
                                         const LMDesignElementMetaData& theMetaData,
                                         LMUnconfiguredTemplateList& theResult) const
 {
@@ -178,7 +176,7 @@ void LMJobLoadTemplateFile::addTemplate(const QDomElement& theElement, const QSt
     theResult.append(aTemplate);
 }
 
-void LMJobLoadTemplateFile::addBackgroundDefinition(const QDomElement& theElement, const QString& theBasePath,
+void LMJobLoadTemplateFile::addBackgroundDefinition(const LMXMLElement& theElement, const QString& theBasePath,
                                                     const LMDesignElementMetaData& theMetaData,
                                                     LMUnconfiguredTemplateList& theResult) const
 {
@@ -188,7 +186,7 @@ void LMJobLoadTemplateFile::addBackgroundDefinition(const QDomElement& theElemen
     aTemplate.templatePointer()->fileInfo().setFileType(LMTemplateFileInfoType::XML);
     aTemplate.templatePointer()->fileInfo().setFilePath(theBasePath);
 
-    const auto aDefinition = LMTemplateBackgroundDefinition::fromXml(theElement.attributes());
+    const auto aDefinition = LMTemplateBackgroundDefinition::fromXml(theElement);
     for (const LMTemplateBackgroundDefinition& aVariant : backgroundVariants(aDefinition)) {
         LMUnconfiguredTemplate aClone = aTemplate.clone();
         aClone.templatePointer()->setLayerDefinitionBackground(aVariant);

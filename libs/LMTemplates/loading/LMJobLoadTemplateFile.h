@@ -7,8 +7,8 @@
 class LMDesignElementMetaData;
 class LMTemplateLoaderLoadingInfo;
 class LMUnconfiguredTemplateList;
+class LMXMLElement;
 class QDomDocument;
-class QDomElement;
 
 // Parses the file of one loading info with the reader its root element calls for and appends the
 // templates to that info. The info belongs to the loader and outlives the job.
@@ -29,9 +29,9 @@ private:
     // A version-1 list ("templates"), read a template element at a time.
     void loadTemplateList(const QString& theText, const QString& theBasePath) const;
     // A version-1 template, or one template per background variant whose thumbnail exists.
-    void addTemplate(const QDomElement& theElement, const QString& theBasePath,
+    void addTemplate(const LMXMLElement& theElement, const QString& theBasePath,
                      const LMDesignElementMetaData& theMetaData, LMUnconfiguredTemplateList& theResult) const;
-    void addBackgroundDefinition(const QDomElement& theElement, const QString& theBasePath,
+    void addBackgroundDefinition(const LMXMLElement& theElement, const QString& theBasePath,
                                  const LMDesignElementMetaData& theMetaData,
                                  LMUnconfiguredTemplateList& theResult) const;
 

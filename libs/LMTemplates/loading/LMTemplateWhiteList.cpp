@@ -6,6 +6,7 @@
 #include "LMTemplateFilterFactory.h"
 #include "LMTemplatesLogging.h"
 #include "LMXMLBuilder.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 
 #include <QDateTime>

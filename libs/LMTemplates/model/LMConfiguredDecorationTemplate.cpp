@@ -2,6 +2,7 @@
 
 #include "LMDecorationLookup.h"
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -24,11 +25,11 @@ LMJig* LMConfiguredDecorationTemplate::decoration() const
     return aLookup != nullptr ? aLookup->decorationJig(myDesignElementId) : nullptr;
 }
 
-LMConfiguredDecorationTemplate LMConfiguredDecorationTemplate::fromDesignStyleXml(const QDomElement& theElement)
+LMConfiguredDecorationTemplate LMConfiguredDecorationTemplate::fromDesignStyleXml(const LMXMLElement& theElement)
 {
     LMClipartConfiguration aConfiguration;
     aConfiguration.setSpotColorEnabled(LMModelXml::boolAttribute(theElement, STR_GSEL, false));
-    const QDomElement aMirror = theElement.firstChildElement(STR_MIRROR);
+    const LMXMLElement aMirror = theElement.firstChildElement(STR_MIRROR);
     if (!aMirror.isNull())
         aConfiguration.setMirrorRule(LMMirrorRule(aMirror.attribute(STR_MIRROR_AXIS)));
     aConfiguration.setColorReplacements(LMColorReplacementInstructions::fromXML(theElement));

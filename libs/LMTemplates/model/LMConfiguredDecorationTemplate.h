@@ -6,6 +6,7 @@
 
 class LMJig;
 class LMMirrorRule;
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -33,7 +34,7 @@ public:
 
     // Attribute "designElementId", boolean "gsel", child "mirror" with "mirror-axis", and the
     // colour replacements of the element a design style supplies.
-    static LMConfiguredDecorationTemplate fromDesignStyleXml(const QDomElement& theElement);
+    static LMConfiguredDecorationTemplate fromDesignStyleXml(const LMXMLElement& theElement);
     void toDesignStyleXml(QDomElement& theElement) const;
     QString toDebugString() const;
 

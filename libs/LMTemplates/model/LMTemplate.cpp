@@ -9,6 +9,7 @@
 #include "LMTemplatesLogging.h"
 #include "LMTemplateVariantTemplate.h"
 #include "LMTemplateWallholder.h"
+#include "LMXMLElement.h"
 
 #include <QMutexLocker>
 #include <QTransform>
@@ -96,7 +97,7 @@ LMTemplate* LMTemplate::null()
     return ourNull;
 }
 
-std::unique_ptr<LMTemplate> LMTemplate::create(const LMJigType& theJigType, const QDomElement& theElement,
+std::unique_ptr<LMTemplate> LMTemplate::create(const LMJigType& theJigType, const LMXMLElement& theElement,
                                                const QString& theBasePath)
 {
     switch (theJigType.toEnum()) {
@@ -120,9 +121,9 @@ std::unique_ptr<LMTemplate> LMTemplate::cloneTemplate(const LMMirrorRule& theMir
     return std::make_unique<LMTemplate>(*this, theMirrorRule);
 }
 
-void LMTemplate::readAttributes(const QDomNamedNodeMap& theAttributes)
+void LMTemplate::readAttributes(const LMXMLElement& theElement)
 {
-    Q_UNUSED(theAttributes);
+    Q_UNUSED(theElement);
 }
 
 bool LMTemplate::isValid() const

@@ -25,6 +25,7 @@
 #include "LMTemplatesExport.h"
 #include "LMTemplateVariantTemplateConfig.h"
 #include "LMTemplateWallholderConfig.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 #include <QMutex>
@@ -36,7 +37,6 @@
 class LMCalendariumFlow;
 class LMTemplateAreaDefinitionSmartLayout;
 class LMTemplateContext;
-class QDomNamedNodeMap;
 
 // One parsed template: a named set of area definitions with what decides where it may be used
 // (layer, products, page types, orientation, price class, colours, files). The template registry
@@ -59,13 +59,13 @@ public:
     // A new template of the jig type, of the class that kind needs (frame, passepartout ...);
     // wallholders and variant templates are built from their XML element and folder.
     static std::unique_ptr<LMTemplate> create(const LMJigType& theJigType,
-                                              const QDomElement& theElement = QDomElement(),
+                                              const LMXMLElement& theElement = LMXMLElement(),
                                               const QString& theBasePath = QString());
     // A new copy of the same class, mirrored by the rule.
     virtual std::unique_ptr<LMTemplate> cloneTemplate(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const;
     // Reads what the kind of template keeps in the attributes of its XML element; the plain
     // template reads nothing.
-    virtual void readAttributes(const QDomNamedNodeMap& theAttributes);
+    virtual void readAttributes(const LMXMLElement& theElement);
 
     // ---- Kind -------------------------------------------------------------------------------
     // Valid templates have one of the template jig types (16269).

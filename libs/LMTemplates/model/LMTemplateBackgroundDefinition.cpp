@@ -1,6 +1,7 @@
 #include "LMTemplateBackgroundDefinition.h"
 
 #include "LMTemplatesLogging.h"
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QDomNamedNodeMap>
@@ -43,16 +44,15 @@ LMTemplateBackgroundDefinition::operator=(const LMTemplateBackgroundDefinition& 
     = default;
 LMTemplateBackgroundDefinition::~LMTemplateBackgroundDefinition() = default;
 
-LMTemplateBackgroundDefinition LMTemplateBackgroundDefinition::fromXml(const QDomNamedNodeMap& theAttributes)
+LMTemplateBackgroundDefinition LMTemplateBackgroundDefinition::fromXml(const LMXMLElement& theElement)
 {
     LMTemplateBackgroundDefinition aDefinition;
     LMTemplateBackgroundDefinitionImpl* anImpl = aDefinition.myImpl.data();
-    anImpl->myMultiColorId = LMDesignElementID(LMXMLParser::intAttribute(theAttributes, STR_MULTICOLOR_ID, 0));
-    anImpl->myFileName = LMXMLParser::attribute(theAttributes, STR_FILENAME);
+    anImpl->myMultiColorId = LMDesignElementID(LMXMLParser::intAttribute(theElement, STR_MULTICOLOR_ID, 0));
+    anImpl->myFileName = LMXMLParser::attribute(theElement, STR_FILENAME);
     anImpl->myFileBackgroundId = detectBackgroundId(anImpl->myFileName);
-    anImpl->mySpotColorId
-        = LMDesignElementID(LMXMLParser::intAttribute(theAttributes, STR_SPOT_COLOR_PRODUCTION_ID, 0));
-    const QString anIds = LMXMLParser::attribute(theAttributes, STR_BACKGROUND_DESIGN_ELEMENT_IDS);
+    anImpl->mySpotColorId = LMDesignElementID(LMXMLParser::intAttribute(theElement, STR_SPOT_COLOR_PRODUCTION_ID, 0));
+    const QString anIds = LMXMLParser::attribute(theElement, STR_BACKGROUND_DESIGN_ELEMENT_IDS);
     for (const QString& aPiece : anIds.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const LMDesignElementID anId = LMDesignElementID::fromString(aPiece.trimmed());
         if (anId.isValid())

@@ -10,7 +10,7 @@
 #include <QString>
 
 class LMTemplateBackgroundDefinitionImpl;
-class QDomNamedNodeMap;
+class LMXMLElement;
 
 // The background references of a template: the background image's id, the id and colour variant
 // of a multi-colour background, the spot colour background and the backgrounds a spot colour mask
@@ -34,7 +34,7 @@ public:
     // gives the background id), "spotColorProductionId" (integer) and "backgroundDesignElementIds"
     // (integers separated by ","). A definition with a multi-colour id is suitable for multiple
     // colours; one that names background ids is a spot colour mask.
-    static LMTemplateBackgroundDefinition fromXml(const QDomNamedNodeMap& theAttributes);
+    static LMTemplateBackgroundDefinition fromXml(const LMXMLElement& theElement);
 
     // The number of one to four digits right before the three- or four-letter suffix of the file
     // name ("bg_0012.jpg" gives 12); the invalid id when there is none.

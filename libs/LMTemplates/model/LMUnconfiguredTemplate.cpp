@@ -2,6 +2,7 @@
 
 #include "LMTemplate.h"
 #include "LMUnconfiguredTemplateList.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -37,7 +38,7 @@ LMUnconfiguredTemplate LMUnconfiguredTemplate::clone(const LMMirrorRule& theMirr
     return LMUnconfiguredTemplate(myTemplate->cloneTemplate(theMirrorRule).release());
 }
 
-LMUnconfiguredTemplate LMUnconfiguredTemplate::fromXml(const QDomElement& theElement, const QString& theBasePath,
+LMUnconfiguredTemplate LMUnconfiguredTemplate::fromXml(const LMXMLElement& theElement, const QString& theBasePath,
                                                        const LMJigType& theJigType)
 {
     std::unique_ptr<LMTemplate> aTemplate;
@@ -45,11 +46,11 @@ LMUnconfiguredTemplate LMUnconfiguredTemplate::fromXml(const QDomElement& theEle
         aTemplate = LMTemplate::create(theJigType, theElement, theBasePath);
     else
         aTemplate = std::make_unique<LMTemplate>(findJigType(theElement));
-    aTemplate->readAttributes(theElement.attributes());
+    aTemplate->readAttributes(theElement);
     return LMUnconfiguredTemplate(aTemplate.release());
 }
 
-LMJigType LMUnconfiguredTemplate::findJigType(const QDomElement& theElement)
+LMJigType LMUnconfiguredTemplate::findJigType(const LMXMLElement& theElement)
 {
     const LMJigType aType(theElement.attribute(STR_DESIGN_ELEMENT_TYPE));
     return aType.isValid() ? aType : LMJigType(theElement.attribute(STR_CATEGORY));

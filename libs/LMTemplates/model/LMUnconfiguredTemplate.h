@@ -9,8 +9,8 @@
 
 class LMTemplate;
 class LMUnconfiguredTemplateList;
+class LMXMLElement;
 class QDebug;
-class QDomElement;
 
 // A handle to a template. It never owns the template: the template registry keeps templates for
 // the life of the process. A default handle, or one made from a null pointer, points to the null
@@ -34,10 +34,10 @@ public:
     // A new template for a template element of an XML template file; it belongs to the caller.
     // Frames, glasses, passepartouts, wallholders and variant templates are made by jig type;
     // any other jig type gives a plain template of the jig type the element names.
-    static LMUnconfiguredTemplate fromXml(const QDomElement& theElement, const QString& theBasePath,
+    static LMUnconfiguredTemplate fromXml(const LMXMLElement& theElement, const QString& theBasePath,
                                           const LMJigType& theJigType);
     // "designElementType" read as a jig type, or else "category".
-    static LMJigType findJigType(const QDomElement& theElement);
+    static LMJigType findJigType(const LMXMLElement& theElement);
     // The template, followed by a mirrored copy (belonging to the caller) for every single mirror
     // rule of its possible mirrorings.
     static LMUnconfiguredTemplateList thisTemplateAndItsMirrors(const LMUnconfiguredTemplate& theTemplate);

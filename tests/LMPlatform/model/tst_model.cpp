@@ -16,6 +16,7 @@
 #include "LMSVGImageCalendar.h"
 #include "LMTestSupport.h"
 #include "LMTextFormatChange.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include "LMSVGComposition.h"
 #include "LMTestSupport.h"
 #include "LMXMLBuilder.h"
-#include "LMXMLFragmentReader.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 #include "LMXMLParser.h"
 
@@ -73,16 +73,17 @@ QStringList filesIn(const QTemporaryDir& theDir)
 
 // What element readers see of an element: its tag, its attributes in name order, its text and
 // its child elements, indented.
-QStringList readersView(const QDomElement& theElement, const QString& theIndent = QString())
+QStringList readersView(const LMXMLElement& theElement, const QString& theIndent = QString())
 {
     QStringList anAttributes;
-    const QDomNamedNodeMap aMap = theElement.attributes();
-    for (int i = 0; i < aMap.size(); ++i)
-        anAttributes.append(aMap.item(i).nodeName() + QLatin1Char('=') + aMap.item(i).nodeValue());
+    for (int i = 0; i < theElement.attributeCount(); ++i)
+        anAttributes.append(theElement.attributeName(i).toString() + QLatin1Char('=')
+                            + theElement.attributeValue(i).toString());
     anAttributes.sort();
-    QStringList aLines { theIndent + theElement.tagName() + QLatin1Char(' ') + anAttributes.join(QLatin1Char(' '))
-                         + QStringLiteral(" text=[") + theElement.text() + QLatin1Char(']') };
-    for (QDomElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())
+    QStringList aLines { theIndent + theElement.tagName().toString() + QLatin1Char(' ')
+                         + anAttributes.join(QLatin1Char(' ')) + QStringLiteral(" text=[") + theElement.text()
+                         + QStringLiteral("] line=") + QString::number(theElement.lineNumber()) };
+    for (LMXMLElement aChild = theElement.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())
         aLines.append(readersView(aChild, theIndent + QLatin1Char(' ')));
     return aLines;
 }
@@ -287,12 +288,47 @@ private slots:
         LMXMLLoader::prepareReader(aReader);
         while (aReader.readNext() != QXmlStreamReader::StartElement)
             QVERIFY(!aReader.atEnd());
-        QDomDocument aPieces;
-        const QDomElement aRoot = LMXMLFragmentReader::readElement(aReader, aPieces, QDomNode());
+        const LMXMLElement aRoot = LMXMLElement::read(aReader);
         QVERIFY(!aReader.hasError());
         QVERIFY(aReader.isEndElement());
         QCOMPARE(aReader.qualifiedName(), aWhole.documentElement().tagName());
-        QCOMPARE(readersView(aRoot), readersView(aWhole.documentElement()));
+        const QStringList aView = readersView(aRoot);
+        QCOMPARE(aView, readersView(aWhole.documentElement()));
+        // Back to a DOM and again: all but the lines, which a built DOM does not know.
+        QDomDocument aCopy;
+        QStringList aCopied = readersView(aRoot.toDom(aCopy));
+        aCopied.replaceInStrings(QStringLiteral(" line=-1"), QString());
+        QCOMPARE(aCopied,
+                 QStringList(aView).replaceInStrings(QRegularExpression(QStringLiteral(" line=\\d+")), QString()));
+    }
+
+    // A child appended is a copy of its subtree, whichever tree it comes from, its own included.
+    void appendChild_data()
+    {
+        columns<QString, QString, QString>("target", "child", "expected");
+        row("from another tree", "<r><a/></r>", "<c x='1'><d>t</d></c>", "r a c d");
+        row("null child", "<r><a/></r>", "", "r a");
+        row("own first child", "<r><a><b/></a></r>", "a", "r a b a b");
+    }
+    void appendChild()
+    {
+        QFETCH(QString, child);
+        const auto aRead = [](const QString& theText) {
+            QXmlStreamReader aReader(theText);
+            LMXMLElement::readToDocumentElement(aReader);
+            return LMXMLElement::read(aReader);
+        };
+        LMXMLElement aTarget = aRead(fetch<QString>("target"));
+        const LMXMLElement aFirst = aTarget.firstChildElement();
+        aTarget.appendChild(child == QLatin1String("a") ? aFirst : child.isEmpty() ? LMXMLElement() : aRead(child));
+        QStringList aTags;
+        for (const QString& aLine : readersView(aTarget))
+            aTags.append(aLine.trimmed().section(QLatin1Char(' '), 0, 0));
+        QTEST(aTags.join(QLatin1Char(' ')), "expected");
+        LMXMLElement aLast = aFirst;
+        while (!aLast.nextSiblingElement().isNull())
+            aLast = aLast.nextSiblingElement();
+        QCOMPARE(aLast.parentElement().tagName(), QStringLiteral("r"));
     }
 
     // Readers that build a DOM may bound the elements; the root counts. Stream readers take the
@@ -349,9 +385,9 @@ private slots:
         const QDomElement anElement = withValue(text);
         const QString aName = QStringLiteral("v");
         QCOMPARE(LMXMLParser::intAttribute(anElement, aName, -7), expectedInt);
-        QCOMPARE(LMXMLParser::intAttribute(anElement.attributes(), aName, -7), expectedInt);
+        QCOMPARE(LMXMLParser::intAttribute(LMXMLElement(anElement), aName, -7), expectedInt);
         QCOMPARE(LMXMLParser::doubleAttribute(anElement, aName, -7.5), expectedDouble);
-        QCOMPARE(LMXMLParser::doubleAttribute(anElement.attributes(), aName, -7.5), expectedDouble);
+        QCOMPARE(LMXMLParser::doubleAttribute(LMXMLElement(anElement), aName, -7.5), expectedDouble);
         bool anOk = true;
         const int aFast = LMXMLParser::fastDecodeInt(text, &anOk);
         QCOMPARE(anOk, expectedInt != -7);
@@ -377,7 +413,7 @@ private slots:
         for (const bool aDefault : { false, true }) {
             const bool anExpected = expected < 0 ? aDefault : expected == 1;
             QCOMPARE(LMXMLParser::boolAttribute(anElement, QStringLiteral("v"), aDefault), anExpected);
-            QCOMPARE(LMXMLParser::boolAttribute(anElement.attributes(), QStringLiteral("v"), aDefault), anExpected);
+            QCOMPARE(LMXMLParser::boolAttribute(LMXMLElement(anElement), QStringLiteral("v"), aDefault), anExpected);
         }
     }
 
@@ -413,7 +449,7 @@ private slots:
             return theColor.isValid() ? theColor : aDefault;
         };
         QCOMPARE(LMXMLParser::colorAttribute(anElement, QStringLiteral("v"), aDefault), orDefault(expected));
-        QCOMPARE(LMXMLParser::colorAttribute(anElement.attributes(), QStringLiteral("v"), aDefault),
+        QCOMPARE(LMXMLParser::colorAttribute(LMXMLElement(anElement), QStringLiteral("v"), aDefault),
                  orDefault(expected));
         QCOMPARE(LMXMLParser::colorAttributeEx(anElement, QStringLiteral("v"), aDefault), orDefault(expectedEx));
         // Without a default an absent or malformed colour is invalid.
@@ -443,9 +479,9 @@ private slots:
         const QDomElement anElement = withValue(fetch<QString>("text"));
         const QString aName = QStringLiteral("v");
         QTEST(LMXMLParser::readAngle(anElement, aName, LMAngle(45)).degrees(), "angle");
-        QTEST(LMXMLParser::readAngle(anElement.attributes(), aName, LMAngle(45)).degrees(), "angle");
+        QTEST(LMXMLParser::readAngle(LMXMLElement(anElement), aName, LMAngle(45)).degrees(), "angle");
         QTEST(LMXMLParser::readDistance(anElement, aName, LMDistance(7.0)), "distance");
-        QTEST(LMXMLParser::readDistance(anElement.attributes(), aName, LMDistance(7.0)), "distance");
+        QTEST(LMXMLParser::readDistance(LMXMLElement(anElement), aName, LMDistance(7.0)), "distance");
     }
 
     void geometry_data()
@@ -479,17 +515,17 @@ private slots:
         QFETCH(QSizeF, sizeF);
         QFETCH(QMarginsF, margins);
         const QDomElement anElement = element(fetch<QString>("attributes"));
-        const QDomNamedNodeMap aMap = anElement.attributes();
+        const LMXMLElement aLight(anElement);
         const QRect aRect = rectF.toRect();
         QCOMPARE(LMXMLParser::readRectF(anElement, QRectF(-1, -2, -3, -4), prefix), rectF);
-        QCOMPARE(LMXMLParser::readRectF(aMap, QRectF(-1, -2, -3, -4), prefix), rectF);
+        QCOMPARE(LMXMLParser::readRectF(aLight, QRectF(-1, -2, -3, -4), prefix), rectF);
         QCOMPARE(LMXMLParser::readSizeF(anElement, QSizeF(-3, -4), prefix), sizeF);
-        QCOMPARE(LMXMLParser::readSizeF(aMap, QSizeF(-3, -4), prefix), sizeF);
+        QCOMPARE(LMXMLParser::readSizeF(aLight, QSizeF(-3, -4), prefix), sizeF);
         QCOMPARE(LMXMLParser::readRect(anElement, QRect(-1, -2, -3, -4), prefix), aRect);
-        QCOMPARE(LMXMLParser::readRect(aMap, QRect(-1, -2, -3, -4), prefix), aRect);
+        QCOMPARE(LMXMLParser::readRect(aLight, QRect(-1, -2, -3, -4), prefix), aRect);
         QCOMPARE(LMXMLParser::readSize(anElement, QSize(-3, -4), prefix), aRect.size());
         QCOMPARE(LMXMLParser::readMargins(anElement, QMarginsF(-5, -6, -7, -8), prefix), margins);
-        QCOMPARE(LMXMLParser::readMargins(aMap, QMarginsF(-5, -6, -7, -8), prefix), margins);
+        QCOMPARE(LMXMLParser::readMargins(aLight, QMarginsF(-5, -6, -7, -8), prefix), margins);
     }
 
     void nextElement()
@@ -575,7 +611,7 @@ private slots:
         QCOMPARE(aRead.firstChildElement(QStringLiteral("text")).text(), aText);
         QCOMPARE(LMXMLParser::attribute(aRead, QStringLiteral("absent"), QStringLiteral("fallback")),
                  QStringLiteral("fallback"));
-        QCOMPARE(LMXMLParser::attribute(aRead.attributes(), QStringLiteral("count")), QStringLiteral("-42"));
+        QCOMPARE(LMXMLParser::attribute(LMXMLElement(aRead), QStringLiteral("count")), QStringLiteral("-42"));
     }
 
     void declarationSaysUTF8()

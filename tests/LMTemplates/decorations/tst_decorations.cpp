@@ -10,6 +10,7 @@
 #include "LMDirectoryConfig.h"
 #include "LMTestSupport.h"
 #include "LMThematicCategory.h"
+#include "LMXMLElement.h"
 #include "LMXMLLoader.h"
 
 #include <QDataStream>
@@ -293,7 +294,6 @@ private slots:
         aRead.toDesignStyleXml(aWritten);
         QCOMPARE(LMConfiguredDecorationTemplate::fromDesignStyleXml(aWritten), aRead);
     }
-
 
     void readsTheContentTree_data()
     {

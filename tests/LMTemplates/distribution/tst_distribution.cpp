@@ -65,7 +65,7 @@ LMConfiguredTemplate background(const QString& theName, int theId, const QColor&
     QDomDocument aDocument;
     QDomElement anElement = aDocument.createElement(QStringLiteral("template"));
     anElement.setAttribute(QStringLiteral("filename"), QStringLiteral("bg_%1.png").arg(theId));
-    aTemplate->setLayerDefinitionBackground(LMTemplateBackgroundDefinition::fromXml(anElement.attributes()));
+    aTemplate->setLayerDefinitionBackground(LMTemplateBackgroundDefinition::fromXml(anElement));
     LMTemplateContextGroup aGroup;
     aGroup.setPageConstraint(LMPageConstraint(LMPageTypeEnum::InnerPage));
     aTemplate->setContextGroup(aGroup);

@@ -8,6 +8,7 @@
 #include "LMTemplateFilterFactory.h"
 #include "LMTemplateFilterRule.h"
 #include "LMThematicCategorySet.h"
+#include "LMXMLElement.h"
 
 #include "LMTestSupport.h"
 

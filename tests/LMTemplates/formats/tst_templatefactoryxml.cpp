@@ -343,7 +343,6 @@ private slots:
         QTEST(LMTemplateFactory::intAttribute(anElement, QStringLiteral("v"), 42), "intValue");
         QTEST(LMTemplateFactory::boolAttribute(anElement, QStringLiteral("b"), true), "boolValue");
         QTEST(LMTemplateFactory::attribute(anElement, QStringLiteral("s"), QStringLiteral("dflt")), "textValue");
-        QTEST(LMTemplateFactory::intAttribute(anElement.attributes(), QStringLiteral("v"), 42), "intValue");
     }
 
     void colourVariants_data()

@@ -15,6 +15,7 @@
 #include "LMTemplateDefaultTilt.h"
 #include "LMTemplateLayerType.h"
 #include "LMTestSupport.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 #include <QRegularExpression>

@@ -8,6 +8,7 @@
 #include "LMTemplateSourceFileList.h"
 #include "LMTemplateWhiteList.h"
 #include "LMTestToString.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 #include <QLoggingCategory>

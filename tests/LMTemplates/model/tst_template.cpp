@@ -60,7 +60,7 @@ LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes
 {
     QDomDocument aDocument;
     aDocument.setContent(QStringLiteral("<template %1/>").arg(theAttributes));
-    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement().attributes());
+    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement());
 }
 
 LMArticle article(const char* theOrderName)
@@ -110,9 +110,9 @@ const LMTemplateAreaDefinitionSmartLayout* firstSmartLayout(const LMTemplateArea
     return static_cast<const LMTemplateAreaDefinitionSmartLayout*>(theAreas.first());
 }
 
-
 // The template an XML template element of that jig type gives, owned by the test.
-std::unique_ptr<LMTemplate> templateFromXml(const QString& theXml, const LMJigType& theJigType, const QString& theBasePath)
+std::unique_ptr<LMTemplate> templateFromXml(const QString& theXml, const LMJigType& theJigType,
+                                            const QString& theBasePath)
 {
     QDomDocument aDocument;
     if (!aDocument.setContent(theXml))
@@ -858,10 +858,10 @@ private slots:
     {
         QFETCH(bool, equal);
 
-        const LMTemplateBackgroundDefinition anA
-            = backgroundDefinition(fetch<QString>("attributesA")).withMultiColorConfig(fetch<LMMultiColorConfig>("configA"));
-        const LMTemplateBackgroundDefinition aB
-            = backgroundDefinition(fetch<QString>("attributesB")).withMultiColorConfig(fetch<LMMultiColorConfig>("configB"));
+        const LMTemplateBackgroundDefinition anA = backgroundDefinition(fetch<QString>("attributesA"))
+                                                       .withMultiColorConfig(fetch<LMMultiColorConfig>("configA"));
+        const LMTemplateBackgroundDefinition aB = backgroundDefinition(fetch<QString>("attributesB"))
+                                                      .withMultiColorConfig(fetch<LMMultiColorConfig>("configB"));
         QCOMPARE(anA == aB, equal);
         QCOMPARE(anA != aB, !equal);
         if (equal)

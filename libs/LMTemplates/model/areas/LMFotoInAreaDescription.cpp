@@ -1,6 +1,7 @@
 #include "LMFotoInAreaDescription.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDebug>
 #include <QDomElement>
@@ -15,7 +16,7 @@ const QString STR_LEFT = QStringLiteral("left");
 const QString STR_TOP = QStringLiteral("top");
 } // namespace
 
-LMFotoInAreaDescription LMFotoInAreaDescription::fromXml(const QDomElement& theElement, const QString& theBasePath)
+LMFotoInAreaDescription LMFotoInAreaDescription::fromXml(const LMXMLElement& theElement, const QString& theBasePath)
 {
     const LMFoto aFoto = LMFoto::fromString(theElement.attribute(STR_FILE_NAME), theBasePath);
     if (!aFoto.isValid())

@@ -4,6 +4,7 @@
 #include "LMFotoInAreaPositionState.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
 class QDebug;
 class QDomElement;
 
@@ -29,7 +30,7 @@ public:
     // Reads the attributes "fileName" (relative to the base path), "useABK", "zoomFactor", "left"
     // and "top" of the element. Without a valid photo the result is the default description,
     // whatever the other attributes say.
-    static LMFotoInAreaDescription fromXml(const QDomElement& theElement, const QString& theBasePath);
+    static LMFotoInAreaDescription fromXml(const LMXMLElement& theElement, const QString& theBasePath);
     // Writes those attributes; "left" and "top" rounded half away from zero.
     void buildXML(QDomElement& theElement) const;
 

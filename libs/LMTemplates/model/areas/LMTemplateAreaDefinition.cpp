@@ -1,5 +1,7 @@
 #include "LMTemplateAreaDefinition.h"
 
+#include "LMXMLElement.h"
+
 #include <QDebug>
 #include <QDomDocument>
 
@@ -50,7 +52,7 @@ LMTemplateAreaDefinition::LMTemplateAreaDefinition(const LMTemplateAreaDefinitio
 {
 }
 
-LMTemplateAreaDefinition::LMTemplateAreaDefinition(const QDomElement& theElement, const QSizeF& thePageSize,
+LMTemplateAreaDefinition::LMTemplateAreaDefinition(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                                    const LMAreaAbility& theDefaultAbilities,
                                                    const LMAreaCreationRule& theDefaultCreationRule)
     : myDescription(LMAreaDescription::fromXml(theElement, theDefaultAbilities, theDefaultCreationRule))

@@ -20,6 +20,7 @@
 
 class LMPageAlignment;
 class LMPageSizeSpec;
+class LMXMLElement;
 class QDomElement;
 
 // One area of a template: where on the page a photo, text, background, clipart ... goes. Areas
@@ -154,7 +155,7 @@ protected:
     LMTemplateAreaDefinition(const LMTemplateAreaDefinition& theOther, const LMMirrorRule& theMirrorRule);
     // The description read from the element and normalised by the page size. Positioning
     // constraint and association id are left to the reader of the template file.
-    LMTemplateAreaDefinition(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinition(const LMXMLElement& theElement, const QSizeF& thePageSize,
                              const LMAreaAbility& theDefaultAbilities,
                              const LMAreaCreationRule& theDefaultCreationRule);
 

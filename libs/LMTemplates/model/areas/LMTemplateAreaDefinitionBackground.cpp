@@ -3,6 +3,7 @@
 #include "LMModelXml.h"
 #include "LMTemplateLookup.h"
 #include "LMTemplatesLogging.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 
@@ -22,12 +23,12 @@ LMTemplateAreaDefinitionBackground::LMTemplateAreaDefinitionBackground(
         myRotation = LMAngle(-myRotation.degrees()).normalized();
 }
 
-LMTemplateAreaDefinitionBackground::LMTemplateAreaDefinitionBackground(const QDomElement& theElement,
+LMTemplateAreaDefinitionBackground::LMTemplateAreaDefinitionBackground(const LMXMLElement& theElement,
                                                                        const QSizeF& thePageSize)
     : LMTemplateAreaDefinition(theElement, thePageSize, defaultAbilities(), LMAreaCreationRuleEnum::Default)
 {
     const LMTemplateLookup* aLookup = LMTemplateLookup::installed();
-    for (QDomElement aRef = theElement.firstChildElement(STR_TEMPLATEREF); !aRef.isNull();
+    for (LMXMLElement aRef = theElement.firstChildElement(STR_TEMPLATEREF); !aRef.isNull();
          aRef = aRef.nextSiblingElement(STR_TEMPLATEREF)) {
         const QString aName = aRef.text().trimmed();
         const LMConfiguredTemplate aTemplate(aLookup ? aLookup->findTemplateByName(aName) : LMUnconfiguredTemplate());
@@ -38,8 +39,8 @@ LMTemplateAreaDefinitionBackground::LMTemplateAreaDefinitionBackground(const QDo
         myTemplates.insert(LMTemplateLayerType(aRef.attribute(STR_TYPE)), aTemplate);
     }
     // Old files put the alignment on the first child; the area's own attribute is the fallback.
-    const QDomElement aFirstChild = theElement.firstChildElement();
-    const QDomElement anAlignmentSource
+    const LMXMLElement aFirstChild = theElement.firstChildElement();
+    const LMXMLElement anAlignmentSource
         = !aFirstChild.isNull() && aFirstChild.hasAttribute(STR_ALIGNMENT) ? aFirstChild : theElement;
     myAlignment = LMAreaBackgroundAlignment(anAlignmentSource.attribute(STR_ALIGNMENT));
     myRotation = LMAngle(LMModelXml::intAttribute(theElement, STR_ROTATION, 0)).normalized();

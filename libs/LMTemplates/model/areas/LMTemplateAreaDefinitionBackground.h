@@ -6,6 +6,7 @@
 #include "LMTemplatesExport.h"
 
 class LMTemplateLayerType;
+class LMXMLElement;
 
 // The background area of a page: the background templates it shows, by layer, how the background
 // sits on the spread, and how it is turned.
@@ -17,7 +18,7 @@ public:
                                        const LMMirrorRule& theMirrorRule);
     // Reads "templateref" children (resolved through the installed LMTemplateLookup),
     // "alignment" and "rotation".
-    LMTemplateAreaDefinitionBackground(const QDomElement& theElement, const QSizeF& thePageSize);
+    LMTemplateAreaDefinitionBackground(const LMXMLElement& theElement, const QSizeF& thePageSize);
 
     static LMAreaAbility defaultAbilities() { return LMAreaAbilityEnum::BackgroundDefault; }
 

@@ -1,5 +1,7 @@
 #include "LMTemplateAreaDefinitionCalendarium.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 
 LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(
@@ -9,7 +11,7 @@ LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(
 {
 }
 
-LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(const QDomElement& theElement,
+LMTemplateAreaDefinitionCalendarium::LMTemplateAreaDefinitionCalendarium(const LMXMLElement& theElement,
                                                                          const QSizeF& thePageSize, bool theLegacy)
     : LMTemplateAreaDefinition(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
                                LMAreaCreationRuleEnum::Default),

@@ -4,6 +4,8 @@
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A calendar area: where the calendar of a calendar product goes and how it looks.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionCalendarium : public LMTemplateAreaDefinition
 {
@@ -13,7 +15,7 @@ public:
                                         const LMMirrorRule& theMirrorRule);
     // Reads the child "calendar". Legacy areas come from old XML templates, whose calendars
     // take their look from the product rather than from the area.
-    LMTemplateAreaDefinitionCalendarium(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionCalendarium(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                         bool theLegacy = false);
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;

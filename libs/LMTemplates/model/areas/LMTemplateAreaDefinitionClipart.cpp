@@ -2,6 +2,7 @@
 
 #include "LMDecorationLookup.h"
 #include "LMTemplatesLogging.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -9,7 +10,7 @@ namespace {
 const QString STR_UNIQUE_NAME = QStringLiteral("uniqueName");
 } // namespace
 
-LMTemplateAreaDefinitionClipart::LMTemplateAreaDefinitionClipart(const QDomElement& theElement,
+LMTemplateAreaDefinitionClipart::LMTemplateAreaDefinitionClipart(const LMXMLElement& theElement,
                                                                  const QSizeF& thePageSize)
     : LMTemplateAreaDefinitionPictured(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
                                        LMAreaCreationRuleEnum::Default)

@@ -3,6 +3,8 @@
 #include "LMTemplateAreaDefinitionPictured.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A clipart area: a free-standing decoration picture, named by its design element id.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionClipart : public LMTemplateAreaDefinitionPictured
 {
@@ -15,7 +17,7 @@ public:
     // Reads the clipart's design element id, or, when that is missing or invalid, finds the
     // clipart named by "uniqueName" through the installed LMDecorationLookup; its configuration
     // ("mirror", "gsel") and "keepAspectRatio".
-    LMTemplateAreaDefinitionClipart(const QDomElement& theElement, const QSizeF& thePageSize);
+    LMTemplateAreaDefinitionClipart(const LMXMLElement& theElement, const QSizeF& thePageSize);
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
     std::unique_ptr<LMTemplateAreaDefinition> clone(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;

@@ -10,6 +10,7 @@
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateAreaDefinitionSVG.h"
 #include "LMTemplateAreaDefinitionText.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -26,7 +27,7 @@ const QStringList& silentTags()
     return ourTags;
 }
 
-std::unique_ptr<LMTemplateAreaDefinition> createByType(const LMAreaType& theType, const QDomElement& theElement,
+std::unique_ptr<LMTemplateAreaDefinition> createByType(const LMAreaType& theType, const LMXMLElement& theElement,
                                                        const QSizeF& theSize, const QString& theBasePath)
 {
     switch (LMAreaTypeEnum(theType.value())) {
@@ -56,11 +57,11 @@ std::unique_ptr<LMTemplateAreaDefinition> createByType(const LMAreaType& theType
 }
 } // namespace
 
-std::unique_ptr<LMTemplateAreaDefinition> LMTemplateAreaDefinitionFactory::create(const QDomElement& theElement,
+std::unique_ptr<LMTemplateAreaDefinition> LMTemplateAreaDefinitionFactory::create(const LMXMLElement& theElement,
                                                                                   const QSizeF& thePageSize,
                                                                                   const QString& theBasePath)
 {
-    const QString aTag = theElement.tagName();
+    const QString aTag = theElement.tagName().toString();
     if (silentTags().contains(aTag))
         return nullptr;
     std::unique_ptr<LMTemplateAreaDefinition> anArea

@@ -1,6 +1,7 @@
 #include "LMTemplateAreaDefinitionFoto.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -15,7 +16,7 @@ LMTemplateAreaDefinitionFoto::LMTemplateAreaDefinitionFoto(const LMTemplateAreaD
 {
 }
 
-LMTemplateAreaDefinitionFoto::LMTemplateAreaDefinitionFoto(const QDomElement& theElement, const QSizeF& thePageSize,
+LMTemplateAreaDefinitionFoto::LMTemplateAreaDefinitionFoto(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                                            const QString& theBasePath)
     : LMTemplateAreaDefinitionFotoAbstract(theElement, thePageSize, theBasePath, defaultAbilities(),
                                            LMAreaCreationRuleEnum::Default),

@@ -3,6 +3,8 @@
 #include "LMTemplateAreaDefinitionFotoAbstract.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A photo area: the slot of one photo (or video) of the user.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionFoto : public LMTemplateAreaDefinitionFotoAbstract
 {
@@ -10,7 +12,7 @@ public:
     using LMTemplateAreaDefinitionFotoAbstract::LMTemplateAreaDefinitionFotoAbstract;
     LMTemplateAreaDefinitionFoto(const LMTemplateAreaDefinitionFoto& theOther, const LMMirrorRule& theMirrorRule);
     // Reads "adjustAspectRatioForVideo" besides what every photo container reads.
-    LMTemplateAreaDefinitionFoto(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionFoto(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                  const QString& theBasePath = QString());
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;

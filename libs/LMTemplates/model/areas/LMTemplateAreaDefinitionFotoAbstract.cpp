@@ -1,5 +1,7 @@
 #include "LMTemplateAreaDefinitionFotoAbstract.h"
 
+#include "LMXMLElement.h"
+
 LMTemplateAreaDefinitionFotoAbstract::LMTemplateAreaDefinitionFotoAbstract(
     const LMTemplateAreaDefinitionFotoAbstract& theOther, const LMMirrorRule& theMirrorRule)
     : LMTemplateAreaDefinitionFotoContainer(theOther, theMirrorRule)
@@ -7,7 +9,7 @@ LMTemplateAreaDefinitionFotoAbstract::LMTemplateAreaDefinitionFotoAbstract(
 }
 
 LMTemplateAreaDefinitionFotoAbstract::LMTemplateAreaDefinitionFotoAbstract(
-    const QDomElement& theElement, const QSizeF& thePageSize, const QString& theBasePath,
+    const LMXMLElement& theElement, const QSizeF& thePageSize, const QString& theBasePath,
     const LMAreaAbility& theDefaultAbilities, const LMAreaCreationRule& theDefaultCreationRule)
     : LMTemplateAreaDefinitionFotoContainer(theElement, thePageSize, theBasePath, theDefaultAbilities,
                                             theDefaultCreationRule)

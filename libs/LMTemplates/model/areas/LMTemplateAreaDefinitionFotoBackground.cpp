@@ -1,5 +1,7 @@
 #include "LMTemplateAreaDefinitionFotoBackground.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 
 namespace {
@@ -12,7 +14,7 @@ LMTemplateAreaDefinitionFotoBackground::LMTemplateAreaDefinitionFotoBackground(
 {
 }
 
-LMTemplateAreaDefinitionFotoBackground::LMTemplateAreaDefinitionFotoBackground(const QDomElement& theElement,
+LMTemplateAreaDefinitionFotoBackground::LMTemplateAreaDefinitionFotoBackground(const LMXMLElement& theElement,
                                                                                const QSizeF& thePageSize,
                                                                                const QString& theBasePath)
     : LMTemplateAreaDefinitionFotoAbstract(theElement, thePageSize, theBasePath, defaultAbilities(),

@@ -4,6 +4,8 @@
 #include "LMTemplateAreaDefinitionFotoAbstract.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A photo used as the page background, with the way it fills the area.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionFotoBackground : public LMTemplateAreaDefinitionFotoAbstract
 {
@@ -12,7 +14,7 @@ public:
     LMTemplateAreaDefinitionFotoBackground(const LMTemplateAreaDefinitionFotoBackground& theOther,
                                            const LMMirrorRule& theMirrorRule);
     // Reads "backgroundPosition" besides what every photo container reads.
-    LMTemplateAreaDefinitionFotoBackground(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionFotoBackground(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                            const QString& theBasePath = QString());
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;

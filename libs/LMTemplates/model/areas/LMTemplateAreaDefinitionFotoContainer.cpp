@@ -1,6 +1,7 @@
 #include "LMTemplateAreaDefinitionFotoContainer.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -19,12 +20,12 @@ LMTemplateAreaDefinitionFotoContainer::LMTemplateAreaDefinitionFotoContainer(
 }
 
 LMTemplateAreaDefinitionFotoContainer::LMTemplateAreaDefinitionFotoContainer(
-    const QDomElement& theElement, const QSizeF& thePageSize, const QString& theBasePath,
+    const LMXMLElement& theElement, const QSizeF& thePageSize, const QString& theBasePath,
     const LMAreaAbility& theDefaultAbilities, const LMAreaCreationRule& theDefaultCreationRule)
     : LMTemplateAreaDefinitionCroppable(theElement, thePageSize, theDefaultAbilities, theDefaultCreationRule),
       myOptiFillContent(LMModelXml::boolAttribute(theElement, STR_OPTI_FILL_CONTENT, false))
 {
-    const QDomElement anImage = theElement.firstChildElement(STR_IMAGE);
+    const LMXMLElement anImage = theElement.firstChildElement(STR_IMAGE);
     if (!anImage.isNull())
         setFotoInAreaDescription(LMFotoInAreaDescription::fromXml(anImage, theBasePath));
     if (theElement.hasAttribute(STR_EDITOR))

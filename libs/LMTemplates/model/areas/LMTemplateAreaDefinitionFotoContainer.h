@@ -5,6 +5,8 @@
 #include "LMTemplateAreaDefinitionFotoStatus.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // An area that may hold a photo: the photo, how it sits in the area, the state the template file
 // gives it, and whether automatic image correction and the optimal fill apply.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionFotoContainer : public LMTemplateAreaDefinitionCroppable
@@ -34,7 +36,7 @@ protected:
                                           const LMMirrorRule& theMirrorRule);
     // Reads the photo from the child "image" (file names relative to the base path), the photo
     // status from "editor" and "optiFillContent".
-    LMTemplateAreaDefinitionFotoContainer(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionFotoContainer(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                           const QString& theBasePath, const LMAreaAbility& theDefaultAbilities,
                                           const LMAreaCreationRule& theDefaultCreationRule);
 

@@ -6,6 +6,7 @@
 #include "LMTemplateAreaDefinitionSmartLayout.h"
 #include "LMTemplateAreaDefinitionSVG.h"
 #include "LMTemplateAreaDefinitionText.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 #include <QVarLengthArray>
@@ -353,12 +354,12 @@ void LMTemplateAreaDefinitionList::buildXML(QDomElement& theParent, const QSizeF
         anArea->buildXML(theParent, thePageSize);
 }
 
-LMTemplateAreaDefinitionList LMTemplateAreaDefinitionList::fromXml(const QDomElement& theParent,
+LMTemplateAreaDefinitionList LMTemplateAreaDefinitionList::fromXml(const LMXMLElement& theParent,
                                                                    const QSizeF& thePageSize,
                                                                    const QString& theBasePath)
 {
     LMTemplateAreaDefinitionList aList;
-    for (QDomElement aChild = theParent.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
+    for (LMXMLElement aChild = theParent.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
         std::unique_ptr<LMTemplateAreaDefinition> anArea
             = LMTemplateAreaDefinitionFactory::create(aChild, thePageSize, theBasePath);
         if (!anArea)

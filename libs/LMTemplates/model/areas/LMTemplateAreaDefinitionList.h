@@ -15,6 +15,7 @@
 
 class LMAreaType;
 class LMMirrorRule;
+class LMXMLElement;
 class QDomElement;
 
 // The areas of a template, owned by the list, with the measures by which layouts are compared.
@@ -139,7 +140,7 @@ public:
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const;
     // Reads every child element of the parent that names an area (LMTemplateAreaDefinitionFactory);
     // the list is valid when it read at least one.
-    static LMTemplateAreaDefinitionList fromXml(const QDomElement& theParent, const QSizeF& thePageSize,
+    static LMTemplateAreaDefinitionList fromXml(const LMXMLElement& theParent, const QSizeF& thePageSize,
                                                 const QString& theBasePath = QString());
 
 private:

@@ -3,6 +3,7 @@
 #include "LMDecorationLookup.h"
 #include "LMModelXml.h"
 #include "LMTemplatesLogging.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -11,13 +12,13 @@ const QString STR_IMAGE = QStringLiteral("image");
 const QString STR_FADING = QStringLiteral("fading");
 } // namespace
 
-LMTemplateAreaDefinitionMaskable::LMTemplateAreaDefinitionMaskable(const QDomElement& theElement,
+LMTemplateAreaDefinitionMaskable::LMTemplateAreaDefinitionMaskable(const LMXMLElement& theElement,
                                                                    const QSizeF& thePageSize,
                                                                    const LMAreaAbility& theDefaultAbilities,
                                                                    const LMAreaCreationRule& theDefaultCreationRule)
     : LMTemplateAreaDefinitionPictured(theElement, thePageSize, theDefaultAbilities, theDefaultCreationRule)
 {
-    const QDomElement anImage = theElement.firstChildElement(STR_IMAGE);
+    const LMXMLElement anImage = theElement.firstChildElement(STR_IMAGE);
     const LMDesignElementID anId = LMDesignElementID::fromXmlAttribute(anImage, STR_FADING);
     if (!anId.isValid())
         return;

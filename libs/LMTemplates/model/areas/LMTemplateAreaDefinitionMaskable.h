@@ -3,6 +3,8 @@
 #include "LMTemplateAreaDefinitionPictured.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // An area whose content may be cut by a mask (a "fading" in the file vocabulary).
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionMaskable : public LMTemplateAreaDefinitionPictured
 {
@@ -17,7 +19,7 @@ protected:
     using LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured;
     // Reads the mask from the child "image": its id from "fading" (checked with the installed
     // LMDecorationLookup) and its configuration; "keepAspectRatio" from the area.
-    LMTemplateAreaDefinitionMaskable(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionMaskable(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                      const LMAreaAbility& theDefaultAbilities,
                                      const LMAreaCreationRule& theDefaultCreationRule);
 };

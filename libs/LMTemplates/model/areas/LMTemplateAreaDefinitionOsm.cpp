@@ -1,6 +1,7 @@
 #include "LMTemplateAreaDefinitionOsm.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 
@@ -21,12 +22,12 @@ LMTemplateAreaDefinitionOsm::LMTemplateAreaDefinitionOsm(const LMTemplateAreaDef
 {
 }
 
-LMTemplateAreaDefinitionOsm::LMTemplateAreaDefinitionOsm(const QDomElement& theElement, const QSizeF& thePageSize)
+LMTemplateAreaDefinitionOsm::LMTemplateAreaDefinitionOsm(const LMXMLElement& theElement, const QSizeF& thePageSize)
     : LMTemplateAreaDefinitionCroppable(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
                                         LMAreaCreationRuleEnum::Default),
       myContent(LMOsmContent::fromXml(theElement)), myEffect(theElement.attribute(STR_EFFECT))
 {
-    for (QDomElement aPosition = theElement.firstChildElement(STR_GEO_POSITION); !aPosition.isNull();
+    for (LMXMLElement aPosition = theElement.firstChildElement(STR_GEO_POSITION); !aPosition.isNull();
          aPosition = aPosition.nextSiblingElement(STR_GEO_POSITION)) {
         setGeoPosition(LMAreaAssociationId(aPosition.attribute(STR_ID)),
                        QPointF(LMModelXml::doubleAttribute(aPosition, STR_LON, 0.0),

@@ -5,6 +5,8 @@
 #include "LMTemplateAreaDefinitionCroppable.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A map area: a piece of map with the markers of the areas tied to it.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionOsm : public LMTemplateAreaDefinitionCroppable
 {
@@ -12,7 +14,7 @@ public:
     using LMTemplateAreaDefinitionCroppable::LMTemplateAreaDefinitionCroppable;
     LMTemplateAreaDefinitionOsm(const LMTemplateAreaDefinitionOsm& theOther, const LMMirrorRule& theMirrorRule);
     // Reads the child "map", "effect" and the "geoPosition" children.
-    LMTemplateAreaDefinitionOsm(const QDomElement& theElement, const QSizeF& thePageSize);
+    LMTemplateAreaDefinitionOsm(const LMXMLElement& theElement, const QSizeF& thePageSize);
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
     std::unique_ptr<LMTemplateAreaDefinition> clone(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;

@@ -1,6 +1,7 @@
 #include "LMTemplateAreaDefinitionPictured.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -15,7 +16,7 @@ LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMTempl
 {
 }
 
-LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const QDomElement& theElement,
+LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMXMLElement& theElement,
                                                                    const QSizeF& thePageSize,
                                                                    const LMAreaAbility& theDefaultAbilities,
                                                                    const LMAreaCreationRule& theDefaultCreationRule)

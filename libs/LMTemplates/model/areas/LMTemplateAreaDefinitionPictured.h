@@ -4,6 +4,8 @@
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // An area that shows a decoration picture: the clipart it is, or the mask that cuts its content.
 // Holds the picture, mirrored with the area, and whether the picture keeps its aspect ratio.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionPictured : public LMTemplateAreaDefinition
@@ -20,7 +22,7 @@ protected:
     LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther,
                                      const LMMirrorRule& theMirrorRule);
     // Reads "keepAspectRatio" (default true); the kind reads its picture.
-    LMTemplateAreaDefinitionPictured(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionPictured(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                      const LMAreaAbility& theDefaultAbilities,
                                      const LMAreaCreationRule& theDefaultCreationRule);
 

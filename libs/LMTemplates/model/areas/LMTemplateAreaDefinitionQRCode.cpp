@@ -1,5 +1,7 @@
 #include "LMTemplateAreaDefinitionQRCode.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 
 namespace {
@@ -12,8 +14,8 @@ LMTemplateAreaDefinitionQRCode::LMTemplateAreaDefinitionQRCode(const LMTemplateA
 {
 }
 
-LMTemplateAreaDefinitionQRCode::LMTemplateAreaDefinitionQRCode(const QDomElement& theElement, const QSizeF& thePageSize,
-                                                               const QString& theBasePath)
+LMTemplateAreaDefinitionQRCode::LMTemplateAreaDefinitionQRCode(const LMXMLElement& theElement,
+                                                               const QSizeF& thePageSize, const QString& theBasePath)
     : LMTemplateAreaDefinitionFotoAbstract(theElement, thePageSize, theBasePath, defaultAbilities(),
                                            LMAreaCreationRuleEnum::Default),
       myVideo(LMFoto::fromString(theElement.attribute(STR_VIDEO), theBasePath))

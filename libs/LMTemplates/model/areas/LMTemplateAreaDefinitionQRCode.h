@@ -3,6 +3,8 @@
 #include "LMTemplateAreaDefinitionFotoAbstract.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A QR code area: the code that links to a video of the user, printed beside its still.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionQRCode : public LMTemplateAreaDefinitionFotoAbstract
 {
@@ -10,7 +12,7 @@ public:
     using LMTemplateAreaDefinitionFotoAbstract::LMTemplateAreaDefinitionFotoAbstract;
     LMTemplateAreaDefinitionQRCode(const LMTemplateAreaDefinitionQRCode& theOther, const LMMirrorRule& theMirrorRule);
     // Reads the video's URL from "video" besides what every photo container reads.
-    LMTemplateAreaDefinitionQRCode(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionQRCode(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                    const QString& theBasePath = QString());
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;

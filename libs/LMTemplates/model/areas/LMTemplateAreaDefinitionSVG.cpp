@@ -2,6 +2,7 @@
 
 #include "LMSVGImage.h"
 #include "LMSVGImageCalendar.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -19,7 +20,7 @@ LMTemplateAreaDefinitionSVG::LMTemplateAreaDefinitionSVG(const LMTemplateAreaDef
 {
 }
 
-LMTemplateAreaDefinitionSVG::LMTemplateAreaDefinitionSVG(const QDomElement& theElement, const QSizeF& thePageSize)
+LMTemplateAreaDefinitionSVG::LMTemplateAreaDefinitionSVG(const LMXMLElement& theElement, const QSizeF& thePageSize)
     : LMTemplateAreaDefinition(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
                                LMAreaCreationRuleEnum::Default),
       myDefaultCssSheet(theElement.attribute(STR_CSS_SHEET)),

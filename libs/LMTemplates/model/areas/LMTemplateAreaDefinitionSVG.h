@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class LMXMLElement;
+
 // A vector graphic area: a piece of SVG drawn as part of the design, optionally recoloured by a
 // named CSS sheet. Valid only with an image.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionSVG : public LMTemplateAreaDefinition
@@ -15,7 +17,7 @@ public:
     LMTemplateAreaDefinitionSVG(const LMTemplateAreaDefinitionSVG& theOther, const LMMirrorRule& theMirrorRule);
     // Reads "cssSheet", "customCssSheet" and the image: "svgImageType" 1 is a plain image, 2 a
     // calendar image; any other type leaves the area without image (and invalid) and warns.
-    LMTemplateAreaDefinitionSVG(const QDomElement& theElement, const QSizeF& thePageSize);
+    LMTemplateAreaDefinitionSVG(const LMXMLElement& theElement, const QSizeF& thePageSize);
     ~LMTemplateAreaDefinitionSVG() override;
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;

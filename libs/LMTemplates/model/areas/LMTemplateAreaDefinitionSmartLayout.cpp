@@ -2,6 +2,7 @@
 
 #include "LMModelXml.h"
 #include "LMTemplateAreaDefinitionFactory.h"
+#include "LMXMLElement.h"
 
 #include <QDomDocument>
 
@@ -19,7 +20,7 @@ const QString STR_TOP = QStringLiteral("top");
 const QString STR_RIGHT = QStringLiteral("right");
 const QString STR_BOTTOM = QStringLiteral("bottom");
 
-QMarginsF readMargins(const QDomElement& theElement)
+QMarginsF readMargins(const LMXMLElement& theElement)
 {
     if (theElement.isNull())
         return QMarginsF();
@@ -38,7 +39,7 @@ LMTemplateAreaDefinitionSmartLayout::LMTemplateAreaDefinitionSmartLayout(
 {
 }
 
-LMTemplateAreaDefinitionSmartLayout::LMTemplateAreaDefinitionSmartLayout(const QDomElement& theElement,
+LMTemplateAreaDefinitionSmartLayout::LMTemplateAreaDefinitionSmartLayout(const LMXMLElement& theElement,
                                                                          const QSizeF& thePageSize,
                                                                          const QString& theBasePath)
     : LMTemplateAreaDefinitionFotoAbstract(theElement, thePageSize, theBasePath, defaultAbilities(),
@@ -47,18 +48,18 @@ LMTemplateAreaDefinitionSmartLayout::LMTemplateAreaDefinitionSmartLayout(const Q
 {
     readXml(theElement, thePageSize);
     // The areas it arranges, as written by buildXML.
-    const QDomElement aChildren = theElement.firstChildElement(STR_CHILDREN);
-    for (QDomElement aChild = aChildren.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
+    const LMXMLElement aChildren = theElement.firstChildElement(STR_CHILDREN);
+    for (LMXMLElement aChild = aChildren.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement()) {
         if (std::unique_ptr<LMTemplateAreaDefinition> anArea
             = LMTemplateAreaDefinitionFactory::create(aChild, thePageSize, theBasePath))
             myChildren.append(std::move(anArea));
     }
 }
 
-bool LMTemplateAreaDefinitionSmartLayout::readXml(const QDomElement& theElement, const QSizeF& thePageSize)
+bool LMTemplateAreaDefinitionSmartLayout::readXml(const LMXMLElement& theElement, const QSizeF& thePageSize)
 {
     bool aFound = false;
-    for (QDomElement aLayoutArea = theElement.firstChildElement(STR_LAYOUT_AREA); !aLayoutArea.isNull();
+    for (LMXMLElement aLayoutArea = theElement.firstChildElement(STR_LAYOUT_AREA); !aLayoutArea.isNull();
          aLayoutArea = aLayoutArea.nextSiblingElement(STR_LAYOUT_AREA)) {
         LMSmartLayoutConfiguration aConfiguration = LMSmartLayoutConfiguration::fromXml(aLayoutArea);
         QRectF aRect(LMModelXml::doubleAttribute(aLayoutArea, STR_X, 0.0),

@@ -7,6 +7,8 @@
 #include "LMTemplatesExport.h"
 #include "LMUnconfiguredTemplateList.h"
 
+class LMXMLElement;
+
 // A smart layout area: a region of the page that arranges the photo areas given to it as its
 // children by itself, with its spacing and configuration.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionSmartLayout : public LMTemplateAreaDefinitionFotoAbstract
@@ -17,7 +19,7 @@ public:
                                         const LMMirrorRule& theMirrorRule);
     // Reads "active", the "layoutArea" children (readXml) and the areas it arranges, written as the
     // elements of its child "children" (as buildXML writes them).
-    LMTemplateAreaDefinitionSmartLayout(const QDomElement& theElement, const QSizeF& thePageSize,
+    LMTemplateAreaDefinitionSmartLayout(const LMXMLElement& theElement, const QSizeF& thePageSize,
                                         const QString& theBasePath = QString());
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
@@ -28,7 +30,7 @@ public:
     // wins): the rectangle from "x", "y", "width", "height", shrunk by the margins of its child
     // "padding" unless the configuration is elegant, both normalised by the page size. Returns
     // false, changing nothing, when there is no "layoutArea".
-    bool readXml(const QDomElement& theElement, const QSizeF& thePageSize);
+    bool readXml(const LMXMLElement& theElement, const QSizeF& thePageSize);
 
     bool isActive() const { return myActive; }
     void setActive(bool theActive) { myActive = theActive; }

@@ -1,6 +1,7 @@
 #include "LMTemplateAreaDefinitionText.h"
 
 #include "LMModelXml.h"
+#include "LMXMLElement.h"
 
 #include <QDomElement>
 
@@ -20,7 +21,7 @@ const QString STR_CHARACTER_RANGE = QStringLiteral("characterRange");
 constexpr qint32 EDITOR_BIT = qint32(LMAreaTextTypeEnum::Editor);
 
 // "min,max"; the default (unset) range for anything else.
-LMIntRange readRange(const QDomElement& theElement, const QString& theName)
+LMIntRange readRange(const LMXMLElement& theElement, const QString& theName)
 {
     if (!theElement.hasAttribute(theName))
         return LMIntRange();
@@ -47,7 +48,7 @@ LMTemplateAreaDefinitionText::LMTemplateAreaDefinitionText(const LMTemplateAreaD
 {
 }
 
-LMTemplateAreaDefinitionText::LMTemplateAreaDefinitionText(const QDomElement& theElement, const QSizeF& thePageSize)
+LMTemplateAreaDefinitionText::LMTemplateAreaDefinitionText(const LMXMLElement& theElement, const QSizeF& thePageSize)
     : LMTemplateAreaDefinition(theElement, thePageSize, LMAreaAbilityEnum::FotoDefault,
                                LMAreaCreationRuleEnum::Default),
       myBackgroundColor(LMModelXml::colorAttribute(theElement, STR_BACKGROUND_COLOR)),

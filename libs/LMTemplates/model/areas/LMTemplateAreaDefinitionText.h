@@ -11,6 +11,8 @@
 
 #include <QColor>
 
+class LMXMLElement;
+
 // A text area: its role, default text and format, how it grows, and the automatic text it may
 // show (a pattern filled in by the editor, such as a map caption).
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionText : public LMTemplateAreaDefinition
@@ -27,7 +29,7 @@ public:
     // "outline", "defaulttext", "autoTextPattern", "autoTextTransform", "backgroundcolor",
     // "type" (0 meaning 64), "editor" (256 adds the editor bit), "growth", "cssClass",
     // "shareName" and "characterRange".
-    LMTemplateAreaDefinitionText(const QDomElement& theElement, const QSizeF& thePageSize);
+    LMTemplateAreaDefinitionText(const LMXMLElement& theElement, const QSizeF& thePageSize);
 
     void buildXML(QDomElement& theParent, const QSizeF& thePageSize) const override;
     std::unique_ptr<LMTemplateAreaDefinition> clone(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;

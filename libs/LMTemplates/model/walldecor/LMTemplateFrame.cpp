@@ -1,5 +1,7 @@
 #include "LMTemplateFrame.h"
 
+#include "LMXMLElement.h"
+
 LMTemplateFrame::LMTemplateFrame(QObject* theParent) : LMTemplate(LMJigTypeEnum::Frame, theParent)
 {
     setTemplateLayerType(LMTemplateLayerTypeEnum::Frame);
@@ -17,9 +19,9 @@ std::unique_ptr<LMTemplate> LMTemplateFrame::cloneTemplate(const LMMirrorRule& t
     return std::make_unique<LMTemplateFrame>(*this, theMirrorRule);
 }
 
-void LMTemplateFrame::readAttributes(const QDomNamedNodeMap& theAttributes)
+void LMTemplateFrame::readAttributes(const LMXMLElement& theElement)
 {
-    myMaterial = LMFrameMaterial::fromXml(theAttributes);
+    myMaterial = LMFrameMaterial::fromXml(theElement);
 }
 
 QString LMTemplateFrame::basicDragAndDropHint() const

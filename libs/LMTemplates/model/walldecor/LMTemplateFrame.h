@@ -4,6 +4,8 @@
 #include "LMTemplate.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A frame for a wall decor product, with the material it is made of; the frame of the remove
 // material stands for leaving the frame away.
 class LMTEMPLATES_EXPORT LMTemplateFrame : public LMTemplate
@@ -17,7 +19,7 @@ public:
 
     std::unique_ptr<LMTemplate> cloneTemplate(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;
     // "material" of the element.
-    void readAttributes(const QDomNamedNodeMap& theAttributes) override;
+    void readAttributes(const LMXMLElement& theElement) override;
 
     bool hasFrame() const override { return !myMaterial.isRemoveItem(); }
     LMFrameMaterial frameMaterial() const override { return myMaterial; }

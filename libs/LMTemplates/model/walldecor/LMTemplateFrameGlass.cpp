@@ -1,5 +1,6 @@
 #include "LMTemplateFrameGlass.h"
 
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 namespace {
@@ -24,9 +25,9 @@ std::unique_ptr<LMTemplate> LMTemplateFrameGlass::cloneTemplate(const LMMirrorRu
     return std::make_unique<LMTemplateFrameGlass>(*this, theMirrorRule);
 }
 
-void LMTemplateFrameGlass::readAttributes(const QDomNamedNodeMap& theAttributes)
+void LMTemplateFrameGlass::readAttributes(const LMXMLElement& theElement)
 {
-    myMaterial = LMFrameGlassMaterial(LMXMLParser::attribute(theAttributes, STR_MATERIAL, STR_NONE));
+    myMaterial = LMFrameGlassMaterial(LMXMLParser::attribute(theElement, STR_MATERIAL, STR_NONE));
 }
 
 QString LMTemplateFrameGlass::basicDragAndDropHint() const

@@ -4,6 +4,8 @@
 #include "LMTemplate.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // The glass in front of a framed wall decor product; a glass of no material stands for leaving
 // the glass away.
 class LMTEMPLATES_EXPORT LMTemplateFrameGlass : public LMTemplate
@@ -17,7 +19,7 @@ public:
 
     std::unique_ptr<LMTemplate> cloneTemplate(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;
     // "material" of the element (default "none"); unknown words give no material.
-    void readAttributes(const QDomNamedNodeMap& theAttributes) override;
+    void readAttributes(const LMXMLElement& theElement) override;
 
     LMFrameGlassMaterial glassMaterial() const override { return myMaterial; }
     bool hasGlassMaterial(const LMFrameGlassMaterial& theMaterial) const override

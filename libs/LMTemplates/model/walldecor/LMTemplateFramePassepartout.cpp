@@ -1,5 +1,7 @@
 #include "LMTemplateFramePassepartout.h"
 
+#include "LMXMLElement.h"
+
 LMTemplateFramePassepartout::LMTemplateFramePassepartout(QObject* theParent)
     : LMTemplate(LMJigTypeEnum::Passepartout, theParent)
 {
@@ -19,9 +21,9 @@ std::unique_ptr<LMTemplate> LMTemplateFramePassepartout::cloneTemplate(const LMM
     return std::make_unique<LMTemplateFramePassepartout>(*this, theMirrorRule);
 }
 
-void LMTemplateFramePassepartout::readAttributes(const QDomNamedNodeMap& theAttributes)
+void LMTemplateFramePassepartout::readAttributes(const LMXMLElement& theElement)
 {
-    myConfig = LMTemplateFramePassepartoutConfig::fromXml(theAttributes);
+    myConfig = LMTemplateFramePassepartoutConfig::fromXml(theElement);
 }
 
 QString LMTemplateFramePassepartout::basicDragAndDropHint() const

@@ -4,6 +4,8 @@
 #include "LMTemplateFramePassepartoutConfig.h"
 #include "LMTemplatesExport.h"
 
+class LMXMLElement;
+
 // A passepartout (mat) between frame and photo, with its colour and opening; the passepartout
 // of a free price class stands for leaving the mat away.
 class LMTEMPLATES_EXPORT LMTemplateFramePassepartout : public LMTemplate
@@ -17,7 +19,7 @@ public:
 
     std::unique_ptr<LMTemplate> cloneTemplate(const LMMirrorRule& theMirrorRule = LMMirrorRule()) const override;
     // "color", "width" and "height" of the element.
-    void readAttributes(const QDomNamedNodeMap& theAttributes) override;
+    void readAttributes(const LMXMLElement& theElement) override;
 
     LMTemplateFramePassepartoutConfig framePassepartoutConfig() const override { return myConfig; }
     void setFramePassepartoutConfig(const LMTemplateFramePassepartoutConfig& theConfig) { myConfig = theConfig; }

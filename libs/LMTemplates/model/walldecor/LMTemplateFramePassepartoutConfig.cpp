@@ -1,5 +1,6 @@
 #include "LMTemplateFramePassepartoutConfig.h"
 
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,11 @@ namespace {
 const QString STR_COLOR = QStringLiteral("color");
 } // namespace
 
-LMTemplateFramePassepartoutConfig LMTemplateFramePassepartoutConfig::fromXml(const QDomNamedNodeMap& theAttributes)
+LMTemplateFramePassepartoutConfig LMTemplateFramePassepartoutConfig::fromXml(const LMXMLElement& theElement)
 {
     const LMTemplateFramePassepartoutConfig aDefault;
-    return LMTemplateFramePassepartoutConfig(LMXMLParser::colorAttribute(theAttributes, STR_COLOR, aDefault.myColor),
-                                             LMXMLParser::readSize(theAttributes, aDefault.myInnerSize));
+    return LMTemplateFramePassepartoutConfig(LMXMLParser::colorAttribute(theElement, STR_COLOR, aDefault.myColor),
+                                             LMXMLParser::readSize(theElement, aDefault.myInnerSize));
 }
 
 QString LMTemplateFramePassepartoutConfig::basicDragAndDropHint() const

@@ -5,8 +5,8 @@
 #include <QColor>
 #include <QSize>
 
+class LMXMLElement;
 class QDebug;
-class QDomNamedNodeMap;
 
 // What a passepartout template puts around the photo: the colour of the mat and the size of its
 // opening. A default configuration is a white mat without an opening.
@@ -20,7 +20,7 @@ public:
     }
 
     // "color" (default white) and the inner size from "width" and "height" (default (-1, -1)).
-    static LMTemplateFramePassepartoutConfig fromXml(const QDomNamedNodeMap& theAttributes);
+    static LMTemplateFramePassepartoutConfig fromXml(const LMXMLElement& theElement);
 
     const QColor& color() const { return myColor; }
     const QSize& innerSize() const { return myInnerSize; }

@@ -1,11 +1,13 @@
 #include "LMTemplateVariantTemplate.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 
-LMTemplateVariantTemplate::LMTemplateVariantTemplate(const QDomElement& theElement, const QString& theFolderPath,
+LMTemplateVariantTemplate::LMTemplateVariantTemplate(const LMXMLElement& theElement, const QString& theFolderPath,
                                                      QObject* theParent)
     : LMTemplate(LMJigTypeEnum::VariantTemplate, theParent), myFolderPath(theFolderPath),
-      myConfig(LMTemplateVariantTemplateConfig::fromXml(theElement.attributes(), theFolderPath))
+      myConfig(LMTemplateVariantTemplateConfig::fromXml(theElement, theFolderPath))
 {
 }
 
@@ -22,9 +24,9 @@ std::unique_ptr<LMTemplate> LMTemplateVariantTemplate::cloneTemplate(const LMMir
     return std::make_unique<LMTemplateVariantTemplate>(*this, theMirrorRule);
 }
 
-void LMTemplateVariantTemplate::readAttributes(const QDomNamedNodeMap& theAttributes)
+void LMTemplateVariantTemplate::readAttributes(const LMXMLElement& theElement)
 {
-    myConfig = LMTemplateVariantTemplateConfig::fromXml(theAttributes, myFolderPath);
+    myConfig = LMTemplateVariantTemplateConfig::fromXml(theElement, myFolderPath);
 }
 
 QString LMTemplateVariantTemplate::basicDragAndDropHint() const

@@ -1,5 +1,6 @@
 #include "LMTemplateVariantTemplateConfig.h"
 
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QCoreApplication>
@@ -11,12 +12,12 @@ namespace {
 const QString STR_SURROUNDING = QStringLiteral("surrounding");
 } // namespace
 
-LMTemplateVariantTemplateConfig LMTemplateVariantTemplateConfig::fromXml(const QDomNamedNodeMap& theAttributes,
+LMTemplateVariantTemplateConfig LMTemplateVariantTemplateConfig::fromXml(const LMXMLElement& theElement,
                                                                          const QString& theFolderPath)
 {
-    const QRect anArea = LMXMLParser::readRect(theAttributes);
+    const QRect anArea = LMXMLParser::readRect(theElement);
     LMFoto aSurrounding;
-    const QString aFileName = LMXMLParser::attribute(theAttributes, STR_SURROUNDING);
+    const QString aFileName = LMXMLParser::attribute(theElement, STR_SURROUNDING);
     if (!aFileName.isEmpty()) {
         // An empty folder means the current directory, as for every relative path.
         const QFileInfo aFile(QDir(theFolderPath).filePath(aFileName));

@@ -5,8 +5,8 @@
 
 #include <QRect>
 
+class LMXMLElement;
 class QDebug;
-class QDomNamedNodeMap;
 
 // How a variant template shows a product variant: the picture that surrounds it and the area of
 // that picture where the product goes.
@@ -21,7 +21,7 @@ public:
 
     // The editable area from "x", "y", "width" and "height"; the picture named by "surrounding",
     // relative to the folder, and only when that file exists.
-    static LMTemplateVariantTemplateConfig fromXml(const QDomNamedNodeMap& theAttributes, const QString& theFolderPath);
+    static LMTemplateVariantTemplateConfig fromXml(const LMXMLElement& theElement, const QString& theFolderPath);
 
     const QRect& editableArea() const { return myEditableArea; }
     const LMFoto& surrounding() const { return mySurrounding; }

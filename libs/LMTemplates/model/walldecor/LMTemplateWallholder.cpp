@@ -1,10 +1,11 @@
 #include "LMTemplateWallholder.h"
 
+#include "LMXMLElement.h"
+
 #include <QDomElement>
 
-LMTemplateWallholder::LMTemplateWallholder(const QDomElement& theElement, QObject* theParent)
-    : LMTemplate(LMJigTypeEnum::Wallholder, theParent),
-      myConfig(LMTemplateWallholderConfig::fromXml(theElement.attributes()))
+LMTemplateWallholder::LMTemplateWallholder(const LMXMLElement& theElement, QObject* theParent)
+    : LMTemplate(LMJigTypeEnum::Wallholder, theParent), myConfig(LMTemplateWallholderConfig::fromXml(theElement))
 {
     setTemplateLayerType(LMTemplateLayerTypeEnum::Wallholder);
 }
@@ -21,9 +22,9 @@ std::unique_ptr<LMTemplate> LMTemplateWallholder::cloneTemplate(const LMMirrorRu
     return std::make_unique<LMTemplateWallholder>(*this, theMirrorRule);
 }
 
-void LMTemplateWallholder::readAttributes(const QDomNamedNodeMap& theAttributes)
+void LMTemplateWallholder::readAttributes(const LMXMLElement& theElement)
 {
-    myConfig = LMTemplateWallholderConfig::fromXml(theAttributes);
+    myConfig = LMTemplateWallholderConfig::fromXml(theElement);
 }
 
 QString LMTemplateWallholder::basicDragAndDropHint() const

@@ -1,5 +1,6 @@
 #include "LMTemplateWallholderConfig.h"
 
+#include "LMXMLElement.h"
 #include "LMXMLParser.h"
 
 #include <QCoreApplication>
@@ -12,12 +13,12 @@ const QString STR_DISTANCE_X = QStringLiteral("distancex");
 const QString STR_DISTANCE_Y = QStringLiteral("distancey");
 } // namespace
 
-LMTemplateWallholderConfig LMTemplateWallholderConfig::fromXml(const QDomNamedNodeMap& theAttributes)
+LMTemplateWallholderConfig LMTemplateWallholderConfig::fromXml(const LMXMLElement& theElement)
 {
-    return LMTemplateWallholderConfig(LMXMLParser::boolAttribute(theAttributes, STR_IS_NULL, false),
-                                      LMXMLParser::intAttribute(theAttributes, STR_DIAMETER, 0),
-                                      LMXMLParser::intAttribute(theAttributes, STR_DISTANCE_X, 0),
-                                      LMXMLParser::intAttribute(theAttributes, STR_DISTANCE_Y, 0));
+    return LMTemplateWallholderConfig(LMXMLParser::boolAttribute(theElement, STR_IS_NULL, false),
+                                      LMXMLParser::intAttribute(theElement, STR_DIAMETER, 0),
+                                      LMXMLParser::intAttribute(theElement, STR_DISTANCE_X, 0),
+                                      LMXMLParser::intAttribute(theElement, STR_DISTANCE_Y, 0));
 }
 
 QString LMTemplateWallholderConfig::basicDragAndDropHint() const

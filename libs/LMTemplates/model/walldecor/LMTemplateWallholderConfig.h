@@ -4,8 +4,8 @@
 
 #include <QString>
 
+class LMXMLElement;
 class QDebug;
-class QDomNamedNodeMap;
 
 // The hanging system of a wallholder template: the diameter of its holes and their distances.
 // The null configuration stands for hanging nothing; a default-constructed one is null.
@@ -20,7 +20,7 @@ public:
 
     // "isNull" (default false: a wallholder the file describes is one), "diameter", "distancex"
     // and "distancey" (default 0).
-    static LMTemplateWallholderConfig fromXml(const QDomNamedNodeMap& theAttributes);
+    static LMTemplateWallholderConfig fromXml(const LMXMLElement& theElement);
 
     bool isNull() const { return myIsNull; }
     int diameter() const { return myDiameter; }

@@ -4,12 +4,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <type_traits>
 
 // The two-way table of one enumeration: lower-cased words to values for reading files, values to
 // their canonical word for writing them. Filled once by the enumeration's wrapper, read-only after.
-template <typename E>
-class LMEnumToStringTable
+template <typename E> class LMEnumToStringTable
 {
     static_assert(std::is_enum_v<E>, "LMEnumToStringTable needs an enumeration");
 
@@ -35,6 +35,12 @@ public:
     const QString& fallbackString() const { return myFallbackString; }
 
     bool containsString(const QString& theString) const { return myStringToValue.contains(theString.toLower()); }
+    // The value of one word (case-insensitive, not trimmed); nothing for an unknown word.
+    std::optional<Int> find(const QString& theString) const
+    {
+        const auto aFound = myStringToValue.constFind(theString.toLower());
+        return aFound != myStringToValue.cend() ? std::optional<Int>(*aFound) : std::nullopt;
+    }
     bool containsValue(Int theValue) const { return myValueToString.contains(theValue); }
 
     // Every comma-separated word is looked up on its own (trimmed, case-insensitive) and OR-ed in;

@@ -26,13 +26,14 @@ const QString STR_BACKGROUND_CONTENT = QStringLiteral("backgroundContent");
 template <typename Wrapper>
 Wrapper readBits(const LMXMLElement& theElement, const QString& theName, const Wrapper& theDefault)
 {
-    if (!theElement.hasAttribute(theName))
+    const std::optional<QStringView> aFound = theElement.findAttribute(theName);
+    if (!aFound)
         return theDefault;
-    const QString aText = theElement.attribute(theName).trimmed();
     bool anOk = false;
-    const qint32 aNumber = aText.toInt(&anOk);
+    const qint32 aNumber = aFound->trimmed().toInt(&anOk);
     if (anOk)
         return Wrapper(Wrapper::fromInt(aNumber));
+    const QString aText = aFound->trimmed().toString();
     const auto& aTable = Wrapper::enumToStringTable();
     const QStringList aWords = aText.split(QLatin1Char(','));
     const bool allKnown = !aText.isEmpty() && std::all_of(aWords.cbegin(), aWords.cend(), [&](const QString& aWord) {

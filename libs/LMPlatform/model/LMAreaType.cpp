@@ -23,11 +23,7 @@ void LMAreaType::fillTable(Table* theTable) const
 
 LMAreaType LMAreaType::fromTagName(const QString& theTagName)
 {
-    const Table& aTable = enumToStringTable();
-    if (theTagName.contains(QLatin1Char(',')) || !aTable.containsString(theTagName))
-        return LMAreaType();
-    const LMAreaType aType(fromInt(aTable.decodeCSV(theTagName)));
+    const std::optional<Int> aValue = enumToStringTable().find(theTagName);
     // Only single kinds are tags; words of groups ("all") are not.
-    const Int aValue = aType.value();
-    return aValue > 0 && (aValue & (aValue - 1)) == 0 ? aType : LMAreaType();
+    return aValue && *aValue > 0 && (*aValue & (*aValue - 1)) == 0 ? LMAreaType(fromInt(*aValue)) : LMAreaType();
 }

@@ -28,21 +28,22 @@ void LMModelXml::warnMalformed(const LMXMLElement& theElement, const QString& th
 
 double LMModelXml::doubleAttribute(const LMXMLElement& theElement, const QString& theName, double theDefault)
 {
-    if (!theElement.hasAttribute(theName))
+    const std::optional<QStringView> aText = theElement.findAttribute(theName);
+    if (!aText)
         return theDefault;
-    double aValue = 0.0;
-    if (parseDouble(theElement.attribute(theName), &aValue))
-        return aValue;
+    if (const std::optional<double> aValue = LMXMLParser::parseDouble(*aText))
+        return *aValue;
     warnMalformed(theElement, theName, QStringLiteral("a number"));
     return theDefault;
 }
 
 int LMModelXml::intAttribute(const LMXMLElement& theElement, const QString& theName, int theDefault)
 {
-    if (!theElement.hasAttribute(theName))
+    const std::optional<QStringView> aText = theElement.findAttribute(theName);
+    if (!aText)
         return theDefault;
     bool anOk = false;
-    const int aValue = theElement.attribute(theName).trimmed().toInt(&anOk);
+    const int aValue = aText->trimmed().toInt(&anOk);
     if (anOk)
         return aValue;
     warnMalformed(theElement, theName, QStringLiteral("an integer"));
@@ -51,12 +52,16 @@ int LMModelXml::intAttribute(const LMXMLElement& theElement, const QString& theN
 
 bool LMModelXml::boolAttribute(const LMXMLElement& theElement, const QString& theName, bool theDefault)
 {
-    if (!theElement.hasAttribute(theName))
+    const std::optional<QStringView> aFound = theElement.findAttribute(theName);
+    if (!aFound)
         return theDefault;
-    const QString aText = theElement.attribute(theName).trimmed().toLower();
-    if (aText == QLatin1String("true") || aText == QLatin1String("yes") || aText == QLatin1String("1"))
+    const QStringView aText = aFound->trimmed();
+    const auto anIs = [aText](const char* theWord) {
+        return aText.compare(QLatin1String(theWord), Qt::CaseInsensitive) == 0;
+    };
+    if (anIs("true") || anIs("yes") || anIs("1"))
         return true;
-    if (aText == QLatin1String("false") || aText == QLatin1String("no") || aText == QLatin1String("0"))
+    if (anIs("false") || anIs("no") || anIs("0"))
         return false;
     warnMalformed(theElement, theName, QStringLiteral("a boolean"));
     return theDefault;
@@ -64,9 +69,10 @@ bool LMModelXml::boolAttribute(const LMXMLElement& theElement, const QString& th
 
 QColor LMModelXml::colorAttribute(const LMXMLElement& theElement, const QString& theName, const QColor& theDefault)
 {
-    if (!theElement.hasAttribute(theName))
+    const std::optional<QStringView> aFound = theElement.findAttribute(theName);
+    if (!aFound)
         return theDefault;
-    const QString aText = theElement.attribute(theName).trimmed();
+    const QStringView aText = aFound->trimmed();
     // Only the two hexadecimal forms: colour names would make files depend on Qt's name list.
     if (aText.startsWith(QLatin1Char('#')) && (aText.size() == 7 || aText.size() == 9)) {
         const QColor aColor = QColor::fromString(aText);
@@ -80,10 +86,11 @@ QColor LMModelXml::colorAttribute(const LMXMLElement& theElement, const QString&
 LMDistance LMModelXml::distanceAttribute(const LMXMLElement& theElement, const QString& theName,
                                          const LMDistance& theDefault)
 {
-    if (!theElement.hasAttribute(theName))
+    const std::optional<QStringView> aText = theElement.findAttribute(theName);
+    if (!aText)
         return theDefault;
     bool anOk = false;
-    const LMDistance aDistance = LMDistance::fromString(theElement.attribute(theName), &anOk);
+    const LMDistance aDistance = LMDistance::fromString(aText->toString(), &anOk);
     if (anOk)
         return aDistance;
     warnMalformed(theElement, theName, QStringLiteral("a distance"));

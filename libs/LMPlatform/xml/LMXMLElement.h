@@ -27,8 +27,8 @@ class QXmlStreamReader;
 //
 // What the element holds is what QDomDocument::setContent builds from the same text as far as
 // a reader can tell: tag and attribute names as written (namespace processing off), attribute
-// values, text and CDATA sections, the line of each start tag; text of white space only,
-// comments and processing instructions are left out of trees read from a stream.
+// values, text and CDATA sections, the line of each start tag. Comments and processing
+// instructions are left out, and so is text of white space only when read from a stream.
 class LMPLATFORM_EXPORT LMXMLElement
 {
 public:

@@ -57,13 +57,7 @@ template <typename Parse>
 auto valueOf(const LMXMLElement& theElement, const QString& theName, Parse theParse)
     -> decltype(theParse(QStringView()))
 {
-    const std::optional<QStringView> aText = theElement.findAttribute(theName);
-    if (!aText)
-        return std::nullopt;
-    auto aValue = theParse(*aText);
-    if (!aValue)
-        logMalformed(*aText, theName, theElement.tagName());
-    return aValue;
+    return valueOf(theElement, theName, QLatin1StringView(), theParse);
 }
 
 std::optional<int> parseHexDigit(char16_t theChar)

@@ -54,10 +54,10 @@ QStringList withSuffix(const QStringList& theFiles, const QString& theSuffix)
 
 QStringList LMFolderListing::filesWithSuffix(const QString& theFolder, const QString& theSuffix)
 {
-    const QFileInfo aFolder(theFolder);
-    if (!aFolder.isDir())
+    if (theFolder.isEmpty())
         return {};
-    const QString aKey = aFolder.absoluteFilePath();
+    // One look at the folder: a path that is no folder lists no files.
+    const QString aKey = QFileInfo(theFolder).absoluteFilePath();
     std::error_code anError;
     const LMFileTime aModified
         = std::filesystem::last_write_time(std::filesystem::path(QFile::encodeName(aKey).toStdString()), anError);

@@ -13,6 +13,8 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -124,10 +126,10 @@ QString languageVariant(const QString& theReference)
 class Preparation
 {
 public:
-    Preparation(const QFileInfo& theFile, const QString& theDesignLogo)
+    Preparation(const QFileInfo& theFile, const std::function<QString()>& theDesignLogo)
         : myBaseFolder(theFile.filePath().isEmpty() ? LMDirectoryConfig::instance()->contentRoot()
                                                     : theFile.absolutePath()),
-          myFile(theFile.filePath().isEmpty() ? QString() : theFile.canonicalFilePath()), myDesignLogo(theDesignLogo)
+          myFile(theFile), myDesignLogo(theDesignLogo)
     {
     }
 
@@ -170,11 +172,13 @@ private:
     {
         const QString aReference = theElement.attribute(theAttribute).trimmed();
         if (aReference.compare(STR_DESIGN_LOGO_PLACEHOLDER, Qt::CaseInsensitive) == 0) {
-            if (myDesignLogo.isEmpty()) {
+            if (!myLogo)
+                myLogo = myDesignLogo ? myDesignLogo() : QString();
+            if (myLogo->isEmpty()) {
                 qCDebug(lcPlatformRender) << "no design logo for the placeholder in" << myBaseFolder;
                 theElement.removeAttribute(theAttribute);
             } else {
-                theElement.setAttribute(theAttribute, myDesignLogo);
+                theElement.setAttribute(theAttribute, *myLogo);
             }
             return;
         }
@@ -217,9 +221,13 @@ private:
         const auto aKnown = myLeadsBack.constFind(theResolved);
         if (aKnown != myLeadsBack.cend())
             return *aKnown;
+        // Resolving the document's own path costs a look at every folder above it: done once, and
+        // only for a document that names files.
+        if (!myCanonicalFile)
+            myCanonicalFile = myFile.filePath().isEmpty() ? QString() : myFile.canonicalFilePath();
         QStringList aTrail;
-        if (!myFile.isEmpty())
-            aTrail.append(myFile);
+        if (!myCanonicalFile->isEmpty())
+            aTrail.append(*myCanonicalFile);
         int aBudget = FOLLOWED_FILES;
         const bool aBack = leadsBack(theResolved, aTrail, aBudget);
         myLeadsBack.insert(theResolved, aBack);
@@ -233,8 +241,10 @@ private:
     }
 
     QString myBaseFolder;
-    QString myFile;
-    QString myDesignLogo;
+    QFileInfo myFile;
+    std::optional<QString> myCanonicalFile;
+    std::function<QString()> myDesignLogo;
+    std::optional<QString> myLogo;
     QHash<QString, bool> myLeadsBack;
 };
 
@@ -257,6 +267,12 @@ QDomDocument LMSVGNormalizer::prepareDomDocument(const QDomDocument& theDocument
 
 void LMSVGNormalizer::prepareDomDocumentInPlace(QDomDocument& theDocument, const QFileInfo& theFile,
                                                 const QString& theDesignLogo)
+{
+    prepareDomDocumentInPlace(theDocument, theFile, [&theDesignLogo] { return theDesignLogo; });
+}
+
+void LMSVGNormalizer::prepareDomDocumentInPlace(QDomDocument& theDocument, const QFileInfo& theFile,
+                                                const std::function<QString()>& theDesignLogo)
 {
     const QDomElement aRoot = theDocument.documentElement();
     if (!aRoot.isNull())

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <functional>
+
 // Makes an SVG template document safe and self-contained before the template reader and the
 // renderer see it: no scripts or foreign content, no file references that leave the content
 // tree, and the design logo placeholder pointed at the current logo.
@@ -25,4 +27,8 @@ public:
     // no copy is made. Every handle sharing the document sees the prepared one.
     static void prepareDomDocumentInPlace(QDomDocument& theDocument, const QFileInfo& theFile,
                                           const QString& theDesignLogo);
+    // The same, asking for the logo only when the document has a placeholder (finding the logo
+    // looks at the content tree).
+    static void prepareDomDocumentInPlace(QDomDocument& theDocument, const QFileInfo& theFile,
+                                          const std::function<QString()>& theDesignLogo);
 };

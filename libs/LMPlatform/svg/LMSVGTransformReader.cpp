@@ -1,10 +1,11 @@
 #include "LMSVGTransformReader.h"
 
+#include "LMMath.h"
 #include "LMPlatformLogging.h"
 
 #include <QDomElement>
-#include <QVarLengthArray>
 #include <QtMath>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <optional>
@@ -80,11 +81,7 @@ public:
             if (skipDigits() == 0)
                 myPosition = anExponentStart; // "3em": the number ends before the letter
         }
-        bool anOk = false;
-        const double aValue = myText.sliced(aStart, myPosition - aStart).toDouble(&anOk);
-        if (!anOk || !std::isfinite(aValue))
-            return std::nullopt;
-        return aValue;
+        return LMMath::parseDouble(myText.sliced(aStart, myPosition - aStart));
     }
 
 private:
@@ -198,8 +195,9 @@ QTransform LMSVGTransformReader::transformMatrix(const QDomElement& theElement)
 {
     QTransform aResult;
     for (QDomElement anElement = theElement; !anElement.isNull(); anElement = anElement.parentNode().toElement()) {
-        if (anElement.hasAttribute(STR_TRANSFORM))
-            aResult = aResult * parse(anElement.attribute(STR_TRANSFORM));
+        const QDomAttr aTransform = anElement.attributeNode(STR_TRANSFORM);
+        if (!aTransform.isNull())
+            aResult = aResult * parse(aTransform.value());
     }
     return aResult;
 }

@@ -263,16 +263,14 @@ void LMSVGMetaDataImpl::readDesignElementMetaData()
     if (aFileFolder.isRoot())
         return;
     const QDir anUpperFolder(QFileInfo(aFileFolder.absolutePath()).absolutePath());
-    const QFileInfo aNamed(anUpperFolder.absoluteFilePath(STR_JSON_FILE.arg(anUpperFolder.dirName())));
-    if (aNamed.isFile()) {
-        myDesignElementMetaData = LMDesignElementMetaData::createFromJsonFile(aNamed);
-        return;
-    }
-    // Every page of a folder asks; the listing is kept while the folder is unchanged.
+    // Every page of a folder asks; the listing is kept while the folder is unchanged. The file
+    // named after the folder wins, else the first by name.
     const QStringList aCandidates = LMFolderListing::filesWithSuffix(anUpperFolder.absolutePath(), STR_JSON_SUFFIX);
-    if (!aCandidates.isEmpty())
-        myDesignElementMetaData = LMDesignElementMetaData::createFromJsonFile(
-            QFileInfo(anUpperFolder.absoluteFilePath(aCandidates.first())));
+    if (aCandidates.isEmpty())
+        return;
+    const QString aNamed = STR_JSON_FILE.arg(anUpperFolder.dirName());
+    myDesignElementMetaData = LMDesignElementMetaData::createFromJsonFile(
+        QFileInfo(anUpperFolder.absoluteFilePath(aCandidates.contains(aNamed) ? aNamed : aCandidates.first())));
 }
 
 bool LMSVGMetaDataImpl::operator==(const LMSVGMetaDataImpl& theOther) const

@@ -72,7 +72,7 @@ QDomDocument LMTemplateFactorySVG::fetchDocument(const QFileInfo& theFile) const
         return aDocument;
     }
     LMSVGNormalizer::prepareDomDocumentInPlace(aDocument, theFile,
-                                               LMReloadableResourcesManager::instance()->designLogo());
+                                               [] { return LMReloadableResourcesManager::instance()->designLogo(); });
     return aDocument;
 }
 

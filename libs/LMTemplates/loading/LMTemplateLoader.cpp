@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QMutex>
 #include <QThread>
 
@@ -110,9 +111,16 @@ QList<LMTemplateLoaderLoadingInfo*> LMTemplateLoader::loadTemplatesParallely(con
     clearLoadingInfos();
     QList<LMTemplateLoaderLoadingInfo*> anInfos;
     anInfos.reserve(theFiles.size());
+    // Files come folder by folder: each folder is looked at once.
+    QHash<QString, bool> aRefinementFolders;
     for (const LMTemplateSourceFile& aFile : theFiles) {
         // A refinement folder's files are loaded only when named (they refine a design elsewhere).
-        if (QFileInfo::exists(aFile.dir().filePath(STR_REFINEMENT)))
+        const QString aFolder = aFile.fileInfo().path();
+        auto aRefinement = aRefinementFolders.constFind(aFolder);
+        if (aRefinement == aRefinementFolders.cend())
+            aRefinement
+                = aRefinementFolders.insert(aFolder, QFileInfo::exists(aFolder + QLatin1Char('/') + STR_REFINEMENT));
+        if (*aRefinement)
             continue;
         anInfos.append(newLoadingInfo(aFile.fullName()));
     }

@@ -383,9 +383,12 @@ LMDesignElementMetaData LMDesignElementMetaData::createFromDesignElementId(const
 
 LMDesignElementMetaData LMDesignElementMetaData::createFromFile(const QFileInfo& theFile)
 {
-    const QFileInfo aJsonFile(theFile.absoluteDir(), theFile.completeBaseName() + STR_JSON_SUFFIX);
-    if (aJsonFile.exists())
-        return createFromJsonFile(aJsonFile);
+    // The folder's listing (kept while the folder is unchanged) tells whether the file has a
+    // sidecar of its own: no look at the disk per template file.
+    const QString aFolder = theFile.absolutePath();
+    const QString aSidecar = theFile.completeBaseName() + STR_JSON_SUFFIX;
+    if (LMFolderListing::filesWithSuffix(aFolder, STR_JSON_SUFFIX).contains(aSidecar))
+        return createFromJsonFile(QFileInfo(QDir(aFolder), aSidecar));
     return findDesignElementMetaData(theFile.absoluteDir(), true);
 }
 

@@ -156,6 +156,8 @@ public:
 private:
     void prepareAttributes(QDomElement& theElement, bool theInMetadata)
     {
+        if (!theElement.hasAttributes())
+            return;
         const QDomNamedNodeMap anAttributes = theElement.attributes();
         QStringList aNames;
         for (int anIndex = 0; anIndex < anAttributes.size(); ++anIndex)

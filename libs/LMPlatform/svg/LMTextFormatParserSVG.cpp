@@ -291,6 +291,8 @@ LMTextFormatChange LMTextFormatParserSVG::elementFormat(const QDomElement& theEl
     // From the document element down, so that nearer elements override what they inherit.
     LMTextFormatChange aResult;
     for (const QDomElement& anElement : std::as_const(aPath)) {
+        if (!anElement.hasAttributes())
+            continue;
         for (const QString& aName : propertyNames()) {
             if (anElement.hasAttribute(aName))
                 aResult.merge(parseProperty(aName, anElement.attribute(aName), theDpi));

@@ -33,10 +33,27 @@ auto valueOf(const QDomElement& theElement, const QString& theName, Parse thePar
     return aValue;
 }
 
+// A DOM lookup takes a QString: the words read without a prefix (geometry of every SVG element)
+// are made once instead of on each read.
+const QString* unprefixedWord(QLatin1StringView theWord)
+{
+    static const QString ourWords[]
+        = { LMXMLParser::WORD_X,      LMXMLParser::WORD_Y,      LMXMLParser::WORD_WIDTH,
+            LMXMLParser::WORD_HEIGHT, LMXMLParser::WORD_LEFT,   LMXMLParser::WORD_TOP,
+            LMXMLParser::WORD_RIGHT,  LMXMLParser::WORD_BOTTOM, LMXMLParser::WORD_VIEW_BOX };
+    for (const QString& aWord : ourWords)
+        if (aWord == theWord)
+            return &aWord;
+    return nullptr;
+}
+
 template <typename Parse>
 auto valueOf(const QDomElement& theElement, QStringView thePrefix, QLatin1StringView theWord, Parse theParse)
     -> decltype(theParse(QStringView()))
 {
+    if (thePrefix.isEmpty())
+        if (const QString* aWord = unprefixedWord(theWord))
+            return valueOf(theElement, *aWord, theParse);
     return valueOf(theElement, thePrefix.toString() + theWord, theParse);
 }
 

@@ -47,6 +47,11 @@ public:
     // an unknown or empty word contributes the default value, so an empty text decodes to it.
     Int decodeCSV(const QString& theText) const
     {
+        // Most texts are one word: no list is split off.
+        if (!theText.contains(QLatin1Char(','))) {
+            const auto aFound = myStringToValue.constFind(theText.trimmed().toLower());
+            return aFound != myStringToValue.cend() ? *aFound : myDefaultValue;
+        }
         Int aResult = 0;
         for (const QString& aPiece : theText.split(QLatin1Char(','), Qt::KeepEmptyParts)) {
             const auto aFound = myStringToValue.constFind(aPiece.trimmed().toLower());

@@ -124,10 +124,13 @@ LMAreaDecoration LMAreaDecoration::scaled(double theFactor) const
 
 LMAreaDecoration LMAreaDecoration::mirrored(const LMMirrorRule& theRule) const
 {
-    LMAreaDecoration aMirrored(border(), shadow().mirrored(theRule.flipsX(), theRule.flipsY()),
-                               corners().mirrored(theRule));
-    // A decoration that looks the same mirrored (most do: a border, no shadow) stays shared.
-    return aMirrored == *this ? *this : aMirrored;
+    // A decoration that looks the same mirrored (most do: a border, no shadow) stays shared; a new
+    // one is made only when a part changes.
+    const LMShadowConfig aShadow = shadow().mirrored(theRule.flipsX(), theRule.flipsY());
+    const LMCornersConfiguration aCorners = corners().mirrored(theRule);
+    if (aShadow == shadow() && aCorners == corners())
+        return *this;
+    return LMAreaDecoration(border(), aShadow, aCorners);
 }
 
 LMAreaDecoration LMAreaDecoration::fromXml(const LMXMLElement& theAreaElement)

@@ -433,7 +433,9 @@ void LMSVGPageReader::takeSpotColor(const QDomElement& theElement, const QRectF&
 void LMSVGPageReader::parseRenderLayer(const QDomElement& theGroup, LMTemplateAreaDefinitionList& theAreas)
 {
     takeSpotColor(theGroup);
-    if (!hasCustomFill(theGroup)) {
+    // The style sheet map has looked at every element: without a custom fill on the page, none of
+    // the group has one either.
+    if (!myCustomFill || !hasCustomFill(theGroup)) {
         theAreas.append(parseRenderSectionAsSingleSVG(theGroup, QRectF(), 0, false));
     } else {
         for (QDomElement aChild = theGroup.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())

@@ -321,6 +321,7 @@ private Q_SLOTS:
         QVERIFY(QDir(aDir.path()).mkdir(QStringLiteral("folder.json")));
         QTEST(LMFolderListing::filesWithSuffix(aDir.path(), suffix), "expected");
         QCOMPARE(LMFolderListing::filesWithSuffix(aDir.filePath(QStringLiteral("missing")), suffix), QStringList());
+        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.filePath(QStringLiteral("b.json")), suffix), QStringList());
     }
 
     void changesAreSeen()

@@ -42,6 +42,19 @@ QByteArray fixture(const QString& theRelativePath)
     return aFile.open(QIODevice::ReadOnly) ? aFile.readAll() : QByteArray();
 }
 
+QDomElement parseXml(QDomDocument& theDocument, const QString& theXml)
+{
+    if (!theDocument.setContent(theXml))
+        qFatal("no XML: %s", qPrintable(theXml));
+    return theDocument.documentElement();
+}
+
+void expectWarnings(const QStringList& theWarnings)
+{
+    for (const QString& aWarning : theWarnings)
+        QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(aWarning));
+}
+
 bool copyFixtureTree(const QString& theRelativePath, const QString& theTarget)
 {
     const QDir aSource(dataPath(theRelativePath));

@@ -2,7 +2,7 @@
 
 #include "LMUnconfiguredTemplateList.h"
 
-#include <QDomElement>
+#include <QDomDocument>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -53,6 +53,13 @@ QString writeFile(const QTemporaryDir& theDir, const QString& theRelativePath, c
 
 // The content of the fixture below tests/data; empty when it cannot be read.
 QByteArray fixture(const QString& theRelativePath);
+
+// The document element of theXml, parsed into theDocument (which keeps it alive); text that is no
+// XML stops the test program.
+QDomElement parseXml(QDomDocument& theDocument, const QString& theXml);
+
+// Each of the warnings is expected once, in that order.
+void expectWarnings(const QStringList& theWarnings);
 
 // Copies the fixture folder below tests/data, with everything in it, to theTarget; false when a
 // file could not be copied.

@@ -1,4 +1,5 @@
 #include "LMTestTemplates.h"
+#include "LMTestSupport.h"
 
 #include "LMArticleList.h"
 #include "LMArticlesGroup.h"
@@ -49,22 +50,6 @@ std::unique_ptr<LMTemplateAreaDefinition> makeAreaOfKind(QChar theKind)
     }
 }
 
-LMThematicCategorySet categorySet(const QString& theText)
-{
-    LMThematicCategorySet aSet;
-    for (const QString& aName : theText.split(QLatin1Char('|'), Qt::SkipEmptyParts))
-        aSet.insert(LMThematicCategory(aName));
-    return aSet;
-}
-
-// A background definition read from the attributes of a version-1 element.
-LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes)
-{
-    QDomDocument aDocument;
-    aDocument.setContent(QStringLiteral("<template %1/>").arg(theAttributes));
-    return LMTemplateBackgroundDefinition::fromXml(aDocument.documentElement());
-}
-
 // The jig type a description names: "jig=N", "B" (1) or, with "frame=" alone, a frame. It picks
 // the template's class, so a frame, glass or wallholder word finds its kind.
 LMJigType jigOf(const QStringList& theTokens)
@@ -89,6 +74,21 @@ template <typename Kind> Kind& asKind(LMTemplate& theTemplate)
 }
 
 } // namespace
+
+LMThematicCategorySet categorySet(const QString& theText)
+{
+    LMThematicCategorySet aSet;
+    for (const QString& aName : theText.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        aSet.insert(LMThematicCategory(aName));
+    return aSet;
+}
+
+LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes)
+{
+    QDomDocument aDocument;
+    return LMTemplateBackgroundDefinition::fromXml(
+        parseXml(aDocument, QStringLiteral("<template %1/>").arg(theAttributes)));
+}
 
 std::unique_ptr<LMTemplate> makeTemplate(const QString& theDescription)
 {

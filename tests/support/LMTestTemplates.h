@@ -10,8 +10,16 @@
 #include <vector>
 
 class LMTemplate;
+class LMTemplateBackgroundDefinition;
+class LMThematicCategorySet;
 
 namespace LMTestSupport {
+
+// The categories of "a|b|c".
+LMThematicCategorySet categorySet(const QString& theText);
+
+// A background definition read from the attributes of a version-1 template element.
+LMTemplateBackgroundDefinition backgroundDefinition(const QString& theAttributes);
 
 // A template from a short description: its name, then any of
 //   "jig=N", "layer=N", "B" (a background: jig and layer type 1), "id=N", "price=CODE", "page=N",

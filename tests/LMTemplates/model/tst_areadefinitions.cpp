@@ -19,7 +19,6 @@
 #include "LMTestSupport.h"
 
 #include <QDomDocument>
-#include <QFile>
 #include <QTest>
 
 #include <tuple>
@@ -69,10 +68,7 @@ LMTemplateAreaDefinitionFoto plain(const QRectF& theRect, const QSizeF& thePage,
 
 QDomElement readFixture(QDomDocument& theDocument, const QString& theName)
 {
-    QFile aFile(LMTestSupport::dataPath(QStringLiteral("areas/") + theName));
-    if (!aFile.open(QIODevice::ReadOnly) || !theDocument.setContent(&aFile))
-        qFatal("cannot read fixture %s", qPrintable(theName));
-    return theDocument.documentElement();
+    return LMTestSupport::parseXml(theDocument, QString::fromUtf8(LMTestSupport::fixture("areas/" + theName)));
 }
 
 // A photo area given in fractions of the page, and its rotation.
@@ -579,9 +575,8 @@ private Q_SLOTS:
 
         // Through text, as a file would carry it.
         QDomDocument aReparsed;
-        QVERIFY(aReparsed.setContent(aDocument.toString()));
-        const std::unique_ptr<LMTemplateAreaDefinition> aRead
-            = LMTemplateAreaDefinitionFactory::create(aReparsed.documentElement().firstChildElement(), aPage);
+        const std::unique_ptr<LMTemplateAreaDefinition> aRead = LMTemplateAreaDefinitionFactory::create(
+            LMTestSupport::parseXml(aReparsed, aDocument.toString()).firstChildElement(), aPage);
         QVERIFY(aRead);
         QVERIFY2(*aRead == *area, qPrintable(aDocument.toString()));
         QCOMPARE(aRead->areaDescription().decoration(), area->areaDescription().decoration());
@@ -660,11 +655,12 @@ private Q_SLOTS:
     void backgroundLookup()
     {
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(
+        const QDomElement anElement = LMTestSupport::parseXml(
+            aDocument,
             QStringLiteral("<backgroundarea x='0' y='0' width='10' height='10' alignment='left'>"
-                           "<templateref type='TEMPLATE_CONTENT_BACKGROUND' alignment='right'> bg-blue </templateref>"
-                           "<templateref type='TEMPLATE_FRAME'>frame-oak</templateref></backgroundarea>")));
-        const QDomElement anElement = aDocument.documentElement();
+                           "<templateref type='TEMPLATE_CONTENT_BACKGROUND' alignment='right'> bg-blue "
+                           "</templateref><templateref type='TEMPLATE_FRAME'>frame-oak</templateref>"
+                           "</backgroundarea>"));
 
         // No registry yet: nothing resolves.
         QTest::ignoreMessage(QtWarningMsg, "background template not found: \"bg-blue\"");
@@ -755,11 +751,11 @@ private Q_SLOTS:
         if (fetch<bool>("lookups"))
             LMDecorationLookup::install(&aDecorations);
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
+        const QDomElement anElement = LMTestSupport::parseXml(aDocument, fetch<QString>("xml"));
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         const QSizeF aPage(1000, 500);
-        const auto anArea = LMTemplateAreaDefinitionFactory::create(aDocument.documentElement(), aPage);
+        const auto anArea = LMTemplateAreaDefinitionFactory::create(anElement, aPage);
         QVERIFY(anArea);
         QStringList aParts;
         if (const auto* aFoto = dynamic_cast<const LMTemplateAreaDefinitionFoto*>(anArea.get()))
@@ -791,7 +787,7 @@ private Q_SLOTS:
                           .arg(aRect.height())
                           .arg(aSmart->spacing().toString());
             // Reading again changes nothing and says whether a layout area was found.
-            aParts << QString::number(aSmart->readXml(aDocument.documentElement(), aPage));
+            aParts << QString::number(aSmart->readXml(anElement, aPage));
             QCOMPARE(aSmart->rect(), aRect);
         }
         QTEST(aParts.join(QLatin1Char(' ')), "expected");
@@ -824,9 +820,8 @@ private Q_SLOTS:
 
         // Children that name no area give nothing, silently; an empty layout is no layout.
         QDomDocument anEmpty;
-        QVERIFY(anEmpty.setContent(QStringLiteral("<layout><total/><fotozone/></layout>")));
-        const LMTemplateAreaDefinitionList aNone
-            = LMTemplateAreaDefinitionList::fromXml(anEmpty.documentElement(), PAGE);
+        const LMTemplateAreaDefinitionList aNone = LMTemplateAreaDefinitionList::fromXml(
+            LMTestSupport::parseXml(anEmpty, QStringLiteral("<layout><total/><fotozone/></layout>")), PAGE);
         QVERIFY(!aNone.isValid());
         QVERIFY(aNone.isEmpty());
     }
@@ -911,10 +906,9 @@ private Q_SLOTS:
     void readXml()
     {
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
-        for (const QString& aWarning : fetch<QStringList>("warnings"))
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-        QTEST(LMFotoInAreaDescription::fromXml(aDocument.documentElement(), QStringLiteral("/base")), "expected");
+        const QDomElement anElement = LMTestSupport::parseXml(aDocument, fetch<QString>("xml"));
+        LMTestSupport::expectWarnings(fetch<QStringList>("warnings"));
+        QTEST(LMFotoInAreaDescription::fromXml(anElement, QStringLiteral("/base")), "expected");
     }
 
     void fotoPlacementRoundTrip_data()
@@ -1410,7 +1404,6 @@ private Q_SLOTS:
         LMTemplateAreaDefinitionList aMoved(std::move(anAssigned));
         QCOMPARE(aMoved.count(), 1);
     }
-
 };
 
 QTEST_MAIN(TestAreaDefinitions)

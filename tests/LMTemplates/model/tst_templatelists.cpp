@@ -28,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+using LMTestSupport::categorySet;
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
@@ -40,14 +41,6 @@ template <typename Area> std::unique_ptr<Area> makeArea(const QRectF& theRect = 
     return std::make_unique<Area>(LMRotatedRect(theRect), LMAreaAbilityEnum::FotoDefault, LMAreaDecoration(),
                                   LMAreaPositioningConstraint(), LMImageFXs(), QSizeF(1000, 1000),
                                   LMAreaCreationRuleEnum::Layout);
-}
-
-LMThematicCategorySet categorySet(const QString& theText)
-{
-    LMThematicCategorySet aSet;
-    for (const QString& aName : theText.split(QLatin1Char('|'), Qt::SkipEmptyParts))
-        aSet.insert(LMThematicCategory(aName));
-    return aSet;
 }
 
 // Template descriptions, separated by ", ".

@@ -31,6 +31,7 @@
 
 using LMTestSupport::columns;
 using LMTestSupport::fetch;
+using LMTestSupport::parseXml;
 using LMTestSupport::row;
 
 Q_DECLARE_METATYPE(LMAreaDescription)
@@ -40,13 +41,6 @@ Q_DECLARE_METATYPE(LMTextFormatChange)
 using Count = LMPortraitAndLandscapeCount;
 
 namespace {
-QDomElement parse(QDomDocument& theDocument, const QString& theXml)
-{
-    if (!theDocument.setContent(theXml))
-        qFatal("fixture is no XML: %s", qPrintable(theXml));
-    return theDocument.documentElement();
-}
-
 LMAreaDecoration fullDecoration()
 {
     LMCornersConfiguration aCorners;
@@ -208,8 +202,7 @@ private Q_SLOTS:
         QFETCH(int, rule);
 
         QDomDocument aDocument;
-        QVERIFY(aDocument.setContent(fetch<QString>("xml")));
-        const LMMirrorRule aRule = LMMirrorRule::fromXml(aDocument.documentElement());
+        const LMMirrorRule aRule = LMMirrorRule::fromXml(parseXml(aDocument, fetch<QString>("xml")));
         QCOMPARE(aRule.value(), rule);
 
         QDomDocument anOut;
@@ -451,9 +444,8 @@ private Q_SLOTS:
         QFETCH(QStringList, warnings);
 
         QDomDocument aDocument;
-        const QDomElement anElement = parse(aDocument, fetch<QString>("xml"));
-        for (const QString& aWarning : std::as_const(warnings))
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        const QDomElement anElement = parseXml(aDocument, fetch<QString>("xml"));
+        LMTestSupport::expectWarnings(warnings);
         const LMAreaDescription aRead
             = LMAreaDescription::fromXml(anElement, LMAreaAbilityEnum::Move, LMAreaCreationRuleEnum::Import);
         QCOMPARE(aRead.rect(), fetch<QRectF>("rect"));
@@ -632,7 +624,7 @@ private Q_SLOTS:
         QFETCH(int, mirror);
 
         QDomDocument aDocument;
-        const QDomElement anElement = parse(aDocument, fetch<QString>("xml"));
+        const QDomElement anElement = parseXml(aDocument, fetch<QString>("xml"));
         if (anElement.attribute(QStringLiteral("gsel")) == QLatin1String("maybe"))
             QTest::ignoreMessage(QtWarningMsg, "<image> attribute \"gsel\": \"maybe\" is not a boolean; default used");
         const LMClipartConfiguration aConfiguration = LMClipartConfiguration::fromXml(anElement);
@@ -673,7 +665,7 @@ private Q_SLOTS:
     void osmContent()
     {
         QDomDocument aDocument;
-        const QDomElement anElement = parse(
+        const QDomElement anElement = parseXml(
             aDocument,
             QStringLiteral(
                 "<g xmlns:lumo='urn:lumo'><lumo:osm lumo:lat='47.5' lumo:lon='8.25' lumo:zoom='11' lumo:style='winter'>"

@@ -527,8 +527,7 @@ private Q_SLOTS:
     {
         const QDomDocument aDocument = svgWithBody(fetch<QString>("body"));
         QVERIFY(!aDocument.isNull());
-        for (const QString& aWarning : fetch<QStringList>("warnings"))
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
+        LMTestSupport::expectWarnings(fetch<QStringList>("warnings"));
         const QFileInfo aFile(root() + QStringLiteral("/designs/a/template.svg"));
         const QDomDocument aPrepared
             = LMSVGNormalizer::prepareDomDocument(aDocument, aFile, fetch<QString>("designLogo"));

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::expectWarnings;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
 
@@ -56,35 +57,25 @@ template <typename List> QString validityOf(const List& theList)
     return aMarks.join(QLatin1Char(' '));
 }
 
-void expectWarnings(const QStringList& theWarnings)
-{
-    for (const QString& aWarning : theWarnings)
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(aWarning));
-}
-
 const QRegularExpression
     SCHEMA_COLOR(QRegularExpression::anchoredPattern(QStringLiteral("#[0-9a-fA-F]{6}(,[0-9a-fA-F]{1,2})?")));
 
 // The "pages" element of the text.
 LMDesignStylePages pagesOf(const QString& theXml)
 {
-    QDomDocument aDocument;
-    aDocument.setContent(QStringLiteral("<pages>%1</pages>").arg(theXml));
-    return LMDesignStylePages(aDocument.documentElement());
+    return LMDesignStylePages(parse(QStringLiteral("<pages>%1</pages>").arg(theXml)));
 }
 
 // theCount borders of widths 1, 2, ... (an "s" in theSkips makes that one a "skip" entry).
 LMDesignStyleBorders borderList(int theCount, const QString& theIterate, const QString& theOrder,
-                             const QString& theSkips = QString())
+                                const QString& theSkips = QString())
 {
     QString aXml = QStringLiteral(R"(<borders type="imagearea" iterate="%1" order="%2">)").arg(theIterate, theOrder);
     for (int i = 0; i < theCount; ++i)
         aXml += (i < theSkips.size() && theSkips.at(i) == QLatin1Char('s'))
             ? QStringLiteral(R"(<border skip="true"/>)")
             : QStringLiteral(R"(<border width="%1" position="inside" color="#000000"/>)").arg(i + 1);
-    QDomDocument aDocument;
-    aDocument.setContent(aXml + QStringLiteral("</borders>"));
-    return LMDesignStyleBorders(aDocument.documentElement());
+    return LMDesignStyleBorders(parse(aXml + QStringLiteral("</borders>")));
 }
 
 // The index of the item given, "-" for none.
@@ -499,7 +490,7 @@ private slots:
     void pages()
     {
         expectWarnings(fetch<QStringList>("warnings"));
-        const LMDesignStylePages aPages(parse(QStringLiteral("<pages>%1</pages>").arg(fetch<QString>("pages"))));
+        const LMDesignStylePages aPages = pagesOf(fetch<QString>("pages"));
         auto names = [](const QList<LMDesignStylePage>& thePages) {
             QStringList aNames;
             for (const LMDesignStylePage& aPage : thePages)
@@ -721,7 +712,6 @@ private slots:
         row("the first undefined page after the defined", THREE_AND_TWO, 20, 3, 32, 0, "u0");
         row("the second undefined page", THREE_AND_TWO, 20, 4, 32, 0, "u1");
         row("the undefined pages cycle", THREE_AND_TWO, 20, 5, 32, 0, "u0");
-        row("and cycle on", THREE_AND_TWO, 20, 12, 32, 0, "u1");
         row("a regular cover skips the inside of the cover", THREE_AND_TWO, 20, 4, 1, 0, "u0");
         row("a regular cover counts page 3 as it is", THREE_AND_TWO, 20, 3, 1, 0, "u0");
         const QString aLast = THREE_AND_TWO
@@ -815,8 +805,9 @@ private slots:
     {
         QFETCH(QString, points);
         const bool aSkip = QString::fromUtf8(QTest::currentDataTag()).contains(QLatin1String("skip"));
-        const LMDesignStyleBorders aList = borderList(fetch<int>("items"), fetch<QString>("iterate"),
-                                                   fetch<QString>("order"), aSkip ? QStringLiteral("-s-") : QString());
+        const LMDesignStyleBorders aList
+            = borderList(fetch<int>("items"), fetch<QString>("iterate"), fetch<QString>("order"),
+                         aSkip ? QStringLiteral("-s-") : QString());
         QStringList aChosen;
         for (const QString& aPoint : points.split(QLatin1Char(' '))) {
             const QStringList aParts = aPoint.split(QLatin1Char('/'));

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using LMTestSupport::columns;
+using LMTestSupport::expectWarnings;
 using LMTestSupport::fetch;
 using LMTestSupport::row;
 using LMTestSupport::words;
@@ -51,12 +52,6 @@ LMSVGMetaData fullFile()
 {
     const QFileInfo aFile(LMTestSupport::dataPath("svg/metadata/4711/4711a.svg"));
     return LMSVGMetaData(LMXMLLoader::loadDocument(aFile), aFile);
-}
-
-void expectWarnings(const QStringList& theWarnings)
-{
-    for (const QString& aWarning : theWarnings)
-        QTest::ignoreMessage(QtWarningMsg, qUtf8Printable(aWarning));
 }
 
 // Every value of the block that is not its default, in one line; page files below the file's own

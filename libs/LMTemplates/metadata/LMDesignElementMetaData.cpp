@@ -381,24 +381,12 @@ LMDesignElementMetaData LMDesignElementMetaData::createFromDesignElementId(const
     return LMDesignElementMetaData();
 }
 
-LMDesignElementMetaData LMDesignElementMetaData::createFromFile(const QFileInfo& theFile)
+namespace {
+// The record of the folder's listing (its ".json" files) or, failing that, of the folders above it.
+LMDesignElementMetaData searchFrom(const QString& theDirPath, const QStringList& theListing, bool theAcceptAnyDirectory)
 {
-    // The folder's listing (kept while the folder is unchanged) tells whether the file has a
-    // sidecar of its own: no look at the disk per template file.
-    const QString aFolder = theFile.absolutePath();
-    const QString aSidecar = theFile.completeBaseName() + STR_JSON_SUFFIX;
-    if (LMFolderListing::filesWithSuffix(aFolder, STR_JSON_SUFFIX).contains(aSidecar))
-        return createFromJsonFile(QFileInfo(QDir(aFolder), aSidecar));
-    return findDesignElementMetaData(theFile.absoluteDir(), true);
-}
-
-LMDesignElementMetaData LMDesignElementMetaData::findDesignElementMetaData(const QDir& theDir,
-                                                                           bool theAcceptAnyDirectory)
-{
-    QDir aDir(theDir.absolutePath());
-    const QString aDirPath = aDir.absolutePath();
-    // Every template file of a folder asks for the folder's sidecars: the listing is kept.
-    for (const QString& aName : LMFolderListing::filesWithSuffix(aDirPath, STR_JSON_SUFFIX)) {
+    QDir aDir(theDirPath);
+    for (const QString& aName : theListing) {
         const QFileInfo anEntry(aDir, aName);
         const QString aBaseName = anEntry.completeBaseName();
         bool aNumber = false;
@@ -406,15 +394,36 @@ LMDesignElementMetaData LMDesignElementMetaData::findDesignElementMetaData(const
         // A file whose name is no id can never match: it is not read.
         if (!aNumber || !aCandidate.isValid())
             continue;
-        if (!theAcceptAnyDirectory && !aDirPath.contains(aBaseName))
+        if (!theAcceptAnyDirectory && !theDirPath.contains(aBaseName))
             continue;
-        const LMDesignElementMetaData aRecord = createFromFile(anEntry);
+        const LMDesignElementMetaData aRecord = LMDesignElementMetaData::createFromFile(anEntry);
         if (aRecord.designElementId() == aCandidate)
             return aRecord;
     }
     if (aDir.cdUp() && LMDirectoryConfig::instance()->isInsideContentTree(aDir.absolutePath()))
-        return findDesignElementMetaData(aDir, false);
+        return LMDesignElementMetaData::findDesignElementMetaData(aDir, false);
     return LMDesignElementMetaData();
+}
+} // namespace
+
+LMDesignElementMetaData LMDesignElementMetaData::createFromFile(const QFileInfo& theFile)
+{
+    // The folder's listing (kept while the folder is unchanged) tells whether the file has a
+    // sidecar of its own, and serves the search when it has none: no look at the disk per file.
+    const QString aFolder = theFile.absolutePath();
+    const QStringList aListing = LMFolderListing::filesWithSuffix(aFolder, STR_JSON_SUFFIX);
+    const QString aSidecar = theFile.completeBaseName() + STR_JSON_SUFFIX;
+    if (aListing.contains(aSidecar))
+        return createFromJsonFile(QFileInfo(QDir(aFolder), aSidecar));
+    return searchFrom(aFolder, aListing, true);
+}
+
+LMDesignElementMetaData LMDesignElementMetaData::findDesignElementMetaData(const QDir& theDir,
+                                                                           bool theAcceptAnyDirectory)
+{
+    const QString aDirPath = QDir(theDir.absolutePath()).absolutePath();
+    // Every template file of a folder asks for the folder's sidecars: the listing is kept.
+    return searchFrom(aDirPath, LMFolderListing::filesWithSuffix(aDirPath, STR_JSON_SUFFIX), theAcceptAnyDirectory);
 }
 
 bool LMDesignElementMetaData::save(const QFileInfo& theFile) const

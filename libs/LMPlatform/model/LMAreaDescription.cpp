@@ -3,6 +3,7 @@
 #include "LMMirrorRule.h"
 #include "LMModelXml.h"
 #include "LMPlatformLogging.h"
+#include "LMSharedEmpty.h"
 #include "LMXMLElement.h"
 
 #include <QDebug>
@@ -69,7 +70,7 @@ public:
     bool myNormalized = false;
 };
 
-LMAreaDescription::LMAreaDescription() : myImpl(new LMAreaDescriptionImpl) { }
+LMAreaDescription::LMAreaDescription() : myImpl(lmSharedEmpty<LMAreaDescriptionImpl>()) { }
 
 LMAreaDescription::LMAreaDescription(const LMRotatedRect& theRect, const LMAreaAbility& theAbilities,
                                      const LMAreaDecoration& theDecoration, const LMImageFXs& theImageFXs,

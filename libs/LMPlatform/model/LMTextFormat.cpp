@@ -2,6 +2,7 @@
 
 #include "LMModelXml.h"
 #include "LMRotatedRect.h"
+#include "LMSharedEmpty.h"
 #include "LMXMLElement.h"
 
 #include <QDebug>
@@ -79,7 +80,7 @@ public:
     bool mySpotColorText = false;
 };
 
-LMTextFormat::LMTextFormat() : myImpl(new LMTextFormatImpl) { }
+LMTextFormat::LMTextFormat() : myImpl(lmSharedEmpty<LMTextFormatImpl>()) { }
 LMTextFormat::LMTextFormat(const LMTextFormat& theOther) = default;
 LMTextFormat& LMTextFormat::operator=(const LMTextFormat& theOther) = default;
 LMTextFormat::LMTextFormat(LMTextFormat&& theOther) noexcept = default;

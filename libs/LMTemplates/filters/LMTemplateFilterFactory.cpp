@@ -66,7 +66,8 @@ void LMTemplateFilterFactory::parseFilter(const LMXMLElement& theElement, LMArti
                 thePageConstraint->addPageType(LMPageType(aText));
             break;
         case E::Subcategory:
-            if (theCategories)
+            // A set shared with the file's is copied only for a category it lacks.
+            if (theCategories && !theCategories->contains(LMThematicCategory(aText)))
                 theCategories->insert(LMThematicCategory(aText));
             break;
         case E::IntendedAlignment:

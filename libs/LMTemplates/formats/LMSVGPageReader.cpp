@@ -350,8 +350,9 @@ void LMSVGPageReader::collectAreas()
         aSmartLayout->setZPosition(aZ);
         myTemplate->addAreaDefinition(std::move(aSmartLayout));
     }
-    for (int i = 0; i < anAreas.count(); ++i)
-        myTemplate->addAreaDefinition(anAreas.at(i)->clone());
+    // Handed over, not copied: the list is not needed afterwards.
+    while (!anAreas.isEmpty())
+        myTemplate->addAreaDefinition(anAreas.takeAt(0));
     myTemplate->injectSmartLayout();
 }
 

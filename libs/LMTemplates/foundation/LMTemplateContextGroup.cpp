@@ -1,5 +1,7 @@
 #include "LMTemplateContextGroup.h"
 
+#include "LMSharedEmpty.h"
+
 class LMTemplateContextGroupImpl : public QSharedData
 {
 public:
@@ -13,7 +15,7 @@ public:
     LMSpaceMagnitude myMinimumProductSize;
 };
 
-LMTemplateContextGroup::LMTemplateContextGroup() : myImpl(new LMTemplateContextGroupImpl) { }
+LMTemplateContextGroup::LMTemplateContextGroup() : myImpl(lmSharedEmpty<LMTemplateContextGroupImpl>()) { }
 
 LMTemplateContextGroup::LMTemplateContextGroup(const LMTemplateContextGroup& theOther) = default;
 LMTemplateContextGroup::LMTemplateContextGroup(LMTemplateContextGroup&& theOther) noexcept = default;

@@ -4,6 +4,7 @@
 #include "LMDirectoryConfig.h"
 #include "LMFolderListing.h"
 #include "LMJsonParser.h"
+#include "LMSharedEmpty.h"
 #include "LMTemplatesLogging.h"
 
 #include <QJsonArray>
@@ -323,7 +324,7 @@ void LMDesignElementMetaDataImpl::readDefaultRotations(const QJsonArray& theEntr
     }
 }
 
-LMDesignElementMetaData::LMDesignElementMetaData() : myImpl(new LMDesignElementMetaDataImpl) { }
+LMDesignElementMetaData::LMDesignElementMetaData() : myImpl(lmSharedEmpty<LMDesignElementMetaDataImpl>()) { }
 
 LMDesignElementMetaData::LMDesignElementMetaData(const QJsonObject& theObject) : myImpl(new LMDesignElementMetaDataImpl)
 {

@@ -30,10 +30,29 @@ public:
     int myHashKey = 0;
 };
 
-LMTemplateBackgroundDefinition::LMTemplateBackgroundDefinition() : myImpl(new LMTemplateBackgroundDefinitionImpl)
+namespace {
+// The derived fields: the id in use and the hash key.
+void refresh(LMTemplateBackgroundDefinitionImpl& theImpl)
 {
-    update();
+    const bool aMultiColor = theImpl.myMultiColorId.isValid() && theImpl.myMultiColorConfig.isValid();
+    theImpl.myBackgroundId = aMultiColor ? theImpl.myMultiColorId : theImpl.myFileBackgroundId;
+    theImpl.myHashKey
+        = theImpl.myMultiColorConfig.hue() * 1000 + theImpl.myMultiColorConfig.fading() + theImpl.myBackgroundId.id();
 }
+
+// Most templates keep the empty definition: they share one.
+const QSharedDataPointer<LMTemplateBackgroundDefinitionImpl>& sharedEmpty()
+{
+    static const QSharedDataPointer<LMTemplateBackgroundDefinitionImpl> ourEmpty = [] {
+        QSharedDataPointer<LMTemplateBackgroundDefinitionImpl> anEmpty(new LMTemplateBackgroundDefinitionImpl);
+        refresh(*anEmpty);
+        return anEmpty;
+    }();
+    return ourEmpty;
+}
+} // namespace
+
+LMTemplateBackgroundDefinition::LMTemplateBackgroundDefinition() : myImpl(sharedEmpty()) { }
 
 LMTemplateBackgroundDefinition::LMTemplateBackgroundDefinition(const LMTemplateBackgroundDefinition& theOther)
     = default;
@@ -180,10 +199,7 @@ QList<LMTemplateBackgroundDefinition> LMTemplateBackgroundDefinition::spotColorB
 
 void LMTemplateBackgroundDefinition::update()
 {
-    LMTemplateBackgroundDefinitionImpl* anImpl = myImpl.data();
-    anImpl->myBackgroundId = isMultiColor() ? anImpl->myMultiColorId : anImpl->myFileBackgroundId;
-    anImpl->myHashKey
-        = anImpl->myMultiColorConfig.hue() * 1000 + anImpl->myMultiColorConfig.fading() + backgroundID().id();
+    refresh(*myImpl);
 }
 
 bool operator==(const LMTemplateBackgroundDefinition& theA, const LMTemplateBackgroundDefinition& theB)

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMutex>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 
@@ -24,6 +25,8 @@ struct LMFolderEntry
 {
     LMFileTime myModified;
     LMFileTime myListed;
+    // The snapshot generation in which the listing was last found current; 0 for none.
+    quint64 myCheckedIn = 0;
     QStringList myFiles; // every regular file, sorted by name
     // The files with a suffix, by the suffix as asked: a folder of thousands of files is asked
     // for its few sidecars once for every file read from it.
@@ -36,12 +39,6 @@ struct LMFolderCache
     QHash<QString, LMFolderEntry> myFolders;
 };
 
-LMFolderCache& cache()
-{
-    static LMFolderCache ourCache;
-    return ourCache;
-}
-
 QStringList withSuffix(const QStringList& theFiles, const QString& theSuffix)
 {
     QStringList aResult;
@@ -50,40 +47,80 @@ QStringList withSuffix(const QStringList& theFiles, const QString& theSuffix)
             aResult.append(aName);
     return aResult;
 }
+
+LMFolderCache& cache()
+{
+    static LMFolderCache ourCache;
+    return ourCache;
+}
+
+std::atomic<int> ourOpenSnapshots { 0 };
+// Counts up when a snapshot opens while none is open; never 0 once one has opened.
+std::atomic<quint64> ourSnapshotGeneration { 0 };
+
+// The generation of the open snapshots, 0 when none is open.
+quint64 currentGeneration()
+{
+    return ourOpenSnapshots.load(std::memory_order_acquire) > 0
+        ? ourSnapshotGeneration.load(std::memory_order_acquire)
+        : 0;
+}
+
+bool isCurrent(const LMFolderEntry& theEntry, const LMFileTime& theModified)
+{
+    return theEntry.myModified == theModified
+        && theEntry.myListed - theEntry.myModified > std::chrono::milliseconds(RACY_MILLISECONDS);
+}
+
+QStringList filtered(LMFolderEntry& theEntry, const QString& theSuffix)
+{
+    const auto aFiltered = theEntry.myFilesBySuffix.constFind(theSuffix);
+    if (aFiltered != theEntry.myFilesBySuffix.cend())
+        return *aFiltered;
+    const QStringList aResult = withSuffix(theEntry.myFiles, theSuffix);
+    theEntry.myFilesBySuffix.insert(theSuffix, aResult);
+    return aResult;
+}
+
 } // namespace
 
 QStringList LMFolderListing::filesWithSuffix(const QString& theFolder, const QString& theSuffix)
 {
     if (theFolder.isEmpty())
         return {};
-    // One look at the folder: a path that is no folder lists no files.
     const QString aKey = QFileInfo(theFolder).absoluteFilePath();
+    LMFolderCache& aCache = cache();
+    const quint64 aGeneration = currentGeneration();
+    if (aGeneration != 0) {
+        const QMutexLocker aLocker(&aCache.myMutex);
+        const auto anEntry = aCache.myFolders.find(aKey);
+        if (anEntry != aCache.myFolders.end() && anEntry->myCheckedIn == aGeneration)
+            return filtered(*anEntry, theSuffix);
+    }
+    // One look at the folder: a path that is no folder lists no files.
     std::error_code anError;
     const LMFileTime aModified
         = std::filesystem::last_write_time(std::filesystem::path(QFile::encodeName(aKey).toStdString()), anError);
     if (anError)
         return {};
-
-    LMFolderCache& aCache = cache();
     {
         const QMutexLocker aLocker(&aCache.myMutex);
         const auto anEntry = aCache.myFolders.find(aKey);
-        if (anEntry != aCache.myFolders.end() && anEntry->myModified == aModified
-            && anEntry->myListed - anEntry->myModified > std::chrono::milliseconds(RACY_MILLISECONDS)) {
-            const auto aFiltered = anEntry->myFilesBySuffix.constFind(theSuffix);
-            if (aFiltered != anEntry->myFilesBySuffix.cend())
-                return *aFiltered;
-            const QStringList aResult = withSuffix(anEntry->myFiles, theSuffix);
-            anEntry->myFilesBySuffix.insert(theSuffix, aResult);
-            return aResult;
+        if (anEntry != aCache.myFolders.end() && isCurrent(*anEntry, aModified)) {
+            anEntry->myCheckedIn = aGeneration;
+            return filtered(*anEntry, theSuffix);
         }
     }
     // Listed without holding the lock; two threads may list the same folder once each.
     const LMFileTime aListed = LMFileTime::clock::now();
     const QStringList aFiles = QDir(aKey).entryList(QDir::Files, QDir::Name);
     const QStringList aResult = withSuffix(aFiles, theSuffix);
+    LMFolderEntry anEntry { aModified, aListed, 0, aFiles, { { theSuffix, aResult } } };
+    // A listing made too soon after the folder's change is not trusted, in a snapshot either.
+    if (isCurrent(anEntry, aModified))
+        anEntry.myCheckedIn = aGeneration;
     const QMutexLocker aLocker(&aCache.myMutex);
-    aCache.myFolders.insert(aKey, LMFolderEntry { aModified, aListed, aFiles, { { theSuffix, aResult } } });
+    aCache.myFolders.insert(aKey, std::move(anEntry));
     return aResult;
 }
 
@@ -92,4 +129,15 @@ void LMFolderListing::clear()
     LMFolderCache& aCache = cache();
     const QMutexLocker aLocker(&aCache.myMutex);
     aCache.myFolders.clear();
+}
+
+LMFolderListing::Snapshot::Snapshot()
+{
+    if (ourOpenSnapshots.fetch_add(1, std::memory_order_acq_rel) == 0)
+        ourSnapshotGeneration.fetch_add(1, std::memory_order_acq_rel);
+}
+
+LMFolderListing::Snapshot::~Snapshot()
+{
+    ourOpenSnapshots.fetch_sub(1, std::memory_order_acq_rel);
 }

@@ -19,4 +19,18 @@ public:
     static QStringList filesWithSuffix(const QString& theFolder, const QString& theSuffix);
     // Forgets every listing (for tests and content updates that keep modification times).
     static void clear();
+
+    // While a snapshot is open (on any thread), a folder whose listing was checked against the
+    // disk since the first open snapshot began is taken as it stands, without a look at the
+    // disk: a load that asks the same folders for their sidecars file after file looks at each
+    // folder once. Opened around work that reads the content tree as it is at one moment (a
+    // load, one design); the listings still follow every change once no snapshot is open.
+    class LMPLATFORM_EXPORT Snapshot
+    {
+    public:
+        Snapshot();
+        ~Snapshot();
+        Snapshot(const Snapshot&) = delete;
+        Snapshot& operator=(const Snapshot&) = delete;
+    };
 };

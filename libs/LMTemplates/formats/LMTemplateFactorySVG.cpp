@@ -4,6 +4,7 @@
 
 #include "LMCrashReportSender.h"
 #include "LMFileHandler.h"
+#include "LMFolderListing.h"
 #include "LMKeyAccount.h"
 #include "LMMath.h"
 #include "LMReloadableResourcesManager.h"
@@ -81,6 +82,8 @@ LMUnconfiguredTemplateList LMTemplateFactorySVG::buildTemplates() const
     // The loader has said why the file could not be read.
     if (myDocument.isNull())
         return {};
+    // The pages of a design and their folders are read as they stand.
+    const LMFolderListing::Snapshot aSnapshot;
     const LMSVGMetaData aRootMetaData(myDocument, myRootFile);
     if (!aRootMetaData.keyAccounts().isEmpty()
         && !aRootMetaData.keyAccounts().contains(LMKeyAccount::instance()->keyAccountId()))

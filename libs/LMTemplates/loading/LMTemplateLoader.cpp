@@ -4,6 +4,7 @@
 #include "LMBackgroundJobRunner.h"
 #include "LMConcurrent.h"
 #include "LMDirectoryConfig.h"
+#include "LMFolderListing.h"
 #include "LMIntRange.h"
 #include "LMJobLoadTemplateFile.h"
 #include "LMTemplate.h"
@@ -109,6 +110,8 @@ bool LMTemplateLoader::loadTemplates(const QStringList& theFiles)
 QList<LMTemplateLoaderLoadingInfo*> LMTemplateLoader::loadTemplatesParallely(const LMTemplateSourceFileList& theFiles)
 {
     clearLoadingInfos();
+    // The tree is read as it stands: the folders every file asks for sidecars are looked at once.
+    const LMFolderListing::Snapshot aSnapshot;
     QList<LMTemplateLoaderLoadingInfo*> anInfos;
     anInfos.reserve(theFiles.size());
     // Files come folder by folder: each folder is looked at once.

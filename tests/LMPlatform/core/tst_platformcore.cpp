@@ -14,7 +14,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -333,6 +335,44 @@ private Q_SLOTS:
         QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), words("one.json two.json"));
         QVERIFY(QFile::remove(aDir.filePath(QStringLiteral("one.json"))));
         QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), QStringLiteral(".json")), words("two.json"));
+    }
+
+    void snapshots_data()
+    {
+        // The folder's time after the first listing, in seconds from now; whether the second file
+        // comes while the snapshot is open (else just before it opens).
+        columns<int, bool, QStringList, QStringList>("folderTime", "changeInside", "inside", "after");
+        row("a change before the snapshot is seen at its first look", -60, false, words("one.json two.json"),
+            words("one.json two.json"));
+        row("a change after the snapshot's look waits for it to close", -60, true, words("one.json"),
+            words("one.json two.json"));
+        row("a folder whose listing is not trusted is listed anew in a snapshot", 60, true,
+            words("one.json two.json"), words("one.json two.json"));
+    }
+
+    void snapshots()
+    {
+        QFETCH(int, folderTime);
+        QFETCH(bool, changeInside);
+        QTemporaryDir aDir;
+        const QString aSuffix = QStringLiteral(".json");
+        writeFile(aDir, QStringLiteral("one.json"), "x");
+        // Set outright: a listing is trusted only well after the folder's last change.
+        std::filesystem::last_write_time(QFile::encodeName(aDir.path()).toStdString(),
+                                         std::filesystem::file_time_type::clock::now()
+                                             + std::chrono::seconds(folderTime));
+        QCOMPARE(LMFolderListing::filesWithSuffix(aDir.path(), aSuffix), words("one.json"));
+        if (!changeInside)
+            writeFile(aDir, QStringLiteral("two.json"), "x");
+        {
+            const LMFolderListing::Snapshot aSnapshot;
+            const LMFolderListing::Snapshot aNested;
+            LMFolderListing::filesWithSuffix(aDir.path(), aSuffix);
+            if (changeInside)
+                writeFile(aDir, QStringLiteral("two.json"), "x");
+            QTEST(LMFolderListing::filesWithSuffix(aDir.path(), aSuffix), "inside");
+        }
+        QTEST(LMFolderListing::filesWithSuffix(aDir.path(), aSuffix), "after");
     }
 
     void severalThreads()

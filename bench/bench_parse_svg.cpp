@@ -9,6 +9,7 @@
 #include "LMBenchSupport.h"
 #include "LMContentGenerator.h"
 #include "LMDirectoryConfig.h"
+#include "LMFolderListing.h"
 #include "LMTemplateBundleRegistry.h"
 #include "LMTemplateFactorySVG.h"
 #include "LMUnconfiguredTemplateList.h"
@@ -41,6 +42,8 @@ qint64 buildTemplates(const QStringList& theRoots, qint64& theTemplates)
     aResults.reserve(theRoots.size());
     QElapsedTimer aTimer;
     aTimer.start();
+    // As the loader reads a tree: the folders are looked at once for the whole round.
+    const LMFolderListing::Snapshot aSnapshot;
     for (const QString& aPath : theRoots) {
         const QFileInfo aFile(aPath);
         aResults.append(LMTemplateFactorySVG(LMXMLLoader::loadDocument(aFile), aFile).buildTemplates());

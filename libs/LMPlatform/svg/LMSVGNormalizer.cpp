@@ -10,6 +10,7 @@
 #include <QDomNamedNodeMap>
 #include <QFile>
 #include <QHash>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -158,16 +159,22 @@ private:
     {
         if (!theElement.hasAttributes())
             return;
+        // The names are taken first: removing or setting attributes changes the map. Only the few
+        // that are acted on are kept.
         const QDomNamedNodeMap anAttributes = theElement.attributes();
-        QStringList aNames;
-        for (int anIndex = 0; anIndex < anAttributes.size(); ++anIndex)
-            aNames.append(anAttributes.item(anIndex).nodeName());
-        for (const QString& aName : std::as_const(aNames)) {
+        QVarLengthArray<QString, 4> aRemoved;
+        QVarLengthArray<QString, 4> aReferences;
+        for (int anIndex = 0, aCount = anAttributes.size(); anIndex < aCount; ++anIndex) {
+            QString aName = anAttributes.item(anIndex).nodeName();
             if (aName == STR_XML_BASE || isEventAttribute(aName))
-                theElement.removeAttribute(aName);
-            else if (isHrefAttribute(aName) && !theInMetadata)
-                prepareReference(theElement, aName);
+                aRemoved.append(std::move(aName));
+            else if (!theInMetadata && isHrefAttribute(aName))
+                aReferences.append(std::move(aName));
         }
+        for (const QString& aName : std::as_const(aRemoved))
+            theElement.removeAttribute(aName);
+        for (const QString& aName : std::as_const(aReferences))
+            prepareReference(theElement, aName);
     }
 
     void prepareReference(QDomElement& theElement, const QString& theAttribute)

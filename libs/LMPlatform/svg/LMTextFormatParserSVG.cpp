@@ -25,13 +25,6 @@ const QString STR_LETTER_SPACING = QStringLiteral("letter-spacing");
 const QString STR_LINE_HEIGHT = QStringLiteral("line-height");
 
 // A number with an optional unit or percent sign.
-const QRegularExpression& lengthExpression()
-{
-    static const QRegularExpression anExpression(
-        QStringLiteral(R"(^([+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?)\s*([a-zA-Z]*|%)$)"));
-    return anExpression;
-}
-
 const QRegularExpression& rgbExpression()
 {
     static const QRegularExpression anExpression(
@@ -58,16 +51,57 @@ struct LMLength
     QString myUnit;
 };
 
+bool isDigit(QChar theChar)
+{
+    return theChar >= u'0' && theChar <= u'9';
+}
+
+// The end of the digits from theFrom on.
+qsizetype skipDigits(QStringView theText, qsizetype theFrom)
+{
+    while (theFrom < theText.size() && isDigit(theText[theFrom]))
+        ++theFrom;
+    return theFrom;
+}
+
+// A CSS number with an optional unit of letters or "%", blanks allowed between: "12", "-1.5e2 pt",
+// ".5em", "120%". Read by hand: every text property of every ancestor of a text is one.
 std::optional<LMLength> readLength(const QString& theValue)
 {
-    const QRegularExpressionMatch aMatch = lengthExpression().match(theValue);
-    if (!aMatch.hasMatch())
+    const QStringView aText(theValue);
+    qsizetype anIndex = 0;
+    if (anIndex < aText.size() && (aText[anIndex] == u'+' || aText[anIndex] == u'-'))
+        ++anIndex;
+    const qsizetype anInteger = skipDigits(aText, anIndex);
+    qsizetype anEnd = anInteger;
+    if (anEnd < aText.size() && aText[anEnd] == u'.')
+        anEnd = skipDigits(aText, anEnd + 1);
+    // "5", "5." and "5.5" have digits before the point, ".5" after it; "." alone is no number.
+    if (anInteger == anIndex && anEnd <= anInteger + 1)
         return std::nullopt;
+    if (anEnd < aText.size() && (aText[anEnd] == u'e' || aText[anEnd] == u'E')) {
+        qsizetype anExponent = anEnd + 1;
+        if (anExponent < aText.size() && (aText[anExponent] == u'+' || aText[anExponent] == u'-'))
+            ++anExponent;
+        const qsizetype anExponentEnd = skipDigits(aText, anExponent);
+        // Without digits the "e" starts the unit ("5em").
+        if (anExponentEnd > anExponent)
+            anEnd = anExponentEnd;
+    }
     bool anOk = false;
-    const double aValue = aMatch.captured(1).toDouble(&anOk);
+    const double aValue = aText.first(anEnd).toDouble(&anOk);
     if (!anOk || !std::isfinite(aValue))
         return std::nullopt;
-    return LMLength { aValue, aMatch.captured(2).toLower() };
+    qsizetype aUnit = anEnd;
+    while (aUnit < aText.size() && QStringView(u" \t\n\v\f\r").contains(aText[aUnit]))
+        ++aUnit;
+    const QStringView aUnitText = aText.sliced(aUnit);
+    if (aUnitText != u"%") {
+        for (const QChar aChar : aUnitText)
+            if (!((aChar >= u'a' && aChar <= u'z') || (aChar >= u'A' && aChar <= u'Z')))
+                return std::nullopt;
+    }
+    return LMLength { aValue, aUnitText.toString().toLower() };
 }
 
 // Points per unit; user units ("px" or none) follow the document's DPI.

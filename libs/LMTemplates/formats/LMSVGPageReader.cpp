@@ -664,8 +664,9 @@ LMSVGPageReader::parseRenderSectionAsSingleSVG(const QDomElement& theElement, co
 {
     // The area's own SVG document, written straight from the page's nodes: no copy of them is
     // built, the group's render elements are left out and its transform is replaced on the way.
-    QByteArray aData;
-    QXmlStreamWriter aWriter(&aData);
+    // Written into a string and encoded once: a writer on bytes encodes every piece it writes.
+    QString aText;
+    QXmlStreamWriter aWriter(&aText);
     aWriter.writeStartElement(STR_SVG);
     QRectF anAreaRect = theRect;
     if (theRect.isValid()) {
@@ -705,7 +706,7 @@ LMSVGPageReader::parseRenderSectionAsSingleSVG(const QDomElement& theElement, co
                  aTransform.trimmed().isEmpty() ? QString() : aTransform);
     aWriter.writeEndElement();
 
-    auto anImage = std::make_unique<LMSVGImageCalendar>(aData, myCssSheets);
+    auto anImage = std::make_unique<LMSVGImageCalendar>(aText.toUtf8(), myCssSheets);
     applyLegacyCheck(*anImage);
     LMAreaDescription aDescription(LMRotatedRect(anAreaRect, LMAngle(theDegrees)), abilities(!isLocked(theElement)));
     aDescription.setBackgroundContent(theBackgroundContent);

@@ -1,5 +1,7 @@
 #include "LMThematicCategorySet.h"
 
+#include <QMutex>
+
 #include <algorithm>
 
 LMThematicCategorySet LMThematicCategorySet::fromCSV(const QString& theText)
@@ -60,4 +62,19 @@ bool LMThematicCategorySet::containsOnlyFavouritesAnd(const LMThematicCategorySe
     return std::all_of(cbegin(), cend(), [&](const LMThematicCategory& theCategory) {
         return theCategory == aFavourites || theAllowed.contains(theCategory);
     });
+}
+
+LMThematicCategorySet LMThematicCategorySet::shared(const LMThematicCategorySet& theSet)
+{
+    // An empty set holds no storage.
+    if (theSet.isEmpty())
+        return theSet;
+    static QMutex ourMutex;
+    static QSet<LMThematicCategorySet> ourSets;
+    const QMutexLocker aLocker(&ourMutex);
+    const auto aKnown = ourSets.constFind(theSet);
+    if (aKnown != ourSets.cend())
+        return *aKnown;
+    ourSets.insert(theSet);
+    return theSet;
 }

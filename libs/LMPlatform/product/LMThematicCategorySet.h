@@ -34,6 +34,12 @@ public:
     QList<LMSpotColor> spotColors() const;
     // True when every category is the favourites category or one of the allowed.
     bool containsOnlyFavouritesAnd(const LMThematicCategorySet& theAllowed) const;
+
+    // An equal set that shares its storage with every equal set shared before: the templates of
+    // a content tree repeat a few combinations of categories thousands of times, and a set of
+    // one category costs a kilobyte. Sets handed out stay for the life of the process. Safe to
+    // use from several threads.
+    static LMThematicCategorySet shared(const LMThematicCategorySet& theSet);
 };
 
 inline size_t qHash(const LMThematicCategorySet& theSet, size_t theSeed = 0) noexcept

@@ -21,6 +21,7 @@ void LMTemplateFactoryXMLAbstract::parseFilterForAllTemplates(const LMXMLElement
     myPageConstraint = LMPageConstraint();
     myCategories = LMThematicCategorySet();
     LMTemplateFilterFactory::parseFilter(theFilterElement, &myArticlesGroup, &myPageConstraint, &myCategories, nullptr);
+    myCategories = LMThematicCategorySet::shared(myCategories);
 }
 
 void LMTemplateFactoryXMLAbstract::parseFilter(const LMXMLElement& theFilterElement, LMArticlesGroup* theArticlesGroup,
@@ -44,7 +45,8 @@ void LMTemplateFactoryXMLAbstract::readFilter(LMTemplate* theTemplate, const LMX
     parseFilter(theFilterElement, &aGroup, &aConstraint, &aCategories);
     theTemplate->setArticleGroup(aGroup);
     theTemplate->setPageConstraint(aConstraint);
-    theTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Subcategory), aCategories);
+    theTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Subcategory),
+                                       LMThematicCategorySet::shared(aCategories));
 }
 
 LMArticlesGroup LMTemplateFactoryXMLAbstract::parseFilters(const LMXMLElement& theElement) const

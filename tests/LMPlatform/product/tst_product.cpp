@@ -472,6 +472,26 @@ private Q_SLOTS:
         QCOMPARE(anOwn.categories(LMCategoryType(LMCategoryTypeEnum::Theme)).size(), 1);
     }
 
+    void sharedCategorySets_data()
+    {
+        columns<QString, QString, bool>("first", "second", "sameStorage");
+        row("equal sets built apart", "Reise,Hochzeit", "Hochzeit,Reise", true);
+        row("different sets", "Reise,Hochzeit", "Reise", false);
+    }
+
+    void sharedCategorySets()
+    {
+        const LMThematicCategorySet aFirst = LMThematicCategorySet::fromCSV(fetch<QString>("first"));
+        const LMThematicCategorySet aSecond = LMThematicCategorySet::fromCSV(fetch<QString>("second"));
+        const LMThematicCategorySet aSharedFirst = LMThematicCategorySet::shared(aFirst);
+        const LMThematicCategorySet aSharedSecond = LMThematicCategorySet::shared(aSecond);
+        QCOMPARE(aSharedFirst, aFirst);
+        QCOMPARE(aSharedSecond, aSecond);
+        // One storage: the first element of one is the first element of the other.
+        QCOMPARE(&*aSharedFirst.cbegin() == &*aSharedSecond.cbegin(), fetch<bool>("sameStorage"));
+        QVERIFY(LMThematicCategorySet::shared(LMThematicCategorySet()).isEmpty());
+    }
+
     void moneyFromText_data()
     {
         columns<QString, bool, qint64>("text", "expectedValid", "expectedCents");

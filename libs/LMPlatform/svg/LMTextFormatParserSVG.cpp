@@ -24,7 +24,6 @@ const QString STR_TEXT_ALIGN = QStringLiteral("text-align");
 const QString STR_LETTER_SPACING = QStringLiteral("letter-spacing");
 const QString STR_LINE_HEIGHT = QStringLiteral("line-height");
 
-// A number with an optional unit or percent sign.
 const QRegularExpression& rgbExpression()
 {
     static const QRegularExpression anExpression(

@@ -57,31 +57,14 @@ public:
         return myText.sliced(aStart, myPosition - aStart);
     }
 
-    // sign? (digits ("." digits?)? | "." digits) (exponent)?
     std::optional<double> number()
     {
-        const qsizetype aStart = myPosition;
-        if (!atEnd() && (myText[myPosition] == u'+' || myText[myPosition] == u'-'))
-            ++myPosition;
-        const qsizetype anIntegerDigits = skipDigits();
-        qsizetype aFractionDigits = 0;
-        if (!atEnd() && myText[myPosition] == u'.') {
-            ++myPosition;
-            aFractionDigits = skipDigits();
-        }
-        if (anIntegerDigits + aFractionDigits == 0) {
-            myPosition = aStart;
+        const qsizetype aLength = LMSVGTransformReader::numberLength(myText.sliced(myPosition));
+        if (aLength == 0)
             return std::nullopt;
-        }
-        if (!atEnd() && (myText[myPosition] == u'e' || myText[myPosition] == u'E')) {
-            const qsizetype anExponentStart = myPosition;
-            ++myPosition;
-            if (!atEnd() && (myText[myPosition] == u'+' || myText[myPosition] == u'-'))
-                ++myPosition;
-            if (skipDigits() == 0)
-                myPosition = anExponentStart; // "3em": the number ends before the letter
-        }
-        return LMMath::parseDouble(myText.sliced(aStart, myPosition - aStart));
+        const QStringView aNumber = myText.sliced(myPosition, aLength);
+        myPosition += aLength;
+        return LMMath::parseDouble(aNumber);
     }
 
 private:
@@ -93,14 +76,6 @@ private:
     {
         return (theChar >= u'a' && theChar <= u'z') || (theChar >= u'A' && theChar <= u'Z');
     }
-    qsizetype skipDigits()
-    {
-        const qsizetype aStart = myPosition;
-        while (!atEnd() && myText[myPosition] >= u'0' && myText[myPosition] <= u'9')
-            ++myPosition;
-        return myPosition - aStart;
-    }
-
     QStringView myText;
     qsizetype myPosition = 0;
 };
@@ -180,6 +155,38 @@ std::optional<QTransform> parseList(QStringView theText)
 }
 
 } // namespace
+
+qsizetype LMSVGTransformReader::numberLength(QStringView theText)
+{
+    qsizetype aPosition = 0;
+    const auto aSkipDigits = [&] {
+        const qsizetype aStart = aPosition;
+        while (aPosition < theText.size() && theText[aPosition] >= u'0' && theText[aPosition] <= u'9')
+            ++aPosition;
+        return aPosition - aStart;
+    };
+    const auto aSkipSign = [&] {
+        if (aPosition < theText.size() && (theText[aPosition] == u'+' || theText[aPosition] == u'-'))
+            ++aPosition;
+    };
+    aSkipSign();
+    const qsizetype anIntegerDigits = aSkipDigits();
+    qsizetype aFractionDigits = 0;
+    if (aPosition < theText.size() && theText[aPosition] == u'.') {
+        ++aPosition;
+        aFractionDigits = aSkipDigits();
+    }
+    if (anIntegerDigits + aFractionDigits == 0)
+        return 0;
+    if (aPosition < theText.size() && (theText[aPosition] == u'e' || theText[aPosition] == u'E')) {
+        const qsizetype anExponentStart = aPosition;
+        ++aPosition;
+        aSkipSign();
+        if (aSkipDigits() == 0)
+            aPosition = anExponentStart; // "3em": the number ends before the letter
+    }
+    return aPosition;
+}
 
 QTransform LMSVGTransformReader::parse(QStringView theText)
 {

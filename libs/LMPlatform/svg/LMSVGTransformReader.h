@@ -17,6 +17,11 @@ public:
     // one warning naming the text.
     static QTransform parse(QStringView theText);
 
+    // The length of the number at the start of the text in the grammar of SVG and CSS numbers:
+    // sign? (digits ("." digits?)? | "." digits) exponent?, where an "e" without digits after it
+    // ("3em") is not part of the number. 0 when the text starts with no number.
+    static qsizetype numberLength(QStringView theText);
+
     // The element's own transform composed with those of all its ancestor elements, so that a
     // point in the element's coordinates maps to document coordinates:
     // own * parent * ... * document element. Nested viewports (x, y, viewBox of inner "svg"

@@ -1,8 +1,8 @@
 #include "LMTextFormatParserSVG.h"
 
 #include "LMMath.h"
-
 #include "LMPlatformLogging.h"
+#include "LMSVGTransformReader.h"
 
 #include <QDomElement>
 #include <QRegularExpression>
@@ -50,46 +50,17 @@ struct LMLength
     QString myUnit;
 };
 
-bool isDigit(QChar theChar)
-{
-    return theChar >= u'0' && theChar <= u'9';
-}
-
-// The end of the digits from theFrom on.
-qsizetype skipDigits(QStringView theText, qsizetype theFrom)
-{
-    while (theFrom < theText.size() && isDigit(theText[theFrom]))
-        ++theFrom;
-    return theFrom;
-}
-
 // A CSS number with an optional unit of letters or "%", blanks allowed between: "12", "-1.5e2 pt",
-// ".5em", "120%". Read by hand: every text property of every ancestor of a text is one.
+// ".5em", "120%". Read without a regular expression: every text property of every ancestor of a
+// text is one.
 std::optional<LMLength> readLength(const QString& theValue)
 {
     const QStringView aText(theValue);
-    qsizetype anIndex = 0;
-    if (anIndex < aText.size() && (aText[anIndex] == u'+' || aText[anIndex] == u'-'))
-        ++anIndex;
-    const qsizetype anInteger = skipDigits(aText, anIndex);
-    qsizetype anEnd = anInteger;
-    if (anEnd < aText.size() && aText[anEnd] == u'.')
-        anEnd = skipDigits(aText, anEnd + 1);
-    // "5", "5." and "5.5" have digits before the point, ".5" after it; "." alone is no number.
-    if (anInteger == anIndex && anEnd <= anInteger + 1)
+    const qsizetype anEnd = LMSVGTransformReader::numberLength(aText);
+    if (anEnd == 0)
         return std::nullopt;
-    if (anEnd < aText.size() && (aText[anEnd] == u'e' || aText[anEnd] == u'E')) {
-        qsizetype anExponent = anEnd + 1;
-        if (anExponent < aText.size() && (aText[anExponent] == u'+' || aText[anExponent] == u'-'))
-            ++anExponent;
-        const qsizetype anExponentEnd = skipDigits(aText, anExponent);
-        // Without digits the "e" starts the unit ("5em").
-        if (anExponentEnd > anExponent)
-            anEnd = anExponentEnd;
-    }
-    bool anOk = false;
-    const double aValue = aText.first(anEnd).toDouble(&anOk);
-    if (!anOk || !std::isfinite(aValue))
+    const std::optional<double> aValue = LMMath::parseDouble(aText.first(anEnd));
+    if (!aValue)
         return std::nullopt;
     qsizetype aUnit = anEnd;
     while (aUnit < aText.size() && QStringView(u" \t\n\v\f\r").contains(aText[aUnit]))
@@ -100,7 +71,7 @@ std::optional<LMLength> readLength(const QString& theValue)
             if (!((aChar >= u'a' && aChar <= u'z') || (aChar >= u'A' && aChar <= u'Z')))
                 return std::nullopt;
     }
-    return LMLength { aValue, aUnitText.toString().toLower() };
+    return LMLength { *aValue, aUnitText.toString().toLower() };
 }
 
 // Points per unit; user units ("px" or none) follow the document's DPI.

@@ -66,9 +66,12 @@ void LMTemplateFilterFactory::parseFilter(const LMXMLElement& theElement, LMArti
                 thePageConstraint->addPageType(LMPageType(aText));
             break;
         case E::Subcategory:
-            // A set shared with the file's is copied only for a category it lacks.
-            if (theCategories && !theCategories->contains(LMThematicCategory(aText)))
-                theCategories->insert(LMThematicCategory(aText));
+            if (theCategories) {
+                // A set shared with the file's is copied only for a category it lacks.
+                LMThematicCategory aCategory(aText);
+                if (!theCategories->contains(aCategory))
+                    theCategories->insert(std::move(aCategory));
+            }
             break;
         case E::IntendedAlignment:
             if (thePageConstraint)

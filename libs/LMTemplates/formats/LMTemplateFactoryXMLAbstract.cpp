@@ -45,8 +45,10 @@ void LMTemplateFactoryXMLAbstract::readFilter(LMTemplate* theTemplate, const LMX
     parseFilter(theFilterElement, &aGroup, &aConstraint, &aCategories);
     theTemplate->setArticleGroup(aGroup);
     theTemplate->setPageConstraint(aConstraint);
+    // Most templates add nothing to the file's set and keep it as it is, without the shared table.
     theTemplate->setThematicCategories(LMCategoryType(LMCategoryTypeEnum::Subcategory),
-                                       LMThematicCategorySet::shared(aCategories));
+                                       aCategories == myCategories ? myCategories
+                                                                   : LMThematicCategorySet::shared(aCategories));
 }
 
 LMArticlesGroup LMTemplateFactoryXMLAbstract::parseFilters(const LMXMLElement& theElement) const

@@ -31,11 +31,15 @@ public:
 };
 
 namespace {
+bool isMultiColor(const LMTemplateBackgroundDefinitionImpl& theImpl)
+{
+    return theImpl.myMultiColorId.isValid() && theImpl.myMultiColorConfig.isValid();
+}
+
 // The derived fields: the id in use and the hash key.
 void refresh(LMTemplateBackgroundDefinitionImpl& theImpl)
 {
-    const bool aMultiColor = theImpl.myMultiColorId.isValid() && theImpl.myMultiColorConfig.isValid();
-    theImpl.myBackgroundId = aMultiColor ? theImpl.myMultiColorId : theImpl.myFileBackgroundId;
+    theImpl.myBackgroundId = isMultiColor(theImpl) ? theImpl.myMultiColorId : theImpl.myFileBackgroundId;
     theImpl.myHashKey
         = theImpl.myMultiColorConfig.hue() * 1000 + theImpl.myMultiColorConfig.fading() + theImpl.myBackgroundId.id();
 }
@@ -122,7 +126,7 @@ void LMTemplateBackgroundDefinition::setMultiColorConfig(const LMMultiColorConfi
 
 bool LMTemplateBackgroundDefinition::isMultiColor() const
 {
-    return myImpl->myMultiColorId.isValid() && myImpl->myMultiColorConfig.isValid();
+    return ::isMultiColor(*myImpl);
 }
 
 LMDesignElementID LMTemplateBackgroundDefinition::spotColorBackgroundId() const

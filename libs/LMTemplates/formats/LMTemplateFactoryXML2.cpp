@@ -56,6 +56,7 @@ LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const LMXMLElemen
     Block aBlock;
     aBlock.myLine = theLine > 0 ? theLine : theTemplates2Element.lineNumber();
     aBlock.myFile = theFile;
+    aBlock.myFileInfo.setFilePath(theBasePath);
     if (theTemplates2Element.attribute(LMTemplateIO::WORD_TYPE).toLower() == STR_LAYOUT_COLLECTION)
         aBlock.myCollectionId = LMDesignElementID::fromXmlAttribute(theTemplates2Element);
     const LMXMLElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
@@ -79,8 +80,10 @@ bool LMTemplateFactoryXML2::addTemplate(Block& theBlock, const LMXMLElement& the
     }
     if (theBlock.myCount > ourMaximumTemplates)
         return false;
+    if (theBlock.myFileInfo.filePath() != theBasePath)
+        theBlock.myFileInfo.setFilePath(theBasePath);
     const LMUnconfiguredTemplateList aTemplates = buildLayoutTemplate(
-        theTemplateElement, theBasePath, theBlock.myCollectionId, theMetaData, theBlock.mySmartLayout.get());
+        theTemplateElement, theBlock.myFileInfo, theBlock.myCollectionId, theMetaData, theBlock.mySmartLayout.get());
     if (theBlock.myCount++ == 0 && theBlock.mySmartLayout && !aTemplates.isEmpty())
         theBlock.mySmartLayout->setCategorization(aTemplates.first()->categorization());
     theResult.append(aTemplates);
@@ -183,12 +186,23 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
     const LMXMLElement& theTemplateElement, const QString& theBasePath, const LMDesignElementID& theCollectionId,
     const LMDesignElementMetaData& theMetaData, const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const
 {
+    LMTemplateFileInfo aFileInfo;
+    aFileInfo.setFilePath(theBasePath);
+    return buildLayoutTemplate(theTemplateElement, aFileInfo, theCollectionId, theMetaData, theSmartLayout);
+}
+
+LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
+    const LMXMLElement& theTemplateElement, const LMTemplateFileInfo& theFileInfo,
+    const LMDesignElementID& theCollectionId, const LMDesignElementMetaData& theMetaData,
+    const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const
+{
     auto aTemplate = std::make_unique<LMTemplate>(LMJigType(LMJigTypeEnum::Layout));
     aTemplate->setMetaData(theMetaData);
     aTemplate->setName(attribute(theTemplateElement, LMTemplateIO::WORD_NAME));
     aTemplate->setAutoThumbSetting(LMAutoThumbOption(LMAutoThumbOptionEnum::Automatic));
     aTemplate->setUserLayout(false);
-    aTemplate->fileInfo().setFilePath(theBasePath);
+    aTemplate->setFileInfo(theFileInfo);
+    const QString& aBasePath = theFileInfo.filePath();
 
     aTemplate->setSort(intAttribute(theTemplateElement, LMTemplateIO::WORD_SORT, 0));
     aTemplate->setUsableByAssistant(boolAttribute(theTemplateElement, LMTemplateIO::WORD_USABLE_BY_ASSISTANT, true));
@@ -207,7 +221,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
             aFilterSeen = true;
         } else if (aTag == LMTemplateIO::WORD_LAYOUT) {
             const LMMirrorRule aMirrorRule = LMXMLParserTemplate::readMirrorRule(aChild);
-            parseLayoutProperties(aChild, theTemplateElement, aTemplate.get(), theBasePath);
+            parseLayoutProperties(aChild, theTemplateElement, aTemplate.get(), aBasePath);
             aTemplate->setPossibleMirrorings(aMirrorRule);
 
             const LMXMLElement aSmartElement = aChild.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
@@ -218,7 +232,7 @@ LMUnconfiguredTemplateList LMTemplateFactoryXML2::buildLayoutTemplate(
                 aSmartLayout->readXml(aSmartElement, aPageSize);
             } else if (!aSmartElement.isNull()) {
                 aSmartLayout
-                    = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(aSmartElement, aPageSize, theBasePath);
+                    = std::make_unique<LMTemplateAreaDefinitionSmartLayout>(aSmartElement, aPageSize, aBasePath);
             }
             if (theCollectionId.isValid() && boolAttribute(aSmartElement, STR_ENABLED, true))
                 aTemplate->injectSmartLayout(std::move(aSmartLayout));

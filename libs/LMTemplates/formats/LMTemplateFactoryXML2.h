@@ -3,6 +3,7 @@
 #include "LMDesignElementID.h"
 #include "LMDesignElementMetaData.h"
 #include "LMTemplateFactoryXMLAbstract.h"
+#include "LMTemplateFileInfo.h"
 #include "LMTemplatesExport.h"
 #include "LMUnconfiguredTemplateList.h"
 #include "LMXMLElement.h"
@@ -74,6 +75,8 @@ public:
         qsizetype myCount = 0;
         qint64 myLine = 0;
         QString myFile;
+        // The file names every template of the block shares.
+        LMTemplateFileInfo myFileInfo;
     };
     // theLine and theFile stand for the block in warnings; 0 takes the element's own line.
     Block beginBlock(const LMXMLElement& theTemplates2Element, const QString& theBasePath, qint64 theLine = 0,
@@ -91,6 +94,12 @@ public:
     static int normalizedViewAngle(int theDegrees);
 
 private:
+    // buildLayoutTemplate with the file names the template shares (their path is the base path).
+    LMUnconfiguredTemplateList buildLayoutTemplate(const LMXMLElement& theTemplateElement,
+                                                   const LMTemplateFileInfo& theFileInfo,
+                                                   const LMDesignElementID& theCollectionId,
+                                                   const LMDesignElementMetaData& theMetaData,
+                                                   const LMTemplateAreaDefinitionSmartLayout* theSmartLayout) const;
     void parseLayoutProperties(const LMXMLElement& theLayoutElement, const LMXMLElement& theTemplateElement,
                                LMTemplate* theTemplate, const QString& theBasePath) const;
 

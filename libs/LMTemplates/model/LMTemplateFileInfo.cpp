@@ -1,6 +1,7 @@
 #include "LMTemplateFileInfo.h"
 
 #include "LMFileHandler.h"
+#include "LMSharedEmpty.h"
 #include "LMTemplate.h"
 
 namespace {
@@ -9,10 +10,27 @@ const QString STR_CATEGORIES = QStringLiteral("categories");
 const QString STR_CONTENT = QStringLiteral("$CONTENT");
 } // namespace
 
+LMTemplateFileInfo::LMTemplateFileInfo() : d(lmSharedEmpty<Names>()) {}
+LMTemplateFileInfo::LMTemplateFileInfo(const LMTemplateFileInfo& theOther) = default;
+LMTemplateFileInfo::LMTemplateFileInfo(LMTemplateFileInfo&& theOther) noexcept = default;
+LMTemplateFileInfo& LMTemplateFileInfo::operator=(const LMTemplateFileInfo& theOther) = default;
+LMTemplateFileInfo& LMTemplateFileInfo::operator=(LMTemplateFileInfo&& theOther) noexcept = default;
+LMTemplateFileInfo::~LMTemplateFileInfo() = default;
+
 void LMTemplateFileInfo::invalidateUniqueName() const
 {
     if (myParentTemplate)
         myParentTemplate->invalidateUniqueName();
+}
+
+template <typename Value>
+void LMTemplateFileInfo::set(Value Names::*theField, const Value& theValue, bool theRenames)
+{
+    if (d.constData()->*theField == theValue)
+        return;
+    d->*theField = theValue;
+    if (theRenames)
+        invalidateUniqueName();
 }
 
 void LMTemplateFileInfo::setParentTemplate(LMTemplate* theTemplate)
@@ -23,114 +41,136 @@ void LMTemplateFileInfo::setParentTemplate(LMTemplate* theTemplate)
 
 void LMTemplateFileInfo::setFileType(LMTemplateFileInfoType theType)
 {
-    myFileType = theType;
-    invalidateUniqueName();
+    set(&Names::myFileType, theType, true);
 }
 
 void LMTemplateFileInfo::setFilePath(const QString& thePath)
 {
-    myFilePath = thePath;
-    invalidateUniqueName();
+    set(&Names::myFilePath, thePath, true);
 }
 
 void LMTemplateFileInfo::setThumbnailFile(const QString& theFile)
 {
-    myThumbnailFile = theFile;
-    myThumbnailIsAbsolute = false;
-    invalidateUniqueName();
+    set(&Names::myThumbnailFile, theFile, true);
+    set(&Names::myThumbnailIsAbsolute, false, false);
+}
+
+void LMTemplateFileInfo::setThumbnailIsAbsolute(bool theAbsolute)
+{
+    set(&Names::myThumbnailIsAbsolute, theAbsolute, false);
+}
+
+void LMTemplateFileInfo::setPreviewFile(const QString& theFile)
+{
+    set(&Names::myPreviewFile, theFile, false);
 }
 
 void LMTemplateFileInfo::setImageFile(const QString& theFile)
 {
-    myImageFile = theFile;
-    invalidateUniqueName();
+    set(&Names::myImageFile, theFile, true);
 }
 
 void LMTemplateFileInfo::setImagePathPrefix(const QString& thePrefix)
 {
-    myImagePathPrefix = thePrefix;
-    invalidateUniqueName();
+    set(&Names::myImagePathPrefix, thePrefix, true);
 }
 
 void LMTemplateFileInfo::setPDFFile(const QString& theFile)
 {
-    myPdfFile = theFile;
-    invalidateUniqueName();
+    set(&Names::myPdfFile, theFile, true);
+}
+
+void LMTemplateFileInfo::setSpotColorFile(const QString& theFile)
+{
+    set(&Names::mySpotColorFile, theFile, false);
+}
+
+void LMTemplateFileInfo::setSpotColorFileForProduction(const QString& theFile)
+{
+    set(&Names::mySpotColorFileForProduction, theFile, false);
 }
 
 void LMTemplateFileInfo::setPriceClass(const LMPriceClass& thePriceClass)
 {
-    myPriceClass = thePriceClass;
-    invalidateUniqueName();
+    set(&Names::myPriceClass, thePriceClass, true);
 }
 
 void LMTemplateFileInfo::setSpotColorPriceClass(const LMPriceClass& thePriceClass)
 {
-    mySpotColorPriceClass = thePriceClass;
-    invalidateUniqueName();
+    set(&Names::mySpotColorPriceClass, thePriceClass, true);
+}
+
+void LMTemplateFileInfo::setExclusiveSourceFile(const QFileInfo& theFile)
+{
+    set(&Names::myExclusiveSourceFile, theFile.filePath(), false);
+}
+
+void LMTemplateFileInfo::setCalendariumFlow(const LMCalendariumFlow& theFlow)
+{
+    set(&Names::myCalendariumFlow, theFlow, false);
 }
 
 QDir LMTemplateFileInfo::homeDirectory() const
 {
-    const qsizetype anIndex = myFilePath.lastIndexOf(STR_CATEGORIES_FOLDER);
-    return QDir(anIndex < 0 ? myFilePath : myFilePath.left(anIndex));
+    const qsizetype anIndex = d->myFilePath.lastIndexOf(STR_CATEGORIES_FOLDER);
+    return QDir(anIndex < 0 ? d->myFilePath : d->myFilePath.left(anIndex));
 }
 
 QFileInfo LMTemplateFileInfo::backgroundThumbnailFilePath() const
 {
-    const QFileInfo aFirst(myFilePath + QLatin1Char('/') + myThumbnailFile);
+    const QFileInfo aFirst(d->myFilePath + QLatin1Char('/') + d->myThumbnailFile);
     if (aFirst.exists())
         return aFirst;
-    QDir aParent(myFilePath);
+    QDir aParent(d->myFilePath);
     if (!aParent.cdUp())
         return aFirst;
-    return QFileInfo(aParent.absolutePath() + QLatin1Char('/') + myThumbnailFile);
+    return QFileInfo(aParent.absolutePath() + QLatin1Char('/') + d->myThumbnailFile);
 }
 
 QFileInfo LMTemplateFileInfo::thumbnailPath() const
 {
-    switch (myFileType) {
+    switch (d->myFileType) {
     case LMTemplateFileInfoType::XML:
         return backgroundThumbnailFilePath();
     case LMTemplateFileInfoType::SVG:
-        return myThumbnailIsAbsolute ? QFileInfo(myThumbnailFile) : QFileInfo(homeDirectory(), myThumbnailFile);
+        return d->myThumbnailIsAbsolute ? QFileInfo(d->myThumbnailFile) : QFileInfo(homeDirectory(), d->myThumbnailFile);
     case LMTemplateFileInfoType::NotSet:
         break;
     }
-    return QFileInfo(myFilePath + QLatin1Char('/') + myThumbnailFile);
+    return QFileInfo(d->myFilePath + QLatin1Char('/') + d->myThumbnailFile);
 }
 
 QFileInfo LMTemplateFileInfo::imagePath() const
 {
-    if (myFileType == LMTemplateFileInfoType::SVG)
-        return QFileInfo(homeDirectory(), myImageFile);
+    if (d->myFileType == LMTemplateFileInfoType::SVG)
+        return QFileInfo(homeDirectory(), d->myImageFile);
     return backgroundThumbnailFilePath();
 }
 
 QString LMTemplateFileInfo::previewFilePath() const
 {
-    if (myPreviewFile.isEmpty() || QDir::isAbsolutePath(myPreviewFile))
-        return myPreviewFile;
-    const QDir aBase = myFileType == LMTemplateFileInfoType::SVG ? homeDirectory() : QDir(myFilePath);
-    return aBase.absoluteFilePath(myPreviewFile);
+    if (d->myPreviewFile.isEmpty() || QDir::isAbsolutePath(d->myPreviewFile))
+        return d->myPreviewFile;
+    const QDir aBase = d->myFileType == LMTemplateFileInfoType::SVG ? homeDirectory() : QDir(d->myFilePath);
+    return aBase.absoluteFilePath(d->myPreviewFile);
 }
 
 QString LMTemplateFileInfo::spotColorFilePath() const
 {
-    if (mySpotColorFile.isEmpty() || QDir::isAbsolutePath(mySpotColorFile))
-        return mySpotColorFile;
-    return QDir(myFilePath + QLatin1Char('/')).absoluteFilePath(mySpotColorFile);
+    if (d->mySpotColorFile.isEmpty() || QDir::isAbsolutePath(d->mySpotColorFile))
+        return d->mySpotColorFile;
+    return QDir(d->myFilePath + QLatin1Char('/')).absoluteFilePath(d->mySpotColorFile);
 }
 
 QString LMTemplateFileInfo::relativeFilePathFromCategories() const
 {
-    const qsizetype aLastSlash = myFilePath.lastIndexOf(QLatin1Char('/'));
+    const qsizetype aLastSlash = d->myFilePath.lastIndexOf(QLatin1Char('/'));
     if (aLastSlash <= 0)
         return QString();
-    const qsizetype aStart = myFilePath.lastIndexOf(STR_CATEGORIES, aLastSlash - 1);
+    const qsizetype aStart = d->myFilePath.lastIndexOf(STR_CATEGORIES, aLastSlash - 1);
     if (aStart < 0)
         return QString();
-    QString aPath = myFilePath.mid(aStart);
+    QString aPath = d->myFilePath.mid(aStart);
     if (!aPath.endsWith(QLatin1Char('/')))
         aPath += QLatin1Char('/');
     return aPath;
@@ -138,22 +178,22 @@ QString LMTemplateFileInfo::relativeFilePathFromCategories() const
 
 QString LMTemplateFileInfo::productionPDFPath(bool theSpotColor) const
 {
-    const QString& aFile = theSpotColor ? mySpotColorFileForProduction : myPdfFile;
-    const LMPriceClass& aClass = theSpotColor ? mySpotColorPriceClass : myPriceClass;
+    const QString& aFile = theSpotColor ? d->mySpotColorFileForProduction : d->myPdfFile;
+    const LMPriceClass& aClass = theSpotColor ? d->mySpotColorPriceClass : d->myPriceClass;
     if (aFile.isEmpty())
         return QString();
-    if (myImagePathPrefix.isEmpty())
+    if (d->myImagePathPrefix.isEmpty())
         return QStringLiteral("%1/%2/%3").arg(STR_CONTENT, aClass.toString(), aFile);
-    return QStringLiteral("%1/%2/%3/%4").arg(STR_CONTENT, aClass.toString(), myImagePathPrefix, aFile);
+    return QStringLiteral("%1/%2/%3/%4").arg(STR_CONTENT, aClass.toString(), d->myImagePathPrefix, aFile);
 }
 
 QStringList LMTemplateFileInfo::uniqueNamePart() const
 {
     QStringList aParts;
-    if (!myImageFile.isEmpty())
-        aParts.append(LMFileHandler::makeRelativeResourceReference(myImageFile));
-    if (!myPdfFile.isEmpty())
-        aParts.append(LMFileHandler::makeRelativeResourceReference(myPdfFile));
+    if (!d->myImageFile.isEmpty())
+        aParts.append(LMFileHandler::makeRelativeResourceReference(d->myImageFile));
+    if (!d->myPdfFile.isEmpty())
+        aParts.append(LMFileHandler::makeRelativeResourceReference(d->myPdfFile));
     return aParts;
 }
 

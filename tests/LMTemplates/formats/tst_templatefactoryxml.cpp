@@ -568,13 +568,17 @@ private slots:
     {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("truncated_v2.xml")));
         QVERIFY(buildBlock(loadFixture(QStringLiteral("truncated_v2.xml")).documentElement()).isEmpty());
-        LMUnconfiguredTemplateList aList = buildBlock(loadFixture(QStringLiteral("no_size_v2.xml")).documentElement());
+        LMUnconfiguredTemplateList aList
+            = buildBlock(loadFixture(QStringLiteral("no_size_v2.xml")).documentElement(), QStringLiteral("/content/a"));
         QCOMPARE(aList.count(), 3);
         for (const LMUnconfiguredTemplate& aTemplate : aList) {
             QCOMPARE(aTemplate->areaDefinitions().count(), 0);
             QVERIFY(!aTemplate->areaDefinitions().isValid());
             QCOMPARE(aTemplate->sort(), 0);
             QVERIFY(aTemplate->viewAngle().degrees() >= 0 && aTemplate->viewAngle().degrees() < 360);
+            // The templates of one block keep one set of file names.
+            QCOMPARE(aTemplate->fileInfo().filePath(), QStringLiteral("/content/a"));
+            QVERIFY(aTemplate->fileInfo().sharesNamesWith(aList.first()->fileInfo()));
         }
         aList.deleteEntriesAndClear();
     }

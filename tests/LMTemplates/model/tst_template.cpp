@@ -1201,20 +1201,26 @@ private slots:
 
         LMTemplate aTemplate(LMJigTypeEnum::Layout);
         aTemplate.setName(QStringLiteral("page"));
-        QVERIFY(!aTemplate.uniqueName().isEmpty());
-        QVERIFY(aTemplate.isUniqueNameCached());
-        change(aTemplate.fileInfo());
-        QCOMPARE(aTemplate.isUniqueNameCached(), !invalidates);
-
-        // A copy taken over by another template tells that one only.
+        // A copy taken over by another template shares the names until one of them changes.
         LMTemplate anOther(LMJigTypeEnum::Layout);
         anOther.setFileInfo(aTemplate.fileInfo());
         QCOMPARE(anOther.fileInfo().parentTemplate(), &anOther);
+        QVERIFY(anOther.fileInfo().sharesNamesWith(aTemplate.fileInfo()));
+        QVERIFY(!aTemplate.uniqueName().isEmpty());
+        QVERIFY(!anOther.uniqueName().isEmpty());
+
+        change(aTemplate.fileInfo());
+        QCOMPARE(aTemplate.isUniqueNameCached(), !invalidates);
+        QVERIFY(anOther.isUniqueNameCached());
+        QVERIFY(!anOther.fileInfo().sharesNamesWith(aTemplate.fileInfo()));
+
+        // The same value again changes nothing: the name stays cached, the names stay shared.
+        anOther.setFileInfo(aTemplate.fileInfo());
         QVERIFY(!aTemplate.uniqueName().isEmpty());
         QVERIFY(!anOther.uniqueName().isEmpty());
         change(anOther.fileInfo());
-        QVERIFY(aTemplate.isUniqueNameCached());
-        QCOMPARE(anOther.isUniqueNameCached(), !invalidates);
+        QVERIFY(anOther.isUniqueNameCached());
+        QVERIFY(anOther.fileInfo().sharesNamesWith(aTemplate.fileInfo()));
     }
 
     // The wall-decor kinds of templates: their configurations read from template elements, their

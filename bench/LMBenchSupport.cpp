@@ -12,6 +12,9 @@
 
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <malloc.h>
+#include <sys/resource.h>
 
 QByteArray LMBenchSupport::readFile(const QString& thePath)
 {
@@ -75,6 +78,44 @@ qint64 LMBenchSupport::bareStreamPass(const QStringList& thePaths, qint64& theTo
 qint64 LMBenchSupport::bareParallelStreamPass(const QStringList& thePaths, qint64& theTokens)
 {
     return inParallel(thePaths, theTokens, &bareStreamPass);
+}
+
+size_t LMBenchSupport::heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+qint64 LMBenchSupport::freshPagesTouched()
+{
+    rusage aUsage {};
+    getrusage(RUSAGE_SELF, &aUsage);
+    return aUsage.ru_minflt;
+}
+
+qint64 LMBenchSupport::keepInParallel(qint64 theBytes, qint64 theBlockSize)
+{
+    constexpr qint64 PAGE = 4096;
+    const qint64 aBlockSize = std::max<qint64>(1, theBlockSize);
+    const int aShares = std::max(1, QThread::idealThreadCount());
+    QList<std::vector<char*>> aBlocks(aShares);
+    QElapsedTimer aTimer;
+    aTimer.start();
+    QtConcurrent::blockingMap(aBlocks, [&](std::vector<char*>& theShare) {
+        const qint64 aCount = theBytes / aBlockSize / aShares;
+        theShare.reserve(size_t(aCount));
+        for (qint64 i = 0; i < aCount; ++i) {
+            char* aBlock = static_cast<char*>(std::malloc(size_t(aBlockSize)));
+            for (qint64 anOffset = 0; anOffset < aBlockSize; anOffset += PAGE)
+                aBlock[anOffset] = char(i);
+            theShare.push_back(aBlock);
+        }
+    });
+    const qint64 anElapsed = aTimer.nsecsElapsed();
+    for (const std::vector<char*>& aShare : std::as_const(aBlocks)) {
+        for (char* aBlock : aShare)
+            std::free(aBlock);
+    }
+    return anElapsed;
 }
 
 double LMBenchSupport::median(std::vector<double> theValues)

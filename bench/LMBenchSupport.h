@@ -33,6 +33,14 @@ bool parseContentArguments(const QStringList& theArguments, const char* theBench
 // "[count] [rounds]" from the command line, each keeping the value given when it is missing. False
 // (after a message naming the benchmark) when either is below 1.
 bool parseCountAndRounds(const QStringList& theArguments, const char* theBenchmark, int& theCount, int& theRounds);
+// Bytes of heap in use (every arena of the allocator); walks the heap, so call it outside timings.
+size_t heapInUse();
+// The pages this process has touched for the first time so far (minor page faults).
+qint64 freshPagesTouched();
+// Nanoseconds for allocating theBytes in blocks of theBlockSize, spread over one task per core,
+// each block written once per page and all kept until every task is done, then freed: what
+// keeping that much memory costs the machine, whatever builds it.
+qint64 keepInParallel(qint64 theBytes, qint64 theBlockSize);
 // The middle value (the upper one of an even count); 0 for no values.
 double median(std::vector<double> theValues);
 // The files below the folder (sub-folders included) whose names match the wildcard.

@@ -36,7 +36,7 @@ double peakResidentMegabytes()
 
 double heapMegabytes()
 {
-    return mallinfo2().uordblks / MEGABYTE;
+    return double(LMBenchSupport::heapInUse()) / MEGABYTE;
 }
 
 template <typename Work> double milliseconds(Work theWork)

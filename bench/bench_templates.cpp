@@ -4,6 +4,7 @@
 //
 //   bench_templates [count]      (default 40000)
 
+#include "LMBenchSupport.h"
 #include "LMTemplate.h"
 #include "LMTemplateAnalysis.h"
 #include "LMTemplateAreaDefinitionFoto.h"
@@ -12,7 +13,6 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
-#include <malloc.h>
 #include <memory>
 #include <random>
 #include <vector>
@@ -25,11 +25,6 @@ constexpr double MEMORY_TARGET = 4096.0;
 constexpr double PAGE_ASPECT = 1.5;
 
 using Templates = std::vector<std::unique_ptr<LMTemplate>>;
-
-size_t heapInUse()
-{
-    return mallinfo2().uordblks;
-}
 
 // Photo areas in the cells of a grid, each cell's area shrunk by its own margins, so layouts
 // differ in formats and spaciousness and overlap nowhere.
@@ -93,7 +88,7 @@ Figures run(int theCount, bool theWithAreas)
     Figures aFigures;
     Templates aTemplates;
     aTemplates.reserve(size_t(theCount));
-    const size_t aHeapBefore = heapInUse();
+    const size_t aHeapBefore = LMBenchSupport::heapInUse();
     QElapsedTimer aTimer;
     aTimer.start();
     for (int i = 0; i < theCount; ++i) {
@@ -107,7 +102,7 @@ Figures run(int theCount, bool theWithAreas)
         = perTemplate(aTemplates, [](LMTemplate& theTemplate) { theTemplate.analyzeAreas(PAGE_ASPECT); });
     aFigures.uniqueNameMicros = perTemplate(
         aTemplates, [&](LMTemplate& theTemplate) { aFigures.checksum += theTemplate.uniqueName().size(); });
-    aFigures.bytesPerTemplate = (double(heapInUse()) - double(aHeapBefore)) / theCount;
+    aFigures.bytesPerTemplate = (double(LMBenchSupport::heapInUse()) - double(aHeapBefore)) / theCount;
 
     for (const auto& aTemplate : aTemplates)
         aFigures.checksum += aTemplate->analysis().countFotoAreas();

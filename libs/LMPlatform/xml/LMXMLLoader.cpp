@@ -146,20 +146,19 @@ LMXMLGuardFinding guardMarkup(QStringView theText, int theMaximumDepth)
         } else {
             // A start tag: it ends at the first ">" outside quoted attribute values.
             qsizetype anEnd = aStart + 1;
-            char16_t aQuote = 0;
-            qsizetype aValueStart = 0;
             for (; anEnd < aSize; ++anEnd) {
                 const char16_t aChar = theText[anEnd].unicode();
-                if (aQuote) {
-                    if (aChar != aQuote)
-                        continue;
-                    aQuote = 0;
+                if (aChar == u'"' || aChar == u'\'') {
+                    // A value ends at its closing quote, looked for at once (path data is long).
+                    const qsizetype aValueStart = anEnd + 1;
+                    anEnd = theText.indexOf(QChar(aChar), aValueStart);
+                    if (anEnd < 0) {
+                        anEnd = aSize;
+                        break;
+                    }
                     // The DOM holds a value several times over: a huge one costs more than the file.
                     if (anEnd - aValueStart > LMXMLLoader::ourMaximumAttributeLength)
                         return { LMXMLGuardFinding::LongAttribute, lineAt(theText, aStart) };
-                } else if (aChar == u'"' || aChar == u'\'') {
-                    aQuote = aChar;
-                    aValueStart = anEnd + 1;
                 } else if (aChar == u'>' || aChar == u'<') {
                     break;
                 }

@@ -250,6 +250,12 @@ private slots:
         row("empty elements side by side", QByteArray("<a><b/><b/><b/></a>"), "100 2", "", "a");
         row("empty element one level over", QByteArray("<a><b/><b><c/></b></a>"), "100 2", aTooDeep, QString());
         row("comments and CDATA do not nest", QByteArray("<a><!-- <b><c> --><![CDATA[<b><c>]]></a>"), "100 1", "", "a");
+        // A quoted "/>" or ">" (and the other quote) ends no tag: b is not empty, c is a third level.
+        const QByteArray aQuotedEnds(R"(<a x='>"'><b y="'/>"><c/></b></a>)");
+        row("quoted tag ends, within the depth", aQuotedEnds, "100 3", "", "a");
+        row("quoted tag ends, one level over", aQuotedEnds, "100 2", aTooDeep, QString());
+        row("unterminated value", QByteArray("<a x=\"never closed"), "100 2",
+            "malformed XML file text at line 1, column 18: Premature end of document.", QString());
     }
     void dataInMemory()
     {

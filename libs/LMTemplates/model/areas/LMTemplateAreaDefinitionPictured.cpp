@@ -11,10 +11,20 @@ const QString STR_KEEP_ASPECT_RATIO = QStringLiteral("keepAspectRatio");
 
 LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther,
                                                                    const LMMirrorRule& theMirrorRule)
-    : LMTemplateAreaDefinition(theOther, theMirrorRule), myPicture(theOther.myPicture.mirrored(theMirrorRule)),
-      myKeepAspectRatio(theOther.myKeepAspectRatio)
+    : LMTemplateAreaDefinition(theOther, theMirrorRule), myKeepAspectRatio(theOther.myKeepAspectRatio)
 {
+    if (theOther.myPicture)
+        setPicture(theOther.myPicture->mirrored(theMirrorRule));
 }
+
+LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther)
+    : LMTemplateAreaDefinition(theOther), myKeepAspectRatio(theOther.myKeepAspectRatio)
+{
+    if (theOther.myPicture)
+        setPicture(*theOther.myPicture);
+}
+
+LMTemplateAreaDefinitionPictured::~LMTemplateAreaDefinitionPictured() = default;
 
 LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMXMLElement& theElement,
                                                                    const QSizeF& thePageSize,
@@ -23,6 +33,20 @@ LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMXMLEl
     : LMTemplateAreaDefinition(theElement, thePageSize, theDefaultAbilities, theDefaultCreationRule),
       myKeepAspectRatio(LMModelXml::boolAttribute(theElement, STR_KEEP_ASPECT_RATIO, true))
 {
+}
+
+const LMConfiguredDecorationTemplate& LMTemplateAreaDefinitionPictured::picture() const
+{
+    static const LMConfiguredDecorationTemplate ourNone;
+    return myPicture ? *myPicture : ourNone;
+}
+
+void LMTemplateAreaDefinitionPictured::setPicture(const LMConfiguredDecorationTemplate& thePicture)
+{
+    if (thePicture == LMConfiguredDecorationTemplate())
+        myPicture.reset();
+    else
+        myPicture = std::make_unique<const LMConfiguredDecorationTemplate>(thePicture);
 }
 
 void LMTemplateAreaDefinitionPictured::buildXML(QDomElement& theParent, const QSizeF& thePageSize) const

@@ -4,10 +4,13 @@
 #include "LMTemplateAreaDefinition.h"
 #include "LMTemplatesExport.h"
 
+#include <memory>
+
 class LMXMLElement;
 
 // An area that shows a decoration picture: the clipart it is, or the mask that cuts its content.
 // Holds the picture, mirrored with the area, and whether the picture keeps its aspect ratio.
+// Most photo areas show no picture: theirs is kept out of line, only when there is one.
 class LMTEMPLATES_EXPORT LMTemplateAreaDefinitionPictured : public LMTemplateAreaDefinition
 {
 public:
@@ -19,6 +22,8 @@ public:
 
 protected:
     using LMTemplateAreaDefinition::LMTemplateAreaDefinition;
+    ~LMTemplateAreaDefinitionPictured() override;
+    LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther);
     LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther,
                                      const LMMirrorRule& theMirrorRule);
     // Reads "keepAspectRatio" (default true); the kind reads its picture.
@@ -26,10 +31,11 @@ protected:
                                      const LMAreaAbility& theDefaultAbilities,
                                      const LMAreaCreationRule& theDefaultCreationRule);
 
-    const LMConfiguredDecorationTemplate& picture() const { return myPicture; }
-    void setPicture(const LMConfiguredDecorationTemplate& thePicture) { myPicture = thePicture; }
+    // The empty picture when none is set.
+    const LMConfiguredDecorationTemplate& picture() const;
+    void setPicture(const LMConfiguredDecorationTemplate& thePicture);
 
 private:
-    LMConfiguredDecorationTemplate myPicture;
+    std::unique_ptr<const LMConfiguredDecorationTemplate> myPicture;
     bool myKeepAspectRatio = true;
 };

@@ -36,10 +36,11 @@ constexpr double RATIO_TARGET = 2.0;
 
 // Nanoseconds for reading every design into templates; the templates are deleted outside the
 // measured time.
-qint64 buildTemplates(const QStringList& theRoots, qint64& theTemplates)
+qint64 buildTemplates(const QStringList& theRoots, qint64& theTemplates, qint64& theHeapKept)
 {
     QList<LMUnconfiguredTemplateList> aResults;
     aResults.reserve(theRoots.size());
+    const size_t aHeapBefore = LMBenchSupport::heapInUse();
     QElapsedTimer aTimer;
     aTimer.start();
     // As the loader reads a tree: the folders are looked at once for the whole round.
@@ -49,6 +50,7 @@ qint64 buildTemplates(const QStringList& theRoots, qint64& theTemplates)
         aResults.append(LMTemplateFactorySVG(LMXMLLoader::loadDocument(aFile), aFile).buildTemplates());
     }
     const qint64 anElapsed = aTimer.nsecsElapsed();
+    theHeapKept = qint64(LMBenchSupport::heapInUse()) - qint64(aHeapBefore);
     for (LMUnconfiguredTemplateList& aList : aResults) {
         theTemplates += aList.size();
         for (const LMUnconfiguredTemplate& aTemplate : aList)
@@ -63,6 +65,7 @@ struct Figures
     qint64 bare = std::numeric_limits<qint64>::max();
     qint64 build = std::numeric_limits<qint64>::max();
     qint64 templates = 0;
+    qint64 heapKept = 0; // by the templates of a round
 };
 
 Figures measure(const QStringList& theRoots, const QStringList& theAllFiles, int theRounds, qint64& theElements)
@@ -72,7 +75,7 @@ Figures measure(const QStringList& theRoots, const QStringList& theAllFiles, int
     for (int aRound = 0; aRound < theRounds; ++aRound) {
         aFigures.bare = std::min(aFigures.bare, LMBenchSupport::bareParse(theAllFiles, theElements));
         aFigures.templates = 0;
-        aFigures.build = std::min(aFigures.build, buildTemplates(theRoots, aFigures.templates));
+        aFigures.build = std::min(aFigures.build, buildTemplates(theRoots, aFigures.templates, aFigures.heapKept));
     }
     return aFigures;
 }
@@ -125,6 +128,8 @@ int main(int argc, char** argv)
     std::printf("read templates:   %8.1f us per template\n", aBuild);
     std::printf("ratio: %.2f (target at most %.1f)%s\n", aBuild / aBare, RATIO_TARGET,
                 aBuild / aBare <= RATIO_TARGET ? "" : "  -- above target");
+    std::printf("heap kept by the templates: %lld bytes per template\n",
+                static_cast<long long>(aSingleFigures.heapKept / std::max<qint64>(1, aSingleFigures.templates)));
     const double aPages = double(aMultiFiles.size());
     std::printf("four-page designs: %d, pages: %.0f, templates: %lld: bare %.1f us, read %.1f us per page\n",
                 MULTI_PAGE_DESIGNS, aPages, static_cast<long long>(aMultiFigures.templates),

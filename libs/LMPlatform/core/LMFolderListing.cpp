@@ -7,6 +7,7 @@
 #include <QMutex>
 
 #include <atomic>
+#include <utility>
 #include <chrono>
 #include <filesystem>
 
@@ -28,9 +29,10 @@ struct LMFolderEntry
     // The snapshot generation in which the listing was last found current; 0 for none.
     quint64 myCheckedIn = 0;
     QStringList myFiles; // every regular file, sorted by name
-    // The files with a suffix, by the suffix as asked: a folder of thousands of files is asked
-    // for its few sidecars once for every file read from it.
-    QHash<QString, QStringList> myFilesBySuffix;
+    // The files with a suffix, with the suffix as asked: a folder of thousands of files is asked
+    // for its few sidecars once for every file read from it. A folder is asked for one or two
+    // suffixes: a list, where a hash would take a kilobyte or two of every folder listed.
+    QList<std::pair<QString, QStringList>> myFilesBySuffix;
 };
 
 struct LMFolderCache
@@ -74,11 +76,12 @@ bool isCurrent(const LMFolderEntry& theEntry, const LMFileTime& theModified)
 
 QStringList filtered(LMFolderEntry& theEntry, const QString& theSuffix)
 {
-    const auto aFiltered = theEntry.myFilesBySuffix.constFind(theSuffix);
-    if (aFiltered != theEntry.myFilesBySuffix.cend())
-        return *aFiltered;
+    for (const auto& [aSuffix, aFiles] : std::as_const(theEntry.myFilesBySuffix)) {
+        if (aSuffix == theSuffix)
+            return aFiles;
+    }
     const QStringList aResult = withSuffix(theEntry.myFiles, theSuffix);
-    theEntry.myFilesBySuffix.insert(theSuffix, aResult);
+    theEntry.myFilesBySuffix.append({ theSuffix, aResult });
     return aResult;
 }
 

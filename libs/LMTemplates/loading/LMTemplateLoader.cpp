@@ -152,17 +152,16 @@ void LMTemplateLoader::addTemplatesToRegistry(LMTemplateLoaderLoadingInfo* theIn
     if (aTemplates.size() == 1)
         aTemplates.first().templatePointer()->fileInfo().setExclusiveSourceFile(theInfo->file());
 
-    LoadedSummary aSummary;
+    myLastFileFirstValidId = LMDesignElementID();
     for (const LMUnconfiguredTemplate& aTemplate : std::as_const(aTemplates)) {
         const LMDesignElementID anId = aTemplate->designElementID();
         if (anId.isValid()) {
-            if (!aSummary.firstValidId.isValid())
-                aSummary.firstValidId = anId;
-            aSummary.ids.insert(anId);
+            if (!myLastFileFirstValidId.isValid())
+                myLastFileFirstValidId = anId;
+            myLoadedIds.insert(anId);
         }
-        aSummary.keys.insert(aTemplate->createKey());
+        myLoadedKeys.append(aTemplate->createKey());
     }
-    mySummaries.push_back(std::move(aSummary));
 
     // A parallel filter pays for its tasks only on long lists; most files hold a few templates.
     LMUnconfiguredTemplateList aKept;
@@ -184,23 +183,17 @@ void LMTemplateLoader::addTemplatesToRegistry(LMTemplateLoaderLoadingInfo* theIn
 
 LMDesignElementID LMTemplateLoader::lastLoadedDesignElementId() const
 {
-    return mySummaries.empty() ? LMDesignElementID() : mySummaries.back().firstValidId;
+    return myLastFileFirstValidId;
 }
 
 LMDesignElementIDSet LMTemplateLoader::lastLoadedDesignElementIds() const
 {
-    LMDesignElementIDSet anIds;
-    for (const LoadedSummary& aSummary : mySummaries)
-        anIds.unite(aSummary.ids);
-    return anIds;
+    return myLoadedIds;
 }
 
 QSet<LMJigKey> LMTemplateLoader::allLoadedJigs() const
 {
-    QSet<LMJigKey> aKeys;
-    for (const LoadedSummary& aSummary : mySummaries)
-        aKeys.unite(aSummary.keys);
-    return aKeys;
+    return QSet<LMJigKey>(myLoadedKeys.cbegin(), myLoadedKeys.cend());
 }
 
 QString LMTemplateLoader::fileInCategories(const QString& theFileName)
@@ -219,5 +212,7 @@ LMTemplateLoaderLoadingInfo* LMTemplateLoader::newLoadingInfo(const QString& the
 void LMTemplateLoader::clearLoadingInfos()
 {
     myLoadingInfos.clear();
-    mySummaries.clear();
+    myLastFileFirstValidId = LMDesignElementID();
+    myLoadedIds.clear();
+    myLoadedKeys.clear();
 }

@@ -6,6 +6,7 @@
 #include "LMTemplateLoadTimings.h"
 #include "LMTemplatesExport.h"
 
+#include <QList>
 #include <QSet>
 #include <QStringList>
 
@@ -55,19 +56,16 @@ public:
 private:
     Q_DISABLE_COPY_MOVE(LMTemplateLoader)
 
-    struct LoadedSummary
-    {
-        LMDesignElementID firstValidId;
-        LMDesignElementIDSet ids;
-        QSet<LMJigKey> keys;
-    };
-
     LMTemplateLoaderLoadingInfo* newLoadingInfo(const QString& thePath);
     void clearLoadingInfos();
 
     LMTemplateRegistry* const myRegistry;
     std::vector<std::unique_ptr<LMTemplateLoaderLoadingInfo>> myLoadingInfos;
-    // Read from the templates before the registry takes them (it may refuse and delete some).
-    std::vector<LoadedSummary> mySummaries;
+    // Read from the templates before the registry takes them (it may refuse and delete some):
+    // the first valid id of the last file added, every valid id, and every key in a flat list
+    // (a set for each file took kilobytes of fresh memory per file; the set is made when asked).
+    LMDesignElementID myLastFileFirstValidId;
+    LMDesignElementIDSet myLoadedIds;
+    QList<LMJigKey> myLoadedKeys;
     LMTemplateLoadTimings myTimings;
 };

@@ -74,7 +74,8 @@ QStringList referencedFiles(const QString& theFile, const QByteArray& theData)
     while (!aReader.atEnd()) {
         if (aReader.readNext() != QXmlStreamReader::StartElement)
             continue;
-        for (const QXmlStreamAttribute& anAttribute : aReader.attributes()) {
+        const QXmlStreamAttributes anAttributes = aReader.attributes(); // const: no copy of the list
+        for (const QXmlStreamAttribute& anAttribute : anAttributes) {
             if (anAttribute.name() != QLatin1String("href"))
                 continue;
             const QString aReference = anAttribute.value().toString().trimmed().section(QLatin1Char('#'), 0, 0);

@@ -77,7 +77,10 @@ public:
     {
         const int aNode = addNode(theReader.qualifiedName(), theParent, false);
         myNodes[aNode].myLine = int(theReader.lineNumber());
-        for (const QXmlStreamAttribute& anAttribute : theReader.attributes())
+        // Through a const copy: a loop over the returned list itself detaches it from the reader's
+        // and copies every attribute.
+        const QXmlStreamAttributes anAttributes = theReader.attributes();
+        for (const QXmlStreamAttribute& anAttribute : anAttributes)
             addAttribute(aNode, anAttribute.qualifiedName(), anAttribute.value());
         return aNode;
     }

@@ -108,6 +108,9 @@ void LMSVGMetaDataImpl::read(const QDomDocument& theDocument)
 
     for (QDomElement aChild = aTemplate.firstChildElement(); !aChild.isNull(); aChild = aChild.nextSiblingElement())
         readChild(aChild);
+    // Designs repeat a few combinations of categories; a set of its own would cost every page
+    // a kilobyte.
+    myThematicCategories = LMThematicCategorySet::shared(myThematicCategories);
 }
 
 void LMSVGMetaDataImpl::readProperties(const QString& theText)

@@ -398,6 +398,13 @@ private slots:
         QVERIFY(read(anAttributes + QStringLiteral(" lumo:locked='true'"), aChildren) != aFirst);
         QVERIFY(read(anAttributes, aChildren + tagged("keyaccount", "1")) != aFirst);
         QVERIFY(read(anAttributes, aChildren + tagged("flags", "<lumo:property key='duplicate'/>")) != aFirst);
+
+        // Pages that name the same categories keep one set of them.
+        const QString aCategories = tagged("category", "Reise") + tagged("category", "Hochzeit");
+        const LMSVGMetaData aPage = read(anAttributes, aCategories);
+        const LMSVGMetaData anOtherPage = read(anAttributes, aCategories, QStringLiteral("/other/4711a.svg"));
+        QCOMPARE(anOtherPage.thematicCategories().size(), 2);
+        QCOMPARE(&*aPage.thematicCategories().cbegin(), &*anOtherPage.thematicCategories().cbegin());
     }
 
     void currentKeyAccount()

@@ -58,14 +58,16 @@ bool sizeIsUsable(const QSizeF& theSize, const char* theWhat)
 }
 } // namespace
 
+// The bit sets are kept as their numbers: a wrapper costs sixteen bytes (it is polymorphic), its
+// number four, and every area of every template holds a description.
 class LMAreaDescriptionImpl : public QSharedData
 {
 public:
+    LMAreaAbility::Int myAbilities = 0;
     LMRotatedRect myRect;
-    LMAreaAbility myAbilities;
     LMAreaDecoration myDecoration;
-    LMImageFXs myImageFXs;
-    LMAreaCreationRule myCreationRule = LMAreaCreationRuleEnum::Default;
+    LMImageFXs::Int myImageFXs = 0;
+    LMAreaCreationRule::Int myCreationRule = LMAreaCreationRule(LMAreaCreationRuleEnum::Default).value();
     bool myBackgroundContent = false;
     bool myNormalized = false;
 };
@@ -78,10 +80,10 @@ LMAreaDescription::LMAreaDescription(const LMRotatedRect& theRect, const LMAreaA
     : myImpl(new LMAreaDescriptionImpl)
 {
     myImpl->myRect = theRect;
-    myImpl->myAbilities = theAbilities;
+    myImpl->myAbilities = theAbilities.value();
     myImpl->myDecoration = theDecoration;
-    myImpl->myImageFXs = theImageFXs;
-    myImpl->myCreationRule = theCreationRule;
+    myImpl->myImageFXs = theImageFXs.value();
+    myImpl->myCreationRule = theCreationRule.value();
 }
 
 LMAreaDescription::LMAreaDescription(const LMAreaDescription& theOther) = default;
@@ -105,9 +107,9 @@ LMAreaDescription LMAreaDescription::fromXml(const LMXMLElement& theElement, con
                        LMModelXml::doubleAttribute(theElement, STR_HEIGHT, 0.0));
     const LMAngle aRotation(LMAngle::normalizedDegrees(LMModelXml::intAttribute(theElement, STR_ROTATION, 0)));
     anImpl->myRect = LMRotatedRect(aRect, aRotation);
-    anImpl->myAbilities = readBits(theElement, STR_ABILITIES, theDefaultAbilities);
-    anImpl->myCreationRule = readBits(theElement, STR_CREATION_RULE, theDefaultCreationRule);
-    anImpl->myImageFXs = readBits(theElement, STR_IMAGE_FX, LMImageFXs());
+    anImpl->myAbilities = readBits(theElement, STR_ABILITIES, theDefaultAbilities).value();
+    anImpl->myCreationRule = readBits(theElement, STR_CREATION_RULE, theDefaultCreationRule).value();
+    anImpl->myImageFXs = readBits(theElement, STR_IMAGE_FX, LMImageFXs()).value();
     anImpl->myBackgroundContent = LMModelXml::boolAttribute(theElement, STR_BACKGROUND_CONTENT, false);
     anImpl->myDecoration = LMAreaDecoration::fromXml(theElement);
     return aDescription;
@@ -122,10 +124,10 @@ void LMAreaDescription::buildXML(QDomElement& theElement) const
     theElement.setAttribute(STR_HEIGHT, LMModelXml::doubleText(aRect.height()));
     if (myImpl->myRect.isRotated())
         theElement.setAttribute(STR_ROTATION, myImpl->myRect.angle().normalized().degrees());
-    theElement.setAttribute(STR_ABILITIES, myImpl->myAbilities.value());
-    theElement.setAttribute(STR_CREATION_RULE, myImpl->myCreationRule.value());
-    if (myImpl->myImageFXs.isValid())
-        theElement.setAttribute(STR_IMAGE_FX, myImpl->myImageFXs.encodeCSV());
+    theElement.setAttribute(STR_ABILITIES, myImpl->myAbilities);
+    theElement.setAttribute(STR_CREATION_RULE, myImpl->myCreationRule);
+    if (imageFXs().isValid())
+        theElement.setAttribute(STR_IMAGE_FX, imageFXs().encodeCSV());
     if (myImpl->myBackgroundContent)
         theElement.setAttribute(STR_BACKGROUND_CONTENT, LMModelXml::boolText(true));
     myImpl->myDecoration.buildXML(theElement);
@@ -161,14 +163,14 @@ void LMAreaDescription::setRotation(LMAngle theRotation)
     myImpl->myRect.setAngle(theRotation);
 }
 
-const LMAreaAbility& LMAreaDescription::abilities() const
+LMAreaAbility LMAreaDescription::abilities() const
 {
-    return myImpl->myAbilities;
+    return LMAreaAbility::fromInt(myImpl->myAbilities);
 }
 
 void LMAreaDescription::setAbilities(const LMAreaAbility& theAbilities)
 {
-    myImpl->myAbilities = theAbilities;
+    myImpl->myAbilities = theAbilities.value();
 }
 
 const LMAreaDecoration& LMAreaDescription::decoration() const
@@ -181,24 +183,24 @@ void LMAreaDescription::setDecoration(const LMAreaDecoration& theDecoration)
     myImpl->myDecoration = theDecoration;
 }
 
-const LMImageFXs& LMAreaDescription::imageFXs() const
+LMImageFXs LMAreaDescription::imageFXs() const
 {
-    return myImpl->myImageFXs;
+    return LMImageFXs::fromInt(myImpl->myImageFXs);
 }
 
 void LMAreaDescription::setImageFXs(const LMImageFXs& theImageFXs)
 {
-    myImpl->myImageFXs = theImageFXs;
+    myImpl->myImageFXs = theImageFXs.value();
 }
 
-const LMAreaCreationRule& LMAreaDescription::creationRule() const
+LMAreaCreationRule LMAreaDescription::creationRule() const
 {
-    return myImpl->myCreationRule;
+    return LMAreaCreationRule::fromInt(myImpl->myCreationRule);
 }
 
 void LMAreaDescription::setCreationRule(const LMAreaCreationRule& theRule)
 {
-    myImpl->myCreationRule = theRule;
+    myImpl->myCreationRule = theRule.value();
 }
 
 bool LMAreaDescription::isBackgroundContent() const

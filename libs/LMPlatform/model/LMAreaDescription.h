@@ -53,13 +53,13 @@ public:
     LMAngle rotation() const;
     void setRotation(LMAngle theRotation);
 
-    const LMAreaAbility& abilities() const;
+    LMAreaAbility abilities() const;
     void setAbilities(const LMAreaAbility& theAbilities);
     const LMAreaDecoration& decoration() const;
     void setDecoration(const LMAreaDecoration& theDecoration);
-    const LMImageFXs& imageFXs() const;
+    LMImageFXs imageFXs() const;
     void setImageFXs(const LMImageFXs& theImageFXs);
-    const LMAreaCreationRule& creationRule() const;
+    LMAreaCreationRule creationRule() const;
     void setCreationRule(const LMAreaCreationRule& theRule);
     bool isBackgroundContent() const;
     void setBackgroundContent(bool theBackgroundContent);

@@ -89,11 +89,11 @@ public:
     const QRectF& rect() const { return myDescription.rect(); }
     LMAngle rotation() const { return myDescription.rotation(); }
     const LMRotatedRect& rotatedRect() const { return myDescription.rotatedRect(); }
-    const LMAreaAbility& abilities() const { return myDescription.abilities(); }
+    LMAreaAbility abilities() const { return myDescription.abilities(); }
     void setAbilities(const LMAreaAbility& theAbilities) { myDescription.setAbilities(theAbilities); }
     const LMAreaDecoration& decoration() const { return myDescription.decoration(); }
     void setDecoration(const LMAreaDecoration& theDecoration) { myDescription.setDecoration(theDecoration); }
-    const LMAreaCreationRule& creationRule() const { return myDescription.creationRule(); }
+    LMAreaCreationRule creationRule() const { return myDescription.creationRule(); }
     bool isNormalized() const { return myDescription.isNormalized(); }
     bool isBackgroundContent() const { return myDescription.isBackgroundContent(); }
 

@@ -105,6 +105,8 @@ qint64 LMBenchSupport::keepInParallel(qint64 theBytes, qint64 theBlockSize)
         theShare.reserve(size_t(aCount));
         for (qint64 i = 0; i < aCount; ++i) {
             char* aBlock = static_cast<char*>(std::malloc(size_t(aBlockSize)));
+            if (!aBlock)
+                break;
             for (qint64 anOffset = 0; anOffset < aBlockSize; anOffset += PAGE)
                 aBlock[anOffset] = char(i);
             theShare.push_back(aBlock);

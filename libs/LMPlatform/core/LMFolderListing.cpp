@@ -7,9 +7,9 @@
 #include <QMutex>
 
 #include <atomic>
-#include <utility>
 #include <chrono>
 #include <filesystem>
+#include <utility>
 
 namespace {
 // File systems stamp changes with a coarse clock (the kernel's tick, a few milliseconds): a change

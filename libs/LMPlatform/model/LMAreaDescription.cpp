@@ -126,8 +126,8 @@ void LMAreaDescription::buildXML(QDomElement& theElement) const
         theElement.setAttribute(STR_ROTATION, myImpl->myRect.angle().normalized().degrees());
     theElement.setAttribute(STR_ABILITIES, myImpl->myAbilities);
     theElement.setAttribute(STR_CREATION_RULE, myImpl->myCreationRule);
-    if (imageFXs().isValid())
-        theElement.setAttribute(STR_IMAGE_FX, imageFXs().encodeCSV());
+    if (const LMImageFXs anEffects = imageFXs(); anEffects.isValid())
+        theElement.setAttribute(STR_IMAGE_FX, anEffects.encodeCSV());
     if (myImpl->myBackgroundContent)
         theElement.setAttribute(STR_BACKGROUND_CONTENT, LMModelXml::boolText(true));
     myImpl->myDecoration.buildXML(theElement);

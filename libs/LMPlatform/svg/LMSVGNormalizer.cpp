@@ -74,7 +74,8 @@ QStringList referencedFiles(const QString& theFile, const QByteArray& theData)
     while (!aReader.atEnd()) {
         if (aReader.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const QXmlStreamAttributes anAttributes = aReader.attributes(); // const: no copy of the list
+        // A const list: walking the returned one would detach it from the reader's and copy it.
+        const QXmlStreamAttributes anAttributes = aReader.attributes();
         for (const QXmlStreamAttribute& anAttribute : anAttributes) {
             if (anAttribute.name() != QLatin1String("href"))
                 continue;

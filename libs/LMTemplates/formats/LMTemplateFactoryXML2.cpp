@@ -56,7 +56,6 @@ LMTemplateFactoryXML2::Block LMTemplateFactoryXML2::beginBlock(const LMXMLElemen
     Block aBlock;
     aBlock.myLine = theLine > 0 ? theLine : theTemplates2Element.lineNumber();
     aBlock.myFile = theFile;
-    aBlock.myFileInfo.setFilePath(theBasePath);
     if (theTemplates2Element.attribute(LMTemplateIO::WORD_TYPE).toLower() == STR_LAYOUT_COLLECTION)
         aBlock.myCollectionId = LMDesignElementID::fromXmlAttribute(theTemplates2Element);
     const LMXMLElement aSmartElement = theTemplates2Element.firstChildElement(LMTemplateIO::WORD_SMART_LAYOUT);
@@ -80,8 +79,7 @@ bool LMTemplateFactoryXML2::addTemplate(Block& theBlock, const LMXMLElement& the
     }
     if (theBlock.myCount > ourMaximumTemplates)
         return false;
-    if (theBlock.myFileInfo.filePath() != theBasePath)
-        theBlock.myFileInfo.setFilePath(theBasePath);
+    theBlock.myFileInfo.setFilePath(theBasePath); // a change only for the block's first template
     const LMUnconfiguredTemplateList aTemplates = buildLayoutTemplate(
         theTemplateElement, theBlock.myFileInfo, theBlock.myCollectionId, theMetaData, theBlock.mySmartLayout.get());
     if (theBlock.myCount++ == 0 && theBlock.mySmartLayout && !aTemplates.isEmpty())

@@ -19,7 +19,7 @@ enum class LMTemplateFileInfoType : qint32 { NotSet = 0, XML = 1, SVG = 2 };
 // The files that belong to one template (its source, thumbnail, preview, image, production PDF and
 // spot-colour files) and the paths derived from them. Setters of names that go into the
 // template's unique name tell the parent template to compute it anew.
-// The names are implicitly shared: a mirrored copy and the templates of one file keep one set of
+// The names are implicitly shared: a mirrored copy and the layouts of one block keep one set of
 // them (most names stay empty, and a template kept for every layout of a collection should not
 // carry a dozen empty strings of its own). A setter that changes nothing does not detach.
 class LMTEMPLATES_EXPORT LMTemplateFileInfo

@@ -7,6 +7,13 @@
 
 namespace {
 const QString STR_KEEP_ASPECT_RATIO = QStringLiteral("keepAspectRatio");
+
+// What an area without a picture shows.
+const LMConfiguredDecorationTemplate& noPicture()
+{
+    static const LMConfiguredDecorationTemplate ourNone;
+    return ourNone;
+}
 } // namespace
 
 LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMTemplateAreaDefinitionPictured& theOther,
@@ -21,7 +28,7 @@ LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMTempl
     : LMTemplateAreaDefinition(theOther), myKeepAspectRatio(theOther.myKeepAspectRatio)
 {
     if (theOther.myPicture)
-        setPicture(*theOther.myPicture);
+        myPicture = std::make_unique<const LMConfiguredDecorationTemplate>(*theOther.myPicture);
 }
 
 LMTemplateAreaDefinitionPictured::~LMTemplateAreaDefinitionPictured() = default;
@@ -37,13 +44,12 @@ LMTemplateAreaDefinitionPictured::LMTemplateAreaDefinitionPictured(const LMXMLEl
 
 const LMConfiguredDecorationTemplate& LMTemplateAreaDefinitionPictured::picture() const
 {
-    static const LMConfiguredDecorationTemplate ourNone;
-    return myPicture ? *myPicture : ourNone;
+    return myPicture ? *myPicture : noPicture();
 }
 
 void LMTemplateAreaDefinitionPictured::setPicture(const LMConfiguredDecorationTemplate& thePicture)
 {
-    if (thePicture == LMConfiguredDecorationTemplate())
+    if (thePicture == noPicture())
         myPicture.reset();
     else
         myPicture = std::make_unique<const LMConfiguredDecorationTemplate>(thePicture);
